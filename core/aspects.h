@@ -1,0 +1,52 @@
+#pragma once
+
+// The aspect test: separations between longitudes, whether two bodies stand in an aspect within its orb,
+// how exact it is, and whether it is applying or separating; and the orb table with its summary.
+
+#include "core/vocabulary.h"
+
+#include <array>
+#include <cstdint>
+
+namespace orvane::core {
+
+// Orb columns: both bodies at one moment (world transits, natal aspects, patterns), a body now against a
+// birth chart (personal transits), one birth chart against the other (synastry).
+inline constexpr int16_t kOrbColumnOneMoment = 0;
+inline constexpr int16_t kOrbColumnPersonal = 1;
+inline constexpr int16_t kOrbColumnSynastry = 2;
+inline constexpr int kOrbColumns = 3;
+
+// Longitudes of the bodies 0 … 10 at the current mode's first (column 0) and second moment (column 1);
+// a negative entry marks a body without a position.
+using PositionTable = std::array<std::array<double, 2>, kBodySlots>;
+
+// The shorter angle between two longitudes (0 … π). `sense` becomes −1 when L2 lies that angle ahead of
+// L1 (in the direction of increasing longitude), 1 when L1 lies ahead of L2, and keeps its value when
+// neither can be told (rounding to 6 decimals); at 0 and π it is −1.
+double AngularSeparation(double L1, double L2, int16_t& sense);
+
+// The separation times its sense (0 when no sense was found).
+double SignedSeparation(double L1, double L2);
+
+// Orb table, rebuilt from the configuration panel's choices, and its summary.
+struct OrbTable {
+    // dblOrb[aspect][column] in radians; row 0 is not used. An orb of 0 switches an aspect off.
+    std::array<std::array<double, kOrbColumns>, kAspectSlots> dblOrb{};
+
+    double dblMaxOrb = 0.0;   // largest orb of column 0
+    double dblMinOrb = 20.0;  // smallest non-zero orb of column 0 (20 when all are 0)
+    bool blnAllOrbsEqual = false;
+    std::array<double, 2> dblMaxOrbOfColumn{0.0, 0.0};    // index 0: column 1, index 1: column 2
+    std::array<double, 2> dblMinOrbOfColumn{20.0, 20.0};
+
+    // Rebuilds the table: `orbMinutes` are the orbs of aspects 1 … 7 in whole minutes of arc (the item
+    // data of the entries chosen in the orb lists), `proportions` the divisors of the personal-transit and
+    // the synastry column. A divisor below 1 is taken as 1, so that no column is ever divided by 0.
+    void SetOrbs(const std::array<int32_t, kNumAspects>& orbMinutes, const std::array<int32_t, 2>& proportions);
+
+    // Recomputes the summary from the table.
+    void SetOrbSummary();
+};
+
+}  // namespace orvane::core

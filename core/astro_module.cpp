@@ -1,0 +1,100 @@
+#include "core/astro_module.h"
+
+#include "core/positions.h"
+
+#include <cmath>
+
+namespace orvane::core {
+namespace {
+
+constexpr double kHalfHour = 1.0 / 48.0;
+
+bool ValidBody(int16_t body)
+{
+    return body >= 0 && body <= kMaxBodyIndex;
+}
+
+int16_t Compare(double later, double now)
+{
+    if (later > now)
+        return 1;
+    if (later < now)
+        return -1;
+    return 0;
+}
+
+}  // namespace
+
+std::string AstroModule::ReadPlutoTable()
+{
+    std::string error = pluto.Read(tables.strDataFolder + kPlutoTableFileName);
+    intNumPlanets = NumPlanetsFor(error.empty());
+    return error;
+}
+
+double AstroModule::HelioLongitude(int16_t body, double moment) const
+{
+    return core::HelioLongitude(pluto, body, moment);
+}
+
+double AstroModule::Deviation(double L1, double L2, int16_t aspect) const
+{
+    int16_t sense = 0;
+    return std::fabs(AngularSeparation(L1, L2, sense) - tables.dblAspectAngle[static_cast<size_t>(aspect)]);
+}
+
+bool AstroModule::IsAspect(const PositionTable& dblPos, int16_t p1, int16_t p2, int16_t aspect,
+                           double& deviation) const
+{
+    if (!ValidBody(p1) || !ValidBody(p2) || !ValidAspect(aspect))
+        return false;
+    const double L1 = dblPos[static_cast<size_t>(p1)][0];
+    const double L2 = dblPos[static_cast<size_t>(p2)][0];
+    if (L1 < 0.0 || L2 < 0.0)
+        return false;
+    deviation = Deviation(L1, L2, aspect);
+    return deviation < orbs.dblOrb[static_cast<size_t>(aspect)][kOrbColumnOneMoment];
+}
+
+bool AstroModule::IsAspectWithExactness(double L1, double L2, int16_t aspect, int16_t column,
+                                        double& exactness) const
+{
+    if (!ValidAspect(aspect) || column < 0 || column >= kOrbColumns)
+        return false;
+    if (L1 < 0.0 || L2 < 0.0)
+        return false;
+    const double d = Deviation(L1, L2, aspect);
+    const double orb = orbs.dblOrb[static_cast<size_t>(aspect)][static_cast<size_t>(column)];
+    if (d < orb) {
+        exactness = (orb - d) / orb;
+        return true;
+    }
+    exactness = -1.0;
+    return false;
+}
+
+int16_t AstroModule::ApplyingOrSeparating(double moment, int16_t p1, int16_t p2, int16_t aspect,
+                                          double deviation) const
+{
+    if (!ValidAspect(aspect))
+        return 0;
+    const double t = moment + kHalfHour;
+    const double L1 = HelioLongitude(p1, t);
+    const double L2 = HelioLongitude(p2, t);
+    if (L1 < 0.0 || L2 < 0.0)
+        return 0;  // a body leaves its table within the half hour: no direction can be told
+    return Compare(Deviation(L1, L2, aspect), deviation);
+}
+
+int16_t AstroModule::TransitApplyingOrSeparating(double worldMoment, double natalL, int16_t p, int16_t aspect,
+                                                 double deviation) const
+{
+    if (!ValidAspect(aspect))
+        return 0;
+    const double Lt = HelioLongitude(p, worldMoment + kHalfHour);
+    if (Lt < 0.0 || natalL < 0.0)
+        return 0;
+    return Compare(Deviation(Lt, natalL, aspect), deviation);
+}
+
+}  // namespace orvane::core

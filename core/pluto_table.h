@@ -1,0 +1,64 @@
+#pragma once
+
+// Pluto's daily heliocentric longitudes, read from the table file hpluto.2199.slx and interpolated.
+//
+// Element n of the table belongs to the civil day with Julian Day Number 2305448 + n (n = 0 is
+// 1 January 1600) and holds Pluto's longitude at 0h UT of that day, encoded in the line's first four
+// characters c1 … c4 (character codes A(c)):
+//   minutes m = A(c1) − 60 − (n mod 7),  seconds s = A(c2) − 60,
+//   sixties of degrees h = A(c3) − 58 − (n mod 55),  units of degrees u = A(c4) − 59,
+//   longitude = 60 h + u + m/60 + s/3600 degrees.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane::core {
+
+inline constexpr const char* kPlutoTableFileName = "hpluto.2199.slx";
+
+// Day number of element 0 (1 January 1600) and the last day that can be interpolated (31 December 2199).
+inline constexpr int32_t kPlutoFirstDay = 2305448;
+inline constexpr int32_t kPlutoLastDay = 2524593;
+// Lines a complete table holds: the last day needs its right-hand neighbour.
+inline constexpr int32_t kPlutoTableLines = kPlutoLastDay - kPlutoFirstDay + 2;  // 219147
+
+// Returned instead of a longitude for a moment before, or after, the days the table covers. They are
+// not angles (and not converted to radians): a negative longitude means "no position".
+inline constexpr double kPlutoBeforeTable = -99.0;
+inline constexpr double kPlutoAfterTable = -100.0;
+
+class PlutoTable {
+public:
+    // One element a non-blank line of the file, trimmed.
+    std::vector<std::string> strPlutoLines;
+
+    // Reads the table file `fullPath`. Returns the empty text on success, otherwise a description of
+    // what went wrong (the file cannot be opened or read, it ends before the last needed line, or a line
+    // does not decode to a longitude); the table is then left empty.
+    std::string Read(const std::string& fullPath);
+
+    // Reads the table from text already in memory (the same rules as Read).
+    std::string ReadFromText(std::string_view text);
+
+    // Decoded longitude of element n in degrees; kPlutoAfterTable when the element is missing or too
+    // short to decode.
+    double PlutoTableEntry(int32_t n) const;
+
+    // Pluto's longitude in radians at `moment` (Julian date, UT), interpolated linearly between the two
+    // midnights around it; kPlutoBeforeTable or kPlutoAfterTable outside the table, and kPlutoAfterTable
+    // where the table lacks an element that the moment needs.
+    double PlutoLongitude(double moment) const;
+
+    bool empty() const { return strPlutoLines.empty(); }
+};
+
+// Encodes a longitude of whole arcseconds (0 … 1295999) as the four characters of element n.
+std::string EncodePlutoEntry(int32_t n, int32_t arcseconds);
+
+// Decodes the first four characters of element n's line into degrees. The line must hold at least four
+// characters.
+double DecodePlutoEntry(int32_t n, std::string_view line);
+
+}  // namespace orvane::core

@@ -1,0 +1,171 @@
+#include "core/vocabulary.h"
+
+#include "platform/ephemeris.h"
+
+#include <cmath>
+
+namespace orvane::core {
+
+const std::array<double, kAspectSlots> kDefaultAspectColor{
+    0.0,
+    RGB(255, 255, 0),    // conjunction
+    RGB(255, 0, 255),    // opposition
+    RGB(255, 0, 0),      // square
+    RGB(0, 255, 0),      // trine
+    RGB(0, 255, 255),    // sextile
+    RGB(128, 128, 255),  // semisextile
+    RGB(128, 128, 128),  // quincunx
+};
+
+void AstroTables::InitializeAstroTables(const std::string& dataFolder)
+{
+    strDataFolder = dataFolder;
+    if (strDataFolder.empty() || (strDataFolder.back() != '/' && strDataFolder.back() != '\\'))
+        strDataFolder += '/';
+    platform::_set_datafiles_folder(strDataFolder.c_str());
+
+    dblPi = kPi;
+    for (int i = 0; i < kBodySlots; ++i)
+        blnInnerPlanet[static_cast<size_t>(i)] = i >= kEarth && i <= kMars;
+
+    strPlanetGlyph = {"", "L", "f", "g", "h", "j", "S", "F", "G", "J", "s"};
+    strSignGlyph = {"x", "c", "v", "b", "n", "m", "X", "C", "V", "B", "N", "M"};
+
+    dblColorPalette = {RGB(255, 255, 0), RGB(255, 0, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
+                       RGB(0, 255, 255), RGB(128, 128, 128), RGB(128, 128, 255), RGB(0, 0, 255),
+                       RGB(0, 192, 255), RGB(192, 0, 255),  RGB(255, 192, 0),  RGB(128, 64, 0)};
+    dblAspectColor = kDefaultAspectColor;
+    for (int a = kConjunction; a <= kNumAspects; ++a)
+        dblAspectAngle[static_cast<size_t>(a)] = kAspectDegrees[static_cast<size_t>(a)] / 360.0 * kTwoPi;
+
+    SetNameTables();
+}
+
+void AstroTables::SetNameTables()
+{
+    strPlanetName = {"", "Earth", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune",
+                     "Pluto", ""};
+    strPlanetAbbrev = {"", "Ea", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", ""};
+
+    AspectText[0] = {};
+    AspectText[1] = {"Con", "Conjunction", "conjunct", "conjunct", "conjunction (0°)"};
+    AspectText[2] = {"Opp", "Opposition", "opposite", "opposite", "opposition (180°)"};
+    AspectText[3] = {"Sqr", "Square", "square to", "square", "square (90°)"};
+    AspectText[4] = {"Tri", "Trine", "trine to", "trine", "trine (120°)"};
+    AspectText[5] = {"Sxt", "Sextile", "sextile to", "sextile", "sextile (60°)"};
+    AspectText[6] = {"Ssx", "Semisextile", "semisextile to", "semisextile", "semisextile (30°)"};
+    AspectText[7] = {"Qui", "Quincunx", "quincunx to", "quincunx", "quincunx (150°)"};
+
+    SignText = {{{"Ari", "Aries"},
+                 {"Tau", "Taurus"},
+                 {"Gem", "Gemini"},
+                 {"Can", "Cancer"},
+                 {"Leo", "Leo"},
+                 {"Vir", "Virgo"},
+                 {"Lib", "Libra"},
+                 {"Sco", "Scorpio"},
+                 {"Sag", "Sagittarius"},
+                 {"Cap", "Capricorn"},
+                 {"Aqu", "Aquarius"},
+                 {"Pis", "Pisces"}}};
+
+    strPatternName = {"Grand trine", "Kite",       "Rectangle",  "T-square",   "Grand cross",
+                      "Yod",         "Yod-kite",   "Trapezium",  "6-Stellium", "5-Stellium",
+                      "4-Stellium",  "3-Stellium", "Grand sextile", "Midpoint"};
+}
+
+double NormalizeAngle(double angle)
+{
+    if (!std::isfinite(angle))
+        return angle;
+    while (angle < 0.0)
+        angle += kTwoPi;
+    while (angle >= kTwoPi)
+        angle -= kTwoPi;
+    return angle;
+}
+
+namespace {
+
+struct DegreesMinutes {
+    int degrees = 0;
+    int minutes = 0;
+};
+
+// Whole degrees and rounded minutes of an angle of 0 … 2π. The 0.00001 added before taking the whole
+// degrees carries an angle a hair below a whole degree (29.999999°) to that degree; the minutes are
+// rounded to the nearest, a half to the even neighbour, and may come out as 60.
+DegreesMinutes SplitDegrees(double angle)
+{
+    const double d = angle / kTwoPi * 360.0;
+    const int whole = static_cast<int>(std::floor(d + 0.00001));
+    const int minutes = static_cast<int>(std::nearbyint((d - whole) * 60.0));
+    return {whole, minutes};
+}
+
+}  // namespace
+
+std::string Rad2DegMin(double angle, bool omitZeroMinutes, bool blankBeforeMinutes, bool allowNegative,
+                       bool allowRollover)
+{
+    if (std::isnan(angle))
+        return {};
+    const bool negative = angle < 0.0;
+    if (negative && !allowNegative)
+        return {};
+    const double magnitude = std::fabs(angle);
+    if (magnitude > kTwoPi)
+        return {};
+
+    auto [degrees, minutes] = SplitDegrees(magnitude);
+    if (minutes == 60) {
+        if (!allowRollover && degrees == 359) {
+            minutes = 59;
+        } else {
+            ++degrees;
+            minutes = 0;
+        }
+    }
+
+    std::string text = negative ? "-" : "";
+    text += std::to_string(degrees) + "°";
+    if (omitZeroMinutes && minutes == 0)
+        return text;
+    text += blankBeforeMinutes ? " " : "";
+    text += std::to_string(minutes) + "'";
+    return text;
+}
+
+std::string ZodiacPositionText(const AstroTables& tables, double longitude, bool fullForm)
+{
+    if (std::isnan(longitude) || longitude < 0.0 || longitude > kTwoPi)
+        return {};
+
+    auto [degrees, minutes] = SplitDegrees(longitude);
+    if (minutes == 60) {
+        if (degrees == 359) {
+            minutes = 59;
+        } else {
+            ++degrees;
+            minutes = 0;
+        }
+    }
+    // A longitude less than 0.00001° below 360° (or exactly 360°) carries the whole degrees to 360; it
+    // still lies in Pisces and reads as its last minute, 29°59' Pisces, never as a thirteenth sign.
+    if (degrees >= 360) {
+        degrees = 359;
+        minutes = 59;
+    }
+
+    const int sign = degrees / 30;
+    int inSign = degrees - 30 * sign;
+    const SignNames& names = tables.SignText[static_cast<size_t>(sign)];
+    if (!fullForm)
+        return std::to_string(inSign) + names.Abbrev + std::to_string(minutes);
+
+    if (minutes >= 31 && inSign != 29)
+        ++inSign;
+    return std::to_string(inSign) + "° in " + names.Name;
+}
+
+}  // namespace orvane::core

@@ -1,0 +1,68 @@
+#pragma once
+
+// Date texts and the computer's clock as a moment: month and weekday names in English and German,
+// dates written out or numerically, digit grouping, and the present moment.
+
+#include "platform/calendar.h"
+#include "platform/clock.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane::datetime {
+
+// Month names, indexed 1 … 12 (entry 0 is empty).
+inline constexpr std::array<std::string_view, 13> strMonthName{
+    "", "January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
+    "November", "December"};
+inline constexpr std::array<std::string_view, 13> strMonthAbbrev{
+    "", "Jan.", "Feb.", "Mar.", "Apr.", "May", "June", "July", "Aug.", "Sept.", "Oct.", "Nov.", "Dec."};
+inline constexpr std::array<std::string_view, 13> strMonatName{
+    "", "Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober",
+    "November", "Dezember"};
+inline constexpr std::array<std::string_view, 13> strMonatAbbrev{
+    "", "Jan.", "Feb.", "März", "Apr.", "Mai", "Juni", "Juli", "Aug.", "Sept.", "Okt.", "Nov.", "Dez."};
+
+// Weekday names by weekday number, 0 Sunday … 6 Saturday.
+inline constexpr std::array<std::string_view, 7> kWeekdayEnglish{
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+inline constexpr std::array<std::string_view, 7> kWeekdayGerman{
+    "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+
+// The date of Julian Day Number `jdn` in words: "January 5, 2000" / "Jan. 5, 2000" in English,
+// "5.Januar 2000" / "5.Jan. 2000" in German (language 1). Years beyond ±9999 get thousands separators.
+std::string DateText(int32_t jdn, bool abbreviated, int16_t language);
+
+// The record's date as year-month-day: "2000-01-05" (the year is not padded: "800-01-05").
+std::string NumericDateText(const platform::EuroDate& date);
+
+// The weekday's name in `language` (1 German, otherwise English); empty outside 0 … 6.
+std::string WeekdayName(int32_t weekday, int16_t language);
+
+// `numberText` with `separator` between groups of three digits; an empty text stays empty.
+std::string SeparateThousands(const std::string& numberText, char separator);
+
+// A time of day read from the computer's clock text.
+struct ClockTime {
+    int32_t hours = 0;
+    int32_t minutes = 0;
+    int32_t seconds = 0;
+};
+
+// Reads a clock text: a 12-hour text ("1:05:09 PM", "12:30:00 AM" is 00:30:00) when it contains "M",
+// otherwise "HH:MM:SS". Nothing for a text that is not a time.
+std::optional<ClockTime> ClockTimeFromText(std::string_view text);
+
+// The computer's standard-time zone in minutes east of Greenwich, from its offset in seconds west,
+// rounded to the nearest minute.
+int16_t ZoneMinutesFromSecondsWest(int32_t secondsWest);
+
+// The present moment as a Julian date: the clock's local date and time, less the computer's
+// standard-time zone. (While summer time is in force the clock runs an hour ahead of standard time, and
+// so does this moment.)
+double CurrentAJDate(const platform::Clock& clock);
+
+}  // namespace orvane::datetime

@@ -1,0 +1,23 @@
+#include "platform/clock.h"
+
+#include "platform/calendar.h"
+
+#include <ctime>
+
+namespace orvane::platform {
+
+LocalClockReading SystemClock::LocalNow() const
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+            local.tm_sec};
+}
+
+int32_t SystemClock::StandardOffsetSecondsWest() const
+{
+    return _get_timezone();
+}
+
+}  // namespace orvane::platform

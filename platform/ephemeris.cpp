@@ -1,0 +1,110 @@
+#include "platform/ephemeris.h"
+
+#include <swephexp.h>
+
+#include <array>
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+#include <string>
+
+namespace orvane::platform {
+namespace {
+
+constexpr const char* kSystemEphemerisFolder = "/usr/share/libswe/ephe";
+
+constexpr int32_t kFlags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_J2000 | SEFLG_NONUT | SEFLG_TRUEPOS |
+                           SEFLG_NOABERR | SEFLG_NOGDEFL | SEFLG_RADIANS;
+
+// Swiss Ephemeris body numbers, indexed by the ephemeris layer's planet number 1 … 8.
+constexpr std::array<int32_t, 9> kSwissBody{-1, SE_MERCURY, SE_VENUS, SE_EARTH, SE_MARS,
+                                            SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE};
+
+// The folder setting is process-wide; Swiss Ephemeris keeps its state per thread, so each thread applies
+// the setting (again) when the generation it last applied is out of date.
+std::mutex g_folderMutex;
+std::string g_searchPath = kSystemEphemerisFolder;
+std::atomic<unsigned> g_folderGeneration{1};
+std::atomic<bool> g_fellBack{false};
+
+struct ThreadEphemeris {
+    unsigned appliedGeneration = 0;
+    ~ThreadEphemeris()
+    {
+        if (appliedGeneration != 0)
+            swe_close();
+    }
+};
+thread_local ThreadEphemeris t_ephemeris;
+
+void ApplyFolderToThisThread()
+{
+    const unsigned generation = g_folderGeneration.load(std::memory_order_acquire);
+    if (t_ephemeris.appliedGeneration == generation)
+        return;
+    std::string path;
+    {
+        std::lock_guard lock(g_folderMutex);
+        path = g_searchPath;
+    }
+    swe_set_ephe_path(path.c_str());
+    t_ephemeris.appliedGeneration = generation;
+}
+
+void ReportFallbackOnce(const char* warning)
+{
+    if (g_fellBack.exchange(true))
+        return;
+    std::string path;
+    {
+        std::lock_guard lock(g_folderMutex);
+        path = g_searchPath;
+    }
+    std::fprintf(stderr,
+                 "orvane: Swiss Ephemeris data files not found (searched %s); using the built-in analytic "
+                 "ephemeris, which is less accurate.%s%s\n",
+                 path.c_str(), warning[0] != '\0' ? " " : "", warning);
+}
+
+}  // namespace
+
+int32_t _set_datafiles_folder(const char* folder)
+{
+    std::string path = folder != nullptr ? folder : "";
+    // The program hands over its folder with a trailing separator, possibly a Windows-style one.
+    while (!path.empty() && (path.back() == '/' || path.back() == '\\'))
+        path.pop_back();
+    {
+        std::lock_guard lock(g_folderMutex);
+        g_searchPath = path.empty() ? std::string(kSystemEphemerisFolder)
+                                    : path + ":" + kSystemEphemerisFolder;
+    }
+    g_folderGeneration.fetch_add(1, std::memory_order_acq_rel);
+    return 0;
+}
+
+double _hc_j2000_long_rv_planet(int32_t planet, double moment, int32_t /*year*/, double* radiusVector)
+{
+    if (planet < 1 || planet > 8)
+        return kEphemerisError;
+    ApplyFolderToThisThread();
+
+    std::array<double, 6> xx{};
+    std::array<char, AS_MAXCH> serr{};
+    const int32_t result = swe_calc_ut(moment, kSwissBody[static_cast<size_t>(planet)], kFlags, xx.data(),
+                                       serr.data());
+    if (result < 0)
+        return kEphemerisError;
+    if ((result & SEFLG_SWIEPH) == 0)
+        ReportFallbackOnce(serr.data());
+    if (radiusVector != nullptr)
+        *radiusVector = xx[2];
+    return xx[0];
+}
+
+bool EphemerisFellBackToAnalytic()
+{
+    return g_fellBack.load();
+}
+
+}  // namespace orvane::platform

@@ -1,0 +1,43 @@
+#pragma once
+
+// The program-text library: loads the numbered user-visible texts of the program from a qvs.dat file
+// and serves them by number and language.
+//
+// File format (UTF-8), one entry a line:   NUMBER|LANGUAGE|TEXT
+//   NUMBER    the text number (a 16-bit signed integer)
+//   LANGUAGE  0 English, 1 German
+//   TEXT      the rest of the line; it may contain '|'. '^' and "[r1]" … "[r5]" are stored as written,
+//             "~" stands for the empty text.
+// Empty lines and lines starting with '#' are ignored. A trailing CR (a file saved with CR LF) is dropped.
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+namespace orvane::platform {
+
+class ProgramTextLibrary {
+public:
+    // Most characters (Unicode code points) a text may hold.
+    static constexpr int32_t kMaxTextChars = 1024;
+
+    // Loads the text file `fullFileName`. Returns the number of texts loaded (> 0) on success, or:
+    //    0  no text in the file            -1  the file cannot be opened
+    //   -6  the file is empty              -7  a read error
+    //   -(500 + L)   missing text at line L: the text is empty, or the line is not NUMBER|LANGUAGE|TEXT
+    //                with a 16-bit number and a language 0 or 1, so that no text could be taken from it
+    //   -(1000 + L)  text longer than kMaxTextChars at line L
+    //   -(1500 + L)  a number and language seen before, at line L
+    // A failed load leaves no texts loaded. `flags` is reserved and must be 0.
+    int32_t lt(const std::string& fullFileName, int32_t flags);
+
+    // Copies the text with `number` in `language` into `buffer` (replacing its contents) when it has at
+    // most `capacity` characters; returns its length in bytes (> 0), or 0 when there is no such text.
+    // The stored "~" is returned as it is. `mode` must be 1.
+    int32_t gt(int32_t number, int32_t language, std::string& buffer, int32_t capacity, int32_t mode) const;
+
+private:
+    std::unordered_map<int64_t, std::string> m_texts;
+};
+
+}  // namespace orvane::platform

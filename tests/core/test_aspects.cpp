@@ -1,0 +1,178 @@
+#include "core/aspects.h"
+
+#include "core/astro_module.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace orvane::core {
+namespace {
+
+double Rad(double degrees)
+{
+    return degrees / 360.0 * kTwoPi;
+}
+
+TEST(AngularSeparation, ShorterAngleAndSense)
+{
+    int16_t sense = 0;
+    EXPECT_NEAR(AngularSeparation(Rad(10), Rad(350), sense), Rad(20), 1e-12);
+    EXPECT_EQ(sense, 1);  // the second body lies behind the first
+    sense = 0;
+    EXPECT_NEAR(AngularSeparation(Rad(350), Rad(10), sense), Rad(20), 1e-12);
+    EXPECT_EQ(sense, -1);
+    sense = 0;
+    EXPECT_NEAR(AngularSeparation(0.0, Rad(180), sense), Rad(180), 1e-12);
+    EXPECT_EQ(sense, -1);  // both tests hold; the first decides
+    sense = 0;
+    EXPECT_EQ(AngularSeparation(Rad(42), Rad(42), sense), 0.0);
+    EXPECT_EQ(sense, -1);
+    sense = 1;
+    EXPECT_NEAR(AngularSeparation(Rad(100), Rad(220), sense), Rad(120), 1e-12);
+    EXPECT_EQ(sense, -1);
+
+    EXPECT_NEAR(SignedSeparation(Rad(10), Rad(350)), Rad(20), 1e-12);
+    EXPECT_NEAR(SignedSeparation(Rad(350), Rad(10)), -Rad(20), 1e-12);
+    // Across 0° from both sides, and never more than π.
+    EXPECT_NEAR(SignedSeparation(Rad(359), Rad(1)), -Rad(2), 1e-12);
+    EXPECT_LE(AngularSeparation(Rad(0.1), Rad(180.2), sense), kPi);
+}
+
+class AspectTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        astro.InitializeAstroTables("/nonexistent-orvane-folder/");
+        // 8° conjunction, 8° opposition, 8° square, 8° trine, 6° sextile, 2° semisextile, 3° quincunx;
+        // personal transits at half, synastry at a third.
+        astro.orbs.SetOrbs({480, 480, 480, 480, 360, 120, 180}, {2, 3});
+        for (auto& row : positions)
+            row = {-1.0, -1.0};
+    }
+    AstroModule astro;
+    PositionTable positions{};
+};
+
+TEST_F(AspectTest, OrbTableFromThePanelsChoices)
+{
+    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSquare][0], Rad(8));
+    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSquare][1], Rad(4));
+    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSemisextile][2], Rad(2) / 3);
+    EXPECT_DOUBLE_EQ(astro.orbs.dblMaxOrb, Rad(8));
+    EXPECT_DOUBLE_EQ(astro.orbs.dblMinOrb, Rad(2));
+    EXPECT_FALSE(astro.orbs.blnAllOrbsEqual);
+    EXPECT_DOUBLE_EQ(astro.orbs.dblMaxOrbOfColumn[0], Rad(4));
+    EXPECT_DOUBLE_EQ(astro.orbs.dblMinOrbOfColumn[1], Rad(2) / 3);
+
+    // All 1° but the semisextile switched off: the smallest non-zero orb equals the largest.
+    astro.orbs.SetOrbs({60, 60, 60, 60, 60, 0, 60}, {1, 1});
+    EXPECT_DOUBLE_EQ(astro.orbs.dblMinOrb, Rad(1));
+    EXPECT_DOUBLE_EQ(astro.orbs.dblMaxOrb, Rad(1));
+    EXPECT_TRUE(astro.orbs.blnAllOrbsEqual);
+
+    // Every aspect off: the maximum stays 0 and the minimum 20.
+    astro.orbs.SetOrbs({0, 0, 0, 0, 0, 0, 0}, {2, 2});
+    EXPECT_EQ(astro.orbs.dblMaxOrb, 0.0);
+    EXPECT_EQ(astro.orbs.dblMinOrb, 20.0);
+    EXPECT_EQ(astro.orbs.dblMinOrbOfColumn[0], 20.0);
+
+    // A divisor of 0 never divides.
+    astro.orbs.SetOrbs({480, 480, 480, 480, 360, 120, 180}, {0, -4});
+    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSquare][1], Rad(8));
+    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSquare][2], Rad(8));
+}
+
+TEST_F(AspectTest, IsAspectIsStrictlyWithinTheOrb)
+{
+    double deviation = -5.0;
+    positions[kEarth][0] = Rad(10);
+    positions[kMars][0] = Rad(100 + 7.5);
+    EXPECT_TRUE(astro.IsAspect(positions, kEarth, kMars, kSquare, deviation));
+    EXPECT_NEAR(deviation, Rad(7.5), 1e-12);
+    EXPECT_FALSE(astro.IsAspect(positions, kEarth, kMars, kTrine, deviation));
+    EXPECT_NEAR(deviation, Rad(22.5), 1e-12);  // written back even when there is no aspect
+
+    // Exactly the orb is no aspect; a hair less is one, with an exactness just above 0.
+    const double L1 = 0.0;
+    const double L2 = Rad(90);
+    double exactness = 0.0;
+    astro.orbs.dblOrb[kTrine][0] = astro.Deviation(L1, Rad(125), kTrine);
+    EXPECT_FALSE(astro.IsAspectWithExactness(L1, Rad(125), kTrine, 0, exactness));
+    EXPECT_EQ(exactness, -1.0);
+    astro.orbs.dblOrb[kTrine][0] = std::nextafter(astro.Deviation(L1, Rad(125), kTrine), 1.0);
+    EXPECT_TRUE(astro.IsAspectWithExactness(L1, Rad(125), kTrine, 0, exactness));
+    EXPECT_GT(exactness, 0.0);
+    EXPECT_LT(exactness, 1e-12);
+    EXPECT_TRUE(astro.IsAspectWithExactness(L1, L2, kSquare, 0, exactness));
+    EXPECT_DOUBLE_EQ(exactness, 1.0);
+}
+
+TEST_F(AspectTest, ZeroOrbSwitchesAnAspectOff)
+{
+    astro.orbs.SetOrbs({480, 0, 480, 480, 360, 120, 180}, {2, 3});
+    positions[kEarth][0] = Rad(10);
+    positions[kVenus][0] = Rad(190);
+    double deviation = 1.0;
+    EXPECT_FALSE(astro.IsAspect(positions, kEarth, kVenus, kOpposition, deviation));
+    EXPECT_EQ(deviation, 0.0);
+    double exactness = 0.0;
+    EXPECT_FALSE(astro.IsAspectWithExactness(Rad(10), Rad(190), kOpposition, 1, exactness));
+}
+
+TEST_F(AspectTest, BodiesWithoutPositionHaveNoAspects)
+{
+    positions[kEarth][0] = Rad(10);
+    positions[kPluto][0] = -99.0;
+    for (int16_t aspect = kConjunction; aspect <= kNumAspects; ++aspect) {
+        double deviation = 0.25;
+        EXPECT_FALSE(astro.IsAspect(positions, kEarth, kPluto, aspect, deviation));
+        EXPECT_FALSE(astro.IsAspect(positions, kPluto, kEarth, aspect, deviation));
+        EXPECT_EQ(deviation, 0.25);
+        double exactness = 0.5;
+        EXPECT_FALSE(astro.IsAspectWithExactness(-100.0, Rad(10), aspect, 0, exactness));
+        EXPECT_EQ(exactness, 0.5);
+    }
+    double deviation = 0.0;
+    EXPECT_FALSE(astro.IsAspect(positions, kEarth, 11, kConjunction, deviation));
+    EXPECT_FALSE(astro.IsAspect(positions, kEarth, kMars, 8, deviation));
+    EXPECT_FALSE(astro.IsAspect(positions, kEarth, kMars, 0, deviation));
+}
+
+TEST_F(AspectTest, ExactnessUsesTheColumnsOrb)
+{
+    double exactness = 0.0;
+    // 2° from an exact trine: within the 8° of one moment and the 4° of personal transits; 3° from it is
+    // beyond the 2.67° of synastry.
+    EXPECT_TRUE(astro.IsAspectWithExactness(Rad(0), Rad(122), kTrine, 0, exactness));
+    EXPECT_NEAR(exactness, 0.75, 1e-12);
+    EXPECT_TRUE(astro.IsAspectWithExactness(Rad(0), Rad(122), kTrine, 1, exactness));
+    EXPECT_NEAR(exactness, 0.5, 1e-12);
+    EXPECT_FALSE(astro.IsAspectWithExactness(Rad(0), Rad(123), kTrine, 2, exactness));
+}
+
+// Mercury moves about 4° a day, far faster than Neptune: measured against Neptune, an aspect that
+// Mercury is approaching tightens within the half hour.
+TEST_F(AspectTest, ApplyingAndSeparating)
+{
+    const double moment = 2451545.0;
+    const double mercury = astro.HelioLongitude(kMercury, moment);
+    const double neptune = astro.HelioLongitude(kNeptune, moment);
+    // Neptune fixed at Mercury's place + 1°: Mercury approaches the conjunction.
+    const double ahead = NormalizeAngle(mercury + Rad(1));
+    double deviation = astro.Deviation(mercury, ahead, kConjunction);
+    EXPECT_EQ(astro.TransitApplyingOrSeparating(moment, ahead, kMercury, kConjunction, deviation), -1);
+    const double behind = NormalizeAngle(mercury - Rad(1));
+    deviation = astro.Deviation(mercury, behind, kConjunction);
+    EXPECT_EQ(astro.TransitApplyingOrSeparating(moment, behind, kMercury, kConjunction, deviation), 1);
+
+    // Both bodies moving: compare with the separation half an hour later.
+    deviation = astro.Deviation(mercury, neptune, kTrine);
+    const double later = astro.Deviation(astro.HelioLongitude(kMercury, moment + 1.0 / 48),
+                                         astro.HelioLongitude(kNeptune, moment + 1.0 / 48), kTrine);
+    EXPECT_EQ(astro.ApplyingOrSeparating(moment, kMercury, kNeptune, kTrine, deviation), later > deviation ? 1 : -1);
+    EXPECT_EQ(astro.ApplyingOrSeparating(moment, kMercury, kNeptune, kTrine, later), 0);
+}
+
+}  // namespace
+}  // namespace orvane::core

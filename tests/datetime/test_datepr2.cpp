@@ -1,0 +1,81 @@
+#include "datetime/datepr2.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::datetime {
+namespace {
+
+TEST(DateText, WordsInEnglishAndGerman)
+{
+    EXPECT_EQ(DateText(2451545, false, 0), "January 1, 2000");
+    EXPECT_EQ(DateText(2451545, true, 0), "Jan. 1, 2000");
+    EXPECT_EQ(DateText(2451545, true, 1), "1.Jan. 2000");
+    EXPECT_EQ(DateText(2451545, false, 1), "1.Januar 2000");
+    EXPECT_EQ(DateText(2451545 + 31 + 29 + 31 + 30 + 4, true, 0), "May 5, 2000");
+    EXPECT_EQ(DateText(2451545 + 152, true, 0), "June 1, 2000");
+    EXPECT_EQ(DateText(2451545 + 182, true, 0), "July 1, 2000");
+    EXPECT_EQ(DateText(2451545 + 244, true, 0), "Sept. 1, 2000");
+    EXPECT_EQ(DateText(2451545 + 60, true, 1), "1.März 2000");
+    EXPECT_EQ(DateText(2451545 + 274, true, 1), "1.Okt. 2000");
+    EXPECT_EQ(DateText(1721426, false, 0), "January 1, 1");
+    EXPECT_EQ(DateText(1721060, false, 0), "January 1, 0");
+}
+
+TEST(DateText, NumericAndWeekdays)
+{
+    platform::EuroDate date;
+    date.year = 2000;
+    date.month = 1;
+    date.day = 5;
+    EXPECT_EQ(NumericDateText(date), "2000-01-05");
+    date.year = 800;
+    EXPECT_EQ(NumericDateText(date), "800-01-05");
+
+    EXPECT_EQ(WeekdayName(platform::_euro_day_of_week(2451545), 0), "Saturday");
+    EXPECT_EQ(WeekdayName(platform::_euro_day_of_week(2451545), 1), "Samstag");
+    EXPECT_EQ(WeekdayName(0, 1), "Sonntag");
+    EXPECT_EQ(WeekdayName(7, 0), "");
+    EXPECT_EQ(WeekdayName(-1, 0), "");
+
+    EXPECT_EQ(SeparateThousands("", ','), "");
+    EXPECT_EQ(SeparateThousands("-12000", '.'), "-12.000");
+}
+
+TEST(ClockText, TwelveAndTwentyFourHourClocks)
+{
+    const auto read = [](const char* text) {
+        const auto time = ClockTimeFromText(text);
+        return time ? time->hours * 10000 + time->minutes * 100 + time->seconds : -1;
+    };
+    EXPECT_EQ(read("12:30:00 AM"), 3000);
+    EXPECT_EQ(read("12:30:00 PM"), 123000);
+    EXPECT_EQ(read("1:05:09 PM"), 130509);
+    EXPECT_EQ(read("11:59:59 AM"), 115959);
+    EXPECT_EQ(read("23:07:41"), 230741);
+    EXPECT_EQ(read("00:00:00"), 0);
+    EXPECT_EQ(read("25:00:00"), -1);
+    EXPECT_EQ(read("noon"), -1);
+    EXPECT_EQ(read("1:5 PM"), -1);
+}
+
+TEST(CurrentAJDate, LocalClockLessTheStandardZone)
+{
+    // Noon on 1 January 2000 in Greenwich.
+    platform::FixedClock clock({2000, 1, 1, 12, 0, 0}, 0);
+    EXPECT_DOUBLE_EQ(CurrentAJDate(clock), 2451545.0);
+    // 13:00 in Central Europe (an hour east) is the same moment.
+    clock.Set({2000, 1, 1, 13, 0, 0});
+    clock.SetOffset(-3600);
+    EXPECT_DOUBLE_EQ(CurrentAJDate(clock), 2451545.0);
+    // 00:00:30 in New York: 05:00:30 UT.
+    clock.Set({2000, 1, 1, 0, 0, 30});
+    clock.SetOffset(18000);
+    EXPECT_DOUBLE_EQ(CurrentAJDate(clock), 2451544.5 + (5 * 3600 + 30) / 86400.0);
+
+    EXPECT_EQ(ZoneMinutesFromSecondsWest(-3600), 60);
+    EXPECT_EQ(ZoneMinutesFromSecondsWest(-20700), 345);
+    EXPECT_EQ(ZoneMinutesFromSecondsWest(12600), -210);
+}
+
+}  // namespace
+}  // namespace orvane::datetime

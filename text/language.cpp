@@ -1,0 +1,89 @@
+#include "text/language.h"
+
+namespace orvane::text {
+namespace {
+
+constexpr int32_t kBufferChars = platform::ProgramTextLibrary::kMaxTextChars;
+
+void ReplaceAll(std::string& text, const std::string& placeholder, const std::string& replacement)
+{
+    size_t at = 0;
+    while ((at = text.find(placeholder, at)) != std::string::npos) {
+        text.replace(at, placeholder.size(), replacement);
+        at += replacement.size();  // replacements are not scanned again
+    }
+}
+
+std::string LineMessage(const char* what, int32_t line)
+{
+    return std::string(what) + " " + std::to_string(line) + ".";
+}
+
+}  // namespace
+
+std::string LoadFailureMessage(int32_t n, const std::string& fullFileName)
+{
+    switch (n) {
+    case 0: return "No program text was read.";
+    case -1: return std::string("Cannot open file containing program text.") + kLineBreak + fullFileName;
+    case -2: return "Particular memory allocation error.";
+    case -3: return "Too much program text.";
+    case -4: return "Text not recovered.";
+    case -6: return "File is empty.";
+    case -7: return "Error reading file.";
+    case -8: return "General memory allocation error.";
+    default: break;
+    }
+    if (n >= -500)
+        return "Error " + std::to_string(n);
+    if (n >= -1000)
+        return LineMessage("Missing string at line", -(n + 500));
+    if (n >= -1500)
+        return LineMessage("String too long at line", -(n + 1000));
+    return LineMessage("Duplicate in program text at line", -(n + 1500));
+}
+
+std::string ReplacePlaceholders(const std::string& text, const std::string& r1, const std::string& r2,
+                                const std::string& r3, const std::string& r4, const std::string& r5)
+{
+    if (text.find('^') == std::string::npos && text.find("[r") == std::string::npos)
+        return text;
+    std::string result = text;
+    ReplaceAll(result, "[r1]", r1);
+    const std::string* const later[] = {&r2, &r3, &r4, &r5};
+    for (size_t i = 0; i < 4; ++i) {
+        if (later[i]->empty())
+            break;
+        ReplaceAll(result, "[r" + std::to_string(i + 2) + "]", *later[i]);
+    }
+    ReplaceAll(result, "^", kLineBreak);
+    return result;
+}
+
+std::string Language::LoadProgramText(const std::string& folder, const std::string& fileName)
+{
+    std::string fullFileName = folder;
+    if (fullFileName.empty() || (fullFileName.back() != '/' && fullFileName.back() != '\\'))
+        fullFileName += '/';
+    fullFileName += fileName;
+    const int32_t n = m_library.lt(fullFileName, 0);
+    return n > 0 ? std::string() : LoadFailureMessage(n, fullFileName);
+}
+
+std::string Language::GetText(int16_t number) const
+{
+    std::string buffer;
+    const int32_t n = m_library.gt(number, intLanguage, buffer, kBufferChars, 1);
+    if (n <= 0 || buffer == "~")
+        return {};
+    return buffer;
+}
+
+std::string Language::GetTextWithReplacements(int16_t number, const std::string& r1, const std::string& r2,
+                                              const std::string& r3, const std::string& r4,
+                                              const std::string& r5) const
+{
+    return ReplacePlaceholders(GetText(number), r1, r2, r3, r4, r5);
+}
+
+}  // namespace orvane::text

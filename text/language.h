@@ -1,0 +1,59 @@
+#pragma once
+
+// The program text: every user-visible text is looked up by number in the current language, optionally
+// with up to five placeholders filled in.
+
+#include "platform/program_text_library.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orvane::text {
+
+inline constexpr int16_t langEnglish = 0;
+inline constexpr int16_t langGerman = 1;
+
+inline constexpr const char* kProgramTextFileName = "qvs.dat";
+
+// Line break inside the program's texts.
+inline constexpr const char* kLineBreak = "\r\n";
+
+// Texts of Orvane's own (numbers 1000 and above) that the command-line companion and the platform
+// messages use.
+inline constexpr int16_t kTextPlutoErrorHeading = 1000;  // "Error when reading Pluto data:"
+inline constexpr int16_t kTextPlutoErrorConsequence = 1001;  // "Pluto aspects cannot be displayed."
+
+// The message for a load result n ≤ 0 of the program-text library; `fullFileName` is the file that was
+// to be loaded.
+std::string LoadFailureMessage(int32_t n, const std::string& fullFileName);
+
+// Fills "[r1]" (always) and "[r2]" … "[r5]" (in turn, up to the first empty replacement) and turns every
+// "^" into a line break. A text with neither "^" nor "[r" is returned unchanged.
+std::string ReplacePlaceholders(const std::string& text, const std::string& r1, const std::string& r2 = {},
+                                const std::string& r3 = {}, const std::string& r4 = {},
+                                const std::string& r5 = {});
+
+class Language {
+public:
+    // The current language, langEnglish or langGerman.
+    int16_t intLanguage = langEnglish;
+
+    // Loads `fileName` from `folder` (a separator is put between them unless the folder ends in one).
+    // Returns the empty text on success, otherwise the message to show before the program ends.
+    std::string LoadProgramText(const std::string& folder, const std::string& fileName);
+
+    // The text `number` in the current language; empty when there is none or the stored text is "~".
+    std::string GetText(int16_t number) const;
+
+    // GetText passed through ReplacePlaceholders.
+    std::string GetTextWithReplacements(int16_t number, const std::string& r1, const std::string& r2 = {},
+                                        const std::string& r3 = {}, const std::string& r4 = {},
+                                        const std::string& r5 = {}) const;
+
+    const platform::ProgramTextLibrary& library() const { return m_library; }
+
+private:
+    platform::ProgramTextLibrary m_library;
+};
+
+}  // namespace orvane::text
