@@ -1,0 +1,3 @@
+orvane_test(test_core
+  SOURCES core/test_vocabulary.cpp core/test_pluto_table.cpp core/test_positions.cpp core/test_aspects.cpp
+  LIBS orvane_core swe_ephemeris)
