@@ -1,0 +1,321 @@
+#include "datetime/date_input.h"
+
+#include "datetime/datepr2.h"
+#include "datetime/time_zones.h"
+#include "platform/calendar.h"
+#include "text/language.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace orvane::datetime {
+namespace {
+
+using mainwindow::ComboBoxModel;
+using mainwindow::MainModel;
+
+constexpr std::string_view kDigits = "0123456789";
+constexpr double kMinutesPerDay = 1440.0;
+constexpr double kSecondsPerDay = 86400.0;
+
+// Program texts: the row names at the start of an error message, the reasons, the message title.
+constexpr std::array<int16_t, mainwindow::kNumDateRows> kTextRowName{4, 5, 6};
+constexpr int16_t kTextIncomplete = 145;
+constexpr int16_t kTextNotValid = 146;
+constexpr int16_t kTextTooEarly = 147;
+constexpr int16_t kTextTooLate = 148;
+constexpr int16_t kTextInputErrorTitle = 153;
+
+constexpr int16_t kNumDays = 31;
+
+// The year of a cleaned year box (digits only) checked against the supported range: the year, or the
+// error code. Leading zeros are ignored; a number too long to be a year is too late.
+double CheckedYear(const std::string& digits, int32_t& year)
+{
+    const size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return kDateTooEarly;
+    if (digits.size() - first > 4)
+        return kDateTooLate;
+    std::from_chars(digits.data() + first, digits.data() + digits.size(), year);
+    if (year < kFirstYear)
+        return kDateTooEarly;
+    if (year > kLastYear)
+        return kDateTooLate;
+    return 0.0;
+}
+
+// The half-hour position as a fraction of the day; a row whose list offers no half hour counts as noon.
+double HalfHourFraction(const ComboBoxModel& hour)
+{
+    const int16_t position = hour.ListIndex();
+    if (position < 1 || position > kNumHalfHours)
+        return 0.5;
+    return (position - 1) * 30 / kMinutesPerDay;
+}
+
+// The first steps of every conversion of a row: clean the year box, check the row, ask the calendar
+// for the day number and fill in the default half hour. Returns the local day number plus the time of
+// day, or an error code.
+double LocalMoment(MainModel& model, size_t row)
+{
+    std::string& year = model.txbYearCE[row];
+    year = SanitizeInteger(year, false, false);
+    if (year.empty() || model.cboMonthCE[row].ListIndex() <= 0 || model.cboDayCE[row].ListIndex() <= 0)
+        return kDateIncomplete;
+
+    platform::EuroDate date;
+    if (const double error = CheckedYear(year, date.year); error < 0)
+        return error;
+    date.month = model.cboMonthCE[row].ListIndex();
+    date.day = model.cboDayCE[row].ListIndex();
+    date.calendar = platform::kCalendarGregorian;
+    const int32_t dayNumber = platform::_euro_date_to_jdn(&date);
+    if (date.valid == 0)
+        return kDateInvalid;
+    if (dayNumber < kFirstDayNumber)
+        return kDateTooEarly;
+    if (dayNumber > kLastDayNumber)
+        return kDateTooLate;
+
+    // A row without a half hour is taken at noon, and shows it.
+    ComboBoxModel& hour = model.cboHour[row];
+    if (hour.ListIndex() <= 0)
+        hour.SetListIndex(static_cast<int16_t>(hour.ListCount() / 2 + 1));
+    return dayNumber + HalfHourFraction(hour);
+}
+
+std::string TwoDigits(int value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
+
+// Length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
+size_t SequenceLength(unsigned char lead)
+{
+    if (lead >= 0xF0 && lead < 0xF8)
+        return 4;
+    if (lead >= 0xE0)
+        return lead < 0xF0 ? 3 : 1;
+    if (lead >= 0xC0)
+        return 2;
+    return 1;
+}
+
+}  // namespace
+
+double InputDateToAJDate(MainModel& model, int16_t row)
+{
+    if (!mainwindow::IsDateRow(row))
+        return kDateIncomplete;
+    const auto r = static_cast<size_t>(row);
+    const double local = LocalMoment(model, r);
+    if (local < 0)
+        return local;
+
+    // A row without a zone is converted with the computer's zone, and shows it, when the lists have it.
+    ComboBoxModel& zone = model.cboTimezone[r];
+    const int16_t defaultZone = model.intDefaultZoneIndex;
+    if (zone.ListIndex() <= 0 && defaultZone > 0 && defaultZone < zone.ListCount())
+        zone.SetListIndex(defaultZone);
+    return local - zone.SelectedItemData() / kMinutesPerDay - 0.5;
+}
+
+double InputDateToLocalDayNumber(MainModel& model, int16_t row)
+{
+    if (!mainwindow::IsDateRow(row))
+        return kDateIncomplete;
+    return LocalMoment(model, static_cast<size_t>(row));
+}
+
+std::string InputDateToString(MainModel& model, int16_t row, bool abbreviated, const text::Language& language)
+{
+    const double local = InputDateToLocalDayNumber(model, row);
+    if (local < 0)
+        return {};
+    const auto r = static_cast<size_t>(row);
+    return DateText(static_cast<int32_t>(std::floor(local)), abbreviated, language.intLanguage) + ", " +
+           model.cboHour[r].Text() + " (" + model.cboTimezone[r].Text() + ")";
+}
+
+DateInputErrorMessage ShowDateInputError(MainModel& model, int16_t row, const text::Language& language)
+{
+    DateInputErrorMessage message;
+    if (!mainwindow::IsDateRow(row))
+        return message;
+    const auto r = static_cast<size_t>(row);
+    const double stored = model.dblMoment[r];
+    if (!(stored >= kDateTooLate - 0.5 && stored < kDateIncomplete + 0.5))
+        return message;
+
+    int16_t reason = kTextIncomplete;
+    switch (std::lround(stored)) {
+    case -1: reason = kTextIncomplete; break;
+    case -2: reason = kTextNotValid; break;
+    case -3: reason = kTextTooEarly; break;
+    default: reason = kTextTooLate; break;
+    }
+    message.text = language.GetText(kTextRowName[r]) + " " + language.GetText(reason);
+    message.title = language.GetText(kTextInputErrorTitle);
+    message.show = model.blnStartupCompleted;
+    model.blnInputError = true;
+    return message;
+}
+
+std::string ShowWeekday(MainModel& model, int16_t row, const text::Language& language)
+{
+    const double local = InputDateToLocalDayNumber(model, row);
+    if (local <= 0)
+        return {};
+    return WeekdayName(platform::_euro_day_of_week(static_cast<int32_t>(std::floor(local))),
+                       language.intLanguage);
+}
+
+void SetWorldDateToNow(MainModel& model, const platform::Clock& clock)
+{
+    constexpr auto r = static_cast<size_t>(mainwindow::kWorldDateRow);
+
+    // Back from Universal Time to the computer's wall clock: the integer part is the local day number,
+    // the fraction the time after midnight.
+    double local = CurrentAJDate(clock) + SystemZoneMinutes(clock) / kMinutesPerDay + 0.5;
+    if (!std::isfinite(local)) {
+        model.ClearDateRow(mainwindow::kWorldDateRow);
+        return;
+    }
+    RoundToHalfHour(local);
+    const double dayNumber = std::floor(local);
+
+    platform::EuroDate date;
+    date.calendar = platform::kCalendarGregorian;
+    date.jdn = static_cast<int32_t>(dayNumber);
+    if (platform::_jdn_to_euro_date(&date) == 0) {
+        model.ClearDateRow(mainwindow::kWorldDateRow);
+        return;
+    }
+    model.cboMonthCE[r].SetListIndex(static_cast<int16_t>(date.month));
+    model.cboDayCE[r].SetListIndex(static_cast<int16_t>(date.day));
+    model.txbYearCE[r] = std::to_string(date.year);
+
+    // The half-hour position from the rounded time "HH:MM": two entries an hour, the second at ":30".
+    const std::string time = TimeOfDayText(local - dayNumber, false);
+    int hours = 0;
+    std::from_chars(time.data(), time.data() + 2, hours);
+    int position = 2 * hours + 1;
+    if (time.compare(time.size() - 2, 2, "30") == 0)
+        ++position;
+    model.cboHour[r].SetListIndex(static_cast<int16_t>(position));
+
+    model.cboTimezone[r].SetListIndex(model.intDefaultZoneIndex);
+}
+
+void SetUpDateRows(MainModel& model, const text::Language& language)
+{
+    model.SetLanguageDependentLists(language);
+    for (size_t r = 0; r < static_cast<size_t>(mainwindow::kNumDateRows); ++r) {
+        ComboBoxModel& day = model.cboDayCE[r];
+        day.Clear();
+        day.AddItem("");
+        for (int d = 1; d <= kNumDays; ++d)
+            day.AddItem(std::to_string(d));
+        day.SetListIndex(0);
+
+        model.txbYearCE[r].clear();
+
+        ComboBoxModel& hour = model.cboHour[r];
+        hour.Clear();
+        hour.AddItem("");
+        for (int h = 0; h < kNumHalfHours / 2; ++h) {
+            hour.AddItem(TwoDigits(h) + ":00");
+            hour.AddItem(TwoDigits(h) + ":30");
+        }
+        hour.SetListIndex(0);
+    }
+}
+
+void RoundToHalfHour(double& dayNumber)
+{
+    double day = std::floor(dayNumber);
+    const double fraction = dayNumber - day;
+    if (fraction == 0.0)
+        return;
+    const long minutes = std::lround(fraction * kMinutesPerDay);
+    long halfHours = minutes / 30;
+    if (minutes % 30 > 15)
+        ++halfHours;
+    if (halfHours >= kNumHalfHours) {
+        halfHours = 0;
+        day += 1;
+    }
+    dayNumber = day + static_cast<double>(halfHours) / kNumHalfHours;
+}
+
+std::string TimeOfDayText(double fraction, bool withSeconds)
+{
+    if (!(fraction >= 0.0 && fraction < 1.0))
+        return "XX:XX:XX";
+    // A hair more, so that a time stored a hair below a whole second is not written a second early.
+    if (fraction > 0.0 && fraction < 0.99999999)
+        fraction += 0.00000001;
+    long seconds = static_cast<long>(fraction * kSecondsPerDay);
+    if (seconds >= 86400)
+        seconds = 86399;
+    const int hours = static_cast<int>(seconds / 3600);
+    const int minutes = static_cast<int>(seconds / 60 % 60);
+    char text[16];
+    if (withSeconds)
+        std::snprintf(text, sizeof text, "%02d:%02d:%02d", hours, minutes, static_cast<int>(seconds % 60));
+    else
+        std::snprintf(text, sizeof text, "%02d:%02d", hours, minutes);
+    return text;
+}
+
+std::string SanitizeInteger(std::string_view text, bool allowMinus, bool allowPlus)
+{
+    const std::string kept = KeepOnlyChars(text, "0123456789-+");
+    if (kept.empty())
+        return kept;
+    std::string result;
+    const char first = kept.front();
+    if (kDigits.find(first) != std::string_view::npos || (first == '-' && allowMinus) ||
+        (first == '+' && allowPlus))
+        result += first;
+    return result + KeepOnlyChars(std::string_view(kept).substr(1), kDigits);
+}
+
+std::string KeepOnlyChars(std::string_view text, std::string_view allowed)
+{
+    // Character by character, a character being a whole UTF-8 sequence, so that an umlaut in `allowed`
+    // keeps the umlaut and nothing else.
+    std::string result;
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = std::min(SequenceLength(static_cast<unsigned char>(text[at])), text.size() - at);
+        const std::string_view character = text.substr(at, length);
+        if (allowed.find(character) != std::string_view::npos)
+            result += character;
+        at += length;
+    }
+    return result;
+}
+
+bool RowUsedByMode(int16_t row, int16_t mode)
+{
+    using mainwindow::Mode;
+    switch (static_cast<Mode>(mode)) {
+    case Mode::WorldTransits: return row == mainwindow::kWorldDateRow;
+    case Mode::Natal1st: return row == mainwindow::kFirstBirthdateRow;
+    case Mode::Natal2nd: return row == mainwindow::kSecondBirthdateRow;
+    case Mode::PersonalTransits1st:
+        return row == mainwindow::kWorldDateRow || row == mainwindow::kFirstBirthdateRow;
+    case Mode::PersonalTransits2nd:
+        return row == mainwindow::kWorldDateRow || row == mainwindow::kSecondBirthdateRow;
+    case Mode::Synastry: return row == mainwindow::kFirstBirthdateRow || row == mainwindow::kSecondBirthdateRow;
+    default: return false;
+    }
+}
+
+}  // namespace orvane::datetime

@@ -1,0 +1,92 @@
+#pragma once
+
+// The date rows of the main window as moments: a row (year box, month, day, half-hour and zone lists)
+// becomes a Julian date in Universal Time, or an error code; the row's errors as messages; the world
+// date set to the computer's clock; the weekday and the text of a row; and the small text helpers the
+// rows need.
+
+#include "mainwindow/main_model.h"
+#include "platform/clock.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvane::text {
+class Language;
+}
+
+namespace orvane::datetime {
+
+// What a row conversion returns instead of a moment. Every valid moment is positive.
+inline constexpr double kDateIncomplete = -1.0;  // year empty, or no month or no day selected
+inline constexpr double kDateInvalid = -2.0;     // no such date (30 February)
+inline constexpr double kDateTooEarly = -3.0;    // before 1 January of the year 1
+inline constexpr double kDateTooLate = -4.0;     // after 31 December 2799
+
+// The supported range of dates.
+inline constexpr int32_t kFirstYear = 1;
+inline constexpr int32_t kLastYear = 2799;
+inline constexpr int32_t kFirstDayNumber = 1721426;  // 1 January 1
+inline constexpr int32_t kLastDayNumber = 2743738;   // 31 December 2799
+
+// Number of half-hour entries of a row's half-hour list (after its empty entry).
+inline constexpr int16_t kNumHalfHours = 48;
+
+// The moment of `row` as a Julian date in Universal Time, or kDateIncomplete … kDateTooLate.
+// Cleans the year box to its digits; a row without a half hour gets 12:00 selected, and a row without a
+// zone gets the computer's zone selected when the zone lists have it, so that the user sees what was
+// converted.
+double InputDateToAJDate(mainwindow::MainModel& model, int16_t row);
+
+// The row's local day number and time of day (midnight = the day number itself), without a zone
+// correction; or the error codes above. Cleans the year box and fills in 12:00 like InputDateToAJDate.
+double InputDateToLocalDayNumber(mainwindow::MainModel& model, int16_t row);
+
+// The row as display text, "January 5, 2000, 12:00 (GMT+1:00)", the date in the current language;
+// empty when the row is not a valid date.
+std::string InputDateToString(mainwindow::MainModel& model, int16_t row, bool abbreviated,
+                              const text::Language& language);
+
+// The message for the error code stored in dblMoment of a row.
+struct DateInputErrorMessage {
+    std::string text;   // row name and reason, e.g. "World date is incomplete."
+    std::string title;  // the message box's title
+    bool show = false;  // false while the main window is still loading: the message is then not shown
+};
+
+// Builds the message for the error code in dblMoment(row) and sets the model's input-error flag.
+// A row outside 0 … 2, or a stored value that is no error code, gives an empty text and leaves the flag.
+DateInputErrorMessage ShowDateInputError(mainwindow::MainModel& model, int16_t row,
+                                         const text::Language& language);
+
+// The hover text of the row's day list: the weekday of the row's date in the current language, or the
+// empty text when the row is not a valid date.
+std::string ShowWeekday(mainwindow::MainModel& model, int16_t row, const text::Language& language);
+
+// Fills the world date row with the computer's local date and time, rounded to the half hour, and
+// selects the default zone position.
+void SetWorldDateToNow(mainwindow::MainModel& model, const platform::Clock& clock);
+
+// Fills the day and half-hour lists of the three rows with their position 0 selected, empties the year
+// boxes, and refills the month lists and the step increment list.
+void SetUpDateRows(mainwindow::MainModel& model, const text::Language& language);
+
+// Rounds a day number with time of day to the nearest half hour in place; exactly a quarter past
+// rounds down, and 23:45 and later round to midnight of the next day.
+void RoundToHalfHour(double& dayNumber);
+
+// A fraction of a day as "HH:MM" or "HH:MM:SS"; "XX:XX:XX" outside 0 ≤ fraction < 1.
+std::string TimeOfDayText(double fraction, bool withSeconds);
+
+// The digits of `text`, with a leading "-" or "+" kept when allowed: "20a0-5" gives "2005".
+std::string SanitizeInteger(std::string_view text, bool allowMinus, bool allowPlus);
+
+// The characters of `text`, in order, that occur in `allowed`.
+std::string KeepOnlyChars(std::string_view text, std::string_view allowed);
+
+// Whether `mode` (0 … 6) converts `row`, so that the Enter key in the row's year box computes; the
+// Now button computes when the mode uses row 0.
+bool RowUsedByMode(int16_t row, int16_t mode);
+
+}  // namespace orvane::datetime

@@ -1,0 +1,51 @@
+#pragma once
+
+// The time-zone lists of the date rows: 47 zones on the half-hour grid from GMT-11:30 to GMT+11:30 with
+// their offsets (minutes east of Greenwich) as item data, optionally with the North American
+// abbreviations; the computer's own zone and the list position that becomes every row's default.
+
+#include "mainwindow/control_models.h"
+#include "mainwindow/main_model.h"
+#include "platform/clock.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orvane::datetime {
+
+// Entries of a zone list, the empty entry 0 included; entry 24 is "GMT".
+inline constexpr int16_t kNumTimezoneEntries = 48;
+// The largest offset the lists hold, in minutes either side of Greenwich.
+inline constexpr int16_t kMaxZoneMinutes = 690;
+
+// The text of zone list position 1 … 47 without abbreviations ("GMT-11:30" … "GMT" … "GMT+11:30");
+// empty for other positions.
+std::string ZoneText(int16_t position);
+
+// The offset in minutes east of Greenwich of zone list position 1 … 47: (position − 24) × 30.
+int16_t ZoneOffsetMinutes(int16_t position);
+
+// Rebuilds one zone list: the empty entry, the 47 zones with their offsets, the North American
+// abbreviations in place of ten texts when `abbreviations` is set. Nothing is selected afterwards.
+void FillTimezoneList(mainwindow::ComboBoxModel& list, bool abbreviations);
+
+// Rebuilds the zone lists of the three rows. With keepSelection each row keeps its position (the
+// texts may change, the offsets do not); otherwise each row shows its empty entry.
+void SetUpTimezoneComboBoxes(mainwindow::MainModel& model, bool keepSelection, bool abbreviations);
+
+// The computer's standard-time zone in minutes east of Greenwich, rounded to the minute.
+int16_t SystemZoneMinutes(const platform::Clock& clock);
+
+// Sets intSystemZone from the computer; a zone 5 h 45 min east is taken as 5 h 30 min, the nearest
+// zone the lists have.
+void SetSystemZone(mainwindow::MainModel& model, const platform::Clock& clock);
+
+// Sets the default zone position: the first position from 1 on in row 0's zone list whose offset equals
+// intSystemZone, or 0 when none does (then rows are converted without a zone correction).
+void SetDefaultZoneIndex(mainwindow::MainModel& model);
+
+// Whether the North American abbreviations are on for a computer that has no stored choice yet: for
+// zones from −10:00 to −2:30.
+bool AbbreviationsOnByDefault(int16_t systemZone);
+
+}  // namespace orvane::datetime

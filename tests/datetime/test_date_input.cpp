@@ -1,0 +1,416 @@
+#include "datetime/date_input.h"
+#include "datetime/datepr2.h"
+#include "datetime/time_zones.h"
+#include "text/language.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace orvane::datetime {
+namespace {
+
+using mainwindow::MainModel;
+
+text::Language LoadedLanguage(int16_t language)
+{
+    text::Language result;
+    EXPECT_EQ(result.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
+    result.intLanguage = language;
+    return result;
+}
+
+const text::Language& English()
+{
+    static const text::Language language = LoadedLanguage(text::langEnglish);
+    return language;
+}
+
+const text::Language& German()
+{
+    static const text::Language language = LoadedLanguage(text::langGerman);
+    return language;
+}
+
+// Zone list position of an offset in minutes east of Greenwich.
+int16_t ZonePosition(int minutes) { return static_cast<int16_t>(minutes / 30 + 24); }
+
+// Half-hour list position of a clock time.
+int16_t HourPosition(int hour, int minute) { return static_cast<int16_t>(2 * hour + (minute == 30 ? 1 : 0) + 1); }
+
+// A main window after start-up's list filling, on a computer in the given zone (seconds west).
+MainModel StartedModel(int32_t offsetSecondsWest = 0)
+{
+    MainModel model;
+    SetUpDateRows(model, English());
+    SetUpTimezoneComboBoxes(model, false, false);
+    SetSystemZone(model, platform::FixedClock({}, offsetSecondsWest));
+    SetDefaultZoneIndex(model);
+    return model;
+}
+
+void SetRow(MainModel& model, int16_t row, const std::string& year, int16_t month, int16_t day,
+            int16_t hourPosition = 0, int16_t zonePosition = 0)
+{
+    const auto r = static_cast<size_t>(row);
+    model.txbYearCE[r] = year;
+    model.cboMonthCE[r].SetListIndex(month);
+    model.cboDayCE[r].SetListIndex(day);
+    model.cboHour[r].SetListIndex(hourPosition);
+    model.cboTimezone[r].SetListIndex(zonePosition);
+}
+
+TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
+{
+    struct Case {
+        const char* typed;
+        const char* cleaned;
+    };
+    for (const Case& c : {Case{"20a0-5", "2005"}, Case{"-44", "44"}, Case{"+7", "7"}, Case{" 1 9 9 9 ", "1999"},
+                          Case{"abc", ""}, Case{"", ""}, Case{"--3", "3"}, Case{"2ü0ß0", "200"}}) {
+        EXPECT_EQ(SanitizeInteger(c.typed, false, false), c.cleaned) << c.typed;
+        // The conversion cleans the year box itself, whether or not the row converts.
+        MainModel model = StartedModel();
+        SetRow(model, 1, c.typed, 1, 1);
+        InputDateToAJDate(model, 1);
+        EXPECT_EQ(model.txbYearCE[1], c.cleaned) << c.typed;
+    }
+    EXPECT_EQ(SanitizeInteger("-44", true, false), "-44");
+    EXPECT_EQ(SanitizeInteger("+7", false, true), "+7");
+    EXPECT_EQ(SanitizeInteger("+7", true, false), "7");
+    EXPECT_EQ(SanitizeInteger("4-4+", true, true), "44");  // a sign counts only at the start
+
+    EXPECT_EQ(KeepOnlyChars("a1b2c3", "abc"), "abc");
+    EXPECT_EQ(KeepOnlyChars("März", "äz"), "äz");
+    EXPECT_EQ(KeepOnlyChars("öl", "ä"), "");  // ö and ä share their first byte but are different letters
+    EXPECT_EQ(KeepOnlyChars("a", ""), "");
+}
+
+TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)
+{
+    struct Case {
+        const char* year;
+        int16_t month;
+        int16_t day;
+        double expected;  // an error code, or 0 for a valid moment
+    };
+    const Case cases[] = {
+        {"2799", 12, 31, 0},
+        {"2800", 1, 1, kDateTooLate},
+        {"99999999999", 1, 1, kDateTooLate},
+        {"02799", 12, 31, 0},  // leading zeros do not make a year too long
+        {"1", 1, 1, 0},
+        {"0", 1, 1, kDateTooEarly},
+        {"0000", 6, 1, kDateTooEarly},
+        {"2000", 2, 29, 0},
+        {"1900", 2, 29, kDateInvalid},
+        {"2001", 2, 31, kDateInvalid},
+        {"2001", 4, 31, kDateInvalid},
+        {"", 1, 1, kDateIncomplete},
+        {"x", 1, 1, kDateIncomplete},
+        {"2000", 0, 1, kDateIncomplete},
+        {"2000", 1, 0, kDateIncomplete},
+        {"0", 0, 1, kDateIncomplete},  // an incomplete row is reported before its year
+        {"2000", 13, 1, kDateIncomplete},  // a month the list does not have selects nothing
+        {"2000", 1, 32, kDateIncomplete},
+        {"2000", -1, 1, kDateIncomplete},
+    };
+    for (const Case& c : cases) {
+        MainModel model = StartedModel();
+        SetRow(model, 2, c.year, c.month, c.day, HourPosition(23, 30), ZonePosition(0));
+        const double moment = InputDateToAJDate(model, 2);
+        const double local = InputDateToLocalDayNumber(model, 2);
+        if (c.expected < 0) {
+            EXPECT_EQ(moment, c.expected) << c.year << "-" << c.month << "-" << c.day;
+            EXPECT_EQ(local, c.expected) << c.year << "-" << c.month << "-" << c.day;
+        } else {
+            EXPECT_GT(moment, 0) << c.year << "-" << c.month << "-" << c.day;
+        }
+    }
+    MainModel model = StartedModel();
+    SetRow(model, 0, "2799", 12, 31, HourPosition(23, 30), ZonePosition(0));
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), kLastDayNumber + 23.5 / 24 - 0.5);
+    SetRow(model, 0, "1", 1, 1, HourPosition(0, 0), ZonePosition(0));
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), kFirstDayNumber - 0.5);
+
+    // Rows that do not exist are incomplete, and nothing is touched.
+    EXPECT_EQ(InputDateToAJDate(model, 3), kDateIncomplete);
+    EXPECT_EQ(InputDateToAJDate(model, -1), kDateIncomplete);
+    EXPECT_EQ(InputDateToLocalDayNumber(model, 3), kDateIncomplete);
+}
+
+TEST(InputDateToAJDate, ZonesAndHalfHours)
+{
+    MainModel model = StartedModel();
+    SetRow(model, 0, "2000", 1, 1, HourPosition(12, 0), ZonePosition(0));
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), 2451545.0);
+    EXPECT_EQ(model.cboTimezone[0].Text(), "GMT");
+
+    SetRow(model, 0, "2000", 1, 1, HourPosition(12, 0), ZonePosition(60));
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), 2451545.0 - 1.0 / 24);
+    EXPECT_NEAR(InputDateToAJDate(model, 0), 2451544.958333, 1e-6);
+    // The local day number ignores the zone and counts from midnight.
+    EXPECT_DOUBLE_EQ(InputDateToLocalDayNumber(model, 0), 2451545.5);
+
+    SetRow(model, 0, "2000", 1, 1, HourPosition(0, 0), ZonePosition(-690));
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), 2451544.5 + 690.0 / 1440);
+    SetRow(model, 0, "2000", 1, 1, HourPosition(23, 30), ZonePosition(690));
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), 2451544.5 + 23.5 / 24 - 690.0 / 1440);
+}
+
+TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
+{
+    // A computer one hour east of Greenwich.
+    MainModel model = StartedModel(-3600);
+    ASSERT_EQ(model.intDefaultZoneIndex, ZonePosition(60));
+
+    SetRow(model, 1, "2000", 1, 1);  // no half hour, no zone
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 1), 2451545.0 - 1.0 / 24);
+    EXPECT_EQ(model.cboHour[1].ListIndex(), 25);
+    EXPECT_EQ(model.cboHour[1].Text(), "12:00");
+    EXPECT_EQ(model.cboTimezone[1].Text(), "GMT+1:00");
+
+    // Lists without a selection at all count as empty too.
+    SetRow(model, 1, "2000", 1, 1, -1, -1);
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 1), 2451545.0 - 1.0 / 24);
+    EXPECT_EQ(model.cboHour[1].Text(), "12:00");
+
+    // The local day number fills in the half hour but leaves the zone list alone.
+    SetRow(model, 2, "2000", 1, 1);
+    EXPECT_DOUBLE_EQ(InputDateToLocalDayNumber(model, 2), 2451545.5);
+    EXPECT_EQ(model.cboHour[2].Text(), "12:00");
+    EXPECT_EQ(model.cboTimezone[2].ListIndex(), 0);
+
+    // An incomplete row is left as it is.
+    SetRow(model, 2, "", 1, 1);
+    EXPECT_EQ(InputDateToAJDate(model, 2), kDateIncomplete);
+    EXPECT_EQ(model.cboHour[2].ListIndex(), 0);
+    EXPECT_EQ(model.cboTimezone[2].ListIndex(), 0);
+
+    // A computer in a zone the lists lack: rows without a zone convert without a zone correction.
+    MainModel farEast = StartedModel(-13 * 3600);
+    EXPECT_EQ(farEast.intDefaultZoneIndex, 0);
+    SetRow(farEast, 0, "2000", 1, 1);
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(farEast, 0), 2451545.0);
+    EXPECT_EQ(farEast.cboTimezone[0].ListIndex(), 0);
+
+    // Lists that were never filled: the row still converts, at noon, without a zone.
+    MainModel bare;
+    bare.txbYearCE[0] = "2000";
+    bare.cboMonthCE[0].AddItem("");
+    bare.cboMonthCE[0].AddItem("January");
+    bare.cboMonthCE[0].SetListIndex(1);
+    bare.cboDayCE[0].AddItem("");
+    bare.cboDayCE[0].AddItem("1");
+    bare.cboDayCE[0].SetListIndex(1);
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(bare, 0), 2451545.0);
+}
+
+TEST(RoundToHalfHour, NearestHalfHourAQuarterPastRoundsDown)
+{
+    struct Case {
+        int minutes;          // local time after midnight of day 2451545
+        int expectedMinutes;  // may reach into the next day
+    };
+    for (const Case& c : {Case{0, 0}, Case{10 * 60, 10 * 60}, Case{10 * 60 + 15, 10 * 60},
+                          Case{10 * 60 + 16, 10 * 60 + 30}, Case{10 * 60 + 44, 10 * 60 + 30},
+                          Case{10 * 60 + 46, 11 * 60}, Case{14, 0}, Case{23 * 60 + 45, 23 * 60 + 30},
+                          Case{23 * 60 + 46, 24 * 60}, Case{23 * 60 + 50, 24 * 60}, Case{23 * 60 + 59, 24 * 60}}) {
+        double x = 2451545 + c.minutes / 1440.0;
+        RoundToHalfHour(x);
+        EXPECT_NEAR(x, 2451545 + c.expectedMinutes / 1440.0, 1e-9) << c.minutes;
+    }
+    // Seconds count towards the nearest minute.
+    double x = 2451545 + (10 * 3600 + 15 * 60 + 40) / 86400.0;
+    RoundToHalfHour(x);
+    EXPECT_NEAR(x, 2451545 + 10.5 / 24, 1e-9);
+}
+
+TEST(TimeOfDayText, ClockTexts)
+{
+    EXPECT_EQ(TimeOfDayText(0.5, false), "12:00");
+    EXPECT_EQ(TimeOfDayText(0.5, true), "12:00:00");
+    EXPECT_EQ(TimeOfDayText(0.0, true), "00:00:00");
+    EXPECT_EQ(TimeOfDayText(1.0, false), "XX:XX:XX");
+    EXPECT_EQ(TimeOfDayText(-0.25, false), "XX:XX:XX");
+    EXPECT_EQ(TimeOfDayText(std::nan(""), true), "XX:XX:XX");
+    EXPECT_EQ(TimeOfDayText(std::numeric_limits<double>::infinity(), true), "XX:XX:XX");
+    // A time computed a hair below a whole second is written with that second.
+    EXPECT_EQ(TimeOfDayText((10 * 3600 + 15 * 60 + 7) / 86400.0 - 1e-12, true), "10:15:07");
+    EXPECT_EQ(TimeOfDayText(23.5 / 24, false), "23:30");
+    EXPECT_EQ(TimeOfDayText(0.999999999999, true), "23:59:59");
+    EXPECT_EQ(TimeOfDayText(1.0 / 48, false), "00:30");
+}
+
+TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
+{
+    struct Case {
+        platform::LocalClockReading clock;
+        int32_t offsetSecondsWest;
+        const char* year;
+        int16_t month;
+        int16_t day;
+        const char* hour;
+        const char* zone;
+    };
+    const Case cases[] = {
+        {{2000, 1, 5, 10, 16, 0}, -3600, "2000", 1, 5, "10:30", "GMT+1:00"},
+        {{2000, 1, 5, 10, 15, 0}, -3600, "2000", 1, 5, "10:00", "GMT+1:00"},
+        {{2000, 1, 5, 0, 0, 0}, 18000, "2000", 1, 5, "00:00", "GMT-5:00"},
+        {{1999, 12, 31, 23, 50, 0}, 0, "2000", 1, 1, "00:00", "GMT"},
+        {{2001, 2, 28, 23, 50, 0}, -3600, "2001", 3, 1, "00:00", "GMT+1:00"},
+        {{2000, 2, 28, 23, 50, 0}, -3600, "2000", 2, 29, "00:00", "GMT+1:00"},
+        {{2024, 6, 30, 23, 46, 0}, 25200, "2024", 7, 1, "00:00", "GMT-7:00"},
+        {{2024, 6, 30, 23, 45, 0}, 25200, "2024", 6, 30, "23:30", "GMT-7:00"},
+        // Nepal: the clock's own time, with the nearest zone of the lists.
+        {{2010, 3, 1, 12, 0, 0}, -20700, "2010", 3, 1, "12:00", "GMT+5:30"},
+        // A zone the lists lack: the row's zone stays empty.
+        {{2010, 3, 1, 12, 0, 0}, -46800, "2010", 3, 1, "12:00", ""},
+    };
+    for (const Case& c : cases) {
+        MainModel model = StartedModel(c.offsetSecondsWest);
+        const platform::FixedClock clock(c.clock, c.offsetSecondsWest);
+        SetWorldDateToNow(model, clock);
+        EXPECT_EQ(model.txbYearCE[0], c.year);
+        EXPECT_EQ(model.cboMonthCE[0].ListIndex(), c.month);
+        EXPECT_EQ(model.cboDayCE[0].ListIndex(), c.day);
+        EXPECT_EQ(model.cboHour[0].Text(), c.hour);
+        EXPECT_EQ(model.cboTimezone[0].Text(), c.zone);
+        // The other rows are not touched.
+        EXPECT_EQ(model.cboMonthCE[1].ListIndex(), 0);
+        EXPECT_EQ(model.txbYearCE[1], "");
+    }
+
+    // The row converts back to the clock's moment, rounded.
+    MainModel model = StartedModel(-3600);
+    const platform::FixedClock clock({2000, 1, 1, 13, 0, 0}, -3600);
+    SetWorldDateToNow(model, clock);
+    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), CurrentAJDate(clock));
+}
+
+TEST(InputDateToString, DateHalfHourAndZone)
+{
+    MainModel model = StartedModel();
+    SetRow(model, 0, "2000", 1, 5, HourPosition(12, 0), ZonePosition(60));
+    EXPECT_EQ(InputDateToString(model, 0, false, English()), "January 5, 2000, 12:00 (GMT+1:00)");
+    EXPECT_EQ(InputDateToString(model, 0, true, English()), "Jan. 5, 2000, 12:00 (GMT+1:00)");
+    EXPECT_EQ(InputDateToString(model, 0, false, German()), "5.Januar 2000, 12:00 (GMT+1:00)");
+
+    // The local date is written, even where Universal Time has moved to the previous day.
+    SetRow(model, 1, "1999", 12, 31, HourPosition(0, 30), ZonePosition(300));
+    EXPECT_EQ(InputDateToString(model, 1, false, English()), "December 31, 1999, 00:30 (GMT+5:00)");
+
+    SetRow(model, 2, "1900", 2, 29, HourPosition(12, 0), ZonePosition(0));
+    EXPECT_EQ(InputDateToString(model, 2, false, English()), "");
+    EXPECT_EQ(InputDateToString(model, 7, false, English()), "");
+}
+
+TEST(ShowDateInputError, RowNameAndReasonForEveryCode)
+{
+    const std::array<int16_t, 3> rowNames{4, 5, 6};
+    const std::array<int16_t, 4> reasons{145, 146, 147, 148};
+    for (int16_t row = 0; row < 3; ++row) {
+        for (int code = -1; code >= -4; --code) {
+            MainModel model;
+            model.dblMoment[static_cast<size_t>(row)] = code;
+            const DateInputErrorMessage message = ShowDateInputError(model, row, English());
+            EXPECT_EQ(message.text, English().GetText(rowNames[static_cast<size_t>(row)]) + " " +
+                                        English().GetText(reasons[static_cast<size_t>(-code - 1)]));
+            EXPECT_EQ(message.title, English().GetText(153));
+            EXPECT_TRUE(model.blnInputError);
+        }
+    }
+    MainModel model;
+    model.dblMoment[0] = kDateIncomplete;
+    EXPECT_EQ(ShowDateInputError(model, 0, English()).text, "World date is incomplete.");
+    EXPECT_EQ(ShowDateInputError(model, 0, German()).text, "Weltdatum ist unvollständig.");
+    model.dblMoment[2] = kDateTooLate;
+    EXPECT_EQ(ShowDateInputError(model, 2, English()).text,
+              "2nd birthdate is too late (the latest date is December 31, 2799).");
+    EXPECT_EQ(ShowDateInputError(model, 2, English()).title, "Input error");
+}
+
+TEST(ShowDateInputError, HeldBackWhileLoadingAndOnlyForErrorCodes)
+{
+    MainModel model;
+    model.dblMoment[1] = kDateInvalid;
+    const DateInputErrorMessage loading = ShowDateInputError(model, 1, English());
+    EXPECT_FALSE(loading.show);
+    EXPECT_FALSE(loading.text.empty());
+    EXPECT_TRUE(model.blnInputError);
+
+    model.blnStartupCompleted = true;
+    EXPECT_TRUE(ShowDateInputError(model, 1, English()).show);
+
+    // A moment is no error: nothing to report, and the flag stays as it was.
+    MainModel valid;
+    valid.dblMoment[0] = 2451545.0;
+    EXPECT_TRUE(ShowDateInputError(valid, 0, English()).text.empty());
+    EXPECT_FALSE(valid.blnInputError);
+    EXPECT_TRUE(ShowDateInputError(valid, 3, English()).text.empty());
+    EXPECT_FALSE(valid.blnInputError);
+}
+
+TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
+{
+    MainModel model = StartedModel();
+    SetRow(model, 0, "2000", 1, 1, HourPosition(12, 0), ZonePosition(0));
+    EXPECT_EQ(ShowWeekday(model, 0, English()), "Saturday");
+    EXPECT_EQ(ShowWeekday(model, 0, German()), "Samstag");
+    // Midnight far east of Greenwich is still the local Saturday, though it is Friday in Greenwich.
+    SetRow(model, 1, "2000", 1, 1, HourPosition(0, 0), ZonePosition(690));
+    EXPECT_EQ(ShowWeekday(model, 1, English()), "Saturday");
+    SetRow(model, 1, "2000", 1, 1, HourPosition(23, 30), ZonePosition(-690));
+    EXPECT_EQ(ShowWeekday(model, 1, English()), "Saturday");
+    SetRow(model, 2, "2024", 7, 4);
+    EXPECT_EQ(ShowWeekday(model, 2, English()), "Thursday");
+
+    SetRow(model, 2, "2024", 0, 4);
+    EXPECT_EQ(ShowWeekday(model, 2, English()), "");
+    SetRow(model, 2, "2024", 2, 30);
+    EXPECT_EQ(ShowWeekday(model, 2, English()), "");
+    EXPECT_EQ(ShowWeekday(model, 5, English()), "");
+}
+
+TEST(SetUpDateRows, DayAndHalfHourListsAndEmptyYears)
+{
+    MainModel model;
+    model.txbYearCE[2] = "1980";
+    SetUpDateRows(model, English());
+    for (size_t r = 0; r < 3; ++r) {
+        EXPECT_EQ(model.txbYearCE[r], "");
+        ASSERT_EQ(model.cboDayCE[r].ListCount(), 32);
+        EXPECT_EQ(model.cboDayCE[r].ListIndex(), 0);
+        for (int16_t d = 0; d <= 31; ++d)
+            EXPECT_EQ(model.cboDayCE[r].List(d), d == 0 ? "" : std::to_string(d));
+        ASSERT_EQ(model.cboHour[r].ListCount(), 49);
+        EXPECT_EQ(model.cboHour[r].ListIndex(), 0);
+        EXPECT_EQ(model.cboHour[r].List(0), "");
+        // Entry k is (k − 1) × 30 minutes after midnight.
+        for (int16_t k = 1; k <= 48; ++k)
+            EXPECT_EQ(model.cboHour[r].List(k) + ":00", TimeOfDayText((k - 1) / 48.0, true)) << k;
+        ASSERT_EQ(model.cboMonthCE[r].ListCount(), 13);
+        EXPECT_EQ(model.cboMonthCE[r].List(12), "December");
+    }
+    EXPECT_EQ(model.cboForwardBack.ListCount(), 5);
+    EXPECT_EQ(model.cboForwardBack.ListIndex(), 1);
+}
+
+TEST(RowUsedByMode, TheRowsEachModeConverts)
+{
+    // Rows used by modes 0 (none) to 6, as bits: 1 world date, 2 1st birthdate, 4 2nd birthdate.
+    const std::array<int, 7> used{0, 1, 2, 4, 1 | 2, 1 | 4, 2 | 4};
+    for (int16_t mode = 0; mode < 7; ++mode)
+        for (int16_t row = 0; row < 3; ++row)
+            EXPECT_EQ(RowUsedByMode(row, mode), (used[static_cast<size_t>(mode)] >> row & 1) != 0)
+                << "row " << row << " mode " << mode;
+    EXPECT_FALSE(RowUsedByMode(3, 6));
+    EXPECT_FALSE(RowUsedByMode(0, 7));
+    EXPECT_FALSE(RowUsedByMode(-1, 1));
+}
+
+}  // namespace
+}  // namespace orvane::datetime

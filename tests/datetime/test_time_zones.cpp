@@ -1,0 +1,157 @@
+#include "datetime/time_zones.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <string>
+
+namespace orvane::datetime {
+namespace {
+
+using mainwindow::ComboBoxModel;
+using mainwindow::MainModel;
+
+// Reads "GMT", "GMT+h:mm" or "GMT-h:mm" back into minutes east of Greenwich.
+int ParseZoneText(const std::string& text)
+{
+    if (text == "GMT")
+        return 0;
+    const int sign = text.at(3) == '-' ? -1 : 1;
+    const size_t colon = text.find(':');
+    return sign * (std::stoi(text.substr(4, colon - 4)) * 60 + std::stoi(text.substr(colon + 1)));
+}
+
+TEST(TimezoneList, FortySevenZonesOnTheHalfHourGrid)
+{
+    ComboBoxModel list;
+    FillTimezoneList(list, false);
+    ASSERT_EQ(list.ListCount(), kNumTimezoneEntries);
+    EXPECT_EQ(list.ListIndex(), -1);
+    EXPECT_EQ(list.List(0), "");
+    EXPECT_EQ(list.ItemData(0), 0);
+    const std::map<int16_t, std::string> named{{1, "GMT-11:30"}, {2, "GMT-11:00"}, {3, "GMT-10:30"},
+                                               {21, "GMT-1:30"}, {22, "GMT-1:00"}, {23, "GMT-0:30"},
+                                               {24, "GMT"},      {25, "GMT+0:30"}, {26, "GMT+1:00"},
+                                               {35, "GMT+5:30"}, {46, "GMT+11:00"}, {47, "GMT+11:30"}};
+    for (const auto& [position, text] : named)
+        EXPECT_EQ(list.List(position), text) << position;
+    // Every entry's text tells its offset, and the offsets climb in half hours from −11:30 to +11:30.
+    for (int16_t p = 1; p < kNumTimezoneEntries; ++p) {
+        EXPECT_EQ(list.ItemData(p), (p - 24) * 30) << p;
+        EXPECT_EQ(ParseZoneText(list.List(p)), list.ItemData(p)) << list.List(p);
+        EXPECT_EQ(ZoneText(p), list.List(p));
+        EXPECT_EQ(ZoneOffsetMinutes(p), list.ItemData(p));
+    }
+    EXPECT_EQ(ZoneText(0), "");
+    EXPECT_EQ(ZoneText(48), "");
+}
+
+TEST(TimezoneList, NorthAmericanAbbreviationsReplaceTenTexts)
+{
+    ComboBoxModel plain;
+    ComboBoxModel abbreviated;
+    FillTimezoneList(plain, false);
+    FillTimezoneList(abbreviated, true);
+    const std::map<int16_t, std::string> replaced{{4, "HAST"},     {6, "AKST/HADT"}, {8, "PST/AKDT"},
+                                                  {10, "MST/PDT"}, {12, "CST/MDT"},  {14, "EST/CDT"},
+                                                  {16, "AST/EDT"}, {17, "NST"},      {18, "ADT"},
+                                                  {19, "NDT"}};
+    ASSERT_EQ(abbreviated.ListCount(), kNumTimezoneEntries);
+    for (int16_t p = 0; p < kNumTimezoneEntries; ++p) {
+        const auto found = replaced.find(p);
+        EXPECT_EQ(abbreviated.List(p), found == replaced.end() ? plain.List(p) : found->second) << p;
+        EXPECT_EQ(abbreviated.ItemData(p), plain.ItemData(p)) << p;
+    }
+    EXPECT_EQ(abbreviated.ItemData(17), -210);
+    EXPECT_EQ(abbreviated.ItemData(4), -600);
+}
+
+TEST(SetUpTimezoneComboBoxes, KeepsOrResetsEachRowsSelection)
+{
+    MainModel model;
+    SetUpTimezoneComboBoxes(model, false, false);
+    for (const ComboBoxModel& list : model.cboTimezone) {
+        EXPECT_EQ(list.ListCount(), kNumTimezoneEntries);
+        EXPECT_EQ(list.ListIndex(), 0);
+    }
+    model.cboTimezone[0].SetListIndex(17);
+    model.cboTimezone[1].SetListIndex(24);
+    model.cboTimezone[2].SetListIndex(47);
+
+    // Switching the abbreviations on and off again keeps every row's zone.
+    SetUpTimezoneComboBoxes(model, true, true);
+    EXPECT_EQ(model.cboTimezone[0].ListIndex(), 17);
+    EXPECT_EQ(model.cboTimezone[0].Text(), "NST");
+    EXPECT_EQ(model.cboTimezone[0].SelectedItemData(), -210);
+    EXPECT_EQ(model.cboTimezone[1].Text(), "GMT");
+    EXPECT_EQ(model.cboTimezone[2].Text(), "GMT+11:30");
+    EXPECT_EQ(model.cboTimezone[1].List(14), "EST/CDT");
+    SetUpTimezoneComboBoxes(model, true, false);
+    EXPECT_EQ(model.cboTimezone[0].Text(), "GMT-3:30");
+    EXPECT_EQ(model.cboTimezone[2].ListIndex(), 47);
+
+    SetUpTimezoneComboBoxes(model, false, true);
+    for (const ComboBoxModel& list : model.cboTimezone) {
+        EXPECT_EQ(list.ListIndex(), 0);
+        EXPECT_EQ(list.List(17), "NST");
+    }
+}
+
+TEST(SystemZone, ComputerZoneAndDefaultPosition)
+{
+    struct Case {
+        int32_t secondsWest;
+        int16_t zone;          // intSystemZone
+        int16_t position;      // default zone position
+        const char* text;      // its text without abbreviations
+        bool abbreviations;    // abbreviations on by default
+    };
+    const Case cases[] = {
+        {0, 0, 24, "GMT", false},
+        {-3600, 60, 26, "GMT+1:00", false},
+        {-20700, 330, 35, "GMT+5:30", false},  // Nepal, +5:45
+        {-19800, 330, 35, "GMT+5:30", false},  // India
+        {12600, -210, 17, "GMT-3:30", true},   // Newfoundland
+        {36000, -600, 4, "GMT-10:00", true},   // Hawaii
+        {9000, -150, 19, "GMT-2:30", true},
+        {7200, -120, 20, "GMT-2:00", false},
+        {37800, -630, 3, "GMT-10:30", false},
+        {-41400, 690, 47, "GMT+11:30", false},
+        {-43200, 720, 0, "", false},           // +12:00 is beyond the lists
+        {-46800, 780, 0, "", false},           // +13:00
+        {43200, -720, 0, "", false},           // −12:00
+        {-2700, 45, 0, "", false},             // off the half-hour grid
+        {-3629, 60, 26, "GMT+1:00", false},    // seconds round to the nearest minute
+    };
+    for (const Case& c : cases) {
+        MainModel model;
+        SetUpTimezoneComboBoxes(model, false, false);
+        const platform::FixedClock clock({}, c.secondsWest);
+        EXPECT_EQ(SystemZoneMinutes(clock), c.secondsWest == -20700 ? 345 : c.zone);
+        SetSystemZone(model, clock);
+        EXPECT_EQ(model.intSystemZone, c.zone) << c.secondsWest;
+        SetDefaultZoneIndex(model);
+        EXPECT_EQ(model.intDefaultZoneIndex, c.position) << c.secondsWest;
+        EXPECT_EQ(model.cboTimezone[0].List(model.intDefaultZoneIndex), c.text);
+        EXPECT_EQ(AbbreviationsOnByDefault(model.intSystemZone), c.abbreviations) << c.secondsWest;
+    }
+
+    // Newfoundland with the abbreviations on: its default entry reads "NST".
+    MainModel model;
+    SetUpTimezoneComboBoxes(model, false, true);
+    SetSystemZone(model, platform::FixedClock({}, 12600));
+    ASSERT_TRUE(AbbreviationsOnByDefault(model.intSystemZone));
+    SetDefaultZoneIndex(model);
+    EXPECT_EQ(model.cboTimezone[0].List(model.intDefaultZoneIndex), "NST");
+
+    // Zone lists that were never filled offer no default.
+    MainModel bare;
+    bare.intSystemZone = 60;
+    bare.intDefaultZoneIndex = 5;
+    SetDefaultZoneIndex(bare);
+    EXPECT_EQ(bare.intDefaultZoneIndex, 0);
+}
+
+}  // namespace
+}  // namespace orvane::datetime

@@ -1,0 +1,3 @@
+orvane_test(test_mainwindow
+  SOURCES mainwindow/test_main_model.cpp
+  LIBS orvane_core)
