@@ -1,0 +1,463 @@
+#include "settings/configure_model.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace orvane::settings {
+namespace {
+
+// Default orbs in whole degrees: conjunction, opposition, square, trine, sextile, semisextile, quincunx,
+// and the "set all" value.
+constexpr std::array<int16_t, kNumOrbLists> kDefaultOrbDegrees{10, 9, 6, 7, 4, 3, 3, 1};
+
+// The midpoint orbs by list position: their texts, their size in minutes of arc and in degrees.
+constexpr std::array<const char*, 8> kMidpointOrbTexts{"0° 5'",  "0° 15'", "0° 30'", "1° 0'",
+                                                        "1° 30'", "2° 0'",  "2° 30'", "3° 0'"};
+constexpr std::array<int32_t, 8> kMidpointOrbMinutes{5, 15, 30, 60, 90, 120, 150, 180};
+constexpr std::array<double, 8> kMidpointOrbDegrees{5.0 / 60.0, 0.25, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0};
+
+constexpr std::array<const char*, 5> kProportionTexts{"1", "1/2", "1/3", "1/4", "1/5"};
+constexpr std::array<int32_t, 9> kBoldfaceFactors{2, 3, 4, 5, 6, 8, 10, 15, 20};
+
+constexpr int16_t kDefaultMidpointOrbPosition = 2;  // 0° 30'
+constexpr int16_t kDefaultProportionPosition = 2;   // 1/3
+constexpr int16_t kDefaultBoldfaceFactorPosition = 2;  // 1/4
+
+constexpr const char* kDegreeSign = "°";
+
+std::string RegistryText(bool checked)
+{
+    return checked ? "1" : "0";
+}
+
+// Reads one display switch: "0" and "1" stand; any other value found counts as `otherValue`, a value not
+// found (or a store that cannot be read) as `missingValue`.
+bool ReadSwitch(RegistryStore& store, const char* valueName, bool otherValue, bool missingValue)
+{
+    std::string text;
+    const std::string status = RegReadText(store, RegistryHive::CurrentUser, kRegistryKey, valueName, text, 0);
+    if (!StatusFound(status))
+        return missingValue;
+    if (text == "0")
+        return false;
+    if (text == "1")
+        return true;
+    return otherValue;
+}
+
+std::string WriteSwitch(RegistryStore& store, const char* valueName, bool checked)
+{
+    return RegWriteText(store, RegistryHive::CurrentUser, kRegistryKey, valueName, RegistryText(checked));
+}
+
+std::string LowerCaseAscii(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c < 128 ? std::tolower(c) : c);
+    });
+    return text;
+}
+
+bool ValidOrbList(int16_t index)
+{
+    return index >= 0 && index < kNumOrbLists;
+}
+
+}  // namespace
+
+ConfigureCaptions PanelCaptions(const text::Language& language, const core::AstroTables& tables)
+{
+    ConfigureCaptions captions;
+    captions.Caption = language.GetText(kTextConfigure);
+    captions.Label3 = language.GetText(kTextInstructions1) + text::kLineBreak + language.GetText(kTextInstructions2) +
+                      text::kLineBreak + language.GetText(kTextInstructions3);
+    captions.Label1 = language.GetText(kTextOrbs);
+    for (int a = core::kConjunction; a <= core::kNumAspects; ++a)
+        captions.lblAspectName[static_cast<size_t>(a - 1)] = tables.AspectText[static_cast<size_t>(a)].Name;
+    captions.cmdSetAllNonzeroOrbsToConjunctionOrb = language.GetText(kTextSetAllNonzeroOrbs);
+    captions.lblPersonalTransits = language.GetText(kTextPersonalTransits);
+    captions.lblSynastry = LowerCaseAscii(language.GetText(kTextSynastry));
+    captions.lblOrbForMidpoints = language.GetText(kTextOrbForMidpoints);
+    captions.chkUseBoldface = language.GetText(kTextUseBoldface);
+    captions.opt1DegOfOrb = language.GetText(kTextOneDegree);
+    captions.lblOfOrb = language.GetText(kTextOfOrb);
+    captions.chkDisplayZodiacSectors = language.GetText(kTextDisplayZodiacSectors);
+    captions.chkDisplayNATZabbr = language.GetText(kTextDisplayNATZabbr);
+    captions.chkShowOnlyOuterPlanets = kCaptionShowOnlyOuterPlanets;
+    captions.chkShowOnlyEarthAspects = kCaptionShowOnlyEarthAspects;
+    captions.chkSaveGraphicWithWhiteBackground.clear();
+    captions.cmdReset = language.GetText(kTextReset);
+    captions.cmdAccept = language.GetText(kTextAccept);
+    captions.cmdCancel = language.GetText(kTextCancel);
+    captions.cmdHide = language.GetText(kTextHide);
+    return captions;
+}
+
+bool DefaultTZDisp(int16_t intSystemZone)
+{
+    return intSystemZone >= -600 && intSystemZone <= -150;
+}
+
+std::optional<PanelPosition> PanelPlacement(WindowState mainState, int32_t mainLeft, int32_t mainTop,
+                                            int32_t mainWidth, int32_t panelWidth, int32_t screenWidth)
+{
+    const int32_t rightmost = std::max(0, screenWidth - panelWidth);
+    switch (mainState) {
+    case WindowState::Normal: {
+        const int32_t left = mainLeft + mainWidth;
+        return PanelPosition{left + panelWidth > screenWidth ? rightmost : left, mainTop};
+    }
+    case WindowState::Maximized:
+        return PanelPosition{rightmost, mainTop};
+    case WindowState::Minimized:
+        break;
+    }
+    return std::nullopt;
+}
+
+ConfigureModel::ConfigureModel()
+{
+    BuildOrbLists();
+    SetDefaults();
+    RememberCancelValues();
+}
+
+void ConfigureModel::BuildOrbLists()
+{
+    for (ComboBoxModel& list : cboOrb) {
+        list.Clear();
+        for (int32_t k = 0; k <= kMaxOrbDegrees; ++k)
+            list.AddItem(std::to_string(k) + kDegreeSign, k * 60);
+    }
+
+    cboOrbForMidpoints.Clear();
+    for (size_t i = 0; i < kMidpointOrbTexts.size(); ++i)
+        cboOrbForMidpoints.AddItem(kMidpointOrbTexts[i], kMidpointOrbMinutes[i]);
+
+    cboBoldfaceFactor.Clear();
+    for (const int32_t factor : kBoldfaceFactors)
+        cboBoldfaceFactor.AddItem("1/" + std::to_string(factor), factor);
+
+    for (ComboBoxModel& list : cboPersonalOrbsProportion) {
+        list.Clear();
+        for (size_t i = 0; i < kProportionTexts.size(); ++i)
+            list.AddItem(kProportionTexts[i], static_cast<int32_t>(i + 1));
+    }
+}
+
+void ConfigureModel::SetDefaults()
+{
+    for (size_t k = 0; k < cboOrb.size(); ++k) {
+        cboOrb[k].SetListIndex(kDefaultOrbDegrees[k]);
+        intOrbListIndex[k] = cboOrb[k].ListIndex();
+    }
+    cboOrbForMidpoints.SetListIndex(kDefaultMidpointOrbPosition);
+    for (ComboBoxModel& list : cboPersonalOrbsProportion)
+        list.SetListIndex(kDefaultProportionPosition);
+    chkUseBoldface = true;
+    opt1DegOfOrb = true;
+    optProportionOfOrb = false;
+    cboBoldfaceFactor.SetListIndex(kDefaultBoldfaceFactorPosition);
+    dblPanelColor = core::kDefaultAspectColor;
+    chkShowOnlyOuterPlanets = false;
+    chkShowOnlyEarthAspects = false;
+    chkSaveGraphicWithWhiteBackground = false;
+    chkDisplayNATZabbr = true;
+    chkDisplayZodiacSectors = true;
+}
+
+void ConfigureModel::RememberCancelValues()
+{
+    m_cancelValues.chkUseBoldface = chkUseBoldface;
+    m_cancelValues.cboBoldfaceFactor = cboBoldfaceFactor.ListIndex();
+    for (size_t j = 0; j < cboPersonalOrbsProportion.size(); ++j)
+        m_cancelValues.cboPersonalOrbsProportion[j] = cboPersonalOrbsProportion[j].ListIndex();
+    m_cancelValues.chkDisplayNATZabbr = chkDisplayNATZabbr;
+    m_cancelValues.chkDisplayZodiacSectors = chkDisplayZodiacSectors;
+    m_cancelValues.chkShowOnlyOuterPlanets = chkShowOnlyOuterPlanets;
+    m_cancelValues.chkShowOnlyEarthAspects = chkShowOnlyEarthAspects;
+    m_cancelValues.chkSaveGraphicWithWhiteBackground = chkSaveGraphicWithWhiteBackground;
+}
+
+void ConfigureModel::Load(RegistryStore& store, int16_t intSystemZone)
+{
+    BuildOrbLists();
+    // The main window has not finished loading: no question, and nothing is applied yet.
+    SetDefaults();
+    SetTZDisp(store, intSystemZone);
+    SetDisplayZodiacSectors(store);
+    chkShowOnlyOuterPlanets = false;
+    chkShowOnlyEarthAspects = false;
+    blnShowOnlyOuterPlanets = false;
+    blnShowOnlyEarthAspects = false;
+    RememberCancelValues();
+}
+
+void ConfigureModel::Activate(RegistryStore& store, const core::AstroTables& tables)
+{
+    for (size_t k = 0; k < cboOrb.size(); ++k)
+        cboOrb[k].SetListIndex(intOrbListIndex[k]);
+    // The swatches show the applied colours, and they are what the panel works on from here.
+    for (int a = core::kConjunction; a <= core::kNumAspects; ++a)
+        dblPanelColor[static_cast<size_t>(a)] = tables.dblAspectColor[static_cast<size_t>(a)];
+    RememberCancelValues();
+    SetDisplayZodiacSectors(store);
+}
+
+MainWindowActions ConfigureModel::ActionsOnOpening() const
+{
+    MainWindowActions actions;
+    if (blnAccepted) {
+        actions.hideDurationsWindow = true;
+        actions.recompute = true;
+        actions.resetFootLabel = true;
+        actions.refreshClickHint = true;
+    }
+    return actions;
+}
+
+std::optional<PanelQuestion> ConfigureModel::ResetQuestion(const text::Language& language, bool mainWindowLoaded,
+                                                           bool panelVisible) const
+{
+    if (blnClosingByX || !mainWindowLoaded || !panelVisible)
+        return std::nullopt;
+    return PanelQuestion{language.GetText(kTextResetQuestion1) + text::kLineBreak +
+                             language.GetText(kTextResetQuestion2),
+                         language.GetText(kTextReset)};
+}
+
+PanelResult ConfigureModel::cmdReset_Click(const PanelContext& context)
+{
+    PanelResult result;
+    if (blnClosingByX) {
+        const text::Language& language = context.language;
+        result.message = PanelMessage{language.GetText(kTextCloseBoxNotice1) + text::kLineBreak +
+                                          language.GetText(kTextCloseBoxNotice2) + text::kLineBreak +
+                                          language.GetText(kTextCloseBoxNotice3),
+                                      kTitleCloseBox};
+    }
+    SetDefaults();
+    if (context.mainWindowLoaded) {
+        PanelResult applied = cmdAccept_Click(context);
+        result.mainWindow = applied.mainWindow;
+    }
+    return result;
+}
+
+PanelResult ConfigureModel::cmdAccept_Click(const PanelContext& context)
+{
+    PanelResult result;
+    if (chkShowOnlyOuterPlanets && chkShowOnlyEarthAspects) {
+        result.message = PanelMessage{kMessageBothOnlyOptions, context.language.GetText(kTextConfigure)};
+        return result;
+    }
+    Apply(context, result);
+    return result;
+}
+
+void ConfigureModel::Apply(const PanelContext& context, PanelResult& result)
+{
+    auto& dblAspectColor = context.astro.tables.dblAspectColor;
+    for (int a = core::kConjunction; a <= core::kNumAspects; ++a)
+        dblAspectColor[static_cast<size_t>(a)] = dblPanelColor[static_cast<size_t>(a)];
+    for (size_t k = 0; k < cboOrb.size(); ++k)
+        intOrbListIndex[k] = cboOrb[k].ListIndex();
+    SetOrbs(context.astro);
+    result.mainWindow.rebuildTimezoneLists = true;
+    blnDisplayZodiacSectors = chkDisplayZodiacSectors;
+    blnShowOnlyOuterPlanets = chkShowOnlyOuterPlanets;
+    blnShowOnlyEarthAspects = chkShowOnlyEarthAspects;
+    blnAccepted = true;
+    // Activation reads "Zodiac sectors" again; storing the applied choice keeps it from being undone there
+    // and lets it outlast the run.
+    WriteDisplayZodiacSectorsToRegistry(context.store);
+    result.mainWindow.restoreMinimized = true;
+    result.mainWindow.recompute = true;
+}
+
+PanelResult ConfigureModel::cmdCancel_Click()
+{
+    chkUseBoldface = m_cancelValues.chkUseBoldface;
+    cboBoldfaceFactor.SetListIndex(m_cancelValues.cboBoldfaceFactor);
+    for (size_t j = 0; j < cboPersonalOrbsProportion.size(); ++j)
+        cboPersonalOrbsProportion[j].SetListIndex(m_cancelValues.cboPersonalOrbsProportion[j]);
+    chkDisplayNATZabbr = m_cancelValues.chkDisplayNATZabbr;
+    chkDisplayZodiacSectors = m_cancelValues.chkDisplayZodiacSectors;
+    chkShowOnlyOuterPlanets = m_cancelValues.chkShowOnlyOuterPlanets;
+    chkShowOnlyEarthAspects = m_cancelValues.chkShowOnlyEarthAspects;
+    chkSaveGraphicWithWhiteBackground = m_cancelValues.chkSaveGraphicWithWhiteBackground;
+    PanelResult result;
+    result.hidePanel = true;
+    return result;
+}
+
+PanelResult ConfigureModel::cmdHide_Click()
+{
+    PanelResult result;
+    result.hidePanel = true;
+    return result;
+}
+
+PanelResult ConfigureModel::CloseByX(const PanelContext& context)
+{
+    blnClosingByX = true;
+    PanelResult result = cmdReset_Click(context);
+    blnClosingByX = false;
+    result.hidePanel = cmdCancel_Click().hidePanel;
+    return result;
+}
+
+void ConfigureModel::lblAspectColor_MouseDown(int16_t index, MouseButton button, const core::AstroTables& tables)
+{
+    if (index < 0 || index >= core::kNumAspects)
+        return;
+    const auto aspect = static_cast<size_t>(index + 1);
+    double& colour = dblPanelColor[aspect];
+
+    if (button == MouseButton::Left) {
+        const auto& palette = tables.dblColorPalette;
+        const auto found = std::find(palette.begin(), palette.end(), colour);
+        if (found == palette.end())
+            return;  // an excluded aspect (0), or a colour from elsewhere, keeps its colour
+        const auto next = std::next(found) == palette.end() ? palette.begin() : std::next(found);
+        colour = *next;
+    } else if (button == MouseButton::Right) {
+        if (colour != 0.0) {
+            dblExcludedColor[aspect] = colour;
+            colour = 0.0;
+        } else {
+            // An aspect that was excluded before the panel remembered its colour gets its default back.
+            colour = dblExcludedColor[aspect] != 0.0 ? dblExcludedColor[aspect] : core::kDefaultAspectColor[aspect];
+        }
+    }
+}
+
+std::optional<PanelQuestion> ConfigureModel::SetAllQuestion(const text::Language& language) const
+{
+    const int32_t minutes = cboOrb[kSetAllOrbList].SelectedItemData();
+    if (minutes <= 0)
+        return std::nullopt;
+    std::string question = language.GetText(kTextSetAllQuestion);
+    const std::string marker = "NEW_ORB";
+    const std::string orb = std::to_string(minutes / 60) + kDegreeSign;
+    for (size_t at = question.find(marker); at != std::string::npos; at = question.find(marker, at + orb.size()))
+        question.replace(at, marker.size(), orb);
+    return PanelQuestion{question, language.GetText(kTextSetAllTitle)};
+}
+
+PanelResult ConfigureModel::cmdSetAllNonzeroOrbsToConjunctionOrb_Click()
+{
+    PanelResult result;
+    const ComboBoxModel& setAll = cboOrb[kSetAllOrbList];
+    if (setAll.SelectedItemData() <= 0) {
+        result.message = PanelMessage{kMessageSetAllToZero, kTitleSetAll};
+        return result;
+    }
+    const std::string zeroOrb = std::string("0") + kDegreeSign;
+    for (int16_t i = 0; i < core::kNumAspects; ++i) {
+        ComboBoxModel& list = cboOrb[static_cast<size_t>(i)];
+        if (list.Text() != zeroOrb)
+            list.SetListIndex(setAll.ListIndex());
+    }
+    return result;
+}
+
+PanelResult ConfigureModel::cboOrb_Click(int16_t index, bool mainWindowLoaded)
+{
+    PanelResult result;
+    if (!ValidOrbList(index))
+        return result;
+    ComboBoxModel& list = cboOrb[static_cast<size_t>(index)];
+    if (mainWindowLoaded && index == kSetAllOrbList && list.ListIndex() == 0) {
+        result.message = PanelMessage{kMessageSetAllToZero, kTitleSetAll};
+        list.SetListIndex(1);
+        return result;
+    }
+    result.focusAccept = true;
+    return result;
+}
+
+OrbChoices ConfigureModel::SetOrbsValues() const
+{
+    OrbChoices choices;
+    for (size_t k = 0; k < choices.orbMinutes.size(); ++k)
+        choices.orbMinutes[k] = cboOrb[k].ItemData(intOrbListIndex[k]);
+    for (size_t j = 0; j < choices.proportions.size(); ++j)
+        choices.proportions[j] = cboPersonalOrbsProportion[j].SelectedItemData();
+    return choices;
+}
+
+void ConfigureModel::SetOrbs(core::OrbTable& orbs) const
+{
+    const OrbChoices choices = SetOrbsValues();
+    orbs.SetOrbs(choices.orbMinutes, choices.proportions);
+}
+
+bool ConfigureModel::IsCloseAspect(const core::OrbTable& orbs, int16_t column, int16_t aspect, double deviation) const
+{
+    if (!chkUseBoldface)
+        return false;
+    if (opt1DegOfOrb)
+        return deviation < 1.0 / 360.0 * core::kTwoPi;
+    if (aspect < core::kConjunction || aspect > core::kNumAspects || column < 0 || column >= core::kOrbColumns)
+        return false;
+    const int32_t factor = std::max<int32_t>(1, cboBoldfaceFactor.SelectedItemData());
+    return deviation < orbs.dblOrb[static_cast<size_t>(aspect)][static_cast<size_t>(column)] / factor;
+}
+
+double ConfigureModel::MidpointOrb() const
+{
+    int16_t position = cboOrbForMidpoints.ListIndex();
+    if (position < 0 || position >= static_cast<int16_t>(kMidpointOrbDegrees.size()))
+        position = kDefaultMidpointOrbPosition;
+    return core::kTwoPi / 360.0 * kMidpointOrbDegrees[static_cast<size_t>(position)];
+}
+
+void ConfigureModel::SetTZDisp(RegistryStore& store, int16_t intSystemZone)
+{
+    chkDisplayNATZabbr = ReadSwitch(store, kValueTZDisp, true, DefaultTZDisp(intSystemZone));
+    WriteTZDispToRegistry(store);
+}
+
+std::string ConfigureModel::WriteTZDispToRegistry(RegistryStore& store) const
+{
+    return WriteSwitch(store, kValueTZDisp, chkDisplayNATZabbr);
+}
+
+void ConfigureModel::SetDisplayZodiacSectors(RegistryStore& store)
+{
+    chkDisplayZodiacSectors = ReadSwitch(store, kValueZodiacSectors, true, true);
+    WriteDisplayZodiacSectorsToRegistry(store);
+    blnDisplayZodiacSectors = chkDisplayZodiacSectors;
+}
+
+std::string ConfigureModel::WriteDisplayZodiacSectorsToRegistry(RegistryStore& store) const
+{
+    return WriteSwitch(store, kValueZodiacSectors, chkDisplayZodiacSectors);
+}
+
+void ConfigureModel::SetInnerPlanetAspectDisplay(RegistryStore& store)
+{
+    chkShowOnlyOuterPlanets = ReadSwitch(store, kValueIPAD, true, true);
+    WriteInnerPlanetAspectDisplayToRegistry(store);
+    blnShowOnlyOuterPlanets = chkShowOnlyOuterPlanets;
+}
+
+std::string ConfigureModel::WriteInnerPlanetAspectDisplayToRegistry(RegistryStore& store) const
+{
+    return WriteSwitch(store, kValueIPAD, chkShowOnlyOuterPlanets);
+}
+
+void ConfigureModel::SetShowOnlyEarthAspects(RegistryStore& store)
+{
+    chkShowOnlyEarthAspects = ReadSwitch(store, kValueSOEA, true, true);
+    WriteShowOnlyEarthAspectsToRegistry(store);
+    blnShowOnlyEarthAspects = chkShowOnlyEarthAspects;
+}
+
+std::string ConfigureModel::WriteShowOnlyEarthAspectsToRegistry(RegistryStore& store) const
+{
+    return WriteSwitch(store, kValueSOEA, chkShowOnlyEarthAspects);
+}
+
+}  // namespace orvane::settings

@@ -1,0 +1,288 @@
+#pragma once
+
+// The configuration panel frmConfigure without its window: the orb lists, the orb proportions for
+// personal transits and synastry, the boldface rule for close aspects, the working colours of the aspects
+// with their palette cycle and exclusion, the display options with their registry values, and the
+// actions Reset, Apply (cmdAccept), Cancel, Hide and the close box. Edits stay in the panel until they are
+// applied; the astronomical module and the displays read only applied values. Where an action needs the
+// user's answer, the panel first offers the question (…Question); where it must make the main window do
+// something, it says so in its result.
+
+#include "core/aspects.h"
+#include "core/astro_module.h"
+#include "core/vocabulary.h"
+#include "mainwindow/control_models.h"
+#include "settings/registry_store.h"
+#include "text/language.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvane::settings {
+
+using mainwindow::ComboBoxModel;
+
+// Orb lists: cboOrb 0 … 6 hold the orbs of aspects 1 … 7, cboOrb 7 the value of "set all non-zero orbs".
+inline constexpr int kNumOrbLists = 8;
+inline constexpr int16_t kSetAllOrbList = 7;
+inline constexpr int kMaxOrbDegrees = 15;  // entries 0° … 15°
+
+// Program texts of the panel.
+inline constexpr int16_t kTextConfigure = 20;  // the panel's title: the caption of the main window's button
+inline constexpr int16_t kTextSynastry = 14;
+inline constexpr int16_t kTextCancel = 117;
+inline constexpr int16_t kTextPersonalTransits = 161;
+inline constexpr int16_t kTextInstructions1 = 354;
+inline constexpr int16_t kTextInstructions2 = 355;
+inline constexpr int16_t kTextInstructions3 = 356;
+inline constexpr int16_t kTextOrbs = 357;
+inline constexpr int16_t kTextSetAllNonzeroOrbs = 358;
+inline constexpr int16_t kTextOrbForMidpoints = 359;
+inline constexpr int16_t kTextUseBoldface = 360;
+inline constexpr int16_t kTextOneDegree = 361;
+inline constexpr int16_t kTextOfOrb = 362;
+inline constexpr int16_t kTextDisplayZodiacSectors = 363;
+inline constexpr int16_t kTextDisplayNATZabbr = 364;
+inline constexpr int16_t kTextReset = 368;
+inline constexpr int16_t kTextAccept = 369;
+inline constexpr int16_t kTextHide = 372;
+inline constexpr int16_t kTextSetAllTitle = 390;
+inline constexpr int16_t kTextSetAllQuestion = 391;  // "NEW_ORB" stands for the new orb
+inline constexpr int16_t kTextCloseBoxNotice1 = 392;
+inline constexpr int16_t kTextCloseBoxNotice2 = 393;
+inline constexpr int16_t kTextCloseBoxNotice3 = 394;
+inline constexpr int16_t kTextResetQuestion1 = 395;
+inline constexpr int16_t kTextResetQuestion2 = 396;
+
+// Texts of the panel that have fixed English wording.
+inline constexpr const char* kCaptionShowOnlyOuterPlanets = "Show only outer planet aspects in chart";
+inline constexpr const char* kCaptionShowOnlyEarthAspects = "Show only Earth aspects in chart";
+inline constexpr const char* kMessageBothOnlyOptions =
+    "'Show only Earth aspects in chart' and\r\n'Show only outer planet aspects in chart'\r\ncannot both be checked.";
+inline constexpr const char* kMessageSetAllToZero = "Cannot set all non-zero orbs to zero.";
+inline constexpr const char* kTitleSetAll = "Set all";
+inline constexpr const char* kTitleCloseBox = "X";
+
+// An information message for the window to show.
+struct PanelMessage {
+    std::string text;
+    std::string title;
+    bool operator==(const PanelMessage&) const = default;
+};
+
+// A question with the buttons Yes and No; the action goes on only after Yes.
+struct PanelQuestion {
+    std::string text;
+    std::string title;
+    bool operator==(const PanelQuestion&) const = default;
+};
+
+// What the main window has to do after an action of the panel.
+struct MainWindowActions {
+    bool rebuildTimezoneLists = false;  // SetUpTimezoneComboBoxes, keeping every row's selection
+    bool restoreMinimized = false;      // a minimized main window returns to its normal state
+    bool recompute = false;             // cmdCompute_Click
+    bool hideDurationsWindow = false;   // when it is visible
+    bool resetFootLabel = false;        // the foot label returns to its start-up text
+    bool refreshClickHint = false;
+    bool operator==(const MainWindowActions&) const = default;
+};
+
+struct PanelResult {
+    std::optional<PanelMessage> message;  // shown with the information icon
+    MainWindowActions mainWindow;
+    bool hidePanel = false;
+    bool focusAccept = false;  // FocusAccept: the Apply button gets the focus
+};
+
+// The plain values the orb table is built from: the orbs of aspects 1 … 7 in minutes of arc and the
+// divisors of the personal-transit and the synastry orbs.
+struct OrbChoices {
+    std::array<int32_t, core::kNumAspects> orbMinutes{};
+    std::array<int32_t, 2> proportions{};
+    bool operator==(const OrbChoices&) const = default;
+};
+
+// What the panel's actions reach outside the panel: the program text, the astronomical module whose
+// colours and orb table they set, the registry store, and whether the main window has finished loading.
+struct PanelContext {
+    const text::Language& language;
+    core::AstroModule& astro;
+    RegistryStore& store;
+    bool mainWindowLoaded = false;
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+// The panel's captions in the current language, by control.
+struct ConfigureCaptions {
+    std::string Caption;  // the panel's title
+    std::string Label3;   // the instructions, three lines
+    std::string Label1;
+    std::array<std::string, core::kNumAspects> lblAspectName;
+    std::string cmdSetAllNonzeroOrbsToConjunctionOrb;
+    std::string lblPersonalTransits;
+    std::string lblSynastry;
+    std::string lblOrbForMidpoints;
+    std::string chkUseBoldface;
+    std::string opt1DegOfOrb;
+    std::string lblOfOrb;
+    std::string chkDisplayZodiacSectors;
+    std::string chkDisplayNATZabbr;
+    std::string chkShowOnlyOuterPlanets;
+    std::string chkShowOnlyEarthAspects;
+    std::string chkSaveGraphicWithWhiteBackground;
+    std::string cmdReset;
+    std::string cmdAccept;
+    std::string cmdCancel;
+    std::string cmdHide;
+};
+
+ConfigureCaptions PanelCaptions(const text::Language& language, const core::AstroTables& tables);
+
+// Whether the abbreviations of the North American time zones are shown by default: for a computer whose
+// zone is from −600 to −150 minutes east of Greenwich.
+bool DefaultTZDisp(int16_t intSystemZone);
+
+// Where the panel goes when it comes to the front: beside the main window's right edge at its top,
+// pushed back inside the screen. Units are those of the arguments. With the main window maximized the
+// panel stands at the screen's right edge; with the main window minimized it stays where it is (none).
+enum class WindowState { Normal, Minimized, Maximized };
+struct PanelPosition {
+    int32_t left = 0;
+    int32_t top = 0;
+    bool operator==(const PanelPosition&) const = default;
+};
+std::optional<PanelPosition> PanelPlacement(WindowState mainState, int32_t mainLeft, int32_t mainTop,
+                                            int32_t mainWidth, int32_t panelWidth, int32_t screenWidth);
+
+class ConfigureModel {
+public:
+    // A panel with its lists built and every setting at its default, as after Reset.
+    ConfigureModel();
+
+    // --- Controls ---
+    std::array<ComboBoxModel, kNumOrbLists> cboOrb;  // item data: the orb in minutes of arc
+    ComboBoxModel cboOrbForMidpoints;                 // read by position; item data: minutes of arc
+    std::array<ComboBoxModel, 2> cboPersonalOrbsProportion;  // personal transits, synastry; item data 1 … 5
+    ComboBoxModel cboBoldfaceFactor;                  // item data: the divisor of the orb
+    bool chkUseBoldface = true;
+    bool opt1DegOfOrb = true;
+    bool optProportionOfOrb = false;
+    bool chkUseColor = true;  // use colour in the table of aspects; Reset leaves it alone
+    bool chkDisplayZodiacSectors = true;
+    bool chkShowOnlyOuterPlanets = false;
+    bool chkShowOnlyEarthAspects = false;
+    bool chkDisplayNATZabbr = true;
+    bool chkSaveGraphicWithWhiteBackground = false;  // kept unchecked
+
+    // --- Panel state ---
+    // The working colours the swatches lblAspectColor show, by aspect index (0 unused); 0 = excluded.
+    std::array<double, core::kAspectSlots> dblPanelColor{};
+    // The colour an aspect had before it was excluded.
+    std::array<double, core::kAspectSlots> dblExcludedColor{};
+    bool blnAccepted = false;    // the panel's settings have been applied at least once
+    bool blnClosingByX = false;  // only while the panel is being closed by its close box
+
+    // --- Applied state ---
+    // The selected entry of each orb list (aspects 1 … 7 at 0 … 6, the "set all" value at 7).
+    std::array<int16_t, kNumOrbLists> intOrbListIndex{};
+    bool blnDisplayZodiacSectors = true;
+    bool blnShowOnlyOuterPlanets = false;
+    bool blnShowOnlyEarthAspects = false;
+
+    // Fills every list with its entries and item data; selections are lost.
+    void BuildOrbLists();
+
+    // The panel's first use: lists, defaults (neither asked nor applied), "TZDisp" and "Zodiac sectors"
+    // from the registry, both "only" options off.
+    void Load(RegistryStore& store, int16_t intSystemZone);
+
+    // The panel comes to the front: the orb lists show the applied orbs, the swatches the applied colours,
+    // the values Cancel restores are remembered and "Zodiac sectors" is read again.
+    void Activate(RegistryStore& store, const core::AstroTables& tables);
+
+    // What the main window does when it opens the panel (cmdConfigure).
+    MainWindowActions ActionsOnOpening() const;
+
+    // The question Reset asks before it acts, if it asks one: only when the main window has finished
+    // loading, the panel is visible and it is not being closed by its close box.
+    std::optional<PanelQuestion> ResetQuestion(const text::Language& language, bool mainWindowLoaded,
+                                               bool panelVisible) const;
+    // Every orb, colour and option back to its default, applied at once when the main window has finished
+    // loading. While the panel is closed by its close box, the result carries the notice about it.
+    PanelResult cmdReset_Click(const PanelContext& context);
+
+    // Applies the panel's choices; refused (with the message) when both "only" options are checked.
+    PanelResult cmdAccept_Click(const PanelContext& context);
+
+    // Restores the values remembered at activation and hides the panel.
+    PanelResult cmdCancel_Click();
+    // Hides the panel; edits stay.
+    PanelResult cmdHide_Click();
+    // The close box: Reset (with its notice, applied when the main window is loaded), then Cancel.
+    PanelResult CloseByX(const PanelContext& context);
+
+    // A mouse button on the colour swatch of aspect index + 1 (index 0 … 6): the left button moves a
+    // palette colour to the next one of the palette, the right one excludes an aspect or brings it back.
+    void lblAspectColor_MouseDown(int16_t index, MouseButton button, const core::AstroTables& tables);
+
+    // The question before "set all non-zero orbs"; none when the value to set is 0° (the action refuses).
+    std::optional<PanelQuestion> SetAllQuestion(const text::Language& language) const;
+    // Gives every aspect with a non-zero orb the orb selected in cboOrb 7 (after Yes); a value of 0° is
+    // refused with a message.
+    PanelResult cmdSetAllNonzeroOrbsToConjunctionOrb_Click();
+
+    // A click on orb list `index`: 0° chosen as the "set all" value is refused once the main window has
+    // finished loading (the message, and 1° selected instead).
+    PanelResult cboOrb_Click(int16_t index, bool mainWindowLoaded);
+
+    // The orb choices SetOrbs hands to the orb table: the item data of the applied entry of each aspect's
+    // orb list and of the selected entry of each proportion list.
+    OrbChoices SetOrbsValues() const;
+    void SetOrbs(core::OrbTable& orbs) const;
+    void SetOrbs(core::AstroModule& astro) const { SetOrbs(astro.orbs); }
+
+    // The boldface rule for a close aspect with deviation `deviation` (radians) from exactness: below 1°,
+    // or below the orb of `column` divided by the selected boldface factor.
+    bool IsCloseAspect(const core::OrbTable& orbs, int16_t column, int16_t aspect, double deviation) const;
+
+    // The midpoint orb in radians, by the position selected in cboOrbForMidpoints.
+    double MidpointOrb() const;
+
+    // The four display settings in the registry: each reading method takes "0" or "1" from the store
+    // (a missing or other value gives the default), sets its check box, writes the value back at once and
+    // sets its display flag; each writing method stores its check box as "0" or "1" and returns the
+    // store's status.
+    void SetTZDisp(RegistryStore& store, int16_t intSystemZone);
+    std::string WriteTZDispToRegistry(RegistryStore& store) const;
+    void SetDisplayZodiacSectors(RegistryStore& store);
+    std::string WriteDisplayZodiacSectorsToRegistry(RegistryStore& store) const;
+    void SetInnerPlanetAspectDisplay(RegistryStore& store);
+    std::string WriteInnerPlanetAspectDisplayToRegistry(RegistryStore& store) const;
+    void SetShowOnlyEarthAspects(RegistryStore& store);
+    std::string WriteShowOnlyEarthAspectsToRegistry(RegistryStore& store) const;
+
+private:
+    // The values Cancel restores, taken at activation.
+    struct CancelValues {
+        bool chkUseBoldface = true;
+        int16_t cboBoldfaceFactor = -1;
+        std::array<int16_t, 2> cboPersonalOrbsProportion{-1, -1};
+        bool chkDisplayNATZabbr = true;
+        bool chkDisplayZodiacSectors = true;
+        bool chkShowOnlyOuterPlanets = false;
+        bool chkShowOnlyEarthAspects = false;
+        bool chkSaveGraphicWithWhiteBackground = false;
+    };
+
+    void SetDefaults();
+    void RememberCancelValues();
+    void Apply(const PanelContext& context, PanelResult& result);
+
+    CancelValues m_cancelValues;
+};
+
+}  // namespace orvane::settings
