@@ -1,0 +1,184 @@
+#include "display/aspect_span.h"
+
+#include <cmath>
+#include <iomanip>
+#include <sstream>
+
+namespace orvane::display {
+namespace {
+
+constexpr double kMinutesPerDay = 1440.0;
+
+enum class Direction { Back, Forward };
+
+// Row and column of cell `i` in a grid of `numCols` columns; cells run row by row from the top left.
+struct RowCol {
+    int16_t intRow = 0;
+    int16_t intCol = 0;
+};
+
+RowCol GetRowCol(int i, int16_t numCols)
+{
+    return {static_cast<int16_t>(i / numCols), static_cast<int16_t>(i % numCols)};
+}
+
+// Steps from the world date's local day in whole days until the aspect is found outside the orb at a
+// local midnight. The trial day is kept as a whole number and the trial moment derived from it, so that
+// the day handed back is exact whatever the zone offset.
+double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext& context, int16_t p1, int16_t p2,
+                        int16_t a, int16_t k, Direction direction)
+{
+    if (context.dblWorldLocalDayNumber < 0.0)
+        return kUnknownDay;  // the world date is an error code, not a day
+
+    double L1 = 0.0;
+    if (context.blnPersonalTransits) {
+        if (context.dblNatalMoment < 0.0)
+            return kUnknownDay;  // the birthdate is an error code, not a moment
+        L1 = astro.HelioLongitude(p1, context.dblNatalMoment);
+    }
+
+    const double zoneDays = context.intZoneMinutes / kMinutesPerDay;
+    const double worldDay = std::floor(context.dblWorldLocalDayNumber);
+    // The beginning is sought from the midnight that starts the world date, the end from the next one.
+    double day = direction == Direction::Back ? worldDay : worldDay + 1.0;
+    const double sense = direction == Direction::Back ? -1.0 : 1.0;
+    // Aspects between the three outermost bodies last for years: near exactness they are passed over in
+    // steps of up to eleven days.
+    const bool slowPair = p1 >= core::kUranus && p2 >= core::kUranus;
+
+    for (int32_t trial = 0; trial < context.lngMaxTrials; ++trial) {
+        const double t = day - zoneDays - 0.5;  // the local midnight that starts `day`
+        if (!context.blnPersonalTransits)
+            L1 = astro.HelioLongitude(p1, t);
+        const double L2 = astro.HelioLongitude(p2, t);
+        if (L1 < 0.0 || L2 < 0.0)
+            return kUnknownDay;
+
+        double exactness = 0.0;
+        if (!astro.IsAspectWithExactness(L1, L2, a, k, exactness))
+            return direction == Direction::Back ? day : day - 1.0;
+
+        const double step = slowPair ? std::floor(10.0 * exactness) + 1.0 : 1.0;
+        day += sense * step;
+    }
+    return kUnknownDay;
+}
+
+std::string RightJustified(const std::string& text, size_t width)
+{
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+std::string RightJustified(long long number, size_t width)
+{
+    return RightJustified(std::to_string(number), width);
+}
+
+// The deviation with six decimals, written the way the user's number format writes it (the global
+// locale); the record replaces a decimal comma afterwards.
+std::string DeviationText(double deviation)
+{
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(6) << deviation;
+    return text.str();
+}
+
+const std::string kNoDates(22, '-');
+const std::string kBlankDates(22, ' ');
+const std::string kBlankDuration(6, ' ');
+
+}  // namespace
+
+AspectSpanContext MakeAspectSpanContext(int16_t intMode, const std::array<double, 3>& dblMoment,
+                                        double worldLocalDayNumber, int16_t zoneMinutes)
+{
+    AspectSpanContext context;
+    context.blnPersonalTransits = IsPersonalTransitMode(intMode);
+    context.dblWorldLocalDayNumber = worldLocalDayNumber;
+    context.dblNatalMoment = intMode == kModePersonal1 ? dblMoment[1] : dblMoment[2];
+    context.intZoneMinutes = zoneMinutes;
+    return context;
+}
+
+double BeginningOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, int16_t p1,
+                         int16_t p2, int16_t a, int16_t k)
+{
+    return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Back);
+}
+
+double EndOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, int16_t p1, int16_t p2,
+                   int16_t a, int16_t k)
+{
+    return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Forward);
+}
+
+void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, DurationRecords& records)
+{
+    records.strDurationRecords.clear();
+    records.intNumDurationRecords = 0;
+    if (grid.intMode < kModeWorldTransits || grid.intMode > kModeSynastry || grid.intNumCols <= 0)
+        return;
+
+    const int16_t k = IsTwoDateMode(grid.intMode) ? core::kOrbColumnPersonal : core::kOrbColumnOneMoment;
+    const AspectSpanContext context = MakeAspectSpanContext(grid.intMode, grid.dblMoment,
+                                                            grid.dblWorldLocalDayNumber, grid.intZoneMinutes);
+    const bool fixedMoments = IsNatalMode(grid.intMode) || grid.intMode == kModeSynastry;
+
+    for (size_t i = 0; i < grid.txbCell.size(); ++i) {
+        const std::string& cellText = grid.txbCell[i];
+        for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
+            const std::string& abbrev = astro.tables.AspectText[static_cast<size_t>(a)].Abbrev;
+            if (abbrev.empty() || cellText.find(abbrev) == std::string::npos)
+                continue;
+
+            const RowCol cell = GetRowCol(static_cast<int>(i), grid.intNumCols);
+            int16_t p1 = 0;
+            int16_t p2 = 0;
+            double L1 = 0.0;
+            double L2 = 0.0;
+            if (!IsTwoDateMode(grid.intMode)) {
+                // Triangle: the row body and the column body at the one moment of the mode.
+                p1 = static_cast<int16_t>(cell.intRow - 1);
+                p2 = static_cast<int16_t>(cell.intCol + 1);
+                const double M = grid.dblMoment[static_cast<size_t>(grid.intMode - 1)];
+                L1 = astro.HelioLongitude(p1, M);
+                L2 = astro.HelioLongitude(p2, M);
+            } else if (IsPersonalTransitMode(grid.intMode)) {
+                // Rows are the natal bodies, columns the transiting bodies.
+                p1 = static_cast<int16_t>(cell.intRow - 1);
+                p2 = static_cast<int16_t>(cell.intCol - 1);
+                L1 = astro.HelioLongitude(p1, context.dblNatalMoment);
+                L2 = astro.HelioLongitude(p2, grid.dblMoment[0]);
+            } else {
+                // Synastry: columns belong to the 1st birthdate, rows to the 2nd.
+                p1 = static_cast<int16_t>(cell.intCol - 1);
+                p2 = static_cast<int16_t>(cell.intRow - 1);
+                L1 = astro.HelioLongitude(p1, grid.dblMoment[1]);
+                L2 = astro.HelioLongitude(p2, grid.dblMoment[2]);
+            }
+            const double deviation = astro.Deviation(L1, L2, a);
+
+            std::string record = RightJustified(p1, 2) + RightJustified(p2, 2) + RightJustified(p1, 2) +
+                                 RightJustified(a, 2) + " " + DeviationText(deviation);
+            if (fixedMoments) {
+                record += kNoDates;
+            } else if (p2 == core::kMaxBodyIndex) {
+                record += kBlankDates;
+            } else {
+                const auto b = static_cast<long long>(std::floor(BeginningOfAspect(astro, context, p1, p2, a, k)));
+                const auto e = static_cast<long long>(std::floor(EndOfAspect(astro, context, p1, p2, a, k)));
+                record += RightJustified(b, 8) + RightJustified(e, 8);
+                record += (b < 0 || e < 0) ? kBlankDuration : RightJustified(e - b + 1, 6);
+            }
+            for (char& c : record) {
+                if (c == ',')
+                    c = '.';
+            }
+            records.strDurationRecords.push_back(std::move(record));
+            ++records.intNumDurationRecords;
+        }
+    }
+}
+
+}  // namespace orvane::display

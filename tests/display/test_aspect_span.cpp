@@ -1,0 +1,419 @@
+#include "display/aspect_span.h"
+
+#include "platform/calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <locale>
+#include <memory>
+#include <string>
+
+namespace orvane::display {
+namespace {
+
+int32_t Jdn(int32_t year, int32_t month, int32_t day)
+{
+    platform::EuroDate date{year, month, day, platform::kCalendarGregorian, 0, 0};
+    return platform::_euro_date_to_jdn(&date);
+}
+
+// The astronomical module with the real ephemeris and the Pluto table the build generates, read once.
+class AspectSpanTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_astro = std::make_unique<core::AstroModule>();
+        s_astro->InitializeAstroTables(ORVANE_BIN_DIR);
+        s_plutoError = s_astro->ReadPlutoTable();
+    }
+    static void TearDownTestSuite() { s_astro.reset(); }
+
+    void SetUp() override
+    {
+        ASSERT_EQ(s_plutoError, "");
+        // 8° for conjunction … trine, 6° sextile, 2° semisextile, 3° quincunx; personal transits at half.
+        SetOrbs({480, 480, 480, 480, 360, 120, 180});
+    }
+
+    static void SetOrbs(const std::array<int32_t, core::kNumAspects>& minutes)
+    {
+        s_astro->orbs.SetOrbs(minutes, {2, 3});
+    }
+
+    static const core::AstroModule& astro() { return *s_astro; }
+
+    // A world-transit context for the world date `day` at local noon in zone `zone`.
+    static AspectSpanContext World(int32_t day, int16_t zone = 0)
+    {
+        AspectSpanContext context;
+        context.dblWorldLocalDayNumber = day + 0.5;
+        context.intZoneMinutes = zone;
+        return context;
+    }
+
+    // Whether the aspect holds at the local midnight that starts `day` (in world transits, or against the
+    // fixed longitude `natalL` when it is given).
+    static bool InOrbAtMidnight(int16_t p1, int16_t p2, int16_t a, int16_t k, int32_t day, int16_t zone,
+                                double natalL = -1.0)
+    {
+        const double t = day - zone / 1440.0 - 0.5;
+        const double L1 = natalL >= 0.0 ? natalL : astro().HelioLongitude(p1, t);
+        double exactness = 0.0;
+        return astro().IsAspectWithExactness(L1, astro().HelioLongitude(p2, t), a, k, exactness);
+    }
+
+    static std::unique_ptr<core::AstroModule> s_astro;
+    static std::string s_plutoError;
+};
+
+std::unique_ptr<core::AstroModule> AspectSpanTest::s_astro;
+std::string AspectSpanTest::s_plutoError;
+
+TEST_F(AspectSpanTest, AspectOutOfOrbAtOnceGivesTheWorldDateItself)
+{
+    struct Case {
+        int16_t p1, p2, a, zone;
+    };
+    // On 3 November 2023 the Earth stands in conjunction with Jupiter: none of these aspects holds.
+    const int32_t day = Jdn(2023, 11, 3);
+    for (const Case& c : {Case{1, 5, 2, 0}, Case{1, 5, 4, -300}, Case{2, 3, 6, 60}, Case{7, 8, 3, 330}}) {
+        SCOPED_TRACE(testing::Message() << c.p1 << "-" << c.p2 << " aspect " << c.a << " zone " << c.zone);
+        ASSERT_FALSE(InOrbAtMidnight(c.p1, c.p2, c.a, 0, day, c.zone));
+        ASSERT_FALSE(InOrbAtMidnight(c.p1, c.p2, c.a, 0, day + 1, c.zone));
+        EXPECT_EQ(BeginningOfAspect(astro(), World(day, c.zone), c.p1, c.p2, c.a, 0), day);
+        EXPECT_EQ(EndOfAspect(astro(), World(day, c.zone), c.p1, c.p2, c.a, 0), day);
+    }
+}
+
+TEST_F(AspectSpanTest, AspectLeavingBeforeTheNextMidnightEndsOnTheWorldDate)
+{
+    // The Earth–Mars square holds at the midnight that starts 3 March 2020 and no longer at the next.
+    const int32_t day = Jdn(2020, 3, 3);
+    ASSERT_TRUE(InOrbAtMidnight(1, 4, 3, 0, day, 0));
+    ASSERT_FALSE(InOrbAtMidnight(1, 4, 3, 0, day + 1, 0));
+    EXPECT_EQ(EndOfAspect(astro(), World(day), 1, 4, 3, 0), day);
+    EXPECT_LT(BeginningOfAspect(astro(), World(day), 1, 4, 3, 0), day - 20);
+}
+
+TEST_F(AspectSpanTest, FastPairIsBoundedByTheMidnightsAroundIt)
+{
+    // Earth conjunct Jupiter (Jupiter's opposition seen from the Earth) on 3 November 2023, in several zones.
+    const int32_t day = Jdn(2023, 11, 3);
+    for (const int16_t zone : {int16_t{0}, int16_t{-300}, int16_t{120}, int16_t{-720}}) {
+        SCOPED_TRACE(zone);
+        const double b = BeginningOfAspect(astro(), World(day, zone), 1, 5, 1, 0);
+        const double e = EndOfAspect(astro(), World(day, zone), 1, 5, 1, 0);
+        ASSERT_EQ(b, std::floor(b));
+        ASSERT_EQ(e, std::floor(e));
+        EXPECT_LT(b, day);
+        EXPECT_GT(e, day);
+        // The Earth gains about 0.9° a day on Jupiter: an 8° orb holds for some 17 days.
+        EXPECT_NEAR(e - b, 17.0, 2.0);
+        const auto first = static_cast<int32_t>(b);
+        const auto last = static_cast<int32_t>(e);
+        EXPECT_FALSE(InOrbAtMidnight(1, 5, 1, 0, first, zone));
+        for (int32_t d = first + 1; d <= last; ++d)
+            EXPECT_TRUE(InOrbAtMidnight(1, 5, 1, 0, d, zone)) << d;
+        EXPECT_FALSE(InOrbAtMidnight(1, 5, 1, 0, last + 1, zone));
+    }
+}
+
+TEST_F(AspectSpanTest, NegativeZoneMovesEveryMidnightLaterInUniversalTime)
+{
+    // The Earth–Mars square comes into orb at about 00:40 UT on 3 April 2021. At Greenwich the midnight
+    // of that day is still outside the orb; five hours west of Greenwich it is already inside, and the
+    // aspect is found to begin a day earlier.
+    const int32_t entryDay = Jdn(2021, 4, 3);
+    const int32_t day = entryDay + 2;
+    EXPECT_EQ(BeginningOfAspect(astro(), World(day, 0), 1, 4, 3, 0), entryDay);
+    EXPECT_EQ(BeginningOfAspect(astro(), World(day, -300), 1, 4, 3, 0), entryDay - 1);
+    // The local midnights five hours later in UT are the ones tested.
+    EXPECT_FALSE(InOrbAtMidnight(1, 4, 3, 0, entryDay - 1, -300));
+    EXPECT_TRUE(InOrbAtMidnight(1, 4, 3, 0, entryDay, -300));
+}
+
+TEST_F(AspectSpanTest, PersonalTransitsHoldTheNatalBodyStill)
+{
+    // Transiting Earth returns to natal Earth of 1 January 2000 a year later; the personal orb is 4°.
+    AspectSpanContext context = World(Jdn(2001, 1, 1));
+    context.blnPersonalTransits = true;
+    context.dblNatalMoment = Jdn(2000, 1, 1);  // noon UT
+    const double natalL = astro().HelioLongitude(1, context.dblNatalMoment);
+    const double b = BeginningOfAspect(astro(), context, 1, 1, 1, 1);
+    const double e = EndOfAspect(astro(), context, 1, 1, 1, 1);
+    ASSERT_GE(b, 0.0);
+    ASSERT_GE(e, 0.0);
+    EXPECT_NEAR(e - b, 8.0, 1.5);
+    EXPECT_FALSE(InOrbAtMidnight(1, 1, 1, 1, static_cast<int32_t>(b), 0, natalL));
+    EXPECT_TRUE(InOrbAtMidnight(1, 1, 1, 1, static_cast<int32_t>(b) + 1, 0, natalL));
+    EXPECT_TRUE(InOrbAtMidnight(1, 1, 1, 1, static_cast<int32_t>(e), 0, natalL));
+    EXPECT_FALSE(InOrbAtMidnight(1, 1, 1, 1, static_cast<int32_t>(e) + 1, 0, natalL));
+
+    // A birthdate or a world date that is an error code of the date input is no moment.
+    context.dblNatalMoment = -2.0;
+    EXPECT_EQ(BeginningOfAspect(astro(), context, 1, 1, 1, 1), kUnknownDay);
+    EXPECT_EQ(EndOfAspect(astro(), context, 1, 1, 1, 1), kUnknownDay);
+    context = World(0);
+    context.dblWorldLocalDayNumber = -1.0;
+    EXPECT_EQ(BeginningOfAspect(astro(), context, 1, 5, 1, 0), kUnknownDay);
+    EXPECT_EQ(EndOfAspect(astro(), context, 1, 5, 1, 0), kUnknownDay);
+}
+
+TEST_F(AspectSpanTest, SlowPairStepsUpToElevenDaysNearExactness)
+{
+    // Uranus square Pluto was exact in late November 2013. With a 1' orb the aspect holds for only a
+    // few days, and the long steps taken near exactness overshoot its edges.
+    SetOrbs({480, 480, 1, 480, 360, 120, 180});
+    const int32_t day = Jdn(2013, 11, 24);
+    ASSERT_TRUE(InOrbAtMidnight(7, 9, 3, 0, day, 0));
+    const auto b = static_cast<int32_t>(BeginningOfAspect(astro(), World(day), 7, 9, 3, 0));
+    const auto e = static_cast<int32_t>(EndOfAspect(astro(), World(day), 7, 9, 3, 0));
+    ASSERT_GT(b, 0);
+    ASSERT_GT(e, 0);
+    EXPECT_FALSE(InOrbAtMidnight(7, 9, 3, 0, b, 0));
+    EXPECT_FALSE(InOrbAtMidnight(7, 9, 3, 0, e + 1, 0));
+
+    int32_t trueEntry = b + 1;
+    while (!InOrbAtMidnight(7, 9, 3, 0, trueEntry, 0))
+        ++trueEntry;
+    int32_t trueLast = e;
+    while (!InOrbAtMidnight(7, 9, 3, 0, trueLast, 0))
+        --trueLast;
+    // Before the true entry (after the true exit) by more than a day, but by less than one step.
+    EXPECT_GT(trueEntry - b, 1);
+    EXPECT_LE(trueEntry - b, 11);
+    EXPECT_GT(e - trueLast, 0);
+    EXPECT_LE(e - trueLast, 10);
+    EXPECT_LE(trueEntry, day);
+    EXPECT_GE(trueLast, day);
+
+    // A pair with a body inside Uranus' orbit steps a day at a time and finds the edges exactly, even
+    // at the tightest orb.
+    struct Pair {
+        int16_t p1, p2, a;
+        int32_t day;
+    };
+    for (const Pair& pair : {Pair{6, 7, 2, Jdn(2009, 6, 1)}, Pair{1, 7, 1, Jdn(2023, 11, 13)}}) {
+        SCOPED_TRACE(testing::Message() << pair.p1 << "-" << pair.p2);
+        SetOrbs({480, 480, 480, 480, 360, 120, 180});
+        const auto b2 = static_cast<int32_t>(BeginningOfAspect(astro(), World(pair.day), pair.p1, pair.p2, pair.a, 0));
+        const auto e2 = static_cast<int32_t>(EndOfAspect(astro(), World(pair.day), pair.p1, pair.p2, pair.a, 0));
+        EXPECT_FALSE(InOrbAtMidnight(pair.p1, pair.p2, pair.a, 0, b2, 0));
+        EXPECT_TRUE(InOrbAtMidnight(pair.p1, pair.p2, pair.a, 0, b2 + 1, 0));
+        EXPECT_TRUE(InOrbAtMidnight(pair.p1, pair.p2, pair.a, 0, e2, 0));
+        EXPECT_FALSE(InOrbAtMidnight(pair.p1, pair.p2, pair.a, 0, e2 + 1, 0));
+    }
+}
+
+TEST_F(AspectSpanTest, PlutoOutsideItsTableGivesAnUnknownDay)
+{
+    // In 2250 Pluto has no position: unknown at the first trial.
+    const int32_t day = Jdn(2250, 6, 1);
+    for (const int16_t p1 : {int16_t{1}, int16_t{7}}) {
+        for (int16_t a = 1; a <= 7; ++a) {
+            EXPECT_EQ(BeginningOfAspect(astro(), World(day), p1, 9, a, 0), kUnknownDay);
+            EXPECT_EQ(EndOfAspect(astro(), World(day), p1, 9, a, 0), kUnknownDay);
+        }
+    }
+    // Neptune trine Pluto near the table's end: the beginning is found, the end runs past the table.
+    const int32_t late = Jdn(2199, 12, 20);
+    ASSERT_TRUE(InOrbAtMidnight(8, 9, 4, 0, late, 0));
+    EXPECT_GT(BeginningOfAspect(astro(), World(late), 8, 9, 4, 0), 0.0);
+    EXPECT_EQ(EndOfAspect(astro(), World(late), 8, 9, 4, 0), kUnknownDay);
+    // Saturn opposite Pluto near the table's start: the other way round.
+    const int32_t early = Jdn(1600, 1, 10);
+    ASSERT_TRUE(InOrbAtMidnight(6, 9, 2, 0, early, 0));
+    EXPECT_EQ(BeginningOfAspect(astro(), World(early), 6, 9, 2, 0), kUnknownDay);
+    EXPECT_GT(EndOfAspect(astro(), World(early), 6, 9, 2, 0), early);
+}
+
+TEST_F(AspectSpanTest, TrialBoundEndsAnAspectThatNeverLeavesItsOrb)
+{
+    // An orb wider than any deviation keeps the conjunction in force for ever.
+    core::AstroModule wide;
+    wide.InitializeAstroTables(ORVANE_BIN_DIR);
+    wide.orbs.SetOrbs({480, 480, 480, 480, 360, 120, 180}, {2, 3});
+    wide.orbs.dblOrb[core::kConjunction][0] = core::kPi + 0.1;
+    AspectSpanContext context = World(Jdn(2023, 11, 3));
+    context.lngMaxTrials = 40;
+    EXPECT_EQ(BeginningOfAspect(wide, context, 1, 4, 1, 0), kUnknownDay);
+    EXPECT_EQ(EndOfAspect(wide, context, 1, 4, 1, 0), kUnknownDay);
+
+    // A bound that a real aspect stays within does not change its result.
+    const double unbounded = BeginningOfAspect(astro(), World(Jdn(2023, 11, 3)), 1, 5, 1, 0);
+    EXPECT_EQ(BeginningOfAspect(astro(), context, 1, 5, 1, 0), unbounded);
+    // The default bound leaves room for a search across the whole Pluto table.
+    EXPECT_GT(kMaxAspectSpanTrials, core::kPlutoTableLines);
+}
+
+// Duration records.
+
+std::string Columns(const std::string& record, int first, int last)
+{
+    return record.substr(static_cast<size_t>(first - 1), static_cast<size_t>(last - first + 1));
+}
+
+std::string RightJustified(long long number, size_t width)
+{
+    std::string text = std::to_string(number);
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+class DurationRecordsTest : public AspectSpanTest {
+protected:
+    // A grid of `numCells` empty cells with `text` in cell `cell`.
+    static DurationGrid Grid(int16_t mode, int16_t numCols, int numCells, int cell, const std::string& text)
+    {
+        DurationGrid grid;
+        grid.intMode = mode;
+        grid.intNumCols = numCols;
+        grid.txbCell.assign(static_cast<size_t>(numCells), "");
+        grid.txbCell[static_cast<size_t>(cell)] = text;
+        return grid;
+    }
+};
+
+TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
+{
+    const int32_t nov2023 = Jdn(2023, 11, 3);
+    const int32_t late = Jdn(2199, 12, 20);
+    enum class Tail { Dates, Hyphens, Blanks, UnknownEnd };
+    struct Case {
+        const char* name;
+        int16_t mode;
+        int16_t numCols;
+        int cell;
+        const char* text;
+        int32_t worldDay;
+        int16_t p1, p2, a;
+        Tail tail;
+    };
+    const Case cases[] = {
+        // Triangle: row r, column c relate bodies r − 1 and c + 1.
+        {"world Earth-Jupiter", kModeWorldTransits, 9, 2 * 9 + 4, "Con\r\n1°2' -", nov2023, 1, 5, 1, Tail::Dates},
+        {"natal Earth-Jupiter", kModeNatal1, 9, 2 * 9 + 4, "Con\r\n1°2'", nov2023, 1, 5, 1, Tail::Hyphens},
+        // A second body index 10 only exists in a grid one column wider.
+        {"world body 10", kModeWorldTransits, 10, 2 * 10 + 9, "Opp\r\n0°1' +", nov2023, 1, 10, 2, Tail::Blanks},
+        {"world past the Pluto table", kModeWorldTransits, 9, 9 * 9 + 8, "Tri\r\n0°30' -", late, 8, 9, 4,
+         Tail::UnknownEnd},
+        // Square: personal transits relate row body r − 1 (natal) and column body c − 1 (transiting).
+        {"personal Earth-Earth", kModePersonal1, 11, 2 * 11 + 2, "Con\r\n0°5' +", Jdn(2001, 1, 1), 1, 1, 1,
+         Tail::Dates},
+        // Synastry: the first body is the column's (1st birthdate), the second the row's (2nd birthdate).
+        {"synastry Mars-Earth", kModeSynastry, 11, 2 * 11 + 5, "Sqr\r\n3°0'", nov2023, 4, 1, 3, Tail::Hyphens},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DurationGrid grid = Grid(c.mode, c.numCols, c.numCols * 11, c.cell, c.text);
+        grid.dblMoment = {c.worldDay + 0.0, Jdn(2000, 1, 1) + 0.0, Jdn(1985, 7, 14) + 0.25};
+        grid.dblWorldLocalDayNumber = c.worldDay + 0.5;
+        DurationRecords records;
+        records.strDurationRecords = {"left over"};
+        records.intNumDurationRecords = 1;
+        GetDurations(astro(), grid, records);
+        ASSERT_EQ(records.intNumDurationRecords, 1);
+        ASSERT_EQ(records.strDurationRecords.size(), 1u);
+        const std::string& record = records.strDurationRecords[0];
+        ASSERT_EQ(record.size(), static_cast<size_t>(kRecordLength)) << record;
+
+        EXPECT_EQ(Columns(record, 1, 2), RightJustified(c.p1, 2));
+        EXPECT_EQ(Columns(record, 3, 4), RightJustified(c.p2, 2));
+        EXPECT_EQ(Columns(record, 5, 6), RightJustified(c.p1, 2));
+        EXPECT_EQ(Columns(record, 7, 9), " " + std::to_string(c.a) + " ");
+
+        // The deviation at the mode's moments, in radians with six decimals.
+        double L1 = 0.0;
+        double L2 = 0.0;
+        if (c.mode == kModePersonal1) {
+            L1 = astro().HelioLongitude(c.p1, grid.dblMoment[1]);
+            L2 = astro().HelioLongitude(c.p2, grid.dblMoment[0]);
+        } else if (c.mode == kModeSynastry) {
+            L1 = astro().HelioLongitude(c.p1, grid.dblMoment[1]);
+            L2 = astro().HelioLongitude(c.p2, grid.dblMoment[2]);
+        } else {
+            const double M = c.mode == kModeNatal1 ? grid.dblMoment[1] : grid.dblMoment[0];
+            L1 = astro().HelioLongitude(c.p1, M);
+            L2 = astro().HelioLongitude(c.p2, M);
+        }
+        const std::string deviation = Columns(record, 10, 17);
+        EXPECT_EQ(deviation[1], '.');
+        EXPECT_NEAR(std::stod(deviation), astro().Deviation(L1, L2, c.a), 5e-7);
+
+        const std::string tail = Columns(record, 18, 39);
+        const AspectSpanContext context = MakeAspectSpanContext(c.mode, grid.dblMoment, c.worldDay + 0.5, 0);
+        const int16_t k = c.mode == kModePersonal1 ? 1 : 0;
+        switch (c.tail) {
+        case Tail::Hyphens:
+            EXPECT_EQ(tail, std::string(22, '-'));
+            break;
+        case Tail::Blanks:
+            EXPECT_EQ(tail, std::string(22, ' '));
+            break;
+        case Tail::Dates: {
+            const auto b = static_cast<long long>(BeginningOfAspect(astro(), context, c.p1, c.p2, c.a, k));
+            const auto e = static_cast<long long>(EndOfAspect(astro(), context, c.p1, c.p2, c.a, k));
+            ASSERT_GT(b, 0);
+            ASSERT_GT(e, b);
+            EXPECT_EQ(tail, RightJustified(b, 8) + RightJustified(e, 8) + RightJustified(e - b + 1, 6));
+            break;
+        }
+        case Tail::UnknownEnd: {
+            const auto b = static_cast<long long>(BeginningOfAspect(astro(), context, c.p1, c.p2, c.a, k));
+            ASSERT_GT(b, 0);
+            EXPECT_EQ(tail, RightJustified(b, 8) + "      -1" + std::string(6, ' '));
+            break;
+        }
+        }
+    }
+}
+
+TEST_F(DurationRecordsTest, EveryAbbreviationInEveryCellInCellOrder)
+{
+    DurationGrid grid = Grid(kModeNatal1, 9, 90, 0, "");
+    grid.txbCell[0] = "12°5'\r\n12Tau5";  // a position cell: no aspect
+    grid.txbCell[1] = "X";                // a header cell
+    grid.txbCell[3 * 9 + 5] = "Sxt\r\n2°0'";
+    grid.txbCell[2 * 9 + 1] = "Tri\r\n1°0'";
+    grid.txbCell[4 * 9 + 7] = "Con Qui";  // two abbreviations: two records
+    grid.dblMoment = {0.0, Jdn(1990, 3, 21) + 0.0, 0.0};
+    DurationRecords records;
+    GetDurations(astro(), grid, records);
+    ASSERT_EQ(records.intNumDurationRecords, 4);
+    EXPECT_EQ(Columns(records.strDurationRecords[0], 1, 8), " 1 2 1 4");
+    EXPECT_EQ(Columns(records.strDurationRecords[1], 1, 8), " 2 6 2 5");
+    EXPECT_EQ(Columns(records.strDurationRecords[2], 1, 8), " 3 8 3 1");
+    EXPECT_EQ(Columns(records.strDurationRecords[3], 1, 8), " 3 8 3 7");
+
+    // No mode: no records.
+    grid.intMode = kModeNone;
+    GetDurations(astro(), grid, records);
+    EXPECT_EQ(records.intNumDurationRecords, 0);
+    EXPECT_TRUE(records.strDurationRecords.empty());
+}
+
+// A number format with a decimal comma and grouping, as a German desktop writes numbers.
+struct CommaNumbers : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+TEST_F(DurationRecordsTest, DecimalCommaBecomesAFullStop)
+{
+    const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaNumbers));
+    DurationGrid grid = Grid(kModeNatal1, 9, 90, 2 * 9 + 4, "Con");
+    grid.dblMoment = {0.0, Jdn(2023, 11, 3) + 0.0, 0.0};
+    DurationRecords records;
+    GetDurations(astro(), grid, records);
+    std::locale::global(previous);
+
+    ASSERT_EQ(records.intNumDurationRecords, 1);
+    const std::string& record = records.strDurationRecords[0];
+    EXPECT_EQ(record.find(','), std::string::npos) << record;
+    EXPECT_EQ(record[10], '.') << record;
+}
+
+}  // namespace
+}  // namespace orvane::display

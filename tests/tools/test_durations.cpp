@@ -1,0 +1,530 @@
+#include "tools/durations.h"
+
+#include "tools/number_words.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace orvane::tools {
+namespace {
+
+using display::kModeNatal1;
+using display::kModeNatal2;
+using display::kModePersonal1;
+using display::kModeSynastry;
+using display::kModeWorldTransits;
+
+const std::string kCrLf = "\r\n";
+
+std::string Blanks(size_t n)
+{
+    return std::string(n, ' ');
+}
+
+double Rad(double degrees)
+{
+    return degrees / 360.0 * core::kTwoPi;
+}
+
+// A record as the grid's duration records are laid out: bodies, aspect, deviation and 22 characters of
+// dates (or filler).
+std::string Record(int p1, int p2, int a, double deviation, const std::string& dates)
+{
+    char head[32];
+    std::snprintf(head, sizeof head, "%2d%2d%2d%2d %.6f", p1, p2, p1, a, deviation);
+    return head + dates;
+}
+
+std::string Dates(long long b, long long e)
+{
+    char text[32];
+    if (b < 0 || e < 0)
+        std::snprintf(text, sizeof text, "%8lld%8lld      ", b, e);
+    else
+        std::snprintf(text, sizeof text, "%8lld%8lld%6lld", b, e, e - b + 1);
+    return text;
+}
+
+const std::string kNoDates(22, '-');
+
+// Number words and the string utilities.
+
+TEST(NumberInWords, EnglishAndGerman)
+{
+    struct Case {
+        int32_t n;
+        bool german;
+        const char* words;
+    };
+    const Case cases[] = {
+        {0, false, "No"},          {1, false, "One"},         {8, false, "Eight"},
+        {13, false, "Thirteen"},   {20, false, "Twenty"},     {21, false, "Twenty one"},
+        {47, false, "Forty seven"}, {90, false, "Ninety"},    {99, false, "Ninety nine"},
+        {100, false, "100"},       {12345, false, "12,345"},  {0, true, "Keine"},
+        {1, true, "Eine"},         {8, true, "Ache"},         {12, true, "Zwölf"},
+        {16, true, "Sechszehn"},   {20, true, "Zwanzig"},     {21, true, "Eine und zwanzig"},
+        {30, true, "Dreißig"},     {58, true, "Ache und fünfzig"}, {60, true, "Sechszig"},
+        {1234, true, "1.234"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NumberInWords(c.n, c.german), c.words) << c.n << (c.german ? " de" : " en");
+}
+
+TEST(StringUtilities, CaseWidthAndNumbers)
+{
+    EXPECT_EQ(LowerCase("Grand Cross ÄÖÜ ß"), "grand cross äöü ß");
+    EXPECT_EQ(UpperCaseFirst("persönliche Transite"), "Persönliche Transite");
+    EXPECT_EQ(UpperCaseFirst("änderung"), "Änderung");
+    EXPECT_EQ(UpperCaseFirst(""), "");
+    EXPECT_EQ(CharacterCount("März 1°"), 7u);
+    EXPECT_EQ(PadRight("März", 6), "März  ");
+    EXPECT_EQ(PadRight("September", 4), "September");
+
+    struct Case {
+        const char* text;
+        double value;
+    };
+    for (const Case& c : {Case{" 4", 4}, Case{"      -1", -1}, Case{" 0.012345", 0.012345}, Case{"1 2", 12},
+                          Case{"--------", 0}, Case{"      ", 0}, Case{"3.5e", 3.5}, Case{"+7", 7}, Case{"", 0}})
+        EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
+}
+
+// Sorting.
+
+TEST(SortRecords, KeyColumnsPerMode)
+{
+    // World transits and the natal modes have no entry for the second body.
+    const std::vector<int16_t> one{9, 7, 1, 18, 26, 34, 0}, two{9, 7, 1, 3, 18, 26, 34, 0};
+    for (int16_t i = 0; i < 7; ++i) {
+        EXPECT_EQ(SortKeyColumn(kModeWorldTransits, i), one[static_cast<size_t>(i)]) << i;
+        EXPECT_EQ(SortKeyColumn(kModeNatal2, i), one[static_cast<size_t>(i)]) << i;
+        EXPECT_EQ(SortKeyColumn(kModePersonal1, i), two[static_cast<size_t>(i)]) << i;
+        EXPECT_EQ(SortKeyColumn(kModeSynastry, i), two[static_cast<size_t>(i)]) << i;
+    }
+    EXPECT_EQ(SortKeyColumn(kModeSynastry, 7), 0);
+    EXPECT_EQ(SortKeyColumn(kModeWorldTransits, -1), 0);
+}
+
+TEST(SortRecords, AscendingDescendingAndRanges)
+{
+    std::vector<std::string> records{"A 5z", "B 3", "C 9", "D 1", "E 5a"};
+    SortRecords(true, records, 0, 4, 3);
+    EXPECT_EQ(records, (std::vector<std::string>{"D 1", "B 3", "E 5a", "A 5z", "C 9"}));
+    SortRecords(false, records, 0, 4, 3);
+    EXPECT_EQ(records, (std::vector<std::string>{"C 9", "A 5z", "E 5a", "B 3", "D 1"}));
+    // Only the given range moves.
+    SortRecords(true, records, 1, 3, 3);
+    EXPECT_EQ(records, (std::vector<std::string>{"C 9", "B 3", "E 5a", "A 5z", "D 1"}));
+    // A key column beyond a record's end is an empty key, the smallest of all.
+    records = {"A 2", "B", "C 1"};
+    SortRecords(true, records, 0, 2, 3);
+    EXPECT_EQ(records, (std::vector<std::string>{"B", "C 1", "A 2"}));
+}
+
+TEST(SortRecords, NotStableForEqualKeys)
+{
+    // The descending pass swaps records equal in the key, and the final reversal does not undo it.
+    std::vector<std::string> records{"A x", "B x", "C x", "D x"};
+    SortRecords(true, records, 0, 3, 3);
+    EXPECT_EQ(records, (std::vector<std::string>{"B x", "A x", "D x", "C x"}));
+}
+
+TEST(SortRecords, SortingTwiceChangesOnlyRecordsEqualFromTheKeyOn)
+{
+    std::vector<std::string> records{
+        Record(1, 4, 3, 0.020, Dates(2451540, 2451570)), Record(2, 5, 4, 0.001, Dates(2451500, 2451560)),
+        Record(3, 4, 3, 0.020, Dates(2451540, 2451570)), Record(1, 6, 1, 0.015, Dates(2451530, 2451580)),
+        Record(7, 9, 2, 0.003, Dates(2400000, 2500000)), Record(5, 9, 3, 0.020, Dates(2451540, 2451570)),
+        Record(2, 3, 1, 0.008, Dates(-1, 2451600)),
+    };
+    for (const int16_t key : {int16_t{9}, int16_t{7}, int16_t{1}, int16_t{18}, int16_t{26}, int16_t{34}}) {
+        SCOPED_TRACE(key);
+        SortRecords(true, records, 0, static_cast<int16_t>(records.size() - 1), key);
+        const auto from = static_cast<size_t>(key - 1);
+        for (size_t i = 1; i < records.size(); ++i)
+            EXPECT_LE(records[i - 1].substr(from), records[i].substr(from));
+        const std::vector<std::string> once = records;
+        SortRecords(true, records, 0, static_cast<int16_t>(records.size() - 1), key);
+        for (size_t i = 0; i < records.size(); ++i)
+            EXPECT_EQ(records[i].substr(from), once[i].substr(from));
+    }
+}
+
+// The window.
+
+class DurationsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        astro.InitializeAstroTables("/nonexistent-orvane-folder/");
+        ASSERT_EQ(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
+    }
+
+    DurationsWindow Window(int16_t mode, std::vector<std::string> records) const
+    {
+        DurationsWindow window(astro, language);
+        window.intMode = mode;
+        window.records.intNumDurationRecords = static_cast<int16_t>(records.size());
+        window.records.strDurationRecords = std::move(records);
+        return window;
+    }
+
+    core::AstroModule astro;
+    text::Language language;
+};
+
+TEST_F(DurationsWindowTest, DurationTexts)
+{
+    struct Case {
+        int32_t days;
+        const char* english;
+        const char* german;
+    };
+    const Case cases[] = {
+        {1, "1 day", "1 Tag"},
+        {2, "2 days", "2 Tage"},
+        {364, "364 days", "364 Tage"},
+        {365, "1 year", "1 Jahr"},
+        {366, "1 year, 1 day", "1 Jahr, 1 Tag"},
+        {730, "1 year, 365 days", "1 Jahr, 365 Tage"},  // 730 / 365.2425 is below 2
+        {731, "2 years, 1 day", "2 Jahre, 1 Tag"},
+        {1000, "2 years, 270 days", "2 Jahre, 270 Tage"},
+        {1461, "4 years, 1 day", "4 Jahre, 1 Tag"},
+        {146097, "400 years", "400 Jahre"},  // a remainder of 0 adds nothing
+    };
+    for (const Case& c : cases) {
+        language.intLanguage = text::langEnglish;
+        EXPECT_EQ(DurationText(language, c.days), c.english);
+        language.intLanguage = text::langGerman;
+        EXPECT_EQ(DurationText(language, c.days), c.german);
+    }
+}
+
+TEST_F(DurationsWindowTest, NoAspectMessageOfTheReportButton)
+{
+    const MessageBoxText personal = NoAspectsMessage(language, kModePersonal1);
+    EXPECT_EQ(personal.title, "Report");
+    EXPECT_EQ(personal.text, "No personal transits were found with the present orbs.");
+    for (const int16_t mode : {kModeWorldTransits, kModeNatal1, kModeSynastry})
+        EXPECT_EQ(NoAspectsMessage(language, mode).text, "No aspects were found with the present orbs.");
+    language.intLanguage = text::langGerman;
+    EXPECT_EQ(NoAspectsMessage(language, display::kModePersonal2).text, language.GetText(382));
+}
+
+TEST_F(DurationsWindowTest, ColumnWidthsFromTheNames)
+{
+    const DurationsWindow window(astro, language);
+    // "Mercury" is the longest name (7), "semisextile" the longest adjective (11).
+    EXPECT_EQ(window.intColumnWidth[1], 7);
+    EXPECT_EQ(window.intColumnWidth[2], 21);
+    EXPECT_EQ(window.intColumnWidth[3], 7);
+    EXPECT_EQ(window.intColumnWidth[4], 19);
+    EXPECT_EQ(window.intColumnWidth[5], 19);
+    EXPECT_EQ(window.intColumnWidth[6], 29);
+}
+
+TEST_F(DurationsWindowTest, LinesOfTheList)
+{
+    DurationsWindow window = Window(kModeWorldTransits, {});
+    window.intOrbListIndex = {3, 2, 0, 0, 0, 0, 0};
+    window.cboSortBy.AddItem("exactness");
+    window.cboSortBy.SetListIndex(0);
+    const double d = Rad(1.0 + 23.0 / 60.0);
+    const double jan1 = 2451545;
+
+    window.chkShowDuration = false;
+    EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, jan1, jan1 + 30, 31),
+              "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(3));
+
+    window.chkShowDuration = true;
+    EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, jan1, jan1 + 30, 31),
+              "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(4) + "begins January 1, 2000," +
+                  Blanks(4) + "ends January 31, 2000" + Blanks(3) + "(31 days)");
+    // A day that was not found: "unknown", and no duration.
+    EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, -1, jan1 + 30, 0),
+              "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(4) + "begins unknown" +
+                  Blanks(13) + "ends January 31, 2000" + Blanks(3));
+    // Second body 10: how long such an aspect lasts, from the orb-list position (2 × 4 hours).
+    EXPECT_EQ(window.FormatDurationLine(1, 2, Rad(1.0 / 60.0), 10, 0, 0, 0),
+              "Earth" + Blanks(3) + "opposite (0°1')" + Blanks(7) + Blanks(7) + " (lasts about 8 hours)");
+
+    // Personal transits: the transiting body first, the natal body marked.
+    window.intMode = kModePersonal1;
+    window.chkShowDuration = false;
+    EXPECT_EQ(window.FormatDurationLine(5, 3, Rad(5.0 / 60.0), 1, jan1, jan1, 1),
+              "tr.Earth" + Blanks(3) + "square (0°5')" + Blanks(9) + "nat.Jupiter");
+
+    language.intLanguage = text::langGerman;
+    window.intMode = kModeWorldTransits;
+    window.chkShowDuration = true;
+    EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, jan1 + 60, jan1 + 424, 366),
+              "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(4) + "Beginn: 1.März 2000," +
+                  Blanks(8) + "Ende: 28.Februar 2001" + Blanks(4) + "(1 Jahr, 1 Tag)");
+}
+
+TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
+{
+    DurationsWindow window = Window(kModeWorldTransits, {
+                                                            Record(1, 4, 3, 0.030, Dates(2451540, 2451570)),
+                                                            Record(2, 5, 4, 0.001, Dates(2451500, 2451560)),
+                                                            Record(6, 7, 2, 0.010, Dates(-1, 2451600)),
+                                                        });
+    window.chkShowDuration = false;
+    window.Activate(3, {});
+    EXPECT_TRUE(window.chkShowDuration);
+    EXPECT_TRUE(window.chkShowDurationVisible);
+    EXPECT_TRUE(window.cboSortByVisible);
+    EXPECT_TRUE(window.lblSortByVisible);
+    EXPECT_EQ(window.lblSortBy, "Sort by:");
+    EXPECT_EQ(window.cmdCopyCaption, "Copy to clipboard");
+    EXPECT_EQ(window.cmdCloseCaption, "Close");
+    EXPECT_EQ(window.cboSortBy.ListCount(), 6);
+    EXPECT_EQ(window.cboSortBy.ListIndex(), 0);
+
+    const std::string& list = window.txbOutput;
+    const size_t mercury = list.find("Mercury");
+    const size_t saturn = list.find("Saturn");
+    const size_t earth = list.find("Earth");
+    ASSERT_NE(mercury, std::string::npos);
+    EXPECT_LT(mercury, saturn);
+    EXPECT_LT(saturn, earth);
+    EXPECT_NE(list.find("begins unknown"), std::string::npos);
+    EXPECT_EQ(window.records.strDurationRecords[0].substr(0, 4), " 2 5");
+
+    // Sorting by duration ("duration" is entry 5) puts the longest last; a record without a beginning
+    // has a blank duration and comes first.
+    window.cboSortBy.SetListIndex(5);
+    window.cboSortBy_Click();
+    EXPECT_EQ(window.records.strDurationRecords[0].substr(0, 4), " 6 7");
+    EXPECT_EQ(window.records.strDurationRecords[2].substr(0, 4), " 2 5");
+    EXPECT_EQ(window.ClipboardText(), window.lblTitle + kCrLf + kCrLf + window.txbOutput);
+}
+
+TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
+{
+    DurationsWindow window = Window(kModeWorldTransits, {});
+    window.FillSortList(1);
+    EXPECT_EQ(window.cboSortBy.ListCount(), 6);
+    EXPECT_EQ(window.cboSortBy.List(5), "duration");
+    EXPECT_FALSE(window.cboSortByVisible);
+    EXPECT_FALSE(window.lblSortByVisible);
+    EXPECT_FALSE(window.blnFillingSortList);
+
+    window.intMode = kModePersonal1;
+    window.FillSortList(2);
+    ASSERT_EQ(window.cboSortBy.ListCount(), 7);
+    EXPECT_EQ(window.cboSortBy.List(0), "exactness");
+    EXPECT_EQ(window.cboSortBy.List(2), "natal planet");
+    EXPECT_EQ(window.cboSortBy.List(3), "transiting planet");
+    EXPECT_EQ(window.cboSortBy.List(6), "duration");
+    EXPECT_TRUE(window.cboSortByVisible);
+
+    window.intMode = kModeNatal1;
+    window.FillSortList(5);
+    EXPECT_EQ(window.cboSortBy.ListCount(), 0);
+    EXPECT_FALSE(window.cboSortByVisible);
+}
+
+TEST_F(DurationsWindowTest, SortingByADateTicksShowDurationsAndHidesUndatedRecords)
+{
+    DurationsWindow window = Window(kModeWorldTransits, {
+                                                            Record(1, 4, 3, 0.030, Dates(2451540, 2451570)),
+                                                            Record(1, 10, 1, 0.002, Blanks(22)),
+                                                        });
+    window.FillSortList(2);
+    window.chkShowDuration = false;
+    window.cboSortBy.SetListIndex(2);
+    window.cboSortBy_Click();
+    EXPECT_FALSE(window.chkShowDuration);
+    EXPECT_EQ(window.txbOutput.find("begins"), std::string::npos);
+
+    window.chkShowDuration = true;
+    window.chkShowDuration_Click();
+    EXPECT_NE(window.txbOutput.find("(lasts about 0 hours)"), std::string::npos);
+
+    window.chkShowDuration = false;
+    window.cboSortBy.SetListIndex(4);  // ending
+    window.cboSortBy_Click();
+    EXPECT_TRUE(window.chkShowDuration);
+    EXPECT_NE(window.txbOutput.find("begins"), std::string::npos);
+    EXPECT_EQ(window.txbOutput.find("lasts"), std::string::npos);
+    // Exactly one line: the undated record is left out.
+    EXPECT_EQ(window.txbOutput.find(kCrLf), window.txbOutput.size() - 2);
+
+    // While the list is being filled the sort box does nothing.
+    window.blnFillingSortList = true;
+    window.txbOutput = "kept";
+    window.cboSortBy_Click();
+    EXPECT_EQ(window.txbOutput, "kept");
+}
+
+TEST_F(DurationsWindowTest, CaptionsAndTitlesOfEachMode)
+{
+    ReportInputs inputs;
+    inputs.InputDateToString = [](int16_t row, bool abbreviated) {
+        return "row" + std::to_string(row) + (abbreviated ? "a" : "");
+    };
+    inputs.AddOrbToTitle = [](const std::string& title, bool personal, bool addPeriod) {
+        return title + "[orbs " + (personal ? "personal" : "single") + (addPeriod ? "." : "") + "]";
+    };
+    struct Case {
+        int16_t mode;
+        const char* caption;
+        const char* title;
+    };
+    const Case cases[] = {
+        {kModeWorldTransits, "Durations of current world transits", "World transits on row0.  [orbs single.]   "},
+        {kModePersonal1, "Durations of current personal transits of 1st birthdate",
+         "Personal transits to the birthdate row1a on row0a.  [orbs personal.]   "},
+        {kModeNatal2, "Natal aspects of the 2nd birthdate",
+         "Natal aspects for row2.  [orbs single.]   Heliocentric longitudes."},
+        {kModeSynastry, "Synastry aspects", "Synastry of (1) row1a and (2) row2a.  [orbs personal.]   "},
+    };
+    DurationsWindow window(astro, language);
+    for (const Case& c : cases) {
+        inputs.intMode = c.mode;
+        window.txbOutput = "old";
+        window.Report(inputs);
+        EXPECT_EQ(window.Caption, c.caption);
+        EXPECT_EQ(window.lblTitle, c.title);
+        EXPECT_EQ(window.txbOutput, "");
+    }
+
+    language.intLanguage = text::langGerman;
+    inputs.intMode = display::kModePersonal2;
+    window.Report(inputs);
+    EXPECT_EQ(window.Caption, "Dauer aktueller Aspekte: persönliche Transite für 2. Geburtsdatum");
+    EXPECT_EQ(window.lblTitle, "Persönliche Transite zum Geburtsdatum row2a am row0a.  [orbs personal.]   ");
+}
+
+TEST_F(DurationsWindowTest, NatalListingInSentences)
+{
+    DurationsWindow window = Window(kModeNatal1, {
+                                                     Record(1, 5, 1, 0.0, kNoDates),
+                                                     Record(2, 3, 4, 0.0001, kNoDates),
+                                                     Record(4, 6, 3, Rad(1.4), kNoDates),
+                                                 });
+    NatalListingInputs natal;
+    for (auto& row : natal.dblPos)
+        row = {-1.0, -1.0};
+    natal.dblPos[1][0] = Rad(42.1);
+    natal.dblPos[5][0] = Rad(42.1);
+    natal.dblPos[2][0] = Rad(100);
+    natal.dblPos[3][0] = Rad(220);
+    natal.dblPos[4][0] = Rad(5);
+    natal.dblPos[6][0] = Rad(95);
+    natal.intAspectCount = {0, 1, 0, 1, 1, 0, 0, 0};
+    std::vector<int16_t> asked;
+    natal.findPattern = [&asked](int16_t pattern) {
+        asked.push_back(pattern);
+        return PatternFinding{};
+    };
+    window.Activate(3, natal);
+
+    EXPECT_FALSE(window.chkShowDurationVisible);
+    EXPECT_FALSE(window.cboSortByVisible);
+    EXPECT_EQ(window.txbOutput,
+              "The natal chart has three aspects:" + kCrLf + kCrLf +
+                  "The closest aspect is Earth (12° in Taurus) conjunct Jupiter (12° in Taurus), which is exact." +
+                  kCrLf + " Also exact is Mercury (10° in Cancer) trine Venus (10° in Scorpio)." + kCrLf + kCrLf +
+                  "The other aspects are:" + kCrLf + "Mars (5° in Aries) square Saturn (5° in Cancer), " +
+                  "1°24' from exact." + kCrLf +
+                  "There is one conjunction, no oppositions, one square, one trine, no sextiles, no semisextiles "
+                  "and no quincunxes." +
+                  kCrLf + kCrLf + "There are no aspect patterns." + kCrLf + kCrLf +
+                  "All positions are heliocentric ecliptic longitudes (J2000)." + kCrLf);
+    // Every finder is asked, the smaller stelliums only because the larger found nothing.
+    EXPECT_EQ(asked, (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+}
+
+TEST_F(DurationsWindowTest, NatalListingTableAndNextClosest)
+{
+    DurationsWindow window = Window(kModeNatal1, {
+                                                     Record(1, 5, 1, Rad(0.5), kNoDates),
+                                                     Record(2, 3, 4, Rad(1.0), kNoDates),
+                                                     Record(2, 4, 6, Rad(2.0), kNoDates),
+                                                 });
+    NatalListingInputs natal;
+    for (auto& row : natal.dblPos)
+        row = {Rad(1), Rad(1)};
+    window.ShowNatalListing(natal);
+    const std::string& text = window.txbOutput;
+    EXPECT_NE(text.find("The closest aspect is Earth (1° in Aries) conjunct Jupiter (1° in Aries), "
+                        "0°30' from exact."),
+              std::string::npos);
+    EXPECT_NE(text.find(" The next closest aspect is Mercury (1° in Aries) trine Venus (1° in Aries), "
+                        "1°0' from exact."),
+              std::string::npos);
+    // Table lines are padded to the sentence column (29 + 6) only when shorter; these are longer.
+    EXPECT_NE(text.find(kCrLf + "Mercury (1° in Aries) semisextile Mars (1° in Aries), 2°0' from exact." + kCrLf),
+              std::string::npos);
+}
+
+TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
+{
+    DurationsWindow window = Window(kModeSynastry, {Record(1, 4, 2, Rad(0.25), kNoDates)});
+    NatalListingInputs natal;
+    for (auto& row : natal.dblPos)
+        row = {-1.0, -1.0};
+    natal.dblPos[1][0] = Rad(10);   // Earth of the 1st birthdate
+    natal.dblPos[4][1] = Rad(190);  // Mars of the 2nd birthdate
+    natal.dblPos[4][0] = Rad(300);  // Mars of the 1st birthdate: not read
+    std::vector<int16_t> asked;
+    natal.findPattern = [&asked](int16_t pattern) {
+        asked.push_back(pattern);
+        switch (pattern) {
+        case 1:
+            return PatternFinding{"Ea-Ma-Ju-Sa" + kCrLf, 1};
+        case 3:
+            return PatternFinding{"two T-squares" + kCrLf, 2};
+        case 4:
+            return PatternFinding{"two crosses" + kCrLf, 2};
+        case 9:
+            return PatternFinding{"five bodies" + kCrLf, 1};
+        case 13:
+            return PatternFinding{"Ea-Ve-Ma" + kCrLf, 1};
+        default:
+            return PatternFinding{};
+        }
+    };
+    window.ShowNatalListing(natal);
+    const std::string expected =
+        "The synastry has one aspect:" + kCrLf + kCrLf +
+        "The closest aspect is Earth(1) (10° in Aries) opposite Mars(2) (10° in Libra), 0°15' from exact." + kCrLf +
+        kCrLf + "There is a kite: Ea-Ma-Ju-Sa" + kCrLf + kCrLf + "There are two T-squares:" + kCrLf +
+        "two T-squares" + kCrLf + kCrLf + "There are two grand crosses:" + kCrLf + "two crosses" + kCrLf + kCrLf +
+        "There is a 5-stellium: five bodies" + kCrLf + kCrLf + "There is a midpoint: Ea-Ve-Ma" + kCrLf + kCrLf +
+        "All positions are heliocentric ecliptic longitudes (J2000)." + kCrLf;
+    EXPECT_EQ(window.txbOutput, expected);
+    EXPECT_EQ(window.intNumPatternsListed, 7);
+    // The 5-stellium was found: the 4- and 3-stellium finders are not asked.
+    EXPECT_EQ(asked, (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13}));
+}
+
+TEST_F(DurationsWindowTest, GermanListingCountsInGermanWords)
+{
+    language.intLanguage = text::langGerman;
+    DurationsWindow window = Window(kModeNatal1, {
+                                                     Record(1, 5, 3, Rad(0.5), kNoDates),
+                                                     Record(2, 3, 3, Rad(1.0), kNoDates),
+                                                     Record(2, 4, 3, Rad(2.0), kNoDates),
+                                                 });
+    NatalListingInputs natal;
+    for (auto& row : natal.dblPos)
+        row = {Rad(1), Rad(1)};
+    natal.intAspectCount = {0, 0, 0, 8, 0, 0, 0, 21};
+    window.ShowNatalListing(natal);
+    const std::string& text = window.txbOutput;
+    EXPECT_EQ(text.rfind("Es gibt drei Aspekte (Geburtshoroskop):" + kCrLf + kCrLf, 0), 0u) << text;
+    EXPECT_NE(text.find("Es gibt keine conjunctions, keine oppositions, ache squares, keine trines, keine sextiles, "
+                        "keine semisextiles und eine und zwanzig quincunxes."),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("vom exakten Winkel entfernt."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvane::tools

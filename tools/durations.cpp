@@ -1,0 +1,564 @@
+#include "tools/durations.h"
+
+#include "datetime/datepr2.h"
+#include "tools/number_words.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <utility>
+
+namespace orvane::tools {
+namespace {
+
+// Program texts of the report.
+constexpr int16_t kText1stBirthdate = 5;
+constexpr int16_t kText2ndBirthdate = 6;
+constexpr int16_t kTextSynastry = 14;
+constexpr int16_t kTextReportButton = 38;
+constexpr int16_t kTextHeliocentricLongitudes = 51;
+constexpr int16_t kTextLastsAbout12Hours = 53;
+constexpr int16_t kTextNatalPrefix = 56;
+constexpr int16_t kTextAnd = 57;
+constexpr int16_t kTextOn = 58;
+constexpr int16_t kTextSortBy = 59;
+constexpr int16_t kTextAspect = 61;
+constexpr int16_t kTextExactness = 62;
+constexpr int16_t kTextBeginning = 64;
+constexpr int16_t kTextEnding = 65;
+constexpr int16_t kTextDuration = 66;
+constexpr int16_t kTextNatalPlanet = 67;
+constexpr int16_t kTextTransitingPlanet = 68;
+constexpr int16_t kTextHasOneAspect = 72;
+constexpr int16_t kTextHas20Aspects = 73;
+constexpr int16_t kTextClosestAspect = 74;
+constexpr int16_t kTextNatalChart = 77;
+constexpr int16_t kTextAlsoExact = 78;
+constexpr int16_t kTextNextClosest = 79;
+constexpr int16_t kTextFromExact = 80;
+constexpr int16_t kTextOtherAspects = 81;
+constexpr int16_t kTextThereIsA = 82;
+constexpr int16_t kTextThereIs = 83;
+constexpr int16_t kTextThereAre = 84;
+constexpr int16_t kTextToTheBirthdate = 85;
+constexpr int16_t kTextWhichIsExact = 86;
+constexpr int16_t kTextAllPositionsHeliocentric = 87;
+constexpr int16_t kTextSynastryAspects = 88;
+constexpr int16_t kTextDurationsOfCurrent = 159;
+constexpr int16_t kTextWorldTransits = 160;
+constexpr int16_t kTextPersonalTransits = 161;
+constexpr int16_t kTextBegins = 165;
+constexpr int16_t kTextEnds = 166;
+constexpr int16_t kTextUnknown = 168;
+constexpr int16_t kTextOf = 169;
+constexpr int16_t kTextOneDay = 171;
+constexpr int16_t kTextOneYear = 174;
+constexpr int16_t kTextDays = 175;
+constexpr int16_t kTextYears = 176;
+constexpr int16_t kTextNatalAspectsOfThe = 177;
+constexpr int16_t kTextNatalAspectsFor = 178;
+constexpr int16_t kTextSynastryOf = 179;
+constexpr int16_t kTextClose = 184;
+constexpr int16_t kTextCopy = 185;
+constexpr int16_t kTextNoPersonalTransits = 382;
+constexpr int16_t kTextNoAspects = 383;
+
+constexpr const char* kCrLf = text::kLineBreak;
+constexpr double kDaysPerYear = 365.2425;
+constexpr const char* kExactText = "0°0'";
+constexpr const char* kNoPatterns = "There are no aspect patterns.";
+
+// Sort-box entries of world transits (and the natal modes), and of personal transits (and synastry).
+constexpr std::array<int16_t, 6> kOneChartKeyColumns{9, 7, 1, 18, 26, 34};
+constexpr std::array<int16_t, 7> kTwoChartKeyColumns{9, 7, 1, 3, 18, 26, 34};
+
+// The sort-box entries from which on the list needs the dates.
+constexpr int16_t kFirstDateSortIndex = 4;
+
+// The width of "September 30, 9999," and of "September 30, 9999 ".
+constexpr int16_t kLongDateWidth = 19;
+constexpr int16_t kAdjectiveColumnExtra = 10;
+constexpr int16_t kSentenceColumnExtra = 6;
+
+std::string_view SortKey(const std::string& record, int16_t keyColumn)
+{
+    const auto start = static_cast<size_t>(std::max<int16_t>(keyColumn, 1) - 1);
+    if (start >= record.size())
+        return {};
+    return std::string_view(record).substr(start);
+}
+
+// Characters `start` … `start + width − 1` (counted from 1) of a record, as much of them as it holds.
+std::string_view Field(const std::string& record, size_t start, size_t width)
+{
+    if (start - 1 >= record.size())
+        return {};
+    return std::string_view(record).substr(start - 1, width);
+}
+
+std::string ReplaceAll(std::string text, std::string_view what, std::string_view with)
+{
+    if (what.empty())
+        return text;
+    for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + with.size()))
+        text.replace(pos, what.size(), with);
+    return text;
+}
+
+std::string Trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// A deviation as degrees and minutes without blanks: "1°23'".
+std::string ExactnessText(double exactness)
+{
+    return Trimmed(core::Rad2DegMin(exactness, false, false, false, false));
+}
+
+bool ValidAspect(int16_t aspect)
+{
+    return aspect >= core::kConjunction && aspect <= core::kNumAspects;
+}
+
+}  // namespace
+
+int16_t SortKeyColumn(int16_t intMode, int16_t sortIndex)
+{
+    const bool twoCharts = display::IsPersonalTransitMode(intMode) || intMode == display::kModeSynastry;
+    if (sortIndex < 0)
+        return 0;
+    const auto index = static_cast<size_t>(sortIndex);
+    if (twoCharts)
+        return index < kTwoChartKeyColumns.size() ? kTwoChartKeyColumns[index] : int16_t{0};
+    return index < kOneChartKeyColumns.size() ? kOneChartKeyColumns[index] : int16_t{0};
+}
+
+void QuickSortPass(std::vector<std::string>& records, int16_t first, int16_t last, int16_t keyColumn)
+{
+    if (first < 0 || last >= static_cast<int>(records.size()) || first >= last)
+        return;
+
+    const int16_t m = static_cast<int16_t>(first + (last - first) / 2);
+    const std::string pivot(SortKey(records[static_cast<size_t>(m)], keyColumn));
+    auto key = [&](int16_t index) { return SortKey(records[static_cast<size_t>(index)], keyColumn); };
+
+    int16_t i = first;
+    int16_t j = last;
+    while (i <= j) {
+        while (i < last && key(i) > pivot)
+            ++i;
+        while (j > first && key(j) < pivot)
+            --j;
+        if (i <= j) {
+            if (i < j)
+                std::swap(records[static_cast<size_t>(i)], records[static_cast<size_t>(j)]);
+            ++i;
+            --j;
+        }
+    }
+    if (first < j)
+        QuickSortPass(records, first, j, keyColumn);
+    if (i < last)
+        QuickSortPass(records, i, last, keyColumn);
+}
+
+void SortRecords(bool ascending, std::vector<std::string>& records, int16_t first, int16_t last,
+                 int16_t keyColumn)
+{
+    if (!ascending) {
+        QuickSortPass(records, first, last, keyColumn);
+        return;
+    }
+    if (first >= last || first < 0 || last >= static_cast<int>(records.size()))
+        return;
+    QuickSortPass(records, first, last, keyColumn);
+    for (int k = 0; first + k < last - k; ++k)
+        std::swap(records[static_cast<size_t>(first + k)], records[static_cast<size_t>(last - k)]);
+}
+
+std::string DurationText(const text::Language& language, int32_t days)
+{
+    if (days == 1)
+        return language.GetText(kTextOneDay);
+    if (days == 365)
+        return language.GetText(kTextOneYear);
+
+    const auto years = static_cast<int32_t>(std::floor(days / kDaysPerYear));
+    const int32_t rest = days - static_cast<int32_t>(std::floor(years * kDaysPerYear));
+    if (years == 0) {
+        if (rest == 1)
+            return language.GetText(kTextOneDay);
+        return std::to_string(rest) + " " + language.GetText(kTextDays);
+    }
+
+    std::string text = years == 1 ? language.GetText(kTextOneYear)
+                                  : std::to_string(years) + " " + language.GetText(kTextYears);
+    if (rest == 1)
+        text += ", " + language.GetText(kTextOneDay);
+    else if (rest > 1)
+        text += ", " + std::to_string(rest) + " " + language.GetText(kTextDays);
+    return text;
+}
+
+MessageBoxText NoAspectsMessage(const text::Language& language, int16_t intMode)
+{
+    const int16_t number = display::IsPersonalTransitMode(intMode) ? kTextNoPersonalTransits : kTextNoAspects;
+    return {language.GetText(kTextReportButton), language.GetText(number)};
+}
+
+DurationsWindow::DurationsWindow(const core::AstroModule& astro, const text::Language& language)
+    : m_astro(astro), m_language(language)
+{
+    ComputeColumnWidths();
+}
+
+bool DurationsWindow::German() const
+{
+    return m_language.intLanguage == text::langGerman;
+}
+
+std::string DurationsWindow::BodyName(int16_t body) const
+{
+    if (body < 0 || body > core::kMaxBodyIndex)
+        return {};
+    return m_astro.tables.strPlanetName[static_cast<size_t>(body)];
+}
+
+void DurationsWindow::ComputeColumnWidths()
+{
+    size_t longestName = 0;
+    for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
+        longestName = std::max(longestName, CharacterCount(BodyName(body)));
+    size_t longestAdjective = 0;
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        longestAdjective = std::max(longestAdjective,
+                                    CharacterCount(m_astro.tables.AspectText[static_cast<size_t>(a)].Adjective));
+
+    intColumnWidth[1] = static_cast<int16_t>(longestName);
+    intColumnWidth[2] = static_cast<int16_t>(longestAdjective + kAdjectiveColumnExtra);
+    intColumnWidth[3] = intColumnWidth[1];
+    intColumnWidth[4] = kLongDateWidth;
+    intColumnWidth[5] = kLongDateWidth;
+    intColumnWidth[6] = static_cast<int16_t>(2 * longestName + longestAdjective + 4);
+}
+
+void DurationsWindow::Report(const ReportInputs& inputs)
+{
+    intMode = inputs.intMode;
+    intOrbListIndex = inputs.intOrbListIndex;
+    const auto dateText = [&](int16_t row, bool abbreviated) {
+        return inputs.InputDateToString ? inputs.InputDateToString(row, abbreviated) : std::string();
+    };
+    const auto addOrbToTitle = [&](const std::string& title, bool personal) {
+        return inputs.AddOrbToTitle ? inputs.AddOrbToTitle(title, personal, true) : title;
+    };
+    const int16_t birthdateRow = (intMode == display::kModePersonal1 || intMode == display::kModeNatal1) ? 1 : 2;
+    const int16_t birthdateText = birthdateRow == 1 ? kText1stBirthdate : kText2ndBirthdate;
+
+    if (display::IsTransitMode(intMode)) {
+        const bool personal = display::IsPersonalTransitMode(intMode);
+        const std::string modeText = m_language.GetText(personal ? kTextPersonalTransits : kTextWorldTransits);
+        Caption = m_language.GetText(kTextDurationsOfCurrent) + " " + modeText;
+        if (personal)
+            Caption += " " + m_language.GetText(kTextOf) + " " + m_language.GetText(birthdateText);
+
+        std::string title = UpperCaseFirst(modeText);
+        if (personal)
+            title += " " + m_language.GetText(kTextToTheBirthdate) + " " + dateText(birthdateRow, true);
+        title += " " + m_language.GetText(kTextOn) + " " + dateText(0, personal) + ".  ";
+        lblTitle = addOrbToTitle(title, personal) + "   ";
+    } else if (display::IsNatalMode(intMode)) {
+        Caption = m_language.GetText(kTextNatalAspectsOfThe) + " " + m_language.GetText(birthdateText);
+        const std::string title =
+            m_language.GetText(kTextNatalAspectsFor) + " " + dateText(birthdateRow, false) + ".  ";
+        lblTitle = addOrbToTitle(title, false) + "   " + m_language.GetText(kTextHeliocentricLongitudes);
+    } else if (intMode == display::kModeSynastry) {
+        Caption = m_language.GetText(kTextSynastryAspects);
+        const std::string title = m_language.GetText(kTextSynastryOf) + " (1) " + dateText(1, true) + " " +
+                                  m_language.GetText(kTextAnd) + " (2) " + dateText(2, true) + ".  ";
+        lblTitle = addOrbToTitle(title, true) + "   ";
+    }
+    txbOutput.clear();
+    display::GetDurations(m_astro, inputs.grid, records);
+}
+
+void DurationsWindow::Activate(int16_t intTotalNumAspects, const NatalListingInputs& natal)
+{
+    FillSortList(intTotalNumAspects);
+    lblSortBy = m_language.GetText(kTextSortBy);
+    cmdCopyCaption = m_language.GetText(kTextCopy);
+    cmdCloseCaption = m_language.GetText(kTextClose);
+    chkShowDurationCaption = "Show durations";
+    txbOutput.clear();
+
+    if (display::IsTransitMode(intMode)) {
+        if (!chkShowDuration) {
+            chkShowDuration = true;
+            chkShowDuration_Click();
+        }
+        chkShowDurationVisible = true;
+        // Through "no selection" to the first entry, so that the sort runs even when the first entry was
+        // selected already.
+        cboSortBy.SetListIndex(-1);
+        cboSortBy.SetListIndex(0);
+        cboSortBy_Click();
+        ShowDurationList();
+    } else if (display::IsNatalMode(intMode) || intMode == display::kModeSynastry) {
+        chkShowDurationVisible = false;
+        SortDurationRecords(0);
+        ShowNatalListing(natal);
+    }
+}
+
+void DurationsWindow::FillSortList(int16_t intTotalNumAspects)
+{
+    blnFillingSortList = true;
+    cboSortByVisible = false;
+    cboSortBy.Clear();
+    if (intMode == display::kModeWorldTransits) {
+        for (const char* entry : {"exactness", "aspect", "planet", "beginning", "ending", "duration"})
+            cboSortBy.AddItem(entry);
+        cboSortBy.SetListIndex(0);
+    } else if (display::IsPersonalTransitMode(intMode)) {
+        cboSortBy.AddItem(m_language.GetText(kTextExactness));
+        cboSortBy.AddItem(m_language.GetText(kTextAspect));
+        cboSortBy.AddItem(LowerCase(m_language.GetText(kTextNatalPlanet)));
+        cboSortBy.AddItem(LowerCase(m_language.GetText(kTextTransitingPlanet)));
+        cboSortBy.AddItem(m_language.GetText(kTextBeginning));
+        cboSortBy.AddItem(m_language.GetText(kTextEnding));
+        cboSortBy.AddItem(m_language.GetText(kTextDuration));
+        cboSortBy.SetListIndex(0);
+    }
+    cboSortByVisible = display::IsTransitMode(intMode) && intTotalNumAspects >= 2;
+    lblSortByVisible = cboSortByVisible;
+    blnFillingSortList = false;
+}
+
+void DurationsWindow::SortDurationRecords(int16_t sortIndex)
+{
+    const int16_t keyColumn = SortKeyColumn(intMode, sortIndex);
+    if (keyColumn == 0)
+        return;
+    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.intNumDurationRecords, 0)),
+                                        records.strDurationRecords.size());
+    SortRecords(true, records.strDurationRecords, 0, static_cast<int16_t>(count) - 1, keyColumn);
+}
+
+void DurationsWindow::cboSortBy_Click()
+{
+    const int16_t selection = cboSortBy.ListIndex();
+    if (selection < 0 || blnFillingSortList)
+        return;
+    SortDurationRecords(selection);
+    txbOutput.clear();
+    if (selection >= kFirstDateSortIndex && !chkShowDuration) {
+        chkShowDuration = true;
+        chkShowDuration_Click();
+    }
+    ShowDurationList();
+}
+
+void DurationsWindow::chkShowDuration_Click()
+{
+    txbOutput.clear();
+    ShowDurationList();
+}
+
+void DurationsWindow::ShowDurationList()
+{
+    txbOutput.clear();
+    const int16_t selection = cboSortBy.ListIndex();
+    const bool datesSorted = selection == kFirstDateSortIndex || selection == kFirstDateSortIndex + 1;
+    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.intNumDurationRecords, 0)),
+                                        records.strDurationRecords.size());
+    for (size_t n = 0; n < count; ++n) {
+        const std::string& record = records.strDurationRecords[n];
+        const auto p1 = static_cast<int16_t>(Val(Field(record, display::kRecordFirstBody, 2)));
+        const auto aspect = static_cast<int16_t>(Val(Field(record, display::kRecordAspect, 2)));
+        const double exactness = Val(Field(record, display::kRecordExactness, 9));
+        const auto p2 = static_cast<int16_t>(Val(Field(record, display::kRecordSecondBody, 2)));
+        const double beginningDay = Val(Field(record, display::kRecordBeginning, 8));
+        const double endingDay = Val(Field(record, display::kRecordEnding, 8));
+        const double duration = Val(Field(record, display::kRecordDuration, 6));
+
+        // Records without dates say nothing when the list is sorted by a date.
+        if (intMode == display::kModeWorldTransits && p2 == core::kMaxBodyIndex && datesSorted)
+            continue;
+        txbOutput += FormatDurationLine(p1, aspect, exactness, p2, beginningDay, endingDay, duration) + kCrLf;
+    }
+}
+
+std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, double exactness, int16_t p2,
+                                                double beginningDay, double endingDay, double duration) const
+{
+    const auto width = [&](int column, int extra = 0) { return static_cast<size_t>(intColumnWidth[column] + extra); };
+    const std::string adjective =
+        ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
+    const std::string aspectColumn = adjective + " (" + ExactnessText(exactness) + ")";
+
+    std::string line;
+    if (display::IsPersonalTransitMode(intMode)) {
+        line = PadRight("tr." + BodyName(p2), width(1, 3)) + " " + PadRight(aspectColumn, width(2)) + " " +
+               PadRight(m_language.GetText(kTextNatalPrefix) + BodyName(p1), width(3, 2));
+    } else {
+        line = PadRight(BodyName(p1), width(1)) + " " + PadRight(aspectColumn, width(2)) + " " +
+               PadRight(BodyName(p2), width(3));
+    }
+
+    if (p2 == core::kMaxBodyIndex && chkShowDuration) {
+        const int16_t selection = cboSortBy.ListIndex();
+        if (selection != kFirstDateSortIndex && selection != kFirstDateSortIndex + 1) {
+            const int orbListIndex = ValidAspect(aspect) ? intOrbListIndex[static_cast<size_t>(aspect - 1)] : 0;
+            const std::string hours = std::to_string(4 * orbListIndex);
+            line += " " + ReplaceAll(m_language.GetText(kTextLastsAbout12Hours), "12", hours);
+        }
+        return line;
+    }
+    if (!chkShowDuration)
+        return line;
+
+    const std::string unknown = m_language.GetText(kTextUnknown);
+    const std::string beginningText =
+        beginningDay >= 0.0
+            ? datetime::DateText(static_cast<int32_t>(beginningDay), false, m_language.intLanguage) + ","
+            : unknown;
+    const std::string endingText =
+        endingDay >= 0.0 ? datetime::DateText(static_cast<int32_t>(endingDay), false, m_language.intLanguage)
+                         : unknown;
+    line += " " + m_language.GetText(kTextBegins) + " " + PadRight(beginningText, width(4)) + " " +
+            m_language.GetText(kTextEnds) + " " + PadRight(endingText, width(5));
+    if (beginningText != unknown && endingText != unknown)
+        line += "(" + DurationText(m_language, static_cast<int32_t>(duration)) + ")";
+    return line;
+}
+
+void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
+{
+    const bool synastry = intMode == display::kModeSynastry;
+    const bool german = German();
+    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.intNumDurationRecords, 0)),
+                                        records.strDurationRecords.size());
+
+    const std::string chartName =
+        synastry ? LowerCase(m_language.GetText(kTextSynastry)) : m_language.GetText(kTextNatalChart);
+    std::string heading;
+    if (count == 1) {
+        heading = ReplaceAll(m_language.GetText(kTextHasOneAspect), "[natal chart]", chartName);
+    } else {
+        heading = ReplaceAll(m_language.GetText(kTextHas20Aspects), "[natal chart]", chartName);
+        heading = ReplaceAll(heading, "20", LowerCase(NumberInWords(static_cast<int32_t>(count), german)));
+    }
+    txbOutput = heading + kCrLf + kCrLf;
+    intNumPatternsListed = 0;
+
+    const auto body = [&](int16_t index, size_t chart, const char* mark) {
+        double longitude = -1.0;
+        if (index >= 0 && index <= core::kMaxBodyIndex)
+            longitude = natal.dblPos[static_cast<size_t>(index)][chart];
+        return BodyName(index) + (synastry ? mark : "") + " (" +
+               core::ZodiacPositionText(m_astro.tables, longitude, true) + ")";
+    };
+
+    for (size_t n = 0; n < count; ++n) {
+        const std::string& record = records.strDurationRecords[n];
+        const auto p1 = static_cast<int16_t>(Val(Field(record, display::kRecordFirstBody, 2)));
+        const auto p2 = static_cast<int16_t>(Val(Field(record, display::kRecordSecondBody, 2)));
+        const auto aspect = static_cast<int16_t>(Val(Field(record, display::kRecordAspect, 2)));
+        const double exactness = Val(Field(record, display::kRecordExactness, 9));
+
+        const std::string adjective =
+            ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
+        const std::string pair = body(p1, 0, "(1)") + " " + adjective + " " + body(p2, synastry ? 1 : 0, "(2)");
+        const std::string e = ExactnessText(exactness);
+        const std::string fromExact = ReplaceAll(m_language.GetText(kTextFromExact), "[5 degrees]", e);
+
+        std::string paragraph;
+        if (n == 0) {
+            paragraph = m_language.GetText(kTextClosestAspect) + " " + pair + ", " +
+                        (e == kExactText ? m_language.GetText(kTextWhichIsExact) : fromExact);
+        } else if (n == 1) {
+            if (e == kExactText)
+                paragraph = " " + m_language.GetText(kTextAlsoExact) + " " + pair + ".";
+            else
+                paragraph = " " + m_language.GetText(kTextNextClosest) + " " + pair + ", " + fromExact;
+            if (count > 2)
+                paragraph += std::string(kCrLf) + kCrLf + m_language.GetText(kTextOtherAspects);
+        } else {
+            const auto sentenceWidth = static_cast<size_t>(intColumnWidth[6] + kSentenceColumnExtra);
+            paragraph = PadRight(pair + ", ", sentenceWidth) + fromExact;
+        }
+        txbOutput += paragraph + kCrLf;
+    }
+
+    if (count >= 3) {
+        std::string summary = m_language.GetText(natal.intAspectCount[core::kConjunction] == 1 ? kTextThereIs
+                                                                                               : kTextThereAre);
+        for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
+            const int16_t aspectCount = natal.intAspectCount[static_cast<size_t>(a)];
+            std::string item = LowerCase(NumberInWords(aspectCount, german)) + " " +
+                               LowerCase(m_astro.tables.AspectText[static_cast<size_t>(a)].Name);
+            if (aspectCount != 1)
+                item += a == core::kQuincunx ? "es" : "s";
+            if (a == core::kQuincunx)
+                summary += " " + m_language.GetText(kTextAnd) + " " + item;
+            else
+                summary += " " + item + (a < core::kSemisextile ? "," : "");
+        }
+        txbOutput += summary + "." + kCrLf;
+    }
+
+    if (natal.findPattern) {
+        const auto listed = [&](int16_t patternIndex) {
+            const PatternFinding finding = natal.findPattern(patternIndex);
+            if (finding.text.empty())
+                return false;
+            AppendPatternText(finding.text, finding.count, patternIndex);
+            return true;
+        };
+        // Grand trine … trapezium, then the largest stellium found, then grand sextile and the midpoints.
+        for (int16_t patternIndex = 0; patternIndex <= 7; ++patternIndex)
+            listed(patternIndex);
+        for (int16_t patternIndex = 8; patternIndex <= 11; ++patternIndex) {
+            if (listed(patternIndex))
+                break;
+        }
+        listed(12);
+        listed(13);
+    }
+
+    if (intNumPatternsListed == 0)
+        txbOutput += std::string(kCrLf) + kNoPatterns + kCrLf;
+    txbOutput += std::string(kCrLf) + m_language.GetText(kTextAllPositionsHeliocentric) + kCrLf;
+}
+
+void DurationsWindow::AppendPatternText(const std::string& patternText, int16_t count, int16_t patternIndex)
+{
+    std::string name;
+    if (patternIndex >= 0 && patternIndex < core::kNumPatterns)
+        name = m_astro.tables.strPatternName[static_cast<size_t>(patternIndex)];
+    constexpr int16_t kTSquare = 3;  // keeps its capital T
+    if (patternIndex != kTSquare)
+        name = LowerCase(name);
+
+    std::string heading;
+    if (count == 1) {
+        heading = std::string(kCrLf) + m_language.GetText(kTextThereIsA) + " " + name + ": ";
+    } else {
+        heading = std::string(kCrLf) + m_language.GetText(kTextThereAre) + " " +
+                  LowerCase(NumberInWords(count, German())) + " " + name +
+                  (LowerCase(name) == "grand cross" ? "es" : "s") + ":" + kCrLf;
+    }
+    txbOutput += heading + patternText;
+    intNumPatternsListed = static_cast<int16_t>(intNumPatternsListed + count);
+}
+
+std::string DurationsWindow::ClipboardText() const
+{
+    return lblTitle + kCrLf + kCrLf + txbOutput;
+}
+
+}  // namespace orvane::tools

@@ -1,0 +1,162 @@
+#pragma once
+
+// The durations window without its widgets: the report of the current computation. In the transit modes
+// it lists every current aspect on one line with its exactness and, when "Show durations" is ticked, the
+// days on which it begins and ends and how long it lasts, sorted by a key the user picks; in the natal and
+// synastry modes it writes the aspects as sentences, counts them by kind and lists the aspect patterns.
+// The duration records it sorts and reads are built by display::GetDurations.
+
+#include "core/astro_module.h"
+#include "display/aspect_span.h"
+#include "mainwindow/control_models.h"
+#include "text/language.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace orvane::tools {
+
+// The column (counted from 1) at which the sort key of sort-box entry `sortIndex` begins: the record's
+// text from there to its end is the key. The personal-transit and synastry modes have one more entry
+// (the second body) than world transits and the natal modes. 0 for an entry the mode does not offer.
+int16_t SortKeyColumn(int16_t intMode, int16_t sortIndex);
+
+// Sorts records[first … last] (positions in the vector) by the text from `keyColumn` on, compared code
+// unit by code unit. One quicksort pass leaves the range in descending order; when `ascending` is set the
+// range is then reversed. Not stable: records equal in the key may change places.
+void SortRecords(bool ascending, std::vector<std::string>& records, int16_t first, int16_t last,
+                 int16_t keyColumn);
+
+// One recursive quicksort pass into descending order of the key.
+void QuickSortPass(std::vector<std::string>& records, int16_t first, int16_t last, int16_t keyColumn);
+
+// How long `days` days are in words: "1 day", "364 days", "1 year", "1 year, 1 day", "2 years, 5 days"
+// (a year counted as 365.2425 days), in the current language.
+std::string DurationText(const text::Language& language, int32_t days);
+
+// A message box's title and text.
+struct MessageBoxText {
+    std::string title;
+    std::string text;
+};
+
+// The Report button's message when the grid holds no aspect: titled with the button's caption.
+MessageBoxText NoAspectsMessage(const text::Language& language, int16_t intMode);
+
+// What a pattern finder reports: one line per pattern found, and their number.
+struct PatternFinding {
+    std::string text;
+    int16_t count = 0;
+};
+
+// Asks the finder of one pattern index (0 grand trine … 12 grand sextile, 13 the midpoint check).
+using PatternFinder = std::function<PatternFinding(int16_t patternIndex)>;
+
+// What the natal listing needs from the last computation.
+struct NatalListingInputs {
+    // The positions of the computation: column 0 the (first) chart, column 1 the second chart in synastry.
+    core::PositionTable dblPos{};
+    // Aspects found, by aspect index 1 … 7.
+    std::array<int16_t, core::kAspectSlots> intAspectCount{};
+    // The pattern finders and the midpoint check; none asked when empty.
+    PatternFinder findPattern;
+};
+
+// What the main window hands to Report.
+struct ReportInputs {
+    int16_t intMode = display::kModeNone;
+    // The orb-list positions of aspects 1 … 7 chosen in the configuration panel (index aspect − 1).
+    std::array<int16_t, core::kNumAspects> intOrbListIndex{};
+    // The text of date row 0, 1 or 2 (InputDateToString).
+    std::function<std::string(int16_t row, bool abbreviated)> InputDateToString;
+    // The title with the orbs appended (AddOrbToTitle).
+    std::function<std::string(const std::string& title, bool personal, bool addPeriod)> AddOrbToTitle;
+    // The grid from which the duration records are built.
+    display::DurationGrid grid;
+};
+
+class DurationsWindow {
+public:
+    // The window keeps references to the astronomical module and the program text; both must outlive it.
+    // The column widths are computed from the body and aspect names here, once.
+    DurationsWindow(const core::AstroModule& astro, const text::Language& language);
+
+    // Controls.
+    std::string Caption = "Durations of current aspects";
+    std::string lblTitle;
+    std::string lblSortBy;
+    bool lblSortByVisible = false;
+    mainwindow::ComboBoxModel cboSortBy;
+    bool cboSortByVisible = false;
+    std::string chkShowDurationCaption = "Show durations";
+    bool chkShowDuration = false;  // ticked
+    bool chkShowDurationVisible = true;
+    std::string txbOutput;
+    std::string cmdCopyCaption;
+    std::string cmdCloseCaption;
+
+    // The duration records (strDurationRecords, intNumDurationRecords).
+    display::DurationRecords records;
+
+    // Window state.
+    std::array<int16_t, 7> intColumnWidth{};  // 1 … 6; 0 unused
+    bool blnFillingSortList = false;
+    int16_t intNumPatternsListed = 0;
+    // The mode and orb-list positions of the last Report.
+    int16_t intMode = display::kModeNone;
+    std::array<int16_t, core::kNumAspects> intOrbListIndex{};
+
+    // Column widths of the list: (1) longest body name, (2) longest aspect adjective + 10, (3) as (1),
+    // (4) and (5) 19, the length of the longest long date with its comma or blank, (6) twice (1) plus the
+    // longest adjective plus 4.
+    void ComputeColumnWidths();
+
+    // Prepares caption, title and records for the mode (the view then places and shows the window, which
+    // activates it).
+    void Report(const ReportInputs& inputs);
+
+    // Each time the window becomes active: refills the sort box and the list. `intTotalNumAspects` is the
+    // main window's count of aspects in the grid.
+    void Activate(int16_t intTotalNumAspects, const NatalListingInputs& natal);
+
+    // The sort box: filled in the transit modes, shown only for two aspects or more.
+    void FillSortList(int16_t intTotalNumAspects);
+
+    // Sorts the records in ascending order of the key of sort-box entry `sortIndex`.
+    void SortDurationRecords(int16_t sortIndex);
+
+    // The user picked a sort key.
+    void cboSortBy_Click();
+
+    // "Show durations" was ticked or cleared (the view adapts the window's width).
+    void chkShowDuration_Click();
+
+    // Writes one line per record into txbOutput.
+    void ShowDurationList();
+
+    // One line of the list: the bodies, the aspect with its exactness and, when "Show durations" is
+    // ticked, beginning, end and duration.
+    std::string FormatDurationLine(int16_t p1, int16_t aspect, double exactness, int16_t p2, double beginningDay,
+                                   double endingDay, double duration) const;
+
+    // The natal and synastry report: the aspects as sentences, their count by kind, the aspect patterns.
+    void ShowNatalListing(const NatalListingInputs& natal);
+
+    // Appends a pattern finder's text under a heading and counts the patterns listed.
+    void AppendPatternText(const std::string& patternText, int16_t count, int16_t patternIndex);
+
+    // What Copy puts on the clipboard: the title, two line breaks and the list.
+    std::string ClipboardText() const;
+
+private:
+    bool German() const;
+    std::string BodyName(int16_t body) const;
+
+    const core::AstroModule& m_astro;
+    const text::Language& m_language;
+};
+
+}  // namespace orvane::tools
