@@ -5,3 +5,7 @@ list(APPEND ORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/positions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vocabulary.cpp
 )
+list(APPEND ORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/midpoints.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/patterns.cpp
+)

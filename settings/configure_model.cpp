@@ -1,5 +1,7 @@
 #include "settings/configure_model.h"
 
+#include "core/midpoints.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -13,13 +15,10 @@ constexpr std::array<int16_t, kNumOrbLists> kDefaultOrbDegrees{10, 9, 6, 7, 4, 3
 // The midpoint orbs by list position: their texts, their size in minutes of arc and in degrees.
 constexpr std::array<const char*, 8> kMidpointOrbTexts{"0° 5'",  "0° 15'", "0° 30'", "1° 0'",
                                                         "1° 30'", "2° 0'",  "2° 30'", "3° 0'"};
-constexpr std::array<int32_t, 8> kMidpointOrbMinutes{5, 15, 30, 60, 90, 120, 150, 180};
-constexpr std::array<double, 8> kMidpointOrbDegrees{5.0 / 60.0, 0.25, 0.5, 1.0, 1.5, 2.0, 2.5, 3.0};
 
 constexpr std::array<const char*, 5> kProportionTexts{"1", "1/2", "1/3", "1/4", "1/5"};
 constexpr std::array<int32_t, 9> kBoldfaceFactors{2, 3, 4, 5, 6, 8, 10, 15, 20};
 
-constexpr int16_t kDefaultMidpointOrbPosition = 2;  // 0° 30'
 constexpr int16_t kDefaultProportionPosition = 2;   // 1/3
 constexpr int16_t kDefaultBoldfaceFactorPosition = 2;  // 1/4
 
@@ -132,7 +131,7 @@ void ConfigureModel::BuildOrbLists()
 
     cboOrbForMidpoints.Clear();
     for (size_t i = 0; i < kMidpointOrbTexts.size(); ++i)
-        cboOrbForMidpoints.AddItem(kMidpointOrbTexts[i], kMidpointOrbMinutes[i]);
+        cboOrbForMidpoints.AddItem(kMidpointOrbTexts[i], core::kMidpointOrbMinutes[i]);
 
     cboBoldfaceFactor.Clear();
     for (const int32_t factor : kBoldfaceFactors)
@@ -151,7 +150,7 @@ void ConfigureModel::SetDefaults()
         cboOrb[k].SetListIndex(kDefaultOrbDegrees[k]);
         intOrbListIndex[k] = cboOrb[k].ListIndex();
     }
-    cboOrbForMidpoints.SetListIndex(kDefaultMidpointOrbPosition);
+    cboOrbForMidpoints.SetListIndex(core::kDefaultMidpointOrbPosition);
     for (ComboBoxModel& list : cboPersonalOrbsProportion)
         list.SetListIndex(kDefaultProportionPosition);
     chkUseBoldface = true;
@@ -407,10 +406,7 @@ bool ConfigureModel::IsCloseAspect(const core::OrbTable& orbs, int16_t column, i
 
 double ConfigureModel::MidpointOrb() const
 {
-    int16_t position = cboOrbForMidpoints.ListIndex();
-    if (position < 0 || position >= static_cast<int16_t>(kMidpointOrbDegrees.size()))
-        position = kDefaultMidpointOrbPosition;
-    return core::kTwoPi / 360.0 * kMidpointOrbDegrees[static_cast<size_t>(position)];
+    return core::MidpointOrb(cboOrbForMidpoints.ListIndex());
 }
 
 void ConfigureModel::SetTZDisp(RegistryStore& store, int16_t intSystemZone)

@@ -1,0 +1,493 @@
+#include "core/patterns.h"
+
+#include "core/midpoints.h"
+#include "text/language.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace orvane::core {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// The bodies joined by "-", as abbreviations or as names.
+std::string BodyList(const AstroTables& tables, const std::vector<int16_t>& bodies, bool blnFullNames)
+{
+    std::string list;
+    for (const int16_t body : bodies) {
+        if (!list.empty())
+            list += '-';
+        const auto index = static_cast<size_t>(body);
+        list += blnFullNames ? tables.strPlanetName[index] : tables.strPlanetAbbrev[index];
+    }
+    return list;
+}
+
+// Up to `length` characters of `text` from `position` on; empty beyond its end.
+std::string_view Piece(std::string_view text, size_t position, size_t length)
+{
+    return position < text.size() ? text.substr(position, length) : std::string_view();
+}
+
+bool SameLetters(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+int16_t PatternNameIndex(std::string_view name)
+{
+    for (size_t i = 0; i < kRunPatternName.size(); ++i)
+        if (SameLetters(kRunPatternName[i], name))
+            return static_cast<int16_t>(i);
+    return -1;
+}
+
+bool IsSoughtBody(int16_t x, int16_t b1, int16_t b2, int16_t b3, int16_t b4, int16_t b5, int16_t b6)
+{
+    if (x == b1 || x == b2 || x == b3)
+        return true;
+    return (b4 > 0 && x == b4) || (b5 > 0 && x == b5) || (b6 > 0 && x == b6);
+}
+
+void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t /*numBodies*/, int16_t b1, int16_t b2,
+                         int16_t b3, int16_t b4, int16_t b5, int16_t b6)
+{
+    const int16_t pattern = PatternNameIndex(runName);
+    if (pattern < 0 || pattern != run.intAspectPatternToFind)
+        return;
+    run.intNumPlanetsFound = 0;
+    const int16_t boxes = std::min<int16_t>(run.intNumSoughtPlanetBoxes, kNumSoughtPlanetBoxes);
+    for (int16_t i = 0; i < boxes; ++i) {
+        const int16_t sought = run.intSoughtPlanet[static_cast<size_t>(i)];
+        if (sought > 0 && IsSoughtBody(sought, b1, b2, b3, b4, b5, b6))
+            ++run.intNumPlanetsFound;
+    }
+    if (run.intNumPlanetsFound == run.intNumPlanetsSought)
+        run.blnSoughtPlanetsFound = true;
+}
+
+PatternFinder::PatternFinder(const AstroModule& astro, const PositionTable& dblPos, const text::Language& language,
+                             RunSearchState* run)
+    : m_astro(astro),
+      m_dblPos(dblPos),
+      m_meanDeviationText(language.GetText(kTextMeanDeviation)),
+      m_run(run),
+      m_numPlanets(std::clamp<int16_t>(astro.intNumPlanets, 0, kMaxBodyIndex))
+{
+    // The finders ask for the same pairs again and again. The aspect test of a pair depends only on the
+    // positions and the orbs, so each pair's separation is measured once here and the one-moment test
+    // (deviation = |separation − aspect angle|, an aspect when it is below the orb) is made for every
+    // aspect. A body paired with itself stands at a separation of 0 and is tested like any other pair;
+    // a body without a position stands in no aspect.
+    const AstroTables& tables = m_astro.tables;
+    const auto& orb = m_astro.orbs.dblOrb;
+    const int16_t n = m_numPlanets;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1; p2 <= n; ++p2) {
+            const double L1 = m_dblPos[static_cast<size_t>(p1)][0];
+            const double L2 = m_dblPos[static_cast<size_t>(p2)][0];
+            if (L1 < 0.0 || L2 < 0.0)
+                continue;
+            int16_t sense = 0;
+            const double s = AngularSeparation(L1, L2, sense);
+            PairAspects pair;
+            for (size_t a = kConjunction; a <= kNumAspects; ++a) {
+                pair.deviation[a] = std::fabs(s - tables.dblAspectAngle[a]);
+                pair.holds[a] = pair.deviation[a] < orb[a][kOrbColumnOneMoment];
+            }
+            m_pairs[static_cast<size_t>(p1)][static_cast<size_t>(p2)] = pair;
+            m_pairs[static_cast<size_t>(p2)][static_cast<size_t>(p1)] = pair;
+        }
+}
+
+bool PatternFinder::Aspect(int16_t p1, int16_t p2, int16_t aspect, double& deviationSum) const
+{
+    const PairAspects& pair = m_pairs[static_cast<size_t>(p1)][static_cast<size_t>(p2)];
+    const auto a = static_cast<size_t>(aspect);
+    if (!pair.holds[a])
+        return false;
+    deviationSum += pair.deviation[a];
+    return true;
+}
+
+void PatternFinder::Accept(int16_t patternIndex, const std::vector<int16_t>& bodies, double meanDeviation,
+                           bool withDeviation, bool blnFullNames, std::string& text, int16_t& count) const
+{
+    if (m_run != nullptr && m_run->blnPlanetsSought && !m_run->blnSoughtPlanetsFound) {
+        std::array<int16_t, 6> b{};
+        std::copy_n(bodies.begin(), std::min<size_t>(bodies.size(), b.size()), b.begin());
+        RecordPatternForRun(*m_run, kRunPatternName[static_cast<size_t>(patternIndex)],
+                            static_cast<int16_t>(bodies.size()), b[0], b[1], b[2], b[3], b[4], b[5]);
+    }
+    ++count;
+
+    const AstroTables& tables = m_astro.tables;
+    if (blnFullNames) {
+        text += BodyList(tables, bodies, true);
+    } else {
+        text += tables.strPatternName[static_cast<size_t>(patternIndex)];
+        text += ": ";
+        text += BodyList(tables, bodies, false);
+        if (withDeviation) {
+            text += " (";
+            text += m_meanDeviationText;
+            text += ' ';
+            text += Rad2DegMin(meanDeviation, false, false, false, false);
+            text += ')';
+        }
+    }
+    text += kLineEnd;
+}
+
+std::string PatternFinder::GrandTrine(bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    const int16_t n = m_numPlanets;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
+            double s12 = 0.0;
+            if (!Aspect(p1, p2, kTrine, s12))
+                continue;
+            for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
+                double s = s12;
+                if (Aspect(p1, p3, kTrine, s) && Aspect(p2, p3, kTrine, s))
+                    Accept(kPatternGrandTrine, {p1, p2, p3}, s / 3, true, blnFullNames, text, count);
+            }
+        }
+    return text;
+}
+
+std::string PatternFinder::Kite(bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    const int16_t n = m_numPlanets;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
+            double s12 = 0.0;
+            if (!Aspect(p1, p2, kTrine, s12))
+                continue;
+            for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
+                double trines = s12;
+                if (!Aspect(p1, p3, kTrine, trines) || !Aspect(p2, p3, kTrine, trines))
+                    continue;
+                const std::array<std::array<int16_t, 3>, 3> rotations{{{p1, p2, p3}, {p2, p3, p1}, {p3, p1, p2}}};
+                for (int16_t p4 = 1; p4 <= n; ++p4) {
+                    if (p4 == p1 || p4 == p2 || p4 == p3)
+                        continue;
+                    for (const auto& [t1, t2, t3] : rotations) {
+                        double s = trines;
+                        if (Aspect(p4, t1, kOpposition, s) && Aspect(p4, t2, kSextile, s) &&
+                            Aspect(p4, t3, kSextile, s))
+                            Accept(kPatternKite, {t1, t2, t3, p4}, s / 6, true, blnFullNames, text, count);
+                    }
+                }
+            }
+        }
+    return text;
+}
+
+std::string PatternFinder::Rectangle(bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    // The rectangle is met once from each of its oppositions. A candidate whose last two bodies are the
+    // first two of the rectangle accepted last is that rectangle seen from its other opposition.
+    std::string kept;
+    const AstroTables& tables = m_astro.tables;
+    const int16_t n = m_numPlanets;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
+            double s12 = 0.0;
+            if (!Aspect(p1, p2, kOpposition, s12))
+                continue;
+            for (int16_t p3 = 1; p3 <= n; ++p3) {
+                double s123 = s12;
+                if (!Aspect(p2, p3, kSextile, s123))
+                    continue;
+                for (int16_t p4 = p3 + 1; p4 <= n; ++p4) {
+                    double s = s123;
+                    if (!Aspect(p3, p4, kOpposition, s) || !Aspect(p4, p1, kSextile, s) ||
+                        !Aspect(p2, p4, kTrine, s) || !Aspect(p1, p3, kTrine, s))
+                        continue;
+                    const std::vector<int16_t> bodies{p1, p2, p3, p4};
+                    std::string candidate = BodyList(tables, bodies, false);
+                    if (!kept.empty() && Piece(candidate, 6, 5) == Piece(kept, 0, 5))
+                        continue;
+                    kept = std::move(candidate);
+                    Accept(kPatternRectangle, bodies, s / 6, true, blnFullNames, text, count);
+                }
+            }
+        }
+    return text;
+}
+
+std::string PatternFinder::TSquare(bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    const int16_t n = m_numPlanets;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
+            double s12 = 0.0;
+            if (!Aspect(p1, p2, kOpposition, s12))
+                continue;
+            for (int16_t p3 = 1; p3 <= n; ++p3) {
+                double s = s12;
+                if (Aspect(p1, p3, kSquare, s) && Aspect(p2, p3, kSquare, s))
+                    Accept(kPatternTSquare, {p1, p3, p2}, s / 3, true, blnFullNames, text, count);
+            }
+        }
+    return text;
+}
+
+std::string PatternFinder::GrandCross(bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    const int16_t n = m_numPlanets;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
+            double s12 = 0.0;
+            if (!Aspect(p1, p2, kSquare, s12))
+                continue;
+            for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
+                double s123 = s12;
+                if (!Aspect(p1, p3, kSquare, s123))
+                    continue;
+                for (int16_t p4 = p1 + 1; p4 <= n; ++p4) {
+                    double s = s123;
+                    if (Aspect(p1, p4, kOpposition, s) && Aspect(p2, p3, kOpposition, s) &&
+                        Aspect(p2, p4, kSquare, s) && Aspect(p4, p3, kSquare, s))
+                        Accept(kPatternGrandCross, {p1, p2, p4, p3}, s / 6, true, blnFullNames, text, count);
+                }
+            }
+        }
+    return text;
+}
+
+std::string PatternFinder::Yod(bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    const int16_t n = m_numPlanets;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
+            double s12 = 0.0;
+            if (!Aspect(p1, p2, kSextile, s12))
+                continue;
+            for (int16_t p3 = 1; p3 <= n; ++p3) {
+                double s = s12;
+                if (Aspect(p1, p3, kQuincunx, s) && Aspect(p2, p3, kQuincunx, s))
+                    Accept(kPatternYod, {p1, p3, p2}, s / 3, true, blnFullNames, text, count);
+            }
+        }
+    return text;
+}
+
+std::string PatternFinder::YodKite(bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    const int16_t n = m_numPlanets;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
+            double s12 = 0.0;
+            if (!Aspect(p1, p2, kSextile, s12))
+                continue;
+            for (int16_t p3 = 1; p3 <= n; ++p3) {
+                double yod = s12;
+                if (!Aspect(p1, p3, kQuincunx, yod) || !Aspect(p2, p3, kQuincunx, yod))
+                    continue;
+                for (int16_t p4 = 1; p4 <= n; ++p4) {
+                    if (p4 == p1 || p4 == p2 || p4 == p3)
+                        continue;
+                    double s = yod;
+                    if (Aspect(p4, p3, kOpposition, s) && Aspect(p4, p2, kSemisextile, s) &&
+                        Aspect(p4, p1, kSemisextile, s))
+                        Accept(kPatternYodKite, {p1, p3, p2, p4}, s / 6, true, blnFullNames, text, count);
+                }
+            }
+        }
+    return text;
+}
+
+std::string PatternFinder::Trapezium(bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    const int16_t n = m_numPlanets;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
+            double s12 = 0.0;
+            if (!Aspect(p1, p2, kOpposition, s12))
+                continue;
+            for (int16_t p3 = 1; p3 <= n; ++p3) {
+                if (p3 == p1 || p3 == p2)
+                    continue;
+                double s123 = s12;
+                if (!Aspect(p1, p3, kTrine, s123))
+                    continue;
+                for (int16_t p4 = 1; p4 <= n; ++p4) {
+                    if (p4 == p1 || p4 == p2 || p4 == p3)
+                        continue;
+                    double s = s123;
+                    if (Aspect(p1, p4, kSextile, s) && Aspect(p3, p4, kSextile, s) && Aspect(p3, p2, kSextile, s) &&
+                        Aspect(p2, p4, kTrine, s))
+                        Accept(kPatternTrapezium, {p1, p2, p3, p4}, s / 6, true, blnFullNames, text, count);
+                }
+            }
+        }
+    return text;
+}
+
+std::string PatternFinder::Stellium(int16_t size, bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    if (size < 3 || size > 6)
+        return text;
+    const int16_t n = m_numPlanets;
+    const int16_t patternIndex = StelliumPatternIndex(size);
+    const int pairs = size * (size - 1) / 2;
+    std::vector<int16_t> bodies;
+    bodies.reserve(static_cast<size_t>(size));
+
+    // Bodies in increasing index order; each new body must be conjunct every body chosen before it.
+    auto extend = [&](auto& self, int16_t from, double sum) -> void {
+        if (static_cast<int16_t>(bodies.size()) == size) {
+            Accept(patternIndex, bodies, sum / pairs, true, blnFullNames, text, count);
+            return;
+        }
+        for (int16_t p = from; p <= n; ++p) {
+            double s = sum;
+            const bool allConjunct = std::all_of(bodies.begin(), bodies.end(),
+                                                 [&](int16_t earlier) { return Aspect(earlier, p, kConjunction, s); });
+            if (!allConjunct)
+                continue;
+            bodies.push_back(p);
+            self(self, static_cast<int16_t>(p + 1), s);
+            bodies.pop_back();
+        }
+    };
+    extend(extend, 1, 0.0);
+    return text;
+}
+
+std::string PatternFinder::GrandSextile(bool blnFullNames, int16_t& count) const
+{
+    count = 0;
+    std::string text;
+    const int16_t n = m_numPlanets;
+
+    // Every grand trine, in the order of the search.
+    std::vector<std::array<int16_t, 3>> trines;
+    double ignored = 0.0;
+    for (int16_t p1 = 1; p1 <= n; ++p1)
+        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
+            if (!Aspect(p1, p2, kTrine, ignored))
+                continue;
+            for (int16_t p3 = p2 + 1; p3 <= n; ++p3)
+                if (Aspect(p1, p3, kTrine, ignored) && Aspect(p2, p3, kTrine, ignored))
+                    trines.push_back({p1, p2, p3});
+        }
+
+    for (const auto& p : trines)
+        for (const auto& q : trines) {
+            if (q[0] <= p[0])
+                continue;
+            const bool shared = std::any_of(q.begin(), q.end(), [&](int16_t body) { return body == p[1] || body == p[2]; });
+            if (shared)
+                continue;
+            // Two trines interlace into a six-pointed star when each body of one is sextile to exactly
+            // two bodies of the other: six sextiles of the nine pairs.
+            int sextiles = 0;
+            for (const int16_t pi : p)
+                for (const int16_t qj : q)
+                    if (Aspect(pi, qj, kSextile, ignored))
+                        ++sextiles;
+            if (sextiles == 6)
+                Accept(kPatternGrandSextile, {p[0], p[1], p[2], q[0], q[1], q[2]}, 0.0, false, blnFullNames, text,
+                       count);
+        }
+    return text;
+}
+
+std::string PatternFinder::Find(int16_t patternIndex, bool blnFullNames, int16_t& count) const
+{
+    switch (patternIndex) {
+    case kPatternGrandTrine: return GrandTrine(blnFullNames, count);
+    case kPatternKite: return Kite(blnFullNames, count);
+    case kPatternRectangle: return Rectangle(blnFullNames, count);
+    case kPatternTSquare: return TSquare(blnFullNames, count);
+    case kPatternGrandCross: return GrandCross(blnFullNames, count);
+    case kPatternYod: return Yod(blnFullNames, count);
+    case kPatternYodKite: return YodKite(blnFullNames, count);
+    case kPatternTrapezium: return Trapezium(blnFullNames, count);
+    case kPattern6Stellium: return Stellium(6, blnFullNames, count);
+    case kPattern5Stellium: return Stellium(5, blnFullNames, count);
+    case kPattern4Stellium: return Stellium(4, blnFullNames, count);
+    case kPattern3Stellium: return Stellium(3, blnFullNames, count);
+    case kPatternGrandSextile: return GrandSextile(blnFullNames, count);
+    default: count = 0; return {};
+    }
+}
+
+std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool blnFullNames,
+                                            int16_t orbForMidpointsPosition)
+{
+    std::vector<PatternFinding> findings;
+    auto ask = [&](int16_t patternIndex) -> const PatternFinding& {
+        PatternFinding& finding = findings.emplace_back();
+        finding.patternIndex = patternIndex;
+        finding.text = finder.Find(patternIndex, blnFullNames, finding.count);
+        return finding;
+    };
+
+    for (int16_t pattern = kPatternGrandTrine; pattern <= kPatternTrapezium; ++pattern)
+        ask(pattern);
+    // A larger stellium contains the smaller ones: only the largest size present is reported.
+    for (int16_t pattern = kPattern6Stellium; pattern <= kPattern3Stellium; ++pattern)
+        if (!ask(pattern).text.empty())
+            break;
+    ask(kPatternGrandSextile);
+
+    PatternFinding& midpoints = findings.emplace_back();
+    midpoints.patternIndex = kPatternMidpoint;
+    CheckForMidpoint(finder.astro(), finder.positions(), orbForMidpointsPosition, blnFullNames, midpoints.count,
+                     midpoints.text, finder.run());
+    return findings;
+}
+
+std::string PatternSummary(const std::vector<PatternFinding>& findings, std::array<int16_t, kNumPatterns>& intPatternCount)
+{
+    std::string summary;
+    for (const PatternFinding& finding : findings) {
+        if (finding.patternIndex < 0 || finding.patternIndex >= kNumPatterns)
+            continue;
+        const auto index = static_cast<size_t>(finding.patternIndex);
+        if (finding.patternIndex == kPatternMidpoint) {
+            intPatternCount[index] = finding.count;
+            summary += finding.text;
+            continue;
+        }
+        if (finding.text.empty())
+            continue;
+        summary += finding.text;
+        summary += kLineEnd;
+        intPatternCount[index] = finding.count;
+        if (finding.patternIndex >= kPattern6Stellium && finding.patternIndex <= kPattern3Stellium)
+            for (size_t smaller = index + 1; smaller <= static_cast<size_t>(kPattern3Stellium); ++smaller)
+                intPatternCount[smaller] = 0;
+    }
+    return summary;
+}
+
+}  // namespace orvane::core

@@ -1,0 +1,204 @@
+#include "core/midpoints.h"
+
+#include "core/astro_module.h"
+#include "core/patterns.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace orvane::core {
+namespace {
+
+double Rad(double degrees)
+{
+    return degrees / 360.0 * kTwoPi;
+}
+
+constexpr int16_t kOneDegree = 3;  // position of 1° in the midpoint orb list
+
+class MidpointTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        astro.InitializeAstroTables("/nonexistent-orvane-folder/");
+        astro.intNumPlanets = kPluto;
+        for (auto& row : dblPos)
+            row = {-1.0, -1.0};
+        SetConjunctionOrb(8);
+    }
+
+    void SetConjunctionOrb(int degrees) { astro.orbs.SetOrbs({degrees * 60, 180, 180, 180, 180, 120, 120}, {1, 1}); }
+
+    void Place(int16_t body, double degrees) { dblPos[static_cast<size_t>(body)][0] = Rad(degrees); }
+
+    std::string Check(int16_t orbPosition, bool blnFullNames, int16_t& count, RunSearchState* run = nullptr) const
+    {
+        std::string text = "left over";
+        CheckForMidpoint(astro, dblPos, orbPosition, blnFullNames, count, text, run);
+        return text;
+    }
+
+    AstroModule astro;
+    PositionTable dblPos{};
+};
+
+TEST(MidpointOrb, ByPositionOfTheOrbList)
+{
+    const double minutes[] = {5, 15, 30, 60, 90, 120, 150, 180};
+    for (int16_t position = 0; position < kNumMidpointOrbs; ++position)
+        EXPECT_DOUBLE_EQ(MidpointOrb(position), kTwoPi / 360.0 * (minutes[position] / 60.0)) << position;
+    EXPECT_DOUBLE_EQ(MidpointOrb(-1), MidpointOrb(kDefaultMidpointOrbPosition));
+    EXPECT_DOUBLE_EQ(MidpointOrb(8), MidpointOrb(kDefaultMidpointOrbPosition));
+    EXPECT_DOUBLE_EQ(MidpointOrb(kDefaultMidpointOrbPosition), Rad(0.5));
+}
+
+TEST_F(MidpointTest, MiddleBodyBetweenTheOthersListedOnce)
+{
+    // The three bodies are met once for each of their three pairs; the line appears once.
+    Place(kVenus, 10);
+    Place(kEarth, 20);
+    Place(kMars, 30);
+    int16_t count = -1;
+    EXPECT_EQ(Check(kOneDegree, false, count), "Midpoint: Ve-Ea-Ma\r\n");
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(Check(kOneDegree, true, count), "Venus-Earth-Mars\r\n");
+    EXPECT_EQ(count, 1);
+}
+
+TEST_F(MidpointTest, MidpointTextTriesEachBodyAsTheMiddle)
+{
+    Place(kVenus, 10);
+    Place(kEarth, 20);
+    Place(kMars, 30);
+    for (const auto& [a, b, c] : {std::array<int16_t, 3>{kEarth, kVenus, kMars}, {kVenus, kEarth, kMars},
+                                  {kVenus, kMars, kEarth}, {kMars, kVenus, kEarth}})
+        EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, a, b, c, false), "Ve-Ea-Ma") << a << b << c;
+    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kMars, kEarth, kVenus, true), "Venus-Earth-Mars");
+}
+
+TEST_F(MidpointTest, OppositeMidpointCountsToo)
+{
+    Place(kMercury, 10);
+    Place(kJupiter, 30);
+    Place(kSaturn, 200.5);
+    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kMercury, kJupiter, kSaturn, false), "Me-Sa-Ju");
+    int16_t count = 0;
+    EXPECT_EQ(Check(kOneDegree, false, count), "Midpoint: Me-Sa-Ju\r\n");
+    EXPECT_EQ(count, 1);
+}
+
+TEST_F(MidpointTest, TheOrbDecidesStrictly)
+{
+    Place(kEarth, 10);
+    Place(kMars, 30);
+    struct Case {
+        double middle;
+        int16_t orbPosition;
+        bool found;
+    };
+    const Case cases[] = {
+        {20.9, kOneDegree, true}, {21.1, kOneDegree, false}, {21.1, 4, true},  // 1.5°
+        {19.95, 0, true},                                                      // 5'
+        {19.9, 0, false},        {22.9, 7, true},            {23.1, 7, false},  // 3°
+    };
+    for (const Case& c : cases) {
+        Place(kJupiter, c.middle);
+        EXPECT_EQ(MidpointText(astro, dblPos, c.orbPosition, kEarth, kJupiter, kMars, false).empty(), !c.found)
+            << c.middle << " " << c.orbPosition;
+    }
+}
+
+TEST_F(MidpointTest, NoMidpointWithoutThreeDistinctPositions)
+{
+    Place(kEarth, 10);
+    Place(kMars, 30);
+    Place(kJupiter, 20);
+    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kEarth, kJupiter, kPluto, false), "");  // Pluto has none
+    dblPos[kPluto][0] = -100.0;
+    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kEarth, kJupiter, kPluto, false), "");
+    Place(kSaturn, 10);  // on Earth
+    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kEarth, kSaturn, kMars, false), "");
+}
+
+TEST_F(MidpointTest, ConjunctionsAreLeftOut)
+{
+    Place(kVenus, 10);
+    Place(kEarth, 20);
+    Place(kMars, 30);
+    int16_t count = -1;
+    // A conjunction orb of 12°: the middle body is conjunct both others.
+    SetConjunctionOrb(12);
+    EXPECT_EQ(Check(kOneDegree, false, count), "");
+    EXPECT_EQ(count, 0);
+
+    // Saturn opposite the midpoint of Mercury and Jupiter, which are 10° apart.
+    for (auto& row : dblPos)
+        row = {-1.0, -1.0};
+    Place(kMercury, 10);
+    Place(kJupiter, 20);
+    Place(kSaturn, 195);
+    EXPECT_EQ(Check(kOneDegree, false, count), "");
+    SetConjunctionOrb(8);
+    EXPECT_EQ(Check(kOneDegree, false, count), "Midpoint: Me-Sa-Ju\r\n");
+    EXPECT_EQ(count, 1);
+}
+
+TEST_F(MidpointTest, CheckAgreesWithTheTripleTestOnRandomCharts)
+{
+    // The check, spelt out over MidpointText and the conjunction test, for every orb of the list.
+    auto expected = [&](int16_t orbPosition) {
+        std::string text;
+        double deviation = 0.0;
+        auto conjunct = [&](int16_t x, int16_t y) { return astro.IsAspect(dblPos, x, y, kConjunction, deviation); };
+        for (int16_t p1 = 1; p1 < kPluto; ++p1)
+            for (int16_t p2 = p1 + 1; p2 <= kPluto; ++p2)
+                for (int16_t p3 = 1; p3 <= kPluto; ++p3) {
+                    if (conjunct(p1, p2) || p3 == p1 || p3 == p2 || conjunct(p3, p1) || conjunct(p3, p2))
+                        continue;
+                    const std::string s = MidpointText(astro, dblPos, orbPosition, p1, p3, p2, false);
+                    if (!s.empty() && text.find(s) == std::string::npos)
+                        text += "Midpoint: " + s + "\r\n";
+                }
+        return text;
+    };
+    std::mt19937 random(77);
+    std::uniform_real_distribution<double> degrees(0.0, 360.0);
+    int found = 0;
+    for (int chart = 0; chart < 400; ++chart) {
+        for (int16_t body = kEarth; body <= kPluto; ++body)
+            Place(body, degrees(random));
+        const auto orbPosition = static_cast<int16_t>(chart % kNumMidpointOrbs);
+        int16_t count = 0;
+        const std::string text = Check(orbPosition, false, count);
+        EXPECT_EQ(text, expected(orbPosition)) << chart;
+        found += count;
+    }
+    EXPECT_GT(found, 100);  // the charts did hold midpoints to compare
+}
+
+TEST_F(MidpointTest, HandsTheBodiesToARunLookingForMidpoints)
+{
+    Place(kVenus, 10);
+    Place(kEarth, 20);
+    Place(kMars, 30);
+    RunSearchState run;
+    run.blnPlanetsSought = true;
+    run.intAspectPatternToFind = kPatternMidpoint;
+    run.intSoughtPlanet = {kEarth, kVenus, 0};
+    run.intNumPlanetsSought = 2;
+    int16_t count = 0;
+    Check(kOneDegree, false, count, &run);
+    EXPECT_TRUE(run.blnSoughtPlanetsFound);
+    EXPECT_EQ(run.intNumPlanetsFound, 2);
+
+    run.blnSoughtPlanetsFound = false;
+    run.intSoughtPlanet = {kEarth, kJupiter, 0};
+    Check(kOneDegree, false, count, &run);
+    EXPECT_FALSE(run.blnSoughtPlanetsFound);
+    EXPECT_EQ(run.intNumPlanetsFound, 1);
+}
+
+}  // namespace
+}  // namespace orvane::core

@@ -1,0 +1,118 @@
+#pragma once
+
+// Run until found: the run dialog frmRun without its window (the pattern to look for, the bodies it must
+// involve, how many such patterns, how fast to run), the state of a run, and the stop test that every
+// computed step of a run ends with.
+
+#include "core/patterns.h"
+#include "core/vocabulary.h"
+#include "mainwindow/control_models.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvane::text {
+class Language;
+}
+
+namespace orvane::tools {
+
+// Program texts of the run.
+inline constexpr int16_t kTextFound = 7;           // "found"
+inline constexpr int16_t kTextRun = 36;            // "Run": the dialog's caption and its OK button
+inline constexpr int16_t kTextStop = 43;           // "Stop": the Run button while a run is in progress
+inline constexpr int16_t kTextCancel = 117;        // "Cancel"
+inline constexpr int16_t kTextRunQuickly = 120;    // "Run quickly"
+inline constexpr int16_t kTextFindAtLeast = 121;   // "Find at least"
+inline constexpr int16_t kTextPatternFound = 122;  // "Pattern found": title of the found message
+
+// The OK button's refusal of a body chosen in two boxes, with its title.
+inline constexpr const char* kPlanetSpecifiedTwice = "Planet specified more than once.";
+inline constexpr const char* kInputErrorTitle = "Input error";
+
+// The pause between the steps of a run, in milliseconds.
+inline constexpr int32_t kRunStepInterval = 1000;
+inline constexpr int32_t kQuickRunStepInterval = 100;
+
+// "Run quickly" shortens the pause only in world transits.
+constexpr int32_t RunStepInterval(bool worldTransits, bool runQuickly)
+{
+    return worldTransits && runQuickly ? kQuickRunStepInterval : kRunStepInterval;
+}
+
+// What the run dialog's controls hold, its public values and its remembered choices. The dialog is
+// loaded once and afterwards only hidden and shown, so one object lives for the whole program.
+class RunDialogModel {
+public:
+    mainwindow::ComboBoxModel cboAspectPattern;                                  // pattern index = list index
+    std::array<mainwindow::ComboBoxModel, core::kNumSoughtPlanetBoxes> cboSoughtPlanet;  // blank, then bodies 1 … 9
+    mainwindow::ComboBoxModel cboNumToFind;                                      // "2" … "9"
+    bool chkTwoOrMore = false;                                                   // "Find at least"
+    bool chkRunQuickly = false;                                                  // "Run quickly"
+
+    // Enabled states that the selections decide.
+    bool cmdClearAspectPatternEnabled = false;
+    bool fraFrameEnabled = false;
+    bool lblInvolvingEnabled = false;
+    bool chkTwoOrMoreEnabled = true;
+    bool cboNumToFindEnabled = false;
+    bool cmdClearAllEnabled = false;
+
+    // Public values: the dialog was left with Cancel or its close box; and what the run looks for, which
+    // the pattern finders update (hand `&search` to them).
+    bool blnCancel = false;
+    core::RunSearchState search;
+
+    // The choices the dialog reopens with.
+    int16_t intRememberedPattern = -1;
+    std::array<int16_t, core::kNumSoughtPlanetBoxes> intRememberedPlanet{};
+
+    // Loading: nothing sought, nothing remembered, "2" … "9" offered with "2" chosen, both boxes clear.
+    void Form_Load();
+    // Each showing: refills the lists from the name tables and selects the remembered choices.
+    void Form_Activate(const core::AstroTables& tables);
+
+    void cboAspectPattern_Click();
+    void cmdClearAspectPattern_Click();
+    void cmdClearAll_Click();
+    void cboSoughtPlanet_Click(int16_t box);
+    void chkTwoOrMore_Click();
+
+    // OK: takes over the choices and returns the empty text (the dialog is hidden), or returns
+    // kPlanetSpecifiedTwice when a body was chosen in two boxes (nothing is taken over; the dialog stays).
+    std::string cmdRun_Click();
+    // Cancel and the close box.
+    void cmdCancel_Click();
+
+    // The number of patterns "Find at least" asks for: the number shown in cboNumToFind.
+    int16_t NumToFind() const { return static_cast<int16_t>(cboNumToFind.ListIndex() + 2); }
+
+private:
+    void SelectPattern(int16_t position);
+};
+
+// The state of a run in the main window.
+struct RunState {
+    bool blnRunning = false;         // a run is in progress
+    bool blnWaitingForStep = false;  // the run waits for the step timer
+};
+
+// The outcome of the stop test: whether the run stops, and the message with its title to show then.
+struct FoundCheckResult {
+    bool blnFound = false;
+    std::string strMessage;
+    std::string strTitle;
+};
+
+// The stop test at the end of each step computed while a run is in progress. The run stops when the
+// pattern sought was found — as often as "Find at least" asks, or at all — and, when bodies are sought,
+// a pattern of that kind involved them all. A run outside world transits never stops by itself. On a
+// stop, blnRunning is cleared and the message is returned ("Grand trine found", "Three grand trines
+// found", each followed by "\r\ninvolving Mars Jupiter" when bodies are sought, and "."); the caller
+// shows it, restores the Run button and its controls and shows the dialog again.
+FoundCheckResult FoundCheck(RunState& run, const RunDialogModel& dialog,
+                            const std::array<int16_t, core::kNumPatterns>& intPatternCount, bool worldTransits,
+                            const text::Language& language);
+
+}  // namespace orvane::tools
