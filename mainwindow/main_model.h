@@ -4,7 +4,10 @@
 // increment list, the unit option buttons and the flags and moments that the computation and the state
 // files read and write. The Qt window binds its widgets to these members and forwards the user's actions.
 
+#include "core/aspects.h"
+#include "core/vocabulary.h"
 #include "mainwindow/control_models.h"
+#include "mainwindow/mode.h"
 
 #include <array>
 #include <cstdint>
@@ -24,16 +27,6 @@ inline constexpr int16_t kSecondBirthdateRow = 2;
 
 inline constexpr bool IsDateRow(int16_t row) { return row >= 0 && row < kNumDateRows; }
 
-// The mode number intMode, as the mode option buttons give it; None when no button is selected.
-enum class Mode : int16_t {
-    None = 0,
-    WorldTransits = 1,        // optPlanetary
-    Natal1st = 2,             // optNatal(0)
-    Natal2nd = 3,             // optNatal(1)
-    PersonalTransits1st = 4,  // optPersonal(0)
-    PersonalTransits2nd = 5,  // optPersonal(1)
-    Synastry = 6,             // optSynastry
-};
 
 // A group of option buttons: at most one is selected. Selecting a button clears the others; clearing
 // the selected one leaves the group without a selection, as option buttons set from code behave.
@@ -138,6 +131,27 @@ public:
     std::string strUserStateFile;
     bool blnStateFileTouched = false;
     int16_t intStateFileTouchedTicks = 0;
+
+    // ---------------------------------------------------------------------------------------------
+    // The result of the last computation.
+    // ---------------------------------------------------------------------------------------------
+
+    // Longitudes of the bodies at the mode's first (column 0) and second moment (column 1); a negative
+    // value marks a body without a position.
+    core::PositionTable dblPos{};
+    // Aspects written into the grid, by aspect index 1 … 7.
+    std::array<int16_t, core::kAspectSlots> intAspectCount{};
+    // Patterns found, by pattern index 0 … 13; stepping sets them to 0 before each step.
+    std::array<int16_t, core::kNumPatterns> intPatternCount{};
+    // Aspects in the grid, as counted from the cell texts.
+    int16_t intTotalNumAspects = 0;
+    // The title above the grid and the summary boxes of the one-date and the two-date modes.
+    std::string lblTitle;
+    std::string txbReport;
+    std::string txbReport1;
+    // The chart is shown instead of the grid (the toggle button then offers the table).
+    bool picGraphicVisible = false;
+    bool picTableVisible = true;
 
     // ---------------------------------------------------------------------------------------------
     // List filling that depends on the interface language.

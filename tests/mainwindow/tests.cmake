@@ -1,3 +1,3 @@
 orvane_test(test_mainwindow
-  SOURCES mainwindow/test_main_model.cpp
+  SOURCES mainwindow/test_main_model.cpp mainwindow/test_compute.cpp
   LIBS orvane_core)

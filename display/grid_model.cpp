@@ -1,0 +1,167 @@
+#include "display/grid_model.h"
+
+#include "text/language.h"
+
+namespace orvane::display {
+namespace {
+
+// Corner captions of the square.
+constexpr int16_t kTextSynastryCorner01 = 75;
+constexpr int16_t kTextSynastryCorner10 = 76;
+constexpr int16_t kTextSynastry = 14;
+constexpr int16_t kTextPersonalCorner01 = 68;
+constexpr int16_t kTextPersonalCorner10 = 71;
+constexpr int16_t kTextPersonalCorner11First = 69;
+constexpr int16_t kTextPersonalCorner11Second = 70;
+
+size_t Index(int16_t i)
+{
+    return static_cast<size_t>(i);
+}
+
+}  // namespace
+
+void GridModel::GetRowCol(int16_t i, int16_t n)
+{
+    if (n == 0)
+        return;
+    intRow = static_cast<int16_t>(i / n);
+    intCol = static_cast<int16_t>(i % n);
+}
+
+void GridModel::ClearCells()
+{
+    for (GridCell& cell : txbCell) {
+        cell.text.clear();
+        cell.visible = false;
+        cell.backColor = kBlack;
+        cell.foreColor = kBlack;
+        cell.bold = false;
+    }
+}
+
+void GridModel::ResetCellFonts()
+{
+    for (int16_t i = 0; i < intNumCells && i < kCellPool; ++i) {
+        GridCell& cell = txbCell[Index(i)];
+        cell.bold = false;
+        cell.fontName = kCellFont;
+        cell.fontSize = kCellFontSize;
+    }
+}
+
+void GridModel::PlaceCell(int16_t i)
+{
+    GetRowCol(i, intNumCols);
+    GridCell& cell = txbCell[Index(i)];
+    cell.left = intCol * intCellWidth;
+    cell.top = intRow * intCellHeight;
+    cell.visible = true;
+}
+
+void GridModel::MakeHeader(int16_t i, const std::string& glyph)
+{
+    GridCell& cell = txbCell[Index(i)];
+    cell.backColor = kHeaderBackColor;
+    cell.bold = false;
+    cell.fontName = kGlyphFont;
+    cell.fontSize = kGlyphFontSize;
+    cell.text = glyph;
+}
+
+void GridModel::LayOutTriangleGrid(const core::AstroTables& tables)
+{
+    ResetCellFonts();
+    intNumRows = 10;
+    intNumCols = 9;
+    intNumCells = 90;
+    picTableWidth = intNumCols * intCellWidth;
+    picTableHeight = intNumRows * intCellHeight;
+    ClearCells();
+    ResetCellFonts();
+
+    for (int16_t i = 0; i < intNumCells; ++i) {
+        PlaceCell(i);
+        if (intRow == 1)
+            MakeHeader(i, tables.strPlanetGlyph[Index(static_cast<int16_t>(intCol + 1))]);
+    }
+    for (int16_t i = 0; i < intNumCells; ++i) {
+        GetRowCol(i, intNumCols);
+        if (intRow > intCol + 2)
+            txbCell[Index(i)].visible = false;  // below the diagonal
+        else if (intCol == intRow - 2)
+            MakeHeader(i, tables.strPlanetGlyph[Index(static_cast<int16_t>(intRow - 1))]);
+    }
+}
+
+void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::Language& language, int16_t mode)
+{
+    ResetCellFonts();
+    intNumRows = 11;
+    intNumCols = 11;
+    intNumCells = 121;
+    picTableWidth = intNumCols * intCellWidth;
+    picTableHeight = intNumRows * intCellHeight;
+    ClearCells();
+    ResetCellFonts();
+
+    for (int16_t i = 0; i < intNumCells; ++i) {
+        PlaceCell(i);
+        GridCell& cell = txbCell[Index(i)];
+        if (intRow == 1 || intCol == 1)
+            cell.backColor = kHeaderBackColor;
+        if (intRow == 1 && intCol > 1)
+            MakeHeader(i, tables.strPlanetGlyph[Index(static_cast<int16_t>(intCol - 1))]);
+        else if (intCol == 1 && intRow > 1)
+            MakeHeader(i, tables.strPlanetGlyph[Index(static_cast<int16_t>(intRow - 1))]);
+    }
+
+    const bool synastry = mode == kModeSynastry;
+    const int16_t corner11 = synastry                 ? kTextSynastry
+                             : mode == kModePersonal2 ? kTextPersonalCorner11Second
+                                                      : kTextPersonalCorner11First;
+    const std::array<std::string, 4> corners{
+        std::string(),
+        language.GetText(synastry ? kTextSynastryCorner01 : kTextPersonalCorner01),
+        language.GetText(synastry ? kTextSynastryCorner10 : kTextPersonalCorner10),
+        language.GetText(corner11),
+    };
+    const std::array<int16_t, 4> cornerCells{0, 1, static_cast<int16_t>(intNumCols), static_cast<int16_t>(intNumCols + 1)};
+    for (size_t k = 0; k < cornerCells.size(); ++k) {
+        GridCell& cell = txbCell[Index(cornerCells[k])];
+        cell.backColor = kHeaderBackColor;
+        cell.text = corners[k];
+    }
+}
+
+int16_t GridModel::CellAspect(const core::AstroTables& tables, int16_t i) const
+{
+    if (i < 0 || i >= intNumCells || i >= kCellPool)
+        return 0;
+    const std::string& text = txbCell[Index(i)].text;
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        if (text.find(tables.AspectText[Index(a)].Abbrev) != std::string::npos)
+            return a;
+    return 0;
+}
+
+int16_t GridModel::GetTotalNumAspects(const core::AstroTables& tables) const
+{
+    int16_t total = 0;
+    for (int16_t i = 0; i < intNumCells && i < kCellPool; ++i)
+        for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+            if (txbCell[Index(i)].text.find(tables.AspectText[Index(a)].Abbrev) != std::string::npos)
+                ++total;
+    return total;
+}
+
+std::string PositionErrorMark(int32_t code)
+{
+    if (code == -99)
+        return "<";
+    if (code == -100)
+        return ">";
+    return "?";
+}
+
+}  // namespace orvane::display

@@ -1,0 +1,94 @@
+#pragma once
+
+// The aspect grid as the computation sees it: a pool of 145 text cells laid out as a triangle (the
+// one-date modes: world transits and natal aspects) or a square (the two-date modes: personal transits
+// and synastry), with each cell's text, colours, font, boldface, visibility and place.
+
+#include "core/vocabulary.h"
+#include "display/modes.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvane::text {
+class Language;
+}
+
+namespace orvane::display {
+
+// Highest cell index of the pool (cells 0 … 144).
+inline constexpr int16_t kMaxCellIndex = 144;
+inline constexpr int kCellPool = kMaxCellIndex + 1;
+
+// Colours of the grid (RGB values).
+inline constexpr double kHeaderBackColor = core::RGB(200, 200, 220);
+inline constexpr double kPositionBackColor = core::RGB(230, 255, 230);
+inline constexpr double kBlack = 0.0;
+
+inline constexpr const char* kCellFont = "Arial";
+inline constexpr int kCellFontSize = 10;
+inline constexpr const char* kGlyphFont = "Starfont Sans";
+inline constexpr int kGlyphFontSize = 14;
+
+// One cell of txbCell.
+struct GridCell {
+    std::string text;
+    bool visible = false;
+    double backColor = kBlack;
+    double foreColor = kBlack;
+    std::string fontName = kCellFont;
+    int fontSize = kCellFontSize;
+    bool bold = false;
+    int32_t left = 0;  // twips within picTable
+    int32_t top = 0;
+
+    bool operator==(const GridCell&) const = default;
+};
+
+// The grid `picTable` with its cells and the variables that describe the current layout.
+class GridModel {
+public:
+    std::array<GridCell, kCellPool> txbCell;
+    int16_t intNumRows = 0;
+    int16_t intNumCols = 0;
+    int16_t intNumCells = 0;
+    int16_t intRow = 0;  // row and column last set by GetRowCol
+    int16_t intCol = 0;
+    int32_t intCellWidth = 1080;  // twips
+    int32_t intCellHeight = 570;
+    int32_t picTableWidth = 0;  // twips
+    int32_t picTableHeight = 0;
+
+    // Sets intRow to i integer-divided by n and intCol to i modulo n (nothing for n = 0).
+    void GetRowCol(int16_t i, int16_t n);
+
+    // Every cell 0 … 144: empty, hidden, black on black, not bold.
+    void ClearCells();
+    // Cells 0 … intNumCells − 1: not bold, Arial 10.
+    void ResetCellFonts();
+
+    // The triangle of the one-date modes: row 0 positions, row 1 column headers of bodies 1 … 9, and each
+    // row r from 2 on starting at column r − 2 with the glyph of body r − 1.
+    void LayOutTriangleGrid(const core::AstroTables& tables);
+
+    // The square of the two-date modes: column headers in row 1, row headers in column 1, the four corner
+    // cells captioned by `mode` (personal transits of either birthdate, or synastry).
+    void LayOutSquareGrid(const core::AstroTables& tables, const text::Language& language, int16_t mode);
+
+    // The aspect of a cell: the first aspect index whose abbreviation occurs in its text; 0 for none (a
+    // header, position or empty cell, or an index outside the grid).
+    int16_t CellAspect(const core::AstroTables& tables, int16_t i) const;
+
+    // The number of aspect abbreviations in the cells in use (a cell counting once for each it holds).
+    int16_t GetTotalNumAspects(const core::AstroTables& tables) const;
+
+private:
+    void PlaceCell(int16_t i);
+    void MakeHeader(int16_t i, const std::string& glyph);
+};
+
+// The mark of a body without a position: "<" before Pluto's table, ">" after it, "?" otherwise.
+std::string PositionErrorMark(int32_t code);
+
+}  // namespace orvane::display

@@ -1,0 +1,127 @@
+#include "display/stepping.h"
+
+namespace orvane::display {
+
+int16_t DaysInMonth(int16_t m, int32_t y)
+{
+    switch (m) {
+    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
+    case 4: case 6: case 9: case 11: return 30;
+    case 2: return ((y % 4 == 0 && y % 100 != 0) || y % 400 == 0) ? 29 : 28;
+    default: return 0;
+    }
+}
+
+namespace {
+
+void NextDay(StepDate& date)
+{
+    ++date.d;
+    if (date.d > DaysInMonth(date.m, date.y)) {
+        date.d = 1;
+        ++date.m;
+        if (date.m > 12) {
+            date.m = 1;
+            ++date.y;
+        }
+    }
+}
+
+// The previous month, the year going back at January.
+void PreviousMonth(StepDate& date)
+{
+    --date.m;
+    if (date.m < 1) {
+        date.m = 12;
+        --date.y;
+    }
+}
+
+void PreviousDay(StepDate& date)
+{
+    --date.d;
+    if (date.d < 1) {
+        PreviousMonth(date);
+        date.d = DaysInMonth(date.m, date.y);
+    }
+}
+
+}  // namespace
+
+StepDate StepWorldDate(StepDate date, StepIncrement increment, bool forward)
+{
+    if (forward) {
+        switch (increment) {
+        case StepIncrement::HalfHour:
+            ++date.h;
+            if (date.h > 48) {
+                date.h = 1;
+                NextDay(date);
+            }
+            break;
+        case StepIncrement::Day:
+            NextDay(date);
+            break;
+        case StepIncrement::Week: {
+            date.d = static_cast<int16_t>(date.d + 7);
+            const int16_t days = DaysInMonth(date.m, date.y);
+            if (date.d > days) {
+                date.d = static_cast<int16_t>(date.d - days);
+                ++date.m;
+                if (date.m > 12) {
+                    date.m = 1;
+                    ++date.y;
+                }
+            }
+            break;
+        }
+        case StepIncrement::Month:
+            ++date.m;
+            if (date.m > 12) {
+                date.m = 1;
+                ++date.y;
+            }
+            break;
+        case StepIncrement::Year:
+            ++date.y;
+            break;
+        }
+        return date;
+    }
+
+    switch (increment) {
+    case StepIncrement::HalfHour:
+        --date.h;
+        if (date.h < 1) {
+            date.h = 48;
+            PreviousDay(date);
+        }
+        break;
+    case StepIncrement::Day:
+        PreviousDay(date);
+        break;
+    case StepIncrement::Week:
+        date.d = static_cast<int16_t>(date.d - 7);
+        if (date.d < 1) {
+            PreviousMonth(date);
+            date.d = static_cast<int16_t>(DaysInMonth(date.m, date.y) + date.d);  // d is 0 or negative here
+        }
+        break;
+    case StepIncrement::Month:
+        PreviousMonth(date);
+        break;
+    case StepIncrement::Year:
+        --date.y;
+        break;
+    }
+    return date;
+}
+
+StepDate DayCorrection(StepDate date, const std::function<bool(const StepDate&)>& rejected)
+{
+    while (date.d > 28 && rejected(date))
+        --date.d;
+    return date;
+}
+
+}  // namespace orvane::display

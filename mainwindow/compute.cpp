@@ -1,0 +1,373 @@
+#include "mainwindow/compute.h"
+
+#include "core/midpoints.h"
+#include "core/patterns.h"
+#include "core/positions.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+namespace orvane::mainwindow {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+constexpr int16_t kTextTitleWorldTable = 23;
+constexpr int16_t kTextTitleNatal1Table = 24;
+constexpr int16_t kTextTitleNatal2Table = 25;
+constexpr int16_t kTextTitleWorldChart = 26;
+constexpr int16_t kTextTitleNatal1Chart = 27;
+constexpr int16_t kTextTitleNatal2Chart = 28;
+constexpr int16_t kTextTitlePersonal1 = 29;
+constexpr int16_t kTextTitlePersonal2 = 30;
+constexpr int16_t kTextTitleSynastry = 31;
+constexpr int16_t kTextOrbOf = 33;
+constexpr int16_t kTextOrbsFrom = 34;
+constexpr int16_t kTextOrbsTo = 35;
+constexpr int16_t kTextNoAspects = 126;
+constexpr int16_t kTextTotalAspects = 127;
+
+size_t At(int16_t i)
+{
+    return static_cast<size_t>(i);
+}
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+void ReplaceAll(std::string& text, const std::string& what, const std::string& with)
+{
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
+
+std::string Radians4(double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%.4f", value);
+    return text;
+}
+
+// Rows each mode converts: world date for world transits, the birthdate of a natal mode, the world date
+// and the birthdate of personal transits, both birthdates for synastry.
+std::vector<int16_t> RowsOfMode(int16_t mode)
+{
+    switch (mode) {
+    case display::kModeWorldTransits: return {kWorldDateRow};
+    case display::kModeNatal1: return {kFirstBirthdateRow};
+    case display::kModeNatal2: return {kSecondBirthdateRow};
+    case display::kModePersonal1: return {kWorldDateRow, kFirstBirthdateRow};
+    case display::kModePersonal2: return {kWorldDateRow, kSecondBirthdateRow};
+    case display::kModeSynastry: return {kFirstBirthdateRow, kSecondBirthdateRow};
+    default: return {};
+    }
+}
+
+// The moments of the two position columns.
+std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
+{
+    const auto& m = main.dblMoment;
+    switch (mode) {
+    case display::kModeWorldTransits: return {m[0], 0.0};
+    case display::kModeNatal1: return {m[1], 0.0};
+    case display::kModeNatal2: return {m[2], 0.0};
+    case display::kModePersonal1: return {m[0], m[1]};
+    case display::kModePersonal2: return {m[0], m[2]};
+    case display::kModeSynastry: return {m[1], m[2]};
+    default: return {0.0, 0.0};
+    }
+}
+
+void WritePositionCell(Program& program, int16_t cell, double longitude)
+{
+    display::GridCell& c = program.grid.txbCell[At(cell)];
+    c.backColor = display::kPositionBackColor;
+    c.foreColor = display::kBlack;
+    c.text = PositionCellText(program, longitude);
+}
+
+// The first aspect a pair stands in with the orbs of `column`, 0 for none.
+int16_t FirstAspect(const core::AstroModule& astro, double separation, int16_t column, double& deviation)
+{
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
+        const double d = std::fabs(separation - astro.tables.dblAspectAngle[At(a)]);
+        if (d < astro.orbs.dblOrb[At(a)][At(column)]) {
+            deviation = d;
+            return a;
+        }
+    }
+    return 0;
+}
+
+void WriteAspectCell(Program& program, int16_t cell, int16_t aspect, double deviation, int16_t mark, int16_t boldColumn)
+{
+    std::string text = program.astro.tables.AspectText[At(aspect)].Abbrev + kCrLf + DeviationText(program, deviation);
+    if (mark == -1)
+        text += " -";
+    else if (mark == 1)
+        text += " +";
+    program.grid.txbCell[At(cell)].text = std::move(text);
+    MarkCloseAspect(program, boldColumn, cell, aspect, deviation);
+    ++program.main.intAspectCount[At(aspect)];
+}
+
+int16_t TotalCount(const MainModel& main)
+{
+    int16_t total = 0;
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        total = static_cast<int16_t>(total + main.intAspectCount[At(a)]);
+    return total;
+}
+
+std::string TotalText(const Program& program, int16_t total)
+{
+    std::string text = program.language.GetText(kTextTotalAspects);
+    ReplaceAll(text, "N", std::to_string(total));
+    return text;
+}
+
+void OneDateSummary(Program& program, const std::array<double, 2>& moments)
+{
+    MainModel& main = program.main;
+    std::string report;
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        if (main.intAspectCount[At(a)] > 0)
+            report += AspectCountText(program.astro.tables, a, main.intAspectCount[At(a)]) + kCrLf;
+    const int16_t total = TotalCount(main);
+    if (total == 0)
+        report += program.language.GetText(kTextNoAspects) + kCrLf;
+    else if (total > 1)
+        report += TotalText(program, total) + kCrLf;
+    report += kCrLf;
+
+    core::RunSearchState* run = program.run.blnRunning ? &program.runDialog.search : nullptr;
+    const core::PatternFinder finder(program.astro, main.dblPos, program.language, run);
+    const auto findings =
+        core::FindAllPatterns(finder, false, program.configure.cboOrbForMidpoints.ListIndex());
+    report += core::PatternSummary(findings, main.intPatternCount);
+    main.txbReport = std::move(report);
+    (void)moments;
+}
+
+void TwoDateSummary(Program& program)
+{
+    MainModel& main = program.main;
+    const int16_t total = TotalCount(main);
+    if (total == 0) {
+        main.txbReport1 = program.language.GetText(kTextNoAspects);
+        return;
+    }
+    std::string report;
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        if (main.intAspectCount[At(a)] > 0)
+            report += AspectCountText(program.astro.tables, a, main.intAspectCount[At(a)]) + ", ";
+    while (!report.empty() && (report.back() == ',' || report.back() == ' '))
+        report.pop_back();
+    if (total > 1)
+        report += ". " + TotalText(program, total);
+    main.txbReport1 = std::move(report);
+}
+
+}  // namespace
+
+std::string AspectCountText(const core::AstroTables& tables, int16_t aspect, int16_t count)
+{
+    std::string text = std::to_string(count) + " " + Lower(tables.AspectText[At(aspect)].Name);
+    if (count != 1)
+        text += aspect == core::kQuincunx ? "es" : "s";
+    return text;
+}
+
+std::string PositionCellText(const Program& program, double longitude)
+{
+    if (longitude < 0.0)
+        return display::PositionErrorMark(static_cast<int32_t>(longitude));
+    if (program.main.optRadians())
+        return Radians4(longitude);
+    return core::Rad2DegMin(longitude, false, false, false, false) + kCrLf +
+           core::ZodiacPositionText(program.astro.tables, longitude, false);
+}
+
+std::string DeviationText(const Program& program, double deviation)
+{
+    if (program.main.optRadians())
+        return Radians4(deviation);
+    return core::Rad2DegMin(deviation, false, false, false, false);
+}
+
+void MarkCloseAspect(Program& program, int16_t column, int16_t cell, int16_t aspect, double deviation)
+{
+    display::GridCell& c = program.grid.txbCell[At(cell)];
+    c.bold = program.configure.IsCloseAspect(program.astro.orbs, column, aspect, deviation);
+    c.foreColor = program.astro.tables.dblAspectColor[At(aspect)];
+}
+
+std::string AddOrbToTitle(const Program& program, const std::string& title, bool blnPersonal, bool blnAddPeriod)
+{
+    const core::OrbTable& orbs = program.astro.orbs;
+    double minOrb = orbs.dblMinOrb;
+    double maxOrb = orbs.dblMaxOrb;
+    if (blnPersonal) {
+        const size_t column = program.main.optSynastry() ? 1 : 0;
+        minOrb = orbs.dblMinOrbOfColumn[column];
+        maxOrb = orbs.dblMaxOrbOfColumn[column];
+    }
+    const text::Language& language = program.language;
+    if (orbs.blnAllOrbsEqual) {
+        std::string result = title + "  " + language.GetText(kTextOrbOf) + " " +
+                             core::Rad2DegMin(maxOrb, true, false, false, false);
+        if (blnAddPeriod)
+            result += ".";
+        return result;
+    }
+    return title + "  " + language.GetText(kTextOrbsFrom) + ": " + core::Rad2DegMin(minOrb, true, false, false, false) +
+           " " + language.GetText(kTextOrbsTo) + " " + core::Rad2DegMin(maxOrb, true, false, false, false);
+}
+
+std::string SetGridTitle(const Program& program, int16_t mode)
+{
+    const text::Language& language = program.language;
+    const bool tableShown = !program.main.picGraphicVisible;
+    std::string title;
+    bool personal = false;
+    switch (mode) {
+    case display::kModeWorldTransits:
+        if (tableShown) {
+            title = language.GetText(kTextTitleWorldTable);
+        } else {
+            title = language.GetText(kTextTitleWorldChart);
+            ReplaceAll(title, " degrees", "°");
+        }
+        break;
+    case display::kModeNatal1:
+        title = language.GetText(tableShown ? kTextTitleNatal1Table : kTextTitleNatal1Chart);
+        break;
+    case display::kModeNatal2:
+        title = language.GetText(tableShown ? kTextTitleNatal2Table : kTextTitleNatal2Chart);
+        break;
+    case display::kModePersonal1: title = language.GetText(kTextTitlePersonal1); personal = true; break;
+    case display::kModePersonal2: title = language.GetText(kTextTitlePersonal2); personal = true; break;
+    case display::kModeSynastry: title = language.GetText(kTextTitleSynastry); personal = true; break;
+    default: return {};
+    }
+    return AddOrbToTitle(program, title, personal, true);
+}
+
+ComputeOutcome cmdCompute_Click(Program& program)
+{
+    ComputeOutcome outcome;
+    MainModel& main = program.main;
+    core::AstroModule& astro = program.astro;
+
+    program.configure.SetOrbs(astro);
+    astro.intNumPlanets = core::NumPlanetsFor(astro.PlutoDataReadOK());
+
+    const int16_t mode = main.DetermineMode();
+    for (const int16_t row : RowsOfMode(mode)) {
+        main.dblMoment[At(row)] = datetime::InputDateToAJDate(main, row);
+        if (main.dblMoment[At(row)] < 0.0) {
+            outcome.dateError = datetime::ShowDateInputError(main, row, program.language);
+            return outcome;
+        }
+    }
+    if (mode == display::kModeNone)
+        return outcome;
+
+    main.lblTitle = SetGridTitle(program, mode);
+    const bool oneDate = display::IsOneDateMode(mode);
+    if (oneDate)
+        program.grid.LayOutTriangleGrid(astro.tables);
+    else
+        program.grid.LayOutSquareGrid(astro.tables, program.language, mode);
+
+    // Positions at the mode's moments.
+    const std::array<double, 2> moments = ColumnMoments(main, mode);
+    const int16_t numPlanets = astro.intNumPlanets;
+    for (auto& row : main.dblPos)
+        row = {0.0, 0.0};
+    for (int16_t p = core::kEarth; p <= numPlanets; ++p) {
+        main.dblPos[At(p)][0] = astro.HelioLongitude(p, moments[0]);
+        if (!oneDate)
+            main.dblPos[At(p)][1] = astro.HelioLongitude(p, moments[1]);
+    }
+
+    // Position cells: row 0 of the triangle; row 0 from column 2 and column 0 from row 2 of the square.
+    const int16_t cols = program.grid.intNumCols;
+    for (int16_t p = core::kEarth; p <= numPlanets; ++p) {
+        if (oneDate) {
+            WritePositionCell(program, static_cast<int16_t>(p - 1), main.dblPos[At(p)][0]);
+        } else {
+            WritePositionCell(program, static_cast<int16_t>(p + 1), main.dblPos[At(p)][0]);
+            WritePositionCell(program, static_cast<int16_t>((p + 1) * cols), main.dblPos[At(p)][1]);
+        }
+    }
+
+    main.intAspectCount.fill(0);
+    if (oneDate) {
+        for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
+            const double L1 = main.dblPos[At(p1)][0];
+            if (L1 < 0.0)
+                continue;
+            for (int16_t p2 = static_cast<int16_t>(p1 + 1); p2 <= numPlanets; ++p2) {
+                const double L2 = main.dblPos[At(p2)][0];
+                if (L2 < 0.0)
+                    continue;
+                int16_t sense = 0;
+                double deviation = 0.0;
+                const int16_t a = FirstAspect(astro, core::AngularSeparation(L1, L2, sense), 0, deviation);
+                if (a == 0)
+                    continue;
+                const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 - 1));
+                const int16_t mark = astro.ApplyingOrSeparating(moments[0], p1, p2, a, deviation);
+                WriteAspectCell(program, cell, a, deviation, mark, 0);
+            }
+        }
+    } else {
+        const bool synastry = mode == display::kModeSynastry;
+        const int16_t column = synastry ? core::kOrbColumnSynastry : core::kOrbColumnPersonal;
+        for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
+            const double L1 = main.dblPos[At(p1)][1];
+            if (L1 < 0.0)
+                continue;
+            for (int16_t p2 = core::kEarth; p2 <= numPlanets; ++p2) {
+                const double L2 = main.dblPos[At(p2)][0];
+                if (L2 < 0.0)
+                    continue;
+                int16_t sense = 0;
+                double deviation = 0.0;
+                const int16_t a = FirstAspect(astro, core::AngularSeparation(L1, L2, sense), column, deviation);
+                if (a == 0)
+                    continue;
+                const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 + 1));
+                const int16_t mark =
+                    synastry ? int16_t{0} : astro.TransitApplyingOrSeparating(moments[0], L1, p2, a, deviation);
+                WriteAspectCell(program, cell, a, deviation, mark, 1);
+            }
+        }
+    }
+    main.intTotalNumAspects = program.grid.GetTotalNumAspects(astro.tables);
+
+    if (oneDate)
+        OneDateSummary(program, moments);
+    else
+        TwoDateSummary(program);
+
+    if (!main.picGraphicVisible)
+        main.picTableVisible = true;
+    outcome.computed = true;
+
+    if (program.run.blnRunning) {
+        tools::FoundCheckResult found = tools::FoundCheck(program.run, program.runDialog, main.intPatternCount,
+                                                          mode == display::kModeWorldTransits, program.language);
+        if (found.blnFound)
+            outcome.found = std::move(found);
+    }
+    return outcome;
+}
+
+}  // namespace orvane::mainwindow

@@ -1,0 +1,89 @@
+#include "display/stepping.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::display {
+namespace {
+
+struct StepCase {
+    StepDate from;
+    StepIncrement increment;
+    bool forward;
+    StepDate to;
+};
+
+// The calendar's own verdict, as the date input gives it.
+bool DoesNotExist(const StepDate& date)
+{
+    return date.d > DaysInMonth(date.m, date.y);
+}
+
+TEST(Stepping, DaysInMonth)
+{
+    EXPECT_EQ(DaysInMonth(1, 2001), 31);
+    EXPECT_EQ(DaysInMonth(4, 2001), 30);
+    EXPECT_EQ(DaysInMonth(2, 2001), 28);
+    EXPECT_EQ(DaysInMonth(2, 2000), 29);
+    EXPECT_EQ(DaysInMonth(2, 1900), 28);
+    EXPECT_EQ(DaysInMonth(2, 2004), 29);
+    EXPECT_EQ(DaysInMonth(0, 2000), 0);
+    EXPECT_EQ(DaysInMonth(13, 2000), 0);
+}
+
+TEST(Stepping, ForwardAndBack)
+{
+    using I = StepIncrement;
+    const StepCase cases[] = {
+        // The last half hour of the year runs into the first of the next.
+        {{48, 12, 31, 1999}, I::HalfHour, true, {1, 1, 1, 2000}},
+        {{10, 5, 5, 2000}, I::HalfHour, true, {11, 5, 5, 2000}},
+        {{1, 1, 1, 2000}, I::HalfHour, false, {48, 12, 31, 1999}},
+        {{1, 3, 1, 2000}, I::HalfHour, false, {48, 2, 29, 2000}},
+        {{25, 2, 28, 2001}, I::Day, true, {25, 3, 1, 2001}},
+        {{25, 2, 28, 2000}, I::Day, true, {25, 2, 29, 2000}},
+        {{25, 1, 1, 2000}, I::Day, false, {25, 12, 31, 1999}},
+        {{25, 12, 28, 1999}, I::Week, true, {25, 1, 4, 2000}},
+        {{25, 3, 3, 2001}, I::Week, false, {25, 2, 24, 2001}},
+        {{25, 3, 3, 2000}, I::Week, false, {25, 2, 25, 2000}},
+        {{25, 3, 7, 2001}, I::Week, false, {25, 2, 28, 2001}},  // 7 days before the 7th: the month's last day
+        {{25, 1, 5, 2000}, I::Week, false, {25, 12, 29, 1999}},
+        {{25, 12, 15, 1999}, I::Month, true, {25, 1, 15, 2000}},
+        {{25, 1, 15, 2000}, I::Month, false, {25, 12, 15, 1999}},
+        {{25, 5, 31, 2000}, I::Month, true, {25, 6, 31, 2000}},  // corrected afterwards
+        {{25, 2, 29, 2000}, I::Year, true, {25, 2, 29, 2001}},
+        {{25, 2, 29, 2000}, I::Year, false, {25, 2, 29, 1999}},
+        {{25, 7, 4, 2799}, I::Year, true, {25, 7, 4, 2800}},  // not stopped here: the date input refuses it
+    };
+    for (const StepCase& c : cases) {
+        const StepDate to = StepWorldDate(c.from, c.increment, c.forward);
+        EXPECT_EQ(to, c.to) << static_cast<int>(c.increment) << (c.forward ? " forward from " : " back from ")
+                            << c.from.y << "-" << c.from.m << "-" << c.from.d << " h" << c.from.h << ": got "
+                            << to.y << "-" << to.m << "-" << to.d << " h" << to.h;
+    }
+}
+
+TEST(Stepping, DayCorrectionAfterMonthAndYearSteps)
+{
+    // 31 May + 1 month: 30 June. 30 January + 1 month: 28 or 29 February. 29 February + 1 year: the 28th.
+    EXPECT_EQ(DayCorrection(StepWorldDate({25, 5, 31, 2000}, StepIncrement::Month, true), DoesNotExist),
+              (StepDate{25, 6, 30, 2000}));
+    EXPECT_EQ(DayCorrection(StepWorldDate({25, 1, 30, 2001}, StepIncrement::Month, true), DoesNotExist),
+              (StepDate{25, 2, 28, 2001}));
+    EXPECT_EQ(DayCorrection(StepWorldDate({25, 1, 31, 2000}, StepIncrement::Month, true), DoesNotExist),
+              (StepDate{25, 2, 29, 2000}));
+    EXPECT_EQ(DayCorrection(StepWorldDate({25, 2, 29, 2000}, StepIncrement::Year, true), DoesNotExist),
+              (StepDate{25, 2, 28, 2001}));
+    // A date refused for another reason (a year out of range) is not pushed below the 28th.
+    int asked = 0;
+    const StepDate corrected = DayCorrection({25, 3, 31, 2800}, [&asked](const StepDate&) {
+        ++asked;
+        return true;
+    });
+    EXPECT_EQ(corrected.d, 28);
+    EXPECT_EQ(asked, 3);
+    // A day of 28 or less is never changed.
+    EXPECT_EQ(DayCorrection({25, 2, 28, 2001}, [](const StepDate&) { return true; }).d, 28);
+}
+
+}  // namespace
+}  // namespace orvane::display
