@@ -1,0 +1,11 @@
+orvane_test(test_run
+  SOURCES tools/test_run_model.cpp
+  LIBS orvane_core)
+# Durations window: sorting, list lines, duration texts, natal listing, number words.
+orvane_test(test_durations
+  SOURCES tools/test_durations.cpp
+  LIBS orvane_core)
+# Saved state files: the lines, round trips, short, malformed and unwritable files.
+orvane_test(test_state_file
+  SOURCES tools/test_state_file.cpp
+  LIBS orvane_core)

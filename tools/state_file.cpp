@@ -1,0 +1,363 @@
+#include "tools/state_file.h"
+
+#include "datetime/time_zones.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string_view>
+#include <vector>
+
+namespace orvane::tools {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+constexpr int16_t kTextCannotRead = 1020;       // "The state file [r1] cannot be read: [r2]"
+constexpr int16_t kTextNumberExpected = 1021;   // "Line [r1] of the state file: a number was expected, not “[r2]”."
+constexpr int16_t kTextTruthExpected = 1022;    // "… TRUE or FALSE was expected …"
+constexpr int16_t kTextEndsEarly = 1023;        // "The state file ends after line [r1] …"
+constexpr int16_t kTextNoSuchEntry = 1024;      // "Line [r1] of the state file: the list has no entry [r2]."
+constexpr int16_t kTextCannotWrite = 1025;      // "The state file [r1] cannot be written: [r2]"
+constexpr int16_t kTextEmptyLine = 1026;        // "Line [r1] of the state file is empty; a number was expected."
+
+std::string Printed(int32_t value)
+{
+    return (value >= 0 ? " " : "") + std::to_string(value) + " ";
+}
+
+std::string Truth(bool value)
+{
+    return value ? "#TRUE#" : "#FALSE#";
+}
+
+std::string Colour(double value)
+{
+    return std::to_string(static_cast<int64_t>(std::llround(value)));
+}
+
+size_t At(int16_t i)
+{
+    return static_cast<size_t>(i);
+}
+
+// A failure while reading: the message, built once.
+struct ReadFailure {
+    std::string message;
+};
+
+// The lines of a state file, read one after another.
+class LineReader {
+public:
+    LineReader(std::string_view content, const text::Language& language) : m_language(language)
+    {
+        while (!content.empty()) {
+            const size_t end = content.find('\n');
+            std::string_view line = content.substr(0, end);
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            m_lines.emplace_back(line);
+            content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
+        }
+    }
+
+    bool AtEnd() const { return m_next >= m_lines.size(); }
+    int LineNumber() const { return static_cast<int>(m_next); }  // the line last read, counted from 1
+
+    std::string Text()
+    {
+        if (AtEnd())
+            throw ReadFailure{m_language.GetTextWithReplacements(kTextEndsEarly, std::to_string(m_next))};
+        return m_lines[m_next++];
+    }
+
+    // A number, with blanks around it; #TRUE# and #FALSE# read as −1 and 0.
+    int32_t Number()
+    {
+        const std::string line = Text();
+        std::string_view text = Trim(line);
+        if (text == "#TRUE#")
+            return -1;
+        if (text == "#FALSE#")
+            return 0;
+        int32_t value = 0;
+        if (!text.empty() && text.front() == '+')
+            text.remove_prefix(1);
+        const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty())
+            throw Failure(kTextEmptyLine, "");
+        if (ec != std::errc() || ptr != text.data() + text.size())
+            throw Failure(kTextNumberExpected, Shown(line));
+        return value;
+    }
+
+    // A 16-bit number (a list index).
+    int16_t Index()
+    {
+        const int32_t value = Number();
+        if (value < -32768 || value > 32767)
+            throw Failure(kTextNumberExpected, std::to_string(value));
+        return static_cast<int16_t>(value);
+    }
+
+    bool Truth()
+    {
+        const std::string line = Text();
+        const std::string_view text = Trim(line);
+        if (text == "#TRUE#")
+            return true;
+        if (text == "#FALSE#")
+            return false;
+        throw Failure(kTextTruthExpected, Shown(line));
+    }
+
+    // A check box value 0 or 1.
+    bool Check()
+    {
+        const int32_t value = Number();
+        if (value != 0 && value != 1)
+            throw Failure(kTextNoSuchEntry, std::to_string(value));
+        return value == 1;
+    }
+
+    // Selects `index` in `list`; −1 selects nothing, an index the list does not have is refused.
+    void Select(mainwindow::ComboBoxModel& list, int16_t index)
+    {
+        if (index < -1 || index >= list.ListCount())
+            throw Failure(kTextNoSuchEntry, std::to_string(index));
+        list.SetListIndex(index);
+    }
+
+    // A failure at the line last read, or at `line`.
+    ReadFailure Failure(int16_t text, const std::string& shown) const { return FailureAt(LineNumber(), text, shown); }
+    ReadFailure FailureAt(int line, int16_t text, const std::string& shown) const
+    {
+        return ReadFailure{m_language.GetTextWithReplacements(text, std::to_string(line), shown)};
+    }
+
+private:
+    static std::string_view Trim(std::string_view text)
+    {
+        while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+            text.remove_prefix(1);
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+            text.remove_suffix(1);
+        return text;
+    }
+
+    // A line as the message shows it: printable ASCII kept, anything else as "?", at most 40 characters.
+    static std::string Shown(const std::string& line)
+    {
+        std::string shown;
+        for (const char c : line.substr(0, 40))
+            shown += c >= ' ' && c <= '~' ? c : '?';
+        return shown.empty() ? std::string("?") : shown;
+    }
+
+    const text::Language& m_language;
+    std::vector<std::string> m_lines;
+    size_t m_next = 0;
+};
+
+void ReadLines(LineReader& in, mainwindow::MainModel& main, settings::ConfigureModel& configure,
+               core::AstroTables& tables)
+{
+    for (size_t k = 0; k < mainwindow::kNumDateRows; ++k) {
+        in.Select(main.cboMonthCE[k], in.Index());
+        const int16_t day = in.Index();
+        const int dayLine = in.LineNumber();
+        main.txbYearCE[k] = in.Text();
+        in.Select(main.cboHour[k], in.Index());
+        // The day is selected after month, year and hour, as the day list follows them.
+        if (day < -1 || day >= main.cboDayCE[k].ListCount())
+            throw in.FailureAt(dayLine, kTextNoSuchEntry, std::to_string(day));
+        main.cboDayCE[k].SetListIndex(day);
+        // A zone beyond the list (a file from a computer with another zone list) selects the first one.
+        const int16_t zone = in.Index();
+        in.Select(main.cboTimezone[k], zone < main.cboTimezone[k].ListCount() ? zone : int16_t{0});
+    }
+
+    const bool planetary = in.Truth();
+    const bool natal0 = in.Truth();
+    const bool natal1 = in.Truth();
+    const bool personal0 = in.Truth();
+    const bool personal1 = in.Truth();
+    const bool synastry = in.Truth();
+    main.SetOptPlanetary(planetary);
+    main.SetOptNatal(0, natal0);
+    main.SetOptNatal(1, natal1);
+    main.SetOptPersonal(0, personal0);
+    main.SetOptPersonal(1, personal1);
+    main.SetOptSynastry(synastry);
+    in.Select(main.cboForwardBack, in.Index());
+
+    in.Select(configure.cboOrb[0], in.Index());
+    in.Select(configure.cboOrb[1], in.Index());
+    configure.chkUseColor = in.Check();
+    configure.chkUseBoldface = in.Check();
+    int16_t factor = in.Index();
+    in.Select(configure.cboBoldfaceFactor, factor < 0 ? int16_t{2} : factor);
+    configure.opt1DegOfOrb = in.Truth();
+    configure.optProportionOfOrb = in.Truth();
+
+    in.Number();
+    in.Number();
+    const int16_t proportion0 = in.Index();
+    in.Select(configure.cboPersonalOrbsProportion[0], proportion0 < 0 ? int16_t{1} : proportion0);
+
+    for (size_t k = 0; k < configure.intOrbListIndex.size(); ++k) {
+        const int16_t index = in.Index();
+        in.Select(configure.cboOrb[k], index);
+        configure.intOrbListIndex[k] = index;
+    }
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
+        const int32_t colour = in.Number();
+        if (colour < 0 || colour > 0xFFFFFF)
+            throw in.Failure(kTextNoSuchEntry, std::to_string(colour));
+        if (colour != 0)
+            tables.dblAspectColor[At(a)] = colour;
+    }
+
+    in.Number();
+    configure.chkSaveGraphicWithWhiteBackground = false;
+    in.Number();
+    const int16_t midpoint = in.Index();
+    in.Select(configure.cboOrbForMidpoints, midpoint < 0 ? int16_t{3} : midpoint);
+
+    if (in.AtEnd()) {
+        configure.cboPersonalOrbsProportion[1].SetListIndex(configure.cboPersonalOrbsProportion[0].ListIndex());
+    } else {
+        const int16_t proportion1 = in.Index();
+        in.Select(configure.cboPersonalOrbsProportion[1], proportion1 < 0 ? int16_t{1} : proportion1);
+    }
+}
+
+std::string SystemError()
+{
+    return std::strerror(errno);
+}
+
+}  // namespace
+
+std::string StateFileText(const mainwindow::MainModel& main, const settings::ConfigureModel& configure,
+                          const core::AstroTables& tables)
+{
+    std::string text;
+    const auto line = [&text](const std::string& value) { text += value + kCrLf; };
+    for (size_t k = 0; k < mainwindow::kNumDateRows; ++k) {
+        line(Printed(main.cboMonthCE[k].ListIndex()));
+        line(Printed(main.cboDayCE[k].ListIndex()));
+        line(main.txbYearCE[k]);
+        line(Printed(main.cboHour[k].ListIndex()));
+        line(Printed(main.cboTimezone[k].ListIndex()));
+    }
+    line(Truth(main.optPlanetary()));
+    line(Truth(main.optNatal(0)));
+    line(Truth(main.optNatal(1)));
+    line(Truth(main.optPersonal(0)));
+    line(Truth(main.optPersonal(1)));
+    line(Truth(main.optSynastry()));
+    line(Printed(main.cboForwardBack.ListIndex()));
+    line(Printed(configure.cboOrb[0].ListIndex()));
+    line(Printed(configure.cboOrb[1].ListIndex()));
+    line(Printed(configure.chkUseColor ? 1 : 0));
+    line(Printed(configure.chkUseBoldface ? 1 : 0));
+    line(Printed(configure.cboBoldfaceFactor.ListIndex()));
+    line(Truth(configure.opt1DegOfOrb));
+    line(Truth(configure.optProportionOfOrb));
+    line(Truth(false));
+    line(Truth(true));
+    line(Printed(configure.cboPersonalOrbsProportion[0].ListIndex()));
+    for (const int16_t index : configure.intOrbListIndex)
+        line(std::to_string(index));
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        line(Colour(tables.dblAspectColor[At(a)]));
+    line(Printed(0));
+    line(Printed(0));
+    line(Printed(configure.cboOrbForMidpoints.ListIndex()));
+    line(Printed(configure.cboPersonalOrbsProportion[1].ListIndex()));
+    return text;
+}
+
+std::string WriteStateFile(const std::string& path, mainwindow::MainModel& main,
+                           const settings::ConfigureModel& configure, const core::AstroTables& tables,
+                           settings::RegistryStore& store, const text::Language& language)
+{
+    namespace fs = std::filesystem;
+    const std::string content = StateFileText(main, configure, tables);
+    const auto failed = [&](const std::string& why) {
+        return language.GetTextWithReplacements(kTextCannotWrite, path, why);
+    };
+
+    const fs::path target(path);
+    const fs::path partial = target.string() + ".saving";
+    {
+        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
+        if (!file)
+            return failed(SystemError());
+        file.write(content.data(), static_cast<std::streamsize>(content.size()));
+        file.flush();
+        if (!file) {
+            const std::string why = SystemError();
+            file.close();
+            std::error_code ignored;
+            fs::remove(partial, ignored);
+            return failed(why);
+        }
+    }
+    std::error_code error;
+    fs::rename(partial, target, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        return failed(error.message());
+    }
+
+    main.blnStateFileTouched = true;
+    main.intStateFileTouchedTicks = 0;
+    configure.WriteInnerPlanetAspectDisplayToRegistry(store);
+    configure.WriteShowOnlyEarthAspectsToRegistry(store);
+    configure.WriteTZDispToRegistry(store);
+    return {};
+}
+
+std::string ReadStateFile(const std::string& path, mainwindow::MainModel& main, settings::ConfigureModel& configure,
+                          core::AstroTables& tables, settings::RegistryStore& store, const text::Language& language)
+{
+    main.blnInhibitCompute = true;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        main.blnInhibitCompute = false;
+        return language.GetTextWithReplacements(kTextCannotRead, path, SystemError());
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        main.blnInhibitCompute = false;
+        return language.GetTextWithReplacements(kTextCannotRead, path, SystemError());
+    }
+
+    LineReader in(content.view(), language);
+    try {
+        ReadLines(in, main, configure, tables);
+    } catch (const ReadFailure& failure) {
+        main.blnInhibitCompute = false;
+        return failure.message;
+    }
+
+    configure.SetShowOnlyEarthAspects(store);
+    configure.SetInnerPlanetAspectDisplay(store);
+    configure.SetTZDisp(store, main.intSystemZone);
+    datetime::SetUpTimezoneComboBoxes(main, true, configure.chkDisplayNATZabbr);
+    main.blnStateFileTouched = true;
+    main.intStateFileTouchedTicks = 0;
+    main.blnInhibitCompute = false;
+    return {};
+}
+
+}  // namespace orvane::tools
