@@ -1,6 +1,14 @@
 #pragma once
 
 // The command-line companion: the program's computations without a window.
+//
+//   orvane-cli report STATE [--sort N] [--lang en|de] [--radians]
+//   orvane-cli find STATE --pattern P [--planets B1,B2,B3] [--at-least N]
+//              [--step halfhour|day|week|month|year] [--max-steps N]
+//   orvane-cli positions (STATE | --jd JD)
+//   orvane-cli --help | --version
+
+#include "platform/clock.h"
 
 #include <iosfwd>
 #include <string>
@@ -14,13 +22,16 @@ inline constexpr int kExitBadInput = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitNotFound = 3;
 
+inline constexpr long kDefaultMaxSteps = 100000;
+
 struct Environment {
     std::string dataFolder;  // the folder of qvs.dat and hpluto.2199.slx, with a trailing '/'
-    double nowMoment = 0.0;  // the present moment (Julian date, UT), for commands without a date
+    double nowMoment = 0.0;  // the present moment (Julian date, UT), for positions without a date
+    const platform::Clock* clock = nullptr;  // the computer's clock and zone (the system clock when null)
 };
 
 // Runs the command line `args` (without the program name), writing results to `out` and messages to
-// `err`; returns the exit code.
+// `err`; returns the exit code. Every line break of the program's texts is written as "\n".
 int Run(const std::vector<std::string>& args, const Environment& environment, std::ostream& out,
         std::ostream& err);
 

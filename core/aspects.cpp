@@ -15,13 +15,7 @@ double Round6(double value)
 
 double AngularSeparation(double L1, double L2, int16_t& sense)
 {
-    double d1 = L1 - L2;
-    if (d1 < 0.0)
-        d1 += kTwoPi;
-    double d2 = L2 - L1;
-    if (d2 < 0.0)
-        d2 += kTwoPi;
-    const double s = d1 <= d2 ? d1 : d2;
+    const double s = Separation(L1, L2);
 
     if (Round6(NormalizeAngle(L1 + s)) == Round6(L2))
         sense = -1;

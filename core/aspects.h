@@ -26,6 +26,16 @@ using PositionTable = std::array<std::array<double, 2>, kBodySlots>;
 // neither can be told (rounding to 6 decimals); at 0 and π it is −1.
 double AngularSeparation(double L1, double L2, int16_t& sense);
 
+// The shorter angle between two longitudes (0 … π), exactly as AngularSeparation measures it, for the
+// callers that need no sense. Of L1 − L2 and L2 − L1 one is |L1 − L2| and the other 2π − |L1 − L2|;
+// written without branches, as the aspect and midpoint tests make a great many of these comparisons.
+inline double Separation(double L1, double L2)
+{
+    const double d = L1 >= L2 ? L1 - L2 : L2 - L1;
+    const double other = kTwoPi - d;
+    return d <= other ? d : other;
+}
+
 // The separation times its sense (0 when no sense was found).
 double SignedSeparation(double L1, double L2);
 

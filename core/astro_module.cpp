@@ -39,8 +39,7 @@ double AstroModule::HelioLongitude(int16_t body, double moment) const
 
 double AstroModule::Deviation(double L1, double L2, int16_t aspect) const
 {
-    int16_t sense = 0;
-    return std::fabs(AngularSeparation(L1, L2, sense) - tables.dblAspectAngle[static_cast<size_t>(aspect)]);
+    return std::fabs(Separation(L1, L2) - tables.dblAspectAngle[static_cast<size_t>(aspect)]);
 }
 
 bool AstroModule::IsAspect(const PositionTable& dblPos, int16_t p1, int16_t p2, int16_t aspect,
@@ -76,25 +75,23 @@ bool AstroModule::IsAspectWithExactness(double L1, double L2, int16_t aspect, in
 int16_t AstroModule::ApplyingOrSeparating(double moment, int16_t p1, int16_t p2, int16_t aspect,
                                           double deviation) const
 {
+    const double t = moment + kHalfHour;
+    return ApplyingOrSeparatingFrom(HelioLongitude(p1, t), HelioLongitude(p2, t), aspect, deviation);
+}
+
+int16_t AstroModule::ApplyingOrSeparatingFrom(double laterL1, double laterL2, int16_t aspect, double deviation) const
+{
     if (!ValidAspect(aspect))
         return 0;
-    const double t = moment + kHalfHour;
-    const double L1 = HelioLongitude(p1, t);
-    const double L2 = HelioLongitude(p2, t);
-    if (L1 < 0.0 || L2 < 0.0)
+    if (laterL1 < 0.0 || laterL2 < 0.0)
         return 0;  // a body leaves its table within the half hour: no direction can be told
-    return Compare(Deviation(L1, L2, aspect), deviation);
+    return Compare(Deviation(laterL1, laterL2, aspect), deviation);
 }
 
 int16_t AstroModule::TransitApplyingOrSeparating(double worldMoment, double natalL, int16_t p, int16_t aspect,
                                                  double deviation) const
 {
-    if (!ValidAspect(aspect))
-        return 0;
-    const double Lt = HelioLongitude(p, worldMoment + kHalfHour);
-    if (Lt < 0.0 || natalL < 0.0)
-        return 0;
-    return Compare(Deviation(Lt, natalL, aspect), deviation);
+    return ApplyingOrSeparatingFrom(HelioLongitude(p, worldMoment + kHalfHour), natalL, aspect, deviation);
 }
 
 }  // namespace orvane::core

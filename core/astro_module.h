@@ -48,6 +48,10 @@ public:
     // `moment`.
     int16_t ApplyingOrSeparating(double moment, int16_t p1, int16_t p2, int16_t aspect, double deviation) const;
 
+    // The same test with the longitudes half an hour later already at hand (a computation that marks many
+    // aspects of one moment needs each body's later longitude once).
+    int16_t ApplyingOrSeparatingFrom(double laterL1, double laterL2, int16_t aspect, double deviation) const;
+
     // The same for a moving body `p` against a fixed (natal) longitude, half an hour after the world
     // moment `worldMoment`.
     int16_t TransitApplyingOrSeparating(double worldMoment, double natalL, int16_t p, int16_t aspect,

@@ -24,17 +24,6 @@ double Position(const PositionTable& dblPos, int16_t body)
     return dblPos[static_cast<size_t>(body)][0];
 }
 
-// The shorter angle between two longitudes (0 … 2π), the value AngularSeparation returns, without the
-// sense, which the midpoint test does not need. Of L1 − L2 and L2 − L1 one is |L1 − L2| and the other
-// becomes 2π − |L1 − L2|; written without branches, since the midpoint check makes a great many of
-// these comparisons on unpredictable data.
-double Separation(double L1, double L2)
-{
-    const double d = std::fabs(L1 - L2);
-    const double other = kTwoPi - d;
-    return d <= other ? d : other;
-}
-
 // For the bodies `firstBody` … `lastBody`: whether each body stands on the midpoint (L1 + L2) / 2 of each pair of
 // the others or on the point opposite it, within the orb. Worked out once for all the triples that
 // share a pair, in one pass over the positions.

@@ -92,11 +92,13 @@ PatternFinder::PatternFinder(const AstroModule& astro, const PositionTable& dblP
         for (int16_t p2 = p1; p2 <= n; ++p2) {
             const double L1 = m_dblPos[static_cast<size_t>(p1)][0];
             const double L2 = m_dblPos[static_cast<size_t>(p2)][0];
-            if (L1 < 0.0 || L2 < 0.0)
+            PairAspects pair{};
+            if (L1 < 0.0 || L2 < 0.0) {
+                m_pairs[static_cast<size_t>(p1)][static_cast<size_t>(p2)] = pair;
+                m_pairs[static_cast<size_t>(p2)][static_cast<size_t>(p1)] = pair;
                 continue;
-            int16_t sense = 0;
-            const double s = AngularSeparation(L1, L2, sense);
-            PairAspects pair;
+            }
+            const double s = Separation(L1, L2);
             for (size_t a = kConjunction; a <= kNumAspects; ++a) {
                 pair.deviation[a] = std::fabs(s - tables.dblAspectAngle[a]);
                 pair.holds[a] = pair.deviation[a] < orb[a][kOrbColumnOneMoment];

@@ -118,9 +118,10 @@ private:
                 bool blnFullNames, std::string& text, int16_t& count) const;
 
     // The one-moment aspect test of each pair of bodies: whether each aspect holds, and its deviation.
+    // Trivial, so that the table below is not cleared on construction; every entry that is read is set.
     struct PairAspects {
-        std::array<bool, kAspectSlots> holds{};
-        std::array<double, kAspectSlots> deviation{};
+        std::array<bool, kAspectSlots> holds;
+        std::array<double, kAspectSlots> deviation;
     };
 
     const AstroModule& m_astro;
@@ -128,7 +129,9 @@ private:
     std::string m_meanDeviationText;
     RunSearchState* m_run;
     int16_t m_numPlanets;  // intNumPlanets, kept within the body tables
-    std::array<std::array<PairAspects, kBodySlots>, kBodySlots> m_pairs{};
+    // Filled for the bodies 1 … m_numPlanets, the only ones the finders ask for (left unset beyond them, so
+    // that a finder costs no clearing of the whole table).
+    std::array<std::array<PairAspects, kBodySlots>, kBodySlots> m_pairs;
 };
 
 // What one finder (or the midpoint check) reported.

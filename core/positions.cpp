@@ -5,14 +5,21 @@
 #include "platform/ephemeris.h"
 
 #include <array>
+#include <limits>
 
 namespace orvane::core {
 
 int32_t CalendarYear(double moment)
 {
-    int32_t year = 0;
-    platform::_juldat(moment, "A", &year, nullptr, nullptr, nullptr);
-    return year;
+    // The bodies of one moment are asked for one after another: the year of the last moment is kept.
+    thread_local double lastMoment = std::numeric_limits<double>::quiet_NaN();
+    thread_local int32_t lastYear = 0;
+    if (moment != lastMoment) {
+        lastYear = 0;
+        platform::_juldat(moment, "A", &lastYear, nullptr, nullptr, nullptr);
+        lastMoment = moment;
+    }
+    return lastYear;
 }
 
 int32_t EphemerisPlanetNumber(int16_t body)

@@ -2,7 +2,10 @@
 
 #include "platform/ephemeris.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace orvane::core {
 
@@ -127,13 +130,21 @@ std::string Rad2DegMin(double angle, bool omitZeroMinutes, bool blankBeforeMinut
         }
     }
 
-    std::string text = negative ? "-" : "";
-    text += std::to_string(degrees) + "°";
-    if (omitZeroMinutes && minutes == 0)
-        return text;
-    text += blankBeforeMinutes ? " " : "";
-    text += std::to_string(minutes) + "'";
-    return text;
+    // Built in a small buffer: the grid writes this text for every position and aspect of every step.
+    char buffer[32];
+    char* out = buffer;
+    if (negative)
+        *out++ = '-';
+    out = std::to_chars(out, buffer + sizeof buffer, degrees).ptr;
+    for (const char c : std::string_view("°"))
+        *out++ = c;
+    if (!(omitZeroMinutes && minutes == 0)) {
+        if (blankBeforeMinutes)
+            *out++ = ' ';
+        out = std::to_chars(out, buffer + sizeof buffer, minutes).ptr;
+        *out++ = '\'';
+    }
+    return std::string(buffer, out);
 }
 
 std::string ZodiacPositionText(const AstroTables& tables, double longitude, bool fullForm)
@@ -160,8 +171,15 @@ std::string ZodiacPositionText(const AstroTables& tables, double longitude, bool
     const int sign = degrees / 30;
     int inSign = degrees - 30 * sign;
     const SignNames& names = tables.SignText[static_cast<size_t>(sign)];
-    if (!fullForm)
-        return std::to_string(inSign) + names.Abbrev + std::to_string(minutes);
+    if (!fullForm) {
+        // "12Tau34", built in place: the grid writes one for every position of every step.
+        std::string text(2 + names.Abbrev.size() + 2, '\0');
+        char* out = std::to_chars(text.data(), text.data() + 2, inSign).ptr;
+        out = std::copy(names.Abbrev.begin(), names.Abbrev.end(), out);
+        out = std::to_chars(out, text.data() + text.size(), minutes).ptr;
+        text.resize(static_cast<size_t>(out - text.data()));
+        return text;
+    }
 
     if (minutes >= 31 && inSign != 29)
         ++inSign;

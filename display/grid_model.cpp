@@ -45,7 +45,7 @@ void GridModel::ResetCellFonts()
     for (int16_t i = 0; i < intNumCells && i < kCellPool; ++i) {
         GridCell& cell = txbCell[Index(i)];
         cell.bold = false;
-        cell.fontName = kCellFont;
+        cell.font = CellFont::Text;
         cell.fontSize = kCellFontSize;
     }
 }
@@ -64,7 +64,7 @@ void GridModel::MakeHeader(int16_t i, const std::string& glyph)
     GridCell& cell = txbCell[Index(i)];
     cell.backColor = kHeaderBackColor;
     cell.bold = false;
-    cell.fontName = kGlyphFont;
+    cell.font = CellFont::Glyph;
     cell.fontSize = kGlyphFontSize;
     cell.text = glyph;
 }
@@ -148,10 +148,14 @@ int16_t GridModel::CellAspect(const core::AstroTables& tables, int16_t i) const
 int16_t GridModel::GetTotalNumAspects(const core::AstroTables& tables) const
 {
     int16_t total = 0;
-    for (int16_t i = 0; i < intNumCells && i < kCellPool; ++i)
+    for (int16_t i = 0; i < intNumCells && i < kCellPool; ++i) {
+        const std::string& text = txbCell[Index(i)].text;
+        if (text.size() < 3)
+            continue;  // empty cells and glyph headers cannot hold an aspect's abbreviation
         for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-            if (txbCell[Index(i)].text.find(tables.AspectText[Index(a)].Abbrev) != std::string::npos)
+            if (text.find(tables.AspectText[Index(a)].Abbrev) != std::string::npos)
                 ++total;
+    }
     return total;
 }
 

@@ -26,10 +26,16 @@ inline constexpr double kHeaderBackColor = core::RGB(200, 200, 220);
 inline constexpr double kPositionBackColor = core::RGB(230, 255, 230);
 inline constexpr double kBlack = 0.0;
 
-inline constexpr const char* kCellFont = "Arial";
+// The two fonts of the cells: text (Arial 10) and the chart font's glyphs (Starfont Sans 14).
+enum class CellFont { Text, Glyph };
 inline constexpr int kCellFontSize = 10;
-inline constexpr const char* kGlyphFont = "Starfont Sans";
 inline constexpr int kGlyphFontSize = 14;
+
+// The font family's name.
+constexpr const char* FontName(CellFont font)
+{
+    return font == CellFont::Glyph ? "Starfont Sans" : "Arial";
+}
 
 // One cell of txbCell.
 struct GridCell {
@@ -37,7 +43,7 @@ struct GridCell {
     bool visible = false;
     double backColor = kBlack;
     double foreColor = kBlack;
-    std::string fontName = kCellFont;
+    CellFont font = CellFont::Text;
     int fontSize = kCellFontSize;
     bool bold = false;
     int32_t left = 0;  // twips within picTable

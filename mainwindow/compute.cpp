@@ -7,11 +7,13 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace orvane::mainwindow {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
+constexpr double kHalfHour = 1.0 / 48.0;
 
 constexpr int16_t kTextTitleWorldTable = 23;
 constexpr int16_t kTextTitleNatal1Table = 24;
@@ -308,6 +310,16 @@ ComputeOutcome cmdCompute_Click(Program& program)
     }
 
     main.intAspectCount.fill(0);
+    // Each body's longitude half an hour after the first moment, for the applying or separating mark;
+    // asked for once per body however many aspects it makes.
+    std::array<double, core::kBodySlots> later;
+    later.fill(std::numeric_limits<double>::quiet_NaN());
+    const auto laterLongitude = [&](int16_t p) {
+        double& L = later[At(p)];
+        if (std::isnan(L))
+            L = astro.HelioLongitude(p, moments[0] + kHalfHour);
+        return L;
+    };
     if (oneDate) {
         for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
             const double L1 = main.dblPos[At(p1)][0];
@@ -317,13 +329,12 @@ ComputeOutcome cmdCompute_Click(Program& program)
                 const double L2 = main.dblPos[At(p2)][0];
                 if (L2 < 0.0)
                     continue;
-                int16_t sense = 0;
                 double deviation = 0.0;
-                const int16_t a = FirstAspect(astro, core::AngularSeparation(L1, L2, sense), 0, deviation);
+                const int16_t a = FirstAspect(astro, core::Separation(L1, L2), 0, deviation);
                 if (a == 0)
                     continue;
                 const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 - 1));
-                const int16_t mark = astro.ApplyingOrSeparating(moments[0], p1, p2, a, deviation);
+                const int16_t mark = astro.ApplyingOrSeparatingFrom(laterLongitude(p1), laterLongitude(p2), a, deviation);
                 WriteAspectCell(program, cell, a, deviation, mark, 0);
             }
         }
@@ -338,19 +349,17 @@ ComputeOutcome cmdCompute_Click(Program& program)
                 const double L2 = main.dblPos[At(p2)][0];
                 if (L2 < 0.0)
                     continue;
-                int16_t sense = 0;
                 double deviation = 0.0;
-                const int16_t a = FirstAspect(astro, core::AngularSeparation(L1, L2, sense), column, deviation);
+                const int16_t a = FirstAspect(astro, core::Separation(L1, L2), column, deviation);
                 if (a == 0)
                     continue;
                 const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 + 1));
                 const int16_t mark =
-                    synastry ? int16_t{0} : astro.TransitApplyingOrSeparating(moments[0], L1, p2, a, deviation);
+                    synastry ? int16_t{0} : astro.ApplyingOrSeparatingFrom(laterLongitude(p2), L1, a, deviation);
                 WriteAspectCell(program, cell, a, deviation, mark, 1);
             }
         }
     }
-    main.intTotalNumAspects = program.grid.GetTotalNumAspects(astro.tables);
 
     if (oneDate)
         OneDateSummary(program, moments);

@@ -143,7 +143,7 @@ public:
     std::array<int16_t, core::kAspectSlots> intAspectCount{};
     // Patterns found, by pattern index 0 … 13; stepping sets them to 0 before each step.
     std::array<int16_t, core::kNumPatterns> intPatternCount{};
-    // Aspects in the grid, as counted from the cell texts.
+    // Aspects in the grid, as counted from the cell texts (by the Report button and the durations report).
     int16_t intTotalNumAspects = 0;
     // The title above the grid and the summary boxes of the one-date and the two-date modes.
     std::string lblTitle;

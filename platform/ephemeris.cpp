@@ -16,6 +16,9 @@ constexpr const char* kSystemEphemerisFolder = "/usr/share/libswe/ephe";
 constexpr int32_t kFlags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_J2000 | SEFLG_NONUT | SEFLG_TRUEPOS |
                            SEFLG_NOABERR | SEFLG_NOGDEFL | SEFLG_RADIANS;
 
+// The flags that name an ephemeris (JPL files, Swiss Ephemeris files, the analytic ephemeris).
+constexpr int32_t kEphemerisMask = SEFLG_JPLEPH | SEFLG_SWIEPH | SEFLG_MOSEPH;
+
 // Swiss Ephemeris body numbers, indexed by the ephemeris layer's planet number 1 … 8.
 constexpr std::array<int32_t, 9> kSwissBody{-1, SE_MERCURY, SE_VENUS, SE_EARTH, SE_MARS,
                                             SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE};
@@ -66,6 +69,36 @@ void ReportFallbackOnce(const char* warning)
                  path.c_str(), warning[0] != '\0' ? " " : "", warning);
 }
 
+// ΔT (TT − UT) of the last moment asked for, per thread: the bodies of one moment share it. Keyed by the
+// ephemeris it was computed for, as ΔT's tidal term depends on it.
+struct DeltaTMemo {
+    double moment = 0.0;
+    int32_t ephemeris = -1;
+    double deltaT = 0.0;
+};
+thread_local DeltaTMemo t_deltaT;
+
+double DeltaT(double momentUt, int32_t ephemeris)
+{
+    if (t_deltaT.ephemeris != ephemeris || t_deltaT.moment != momentUt) {
+        t_deltaT.deltaT = swe_deltat_ex(momentUt, ephemeris, nullptr);
+        t_deltaT.moment = momentUt;
+        t_deltaT.ephemeris = ephemeris;
+    }
+    return t_deltaT.deltaT;
+}
+
+// swe_calc_ut with ΔT remembered between calls for the same moment: the same steps as Swiss Ephemeris
+// takes (ΔT for the ephemeris asked for, and again for the one that answered when that differs).
+int32_t CalcUt(double momentUt, int32_t body, std::array<double, 6>& xx, std::array<char, AS_MAXCH>& serr)
+{
+    constexpr int32_t wanted = kFlags & kEphemerisMask;
+    int32_t result = swe_calc(momentUt + DeltaT(momentUt, wanted), body, kFlags, xx.data(), serr.data());
+    if (result >= 0 && (result & kEphemerisMask) != wanted)
+        result = swe_calc(momentUt + DeltaT(momentUt, result & kEphemerisMask), body, kFlags, xx.data(), nullptr);
+    return result;
+}
+
 }  // namespace
 
 int32_t _set_datafiles_folder(const char* folder)
@@ -91,8 +124,7 @@ double _hc_j2000_long_rv_planet(int32_t planet, double moment, int32_t /*year*/,
 
     std::array<double, 6> xx{};
     std::array<char, AS_MAXCH> serr{};
-    const int32_t result = swe_calc_ut(moment, kSwissBody[static_cast<size_t>(planet)], kFlags, xx.data(),
-                                       serr.data());
+    const int32_t result = CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr);
     if (result < 0)
         return kEphemerisError;
     if ((result & SEFLG_SWIEPH) == 0)

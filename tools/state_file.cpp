@@ -28,7 +28,10 @@ constexpr int16_t kTextEmptyLine = 1026;        // "Line [r1] of the state file 
 
 std::string Printed(int32_t value)
 {
-    return (value >= 0 ? " " : "") + std::to_string(value) + " ";
+    std::string text = value >= 0 ? " " : "";
+    text += std::to_string(value);
+    text += ' ';
+    return text;
 }
 
 std::string Truth(bool value)

@@ -45,7 +45,7 @@ TEST_F(GridLayout, TriangleCellsAndHeaders)
     for (int16_t c = 0; c < 9; ++c) {
         const GridCell& header = grid.txbCell[static_cast<size_t>(9 + c)];
         EXPECT_EQ(header.text, tables.strPlanetGlyph[static_cast<size_t>(c + 1)]);
-        EXPECT_EQ(header.fontName, "Starfont Sans");
+        EXPECT_STREQ(FontName(header.font), "Starfont Sans");
         EXPECT_EQ(header.fontSize, 14);
         EXPECT_EQ(header.backColor, kHeaderBackColor);
     }
@@ -58,7 +58,7 @@ TEST_F(GridLayout, TriangleCellsAndHeaders)
     EXPECT_TRUE(grid.txbCell[49].visible);
     EXPECT_EQ(grid.txbCell[49].text, "");
     EXPECT_EQ(grid.txbCell[49].backColor, kBlack);
-    EXPECT_EQ(grid.txbCell[49].fontName, "Arial");
+    EXPECT_STREQ(FontName(grid.txbCell[49].font), "Arial");
     EXPECT_EQ(grid.txbCell[49].left, 4 * 1080);
     EXPECT_EQ(grid.txbCell[49].top, 5 * 570);
     // The last row holds Neptune's header and its one aspect cell, with Pluto.
@@ -101,8 +101,8 @@ TEST_F(GridLayout, ALayoutForgetsThePreviousOne)
     EXPECT_EQ(grid.txbCell[100].text, "");
     EXPECT_FALSE(grid.txbCell[100].visible);
     EXPECT_FALSE(grid.txbCell[100].bold);
-    EXPECT_EQ(grid.txbCell[12].fontName, "Starfont Sans");  // now a column header
-    EXPECT_EQ(grid.txbCell[23].fontName, "Arial");          // was a square header, now an aspect cell
+    EXPECT_EQ(grid.txbCell[12].font, CellFont::Glyph);  // now a column header
+    EXPECT_EQ(grid.txbCell[23].font, CellFont::Text);          // was a square header, now an aspect cell
 }
 
 TEST_F(GridLayout, AspectsAreReadBackFromTheCellTexts)

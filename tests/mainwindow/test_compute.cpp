@@ -99,7 +99,7 @@ TEST_F(ComputeTest, OneTrineAndNothingElse)
     EXPECT_EQ(Cell(43).foreColor, program->astro.tables.dblAspectColor[kTrine]);
     EXPECT_FALSE(Cell(43).bold);  // 1° 20' is not below 1°
     EXPECT_EQ(program->main.intAspectCount[kTrine], 1);
-    EXPECT_EQ(program->main.intTotalNumAspects, 1);
+    EXPECT_EQ(program->grid.GetTotalNumAspects(program->astro.tables), 1);
     EXPECT_EQ(program->main.txbReport.rfind("1 trine\r\n\r\n", 0), 0U) << program->main.txbReport;
     EXPECT_EQ(program->main.txbReport.find(program->language.GetText(127).substr(0, 5)), std::string::npos);
     // Position cells in row 0: Earth at 100°23' in Cancer.

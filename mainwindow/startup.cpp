@@ -1,0 +1,44 @@
+#include "mainwindow/startup.h"
+
+#include "datetime/date_input.h"
+#include "datetime/time_zones.h"
+
+namespace orvane::mainwindow {
+
+StartUpResult StartUp(Program& program, const std::string& dataFolder, const platform::Clock& clock,
+                      settings::RegistryStore& store)
+{
+    StartUpResult result;
+    result.programTextError = program.language.LoadProgramText(dataFolder, text::kProgramTextFileName);
+    if (!result.programTextError.empty())
+        return result;
+
+    program.astro.InitializeAstroTables(dataFolder);
+    MainModel& main = program.main;
+    datetime::SetUpDateRows(main, program.language);
+    datetime::SetSystemZone(main, clock);
+    // The panel is loaded (hidden) before the zone lists are built: they follow its abbreviation option.
+    program.configure.Load(store, main.intSystemZone);
+    datetime::SetUpTimezoneComboBoxes(main, false, program.configure.chkDisplayNATZabbr);
+    datetime::SetDefaultZoneIndex(main);
+    ApplyLanguageToModels(program);
+    program.runDialog.Form_Load();
+
+    result.plutoError = program.astro.ReadPlutoTable();
+    return result;
+}
+
+std::string PlutoErrorMessage(const text::Language& language, const std::string& error)
+{
+    return language.GetText(text::kTextPlutoErrorHeading) + text::kLineBreak + error + text::kLineBreak +
+           text::kLineBreak + language.GetText(text::kTextPlutoErrorConsequence);
+}
+
+void ApplyLanguageToModels(Program& program)
+{
+    program.astro.tables.SetNameTables();
+    program.main.SetLanguageDependentLists(program.language);
+    program.main.SetDateRowNames(program.language);
+}
+
+}  // namespace orvane::mainwindow
