@@ -320,7 +320,7 @@ public:
             dialog.chkTwoOrMore_Click();
             dialog.cboNumToFind.SetListIndex(static_cast<int16_t>(atLeast - 2));
         }
-        const std::string refused = dialog.cmdRun_Click();
+        const std::string refused = dialog.cmdRun_Click(m_program.language);
         if (!refused.empty()) {
             m_err << refused << '\n';
             return kExitUsage;

@@ -82,8 +82,8 @@ ConfigureCaptions PanelCaptions(const text::Language& language, const core::Astr
     captions.lblOfOrb = language.GetText(kTextOfOrb);
     captions.chkDisplayZodiacSectors = language.GetText(kTextDisplayZodiacSectors);
     captions.chkDisplayNATZabbr = language.GetText(kTextDisplayNATZabbr);
-    captions.chkShowOnlyOuterPlanets = kCaptionShowOnlyOuterPlanets;
-    captions.chkShowOnlyEarthAspects = kCaptionShowOnlyEarthAspects;
+    captions.chkShowOnlyOuterPlanets = language.GetText(kTextShowOnlyOuterPlanets);
+    captions.chkShowOnlyEarthAspects = language.GetText(kTextShowOnlyEarthAspects);
     captions.chkSaveGraphicWithWhiteBackground.clear();
     captions.cmdReset = language.GetText(kTextReset);
     captions.cmdAccept = language.GetText(kTextAccept);
@@ -247,7 +247,8 @@ PanelResult ConfigureModel::cmdAccept_Click(const PanelContext& context)
 {
     PanelResult result;
     if (chkShowOnlyOuterPlanets && chkShowOnlyEarthAspects) {
-        result.message = PanelMessage{kMessageBothOnlyOptions, context.language.GetText(kTextConfigure)};
+        result.message = PanelMessage{context.language.GetTextWithReplacements(kTextMessageBothOnlyOptions, ""),
+                                      context.language.GetText(kTextConfigure)};
         return result;
     }
     Apply(context, result);
@@ -344,12 +345,12 @@ std::optional<PanelQuestion> ConfigureModel::SetAllQuestion(const text::Language
     return PanelQuestion{question, language.GetText(kTextSetAllTitle)};
 }
 
-PanelResult ConfigureModel::cmdSetAllNonzeroOrbsToConjunctionOrb_Click()
+PanelResult ConfigureModel::cmdSetAllNonzeroOrbsToConjunctionOrb_Click(const text::Language& language)
 {
     PanelResult result;
     const ComboBoxModel& setAll = cboOrb[kSetAllOrbList];
     if (setAll.SelectedItemData() <= 0) {
-        result.message = PanelMessage{kMessageSetAllToZero, kTitleSetAll};
+        result.message = PanelMessage{language.GetText(kTextMessageSetAllToZero), language.GetText(kTextSetAll)};
         return result;
     }
     const std::string zeroOrb = std::string("0") + kDegreeSign;
@@ -361,14 +362,14 @@ PanelResult ConfigureModel::cmdSetAllNonzeroOrbsToConjunctionOrb_Click()
     return result;
 }
 
-PanelResult ConfigureModel::cboOrb_Click(int16_t index, bool mainWindowLoaded)
+PanelResult ConfigureModel::cboOrb_Click(int16_t index, bool mainWindowLoaded, const text::Language& language)
 {
     PanelResult result;
     if (!ValidOrbList(index))
         return result;
     ComboBoxModel& list = cboOrb[static_cast<size_t>(index)];
     if (mainWindowLoaded && index == kSetAllOrbList && list.ListIndex() == 0) {
-        result.message = PanelMessage{kMessageSetAllToZero, kTitleSetAll};
+        result.message = PanelMessage{language.GetText(kTextMessageSetAllToZero), language.GetText(kTextSetAll)};
         list.SetListIndex(1);
         return result;
     }

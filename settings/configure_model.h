@@ -57,12 +57,12 @@ inline constexpr int16_t kTextResetQuestion1 = 395;
 inline constexpr int16_t kTextResetQuestion2 = 396;
 
 // Texts of the panel that have fixed English wording.
-inline constexpr const char* kCaptionShowOnlyOuterPlanets = "Show only outer planet aspects in chart";
-inline constexpr const char* kCaptionShowOnlyEarthAspects = "Show only Earth aspects in chart";
-inline constexpr const char* kMessageBothOnlyOptions =
-    "'Show only Earth aspects in chart' and\r\n'Show only outer planet aspects in chart'\r\ncannot both be checked.";
-inline constexpr const char* kMessageSetAllToZero = "Cannot set all non-zero orbs to zero.";
-inline constexpr const char* kTitleSetAll = "Set all";
+inline constexpr int16_t kTextMessageSetAllToZero = 1100;   // "Cannot set all non-zero orbs to zero."
+inline constexpr int16_t kTextMessageBothOnlyOptions = 1101;  // both "only" options cannot be checked
+inline constexpr int16_t kTextShowOnlyOuterPlanets = 1102;    // "Show only outer planet aspects in chart"
+inline constexpr int16_t kTextShowOnlyEarthAspects = 1103;    // "Show only Earth aspects in chart"
+inline constexpr int16_t kTextUseColour = 1104;               // "Use colour in the table of aspects"
+inline constexpr int16_t kTextSetAll = 1105;                  // "Set all"
 inline constexpr const char* kTitleCloseBox = "X";
 
 // An information message for the window to show.
@@ -233,11 +233,11 @@ public:
     std::optional<PanelQuestion> SetAllQuestion(const text::Language& language) const;
     // Gives every aspect with a non-zero orb the orb selected in cboOrb 7 (after Yes); a value of 0° is
     // refused with a message.
-    PanelResult cmdSetAllNonzeroOrbsToConjunctionOrb_Click();
+    PanelResult cmdSetAllNonzeroOrbsToConjunctionOrb_Click(const text::Language& language);
 
     // A click on orb list `index`: 0° chosen as the "set all" value is refused once the main window has
     // finished loading (the message, and 1° selected instead).
-    PanelResult cboOrb_Click(int16_t index, bool mainWindowLoaded);
+    PanelResult cboOrb_Click(int16_t index, bool mainWindowLoaded, const text::Language& language);
 
     // The orb choices SetOrbs hands to the orb table: the item data of the applied entry of each aspect's
     // orb list and of the selected entry of each proportion list.

@@ -52,6 +52,9 @@ constexpr int16_t kTextEnds = 166;
 constexpr int16_t kTextUnknown = 168;
 constexpr int16_t kTextOf = 169;
 constexpr int16_t kTextOneDay = 171;
+constexpr int16_t kTextPlanet = 1115;         // "planet": the sort entry of world transits
+constexpr int16_t kTextShowDurations = 1111;  // "Show durations"
+constexpr int16_t kTextDurationsCaption = 1110;  // "Durations of current aspects": the window before its first report
 constexpr int16_t kTextOneYear = 174;
 constexpr int16_t kTextDays = 175;
 constexpr int16_t kTextYears = 176;
@@ -66,7 +69,7 @@ constexpr int16_t kTextNoAspects = 383;
 constexpr const char* kCrLf = text::kLineBreak;
 constexpr double kDaysPerYear = 365.2425;
 constexpr const char* kExactText = "0°0'";
-constexpr const char* kNoPatterns = "There are no aspect patterns.";
+constexpr int16_t kTextNoPatterns = 1112;  // "There are no aspect patterns."
 
 // Sort-box entries of world transits (and the natal modes), and of personal transits (and synastry).
 constexpr std::array<int16_t, 6> kOneChartKeyColumns{9, 7, 1, 18, 26, 34};
@@ -213,6 +216,8 @@ MessageBoxText NoAspectsMessage(const text::Language& language, int16_t intMode)
 DurationsWindow::DurationsWindow(const core::AstroModule& astro, const text::Language& language)
     : m_astro(astro), m_language(language)
 {
+    Caption = m_language.GetText(kTextDurationsCaption);
+    chkShowDurationCaption = m_language.GetText(kTextShowDurations);
     ComputeColumnWidths();
 }
 
@@ -292,7 +297,7 @@ void DurationsWindow::Activate(int16_t intTotalNumAspects, const NatalListingInp
     lblSortBy = m_language.GetText(kTextSortBy);
     cmdCopyCaption = m_language.GetText(kTextCopy);
     cmdCloseCaption = m_language.GetText(kTextClose);
-    chkShowDurationCaption = "Show durations";
+    chkShowDurationCaption = m_language.GetText(kTextShowDurations);
     txbOutput.clear();
 
     if (display::IsTransitMode(intMode)) {
@@ -320,8 +325,8 @@ void DurationsWindow::FillSortList(int16_t intTotalNumAspects)
     cboSortByVisible = false;
     cboSortBy.Clear();
     if (intMode == display::kModeWorldTransits) {
-        for (const char* entry : {"exactness", "aspect", "planet", "beginning", "ending", "duration"})
-            cboSortBy.AddItem(entry);
+        for (const int16_t entry : {kTextExactness, kTextAspect, kTextPlanet, kTextBeginning, kTextEnding, kTextDuration})
+            cboSortBy.AddItem(m_language.GetText(entry));
         cboSortBy.SetListIndex(0);
     } else if (display::IsPersonalTransitMode(intMode)) {
         cboSortBy.AddItem(m_language.GetText(kTextExactness));
@@ -531,7 +536,7 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
     }
 
     if (intNumPatternsListed == 0)
-        txbOutput += std::string(kCrLf) + kNoPatterns + kCrLf;
+        txbOutput += std::string(kCrLf) + m_language.GetText(kTextNoPatterns) + kCrLf;
     txbOutput += std::string(kCrLf) + m_language.GetText(kTextAllPositionsHeliocentric) + kCrLf;
 }
 

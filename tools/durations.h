@@ -85,13 +85,13 @@ public:
     DurationsWindow(const core::AstroModule& astro, const text::Language& language);
 
     // Controls.
-    std::string Caption = "Durations of current aspects";
+    std::string Caption;  // the window's caption
     std::string lblTitle;
     std::string lblSortBy;
     bool lblSortByVisible = false;
     mainwindow::ComboBoxModel cboSortBy;
     bool cboSortByVisible = false;
-    std::string chkShowDurationCaption = "Show durations";
+    std::string chkShowDurationCaption;
     bool chkShowDuration = false;  // ticked
     bool chkShowDurationVisible = true;
     std::string txbOutput;

@@ -101,7 +101,7 @@ void RunDialogModel::chkTwoOrMore_Click()
     cboNumToFindEnabled = chkTwoOrMore;
 }
 
-std::string RunDialogModel::cmdRun_Click()
+std::string RunDialogModel::cmdRun_Click(const text::Language& language)
 {
     std::array<int16_t, core::kNumSoughtPlanetBoxes> chosen{};
     for (size_t box = 0; box < chosen.size(); ++box)
@@ -109,7 +109,7 @@ std::string RunDialogModel::cmdRun_Click()
     for (size_t i = 0; i < chosen.size(); ++i)
         for (size_t j = i + 1; j < chosen.size(); ++j)
             if (chosen[i] > 0 && chosen[i] == chosen[j])
-                return kPlanetSpecifiedTwice;
+                return language.GetText(kTextPlanetSpecifiedTwice);
 
     search.intAspectPatternToFind = cboAspectPattern.ListIndex();
     search.intNumPlanetsSought = 0;

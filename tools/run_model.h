@@ -28,8 +28,8 @@ inline constexpr int16_t kTextFindAtLeast = 121;   // "Find at least"
 inline constexpr int16_t kTextPatternFound = 122;  // "Pattern found": title of the found message
 
 // The OK button's refusal of a body chosen in two boxes, with its title.
-inline constexpr const char* kPlanetSpecifiedTwice = "Planet specified more than once.";
-inline constexpr const char* kInputErrorTitle = "Input error";
+inline constexpr int16_t kTextPlanetSpecifiedTwice = 1113;  // "Planet specified more than once."
+inline constexpr int16_t kTextInputError = 1114;            // "Input error": the title of that message
 
 // The pause between the steps of a run, in milliseconds.
 inline constexpr int32_t kRunStepInterval = 1000;
@@ -80,8 +80,9 @@ public:
     void chkTwoOrMore_Click();
 
     // OK: takes over the choices and returns the empty text (the dialog is hidden), or returns
-    // kPlanetSpecifiedTwice when a body was chosen in two boxes (nothing is taken over; the dialog stays).
-    std::string cmdRun_Click();
+    // the message of kTextPlanetSpecifiedTwice when a body was chosen in two boxes (nothing is taken over;
+    // the dialog stays; its title is kTextInputError).
+    std::string cmdRun_Click(const text::Language& language);
     // Cancel and the close box.
     void cmdCancel_Click();
 

@@ -467,7 +467,7 @@ TEST_F(ConfigurePanel, SetAllChangesOnlyTheNonZeroOrbs)
     EXPECT_EQ(question->text, "Set every non-zero orb to 5°?");
     EXPECT_EQ(question->title, "Set all");
 
-    const PanelResult result = panel.cmdSetAllNonzeroOrbsToConjunctionOrb_Click();
+    const PanelResult result = panel.cmdSetAllNonzeroOrbsToConjunctionOrb_Click(language);
     EXPECT_FALSE(result.message);
     EXPECT_EQ(AspectOrbPositions(), (std::array<int16_t, 7>{5, 0, 5, 5, 5, 0, 5}));
     // Picked, not applied.
@@ -482,7 +482,7 @@ TEST_F(ConfigurePanel, ZeroIsRefusedAsTheSetAllValue)
 {
     // Choosing 0° in the list is refused once the main window has finished loading.
     panel.cboOrb[7].SetListIndex(0);
-    PanelResult result = panel.cboOrb_Click(7, true);
+    PanelResult result = panel.cboOrb_Click(7, true, language);
     ASSERT_TRUE(result.message);
     EXPECT_EQ(result.message->text, "Cannot set all non-zero orbs to zero.");
     EXPECT_EQ(result.message->title, "Set all");
@@ -492,23 +492,23 @@ TEST_F(ConfigurePanel, ZeroIsRefusedAsTheSetAllValue)
     // While the main window loads, the list is set without complaint; the action itself still refuses
     // a 0° value and leaves every orb as it was.
     panel.cboOrb[7].SetListIndex(0);
-    EXPECT_FALSE(panel.cboOrb_Click(7, false).message);
+    EXPECT_FALSE(panel.cboOrb_Click(7, false, language).message);
     EXPECT_EQ(panel.cboOrb[7].ListIndex(), 0);
     EXPECT_FALSE(panel.SetAllQuestion(language));
     const auto positions = AspectOrbPositions();
-    result = panel.cmdSetAllNonzeroOrbsToConjunctionOrb_Click();
+    result = panel.cmdSetAllNonzeroOrbsToConjunctionOrb_Click(language);
     ASSERT_TRUE(result.message);
     EXPECT_EQ(result.message->text, "Cannot set all non-zero orbs to zero.");
     EXPECT_EQ(AspectOrbPositions(), positions);
 
     // A 0° orb of an aspect is fine; clicks on any list but 7 only move the focus to Apply.
     panel.cboOrb[0].SetListIndex(0);
-    result = panel.cboOrb_Click(0, true);
+    result = panel.cboOrb_Click(0, true, language);
     EXPECT_FALSE(result.message);
     EXPECT_TRUE(result.focusAccept);
     EXPECT_EQ(panel.cboOrb[0].ListIndex(), 0);
     for (const int16_t index : {-1, 8, 1000}) {
-        result = panel.cboOrb_Click(index, true);
+        result = panel.cboOrb_Click(index, true, language);
         EXPECT_FALSE(result.message);
         EXPECT_FALSE(result.focusAccept);
     }

@@ -38,7 +38,7 @@ protected:
             dialog.cboSoughtPlanet[box].SetListIndex(bodies[box]);
             dialog.cboSoughtPlanet_Click(static_cast<int16_t>(box));
         }
-        return dialog.cmdRun_Click();
+        return dialog.cmdRun_Click(language);
     }
 
     core::AstroTables tables;
@@ -115,7 +115,7 @@ TEST_F(RunDialogTest, ABodyChosenTwiceIsRefusedWhicheverBoxesHoldIt)
         EXPECT_EQ(dialog.search.intNumPlanetsSought, 0);
         EXPECT_EQ(dialog.intRememberedPattern, -1);
     }
-    EXPECT_STREQ(kInputErrorTitle, "Input error");
+    EXPECT_EQ(language.GetText(kTextInputError), "Input error");
     // Blank boxes may repeat.
     EXPECT_EQ(Confirm(core::kPatternYod, 0, kMars, 0), "");
     EXPECT_EQ(dialog.search.intNumPlanetsSought, 1);
