@@ -233,21 +233,7 @@ std::string PatternFinder::Rectangle(bool blnFullNames, int16_t& count) const
 
 std::string PatternFinder::TSquare(bool blnFullNames, int16_t& count) const
 {
-    count = 0;
-    std::string text;
-    const int16_t n = m_numPlanets;
-    for (int16_t p1 = 1; p1 <= n; ++p1)
-        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
-            double s12 = 0.0;
-            if (!Aspect(p1, p2, kOpposition, s12))
-                continue;
-            for (int16_t p3 = 1; p3 <= n; ++p3) {
-                double s = s12;
-                if (Aspect(p1, p3, kSquare, s) && Aspect(p2, p3, kSquare, s))
-                    Accept(kPatternTSquare, {p1, p3, p2}, s / 3, true, blnFullNames, text, count);
-            }
-        }
-    return text;
+    return ApexPattern(kPatternTSquare, kOpposition, kSquare, blnFullNames, count);
 }
 
 std::string PatternFinder::GrandCross(bool blnFullNames, int16_t& count) const
@@ -277,18 +263,26 @@ std::string PatternFinder::GrandCross(bool blnFullNames, int16_t& count) const
 
 std::string PatternFinder::Yod(bool blnFullNames, int16_t& count) const
 {
+    return ApexPattern(kPatternYod, kSextile, kQuincunx, blnFullNames, count);
+}
+
+// The T-square and the yod: a pair p1 < p2 in `baseAspect`, and a third body p3 (the apex) in
+// `apexAspect` to both, printed p1-p3-p2.
+std::string PatternFinder::ApexPattern(int16_t patternIndex, int16_t baseAspect, int16_t apexAspect, bool blnFullNames,
+                                       int16_t& count) const
+{
     count = 0;
     std::string text;
     const int16_t n = m_numPlanets;
     for (int16_t p1 = 1; p1 <= n; ++p1)
         for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
             double s12 = 0.0;
-            if (!Aspect(p1, p2, kSextile, s12))
+            if (!Aspect(p1, p2, baseAspect, s12))
                 continue;
             for (int16_t p3 = 1; p3 <= n; ++p3) {
                 double s = s12;
-                if (Aspect(p1, p3, kQuincunx, s) && Aspect(p2, p3, kQuincunx, s))
-                    Accept(kPatternYod, {p1, p3, p2}, s / 3, true, blnFullNames, text, count);
+                if (Aspect(p1, p3, apexAspect, s) && Aspect(p2, p3, apexAspect, s))
+                    Accept(patternIndex, {p1, p3, p2}, s / 3, true, blnFullNames, text, count);
             }
         }
     return text;

@@ -114,6 +114,8 @@ public:
 
 private:
     bool Aspect(int16_t p1, int16_t p2, int16_t aspect, double& deviationSum) const;
+    std::string ApexPattern(int16_t patternIndex, int16_t baseAspect, int16_t apexAspect, bool blnFullNames,
+                            int16_t& count) const;
     void Accept(int16_t patternIndex, const std::vector<int16_t>& bodies, double meanDeviation, bool withDeviation,
                 bool blnFullNames, std::string& text, int16_t& count) const;
 

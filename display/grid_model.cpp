@@ -69,16 +69,21 @@ void GridModel::MakeHeader(int16_t i, const std::string& glyph)
     cell.text = glyph;
 }
 
-void GridModel::LayOutTriangleGrid(const core::AstroTables& tables)
+void GridModel::StartLayout(int16_t rows, int16_t cols)
 {
-    ResetCellFonts();
-    intNumRows = 10;
-    intNumCols = 9;
-    intNumCells = 90;
+    ResetCellFonts();  // the cells of the layout before
+    intNumRows = rows;
+    intNumCols = cols;
+    intNumCells = static_cast<int16_t>(rows * cols);
     picTableWidth = intNumCols * intCellWidth;
     picTableHeight = intNumRows * intCellHeight;
     ClearCells();
-    ResetCellFonts();
+    ResetCellFonts();  // the cells of this one
+}
+
+void GridModel::LayOutTriangleGrid(const core::AstroTables& tables)
+{
+    StartLayout(10, 9);
 
     for (int16_t i = 0; i < intNumCells; ++i) {
         PlaceCell(i);
@@ -96,14 +101,7 @@ void GridModel::LayOutTriangleGrid(const core::AstroTables& tables)
 
 void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::Language& language, int16_t mode)
 {
-    ResetCellFonts();
-    intNumRows = 11;
-    intNumCols = 11;
-    intNumCells = 121;
-    picTableWidth = intNumCols * intCellWidth;
-    picTableHeight = intNumRows * intCellHeight;
-    ClearCells();
-    ResetCellFonts();
+    StartLayout(11, 11);
 
     for (int16_t i = 0; i < intNumCells; ++i) {
         PlaceCell(i);

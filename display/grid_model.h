@@ -90,6 +90,8 @@ public:
     int16_t GetTotalNumAspects(const core::AstroTables& tables) const;
 
 private:
+    // Sets the size of a new layout and clears every cell.
+    void StartLayout(int16_t rows, int16_t cols);
     void PlaceCell(int16_t i);
     void MakeHeader(int16_t i, const std::string& glyph);
 };

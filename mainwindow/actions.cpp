@@ -5,6 +5,7 @@
 #include "datetime/datepr2.h"
 #include "datetime/date_input.h"
 #include "display/stepping.h"
+#include "tools/number_words.h"
 
 #include <cctype>
 #include <cmath>
@@ -32,13 +33,6 @@ constexpr int16_t kTextUnknownDate = 1033;   // "an unknown date"
 size_t At(int16_t i)
 {
     return static_cast<size_t>(i);
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
 }
 
 int32_t YearNumber(const std::string& text)
@@ -158,7 +152,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
         return day < 0.0 ? language.GetText(kTextUnknownDate)
                          : datetime::DateText(static_cast<int32_t>(std::floor(day)), false, language.intLanguage);
     };
-    const std::string message = language.GetTextWithReplacements(kTextOrbThis, orb, Lower(aspect.Name)) + kCrLf +
+    const std::string message = language.GetTextWithReplacements(kTextOrbThis, orb, tools::LowerCase(aspect.Name)) + kCrLf +
                                 language.GetTextWithReplacements(kTextBeginsOn, dayText(b)) + kCrLf +
                                 language.GetTextWithReplacements(kTextEndsOn, dayText(e)) + ".";
 
@@ -167,7 +161,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
         outcome.text = language.GetText(kTextPictureHint);
         outcome.pictureCaption =
             language.GetText(kTextIn) + " " + name[At(p2)] + " " + language.GetText(kTextPictureAspect) + " " +
-            Lower(aspect.Name) + " " + language.GetText(kTextPictureAspectAfter) + " " +
+            tools::LowerCase(aspect.Name) + " " + language.GetText(kTextPictureAspectAfter) + " " +
             language.GetText(kTextToTheNatal) + " " + name[At(p1)] + "X, " + language.GetText(kTextPictureOrb) + " " +
             core::Rad2DegMin(astro.orbs.dblOrb[At(a)][At(k)], false, false, false, false);
         return outcome;

@@ -3,6 +3,7 @@
 #include "core/midpoints.h"
 #include "core/patterns.h"
 #include "core/positions.h"
+#include "tools/number_words.h"
 
 #include <cctype>
 #include <cmath>
@@ -33,19 +34,6 @@ constexpr int16_t kTextTotalAspects = 127;
 size_t At(int16_t i)
 {
     return static_cast<size_t>(i);
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-void ReplaceAll(std::string& text, const std::string& what, const std::string& with)
-{
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
 }
 
 std::string Radians4(double value)
@@ -128,9 +116,7 @@ int16_t TotalCount(const MainModel& main)
 
 std::string TotalText(const Program& program, int16_t total)
 {
-    std::string text = program.language.GetText(kTextTotalAspects);
-    ReplaceAll(text, "N", std::to_string(total));
-    return text;
+    return text::Replaced(program.language.GetText(kTextTotalAspects), "N", std::to_string(total));
 }
 
 void OneDateSummary(Program& program, const std::array<double, 2>& moments)
@@ -179,7 +165,7 @@ void TwoDateSummary(Program& program)
 
 std::string AspectCountText(const core::AstroTables& tables, int16_t aspect, int16_t count)
 {
-    std::string text = std::to_string(count) + " " + Lower(tables.AspectText[At(aspect)].Name);
+    std::string text = std::to_string(count) + " " + tools::LowerCase(tables.AspectText[At(aspect)].Name);
     if (count != 1)
         text += aspect == core::kQuincunx ? "es" : "s";
     return text;
@@ -242,8 +228,7 @@ std::string SetGridTitle(const Program& program, int16_t mode)
         if (tableShown) {
             title = language.GetText(kTextTitleWorldTable);
         } else {
-            title = language.GetText(kTextTitleWorldChart);
-            ReplaceAll(title, " degrees", "°");
+            title = text::Replaced(language.GetText(kTextTitleWorldChart), " degrees", "°");
         }
         break;
     case display::kModeNatal1:

@@ -1,6 +1,7 @@
 #include "settings/configure_model.h"
 
 #include "core/midpoints.h"
+#include "tools/number_words.h"
 
 #include <algorithm>
 #include <cctype>
@@ -49,14 +50,6 @@ std::string WriteSwitch(RegistryStore& store, const char* valueName, bool checke
     return RegWriteText(store, RegistryHive::CurrentUser, kRegistryKey, valueName, RegistryText(checked));
 }
 
-std::string LowerCaseAscii(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c < 128 ? std::tolower(c) : c);
-    });
-    return text;
-}
-
 bool ValidOrbList(int16_t index)
 {
     return index >= 0 && index < kNumOrbLists;
@@ -75,7 +68,7 @@ ConfigureCaptions PanelCaptions(const text::Language& language, const core::Astr
         captions.lblAspectName[static_cast<size_t>(a - 1)] = tables.AspectText[static_cast<size_t>(a)].Name;
     captions.cmdSetAllNonzeroOrbsToConjunctionOrb = language.GetText(kTextSetAllNonzeroOrbs);
     captions.lblPersonalTransits = language.GetText(kTextPersonalTransits);
-    captions.lblSynastry = LowerCaseAscii(language.GetText(kTextSynastry));
+    captions.lblSynastry = tools::LowerCase(language.GetText(kTextSynastry));
     captions.lblOrbForMidpoints = language.GetText(kTextOrbForMidpoints);
     captions.chkUseBoldface = language.GetText(kTextUseBoldface);
     captions.opt1DegOfOrb = language.GetText(kTextOneDegree);

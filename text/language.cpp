@@ -5,13 +5,9 @@ namespace {
 
 constexpr int32_t kBufferChars = platform::ProgramTextLibrary::kMaxTextChars;
 
-void ReplaceAll(std::string& text, const std::string& placeholder, const std::string& replacement)
+void ReplaceAll(std::string& text, std::string_view placeholder, std::string_view replacement)
 {
-    size_t at = 0;
-    while ((at = text.find(placeholder, at)) != std::string::npos) {
-        text.replace(at, placeholder.size(), replacement);
-        at += replacement.size();  // replacements are not scanned again
-    }
+    text = Replaced(std::move(text), placeholder, replacement);
 }
 
 std::string LineMessage(const char* what, int32_t line)
@@ -20,6 +16,15 @@ std::string LineMessage(const char* what, int32_t line)
 }
 
 }  // namespace
+
+std::string Replaced(std::string text, std::string_view what, std::string_view with)
+{
+    if (what.empty())
+        return text;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+    return text;
+}
 
 std::string LoadFailureMessage(int32_t n, const std::string& fullFileName)
 {

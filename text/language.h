@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orvane::text {
 
@@ -22,6 +23,9 @@ inline constexpr const char* kLineBreak = "\r\n";
 // messages use.
 inline constexpr int16_t kTextPlutoErrorHeading = 1000;  // "Error when reading Pluto data:"
 inline constexpr int16_t kTextPlutoErrorConsequence = 1001;  // "Pluto aspects cannot be displayed."
+
+// `text` with every `what` replaced by `with`; replacements are not scanned again.
+std::string Replaced(std::string text, std::string_view what, std::string_view with);
 
 // The message for a load result n ≤ 0 of the program-text library; `fullFileName` is the file that was
 // to be loaded.

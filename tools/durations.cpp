@@ -99,15 +99,6 @@ std::string_view Field(const std::string& record, size_t start, size_t width)
     return std::string_view(record).substr(start - 1, width);
 }
 
-std::string ReplaceAll(std::string text, std::string_view what, std::string_view with)
-{
-    if (what.empty())
-        return text;
-    for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + with.size()))
-        text.replace(pos, what.size(), with);
-    return text;
-}
-
 std::string Trimmed(const std::string& text)
 {
     const size_t first = text.find_first_not_of(' ');
@@ -419,7 +410,7 @@ std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, doub
         if (selection != kFirstDateSortIndex && selection != kFirstDateSortIndex + 1) {
             const int orbListIndex = ValidAspect(aspect) ? intOrbListIndex[static_cast<size_t>(aspect - 1)] : 0;
             const std::string hours = std::to_string(4 * orbListIndex);
-            line += " " + ReplaceAll(m_language.GetText(kTextLastsAbout12Hours), "12", hours);
+            line += " " + text::Replaced(m_language.GetText(kTextLastsAbout12Hours), "12", hours);
         }
         return line;
     }
@@ -452,10 +443,10 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
         synastry ? LowerCase(m_language.GetText(kTextSynastry)) : m_language.GetText(kTextNatalChart);
     std::string heading;
     if (count == 1) {
-        heading = ReplaceAll(m_language.GetText(kTextHasOneAspect), "[natal chart]", chartName);
+        heading = text::Replaced(m_language.GetText(kTextHasOneAspect), "[natal chart]", chartName);
     } else {
-        heading = ReplaceAll(m_language.GetText(kTextHas20Aspects), "[natal chart]", chartName);
-        heading = ReplaceAll(heading, "20", LowerCase(NumberInWords(static_cast<int32_t>(count), german)));
+        heading = text::Replaced(m_language.GetText(kTextHas20Aspects), "[natal chart]", chartName);
+        heading = text::Replaced(heading, "20", LowerCase(NumberInWords(static_cast<int32_t>(count), german)));
     }
     txbOutput = heading + kCrLf + kCrLf;
     intNumPatternsListed = 0;
@@ -479,7 +470,7 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
             ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
         const std::string pair = body(p1, 0, "(1)") + " " + adjective + " " + body(p2, synastry ? 1 : 0, "(2)");
         const std::string e = ExactnessText(exactness);
-        const std::string fromExact = ReplaceAll(m_language.GetText(kTextFromExact), "[5 degrees]", e);
+        const std::string fromExact = text::Replaced(m_language.GetText(kTextFromExact), "[5 degrees]", e);
 
         std::string paragraph;
         if (n == 0) {
