@@ -7,6 +7,7 @@
 #include "mainwindow/actions.h"
 #include "mainwindow/startup.h"
 #include "orvane_version.h"
+#include "tools/number_words.h"
 #include "tools/state_file.h"
 
 #include <algorithm>
@@ -30,6 +31,7 @@ constexpr int16_t kTextUnknownPattern = 1015;
 constexpr int16_t kTextUnknownBody = 1016;
 constexpr int16_t kTextBadValue = 1017;
 constexpr int16_t kTextNeedsState = 1018;
+constexpr int16_t kTextNotFound = 1019;
 
 // `text` with every CR LF replaced by `with` (built anew rather than replaced in place).
 std::string ReplaceLineBreaks(const std::string& text, const char* with)
@@ -58,13 +60,6 @@ std::string Trimmed(std::string text)
 {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.pop_back();
-    return text;
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
@@ -240,12 +235,14 @@ public:
             return DateError(outcome.dateError);
 
         const int16_t mode = m_program.main.intMode;
+        // The sort list of the mode: six entries in world transits, seven in personal transits; the
+        // natal and synastry listings are always in order of exactness.
+        const long sortEntries = mode == display::kModeWorldTransits ? 6 : display::IsPersonalTransitMode(mode) ? 7 : 1;
+        if (sort >= sortEntries)
+            return Usage({kTextBadValue, "--sort", arguments.Value("--sort")});
         tools::DurationsWindow window(m_program.astro, m_program.language);
-        window.ComputeColumnWidths();
         const std::optional<tools::MessageBoxText> noAspects = mainwindow::cmdReport_Click(m_program, window);
-        if (!noAspects && display::IsTransitMode(mode) && sort != 0) {
-            if (sort >= window.cboSortBy.ListCount())
-                return Usage({kTextBadValue, "--sort", arguments.Value("--sort")});
+        if (!noAspects && sort != 0) {
             window.cboSortBy.SetListIndex(static_cast<int16_t>(sort));
             window.cboSortBy_Click();
         }
@@ -304,6 +301,13 @@ public:
             return code;
         mainwindow::MainModel& main = m_program.main;
         main.SelectMode(mainwindow::Mode::WorldTransits);
+        // The search starts from the state's world date: a date the date input rejects has no next step
+        // (stepping an incomplete row would invent a date). The conversion also fills in the default
+        // half hour and zone, so that the steps start from the moment the date row stands for.
+        if (const double start = datetime::InputDateToAJDate(main, mainwindow::kWorldDateRow); start < 0.0) {
+            main.dblMoment[0] = start;
+            return DateError(datetime::ShowDateInputError(main, mainwindow::kWorldDateRow, m_program.language));
+        }
         if (step)
             main.cboForwardBack.SetListIndex(*step);
         main.blnStartupCompleted = true;
@@ -339,6 +343,8 @@ public:
                 return kExitSuccess;
             }
         }
+        m_err << ConsoleText(m_program.language.GetTextWithReplacements(kTextNotFound, std::to_string(maxSteps)))
+              << '\n';
         return kExitNotFound;
     }
 
@@ -410,7 +416,7 @@ private:
             return index >= 0 && index < core::kNumPatterns ? static_cast<int16_t>(index) : int16_t{-1};
         const auto& names = m_program.astro.tables.strPatternName;
         for (size_t i = 0; i < names.size(); ++i)
-            if (Lower(names[i]) == Lower(text))
+            if (tools::LowerCase(names[i]) == tools::LowerCase(text))
                 return static_cast<int16_t>(i);
         return -1;
     }
@@ -420,8 +426,8 @@ private:
     {
         const core::AstroTables& tables = m_program.astro.tables;
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-            if (Lower(tables.strPlanetName[static_cast<size_t>(body)]) == Lower(text) ||
-                Lower(tables.strPlanetAbbrev[static_cast<size_t>(body)]) == Lower(text))
+            if (tools::LowerCase(tables.strPlanetName[static_cast<size_t>(body)]) == tools::LowerCase(text) ||
+                tools::LowerCase(tables.strPlanetAbbrev[static_cast<size_t>(body)]) == tools::LowerCase(text))
                 return body;
         return 0;
     }
@@ -431,7 +437,7 @@ private:
         static const std::array<const char*, display::kNumStepIncrements> kNames{"halfhour", "day", "week", "month",
                                                                                 "year"};
         for (size_t i = 0; i < kNames.size(); ++i)
-            if (text == kNames[i])
+            if (tools::LowerCase(text) == kNames[i])
                 return static_cast<int16_t>(i);
         return std::nullopt;
     }
