@@ -275,8 +275,9 @@ ComputeOutcome cmdCompute_Click(Program& program)
     // Positions at the mode's moments.
     const std::array<double, 2> moments = ColumnMoments(main, mode);
     const int16_t numPlanets = astro.intNumPlanets;
+    // Bodies not in use, and the second column in the one-date modes, hold no position.
     for (auto& row : main.dblPos)
-        row = {0.0, 0.0};
+        row = {-1.0, -1.0};
     for (int16_t p = core::kEarth; p <= numPlanets; ++p) {
         main.dblPos[At(p)][0] = astro.HelioLongitude(p, moments[0]);
         if (!oneDate)
