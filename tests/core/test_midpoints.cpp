@@ -24,20 +24,30 @@ protected:
     {
         astro.InitializeAstroTables("/nonexistent-orvane-folder/");
         astro.intNumPlanets = kPluto;
-        for (auto& row : dblPos)
-            row = {-1.0, -1.0};
         SetConjunctionOrb(8);
     }
 
     void SetConjunctionOrb(int degrees) { astro.orbs.SetOrbs({degrees * 60, 180, 180, 180, 180, 120, 120}, {1, 1}); }
 
-    void Place(int16_t body, double degrees) { dblPos[static_cast<size_t>(body)][0] = Rad(degrees); }
+    // Only the given bodies have positions (longitudes in degrees).
+    void Place(std::initializer_list<std::pair<int16_t, double>> chart)
+    {
+        for (auto& row : dblPos)
+            row = {-1.0, -1.0};
+        for (const auto& [body, degrees] : chart)
+            dblPos[static_cast<size_t>(body)][0] = Rad(degrees);
+    }
 
     std::string Check(int16_t orbPosition, bool blnFullNames, int16_t& count, RunSearchState* run = nullptr) const
     {
         std::string text = "left over";
         CheckForMidpoint(astro, dblPos, orbPosition, blnFullNames, count, text, run);
         return text;
+    }
+
+    std::string Text(int16_t a, int16_t b, int16_t c, int16_t orbPosition = kOneDegree, bool full = false) const
+    {
+        return MidpointText(astro, dblPos, orbPosition, a, b, c, full);
     }
 
     AstroModule astro;
@@ -49,50 +59,22 @@ TEST(MidpointOrb, ByPositionOfTheOrbList)
     const double minutes[] = {5, 15, 30, 60, 90, 120, 150, 180};
     for (int16_t position = 0; position < kNumMidpointOrbs; ++position)
         EXPECT_DOUBLE_EQ(MidpointOrb(position), kTwoPi / 360.0 * (minutes[position] / 60.0)) << position;
-    EXPECT_DOUBLE_EQ(MidpointOrb(-1), MidpointOrb(kDefaultMidpointOrbPosition));
-    EXPECT_DOUBLE_EQ(MidpointOrb(8), MidpointOrb(kDefaultMidpointOrbPosition));
-    EXPECT_DOUBLE_EQ(MidpointOrb(kDefaultMidpointOrbPosition), Rad(0.5));
+    EXPECT_DOUBLE_EQ(MidpointOrb(-1), Rad(0.5));
+    EXPECT_DOUBLE_EQ(MidpointOrb(8), Rad(0.5));
 }
 
-TEST_F(MidpointTest, MiddleBodyBetweenTheOthersListedOnce)
+TEST_F(MidpointTest, MidpointTextTriesEachBodyAsTheMiddleAndTheOrbDecidesStrictly)
 {
-    // The three bodies are met once for each of their three pairs; the line appears once.
-    Place(kVenus, 10);
-    Place(kEarth, 20);
-    Place(kMars, 30);
-    int16_t count = -1;
-    EXPECT_EQ(Check(kOneDegree, false, count), "Midpoint: Ve-Ea-Ma\r\n");
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(Check(kOneDegree, true, count), "Venus-Earth-Mars\r\n");
-    EXPECT_EQ(count, 1);
-}
-
-TEST_F(MidpointTest, MidpointTextTriesEachBodyAsTheMiddle)
-{
-    Place(kVenus, 10);
-    Place(kEarth, 20);
-    Place(kMars, 30);
+    Place({{kVenus, 10}, {kEarth, 20}, {kMars, 30}});
     for (const auto& [a, b, c] : {std::array<int16_t, 3>{kEarth, kVenus, kMars}, {kVenus, kEarth, kMars},
                                   {kVenus, kMars, kEarth}, {kMars, kVenus, kEarth}})
-        EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, a, b, c, false), "Ve-Ea-Ma") << a << b << c;
-    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kMars, kEarth, kVenus, true), "Venus-Earth-Mars");
-}
+        EXPECT_EQ(Text(a, b, c), "Ve-Ea-Ma") << a << b << c;
+    EXPECT_EQ(Text(kMars, kEarth, kVenus, kOneDegree, true), "Venus-Earth-Mars");
 
-TEST_F(MidpointTest, OppositeMidpointCountsToo)
-{
-    Place(kMercury, 10);
-    Place(kJupiter, 30);
-    Place(kSaturn, 200.5);
-    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kMercury, kJupiter, kSaturn, false), "Me-Sa-Ju");
-    int16_t count = 0;
-    EXPECT_EQ(Check(kOneDegree, false, count), "Midpoint: Me-Sa-Ju\r\n");
-    EXPECT_EQ(count, 1);
-}
+    // The point opposite the midpoint counts too.
+    Place({{kMercury, 10}, {kJupiter, 30}, {kSaturn, 200.5}});
+    EXPECT_EQ(Text(kMercury, kJupiter, kSaturn), "Me-Sa-Ju");
 
-TEST_F(MidpointTest, TheOrbDecidesStrictly)
-{
-    Place(kEarth, 10);
-    Place(kMars, 30);
     struct Case {
         double middle;
         int16_t orbPosition;
@@ -100,45 +82,38 @@ TEST_F(MidpointTest, TheOrbDecidesStrictly)
     };
     const Case cases[] = {
         {20.9, kOneDegree, true}, {21.1, kOneDegree, false}, {21.1, 4, true},  // 1.5°
-        {19.95, 0, true},                                                      // 5'
-        {19.9, 0, false},        {22.9, 7, true},            {23.1, 7, false},  // 3°
+        {19.95, 0, true},         {19.9, 0, false},                            // 5'
+        {22.9, 7, true},          {23.1, 7, false},                            // 3°
     };
     for (const Case& c : cases) {
-        Place(kJupiter, c.middle);
-        EXPECT_EQ(MidpointText(astro, dblPos, c.orbPosition, kEarth, kJupiter, kMars, false).empty(), !c.found)
-            << c.middle << " " << c.orbPosition;
+        Place({{kEarth, 10}, {kMars, 30}, {kJupiter, c.middle}});
+        EXPECT_EQ(Text(kEarth, kJupiter, kMars, c.orbPosition).empty(), !c.found) << c.middle << " " << c.orbPosition;
     }
-}
 
-TEST_F(MidpointTest, NoMidpointWithoutThreeDistinctPositions)
-{
-    Place(kEarth, 10);
-    Place(kMars, 30);
-    Place(kJupiter, 20);
-    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kEarth, kJupiter, kPluto, false), "");  // Pluto has none
+    // No midpoint without three distinct positions.
+    Place({{kEarth, 10}, {kMars, 30}, {kJupiter, 20}, {kSaturn, 10}});
+    EXPECT_EQ(Text(kEarth, kJupiter, kPluto), "");  // Pluto has none
     dblPos[kPluto][0] = -100.0;
-    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kEarth, kJupiter, kPluto, false), "");
-    Place(kSaturn, 10);  // on Earth
-    EXPECT_EQ(MidpointText(astro, dblPos, kOneDegree, kEarth, kSaturn, kMars, false), "");
+    EXPECT_EQ(Text(kEarth, kJupiter, kPluto), "");
+    EXPECT_EQ(Text(kEarth, kSaturn, kMars), "");  // Saturn on Earth
 }
 
-TEST_F(MidpointTest, ConjunctionsAreLeftOut)
+TEST_F(MidpointTest, CheckListsEachTripleOnceAndLeavesConjunctionsOut)
 {
-    Place(kVenus, 10);
-    Place(kEarth, 20);
-    Place(kMars, 30);
+    // The three bodies are met once for each of their three pairs; the line appears once.
+    Place({{kVenus, 10}, {kEarth, 20}, {kMars, 30}});
     int16_t count = -1;
+    EXPECT_EQ(Check(kOneDegree, false, count), "Midpoint: Ve-Ea-Ma\r\n");
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(Check(kOneDegree, true, count), "Venus-Earth-Mars\r\n");
+    EXPECT_EQ(count, 1);
     // A conjunction orb of 12°: the middle body is conjunct both others.
     SetConjunctionOrb(12);
     EXPECT_EQ(Check(kOneDegree, false, count), "");
     EXPECT_EQ(count, 0);
 
     // Saturn opposite the midpoint of Mercury and Jupiter, which are 10° apart.
-    for (auto& row : dblPos)
-        row = {-1.0, -1.0};
-    Place(kMercury, 10);
-    Place(kJupiter, 20);
-    Place(kSaturn, 195);
+    Place({{kMercury, 10}, {kJupiter, 20}, {kSaturn, 195}});
     EXPECT_EQ(Check(kOneDegree, false, count), "");
     SetConjunctionOrb(8);
     EXPECT_EQ(Check(kOneDegree, false, count), "Midpoint: Me-Sa-Ju\r\n");
@@ -157,7 +132,7 @@ TEST_F(MidpointTest, CheckAgreesWithTheTripleTestOnRandomCharts)
                 for (int16_t p3 = 1; p3 <= kPluto; ++p3) {
                     if (conjunct(p1, p2) || p3 == p1 || p3 == p2 || conjunct(p3, p1) || conjunct(p3, p2))
                         continue;
-                    const std::string s = MidpointText(astro, dblPos, orbPosition, p1, p3, p2, false);
+                    const std::string s = Text(p1, p3, p2, orbPosition);
                     if (!s.empty() && text.find(s) == std::string::npos)
                         text += "Midpoint: " + s + "\r\n";
                 }
@@ -168,11 +143,10 @@ TEST_F(MidpointTest, CheckAgreesWithTheTripleTestOnRandomCharts)
     int found = 0;
     for (int chart = 0; chart < 400; ++chart) {
         for (int16_t body = kEarth; body <= kPluto; ++body)
-            Place(body, degrees(random));
+            dblPos[static_cast<size_t>(body)][0] = Rad(degrees(random));
         const auto orbPosition = static_cast<int16_t>(chart % kNumMidpointOrbs);
         int16_t count = 0;
-        const std::string text = Check(orbPosition, false, count);
-        EXPECT_EQ(text, expected(orbPosition)) << chart;
+        EXPECT_EQ(Check(orbPosition, false, count), expected(orbPosition)) << chart;
         found += count;
     }
     EXPECT_GT(found, 100);  // the charts did hold midpoints to compare
@@ -180,9 +154,7 @@ TEST_F(MidpointTest, CheckAgreesWithTheTripleTestOnRandomCharts)
 
 TEST_F(MidpointTest, HandsTheBodiesToARunLookingForMidpoints)
 {
-    Place(kVenus, 10);
-    Place(kEarth, 20);
-    Place(kMars, 30);
+    Place({{kVenus, 10}, {kEarth, 20}, {kMars, 30}});
     RunSearchState run;
     run.blnPlanetsSought = true;
     run.intAspectPatternToFind = kPatternMidpoint;

@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace orvane::core {
 namespace {
+
+using Chart = std::vector<std::pair<int16_t, double>>;  // bodies and their longitudes in degrees
 
 double Rad(double degrees)
 {
@@ -22,6 +25,19 @@ struct Orbs {
     int conjunction = 3, opposition = 3, square = 3, trine = 3, sextile = 3, semisextile = 2, quincunx = 2;
 };
 
+// A run looking for pattern `pattern` with the sought bodies `bodies` (0 for an empty box).
+RunSearchState SeekingRun(int16_t pattern, std::array<int16_t, 3> bodies)
+{
+    RunSearchState run;
+    run.blnPlanetsSought = true;
+    run.intAspectPatternToFind = pattern;
+    run.intSoughtPlanet = bodies;
+    run.intNumPlanetsSought = static_cast<int16_t>(std::count_if(bodies.begin(), bodies.end(), [](int16_t b) {
+        return b > 0;
+    }));
+    return run;
+}
+
 class PatternTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -29,8 +45,6 @@ protected:
         astro.InitializeAstroTables("/nonexistent-orvane-folder/");
         astro.intNumPlanets = kPluto;
         ASSERT_EQ(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
-        for (auto& row : dblPos)
-            row = {-1.0, -1.0};
         SetOrbs(Orbs{});
     }
 
@@ -41,12 +55,13 @@ protected:
                            {1, 1});
     }
 
-    void Place(int16_t body, double degrees) { dblPos[static_cast<size_t>(body)][0] = Rad(degrees); }
-
-    // A pattern line in the short form: "Kite: Ea-Ju-Ne-Ma (mean deviation 0°30')".
-    std::string Line(const std::string& name, const std::string& bodies, const std::string& meanDeviation) const
+    // Only the chart's bodies have positions; a negative longitude is stored as it is (no position).
+    void Place(const Chart& chart)
     {
-        return name + ": " + bodies + " (" + language.GetText(kTextMeanDeviation) + " " + meanDeviation + ")\r\n";
+        for (auto& row : dblPos)
+            row = {-1.0, -1.0};
+        for (const auto& [body, degrees] : chart)
+            dblPos[static_cast<size_t>(body)][0] = degrees < 0.0 ? degrees : Rad(degrees);
     }
 
     PatternFinder Finder(RunSearchState* run = nullptr) const { return PatternFinder(astro, dblPos, language, run); }
@@ -56,246 +71,136 @@ protected:
     text::Language language;
 };
 
-TEST_F(PatternTest, GrandTrineInBothNameFormsAndItsMeanDeviation)
+const Chart kKite{{kEarth, 0}, {kJupiter, 120}, {kNeptune, 240}, {kMars, 180}};
+const Chart kCross{{kVenus, 0}, {kEarth, 90}, {kSaturn, 180}, {kMars, 270}};
+
+// One finder over one chart, the aspect whose orb is 0 if any, and what the finder returns.
+struct FinderCase {
+    const char* name;
+    Chart bodies;
+    int16_t pattern;
+    bool fullNames;
+    std::string text;
+    int16_t count;
+    int16_t noOrb = 0;
+};
+
+// A pattern line in the short form: "Kite: Ea-Ju-Ne-Ma (mean deviation 0°30')".
+std::string L(const std::string& patternAndBodies, const std::string& meanDeviation)
 {
-    Place(kEarth, 0);
-    Place(kJupiter, 120);
-    Place(kNeptune, 240);
-    int16_t count = -1;
-    EXPECT_EQ(Finder().GrandTrine(false, count), Line("Grand trine", "Ea-Ju-Ne", "0°0'"));
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(Finder().GrandTrine(true, count), "Earth-Jupiter-Neptune\r\n");
-    EXPECT_EQ(count, 1);
-
-    // Deviations 1°, 0.5° and 0.5°: the mean of the three trines is 40'.
-    Place(kJupiter, 121);
-    Place(kNeptune, 240.5);
-    EXPECT_EQ(Finder().GrandTrine(false, count), Line("Grand trine", "Ea-Ju-Ne", "0°40'"));
-
-    // The trine switched off: no pattern at all, and the count starts from 0.
-    Orbs noTrine;
-    noTrine.trine = 0;
-    SetOrbs(noTrine);
-    count = 5;
-    EXPECT_EQ(Finder().GrandTrine(false, count), "");
-    EXPECT_EQ(count, 0);
+    return patternAndBodies + " (mean deviation " + meanDeviation + ")\r\n";
 }
 
-TEST_F(PatternTest, BodiesWithoutAPositionTakePartInNothing)
+TEST_F(PatternTest, EachFinderNamesItsBodiesInOrderWithTheMeanDeviation)
 {
-    Place(kEarth, 0);
-    Place(kJupiter, 120);
-    dblPos[kPluto][0] = -99.0;  // before the Pluto table; 240° is where it would complete the trine
-    int16_t count = -1;
-    EXPECT_EQ(Finder().GrandTrine(false, count), "");
-    EXPECT_EQ(count, 0);
-}
-
-TEST_F(PatternTest, KitePrintsTheTrineFromTheBodyOppositeItsTail)
-{
-    Place(kEarth, 0);
-    Place(kJupiter, 120);
-    Place(kNeptune, 240);
-    Place(kMars, 180);
-    int16_t count = 0;
-    EXPECT_EQ(Finder().Kite(false, count), Line("Kite", "Ea-Ju-Ne-Ma", "0°0'"));
-    EXPECT_EQ(count, 1);
-    int16_t trines = 0;
-    Finder().GrandTrine(false, trines);
-    EXPECT_EQ(trines, 1);
-
-    // The tail opposite Jupiter: the trine bodies are rotated to begin with Jupiter.
-    Place(kMars, 300);
-    EXPECT_EQ(Finder().Kite(true, count), "Jupiter-Neptune-Earth-Mars\r\n");
-    EXPECT_EQ(count, 1);
-
-    // 1° off in each of the tail's three aspects, none in the trines: 3° over six aspects.
-    Place(kMars, 301);
-    EXPECT_EQ(Finder().Kite(false, count), Line("Kite", "Ju-Ne-Ea-Ma", "0°30'"));
-}
-
-TEST_F(PatternTest, RectangleIsListedOnceThoughMetFromBothOppositions)
-{
-    // Oppositions Earth–Mars and Venus–Jupiter; the indices let the search meet it from both.
-    Place(kEarth, 0);
-    Place(kJupiter, 60);
-    Place(kMars, 180);
-    Place(kVenus, 240);
-    int16_t count = 0;
-    EXPECT_EQ(Finder().Rectangle(false, count), Line("Rectangle", "Ea-Ma-Ve-Ju", "0°0'"));
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(Finder().Rectangle(true, count), "Earth-Mars-Venus-Jupiter\r\n");
-    EXPECT_EQ(count, 1);
-
-    // Jupiter 1° off in its sextile, trine and opposition.
-    Place(kJupiter, 61);
-    EXPECT_EQ(Finder().Rectangle(false, count), Line("Rectangle", "Ea-Ma-Ve-Ju", "0°30'"));
-
-    // A rectangle whose indices increase round both oppositions is not met by the search at all.
-    for (auto& row : dblPos)
-        row = {-1.0, -1.0};
-    Place(kEarth, 0);
-    Place(kMercury, 60);
-    Place(kVenus, 180);
-    Place(kMars, 240);
-    EXPECT_EQ(Finder().Rectangle(false, count), "");
-    EXPECT_EQ(count, 0);
-}
-
-TEST_F(PatternTest, TSquareHasItsApexInTheMiddle)
-{
-    Place(kMercury, 10);
-    Place(kSaturn, 190);
-    Place(kJupiter, 101);
-    int16_t count = 0;
-    EXPECT_EQ(Finder().TSquare(false, count), Line("T-square", "Me-Ju-Sa", "0°40'"));
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(Finder().TSquare(true, count), "Mercury-Jupiter-Saturn\r\n");
-}
-
-TEST_F(PatternTest, GrandCrossGoesRoundTheCircleAndLeavesTheTSquares)
-{
-    Place(kVenus, 0);
-    Place(kEarth, 90);
-    Place(kSaturn, 180);
-    Place(kMars, 270);
-    int16_t count = 0;
-    EXPECT_EQ(Finder().GrandCross(false, count), Line("Grand cross", "Ea-Ve-Ma-Sa", "0°0'"));
-    EXPECT_EQ(count, 1);
-
-    // Each opposition with each of the two other bodies as apex.
-    EXPECT_EQ(Finder().TSquare(false, count), Line("T-square", "Ea-Ve-Ma", "0°0'") + Line("T-square", "Ea-Sa-Ma", "0°0'") +
-                                                  Line("T-square", "Ve-Ea-Sa", "0°0'") + Line("T-square", "Ve-Ma-Sa", "0°0'"));
-    EXPECT_EQ(count, 4);
-
-    // Mars 1.5° off: opposition to Earth and squares to Venus and Saturn, 4.5° over six aspects.
-    Place(kMars, 271.5);
-    EXPECT_EQ(Finder().GrandCross(false, count), Line("Grand cross", "Ea-Ve-Ma-Sa", "0°45'"));
-
-    // Mercury has both its square partners above it but Earth opposite: the cross is still listed once.
-    for (auto& row : dblPos)
-        row = {-1.0, -1.0};
-    Place(kEarth, 270);
-    Place(kMercury, 90);
-    Place(kVenus, 0);
-    Place(kMars, 180);
-    EXPECT_EQ(Finder().GrandCross(true, count), "Earth-Venus-Mercury-Mars\r\n");
-    EXPECT_EQ(count, 1);
-}
-
-TEST_F(PatternTest, YodAndYodKite)
-{
-    Place(kEarth, 0);
-    Place(kMercury, 60);
-    Place(kJupiter, 210);
-    int16_t count = 0;
-    EXPECT_EQ(Finder().Yod(false, count), Line("Yod", "Ea-Ju-Me", "0°0'"));
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(Finder().YodKite(false, count), "");
-    EXPECT_EQ(count, 0);
-
-    // Mars opposite the apex and semisextile to both feet, 0.5° off in each: 1.5° over six aspects.
-    Place(kMars, 30.5);
-    EXPECT_EQ(Finder().YodKite(false, count), Line("Yod-kite", "Ea-Ju-Me-Ma", "0°15'"));
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(Finder().YodKite(true, count), "Earth-Jupiter-Mercury-Mars\r\n");
-}
-
-TEST_F(PatternTest, TrapeziumBeginsWithItsOpposition)
-{
-    Place(kEarth, 0);
-    Place(kMercury, 60);
-    Place(kVenus, 121);
-    Place(kMars, 180);
-    int16_t count = 0;
-    // Venus 1° off in its trine to Earth and its sextiles to Mercury and Mars.
-    EXPECT_EQ(Finder().Trapezium(false, count), Line("Trapezium", "Ea-Ma-Ve-Me", "0°30'"));
-    EXPECT_EQ(count, 1);
-
-    // The body at 180° now has the lower index, so it comes first.
-    Place(kEarth, 180);
-    Place(kMercury, 0);
-    Place(kVenus, 60);
-    Place(kMars, 120);
-    EXPECT_EQ(Finder().Trapezium(true, count), "Earth-Mercury-Venus-Mars\r\n");
-    EXPECT_EQ(count, 1);
-}
-
-TEST_F(PatternTest, StelliumsOfEverySize)
-{
-    Place(kEarth, 10);
-    Place(kMercury, 11);
-    Place(kVenus, 12);
-    Place(kMars, 13);
-    int16_t count = -1;
-    // Pair deviations 1, 2, 3, 1, 2, 1: 10° over six conjunctions.
-    EXPECT_EQ(Finder().Stellium(4, false, count), Line("4-Stellium", "Ea-Me-Ve-Ma", "1°40'"));
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(Finder().Stellium(3, false, count),
-              Line("3-Stellium", "Ea-Me-Ve", "1°20'") + Line("3-Stellium", "Ea-Me-Ma", "2°0'") +
-                  Line("3-Stellium", "Ea-Ve-Ma", "2°0'") + Line("3-Stellium", "Me-Ve-Ma", "1°20'"));
-    EXPECT_EQ(count, 4);
-    EXPECT_EQ(Finder().Stellium(5, false, count), "");
-    EXPECT_EQ(count, 0);
-    EXPECT_EQ(Finder().Find(kPattern4Stellium, true, count), "Earth-Mercury-Venus-Mars\r\n");
-
-    Place(kJupiter, 10.5);
-    Place(kSaturn, 11.5);
-    EXPECT_EQ(Finder().Stellium(6, true, count), "Earth-Mercury-Venus-Mars-Jupiter-Saturn\r\n");
-    EXPECT_EQ(count, 1);
+    const Chart trine{{kEarth, 0}, {kJupiter, 120}, {kNeptune, 240}}, kite = kKite, cross = kCross,
+        rectangle{{kEarth, 0}, {kJupiter, 60}, {kMars, 180}, {kVenus, 240}},
+        yod{{kEarth, 0}, {kMercury, 60}, {kJupiter, 210}},
+        stellium{{kEarth, 10}, {kMercury, 11}, {kVenus, 12}, {kMars, 13}},
+        sextile{{kEarth, 0}, {kMercury, 60}, {kVenus, 120}, {kMars, 180}, {kJupiter, 240}, {kSaturn, 300}};
+    const auto with = [](Chart bodies, std::pair<int16_t, double> more) {
+        bodies.push_back(more);
+        return bodies;
+    };
+    const FinderCase cases[] = {
+        {"grand trine", trine, kPatternGrandTrine, false, L("Grand trine: Ea-Ju-Ne", "0°0'"), 1},
+        {"grand trine, full names", trine, kPatternGrandTrine, true, "Earth-Jupiter-Neptune\r\n", 1},
+        // Deviations 1°, 0.5° and 0.5°: the mean of the three trines is 40'.
+        {"grand trine off exactness", {{kEarth, 0}, {kJupiter, 121}, {kNeptune, 240.5}}, kPatternGrandTrine, false,
+         L("Grand trine: Ea-Ju-Ne", "0°40'"), 1},
+        {"grand trine, trine switched off", trine, kPatternGrandTrine, false, "", 0, kTrine},
+        // Pluto before its table, where it would complete the trine.
+        {"no position", {{kEarth, 0}, {kJupiter, 120}, {kPluto, -99.0}}, kPatternGrandTrine, false, "", 0},
+        {"kite", kite, kPatternKite, false, L("Kite: Ea-Ju-Ne-Ma", "0°0'"), 1},
+        {"grand trine of a kite", kite, kPatternGrandTrine, false, L("Grand trine: Ea-Ju-Ne", "0°0'"), 1},
+        // The tail opposite Jupiter: the trine bodies are rotated to begin with Jupiter.
+        {"kite, tail opposite Jupiter", with(trine, {kMars, 300}), kPatternKite, true,
+         "Jupiter-Neptune-Earth-Mars\r\n", 1},
+        // 1° off in each of the tail's three aspects, none in the trines: 3° over six aspects.
+        {"kite, tail off", with(trine, {kMars, 301}), kPatternKite, false, L("Kite: Ju-Ne-Ea-Ma", "0°30'"), 1},
+        // Oppositions Earth–Mars and Venus–Jupiter; the indices let the search meet it from both.
+        {"rectangle", rectangle, kPatternRectangle, false, L("Rectangle: Ea-Ma-Ve-Ju", "0°0'"), 1},
+        {"rectangle, full names", rectangle, kPatternRectangle, true, "Earth-Mars-Venus-Jupiter\r\n", 1},
+        {"rectangle, Jupiter off", {{kEarth, 0}, {kJupiter, 61}, {kMars, 180}, {kVenus, 240}}, kPatternRectangle,
+         false, L("Rectangle: Ea-Ma-Ve-Ju", "0°30'"), 1},
+        // A rectangle whose indices increase round both oppositions is not met by the search at all.
+        {"rectangle not met", {{kEarth, 0}, {kMercury, 60}, {kVenus, 180}, {kMars, 240}}, kPatternRectangle, false,
+         "", 0},
+        {"T-square", {{kMercury, 10}, {kSaturn, 190}, {kJupiter, 101}}, kPatternTSquare, false,
+         L("T-square: Me-Ju-Sa", "0°40'"), 1},
+        {"T-square, full names", {{kMercury, 10}, {kSaturn, 190}, {kJupiter, 101}}, kPatternTSquare, true,
+         "Mercury-Jupiter-Saturn\r\n", 1},
+        {"grand cross", cross, kPatternGrandCross, false, L("Grand cross: Ea-Ve-Ma-Sa", "0°0'"), 1},
+        // Each opposition with each of the two other bodies as apex: no T-square is suppressed by the cross.
+        {"T-squares of a grand cross", cross, kPatternTSquare, false,
+         L("T-square: Ea-Ve-Ma", "0°0'") + L("T-square: Ea-Sa-Ma", "0°0'") + L("T-square: Ve-Ea-Sa", "0°0'") +
+             L("T-square: Ve-Ma-Sa", "0°0'"),
+         4},
+        // Mars 1.5° off: opposition to Earth and squares to Venus and Saturn, 4.5° over six aspects.
+        {"grand cross, Mars off", {{kVenus, 0}, {kEarth, 90}, {kSaturn, 180}, {kMars, 271.5}}, kPatternGrandCross,
+         false, L("Grand cross: Ea-Ve-Ma-Sa", "0°45'"), 1},
+        // Mercury has both its square partners above it but Earth opposite: the cross is still listed once.
+        {"grand cross round the circle", {{kEarth, 270}, {kMercury, 90}, {kVenus, 0}, {kMars, 180}},
+         kPatternGrandCross, true, "Earth-Venus-Mercury-Mars\r\n", 1},
+        {"yod", yod, kPatternYod, false, L("Yod: Ea-Ju-Me", "0°0'"), 1},
+        {"yod without kite", yod, kPatternYodKite, false, "", 0},
+        // Mars opposite the apex and semisextile to both feet, 0.5° off in each: 1.5° over six aspects.
+        {"yod-kite", with(yod, {kMars, 30.5}), kPatternYodKite, false, L("Yod-kite: Ea-Ju-Me-Ma", "0°15'"), 1},
+        {"yod-kite, full names", with(yod, {kMars, 30.5}), kPatternYodKite, true, "Earth-Jupiter-Mercury-Mars\r\n", 1},
+        // Venus 1° off in its trine to Earth and its sextiles to Mercury and Mars.
+        {"trapezium", {{kEarth, 0}, {kMercury, 60}, {kVenus, 121}, {kMars, 180}}, kPatternTrapezium, false,
+         L("Trapezium: Ea-Ma-Ve-Me", "0°30'"), 1},
+        // The body at 180° now has the lower index, so it comes first.
+        {"trapezium from the lower index", {{kEarth, 180}, {kMercury, 0}, {kVenus, 60}, {kMars, 120}},
+         kPatternTrapezium, true, "Earth-Mercury-Venus-Mars\r\n", 1},
+        // Pair deviations 1, 2, 3, 1, 2, 1: 10° over six conjunctions.
+        {"4-stellium", stellium, kPattern4Stellium, false, L("4-Stellium: Ea-Me-Ve-Ma", "1°40'"), 1},
+        {"4-stellium, full names", stellium, kPattern4Stellium, true, "Earth-Mercury-Venus-Mars\r\n", 1},
+        {"3-stelliums within a 4-stellium", stellium, kPattern3Stellium, false,
+         L("3-Stellium: Ea-Me-Ve", "1°20'") + L("3-Stellium: Ea-Me-Ma", "2°0'") + L("3-Stellium: Ea-Ve-Ma", "2°0'") +
+             L("3-Stellium: Me-Ve-Ma", "1°20'"),
+         4},
+        {"no 5-stellium", stellium, kPattern5Stellium, false, "", 0},
+        {"6-stellium", with(with(stellium, {kJupiter, 10.5}), {kSaturn, 11.5}), kPattern6Stellium, true,
+         "Earth-Mercury-Venus-Mars-Jupiter-Saturn\r\n", 1},
+        {"midpoints are not one of the thirteen finders", stellium, kPatternMidpoint, false, "", 0},
+        // Six sextiles between two trines; the line has no mean deviation.
+        {"grand sextile", sextile, kPatternGrandSextile, false, "Grand sextile: Ea-Ve-Ju-Me-Ma-Sa\r\n", 1},
+        {"grand sextile, full names", sextile, kPatternGrandSextile, true,
+         "Earth-Venus-Jupiter-Mercury-Mars-Saturn\r\n", 1},
+        {"grand trines of a grand sextile", sextile, kPatternGrandTrine, false,
+         L("Grand trine: Ea-Ve-Ju", "0°0'") + L("Grand trine: Me-Ma-Sa", "0°0'"), 2},
+        {"grand sextile without sextiles", sextile, kPatternGrandSextile, false, "", 0, kSextile},
+        // Two trines 30° apart have no sextile between them.
+        {"two trines 30° apart", {{kEarth, 0}, {kMercury, 30}, {kVenus, 120}, {kMars, 150}, {kJupiter, 240},
+                                  {kSaturn, 270}},
+         kPatternGrandSextile, false, "", 0},
+    };
+    for (const FinderCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Place(c.bodies);
+        Orbs orbs;
+        if (c.noOrb == kTrine)
+            orbs.trine = 0;
+        if (c.noOrb == kSextile)
+            orbs.sextile = 0;
+        SetOrbs(orbs);
+        int16_t count = 99;
+        EXPECT_EQ(Finder().Find(c.pattern, c.fullNames, count), c.text);
+        EXPECT_EQ(count, c.count);
+    }
+    int16_t count = 99;
     EXPECT_EQ(Finder().Stellium(2, false, count), "");
     EXPECT_EQ(count, 0);
-    count = 3;
-    EXPECT_EQ(Finder().Find(kPatternMidpoint, false, count), "");  // not one of the thirteen finders
-    EXPECT_EQ(count, 0);
-}
-
-TEST_F(PatternTest, GrandSextileNeedsSixSextilesBetweenTwoTrines)
-{
-    Place(kEarth, 0);
-    Place(kMercury, 60);
-    Place(kVenus, 120);
-    Place(kMars, 180);
-    Place(kJupiter, 240);
-    Place(kSaturn, 300);
-    int16_t count = 0;
-    EXPECT_EQ(Finder().GrandSextile(false, count), "Grand sextile: Ea-Ve-Ju-Me-Ma-Sa\r\n");
-    EXPECT_EQ(count, 1);
-    EXPECT_EQ(Finder().GrandSextile(true, count), "Earth-Venus-Jupiter-Mercury-Mars-Saturn\r\n");
-    int16_t trines = 0;
-    Finder().GrandTrine(false, trines);
-    EXPECT_EQ(trines, 2);
-
-    // Without sextiles the two trines stay two trines.
-    Orbs noSextile;
-    noSextile.sextile = 0;
-    SetOrbs(noSextile);
-    EXPECT_EQ(Finder().GrandSextile(false, count), "");
-    EXPECT_EQ(count, 0);
-
-    // Two trines 30° apart have no sextile between them.
-    SetOrbs(Orbs{});
-    Place(kMercury, 30);
-    Place(kMars, 150);
-    Place(kSaturn, 270);
-    EXPECT_EQ(Finder().GrandSextile(false, count), "");
-    Finder().GrandTrine(false, trines);
-    EXPECT_EQ(trines, 2);
 }
 
 TEST_F(PatternTest, SummaryFollowsComputesOrderAndLargestStelliumWins)
 {
     // A kite (so also a grand trine) and, away from it, four bodies in conjunction.
-    Place(kEarth, 0);
-    Place(kJupiter, 120);
-    Place(kNeptune, 240);
-    Place(kMars, 180);
-    Place(kMercury, 45);
-    Place(kVenus, 46);
-    Place(kSaturn, 47);
-    Place(kUranus, 46.5);
+    Chart chart = kKite;
+    chart.insert(chart.end(), {{kMercury, 45}, {kVenus, 46}, {kSaturn, 47}, {kUranus, 46.5}});
+    Place(chart);
     const auto findings = FindAllPatterns(Finder(), false, 3);
-
     std::vector<int16_t> asked;
     for (const auto& f : findings)
         asked.push_back(f.patternIndex);
@@ -307,12 +212,8 @@ TEST_F(PatternTest, SummaryFollowsComputesOrderAndLargestStelliumWins)
     const std::string summary = PatternSummary(findings, intPatternCount);
     EXPECT_EQ(summary, findings[0].text + "\r\n" + findings[1].text + "\r\n" + findings[10].text + "\r\n" +
                            findings[12].text);
-    EXPECT_NE(summary.find("Grand trine: Ea-Ju-Ne"), std::string::npos);
-    EXPECT_NE(summary.find("Kite: Ea-Ju-Ne-Ma"), std::string::npos);
-    EXPECT_NE(summary.find("4-Stellium: Me-Ve-Sa-Ur"), std::string::npos);
-    EXPECT_NE(summary.find("Midpoint: "), std::string::npos);
-    EXPECT_EQ(summary.find("3-Stellium"), std::string::npos);
-
+    for (const char* part : {"Grand trine: Ea-Ju-Ne", "Kite: Ea-Ju-Ne-Ma", "4-Stellium: Me-Ve-Sa-Ur", "Midpoint: "})
+        EXPECT_NE(summary.find(part), std::string::npos) << part;
     EXPECT_EQ(intPatternCount[kPatternGrandTrine], 1);
     EXPECT_EQ(intPatternCount[kPatternKite], 1);
     EXPECT_EQ(intPatternCount[kPattern4Stellium], 1);
@@ -321,21 +222,16 @@ TEST_F(PatternTest, SummaryFollowsComputesOrderAndLargestStelliumWins)
     EXPECT_EQ(intPatternCount[kPatternYod], 7);
     EXPECT_EQ(intPatternCount[kPattern5Stellium], 7);
     EXPECT_EQ(intPatternCount[kPatternMidpoint], findings.back().count);
-}
 
-TEST_F(PatternTest, SmallestStelliumAskedOnlyWhenNoLargerOneFound)
-{
-    Place(kEarth, 10);
-    Place(kMercury, 11);
-    Place(kVenus, 12);
-    const auto findings = FindAllPatterns(Finder(), true, 3);
-    ASSERT_EQ(findings.size(), 14u);
-    EXPECT_EQ(findings[11].patternIndex, kPattern3Stellium);
-    EXPECT_EQ(findings[11].text, "Earth-Mercury-Venus\r\n");
-    std::array<int16_t, kNumPatterns> intPatternCount{};
-    PatternSummary(findings, intPatternCount);
+    // The smallest stellium is asked only when no larger one was found.
+    Place({{kEarth, 10}, {kMercury, 11}, {kVenus, 12}});
+    const auto three = FindAllPatterns(Finder(), true, 3);
+    ASSERT_EQ(three.size(), 14u);
+    EXPECT_EQ(three[11].patternIndex, kPattern3Stellium);
+    EXPECT_EQ(three[11].text, "Earth-Mercury-Venus\r\n");
+    intPatternCount.fill(0);
+    PatternSummary(three, intPatternCount);
     EXPECT_EQ(intPatternCount[kPattern3Stellium], 1);
-    EXPECT_EQ(intPatternCount[kPattern4Stellium], 0);
 }
 
 TEST_F(PatternTest, CountsAgreeWithThePairwiseAspectTestOnRandomCharts)
@@ -349,7 +245,7 @@ TEST_F(PatternTest, CountsAgreeWithThePairwiseAspectTestOnRandomCharts)
     };
     for (int chart = 0; chart < 300; ++chart) {
         for (int16_t body = kEarth; body <= kPluto; ++body)
-            Place(body, degrees(random));
+            dblPos[static_cast<size_t>(body)][0] = Rad(degrees(random));
         int16_t trines = 0, tSquares = 0, stelliums = 0, yods = 0;
         for (int16_t p1 = 1; p1 <= kPluto; ++p1)
             for (int16_t p2 = p1 + 1; p2 <= kPluto; ++p2)
@@ -385,12 +281,10 @@ TEST(PatternNames, RunNamesMatchThePatternIndexInAnyCase)
         EXPECT_EQ(PatternNameIndex(kRunPatternName[static_cast<size_t>(i)]), i);
         EXPECT_EQ(PatternNameIndex(tables.strPatternName[static_cast<size_t>(i)]), i);
     }
-    EXPECT_EQ(PatternNameIndex("3-stellium"), kPattern3Stellium);
     EXPECT_EQ(PatternNameIndex("GRAND SEXTILE"), kPatternGrandSextile);
     EXPECT_EQ(PatternNameIndex("Grand"), -1);
     EXPECT_EQ(PatternNameIndex(""), -1);
     EXPECT_EQ(StelliumPatternIndex(6), kPattern6Stellium);
-    EXPECT_EQ(StelliumPatternIndex(3), kPattern3Stellium);
 }
 
 TEST(RunRecord, SoughtBodiesAmongThePatternsBodies)
@@ -408,20 +302,14 @@ TEST(RunRecord, SoughtBodiesAmongThePatternsBodies)
     for (const Case& c : cases)
         EXPECT_EQ(IsSoughtBody(c.x, c.b[0], c.b[1], c.b[2], c.b[3], c.b[4], c.b[5]), c.sought) << c.x;
 
-    RunSearchState run;
-    run.intAspectPatternToFind = kPattern3Stellium;
-    run.intSoughtPlanet = {kMars, 0, kSaturn};
-    run.intNumPlanetsSought = 2;
+    RunSearchState run = SeekingRun(kPattern3Stellium, {kMars, 0, kSaturn});
     run.intNumPlanetsFound = 9;
-
     RecordPatternForRun(run, "Grand trine", 3, kMars, kSaturn, kEarth, 0, 0, 0);  // another pattern: ignored
     EXPECT_EQ(run.intNumPlanetsFound, 9);
     EXPECT_FALSE(run.blnSoughtPlanetsFound);
-
     RecordPatternForRun(run, "3-stellium", 3, kEarth, kMars, kVenus, 0, 0, 0);
     EXPECT_EQ(run.intNumPlanetsFound, 1);
     EXPECT_FALSE(run.blnSoughtPlanetsFound);
-
     RecordPatternForRun(run, "3-stellium", 3, kSaturn, kEarth, kMars, 0, 0, 0);
     EXPECT_EQ(run.intNumPlanetsFound, 2);
     EXPECT_TRUE(run.blnSoughtPlanetsFound);
@@ -429,56 +317,35 @@ TEST(RunRecord, SoughtBodiesAmongThePatternsBodies)
 
 TEST_F(PatternTest, FindersHandTheirPatternsToARunLookingForBodies)
 {
-    Place(kEarth, 0);
-    Place(kJupiter, 120);
-    Place(kNeptune, 240);
-    Place(kMars, 180);
-
-    RunSearchState run;
-    run.blnPlanetsSought = true;
-    run.intAspectPatternToFind = kPatternKite;
-    run.intSoughtPlanet = {kMars, kJupiter, 0};
-    run.intNumPlanetsSought = 2;
+    Place(kKite);
+    RunSearchState run = SeekingRun(kPatternKite, {kMars, kJupiter, 0});
     int16_t count = 0;
     Finder(&run).Kite(false, count);
     EXPECT_EQ(run.intNumPlanetsFound, 2);
     EXPECT_TRUE(run.blnSoughtPlanetsFound);
 
     // Saturn is not in the kite.
-    run.blnSoughtPlanetsFound = false;
-    run.intSoughtPlanet = {kMars, 0, kSaturn};
+    run = SeekingRun(kPatternKite, {kMars, 0, kSaturn});
     Finder(&run).Kite(false, count);
     EXPECT_EQ(run.intNumPlanetsFound, 1);
     EXPECT_FALSE(run.blnSoughtPlanetsFound);
 
-    // Another pattern than the one sought leaves the record alone.
+    // Another pattern than the one sought leaves the record alone; so does a run without sought bodies.
     run.intNumPlanetsFound = 9;
     Finder(&run).GrandTrine(false, count);
     EXPECT_EQ(run.intNumPlanetsFound, 9);
-
-    // Without sought bodies nothing is handed over.
     run.blnPlanetsSought = false;
     Finder(&run).Kite(false, count);
     EXPECT_EQ(run.intNumPlanetsFound, 9);
-}
 
-TEST_F(PatternTest, ARunKeepsTheFirstPatternThatInvolvedItsBodies)
-{
-    // A grand cross: four T-squares; Earth is in the first three, not in the last (Venus–Mars–Saturn).
-    Place(kVenus, 0);
-    Place(kEarth, 90);
-    Place(kSaturn, 180);
-    Place(kMars, 270);
-    RunSearchState run;
-    run.blnPlanetsSought = true;
-    run.intAspectPatternToFind = kPatternTSquare;
-    run.intSoughtPlanet = {0, kEarth, 0};
-    run.intNumPlanetsSought = 1;
-    int16_t count = 0;
+    // A grand cross holds four T-squares; Earth is in the first three, not in the last (Venus–Mars–Saturn).
+    // The T-squares after the first that involved Earth are not examined.
+    Place(kCross);
+    run = SeekingRun(kPatternTSquare, {0, kEarth, 0});
     Finder(&run).TSquare(false, count);
     EXPECT_EQ(count, 4);
     EXPECT_TRUE(run.blnSoughtPlanetsFound);
-    EXPECT_EQ(run.intNumPlanetsFound, 1);  // the T-squares after the first were not examined
+    EXPECT_EQ(run.intNumPlanetsFound, 1);
 }
 
 TEST_F(PatternTest, EveryFinderHandsAllItsBodiesToTheRun)
@@ -486,31 +353,23 @@ TEST_F(PatternTest, EveryFinderHandsAllItsBodiesToTheRun)
     // For each pattern: a chart that holds it, and its last printed body as the one sought.
     struct Case {
         int16_t pattern;
-        std::vector<std::pair<int16_t, double>> bodies;
+        Chart bodies;
         int16_t lastBody;
     };
-    const std::vector<Case> cases{
+    const Case cases[] = {
         {kPatternGrandTrine, {{kEarth, 0}, {kJupiter, 120}, {kNeptune, 240}}, kNeptune},
         {kPatternRectangle, {{kEarth, 0}, {kJupiter, 60}, {kMars, 180}, {kVenus, 240}}, kJupiter},
-        {kPatternGrandCross, {{kVenus, 0}, {kEarth, 90}, {kSaturn, 180}, {kMars, 270}}, kSaturn},
+        {kPatternGrandCross, kCross, kSaturn},
         {kPatternYod, {{kEarth, 0}, {kMercury, 60}, {kJupiter, 210}}, kMercury},
         {kPatternYodKite, {{kEarth, 0}, {kMercury, 60}, {kJupiter, 210}, {kMars, 30}}, kMars},
         {kPatternTrapezium, {{kEarth, 0}, {kMercury, 60}, {kVenus, 120}, {kMars, 180}}, kMercury},
         {kPattern5Stellium, {{kEarth, 0}, {kMercury, 1}, {kVenus, 2}, {kMars, 0.5}, {kUranus, 1.5}}, kUranus},
         {kPatternGrandSextile,
-         {{kEarth, 0}, {kMercury, 60}, {kVenus, 120}, {kMars, 180}, {kJupiter, 240}, {kSaturn, 300}},
-         kSaturn},
+         {{kEarth, 0}, {kMercury, 60}, {kVenus, 120}, {kMars, 180}, {kJupiter, 240}, {kSaturn, 300}}, kSaturn},
     };
     for (const Case& c : cases) {
-        for (auto& row : dblPos)
-            row = {-1.0, -1.0};
-        for (const auto& [body, degrees] : c.bodies)
-            Place(body, degrees);
-        RunSearchState run;
-        run.blnPlanetsSought = true;
-        run.intAspectPatternToFind = c.pattern;
-        run.intSoughtPlanet = {c.lastBody, 0, 0};
-        run.intNumPlanetsSought = 1;
+        Place(c.bodies);
+        RunSearchState run = SeekingRun(c.pattern, {c.lastBody, 0, 0});
         int16_t count = 0;
         Finder(&run).Find(c.pattern, false, count);
         EXPECT_GE(count, 1) << c.pattern;

@@ -7,8 +7,8 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
 #include <string>
+#include <tuple>
 
 namespace orvane::datetime {
 namespace {
@@ -70,10 +70,11 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
         const char* cleaned;
     };
     for (const Case& c : {Case{"20a0-5", "2005"}, Case{"-44", "44"}, Case{"+7", "7"}, Case{" 1 9 9 9 ", "1999"},
-                          Case{"abc", ""}, Case{"", ""}, Case{"--3", "3"}, Case{"2ü0ß0", "200"}}) {
+                          Case{"abc", ""}, Case{"2ü0ß0", "200"}})
         EXPECT_EQ(SanitizeInteger(c.typed, false, false), c.cleaned) << c.typed;
-        // The conversion cleans the year box itself, whether or not the row converts.
-        MainModel model = StartedModel();
+    // The conversion cleans the year box itself, whether or not the row converts.
+    MainModel model = StartedModel();
+    for (const Case& c : {Case{"20a0-5", "2005"}, Case{"abc", ""}}) {
         SetRow(model, 1, c.typed, 1, 1);
         InputDateToAJDate(model, 1);
         EXPECT_EQ(model.txbYearCE[1], c.cleaned) << c.typed;
@@ -104,13 +105,10 @@ TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)
         {"02799", 12, 31, 0},  // leading zeros do not make a year too long
         {"1", 1, 1, 0},
         {"0", 1, 1, kDateTooEarly},
-        {"0000", 6, 1, kDateTooEarly},
         {"2000", 2, 29, 0},
         {"1900", 2, 29, kDateInvalid},
-        {"2001", 2, 31, kDateInvalid},
         {"2001", 4, 31, kDateInvalid},
         {"", 1, 1, kDateIncomplete},
-        {"x", 1, 1, kDateIncomplete},
         {"2000", 0, 1, kDateIncomplete},
         {"2000", 1, 0, kDateIncomplete},
         {"0", 0, 1, kDateIncomplete},  // an incomplete row is reported before its year
@@ -151,7 +149,6 @@ TEST(InputDateToAJDate, ZonesAndHalfHours)
 
     SetRow(model, 0, "2000", 1, 1, HourPosition(12, 0), ZonePosition(60));
     EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), 2451545.0 - 1.0 / 24);
-    EXPECT_NEAR(InputDateToAJDate(model, 0), 2451544.958333, 1e-6);
     // The local day number ignores the zone and counts from midnight.
     EXPECT_DOUBLE_EQ(InputDateToLocalDayNumber(model, 0), 2451545.5);
 
@@ -169,9 +166,7 @@ TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
 
     SetRow(model, 1, "2000", 1, 1);  // no half hour, no zone
     EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 1), 2451545.0 - 1.0 / 24);
-    EXPECT_EQ(model.cboHour[1].ListIndex(), 25);
-    EXPECT_EQ(model.cboHour[1].Text(), "12:00");
-    EXPECT_EQ(model.cboTimezone[1].Text(), "GMT+1:00");
+    EXPECT_EQ(model.cboHour[1].Text() + " " + model.cboTimezone[1].Text(), "12:00 GMT+1:00");
 
     // Lists without a selection at all count as empty too.
     SetRow(model, 1, "2000", 1, 1, -1, -1);
@@ -215,10 +210,9 @@ TEST(RoundToHalfHour, NearestHalfHourAQuarterPastRoundsDown)
         int minutes;          // local time after midnight of day 2451545
         int expectedMinutes;  // may reach into the next day
     };
-    for (const Case& c : {Case{0, 0}, Case{10 * 60, 10 * 60}, Case{10 * 60 + 15, 10 * 60},
-                          Case{10 * 60 + 16, 10 * 60 + 30}, Case{10 * 60 + 44, 10 * 60 + 30},
-                          Case{10 * 60 + 46, 11 * 60}, Case{14, 0}, Case{23 * 60 + 45, 23 * 60 + 30},
-                          Case{23 * 60 + 46, 24 * 60}, Case{23 * 60 + 50, 24 * 60}, Case{23 * 60 + 59, 24 * 60}}) {
+    for (const Case& c : {Case{0, 0}, Case{14, 0}, Case{10 * 60 + 15, 10 * 60}, Case{10 * 60 + 16, 10 * 60 + 30},
+                          Case{10 * 60 + 44, 10 * 60 + 30}, Case{10 * 60 + 46, 11 * 60}, Case{23 * 60 + 45, 23 * 60 + 30},
+                          Case{23 * 60 + 50, 24 * 60}}) {
         double x = 2451545 + c.minutes / 1440.0;
         RoundToHalfHour(x);
         EXPECT_NEAR(x, 2451545 + c.expectedMinutes / 1440.0, 1e-9) << c.minutes;
@@ -233,16 +227,12 @@ TEST(TimeOfDayText, ClockTexts)
 {
     EXPECT_EQ(TimeOfDayText(0.5, false), "12:00");
     EXPECT_EQ(TimeOfDayText(0.5, true), "12:00:00");
-    EXPECT_EQ(TimeOfDayText(0.0, true), "00:00:00");
     EXPECT_EQ(TimeOfDayText(1.0, false), "XX:XX:XX");
     EXPECT_EQ(TimeOfDayText(-0.25, false), "XX:XX:XX");
     EXPECT_EQ(TimeOfDayText(std::nan(""), true), "XX:XX:XX");
-    EXPECT_EQ(TimeOfDayText(std::numeric_limits<double>::infinity(), true), "XX:XX:XX");
     // A time computed a hair below a whole second is written with that second.
     EXPECT_EQ(TimeOfDayText((10 * 3600 + 15 * 60 + 7) / 86400.0 - 1e-12, true), "10:15:07");
-    EXPECT_EQ(TimeOfDayText(23.5 / 24, false), "23:30");
     EXPECT_EQ(TimeOfDayText(0.999999999999, true), "23:59:59");
-    EXPECT_EQ(TimeOfDayText(1.0 / 48, false), "00:30");
 }
 
 TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
@@ -259,12 +249,10 @@ TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
     const Case cases[] = {
         {{2000, 1, 5, 10, 16, 0}, -3600, "2000", 1, 5, "10:30", "GMT+1:00"},
         {{2000, 1, 5, 10, 15, 0}, -3600, "2000", 1, 5, "10:00", "GMT+1:00"},
-        {{2000, 1, 5, 0, 0, 0}, 18000, "2000", 1, 5, "00:00", "GMT-5:00"},
         {{1999, 12, 31, 23, 50, 0}, 0, "2000", 1, 1, "00:00", "GMT"},
         {{2001, 2, 28, 23, 50, 0}, -3600, "2001", 3, 1, "00:00", "GMT+1:00"},
         {{2000, 2, 28, 23, 50, 0}, -3600, "2000", 2, 29, "00:00", "GMT+1:00"},
         {{2024, 6, 30, 23, 46, 0}, 25200, "2024", 7, 1, "00:00", "GMT-7:00"},
-        {{2024, 6, 30, 23, 45, 0}, 25200, "2024", 6, 30, "23:30", "GMT-7:00"},
         // Nepal: the clock's own time, with the nearest zone of the lists.
         {{2010, 3, 1, 12, 0, 0}, -20700, "2010", 3, 1, "12:00", "GMT+5:30"},
         // A zone the lists lack: the row's zone stays empty.
@@ -330,12 +318,8 @@ TEST(ShowDateInputError, RowNameAndReasonForEveryCode)
     model.dblMoment[2] = kDateTooLate;
     EXPECT_EQ(ShowDateInputError(model, 2, English()).text,
               "2nd birthdate is too late (the latest date is December 31, 2799).");
-    EXPECT_EQ(ShowDateInputError(model, 2, English()).title, "Input error");
-}
 
-TEST(ShowDateInputError, HeldBackWhileLoadingAndOnlyForErrorCodes)
-{
-    MainModel model;
+    // Held back while the program loads, shown afterwards.
     model.dblMoment[1] = kDateInvalid;
     const DateInputErrorMessage loading = ShowDateInputError(model, 1, English());
     EXPECT_FALSE(loading.show);
@@ -349,7 +333,6 @@ TEST(ShowDateInputError, HeldBackWhileLoadingAndOnlyForErrorCodes)
     MainModel valid;
     valid.dblMoment[0] = 2451545.0;
     EXPECT_TRUE(ShowDateInputError(valid, 0, English()).text.empty());
-    EXPECT_FALSE(valid.blnInputError);
     EXPECT_TRUE(ShowDateInputError(valid, 3, English()).text.empty());
     EXPECT_FALSE(valid.blnInputError);
 }
@@ -362,8 +345,6 @@ TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
     EXPECT_EQ(ShowWeekday(model, 0, German()), "Samstag");
     // Midnight far east of Greenwich is still the local Saturday, though it is Friday in Greenwich.
     SetRow(model, 1, "2000", 1, 1, HourPosition(0, 0), ZonePosition(690));
-    EXPECT_EQ(ShowWeekday(model, 1, English()), "Saturday");
-    SetRow(model, 1, "2000", 1, 1, HourPosition(23, 30), ZonePosition(-690));
     EXPECT_EQ(ShowWeekday(model, 1, English()), "Saturday");
     SetRow(model, 2, "2024", 7, 4);
     EXPECT_EQ(ShowWeekday(model, 2, English()), "Thursday");
@@ -383,20 +364,14 @@ TEST(SetUpDateRows, DayAndHalfHourListsAndEmptyYears)
     for (size_t r = 0; r < 3; ++r) {
         EXPECT_EQ(model.txbYearCE[r], "");
         ASSERT_EQ(model.cboDayCE[r].ListCount(), 32);
-        EXPECT_EQ(model.cboDayCE[r].ListIndex(), 0);
-        for (int16_t d = 0; d <= 31; ++d)
-            EXPECT_EQ(model.cboDayCE[r].List(d), d == 0 ? "" : std::to_string(d));
+        EXPECT_EQ(model.cboDayCE[r].List(0) + "|" + model.cboDayCE[r].List(1) + "|" + model.cboDayCE[r].List(31), "|1|31");
         ASSERT_EQ(model.cboHour[r].ListCount(), 49);
-        EXPECT_EQ(model.cboHour[r].ListIndex(), 0);
-        EXPECT_EQ(model.cboHour[r].List(0), "");
         // Entry k is (k − 1) × 30 minutes after midnight.
         for (int16_t k = 1; k <= 48; ++k)
             EXPECT_EQ(model.cboHour[r].List(k) + ":00", TimeOfDayText((k - 1) / 48.0, true)) << k;
-        ASSERT_EQ(model.cboMonthCE[r].ListCount(), 13);
-        EXPECT_EQ(model.cboMonthCE[r].List(12), "December");
+        EXPECT_EQ(std::tuple(model.cboDayCE[r].ListIndex(), model.cboHour[r].ListIndex(), model.cboHour[r].List(0)),
+                  std::tuple(int16_t{0}, int16_t{0}, std::string()));
     }
-    EXPECT_EQ(model.cboForwardBack.ListCount(), 5);
-    EXPECT_EQ(model.cboForwardBack.ListIndex(), 1);
 }
 
 TEST(RowUsedByMode, TheRowsEachModeConverts)

@@ -78,7 +78,7 @@ TEST_F(AspectSpanTest, AspectOutOfOrbAtOnceGivesTheWorldDateItself)
     };
     // On 3 November 2023 the Earth stands in conjunction with Jupiter: none of these aspects holds.
     const int32_t day = Jdn(2023, 11, 3);
-    for (const Case& c : {Case{1, 5, 2, 0}, Case{1, 5, 4, -300}, Case{2, 3, 6, 60}, Case{7, 8, 3, 330}}) {
+    for (const Case& c : {Case{1, 5, 4, -300}, Case{7, 8, 3, 330}}) {
         SCOPED_TRACE(testing::Message() << c.p1 << "-" << c.p2 << " aspect " << c.a << " zone " << c.zone);
         ASSERT_FALSE(InOrbAtMidnight(c.p1, c.p2, c.a, 0, day, c.zone));
         ASSERT_FALSE(InOrbAtMidnight(c.p1, c.p2, c.a, 0, day + 1, c.zone));
@@ -101,7 +101,7 @@ TEST_F(AspectSpanTest, FastPairIsBoundedByTheMidnightsAroundIt)
 {
     // Earth conjunct Jupiter (Jupiter's opposition seen from the Earth) on 3 November 2023, in several zones.
     const int32_t day = Jdn(2023, 11, 3);
-    for (const int16_t zone : {int16_t{0}, int16_t{-300}, int16_t{120}, int16_t{-720}}) {
+    for (const int16_t zone : {int16_t{0}, int16_t{120}}) {
         SCOPED_TRACE(zone);
         const double b = BeginningOfAspect(astro(), World(day, zone), 1, 5, 1, 0);
         const double e = EndOfAspect(astro(), World(day, zone), 1, 5, 1, 0);
@@ -189,22 +189,15 @@ TEST_F(AspectSpanTest, SlowPairStepsUpToElevenDaysNearExactness)
     EXPECT_LE(trueEntry, day);
     EXPECT_GE(trueLast, day);
 
-    // A pair with a body inside Uranus' orbit steps a day at a time and finds the edges exactly, even
-    // at the tightest orb.
-    struct Pair {
-        int16_t p1, p2, a;
-        int32_t day;
-    };
-    for (const Pair& pair : {Pair{6, 7, 2, Jdn(2009, 6, 1)}, Pair{1, 7, 1, Jdn(2023, 11, 13)}}) {
-        SCOPED_TRACE(testing::Message() << pair.p1 << "-" << pair.p2);
-        SetOrbs({480, 480, 480, 480, 360, 120, 180});
-        const auto b2 = static_cast<int32_t>(BeginningOfAspect(astro(), World(pair.day), pair.p1, pair.p2, pair.a, 0));
-        const auto e2 = static_cast<int32_t>(EndOfAspect(astro(), World(pair.day), pair.p1, pair.p2, pair.a, 0));
-        EXPECT_FALSE(InOrbAtMidnight(pair.p1, pair.p2, pair.a, 0, b2, 0));
-        EXPECT_TRUE(InOrbAtMidnight(pair.p1, pair.p2, pair.a, 0, b2 + 1, 0));
-        EXPECT_TRUE(InOrbAtMidnight(pair.p1, pair.p2, pair.a, 0, e2, 0));
-        EXPECT_FALSE(InOrbAtMidnight(pair.p1, pair.p2, pair.a, 0, e2 + 1, 0));
-    }
+    // Saturn, inside Uranus' orbit, makes the pair step a day at a time: the edges are found exactly.
+    SetOrbs({480, 480, 480, 480, 360, 120, 180});
+    const int32_t june2009 = Jdn(2009, 6, 1);
+    const auto b2 = static_cast<int32_t>(BeginningOfAspect(astro(), World(june2009), 6, 7, 2, 0));
+    const auto e2 = static_cast<int32_t>(EndOfAspect(astro(), World(june2009), 6, 7, 2, 0));
+    EXPECT_FALSE(InOrbAtMidnight(6, 7, 2, 0, b2, 0));
+    EXPECT_TRUE(InOrbAtMidnight(6, 7, 2, 0, b2 + 1, 0));
+    EXPECT_TRUE(InOrbAtMidnight(6, 7, 2, 0, e2, 0));
+    EXPECT_FALSE(InOrbAtMidnight(6, 7, 2, 0, e2 + 1, 0));
 }
 
 TEST_F(AspectSpanTest, PlutoOutsideItsTableGivesAnUnknownDay)

@@ -102,15 +102,4 @@ TEST(RegReadText, AFailingStoreReadsAsNotFound)
     EXPECT_EQ(text, "");
 }
 
-TEST(RegistryStore, WrittenTextsReadBack)
-{
-    MemoryRegistryStore store;
-    for (const std::string value : {"0", "1", "yes", "Grad°"}) {
-        ASSERT_TRUE(StatusFound(RegWriteText(store, kUser, kRegistryKey, "Zodiac sectors", value)));
-        std::string text;
-        EXPECT_EQ(RegReadText(store, kUser, kRegistryKey, "Zodiac sectors", text), "0 OK");
-        EXPECT_EQ(text, value);
-    }
-}
-
 }  // namespace

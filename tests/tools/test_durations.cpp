@@ -33,14 +33,14 @@ double Rad(double degrees)
 // dates (or filler).
 std::string Record(int p1, int p2, int a, double deviation, const std::string& dates)
 {
-    char head[32];
+    char head[64];
     std::snprintf(head, sizeof head, "%2d%2d%2d%2d %.6f", p1, p2, p1, a, deviation);
     return head + dates;
 }
 
 std::string Dates(long long b, long long e)
 {
-    char text[32];
+    char text[64];
     if (b < 0 || e < 0)
         std::snprintf(text, sizeof text, "%8lld%8lld      ", b, e);
     else
@@ -97,15 +97,17 @@ TEST(StringUtilities, CaseWidthAndNumbers)
 TEST(SortRecords, KeyColumnsPerMode)
 {
     // World transits and the natal modes have no entry for the second body.
-    const std::vector<int16_t> one{9, 7, 1, 18, 26, 34, 0}, two{9, 7, 1, 3, 18, 26, 34, 0};
-    for (int16_t i = 0; i < 7; ++i) {
-        EXPECT_EQ(SortKeyColumn(kModeWorldTransits, i), one[static_cast<size_t>(i)]) << i;
-        EXPECT_EQ(SortKeyColumn(kModeNatal2, i), one[static_cast<size_t>(i)]) << i;
-        EXPECT_EQ(SortKeyColumn(kModePersonal1, i), two[static_cast<size_t>(i)]) << i;
-        EXPECT_EQ(SortKeyColumn(kModeSynastry, i), two[static_cast<size_t>(i)]) << i;
-    }
-    EXPECT_EQ(SortKeyColumn(kModeSynastry, 7), 0);
-    EXPECT_EQ(SortKeyColumn(kModeWorldTransits, -1), 0);
+    const auto keys = [](int16_t mode) {
+        std::vector<int16_t> columns;
+        for (int16_t i = -1; i <= 7; ++i)
+            columns.push_back(SortKeyColumn(mode, i));
+        return columns;
+    };
+    const std::vector<int16_t> one{0, 9, 7, 1, 18, 26, 34, 0, 0}, two{0, 9, 7, 1, 3, 18, 26, 34, 0};
+    EXPECT_EQ(keys(kModeWorldTransits), one);
+    EXPECT_EQ(keys(kModeNatal2), one);
+    EXPECT_EQ(keys(kModePersonal1), two);
+    EXPECT_EQ(keys(kModeSynastry), two);
 }
 
 TEST(SortRecords, AscendingDescendingAndRanges)
@@ -191,8 +193,7 @@ TEST_F(DurationsWindowTest, DurationTexts)
         {366, "1 year, 1 day", "1 Jahr, 1 Tag"},
         {730, "1 year, 365 days", "1 Jahr, 365 Tage"},  // 730 / 365.2425 is below 2
         {731, "2 years, 1 day", "2 Jahre, 1 Tag"},
-        {1000, "2 years, 270 days", "2 Jahre, 270 Tage"},
-        {1461, "4 years, 1 day", "4 Jahre, 1 Tag"},
+        {1461, "4 years, 1 day", "4 Jahre, 1 Tag"},  // four years are 1460.97 days: the rest rounds down
         {146097, "400 years", "400 Jahre"},  // a remainder of 0 adds nothing
     };
     for (const Case& c : cases) {
@@ -201,29 +202,6 @@ TEST_F(DurationsWindowTest, DurationTexts)
         language.intLanguage = text::langGerman;
         EXPECT_EQ(DurationText(language, c.days), c.german);
     }
-}
-
-TEST_F(DurationsWindowTest, NoAspectMessageOfTheReportButton)
-{
-    const MessageBoxText personal = NoAspectsMessage(language, kModePersonal1);
-    EXPECT_EQ(personal.title, "Report");
-    EXPECT_EQ(personal.text, "No personal transits were found with the present orbs.");
-    for (const int16_t mode : {kModeWorldTransits, kModeNatal1, kModeSynastry})
-        EXPECT_EQ(NoAspectsMessage(language, mode).text, "No aspects were found with the present orbs.");
-    language.intLanguage = text::langGerman;
-    EXPECT_EQ(NoAspectsMessage(language, display::kModePersonal2).text, language.GetText(382));
-}
-
-TEST_F(DurationsWindowTest, ColumnWidthsFromTheNames)
-{
-    const DurationsWindow window(astro, language);
-    // "Mercury" is the longest name (7), "semisextile" the longest adjective (11).
-    EXPECT_EQ(window.intColumnWidth[1], 7);
-    EXPECT_EQ(window.intColumnWidth[2], 21);
-    EXPECT_EQ(window.intColumnWidth[3], 7);
-    EXPECT_EQ(window.intColumnWidth[4], 19);
-    EXPECT_EQ(window.intColumnWidth[5], 19);
-    EXPECT_EQ(window.intColumnWidth[6], 29);
 }
 
 TEST_F(DurationsWindowTest, LinesOfTheList)
@@ -267,30 +245,21 @@ TEST_F(DurationsWindowTest, LinesOfTheList)
 
 TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
 {
-    DurationsWindow window = Window(kModeWorldTransits, {
-                                                            Record(1, 4, 3, 0.030, Dates(2451540, 2451570)),
-                                                            Record(2, 5, 4, 0.001, Dates(2451500, 2451560)),
-                                                            Record(6, 7, 2, 0.010, Dates(-1, 2451600)),
-                                                        });
+    DurationsWindow window =
+        Window(kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)),
+                                    Record(2, 5, 4, 0.001, Dates(2451500, 2451560)), Record(6, 7, 2, 0.010, Dates(-1, 2451600))});
     window.chkShowDuration = false;
     window.Activate(3, {});
-    EXPECT_TRUE(window.chkShowDuration);
-    EXPECT_TRUE(window.chkShowDurationVisible);
-    EXPECT_TRUE(window.cboSortByVisible);
-    EXPECT_TRUE(window.lblSortByVisible);
-    EXPECT_EQ(window.lblSortBy, "Sort by:");
-    EXPECT_EQ(window.cmdCopyCaption, "Copy to clipboard");
-    EXPECT_EQ(window.cmdCloseCaption, "Close");
-    EXPECT_EQ(window.cboSortBy.ListCount(), 6);
+    EXPECT_TRUE(window.chkShowDuration && window.chkShowDurationVisible && window.cboSortByVisible &&
+                window.lblSortByVisible);
+    EXPECT_EQ(window.lblSortBy + "|" + window.cmdCopyCaption + "|" + window.cmdCloseCaption,
+              "Sort by:|Copy to clipboard|Close");
     EXPECT_EQ(window.cboSortBy.ListIndex(), 0);
 
     const std::string& list = window.txbOutput;
-    const size_t mercury = list.find("Mercury");
-    const size_t saturn = list.find("Saturn");
-    const size_t earth = list.find("Earth");
-    ASSERT_NE(mercury, std::string::npos);
-    EXPECT_LT(mercury, saturn);
-    EXPECT_LT(saturn, earth);
+    ASSERT_NE(list.find("Mercury"), std::string::npos);
+    EXPECT_LT(list.find("Mercury"), list.find("Saturn"));
+    EXPECT_LT(list.find("Saturn"), list.find("Earth"));
     EXPECT_NE(list.find("begins unknown"), std::string::npos);
     EXPECT_EQ(window.records.strDurationRecords[0].substr(0, 4), " 2 5");
 
@@ -305,21 +274,20 @@ TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
 
 TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
 {
+    const auto entries = [](const mainwindow::ComboBoxModel& list) {
+        std::string all;
+        for (int16_t i = 0; i < list.ListCount(); ++i)
+            all += list.List(i) + ";";
+        return all;
+    };
     DurationsWindow window = Window(kModeWorldTransits, {});
     window.FillSortList(1);
-    EXPECT_EQ(window.cboSortBy.ListCount(), 6);
-    EXPECT_EQ(window.cboSortBy.List(5), "duration");
-    EXPECT_FALSE(window.cboSortByVisible);
-    EXPECT_FALSE(window.lblSortByVisible);
-    EXPECT_FALSE(window.blnFillingSortList);
+    EXPECT_EQ(entries(window.cboSortBy), "exactness;aspect;planet;beginning;ending;duration;");
+    EXPECT_FALSE(window.cboSortByVisible || window.lblSortByVisible || window.blnFillingSortList);
 
     window.intMode = kModePersonal1;
     window.FillSortList(2);
-    ASSERT_EQ(window.cboSortBy.ListCount(), 7);
-    EXPECT_EQ(window.cboSortBy.List(0), "exactness");
-    EXPECT_EQ(window.cboSortBy.List(2), "natal planet");
-    EXPECT_EQ(window.cboSortBy.List(3), "transiting planet");
-    EXPECT_EQ(window.cboSortBy.List(6), "duration");
+    EXPECT_EQ(entries(window.cboSortBy), "exactness;aspect;natal planet;transiting planet;beginning;ending;duration;");
     EXPECT_TRUE(window.cboSortByVisible);
 
     window.intMode = kModeNatal1;
@@ -330,10 +298,8 @@ TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
 
 TEST_F(DurationsWindowTest, SortingByADateTicksShowDurationsAndHidesUndatedRecords)
 {
-    DurationsWindow window = Window(kModeWorldTransits, {
-                                                            Record(1, 4, 3, 0.030, Dates(2451540, 2451570)),
-                                                            Record(1, 10, 1, 0.002, Blanks(22)),
-                                                        });
+    DurationsWindow window = Window(
+        kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)), Record(1, 10, 1, 0.002, Blanks(22))});
     window.FillSortList(2);
     window.chkShowDuration = false;
     window.cboSortBy.SetListIndex(2);
@@ -402,11 +368,8 @@ TEST_F(DurationsWindowTest, CaptionsAndTitlesOfEachMode)
 
 TEST_F(DurationsWindowTest, NatalListingInSentences)
 {
-    DurationsWindow window = Window(kModeNatal1, {
-                                                     Record(1, 5, 1, 0.0, kNoDates),
-                                                     Record(2, 3, 4, 0.0001, kNoDates),
-                                                     Record(4, 6, 3, Rad(1.4), kNoDates),
-                                                 });
+    DurationsWindow window = Window(kModeNatal1, {Record(1, 5, 1, 0.0, kNoDates), Record(2, 3, 4, 0.0001, kNoDates),
+                                                  Record(4, 6, 3, Rad(1.4), kNoDates)});
     NatalListingInputs natal;
     for (auto& row : natal.dblPos)
         row = {-1.0, -1.0};
@@ -440,16 +403,14 @@ TEST_F(DurationsWindowTest, NatalListingInSentences)
     EXPECT_EQ(asked, (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
 }
 
-TEST_F(DurationsWindowTest, NatalListingTableAndNextClosest)
+TEST_F(DurationsWindowTest, NatalListingTableNextClosestAndGermanCounts)
 {
-    DurationsWindow window = Window(kModeNatal1, {
-                                                     Record(1, 5, 1, Rad(0.5), kNoDates),
-                                                     Record(2, 3, 4, Rad(1.0), kNoDates),
-                                                     Record(2, 4, 6, Rad(2.0), kNoDates),
-                                                 });
+    DurationsWindow window = Window(kModeNatal1, {Record(1, 5, 1, Rad(0.5), kNoDates), Record(2, 3, 4, Rad(1.0), kNoDates),
+                                                  Record(2, 4, 6, Rad(2.0), kNoDates)});
     NatalListingInputs natal;
     for (auto& row : natal.dblPos)
         row = {Rad(1), Rad(1)};
+    natal.intAspectCount = {0, 0, 0, 8, 0, 0, 0, 21};
     window.ShowNatalListing(natal);
     const std::string& text = window.txbOutput;
     EXPECT_NE(text.find("The closest aspect is Earth (1° in Aries) conjunct Jupiter (1° in Aries), "
@@ -461,6 +422,15 @@ TEST_F(DurationsWindowTest, NatalListingTableAndNextClosest)
     // Table lines are padded to the sentence column (29 + 6) only when shorter; these are longer.
     EXPECT_NE(text.find(kCrLf + "Mercury (1° in Aries) semisextile Mars (1° in Aries), 2°0' from exact." + kCrLf),
               std::string::npos);
+
+    language.intLanguage = text::langGerman;
+    window.ShowNatalListing(natal);
+    EXPECT_EQ(text.rfind("Es gibt drei Aspekte (Geburtshoroskop):" + kCrLf + kCrLf, 0), 0u) << text;
+    EXPECT_NE(text.find("Es gibt keine conjunctions, keine oppositions, ache squares, keine trines, keine sextiles, "
+                        "keine semisextiles und eine und zwanzig quincunxes."),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("vom exakten Winkel entfernt."), std::string::npos);
 }
 
 TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
@@ -502,28 +472,6 @@ TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
     EXPECT_EQ(window.intNumPatternsListed, 7);
     // The 5-stellium was found: the 4- and 3-stellium finders are not asked.
     EXPECT_EQ(asked, (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13}));
-}
-
-TEST_F(DurationsWindowTest, GermanListingCountsInGermanWords)
-{
-    language.intLanguage = text::langGerman;
-    DurationsWindow window = Window(kModeNatal1, {
-                                                     Record(1, 5, 3, Rad(0.5), kNoDates),
-                                                     Record(2, 3, 3, Rad(1.0), kNoDates),
-                                                     Record(2, 4, 3, Rad(2.0), kNoDates),
-                                                 });
-    NatalListingInputs natal;
-    for (auto& row : natal.dblPos)
-        row = {Rad(1), Rad(1)};
-    natal.intAspectCount = {0, 0, 0, 8, 0, 0, 0, 21};
-    window.ShowNatalListing(natal);
-    const std::string& text = window.txbOutput;
-    EXPECT_EQ(text.rfind("Es gibt drei Aspekte (Geburtshoroskop):" + kCrLf + kCrLf, 0), 0u) << text;
-    EXPECT_NE(text.find("Es gibt keine conjunctions, keine oppositions, ache squares, keine trines, keine sextiles, "
-                        "keine semisextiles und eine und zwanzig quincunxes."),
-              std::string::npos)
-        << text;
-    EXPECT_NE(text.find("vom exakten Winkel entfernt."), std::string::npos);
 }
 
 }  // namespace

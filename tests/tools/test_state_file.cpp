@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -37,6 +38,24 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+// Everything a state file carries, as one text.
+std::string Fingerprint(const MainModel& m, const ConfigureModel& c, const core::AstroTables& t)
+{
+    std::ostringstream s;
+    for (size_t k = 0; k < 3; ++k)
+        s << m.txbYearCE[k] << '/' << m.cboMonthCE[k].ListIndex() << '/' << m.cboDayCE[k].ListIndex() << '/'
+          << m.cboHour[k].ListIndex() << '/' << m.cboTimezone[k].ListIndex() << ';';
+    s << static_cast<int>(m.SelectedMode()) << ';' << m.cboForwardBack.ListIndex() << ';';
+    for (size_t k = 0; k < c.cboOrb.size(); ++k)
+        s << c.cboOrb[k].ListIndex() << ',' << c.intOrbListIndex[k] << ';';
+    s << c.chkUseColor << c.chkUseBoldface << c.opt1DegOfOrb << c.optProportionOfOrb << ';'
+      << c.cboBoldfaceFactor.ListIndex() << ',' << c.cboPersonalOrbsProportion[0].ListIndex() << ','
+      << c.cboPersonalOrbsProportion[1].ListIndex() << ',' << c.cboOrbForMidpoints.ListIndex() << ';';
+    for (const double colour : t.dblAspectColor)
+        s << std::to_string(colour) << ',';
+    return s.str();
+}
+
 class StateFile : public ::testing::Test {
 protected:
     void SetUp() override
@@ -63,9 +82,25 @@ protected:
         return path;
     }
 
+    // Loads a file into fresh models, where the user had ticked "Save image with white background".
     std::string Load(const std::string& path)
     {
+        Fresh(loadedMain, loadedConfigure);
+        loadedConfigure.chkSaveGraphicWithWhiteBackground = true;
+        loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
         return ReadStateFile(path, loadedMain, loadedConfigure, loadedTables, store, language);
+    }
+
+    // The saved state's lines, changed by `edit` (which may also drop lines), joined by LF alone, without
+    // a line end after the last, and written to a file of its own.
+    std::string Variant(const std::function<void(std::vector<std::string>&)>& edit)
+    {
+        std::vector<std::string> lines = Lines(ReadAll(Save()));
+        edit(lines);
+        std::string text;
+        for (const std::string& line : lines)
+            text += (text.empty() ? "" : "\n") + line;
+        return folder.Write("variant.qvs", text);
     }
 
     // A random but valid state.
@@ -124,20 +159,13 @@ TEST_F(StateFile, LinesAsWritten)
     ASSERT_EQ(lines.size(), 51U);
     for (const std::string& line : lines)
         ASSERT_TRUE(line.ends_with("\r")) << "every line ends in CR LF";
-    EXPECT_EQ(lines[0], " 1 \r");
-    EXPECT_EQ(lines[1], " 5 \r");
-    EXPECT_EQ(lines[2], "2000\r");
-    EXPECT_EQ(lines[3], " 25 \r");
-    EXPECT_EQ(lines[4], " 26 \r");
-    EXPECT_EQ(lines[7], "\r");  // the empty year of the 1st birthdate
-    EXPECT_EQ(lines[15], "#FALSE#\r");
-    EXPECT_EQ(lines[17], "#TRUE#\r");  // natal aspects of the 2nd birthdate
-    EXPECT_EQ(lines[29], "#FALSE#\r");
-    EXPECT_EQ(lines[30], "#TRUE#\r");
-    EXPECT_EQ(lines[32], std::to_string(configure.intOrbListIndex[0]) + "\r");
-    EXPECT_EQ(lines[40], "65535\r");  // the conjunction's colour
-    EXPECT_EQ(lines[47], " 0 \r");
-    EXPECT_EQ(lines[48], " 0 \r");
+    // Line 8 is the empty year of the 1st birthdate, line 18 natal aspects of the 2nd birthdate, line 41 the
+    // conjunction's colour.
+    const std::pair<size_t, const char*> expected[] = {
+        {0, " 1 "},       {1, " 5 "},       {2, "2000"},     {3, " 25 "}, {4, " 26 "}, {7, ""},     {15, "#FALSE#"},
+        {17, "#TRUE#"},   {29, "#FALSE#"},  {30, "#TRUE#"},  {32, "10"},  {40, "65535"}, {47, " 0 "}, {48, " 0 "}};
+    for (const auto& [line, text] : expected)
+        EXPECT_EQ(lines[line], text + std::string("\r")) << "line " << line + 1;
     // A list without selection is written as a negative number without the leading blank.
     main.cboDayCE[1].SetListIndex(-1);
     EXPECT_EQ(Lines(ReadAll(Save()))[6], "-1 \r");
@@ -149,36 +177,9 @@ TEST_F(StateFile, SaveThenLoadRestoresEveryField)
     std::mt19937 random(20261206);
     for (int round = 0; round < 60; ++round) {
         Randomise(random);
-        const std::string path = Save();
-        Fresh(loadedMain, loadedConfigure);
-        loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
-        loadedConfigure.chkSaveGraphicWithWhiteBackground = true;
-        ASSERT_EQ(Load(path), "") << "round " << round;
+        ASSERT_EQ(Load(Save()), "") << "round " << round;
 
-        for (size_t k = 0; k < 3; ++k) {
-            EXPECT_EQ(loadedMain.txbYearCE[k], main.txbYearCE[k]);
-            EXPECT_EQ(loadedMain.cboMonthCE[k].ListIndex(), main.cboMonthCE[k].ListIndex());
-            EXPECT_EQ(loadedMain.cboDayCE[k].ListIndex(), main.cboDayCE[k].ListIndex());
-            EXPECT_EQ(loadedMain.cboHour[k].ListIndex(), main.cboHour[k].ListIndex());
-            EXPECT_EQ(loadedMain.cboTimezone[k].ListIndex(), main.cboTimezone[k].ListIndex());
-        }
-        EXPECT_EQ(loadedMain.SelectedMode(), main.SelectedMode());
-        EXPECT_EQ(loadedMain.cboForwardBack.ListIndex(), main.cboForwardBack.ListIndex());
-        for (size_t k = 0; k < configure.cboOrb.size(); ++k) {
-            EXPECT_EQ(loadedConfigure.cboOrb[k].ListIndex(), configure.cboOrb[k].ListIndex());
-            EXPECT_EQ(loadedConfigure.intOrbListIndex[k], configure.intOrbListIndex[k]);
-        }
-        EXPECT_EQ(loadedConfigure.chkUseColor, configure.chkUseColor);
-        EXPECT_EQ(loadedConfigure.chkUseBoldface, configure.chkUseBoldface);
-        EXPECT_EQ(loadedConfigure.cboBoldfaceFactor.ListIndex(), configure.cboBoldfaceFactor.ListIndex());
-        EXPECT_EQ(loadedConfigure.opt1DegOfOrb, configure.opt1DegOfOrb);
-        EXPECT_EQ(loadedConfigure.optProportionOfOrb, configure.optProportionOfOrb);
-        EXPECT_EQ(loadedConfigure.cboPersonalOrbsProportion[0].ListIndex(),
-                  configure.cboPersonalOrbsProportion[0].ListIndex());
-        EXPECT_EQ(loadedConfigure.cboPersonalOrbsProportion[1].ListIndex(),
-                  configure.cboPersonalOrbsProportion[1].ListIndex());
-        EXPECT_EQ(loadedConfigure.cboOrbForMidpoints.ListIndex(), configure.cboOrbForMidpoints.ListIndex());
-        EXPECT_EQ(loadedTables.dblAspectColor, tables.dblAspectColor);
+        EXPECT_EQ(Fingerprint(loadedMain, loadedConfigure, loadedTables), Fingerprint(main, configure, tables));
         EXPECT_FALSE(loadedConfigure.chkSaveGraphicWithWhiteBackground);
         EXPECT_FALSE(loadedMain.blnInhibitCompute);
         if (HasFailure())
@@ -190,35 +191,24 @@ TEST_F(StateFile, AFileEndingAfterLine50)
 {
     configure.cboPersonalOrbsProportion[0].SetListIndex(3);
     configure.cboPersonalOrbsProportion[1].SetListIndex(0);
-    const std::string path = Save();
-    std::string text = ReadAll(path);
-    text.erase(text.rfind("\r\n", text.size() - 3) + 2);  // drop line 51
-    folder.Write("short.qvs", text);
-    ASSERT_EQ(Lines(text).size(), 50U);
-    Fresh(loadedMain, loadedConfigure);
-    ASSERT_EQ(Load(folder.folder() + "short.qvs"), "");
+    ASSERT_EQ(Load(Variant([](auto& lines) { lines.resize(50); })), "");
     EXPECT_EQ(loadedConfigure.cboPersonalOrbsProportion[1].ListIndex(), 3);
 }
 
 TEST_F(StateFile, ReplacementsAndTolerance)
 {
-    const std::string path = Save();
-    auto lines = Lines(ReadAll(path));
-    lines[4] = " 400 \r";   // a zone beyond the list: the first zone
-    lines[26] = "-1 \r";    // boldface factor: 2
-    lines[31] = "-1 \r";    // first proportion: 1
-    lines[40] = "0\r";      // a black conjunction keeps its colour
-    lines[49] = "-1 \r";    // midpoint orb: 3
-    lines[50] = "-1";       // second proportion: 1; no line end at the end of the file
-    lines[21] = "  3";      // blanks around a number, LF alone
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    folder.Write("odd.qvs", text);
+    const std::string path = Variant([](auto& lines) {
+        lines[4] = " 400 \r";  // a zone beyond the list: the first zone
+        lines[26] = "-1 \r";   // boldface factor: 2
+        lines[31] = "-1 \r";   // first proportion: 1
+        lines[40] = "0\r";     // a black conjunction keeps its colour
+        lines[49] = "-1 \r";   // midpoint orb: 3
+        lines[50] = "-1";       // second proportion: 1, and no line end at the end of the file
+        lines[21] = "  3";      // blanks around a number, LF alone
+    });
     Fresh(loadedMain, loadedConfigure);
-    loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
     loadedTables.dblAspectColor[1] = 12345;
-    ASSERT_EQ(Load(folder.folder() + "odd.qvs"), "");
+    ASSERT_EQ(ReadStateFile(path, loadedMain, loadedConfigure, loadedTables, store, language), "");
     EXPECT_EQ(loadedMain.cboTimezone[0].ListIndex(), 0);
     EXPECT_EQ(loadedConfigure.cboBoldfaceFactor.ListIndex(), 2);
     EXPECT_EQ(loadedConfigure.cboPersonalOrbsProportion[0].ListIndex(), 1);
@@ -242,9 +232,7 @@ TEST_F(StateFile, PersonalTransitDatesSurvive)
     main.cboTimezone[2].SetListIndex(14);
     const double world = datetime::InputDateToAJDate(main, 0);
     const double birth = datetime::InputDateToAJDate(main, 2);
-    const std::string path = Save();
-    Fresh(loadedMain, loadedConfigure);
-    ASSERT_EQ(Load(path), "");
+    ASSERT_EQ(Load(Save()), "");
     EXPECT_TRUE(loadedMain.optPersonal(1));
     EXPECT_DOUBLE_EQ(datetime::InputDateToAJDate(loadedMain, 0), world);
     EXPECT_DOUBLE_EQ(datetime::InputDateToAJDate(loadedMain, 2), birth);
@@ -252,38 +240,30 @@ TEST_F(StateFile, PersonalTransitDatesSurvive)
 
 TEST_F(StateFile, MalformedFilesNameTheLine)
 {
-    const auto lines = Lines(ReadAll(Save()));
-    const auto write = [&](std::vector<std::string> changed, size_t keep) {
-        changed.resize(keep);
-        std::string text;
-        for (const std::string& line : changed)
-            text += line + "\n";
-        return folder.Write("bad.qvs", text);
+    struct Case {
+        size_t line;  // counted from 0; 999: the file ends after line 20
+        const char* text;
+        const char* error;
     };
-    Fresh(loadedMain, loadedConfigure);
-    EXPECT_EQ(Load(write(lines, 20)), "The state file ends after line 20; it needs at least 50 lines.");
-
-    auto letters = lines;
-    letters[21] = " 1x \r";
-    EXPECT_EQ(Load(write(letters, 51)), "Line 22 of the state file: a number was expected, not “ 1x ”.");
-
-    auto noHash = lines;
-    noHash[16] = "TRUE#\r";
-    EXPECT_EQ(Load(write(noHash, 51)), "Line 17 of the state file: #TRUE# or #FALSE# was expected, not “TRUE#”.");
-
-    auto empty = lines;
-    empty[0] = "\r";
-    EXPECT_EQ(Load(write(empty, 51)), "Line 1 of the state file is empty; a number was expected.");
-
-    auto noMonth13 = lines;
-    noMonth13[5] = " 13 \r";
-    EXPECT_EQ(Load(write(noMonth13, 51)), "Line 6 of the state file: the list has no entry 13.");
-
-    auto noDay = lines;
-    noDay[11] = " 32 \r";  // the day of the 2nd birthdate, checked after its year and hour
-    EXPECT_EQ(Load(write(noDay, 51)), "Line 12 of the state file: the list has no entry 32.");
-
-    EXPECT_FALSE(loadedMain.blnInhibitCompute);  // a failed load does not leave the mode buttons dead
+    const Case cases[] = {
+        {999, "", "The state file ends after line 20; it needs at least 50 lines."},
+        {21, " 1x \r", "Line 22 of the state file: a number was expected, not “ 1x ”."},
+        {16, "TRUE#\r", "Line 17 of the state file: #TRUE# or #FALSE# was expected, not “TRUE#”."},
+        {0, "\r", "Line 1 of the state file is empty; a number was expected."},
+        {5, " 13 \r", "Line 6 of the state file: the list has no entry 13."},
+        // The day of the 2nd birthdate, checked after its year and hour.
+        {11, " 32 \r", "Line 12 of the state file: the list has no entry 32."},
+    };
+    for (const Case& c : cases) {
+        const std::string path = Variant([&c](auto& lines) {
+            if (c.line < lines.size())
+                lines[c.line] = c.text;
+            else
+                lines.resize(20);
+        });
+        EXPECT_EQ(Load(path), c.error);
+        EXPECT_FALSE(loadedMain.blnInhibitCompute);  // a failed load does not leave the mode buttons dead
+    }
     EXPECT_NE(Load(folder.folder() + "absent.qvs").find("cannot be read"), std::string::npos);
 }
 
@@ -299,10 +279,7 @@ TEST_F(StateFile, ArbitraryBytesAreReadOrRefused)
             bytes[random() % bytes.size()] = static_cast<char>(random() % 256);
         if (round % 10 == 0)
             bytes.resize(random() % bytes.size());
-        folder.Write("noise.qvs", bytes);
-        Fresh(loadedMain, loadedConfigure);
-        const std::string error = Load(folder.folder() + "noise.qvs");
-        if (error.empty()) {
+        if (Load(folder.Write("noise.qvs", bytes)).empty()) {
             for (size_t k = 0; k < 3; ++k)
                 EXPECT_LT(loadedMain.cboDayCE[k].ListIndex(), loadedMain.cboDayCE[k].ListCount());
         }

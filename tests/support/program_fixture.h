@@ -1,0 +1,128 @@
+#pragma once
+
+// A program as the main window holds it after start-up, for the tests of Compute and of the window's
+// actions: real ephemeris, Pluto table and program text, all three date rows at 1 January 2000, 12:00 GMT,
+// world transits selected and every orb 0 until a test chooses some.
+
+#include "datetime/time_zones.h"
+#include "mainwindow/compute.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+// The Julian Day Number of a Gregorian date, computed here independently of the calendar library.
+inline int32_t Jdn(int32_t y, int32_t m, int32_t d)
+{
+    const int32_t a = (14 - m) / 12;
+    const int32_t yy = y + 4800 - a;
+    const int32_t mm = m + 12 * a - 3;
+    return d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 - 32045;
+}
+
+// A date row as its controls hold it: year, month, day and half-hour position (1 = 00:00).
+struct RowDate {
+    int32_t y;
+    int16_t m;
+    int16_t d;
+    int16_t h;
+    bool operator==(const RowDate&) const = default;
+};
+
+// The moment of a row date in a zone `zone` minutes east of Greenwich.
+inline double Moment(const RowDate& date, int32_t zone)
+{
+    return Jdn(date.y, date.m, date.d) - 0.5 + (date.h - 1) / 48.0 - zone / 1440.0;
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        program = std::make_unique<mainwindow::Program>();
+        program->astro.InitializeAstroTables(ORVANE_BIN_DIR);
+        ASSERT_EQ(program->astro.ReadPlutoTable(), "");
+        ASSERT_EQ(program->language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
+        colors = program->astro.tables.dblAspectColor;
+    }
+    static void TearDownTestSuite() { program.reset(); }
+
+    void SetUp() override
+    {
+        mainwindow::Program& p = *program;
+        p.main = mainwindow::MainModel();
+        p.grid = display::GridModel();
+        p.configure = settings::ConfigureModel();
+        p.run = tools::RunState();
+        p.astro.tables.dblAspectColor = colors;
+        datetime::SetUpDateRows(p.main, p.language);
+        datetime::SetUpTimezoneComboBoxes(p.main, false, false);
+        for (int16_t row = 0; row < mainwindow::kNumDateRows; ++row)
+            SetRow(row, {2000, 1, 1, 25}, 0);
+        p.main.SelectMode(mainwindow::Mode::WorldTransits);
+        SetOrbs({0, 0, 0, 0, 0, 0, 0});
+        p.configure.cboOrbForMidpoints.SetListIndex(0);  // 0° 5'
+    }
+
+    static size_t At(int16_t i) { return static_cast<size_t>(i); }
+
+    // Sets a row's controls; `zone` is the offset in minutes east of Greenwich of the zone to select.
+    static void SetRow(int16_t row, const RowDate& date, int32_t zone)
+    {
+        mainwindow::MainModel& m = program->main;
+        m.txbYearCE[At(row)] = std::to_string(date.y);
+        m.cboMonthCE[At(row)].SetListIndex(date.m);
+        m.cboDayCE[At(row)].SetListIndex(date.d);
+        m.cboHour[At(row)].SetListIndex(date.h);
+        mainwindow::ComboBoxModel& zones = m.cboTimezone[At(row)];
+        for (int16_t i = 1; i < zones.ListCount(); ++i)
+            if (zones.ItemData(i) == zone)
+                return zones.SetListIndex(i);
+        FAIL() << "no zone of " << zone << " minutes";
+    }
+
+    // Applies orbs in minutes of arc for aspects 1 … 7 (each must be an entry of its orb list).
+    static void SetOrbs(const std::array<int32_t, 7>& minutes)
+    {
+        settings::ConfigureModel& panel = program->configure;
+        for (size_t k = 0; k < minutes.size(); ++k) {
+            int16_t position = -1;
+            for (int16_t i = 0; i < panel.cboOrb[k].ListCount(); ++i)
+                if (panel.cboOrb[k].ItemData(i) == minutes[k])
+                    position = i;
+            ASSERT_GE(position, 0) << "no orb of " << minutes[k] << "' in list " << k;
+            panel.intOrbListIndex[k] = position;
+        }
+    }
+
+    static const display::GridCell& Cell(int16_t i) { return program->grid.txbCell[At(i)]; }
+    static int16_t CellAspect(int16_t i) { return program->grid.CellAspect(program->astro.tables, i); }
+
+    static std::vector<int16_t> AspectCells()
+    {
+        std::vector<int16_t> cells;
+        for (int16_t i = 0; i < program->grid.intNumCells; ++i)
+            if (CellAspect(i) != 0)
+                cells.push_back(i);
+        return cells;
+    }
+
+    static std::string Text(int16_t number) { return program->language.GetText(number); }
+
+    // The summary's total line: program text 127 with its "N" replaced by `count`.
+    static std::string TotalLine(int count)
+    {
+        std::string total = Text(127);
+        return total.replace(total.find('N'), 1, std::to_string(count));
+    }
+
+    inline static std::unique_ptr<mainwindow::Program> program;
+    inline static std::array<double, core::kAspectSlots> colors{};
+};
+
+}  // namespace orvane::testing
