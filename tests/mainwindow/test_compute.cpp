@@ -90,6 +90,43 @@ TEST_F(ComputeTest, SynastryHasNoApplyingMarks)
     EXPECT_EQ(Cell(1).text, Text(75));
 }
 
+// The positions of a personal transit come from both moments: the world date in row 0, the birth
+// moment down column 0.
+TEST_F(ComputeTest, PersonalTransitsShowTheBirthMomentDownTheFirstColumn)
+{
+    SetRow(1, {1990, 6, 15, 18}, 60);  // 15 June 1990, 08:30, GMT+1
+    program->main.SelectMode(Mode::PersonalTransits1st);
+    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    const double birth = program->main.dblMoment[1];
+    EXPECT_DOUBLE_EQ(birth, 2448057.5 + 7.5 / 24);
+    for (int16_t p = core::kEarth; p <= core::kPluto; ++p) {
+        EXPECT_EQ(Cell(static_cast<int16_t>(p + 1)).text,
+                  PositionCellText(*program, program->astro.HelioLongitude(p, 2451545.0)));
+        EXPECT_EQ(Cell(static_cast<int16_t>((p + 1) * 11)).text,
+                  PositionCellText(*program, program->astro.HelioLongitude(p, birth)));
+    }
+}
+
+// In synastry the aspect holds by the synastry orbs, while boldness measures against the personal ones.
+TEST_F(ComputeTest, SynastryBoldUsesThePersonalOrbs)
+{
+    SetRow(2, {2000, 1, 2, 13}, 0);  // the 2nd birthdate 18 hours after the 1st: Earth moves about 0.76°
+    program->main.SelectMode(Mode::Synastry);
+    SetOrbs({120, 0, 0, 0, 0, 0, 0});                         // conjunctions within 2°
+    program->configure.cboPersonalOrbsProportion[0].SetListIndex(0);  // personal: 2°
+    program->configure.cboPersonalOrbsProportion[1].SetListIndex(1);  // synastry: 1°
+    program->configure.opt1DegOfOrb = false;
+    program->configure.optProportionOfOrb = true;
+    program->configure.cboBoldfaceFactor.SetListIndex(0);  // bold below half the orb
+    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    // Earth of the 2nd birthdate (row 2) with Earth of the 1st (column 2): 0.76° is within the 1° of
+    // synastry, and below half the personal 2° (bold) though not below half the synastry 1°.
+    const int16_t earths = 2 * 11 + 2;
+    ASSERT_EQ(CellAspect(earths), kConjunction);
+    EXPECT_EQ(Cell(earths).text.rfind("Con\r\n0°4", 0), 0U) << Cell(earths).text;
+    EXPECT_TRUE(Cell(earths).bold);
+}
+
 TEST_F(ComputeTest, ADateErrorChangesNothing)
 {
     SetOrbs({0, 0, 0, 120, 0, 0, 0});
