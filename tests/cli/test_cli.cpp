@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "tests/support/cli_runner.h"
+
 #include "core/pluto_table.h"
 #include "tests/support/temp_folder.h"
 
@@ -13,32 +15,12 @@
 namespace orvane::cli {
 namespace {
 
-struct Result {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
+using Result = testing::CliResult;
+using testing::Lines;
 
 Result RunWith(const std::vector<std::string>& args, const std::string& dataFolder = std::string(ORVANE_BIN_DIR) + "/")
 {
-    Environment environment;
-    environment.dataFolder = dataFolder;
-    environment.nowMoment = 2451545.0;
-    std::ostringstream out, err;
-    Result result;
-    result.code = Run(args, environment, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
+    return testing::RunCli(args, nullptr, dataFolder);
 }
 
 TEST(CliPositions, NineBodiesAtAJulianDate)

@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 
 #include "platform/clock.h"
+#include "tests/support/cli_runner.h"
 #include "tests/support/state_file_lines.h"
 #include "tests/support/temp_folder.h"
 
@@ -45,34 +46,9 @@ const std::array<std::string, 8> kAspectAbbrev{"", "Con", "Opp", "Sqr", "Tri", "
 const std::array<std::string, 8> kAdjective{"",      "conjunct", "opposite",    "square",
                                             "trine", "sextile",  "semisextile", "quincunx"};
 
-struct Result {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args, const platform::Clock* clock = nullptr)
-{
-    Environment environment;
-    environment.dataFolder = std::string(ORVANE_BIN_DIR) + "/";
-    environment.nowMoment = 2451545.0;
-    environment.clock = clock;
-    std::ostringstream out, err;
-    Result result;
-    result.code = Run(args, environment, out, err);
-    result.out = out.str();
-    result.err = err.str();
-    return result;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
-}
+using Result = testing::CliResult;
+using testing::Lines;
+using testing::RunCli;
 
 bool Contains(const std::string& text, const std::string& part)
 {
