@@ -7,7 +7,7 @@
 #include "mainwindow/actions.h"
 #include "mainwindow/startup.h"
 #include "orvane_version.h"
-#include "tools/number_words.h"
+#include "text/strings.h"
 #include "tools/state_file.h"
 
 #include <algorithm>
@@ -194,11 +194,11 @@ public:
         } else if (!arguments.state().empty()) {
             if (const int code = LoadState(arguments.state()); code != kExitSuccess)
                 return code;
-            moment = datetime::InputDateToAJDate(m_program.main, mainwindow::kWorldDateRow);
+            moment = datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow);
             if (moment < 0.0) {
                 m_program.main.dblMoment[0] = moment;
-                return DateError(datetime::ShowDateInputError(m_program.main, mainwindow::kWorldDateRow,
-                                                              m_program.language));
+                return DateError(datetime::ShowDateInputError(m_program.main, core::kWorldDateRow,
+                                                              m_program.language, true));
             }
         }
         const core::AstroModule& astro = m_program.astro;
@@ -237,7 +237,7 @@ public:
         const int16_t mode = m_program.main.intMode;
         // The sort list of the mode: six entries in world transits, seven in personal transits; the
         // natal and synastry listings are always in order of exactness.
-        const long sortEntries = mode == display::kModeWorldTransits ? 6 : display::IsPersonalTransitMode(mode) ? 7 : 1;
+        const long sortEntries = mode == core::kModeWorldTransits ? 6 : core::IsPersonalTransitMode(mode) ? 7 : 1;
         if (sort >= sortEntries)
             return Usage({kTextBadValue, "--sort", arguments.Value("--sort")});
         tools::DurationsWindow window(m_program.astro, m_program.language);
@@ -252,7 +252,7 @@ public:
             m_out << line << '\n';
         m_out << '\n';
         const std::string& summary =
-            display::IsOneDateMode(mode) ? m_program.main.txbReport : m_program.main.txbReport1;
+            core::IsOneDateMode(mode) ? m_program.main.txbReport : m_program.main.txbReport1;
         m_out << Trimmed(ConsoleText(summary)) << "\n\n";
         m_out << Trimmed(ConsoleText(noAspects ? noAspects->text : window.ClipboardText())) << '\n';
         return kExitSuccess;
@@ -300,13 +300,13 @@ public:
         if (const int code = LoadState(arguments.state()); code != kExitSuccess)
             return code;
         mainwindow::MainModel& main = m_program.main;
-        main.SelectMode(mainwindow::Mode::WorldTransits);
+        main.SelectMode(core::Mode::WorldTransits);
         // The search starts from the state's world date: a date the date input rejects has no next step
         // (stepping an incomplete row would invent a date). The conversion also fills in the default
         // half hour and zone, so that the steps start from the moment the date row stands for.
-        if (const double start = datetime::InputDateToAJDate(main, mainwindow::kWorldDateRow); start < 0.0) {
+        if (const double start = datetime::InputDateToAJDate(main, core::kWorldDateRow); start < 0.0) {
             main.dblMoment[0] = start;
-            return DateError(datetime::ShowDateInputError(main, mainwindow::kWorldDateRow, m_program.language));
+            return DateError(datetime::ShowDateInputError(main, core::kWorldDateRow, m_program.language, true));
         }
         if (step)
             main.cboForwardBack.SetListIndex(*step);
@@ -338,7 +338,7 @@ public:
                 return DateError(outcome.compute.dateError);
             if (outcome.compute.found) {
                 m_out << Trimmed(ConsoleText(outcome.compute.found->strMessage)) << '\n'
-                      << datetime::InputDateToString(main, mainwindow::kWorldDateRow, false, m_program.language)
+                      << datetime::InputDateToString(main, core::kWorldDateRow, false, m_program.language)
                       << '\n';
                 return kExitSuccess;
             }
@@ -357,8 +357,7 @@ private:
 
     int LoadState(const std::string& path)
     {
-        const std::string error = tools::ReadStateFile(path, m_program.main, m_program.configure,
-                                                       m_program.astro.tables, m_store, m_program.language);
+        const std::string error = mainwindow::LoadStateFile(m_program, path, m_store);
         if (!error.empty()) {
             m_err << ConsoleText(error) << '\n';
             return kExitBadInput;
@@ -377,7 +376,7 @@ private:
     {
         const display::GridModel& grid = m_program.grid;
         const core::AstroTables& tables = m_program.astro.tables;
-        const bool triangle = display::IsOneDateMode(m_program.main.intMode);
+        const bool triangle = core::IsOneDateMode(m_program.main.intMode);
         std::vector<std::string> lines;
         for (int16_t i = 0; i < grid.intNumCells; ++i) {
             if (grid.CellAspect(tables, i) == 0)
@@ -416,7 +415,7 @@ private:
             return index >= 0 && index < core::kNumPatterns ? static_cast<int16_t>(index) : int16_t{-1};
         const auto& names = m_program.astro.tables.strPatternName;
         for (size_t i = 0; i < names.size(); ++i)
-            if (tools::LowerCase(names[i]) == tools::LowerCase(text))
+            if (text::LowerCase(names[i]) == text::LowerCase(text))
                 return static_cast<int16_t>(i);
         return -1;
     }
@@ -426,8 +425,8 @@ private:
     {
         const core::AstroTables& tables = m_program.astro.tables;
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-            if (tools::LowerCase(tables.strPlanetName[static_cast<size_t>(body)]) == tools::LowerCase(text) ||
-                tools::LowerCase(tables.strPlanetAbbrev[static_cast<size_t>(body)]) == tools::LowerCase(text))
+            if (text::LowerCase(tables.strPlanetName[static_cast<size_t>(body)]) == text::LowerCase(text) ||
+                text::LowerCase(tables.strPlanetAbbrev[static_cast<size_t>(body)]) == text::LowerCase(text))
                 return body;
         return 0;
     }
@@ -437,7 +436,7 @@ private:
         static const std::array<const char*, display::kNumStepIncrements> kNames{"halfhour", "day", "week", "month",
                                                                                 "year"};
         for (size_t i = 0; i < kNames.size(); ++i)
-            if (tools::LowerCase(text) == kNames[i])
+            if (text::LowerCase(text) == kNames[i])
                 return static_cast<int16_t>(i);
         return std::nullopt;
     }

@@ -14,15 +14,14 @@
 namespace orvane::datetime {
 namespace {
 
-using mainwindow::ComboBoxModel;
-using mainwindow::MainModel;
+using platform::ComboBoxModel;
 
 constexpr std::string_view kDigits = "0123456789";
 constexpr double kMinutesPerDay = 1440.0;
 constexpr double kSecondsPerDay = 86400.0;
 
 // Program texts: the row names at the start of an error message, the reasons, the message title.
-constexpr std::array<int16_t, mainwindow::kNumDateRows> kTextRowName{4, 5, 6};
+constexpr std::array<int16_t, core::kNumDateRows> kTextRowName{4, 5, 6};
 constexpr int16_t kTextIncomplete = 145;
 constexpr int16_t kTextNotValid = 146;
 constexpr int16_t kTextTooEarly = 147;
@@ -60,7 +59,7 @@ double HalfHourFraction(const ComboBoxModel& hour)
 // The first steps of every conversion of a row: clean the year box, check the row, ask the calendar
 // for the day number and fill in the default half hour. Returns the local day number plus the time of
 // day, or an error code.
-double LocalMoment(MainModel& model, size_t row)
+double LocalMoment(DateRows& model, size_t row)
 {
     std::string& year = model.txbYearCE[row];
     year = SanitizeInteger(year, false, false);
@@ -109,9 +108,9 @@ size_t SequenceLength(unsigned char lead)
 
 }  // namespace
 
-double InputDateToAJDate(MainModel& model, int16_t row)
+double InputDateToAJDate(DateRows& model, int16_t row)
 {
-    if (!mainwindow::IsDateRow(row))
+    if (!core::IsDateRow(row))
         return kDateIncomplete;
     const auto r = static_cast<size_t>(row);
     const double local = LocalMoment(model, r);
@@ -126,14 +125,14 @@ double InputDateToAJDate(MainModel& model, int16_t row)
     return local - zone.SelectedItemData() / kMinutesPerDay - 0.5;
 }
 
-double InputDateToLocalDayNumber(MainModel& model, int16_t row)
+double InputDateToLocalDayNumber(DateRows& model, int16_t row)
 {
-    if (!mainwindow::IsDateRow(row))
+    if (!core::IsDateRow(row))
         return kDateIncomplete;
     return LocalMoment(model, static_cast<size_t>(row));
 }
 
-std::string InputDateToString(MainModel& model, int16_t row, bool abbreviated, const text::Language& language)
+std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated, const text::Language& language)
 {
     const double local = InputDateToLocalDayNumber(model, row);
     if (local < 0)
@@ -143,10 +142,11 @@ std::string InputDateToString(MainModel& model, int16_t row, bool abbreviated, c
            model.cboHour[r].Text() + " (" + model.cboTimezone[r].Text() + ")";
 }
 
-DateInputErrorMessage ShowDateInputError(MainModel& model, int16_t row, const text::Language& language)
+DateInputErrorMessage ShowDateInputError(DateRows& model, int16_t row, const text::Language& language,
+                                         bool startupCompleted)
 {
     DateInputErrorMessage message;
-    if (!mainwindow::IsDateRow(row))
+    if (!core::IsDateRow(row))
         return message;
     const auto r = static_cast<size_t>(row);
     const double stored = model.dblMoment[r];
@@ -162,12 +162,12 @@ DateInputErrorMessage ShowDateInputError(MainModel& model, int16_t row, const te
     }
     message.text = language.GetText(kTextRowName[r]) + " " + language.GetText(reason);
     message.title = language.GetText(kTextInputErrorTitle);
-    message.show = model.blnStartupCompleted;
+    message.show = startupCompleted;
     model.blnInputError = true;
     return message;
 }
 
-std::string ShowWeekday(MainModel& model, int16_t row, const text::Language& language)
+std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& language)
 {
     const double local = InputDateToLocalDayNumber(model, row);
     if (local <= 0)
@@ -176,15 +176,15 @@ std::string ShowWeekday(MainModel& model, int16_t row, const text::Language& lan
                        language.intLanguage);
 }
 
-void SetWorldDateToNow(MainModel& model, const platform::Clock& clock)
+void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
 {
-    constexpr auto r = static_cast<size_t>(mainwindow::kWorldDateRow);
+    constexpr auto r = static_cast<size_t>(core::kWorldDateRow);
 
     // Back from Universal Time to the computer's wall clock: the integer part is the local day number,
     // the fraction the time after midnight.
     double local = CurrentAJDate(clock) + SystemZoneMinutes(clock) / kMinutesPerDay + 0.5;
     if (!std::isfinite(local)) {
-        model.ClearDateRow(mainwindow::kWorldDateRow);
+        model.ClearDateRow(core::kWorldDateRow);
         return;
     }
     RoundToHalfHour(local);
@@ -194,7 +194,7 @@ void SetWorldDateToNow(MainModel& model, const platform::Clock& clock)
     date.calendar = platform::kCalendarGregorian;
     date.jdn = static_cast<int32_t>(dayNumber);
     if (platform::_jdn_to_euro_date(&date) == 0) {
-        model.ClearDateRow(mainwindow::kWorldDateRow);
+        model.ClearDateRow(core::kWorldDateRow);
         return;
     }
     model.cboMonthCE[r].SetListIndex(static_cast<int16_t>(date.month));
@@ -213,10 +213,10 @@ void SetWorldDateToNow(MainModel& model, const platform::Clock& clock)
     model.cboTimezone[r].SetListIndex(model.intDefaultZoneIndex);
 }
 
-void SetUpDateRows(MainModel& model, const text::Language& language)
+void SetUpDateRows(DateRows& model, const text::Language& language)
 {
-    model.SetLanguageDependentLists(language);
-    for (size_t r = 0; r < static_cast<size_t>(mainwindow::kNumDateRows); ++r) {
+    model.FillMonthLists();
+    for (size_t r = 0; r < static_cast<size_t>(core::kNumDateRows); ++r) {
         ComboBoxModel& day = model.cboDayCE[r];
         day.Clear();
         day.AddItem("");
@@ -300,22 +300,6 @@ std::string KeepOnlyChars(std::string_view text, std::string_view allowed)
         at += length;
     }
     return result;
-}
-
-bool RowUsedByMode(int16_t row, int16_t mode)
-{
-    using mainwindow::Mode;
-    switch (static_cast<Mode>(mode)) {
-    case Mode::WorldTransits: return row == mainwindow::kWorldDateRow;
-    case Mode::Natal1st: return row == mainwindow::kFirstBirthdateRow;
-    case Mode::Natal2nd: return row == mainwindow::kSecondBirthdateRow;
-    case Mode::PersonalTransits1st:
-        return row == mainwindow::kWorldDateRow || row == mainwindow::kFirstBirthdateRow;
-    case Mode::PersonalTransits2nd:
-        return row == mainwindow::kWorldDateRow || row == mainwindow::kSecondBirthdateRow;
-    case Mode::Synastry: return row == mainwindow::kFirstBirthdateRow || row == mainwindow::kSecondBirthdateRow;
-    default: return false;
-    }
 }
 
 }  // namespace orvane::datetime

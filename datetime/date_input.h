@@ -5,7 +5,7 @@
 // date set to the computer's clock; the weekday and the text of a row; and the small text helpers the
 // rows need.
 
-#include "mainwindow/main_model.h"
+#include "datetime/date_rows.h"
 #include "platform/clock.h"
 
 #include <cstdint>
@@ -37,15 +37,15 @@ inline constexpr int16_t kNumHalfHours = 48;
 // Cleans the year box to its digits; a row without a half hour gets 12:00 selected, and a row without a
 // zone gets the computer's zone selected when the zone lists have it, so that the user sees what was
 // converted.
-double InputDateToAJDate(mainwindow::MainModel& model, int16_t row);
+double InputDateToAJDate(DateRows& model, int16_t row);
 
 // The row's local day number and time of day (midnight = the day number itself), without a zone
 // correction; or the error codes above. Cleans the year box and fills in 12:00 like InputDateToAJDate.
-double InputDateToLocalDayNumber(mainwindow::MainModel& model, int16_t row);
+double InputDateToLocalDayNumber(DateRows& model, int16_t row);
 
 // The row as display text, "January 5, 2000, 12:00 (GMT+1:00)", the date in the current language;
 // empty when the row is not a valid date.
-std::string InputDateToString(mainwindow::MainModel& model, int16_t row, bool abbreviated,
+std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated,
                               const text::Language& language);
 
 // The message for the error code stored in dblMoment of a row.
@@ -57,20 +57,20 @@ struct DateInputErrorMessage {
 
 // Builds the message for the error code in dblMoment(row) and sets the model's input-error flag.
 // A row outside 0 … 2, or a stored value that is no error code, gives an empty text and leaves the flag.
-DateInputErrorMessage ShowDateInputError(mainwindow::MainModel& model, int16_t row,
-                                         const text::Language& language);
+DateInputErrorMessage ShowDateInputError(DateRows& model, int16_t row, const text::Language& language,
+                                         bool startupCompleted);
 
 // The hover text of the row's day list: the weekday of the row's date in the current language, or the
 // empty text when the row is not a valid date.
-std::string ShowWeekday(mainwindow::MainModel& model, int16_t row, const text::Language& language);
+std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& language);
 
 // Fills the world date row with the computer's local date and time, rounded to the half hour, and
 // selects the default zone position.
-void SetWorldDateToNow(mainwindow::MainModel& model, const platform::Clock& clock);
+void SetWorldDateToNow(DateRows& model, const platform::Clock& clock);
 
 // Fills the day and half-hour lists of the three rows with their position 0 selected, empties the year
-// boxes, and refills the month lists and the step increment list.
-void SetUpDateRows(mainwindow::MainModel& model, const text::Language& language);
+// boxes, and refills the month lists.
+void SetUpDateRows(DateRows& model, const text::Language& language);
 
 // Rounds a day number with time of day to the nearest half hour in place; exactly a quarter past
 // rounds down, and 23:45 and later round to midnight of the next day.
@@ -84,9 +84,5 @@ std::string SanitizeInteger(std::string_view text, bool allowMinus, bool allowPl
 
 // The characters of `text`, in order, that occur in `allowed`.
 std::string KeepOnlyChars(std::string_view text, std::string_view allowed);
-
-// Whether `mode` (0 … 6) converts `row`, so that the Enter key in the row's year box computes; the
-// Now button computes when the mode uses row 0.
-bool RowUsedByMode(int16_t row, int16_t mode);
 
 }  // namespace orvane::datetime

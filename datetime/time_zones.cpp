@@ -57,7 +57,7 @@ int16_t ZoneOffsetMinutes(int16_t position)
     return static_cast<int16_t>((position - kGreenwichPosition) * 30);
 }
 
-void FillTimezoneList(mainwindow::ComboBoxModel& list, bool abbreviations)
+void FillTimezoneList(platform::ComboBoxModel& list, bool abbreviations)
 {
     list.Clear();
     list.AddItem("");
@@ -69,9 +69,9 @@ void FillTimezoneList(mainwindow::ComboBoxModel& list, bool abbreviations)
     }
 }
 
-void SetUpTimezoneComboBoxes(mainwindow::MainModel& model, bool keepSelection, bool abbreviations)
+void SetUpTimezoneComboBoxes(DateRows& model, bool keepSelection, bool abbreviations)
 {
-    std::array<int16_t, mainwindow::kNumDateRows> intSavedZoneIndex{};
+    std::array<int16_t, core::kNumDateRows> intSavedZoneIndex{};
     for (size_t row = 0; row < model.cboTimezone.size(); ++row) {
         intSavedZoneIndex[row] = keepSelection ? model.cboTimezone[row].ListIndex() : int16_t{0};
         FillTimezoneList(model.cboTimezone[row], abbreviations);
@@ -84,15 +84,15 @@ int16_t SystemZoneMinutes(const platform::Clock& clock)
     return ZoneMinutesFromSecondsWest(clock.StandardOffsetSecondsWest());
 }
 
-void SetSystemZone(mainwindow::MainModel& model, const platform::Clock& clock)
+void SetSystemZone(DateRows& model, const platform::Clock& clock)
 {
     const int16_t zone = SystemZoneMinutes(clock);
     model.intSystemZone = zone == kNepalZone ? kNepalZoneOnGrid : zone;
 }
 
-void SetDefaultZoneIndex(mainwindow::MainModel& model)
+void SetDefaultZoneIndex(DateRows& model)
 {
-    const mainwindow::ComboBoxModel& list = model.cboTimezone[mainwindow::kWorldDateRow];
+    const platform::ComboBoxModel& list = model.cboTimezone[core::kWorldDateRow];
     model.intDefaultZoneIndex = 0;
     for (int16_t position = 1; position < list.ListCount(); ++position) {
         if (list.ItemData(position) == model.intSystemZone) {

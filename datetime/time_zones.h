@@ -4,8 +4,8 @@
 // their offsets (minutes east of Greenwich) as item data, optionally with the North American
 // abbreviations; the computer's own zone and the list position that becomes every row's default.
 
-#include "mainwindow/control_models.h"
-#include "mainwindow/main_model.h"
+#include "platform/control_models.h"
+#include "datetime/date_rows.h"
 #include "platform/clock.h"
 
 #include <cstdint>
@@ -27,22 +27,22 @@ int16_t ZoneOffsetMinutes(int16_t position);
 
 // Rebuilds one zone list: the empty entry, the 47 zones with their offsets, the North American
 // abbreviations in place of ten texts when `abbreviations` is set. Nothing is selected afterwards.
-void FillTimezoneList(mainwindow::ComboBoxModel& list, bool abbreviations);
+void FillTimezoneList(platform::ComboBoxModel& list, bool abbreviations);
 
 // Rebuilds the zone lists of the three rows. With keepSelection each row keeps its position (the
 // texts may change, the offsets do not); otherwise each row shows its empty entry.
-void SetUpTimezoneComboBoxes(mainwindow::MainModel& model, bool keepSelection, bool abbreviations);
+void SetUpTimezoneComboBoxes(DateRows& model, bool keepSelection, bool abbreviations);
 
 // The computer's standard-time zone in minutes east of Greenwich, rounded to the minute.
 int16_t SystemZoneMinutes(const platform::Clock& clock);
 
 // Sets intSystemZone from the computer; a zone 5 h 45 min east is taken as 5 h 30 min, the nearest
 // zone the lists have.
-void SetSystemZone(mainwindow::MainModel& model, const platform::Clock& clock);
+void SetSystemZone(DateRows& model, const platform::Clock& clock);
 
 // Sets the default zone position: the first position from 1 on in row 0's zone list whose offset equals
 // intSystemZone, or 0 when none does (then rows are converted without a zone correction).
-void SetDefaultZoneIndex(mainwindow::MainModel& model);
+void SetDefaultZoneIndex(DateRows& model);
 
 // Whether the North American abbreviations are on for a computer that has no stored choice yet: for
 // zones from −10:00 to −2:30.

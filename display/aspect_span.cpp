@@ -94,9 +94,9 @@ AspectSpanContext MakeAspectSpanContext(int16_t intMode, const std::array<double
                                         double worldLocalDayNumber, int16_t zoneMinutes)
 {
     AspectSpanContext context;
-    context.blnPersonalTransits = IsPersonalTransitMode(intMode);
+    context.blnPersonalTransits = core::IsPersonalTransitMode(intMode);
     context.dblWorldLocalDayNumber = worldLocalDayNumber;
-    context.dblNatalMoment = intMode == kModePersonal1 ? dblMoment[1] : dblMoment[2];
+    context.dblNatalMoment = intMode == core::kModePersonal1 ? dblMoment[1] : dblMoment[2];
     context.intZoneMinutes = zoneMinutes;
     return context;
 }
@@ -117,13 +117,13 @@ void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, Dura
 {
     records.strDurationRecords.clear();
     records.intNumDurationRecords = 0;
-    if (grid.intMode < kModeWorldTransits || grid.intMode > kModeSynastry || grid.intNumCols <= 0)
+    if (grid.intMode < core::kModeWorldTransits || grid.intMode > core::kModeSynastry || grid.intNumCols <= 0)
         return;
 
-    const int16_t k = IsTwoDateMode(grid.intMode) ? core::kOrbColumnPersonal : core::kOrbColumnOneMoment;
+    const int16_t k = core::IsTwoDateMode(grid.intMode) ? core::kOrbColumnPersonal : core::kOrbColumnOneMoment;
     const AspectSpanContext context = MakeAspectSpanContext(grid.intMode, grid.dblMoment,
                                                             grid.dblWorldLocalDayNumber, grid.intZoneMinutes);
-    const bool fixedMoments = IsNatalMode(grid.intMode) || grid.intMode == kModeSynastry;
+    const bool fixedMoments = core::IsNatalMode(grid.intMode) || grid.intMode == core::kModeSynastry;
 
     for (size_t i = 0; i < grid.txbCell.size(); ++i) {
         const std::string& cellText = grid.txbCell[i];
@@ -137,14 +137,14 @@ void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, Dura
             int16_t p2 = 0;
             double L1 = 0.0;
             double L2 = 0.0;
-            if (!IsTwoDateMode(grid.intMode)) {
+            if (!core::IsTwoDateMode(grid.intMode)) {
                 // Triangle: the row body and the column body at the one moment of the mode.
                 p1 = static_cast<int16_t>(cell.intRow - 1);
                 p2 = static_cast<int16_t>(cell.intCol + 1);
                 const double M = grid.dblMoment[static_cast<size_t>(grid.intMode - 1)];
                 L1 = astro.HelioLongitude(p1, M);
                 L2 = astro.HelioLongitude(p2, M);
-            } else if (IsPersonalTransitMode(grid.intMode)) {
+            } else if (core::IsPersonalTransitMode(grid.intMode)) {
                 // Rows are the natal bodies, columns the transiting bodies.
                 p1 = static_cast<int16_t>(cell.intRow - 1);
                 p2 = static_cast<int16_t>(cell.intCol - 1);

@@ -12,7 +12,7 @@
 
 #include "core/astro_module.h"
 
-#include "display/modes.h"
+#include "core/modes.h"
 
 #include <array>
 #include <cstdint>
@@ -92,7 +92,7 @@ struct DurationRecords {
 
 // The grid as the main window holds it after a computation.
 struct DurationGrid {
-    int16_t intMode = kModeNone;
+    int16_t intMode = core::kModeNone;
     // The texts of the cells txbCell 0 … intNumCells − 1, in cell order (row by row).
     std::vector<std::string> txbCell;
     int16_t intNumCols = 0;

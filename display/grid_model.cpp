@@ -114,9 +114,9 @@ void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::La
             MakeHeader(i, tables.strPlanetGlyph[Index(static_cast<int16_t>(intRow - 1))]);
     }
 
-    const bool synastry = mode == kModeSynastry;
+    const bool synastry = mode == core::kModeSynastry;
     const int16_t corner11 = synastry                 ? kTextSynastry
-                             : mode == kModePersonal2 ? kTextPersonalCorner11Second
+                             : mode == core::kModePersonal2 ? kTextPersonalCorner11Second
                                                       : kTextPersonalCorner11First;
     const std::array<std::string, 4> corners{
         std::string(),

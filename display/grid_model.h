@@ -5,7 +5,7 @@
 // and synastry), with each cell's text, colours, font, boldface, visibility and place.
 
 #include "core/vocabulary.h"
-#include "display/modes.h"
+#include "core/modes.h"
 
 #include <array>
 #include <cstdint>

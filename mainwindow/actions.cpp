@@ -5,7 +5,8 @@
 #include "datetime/datepr2.h"
 #include "datetime/date_input.h"
 #include "display/stepping.h"
-#include "tools/number_words.h"
+#include "text/strings.h"
+#include "tools/state_file.h"
 
 #include <cctype>
 #include <cmath>
@@ -76,7 +77,7 @@ StepOutcome cmdForwardBack_Click(Program& program, int16_t index)
     if (increment == display::StepIncrement::Month || increment == display::StepIncrement::Year) {
         after = display::DayCorrection(after, [&main](const display::StepDate& date) {
             WriteWorldDate(main, date);
-            return datetime::InputDateToAJDate(main, kWorldDateRow) < 0.0;
+            return datetime::InputDateToAJDate(main, core::kWorldDateRow) < 0.0;
         });
         WriteWorldDate(main, after);
     }
@@ -98,14 +99,14 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
     const core::AstroModule& astro = program.astro;
     const text::Language& language = program.language;
     const int16_t mode = main.DetermineMode();
-    if (display::IsNatalMode(mode) || mode == display::kModeSynastry) {
+    if (core::IsNatalMode(mode) || mode == core::kModeSynastry) {
         outcome.kind = CellClickOutcome::Kind::FocusOnly;
         return outcome;
     }
-    if (!display::IsTransitMode(mode))
+    if (!core::IsTransitMode(mode))
         return outcome;
 
-    const bool personal = display::IsPersonalTransitMode(mode);
+    const bool personal = core::IsPersonalTransitMode(mode);
     const auto z = static_cast<int16_t>(main.cboTimezone[0].SelectedItemData());
     const int16_t k = personal ? core::kOrbColumnPersonal : core::kOrbColumnOneMoment;
     const int16_t a = program.grid.CellAspect(astro.tables, cell);
@@ -140,7 +141,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
         return outcome;
     }
 
-    const double worldLocal = datetime::InputDateToLocalDayNumber(main, kWorldDateRow);
+    const double worldLocal = datetime::InputDateToLocalDayNumber(main, core::kWorldDateRow);
     const display::AspectSpanContext context = display::MakeAspectSpanContext(mode, main.dblMoment, worldLocal, z);
     const double b = display::BeginningOfAspect(astro, context, p1, p2, a, k);
     const double e = display::EndOfAspect(astro, context, p1, p2, a, k);
@@ -152,7 +153,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
         return day < 0.0 ? language.GetText(kTextUnknownDate)
                          : datetime::DateText(static_cast<int32_t>(std::floor(day)), false, language.intLanguage);
     };
-    const std::string message = language.GetTextWithReplacements(kTextOrbThis, orb, tools::LowerCase(aspect.Name)) + kCrLf +
+    const std::string message = language.GetTextWithReplacements(kTextOrbThis, orb, text::LowerCase(aspect.Name)) + kCrLf +
                                 language.GetTextWithReplacements(kTextBeginsOn, dayText(b)) + kCrLf +
                                 language.GetTextWithReplacements(kTextEndsOn, dayText(e)) + ".";
 
@@ -161,7 +162,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
         outcome.text = language.GetText(kTextPictureHint);
         outcome.pictureCaption =
             language.GetText(kTextIn) + " " + name[At(p2)] + " " + language.GetText(kTextPictureAspect) + " " +
-            tools::LowerCase(aspect.Name) + " " + language.GetText(kTextPictureAspectAfter) + " " +
+            text::LowerCase(aspect.Name) + " " + language.GetText(kTextPictureAspectAfter) + " " +
             language.GetText(kTextToTheNatal) + " " + name[At(p1)] + "X, " + language.GetText(kTextPictureOrb) + " " +
             core::Rad2DegMin(astro.orbs.dblOrb[At(a)][At(k)], false, false, false, false);
         return outcome;
@@ -182,7 +183,7 @@ display::DurationGrid DurationGridOf(Program& program)
     for (int16_t i = 0; i < program.grid.intNumCells; ++i)
         grid.txbCell.push_back(program.grid.txbCell[At(i)].text);
     grid.dblMoment = main.dblMoment;
-    grid.dblWorldLocalDayNumber = datetime::InputDateToLocalDayNumber(main, kWorldDateRow);
+    grid.dblWorldLocalDayNumber = datetime::InputDateToLocalDayNumber(main, core::kWorldDateRow);
     grid.intZoneMinutes = static_cast<int16_t>(main.cboTimezone[0].SelectedItemData());
     return grid;
 }
@@ -231,6 +232,38 @@ std::optional<tools::MessageBoxText> cmdReport_Click(Program& program, tools::Du
     window.Report(ReportInputsOf(program));
     window.Activate(program.main.intTotalNumAspects, NatalListingInputsOf(program));
     return std::nullopt;
+}
+
+namespace {
+
+void MarkStateFileTouched(MainModel& main)
+{
+    main.blnStateFileTouched = true;
+    main.intStateFileTouchedTicks = 0;
+}
+
+}  // namespace
+
+std::string SaveStateFile(Program& program, const std::string& path, settings::RegistryStore& store)
+{
+    MainModel& main = program.main;
+    std::string error = tools::WriteStateFile(path, main, main, main.cboForwardBack, program.configure,
+                                              program.astro.tables, store, program.language);
+    if (error.empty())
+        MarkStateFileTouched(main);
+    return error;
+}
+
+std::string LoadStateFile(Program& program, const std::string& path, settings::RegistryStore& store)
+{
+    MainModel& main = program.main;
+    main.blnInhibitCompute = true;
+    std::string error = tools::ReadStateFile(path, main, main, main.cboForwardBack, program.configure,
+                                             program.astro.tables, store, program.language);
+    if (error.empty())
+        MarkStateFileTouched(main);
+    main.blnInhibitCompute = false;
+    return error;
 }
 
 }  // namespace orvane::mainwindow

@@ -5,6 +5,7 @@
 
 #include "display/aspect_span.h"
 #include "mainwindow/compute.h"
+#include "settings/registry_store.h"
 #include "tools/durations.h"
 
 #include <cstdint>
@@ -64,5 +65,13 @@ tools::NatalListingInputs NatalListingInputsOf(Program& program);
 // The Report button: the message to show when the grid holds no aspect; otherwise the durations window
 // is filled (Report) and activated, and nothing is returned.
 std::optional<tools::MessageBoxText> cmdReport_Click(Program& program, tools::DurationsWindow& window);
+
+// ----- State files ----------------------------------------------------------------------------------
+
+// Save and Load of a state file (the per-user file or one the user chose). Both return the empty text or
+// what went wrong; a file saved or loaded marks the window's state-file-touched flag, and the mode
+// buttons that a load sets do not compute by themselves.
+std::string SaveStateFile(Program& program, const std::string& path, settings::RegistryStore& store);
+std::string LoadStateFile(Program& program, const std::string& path, settings::RegistryStore& store);
 
 }  // namespace orvane::mainwindow

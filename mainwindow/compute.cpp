@@ -3,7 +3,7 @@
 #include "core/midpoints.h"
 #include "core/patterns.h"
 #include "core/positions.h"
-#include "tools/number_words.h"
+#include "text/strings.h"
 
 #include <cctype>
 #include <cmath>
@@ -43,32 +43,17 @@ std::string Radians4(double value)
     return text;
 }
 
-// Rows each mode converts: world date for world transits, the birthdate of a natal mode, the world date
-// and the birthdate of personal transits, both birthdates for synastry.
-std::vector<int16_t> RowsOfMode(int16_t mode)
-{
-    switch (mode) {
-    case display::kModeWorldTransits: return {kWorldDateRow};
-    case display::kModeNatal1: return {kFirstBirthdateRow};
-    case display::kModeNatal2: return {kSecondBirthdateRow};
-    case display::kModePersonal1: return {kWorldDateRow, kFirstBirthdateRow};
-    case display::kModePersonal2: return {kWorldDateRow, kSecondBirthdateRow};
-    case display::kModeSynastry: return {kFirstBirthdateRow, kSecondBirthdateRow};
-    default: return {};
-    }
-}
-
 // The moments of the two position columns.
 std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
 {
     const auto& m = main.dblMoment;
     switch (mode) {
-    case display::kModeWorldTransits: return {m[0], 0.0};
-    case display::kModeNatal1: return {m[1], 0.0};
-    case display::kModeNatal2: return {m[2], 0.0};
-    case display::kModePersonal1: return {m[0], m[1]};
-    case display::kModePersonal2: return {m[0], m[2]};
-    case display::kModeSynastry: return {m[1], m[2]};
+    case core::kModeWorldTransits: return {m[0], 0.0};
+    case core::kModeNatal1: return {m[1], 0.0};
+    case core::kModeNatal2: return {m[2], 0.0};
+    case core::kModePersonal1: return {m[0], m[1]};
+    case core::kModePersonal2: return {m[0], m[2]};
+    case core::kModeSynastry: return {m[1], m[2]};
     default: return {0.0, 0.0};
     }
 }
@@ -165,7 +150,7 @@ void TwoDateSummary(Program& program)
 
 std::string AspectCountText(const core::AstroTables& tables, int16_t aspect, int16_t count)
 {
-    std::string text = std::to_string(count) + " " + tools::LowerCase(tables.AspectText[At(aspect)].Name);
+    std::string text = std::to_string(count) + " " + text::LowerCase(tables.AspectText[At(aspect)].Name);
     if (count != 1)
         text += aspect == core::kQuincunx ? "es" : "s";
     return text;
@@ -224,22 +209,22 @@ std::string SetGridTitle(const Program& program, int16_t mode)
     std::string title;
     bool personal = false;
     switch (mode) {
-    case display::kModeWorldTransits:
+    case core::kModeWorldTransits:
         if (tableShown) {
             title = language.GetText(kTextTitleWorldTable);
         } else {
             title = text::Replaced(language.GetText(kTextTitleWorldChart), " degrees", "°");
         }
         break;
-    case display::kModeNatal1:
+    case core::kModeNatal1:
         title = language.GetText(tableShown ? kTextTitleNatal1Table : kTextTitleNatal1Chart);
         break;
-    case display::kModeNatal2:
+    case core::kModeNatal2:
         title = language.GetText(tableShown ? kTextTitleNatal2Table : kTextTitleNatal2Chart);
         break;
-    case display::kModePersonal1: title = language.GetText(kTextTitlePersonal1); personal = true; break;
-    case display::kModePersonal2: title = language.GetText(kTextTitlePersonal2); personal = true; break;
-    case display::kModeSynastry: title = language.GetText(kTextTitleSynastry); personal = true; break;
+    case core::kModePersonal1: title = language.GetText(kTextTitlePersonal1); personal = true; break;
+    case core::kModePersonal2: title = language.GetText(kTextTitlePersonal2); personal = true; break;
+    case core::kModeSynastry: title = language.GetText(kTextTitleSynastry); personal = true; break;
     default: return {};
     }
     return AddOrbToTitle(program, title, personal, true);
@@ -255,18 +240,20 @@ ComputeOutcome cmdCompute_Click(Program& program)
     astro.intNumPlanets = core::NumPlanetsFor(astro.PlutoDataReadOK());
 
     const int16_t mode = main.DetermineMode();
-    for (const int16_t row : RowsOfMode(mode)) {
+    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
+        if (!core::RowUsedByMode(row, mode))
+            continue;
         main.dblMoment[At(row)] = datetime::InputDateToAJDate(main, row);
         if (main.dblMoment[At(row)] < 0.0) {
-            outcome.dateError = datetime::ShowDateInputError(main, row, program.language);
+            outcome.dateError = datetime::ShowDateInputError(main, row, program.language, main.blnStartupCompleted);
             return outcome;
         }
     }
-    if (mode == display::kModeNone)
+    if (mode == core::kModeNone)
         return outcome;
 
     main.lblTitle = SetGridTitle(program, mode);
-    const bool oneDate = display::IsOneDateMode(mode);
+    const bool oneDate = core::IsOneDateMode(mode);
     if (oneDate)
         program.grid.LayOutTriangleGrid(astro.tables);
     else
@@ -325,7 +312,7 @@ ComputeOutcome cmdCompute_Click(Program& program)
             }
         }
     } else {
-        const bool synastry = mode == display::kModeSynastry;
+        const bool synastry = mode == core::kModeSynastry;
         const int16_t column = synastry ? core::kOrbColumnSynastry : core::kOrbColumnPersonal;
         for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
             const double L1 = main.dblPos[At(p1)][1];
@@ -358,7 +345,7 @@ ComputeOutcome cmdCompute_Click(Program& program)
 
     if (program.run.blnRunning) {
         tools::FoundCheckResult found = tools::FoundCheck(program.run, program.runDialog, main.intPatternCount,
-                                                          mode == display::kModeWorldTransits, program.language);
+                                                          mode == core::kModeWorldTransits, program.language);
         if (found.blnFound)
             outcome.found = std::move(found);
     }

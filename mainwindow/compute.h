@@ -4,12 +4,8 @@
 // positions are computed, every pair is tested against the seven aspects, and the result is written into
 // the grid, the counts, the title and the summary; a run in progress is asked whether it may stop.
 
-#include "core/astro_module.h"
 #include "datetime/date_input.h"
-#include "display/grid_model.h"
-#include "mainwindow/main_model.h"
-#include "settings/configure_model.h"
-#include "text/language.h"
+#include "mainwindow/program.h"
 #include "tools/run_model.h"
 
 #include <cstdint>
@@ -17,18 +13,6 @@
 #include <string>
 
 namespace orvane::mainwindow {
-
-// The state objects of the program that a computation reads and writes. The desktop windows and the
-// command-line companion each hold one.
-struct Program {
-    text::Language language;
-    core::AstroModule astro;
-    MainModel main;
-    display::GridModel grid;
-    settings::ConfigureModel configure;
-    tools::RunDialogModel runDialog;
-    tools::RunState run;
-};
 
 // What a computation leaves for the window to show.
 struct ComputeOutcome {

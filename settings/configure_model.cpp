@@ -1,7 +1,7 @@
 #include "settings/configure_model.h"
 
 #include "core/midpoints.h"
-#include "tools/number_words.h"
+#include "text/strings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -68,7 +68,7 @@ ConfigureCaptions PanelCaptions(const text::Language& language, const core::Astr
         captions.lblAspectName[static_cast<size_t>(a - 1)] = tables.AspectText[static_cast<size_t>(a)].Name;
     captions.cmdSetAllNonzeroOrbsToConjunctionOrb = language.GetText(kTextSetAllNonzeroOrbs);
     captions.lblPersonalTransits = language.GetText(kTextPersonalTransits);
-    captions.lblSynastry = tools::LowerCase(language.GetText(kTextSynastry));
+    captions.lblSynastry = text::LowerCase(language.GetText(kTextSynastry));
     captions.lblOrbForMidpoints = language.GetText(kTextOrbForMidpoints);
     captions.chkUseBoldface = language.GetText(kTextUseBoldface);
     captions.opt1DegOfOrb = language.GetText(kTextOneDegree);

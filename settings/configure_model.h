@@ -11,7 +11,7 @@
 #include "core/aspects.h"
 #include "core/astro_module.h"
 #include "core/vocabulary.h"
-#include "mainwindow/control_models.h"
+#include "platform/control_models.h"
 #include "settings/registry_store.h"
 #include "text/language.h"
 
@@ -22,7 +22,7 @@
 
 namespace orvane::settings {
 
-using mainwindow::ComboBoxModel;
+using platform::ComboBoxModel;
 
 // Orb lists: cboOrb 0 … 6 hold the orbs of aspects 1 … 7, cboOrb 7 the value of "set all non-zero orbs".
 inline constexpr int kNumOrbLists = 8;

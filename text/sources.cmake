@@ -1,3 +1,4 @@
 list(APPEND ORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/language.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/strings.cpp
 )

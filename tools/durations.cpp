@@ -1,6 +1,7 @@
 #include "tools/durations.h"
 
 #include "datetime/datepr2.h"
+#include "text/strings.h"
 #include "tools/number_words.h"
 
 #include <algorithm>
@@ -10,6 +11,12 @@
 
 namespace orvane::tools {
 namespace {
+
+using text::CharacterCount;
+using text::LowerCase;
+using text::PadRight;
+using text::UpperCaseFirst;
+using text::Val;
 
 // Program texts of the report.
 constexpr int16_t kText1stBirthdate = 5;
@@ -122,7 +129,7 @@ bool ValidAspect(int16_t aspect)
 
 int16_t SortKeyColumn(int16_t intMode, int16_t sortIndex)
 {
-    const bool twoCharts = display::IsPersonalTransitMode(intMode) || intMode == display::kModeSynastry;
+    const bool twoCharts = core::IsPersonalTransitMode(intMode) || intMode == core::kModeSynastry;
     if (sortIndex < 0)
         return 0;
     const auto index = static_cast<size_t>(sortIndex);
@@ -200,7 +207,7 @@ std::string DurationText(const text::Language& language, int32_t days)
 
 MessageBoxText NoAspectsMessage(const text::Language& language, int16_t intMode)
 {
-    const int16_t number = display::IsPersonalTransitMode(intMode) ? kTextNoPersonalTransits : kTextNoAspects;
+    const int16_t number = core::IsPersonalTransitMode(intMode) ? kTextNoPersonalTransits : kTextNoAspects;
     return {language.GetText(kTextReportButton), language.GetText(number)};
 }
 
@@ -252,11 +259,11 @@ void DurationsWindow::Report(const ReportInputs& inputs)
     const auto addOrbToTitle = [&](const std::string& title, bool personal) {
         return inputs.AddOrbToTitle ? inputs.AddOrbToTitle(title, personal, true) : title;
     };
-    const int16_t birthdateRow = (intMode == display::kModePersonal1 || intMode == display::kModeNatal1) ? 1 : 2;
+    const int16_t birthdateRow = (intMode == core::kModePersonal1 || intMode == core::kModeNatal1) ? 1 : 2;
     const int16_t birthdateText = birthdateRow == 1 ? kText1stBirthdate : kText2ndBirthdate;
 
-    if (display::IsTransitMode(intMode)) {
-        const bool personal = display::IsPersonalTransitMode(intMode);
+    if (core::IsTransitMode(intMode)) {
+        const bool personal = core::IsPersonalTransitMode(intMode);
         const std::string modeText = m_language.GetText(personal ? kTextPersonalTransits : kTextWorldTransits);
         Caption = m_language.GetText(kTextDurationsOfCurrent) + " " + modeText;
         if (personal)
@@ -267,12 +274,12 @@ void DurationsWindow::Report(const ReportInputs& inputs)
             title += " " + m_language.GetText(kTextToTheBirthdate) + " " + dateText(birthdateRow, true);
         title += " " + m_language.GetText(kTextOn) + " " + dateText(0, personal) + ".  ";
         lblTitle = addOrbToTitle(title, personal) + "   ";
-    } else if (display::IsNatalMode(intMode)) {
+    } else if (core::IsNatalMode(intMode)) {
         Caption = m_language.GetText(kTextNatalAspectsOfThe) + " " + m_language.GetText(birthdateText);
         const std::string title =
             m_language.GetText(kTextNatalAspectsFor) + " " + dateText(birthdateRow, false) + ".  ";
         lblTitle = addOrbToTitle(title, false) + "   " + m_language.GetText(kTextHeliocentricLongitudes);
-    } else if (intMode == display::kModeSynastry) {
+    } else if (intMode == core::kModeSynastry) {
         Caption = m_language.GetText(kTextSynastryAspects);
         const std::string title = m_language.GetText(kTextSynastryOf) + " (1) " + dateText(1, true) + " " +
                                   m_language.GetText(kTextAnd) + " (2) " + dateText(2, true) + ".  ";
@@ -291,7 +298,7 @@ void DurationsWindow::Activate(int16_t intTotalNumAspects, const NatalListingInp
     chkShowDurationCaption = m_language.GetText(kTextShowDurations);
     txbOutput.clear();
 
-    if (display::IsTransitMode(intMode)) {
+    if (core::IsTransitMode(intMode)) {
         if (!chkShowDuration) {
             chkShowDuration = true;
             chkShowDuration_Click();
@@ -303,7 +310,7 @@ void DurationsWindow::Activate(int16_t intTotalNumAspects, const NatalListingInp
         cboSortBy.SetListIndex(0);
         cboSortBy_Click();
         ShowDurationList();
-    } else if (display::IsNatalMode(intMode) || intMode == display::kModeSynastry) {
+    } else if (core::IsNatalMode(intMode) || intMode == core::kModeSynastry) {
         chkShowDurationVisible = false;
         SortDurationRecords(0);
         ShowNatalListing(natal);
@@ -315,11 +322,11 @@ void DurationsWindow::FillSortList(int16_t intTotalNumAspects)
     blnFillingSortList = true;
     cboSortByVisible = false;
     cboSortBy.Clear();
-    if (intMode == display::kModeWorldTransits) {
+    if (intMode == core::kModeWorldTransits) {
         for (const int16_t entry : {kTextExactness, kTextAspect, kTextPlanet, kTextBeginning, kTextEnding, kTextDuration})
             cboSortBy.AddItem(m_language.GetText(entry));
         cboSortBy.SetListIndex(0);
-    } else if (display::IsPersonalTransitMode(intMode)) {
+    } else if (core::IsPersonalTransitMode(intMode)) {
         cboSortBy.AddItem(m_language.GetText(kTextExactness));
         cboSortBy.AddItem(m_language.GetText(kTextAspect));
         cboSortBy.AddItem(LowerCase(m_language.GetText(kTextNatalPlanet)));
@@ -329,7 +336,7 @@ void DurationsWindow::FillSortList(int16_t intTotalNumAspects)
         cboSortBy.AddItem(m_language.GetText(kTextDuration));
         cboSortBy.SetListIndex(0);
     }
-    cboSortByVisible = display::IsTransitMode(intMode) && intTotalNumAspects >= 2;
+    cboSortByVisible = core::IsTransitMode(intMode) && intTotalNumAspects >= 2;
     lblSortByVisible = cboSortByVisible;
     blnFillingSortList = false;
 }
@@ -382,7 +389,7 @@ void DurationsWindow::ShowDurationList()
         const double duration = Val(Field(record, display::kRecordDuration, 6));
 
         // Records without dates say nothing when the list is sorted by a date.
-        if (intMode == display::kModeWorldTransits && p2 == core::kMaxBodyIndex && datesSorted)
+        if (intMode == core::kModeWorldTransits && p2 == core::kMaxBodyIndex && datesSorted)
             continue;
         txbOutput += FormatDurationLine(p1, aspect, exactness, p2, beginningDay, endingDay, duration) + kCrLf;
     }
@@ -397,7 +404,7 @@ std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, doub
     const std::string aspectColumn = adjective + " (" + ExactnessText(exactness) + ")";
 
     std::string line;
-    if (display::IsPersonalTransitMode(intMode)) {
+    if (core::IsPersonalTransitMode(intMode)) {
         line = PadRight("tr." + BodyName(p2), width(1, 3)) + " " + PadRight(aspectColumn, width(2)) + " " +
                PadRight(m_language.GetText(kTextNatalPrefix) + BodyName(p1), width(3, 2));
     } else {
@@ -434,7 +441,7 @@ std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, doub
 
 void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
 {
-    const bool synastry = intMode == display::kModeSynastry;
+    const bool synastry = intMode == core::kModeSynastry;
     const bool german = German();
     const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.intNumDurationRecords, 0)),
                                         records.strDurationRecords.size());

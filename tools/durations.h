@@ -8,7 +8,7 @@
 
 #include "core/astro_module.h"
 #include "display/aspect_span.h"
-#include "mainwindow/control_models.h"
+#include "platform/control_models.h"
 #include "text/language.h"
 
 #include <array>
@@ -67,7 +67,7 @@ struct NatalListingInputs {
 
 // What the main window hands to Report.
 struct ReportInputs {
-    int16_t intMode = display::kModeNone;
+    int16_t intMode = core::kModeNone;
     // The orb-list positions of aspects 1 … 7 chosen in the configuration panel (index aspect − 1).
     std::array<int16_t, core::kNumAspects> intOrbListIndex{};
     // The text of date row 0, 1 or 2 (InputDateToString).
@@ -89,7 +89,7 @@ public:
     std::string lblTitle;
     std::string lblSortBy;
     bool lblSortByVisible = false;
-    mainwindow::ComboBoxModel cboSortBy;
+    platform::ComboBoxModel cboSortBy;
     bool cboSortByVisible = false;
     std::string chkShowDurationCaption;
     bool chkShowDuration = false;  // ticked
@@ -106,7 +106,7 @@ public:
     bool blnFillingSortList = false;
     int16_t intNumPatternsListed = 0;
     // The mode and orb-list positions of the last Report.
-    int16_t intMode = display::kModeNone;
+    int16_t intMode = core::kModeNone;
     std::array<int16_t, core::kNumAspects> intOrbListIndex{};
 
     // Column widths of the list: (1) longest body name, (2) longest aspect adjective + 10, (3) as (1),

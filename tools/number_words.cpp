@@ -1,9 +1,9 @@
 #include "tools/number_words.h"
 
 #include "datetime/datepr2.h"
+#include "text/strings.h"
 
 #include <array>
-#include <charconv>
 
 namespace orvane::tools {
 namespace {
@@ -24,47 +24,6 @@ constexpr std::array<std::string_view, 21> kGermanUpToTwenty{
 constexpr std::array<std::string_view, 10> kGermanTens{
     "", "", "Zwanzig", "Dreißig", "Vierzig", "Fünfzig", "Sechszig", "Siebzig", "Achtzig", "Neunzig"};
 
-// UTF-8 lead byte of the Latin-1 letters U+00C0 … U+00FF, and the ranges of their second bytes.
-constexpr unsigned char kLatin1Lead = 0xC3;
-constexpr unsigned char kUpperFirst = 0x80;  // À
-constexpr unsigned char kUpperLast = 0x9E;   // Þ
-constexpr unsigned char kLowerFirst = 0xA0;  // à
-constexpr unsigned char kLowerLast = 0xBE;   // þ
-constexpr unsigned char kTimesSign = 0x97;   // ×, not a letter
-constexpr unsigned char kDivisionSign = 0xB7;  // ÷, not a letter
-constexpr unsigned char kCaseDistance = 0x20;
-
-// Changes the case of the character starting at `pos`; returns the number of bytes it occupies.
-size_t ChangeCaseAt(std::string& text, size_t pos, bool toLower)
-{
-    const auto c = static_cast<unsigned char>(text[pos]);
-    if (c < 0x80) {
-        if (toLower && c >= 'A' && c <= 'Z')
-            text[pos] = static_cast<char>(c + kCaseDistance);
-        else if (!toLower && c >= 'a' && c <= 'z')
-            text[pos] = static_cast<char>(c - kCaseDistance);
-        return 1;
-    }
-    if (c == kLatin1Lead && pos + 1 < text.size()) {
-        const auto second = static_cast<unsigned char>(text[pos + 1]);
-        if (toLower && second >= kUpperFirst && second <= kUpperLast && second != kTimesSign)
-            text[pos + 1] = static_cast<char>(second + kCaseDistance);
-        else if (!toLower && second >= kLowerFirst && second <= kLowerLast && second != kDivisionSign)
-            text[pos + 1] = static_cast<char>(second - kCaseDistance);
-        return 2;
-    }
-    // Any other character: skip its continuation bytes.
-    size_t length = 1;
-    while (pos + length < text.size() && (static_cast<unsigned char>(text[pos + length]) & 0xC0) == 0x80)
-        ++length;
-    return length;
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 }  // namespace
 
 std::string NumberInWords(int32_t n, bool german)
@@ -80,75 +39,10 @@ std::string NumberInWords(int32_t n, bool german)
             return tensWord;
         const auto unitsWord = std::string(upToTwenty[static_cast<size_t>(units)]);
         if (german)
-            return unitsWord + " und " + LowerCase(tensWord);
-        return tensWord + " " + LowerCase(unitsWord);
+            return unitsWord + " und " + text::LowerCase(tensWord);
+        return tensWord + " " + text::LowerCase(unitsWord);
     }
     return datetime::SeparateThousands(std::to_string(n), german ? '.' : ',');
-}
-
-std::string LowerCase(std::string_view text)
-{
-    std::string result(text);
-    for (size_t pos = 0; pos < result.size();)
-        pos += ChangeCaseAt(result, pos, true);
-    return result;
-}
-
-std::string UpperCaseFirst(std::string_view text)
-{
-    std::string result(text);
-    if (!result.empty())
-        ChangeCaseAt(result, 0, false);
-    return result;
-}
-
-size_t CharacterCount(std::string_view text)
-{
-    size_t count = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    }
-    return count;
-}
-
-std::string PadRight(std::string_view text, size_t width)
-{
-    std::string result(text);
-    const size_t count = CharacterCount(text);
-    if (count < width)
-        result.append(width - count, ' ');
-    return result;
-}
-
-double Val(std::string_view text)
-{
-    std::string number;
-    bool seenDigit = false;
-    bool seenPoint = false;
-    for (const char c : text) {
-        if (IsBlank(c))
-            continue;
-        if ((c == '-' || c == '+') && number.empty()) {
-            number += c;
-        } else if (c >= '0' && c <= '9') {
-            number += c;
-            seenDigit = true;
-        } else if (c == '.' && !seenPoint) {
-            number += c;
-            seenPoint = true;
-        } else {
-            break;
-        }
-    }
-    if (!seenDigit)
-        return 0.0;
-    // Read without the C library's locale, whose decimal separator may be a comma.
-    const bool negative = number.front() == '-';
-    const size_t start = (number.front() == '-' || number.front() == '+') ? 1 : 0;
-    double value = 0.0;
-    std::from_chars(number.data() + start, number.data() + number.size(), value);
-    return negative ? -value : value;
 }
 
 }  // namespace orvane::tools

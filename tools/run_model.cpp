@@ -1,6 +1,7 @@
 #include "tools/run_model.h"
 
 #include "text/language.h"
+#include "text/strings.h"
 #include "tools/number_words.h"
 
 #include <algorithm>
@@ -8,9 +9,11 @@
 namespace orvane::tools {
 namespace {
 
+using text::LowerCase;
+
 // The entry the OK button takes over from a box: its list position, 0 (none) for the blank entry or no
 // selection.
-int16_t ChosenBody(const mainwindow::ComboBoxModel& box)
+int16_t ChosenBody(const platform::ComboBoxModel& box)
 {
     return box.ListIndex() > 0 ? box.ListIndex() : int16_t{0};
 }
@@ -73,7 +76,7 @@ void RunDialogModel::cboAspectPattern_Click()
     lblInvolvingEnabled = patternChosen;
     cboNumToFindEnabled = chkTwoOrMore;
     const bool anyPlanetBoxSet = std::any_of(cboSoughtPlanet.begin(), cboSoughtPlanet.end(),
-                                             [](const mainwindow::ComboBoxModel& box) { return box.ListIndex() >= 0; });
+                                             [](const platform::ComboBoxModel& box) { return box.ListIndex() >= 0; });
     cmdClearAllEnabled = patternChosen && anyPlanetBoxSet;
 }
 

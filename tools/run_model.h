@@ -6,7 +6,7 @@
 
 #include "core/patterns.h"
 #include "core/vocabulary.h"
-#include "mainwindow/control_models.h"
+#include "platform/control_models.h"
 
 #include <array>
 #include <cstdint>
@@ -45,9 +45,9 @@ constexpr int32_t RunStepInterval(bool worldTransits, bool runQuickly)
 // loaded once and afterwards only hidden and shown, so one object lives for the whole program.
 class RunDialogModel {
 public:
-    mainwindow::ComboBoxModel cboAspectPattern;                                  // pattern index = list index
-    std::array<mainwindow::ComboBoxModel, core::kNumSoughtPlanetBoxes> cboSoughtPlanet;  // blank, then bodies 1 … 9
-    mainwindow::ComboBoxModel cboNumToFind;                                      // "2" … "9"
+    platform::ComboBoxModel cboAspectPattern;                                  // pattern index = list index
+    std::array<platform::ComboBoxModel, core::kNumSoughtPlanetBoxes> cboSoughtPlanet;  // blank, then bodies 1 … 9
+    platform::ComboBoxModel cboNumToFind;                                      // "2" … "9"
     bool chkTwoOrMore = false;                                                   // "Find at least"
     bool chkRunQuickly = false;                                                  // "Run quickly"
 

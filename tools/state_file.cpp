@@ -129,7 +129,7 @@ public:
     }
 
     // Selects `index` in `list`; −1 selects nothing, an index the list does not have is refused.
-    void Select(mainwindow::ComboBoxModel& list, int16_t index)
+    void Select(platform::ComboBoxModel& list, int16_t index)
     {
         if (index < -1 || index >= list.ListCount())
             throw Failure(kTextNoSuchEntry, std::to_string(index));
@@ -167,22 +167,22 @@ private:
     size_t m_next = 0;
 };
 
-void ReadLines(LineReader& in, mainwindow::MainModel& main, settings::ConfigureModel& configure,
-               core::AstroTables& tables)
+void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& modes, platform::ComboBoxModel& stepList,
+               settings::ConfigureModel& configure, core::AstroTables& tables)
 {
-    for (size_t k = 0; k < mainwindow::kNumDateRows; ++k) {
-        in.Select(main.cboMonthCE[k], in.Index());
+    for (size_t k = 0; k < core::kNumDateRows; ++k) {
+        in.Select(rows.cboMonthCE[k], in.Index());
         const int16_t day = in.Index();
         const int dayLine = in.LineNumber();
-        main.txbYearCE[k] = in.Text();
-        in.Select(main.cboHour[k], in.Index());
+        rows.txbYearCE[k] = in.Text();
+        in.Select(rows.cboHour[k], in.Index());
         // The day is selected after month, year and hour, as the day list follows them.
-        if (day < -1 || day >= main.cboDayCE[k].ListCount())
+        if (day < -1 || day >= rows.cboDayCE[k].ListCount())
             throw in.FailureAt(dayLine, kTextNoSuchEntry, std::to_string(day));
-        main.cboDayCE[k].SetListIndex(day);
+        rows.cboDayCE[k].SetListIndex(day);
         // A zone beyond the list (a file from a computer with another zone list) selects the first one.
         const int16_t zone = in.Index();
-        in.Select(main.cboTimezone[k], zone < main.cboTimezone[k].ListCount() ? zone : int16_t{0});
+        in.Select(rows.cboTimezone[k], zone < rows.cboTimezone[k].ListCount() ? zone : int16_t{0});
     }
 
     const bool planetary = in.Truth();
@@ -191,13 +191,13 @@ void ReadLines(LineReader& in, mainwindow::MainModel& main, settings::ConfigureM
     const bool personal0 = in.Truth();
     const bool personal1 = in.Truth();
     const bool synastry = in.Truth();
-    main.SetOptPlanetary(planetary);
-    main.SetOptNatal(0, natal0);
-    main.SetOptNatal(1, natal1);
-    main.SetOptPersonal(0, personal0);
-    main.SetOptPersonal(1, personal1);
-    main.SetOptSynastry(synastry);
-    in.Select(main.cboForwardBack, in.Index());
+    modes.SetOptPlanetary(planetary);
+    modes.SetOptNatal(0, natal0);
+    modes.SetOptNatal(1, natal1);
+    modes.SetOptPersonal(0, personal0);
+    modes.SetOptPersonal(1, personal1);
+    modes.SetOptSynastry(synastry);
+    in.Select(stepList, in.Index());
 
     in.Select(configure.cboOrb[0], in.Index());
     in.Select(configure.cboOrb[1], in.Index());
@@ -247,25 +247,26 @@ std::string SystemError()
 
 }  // namespace
 
-std::string StateFileText(const mainwindow::MainModel& main, const settings::ConfigureModel& configure,
+std::string StateFileText(const datetime::DateRows& rows, const core::ModeOptions& modes,
+                          const platform::ComboBoxModel& stepList, const settings::ConfigureModel& configure,
                           const core::AstroTables& tables)
 {
     std::string text;
     const auto line = [&text](const std::string& value) { text += value + kCrLf; };
-    for (size_t k = 0; k < mainwindow::kNumDateRows; ++k) {
-        line(Printed(main.cboMonthCE[k].ListIndex()));
-        line(Printed(main.cboDayCE[k].ListIndex()));
-        line(main.txbYearCE[k]);
-        line(Printed(main.cboHour[k].ListIndex()));
-        line(Printed(main.cboTimezone[k].ListIndex()));
+    for (size_t k = 0; k < core::kNumDateRows; ++k) {
+        line(Printed(rows.cboMonthCE[k].ListIndex()));
+        line(Printed(rows.cboDayCE[k].ListIndex()));
+        line(rows.txbYearCE[k]);
+        line(Printed(rows.cboHour[k].ListIndex()));
+        line(Printed(rows.cboTimezone[k].ListIndex()));
     }
-    line(Truth(main.optPlanetary()));
-    line(Truth(main.optNatal(0)));
-    line(Truth(main.optNatal(1)));
-    line(Truth(main.optPersonal(0)));
-    line(Truth(main.optPersonal(1)));
-    line(Truth(main.optSynastry()));
-    line(Printed(main.cboForwardBack.ListIndex()));
+    line(Truth(modes.optPlanetary()));
+    line(Truth(modes.optNatal(0)));
+    line(Truth(modes.optNatal(1)));
+    line(Truth(modes.optPersonal(0)));
+    line(Truth(modes.optPersonal(1)));
+    line(Truth(modes.optSynastry()));
+    line(Printed(stepList.ListIndex()));
     line(Printed(configure.cboOrb[0].ListIndex()));
     line(Printed(configure.cboOrb[1].ListIndex()));
     line(Printed(configure.chkUseColor ? 1 : 0));
@@ -287,12 +288,13 @@ std::string StateFileText(const mainwindow::MainModel& main, const settings::Con
     return text;
 }
 
-std::string WriteStateFile(const std::string& path, mainwindow::MainModel& main,
-                           const settings::ConfigureModel& configure, const core::AstroTables& tables,
-                           settings::RegistryStore& store, const text::Language& language)
+std::string WriteStateFile(const std::string& path, const datetime::DateRows& rows, const core::ModeOptions& modes,
+                           const platform::ComboBoxModel& stepList, const settings::ConfigureModel& configure,
+                           const core::AstroTables& tables, settings::RegistryStore& store,
+                           const text::Language& language)
 {
     namespace fs = std::filesystem;
-    const std::string content = StateFileText(main, configure, tables);
+    const std::string content = StateFileText(rows, modes, stepList, configure, tables);
     const auto failed = [&](const std::string& why) {
         return language.GetTextWithReplacements(kTextCannotWrite, path, why);
     };
@@ -321,45 +323,37 @@ std::string WriteStateFile(const std::string& path, mainwindow::MainModel& main,
         return failed(error.message());
     }
 
-    main.blnStateFileTouched = true;
-    main.intStateFileTouchedTicks = 0;
     configure.WriteInnerPlanetAspectDisplayToRegistry(store);
     configure.WriteShowOnlyEarthAspectsToRegistry(store);
     configure.WriteTZDispToRegistry(store);
     return {};
 }
 
-std::string ReadStateFile(const std::string& path, mainwindow::MainModel& main, settings::ConfigureModel& configure,
+std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
+                          platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
                           core::AstroTables& tables, settings::RegistryStore& store, const text::Language& language)
 {
-    main.blnInhibitCompute = true;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        main.blnInhibitCompute = false;
         return language.GetTextWithReplacements(kTextCannotRead, path, SystemError());
     }
     std::ostringstream content;
     content << file.rdbuf();
     if (file.bad()) {
-        main.blnInhibitCompute = false;
         return language.GetTextWithReplacements(kTextCannotRead, path, SystemError());
     }
 
     LineReader in(content.view(), language);
     try {
-        ReadLines(in, main, configure, tables);
+        ReadLines(in, rows, modes, stepList, configure, tables);
     } catch (const ReadFailure& failure) {
-        main.blnInhibitCompute = false;
         return failure.message;
     }
 
     configure.SetShowOnlyEarthAspects(store);
     configure.SetInnerPlanetAspectDisplay(store);
-    configure.SetTZDisp(store, main.intSystemZone);
-    datetime::SetUpTimezoneComboBoxes(main, true, configure.chkDisplayNATZabbr);
-    main.blnStateFileTouched = true;
-    main.intStateFileTouchedTicks = 0;
-    main.blnInhibitCompute = false;
+    configure.SetTZDisp(store, rows.intSystemZone);
+    datetime::SetUpTimezoneComboBoxes(rows, true, configure.chkDisplayNATZabbr);
     return {};
 }
 

@@ -8,8 +8,10 @@
 // The reader accepts numbers with blanks around them, the two truth values where numbers are expected
 // (as −1 and 0), and lines ended by LF alone.
 
+#include "core/modes.h"
 #include "core/vocabulary.h"
-#include "mainwindow/main_model.h"
+#include "datetime/date_rows.h"
+#include "platform/control_models.h"
 #include "settings/configure_model.h"
 #include "settings/registry_store.h"
 #include "text/language.h"
@@ -21,22 +23,27 @@ namespace orvane::tools {
 // Lines of a complete file; a file that ends after line 50 is read as well.
 inline constexpr int kStateFileLines = 51;
 
+// A state file holds of the main window its date rows, its mode option buttons and its step increment
+// list (`stepList`), and of the configuration panel its orbs, colours and options.
+
 // Writes the state to `path`. The file is written beside its final name and then renamed over it, so
 // that a failed save leaves the previous file as it was. Afterwards the three display settings are
-// stored in the settings store and the state-file-touched flag is set. Returns the empty text, or what
-// went wrong.
-std::string WriteStateFile(const std::string& path, mainwindow::MainModel& main,
-                           const settings::ConfigureModel& configure, const core::AstroTables& tables,
-                           settings::RegistryStore& store, const text::Language& language);
+// stored in the settings store. Returns the empty text, or what went wrong.
+std::string WriteStateFile(const std::string& path, const datetime::DateRows& rows, const core::ModeOptions& modes,
+                           const platform::ComboBoxModel& stepList, const settings::ConfigureModel& configure,
+                           const core::AstroTables& tables, settings::RegistryStore& store,
+                           const text::Language& language);
 
 // Reads the state from `path` into the main window's and the panel's models (and the aspect colours),
 // then applies the display settings and rebuilds the zone lists keeping their selections. Returns the
 // empty text, or what went wrong and at which line; the values read before a failure stay.
-std::string ReadStateFile(const std::string& path, mainwindow::MainModel& main, settings::ConfigureModel& configure,
+std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
+                          platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
                           core::AstroTables& tables, settings::RegistryStore& store, const text::Language& language);
 
 // The file's text for the state (what WriteStateFile writes).
-std::string StateFileText(const mainwindow::MainModel& main, const settings::ConfigureModel& configure,
+std::string StateFileText(const datetime::DateRows& rows, const core::ModeOptions& modes,
+                          const platform::ComboBoxModel& stepList, const settings::ConfigureModel& configure,
                           const core::AstroTables& tables);
 
 }  // namespace orvane::tools

@@ -13,7 +13,7 @@
 namespace orvane::datetime {
 namespace {
 
-using mainwindow::MainModel;
+using Model = DateRows;
 
 text::Language LoadedLanguage(int16_t language)
 {
@@ -42,9 +42,9 @@ int16_t ZonePosition(int minutes) { return static_cast<int16_t>(minutes / 30 + 2
 int16_t HourPosition(int hour, int minute) { return static_cast<int16_t>(2 * hour + (minute == 30 ? 1 : 0) + 1); }
 
 // A main window after start-up's list filling, on a computer in the given zone (seconds west).
-MainModel StartedModel(int32_t offsetSecondsWest = 0)
+Model StartedModel(int32_t offsetSecondsWest = 0)
 {
-    MainModel model;
+    Model model;
     SetUpDateRows(model, English());
     SetUpTimezoneComboBoxes(model, false, false);
     SetSystemZone(model, platform::FixedClock({}, offsetSecondsWest));
@@ -52,7 +52,7 @@ MainModel StartedModel(int32_t offsetSecondsWest = 0)
     return model;
 }
 
-void SetRow(MainModel& model, int16_t row, const std::string& year, int16_t month, int16_t day,
+void SetRow(Model& model, int16_t row, const std::string& year, int16_t month, int16_t day,
             int16_t hourPosition = 0, int16_t zonePosition = 0)
 {
     const auto r = static_cast<size_t>(row);
@@ -73,7 +73,7 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
                           Case{"abc", ""}, Case{"2ü0ß0", "200"}})
         EXPECT_EQ(SanitizeInteger(c.typed, false, false), c.cleaned) << c.typed;
     // The conversion cleans the year box itself, whether or not the row converts.
-    MainModel model = StartedModel();
+    Model model = StartedModel();
     for (const Case& c : {Case{"20a0-5", "2005"}, Case{"abc", ""}}) {
         SetRow(model, 1, c.typed, 1, 1);
         InputDateToAJDate(model, 1);
@@ -117,7 +117,7 @@ TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)
         {"2000", -1, 1, kDateIncomplete},
     };
     for (const Case& c : cases) {
-        MainModel model = StartedModel();
+        Model model = StartedModel();
         SetRow(model, 2, c.year, c.month, c.day, HourPosition(23, 30), ZonePosition(0));
         const double moment = InputDateToAJDate(model, 2);
         const double local = InputDateToLocalDayNumber(model, 2);
@@ -128,7 +128,7 @@ TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)
             EXPECT_GT(moment, 0) << c.year << "-" << c.month << "-" << c.day;
         }
     }
-    MainModel model = StartedModel();
+    Model model = StartedModel();
     SetRow(model, 0, "2799", 12, 31, HourPosition(23, 30), ZonePosition(0));
     EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), kLastDayNumber + 23.5 / 24 - 0.5);
     SetRow(model, 0, "1", 1, 1, HourPosition(0, 0), ZonePosition(0));
@@ -142,7 +142,7 @@ TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)
 
 TEST(InputDateToAJDate, ZonesAndHalfHours)
 {
-    MainModel model = StartedModel();
+    Model model = StartedModel();
     SetRow(model, 0, "2000", 1, 1, HourPosition(12, 0), ZonePosition(0));
     EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), 2451545.0);
     EXPECT_EQ(model.cboTimezone[0].Text(), "GMT");
@@ -161,7 +161,7 @@ TEST(InputDateToAJDate, ZonesAndHalfHours)
 TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
 {
     // A computer one hour east of Greenwich.
-    MainModel model = StartedModel(-3600);
+    Model model = StartedModel(-3600);
     ASSERT_EQ(model.intDefaultZoneIndex, ZonePosition(60));
 
     SetRow(model, 1, "2000", 1, 1);  // no half hour, no zone
@@ -186,14 +186,14 @@ TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
     EXPECT_EQ(model.cboTimezone[2].ListIndex(), 0);
 
     // A computer in a zone the lists lack: rows without a zone convert without a zone correction.
-    MainModel farEast = StartedModel(-13 * 3600);
+    Model farEast = StartedModel(-13 * 3600);
     EXPECT_EQ(farEast.intDefaultZoneIndex, 0);
     SetRow(farEast, 0, "2000", 1, 1);
     EXPECT_DOUBLE_EQ(InputDateToAJDate(farEast, 0), 2451545.0);
     EXPECT_EQ(farEast.cboTimezone[0].ListIndex(), 0);
 
     // Lists that were never filled: the row still converts, at noon, without a zone.
-    MainModel bare;
+    Model bare;
     bare.txbYearCE[0] = "2000";
     bare.cboMonthCE[0].AddItem("");
     bare.cboMonthCE[0].AddItem("January");
@@ -259,7 +259,7 @@ TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
         {{2010, 3, 1, 12, 0, 0}, -46800, "2010", 3, 1, "12:00", ""},
     };
     for (const Case& c : cases) {
-        MainModel model = StartedModel(c.offsetSecondsWest);
+        Model model = StartedModel(c.offsetSecondsWest);
         const platform::FixedClock clock(c.clock, c.offsetSecondsWest);
         SetWorldDateToNow(model, clock);
         EXPECT_EQ(model.txbYearCE[0], c.year);
@@ -273,7 +273,7 @@ TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
     }
 
     // The row converts back to the clock's moment, rounded.
-    MainModel model = StartedModel(-3600);
+    Model model = StartedModel(-3600);
     const platform::FixedClock clock({2000, 1, 1, 13, 0, 0}, -3600);
     SetWorldDateToNow(model, clock);
     EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), CurrentAJDate(clock));
@@ -281,7 +281,7 @@ TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
 
 TEST(InputDateToString, DateHalfHourAndZone)
 {
-    MainModel model = StartedModel();
+    Model model = StartedModel();
     SetRow(model, 0, "2000", 1, 5, HourPosition(12, 0), ZonePosition(60));
     EXPECT_EQ(InputDateToString(model, 0, false, English()), "January 5, 2000, 12:00 (GMT+1:00)");
     EXPECT_EQ(InputDateToString(model, 0, true, English()), "Jan. 5, 2000, 12:00 (GMT+1:00)");
@@ -302,44 +302,43 @@ TEST(ShowDateInputError, RowNameAndReasonForEveryCode)
     const std::array<int16_t, 4> reasons{145, 146, 147, 148};
     for (int16_t row = 0; row < 3; ++row) {
         for (int code = -1; code >= -4; --code) {
-            MainModel model;
+            Model model;
             model.dblMoment[static_cast<size_t>(row)] = code;
-            const DateInputErrorMessage message = ShowDateInputError(model, row, English());
+            const DateInputErrorMessage message = ShowDateInputError(model, row, English(), true);
             EXPECT_EQ(message.text, English().GetText(rowNames[static_cast<size_t>(row)]) + " " +
                                         English().GetText(reasons[static_cast<size_t>(-code - 1)]));
             EXPECT_EQ(message.title, English().GetText(153));
             EXPECT_TRUE(model.blnInputError);
         }
     }
-    MainModel model;
+    Model model;
     model.dblMoment[0] = kDateIncomplete;
-    EXPECT_EQ(ShowDateInputError(model, 0, English()).text, "World date is incomplete.");
-    EXPECT_EQ(ShowDateInputError(model, 0, German()).text, "Weltdatum ist unvollständig.");
+    EXPECT_EQ(ShowDateInputError(model, 0, English(), true).text, "World date is incomplete.");
+    EXPECT_EQ(ShowDateInputError(model, 0, German(), true).text, "Weltdatum ist unvollständig.");
     model.dblMoment[2] = kDateTooLate;
-    EXPECT_EQ(ShowDateInputError(model, 2, English()).text,
+    EXPECT_EQ(ShowDateInputError(model, 2, English(), true).text,
               "2nd birthdate is too late (the latest date is December 31, 2799).");
 
     // Held back while the program loads, shown afterwards.
     model.dblMoment[1] = kDateInvalid;
-    const DateInputErrorMessage loading = ShowDateInputError(model, 1, English());
+    const DateInputErrorMessage loading = ShowDateInputError(model, 1, English(), false);
     EXPECT_FALSE(loading.show);
     EXPECT_FALSE(loading.text.empty());
     EXPECT_TRUE(model.blnInputError);
 
-    model.blnStartupCompleted = true;
-    EXPECT_TRUE(ShowDateInputError(model, 1, English()).show);
+    EXPECT_TRUE(ShowDateInputError(model, 1, English(), true).show);
 
     // A moment is no error: nothing to report, and the flag stays as it was.
-    MainModel valid;
+    Model valid;
     valid.dblMoment[0] = 2451545.0;
-    EXPECT_TRUE(ShowDateInputError(valid, 0, English()).text.empty());
-    EXPECT_TRUE(ShowDateInputError(valid, 3, English()).text.empty());
+    EXPECT_TRUE(ShowDateInputError(valid, 0, English(), true).text.empty());
+    EXPECT_TRUE(ShowDateInputError(valid, 3, English(), true).text.empty());
     EXPECT_FALSE(valid.blnInputError);
 }
 
 TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
 {
-    MainModel model = StartedModel();
+    Model model = StartedModel();
     SetRow(model, 0, "2000", 1, 1, HourPosition(12, 0), ZonePosition(0));
     EXPECT_EQ(ShowWeekday(model, 0, English()), "Saturday");
     EXPECT_EQ(ShowWeekday(model, 0, German()), "Samstag");
@@ -358,7 +357,7 @@ TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
 
 TEST(SetUpDateRows, DayAndHalfHourListsAndEmptyYears)
 {
-    MainModel model;
+    Model model;
     model.txbYearCE[2] = "1980";
     SetUpDateRows(model, English());
     for (size_t r = 0; r < 3; ++r) {
@@ -372,19 +371,6 @@ TEST(SetUpDateRows, DayAndHalfHourListsAndEmptyYears)
         EXPECT_EQ(std::tuple(model.cboDayCE[r].ListIndex(), model.cboHour[r].ListIndex(), model.cboHour[r].List(0)),
                   std::tuple(int16_t{0}, int16_t{0}, std::string()));
     }
-}
-
-TEST(RowUsedByMode, TheRowsEachModeConverts)
-{
-    // Rows used by modes 0 (none) to 6, as bits: 1 world date, 2 1st birthdate, 4 2nd birthdate.
-    const std::array<int, 7> used{0, 1, 2, 4, 1 | 2, 1 | 4, 2 | 4};
-    for (int16_t mode = 0; mode < 7; ++mode)
-        for (int16_t row = 0; row < 3; ++row)
-            EXPECT_EQ(RowUsedByMode(row, mode), (used[static_cast<size_t>(mode)] >> row & 1) != 0)
-                << "row " << row << " mode " << mode;
-    EXPECT_FALSE(RowUsedByMode(3, 6));
-    EXPECT_FALSE(RowUsedByMode(0, 7));
-    EXPECT_FALSE(RowUsedByMode(-1, 1));
 }
 
 }  // namespace

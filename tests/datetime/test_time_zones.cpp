@@ -9,8 +9,7 @@
 namespace orvane::datetime {
 namespace {
 
-using mainwindow::ComboBoxModel;
-using mainwindow::MainModel;
+using platform::ComboBoxModel;
 
 // Reads "GMT", "GMT+h:mm" or "GMT-h:mm" back into minutes east of Greenwich.
 int ParseZoneText(const std::string& text)
@@ -67,7 +66,7 @@ TEST(TimezoneList, NorthAmericanAbbreviationsReplaceTenTexts)
 
 TEST(SetUpTimezoneComboBoxes, KeepsOrResetsEachRowsSelection)
 {
-    MainModel model;
+    DateRows model;
     SetUpTimezoneComboBoxes(model, false, false);
     for (const ComboBoxModel& list : model.cboTimezone) {
         EXPECT_EQ(list.ListCount(), kNumTimezoneEntries);
@@ -121,7 +120,7 @@ TEST(SystemZone, ComputerZoneAndDefaultPosition)
         {-3629, 60, 26, "GMT+1:00", false},    // seconds round to the nearest minute
     };
     for (const Case& c : cases) {
-        MainModel model;
+        DateRows model;
         SetUpTimezoneComboBoxes(model, false, false);
         const platform::FixedClock clock({}, c.secondsWest);
         EXPECT_EQ(SystemZoneMinutes(clock), c.secondsWest == -20700 ? 345 : c.zone);
@@ -134,7 +133,7 @@ TEST(SystemZone, ComputerZoneAndDefaultPosition)
     }
 
     // Newfoundland with the abbreviations on: its default entry reads "NST".
-    MainModel model;
+    DateRows model;
     SetUpTimezoneComboBoxes(model, false, true);
     SetSystemZone(model, platform::FixedClock({}, 12600));
     ASSERT_TRUE(AbbreviationsOnByDefault(model.intSystemZone));
@@ -142,7 +141,7 @@ TEST(SystemZone, ComputerZoneAndDefaultPosition)
     EXPECT_EQ(model.cboTimezone[0].List(model.intDefaultZoneIndex), "NST");
 
     // Zone lists that were never filled offer no default.
-    MainModel bare;
+    DateRows bare;
     bare.intSystemZone = 60;
     bare.intDefaultZoneIndex = 5;
     SetDefaultZoneIndex(bare);

@@ -285,17 +285,17 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
     };
     const Case cases[] = {
         // Triangle: row r, column c relate bodies r − 1 and c + 1.
-        {"world Earth-Jupiter", kModeWorldTransits, 9, 2 * 9 + 4, "Con\r\n1°2' -", nov2023, 1, 5, 1, Tail::Dates},
-        {"natal Earth-Jupiter", kModeNatal1, 9, 2 * 9 + 4, "Con\r\n1°2'", nov2023, 1, 5, 1, Tail::Hyphens},
+        {"world Earth-Jupiter", core::kModeWorldTransits, 9, 2 * 9 + 4, "Con\r\n1°2' -", nov2023, 1, 5, 1, Tail::Dates},
+        {"natal Earth-Jupiter", core::kModeNatal1, 9, 2 * 9 + 4, "Con\r\n1°2'", nov2023, 1, 5, 1, Tail::Hyphens},
         // A second body index 10 only exists in a grid one column wider.
-        {"world body 10", kModeWorldTransits, 10, 2 * 10 + 9, "Opp\r\n0°1' +", nov2023, 1, 10, 2, Tail::Blanks},
-        {"world past the Pluto table", kModeWorldTransits, 9, 9 * 9 + 8, "Tri\r\n0°30' -", late, 8, 9, 4,
+        {"world body 10", core::kModeWorldTransits, 10, 2 * 10 + 9, "Opp\r\n0°1' +", nov2023, 1, 10, 2, Tail::Blanks},
+        {"world past the Pluto table", core::kModeWorldTransits, 9, 9 * 9 + 8, "Tri\r\n0°30' -", late, 8, 9, 4,
          Tail::UnknownEnd},
         // Square: personal transits relate row body r − 1 (natal) and column body c − 1 (transiting).
-        {"personal Earth-Earth", kModePersonal1, 11, 2 * 11 + 2, "Con\r\n0°5' +", Jdn(2001, 1, 1), 1, 1, 1,
+        {"personal Earth-Earth", core::kModePersonal1, 11, 2 * 11 + 2, "Con\r\n0°5' +", Jdn(2001, 1, 1), 1, 1, 1,
          Tail::Dates},
         // Synastry: the first body is the column's (1st birthdate), the second the row's (2nd birthdate).
-        {"synastry Mars-Earth", kModeSynastry, 11, 2 * 11 + 5, "Sqr\r\n3°0'", nov2023, 4, 1, 3, Tail::Hyphens},
+        {"synastry Mars-Earth", core::kModeSynastry, 11, 2 * 11 + 5, "Sqr\r\n3°0'", nov2023, 4, 1, 3, Tail::Hyphens},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -319,14 +319,14 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
         // The deviation at the mode's moments, in radians with six decimals.
         double L1 = 0.0;
         double L2 = 0.0;
-        if (c.mode == kModePersonal1) {
+        if (c.mode == core::kModePersonal1) {
             L1 = astro().HelioLongitude(c.p1, grid.dblMoment[1]);
             L2 = astro().HelioLongitude(c.p2, grid.dblMoment[0]);
-        } else if (c.mode == kModeSynastry) {
+        } else if (c.mode == core::kModeSynastry) {
             L1 = astro().HelioLongitude(c.p1, grid.dblMoment[1]);
             L2 = astro().HelioLongitude(c.p2, grid.dblMoment[2]);
         } else {
-            const double M = c.mode == kModeNatal1 ? grid.dblMoment[1] : grid.dblMoment[0];
+            const double M = c.mode == core::kModeNatal1 ? grid.dblMoment[1] : grid.dblMoment[0];
             L1 = astro().HelioLongitude(c.p1, M);
             L2 = astro().HelioLongitude(c.p2, M);
         }
@@ -336,7 +336,7 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
 
         const std::string tail = Columns(record, 18, 39);
         const AspectSpanContext context = MakeAspectSpanContext(c.mode, grid.dblMoment, c.worldDay + 0.5, 0);
-        const int16_t k = c.mode == kModePersonal1 ? 1 : 0;
+        const int16_t k = c.mode == core::kModePersonal1 ? 1 : 0;
         switch (c.tail) {
         case Tail::Hyphens:
             EXPECT_EQ(tail, std::string(22, '-'));
@@ -364,7 +364,7 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
 
 TEST_F(DurationRecordsTest, EveryAbbreviationInEveryCellInCellOrder)
 {
-    DurationGrid grid = Grid(kModeNatal1, 9, 90, 0, "");
+    DurationGrid grid = Grid(core::kModeNatal1, 9, 90, 0, "");
     grid.txbCell[0] = "12°5'\r\n12Tau5";  // a position cell: no aspect
     grid.txbCell[1] = "X";                // a header cell
     grid.txbCell[3 * 9 + 5] = "Sxt\r\n2°0'";
@@ -380,7 +380,7 @@ TEST_F(DurationRecordsTest, EveryAbbreviationInEveryCellInCellOrder)
     EXPECT_EQ(Columns(records.strDurationRecords[3], 1, 8), " 3 8 3 7");
 
     // No mode: no records.
-    grid.intMode = kModeNone;
+    grid.intMode = core::kModeNone;
     GetDurations(astro(), grid, records);
     EXPECT_EQ(records.intNumDurationRecords, 0);
     EXPECT_TRUE(records.strDurationRecords.empty());
@@ -396,7 +396,7 @@ struct CommaNumbers : std::numpunct<char> {
 TEST_F(DurationRecordsTest, DecimalCommaBecomesAFullStop)
 {
     const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaNumbers));
-    DurationGrid grid = Grid(kModeNatal1, 9, 90, 2 * 9 + 4, "Con");
+    DurationGrid grid = Grid(core::kModeNatal1, 9, 90, 2 * 9 + 4, "Con");
     grid.dblMoment = {0.0, Jdn(2023, 11, 3) + 0.0, 0.0};
     DurationRecords records;
     GetDurations(astro(), grid, records);

@@ -69,7 +69,7 @@ TEST_F(GridLayout, TriangleCellsAndHeaders)
 
 TEST_F(GridLayout, SquareCornersByMode)
 {
-    grid.LayOutSquareGrid(tables, language, kModePersonal2);
+    grid.LayOutSquareGrid(tables, language, core::kModePersonal2);
     EXPECT_EQ(grid.intNumCells, 121);
     EXPECT_EQ(grid.txbCell[0].text, "");
     EXPECT_EQ(grid.txbCell[1].text, language.GetText(68));
@@ -84,17 +84,17 @@ TEST_F(GridLayout, SquareCornersByMode)
     EXPECT_EQ(grid.txbCell[120].text, "");
     EXPECT_TRUE(grid.txbCell[120].visible);
 
-    grid.LayOutSquareGrid(tables, language, kModeSynastry);
+    grid.LayOutSquareGrid(tables, language, core::kModeSynastry);
     EXPECT_EQ(grid.txbCell[1].text, language.GetText(75));
     EXPECT_EQ(grid.txbCell[11].text, language.GetText(76));
     EXPECT_EQ(grid.txbCell[12].text, language.GetText(14));
-    grid.LayOutSquareGrid(tables, language, kModePersonal1);
+    grid.LayOutSquareGrid(tables, language, core::kModePersonal1);
     EXPECT_EQ(grid.txbCell[12].text, language.GetText(69));
 }
 
 TEST_F(GridLayout, ALayoutForgetsThePreviousOne)
 {
-    grid.LayOutSquareGrid(tables, language, kModeSynastry);
+    grid.LayOutSquareGrid(tables, language, core::kModeSynastry);
     grid.txbCell[100].text = "Tri\r\n1°0'";
     grid.txbCell[100].bold = true;
     grid.LayOutTriangleGrid(tables);

@@ -3,7 +3,7 @@
 #include "datetime/datepr2.h"
 #include "display/stepping.h"
 #include "tests/support/program_fixture.h"
-#include "tools/number_words.h"
+#include "text/strings.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,8 @@
 
 namespace orvane::mainwindow {
 namespace {
+
+using core::Mode;
 
 using core::kConjunction;
 using core::kTrine;
@@ -74,7 +76,7 @@ TEST_F(ActionsTest, StepsMoveTheWorldDateAndRecompute)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
-        SetRow(kWorldDateRow, c.from, 0);
+        SetRow(core::kWorldDateRow, c.from, 0);
 
         const StepOutcome outcome = Step(c.increment, c.forward);
 
@@ -95,7 +97,7 @@ TEST_F(ActionsTest, StepClearsThePatternCountsAndLeavesTheBirthdate)
 {
     // Personal transits search no patterns, so whatever the counts hold after the step was set by the step.
     program->main.SelectMode(Mode::PersonalTransits1st);
-    SetRow(kFirstBirthdateRow, {1980, 7, 4, 17}, 60);
+    SetRow(core::kFirstBirthdateRow, {1980, 7, 4, 17}, 60);
     SetOrbs({60, 60, 60, 60, 60, 60, 60});
     ASSERT_TRUE(cmdCompute_Click(*program).computed);
     const double birth = program->main.dblMoment[1];
@@ -130,7 +132,7 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
-        SetRow(kWorldDateRow, c.from, -300);
+        SetRow(core::kWorldDateRow, c.from, -300);
         program->main.txbYearCE[0] = c.yearText;
         ASSERT_TRUE(cmdCompute_Click(*program).computed);
         const MainModel before = program->main;
@@ -192,7 +194,7 @@ TEST_F(ActionsTest, CellsWithoutAnAspectOrWithoutDurationsOnlyMoveTheFocus)
 TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
 {
     // New York time: the searches count local days west of Greenwich.
-    SetRow(kWorldDateRow, {2000, 1, 1, 25}, -300);
+    SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, -300);
     SetOrbs({0, 0, 0, 120, 0, 0, 0});  // trines within 2°
     ASSERT_TRUE(cmdCompute_Click(*program).computed);
     ASSERT_EQ(AspectCells(), std::vector<int16_t>{43});  // row 4, column 7: Venus (3) and Neptune (8)
@@ -222,8 +224,8 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
 TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
 {
     const RowDate birth{1975, 6, 15, 13};
-    SetRow(kWorldDateRow, {2000, 1, 1, 25}, 60);
-    SetRow(kSecondBirthdateRow, birth, -120);
+    SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, 60);
+    SetRow(core::kSecondBirthdateRow, birth, -120);
     program->main.SelectMode(Mode::PersonalTransits2nd);
     SetOrbs({360, 360, 360, 360, 180, 0, 180});
     ASSERT_TRUE(cmdCompute_Click(*program).computed);
@@ -257,7 +259,7 @@ TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
             EXPECT_EQ(outcome.kind, Kind::TransitPicture);
             EXPECT_EQ(outcome.text, Text(351));
             EXPECT_EQ(outcome.pictureCaption, Text(155) + " " + Name(transiting) + " " + Text(89) + " " +
-                                                  tools::LowerCase(Aspect(a).Name) + " " + Text(90) + " " +
+                                                  text::LowerCase(Aspect(a).Name) + " " + Text(90) + " " +
                                                   Text(156) + " " + Name(natal) + "X, " + Text(91) + " " +
                                                   core::Rad2DegMin(orb, false, false, false, false));
         } else {
@@ -271,7 +273,7 @@ TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
 TEST_F(ActionsTest, ABeginningBeforePlutosTableIsAnUnknownDate)
 {
     // Two days after the start of Pluto's table, Pluto's slow aspects began before it.
-    SetRow(kWorldDateRow, {1600, 1, 2, 1}, 0);
+    SetRow(core::kWorldDateRow, {1600, 1, 2, 1}, 0);
     SetOrbs({180, 180, 180, 180, 180, 180, 180});
     ASSERT_TRUE(cmdCompute_Click(*program).computed);
     display::AspectSpanContext context;
@@ -299,8 +301,8 @@ TEST_F(ActionsTest, ABeginningBeforePlutosTableIsAnUnknownDate)
         << outcome.text;
 
     // In personal transits an unknown beginning gives no transit picture but the durations question.
-    SetRow(kFirstBirthdateRow, {1600, 1, 10, 25}, 0);
-    SetRow(kWorldDateRow, {1600, 1, 12, 25}, 0);
+    SetRow(core::kFirstBirthdateRow, {1600, 1, 10, 25}, 0);
+    SetRow(core::kWorldDateRow, {1600, 1, 12, 25}, 0);
     program->main.SelectMode(Mode::PersonalTransits1st);
     ASSERT_TRUE(cmdCompute_Click(*program).computed);
     const int16_t plutoOnPluto = 10 * 11 + 10;
@@ -324,7 +326,7 @@ TEST_F(ActionsTest, ReportWithoutAspectsOnlyTellsSo)
         {Mode::WorldTransits, 383},       {Mode::Natal1st, 383},            {Mode::Natal2nd, 383},
         {Mode::PersonalTransits1st, 382}, {Mode::PersonalTransits2nd, 382}, {Mode::Synastry, 383},
     };
-    SetRow(kSecondBirthdateRow, {1970, 3, 1, 25}, 0);
+    SetRow(core::kSecondBirthdateRow, {1970, 3, 1, 25}, 0);
     for (const auto& [mode, number] : cases) {
         SCOPED_TRACE(static_cast<int>(mode));
         program->main.SelectMode(mode);
@@ -343,7 +345,7 @@ TEST_F(ActionsTest, ReportWithoutAspectsOnlyTellsSo)
 
 TEST_F(ActionsTest, ReportOfWorldTransitsListsEveryAspectWithItsDates)
 {
-    SetRow(kWorldDateRow, {2000, 1, 1, 25}, -300);
+    SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, -300);
     SetOrbs({0, 0, 60, 120, 0, 0, 180});  // 1 square, 1 trine, 2 quincunxes
     ASSERT_TRUE(cmdCompute_Click(*program).computed);
     const std::vector<int16_t> cells = AspectCells();

@@ -7,6 +7,8 @@
 namespace orvane::mainwindow {
 namespace {
 
+using core::Mode;
+
 using core::kConjunction;
 using core::kQuincunx;
 using core::kSquare;

@@ -9,6 +9,9 @@
 namespace orvane::mainwindow {
 namespace {
 
+using core::Mode;
+using platform::ComboBoxModel;
+
 text::Language LoadedLanguage(int16_t language)
 {
     text::Language result;

@@ -61,10 +61,11 @@ protected:
         p.run = tools::RunState();
         p.astro.tables.dblAspectColor = colors;
         datetime::SetUpDateRows(p.main, p.language);
+        p.main.FillStepList(p.language);
         datetime::SetUpTimezoneComboBoxes(p.main, false, false);
-        for (int16_t row = 0; row < mainwindow::kNumDateRows; ++row)
+        for (int16_t row = 0; row < core::kNumDateRows; ++row)
             SetRow(row, {2000, 1, 1, 25}, 0);
-        p.main.SelectMode(mainwindow::Mode::WorldTransits);
+        p.main.SelectMode(core::Mode::WorldTransits);
         SetOrbs({0, 0, 0, 0, 0, 0, 0});
         p.configure.cboOrbForMidpoints.SetListIndex(0);  // 0° 5'
     }
@@ -79,7 +80,7 @@ protected:
         m.cboMonthCE[At(row)].SetListIndex(date.m);
         m.cboDayCE[At(row)].SetListIndex(date.d);
         m.cboHour[At(row)].SetListIndex(date.h);
-        mainwindow::ComboBoxModel& zones = m.cboTimezone[At(row)];
+        platform::ComboBoxModel& zones = m.cboTimezone[At(row)];
         for (int16_t i = 1; i < zones.ListCount(); ++i)
             if (zones.ItemData(i) == zone)
                 return zones.SetListIndex(i);

@@ -1,5 +1,6 @@
 #include "tools/durations.h"
 
+#include "text/strings.h"
 #include "tools/number_words.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +12,17 @@
 namespace orvane::tools {
 namespace {
 
-using display::kModeNatal1;
-using display::kModeNatal2;
-using display::kModePersonal1;
-using display::kModeSynastry;
-using display::kModeWorldTransits;
+using text::CharacterCount;
+using text::LowerCase;
+using text::PadRight;
+using text::UpperCaseFirst;
+using text::Val;
+
+using core::kModeNatal1;
+using core::kModeNatal2;
+using core::kModePersonal1;
+using core::kModeSynastry;
+using core::kModeWorldTransits;
 
 const std::string kCrLf = "\r\n";
 
@@ -104,10 +111,10 @@ TEST(SortRecords, KeyColumnsPerMode)
         return columns;
     };
     const std::vector<int16_t> one{0, 9, 7, 1, 18, 26, 34, 0, 0}, two{0, 9, 7, 1, 3, 18, 26, 34, 0};
-    EXPECT_EQ(keys(kModeWorldTransits), one);
-    EXPECT_EQ(keys(kModeNatal2), one);
-    EXPECT_EQ(keys(kModePersonal1), two);
-    EXPECT_EQ(keys(kModeSynastry), two);
+    EXPECT_EQ(keys(core::kModeWorldTransits), one);
+    EXPECT_EQ(keys(core::kModeNatal2), one);
+    EXPECT_EQ(keys(core::kModePersonal1), two);
+    EXPECT_EQ(keys(core::kModeSynastry), two);
 }
 
 TEST(SortRecords, AscendingDescendingAndRanges)
@@ -206,7 +213,7 @@ TEST_F(DurationsWindowTest, DurationTexts)
 
 TEST_F(DurationsWindowTest, LinesOfTheList)
 {
-    DurationsWindow window = Window(kModeWorldTransits, {});
+    DurationsWindow window = Window(core::kModeWorldTransits, {});
     window.intOrbListIndex = {3, 2, 0, 0, 0, 0, 0};
     window.cboSortBy.AddItem("exactness");
     window.cboSortBy.SetListIndex(0);
@@ -230,13 +237,13 @@ TEST_F(DurationsWindowTest, LinesOfTheList)
               "Earth" + Blanks(3) + "opposite (0°1')" + Blanks(7) + Blanks(7) + " (lasts about 8 hours)");
 
     // Personal transits: the transiting body first, the natal body marked.
-    window.intMode = kModePersonal1;
+    window.intMode = core::kModePersonal1;
     window.chkShowDuration = false;
     EXPECT_EQ(window.FormatDurationLine(5, 3, Rad(5.0 / 60.0), 1, jan1, jan1, 1),
               "tr.Earth" + Blanks(3) + "square (0°5')" + Blanks(9) + "nat.Jupiter");
 
     language.intLanguage = text::langGerman;
-    window.intMode = kModeWorldTransits;
+    window.intMode = core::kModeWorldTransits;
     window.chkShowDuration = true;
     EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, jan1 + 60, jan1 + 424, 366),
               "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(4) + "Beginn: 1.März 2000," +
@@ -246,7 +253,7 @@ TEST_F(DurationsWindowTest, LinesOfTheList)
 TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
 {
     DurationsWindow window =
-        Window(kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)),
+        Window(core::kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)),
                                     Record(2, 5, 4, 0.001, Dates(2451500, 2451560)), Record(6, 7, 2, 0.010, Dates(-1, 2451600))});
     window.chkShowDuration = false;
     window.Activate(3, {});
@@ -274,23 +281,23 @@ TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
 
 TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
 {
-    const auto entries = [](const mainwindow::ComboBoxModel& list) {
+    const auto entries = [](const platform::ComboBoxModel& list) {
         std::string all;
         for (int16_t i = 0; i < list.ListCount(); ++i)
             all += list.List(i) + ";";
         return all;
     };
-    DurationsWindow window = Window(kModeWorldTransits, {});
+    DurationsWindow window = Window(core::kModeWorldTransits, {});
     window.FillSortList(1);
     EXPECT_EQ(entries(window.cboSortBy), "exactness;aspect;planet;beginning;ending;duration;");
     EXPECT_FALSE(window.cboSortByVisible || window.lblSortByVisible || window.blnFillingSortList);
 
-    window.intMode = kModePersonal1;
+    window.intMode = core::kModePersonal1;
     window.FillSortList(2);
     EXPECT_EQ(entries(window.cboSortBy), "exactness;aspect;natal planet;transiting planet;beginning;ending;duration;");
     EXPECT_TRUE(window.cboSortByVisible);
 
-    window.intMode = kModeNatal1;
+    window.intMode = core::kModeNatal1;
     window.FillSortList(5);
     EXPECT_EQ(window.cboSortBy.ListCount(), 0);
     EXPECT_FALSE(window.cboSortByVisible);
@@ -299,7 +306,7 @@ TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
 TEST_F(DurationsWindowTest, SortingByADateTicksShowDurationsAndHidesUndatedRecords)
 {
     DurationsWindow window = Window(
-        kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)), Record(1, 10, 1, 0.002, Blanks(22))});
+        core::kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)), Record(1, 10, 1, 0.002, Blanks(22))});
     window.FillSortList(2);
     window.chkShowDuration = false;
     window.cboSortBy.SetListIndex(2);
@@ -342,12 +349,12 @@ TEST_F(DurationsWindowTest, CaptionsAndTitlesOfEachMode)
         const char* title;
     };
     const Case cases[] = {
-        {kModeWorldTransits, "Durations of current world transits", "World transits on row0.  [orbs single.]   "},
-        {kModePersonal1, "Durations of current personal transits of 1st birthdate",
+        {core::kModeWorldTransits, "Durations of current world transits", "World transits on row0.  [orbs single.]   "},
+        {core::kModePersonal1, "Durations of current personal transits of 1st birthdate",
          "Personal transits to the birthdate row1a on row0a.  [orbs personal.]   "},
-        {kModeNatal2, "Natal aspects of the 2nd birthdate",
+        {core::kModeNatal2, "Natal aspects of the 2nd birthdate",
          "Natal aspects for row2.  [orbs single.]   Heliocentric longitudes."},
-        {kModeSynastry, "Synastry aspects", "Synastry of (1) row1a and (2) row2a.  [orbs personal.]   "},
+        {core::kModeSynastry, "Synastry aspects", "Synastry of (1) row1a and (2) row2a.  [orbs personal.]   "},
     };
     DurationsWindow window(astro, language);
     for (const Case& c : cases) {
@@ -360,7 +367,7 @@ TEST_F(DurationsWindowTest, CaptionsAndTitlesOfEachMode)
     }
 
     language.intLanguage = text::langGerman;
-    inputs.intMode = display::kModePersonal2;
+    inputs.intMode = core::kModePersonal2;
     window.Report(inputs);
     EXPECT_EQ(window.Caption, "Dauer aktueller Aspekte: persönliche Transite für 2. Geburtsdatum");
     EXPECT_EQ(window.lblTitle, "Persönliche Transite zum Geburtsdatum row2a am row0a.  [orbs personal.]   ");
@@ -368,7 +375,7 @@ TEST_F(DurationsWindowTest, CaptionsAndTitlesOfEachMode)
 
 TEST_F(DurationsWindowTest, NatalListingInSentences)
 {
-    DurationsWindow window = Window(kModeNatal1, {Record(1, 5, 1, 0.0, kNoDates), Record(2, 3, 4, 0.0001, kNoDates),
+    DurationsWindow window = Window(core::kModeNatal1, {Record(1, 5, 1, 0.0, kNoDates), Record(2, 3, 4, 0.0001, kNoDates),
                                                   Record(4, 6, 3, Rad(1.4), kNoDates)});
     NatalListingInputs natal;
     for (auto& row : natal.dblPos)
@@ -405,7 +412,7 @@ TEST_F(DurationsWindowTest, NatalListingInSentences)
 
 TEST_F(DurationsWindowTest, NatalListingTableNextClosestAndGermanCounts)
 {
-    DurationsWindow window = Window(kModeNatal1, {Record(1, 5, 1, Rad(0.5), kNoDates), Record(2, 3, 4, Rad(1.0), kNoDates),
+    DurationsWindow window = Window(core::kModeNatal1, {Record(1, 5, 1, Rad(0.5), kNoDates), Record(2, 3, 4, Rad(1.0), kNoDates),
                                                   Record(2, 4, 6, Rad(2.0), kNoDates)});
     NatalListingInputs natal;
     for (auto& row : natal.dblPos)
@@ -435,7 +442,7 @@ TEST_F(DurationsWindowTest, NatalListingTableNextClosestAndGermanCounts)
 
 TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
 {
-    DurationsWindow window = Window(kModeSynastry, {Record(1, 4, 2, Rad(0.25), kNoDates)});
+    DurationsWindow window = Window(core::kModeSynastry, {Record(1, 4, 2, Rad(0.25), kNoDates)});
     NatalListingInputs natal;
     for (auto& row : natal.dblPos)
         row = {-1.0, -1.0};

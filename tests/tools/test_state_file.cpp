@@ -2,6 +2,7 @@
 
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
+#include "mainwindow/main_model.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,9 @@
 namespace orvane::tools {
 namespace {
 
-using mainwindow::ComboBoxModel;
+using platform::ComboBoxModel;
 using mainwindow::MainModel;
-using mainwindow::Mode;
+using core::Mode;
 using settings::ConfigureModel;
 
 std::string ReadAll(const std::string& path)
@@ -77,7 +78,7 @@ protected:
     std::string Save(const std::string& name = "state.qvs")
     {
         const std::string path = folder.folder() + name;
-        const std::string error = WriteStateFile(path, main, configure, tables, store, language);
+        const std::string error = WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store, language);
         EXPECT_EQ(error, "");
         return path;
     }
@@ -88,7 +89,7 @@ protected:
         Fresh(loadedMain, loadedConfigure);
         loadedConfigure.chkSaveGraphicWithWhiteBackground = true;
         loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
-        return ReadStateFile(path, loadedMain, loadedConfigure, loadedTables, store, language);
+        return ReadStateFile(path, loadedMain, loadedMain, loadedMain.cboForwardBack, loadedConfigure, loadedTables, store, language);
     }
 
     // The saved state's lines, changed by `edit` (which may also drop lines), joined by LF alone, without
@@ -181,7 +182,6 @@ TEST_F(StateFile, SaveThenLoadRestoresEveryField)
 
         EXPECT_EQ(Fingerprint(loadedMain, loadedConfigure, loadedTables), Fingerprint(main, configure, tables));
         EXPECT_FALSE(loadedConfigure.chkSaveGraphicWithWhiteBackground);
-        EXPECT_FALSE(loadedMain.blnInhibitCompute);
         if (HasFailure())
             break;
     }
@@ -208,7 +208,7 @@ TEST_F(StateFile, ReplacementsAndTolerance)
     });
     Fresh(loadedMain, loadedConfigure);
     loadedTables.dblAspectColor[1] = 12345;
-    ASSERT_EQ(ReadStateFile(path, loadedMain, loadedConfigure, loadedTables, store, language), "");
+    ASSERT_EQ(ReadStateFile(path, loadedMain, loadedMain, loadedMain.cboForwardBack, loadedConfigure, loadedTables, store, language), "");
     EXPECT_EQ(loadedMain.cboTimezone[0].ListIndex(), 0);
     EXPECT_EQ(loadedConfigure.cboBoldfaceFactor.ListIndex(), 2);
     EXPECT_EQ(loadedConfigure.cboPersonalOrbsProportion[0].ListIndex(), 1);
@@ -262,7 +262,6 @@ TEST_F(StateFile, MalformedFilesNameTheLine)
                 lines.resize(20);
         });
         EXPECT_EQ(Load(path), c.error);
-        EXPECT_FALSE(loadedMain.blnInhibitCompute);  // a failed load does not leave the mode buttons dead
     }
     EXPECT_NE(Load(folder.folder() + "absent.qvs").find("cannot be read"), std::string::npos);
 }
@@ -293,17 +292,17 @@ TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
     main.txbYearCE[0] = "1999";
     // The folder cannot take a new file: here, the name the new file is written under is taken.
     std::filesystem::create_directories(path + ".saving/occupied");
-    const std::string error = WriteStateFile(path, main, configure, tables, store, language);
+    const std::string error = WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store, language);
     EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
     EXPECT_EQ(ReadAll(path), before);
 
     // A folder that does not exist.
-    EXPECT_NE(WriteStateFile(folder.folder() + "no/such/folder/state.qvs", main, configure, tables, store, language),
+    EXPECT_NE(WriteStateFile(folder.folder() + "no/such/folder/state.qvs", main, main, main.cboForwardBack, configure, tables, store, language),
               "");
     if (geteuid() != 0) {
         std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read |
                                                         std::filesystem::perms::owner_exec);
-        EXPECT_NE(WriteStateFile(path, main, configure, tables, store, language), "");
+        EXPECT_NE(WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store, language), "");
         std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
         EXPECT_EQ(ReadAll(path), before);
     }
@@ -313,9 +312,7 @@ TEST_F(StateFile, SavingStoresTheDisplaySettings)
 {
     configure.chkShowOnlyEarthAspects = true;
     configure.chkDisplayNATZabbr = false;
-    main.blnStateFileTouched = false;
     Save();
-    EXPECT_TRUE(main.blnStateFileTouched);
     settings::ConfigureModel other;
     other.SetShowOnlyEarthAspects(store);
     other.SetTZDisp(store, 60);

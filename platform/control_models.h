@@ -1,13 +1,14 @@
 #pragma once
 
-// What a window's controls hold that the computation reads or writes, without the window: the Qt views
-// bind their widgets to these and forward the user's actions.
+// What a window's controls hold that the computation reads or writes, without the window: a drop-down
+// list and a group of option buttons. The Qt views bind their widgets to these and forward the user's
+// actions.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace orvane::mainwindow {
+namespace orvane::platform {
 
 // A drop-down list: entries with a text and a whole-number item data (0 when none was given), and the
 // selected position (−1 when nothing is selected).
@@ -65,4 +66,30 @@ private:
     int16_t m_listIndex = -1;
 };
 
-}  // namespace orvane::mainwindow
+// A group of option buttons: at most one is selected. Selecting a button clears the others; clearing
+// the selected one leaves the group without a selection, as option buttons set from code behave.
+template <int16_t N>
+class OptionGroup {
+public:
+    bool Value(int16_t button) const { return button >= 0 && button < N && button == m_selected; }
+
+    void SetValue(int16_t button, bool value)
+    {
+        if (button < 0 || button >= N)
+            return;
+        if (value)
+            m_selected = button;
+        else if (m_selected == button)
+            m_selected = -1;
+    }
+
+    // The selected button, −1 when none.
+    int16_t Selected() const { return m_selected; }
+
+    bool operator==(const OptionGroup&) const = default;
+
+private:
+    int16_t m_selected = -1;
+};
+
+}  // namespace orvane::platform

@@ -1,0 +1,126 @@
+#pragma once
+
+// The six modes (intMode) and the date rows whose moments each compares, and the mode option buttons.
+
+#include "platform/control_models.h"
+
+#include <cstdint>
+
+namespace orvane::core {
+
+// The three date rows, which are also the columns of the moments dblMoment: 0 the world date, 1 the 1st
+// birthdate, 2 the 2nd birthdate.
+inline constexpr int16_t kNumDateRows = 3;
+inline constexpr int16_t kWorldDateRow = 0;
+inline constexpr int16_t kFirstBirthdateRow = 1;
+inline constexpr int16_t kSecondBirthdateRow = 2;
+
+constexpr bool IsDateRow(int16_t row) { return row >= 0 && row < kNumDateRows; }
+
+// The mode number intMode, as the mode option buttons give it; None when no button is selected.
+enum class Mode : int16_t {
+    None = 0,
+    WorldTransits = 1,        // optPlanetary
+    Natal1st = 2,             // optNatal(0)
+    Natal2nd = 3,             // optNatal(1)
+    PersonalTransits1st = 4,  // optPersonal(0)
+    PersonalTransits2nd = 5,  // optPersonal(1)
+    Synastry = 6,             // optSynastry
+};
+
+// The mode numbers as the whole numbers that the windows and the state files pass around.
+inline constexpr int16_t kModeNone = static_cast<int16_t>(Mode::None);
+inline constexpr int16_t kModeWorldTransits = static_cast<int16_t>(Mode::WorldTransits);
+inline constexpr int16_t kModeNatal1 = static_cast<int16_t>(Mode::Natal1st);
+inline constexpr int16_t kModeNatal2 = static_cast<int16_t>(Mode::Natal2nd);
+inline constexpr int16_t kModePersonal1 = static_cast<int16_t>(Mode::PersonalTransits1st);
+inline constexpr int16_t kModePersonal2 = static_cast<int16_t>(Mode::PersonalTransits2nd);
+inline constexpr int16_t kModeSynastry = static_cast<int16_t>(Mode::Synastry);
+
+// World transits and the two natal modes compare the bodies of one moment: the grid is a triangle.
+constexpr bool IsOneDateMode(int16_t mode)
+{
+    return mode >= kModeWorldTransits && mode <= kModeNatal2;
+}
+constexpr bool IsPersonalTransitMode(int16_t mode)
+{
+    return mode == kModePersonal1 || mode == kModePersonal2;
+}
+// The modes in which aspects begin and end: world and personal transits.
+constexpr bool IsTransitMode(int16_t mode)
+{
+    return mode == kModeWorldTransits || IsPersonalTransitMode(mode);
+}
+constexpr bool IsNatalMode(int16_t mode)
+{
+    return mode == kModeNatal1 || mode == kModeNatal2;
+}
+// The modes that compare two moments and lay the grid out as a square.
+constexpr bool IsTwoDateMode(int16_t mode)
+{
+    return IsPersonalTransitMode(mode) || mode == kModeSynastry;
+}
+
+// Whether `mode` (0 … 6) converts date row `row`: the world date for world transits, the birthdate of a
+// natal mode, the world date and the birthdate of personal transits, both birthdates for synastry. A
+// computation converts the rows of its mode in row order.
+constexpr bool RowUsedByMode(int16_t row, int16_t mode)
+{
+    switch (mode) {
+    case kModeWorldTransits: return row == kWorldDateRow;
+    case kModeNatal1: return row == kFirstBirthdateRow;
+    case kModeNatal2: return row == kSecondBirthdateRow;
+    case kModePersonal1: return row == kWorldDateRow || row == kFirstBirthdateRow;
+    case kModePersonal2: return row == kWorldDateRow || row == kSecondBirthdateRow;
+    case kModeSynastry: return row == kFirstBirthdateRow || row == kSecondBirthdateRow;
+    default: return false;
+    }
+}
+
+// The six mode option buttons: at most one is selected.
+class ModeOptions {
+public:
+    bool optPlanetary() const { return Value(Mode::WorldTransits); }
+    bool optNatal(int16_t index) const { return index >= 0 && index < 2 && Value(NatalMode(index)); }
+    bool optPersonal(int16_t index) const { return index >= 0 && index < 2 && Value(PersonalMode(index)); }
+    bool optSynastry() const { return Value(Mode::Synastry); }
+    void SetOptPlanetary(bool value) { SetValue(Mode::WorldTransits, value); }
+    void SetOptNatal(int16_t index, bool value)
+    {
+        if (index >= 0 && index < 2)
+            SetValue(NatalMode(index), value);
+    }
+    void SetOptPersonal(int16_t index, bool value)
+    {
+        if (index >= 0 && index < 2)
+            SetValue(PersonalMode(index), value);
+    }
+    void SetOptSynastry(bool value) { SetValue(Mode::Synastry, value); }
+
+    // Selects the button of `mode` (None clears the selection).
+    void SelectMode(Mode mode)
+    {
+        if (mode == Mode::None)
+            m_modeOptions.SetValue(m_modeOptions.Selected(), false);
+        else
+            SetValue(mode, true);
+    }
+    // The mode of the selected button, None when no button is selected.
+    Mode SelectedMode() const { return static_cast<Mode>(m_modeOptions.Selected() + 1); }
+
+    bool operator==(const ModeOptions&) const = default;
+
+private:
+    static Mode NatalMode(int16_t index) { return index == 0 ? Mode::Natal1st : Mode::Natal2nd; }
+    static Mode PersonalMode(int16_t index)
+    {
+        return index == 0 ? Mode::PersonalTransits1st : Mode::PersonalTransits2nd;
+    }
+    static int16_t Button(Mode mode) { return static_cast<int16_t>(static_cast<int16_t>(mode) - 1); }
+    bool Value(Mode mode) const { return m_modeOptions.Value(Button(mode)); }
+    void SetValue(Mode mode, bool value) { m_modeOptions.SetValue(Button(mode), value); }
+
+    platform::OptionGroup<6> m_modeOptions;
+};
+
+}  // namespace orvane::core

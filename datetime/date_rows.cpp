@@ -1,0 +1,46 @@
+#include "datetime/date_rows.h"
+
+#include "datetime/datepr2.h"
+#include "text/language.h"
+
+namespace orvane::datetime {
+namespace {
+
+// Program texts of the date-row names used inside messages.
+constexpr std::array<int16_t, core::kNumDateRows> kTextDateRowName{104, 105, 106};
+
+}  // namespace
+
+void DateRows::FillMonthLists()
+{
+    // The month lists always show the English month names; the position is the month number.
+    for (platform::ComboBoxModel& list : cboMonthCE) {
+        const int16_t remembered = list.ListIndex();
+        list.Clear();
+        for (const std::string_view name : strMonthName)
+            list.AddItem(std::string(name));
+        list.SetListIndex(remembered);
+        if (list.ListIndex() < 0)
+            list.SetListIndex(0);
+    }
+}
+
+void DateRows::SetDateRowNames(const text::Language& language)
+{
+    for (size_t row = 0; row < strDateRowName.size(); ++row)
+        strDateRowName[row] = language.GetText(kTextDateRowName[row]);
+}
+
+void DateRows::ClearDateRow(int16_t row)
+{
+    if (!core::IsDateRow(row))
+        return;
+    const auto r = static_cast<size_t>(row);
+    cboMonthCE[r].SetListIndex(0);
+    cboDayCE[r].SetListIndex(0);
+    cboHour[r].SetListIndex(0);
+    cboTimezone[r].SetListIndex(0);
+    txbYearCE[r].clear();
+}
+
+}  // namespace orvane::datetime

@@ -1,0 +1,55 @@
+#pragma once
+
+// The three date rows of the main window without the window: what each row's year box and lists hold,
+// the moments they were converted to, the computer's zone that rows without a zone are converted with,
+// and the rows' names used inside messages.
+
+#include "core/modes.h"
+#include "platform/control_models.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvane::text {
+class Language;
+}
+
+namespace orvane::datetime {
+
+struct DateRows {
+    // The date rows, indexed by row. The year is kept as typed; the month list holds an empty entry and
+    // the twelve month names (position = month number), the day list an empty entry and "1" … "31",
+    // the half-hour list an empty entry and "00:00" … "23:30", the zone list an empty entry and the 47
+    // zones with their offsets in minutes east of Greenwich as item data.
+    std::array<std::string, core::kNumDateRows> txbYearCE;
+    std::array<platform::ComboBoxModel, core::kNumDateRows> cboMonthCE;
+    std::array<platform::ComboBoxModel, core::kNumDateRows> cboDayCE;
+    std::array<platform::ComboBoxModel, core::kNumDateRows> cboHour;
+    std::array<platform::ComboBoxModel, core::kNumDateRows> cboTimezone;
+
+    // Set when a date row could not be converted and its error was reported.
+    bool blnInputError = false;
+
+    // The moments of the three rows (Julian dates in Universal Time), or the error code of the row's
+    // last conversion.
+    std::array<double, core::kNumDateRows> dblMoment{};
+
+    // The computer's time zone in minutes east of Greenwich, and the position in the zone lists whose
+    // offset equals it (0 when no entry does): the zone a row without a zone is converted with.
+    int16_t intSystemZone = 0;
+    int16_t intDefaultZoneIndex = 0;
+
+    // The names of the date rows used inside messages ("world date", "1st birthdate", "2nd birthdate").
+    std::array<std::string, core::kNumDateRows> strDateRowName;
+
+    // Refills the three month lists (an empty entry, then January … December), keeping each list's
+    // position; a list without a selection shows its empty entry.
+    void FillMonthLists();
+    // The date-row names used inside messages, in the current language.
+    void SetDateRowNames(const text::Language& language);
+    // The Clear button of a row: month, day, half-hour and zone lists to their empty entry, year empty.
+    void ClearDateRow(int16_t row);
+};
+
+}  // namespace orvane::datetime
