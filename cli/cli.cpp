@@ -8,6 +8,7 @@
 #include "mainwindow/startup.h"
 #include "orvane_version.h"
 #include "text/strings.h"
+#include "text/text_numbers.h"
 #include "tools/state_file.h"
 
 #include <algorithm>
@@ -21,17 +22,6 @@
 
 namespace orvane::cli {
 namespace {
-
-constexpr int16_t kTextUsage = 1010;
-constexpr int16_t kTextUnknownCommand = 1011;
-constexpr int16_t kTextUnknownOption = 1012;
-constexpr int16_t kTextBadJulianDate = 1013;
-constexpr int16_t kTextMissingValue = 1014;
-constexpr int16_t kTextUnknownPattern = 1015;
-constexpr int16_t kTextUnknownBody = 1016;
-constexpr int16_t kTextBadValue = 1017;
-constexpr int16_t kTextNeedsState = 1018;
-constexpr int16_t kTextNotFound = 1019;
 
 // `text` with every CR LF replaced by `with` (built anew rather than replaced in place).
 std::string ReplaceLineBreaks(const std::string& text, const char* with)
@@ -101,7 +91,7 @@ public:
             const std::string& arg = args[i];
             if (Contains(m_valued, arg)) {
                 if (i + 1 >= args.size()) {
-                    m_error = UsageError{kTextMissingValue, arg, {}};
+                    m_error = UsageError{text::kTextMissingValue, arg, {}};
                     return;
                 }
                 m_values.emplace_back(arg, args[++i]);
@@ -110,7 +100,7 @@ public:
             } else if (arg.rfind("--", 0) != 0 && m_state.empty()) {
                 m_state = arg;
             } else {
-                m_error = UsageError{kTextUnknownOption, arg, {}};
+                m_error = UsageError{text::kTextUnknownOption, arg, {}};
                 return;
             }
         }
@@ -170,13 +160,13 @@ public:
     {
         m_err << ConsoleText(m_program.language.GetTextWithReplacements(error.text, error.detail, error.detail2))
               << "\n\n"
-              << ConsoleText(m_program.language.GetTextWithReplacements(kTextUsage, "")) << '\n';
+              << ConsoleText(m_program.language.GetTextWithReplacements(text::kTextUsage, "")) << '\n';
         return kExitUsage;
     }
 
     int Help()
     {
-        m_out << ConsoleText(m_program.language.GetTextWithReplacements(kTextUsage, "")) << '\n';
+        m_out << ConsoleText(m_program.language.GetTextWithReplacements(text::kTextUsage, "")) << '\n';
         return kExitSuccess;
     }
 
@@ -188,9 +178,9 @@ public:
         double moment = m_environment.nowMoment;
         if (arguments.Has("--jd")) {
             if (!arguments.state().empty())
-                return Usage({kTextUnknownOption, arguments.state(), {}});
+                return Usage({text::kTextUnknownOption, arguments.state(), {}});
             if (!ParseDouble(arguments.Value("--jd"), moment))
-                return Usage({kTextBadJulianDate, arguments.Value("--jd"), {}});
+                return Usage({text::kTextBadJulianDate, arguments.Value("--jd"), {}});
         } else if (!arguments.state().empty()) {
             if (const int code = LoadState(arguments.state()); code != kExitSuccess)
                 return code;
@@ -213,16 +203,16 @@ public:
         if (arguments.error())
             return Usage(*arguments.error());
         if (arguments.state().empty())
-            return Usage({kTextNeedsState, "report", {}});
+            return Usage({text::kTextNeedsState, "report", {}});
         if (arguments.Has("--lang")) {
             const std::string lang = arguments.Value("--lang");
             if (lang != "en" && lang != "de")
-                return Usage({kTextBadValue, "--lang", lang});
+                return Usage({text::kTextBadValue, "--lang", lang});
             SetLanguage(lang == "de" ? text::langGerman : text::langEnglish);
         }
         long sort = 0;
         if (arguments.Has("--sort") && (!ParseLong(arguments.Value("--sort"), sort) || sort < 0))
-            return Usage({kTextBadValue, "--sort", arguments.Value("--sort")});
+            return Usage({text::kTextBadValue, "--sort", arguments.Value("--sort")});
 
         if (const int code = LoadState(arguments.state()); code != kExitSuccess)
             return code;
@@ -239,7 +229,7 @@ public:
         // natal and synastry listings are always in order of exactness.
         const long sortEntries = mode == core::kModeWorldTransits ? 6 : core::IsPersonalTransitMode(mode) ? 7 : 1;
         if (sort >= sortEntries)
-            return Usage({kTextBadValue, "--sort", arguments.Value("--sort")});
+            return Usage({text::kTextBadValue, "--sort", arguments.Value("--sort")});
         tools::DurationsWindow window(m_program.astro, m_program.language);
         const std::optional<tools::MessageBoxText> noAspects = mainwindow::cmdReport_Click(m_program, window);
         if (!noAspects && sort != 0) {
@@ -264,37 +254,37 @@ public:
         if (arguments.error())
             return Usage(*arguments.error());
         if (arguments.state().empty())
-            return Usage({kTextNeedsState, "find", {}});
+            return Usage({text::kTextNeedsState, "find", {}});
         if (!arguments.Has("--pattern"))
-            return Usage({kTextMissingValue, "--pattern", {}});
+            return Usage({text::kTextMissingValue, "--pattern", {}});
 
         const int16_t pattern = PatternIndex(arguments.Value("--pattern"));
         if (pattern < 0)
-            return Usage({kTextUnknownPattern, arguments.Value("--pattern"), {}});
+            return Usage({text::kTextUnknownPattern, arguments.Value("--pattern"), {}});
         std::array<int16_t, core::kNumSoughtPlanetBoxes> planets{};
         if (arguments.Has("--planets")) {
             const std::vector<std::string> names = Split(arguments.Value("--planets"));
             if (names.size() > planets.size())
-                return Usage({kTextBadValue, "--planets", arguments.Value("--planets")});
+                return Usage({text::kTextBadValue, "--planets", arguments.Value("--planets")});
             for (size_t k = 0; k < names.size(); ++k) {
                 planets[k] = BodyIndex(names[k]);
                 if (planets[k] == 0)
-                    return Usage({kTextUnknownBody, names[k], {}});
+                    return Usage({text::kTextUnknownBody, names[k], {}});
             }
         }
         long atLeast = 0;
         if (arguments.Has("--at-least") &&
             (!ParseLong(arguments.Value("--at-least"), atLeast) || atLeast < 2 || atLeast > 9))
-            return Usage({kTextBadValue, "--at-least", arguments.Value("--at-least")});
+            return Usage({text::kTextBadValue, "--at-least", arguments.Value("--at-least")});
         long maxSteps = kDefaultMaxSteps;
         if (arguments.Has("--max-steps") &&
             (!ParseLong(arguments.Value("--max-steps"), maxSteps) || maxSteps < 1))
-            return Usage({kTextBadValue, "--max-steps", arguments.Value("--max-steps")});
+            return Usage({text::kTextBadValue, "--max-steps", arguments.Value("--max-steps")});
         std::optional<int16_t> step;
         if (arguments.Has("--step")) {
             step = StepPosition(arguments.Value("--step"));
             if (!step)
-                return Usage({kTextBadValue, "--step", arguments.Value("--step")});
+                return Usage({text::kTextBadValue, "--step", arguments.Value("--step")});
         }
 
         if (const int code = LoadState(arguments.state()); code != kExitSuccess)
@@ -343,7 +333,7 @@ public:
                 return kExitSuccess;
             }
         }
-        m_err << ConsoleText(m_program.language.GetTextWithReplacements(kTextNotFound, std::to_string(maxSteps)))
+        m_err << ConsoleText(m_program.language.GetTextWithReplacements(text::kTextNotFound, std::to_string(maxSteps)))
               << '\n';
         return kExitNotFound;
     }
@@ -476,7 +466,7 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
     if (!session->Start())
         return kExitBadInput;
     if (args.empty())
-        return session->Usage({kTextUnknownCommand, "", {}});
+        return session->Usage({text::kTextUnknownCommand, "", {}});
     const std::string& command = args[0];
     if (command == "--help" || command == "-h")
         return session->Help();
@@ -486,7 +476,7 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
         return session->Report(args);
     if (command == "find")
         return session->Find(args);
-    return session->Usage({kTextUnknownCommand, command, {}});
+    return session->Usage({text::kTextUnknownCommand, command, {}});
 }
 
 }  // namespace orvane::cli

@@ -2,6 +2,7 @@
 
 #include "core/midpoints.h"
 #include "text/language.h"
+#include "text/text_numbers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -76,7 +77,7 @@ PatternFinder::PatternFinder(const AstroModule& astro, const PositionTable& dblP
                              RunSearchState* run)
     : m_astro(astro),
       m_dblPos(dblPos),
-      m_meanDeviationText(language.GetText(kTextMeanDeviation)),
+      m_meanDeviationText(language.GetText(text::kTextMeanDeviation)),
       m_run(run),
       m_numPlanets(std::clamp<int16_t>(astro.intNumPlanets, 0, kMaxBodyIndex))
 {

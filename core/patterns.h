@@ -47,9 +47,6 @@ inline constexpr std::array<std::string_view, kNumPatterns> kRunPatternName{
     "Grand trine", "Kite",       "Rectangle",  "T-square",   "Grand cross",   "Yod",      "Yod-kite",
     "Trapezium",   "6-stellium", "5-stellium", "4-stellium", "3-stellium", "Grand sextile", "Midpoint"};
 
-// Program text: "mean deviation", the word before a pattern's mean deviation.
-inline constexpr int16_t kTextMeanDeviation = 154;
-
 // The number of sought-planet boxes of the run dialog.
 inline constexpr int16_t kNumSoughtPlanetBoxes = 3;
 

@@ -4,6 +4,7 @@
 #include "datetime/time_zones.h"
 #include "platform/calendar.h"
 #include "text/language.h"
+#include "text/text_numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -21,12 +22,8 @@ constexpr double kMinutesPerDay = 1440.0;
 constexpr double kSecondsPerDay = 86400.0;
 
 // Program texts: the row names at the start of an error message, the reasons, the message title.
-constexpr std::array<int16_t, core::kNumDateRows> kTextRowName{4, 5, 6};
-constexpr int16_t kTextIncomplete = 145;
-constexpr int16_t kTextNotValid = 146;
-constexpr int16_t kTextTooEarly = 147;
-constexpr int16_t kTextTooLate = 148;
-constexpr int16_t kTextInputErrorTitle = 153;
+constexpr std::array<int16_t, core::kNumDateRows> kTextRowName{text::kTextWorldDate, text::kText1stBirthdate,
+                                                              text::kText2ndBirthdate};
 
 constexpr int16_t kNumDays = 31;
 
@@ -153,15 +150,15 @@ DateInputErrorMessage ShowDateInputError(DateRows& model, int16_t row, const tex
     if (!(stored >= kDateTooLate - 0.5 && stored < kDateIncomplete + 0.5))
         return message;
 
-    int16_t reason = kTextIncomplete;
+    int16_t reason = text::kTextIncomplete;
     switch (std::lround(stored)) {
-    case -1: reason = kTextIncomplete; break;
-    case -2: reason = kTextNotValid; break;
-    case -3: reason = kTextTooEarly; break;
-    default: reason = kTextTooLate; break;
+    case -1: reason = text::kTextIncomplete; break;
+    case -2: reason = text::kTextNotValid; break;
+    case -3: reason = text::kTextTooEarly; break;
+    default: reason = text::kTextTooLate; break;
     }
     message.text = language.GetText(kTextRowName[r]) + " " + language.GetText(reason);
-    message.title = language.GetText(kTextInputErrorTitle);
+    message.title = language.GetText(text::kTextInputErrorTitle);
     message.show = startupCompleted;
     model.blnInputError = true;
     return message;

@@ -2,12 +2,14 @@
 
 #include "datetime/datepr2.h"
 #include "text/language.h"
+#include "text/text_numbers.h"
 
 namespace orvane::datetime {
 namespace {
 
-// Program texts of the date-row names used inside messages.
-constexpr std::array<int16_t, core::kNumDateRows> kTextDateRowName{104, 105, 106};
+// The date rows' names inside messages.
+constexpr std::array<int16_t, core::kNumDateRows> kTextDateRowName{
+    text::kTextWorldDateInText, text::kText1stBirthdateInText, text::kText2ndBirthdateInText};
 
 }  // namespace
 

@@ -1,18 +1,10 @@
 #include "display/grid_model.h"
 
 #include "text/language.h"
+#include "text/text_numbers.h"
 
 namespace orvane::display {
 namespace {
-
-// Corner captions of the square.
-constexpr int16_t kTextSynastryCorner01 = 75;
-constexpr int16_t kTextSynastryCorner10 = 76;
-constexpr int16_t kTextSynastry = 14;
-constexpr int16_t kTextPersonalCorner01 = 68;
-constexpr int16_t kTextPersonalCorner10 = 71;
-constexpr int16_t kTextPersonalCorner11First = 69;
-constexpr int16_t kTextPersonalCorner11Second = 70;
 
 size_t Index(int16_t i)
 {
@@ -115,13 +107,13 @@ void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::La
     }
 
     const bool synastry = mode == core::kModeSynastry;
-    const int16_t corner11 = synastry                 ? kTextSynastry
-                             : mode == core::kModePersonal2 ? kTextPersonalCorner11Second
-                                                      : kTextPersonalCorner11First;
+    const int16_t corner11 = synastry                 ? text::kTextSynastry
+                             : mode == core::kModePersonal2 ? text::kTextPersonalCorner11Second
+                                                      : text::kTextPersonalCorner11First;
     const std::array<std::string, 4> corners{
         std::string(),
-        language.GetText(synastry ? kTextSynastryCorner01 : kTextPersonalCorner01),
-        language.GetText(synastry ? kTextSynastryCorner10 : kTextPersonalCorner10),
+        language.GetText(synastry ? text::kTextSynastryCorner01 : text::kTextTransitingPlanet),
+        language.GetText(synastry ? text::kTextSynastryCorner10 : text::kTextPersonalCorner10),
         language.GetText(corner11),
     };
     const std::array<int16_t, 4> cornerCells{0, 1, static_cast<int16_t>(intNumCols), static_cast<int16_t>(intNumCols + 1)};

@@ -6,6 +6,7 @@
 #include "datetime/date_input.h"
 #include "display/stepping.h"
 #include "text/strings.h"
+#include "text/text_numbers.h"
 #include "tools/state_file.h"
 
 #include <cctype>
@@ -15,21 +16,6 @@ namespace orvane::mainwindow {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-
-constexpr int16_t kTextIn = 155;             // world transits: the moving body …
-constexpr int16_t kTextToTheNatal = 156;
-constexpr int16_t kTextSecondBodyTen = 157;
-constexpr int16_t kTextListDurations = 162;
-constexpr int16_t kTextWorldTransits = 160;
-constexpr int16_t kTextPersonalTransits = 161;
-constexpr int16_t kTextPictureAspect = 89;
-constexpr int16_t kTextPictureAspectAfter = 90;
-constexpr int16_t kTextPictureOrb = 91;
-constexpr int16_t kTextPictureHint = 351;
-constexpr int16_t kTextOrbThis = 1030;       // "With an orb of [r1] this [r2]"
-constexpr int16_t kTextBeginsOn = 1031;      // "begins on [r1]"
-constexpr int16_t kTextEndsOn = 1032;        // "and ends on [r1]"
-constexpr int16_t kTextUnknownDate = 1033;   // "an unknown date"
 
 size_t At(int16_t i)
 {
@@ -128,11 +114,11 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
     outcome.zoneMinutes = z;
 
     outcome.caption = personal ? name[At(p1)] + " " + aspect.Phrase + " " + name[At(p2)]
-                               : language.GetText(kTextIn) + " " + name[At(p2)] + " " + aspect.Phrase + " " +
-                                     language.GetText(kTextToTheNatal) + " " + name[At(p1)];
+                               : language.GetText(text::kTextIn) + " " + name[At(p2)] + " " + aspect.Phrase + " " +
+                                     language.GetText(text::kTextToTheNatal) + " " + name[At(p1)];
 
     if (p2 == core::kMaxBodyIndex) {
-        std::string text = language.GetText(kTextSecondBodyTen);
+        std::string text = language.GetText(text::kTextSecondBodyTen);
         const size_t at = text.find("12");
         if (at != std::string::npos)
             text.replace(at, 2, std::to_string(4 * program.configure.intOrbListIndex[At(static_cast<int16_t>(a - 1))]));
@@ -150,27 +136,27 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
 
     const std::string orb = core::Rad2DegMin(astro.orbs.dblOrb[At(a)][At(k)], false, true, false, false);
     const auto dayText = [&](double day) {
-        return day < 0.0 ? language.GetText(kTextUnknownDate)
+        return day < 0.0 ? language.GetText(text::kTextUnknownDate)
                          : datetime::DateText(static_cast<int32_t>(std::floor(day)), false, language.intLanguage);
     };
-    const std::string message = language.GetTextWithReplacements(kTextOrbThis, orb, text::LowerCase(aspect.Name)) + kCrLf +
-                                language.GetTextWithReplacements(kTextBeginsOn, dayText(b)) + kCrLf +
-                                language.GetTextWithReplacements(kTextEndsOn, dayText(e)) + ".";
+    const std::string message = language.GetTextWithReplacements(text::kTextOrbThis, orb, text::LowerCase(aspect.Name)) + kCrLf +
+                                language.GetTextWithReplacements(text::kTextBeginsOn, dayText(b)) + kCrLf +
+                                language.GetTextWithReplacements(text::kTextEndsOn, dayText(e)) + ".";
 
     if (b >= 0.0 && e >= 0.0 && personal) {
         outcome.kind = CellClickOutcome::Kind::TransitPicture;
-        outcome.text = language.GetText(kTextPictureHint);
+        outcome.text = language.GetText(text::kTextPictureHint);
         outcome.pictureCaption =
-            language.GetText(kTextIn) + " " + name[At(p2)] + " " + language.GetText(kTextPictureAspect) + " " +
-            text::LowerCase(aspect.Name) + " " + language.GetText(kTextPictureAspectAfter) + " " +
-            language.GetText(kTextToTheNatal) + " " + name[At(p1)] + "X, " + language.GetText(kTextPictureOrb) + " " +
+            language.GetText(text::kTextIn) + " " + name[At(p2)] + " " + language.GetText(text::kTextPictureAspect) + " " +
+            text::LowerCase(aspect.Name) + " " + language.GetText(text::kTextPictureAspectAfter) + " " +
+            language.GetText(text::kTextToTheNatal) + " " + name[At(p1)] + "X, " + language.GetText(text::kTextPictureOrb) + " " +
             core::Rad2DegMin(astro.orbs.dblOrb[At(a)][At(k)], false, false, false, false);
         return outcome;
     }
 
     outcome.kind = CellClickOutcome::Kind::DurationsQuestion;
-    outcome.text = message + kCrLf + kCrLf + language.GetText(kTextListDurations) + " " +
-                   language.GetText(personal ? kTextPersonalTransits : kTextWorldTransits) + "?";
+    outcome.text = message + kCrLf + kCrLf + language.GetText(text::kTextListDurations) + " " +
+                   language.GetText(personal ? text::kTextPersonalTransits : text::kTextWorldTransits) + "?";
     return outcome;
 }
 

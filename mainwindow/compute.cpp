@@ -4,6 +4,7 @@
 #include "core/patterns.h"
 #include "core/positions.h"
 #include "text/strings.h"
+#include "text/text_numbers.h"
 
 #include <cctype>
 #include <cmath>
@@ -15,21 +16,6 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 constexpr double kHalfHour = 1.0 / 48.0;
-
-constexpr int16_t kTextTitleWorldTable = 23;
-constexpr int16_t kTextTitleNatal1Table = 24;
-constexpr int16_t kTextTitleNatal2Table = 25;
-constexpr int16_t kTextTitleWorldChart = 26;
-constexpr int16_t kTextTitleNatal1Chart = 27;
-constexpr int16_t kTextTitleNatal2Chart = 28;
-constexpr int16_t kTextTitlePersonal1 = 29;
-constexpr int16_t kTextTitlePersonal2 = 30;
-constexpr int16_t kTextTitleSynastry = 31;
-constexpr int16_t kTextOrbOf = 33;
-constexpr int16_t kTextOrbsFrom = 34;
-constexpr int16_t kTextOrbsTo = 35;
-constexpr int16_t kTextNoAspects = 126;
-constexpr int16_t kTextTotalAspects = 127;
 
 size_t At(int16_t i)
 {
@@ -101,7 +87,7 @@ int16_t TotalCount(const MainModel& main)
 
 std::string TotalText(const Program& program, int16_t total)
 {
-    return text::Replaced(program.language.GetText(kTextTotalAspects), "N", std::to_string(total));
+    return text::Replaced(program.language.GetText(text::kTextTotalAspects), "N", std::to_string(total));
 }
 
 void OneDateSummary(Program& program, const std::array<double, 2>& moments)
@@ -113,7 +99,7 @@ void OneDateSummary(Program& program, const std::array<double, 2>& moments)
             report += AspectCountText(program.astro.tables, a, main.intAspectCount[At(a)]) + kCrLf;
     const int16_t total = TotalCount(main);
     if (total == 0)
-        report += program.language.GetText(kTextNoAspects) + kCrLf;
+        report += program.language.GetText(text::kTextNoAspectsSummary) + kCrLf;
     else if (total > 1)
         report += TotalText(program, total) + kCrLf;
     report += kCrLf;
@@ -132,7 +118,7 @@ void TwoDateSummary(Program& program)
     MainModel& main = program.main;
     const int16_t total = TotalCount(main);
     if (total == 0) {
-        main.txbReport1 = program.language.GetText(kTextNoAspects);
+        main.txbReport1 = program.language.GetText(text::kTextNoAspectsSummary);
         return;
     }
     std::string report;
@@ -192,14 +178,14 @@ std::string AddOrbToTitle(const Program& program, const std::string& title, bool
     }
     const text::Language& language = program.language;
     if (orbs.blnAllOrbsEqual) {
-        std::string result = title + "  " + language.GetText(kTextOrbOf) + " " +
+        std::string result = title + "  " + language.GetText(text::kTextOrbOf) + " " +
                              core::Rad2DegMin(maxOrb, true, false, false, false);
         if (blnAddPeriod)
             result += ".";
         return result;
     }
-    return title + "  " + language.GetText(kTextOrbsFrom) + ": " + core::Rad2DegMin(minOrb, true, false, false, false) +
-           " " + language.GetText(kTextOrbsTo) + " " + core::Rad2DegMin(maxOrb, true, false, false, false);
+    return title + "  " + language.GetText(text::kTextOrbsFrom) + ": " + core::Rad2DegMin(minOrb, true, false, false, false) +
+           " " + language.GetText(text::kTextOrbsTo) + " " + core::Rad2DegMin(maxOrb, true, false, false, false);
 }
 
 std::string SetGridTitle(const Program& program, int16_t mode)
@@ -211,20 +197,20 @@ std::string SetGridTitle(const Program& program, int16_t mode)
     switch (mode) {
     case core::kModeWorldTransits:
         if (tableShown) {
-            title = language.GetText(kTextTitleWorldTable);
+            title = language.GetText(text::kTextTitleWorldTable);
         } else {
-            title = text::Replaced(language.GetText(kTextTitleWorldChart), " degrees", "°");
+            title = text::Replaced(language.GetText(text::kTextTitleWorldChart), " degrees", "°");
         }
         break;
     case core::kModeNatal1:
-        title = language.GetText(tableShown ? kTextTitleNatal1Table : kTextTitleNatal1Chart);
+        title = language.GetText(tableShown ? text::kTextTitleNatal1Table : text::kTextTitleNatal1Chart);
         break;
     case core::kModeNatal2:
-        title = language.GetText(tableShown ? kTextTitleNatal2Table : kTextTitleNatal2Chart);
+        title = language.GetText(tableShown ? text::kTextTitleNatal2Table : text::kTextTitleNatal2Chart);
         break;
-    case core::kModePersonal1: title = language.GetText(kTextTitlePersonal1); personal = true; break;
-    case core::kModePersonal2: title = language.GetText(kTextTitlePersonal2); personal = true; break;
-    case core::kModeSynastry: title = language.GetText(kTextTitleSynastry); personal = true; break;
+    case core::kModePersonal1: title = language.GetText(text::kTextTitlePersonal1); personal = true; break;
+    case core::kModePersonal2: title = language.GetText(text::kTextTitlePersonal2); personal = true; break;
+    case core::kModeSynastry: title = language.GetText(text::kTextTitleSynastry); personal = true; break;
     default: return {};
     }
     return AddOrbToTitle(program, title, personal, true);

@@ -23,10 +23,6 @@ struct ComputeOutcome {
     std::optional<tools::FoundCheckResult> found;
 };
 
-// Texts of the title by mode and view.
-inline constexpr int16_t kTextDisplayChart = 37;  // the toggle button while the grid is shown
-inline constexpr int16_t kTextDisplayTable = 41;  // the toggle button while the chart is shown
-
 // Compute: the whole result is replaced, or, on a date error, nothing is changed.
 ComputeOutcome cmdCompute_Click(Program& program);
 

@@ -1,12 +1,12 @@
 #include "mainwindow/main_model.h"
 
 #include "text/language.h"
+#include "text/text_numbers.h"
 
 namespace orvane::mainwindow {
 namespace {
 
 // Program texts of the step increments: half an hour, a day, a week, a month, a year.
-constexpr int16_t kTextFirstStep = 170;
 constexpr int16_t kNumSteps = 5;
 constexpr int16_t kOneDayStep = 1;
 
@@ -36,7 +36,7 @@ void MainModel::FillStepList(const text::Language& language)
     const int16_t remembered = cboForwardBack.ListIndex();
     cboForwardBack.Clear();
     for (int16_t step = 0; step < kNumSteps; ++step)
-        cboForwardBack.AddItem(language.GetText(static_cast<int16_t>(kTextFirstStep + step)));
+        cboForwardBack.AddItem(language.GetText(static_cast<int16_t>(text::kTextOneHalfHour + step)));
     cboForwardBack.SetListIndex(remembered);
     if (cboForwardBack.ListIndex() < 0)
         cboForwardBack.SetListIndex(kOneDayStep);

@@ -2,6 +2,7 @@
 
 #include "core/midpoints.h"
 #include "text/strings.h"
+#include "text/text_numbers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -60,28 +61,28 @@ bool ValidOrbList(int16_t index)
 ConfigureCaptions PanelCaptions(const text::Language& language, const core::AstroTables& tables)
 {
     ConfigureCaptions captions;
-    captions.Caption = language.GetText(kTextConfigure);
-    captions.Label3 = language.GetText(kTextInstructions1) + text::kLineBreak + language.GetText(kTextInstructions2) +
-                      text::kLineBreak + language.GetText(kTextInstructions3);
-    captions.Label1 = language.GetText(kTextOrbs);
+    captions.Caption = language.GetText(text::kTextConfigure);
+    captions.Label3 = language.GetText(text::kTextInstructions1) + text::kLineBreak + language.GetText(text::kTextInstructions2) +
+                      text::kLineBreak + language.GetText(text::kTextInstructions3);
+    captions.Label1 = language.GetText(text::kTextOrbs);
     for (int a = core::kConjunction; a <= core::kNumAspects; ++a)
         captions.lblAspectName[static_cast<size_t>(a - 1)] = tables.AspectText[static_cast<size_t>(a)].Name;
-    captions.cmdSetAllNonzeroOrbsToConjunctionOrb = language.GetText(kTextSetAllNonzeroOrbs);
-    captions.lblPersonalTransits = language.GetText(kTextPersonalTransits);
-    captions.lblSynastry = text::LowerCase(language.GetText(kTextSynastry));
-    captions.lblOrbForMidpoints = language.GetText(kTextOrbForMidpoints);
-    captions.chkUseBoldface = language.GetText(kTextUseBoldface);
-    captions.opt1DegOfOrb = language.GetText(kTextOneDegree);
-    captions.lblOfOrb = language.GetText(kTextOfOrb);
-    captions.chkDisplayZodiacSectors = language.GetText(kTextDisplayZodiacSectors);
-    captions.chkDisplayNATZabbr = language.GetText(kTextDisplayNATZabbr);
-    captions.chkShowOnlyOuterPlanets = language.GetText(kTextShowOnlyOuterPlanets);
-    captions.chkShowOnlyEarthAspects = language.GetText(kTextShowOnlyEarthAspects);
+    captions.cmdSetAllNonzeroOrbsToConjunctionOrb = language.GetText(text::kTextSetAllNonzeroOrbs);
+    captions.lblPersonalTransits = language.GetText(text::kTextPersonalTransits);
+    captions.lblSynastry = text::LowerCase(language.GetText(text::kTextSynastry));
+    captions.lblOrbForMidpoints = language.GetText(text::kTextOrbForMidpoints);
+    captions.chkUseBoldface = language.GetText(text::kTextUseBoldface);
+    captions.opt1DegOfOrb = language.GetText(text::kTextOneDegree);
+    captions.lblOfOrb = language.GetText(text::kTextOfOrb);
+    captions.chkDisplayZodiacSectors = language.GetText(text::kTextDisplayZodiacSectors);
+    captions.chkDisplayNATZabbr = language.GetText(text::kTextDisplayNATZabbr);
+    captions.chkShowOnlyOuterPlanets = language.GetText(text::kTextShowOnlyOuterPlanets);
+    captions.chkShowOnlyEarthAspects = language.GetText(text::kTextShowOnlyEarthAspects);
     captions.chkSaveGraphicWithWhiteBackground.clear();
-    captions.cmdReset = language.GetText(kTextReset);
-    captions.cmdAccept = language.GetText(kTextAccept);
-    captions.cmdCancel = language.GetText(kTextCancel);
-    captions.cmdHide = language.GetText(kTextHide);
+    captions.cmdReset = language.GetText(text::kTextReset);
+    captions.cmdAccept = language.GetText(text::kTextAccept);
+    captions.cmdCancel = language.GetText(text::kTextCancel);
+    captions.cmdHide = language.GetText(text::kTextHide);
     return captions;
 }
 
@@ -213,9 +214,9 @@ std::optional<PanelQuestion> ConfigureModel::ResetQuestion(const text::Language&
 {
     if (blnClosingByX || !mainWindowLoaded || !panelVisible)
         return std::nullopt;
-    return PanelQuestion{language.GetText(kTextResetQuestion1) + text::kLineBreak +
-                             language.GetText(kTextResetQuestion2),
-                         language.GetText(kTextReset)};
+    return PanelQuestion{language.GetText(text::kTextResetQuestion1) + text::kLineBreak +
+                             language.GetText(text::kTextResetQuestion2),
+                         language.GetText(text::kTextReset)};
 }
 
 PanelResult ConfigureModel::cmdReset_Click(const PanelContext& context)
@@ -223,9 +224,9 @@ PanelResult ConfigureModel::cmdReset_Click(const PanelContext& context)
     PanelResult result;
     if (blnClosingByX) {
         const text::Language& language = context.language;
-        result.message = PanelMessage{language.GetText(kTextCloseBoxNotice1) + text::kLineBreak +
-                                          language.GetText(kTextCloseBoxNotice2) + text::kLineBreak +
-                                          language.GetText(kTextCloseBoxNotice3),
+        result.message = PanelMessage{language.GetText(text::kTextCloseBoxNotice1) + text::kLineBreak +
+                                          language.GetText(text::kTextCloseBoxNotice2) + text::kLineBreak +
+                                          language.GetText(text::kTextCloseBoxNotice3),
                                       kTitleCloseBox};
     }
     SetDefaults();
@@ -240,8 +241,8 @@ PanelResult ConfigureModel::cmdAccept_Click(const PanelContext& context)
 {
     PanelResult result;
     if (chkShowOnlyOuterPlanets && chkShowOnlyEarthAspects) {
-        result.message = PanelMessage{context.language.GetTextWithReplacements(kTextMessageBothOnlyOptions, ""),
-                                      context.language.GetText(kTextConfigure)};
+        result.message = PanelMessage{context.language.GetTextWithReplacements(text::kTextMessageBothOnlyOptions, ""),
+                                      context.language.GetText(text::kTextConfigure)};
         return result;
     }
     Apply(context, result);
@@ -330,12 +331,12 @@ std::optional<PanelQuestion> ConfigureModel::SetAllQuestion(const text::Language
     const int32_t minutes = cboOrb[kSetAllOrbList].SelectedItemData();
     if (minutes <= 0)
         return std::nullopt;
-    std::string question = language.GetText(kTextSetAllQuestion);
+    std::string question = language.GetText(text::kTextSetAllQuestion);
     const std::string marker = "NEW_ORB";
     const std::string orb = std::to_string(minutes / 60) + kDegreeSign;
     for (size_t at = question.find(marker); at != std::string::npos; at = question.find(marker, at + orb.size()))
         question.replace(at, marker.size(), orb);
-    return PanelQuestion{question, language.GetText(kTextSetAllTitle)};
+    return PanelQuestion{question, language.GetText(text::kTextSetAllTitle)};
 }
 
 PanelResult ConfigureModel::cmdSetAllNonzeroOrbsToConjunctionOrb_Click(const text::Language& language)
@@ -343,7 +344,7 @@ PanelResult ConfigureModel::cmdSetAllNonzeroOrbsToConjunctionOrb_Click(const tex
     PanelResult result;
     const ComboBoxModel& setAll = cboOrb[kSetAllOrbList];
     if (setAll.SelectedItemData() <= 0) {
-        result.message = PanelMessage{language.GetText(kTextMessageSetAllToZero), language.GetText(kTextSetAll)};
+        result.message = PanelMessage{language.GetText(text::kTextMessageSetAllToZero), language.GetText(text::kTextSetAll)};
         return result;
     }
     const std::string zeroOrb = std::string("0") + kDegreeSign;
@@ -362,7 +363,7 @@ PanelResult ConfigureModel::cboOrb_Click(int16_t index, bool mainWindowLoaded, c
         return result;
     ComboBoxModel& list = cboOrb[static_cast<size_t>(index)];
     if (mainWindowLoaded && index == kSetAllOrbList && list.ListIndex() == 0) {
-        result.message = PanelMessage{language.GetText(kTextMessageSetAllToZero), language.GetText(kTextSetAll)};
+        result.message = PanelMessage{language.GetText(text::kTextMessageSetAllToZero), language.GetText(text::kTextSetAll)};
         list.SetListIndex(1);
         return result;
     }

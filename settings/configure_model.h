@@ -29,40 +29,7 @@ inline constexpr int kNumOrbLists = 8;
 inline constexpr int16_t kSetAllOrbList = 7;
 inline constexpr int kMaxOrbDegrees = 15;  // entries 0° … 15°
 
-// Program texts of the panel.
-inline constexpr int16_t kTextConfigure = 20;  // the panel's title: the caption of the main window's button
-inline constexpr int16_t kTextSynastry = 14;
-inline constexpr int16_t kTextCancel = 117;
-inline constexpr int16_t kTextPersonalTransits = 161;
-inline constexpr int16_t kTextInstructions1 = 354;
-inline constexpr int16_t kTextInstructions2 = 355;
-inline constexpr int16_t kTextInstructions3 = 356;
-inline constexpr int16_t kTextOrbs = 357;
-inline constexpr int16_t kTextSetAllNonzeroOrbs = 358;
-inline constexpr int16_t kTextOrbForMidpoints = 359;
-inline constexpr int16_t kTextUseBoldface = 360;
-inline constexpr int16_t kTextOneDegree = 361;
-inline constexpr int16_t kTextOfOrb = 362;
-inline constexpr int16_t kTextDisplayZodiacSectors = 363;
-inline constexpr int16_t kTextDisplayNATZabbr = 364;
-inline constexpr int16_t kTextReset = 368;
-inline constexpr int16_t kTextAccept = 369;
-inline constexpr int16_t kTextHide = 372;
-inline constexpr int16_t kTextSetAllTitle = 390;
-inline constexpr int16_t kTextSetAllQuestion = 391;  // "NEW_ORB" stands for the new orb
-inline constexpr int16_t kTextCloseBoxNotice1 = 392;
-inline constexpr int16_t kTextCloseBoxNotice2 = 393;
-inline constexpr int16_t kTextCloseBoxNotice3 = 394;
-inline constexpr int16_t kTextResetQuestion1 = 395;
-inline constexpr int16_t kTextResetQuestion2 = 396;
-
 // Texts of the panel that have fixed English wording.
-inline constexpr int16_t kTextMessageSetAllToZero = 1100;   // "Cannot set all non-zero orbs to zero."
-inline constexpr int16_t kTextMessageBothOnlyOptions = 1101;  // both "only" options cannot be checked
-inline constexpr int16_t kTextShowOnlyOuterPlanets = 1102;    // "Show only outer planet aspects in chart"
-inline constexpr int16_t kTextShowOnlyEarthAspects = 1103;    // "Show only Earth aspects in chart"
-inline constexpr int16_t kTextUseColour = 1104;               // "Use colour in the table of aspects"
-inline constexpr int16_t kTextSetAll = 1105;                  // "Set all"
 inline constexpr const char* kTitleCloseBox = "X";
 
 // An information message for the window to show.

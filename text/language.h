@@ -19,11 +19,6 @@ inline constexpr const char* kProgramTextFileName = "qvs.dat";
 // Line break inside the program's texts.
 inline constexpr const char* kLineBreak = "\r\n";
 
-// Texts of Orvane's own (numbers 1000 and above) that the command-line companion and the platform
-// messages use.
-inline constexpr int16_t kTextPlutoErrorHeading = 1000;  // "Error when reading Pluto data:"
-inline constexpr int16_t kTextPlutoErrorConsequence = 1001;  // "Pluto aspects cannot be displayed."
-
 // `text` with every `what` replaced by `with`; replacements are not scanned again.
 std::string Replaced(std::string text, std::string_view what, std::string_view with);
 

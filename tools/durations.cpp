@@ -2,6 +2,7 @@
 
 #include "datetime/datepr2.h"
 #include "text/strings.h"
+#include "text/text_numbers.h"
 #include "tools/number_words.h"
 
 #include <algorithm>
@@ -18,65 +19,9 @@ using text::PadRight;
 using text::UpperCaseFirst;
 using text::Val;
 
-// Program texts of the report.
-constexpr int16_t kText1stBirthdate = 5;
-constexpr int16_t kText2ndBirthdate = 6;
-constexpr int16_t kTextSynastry = 14;
-constexpr int16_t kTextReportButton = 38;
-constexpr int16_t kTextHeliocentricLongitudes = 51;
-constexpr int16_t kTextLastsAbout12Hours = 53;
-constexpr int16_t kTextNatalPrefix = 56;
-constexpr int16_t kTextAnd = 57;
-constexpr int16_t kTextOn = 58;
-constexpr int16_t kTextSortBy = 59;
-constexpr int16_t kTextAspect = 61;
-constexpr int16_t kTextExactness = 62;
-constexpr int16_t kTextBeginning = 64;
-constexpr int16_t kTextEnding = 65;
-constexpr int16_t kTextDuration = 66;
-constexpr int16_t kTextNatalPlanet = 67;
-constexpr int16_t kTextTransitingPlanet = 68;
-constexpr int16_t kTextHasOneAspect = 72;
-constexpr int16_t kTextHas20Aspects = 73;
-constexpr int16_t kTextClosestAspect = 74;
-constexpr int16_t kTextNatalChart = 77;
-constexpr int16_t kTextAlsoExact = 78;
-constexpr int16_t kTextNextClosest = 79;
-constexpr int16_t kTextFromExact = 80;
-constexpr int16_t kTextOtherAspects = 81;
-constexpr int16_t kTextThereIsA = 82;
-constexpr int16_t kTextThereIs = 83;
-constexpr int16_t kTextThereAre = 84;
-constexpr int16_t kTextToTheBirthdate = 85;
-constexpr int16_t kTextWhichIsExact = 86;
-constexpr int16_t kTextAllPositionsHeliocentric = 87;
-constexpr int16_t kTextSynastryAspects = 88;
-constexpr int16_t kTextDurationsOfCurrent = 159;
-constexpr int16_t kTextWorldTransits = 160;
-constexpr int16_t kTextPersonalTransits = 161;
-constexpr int16_t kTextBegins = 165;
-constexpr int16_t kTextEnds = 166;
-constexpr int16_t kTextUnknown = 168;
-constexpr int16_t kTextOf = 169;
-constexpr int16_t kTextOneDay = 171;
-constexpr int16_t kTextPlanet = 1115;         // "planet": the sort entry of world transits
-constexpr int16_t kTextShowDurations = 1111;  // "Show durations"
-constexpr int16_t kTextDurationsCaption = 1110;  // "Durations of current aspects": the window before its first report
-constexpr int16_t kTextOneYear = 174;
-constexpr int16_t kTextDays = 175;
-constexpr int16_t kTextYears = 176;
-constexpr int16_t kTextNatalAspectsOfThe = 177;
-constexpr int16_t kTextNatalAspectsFor = 178;
-constexpr int16_t kTextSynastryOf = 179;
-constexpr int16_t kTextClose = 184;
-constexpr int16_t kTextCopy = 185;
-constexpr int16_t kTextNoPersonalTransits = 382;
-constexpr int16_t kTextNoAspects = 383;
-
 constexpr const char* kCrLf = text::kLineBreak;
 constexpr double kDaysPerYear = 365.2425;
 constexpr const char* kExactText = "0°0'";
-constexpr int16_t kTextNoPatterns = 1112;  // "There are no aspect patterns."
 
 // Sort-box entries of world transits (and the natal modes), and of personal transits (and synastry).
 constexpr std::array<int16_t, 6> kOneChartKeyColumns{9, 7, 1, 18, 26, 34};
@@ -184,38 +129,38 @@ void SortRecords(bool ascending, std::vector<std::string>& records, int16_t firs
 std::string DurationText(const text::Language& language, int32_t days)
 {
     if (days == 1)
-        return language.GetText(kTextOneDay);
+        return language.GetText(text::kTextOneDay);
     if (days == 365)
-        return language.GetText(kTextOneYear);
+        return language.GetText(text::kTextOneYear);
 
     const auto years = static_cast<int32_t>(std::floor(days / kDaysPerYear));
     const int32_t rest = days - static_cast<int32_t>(std::floor(years * kDaysPerYear));
     if (years == 0) {
         if (rest == 1)
-            return language.GetText(kTextOneDay);
-        return std::to_string(rest) + " " + language.GetText(kTextDays);
+            return language.GetText(text::kTextOneDay);
+        return std::to_string(rest) + " " + language.GetText(text::kTextDays);
     }
 
-    std::string text = years == 1 ? language.GetText(kTextOneYear)
-                                  : std::to_string(years) + " " + language.GetText(kTextYears);
+    std::string text = years == 1 ? language.GetText(text::kTextOneYear)
+                                  : std::to_string(years) + " " + language.GetText(text::kTextYears);
     if (rest == 1)
-        text += ", " + language.GetText(kTextOneDay);
+        text += ", " + language.GetText(text::kTextOneDay);
     else if (rest > 1)
-        text += ", " + std::to_string(rest) + " " + language.GetText(kTextDays);
+        text += ", " + std::to_string(rest) + " " + language.GetText(text::kTextDays);
     return text;
 }
 
 MessageBoxText NoAspectsMessage(const text::Language& language, int16_t intMode)
 {
-    const int16_t number = core::IsPersonalTransitMode(intMode) ? kTextNoPersonalTransits : kTextNoAspects;
-    return {language.GetText(kTextReportButton), language.GetText(number)};
+    const int16_t number = core::IsPersonalTransitMode(intMode) ? text::kTextNoPersonalTransitsFound : text::kTextNoAspectsFound;
+    return {language.GetText(text::kTextReportButton), language.GetText(number)};
 }
 
 DurationsWindow::DurationsWindow(const core::AstroModule& astro, const text::Language& language)
     : m_astro(astro), m_language(language)
 {
-    Caption = m_language.GetText(kTextDurationsCaption);
-    chkShowDurationCaption = m_language.GetText(kTextShowDurations);
+    Caption = m_language.GetText(text::kTextDurationsCaption);
+    chkShowDurationCaption = m_language.GetText(text::kTextShowDurations);
     ComputeColumnWidths();
 }
 
@@ -260,29 +205,29 @@ void DurationsWindow::Report(const ReportInputs& inputs)
         return inputs.AddOrbToTitle ? inputs.AddOrbToTitle(title, personal, true) : title;
     };
     const int16_t birthdateRow = (intMode == core::kModePersonal1 || intMode == core::kModeNatal1) ? 1 : 2;
-    const int16_t birthdateText = birthdateRow == 1 ? kText1stBirthdate : kText2ndBirthdate;
+    const int16_t birthdateText = birthdateRow == 1 ? text::kText1stBirthdate : text::kText2ndBirthdate;
 
     if (core::IsTransitMode(intMode)) {
         const bool personal = core::IsPersonalTransitMode(intMode);
-        const std::string modeText = m_language.GetText(personal ? kTextPersonalTransits : kTextWorldTransits);
-        Caption = m_language.GetText(kTextDurationsOfCurrent) + " " + modeText;
+        const std::string modeText = m_language.GetText(personal ? text::kTextPersonalTransits : text::kTextWorldTransits);
+        Caption = m_language.GetText(text::kTextDurationsOfCurrent) + " " + modeText;
         if (personal)
-            Caption += " " + m_language.GetText(kTextOf) + " " + m_language.GetText(birthdateText);
+            Caption += " " + m_language.GetText(text::kTextOf) + " " + m_language.GetText(birthdateText);
 
         std::string title = UpperCaseFirst(modeText);
         if (personal)
-            title += " " + m_language.GetText(kTextToTheBirthdate) + " " + dateText(birthdateRow, true);
-        title += " " + m_language.GetText(kTextOn) + " " + dateText(0, personal) + ".  ";
+            title += " " + m_language.GetText(text::kTextToTheBirthdate) + " " + dateText(birthdateRow, true);
+        title += " " + m_language.GetText(text::kTextOn) + " " + dateText(0, personal) + ".  ";
         lblTitle = addOrbToTitle(title, personal) + "   ";
     } else if (core::IsNatalMode(intMode)) {
-        Caption = m_language.GetText(kTextNatalAspectsOfThe) + " " + m_language.GetText(birthdateText);
+        Caption = m_language.GetText(text::kTextNatalAspectsOfThe) + " " + m_language.GetText(birthdateText);
         const std::string title =
-            m_language.GetText(kTextNatalAspectsFor) + " " + dateText(birthdateRow, false) + ".  ";
-        lblTitle = addOrbToTitle(title, false) + "   " + m_language.GetText(kTextHeliocentricLongitudes);
+            m_language.GetText(text::kTextNatalAspectsFor) + " " + dateText(birthdateRow, false) + ".  ";
+        lblTitle = addOrbToTitle(title, false) + "   " + m_language.GetText(text::kTextHeliocentricLongitudes);
     } else if (intMode == core::kModeSynastry) {
-        Caption = m_language.GetText(kTextSynastryAspects);
-        const std::string title = m_language.GetText(kTextSynastryOf) + " (1) " + dateText(1, true) + " " +
-                                  m_language.GetText(kTextAnd) + " (2) " + dateText(2, true) + ".  ";
+        Caption = m_language.GetText(text::kTextSynastryAspects);
+        const std::string title = m_language.GetText(text::kTextSynastryOf) + " (1) " + dateText(1, true) + " " +
+                                  m_language.GetText(text::kTextAnd) + " (2) " + dateText(2, true) + ".  ";
         lblTitle = addOrbToTitle(title, true) + "   ";
     }
     txbOutput.clear();
@@ -292,10 +237,10 @@ void DurationsWindow::Report(const ReportInputs& inputs)
 void DurationsWindow::Activate(int16_t intTotalNumAspects, const NatalListingInputs& natal)
 {
     FillSortList(intTotalNumAspects);
-    lblSortBy = m_language.GetText(kTextSortBy);
-    cmdCopyCaption = m_language.GetText(kTextCopy);
-    cmdCloseCaption = m_language.GetText(kTextClose);
-    chkShowDurationCaption = m_language.GetText(kTextShowDurations);
+    lblSortBy = m_language.GetText(text::kTextSortBy);
+    cmdCopyCaption = m_language.GetText(text::kTextCopy);
+    cmdCloseCaption = m_language.GetText(text::kTextClose);
+    chkShowDurationCaption = m_language.GetText(text::kTextShowDurations);
     txbOutput.clear();
 
     if (core::IsTransitMode(intMode)) {
@@ -323,17 +268,17 @@ void DurationsWindow::FillSortList(int16_t intTotalNumAspects)
     cboSortByVisible = false;
     cboSortBy.Clear();
     if (intMode == core::kModeWorldTransits) {
-        for (const int16_t entry : {kTextExactness, kTextAspect, kTextPlanet, kTextBeginning, kTextEnding, kTextDuration})
+        for (const int16_t entry : {text::kTextExactness, text::kTextAspect, text::kTextPlanet, text::kTextBeginning, text::kTextEnding, text::kTextDuration})
             cboSortBy.AddItem(m_language.GetText(entry));
         cboSortBy.SetListIndex(0);
     } else if (core::IsPersonalTransitMode(intMode)) {
-        cboSortBy.AddItem(m_language.GetText(kTextExactness));
-        cboSortBy.AddItem(m_language.GetText(kTextAspect));
-        cboSortBy.AddItem(LowerCase(m_language.GetText(kTextNatalPlanet)));
-        cboSortBy.AddItem(LowerCase(m_language.GetText(kTextTransitingPlanet)));
-        cboSortBy.AddItem(m_language.GetText(kTextBeginning));
-        cboSortBy.AddItem(m_language.GetText(kTextEnding));
-        cboSortBy.AddItem(m_language.GetText(kTextDuration));
+        cboSortBy.AddItem(m_language.GetText(text::kTextExactness));
+        cboSortBy.AddItem(m_language.GetText(text::kTextAspect));
+        cboSortBy.AddItem(LowerCase(m_language.GetText(text::kTextNatalPlanet)));
+        cboSortBy.AddItem(LowerCase(m_language.GetText(text::kTextTransitingPlanet)));
+        cboSortBy.AddItem(m_language.GetText(text::kTextBeginning));
+        cboSortBy.AddItem(m_language.GetText(text::kTextEnding));
+        cboSortBy.AddItem(m_language.GetText(text::kTextDuration));
         cboSortBy.SetListIndex(0);
     }
     cboSortByVisible = core::IsTransitMode(intMode) && intTotalNumAspects >= 2;
@@ -406,7 +351,7 @@ std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, doub
     std::string line;
     if (core::IsPersonalTransitMode(intMode)) {
         line = PadRight("tr." + BodyName(p2), width(1, 3)) + " " + PadRight(aspectColumn, width(2)) + " " +
-               PadRight(m_language.GetText(kTextNatalPrefix) + BodyName(p1), width(3, 2));
+               PadRight(m_language.GetText(text::kTextNatalPrefix) + BodyName(p1), width(3, 2));
     } else {
         line = PadRight(BodyName(p1), width(1)) + " " + PadRight(aspectColumn, width(2)) + " " +
                PadRight(BodyName(p2), width(3));
@@ -417,14 +362,14 @@ std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, doub
         if (selection != kFirstDateSortIndex && selection != kFirstDateSortIndex + 1) {
             const int orbListIndex = ValidAspect(aspect) ? intOrbListIndex[static_cast<size_t>(aspect - 1)] : 0;
             const std::string hours = std::to_string(4 * orbListIndex);
-            line += " " + text::Replaced(m_language.GetText(kTextLastsAbout12Hours), "12", hours);
+            line += " " + text::Replaced(m_language.GetText(text::kTextLastsAbout12Hours), "12", hours);
         }
         return line;
     }
     if (!chkShowDuration)
         return line;
 
-    const std::string unknown = m_language.GetText(kTextUnknown);
+    const std::string unknown = m_language.GetText(text::kTextUnknown);
     const std::string beginningText =
         beginningDay >= 0.0
             ? datetime::DateText(static_cast<int32_t>(beginningDay), false, m_language.intLanguage) + ","
@@ -432,8 +377,8 @@ std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, doub
     const std::string endingText =
         endingDay >= 0.0 ? datetime::DateText(static_cast<int32_t>(endingDay), false, m_language.intLanguage)
                          : unknown;
-    line += " " + m_language.GetText(kTextBegins) + " " + PadRight(beginningText, width(4)) + " " +
-            m_language.GetText(kTextEnds) + " " + PadRight(endingText, width(5));
+    line += " " + m_language.GetText(text::kTextBegins) + " " + PadRight(beginningText, width(4)) + " " +
+            m_language.GetText(text::kTextEnds) + " " + PadRight(endingText, width(5));
     if (beginningText != unknown && endingText != unknown)
         line += "(" + DurationText(m_language, static_cast<int32_t>(duration)) + ")";
     return line;
@@ -447,12 +392,12 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
                                         records.strDurationRecords.size());
 
     const std::string chartName =
-        synastry ? LowerCase(m_language.GetText(kTextSynastry)) : m_language.GetText(kTextNatalChart);
+        synastry ? LowerCase(m_language.GetText(text::kTextSynastry)) : m_language.GetText(text::kTextNatalChart);
     std::string heading;
     if (count == 1) {
-        heading = text::Replaced(m_language.GetText(kTextHasOneAspect), "[natal chart]", chartName);
+        heading = text::Replaced(m_language.GetText(text::kTextHasOneAspect), "[natal chart]", chartName);
     } else {
-        heading = text::Replaced(m_language.GetText(kTextHas20Aspects), "[natal chart]", chartName);
+        heading = text::Replaced(m_language.GetText(text::kTextHas20Aspects), "[natal chart]", chartName);
         heading = text::Replaced(heading, "20", LowerCase(NumberInWords(static_cast<int32_t>(count), german)));
     }
     txbOutput = heading + kCrLf + kCrLf;
@@ -477,19 +422,19 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
             ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
         const std::string pair = body(p1, 0, "(1)") + " " + adjective + " " + body(p2, synastry ? 1 : 0, "(2)");
         const std::string e = ExactnessText(exactness);
-        const std::string fromExact = text::Replaced(m_language.GetText(kTextFromExact), "[5 degrees]", e);
+        const std::string fromExact = text::Replaced(m_language.GetText(text::kTextFromExact), "[5 degrees]", e);
 
         std::string paragraph;
         if (n == 0) {
-            paragraph = m_language.GetText(kTextClosestAspect) + " " + pair + ", " +
-                        (e == kExactText ? m_language.GetText(kTextWhichIsExact) : fromExact);
+            paragraph = m_language.GetText(text::kTextClosestAspect) + " " + pair + ", " +
+                        (e == kExactText ? m_language.GetText(text::kTextWhichIsExact) : fromExact);
         } else if (n == 1) {
             if (e == kExactText)
-                paragraph = " " + m_language.GetText(kTextAlsoExact) + " " + pair + ".";
+                paragraph = " " + m_language.GetText(text::kTextAlsoExact) + " " + pair + ".";
             else
-                paragraph = " " + m_language.GetText(kTextNextClosest) + " " + pair + ", " + fromExact;
+                paragraph = " " + m_language.GetText(text::kTextNextClosest) + " " + pair + ", " + fromExact;
             if (count > 2)
-                paragraph += std::string(kCrLf) + kCrLf + m_language.GetText(kTextOtherAspects);
+                paragraph += std::string(kCrLf) + kCrLf + m_language.GetText(text::kTextOtherAspects);
         } else {
             const auto sentenceWidth = static_cast<size_t>(intColumnWidth[6] + kSentenceColumnExtra);
             paragraph = PadRight(pair + ", ", sentenceWidth) + fromExact;
@@ -498,8 +443,8 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
     }
 
     if (count >= 3) {
-        std::string summary = m_language.GetText(natal.intAspectCount[core::kConjunction] == 1 ? kTextThereIs
-                                                                                               : kTextThereAre);
+        std::string summary = m_language.GetText(natal.intAspectCount[core::kConjunction] == 1 ? text::kTextThereIs
+                                                                                               : text::kTextThereAre);
         for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
             const int16_t aspectCount = natal.intAspectCount[static_cast<size_t>(a)];
             std::string item = LowerCase(NumberInWords(aspectCount, german)) + " " +
@@ -507,7 +452,7 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
             if (aspectCount != 1)
                 item += a == core::kQuincunx ? "es" : "s";
             if (a == core::kQuincunx)
-                summary += " " + m_language.GetText(kTextAnd) + " " + item;
+                summary += " " + m_language.GetText(text::kTextAnd) + " " + item;
             else
                 summary += " " + item + (a < core::kSemisextile ? "," : "");
         }
@@ -534,8 +479,8 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
     }
 
     if (intNumPatternsListed == 0)
-        txbOutput += std::string(kCrLf) + m_language.GetText(kTextNoPatterns) + kCrLf;
-    txbOutput += std::string(kCrLf) + m_language.GetText(kTextAllPositionsHeliocentric) + kCrLf;
+        txbOutput += std::string(kCrLf) + m_language.GetText(text::kTextNoPatterns) + kCrLf;
+    txbOutput += std::string(kCrLf) + m_language.GetText(text::kTextAllPositionsHeliocentric) + kCrLf;
 }
 
 void DurationsWindow::AppendPatternText(const std::string& patternText, int16_t count, int16_t patternIndex)
@@ -549,9 +494,9 @@ void DurationsWindow::AppendPatternText(const std::string& patternText, int16_t 
 
     std::string heading;
     if (count == 1) {
-        heading = std::string(kCrLf) + m_language.GetText(kTextThereIsA) + " " + name + ": ";
+        heading = std::string(kCrLf) + m_language.GetText(text::kTextThereIsA) + " " + name + ": ";
     } else {
-        heading = std::string(kCrLf) + m_language.GetText(kTextThereAre) + " " +
+        heading = std::string(kCrLf) + m_language.GetText(text::kTextThereAre) + " " +
                   LowerCase(NumberInWords(count, German())) + " " + name +
                   (LowerCase(name) == "grand cross" ? "es" : "s") + ":" + kCrLf;
     }

@@ -2,6 +2,7 @@
 
 #include "text/language.h"
 #include "text/strings.h"
+#include "text/text_numbers.h"
 #include "tools/number_words.h"
 
 #include <algorithm>
@@ -112,7 +113,7 @@ std::string RunDialogModel::cmdRun_Click(const text::Language& language)
     for (size_t i = 0; i < chosen.size(); ++i)
         for (size_t j = i + 1; j < chosen.size(); ++j)
             if (chosen[i] > 0 && chosen[i] == chosen[j])
-                return language.GetText(kTextPlanetSpecifiedTwice);
+                return language.GetText(text::kTextPlanetSpecifiedTwice);
 
     search.intAspectPatternToFind = cboAspectPattern.ListIndex();
     search.intNumPlanetsSought = 0;
@@ -157,7 +158,7 @@ FoundCheckResult FoundCheck(RunState& run, const RunDialogModel& dialog,
             name = LowerCase(name);
         message = NumberInWords(n, false) + " " + name + (pattern == core::kPatternGrandCross ? "es" : "s") + " found";
     } else {
-        message = name + " " + language.GetText(kTextFound);
+        message = name + " " + language.GetText(text::kTextFound);
     }
     if (search.blnPlanetsSought) {
         message += "\r\ninvolving";
@@ -172,7 +173,7 @@ FoundCheckResult FoundCheck(RunState& run, const RunDialogModel& dialog,
     message += ".";
 
     run.blnRunning = false;
-    return {true, std::move(message), language.GetText(kTextPatternFound)};
+    return {true, std::move(message), language.GetText(text::kTextPatternFound)};
 }
 
 }  // namespace orvane::tools

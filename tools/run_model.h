@@ -7,6 +7,7 @@
 #include "core/patterns.h"
 #include "core/vocabulary.h"
 #include "platform/control_models.h"
+#include "text/text_numbers.h"
 
 #include <array>
 #include <cstdint>
@@ -17,19 +18,6 @@ class Language;
 }
 
 namespace orvane::tools {
-
-// Program texts of the run.
-inline constexpr int16_t kTextFound = 7;           // "found"
-inline constexpr int16_t kTextRun = 36;            // "Run": the dialog's caption and its OK button
-inline constexpr int16_t kTextStop = 43;           // "Stop": the Run button while a run is in progress
-inline constexpr int16_t kTextCancel = 117;        // "Cancel"
-inline constexpr int16_t kTextRunQuickly = 120;    // "Run quickly"
-inline constexpr int16_t kTextFindAtLeast = 121;   // "Find at least"
-inline constexpr int16_t kTextPatternFound = 122;  // "Pattern found": title of the found message
-
-// The OK button's refusal of a body chosen in two boxes, with its title.
-inline constexpr int16_t kTextPlanetSpecifiedTwice = 1113;  // "Planet specified more than once."
-inline constexpr int16_t kTextInputError = 1114;            // "Input error": the title of that message
 
 // The pause between the steps of a run, in milliseconds.
 inline constexpr int32_t kRunStepInterval = 1000;
@@ -81,7 +69,7 @@ public:
 
     // OK: takes over the choices and returns the empty text (the dialog is hidden), or returns
     // the message of kTextPlanetSpecifiedTwice when a body was chosen in two boxes (nothing is taken over;
-    // the dialog stays; its title is kTextInputError).
+    // the dialog stays; its title is kTextRunInputErrorTitle).
     std::string cmdRun_Click(const text::Language& language);
     // Cancel and the close box.
     void cmdCancel_Click();

@@ -1,6 +1,7 @@
 #include "tools/state_file.h"
 
 #include "datetime/time_zones.h"
+#include "text/text_numbers.h"
 
 #include <cerrno>
 #include <charconv>
@@ -17,14 +18,6 @@ namespace orvane::tools {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-
-constexpr int16_t kTextCannotRead = 1020;       // "The state file [r1] cannot be read: [r2]"
-constexpr int16_t kTextNumberExpected = 1021;   // "Line [r1] of the state file: a number was expected, not “[r2]”."
-constexpr int16_t kTextTruthExpected = 1022;    // "… TRUE or FALSE was expected …"
-constexpr int16_t kTextEndsEarly = 1023;        // "The state file ends after line [r1] …"
-constexpr int16_t kTextNoSuchEntry = 1024;      // "Line [r1] of the state file: the list has no entry [r2]."
-constexpr int16_t kTextCannotWrite = 1025;      // "The state file [r1] cannot be written: [r2]"
-constexpr int16_t kTextEmptyLine = 1026;        // "Line [r1] of the state file is empty; a number was expected."
 
 std::string Printed(int32_t value)
 {
@@ -75,7 +68,7 @@ public:
     std::string Text()
     {
         if (AtEnd())
-            throw ReadFailure{m_language.GetTextWithReplacements(kTextEndsEarly, std::to_string(m_next))};
+            throw ReadFailure{m_language.GetTextWithReplacements(text::kTextEndsEarly, std::to_string(m_next))};
         return m_lines[m_next++];
     }
 
@@ -93,9 +86,9 @@ public:
             text.remove_prefix(1);
         const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (text.empty())
-            throw Failure(kTextEmptyLine, "");
+            throw Failure(text::kTextEmptyLine, "");
         if (ec != std::errc() || ptr != text.data() + text.size())
-            throw Failure(kTextNumberExpected, Shown(line));
+            throw Failure(text::kTextNumberExpected, Shown(line));
         return value;
     }
 
@@ -104,7 +97,7 @@ public:
     {
         const int32_t value = Number();
         if (value < -32768 || value > 32767)
-            throw Failure(kTextNumberExpected, std::to_string(value));
+            throw Failure(text::kTextNumberExpected, std::to_string(value));
         return static_cast<int16_t>(value);
     }
 
@@ -116,7 +109,7 @@ public:
             return true;
         if (text == "#FALSE#")
             return false;
-        throw Failure(kTextTruthExpected, Shown(line));
+        throw Failure(text::kTextTruthExpected, Shown(line));
     }
 
     // A check box value 0 or 1.
@@ -124,7 +117,7 @@ public:
     {
         const int32_t value = Number();
         if (value != 0 && value != 1)
-            throw Failure(kTextNoSuchEntry, std::to_string(value));
+            throw Failure(text::kTextNoSuchEntry, std::to_string(value));
         return value == 1;
     }
 
@@ -132,7 +125,7 @@ public:
     void Select(platform::ComboBoxModel& list, int16_t index)
     {
         if (index < -1 || index >= list.ListCount())
-            throw Failure(kTextNoSuchEntry, std::to_string(index));
+            throw Failure(text::kTextNoSuchEntry, std::to_string(index));
         list.SetListIndex(index);
     }
 
@@ -178,7 +171,7 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
         in.Select(rows.cboHour[k], in.Index());
         // The day is selected after month, year and hour, as the day list follows them.
         if (day < -1 || day >= rows.cboDayCE[k].ListCount())
-            throw in.FailureAt(dayLine, kTextNoSuchEntry, std::to_string(day));
+            throw in.FailureAt(dayLine, text::kTextNoSuchEntry, std::to_string(day));
         rows.cboDayCE[k].SetListIndex(day);
         // A zone beyond the list (a file from a computer with another zone list) selects the first one.
         const int16_t zone = in.Index();
@@ -221,7 +214,7 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
         const int32_t colour = in.Number();
         if (colour < 0 || colour > 0xFFFFFF)
-            throw in.Failure(kTextNoSuchEntry, std::to_string(colour));
+            throw in.Failure(text::kTextNoSuchEntry, std::to_string(colour));
         if (colour != 0)
             tables.dblAspectColor[At(a)] = colour;
     }
@@ -296,7 +289,7 @@ std::string WriteStateFile(const std::string& path, const datetime::DateRows& ro
     namespace fs = std::filesystem;
     const std::string content = StateFileText(rows, modes, stepList, configure, tables);
     const auto failed = [&](const std::string& why) {
-        return language.GetTextWithReplacements(kTextCannotWrite, path, why);
+        return language.GetTextWithReplacements(text::kTextCannotWrite, path, why);
     };
 
     const fs::path target(path);
@@ -335,12 +328,12 @@ std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, cor
 {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        return language.GetTextWithReplacements(kTextCannotRead, path, SystemError());
+        return language.GetTextWithReplacements(text::kTextCannotRead, path, SystemError());
     }
     std::ostringstream content;
     content << file.rdbuf();
     if (file.bad()) {
-        return language.GetTextWithReplacements(kTextCannotRead, path, SystemError());
+        return language.GetTextWithReplacements(text::kTextCannotRead, path, SystemError());
     }
 
     LineReader in(content.view(), language);

@@ -1,4 +1,5 @@
 #include "text/language.h"
+#include "text/text_numbers.h"
 
 #include "tests/support/temp_folder.h"
 

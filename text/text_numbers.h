@@ -1,0 +1,254 @@
+#pragma once
+
+// The numbers of the program texts (data/qvs.dat) that the program shows, one name each. Every number
+// the code fetches is named here and nowhere else; the program-text tests read this header and require
+// an English and a German text for every number in it, so a constant added here without its texts fails
+// the tests.
+//
+// One constant a line, `inline constexpr int16_t kText… = N;`: the tests read exactly this form.
+
+#include <cstdint>
+
+namespace orvane::text {
+
+// ----- Date rows ---------------------------------------------------------------------------------------
+// The rows' labels, which also begin the rows' error messages and caption the saved chart image.
+inline constexpr int16_t kTextWorldDate = 4;        // "World date"
+inline constexpr int16_t kText1stBirthdate = 5;     // "1st birthdate"
+inline constexpr int16_t kText2ndBirthdate = 6;     // "2nd birthdate"
+// The rows' names inside sentences.
+inline constexpr int16_t kTextWorldDateInText = 104;     // "world date"
+inline constexpr int16_t kText1stBirthdateInText = 105;  // "1st birthdate"
+inline constexpr int16_t kText2ndBirthdateInText = 106;  // "2nd birthdate"
+// Why a row cannot be converted, after the row's label; the title of those messages.
+inline constexpr int16_t kTextIncomplete = 145;       // "is incomplete."
+inline constexpr int16_t kTextNotValid = 146;
+inline constexpr int16_t kTextTooEarly = 147;
+inline constexpr int16_t kTextTooLate = 148;
+inline constexpr int16_t kTextInputErrorTitle = 153;  // "Input error"
+// The Clear button's question: 342 and the row's name (343 … 345).
+inline constexpr int16_t kTextClearQuestion = 342;          // "Clear the entries of the"
+inline constexpr int16_t kTextClearWorldDate = 343;         // "world date?"
+inline constexpr int16_t kTextClear1stBirthdate = 344;
+inline constexpr int16_t kTextClear2ndBirthdate = 345;
+
+// ----- Main window captions ----------------------------------------------------------------------------
+inline constexpr int16_t kTextClear = 8;
+inline constexpr int16_t kTextOptPlanetary = 9;     // "World transits"
+inline constexpr int16_t kTextOptNatal1st = 10;
+inline constexpr int16_t kTextOptNatal2nd = 11;
+inline constexpr int16_t kTextOptPersonal1st = 12;
+inline constexpr int16_t kTextOptPersonal2nd = 13;
+inline constexpr int16_t kTextSynastry = 14;        // "Synastry": the option, the grid corner, the panel
+inline constexpr int16_t kTextSave = 15;
+inline constexpr int16_t kTextQuit = 16;
+inline constexpr int16_t kTextHelp = 17;
+inline constexpr int16_t kTextNow = 18;
+inline constexpr int16_t kTextCompute = 19;
+inline constexpr int16_t kTextConfigure = 20;       // the button, and the panel's title
+inline constexpr int16_t kTextBack = 21;
+inline constexpr int16_t kTextForward = 22;
+inline constexpr int16_t kTextClickOnAspect = 32;   // the click hint below the grid
+inline constexpr int16_t kTextRun = 36;             // "Run": the main window's button, the dialog's caption
+inline constexpr int16_t kTextDisplayChart = 37;    // the toggle button while the grid is shown
+inline constexpr int16_t kTextReportButton = 38;    // "Report"
+inline constexpr int16_t kTextSaveAs = 39;          // the export button while the grid is shown
+inline constexpr int16_t kTextLoadFrom = 40;
+inline constexpr int16_t kTextDisplayTable = 41;    // the toggle button while the chart is shown
+inline constexpr int16_t kTextSaveChartAs = 42;     // the export button while the chart is shown
+inline constexpr int16_t kTextStop = 43;            // the Run button while a run is in progress
+inline constexpr int16_t kTextQuitQuestion = 149;   // "Save the current state before quitting?"
+inline constexpr int16_t kTextProductTitle = 310;   // the start-up description
+inline constexpr int16_t kTextProductSubtitle = 311;
+inline constexpr int16_t kTextRestore = 398;
+inline constexpr int16_t kTextRestored = 399;       // the notice after Restore
+
+// ----- Titles of the grid and the chart, orbs and the summary -----------------------------------------
+inline constexpr int16_t kTextTitleWorldTable = 23;
+inline constexpr int16_t kTextTitleNatal1Table = 24;
+inline constexpr int16_t kTextTitleNatal2Table = 25;
+inline constexpr int16_t kTextTitleWorldChart = 26;
+inline constexpr int16_t kTextTitleNatal1Chart = 27;
+inline constexpr int16_t kTextTitleNatal2Chart = 28;
+inline constexpr int16_t kTextTitlePersonal1 = 29;
+inline constexpr int16_t kTextTitlePersonal2 = 30;
+inline constexpr int16_t kTextTitleSynastry = 31;
+inline constexpr int16_t kTextOrbOf = 33;           // "Orb"
+inline constexpr int16_t kTextOrbsFrom = 34;        // "Orbs"
+inline constexpr int16_t kTextOrbsTo = 35;          // "to"
+inline constexpr int16_t kTextNoAspectsSummary = 126;  // "No aspects."
+inline constexpr int16_t kTextTotalAspects = 127;      // "N aspects in total."
+inline constexpr int16_t kTextMeanDeviation = 154;     // after a pattern's bodies
+
+// ----- Corner cells of the square grid -----------------------------------------------------------------
+inline constexpr int16_t kTextTransitingPlanet = 68;   // also the sort entry of personal transits
+inline constexpr int16_t kTextPersonalCorner11First = 69;
+inline constexpr int16_t kTextPersonalCorner11Second = 70;
+inline constexpr int16_t kTextPersonalCorner10 = 71;   // "Natal planet"
+inline constexpr int16_t kTextSynastryCorner01 = 75;
+inline constexpr int16_t kTextSynastryCorner10 = 76;
+
+// ----- The click on an aspect cell and the transit picture ---------------------------------------------
+inline constexpr int16_t kTextPictureAspect = 89;       // "in"
+inline constexpr int16_t kTextPictureAspectAfter = 90;  // "to"
+inline constexpr int16_t kTextPictureOrb = 91;          // "orb"
+inline constexpr int16_t kTextIn = 155;                 // world transits: "Heliocentric" …
+inline constexpr int16_t kTextToTheNatal = 156;
+inline constexpr int16_t kTextSecondBodyTen = 157;      // an aspect of about 12 hours
+inline constexpr int16_t kTextListDurations = 162;      // "List the durations of all current"
+inline constexpr int16_t kTextPictureCurvePoint = 348;  // the right-click report on the curve
+inline constexpr int16_t kTextPictureCurveValues = 349;
+inline constexpr int16_t kTextPictureCurveTitle = 350;
+inline constexpr int16_t kTextPictureHint = 351;
+inline constexpr int16_t kTextOrbThis = 1030;           // "With an orb of [r1] this [r2]"
+inline constexpr int16_t kTextBeginsOn = 1031;          // "begins on [r1]"
+inline constexpr int16_t kTextEndsOn = 1032;            // "and ends on [r1]"
+inline constexpr int16_t kTextUnknownDate = 1033;       // "an unknown date"
+
+// ----- The chart -----------------------------------------------------------------------------------------
+inline constexpr int16_t kTextNoRoomForGlyphs = 346;
+inline constexpr int16_t kTextChartIncomplete = 347;
+
+// ----- Stepping: the increments, which are also the durations' units -----------------------------------
+inline constexpr int16_t kTextOneHalfHour = 170;
+inline constexpr int16_t kTextOneDay = 171;
+inline constexpr int16_t kTextOneWeek = 172;
+inline constexpr int16_t kTextOneMonth = 173;
+inline constexpr int16_t kTextOneYear = 174;
+inline constexpr int16_t kTextDays = 175;
+inline constexpr int16_t kTextYears = 176;
+
+// ----- Durations window and the natal and synastry listing ---------------------------------------------
+inline constexpr int16_t kTextHeliocentricLongitudes = 51;
+inline constexpr int16_t kTextLastsAbout12Hours = 53;
+inline constexpr int16_t kTextNatalPrefix = 56;         // "nat."
+inline constexpr int16_t kTextAnd = 57;
+inline constexpr int16_t kTextOn = 58;
+inline constexpr int16_t kTextSortBy = 59;
+inline constexpr int16_t kTextAspect = 61;
+inline constexpr int16_t kTextExactness = 62;
+inline constexpr int16_t kTextBeginning = 64;
+inline constexpr int16_t kTextEnding = 65;
+inline constexpr int16_t kTextDuration = 66;
+inline constexpr int16_t kTextNatalPlanet = 67;
+inline constexpr int16_t kTextHasOneAspect = 72;
+inline constexpr int16_t kTextHas20Aspects = 73;
+inline constexpr int16_t kTextClosestAspect = 74;
+inline constexpr int16_t kTextNatalChart = 77;
+inline constexpr int16_t kTextAlsoExact = 78;
+inline constexpr int16_t kTextNextClosest = 79;
+inline constexpr int16_t kTextFromExact = 80;
+inline constexpr int16_t kTextOtherAspects = 81;
+inline constexpr int16_t kTextThereIsA = 82;
+inline constexpr int16_t kTextThereIs = 83;
+inline constexpr int16_t kTextThereAre = 84;
+inline constexpr int16_t kTextToTheBirthdate = 85;
+inline constexpr int16_t kTextWhichIsExact = 86;
+inline constexpr int16_t kTextAllPositionsHeliocentric = 87;
+inline constexpr int16_t kTextSynastryAspects = 88;
+inline constexpr int16_t kTextDurationsOfCurrent = 159;
+inline constexpr int16_t kTextWorldTransits = 160;      // "world transits"
+inline constexpr int16_t kTextPersonalTransits = 161;   // "personal transits"
+inline constexpr int16_t kTextBegins = 165;
+inline constexpr int16_t kTextEnds = 166;
+inline constexpr int16_t kTextUnknown = 168;
+inline constexpr int16_t kTextOf = 169;
+inline constexpr int16_t kTextNatalAspectsOfThe = 177;
+inline constexpr int16_t kTextNatalAspectsFor = 178;
+inline constexpr int16_t kTextSynastryOf = 179;
+inline constexpr int16_t kTextClose = 184;
+inline constexpr int16_t kTextCopy = 185;
+inline constexpr int16_t kTextNoPersonalTransitsFound = 382;  // the Report button with nothing to report
+inline constexpr int16_t kTextNoAspectsFound = 383;
+inline constexpr int16_t kTextDurationsCaption = 1110;  // the window before its first report
+inline constexpr int16_t kTextShowDurations = 1111;
+inline constexpr int16_t kTextNoPatterns = 1112;        // "There are no aspect patterns."
+inline constexpr int16_t kTextPlanet = 1115;            // the sort entry of world transits
+
+// ----- Run until found -----------------------------------------------------------------------------------
+inline constexpr int16_t kTextFound = 7;               // "found", after the pattern's name
+inline constexpr int16_t kTextCancel = 117;            // the dialogs' Cancel button
+inline constexpr int16_t kTextRunQuickly = 120;
+inline constexpr int16_t kTextFindAtLeast = 121;
+inline constexpr int16_t kTextPatternFound = 122;      // the title of the found message
+inline constexpr int16_t kTextPlanetSpecifiedTwice = 1113;
+inline constexpr int16_t kTextRunInputErrorTitle = 1114;  // "Input error"
+
+// ----- Saved chart images ----------------------------------------------------------------------------
+inline constexpr int16_t kTextImage1stBirthdate = 95;
+inline constexpr int16_t kTextImage2ndBirthdate = 96;
+inline constexpr int16_t kTextImagePersonalTransits = 97;
+inline constexpr int16_t kTextImageSynastryAspects = 98;
+inline constexpr int16_t kTextImageTransitAspects = 99;
+inline constexpr int16_t kTextImageShownOnlyBetween = 100;
+inline constexpr int16_t kTextImageTheOuterPlanets = 101;
+inline constexpr int16_t kTextImageOnlyAspectsBetween = 102;
+inline constexpr int16_t kTextImageOnlyTheOuterPlanets = 103;
+inline constexpr int16_t kTextSaveChartAsPng = 132;    // the file dialog's title
+inline constexpr int16_t kTextPngImages = 133;         // the file dialog's filter
+inline constexpr int16_t kTextChartSaved = 134;
+inline constexpr int16_t kTextPngConversionFailed = 135;
+
+// ----- State files ----------------------------------------------------------------------------------------
+inline constexpr int16_t kTextStateSaved = 128;
+inline constexpr int16_t kTextSaved = 129;
+inline constexpr int16_t kTextSaveStateAs = 130;       // the file dialog's title
+inline constexpr int16_t kTextStateFiles = 131;        // the file dialog's filter
+inline constexpr int16_t kTextLoadStateFrom = 384;
+inline constexpr int16_t kTextLoadError = 385;
+inline constexpr int16_t kTextLoadErrorHint = 386;
+inline constexpr int16_t kTextLoaded = 387;
+inline constexpr int16_t kTextCannotRead = 1020;       // "The state file [r1] cannot be read: [r2]"
+inline constexpr int16_t kTextNumberExpected = 1021;
+inline constexpr int16_t kTextTruthExpected = 1022;
+inline constexpr int16_t kTextEndsEarly = 1023;
+inline constexpr int16_t kTextNoSuchEntry = 1024;
+inline constexpr int16_t kTextCannotWrite = 1025;
+inline constexpr int16_t kTextEmptyLine = 1026;
+
+// ----- Configuration panel ---------------------------------------------------------------------------
+inline constexpr int16_t kTextInstructions1 = 354;
+inline constexpr int16_t kTextInstructions2 = 355;
+inline constexpr int16_t kTextInstructions3 = 356;
+inline constexpr int16_t kTextOrbs = 357;
+inline constexpr int16_t kTextSetAllNonzeroOrbs = 358;
+inline constexpr int16_t kTextOrbForMidpoints = 359;
+inline constexpr int16_t kTextUseBoldface = 360;
+inline constexpr int16_t kTextOneDegree = 361;
+inline constexpr int16_t kTextOfOrb = 362;
+inline constexpr int16_t kTextDisplayZodiacSectors = 363;
+inline constexpr int16_t kTextDisplayNATZabbr = 364;
+inline constexpr int16_t kTextReset = 368;
+inline constexpr int16_t kTextAccept = 369;
+inline constexpr int16_t kTextHide = 372;
+inline constexpr int16_t kTextSetAllTitle = 390;
+inline constexpr int16_t kTextSetAllQuestion = 391;    // "NEW_ORB" stands for the new orb
+inline constexpr int16_t kTextCloseBoxNotice1 = 392;
+inline constexpr int16_t kTextCloseBoxNotice2 = 393;
+inline constexpr int16_t kTextCloseBoxNotice3 = 394;
+inline constexpr int16_t kTextResetQuestion1 = 395;
+inline constexpr int16_t kTextResetQuestion2 = 396;
+inline constexpr int16_t kTextMessageSetAllToZero = 1100;
+inline constexpr int16_t kTextMessageBothOnlyOptions = 1101;
+inline constexpr int16_t kTextShowOnlyOuterPlanets = 1102;
+inline constexpr int16_t kTextShowOnlyEarthAspects = 1103;
+inline constexpr int16_t kTextUseColour = 1104;
+inline constexpr int16_t kTextSetAll = 1105;
+
+// ----- Start-up --------------------------------------------------------------------------------------
+inline constexpr int16_t kTextPlutoErrorHeading = 1000;      // "Error when reading Pluto data:"
+inline constexpr int16_t kTextPlutoErrorConsequence = 1001;  // "Pluto aspects cannot be displayed."
+
+// ----- The command-line companion --------------------------------------------------------------------
+inline constexpr int16_t kTextUsage = 1010;
+inline constexpr int16_t kTextUnknownCommand = 1011;
+inline constexpr int16_t kTextUnknownOption = 1012;
+inline constexpr int16_t kTextBadJulianDate = 1013;
+inline constexpr int16_t kTextMissingValue = 1014;
+inline constexpr int16_t kTextUnknownPattern = 1015;
+inline constexpr int16_t kTextUnknownBody = 1016;
+inline constexpr int16_t kTextBadValue = 1017;
+inline constexpr int16_t kTextNeedsState = 1018;
+inline constexpr int16_t kTextNotFound = 1019;
+
+}  // namespace orvane::text
