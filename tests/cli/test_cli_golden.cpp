@@ -2,7 +2,7 @@
 //
 //   # comment lines (why the case is there; hand checks of real dates)
 //   data: none | short-pluto | damaged-text        (optional: the data folder to run with)
-//   $ orvane-cli ARGS                              (blank-separated; "…" keeps blanks in one argument)
+//   $ orvane-cli ARGS                              (blank-separated; blanks in "…" stay in the argument)
 //   exit CODE
 //   --- stdout
 //   what the program printed, byte for byte
@@ -58,22 +58,23 @@ std::vector<std::string> CaseNames()
     return names;
 }
 
-// The arguments of a command line: blank-separated words, a word in double quotes kept whole.
+// The arguments of a command line: blank-separated words; blanks between double quotes stay in the word.
 std::vector<std::string> SplitArguments(const std::string& line)
 {
     std::vector<std::string> args;
-    for (size_t i = 0; i < line.size();) {
-        if (line[i] == ' ') {
-            ++i;
-        } else if (line[i] == '"') {
-            const size_t close = line.find('"', i + 1);
-            args.push_back(line.substr(i + 1, close - i - 1));
-            i = close + 1;
-        } else {
-            const size_t blank = std::min(line.find(' ', i), line.size());
-            args.push_back(line.substr(i, blank - i));
-            i = blank;
+    bool inWord = false, quoted = false;
+    for (const char c : line) {
+        if (c == ' ' && !quoted) {
+            inWord = false;
+            continue;
         }
+        if (!inWord)
+            args.emplace_back();
+        inWord = true;
+        if (c == '"')
+            quoted = !quoted;
+        else
+            args.back() += c;
     }
     return args;
 }
