@@ -496,7 +496,10 @@ public:
 
         m_program.run.blnRunning = true;
         for (long n = 0; n < m_line.maxSteps; ++n) {
+            // Each step is judged on its own patterns: the sought bodies count only when a pattern of that
+            // day involves them, not because one of an earlier step did.
             dialog.search.intNumPlanetsFound = 0;
+            dialog.search.blnSoughtPlanetsFound = false;
             const mainwindow::StepOutcome outcome = mainwindow::cmdForwardBack_Click(m_program, mainwindow::kForwardButton);
             if (outcome.undone || !outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
