@@ -414,9 +414,24 @@ public:
                                                               m_program.language));
             }
         }
+        // Every line is made before any is printed: a body without a position makes the moment bad input.
         const core::AstroModule& astro = m_program.astro;
-        for (int16_t body = core::kEarth; body <= astro.intNumPlanets; ++body)
-            m_out << PositionLine(body, astro.HelioLongitude(body, moment)) << '\n';
+        std::string lines;
+        for (int16_t body = core::kEarth; body <= astro.intNumPlanets; ++body) {
+            const double longitude = astro.HelioLongitude(body, moment);
+            const std::string& name = astro.tables.strPlanetName[static_cast<size_t>(body)];
+            if (longitude == core::kPlutoBeforeTable || longitude == core::kPlutoAfterTable) {
+                lines += name + " " + display::PositionErrorMark(static_cast<int32_t>(longitude)) + "\n";
+            } else if (longitude < 0.0) {
+                m_err << OwnText(kTextNoPosition, m_line.language, name, Fixed6(moment)) << '\n';
+                return kExitBadInput;
+            } else {
+                lines += name + " " + Fixed6(longitude / core::kTwoPi * 360.0) + " " +
+                         core::Rad2DegMin(longitude, false, false, false, false) + " " +
+                         core::ZodiacPositionText(astro.tables, longitude, false) + "\n";
+            }
+        }
+        m_out << lines;
         return kExitSuccess;
     }
 
@@ -551,21 +566,6 @@ private:
                             "-" + tables.strPlanetAbbrev[colBody] + " " + text);
         }
         return lines;
-    }
-
-    std::string PositionLine(int16_t body, double longitude) const
-    {
-        const core::AstroTables& tables = m_program.astro.tables;
-        std::string line = tables.strPlanetName[static_cast<size_t>(body)] + " ";
-        if (longitude == core::kPlutoBeforeTable)
-            return line + "<";
-        if (longitude == core::kPlutoAfterTable)
-            return line + ">";
-        if (longitude < 0.0)
-            return line + "?";
-        return line + Fixed6(longitude / core::kTwoPi * 360.0) + " " +
-               core::Rad2DegMin(longitude, false, false, false, false) + " " +
-               core::ZodiacPositionText(tables, longitude, false);
     }
 
     const Environment& m_environment;
