@@ -14,7 +14,6 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
