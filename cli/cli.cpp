@@ -3,6 +3,7 @@
 #include "core/patterns.h"
 #include "core/positions.h"
 #include "datetime/date_input.h"
+#include "display/grid_model.h"
 #include "display/stepping.h"
 #include "mainwindow/actions.h"
 #include "mainwindow/startup.h"
@@ -11,17 +12,25 @@
 #include "text/text_numbers.h"
 #include "tools/state_file.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 namespace orvane::cli {
 namespace {
+
+// The program text as data/qvs.dat held it at build time: the companion's own texts come from here, so
+// that help and usage mistakes are answered without reading any data file.
+constexpr std::string_view kCompiledProgramText =
+#include "cli/program_text.inc"
+    ;
 
 // `text` with every CR LF replaced by `with` (built anew rather than replaced in place).
 std::string ReplaceLineBreaks(const std::string& text, const char* with)
@@ -43,6 +52,31 @@ std::string ReplaceLineBreaks(const std::string& text, const char* with)
 std::string ConsoleText(const std::string& text)
 {
     return ReplaceLineBreaks(text, "\n");
+}
+
+void ReplaceAll(std::string& text, const std::string& what, const std::string& with)
+{
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
+
+// One of the companion's own texts in `language`, from the compiled-in program text, with [r1] and [r2]
+// filled in and "^" as a line feed.
+std::string OwnText(int16_t number, int16_t language, const std::string& r1 = {}, const std::string& r2 = {})
+{
+    const std::string key = std::to_string(number) + "|" + std::to_string(language) + "|";
+    std::string text;
+    for (size_t at = 0; at < kCompiledProgramText.size();) {
+        const size_t end = std::min(kCompiledProgramText.find('\n', at), kCompiledProgramText.size());
+        const std::string_view line = kCompiledProgramText.substr(at, end - at);
+        if (line.substr(0, key.size()) == key)
+            text = std::string(line.substr(key.size()));
+        at = end + 1;
+    }
+    ReplaceAll(text, "[r1]", r1);
+    ReplaceAll(text, "[r2]", r2);
+    ReplaceAll(text, "^", "\n");
+    return text;
 }
 
 // A text without the line breaks at its end.
@@ -74,74 +108,269 @@ std::string Fixed6(double value)
     return text;
 }
 
-// A usage mistake: what was wrong, then the usage text.
-struct UsageError {
-    int16_t text;
-    std::string detail;
-    std::string detail2;
+std::vector<std::string> Split(const std::string& text)
+{
+    std::vector<std::string> parts;
+    std::istringstream stream(text);
+    for (std::string part; std::getline(stream, part, ',');)
+        parts.push_back(part);
+    if (text.empty() || text.back() == ',')
+        parts.emplace_back();
+    return parts;
+}
+
+// The names of bodies and patterns, which are the same in every language and need no data file.
+const core::AstroTables& NameTables()
+{
+    static const core::AstroTables tables = [] {
+        core::AstroTables t;
+        t.SetNameTables();
+        return t;
+    }();
+    return tables;
+}
+
+// A pattern index 0 … 13 or a pattern name in any case; −1 for neither.
+int16_t PatternIndex(const std::string& text)
+{
+    long index = -1;
+    if (ParseLong(text, index))
+        return index >= 0 && index < core::kNumPatterns ? static_cast<int16_t>(index) : int16_t{-1};
+    const auto& names = NameTables().strPatternName;
+    for (size_t i = 0; i < names.size(); ++i)
+        if (text::LowerCase(names[i]) == text::LowerCase(text))
+            return static_cast<int16_t>(i);
+    return -1;
+}
+
+// A body by its name or abbreviation, in any case; 0 for none.
+int16_t BodyIndex(const std::string& text)
+{
+    const core::AstroTables& tables = NameTables();
+    for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
+        if (text::LowerCase(tables.strPlanetName[static_cast<size_t>(body)]) == text::LowerCase(text) ||
+            text::LowerCase(tables.strPlanetAbbrev[static_cast<size_t>(body)]) == text::LowerCase(text))
+            return body;
+    return 0;
+}
+
+constexpr std::array<const char*, display::kNumStepIncrements> kStepNames{"halfhour", "day", "week", "month", "year"};
+
+std::optional<int16_t> StepPosition(const std::string& text)
+{
+    for (size_t i = 0; i < kStepNames.size(); ++i)
+        if (text::LowerCase(text) == kStepNames[i])
+            return static_cast<int16_t>(i);
+    return std::nullopt;
+}
+
+// --lang as the command line gives it ("--lang de" or "--lang=de", any case), read before the parser runs
+// so that even a usage mistake is reported in the language asked for.
+int16_t LanguageAsked(const std::vector<std::string>& args)
+{
+    std::string value;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--lang" && i + 1 < args.size())
+            value = args[i + 1];
+        else if (args[i].rfind("--lang=", 0) == 0)
+            value = args[i].substr(7);
+    }
+    return text::LowerCase(value) == "de" ? text::langGerman : text::langEnglish;
+}
+
+// The help texts below the options: they list what the values mean, from the code's own tables.
+std::string PatternAndBodyList()
+{
+    const core::AstroTables& tables = NameTables();
+    std::string text = "Patterns P (index or name, any case):\n";
+    for (size_t i = 0; i < tables.strPatternName.size(); ++i) {
+        char line[64];
+        std::snprintf(line, sizeof line, "  %2zu %s\n", i, tables.strPatternName[i].c_str());
+        text += line;
+    }
+    text += "\nBodies B (name or abbreviation, any case, at most three):\n ";
+    for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
+        text += " " + tables.strPlanetName[static_cast<size_t>(body)] + " (" +
+                tables.strPlanetAbbrev[static_cast<size_t>(body)] + ")";
+    return text + "\n";
+}
+
+constexpr const char* kSortList =
+    "Sort entries N of the durations report:\n"
+    "  world transits:     0 exactness, 1 aspect, 2 planet, 3 beginning, 4 ending, 5 duration\n"
+    "  personal transits:  0 exactness, 1 aspect, 2 natal planet, 3 transiting planet, 4 beginning,\n"
+    "                      5 ending, 6 duration\n"
+    "  natal aspects and synastry: 0 only (the listing is in order of exactness)\n";
+
+constexpr const char* kExitCodes =
+    "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";
+
+// The command line as the commands need it, every value checked.
+struct CommandLine {
+    std::string command;  // "report", "find" or "positions"
+    std::string state;    // the state file; empty for none
+    int16_t language = text::langEnglish;
+    long sort = 0;
+    std::string sortText;
+    bool radians = false;
+    int16_t pattern = -1;
+    std::array<int16_t, core::kNumSoughtPlanetBoxes> planets{};
+    long atLeast = 0;
+    std::optional<int16_t> step;
+    long maxSteps = kDefaultMaxSteps;
+    std::optional<double> jd;
 };
 
-// The command line after the command's name: the state file (if any) and the options with their values.
-class Arguments {
-public:
-    Arguments(const std::vector<std::string>& args, std::vector<std::string> valued, std::vector<std::string> flags)
-        : m_valued(std::move(valued)), m_flags(std::move(flags))
-    {
-        for (size_t i = 1; i < args.size(); ++i) {
-            const std::string& arg = args[i];
-            if (Contains(m_valued, arg)) {
-                if (i + 1 >= args.size()) {
-                    m_error = UsageError{text::kTextMissingValue, arg, {}};
-                    return;
-                }
-                m_values.emplace_back(arg, args[++i]);
-            } else if (Contains(m_flags, arg)) {
-                m_values.emplace_back(arg, "");
-            } else if (arg.rfind("--", 0) != 0 && m_state.empty()) {
-                m_state = arg;
-            } else {
-                m_error = UsageError{text::kTextUnknownOption, arg, {}};
-                return;
-            }
+// Reads `args` into `line`. Answers --help and --version and reports usage mistakes itself (reading no
+// data file) and returns their exit code; returns nullopt when the command is to be run.
+std::optional<int> ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, std::ostream& out,
+                                    std::ostream& err)
+{
+    line.language = LanguageAsked(args);
+    CLI::App app("Orvane command-line companion: heliocentric positions, aspects and patterns without a window.",
+                 "orvane-cli");
+    app.set_version_flag("--version", std::string("orvane-cli ") + kVersion, "Print the version and exit");
+    app.allow_extras();
+    app.require_subcommand(0, 1);
+    app.footer(std::string("Synopsis:\n"
+                           "  orvane-cli report STATE [--sort N] [--lang en|de] [--radians]\n"
+                           "  orvane-cli find STATE --pattern P [--planets B1,B2,B3] [--at-least N]\n"
+                           "                 [--step halfhour|day|week|month|year] [--max-steps N]\n"
+                           "  orvane-cli positions [STATE | --jd JD]\n"
+                           "Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
+                           "Run orvane-cli COMMAND --help for a command's options.\n\n") +
+               kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
+
+    std::string lang, sort, pattern, planets, atLeast, step, maxSteps, jd;
+    const auto command = [&](const char* name, const char* description, const char* stateText) {
+        CLI::App* sub = app.add_subcommand(name, description);
+        sub->allow_extras();
+        sub->add_option("STATE", line.state, stateText);
+        sub->add_option("--lang", lang, "Program text in English (en) or German (de)")->type_name("en|de");
+        return sub;
+    };
+    const auto option = [](CLI::App* sub, const char* name, std::string& value, const char* description,
+                           const char* type) {
+        sub->add_option(name, value, description)->type_name(type)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    };
+    CLI::App* report = command("report", "The grid's title, one line per aspect cell, the summary and the report",
+                               "The state file (.qvs or .usr); its mode is used");
+    option(report, "--sort", sort, "Sort the durations report by entry N (default 0)", "N");
+    report->add_flag("--radians", line.radians, "Deviations in radians");
+    report->footer(kSortList);
+    CLI::App* find = command("find", "Step the world date forward until a pattern appears",
+                             "The state file; the search starts from its world date");
+    option(find, "--pattern", pattern, "The pattern sought (required)", "P");
+    option(find, "--planets", planets, "Only a pattern that involves these bodies", "B1,B2,B3");
+    option(find, "--at-least", atLeast, "At least N patterns (2 … 9) on the same day", "N");
+    option(find, "--step", step, "The step (default: the state's own)", "halfhour|day|week|month|year");
+    option(find, "--max-steps", maxSteps, "Give up after N steps (default 100000)", "N");
+    find->footer(PatternAndBodyList() + "\nFound: the message and the date, exit 0; not found: exit 3.\n");
+    CLI::App* positions =
+        command("positions", "One line per body: name, longitude in degrees, degrees and minutes, zodiac place",
+                "The state file; its world date is used");
+    option(positions, "--jd", jd, "At this Julian date (UT) instead", "JD");
+    positions->footer("Without STATE or --jd: the present moment. Pluto before or after its table prints < or >.\n");
+
+    // A usage mistake: one line saying what is wrong, then where the help is.
+    const auto mistake = [&](const std::string& message) {
+        const std::vector<CLI::App*> chosen = app.get_subcommands();
+        const std::string help = "orvane-cli " + (chosen.empty() ? "" : chosen.front()->get_name() + " ") + "--help";
+        err << message << '\n' << OwnText(text::kTextHelpHint, line.language, help) << '\n';
+        return kExitUsage;
+    };
+    const auto usage = [&](int16_t text, const std::string& r1, const std::string& r2 = {}) {
+        return mistake(OwnText(text, line.language, r1, r2));
+    };
+
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
+        return kExitSuccess;
+    } catch (const CLI::Success&) {
+        out << app.help();
+        return kExitSuccess;
+    } catch (const CLI::ArgumentMismatch& mismatch) {
+        const std::string what = mismatch.what();
+        return usage(text::kTextMissingValue, what.substr(0, what.find(':')));
+    } catch (const CLI::ParseError& other) {
+        const std::string what = other.what();
+        return mistake(what.substr(0, what.find('\n')));
+    }
+
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    if (chosen.empty()) {
+        if (args.empty()) {
+            err << app.help();
+            return kExitUsage;
+        }
+        return usage(text::kTextUnknownCommand, app.remaining().front());
+    }
+    CLI::App* sub = chosen.front();
+    line.command = sub->get_name();
+    if (!sub->remaining().empty())
+        return usage(text::kTextUnknownOption, sub->remaining().front());
+    if (!lang.empty() && text::LowerCase(lang) != "en" && text::LowerCase(lang) != "de")
+        return usage(text::kTextBadValue, "--lang", lang);
+
+    if (sub == positions) {
+        if (!jd.empty() || positions->count("--jd") > 0) {
+            if (!line.state.empty())
+                return usage(text::kTextUnknownOption, line.state);
+            double moment = 0.0;
+            if (!ParseDouble(jd, moment))
+                return usage(text::kTextBadJulianDate, jd);
+            line.jd = moment;
+        }
+        return std::nullopt;
+    }
+    if (line.state.empty())
+        return usage(text::kTextNeedsState, line.command);
+    if (sub == report) {
+        line.sortText = sort;
+        if (report->count("--sort") > 0 && (!ParseLong(sort, line.sort) || line.sort < 0))
+            return usage(text::kTextBadValue, "--sort", sort);
+        return std::nullopt;
+    }
+
+    if (find->count("--pattern") == 0)
+        return usage(text::kTextMissingValue, "--pattern");
+    line.pattern = PatternIndex(pattern);
+    if (line.pattern < 0)
+        return usage(text::kTextUnknownPattern, pattern);
+    if (find->count("--planets") > 0) {
+        const std::vector<std::string> names = Split(planets);
+        if (names.size() > line.planets.size())
+            return usage(text::kTextBadValue, "--planets", planets);
+        for (size_t k = 0; k < names.size(); ++k) {
+            line.planets[k] = BodyIndex(names[k]);
+            if (line.planets[k] == 0)
+                return usage(text::kTextUnknownBody, names[k]);
         }
     }
-
-    const std::optional<UsageError>& error() const { return m_error; }
-    const std::string& state() const { return m_state; }
-    bool Has(const std::string& option) const
-    {
-        return std::any_of(m_values.begin(), m_values.end(), [&](const auto& v) { return v.first == option; });
+    if (find->count("--at-least") > 0 && (!ParseLong(atLeast, line.atLeast) || line.atLeast < 2 || line.atLeast > 9))
+        return usage(text::kTextBadValue, "--at-least", atLeast);
+    if (find->count("--step") > 0) {
+        line.step = StepPosition(step);
+        if (!line.step)
+            return usage(text::kTextBadValue, "--step", step);
     }
-    std::string Value(const std::string& option) const
-    {
-        std::string value;
-        for (const auto& v : m_values)
-            if (v.first == option)
-                value = v.second;  // the last one given counts
-        return value;
-    }
-
-private:
-    static bool Contains(const std::vector<std::string>& list, const std::string& item)
-    {
-        return std::find(list.begin(), list.end(), item) != list.end();
-    }
-
-    std::vector<std::string> m_valued;
-    std::vector<std::string> m_flags;
-    std::vector<std::pair<std::string, std::string>> m_values;
-    std::string m_state;
-    std::optional<UsageError> m_error;
-};
+    if (find->count("--max-steps") > 0 && (!ParseLong(maxSteps, line.maxSteps) || line.maxSteps < 1))
+        return usage(text::kTextBadValue, "--max-steps", maxSteps);
+    return std::nullopt;
+}
 
 class Session {
 public:
-    Session(const Environment& environment, std::ostream& out, std::ostream& err)
-        : m_environment(environment), m_out(out), m_err(err)
+    Session(const Environment& environment, const CommandLine& line, std::ostream& out, std::ostream& err)
+        : m_environment(environment), m_line(line), m_out(out), m_err(err)
     {
     }
 
-    // Starts the program's models; false (after saying why) when the program text cannot be loaded.
+    // Starts the program's models in the language asked for; false (after saying why) when the program
+    // text cannot be loaded.
     bool Start()
     {
         const platform::SystemClock systemClock;
@@ -153,36 +382,18 @@ public:
         }
         if (!result.plutoError.empty())
             m_err << ConsoleText(mainwindow::PlutoErrorMessage(m_program.language, result.plutoError)) << '\n';
+        if (m_line.language != text::langEnglish) {
+            m_program.language.intLanguage = m_line.language;
+            mainwindow::ApplyLanguageToModels(m_program);
+        }
         return true;
     }
 
-    int Usage(const UsageError& error)
+    int Positions()
     {
-        m_err << ConsoleText(m_program.language.GetTextWithReplacements(error.text, error.detail, error.detail2))
-              << "\n\n"
-              << ConsoleText(m_program.language.GetTextWithReplacements(text::kTextUsage, "")) << '\n';
-        return kExitUsage;
-    }
-
-    int Help()
-    {
-        m_out << ConsoleText(m_program.language.GetTextWithReplacements(text::kTextUsage, "")) << '\n';
-        return kExitSuccess;
-    }
-
-    int Positions(const std::vector<std::string>& args)
-    {
-        const Arguments arguments(args, {"--jd"}, {});
-        if (arguments.error())
-            return Usage(*arguments.error());
-        double moment = m_environment.nowMoment;
-        if (arguments.Has("--jd")) {
-            if (!arguments.state().empty())
-                return Usage({text::kTextUnknownOption, arguments.state(), {}});
-            if (!ParseDouble(arguments.Value("--jd"), moment))
-                return Usage({text::kTextBadJulianDate, arguments.Value("--jd"), {}});
-        } else if (!arguments.state().empty()) {
-            if (const int code = LoadState(arguments.state()); code != kExitSuccess)
+        double moment = m_line.jd.value_or(m_environment.nowMoment);
+        if (!m_line.jd && !m_line.state.empty()) {
+            if (const int code = LoadState(); code != kExitSuccess)
                 return code;
             moment = datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow);
             if (moment < 0.0) {
@@ -191,32 +402,32 @@ public:
                                                               m_program.language, true));
             }
         }
+        // Every line is made before any is printed: a body without a position makes the moment bad input.
         const core::AstroModule& astro = m_program.astro;
-        for (int16_t body = core::kEarth; body <= astro.intNumPlanets; ++body)
-            m_out << PositionLine(body, astro.HelioLongitude(body, moment)) << '\n';
+        std::string lines;
+        for (int16_t body = core::kEarth; body <= astro.intNumPlanets; ++body) {
+            const double longitude = astro.HelioLongitude(body, moment);
+            const std::string& name = astro.tables.strPlanetName[static_cast<size_t>(body)];
+            if (longitude == core::kPlutoBeforeTable || longitude == core::kPlutoAfterTable) {
+                lines += name + " " + display::PositionErrorMark(static_cast<int32_t>(longitude)) + "\n";
+            } else if (longitude < 0.0) {
+                m_err << OwnText(text::kTextNoPosition, m_line.language, name, Fixed6(moment)) << '\n';
+                return kExitBadInput;
+            } else {
+                lines += name + " " + Fixed6(longitude / core::kTwoPi * 360.0) + " " +
+                         core::Rad2DegMin(longitude, false, false, false, false) + " " +
+                         core::ZodiacPositionText(astro.tables, longitude, false) + "\n";
+            }
+        }
+        m_out << lines;
         return kExitSuccess;
     }
 
-    int Report(const std::vector<std::string>& args)
+    int Report()
     {
-        const Arguments arguments(args, {"--sort", "--lang"}, {"--radians"});
-        if (arguments.error())
-            return Usage(*arguments.error());
-        if (arguments.state().empty())
-            return Usage({text::kTextNeedsState, "report", {}});
-        if (arguments.Has("--lang")) {
-            const std::string lang = arguments.Value("--lang");
-            if (lang != "en" && lang != "de")
-                return Usage({text::kTextBadValue, "--lang", lang});
-            SetLanguage(lang == "de" ? text::langGerman : text::langEnglish);
-        }
-        long sort = 0;
-        if (arguments.Has("--sort") && (!ParseLong(arguments.Value("--sort"), sort) || sort < 0))
-            return Usage({text::kTextBadValue, "--sort", arguments.Value("--sort")});
-
-        if (const int code = LoadState(arguments.state()); code != kExitSuccess)
+        if (const int code = LoadState(); code != kExitSuccess)
             return code;
-        if (arguments.Has("--radians"))
+        if (m_line.radians)
             m_program.main.SetOptRadians(true);
         m_program.main.blnStartupCompleted = true;
 
@@ -228,12 +439,15 @@ public:
         // The sort list of the mode: six entries in world transits, seven in personal transits; the
         // natal and synastry listings are always in order of exactness.
         const long sortEntries = mode == core::kModeWorldTransits ? 6 : core::IsPersonalTransitMode(mode) ? 7 : 1;
-        if (sort >= sortEntries)
-            return Usage({text::kTextBadValue, "--sort", arguments.Value("--sort")});
+        if (m_line.sort >= sortEntries) {
+            m_err << OwnText(text::kTextBadValue, m_line.language, "--sort", m_line.sortText) << '\n'
+                  << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli report --help") << '\n';
+            return kExitUsage;
+        }
         tools::DurationsWindow window(m_program.astro, m_program.language);
         const std::optional<tools::MessageBoxText> noAspects = mainwindow::cmdReport_Click(m_program, window);
-        if (!noAspects && sort != 0) {
-            window.cboSortBy.SetListIndex(static_cast<int16_t>(sort));
+        if (!noAspects && m_line.sort != 0) {
+            window.cboSortBy.SetListIndex(static_cast<int16_t>(m_line.sort));
             window.cboSortBy_Click();
         }
 
@@ -248,46 +462,9 @@ public:
         return kExitSuccess;
     }
 
-    int Find(const std::vector<std::string>& args)
+    int Find()
     {
-        const Arguments arguments(args, {"--pattern", "--planets", "--at-least", "--step", "--max-steps"}, {});
-        if (arguments.error())
-            return Usage(*arguments.error());
-        if (arguments.state().empty())
-            return Usage({text::kTextNeedsState, "find", {}});
-        if (!arguments.Has("--pattern"))
-            return Usage({text::kTextMissingValue, "--pattern", {}});
-
-        const int16_t pattern = PatternIndex(arguments.Value("--pattern"));
-        if (pattern < 0)
-            return Usage({text::kTextUnknownPattern, arguments.Value("--pattern"), {}});
-        std::array<int16_t, core::kNumSoughtPlanetBoxes> planets{};
-        if (arguments.Has("--planets")) {
-            const std::vector<std::string> names = Split(arguments.Value("--planets"));
-            if (names.size() > planets.size())
-                return Usage({text::kTextBadValue, "--planets", arguments.Value("--planets")});
-            for (size_t k = 0; k < names.size(); ++k) {
-                planets[k] = BodyIndex(names[k]);
-                if (planets[k] == 0)
-                    return Usage({text::kTextUnknownBody, names[k], {}});
-            }
-        }
-        long atLeast = 0;
-        if (arguments.Has("--at-least") &&
-            (!ParseLong(arguments.Value("--at-least"), atLeast) || atLeast < 2 || atLeast > 9))
-            return Usage({text::kTextBadValue, "--at-least", arguments.Value("--at-least")});
-        long maxSteps = kDefaultMaxSteps;
-        if (arguments.Has("--max-steps") &&
-            (!ParseLong(arguments.Value("--max-steps"), maxSteps) || maxSteps < 1))
-            return Usage({text::kTextBadValue, "--max-steps", arguments.Value("--max-steps")});
-        std::optional<int16_t> step;
-        if (arguments.Has("--step")) {
-            step = StepPosition(arguments.Value("--step"));
-            if (!step)
-                return Usage({text::kTextBadValue, "--step", arguments.Value("--step")});
-        }
-
-        if (const int code = LoadState(arguments.state()); code != kExitSuccess)
+        if (const int code = LoadState(); code != kExitSuccess)
             return code;
         mainwindow::MainModel& main = m_program.main;
         main.SelectMode(core::Mode::WorldTransits);
@@ -298,21 +475,21 @@ public:
             main.dblMoment[0] = start;
             return DateError(datetime::ShowDateInputError(main, core::kWorldDateRow, m_program.language, true));
         }
-        if (step)
-            main.cboForwardBack.SetListIndex(*step);
+        if (m_line.step)
+            main.cboForwardBack.SetListIndex(*m_line.step);
         main.blnStartupCompleted = true;
 
         // The run dialog as a user would fill it in.
         tools::RunDialogModel& dialog = m_program.runDialog;
         dialog.Form_Activate(m_program.astro.tables);
-        dialog.cboAspectPattern.SetListIndex(pattern);
+        dialog.cboAspectPattern.SetListIndex(m_line.pattern);
         dialog.cboAspectPattern_Click();
-        for (size_t k = 0; k < planets.size(); ++k)
-            dialog.cboSoughtPlanet[k].SetListIndex(planets[k]);
-        if (atLeast >= 2) {
+        for (size_t k = 0; k < m_line.planets.size(); ++k)
+            dialog.cboSoughtPlanet[k].SetListIndex(m_line.planets[k]);
+        if (m_line.atLeast >= 2) {
             dialog.chkTwoOrMore = true;
             dialog.chkTwoOrMore_Click();
-            dialog.cboNumToFind.SetListIndex(static_cast<int16_t>(atLeast - 2));
+            dialog.cboNumToFind.SetListIndex(static_cast<int16_t>(m_line.atLeast - 2));
         }
         const std::string refused = dialog.cmdRun_Click(m_program.language);
         if (!refused.empty()) {
@@ -321,8 +498,11 @@ public:
         }
 
         m_program.run.blnRunning = true;
-        for (long n = 0; n < maxSteps; ++n) {
+        for (long n = 0; n < m_line.maxSteps; ++n) {
+            // Each step is judged on its own patterns: the sought bodies count only when a pattern of that
+            // day involves them, not because one of an earlier step did.
             dialog.search.intNumPlanetsFound = 0;
+            dialog.search.blnSoughtPlanetsFound = false;
             const mainwindow::StepOutcome outcome = mainwindow::cmdForwardBack_Click(m_program, mainwindow::kForwardButton);
             if (outcome.undone || !outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
@@ -333,21 +513,14 @@ public:
                 return kExitSuccess;
             }
         }
-        m_err << ConsoleText(m_program.language.GetTextWithReplacements(text::kTextNotFound, std::to_string(maxSteps)))
-              << '\n';
+        m_err << OwnText(text::kTextNotFound, m_line.language, std::to_string(m_line.maxSteps)) << '\n';
         return kExitNotFound;
     }
 
 private:
-    void SetLanguage(int16_t language)
+    int LoadState()
     {
-        m_program.language.intLanguage = language;
-        mainwindow::ApplyLanguageToModels(m_program);
-    }
-
-    int LoadState(const std::string& path)
-    {
-        const std::string error = mainwindow::LoadStateFile(m_program, path, m_store);
+        const std::string error = mainwindow::LoadStateFile(m_program, m_line.state, m_store);
         if (!error.empty()) {
             m_err << ConsoleText(error) << '\n';
             return kExitBadInput;
@@ -382,70 +555,8 @@ private:
         return lines;
     }
 
-    std::string PositionLine(int16_t body, double longitude) const
-    {
-        const core::AstroTables& tables = m_program.astro.tables;
-        std::string line = tables.strPlanetName[static_cast<size_t>(body)] + " ";
-        if (longitude == core::kPlutoBeforeTable)
-            return line + "<";
-        if (longitude == core::kPlutoAfterTable)
-            return line + ">";
-        if (longitude < 0.0)
-            return line + "?";
-        return line + Fixed6(longitude / core::kTwoPi * 360.0) + " " +
-               core::Rad2DegMin(longitude, false, false, false, false) + " " +
-               core::ZodiacPositionText(tables, longitude, false);
-    }
-
-    // A pattern index 0 … 13 or a pattern name in any case; −1 for neither.
-    int16_t PatternIndex(const std::string& text) const
-    {
-        long index = -1;
-        if (ParseLong(text, index))
-            return index >= 0 && index < core::kNumPatterns ? static_cast<int16_t>(index) : int16_t{-1};
-        const auto& names = m_program.astro.tables.strPatternName;
-        for (size_t i = 0; i < names.size(); ++i)
-            if (text::LowerCase(names[i]) == text::LowerCase(text))
-                return static_cast<int16_t>(i);
-        return -1;
-    }
-
-    // A body by its name or abbreviation, in any case; 0 for none.
-    int16_t BodyIndex(const std::string& text) const
-    {
-        const core::AstroTables& tables = m_program.astro.tables;
-        for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-            if (text::LowerCase(tables.strPlanetName[static_cast<size_t>(body)]) == text::LowerCase(text) ||
-                text::LowerCase(tables.strPlanetAbbrev[static_cast<size_t>(body)]) == text::LowerCase(text))
-                return body;
-        return 0;
-    }
-
-    static std::optional<int16_t> StepPosition(const std::string& text)
-    {
-        static const std::array<const char*, display::kNumStepIncrements> kNames{"halfhour", "day", "week", "month",
-                                                                                "year"};
-        for (size_t i = 0; i < kNames.size(); ++i)
-            if (text::LowerCase(text) == kNames[i])
-                return static_cast<int16_t>(i);
-        return std::nullopt;
-    }
-
-    static std::vector<std::string> Split(const std::string& text)
-    {
-        std::vector<std::string> parts;
-        size_t start = 0;
-        while (start <= text.size()) {
-            const size_t comma = text.find(',', start);
-            parts.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-            if (comma == std::string::npos)
-                break;
-            start = comma + 1;
-        }
-        return parts;
-    }
-
     const Environment& m_environment;
+    const CommandLine& m_line;
     std::ostream& m_out;
     std::ostream& m_err;
     // The command-line companion keeps no display settings of its own: they live in memory for the run.
@@ -458,25 +569,17 @@ private:
 int Run(const std::vector<std::string>& args, const Environment& environment, std::ostream& out,
         std::ostream& err)
 {
-    if (!args.empty() && args[0] == "--version") {
-        out << "orvane-cli " << orvane::kVersion << '\n';
-        return kExitSuccess;
-    }
-    auto session = std::make_unique<Session>(environment, out, err);
+    CommandLine line;
+    if (const std::optional<int> answered = ParseCommandLine(args, line, out, err))
+        return *answered;
+    auto session = std::make_unique<Session>(environment, line, out, err);
     if (!session->Start())
         return kExitBadInput;
-    if (args.empty())
-        return session->Usage({text::kTextUnknownCommand, "", {}});
-    const std::string& command = args[0];
-    if (command == "--help" || command == "-h")
-        return session->Help();
-    if (command == "positions")
-        return session->Positions(args);
-    if (command == "report")
-        return session->Report(args);
-    if (command == "find")
-        return session->Find(args);
-    return session->Usage({text::kTextUnknownCommand, command, {}});
+    if (line.command == "positions")
+        return session->Positions();
+    if (line.command == "report")
+        return session->Report();
+    return session->Find();
 }
 
 }  // namespace orvane::cli

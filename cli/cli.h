@@ -5,8 +5,11 @@
 //   orvane-cli report STATE [--sort N] [--lang en|de] [--radians]
 //   orvane-cli find STATE --pattern P [--planets B1,B2,B3] [--at-least N]
 //              [--step halfhour|day|week|month|year] [--max-steps N]
-//   orvane-cli positions (STATE | --jd JD)
+//   orvane-cli positions [STATE | --jd JD]
 //   orvane-cli --help | --version
+//
+// Every command takes --lang en|de and its own --help; options take "--opt value" or "--opt=value".
+// --help, --version and usage mistakes are answered without reading any data file.
 
 #include "platform/clock.h"
 

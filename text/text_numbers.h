@@ -240,7 +240,6 @@ inline constexpr int16_t kTextPlutoErrorHeading = 1000;      // "Error when read
 inline constexpr int16_t kTextPlutoErrorConsequence = 1001;  // "Pluto aspects cannot be displayed."
 
 // ----- The command-line companion --------------------------------------------------------------------
-inline constexpr int16_t kTextUsage = 1010;
 inline constexpr int16_t kTextUnknownCommand = 1011;
 inline constexpr int16_t kTextUnknownOption = 1012;
 inline constexpr int16_t kTextBadJulianDate = 1013;
@@ -250,5 +249,7 @@ inline constexpr int16_t kTextUnknownBody = 1016;
 inline constexpr int16_t kTextBadValue = 1017;
 inline constexpr int16_t kTextNeedsState = 1018;
 inline constexpr int16_t kTextNotFound = 1019;
+inline constexpr int16_t kTextHelpHint = 1040;     // "For help, run [r1]."
+inline constexpr int16_t kTextNoPosition = 1041;   // a moment outside the ephemeris' range
 
 }  // namespace orvane::text
