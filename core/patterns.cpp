@@ -437,29 +437,32 @@ std::string PatternFinder::Find(int16_t patternIndex, bool blnFullNames, int16_t
     }
 }
 
-std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool blnFullNames,
-                                            int16_t orbForMidpointsPosition)
+void AskPatternsInSummaryOrder(const std::function<bool(int16_t patternIndex)>& ask)
 {
-    std::vector<PatternFinding> findings;
-    auto ask = [&](int16_t patternIndex) -> const PatternFinding& {
-        PatternFinding& finding = findings.emplace_back();
-        finding.patternIndex = patternIndex;
-        finding.text = finder.Find(patternIndex, blnFullNames, finding.count);
-        return finding;
-    };
-
     for (int16_t pattern = kPatternGrandTrine; pattern <= kPatternTrapezium; ++pattern)
         ask(pattern);
     // A larger stellium contains the smaller ones: only the largest size present is reported.
     for (int16_t pattern = kPattern6Stellium; pattern <= kPattern3Stellium; ++pattern)
-        if (!ask(pattern).text.empty())
+        if (ask(pattern))
             break;
     ask(kPatternGrandSextile);
+    ask(kPatternMidpoint);
+}
 
-    PatternFinding& midpoints = findings.emplace_back();
-    midpoints.patternIndex = kPatternMidpoint;
-    CheckForMidpoint(finder.astro(), finder.positions(), orbForMidpointsPosition, blnFullNames, midpoints.count,
-                     midpoints.text, finder.run());
+std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool blnFullNames,
+                                            int16_t orbForMidpointsPosition)
+{
+    std::vector<PatternFinding> findings;
+    AskPatternsInSummaryOrder([&](int16_t patternIndex) {
+        PatternFinding& finding = findings.emplace_back();
+        finding.patternIndex = patternIndex;
+        if (patternIndex == kPatternMidpoint)
+            CheckForMidpoint(finder.astro(), finder.positions(), orbForMidpointsPosition, blnFullNames,
+                             finding.count, finding.text, finder.run());
+        else
+            finding.text = finder.Find(patternIndex, blnFullNames, finding.count);
+        return !finding.text.empty();
+    });
     return findings;
 }
 

@@ -9,6 +9,7 @@
 #include "core/aspects.h"
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -139,6 +140,11 @@ struct PatternFinding {
     std::string text;
     int16_t count = 0;
 };
+
+// Asks for the patterns in the order of the aspect summary and the natal listing: Grand trine, Kite,
+// Rectangle, T-square, Grand cross, Yod, Yod-kite, Trapezium, then the stelliums from the largest down
+// until `ask` says one was found, then Grand sextile, and last the midpoints (kPatternMidpoint).
+void AskPatternsInSummaryOrder(const std::function<bool(int16_t patternIndex)>& ask);
 
 // Runs the finders in the order of the aspect summary — Grand trine, Kite, Rectangle, T-square, Grand
 // cross, Yod, Yod-kite, Trapezium, then the stelliums from the largest down, stopping at the first size

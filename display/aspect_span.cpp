@@ -1,5 +1,7 @@
 #include "display/aspect_span.h"
 
+#include "display/grid_model.h"
+
 #include <cmath>
 #include <iomanip>
 #include <sstream>
@@ -10,17 +12,6 @@ namespace {
 constexpr double kMinutesPerDay = 1440.0;
 
 enum class Direction { Back, Forward };
-
-// Row and column of cell `i` in a grid of `numCols` columns; cells run row by row from the top left.
-struct RowCol {
-    int16_t intRow = 0;
-    int16_t intCol = 0;
-};
-
-RowCol GetRowCol(int i, int16_t numCols)
-{
-    return {static_cast<int16_t>(i / numCols), static_cast<int16_t>(i % numCols)};
-}
 
 // Steps from the world date's local day in whole days until the aspect is found outside the orb at a
 // local midnight. The trial day is kept as a whole number and the trial moment derived from it, so that
@@ -132,7 +123,7 @@ void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, Dura
             if (abbrev.empty() || cellText.find(abbrev) == std::string::npos)
                 continue;
 
-            const RowCol cell = GetRowCol(static_cast<int>(i), grid.intNumCols);
+            const RowCol cell = CellRowCol(static_cast<int>(i), grid.intNumCols);
             int16_t p1 = 0;
             int16_t p2 = 0;
             double L1 = 0.0;

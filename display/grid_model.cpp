@@ -17,8 +17,9 @@ void GridModel::GetRowCol(int16_t i, int16_t n)
 {
     if (n == 0)
         return;
-    intRow = static_cast<int16_t>(i / n);
-    intCol = static_cast<int16_t>(i % n);
+    const RowCol cell = CellRowCol(i, n);
+    intRow = cell.intRow;
+    intCol = cell.intCol;
 }
 
 void GridModel::ClearCells()

@@ -52,6 +52,16 @@ struct GridCell {
     bool operator==(const GridCell&) const = default;
 };
 
+// Row and column of cell `i` in a grid of `numCols` columns; cells run row by row from the top left.
+struct RowCol {
+    int16_t intRow = 0;
+    int16_t intCol = 0;
+};
+constexpr RowCol CellRowCol(int i, int16_t numCols)
+{
+    return {static_cast<int16_t>(i / numCols), static_cast<int16_t>(i % numCols)};
+}
+
 // The grid `picTable` with its cells and the variables that describe the current layout.
 class GridModel {
 public:

@@ -1,15 +1,12 @@
 #include "display/stepping.h"
 
+#include "platform/calendar.h"
+
 namespace orvane::display {
 
 int16_t DaysInMonth(int16_t m, int32_t y)
 {
-    switch (m) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12: return 31;
-    case 4: case 6: case 9: case 11: return 30;
-    case 2: return ((y % 4 == 0 && y % 100 != 0) || y % 400 == 0) ? 29 : 28;
-    default: return 0;
-    }
+    return static_cast<int16_t>(platform::DaysInMonth(y, m, platform::kCalendarGregorian));
 }
 
 namespace {

@@ -12,19 +12,6 @@ namespace {
 constexpr int64_t kJdnOfUnixEpoch = 2440588;       // 1 January 1970, Gregorian
 constexpr int64_t kFirstGregorianJdn = 2299161;    // 15 October 1582
 
-bool IsLeapYear(int64_t year, int32_t calendar)
-{
-    if (calendar == kCalendarJulian)
-        return year % 4 == 0;
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int32_t DaysInMonth(int64_t year, int32_t month, int32_t calendar)
-{
-    static constexpr int32_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year, calendar) ? 29 : kDays[month - 1];
-}
-
 int64_t FloorDiv(int64_t a, int64_t b)
 {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
@@ -92,6 +79,21 @@ bool DayNumberToDate(int64_t jdn, int32_t calendar, int64_t& y, int64_t& m, int6
 }
 
 }  // namespace
+
+bool IsLeapYear(int64_t year, int32_t calendar)
+{
+    if (calendar == kCalendarJulian)
+        return year % 4 == 0;
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int32_t DaysInMonth(int64_t year, int32_t month, int32_t calendar)
+{
+    static constexpr int32_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    return month == 2 && IsLeapYear(year, calendar) ? 29 : kDays[month - 1];
+}
 
 int32_t _euro_date_to_jdn(EuroDate* date)
 {

@@ -31,6 +31,10 @@ struct EuroDate {
 // code), to 1 otherwise; jdn is set to the result as well.
 int32_t _euro_date_to_jdn(EuroDate* date);
 
+// Whether `year` is a leap year of the calendar, and the days of a month (0 for a month outside 1 … 12).
+bool IsLeapYear(int64_t year, int32_t calendar);
+int32_t DaysInMonth(int64_t year, int32_t month, int32_t calendar);
+
 // Fills year, month and day from the record's jdn and calendar. Returns valid (0 when the day number
 // lies outside years −9999 … 9999 or the calendar code is unknown; year, month and day are then 0).
 int32_t _jdn_to_euro_date(EuroDate* date);

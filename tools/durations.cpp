@@ -1,5 +1,6 @@
 #include "tools/durations.h"
 
+#include "core/patterns.h"
 #include "datetime/datepr2.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
@@ -467,15 +468,7 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
             AppendPatternText(finding.text, finding.count, patternIndex);
             return true;
         };
-        // Grand trine … trapezium, then the largest stellium found, then grand sextile and the midpoints.
-        for (int16_t patternIndex = 0; patternIndex <= 7; ++patternIndex)
-            listed(patternIndex);
-        for (int16_t patternIndex = 8; patternIndex <= 11; ++patternIndex) {
-            if (listed(patternIndex))
-                break;
-        }
-        listed(12);
-        listed(13);
+        core::AskPatternsInSummaryOrder(listed);
     }
 
     if (intNumPatternsListed == 0)
