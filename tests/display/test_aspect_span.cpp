@@ -1,48 +1,34 @@
 #include "display/aspect_span.h"
 
-#include "platform/calendar.h"
+#include "tests/support/program_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <locale>
-#include <memory>
 #include <string>
 
 namespace orvane::display {
 namespace {
 
-int32_t Jdn(int32_t year, int32_t month, int32_t day)
-{
-    platform::EuroDate date{year, month, day, platform::kCalendarGregorian, 0, 0};
-    return platform::_euro_date_to_jdn(&date);
-}
+using testing::Jdn;
 
-// The astronomical module with the real ephemeris and the Pluto table the build generates, read once.
-class AspectSpanTest : public ::testing::Test {
+// The program's ephemeris and Pluto table; 8° for conjunction … trine, 6° sextile, 2° semisextile,
+// 3° quincunx; personal transits at half.
+class AspectSpanTest : public testing::ProgramTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_astro = std::make_unique<core::AstroModule>();
-        s_astro->InitializeAstroTables(ORVANE_BIN_DIR);
-        s_plutoError = s_astro->ReadPlutoTable();
-    }
-    static void TearDownTestSuite() { s_astro.reset(); }
-
     void SetUp() override
     {
-        ASSERT_EQ(s_plutoError, "");
-        // 8° for conjunction … trine, 6° sextile, 2° semisextile, 3° quincunx; personal transits at half.
+        ProgramTest::SetUp();
         SetOrbs({480, 480, 480, 480, 360, 120, 180});
     }
 
     static void SetOrbs(const std::array<int32_t, core::kNumAspects>& minutes)
     {
-        s_astro->orbs.SetOrbs(minutes, {2, 3});
+        program->astro.orbs.SetOrbs(minutes, {2, 3});
     }
 
-    static const core::AstroModule& astro() { return *s_astro; }
+    static const core::AstroModule& astro() { return program->astro; }
 
     // A world-transit context for the world date `day` at local noon in zone `zone`.
     static AspectSpanContext World(int32_t day, int16_t zone = 0)
@@ -64,12 +50,20 @@ protected:
         return astro().IsAspectWithExactness(L1, astro().HelioLongitude(p2, t), a, k, exactness);
     }
 
-    static std::unique_ptr<core::AstroModule> s_astro;
-    static std::string s_plutoError;
+    // The beginning b and end e found are exact: out of orb at the midnight of day b, in orb at every
+    // midnight after it up to that of day e, out again at the next.
+    static void ExpectExactEdges(int16_t p1, int16_t p2, int16_t a, int16_t k, double b, double e, int16_t zone = 0,
+                                 double natalL = -1.0)
+    {
+        ASSERT_GT(b, 0.0);
+        ASSERT_EQ(b, std::floor(b));
+        ASSERT_EQ(e, std::floor(e));
+        EXPECT_FALSE(InOrbAtMidnight(p1, p2, a, k, static_cast<int32_t>(b), zone, natalL));
+        for (auto d = static_cast<int32_t>(b) + 1; d <= static_cast<int32_t>(e); ++d)
+            EXPECT_TRUE(InOrbAtMidnight(p1, p2, a, k, d, zone, natalL)) << d;
+        EXPECT_FALSE(InOrbAtMidnight(p1, p2, a, k, static_cast<int32_t>(e) + 1, zone, natalL));
+    }
 };
-
-std::unique_ptr<core::AstroModule> AspectSpanTest::s_astro;
-std::string AspectSpanTest::s_plutoError;
 
 TEST_F(AspectSpanTest, AspectOutOfOrbAtOnceGivesTheWorldDateItself)
 {
@@ -79,7 +73,7 @@ TEST_F(AspectSpanTest, AspectOutOfOrbAtOnceGivesTheWorldDateItself)
     // On 3 November 2023 the Earth stands in conjunction with Jupiter: none of these aspects holds.
     const int32_t day = Jdn(2023, 11, 3);
     for (const Case& c : {Case{1, 5, 4, -300}, Case{7, 8, 3, 330}}) {
-        SCOPED_TRACE(testing::Message() << c.p1 << "-" << c.p2 << " aspect " << c.a << " zone " << c.zone);
+        SCOPED_TRACE(::testing::Message() << c.p1 << "-" << c.p2 << " aspect " << c.a << " zone " << c.zone);
         ASSERT_FALSE(InOrbAtMidnight(c.p1, c.p2, c.a, 0, day, c.zone));
         ASSERT_FALSE(InOrbAtMidnight(c.p1, c.p2, c.a, 0, day + 1, c.zone));
         EXPECT_EQ(BeginningOfAspect(astro(), World(day, c.zone), c.p1, c.p2, c.a, 0), day);
@@ -105,18 +99,11 @@ TEST_F(AspectSpanTest, FastPairIsBoundedByTheMidnightsAroundIt)
         SCOPED_TRACE(zone);
         const double b = BeginningOfAspect(astro(), World(day, zone), 1, 5, 1, 0);
         const double e = EndOfAspect(astro(), World(day, zone), 1, 5, 1, 0);
-        ASSERT_EQ(b, std::floor(b));
-        ASSERT_EQ(e, std::floor(e));
         EXPECT_LT(b, day);
         EXPECT_GT(e, day);
         // The Earth gains about 0.9° a day on Jupiter: an 8° orb holds for some 17 days.
         EXPECT_NEAR(e - b, 17.0, 2.0);
-        const auto first = static_cast<int32_t>(b);
-        const auto last = static_cast<int32_t>(e);
-        EXPECT_FALSE(InOrbAtMidnight(1, 5, 1, 0, first, zone));
-        for (int32_t d = first + 1; d <= last; ++d)
-            EXPECT_TRUE(InOrbAtMidnight(1, 5, 1, 0, d, zone)) << d;
-        EXPECT_FALSE(InOrbAtMidnight(1, 5, 1, 0, last + 1, zone));
+        ExpectExactEdges(1, 5, 1, 0, b, e, zone);
     }
 }
 
@@ -143,13 +130,8 @@ TEST_F(AspectSpanTest, PersonalTransitsHoldTheNatalBodyStill)
     const double natalL = astro().HelioLongitude(1, context.dblNatalMoment);
     const double b = BeginningOfAspect(astro(), context, 1, 1, 1, 1);
     const double e = EndOfAspect(astro(), context, 1, 1, 1, 1);
-    ASSERT_GE(b, 0.0);
-    ASSERT_GE(e, 0.0);
     EXPECT_NEAR(e - b, 8.0, 1.5);
-    EXPECT_FALSE(InOrbAtMidnight(1, 1, 1, 1, static_cast<int32_t>(b), 0, natalL));
-    EXPECT_TRUE(InOrbAtMidnight(1, 1, 1, 1, static_cast<int32_t>(b) + 1, 0, natalL));
-    EXPECT_TRUE(InOrbAtMidnight(1, 1, 1, 1, static_cast<int32_t>(e), 0, natalL));
-    EXPECT_FALSE(InOrbAtMidnight(1, 1, 1, 1, static_cast<int32_t>(e) + 1, 0, natalL));
+    ExpectExactEdges(1, 1, 1, 1, b, e, 0, natalL);
 
     // A birthdate or a world date that is an error code of the date input is no moment.
     context.dblNatalMoment = -2.0;
@@ -192,23 +174,17 @@ TEST_F(AspectSpanTest, SlowPairStepsUpToElevenDaysNearExactness)
     // Saturn, inside Uranus' orbit, makes the pair step a day at a time: the edges are found exactly.
     SetOrbs({480, 480, 480, 480, 360, 120, 180});
     const int32_t june2009 = Jdn(2009, 6, 1);
-    const auto b2 = static_cast<int32_t>(BeginningOfAspect(astro(), World(june2009), 6, 7, 2, 0));
-    const auto e2 = static_cast<int32_t>(EndOfAspect(astro(), World(june2009), 6, 7, 2, 0));
-    EXPECT_FALSE(InOrbAtMidnight(6, 7, 2, 0, b2, 0));
-    EXPECT_TRUE(InOrbAtMidnight(6, 7, 2, 0, b2 + 1, 0));
-    EXPECT_TRUE(InOrbAtMidnight(6, 7, 2, 0, e2, 0));
-    EXPECT_FALSE(InOrbAtMidnight(6, 7, 2, 0, e2 + 1, 0));
+    ExpectExactEdges(6, 7, 2, 0, BeginningOfAspect(astro(), World(june2009), 6, 7, 2, 0),
+                     EndOfAspect(astro(), World(june2009), 6, 7, 2, 0));
 }
 
 TEST_F(AspectSpanTest, PlutoOutsideItsTableGivesAnUnknownDay)
 {
     // In 2250 Pluto has no position: unknown at the first trial.
     const int32_t day = Jdn(2250, 6, 1);
-    for (const int16_t p1 : {int16_t{1}, int16_t{7}}) {
-        for (int16_t a = 1; a <= 7; ++a) {
-            EXPECT_EQ(BeginningOfAspect(astro(), World(day), p1, 9, a, 0), kUnknownDay);
-            EXPECT_EQ(EndOfAspect(astro(), World(day), p1, 9, a, 0), kUnknownDay);
-        }
+    for (int16_t a = 1; a <= 7; ++a) {
+        EXPECT_EQ(BeginningOfAspect(astro(), World(day), 7, 9, a, 0), kUnknownDay);
+        EXPECT_EQ(EndOfAspect(astro(), World(day), 7, 9, a, 0), kUnknownDay);
     }
     // Neptune trine Pluto near the table's end: the beginning is found, the end runs past the table.
     const int32_t late = Jdn(2199, 12, 20);
@@ -243,11 +219,6 @@ TEST_F(AspectSpanTest, TrialBoundEndsAnAspectThatNeverLeavesItsOrb)
 
 // Duration records.
 
-std::string Columns(const std::string& record, int first, int last)
-{
-    return record.substr(static_cast<size_t>(first - 1), static_cast<size_t>(last - first + 1));
-}
-
 std::string RightJustified(long long number, size_t width)
 {
     std::string text = std::to_string(number);
@@ -281,21 +252,24 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
         const char* text;
         int32_t worldDay;
         int16_t p1, p2, a;
+        size_t moment1, moment2;  // the moments of the two longitudes
         Tail tail;
     };
     const Case cases[] = {
         // Triangle: row r, column c relate bodies r − 1 and c + 1.
-        {"world Earth-Jupiter", core::kModeWorldTransits, 9, 2 * 9 + 4, "Con\r\n1°2' -", nov2023, 1, 5, 1, Tail::Dates},
-        {"natal Earth-Jupiter", core::kModeNatal1, 9, 2 * 9 + 4, "Con\r\n1°2'", nov2023, 1, 5, 1, Tail::Hyphens},
+        {"world Earth-Jupiter", core::kModeWorldTransits, 9, 2 * 9 + 4, "Con\r\n1°2' -", nov2023, 1, 5, 1, 0, 0, Tail::Dates},
+        {"natal Earth-Jupiter", core::kModeNatal1, 9, 2 * 9 + 4, "Con\r\n1°2'", nov2023, 1, 5, 1, 1, 1, Tail::Hyphens},
         // A second body index 10 only exists in a grid one column wider.
-        {"world body 10", core::kModeWorldTransits, 10, 2 * 10 + 9, "Opp\r\n0°1' +", nov2023, 1, 10, 2, Tail::Blanks},
-        {"world past the Pluto table", core::kModeWorldTransits, 9, 9 * 9 + 8, "Tri\r\n0°30' -", late, 8, 9, 4,
+        {"world body 10", core::kModeWorldTransits, 10, 2 * 10 + 9, "Opp\r\n0°1' +", nov2023, 1, 10, 2, 0, 0,
+         Tail::Blanks},
+        {"world past the Pluto table", core::kModeWorldTransits, 9, 9 * 9 + 8, "Tri\r\n0°30' -", late, 8, 9, 4, 0, 0,
          Tail::UnknownEnd},
         // Square: personal transits relate row body r − 1 (natal) and column body c − 1 (transiting).
-        {"personal Earth-Earth", core::kModePersonal1, 11, 2 * 11 + 2, "Con\r\n0°5' +", Jdn(2001, 1, 1), 1, 1, 1,
-         Tail::Dates},
+        {"personal Earth-Earth", core::kModePersonal1, 11, 2 * 11 + 2, "Con\r\n0°5' +", Jdn(2001, 1, 1), 1, 1, 1, 1,
+         0, Tail::Dates},
         // Synastry: the first body is the column's (1st birthdate), the second the row's (2nd birthdate).
-        {"synastry Mars-Earth", core::kModeSynastry, 11, 2 * 11 + 5, "Sqr\r\n3°0'", nov2023, 4, 1, 3, Tail::Hyphens},
+        {"synastry Mars-Earth", core::kModeSynastry, 11, 2 * 11 + 5, "Sqr\r\n3°0'", nov2023, 4, 1, 3, 1, 2,
+         Tail::Hyphens},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -310,55 +284,26 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
         ASSERT_EQ(records.strDurationRecords.size(), 1u);
         const std::string& record = records.strDurationRecords[0];
         ASSERT_EQ(record.size(), static_cast<size_t>(kRecordLength)) << record;
-
-        EXPECT_EQ(Columns(record, 1, 2), RightJustified(c.p1, 2));
-        EXPECT_EQ(Columns(record, 3, 4), RightJustified(c.p2, 2));
-        EXPECT_EQ(Columns(record, 5, 6), RightJustified(c.p1, 2));
-        EXPECT_EQ(Columns(record, 7, 9), " " + std::to_string(c.a) + " ");
+        EXPECT_EQ(record.substr(0, 9), RightJustified(c.p1, 2) + RightJustified(c.p2, 2) + RightJustified(c.p1, 2) +
+                                           " " + std::to_string(c.a) + " ");
 
         // The deviation at the mode's moments, in radians with six decimals.
-        double L1 = 0.0;
-        double L2 = 0.0;
-        if (c.mode == core::kModePersonal1) {
-            L1 = astro().HelioLongitude(c.p1, grid.dblMoment[1]);
-            L2 = astro().HelioLongitude(c.p2, grid.dblMoment[0]);
-        } else if (c.mode == core::kModeSynastry) {
-            L1 = astro().HelioLongitude(c.p1, grid.dblMoment[1]);
-            L2 = astro().HelioLongitude(c.p2, grid.dblMoment[2]);
-        } else {
-            const double M = c.mode == core::kModeNatal1 ? grid.dblMoment[1] : grid.dblMoment[0];
-            L1 = astro().HelioLongitude(c.p1, M);
-            L2 = astro().HelioLongitude(c.p2, M);
-        }
-        const std::string deviation = Columns(record, 10, 17);
-        EXPECT_EQ(deviation[1], '.');
-        EXPECT_NEAR(std::stod(deviation), astro().Deviation(L1, L2, c.a), 5e-7);
+        const double L1 = astro().HelioLongitude(c.p1, grid.dblMoment[c.moment1]);
+        const double L2 = astro().HelioLongitude(c.p2, grid.dblMoment[c.moment2]);
+        EXPECT_EQ(record[10], '.');
+        EXPECT_NEAR(std::stod(record.substr(9, 8)), astro().Deviation(L1, L2, c.a), 5e-7);
 
-        const std::string tail = Columns(record, 18, 39);
+        const std::string tail = record.substr(17);
         const AspectSpanContext context = MakeAspectSpanContext(c.mode, grid.dblMoment, c.worldDay + 0.5, 0);
         const int16_t k = c.mode == core::kModePersonal1 ? 1 : 0;
-        switch (c.tail) {
-        case Tail::Hyphens:
-            EXPECT_EQ(tail, std::string(22, '-'));
-            break;
-        case Tail::Blanks:
-            EXPECT_EQ(tail, std::string(22, ' '));
-            break;
-        case Tail::Dates: {
-            const auto b = static_cast<long long>(BeginningOfAspect(astro(), context, c.p1, c.p2, c.a, k));
-            const auto e = static_cast<long long>(EndOfAspect(astro(), context, c.p1, c.p2, c.a, k));
-            ASSERT_GT(b, 0);
-            ASSERT_GT(e, b);
-            EXPECT_EQ(tail, RightJustified(b, 8) + RightJustified(e, 8) + RightJustified(e - b + 1, 6));
-            break;
-        }
-        case Tail::UnknownEnd: {
-            const auto b = static_cast<long long>(BeginningOfAspect(astro(), context, c.p1, c.p2, c.a, k));
-            ASSERT_GT(b, 0);
+        const auto b = static_cast<long long>(BeginningOfAspect(astro(), context, c.p1, c.p2, c.a, k));
+        const auto e = static_cast<long long>(EndOfAspect(astro(), context, c.p1, c.p2, c.a, k));
+        if (c.tail == Tail::Hyphens || c.tail == Tail::Blanks)
+            EXPECT_EQ(tail, std::string(22, c.tail == Tail::Hyphens ? '-' : ' '));
+        else if (c.tail == Tail::UnknownEnd)
             EXPECT_EQ(tail, RightJustified(b, 8) + "      -1" + std::string(6, ' '));
-            break;
-        }
-        }
+        else
+            EXPECT_EQ(tail, RightJustified(b, 8) + RightJustified(e, 8) + RightJustified(e - b + 1, 6));
     }
 }
 
@@ -374,10 +319,9 @@ TEST_F(DurationRecordsTest, EveryAbbreviationInEveryCellInCellOrder)
     DurationRecords records;
     GetDurations(astro(), grid, records);
     ASSERT_EQ(records.intNumDurationRecords, 4);
-    EXPECT_EQ(Columns(records.strDurationRecords[0], 1, 8), " 1 2 1 4");
-    EXPECT_EQ(Columns(records.strDurationRecords[1], 1, 8), " 2 6 2 5");
-    EXPECT_EQ(Columns(records.strDurationRecords[2], 1, 8), " 3 8 3 1");
-    EXPECT_EQ(Columns(records.strDurationRecords[3], 1, 8), " 3 8 3 7");
+    const char* expected[] = {" 1 2 1 4", " 2 6 2 5", " 3 8 3 1", " 3 8 3 7"};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(records.strDurationRecords[i].substr(0, 8), expected[i]);
 
     // No mode: no records.
     grid.intMode = core::kModeNone;

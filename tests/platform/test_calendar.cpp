@@ -116,55 +116,39 @@ TEST(CalendarLayer, DayOfWeek)
 {
     EXPECT_EQ(_euro_day_of_week(2451545), 6);  // 1 January 2000, a Saturday
     EXPECT_EQ(_euro_day_of_week(2451546), 0);
-    EXPECT_EQ(_euro_day_of_week(2299161), 5);  // 15 October 1582, a Friday
-    EXPECT_EQ(_euro_day_of_week(0), 1);        // a Monday
-    EXPECT_EQ(_euro_day_of_week(-1), 0);
+    EXPECT_EQ(_euro_day_of_week(-1), 0);       // and before day 0 (a Monday)
     EXPECT_EQ(_euro_day_of_week(-7), 1);
 }
 
 TEST(CalendarLayer, SeparateThousands)
 {
-    const auto separated = [](const char* number, char separator) {
-        char buffer[kSeparateThousandsBufferSize];
-        _separate_thousands(number, buffer, separator);
-        return std::string(buffer);
-    };
-    EXPECT_EQ(separated("12345", ','), "12,345");
-    EXPECT_EQ(separated("-10000", '.'), "-10.000");
-    EXPECT_EQ(separated("999", ','), "999");
-    EXPECT_EQ(separated("1000", ','), "1,000");
-    EXPECT_EQ(separated("123456789", ','), "123,456,789");
-    EXPECT_EQ(separated("", ','), "");
-    EXPECT_EQ(separated("12a45", ','), "12a45");
-    // Too long for the 20-character buffer: cut, and still ended.
-    const std::string cut = separated("1234567890123456789012", ',');
-    EXPECT_EQ(cut.size(), static_cast<size_t>(kSeparateThousandsBufferSize - 1));
-    EXPECT_EQ(cut.substr(0, 6), "1,234,");
+    const std::pair<const char*, const char*> cases[] = {
+        {"12345", "12,345"}, {"999", "999"}, {"1000", "1,000"}, {"123456789", "123,456,789"}, {"", ""},
+        {"12a45", "12a45"}, {"-10000", "-10.000"}, {"1234567890123456789012", "1,234,567,890,123,4"}};
+    for (const auto& [number, separated] : cases) {
+        char buffer[kSeparateThousandsBufferSize];  // 20 characters: longer results are cut, and still ended
+        _separate_thousands(number, buffer, number[0] == '-' ? '.' : ',');
+        EXPECT_EQ(std::string(buffer), separated) << number;
+    }
 }
 
+// The civil date of a moment: the day runs from midnight; the astronomers' calendar is Julian before
+// 15 October 1582.
 TEST(CalendarLayer, JuldatGivesTheCivilDate)
 {
-    int32_t year = 0, month = 0, day = 0, weekday = -1;
-    ASSERT_EQ(_juldat(2451544.5, "G", &year, &month, &day, &weekday), 1);
-    EXPECT_EQ(year, 2000);
-    EXPECT_EQ(month, 1);
-    EXPECT_EQ(day, 1);
-    EXPECT_EQ(weekday, 6);
-
-    _juldat(2451545.4999, "G", &year, &month, &day, nullptr);
-    EXPECT_EQ(day, 1);
-    _juldat(2451544.4999, "G", &year, &month, &day, nullptr);
-    EXPECT_EQ(year, 1999);
-    EXPECT_EQ(day, 31);
-
-    // The astronomers' calendar: Julian before 15 October 1582.
-    _juldat(2299160.5, "A", &year, &month, &day, nullptr);
-    EXPECT_EQ(month * 100 + day, 1015);
-    _juldat(2299159.5, "A", &year, &month, &day, nullptr);
-    EXPECT_EQ(month * 100 + day, 1004);
-    _juldat(1721423.5, "A", &year, &month, &day, nullptr);
-    EXPECT_EQ(year, 1);
-
+    const struct {
+        double moment;
+        const char* calendar;
+        int32_t year, month, day;
+    } cases[] = {{2451544.5, "G", 2000, 1, 1},   {2451545.4999, "G", 2000, 1, 1}, {2451544.4999, "G", 1999, 12, 31},
+                 {2299160.5, "A", 1582, 10, 15}, {2299159.5, "A", 1582, 10, 4},   {1721423.5, "A", 1, 1, 1}};
+    for (const auto& c : cases) {
+        int32_t year = 0, month = 0, day = 0, weekday = -1;
+        ASSERT_EQ(_juldat(c.moment, c.calendar, &year, &month, &day, &weekday), 1) << c.moment;
+        EXPECT_EQ(year * 10000 + month * 100 + day, c.year * 10000 + c.month * 100 + c.day) << c.moment;
+        EXPECT_EQ(weekday, _euro_day_of_week(static_cast<int32_t>(c.moment + 0.5))) << c.moment;
+    }
+    int32_t year = 0;
     EXPECT_EQ(_juldat(2451545.0, "Q", &year, nullptr, nullptr, nullptr), 0);
     EXPECT_EQ(_juldat(1.0e12, "G", &year, nullptr, nullptr, nullptr), 0);
 }

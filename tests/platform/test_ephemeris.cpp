@@ -31,15 +31,15 @@ double ArcsecondsBetween(double a, double b)
 constexpr std::array<int32_t, 9> kSwissBody{-1, SE_MERCURY, SE_VENUS, SE_EARTH, SE_MARS,
                                             SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE};
 
-// The longitude the layer must return, asked of Swiss Ephemeris in another way: in Terrestrial Time
-// (UT + ΔT), geometric, heliocentric, J2000.
-double Reference(int32_t planet, double momentUt, int32_t flags)
+// The longitude and radius vector the layer must return, asked of Swiss Ephemeris in another way: in
+// Terrestrial Time (UT + ΔT), geometric, heliocentric, J2000.
+std::array<double, 6> Reference(int32_t planet, double momentUt, int32_t flags)
 {
     const double tt = momentUt + swe_deltat_ex(momentUt, SEFLG_SWIEPH, nullptr);
     std::array<double, 6> xx{};
     char serr[AS_MAXCH];
     swe_calc(tt, kSwissBody[static_cast<size_t>(planet)], flags, xx.data(), serr);
-    return xx[0];
+    return xx;
 }
 
 constexpr int32_t kContract = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_J2000 | SEFLG_NONUT | SEFLG_TRUEPOS |
@@ -54,15 +54,6 @@ protected:
     }
 };
 
-TEST_F(EphemerisLayer, EarthAtTheJ2000Epoch)
-{
-    double radiusVector = 0.0;
-    const double earth = _hc_j2000_long_rv_planet(3, 2451545.0, 2000, &radiusVector);
-    EXPECT_NEAR(Degrees(earth), 100.377, 0.01);
-    EXPECT_NEAR(radiusVector, 0.9833, 0.0005);  // two days before perihelion
-    EXPECT_FALSE(EphemerisFellBackToAnalytic());
-}
-
 // The moment is Universal Time and the position geometric in the J2000 frame: compared with Swiss
 // Ephemeris asked in Terrestrial Time, over dates from antiquity (where ΔT is hours) to the future.
 TEST_F(EphemerisLayer, MatchesTheContractForEveryPlanet)
@@ -71,12 +62,15 @@ TEST_F(EphemerisLayer, MatchesTheContractForEveryPlanet)
                               2743738.9};
     for (int32_t planet = 1; planet <= 8; ++planet)
         for (const double moment : moments) {
-            const double longitude = _hc_j2000_long_rv_planet(planet, moment, 0, nullptr);
+            double radiusVector = 0.0;
+            const double longitude = _hc_j2000_long_rv_planet(planet, moment, 0, &radiusVector);
+            const std::array<double, 6> reference = Reference(planet, moment, kContract);
             EXPECT_GE(longitude, 0.0);
             EXPECT_LT(longitude, 2.0 * 3.14159265358979323846);
-            EXPECT_LT(ArcsecondsBetween(longitude, Reference(planet, moment, kContract)), 0.001)
-                << "planet " << planet << " at " << moment;
+            EXPECT_LT(ArcsecondsBetween(longitude, reference[0]), 0.001) << "planet " << planet << " at " << moment;
+            EXPECT_NEAR(radiusVector, reference[2], 1e-9) << "planet " << planet << " at " << moment;
         }
+    EXPECT_FALSE(EphemerisFellBackToAnalytic());
 }
 
 // The reference above tells the layer's known pitfalls apart: each would move Mercury far more than the
@@ -85,8 +79,8 @@ TEST_F(EphemerisLayer, PitfallsAreFarOutsideTheTolerance)
 {
     const double moment = 1721425.5;  // 1 January 1 CE: ΔT is almost three hours
     const double right = _hc_j2000_long_rv_planet(1, moment, 1, nullptr);
-    EXPECT_GT(ArcsecondsBetween(right, Reference(1, moment, kContract & ~SEFLG_TRUEPOS)), 20.0);
-    EXPECT_GT(ArcsecondsBetween(right, Reference(1, moment, kContract & ~SEFLG_J2000)), 3600.0);
+    EXPECT_GT(ArcsecondsBetween(right, Reference(1, moment, kContract & ~SEFLG_TRUEPOS)[0]), 20.0);
+    EXPECT_GT(ArcsecondsBetween(right, Reference(1, moment, kContract & ~SEFLG_J2000)[0]), 3600.0);
 
     std::array<double, 6> xx{};
     char serr[AS_MAXCH];
@@ -94,10 +88,10 @@ TEST_F(EphemerisLayer, PitfallsAreFarOutsideTheTolerance)
     EXPECT_GT(ArcsecondsBetween(right, xx[0]), 1000.0);
 }
 
-// Independent of Swiss Ephemeris: at the March equinox and the June solstice of 2000 the apparent Sun
-// stood at 0° and 90° of date, so the Earth stood opposite. The Earth's geometric J2000 longitude differs
-// from that by aberration, nutation and a fifth of a year's precession, together well under an
-// arcminute.
+// Independent of Swiss Ephemeris: at the equinox and the solstices of 2000 the apparent Sun stood at 0°,
+// 90° and 270° of date, so the Earth stood opposite. The Earth's geometric J2000 longitude differs from
+// that by aberration, nutation and a fraction of a year's precession, together well under an arcminute.
+// Its distance two days before perihelion is the perihelion distance.
 TEST_F(EphemerisLayer, EarthStandsOppositeTheAlmanacSun)
 {
     struct Almanac {
@@ -105,49 +99,25 @@ TEST_F(EphemerisLayer, EarthStandsOppositeTheAlmanacSun)
         double sunDegrees;
     };
     const Almanac almanac[] = {
-        {2451623.5 + 7.0 / 24 + 35.0 / 1440, 0.0},   // 2000-03-20 07:35 UT, March equinox
-        {2451716.5 + 1.0 / 24 + 48.0 / 1440, 90.0},  // 2000-06-21 01:48 UT, June solstice
+        {2451623.5 + 7.0 / 24 + 35.0 / 1440, 0.0},     // 2000-03-20 07:35 UT, March equinox
+        {2451716.5 + 1.0 / 24 + 48.0 / 1440, 90.0},    // 2000-06-21 01:48 UT, June solstice
         {2451899.5 + 13.0 / 24 + 37.0 / 1440, 270.0},  // 2000-12-21 13:37 UT, December solstice
     };
     for (const Almanac& a : almanac) {
         const double earth = _hc_j2000_long_rv_planet(3, a.moment, 2000, nullptr);
         EXPECT_LT(ArcsecondsBetween(earth, (a.sunDegrees + 180.0) * kDegree), 60.0) << a.moment;
     }
-}
-
-TEST_F(EphemerisLayer, EarthAdvancesEveryDay)
-{
-    double previous = _hc_j2000_long_rv_planet(3, 2451544.5, 2000, nullptr);
-    for (int day = 1; day <= 800; ++day) {
-        const double now = _hc_j2000_long_rv_planet(3, 2451544.5 + day, 2000, nullptr);
-        double step = now - previous;
-        if (step < 0.0)
-            step += 2.0 * 3.14159265358979323846;
-        EXPECT_GT(Degrees(step), 0.95) << day;
-        EXPECT_LT(Degrees(step), 1.03) << day;
-        previous = now;
-    }
+    double radiusVector = 0.0;
+    EXPECT_NEAR(Degrees(_hc_j2000_long_rv_planet(3, 2451545.0, 2000, &radiusVector)), 100.377, 0.01);
+    EXPECT_NEAR(radiusVector, 0.9833, 0.0005);
 }
 
 TEST_F(EphemerisLayer, UnknownPlanetNumbersGiveTheErrorValue)
 {
-    for (const int32_t planet : {0, 9, -1, 10, 1000}) {
+    for (const int32_t planet : {0, 9, -1, 1000}) {
         double radiusVector = 42.0;
         EXPECT_EQ(_hc_j2000_long_rv_planet(planet, 2451545.0, 2000, &radiusVector), kEphemerisError);
         EXPECT_EQ(radiusVector, 42.0);
-    }
-}
-
-TEST_F(EphemerisLayer, RadiusVectorsBelongToThePlanetNumbers)
-{
-    // Perihelion and aphelion distances from the Sun in AU, in the ephemeris' order Mercury … Neptune.
-    const double nearest[] = {0, 0.307, 0.718, 0.983, 1.381, 4.95, 9.02, 18.2, 29.8};
-    const double farthest[] = {0, 0.467, 0.729, 1.017, 1.666, 5.46, 10.1, 20.1, 30.4};
-    for (int32_t planet = 1; planet <= 8; ++planet) {
-        double radiusVector = 0.0;
-        _hc_j2000_long_rv_planet(planet, 2451545.0, 2000, &radiusVector);
-        EXPECT_GE(radiusVector, nearest[planet]) << planet;
-        EXPECT_LE(radiusVector, farthest[planet]) << planet;
     }
 }
 

@@ -67,25 +67,22 @@ TEST_F(ProgramTextFile, LengthIsCountedInCharacters)
 
 TEST_F(ProgramTextFile, LoadOutcomesNameTheLine)
 {
-    EXPECT_EQ(Load("1|0|One\n\n1|1|Eins\n2|0|\n"), -504);        // empty text at line 4
-    EXPECT_EQ(Load("1|0|One\n1|0|Again\n"), -1502);              // duplicate at line 2
-    EXPECT_EQ(Load("1|0|One\n1|1|Eins\n1|1|Noch einmal\n"), -1503);
-    EXPECT_EQ(Load("1|0|One\nno separator here\n"), -502);       // no text can be taken from line 2
-    EXPECT_EQ(Load("x|0|One\n"), -501);
-    EXPECT_EQ(Load("1|2|Three languages?\n"), -501);
-    EXPECT_EQ(Load("70000|0|Beyond 16 bits\n"), -501);
-    EXPECT_EQ(Load("1|0\n"), -501);
-}
-
-TEST_F(ProgramTextFile, EmptyAndMissingFiles)
-{
-    EXPECT_EQ(Load(""), -6);
-    EXPECT_EQ(Load("# only a comment\n\n"), 0);
+    const std::pair<const char*, int32_t> cases[] = {
+        {"1|0|One\n\n1|1|Eins\n2|0|\n", -504},  // empty text at line 4
+        {"1|0|One\n1|0|Again\n", -1502},          // duplicate at line 2
+        {"1|0|One\n1|1|Eins\n1|1|Noch einmal\n", -1503},
+        {"1|0|One\nno separator here\n", -502},   // no text can be taken from line 2
+        {"x|0|One\n", -501},
+        {"1|2|Three languages?\n", -501},
+        {"70000|0|Beyond 16 bits\n", -501},
+        {"1|0\n", -501},
+        {"", -6},
+        {"# only a comment\n\n", 0},
+    };
+    for (const auto& [content, outcome] : cases)
+        EXPECT_EQ(Load(content), outcome) << content;
     EXPECT_EQ(library.lt(folder.folder() + "absent.dat", 0), -1);
-}
-
-TEST_F(ProgramTextFile, AFailedLoadLeavesNoTexts)
-{
+    // A failed load leaves no texts of the one before.
     ASSERT_GT(Load("1|0|One\n"), 0);
     ASSERT_LT(Load("1|0|One\n1|0|One\n"), 0);
     EXPECT_EQ(Text(1, 0), "<none>");
