@@ -1,6 +1,7 @@
 #include "core/midpoints.h"
 
 #include "core/patterns.h"
+#include "text/language.h"
 
 #include <algorithm>
 #include <array>
@@ -150,7 +151,7 @@ void CheckForMidpoint(const AstroModule& astro, const PositionTable& dblPos, int
                     text += ": ";
                 }
                 text += s;
-                text += "\r\n";
+                text += text::kLineBreak;
                 if (run != nullptr && run->blnPlanetsSought && !run->blnSoughtPlanetsFound)
                     RecordPatternForRun(*run, kRunPatternName[static_cast<size_t>(kPatternMidpoint)], 3,
                                         bodies->lower, bodies->middle, bodies->higher, 0, 0, 0);

@@ -11,7 +11,6 @@
 namespace orvane::core {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
 
 // The bodies joined by "-", as abbreviations or as names.
 std::string BodyList(const AstroTables& tables, const std::vector<int16_t>& bodies, bool blnFullNames)
@@ -145,7 +144,7 @@ void PatternFinder::Accept(int16_t patternIndex, const std::vector<int16_t>& bod
             text += ')';
         }
     }
-    text += kLineEnd;
+    text += text::kLineBreak;
 }
 
 std::string PatternFinder::GrandTrine(bool blnFullNames, int16_t& count) const
@@ -481,7 +480,7 @@ std::string PatternSummary(const std::vector<PatternFinding>& findings, std::arr
         if (finding.text.empty())
             continue;
         summary += finding.text;
-        summary += kLineEnd;
+        summary += text::kLineBreak;
         intPatternCount[index] = finding.count;
         if (finding.patternIndex >= kPattern6Stellium && finding.patternIndex <= kPattern3Stellium)
             for (size_t smaller = index + 1; smaller <= static_cast<size_t>(kPattern3Stellium); ++smaller)

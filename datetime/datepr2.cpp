@@ -1,5 +1,7 @@
 #include "datetime/datepr2.h"
 
+#include "text/strings.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -11,10 +13,7 @@ constexpr int16_t kGerman = 1;
 
 bool ParseNumber(std::string_view text, int32_t& value)
 {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
+    text = text::Trimmed(text, " ");
     if (text.empty())
         return false;
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -48,6 +48,14 @@ bool IsBlank(char c)
 
 }  // namespace
 
+std::string_view Trimmed(std::string_view text, std::string_view blanks)
+{
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::string LowerCase(std::string_view text)
 {
     std::string result(text);

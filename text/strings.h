@@ -9,6 +9,9 @@
 
 namespace orvane::text {
 
+// `text` without the characters of `blanks` at either end.
+std::string_view Trimmed(std::string_view text, std::string_view blanks = " \t\r\n\v\f");
+
 // The text with its letters in lower case (ASCII and the accented Latin letters, "Ä" → "ä").
 std::string LowerCase(std::string_view text);
 

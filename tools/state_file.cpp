@@ -1,6 +1,7 @@
 #include "tools/state_file.h"
 
 #include "datetime/time_zones.h"
+#include "text/strings.h"
 #include "text/text_numbers.h"
 
 #include <cerrno>
@@ -17,7 +18,6 @@
 namespace orvane::tools {
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
 
 std::string Printed(int32_t value)
 {
@@ -76,7 +76,7 @@ public:
     int32_t Number()
     {
         const std::string line = Text();
-        std::string_view text = Trim(line);
+        std::string_view text = text::Trimmed(line, " \t");
         if (text == "#TRUE#")
             return -1;
         if (text == "#FALSE#")
@@ -104,7 +104,7 @@ public:
     bool Truth()
     {
         const std::string line = Text();
-        const std::string_view text = Trim(line);
+        const std::string_view text = text::Trimmed(line, " \t");
         if (text == "#TRUE#")
             return true;
         if (text == "#FALSE#")
@@ -137,15 +137,6 @@ public:
     }
 
 private:
-    static std::string_view Trim(std::string_view text)
-    {
-        while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-            text.remove_prefix(1);
-        while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-            text.remove_suffix(1);
-        return text;
-    }
-
     // A line as the message shows it: printable ASCII kept, anything else as "?", at most 40 characters.
     static std::string Shown(const std::string& line)
     {
@@ -245,7 +236,7 @@ std::string StateFileText(const datetime::DateRows& rows, const core::ModeOption
                           const core::AstroTables& tables)
 {
     std::string text;
-    const auto line = [&text](const std::string& value) { text += value + kCrLf; };
+    const auto line = [&text](const std::string& value) { text += value + text::kLineBreak; };
     for (size_t k = 0; k < core::kNumDateRows; ++k) {
         line(Printed(rows.cboMonthCE[k].ListIndex()));
         line(Printed(rows.cboDayCE[k].ListIndex()));
