@@ -127,9 +127,9 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
     outcome.aspect = a;
     outcome.zoneMinutes = z;
 
-    outcome.caption = personal ? name[At(p1)] + " " + aspect.Phrase + " " + name[At(p2)]
-                               : language.GetText(kTextIn) + " " + name[At(p2)] + " " + aspect.Phrase + " " +
-                                     language.GetText(kTextToTheNatal) + " " + name[At(p1)];
+    const std::string caption = personal ? name[At(p1)] + " " + aspect.Phrase + " " + name[At(p2)]
+                                         : language.GetText(kTextIn) + " " + name[At(p2)] + " " + aspect.Phrase +
+                                               " " + language.GetText(kTextToTheNatal) + " " + name[At(p1)];
 
     if (p2 == core::kMaxBodyIndex) {
         std::string text = language.GetText(kTextSecondBodyTen);
@@ -137,7 +137,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
         if (at != std::string::npos)
             text.replace(at, 2, std::to_string(4 * program.configure.intOrbListIndex[At(static_cast<int16_t>(a - 1))]));
         outcome.kind = CellClickOutcome::Kind::Information;
-        outcome.text = std::move(text);
+        outcome.message = platform::Message::Information(caption, std::move(text));
         return outcome;
     }
 
@@ -159,7 +159,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
 
     if (b >= 0.0 && e >= 0.0 && personal) {
         outcome.kind = CellClickOutcome::Kind::TransitPicture;
-        outcome.text = language.GetText(kTextPictureHint);
+        outcome.pictureTooltip = language.GetText(kTextPictureHint);
         outcome.pictureCaption =
             language.GetText(kTextIn) + " " + name[At(p2)] + " " + language.GetText(kTextPictureAspect) + " " +
             text::LowerCase(aspect.Name) + " " + language.GetText(kTextPictureAspectAfter) + " " +
@@ -169,8 +169,10 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
     }
 
     outcome.kind = CellClickOutcome::Kind::DurationsQuestion;
-    outcome.text = message + kCrLf + kCrLf + language.GetText(kTextListDurations) + " " +
-                   language.GetText(personal ? kTextPersonalTransits : kTextWorldTransits) + "?";
+    outcome.message = platform::Message::Question(
+        caption, message + kCrLf + kCrLf + language.GetText(kTextListDurations) + " " +
+                     language.GetText(personal ? kTextPersonalTransits : kTextWorldTransits) + "?",
+        platform::Button::No);
     return outcome;
 }
 
@@ -223,7 +225,7 @@ tools::NatalListingInputs NatalListingInputsOf(Program& program)
     return natal;
 }
 
-std::optional<tools::MessageBoxText> cmdReport_Click(Program& program, tools::DurationsWindow& window)
+std::optional<platform::Message> cmdReport_Click(Program& program, tools::DurationsWindow& window)
 {
     program.main.intTotalNumAspects = program.grid.GetTotalNumAspects(program.astro.tables);
     const int16_t mode = program.main.DetermineMode();

@@ -304,35 +304,26 @@ TEST(ShowDateInputError, RowNameAndReasonForEveryCode)
         for (int code = -1; code >= -4; --code) {
             Model model;
             model.dblMoment[static_cast<size_t>(row)] = code;
-            const DateInputErrorMessage message = ShowDateInputError(model, row, English(), true);
-            EXPECT_EQ(message.text, English().GetText(rowNames[static_cast<size_t>(row)]) + " " +
-                                        English().GetText(reasons[static_cast<size_t>(-code - 1)]));
-            EXPECT_EQ(message.title, English().GetText(153));
+            EXPECT_EQ(ShowDateInputError(model, row, English()),
+                      platform::Message::Information(English().GetText(153),
+                                                     English().GetText(rowNames[static_cast<size_t>(row)]) + " " +
+                                                         English().GetText(reasons[static_cast<size_t>(-code - 1)])));
             EXPECT_TRUE(model.blnInputError);
         }
     }
     Model model;
     model.dblMoment[0] = kDateIncomplete;
-    EXPECT_EQ(ShowDateInputError(model, 0, English(), true).text, "World date is incomplete.");
-    EXPECT_EQ(ShowDateInputError(model, 0, German(), true).text, "Weltdatum ist unvollständig.");
+    EXPECT_EQ(ShowDateInputError(model, 0, English())->text, "World date is incomplete.");
+    EXPECT_EQ(ShowDateInputError(model, 0, German())->text, "Weltdatum ist unvollständig.");
     model.dblMoment[2] = kDateTooLate;
-    EXPECT_EQ(ShowDateInputError(model, 2, English(), true).text,
+    EXPECT_EQ(ShowDateInputError(model, 2, English())->text,
               "2nd birthdate is too late (the latest date is December 31, 2799).");
-
-    // Held back while the program loads, shown afterwards.
-    model.dblMoment[1] = kDateInvalid;
-    const DateInputErrorMessage loading = ShowDateInputError(model, 1, English(), false);
-    EXPECT_FALSE(loading.show);
-    EXPECT_FALSE(loading.text.empty());
-    EXPECT_TRUE(model.blnInputError);
-
-    EXPECT_TRUE(ShowDateInputError(model, 1, English(), true).show);
 
     // A moment is no error: nothing to report, and the flag stays as it was.
     Model valid;
     valid.dblMoment[0] = 2451545.0;
-    EXPECT_TRUE(ShowDateInputError(valid, 0, English(), true).text.empty());
-    EXPECT_TRUE(ShowDateInputError(valid, 3, English(), true).text.empty());
+    EXPECT_FALSE(ShowDateInputError(valid, 0, English()));
+    EXPECT_FALSE(ShowDateInputError(valid, 3, English()));
     EXPECT_FALSE(valid.blnInputError);
 }
 

@@ -134,6 +134,7 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
         SetUp();
         SetRow(core::kWorldDateRow, c.from, -300);
         program->main.txbYearCE[0] = c.yearText;
+        program->main.blnStartupCompleted = true;
         ASSERT_TRUE(cmdCompute_Click(*program).computed);
         const MainModel before = program->main;
         const display::GridModel gridBefore = program->grid;
@@ -142,7 +143,8 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
 
         EXPECT_TRUE(outcome.undone);
         EXPECT_FALSE(outcome.compute.computed);
-        EXPECT_FALSE(outcome.compute.dateError.text.empty());
+        ASSERT_TRUE(outcome.compute.dateError);
+        EXPECT_EQ(outcome.compute.dateError->text.rfind(Text(4), 0), 0U);
         const MainModel& after = program->main;
         EXPECT_EQ(after.txbYearCE[0], c.yearText);
         EXPECT_EQ(after.cboMonthCE[0], before.cboMonthCE[0]);
@@ -186,7 +188,7 @@ TEST_F(ActionsTest, CellsWithoutAnAspectOrWithoutDurationsOnlyMoveTheFocus)
         for (const int16_t cell : {int16_t{0}, int16_t{1}, int16_t{12}, AspectCells().front()}) {
             const CellClickOutcome outcome = ShowAspectDetails(*program, cell);
             EXPECT_EQ(outcome.kind, Kind::FocusOnly) << "mode " << static_cast<int>(mode) << ", cell " << cell;
-            EXPECT_TRUE(outcome.text.empty());
+            EXPECT_FALSE(outcome.message);
         }
     }
 }
@@ -202,7 +204,7 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
     const CellClickOutcome outcome = ShowAspectDetails(*program, 43);
 
     ASSERT_EQ(outcome.kind, Kind::DurationsQuestion);
-    EXPECT_EQ(outcome.caption, Text(155) + " Neptune " + Aspect(kTrine).Phrase + " " + Text(156) + " Venus");
+    ASSERT_TRUE(outcome.message);
     EXPECT_EQ(std::tuple(outcome.p1, outcome.p2, outcome.aspect, outcome.zoneMinutes),
               std::tuple(core::kVenus, core::kNeptune, kTrine, int16_t{-300}));
 
@@ -217,8 +219,11 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
     ASSERT_LT(e, Jdn(2000, 1, 1) + 5);
     EXPECT_EQ(outcome.beginning, b);
     EXPECT_EQ(outcome.ending, e);
-    EXPECT_EQ(outcome.text, "With an orb of 2° 0' this trine\r\nbegins on " + Date(b) + "\r\nand ends on " + Date(e) +
-                                ".\r\n\r\n" + Text(162) + " " + Text(160) + "?");
+    EXPECT_EQ(*outcome.message,
+              platform::Message::Question(Text(155) + " Neptune " + Aspect(kTrine).Phrase + " " + Text(156) + " Venus",
+                                          "With an orb of 2° 0' this trine\r\nbegins on " + Date(b) + "\r\nand ends on " +
+                                              Date(e) + ".\r\n\r\n" + Text(162) + " " + Text(160) + "?",
+                                          platform::Button::No));
 }
 
 TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
@@ -249,7 +254,6 @@ TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
 
         const CellClickOutcome outcome = ShowAspectDetails(*program, cell);
 
-        EXPECT_EQ(outcome.caption, Name(natal) + " " + Aspect(a).Phrase + " " + Name(transiting));
         EXPECT_EQ(std::tuple(outcome.p1, outcome.p2, outcome.aspect, outcome.zoneMinutes),
                   std::tuple(natal, transiting, a, int16_t{60}));
         EXPECT_EQ(outcome.beginning, b);
@@ -257,14 +261,16 @@ TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
         if (b >= 0.0 && e >= 0.0) {
             ++pictures;
             EXPECT_EQ(outcome.kind, Kind::TransitPicture);
-            EXPECT_EQ(outcome.text, Text(351));
+            EXPECT_EQ(outcome.pictureTooltip, Text(351));
+            EXPECT_FALSE(outcome.message);
             EXPECT_EQ(outcome.pictureCaption, Text(155) + " " + Name(transiting) + " " + Text(89) + " " +
                                                   text::LowerCase(Aspect(a).Name) + " " + Text(90) + " " +
                                                   Text(156) + " " + Name(natal) + "X, " + Text(91) + " " +
                                                   core::Rad2DegMin(orb, false, false, false, false));
         } else {
-            EXPECT_EQ(outcome.kind, Kind::DurationsQuestion);
-            EXPECT_TRUE(outcome.text.ends_with("\r\n\r\n" + Text(162) + " " + Text(161) + "?")) << outcome.text;
+            ASSERT_EQ(outcome.kind, Kind::DurationsQuestion);
+            EXPECT_EQ(outcome.message->title, Name(natal) + " " + Aspect(a).Phrase + " " + Name(transiting));
+            EXPECT_TRUE(outcome.message->text.ends_with("\r\n\r\n" + Text(162) + " " + Text(161) + "?"));
         }
     }
     EXPECT_GT(pictures, 0);
@@ -294,11 +300,11 @@ TEST_F(ActionsTest, ABeginningBeforePlutosTableIsAnUnknownDate)
 
     const CellClickOutcome outcome = ShowAspectDetails(*program, cell);
 
-    EXPECT_EQ(outcome.kind, Kind::DurationsQuestion);
+    ASSERT_EQ(outcome.kind, Kind::DurationsQuestion);
     EXPECT_LT(outcome.beginning, 0.0);
-    EXPECT_NE(outcome.text.find("\r\nbegins on an unknown date\r\nand ends on " + Date(e) + ".\r\n\r\n"),
+    EXPECT_NE(outcome.message->text.find("\r\nbegins on an unknown date\r\nand ends on " + Date(e) + ".\r\n\r\n"),
               std::string::npos)
-        << outcome.text;
+        << outcome.message->text;
 
     // In personal transits an unknown beginning gives no transit picture but the durations question.
     SetRow(core::kFirstBirthdateRow, {1600, 1, 10, 25}, 0);
@@ -310,12 +316,12 @@ TEST_F(ActionsTest, ABeginningBeforePlutosTableIsAnUnknownDate)
 
     const CellClickOutcome personal = ShowAspectDetails(*program, plutoOnPluto);
 
-    EXPECT_EQ(personal.kind, Kind::DurationsQuestion);
+    ASSERT_EQ(personal.kind, Kind::DurationsQuestion);
     EXPECT_LT(personal.beginning, 0.0);
     EXPECT_GE(personal.ending, Jdn(1600, 1, 12));
-    EXPECT_TRUE(personal.text.ends_with("\r\nbegins on an unknown date\r\nand ends on " + Date(personal.ending) +
+    EXPECT_TRUE(personal.message->text.ends_with("\r\nbegins on an unknown date\r\nand ends on " + Date(personal.ending) +
                                         ".\r\n\r\n" + Text(162) + " " + Text(161) + "?"))
-        << personal.text;
+        << personal.message->text;
 }
 
 // ----- The Report button -----------------------------------------------------------------------------
@@ -333,11 +339,7 @@ TEST_F(ActionsTest, ReportWithoutAspectsOnlyTellsSo)
         ASSERT_TRUE(cmdCompute_Click(*program).computed);
         tools::DurationsWindow window(program->astro, program->language);
 
-        const std::optional<tools::MessageBoxText> message = cmdReport_Click(*program, window);
-
-        ASSERT_TRUE(message.has_value());
-        EXPECT_EQ(message->title, Text(38));
-        EXPECT_EQ(message->text, Text(number));
+        EXPECT_EQ(cmdReport_Click(*program, window), platform::Message::Information(Text(38), Text(number)));
         EXPECT_EQ(window.records.intNumDurationRecords, 0);
         EXPECT_TRUE(window.lblTitle.empty());
     }

@@ -290,11 +290,10 @@ TEST_F(ConfigurePanel, ResetAsksOnlyWhenTheUserCanSeeThePanel)
 {
     EXPECT_FALSE(panel.ResetQuestion(language, false, true));
     EXPECT_FALSE(panel.ResetQuestion(language, true, false));
-    const std::optional<PanelQuestion> question = panel.ResetQuestion(language, true, true);
+    const std::optional<platform::Message> question = panel.ResetQuestion(language, true, true);
     ASSERT_TRUE(question);
-    EXPECT_EQ(*question, (PanelQuestion{"All orbs, colours and options will be set to their defaults.\r\n"
-                                        "Do you want to continue?",
-                                        "Reset"}));
+    EXPECT_EQ(*question, platform::Message::Question("Reset", "All orbs, colours and options will be set to their "
+                                                              "defaults.\r\nDo you want to continue?"));
     language.intLanguage = text::langGerman;
     EXPECT_EQ(panel.ResetQuestion(language, true, true)->title, "Zurücksetzen");
 }
@@ -310,9 +309,9 @@ TEST_F(ConfigurePanel, TheCloseBoxResetsWithItsNoticeThenCancels)
 
     const PanelResult result = panel.CloseByX(Context(true));
     ASSERT_TRUE(result.message);
-    EXPECT_EQ(*result.message, (PanelMessage{"Closing this panel with its close box\r\nresets all orbs, colours and "
-                                             "options to their defaults.\r\nUse Cancel or Hide to keep your settings.",
-                                             "X"}));
+    EXPECT_EQ(*result.message, platform::Message::Information("X", "Closing this panel with its close box\r\nresets all "
+                                                                   "orbs, colours and options to their defaults.\r\nUse "
+                                                                   "Cancel or Hide to keep your settings."));
     EXPECT_TRUE(result.hidePanel);
     EXPECT_TRUE(result.mainWindow.recompute);
     EXPECT_FALSE(panel.blnClosingByX);
@@ -453,7 +452,7 @@ TEST_F(ConfigurePanel, SetAllChangesOnlyTheNonZeroOrbs)
     panel.cboOrb[1].SetListIndex(0);
     panel.cboOrb[5].SetListIndex(0);
     panel.cboOrb[7].SetListIndex(5);
-    EXPECT_EQ(panel.SetAllQuestion(language), (PanelQuestion{"Set every non-zero orb to 5°?", "Set all"}));
+    EXPECT_EQ(panel.SetAllQuestion(language), platform::Message::Question("Set all", "Set every non-zero orb to 5°?"));
 
     EXPECT_FALSE(panel.cmdSetAllNonzeroOrbsToConjunctionOrb_Click(language).message);
     EXPECT_EQ(AspectOrbPositions(), (std::array<int16_t, 7>{5, 0, 5, 5, 5, 0, 5}));
@@ -466,7 +465,7 @@ TEST_F(ConfigurePanel, SetAllChangesOnlyTheNonZeroOrbs)
 
 TEST_F(ConfigurePanel, ZeroIsRefusedAsTheSetAllValue)
 {
-    const PanelMessage refusal{"Cannot set all non-zero orbs to zero.", "Set all"};
+    const auto refusal = platform::Message::Information("Set all", "Cannot set all non-zero orbs to zero.");
     // Choosing 0° in the list is refused once the main window has finished loading.
     panel.cboOrb[7].SetListIndex(0);
     PanelResult result = panel.cboOrb_Click(7, true, language);

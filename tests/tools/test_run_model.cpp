@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -30,7 +31,7 @@ protected:
     }
 
     // Chooses a pattern and bodies as the user does, and presses OK.
-    std::string Confirm(int16_t pattern, int16_t box0, int16_t box1, int16_t box2)
+    std::optional<platform::Message> Confirm(int16_t pattern, int16_t box0, int16_t box1, int16_t box2)
     {
         dialog.cboAspectPattern.SetListIndex(pattern);
         dialog.cboAspectPattern_Click();
@@ -97,21 +98,22 @@ TEST_F(RunDialogTest, ABodyChosenTwiceIsRefusedWhicheverBoxesHoldIt)
     const std::array<std::array<int16_t, 3>, 4> refused{{{kMars, kMars, 0}, {kMars, 0, kMars}, {0, kMars, kMars},
                                                           {kMars, kMars, kMars}}};
     for (const auto& boxes : refused) {
-        EXPECT_EQ(Confirm(core::kPatternYod, boxes[0], boxes[1], boxes[2]), "Planet specified more than once.");
+        EXPECT_EQ(Confirm(core::kPatternYod, boxes[0], boxes[1], boxes[2]),
+                  platform::Message::Exclamation("Input error", "Planet specified more than once."));
         // Nothing is taken over.
         EXPECT_EQ(dialog.search.intAspectPatternToFind, -1);
         EXPECT_EQ(dialog.search.intNumPlanetsSought, 0);
         EXPECT_EQ(dialog.intRememberedPattern, -1);
     }
     // Blank boxes may repeat.
-    EXPECT_EQ(Confirm(core::kPatternYod, 0, kMars, 0), "");
+    EXPECT_FALSE(Confirm(core::kPatternYod, 0, kMars, 0));
     EXPECT_EQ(dialog.search.intNumPlanetsSought, 1);
 }
 
 TEST_F(RunDialogTest, OkTakesOverTheChoicesAndTheDialogReopensWithThem)
 {
     dialog.search.blnSoughtPlanetsFound = true;  // left from an earlier run
-    EXPECT_EQ(Confirm(core::kPatternTSquare, kJupiter, 0, kSaturn), "");
+    EXPECT_FALSE(Confirm(core::kPatternTSquare, kJupiter, 0, kSaturn));
     EXPECT_EQ(dialog.search.intAspectPatternToFind, core::kPatternTSquare);
     EXPECT_EQ(dialog.search.intNumPlanetsSought, 2);
     EXPECT_EQ(dialog.search.intSoughtPlanet, (std::array<int16_t, 3>{kJupiter, 0, kSaturn}));
@@ -129,14 +131,14 @@ TEST_F(RunDialogTest, OkTakesOverTheChoicesAndTheDialogReopensWithThem)
     EXPECT_TRUE(dialog.fraFrameEnabled);
 
     // No bodies: nothing sought.
-    EXPECT_EQ(Confirm(core::kPatternTSquare, 0, 0, 0), "");
+    EXPECT_FALSE(Confirm(core::kPatternTSquare, 0, 0, 0));
     EXPECT_FALSE(dialog.search.blnPlanetsSought);
     EXPECT_EQ(dialog.search.intNumPlanetsSought, 0);
 }
 
 TEST_F(RunDialogTest, ClearPlanetsAndCancel)
 {
-    ASSERT_EQ(Confirm(core::kPatternKite, kMars, kVenus, 0), "");
+    ASSERT_FALSE(Confirm(core::kPatternKite, kMars, kVenus, 0));
     dialog.Form_Activate(tables);
     dialog.cmdClearAll_Click();
     for (const auto& box : dialog.cboSoughtPlanet)
@@ -164,7 +166,7 @@ TEST(RunStepInterval, QuickOnlyInWorldTransits)
 
 class FoundCheckTest : public RunDialogTest {
 protected:
-    FoundCheckResult Check(int16_t count, bool worldTransits = true)
+    std::optional<platform::Message> Check(int16_t count, bool worldTransits = true)
     {
         intPatternCount.fill(0);
         intPatternCount[static_cast<size_t>(dialog.search.intAspectPatternToFind < 0 ? 0 : dialog.search.intAspectPatternToFind)] = count;
@@ -178,71 +180,71 @@ protected:
 
 TEST_F(FoundCheckTest, StopsOnThePatternSought)
 {
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, 0, 0), "");
-    EXPECT_FALSE(Check(0).blnFound);
+    ASSERT_FALSE(Confirm(core::kPatternGrandTrine, 0, 0, 0));
+    EXPECT_FALSE(Check(0).has_value());
     EXPECT_TRUE(run.blnRunning);
 
-    const FoundCheckResult found = Check(1);
-    EXPECT_TRUE(found.blnFound);
-    EXPECT_EQ(found.strMessage, "Grand trine found.");
-    EXPECT_EQ(found.strTitle, "Pattern found");
+    const std::optional<platform::Message> found = Check(1);
+    EXPECT_TRUE(found.has_value());
+    EXPECT_EQ(found->text, "Grand trine found.");
+    EXPECT_EQ(found->title, "Pattern found");
     EXPECT_FALSE(run.blnRunning);
 
     // Another pattern's count does not stop the run.
     intPatternCount.fill(0);
     intPatternCount[core::kPatternKite] = 2;
     run.blnRunning = true;
-    EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language).blnFound);
+    EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language).has_value());
     EXPECT_TRUE(run.blnRunning);
 
     language.intLanguage = text::langGerman;
-    EXPECT_EQ(Check(1).strMessage, "Grand trine gefunden.");
+    EXPECT_EQ(Check(1)->text, "Grand trine gefunden.");
 }
 
 TEST_F(FoundCheckTest, NothingSoughtOrNoRunOrOtherModeNeverStops)
 {
-    ASSERT_EQ(Confirm(-1, 0, 0, 0), "");
-    EXPECT_FALSE(Check(5).blnFound);
+    ASSERT_FALSE(Confirm(-1, 0, 0, 0));
+    EXPECT_FALSE(Check(5).has_value());
     EXPECT_TRUE(run.blnRunning);
 
-    ASSERT_EQ(Confirm(core::kPatternYod, 0, 0, 0), "");
-    EXPECT_FALSE(Check(3, false).blnFound);  // natal, personal transits, synastry
+    ASSERT_FALSE(Confirm(core::kPatternYod, 0, 0, 0));
+    EXPECT_FALSE(Check(3, false).has_value());  // natal, personal transits, synastry
     EXPECT_TRUE(run.blnRunning);
 
     intPatternCount[core::kPatternYod] = 3;
     run.blnRunning = false;
-    EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language).blnFound);
+    EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language).has_value());
 }
 
 TEST_F(FoundCheckTest, FindAtLeastCountsInWords)
 {
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, 0, 0), "");
+    ASSERT_FALSE(Confirm(core::kPatternGrandTrine, 0, 0, 0));
     dialog.chkTwoOrMore = true;
     dialog.cboNumToFind.SetListIndex(1);  // "3"
-    EXPECT_FALSE(Check(2).blnFound);
-    EXPECT_EQ(Check(3).strMessage, "Three grand trines found.");
-    EXPECT_EQ(Check(4).strMessage, "Four grand trines found.");
+    EXPECT_FALSE(Check(2).has_value());
+    EXPECT_EQ(Check(3)->text, "Three grand trines found.");
+    EXPECT_EQ(Check(4)->text, "Four grand trines found.");
 
-    ASSERT_EQ(Confirm(core::kPatternTSquare, 0, 0, 0), "");
+    ASSERT_FALSE(Confirm(core::kPatternTSquare, 0, 0, 0));
     dialog.cboNumToFind.SetListIndex(0);  // "2"
-    EXPECT_EQ(Check(2).strMessage, "Two T-squares found.");
+    EXPECT_EQ(Check(2)->text, "Two T-squares found.");
 
-    ASSERT_EQ(Confirm(core::kPatternGrandCross, 0, 0, 0), "");
-    EXPECT_EQ(Check(2).strMessage, "Two grand crosses found.");
+    ASSERT_FALSE(Confirm(core::kPatternGrandCross, 0, 0, 0));
+    EXPECT_EQ(Check(2)->text, "Two grand crosses found.");
 
-    ASSERT_EQ(Confirm(core::kPattern3Stellium, 0, 0, 0), "");
+    ASSERT_FALSE(Confirm(core::kPattern3Stellium, 0, 0, 0));
     dialog.cboNumToFind.SetListIndex(7);  // "9"
-    EXPECT_EQ(Check(21).strMessage, "Twenty one 3-stelliums found.");
+    EXPECT_EQ(Check(21)->text, "Twenty one 3-stelliums found.");
 }
 
 TEST_F(FoundCheckTest, SoughtBodiesMustHaveBeenFoundTogether)
 {
-    ASSERT_EQ(Confirm(core::kPatternKite, kMars, 0, kJupiter), "");
-    EXPECT_FALSE(Check(1).blnFound);  // the finders did not report the bodies
+    ASSERT_FALSE(Confirm(core::kPatternKite, kMars, 0, kJupiter));
+    EXPECT_FALSE(Check(1).has_value());  // the finders did not report the bodies
     dialog.search.blnSoughtPlanetsFound = true;
-    const FoundCheckResult found = Check(1);
-    EXPECT_TRUE(found.blnFound);
-    EXPECT_EQ(found.strMessage, "Kite found\r\ninvolving Mars Jupiter.");
+    const std::optional<platform::Message> found = Check(1);
+    EXPECT_TRUE(found.has_value());
+    EXPECT_EQ(found->text, "Kite found\r\ninvolving Mars Jupiter.");
 }
 
 // The whole road of one step: the finders update the dialog's record, the summary fills the pattern
@@ -262,7 +264,7 @@ protected:
     void Place(int16_t body, double degrees) { dblPos[static_cast<size_t>(body)][0] = degrees / 360.0 * core::kTwoPi; }
 
     // What the stepping does before a step and Compute after it.
-    FoundCheckResult Step()
+    std::optional<platform::Message> Step()
     {
         dialog.search.intNumPlanetsFound = 0;
         intPatternCount.fill(0);
@@ -284,19 +286,19 @@ TEST_F(RunStepTest, GrandTrineWithTheSoughtBody)
     Place(kJupiter, 120);
     Place(kNeptune, 240);
 
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, kSaturn, 0), "");
-    EXPECT_FALSE(Step().blnFound);
+    ASSERT_FALSE(Confirm(core::kPatternGrandTrine, 0, kSaturn, 0));
+    EXPECT_FALSE(Step().has_value());
     EXPECT_EQ(dialog.search.intNumPlanetsFound, 0);
 
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, kJupiter, 0), "");
-    const FoundCheckResult found = Step();
-    EXPECT_TRUE(found.blnFound);
-    EXPECT_EQ(found.strMessage, "Grand trine found\r\ninvolving Jupiter.");
+    ASSERT_FALSE(Confirm(core::kPatternGrandTrine, 0, kJupiter, 0));
+    const std::optional<platform::Message> found = Step();
+    EXPECT_TRUE(found.has_value());
+    EXPECT_EQ(found->text, "Grand trine found\r\ninvolving Jupiter.");
 
     // Two grand trines asked for, one present.
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, 0, 0), "");
+    ASSERT_FALSE(Confirm(core::kPatternGrandTrine, 0, 0, 0));
     dialog.chkTwoOrMore = true;
-    EXPECT_FALSE(Step().blnFound);
+    EXPECT_FALSE(Step().has_value());
 }
 
 TEST_F(RunStepTest, StelliumSoughtIsReportedAtItsLargestSize)
@@ -305,10 +307,10 @@ TEST_F(RunStepTest, StelliumSoughtIsReportedAtItsLargestSize)
     Place(kVenus, 11);
     Place(kMars, 12);
     Place(kSaturn, 11.5);
-    ASSERT_EQ(Confirm(core::kPattern3Stellium, kMars, 0, 0), "");
-    EXPECT_FALSE(Step().blnFound);  // a 4-stellium, not a 3-stellium
-    ASSERT_EQ(Confirm(core::kPattern4Stellium, kMars, 0, 0), "");
-    EXPECT_EQ(Step().strMessage, "4-Stellium found\r\ninvolving Mars.");
+    ASSERT_FALSE(Confirm(core::kPattern3Stellium, kMars, 0, 0));
+    EXPECT_FALSE(Step().has_value());  // a 4-stellium, not a 3-stellium
+    ASSERT_FALSE(Confirm(core::kPattern4Stellium, kMars, 0, 0));
+    EXPECT_EQ(Step()->text, "4-Stellium found\r\ninvolving Mars.");
 }
 
 }  // namespace
