@@ -87,6 +87,15 @@ std::string Trimmed(std::string text)
     return text;
 }
 
+}  // namespace
+
+void PrintMessage(std::ostream& stream, const platform::Message& message)
+{
+    stream << Trimmed(ConsoleText(message.text)) << '\n';
+}
+
+namespace {
+
 bool ParseDouble(const std::string& text, double& value)
 {
     const char* end = text.data() + text.size();
@@ -376,12 +385,12 @@ public:
         const platform::SystemClock systemClock;
         const platform::Clock& clock = m_environment.clock != nullptr ? *m_environment.clock : systemClock;
         const mainwindow::StartUpResult result = mainwindow::StartUp(m_program, m_environment.dataFolder, clock, m_store);
-        if (!result.programTextError.empty()) {
-            m_err << ConsoleText(result.programTextError) << '\n';
+        if (result.programTextError) {
+            PrintMessage(m_err, *result.programTextError);
             return false;
         }
-        if (!result.plutoError.empty())
-            m_err << ConsoleText(mainwindow::PlutoErrorMessage(m_program.language, result.plutoError)) << '\n';
+        if (result.plutoError)
+            PrintMessage(m_err, *result.plutoError);
         if (m_line.language != text::langEnglish) {
             m_program.language.intLanguage = m_line.language;
             mainwindow::ApplyLanguageToModels(m_program);
@@ -398,8 +407,7 @@ public:
             moment = datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow);
             if (moment < 0.0) {
                 m_program.main.dblMoment[0] = moment;
-                return DateError(datetime::ShowDateInputError(m_program.main, core::kWorldDateRow,
-                                                              m_program.language, true));
+                return DateError(datetime::ShowDateInputError(m_program.main, core::kWorldDateRow, m_program.language));
             }
         }
         // Every line is made before any is printed: a body without a position makes the moment bad input.
@@ -445,7 +453,7 @@ public:
             return kExitUsage;
         }
         tools::DurationsWindow window(m_program.astro, m_program.language);
-        const std::optional<tools::MessageBoxText> noAspects = mainwindow::cmdReport_Click(m_program, window);
+        const std::optional<platform::Message> noAspects = mainwindow::cmdReport_Click(m_program, window);
         if (!noAspects && m_line.sort != 0) {
             window.cboSortBy.SetListIndex(static_cast<int16_t>(m_line.sort));
             window.cboSortBy_Click();
@@ -458,7 +466,10 @@ public:
         const std::string& summary =
             core::IsOneDateMode(mode) ? m_program.main.txbReport : m_program.main.txbReport1;
         m_out << Trimmed(ConsoleText(summary)) << "\n\n";
-        m_out << Trimmed(ConsoleText(noAspects ? noAspects->text : window.ClipboardText())) << '\n';
+        if (noAspects)
+            PrintMessage(m_out, *noAspects);
+        else
+            m_out << Trimmed(ConsoleText(window.ClipboardText())) << '\n';
         return kExitSuccess;
     }
 
@@ -473,7 +484,7 @@ public:
         // half hour and zone, so that the steps start from the moment the date row stands for.
         if (const double start = datetime::InputDateToAJDate(main, core::kWorldDateRow); start < 0.0) {
             main.dblMoment[0] = start;
-            return DateError(datetime::ShowDateInputError(main, core::kWorldDateRow, m_program.language, true));
+            return DateError(datetime::ShowDateInputError(main, core::kWorldDateRow, m_program.language));
         }
         if (m_line.step)
             main.cboForwardBack.SetListIndex(*m_line.step);
@@ -491,9 +502,8 @@ public:
             dialog.chkTwoOrMore_Click();
             dialog.cboNumToFind.SetListIndex(static_cast<int16_t>(m_line.atLeast - 2));
         }
-        const std::string refused = dialog.cmdRun_Click(m_program.language);
-        if (!refused.empty()) {
-            m_err << refused << '\n';
+        if (const std::optional<platform::Message> refused = dialog.cmdRun_Click(m_program.language)) {
+            PrintMessage(m_err, *refused);
             return kExitUsage;
         }
 
@@ -507,8 +517,8 @@ public:
             if (outcome.undone || !outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
             if (outcome.compute.found) {
-                m_out << Trimmed(ConsoleText(outcome.compute.found->strMessage)) << '\n'
-                      << datetime::InputDateToString(main, core::kWorldDateRow, false, m_program.language)
+                PrintMessage(m_out, *outcome.compute.found);
+                m_out << datetime::InputDateToString(main, core::kWorldDateRow, false, m_program.language)
                       << '\n';
                 return kExitSuccess;
             }
@@ -528,9 +538,10 @@ private:
         return kExitSuccess;
     }
 
-    int DateError(const datetime::DateInputErrorMessage& message)
+    int DateError(const std::optional<platform::Message>& message)
     {
-        m_err << ConsoleText(message.text) << '\n';
+        if (message)
+            PrintMessage(m_err, *message);
         return kExitBadInput;
     }
 

@@ -12,6 +12,7 @@
 // --help, --version and usage mistakes are answered without reading any data file.
 
 #include "platform/clock.h"
+#include "platform/message.h"
 
 #include <iosfwd>
 #include <string>
@@ -32,6 +33,10 @@ struct Environment {
     double nowMoment = 0.0;  // the present moment (Julian date, UT), for positions without a date
     const platform::Clock* clock = nullptr;  // the computer's clock and zone (the system clock when null)
 };
+
+// Prints a message of the program as the console shows it: its text without the line breaks at its end,
+// every line break a "\n", and one "\n" after it. Title, icon and buttons belong to the window.
+void PrintMessage(std::ostream& stream, const platform::Message& message);
 
 // Runs the command line `args` (without the program name), writing results to `out` and messages to
 // `err`; returns the exit code. Every line break of the program's texts is written as "\n".

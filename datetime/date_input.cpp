@@ -139,16 +139,14 @@ std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated, co
            model.cboHour[r].Text() + " (" + model.cboTimezone[r].Text() + ")";
 }
 
-DateInputErrorMessage ShowDateInputError(DateRows& model, int16_t row, const text::Language& language,
-                                         bool startupCompleted)
+std::optional<platform::Message> ShowDateInputError(DateRows& model, int16_t row, const text::Language& language)
 {
-    DateInputErrorMessage message;
     if (!core::IsDateRow(row))
-        return message;
+        return std::nullopt;
     const auto r = static_cast<size_t>(row);
     const double stored = model.dblMoment[r];
     if (!(stored >= kDateTooLate - 0.5 && stored < kDateIncomplete + 0.5))
-        return message;
+        return std::nullopt;
 
     int16_t reason = text::kTextIncomplete;
     switch (std::lround(stored)) {
@@ -157,11 +155,9 @@ DateInputErrorMessage ShowDateInputError(DateRows& model, int16_t row, const tex
     case -3: reason = text::kTextTooEarly; break;
     default: reason = text::kTextTooLate; break;
     }
-    message.text = language.GetText(kTextRowName[r]) + " " + language.GetText(reason);
-    message.title = language.GetText(text::kTextInputErrorTitle);
-    message.show = startupCompleted;
     model.blnInputError = true;
-    return message;
+    return platform::Message::Information(language.GetText(text::kTextInputErrorTitle),
+                                          language.GetText(kTextRowName[r]) + " " + language.GetText(reason));
 }
 
 std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& language)
@@ -210,7 +206,8 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
     model.cboTimezone[r].SetListIndex(model.intDefaultZoneIndex);
 }
 
-void SetUpDateRows(DateRows& model, const text::Language& language)
+// The month lists hold the English month names in every interface language.
+void SetUpDateRows(DateRows& model, const text::Language& /*language*/)
 {
     model.FillMonthLists();
     for (size_t r = 0; r < static_cast<size_t>(core::kNumDateRows); ++r) {

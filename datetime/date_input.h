@@ -7,8 +7,10 @@
 
 #include "datetime/date_rows.h"
 #include "platform/clock.h"
+#include "platform/message.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,17 +50,11 @@ double InputDateToLocalDayNumber(DateRows& model, int16_t row);
 std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated,
                               const text::Language& language);
 
-// The message for the error code stored in dblMoment of a row.
-struct DateInputErrorMessage {
-    std::string text;   // row name and reason, e.g. "World date is incomplete."
-    std::string title;  // the message box's title
-    bool show = false;  // false while the main window is still loading: the message is then not shown
-};
-
-// Builds the message for the error code in dblMoment(row) and sets the model's input-error flag.
-// A row outside 0 … 2, or a stored value that is no error code, gives an empty text and leaves the flag.
-DateInputErrorMessage ShowDateInputError(DateRows& model, int16_t row, const text::Language& language,
-                                         bool startupCompleted);
+// The information message for the error code stored in dblMoment(row) — row name and reason, e.g.
+// "World date is incomplete.", titled "Input error" — and sets the model's input-error flag. The caller
+// shows it only once the main window has finished loading; the flag is set all the same. A row outside
+// 0 … 2, or a stored value that is no error code, gives no message and leaves the flag.
+std::optional<platform::Message> ShowDateInputError(DateRows& model, int16_t row, const text::Language& language);
 
 // The hover text of the row's day list: the weekday of the row's date in the current language, or the
 // empty text when the row is not a valid date.

@@ -113,9 +113,9 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
     outcome.aspect = a;
     outcome.zoneMinutes = z;
 
-    outcome.caption = personal ? name[At(p1)] + " " + aspect.Phrase + " " + name[At(p2)]
-                               : language.GetText(text::kTextIn) + " " + name[At(p2)] + " " + aspect.Phrase + " " +
-                                     language.GetText(text::kTextToTheNatal) + " " + name[At(p1)];
+    const std::string caption = personal ? name[At(p1)] + " " + aspect.Phrase + " " + name[At(p2)]
+                                         : language.GetText(text::kTextIn) + " " + name[At(p2)] + " " + aspect.Phrase +
+                                               " " + language.GetText(text::kTextToTheNatal) + " " + name[At(p1)];
 
     if (p2 == core::kMaxBodyIndex) {
         std::string text = language.GetText(text::kTextSecondBodyTen);
@@ -123,7 +123,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
         if (at != std::string::npos)
             text.replace(at, 2, std::to_string(4 * program.configure.intOrbListIndex[At(static_cast<int16_t>(a - 1))]));
         outcome.kind = CellClickOutcome::Kind::Information;
-        outcome.text = std::move(text);
+        outcome.message = platform::Message::Information(caption, std::move(text));
         return outcome;
     }
 
@@ -145,7 +145,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
 
     if (b >= 0.0 && e >= 0.0 && personal) {
         outcome.kind = CellClickOutcome::Kind::TransitPicture;
-        outcome.text = language.GetText(text::kTextPictureHint);
+        outcome.pictureTooltip = language.GetText(text::kTextPictureHint);
         outcome.pictureCaption =
             language.GetText(text::kTextIn) + " " + name[At(p2)] + " " + language.GetText(text::kTextPictureAspect) + " " +
             text::LowerCase(aspect.Name) + " " + language.GetText(text::kTextPictureAspectAfter) + " " +
@@ -155,8 +155,10 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
     }
 
     outcome.kind = CellClickOutcome::Kind::DurationsQuestion;
-    outcome.text = message + kCrLf + kCrLf + language.GetText(text::kTextListDurations) + " " +
-                   language.GetText(personal ? text::kTextPersonalTransits : text::kTextWorldTransits) + "?";
+    outcome.message = platform::Message::Question(
+        caption, message + kCrLf + kCrLf + language.GetText(text::kTextListDurations) + " " +
+                     language.GetText(personal ? text::kTextPersonalTransits : text::kTextWorldTransits) + "?",
+        platform::Button::No);
     return outcome;
 }
 
@@ -209,7 +211,7 @@ tools::NatalListingInputs NatalListingInputsOf(Program& program)
     return natal;
 }
 
-std::optional<tools::MessageBoxText> cmdReport_Click(Program& program, tools::DurationsWindow& window)
+std::optional<platform::Message> cmdReport_Click(Program& program, tools::DurationsWindow& window)
 {
     program.main.intTotalNumAspects = program.grid.GetTotalNumAspects(program.astro.tables);
     const int16_t mode = program.main.DetermineMode();

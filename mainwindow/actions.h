@@ -35,15 +35,16 @@ struct CellClickOutcome {
     enum class Kind {
         Nothing,          // a header, position or empty cell: nothing at all happens
         FocusOnly,        // natal and synastry cells, or an excluded aspect: the focus goes to Compute
-        Information,      // an information message (caption, text)
+        Information,      // show `message`
         TransitPicture,   // personal transits with a known beginning and end: draw the transit
-        DurationsQuestion // ask (Yes/No, No the default) whether to list the durations of all aspects
+        DurationsQuestion // ask `message` (Yes/No, No the default); Yes lists the durations of all aspects
     };
     Kind kind = Kind::Nothing;
-    std::string caption;
-    std::string text;
-    // For the transit picture: the bodies, the aspect, the zone, the beginning and end day numbers and the
-    // sentence the picture is captioned with.
+    // Information and DurationsQuestion: titled with the aspect's sentence ("Mercury square to Venus").
+    std::optional<platform::Message> message;
+    // For the transit picture: its tooltip, the bodies, the aspect, the zone, the beginning and end day
+    // numbers and the sentence the picture is captioned with.
+    std::string pictureTooltip;
     int16_t p1 = 0;
     int16_t p2 = 0;
     int16_t aspect = 0;
@@ -64,7 +65,7 @@ tools::NatalListingInputs NatalListingInputsOf(Program& program);
 
 // The Report button: the message to show when the grid holds no aspect; otherwise the durations window
 // is filled (Report) and activated, and nothing is returned.
-std::optional<tools::MessageBoxText> cmdReport_Click(Program& program, tools::DurationsWindow& window);
+std::optional<platform::Message> cmdReport_Click(Program& program, tools::DurationsWindow& window);
 
 // ----- State files ----------------------------------------------------------------------------------
 

@@ -231,7 +231,9 @@ ComputeOutcome cmdCompute_Click(Program& program)
             continue;
         main.dblMoment[At(row)] = datetime::InputDateToAJDate(main, row);
         if (main.dblMoment[At(row)] < 0.0) {
-            outcome.dateError = datetime::ShowDateInputError(main, row, program.language, main.blnStartupCompleted);
+            std::optional<platform::Message> error = datetime::ShowDateInputError(main, row, program.language);
+            if (main.blnStartupCompleted)
+                outcome.dateError = std::move(error);
             return outcome;
         }
     }
@@ -330,10 +332,8 @@ ComputeOutcome cmdCompute_Click(Program& program)
     outcome.computed = true;
 
     if (program.run.blnRunning) {
-        tools::FoundCheckResult found = tools::FoundCheck(program.run, program.runDialog, main.intPatternCount,
-                                                          mode == core::kModeWorldTransits, program.language);
-        if (found.blnFound)
-            outcome.found = std::move(found);
+        outcome.found = tools::FoundCheck(program.run, program.runDialog, main.intPatternCount,
+                                          mode == core::kModeWorldTransits, program.language);
     }
     return outcome;
 }

@@ -16,11 +16,13 @@ namespace orvane::mainwindow {
 
 // What a computation leaves for the window to show.
 struct ComputeOutcome {
-    // False when a date row could not be converted: nothing was changed, and `dateError` tells why.
+    // False when a date row could not be converted: nothing was changed, and `dateError` tells why. The
+    // input-error flag is set either way, but the message is held back (none) while the main window is
+    // still loading.
     bool computed = false;
-    datetime::DateInputErrorMessage dateError;
+    std::optional<platform::Message> dateError;
     // Set when a run in progress found what it looked for (and has been stopped).
-    std::optional<tools::FoundCheckResult> found;
+    std::optional<platform::Message> found;
 };
 
 // Compute: the whole result is replaced, or, on a date error, nothing is changed.

@@ -9,9 +9,11 @@ StartUpResult StartUp(Program& program, const std::string& dataFolder, const pla
                       settings::RegistryStore& store)
 {
     StartUpResult result;
-    result.programTextError = program.language.LoadProgramText(dataFolder, text::kProgramTextFileName);
-    if (!result.programTextError.empty())
+    const std::string textError = program.language.LoadProgramText(dataFolder, text::kProgramTextFileName);
+    if (!textError.empty()) {
+        result.programTextError = platform::Message::Critical("", textError);
         return result;
+    }
 
     program.astro.InitializeAstroTables(dataFolder);
     MainModel& main = program.main;
@@ -24,14 +26,15 @@ StartUpResult StartUp(Program& program, const std::string& dataFolder, const pla
     ApplyLanguageToModels(program);
     program.runDialog.Form_Load();
 
-    result.plutoError = program.astro.ReadPlutoTable();
+    const std::string plutoError = program.astro.ReadPlutoTable();
+    if (!plutoError.empty()) {
+        const text::Language& language = program.language;
+        result.plutoError = platform::Message::Exclamation(
+            kTitleError, language.GetText(text::kTextPlutoErrorHeading) + text::kLineBreak + plutoError +
+                             text::kLineBreak + text::kLineBreak +
+                             language.GetText(text::kTextPlutoErrorConsequence));
+    }
     return result;
-}
-
-std::string PlutoErrorMessage(const text::Language& language, const std::string& error)
-{
-    return language.GetText(text::kTextPlutoErrorHeading) + text::kLineBreak + error + text::kLineBreak +
-           text::kLineBreak + language.GetText(text::kTextPlutoErrorConsequence);
 }
 
 void ApplyLanguageToModels(Program& program)

@@ -5,18 +5,25 @@
 
 #include "mainwindow/compute.h"
 #include "platform/clock.h"
+#include "platform/message.h"
 #include "settings/registry_store.h"
 
+#include <optional>
 #include <string>
 
 namespace orvane::mainwindow {
 
+// The title of the error box about the Pluto table.
+inline constexpr const char* kTitleError = "Error";
+
 struct StartUpResult {
-    // The program text could not be loaded: the message to show before the program ends. Nothing else
-    // was done.
-    std::string programTextError;
-    // The Pluto table could not be read: what went wrong (the program goes on with eight bodies).
-    std::string plutoError;
+    // The program text could not be loaded: the critical message (no title) to show before the program
+    // ends. Nothing else was done.
+    std::optional<platform::Message> programTextError;
+    // The Pluto table could not be read: the exclamation "Error when reading Pluto data:", what went
+    // wrong and "Pluto aspects cannot be displayed.", titled "Error" (the program goes on with eight
+    // bodies).
+    std::optional<platform::Message> plutoError;
 };
 
 // Loads the program text from `dataFolder`, fills the astronomical tables, the date rows, the zone
@@ -24,9 +31,6 @@ struct StartUpResult {
 // and display settings from `store`, and reads the Pluto table.
 StartUpResult StartUp(Program& program, const std::string& dataFolder, const platform::Clock& clock,
                       settings::RegistryStore& store);
-
-// The message of the error box shown when the Pluto table could not be read.
-std::string PlutoErrorMessage(const text::Language& language, const std::string& error);
 
 // Brings the texts that depend on the interface language up to date after intLanguage changed: the name
 // tables, the month and step lists, and the date-row names.

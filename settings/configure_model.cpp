@@ -51,6 +51,12 @@ std::string WriteSwitch(RegistryStore& store, const char* valueName, bool checke
     return RegWriteText(store, RegistryHive::CurrentUser, kRegistryKey, valueName, RegistryText(checked));
 }
 
+// The refusal of 0° as the value that "set all" gives every non-zero orb.
+platform::Message SetAllToZeroRefusal(const text::Language& language)
+{
+    return platform::Message::Information(language.GetText(text::kTextSetAll), language.GetText(text::kTextMessageSetAllToZero));
+}
+
 bool ValidOrbList(int16_t index)
 {
     return index >= 0 && index < kNumOrbLists;
@@ -209,14 +215,14 @@ MainWindowActions ConfigureModel::ActionsOnOpening() const
     return actions;
 }
 
-std::optional<PanelQuestion> ConfigureModel::ResetQuestion(const text::Language& language, bool mainWindowLoaded,
+std::optional<platform::Message> ConfigureModel::ResetQuestion(const text::Language& language, bool mainWindowLoaded,
                                                            bool panelVisible) const
 {
     if (blnClosingByX || !mainWindowLoaded || !panelVisible)
         return std::nullopt;
-    return PanelQuestion{language.GetText(text::kTextResetQuestion1) + text::kLineBreak +
-                             language.GetText(text::kTextResetQuestion2),
-                         language.GetText(text::kTextReset)};
+    return platform::Message::Question(language.GetText(text::kTextReset), language.GetText(text::kTextResetQuestion1) +
+                                                                         text::kLineBreak +
+                                                                         language.GetText(text::kTextResetQuestion2));
 }
 
 PanelResult ConfigureModel::cmdReset_Click(const PanelContext& context)
@@ -224,10 +230,10 @@ PanelResult ConfigureModel::cmdReset_Click(const PanelContext& context)
     PanelResult result;
     if (blnClosingByX) {
         const text::Language& language = context.language;
-        result.message = PanelMessage{language.GetText(text::kTextCloseBoxNotice1) + text::kLineBreak +
-                                          language.GetText(text::kTextCloseBoxNotice2) + text::kLineBreak +
-                                          language.GetText(text::kTextCloseBoxNotice3),
-                                      kTitleCloseBox};
+        result.message = platform::Message::Information(
+            kTitleCloseBox, language.GetText(text::kTextCloseBoxNotice1) + text::kLineBreak +
+                                language.GetText(text::kTextCloseBoxNotice2) + text::kLineBreak +
+                                language.GetText(text::kTextCloseBoxNotice3));
     }
     SetDefaults();
     if (context.mainWindowLoaded) {
@@ -241,8 +247,9 @@ PanelResult ConfigureModel::cmdAccept_Click(const PanelContext& context)
 {
     PanelResult result;
     if (chkShowOnlyOuterPlanets && chkShowOnlyEarthAspects) {
-        result.message = PanelMessage{context.language.GetTextWithReplacements(text::kTextMessageBothOnlyOptions, ""),
-                                      context.language.GetText(text::kTextConfigure)};
+        result.message =
+            platform::Message::Information(context.language.GetText(text::kTextConfigure),
+                                           context.language.GetTextWithReplacements(text::kTextMessageBothOnlyOptions, ""));
         return result;
     }
     Apply(context, result);
@@ -326,7 +333,7 @@ void ConfigureModel::lblAspectColor_MouseDown(int16_t index, MouseButton button,
     }
 }
 
-std::optional<PanelQuestion> ConfigureModel::SetAllQuestion(const text::Language& language) const
+std::optional<platform::Message> ConfigureModel::SetAllQuestion(const text::Language& language) const
 {
     const int32_t minutes = cboOrb[kSetAllOrbList].SelectedItemData();
     if (minutes <= 0)
@@ -336,7 +343,7 @@ std::optional<PanelQuestion> ConfigureModel::SetAllQuestion(const text::Language
     const std::string orb = std::to_string(minutes / 60) + kDegreeSign;
     for (size_t at = question.find(marker); at != std::string::npos; at = question.find(marker, at + orb.size()))
         question.replace(at, marker.size(), orb);
-    return PanelQuestion{question, language.GetText(text::kTextSetAllTitle)};
+    return platform::Message::Question(language.GetText(text::kTextSetAllTitle), question);
 }
 
 PanelResult ConfigureModel::cmdSetAllNonzeroOrbsToConjunctionOrb_Click(const text::Language& language)
@@ -344,7 +351,7 @@ PanelResult ConfigureModel::cmdSetAllNonzeroOrbsToConjunctionOrb_Click(const tex
     PanelResult result;
     const ComboBoxModel& setAll = cboOrb[kSetAllOrbList];
     if (setAll.SelectedItemData() <= 0) {
-        result.message = PanelMessage{language.GetText(text::kTextMessageSetAllToZero), language.GetText(text::kTextSetAll)};
+        result.message = SetAllToZeroRefusal(language);
         return result;
     }
     const std::string zeroOrb = std::string("0") + kDegreeSign;
@@ -363,7 +370,7 @@ PanelResult ConfigureModel::cboOrb_Click(int16_t index, bool mainWindowLoaded, c
         return result;
     ComboBoxModel& list = cboOrb[static_cast<size_t>(index)];
     if (mainWindowLoaded && index == kSetAllOrbList && list.ListIndex() == 0) {
-        result.message = PanelMessage{language.GetText(text::kTextMessageSetAllToZero), language.GetText(text::kTextSetAll)};
+        result.message = SetAllToZeroRefusal(language);
         list.SetListIndex(1);
         return result;
     }

@@ -5,13 +5,14 @@
 // with their palette cycle and exclusion, the display options with their registry values, and the
 // actions Reset, Apply (cmdAccept), Cancel, Hide and the close box. Edits stay in the panel until they are
 // applied; the astronomical module and the displays read only applied values. Where an action needs the
-// user's answer, the panel first offers the question (…Question); where it must make the main window do
-// something, it says so in its result.
+// user's answer, the panel first offers the question (…Question, Yes and No), and the action goes on only
+// after Yes; where it must make the main window do something, it says so in its result.
 
 #include "core/aspects.h"
 #include "core/astro_module.h"
 #include "core/vocabulary.h"
 #include "platform/control_models.h"
+#include "platform/message.h"
 #include "settings/registry_store.h"
 #include "text/language.h"
 
@@ -32,20 +33,6 @@ inline constexpr int kMaxOrbDegrees = 15;  // entries 0° … 15°
 // Texts of the panel that have fixed English wording.
 inline constexpr const char* kTitleCloseBox = "X";
 
-// An information message for the window to show.
-struct PanelMessage {
-    std::string text;
-    std::string title;
-    bool operator==(const PanelMessage&) const = default;
-};
-
-// A question with the buttons Yes and No; the action goes on only after Yes.
-struct PanelQuestion {
-    std::string text;
-    std::string title;
-    bool operator==(const PanelQuestion&) const = default;
-};
-
 // What the main window has to do after an action of the panel.
 struct MainWindowActions {
     bool rebuildTimezoneLists = false;  // SetUpTimezoneComboBoxes, keeping every row's selection
@@ -58,7 +45,7 @@ struct MainWindowActions {
 };
 
 struct PanelResult {
-    std::optional<PanelMessage> message;  // shown with the information icon
+    std::optional<platform::Message> message;
     MainWindowActions mainWindow;
     bool hidePanel = false;
     bool focusAccept = false;  // FocusAccept: the Apply button gets the focus
@@ -176,7 +163,7 @@ public:
 
     // The question Reset asks before it acts, if it asks one: only when the main window has finished
     // loading, the panel is visible and it is not being closed by its close box.
-    std::optional<PanelQuestion> ResetQuestion(const text::Language& language, bool mainWindowLoaded,
+    std::optional<platform::Message> ResetQuestion(const text::Language& language, bool mainWindowLoaded,
                                                bool panelVisible) const;
     // Every orb, colour and option back to its default, applied at once when the main window has finished
     // loading. While the panel is closed by its close box, the result carries the notice about it.
@@ -197,7 +184,7 @@ public:
     void lblAspectColor_MouseDown(int16_t index, MouseButton button, const core::AstroTables& tables);
 
     // The question before "set all non-zero orbs"; none when the value to set is 0° (the action refuses).
-    std::optional<PanelQuestion> SetAllQuestion(const text::Language& language) const;
+    std::optional<platform::Message> SetAllQuestion(const text::Language& language) const;
     // Gives every aspect with a non-zero orb the orb selected in cboOrb 7 (after Yes); a value of 0° is
     // refused with a message.
     PanelResult cmdSetAllNonzeroOrbsToConjunctionOrb_Click(const text::Language& language);

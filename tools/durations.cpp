@@ -151,10 +151,10 @@ std::string DurationText(const text::Language& language, int32_t days)
     return text;
 }
 
-MessageBoxText NoAspectsMessage(const text::Language& language, int16_t intMode)
+platform::Message NoAspectsMessage(const text::Language& language, int16_t intMode)
 {
     const int16_t number = core::IsPersonalTransitMode(intMode) ? text::kTextNoPersonalTransitsFound : text::kTextNoAspectsFound;
-    return {language.GetText(text::kTextReportButton), language.GetText(number)};
+    return platform::Message::Information(language.GetText(text::kTextReportButton), language.GetText(number));
 }
 
 DurationsWindow::DurationsWindow(const core::AstroModule& astro, const text::Language& language)

@@ -9,6 +9,7 @@
 #include "core/astro_module.h"
 #include "display/aspect_span.h"
 #include "platform/control_models.h"
+#include "platform/message.h"
 #include "text/language.h"
 
 #include <array>
@@ -37,14 +38,8 @@ void QuickSortPass(std::vector<std::string>& records, int16_t first, int16_t las
 // (a year counted as 365.2425 days), in the current language.
 std::string DurationText(const text::Language& language, int32_t days);
 
-// A message box's title and text.
-struct MessageBoxText {
-    std::string title;
-    std::string text;
-};
-
-// The Report button's message when the grid holds no aspect: titled with the button's caption.
-MessageBoxText NoAspectsMessage(const text::Language& language, int16_t intMode);
+// The Report button's message when the grid holds no aspect: information, titled with the button's caption.
+platform::Message NoAspectsMessage(const text::Language& language, int16_t intMode);
 
 // What a pattern finder reports: one line per pattern found, and their number.
 struct PatternFinding {

@@ -105,7 +105,7 @@ void RunDialogModel::chkTwoOrMore_Click()
     cboNumToFindEnabled = chkTwoOrMore;
 }
 
-std::string RunDialogModel::cmdRun_Click(const text::Language& language)
+std::optional<platform::Message> RunDialogModel::cmdRun_Click(const text::Language& language)
 {
     std::array<int16_t, core::kNumSoughtPlanetBoxes> chosen{};
     for (size_t box = 0; box < chosen.size(); ++box)
@@ -113,7 +113,8 @@ std::string RunDialogModel::cmdRun_Click(const text::Language& language)
     for (size_t i = 0; i < chosen.size(); ++i)
         for (size_t j = i + 1; j < chosen.size(); ++j)
             if (chosen[i] > 0 && chosen[i] == chosen[j])
-                return language.GetText(text::kTextPlanetSpecifiedTwice);
+                return platform::Message::Exclamation(language.GetText(text::kTextRunInputErrorTitle),
+                                                      language.GetText(text::kTextPlanetSpecifiedTwice));
 
     search.intAspectPatternToFind = cboAspectPattern.ListIndex();
     search.intNumPlanetsSought = 0;
@@ -126,7 +127,7 @@ std::string RunDialogModel::cmdRun_Click(const text::Language& language)
     search.blnSoughtPlanetsFound = false;
     search.blnPlanetsSought = search.intNumPlanetsSought > 0;
     intRememberedPattern = cboAspectPattern.ListIndex();
-    return {};
+    return std::nullopt;
 }
 
 void RunDialogModel::cmdCancel_Click()
@@ -135,21 +136,21 @@ void RunDialogModel::cmdCancel_Click()
     search.intAspectPatternToFind = cboAspectPattern.ListIndex();
 }
 
-FoundCheckResult FoundCheck(RunState& run, const RunDialogModel& dialog,
-                            const std::array<int16_t, core::kNumPatterns>& intPatternCount, bool worldTransits,
-                            const text::Language& language)
+std::optional<platform::Message> FoundCheck(RunState& run, const RunDialogModel& dialog,
+                                            const std::array<int16_t, core::kNumPatterns>& intPatternCount,
+                                            bool worldTransits, const text::Language& language)
 {
     const core::RunSearchState& search = dialog.search;
     const int16_t pattern = search.intAspectPatternToFind;
     if (!run.blnRunning || !worldTransits || pattern < 0 || pattern >= core::kNumPatterns)
-        return {};
+        return std::nullopt;
 
     const int16_t n = intPatternCount[static_cast<size_t>(pattern)];
     bool found = dialog.chkTwoOrMore ? n >= dialog.NumToFind() : n > 0;
     if (search.blnPlanetsSought && !search.blnSoughtPlanetsFound)
         found = false;
     if (!found)
-        return {};
+        return std::nullopt;
 
     std::string name = dialog.cboAspectPattern.List(pattern);
     std::string message;
@@ -173,7 +174,7 @@ FoundCheckResult FoundCheck(RunState& run, const RunDialogModel& dialog,
     message += ".";
 
     run.blnRunning = false;
-    return {true, std::move(message), language.GetText(text::kTextPatternFound)};
+    return platform::Message::Information(language.GetText(text::kTextPatternFound), std::move(message));
 }
 
 }  // namespace orvane::tools

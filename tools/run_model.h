@@ -7,10 +7,12 @@
 #include "core/patterns.h"
 #include "core/vocabulary.h"
 #include "platform/control_models.h"
+#include "platform/message.h"
 #include "text/text_numbers.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orvane::text {
@@ -67,10 +69,10 @@ public:
     void cboSoughtPlanet_Click(int16_t box);
     void chkTwoOrMore_Click();
 
-    // OK: takes over the choices and returns the empty text (the dialog is hidden), or returns
-    // the message of kTextPlanetSpecifiedTwice when a body was chosen in two boxes (nothing is taken over;
-    // the dialog stays; its title is kTextRunInputErrorTitle).
-    std::string cmdRun_Click(const text::Language& language);
+    // OK: takes over the choices and returns nothing (the dialog is hidden), or, when a body was chosen in
+    // two boxes, returns the exclamation "Planet specified more than once." titled "Input error" (nothing is
+    // taken over; the dialog stays).
+    std::optional<platform::Message> cmdRun_Click(const text::Language& language);
     // Cancel and the close box.
     void cmdCancel_Click();
 
@@ -87,20 +89,14 @@ struct RunState {
     bool blnWaitingForStep = false;  // the run waits for the step timer
 };
 
-// The outcome of the stop test: whether the run stops, and the message with its title to show then.
-struct FoundCheckResult {
-    bool blnFound = false;
-    std::string strMessage;
-    std::string strTitle;
-};
-
 // The stop test at the end of each step computed while a run is in progress. The run stops when the
 // pattern sought was found — as often as "Find at least" asks, or at all — and, when bodies are sought,
 // a pattern of that kind involved them all. A run outside world transits never stops by itself. On a
-// stop, blnRunning is cleared and the message is returned ("Grand trine found", "Three grand trines
-// found", each followed by "\r\ninvolving Mars Jupiter" when bodies are sought, and "."); the caller
-// shows it, restores the Run button and its controls and shows the dialog again.
-FoundCheckResult FoundCheck(RunState& run, const RunDialogModel& dialog,
+// stop, blnRunning is cleared and the information message titled "Pattern found" is returned ("Grand trine
+// found", "Three grand trines found", each followed by "\r\ninvolving Mars Jupiter" when bodies are sought,
+// and "."); the caller shows it, restores the Run button and its controls and shows the dialog again.
+// Nothing is returned while the run goes on.
+std::optional<platform::Message> FoundCheck(RunState& run, const RunDialogModel& dialog,
                             const std::array<int16_t, core::kNumPatterns>& intPatternCount, bool worldTransits,
                             const text::Language& language);
 

@@ -138,16 +138,21 @@ TEST_F(ComputeTest, ADateErrorChangesNothing)
     program->main.txbYearCE[0] = "";
     const ComputeOutcome outcome = cmdCompute_Click(*program);
     EXPECT_FALSE(outcome.computed);
-    EXPECT_FALSE(outcome.dateError.text.empty());
+    // While the main window loads, the message is held back; the input-error flag is set all the same.
+    EXPECT_FALSE(outcome.dateError);
     EXPECT_TRUE(program->main.blnInputError);
     EXPECT_EQ(program->grid.txbCell, before.txbCell);
     EXPECT_EQ(program->main.txbReport, report);
+    program->main.blnStartupCompleted = true;
+    EXPECT_EQ(cmdCompute_Click(*program).dateError, platform::Message::Information(Text(153), Text(4) + " " + Text(145)));
 
     // Synastry needs both birthdates: the second is reported.
     program->main.txbYearCE[0] = "2000";
     program->main.txbYearCE[2] = "2800";
     program->main.SelectMode(Mode::Synastry);
-    EXPECT_FALSE(cmdCompute_Click(*program).computed);
+    const ComputeOutcome synastry = cmdCompute_Click(*program);
+    EXPECT_FALSE(synastry.computed);
+    EXPECT_EQ(synastry.dateError->text, Text(6) + " " + Text(148));
 }
 
 TEST_F(ComputeTest, TitleByModeAndView)

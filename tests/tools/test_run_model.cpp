@@ -6,18 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 
 namespace orvane::tools {
 namespace {
 
-using core::kEarth;
 using core::kJupiter;
 using core::kMars;
-using core::kNeptune;
 using core::kSaturn;
 using core::kVenus;
+using platform::Message;
 
 class RunDialogTest : public ::testing::Test {
 protected:
@@ -30,7 +30,7 @@ protected:
     }
 
     // Chooses a pattern and bodies as the user does, and presses OK.
-    std::string Confirm(int16_t pattern, int16_t box0, int16_t box1, int16_t box2)
+    std::optional<Message> Confirm(int16_t pattern, int16_t box0 = 0, int16_t box1 = 0, int16_t box2 = 0)
     {
         dialog.cboAspectPattern.SetListIndex(pattern);
         dialog.cboAspectPattern_Click();
@@ -42,78 +42,64 @@ protected:
         return dialog.cmdRun_Click(language);
     }
 
+    bool AllEnabled() const
+    {
+        return dialog.fraFrameEnabled && dialog.lblInvolvingEnabled && dialog.chkTwoOrMoreEnabled &&
+               dialog.cmdClearAspectPatternEnabled && dialog.cmdClearAllEnabled;
+    }
+
     core::AstroTables tables;
     text::Language language;
     RunDialogModel dialog;
 };
 
-TEST_F(RunDialogTest, FirstShowingOffersEverythingAndSeeksNothing)
-{
-    ASSERT_EQ(dialog.cboAspectPattern.ListCount(), core::kNumPatterns);
-    EXPECT_EQ(dialog.cboAspectPattern.List(core::kPatternGrandSextile), "Grand sextile");
-    EXPECT_EQ(dialog.cboAspectPattern.List(core::kPatternMidpoint), "Midpoint");
-    EXPECT_EQ(dialog.cboAspectPattern.ListIndex(), -1);
-    for (const auto& box : dialog.cboSoughtPlanet) {
-        ASSERT_EQ(box.ListCount(), 10);
-        EXPECT_EQ(box.List(0) + box.List(kEarth) + box.List(core::kPluto), "EarthPluto");
-        EXPECT_EQ(box.ListIndex(), 0);
-    }
-    ASSERT_EQ(dialog.cboNumToFind.ListCount(), 8);
-    EXPECT_EQ(dialog.cboNumToFind.List(7), "9");
-    EXPECT_EQ(dialog.NumToFind(), 2);
-    EXPECT_EQ(dialog.search.intAspectPatternToFind, -1);
-    EXPECT_FALSE(dialog.search.blnPlanetsSought);
-
-    // Without a pattern the planet choice and the count are out of reach.
-    EXPECT_FALSE(dialog.fraFrameEnabled || dialog.lblInvolvingEnabled || dialog.chkTwoOrMoreEnabled ||
-                 dialog.cboNumToFindEnabled || dialog.cmdClearAspectPatternEnabled || dialog.cmdClearAllEnabled);
-}
-
 TEST_F(RunDialogTest, ControlsFollowThePatternAndTheCount)
 {
+    // First showing: nothing sought, and without a pattern the planet choice and the count are out of reach.
+    EXPECT_EQ(std::tuple(dialog.cboAspectPattern.ListIndex(), dialog.search.intAspectPatternToFind, dialog.NumToFind()),
+              std::tuple(-1, -1, 2));
+    EXPECT_FALSE(dialog.search.blnPlanetsSought || dialog.cboNumToFindEnabled);
+    EXPECT_FALSE(dialog.fraFrameEnabled || dialog.lblInvolvingEnabled || dialog.chkTwoOrMoreEnabled ||
+                 dialog.cmdClearAspectPatternEnabled || dialog.cmdClearAllEnabled);
+
     dialog.cboAspectPattern.SetListIndex(core::kPatternKite);
     dialog.cboAspectPattern_Click();
-    // The blank entries count as chosen.
-    EXPECT_TRUE(dialog.fraFrameEnabled && dialog.lblInvolvingEnabled && dialog.chkTwoOrMoreEnabled &&
-                dialog.cmdClearAspectPatternEnabled && dialog.cmdClearAllEnabled);
+    EXPECT_TRUE(AllEnabled());  // the blank planet entries count as chosen
     EXPECT_FALSE(dialog.cboNumToFindEnabled);
-
-    dialog.chkTwoOrMore = true;
-    dialog.chkTwoOrMore_Click();
-    EXPECT_TRUE(dialog.cboNumToFindEnabled);
-    dialog.chkTwoOrMore = false;
-    dialog.chkTwoOrMore_Click();
-    EXPECT_FALSE(dialog.cboNumToFindEnabled);
+    for (const bool ticked : {true, false}) {
+        dialog.chkTwoOrMore = ticked;
+        dialog.chkTwoOrMore_Click();
+        EXPECT_EQ(dialog.cboNumToFindEnabled, ticked);
+    }
 
     dialog.cmdClearAspectPattern_Click();
-    EXPECT_EQ(dialog.cboAspectPattern.ListIndex(), -1);
-    EXPECT_EQ(dialog.intRememberedPattern, -1);
-    EXPECT_FALSE(dialog.fraFrameEnabled);
-    EXPECT_FALSE(dialog.cmdClearAllEnabled);
+    EXPECT_EQ(std::pair(dialog.cboAspectPattern.ListIndex(), dialog.intRememberedPattern), std::pair(int16_t{-1}, int16_t{-1}));
+    EXPECT_FALSE(dialog.fraFrameEnabled || dialog.cmdClearAllEnabled);
 }
 
 TEST_F(RunDialogTest, ABodyChosenTwiceIsRefusedWhicheverBoxesHoldIt)
 {
-    const std::array<std::array<int16_t, 3>, 4> refused{{{kMars, kMars, 0}, {kMars, 0, kMars}, {0, kMars, kMars},
-                                                          {kMars, kMars, kMars}}};
-    for (const auto& boxes : refused) {
-        EXPECT_EQ(Confirm(core::kPatternYod, boxes[0], boxes[1], boxes[2]), "Planet specified more than once.");
+    const Message refusal = Message::Exclamation("Input error", "Planet specified more than once.");
+    using Boxes = std::array<int16_t, 3>;
+    for (const Boxes& boxes : {Boxes{kMars, kMars, 0}, Boxes{kMars, 0, kMars}, Boxes{0, kMars, kMars},
+                               Boxes{kMars, kMars, kMars}}) {
+        EXPECT_EQ(Confirm(core::kPatternYod, boxes[0], boxes[1], boxes[2]), refusal);
         // Nothing is taken over.
-        EXPECT_EQ(dialog.search.intAspectPatternToFind, -1);
-        EXPECT_EQ(dialog.search.intNumPlanetsSought, 0);
-        EXPECT_EQ(dialog.intRememberedPattern, -1);
+        EXPECT_EQ(std::tuple(dialog.search.intAspectPatternToFind, dialog.search.intNumPlanetsSought,
+                             dialog.intRememberedPattern),
+                  std::tuple(-1, 0, -1));
     }
     // Blank boxes may repeat.
-    EXPECT_EQ(Confirm(core::kPatternYod, 0, kMars, 0), "");
+    EXPECT_FALSE(Confirm(core::kPatternYod, 0, kMars, 0));
     EXPECT_EQ(dialog.search.intNumPlanetsSought, 1);
 }
 
 TEST_F(RunDialogTest, OkTakesOverTheChoicesAndTheDialogReopensWithThem)
 {
     dialog.search.blnSoughtPlanetsFound = true;  // left from an earlier run
-    EXPECT_EQ(Confirm(core::kPatternTSquare, kJupiter, 0, kSaturn), "");
-    EXPECT_EQ(dialog.search.intAspectPatternToFind, core::kPatternTSquare);
-    EXPECT_EQ(dialog.search.intNumPlanetsSought, 2);
+    EXPECT_FALSE(Confirm(core::kPatternTSquare, kJupiter, 0, kSaturn));
+    EXPECT_EQ(std::tuple(dialog.search.intAspectPatternToFind, dialog.search.intNumPlanetsSought),
+              std::tuple(core::kPatternTSquare, 2));
     EXPECT_EQ(dialog.search.intSoughtPlanet, (std::array<int16_t, 3>{kJupiter, 0, kSaturn}));
     EXPECT_TRUE(dialog.search.blnPlanetsSought);
     EXPECT_FALSE(dialog.search.blnSoughtPlanetsFound);
@@ -122,27 +108,24 @@ TEST_F(RunDialogTest, OkTakesOverTheChoicesAndTheDialogReopensWithThem)
     dialog.cboAspectPattern.SetListIndex(core::kPatternYod);
     dialog.cboSoughtPlanet[1].SetListIndex(kVenus);
     dialog.Form_Activate(tables);
-    EXPECT_EQ(dialog.cboAspectPattern.ListIndex(), core::kPatternTSquare);
-    EXPECT_EQ(std::tuple(dialog.cboSoughtPlanet[0].ListIndex(), dialog.cboSoughtPlanet[1].ListIndex(),
-                         dialog.cboSoughtPlanet[2].ListIndex()),
-              std::tuple(kJupiter, int16_t{0}, kSaturn));
+    EXPECT_EQ(std::tuple(dialog.cboAspectPattern.ListIndex(), dialog.cboSoughtPlanet[0].ListIndex(),
+                         dialog.cboSoughtPlanet[1].ListIndex(), dialog.cboSoughtPlanet[2].ListIndex()),
+              std::tuple(core::kPatternTSquare, kJupiter, int16_t{0}, kSaturn));
     EXPECT_TRUE(dialog.fraFrameEnabled);
 
     // No bodies: nothing sought.
-    EXPECT_EQ(Confirm(core::kPatternTSquare, 0, 0, 0), "");
-    EXPECT_FALSE(dialog.search.blnPlanetsSought);
-    EXPECT_EQ(dialog.search.intNumPlanetsSought, 0);
+    EXPECT_FALSE(Confirm(core::kPatternTSquare));
+    EXPECT_EQ(std::pair(dialog.search.blnPlanetsSought, dialog.search.intNumPlanetsSought), std::pair(false, int16_t{0}));
 }
 
 TEST_F(RunDialogTest, ClearPlanetsAndCancel)
 {
-    ASSERT_EQ(Confirm(core::kPatternKite, kMars, kVenus, 0), "");
+    ASSERT_FALSE(Confirm(core::kPatternKite, kMars, kVenus, 0));
     dialog.Form_Activate(tables);
     dialog.cmdClearAll_Click();
     for (const auto& box : dialog.cboSoughtPlanet)
         EXPECT_EQ(box.ListIndex(), 0);
-    EXPECT_FALSE(dialog.cmdClearAllEnabled);
-    EXPECT_FALSE(dialog.search.blnPlanetsSought);
+    EXPECT_FALSE(dialog.cmdClearAllEnabled || dialog.search.blnPlanetsSought);
     dialog.cboSoughtPlanet_Click(2);
     EXPECT_TRUE(dialog.cmdClearAllEnabled);
 
@@ -162,12 +145,13 @@ TEST(RunStepInterval, QuickOnlyInWorldTransits)
     EXPECT_EQ(RunStepInterval(false, true), 1000);
 }
 
+// The stop test after each step of a run: whether the run stops, and its message.
 class FoundCheckTest : public RunDialogTest {
 protected:
-    FoundCheckResult Check(int16_t count, bool worldTransits = true)
+    std::optional<Message> Check(int16_t count, bool worldTransits = true)
     {
         intPatternCount.fill(0);
-        intPatternCount[static_cast<size_t>(dialog.search.intAspectPatternToFind < 0 ? 0 : dialog.search.intAspectPatternToFind)] = count;
+        intPatternCount[static_cast<size_t>(std::max<int16_t>(0, dialog.search.intAspectPatternToFind))] = count;
         run.blnRunning = true;
         return FoundCheck(run, dialog, intPatternCount, worldTransits, language);
     }
@@ -176,139 +160,66 @@ protected:
     std::array<int16_t, core::kNumPatterns> intPatternCount{};
 };
 
-TEST_F(FoundCheckTest, StopsOnThePatternSought)
+TEST_F(FoundCheckTest, StopsOnThePatternSoughtWithAnInformation)
 {
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, 0, 0), "");
-    EXPECT_FALSE(Check(0).blnFound);
+    ASSERT_FALSE(Confirm(core::kPatternGrandTrine));
+    EXPECT_FALSE(Check(0));
     EXPECT_TRUE(run.blnRunning);
-
-    const FoundCheckResult found = Check(1);
-    EXPECT_TRUE(found.blnFound);
-    EXPECT_EQ(found.strMessage, "Grand trine found.");
-    EXPECT_EQ(found.strTitle, "Pattern found");
+    EXPECT_EQ(Check(1), Message::Information("Pattern found", "Grand trine found."));
     EXPECT_FALSE(run.blnRunning);
 
     // Another pattern's count does not stop the run.
     intPatternCount.fill(0);
     intPatternCount[core::kPatternKite] = 2;
     run.blnRunning = true;
-    EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language).blnFound);
+    EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language));
     EXPECT_TRUE(run.blnRunning);
 
     language.intLanguage = text::langGerman;
-    EXPECT_EQ(Check(1).strMessage, "Grand trine gefunden.");
+    EXPECT_EQ(Check(1)->text, "Grand trine gefunden.");
 }
 
 TEST_F(FoundCheckTest, NothingSoughtOrNoRunOrOtherModeNeverStops)
 {
-    ASSERT_EQ(Confirm(-1, 0, 0, 0), "");
-    EXPECT_FALSE(Check(5).blnFound);
+    ASSERT_FALSE(Confirm(-1));
+    EXPECT_FALSE(Check(5));
+    ASSERT_FALSE(Confirm(core::kPatternYod));
+    EXPECT_FALSE(Check(3, false));  // natal, personal transits, synastry
     EXPECT_TRUE(run.blnRunning);
 
-    ASSERT_EQ(Confirm(core::kPatternYod, 0, 0, 0), "");
-    EXPECT_FALSE(Check(3, false).blnFound);  // natal, personal transits, synastry
-    EXPECT_TRUE(run.blnRunning);
-
-    intPatternCount[core::kPatternYod] = 3;
     run.blnRunning = false;
-    EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language).blnFound);
+    EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language));
 }
 
-TEST_F(FoundCheckTest, FindAtLeastCountsInWords)
+TEST_F(FoundCheckTest, FindAtLeastCountsInWordsAndSoughtBodiesMustHaveBeenFound)
 {
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, 0, 0), "");
-    dialog.chkTwoOrMore = true;
-    dialog.cboNumToFind.SetListIndex(1);  // "3"
-    EXPECT_FALSE(Check(2).blnFound);
-    EXPECT_EQ(Check(3).strMessage, "Three grand trines found.");
-    EXPECT_EQ(Check(4).strMessage, "Four grand trines found.");
+    struct Case {
+        int16_t pattern;
+        int16_t numToFindPosition;  // 0 → "2"
+        int16_t count;
+        const char* message;  // none: the run goes on
+    };
+    const Case cases[] = {
+        {core::kPatternGrandTrine, 1, 2, nullptr},
+        {core::kPatternGrandTrine, 1, 3, "Three grand trines found."},
+        {core::kPatternGrandTrine, 1, 4, "Four grand trines found."},
+        {core::kPatternTSquare, 0, 2, "Two T-squares found."},  // the name keeps its capital
+        {core::kPatternGrandCross, 0, 2, "Two grand crosses found."},
+        {core::kPattern3Stellium, 7, 21, "Twenty one 3-stelliums found."},
+    };
+    for (const Case& c : cases) {
+        ASSERT_FALSE(Confirm(c.pattern));
+        dialog.chkTwoOrMore = true;
+        dialog.cboNumToFind.SetListIndex(c.numToFindPosition);
+        const std::optional<Message> found = Check(c.count);
+        EXPECT_EQ(found ? found->text : "(none)", c.message ? c.message : "(none)");
+    }
 
-    ASSERT_EQ(Confirm(core::kPatternTSquare, 0, 0, 0), "");
-    dialog.cboNumToFind.SetListIndex(0);  // "2"
-    EXPECT_EQ(Check(2).strMessage, "Two T-squares found.");
-
-    ASSERT_EQ(Confirm(core::kPatternGrandCross, 0, 0, 0), "");
-    EXPECT_EQ(Check(2).strMessage, "Two grand crosses found.");
-
-    ASSERT_EQ(Confirm(core::kPattern3Stellium, 0, 0, 0), "");
-    dialog.cboNumToFind.SetListIndex(7);  // "9"
-    EXPECT_EQ(Check(21).strMessage, "Twenty one 3-stelliums found.");
-}
-
-TEST_F(FoundCheckTest, SoughtBodiesMustHaveBeenFoundTogether)
-{
-    ASSERT_EQ(Confirm(core::kPatternKite, kMars, 0, kJupiter), "");
-    EXPECT_FALSE(Check(1).blnFound);  // the finders did not report the bodies
+    dialog.chkTwoOrMore = false;
+    ASSERT_FALSE(Confirm(core::kPatternKite, kMars, 0, kJupiter));
+    EXPECT_FALSE(Check(1));  // the finders did not report the bodies
     dialog.search.blnSoughtPlanetsFound = true;
-    const FoundCheckResult found = Check(1);
-    EXPECT_TRUE(found.blnFound);
-    EXPECT_EQ(found.strMessage, "Kite found\r\ninvolving Mars Jupiter.");
-}
-
-// The whole road of one step: the finders update the dialog's record, the summary fills the pattern
-// counts, and the stop test reads both.
-class RunStepTest : public RunDialogTest {
-protected:
-    void SetUp() override
-    {
-        RunDialogTest::SetUp();
-        astro.InitializeAstroTables("/nonexistent-orvane-folder/");
-        astro.intNumPlanets = core::kPluto;
-        astro.orbs.SetOrbs({180, 180, 180, 180, 180, 120, 120}, {1, 1});
-        for (auto& row : dblPos)
-            row = {-1.0, -1.0};
-    }
-
-    void Place(int16_t body, double degrees) { dblPos[static_cast<size_t>(body)][0] = degrees / 360.0 * core::kTwoPi; }
-
-    // What the stepping does before a step and Compute after it.
-    FoundCheckResult Step()
-    {
-        dialog.search.intNumPlanetsFound = 0;
-        intPatternCount.fill(0);
-        const core::PatternFinder finder(astro, dblPos, language, &dialog.search);
-        core::PatternSummary(core::FindAllPatterns(finder, false, 3), intPatternCount);
-        run.blnRunning = true;
-        return FoundCheck(run, dialog, intPatternCount, true, language);
-    }
-
-    core::AstroModule astro;
-    core::PositionTable dblPos{};
-    std::array<int16_t, core::kNumPatterns> intPatternCount{};
-    RunState run;
-};
-
-TEST_F(RunStepTest, GrandTrineWithTheSoughtBody)
-{
-    Place(kEarth, 0);
-    Place(kJupiter, 120);
-    Place(kNeptune, 240);
-
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, kSaturn, 0), "");
-    EXPECT_FALSE(Step().blnFound);
-    EXPECT_EQ(dialog.search.intNumPlanetsFound, 0);
-
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, kJupiter, 0), "");
-    const FoundCheckResult found = Step();
-    EXPECT_TRUE(found.blnFound);
-    EXPECT_EQ(found.strMessage, "Grand trine found\r\ninvolving Jupiter.");
-
-    // Two grand trines asked for, one present.
-    ASSERT_EQ(Confirm(core::kPatternGrandTrine, 0, 0, 0), "");
-    dialog.chkTwoOrMore = true;
-    EXPECT_FALSE(Step().blnFound);
-}
-
-TEST_F(RunStepTest, StelliumSoughtIsReportedAtItsLargestSize)
-{
-    Place(kEarth, 10);
-    Place(kVenus, 11);
-    Place(kMars, 12);
-    Place(kSaturn, 11.5);
-    ASSERT_EQ(Confirm(core::kPattern3Stellium, kMars, 0, 0), "");
-    EXPECT_FALSE(Step().blnFound);  // a 4-stellium, not a 3-stellium
-    ASSERT_EQ(Confirm(core::kPattern4Stellium, kMars, 0, 0), "");
-    EXPECT_EQ(Step().strMessage, "4-Stellium found\r\ninvolving Mars.");
+    EXPECT_EQ(Check(1)->text, "Kite found\r\ninvolving Mars Jupiter.");
 }
 
 }  // namespace
