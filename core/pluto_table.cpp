@@ -4,9 +4,10 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
+#include <memory>
 
 namespace orvane::core {
 namespace {
@@ -30,17 +31,24 @@ std::string_view Trimmed(std::string_view line)
     return line;
 }
 
-// A line decodes when its four fields are in range: minutes and seconds 0 … 59, sixties 0 … 5, units
-// 0 … 59, so that the longitude lies in 0 … below 360°.
-bool Decodes(int32_t n, std::string_view line)
+// The longitude in degrees from its four fields; one formula for the characters and for the arcseconds
+// held in memory, so that both give the same value to the last bit.
+double Degrees(int sixties, int units, int minutes, int seconds)
 {
-    if (line.size() < 4)
-        return false;
-    const int m = Code(line[0]) - 60 - n % 7;
-    const int s = Code(line[1]) - 60;
-    const int h = Code(line[2]) - 58 - n % 55;
-    const int u = Code(line[3]) - 59;
-    return m >= 0 && m < 60 && s >= 0 && s < 60 && h >= 0 && h < 6 && u >= 0 && u < 60;
+    return (60.0 * sixties + units) + minutes / 60.0 + seconds / 3600.0;
+}
+
+// Arcseconds of element n from the first four characters at `c`, or −1 when a field is out of range:
+// minutes and seconds 0 … 59, sixties 0 … 5, units 0 … 59, so that the longitude lies in 0 … below 360°.
+int32_t DecodedArcseconds(int32_t n, const char* c)
+{
+    const int m = Code(c[0]) - 60 - n % 7;
+    const int s = Code(c[1]) - 60;
+    const int h = Code(c[2]) - 58 - n % 55;
+    const int u = Code(c[3]) - 59;
+    if (m < 0 || m >= 60 || s < 0 || s >= 60 || h < 0 || h >= 6 || u < 0 || u >= 60)
+        return -1;
+    return ((h * 60 + u) * 60 + m) * 60 + s;
 }
 
 }  // namespace
@@ -64,53 +72,73 @@ double DecodePlutoEntry(int32_t n, std::string_view line)
     const int s = Code(line[1]) - 60;
     const int h = Code(line[2]) - 58 - n % 55;
     const int u = Code(line[3]) - 59;
-    return (60.0 * h + u) + m / 60.0 + s / 3600.0;
+    return Degrees(h, u, m, s);
 }
 
 std::string PlutoTable::Read(const std::string& fullPath)
 {
-    strPlutoLines.clear();
-    std::ifstream file(fullPath, std::ios::binary);
-    if (!file)
+    strPlutoLines = {};
+    std::FILE* file = std::fopen(fullPath.c_str(), "rb");
+    if (file == nullptr)
         return std::string(std::strerror(errno)) + ": " + fullPath;
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad())
+    // The whole file in one read (unbuffered, straight into memory): the table is about 1 MB.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(fullPath, sizeError);
+    const auto buffer = std::make_unique_for_overwrite<char[]>(sizeError ? 1 : size);
+    const bool complete = !sizeError && std::fread(buffer.get(), 1, size, file) == size;
+    std::fclose(file);
+    if (!complete)
         return std::string("Error reading ") + fullPath;
-    return ReadFromText(content.view());
+    return ReadFromText(std::string_view(buffer.get(), size));
 }
 
 std::string PlutoTable::ReadFromText(std::string_view text)
 {
-    strPlutoLines.clear();
-    std::vector<std::string> lines;
-    lines.reserve(kPlutoTableLines);
+    strPlutoLines = {};
+    std::vector<uint32_t> entries;
+    entries.reserve(kPlutoTableLines);
+    const char* p = text.data();
+    const char* const end = p + text.size();
     size_t fileLine = 0;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        const std::string_view raw = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    while (p < end) {
         ++fileLine;
-        const std::string_view line = Trimmed(raw);
+        const auto n = static_cast<int32_t>(entries.size());
+        // The common line: four characters that decode, then the line break. Decoded characters are
+        // never blanks, so the line needs no trimming.
+        if (end - p >= 5 && p[4] == '\n') {
+            if (const int32_t arcseconds = DecodedArcseconds(n, p); arcseconds >= 0) {
+                entries.push_back(static_cast<uint32_t>(arcseconds));
+                p += 5;
+                continue;
+            }
+        }
+        const char* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        if (eol == nullptr)
+            eol = end;
+        const std::string_view line = Trimmed(std::string_view(p, static_cast<size_t>(eol - p)));
+        p = eol == end ? end : eol + 1;
         if (line.empty())
             continue;
-        const auto n = static_cast<int32_t>(lines.size());
-        if (!Decodes(n, line))
+        // Characters after the fourth are ignored.
+        const int32_t arcseconds = line.size() >= 4 ? DecodedArcseconds(n, line.data()) : -1;
+        if (arcseconds < 0)
             return "Damaged entry at line " + std::to_string(fileLine) + ".";
-        lines.emplace_back(line);
+        entries.push_back(static_cast<uint32_t>(arcseconds));
     }
-    if (lines.size() < static_cast<size_t>(kPlutoTableLines))
-        return "The table ends after " + std::to_string(lines.size()) + " entries; " +
+    if (entries.size() < static_cast<size_t>(kPlutoTableLines))
+        return "The table ends after " + std::to_string(entries.size()) + " entries; " +
                std::to_string(kPlutoTableLines) + " are needed.";
-    strPlutoLines = std::move(lines);
+    strPlutoLines = std::move(entries);
     return {};
 }
 
 double PlutoTable::PlutoTableEntry(int32_t n) const
 {
-    if (n < 0 || static_cast<size_t>(n) >= strPlutoLines.size() || strPlutoLines[static_cast<size_t>(n)].size() < 4)
+    if (n < 0 || static_cast<size_t>(n) >= strPlutoLines.size())
         return kPlutoAfterTable;
-    return DecodePlutoEntry(n, strPlutoLines[static_cast<size_t>(n)]);
+    const auto arcseconds = static_cast<int32_t>(strPlutoLines[static_cast<size_t>(n)]);
+    return Degrees(arcseconds / 216000, arcseconds / 3600 % 60, arcseconds / 60 % 60, arcseconds % 60);
 }
 
 double PlutoTable::PlutoLongitude(double moment) const

@@ -31,19 +31,20 @@ inline constexpr double kPlutoAfterTable = -100.0;
 
 class PlutoTable {
 public:
-    // One element a non-blank line of the file, trimmed.
-    std::vector<std::string> strPlutoLines;
+    // One element a non-blank line of the file: its longitude in whole arcseconds (0 … 1295999), decoded
+    // when the table is read. Four bytes an element keep the 219147 days compact.
+    std::vector<uint32_t> strPlutoLines;
 
-    // Reads the table file `fullPath`. Returns the empty text on success, otherwise a description of
-    // what went wrong (the file cannot be opened or read, it ends before the last needed line, or a line
-    // does not decode to a longitude); the table is then left empty.
+    // Reads the table file `fullPath` in one go and decodes it in a single pass. Returns the empty text on
+    // success, otherwise a description of what went wrong (the file cannot be opened or read, it ends
+    // before the last needed line, or a line does not decode to a longitude); the table is then left
+    // empty.
     std::string Read(const std::string& fullPath);
 
     // Reads the table from text already in memory (the same rules as Read).
     std::string ReadFromText(std::string_view text);
 
-    // Decoded longitude of element n in degrees; kPlutoAfterTable when the element is missing or too
-    // short to decode.
+    // Decoded longitude of element n in degrees; kPlutoAfterTable when the element is missing.
     double PlutoTableEntry(int32_t n) const;
 
     // Pluto's longitude in radians at `moment` (Julian date, UT), interpolated linearly between the two
