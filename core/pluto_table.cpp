@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 
 namespace orvane::core {
 namespace {
@@ -38,17 +37,72 @@ double Degrees(int sixties, int units, int minutes, int seconds)
     return (60.0 * sixties + units) + minutes / 60.0 + seconds / 3600.0;
 }
 
-// Arcseconds of element n from the first four characters at `c`, or −1 when a field is out of range:
-// minutes and seconds 0 … 59, sixties 0 … 5, units 0 … 59, so that the longitude lies in 0 … below 360°.
-int32_t DecodedArcseconds(int32_t n, const char* c)
+// Arcseconds of an element from the first four characters at `c`, given the element's number modulo 7
+// and modulo 55, or −1 when a field is out of range: minutes and seconds 0 … 59, sixties 0 … 5, units
+// 0 … 59, so that the longitude lies in 0 … below 360°.
+int32_t DecodedArcseconds(int mod7, int mod55, const char* c)
 {
-    const int m = Code(c[0]) - 60 - n % 7;
+    const int m = Code(c[0]) - 60 - mod7;
     const int s = Code(c[1]) - 60;
-    const int h = Code(c[2]) - 58 - n % 55;
+    const int h = Code(c[2]) - 58 - mod55;
     const int u = Code(c[3]) - 59;
     if (m < 0 || m >= 60 || s < 0 || s >= 60 || h < 0 || h >= 6 || u < 0 || u >= 60)
         return -1;
     return ((h * 60 + u) * 60 + m) * 60 + s;
+}
+
+// Decodes the table text held in the first `textSize` bytes of `buffer` into the elements of `buffer`
+// itself, element k over bytes 4k … 4k + 3. Every element's line takes at least five bytes (four
+// characters and a line break) except perhaps the last, so element k is written only when the text
+// up to the end of its line has been read, and never over text not yet read. One buffer thus serves
+// for the file and the table, which halves the memory that start-up touches. On success `buffer` holds
+// the elements and the empty text is returned; otherwise what went wrong.
+std::string DecodeInPlace(PlutoEntries& buffer, size_t textSize)
+{
+    const auto* p = reinterpret_cast<const char*>(buffer.data());
+    const char* const end = p + textSize;
+    size_t count = 0;
+    int mod7 = 0;
+    int mod55 = 0;
+    size_t fileLine = 0;
+    while (p < end) {
+        ++fileLine;
+        int32_t arcseconds = -1;
+        // The common line: four characters that decode, then the line break. Decoded characters are
+        // never blanks, so the line needs no trimming.
+        if (end - p >= 5 && p[4] == '\n')
+            arcseconds = DecodedArcseconds(mod7, mod55, p);
+        if (arcseconds >= 0) {
+            p += 5;
+        } else {
+            const auto* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+            if (eol == nullptr)
+                eol = end;
+            const std::string_view line = Trimmed(std::string_view(p, static_cast<size_t>(eol - p)));
+            p = eol == end ? end : eol + 1;
+            if (line.empty())
+                continue;
+            // Characters after the fourth are ignored.
+            if (line.size() >= 4)
+                arcseconds = DecodedArcseconds(mod7, mod55, line.data());
+            if (arcseconds < 0)
+                return "Damaged entry at line " + std::to_string(fileLine) + ".";
+        }
+        buffer[count++] = static_cast<uint32_t>(arcseconds);
+        mod7 = mod7 == 6 ? 0 : mod7 + 1;
+        mod55 = mod55 == 54 ? 0 : mod55 + 1;
+    }
+    if (count < static_cast<size_t>(kPlutoTableLines))
+        return "The table ends after " + std::to_string(count) + " entries; " + std::to_string(kPlutoTableLines) +
+               " are needed.";
+    buffer.resize(count);
+    return {};
+}
+
+// Room for `textSize` bytes of text, and for the elements decoded from them.
+PlutoEntries BufferFor(size_t textSize)
+{
+    return PlutoEntries(textSize / sizeof(uint32_t) + 1);
 }
 
 }  // namespace
@@ -84,53 +138,27 @@ std::string PlutoTable::Read(const std::string& fullPath)
     // The whole file in one read (unbuffered, straight into memory): the table is about 1 MB.
     std::setvbuf(file, nullptr, _IONBF, 0);
     std::error_code sizeError;
-    const auto size = std::filesystem::file_size(fullPath, sizeError);
-    const auto buffer = std::make_unique_for_overwrite<char[]>(sizeError ? 1 : size);
-    const bool complete = !sizeError && std::fread(buffer.get(), 1, size, file) == size;
+    const auto size = static_cast<size_t>(std::filesystem::file_size(fullPath, sizeError));
+    PlutoEntries buffer = BufferFor(sizeError ? 0 : size);
+    const bool complete = !sizeError && std::fread(buffer.data(), 1, size, file) == size;
     std::fclose(file);
     if (!complete)
         return std::string("Error reading ") + fullPath;
-    return ReadFromText(std::string_view(buffer.get(), size));
+    std::string error = DecodeInPlace(buffer, size);
+    if (error.empty())
+        strPlutoLines = std::move(buffer);
+    return error;
 }
 
 std::string PlutoTable::ReadFromText(std::string_view text)
 {
     strPlutoLines = {};
-    std::vector<uint32_t> entries;
-    entries.reserve(kPlutoTableLines);
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    size_t fileLine = 0;
-    while (p < end) {
-        ++fileLine;
-        const auto n = static_cast<int32_t>(entries.size());
-        // The common line: four characters that decode, then the line break. Decoded characters are
-        // never blanks, so the line needs no trimming.
-        if (end - p >= 5 && p[4] == '\n') {
-            if (const int32_t arcseconds = DecodedArcseconds(n, p); arcseconds >= 0) {
-                entries.push_back(static_cast<uint32_t>(arcseconds));
-                p += 5;
-                continue;
-            }
-        }
-        const char* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-        if (eol == nullptr)
-            eol = end;
-        const std::string_view line = Trimmed(std::string_view(p, static_cast<size_t>(eol - p)));
-        p = eol == end ? end : eol + 1;
-        if (line.empty())
-            continue;
-        // Characters after the fourth are ignored.
-        const int32_t arcseconds = line.size() >= 4 ? DecodedArcseconds(n, line.data()) : -1;
-        if (arcseconds < 0)
-            return "Damaged entry at line " + std::to_string(fileLine) + ".";
-        entries.push_back(static_cast<uint32_t>(arcseconds));
-    }
-    if (entries.size() < static_cast<size_t>(kPlutoTableLines))
-        return "The table ends after " + std::to_string(entries.size()) + " entries; " +
-               std::to_string(kPlutoTableLines) + " are needed.";
-    strPlutoLines = std::move(entries);
-    return {};
+    PlutoEntries buffer = BufferFor(text.size());
+    std::memcpy(buffer.data(), text.data(), text.size());
+    std::string error = DecodeInPlace(buffer, text.size());
+    if (error.empty())
+        strPlutoLines = std::move(buffer);
+    return error;
 }
 
 double PlutoTable::PlutoTableEntry(int32_t n) const

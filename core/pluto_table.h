@@ -9,6 +9,8 @@
 //   sixties of degrees h = A(c3) − 58 − (n mod 55),  units of degrees u = A(c4) − 59,
 //   longitude = 60 h + u + m/60 + s/3600 degrees.
 
+#include "platform/large_memory.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,11 +31,14 @@ inline constexpr int32_t kPlutoTableLines = kPlutoLastDay - kPlutoFirstDay + 2; 
 inline constexpr double kPlutoBeforeTable = -99.0;
 inline constexpr double kPlutoAfterTable = -100.0;
 
+// The table's elements, in memory that start-up fills cheaply (see platform/large_memory.h).
+using PlutoEntries = std::vector<uint32_t, platform::LargeAllocator<uint32_t>>;
+
 class PlutoTable {
 public:
     // One element a non-blank line of the file: its longitude in whole arcseconds (0 … 1295999), decoded
     // when the table is read. Four bytes an element keep the 219147 days compact.
-    std::vector<uint32_t> strPlutoLines;
+    PlutoEntries strPlutoLines;
 
     // Reads the table file `fullPath` in one go and decodes it in a single pass. Returns the empty text on
     // success, otherwise a description of what went wrong (the file cannot be opened or read, it ends
