@@ -61,36 +61,43 @@ std::string DecodeInPlace(PlutoEntries& buffer, size_t textSize)
 {
     const auto* p = reinterpret_cast<const char*>(buffer.data());
     const char* const end = p + textSize;
+    uint32_t* const out = buffer.data();
     size_t count = 0;
     int mod7 = 0;
     int mod55 = 0;
-    size_t fileLine = 0;
-    while (p < end) {
-        ++fileLine;
-        int32_t arcseconds = -1;
-        // The common line: four characters that decode, then the line break. Decoded characters are
-        // never blanks, so the line needs no trimming.
-        if (end - p >= 5 && p[4] == '\n')
-            arcseconds = DecodedArcseconds(mod7, mod55, p);
-        if (arcseconds >= 0) {
-            p += 5;
-        } else {
-            const auto* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-            if (eol == nullptr)
-                eol = end;
-            const std::string_view line = Trimmed(std::string_view(p, static_cast<size_t>(eol - p)));
-            p = eol == end ? end : eol + 1;
-            if (line.empty())
-                continue;
-            // Characters after the fourth are ignored.
-            if (line.size() >= 4)
-                arcseconds = DecodedArcseconds(mod7, mod55, line.data());
-            if (arcseconds < 0)
-                return "Damaged entry at line " + std::to_string(fileLine) + ".";
-        }
-        buffer[count++] = static_cast<uint32_t>(arcseconds);
+    const auto store = [&](int32_t arcseconds) {
+        out[count++] = static_cast<uint32_t>(arcseconds);
         mod7 = mod7 == 6 ? 0 : mod7 + 1;
         mod55 = mod55 == 54 ? 0 : mod55 + 1;
+    };
+    size_t fileLine = 0;
+    while (p < end) {
+        // The common line: four characters that decode, then the line break. Decoded characters are
+        // never blanks, so the line needs no trimming.
+        while (end - p >= 5 && p[4] == '\n') {
+            const int32_t arcseconds = DecodedArcseconds(mod7, mod55, p);
+            if (arcseconds < 0)
+                break;
+            store(arcseconds);
+            p += 5;
+            ++fileLine;
+        }
+        if (p == end)
+            break;
+        // Any other line: blank, with blanks around the entry or more characters, damaged or too short.
+        ++fileLine;
+        const auto* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        if (eol == nullptr)
+            eol = end;
+        const std::string_view line = Trimmed(std::string_view(p, static_cast<size_t>(eol - p)));
+        p = eol == end ? end : eol + 1;
+        if (line.empty())
+            continue;
+        // Characters after the fourth are ignored.
+        const int32_t arcseconds = line.size() >= 4 ? DecodedArcseconds(mod7, mod55, line.data()) : -1;
+        if (arcseconds < 0)
+            return "Damaged entry at line " + std::to_string(fileLine) + ".";
+        store(arcseconds);
     }
     if (count < static_cast<size_t>(kPlutoTableLines))
         return "The table ends after " + std::to_string(count) + " entries; " + std::to_string(kPlutoTableLines) +
