@@ -36,8 +36,9 @@ using PlutoEntries = std::vector<uint32_t, platform::LargeAllocator<uint32_t>>;
 
 class PlutoTable {
 public:
-    // One element a non-blank line of the file: its longitude in whole arcseconds (0 … 1295999), decoded
-    // when the table is read. Four bytes an element keep the 219147 days compact.
+    // One element a non-blank line of the file, checked and freed of its positional offsets when the
+    // table is read: minutes, seconds, sixties and units of the longitude a byte each (minutes in the
+    // lowest byte). Four bytes an element keep the 219147 days compact.
     PlutoEntries strPlutoLines;
 
     // Reads the table file `fullPath` in one go and decodes it in a single pass. Returns the empty text on
