@@ -9,6 +9,8 @@
 //   sixties of degrees h = A(c3) − 58 − (n mod 55),  units of degrees u = A(c4) − 59,
 //   longitude = 60 h + u + m/60 + s/3600 degrees.
 
+#include "platform/large_memory.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,21 +31,26 @@ inline constexpr int32_t kPlutoTableLines = kPlutoLastDay - kPlutoFirstDay + 2; 
 inline constexpr double kPlutoBeforeTable = -99.0;
 inline constexpr double kPlutoAfterTable = -100.0;
 
+// The table's elements, in memory that start-up fills cheaply (see platform/large_memory.h).
+using PlutoEntries = std::vector<uint32_t, platform::LargeAllocator<uint32_t>>;
+
 class PlutoTable {
 public:
-    // One element a non-blank line of the file, trimmed.
-    std::vector<std::string> strPlutoLines;
+    // One element a non-blank line of the file, checked and freed of its positional offsets when the
+    // table is read: minutes, seconds, sixties and units of the longitude a byte each (minutes in the
+    // lowest byte). Four bytes an element keep the 219147 days compact.
+    PlutoEntries strPlutoLines;
 
-    // Reads the table file `fullPath`. Returns the empty text on success, otherwise a description of
-    // what went wrong (the file cannot be opened or read, it ends before the last needed line, or a line
-    // does not decode to a longitude); the table is then left empty.
+    // Reads the table file `fullPath` in one go and decodes it in a single pass. Returns the empty text on
+    // success, otherwise a description of what went wrong (the file cannot be opened or read, it ends
+    // before the last needed line, or a line does not decode to a longitude); the table is then left
+    // empty.
     std::string Read(const std::string& fullPath);
 
     // Reads the table from text already in memory (the same rules as Read).
     std::string ReadFromText(std::string_view text);
 
-    // Decoded longitude of element n in degrees; kPlutoAfterTable when the element is missing or too
-    // short to decode.
+    // Decoded longitude of element n in degrees; kPlutoAfterTable when the element is missing.
     double PlutoTableEntry(int32_t n) const;
 
     // Pluto's longitude in radians at `moment` (Julian date, UT), interpolated linearly between the two

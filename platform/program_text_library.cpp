@@ -1,8 +1,10 @@
 #include "platform/program_text_library.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
-#include <fstream>
+#include <cstdio>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -44,26 +46,45 @@ bool ParseWhole(std::string_view field, T& value)
 
 int32_t ProgramTextLibrary::lt(const std::string& fullFileName, int32_t /*flags*/)
 {
-    m_texts.clear();
-    std::ifstream file(fullFileName, std::ios::binary);
-    if (!file)
+    m_content.clear();
+    m_index.clear();
+    std::FILE* file = std::fopen(fullFileName.c_str(), "rb");
+    if (file == nullptr)
         return kCannotOpen;
+    // The whole file at once: a few dozen kilobytes, kept as the texts' storage.
+    std::string content;
+    std::array<char, 16384> chunk;
+    size_t got = 0;
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0)
+        content.append(chunk.data(), got);
+    const bool readError = std::ferror(file) != 0;
+    std::fclose(file);
+    if (readError)
+        return kReadError;
+    if (content.empty())
+        return kFileEmpty;
 
-    std::unordered_map<int64_t, std::string> texts;
-    std::string line;
+    std::vector<Entry> index;
+    index.reserve(static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
+    const std::string_view whole(content);
+    size_t start = 0;
     int32_t lineNumber = 0;
-    bool anyByte = false;
-    while (std::getline(file, line)) {
+    while (start < whole.size()) {
+        const size_t end = std::min(whole.find('\n', start), whole.size());
+        std::string_view view = whole.substr(start, end - start);
+        const size_t lineStart = start;
+        start = end + 1;
         ++lineNumber;
-        anyByte = true;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (lineNumber == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0)
-            line.erase(0, 3);  // a byte-order mark written by some editors
-        if (line.empty() || line[0] == '#')
+        size_t skipped = 0;
+        if (!view.empty() && view.back() == '\r')
+            view.remove_suffix(1);
+        if (lineNumber == 1 && view.starts_with("\xEF\xBB\xBF")) {
+            view.remove_prefix(3);  // a byte-order mark written by some editors
+            skipped = 3;
+        }
+        if (view.empty() || view[0] == '#')
             continue;
 
-        const std::string_view view(line);
         const size_t first = view.find('|');
         const size_t second = first == std::string_view::npos ? first : view.find('|', first + 1);
         int16_t number = 0;
@@ -78,26 +99,36 @@ int32_t ProgramTextLibrary::lt(const std::string& fullFileName, int32_t /*flags*
             return kMissingStringBase - lineNumber;
         if (CodePoints(text) > static_cast<size_t>(kMaxTextChars))
             return kTooLongBase - lineNumber;
-        if (!texts.emplace(Key(number, language), std::string(text)).second)
+        // The file lists its texts mostly in order, so that most go at the end of the index.
+        const Entry entry{Key(number, language), static_cast<uint32_t>(lineStart + skipped + second + 1),
+                          static_cast<uint32_t>(text.size())};
+        const auto place = index.empty() || index.back().key < entry.key
+                               ? index.end()
+                               : std::lower_bound(index.begin(), index.end(), entry.key,
+                                                  [](const Entry& e, int64_t key) { return e.key < key; });
+        if (place != index.end() && place->key == entry.key)
             return kDuplicateBase - lineNumber;
+        index.insert(place, entry);
     }
-    if (file.bad())
-        return kReadError;
-    if (!anyByte)
-        return kFileEmpty;
-    if (texts.empty())
+    if (index.empty())
         return 0;
-    m_texts = std::move(texts);
-    return static_cast<int32_t>(std::min<size_t>(m_texts.size(), std::numeric_limits<int32_t>::max()));
+    m_content = std::move(content);
+    m_index = std::move(index);
+    return static_cast<int32_t>(std::min<size_t>(m_index.size(), std::numeric_limits<int32_t>::max()));
 }
 
 int32_t ProgramTextLibrary::gt(int32_t number, int32_t language, std::string& buffer, int32_t capacity,
                                int32_t /*mode*/) const
 {
-    const auto found = m_texts.find(Key(number, language));
-    if (found == m_texts.end() || CodePoints(found->second) > static_cast<size_t>(capacity))
+    const int64_t key = Key(number, language);
+    const auto found = std::lower_bound(m_index.begin(), m_index.end(), key,
+                                        [](const Entry& e, int64_t k) { return e.key < k; });
+    if (found == m_index.end() || found->key != key)
         return 0;
-    buffer = found->second;
+    const std::string_view text = std::string_view(m_content).substr(found->offset, found->length);
+    if (CodePoints(text) > static_cast<size_t>(capacity))
+        return 0;
+    buffer.assign(text);
     return static_cast<int32_t>(buffer.size());
 }
 

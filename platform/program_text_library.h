@@ -12,7 +12,7 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 namespace orvane::platform {
 
@@ -37,7 +37,17 @@ public:
     int32_t gt(int32_t number, int32_t language, std::string& buffer, int32_t capacity, int32_t mode) const;
 
 private:
-    std::unordered_map<int64_t, std::string> m_texts;
+    // Where a text lies in m_content.
+    struct Entry {
+        int64_t key;  // number and language
+        uint32_t offset;
+        uint32_t length;
+    };
+
+    // The file as read: the texts are kept where they stand in it, not as a string each.
+    std::string m_content;
+    // One entry a text, in order of key.
+    std::vector<Entry> m_index;
 };
 
 }  // namespace orvane::platform

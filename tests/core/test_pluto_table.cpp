@@ -1,6 +1,5 @@
 #include "core/pluto_table.h"
 
-#include "core/positions.h"
 #include "core/vocabulary.h"
 #include "tests/support/temp_folder.h"
 
@@ -10,33 +9,38 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 namespace orvane::core {
 namespace {
+
+// 0h UT of the first day; the last element (the last day's right-hand neighbour); the bytes of a line.
+constexpr double kFirstMidnight = kPlutoFirstDay - 0.5;
+constexpr int32_t kLast = kPlutoTableLines - 1;
+constexpr size_t kLine = 5;
 
 double Degrees(double radians)
 {
     return radians / kTwoPi * 360.0;
 }
 
-// A table whose element n holds `first` + n × `step` degrees (whole arcseconds), `lines` elements long.
-std::string SyntheticTable(double first, double step, int32_t lines, const std::string& lineEnd = "\n")
+// Whole arcseconds of a longitude, any turn.
+int32_t Arcseconds(double degrees)
+{
+    return static_cast<int32_t>(std::lround(std::fmod(std::fmod(degrees, 360.0) + 360.0, 360.0) * 3600.0)) % 1296000;
+}
+
+// A whole table whose element n holds `first` + n × `step` degrees (whole arcseconds).
+std::string SyntheticTable(double first, double step)
 {
     std::string text;
-    for (int32_t n = 0; n < lines; ++n) {
-        double degrees = std::fmod(first + n * step, 360.0);
-        if (degrees < 0)
-            degrees += 360.0;
-        text += EncodePlutoEntry(n, static_cast<int32_t>(std::lround(degrees * 3600.0)) % 1296000) + lineEnd;
-    }
+    for (int32_t n = 0; n < kPlutoTableLines; ++n)
+        text += EncodePlutoEntry(n, Arcseconds(first + n * step)) + "\n";
     return text;
 }
 
 TEST(PlutoTableFormat, EncodingRoundTripsWithThePositionalOffsets)
 {
-    for (const int32_t n : {0, 1, 6, 7, 54, 55, 219146})
+    for (const int32_t n : {0, 1, 6, 7, 54, 55, kLast})
         for (const int32_t arcseconds : {0, 1, 59, 60, 3599, 3600, 216000, 1295999}) {
             const std::string line = EncodePlutoEntry(n, arcseconds);
             ASSERT_EQ(line.size(), 4U);
@@ -52,53 +56,48 @@ TEST(PlutoTableFormat, EncodingRoundTripsWithThePositionalOffsets)
 TEST(PlutoTableFormat, ElementZeroAndTheTableEdges)
 {
     PlutoTable table;
-    ASSERT_EQ(table.ReadFromText(SyntheticTable(250.0, 0.004, kPlutoTableLines)), "");
+    ASSERT_EQ(table.ReadFromText(SyntheticTable(250.0, 0.004)), "");
     EXPECT_EQ(table.strPlutoLines.size(), static_cast<size_t>(kPlutoTableLines));
 
-    // Midnight at the start of 1 January 1600 is element 0 itself.
-    EXPECT_DOUBLE_EQ(Degrees(table.PlutoLongitude(2305447.5)), table.PlutoTableEntry(0));
+    // Midnight at the start of the first day is element 0 itself.
     EXPECT_DOUBLE_EQ(table.PlutoTableEntry(0), 250.0);
-    EXPECT_EQ(table.PlutoLongitude(2305447.4), kPlutoBeforeTable);
-    // 31 December 2199 interpolates towards the last element; 1 January 2200 lies beyond the table.
-    const double lastDay = table.PlutoLongitude(2524593.25);
-    const double before = table.PlutoTableEntry(219145);
-    EXPECT_NEAR(Degrees(lastDay), before + 0.75 * (table.PlutoTableEntry(219146) - before), 1e-9);
-    EXPECT_EQ(table.PlutoLongitude(2524593.5), kPlutoAfterTable);
-    EXPECT_EQ(table.PlutoLongitude(2524594.5), kPlutoAfterTable);
+    EXPECT_DOUBLE_EQ(Degrees(table.PlutoLongitude(kFirstMidnight)), 250.0);
+    EXPECT_EQ(table.PlutoLongitude(kFirstMidnight - 0.1), kPlutoBeforeTable);
+    // The last day interpolates towards the last element; the midnight that ends it lies beyond the table.
+    const double before = table.PlutoTableEntry(kLast - 1);
+    EXPECT_NEAR(Degrees(table.PlutoLongitude(kPlutoLastDay + 0.25)),
+                before + 0.75 * (table.PlutoTableEntry(kLast) - before), 1e-9);
+    for (const double after : {kPlutoLastDay + 0.5, kPlutoLastDay + 1.5})
+        EXPECT_EQ(table.PlutoLongitude(after), kPlutoAfterTable) << after;
     EXPECT_EQ(table.PlutoTableEntry(kPlutoTableLines), kPlutoAfterTable);
     EXPECT_EQ(table.PlutoTableEntry(-1), kPlutoAfterTable);
 }
 
 TEST(PlutoTableFormat, InterpolatesThroughZeroDegrees)
 {
-    std::string text(SyntheticTable(0.0, 0.0, kPlutoTableLines));
-    // Elements 10 and 11: 359.5° and 0.4°.
-    text.replace(10 * 5, 4, EncodePlutoEntry(10, 359 * 3600 + 1800));
-    text.replace(11 * 5, 4, EncodePlutoEntry(11, 1440));
+    // Elements 10 and 11, a moment of day 10 and the longitude there: forwards and backwards through 0°.
+    const struct { double element10, element11, dayFraction, expected; } cases[] = {
+        {359.5, 0.4, 0.0, 359.5}, {359.5, 0.4, 0.5, 359.95}, {359.5, 0.4, 0.75, 0.175},
+        {0.4, 359.5, 0.25, 0.175}, {0.4, 359.5, 0.5, 359.95}};
+    std::string text = SyntheticTable(0.0, 0.0);
     PlutoTable table;
-    ASSERT_EQ(table.ReadFromText(text), "");
-    const double midnight = kPlutoFirstDay + 10 - 0.5;
-    EXPECT_NEAR(Degrees(table.PlutoLongitude(midnight + 0.5)), 359.95, 1e-9);
-    EXPECT_NEAR(Degrees(table.PlutoLongitude(midnight + 0.75)), 0.175, 1e-9);
-    EXPECT_NEAR(Degrees(table.PlutoLongitude(midnight)), 359.5, 1e-9);
-
-    // And the other way round (a body moving backwards through 0°).
-    text.replace(10 * 5, 4, EncodePlutoEntry(10, 1440));
-    text.replace(11 * 5, 4, EncodePlutoEntry(11, 359 * 3600 + 1800));
-    ASSERT_EQ(table.ReadFromText(text), "");
-    EXPECT_NEAR(Degrees(table.PlutoLongitude(midnight + 0.25)), 0.175, 1e-9);
-    EXPECT_NEAR(Degrees(table.PlutoLongitude(midnight + 0.5)), 359.95, 1e-9);
+    for (const auto& c : cases) {
+        text.replace(10 * kLine, 4, EncodePlutoEntry(10, Arcseconds(c.element10)));
+        text.replace(11 * kLine, 4, EncodePlutoEntry(11, Arcseconds(c.element11)));
+        ASSERT_EQ(table.ReadFromText(text), "");
+        EXPECT_NEAR(Degrees(table.PlutoLongitude(kFirstMidnight + 10 + c.dayFraction)), c.expected, 1e-9)
+            << c.element10 << " " << c.element11 << " " << c.dayFraction;
+    }
 }
 
-TEST(PlutoTableFormat, BlankLinesAndBlanksAroundLinesDoNotCount)
+TEST(PlutoTableFormat, BlankLinesBlanksAroundAndCharactersAfterAnEntryDoNotCount)
 {
-    const std::string plain = SyntheticTable(100.0, 0.01, kPlutoTableLines);
+    const std::string plain = SyntheticTable(100.0, 0.01);
     std::string spaced = "\n   \n";
-    std::istringstream lines(plain);
-    std::string line;
-    int n = 0;
-    while (std::getline(lines, line))
-        spaced += (n++ % 1000 == 0 ? "  " + line + " \r\n\r\n\t\n" : line + "\n");
+    for (int32_t n = 0; n < kPlutoTableLines; ++n)
+        spaced += n % 1000 == 0 ? "  " + plain.substr(n * kLine, 4) + " \r\n\r\n\t\n"
+                                : plain.substr(n * kLine, 4) + (n % 1000 == 500 ? "more\n" : "\n");
+    spaced.pop_back();  // the last line without its line break
     PlutoTable a, b;
     ASSERT_EQ(a.ReadFromText(plain), "");
     ASSERT_EQ(b.ReadFromText(spaced), "");
@@ -107,25 +106,28 @@ TEST(PlutoTableFormat, BlankLinesAndBlanksAroundLinesDoNotCount)
 
 TEST(PlutoTableFormat, ShortDamagedAndMissingTablesAreRefused)
 {
+    const std::string good = SyntheticTable(100.0, 0.01);
+    const struct { std::string text, message; } cases[] = {
+        {good.substr(0, 1000 * kLine), "1000"},
+        {std::string(good).replace(3 * kLine, 1, "!"), "line 4."},   // minutes below zero
+        {std::string(good).replace(7 * kLine, 5, "ab\n"), "line 8."},  // too short to decode
+        {std::string(good).replace(9 * kLine, 4, EncodePlutoEntry(9, 1296000)), "line 10."},  // 360°
+        // Seconds of arc that would decode but for the high bit, and seconds beyond 59.
+        {std::string(good).replace(20 * kLine + 1, 1, 1, static_cast<char>(good[1] | 0x80)), "line 21."},
+        {std::string(good).replace(500 * kLine + 1, 1, "~"), "line 501."},
+    };
     PlutoTable table;
-    const std::string shortTable = SyntheticTable(100.0, 0.01, 1000);
-    EXPECT_NE(table.ReadFromText(shortTable).find("1000"), std::string::npos);
-    EXPECT_TRUE(table.empty());
-    // Even a table with no more than its first element gives no position rather than a read outside it.
-    EXPECT_EQ(table.PlutoLongitude(2305447.5), kPlutoAfterTable);
-
-    std::string damaged = SyntheticTable(100.0, 0.01, kPlutoTableLines);
-    damaged[500 * 5 + 1] = '~';  // seconds of arc beyond 59
-    EXPECT_NE(table.ReadFromText(damaged).find("line 501."), std::string::npos);
-    std::string cut = SyntheticTable(100.0, 0.01, kPlutoTableLines);
-    cut.replace(7 * 5, 5, "ab\n");  // a line too short to decode
-    EXPECT_NE(table.ReadFromText(cut).find("line 8."), std::string::npos);
-    EXPECT_TRUE(table.empty());
+    for (const auto& [text, message] : cases) {
+        ASSERT_EQ(table.ReadFromText(good), "");
+        EXPECT_NE(table.ReadFromText(text).find(message), std::string::npos) << message;
+        EXPECT_TRUE(table.empty()) << message;
+        EXPECT_EQ(table.PlutoLongitude(kFirstMidnight), kPlutoAfterTable) << message;  // not a read outside it
+    }
 
     testing::TempFolder folder;
     EXPECT_FALSE(table.Read(folder.folder() + kPlutoTableFileName).empty());
     EXPECT_FALSE(table.Read(folder.Write(kPlutoTableFileName, "")).empty());
-    EXPECT_EQ(table.Read(folder.Write(kPlutoTableFileName, SyntheticTable(1, 0.01, kPlutoTableLines))), "");
+    EXPECT_EQ(table.Read(folder.Write(kPlutoTableFileName, good)), "");
     EXPECT_FALSE(table.empty());
 }
 
@@ -138,23 +140,18 @@ TEST(GeneratedPlutoTable, AgreesWithTheEphemeris)
     swe_set_ephe_path("/usr/share/libswe/ephe");
     constexpr int32_t flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_J2000 | SEFLG_NONUT | SEFLG_TRUEPOS |
                               SEFLG_NOABERR | SEFLG_NOGDEFL;
-    double worstMidnight = 0.0;
-    double worstBetween = 0.0;
-    for (int32_t n = 0; n < kPlutoTableLines - 1; n += 997) {
-        for (const double fraction : {0.0, 0.5}) {
-            const double moment = kPlutoFirstDay + n - 0.5 + fraction;
+    std::array<double, 2> worst{};  // at midnight, at noon
+    for (int32_t n = 0; n < kLast; n += 997)
+        for (const size_t noon : {0U, 1U}) {
+            const double moment = kFirstMidnight + n + 0.5 * static_cast<double>(noon);
             std::array<double, 6> xx{};
             char serr[AS_MAXCH];
             swe_calc_ut(moment, SE_PLUTO, flags, xx.data(), serr);
-            double difference = std::fabs(Degrees(table.PlutoLongitude(moment)) - xx[0]) * 3600.0;
-            if (difference > 648000.0)
-                difference = 1296000.0 - difference;
-            (fraction == 0.0 ? worstMidnight : worstBetween) =
-                std::max(fraction == 0.0 ? worstMidnight : worstBetween, difference);
+            const double difference = std::fabs(Degrees(table.PlutoLongitude(moment)) - xx[0]) * 3600.0;
+            worst[noon] = std::max(worst[noon], std::min(difference, 1296000.0 - difference));
         }
-    }
-    EXPECT_LE(worstMidnight, 0.5);  // whole arcseconds
-    EXPECT_LE(worstBetween, 0.6);   // plus the small curvature of a day's motion
+    EXPECT_LE(worst[0], 0.5);  // whole arcseconds
+    EXPECT_LE(worst[1], 0.6);  // plus the small curvature of a day's motion
 }
 
 }  // namespace
