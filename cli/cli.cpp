@@ -79,12 +79,10 @@ std::string OwnText(int16_t number, int16_t language, const std::string& r1 = {}
     return text;
 }
 
-// A text without the line breaks at its end.
-std::string Trimmed(std::string text)
+// A text without the line breaks at its ends.
+std::string_view Trimmed(std::string_view text)
 {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
+    return text::Trimmed(text, "\r\n");
 }
 
 }  // namespace

@@ -152,17 +152,13 @@ std::string PatternFinder::GrandTrine(bool blnFullNames, int16_t& count) const
     count = 0;
     std::string text;
     const int16_t n = m_numPlanets;
-    for (int16_t p1 = 1; p1 <= n; ++p1)
-        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
-            double s12 = 0.0;
-            if (!Aspect(p1, p2, kTrine, s12))
-                continue;
-            for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
-                double s = s12;
-                if (Aspect(p1, p3, kTrine, s) && Aspect(p2, p3, kTrine, s))
-                    Accept(kPatternGrandTrine, {p1, p2, p3}, s / 3, true, blnFullNames, text, count);
-            }
+    ForEachPairIn(kTrine, [&](int16_t p1, int16_t p2, double s12) {
+        for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
+            double s = s12;
+            if (Aspect(p1, p3, kTrine, s) && Aspect(p2, p3, kTrine, s))
+                Accept(kPatternGrandTrine, {p1, p2, p3}, s / 3, true, blnFullNames, text, count);
         }
+    });
     return text;
 }
 
@@ -171,28 +167,24 @@ std::string PatternFinder::Kite(bool blnFullNames, int16_t& count) const
     count = 0;
     std::string text;
     const int16_t n = m_numPlanets;
-    for (int16_t p1 = 1; p1 <= n; ++p1)
-        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
-            double s12 = 0.0;
-            if (!Aspect(p1, p2, kTrine, s12))
+    ForEachPairIn(kTrine, [&](int16_t p1, int16_t p2, double s12) {
+        for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
+            double trines = s12;
+            if (!Aspect(p1, p3, kTrine, trines) || !Aspect(p2, p3, kTrine, trines))
                 continue;
-            for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
-                double trines = s12;
-                if (!Aspect(p1, p3, kTrine, trines) || !Aspect(p2, p3, kTrine, trines))
+            const std::array<std::array<int16_t, 3>, 3> rotations{{{p1, p2, p3}, {p2, p3, p1}, {p3, p1, p2}}};
+            for (int16_t p4 = 1; p4 <= n; ++p4) {
+                if (p4 == p1 || p4 == p2 || p4 == p3)
                     continue;
-                const std::array<std::array<int16_t, 3>, 3> rotations{{{p1, p2, p3}, {p2, p3, p1}, {p3, p1, p2}}};
-                for (int16_t p4 = 1; p4 <= n; ++p4) {
-                    if (p4 == p1 || p4 == p2 || p4 == p3)
-                        continue;
-                    for (const auto& [t1, t2, t3] : rotations) {
-                        double s = trines;
-                        if (Aspect(p4, t1, kOpposition, s) && Aspect(p4, t2, kSextile, s) &&
-                            Aspect(p4, t3, kSextile, s))
-                            Accept(kPatternKite, {t1, t2, t3, p4}, s / 6, true, blnFullNames, text, count);
-                    }
+                for (const auto& [t1, t2, t3] : rotations) {
+                    double s = trines;
+                    if (Aspect(p4, t1, kOpposition, s) && Aspect(p4, t2, kSextile, s) &&
+                        Aspect(p4, t3, kSextile, s))
+                        Accept(kPatternKite, {t1, t2, t3, p4}, s / 6, true, blnFullNames, text, count);
                 }
             }
         }
+    });
     return text;
 }
 
@@ -205,29 +197,25 @@ std::string PatternFinder::Rectangle(bool blnFullNames, int16_t& count) const
     std::string kept;
     const AstroTables& tables = m_astro.tables;
     const int16_t n = m_numPlanets;
-    for (int16_t p1 = 1; p1 <= n; ++p1)
-        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
-            double s12 = 0.0;
-            if (!Aspect(p1, p2, kOpposition, s12))
+    ForEachPairIn(kOpposition, [&](int16_t p1, int16_t p2, double s12) {
+        for (int16_t p3 = 1; p3 <= n; ++p3) {
+            double s123 = s12;
+            if (!Aspect(p2, p3, kSextile, s123))
                 continue;
-            for (int16_t p3 = 1; p3 <= n; ++p3) {
-                double s123 = s12;
-                if (!Aspect(p2, p3, kSextile, s123))
+            for (int16_t p4 = p3 + 1; p4 <= n; ++p4) {
+                double s = s123;
+                if (!Aspect(p3, p4, kOpposition, s) || !Aspect(p4, p1, kSextile, s) ||
+                    !Aspect(p2, p4, kTrine, s) || !Aspect(p1, p3, kTrine, s))
                     continue;
-                for (int16_t p4 = p3 + 1; p4 <= n; ++p4) {
-                    double s = s123;
-                    if (!Aspect(p3, p4, kOpposition, s) || !Aspect(p4, p1, kSextile, s) ||
-                        !Aspect(p2, p4, kTrine, s) || !Aspect(p1, p3, kTrine, s))
-                        continue;
-                    const std::vector<int16_t> bodies{p1, p2, p3, p4};
-                    std::string candidate = BodyList(tables, bodies, false);
-                    if (!kept.empty() && Piece(candidate, 6, 5) == Piece(kept, 0, 5))
-                        continue;
-                    kept = std::move(candidate);
-                    Accept(kPatternRectangle, bodies, s / 6, true, blnFullNames, text, count);
-                }
+                const std::vector<int16_t> bodies{p1, p2, p3, p4};
+                std::string candidate = BodyList(tables, bodies, false);
+                if (!kept.empty() && Piece(candidate, 6, 5) == Piece(kept, 0, 5))
+                    continue;
+                kept = std::move(candidate);
+                Accept(kPatternRectangle, bodies, s / 6, true, blnFullNames, text, count);
             }
         }
+    });
     return text;
 }
 
@@ -241,23 +229,19 @@ std::string PatternFinder::GrandCross(bool blnFullNames, int16_t& count) const
     count = 0;
     std::string text;
     const int16_t n = m_numPlanets;
-    for (int16_t p1 = 1; p1 <= n; ++p1)
-        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
-            double s12 = 0.0;
-            if (!Aspect(p1, p2, kSquare, s12))
+    ForEachPairIn(kSquare, [&](int16_t p1, int16_t p2, double s12) {
+        for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
+            double s123 = s12;
+            if (!Aspect(p1, p3, kSquare, s123))
                 continue;
-            for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
-                double s123 = s12;
-                if (!Aspect(p1, p3, kSquare, s123))
-                    continue;
-                for (int16_t p4 = p1 + 1; p4 <= n; ++p4) {
-                    double s = s123;
-                    if (Aspect(p1, p4, kOpposition, s) && Aspect(p2, p3, kOpposition, s) &&
-                        Aspect(p2, p4, kSquare, s) && Aspect(p4, p3, kSquare, s))
-                        Accept(kPatternGrandCross, {p1, p2, p4, p3}, s / 6, true, blnFullNames, text, count);
-                }
+            for (int16_t p4 = p1 + 1; p4 <= n; ++p4) {
+                double s = s123;
+                if (Aspect(p1, p4, kOpposition, s) && Aspect(p2, p3, kOpposition, s) &&
+                    Aspect(p2, p4, kSquare, s) && Aspect(p4, p3, kSquare, s))
+                    Accept(kPatternGrandCross, {p1, p2, p4, p3}, s / 6, true, blnFullNames, text, count);
             }
         }
+    });
     return text;
 }
 
@@ -274,17 +258,13 @@ std::string PatternFinder::ApexPattern(int16_t patternIndex, int16_t baseAspect,
     count = 0;
     std::string text;
     const int16_t n = m_numPlanets;
-    for (int16_t p1 = 1; p1 <= n; ++p1)
-        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
-            double s12 = 0.0;
-            if (!Aspect(p1, p2, baseAspect, s12))
-                continue;
-            for (int16_t p3 = 1; p3 <= n; ++p3) {
-                double s = s12;
-                if (Aspect(p1, p3, apexAspect, s) && Aspect(p2, p3, apexAspect, s))
-                    Accept(patternIndex, {p1, p3, p2}, s / 3, true, blnFullNames, text, count);
-            }
+    ForEachPairIn(baseAspect, [&](int16_t p1, int16_t p2, double s12) {
+        for (int16_t p3 = 1; p3 <= n; ++p3) {
+            double s = s12;
+            if (Aspect(p1, p3, apexAspect, s) && Aspect(p2, p3, apexAspect, s))
+                Accept(patternIndex, {p1, p3, p2}, s / 3, true, blnFullNames, text, count);
         }
+    });
     return text;
 }
 
@@ -293,25 +273,21 @@ std::string PatternFinder::YodKite(bool blnFullNames, int16_t& count) const
     count = 0;
     std::string text;
     const int16_t n = m_numPlanets;
-    for (int16_t p1 = 1; p1 <= n; ++p1)
-        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
-            double s12 = 0.0;
-            if (!Aspect(p1, p2, kSextile, s12))
+    ForEachPairIn(kSextile, [&](int16_t p1, int16_t p2, double s12) {
+        for (int16_t p3 = 1; p3 <= n; ++p3) {
+            double yod = s12;
+            if (!Aspect(p1, p3, kQuincunx, yod) || !Aspect(p2, p3, kQuincunx, yod))
                 continue;
-            for (int16_t p3 = 1; p3 <= n; ++p3) {
-                double yod = s12;
-                if (!Aspect(p1, p3, kQuincunx, yod) || !Aspect(p2, p3, kQuincunx, yod))
+            for (int16_t p4 = 1; p4 <= n; ++p4) {
+                if (p4 == p1 || p4 == p2 || p4 == p3)
                     continue;
-                for (int16_t p4 = 1; p4 <= n; ++p4) {
-                    if (p4 == p1 || p4 == p2 || p4 == p3)
-                        continue;
-                    double s = yod;
-                    if (Aspect(p4, p3, kOpposition, s) && Aspect(p4, p2, kSemisextile, s) &&
-                        Aspect(p4, p1, kSemisextile, s))
-                        Accept(kPatternYodKite, {p1, p3, p2, p4}, s / 6, true, blnFullNames, text, count);
-                }
+                double s = yod;
+                if (Aspect(p4, p3, kOpposition, s) && Aspect(p4, p2, kSemisextile, s) &&
+                    Aspect(p4, p1, kSemisextile, s))
+                    Accept(kPatternYodKite, {p1, p3, p2, p4}, s / 6, true, blnFullNames, text, count);
             }
         }
+    });
     return text;
 }
 
@@ -320,27 +296,23 @@ std::string PatternFinder::Trapezium(bool blnFullNames, int16_t& count) const
     count = 0;
     std::string text;
     const int16_t n = m_numPlanets;
-    for (int16_t p1 = 1; p1 <= n; ++p1)
-        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
-            double s12 = 0.0;
-            if (!Aspect(p1, p2, kOpposition, s12))
+    ForEachPairIn(kOpposition, [&](int16_t p1, int16_t p2, double s12) {
+        for (int16_t p3 = 1; p3 <= n; ++p3) {
+            if (p3 == p1 || p3 == p2)
                 continue;
-            for (int16_t p3 = 1; p3 <= n; ++p3) {
-                if (p3 == p1 || p3 == p2)
+            double s123 = s12;
+            if (!Aspect(p1, p3, kTrine, s123))
+                continue;
+            for (int16_t p4 = 1; p4 <= n; ++p4) {
+                if (p4 == p1 || p4 == p2 || p4 == p3)
                     continue;
-                double s123 = s12;
-                if (!Aspect(p1, p3, kTrine, s123))
-                    continue;
-                for (int16_t p4 = 1; p4 <= n; ++p4) {
-                    if (p4 == p1 || p4 == p2 || p4 == p3)
-                        continue;
-                    double s = s123;
-                    if (Aspect(p1, p4, kSextile, s) && Aspect(p3, p4, kSextile, s) && Aspect(p3, p2, kSextile, s) &&
-                        Aspect(p2, p4, kTrine, s))
-                        Accept(kPatternTrapezium, {p1, p2, p3, p4}, s / 6, true, blnFullNames, text, count);
-                }
+                double s = s123;
+                if (Aspect(p1, p4, kSextile, s) && Aspect(p3, p4, kSextile, s) && Aspect(p3, p2, kSextile, s) &&
+                    Aspect(p2, p4, kTrine, s))
+                    Accept(kPatternTrapezium, {p1, p2, p3, p4}, s / 6, true, blnFullNames, text, count);
             }
         }
+    });
     return text;
 }
 
@@ -386,14 +358,11 @@ std::string PatternFinder::GrandSextile(bool blnFullNames, int16_t& count) const
     // Every grand trine, in the order of the search.
     std::vector<std::array<int16_t, 3>> trines;
     double ignored = 0.0;
-    for (int16_t p1 = 1; p1 <= n; ++p1)
-        for (int16_t p2 = p1 + 1; p2 <= n; ++p2) {
-            if (!Aspect(p1, p2, kTrine, ignored))
-                continue;
-            for (int16_t p3 = p2 + 1; p3 <= n; ++p3)
-                if (Aspect(p1, p3, kTrine, ignored) && Aspect(p2, p3, kTrine, ignored))
-                    trines.push_back({p1, p2, p3});
-        }
+    ForEachPairIn(kTrine, [&](int16_t p1, int16_t p2, double) {
+        for (int16_t p3 = p2 + 1; p3 <= n; ++p3)
+            if (Aspect(p1, p3, kTrine, ignored) && Aspect(p2, p3, kTrine, ignored))
+                trines.push_back({p1, p2, p3});
+    });
 
     for (const auto& p : trines)
         for (const auto& q : trines) {

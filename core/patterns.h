@@ -112,6 +112,18 @@ public:
 
 private:
     bool Aspect(int16_t p1, int16_t p2, int16_t aspect, double& deviationSum) const;
+    // Calls visit(p1, p2, deviation) for every pair of bodies p1 < p2 in `aspect`, in the order of the
+    // search: p1 from the first body up, p2 from p1 + 1 up.
+    template <class Visit>
+    void ForEachPairIn(int16_t aspect, Visit&& visit) const
+    {
+        for (int16_t p1 = 1; p1 <= m_numPlanets; ++p1)
+            for (int16_t p2 = static_cast<int16_t>(p1 + 1); p2 <= m_numPlanets; ++p2) {
+                double deviation = 0.0;
+                if (Aspect(p1, p2, aspect, deviation))
+                    visit(p1, p2, deviation);
+            }
+    }
     std::string ApexPattern(int16_t patternIndex, int16_t baseAspect, int16_t apexAspect, bool blnFullNames,
                             int16_t& count) const;
     void Accept(int16_t patternIndex, const std::vector<int16_t>& bodies, double meanDeviation, bool withDeviation,

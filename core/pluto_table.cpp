@@ -1,6 +1,7 @@
 #include "core/pluto_table.h"
 
 #include "core/vocabulary.h"
+#include "text/strings.h"
 
 #include <cerrno>
 #include <cmath>
@@ -16,19 +17,8 @@ int Code(char c)
     return static_cast<unsigned char>(c);
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view Trimmed(std::string_view line)
-{
-    while (!line.empty() && IsBlank(line.front()))
-        line.remove_prefix(1);
-    while (!line.empty() && IsBlank(line.back()))
-        line.remove_suffix(1);
-    return line;
-}
+// What a line of the table may carry around its entry.
+constexpr std::string_view kBlanks = " \t\r\v\f";
 
 // The longitude in degrees from its four fields; one formula for the characters and for the arcseconds
 // held in memory, so that both give the same value to the last bit.
@@ -107,7 +97,7 @@ std::string DecodeInPlace(PlutoEntries& buffer, size_t textSize)
         const auto* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
         if (eol == nullptr)
             eol = end;
-        const std::string_view line = Trimmed(std::string_view(p, static_cast<size_t>(eol - p)));
+        const std::string_view line = text::Trimmed(std::string_view(p, static_cast<size_t>(eol - p)), kBlanks);
         p = eol == end ? end : eol + 1;
         if (line.empty())
             continue;

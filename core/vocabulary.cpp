@@ -186,4 +186,10 @@ std::string ZodiacPositionText(const AstroTables& tables, double longitude, bool
     return std::to_string(inSign) + "° in " + names.Name;
 }
 
+std::string PluralOf(std::string_view name)
+{
+    const char last = name.empty() ? ' ' : name.back();
+    return std::string(name) + (last == 'x' || last == 'X' || last == 's' || last == 'S' ? "es" : "s");
+}
+
 }  // namespace orvane::core

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orvane::core {
 
@@ -107,5 +108,9 @@ std::string Rad2DegMin(double angle, bool omitZeroMinutes, bool blankBeforeMinut
 // Position of a longitude in the zodiac: "12Tau34" (short form) or "12° in Taurus" (full form). Empty for
 // a longitude below 0 or above 2π.
 std::string ZodiacPositionText(const AstroTables& tables, double longitude, bool fullForm);
+
+// The plural of an aspect's or a pattern's name (the names are English in every language): "es" after a
+// final x or s ("quincunxes", "grand crosses"), "s" otherwise.
+std::string PluralOf(std::string_view name);
 
 }  // namespace orvane::core

@@ -207,7 +207,7 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
 }
 
 // The month lists hold the English month names in every interface language.
-void SetUpDateRows(DateRows& model, const text::Language& /*language*/)
+void SetUpDateRows(DateRows& model)
 {
     model.FillMonthLists();
     for (size_t r = 0; r < static_cast<size_t>(core::kNumDateRows); ++r) {

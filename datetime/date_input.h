@@ -66,7 +66,7 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock);
 
 // Fills the day and half-hour lists of the three rows with their position 0 selected, empties the year
 // boxes, and refills the month lists.
-void SetUpDateRows(DateRows& model, const text::Language& language);
+void SetUpDateRows(DateRows& model);
 
 // Rounds a day number with time of day to the nearest half hour in place; exactly a quarter past
 // rounds down, and 23:45 and later round to midnight of the next day.

@@ -15,7 +15,6 @@
 namespace orvane::mainwindow {
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
 
 size_t At(int16_t i)
 {
@@ -139,8 +138,8 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
         return day < 0.0 ? language.GetText(text::kTextUnknownDate)
                          : datetime::DateText(static_cast<int32_t>(std::floor(day)), false, language.intLanguage);
     };
-    const std::string message = language.GetTextWithReplacements(text::kTextOrbThis, orb, text::LowerCase(aspect.Name)) + kCrLf +
-                                language.GetTextWithReplacements(text::kTextBeginsOn, dayText(b)) + kCrLf +
+    const std::string message = language.GetTextWithReplacements(text::kTextOrbThis, orb, text::LowerCase(aspect.Name)) + text::kLineBreak +
+                                language.GetTextWithReplacements(text::kTextBeginsOn, dayText(b)) + text::kLineBreak +
                                 language.GetTextWithReplacements(text::kTextEndsOn, dayText(e)) + ".";
 
     if (b >= 0.0 && e >= 0.0 && personal) {
@@ -156,7 +155,7 @@ CellClickOutcome ShowAspectDetails(Program& program, int16_t cell)
 
     outcome.kind = CellClickOutcome::Kind::DurationsQuestion;
     outcome.message = platform::Message::Question(
-        caption, message + kCrLf + kCrLf + language.GetText(text::kTextListDurations) + " " +
+        caption, message + text::kLineBreak + text::kLineBreak + language.GetText(text::kTextListDurations) + " " +
                      language.GetText(personal ? text::kTextPersonalTransits : text::kTextWorldTransits) + "?",
         platform::Button::No);
     return outcome;

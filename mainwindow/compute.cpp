@@ -14,7 +14,6 @@
 namespace orvane::mainwindow {
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
 constexpr double kHalfHour = 1.0 / 48.0;
 
 size_t At(int16_t i)
@@ -67,7 +66,7 @@ int16_t FirstAspect(const core::AstroModule& astro, double separation, int16_t c
 
 void WriteAspectCell(Program& program, int16_t cell, int16_t aspect, double deviation, int16_t mark, int16_t boldColumn)
 {
-    std::string text = program.astro.tables.AspectText[At(aspect)].Abbrev + kCrLf + DeviationText(program, deviation);
+    std::string text = program.astro.tables.AspectText[At(aspect)].Abbrev + text::kLineBreak + DeviationText(program, deviation);
     if (mark == -1)
         text += " -";
     else if (mark == 1)
@@ -96,13 +95,13 @@ void OneDateSummary(Program& program, const std::array<double, 2>& moments)
     std::string report;
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
         if (main.intAspectCount[At(a)] > 0)
-            report += AspectCountText(program.astro.tables, a, main.intAspectCount[At(a)]) + kCrLf;
+            report += AspectCountText(program.astro.tables, a, main.intAspectCount[At(a)]) + text::kLineBreak;
     const int16_t total = TotalCount(main);
     if (total == 0)
-        report += program.language.GetText(text::kTextNoAspectsSummary) + kCrLf;
+        report += program.language.GetText(text::kTextNoAspectsSummary) + text::kLineBreak;
     else if (total > 1)
-        report += TotalText(program, total) + kCrLf;
-    report += kCrLf;
+        report += TotalText(program, total) + text::kLineBreak;
+    report += text::kLineBreak;
 
     core::RunSearchState* run = program.run.blnRunning ? &program.runDialog.search : nullptr;
     const core::PatternFinder finder(program.astro, main.dblPos, program.language, run);
@@ -136,10 +135,8 @@ void TwoDateSummary(Program& program)
 
 std::string AspectCountText(const core::AstroTables& tables, int16_t aspect, int16_t count)
 {
-    std::string text = std::to_string(count) + " " + text::LowerCase(tables.AspectText[At(aspect)].Name);
-    if (count != 1)
-        text += aspect == core::kQuincunx ? "es" : "s";
-    return text;
+    const std::string name = text::LowerCase(tables.AspectText[At(aspect)].Name);
+    return std::to_string(count) + " " + (count == 1 ? name : core::PluralOf(name));
 }
 
 std::string PositionCellText(const Program& program, double longitude)
@@ -148,7 +145,7 @@ std::string PositionCellText(const Program& program, double longitude)
         return display::PositionErrorMark(static_cast<int32_t>(longitude));
     if (program.main.optRadians())
         return Radians4(longitude);
-    return core::Rad2DegMin(longitude, false, false, false, false) + kCrLf +
+    return core::Rad2DegMin(longitude, false, false, false, false) + text::kLineBreak +
            core::ZodiacPositionText(program.astro.tables, longitude, false);
 }
 

@@ -17,7 +17,7 @@ StartUpResult StartUp(Program& program, const std::string& dataFolder, const pla
 
     program.astro.InitializeAstroTables(dataFolder);
     MainModel& main = program.main;
-    datetime::SetUpDateRows(main, program.language);
+    datetime::SetUpDateRows(main);
     datetime::SetSystemZone(main, clock);
     // The panel is loaded (hidden) before the zone lists are built: they follow its abbreviation option.
     program.configure.Load(store, main.intSystemZone);

@@ -1,6 +1,7 @@
 #include "settings/configure_model.h"
 
 #include "core/midpoints.h"
+#include "datetime/time_zones.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
@@ -90,11 +91,6 @@ ConfigureCaptions PanelCaptions(const text::Language& language, const core::Astr
     captions.cmdCancel = language.GetText(text::kTextCancel);
     captions.cmdHide = language.GetText(text::kTextHide);
     return captions;
-}
-
-bool DefaultTZDisp(int16_t intSystemZone)
-{
-    return intSystemZone >= -600 && intSystemZone <= -150;
 }
 
 std::optional<PanelPosition> PanelPlacement(WindowState mainState, int32_t mainLeft, int32_t mainTop,
@@ -413,7 +409,7 @@ double ConfigureModel::MidpointOrb() const
 
 void ConfigureModel::SetTZDisp(RegistryStore& store, int16_t intSystemZone)
 {
-    chkDisplayNATZabbr = ReadSwitch(store, kValueTZDisp, true, DefaultTZDisp(intSystemZone));
+    chkDisplayNATZabbr = ReadSwitch(store, kValueTZDisp, true, datetime::AbbreviationsOnByDefault(intSystemZone));
     WriteTZDispToRegistry(store);
 }
 

@@ -96,10 +96,6 @@ struct ConfigureCaptions {
 
 ConfigureCaptions PanelCaptions(const text::Language& language, const core::AstroTables& tables);
 
-// Whether the abbreviations of the North American time zones are shown by default: for a computer whose
-// zone is from −600 to −150 minutes east of Greenwich.
-bool DefaultTZDisp(int16_t intSystemZone);
-
 // Where the panel goes when it comes to the front: beside the main window's right edge at its top,
 // pushed back inside the screen. Units are those of the arguments. With the main window maximized the
 // panel stands at the screen's right edge; with the main window minimized it stays where it is (none).

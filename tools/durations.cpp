@@ -15,12 +15,12 @@ namespace orvane::tools {
 namespace {
 
 using text::CharacterCount;
+using text::kLineBreak;
 using text::LowerCase;
 using text::PadRight;
 using text::UpperCaseFirst;
 using text::Val;
 
-constexpr const char* kCrLf = text::kLineBreak;
 constexpr double kDaysPerYear = 365.2425;
 constexpr const char* kExactText = "0°0'";
 
@@ -52,18 +52,10 @@ std::string_view Field(const std::string& record, size_t start, size_t width)
     return std::string_view(record).substr(start - 1, width);
 }
 
-std::string Trimmed(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // A deviation as degrees and minutes without blanks: "1°23'".
 std::string ExactnessText(double exactness)
 {
-    return Trimmed(core::Rad2DegMin(exactness, false, false, false, false));
+    return std::string(text::Trimmed(core::Rad2DegMin(exactness, false, false, false, false), " "));
 }
 
 bool ValidAspect(int16_t aspect)
@@ -337,7 +329,7 @@ void DurationsWindow::ShowDurationList()
         // Records without dates say nothing when the list is sorted by a date.
         if (intMode == core::kModeWorldTransits && p2 == core::kMaxBodyIndex && datesSorted)
             continue;
-        txbOutput += FormatDurationLine(p1, aspect, exactness, p2, beginningDay, endingDay, duration) + kCrLf;
+        txbOutput += FormatDurationLine(p1, aspect, exactness, p2, beginningDay, endingDay, duration) + kLineBreak;
     }
 }
 
@@ -401,7 +393,7 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
         heading = text::Replaced(m_language.GetText(text::kTextHas20Aspects), "[natal chart]", chartName);
         heading = text::Replaced(heading, "20", LowerCase(NumberInWords(static_cast<int32_t>(count), german)));
     }
-    txbOutput = heading + kCrLf + kCrLf;
+    txbOutput = heading + kLineBreak + kLineBreak;
     intNumPatternsListed = 0;
 
     const auto body = [&](int16_t index, size_t chart, const char* mark) {
@@ -435,12 +427,12 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
             else
                 paragraph = " " + m_language.GetText(text::kTextNextClosest) + " " + pair + ", " + fromExact;
             if (count > 2)
-                paragraph += std::string(kCrLf) + kCrLf + m_language.GetText(text::kTextOtherAspects);
+                paragraph += std::string(kLineBreak) + kLineBreak + m_language.GetText(text::kTextOtherAspects);
         } else {
             const auto sentenceWidth = static_cast<size_t>(intColumnWidth[6] + kSentenceColumnExtra);
             paragraph = PadRight(pair + ", ", sentenceWidth) + fromExact;
         }
-        txbOutput += paragraph + kCrLf;
+        txbOutput += paragraph + kLineBreak;
     }
 
     if (count >= 3) {
@@ -448,16 +440,15 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
                                                                                                : text::kTextThereAre);
         for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
             const int16_t aspectCount = natal.intAspectCount[static_cast<size_t>(a)];
-            std::string item = LowerCase(NumberInWords(aspectCount, german)) + " " +
-                               LowerCase(m_astro.tables.AspectText[static_cast<size_t>(a)].Name);
-            if (aspectCount != 1)
-                item += a == core::kQuincunx ? "es" : "s";
+            const std::string name = LowerCase(m_astro.tables.AspectText[static_cast<size_t>(a)].Name);
+            const std::string item = LowerCase(NumberInWords(aspectCount, german)) + " " +
+                                     (aspectCount == 1 ? name : core::PluralOf(name));
             if (a == core::kQuincunx)
                 summary += " " + m_language.GetText(text::kTextAnd) + " " + item;
             else
                 summary += " " + item + (a < core::kSemisextile ? "," : "");
         }
-        txbOutput += summary + "." + kCrLf;
+        txbOutput += summary + "." + kLineBreak;
     }
 
     if (natal.findPattern) {
@@ -472,8 +463,8 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
     }
 
     if (intNumPatternsListed == 0)
-        txbOutput += std::string(kCrLf) + m_language.GetText(text::kTextNoPatterns) + kCrLf;
-    txbOutput += std::string(kCrLf) + m_language.GetText(text::kTextAllPositionsHeliocentric) + kCrLf;
+        txbOutput += std::string(kLineBreak) + m_language.GetText(text::kTextNoPatterns) + kLineBreak;
+    txbOutput += std::string(kLineBreak) + m_language.GetText(text::kTextAllPositionsHeliocentric) + kLineBreak;
 }
 
 void DurationsWindow::AppendPatternText(const std::string& patternText, int16_t count, int16_t patternIndex)
@@ -487,11 +478,10 @@ void DurationsWindow::AppendPatternText(const std::string& patternText, int16_t 
 
     std::string heading;
     if (count == 1) {
-        heading = std::string(kCrLf) + m_language.GetText(text::kTextThereIsA) + " " + name + ": ";
+        heading = std::string(kLineBreak) + m_language.GetText(text::kTextThereIsA) + " " + name + ": ";
     } else {
-        heading = std::string(kCrLf) + m_language.GetText(text::kTextThereAre) + " " +
-                  LowerCase(NumberInWords(count, German())) + " " + name +
-                  (LowerCase(name) == "grand cross" ? "es" : "s") + ":" + kCrLf;
+        heading = std::string(kLineBreak) + m_language.GetText(text::kTextThereAre) + " " +
+                  LowerCase(NumberInWords(count, German())) + " " + core::PluralOf(name) + ":" + kLineBreak;
     }
     txbOutput += heading + patternText;
     intNumPatternsListed = static_cast<int16_t>(intNumPatternsListed + count);
@@ -499,7 +489,7 @@ void DurationsWindow::AppendPatternText(const std::string& patternText, int16_t 
 
 std::string DurationsWindow::ClipboardText() const
 {
-    return lblTitle + kCrLf + kCrLf + txbOutput;
+    return lblTitle + kLineBreak + kLineBreak + txbOutput;
 }
 
 }  // namespace orvane::tools

@@ -157,7 +157,7 @@ std::optional<platform::Message> FoundCheck(RunState& run, const RunDialogModel&
     if (dialog.chkTwoOrMore) {
         if (pattern != core::kPatternTSquare)
             name = LowerCase(name);
-        message = NumberInWords(n, false) + " " + name + (pattern == core::kPatternGrandCross ? "es" : "s") + " found";
+        message = NumberInWords(n, false) + " " + core::PluralOf(name) + " found";
     } else {
         message = name + " " + language.GetText(text::kTextFound);
     }

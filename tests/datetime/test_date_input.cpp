@@ -45,7 +45,7 @@ int16_t HourPosition(int hour, int minute) { return static_cast<int16_t>(2 * hou
 Model StartedModel(int32_t offsetSecondsWest = 0)
 {
     Model model;
-    SetUpDateRows(model, English());
+    SetUpDateRows(model);
     SetUpTimezoneComboBoxes(model, false, false);
     SetSystemZone(model, platform::FixedClock({}, offsetSecondsWest));
     SetDefaultZoneIndex(model);
@@ -316,7 +316,7 @@ TEST(SetUpDateRows, EmptyYearsAndEveryListAtItsEmptyEntry)
 {
     Model model;
     model.txbYearCE[2] = "1980";
-    SetUpDateRows(model, English());
+    SetUpDateRows(model);
     for (size_t r = 0; r < 3; ++r)
         EXPECT_EQ(std::tuple(model.txbYearCE[r], model.cboDayCE[r].ListCount(), model.cboHour[r].ListCount(),
                              model.cboDayCE[r].Text(), model.cboHour[r].Text()),

@@ -60,7 +60,7 @@ protected:
         p.configure = settings::ConfigureModel();
         p.run = tools::RunState();
         p.astro.tables.dblAspectColor = colors;
-        datetime::SetUpDateRows(p.main, p.language);
+        datetime::SetUpDateRows(p.main);
         p.main.FillStepList(p.language);
         datetime::SetUpTimezoneComboBoxes(p.main, false, false);
         for (int16_t row = 0; row < core::kNumDateRows; ++row)

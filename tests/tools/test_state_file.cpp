@@ -68,7 +68,7 @@ protected:
     {
         m = MainModel();
         c = ConfigureModel();
-        datetime::SetUpDateRows(m, language);
+        datetime::SetUpDateRows(m);
         datetime::SetUpTimezoneComboBoxes(m, false, false);
         m.FillStepList(language);
     }
