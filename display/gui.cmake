@@ -1,0 +1,4 @@
+# The grid on screen and the chart-font layer.
+list(APPEND ORVANE_GUI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/grid_view.cpp
+)

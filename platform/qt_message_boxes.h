@@ -1,0 +1,25 @@
+#pragma once
+
+// The desktop program's message boxes: every platform::Message a model returns is shown as a modal
+// QMessageBox with the message's icon, title, text, buttons and default button.
+
+#include "platform/message.h"
+
+class QWidget;
+
+namespace orvane::platform {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    // Boxes are centred on `parent` (on the screen while there is none).
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : m_parent(parent) {}
+
+    void SetParent(QWidget* parent) { m_parent = parent; }
+
+    Button Show(const Message& message) override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace orvane::platform

@@ -1,0 +1,32 @@
+#pragma once
+
+// frmPopUp: a small borderless notice that disappears by itself after its time or when clicked. It never
+// takes input and never blocks the caller. Sizes and positions are in twips, durations in milliseconds.
+
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+namespace orvane::settings {
+
+class frmPopUp : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmPopUp(QWidget* parent = nullptr);
+
+    // The notice with its top-left corner at (left, top) on the screen.
+    void PopUp(const QString& message, int width, int height, int duration, int top, int left);
+    // The notice centred on the screen.
+    void PopUpCenterScreen(const QString& message, int width, int height, int duration);
+    // The notice at (window's left + dLeft, window's top + dTop).
+    void PopUpInForm2(const QWidget& window, const QString& message, int width, int height, int duration, int dTop,
+                      int dLeft);
+
+private:
+    QLabel* lblMessage = nullptr;
+    QTimer* Timer1 = nullptr;
+};
+
+}  // namespace orvane::settings
