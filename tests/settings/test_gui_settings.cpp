@@ -1,10 +1,15 @@
-// The settings windows: the settings store on QSettings.
+// The settings windows: the pop-up notice and the settings store on QSettings.
 
+#include "settings/frm_pop_up.h"
 #include "settings/qsettings_store.h"
 
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace orvane;
 
@@ -43,6 +48,42 @@ private slots:
         QCOMPARE(QSettings("Veltrane", "ZEMT").value("TZDisp").toString(), QStringLiteral("1"));
     }
 
+    void noticeShowsWhereToldAndHidesOnAPress()
+    {
+        QWidget window;
+        window.setGeometry(100, 100, 400, 300);
+        settings::frmPopUp popUp;
+        QVERIFY(popUp.windowFlags().testFlag(Qt::FramelessWindowHint) && popUp.testAttribute(Qt::WA_ShowWithoutActivating));
+        popUp.PopUp("Saved", 2400, 300, 60000, 1500, 3000);
+        QCOMPARE(popUp.geometry(), QRect(200, 100, 160, 20));
+        auto* label = popUp.findChild<QLabel*>("lblMessage");
+        QVERIFY(label && label->text() == "Saved" && label->size() == popUp.size());
+        QCOMPARE(label->font().family(), QStringLiteral("Tahoma"));
+        QTest::mousePress(label, Qt::LeftButton);
+        QVERIFY(!popUp.isVisible() && !popUp.findChild<QTimer*>("Timer1")->isActive());
+
+        popUp.PopUpInForm2(window, "Here", 1500, 450, 60000, 150, 300);
+        QCOMPARE(popUp.pos(), window.frameGeometry().topLeft() + QPoint(20, 10));
+        popUp.PopUpCenterScreen("Loading", 3000, 600, 60000);
+        QCOMPARE(popUp.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+    }
+
+    void noticeHidesOnItsTimerAndASecondOneRestartsIt()
+    {
+        settings::frmPopUp popUp;
+        auto* timer = popUp.findChild<QTimer*>("Timer1");
+        popUp.PopUp("First", 2400, 300, 20000, 0, 0);
+        popUp.PopUp("Second", 1200, 300, 40000, 0, 0);
+        QVERIFY(timer->isActive() && timer->remainingTime() > 30000);
+        QCOMPARE(popUp.findChild<QLabel*>("lblMessage")->text(), QStringLiteral("Second"));
+        QCOMPARE(popUp.width(), 80);
+        popUp.PopUp("Letzter Zustand wiederhergestellt.", 1200, 150, 40000, 0, 0);  // grows to its text
+        QVERIFY(popUp.findChild<QLabel*>("lblMessage")->sizeHint().width() <= popUp.width());
+
+        popUp.PopUp("Short", 2400, 300, 50, 0, 0);
+        QVERIFY(popUp.isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!popUp.isVisible(), 5000);
+    }
 };
 
 QTEST_MAIN(TestGuiSettings)
