@@ -5,10 +5,11 @@
 
 #include <QWidget>
 
-class QLabel;
 class QTimer;
 
 namespace orvane::settings {
+
+class MouseDownLabel;
 
 class frmPopUp : public QWidget {
     Q_OBJECT
@@ -24,8 +25,18 @@ public:
     void PopUpInForm2(const QWidget& window, const QString& message, int width, int height, int duration, int dTop,
                       int dLeft);
 
+private slots:
+    void Timer1_Timer();
+    void lblMessage_MouseDown();
+
 private:
-    QLabel* lblMessage = nullptr;
+    // Caption, size, timer and position of a notice, then shown at the front without taking the focus.
+    void ShowNotice(const QString& message, int width, int height, int duration, QPoint topLeftPixels);
+    void Dismiss();
+    // The size in twips a notice is shown at: the size asked for, or larger where its text needs more.
+    QSize NoticeSize(const QString& message, int width, int height) const;
+
+    MouseDownLabel* lblMessage = nullptr;
     QTimer* Timer1 = nullptr;
 };
 

@@ -1,0 +1,23 @@
+#pragma once
+
+// A label that reports a mouse button pressed on it: the colour swatches of the configuration panel and
+// the text of the pop-up notice act on the press, not on a click.
+
+#include <QLabel>
+
+namespace orvane::settings {
+
+class MouseDownLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit MouseDownLabel(QWidget* parent = nullptr) : QLabel(parent) {}
+
+signals:
+    void mouseDown(Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+}  // namespace orvane::settings

@@ -1,0 +1,1 @@
+orvane_gui_test(test_gui_settings SOURCES settings/test_gui_settings.cpp)
