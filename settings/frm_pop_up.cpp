@@ -20,7 +20,7 @@ using platform::Px;
 constexpr QRgb kPaper = qRgb(255, 255, 225);
 constexpr QRgb kInk = qRgb(0, 0, 0);
 constexpr int kFontPointSize = 8;
-constexpr int kTextMargin = 3;  // pixels between the frame and the text
+constexpr int kLabelMargin = 3;  // pixels between the frame and the text
 
 }  // namespace
 
@@ -79,7 +79,7 @@ QSize frmPopUp::NoticeSize(const QString& message, int width, int height) const
 {
     // The callers' sizes suit the system's font; a wider font must not cut the message off, so the notice
     // grows to its text when that is larger.
-    const QSize text = lblMessage->fontMetrics().size(0, message) + QSize(2 * kTextMargin, 2 * kTextMargin);
+    const QSize text = lblMessage->fontMetrics().size(0, message) + QSize(2 * kLabelMargin, 2 * kLabelMargin);
     return {std::max(width, platform::Twips(text.width())), std::max(height, platform::Twips(text.height()))};
 }
 
