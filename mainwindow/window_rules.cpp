@@ -133,6 +133,18 @@ StateFileOutcome cmdSave_Click(Program& program, settings::RegistryStore& store)
     return outcome;
 }
 
+StateFileOutcome SaveStateFileAs(Program& program, const std::string& path, settings::RegistryStore& store)
+{
+    StateFileOutcome outcome;
+    const text::Language& language = program.language;
+    const std::string error = SaveStateFile(program, path, store);
+    if (!error.empty())
+        outcome.error = platform::Message::Exclamation(language.GetText(text::kTextSaveAs), error);
+    else
+        outcome.footLabel = path + " " + language.GetText(text::kTextSaved);
+    return outcome;
+}
+
 StateFileOutcome LoadChosenStateFile(Program& program, const std::string& path, const platform::Clock& clock,
                                      settings::RegistryStore& store)
 {

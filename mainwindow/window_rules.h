@@ -81,6 +81,10 @@ StateFileOutcome cmdRestore_Click(Program& program, bool exists, settings::Regis
 // program text 128 when there is none.
 StateFileOutcome cmdSave_Click(Program& program, settings::RegistryStore& store);
 
+// "Save as ..." while the grid is shown, with a file chosen: writes the state file; the error is titled
+// with the button's caption, and the foot label then names the file. The window shows program text 128.
+StateFileOutcome SaveStateFileAs(Program& program, const std::string& path, settings::RegistryStore& store);
+
 // "Load from ..." with a file chosen: reads it, shows the grid, keeps a natal mode and otherwise selects
 // world transits, and computes when the mode's date row converts, else sets the world date to now and
 // computes. The foot label then names the file.

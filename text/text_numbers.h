@@ -260,5 +260,6 @@ inline constexpr int16_t kTextDeutsch = 1153;
 inline constexpr int16_t kTextLanguageSwitch = 1154; // the switch's hover text
 inline constexpr int16_t kTextNotAvailableYet = 1155;  // the hover text of buttons whose window is to come
 inline constexpr int16_t kTextNoDisplay = 1156;      // no display to open: the hint on stderr
+inline constexpr int16_t kTextLoadingData = 1157;    // the notice while the Pluto table is read
 
 }  // namespace orvane::text

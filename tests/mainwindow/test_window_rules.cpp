@@ -83,6 +83,11 @@ TEST_F(WindowRules, AStateSavedInSynastryStartsAndLoadsInWorldTransitsWithItsDat
     SetRow(2, {1970, 3, 8, 3}, 60);
     main.SelectMode(Mode::Synastry);
     ASSERT_FALSE(cmdSave_Click(*program, store).error);
+    const std::string copy = folder.folder() + "copy.qvs";
+    EXPECT_EQ(SaveStateFileAs(*program, copy, store).footLabel, copy + " " + Text(129));
+    const auto unwritable = SaveStateFileAs(*program, folder.folder() + "no/such/folder.qvs", store);
+    ASSERT_TRUE(unwritable.error);
+    EXPECT_EQ(unwritable.error->title, Text(39));
     main.ClearDateRow(2);
     ASSERT_TRUE(LoadUserStateOrNow(*program, true, clock, store));
     EXPECT_TRUE(main.optPlanetary());
