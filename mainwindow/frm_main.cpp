@@ -940,6 +940,8 @@ void frmMain::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     if (m_quitAfterFirstPaint && !m_painted) {
         m_painted = true;
+        // Quitting closes every window: the window closes without Quit's question.
+        m_mayClose = true;
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
 }

@@ -131,7 +131,7 @@ private:
     bool m_syncing = false;
     bool m_mayClose = false;
     bool m_quitAfterFirstPaint = false;
-    bool m_painted = false;
+    bool m_painted = false;  // set by the first paint while QuitAfterFirstPaint is on
 
     // Controls, named as the system names them (object names "cboMonthCE_1" …).
     std::array<QLabel*, core::kNumDateRows> Label1{};
