@@ -252,4 +252,14 @@ inline constexpr int16_t kTextNotFound = 1019;
 inline constexpr int16_t kTextHelpHint = 1040;     // "For help, run [r1]."
 inline constexpr int16_t kTextNoPosition = 1041;   // a moment outside the ephemeris' range
 
+// ----- The desktop program ---------------------------------------------------------------------------
+inline constexpr int16_t kTextDegrees = 1150;        // optDegrees
+inline constexpr int16_t kTextRadians = 1151;        // optRadians
+inline constexpr int16_t kTextEnglish = 1152;        // the language switch, each language in its own name
+inline constexpr int16_t kTextDeutsch = 1153;
+inline constexpr int16_t kTextLanguageSwitch = 1154; // the switch's hover text
+inline constexpr int16_t kTextNotAvailableYet = 1155;  // the hover text of buttons whose window is to come
+inline constexpr int16_t kTextNoDisplay = 1156;      // no display to open: the hint on stderr
+inline constexpr int16_t kTextLoadingData = 1157;    // the notice while the Pluto table is read
+
 }  // namespace orvane::text

@@ -1,0 +1,4 @@
+# The main window.
+list(APPEND ORVANE_GUI_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/frm_main.cpp
+)
