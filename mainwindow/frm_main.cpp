@@ -786,7 +786,8 @@ void frmMain::ApplyPanelActions(const settings::MainWindowActions& actions)
 
 void frmMain::cmdQuit_Click()
 {
-    close();
+    if (MayEnd())
+        close();
 }
 
 bool frmMain::MayEnd()
@@ -805,16 +806,11 @@ bool frmMain::MayEnd()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // The close box asks as Quit does, so that the state is never lost without the question.
-    if (m_mayClose || MayEnd()) {
-        m_mayClose = true;
-        Timer1->stop();
-        if (frmConfigure != nullptr)
-            frmConfigure->hide();
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    // Closing the window ends the program at once; only Quit offers to save the state first.
+    Timer1->stop();
+    if (frmConfigure != nullptr)
+        frmConfigure->hide();
+    event->accept();
 }
 
 void frmMain::optMode_Click(core::Mode mode)
@@ -940,8 +936,6 @@ void frmMain::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     if (m_quitAfterFirstPaint && !m_painted) {
         m_painted = true;
-        // Quitting closes every window: the window closes without Quit's question.
-        m_mayClose = true;
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
 }

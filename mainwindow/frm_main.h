@@ -129,7 +129,6 @@ private:
     MainWindowPlaces m_places;
     std::optional<tools::DurationsWindow> m_durations;
     bool m_syncing = false;
-    bool m_mayClose = false;
     bool m_quitAfterFirstPaint = false;
     bool m_painted = false;  // set by the first paint while QuitAfterFirstPaint is on
 
