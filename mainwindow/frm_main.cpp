@@ -686,10 +686,15 @@ void frmMain::cmdRestore_Click()
     }
     ShowComputeOutcome(outcome.compute);
     if (exists) {
-        const QPoint at = cmdRestore->mapTo(this, QPoint(0, 0));
-        frmPopUp->PopUpInForm2(*this, Q(m_program.language.GetText(text::kTextRestored)), kPopUpWidth, kPopUpHeight,
-                               kPopUpDuration, platform::Twips(at.y()) + 475, platform::Twips(at.x()) - 2450);
+        PopUpNear(*cmdRestore, text::kTextRestored, kPopUpHeight, 475, -2450);
     }
+}
+
+void frmMain::PopUpNear(const QWidget& button, int16_t textNumber, int height, int32_t dTop, int32_t dLeft)
+{
+    const QPoint at = button.mapTo(this, QPoint(0, 0));
+    frmPopUp->PopUpInForm2(*this, Q(m_program.language.GetText(textNumber)), kPopUpWidth, height, kPopUpDuration,
+                           platform::Twips(at.y()) + dTop, platform::Twips(at.x()) + dLeft);
 }
 
 void frmMain::cmdSave_Click()
@@ -699,10 +704,7 @@ void frmMain::cmdSave_Click()
     if (outcome.error) {
         m_boxes.Show(*outcome.error);
     } else {
-        const QPoint at = cmdSave->mapTo(this, QPoint(0, 0));
-        frmPopUp->PopUpInForm2(*this, Q(m_program.language.GetText(text::kTextStateSaved)), kPopUpWidth,
-                               kPopUpHeight, kPopUpDuration, platform::Twips(at.y()) + 450,
-                               platform::Twips(at.x()) - kPopUpWidth);
+        PopUpNear(*cmdSave, text::kTextStateSaved, kPopUpHeight, 450, -kPopUpWidth);
     }
     FocusCompute();
 }
@@ -723,9 +725,7 @@ void frmMain::cmdSaveAs_Click()
         m_boxes.Show(*outcome.error);
         return;
     }
-    const QPoint at = cmdSaveAs->mapTo(this, QPoint(0, 0));
-    frmPopUp->PopUpInForm2(*this, Q(language.GetText(text::kTextStateSaved)), kPopUpWidth, kSaveAsPopUpHeight,
-                           kPopUpDuration, platform::Twips(at.y()) + 450, platform::Twips(at.x()) - 2350);
+    PopUpNear(*cmdSaveAs, text::kTextStateSaved, kSaveAsPopUpHeight, 450, -2350);
     lblFoot->setText(Q(outcome.footLabel));
 }
 

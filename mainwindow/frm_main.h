@@ -118,6 +118,8 @@ private:
     void ResetFootLabel();
     void ApplyQtTranslation();
     void FocusCompute();
+    // A confirmation notice placed at (dLeft, dTop) twips from the top left of `button`.
+    void PopUpNear(const QWidget& button, int16_t textNumber, int height, int32_t dTop, int32_t dLeft);
     // The Quit question and its answer: whether the program may end now.
     bool MayEnd();
     tools::DurationsWindow& Durations();
