@@ -12,7 +12,7 @@ void ChartView::SyncFromModel()
     update();
 }
 
-QImage ChartView::ChartImage() const
+QImage ChartView::ChartImage()
 {
     return grab().toImage();
 }

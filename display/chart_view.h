@@ -23,7 +23,7 @@ public:
     void SyncFromModel();
 
     // The picture as it is shown, at the picture's own scale: what "Save as ..." exports.
-    QImage ChartImage() const;
+    QImage ChartImage();
 
 private:
     const mainwindow::Program& m_program;
