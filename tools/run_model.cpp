@@ -136,6 +136,53 @@ void RunDialogModel::cmdCancel_Click()
     search.intAspectPatternToFind = cboAspectPattern.ListIndex();
 }
 
+RunButtonAction RunButtonClick(const RunState& run, bool worldTransits)
+{
+    if (run.blnRunning)
+        return RunButtonAction::Stop;
+    return worldTransits ? RunButtonAction::ShowDialog : RunButtonAction::Start;
+}
+
+int16_t RunButtonCaption(const RunState& run)
+{
+    return run.blnRunning ? text::kTextStop : text::kTextRun;
+}
+
+void StartRun(RunState& run)
+{
+    run.blnRunning = true;
+    run.blnWaitingForStep = false;
+}
+
+void StopRun(RunState& run)
+{
+    run.blnRunning = false;
+    run.blnWaitingForStep = false;
+}
+
+bool WaitForNextStep(RunState& run, bool stepUndone)
+{
+    if (stepUndone)
+        run.blnRunning = false;
+    run.blnWaitingForStep = run.blnRunning;
+    return run.blnWaitingForStep;
+}
+
+bool Timer2_Timer(RunState& run, RunDialogModel& dialog)
+{
+    run.blnWaitingForStep = false;
+    if (!run.blnRunning)
+        return false;
+    dialog.search.intNumPlanetsFound = 0;
+    return true;
+}
+
+bool EnabledDuringRun(std::string_view controlName)
+{
+    return controlName == "cmdRun" || controlName == "cmdQuit" || controlName == "txbReport" ||
+           controlName == "txbReport1";
+}
+
 std::optional<platform::Message> FoundCheck(RunState& run, const RunDialogModel& dialog,
                                             const std::array<int16_t, core::kNumPatterns>& intPatternCount,
                                             bool worldTransits, const text::Language& language)

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvane::text {
 class Language;
@@ -88,6 +89,30 @@ struct RunState {
     bool blnRunning = false;         // a run is in progress
     bool blnWaitingForStep = false;  // the run waits for the step timer
 };
+
+// What the main window's Run button does: it stops a run in progress; otherwise, in world transits, the
+// run dialog is asked first (its Cancel starts nothing); in the other modes the run starts at once.
+enum class RunButtonAction { Stop, ShowDialog, Start };
+RunButtonAction RunButtonClick(const RunState& run, bool worldTransits);
+
+// The Run button's caption: "Stop" while a run is in progress, "Run" otherwise.
+int16_t RunButtonCaption(const RunState& run);
+
+void StartRun(RunState& run);
+void StopRun(RunState& run);
+
+// The end of one step of a run. A step into a date that the date input refused has been undone, and
+// stepping on would only meet that date again, so the run ends. Otherwise a run still in progress waits
+// for the step timer. Returns whether it waits.
+bool WaitForNextStep(RunState& run, bool stepUndone);
+
+// The step timer's tick ends the wait. Returns whether the next step is due (the run is still in
+// progress); the count of sought bodies found then starts afresh for the new step's patterns.
+bool Timer2_Timer(RunState& run, RunDialogModel& dialog);
+
+// The main window's controls that stay enabled while a run is in progress: the Run button, which stops
+// it, Quit, and the two report boxes, which the user may read and scroll meanwhile.
+bool EnabledDuringRun(std::string_view controlName);
 
 // The stop test at the end of each step computed while a run is in progress. The run stops when the
 // pattern sought was found — as often as "Find at least" asks, or at all — and, when bodies are sought,

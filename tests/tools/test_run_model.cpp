@@ -145,6 +145,43 @@ TEST(RunStepInterval, QuickOnlyInWorldTransits)
     EXPECT_EQ(RunStepInterval(false, true), 1000);
 }
 
+TEST(RunLoop, TheButtonStepsAndTimerStartAndEndARun)
+{
+    RunState run;
+    RunDialogModel dialog;
+    EXPECT_EQ(RunButtonClick(run, true), RunButtonAction::ShowDialog);
+    EXPECT_EQ(RunButtonClick(run, false), RunButtonAction::Start);  // no dialog outside world transits
+    EXPECT_EQ(RunButtonCaption(run), text::kTextRun);
+    StartRun(run);
+    EXPECT_EQ(std::pair(RunButtonClick(run, true), RunButtonCaption(run)),
+              std::pair(RunButtonAction::Stop, text::kTextStop));
+
+    EXPECT_TRUE(WaitForNextStep(run, false));
+    EXPECT_TRUE(run.blnWaitingForStep);
+    dialog.search.intNumPlanetsFound = 2;
+    EXPECT_TRUE(Timer2_Timer(run, dialog));
+    EXPECT_FALSE(run.blnWaitingForStep);
+    EXPECT_EQ(dialog.search.intNumPlanetsFound, 0);
+
+    // A refused date ends the run instead of meeting it again and again.
+    EXPECT_FALSE(WaitForNextStep(run, true));
+    EXPECT_FALSE(run.blnRunning || run.blnWaitingForStep);
+    EXPECT_FALSE(Timer2_Timer(run, dialog));
+    // A stop (the button or a pattern found) during the wait: the tick brings no further step.
+    StartRun(run);
+    ASSERT_TRUE(WaitForNextStep(run, false));
+    StopRun(run);
+    EXPECT_FALSE(Timer2_Timer(run, dialog));
+}
+
+TEST(RunLoop, OnlyRunQuitAndTheReportBoxesStayEnabled)
+{
+    for (const char* name : {"cmdRun", "cmdQuit", "txbReport", "txbReport1"})
+        EXPECT_TRUE(EnabledDuringRun(name)) << name;
+    for (const char* name : {"cmdCompute", "cmdForwardBack_0", "cboLanguage", "txbYearCE_0", "picTable", ""})
+        EXPECT_FALSE(EnabledDuringRun(name)) << name;
+}
+
 // The stop test after each step of a run: whether the run stops, and its message.
 class FoundCheckTest : public RunDialogTest {
 protected:
