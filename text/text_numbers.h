@@ -173,6 +173,9 @@ inline constexpr int16_t kTextFindAtLeast = 121;
 inline constexpr int16_t kTextPatternFound = 122;      // the title of the found message
 inline constexpr int16_t kTextPlanetSpecifiedTwice = 1113;
 inline constexpr int16_t kTextRunInputErrorTitle = 1114;  // "Input error"
+inline constexpr int16_t kTextRunUntilFinding = 1250;  // the run dialog's explanation before the pattern
+inline constexpr int16_t kTextInvolving = 1251;        // "Involving these planets:"
+inline constexpr int16_t kTextClearPlanets = 1252;
 
 // ----- Saved chart images ----------------------------------------------------------------------------
 inline constexpr int16_t kTextImage1stBirthdate = 95;
