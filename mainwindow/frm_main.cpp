@@ -10,6 +10,7 @@
 #include "settings/frm_configure.h"
 #include "settings/frm_pop_up.h"
 #include "text/text_numbers.h"
+#include "tools/frm_run.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -169,6 +170,7 @@ frmMain::frmMain(Program& program, settings::RegistryStore& store, platform::Mes
     m_qtTranslator = new QTranslator(this);
     BuildControls();
     ConnectControls();
+    BuildRunControls();
     SetTabOrder();
     setMinimumHeight(Px(kLeastWindowHeight));
     setFixedWidth(Px(kMainWindowWidth));
@@ -292,9 +294,9 @@ void frmMain::BuildControls()
     cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
     cmdHelp = rowButton(QStringLiteral("cmdHelp"));
     cmdQuit = rowButton(QStringLiteral("cmdQuit"));
-    // The run dialog, the chart and the help viewer are separate windows that this version does not have
-    // yet; their buttons stay in place, disabled, and say so when hovered.
-    for (QPushButton* button : {cmdRun, cmdToggleGraphic, cmdHelp})
+    // The chart and the help viewer are separate windows that this version does not have yet; their
+    // buttons stay in place, disabled, and say so when hovered.
+    for (QPushButton* button : {cmdToggleGraphic, cmdHelp})
         button->setEnabled(false);
 
     lblTitle = new QLabel(this);
@@ -467,11 +469,11 @@ void frmMain::SetLanguageDependentText()
     caption(cmdConfigure, text::kTextConfigure);
     caption(cmdForwardBack[At(kForwardButton)], text::kTextForward);
     caption(cmdForwardBack[At(kBackButton)], text::kTextBack);
-    caption(cmdRun, text::kTextRun);
+    caption(cmdRun, tools::RunButtonCaption(m_program.run));
     caption(cmdReport, text::kTextReportButton);
     caption(cmdLoadState, text::kTextLoadFrom);
     const QString notYet = Q(language.GetText(text::kTextNotAvailableYet));
-    for (QPushButton* button : {cmdRun, cmdToggleGraphic, cmdHelp})
+    for (QPushButton* button : {cmdToggleGraphic, cmdHelp})
         button->setToolTip(notYet);
     cboLanguage->setItemText(text::langEnglish, Q(language.GetText(text::kTextEnglish)));
     cboLanguage->setItemText(text::langGerman, Q(language.GetText(text::kTextDeutsch)));
@@ -558,6 +560,8 @@ void frmMain::SyncFromModel()
     if (cboLanguage->currentIndex() != language.intLanguage)
         cboLanguage->setCurrentIndex(language.intLanguage);
     LayOut();
+    if (m_program.run.blnRunning)
+        EnableInputControls(false);  // the re-sync must not enable what a run keeps disabled
     m_syncing = false;
 }
 
@@ -808,6 +812,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // Closing the window ends the program at once; only Quit offers to save the state first.
     Timer1->stop();
+    CloseRun();
     if (frmConfigure != nullptr)
         frmConfigure->hide();
     event->accept();

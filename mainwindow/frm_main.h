@@ -12,12 +12,14 @@
 #include "settings/registry_store.h"
 #include "tools/durations.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QButtonGroup;
 class QComboBox;
@@ -35,6 +37,9 @@ class GridView;
 namespace orvane::settings {
 class frmConfigure;
 class frmPopUp;
+}
+namespace orvane::tools {
+class frmRun;
 }
 
 namespace orvane::mainwindow {
@@ -99,6 +104,11 @@ public:
     void txbCell_Click(int cell);
     void Timer1_Timer();
     void ApplyPanelActions(const settings::MainWindowActions& actions);
+    // Run until found (frm_main_run.cpp): the Run button starts or stops a run, each Timer2 tick steps.
+    void cmdRun_Click();
+    void Timer2_Timer();
+    // Tests only: every pause of a run lasts `milliseconds` instead of 1000 or 100 ms.
+    void SetRunStepIntervalForTests(int32_t milliseconds) { m_testRunStepInterval = milliseconds; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +133,17 @@ private:
     // The Quit question and its answer: whether the program may end now.
     bool MayEnd();
     tools::DurationsWindow& Durations();
+    // Run until found (frm_main_run.cpp).
+    void BuildRunControls();
+    tools::frmRun& RunDialog();
+    void StartRun();
+    void RunStep();
+    // Ends the run: Timer2 stopped, the button captioned "Run", the input controls enabled again.
+    void EndRun();
+    // The window closes: a run ends and its dialog goes.
+    void CloseRun();
+    // False: every control but those a run leaves enabled is disabled; true: they are enabled again.
+    void EnableInputControls(bool enable);
 
     Program& m_program;
     settings::RegistryStore& m_store;
@@ -170,6 +191,10 @@ private:
     QComboBox* cboLanguage = nullptr;
     display::GridView* picTable = nullptr;
     QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;  // paces the steps of a run
+    tools::frmRun* frmRun = nullptr;
+    std::optional<int32_t> m_testRunStepInterval;
+    std::vector<QPointer<QWidget>> m_disabledByRun;  // the controls a run disabled, to enable again
     settings::frmConfigure* frmConfigure = nullptr;
     settings::frmPopUp* frmPopUp = nullptr;
     QWidget* fraModes = nullptr;
