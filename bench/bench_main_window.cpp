@@ -1,13 +1,19 @@
 // The main window's own costs on the offscreen platform: one Forward step in world transits (the step,
-// Compute, the re-sync of every widget and the window painted into a pixmap).
+// Compute, the re-sync of every widget and the window painted into a pixmap), and one step of a run with
+// "Run quickly" (the tick of Timer2: the same, with the pattern finders reporting to the run, the stop
+// test and the input controls kept disabled), which must cost far less than the run's 100 ms pause.
 
 #include "mainwindow/actions.h"
 #include "mainwindow/frm_main.h"
+#include "tools/run_model.h"
 #include "settings/registry_store.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +24,7 @@ namespace {
 using namespace orvane;
 
 mainwindow::frmMain* window = nullptr;
+mainwindow::Program* program = nullptr;
 
 void BM_ForwardStepWorldTransits(benchmark::State& state)
 {
@@ -28,6 +35,32 @@ void BM_ForwardStepWorldTransits(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ForwardStepWorldTransits)->Unit(benchmark::kMillisecond);
+
+// A run in world transits with "Run quickly", looking for at least nine grand crosses (never found, so
+// the run goes on); each iteration is one tick of Timer2. The counter pause_ms is the pause the run
+// keeps between its steps.
+void BM_RunQuicklyStep(benchmark::State& state)
+{
+    window->cmdRun_Click();  // the run dialog
+    auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmRun"));
+    tools::RunDialogModel& choices = program->runDialog;
+    choices.cboAspectPattern.SetListIndex(core::kPatternGrandCross);
+    choices.chkTwoOrMore = true;
+    choices.cboNumToFind.SetListIndex(7);  // "9"
+    choices.chkRunQuickly = true;
+    dialog->findChild<QAbstractButton*>(QStringLiteral("cmdRun"))->click();  // OK: the run starts
+    const auto* timer2 = window->findChild<QTimer*>(QStringLiteral("Timer2"));
+    state.counters["pause_ms"] = timer2->interval();
+    for (auto _ : state) {
+        window->Timer2_Timer();
+        const QPixmap picture = window->grab();
+        benchmark::DoNotOptimize(picture.cacheKey());
+    }
+    if (!program->run.blnRunning || timer2->interval() != tools::kQuickRunStepInterval)
+        state.SkipWithError("the run stopped or left its quick pace");
+    window->cmdRun_Click();  // Stop
+}
+BENCHMARK(BM_RunQuicklyStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -53,6 +86,7 @@ int main(int argc, char* argv[])
     main.show();
     QApplication::processEvents();
     window = &main;
+    ::program = &program;
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
