@@ -149,6 +149,7 @@ private slots:
         Choose("cboForwardBack", 1);  // one day
         EnterWorldDate("2000", 1, 25);
         window->showMinimized();
+        QVERIFY(window->isMinimized());
         RunUntil(core::kPatternGrandTrine, {core::kEarth, core::kMars, core::kPluto});
         QTRY_VERIFY(!boxes.shown.empty());
         QCOMPARE(boxes.shown.back().title, Text(122).toStdString());
