@@ -174,14 +174,6 @@ TEST(RunLoop, TheButtonStepsAndTimerStartAndEndARun)
     EXPECT_FALSE(Timer2_Timer(run, dialog));
 }
 
-TEST(RunLoop, OnlyRunQuitAndTheReportBoxesStayEnabled)
-{
-    for (const char* name : {"cmdRun", "cmdQuit", "txbReport", "txbReport1"})
-        EXPECT_TRUE(EnabledDuringRun(name)) << name;
-    for (const char* name : {"cmdCompute", "cmdForwardBack_0", "cboLanguage", "txbYearCE_0", "picTable", ""})
-        EXPECT_FALSE(EnabledDuringRun(name)) << name;
-}
-
 // The stop test after each step of a run: whether the run stops, and its message.
 class FoundCheckTest : public RunDialogTest {
 protected:
