@@ -172,6 +172,10 @@ TEST(RunLoop, TheButtonStepsAndTimerStartAndEndARun)
     ASSERT_TRUE(WaitForNextStep(run, false));
     StopRun(run);
     EXPECT_FALSE(Timer2_Timer(run, dialog));
+
+    // Stopping and quitting stay possible, and the report boxes readable; the inputs rest.
+    EXPECT_TRUE(EnabledDuringRun("cmdRun") && EnabledDuringRun("cmdQuit") && EnabledDuringRun("txbReport1"));
+    EXPECT_FALSE(EnabledDuringRun("cmdCompute") || EnabledDuringRun("cmdForwardBack_0"));
 }
 
 // The stop test after each step of a run: whether the run stops, and its message.
