@@ -10,7 +10,6 @@
 #include "settings/frm_configure.h"
 #include "settings/frm_pop_up.h"
 #include "text/text_numbers.h"
-#include "tools/frm_run.h"
 
 #include <QApplication>
 #include <QButtonGroup>
