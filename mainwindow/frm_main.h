@@ -36,6 +36,9 @@ namespace orvane::settings {
 class frmConfigure;
 class frmPopUp;
 }
+namespace orvane::tools {
+class frmDurations;
+}
 
 namespace orvane::mainwindow {
 
@@ -123,6 +126,13 @@ private:
     // The Quit question and its answer: whether the program may end now.
     bool MayEnd();
     tools::DurationsWindow& Durations();
+    // The durations window, created on first use and afterwards only hidden and shown.
+    tools::frmDurations& DurationsView();
+    // Fills the durations window for the current computation and shows it over the grid.
+    void ReportInDurationsWindow();
+    // After a language switch: a shown durations window reports again in the new language.
+    void RecaptionDurationsWindow();
+    void HideDurationsWindow();
 
     Program& m_program;
     settings::RegistryStore& m_store;
@@ -172,6 +182,7 @@ private:
     QTimer* Timer1 = nullptr;
     settings::frmConfigure* frmConfigure = nullptr;
     settings::frmPopUp* frmPopUp = nullptr;
+    tools::frmDurations* frmDurations = nullptr;
     QWidget* fraModes = nullptr;
     QWidget* fraUnits = nullptr;
     QButtonGroup* m_modeGroup = nullptr;
