@@ -32,6 +32,9 @@ public:
     // which activates it (the model's Activate has run or runs on activation).
     void ShowReport();
 
+    // The model the window shows.
+    DurationsWindow& Model() { return m_model; }
+
     // Writes every control from the model: captions, title, sort box, "Show durations", the list.
     void SyncFromModel();
 
