@@ -27,6 +27,7 @@ constexpr int32_t kLeft = 240;
 constexpr int32_t kTitleTop = 120;
 constexpr int32_t kTitleHeight = 300;
 constexpr int32_t kListTop = 480;
+constexpr int32_t kTitleToList = 60;
 constexpr int32_t kButtonWidth = 1200;
 constexpr int32_t kButtonHeight = 375;
 constexpr int32_t kBoxHeight = 330;
@@ -86,6 +87,12 @@ Widget* Create(QWidget* parent, const QString& name)
     return widget;
 }
 
+// A button is as wide as its caption needs ("In die Zwischenablage kopieren"), never narrower than designed.
+int ButtonWidth(const QPushButton& button)
+{
+    return std::max(Px(kButtonWidth), button.sizeHint().width());
+}
+
 }  // namespace
 
 frmDurations::frmDurations(mainwindow::Program& program, DurationsWindow& model, QWidget& mainWindow,
@@ -109,6 +116,8 @@ void frmDurations::CreateControls()
     QFont titleFont = font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
+    lblTitle->setWordWrap(true);
+    lblTitle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblSortBy = Create<QLabel>(this, QStringLiteral("lblSortBy"));
     cboSortBy = Create<QComboBox>(this, QStringLiteral("cboSortBy"));
     cboSortBy->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -157,7 +166,18 @@ int frmDurations::WantedOuterWidth() const
 {
     // The sentences of the natal and synastry modes take the main window's width, as ticked durations do.
     const bool wide = m_model.chkShowDuration || !core::IsTransitMode(m_model.intMode);
-    return wide ? m_mainWindow.frameGeometry().width() : Px(kListOnlyWidth);
+    if (wide)
+        return m_mainWindow.frameGeometry().width();
+    // Narrow, but wide enough for the buttons and the sort group between them in either language.
+    const int bottomRow = Px(kLeft) + ButtonWidth(*cmdCopy) + 2 * Px(kGroupFromCopy) + SortGroupWidth() +
+                          ButtonWidth(*cmdClose) + Px(kRightGap) - Px(kFrameWidth) + FrameExtra().width();
+    return std::max(Px(kListOnlyWidth), bottomRow);
+}
+
+int frmDurations::SortGroupWidth() const
+{
+    return lblSortBy->sizeHint().width() + Px(kLabelToBox) + cboSortBy->sizeHint().width() + Px(kBoxToCheck) +
+           chkShowDuration->sizeHint().width();
 }
 
 void frmDurations::ShowReport()
@@ -215,20 +235,28 @@ void frmDurations::ArrangeControls()
     const int right = width() + Px(kFrameWidth);
     const int bottom = height() + Px(kFrameHeight);
     const int buttonTop = bottom - Px(kButtonsFromBottom);
-    cmdClose->setGeometry(right - Px(kButtonWidth) - Px(kRightGap), buttonTop, Px(kButtonWidth), Px(kButtonHeight));
-    cmdCopy->setGeometry(Px(kLeft), buttonTop, Px(kButtonWidth), Px(kButtonHeight));
-    lblTitle->setGeometry(Px(kLeft), Px(kTitleTop), right - Px(kLeft) - Px(kRightGap), Px(kTitleHeight));
-    txbOutput->setGeometry(Px(kLeft), Px(kListTop), std::max(0, right - Px(kLeft) - Px(kRightGap)),
-                           std::max(0, buttonTop - Px(kListTop) - Px(kListToButtons)));
+    const int closeWidth = ButtonWidth(*cmdClose);
+    const int copyWidth = ButtonWidth(*cmdCopy);
+    cmdClose->setGeometry(right - closeWidth - Px(kRightGap), buttonTop, closeWidth, Px(kButtonHeight));
+    cmdCopy->setGeometry(Px(kLeft), buttonTop, copyWidth, Px(kButtonHeight));
+    // A title longer than the window (personal transits in the narrow window) wraps, and the list moves
+    // down below it.
+    const int titleWidth = std::max(0, right - Px(kLeft) - Px(kRightGap));
+    const int titleHeight = std::max(Px(kTitleHeight), lblTitle->heightForWidth(titleWidth));
+    lblTitle->setGeometry(Px(kLeft), Px(kTitleTop), titleWidth, titleHeight);
+    const int listTop = std::max(Px(kListTop), Px(kTitleTop) + titleHeight + Px(kTitleToList));
+    txbOutput->setGeometry(Px(kLeft), listTop, titleWidth, std::max(0, buttonTop - listTop - Px(kListToButtons)));
 
-    // The sort label, the sort box and "Show durations" form one group between the two buttons.
+    // The sort label, the sort box and "Show durations" form one group between the two buttons, a little
+    // left of the middle, and touching neither button.
     const int labelWidth = lblSortBy->sizeHint().width();
     const int boxWidth = cboSortBy->sizeHint().width();
     const int checkWidth = chkShowDuration->sizeHint().width();
     const int copyRight = cmdCopy->geometry().right() + 1;
     const int gap = cmdClose->x() - copyRight;
-    const int labelLeft =
-        std::max(copyRight + (gap - labelWidth - boxWidth - checkWidth) / 2 - Px(kGroupShift), copyRight + Px(kGroupFromCopy));
+    const int centred = copyRight + (gap - labelWidth - boxWidth - checkWidth) / 2 - Px(kGroupShift);
+    const int labelLeft = std::max(std::min(centred, cmdClose->x() - Px(kGroupFromCopy) - SortGroupWidth()),
+                                   copyRight + Px(kGroupFromCopy));
     lblSortBy->setGeometry(labelLeft, buttonTop + Px(kLabelDrop), labelWidth, Px(kBoxHeight) - Px(kLabelDrop));
     const int boxLeft = labelLeft + labelWidth + Px(kLabelToBox);
     cboSortBy->setGeometry(boxLeft, buttonTop, boxWidth, Px(kBoxHeight));

@@ -61,6 +61,8 @@ private:
     // The width the window keeps in its normal state: the main window's when the durations are shown,
     // narrower when only the aspects are listed.
     int WantedOuterWidth() const;
+    // The width of the sort label, the sort box and "Show durations" with the gaps between them.
+    int SortGroupWidth() const;
     // Resizes so that the window's frame gets the given outer size.
     void ResizeOuter(int width, int height);
     // The height of the frame's title bar and borders, and the width of its borders, in pixels.
