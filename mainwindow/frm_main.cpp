@@ -10,6 +10,7 @@
 #include "settings/frm_configure.h"
 #include "settings/frm_pop_up.h"
 #include "text/text_numbers.h"
+#include "tools/frm_durations.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -551,11 +552,6 @@ void frmMain::SyncFromModel()
         Q(language.GetText(main.picGraphicVisible ? text::kTextDisplayTable : text::kTextDisplayChart)));
     cmdSaveAs->setText(Q(language.GetText(main.picGraphicVisible ? text::kTextSaveChartAs : text::kTextSaveAs)));
     lblFoot->setVisible(!main.picGraphicVisible);
-    // The durations window is a separate window still to come: Report answers only when there is nothing
-    // to list, and otherwise says on hover that its window is not available yet.
-    const bool nothingToReport = m_program.grid.GetTotalNumAspects(m_program.astro.tables) == 0;
-    cmdReport->setEnabled(nothingToReport);
-    cmdReport->setToolTip(nothingToReport ? QString() : Q(language.GetText(text::kTextNotAvailableYet)));
     if (cboLanguage->currentIndex() != language.intLanguage)
         cboLanguage->setCurrentIndex(language.intLanguage);
     LayOut();
@@ -629,6 +625,36 @@ tools::DurationsWindow& frmMain::Durations()
     if (!m_durations)
         m_durations.emplace(m_program.astro, m_program.language);
     return *m_durations;
+}
+
+tools::frmDurations& frmMain::DurationsView()
+{
+    if (frmDurations == nullptr)
+        frmDurations = new tools::frmDurations(m_program, Durations(), *this, *picTable);
+    return *frmDurations;
+}
+
+void frmMain::ReportInDurationsWindow()
+{
+    Durations().Report(ReportInputsOf(m_program));
+    DurationsView().ShowReport();
+}
+
+void frmMain::RecaptionDurationsWindow()
+{
+    if (frmDurations == nullptr || !frmDurations->isVisible())
+        return;
+    // The report of the same computation, built again from the program text of the new language.
+    if (m_program.grid.GetTotalNumAspects(m_program.astro.tables) == 0)
+        return;
+    Durations().Report(ReportInputsOf(m_program));
+    frmDurations->Form_Activate();
+}
+
+void frmMain::HideDurationsWindow()
+{
+    if (frmDurations != nullptr && frmDurations->isVisible())
+        frmDurations->hide();
 }
 
 // ----- Handlers ---------------------------------------------------------------------------------------------
@@ -758,6 +784,8 @@ void frmMain::cmdReport_Click()
     SyncFromModel();
     if (message)
         m_boxes.Show(*message);
+    else
+        DurationsView().ShowReport();
     Timer1->start();
 }
 
@@ -780,6 +808,8 @@ void frmMain::ApplyPanelActions(const settings::MainWindowActions& actions)
     std::optional<ComputeOutcome> outcome;
     if (actions.recompute)
         outcome = mainwindow::cmdCompute_Click(m_program);
+    if (actions.hideDurationsWindow)
+        HideDurationsWindow();
     if (actions.resetFootLabel)
         ResetFootLabel();
     SyncFromModel();
@@ -814,6 +844,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     CloseRun();
     if (frmConfigure != nullptr)
         frmConfigure->hide();
+    HideDurationsWindow();
     event->accept();
 }
 
@@ -890,6 +921,7 @@ void frmMain::cboLanguage_Click(int index)
     if (!m_program.main.blnStartupCompleted)
         return;
     cmdCompute_Click();
+    RecaptionDurationsWindow();
     FocusCompute();
 }
 
@@ -909,7 +941,7 @@ void frmMain::txbCell_Click(int cell)
     case CellClickOutcome::Kind::DurationsQuestion:
         if (m_boxes.Show(*outcome.message) == platform::Button::Yes) {
             Timer1->stop();
-            Durations().Report(ReportInputsOf(m_program));
+            ReportInDurationsWindow();
             Timer1->start();
         }
         break;

@@ -40,6 +40,7 @@ class frmPopUp;
 }
 namespace orvane::tools {
 class frmRun;
+class frmDurations;
 }
 
 namespace orvane::mainwindow {
@@ -144,6 +145,13 @@ private:
     void CloseRun();
     // False: every control but those a run leaves enabled is disabled; true: they are enabled again.
     void EnableInputControls(bool enable);
+    // The durations window, created on first use and afterwards only hidden and shown.
+    tools::frmDurations& DurationsView();
+    // Fills the durations window for the current computation and shows it over the grid.
+    void ReportInDurationsWindow();
+    // After a language switch: a shown durations window reports again in the new language.
+    void RecaptionDurationsWindow();
+    void HideDurationsWindow();
 
     Program& m_program;
     settings::RegistryStore& m_store;
@@ -197,6 +205,7 @@ private:
     std::vector<QPointer<QWidget>> m_disabledByRun;  // the controls a run disabled, to enable again
     settings::frmConfigure* frmConfigure = nullptr;
     settings::frmPopUp* frmPopUp = nullptr;
+    tools::frmDurations* frmDurations = nullptr;
     QWidget* fraModes = nullptr;
     QWidget* fraUnits = nullptr;
     QButtonGroup* m_modeGroup = nullptr;

@@ -1,0 +1,146 @@
+// The durations window on the offscreen platform, opened from a loaded main window with a scripted
+// message recorder, a fixed clock and a temporary home, so that nothing touches the real user's files.
+
+#include "mainwindow/frm_main.h"
+#include "platform/twips.h"
+#include "tests/support/recording_message_boxes.h"
+#include "text/text_numbers.h"
+#include "tools/frm_durations.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvane;
+
+class TestGuiDurations : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<mainwindow::Program> program;
+    settings::MemoryRegistryStore store;
+    testing::RecordingMessageBoxes boxes;
+    platform::FixedClock clock{{2000, 1, 1, 12, 0, 0}};
+    std::unique_ptr<mainwindow::frmMain> window;
+
+    // A control by its name, in the main window or (with `inDurations`) in the durations window.
+    template <typename T>
+    T* Find(const QString& name, bool inDurations = true)
+    {
+        QObject* parent = inDurations ? static_cast<QObject*>(Durations()) : window.get();
+        return parent->findChild<T*>(name) ? parent->findChild<T*>(name) : (qFatal("no %s", qPrintable(name)), nullptr);
+    }
+    tools::frmDurations* Durations() { return window->findChild<tools::frmDurations*>("frmDurations"); }
+
+    static void Choose(QComboBox* box, int index) { emit box->activated(index); }
+
+    bool Report()
+    {
+        Find<QPushButton>("cmdReport", false)->click();
+        return QTest::qWaitForWindowActive(Durations());
+    }
+
+    QStringList Lines() { return Find<QPlainTextEdit>("txbOutput")->toPlainText().split('\n', Qt::SkipEmptyParts); }
+    QString Text(int16_t number) { return QString::fromStdString(program->language.GetText(number)); }
+
+private slots:
+    void init()
+    {
+        boxes.shown.clear();
+        window.reset();  // before the program it shows
+        program = std::make_unique<mainwindow::Program>();
+        window = std::make_unique<mainwindow::frmMain>(*program, store, boxes, clock,
+                                                       mainwindow::MainWindowPlaces{ORVANE_BIN_DIR, mainwindow::UserStateFilePath()});
+        QVERIFY(window->Form_Load());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void theSortBoxOffersSixKeysInWorldAndSevenInPersonalTransits()
+    {
+        QVERIFY(Report());
+        auto* sortBy = Find<QComboBox>("cboSortBy");
+        QCOMPARE(sortBy->count(), 6);
+        QVERIFY(!sortBy->isHidden() && Find<QCheckBox>("chkShowDuration")->isChecked());
+        QCOMPARE(Durations()->frameGeometry().width(), window->frameGeometry().width());
+        Find<QPushButton>("cmdClose")->click();
+        QVERIFY(!Durations()->isVisible());
+
+        QTest::keyClicks(Find<QLineEdit>("txbYearCE_1", false), "1970");
+        Choose(Find<QComboBox>("cboMonthCE_1", false), 3);
+        Choose(Find<QComboBox>("cboDayCE_1", false), 8);
+        Find<QAbstractButton>("optPersonal_0", false)->click();
+        tools::frmDurations* first = Durations();
+        QVERIFY(Report());
+        QCOMPARE(Durations(), first);  // one window for the whole run
+        QCOMPARE(sortBy->count(), 7);
+        QVERIFY(Lines().size() >= 2 && Lines().front().startsWith("tr."));
+        QVERIFY(boxes.shown.empty());
+    }
+
+    void recordsWithoutDatesAreHiddenOnlyWhenSortedByEndingOrDuration()
+    {
+        QVERIFY(Report());
+        const qsizetype aspects = Lines().size();
+        QVERIFY(aspects >= 2);
+        // A world-transit record whose second body is 10 carries blanks instead of dates.
+        tools::DurationsWindow& model = Durations()->Model();
+        model.records.strDurationRecords.push_back(" 110 1 1 0.001000" + std::string(22, ' '));
+        ++model.records.intNumDurationRecords;
+        auto* sortBy = Find<QComboBox>("cboSortBy");
+        auto* showDurations = Find<QCheckBox>("chkShowDuration");
+        const auto dated = [this] { return Lines().filter(" " + Text(text::kTextBegins) + " ").size(); };
+
+        Choose(sortBy, 2);  // planet
+        QCOMPARE(Lines().size(), aspects + 1);
+        QCOMPARE(dated(), aspects);
+        showDurations->click();  // cleared: every aspect, none with dates, in the narrow window
+        QCOMPARE(Lines().size(), aspects + 1);
+        QCOMPARE(dated(), 0);
+        QCOMPARE(Durations()->frameGeometry().width(), platform::Px(8500));
+        Choose(sortBy, 5);  // duration: ticks "Show durations" and leaves the record without dates out
+        QVERIFY(showDurations->isChecked());
+        QCOMPARE(Lines().size(), aspects);
+        QCOMPARE(dated(), aspects);
+        Choose(sortBy, 3);  // beginning
+        QCOMPARE(Lines().size(), aspects + 1);
+    }
+
+    void copyPutsTheReportOnTheClipboard()
+    {
+        QVERIFY(Report());
+        Find<QPushButton>("cmdCopy")->click();
+        const std::string expected = Durations()->Model().ClipboardText();
+        QVERIFY(expected.size() > 100 && QGuiApplication::clipboard()->text() == QString::fromStdString(expected));
+    }
+
+    void reportWithoutAspectsShowsTheMessageAndNoWindow()
+    {
+        program->configure.intOrbListIndex.fill(0);  // every orb 0°: no aspect at all
+        Find<QPushButton>("cmdCompute", false)->click();
+        Find<QPushButton>("cmdReport", false)->click();
+        QCOMPARE(boxes.shown.size(), size_t{1});
+        QCOMPARE(QString::fromStdString(boxes.shown[0].text), Text(text::kTextNoAspectsFound));
+        QVERIFY(Durations() == nullptr);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    const QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    TestGuiDurations test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_gui_durations.moc"
