@@ -29,15 +29,18 @@ void ChartView::SyncFromModel()
         DrawChart();
 }
 
-void ChartView::DrawChart()
+ChartDrawn ChartView::DrawChart()
 {
     m_chart = CurrentData();
     m_transit.reset();
-    Repaint();
+    setToolTip(QString());
+    return Repaint();
 }
 
 void ChartView::ShowTransitPicture(const TransitPicture& picture)
 {
+    // The chart's data as they are now: the picture stays until they change or the chart is asked for.
+    m_chart = CurrentData();
     m_transit = picture;
     Repaint();
 }
@@ -56,7 +59,7 @@ ChartDrawn ChartView::PaintPicture(QImage& image, qreal scale) const
     return m_chart ? display::DrawChart(painter, *m_chart).drawn : ChartDrawn::Complete;
 }
 
-void ChartView::Repaint()
+ChartDrawn ChartView::Repaint()
 {
     const ChartDrawn drawn = PaintPicture(m_picture, devicePixelRatioF());
     setFixedSize(m_picture.deviceIndependentSize().toSize());
@@ -65,6 +68,7 @@ void ChartView::Repaint()
         emit messageForUser(m_chart->noRoom);
     else if (drawn == ChartDrawn::FiltersConflict)
         emit messageForUser(m_chart->filterConflict);
+    return drawn;
 }
 
 QImage ChartView::ChartImage()

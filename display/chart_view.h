@@ -28,8 +28,9 @@ public:
     // last drawn (after Compute, a step, a change of the display options); otherwise the picture stays,
     // the transit picture included.
     void SyncFromModel();
-    // Draws the chart of the last computation whatever was shown before (the toggle button).
-    void DrawChart();
+    // Draws the chart of the last computation whatever was shown before (the toggle button), and says how
+    // far it came.
+    ChartDrawn DrawChart();
     // Shows the transit picture instead of the chart.
     void ShowTransitPicture(const TransitPicture& picture);
     bool TransitPictureShown() const { return m_transit.has_value(); }
@@ -50,7 +51,7 @@ private:
     ChartData CurrentData() const;
     // Paints the chart or the transit picture onto `image`, sized at `scale` device pixels a pixel.
     ChartDrawn PaintPicture(QImage& image, qreal scale) const;
-    void Repaint();
+    ChartDrawn Repaint();
 
     const mainwindow::Program& m_program;
     std::optional<ChartData> m_chart;        // what the chart was last drawn from

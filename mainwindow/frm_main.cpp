@@ -2,7 +2,9 @@
 
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
+#include "display/chart_view.h"
 #include "display/grid_view.h"
+#include "display/transit_picture.h"
 #include "mainwindow/actions.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/window_rules.h"
@@ -292,9 +294,9 @@ void frmMain::BuildControls()
     cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
     cmdHelp = rowButton(QStringLiteral("cmdHelp"));
     cmdQuit = rowButton(QStringLiteral("cmdQuit"));
-    // The run dialog, the chart and the help viewer are separate windows that this version does not have
-    // yet; their buttons stay in place, disabled, and say so when hovered.
-    for (QPushButton* button : {cmdRun, cmdToggleGraphic, cmdHelp})
+    // The run dialog and the help viewer are separate windows that this version does not have yet; their
+    // buttons stay in place, disabled, and say so when hovered.
+    for (QPushButton* button : {cmdRun, cmdHelp})
         button->setEnabled(false);
 
     lblTitle = new QLabel(this);
@@ -306,6 +308,9 @@ void frmMain::BuildControls()
 
     picTable = new display::GridView(m_program.grid, this);
     picTable->move(Px(kMargin), Px(kGridTop));
+    picGraphic = new display::ChartView(m_program, this);
+    picGraphic->move(Px(kMargin), Px(kGridTop));
+    picGraphic->hide();
 
     txbReport = new QPlainTextEdit(this);
     txbReport1 = new QPlainTextEdit(this);
@@ -379,6 +384,9 @@ void frmMain::ConnectControls()
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
     connect(picTable, &display::GridView::cellClicked, this, &frmMain::txbCell_Click);
+    connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
+    connect(picGraphic, &display::ChartView::messageForUser, this,
+            [this](const platform::Message& message) { m_boxes.Show(message); });
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 }
 
@@ -471,7 +479,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdReport, text::kTextReportButton);
     caption(cmdLoadState, text::kTextLoadFrom);
     const QString notYet = Q(language.GetText(text::kTextNotAvailableYet));
-    for (QPushButton* button : {cmdRun, cmdToggleGraphic, cmdHelp})
+    for (QPushButton* button : {cmdRun, cmdHelp})
         button->setToolTip(notYet);
     cboLanguage->setItemText(text::langEnglish, Q(language.GetText(text::kTextEnglish)));
     cboLanguage->setItemText(text::langGerman, Q(language.GetText(text::kTextDeutsch)));
@@ -559,6 +567,7 @@ void frmMain::SyncFromModel()
         cboLanguage->setCurrentIndex(language.intLanguage);
     LayOut();
     m_syncing = false;
+    SyncChart();
 }
 
 void frmMain::LayOut()
@@ -567,14 +576,16 @@ void frmMain::LayOut()
     if (grid.picTableWidth > 0 && grid.picTableHeight > 0)
         picTable->resize(Px(grid.picTableWidth), Px(grid.picTableHeight));
     picTable->move(Px(kMargin), Px(kGridTop));
-    const int gridRight = picTable->geometry().right() + 1;
-    const int gridBottom = picTable->geometry().bottom() + 1;
+    // The summaries stand beside or below the grid, or the chart while it is shown.
+    const QRect shown = (m_program.main.picGraphicVisible ? static_cast<QWidget*>(picGraphic) : picTable)->geometry();
+    const int gridRight = shown.right() + 1;
+    const int gridBottom = shown.bottom() + 1;
     const int bottom = height();
     const int footTop = bottom - Px(kFootHeight) - Px(60);
     const int hintTop = footTop - Px(kFootHeight);
     const bool twoDates = core::IsTwoDateMode(m_program.main.intMode);
     txbReport->setVisible(!twoDates);
-    txbReport1->setVisible(twoDates);
+    txbReport1->setVisible(twoDates && !(m_program.main.picGraphicVisible && picGraphic->TransitPictureShown()));
     const int right = Px(kMargin + kInnerWidth);
     txbReport->setGeometry(gridRight + Px(kReportGap), Px(kGridTop), right - gridRight - Px(kReportGap),
                            gridBottom - Px(kGridTop));
@@ -897,7 +908,9 @@ void frmMain::txbCell_Click(int cell)
     case CellClickOutcome::Kind::Nothing:
         return;
     case CellClickOutcome::Kind::FocusOnly:
-    case CellClickOutcome::Kind::TransitPicture:  // the transit picture is drawn by the chart view
+        break;
+    case CellClickOutcome::Kind::TransitPicture:
+        ShowTransitPicture(outcome);
         break;
     case CellClickOutcome::Kind::Information:
         m_boxes.Show(*outcome.message);
@@ -911,6 +924,47 @@ void frmMain::txbCell_Click(int cell)
         break;
     }
     FocusCompute();
+}
+
+void frmMain::cmdToggleGraphic_Click()
+{
+    MainModel& main = m_program.main;
+    picGraphic->setToolTip(QString());
+    const bool showChart = !main.picGraphicVisible;
+    main.picGraphicVisible = showChart;
+    main.picTableVisible = !showChart;
+    if (showChart) {
+        SetHeightForMode();
+        // Both display filters set: the message, and the grid stays.
+        if (picGraphic->DrawChart() == display::ChartDrawn::FiltersConflict) {
+            main.picGraphicVisible = false;
+            main.picTableVisible = true;
+        }
+    }
+    main.lblTitle = SetGridTitle(m_program, main.intMode);
+    SyncFromModel();
+}
+
+void frmMain::SyncChart()
+{
+    const bool shown = m_program.main.picGraphicVisible;
+    if (shown)
+        picGraphic->SyncFromModel();
+    picGraphic->setVisible(shown);
+    LayOut();
+}
+
+void frmMain::ShowTransitPicture(const CellClickOutcome& outcome)
+{
+    MainModel& main = m_program.main;
+    const int16_t birthRow = main.optPersonal(0) ? core::kFirstBirthdateRow : core::kSecondBirthdateRow;
+    picGraphic->ShowTransitPicture(display::MakeTransitPicture(m_program.astro, main, birthRow, outcome.p1, outcome.p2,
+                                                               outcome.aspect, outcome.zoneMinutes, outcome.beginning,
+                                                               outcome.ending, outcome.pictureCaption));
+    picGraphic->setToolTip(Q(outcome.pictureTooltip));
+    main.picGraphicVisible = true;
+    main.picTableVisible = false;
+    SyncFromModel();
 }
 
 void frmMain::Timer1_Timer()

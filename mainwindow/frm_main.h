@@ -30,6 +30,7 @@ class QTimer;
 class QTranslator;
 
 namespace orvane::display {
+class ChartView;
 class GridView;
 }
 namespace orvane::settings {
@@ -38,6 +39,8 @@ class frmPopUp;
 }
 
 namespace orvane::mainwindow {
+
+struct CellClickOutcome;
 
 // The per-user settings' name of the interface language (0 English, 1 German), beside the display settings.
 inline constexpr const char* kLanguageSetting = "Language";
@@ -97,6 +100,7 @@ public:
     void cboForwardBack_Click();
     void cboLanguage_Click(int index);
     void txbCell_Click(int cell);
+    void cmdToggleGraphic_Click();
     void Timer1_Timer();
     void ApplyPanelActions(const settings::MainWindowActions& actions);
 
@@ -123,6 +127,10 @@ private:
     // The Quit question and its answer: whether the program may end now.
     bool MayEnd();
     tools::DurationsWindow& Durations();
+    // The chart: redrawn while shown when its data changed, shown or hidden as the model says; and the
+    // transit picture of a personal-transit cell in its place.
+    void SyncChart();
+    void ShowTransitPicture(const CellClickOutcome& outcome);
 
     Program& m_program;
     settings::RegistryStore& m_store;
@@ -169,6 +177,7 @@ private:
     QPlainTextEdit* txbReport1 = nullptr;
     QComboBox* cboLanguage = nullptr;
     display::GridView* picTable = nullptr;
+    display::ChartView* picGraphic = nullptr;
     QTimer* Timer1 = nullptr;
     settings::frmConfigure* frmConfigure = nullptr;
     settings::frmPopUp* frmPopUp = nullptr;
