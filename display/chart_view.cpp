@@ -16,9 +16,10 @@ ChartView::ChartView(const mainwindow::Program& program, QWidget* parent) : QWid
 
 ChartData ChartView::CurrentData() const
 {
+    // The display options as the panel last applied them: ticking a box in the open panel changes no chart.
     const settings::ConfigureModel& panel = m_program.configure;
-    const ChartOptions options{panel.chkDisplayZodiacSectors, panel.chkShowOnlyOuterPlanets,
-                               panel.chkShowOnlyEarthAspects};
+    const ChartOptions options{panel.blnDisplayZodiacSectors, panel.blnShowOnlyOuterPlanets,
+                               panel.blnShowOnlyEarthAspects};
     return MakeChartData(m_program.astro, m_program.grid, m_program.main.dblPos, m_program.main.intMode, options,
                          m_program.language, window()->windowTitle().toStdString());
 }

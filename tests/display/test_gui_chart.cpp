@@ -91,10 +91,10 @@ private slots:
     void bothFiltersGiveTheMessageAndNoLine()
     {
         Compute(core::Mode::WorldTransits);
-        m_program.configure.chkShowOnlyOuterPlanets = m_program.configure.chkShowOnlyEarthAspects = true;
+        m_program.configure.blnShowOnlyOuterPlanets = m_program.configure.blnShowOnlyEarthAspects = true;
         auto view = View();
         QCOMPARE(view->DrawChart(), ChartDrawn::FiltersConflict);
-        m_program.configure.chkShowOnlyOuterPlanets = m_program.configure.chkShowOnlyEarthAspects = false;
+        m_program.configure.blnShowOnlyOuterPlanets = m_program.configure.blnShowOnlyEarthAspects = false;
         QCOMPARE(m_shown.size(), 1u);
         QCOMPARE(m_shown[0].text, m_program.language.GetText(text::kTextChartFiltersConflict));
         const QImage image = view->ChartImage();
