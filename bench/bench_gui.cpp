@@ -1,12 +1,16 @@
 // Speed of the grid on screen, offscreen: the repaint of a full world-transit grid (the view taking the
 // cells from the model again and painting them), and a whole Forward step (Compute and that repaint),
-// whose goal is one frame at 60 Hz (16 ms).
+// whose goal is one frame at 60 Hz (16 ms). The same goal holds for painting the one-date and the
+// two-date chart with every body and dense aspects, glyph placement included.
 
+#include "display/chart_painter.h"
 #include "display/grid_view.h"
 #include "mainwindow/actions.h"
 #include "mainwindow/startup.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -56,6 +60,38 @@ void ForwardStepWithRepaint(benchmark::State& state)
     }
 }
 BENCHMARK(ForwardStepWithRepaint)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// The chart of the dense computation in `mode`, painted with its glyph placement onto an image of its size.
+void PaintChart(benchmark::State& state, core::Mode mode)
+{
+    mainwindow::Program& program = FullWorldTransits();
+    program.main.txbYearCE[1] = "1970";  // the 1st birthdate of the two-date chart: 1 January 1970
+    program.main.cboMonthCE[1].SetListIndex(1);
+    program.main.cboDayCE[1].SetListIndex(1);
+    program.main.SelectMode(mode);
+    if (!mainwindow::cmdCompute_Click(program).computed)
+        return state.SkipWithError("no computation");
+    const display::ChartData data = display::MakeChartData(program.astro, program.grid, program.main.dblPos,
+                                                           program.main.intMode, {}, program.language, "");
+    QImage image(display::ChartPixelSize(data.kind), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        benchmark::DoNotOptimize(display::DrawChart(painter, data).drawn);
+    }
+    state.counters["lines"] = static_cast<double>(data.lines.size());
+    program.main.SelectMode(core::Mode::WorldTransits);
+    mainwindow::cmdCompute_Click(program);
+}
+void PaintOneDateChart(benchmark::State& state)
+{
+    PaintChart(state, core::Mode::WorldTransits);
+}
+void PaintTwoDateChart(benchmark::State& state)
+{
+    PaintChart(state, core::Mode::PersonalTransits1st);
+}
+BENCHMARK(PaintOneDateChart)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(PaintTwoDateChart)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 

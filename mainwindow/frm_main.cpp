@@ -2,7 +2,9 @@
 
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
+#include "display/chart_view.h"
 #include "display/grid_view.h"
+#include "display/transit_picture.h"
 #include "mainwindow/actions.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/window_rules.h"
@@ -294,9 +296,9 @@ void frmMain::BuildControls()
     cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
     cmdHelp = rowButton(QStringLiteral("cmdHelp"));
     cmdQuit = rowButton(QStringLiteral("cmdQuit"));
-    // The chart and the help viewer are separate windows that this version does not have yet; their
-    // buttons stay in place, disabled, and say so when hovered.
-    for (QPushButton* button : {cmdToggleGraphic, cmdHelp})
+    // The help viewer is a separate window that this version does not have yet; its button stays in place,
+    // disabled, and says so when hovered.
+    for (QPushButton* button : {cmdHelp})
         button->setEnabled(false);
 
     lblTitle = new QLabel(this);
@@ -308,6 +310,9 @@ void frmMain::BuildControls()
 
     picTable = new display::GridView(m_program.grid, this);
     picTable->move(Px(kMargin), Px(kGridTop));
+    picGraphic = new display::ChartView(m_program, this);
+    picGraphic->move(Px(kMargin), Px(kGridTop));
+    picGraphic->hide();
 
     txbReport = new QPlainTextEdit(this);
     txbReport1 = new QPlainTextEdit(this);
@@ -381,6 +386,9 @@ void frmMain::ConnectControls()
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
     connect(picTable, &display::GridView::cellClicked, this, &frmMain::txbCell_Click);
+    connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
+    connect(picGraphic, &display::ChartView::messageForUser, this,
+            [this](const platform::Message& message) { m_boxes.Show(message); });
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 }
 
@@ -473,7 +481,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdReport, text::kTextReportButton);
     caption(cmdLoadState, text::kTextLoadFrom);
     const QString notYet = Q(language.GetText(text::kTextNotAvailableYet));
-    for (QPushButton* button : {cmdToggleGraphic, cmdHelp})
+    for (QPushButton* button : {cmdHelp})
         button->setToolTip(notYet);
     cboLanguage->setItemText(text::langEnglish, Q(language.GetText(text::kTextEnglish)));
     cboLanguage->setItemText(text::langGerman, Q(language.GetText(text::kTextDeutsch)));
@@ -558,6 +566,7 @@ void frmMain::SyncFromModel()
     if (m_program.run.blnRunning)
         EnableInputControls(false);  // the re-sync must not enable what a run keeps disabled
     m_syncing = false;
+    SyncChart();
 }
 
 void frmMain::LayOut()
@@ -566,14 +575,16 @@ void frmMain::LayOut()
     if (grid.picTableWidth > 0 && grid.picTableHeight > 0)
         picTable->resize(Px(grid.picTableWidth), Px(grid.picTableHeight));
     picTable->move(Px(kMargin), Px(kGridTop));
-    const int gridRight = picTable->geometry().right() + 1;
-    const int gridBottom = picTable->geometry().bottom() + 1;
+    // The summaries stand beside or below the grid, or the chart while it is shown.
+    const QRect shown = (m_program.main.picGraphicVisible ? static_cast<QWidget*>(picGraphic) : picTable)->geometry();
+    const int gridRight = shown.right() + 1;
+    const int gridBottom = shown.bottom() + 1;
     const int bottom = height();
     const int footTop = bottom - Px(kFootHeight) - Px(60);
     const int hintTop = footTop - Px(kFootHeight);
     const bool twoDates = core::IsTwoDateMode(m_program.main.intMode);
     txbReport->setVisible(!twoDates);
-    txbReport1->setVisible(twoDates);
+    txbReport1->setVisible(twoDates && !(m_program.main.picGraphicVisible && picGraphic->TransitPictureShown()));
     const int right = Px(kMargin + kInnerWidth);
     txbReport->setGeometry(gridRight + Px(kReportGap), Px(kGridTop), right - gridRight - Px(kReportGap),
                            gridBottom - Px(kGridTop));
@@ -933,7 +944,9 @@ void frmMain::txbCell_Click(int cell)
     case CellClickOutcome::Kind::Nothing:
         return;
     case CellClickOutcome::Kind::FocusOnly:
-    case CellClickOutcome::Kind::TransitPicture:  // the transit picture is drawn by the chart view
+        break;
+    case CellClickOutcome::Kind::TransitPicture:
+        ShowTransitPicture(outcome);
         break;
     case CellClickOutcome::Kind::Information:
         m_boxes.Show(*outcome.message);
@@ -947,6 +960,47 @@ void frmMain::txbCell_Click(int cell)
         break;
     }
     FocusCompute();
+}
+
+void frmMain::cmdToggleGraphic_Click()
+{
+    MainModel& main = m_program.main;
+    picGraphic->setToolTip(QString());
+    const bool showChart = !main.picGraphicVisible;
+    main.picGraphicVisible = showChart;
+    main.picTableVisible = !showChart;
+    if (showChart) {
+        SetHeightForMode();
+        // Both display filters set: the message, and the grid stays.
+        if (picGraphic->DrawChart() == display::ChartDrawn::FiltersConflict) {
+            main.picGraphicVisible = false;
+            main.picTableVisible = true;
+        }
+    }
+    main.lblTitle = SetGridTitle(m_program, main.intMode);
+    SyncFromModel();
+}
+
+void frmMain::SyncChart()
+{
+    const bool shown = m_program.main.picGraphicVisible;
+    if (shown)
+        picGraphic->SyncFromModel();
+    picGraphic->setVisible(shown);
+    LayOut();
+}
+
+void frmMain::ShowTransitPicture(const CellClickOutcome& outcome)
+{
+    MainModel& main = m_program.main;
+    const int16_t birthRow = main.optPersonal(0) ? core::kFirstBirthdateRow : core::kSecondBirthdateRow;
+    picGraphic->ShowTransitPicture(display::MakeTransitPicture(m_program.astro, main, birthRow, outcome.p1, outcome.p2,
+                                                               outcome.aspect, outcome.zoneMinutes, outcome.beginning,
+                                                               outcome.ending, outcome.pictureCaption));
+    picGraphic->setToolTip(Q(outcome.pictureTooltip));
+    main.picGraphicVisible = true;
+    main.picTableVisible = false;
+    SyncFromModel();
 }
 
 void frmMain::Timer1_Timer()

@@ -32,6 +32,7 @@ class QTimer;
 class QTranslator;
 
 namespace orvane::display {
+class ChartView;
 class GridView;
 }
 namespace orvane::settings {
@@ -44,6 +45,8 @@ class frmDurations;
 }
 
 namespace orvane::mainwindow {
+
+struct CellClickOutcome;
 
 // The per-user settings' name of the interface language (0 English, 1 German), beside the display settings.
 inline constexpr const char* kLanguageSetting = "Language";
@@ -103,6 +106,7 @@ public:
     void cboForwardBack_Click();
     void cboLanguage_Click(int index);
     void txbCell_Click(int cell);
+    void cmdToggleGraphic_Click();
     void Timer1_Timer();
     void ApplyPanelActions(const settings::MainWindowActions& actions);
     // Run until found (frm_main_run.cpp): the Run button starts or stops a run, each Timer2 tick steps.
@@ -152,6 +156,10 @@ private:
     // After a language switch: a shown durations window reports again in the new language.
     void RecaptionDurationsWindow();
     void HideDurationsWindow();
+    // The chart: redrawn while shown when its data changed, shown or hidden as the model says; and the
+    // transit picture of a personal-transit cell in its place.
+    void SyncChart();
+    void ShowTransitPicture(const CellClickOutcome& outcome);
 
     Program& m_program;
     settings::RegistryStore& m_store;
@@ -198,6 +206,7 @@ private:
     QPlainTextEdit* txbReport1 = nullptr;
     QComboBox* cboLanguage = nullptr;
     display::GridView* picTable = nullptr;
+    display::ChartView* picGraphic = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;  // paces the steps of a run
     tools::frmRun* frmRun = nullptr;

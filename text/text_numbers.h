@@ -108,6 +108,13 @@ inline constexpr int16_t kTextUnknownDate = 1033;       // "an unknown date"
 // ----- The chart -----------------------------------------------------------------------------------------
 inline constexpr int16_t kTextNoRoomForGlyphs = 346;
 inline constexpr int16_t kTextChartIncomplete = 347;
+inline constexpr int16_t kTextChartFiltersConflict = 1200;     // both "only" options: the chart draws nothing
+inline constexpr int16_t kTextThisLineIsA = 1201;              // the right-click report's caption
+inline constexpr int16_t kTextOr = 1202;                       // between two aspects of one colour
+inline constexpr int16_t kTextLegendWhiteTransiting = 1203;    // the two-date chart's legend
+inline constexpr int16_t kTextLegendLemonNatal = 1204;
+inline constexpr int16_t kTextLegendWhite1stBirthdate = 1205;
+inline constexpr int16_t kTextLegendLemon2ndBirthdate = 1206;
 
 // ----- Stepping: the increments, which are also the durations' units -----------------------------------
 inline constexpr int16_t kTextOneHalfHour = 170;

@@ -1,4 +1,5 @@
 # Grid layout, stepping, and the beginning and end of transit aspects with their duration records.
 orvane_test(test_display
-  SOURCES display/test_aspect_span.cpp display/test_grid_model.cpp display/test_stepping.cpp
+  SOURCES display/test_aspect_span.cpp display/test_chart_layout.cpp display/test_grid_model.cpp
+          display/test_stepping.cpp
   LIBS orvane_core)

@@ -1,0 +1,150 @@
+#include "display/chart_layout.h"
+
+#include "core/modes.h"
+#include "text/strings.h"
+#include "text/text_numbers.h"
+
+#include <cmath>
+
+namespace orvane::display {
+namespace {
+
+size_t At(int i)
+{
+    return static_cast<size_t>(i);
+}
+
+// The picture's own marks that a right-click never reports: background, white, and two colours of
+// marks that are no aspect lines.
+constexpr std::array<double, 4> kNoLineColors{0.0, 16777215.0, 14737632.0, 16719904.0};
+
+}  // namespace
+
+ChartGeometry GeometryOf(ChartKind kind)
+{
+    if (kind == ChartKind::OneDate)
+        return {6000, 6000, 3000, 3000, 2950, 2900, 2900, {100, 100}, 3000 - 140, 3000 - 140 - 20};
+    return {9900, 6600, 4950, 3300, 3250, 3200, 3200, {100, 50}, 4950 - 140, 3300 - 150};
+}
+
+ChartKind ChartKindOf(int16_t mode)
+{
+    return core::IsTwoDateMode(mode) ? ChartKind::TwoDates : ChartKind::OneDate;
+}
+
+int16_t ToInt16(double value)
+{
+    return static_cast<int16_t>(std::nearbyint(value));  // the default rounding takes a half to even
+}
+
+TwipPoint GlyphSpot(const ChartGeometry& geometry, double radius, double longitude)
+{
+    return {ToInt16(geometry.cx + radius * std::cos(longitude)), ToInt16(geometry.cy - radius * std::sin(longitude))};
+}
+
+TwipPoint GlyphPrintPosition(const ChartGeometry& geometry, double radius, double longitude)
+{
+    return {ToInt16(geometry.cx + radius * std::cos(longitude) - kGlyphOffset),
+            ToInt16(geometry.cy - radius * std::sin(longitude) - kGlyphOffset)};
+}
+
+TwipPoint LineEnd(TwipPoint printPosition)
+{
+    return {printPosition.x + kLineEndOffset, printPosition.y + kLineEndOffset};
+}
+
+std::array<TwipPoint, core::kNumSigns> SectorEnds(const ChartGeometry& geometry)
+{
+    std::array<TwipPoint, core::kNumSigns> ends;
+    for (int k = 0; k < core::kNumSigns; ++k) {
+        const double angle = k * core::kPi / 6;
+        ends[At(k)] = {ToInt16(geometry.cx + geometry.sectorLength * std::cos(angle)),
+                       ToInt16(geometry.cy - geometry.sectorLength * std::sin(angle))};
+    }
+    return ends;
+}
+
+std::array<TwipPoint, core::kNumSigns> SignGlyphPositions(const ChartGeometry& geometry)
+{
+    std::array<TwipPoint, core::kNumSigns> positions;
+    for (int k = 0; k < core::kNumSigns; ++k) {
+        const double theta = k * core::kPi / 6 + core::kPi / 12;
+        positions[At(k)] = {ToInt16(geometry.cx + kSignGlyphRadius * std::cos(theta) - kSignGlyphOffset),
+                            ToInt16(geometry.cy - kSignGlyphRadius * std::sin(theta) - kSignGlyphOffset)};
+    }
+    return positions;
+}
+
+bool LineShown(const core::AstroTables& tables, const ChartOptions& options, int16_t p1, int16_t p2)
+{
+    if (options.onlyEarthAspects)
+        return p1 == core::kEarth || p2 == core::kEarth;
+    if (options.onlyOuterPlanets)
+        return !tables.blnInnerPlanet[At(p1)] && !tables.blnInnerPlanet[At(p2)];
+    return true;
+}
+
+std::vector<ChartLine> ChartLines(const GridModel& grid, const core::AstroTables& tables, ChartKind kind,
+                                  const ChartOptions& options)
+{
+    std::vector<ChartLine> lines;
+    const bool oneDate = kind == ChartKind::OneDate;
+    for (int i = 0; i < grid.intNumCells && i < kCellPool; ++i) {
+        const RowCol rc = CellRowCol(i, grid.intNumCols);
+        // Aspect cells only: the triangle right of its diagonal headers, the square inside its headers.
+        const bool aspectCell = oneDate ? rc.intRow >= 2 && rc.intCol > rc.intRow - 2 : rc.intRow >= 2 && rc.intCol >= 2;
+        const GridCell& cell = grid.txbCell[At(i)];
+        if (!aspectCell || cell.text.empty())
+            continue;
+        const auto p1 = static_cast<int16_t>(rc.intRow - 1);
+        const auto p2 = static_cast<int16_t>(oneDate ? rc.intCol + 1 : rc.intCol - 1);
+        for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
+            const std::string& abbrev = tables.AspectText[At(a)].Abbrev;
+            if (abbrev.empty() || cell.text.find(abbrev) == std::string::npos || !LineShown(tables, options, p1, p2))
+                continue;
+            lines.push_back({p1, p2, a, cell.bold ? 2 : 1, tables.dblAspectColor[At(a)]});
+        }
+    }
+    return lines;
+}
+
+ChartData MakeChartData(const core::AstroModule& astro, const GridModel& grid, const core::PositionTable& dblPos,
+                        int16_t mode, const ChartOptions& options, const text::Language& language,
+                        const std::string& caption)
+{
+    ChartData data;
+    data.kind = ChartKindOf(mode);
+    data.longitudes = dblPos;
+    data.numPlanets = astro.intNumPlanets;
+    data.planetGlyph = astro.tables.strPlanetGlyph;
+    data.signGlyph = astro.tables.strSignGlyph;
+    data.options = options;
+    if (!FiltersConflict(options))
+        data.lines = ChartLines(grid, astro.tables, data.kind, options);
+    const bool synastry = mode == core::kModeSynastry;
+    data.legend = {language.GetText(synastry ? text::kTextLegendWhite1stBirthdate : text::kTextLegendWhiteTransiting),
+                   language.GetText(synastry ? text::kTextLegendLemon2ndBirthdate : text::kTextLegendLemonNatal)};
+    data.filterConflict = platform::Message::Information(caption, language.GetText(text::kTextChartFiltersConflict));
+    data.noRoom = platform::Message::Exclamation(caption, language.GetText(text::kTextNoRoomForGlyphs) + text::kLineBreak +
+                                                              language.GetText(text::kTextChartIncomplete));
+    return data;
+}
+
+std::optional<platform::Message> LineReport(const core::AstroTables& tables, const text::Language& language,
+                                            double color)
+{
+    for (const double mark : kNoLineColors)
+        if (color == mark)
+            return std::nullopt;
+    std::string labels;
+    const std::string joint = " " + language.GetText(text::kTextOr) + " ";
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        if (tables.dblAspectColor[At(a)] == color)
+            labels += tables.AspectText[At(a)].Label + joint;
+    if (labels.empty())
+        return std::nullopt;
+    labels.resize(labels.size() - joint.size());
+    return platform::Message::Plain(language.GetText(text::kTextThisLineIsA), text::UpperCaseFirst(text::LowerCase(labels)));
+}
+
+}  // namespace orvane::display

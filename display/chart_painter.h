@@ -1,0 +1,53 @@
+#pragma once
+
+// The chart's pictures, one painting function each: the one-date chart, the two-date chart with its
+// legend, and the transit picture. Each draws onto a QPainter from its data, in the picture's pixels
+// (15 twips a pixel; the painter's device may scale them further), so that the view on screen and the
+// exported image show the same drawing.
+//
+// Glyph placement reads back what is already drawn: the circle, the sector lines and the glyphs placed so
+// far are drawn a second time onto an image at the picture's own scale, and a glyph takes the first
+// radius, from the outside inwards in steps of 1 %, at which its test box on that image holds nothing
+// but background and sector lines. Lines are drawn only after every glyph has its place.
+
+#include "display/chart_layout.h"
+#include "display/transit_picture.h"
+
+#include <QColor>
+#include <QSize>
+
+#include <array>
+#include <optional>
+
+class QPainter;
+
+namespace orvane::display {
+
+// A colour as the models' RGB value (red + 256 × green + 65536 × blue); ToQColor (grid_view.h) is the way back.
+double ChartRgb(QColor color);
+
+// What drawing a chart came to.
+enum class ChartDrawn {
+    Complete,
+    NoRoom,          // a glyph found no room: the chart stays as far as drawn, data.noRoom is to be shown
+    FiltersConflict  // both "only" options: nothing drawn, data.filterConflict is to be shown
+};
+
+struct ChartResult {
+    ChartDrawn drawn = ChartDrawn::Complete;
+    // Where each body's glyph of each set was printed (its top left, twips), when it was.
+    std::array<std::array<std::optional<TwipPoint>, 2>, core::kBodySlots> glyphAt{};
+};
+
+// The picture's size in pixels.
+QSize ChartPixelSize(ChartKind kind);
+QSize TransitPixelSize();
+
+// The chart of `data`, by its kind.
+ChartResult DrawChart(QPainter& painter, const ChartData& data);
+ChartResult DrawChartOneDate(QPainter& painter, const ChartData& data);
+ChartResult DrawChartTwoDates(QPainter& painter, const ChartData& data);
+
+void DrawTransitPicture(QPainter& painter, const TransitPicture& picture);
+
+}  // namespace orvane::display

@@ -1,0 +1,123 @@
+#include "display/transit_picture.h"
+
+#include "core/aspects.h"
+#include "datetime/date_input.h"
+#include "datetime/datepr2.h"
+#include "platform/calendar.h"
+#include "text/text_numbers.h"
+
+#include <cmath>
+
+namespace orvane::display {
+namespace {
+
+size_t At(int i)
+{
+    return static_cast<size_t>(i);
+}
+
+// The Gregorian date of the whole day of local day number `day`, as "2000-01-05".
+std::string NumericDate(double day)
+{
+    platform::EuroDate date;
+    date.calendar = platform::kCalendarGregorian;
+    date.jdn = static_cast<int32_t>(std::trunc(day));
+    platform::_jdn_to_euro_date(&date);
+    return datetime::NumericDateText(date);
+}
+
+std::string TimeOf(double day)
+{
+    return datetime::TimeOfDayText(day - std::trunc(day), false);
+}
+
+// The orb stands for half the picture's width: deviation per pixel.
+double RadiansPerPixel(const TransitPicture& picture)
+{
+    return picture.orb / kTransitHalfWidth;
+}
+
+}  // namespace
+
+TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::DateRows rows, int16_t birthRow,
+                                  int16_t p1, int16_t p2, int16_t aspect, int16_t zoneMinutes, double b, double e,
+                                  const std::string& caption)
+{
+    TransitPicture picture;
+    picture.aspect = aspect;
+    picture.orb = astro.orbs.dblOrb[At(aspect)][At(core::kOrbColumnPersonal)];
+    picture.color = astro.tables.dblAspectColor[At(aspect)];
+    picture.beginning = b;
+    picture.ending = e;
+
+    // The span runs to the end of the last day; 28 row steps cover it.
+    const double span = e + 1 - b;
+    const double rowStep = span / (kTransitRows - 1);
+    const double world = datetime::InputDateToLocalDayNumber(rows, core::kWorldDateRow);
+    picture.markedRow = 0;
+    bool marked = false;
+    for (int i = 0; i < kTransitRows; ++i) {
+        const double t = b + i * rowStep;
+        picture.rowLabels[At(i)] = NumericDate(t) + " " + TimeOf(t);
+        if (!marked && t > world - rowStep / 2) {
+            picture.markedRow = i;
+            marked = true;
+        }
+    }
+
+    picture.scaleLabels[0] = core::Rad2DegMin(0.0, false, false, false, false);
+    for (int j = 1; j <= kTransitScaleSteps; ++j)
+        picture.scaleLabels[At(j)] = core::Rad2DegMin(j * picture.orb / 7.5, false, false, false, false);
+
+    // The longitude at which the transit is exact: the natal body's, its opposite, or of the two points
+    // the aspect's angle away from it the one nearer the transiting body at the world moment.
+    const double natal = astro.HelioLongitude(p1, datetime::InputDateToAJDate(rows, birthRow));
+    double exact = natal;
+    if (aspect == core::kOpposition) {
+        exact = core::NormalizeAngle(natal + core::kPi);
+    } else if (aspect != core::kConjunction) {
+        const double moving = astro.HelioLongitude(p2, datetime::InputDateToAJDate(rows, core::kWorldDateRow));
+        const double ahead = core::NormalizeAngle(natal + astro.tables.dblAspectAngle[At(aspect)]);
+        const double behind = core::NormalizeAngle(natal - astro.tables.dblAspectAngle[At(aspect)]);
+        exact = core::Separation(moving, ahead) < core::Separation(moving, behind) ? ahead : behind;
+    }
+
+    // From local midnight at the start of the first day, 392 steps to the end of the last.
+    double t = std::trunc(b) - zoneMinutes / 1440.0 - 0.5;
+    for (int k = 0; k < kTransitSamples; ++k) {
+        const double d = core::SignedSeparation(astro.HelioLongitude(p2, t), exact);
+        if (std::abs(d) <= picture.orb)
+            picture.course[At(k)] = d;
+        t += span / (kTransitSamples - 1);
+    }
+
+    const std::string birthdate =
+        " (" + NumericDate(std::trunc(datetime::InputDateToLocalDayNumber(rows, birthRow))) + ")";
+    picture.caption = caption;
+    if (const size_t x = picture.caption.find('X'); x != std::string::npos)
+        picture.caption.replace(x, 1, birthdate);
+    return picture;
+}
+
+double CourseX(const TransitPicture& picture, double deviation)
+{
+    return kTransitCentre + deviation / RadiansPerPixel(picture);
+}
+
+std::optional<platform::Message> TransitCurveReport(const TransitPicture& picture, const text::Language& language,
+                                                    int32_t x, int32_t y, double color)
+{
+    if (color == 0.0 || x < 1800 || x >= 18875 || y < kTransitCourseTop || y >= kTransitCourseBottom)
+        return std::nullopt;
+    const int16_t row = static_cast<int16_t>(std::nearbyint((y - kTransitCourseTop) / double{kTransitCourseStep}));
+    const double t = picture.beginning + row * (picture.ending + 1 - picture.beginning) / (kTransitSamples - 1);
+    const double deviation = (static_cast<double>(x) / kTransitUnit - kTransitCentre) * RadiansPerPixel(picture);
+    std::string values = language.GetText(text::kTextPictureCurveValues);
+    values = text::Replaced(values, "[time]", TimeOf(t));
+    values = text::Replaced(values, "[date]", NumericDate(t));
+    values = text::Replaced(values, "[exactness]", core::Rad2DegMin(std::abs(deviation), false, false, true, false));
+    return platform::Message::Plain(language.GetText(text::kTextPictureCurveTitle),
+                                    language.GetText(text::kTextPictureCurvePoint) + text::kLineBreak + values);
+}
+
+}  // namespace orvane::display
