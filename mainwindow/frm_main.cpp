@@ -2,6 +2,7 @@
 
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
+#include "display/chart_view.h"
 #include "display/grid_view.h"
 #include "mainwindow/actions.h"
 #include "mainwindow/startup.h"
@@ -9,7 +10,11 @@
 #include "platform/twips.h"
 #include "settings/frm_configure.h"
 #include "settings/frm_pop_up.h"
+#include "text/help.h"
 #include "text/text_numbers.h"
+#include "text/weblink.h"
+#include "tools/frm_view.h"
+#include "tools/image_export.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -292,9 +297,9 @@ void frmMain::BuildControls()
     cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
     cmdHelp = rowButton(QStringLiteral("cmdHelp"));
     cmdQuit = rowButton(QStringLiteral("cmdQuit"));
-    // The run dialog, the chart and the help viewer are separate windows that this version does not have
-    // yet; their buttons stay in place, disabled, and say so when hovered.
-    for (QPushButton* button : {cmdRun, cmdToggleGraphic, cmdHelp})
+    // The run dialog and the chart are separate windows that this version does not have yet; their
+    // buttons stay in place, disabled, and say so when hovered.
+    for (QPushButton* button : {cmdRun, cmdToggleGraphic})
         button->setEnabled(false);
 
     lblTitle = new QLabel(this);
@@ -329,6 +334,7 @@ void frmMain::BuildControls()
     Timer1->setInterval(kTimer1Interval);
     frmPopUp = new settings::frmPopUp(this);
     frmPopUp->setObjectName(QStringLiteral("frmPopUp"));
+    BuildHelpControls();
 }
 
 void frmMain::ConnectControls()
@@ -376,6 +382,8 @@ void frmMain::ConnectControls()
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(lblURL, &QLabel::linkActivated, this, &frmMain::lblURL_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
     connect(picTable, &display::GridView::cellClicked, this, &frmMain::txbCell_Click);
@@ -471,8 +479,9 @@ void frmMain::SetLanguageDependentText()
     caption(cmdReport, text::kTextReportButton);
     caption(cmdLoadState, text::kTextLoadFrom);
     const QString notYet = Q(language.GetText(text::kTextNotAvailableYet));
-    for (QPushButton* button : {cmdRun, cmdToggleGraphic, cmdHelp})
+    for (QPushButton* button : {cmdRun, cmdToggleGraphic})
         button->setToolTip(notYet);
+    lblUserManual->setText(Q(language.GetText(text::kTextUserManual)));
     cboLanguage->setItemText(text::langEnglish, Q(language.GetText(text::kTextEnglish)));
     cboLanguage->setItemText(text::langGerman, Q(language.GetText(text::kTextDeutsch)));
     cboLanguage->setToolTip(Q(language.GetText(text::kTextLanguageSwitch)));
@@ -583,6 +592,7 @@ void frmMain::LayOut()
     lblClickonAspect->setGeometry(Px(kMargin), hintTop, Px(kInnerWidth), Px(kFootHeight));
     lblFoot->setGeometry(Px(kMargin), footTop, Px(kInnerWidth - kLanguageWidth), Px(kFootHeight));
     cboLanguage->setGeometry(right - Px(kLanguageWidth), footTop - Px(30), Px(kLanguageWidth), Px(kControlHeight + 30));
+    LayOutHelpControls(footTop, right - Px(kLanguageWidth));
 }
 
 void frmMain::RefreshWeekdays()
@@ -711,9 +721,11 @@ void frmMain::cmdSave_Click()
 
 void frmMain::cmdSaveAs_Click()
 {
-    // While the chart is shown the button exports the chart image, which comes with the chart view.
-    if (m_program.main.picGraphicVisible)
+    // While the chart is shown the button exports the chart image.
+    if (m_program.main.picGraphicVisible) {
+        SaveChartImage();
         return;
+    }
     const text::Language& language = m_program.language;
     const QString path = QFileDialog::getSaveFileName(this, Q(language.GetText(text::kTextSaveStateAs)), QString(),
                                                       Q(language.GetText(text::kTextStateFiles)) + " (*.qvs)");
@@ -810,6 +822,8 @@ void frmMain::closeEvent(QCloseEvent* event)
     Timer1->stop();
     if (frmConfigure != nullptr)
         frmConfigure->hide();
+    if (frmView != nullptr)
+        frmView->hide();
     event->accept();
 }
 
@@ -921,6 +935,77 @@ void frmMain::Timer1_Timer()
     Timer1_Tick(m_program.main);
     RefreshWeekdays();
     SyncFromModel();
+}
+
+// ----- Help, the manual link and the chart image export ------------------------------------------------------
+
+void frmMain::BuildHelpControls()
+{
+    lblUserManual = new QLabel(this);
+    lblUserManual->setObjectName(QStringLiteral("lblUserManual"));
+    lblURL = new QLabel(this);
+    lblURL->setObjectName(QStringLiteral("lblURL"));
+    // The caption is the address without its scheme, shown as a link; a click opens the manual.
+    const QString address = QString::fromLatin1(text::kManualAddress);
+    lblURL->setTextFormat(Qt::RichText);
+    lblURL->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(text::ManualUrl(address), address));
+    lblURL->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    lblURL->setCursor(Qt::PointingHandCursor);
+}
+
+void frmMain::LayOutHelpControls(int footTop, int languageLeft)
+{
+    // The link stands at the right of the foot line, before the language switch; the foot label keeps
+    // the room to its left.
+    const int gap = Px(120);
+    const int urlWidth = lblURL->sizeHint().width();
+    const int urlLeft = languageLeft - gap - urlWidth;
+    lblURL->setGeometry(urlLeft, footTop, urlWidth, Px(kFootHeight));
+    const int manualWidth = lblUserManual->sizeHint().width();
+    const int manualLeft = urlLeft - Px(60) - manualWidth;
+    lblUserManual->setGeometry(manualLeft, footTop, manualWidth, Px(kFootHeight));
+    lblFoot->resize(std::max(0, manualLeft - gap - lblFoot->x()), lblFoot->height());
+}
+
+void frmMain::cmdHelp_Click()
+{
+    if (frmView == nullptr)
+        frmView = new tools::frmView(m_program.language, this);
+    if (frmView->isMinimized())
+        frmView->showNormal();
+    if (frmView->windowState() == Qt::WindowNoState)
+        frmView->setGeometry(geometry().x(), geometry().y(), width() - Px(200), height() - Px(480));
+    frmView->strFilename = text::HelpFilePath(m_places.dataFolder).toStdString();
+    frmView->setWindowTitle(cmdHelp->text());
+    frmView->blnCopyToClipboardInvisible = true;
+    frmView->SetTextFont(text::HelpFont());
+    frmView->show();
+    frmView->raise();
+    frmView->activateWindow();
+}
+
+void frmMain::lblURL_Click()
+{
+    text::OpenWithShell(text::ManualUrl(QString::fromLatin1(text::kManualAddress)).toStdString(), m_program.language,
+                        m_boxes);
+}
+
+void frmMain::SaveChartImage()
+{
+    // The chart is the view named picGraphic; its picture as shown is what is saved.
+    auto* chart = findChild<display::ChartView*>(QStringLiteral("picGraphic"));
+    if (chart == nullptr)
+        return;
+    const text::Language& language = m_program.language;
+    const QString path = QFileDialog::getSaveFileName(this, Q(language.GetText(text::kTextSaveChartAsPng)), QString(),
+                                                      Q(language.GetText(text::kTextPngImages)) + " (*.png)");
+    if (path.isEmpty())
+        return;
+    chart->SyncFromModel();
+    // A grid cell's transit picture would be saved as it is; the chart view keeps no such flag yet, so the
+    // composed image is saved.
+    const QImage image = tools::ComposeChartImage(m_program, chart->ChartImage(), false);
+    m_boxes.Show(tools::SaveChartImage(m_program, image, path.toStdString()));
 }
 
 // ----- Events -----------------------------------------------------------------------------------------------

@@ -36,6 +36,9 @@ namespace orvane::settings {
 class frmConfigure;
 class frmPopUp;
 }
+namespace orvane::tools {
+class frmView;
+}
 
 namespace orvane::mainwindow {
 
@@ -87,6 +90,8 @@ public:
     void cmdLoadState_Click();
     void cmdReport_Click();
     void cmdConfigure_Click();
+    void cmdHelp_Click();
+    void lblURL_Click();
     void cmdQuit_Click();
     void optMode_Click(core::Mode mode);
     void optUnit_Click(bool degrees);
@@ -123,6 +128,10 @@ private:
     // The Quit question and its answer: whether the program may end now.
     bool MayEnd();
     tools::DurationsWindow& Durations();
+    // Help, the manual link and the chart image export.
+    void BuildHelpControls();
+    void LayOutHelpControls(int footTop, int languageLeft);
+    void SaveChartImage();
 
     Program& m_program;
     settings::RegistryStore& m_store;
@@ -172,6 +181,9 @@ private:
     QTimer* Timer1 = nullptr;
     settings::frmConfigure* frmConfigure = nullptr;
     settings::frmPopUp* frmPopUp = nullptr;
+    tools::frmView* frmView = nullptr;  // the help viewer, created on first use
+    QLabel* lblUserManual = nullptr;
+    QLabel* lblURL = nullptr;
     QWidget* fraModes = nullptr;
     QWidget* fraUnits = nullptr;
     QButtonGroup* m_modeGroup = nullptr;
