@@ -11,8 +11,12 @@
 #include "platform/twips.h"
 #include "settings/frm_configure.h"
 #include "settings/frm_pop_up.h"
+#include "text/help.h"
 #include "text/text_numbers.h"
 #include "tools/frm_durations.h"
+#include "text/weblink.h"
+#include "tools/frm_view.h"
+#include "tools/image_export.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -296,10 +300,6 @@ void frmMain::BuildControls()
     cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
     cmdHelp = rowButton(QStringLiteral("cmdHelp"));
     cmdQuit = rowButton(QStringLiteral("cmdQuit"));
-    // The help viewer is a separate window that this version does not have yet; its button stays in place,
-    // disabled, and says so when hovered.
-    for (QPushButton* button : {cmdHelp})
-        button->setEnabled(false);
 
     lblTitle = new QLabel(this);
     named(lblTitle, QStringLiteral("lblTitle"));
@@ -336,6 +336,7 @@ void frmMain::BuildControls()
     Timer1->setInterval(kTimer1Interval);
     frmPopUp = new settings::frmPopUp(this);
     frmPopUp->setObjectName(QStringLiteral("frmPopUp"));
+    BuildHelpControls();
 }
 
 void frmMain::ConnectControls()
@@ -383,6 +384,8 @@ void frmMain::ConnectControls()
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(lblURL, &QLabel::linkActivated, this, &frmMain::lblURL_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
     connect(picTable, &display::GridView::cellClicked, this, &frmMain::txbCell_Click);
@@ -480,9 +483,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdRun, tools::RunButtonCaption(m_program.run));
     caption(cmdReport, text::kTextReportButton);
     caption(cmdLoadState, text::kTextLoadFrom);
-    const QString notYet = Q(language.GetText(text::kTextNotAvailableYet));
-    for (QPushButton* button : {cmdHelp})
-        button->setToolTip(notYet);
+    lblUserManual->setText(Q(language.GetText(text::kTextUserManual)));
     cboLanguage->setItemText(text::langEnglish, Q(language.GetText(text::kTextEnglish)));
     cboLanguage->setItemText(text::langGerman, Q(language.GetText(text::kTextDeutsch)));
     cboLanguage->setToolTip(Q(language.GetText(text::kTextLanguageSwitch)));
@@ -593,6 +594,7 @@ void frmMain::LayOut()
     lblClickonAspect->setGeometry(Px(kMargin), hintTop, Px(kInnerWidth), Px(kFootHeight));
     lblFoot->setGeometry(Px(kMargin), footTop, Px(kInnerWidth - kLanguageWidth), Px(kFootHeight));
     cboLanguage->setGeometry(right - Px(kLanguageWidth), footTop - Px(30), Px(kLanguageWidth), Px(kControlHeight + 30));
+    LayOutHelpControls(footTop, right - Px(kLanguageWidth));
 }
 
 void frmMain::RefreshWeekdays()
@@ -751,9 +753,11 @@ void frmMain::cmdSave_Click()
 
 void frmMain::cmdSaveAs_Click()
 {
-    // While the chart is shown the button exports the chart image, which comes with the chart view.
-    if (m_program.main.picGraphicVisible)
+    // While the chart is shown the button exports the chart image.
+    if (m_program.main.picGraphicVisible) {
+        SaveChartImage();
         return;
+    }
     const text::Language& language = m_program.language;
     const QString path = QFileDialog::getSaveFileName(this, Q(language.GetText(text::kTextSaveStateAs)), QString(),
                                                       Q(language.GetText(text::kTextStateFiles)) + " (*.qvs)");
@@ -856,6 +860,8 @@ void frmMain::closeEvent(QCloseEvent* event)
     if (frmConfigure != nullptr)
         frmConfigure->hide();
     HideDurationsWindow();
+    if (frmView != nullptr)
+        frmView->hide();
     event->accept();
 }
 
@@ -1011,6 +1017,73 @@ void frmMain::Timer1_Timer()
     Timer1_Tick(m_program.main);
     RefreshWeekdays();
     SyncFromModel();
+}
+
+// ----- Help, the manual link and the chart image export ------------------------------------------------------
+
+void frmMain::BuildHelpControls()
+{
+    lblUserManual = new QLabel(this);
+    lblUserManual->setObjectName(QStringLiteral("lblUserManual"));
+    lblURL = new QLabel(this);
+    lblURL->setObjectName(QStringLiteral("lblURL"));
+    // The caption is the address without its scheme, shown as a link; a click opens the manual.
+    const QString address = QString::fromLatin1(text::kManualAddress);
+    lblURL->setTextFormat(Qt::RichText);
+    lblURL->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(text::ManualUrl(address), address));
+    lblURL->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    lblURL->setCursor(Qt::PointingHandCursor);
+}
+
+void frmMain::LayOutHelpControls(int footTop, int languageLeft)
+{
+    // The link stands at the right of the foot line, before the language switch; the foot label keeps
+    // the room to its left.
+    const int gap = Px(120);
+    const int urlWidth = lblURL->sizeHint().width();
+    const int urlLeft = languageLeft - gap - urlWidth;
+    lblURL->setGeometry(urlLeft, footTop, urlWidth, Px(kFootHeight));
+    const int manualWidth = lblUserManual->sizeHint().width();
+    const int manualLeft = urlLeft - Px(60) - manualWidth;
+    lblUserManual->setGeometry(manualLeft, footTop, manualWidth, Px(kFootHeight));
+    lblFoot->resize(std::max(0, manualLeft - gap - lblFoot->x()), lblFoot->height());
+}
+
+void frmMain::cmdHelp_Click()
+{
+    if (frmView == nullptr)
+        frmView = new tools::frmView(m_program.language, this);
+    if (frmView->isMinimized())
+        frmView->showNormal();
+    if (frmView->windowState() == Qt::WindowNoState)
+        frmView->setGeometry(geometry().x(), geometry().y(), width() - Px(200), height() - Px(480));
+    frmView->strFilename = text::HelpFilePath(m_places.dataFolder).toStdString();
+    frmView->setWindowTitle(cmdHelp->text());
+    frmView->blnCopyToClipboardInvisible = true;
+    frmView->SetTextFont(text::HelpFont());
+    frmView->show();
+    frmView->raise();
+    frmView->activateWindow();
+}
+
+void frmMain::lblURL_Click()
+{
+    text::OpenWithShell(text::ManualUrl(QString::fromLatin1(text::kManualAddress)).toStdString(), m_program.language,
+                        m_boxes);
+}
+
+void frmMain::SaveChartImage()
+{
+    const text::Language& language = m_program.language;
+    const QString path = QFileDialog::getSaveFileName(this, Q(language.GetText(text::kTextSaveChartAsPng)), QString(),
+                                                      Q(language.GetText(text::kTextPngImages)) + " (*.png)");
+    if (path.isEmpty())
+        return;
+    picGraphic->SyncFromModel();
+    // The chart is saved with its title block and captions; a cell's transit picture is saved as shown.
+    const QImage image =
+        tools::ComposeChartImage(m_program, picGraphic->ChartImage(), picGraphic->TransitPictureShown());
+    m_boxes.Show(tools::SaveChartImage(m_program, image, path.toStdString()));
 }
 
 // ----- Events -----------------------------------------------------------------------------------------------

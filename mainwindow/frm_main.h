@@ -42,6 +42,7 @@ class frmPopUp;
 namespace orvane::tools {
 class frmRun;
 class frmDurations;
+class frmView;
 }
 
 namespace orvane::mainwindow {
@@ -96,6 +97,8 @@ public:
     void cmdLoadState_Click();
     void cmdReport_Click();
     void cmdConfigure_Click();
+    void cmdHelp_Click();
+    void lblURL_Click();
     void cmdQuit_Click();
     void optMode_Click(core::Mode mode);
     void optUnit_Click(bool degrees);
@@ -160,6 +163,10 @@ private:
     // transit picture of a personal-transit cell in its place.
     void SyncChart();
     void ShowTransitPicture(const CellClickOutcome& outcome);
+    // Help, the manual link and the chart image export.
+    void BuildHelpControls();
+    void LayOutHelpControls(int footTop, int languageLeft);
+    void SaveChartImage();
 
     Program& m_program;
     settings::RegistryStore& m_store;
@@ -215,6 +222,9 @@ private:
     settings::frmConfigure* frmConfigure = nullptr;
     settings::frmPopUp* frmPopUp = nullptr;
     tools::frmDurations* frmDurations = nullptr;
+    tools::frmView* frmView = nullptr;  // the help viewer, created on first use
+    QLabel* lblUserManual = nullptr;
+    QLabel* lblURL = nullptr;
     QWidget* fraModes = nullptr;
     QWidget* fraUnits = nullptr;
     QButtonGroup* m_modeGroup = nullptr;

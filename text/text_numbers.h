@@ -268,8 +268,22 @@ inline constexpr int16_t kTextRadians = 1151;        // optRadians
 inline constexpr int16_t kTextEnglish = 1152;        // the language switch, each language in its own name
 inline constexpr int16_t kTextDeutsch = 1153;
 inline constexpr int16_t kTextLanguageSwitch = 1154; // the switch's hover text
-inline constexpr int16_t kTextNotAvailableYet = 1155;  // the hover text of buttons whose window is to come
 inline constexpr int16_t kTextNoDisplay = 1156;      // no display to open: the hint on stderr
 inline constexpr int16_t kTextLoadingData = 1157;    // the notice while the Pluto table is read
+
+// ----- Text viewer, help and the manual link -----------------------------------------------------------
+inline constexpr int16_t kTextViewing = 1270;             // the viewer's caption before its caller sets one
+inline constexpr int16_t kTextCopySelected = 1271;        // "Copy selected text to clipboard"
+inline constexpr int16_t kTextTooLargeNotice1 = 1272;     // the head notice of a cut file, three lines
+inline constexpr int16_t kTextTooLargeNotice2 = 1273;
+inline constexpr int16_t kTextTooLargeNotice3 = 1274;
+inline constexpr int16_t kTextNotEntirelyShown = 1275;    // the tail notice of a cut file
+inline constexpr int16_t kTextUserManual = 1276;          // lblUserManual
+inline constexpr int16_t kTextShellError = 1277;          // "Error launching web browser, error code = [r1]."
+inline constexpr int16_t kTextShellNoAssociation = 1278;  // "File extension '[r1]' is not associated …"
+inline constexpr int16_t kTextShellOutOfMemory = 1279;
+inline constexpr int16_t kTextShellTryAgain = 1280;
+inline constexpr int16_t kTextShellErrorTitle = 1281;     // "Cannot launch web browser"
+inline constexpr int16_t kTextChartNotWritable = 1282;    // the chart image's folder cannot be written
 
 }  // namespace orvane::text

@@ -10,3 +10,8 @@ list(APPEND ORVANE_CORE_SOURCES
 list(APPEND ORVANE_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/state_file.cpp
 )
+# The text viewer's cut rule and the saved chart image's file names and captions.
+list(APPEND ORVANE_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/chart_image.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_viewer.cpp
+)

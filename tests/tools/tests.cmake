@@ -9,3 +9,7 @@ orvane_test(test_durations
 orvane_test(test_state_file
   SOURCES tools/test_state_file.cpp
   LIBS orvane_core)
+# The text viewer's cut rule, the chart image's file names and caption lines.
+orvane_test(test_view_export_rules
+  SOURCES tools/test_view_export_rules.cpp
+  LIBS orvane_core)

@@ -1,0 +1,81 @@
+// The text viewer's cut rule and the saved chart image's file names and caption lines.
+
+#include "tests/support/program_fixture.h"
+#include "text/text_numbers.h"
+#include "tools/chart_image.h"
+#include "tools/text_viewer.h"
+
+#include <algorithm>
+
+namespace orvane::tools {
+namespace {
+
+using Kind = ImageTextLine::Kind;
+
+class ViewExportRules : public testing::ProgramTest {
+protected:
+    static ViewerNotices Notices() { return NoticesOf(program->language); }
+    static std::vector<ImageTextLine> Lines(int16_t mode, bool outer)
+    {
+        program->main.intMode = mode;
+        return ChartImageLines({mode, outer, 600, "Orvane", "1.2.3", "Orbs 3 to 8"}, program->main, program->language);
+    }
+    static bool Has(const std::vector<ImageTextLine>& lines, const ImageTextLine& line)
+    {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+};
+
+TEST_F(ViewExportRules, AFileAtTheLimitIsCutBetweenBothNotices)
+{
+    const std::string whole(kViewerMaxCharacters - 1, 'x');
+    EXPECT_EQ(ViewerText(whole, Notices()), whole);
+    const ViewerNotices notices = Notices();
+    EXPECT_EQ(notices.head.substr(0, 5), "NOTE:");
+    EXPECT_EQ(notices.head.substr(notices.head.size() - 4), "\r\n\r\n");
+    const std::string shown = ViewerText(std::string(kViewerMaxCharacters, 'x'), notices);
+    EXPECT_EQ(shown.size(), kViewerMaxCharacters + 4);  // the limit and the two line breaks before the tail
+    EXPECT_EQ(shown.substr(0, notices.head.size()), notices.head);
+    EXPECT_EQ(shown.substr(shown.size() - notices.tail.size() - 4), "\r\n\r\n" + notices.tail);
+    const size_t kept = kViewerMaxCharacters - notices.head.size() - notices.tail.size();
+    EXPECT_EQ(shown.substr(notices.head.size(), kept + 1), std::string(kept, 'x') + "\r");
+}
+
+TEST_F(ViewExportRules, TheBitmapNameReplacesTheLastThreeCharacters)
+{
+    EXPECT_EQ(BitmapFileName("/tmp/chart.png"), "/tmp/chart.bmp");
+    EXPECT_EQ(BitmapFileName("chart.jpeg"), "chart.jbmp");
+    EXPECT_EQ(BitmapFileName("ab"), "bmp");
+}
+
+TEST_F(ViewExportRules, WorldTransitsOneDateLayout)
+{
+    SetRow(0, {1987, 3, 9, 3}, 60);
+    const auto lines = Lines(core::kModeWorldTransits, true);
+    EXPECT_TRUE(Has(lines, {Kind::Title, "Orvane", 5, 0}));
+    EXPECT_TRUE(Has(lines, {Kind::Title, "v.1.2.3", 600 / 2 + 123, 17}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, Text(4) + ":", 328, 350}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, "1987-03-09", 308, 367}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, "01:00 " + program->main.cboTimezone[0].Text(), 288, 384}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, Text(102), 5, 367}));
+    EXPECT_EQ(lines.size(), 7U);
+    EXPECT_EQ(Lines(core::kModeWorldTransits, false).size(), 5U);
+}
+
+TEST_F(ViewExportRules, PersonalTransitsAndSynastryTwoDateLayout)
+{
+    const auto lines = Lines(core::kModePersonal1, true);
+    EXPECT_TRUE(Has(lines, {Kind::Caption, Text(95) + ":", 114, 385}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, Text(4) + ":", 472, 390}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, Text(97), 50, 368}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, "Orbs 3 to 8", 525, 334}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, Text(99), 552, 196}));
+    const auto synastry = Lines(core::kModeSynastry, false);
+    EXPECT_TRUE(Has(synastry, {Kind::Caption, Text(96) + ":", 472, 385}));
+    EXPECT_TRUE(Has(synastry, {Kind::Caption, Text(14) + " " + Text(169), 100, 368}));
+    EXPECT_TRUE(Has(synastry, {Kind::Caption, Text(57), 497, 368}));
+    EXPECT_EQ(synastry.back(), (ImageTextLine{Kind::Caption, "Orbs 3 to 8", 525, 334}));  // no outer-planet note
+}
+
+}  // namespace
+}  // namespace orvane::tools

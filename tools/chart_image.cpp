@@ -1,0 +1,160 @@
+#include "tools/chart_image.h"
+
+#include "core/modes.h"
+#include "text/text_numbers.h"
+
+#include <array>
+#include <cmath>
+
+namespace orvane::tools {
+namespace {
+
+constexpr int32_t h = kCaptionLineStep;
+
+// Anchors of the caption blocks in the one-date and the two-date layout.
+constexpr int32_t kOneDateBlockTop = 350;
+constexpr int32_t kWorldBlockLeftOneDate = 328;
+constexpr int32_t kBirthBlockLeftOneDate = 3;
+constexpr int32_t kTwoDateBlockTop = 385;
+constexpr int32_t kWorldBlockTopTwoDate = 390;
+constexpr int32_t kLeftBlockTwoDate = 114;
+constexpr int32_t kRightBlockTwoDate = 472;
+// Where the title block stands: the left column, and the two-date layout's one column.
+constexpr int32_t kTitleLeft = 5;
+constexpr int32_t kTitleRightOffset = 123;  // beyond the middle of the picture, one-date layout
+constexpr int32_t kTitleLeftTwoDate = 114;
+
+std::string TwoDigits(int16_t value)
+{
+    return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
+}
+
+// Half steps (the outer-planet note at 11.5 h …) fall between pixels; they are rounded to the nearest one.
+int32_t Steps(double count)
+{
+    return static_cast<int32_t>(std::lround(count * h));
+}
+
+class Lines {
+public:
+    Lines(const datetime::DateRows& rows, const text::Language& language) : m_rows(rows), m_language(language) {}
+
+    void Add(ImageTextLine::Kind kind, std::string text, int32_t x, int32_t y)
+    {
+        if (!text.empty())
+            m_lines.push_back({kind, std::move(text), x, y});
+    }
+    void Caption(int16_t number, int32_t x, int32_t y) { Add(ImageTextLine::Kind::Caption, m_language.GetText(number), x, y); }
+
+    // The world date's label, its date a little to the left below, its clock text further left below that.
+    void WorldBlock(int32_t x, int32_t y)
+    {
+        Add(ImageTextLine::Kind::Caption, m_language.GetText(text::kTextWorldDate) + ":", x, y);
+        Add(ImageTextLine::Kind::Caption, RowDateText(m_rows, core::kWorldDateRow), x - 20, y + h);
+        Add(ImageTextLine::Kind::Caption, RowClockText(m_rows, core::kWorldDateRow), x - 40, y + 2 * h);
+    }
+    // A birthdate's label, date and clock text, one below the other.
+    void BirthBlock(int16_t set, int32_t x, int32_t y)
+    {
+        const int16_t label = set == 1 ? text::kTextImage1stBirthdate : text::kTextImage2ndBirthdate;
+        Add(ImageTextLine::Kind::Caption, m_language.GetText(label) + ":", x, y);
+        Add(ImageTextLine::Kind::Caption, RowDateText(m_rows, set), x, y + h);
+        Add(ImageTextLine::Kind::Caption, RowClockText(m_rows, set), x, y + 2 * h);
+    }
+
+    std::vector<ImageTextLine> Take() { return std::move(m_lines); }
+
+private:
+    const datetime::DateRows& m_rows;
+    const text::Language& m_language;
+    std::vector<ImageTextLine> m_lines;
+};
+
+}  // namespace
+
+std::string BitmapFileName(const std::string& pngFileName)
+{
+    const size_t keep = pngFileName.size() >= 3 ? pngFileName.size() - 3 : 0;
+    return pngFileName.substr(0, keep) + "bmp";
+}
+
+std::string RowDateText(const datetime::DateRows& rows, int16_t row)
+{
+    const size_t r = static_cast<size_t>(row);
+    return rows.txbYearCE[r] + "-" + TwoDigits(rows.cboMonthCE[r].ListIndex()) + "-" +
+           TwoDigits(rows.cboDayCE[r].ListIndex());
+}
+
+std::string RowClockText(const datetime::DateRows& rows, int16_t row)
+{
+    const size_t r = static_cast<size_t>(row);
+    return rows.cboHour[r].Text() + " " + rows.cboTimezone[r].Text();
+}
+
+std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, const datetime::DateRows& rows,
+                                           const text::Language& language)
+{
+    Lines lines(rows, language);
+    const int16_t mode = caption.intMode;
+    const bool twoDates = core::IsTwoDateMode(mode);
+
+    // The title block: four title slots and the version line.
+    const std::array<std::string, 5> title{caption.productTitle, "", "", "", "v." + caption.version};
+    for (size_t slot = 0; slot < title.size(); ++slot) {
+        const auto i = static_cast<int32_t>(slot);
+        if (twoDates)
+            lines.Add(ImageTextLine::Kind::Title, title[slot], kTitleLeftTwoDate, i * h);
+        else if (slot < 3)
+            lines.Add(ImageTextLine::Kind::Title, title[slot], kTitleLeft, i * h);
+        else
+            lines.Add(ImageTextLine::Kind::Title, title[slot], caption.width / 2 + kTitleRightOffset, (i - 3) * h);
+    }
+
+    const int32_t top = kOneDateBlockTop;
+    const int32_t top2 = kTwoDateBlockTop;
+    const bool outer = caption.blnShowOnlyOuterPlanets;
+    switch (mode) {
+    case core::kModeWorldTransits:
+        lines.WorldBlock(kWorldBlockLeftOneDate, top);
+        if (outer) {
+            lines.Caption(text::kTextImageOnlyAspectsBetween, 5, top + h);
+            lines.Caption(text::kTextImageOnlyTheOuterPlanets, 5, top + 2 * h);
+        }
+        break;
+    case core::kModeNatal1:
+    case core::kModeNatal2:
+        lines.BirthBlock(mode == core::kModeNatal1 ? 1 : 2, kBirthBlockLeftOneDate, top);
+        if (outer) {
+            lines.Caption(text::kTextImageOnlyAspectsBetween, 335, top + h);
+            lines.Caption(text::kTextImageOnlyTheOuterPlanets, 310, top + 2 * h);
+        }
+        break;
+    case core::kModePersonal1:
+    case core::kModePersonal2:
+        lines.BirthBlock(mode == core::kModePersonal1 ? 1 : 2, kLeftBlockTwoDate, top2);
+        lines.WorldBlock(kRightBlockTwoDate, kWorldBlockTopTwoDate);
+        lines.Caption(text::kTextImagePersonalTransits, 50, top2 - h);
+        break;
+    case core::kModeSynastry:
+        lines.BirthBlock(1, kLeftBlockTwoDate, top2);
+        lines.BirthBlock(2, kRightBlockTwoDate, top2);
+        lines.Add(ImageTextLine::Kind::Caption,
+                  language.GetText(text::kTextSynastry) + " " + language.GetText(text::kTextOf), 100, top2 - h);
+        lines.Caption(text::kTextAnd, 497, top2 - h);
+        break;
+    default: break;
+    }
+    if (twoDates) {
+        lines.Add(ImageTextLine::Kind::Caption, caption.orbNote, 525, top2 - 3 * h);
+        if (outer) {
+            const int16_t which =
+                mode == core::kModeSynastry ? text::kTextImageSynastryAspects : text::kTextImageTransitAspects;
+            lines.Caption(which, 552, Steps(11.5));
+            lines.Caption(text::kTextImageShownOnlyBetween, 552, Steps(12.5));
+            lines.Caption(text::kTextImageTheOuterPlanets, 552, Steps(13.5));
+        }
+    }
+    return lines.Take();
+}
+
+}  // namespace orvane::tools

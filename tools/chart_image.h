@@ -1,0 +1,51 @@
+#pragma once
+
+// The saved chart image without the picture: the bitmap file written on the way to the PNG file, and
+// the texts printed on the chart's copy with their places, a title block in grey and caption lines in
+// blue that say which dates and which bodies the chart shows.
+
+#include "datetime/date_rows.h"
+#include "text/language.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvane::tools {
+
+// The caption line step, in pixels of the picture.
+inline constexpr int32_t kCaptionLineStep = 17;
+
+// The bitmap file written first: the chosen name without its last three characters, then "bmp"
+// (chart.png gives chart.bmp, chart.jpeg gives chart.jbmp).
+std::string BitmapFileName(const std::string& pngFileName);
+
+// A row's date as the caption prints it: the year as typed, the month's and the day's list positions
+// with two digits ("1987-03-09"); its clock text: the selected half hour, a blank and the selected zone.
+std::string RowDateText(const datetime::DateRows& rows, int16_t row);
+std::string RowClockText(const datetime::DateRows& rows, int16_t row);
+
+struct ImageTextLine {
+    enum class Kind { Title, Caption };  // grey title block, blue caption lines
+    Kind kind = Kind::Caption;
+    std::string text;
+    int32_t x = 0;  // pixels from the picture's left edge to the text's left
+    int32_t y = 0;  // pixels from the picture's top edge to the text's top
+    bool operator==(const ImageTextLine&) const = default;
+};
+
+struct ChartImageCaption {
+    int16_t intMode = 0;               // the mode of the chart shown
+    bool blnShowOnlyOuterPlanets = false;
+    int32_t width = 0;                 // the picture's width in pixels
+    std::string productTitle;          // the four title-line slots, "Orvane" in the first
+    std::string version;               // the version text after "v."
+    std::string orbNote;               // the two-date modes' orb note, without surrounding blanks
+};
+
+// Every text of the composed image in printing order: the title block, then the caption lines of the
+// mode. Empty title slots are left out.
+std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, const datetime::DateRows& rows,
+                                           const text::Language& language);
+
+}  // namespace orvane::tools
