@@ -8,6 +8,7 @@
 #include "mainwindow/actions.h"
 #include "mainwindow/startup.h"
 #include "mainwindow/window_rules.h"
+#include "platform/qt_widgets.h"
 #include "platform/twips.h"
 #include "settings/frm_configure.h"
 #include "settings/frm_pop_up.h"
@@ -47,6 +48,10 @@
 namespace orvane::mainwindow {
 namespace {
 
+using platform::Q;
+using platform::QLines;
+using platform::Place;
+using platform::SyncComboBox;
 using platform::Px;
 
 // The organisation and application under which the per-user settings live.
@@ -100,41 +105,6 @@ constexpr int16_t kLoadingWidth = 2000;
 size_t At(int16_t i)
 {
     return static_cast<size_t>(i);
-}
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-// The program's texts break lines with CR LF; Qt's text boxes with the line feed alone.
-QString QLines(const std::string& text)
-{
-    QString result = Q(text);
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return result;
-}
-
-void Place(QWidget* widget, int32_t left, int32_t top, int32_t width, int32_t height)
-{
-    widget->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
-
-// The list shows the model's entries and selection; it is rebuilt only when an entry differs.
-void SyncComboBox(QComboBox* box, const platform::ComboBoxModel& model)
-{
-    bool same = box->count() == model.ListCount();
-    for (int16_t i = 0; same && i < model.ListCount(); ++i)
-        same = box->itemText(i) == Q(model.List(i));
-    if (!same) {
-        QStringList entries;
-        for (int16_t i = 0; i < model.ListCount(); ++i)
-            entries.append(Q(model.List(i)));
-        box->clear();
-        box->addItems(entries);
-    }
-    if (box->currentIndex() != model.ListIndex())
-        box->setCurrentIndex(model.ListIndex());
 }
 
 void SyncText(QPlainTextEdit* box, const std::string& text)

@@ -1,5 +1,6 @@
 #include "settings/frm_configure.h"
 
+#include "platform/qt_widgets.h"
 #include "platform/twips.h"
 #include "settings/mouse_down_label.h"
 #include "text/text_numbers.h"
@@ -20,6 +21,7 @@
 namespace orvane::settings {
 namespace {
 
+using platform::Create;
 using platform::Px;
 
 // The panel's layout in twips: an instructions block on top; the aspects with their orb lists and colour
@@ -77,14 +79,6 @@ QString Text(const std::string& text)
     QString result = QString::fromStdString(text);
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return result;
-}
-
-template <typename Widget>
-Widget* Create(QWidget* parent, const QString& name)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    return widget;
 }
 
 QString IndexedName(const char* name, size_t index)

@@ -2,6 +2,7 @@
 
 #include "core/modes.h"
 #include "mainwindow/actions.h"
+#include "platform/qt_widgets.h"
 #include "platform/twips.h"
 
 #include <QCheckBox>
@@ -18,6 +19,10 @@
 namespace orvane::tools {
 namespace {
 
+using platform::Create;
+using platform::Q;
+using platform::QLines;
+using platform::SyncComboBox;
 using platform::Px;
 
 // Layout in twips. The title and the list keep their places at the top left; the buttons, the sort box
@@ -49,43 +54,6 @@ constexpr int32_t kLeastHeight = 3000;
 constexpr int32_t kListOnlyWidth = 8500;
 
 constexpr int kListFontPoints = 9;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-// The program's texts break lines with CR LF; Qt's text boxes with the line feed alone.
-QString QLines(const std::string& text)
-{
-    QString result = Q(text);
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return result;
-}
-
-void SyncComboBox(QComboBox* box, const platform::ComboBoxModel& model)
-{
-    bool same = box->count() == model.ListCount();
-    for (int16_t i = 0; same && i < model.ListCount(); ++i)
-        same = box->itemText(i) == Q(model.List(i));
-    if (!same) {
-        QStringList entries;
-        for (int16_t i = 0; i < model.ListCount(); ++i)
-            entries.append(Q(model.List(i)));
-        box->clear();
-        box->addItems(entries);
-    }
-    if (box->currentIndex() != model.ListIndex())
-        box->setCurrentIndex(model.ListIndex());
-}
-
-template <typename Widget>
-Widget* Create(QWidget* parent, const QString& name)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    return widget;
-}
 
 // A button is as wide as its caption needs ("In die Zwischenablage kopieren"), never narrower than designed.
 int ButtonWidth(const QPushButton& button)

@@ -1,5 +1,6 @@
 #include "tools/frm_run.h"
 
+#include "platform/qt_widgets.h"
 #include "text/text_numbers.h"
 
 #include <QCheckBox>
@@ -14,35 +15,9 @@
 namespace orvane::tools {
 namespace {
 
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-// The list shows the model's entries and selection; it is rebuilt only when an entry differs.
-void SyncComboBox(QComboBox* box, const platform::ComboBoxModel& model)
-{
-    bool same = box->count() == model.ListCount();
-    for (int16_t i = 0; same && i < model.ListCount(); ++i)
-        same = box->itemText(i) == Q(model.List(i));
-    if (!same) {
-        QStringList entries;
-        for (int16_t i = 0; i < model.ListCount(); ++i)
-            entries.append(Q(model.List(i)));
-        box->clear();
-        box->addItems(entries);
-    }
-    if (box->currentIndex() != model.ListIndex())
-        box->setCurrentIndex(model.ListIndex());
-}
-
-template <typename T>
-T* Create(QWidget* parent, const QString& name)
-{
-    auto* widget = new T(parent);
-    widget->setObjectName(name);
-    return widget;
-}
+using platform::Create;
+using platform::Q;
+using platform::SyncComboBox;
 
 }  // namespace
 

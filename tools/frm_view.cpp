@@ -1,5 +1,6 @@
 #include "tools/frm_view.h"
 
+#include "platform/qt_widgets.h"
 #include "platform/twips.h"
 #include "text/text_numbers.h"
 #include "tools/text_viewer.h"
@@ -16,6 +17,7 @@
 namespace orvane::tools {
 namespace {
 
+using platform::Q;
 using platform::Px;
 
 // Margins in twips: the text box fills the window less these, the buttons sit below it.
@@ -26,11 +28,6 @@ constexpr int32_t kHeightLess = 1200;
 constexpr int32_t kButtonGap = 100;
 constexpr int32_t kButtonHeight = 420;
 constexpr int32_t kCloseWidth = 1500;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 
