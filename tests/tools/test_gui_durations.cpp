@@ -4,6 +4,7 @@
 #include "mainwindow/frm_main.h"
 #include "platform/twips.h"
 #include "tests/support/recording_message_boxes.h"
+#include "tests/support/window_test_main.h"
 #include "text/text_numbers.h"
 #include "tools/frm_durations.h"
 
@@ -133,14 +134,7 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    const QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    TestGuiDurations test;
-    return QTest::qExec(&test, argc, argv);
+    return orvane::testing::RunWindowTest<TestGuiDurations>(argc, argv);
 }
 
 #include "test_gui_durations.moc"

@@ -5,6 +5,7 @@
 #include "mainwindow/actions.h"
 #include "mainwindow/frm_main.h"
 #include "tests/support/recording_message_boxes.h"
+#include "tests/support/window_test_main.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -168,17 +169,7 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    const QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-    qputenv("QTEST_FUNCTION_TIMEOUT", "30000");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/config");
-    TestGuiRun test;
-    return QTest::qExec(&test, argc, argv);
+    return orvane::testing::RunWindowTest<TestGuiRun>(argc, argv);
 }
 
 #include "test_gui_run.moc"

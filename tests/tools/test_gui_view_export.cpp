@@ -5,6 +5,7 @@
 #include "display/chart_view.h"
 #include "mainwindow/frm_main.h"
 #include "tests/support/recording_message_boxes.h"
+#include "tests/support/window_test_main.h"
 #include "text/text_numbers.h"
 #include "tools/frm_view.h"
 #include "tools/image_export.h"
@@ -165,16 +166,7 @@ public:
 
 int main(int argc, char* argv[])
 {
-    // A temporary home for the settings and the per-user files.
-    const QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/config");
-    TestGuiViewExport test;
-    return QTest::qExec(&test, argc, argv);
+    return orvane::testing::RunWindowTest<TestGuiViewExport>(argc, argv);
 }
 
 #include "test_gui_view_export.moc"

@@ -1,0 +1,29 @@
+#pragma once
+
+// The main of a window test: a temporary home for the per-user state file and the settings, the
+// offscreen platform unless another is set, half a minute for each test function.
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace orvane::testing {
+
+template <class Test>
+int RunWindowTest(int argc, char* argv[])
+{
+    const QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    qputenv("QTEST_FUNCTION_TIMEOUT", "30000");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/config");
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace orvane::testing
