@@ -124,7 +124,9 @@ ChartData MakeChartData(const core::AstroModule& astro, const GridModel& grid, c
     const bool synastry = mode == core::kModeSynastry;
     data.legend = {language.GetText(synastry ? text::kTextLegendWhite1stBirthdate : text::kTextLegendWhiteTransiting),
                    language.GetText(synastry ? text::kTextLegendLemon2ndBirthdate : text::kTextLegendLemonNatal)};
-    data.filterConflict = platform::Message::Information(caption, language.GetText(text::kTextChartFiltersConflict));
+    // The message's three lines are joined by "^" in the program text.
+    data.filterConflict = platform::Message::Information(
+        caption, language.GetTextWithReplacements(text::kTextChartFiltersConflict, ""));
     data.noRoom = platform::Message::Exclamation(caption, language.GetText(text::kTextNoRoomForGlyphs) + text::kLineBreak +
                                                               language.GetText(text::kTextChartIncomplete));
     return data;

@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(view->DrawChart(), ChartDrawn::FiltersConflict);
         m_program.configure.blnShowOnlyOuterPlanets = m_program.configure.blnShowOnlyEarthAspects = false;
         QCOMPARE(m_shown.size(), 1u);
-        QCOMPARE(m_shown[0].text, m_program.language.GetText(text::kTextChartFiltersConflict));
+        QVERIFY(m_shown[0].text.find("and\r\n'Show only outer planet aspects in chart'\r\ncannot") != std::string::npos);
         const QImage image = view->ChartImage();
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
