@@ -219,6 +219,7 @@ inline constexpr int16_t kTextNotAFile = 1301;          // "The state file [r1] 
 inline constexpr int16_t kTextStateFileTooLarge = 1302;
 inline constexpr int16_t kTextOutOfRange = 1303;        // "Line [r1] …: the number [r2] is out of range."
 inline constexpr int16_t kTextNotAColour = 1304;
+inline constexpr int16_t kTextNotAFileReason = 1306;   // why a save to a device or folder fails
 
 // ----- Configuration panel ---------------------------------------------------------------------------
 inline constexpr int16_t kTextInstructions1 = 354;

@@ -287,6 +287,12 @@ std::string WriteStateFile(const std::string& path, const datetime::DateRows& ro
     };
 
     const fs::path target(path);
+    // Renaming over a device (/dev/full), a FIFO or a folder would replace it: only a regular file, or no
+    // file yet, is saved to.
+    std::error_code statusError;
+    const fs::file_type type = fs::status(target, statusError).type();
+    if (type != fs::file_type::regular && type != fs::file_type::not_found)
+        return failed(language.GetText(text::kTextNotAFileReason));
     const fs::path partial = target.string() + ".saving";
     {
         std::ofstream file(partial, std::ios::binary | std::ios::trunc);

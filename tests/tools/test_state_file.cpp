@@ -297,6 +297,13 @@ TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
     EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
     EXPECT_EQ(ReadAll(path), before);
 
+    // A FIFO (like a device such as /dev/full) is refused and stays what it was, not replaced by a file.
+    const std::string fifo = folder.folder() + "fifo.qvs";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(WriteStateFile(fifo, main, main, main.cboForwardBack, configure, tables, store, language),
+              "The state file " + fifo + " cannot be written: it is not a file");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
     // A folder that does not exist.
     EXPECT_NE(WriteStateFile(folder.folder() + "no/such/folder/state.qvs", main, main, main.cboForwardBack, configure, tables, store, language),
               "");
