@@ -433,6 +433,11 @@ public:
     {
         if (const int code = LoadState(); code != kExitSuccess)
             return code;
+        // Without a mode the computation does nothing and has nothing to complain of.
+        if (m_program.main.DetermineMode() == core::kModeNone) {
+            m_err << OwnText(text::kTextNoModeSelected, m_line.language) << '\n';
+            return kExitBadInput;
+        }
         if (m_line.radians)
             m_program.main.SetOptRadians(true);
         m_program.main.blnStartupCompleted = true;
@@ -584,11 +589,16 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
     auto session = std::make_unique<Session>(environment, line, out, err);
     if (!session->Start())
         return kExitBadInput;
-    if (line.command == "positions")
-        return session->Positions();
-    if (line.command == "report")
-        return session->Report();
-    return session->Find();
+    const int code = line.command == "positions" ? session->Positions()
+                     : line.command == "report"  ? session->Report()
+                                                 : session->Find();
+    // Output that did not arrive (a full device, a closed pipe) is a failure, whatever the command found.
+    out.flush();
+    if (!out) {
+        err << OwnText(text::kTextOutputNotWritten, line.language) << '\n';
+        return kExitBadInput;
+    }
+    return code;
 }
 
 }  // namespace orvane::cli

@@ -17,6 +17,8 @@ constexpr int32_t kReadError = -7;
 constexpr int32_t kMissingStringBase = -500;
 constexpr int32_t kTooLongBase = -1000;
 constexpr int32_t kDuplicateBase = -1500;
+// Line numbers from 500 on would run into the next kind's codes.
+constexpr int32_t kLastCodedLine = 499;
 
 int64_t Key(int32_t number, int32_t language)
 {
@@ -48,6 +50,12 @@ int32_t ProgramTextLibrary::lt(const std::string& fullFileName, int32_t /*flags*
 {
     m_content.clear();
     m_index.clear();
+    m_faultLine = 0;
+    // A fault at line L: the code of its kind, with the line as far as the codes hold it.
+    const auto fault = [this](int32_t base, int32_t line) {
+        m_faultLine = line;
+        return base - std::min(line, kLastCodedLine);
+    };
     std::FILE* file = std::fopen(fullFileName.c_str(), "rb");
     if (file == nullptr)
         return kCannotOpen;
@@ -92,13 +100,13 @@ int32_t ProgramTextLibrary::lt(const std::string& fullFileName, int32_t /*flags*
         if (second == std::string_view::npos || !ParseWhole(view.substr(0, first), number) ||
             !ParseWhole(view.substr(first + 1, second - first - 1), language) || language < 0 ||
             language > 1)
-            return kMissingStringBase - lineNumber;
+            return fault(kMissingStringBase, lineNumber);
 
         const std::string_view text = view.substr(second + 1);
         if (text.empty())
-            return kMissingStringBase - lineNumber;
+            return fault(kMissingStringBase, lineNumber);
         if (CodePoints(text) > static_cast<size_t>(kMaxTextChars))
-            return kTooLongBase - lineNumber;
+            return fault(kTooLongBase, lineNumber);
         // The file lists its texts mostly in order, so that most go at the end of the index.
         const Entry entry{Key(number, language), static_cast<uint32_t>(lineStart + skipped + second + 1),
                           static_cast<uint32_t>(text.size())};
@@ -107,7 +115,7 @@ int32_t ProgramTextLibrary::lt(const std::string& fullFileName, int32_t /*flags*
                                : std::lower_bound(index.begin(), index.end(), entry.key,
                                                   [](const Entry& e, int64_t key) { return e.key < key; });
         if (place != index.end() && place->key == entry.key)
-            return kDuplicateBase - lineNumber;
+            return fault(kDuplicateBase, lineNumber);
         index.insert(place, entry);
     }
     if (index.empty())

@@ -28,8 +28,12 @@ public:
     //                with a 16-bit number and a language 0 or 1, so that no text could be taken from it
     //   -(1000 + L)  text longer than kMaxTextChars at line L
     //   -(1500 + L)  a number and language seen before, at line L
-    // A failed load leaves no texts loaded. `flags` is reserved and must be 0.
+    // A line L of 500 or more is coded as 499 (so that the code keeps its kind) and faultLine() tells
+    // the true line. A failed load leaves no texts loaded. `flags` is reserved and must be 0.
     int32_t lt(const std::string& fullFileName, int32_t flags);
+
+    // The line of the last load's fault at a line, counted from 1; 0 when it had none.
+    int32_t faultLine() const { return m_faultLine; }
 
     // Copies the text with `number` in `language` into `buffer` (replacing its contents) when it has at
     // most `capacity` characters; returns its length in bytes (> 0), or 0 when there is no such text.
@@ -48,6 +52,7 @@ private:
     std::string m_content;
     // One entry a text, in order of key.
     std::vector<Entry> m_index;
+    int32_t m_faultLine = 0;
 };
 
 }  // namespace orvane::platform

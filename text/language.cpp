@@ -1,9 +1,17 @@
 #include "text/language.h"
 
+#include "text/text_numbers.h"
+
+#include <array>
+
 namespace orvane::text {
 namespace {
 
 constexpr int32_t kBufferChars = platform::ProgramTextLibrary::kMaxTextChars;
+
+constexpr std::array kNamedTextNumbers{
+#include "text/named_text_numbers.inc"
+};
 
 void ReplaceAll(std::string& text, std::string_view placeholder, std::string_view replacement)
 {
@@ -26,7 +34,12 @@ std::string Replaced(std::string text, std::string_view what, std::string_view w
     return text;
 }
 
-std::string LoadFailureMessage(int32_t n, const std::string& fullFileName)
+std::span<const int16_t> NamedTextNumbers()
+{
+    return kNamedTextNumbers;
+}
+
+std::string LoadFailureMessage(int32_t n, const std::string& fullFileName, int32_t faultLine)
 {
     switch (n) {
     case 0: return "No program text was read.";
@@ -41,11 +54,13 @@ std::string LoadFailureMessage(int32_t n, const std::string& fullFileName)
     }
     if (n >= -500)
         return "Error " + std::to_string(n);
+    const auto line = [faultLine](int32_t coded) { return faultLine >= 500 ? faultLine : coded; };
+    const auto named = [&fullFileName](std::string message) { return message + kLineBreak + fullFileName; };
     if (n >= -1000)
-        return LineMessage("Missing string at line", -(n + 500));
+        return named(LineMessage("Missing string at line", line(-(n + 500))));
     if (n >= -1500)
-        return LineMessage("String too long at line", -(n + 1000));
-    return LineMessage("Duplicate in program text at line", -(n + 1500));
+        return named(LineMessage("String too long at line", line(-(n + 1000))));
+    return named(LineMessage("Duplicate in program text at line", line(-(n + 1500))));
 }
 
 std::string ReplacePlaceholders(const std::string& text, const std::string& r1, const std::string& r2,
@@ -65,14 +80,25 @@ std::string ReplacePlaceholders(const std::string& text, const std::string& r1, 
     return result;
 }
 
-std::string Language::LoadProgramText(const std::string& folder, const std::string& fileName)
+std::string Language::LoadProgramText(const std::string& folder, const std::string& fileName,
+                                      std::span<const int16_t> required)
 {
     std::string fullFileName = folder;
     if (fullFileName.empty() || (fullFileName.back() != '/' && fullFileName.back() != '\\'))
         fullFileName += '/';
     fullFileName += fileName;
     const int32_t n = m_library.lt(fullFileName, 0);
-    return n > 0 ? std::string() : LoadFailureMessage(n, fullFileName);
+    if (n <= 0)
+        return LoadFailureMessage(n, fullFileName, m_library.faultLine());
+    std::string buffer;
+    for (const int16_t number : required) {
+        for (const int16_t language : {langEnglish, langGerman}) {
+            if (m_library.gt(number, language, buffer, kBufferChars, 1) <= 0)
+                return "Missing text " + std::to_string(number) + " (" + (language == langEnglish ? "English" : "German") +
+                       ") in the program text." + kLineBreak + fullFileName;
+        }
+    }
+    return {};
 }
 
 std::string Language::GetText(int16_t number) const

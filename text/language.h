@@ -6,6 +6,7 @@
 #include "platform/program_text_library.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,9 +23,13 @@ inline constexpr const char* kLineBreak = "\r\n";
 // `text` with every `what` replaced by `with`; replacements are not scanned again.
 std::string Replaced(std::string text, std::string_view what, std::string_view with);
 
+// Every text number named in text/text_numbers.h (generated from it at build time).
+std::span<const int16_t> NamedTextNumbers();
+
 // The message for a load result n ≤ 0 of the program-text library; `fullFileName` is the file that was
-// to be loaded.
-std::string LoadFailureMessage(int32_t n, const std::string& fullFileName);
+// to be loaded. A fault at a line is told with `faultLine` when it is 500 or more (the result codes
+// only hold smaller line numbers), and is followed by the file's name on a line of its own.
+std::string LoadFailureMessage(int32_t n, const std::string& fullFileName, int32_t faultLine = 0);
 
 // Fills "[r1]" (always) and "[r2]" … "[r5]" (in turn, up to the first empty replacement) and turns every
 // "^" into a line break. A text with neither "^" nor "[r" is returned unchanged.
@@ -37,9 +42,11 @@ public:
     // The current language, langEnglish or langGerman.
     int16_t intLanguage = langEnglish;
 
-    // Loads `fileName` from `folder` (a separator is put between them unless the folder ends in one).
-    // Returns the empty text on success, otherwise the message to show before the program ends.
-    std::string LoadProgramText(const std::string& folder, const std::string& fileName);
+    // Loads `fileName` from `folder` (a separator is put between them unless the folder ends in one) and
+    // requires an English and a German text for every number in `required` (a truncated file is
+    // refused). Returns the empty text on success, otherwise the message to show before the program ends.
+    std::string LoadProgramText(const std::string& folder, const std::string& fileName,
+                                std::span<const int16_t> required = NamedTextNumbers());
 
     // The text `number` in the current language; empty when there is none or the stored text is "~".
     std::string GetText(int16_t number) const;

@@ -215,6 +215,11 @@ inline constexpr int16_t kTextEndsEarly = 1023;
 inline constexpr int16_t kTextNoSuchEntry = 1024;
 inline constexpr int16_t kTextCannotWrite = 1025;
 inline constexpr int16_t kTextEmptyLine = 1026;
+inline constexpr int16_t kTextNotAFile = 1301;          // "The state file [r1] is not a file."
+inline constexpr int16_t kTextStateFileTooLarge = 1302;
+inline constexpr int16_t kTextOutOfRange = 1303;        // "Line [r1] …: the number [r2] is out of range."
+inline constexpr int16_t kTextNotAColour = 1304;
+inline constexpr int16_t kTextNotAFileReason = 1306;   // why a save to a device or folder fails
 
 // ----- Configuration panel ---------------------------------------------------------------------------
 inline constexpr int16_t kTextInstructions1 = 354;
@@ -259,6 +264,8 @@ inline constexpr int16_t kTextUnknownBody = 1016;
 inline constexpr int16_t kTextBadValue = 1017;
 inline constexpr int16_t kTextNeedsState = 1018;
 inline constexpr int16_t kTextNotFound = 1019;
+inline constexpr int16_t kTextNoModeSelected = 1300;  // report on a state with no mode
+inline constexpr int16_t kTextOutputNotWritten = 1305;  // the standard output could not be written
 inline constexpr int16_t kTextHelpHint = 1040;     // "For help, run [r1]."
 inline constexpr int16_t kTextNoPosition = 1041;   // a moment outside the ephemeris' range
 

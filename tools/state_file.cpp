@@ -87,8 +87,11 @@ public:
         const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (text.empty())
             throw Failure(text::kTextEmptyLine, "");
-        if (ec != std::errc() || ptr != text.data() + text.size())
+        if (ptr != text.data() + text.size() || (ec != std::errc() && ec != std::errc::result_out_of_range))
             throw Failure(text::kTextNumberExpected, Shown(line));
+        // All digits, but more than 32 bits hold.
+        if (ec == std::errc::result_out_of_range)
+            throw Failure(text::kTextOutOfRange, Shown(line));
         return value;
     }
 
@@ -97,7 +100,7 @@ public:
     {
         const int32_t value = Number();
         if (value < -32768 || value > 32767)
-            throw Failure(text::kTextNumberExpected, std::to_string(value));
+            throw Failure(text::kTextOutOfRange, std::to_string(value));
         return static_cast<int16_t>(value);
     }
 
@@ -205,7 +208,7 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
         const int32_t colour = in.Number();
         if (colour < 0 || colour > 0xFFFFFF)
-            throw in.Failure(text::kTextNoSuchEntry, std::to_string(colour));
+            throw in.Failure(text::kTextNotAColour, std::to_string(colour));
         if (colour != 0)
             tables.dblAspectColor[At(a)] = colour;
     }
@@ -284,6 +287,12 @@ std::string WriteStateFile(const std::string& path, const datetime::DateRows& ro
     };
 
     const fs::path target(path);
+    // Renaming over a device (/dev/full), a FIFO or a folder would replace it: only a regular file, or no
+    // file yet, is saved to.
+    std::error_code statusError;
+    const fs::file_type type = fs::status(target, statusError).type();
+    if (type != fs::file_type::regular && type != fs::file_type::not_found)
+        return failed(language.GetText(text::kTextNotAFileReason));
     const fs::path partial = target.string() + ".saving";
     {
         std::ofstream file(partial, std::ios::binary | std::ios::trunc);
@@ -317,17 +326,30 @@ std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, cor
                           platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
                           core::AstroTables& tables, settings::RegistryStore& store, const text::Language& language)
 {
+    // Only a regular file is opened: a directory, a FIFO (whose opening would wait for a writer) or a
+    // device is refused before any reading.
+    std::error_code statusError;
+    const std::filesystem::file_status status = std::filesystem::status(path, statusError);
+    if (statusError && status.type() != std::filesystem::file_type::not_found)
+        return language.GetTextWithReplacements(text::kTextCannotRead, path, statusError.message());
+    if (!statusError && status.type() != std::filesystem::file_type::regular)
+        return language.GetTextWithReplacements(text::kTextNotAFile, path);
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return language.GetTextWithReplacements(text::kTextCannotRead, path, SystemError());
     }
-    std::ostringstream content;
-    content << file.rdbuf();
+    // At most one byte more than the bound is read, whatever the file turns out to hold.
+    std::string content(kMaxStateFileBytes + 1, '\0');
+    file.read(content.data(), static_cast<std::streamsize>(content.size()));
     if (file.bad()) {
         return language.GetTextWithReplacements(text::kTextCannotRead, path, SystemError());
     }
+    content.resize(static_cast<size_t>(file.gcount()));
+    if (content.size() > kMaxStateFileBytes)
+        return language.GetTextWithReplacements(text::kTextStateFileTooLarge, path,
+                                                std::to_string(kMaxStateFileBytes / 1024));
 
-    LineReader in(content.view(), language);
+    LineReader in(content, language);
     try {
         ReadLines(in, rows, modes, stepList, configure, tables);
     } catch (const ReadFailure& failure) {

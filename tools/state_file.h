@@ -16,12 +16,17 @@
 #include "settings/registry_store.h"
 #include "text/language.h"
 
+#include <cstddef>
 #include <string>
 
 namespace orvane::tools {
 
 // Lines of a complete file; a file that ends after line 50 is read as well.
 inline constexpr int kStateFileLines = 51;
+
+// Largest state file read, in bytes: a complete file has a few hundred; anything larger is refused
+// unread rather than held in memory.
+inline constexpr size_t kMaxStateFileBytes = 64 * 1024;
 
 // A state file holds of the main window its date rows, its mode option buttons and its step increment
 // list (`stepList`), and of the configuration panel its orbs, colours and options.
@@ -36,7 +41,8 @@ std::string WriteStateFile(const std::string& path, const datetime::DateRows& ro
 
 // Reads the state from `path` into the main window's and the panel's models (and the aspect colours),
 // then applies the display settings and rebuilds the zone lists keeping their selections. Returns the
-// empty text, or what went wrong and at which line; the values read before a failure stay.
+// empty text, or what went wrong and at which line; the values read before a failure stay. Only a
+// regular file of at most kMaxStateFileBytes is read.
 std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
                           platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
                           core::AstroTables& tables, settings::RegistryStore& store, const text::Language& language);

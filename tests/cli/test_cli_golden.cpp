@@ -1,7 +1,8 @@
 // orvane-cli against golden files: every tests/cli/golden/NAME.txt is one run of the companion.
 //
 //   # comment lines (why the case is there; hand checks of real dates)
-//   data: none | short-pluto | damaged-text        (optional: the data folder to run with)
+//   data: none | short-pluto | damaged-text | truncated-text   (optional: the data folder to run with;
+//         truncated-text: the program text cut before the first text of the companion)
 //   $ orvane-cli ARGS                              (blank-separated; blanks in "…" stay in the argument)
 //   exit CODE
 //   --- stdout
@@ -96,6 +97,9 @@ struct DataFolder {
         if (kind == "short-pluto") {
             fs::copy_file(kBuildData + "qvs.dat", temp.path() / "qvs.dat");
             temp.Write(core::kPlutoTableFileName, "short\n");
+        } else if (kind == "truncated-text") {
+            const std::string whole = ReadFile(kBuildData + "qvs.dat");
+            temp.Write("qvs.dat", whole.substr(0, whole.find("\n1011|") + 1));
         } else if (kind == "damaged-text") {
             temp.Write("qvs.dat", "not a program text\n");
         } else {

@@ -20,7 +20,8 @@ TEST(LoadFailureMessage, ByOutcome)
         {-2742, "Duplicate in program text at line 1242."},
     };
     for (const auto& [outcome, message] : cases)
-        EXPECT_EQ(LoadFailureMessage(outcome, "f"), message) << outcome;
+        EXPECT_EQ(LoadFailureMessage(outcome, "f"), outcome < -500 ? message + std::string("\r\nf") : message)
+            << outcome;
     EXPECT_EQ(LoadFailureMessage(-1, "/opt/orvane/qvs.dat"),
               "Cannot open file containing program text.\r\n/opt/orvane/qvs.dat");
 }
@@ -47,7 +48,7 @@ protected:
     {
         folder.Write("qvs.dat",
                      "1|0|~\n1|1|~\n2|0|~~\n3|0| ~\n4|0|One^Two [r1]\n4|1|Eins^Zwei [r1]\n5|0|Earth\n");
-        ASSERT_EQ(language.LoadProgramText(folder.folder(), "qvs.dat"), "");
+        ASSERT_EQ(language.LoadProgramText(folder.folder(), "qvs.dat", {}), "");
     }
     testing::TempFolder folder;
     Language language;
@@ -80,12 +81,36 @@ TEST(LanguageLoading, FolderSeparatorAndFailures)
     // A folder given with or without its trailing separator: never a doubled one.
     std::string withoutSeparator = folder.folder();
     withoutSeparator.pop_back();
-    EXPECT_EQ(language.LoadProgramText(withoutSeparator, "qvs.dat"), "");
-    EXPECT_EQ(language.LoadProgramText(folder.folder(), "qvs.dat"), "");
+    EXPECT_EQ(language.LoadProgramText(withoutSeparator, "qvs.dat", {}), "");
+    EXPECT_EQ(language.LoadProgramText(folder.folder(), "qvs.dat", {}), "");
     EXPECT_EQ(language.LoadProgramText(folder.folder(), "missing.dat"),
               "Cannot open file containing program text.\r\n" + folder.folder() + "missing.dat");
     folder.Write("bad.dat", "1|0|One\n1|0|One\n");
-    EXPECT_EQ(language.LoadProgramText(folder.folder(), "bad.dat"), "Duplicate in program text at line 2.");
+    EXPECT_EQ(language.LoadProgramText(folder.folder(), "bad.dat", {}),
+              "Duplicate in program text at line 2.\r\n" + folder.folder() + "bad.dat");
+}
+
+// Faults beyond line 499 keep their kind and their true line; below it the codes are decoded as ever.
+TEST(LanguageLoading, FaultsAtAnyLineAndMissingTexts)
+{
+    testing::TempFolder folder;
+    std::string text;
+    for (int n = 1; n < 700; ++n)
+        text += std::to_string(n) + "|0|Text\n";
+    Language language;
+    const auto load = [&](const std::string& content, std::span<const int16_t> required) {
+        folder.Write("t.dat", content);
+        return language.LoadProgramText(folder.folder(), "t.dat", required);
+    };
+    const std::string file = "\r\n" + folder.folder() + "t.dat";
+    EXPECT_EQ(load(text + "7|0|Again\n", {}), "Duplicate in program text at line 700." + file);
+    EXPECT_EQ(load(text + "x\n", {}), "Missing string at line 700." + file);
+    EXPECT_EQ(load(text + "9|1|" + std::string(1025, 'x') + "\n", {}), "String too long at line 700." + file);
+
+    // Every named number needs both languages.
+    const int16_t required[] = {5, 9};
+    EXPECT_EQ(load("5|0|A\n5|1|B\n9|0|C\n", required), "Missing text 9 (German) in the program text." + file);
+    EXPECT_EQ(load("5|0|A\n5|1|B\n9|0|C\n9|1|D\n", required), "");
 }
 
 }  // namespace

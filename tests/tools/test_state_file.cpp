@@ -11,6 +11,8 @@
 #include <random>
 #include <sstream>
 
+#include <sys/stat.h>
+
 namespace orvane::tools {
 namespace {
 
@@ -231,6 +233,10 @@ TEST_F(StateFile, MalformedFilesNameTheLine)
         {5, " 13 \r", "Line 6 of the state file: the list has no entry 13."},
         // The day of the 2nd birthdate, checked after its year and hour.
         {11, " 32 \r", "Line 12 of the state file: the list has no entry 32."},
+        {0, " 70000 \r", "Line 1 of the state file: the number 70000 is out of range."},
+        {21, "99999999999\r", "Line 22 of the state file: the number 99999999999 is out of range."},
+        {40, "16777216\r", "Line 41 of the state file: 16777216 is not a colour."},
+        {41, "-1\r", "Line 42 of the state file: -1 is not a colour."},
     };
     for (const Case& c : cases) {
         const std::string path = Variant([&c](auto& lines) {
@@ -242,6 +248,23 @@ TEST_F(StateFile, MalformedFilesNameTheLine)
         EXPECT_EQ(Load(path), c.error);
     }
     EXPECT_NE(Load(folder.folder() + "absent.qvs").find("cannot be read"), std::string::npos);
+}
+
+// Only a regular file of at most the bound is read; a FIFO is refused without waiting for a writer.
+TEST_F(StateFile, OnlyBoundedRegularFilesAreRead)
+{
+    const std::string good = ReadAll(Save());
+    std::string padded = good;
+    padded.resize(kMaxStateFileBytes, '\n');  // blank lines after a complete state: read
+    EXPECT_EQ(Load(folder.Write("padded.qvs", padded)), "");
+    padded += '\n';
+    const std::string tooLarge = folder.Write("large.qvs", padded);
+    EXPECT_EQ(Load(tooLarge), "The state file " + tooLarge + " is larger than 64 KiB; it is not read.");
+
+    const std::string fifo = folder.folder() + "fifo.qvs";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, folder.folder(), std::string("/dev/zero")})
+        EXPECT_EQ(Load(path), "The state file " + path + " cannot be read: it is not a file.");
 }
 
 // Any bytes at all: read or refused with a message, never a crash.
@@ -273,6 +296,13 @@ TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
     const std::string error = WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store, language);
     EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
     EXPECT_EQ(ReadAll(path), before);
+
+    // A FIFO (like a device such as /dev/full) is refused and stays what it was, not replaced by a file.
+    const std::string fifo = folder.folder() + "fifo.qvs";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(WriteStateFile(fifo, main, main, main.cboForwardBack, configure, tables, store, language),
+              "The state file " + fifo + " cannot be written: it is not a file");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 
     // A folder that does not exist.
     EXPECT_NE(WriteStateFile(folder.folder() + "no/such/folder/state.qvs", main, main, main.cboForwardBack, configure, tables, store, language),
