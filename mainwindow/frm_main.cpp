@@ -690,13 +690,8 @@ void frmMain::cmdRestore_Click()
 {
     const bool exists = std::filesystem::exists(m_program.main.strUserStateFile);
     const StateFileOutcome outcome = mainwindow::cmdRestore_Click(m_program, exists, m_store);
-    RefreshWeekdays();
-    SyncFromModel();
-    if (outcome.error) {
-        m_boxes.Show(*outcome.error);
+    if (!ShowLoadOutcome(outcome))
         return;
-    }
-    ShowComputeOutcome(outcome.compute);
     if (exists) {
         PopUpNear(*cmdRestore, text::kTextRestored, kPopUpHeight, 475, -2450);
     }
@@ -707,6 +702,18 @@ void frmMain::PopUpNear(const QWidget& button, int16_t textNumber, int height, i
     const QPoint at = button.mapTo(this, QPoint(0, 0));
     frmPopUp->PopUpInForm2(*this, Q(m_program.language.GetText(textNumber)), kPopUpWidth, height, kPopUpDuration,
                            platform::Twips(at.y()) + dTop, platform::Twips(at.x()) + dLeft);
+}
+
+bool frmMain::ShowLoadOutcome(const StateFileOutcome& outcome)
+{
+    RefreshWeekdays();
+    SyncFromModel();
+    if (outcome.error) {
+        m_boxes.Show(*outcome.error);
+        return false;
+    }
+    ShowComputeOutcome(outcome.compute);
+    return true;
 }
 
 void frmMain::cmdSave_Click()
@@ -752,13 +759,8 @@ void frmMain::cmdLoadState_Click()
         return;
     const StateFileOutcome outcome = LoadChosenStateFile(m_program, path.toStdString(), m_clock, m_store);
     SetHeightForMode();
-    RefreshWeekdays();
-    SyncFromModel();
-    if (outcome.error) {
-        m_boxes.Show(*outcome.error);
+    if (!ShowLoadOutcome(outcome))
         return;
-    }
-    ShowComputeOutcome(outcome.compute);
     lblFoot->setText(Q(outcome.footLabel));
 }
 

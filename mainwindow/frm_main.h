@@ -48,6 +48,7 @@ class frmView;
 namespace orvane::mainwindow {
 
 struct CellClickOutcome;
+struct StateFileOutcome;
 
 // The per-user settings' name of the interface language (0 English, 1 German), beside the display settings.
 inline constexpr const char* kLanguageSetting = "Language";
@@ -136,6 +137,9 @@ private:
     void ResetFootLabel();
     void ApplyQtTranslation();
     void FocusCompute();
+    // After a state file was read: the window re-synced, then the error shown, or the computation's
+    // outcome; true when the file was read.
+    bool ShowLoadOutcome(const StateFileOutcome& outcome);
     // A confirmation notice placed at (dLeft, dTop) twips from the top left of `button`.
     void PopUpNear(const QWidget& button, int16_t textNumber, int height, int32_t dTop, int32_t dLeft);
     // The Quit question and its answer: whether the program may end now.

@@ -4,7 +4,7 @@
 #include "display/grid_view.h"
 #include "mainwindow/frm_main.h"
 #include "platform/twips.h"
-#include "tests/support/recording_message_boxes.h"
+#include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
@@ -23,36 +23,21 @@
 using namespace orvane;
 using platform::Button;
 
-class TestGuiMain : public QObject {
+class TestGuiMain : public testing::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<mainwindow::Program> program;
-    settings::MemoryRegistryStore store;
-    testing::RecordingMessageBoxes boxes;
-    platform::FixedClock clock{{2000, 1, 1, 12, 0, 0}};
-    std::unique_ptr<mainwindow::frmMain> window;
-
     std::string UserStateFile() const { return mainwindow::UserStateFilePath(); }
 
     void Open()
     {
-        window.reset();
-        program = std::make_unique<mainwindow::Program>();
-        window = std::make_unique<mainwindow::frmMain>(*program, store, boxes, clock,
-                                                       mainwindow::MainWindowPlaces{ORVANE_BIN_DIR, UserStateFile()});
-        QVERIFY(window->Form_Load());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(OpenMainWindow(UserStateFile()));
     }
 
     template <typename T>
     T* Find(const QString& name)
     {
-        T* child = window->findChild<T*>(name);
-        if (child == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return FindIn<T>(window.get(), name);
     }
 
     void Choose(const QString& name, int index)
@@ -84,7 +69,6 @@ private:
     }
 
     void Click(const QString& name) { Find<QAbstractButton>(name)->click(); }
-    QString Text(int16_t number) { return QString::fromStdString(program->language.GetText(number)); }
 
 private slots:
     void init()

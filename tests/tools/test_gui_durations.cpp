@@ -3,7 +3,7 @@
 
 #include "mainwindow/frm_main.h"
 #include "platform/twips.h"
-#include "tests/support/recording_message_boxes.h"
+#include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 #include "text/text_numbers.h"
 #include "tools/frm_durations.h"
@@ -20,22 +20,15 @@
 
 using namespace orvane;
 
-class TestGuiDurations : public QObject {
+class TestGuiDurations : public testing::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<mainwindow::Program> program;
-    settings::MemoryRegistryStore store;
-    testing::RecordingMessageBoxes boxes;
-    platform::FixedClock clock{{2000, 1, 1, 12, 0, 0}};
-    std::unique_ptr<mainwindow::frmMain> window;
-
     // A control by its name, in the main window or (with `inDurations`) in the durations window.
     template <typename T>
     T* Find(const QString& name, bool inDurations = true)
     {
-        QObject* parent = inDurations ? static_cast<QObject*>(Durations()) : window.get();
-        return parent->findChild<T*>(name) ? parent->findChild<T*>(name) : (qFatal("no %s", qPrintable(name)), nullptr);
+        return FindIn<T>(inDurations ? static_cast<QObject*>(Durations()) : window.get(), name);
     }
     tools::frmDurations* Durations() { return window->findChild<tools::frmDurations*>("frmDurations"); }
 
@@ -48,19 +41,11 @@ private:
     }
 
     QStringList Lines() { return Find<QPlainTextEdit>("txbOutput")->toPlainText().split('\n', Qt::SkipEmptyParts); }
-    QString Text(int16_t number) { return QString::fromStdString(program->language.GetText(number)); }
 
 private slots:
     void init()
     {
-        boxes.shown.clear();
-        window.reset();  // before the program it shows
-        program = std::make_unique<mainwindow::Program>();
-        window = std::make_unique<mainwindow::frmMain>(*program, store, boxes, clock,
-                                                       mainwindow::MainWindowPlaces{ORVANE_BIN_DIR, mainwindow::UserStateFilePath()});
-        QVERIFY(window->Form_Load());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(OpenMainWindow());
     }
 
     void theSortBoxOffersSixKeysInWorldAndSevenInPersonalTransits()

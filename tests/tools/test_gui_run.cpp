@@ -4,7 +4,7 @@
 #include "core/patterns.h"
 #include "mainwindow/actions.h"
 #include "mainwindow/frm_main.h"
-#include "tests/support/recording_message_boxes.h"
+#include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
@@ -21,24 +21,15 @@
 
 using namespace orvane;
 
-class TestGuiRun : public QObject {
+class TestGuiRun : public testing::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<mainwindow::Program> program;
-    settings::MemoryRegistryStore store;
-    testing::RecordingMessageBoxes boxes;
-    platform::FixedClock clock{{2000, 1, 1, 12, 0, 0}};
-    std::unique_ptr<mainwindow::frmMain> window;
-
     // A control of the main window, or of the run dialog (which has its own cmdRun).
     template <typename T>
     T* Find(const QString& name, QObject* in = nullptr)
     {
-        T* child = (in != nullptr ? in : window.get())->findChild<T*>(name);
-        if (child == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return FindIn<T>(in != nullptr ? in : window.get(), name);
     }
     void Choose(const QString& name, int index, QObject* in = nullptr)
     {
@@ -47,7 +38,6 @@ private:
         emit box->activated(index);
     }
     void Click(const QString& name, QObject* in = nullptr) { Find<QAbstractButton>(name, in)->click(); }
-    QString Text(int16_t number) { return QString::fromStdString(program->language.GetText(number)); }
     QString RunCaption() { return Find<QPushButton>("cmdRun")->text(); }  // the main window's
     QDialog* Dialog() { return Find<QDialog>("frmRun"); }
 
@@ -80,13 +70,7 @@ private:
 private slots:
     void init()
     {
-        boxes.shown.clear();
-        program = std::make_unique<mainwindow::Program>();
-        window = std::make_unique<mainwindow::frmMain>(*program, store, boxes, clock,
-                                                       mainwindow::MainWindowPlaces{ORVANE_BIN_DIR, "/nonexistent/x.usr"});
-        QVERIFY(window->Form_Load());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(OpenMainWindow("/nonexistent/x.usr"));
     }
     void cleanup() { window.reset(); }
 
