@@ -5,3 +5,7 @@ target_compile_definitions(test_cli PRIVATE ORVANE_CLI_GOLDEN_DIR="${CMAKE_CURRE
 # Output that cannot be written (a full device) ends the companion with exit 1, not 0.
 add_test(NAME cli_output_to_full_device
   COMMAND sh -c "\"$0\" positions --jd 2451545 > /dev/full 2> /dev/null; test $? -eq 1" $<TARGET_FILE:orvane-cli>)
+# Missing Swiss Ephemeris files: the analytic ephemeris, announced once.
+add_test(NAME cli_without_ephemeris_files
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/ephemeris_fallback.sh $<TARGET_FILE:orvane-cli>)
+set_tests_properties(cli_without_ephemeris_files PROPERTIES SKIP_RETURN_CODE 77)

@@ -122,6 +122,16 @@ private slots:
         auto view = View();
         if (view->DrawChart() == ChartDrawn::NoRoom)
             QCOMPARE(m_shown.at(0).icon, platform::Icon::Exclamation);
+
+        // Eighteen glyphs at one longitude cannot all fit between the circle and the least radius: the
+        // search inwards ends there with the warning, keeping the glyphs already placed.
+        Compute(core::Mode::PersonalTransits1st);
+        for (size_t p = 1; p <= 9; ++p)
+            m_program.main.dblPos[p][0] = m_program.main.dblPos[p][1] = 1.0;
+        ChartResult result;
+        Paint(Data(), result);
+        QCOMPARE(result.drawn, ChartDrawn::NoRoom);
+        QVERIFY(result.glyphAt[9][0].has_value() && !result.glyphAt[1][1].has_value());
     }
 
     void rightClickOnALineNamesItsAspect()

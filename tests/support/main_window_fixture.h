@@ -25,15 +25,16 @@ protected:
     platform::FixedClock clock{{2000, 1, 1, 12, 0, 0}};
     std::unique_ptr<mainwindow::frmMain> window;
 
-    // A fresh program and its main window, started up and shown, with the per-user state file at
-    // `userStateFile`; false when start-up failed or the window was not shown.
-    bool OpenMainWindow(const std::string& userStateFile = mainwindow::UserStateFilePath())
+    // A fresh program and its main window, started up from `dataFolder` and shown, with the per-user
+    // state file at `userStateFile`; false when start-up failed or the window was not shown.
+    bool OpenMainWindow(const std::string& userStateFile = mainwindow::UserStateFilePath(),
+                        const std::string& dataFolder = ORVANE_BIN_DIR "/")
     {
         boxes.shown.clear();
         window.reset();  // before the program it shows
         program = std::make_unique<mainwindow::Program>();
         window = std::make_unique<mainwindow::frmMain>(*program, store, boxes, clock,
-                                                       mainwindow::MainWindowPlaces{ORVANE_BIN_DIR, userStateFile});
+                                                       mainwindow::MainWindowPlaces{dataFolder, userStateFile});
         if (!window->Form_Load())
             return false;
         window->show();

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace orvane::tools {
@@ -289,13 +291,30 @@ TEST_F(StateFile, ArbitraryBytesAreReadOrRefused)
 TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
 {
     const std::string path = Save();
-    const std::string before = ReadAll(path);
+    const std::string previousText = ReadAll(path);
     main.txbYearCE[0] = "1999";
     // The folder cannot take a new file: here, the name the new file is written under is taken.
     std::filesystem::create_directories(path + ".saving/occupied");
     const std::string error = WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store, language);
     EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
-    EXPECT_EQ(ReadAll(path), before);
+    EXPECT_EQ(ReadAll(path), previousText);
+
+    // A full device: the file may not grow past 16 bytes, so writing the new state fails part-way.
+    std::filesystem::remove_all(path + ".saving");
+    {
+        rlimit before{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full = before;
+        full.rlim_cur = 16;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+        const std::string fullError =
+            WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store, language);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+        EXPECT_NE(fullError.find("cannot be written"), std::string::npos) << fullError;
+        EXPECT_EQ(ReadAll(path), previousText);
+    }
 
     // A FIFO (like a device such as /dev/full) is refused and stays what it was, not replaced by a file.
     const std::string fifo = folder.folder() + "fifo.qvs";

@@ -1,0 +1,103 @@
+// Faults the desktop program survives at start-up and at the end: data files missing or cut short, a
+// help file that is not there, a per-user folder that cannot be made.
+
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_test_main.h"
+#include "text/text_numbers.h"
+
+#include <QAbstractButton>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+using namespace orvane;
+namespace fs = std::filesystem;
+
+class TestGuiFaults : public testing::MainWindowFixture {
+    Q_OBJECT
+
+private:
+    QTemporaryDir scratch;
+
+    // A data folder holding the named files of the build's data folder, and the first `plutoLines`
+    // lines of the Pluto table when that is not negative.
+    std::string DataFolder(std::initializer_list<const char*> files, int plutoLines = -1)
+    {
+        const fs::path folder = fs::path(scratch.path().toStdString()) / "data";
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        for (const char* file : files)
+            fs::copy_file(fs::path(ORVANE_BIN_DIR) / file, folder / file);
+        if (plutoLines >= 0) {
+            std::ifstream table(fs::path(ORVANE_BIN_DIR) / "hpluto.2199.slx");
+            std::ofstream cut(folder / "hpluto.2199.slx");
+            std::string line;
+            for (int i = 0; i < plutoLines && std::getline(table, line); ++i)
+                cut << line << '\n';
+        }
+        return folder.string() + '/';
+    }
+
+    std::string UserFile() const { return scratch.filePath("orvane.usr").toStdString(); }
+
+private slots:
+    void cleanup() { window.reset(); }
+
+    void missingProgramTextEndsStartUpWithOneMessage()
+    {
+        QVERIFY(!OpenMainWindow(UserFile(), DataFolder({"hpluto.2199.slx"})));
+        QCOMPARE(boxes.shown.size(), size_t{1});
+        QCOMPARE(boxes.shown[0].icon, platform::Icon::Critical);
+        QVERIFY(boxes.shown[0].text.find("qvs.dat") != std::string::npos);
+    }
+
+    void missingOrCutPlutoTableLeavesEightBodies()
+    {
+        for (const int lines : {-1, 0, 1000}) {
+            QVERIFY(OpenMainWindow(UserFile(), DataFolder({"qvs.dat", "zemt_help.txt"}, lines)));
+            QCOMPARE(boxes.shown.size(), size_t{1});
+            QCOMPARE(boxes.shown[0].icon, platform::Icon::Exclamation);
+            QVERIFY(boxes.shown[0].text.starts_with(program->language.GetText(text::kTextPlutoErrorHeading)));
+            QCOMPARE(program->astro.intNumPlanets, core::kNeptune);
+            QVERIFY(program->grid.intNumCells > 0);
+        }
+    }
+
+    // The viewer opens empty, as for any file it cannot read, and says nothing.
+    void aMissingHelpFileOpensAnEmptyViewer()
+    {
+        QVERIFY(OpenMainWindow(UserFile(), DataFolder({"qvs.dat", "hpluto.2199.slx"})));
+        FindIn<QAbstractButton>(window.get(), "cmdHelp")->click();
+        auto* viewer = FindIn<QWidget>(window.get(), "frmView");
+        QVERIFY(viewer->isVisible());
+        QVERIFY(FindIn<QPlainTextEdit>(viewer, "txbText1")->toPlainText().isEmpty());
+        QVERIFY(boxes.shown.empty());
+    }
+
+    // A per-user folder that cannot be made (a file stands where it would be): the program starts at the
+    // present moment, and saving on Quit says why it failed and still ends.
+    void aPerUserFolderThatCannotBeMade()
+    {
+        const std::string blocker = scratch.filePath("blocker").toStdString();
+        std::ofstream(blocker) << "a file";
+        QVERIFY(OpenMainWindow(blocker + "/Veltrane/orvane.usr"));
+        QVERIFY(boxes.shown.empty());
+        boxes.answers = {platform::Button::Yes};
+        FindIn<QAbstractButton>(window.get(), "cmdQuit")->click();
+        QCOMPARE(boxes.shown.size(), size_t{2});
+        QVERIFY(boxes.shown[1].text.find("cannot be written") != std::string::npos);
+        QVERIFY(!window->isVisible());
+        QVERIFY(fs::is_regular_file(blocker));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    return orvane::testing::RunWindowTest<TestGuiFaults>(argc, argv);
+}
+
+#include "test_gui_faults.moc"
