@@ -192,7 +192,7 @@ std::string PatternAndBodyList()
     std::string text = "Patterns P (index or name, any case):\n";
     for (size_t i = 0; i < tables.strPatternName.size(); ++i) {
         char line[64];
-        std::snprintf(line, sizeof line, "  %2zu %s\n", i, tables.strPatternName[i].c_str());
+        std::snprintf(line, sizeof line, "  %2zu  %s\n", i, tables.strPatternName[i].c_str());
         text += line;
     }
     text += "\nBodies B (name or abbreviation, any case, at most three):\n ";
@@ -201,6 +201,22 @@ std::string PatternAndBodyList()
                 tables.strPlanetAbbrev[static_cast<size_t>(body)] + ")";
     return text + "\n";
 }
+
+// The top-level usage: one line per command, "or:" before each after the first, so that the manual page
+// made from the help lists them as its synopsis. The commands' own help keeps the usual usage line.
+class CompanionFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App* app, std::string name) const override
+    {
+        if (app->get_parent() != nullptr)
+            return CLI::Formatter::make_usage(app, std::move(name));
+        return "Usage: orvane-cli report STATE [--sort N] [--lang en|de] [--radians]\n"
+               "  or:  orvane-cli find STATE --pattern P [--planets B1,B2,B3] [--at-least N] [--step UNIT]"
+               " [--max-steps N]\n"
+               "  or:  orvane-cli positions [STATE | --jd JD]\n"
+               "  or:  orvane-cli --help | --version\n";
+    }
+};
 
 constexpr const char* kSortList =
     "Sort entries N of the durations report:\n"
@@ -239,12 +255,9 @@ std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Comman
     app.set_version_flag("--version", std::string("orvane-cli ") + kVersion, "Print the version and exit");
     app.allow_extras();
     app.require_subcommand(0, 1);
-    app.footer(std::string("Synopsis:\n"
-                           "  orvane-cli report STATE [--sort N] [--lang en|de] [--radians]\n"
-                           "  orvane-cli find STATE --pattern P [--planets B1,B2,B3] [--at-least N]\n"
-                           "                 [--step halfhour|day|week|month|year] [--max-steps N]\n"
-                           "  orvane-cli positions [STATE | --jd JD]\n"
-                           "Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
+    app.formatter(std::make_shared<CompanionFormatter>());
+    app.footer(std::string("Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
+                           "UNIT is halfhour, day, week, month or year. "
                            "Run orvane-cli COMMAND --help for a command's options.\n\n") +
                kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
 
@@ -270,7 +283,7 @@ std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Comman
     option(find, "--pattern", pattern, "The pattern sought (required)", "P");
     option(find, "--planets", planets, "Only a pattern that involves these bodies", "B1,B2,B3");
     option(find, "--at-least", atLeast, "At least N patterns (2 … 9) on the same day", "N");
-    option(find, "--step", step, "The step (default: the state's own)", "halfhour|day|week|month|year");
+    option(find, "--step", step, "The step: halfhour, day, week, month or year (default: the state's own)", "UNIT");
     option(find, "--max-steps", maxSteps, "Give up after N steps (default 100000)", "N");
     find->footer(PatternAndBodyList() + "\nFound: the message and the date, exit 0; not found: exit 3.\n");
     CLI::App* positions =
