@@ -50,6 +50,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Veltrane"));
     QApplication::setApplicationName(QStringLiteral("ZEMT"));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
     bool quitAfterFirstPaint = false;
     for (const QString& argument : QApplication::arguments())
         quitAfterFirstPaint = quitAfterFirstPaint || argument == QLatin1String(kQuitAfterFirstPaint);
