@@ -1,0 +1,264 @@
+// orvane_tour: renders the desktop program's windows in typical states into PNG files, for the README and
+// the AppStream metadata. It drives the windows through their handlers as a user would with the mouse,
+// from the sample state files, on the offscreen platform, with a fixed clock, settings in memory and a
+// temporary home, so that the pictures are the same on every machine and the user's own state is
+// untouched. doc/tour/make_images builds and runs it.
+//
+// Usage: orvane_tour OUTPUT_FOLDER. Prints the name of every picture written; exits 1 when a picture
+// could not be written, a window was missing or a message box came up.
+
+#include "core/patterns.h"
+#include "mainwindow/actions.h"
+#include "mainwindow/frm_main.h"
+#include "platform/clock.h"
+#include "platform/message.h"
+#include "platform/program_folder.h"
+#include "settings/frm_configure.h"
+#include "settings/registry_store.h"
+#include "text/language.h"
+#include "tools/frm_durations.h"
+#include "tools/frm_run.h"
+#include "tools/frm_view.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace orvane;
+
+// The sample states the pictures are made from.
+constexpr const char* kWorldSample = ORVANE_SAMPLES_DIR "/world-grand-trine.qvs";
+constexpr const char* kNatalSample = ORVANE_SAMPLES_DIR "/natal.qvs";
+constexpr const char* kSynastrySample = ORVANE_SAMPLES_DIR "/synastry.qvs";
+
+// Every message box is answered at once with its default button and noted, so that no box waits for a
+// click; a box during the tour means a picture may not show what it should, and the tour fails.
+class AnsweringMessageBoxes : public platform::MessageBoxes {
+public:
+    platform::Button Show(const platform::Message& message) override
+    {
+        shown.push_back(message.title + ": " + message.text);
+        return message.buttons == platform::Buttons::Ok ? platform::Button::Ok : message.defaultButton;
+    }
+
+    std::vector<std::string> shown;
+};
+
+// One start of the program: its state objects and the main window over them, started up in English from
+// a copy of a sample state file as the user's saved state, and shown. Start-up selects world transits
+// or the natal mode the file holds; the other modes are chosen with their buttons.
+class Session {
+public:
+    Session(const QString& sample, const QString& home, platform::MessageBoxes& boxes)
+        : m_window(m_program, m_store, boxes, m_clock, {platform::DataFolder(), UserState(sample, home)})
+    {
+        mainwindow::StoreLanguage(text::langEnglish);
+        // The display settings of a user who has saved once: neither "Show only ..." option of the chart
+        // ticked (a store without them ticks both as soon as a state file is read).
+        m_program.configure.WriteInnerPlanetAspectDisplayToRegistry(m_store);
+        m_program.configure.WriteShowOnlyEarthAspectsToRegistry(m_store);
+        m_loaded = m_window.Form_Load();
+        m_window.show();
+        // The focus where the program puts it after a computation.
+        if (auto* compute = m_window.findChild<QWidget*>(QStringLiteral("cmdCompute")))
+            compute->setFocus();
+        QApplication::processEvents();
+    }
+
+    bool Loaded() const { return m_loaded; }
+    mainwindow::frmMain& Window() { return m_window; }
+
+    // The first cell whose click draws a transit picture; -1 when there is none.
+    int TransitPictureCell()
+    {
+        for (int16_t cell = 0; cell < m_program.grid.intNumCells; ++cell)
+            if (mainwindow::ShowAspectDetails(m_program, cell).kind == mainwindow::CellClickOutcome::Kind::TransitPicture)
+                return cell;
+        return -1;
+    }
+
+private:
+    // The per-user state file of this start: the sample copied into the temporary home.
+    static std::string UserState(const QString& sample, const QString& home)
+    {
+        const QString path = home + QStringLiteral("/orvane.usr");
+        QFile::remove(path);
+        QFile::copy(sample, path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        return path.toStdString();
+    }
+
+    mainwindow::Program m_program;
+    settings::MemoryRegistryStore m_store;
+    const platform::FixedClock m_clock{{2000, 1, 1, 12, 0, 0}};
+    bool m_loaded = false;
+    mainwindow::frmMain m_window;  // last: it goes before the state it shows
+};
+
+class Tour {
+public:
+    Tour(QString outputFolder, QString home) : m_output(std::move(outputFolder)), m_home(std::move(home)) {}
+
+    // A fresh start of the program in English from `sample`; nullptr (and the tour failed) when it did
+    // not start.
+    std::unique_ptr<Session> Start(const char* sample)
+    {
+        auto session = std::make_unique<Session>(QString::fromUtf8(sample), m_home, m_boxes);
+        if (session->Loaded())
+            return session;
+        Fail(sample);
+        return nullptr;
+    }
+
+    // Saves what `window` shows, as it is now, as NAME.png in the output folder.
+    void Shoot(QWidget* window, const char* name)
+    {
+        const QString path = QDir(m_output).filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+        if (window == nullptr) {
+            Fail(name);
+            return;
+        }
+        window->show();
+        QApplication::processEvents();
+        if (!window->grab().toImage().save(path, "PNG")) {
+            Fail(path.toStdString());
+            return;
+        }
+        std::cout << path.toStdString() << '\n';
+        for (const std::string& message : m_boxes.shown)
+            Fail(std::string(name) + ": a message box: " + message);
+        m_boxes.shown.clear();
+    }
+
+    bool Succeeded() const { return m_succeeded; }
+
+private:
+    void Fail(const std::string& what)
+    {
+        std::cerr << "orvane_tour: failed: " << what << '\n';
+        m_succeeded = false;
+    }
+
+    AnsweringMessageBoxes m_boxes;
+    QString m_output;
+    QString m_home;
+    bool m_succeeded = true;
+};
+
+template <typename Window>
+Window* Find(mainwindow::frmMain& main)
+{
+    return main.findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void RenderWorldTransits(Tour& tour)
+{
+    if (const auto session = tour.Start(kWorldSample)) {
+        mainwindow::frmMain& window = session->Window();
+        tour.Shoot(&window, "main-world");
+
+        window.cmdReport_Click();
+        tour.Shoot(Find<tools::frmDurations>(window), "durations-world");
+        window.cmdRun_Click();
+        if (auto* run = Find<tools::frmRun>(window)) {
+            run->cboAspectPattern_Click(core::kPatternTSquare);  // a run until the next T-square
+            tour.Shoot(run, "run");
+            run->cmdCancel_Click();
+        }
+        window.cmdConfigure_Click();
+        tour.Shoot(Find<settings::frmConfigure>(window), "configure");
+        window.cmdHelp_Click();
+        tour.Shoot(Find<tools::frmView>(window), "help");
+
+        window.cmdToggleGraphic_Click();
+        tour.Shoot(&window, "chart-one-date");
+    }
+}
+
+void RenderPersonalTransits(Tour& tour)
+{
+    if (const auto session = tour.Start(kNatalSample)) {
+        mainwindow::frmMain& window = session->Window();
+        window.cmdReport_Click();
+        tour.Shoot(Find<tools::frmDurations>(window), "durations-natal");
+
+        window.optMode_Click(core::Mode::PersonalTransits1st);
+        tour.Shoot(&window, "main-personal");
+        const int cell = session->TransitPictureCell();
+        if (cell >= 0)
+            window.txbCell_Click(cell);
+        tour.Shoot(cell >= 0 ? &window : nullptr, "transit-picture");
+    }
+}
+
+void RenderSynastry(Tour& tour)
+{
+    if (const auto session = tour.Start(kSynastrySample)) {
+        mainwindow::frmMain& window = session->Window();
+        window.optMode_Click(core::Mode::Synastry);
+        tour.Shoot(&window, "main-synastry");
+        window.cmdToggleGraphic_Click();
+        tour.Shoot(&window, "chart-two-dates");
+    }
+}
+
+void RenderGerman(Tour& tour)
+{
+    if (const auto session = tour.Start(kWorldSample)) {
+        session->Window().cboLanguage_Click(text::langGerman);
+        tour.Shoot(&session->Window(), "main-german");
+    }
+}
+
+// Qt's own handler of its messages, which QuietAboutRaising passes everything else on to.
+QtMessageHandler g_qtMessages = nullptr;
+
+// The offscreen platform's notes that it cannot raise a window say nothing about the pictures.
+void QuietAboutRaising(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        g_qtMessages(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2)
+        return 2;
+    // The windows keep their settings and the user's state in a home of their own for this run.
+    const QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_qtMessages = qInstallMessageHandler(QuietAboutRaising);
+
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Veltrane"));
+    QApplication::setApplicationName(QStringLiteral("ZEMT"));
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(output))
+        return 1;
+
+    Tour tour(output, home.path());
+    RenderWorldTransits(tour);
+    RenderPersonalTransits(tour);
+    RenderSynastry(tour);
+    RenderGerman(tour);
+    return tour.Succeeded() ? 0 : 1;
+}
