@@ -60,11 +60,11 @@ double HalfHourFraction(const ComboBoxModel& hour)
 double LocalMoment(DateRows& model, size_t row)
 {
     std::string& year = model.txbYearCE[row];
-    // A year written with a minus (from a state file, or pasted) lies before the first year: cleaning
-    // would drop the minus and take it for a year of the common era.
+    // A year written with a minus (from a state file, or pasted) lies before the first year: it keeps its
+    // minus when cleaned, so that converting the row again does not take it for a year of the common era.
     const std::string_view written = text::Trimmed(year, " \t");
     const bool negative = written.starts_with('-') && written.find_first_of(kDigits) != std::string_view::npos;
-    year = SanitizeInteger(year, false, false);
+    year = SanitizeInteger(year, negative, false);
     if (negative && model.cboMonthCE[row].ListIndex() > 0 && model.cboDayCE[row].ListIndex() > 0)
         return kDateTooEarly;
     if (year.empty() || model.cboMonthCE[row].ListIndex() <= 0 || model.cboDayCE[row].ListIndex() <= 0)

@@ -65,7 +65,7 @@ void SetRow(Model& model, int16_t row, const std::string& year, int16_t month, i
 
 TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
 {
-    const std::pair<const char*, const char*> cases[] = {{"20a0-5", "2005"}, {"-44", "44"}, {"+7", "7"},
+    const std::pair<const char*, const char*> cases[] = {{"20a0-5", "2005"}, {"4-4", "44"}, {"+7", "7"},
                                                          {" 1 9 9 9 ", "1999"}, {"abc", ""}, {"2ü0ß0", "200"}};
     Model model = StartedModel();
     for (const auto& [typed, cleaned] : cases) {
@@ -75,6 +75,12 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
         InputDateToAJDate(model, 1);
         EXPECT_EQ(model.txbYearCE[1], cleaned) << typed;
     }
+    // A year written with a minus keeps it, and stays too early however often it is converted.
+    SetRow(model, 1, " -44", 1, 1);
+    EXPECT_EQ(InputDateToAJDate(model, 1), kDateTooEarly);
+    EXPECT_EQ(model.txbYearCE[1], "-44");
+    EXPECT_EQ(InputDateToAJDate(model, 1), kDateTooEarly);
+    EXPECT_EQ(SanitizeInteger("-44", false, false), "44");
     EXPECT_EQ(SanitizeInteger("-44", true, false), "-44");
     EXPECT_EQ(SanitizeInteger("+7", false, true), "+7");
     EXPECT_EQ(SanitizeInteger("+7", true, false), "7");
