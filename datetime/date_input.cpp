@@ -110,6 +110,18 @@ size_t SequenceLength(unsigned char lead)
     return 1;
 }
 
+// Length of the character at the start of the non-empty `text`: the whole sequence its first byte starts
+// when the bytes after it continue that sequence, otherwise the first byte alone, so that a stray byte
+// (a Latin-1 "é") takes no digit after it along.
+size_t CharacterLength(std::string_view text)
+{
+    const size_t length = std::min(SequenceLength(static_cast<unsigned char>(text[0])), text.size());
+    for (size_t k = 1; k < length; ++k)
+        if ((static_cast<unsigned char>(text[k]) & 0xC0U) != 0x80U)
+            return 1;
+    return length;
+}
+
 }  // namespace
 
 double InputDateToAJDate(DateRows& model, int16_t row)
@@ -294,7 +306,7 @@ std::string KeepOnlyChars(std::string_view text, std::string_view allowed)
     // keeps the umlaut and nothing else.
     std::string result;
     for (size_t at = 0; at < text.size();) {
-        const size_t length = std::min(SequenceLength(static_cast<unsigned char>(text[at])), text.size() - at);
+        const size_t length = CharacterLength(text.substr(at));
         const std::string_view character = text.substr(at, length);
         if (allowed.find(character) != std::string_view::npos)
             result += character;

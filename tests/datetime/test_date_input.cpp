@@ -66,7 +66,8 @@ void SetRow(Model& model, int16_t row, const std::string& year, int16_t month, i
 TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
 {
     const std::pair<const char*, const char*> cases[] = {{"20a0-5", "2005"}, {"4-4", "44"}, {"+7", "7"},
-                                                         {" 1 9 9 9 ", "1999"}, {"abc", ""}, {"2ü0ß0", "200"}};
+                                                         {" 1 9 9 9 ", "1999"}, {"abc", ""}, {"2ü0ß0", "200"},
+                                                         {"\xE9" "2000", "2000"}};
     Model model = StartedModel();
     for (const auto& [typed, cleaned] : cases) {
         EXPECT_EQ(SanitizeInteger(typed, false, false), cleaned) << typed;
@@ -90,6 +91,9 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
     EXPECT_EQ(KeepOnlyChars("März", "äz"), "äz");
     EXPECT_EQ(KeepOnlyChars("öl", "ä"), "");  // ö and ä share their first byte but are different letters
     EXPECT_EQ(KeepOnlyChars("a", ""), "");
+    // A byte that starts a sequence the next bytes do not continue (Latin-1 é) is a character of its own.
+    EXPECT_EQ(KeepOnlyChars("\xE9" "12\xC3" "3\xF0", "0123456789"), "123");
+    EXPECT_EQ(KeepOnlyChars("\xE9" "1", "\xE9"), "\xE9");
 }
 
 TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)
