@@ -332,6 +332,9 @@ std::optional<int> ParseCommandLine(const std::vector<std::string>& args, Comman
     line.command = sub->get_name();
     if (!sub->remaining().empty())
         return usage(text::kTextUnknownOption, sub->remaining().front());
+    // An argument after "--" that the command has no place for is left with the program, not the command.
+    if (!app.remaining().empty())
+        return usage(text::kTextUnknownOption, app.remaining().front());
     if (!lang.empty() && text::LowerCase(lang) != "en" && text::LowerCase(lang) != "de")
         return usage(text::kTextBadValue, "--lang", lang);
 

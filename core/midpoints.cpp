@@ -40,7 +40,7 @@ public:
                 const double opposite = NormalizeAngle(midpoint + kPi);
                 for (size_t body = first; body <= last; ++body) {
                     const double L = dblPos[body][0];
-                    const bool on = (Separation(midpoint, L) < orb) | (Separation(opposite, L) < orb);
+                    const bool on = Separation(midpoint, L) < orb || Separation(opposite, L) < orb;
                     m_on[body][x][y] = on;
                     m_on[body][y][x] = on;
                 }
@@ -136,7 +136,7 @@ void CheckForMidpoint(const AstroModule& astro, const PositionTable& dblPos, int
                 if (p3 == p1 || p3 == p2 || conjunct(p3, p1) || conjunct(p3, p2))
                     continue;
                 // Most triples hold no midpoint at all: look that up before anything else.
-                if (!(midpoints.On(p1, p3, p2) | midpoints.On(p3, p1, p2) | midpoints.On(p2, p1, p3)))
+                if (!(midpoints.On(p1, p3, p2) || midpoints.On(p3, p1, p2) || midpoints.On(p2, p1, p3)))
                     continue;
                 const auto bodies = FindMidpoint(dblPos, midpoints, p1, p3, p2);
                 if (!bodies)

@@ -60,11 +60,11 @@ double HalfHourFraction(const ComboBoxModel& hour)
 double LocalMoment(DateRows& model, size_t row)
 {
     std::string& year = model.txbYearCE[row];
-    // A year written with a minus (from a state file, or pasted) lies before the first year: cleaning
-    // would drop the minus and take it for a year of the common era.
+    // A year written with a minus (from a state file, or pasted) lies before the first year: it keeps its
+    // minus when cleaned, so that converting the row again does not take it for a year of the common era.
     const std::string_view written = text::Trimmed(year, " \t");
     const bool negative = written.starts_with('-') && written.find_first_of(kDigits) != std::string_view::npos;
-    year = SanitizeInteger(year, false, false);
+    year = SanitizeInteger(year, negative, false);
     if (negative && model.cboMonthCE[row].ListIndex() > 0 && model.cboDayCE[row].ListIndex() > 0)
         return kDateTooEarly;
     if (year.empty() || model.cboMonthCE[row].ListIndex() <= 0 || model.cboDayCE[row].ListIndex() <= 0)
@@ -108,6 +108,18 @@ size_t SequenceLength(unsigned char lead)
     if (lead >= 0xC0)
         return 2;
     return 1;
+}
+
+// Length of the character at the start of the non-empty `text`: the whole sequence its first byte starts
+// when the bytes after it continue that sequence, otherwise the first byte alone, so that a stray byte
+// (a Latin-1 "é") takes no digit after it along.
+size_t CharacterLength(std::string_view text)
+{
+    const size_t length = std::min(SequenceLength(static_cast<unsigned char>(text[0])), text.size());
+    for (size_t k = 1; k < length; ++k)
+        if ((static_cast<unsigned char>(text[k]) & 0xC0U) != 0x80U)
+            return 1;
+    return length;
 }
 
 }  // namespace
@@ -294,7 +306,7 @@ std::string KeepOnlyChars(std::string_view text, std::string_view allowed)
     // keeps the umlaut and nothing else.
     std::string result;
     for (size_t at = 0; at < text.size();) {
-        const size_t length = std::min(SequenceLength(static_cast<unsigned char>(text[at])), text.size() - at);
+        const size_t length = CharacterLength(text.substr(at));
         const std::string_view character = text.substr(at, length);
         if (allowed.find(character) != std::string_view::npos)
             result += character;

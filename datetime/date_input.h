@@ -36,9 +36,9 @@ inline constexpr int32_t kLastDayNumber = 2743738;   // 31 December 2799
 inline constexpr int16_t kNumHalfHours = 48;
 
 // The moment of `row` as a Julian date in Universal Time, or kDateIncomplete … kDateTooLate.
-// Cleans the year box to its digits; a row without a half hour gets 12:00 selected, and a row without a
-// zone gets the computer's zone selected when the zone lists have it, so that the user sees what was
-// converted.
+// Cleans the year box to its digits (a year written with a minus keeps it, and stays too early); a row
+// without a half hour gets 12:00 selected, and a row without a zone gets the computer's zone selected
+// when the zone lists have it, so that the user sees what was converted.
 double InputDateToAJDate(DateRows& model, int16_t row);
 
 // The row's local day number and time of day (midnight = the day number itself), without a zone

@@ -65,8 +65,9 @@ void SetRow(Model& model, int16_t row, const std::string& year, int16_t month, i
 
 TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
 {
-    const std::pair<const char*, const char*> cases[] = {{"20a0-5", "2005"}, {"-44", "44"}, {"+7", "7"},
-                                                         {" 1 9 9 9 ", "1999"}, {"abc", ""}, {"2ü0ß0", "200"}};
+    const std::pair<const char*, const char*> cases[] = {{"20a0-5", "2005"}, {"4-4", "44"}, {"+7", "7"},
+                                                         {" 1 9 9 9 ", "1999"}, {"abc", ""}, {"2ü0ß0", "200"},
+                                                         {"\xE9" "2000", "2000"}};
     Model model = StartedModel();
     for (const auto& [typed, cleaned] : cases) {
         EXPECT_EQ(SanitizeInteger(typed, false, false), cleaned) << typed;
@@ -75,6 +76,12 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
         InputDateToAJDate(model, 1);
         EXPECT_EQ(model.txbYearCE[1], cleaned) << typed;
     }
+    // A year written with a minus keeps it, and stays too early however often it is converted.
+    SetRow(model, 1, " -44", 1, 1);
+    EXPECT_EQ(InputDateToAJDate(model, 1), kDateTooEarly);
+    EXPECT_EQ(model.txbYearCE[1], "-44");
+    EXPECT_EQ(InputDateToAJDate(model, 1), kDateTooEarly);
+    EXPECT_EQ(SanitizeInteger("-44", false, false), "44");
     EXPECT_EQ(SanitizeInteger("-44", true, false), "-44");
     EXPECT_EQ(SanitizeInteger("+7", false, true), "+7");
     EXPECT_EQ(SanitizeInteger("+7", true, false), "7");
@@ -84,6 +91,9 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
     EXPECT_EQ(KeepOnlyChars("März", "äz"), "äz");
     EXPECT_EQ(KeepOnlyChars("öl", "ä"), "");  // ö and ä share their first byte but are different letters
     EXPECT_EQ(KeepOnlyChars("a", ""), "");
+    // A byte that starts a sequence the next bytes do not continue (Latin-1 é) is a character of its own.
+    EXPECT_EQ(KeepOnlyChars("\xE9" "12\xC3" "3\xF0", "0123456789"), "123");
+    EXPECT_EQ(KeepOnlyChars("\xE9" "1", "\xE9"), "\xE9");
 }
 
 TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)

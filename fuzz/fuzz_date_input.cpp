@@ -1,0 +1,97 @@
+// The date rows filled from arbitrary bytes (year box as typed, any list position, any row number): a row
+// converts to a moment in the supported range or to one of the error codes, the local day number agrees
+// with it, and the text, weekday and error message are there exactly for the rows that convert, or not.
+// The remaining bytes go through SanitizeInteger and KeepOnlyChars.
+
+#include "fuzz/fuzz_support.h"
+
+#include "datetime/date_input.h"
+#include "datetime/time_zones.h"
+#include "mainwindow/main_model.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <string>
+
+namespace {
+
+using namespace orvane::datetime;
+using orvane::fuzz::Require;
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::string Digits(const std::string& text)
+{
+    std::string digits;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(digits), IsDigit);
+    return digits;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const auto& language = orvane::fuzz::ProgramText();
+    static const DateRows fresh = [&language] {
+        orvane::mainwindow::MainModel model;
+        SetUpDateRows(model);
+        SetUpTimezoneComboBoxes(model, false, false);
+        model.SetDateRowNames(language);
+        return DateRows(model);
+    }();
+    FuzzedDataProvider in(data, size);
+    DateRows rows = fresh;
+    for (size_t k = 0; k < rows.txbYearCE.size(); ++k) {
+        for (auto* list : {&rows.cboMonthCE[k], &rows.cboDayCE[k], &rows.cboHour[k], &rows.cboTimezone[k]})
+            list->SetListIndex(in.ConsumeIntegralInRange<int16_t>(-1, list->ListCount()));
+        rows.txbYearCE[k] = in.ConsumeRandomLengthString(12);
+    }
+    const auto row = in.ConsumeIntegralInRange<int16_t>(-1, 3);
+
+    const double moment = InputDateToAJDate(rows, row);
+    const bool valid = moment > 0.0;
+    Require(valid ? moment > kFirstDayNumber - 1.5 && moment < kLastDayNumber + 1.5
+                  : moment == kDateIncomplete || moment == kDateInvalid || moment == kDateTooEarly ||
+                        moment == kDateTooLate,
+            "a row gives a moment in range or an error code");
+    const double local = InputDateToLocalDayNumber(rows, row);
+    if (valid) {
+        const auto r = static_cast<size_t>(row);
+        Require(rows.txbYearCE[r] == Digits(rows.txbYearCE[r]), "the year box is cleaned to its digits");
+        Require(local >= kFirstDayNumber && local < kLastDayNumber + 1, "the local day is in range");
+        Require(std::abs(local - rows.cboTimezone[r].SelectedItemData() / 1440.0 - 0.5 - moment) < 1e-9,
+                "the moment is the local time less the zone");
+    } else {
+        Require(local == moment, "the local day number has the same error");
+    }
+    Require(InputDateToString(rows, row, in.ConsumeBool(), language).empty() != valid, "a valid row has a text");
+    Require(ShowWeekday(rows, row, language).empty() != valid, "a valid row has a weekday");
+    if (row >= 0 && row <= 2) {
+        rows.dblMoment[static_cast<size_t>(row)] = moment;
+        rows.blnInputError = false;
+        const auto message = ShowDateInputError(rows, row, language);
+        Require(message.has_value() != valid && rows.blnInputError != valid, "an error has its message");
+    }
+
+    const bool minus = in.ConsumeBool();
+    const bool plus = in.ConsumeBool();
+    std::string allowed = in.ConsumeRandomLengthString(12);
+    std::erase_if(allowed, [](char c) { return (c & 0x80) != 0; });
+    const std::string text = in.ConsumeRemainingBytesAsString();
+    const std::string integer = SanitizeInteger(text, minus, plus);
+    const size_t sign = !integer.empty() && ((integer[0] == '-' && minus) || (integer[0] == '+' && plus)) ? 1 : 0;
+    Require(integer.substr(sign) == Digits(text), "an integer keeps the digits, and a sign when allowed");
+    std::string kept;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                 [&allowed](char c) { return allowed.find(c) != std::string::npos; });
+    Require(KeepOnlyChars(text, allowed) == kept, "only the allowed characters are kept");
+    return 0;
+}

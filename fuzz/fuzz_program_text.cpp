@@ -1,0 +1,100 @@
+// The program-text loader on arbitrary bytes: a loaded file answers every text line, read here on its
+// own, and counts them; a failed load names a fault line that has the fault its code tells, and answers
+// no text.
+
+#include "fuzz/fuzz_support.h"
+
+#include "platform/program_text_library.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using orvane::platform::ProgramTextLibrary;
+
+// A line of the file: a text line is neither empty nor a comment; `parsed` when it reads NUMBER|LANGUAGE|TEXT.
+struct Line {
+    bool isText = false;
+    bool parsed = false;
+    int16_t number = 0;
+    int32_t language = 0;
+    std::string_view text;
+};
+
+template <typename T>
+bool Whole(std::string_view field, T& value)
+{
+    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
+    return !field.empty() && ec == std::errc() && end == field.data() + field.size();
+}
+
+Line Parse(std::string_view content, bool first)
+{
+    Line line;
+    if (content.ends_with('\r'))
+        content.remove_suffix(1);
+    if (first && content.starts_with("\xEF\xBB\xBF"))
+        content.remove_prefix(3);
+    line.isText = !content.empty() && content[0] != '#';
+    const size_t bar1 = content.find('|');
+    const size_t bar2 = bar1 == content.npos ? bar1 : content.find('|', bar1 + 1);
+    if (line.isText && bar2 != content.npos) {
+        line.text = content.substr(bar2 + 1);
+        line.parsed = Whole(content.substr(0, bar1), line.number) &&
+                      Whole(content.substr(bar1 + 1, bar2 - bar1 - 1), line.language) && line.language >= 0 &&
+                      line.language <= 1;
+    }
+    return line;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using orvane::fuzz::Require;
+    static const orvane::fuzz::ScratchFile file("qvs.dat");
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::vector<Line> lines;
+    for (size_t start = 0, end = 0; start < size; start = end + 1) {
+        end = std::min(input.find('\n', start), size);
+        lines.push_back(Parse(input.substr(start, end - start), lines.empty()));
+    }
+    ProgramTextLibrary library;
+    const int32_t loaded = library.lt(file.Write(input), 0);
+    const int32_t at = library.faultLine();
+    std::string buffer;
+    const auto answer = [&](const Line& l) {
+        return library.gt(l.number, l.language, buffer, ProgramTextLibrary::kMaxTextChars, 1);
+    };
+    const auto texts = std::count_if(lines.begin(), lines.end(), [](const Line& l) { return l.isText; });
+    if (loaded > 0) {
+        Require(at == 0 && texts == loaded, "a load without fault names no line and counts every text line");
+        for (const Line& l : lines)
+            Require(!l.isText || (l.parsed && answer(l) == static_cast<int32_t>(l.text.size()) && buffer == l.text),
+                    "every text line of a loaded file is answered");
+        return 0;
+    }
+    if (loaded > -500) {
+        Require(at == 0 && (loaded == 0 ? texts == 0 : loaded == -6 && size == 0), "0 for no text, -6 for no byte");
+    } else {
+        Require(at >= 1 && static_cast<size_t>(at) <= lines.size(), "the fault line is in the file");
+        const Line& bad = lines[static_cast<size_t>(at - 1)];
+        const int32_t kind = loaded + std::min(at, 499);
+        const bool seen = std::any_of(lines.begin(), lines.begin() + at - 1, [&bad](const Line& l) {
+            return l.parsed && l.number == bad.number && l.language == bad.language;
+        });
+        const auto chars = std::count_if(bad.text.begin(), bad.text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        Require(bad.isText && (kind == -500    ? !bad.parsed || bad.text.empty()
+                               : kind == -1000 ? bad.parsed && chars > ProgramTextLibrary::kMaxTextChars
+                                               : kind == -1500 && bad.parsed && seen),
+                "the fault code tells what is wrong with the fault line");
+    }
+    for (const Line& l : lines)
+        Require(answer(l) == 0, "a failed load answers no text");
+    return 0;
+}
