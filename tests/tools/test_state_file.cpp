@@ -269,25 +269,6 @@ TEST_F(StateFile, OnlyBoundedRegularFilesAreRead)
         EXPECT_EQ(Load(path), "The state file " + path + " cannot be read: it is not a file.");
 }
 
-// Any bytes at all: read or refused with a message, never a crash.
-TEST_F(StateFile, ArbitraryBytesAreReadOrRefused)
-{
-    std::mt19937 random(7);
-    const std::string good = ReadAll(Save());
-    for (int round = 0; round < 300; ++round) {
-        std::string bytes = good;
-        const int changes = 1 + static_cast<int>(random() % 6);
-        for (int i = 0; i < changes; ++i)
-            bytes[random() % bytes.size()] = static_cast<char>(random() % 256);
-        if (round % 10 == 0)
-            bytes.resize(random() % bytes.size());
-        if (Load(folder.Write("noise.qvs", bytes)).empty()) {
-            for (size_t k = 0; k < 3; ++k)
-                EXPECT_LT(loadedMain.cboDayCE[k].ListIndex(), loadedMain.cboDayCE[k].ListCount());
-        }
-    }
-}
-
 TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
 {
     const std::string path = Save();
