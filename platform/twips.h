@@ -16,6 +16,11 @@ constexpr int Px(int32_t twips)
                                        : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel));
 }
 
+// A window's outer size, which its layout counts from, exceeds its inner area by a title bar and a lower
+// border (height) and two side borders (width); Qt's sizes are the inner ones.
+inline constexpr int32_t kWindowFrameHeight = 450;
+inline constexpr int32_t kWindowFrameWidth = 120;
+
 // Device-independent pixels to twips.
 constexpr int32_t Twips(int pixels)
 {

@@ -36,8 +36,6 @@ constexpr int32_t kTitleToList = 60;
 constexpr int32_t kButtonWidth = 1200;
 constexpr int32_t kButtonHeight = 375;
 constexpr int32_t kBoxHeight = 330;
-constexpr int32_t kFrameHeight = 450;  // title bar and lower border
-constexpr int32_t kFrameWidth = 120;   // left and right borders
 constexpr int32_t kButtonsFromBottom = 1050;
 constexpr int32_t kRightGap = 400;
 constexpr int32_t kListToButtons = 200;
@@ -74,7 +72,7 @@ frmDurations::frmDurations(mainwindow::Program& program, DurationsWindow& model,
     setFont(mainWindow.font());
     CreateControls();
     ConnectControls();
-    resize(Px(kListOnlyWidth - kFrameWidth), Px(kLeastHeight));
+    resize(Px(kListOnlyWidth - platform::kWindowFrameWidth), Px(kLeastHeight));
     SyncFromModel();
 }
 
@@ -138,7 +136,7 @@ int frmDurations::WantedOuterWidth() const
         return m_mainWindow.frameGeometry().width();
     // Narrow, but wide enough for the buttons and the sort group between them in either language.
     const int bottomRow = Px(kLeft) + ButtonWidth(*cmdCopy) + 2 * Px(kGroupFromCopy) + SortGroupWidth() +
-                          ButtonWidth(*cmdClose) + Px(kRightGap) - Px(kFrameWidth) + FrameExtra().width();
+                          ButtonWidth(*cmdClose) + Px(kRightGap) - Px(platform::kWindowFrameWidth) + FrameExtra().width();
     return std::max(Px(kListOnlyWidth), bottomRow);
 }
 
@@ -200,8 +198,8 @@ void frmDurations::SyncFromModel()
 void frmDurations::ArrangeControls()
 {
     // Inner width and height as the outer ones less the frame the offsets are counted with.
-    const int right = width() + Px(kFrameWidth);
-    const int bottom = height() + Px(kFrameHeight);
+    const int right = width() + Px(platform::kWindowFrameWidth);
+    const int bottom = height() + Px(platform::kWindowFrameHeight);
     const int buttonTop = bottom - Px(kButtonsFromBottom);
     const int closeWidth = ButtonWidth(*cmdClose);
     const int copyWidth = ButtonWidth(*cmdCopy);

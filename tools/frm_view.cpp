@@ -135,8 +135,9 @@ void frmView::resizeEvent(QResizeEvent* event)
 
 void frmView::LayOut()
 {
-    const int boxWidth = std::max(0, width() - Px(kWidthLess));
-    const int boxHeight = std::max(0, height() - Px(kHeightLess));
+    // The margins count from the window's outer edge.
+    const int boxWidth = std::max(0, width() + Px(platform::kWindowFrameWidth) - Px(kWidthLess));
+    const int boxHeight = std::max(0, height() + Px(platform::kWindowFrameHeight) - Px(kHeightLess));
     txbText1->setGeometry(Px(kBoxLeft), Px(kBoxTop), boxWidth, boxHeight);
     const int buttonsTop = txbText1->geometry().bottom() + 1 + Px(kButtonGap);
     cmdCopyToClipboard->move(Px(kBoxLeft), buttonsTop);
