@@ -815,9 +815,15 @@ bool frmMain::MayEnd()
     const std::optional<platform::Message> question = QuitQuestion(m_program);
     if (!question)
         return true;
+    // A run holds still while the question is open, so that a save stores the moment shown when asked.
+    const bool running = Timer2->isActive();
+    Timer2->stop();
     const platform::Button answer = m_boxes.Show(*question);
-    if (answer == platform::Button::Cancel)
+    if (answer == platform::Button::Cancel) {
+        if (running)
+            Timer2->start();
         return false;
+    }
     if (answer == platform::Button::Yes)
         if (const StateFileOutcome saved = mainwindow::cmdSave_Click(m_program, m_store); saved.error)
             m_boxes.Show(*saved.error);

@@ -6,6 +6,7 @@
 #include "platform/message.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace orvane::testing {
@@ -15,6 +16,8 @@ public:
     platform::Button Show(const platform::Message& message) override
     {
         shown.push_back(message);
+        if (whileShown)
+            whileShown();
         if (answers.empty())
             return message.buttons == platform::Buttons::Ok ? platform::Button::Ok : message.defaultButton;
         const platform::Button answer = answers.front();
@@ -24,6 +27,7 @@ public:
 
     std::vector<platform::Message> shown;
     std::deque<platform::Button> answers;
+    std::function<void()> whileShown;  // what a test looks at while a box is open
 };
 
 }  // namespace orvane::testing

@@ -103,6 +103,13 @@ private slots:
         QCOMPARE(std::pair(timer->isActive(), timer->interval()), std::pair(true, 100));
         QVERIFY(!Find<QWidget>("cmdCompute")->isEnabled() && !Find<QWidget>("cboForwardBack")->isEnabled());
         QVERIFY(Find<QWidget>("cmdQuit")->isEnabled() && Find<QWidget>("txbReport")->isEnabled());
+        // Quit's question holds the run still; Cancel lets it go on.
+        bool steppingWhileAsked = true;
+        boxes.whileShown = [&] { steppingWhileAsked = timer->isActive(); };
+        boxes.answers = {platform::Button::Cancel};
+        Click("cmdQuit");
+        boxes.whileShown = nullptr;
+        QVERIFY(!steppingWhileAsked && timer->isActive());
         Click("cmdRun");
         QVERIFY(!timer->isActive() && Find<QWidget>("cmdCompute")->isEnabled());
 
