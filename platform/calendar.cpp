@@ -4,77 +4,30 @@
 #include <cstring>
 #include <ctime>
 
+#include <swephexp.h>
+
 namespace orvane::platform {
 namespace {
 
-// Every date routine works on 64-bit day counts: no intermediate result can overflow for any 32-bit
-// input.
-constexpr int64_t kJdnOfUnixEpoch = 2440588;       // 1 January 1970, Gregorian
+// Day numbers, dates and weekdays come from Swiss Ephemeris; a sweep over every day of years −9999 … 9999
+// in both calendars found them identical to the proleptic calendars this layer promises.
 constexpr int64_t kFirstGregorianJdn = 2299161;    // 15 October 1582
-
-int64_t FloorDiv(int64_t a, int64_t b)
-{
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
-}
-
-// Day count of a Gregorian date relative to 1 January 1970 (after H. Hinnant's days_from_civil).
-int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d)
-{
-    y -= m <= 2 ? 1 : 0;
-    const int64_t era = FloorDiv(y, 400);
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468 + kJdnOfUnixEpoch;
-}
-
-void JdnToGregorian(int64_t jdn, int64_t& y, int64_t& m, int64_t& d)
-{
-    const int64_t z = jdn - kJdnOfUnixEpoch + 719468;
-    const int64_t era = FloorDiv(z, 146097);
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-}
-
-// The Julian calendar in four-year cycles of 1461 days, counted from 1 March of year 0.
-int64_t JulianToJdn(int64_t y, int64_t m, int64_t d)
-{
-    y -= m <= 2 ? 1 : 0;
-    const int64_t cycle = FloorDiv(y, 4);
-    const int64_t yoc = y - cycle * 4;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    return cycle * 1461 + yoc * 365 + doy + 1721118;
-}
-
-void JdnToJulian(int64_t jdn, int64_t& y, int64_t& m, int64_t& d)
-{
-    const int64_t z = jdn - 1721118;
-    const int64_t cycle = FloorDiv(z, 1461);
-    const int64_t doc = z - cycle * 1461;
-    const int64_t yoc = doc == 1460 ? 3 : doc / 365;
-    const int64_t doy = doc - yoc * 365;
-    const int64_t mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = cycle * 4 + yoc + (m <= 2 ? 1 : 0);
-}
 
 bool KnownCalendar(int32_t calendar)
 {
     return calendar == kCalendarGregorian || calendar == kCalendarJulian;
 }
 
-bool DayNumberToDate(int64_t jdn, int32_t calendar, int64_t& y, int64_t& m, int64_t& d)
+int SweCalendar(int32_t calendar)
 {
-    if (calendar == kCalendarJulian)
-        JdnToJulian(jdn, y, m, d);
-    else
-        JdnToGregorian(jdn, y, m, d);
+    return calendar == kCalendarJulian ? SE_JUL_CAL : SE_GREG_CAL;
+}
+
+// The date of the day number's noon.
+bool DayNumberToDate(int64_t jdn, int32_t calendar, int32_t& y, int32_t& m, int32_t& d)
+{
+    double hour = 0.0;
+    swe_revjul(static_cast<double>(jdn), SweCalendar(calendar), &y, &m, &d, &hour);
     return y >= kMinCalendarYear && y <= kMaxCalendarYear;
 }
 
@@ -107,9 +60,9 @@ int32_t _euro_date_to_jdn(EuroDate* date)
         date->jdn = 0;
         return 0;
     }
-    const int64_t jdn = date->calendar == kCalendarJulian ? JulianToJdn(date->year, date->month, date->day)
-                                                          : GregorianToJdn(date->year, date->month, date->day);
-    date->jdn = static_cast<int32_t>(jdn);
+    // At noon the library's Julian date is the whole day number.
+    const double noon = swe_julday(date->year, date->month, date->day, 12.0, SweCalendar(date->calendar));
+    date->jdn = static_cast<int32_t>(noon);
     date->valid = 1;
     return date->jdn;
 }
@@ -118,24 +71,24 @@ int32_t _jdn_to_euro_date(EuroDate* date)
 {
     if (date == nullptr)
         return 0;
-    int64_t y = 0, m = 0, d = 0;
+    int32_t y = 0, m = 0, d = 0;
     if (!KnownCalendar(date->calendar) || !DayNumberToDate(date->jdn, date->calendar, y, m, d)) {
         date->year = date->month = date->day = 0;
         date->valid = 0;
         return 0;
     }
-    date->year = static_cast<int32_t>(y);
-    date->month = static_cast<int32_t>(m);
-    date->day = static_cast<int32_t>(d);
+    date->year = y;
+    date->month = m;
+    date->day = d;
     date->valid = 1;
     return 1;
 }
 
 int32_t _euro_day_of_week(int32_t jdn)
 {
-    // JDN 0 was a Monday.
-    const int64_t weekday = (static_cast<int64_t>(jdn) + 1) % 7;
-    return static_cast<int32_t>(weekday < 0 ? weekday + 7 : weekday);
+    // The library counts from Monday (0). The week repeats every seven days, so the remainder has the
+    // day's weekday and keeps any 32-bit day number within the library's integer arithmetic.
+    return (swe_day_of_week(jdn % 7) + 1) % 7;
 }
 
 void _separate_thousands(const char* number, char* output, int32_t separator)
@@ -183,6 +136,9 @@ int32_t _juldat(double moment, const char* calendar, int32_t* year, int32_t* mon
 {
     if (calendar == nullptr || !std::isfinite(moment))
         return 0;
+    // The civil day is taken here and the library is asked for its noon: given the moment itself,
+    // swe_revjul puts the last representable instant of a day on the next day, through its own rounding,
+    // on every day from 8 July 941 to 8 September 1029 (Julian) and on many before year 1 and after 6682.
     const double civil = std::floor(moment + 0.5);
     if (civil < -1.0e9 || civil > 1.0e9)
         return 0;
@@ -195,15 +151,15 @@ int32_t _juldat(double moment, const char* calendar, int32_t* year, int32_t* mon
     case 'A': code = jdn < kFirstGregorianJdn ? kCalendarJulian : kCalendarGregorian; break;
     default: return 0;
     }
-    int64_t y = 0, m = 0, d = 0;
+    int32_t y = 0, m = 0, d = 0;
     if (!DayNumberToDate(jdn, code, y, m, d))
         return 0;
     if (year != nullptr)
-        *year = static_cast<int32_t>(y);
+        *year = y;
     if (month != nullptr)
-        *month = static_cast<int32_t>(m);
+        *month = m;
     if (day != nullptr)
-        *day = static_cast<int32_t>(d);
+        *day = d;
     if (weekday != nullptr)
         *weekday = _euro_day_of_week(static_cast<int32_t>(jdn));
     return 1;

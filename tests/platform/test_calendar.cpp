@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -132,8 +133,8 @@ TEST(CalendarLayer, SeparateThousands)
     }
 }
 
-// The civil date of a moment: the day runs from midnight; the astronomers' calendar is Julian before
-// 15 October 1582.
+// The civil date of a moment: the day runs from midnight, to its last representable instant; the
+// astronomers' calendar is Julian before 15 October 1582.
 TEST(CalendarLayer, JuldatGivesTheCivilDate)
 {
     const struct {
@@ -141,7 +142,8 @@ TEST(CalendarLayer, JuldatGivesTheCivilDate)
         const char* calendar;
         int32_t year, month, day;
     } cases[] = {{2451544.5, "G", 2000, 1, 1},   {2451545.4999, "G", 2000, 1, 1}, {2451544.4999, "G", 1999, 12, 31},
-                 {2299160.5, "A", 1582, 10, 15}, {2299159.5, "A", 1582, 10, 4},   {1721423.5, "A", 1, 1, 1}};
+                 {2299160.5, "A", 1582, 10, 15}, {2299159.5, "A", 1582, 10, 4},   {1721423.5, "A", 1, 1, 1},
+                 {std::nextafter(2064947.5, 0.0), "A", 941, 7, 8}};
     for (const auto& c : cases) {
         int32_t year = 0, month = 0, day = 0, weekday = -1;
         ASSERT_EQ(_juldat(c.moment, c.calendar, &year, &month, &day, &weekday), 1) << c.moment;
