@@ -2,6 +2,7 @@
 // display filters, a crowded chart, and the right-click reports of a line and of the transit curve.
 
 #include "display/chart_view.h"
+#include "display/grid_view.h"
 #include "mainwindow/actions.h"
 #include "mainwindow/startup.h"
 #include "platform/twips.h"
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane::display {
@@ -24,6 +26,20 @@ class TestGuiChart : public QObject {
     {
         m_program.main.SelectMode(mode);
         QVERIFY(mainwindow::cmdCompute_Click(m_program).computed);
+    }
+    // Whether `pixel` is the colour `rgb` smoothed onto the black ground, covering at least half the pixel.
+    static bool Tinted(QColor pixel, double rgb)
+    {
+        const QColor c = ToQColor(rgb);
+        const double cover = std::max({pixel.red(), pixel.green(), pixel.blue()}) / double(std::max({c.red(), c.green(), c.blue()}));
+        return cover >= 0.5 && std::abs(pixel.red() - cover * c.red()) <= 3 && std::abs(pixel.green() - cover * c.green()) <= 3 &&
+               std::abs(pixel.blue() - cover * c.blue()) <= 3;
+    }
+    // Where the lines of body p's glyph of `set` end, in pixels.
+    static QPointF End(const ChartResult& result, int16_t p, int set = 0)
+    {
+        const TwipPoint at = result.glyphAt[size_t(p)][size_t(set)].value();
+        return {platform::Px(at.x + 120) + 0.5, platform::Px(at.y + 120) + 0.5};
     }
     static QImage Paint(const ChartData& data, ChartResult& result)
     {
@@ -74,18 +90,38 @@ private slots:
         QVERIFY(data.lines.size() >= 10);
         int samples = 0, exact = 0;
         for (const ChartLine& line : data.lines) {
-            const auto end = [&](int16_t p) { return QPointF(platform::Px(result.glyphAt[size_t(p)][0]->x + 120), platform::Px(result.glyphAt[size_t(p)][0]->y + 120)); };
-            const QPointF a = end(line.to), b = end(line.from);
+            const QPointF a = End(result, line.to), b = End(result, line.from);
             for (double f : {0.35, 0.45, 0.55, 0.65}) {  // the line's colour on the line, give or take a pixel
                 const QPoint at = (a + f * (b - a)).toPoint();
                 bool found = false;
                 for (int d = 0; d < 9; ++d)
-                    found = found || ChartRgb(image.pixelColor(at + QPoint(d % 3 - 1, d / 3 - 1))) == line.color;
+                    found = found || Tinted(image.pixelColor(at + QPoint(d % 3 - 1, d / 3 - 1)), line.color);
                 exact += found;
                 ++samples;
             }
+            // Near its ends the line runs under the glyphs' black backings: black or the glyph's white there.
+            const QColor c = ToQColor(line.color);
+            for (const auto& [from, to] : {std::pair(a, b), std::pair(b, a)}) {
+                const QColor under = image.pixelColor((from + 6 / QLineF(from, to).length() * (to - from)).toPoint());
+                QVERIFY((c.red() == c.green() && c.green() == c.blue()) || (under.red() == under.green() && under.green() == under.blue()));
+            }
         }
         QVERIFY2(exact >= samples * 3 / 4, qPrintable(QString("%1 of %2").arg(exact).arg(samples)));
+    }
+
+    void theTwoDateChartsWhiteGlyphsAreWhite()
+    {
+        Compute(core::Mode::PersonalTransits1st);
+        ChartResult result;
+        const QImage image = Paint(Data(), result);
+        QCOMPARE(result.drawn, ChartDrawn::Complete);
+        for (int16_t p = 1; p <= 9; ++p) {  // green, the colour of their placement, does not show at their edges
+            const QPoint centre = End(result, p).toPoint();
+            for (int d = 0; d < 121; ++d) {
+                const QColor pixel = image.pixelColor(centre + QPoint(d % 11 - 5, d / 11 - 5));
+                QVERIFY2(pixel.green() - pixel.red() <= 8, qPrintable(QString("%1 %2").arg(p).arg(d)));
+            }
+        }
     }
 
     void bothFiltersGiveTheMessageAndNoLine()
@@ -115,9 +151,10 @@ private slots:
             for (int16_t p = 1; p <= 9; ++p)
                 placed += result.glyphAt[size_t(p)][0].has_value();
             QVERIFY(result.drawn == ChartDrawn::Complete ? placed == 9 : result.drawn == ChartDrawn::NoRoom);
-            // Two at one longitude: the later placed (Mars before Earth) stands further in, clear of it.
+            // Two at one longitude: the later placed (Mars, after Jupiter) stands further in, clear of it: its
+            // glyph's middle more than a glyph's height (13 pixels) away.
             const TwipPoint mars = result.glyphAt[4][0].value(), jupiter = result.glyphAt[5][0].value();
-            QVERIFY(spread > 0 || std::hypot(mars.x - 3000, mars.y - 3000) < std::hypot(jupiter.x - 3000, jupiter.y - 3000) - 250);
+            QVERIFY(spread > 0 || std::hypot(mars.x - 3000, mars.y - 3000) < std::hypot(jupiter.x - 3000, jupiter.y - 3000) - 195);
         }
         auto view = View();
         if (view->DrawChart() == ChartDrawn::NoRoom)
@@ -140,12 +177,17 @@ private slots:
         auto view = View();
         view->DrawChart();
         const QImage image = view->ChartImage();
+        ChartResult result;
+        const ChartData data = Data();
+        Paint(data, result);
         const double trine = m_program.astro.tables.dblAspectColor[core::kTrine];
-        QPoint at(-1, -1);
-        for (int y = 0; y < image.height() && at.x() < 0; ++y)
-            for (int x = 0; x < image.width() && at.x() < 0; ++x)
-                if (ChartRgb(image.pixelColor(x, y)) == trine)
-                    at = {x, y};
+        QPoint at(-1, -1);  // a point of a trine's line where the trine's colour shows
+        for (const ChartLine& line : data.lines)
+            for (int k = 30; k <= 70 && line.aspect == core::kTrine && at.x() < 0; ++k) {
+                const QPoint on = (End(result, line.to) + k / 100.0 * (End(result, line.from) - End(result, line.to))).toPoint();
+                if (Tinted(image.pixelColor(on), trine) && image.pixelColor(on).green() > 200)
+                    at = on;
+            }
         QVERIFY(at.x() >= 0);
         QTest::mouseClick(view.get(), Qt::RightButton, {}, at);
         QCOMPARE(m_shown.size(), 1u);
