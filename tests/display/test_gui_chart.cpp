@@ -27,8 +27,7 @@ class TestGuiChart : public QObject {
         m_program.main.SelectMode(mode);
         QVERIFY(mainwindow::cmdCompute_Click(m_program).computed);
     }
-    // Whether `pixel` is the colour `rgb` smoothed onto the black ground, covering at least half the pixel.
-    static bool Tinted(QColor pixel, double rgb)
+    static bool Tinted(QColor pixel, double rgb)  // `rgb` smoothed onto the black ground, covering half the pixel or more
     {
         const QColor c = ToQColor(rgb);
         const double cover = std::max({pixel.red(), pixel.green(), pixel.blue()}) / double(std::max({c.red(), c.green(), c.blue()}));
@@ -37,7 +36,7 @@ class TestGuiChart : public QObject {
     }
     static QPointF End(const ChartResult& result, int16_t p)  // where the lines of body p's glyph (set 0) end, in pixels
     {
-        return QPointF(platform::Px(result.glyphAt[size_t(p)][0]->x + 120) + 0.5, platform::Px(result.glyphAt[size_t(p)][0]->y + 120) + 0.5);
+        return {platform::Px(result.glyphAt[size_t(p)][0].value().x + 120) + 0.5, platform::Px(result.glyphAt[size_t(p)][0].value().y + 120) + 0.5};
     }
     static QImage Paint(const ChartData& data, ChartResult& result)
     {
@@ -110,7 +109,6 @@ private slots:
         Compute(core::Mode::PersonalTransits1st);
         ChartResult result;
         const QImage image = Paint(Data(), result);
-        QCOMPARE(result.drawn, ChartDrawn::Complete);
         for (int16_t p = 1; p <= 9; ++p)  // green, the colour of their placement, does not show at their edges
             for (int d = 0; d < 121; ++d) {
                 const QColor pixel = image.pixelColor(End(result, p).toPoint() + QPoint(d % 11 - 5, d / 11 - 5));
