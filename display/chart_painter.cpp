@@ -8,7 +8,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace orvane::display {
 namespace {
@@ -30,15 +33,69 @@ QPoint ToPixels(TwipPoint point)
     return {Px(point.x), Px(point.y)};
 }
 
+// The clear margin of a glyph's backing around its inked box, and the rounding of its corners, in pixels.
+inline constexpr qreal kBackingMargin = 2;
+inline constexpr qreal kBackingRounding = 3;
+
+// A glyph letter as it is printed: its text in its font, the origin of the text and the box its ink
+// fills, in pixels.
+struct PrintedGlyph {
+    ChartGlyph glyph;
+    QPointF origin;
+    QRectF ink;
+};
+
+// The glyph letter in its font, smoothed in grey only: a coloured sub-pixel edge would tint a white glyph.
+ChartGlyph GreyEdgedGlyph(char letter, qreal pointSize)
+{
+    ChartGlyph glyph = Glyph(letter, pointSize);
+    glyph.font.setStyleStrategy(QFont::StyleStrategy(glyph.font.styleStrategy() | QFont::NoSubpixelAntialias));
+    return glyph;
+}
+
 // A glyph letter printed with its top left at `at` (twips), as text is printed at a print position.
-void PrintGlyph(QPainter& painter, const std::string& letters, qreal pointSize, TwipPoint at, QColor color)
+std::optional<PrintedGlyph> AtPrintPosition(const std::string& letters, qreal pointSize, TwipPoint at)
 {
     if (letters.empty())
-        return;
-    const ChartGlyph glyph = Glyph(letters.front(), pointSize);
-    painter.setFont(glyph.font);
+        return std::nullopt;
+    PrintedGlyph printed{GreyEdgedGlyph(letters.front(), pointSize), {}, {}};
+    const QFontMetricsF metrics(printed.glyph.font);
+    printed.origin = QPointF(Px(at.x), Px(at.y) + metrics.ascent());
+    printed.ink = metrics.tightBoundingRect(printed.glyph.text).translated(printed.origin);
+    return printed;
+}
+
+// Where the lines of a glyph printed at `printPosition` end, in pixels: the middle of the pixel they aim
+// at, so that a line one pixel wide covers whole pixels where it runs straight.
+QPointF LineEndPixel(TwipPoint printPosition)
+{
+    return QPointF(ToPixels(LineEnd(printPosition))) + QPointF(0.5, 0.5);
+}
+
+// A body's glyph of the chart: printed so that the middle of its ink stands where its lines end, whatever
+// the font puts around the symbol.
+std::optional<PrintedGlyph> BodyGlyph(const std::string& letters, TwipPoint printPosition)
+{
+    if (letters.empty())
+        return std::nullopt;
+    PrintedGlyph printed{GreyEdgedGlyph(letters.front(), kGlyphPointSize), {}, {}};
+    const QRectF ink = QFontMetricsF(printed.glyph.font).tightBoundingRect(printed.glyph.text);
+    printed.origin = LineEndPixel(printPosition) - ink.center();
+    printed.ink = ink.translated(printed.origin);
+    return printed;
+}
+
+void Print(QPainter& painter, const PrintedGlyph& printed, QColor color)
+{
+    painter.setFont(printed.glyph.font);
     painter.setPen(color);
-    painter.drawText(QPointF(Px(at.x), Px(at.y) + QFontMetricsF(glyph.font).ascent()), glyph.text);
+    painter.drawText(printed.origin, printed.glyph.text);
+}
+
+// The black ground a glyph stands on, a little larger than its ink, so that no line runs through it.
+QRectF Backing(const PrintedGlyph& printed)
+{
+    return printed.ink.adjusted(-kBackingMargin, -kBackingMargin, kBackingMargin, kBackingMargin);
 }
 
 // The drawing of one chart: every mark goes to the target painter; while the glyphs are placed, the marks
@@ -61,9 +118,11 @@ public:
             result.drawn = ChartDrawn::FiltersConflict;
             return result;
         }
+        // The picture's circle and lines are smoothed; the image read back for the glyph placement keeps
+        // them sharp, one pixel wide, so that a glyph's place does not depend on the smoothing.
         for (QPainter* p : {&m_painter, &m_roomPainter}) {
             p->save();
-            p->setRenderHint(QPainter::Antialiasing, false);
+            p->setRenderHint(QPainter::Antialiasing, p == &m_painter);
             p->setRenderHint(QPainter::TextAntialiasing, true);
         }
         m_painter.fillRect(QRect(QPoint(0, 0), ChartPixelSize(m_data.kind)), Qt::black);
@@ -82,16 +141,34 @@ public:
         }
 
         DrawLines(result);
-        // The glyphs again, on top of the lines.
+        // Every glyph on top of the lines: the bodies (set 0 white, set 1 lemon), the signs and the Sun.
+        std::vector<std::pair<PrintedGlyph, QColor>> glyphs;
+        const auto add = [&glyphs](const std::optional<PrintedGlyph>& printed, double color) {
+            if (printed)
+                glyphs.emplace_back(*printed, ToQColor(color));
+        };
         for (int set = 0; set < (twoDates ? 2 : 1); ++set)
             for (int16_t p = 1; p <= m_data.numPlanets; ++p)
                 if (const auto& at = result.glyphAt[At(p)][At(set)])
-                    PrintGlyph(m_painter, m_data.planetGlyph[At(p)], kGlyphPointSize, *at,
-                               ToQColor(set == 0 ? kChartWhite : kChartLemon));
-        if (m_data.options.zodiacSectors)
-            DrawSignGlyphs();
-        PrintGlyph(m_painter, m_data.planetGlyph[At(core::kMaxBodyIndex)], kGlyphPointSize,
-                   {m_geometry.sunX, m_geometry.sunY}, ToQColor(kChartWhite));
+                    add(BodyGlyph(m_data.planetGlyph[At(p)], *at), set == 0 ? kChartWhite : kChartLemon);
+        if (m_data.options.zodiacSectors) {
+            const std::array<TwipPoint, core::kNumSigns> positions = SignGlyphPositions(m_geometry);
+            for (int k = 0; k < core::kNumSigns; ++k)
+                add(AtPrintPosition(m_data.signGlyph[At(k)], kSignPointSize, positions[At(k)]), kChartSectorColor);
+        }
+        add(AtPrintPosition(m_data.planetGlyph[At(core::kMaxBodyIndex)], kGlyphPointSize,
+                            {m_geometry.sunX, m_geometry.sunY}),
+            kChartWhite);
+        // All backings first, so that none covers a neighbouring glyph; they also hide the glyphs of the
+        // placement, whose smoothed edges would otherwise tint the final colour.
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(Qt::black);
+        for (const auto& [printed, color] : glyphs) {
+            result.backings.push_back(Backing(printed));
+            m_painter.drawRoundedRect(result.backings.back(), kBackingRounding, kBackingRounding);
+        }
+        for (const auto& [printed, color] : glyphs)
+            Print(m_painter, printed, color);
         if (twoDates)
             DrawLegend();
         m_painter.restore();
@@ -104,14 +181,16 @@ private:
         const int radius = Px(m_geometry.circleRadius);
         const QPoint centre = ToPixels({m_geometry.cx, m_geometry.cy});
         for (QPainter* p : {&m_painter, &m_roomPainter}) {
+            // A smoothed mark one pixel wide runs through the middles of the pixels a sharp one covers.
+            const QPointF middle = p == &m_painter ? QPointF(0.5, 0.5) : QPointF();
             p->setPen(QPen(ToQColor(kChartWhite), 1));
             p->setBrush(Qt::NoBrush);
-            p->drawEllipse(centre, radius, radius);
+            p->drawEllipse(QPointF(centre) + middle, radius, radius);
             if (!m_data.options.zodiacSectors)
                 continue;
             p->setPen(QPen(ToQColor(kChartSectorColor), 1));
             for (const TwipPoint& end : SectorEnds(m_geometry))
-                p->drawLine(centre, ToPixels(end));
+                p->drawLine(QPointF(centre) + middle, QPointF(ToPixels(end)) + middle);
         }
     }
 
@@ -131,8 +210,9 @@ private:
             }
             const TwipPoint at = GlyphPrintPosition(m_geometry, r, longitude);
             result.glyphAt[At(p)][At(set)] = at;
-            for (QPainter* painter : {&m_painter, &m_roomPainter})
-                PrintGlyph(*painter, m_data.planetGlyph[At(p)], kGlyphPointSize, at, color);
+            if (const auto printed = BodyGlyph(m_data.planetGlyph[At(p)], at))
+                for (QPainter* painter : {&m_painter, &m_roomPainter})
+                    Print(*painter, *printed, color);
         }
         return true;
     }
@@ -160,7 +240,7 @@ private:
         return true;
     }
 
-    void DrawLines(const ChartResult& result)
+    void DrawLines(ChartResult& result)
     {
         const int rowSet = m_data.kind == ChartKind::TwoDates ? 1 : 0;
         for (const ChartLine& line : m_data.lines) {
@@ -168,17 +248,11 @@ private:
             const auto& from = result.glyphAt[At(line.from)][At(rowSet)];
             if (!to || !from)
                 continue;
+            const QLineF drawn(LineEndPixel(*to), LineEndPixel(*from));
             m_painter.setPen(QPen(ToQColor(line.color), line.width));
-            m_painter.drawLine(ToPixels(LineEnd(*to)), ToPixels(LineEnd(*from)));
+            m_painter.drawLine(drawn);
+            result.lines.push_back({drawn, line});
         }
-    }
-
-    void DrawSignGlyphs()
-    {
-        const std::array<TwipPoint, core::kNumSigns> positions = SignGlyphPositions(m_geometry);
-        for (int k = 0; k < core::kNumSigns; ++k)
-            PrintGlyph(m_painter, m_data.signGlyph[At(k)], kSignPointSize, positions[At(k)],
-                       ToQColor(kChartSectorColor));
     }
 
     // The legend in the top right corner, clear of the circle: white for set 0, lemon for set 1.
@@ -241,6 +315,25 @@ ChartResult DrawChartTwoDates(QPainter& painter, const ChartData& data)
     ChartData twoDates = data;
     twoDates.kind = ChartKind::TwoDates;
     return DrawChart(painter, twoDates);
+}
+
+std::optional<ChartLine> LineAt(const ChartResult& result, QPointF point)
+{
+    for (const QRectF& backing : result.backings)
+        if (backing.contains(point))
+            return std::nullopt;
+    // The last drawn line lies on top.
+    for (auto drawn = result.lines.rbegin(); drawn != result.lines.rend(); ++drawn) {
+        const QLineF& line = drawn->at;
+        const QPointF along = line.p2() - line.p1();
+        const qreal length2 = QPointF::dotProduct(along, along);
+        const qreal t = length2 > 0 ? std::clamp(QPointF::dotProduct(point - line.p1(), along) / length2, 0.0, 1.0) : 0.0;
+        const QPointF offset = point - (line.p1() + t * along);
+        const qreal reach = drawn->line.width / 2.0 + 0.5;
+        if (QPointF::dotProduct(offset, offset) <= reach * reach)
+            return drawn->line;
+    }
+    return std::nullopt;
 }
 
 void DrawTransitPicture(QPainter& painter, const TransitPicture& picture)

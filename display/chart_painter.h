@@ -8,16 +8,21 @@
 // Glyph placement reads back what is already drawn: the circle, the sector lines and the glyphs placed so
 // far are drawn a second time onto an image at the picture's own scale, and a glyph takes the first
 // radius, from the outside inwards in steps of 1 %, at which its test box on that image holds nothing
-// but background and sector lines. Lines are drawn only after every glyph has its place.
+// but background and sector lines. Lines are drawn only after every glyph has its place, smoothed; then
+// every glyph is printed again over them, on a black backing a little larger than its ink, a body's
+// glyph with the middle of its ink where its lines end.
 
 #include "display/chart_layout.h"
 #include "display/transit_picture.h"
 
 #include <QColor>
+#include <QLineF>
+#include <QRectF>
 #include <QSize>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -37,6 +42,13 @@ struct ChartResult {
     ChartDrawn drawn = ChartDrawn::Complete;
     // Where each body's glyph of each set was printed (its top left, twips), when it was.
     std::array<std::array<std::optional<TwipPoint>, 2>, core::kBodySlots> glyphAt{};
+    // The aspect lines in drawing order, in pixels, and the glyphs' backings drawn over them.
+    struct DrawnLine {
+        QLineF at;
+        ChartLine line;
+    };
+    std::vector<DrawnLine> lines;
+    std::vector<QRectF> backings;
 };
 
 // The picture's size in pixels.
@@ -47,6 +59,11 @@ QSize TransitPixelSize();
 ChartResult DrawChart(QPainter& painter, const ChartData& data);
 ChartResult DrawChartOneDate(QPainter& painter, const ChartData& data);
 ChartResult DrawChartTwoDates(QPainter& painter, const ChartData& data);
+
+// The aspect line seen at `point` (pixels of the picture): the last drawn one within reach of its width,
+// none over a glyph's backing. Smoothed lines have blended edges, so a line is found by where it runs
+// rather than by the colour of one pixel.
+std::optional<ChartLine> LineAt(const ChartResult& result, QPointF point);
 
 void DrawTransitPicture(QPainter& painter, const TransitPicture& picture);
 

@@ -46,7 +46,7 @@ void ChartView::ShowTransitPicture(const TransitPicture& picture)
     Repaint();
 }
 
-ChartDrawn ChartView::PaintPicture(QImage& image, qreal scale) const
+ChartResult ChartView::PaintPicture(QImage& image, qreal scale) const
 {
     const QSize size = m_transit ? TransitPixelSize() : ChartPixelSize(m_chart ? m_chart->kind : ChartKind::OneDate);
     image = QImage(size * scale, QImage::Format_RGB32);
@@ -55,14 +55,15 @@ ChartDrawn ChartView::PaintPicture(QImage& image, qreal scale) const
     QPainter painter(&image);
     if (m_transit) {
         DrawTransitPicture(painter, *m_transit);
-        return ChartDrawn::Complete;
+        return {};
     }
-    return m_chart ? display::DrawChart(painter, *m_chart).drawn : ChartDrawn::Complete;
+    return m_chart ? display::DrawChart(painter, *m_chart) : ChartResult{};
 }
 
 ChartDrawn ChartView::Repaint()
 {
-    const ChartDrawn drawn = PaintPicture(m_picture, devicePixelRatioF());
+    m_drawn = PaintPicture(m_picture, devicePixelRatioF());
+    const ChartDrawn drawn = m_drawn.drawn;
     setFixedSize(m_picture.deviceIndependentSize().toSize());
     update();
     if (drawn == ChartDrawn::NoRoom)
@@ -95,7 +96,9 @@ void ChartView::mousePressEvent(QMouseEvent* event)
     const QPoint pixel = (QPointF(at) * m_picture.devicePixelRatio()).toPoint();
     if (!m_picture.valid(pixel))
         return;
-    const double color = ChartRgb(m_picture.pixelColor(pixel));
+    // On the chart, the colour of the line seen there, or of the point when no line runs there.
+    const std::optional<ChartLine> line = m_transit ? std::nullopt : LineAt(m_drawn, QPointF(at) + QPointF(0.5, 0.5));
+    const double color = line ? line->color : ChartRgb(m_picture.pixelColor(pixel));
     const std::optional<platform::Message> report =
         m_transit ? TransitCurveReport(*m_transit, m_program.language, platform::Twips(at.x()), platform::Twips(at.y()), color)
                   : LineReport(m_program.astro.tables, m_program.language, color);

@@ -50,13 +50,14 @@ protected:
 private:
     ChartData CurrentData() const;
     // Paints the chart or the transit picture onto `image`, sized at `scale` device pixels a pixel.
-    ChartDrawn PaintPicture(QImage& image, qreal scale) const;
+    ChartResult PaintPicture(QImage& image, qreal scale) const;
     ChartDrawn Repaint();
 
     const mainwindow::Program& m_program;
     std::optional<ChartData> m_chart;        // what the chart was last drawn from
     std::optional<TransitPicture> m_transit; // shown instead of the chart
     QImage m_picture;                        // what is shown, at the screen's scale
+    ChartResult m_drawn;                     // where its glyphs and lines are
 };
 
 }  // namespace orvane::display

@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <vector>
+
 namespace orvane::tools {
 namespace {
 
@@ -20,6 +22,7 @@ constexpr const char* kProductTitle = "Orvane";
 const QColor kTitleColour(160, 160, 160);
 const QColor kCaptionColour(0, 0, 255);
 constexpr int kCaptionFontSize = 10;
+constexpr int kCaptionMargin = 2;  // pixels of black ground left and right of a text
 
 // Writes the bitmap through a temporary file that becomes `path` only when it is complete, so that a
 // folder that cannot be written to is left without any file.
@@ -56,11 +59,19 @@ QImage ComposeChartImage(const mainwindow::Program& program, const QImage& chart
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(QFont(QStringLiteral("Arial"), kCaptionFontSize));
-    for (const ImageTextLine& line : ChartImageLines(caption, main, program.language)) {
-        painter.setPen(line.kind == ImageTextLine::Kind::Title ? kTitleColour : kCaptionColour);
+    // Each text on a black ground a little larger than its ink, so that where a line crosses the circle or
+    // an aspect line the letters stay readable; every ground first, so that none covers a text.
+    const std::vector<ImageTextLine> lines = ChartImageLines(caption, main, program.language);
+    std::vector<QRect> boxes;
+    for (const ImageTextLine& line : lines) {
         const QString text = QString::fromStdString(line.text);
         const QRect box(line.x, line.y, painter.fontMetrics().horizontalAdvance(text) + 1, painter.fontMetrics().height());
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+        boxes.push_back(box);
+        painter.fillRect(box.adjusted(-kCaptionMargin, 0, kCaptionMargin, 0), Qt::black);
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        painter.setPen(lines[i].kind == ImageTextLine::Kind::Title ? kTitleColour : kCaptionColour);
+        painter.drawText(boxes[i], Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(lines[i].text));
     }
     return image;
 }

@@ -79,6 +79,9 @@ private slots:
         QCOMPARE(Count(image, {5, 367, 250, 40}, Blue), 0);     // no outer-planet note
         QVERIFY(Count(image, {5, 0, 50, 16}, Grey) > 20);       // "Orvane"
         QVERIFY(Count(image, {443, 17, 40, 16}, Grey) > 10);    // the version at the middle plus 123
+        QImage white(400, 400, QImage::Format_RGB32);  // each text on a black ground, also where a line runs
+        white.fill(Qt::white);
+        QCOMPARE(tools::ComposeChartImage(*program, white, false).pixelColor(327, 358), QColor(Qt::black));  // left of "World date:"
     }
 
     void exportWritesAPngAndRemovesTheBitmap()
