@@ -454,6 +454,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdReport, text::kTextReportButton);
     caption(cmdLoadState, text::kTextLoadFrom);
     lblUserManual->setText(Q(language.GetText(text::kTextUserManual)));
+    lblURL->setText(QStringLiteral("<a href=\"manual\">%1</a>").arg(Q(language.GetText(text::kTextManualLink)).toHtmlEscaped()));
     cboLanguage->setItemText(text::langEnglish, Q(language.GetText(text::kTextEnglish)));
     cboLanguage->setItemText(text::langGerman, Q(language.GetText(text::kTextDeutsch)));
     cboLanguage->setToolTip(Q(language.GetText(text::kTextLanguageSwitch)));
@@ -1005,10 +1006,8 @@ void frmMain::BuildHelpControls()
     lblUserManual->setObjectName(QStringLiteral("lblUserManual"));
     lblURL = new QLabel(this);
     lblURL->setObjectName(QStringLiteral("lblURL"));
-    // The caption is the address without its scheme, shown as a link; a click opens the manual.
-    const QString address = QString::fromLatin1(text::kManualAddress);
+    // Shown as a link (its caption follows the language); a click opens the manual.
     lblURL->setTextFormat(Qt::RichText);
-    lblURL->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(text::ManualUrl(address), address));
     lblURL->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     lblURL->setCursor(Qt::PointingHandCursor);
 }
@@ -1046,8 +1045,7 @@ void frmMain::cmdHelp_Click()
 
 void frmMain::lblURL_Click()
 {
-    text::OpenWithShell(text::ManualUrl(QString::fromLatin1(text::kManualAddress)).toStdString(), m_program.language,
-                        m_boxes);
+    text::OpenManual(m_places.dataFolder, m_program.language, m_boxes);
 }
 
 void frmMain::SaveChartImage()

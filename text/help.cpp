@@ -18,21 +18,16 @@ QFont HelpFont()
     return QFont(QStringLiteral("Arial"), 11);
 }
 
-QString ManualUrl(const QString& lblUrlCaption)
+void OpenManual(const std::string& dataFolder, const Language& language, platform::MessageBoxes& boxes)
 {
-    return QString::fromLatin1(kHttpScheme) + lblUrlCaption;
-}
-
-void OpenWithShell(const std::string& target, const Language& language, platform::MessageBoxes& boxes)
-{
-    const QString name = QString::fromStdString(target);
-    const QUrl url = QUrl::fromUserInput(name);
-    if (QDesktopServices::openUrl(url))
+    const std::string path = ManualPath(dataFolder);
+    const QString name = QString::fromStdString(path);
+    if (!QFileInfo(name).isFile()) {
+        boxes.Show(ManualFailureMessage(language, ManualFailure::Missing, path));
         return;
-    // The desktop says only that it failed: a local file that is not there counts as not found, anything
-    // else as a target without a program to open it.
-    const bool missingFile = url.isLocalFile() && !QFileInfo::exists(url.toLocalFile());
-    boxes.Show(ShellFailureMessage(language, missingFile ? kShellFileNotFound : kShellNoAssociation, target));
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(name)))
+        boxes.Show(ManualFailureMessage(language, ManualFailure::NoProgram, path));
 }
 
 }  // namespace orvane::text

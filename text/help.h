@@ -1,8 +1,7 @@
 #pragma once
 
-// Help and the manual link on the desktop: where the help text is and how it is shown, and handing a file
-// name or an address to the desktop, which opens it with the program the user has chosen for it (the
-// manual's address in the web browser).
+// Help and the manual link on the desktop: where the help text is and how it is shown, and handing the
+// user manual's page to the desktop, which opens it with the program the user has chosen for web pages.
 
 #include "platform/message.h"
 #include "text/language.h"
@@ -20,11 +19,8 @@ QString HelpFilePath(const std::string& dataFolder);
 // The font the help text is shown in: "Arial", size 11.
 QFont HelpFont();
 
-// The address lblURL opens: its caption with the plain HTTP scheme in front.
-QString ManualUrl(const QString& lblUrlCaption);
-
-// Opens `target` (an address with its scheme, or a file name) with the desktop's program for it. When the
-// desktop cannot, the warning "Cannot launch web browser" says why; nothing else changes.
-void OpenWithShell(const std::string& target, const Language& language, platform::MessageBoxes& boxes);
+// Opens the user manual of the data folder `dataFolder` with the desktop's program for web pages. When its
+// page is missing or nothing opens it, a warning names the file and the reason; nothing else changes.
+void OpenManual(const std::string& dataFolder, const Language& language, platform::MessageBoxes& boxes);
 
 }  // namespace orvane::text

@@ -286,11 +286,9 @@ inline constexpr int16_t kTextTooLargeNotice2 = 1273;
 inline constexpr int16_t kTextTooLargeNotice3 = 1274;
 inline constexpr int16_t kTextNotEntirelyShown = 1275;    // the tail notice of a cut file
 inline constexpr int16_t kTextUserManual = 1276;          // lblUserManual
-inline constexpr int16_t kTextShellError = 1277;          // "Error launching web browser, error code = [r1]."
-inline constexpr int16_t kTextShellNoAssociation = 1278;  // "File extension '[r1]' is not associated …"
-inline constexpr int16_t kTextShellOutOfMemory = 1279;
-inline constexpr int16_t kTextShellTryAgain = 1280;
-inline constexpr int16_t kTextShellErrorTitle = 1281;     // "Cannot launch web browser"
+inline constexpr int16_t kTextManualLink = 1277;          // lblURL, "User manual", and the title of its warnings
+inline constexpr int16_t kTextManualMissing = 1278;       // the manual's page [r1] is not there
+inline constexpr int16_t kTextManualNoProgram = 1279;     // no program opens the manual's page [r1]
 inline constexpr int16_t kTextChartNotWritable = 1282;    // the chart image's folder cannot be written
 
 }  // namespace orvane::text

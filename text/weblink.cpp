@@ -16,20 +16,23 @@ std::string FileExtension(std::string_view name, bool lowerCase)
     return lowerCase ? LowerCase(extension) : std::string(extension);
 }
 
-platform::Message ShellFailureMessage(const Language& language, int32_t result, const std::string& target)
+std::string ManualPath(std::string_view dataFolder)
 {
-    std::string text = language.GetTextWithReplacements(kTextShellError, std::to_string(result));
-    const std::string paragraph = std::string(kLineBreak) + kLineBreak;
-    switch (result) {
-    case kShellNoAssociation:
-        // The extension is put in as it is: a "^" or "[r" inside it must stay as typed.
-        text += paragraph + Replaced(language.GetText(kTextShellNoAssociation), "[r1]", FileExtension(target, true));
-        break;
-    case kShellOutOfMemory: text += paragraph + language.GetText(kTextShellOutOfMemory); break;
-    case kShellFileNotFound: text += paragraph + language.GetText(kTextShellTryAgain); break;
-    default: break;
+    constexpr std::string_view kInstalledData = "share/orvane/";
+    constexpr std::string_view kPage = "manual/index.html";
+    if (dataFolder.ends_with(kInstalledData)) {
+        const std::string_view share = dataFolder.substr(0, dataFolder.size() - std::string_view("orvane/").size());
+        return std::string(share) + "doc/orvane/" + std::string(kPage);
     }
-    return platform::Message::Exclamation(language.GetText(kTextShellErrorTitle), text);
+    return std::string(dataFolder) + "doc/" + std::string(kPage);
+}
+
+platform::Message ManualFailureMessage(const Language& language, ManualFailure failure, const std::string& path)
+{
+    const int16_t number = failure == ManualFailure::Missing ? kTextManualMissing : kTextManualNoProgram;
+    // The path is put in as it is: a "^" or "[r" inside it must stay as the file system spells it.
+    return platform::Message::Exclamation(language.GetText(kTextManualLink),
+                                          Replaced(language.GetText(number), "[r1]", path));
 }
 
 }  // namespace orvane::text

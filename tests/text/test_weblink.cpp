@@ -1,4 +1,4 @@
-// The extension of a file name or address, and the shell's failure messages.
+// The extension of a file name, the user manual's file and the warnings when it cannot be opened.
 
 #include "text/text_numbers.h"
 #include "text/weblink.h"
@@ -12,26 +12,30 @@ TEST(FileExtension, AfterTheLastDotOfTheLastPart)
 {
     EXPECT_EQ(FileExtension("C:\\a.b\\c", true), "");
     EXPECT_EQ(FileExtension("readme.TXT", true), "txt");
-    EXPECT_EQ(FileExtension("http://orvane.example.org/manual", true), "org/manual");
 }
 
-TEST(ShellFailureMessage, ExplainsTheCodesTheShellKnows)
+TEST(ManualPath, InstalledUnderShareDocElseBesideTheExecutables)
+{
+    EXPECT_EQ(ManualPath("/usr/share/orvane/"), "/usr/share/doc/orvane/manual/index.html");
+    EXPECT_EQ(ManualPath("/src/orvane/build/bin/"), "/src/orvane/build/bin/doc/manual/index.html");
+    EXPECT_EQ(ManualPath("/opt/orvane/"), "/opt/orvane/doc/manual/index.html");
+}
+
+TEST(ManualFailureMessage, NamesTheFileAndTheReasonInBothLanguages)
 {
     Language language;
     ASSERT_EQ(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, kProgramTextFileName), "");
-    const std::string head = "Error launching web browser, error code = ";
-    const platform::Message association = ShellFailureMessage(language, 31, "http://orvane.example.org/manual");
-    EXPECT_EQ(association.icon, platform::Icon::Exclamation);
-    EXPECT_EQ(association.title, "Cannot launch web browser");
-    EXPECT_EQ(association.text,
-              head + "31.\r\n\r\nFile extension 'org/manual' is not associated with any application program.");
-    EXPECT_EQ(ShellFailureMessage(language, 8, "x").text, head + "8.\r\n\r\nOut of memory.");
-    EXPECT_EQ(ShellFailureMessage(language, 2, "x").text, head + "2.\r\n\r\nPlease try once more.");
-    EXPECT_EQ(ShellFailureMessage(language, 5, "x").text, head + "5.");
+    const std::string path = "/usr/share/doc/orvane/manual/index.html";
+    const platform::Message missing = ManualFailureMessage(language, ManualFailure::Missing, path);
+    EXPECT_EQ(missing.icon, platform::Icon::Exclamation);
+    EXPECT_EQ(missing.title, "User manual");
+    EXPECT_EQ(missing.text, "The user manual " + path + " cannot be opened: the file is missing.");
+    EXPECT_EQ(ManualFailureMessage(language, ManualFailure::NoProgram, "/a/[r2]^.html").text,
+              "The user manual /a/[r2]^.html cannot be opened: no program on this computer opens web pages.");
     language.intLanguage = langGerman;
-    EXPECT_EQ(ShellFailureMessage(language, 31, "a.[r1]").text,
-              "Fehler beim Starten des Webbrowsers, Fehlercode = 31.\r\n\r\n"
-              "Die Dateierweiterung '[r1]' ist mit keinem Anwendungsprogramm verknüpft.");
+    const platform::Message german = ManualFailureMessage(language, ManualFailure::Missing, path);
+    EXPECT_EQ(german.title, "Benutzerhandbuch");
+    EXPECT_EQ(german.text, "Das Benutzerhandbuch " + path + " kann nicht geöffnet werden: Die Datei fehlt.");
 }
 
 }  // namespace

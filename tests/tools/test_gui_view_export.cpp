@@ -15,6 +15,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QImageReader>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -157,14 +158,25 @@ private slots:
             const QString shown = view->findChild<QPlainTextEdit*>("txbText1")->toPlainText();
             QCOMPARE(shown.startsWith("ORVANE"), folder == std::string(ORVANE_BIN_DIR) + "/");
             QVERIFY(boxes.shown.empty());
-            window.lblURL_Click();
+            // The link opens the manual's page of the data folder; the scratch folder has none.
+            auto* link = window.findChild<QLabel*>("lblURL");
+            QCOMPARE(link->text(), QStringLiteral("<a href=\"manual\">User manual</a>"));
+            emit link->linkActivated(QStringLiteral("manual"));
+            const QString page = QString::fromStdString(folder) + "doc/manual/index.html";
+            if (folder == std::string(ORVANE_BIN_DIR) + "/") {
+                QVERIFY(boxes.shown.empty());
+                QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(page)});
+            } else {
+                QCOMPARE(boxes.shown.size(), size_t{1});
+                QVERIFY(QString::fromStdString(boxes.shown[0].text).contains(page + " cannot be opened"));
+                boxes.shown.clear();
+            }
         }
-        QCOMPARE(opened, QList<QUrl>(2, QUrl("http://orvane.example.org/manual")));
     }
 
 public:
-    TestGuiViewExport() { QDesktopServices::setUrlHandler("http", this, "OpenUrl"); }
-    ~TestGuiViewExport() override { QDesktopServices::unsetUrlHandler("http"); }
+    TestGuiViewExport() { QDesktopServices::setUrlHandler("file", this, "OpenUrl"); }
+    ~TestGuiViewExport() override { QDesktopServices::unsetUrlHandler("file"); }
 };
 
 int main(int argc, char* argv[])
