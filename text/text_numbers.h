@@ -293,4 +293,7 @@ inline constexpr int16_t kTextShellTryAgain = 1280;
 inline constexpr int16_t kTextShellErrorTitle = 1281;     // "Cannot launch web browser"
 inline constexpr int16_t kTextChartNotWritable = 1282;    // the chart image's folder cannot be written
 
+// ----- State files named when the program starts ------------------------------------------------------
+inline constexpr int16_t kTextOnlyOneStateFile = 1320;  // the files after the first are not opened
+
 }  // namespace orvane::text
