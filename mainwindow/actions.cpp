@@ -244,11 +244,21 @@ std::string SaveStateFile(Program& program, const std::string& path, settings::R
 std::string LoadStateFile(Program& program, const std::string& path, settings::RegistryStore& store)
 {
     MainModel& main = program.main;
+    // A file that turns out damaged part-way leaves the dates, the mode, the panel and the colours as
+    // they were before it was opened.
+    const MainModel mainBefore = main;
+    const settings::ConfigureModel configureBefore = program.configure;
+    const core::AstroTables tablesBefore = program.astro.tables;
     main.blnInhibitCompute = true;
     std::string error = tools::ReadStateFile(path, main, main, main.cboForwardBack, program.configure,
                                              program.astro.tables, store, program.language);
-    if (error.empty())
+    if (error.empty()) {
         MarkStateFileTouched(main);
+    } else {
+        main = mainBefore;
+        program.configure = configureBefore;
+        program.astro.tables = tablesBefore;
+    }
     main.blnInhibitCompute = false;
     return error;
 }

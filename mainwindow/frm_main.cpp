@@ -758,11 +758,25 @@ void frmMain::cmdLoadState_Click()
                                                       Q(language.GetText(text::kTextStateFiles)) + " (*.qvs)");
     if (path.isEmpty())
         return;
-    const StateFileOutcome outcome = LoadChosenStateFile(m_program, path.toStdString(), m_clock, m_store);
+    LoadStateFrom(path.toStdString());
+}
+
+void frmMain::LoadStateFrom(const std::string& path)
+{
+    const StateFileOutcome outcome = LoadChosenStateFile(m_program, path, m_clock, m_store);
     SetHeightForMode();
     if (!ShowLoadOutcome(outcome))
         return;
     lblFoot->setText(Q(outcome.footLabel));
+}
+
+void frmMain::OpenStateFiles(const std::vector<std::string>& files)
+{
+    if (files.empty())
+        return;
+    LoadStateFrom(files.front());
+    if (const std::optional<platform::Message> notOpened = FilesNotOpened(m_program.language, files))
+        m_boxes.Show(*notOpened);
 }
 
 void frmMain::cmdReport_Click()

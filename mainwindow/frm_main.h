@@ -79,6 +79,10 @@ public:
     // program text could not be loaded: its box has been shown and the program ends.
     bool Form_Load();
 
+    // The state files named when the program was started, after start-up: the first is opened as
+    // "Load from ..." opens a chosen file, with the same boxes; one message names the others.
+    void OpenStateFiles(const std::vector<std::string>& files);
+
     // Quits the application once the window has been painted for the first time (start-up timing).
     void QuitAfterFirstPaint() { m_quitAfterFirstPaint = true; }
 
@@ -140,6 +144,8 @@ private:
     // After a state file was read: the window re-synced, then the error shown, or the computation's
     // outcome; true when the file was read.
     bool ShowLoadOutcome(const StateFileOutcome& outcome);
+    // "Load from ..." once the file is chosen.
+    void LoadStateFrom(const std::string& path);
     // A confirmation notice placed at (dLeft, dTop) twips from the top left of `button`.
     void PopUpNear(const QWidget& button, int16_t textNumber, int height, int32_t dTop, int32_t dLeft);
     // The Quit question and its answer: whether the program may end now.

@@ -8,10 +8,15 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QTimer>
 
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -52,9 +57,15 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("ZEMT"));
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
-    bool quitAfterFirstPaint = false;
-    for (const QString& argument : QApplication::arguments())
-        quitAfterFirstPaint = quitAfterFirstPaint || argument == QLatin1String(kQuitAfterFirstPaint);
+    // Qt has taken its own options (-platform …); what is left is ours: options and state files.
+    QCommandLineParser parser;
+    const QCommandLineOption quitOption(QString::fromLatin1(kQuitAfterFirstPaint).mid(2));
+    parser.addOption(quitOption);
+    parser.parse(QApplication::arguments());
+    const bool quitAfterFirstPaint = parser.isSet(quitOption);
+    std::vector<std::string> stateFiles;
+    for (const QString& file : parser.positionalArguments())
+        stateFiles.push_back(file.toStdString());
 
     const auto program = std::make_unique<mainwindow::Program>();
     settings::QSettingsStore store;
@@ -66,6 +77,15 @@ int main(int argc, char* argv[])
         window.QuitAfterFirstPaint();
     if (!window.Form_Load())
         return 1;
+    // An option the program does not know is named and otherwise ignored.
+    for (const QString& option : parser.unknownOptionNames()) {
+        const std::string written = (option.size() > 1 ? "--" : "-") + option.toStdString();
+        std::cerr << "orvane: " << program->language.GetTextWithReplacements(text::kTextUnknownOption, written)
+                  << '\n';
+    }
     window.show();
+    // The files are opened in the running window, as "Load from ..." opens them.
+    if (!stateFiles.empty())
+        QTimer::singleShot(0, &window, [&window, &stateFiles] { window.OpenStateFiles(stateFiles); });
     return QApplication::exec();
 }

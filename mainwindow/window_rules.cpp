@@ -170,4 +170,14 @@ StateFileOutcome LoadChosenStateFile(Program& program, const std::string& path, 
     return outcome;
 }
 
+std::optional<platform::Message> FilesNotOpened(const text::Language& language, const std::vector<std::string>& files)
+{
+    if (files.size() < 2)
+        return std::nullopt;
+    std::string text = language.GetText(text::kTextOnlyOneStateFile);
+    for (auto file = files.begin() + 1; file != files.end(); ++file)
+        text += text::kLineBreak + *file;
+    return platform::Message::Information(language.GetText(text::kTextLoadStateFrom), text);
+}
+
 }  // namespace orvane::mainwindow

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane::mainwindow {
 
@@ -90,5 +91,9 @@ StateFileOutcome SaveStateFileAs(Program& program, const std::string& path, sett
 // computes. The foot label then names the file.
 StateFileOutcome LoadChosenStateFile(Program& program, const std::string& path, const platform::Clock& clock,
                                      settings::RegistryStore& store);
+
+// State files named when the program is started: the first is opened as "Load from ..." opens a chosen
+// file; one message names all the others, which are not opened (nothing when there is only one).
+std::optional<platform::Message> FilesNotOpened(const text::Language& language, const std::vector<std::string>& files);
 
 }  // namespace orvane::mainwindow

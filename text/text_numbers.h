@@ -291,4 +291,7 @@ inline constexpr int16_t kTextManualMissing = 1278;       // the manual's page [
 inline constexpr int16_t kTextManualNoProgram = 1279;     // no program opens the manual's page [r1]
 inline constexpr int16_t kTextChartNotWritable = 1282;    // the chart image's folder cannot be written
 
+// ----- State files named when the program starts ------------------------------------------------------
+inline constexpr int16_t kTextOnlyOneStateFile = 1320;  // the files after the first are not opened
+
 }  // namespace orvane::text

@@ -72,6 +72,18 @@ private:
 
 }  // namespace
 
+std::string PngFileName(const std::string& chosenFileName)
+{
+    const size_t separator = chosenFileName.find_last_of("/\\");
+    const size_t fileStart = separator == std::string::npos ? 0 : separator + 1;
+    const size_t dot = chosenFileName.find_last_of('.');
+    // A dot that begins the file part names a hidden file, not an extension.
+    const bool hasExtension = dot != std::string::npos && dot > fileStart && dot + 1 < chosenFileName.size();
+    if (hasExtension)
+        return chosenFileName;
+    return chosenFileName.ends_with('.') ? chosenFileName + "png" : chosenFileName + ".png";
+}
+
 std::string BitmapFileName(const std::string& pngFileName)
 {
     const size_t keep = pngFileName.size() >= 3 ? pngFileName.size() - 3 : 0;

@@ -16,6 +16,10 @@ namespace orvane::tools {
 // The caption line step, in pixels of the picture.
 inline constexpr int32_t kCaptionLineStep = 17;
 
+// The PNG file written: the name the user chose, with ".png" added when its file part has no extension
+// (mychart gives mychart.png, mychart. gives mychart.png; chart.jpeg stays as it is).
+std::string PngFileName(const std::string& chosenFileName);
+
 // The bitmap file written first: the chosen name without its last three characters, then "bmp"
 // (chart.png gives chart.bmp, chart.jpeg gives chart.jbmp).
 std::string BitmapFileName(const std::string& pngFileName);

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -47,6 +48,8 @@ frmView::frmView(const text::Language& language, QWidget* parent) : QWidget(pare
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
+    // Escape closes the viewer as its Close button does, wherever the focus is in it.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &frmView::cmdClose_Click);
     SetCopyButton(text::kTextCopy, kCopyButtonWidth);
     resize(Px(kViewerLeastWidth), Px(6000));
 }

@@ -77,10 +77,11 @@ QImage ComposeChartImage(const mainwindow::Program& program, const QImage& chart
 }
 
 platform::Message SaveChartImage(const mainwindow::Program& program, const QImage& image,
-                                 const std::string& pngFileName)
+                                 const std::string& chosenFileName)
 {
     const text::Language& language = program.language;
     const std::string title = language.GetText(text::kTextSaveChartAs);
+    const std::string pngFileName = PngFileName(chosenFileName);
     const std::string bitmap = BitmapFileName(pngFileName);
     if (!WriteBitmap(image, bitmap))
         return platform::Message::Exclamation(title, language.GetText(text::kTextChartNotWritable) + text::kLineBreak + bitmap);

@@ -17,11 +17,11 @@ namespace orvane::tools {
 // mode printed over it.
 QImage ComposeChartImage(const mainwindow::Program& program, const QImage& chart, bool transitPictureShown);
 
-// Writes `image` as the bitmap that belongs to `pngFileName` and converts it to PNG. Returns the message
-// for the user, titled with the export button's caption: the PNG file saved (the bitmap is gone), the
-// bitmap kept because the conversion failed (a partial PNG is gone), or the folder cannot be written to
-// (no file is left behind).
+// Writes `image` as the bitmap that belongs to the PNG file of `chosenFileName` (".png" added when the
+// user typed no extension) and converts it to PNG. Returns the message for the user, titled with the
+// export button's caption: the PNG file saved (the bitmap is gone), the bitmap kept because the
+// conversion failed (a partial PNG is gone), or the folder cannot be written to (no file is left behind).
 platform::Message SaveChartImage(const mainwindow::Program& program, const QImage& image,
-                                 const std::string& pngFileName);
+                                 const std::string& chosenFileName);
 
 }  // namespace orvane::tools

@@ -164,6 +164,26 @@ private slots:
         QCOMPARE(WorldDate(), QStringLiteral("1987-3-9 20"));
     }
 
+    void stateFilesNamedAtStartOpenTheFirstAndNameTheOthers()
+    {
+        EnterRow(0, "1987", 3, 9, 20);
+        Click("cmdSave");
+        const std::string named = UserStateFile() + ".qvs";
+        std::filesystem::copy_file(UserStateFile(), named);
+        EnterRow(0, "2010", 7, 1, 1);
+        window->OpenStateFiles({named, "second.qvs", "third.qvs"});
+        QCOMPARE(WorldDate(), QStringLiteral("1987-3-9 20"));
+        QCOMPARE(Find<QLabel>("lblFoot")->text(), QString::fromStdString(named + " ") + Text(387));
+        QCOMPARE(boxes.shown.size(), size_t{1});
+        QCOMPARE(boxes.shown[0].text, Text(1320).toStdString() + "\r\nsecond.qvs\r\nthird.qvs");
+        // A folder gets the box of "Load from ..." and leaves the window as it was.
+        window->OpenStateFiles({std::filesystem::temp_directory_path().string()});
+        QCOMPARE(boxes.shown.size(), size_t{2});
+        QCOMPARE(QString::fromStdString(boxes.shown[1].title), Text(385));
+        QCOMPARE(WorldDate(), QStringLiteral("1987-3-9 20"));
+        std::filesystem::remove(named);
+    }
+
     void theLanguageSwitchRecaptionsAndIsRemembered()
     {
         Choose("cboLanguage", 1);

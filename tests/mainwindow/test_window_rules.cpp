@@ -100,14 +100,21 @@ TEST_F(WindowRules, AStateSavedInSynastryStartsAndLoadsInWorldTransitsWithItsDat
     EXPECT_EQ(loaded.footLabel, main.strUserStateFile + " " + Text(387));
 }
 
-TEST_F(WindowRules, ALoadErrorCarriesTheHintAndRestoreTitlesItsOwn)
+TEST_F(WindowRules, ALoadErrorCarriesTheHintChangesNothingAndRestoreTitlesItsOwn)
 {
-    const std::string damaged = folder.Write("bad.qvs", "x\r\n");
+    // Three whole date sets of 1812, then a mode line that is no truth value.
+    std::string content;
+    for (int set = 0; set < 3; ++set)
+        content += " 2 \r\n 7 \r\n1812\r\n 0 \r\n 24 \r\n";
+    const std::string damaged = folder.Write("bad.qvs", content + "x\r\n");
+    const std::string yearBefore = program->main.txbYearCE[0];
     const StateFileOutcome loaded = LoadChosenStateFile(*program, damaged, clock, store);
     ASSERT_TRUE(loaded.error);
     EXPECT_EQ(loaded.error->title, Text(385));
     EXPECT_TRUE(loaded.error->text.ends_with("\r\n\r\n" + Text(386)));
     EXPECT_TRUE(loaded.footLabel.empty());
+    EXPECT_EQ(program->main.txbYearCE[0], yearBefore);
+    EXPECT_NE(yearBefore, "1812");
 
     program->main.strUserStateFile = damaged;
     const StateFileOutcome restored = cmdRestore_Click(*program, true, store);

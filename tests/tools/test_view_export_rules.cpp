@@ -41,10 +41,22 @@ TEST_F(ViewExportRules, AFileAtTheLimitIsCutBetweenBothNotices)
     EXPECT_EQ(shown.substr(notices.head.size(), kept + 1), std::string(kept, 'x') + "\r");
 }
 
-TEST_F(ViewExportRules, TheBitmapNameReplacesTheLastThreeCharacters)
+TEST_F(ViewExportRules, APngNameWithoutExtensionGetsOneAndTheBitmapReplacesTheLastThreeCharacters)
 {
-    EXPECT_EQ(BitmapFileName("/tmp/chart.png"), "/tmp/chart.bmp");
-    EXPECT_EQ(BitmapFileName("chart.jpeg"), "chart.jbmp");
+    const struct {
+        std::string chosen, png, bitmap;
+    } cases[] = {
+        {"/tmp/chart.png", "/tmp/chart.png", "/tmp/chart.bmp"},
+        {"chart.jpeg", "chart.jpeg", "chart.jbmp"},
+        {"mychart", "mychart.png", "mychart.bmp"},
+        {"mychart.", "mychart.png", "mychart.bmp"},
+        {"/home/a.b/mychart", "/home/a.b/mychart.png", "/home/a.b/mychart.bmp"},
+        {"/tmp/.chart", "/tmp/.chart.png", "/tmp/.chart.bmp"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PngFileName(c.chosen), c.png) << c.chosen;
+        EXPECT_EQ(BitmapFileName(PngFileName(c.chosen)), c.bitmap) << c.chosen;
+    }
     EXPECT_EQ(BitmapFileName("ab"), "bmp");
 }
 
