@@ -18,6 +18,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
+#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -94,18 +96,17 @@ void PrintMessage(std::ostream& stream, const platform::Message& message)
 
 namespace {
 
-bool ParseDouble(const std::string& text, double& value)
+// A number as the program reads it: std::from_chars over the whole text, so no "+", no blanks, no hexadecimal
+// and no octal (CLI11 reads numbers with strtoll(…, 0) and strtold, which take all four); nullopt otherwise.
+template <typename Number>
+std::optional<Number> ReadNumber(const std::string& text)
 {
+    Number value{};
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && std::isfinite(value);
-}
-
-bool ParseLong(const std::string& text, long& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return !text.empty() && ec == std::errc() && ptr == end;
+    if (ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
 }
 
 std::string Fixed6(double value)
@@ -115,6 +116,7 @@ std::string Fixed6(double value)
     return text;
 }
 
+// The parts of a comma-separated list; an empty part (",," or a comma at either end) is kept as "".
 std::vector<std::string> Split(const std::string& text)
 {
     std::vector<std::string> parts;
@@ -137,17 +139,14 @@ const core::AstroTables& NameTables()
     return tables;
 }
 
-// A pattern index 0 … 13 or a pattern name in any case; −1 for neither.
-int16_t PatternIndex(const std::string& text)
+// The patterns' names with their numbers 0 … 13.
+std::map<std::string, int16_t> PatternNumbers()
 {
-    long index = -1;
-    if (ParseLong(text, index))
-        return index >= 0 && index < core::kNumPatterns ? static_cast<int16_t>(index) : int16_t{-1};
+    std::map<std::string, int16_t> numbers;
     const auto& names = NameTables().strPatternName;
     for (size_t i = 0; i < names.size(); ++i)
-        if (text::LowerCase(names[i]) == text::LowerCase(text))
-            return static_cast<int16_t>(i);
-    return -1;
+        numbers.emplace(names[i], static_cast<int16_t>(i));
+    return numbers;
 }
 
 // A body by its name or abbreviation, in any case; 0 for none.
@@ -161,15 +160,10 @@ int16_t BodyIndex(const std::string& text)
     return 0;
 }
 
-constexpr std::array<const char*, display::kNumStepIncrements> kStepNames{"halfhour", "day", "week", "month", "year"};
-
-std::optional<int16_t> StepPosition(const std::string& text)
-{
-    for (size_t i = 0; i < kStepNames.size(); ++i)
-        if (text::LowerCase(text) == kStepNames[i])
-            return static_cast<int16_t>(i);
-    return std::nullopt;
-}
+// The step increments by name, with their positions in the main window's step list.
+const std::map<std::string, int16_t> kStepPositions{
+    {"halfhour", 0}, {"day", 1}, {"week", 2}, {"month", 3}, {"year", 4}};
+static_assert(display::kNumStepIncrements == 5);
 
 // --lang as the command line gives it ("--lang de" or "--lang=de", any case), read before the parser runs
 // so that even a usage mistake is reported in the language asked for.
@@ -228,15 +222,39 @@ constexpr const char* kSortList =
 constexpr const char* kExitCodes =
     "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";
 
+// A whole number as the program reads it, written back plainly ("007" → "7") for the CLI11 checks and the
+// conversion that follow, which read numbers as strtoll(…, 0) does ("010" is eight there, "09" no number).
+// Other text is refused, or with `orName` left as it is: a pattern is a number or a name.
+CLI::Validator PlainNumber(bool orName = false)
+{
+    return {[orName](std::string& text) -> std::string {
+                const std::optional<long> value = ReadNumber<long>(text);
+                if (value)
+                    text = std::to_string(*value);
+                return value || orName ? "" : "not a whole number";
+            },
+            ""};
+}
+
+// A Julian date: a finite number as the program reads it (CLI11's Number would take "inf" and "0x1p21").
+CLI::Validator JulianDate()
+{
+    return {[](std::string& text) -> std::string {
+                const std::optional<double> value = ReadNumber<double>(text);
+                return value && std::isfinite(*value) ? "" : "not a Julian date";
+            },
+            ""};
+}
+
 // The command line as the commands need it, every value checked.
 struct CommandLine {
     std::string command;  // "report", "find" or "positions"
     std::string state;    // the state file; empty for none
     int16_t language = text::langEnglish;
     long sort = 0;
-    std::string sortText;
+    std::string sortText;  // --sort as typed, for the refusal once the state's mode is known
     bool radians = false;
-    int16_t pattern = -1;
+    int16_t pattern = 0;
     std::array<int16_t, core::kNumSoughtPlanetBoxes> planets{};
     long atLeast = 0;
     std::optional<int16_t> step;
@@ -244,146 +262,265 @@ struct CommandLine {
     std::optional<double> jd;
 };
 
-// Reads `args` into `line`. Answers --help and --version and reports usage mistakes itself (reading no
-// data file) and returns their exit code; returns nullopt when the command is to be run.
-std::optional<int> ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, std::ostream& out,
-                                    std::ostream& err)
+// An option with a value, shown in the help as `type`; given more than once, its last value counts.
+CLI::Option* Valued(CLI::Option* option, const char* type)
 {
-    line.language = LanguageAsked(args);
-    CLI::App app("Orvane command-line companion: heliocentric positions, aspects and patterns without a window.",
-                 "orvane-cli");
-    app.set_version_flag("--version", std::string("orvane-cli ") + kVersion, "Print the version and exit");
-    app.allow_extras();
-    app.require_subcommand(0, 1);
-    app.formatter(std::make_shared<CompanionFormatter>());
-    app.footer(std::string("Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
-                           "UNIT is halfhour, day, week, month or year. "
-                           "Run orvane-cli COMMAND --help for a command's options.\n\n") +
-               kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
+    return option->type_name(type)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
 
-    std::string lang, sort, pattern, planets, atLeast, step, maxSteps, jd;
-    const auto command = [&](const char* name, const char* description, const char* stateText) {
-        CLI::App* sub = app.add_subcommand(name, description);
-        sub->allow_extras();
-        sub->add_option("STATE", line.state, stateText);
-        sub->add_option("--lang", lang, "Program text in English (en) or German (de)")->type_name("en|de");
-        return sub;
+// Reads the command line into a CommandLine with CLI11: the commands, their options, and CLI11's
+// validators and transformers for the values, each refusal worded in the program's own text in the
+// language asked for. Help, the version and usage mistakes are answered here, reading no data file.
+class CommandLineReader {
+public:
+    CommandLineReader(CommandLine& line, std::ostream& out, std::ostream& err) : m_line(line), m_out(out), m_err(err)
+    {
+        m_app.set_version_flag("--version", std::string("orvane-cli ") + kVersion, "Print the version and exit");
+        m_app.allow_extras();
+        m_app.require_subcommand(0, 1);
+        m_app.formatter(std::make_shared<CompanionFormatter>());
+        m_app.footer(std::string("Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
+                                 "UNIT is halfhour, day, week, month or year. "
+                                 "Run orvane-cli COMMAND --help for a command's options.\n\n") +
+                     kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
+        AddReport();
+        AddFind();
+        AddPositions();
+    }
+
+    // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
+    std::optional<int> Read(const std::vector<std::string>& args)
+    {
+        m_line.language = LanguageAsked(args);
+        std::optional<Refusal> refused;
+        if (const std::optional<int> answered = Parse(args, refused))
+            return answered;
+        // CLI11 checks each value as it reads it. A refused value is named only after a request for help is
+        // answered and the command line's shape found right; of the values, --lang comes before the parts a
+        // command needs.
+        if (refused && HelpAsked()) {
+            m_out << m_app.help();
+            return kExitSuccess;
+        }
+        if (const std::optional<int> code = MisshapenCommandLine(args.empty()))
+            return code;
+        if (refused && refused->option == "--lang")
+            return Mistake(refused->text);
+        if (const std::optional<int> code = MissingPart())
+            return code;
+        if (refused)
+            return Mistake(refused->text);
+        return std::nullopt;
+    }
+
+private:
+    // A value CLI11 refused: the option and the program's text saying so.
+    struct Refusal {
+        std::string option;
+        std::string text;
     };
-    const auto option = [](CLI::App* sub, const char* name, std::string& value, const char* description,
-                           const char* type) {
-        sub->add_option(name, value, description)->type_name(type)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    };
-    CLI::App* report = command("report", "The grid's title, one line per aspect cell, the summary and the report",
-                               "The state file (.qvs or .usr); its mode is used");
-    option(report, "--sort", sort, "Sort the durations report by entry N (default 0)", "N");
-    report->add_flag("--radians", line.radians, "Deviations in radians");
-    report->footer(kSortList);
-    CLI::App* find = command("find", "Step the world date forward until a pattern appears",
-                             "The state file; the search starts from its world date");
-    option(find, "--pattern", pattern, "The pattern sought (required)", "P");
-    option(find, "--planets", planets, "Only a pattern that involves these bodies", "B1,B2,B3");
-    option(find, "--at-least", atLeast, "At least N patterns (2 … 9) on the same day", "N");
-    option(find, "--step", step, "The step: halfhour, day, week, month or year (default: the state's own)", "UNIT");
-    option(find, "--max-steps", maxSteps, "Give up after N steps (default 100000)", "N");
-    find->footer(PatternAndBodyList() + "\nFound: the message and the date, exit 0; not found: exit 3.\n");
-    CLI::App* positions =
-        command("positions", "One line per body: name, longitude in degrees, degrees and minutes, zodiac place",
-                "The state file; its world date is used");
-    option(positions, "--jd", jd, "At this Julian date (UT) instead", "JD");
-    positions->footer("Without STATE or --jd: the present moment. Pluto before or after its table prints < or >.\n");
+
+    // A command with its state file and --lang, which every command takes. --lang is read before the parser
+    // runs (LanguageAsked) and only checked here; an empty one leaves the language as it is.
+    CLI::App* AddCommand(const char* name, const char* description, const char* stateText)
+    {
+        CLI::App* command = m_app.add_subcommand(name, description);
+        command->allow_extras();
+        command->add_option("STATE", m_line.state, stateText);
+        command->add_option("--lang", "Program text in English (en) or German (de)")
+            ->type_name("en|de")
+            ->check(Refused(CLI::IsMember({"en", "de", ""}, CLI::ignore_case), text::kTextBadValue, "--lang"));
+        return command;
+    }
+
+    void AddReport()
+    {
+        CLI::App* report = AddCommand("report",
+                                      "The grid's title, one line per aspect cell, the summary and the report",
+                                      "The state file (.qvs or .usr); its mode is used");
+        // Whether N is an entry of the sort list depends on the state's mode: the session checks that.
+        const auto sort = [this](const std::string& typed) {
+            m_line.sortText = typed;
+            m_line.sort = ReadNumber<long>(typed).value_or(0);
+        };
+        Valued(report->add_option_function<std::string>("--sort", sort,
+                                                        "Sort the durations report by entry N (default 0)"),
+               "N")
+            ->check(Refused(PlainNumber() & CLI::NonNegativeNumber, text::kTextBadValue, "--sort"));
+        report->add_flag("--radians", m_line.radians, "Deviations in radians");
+        report->footer(kSortList);
+    }
+
+    void AddFind()
+    {
+        m_find = AddCommand("find", "Step the world date forward until a pattern appears",
+                            "The state file; the search starts from its world date");
+        // CheckedTransformer takes a pattern's number as well as its name: the numbers are its outputs.
+        Valued(m_find->add_option("--pattern", m_line.pattern, "The pattern sought (required)"), "P")
+            ->transform(Refused(PlainNumber(true) & CLI::CheckedTransformer(PatternNumbers(), CLI::ignore_case),
+                                text::kTextUnknownPattern));
+        const auto planets = [this](const std::string& names) {
+            const std::vector<std::string> bodies = Split(names);
+            for (size_t k = 0; k < bodies.size() && k < m_line.planets.size(); ++k)
+                m_line.planets[k] = BodyIndex(bodies[k]);
+        };
+        Valued(m_find->add_option_function<std::string>("--planets", planets,
+                                                        "Only a pattern that involves these bodies"),
+               "B1,B2,B3")
+            ->check(BodyList());
+        Valued(m_find->add_option("--at-least", m_line.atLeast, "At least N patterns (2 … 9) on the same day"), "N")
+            ->transform(Refused(PlainNumber() & CLI::Range(2L, 9L), text::kTextBadValue, "--at-least"));
+        // IsMember refuses the positions themselves, which Transformer alone would pass on.
+        const auto step = [this](const int16_t& position) { m_line.step = position; };
+        Valued(m_find->add_option_function<int16_t>(
+                   "--step", step, "The step: halfhour, day, week, month or year (default: the state's own)"),
+               "UNIT")
+            ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
+                                text::kTextBadValue, "--step"));
+        Valued(m_find->add_option("--max-steps", m_line.maxSteps, "Give up after N steps (default 100000)"), "N")
+            ->transform(Refused(PlainNumber() & CLI::Range(1L, std::numeric_limits<long>::max()),
+                                text::kTextBadValue, "--max-steps"));
+        m_find->footer(PatternAndBodyList() + "\nFound: the message and the date, exit 0; not found: exit 3.\n");
+    }
+
+    void AddPositions()
+    {
+        m_positions = AddCommand("positions",
+                                 "One line per body: name, longitude in degrees, degrees and minutes, zodiac place",
+                                 "The state file; its world date is used");
+        const auto jd = [this](const std::string& typed) { m_line.jd = ReadNumber<double>(typed); };
+        Valued(m_positions->add_option_function<std::string>("--jd", jd, "At this Julian date (UT) instead"), "JD")
+            ->check(Refused(JulianDate(), text::kTextBadJulianDate));
+        m_positions->footer(
+            "Without STATE or --jd: the present moment. Pluto before or after its table prints < or >.\n");
+    }
+
+    // `check` with its refusal worded as the program's text `number`, filled with the option and the value as
+    // typed, or with the value alone when `option` is empty: CLI11's own refusals are English only and name
+    // its rule ("Value 1 not in range 2 to 9"), not the mistake. No description, so that the option's help
+    // shows only its type name. Only the value that counts is checked: of an option given more than once,
+    // CLI11 numbers the last value 0 and the earlier ones below 0.
+    CLI::Validator Refused(const CLI::Validator& check, int16_t number, const std::string& option = {}) const
+    {
+        const auto refuse = [this, check, number, option](std::string& value) {
+            const std::string typed = value;
+            if (check(value).empty())
+                return std::string();
+            return option.empty() ? OwnText(number, m_line.language, typed)
+                                  : OwnText(number, m_line.language, option, typed);
+        };
+        return CLI::Validator(refuse, "").application_index(0);
+    }
+
+    // --planets: at most three bodies, each by its name or abbreviation in any case. One validator of the
+    // whole list rather than CLI11's delimiter(','), which drops empty names (so "earth,,mars" would pass as
+    // two bodies) and checks the names before their number (naming "moon" in a list of four, where the
+    // program names the list).
+    CLI::Validator BodyList() const
+    {
+        const auto check = [this](std::string& list) -> std::string {
+            const std::vector<std::string> names = Split(list);
+            if (names.size() > m_line.planets.size())
+                return OwnText(text::kTextBadValue, m_line.language, "--planets", list);
+            for (const std::string& name : names)
+                if (BodyIndex(name) == 0)
+                    return OwnText(text::kTextUnknownBody, m_line.language, name);
+            return {};
+        };
+        return CLI::Validator(check, "").application_index(0);
+    }
+
+    // Runs CLI11 over `args`: answers help, the version and the mistakes found while reading them, and keeps
+    // a refused value in `refused` for Read to name in its turn.
+    std::optional<int> Parse(const std::vector<std::string>& args, std::optional<Refusal>& refused)
+    {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        try {
+            m_app.parse(reversed);
+        } catch (const CLI::CallForVersion& version) {
+            m_out << version.what() << '\n';
+            return kExitSuccess;
+        } catch (const CLI::Success&) {
+            m_out << m_app.help();
+            return kExitSuccess;
+        } catch (const CLI::ArgumentMismatch& mismatch) {
+            const std::string what = mismatch.what();
+            return Usage(text::kTextMissingValue, what.substr(0, what.find(':')));
+        } catch (const CLI::ValidationError& error) {
+            const std::string what = error.what();  // "OPTION: the text of Refused or BodyList"
+            const size_t colon = what.find(": ");
+            refused = Refusal{what.substr(0, colon), colon == std::string::npos ? what : what.substr(colon + 2)};
+        } catch (const CLI::ParseError& other) {
+            const std::string what = other.what();
+            return Mistake(what.substr(0, what.find('\n')));
+        }
+        return std::nullopt;
+    }
+
+    bool HelpAsked() const
+    {
+        const std::vector<CLI::App*> chosen = m_app.get_subcommands();
+        return m_app.get_help_ptr()->count() > 0 ||
+               std::any_of(chosen.begin(), chosen.end(), [](CLI::App* c) { return c->get_help_ptr()->count() > 0; });
+    }
+
+    // No command, an unknown one, or an argument the command has no place for.
+    std::optional<int> MisshapenCommandLine(bool noArguments)
+    {
+        const std::vector<CLI::App*> chosen = m_app.get_subcommands();
+        if (chosen.empty()) {
+            if (noArguments) {
+                m_err << m_app.help();
+                return kExitUsage;
+            }
+            return Usage(text::kTextUnknownCommand, m_app.remaining().front());
+        }
+        m_line.command = chosen.front()->get_name();
+        if (!chosen.front()->remaining().empty())
+            return Usage(text::kTextUnknownOption, chosen.front()->remaining().front());
+        // An argument after "--" that the command has no place for is left with the program, not the command.
+        if (!m_app.remaining().empty())
+            return Usage(text::kTextUnknownOption, m_app.remaining().front());
+        return std::nullopt;
+    }
+
+    // The state file a command needs (or, beside --jd, has no place for), and the pattern find needs.
+    std::optional<int> MissingPart()
+    {
+        if (m_line.command == "positions") {
+            if (!m_line.state.empty() && m_positions->count("--jd") > 0)
+                return Usage(text::kTextUnknownOption, m_line.state);
+            return std::nullopt;
+        }
+        if (m_line.state.empty())
+            return Usage(text::kTextNeedsState, m_line.command);
+        if (m_line.command == "find" && m_find->count("--pattern") == 0)
+            return Usage(text::kTextMissingValue, "--pattern");
+        return std::nullopt;
+    }
 
     // A usage mistake: one line saying what is wrong, then where the help is.
-    const auto mistake = [&](const std::string& message) {
-        const std::vector<CLI::App*> chosen = app.get_subcommands();
+    int Mistake(const std::string& message)
+    {
+        const std::vector<CLI::App*> chosen = m_app.get_subcommands();
         const std::string help = "orvane-cli " + (chosen.empty() ? "" : chosen.front()->get_name() + " ") + "--help";
-        err << message << '\n' << OwnText(text::kTextHelpHint, line.language, help) << '\n';
+        m_err << message << '\n' << OwnText(text::kTextHelpHint, m_line.language, help) << '\n';
         return kExitUsage;
-    };
-    const auto usage = [&](int16_t text, const std::string& r1, const std::string& r2 = {}) {
-        return mistake(OwnText(text, line.language, r1, r2));
-    };
-
-    std::vector<std::string> reversed(args.rbegin(), args.rend());
-    try {
-        app.parse(reversed);
-    } catch (const CLI::CallForVersion& version) {
-        out << version.what() << '\n';
-        return kExitSuccess;
-    } catch (const CLI::Success&) {
-        out << app.help();
-        return kExitSuccess;
-    } catch (const CLI::ArgumentMismatch& mismatch) {
-        const std::string what = mismatch.what();
-        return usage(text::kTextMissingValue, what.substr(0, what.find(':')));
-    } catch (const CLI::ParseError& other) {
-        const std::string what = other.what();
-        return mistake(what.substr(0, what.find('\n')));
     }
 
-    const std::vector<CLI::App*> chosen = app.get_subcommands();
-    if (chosen.empty()) {
-        if (args.empty()) {
-            err << app.help();
-            return kExitUsage;
-        }
-        return usage(text::kTextUnknownCommand, app.remaining().front());
-    }
-    CLI::App* sub = chosen.front();
-    line.command = sub->get_name();
-    if (!sub->remaining().empty())
-        return usage(text::kTextUnknownOption, sub->remaining().front());
-    // An argument after "--" that the command has no place for is left with the program, not the command.
-    if (!app.remaining().empty())
-        return usage(text::kTextUnknownOption, app.remaining().front());
-    if (!lang.empty() && text::LowerCase(lang) != "en" && text::LowerCase(lang) != "de")
-        return usage(text::kTextBadValue, "--lang", lang);
-
-    if (sub == positions) {
-        if (!jd.empty() || positions->count("--jd") > 0) {
-            if (!line.state.empty())
-                return usage(text::kTextUnknownOption, line.state);
-            double moment = 0.0;
-            if (!ParseDouble(jd, moment))
-                return usage(text::kTextBadJulianDate, jd);
-            line.jd = moment;
-        }
-        return std::nullopt;
-    }
-    if (line.state.empty())
-        return usage(text::kTextNeedsState, line.command);
-    if (sub == report) {
-        line.sortText = sort;
-        if (report->count("--sort") > 0 && (!ParseLong(sort, line.sort) || line.sort < 0))
-            return usage(text::kTextBadValue, "--sort", sort);
-        return std::nullopt;
+    int Usage(int16_t text, const std::string& r1, const std::string& r2 = {})
+    {
+        return Mistake(OwnText(text, m_line.language, r1, r2));
     }
 
-    if (find->count("--pattern") == 0)
-        return usage(text::kTextMissingValue, "--pattern");
-    line.pattern = PatternIndex(pattern);
-    if (line.pattern < 0)
-        return usage(text::kTextUnknownPattern, pattern);
-    if (find->count("--planets") > 0) {
-        const std::vector<std::string> names = Split(planets);
-        if (names.size() > line.planets.size())
-            return usage(text::kTextBadValue, "--planets", planets);
-        for (size_t k = 0; k < names.size(); ++k) {
-            line.planets[k] = BodyIndex(names[k]);
-            if (line.planets[k] == 0)
-                return usage(text::kTextUnknownBody, names[k]);
-        }
-    }
-    if (find->count("--at-least") > 0 && (!ParseLong(atLeast, line.atLeast) || line.atLeast < 2 || line.atLeast > 9))
-        return usage(text::kTextBadValue, "--at-least", atLeast);
-    if (find->count("--step") > 0) {
-        line.step = StepPosition(step);
-        if (!line.step)
-            return usage(text::kTextBadValue, "--step", step);
-    }
-    if (find->count("--max-steps") > 0 && (!ParseLong(maxSteps, line.maxSteps) || line.maxSteps < 1))
-        return usage(text::kTextBadValue, "--max-steps", maxSteps);
-    return std::nullopt;
-}
+    CommandLine& m_line;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    CLI::App m_app{"Orvane command-line companion: heliocentric positions, aspects and patterns without a window.",
+                   "orvane-cli"};
+    CLI::App* m_find = nullptr;
+    CLI::App* m_positions = nullptr;
+};
 
 class Session {
 public:
@@ -600,7 +737,7 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
         std::ostream& err)
 {
     CommandLine line;
-    if (const std::optional<int> answered = ParseCommandLine(args, line, out, err))
+    if (const std::optional<int> answered = CommandLineReader(line, out, err).Read(args))
         return *answered;
     auto session = std::make_unique<Session>(environment, line, out, err);
     if (!session->Start())
