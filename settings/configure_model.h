@@ -147,7 +147,7 @@ public:
     void BuildOrbLists();
 
     // The panel's first use: lists, defaults (neither asked nor applied), "TZDisp" and "Zodiac sectors"
-    // from the registry, both "only" options off.
+    // from the registry, both "only" options off (and stored so where the registry has no value yet).
     void Load(RegistryStore& store, int16_t intSystemZone);
 
     // The panel comes to the front: the orb lists show the applied orbs, the swatches the applied colours,
@@ -165,7 +165,8 @@ public:
     // loading. While the panel is closed by its close box, the result carries the notice about it.
     PanelResult cmdReset_Click(const PanelContext& context);
 
-    // Applies the panel's choices; refused (with the message) when both "only" options are checked.
+    // Applies the panel's choices and stores the four display options; refused (with the message) when
+    // both "only" options are checked.
     PanelResult cmdAccept_Click(const PanelContext& context);
 
     // Restores the values remembered at activation and hides the panel.
