@@ -273,6 +273,8 @@ void ConfigureModel::Apply(const PanelContext& context, PanelResult& result)
         intOrbListIndex[k] = cboOrb[k].ListIndex();
     SetOrbs(context.astro);
     result.mainWindow.rebuildTimezoneLists = true;
+    // Taken now: the close box's Cancel puts the check box back before the main window follows.
+    result.mainWindow.zoneAbbreviations = chkDisplayNATZabbr;
     blnDisplayZodiacSectors = chkDisplayZodiacSectors;
     blnShowOnlyOuterPlanets = chkShowOnlyOuterPlanets;
     blnShowOnlyEarthAspects = chkShowOnlyEarthAspects;

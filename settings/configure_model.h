@@ -35,7 +35,8 @@ inline constexpr const char* kTitleCloseBox = "X";
 
 // What the main window has to do after an action of the panel.
 struct MainWindowActions {
-    bool rebuildTimezoneLists = false;  // SetUpTimezoneComboBoxes, keeping every row's selection
+    bool rebuildTimezoneLists = false;  // SetUpTimezoneComboBoxes, keeping every row's selection,
+    bool zoneAbbreviations = false;     // with North American abbreviations as applied
     bool restoreMinimized = false;      // a minimized main window returns to its normal state
     bool recompute = false;             // cmdCompute_Click
     bool hideDurationsWindow = false;   // when it is visible

@@ -259,7 +259,8 @@ TEST_F(ConfigurePanel, TheCloseBoxResetsWithItsNoticeThenCancels)
     EXPECT_EQ(result.message, Message::Information("X", "Closing this panel with its close box\r\nresets all orbs, "
                                                         "colours and options to their defaults.\r\nUse Cancel or Hide "
                                                         "to keep your settings."));
-    EXPECT_TRUE(result.hidePanel && result.mainWindow.recompute);
+    // The zone lists follow the applied default, not the check box Cancel put back.
+    EXPECT_TRUE(result.hidePanel && result.mainWindow.recompute && result.mainWindow.zoneAbbreviations);
     EXPECT_FALSE(panel.blnClosingByX);
     // The defaults were applied, then Cancel put back what the panel showed when it came to the front.
     EXPECT_EQ(panel.intOrbListIndex[4], 4);
