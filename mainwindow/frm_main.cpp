@@ -804,7 +804,7 @@ void frmMain::ApplyPanelActions(const settings::MainWindowActions& actions)
 {
     MainModel& main = m_program.main;
     if (actions.rebuildTimezoneLists)
-        datetime::SetUpTimezoneComboBoxes(main, true, m_program.configure.chkDisplayNATZabbr);
+        datetime::SetUpTimezoneComboBoxes(main, true, actions.zoneAbbreviations);
     if (actions.restoreMinimized && isMinimized())
         showNormal();
     std::optional<ComputeOutcome> outcome;

@@ -52,6 +52,14 @@ std::string WriteSwitch(RegistryStore& store, const char* valueName, bool checke
     return RegWriteText(store, RegistryHive::CurrentUser, kRegistryKey, valueName, RegistryText(checked));
 }
 
+// Stores `checked` as a switch's value where the store has none yet; a value found stays as it is.
+void StoreDefaultWhereMissing(RegistryStore& store, const char* valueName, bool checked)
+{
+    std::string text;
+    if (!StatusFound(RegReadText(store, RegistryHive::CurrentUser, kRegistryKey, valueName, text, 0)))
+        WriteSwitch(store, valueName, checked);
+}
+
 // The refusal of 0° as the value that "set all" gives every non-zero orb.
 platform::Message SetAllToZeroRefusal(const text::Language& language)
 {
@@ -185,6 +193,10 @@ void ConfigureModel::Load(RegistryStore& store, int16_t intSystemZone)
     chkShowOnlyEarthAspects = false;
     blnShowOnlyOuterPlanets = false;
     blnShowOnlyEarthAspects = false;
+    // A profile's first start stores both "only" options as the panel shows them, off, so that a state
+    // file read later finds them and does not tick both (the rule for values that were lost).
+    StoreDefaultWhereMissing(store, kValueIPAD, chkShowOnlyOuterPlanets);
+    StoreDefaultWhereMissing(store, kValueSOEA, chkShowOnlyEarthAspects);
     RememberCancelValues();
 }
 
@@ -261,13 +273,18 @@ void ConfigureModel::Apply(const PanelContext& context, PanelResult& result)
         intOrbListIndex[k] = cboOrb[k].ListIndex();
     SetOrbs(context.astro);
     result.mainWindow.rebuildTimezoneLists = true;
+    // Taken now: the close box's Cancel puts the check box back before the main window follows.
+    result.mainWindow.zoneAbbreviations = chkDisplayNATZabbr;
     blnDisplayZodiacSectors = chkDisplayZodiacSectors;
     blnShowOnlyOuterPlanets = chkShowOnlyOuterPlanets;
     blnShowOnlyEarthAspects = chkShowOnlyEarthAspects;
     blnAccepted = true;
-    // Activation reads "Zodiac sectors" again; storing the applied choice keeps it from being undone there
-    // and lets it outlast the run.
+    // The applied display options are stored: activation reads "Zodiac sectors" again, and loading a state
+    // file reads the other three, so that neither undoes what was applied.
     WriteDisplayZodiacSectorsToRegistry(context.store);
+    WriteInnerPlanetAspectDisplayToRegistry(context.store);
+    WriteShowOnlyEarthAspectsToRegistry(context.store);
+    WriteTZDispToRegistry(context.store);
     result.mainWindow.restoreMinimized = true;
     result.mainWindow.recompute = true;
 }

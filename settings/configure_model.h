@@ -35,7 +35,8 @@ inline constexpr const char* kTitleCloseBox = "X";
 
 // What the main window has to do after an action of the panel.
 struct MainWindowActions {
-    bool rebuildTimezoneLists = false;  // SetUpTimezoneComboBoxes, keeping every row's selection
+    bool rebuildTimezoneLists = false;  // SetUpTimezoneComboBoxes, keeping every row's selection,
+    bool zoneAbbreviations = false;     // with North American abbreviations as applied
     bool restoreMinimized = false;      // a minimized main window returns to its normal state
     bool recompute = false;             // cmdCompute_Click
     bool hideDurationsWindow = false;   // when it is visible
@@ -147,7 +148,7 @@ public:
     void BuildOrbLists();
 
     // The panel's first use: lists, defaults (neither asked nor applied), "TZDisp" and "Zodiac sectors"
-    // from the registry, both "only" options off.
+    // from the registry, both "only" options off (and stored so where the registry has no value yet).
     void Load(RegistryStore& store, int16_t intSystemZone);
 
     // The panel comes to the front: the orb lists show the applied orbs, the swatches the applied colours,
@@ -165,7 +166,8 @@ public:
     // loading. While the panel is closed by its close box, the result carries the notice about it.
     PanelResult cmdReset_Click(const PanelContext& context);
 
-    // Applies the panel's choices; refused (with the message) when both "only" options are checked.
+    // Applies the panel's choices and stores the four display options; refused (with the message) when
+    // both "only" options are checked.
     PanelResult cmdAccept_Click(const PanelContext& context);
 
     // Restores the values remembered at activation and hides the panel.

@@ -100,15 +100,15 @@ void SyncList(QComboBox* box, const ComboBoxModel& list)
     box->setCurrentIndex(list.ListIndex());
 }
 
-// A swatch shows an RGB value (red + 256 × green + 65536 × blue) as its background; an excluded aspect
-// (colour 0) shows an empty frame.
+// A swatch shows an RGB value (red + 256 × green + 65536 × blue) as its background, so an excluded aspect
+// (colour 0) shows black.
 void ShowSwatch(QLabel* swatch, double colour)
 {
     const auto value = static_cast<uint32_t>(colour);
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF));
     swatch->setPalette(palette);
-    swatch->setAutoFillBackground(colour != 0.0);
+    swatch->setAutoFillBackground(true);
     swatch->update();
 }
 
@@ -155,6 +155,8 @@ void frmConfigure::CreateControls()
     }
     cmdSetAllNonzeroOrbsToConjunctionOrb =
         Create<QPushButton>(this, QStringLiteral("cmdSetAllNonzeroOrbsToConjunctionOrb"));
+    // Enter in the panel must not change every orb: no button of the panel is a default one.
+    cmdSetAllNonzeroOrbsToConjunctionOrb->setAutoDefault(false);
     Place(cmdSetAllNonzeroOrbsToConjunctionOrb, kSetAllButton);
     cboOrb[kSetAllOrbList] = Create<QComboBox>(this, IndexedName("cboOrb", kSetAllOrbList));
     Place(cboOrb[kSetAllOrbList], kSetAllOrb);
@@ -340,7 +342,7 @@ void frmConfigure::PlaceBesideMainWindow()
 
 PanelContext frmConfigure::Context()
 {
-    return {m_program.language, m_program.astro, m_store, m_mainLoaded};
+    return {m_program.language, m_program.astro, m_store, MainWindowLoaded()};
 }
 
 void frmConfigure::Finish(const PanelResult& result)
@@ -363,7 +365,7 @@ void frmConfigure::FocusAccept()
 void frmConfigure::cmdReset_Click()
 {
     ConfigureModel& panel = m_program.configure;
-    if (const auto question = panel.ResetQuestion(m_program.language, m_mainLoaded, isVisible()))
+    if (const auto question = panel.ResetQuestion(m_program.language, MainWindowLoaded(), isVisible()))
         if (m_boxes.Show(*question) != platform::Button::Yes)
             return;  // No ends here
     const PanelResult result = panel.cmdReset_Click(Context());
@@ -424,7 +426,7 @@ void frmConfigure::cboOrb_Click(int16_t index)
     ConfigureModel& panel = m_program.configure;
     const auto k = static_cast<size_t>(index);
     panel.cboOrb[k].SetListIndex(static_cast<int16_t>(cboOrb[k]->currentIndex()));
-    const PanelResult result = panel.cboOrb_Click(index, m_mainLoaded, m_program.language);
+    const PanelResult result = panel.cboOrb_Click(index, MainWindowLoaded(), m_program.language);
     SyncFromModel();
     if (result.message)
         m_boxes.Show(*result.message);

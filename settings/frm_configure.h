@@ -40,10 +40,9 @@ public:
     // Shows the panel beside the main window, refreshed from its model, and brings it to the front.
     void ShowPanel();
 
-    // Whether the main window has finished loading: until then Reset neither asks nor applies, and 0° is
-    // a possible "set all" value. The main window sets it at the end of its start-up.
-    void SetMainWindowLoaded(bool loaded) { m_mainLoaded = loaded; }
-    bool MainWindowLoaded() const { return m_mainLoaded; }
+    // Whether the main window has finished loading (its start-up has completed): until then Reset neither
+    // asks nor applies, and 0° is a possible "set all" value.
+    bool MainWindowLoaded() const { return m_program.main.blnStartupCompleted; }
 
     // Writes every control from the panel's model: after the model was changed from outside the panel
     // (a state file restored, the display settings read again).
@@ -90,7 +89,6 @@ private:
     RegistryStore& m_store;
     platform::MessageBoxes& m_boxes;
     QWidget* m_mainWindow;
-    bool m_mainLoaded = false;
     bool m_syncing = false;  // SyncFromModel is writing the controls: their signals are not the user's
 
     QLabel* Label3 = nullptr;  // the instructions

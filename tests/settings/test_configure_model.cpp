@@ -82,16 +82,19 @@ protected:
     ConfigureModel panel;
 };
 
-TEST_F(ConfigurePanel, LoadSetsTheDefaultsAndStoresTheTwoRegistryValues)
+TEST_F(ConfigurePanel, LoadSetsTheDefaultsAndStoresTheDisplayValues)
 {
-    // An empty registry gets the key with exactly these two values.
-    EXPECT_EQ(store.ValueCount(kUser, kRegistryKey), 2u);
-    EXPECT_EQ(std::tuple(Stored(kValueZodiacSectors), Stored(kValueTZDisp)), std::tuple(Value("1"), Value("0")));
+    // A profile's first start stores the four display values as the panel shows them: a state file read
+    // next finds both "only" options off.
+    EXPECT_EQ(store.ValueCount(kUser, kRegistryKey), 4u);
+    EXPECT_EQ(std::tuple(Stored(kValueZodiacSectors), Stored(kValueTZDisp), Stored(kValueIPAD), Stored(kValueSOEA)),
+              std::tuple(Value("1"), Value("0"), Value("0"), Value("0")));
 
-    // The "only" options start off whatever the registry holds.
+    // The "only" options start off whatever the registry holds; a stored choice stays for a state file.
     store.SetRawValue(kUser, kRegistryKey, kValueIPAD, "1");
     store.SetRawValue(kUser, kRegistryKey, kValueSOEA, "1");
     panel.Load(store, kZoneBerlin);
+    EXPECT_EQ(std::tuple(Stored(kValueIPAD), Stored(kValueSOEA)), std::tuple(Value("1"), Value("1")));
     ExpectDefaults();
     EXPECT_EQ(panel.intOrbListIndex, kDefaultOrbPositions);
     EXPECT_TRUE(panel.blnDisplayZodiacSectors);
@@ -136,7 +139,7 @@ TEST_F(ConfigurePanel, ApplyCopiesTheChoicesAndAsksTheMainWindowToFollow)
     panel.cboOrb[0].SetListIndex(12);
     panel.cboOrb[7].SetListIndex(4);
     Click(1, MouseButton::Right);  // exclude the opposition
-    panel.chkShowOnlyEarthAspects = true;
+    panel.chkShowOnlyEarthAspects = panel.chkDisplayNATZabbr = true;
     panel.chkDisplayZodiacSectors = false;
 
     EXPECT_EQ(panel.ActionsOnOpening(), MainWindowActions{});
@@ -152,6 +155,9 @@ TEST_F(ConfigurePanel, ApplyCopiesTheChoicesAndAsksTheMainWindowToFollow)
               std::tuple(0.0, 65535.0));
     EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[core::kConjunction][0], Degrees(12));
     EXPECT_TRUE(panel.blnShowOnlyEarthAspects && !panel.blnShowOnlyOuterPlanets && !panel.blnDisplayZodiacSectors);
+    // What was applied is what the next state file's load reads.
+    EXPECT_EQ(std::tuple(Stored(kValueSOEA), Stored(kValueIPAD), Stored(kValueTZDisp)),
+              std::tuple(Value("1"), Value("0"), Value("1")));
 
     // The zodiac sectors choice outlasts the next activation, which reads the registry again.
     panel.Activate(store, astro.tables);
@@ -253,7 +259,8 @@ TEST_F(ConfigurePanel, TheCloseBoxResetsWithItsNoticeThenCancels)
     EXPECT_EQ(result.message, Message::Information("X", "Closing this panel with its close box\r\nresets all orbs, "
                                                         "colours and options to their defaults.\r\nUse Cancel or Hide "
                                                         "to keep your settings."));
-    EXPECT_TRUE(result.hidePanel && result.mainWindow.recompute);
+    // The zone lists follow the applied default, not the check box Cancel put back.
+    EXPECT_TRUE(result.hidePanel && result.mainWindow.recompute && result.mainWindow.zoneAbbreviations);
     EXPECT_FALSE(panel.blnClosingByX);
     // The defaults were applied, then Cancel put back what the panel showed when it came to the front.
     EXPECT_EQ(panel.intOrbListIndex[4], 4);

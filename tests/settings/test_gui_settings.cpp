@@ -1,89 +1,60 @@
-// The settings windows: the configuration panel over its model (controls, captions, Apply, Cancel, Reset,
-// the close box, the colour swatches), the pop-up notice and the settings store on QSettings.
+// The settings windows: the configuration panel as the main window builds it (controls, captions, and
+// how Apply, Cancel, Reset, the close box, "set all" and the swatches reach the main window), the pop-up
+// notice and the settings store on QSettings.
 
-#include "mainwindow/startup.h"
-#include "platform/clock.h"
 #include "settings/frm_configure.h"
 #include "settings/frm_pop_up.h"
 #include "settings/qsettings_store.h"
-#include "tests/support/recording_message_boxes.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_test_main.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace orvane;
+using platform::Button;
 
-namespace {
-
-// A program after start-up with the panel beside a main window that has finished loading.
-struct PanelFixture {
-    PanelFixture()
-    {
-        const platform::FixedClock clock({2000, 1, 1, 12, 0, 0});
-        mainwindow::StartUp(program, ORVANE_BIN_DIR, clock, store);
-        panel = new settings::frmConfigure(program, store, boxes, &main);
-        QObject::connect(panel, &settings::frmConfigure::mainWindowActions,
-                         [this](const settings::MainWindowActions& a) { actions.push_back(a); });
-        panel->SetMainWindowLoaded(true);
-        program.configure.SetOrbs(program.astro);  // the main window's first computation
-        main.setGeometry(20, 30, 300, 200);
-        main.show();
-        panel->ShowPanel();
-    }
-
-    // A control by its object name; a missing one ends the tests.
-    template <typename T = QWidget>
-    T* Get(const QString& name) const
-    {
-        T* control = panel->findChild<T*>(name);
-        if (!control)
-            qFatal("no control %s", qPrintable(name));
-        return control;
-    }
-    QComboBox* Orb(int k) const { return Get<QComboBox>(QStringLiteral("cboOrb_%1").arg(k)); }
-    double AppliedOrbDegrees(int16_t aspect) const { return program.astro.orbs.dblOrb[aspect][0] * 180.0 / core::kPi; }
-
-    mainwindow::Program program;
-    settings::MemoryRegistryStore store;
-    testing::RecordingMessageBoxes boxes;
-    QWidget main;
-    settings::frmConfigure* panel = nullptr;  // owned by the main window
-    std::vector<settings::MainWindowActions> actions;
-};
-
-QColor SwatchColour(const QWidget* swatch)
-{
-    return swatch->autoFillBackground() ? swatch->palette().color(QPalette::Window) : QColor();
-}
-
-}  // namespace
-
-class TestGuiSettings : public QObject {
+class TestGuiSettings : public testing::MainWindowFixture {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_settingsFolder;
+    settings::frmConfigure* panel = nullptr;  // owned by the main window
+
+    template <typename T = QWidget>
+    T* Get(const QString& name) const
+    {
+        return FindIn<T>(panel, name);
+    }
+    QComboBox* Orb(int k) const { return Get<QComboBox>(QStringLiteral("cboOrb_%1").arg(k)); }
+    QColor Swatch(int i) const
+    {
+        const QWidget* swatch = Get(QStringLiteral("lblAspectColor_%1").arg(i));
+        return swatch->autoFillBackground() ? swatch->palette().color(QPalette::Window) : QColor();
+    }
+    QString MainTitle() const { return FindIn<QLabel>(window.get(), QStringLiteral("lblTitle"))->text(); }
 
 private slots:
-    void initTestCase()
+    // A fresh profile, the main window started up as the program starts it, and the panel opened with
+    // Configure.
+    void init()
     {
-        // Every settings file of these tests lives in a temporary folder, never in the user's.
-        QVERIFY(m_settingsFolder.isValid());
-        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
-            QSettings::setPath(format, QSettings::UserScope, m_settingsFolder.path());
+        store = settings::MemoryRegistryStore();
+        QVERIFY(OpenMainWindow());
+        FindIn<QAbstractButton>(window.get(), QStringLiteral("cmdConfigure"))->click();
+        panel = FindIn<settings::frmConfigure>(window.get(), QStringLiteral("frmConfigure"));
+        QVERIFY(panel->isVisible());
     }
 
     void everyControlIsThereCaptionedAndUnclipped()
     {
-        PanelFixture f;
         QStringList names{"Label3", "Label1", "cmdSetAllNonzeroOrbsToConjunctionOrb", "lblPersonalTransits",
                           "lblSynastry", "lblOrbForMidpoints", "chkUseBoldface", "opt1DegOfOrb", "lblOfOrb",
                           "chkDisplayZodiacSectors", "chkDisplayNATZabbr", "chkShowOnlyOuterPlanets",
@@ -92,14 +63,14 @@ private slots:
             names << QStringLiteral("lblAspectName_%1").arg(i);
         for (const char* name : {"cboPersonalOrbsProportion_0", "cboPersonalOrbsProportion_1", "cboOrbForMidpoints",
                                     "cboBoldfaceFactor", "optProportionOfOrb", "chkSaveGraphicWithWhiteBackground"})
-            f.Get(QString::fromLatin1(name));
-        QCOMPARE(f.Orb(7)->count(), 16);
+            Get(QString::fromLatin1(name));
+        QCOMPARE(Orb(7)->count(), 16);
         for (const int16_t language : {text::langEnglish, text::langGerman}) {
-            f.program.language.intLanguage = language;
-            f.panel->SetLanguageDependentText();
-            QCOMPARE(f.panel->windowTitle().toStdString(), f.program.language.GetText(text::kTextConfigure));
+            program->language.intLanguage = language;
+            panel->SetLanguageDependentText();
+            QCOMPARE(panel->windowTitle(), Text(text::kTextConfigure));
             for (const QString& name : names) {
-                QWidget* control = f.Get(name);
+                QWidget* control = Get(name);
                 const auto* label = qobject_cast<QLabel*>(control);
                 const QString caption = label ? label->text() : qobject_cast<QAbstractButton*>(control)->text();
                 QVERIFY2(!caption.isEmpty(), qPrintable(name));
@@ -110,96 +81,92 @@ private slots:
         }
     }
 
-    void applyChangesTheOrbTableAndTellsTheMainWindow()
+    // After an applied edit (conjunction 2°, only Earth aspects), what each action leaves in force in the
+    // main window: its title's orbs and the chart's filter; and the box it shows.
+    void panelActionsReachTheMainWindow_data()
     {
-        PanelFixture f;
-        f.Orb(0)->setCurrentIndex(2);
-        QCOMPARE(f.AppliedOrbDegrees(core::kConjunction), 10.0);  // edits wait for Apply
-        QTest::mouseClick(f.Get("cmdAccept"), Qt::LeftButton);
-        QCOMPARE(qRound(f.AppliedOrbDegrees(core::kConjunction)), 2);
-        QCOMPARE(f.actions.size(), size_t{1});
-        QVERIFY(f.actions[0].recompute && f.actions[0].rebuildTimezoneLists);
+        QTest::addColumn<QString>("button");  // none: the close box
+        QTest::addColumn<int>("answer");      // to a question, if one is asked
+        QTest::addColumn<QString>("orbs");
+        QTest::addColumn<bool>("onlyEarth");
+        QTest::addColumn<QString>("boxTitle");  // empty: no box
+        QTest::newRow("Apply") << "cmdAccept" << 0 << "2° to 9°" << true << "";
+        QTest::newRow("Reset, No") << "cmdReset" << int(Button::No) << "2° to 9°" << true << "Reset";
+        QTest::newRow("Reset, Yes") << "cmdReset" << int(Button::Yes) << "3° to 10°" << false << "Reset";
+        QTest::newRow("close box") << "" << 0 << "3° to 10°" << false << "X";
+    }
+    void panelActionsReachTheMainWindow()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, answer);
+        QVERIFY(MainTitle().endsWith("3° to 10°"));
+        Orb(0)->setCurrentIndex(2);
+        Get<QCheckBox>("chkShowOnlyEarthAspects")->click();
+        QTest::mouseClick(Get("cmdAccept"), Qt::LeftButton);
+        boxes.shown.clear();
+        boxes.answers = {Button(answer)};
+        if (button.isEmpty())
+            panel->close();
+        else
+            QTest::mouseClick(Get(button), Qt::LeftButton);
+        QTEST(MainTitle().section(' ', -3), "orbs");
+        QTEST(program->configure.blnShowOnlyEarthAspects, "onlyEarth");
+        QTEST(boxes.shown.empty() ? QString() : QString::fromStdString(boxes.shown[0].title), "boxTitle");
+        QCOMPARE(panel->isVisible(), !button.isEmpty());
     }
 
     void cancelRestoresAndTheNextOpeningShowsTheAppliedOrbs()
     {
-        PanelFixture f;
-        f.Get<QCheckBox>("chkUseBoldface")->click();
-        QVERIFY(!f.Get("opt1DegOfOrb")->isEnabled() && !f.Get("cboBoldfaceFactor")->isEnabled());
-        f.Get<QComboBox>("cboPersonalOrbsProportion_1")->setCurrentIndex(4);
-        f.Orb(3)->setCurrentIndex(0);
-        QTest::mouseClick(f.Get("cmdCancel"), Qt::LeftButton);
-        QVERIFY(!f.panel->isVisible());
-        QVERIFY(f.Get<QCheckBox>("chkUseBoldface")->isChecked() && f.Get("cboBoldfaceFactor")->isEnabled());
-        QCOMPARE(f.Get<QComboBox>("cboPersonalOrbsProportion_1")->currentIndex(), 2);
-        f.panel->ShowPanel();
-        QCOMPARE(f.Orb(3)->currentIndex(), 7);
+        Get<QCheckBox>("chkUseBoldface")->click();
+        QVERIFY(!Get("opt1DegOfOrb")->isEnabled() && !Get("cboBoldfaceFactor")->isEnabled());
+        Get<QComboBox>("cboPersonalOrbsProportion_1")->setCurrentIndex(4);
+        Orb(3)->setCurrentIndex(0);
+        QTest::mouseClick(Get("cmdCancel"), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(Get<QCheckBox>("chkUseBoldface")->isChecked() && Get("cboBoldfaceFactor")->isEnabled());
+        QCOMPARE(Get<QComboBox>("cboPersonalOrbsProportion_1")->currentIndex(), 2);
+        panel->ShowPanel();
+        QCOMPARE(Orb(3)->currentIndex(), 7);
     }
 
-    void resetAsksAndNoChangesNothing()
+    void setAllAsksRefusesZeroAndIsNoDefaultButton()
     {
-        PanelFixture f;
-        f.Orb(0)->setCurrentIndex(2);
-        f.boxes.answers = {platform::Button::No};
-        QTest::mouseClick(f.Get("cmdReset"), Qt::LeftButton);
-        QVERIFY(f.boxes.shown.size() == 1 && f.boxes.shown[0].buttons == platform::Buttons::YesNo);
-        QCOMPARE(f.Orb(0)->currentIndex(), 2);
-        QVERIFY(f.actions.empty());
-
-        f.boxes.answers = {platform::Button::Yes};
-        QTest::mouseClick(f.Get("cmdReset"), Qt::LeftButton);
-        QCOMPARE(f.Orb(0)->currentIndex(), 10);
-        QVERIFY(f.actions.at(0).recompute);
-    }
-
-    void setAllAsksThenSetsEveryNonzeroOrb()
-    {
-        PanelFixture f;
-        f.Orb(6)->setCurrentIndex(0);
-        f.Orb(7)->setCurrentIndex(5);
-        f.boxes.answers = {platform::Button::Yes};
-        QTest::mouseClick(f.Get("cmdSetAllNonzeroOrbsToConjunctionOrb"), Qt::LeftButton);
+        auto* setAll = Get<QPushButton>("cmdSetAllNonzeroOrbsToConjunctionOrb");
+        QVERIFY(!setAll->autoDefault() && !setAll->isDefault());
+        Orb(7)->setCurrentIndex(0);
+        QCOMPARE(boxes.shown.at(0).title, std::string("Set all"));
+        QCOMPARE(Orb(7)->currentIndex(), 1);
+        Orb(6)->setCurrentIndex(0);
+        Orb(7)->setCurrentIndex(5);
+        boxes.answers = {Button::Yes};
+        QTest::mouseClick(setAll, Qt::LeftButton);
         for (int k = 0; k < 6; ++k)
-            QCOMPARE(f.Orb(k)->currentIndex(), 5);
-        QCOMPARE(f.Orb(6)->currentIndex(), 0);
+            QCOMPARE(Orb(k)->currentIndex(), 5);
+        QCOMPARE(Orb(6)->currentIndex(), 0);
     }
 
-    void closeBoxShowsItsNoticeResetsAndHides()
+    void swatchesCycleAndAnExcludedOneIsBlack()
     {
-        PanelFixture f;
-        f.Orb(0)->setCurrentIndex(2);
-        QTest::mouseClick(f.Get("cmdAccept"), Qt::LeftButton);
-        f.panel->close();
-        QCOMPARE(f.boxes.shown.at(0).title, std::string("X"));
-        QVERIFY(!f.panel->isVisible());
-        QCOMPARE(f.AppliedOrbDegrees(core::kConjunction), 10.0);
-    }
-
-    void swatchesCycleAndExclude()
-    {
-        PanelFixture f;
-        QWidget* swatch = f.Get("lblAspectColor_2");
-        const QColor red = SwatchColour(swatch);
-        QCOMPARE(red, QColor(255, 0, 0));
-        QTest::mousePress(swatch, Qt::LeftButton);
-        const QColor next = SwatchColour(swatch);
-        QVERIFY(next.isValid() && next != red);
-        QTest::mousePress(swatch, Qt::RightButton);
-        QVERIFY(!SwatchColour(swatch).isValid());  // excluded: an empty frame
-        QTest::mousePress(swatch, Qt::RightButton);
-        QCOMPARE(SwatchColour(swatch), next);
+        QCOMPARE(Swatch(2), QColor(255, 0, 0));
+        QTest::mousePress(Get("lblAspectColor_2"), Qt::LeftButton);
+        const QColor next = Swatch(2);
+        QVERIFY(next.isValid() && next != QColor(255, 0, 0));
+        QTest::mousePress(Get("lblAspectColor_2"), Qt::RightButton);
+        QCOMPARE(Swatch(2), QColor(0, 0, 0));
+        QTest::mousePress(Get("lblAspectColor_2"), Qt::RightButton);
+        QCOMPARE(Swatch(2), next);
     }
 
     void panelStandsBesideTheMainWindow()
     {
-        PanelFixture f;  // the panel would pass the screen's right edge
-        const QRect screen = f.main.screen()->geometry();
-        const QPoint rightmost(screen.right() + 1 - f.panel->frameGeometry().width(), f.main.frameGeometry().top());
-        QCOMPARE(f.panel->frameGeometry().topLeft(), rightmost);
-        f.main.setGeometry(10, 40, 150, 100);
-        f.panel->ShowPanel();
-        const QRect main = f.main.frameGeometry();
-        QCOMPARE(f.panel->frameGeometry().topLeft(), QPoint(main.right() + 1, main.top()));
+        // The main window is wider than the screen: the panel stands at the screen's right edge.
+        const QRect screen = window->screen()->geometry();
+        const QPoint rightmost(screen.right() + 1 - panel->frameGeometry().width(), window->frameGeometry().top());
+        QCOMPARE(panel->frameGeometry().topLeft(), rightmost);
+        window->move(150 - window->frameGeometry().width(), 40);
+        panel->ShowPanel();
+        const QRect main = window->frameGeometry();
+        QCOMPARE(panel->frameGeometry().topLeft(), QPoint(main.right() + 1, main.top()));
     }
 
     void storeRoundTripsThroughTheSettingsFile()
@@ -260,5 +227,8 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGuiSettings)
+int main(int argc, char* argv[])
+{
+    return orvane::testing::RunWindowTest<TestGuiSettings>(argc, argv);
+}
 #include "test_gui_settings.moc"
