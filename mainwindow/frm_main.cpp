@@ -531,6 +531,9 @@ void frmMain::SyncFromModel()
         Q(language.GetText(main.picGraphicVisible ? text::kTextDisplayTable : text::kTextDisplayChart)));
     cmdSaveAs->setText(Q(language.GetText(main.picGraphicVisible ? text::kTextSaveChartAs : text::kTextSaveAs)));
     lblFoot->setVisible(!main.picGraphicVisible);
+    const bool manualLink = ManualLinkVisible(main);
+    lblUserManual->setVisible(manualLink);
+    lblURL->setVisible(manualLink);
     if (cboLanguage->currentIndex() != language.intLanguage)
         cboLanguage->setCurrentIndex(language.intLanguage);
     LayOut();
@@ -690,6 +693,7 @@ void frmMain::cmdRestore_Click()
 {
     const bool exists = std::filesystem::exists(m_program.main.strUserStateFile);
     const StateFileOutcome outcome = mainwindow::cmdRestore_Click(m_program, exists, m_store);
+    SetHeightForMode();
     if (!ShowLoadOutcome(outcome))
         return;
     if (exists) {
@@ -847,13 +851,8 @@ void frmMain::optMode_Click(core::Mode mode)
 {
     if (m_syncing)
         return;
-    MainModel& main = m_program.main;
-    main.SelectMode(mode);
-    if (main.blnInhibitCompute) {
-        SyncFromModel();
-        return;
-    }
-    const ComputeOutcome outcome = mainwindow::cmdCompute_Click(m_program);
+    // A refused change leaves the mode shown before selected, and so its height.
+    const ComputeOutcome outcome = mainwindow::optMode_Click(m_program, mode);
     SetHeightForMode();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -1024,7 +1023,9 @@ void frmMain::LayOutHelpControls(int footTop, int languageLeft)
     const int manualWidth = lblUserManual->sizeHint().width();
     const int manualLeft = urlLeft - Px(60) - manualWidth;
     lblUserManual->setGeometry(manualLeft, footTop, manualWidth, Px(kFootHeight));
-    lblFoot->resize(std::max(0, manualLeft - gap - lblFoot->x()), lblFoot->height());
+    // Without the link the foot label reaches to the language switch.
+    const int footRight = lblURL->isVisibleTo(this) ? manualLeft : languageLeft;
+    lblFoot->resize(std::max(0, footRight - gap - lblFoot->x()), lblFoot->height());
 }
 
 void frmMain::cmdHelp_Click()

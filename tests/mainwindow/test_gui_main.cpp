@@ -102,18 +102,26 @@ private slots:
 
     void aModeClickRecomputesAndResizes()
     {
-        EnterRow(1, "1970", 3, 8, 3);
         const QString worldTitle = Find<QLabel>("lblTitle")->text();
+        Click("optPersonal_0");  // the 1st birthdate is empty: reported, and the change refused
+        QCOMPARE(boxes.shown.size(), size_t{1});
+        QVERIFY(Find<QRadioButton>("optPlanetary")->isChecked());
+        QCOMPARE(window->height(), platform::Px(9565));
+        QVERIFY(Find<QWidget>("txbReport")->isVisible() && !Find<QWidget>("txbReport1")->isVisible());
+        QVERIFY(Find<QWidget>("lblURL")->isVisible() && Find<QWidget>("lblUserManual")->isVisible());
+
+        EnterRow(1, "1970", 3, 8, 3);
         Click("optPersonal_0");
         QCOMPARE(window->height(), platform::Px(10600));
         QCOMPARE(program->grid.intNumCells, int16_t{121});
         QVERIFY(Find<QLabel>("lblTitle")->text() != worldTitle);
         QVERIFY(Find<QWidget>("txbReport1")->isVisible());
+        QVERIFY(!Find<QWidget>("lblURL")->isVisible() && !Find<QWidget>("lblUserManual")->isVisible());
         Click("optNatal_0");
         QCOMPARE(window->height(), platform::Px(9565));
         QCOMPARE(program->grid.intNumCells, int16_t{90});
         QCOMPARE(Find<QLabel>("lblClickonAspect")->text(), QString());
-        QVERIFY(boxes.shown.empty());
+        QCOMPARE(boxes.shown.size(), size_t{1});
     }
 
     void aDateErrorIsShownAndLeavesTheGrid()
@@ -146,9 +154,10 @@ private slots:
         EnterRow(0, "2000", 1, 31, 25);
         Click("cmdForwardBack_0");
         QCOMPARE(WorldDate(), QStringLiteral("2000-2-29 25"));
+        EnterRow(2, "1970", 3, 8, 3);
         Click("optNatal_1");
         QVERIFY(!Find<QPushButton>("cmdForwardBack_0")->isEnabled());
-        QVERIFY(!boxes.shown.empty());  // the empty 2nd birthdate is reported
+        QVERIFY(boxes.shown.empty());
     }
 
     void saveThenRestoreThroughTheUserFile()
@@ -157,8 +166,12 @@ private slots:
         Click("cmdSave");
         QVERIFY(std::filesystem::exists(UserStateFile()));
         EnterRow(0, "2010", 7, 1, 1);
-        Click("cmdRestore");
+        EnterRow(1, "1970", 3, 8, 3);
+        Click("optPersonal_0");
+        Click("cmdRestore");  // back to world transits, and to its height
         QCOMPARE(WorldDate(), QStringLiteral("1987-3-9 20"));
+        QVERIFY(Find<QRadioButton>("optPlanetary")->isChecked());
+        QCOMPARE(window->height(), platform::Px(9565));
         QVERIFY(boxes.shown.empty());
         Open();  // start-up loads the file that is there
         QCOMPARE(WorldDate(), QStringLiteral("1987-3-9 20"));

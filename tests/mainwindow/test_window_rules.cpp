@@ -54,14 +54,53 @@ TEST_F(WindowRules, TheTimerCleansYearsAndForgetsATouchedFileAfterSixTicks)
     EXPECT_EQ(question->defaultButton, platform::Button::No);
 }
 
-TEST_F(WindowRules, TheClickHintBelongsToTheTransitModesGrid)
+TEST_F(WindowRules, TheClickHintAndTheManualLinkBelongToTheGridOfTheirModes)
 {
-    EXPECT_EQ(ClickHint(*program), Text(32));
-    program->main.SelectMode(Mode::Synastry);
-    EXPECT_EQ(ClickHint(*program), "");
-    program->main.SelectMode(Mode::PersonalTransits1st);
-    program->main.picGraphicVisible = true;
-    EXPECT_EQ(ClickHint(*program), "");
+    struct Case {
+        Mode mode;
+        bool chart;  // the chart or the transit picture instead of the grid
+        bool hint;
+        bool link;
+    };
+    MainModel& main = program->main;
+    for (const Case& c : {Case{Mode::WorldTransits, false, true, true}, Case{Mode::WorldTransits, true, false, false},
+                          Case{Mode::Natal2nd, false, false, true}, Case{Mode::Natal1st, true, false, false},
+                          Case{Mode::PersonalTransits1st, false, true, false},
+                          Case{Mode::PersonalTransits2nd, true, false, false}, Case{Mode::Synastry, false, false, false}}) {
+        main.SelectMode(c.mode);
+        main.picGraphicVisible = c.chart;
+        main.picTableVisible = !c.chart;
+        EXPECT_EQ(ClickHint(*program), c.hint ? Text(32) : "") << static_cast<int>(c.mode) << c.chart;
+        EXPECT_EQ(ManualLinkVisible(main), c.link) << static_cast<int>(c.mode) << c.chart;
+    }
+}
+
+TEST_F(WindowRules, AModeWhoseDatesDoNotConvertIsRefusedAndTheShownModeStays)
+{
+    MainModel& main = program->main;
+    main.blnStartupCompleted = true;
+    main.strUserStateFile = folder.folder() + "orvane.usr";
+    ASSERT_TRUE(optMode_Click(*program, Mode::WorldTransits).computed);
+    const std::string title = main.lblTitle;
+    const std::string summary = main.txbReport;
+    main.ClearDateRow(1);
+    const ComputeOutcome refused = optMode_Click(*program, Mode::PersonalTransits1st);
+    EXPECT_FALSE(refused.computed);
+    ASSERT_TRUE(refused.dateError);
+    EXPECT_EQ(refused.dateError->text, Text(5) + " " + Text(145));  // "1st birthdate is incomplete."
+    EXPECT_TRUE(main.optPlanetary());
+    EXPECT_EQ(main.intMode, core::kModeWorldTransits);  // a cell click reads the triangle's bodies
+    EXPECT_EQ(program->grid.intNumCells, 90);
+    EXPECT_EQ(main.lblTitle, title);
+    EXPECT_EQ(main.txbReport, summary);
+
+    // A state file saved in a mode its dates cannot compute: Restore keeps the mode on screen too.
+    main.SelectMode(Mode::PersonalTransits1st);
+    ASSERT_FALSE(cmdSave_Click(*program, store).error);
+    main.SelectMode(Mode::WorldTransits);
+    const StateFileOutcome restored = cmdRestore_Click(*program, true, store);
+    EXPECT_FALSE(restored.compute.computed);
+    EXPECT_TRUE(main.optPlanetary());
 }
 
 TEST_F(WindowRules, StartUpTakesADamagedStateFileForAbsent)
