@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -57,6 +58,8 @@ using platform::Px;
 // The organisation and application under which the per-user settings live.
 constexpr const char* kOrganisation = "Veltrane";
 constexpr const char* kApplication = "ZEMT";
+constexpr const char* kProgramName = "Orvane";
+constexpr int kFontPointSize = 9;
 constexpr const char* kUserStateFolder = "Veltrane";
 constexpr const char* kUserStateFileName = "orvane.usr";
 
@@ -116,6 +119,17 @@ void SyncText(QPlainTextEdit* box, const std::string& text)
 
 }  // namespace
 
+void SetUpApplication()
+{
+    // The name every window and box falls back to; the settings keep their own organisation and key.
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    QApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
+    // One font family for the main window, the panel, the other windows and the message boxes.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), kFontPointSize));
+}
+
 int16_t StoredLanguage()
 {
     const QSettings settings(kOrganisation, kApplication);
@@ -142,7 +156,6 @@ frmMain::frmMain(Program& program, settings::RegistryStore& store, platform::Mes
     : QWidget(parent), m_program(program), m_store(store), m_boxes(boxes), m_clock(clock), m_places(std::move(places))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setFont(QFont(QStringLiteral("Arial"), 9));
     m_qtTranslator = new QTranslator(this);
     BuildControls();
     ConnectControls();
@@ -409,6 +422,8 @@ bool frmMain::Form_Load()
     main.blnStartupCompleted = true;
     SetHeightForMode();
     PlaceAtTopCentre();
+    // The window is on the screen before the box about the Pluto table comes up over it.
+    show();
     if (startUp.plutoError)
         m_boxes.Show(*startUp.plutoError);
     const ComputeOutcome outcome = mainwindow::cmdCompute_Click(m_program);

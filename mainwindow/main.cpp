@@ -48,10 +48,7 @@ int main(int argc, char* argv[])
         return NoDisplay(dataFolder);
 
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Veltrane"));
-    QApplication::setApplicationName(QStringLiteral("ZEMT"));
-    // Lets the desktop match the window to the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
+    mainwindow::SetUpApplication();
     bool quitAfterFirstPaint = false;
     for (const QString& argument : QApplication::arguments())
         quitAfterFirstPaint = quitAfterFirstPaint || argument == QLatin1String(kQuitAfterFirstPaint);
@@ -66,6 +63,5 @@ int main(int argc, char* argv[])
         window.QuitAfterFirstPaint();
     if (!window.Form_Load())
         return 1;
-    window.show();
     return QApplication::exec();
 }

@@ -69,7 +69,6 @@ frmDurations::frmDurations(mainwindow::Program& program, DurationsWindow& model,
     setModal(false);
     setSizeGripEnabled(true);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    setFont(mainWindow.font());
     CreateControls();
     ConnectControls();
     resize(Px(kListOnlyWidth - platform::kWindowFrameWidth), Px(kLeastHeight));
