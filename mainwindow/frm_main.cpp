@@ -484,7 +484,8 @@ void frmMain::PlaceAtTopCentre()
     if (screen == nullptr)
         return;
     const QRect available = screen->availableGeometry();
-    move(available.x() + std::max(0, (available.width() - frameGeometry().width()) / 2), available.y());
+    platform::MoveFrameTo(
+        *this, QPoint(available.x() + std::max(0, (available.width() - frameGeometry().width()) / 2), available.y()));
 }
 
 void frmMain::SetHeightForMode()
@@ -1049,8 +1050,9 @@ void frmMain::cmdHelp_Click()
         frmView = new tools::frmView(m_program.language, this);
     if (frmView->isMinimized())
         frmView->showNormal();
+    // Over the main window, a little smaller than it, and within the screen.
     if (frmView->windowState() == Qt::WindowNoState)
-        frmView->setGeometry(geometry().x(), geometry().y(), width() - Px(200), height() - Px(480));
+        frmView->PlaceOnScreen(frameGeometry().adjusted(0, 0, -Px(200), -Px(480)));
     frmView->strFilename = text::HelpFilePath(m_places.dataFolder).toStdString();
     frmView->setWindowTitle(cmdHelp->text());
     frmView->blnCopyToClipboardInvisible = true;

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -199,6 +200,24 @@ private slots:
         emit Find<display::GridView>("picTable")->cellClicked(cell);
         QCOMPARE(boxes.shown.size(), size_t{1});
         QCOMPARE(boxes.shown[0].buttons, platform::Buttons::YesNo);
+    }
+
+    // Help, the durations and the panel opened over a main window that reaches below the screen: each
+    // lies within the screen's available area, and so do its buttons.
+    void theWindowsItOpensStayOnTheScreen()
+    {
+        const QRect area = window->screen()->availableGeometry();
+        window->move(area.left(), area.top() + area.height() / 2);
+        Click("cmdHelp");
+        Click("cmdReport");
+        Click("cmdConfigure");
+        for (const char* name : {"frmView", "frmDurations", "frmConfigure"}) {
+            auto* shown = Find<QWidget>(name);
+            QVERIFY2(shown->isVisible() && area.contains(shown->frameGeometry()), name);
+        }
+        for (auto* close : {FindIn<QWidget>(Find<QWidget>("frmView"), "cmdClose"),
+                            FindIn<QWidget>(Find<QWidget>("frmDurations"), "cmdClose")})
+            QVERIFY(area.contains(QRect(close->mapToGlobal(QPoint(0, 0)), close->size())));
     }
 
     void clearAsksAndQuitsCancelKeepsTheWindow()
