@@ -1,8 +1,7 @@
 #pragma once
 
 // The main of a window test: a temporary home for the per-user state file and the settings, the
-// offscreen platform unless another is set, the application set up as main() sets it, half a minute for
-// each test function.
+// offscreen platform unless another is set, the application as main() sets it up, half a minute a test.
 
 #include "mainwindow/frm_main.h"
 
