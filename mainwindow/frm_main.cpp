@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -57,6 +58,8 @@ using platform::Px;
 // The organisation and application under which the per-user settings live.
 constexpr const char* kOrganisation = "Veltrane";
 constexpr const char* kApplication = "ZEMT";
+constexpr const char* kProgramName = "Orvane";
+constexpr int kFontPointSize = 9;
 constexpr const char* kUserStateFolder = "Veltrane";
 constexpr const char* kUserStateFileName = "orvane.usr";
 
@@ -116,6 +119,17 @@ void SyncText(QPlainTextEdit* box, const std::string& text)
 
 }  // namespace
 
+void SetUpApplication()
+{
+    // The name every window and box falls back to; the settings keep their own organisation and key.
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    QApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
+    // One font family for the main window, the panel, the other windows and the message boxes.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), kFontPointSize));
+}
+
 int16_t StoredLanguage()
 {
     const QSettings settings(kOrganisation, kApplication);
@@ -142,7 +156,6 @@ frmMain::frmMain(Program& program, settings::RegistryStore& store, platform::Mes
     : QWidget(parent), m_program(program), m_store(store), m_boxes(boxes), m_clock(clock), m_places(std::move(places))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setFont(QFont(QStringLiteral("Arial"), 9));
     m_qtTranslator = new QTranslator(this);
     BuildControls();
     ConnectControls();
@@ -409,6 +422,8 @@ bool frmMain::Form_Load()
     main.blnStartupCompleted = true;
     SetHeightForMode();
     PlaceAtTopCentre();
+    // The window is on the screen before the box about the Pluto table comes up over it.
+    show();
     if (startUp.plutoError)
         m_boxes.Show(*startUp.plutoError);
     const ComputeOutcome outcome = mainwindow::cmdCompute_Click(m_program);
@@ -470,7 +485,8 @@ void frmMain::PlaceAtTopCentre()
     if (screen == nullptr)
         return;
     const QRect available = screen->availableGeometry();
-    move(available.x() + std::max(0, (available.width() - frameGeometry().width()) / 2), available.y());
+    platform::MoveFrameTo(
+        *this, QPoint(available.x() + std::max(0, (available.width() - frameGeometry().width()) / 2), available.y()));
 }
 
 void frmMain::SetHeightForMode()
@@ -532,6 +548,9 @@ void frmMain::SyncFromModel()
         Q(language.GetText(main.picGraphicVisible ? text::kTextDisplayTable : text::kTextDisplayChart)));
     cmdSaveAs->setText(Q(language.GetText(main.picGraphicVisible ? text::kTextSaveChartAs : text::kTextSaveAs)));
     lblFoot->setVisible(!main.picGraphicVisible);
+    const bool manualLink = ManualLinkVisible(main);
+    lblUserManual->setVisible(manualLink);
+    lblURL->setVisible(manualLink);
     if (cboLanguage->currentIndex() != language.intLanguage)
         cboLanguage->setCurrentIndex(language.intLanguage);
     LayOut();
@@ -691,6 +710,7 @@ void frmMain::cmdRestore_Click()
 {
     const bool exists = std::filesystem::exists(m_program.main.strUserStateFile);
     const StateFileOutcome outcome = mainwindow::cmdRestore_Click(m_program, exists, m_store);
+    SetHeightForMode();
     if (!ShowLoadOutcome(outcome))
         return;
     if (exists) {
@@ -862,13 +882,8 @@ void frmMain::optMode_Click(core::Mode mode)
 {
     if (m_syncing)
         return;
-    MainModel& main = m_program.main;
-    main.SelectMode(mode);
-    if (main.blnInhibitCompute) {
-        SyncFromModel();
-        return;
-    }
-    const ComputeOutcome outcome = mainwindow::cmdCompute_Click(m_program);
+    // A refused change leaves the mode shown before selected, and so its height.
+    const ComputeOutcome outcome = mainwindow::optMode_Click(m_program, mode);
     SetHeightForMode();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -1037,7 +1052,9 @@ void frmMain::LayOutHelpControls(int footTop, int languageLeft)
     const int manualWidth = lblUserManual->sizeHint().width();
     const int manualLeft = urlLeft - Px(60) - manualWidth;
     lblUserManual->setGeometry(manualLeft, footTop, manualWidth, Px(kFootHeight));
-    lblFoot->resize(std::max(0, manualLeft - gap - lblFoot->x()), lblFoot->height());
+    // Without the link the foot label reaches to the language switch.
+    const int footRight = lblURL->isVisibleTo(this) ? manualLeft : languageLeft;
+    lblFoot->resize(std::max(0, footRight - gap - lblFoot->x()), lblFoot->height());
 }
 
 void frmMain::cmdHelp_Click()
@@ -1046,8 +1063,9 @@ void frmMain::cmdHelp_Click()
         frmView = new tools::frmView(m_program.language, this);
     if (frmView->isMinimized())
         frmView->showNormal();
+    // Over the main window, a little smaller than it, and within the screen.
     if (frmView->windowState() == Qt::WindowNoState)
-        frmView->setGeometry(geometry().x(), geometry().y(), width() - Px(200), height() - Px(480));
+        frmView->PlaceOnScreen(frameGeometry().adjusted(0, 0, -Px(200), -Px(480)));
     frmView->strFilename = text::HelpFilePath(m_places.dataFolder).toStdString();
     frmView->setWindowTitle(cmdHelp->text());
     frmView->blnCopyToClipboardInvisible = true;

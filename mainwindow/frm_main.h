@@ -53,6 +53,10 @@ struct StateFileOutcome;
 // The per-user settings' name of the interface language (0 English, 1 German), beside the display settings.
 inline constexpr const char* kLanguageSetting = "Language";
 
+// What main() sets once for the whole application before the first window: the program's name "Orvane"
+// (the title a box without one shows), the desktop entry and the one font of every window and box.
+void SetUpApplication();
+
 // The interface language the user chose last time; English when none was stored.
 int16_t StoredLanguage();
 void StoreLanguage(int16_t language);
@@ -75,8 +79,9 @@ public:
     ~frmMain() override;
 
     // Start-up: the program text, the tables and date rows, the Pluto table, the per-user state file or
-    // the present moment, the first computation, the window's place and the hidden panel. False when the
-    // program text could not be loaded: its box has been shown and the program ends.
+    // the present moment, the hidden panel, the window placed and shown, then the box about a Pluto table
+    // that could not be read and the first computation. False when the program text could not be
+    // loaded: its box has been shown and the program ends.
     bool Form_Load();
 
     // The state files named when the program was started, after start-up: the first is opened as

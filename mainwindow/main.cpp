@@ -53,10 +53,7 @@ int main(int argc, char* argv[])
         return NoDisplay(dataFolder);
 
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Veltrane"));
-    QApplication::setApplicationName(QStringLiteral("ZEMT"));
-    // Lets the desktop match the window to the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
+    mainwindow::SetUpApplication();
     // Qt has taken its own options (-platform …); what is left is ours: options and state files.
     QCommandLineParser parser;
     const QCommandLineOption quitOption(QString::fromLatin1(kQuitAfterFirstPaint).mid(2));
@@ -83,7 +80,6 @@ int main(int argc, char* argv[])
         std::cerr << "orvane: " << program->language.GetTextWithReplacements(text::kTextUnknownOption, written)
                   << '\n';
     }
-    window.show();
     // The files are opened in the running window, as "Load from ..." opens them.
     if (!stateFiles.empty())
         QTimer::singleShot(0, &window, [&window, &stateFiles] { window.OpenStateFiles(stateFiles); });

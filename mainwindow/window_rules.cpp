@@ -31,6 +31,18 @@ void ShowGrid(MainModel& main)
     main.picTableVisible = true;
 }
 
+// Computes the selected mode; when its dates do not convert, `shown`, the mode of the result on screen,
+// is selected again, so that the options never name a mode whose grid is not there.
+ComputeOutcome ComputeOrKeepMode(Program& program, core::Mode shown)
+{
+    ComputeOutcome outcome = cmdCompute_Click(program);
+    if (!outcome.computed) {
+        program.main.SelectMode(shown);
+        program.main.DetermineMode();
+    }
+    return outcome;
+}
+
 }  // namespace
 
 int32_t WindowHeightForMode(int16_t mode)
@@ -63,6 +75,22 @@ std::string ClickHint(const Program& program)
     if (program.main.picGraphicVisible || !core::IsTransitMode(mode))
         return {};
     return program.language.GetText(text::kTextClickOnAspect);
+}
+
+bool ManualLinkVisible(const MainModel& main)
+{
+    return main.picTableVisible && !main.picGraphicVisible &&
+           core::IsOneDateMode(static_cast<int16_t>(main.SelectedMode()));
+}
+
+ComputeOutcome optMode_Click(Program& program, core::Mode mode)
+{
+    MainModel& main = program.main;
+    const core::Mode shown = main.SelectedMode();
+    main.SelectMode(mode);
+    if (main.blnInhibitCompute)
+        return {};
+    return ComputeOrKeepMode(program, shown);
 }
 
 bool RowHasEntries(const datetime::DateRows& rows, int16_t row)
@@ -115,12 +143,13 @@ StateFileOutcome cmdRestore_Click(Program& program, bool exists, settings::Regis
     StateFileOutcome outcome;
     if (!exists)
         return outcome;
+    const core::Mode shown = program.main.SelectedMode();
     const std::string error = LoadStateFile(program, program.main.strUserStateFile, store);
     if (!error.empty()) {
         outcome.error = platform::Message::Exclamation(program.language.GetText(text::kTextRestore), error);
         return outcome;
     }
-    outcome.compute = cmdCompute_Click(program);
+    outcome.compute = ComputeOrKeepMode(program, shown);
     return outcome;
 }
 
@@ -150,6 +179,7 @@ StateFileOutcome LoadChosenStateFile(Program& program, const std::string& path, 
 {
     StateFileOutcome outcome;
     const text::Language& language = program.language;
+    const core::Mode shown = program.main.SelectedMode();
     const std::string error = LoadStateFile(program, path, store);
     if (!error.empty()) {
         outcome.error = platform::Message::Exclamation(
@@ -162,7 +192,7 @@ StateFileOutcome LoadChosenStateFile(Program& program, const std::string& path, 
     const int16_t row = NatalOrWorldTransits(main);
     if (datetime::InputDateToAJDate(main, row) <= 0.0)
         datetime::SetWorldDateToNow(main, clock);
-    outcome.compute = cmdCompute_Click(program);
+    outcome.compute = ComputeOrKeepMode(program, shown);
     outcome.footLabel = path + " " + language.GetText(text::kTextLoaded);
     // The foot label's notice counts as touching the file, as the load itself does.
     main.blnStateFileTouched = true;

@@ -38,6 +38,17 @@ std::optional<platform::Message> QuitQuestion(const Program& program);
 // modes in which a cell click tells when its aspect begins and ends; empty otherwise.
 std::string ClickHint(const Program& program);
 
+// The "User manual:" label and its link stand in the foot line only while the grid is shown in world
+// transits or natal aspects; the square grid, the chart and the transit picture need the room.
+bool ManualLinkVisible(const MainModel& main);
+
+// A click on a mode option: the mode is selected and the result computed. When a date row the mode needs
+// does not convert, the change is refused: the mode shown before is selected again, so that the option
+// buttons, the grid with its title and summary, a cell click and the window's height keep belonging to
+// one mode; the outcome carries the date error. While the grid or a state file sets the options
+// themselves (the inhibit flag), the mode is only selected.
+ComputeOutcome optMode_Click(Program& program, core::Mode mode);
+
 // ----- The housekeeping timer ---------------------------------------------------------------------------
 
 // Whether any of the row's five fields (year, month, day, half hour, zone) is filled: its Clear button
@@ -74,8 +85,9 @@ struct StateFileOutcome {
 };
 
 // Restore: reads the per-user state file when it exists and computes; an unreadable file gives the
-// error titled with the button's caption and nothing is recomputed. The window shows program text 399
-// when there is no error and the file existed.
+// error titled with the button's caption and nothing is recomputed. A file whose mode cannot be computed
+// (a date row incomplete) keeps the mode shown before, as a refused mode click does. The window shows
+// program text 399 when there is no error and the file existed.
 StateFileOutcome cmdRestore_Click(Program& program, bool exists, settings::RegistryStore& store);
 
 // Save: writes the per-user state file; the error is titled with the button's caption. The window shows

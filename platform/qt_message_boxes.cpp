@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QWidget>
 
 namespace orvane::platform {
 namespace {
@@ -45,8 +46,11 @@ Button QtMessageBoxes::Show(const Message& message)
     // The program's texts break lines with CR LF; a box breaks them at the line feed alone.
     QString text = QString::fromStdString(message.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Over the parent while it is on the screen; before it is shown (the program text cannot be loaded at
+    // start-up) a box without a parent stands in the middle of the screen.
+    QWidget* parent = m_parent != nullptr && m_parent->isVisible() ? m_parent : nullptr;
     QMessageBox box(QtIcon(message.icon), QString::fromStdString(message.title), text, QtButtons(message.buttons),
-                    m_parent);
+                    parent);
     box.setDefaultButton(QtButton(message.defaultButton));
     switch (box.exec()) {
     case QMessageBox::Yes: return Button::Yes;

@@ -11,7 +11,7 @@ namespace orvane::platform {
 
 class QtMessageBoxes : public MessageBoxes {
 public:
-    // Boxes are centred on `parent` (on the screen while there is none).
+    // Boxes are centred on `parent` while it is shown, otherwise on the screen.
     explicit QtMessageBoxes(QWidget* parent = nullptr) : m_parent(parent) {}
 
     void SetParent(QWidget* parent) { m_parent = parent; }

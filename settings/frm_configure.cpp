@@ -324,8 +324,8 @@ void frmConfigure::PlaceBesideMainWindow()
 {
     if (!m_mainWindow)
         return;
-    const QScreen* screen = m_mainWindow->screen();
-    const QRect area = screen ? screen->geometry() : QRect();
+    // The screen's available area: task bars and docks do not count.
+    const QRect area = platform::AvailableArea(*m_mainWindow);
     const Qt::WindowStates state = m_mainWindow->windowState();
     const WindowState mainState = state.testFlag(Qt::WindowMinimized)   ? WindowState::Minimized
                                   : state.testFlag(Qt::WindowMaximized) ? WindowState::Maximized
@@ -336,8 +336,12 @@ void frmConfigure::PlaceBesideMainWindow()
     const int frameWidth = isVisible() ? frameGeometry().width() : width() + main.width() - m_mainWindow->width();
     const std::optional<PanelPosition> position =
         PanelPlacement(mainState, main.left(), main.top(), main.width(), frameWidth, area.width());
-    if (position)
-        move(area.topLeft() + QPoint(position->left, position->top));
+    if (!position)
+        return;
+    // Level with the main window, unless that would take its buttons below the screen's lower edge.
+    const QMargins frame = platform::FrameMargins(isVisible() ? static_cast<const QWidget&>(*this) : *m_mainWindow);
+    const QRect outer(area.topLeft() + QPoint(position->left, position->top), size().grownBy(frame));
+    platform::MoveFrameTo(*this, platform::FittedInto(outer, area).topLeft());
 }
 
 PanelContext frmConfigure::Context()

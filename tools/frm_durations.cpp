@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace orvane::tools {
 namespace {
@@ -69,7 +70,6 @@ frmDurations::frmDurations(mainwindow::Program& program, DurationsWindow& model,
     setModal(false);
     setSizeGripEnabled(true);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    setFont(mainWindow.font());
     CreateControls();
     ConnectControls();
     resize(Px(kListOnlyWidth - platform::kWindowFrameWidth), Px(kLeastHeight));
@@ -115,29 +115,31 @@ void frmDurations::ConnectControls()
 
 // ----- Showing ----------------------------------------------------------------------------------------------
 
-QSize frmDurations::FrameExtra() const
+QMargins frmDurations::Frame() const
 {
     // A window not shown yet has no frame: it will get one like the main window's.
-    const QWidget& framed = isVisible() ? static_cast<const QWidget&>(*this) : m_mainWindow;
-    return framed.frameGeometry().size() - framed.size();
+    return platform::FrameMargins(isVisible() ? static_cast<const QWidget&>(*this) : m_mainWindow);
 }
 
 void frmDurations::ResizeOuter(int width, int height)
 {
-    const QSize extra = FrameExtra();
-    resize(std::max(1, width - extra.width()), std::max(1, height - extra.height()));
+    platform::PlaceOnScreen(*this, QRect(frameGeometry().topLeft(), QSize(width, height)), Frame());
 }
 
 int frmDurations::WantedOuterWidth() const
 {
     // The sentences of the natal and synastry modes take the main window's width, as ticked durations do.
     const bool wide = m_model.chkShowDuration || !core::IsTransitMode(m_model.intMode);
+    const QRect area = platform::AvailableArea(*this);
+    const int screenWidth = area.isEmpty() ? std::numeric_limits<int>::max() : area.width();
     if (wide)
-        return m_mainWindow.frameGeometry().width();
+        return std::min(m_mainWindow.frameGeometry().width(), screenWidth);
     // Narrow, but wide enough for the buttons and the sort group between them in either language.
+    const QMargins frame = Frame();
     const int bottomRow = Px(kLeft) + ButtonWidth(*cmdCopy) + 2 * Px(kGroupFromCopy) + SortGroupWidth() +
-                          ButtonWidth(*cmdClose) + Px(kRightGap) - Px(platform::kWindowFrameWidth) + FrameExtra().width();
-    return std::max(Px(kListOnlyWidth), bottomRow);
+                          ButtonWidth(*cmdClose) + Px(kRightGap) - Px(platform::kWindowFrameWidth) + frame.left() +
+                          frame.right();
+    return std::min(std::max(Px(kListOnlyWidth), bottomRow), screenWidth);
 }
 
 int frmDurations::SortGroupWidth() const
@@ -153,13 +155,13 @@ void frmDurations::ShowReport()
     // The activation's work runs here too, so that the window is filled even where the window system
     // does not activate it.
     Form_Activate();
-    // Over the lower part of the main window: below its grid, as wide as it, reaching a little below it.
+    // Over the lower part of the main window: below its grid, as wide as it, reaching a little below it,
+    // but within the screen's available area.
     const QRect main = m_mainWindow.frameGeometry();
     const int top = main.top() + m_gridBox.x() + Px(kBelowGrid);
     const int height = std::max(main.bottom() + 1 - top + Px(kBeyondMainWindow), Px(kLeastHeight));
-    move(main.left(), top);
     m_resizing = true;
-    ResizeOuter(WantedOuterWidth(), height);
+    platform::PlaceOnScreen(*this, QRect(main.left(), top, WantedOuterWidth(), height), Frame());
     m_resizing = false;
     ArrangeControls();
     show();

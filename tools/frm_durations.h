@@ -12,6 +12,7 @@
 #include "tools/durations.h"
 
 #include <QDialog>
+#include <QMargins>
 
 class QCheckBox;
 class QComboBox;
@@ -59,14 +60,15 @@ private:
     // Places the controls for the window's present size.
     void ArrangeControls();
     // The width the window keeps in its normal state: the main window's when the durations are shown,
-    // narrower when only the aspects are listed.
+    // narrower when only the aspects are listed; never wider than the screen's available area.
     int WantedOuterWidth() const;
     // The width of the sort label, the sort box and "Show durations" with the gaps between them.
     int SortGroupWidth() const;
-    // Resizes so that the window's frame gets the given outer size.
+    // Resizes so that the window's frame gets the given outer size, as far as the screen's available area
+    // allows, and moves it into that area.
     void ResizeOuter(int width, int height);
-    // The height of the frame's title bar and borders, and the width of its borders, in pixels.
-    QSize FrameExtra() const;
+    // The frame's title bar and borders, in pixels.
+    QMargins Frame() const;
 
     mainwindow::Program& m_program;
     DurationsWindow& m_model;

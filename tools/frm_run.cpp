@@ -25,7 +25,6 @@ frmRun::frmRun(mainwindow::Program& program, platform::MessageBoxes& boxes, QWid
     : QDialog(mainWindow), m_program(program), m_model(program.runDialog), m_boxes(boxes)
 {
     setObjectName(QStringLiteral("frmRun"));
-    setFont(QFont(QStringLiteral("Arial"), 9));
     setWindowModality(Qt::ApplicationModal);
     BuildControls();
     ConnectControls();

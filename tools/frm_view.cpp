@@ -80,6 +80,13 @@ void frmView::SetTextFont(const QFont& font)
     txbText1->setFont(font);
 }
 
+void frmView::PlaceOnScreen(const QRect& outer)
+{
+    // A window not shown yet has no frame: it will get one like its owner's.
+    const QWidget& framed = isVisible() || parentWidget() == nullptr ? *this : *parentWidget()->window();
+    platform::PlaceOnScreen(*this, outer, platform::FrameMargins(framed));
+}
+
 void frmView::SetCopyButton(int16_t textNumber, int32_t width)
 {
     cmdCopyToClipboard->setText(Q(m_language.GetText(textNumber)));

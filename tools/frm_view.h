@@ -36,6 +36,10 @@ public:
     // The text box's font, set by the caller.
     void SetTextFont(const QFont& font);
 
+    // Gives the window the outer rectangle `outer` (frame included), moved and where needed shrunk into
+    // the screen's available area so that Close stays reachable.
+    void PlaceOnScreen(const QRect& outer);
+
     // ----- Handlers (slots named as the system's controls) ---------------------------------------------
     void txbText1_MouseUp();
     void cmdCopyToClipboard_Click();

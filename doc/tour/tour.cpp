@@ -249,8 +249,7 @@ int main(int argc, char* argv[])
     g_qtMessages = qInstallMessageHandler(QuietAboutRaising);
 
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Veltrane"));
-    QApplication::setApplicationName(QStringLiteral("ZEMT"));
+    orvane::mainwindow::SetUpApplication();
     const QString output = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(output))
         return 1;

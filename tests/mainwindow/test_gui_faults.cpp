@@ -57,14 +57,18 @@ private slots:
 
     void missingOrCutPlutoTableLeavesEightBodies()
     {
+        bool windowShown = false;  // when the box comes up
+        boxes.whileShown = [&] { windowShown = window->isVisible(); };
         for (const int lines : {-1, 0, 1000}) {
             QVERIFY(OpenMainWindow(UserFile(), DataFolder({"qvs.dat", "zemt_help.txt"}, lines)));
             QCOMPARE(boxes.shown.size(), size_t{1});
+            QVERIFY(windowShown);
             QCOMPARE(boxes.shown[0].icon, platform::Icon::Exclamation);
             QVERIFY(boxes.shown[0].text.starts_with(program->language.GetText(text::kTextPlutoErrorHeading)));
             QCOMPARE(program->astro.intNumPlanets, core::kNeptune);
             QVERIFY(program->grid.intNumCells > 0);
         }
+        boxes.whileShown = nullptr;
     }
 
     // The viewer opens empty, as for any file it cannot read, and says nothing.

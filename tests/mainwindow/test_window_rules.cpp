@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orvane::mainwindow {
 namespace {
 
@@ -15,12 +17,6 @@ protected:
     testing::TempFolder folder;
     platform::FixedClock clock{{2011, 6, 15, 9, 40, 0}};  // 09:40 rounds to 09:30, half-hour position 20
 };
-
-TEST_F(WindowRules, TheSquareGridsModesMakeTheWindowTaller)
-{
-    for (int16_t mode = core::kModeWorldTransits; mode <= core::kModeSynastry; ++mode)
-        EXPECT_EQ(WindowHeightForMode(mode), core::IsTwoDateMode(mode) ? 10600 : 9565) << mode;
-}
 
 TEST_F(WindowRules, SteppingNeedsATransitModeAndAWholeWorldDate)
 {
@@ -54,14 +50,39 @@ TEST_F(WindowRules, TheTimerCleansYearsAndForgetsATouchedFileAfterSixTicks)
     EXPECT_EQ(question->defaultButton, platform::Button::No);
 }
 
-TEST_F(WindowRules, TheClickHintBelongsToTheTransitModesGrid)
+TEST_F(WindowRules, TheClickHintAndTheManualLinkBelongToTheGridOfTheirModes)
 {
-    EXPECT_EQ(ClickHint(*program), Text(32));
-    program->main.SelectMode(Mode::Synastry);
-    EXPECT_EQ(ClickHint(*program), "");
-    program->main.SelectMode(Mode::PersonalTransits1st);
-    program->main.picGraphicVisible = true;
-    EXPECT_EQ(ClickHint(*program), "");
+    // The mode, whether the chart (or the transit picture) is shown, the hint shown, the link shown.
+    const std::tuple<Mode, bool, bool, bool> cases[] = {
+        {Mode::WorldTransits, false, true, true},        {Mode::WorldTransits, true, false, false},
+        {Mode::Natal2nd, false, false, true},            {Mode::PersonalTransits1st, false, true, false},
+        {Mode::PersonalTransits2nd, true, false, false}, {Mode::Synastry, false, false, false}};
+    for (const auto& [mode, chart, hint, link] : cases) {
+        program->main.SelectMode(mode);
+        program->main.picGraphicVisible = chart;
+        program->main.picTableVisible = !chart;
+        EXPECT_EQ(ClickHint(*program), hint ? Text(32) : "") << static_cast<int>(mode) << chart;
+        EXPECT_EQ(ManualLinkVisible(program->main), link) << static_cast<int>(mode) << chart;
+    }
+}
+
+TEST_F(WindowRules, AModeWhoseDatesDoNotConvertIsRefusedAlsoFromAStateFile)
+{
+    MainModel& main = program->main;
+    main.blnStartupCompleted = true;
+    main.strUserStateFile = folder.folder() + "orvane.usr";
+    main.ClearDateRow(1);
+    const ComputeOutcome refused = optMode_Click(*program, Mode::PersonalTransits1st);
+    ASSERT_TRUE(refused.dateError);
+    EXPECT_EQ(refused.dateError->text, Text(5) + " " + Text(145));  // "1st birthdate is incomplete."
+    EXPECT_TRUE(main.optPlanetary());
+    EXPECT_EQ(main.intMode, core::kModeWorldTransits);  // what a cell click takes the bodies by
+    // A state file saved in that mode: Restore keeps world transits too.
+    main.SelectMode(Mode::PersonalTransits1st);
+    ASSERT_FALSE(cmdSave_Click(*program, store).error);
+    main.SelectMode(Mode::WorldTransits);
+    EXPECT_FALSE(cmdRestore_Click(*program, true, store).compute.computed);
+    EXPECT_TRUE(main.optPlanetary());
 }
 
 TEST_F(WindowRules, StartUpTakesADamagedStateFileForAbsent)

@@ -37,7 +37,6 @@ protected:
                                                        mainwindow::MainWindowPlaces{dataFolder, userStateFile});
         if (!window->Form_Load())
             return false;
-        window->show();
         return QTest::qWaitForWindowExposed(window.get());
     }
 

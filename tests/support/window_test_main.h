@@ -1,7 +1,9 @@
 #pragma once
 
 // The main of a window test: a temporary home for the per-user state file and the settings, the
-// offscreen platform unless another is set, half a minute for each test function.
+// offscreen platform unless another is set, the application as main() sets it up, half a minute a test.
+
+#include "mainwindow/frm_main.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -21,6 +23,7 @@ int RunWindowTest(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    mainwindow::SetUpApplication();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/config");
     Test test;
     return QTest::qExec(&test, argc, argv);
