@@ -1,0 +1,61 @@
+#include "gui/platform/qt_message_boxes.h"
+
+#include <QMessageBox>
+#include <QString>
+
+namespace orvane::platform {
+namespace {
+
+QMessageBox::Icon QtIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton QtButton(Button button)
+{
+    switch (button) {
+    case Button::Yes: return QMessageBox::Yes;
+    case Button::No: return QMessageBox::No;
+    case Button::Cancel: return QMessageBox::Cancel;
+    case Button::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButtons QtButtons(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+Button QtMessageBoxes::Show(const Message& message)
+{
+    // The program's texts break lines with CR LF; a box breaks them at the line feed alone.
+    QString text = QString::fromStdString(message.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QtIcon(message.icon), QString::fromStdString(message.title), text, QtButtons(message.buttons),
+                    m_parent);
+    box.setDefaultButton(QtButton(message.defaultButton));
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Button::Yes;
+    case QMessageBox::No: return Button::No;
+    case QMessageBox::Cancel: return Button::Cancel;
+    default: break;
+    }
+    // The close box of a Yes/No/Cancel question cancels; of an OK box, it acknowledges.
+    return message.buttons == Buttons::YesNoCancel ? Button::Cancel : Button::Ok;
+}
+
+}  // namespace orvane::platform
