@@ -3,10 +3,10 @@
 // whose goal is one frame at 60 Hz (16 ms). The same goal holds for painting the one-date and the
 // two-date chart with every body and dense aspects, glyph placement included.
 
-#include "display/chart_painter.h"
-#include "display/grid_view.h"
-#include "mainwindow/actions.h"
-#include "mainwindow/startup.h"
+#include "gui/display/chart_painter.h"
+#include "gui/display/grid_view.h"
+#include "app/actions.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QImage>

@@ -3,8 +3,8 @@
 // "Run quickly" (the tick of Timer2: the same, with the pattern finders reporting to the run, the stop
 // test and the input controls kept disabled), which must cost far less than the run's 100 ms pause.
 
-#include "mainwindow/actions.h"
-#include "mainwindow/frm_main.h"
+#include "app/actions.h"
+#include "gui/main/frm_main.h"
 #include "tools/run_model.h"
 #include "settings/registry_store.h"
 

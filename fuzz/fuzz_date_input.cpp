@@ -7,7 +7,7 @@
 
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
-#include "mainwindow/main_model.h"
+#include "app/main_model.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -6,7 +6,7 @@
 #include "core/vocabulary.h"
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
-#include "mainwindow/main_model.h"
+#include "app/main_model.h"
 #include "settings/configure_model.h"
 #include "settings/registry_store.h"
 #include "tools/state_file.h"

@@ -8,17 +8,17 @@
 // could not be written, a window was missing or a message box came up.
 
 #include "core/patterns.h"
-#include "mainwindow/actions.h"
-#include "mainwindow/frm_main.h"
+#include "app/actions.h"
+#include "gui/main/frm_main.h"
 #include "platform/clock.h"
 #include "platform/message.h"
 #include "platform/program_folder.h"
-#include "settings/frm_configure.h"
+#include "gui/settings/frm_configure.h"
 #include "settings/registry_store.h"
 #include "text/language.h"
-#include "tools/frm_durations.h"
-#include "tools/frm_run.h"
-#include "tools/frm_view.h"
+#include "gui/tools/frm_durations.h"
+#include "gui/tools/frm_run.h"
+#include "gui/tools/frm_view.h"
 
 #include <QApplication>
 #include <QDir>

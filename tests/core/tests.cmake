@@ -1,6 +1,6 @@
 orvane_test(test_core
   SOURCES core/test_vocabulary.cpp core/test_pluto_table.cpp core/test_positions.cpp core/test_aspects.cpp
-  LIBS orvane_core swe_ephemeris)
+  LIBS orvane_app swe_ephemeris)
 orvane_test(test_patterns
   SOURCES core/test_patterns.cpp core/test_midpoints.cpp
-  LIBS orvane_core)
+  LIBS orvane_app)

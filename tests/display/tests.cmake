@@ -2,4 +2,4 @@
 orvane_test(test_display
   SOURCES display/test_aspect_span.cpp display/test_chart_layout.cpp display/test_grid_model.cpp
           display/test_stepping.cpp
-  LIBS orvane_core)
+  LIBS orvane_app)

@@ -3,7 +3,7 @@
 // What every test of the desktop windows starts from: a program with its main window, scripted message
 // boxes, settings in memory and a fixed clock at noon on 1 January 2000.
 
-#include "mainwindow/frm_main.h"
+#include "gui/main/frm_main.h"
 #include "platform/clock.h"
 #include "settings/registry_store.h"
 #include "tests/support/recording_message_boxes.h"

@@ -5,7 +5,7 @@
 // world transits selected and every orb 0 until a test chooses some.
 
 #include "datetime/time_zones.h"
-#include "mainwindow/compute.h"
+#include "app/compute.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // The main of a window test: a temporary home for the per-user state file and the settings, the
 // offscreen platform unless another is set, the application as main() sets it up, half a minute a test.
 
-#include "mainwindow/frm_main.h"
+#include "gui/main/frm_main.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -1,0 +1,78 @@
+#pragma once
+
+// The main window's actions beyond Compute, as the window and the command-line companion use them:
+// stepping the world date, the click on an aspect cell, and the durations report.
+
+#include "display/aspect_span.h"
+#include "app/compute.h"
+#include "settings/registry_store.h"
+#include "tools/durations.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvane::mainwindow {
+
+// ----- Stepping -------------------------------------------------------------------------------------
+
+inline constexpr int16_t kForwardButton = 0;
+inline constexpr int16_t kBackButton = 1;
+
+struct StepOutcome {
+    ComputeOutcome compute;
+    // The date input refused the new date: the world date was put back as it was before the step.
+    bool undone = false;
+};
+
+// One step of the world date by the selected increment (button 0 forward, 1 back), then Compute; a date
+// that the date input refuses is undone. The pause between the steps of a run is the window's affair.
+StepOutcome cmdForwardBack_Click(Program& program, int16_t index);
+
+// ----- The click on an aspect cell ------------------------------------------------------------------
+
+struct CellClickOutcome {
+    enum class Kind {
+        Nothing,          // a header, position or empty cell: nothing at all happens
+        FocusOnly,        // natal and synastry cells, or an excluded aspect: the focus goes to Compute
+        Information,      // show `message`
+        TransitPicture,   // personal transits with a known beginning and end: draw the transit
+        DurationsQuestion // ask `message` (Yes/No, No the default); Yes lists the durations of all aspects
+    };
+    Kind kind = Kind::Nothing;
+    // Information and DurationsQuestion: titled with the aspect's sentence ("Mercury square to Venus").
+    std::optional<platform::Message> message;
+    // For the transit picture: its tooltip, the bodies, the aspect, the zone, the beginning and end day
+    // numbers and the sentence the picture is captioned with.
+    std::string pictureTooltip;
+    int16_t p1 = 0;
+    int16_t p2 = 0;
+    int16_t aspect = 0;
+    int16_t zoneMinutes = 0;
+    double beginning = display::kUnknownDay;
+    double ending = display::kUnknownDay;
+    std::string pictureCaption;
+};
+
+CellClickOutcome ShowAspectDetails(Program& program, int16_t cell);
+
+// ----- The durations report -------------------------------------------------------------------------
+
+// What the report needs of the current computation.
+display::DurationGrid DurationGridOf(Program& program);
+tools::ReportInputs ReportInputsOf(Program& program);
+tools::NatalListingInputs NatalListingInputsOf(Program& program);
+
+// The Report button: the message to show when the grid holds no aspect; otherwise the durations window
+// is filled (Report) and activated, and nothing is returned.
+std::optional<platform::Message> cmdReport_Click(Program& program, tools::DurationsWindow& window);
+
+// ----- State files ----------------------------------------------------------------------------------
+
+// Save and Load of a state file (the per-user file or one the user chose). Both return the empty text or
+// what went wrong; a file saved or loaded marks the window's state-file-touched flag, and the mode
+// buttons that a load sets do not compute by themselves.
+std::string SaveStateFile(Program& program, const std::string& path, settings::RegistryStore& store);
+std::string LoadStateFile(Program& program, const std::string& path, settings::RegistryStore& store);
+
+}  // namespace orvane::mainwindow

@@ -1,0 +1,338 @@
+#include "app/compute.h"
+
+#include "core/midpoints.h"
+#include "core/patterns.h"
+#include "core/positions.h"
+#include "text/strings.h"
+#include "text/text_numbers.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace orvane::mainwindow {
+namespace {
+
+constexpr double kHalfHour = 1.0 / 48.0;
+
+size_t At(int16_t i)
+{
+    return static_cast<size_t>(i);
+}
+
+std::string Radians4(double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%.4f", value);
+    return text;
+}
+
+// The moments of the two position columns.
+std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
+{
+    const auto& m = main.dblMoment;
+    switch (mode) {
+    case core::kModeWorldTransits: return {m[0], 0.0};
+    case core::kModeNatal1: return {m[1], 0.0};
+    case core::kModeNatal2: return {m[2], 0.0};
+    case core::kModePersonal1: return {m[0], m[1]};
+    case core::kModePersonal2: return {m[0], m[2]};
+    case core::kModeSynastry: return {m[1], m[2]};
+    default: return {0.0, 0.0};
+    }
+}
+
+void WritePositionCell(Program& program, int16_t cell, double longitude)
+{
+    display::GridCell& c = program.grid.txbCell[At(cell)];
+    c.backColor = display::kPositionBackColor;
+    c.foreColor = display::kBlack;
+    c.text = PositionCellText(program, longitude);
+}
+
+// The first aspect a pair stands in with the orbs of `column`, 0 for none.
+int16_t FirstAspect(const core::AstroModule& astro, double separation, int16_t column, double& deviation)
+{
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
+        const double d = std::fabs(separation - astro.tables.dblAspectAngle[At(a)]);
+        if (d < astro.orbs.dblOrb[At(a)][At(column)]) {
+            deviation = d;
+            return a;
+        }
+    }
+    return 0;
+}
+
+void WriteAspectCell(Program& program, int16_t cell, int16_t aspect, double deviation, int16_t mark, int16_t boldColumn)
+{
+    std::string text = program.astro.tables.AspectText[At(aspect)].Abbrev + text::kLineBreak + DeviationText(program, deviation);
+    if (mark == -1)
+        text += " -";
+    else if (mark == 1)
+        text += " +";
+    program.grid.txbCell[At(cell)].text = std::move(text);
+    MarkCloseAspect(program, boldColumn, cell, aspect, deviation);
+    ++program.main.intAspectCount[At(aspect)];
+}
+
+int16_t TotalCount(const MainModel& main)
+{
+    int16_t total = 0;
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        total = static_cast<int16_t>(total + main.intAspectCount[At(a)]);
+    return total;
+}
+
+std::string TotalText(const Program& program, int16_t total)
+{
+    return text::Replaced(program.language.GetText(text::kTextTotalAspects), "N", std::to_string(total));
+}
+
+void OneDateSummary(Program& program, const std::array<double, 2>& moments)
+{
+    MainModel& main = program.main;
+    std::string report;
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        if (main.intAspectCount[At(a)] > 0)
+            report += AspectCountText(program.astro.tables, a, main.intAspectCount[At(a)]) + text::kLineBreak;
+    const int16_t total = TotalCount(main);
+    if (total == 0)
+        report += program.language.GetText(text::kTextNoAspectsSummary) + text::kLineBreak;
+    else if (total > 1)
+        report += TotalText(program, total) + text::kLineBreak;
+    report += text::kLineBreak;
+
+    core::RunSearchState* run = program.run.blnRunning ? &program.runDialog.search : nullptr;
+    const core::PatternFinder finder(program.astro, main.dblPos, program.language, run);
+    const auto findings =
+        core::FindAllPatterns(finder, false, program.configure.cboOrbForMidpoints.ListIndex());
+    report += core::PatternSummary(findings, main.intPatternCount);
+    main.txbReport = std::move(report);
+    (void)moments;
+}
+
+void TwoDateSummary(Program& program)
+{
+    MainModel& main = program.main;
+    const int16_t total = TotalCount(main);
+    if (total == 0) {
+        main.txbReport1 = program.language.GetText(text::kTextNoAspectsSummary);
+        return;
+    }
+    std::string report;
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
+        if (main.intAspectCount[At(a)] > 0)
+            report += AspectCountText(program.astro.tables, a, main.intAspectCount[At(a)]) + ", ";
+    while (!report.empty() && (report.back() == ',' || report.back() == ' '))
+        report.pop_back();
+    if (total > 1)
+        report += ". " + TotalText(program, total);
+    main.txbReport1 = std::move(report);
+}
+
+}  // namespace
+
+std::string AspectCountText(const core::AstroTables& tables, int16_t aspect, int16_t count)
+{
+    const std::string name = text::LowerCase(tables.AspectText[At(aspect)].Name);
+    return std::to_string(count) + " " + (count == 1 ? name : core::PluralOf(name));
+}
+
+std::string PositionCellText(const Program& program, double longitude)
+{
+    if (longitude < 0.0)
+        return display::PositionErrorMark(static_cast<int32_t>(longitude));
+    if (program.main.optRadians())
+        return Radians4(longitude);
+    return core::Rad2DegMin(longitude, false, false, false, false) + text::kLineBreak +
+           core::ZodiacPositionText(program.astro.tables, longitude, false);
+}
+
+std::string DeviationText(const Program& program, double deviation)
+{
+    if (program.main.optRadians())
+        return Radians4(deviation);
+    return core::Rad2DegMin(deviation, false, false, false, false);
+}
+
+void MarkCloseAspect(Program& program, int16_t column, int16_t cell, int16_t aspect, double deviation)
+{
+    display::GridCell& c = program.grid.txbCell[At(cell)];
+    c.bold = program.configure.IsCloseAspect(program.astro.orbs, column, aspect, deviation);
+    c.foreColor = program.astro.tables.dblAspectColor[At(aspect)];
+}
+
+std::string AddOrbToTitle(const Program& program, const std::string& title, bool blnPersonal, bool blnAddPeriod)
+{
+    const core::OrbTable& orbs = program.astro.orbs;
+    double minOrb = orbs.dblMinOrb;
+    double maxOrb = orbs.dblMaxOrb;
+    if (blnPersonal) {
+        const size_t column = program.main.optSynastry() ? 1 : 0;
+        minOrb = orbs.dblMinOrbOfColumn[column];
+        maxOrb = orbs.dblMaxOrbOfColumn[column];
+    }
+    const text::Language& language = program.language;
+    if (orbs.blnAllOrbsEqual) {
+        std::string result = title + "  " + language.GetText(text::kTextOrbOf) + " " +
+                             core::Rad2DegMin(maxOrb, true, false, false, false);
+        if (blnAddPeriod)
+            result += ".";
+        return result;
+    }
+    return title + "  " + language.GetText(text::kTextOrbsFrom) + ": " + core::Rad2DegMin(minOrb, true, false, false, false) +
+           " " + language.GetText(text::kTextOrbsTo) + " " + core::Rad2DegMin(maxOrb, true, false, false, false);
+}
+
+std::string SetGridTitle(const Program& program, int16_t mode)
+{
+    const text::Language& language = program.language;
+    const bool tableShown = !program.main.picGraphicVisible;
+    std::string title;
+    bool personal = false;
+    switch (mode) {
+    case core::kModeWorldTransits:
+        if (tableShown) {
+            title = language.GetText(text::kTextTitleWorldTable);
+        } else {
+            title = text::Replaced(language.GetText(text::kTextTitleWorldChart), " degrees", "°");
+        }
+        break;
+    case core::kModeNatal1:
+        title = language.GetText(tableShown ? text::kTextTitleNatal1Table : text::kTextTitleNatal1Chart);
+        break;
+    case core::kModeNatal2:
+        title = language.GetText(tableShown ? text::kTextTitleNatal2Table : text::kTextTitleNatal2Chart);
+        break;
+    case core::kModePersonal1: title = language.GetText(text::kTextTitlePersonal1); personal = true; break;
+    case core::kModePersonal2: title = language.GetText(text::kTextTitlePersonal2); personal = true; break;
+    case core::kModeSynastry: title = language.GetText(text::kTextTitleSynastry); personal = true; break;
+    default: return {};
+    }
+    return AddOrbToTitle(program, title, personal, true);
+}
+
+ComputeOutcome cmdCompute_Click(Program& program)
+{
+    ComputeOutcome outcome;
+    MainModel& main = program.main;
+    core::AstroModule& astro = program.astro;
+
+    program.configure.SetOrbs(astro);
+    astro.intNumPlanets = core::NumPlanetsFor(astro.PlutoDataReadOK());
+
+    const int16_t mode = main.DetermineMode();
+    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
+        if (!core::RowUsedByMode(row, mode))
+            continue;
+        main.dblMoment[At(row)] = datetime::InputDateToAJDate(main, row);
+        if (main.dblMoment[At(row)] < 0.0) {
+            std::optional<platform::Message> error = datetime::ShowDateInputError(main, row, program.language);
+            if (main.blnStartupCompleted)
+                outcome.dateError = std::move(error);
+            return outcome;
+        }
+    }
+    if (mode == core::kModeNone)
+        return outcome;
+
+    main.lblTitle = SetGridTitle(program, mode);
+    const bool oneDate = core::IsOneDateMode(mode);
+    if (oneDate)
+        program.grid.LayOutTriangleGrid(astro.tables);
+    else
+        program.grid.LayOutSquareGrid(astro.tables, program.language, mode);
+
+    // Positions at the mode's moments.
+    const std::array<double, 2> moments = ColumnMoments(main, mode);
+    const int16_t numPlanets = astro.intNumPlanets;
+    // Bodies not in use, and the second column in the one-date modes, hold no position.
+    for (auto& row : main.dblPos)
+        row = {-1.0, -1.0};
+    for (int16_t p = core::kEarth; p <= numPlanets; ++p) {
+        main.dblPos[At(p)][0] = astro.HelioLongitude(p, moments[0]);
+        if (!oneDate)
+            main.dblPos[At(p)][1] = astro.HelioLongitude(p, moments[1]);
+    }
+
+    // Position cells: row 0 of the triangle; row 0 from column 2 and column 0 from row 2 of the square.
+    const int16_t cols = program.grid.intNumCols;
+    for (int16_t p = core::kEarth; p <= numPlanets; ++p) {
+        if (oneDate) {
+            WritePositionCell(program, static_cast<int16_t>(p - 1), main.dblPos[At(p)][0]);
+        } else {
+            WritePositionCell(program, static_cast<int16_t>(p + 1), main.dblPos[At(p)][0]);
+            WritePositionCell(program, static_cast<int16_t>((p + 1) * cols), main.dblPos[At(p)][1]);
+        }
+    }
+
+    main.intAspectCount.fill(0);
+    // Each body's longitude half an hour after the first moment, for the applying or separating mark;
+    // asked for once per body however many aspects it makes.
+    std::array<double, core::kBodySlots> later;
+    later.fill(std::numeric_limits<double>::quiet_NaN());
+    const auto laterLongitude = [&](int16_t p) {
+        double& L = later[At(p)];
+        if (std::isnan(L))
+            L = astro.HelioLongitude(p, moments[0] + kHalfHour);
+        return L;
+    };
+    if (oneDate) {
+        for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
+            const double L1 = main.dblPos[At(p1)][0];
+            if (L1 < 0.0)
+                continue;
+            for (int16_t p2 = static_cast<int16_t>(p1 + 1); p2 <= numPlanets; ++p2) {
+                const double L2 = main.dblPos[At(p2)][0];
+                if (L2 < 0.0)
+                    continue;
+                double deviation = 0.0;
+                const int16_t a = FirstAspect(astro, core::Separation(L1, L2), 0, deviation);
+                if (a == 0)
+                    continue;
+                const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 - 1));
+                const int16_t mark = astro.ApplyingOrSeparatingFrom(laterLongitude(p1), laterLongitude(p2), a, deviation);
+                WriteAspectCell(program, cell, a, deviation, mark, 0);
+            }
+        }
+    } else {
+        const bool synastry = mode == core::kModeSynastry;
+        const int16_t column = synastry ? core::kOrbColumnSynastry : core::kOrbColumnPersonal;
+        for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
+            const double L1 = main.dblPos[At(p1)][1];
+            if (L1 < 0.0)
+                continue;
+            for (int16_t p2 = core::kEarth; p2 <= numPlanets; ++p2) {
+                const double L2 = main.dblPos[At(p2)][0];
+                if (L2 < 0.0)
+                    continue;
+                double deviation = 0.0;
+                const int16_t a = FirstAspect(astro, core::Separation(L1, L2), column, deviation);
+                if (a == 0)
+                    continue;
+                const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 + 1));
+                const int16_t mark =
+                    synastry ? int16_t{0} : astro.ApplyingOrSeparatingFrom(laterLongitude(p2), L1, a, deviation);
+                WriteAspectCell(program, cell, a, deviation, mark, 1);
+            }
+        }
+    }
+
+    if (oneDate)
+        OneDateSummary(program, moments);
+    else
+        TwoDateSummary(program);
+
+    if (!main.picGraphicVisible)
+        main.picTableVisible = true;
+    outcome.computed = true;
+
+    if (program.run.blnRunning) {
+        outcome.found = tools::FoundCheck(program.run, program.runDialog, main.intPatternCount,
+                                          mode == core::kModeWorldTransits, program.language);
+    }
+    return outcome;
+}
+
+}  // namespace orvane::mainwindow

@@ -1,0 +1,39 @@
+#pragma once
+
+// The parts of start-up that need no window: the program text, the tables, the date rows and zone
+// lists, the configuration panel's defaults and display settings, and the Pluto table.
+
+#include "app/compute.h"
+#include "platform/clock.h"
+#include "platform/message.h"
+#include "settings/registry_store.h"
+
+#include <optional>
+#include <string>
+
+namespace orvane::mainwindow {
+
+// The title of the error box about the Pluto table.
+inline constexpr const char* kTitleError = "Error";
+
+struct StartUpResult {
+    // The program text could not be loaded: the critical message (no title) to show before the program
+    // ends. Nothing else was done.
+    std::optional<platform::Message> programTextError;
+    // The Pluto table could not be read: the exclamation "Error when reading Pluto data:", what went
+    // wrong and "Pluto aspects cannot be displayed.", titled "Error" (the program goes on with eight
+    // bodies).
+    std::optional<platform::Message> plutoError;
+};
+
+// Loads the program text from `dataFolder`, fills the astronomical tables, the date rows, the zone
+// lists (with the computer's zone from `clock` as the default), the step list and the panel's defaults
+// and display settings from `store`, and reads the Pluto table.
+StartUpResult StartUp(Program& program, const std::string& dataFolder, const platform::Clock& clock,
+                      settings::RegistryStore& store);
+
+// Brings the texts that depend on the interface language up to date after intLanguage changed: the name
+// tables, the month and step lists, and the date-row names.
+void ApplyLanguageToModels(Program& program);
+
+}  // namespace orvane::mainwindow

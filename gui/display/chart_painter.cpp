@@ -1,0 +1,393 @@
+#include "gui/display/chart_painter.h"
+
+#include "gui/display/chart_font.h"
+#include "gui/display/grid_view.h"
+#include "platform/twips.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace orvane::display {
+namespace {
+
+using platform::Px;
+
+size_t At(int i)
+{
+    return static_cast<size_t>(i);
+}
+
+inline constexpr qreal kGlyphPointSize = 14;
+inline constexpr qreal kSignPointSize = 8;
+inline constexpr qreal kLegendPointSize = 8.25;
+inline constexpr qreal kTransitPointSize = 8;
+
+QPoint ToPixels(TwipPoint point)
+{
+    return {Px(point.x), Px(point.y)};
+}
+
+// The clear margin of a glyph's backing around its inked box, and the rounding of its corners, in pixels.
+inline constexpr qreal kBackingMargin = 2;
+inline constexpr qreal kBackingRounding = 3;
+
+// A glyph letter as it is printed: its text in its font, the origin of the text and the box its ink
+// fills, in pixels.
+struct PrintedGlyph {
+    ChartGlyph glyph;
+    QPointF origin;
+    QRectF ink;
+};
+
+// The glyph letter in its font, smoothed in grey only: a coloured sub-pixel edge would tint a white glyph.
+ChartGlyph GreyEdgedGlyph(char letter, qreal pointSize)
+{
+    ChartGlyph glyph = Glyph(letter, pointSize);
+    glyph.font.setStyleStrategy(QFont::StyleStrategy(glyph.font.styleStrategy() | QFont::NoSubpixelAntialias));
+    return glyph;
+}
+
+// A glyph letter printed with its top left at `at` (twips), as text is printed at a print position.
+std::optional<PrintedGlyph> AtPrintPosition(const std::string& letters, qreal pointSize, TwipPoint at)
+{
+    if (letters.empty())
+        return std::nullopt;
+    PrintedGlyph printed{GreyEdgedGlyph(letters.front(), pointSize), {}, {}};
+    const QFontMetricsF metrics(printed.glyph.font);
+    printed.origin = QPointF(Px(at.x), Px(at.y) + metrics.ascent());
+    printed.ink = metrics.tightBoundingRect(printed.glyph.text).translated(printed.origin);
+    return printed;
+}
+
+// Where the lines of a glyph printed at `printPosition` end, in pixels: the middle of the pixel they aim
+// at, so that a line one pixel wide covers whole pixels where it runs straight.
+QPointF LineEndPixel(TwipPoint printPosition)
+{
+    return QPointF(ToPixels(LineEnd(printPosition))) + QPointF(0.5, 0.5);
+}
+
+// A body's glyph of the chart: printed so that the middle of its ink stands where its lines end, whatever
+// the font puts around the symbol.
+std::optional<PrintedGlyph> BodyGlyph(const std::string& letters, TwipPoint printPosition)
+{
+    if (letters.empty())
+        return std::nullopt;
+    PrintedGlyph printed{GreyEdgedGlyph(letters.front(), kGlyphPointSize), {}, {}};
+    const QRectF ink = QFontMetricsF(printed.glyph.font).tightBoundingRect(printed.glyph.text);
+    printed.origin = LineEndPixel(printPosition) - ink.center();
+    printed.ink = ink.translated(printed.origin);
+    return printed;
+}
+
+void Print(QPainter& painter, const PrintedGlyph& printed, QColor color)
+{
+    painter.setFont(printed.glyph.font);
+    painter.setPen(color);
+    painter.drawText(printed.origin, printed.glyph.text);
+}
+
+// The black ground a glyph stands on, a little larger than its ink, so that no line runs through it.
+QRectF Backing(const PrintedGlyph& printed)
+{
+    return printed.ink.adjusted(-kBackingMargin, -kBackingMargin, kBackingMargin, kBackingMargin);
+}
+
+// The drawing of one chart: every mark goes to the target painter; while the glyphs are placed, the marks
+// that count as occupied room also go onto `m_room`, an image at the picture's own scale that is read
+// back.
+class ChartCanvas {
+public:
+    ChartCanvas(QPainter& painter, const ChartData& data)
+        : m_painter(painter), m_data(data), m_geometry(GeometryOf(data.kind)),
+          m_room(ChartPixelSize(data.kind), QImage::Format_RGB32), m_sector(ToQColor(kChartSectorColor).rgb())
+    {
+        m_room.fill(Qt::black);
+        m_roomPainter.begin(&m_room);
+    }
+
+    ChartResult Draw()
+    {
+        ChartResult result;
+        if (FiltersConflict(m_data.options)) {
+            result.drawn = ChartDrawn::FiltersConflict;
+            return result;
+        }
+        // The picture's circle and lines are smoothed; the image read back for the glyph placement keeps
+        // them sharp, one pixel wide, so that a glyph's place does not depend on the smoothing.
+        for (QPainter* p : {&m_painter, &m_roomPainter}) {
+            p->save();
+            p->setRenderHint(QPainter::Antialiasing, p == &m_painter);
+            p->setRenderHint(QPainter::TextAntialiasing, true);
+        }
+        m_painter.fillRect(QRect(QPoint(0, 0), ChartPixelSize(m_data.kind)), Qt::black);
+        DrawCircleAndSectors();
+
+        const bool twoDates = m_data.kind == ChartKind::TwoDates;
+        bool placed = PlaceSet(0, twoDates ? ToQColor(kChartGreen) : ToQColor(kChartWhite), result);
+        if (placed && twoDates)
+            placed = PlaceSet(1, ToQColor(kChartWhite), result);
+        m_roomPainter.restore();
+        m_roomPainter.end();
+        if (!placed) {
+            result.drawn = ChartDrawn::NoRoom;
+            m_painter.restore();
+            return result;
+        }
+
+        DrawLines(result);
+        // Every glyph on top of the lines: the bodies (set 0 white, set 1 lemon), the signs and the Sun.
+        std::vector<std::pair<PrintedGlyph, QColor>> glyphs;
+        const auto add = [&glyphs](const std::optional<PrintedGlyph>& printed, double color) {
+            if (printed)
+                glyphs.emplace_back(*printed, ToQColor(color));
+        };
+        for (int set = 0; set < (twoDates ? 2 : 1); ++set)
+            for (int16_t p = 1; p <= m_data.numPlanets; ++p)
+                if (const auto& at = result.glyphAt[At(p)][At(set)])
+                    add(BodyGlyph(m_data.planetGlyph[At(p)], *at), set == 0 ? kChartWhite : kChartLemon);
+        if (m_data.options.zodiacSectors) {
+            const std::array<TwipPoint, core::kNumSigns> positions = SignGlyphPositions(m_geometry);
+            for (int k = 0; k < core::kNumSigns; ++k)
+                add(AtPrintPosition(m_data.signGlyph[At(k)], kSignPointSize, positions[At(k)]), kChartSectorColor);
+        }
+        add(AtPrintPosition(m_data.planetGlyph[At(core::kMaxBodyIndex)], kGlyphPointSize,
+                            {m_geometry.sunX, m_geometry.sunY}),
+            kChartWhite);
+        // All backings first, so that none covers a neighbouring glyph; they also hide the glyphs of the
+        // placement, whose smoothed edges would otherwise tint the final colour.
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(Qt::black);
+        for (const auto& [printed, color] : glyphs) {
+            result.backings.push_back(Backing(printed));
+            m_painter.drawRoundedRect(result.backings.back(), kBackingRounding, kBackingRounding);
+        }
+        for (const auto& [printed, color] : glyphs)
+            Print(m_painter, printed, color);
+        if (twoDates)
+            DrawLegend();
+        m_painter.restore();
+        return result;
+    }
+
+private:
+    void DrawCircleAndSectors()
+    {
+        const int radius = Px(m_geometry.circleRadius);
+        const QPoint centre = ToPixels({m_geometry.cx, m_geometry.cy});
+        for (QPainter* p : {&m_painter, &m_roomPainter}) {
+            // A smoothed mark one pixel wide runs through the middles of the pixels a sharp one covers.
+            const QPointF middle = p == &m_painter ? QPointF(0.5, 0.5) : QPointF();
+            p->setPen(QPen(ToQColor(kChartWhite), 1));
+            p->setBrush(Qt::NoBrush);
+            p->drawEllipse(QPointF(centre) + middle, radius, radius);
+            if (!m_data.options.zodiacSectors)
+                continue;
+            p->setPen(QPen(ToQColor(kChartSectorColor), 1));
+            for (const TwipPoint& end : SectorEnds(m_geometry))
+                p->drawLine(QPointF(centre) + middle, QPointF(ToPixels(end)) + middle);
+        }
+    }
+
+    // Places the glyphs of one set, from the last body in use down to Earth; false when one found no room.
+    bool PlaceSet(int set, QColor color, ChartResult& result)
+    {
+        const double least = m_geometry.leastGlyphRadius[At(set)];
+        for (int16_t p = m_data.numPlanets; p >= core::kEarth; --p) {
+            const double longitude = m_data.longitudes[At(p)][At(set)];
+            if (longitude < 0.0)
+                continue;
+            double r = m_geometry.firstGlyphRadius;
+            while (!GlyphSpaceFree(r, longitude)) {
+                r *= kGlyphRadiusFactor;
+                if (r < least)
+                    return false;
+            }
+            const TwipPoint at = GlyphPrintPosition(m_geometry, r, longitude);
+            result.glyphAt[At(p)][At(set)] = at;
+            if (const auto printed = BodyGlyph(m_data.planetGlyph[At(p)], at))
+                for (QPainter* painter : {&m_painter, &m_roomPainter})
+                    Print(*painter, *printed, color);
+        }
+        return true;
+    }
+
+    // Whether the glyph's test box at radius r holds only background and sector lines; a point outside
+    // the picture counts as taken.
+    bool GlyphSpaceFree(double r, double longitude) const
+    {
+        const TwipPoint spot = GlyphSpot(m_geometry, r, longitude);
+        const QRgb black = qRgb(0, 0, 0);
+        for (int32_t dy = 0; dy <= kGlyphBoxHeight; dy += kGlyphBoxStep) {
+            const int y = Px(spot.y + dy - kGlyphOffset);
+            if (y < 0 || y >= m_room.height())
+                return false;
+            const auto* line = reinterpret_cast<const QRgb*>(m_room.constScanLine(y));
+            for (int32_t dx = 0; dx <= kGlyphBoxWidth; dx += kGlyphBoxStep) {
+                const int x = Px(spot.x + dx - kGlyphOffset);
+                if (x < 0 || x >= m_room.width())
+                    return false;
+                const QRgb pixel = line[x];
+                if (pixel != black && pixel != m_sector)
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    void DrawLines(ChartResult& result)
+    {
+        const int rowSet = m_data.kind == ChartKind::TwoDates ? 1 : 0;
+        for (const ChartLine& line : m_data.lines) {
+            const auto& to = result.glyphAt[At(line.to)][0];
+            const auto& from = result.glyphAt[At(line.from)][At(rowSet)];
+            if (!to || !from)
+                continue;
+            const QLineF drawn(LineEndPixel(*to), LineEndPixel(*from));
+            m_painter.setPen(QPen(ToQColor(line.color), line.width));
+            m_painter.drawLine(drawn);
+            result.lines.push_back({drawn, line});
+        }
+    }
+
+    // The legend in the top right corner, clear of the circle: white for set 0, lemon for set 1.
+    void DrawLegend()
+    {
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(kLegendPointSize);
+        m_painter.setFont(font);
+        const QFontMetricsF metrics(font);
+        const qreal right = ChartPixelSize(m_data.kind).width() - Px(120);
+        for (size_t i = 0; i < m_data.legend.size(); ++i) {
+            const QString text = QString::fromStdString(m_data.legend[i]);
+            m_painter.setPen(ToQColor(i == 0 ? kChartWhite : kChartLemon));
+            m_painter.drawText(QPointF(right - metrics.horizontalAdvance(text), Px(120) + metrics.ascent() +
+                                                                                    static_cast<qreal>(i) * metrics.lineSpacing()),
+                               text);
+        }
+    }
+
+    QPainter& m_painter;
+    const ChartData& m_data;
+    const ChartGeometry m_geometry;
+    QImage m_room;
+    QPainter m_roomPainter;
+    const QRgb m_sector;
+};
+
+}  // namespace
+
+double ChartRgb(QColor color)
+{
+    return core::RGB(color.red(), color.green(), color.blue());
+}
+
+QSize ChartPixelSize(ChartKind kind)
+{
+    const ChartGeometry geometry = GeometryOf(kind);
+    return {Px(geometry.width), Px(geometry.height)};
+}
+
+QSize TransitPixelSize()
+{
+    return {Px(kTransitPictureWidth), Px(kTransitPictureHeight)};
+}
+
+ChartResult DrawChart(QPainter& painter, const ChartData& data)
+{
+    return ChartCanvas(painter, data).Draw();
+}
+
+ChartResult DrawChartOneDate(QPainter& painter, const ChartData& data)
+{
+    ChartData oneDate = data;
+    oneDate.kind = ChartKind::OneDate;
+    return DrawChart(painter, oneDate);
+}
+
+ChartResult DrawChartTwoDates(QPainter& painter, const ChartData& data)
+{
+    ChartData twoDates = data;
+    twoDates.kind = ChartKind::TwoDates;
+    return DrawChart(painter, twoDates);
+}
+
+std::optional<ChartLine> LineAt(const ChartResult& result, QPointF point)
+{
+    for (const QRectF& backing : result.backings)
+        if (backing.contains(point))
+            return std::nullopt;
+    // The last drawn line lies on top.
+    for (auto drawn = result.lines.rbegin(); drawn != result.lines.rend(); ++drawn) {
+        const QLineF& line = drawn->at;
+        const QPointF along = line.p2() - line.p1();
+        const qreal length2 = QPointF::dotProduct(along, along);
+        const qreal t = length2 > 0 ? std::clamp(QPointF::dotProduct(point - line.p1(), along) / length2, 0.0, 1.0) : 0.0;
+        const QPointF offset = point - (line.p1() + t * along);
+        const qreal reach = drawn->line.width / 2.0 + 0.5;
+        if (QPointF::dotProduct(offset, offset) <= reach * reach)
+            return drawn->line;
+    }
+    return std::nullopt;
+}
+
+void DrawTransitPicture(QPainter& painter, const TransitPicture& picture)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(QRect(QPoint(0, 0), TransitPixelSize()), Qt::black);
+    const QColor white = ToQColor(kChartWhite);
+    const QColor grey = ToQColor(kChartSectorColor);
+
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(kTransitPointSize);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    // Time rows: the label of row i on text line i + 1, its line through the middle of that text line.
+    painter.setPen(white);
+    for (int i = 0; i < kTransitRows; ++i) {
+        const qreal lineMiddle = kTransitRowLineTop + i * kTransitRowPitch;
+        painter.drawText(QPointF(0, lineMiddle + (metrics.ascent() - metrics.descent()) / 2),
+                         QString::fromStdString(picture.rowLabels[At(i)]));
+    }
+    for (int i = 0; i < kTransitRows; ++i) {
+        painter.setPen(QPen(i == picture.markedRow ? white : grey, 1));
+        const int y = kTransitRowLineTop + i * kTransitRowPitch;
+        painter.drawLine(kTransitLeft, y, kTransitRight, y);
+    }
+
+    // The scale: the orb's steps on both sides of the exact aspect, with their guide lines.
+    const int scaleBottom = kTransitRowLineTop + (kTransitRows - 1) * kTransitRowPitch;
+    const qreal scaleTextTop = Px(30) + metrics.ascent();
+    painter.setPen(white);
+    painter.drawText(QPointF(kTransitCentre - 10, scaleTextTop), QString::fromStdString(picture.scaleLabels[0]));
+    for (int j = 1; j <= kTransitScaleSteps; ++j) {
+        const QString label = QString::fromStdString(picture.scaleLabels[At(j)]);
+        for (const int x : {kTransitCentre + kTransitScaleStep * j, kTransitCentre - kTransitScaleStep * j}) {
+            painter.setPen(white);
+            painter.drawText(QPointF(x - 10, scaleTextTop), label);
+            painter.setPen(QPen(grey, 1));
+            painter.drawLine(x, kTransitRowLineTop, x, scaleBottom);
+        }
+    }
+    // The exact aspect.
+    painter.setPen(QPen(white, 1));
+    painter.drawLine(kTransitCentre, CourseY(0), kTransitCentre, CourseY(kTransitSamples - 1));
+
+    // The course of the transit within the orb.
+    painter.setPen(QPen(ToQColor(picture.color), 2));
+    for (int k = 0; k < kTransitSamples; ++k)
+        if (const auto& d = picture.course[At(k)])
+            painter.drawPoint(QPointF(std::round(CourseX(picture, *d)), CourseY(k)));
+
+    painter.setPen(white);
+    painter.drawText(QPointF(0, Px(kTransitCaptionTop) + metrics.ascent()), QString::fromStdString(picture.caption));
+    painter.restore();
+}
+
+}  // namespace orvane::display

@@ -1,0 +1,1123 @@
+#include "gui/main/frm_main.h"
+
+#include "datetime/date_input.h"
+#include "datetime/time_zones.h"
+#include "gui/display/chart_view.h"
+#include "gui/display/grid_view.h"
+#include "display/transit_picture.h"
+#include "app/actions.h"
+#include "app/startup.h"
+#include "app/window_rules.h"
+#include "gui/platform/qt_widgets.h"
+#include "platform/twips.h"
+#include "gui/settings/frm_configure.h"
+#include "gui/settings/frm_pop_up.h"
+#include "gui/text/help.h"
+#include "text/text_numbers.h"
+#include "gui/tools/frm_durations.h"
+#include "text/weblink.h"
+#include "gui/tools/frm_view.h"
+#include "gui/tools/image_export.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+namespace orvane::mainwindow {
+namespace {
+
+using platform::Q;
+using platform::QLines;
+using platform::Place;
+using platform::SyncComboBox;
+using platform::Px;
+
+// The organisation and application under which the per-user settings live.
+constexpr const char* kOrganisation = "Veltrane";
+constexpr const char* kApplication = "ZEMT";
+constexpr const char* kProgramName = "Orvane";
+constexpr int kFontPointSize = 9;
+constexpr const char* kUserStateFolder = "Veltrane";
+constexpr const char* kUserStateFileName = "orvane.usr";
+
+// The housekeeping timer's interval, in milliseconds.
+constexpr int kTimer1Interval = 1000;
+
+// Layout in twips. The date rows fill the top left, the mode options the top right; below them the
+// step controls, the row of action buttons, the title and the grid; the click hint and the foot label
+// keep to the bottom edge.
+constexpr int32_t kMargin = 120;
+constexpr int32_t kControlHeight = 330;
+constexpr int32_t kRowTop = 120;
+constexpr int32_t kRowPitch = 420;
+struct Column {
+    int32_t left;
+    int32_t width;
+};
+constexpr Column kRowLabel{kMargin, 1500};
+constexpr Column kYearColumn{1680, 900};
+constexpr Column kMonthColumn{2640, 1650};
+constexpr Column kDayColumn{4350, 750};
+constexpr Column kHourColumn{5160, 1050};
+constexpr Column kZoneColumn{6270, 1650};
+constexpr Column kClearColumn{7980, 1050};
+constexpr int32_t kModesLeft = 9180;
+constexpr int32_t kModesTop = 90;
+constexpr int32_t kModesWidth = 5100;
+constexpr int32_t kModeHeight = 300;
+constexpr int32_t kStepRowTop = 1410;
+constexpr int32_t kButtonRowTop = 2010;
+constexpr int32_t kButtonRowHeight = 390;
+constexpr int32_t kTitleTop = 2490;
+constexpr int32_t kGridTop = 2850;
+constexpr int32_t kInnerWidth = 14160;
+constexpr int32_t kReportGap = 180;
+constexpr int32_t kReport1Gap = 150;
+constexpr int32_t kLanguageWidth = 1500;
+constexpr int32_t kFootHeight = 330;
+
+constexpr int16_t kPopUpWidth = 2400;
+constexpr int16_t kPopUpHeight = 300;
+constexpr int16_t kSaveAsPopUpHeight = 350;
+constexpr int16_t kPopUpDuration = 2000;
+constexpr int16_t kLoadingWidth = 2000;
+
+size_t At(int16_t i)
+{
+    return static_cast<size_t>(i);
+}
+
+void SyncText(QPlainTextEdit* box, const std::string& text)
+{
+    const QString lines = QLines(text);
+    if (box->toPlainText() != lines)
+        box->setPlainText(lines);
+}
+
+}  // namespace
+
+void SetUpApplication()
+{
+    // The name every window and box falls back to; the settings keep their own organisation and key.
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    QApplication::setOrganizationName(QString::fromLatin1(kOrganisation));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
+    // One font family for the main window, the panel, the other windows and the message boxes.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), kFontPointSize));
+}
+
+int16_t StoredLanguage()
+{
+    const QSettings settings(kOrganisation, kApplication);
+    return settings.value(kLanguageSetting, text::langEnglish).toInt() == text::langGerman ? text::langGerman
+                                                                                          : text::langEnglish;
+}
+
+void StoreLanguage(int16_t language)
+{
+    QSettings settings(kOrganisation, kApplication);
+    settings.setValue(kLanguageSetting, static_cast<int>(language));
+}
+
+std::string UserStateFilePath()
+{
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + '/' + kUserStateFolder;
+    QDir().mkpath(folder);
+    return (folder + '/' + kUserStateFileName).toStdString();
+}
+
+frmMain::frmMain(Program& program, settings::RegistryStore& store, platform::MessageBoxes& boxes,
+                 const platform::Clock& clock, MainWindowPlaces places, QWidget* parent)
+    : QWidget(parent), m_program(program), m_store(store), m_boxes(boxes), m_clock(clock), m_places(std::move(places))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    m_qtTranslator = new QTranslator(this);
+    BuildControls();
+    ConnectControls();
+    BuildRunControls();
+    SetTabOrder();
+    setMinimumHeight(Px(kLeastWindowHeight));
+    setFixedWidth(Px(kMainWindowWidth));
+    resize(Px(kMainWindowWidth), Px(kOneDateModeHeight));
+}
+
+frmMain::~frmMain()
+{
+    QCoreApplication::removeTranslator(m_qtTranslator);
+}
+
+// ----- Building ---------------------------------------------------------------------------------------------
+
+void frmMain::BuildControls()
+{
+    const auto named = [](QWidget* widget, const QString& name) {
+        widget->setObjectName(name);
+        return widget;
+    };
+    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
+        const size_t r = At(row);
+        const QString index = QString::number(row);
+        Label1[r] = new QLabel(this);
+        txbYearCE[r] = new QLineEdit(this);
+        cboMonthCE[r] = new QComboBox(this);
+        cboDayCE[r] = new QComboBox(this);
+        cboHour[r] = new QComboBox(this);
+        cboTimezone[r] = new QComboBox(this);
+        cmdClear[r] = new QPushButton(this);
+        named(Label1[r], "Label1_" + index);
+        named(txbYearCE[r], "txbYearCE_" + index);
+        named(cboMonthCE[r], "cboMonthCE_" + index);
+        named(cboDayCE[r], "cboDayCE_" + index);
+        named(cboHour[r], "cboHour_" + index);
+        named(cboTimezone[r], "cboTimezone_" + index);
+        named(cmdClear[r], "cmdClear_" + index);
+        txbYearCE[r]->setMaxLength(8);
+        cboTimezone[r]->setMaxVisibleItems(16);
+        cboHour[r]->setMaxVisibleItems(16);
+        const int32_t top = kRowTop + row * kRowPitch;
+        Place(Label1[r], kRowLabel.left, top, kRowLabel.width, kControlHeight);
+        Place(txbYearCE[r], kYearColumn.left, top, kYearColumn.width, kControlHeight);
+        Place(cboMonthCE[r], kMonthColumn.left, top, kMonthColumn.width, kControlHeight);
+        Place(cboDayCE[r], kDayColumn.left, top, kDayColumn.width, kControlHeight);
+        Place(cboHour[r], kHourColumn.left, top, kHourColumn.width, kControlHeight);
+        Place(cboTimezone[r], kZoneColumn.left, top, kZoneColumn.width, kControlHeight);
+        Place(cmdClear[r], kClearColumn.left, top, kClearColumn.width, kControlHeight);
+    }
+    // The world date's label also switches the unit of positions and deviations when clicked.
+    Label1[0]->installEventFilter(this);
+
+    fraModes = named(new QWidget(this), QStringLiteral("fraModes"));
+    Place(fraModes, kModesLeft, kModesTop, kModesWidth, 6 * kModeHeight);
+    auto* modes = new QVBoxLayout(fraModes);
+    modes->setContentsMargins(0, 0, 0, 0);
+    modes->setSpacing(0);
+    m_modeGroup = new QButtonGroup(this);
+    const auto modeButton = [&](const QString& name) {
+        auto* button = new QRadioButton(fraModes);
+        button->setObjectName(name);
+        modes->addWidget(button);
+        m_modeGroup->addButton(button);
+        return button;
+    };
+    optPlanetary = modeButton(QStringLiteral("optPlanetary"));
+    optNatal[0] = modeButton(QStringLiteral("optNatal_0"));
+    optNatal[1] = modeButton(QStringLiteral("optNatal_1"));
+    optPersonal[0] = modeButton(QStringLiteral("optPersonal_0"));
+    optPersonal[1] = modeButton(QStringLiteral("optPersonal_1"));
+    optSynastry = modeButton(QStringLiteral("optSynastry"));
+
+    cmdCompute = new QPushButton(this);
+    cmdNow = new QPushButton(this);
+    cmdForwardBack[1] = new QPushButton(this);
+    cboForwardBack = new QComboBox(this);
+    cmdForwardBack[0] = new QPushButton(this);
+    named(cmdCompute, QStringLiteral("cmdCompute"));
+    named(cmdNow, QStringLiteral("cmdNow"));
+    named(cmdForwardBack[0], QStringLiteral("cmdForwardBack_0"));
+    named(cmdForwardBack[1], QStringLiteral("cmdForwardBack_1"));
+    named(cboForwardBack, QStringLiteral("cboForwardBack"));
+    cmdCompute->setDefault(true);
+    Place(cmdCompute, kMargin, kStepRowTop, 1200, kButtonRowHeight);
+    Place(cmdNow, 1380, kStepRowTop, 900, kButtonRowHeight);
+    Place(cmdForwardBack[1], 2340, kStepRowTop, 1050, kButtonRowHeight);
+    Place(cboForwardBack, 3450, kStepRowTop + 30, 1500, kControlHeight);
+    Place(cmdForwardBack[0], 5010, kStepRowTop, 1050, kButtonRowHeight);
+
+    fraUnits = named(new QWidget(this), QStringLiteral("fraUnits"));
+    Place(fraUnits, 6240, kStepRowTop, 2790, kButtonRowHeight);
+    auto* units = new QHBoxLayout(fraUnits);
+    units->setContentsMargins(0, 0, 0, 0);
+    m_unitGroup = new QButtonGroup(this);
+    optDegrees = new QRadioButton(fraUnits);
+    optRadians = new QRadioButton(fraUnits);
+    named(optDegrees, QStringLiteral("optDegrees"));
+    named(optRadians, QStringLiteral("optRadians"));
+    for (QRadioButton* button : {optDegrees, optRadians}) {
+        units->addWidget(button);
+        m_unitGroup->addButton(button);
+    }
+
+    auto* buttonRow = named(new QWidget(this), QStringLiteral("fraButtons"));
+    Place(buttonRow, kMargin, kButtonRowTop, kInnerWidth, kButtonRowHeight);
+    auto* buttons = new QHBoxLayout(buttonRow);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(Px(60));
+    const auto rowButton = [&](const QString& name) {
+        auto* button = new QPushButton(buttonRow);
+        button->setObjectName(name);
+        buttons->addWidget(button);
+        return button;
+    };
+    cmdRestore = rowButton(QStringLiteral("cmdRestore"));
+    cmdSave = rowButton(QStringLiteral("cmdSave"));
+    cmdLoadState = rowButton(QStringLiteral("cmdLoadState"));
+    cmdSaveAs = rowButton(QStringLiteral("cmdSaveAs"));
+    cmdReport = rowButton(QStringLiteral("cmdReport"));
+    cmdRun = rowButton(QStringLiteral("cmdRun"));
+    cmdToggleGraphic = rowButton(QStringLiteral("cmdToggleGraphic"));
+    cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
+    cmdHelp = rowButton(QStringLiteral("cmdHelp"));
+    cmdQuit = rowButton(QStringLiteral("cmdQuit"));
+
+    lblTitle = new QLabel(this);
+    named(lblTitle, QStringLiteral("lblTitle"));
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    Place(lblTitle, kMargin, kTitleTop, kInnerWidth, kControlHeight);
+
+    picTable = new display::GridView(m_program.grid, this);
+    picTable->move(Px(kMargin), Px(kGridTop));
+    picGraphic = new display::ChartView(m_program, this);
+    picGraphic->move(Px(kMargin), Px(kGridTop));
+    picGraphic->hide();
+
+    txbReport = new QPlainTextEdit(this);
+    txbReport1 = new QPlainTextEdit(this);
+    named(txbReport, QStringLiteral("txbReport"));
+    named(txbReport1, QStringLiteral("txbReport1"));
+    for (QPlainTextEdit* box : {txbReport, txbReport1}) {
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::ClickFocus);
+    }
+
+    lblClickonAspect = new QLabel(this);
+    lblFoot = new QLabel(this);
+    cboLanguage = new QComboBox(this);
+    named(lblClickonAspect, QStringLiteral("lblClickonAspect"));
+    named(lblFoot, QStringLiteral("lblFoot"));
+    named(cboLanguage, QStringLiteral("cboLanguage"));
+    cboLanguage->addItems({QString(), QString()});
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTimer1Interval);
+    frmPopUp = new settings::frmPopUp(this);
+    frmPopUp->setObjectName(QStringLiteral("frmPopUp"));
+    BuildHelpControls();
+}
+
+void frmMain::ConnectControls()
+{
+    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
+        const size_t r = At(row);
+        MainModel& main = m_program.main;
+        connect(txbYearCE[r], &QLineEdit::textEdited, this,
+                [this, row](const QString& text) { txbYearCE_Change(row, text); });
+        connect(txbYearCE[r], &QLineEdit::returnPressed, this, [this, row] { txbYearCE_KeyEnter(row); });
+        const auto list = [this, row](QComboBox* box, platform::ComboBoxModel& model) {
+            connect(box, &QComboBox::activated, this, [this, row, &model](int index) {
+                if (m_syncing)
+                    return;
+                model.SetListIndex(static_cast<int16_t>(index));
+                cboRow_Click(row);
+            });
+        };
+        list(cboMonthCE[r], main.cboMonthCE[r]);
+        list(cboDayCE[r], main.cboDayCE[r]);
+        list(cboHour[r], main.cboHour[r]);
+        list(cboTimezone[r], main.cboTimezone[r]);
+        connect(cmdClear[r], &QPushButton::clicked, this, [this, row] { cmdClear_Click(row); });
+    }
+    const std::array<std::pair<QRadioButton*, core::Mode>, 6> modes{{
+        {optPlanetary, core::Mode::WorldTransits},
+        {optNatal[0], core::Mode::Natal1st},
+        {optNatal[1], core::Mode::Natal2nd},
+        {optPersonal[0], core::Mode::PersonalTransits1st},
+        {optPersonal[1], core::Mode::PersonalTransits2nd},
+        {optSynastry, core::Mode::Synastry},
+    }};
+    for (const auto& [button, mode] : modes)
+        connect(button, &QRadioButton::clicked, this, [this, mode = mode] { optMode_Click(mode); });
+    connect(optDegrees, &QRadioButton::clicked, this, [this] { optUnit_Click(true); });
+    connect(optRadians, &QRadioButton::clicked, this, [this] { optUnit_Click(false); });
+    connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
+    connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
+    for (int16_t index : {kForwardButton, kBackButton})
+        connect(cmdForwardBack[At(index)], &QPushButton::clicked, this, [this, index] { cmdForwardBack_Click(index); });
+    connect(cboForwardBack, &QComboBox::activated, this, &frmMain::cboForwardBack_Click);
+    connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
+    connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
+    connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+    connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(lblURL, &QLabel::linkActivated, this, &frmMain::lblURL_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
+    connect(picTable, &display::GridView::cellClicked, this, &frmMain::txbCell_Click);
+    connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
+    connect(picGraphic, &display::ChartView::messageForUser, this,
+            [this](const platform::Message& message) { m_boxes.Show(message); });
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+}
+
+void frmMain::SetTabOrder()
+{
+    std::vector<QWidget*> order;
+    for (size_t r = 0; r < At(core::kNumDateRows); ++r)
+        order.insert(order.end(), {txbYearCE[r], cboMonthCE[r], cboDayCE[r], cboHour[r], cboTimezone[r], cmdClear[r]});
+    order.insert(order.end(), {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry,
+                               cmdCompute, cmdNow, cmdForwardBack[1], cboForwardBack, cmdForwardBack[0], optDegrees,
+                               optRadians, cmdRestore, cmdSave, cmdLoadState, cmdSaveAs, cmdReport, cmdRun,
+                               cmdToggleGraphic, cmdConfigure, cmdHelp, cmdQuit, cboLanguage});
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+// ----- Start-up ---------------------------------------------------------------------------------------------
+
+bool frmMain::Form_Load()
+{
+    MainModel& main = m_program.main;
+    text::Language& language = m_program.language;
+    main.blnStartupCompleted = false;
+    language.intLanguage = StoredLanguage();
+    ApplyQtTranslation();
+    // The notice about loading needs the program text; a text that cannot be loaded ends the program.
+    const std::string textError = language.LoadProgramText(m_places.dataFolder, text::kProgramTextFileName);
+    if (!textError.empty()) {
+        m_boxes.Show(platform::Message::Critical("", textError));
+        return false;
+    }
+    frmPopUp->PopUpCenterScreen(Q(language.GetText(text::kTextLoadingData)), kLoadingWidth, kPopUpHeight,
+                                kPopUpDuration);
+    const StartUpResult startUp = StartUp(m_program, m_places.dataFolder, m_clock, m_store);
+    if (startUp.programTextError) {
+        m_boxes.Show(*startUp.programTextError);
+        return false;
+    }
+    main.strUserStateFile = m_places.userStateFile;
+    LoadUserStateOrNow(m_program, std::filesystem::exists(main.strUserStateFile), m_clock, m_store);
+    frmConfigure = new settings::frmConfigure(m_program, m_store, m_boxes, this);
+    connect(frmConfigure, &settings::frmConfigure::mainWindowActions, this, &frmMain::ApplyPanelActions);
+    SetLanguageDependentText();
+
+    main.blnStartupCompleted = true;
+    SetHeightForMode();
+    PlaceAtTopCentre();
+    // The window is on the screen before the box about the Pluto table comes up over it.
+    show();
+    if (startUp.plutoError)
+        m_boxes.Show(*startUp.plutoError);
+    const ComputeOutcome outcome = mainwindow::cmdCompute_Click(m_program);
+    RefreshWeekdays();
+    ResetFootLabel();
+    SyncFromModel();
+    ShowComputeOutcome(outcome);
+    Timer1->start();
+    return true;
+}
+
+void frmMain::SetLanguageDependentText()
+{
+    const text::Language& language = m_program.language;
+    const auto caption = [&language](QAbstractButton* button, int16_t number) {
+        button->setText(Q(language.GetText(number)));
+    };
+    setWindowTitle(QStringLiteral("Orvane \u2013 ") + Q(language.GetText(text::kTextProductTitle)));
+    const std::array<int16_t, core::kNumDateRows> rowLabels{text::kTextWorldDate, text::kText1stBirthdate,
+                                                            text::kText2ndBirthdate};
+    for (size_t r = 0; r < At(core::kNumDateRows); ++r) {
+        Label1[r]->setText(Q(language.GetText(rowLabels[r])));
+        caption(cmdClear[r], text::kTextClear);
+    }
+    caption(optPlanetary, text::kTextOptPlanetary);
+    caption(optNatal[0], text::kTextOptNatal1st);
+    caption(optNatal[1], text::kTextOptNatal2nd);
+    caption(optPersonal[0], text::kTextOptPersonal1st);
+    caption(optPersonal[1], text::kTextOptPersonal2nd);
+    caption(optSynastry, text::kTextSynastry);
+    caption(optDegrees, text::kTextDegrees);
+    caption(optRadians, text::kTextRadians);
+    caption(cmdSave, text::kTextSave);
+    caption(cmdQuit, text::kTextQuit);
+    caption(cmdHelp, text::kTextHelp);
+    caption(cmdNow, text::kTextNow);
+    caption(cmdRestore, text::kTextRestore);
+    caption(cmdCompute, text::kTextCompute);
+    caption(cmdConfigure, text::kTextConfigure);
+    caption(cmdForwardBack[At(kForwardButton)], text::kTextForward);
+    caption(cmdForwardBack[At(kBackButton)], text::kTextBack);
+    caption(cmdRun, tools::RunButtonCaption(m_program.run));
+    caption(cmdReport, text::kTextReportButton);
+    caption(cmdLoadState, text::kTextLoadFrom);
+    lblUserManual->setText(Q(language.GetText(text::kTextUserManual)));
+    lblURL->setText(QStringLiteral("<a href=\"manual\">%1</a>").arg(Q(language.GetText(text::kTextManualLink)).toHtmlEscaped()));
+    cboLanguage->setItemText(text::langEnglish, Q(language.GetText(text::kTextEnglish)));
+    cboLanguage->setItemText(text::langGerman, Q(language.GetText(text::kTextDeutsch)));
+    cboLanguage->setToolTip(Q(language.GetText(text::kTextLanguageSwitch)));
+    if (frmConfigure != nullptr)
+        frmConfigure->SetLanguageDependentText();
+    ResetFootLabel();
+    SyncFromModel();
+}
+
+void frmMain::PlaceAtTopCentre()
+{
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
+    platform::MoveFrameTo(
+        *this, QPoint(available.x() + std::max(0, (available.width() - frameGeometry().width()) / 2), available.y()));
+}
+
+void frmMain::SetHeightForMode()
+{
+    resize(Px(kMainWindowWidth), Px(WindowHeightForMode(static_cast<int16_t>(m_program.main.SelectedMode()))));
+}
+
+// ----- Sync ---------------------------------------------------------------------------------------------------
+
+void frmMain::SyncFromModel()
+{
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    const MainModel& main = m_program.main;
+    const text::Language& language = m_program.language;
+    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
+        const size_t r = At(row);
+        const QString year = Q(main.txbYearCE[r]);
+        if (txbYearCE[r]->text() != year) {
+            const int cursor = txbYearCE[r]->cursorPosition();
+            txbYearCE[r]->setText(year);
+            txbYearCE[r]->setCursorPosition(std::min(cursor, static_cast<int>(year.size())));
+        }
+        SyncComboBox(cboMonthCE[r], main.cboMonthCE[r]);
+        SyncComboBox(cboDayCE[r], main.cboDayCE[r]);
+        SyncComboBox(cboHour[r], main.cboHour[r]);
+        SyncComboBox(cboTimezone[r], main.cboTimezone[r]);
+        cmdClear[r]->setVisible(RowHasEntries(main, row));
+    }
+
+    const core::Mode mode = main.SelectedMode();
+    m_modeGroup->setExclusive(false);
+    optPlanetary->setChecked(mode == core::Mode::WorldTransits);
+    optNatal[0]->setChecked(mode == core::Mode::Natal1st);
+    optNatal[1]->setChecked(mode == core::Mode::Natal2nd);
+    optPersonal[0]->setChecked(mode == core::Mode::PersonalTransits1st);
+    optPersonal[1]->setChecked(mode == core::Mode::PersonalTransits2nd);
+    optSynastry->setChecked(mode == core::Mode::Synastry);
+    m_modeGroup->setExclusive(true);
+    m_unitGroup->setExclusive(false);
+    optDegrees->setChecked(main.optDegrees());
+    optRadians->setChecked(main.optRadians());
+    m_unitGroup->setExclusive(true);
+
+    SyncComboBox(cboForwardBack, main.cboForwardBack);
+    const bool stepping = SteppingEnabled(main);
+    for (QWidget* control : {static_cast<QWidget*>(cmdForwardBack[0]), static_cast<QWidget*>(cmdForwardBack[1]),
+                             static_cast<QWidget*>(cboForwardBack)})
+        control->setEnabled(stepping);
+
+    lblTitle->setText(Q(main.lblTitle));
+    SyncText(txbReport, main.txbReport);
+    SyncText(txbReport1, main.txbReport1);
+    picTable->SyncFromModel();
+    picTable->setVisible(main.picTableVisible);
+    lblClickonAspect->setText(Q(ClickHint(m_program)));
+    cmdToggleGraphic->setText(
+        Q(language.GetText(main.picGraphicVisible ? text::kTextDisplayTable : text::kTextDisplayChart)));
+    cmdSaveAs->setText(Q(language.GetText(main.picGraphicVisible ? text::kTextSaveChartAs : text::kTextSaveAs)));
+    lblFoot->setVisible(!main.picGraphicVisible);
+    const bool manualLink = ManualLinkVisible(main);
+    lblUserManual->setVisible(manualLink);
+    lblURL->setVisible(manualLink);
+    if (cboLanguage->currentIndex() != language.intLanguage)
+        cboLanguage->setCurrentIndex(language.intLanguage);
+    LayOut();
+    if (m_program.run.blnRunning)
+        EnableInputControls(false);  // the re-sync must not enable what a run keeps disabled
+    m_syncing = false;
+    SyncChart();
+}
+
+void frmMain::LayOut()
+{
+    const display::GridModel& grid = m_program.grid;
+    if (grid.picTableWidth > 0 && grid.picTableHeight > 0)
+        picTable->resize(Px(grid.picTableWidth), Px(grid.picTableHeight));
+    picTable->move(Px(kMargin), Px(kGridTop));
+    // The summaries stand beside or below the grid, or the chart while it is shown.
+    const QRect shown = (m_program.main.picGraphicVisible ? static_cast<QWidget*>(picGraphic) : picTable)->geometry();
+    const int gridRight = shown.right() + 1;
+    const int gridBottom = shown.bottom() + 1;
+    const int bottom = height();
+    const int footTop = bottom - Px(kFootHeight) - Px(60);
+    const int hintTop = footTop - Px(kFootHeight);
+    const bool twoDates = core::IsTwoDateMode(m_program.main.intMode);
+    txbReport->setVisible(!twoDates);
+    txbReport1->setVisible(twoDates && !(m_program.main.picGraphicVisible && picGraphic->TransitPictureShown()));
+    const int right = Px(kMargin + kInnerWidth);
+    txbReport->setGeometry(gridRight + Px(kReportGap), Px(kGridTop), right - gridRight - Px(kReportGap),
+                           gridBottom - Px(kGridTop));
+    const int report1Top = gridBottom + Px(kReport1Gap);
+    txbReport1->setGeometry(Px(kMargin), report1Top, right - Px(kMargin), std::max(Px(600), hintTop - report1Top));
+    lblClickonAspect->setGeometry(Px(kMargin), hintTop, Px(kInnerWidth), Px(kFootHeight));
+    lblFoot->setGeometry(Px(kMargin), footTop, Px(kInnerWidth - kLanguageWidth), Px(kFootHeight));
+    cboLanguage->setGeometry(right - Px(kLanguageWidth), footTop - Px(30), Px(kLanguageWidth), Px(kControlHeight + 30));
+    LayOutHelpControls(footTop, right - Px(kLanguageWidth));
+}
+
+void frmMain::RefreshWeekdays()
+{
+    for (int16_t row = 0; row < core::kNumDateRows; ++row)
+        cboDayCE[At(row)]->setToolTip(Q(datetime::ShowWeekday(m_program.main, row, m_program.language)));
+}
+
+void frmMain::ResetFootLabel()
+{
+    lblFoot->setText(Q(m_program.language.GetText(text::kTextProductSubtitle)));
+}
+
+void frmMain::FocusCompute()
+{
+    if (cmdCompute->isEnabled())
+        cmdCompute->setFocus();
+}
+
+void frmMain::ShowComputeOutcome(const ComputeOutcome& outcome)
+{
+    if (outcome.dateError)
+        m_boxes.Show(*outcome.dateError);
+    if (outcome.found) {
+        if (isMinimized())
+            showNormal();
+        m_boxes.Show(*outcome.found);
+    }
+}
+
+void frmMain::ApplyQtTranslation()
+{
+    QCoreApplication::removeTranslator(m_qtTranslator);
+    if (m_program.language.intLanguage == text::langGerman &&
+        m_qtTranslator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_qtTranslator);
+}
+
+tools::DurationsWindow& frmMain::Durations()
+{
+    if (!m_durations)
+        m_durations.emplace(m_program.astro, m_program.language);
+    return *m_durations;
+}
+
+tools::frmDurations& frmMain::DurationsView()
+{
+    if (frmDurations == nullptr)
+        frmDurations = new tools::frmDurations(m_program, Durations(), *this, *picTable);
+    return *frmDurations;
+}
+
+void frmMain::ReportInDurationsWindow()
+{
+    Durations().Report(ReportInputsOf(m_program));
+    DurationsView().ShowReport();
+}
+
+void frmMain::RecaptionDurationsWindow()
+{
+    if (frmDurations == nullptr || !frmDurations->isVisible())
+        return;
+    // The report of the same computation, built again from the program text of the new language.
+    if (m_program.grid.GetTotalNumAspects(m_program.astro.tables) == 0)
+        return;
+    Durations().Report(ReportInputsOf(m_program));
+    frmDurations->Form_Activate();
+}
+
+void frmMain::HideDurationsWindow()
+{
+    if (frmDurations != nullptr && frmDurations->isVisible())
+        frmDurations->hide();
+}
+
+// ----- Handlers ---------------------------------------------------------------------------------------------
+
+void frmMain::cmdCompute_Click()
+{
+    const ComputeOutcome outcome = mainwindow::cmdCompute_Click(m_program);
+    RefreshWeekdays();
+    SyncFromModel();
+    ShowComputeOutcome(outcome);
+}
+
+void frmMain::cmdNow_Click()
+{
+    const ComputeOutcome outcome = mainwindow::cmdNow_Click(m_program, m_clock);
+    RefreshWeekdays();
+    SyncFromModel();
+    ShowComputeOutcome(outcome);
+    FocusCompute();
+}
+
+void frmMain::cmdClear_Click(int16_t row)
+{
+    if (m_boxes.Show(ClearQuestion(m_program.language, row)) != platform::Button::Yes)
+        return;
+    m_program.main.ClearDateRow(row);
+    RefreshWeekdays();
+    SyncFromModel();
+}
+
+void frmMain::cmdForwardBack_Click(int16_t index)
+{
+    const StepOutcome outcome = mainwindow::cmdForwardBack_Click(m_program, index);
+    cboDayCE[0]->setToolTip(Q(datetime::ShowWeekday(m_program.main, core::kWorldDateRow, m_program.language)));
+    SyncFromModel();
+    ShowComputeOutcome(outcome.compute);
+}
+
+void frmMain::cboForwardBack_Click()
+{
+    if (m_syncing)
+        return;
+    m_program.main.cboForwardBack.SetListIndex(static_cast<int16_t>(cboForwardBack->currentIndex()));
+    SyncFromModel();
+    if (cmdForwardBack[0]->isEnabled())
+        cmdForwardBack[0]->setFocus();
+}
+
+void frmMain::cmdRestore_Click()
+{
+    const bool exists = std::filesystem::exists(m_program.main.strUserStateFile);
+    const StateFileOutcome outcome = mainwindow::cmdRestore_Click(m_program, exists, m_store);
+    SetHeightForMode();
+    if (!ShowLoadOutcome(outcome))
+        return;
+    if (exists) {
+        PopUpNear(*cmdRestore, text::kTextRestored, kPopUpHeight, 475, -2450);
+    }
+}
+
+void frmMain::PopUpNear(const QWidget& button, int16_t textNumber, int height, int32_t dTop, int32_t dLeft)
+{
+    const QPoint at = button.mapTo(this, QPoint(0, 0));
+    frmPopUp->PopUpInForm2(*this, Q(m_program.language.GetText(textNumber)), kPopUpWidth, height, kPopUpDuration,
+                           platform::Twips(at.y()) + dTop, platform::Twips(at.x()) + dLeft);
+}
+
+bool frmMain::ShowLoadOutcome(const StateFileOutcome& outcome)
+{
+    RefreshWeekdays();
+    SyncFromModel();
+    if (outcome.error) {
+        m_boxes.Show(*outcome.error);
+        return false;
+    }
+    ShowComputeOutcome(outcome.compute);
+    return true;
+}
+
+void frmMain::cmdSave_Click()
+{
+    const StateFileOutcome outcome = mainwindow::cmdSave_Click(m_program, m_store);
+    SyncFromModel();
+    if (outcome.error) {
+        m_boxes.Show(*outcome.error);
+    } else {
+        PopUpNear(*cmdSave, text::kTextStateSaved, kPopUpHeight, 450, -kPopUpWidth);
+    }
+    FocusCompute();
+}
+
+void frmMain::cmdSaveAs_Click()
+{
+    // While the chart is shown the button exports the chart image.
+    if (m_program.main.picGraphicVisible) {
+        SaveChartImage();
+        return;
+    }
+    const text::Language& language = m_program.language;
+    const QString path = QFileDialog::getSaveFileName(this, Q(language.GetText(text::kTextSaveStateAs)), QString(),
+                                                      Q(language.GetText(text::kTextStateFiles)) + " (*.qvs)");
+    if (path.isEmpty())
+        return;
+    const StateFileOutcome outcome = SaveStateFileAs(m_program, path.toStdString(), m_store);
+    SyncFromModel();
+    if (outcome.error) {
+        m_boxes.Show(*outcome.error);
+        return;
+    }
+    PopUpNear(*cmdSaveAs, text::kTextStateSaved, kSaveAsPopUpHeight, 450, -2350);
+    lblFoot->setText(Q(outcome.footLabel));
+}
+
+void frmMain::cmdLoadState_Click()
+{
+    const text::Language& language = m_program.language;
+    const QString path = QFileDialog::getOpenFileName(this, Q(language.GetText(text::kTextLoadStateFrom)), QString(),
+                                                      Q(language.GetText(text::kTextStateFiles)) + " (*.qvs)");
+    if (path.isEmpty())
+        return;
+    LoadStateFrom(path.toStdString());
+}
+
+void frmMain::LoadStateFrom(const std::string& path)
+{
+    const StateFileOutcome outcome = LoadChosenStateFile(m_program, path, m_clock, m_store);
+    SetHeightForMode();
+    if (!ShowLoadOutcome(outcome))
+        return;
+    lblFoot->setText(Q(outcome.footLabel));
+}
+
+void frmMain::OpenStateFiles(const std::vector<std::string>& files)
+{
+    if (files.empty())
+        return;
+    LoadStateFrom(files.front());
+    if (const std::optional<platform::Message> notOpened = FilesNotOpened(m_program.language, files))
+        m_boxes.Show(*notOpened);
+}
+
+void frmMain::cmdReport_Click()
+{
+    Timer1->stop();
+    const std::optional<platform::Message> message = mainwindow::cmdReport_Click(m_program, Durations());
+    SyncFromModel();
+    if (message)
+        m_boxes.Show(*message);
+    else
+        DurationsView().ShowReport();
+    Timer1->start();
+}
+
+void frmMain::cmdConfigure_Click()
+{
+    Timer1->stop();
+    frmConfigure->ShowPanel();
+    Timer1->start();
+    if (m_program.configure.blnAccepted)
+        ApplyPanelActions(m_program.configure.ActionsOnOpening());
+}
+
+void frmMain::ApplyPanelActions(const settings::MainWindowActions& actions)
+{
+    MainModel& main = m_program.main;
+    if (actions.rebuildTimezoneLists)
+        datetime::SetUpTimezoneComboBoxes(main, true, actions.zoneAbbreviations);
+    if (actions.restoreMinimized && isMinimized())
+        showNormal();
+    std::optional<ComputeOutcome> outcome;
+    if (actions.recompute)
+        outcome = mainwindow::cmdCompute_Click(m_program);
+    if (actions.hideDurationsWindow)
+        HideDurationsWindow();
+    if (actions.resetFootLabel)
+        ResetFootLabel();
+    SyncFromModel();
+    if (outcome)
+        ShowComputeOutcome(*outcome);
+}
+
+void frmMain::cmdQuit_Click()
+{
+    if (MayEnd())
+        close();
+}
+
+bool frmMain::MayEnd()
+{
+    const std::optional<platform::Message> question = QuitQuestion(m_program);
+    if (!question)
+        return true;
+    // A run holds still while the question is open, so that a save stores the moment shown when asked.
+    const bool running = Timer2->isActive();
+    Timer2->stop();
+    const platform::Button answer = m_boxes.Show(*question);
+    if (answer == platform::Button::Cancel) {
+        if (running)
+            Timer2->start();
+        return false;
+    }
+    if (answer == platform::Button::Yes)
+        if (const StateFileOutcome saved = mainwindow::cmdSave_Click(m_program, m_store); saved.error)
+            m_boxes.Show(*saved.error);
+    return true;
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Closing the window ends the program at once; only Quit offers to save the state first.
+    Timer1->stop();
+    CloseRun();
+    if (frmConfigure != nullptr)
+        frmConfigure->hide();
+    HideDurationsWindow();
+    if (frmView != nullptr)
+        frmView->hide();
+    event->accept();
+}
+
+void frmMain::optMode_Click(core::Mode mode)
+{
+    if (m_syncing)
+        return;
+    // A refused change leaves the mode shown before selected, and so its height.
+    const ComputeOutcome outcome = mainwindow::optMode_Click(m_program, mode);
+    SetHeightForMode();
+    SyncFromModel();
+    ShowComputeOutcome(outcome);
+}
+
+void frmMain::optUnit_Click(bool degrees)
+{
+    if (m_syncing)
+        return;
+    if (degrees)
+        m_program.main.SetOptDegrees(true);
+    else
+        m_program.main.SetOptRadians(true);
+    cmdCompute_Click();
+}
+
+void frmMain::Label1_Click(int16_t index)
+{
+    if (index != core::kWorldDateRow)
+        return;
+    m_program.main.ToggleDegreesRadians();
+    cmdCompute_Click();
+}
+
+void frmMain::txbYearCE_Change(int16_t row, const QString& text)
+{
+    if (m_syncing)
+        return;
+    m_program.main.txbYearCE[At(row)] = datetime::SanitizeInteger(text.toStdString(), false, false);
+    SyncFromModel();
+}
+
+void frmMain::txbYearCE_KeyEnter(int16_t row)
+{
+    if (core::RowUsedByMode(row, m_program.main.DetermineMode()))
+        cmdCompute_Click();
+}
+
+void frmMain::cboRow_Click(int16_t row)
+{
+    if (isVisible()) {
+        ResetFootLabel();
+        cboDayCE[At(row)]->setToolTip(Q(datetime::ShowWeekday(m_program.main, row, m_program.language)));
+    }
+    SyncFromModel();
+    if (isVisible())
+        FocusCompute();
+}
+
+void frmMain::cboLanguage_Click(int index)
+{
+    if (m_syncing)
+        return;
+    const int16_t language = index == text::langGerman ? text::langGerman : text::langEnglish;
+    m_program.language.intLanguage = language;
+    StoreLanguage(language);
+    ApplyLanguageToModels(m_program);
+    ApplyQtTranslation();
+    SetLanguageDependentText();
+    if (!m_program.main.blnStartupCompleted)
+        return;
+    cmdCompute_Click();
+    RecaptionDurationsWindow();
+    FocusCompute();
+}
+
+void frmMain::txbCell_Click(int cell)
+{
+    const CellClickOutcome outcome = ShowAspectDetails(m_program, static_cast<int16_t>(cell));
+    SyncFromModel();
+    switch (outcome.kind) {
+    case CellClickOutcome::Kind::Nothing:
+        return;
+    case CellClickOutcome::Kind::FocusOnly:
+        break;
+    case CellClickOutcome::Kind::TransitPicture:
+        ShowTransitPicture(outcome);
+        break;
+    case CellClickOutcome::Kind::Information:
+        m_boxes.Show(*outcome.message);
+        break;
+    case CellClickOutcome::Kind::DurationsQuestion:
+        if (m_boxes.Show(*outcome.message) == platform::Button::Yes) {
+            Timer1->stop();
+            ReportInDurationsWindow();
+            Timer1->start();
+        }
+        break;
+    }
+    FocusCompute();
+}
+
+void frmMain::cmdToggleGraphic_Click()
+{
+    MainModel& main = m_program.main;
+    picGraphic->setToolTip(QString());
+    const bool showChart = !main.picGraphicVisible;
+    main.picGraphicVisible = showChart;
+    main.picTableVisible = !showChart;
+    if (showChart) {
+        SetHeightForMode();
+        // Both display filters set: the message, and the grid stays.
+        if (picGraphic->DrawChart() == display::ChartDrawn::FiltersConflict) {
+            main.picGraphicVisible = false;
+            main.picTableVisible = true;
+        }
+    }
+    main.lblTitle = SetGridTitle(m_program, main.intMode);
+    SyncFromModel();
+}
+
+void frmMain::SyncChart()
+{
+    const bool shown = m_program.main.picGraphicVisible;
+    if (shown)
+        picGraphic->SyncFromModel();
+    picGraphic->setVisible(shown);
+    LayOut();
+}
+
+void frmMain::ShowTransitPicture(const CellClickOutcome& outcome)
+{
+    MainModel& main = m_program.main;
+    const int16_t birthRow = main.optPersonal(0) ? core::kFirstBirthdateRow : core::kSecondBirthdateRow;
+    picGraphic->ShowTransitPicture(display::MakeTransitPicture(m_program.astro, main, birthRow, outcome.p1, outcome.p2,
+                                                               outcome.aspect, outcome.zoneMinutes, outcome.beginning,
+                                                               outcome.ending, outcome.pictureCaption));
+    picGraphic->setToolTip(Q(outcome.pictureTooltip));
+    main.picGraphicVisible = true;
+    main.picTableVisible = false;
+    SyncFromModel();
+}
+
+void frmMain::Timer1_Timer()
+{
+    // A box or dialog open over the window: the tick waits, as the handlers that open them stop the timer.
+    if (m_syncing || QApplication::activeModalWidget() != nullptr)
+        return;
+    Timer1_Tick(m_program.main);
+    RefreshWeekdays();
+    SyncFromModel();
+}
+
+// ----- Help, the manual link and the chart image export ------------------------------------------------------
+
+void frmMain::BuildHelpControls()
+{
+    lblUserManual = new QLabel(this);
+    lblUserManual->setObjectName(QStringLiteral("lblUserManual"));
+    lblURL = new QLabel(this);
+    lblURL->setObjectName(QStringLiteral("lblURL"));
+    // Shown as a link (its caption follows the language); a click opens the manual.
+    lblURL->setTextFormat(Qt::RichText);
+    lblURL->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    lblURL->setCursor(Qt::PointingHandCursor);
+}
+
+void frmMain::LayOutHelpControls(int footTop, int languageLeft)
+{
+    // The link stands at the right of the foot line, before the language switch; the foot label keeps
+    // the room to its left.
+    const int gap = Px(120);
+    const int urlWidth = lblURL->sizeHint().width();
+    const int urlLeft = languageLeft - gap - urlWidth;
+    lblURL->setGeometry(urlLeft, footTop, urlWidth, Px(kFootHeight));
+    const int manualWidth = lblUserManual->sizeHint().width();
+    const int manualLeft = urlLeft - Px(60) - manualWidth;
+    lblUserManual->setGeometry(manualLeft, footTop, manualWidth, Px(kFootHeight));
+    // Without the link the foot label reaches to the language switch.
+    const int footRight = lblURL->isVisibleTo(this) ? manualLeft : languageLeft;
+    lblFoot->resize(std::max(0, footRight - gap - lblFoot->x()), lblFoot->height());
+}
+
+void frmMain::cmdHelp_Click()
+{
+    if (frmView == nullptr)
+        frmView = new tools::frmView(m_program.language, this);
+    if (frmView->isMinimized())
+        frmView->showNormal();
+    // Over the main window, a little smaller than it, and within the screen.
+    if (frmView->windowState() == Qt::WindowNoState)
+        frmView->PlaceOnScreen(frameGeometry().adjusted(0, 0, -Px(200), -Px(480)));
+    frmView->strFilename = text::HelpFilePath(m_places.dataFolder).toStdString();
+    frmView->setWindowTitle(cmdHelp->text());
+    frmView->blnCopyToClipboardInvisible = true;
+    frmView->SetTextFont(text::HelpFont());
+    frmView->show();
+    frmView->raise();
+    frmView->activateWindow();
+}
+
+void frmMain::lblURL_Click()
+{
+    text::OpenManual(m_places.dataFolder, m_program.language, m_boxes);
+}
+
+void frmMain::SaveChartImage()
+{
+    const text::Language& language = m_program.language;
+    const QString path = QFileDialog::getSaveFileName(this, Q(language.GetText(text::kTextSaveChartAsPng)), QString(),
+                                                      Q(language.GetText(text::kTextPngImages)) + " (*.png)");
+    if (path.isEmpty())
+        return;
+    picGraphic->SyncFromModel();
+    // The chart is saved with its title block and captions; a cell's transit picture is saved as shown.
+    const QImage image =
+        tools::ComposeChartImage(m_program, picGraphic->ChartImage(), picGraphic->TransitPictureShown());
+    m_boxes.Show(tools::SaveChartImage(m_program, image, path.toStdString()));
+}
+
+// ----- Events -----------------------------------------------------------------------------------------------
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void frmMain::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_quitAfterFirstPaint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label1[0] && event->type() == QEvent::MouseButtonRelease) {
+        Label1_Click(core::kWorldDateRow);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace orvane::mainwindow

@@ -1,0 +1,95 @@
+#include "gui/tools/image_export.h"
+
+#include "app/compute.h"
+#include "orvane_version.h"
+#include "gui/platform/graphics_conversion.h"
+#include "text/strings.h"
+#include "text/text_numbers.h"
+#include "tools/chart_image.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <vector>
+
+namespace orvane::tools {
+namespace {
+
+constexpr const char* kProductTitle = "Orvane";
+const QColor kTitleColour(160, 160, 160);
+const QColor kCaptionColour(0, 0, 255);
+constexpr int kCaptionFontSize = 10;
+constexpr int kCaptionMargin = 2;  // pixels of black ground left and right of a text
+
+// Writes the bitmap through a temporary file that becomes `path` only when it is complete, so that a
+// folder that cannot be written to is left without any file.
+bool WriteBitmap(const QImage& image, const std::string& path)
+{
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "BMP");
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace
+
+QImage ComposeChartImage(const mainwindow::Program& program, const QImage& chart, bool transitPictureShown)
+{
+    if (transitPictureShown)
+        return chart;
+    QImage image = chart.convertToFormat(QImage::Format_RGB32);
+    const mainwindow::MainModel& main = program.main;
+    ChartImageCaption caption;
+    caption.intMode = main.intMode;
+    caption.blnShowOnlyOuterPlanets = program.configure.blnShowOnlyOuterPlanets;
+    caption.width = image.width();
+    caption.productTitle = kProductTitle;
+    caption.version = kVersion;
+    if (core::IsTwoDateMode(main.intMode))
+        caption.orbNote = std::string(text::Trimmed(mainwindow::AddOrbToTitle(program, "", true, false)));
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(QFont(QStringLiteral("Arial"), kCaptionFontSize));
+    // Each text on a black ground a little larger than its ink, so that where a line crosses the circle or
+    // an aspect line the letters stay readable; every ground first, so that none covers a text.
+    const std::vector<ImageTextLine> lines = ChartImageLines(caption, main, program.language);
+    std::vector<QRect> boxes;
+    for (const ImageTextLine& line : lines) {
+        const QString text = QString::fromStdString(line.text);
+        const QRect box(line.x, line.y, painter.fontMetrics().horizontalAdvance(text) + 1, painter.fontMetrics().height());
+        boxes.push_back(box);
+        painter.fillRect(box.adjusted(-kCaptionMargin, 0, kCaptionMargin, 0), Qt::black);
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        painter.setPen(lines[i].kind == ImageTextLine::Kind::Title ? kTitleColour : kCaptionColour);
+        painter.drawText(boxes[i], Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(lines[i].text));
+    }
+    return image;
+}
+
+platform::Message SaveChartImage(const mainwindow::Program& program, const QImage& image,
+                                 const std::string& chosenFileName)
+{
+    const text::Language& language = program.language;
+    const std::string title = language.GetText(text::kTextSaveChartAs);
+    const std::string pngFileName = PngFileName(chosenFileName);
+    const std::string bitmap = BitmapFileName(pngFileName);
+    if (!WriteBitmap(image, bitmap))
+        return platform::Message::Exclamation(title, language.GetText(text::kTextChartNotWritable) + text::kLineBreak + bitmap);
+    std::string conversionMessage;
+    if (platform::ConvertGraphicsFile(bitmap, pngFileName, true, true, conversionMessage))
+        return platform::Message::Information(title, language.GetText(text::kTextChartSaved) + text::kLineBreak + pngFileName);
+    return platform::Message::Information(title,
+                                          language.GetText(text::kTextPngConversionFailed) + text::kLineBreak + bitmap);
+}
+
+}  // namespace orvane::tools

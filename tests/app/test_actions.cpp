@@ -1,0 +1,356 @@
+#include "app/actions.h"
+
+#include "datetime/datepr2.h"
+#include "display/stepping.h"
+#include "tests/support/program_fixture.h"
+#include "text/strings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <tuple>
+
+namespace orvane::mainwindow {
+namespace {
+
+using core::Mode;
+
+using core::kConjunction;
+using core::kTrine;
+using display::StepIncrement;
+using testing::Jdn;
+using testing::Moment;
+using testing::RowDate;
+using Kind = CellClickOutcome::Kind;
+
+class ActionsTest : public testing::ProgramTest {
+protected:
+    static RowDate WorldDate()
+    {
+        const MainModel& m = program->main;
+        return {std::stoi(m.txbYearCE[0]), m.cboMonthCE[0].ListIndex(), m.cboDayCE[0].ListIndex(),
+                m.cboHour[0].ListIndex()};
+    }
+
+    static StepOutcome Step(StepIncrement increment, bool forward)
+    {
+        program->main.cboForwardBack.SetListIndex(static_cast<int16_t>(increment));
+        return cmdForwardBack_Click(*program, forward ? kForwardButton : kBackButton);
+    }
+
+    // The beginning and end the searches find for an aspect of the current computation.
+    static std::pair<double, double> Span(const display::AspectSpanContext& context, int16_t p1, int16_t p2,
+                                          int16_t a, int16_t k)
+    {
+        return {display::BeginningOfAspect(program->astro, context, p1, p2, a, k),
+                display::EndOfAspect(program->astro, context, p1, p2, a, k)};
+    }
+
+    static const std::string& Name(int16_t body) { return program->astro.tables.strPlanetName[At(body)]; }
+    static const core::AspectNames& Aspect(int16_t a) { return program->astro.tables.AspectText[At(a)]; }
+    static std::string Date(double day) { return datetime::DateText(static_cast<int32_t>(day), false, 0); }
+};
+
+// ----- Stepping -------------------------------------------------------------------------------------
+
+TEST_F(ActionsTest, StepsMoveTheWorldDateAndRecompute)
+{
+    struct Case {
+        const char* name;
+        StepIncrement increment;
+        bool forward;
+        RowDate from;
+        RowDate to;
+    };
+    const Case cases[] = {
+        {"half hour into the new year", StepIncrement::HalfHour, true, {1999, 12, 31, 48}, {2000, 1, 1, 1}},
+        {"day back from 1 January", StepIncrement::Day, false, {2000, 1, 1, 25}, {1999, 12, 31, 25}},
+        // A month or year step corrects a day the calendar does not have.
+        {"month forward from 31 May", StepIncrement::Month, true, {2000, 5, 31, 25}, {2000, 6, 30, 25}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        SetRow(core::kWorldDateRow, c.from, 0);
+
+        const StepOutcome outcome = Step(c.increment, c.forward);
+
+        EXPECT_TRUE(outcome.compute.computed && !outcome.undone);
+        EXPECT_EQ(WorldDate(), c.to);
+        // Compute ran on the new date: the moment and Earth's position belong to it.
+        const double moment = Moment(c.to, 0);
+        EXPECT_NEAR(program->main.dblMoment[0], moment, 1e-6);
+        EXPECT_NEAR(program->main.dblPos[core::kEarth][0], program->astro.HelioLongitude(core::kEarth, moment), 1e-9);
+        EXPECT_EQ(program->grid.intNumCols, 9);
+        EXPECT_FALSE(Cell(0).text.empty());
+    }
+}
+
+TEST_F(ActionsTest, StepClearsThePatternCountsAndLeavesTheBirthdate)
+{
+    // Personal transits search no patterns, so whatever the counts hold after the step was set by the step.
+    program->main.SelectMode(Mode::PersonalTransits1st);
+    SetRow(core::kFirstBirthdateRow, {1980, 7, 4, 17}, 60);
+    SetOrbs({60, 60, 60, 60, 60, 60, 60});
+    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    const double birth = program->main.dblMoment[1];
+    const std::vector<int16_t> cellsBefore = AspectCells();
+    program->main.intPatternCount.fill(3);
+
+    ASSERT_TRUE(Step(StepIncrement::Year, true).compute.computed);
+
+    EXPECT_EQ(program->main.intPatternCount, (std::array<int16_t, core::kNumPatterns>{}));
+    EXPECT_EQ(program->main.txbYearCE[1], "1980");
+    EXPECT_EQ(program->main.cboDayCE[1].ListIndex(), 4);
+    EXPECT_DOUBLE_EQ(program->main.dblMoment[1], birth);
+    EXPECT_NEAR(program->main.dblMoment[0], Moment({2001, 1, 1, 25}, 0), 1e-6);
+    EXPECT_NE(AspectCells(), cellsBefore);  // a year later the transits stand elsewhere
+}
+
+TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
+{
+    struct Case {
+        const char* name;
+        StepIncrement increment;
+        bool forward;
+        RowDate from;
+        const char* yearText;  // the year as typed
+    };
+    const Case cases[] = {
+        {"half hour past the last year", StepIncrement::HalfHour, true, {2799, 12, 31, 48}, "2799"},
+        {"year before the first year", StepIncrement::Year, false, {1, 3, 31, 25}, "01"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        SetRow(core::kWorldDateRow, c.from, -300);
+        program->main.txbYearCE[0] = c.yearText;
+        program->main.blnStartupCompleted = true;
+        ASSERT_TRUE(cmdCompute_Click(*program).computed);
+        const MainModel before = program->main;
+        const display::GridModel gridBefore = program->grid;
+
+        const StepOutcome outcome = Step(c.increment, c.forward);
+
+        EXPECT_TRUE(outcome.undone && !outcome.compute.computed);
+        EXPECT_EQ(outcome.compute.dateError->text.rfind(Text(4), 0), 0U);  // the world date's error
+        const MainModel& after = program->main;
+        EXPECT_EQ(std::tuple(after.txbYearCE[0], after.cboMonthCE[0], after.cboDayCE[0], after.cboHour[0],
+                             after.cboTimezone[0]),
+                  std::tuple(std::string(c.yearText), before.cboMonthCE[0], before.cboDayCE[0], before.cboHour[0],
+                             before.cboTimezone[0]));
+        EXPECT_EQ(program->grid.txbCell, gridBefore.txbCell);
+        // The date before the step computes again as it did.
+        ASSERT_TRUE(cmdCompute_Click(*program).computed);
+        EXPECT_DOUBLE_EQ(program->main.dblMoment[0], before.dblMoment[0]);
+    }
+}
+
+// ----- The click on a cell ---------------------------------------------------------------------------
+
+TEST_F(ActionsTest, CellsWithoutAnAspectOrWithoutDurationsOnlyMoveTheFocus)
+{
+    SetOrbs({60, 60, 60, 120, 60, 60, 60});
+    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_NE(CellAspect(43), 0);  // Venus trine Neptune
+    // An aspect cell of the triangle that holds no aspect.
+    int16_t empty = -1;
+    for (int16_t i = 2 * 9; i < 90 && empty < 0; ++i)
+        if (i % 9 > i / 9 - 2 && Cell(i).text.empty())
+            empty = i;
+    ASSERT_GE(empty, 0);
+    // Position, column header, diagonal header, the empty aspect cell, a hidden cell.
+    for (const int16_t cell : {int16_t{0}, int16_t{9}, int16_t{18}, empty, int16_t{45}})
+        EXPECT_EQ(ShowAspectDetails(*program, cell).kind, Kind::Nothing) << "cell " << cell;
+
+    // An aspect switched off by colour 0 only moves the focus.
+    program->astro.tables.dblAspectColor[kTrine] = 0.0;
+    EXPECT_EQ(ShowAspectDetails(*program, 43).kind, Kind::FocusOnly);
+    program->astro.tables.dblAspectColor = colors;
+
+    // Fixed moments have no beginning or end: every cell, aspect or not, only moves the focus.
+    for (const Mode mode : {Mode::Natal1st, Mode::Natal2nd, Mode::Synastry}) {
+        program->main.SelectMode(mode);
+        ASSERT_TRUE(cmdCompute_Click(*program).computed);
+        ASSERT_FALSE(AspectCells().empty());
+        for (const int16_t cell : {int16_t{0}, int16_t{1}, int16_t{12}, AspectCells().front()}) {
+            const CellClickOutcome outcome = ShowAspectDetails(*program, cell);
+            EXPECT_EQ(outcome.kind, Kind::FocusOnly) << "mode " << static_cast<int>(mode) << ", cell " << cell;
+            EXPECT_FALSE(outcome.message);
+        }
+    }
+}
+
+TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
+{
+    // New York time: the searches count local days west of Greenwich.
+    SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, -300);
+    SetOrbs({0, 0, 0, 120, 0, 0, 0});  // trines within 2°
+    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_EQ(AspectCells(), std::vector<int16_t>{43});  // row 4, column 7: Venus (3) and Neptune (8)
+
+    const CellClickOutcome outcome = ShowAspectDetails(*program, 43);
+
+    ASSERT_EQ(outcome.kind, Kind::DurationsQuestion);
+    ASSERT_TRUE(outcome.message);
+    EXPECT_EQ(std::tuple(outcome.p1, outcome.p2, outcome.aspect, outcome.zoneMinutes),
+              std::tuple(core::kVenus, core::kNeptune, kTrine, int16_t{-300}));
+
+    display::AspectSpanContext context;
+    context.dblWorldLocalDayNumber = Jdn(2000, 1, 1) + 0.5;
+    context.intZoneMinutes = -300;
+    const auto [b, e] = Span(context, core::kVenus, core::kNeptune, kTrine, 0);
+    // Venus gains about 1.6° a day on Neptune: an orb of 2° lasts a few days around the world date.
+    ASSERT_GT(b, Jdn(2000, 1, 1) - 5);
+    ASSERT_LE(b, Jdn(2000, 1, 1));
+    ASSERT_GE(e, Jdn(2000, 1, 1));
+    ASSERT_LT(e, Jdn(2000, 1, 1) + 5);
+    EXPECT_EQ(outcome.beginning, b);
+    EXPECT_EQ(outcome.ending, e);
+    EXPECT_EQ(*outcome.message,
+              platform::Message::Question(Text(155) + " Neptune " + Aspect(kTrine).Phrase + " " + Text(156) + " Venus",
+                                          "With an orb of 2° 0' this trine\r\nbegins on " + Date(b) + "\r\nand ends on " +
+                                              Date(e) + ".\r\n\r\n" + Text(162) + " " + Text(160) + "?",
+                                          platform::Button::No));
+}
+
+TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
+{
+    const RowDate birth{1975, 6, 15, 13};
+    SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, 60);
+    SetRow(core::kSecondBirthdateRow, birth, -120);
+    program->main.SelectMode(Mode::PersonalTransits2nd);
+    SetOrbs({360, 360, 360, 360, 180, 0, 180});
+    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    const std::vector<int16_t> cells = AspectCells();
+    ASSERT_GE(cells.size(), 3U);
+
+    display::AspectSpanContext context;
+    context.blnPersonalTransits = true;
+    context.dblWorldLocalDayNumber = Jdn(2000, 1, 1) + 0.5;
+    context.dblNatalMoment = Moment(birth, -120);
+    context.intZoneMinutes = 60;
+    int pictures = 0;
+    for (const int16_t cell : cells) {
+        SCOPED_TRACE("cell " + std::to_string(cell));
+        // Rows are the natal bodies, columns the transiting ones.
+        const auto natal = static_cast<int16_t>(cell / 11 - 1);
+        const auto transiting = static_cast<int16_t>(cell % 11 - 1);
+        const int16_t a = CellAspect(cell);
+        const double orb = program->astro.orbs.dblOrb[At(a)][core::kOrbColumnPersonal];
+        const auto [b, e] = Span(context, natal, transiting, a, 1);
+
+        const CellClickOutcome outcome = ShowAspectDetails(*program, cell);
+
+        EXPECT_EQ(std::tuple(outcome.p1, outcome.p2, outcome.aspect, outcome.zoneMinutes),
+                  std::tuple(natal, transiting, a, int16_t{60}));
+        EXPECT_EQ(outcome.beginning, b);
+        EXPECT_EQ(outcome.ending, e);
+        if (b >= 0.0 && e >= 0.0) {
+            ++pictures;
+            EXPECT_EQ(outcome.kind, Kind::TransitPicture);
+            EXPECT_EQ(outcome.pictureTooltip, Text(351));
+            EXPECT_FALSE(outcome.message);
+            EXPECT_EQ(outcome.pictureCaption, Text(155) + " " + Name(transiting) + " " + Text(89) + " " +
+                                                  text::LowerCase(Aspect(a).Name) + " " + Text(90) + " " +
+                                                  Text(156) + " " + Name(natal) + "X, " + Text(91) + " " +
+                                                  core::Rad2DegMin(orb, false, false, false, false));
+        } else {
+            ASSERT_EQ(outcome.kind, Kind::DurationsQuestion);
+            EXPECT_EQ(outcome.message->title, Name(natal) + " " + Aspect(a).Phrase + " " + Name(transiting));
+            EXPECT_TRUE(outcome.message->text.ends_with("\r\n\r\n" + Text(162) + " " + Text(161) + "?"));
+        }
+    }
+    EXPECT_GT(pictures, 0);
+}
+
+TEST_F(ActionsTest, ABeginningBeforePlutosTableIsAnUnknownDateAndNoTransitPicture)
+{
+    // Pluto on natal Pluto two days after the birth at the start of Pluto's table: in orb since before it.
+    SetRow(core::kFirstBirthdateRow, {1600, 1, 10, 25}, 0);
+    SetRow(core::kWorldDateRow, {1600, 1, 12, 25}, 0);
+    program->main.SelectMode(Mode::PersonalTransits1st);
+    SetOrbs({180, 180, 180, 180, 180, 180, 180});
+    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    const int16_t plutoOnPluto = 10 * 11 + 10;
+    ASSERT_EQ(CellAspect(plutoOnPluto), kConjunction);
+
+    const CellClickOutcome personal = ShowAspectDetails(*program, plutoOnPluto);
+
+    ASSERT_EQ(personal.kind, Kind::DurationsQuestion);
+    EXPECT_LT(personal.beginning, 0.0);
+    EXPECT_GE(personal.ending, Jdn(1600, 1, 12));
+    EXPECT_TRUE(personal.message->text.ends_with("\r\nbegins on an unknown date\r\nand ends on " +
+                                                 Date(personal.ending) + ".\r\n\r\n" + Text(162) + " " + Text(161) + "?"))
+        << personal.message->text;
+}
+
+// ----- The Report button -----------------------------------------------------------------------------
+
+TEST_F(ActionsTest, ReportWithoutAspectsOnlyTellsSo)
+{
+    const std::pair<Mode, int16_t> cases[] = {
+        {Mode::WorldTransits, 383},       {Mode::Natal1st, 383},            {Mode::Natal2nd, 383},
+        {Mode::PersonalTransits1st, 382}, {Mode::PersonalTransits2nd, 382}, {Mode::Synastry, 383},
+    };
+    SetRow(core::kSecondBirthdateRow, {1970, 3, 1, 25}, 0);
+    for (const auto& [mode, number] : cases) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        program->main.SelectMode(mode);
+        ASSERT_TRUE(cmdCompute_Click(*program).computed);
+        tools::DurationsWindow window(program->astro, program->language);
+
+        EXPECT_EQ(cmdReport_Click(*program, window), platform::Message::Information(Text(38), Text(number)));
+        EXPECT_EQ(window.records.intNumDurationRecords, 0);
+        EXPECT_TRUE(window.lblTitle.empty());
+    }
+}
+
+TEST_F(ActionsTest, ReportOfWorldTransitsListsEveryAspectWithItsDates)
+{
+    SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, -300);
+    SetOrbs({0, 0, 60, 120, 0, 0, 180});  // 1 square, 1 trine, 2 quincunxes
+    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    const std::vector<int16_t> cells = AspectCells();
+    ASSERT_EQ(cells.size(), 4U);
+    program->main.intTotalNumAspects = 0;  // the button counts the grid itself
+    tools::DurationsWindow window(program->astro, program->language);
+
+    ASSERT_FALSE(cmdReport_Click(*program, window).has_value());
+
+    EXPECT_EQ(program->main.intTotalNumAspects, 4);
+    EXPECT_EQ(window.Caption, Text(159) + " " + Text(160));
+    EXPECT_EQ(window.lblTitle.rfind("World transits " + Text(58) + " ", 0), 0U) << window.lblTitle;
+    EXPECT_TRUE(window.cboSortByVisible);
+    EXPECT_TRUE(window.chkShowDuration);
+
+    // One record per aspect cell (sorted by the list since), with the dates the searches find in New York
+    // time, and one list line per aspect.
+    ASSERT_EQ(window.records.intNumDurationRecords, 4);
+    display::AspectSpanContext context;
+    context.dblWorldLocalDayNumber = Jdn(2000, 1, 1) + 0.5;
+    context.intZoneMinutes = -300;
+    std::vector<std::string> records = window.records.strDurationRecords;
+    for (const int16_t cell : cells) {
+        const auto p1 = static_cast<int16_t>(cell / 9 - 1);
+        const auto p2 = static_cast<int16_t>(cell % 9 + 1);
+        const int16_t a = CellAspect(cell);
+        const auto [b, e] = Span(context, p1, p2, a, 0);
+        char prefix[64];
+        std::snprintf(prefix, sizeof prefix, "%2d%2d%2d %d", p1, p2, p1, a);
+        char dates[64];
+        std::snprintf(dates, sizeof dates, "%8d%8d%6d", int(b), int(e), int(e) - int(b) + 1);
+        const auto found = std::find_if(records.begin(), records.end(), [&](const std::string& record) {
+            return record.starts_with(prefix);
+        });
+        ASSERT_NE(found, records.end()) << prefix;
+        EXPECT_EQ(found->substr(display::kRecordBeginning - 1), dates) << *found;
+        EXPECT_NE(window.txbOutput.find(Date(b) + ","), std::string::npos) << Date(b);
+        records.erase(found);
+    }
+    EXPECT_EQ(std::count(window.txbOutput.begin(), window.txbOutput.end(), '\n'), 4);
+}
+
+}  // namespace
+}  // namespace orvane::mainwindow

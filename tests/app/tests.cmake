@@ -1,0 +1,3 @@
+orvane_test(test_app
+  SOURCES app/test_main_model.cpp app/test_compute.cpp app/test_actions.cpp app/test_window_rules.cpp
+  LIBS orvane_app)

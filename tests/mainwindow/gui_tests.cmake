@@ -1,2 +1,0 @@
-orvane_gui_test(test_gui_main SOURCES mainwindow/test_gui_main.cpp)
-orvane_gui_test(test_gui_faults SOURCES mainwindow/test_gui_faults.cpp)

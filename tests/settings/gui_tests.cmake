@@ -1,1 +1,0 @@
-orvane_gui_test(test_gui_settings SOURCES settings/test_gui_settings.cpp)
