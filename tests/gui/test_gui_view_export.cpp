@@ -160,7 +160,7 @@ private slots:
             QVERIFY(boxes.shown.empty());
             // The link opens the manual's page of the data folder; the scratch folder has none.
             auto* link = window.findChild<QLabel*>("lblURL");
-            QCOMPARE(link->text(), QStringLiteral("<a href=\"manual\">User manual</a>"));
+            QCOMPARE(link->text(), QStringLiteral("<a href=\"manual\">Orvane manual (HTML)</a>"));
             emit link->linkActivated(QStringLiteral("manual"));
             const QString page = QString::fromStdString(folder) + "doc/manual/index.html";
             if (folder == std::string(ORVANE_BIN_DIR) + "/") {
