@@ -236,7 +236,7 @@ void frmConfigure::ConnectControls()
          {chkShowOnlyEarthAspects, &panel.chkShowOnlyEarthAspects},
          {chkUseColor, &panel.chkUseColor}}};
     for (const auto& [box, value] : options)
-        connect(box, &QCheckBox::toggled, this, [this, box, value] { chkOption_Click(box, *value); });
+        connect(box, &QCheckBox::toggled, this, [this, box = box, value = value] { chkOption_Click(box, *value); });
 
     connect(cmdSetAllNonzeroOrbsToConjunctionOrb, &QPushButton::clicked, this,
             &frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click);
