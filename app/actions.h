@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 
 // ----- Stepping -------------------------------------------------------------------------------------
 
@@ -27,7 +27,7 @@ struct StepOutcome {
 
 // One step of the world date by the selected increment (button 0 forward, 1 back), then Compute; a date
 // that the date input refuses is undone. The pause between the steps of a run is the window's affair.
-StepOutcome cmdForwardBack_Click(Program& program, int16_t index);
+StepOutcome Step(Workspace& program, int16_t index);
 
 // ----- The click on an aspect cell ------------------------------------------------------------------
 
@@ -54,25 +54,25 @@ struct CellClickOutcome {
     std::string pictureCaption;
 };
 
-CellClickOutcome ShowAspectDetails(Program& program, int16_t cell);
+CellClickOutcome ClickCell(Workspace& program, int16_t cell);
 
 // ----- The durations report -------------------------------------------------------------------------
 
 // What the report needs of the current computation.
-display::DurationGrid DurationGridOf(Program& program);
-tools::ReportInputs ReportInputsOf(Program& program);
-tools::NatalListingInputs NatalListingInputsOf(Program& program);
+display::DurationGrid DurationGridOf(Workspace& program);
+tools::ReportInputs ReportInputsOf(Workspace& program);
+tools::NatalListingInputs NatalListingInputsOf(Workspace& program);
 
 // The Report button: the message to show when the grid holds no aspect; otherwise the durations window
 // is filled (Report) and activated, and nothing is returned.
-std::optional<platform::Message> cmdReport_Click(Program& program, tools::DurationsWindow& window);
+std::optional<platform::Message> Report(Workspace& program, tools::DurationsWindow& window);
 
 // ----- State files ----------------------------------------------------------------------------------
 
 // Save and Load of a state file (the per-user file or one the user chose). Both return the empty text or
 // what went wrong; a file saved or loaded marks the window's state-file-touched flag, and the mode
 // buttons that a load sets do not compute by themselves.
-std::string SaveStateFile(Program& program, const std::string& path, settings::RegistryStore& store);
-std::string LoadStateFile(Program& program, const std::string& path, settings::RegistryStore& store);
+std::string SaveStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store);
+std::string LoadStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store);
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

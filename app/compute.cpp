@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 namespace {
 
 constexpr double kHalfHour = 1.0 / 48.0;
@@ -31,7 +31,7 @@ std::string Radians4(double value)
 // The moments of the two position columns.
 std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
 {
-    const auto& m = main.dblMoment;
+    const auto& m = main.moments;
     switch (mode) {
     case core::kModeWorldTransits: return {m[0], 0.0};
     case core::kModeNatal1: return {m[1], 0.0};
@@ -43,9 +43,9 @@ std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
     }
 }
 
-void WritePositionCell(Program& program, int16_t cell, double longitude)
+void WritePositionCell(Workspace& program, int16_t cell, double longitude)
 {
-    display::GridCell& c = program.grid.txbCell[At(cell)];
+    display::GridCell& c = program.grid.cellTexts[At(cell)];
     c.backColor = display::kPositionBackColor;
     c.foreColor = display::kBlack;
     c.text = PositionCellText(program, longitude);
@@ -55,8 +55,8 @@ void WritePositionCell(Program& program, int16_t cell, double longitude)
 int16_t FirstAspect(const core::AstroModule& astro, double separation, int16_t column, double& deviation)
 {
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
-        const double d = std::fabs(separation - astro.tables.dblAspectAngle[At(a)]);
-        if (d < astro.orbs.dblOrb[At(a)][At(column)]) {
+        const double d = std::fabs(separation - astro.tables.aspectAngles[At(a)]);
+        if (d < astro.orbs.orbs[At(a)][At(column)]) {
             deviation = d;
             return a;
         }
@@ -64,71 +64,71 @@ int16_t FirstAspect(const core::AstroModule& astro, double separation, int16_t c
     return 0;
 }
 
-void WriteAspectCell(Program& program, int16_t cell, int16_t aspect, double deviation, int16_t mark, int16_t boldColumn)
+void WriteAspectCell(Workspace& program, int16_t cell, int16_t aspect, double deviation, int16_t mark, int16_t boldColumn)
 {
     std::string text = program.astro.tables.AspectText[At(aspect)].Abbrev + text::kLineBreak + DeviationText(program, deviation);
     if (mark == -1)
         text += " -";
     else if (mark == 1)
         text += " +";
-    program.grid.txbCell[At(cell)].text = std::move(text);
+    program.grid.cellTexts[At(cell)].text = std::move(text);
     MarkCloseAspect(program, boldColumn, cell, aspect, deviation);
-    ++program.main.intAspectCount[At(aspect)];
+    ++program.main.aspectCounts[At(aspect)];
 }
 
 int16_t TotalCount(const MainModel& main)
 {
     int16_t total = 0;
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        total = static_cast<int16_t>(total + main.intAspectCount[At(a)]);
+        total = static_cast<int16_t>(total + main.aspectCounts[At(a)]);
     return total;
 }
 
-std::string TotalText(const Program& program, int16_t total)
+std::string TotalText(const Workspace& program, int16_t total)
 {
-    return text::Replaced(program.language.GetText(text::kTextTotalAspects), "N", std::to_string(total));
+    return text::Replaced(program.language.Text(text::kTextTotalAspects), "N", std::to_string(total));
 }
 
-void OneDateSummary(Program& program, const std::array<double, 2>& moments)
+void OneDateSummary(Workspace& program, const std::array<double, 2>& moments)
 {
     MainModel& main = program.main;
     std::string report;
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        if (main.intAspectCount[At(a)] > 0)
-            report += AspectCountText(program.astro.tables, a, main.intAspectCount[At(a)]) + text::kLineBreak;
+        if (main.aspectCounts[At(a)] > 0)
+            report += AspectCountText(program.astro.tables, a, main.aspectCounts[At(a)]) + text::kLineBreak;
     const int16_t total = TotalCount(main);
     if (total == 0)
-        report += program.language.GetText(text::kTextNoAspectsSummary) + text::kLineBreak;
+        report += program.language.Text(text::kTextNoAspectsSummary) + text::kLineBreak;
     else if (total > 1)
         report += TotalText(program, total) + text::kLineBreak;
     report += text::kLineBreak;
 
-    core::RunSearchState* run = program.run.blnRunning ? &program.runDialog.search : nullptr;
-    const core::PatternFinder finder(program.astro, main.dblPos, program.language, run);
+    core::RunSearchState* run = program.run.isRunning ? &program.runDialog.search : nullptr;
+    const core::PatternFinder finder(program.astro, main.longitudes, program.language, run);
     const auto findings =
-        core::FindAllPatterns(finder, false, program.configure.cboOrbForMidpoints.ListIndex());
-    report += core::PatternSummary(findings, main.intPatternCount);
-    main.txbReport = std::move(report);
+        core::FindAllPatterns(finder, false, program.configure.midpointOrbList.ListIndex());
+    report += core::PatternSummary(findings, main.patternCounts);
+    main.summaryText = std::move(report);
     (void)moments;
 }
 
-void TwoDateSummary(Program& program)
+void TwoDateSummary(Workspace& program)
 {
     MainModel& main = program.main;
     const int16_t total = TotalCount(main);
     if (total == 0) {
-        main.txbReport1 = program.language.GetText(text::kTextNoAspectsSummary);
+        main.twoDateSummaryText = program.language.Text(text::kTextNoAspectsSummary);
         return;
     }
     std::string report;
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        if (main.intAspectCount[At(a)] > 0)
-            report += AspectCountText(program.astro.tables, a, main.intAspectCount[At(a)]) + ", ";
+        if (main.aspectCounts[At(a)] > 0)
+            report += AspectCountText(program.astro.tables, a, main.aspectCounts[At(a)]) + ", ";
     while (!report.empty() && (report.back() == ',' || report.back() == ' '))
         report.pop_back();
     if (total > 1)
         report += ". " + TotalText(program, total);
-    main.txbReport1 = std::move(report);
+    main.twoDateSummaryText = std::move(report);
 }
 
 }  // namespace
@@ -139,97 +139,97 @@ std::string AspectCountText(const core::AstroTables& tables, int16_t aspect, int
     return std::to_string(count) + " " + (count == 1 ? name : core::PluralOf(name));
 }
 
-std::string PositionCellText(const Program& program, double longitude)
+std::string PositionCellText(const Workspace& program, double longitude)
 {
     if (longitude < 0.0)
         return display::PositionErrorMark(static_cast<int32_t>(longitude));
-    if (program.main.optRadians())
+    if (program.main.radiansSelected())
         return Radians4(longitude);
     return core::Rad2DegMin(longitude, false, false, false, false) + text::kLineBreak +
            core::ZodiacPositionText(program.astro.tables, longitude, false);
 }
 
-std::string DeviationText(const Program& program, double deviation)
+std::string DeviationText(const Workspace& program, double deviation)
 {
-    if (program.main.optRadians())
+    if (program.main.radiansSelected())
         return Radians4(deviation);
     return core::Rad2DegMin(deviation, false, false, false, false);
 }
 
-void MarkCloseAspect(Program& program, int16_t column, int16_t cell, int16_t aspect, double deviation)
+void MarkCloseAspect(Workspace& program, int16_t column, int16_t cell, int16_t aspect, double deviation)
 {
-    display::GridCell& c = program.grid.txbCell[At(cell)];
+    display::GridCell& c = program.grid.cellTexts[At(cell)];
     c.bold = program.configure.IsCloseAspect(program.astro.orbs, column, aspect, deviation);
-    c.foreColor = program.astro.tables.dblAspectColor[At(aspect)];
+    c.foreColor = program.astro.tables.aspectColors[At(aspect)];
 }
 
-std::string AddOrbToTitle(const Program& program, const std::string& title, bool blnPersonal, bool blnAddPeriod)
+std::string AddOrbToTitle(const Workspace& program, const std::string& title, bool personal, bool addPeriod)
 {
     const core::OrbTable& orbs = program.astro.orbs;
-    double minOrb = orbs.dblMinOrb;
-    double maxOrb = orbs.dblMaxOrb;
-    if (blnPersonal) {
-        const size_t column = program.main.optSynastry() ? 1 : 0;
-        minOrb = orbs.dblMinOrbOfColumn[column];
-        maxOrb = orbs.dblMaxOrbOfColumn[column];
+    double minOrb = orbs.smallestOrb;
+    double maxOrb = orbs.largestOrb;
+    if (personal) {
+        const size_t column = program.main.synastrySelected() ? 1 : 0;
+        minOrb = orbs.smallestOrbOfColumn[column];
+        maxOrb = orbs.largestOrbOfColumn[column];
     }
     const text::Language& language = program.language;
-    if (orbs.blnAllOrbsEqual) {
-        std::string result = title + "  " + language.GetText(text::kTextOrbOf) + " " +
+    if (orbs.allOrbsEqual) {
+        std::string result = title + "  " + language.Text(text::kTextOrbOf) + " " +
                              core::Rad2DegMin(maxOrb, true, false, false, false);
-        if (blnAddPeriod)
+        if (addPeriod)
             result += ".";
         return result;
     }
-    return title + "  " + language.GetText(text::kTextOrbsFrom) + ": " + core::Rad2DegMin(minOrb, true, false, false, false) +
-           " " + language.GetText(text::kTextOrbsTo) + " " + core::Rad2DegMin(maxOrb, true, false, false, false);
+    return title + "  " + language.Text(text::kTextOrbsFrom) + ": " + core::Rad2DegMin(minOrb, true, false, false, false) +
+           " " + language.Text(text::kTextOrbsTo) + " " + core::Rad2DegMin(maxOrb, true, false, false, false);
 }
 
-std::string SetGridTitle(const Program& program, int16_t mode)
+std::string SetGridTitle(const Workspace& program, int16_t mode)
 {
     const text::Language& language = program.language;
-    const bool tableShown = !program.main.picGraphicVisible;
+    const bool tableShown = !program.main.chartShown;
     std::string title;
     bool personal = false;
     switch (mode) {
     case core::kModeWorldTransits:
         if (tableShown) {
-            title = language.GetText(text::kTextTitleWorldTable);
+            title = language.Text(text::kTextTitleWorldTable);
         } else {
-            title = text::Replaced(language.GetText(text::kTextTitleWorldChart), " degrees", "°");
+            title = text::Replaced(language.Text(text::kTextTitleWorldChart), " degrees", "°");
         }
         break;
     case core::kModeNatal1:
-        title = language.GetText(tableShown ? text::kTextTitleNatal1Table : text::kTextTitleNatal1Chart);
+        title = language.Text(tableShown ? text::kTextTitleNatal1Table : text::kTextTitleNatal1Chart);
         break;
     case core::kModeNatal2:
-        title = language.GetText(tableShown ? text::kTextTitleNatal2Table : text::kTextTitleNatal2Chart);
+        title = language.Text(tableShown ? text::kTextTitleNatal2Table : text::kTextTitleNatal2Chart);
         break;
-    case core::kModePersonal1: title = language.GetText(text::kTextTitlePersonal1); personal = true; break;
-    case core::kModePersonal2: title = language.GetText(text::kTextTitlePersonal2); personal = true; break;
-    case core::kModeSynastry: title = language.GetText(text::kTextTitleSynastry); personal = true; break;
+    case core::kModePersonal1: title = language.Text(text::kTextTitlePersonal1); personal = true; break;
+    case core::kModePersonal2: title = language.Text(text::kTextTitlePersonal2); personal = true; break;
+    case core::kModeSynastry: title = language.Text(text::kTextTitleSynastry); personal = true; break;
     default: return {};
     }
     return AddOrbToTitle(program, title, personal, true);
 }
 
-ComputeOutcome cmdCompute_Click(Program& program)
+ComputeOutcome Compute(Workspace& program)
 {
     ComputeOutcome outcome;
     MainModel& main = program.main;
     core::AstroModule& astro = program.astro;
 
-    program.configure.SetOrbs(astro);
-    astro.intNumPlanets = core::NumPlanetsFor(astro.PlutoDataReadOK());
+    program.configure.ApplyOrbs(astro);
+    astro.bodyCount = core::NumPlanetsFor(astro.PlutoDataReadOK());
 
     const int16_t mode = main.DetermineMode();
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         if (!core::RowUsedByMode(row, mode))
             continue;
-        main.dblMoment[At(row)] = datetime::InputDateToAJDate(main, row);
-        if (main.dblMoment[At(row)] < 0.0) {
+        main.moments[At(row)] = datetime::InputDateToAJDate(main, row);
+        if (main.moments[At(row)] < 0.0) {
             std::optional<platform::Message> error = datetime::ShowDateInputError(main, row, program.language);
-            if (main.blnStartupCompleted)
+            if (main.startupCompleted)
                 outcome.dateError = std::move(error);
             return outcome;
         }
@@ -237,7 +237,7 @@ ComputeOutcome cmdCompute_Click(Program& program)
     if (mode == core::kModeNone)
         return outcome;
 
-    main.lblTitle = SetGridTitle(program, mode);
+    main.titleText = SetGridTitle(program, mode);
     const bool oneDate = core::IsOneDateMode(mode);
     if (oneDate)
         program.grid.LayOutTriangleGrid(astro.tables);
@@ -246,28 +246,28 @@ ComputeOutcome cmdCompute_Click(Program& program)
 
     // Positions at the mode's moments.
     const std::array<double, 2> moments = ColumnMoments(main, mode);
-    const int16_t numPlanets = astro.intNumPlanets;
+    const int16_t numPlanets = astro.bodyCount;
     // Bodies not in use, and the second column in the one-date modes, hold no position.
-    for (auto& row : main.dblPos)
+    for (auto& row : main.longitudes)
         row = {-1.0, -1.0};
     for (int16_t p = core::kEarth; p <= numPlanets; ++p) {
-        main.dblPos[At(p)][0] = astro.HelioLongitude(p, moments[0]);
+        main.longitudes[At(p)][0] = astro.HelioLongitude(p, moments[0]);
         if (!oneDate)
-            main.dblPos[At(p)][1] = astro.HelioLongitude(p, moments[1]);
+            main.longitudes[At(p)][1] = astro.HelioLongitude(p, moments[1]);
     }
 
     // Position cells: row 0 of the triangle; row 0 from column 2 and column 0 from row 2 of the square.
-    const int16_t cols = program.grid.intNumCols;
+    const int16_t cols = program.grid.columnCount;
     for (int16_t p = core::kEarth; p <= numPlanets; ++p) {
         if (oneDate) {
-            WritePositionCell(program, static_cast<int16_t>(p - 1), main.dblPos[At(p)][0]);
+            WritePositionCell(program, static_cast<int16_t>(p - 1), main.longitudes[At(p)][0]);
         } else {
-            WritePositionCell(program, static_cast<int16_t>(p + 1), main.dblPos[At(p)][0]);
-            WritePositionCell(program, static_cast<int16_t>((p + 1) * cols), main.dblPos[At(p)][1]);
+            WritePositionCell(program, static_cast<int16_t>(p + 1), main.longitudes[At(p)][0]);
+            WritePositionCell(program, static_cast<int16_t>((p + 1) * cols), main.longitudes[At(p)][1]);
         }
     }
 
-    main.intAspectCount.fill(0);
+    main.aspectCounts.fill(0);
     // Each body's longitude half an hour after the first moment, for the applying or separating mark;
     // asked for once per body however many aspects it makes.
     std::array<double, core::kBodySlots> later;
@@ -280,11 +280,11 @@ ComputeOutcome cmdCompute_Click(Program& program)
     };
     if (oneDate) {
         for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
-            const double L1 = main.dblPos[At(p1)][0];
+            const double L1 = main.longitudes[At(p1)][0];
             if (L1 < 0.0)
                 continue;
             for (int16_t p2 = static_cast<int16_t>(p1 + 1); p2 <= numPlanets; ++p2) {
-                const double L2 = main.dblPos[At(p2)][0];
+                const double L2 = main.longitudes[At(p2)][0];
                 if (L2 < 0.0)
                     continue;
                 double deviation = 0.0;
@@ -300,11 +300,11 @@ ComputeOutcome cmdCompute_Click(Program& program)
         const bool synastry = mode == core::kModeSynastry;
         const int16_t column = synastry ? core::kOrbColumnSynastry : core::kOrbColumnPersonal;
         for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
-            const double L1 = main.dblPos[At(p1)][1];
+            const double L1 = main.longitudes[At(p1)][1];
             if (L1 < 0.0)
                 continue;
             for (int16_t p2 = core::kEarth; p2 <= numPlanets; ++p2) {
-                const double L2 = main.dblPos[At(p2)][0];
+                const double L2 = main.longitudes[At(p2)][0];
                 if (L2 < 0.0)
                     continue;
                 double deviation = 0.0;
@@ -324,15 +324,15 @@ ComputeOutcome cmdCompute_Click(Program& program)
     else
         TwoDateSummary(program);
 
-    if (!main.picGraphicVisible)
-        main.picTableVisible = true;
+    if (!main.chartShown)
+        main.gridShown = true;
     outcome.computed = true;
 
-    if (program.run.blnRunning) {
-        outcome.found = tools::FoundCheck(program.run, program.runDialog, main.intPatternCount,
+    if (program.run.isRunning) {
+        outcome.found = tools::FoundCheck(program.run, program.runDialog, main.patternCounts,
                                           mode == core::kModeWorldTransits, program.language);
     }
     return outcome;
 }
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

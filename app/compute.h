@@ -5,14 +5,14 @@
 // the grid, the counts, the title and the summary; a run in progress is asked whether it may stop.
 
 #include "datetime/date_input.h"
-#include "app/program.h"
+#include "app/workspace.h"
 #include "tools/run_model.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 
 // What a computation leaves for the window to show.
 struct ComputeOutcome {
@@ -26,25 +26,25 @@ struct ComputeOutcome {
 };
 
 // Compute: the whole result is replaced, or, on a date error, nothing is changed.
-ComputeOutcome cmdCompute_Click(Program& program);
+ComputeOutcome Compute(Workspace& program);
 
-// The caption of lblTitle for the mode and the view, with the orbs appended.
-std::string SetGridTitle(const Program& program, int16_t mode);
+// The caption of titleText for the mode and the view, with the orbs appended.
+std::string SetGridTitle(const Workspace& program, int16_t mode);
 
 // `title` with the orbs of the mode appended: a single orb when all are equal, otherwise the range.
-std::string AddOrbToTitle(const Program& program, const std::string& title, bool blnPersonal, bool blnAddPeriod);
+std::string AddOrbToTitle(const Workspace& program, const std::string& title, bool personal, bool addPeriod);
 
 // The text of a position cell: radians with 4 decimals, or degrees and minutes and the short zodiac
 // position; "<", ">" or "?" for a body without a position.
-std::string PositionCellText(const Program& program, double longitude);
+std::string PositionCellText(const Workspace& program, double longitude);
 
 // The deviation part of an aspect cell: radians with 4 decimals, or degrees and minutes.
-std::string DeviationText(const Program& program, double deviation);
+std::string DeviationText(const Workspace& program, double deviation);
 
 // Bold and colour of an aspect cell by the panel's boldface rule.
-void MarkCloseAspect(Program& program, int16_t column, int16_t cell, int16_t aspect, double deviation);
+void MarkCloseAspect(Workspace& program, int16_t column, int16_t cell, int16_t aspect, double deviation);
 
 // "2 squares", "1 trine", "3 quincunxes": the count and the aspect's name with its plural ending.
 std::string AspectCountText(const core::AstroTables& tables, int16_t aspect, int16_t count);
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

@@ -3,10 +3,10 @@
 #include "text/language.h"
 #include "text/text_numbers.h"
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 namespace {
 
-// Program texts of the step increments: half an hour, a day, a week, a month, a year.
+// Workspace texts of the step increments: half an hour, a day, a week, a month, a year.
 constexpr int16_t kNumSteps = 5;
 constexpr int16_t kOneDayStep = 1;
 
@@ -14,32 +14,32 @@ constexpr int16_t kOneDayStep = 1;
 
 MainModel::MainModel()
 {
-    SetOptDegrees(true);
+    SelectDegrees(true);
 }
 
 void MainModel::ToggleDegreesRadians()
 {
-    if (optDegrees())
-        SetOptRadians(true);
+    if (degreesSelected())
+        SelectRadians(true);
     else
-        SetOptDegrees(true);
+        SelectDegrees(true);
 }
 
 int16_t MainModel::DetermineMode()
 {
-    intMode = static_cast<int16_t>(SelectedMode());
-    return intMode;
+    currentMode = static_cast<int16_t>(SelectedMode());
+    return currentMode;
 }
 
 void MainModel::FillStepList(const text::Language& language)
 {
-    const int16_t remembered = cboForwardBack.ListIndex();
-    cboForwardBack.Clear();
+    const int16_t remembered = stepIncrement.ListIndex();
+    stepIncrement.Clear();
     for (int16_t step = 0; step < kNumSteps; ++step)
-        cboForwardBack.AddItem(language.GetText(static_cast<int16_t>(text::kTextOneHalfHour + step)));
-    cboForwardBack.SetListIndex(remembered);
-    if (cboForwardBack.ListIndex() < 0)
-        cboForwardBack.SetListIndex(kOneDayStep);
+        stepIncrement.AddItem(language.Text(static_cast<int16_t>(text::kTextOneHalfHour + step)));
+    stepIncrement.SetListIndex(remembered);
+    if (stepIncrement.ListIndex() < 0)
+        stepIncrement.SetListIndex(kOneDayStep);
 }
 
 void MainModel::SetLanguageDependentLists(const text::Language& language)
@@ -48,4 +48,4 @@ void MainModel::SetLanguageDependentLists(const text::Language& language)
     FillStepList(language);
 }
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

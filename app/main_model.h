@@ -18,7 +18,7 @@ namespace orvane::text {
 class Language;
 }
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 
 // The date rows (with their moments and zones) and the mode option buttons are parts of the window
 // that the date input and the state files work on by themselves.
@@ -31,13 +31,13 @@ public:
     // ---------------------------------------------------------------------------------------------
 
     // The step increment list: half an hour, a day, a week, a month, a year (positions 0 … 4).
-    platform::ComboBoxModel cboForwardBack;
+    platform::ComboBoxModel stepIncrement;
 
     // The unit of positions and deviations: degrees and minutes, or radians. Degrees at start.
-    bool optDegrees() const { return m_unitOptions.Value(kDegreesButton); }
-    bool optRadians() const { return m_unitOptions.Value(kRadiansButton); }
-    void SetOptDegrees(bool value) { m_unitOptions.SetValue(kDegreesButton, value); }
-    void SetOptRadians(bool value) { m_unitOptions.SetValue(kRadiansButton, value); }
+    bool degreesSelected() const { return m_unitOptions.Value(kDegreesButton); }
+    bool radiansSelected() const { return m_unitOptions.Value(kRadiansButton); }
+    void SelectDegrees(bool value) { m_unitOptions.SetValue(kDegreesButton, value); }
+    void SelectRadians(bool value) { m_unitOptions.SetValue(kRadiansButton, value); }
     // The click on the label beside the two buttons: radians when degrees is selected, otherwise degrees.
     void ToggleDegreesRadians();
 
@@ -46,21 +46,21 @@ public:
     // ---------------------------------------------------------------------------------------------
 
     // The mode number 0 … 6 last derived from the option buttons (DetermineMode).
-    int16_t intMode = 0;
-    // Sets intMode from the option buttons and returns it.
+    int16_t currentMode = 0;
+    // Sets currentMode from the option buttons and returns it.
     int16_t DetermineMode();
 
     // Start-up has finished; handlers that would compute wait for it.
-    bool blnStartupCompleted = false;
+    bool startupCompleted = false;
     // Set while the grid or a state file changes the mode buttons themselves: a mode click then does
     // not compute.
-    bool blnInhibitCompute = false;
+    bool inhibitCompute = false;
 
     // The per-user state file, and whether a state file was saved or loaded a moment ago (cleared when
     // the counter of the window's timer ticks exceeds 5).
-    std::string strUserStateFile;
-    bool blnStateFileTouched = false;
-    int16_t intStateFileTouchedTicks = 0;
+    std::string userStateFilePath;
+    bool stateFileTouched = false;
+    int16_t stateFileTouchedTicks = 0;
 
     // ---------------------------------------------------------------------------------------------
     // The result of the last computation.
@@ -68,20 +68,20 @@ public:
 
     // Longitudes of the bodies at the mode's first (column 0) and second moment (column 1); a negative
     // value marks a body without a position.
-    core::PositionTable dblPos{};
+    core::PositionTable longitudes{};
     // Aspects written into the grid, by aspect index 1 … 7.
-    std::array<int16_t, core::kAspectSlots> intAspectCount{};
+    std::array<int16_t, core::kAspectSlots> aspectCounts{};
     // Patterns found, by pattern index 0 … 13; stepping sets them to 0 before each step.
-    std::array<int16_t, core::kNumPatterns> intPatternCount{};
+    std::array<int16_t, core::kNumPatterns> patternCounts{};
     // Aspects in the grid, as counted from the cell texts (by the Report button and the durations report).
-    int16_t intTotalNumAspects = 0;
+    int16_t totalAspects = 0;
     // The title above the grid and the summary boxes of the one-date and the two-date modes.
-    std::string lblTitle;
-    std::string txbReport;
-    std::string txbReport1;
+    std::string titleText;
+    std::string summaryText;
+    std::string twoDateSummaryText;
     // The chart is shown instead of the grid (the toggle button then offers the table).
-    bool picGraphicVisible = false;
-    bool picTableVisible = true;
+    bool chartShown = false;
+    bool gridShown = true;
 
     // ---------------------------------------------------------------------------------------------
     // List filling that depends on the interface language.
@@ -100,4 +100,4 @@ private:
     platform::OptionGroup<2> m_unitOptions;
 };
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

@@ -3,9 +3,9 @@
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 
-StartUpResult StartUp(Program& program, const std::string& dataFolder, const platform::Clock& clock,
+StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const platform::Clock& clock,
                       settings::RegistryStore& store)
 {
     StartUpResult result;
@@ -20,28 +20,28 @@ StartUpResult StartUp(Program& program, const std::string& dataFolder, const pla
     datetime::SetUpDateRows(main);
     datetime::SetSystemZone(main, clock);
     // The panel is loaded (hidden) before the zone lists are built: they follow its abbreviation option.
-    program.configure.Load(store, main.intSystemZone);
-    datetime::SetUpTimezoneComboBoxes(main, false, program.configure.chkDisplayNATZabbr);
+    program.configure.Load(store, main.computerZone);
+    datetime::SetUpTimezoneComboBoxes(main, false, program.configure.zoneAbbreviationsBox);
     datetime::SetDefaultZoneIndex(main);
     ApplyLanguageToModels(program);
-    program.runDialog.Form_Load();
+    program.runDialog.Prepare();
 
     const std::string plutoError = program.astro.ReadPlutoTable();
     if (!plutoError.empty()) {
         const text::Language& language = program.language;
         result.plutoError = platform::Message::Exclamation(
-            kTitleError, language.GetText(text::kTextPlutoErrorHeading) + text::kLineBreak + plutoError +
+            kTitleError, language.Text(text::kTextPlutoErrorHeading) + text::kLineBreak + plutoError +
                              text::kLineBreak + text::kLineBreak +
-                             language.GetText(text::kTextPlutoErrorConsequence));
+                             language.Text(text::kTextPlutoErrorConsequence));
     }
     return result;
 }
 
-void ApplyLanguageToModels(Program& program)
+void ApplyLanguageToModels(Workspace& program)
 {
     program.astro.tables.SetNameTables();
     program.main.SetLanguageDependentLists(program.language);
     program.main.SetDateRowNames(program.language);
 }
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

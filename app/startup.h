@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 
 // The title of the error box about the Pluto table.
 inline constexpr const char* kTitleError = "Error";
@@ -29,11 +29,11 @@ struct StartUpResult {
 // Loads the program text from `dataFolder`, fills the astronomical tables, the date rows, the zone
 // lists (with the computer's zone from `clock` as the default), the step list and the panel's defaults
 // and display settings from `store`, and reads the Pluto table.
-StartUpResult StartUp(Program& program, const std::string& dataFolder, const platform::Clock& clock,
+StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const platform::Clock& clock,
                       settings::RegistryStore& store);
 
-// Brings the texts that depend on the interface language up to date after intLanguage changed: the name
+// Brings the texts that depend on the interface language up to date after currentLanguage changed: the name
 // tables, the month and step lists, and the date-row names.
-void ApplyLanguageToModels(Program& program);
+void ApplyLanguageToModels(Workspace& program);
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 namespace {
 
 size_t At(int16_t i)
@@ -17,9 +17,9 @@ size_t At(int16_t i)
 // Selects world transits unless a natal mode is selected, and returns the date row the mode converts.
 int16_t NatalOrWorldTransits(MainModel& main)
 {
-    if (main.optNatal(0))
+    if (main.natalSelected(0))
         return core::kFirstBirthdateRow;
-    if (main.optNatal(1))
+    if (main.natalSelected(1))
         return core::kSecondBirthdateRow;
     main.SelectMode(core::Mode::WorldTransits);
     return core::kWorldDateRow;
@@ -27,15 +27,15 @@ int16_t NatalOrWorldTransits(MainModel& main)
 
 void ShowGrid(MainModel& main)
 {
-    main.picGraphicVisible = false;
-    main.picTableVisible = true;
+    main.chartShown = false;
+    main.gridShown = true;
 }
 
 // Computes the selected mode; when its dates do not convert, `shown`, the mode of the result on screen,
 // is selected again, so that the options never name a mode whose grid is not there.
-ComputeOutcome ComputeOrKeepMode(Program& program, core::Mode shown)
+ComputeOutcome ComputeOrKeepMode(Workspace& program, core::Mode shown)
 {
-    ComputeOutcome outcome = cmdCompute_Click(program);
+    ComputeOutcome outcome = Compute(program);
     if (!outcome.computed) {
         program.main.SelectMode(shown);
         program.main.DetermineMode();
@@ -55,40 +55,40 @@ platform::Message ClearQuestion(const text::Language& language, int16_t row)
     static constexpr std::array<int16_t, core::kNumDateRows> kRowQuestion{
         text::kTextClearWorldDate, text::kTextClear1stBirthdate, text::kTextClear2ndBirthdate};
     const int16_t rowText = core::IsDateRow(row) ? kRowQuestion[At(row)] : text::kTextClearWorldDate;
-    return platform::Message::Question(language.GetText(text::kTextClear),
-                                       language.GetText(text::kTextClearQuestion) + " " + language.GetText(rowText));
+    return platform::Message::Question(language.Text(text::kTextClear),
+                                       language.Text(text::kTextClearQuestion) + " " + language.Text(rowText));
 }
 
-std::optional<platform::Message> QuitQuestion(const Program& program)
+std::optional<platform::Message> QuitQuestion(const Workspace& program)
 {
-    if (program.main.blnStateFileTouched)
+    if (program.main.stateFileTouched)
         return std::nullopt;
     const text::Language& language = program.language;
-    return platform::Message{platform::Icon::Information, language.GetText(text::kTextQuit),
-                             language.GetText(text::kTextQuitQuestion), platform::Buttons::YesNoCancel,
+    return platform::Message{platform::Icon::Information, language.Text(text::kTextQuit),
+                             language.Text(text::kTextQuitQuestion), platform::Buttons::YesNoCancel,
                              platform::Button::No};
 }
 
-std::string ClickHint(const Program& program)
+std::string ClickHint(const Workspace& program)
 {
     const int16_t mode = static_cast<int16_t>(program.main.SelectedMode());
-    if (program.main.picGraphicVisible || !core::IsTransitMode(mode))
+    if (program.main.chartShown || !core::IsTransitMode(mode))
         return {};
-    return program.language.GetText(text::kTextClickOnAspect);
+    return program.language.Text(text::kTextClickOnAspect);
 }
 
 bool ManualLinkVisible(const MainModel& main)
 {
-    return main.picTableVisible && !main.picGraphicVisible &&
+    return main.gridShown && !main.chartShown &&
            core::IsOneDateMode(static_cast<int16_t>(main.SelectedMode()));
 }
 
-ComputeOutcome optMode_Click(Program& program, core::Mode mode)
+ComputeOutcome ChangeMode(Workspace& program, core::Mode mode)
 {
     MainModel& main = program.main;
     const core::Mode shown = main.SelectedMode();
     main.SelectMode(mode);
-    if (main.blnInhibitCompute)
+    if (main.inhibitCompute)
         return {};
     return ComputeOrKeepMode(program, shown);
 }
@@ -98,38 +98,38 @@ bool RowHasEntries(const datetime::DateRows& rows, int16_t row)
     if (!core::IsDateRow(row))
         return false;
     const size_t r = At(row);
-    return !rows.txbYearCE[r].empty() || rows.cboMonthCE[r].ListIndex() > 0 || rows.cboDayCE[r].ListIndex() > 0 ||
-           rows.cboHour[r].ListIndex() > 0 || rows.cboTimezone[r].ListIndex() > 0;
+    return !rows.yearTexts[r].empty() || rows.monthLists[r].ListIndex() > 0 || rows.dayLists[r].ListIndex() > 0 ||
+           rows.halfHourLists[r].ListIndex() > 0 || rows.zoneLists[r].ListIndex() > 0;
 }
 
 bool SteppingEnabled(const MainModel& main)
 {
     if (!core::IsTransitMode(static_cast<int16_t>(main.SelectedMode())))
         return false;
-    return !main.txbYearCE[0].empty() && main.cboMonthCE[0].ListIndex() > 0 && main.cboDayCE[0].ListIndex() > 0 &&
-           main.cboHour[0].ListIndex() > 0 && main.cboTimezone[0].ListIndex() > 0;
+    return !main.yearTexts[0].empty() && main.monthLists[0].ListIndex() > 0 && main.dayLists[0].ListIndex() > 0 &&
+           main.halfHourLists[0].ListIndex() > 0 && main.zoneLists[0].ListIndex() > 0;
 }
 
-void Timer1_Tick(MainModel& main)
+void HousekeepingTick(MainModel& main)
 {
-    for (std::string& year : main.txbYearCE)
+    for (std::string& year : main.yearTexts)
         year = datetime::SanitizeInteger(year, false, false);
-    if (main.blnStateFileTouched && ++main.intStateFileTouchedTicks > 5)
-        main.blnStateFileTouched = false;
+    if (main.stateFileTouched && ++main.stateFileTouchedTicks > 5)
+        main.stateFileTouched = false;
 }
 
-ComputeOutcome cmdNow_Click(Program& program, const platform::Clock& clock)
+ComputeOutcome SetWorldDateToNow(Workspace& program, const platform::Clock& clock)
 {
     datetime::SetWorldDateToNow(program.main, clock);
     if (core::RowUsedByMode(core::kWorldDateRow, program.main.DetermineMode()))
-        return cmdCompute_Click(program);
+        return Compute(program);
     return {};
 }
 
-bool LoadUserStateOrNow(Program& program, bool exists, const platform::Clock& clock, settings::RegistryStore& store)
+bool LoadUserStateOrNow(Workspace& program, bool exists, const platform::Clock& clock, settings::RegistryStore& store)
 {
     MainModel& main = program.main;
-    if (exists && LoadStateFile(program, main.strUserStateFile, store).empty()) {
+    if (exists && LoadStateFile(program, main.userStateFilePath, store).empty()) {
         NatalOrWorldTransits(main);
         return true;
     }
@@ -138,43 +138,43 @@ bool LoadUserStateOrNow(Program& program, bool exists, const platform::Clock& cl
     return false;
 }
 
-StateFileOutcome cmdRestore_Click(Program& program, bool exists, settings::RegistryStore& store)
+StateFileOutcome Restore(Workspace& program, bool exists, settings::RegistryStore& store)
 {
     StateFileOutcome outcome;
     if (!exists)
         return outcome;
     const core::Mode shown = program.main.SelectedMode();
-    const std::string error = LoadStateFile(program, program.main.strUserStateFile, store);
+    const std::string error = LoadStateFile(program, program.main.userStateFilePath, store);
     if (!error.empty()) {
-        outcome.error = platform::Message::Exclamation(program.language.GetText(text::kTextRestore), error);
+        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextRestore), error);
         return outcome;
     }
     outcome.compute = ComputeOrKeepMode(program, shown);
     return outcome;
 }
 
-StateFileOutcome cmdSave_Click(Program& program, settings::RegistryStore& store)
+StateFileOutcome Save(Workspace& program, settings::RegistryStore& store)
 {
     StateFileOutcome outcome;
-    const std::string error = SaveStateFile(program, program.main.strUserStateFile, store);
+    const std::string error = SaveStateFile(program, program.main.userStateFilePath, store);
     if (!error.empty())
-        outcome.error = platform::Message::Exclamation(program.language.GetText(text::kTextSave), error);
+        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextSave), error);
     return outcome;
 }
 
-StateFileOutcome SaveStateFileAs(Program& program, const std::string& path, settings::RegistryStore& store)
+StateFileOutcome SaveStateFileAs(Workspace& program, const std::string& path, settings::RegistryStore& store)
 {
     StateFileOutcome outcome;
     const text::Language& language = program.language;
     const std::string error = SaveStateFile(program, path, store);
     if (!error.empty())
-        outcome.error = platform::Message::Exclamation(language.GetText(text::kTextSaveAs), error);
+        outcome.error = platform::Message::Exclamation(language.Text(text::kTextSaveAs), error);
     else
-        outcome.footLabel = path + " " + language.GetText(text::kTextSaved);
+        outcome.footLabel = path + " " + language.Text(text::kTextSaved);
     return outcome;
 }
 
-StateFileOutcome LoadChosenStateFile(Program& program, const std::string& path, const platform::Clock& clock,
+StateFileOutcome LoadChosenStateFile(Workspace& program, const std::string& path, const platform::Clock& clock,
                                      settings::RegistryStore& store)
 {
     StateFileOutcome outcome;
@@ -183,8 +183,8 @@ StateFileOutcome LoadChosenStateFile(Program& program, const std::string& path, 
     const std::string error = LoadStateFile(program, path, store);
     if (!error.empty()) {
         outcome.error = platform::Message::Exclamation(
-            language.GetText(text::kTextLoadError),
-            error + text::kLineBreak + text::kLineBreak + language.GetText(text::kTextLoadErrorHint));
+            language.Text(text::kTextLoadError),
+            error + text::kLineBreak + text::kLineBreak + language.Text(text::kTextLoadErrorHint));
         return outcome;
     }
     MainModel& main = program.main;
@@ -193,10 +193,10 @@ StateFileOutcome LoadChosenStateFile(Program& program, const std::string& path, 
     if (datetime::InputDateToAJDate(main, row) <= 0.0)
         datetime::SetWorldDateToNow(main, clock);
     outcome.compute = ComputeOrKeepMode(program, shown);
-    outcome.footLabel = path + " " + language.GetText(text::kTextLoaded);
+    outcome.footLabel = path + " " + language.Text(text::kTextLoaded);
     // The foot label's notice counts as touching the file, as the load itself does.
-    main.blnStateFileTouched = true;
-    main.intStateFileTouchedTicks = 0;
+    main.stateFileTouched = true;
+    main.stateFileTouchedTicks = 0;
     return outcome;
 }
 
@@ -204,10 +204,10 @@ std::optional<platform::Message> FilesNotOpened(const text::Language& language, 
 {
     if (files.size() < 2)
         return std::nullopt;
-    std::string text = language.GetText(text::kTextOnlyOneStateFile);
+    std::string text = language.Text(text::kTextOnlyOneStateFile);
     for (auto file = files.begin() + 1; file != files.end(); ++file)
         text += text::kLineBreak + *file;
-    return platform::Message::Information(language.GetText(text::kTextLoadStateFrom), text);
+    return platform::Message::Information(language.Text(text::kTextLoadStateFrom), text);
 }
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 
 // The window's width, its heights for the one-date and the two-date modes, and the least height, in twips.
 inline constexpr int32_t kMainWindowWidth = 14400;
@@ -32,11 +32,11 @@ platform::Message ClearQuestion(const text::Language& language, int16_t row);
 
 // Quit's question (Yes, No, Cancel; No the default, titled with the button's caption), or none when a
 // state file was saved or loaded a moment ago and the program ends at once.
-std::optional<platform::Message> QuitQuestion(const Program& program);
+std::optional<platform::Message> QuitQuestion(const Workspace& program);
 
 // The hint below the grid: program text 32 while the grid is shown in world or personal transits, the
 // modes in which a cell click tells when its aspect begins and ends; empty otherwise.
-std::string ClickHint(const Program& program);
+std::string ClickHint(const Workspace& program);
 
 // The "User manual:" label and its link stand in the foot line only while the grid is shown in world
 // transits or natal aspects; the square grid, the chart and the transit picture need the room.
@@ -47,7 +47,7 @@ bool ManualLinkVisible(const MainModel& main);
 // buttons, the grid with its title and summary, a cell click and the window's height keep belonging to
 // one mode; the outcome carries the date error. While the grid or a state file sets the options
 // themselves (the inhibit flag), the mode is only selected.
-ComputeOutcome optMode_Click(Program& program, core::Mode mode);
+ComputeOutcome ChangeMode(Workspace& program, core::Mode mode);
 
 // ----- The housekeeping timer ---------------------------------------------------------------------------
 
@@ -61,17 +61,17 @@ bool SteppingEnabled(const MainModel& main);
 
 // One tick: every year box cleaned to its digits, and the state-file-touched flag cleared once more
 // than five ticks have passed since the file was saved or loaded.
-void Timer1_Tick(MainModel& main);
+void HousekeepingTick(MainModel& main);
 
 // ----- Actions ------------------------------------------------------------------------------------------
 
 // Now: the world date set to the computer's clock, then Compute when the mode uses the world date.
-ComputeOutcome cmdNow_Click(Program& program, const platform::Clock& clock);
+ComputeOutcome SetWorldDateToNow(Workspace& program, const platform::Clock& clock);
 
 // Start-up's choice of the first input: the per-user state file when `exists` and it loads (a natal mode
 // is kept, any other mode becomes world transits), otherwise the present moment in world transits. A
 // damaged file counts as absent. Returns whether the file was loaded.
-bool LoadUserStateOrNow(Program& program, bool exists, const platform::Clock& clock,
+bool LoadUserStateOrNow(Workspace& program, bool exists, const platform::Clock& clock,
                         settings::RegistryStore& store);
 
 // What Restore, Save and "Load from ..." leave for the window.
@@ -88,24 +88,24 @@ struct StateFileOutcome {
 // error titled with the button's caption and nothing is recomputed. A file whose mode cannot be computed
 // (a date row incomplete) keeps the mode shown before, as a refused mode click does. The window shows
 // program text 399 when there is no error and the file existed.
-StateFileOutcome cmdRestore_Click(Program& program, bool exists, settings::RegistryStore& store);
+StateFileOutcome Restore(Workspace& program, bool exists, settings::RegistryStore& store);
 
 // Save: writes the per-user state file; the error is titled with the button's caption. The window shows
 // program text 128 when there is none.
-StateFileOutcome cmdSave_Click(Program& program, settings::RegistryStore& store);
+StateFileOutcome Save(Workspace& program, settings::RegistryStore& store);
 
 // "Save as ..." while the grid is shown, with a file chosen: writes the state file; the error is titled
 // with the button's caption, and the foot label then names the file. The window shows program text 128.
-StateFileOutcome SaveStateFileAs(Program& program, const std::string& path, settings::RegistryStore& store);
+StateFileOutcome SaveStateFileAs(Workspace& program, const std::string& path, settings::RegistryStore& store);
 
 // "Load from ..." with a file chosen: reads it, shows the grid, keeps a natal mode and otherwise selects
 // world transits, and computes when the mode's date row converts, else sets the world date to now and
 // computes. The foot label then names the file.
-StateFileOutcome LoadChosenStateFile(Program& program, const std::string& path, const platform::Clock& clock,
+StateFileOutcome LoadChosenStateFile(Workspace& program, const std::string& path, const platform::Clock& clock,
                                      settings::RegistryStore& store);
 
 // State files named when the program is started: the first is opened as "Load from ..." opens a chosen
 // file; one message names all the others, which are not opened (nothing when there is only one).
 std::optional<platform::Message> FilesNotOpened(const text::Language& language, const std::vector<std::string>& files);
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

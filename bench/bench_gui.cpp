@@ -20,26 +20,26 @@ using namespace orvane;
 
 // A program after start-up on 1 January 2000, 12:00 GMT, world transits, every orb the largest of its
 // list: nearly every pair of bodies fills its cell.
-mainwindow::Program& FullWorldTransits()
+app::Workspace& FullWorldTransits()
 {
-    static mainwindow::Program program;
+    static app::Workspace program;
     static bool started = false;
     if (!started) {
         settings::MemoryRegistryStore store;
-        mainwindow::StartUp(program, ORVANE_BIN_DIR "/", platform::FixedClock({2000, 1, 1, 12, 0, 0}, 0), store);
+        app::StartUp(program, ORVANE_BIN_DIR "/", platform::FixedClock({2000, 1, 1, 12, 0, 0}, 0), store);
         datetime::SetWorldDateToNow(program.main, platform::FixedClock({2000, 1, 1, 12, 0, 0}, 0));
         settings::ConfigureModel& panel = program.configure;
         for (size_t k = 0; k < core::kNumAspects; ++k)
-            panel.intOrbListIndex[k] = static_cast<int16_t>(panel.cboOrb[k].ListCount() - 1);
+            panel.orbIndexes[k] = static_cast<int16_t>(panel.orbLists[k].ListCount() - 1);
         program.main.SelectMode(core::Mode::WorldTransits);
-        started = mainwindow::cmdCompute_Click(program).computed;
+        started = app::Compute(program).computed;
     }
     return program;
 }
 
 void GridRepaint(benchmark::State& state)
 {
-    mainwindow::Program& program = FullWorldTransits();
+    app::Workspace& program = FullWorldTransits();
     display::GridView view(program.grid);
     for (auto _ : state) {
         view.SyncFromModel();
@@ -51,10 +51,10 @@ BENCHMARK(GridRepaint)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAgg
 
 void ForwardStepWithRepaint(benchmark::State& state)
 {
-    mainwindow::Program& program = FullWorldTransits();
+    app::Workspace& program = FullWorldTransits();
     display::GridView view(program.grid);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(mainwindow::cmdForwardBack_Click(program, mainwindow::kForwardButton).undone);
+        benchmark::DoNotOptimize(app::Step(program, app::kForwardButton).undone);
         view.SyncFromModel();
         benchmark::DoNotOptimize(view.grab());
     }
@@ -64,15 +64,15 @@ BENCHMARK(ForwardStepWithRepaint)->Unit(benchmark::kMillisecond)->Repetitions(9)
 // The chart of the dense computation in `mode`, painted with its glyph placement onto an image of its size.
 void PaintChart(benchmark::State& state, core::Mode mode)
 {
-    mainwindow::Program& program = FullWorldTransits();
-    program.main.txbYearCE[1] = "1970";  // the 1st birthdate of the two-date chart: 1 January 1970
-    program.main.cboMonthCE[1].SetListIndex(1);
-    program.main.cboDayCE[1].SetListIndex(1);
+    app::Workspace& program = FullWorldTransits();
+    program.main.yearTexts[1] = "1970";  // the 1st birthdate of the two-date chart: 1 January 1970
+    program.main.monthLists[1].SetListIndex(1);
+    program.main.dayLists[1].SetListIndex(1);
     program.main.SelectMode(mode);
-    if (!mainwindow::cmdCompute_Click(program).computed)
+    if (!app::Compute(program).computed)
         return state.SkipWithError("no computation");
-    const display::ChartData data = display::MakeChartData(program.astro, program.grid, program.main.dblPos,
-                                                           program.main.intMode, {}, program.language, "");
+    const display::ChartData data = display::MakeChartData(program.astro, program.grid, program.main.longitudes,
+                                                           program.main.currentMode, {}, program.language, "");
     QImage image(display::ChartPixelSize(data.kind), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
@@ -80,7 +80,7 @@ void PaintChart(benchmark::State& state, core::Mode mode)
     }
     state.counters["lines"] = static_cast<double>(data.lines.size());
     program.main.SelectMode(core::Mode::WorldTransits);
-    mainwindow::cmdCompute_Click(program);
+    app::Compute(program);
 }
 void PaintOneDateChart(benchmark::State& state)
 {

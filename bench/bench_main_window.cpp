@@ -23,13 +23,13 @@ namespace {
 
 using namespace orvane;
 
-mainwindow::frmMain* window = nullptr;
-mainwindow::Program* program = nullptr;
+app::frmMain* window = nullptr;
+app::Workspace* program = nullptr;
 
 void BM_ForwardStepWorldTransits(benchmark::State& state)
 {
     for (auto _ : state) {
-        window->cmdForwardBack_Click(mainwindow::kForwardButton);
+        window->cmdForwardBack_Click(app::kForwardButton);
         const QPixmap picture = window->grab();
         benchmark::DoNotOptimize(picture.cacheKey());
     }
@@ -44,10 +44,10 @@ void BM_RunQuicklyStep(benchmark::State& state)
     window->cmdRun_Click();  // the run dialog
     auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmRun"));
     tools::RunDialogModel& choices = program->runDialog;
-    choices.cboAspectPattern.SetListIndex(core::kPatternGrandCross);
-    choices.chkTwoOrMore = true;
-    choices.cboNumToFind.SetListIndex(7);  // "9"
-    choices.chkRunQuickly = true;
+    choices.patternList.SetListIndex(core::kPatternGrandCross);
+    choices.twoOrMoreTicked = true;
+    choices.countList.SetListIndex(7);  // "9"
+    choices.runQuicklyTicked = true;
     dialog->findChild<QAbstractButton*>(QStringLiteral("cmdRun"))->click();  // OK: the run starts
     const auto* timer2 = window->findChild<QTimer*>(QStringLiteral("Timer2"));
     state.counters["pause_ms"] = timer2->interval();
@@ -56,7 +56,7 @@ void BM_RunQuicklyStep(benchmark::State& state)
         const QPixmap picture = window->grab();
         benchmark::DoNotOptimize(picture.cacheKey());
     }
-    if (!program->run.blnRunning || timer2->interval() != tools::kQuickRunStepInterval)
+    if (!program->run.isRunning || timer2->interval() != tools::kQuickRunStepInterval)
         state.SkipWithError("the run stopped or left its quick pace");
     window->cmdRun_Click();  // Stop
 }
@@ -73,13 +73,13 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
-    mainwindow::Program program;
+    app::Workspace program;
     settings::MemoryRegistryStore store;
     struct Silent : platform::MessageBoxes {
         platform::Button Show(const platform::Message&) override { return platform::Button::Ok; }
     } boxes;
     const platform::FixedClock clock({2000, 1, 1, 12, 0, 0});
-    mainwindow::frmMain main(program, store, boxes, clock,
+    app::frmMain main(program, store, boxes, clock,
                              {ORVANE_BIN_DIR, (home.path() + "/orvane.usr").toStdString()});
     if (!main.Form_Load())
         return 1;

@@ -38,7 +38,7 @@ void HelioLongitudeDailySteps(benchmark::State& state)
         if (moment > 2524000.0)
             moment = 2451545.0;
     }
-    state.SetLabel(astro.tables.strPlanetName[static_cast<size_t>(body)]);
+    state.SetLabel(astro.tables.bodyNames[static_cast<size_t>(body)]);
 }
 BENCHMARK(HelioLongitudeDailySteps)->DenseRange(1, 9);
 
@@ -55,7 +55,7 @@ void HelioLongitudeRandomDates(benchmark::State& state)
         state.ResumeTiming();
         benchmark::DoNotOptimize(astro.HelioLongitude(body, moment));
     }
-    state.SetLabel(astro.tables.strPlanetName[static_cast<size_t>(body)]);
+    state.SetLabel(astro.tables.bodyNames[static_cast<size_t>(body)]);
 }
 BENCHMARK(HelioLongitudeRandomDates)->DenseRange(1, 9);
 

@@ -143,7 +143,7 @@ const core::AstroTables& NameTables()
 std::map<std::string, int16_t> PatternNumbers()
 {
     std::map<std::string, int16_t> numbers;
-    const auto& names = NameTables().strPatternName;
+    const auto& names = NameTables().patternNames;
     for (size_t i = 0; i < names.size(); ++i)
         numbers.emplace(names[i], static_cast<int16_t>(i));
     return numbers;
@@ -154,8 +154,8 @@ int16_t BodyIndex(const std::string& text)
 {
     const core::AstroTables& tables = NameTables();
     for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-        if (text::LowerCase(tables.strPlanetName[static_cast<size_t>(body)]) == text::LowerCase(text) ||
-            text::LowerCase(tables.strPlanetAbbrev[static_cast<size_t>(body)]) == text::LowerCase(text))
+        if (text::LowerCase(tables.bodyNames[static_cast<size_t>(body)]) == text::LowerCase(text) ||
+            text::LowerCase(tables.bodyAbbrevs[static_cast<size_t>(body)]) == text::LowerCase(text))
             return body;
     return 0;
 }
@@ -184,15 +184,15 @@ std::string PatternAndBodyList()
 {
     const core::AstroTables& tables = NameTables();
     std::string text = "Patterns P (index or name, any case):\n";
-    for (size_t i = 0; i < tables.strPatternName.size(); ++i) {
+    for (size_t i = 0; i < tables.patternNames.size(); ++i) {
         char line[64];
-        std::snprintf(line, sizeof line, "  %2zu  %s\n", i, tables.strPatternName[i].c_str());
+        std::snprintf(line, sizeof line, "  %2zu  %s\n", i, tables.patternNames[i].c_str());
         text += line;
     }
     text += "\nBodies B (name or abbreviation, any case, at most three):\n ";
     for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-        text += " " + tables.strPlanetName[static_cast<size_t>(body)] + " (" +
-                tables.strPlanetAbbrev[static_cast<size_t>(body)] + ")";
+        text += " " + tables.bodyNames[static_cast<size_t>(body)] + " (" +
+                tables.bodyAbbrevs[static_cast<size_t>(body)] + ")";
     return text + "\n";
 }
 
@@ -535,7 +535,7 @@ public:
     {
         const platform::SystemClock systemClock;
         const platform::Clock& clock = m_environment.clock != nullptr ? *m_environment.clock : systemClock;
-        const mainwindow::StartUpResult result = mainwindow::StartUp(m_program, m_environment.dataFolder, clock, m_store);
+        const app::StartUpResult result = app::StartUp(m_program, m_environment.dataFolder, clock, m_store);
         if (result.programTextError) {
             PrintMessage(m_err, *result.programTextError);
             return false;
@@ -543,8 +543,8 @@ public:
         if (result.plutoError)
             PrintMessage(m_err, *result.plutoError);
         if (m_line.language != text::langEnglish) {
-            m_program.language.intLanguage = m_line.language;
-            mainwindow::ApplyLanguageToModels(m_program);
+            m_program.language.currentLanguage = m_line.language;
+            app::ApplyLanguageToModels(m_program);
         }
         return true;
     }
@@ -557,16 +557,16 @@ public:
                 return code;
             moment = datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow);
             if (moment < 0.0) {
-                m_program.main.dblMoment[0] = moment;
+                m_program.main.moments[0] = moment;
                 return DateError(datetime::ShowDateInputError(m_program.main, core::kWorldDateRow, m_program.language));
             }
         }
         // Every line is made before any is printed: a body without a position makes the moment bad input.
         const core::AstroModule& astro = m_program.astro;
         std::string lines;
-        for (int16_t body = core::kEarth; body <= astro.intNumPlanets; ++body) {
+        for (int16_t body = core::kEarth; body <= astro.bodyCount; ++body) {
             const double longitude = astro.HelioLongitude(body, moment);
-            const std::string& name = astro.tables.strPlanetName[static_cast<size_t>(body)];
+            const std::string& name = astro.tables.bodyNames[static_cast<size_t>(body)];
             if (longitude == core::kPlutoBeforeTable || longitude == core::kPlutoAfterTable) {
                 lines += name + " " + display::PositionErrorMark(static_cast<int32_t>(longitude)) + "\n";
             } else if (longitude < 0.0) {
@@ -592,14 +592,14 @@ public:
             return kExitBadInput;
         }
         if (m_line.radians)
-            m_program.main.SetOptRadians(true);
-        m_program.main.blnStartupCompleted = true;
+            m_program.main.SelectRadians(true);
+        m_program.main.startupCompleted = true;
 
-        const mainwindow::ComputeOutcome outcome = mainwindow::cmdCompute_Click(m_program);
+        const app::ComputeOutcome outcome = app::Compute(m_program);
         if (!outcome.computed)
             return DateError(outcome.dateError);
 
-        const int16_t mode = m_program.main.intMode;
+        const int16_t mode = m_program.main.currentMode;
         // The sort list of the mode: six entries in world transits, seven in personal transits; the
         // natal and synastry listings are always in order of exactness.
         const long sortEntries = mode == core::kModeWorldTransits ? 6 : core::IsPersonalTransitMode(mode) ? 7 : 1;
@@ -609,18 +609,18 @@ public:
             return kExitUsage;
         }
         tools::DurationsWindow window(m_program.astro, m_program.language);
-        const std::optional<platform::Message> noAspects = mainwindow::cmdReport_Click(m_program, window);
+        const std::optional<platform::Message> noAspects = app::Report(m_program, window);
         if (!noAspects && m_line.sort != 0) {
-            window.cboSortBy.SetListIndex(static_cast<int16_t>(m_line.sort));
-            window.cboSortBy_Click();
+            window.sortList.SetListIndex(static_cast<int16_t>(m_line.sort));
+            window.SortChosen();
         }
 
-        m_out << Trimmed(ConsoleText(m_program.main.lblTitle)) << "\n\n";
+        m_out << Trimmed(ConsoleText(m_program.main.titleText)) << "\n\n";
         for (const std::string& line : AspectCellLines())
             m_out << line << '\n';
         m_out << '\n';
         const std::string& summary =
-            core::IsOneDateMode(mode) ? m_program.main.txbReport : m_program.main.txbReport1;
+            core::IsOneDateMode(mode) ? m_program.main.summaryText : m_program.main.twoDateSummaryText;
         m_out << Trimmed(ConsoleText(summary)) << "\n\n";
         if (noAspects)
             PrintMessage(m_out, *noAspects);
@@ -633,43 +633,43 @@ public:
     {
         if (const int code = LoadState(); code != kExitSuccess)
             return code;
-        mainwindow::MainModel& main = m_program.main;
+        app::MainModel& main = m_program.main;
         main.SelectMode(core::Mode::WorldTransits);
         // The search starts from the state's world date: a date the date input rejects has no next step
         // (stepping an incomplete row would invent a date). The conversion also fills in the default
         // half hour and zone, so that the steps start from the moment the date row stands for.
         if (const double start = datetime::InputDateToAJDate(main, core::kWorldDateRow); start < 0.0) {
-            main.dblMoment[0] = start;
+            main.moments[0] = start;
             return DateError(datetime::ShowDateInputError(main, core::kWorldDateRow, m_program.language));
         }
         if (m_line.step)
-            main.cboForwardBack.SetListIndex(*m_line.step);
-        main.blnStartupCompleted = true;
+            main.stepIncrement.SetListIndex(*m_line.step);
+        main.startupCompleted = true;
 
         // The run dialog as a user would fill it in.
         tools::RunDialogModel& dialog = m_program.runDialog;
-        dialog.Form_Activate(m_program.astro.tables);
-        dialog.cboAspectPattern.SetListIndex(m_line.pattern);
-        dialog.cboAspectPattern_Click();
+        dialog.Activate(m_program.astro.tables);
+        dialog.patternList.SetListIndex(m_line.pattern);
+        dialog.ChoosePattern();
         for (size_t k = 0; k < m_line.planets.size(); ++k)
-            dialog.cboSoughtPlanet[k].SetListIndex(m_line.planets[k]);
+            dialog.soughtBodyLists[k].SetListIndex(m_line.planets[k]);
         if (m_line.atLeast >= 2) {
-            dialog.chkTwoOrMore = true;
-            dialog.chkTwoOrMore_Click();
-            dialog.cboNumToFind.SetListIndex(static_cast<int16_t>(m_line.atLeast - 2));
+            dialog.twoOrMoreTicked = true;
+            dialog.ToggleTwoOrMore();
+            dialog.countList.SetListIndex(static_cast<int16_t>(m_line.atLeast - 2));
         }
-        if (const std::optional<platform::Message> refused = dialog.cmdRun_Click(m_program.language)) {
+        if (const std::optional<platform::Message> refused = dialog.Run(m_program.language)) {
             PrintMessage(m_err, *refused);
             return kExitUsage;
         }
 
-        m_program.run.blnRunning = true;
+        m_program.run.isRunning = true;
         for (long n = 0; n < m_line.maxSteps; ++n) {
             // Each step is judged on its own patterns: the sought bodies count only when a pattern of that
             // day involves them, not because one of an earlier step did.
-            dialog.search.intNumPlanetsFound = 0;
-            dialog.search.blnSoughtPlanetsFound = false;
-            const mainwindow::StepOutcome outcome = mainwindow::cmdForwardBack_Click(m_program, mainwindow::kForwardButton);
+            dialog.search.numBodiesFound = 0;
+            dialog.search.soughtBodiesFound = false;
+            const app::StepOutcome outcome = app::Step(m_program, app::kForwardButton);
             if (outcome.undone || !outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
             if (outcome.compute.found) {
@@ -686,7 +686,7 @@ public:
 private:
     int LoadState()
     {
-        const std::string error = mainwindow::LoadStateFile(m_program, m_line.state, m_store);
+        const std::string error = app::LoadStateFile(m_program, m_line.state, m_store);
         if (!error.empty()) {
             m_err << ConsoleText(error) << '\n';
             return kExitBadInput;
@@ -706,18 +706,18 @@ private:
     {
         const display::GridModel& grid = m_program.grid;
         const core::AstroTables& tables = m_program.astro.tables;
-        const bool triangle = core::IsOneDateMode(m_program.main.intMode);
+        const bool triangle = core::IsOneDateMode(m_program.main.currentMode);
         std::vector<std::string> lines;
-        for (int16_t i = 0; i < grid.intNumCells; ++i) {
+        for (int16_t i = 0; i < grid.cellCount; ++i) {
             if (grid.CellAspect(tables, i) == 0)
                 continue;
-            const int16_t row = static_cast<int16_t>(i / grid.intNumCols);
-            const int16_t col = static_cast<int16_t>(i % grid.intNumCols);
+            const int16_t row = static_cast<int16_t>(i / grid.columnCount);
+            const int16_t col = static_cast<int16_t>(i % grid.columnCount);
             const auto rowBody = static_cast<size_t>(row - 1);
             const auto colBody = static_cast<size_t>(triangle ? col + 1 : col - 1);
-            const std::string text = ReplaceLineBreaks(grid.txbCell[static_cast<size_t>(i)].text, " ");
-            lines.push_back(std::to_string(row) + "," + std::to_string(col) + " " + tables.strPlanetAbbrev[rowBody] +
-                            "-" + tables.strPlanetAbbrev[colBody] + " " + text);
+            const std::string text = ReplaceLineBreaks(grid.cellTexts[static_cast<size_t>(i)].text, " ");
+            lines.push_back(std::to_string(row) + "," + std::to_string(col) + " " + tables.bodyAbbrevs[rowBody] +
+                            "-" + tables.bodyAbbrevs[colBody] + " " + text);
         }
         return lines;
     }
@@ -728,7 +728,7 @@ private:
     std::ostream& m_err;
     // The command-line companion keeps no display settings of its own: they live in memory for the run.
     settings::MemoryRegistryStore m_store;
-    mainwindow::Program m_program;
+    app::Workspace m_program;
 };
 
 }  // namespace

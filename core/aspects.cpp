@@ -31,15 +31,15 @@ double SignedSeparation(double L1, double L2)
     return s * sense;
 }
 
-void OrbTable::SetOrbs(const std::array<int32_t, kNumAspects>& orbMinutes, const std::array<int32_t, 2>& proportions)
+void OrbTable::ApplyOrbs(const std::array<int32_t, kNumAspects>& orbMinutes, const std::array<int32_t, 2>& proportions)
 {
     for (int a = kConjunction; a <= kNumAspects; ++a)
-        dblOrb[static_cast<size_t>(a)][kOrbColumnOneMoment] =
+        orbs[static_cast<size_t>(a)][kOrbColumnOneMoment] =
             orbMinutes[static_cast<size_t>(a - 1)] / 60.0 / 360.0 * kTwoPi;
     for (size_t j = 0; j < 2; ++j) {
         const int32_t divisor = proportions[j] >= 1 ? proportions[j] : 1;
         for (int a = kConjunction; a <= kNumAspects; ++a) {
-            auto& row = dblOrb[static_cast<size_t>(a)];
+            auto& row = orbs[static_cast<size_t>(a)];
             row[j + 1] = row[kOrbColumnOneMoment] / divisor;
         }
     }
@@ -52,17 +52,17 @@ void OrbTable::SetOrbSummary()
         max = 0.0;
         min = 20.0;
         for (int a = kConjunction; a <= kNumAspects; ++a) {
-            const double orb = dblOrb[static_cast<size_t>(a)][column];
+            const double orb = orbs[static_cast<size_t>(a)][column];
             if (orb > max)
                 max = orb;
             if (orb > 0.0 && orb < min)
                 min = orb;
         }
     };
-    summarise(0, dblMaxOrb, dblMinOrb);
-    blnAllOrbsEqual = dblMinOrb == dblMaxOrb;
-    summarise(1, dblMaxOrbOfColumn[0], dblMinOrbOfColumn[0]);
-    summarise(2, dblMaxOrbOfColumn[1], dblMinOrbOfColumn[1]);
+    summarise(0, largestOrb, smallestOrb);
+    allOrbsEqual = smallestOrb == largestOrb;
+    summarise(1, largestOrbOfColumn[0], smallestOrbOfColumn[0]);
+    summarise(2, largestOrbOfColumn[1], smallestOrbOfColumn[1]);
 }
 
 }  // namespace orvane::core

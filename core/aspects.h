@@ -41,19 +41,19 @@ double SignedSeparation(double L1, double L2);
 
 // Orb table, rebuilt from the configuration panel's choices, and its summary.
 struct OrbTable {
-    // dblOrb[aspect][column] in radians; row 0 is not used. An orb of 0 switches an aspect off.
-    std::array<std::array<double, kOrbColumns>, kAspectSlots> dblOrb{};
+    // orbs[aspect][column] in radians; row 0 is not used. An orb of 0 switches an aspect off.
+    std::array<std::array<double, kOrbColumns>, kAspectSlots> orbs{};
 
-    double dblMaxOrb = 0.0;   // largest orb of column 0
-    double dblMinOrb = 20.0;  // smallest non-zero orb of column 0 (20 when all are 0)
-    bool blnAllOrbsEqual = false;
-    std::array<double, 2> dblMaxOrbOfColumn{0.0, 0.0};    // index 0: column 1, index 1: column 2
-    std::array<double, 2> dblMinOrbOfColumn{20.0, 20.0};
+    double largestOrb = 0.0;   // largest orb of column 0
+    double smallestOrb = 20.0;  // smallest non-zero orb of column 0 (20 when all are 0)
+    bool allOrbsEqual = false;
+    std::array<double, 2> largestOrbOfColumn{0.0, 0.0};    // index 0: column 1, index 1: column 2
+    std::array<double, 2> smallestOrbOfColumn{20.0, 20.0};
 
     // Rebuilds the table: `orbMinutes` are the orbs of aspects 1 … 7 in whole minutes of arc (the item
     // data of the entries chosen in the orb lists), `proportions` the divisors of the personal-transit and
     // the synastry column. A divisor below 1 is taken as 1, so that no column is ever divided by 0.
-    void SetOrbs(const std::array<int32_t, kNumAspects>& orbMinutes, const std::array<int32_t, 2>& proportions);
+    void ApplyOrbs(const std::array<int32_t, kNumAspects>& orbMinutes, const std::array<int32_t, 2>& proportions);
 
     // Recomputes the summary from the table.
     void SetOrbSummary();

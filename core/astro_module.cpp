@@ -27,8 +27,8 @@ int16_t Compare(double later, double now)
 
 std::string AstroModule::ReadPlutoTable()
 {
-    std::string error = pluto.Read(tables.strDataFolder + kPlutoTableFileName);
-    intNumPlanets = NumPlanetsFor(error.empty());
+    std::string error = pluto.Read(tables.dataFolderPath + kPlutoTableFileName);
+    bodyCount = NumPlanetsFor(error.empty());
     return error;
 }
 
@@ -39,20 +39,20 @@ double AstroModule::HelioLongitude(int16_t body, double moment) const
 
 double AstroModule::Deviation(double L1, double L2, int16_t aspect) const
 {
-    return std::fabs(Separation(L1, L2) - tables.dblAspectAngle[static_cast<size_t>(aspect)]);
+    return std::fabs(Separation(L1, L2) - tables.aspectAngles[static_cast<size_t>(aspect)]);
 }
 
-bool AstroModule::IsAspect(const PositionTable& dblPos, int16_t p1, int16_t p2, int16_t aspect,
+bool AstroModule::IsAspect(const PositionTable& longitudes, int16_t p1, int16_t p2, int16_t aspect,
                            double& deviation) const
 {
     if (!ValidBody(p1) || !ValidBody(p2) || !ValidAspect(aspect))
         return false;
-    const double L1 = dblPos[static_cast<size_t>(p1)][0];
-    const double L2 = dblPos[static_cast<size_t>(p2)][0];
+    const double L1 = longitudes[static_cast<size_t>(p1)][0];
+    const double L2 = longitudes[static_cast<size_t>(p2)][0];
     if (L1 < 0.0 || L2 < 0.0)
         return false;
     deviation = Deviation(L1, L2, aspect);
-    return deviation < orbs.dblOrb[static_cast<size_t>(aspect)][kOrbColumnOneMoment];
+    return deviation < orbs.orbs[static_cast<size_t>(aspect)][kOrbColumnOneMoment];
 }
 
 bool AstroModule::IsAspectWithExactness(double L1, double L2, int16_t aspect, int16_t column,
@@ -63,7 +63,7 @@ bool AstroModule::IsAspectWithExactness(double L1, double L2, int16_t aspect, in
     if (L1 < 0.0 || L2 < 0.0)
         return false;
     const double d = Deviation(L1, L2, aspect);
-    const double orb = orbs.dblOrb[static_cast<size_t>(aspect)][static_cast<size_t>(column)];
+    const double orb = orbs.orbs[static_cast<size_t>(aspect)][static_cast<size_t>(column)];
     if (d < orb) {
         exactness = (orb - d) / orb;
         return true;

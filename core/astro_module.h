@@ -19,12 +19,12 @@ public:
     PlutoTable pluto;
     OrbTable orbs;
     // Bodies in use: every loop over bodies runs from 1 to this. 9 with the Pluto table, 8 without.
-    int16_t intNumPlanets = kNeptune;
+    int16_t bodyCount = kNeptune;
 
     // Fills the tables and hands the data folder to the ephemeris.
     void InitializeAstroTables(const std::string& dataFolder) { tables.InitializeAstroTables(dataFolder); }
 
-    // Reads the Pluto table from the data folder and sets intNumPlanets. Returns the empty text on success,
+    // Reads the Pluto table from the data folder and sets bodyCount. Returns the empty text on success,
     // otherwise what went wrong.
     std::string ReadPlutoTable();
     bool PlutoDataReadOK() const { return !pluto.empty(); }
@@ -35,10 +35,10 @@ public:
     // |separation − aspect angle| of two longitudes.
     double Deviation(double L1, double L2, int16_t aspect) const;
 
-    // Whether bodies p1 and p2 (column 0 of `dblPos`) stand in `aspect` within its one-moment orb.
+    // Whether bodies p1 and p2 (column 0 of `longitudes`) stand in `aspect` within its one-moment orb.
     // `deviation` receives |separation − aspect angle| unless a body has no position (then it is left as
     // it was and the answer is no). Out-of-range indices answer no.
-    bool IsAspect(const PositionTable& dblPos, int16_t p1, int16_t p2, int16_t aspect, double& deviation) const;
+    bool IsAspect(const PositionTable& longitudes, int16_t p1, int16_t p2, int16_t aspect, double& deviation) const;
 
     // Whether two longitudes stand in `aspect` within the orb of `column`. On yes, `exactness` becomes
     // (orb − deviation) / orb, above 0 and at most 1; on no −1 (unchanged when a longitude is negative).

@@ -27,17 +27,17 @@ double MidpointOrb(int16_t orbForMidpointsPosition);
 
 // Whether one of the bodies a, b, c (tried in this order) stands on the midpoint of the other two or on
 // its opposite point, within the midpoint orb. Returns "lower-middle-higher" — the middle body between
-// the other two ordered by body index — in abbreviations ("Ea-Ma-Ju") or, with blnFullNames, in names
+// the other two ordered by body index — in abbreviations ("Ea-Ma-Ju") or, with fullNames, in names
 // ("Earth-Mars-Jupiter"); the empty text when no body is a midpoint, a position is negative or two
 // positions are equal.
-std::string MidpointText(const AstroModule& astro, const PositionTable& dblPos, int16_t orbForMidpointsPosition,
-                         int16_t a, int16_t b, int16_t c, bool blnFullNames);
+std::string MidpointText(const AstroModule& astro, const PositionTable& longitudes, int16_t orbForMidpointsPosition,
+                         int16_t a, int16_t b, int16_t c, bool fullNames);
 
 // Looks for every midpoint among the bodies in use, leaving out pairs in conjunction and a third body in
 // conjunction with either of the pair. `count` receives the number of different midpoints and `text`
-// one line each: "Midpoint: Ea-Ma-Ju\r\n", or with blnFullNames "Earth-Mars-Jupiter\r\n". While `run`
+// one line each: "Midpoint: Ea-Ma-Ju\r\n", or with fullNames "Earth-Mars-Jupiter\r\n". While `run`
 // is given and looks for bodies not yet found together, each midpoint is handed to it.
-void CheckForMidpoint(const AstroModule& astro, const PositionTable& dblPos, int16_t orbForMidpointsPosition,
-                      bool blnFullNames, int16_t& count, std::string& text, RunSearchState* run = nullptr);
+void CheckForMidpoint(const AstroModule& astro, const PositionTable& longitudes, int16_t orbForMidpointsPosition,
+                      bool fullNames, int16_t& count, std::string& text, RunSearchState* run = nullptr);
 
 }  // namespace orvane::core

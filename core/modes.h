@@ -1,6 +1,6 @@
 #pragma once
 
-// The six modes (intMode) and the date rows whose moments each compares, and the mode option buttons.
+// The six modes (currentMode) and the date rows whose moments each compares, and the mode option buttons.
 
 #include "platform/control_models.h"
 
@@ -8,7 +8,7 @@
 
 namespace orvane::core {
 
-// The three date rows, which are also the columns of the moments dblMoment: 0 the world date, 1 the 1st
+// The three date rows, which are also the columns of the moments moments: 0 the world date, 1 the 1st
 // birthdate, 2 the 2nd birthdate.
 inline constexpr int16_t kNumDateRows = 3;
 inline constexpr int16_t kWorldDateRow = 0;
@@ -17,15 +17,15 @@ inline constexpr int16_t kSecondBirthdateRow = 2;
 
 constexpr bool IsDateRow(int16_t row) { return row >= 0 && row < kNumDateRows; }
 
-// The mode number intMode, as the mode option buttons give it; None when no button is selected.
+// The mode number currentMode, as the mode option buttons give it; None when no button is selected.
 enum class Mode : int16_t {
     None = 0,
-    WorldTransits = 1,        // optPlanetary
-    Natal1st = 2,             // optNatal(0)
-    Natal2nd = 3,             // optNatal(1)
-    PersonalTransits1st = 4,  // optPersonal(0)
-    PersonalTransits2nd = 5,  // optPersonal(1)
-    Synastry = 6,             // optSynastry
+    WorldTransits = 1,        // worldSelected
+    Natal1st = 2,             // natalSelected(0)
+    Natal2nd = 3,             // natalSelected(1)
+    PersonalTransits1st = 4,  // personalSelected(0)
+    PersonalTransits2nd = 5,  // personalSelected(1)
+    Synastry = 6,             // synastrySelected
 };
 
 // The mode numbers as the whole numbers that the windows and the state files pass around.
@@ -80,10 +80,10 @@ constexpr bool RowUsedByMode(int16_t row, int16_t mode)
 // The six mode option buttons: at most one is selected.
 class ModeOptions {
 public:
-    bool optPlanetary() const { return Value(Mode::WorldTransits); }
-    bool optNatal(int16_t index) const { return index >= 0 && index < 2 && Value(NatalMode(index)); }
-    bool optPersonal(int16_t index) const { return index >= 0 && index < 2 && Value(PersonalMode(index)); }
-    bool optSynastry() const { return Value(Mode::Synastry); }
+    bool worldSelected() const { return Value(Mode::WorldTransits); }
+    bool natalSelected(int16_t index) const { return index >= 0 && index < 2 && Value(NatalMode(index)); }
+    bool personalSelected(int16_t index) const { return index >= 0 && index < 2 && Value(PersonalMode(index)); }
+    bool synastrySelected() const { return Value(Mode::Synastry); }
     void SetOptPlanetary(bool value) { SetValue(Mode::WorldTransits, value); }
     void SetOptNatal(int16_t index, bool value)
     {

@@ -13,14 +13,14 @@ namespace {
 
 
 // The bodies joined by "-", as abbreviations or as names.
-std::string BodyList(const AstroTables& tables, const std::vector<int16_t>& bodies, bool blnFullNames)
+std::string BodyList(const AstroTables& tables, const std::vector<int16_t>& bodies, bool fullNames)
 {
     std::string list;
     for (const int16_t body : bodies) {
         if (!list.empty())
             list += '-';
         const auto index = static_cast<size_t>(body);
-        list += blnFullNames ? tables.strPlanetName[index] : tables.strPlanetAbbrev[index];
+        list += fullNames ? tables.bodyNames[index] : tables.bodyAbbrevs[index];
     }
     return list;
 }
@@ -59,26 +59,26 @@ void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t 
                          int16_t b3, int16_t b4, int16_t b5, int16_t b6)
 {
     const int16_t pattern = PatternNameIndex(runName);
-    if (pattern < 0 || pattern != run.intAspectPatternToFind)
+    if (pattern < 0 || pattern != run.patternSought)
         return;
-    run.intNumPlanetsFound = 0;
-    const int16_t boxes = std::min<int16_t>(run.intNumSoughtPlanetBoxes, kNumSoughtPlanetBoxes);
+    run.numBodiesFound = 0;
+    const int16_t boxes = std::min<int16_t>(run.numSoughtBodyBoxes, kNumSoughtPlanetBoxes);
     for (int16_t i = 0; i < boxes; ++i) {
-        const int16_t sought = run.intSoughtPlanet[static_cast<size_t>(i)];
+        const int16_t sought = run.soughtBody[static_cast<size_t>(i)];
         if (sought > 0 && IsSoughtBody(sought, b1, b2, b3, b4, b5, b6))
-            ++run.intNumPlanetsFound;
+            ++run.numBodiesFound;
     }
-    if (run.intNumPlanetsFound == run.intNumPlanetsSought)
-        run.blnSoughtPlanetsFound = true;
+    if (run.numBodiesFound == run.numBodiesSought)
+        run.soughtBodiesFound = true;
 }
 
-PatternFinder::PatternFinder(const AstroModule& astro, const PositionTable& dblPos, const text::Language& language,
+PatternFinder::PatternFinder(const AstroModule& astro, const PositionTable& longitudes, const text::Language& language,
                              RunSearchState* run)
     : m_astro(astro),
-      m_dblPos(dblPos),
-      m_meanDeviationText(language.GetText(text::kTextMeanDeviation)),
+      m_dblPos(longitudes),
+      m_meanDeviationText(language.Text(text::kTextMeanDeviation)),
       m_run(run),
-      m_numPlanets(std::clamp<int16_t>(astro.intNumPlanets, 0, kMaxBodyIndex))
+      m_numPlanets(std::clamp<int16_t>(astro.bodyCount, 0, kMaxBodyIndex))
 {
     // The finders ask for the same pairs again and again. The aspect test of a pair depends only on the
     // positions and the orbs, so each pair's separation is measured once here and the one-moment test
@@ -86,7 +86,7 @@ PatternFinder::PatternFinder(const AstroModule& astro, const PositionTable& dblP
     // aspect. A body paired with itself stands at a separation of 0 and is tested like any other pair;
     // a body without a position stands in no aspect.
     const AstroTables& tables = m_astro.tables;
-    const auto& orb = m_astro.orbs.dblOrb;
+    const auto& orb = m_astro.orbs.orbs;
     const int16_t n = m_numPlanets;
     for (int16_t p1 = 1; p1 <= n; ++p1)
         for (int16_t p2 = p1; p2 <= n; ++p2) {
@@ -100,7 +100,7 @@ PatternFinder::PatternFinder(const AstroModule& astro, const PositionTable& dblP
             }
             const double s = Separation(L1, L2);
             for (size_t a = kConjunction; a <= kNumAspects; ++a) {
-                pair.deviation[a] = std::fabs(s - tables.dblAspectAngle[a]);
+                pair.deviation[a] = std::fabs(s - tables.aspectAngles[a]);
                 pair.holds[a] = pair.deviation[a] < orb[a][kOrbColumnOneMoment];
             }
             m_pairs[static_cast<size_t>(p1)][static_cast<size_t>(p2)] = pair;
@@ -119,9 +119,9 @@ bool PatternFinder::Aspect(int16_t p1, int16_t p2, int16_t aspect, double& devia
 }
 
 void PatternFinder::Accept(int16_t patternIndex, const std::vector<int16_t>& bodies, double meanDeviation,
-                           bool withDeviation, bool blnFullNames, std::string& text, int16_t& count) const
+                           bool withDeviation, bool fullNames, std::string& text, int16_t& count) const
 {
-    if (m_run != nullptr && m_run->blnPlanetsSought && !m_run->blnSoughtPlanetsFound) {
+    if (m_run != nullptr && m_run->bodiesSought && !m_run->soughtBodiesFound) {
         std::array<int16_t, 6> b{};
         std::copy_n(bodies.begin(), std::min<size_t>(bodies.size(), b.size()), b.begin());
         RecordPatternForRun(*m_run, kRunPatternName[static_cast<size_t>(patternIndex)],
@@ -130,10 +130,10 @@ void PatternFinder::Accept(int16_t patternIndex, const std::vector<int16_t>& bod
     ++count;
 
     const AstroTables& tables = m_astro.tables;
-    if (blnFullNames) {
+    if (fullNames) {
         text += BodyList(tables, bodies, true);
     } else {
-        text += tables.strPatternName[static_cast<size_t>(patternIndex)];
+        text += tables.patternNames[static_cast<size_t>(patternIndex)];
         text += ": ";
         text += BodyList(tables, bodies, false);
         if (withDeviation) {
@@ -147,7 +147,7 @@ void PatternFinder::Accept(int16_t patternIndex, const std::vector<int16_t>& bod
     text += text::kLineBreak;
 }
 
-std::string PatternFinder::GrandTrine(bool blnFullNames, int16_t& count) const
+std::string PatternFinder::GrandTrine(bool fullNames, int16_t& count) const
 {
     count = 0;
     std::string text;
@@ -156,13 +156,13 @@ std::string PatternFinder::GrandTrine(bool blnFullNames, int16_t& count) const
         for (int16_t p3 = p2 + 1; p3 <= n; ++p3) {
             double s = s12;
             if (Aspect(p1, p3, kTrine, s) && Aspect(p2, p3, kTrine, s))
-                Accept(kPatternGrandTrine, {p1, p2, p3}, s / 3, true, blnFullNames, text, count);
+                Accept(kPatternGrandTrine, {p1, p2, p3}, s / 3, true, fullNames, text, count);
         }
     });
     return text;
 }
 
-std::string PatternFinder::Kite(bool blnFullNames, int16_t& count) const
+std::string PatternFinder::Kite(bool fullNames, int16_t& count) const
 {
     count = 0;
     std::string text;
@@ -180,7 +180,7 @@ std::string PatternFinder::Kite(bool blnFullNames, int16_t& count) const
                     double s = trines;
                     if (Aspect(p4, t1, kOpposition, s) && Aspect(p4, t2, kSextile, s) &&
                         Aspect(p4, t3, kSextile, s))
-                        Accept(kPatternKite, {t1, t2, t3, p4}, s / 6, true, blnFullNames, text, count);
+                        Accept(kPatternKite, {t1, t2, t3, p4}, s / 6, true, fullNames, text, count);
                 }
             }
         }
@@ -188,7 +188,7 @@ std::string PatternFinder::Kite(bool blnFullNames, int16_t& count) const
     return text;
 }
 
-std::string PatternFinder::Rectangle(bool blnFullNames, int16_t& count) const
+std::string PatternFinder::Rectangle(bool fullNames, int16_t& count) const
 {
     count = 0;
     std::string text;
@@ -212,19 +212,19 @@ std::string PatternFinder::Rectangle(bool blnFullNames, int16_t& count) const
                 if (!kept.empty() && Piece(candidate, 6, 5) == Piece(kept, 0, 5))
                     continue;
                 kept = std::move(candidate);
-                Accept(kPatternRectangle, bodies, s / 6, true, blnFullNames, text, count);
+                Accept(kPatternRectangle, bodies, s / 6, true, fullNames, text, count);
             }
         }
     });
     return text;
 }
 
-std::string PatternFinder::TSquare(bool blnFullNames, int16_t& count) const
+std::string PatternFinder::TSquare(bool fullNames, int16_t& count) const
 {
-    return ApexPattern(kPatternTSquare, kOpposition, kSquare, blnFullNames, count);
+    return ApexPattern(kPatternTSquare, kOpposition, kSquare, fullNames, count);
 }
 
-std::string PatternFinder::GrandCross(bool blnFullNames, int16_t& count) const
+std::string PatternFinder::GrandCross(bool fullNames, int16_t& count) const
 {
     count = 0;
     std::string text;
@@ -238,21 +238,21 @@ std::string PatternFinder::GrandCross(bool blnFullNames, int16_t& count) const
                 double s = s123;
                 if (Aspect(p1, p4, kOpposition, s) && Aspect(p2, p3, kOpposition, s) &&
                     Aspect(p2, p4, kSquare, s) && Aspect(p4, p3, kSquare, s))
-                    Accept(kPatternGrandCross, {p1, p2, p4, p3}, s / 6, true, blnFullNames, text, count);
+                    Accept(kPatternGrandCross, {p1, p2, p4, p3}, s / 6, true, fullNames, text, count);
             }
         }
     });
     return text;
 }
 
-std::string PatternFinder::Yod(bool blnFullNames, int16_t& count) const
+std::string PatternFinder::Yod(bool fullNames, int16_t& count) const
 {
-    return ApexPattern(kPatternYod, kSextile, kQuincunx, blnFullNames, count);
+    return ApexPattern(kPatternYod, kSextile, kQuincunx, fullNames, count);
 }
 
 // The T-square and the yod: a pair p1 < p2 in `baseAspect`, and a third body p3 (the apex) in
 // `apexAspect` to both, printed p1-p3-p2.
-std::string PatternFinder::ApexPattern(int16_t patternIndex, int16_t baseAspect, int16_t apexAspect, bool blnFullNames,
+std::string PatternFinder::ApexPattern(int16_t patternIndex, int16_t baseAspect, int16_t apexAspect, bool fullNames,
                                        int16_t& count) const
 {
     count = 0;
@@ -262,13 +262,13 @@ std::string PatternFinder::ApexPattern(int16_t patternIndex, int16_t baseAspect,
         for (int16_t p3 = 1; p3 <= n; ++p3) {
             double s = s12;
             if (Aspect(p1, p3, apexAspect, s) && Aspect(p2, p3, apexAspect, s))
-                Accept(patternIndex, {p1, p3, p2}, s / 3, true, blnFullNames, text, count);
+                Accept(patternIndex, {p1, p3, p2}, s / 3, true, fullNames, text, count);
         }
     });
     return text;
 }
 
-std::string PatternFinder::YodKite(bool blnFullNames, int16_t& count) const
+std::string PatternFinder::YodKite(bool fullNames, int16_t& count) const
 {
     count = 0;
     std::string text;
@@ -284,14 +284,14 @@ std::string PatternFinder::YodKite(bool blnFullNames, int16_t& count) const
                 double s = yod;
                 if (Aspect(p4, p3, kOpposition, s) && Aspect(p4, p2, kSemisextile, s) &&
                     Aspect(p4, p1, kSemisextile, s))
-                    Accept(kPatternYodKite, {p1, p3, p2, p4}, s / 6, true, blnFullNames, text, count);
+                    Accept(kPatternYodKite, {p1, p3, p2, p4}, s / 6, true, fullNames, text, count);
             }
         }
     });
     return text;
 }
 
-std::string PatternFinder::Trapezium(bool blnFullNames, int16_t& count) const
+std::string PatternFinder::Trapezium(bool fullNames, int16_t& count) const
 {
     count = 0;
     std::string text;
@@ -309,14 +309,14 @@ std::string PatternFinder::Trapezium(bool blnFullNames, int16_t& count) const
                 double s = s123;
                 if (Aspect(p1, p4, kSextile, s) && Aspect(p3, p4, kSextile, s) && Aspect(p3, p2, kSextile, s) &&
                     Aspect(p2, p4, kTrine, s))
-                    Accept(kPatternTrapezium, {p1, p2, p3, p4}, s / 6, true, blnFullNames, text, count);
+                    Accept(kPatternTrapezium, {p1, p2, p3, p4}, s / 6, true, fullNames, text, count);
             }
         }
     });
     return text;
 }
 
-std::string PatternFinder::Stellium(int16_t size, bool blnFullNames, int16_t& count) const
+std::string PatternFinder::Stellium(int16_t size, bool fullNames, int16_t& count) const
 {
     count = 0;
     std::string text;
@@ -331,7 +331,7 @@ std::string PatternFinder::Stellium(int16_t size, bool blnFullNames, int16_t& co
     // Bodies in increasing index order; each new body must be conjunct every body chosen before it.
     auto extend = [&](auto& self, int16_t from, double sum) -> void {
         if (static_cast<int16_t>(bodies.size()) == size) {
-            Accept(patternIndex, bodies, sum / pairs, true, blnFullNames, text, count);
+            Accept(patternIndex, bodies, sum / pairs, true, fullNames, text, count);
             return;
         }
         for (int16_t p = from; p <= n; ++p) {
@@ -349,7 +349,7 @@ std::string PatternFinder::Stellium(int16_t size, bool blnFullNames, int16_t& co
     return text;
 }
 
-std::string PatternFinder::GrandSextile(bool blnFullNames, int16_t& count) const
+std::string PatternFinder::GrandSextile(bool fullNames, int16_t& count) const
 {
     count = 0;
     std::string text;
@@ -379,28 +379,28 @@ std::string PatternFinder::GrandSextile(bool blnFullNames, int16_t& count) const
                     if (Aspect(pi, qj, kSextile, ignored))
                         ++sextiles;
             if (sextiles == 6)
-                Accept(kPatternGrandSextile, {p[0], p[1], p[2], q[0], q[1], q[2]}, 0.0, false, blnFullNames, text,
+                Accept(kPatternGrandSextile, {p[0], p[1], p[2], q[0], q[1], q[2]}, 0.0, false, fullNames, text,
                        count);
         }
     return text;
 }
 
-std::string PatternFinder::Find(int16_t patternIndex, bool blnFullNames, int16_t& count) const
+std::string PatternFinder::Find(int16_t patternIndex, bool fullNames, int16_t& count) const
 {
     switch (patternIndex) {
-    case kPatternGrandTrine: return GrandTrine(blnFullNames, count);
-    case kPatternKite: return Kite(blnFullNames, count);
-    case kPatternRectangle: return Rectangle(blnFullNames, count);
-    case kPatternTSquare: return TSquare(blnFullNames, count);
-    case kPatternGrandCross: return GrandCross(blnFullNames, count);
-    case kPatternYod: return Yod(blnFullNames, count);
-    case kPatternYodKite: return YodKite(blnFullNames, count);
-    case kPatternTrapezium: return Trapezium(blnFullNames, count);
-    case kPattern6Stellium: return Stellium(6, blnFullNames, count);
-    case kPattern5Stellium: return Stellium(5, blnFullNames, count);
-    case kPattern4Stellium: return Stellium(4, blnFullNames, count);
-    case kPattern3Stellium: return Stellium(3, blnFullNames, count);
-    case kPatternGrandSextile: return GrandSextile(blnFullNames, count);
+    case kPatternGrandTrine: return GrandTrine(fullNames, count);
+    case kPatternKite: return Kite(fullNames, count);
+    case kPatternRectangle: return Rectangle(fullNames, count);
+    case kPatternTSquare: return TSquare(fullNames, count);
+    case kPatternGrandCross: return GrandCross(fullNames, count);
+    case kPatternYod: return Yod(fullNames, count);
+    case kPatternYodKite: return YodKite(fullNames, count);
+    case kPatternTrapezium: return Trapezium(fullNames, count);
+    case kPattern6Stellium: return Stellium(6, fullNames, count);
+    case kPattern5Stellium: return Stellium(5, fullNames, count);
+    case kPattern4Stellium: return Stellium(4, fullNames, count);
+    case kPattern3Stellium: return Stellium(3, fullNames, count);
+    case kPatternGrandSextile: return GrandSextile(fullNames, count);
     default: count = 0; return {};
     }
 }
@@ -417,7 +417,7 @@ void AskPatternsInSummaryOrder(const std::function<bool(int16_t patternIndex)>& 
     ask(kPatternMidpoint);
 }
 
-std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool blnFullNames,
+std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool fullNames,
                                             int16_t orbForMidpointsPosition)
 {
     std::vector<PatternFinding> findings;
@@ -425,16 +425,16 @@ std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool bl
         PatternFinding& finding = findings.emplace_back();
         finding.patternIndex = patternIndex;
         if (patternIndex == kPatternMidpoint)
-            CheckForMidpoint(finder.astro(), finder.positions(), orbForMidpointsPosition, blnFullNames,
+            CheckForMidpoint(finder.astro(), finder.positions(), orbForMidpointsPosition, fullNames,
                              finding.count, finding.text, finder.run());
         else
-            finding.text = finder.Find(patternIndex, blnFullNames, finding.count);
+            finding.text = finder.Find(patternIndex, fullNames, finding.count);
         return !finding.text.empty();
     });
     return findings;
 }
 
-std::string PatternSummary(const std::vector<PatternFinding>& findings, std::array<int16_t, kNumPatterns>& intPatternCount)
+std::string PatternSummary(const std::vector<PatternFinding>& findings, std::array<int16_t, kNumPatterns>& patternCounts)
 {
     std::string summary;
     for (const PatternFinding& finding : findings) {
@@ -442,7 +442,7 @@ std::string PatternSummary(const std::vector<PatternFinding>& findings, std::arr
             continue;
         const auto index = static_cast<size_t>(finding.patternIndex);
         if (finding.patternIndex == kPatternMidpoint) {
-            intPatternCount[index] = finding.count;
+            patternCounts[index] = finding.count;
             summary += finding.text;
             continue;
         }
@@ -450,10 +450,10 @@ std::string PatternSummary(const std::vector<PatternFinding>& findings, std::arr
             continue;
         summary += finding.text;
         summary += text::kLineBreak;
-        intPatternCount[index] = finding.count;
+        patternCounts[index] = finding.count;
         if (finding.patternIndex >= kPattern6Stellium && finding.patternIndex <= kPattern3Stellium)
             for (size_t smaller = index + 1; smaller <= static_cast<size_t>(kPattern3Stellium); ++smaller)
-                intPatternCount[smaller] = 0;
+                patternCounts[smaller] = 0;
     }
     return summary;
 }

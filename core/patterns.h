@@ -21,7 +21,7 @@ class Language;
 
 namespace orvane::core {
 
-// Pattern indices, the positions of the names in strPatternName.
+// Pattern indices, the positions of the names in patternNames.
 inline constexpr int16_t kPatternGrandTrine = 0;
 inline constexpr int16_t kPatternKite = 1;
 inline constexpr int16_t kPatternRectangle = 2;
@@ -52,16 +52,16 @@ inline constexpr std::array<std::string_view, kNumPatterns> kRunPatternName{
 inline constexpr int16_t kNumSoughtPlanetBoxes = 3;
 
 // What a run until found looks for, and what the pattern finders learnt about it on the last
-// computation. The run dialog sets the wishes; the finders maintain intNumPlanetsFound and
-// blnSoughtPlanetsFound.
+// computation. The run dialog sets the wishes; the finders maintain numBodiesFound and
+// soughtBodiesFound.
 struct RunSearchState {
-    bool blnPlanetsSought = false;        // at least one sought body was chosen
-    bool blnSoughtPlanetsFound = false;   // a pattern of the sought kind involved every sought body
-    int16_t intAspectPatternToFind = -1;  // pattern index sought; −1 for none
-    int16_t intNumPlanetsSought = 0;      // sought bodies chosen, 0 … 3
-    int16_t intNumPlanetsFound = 0;       // sought bodies in the pattern examined last
-    std::array<int16_t, kNumSoughtPlanetBoxes> intSoughtPlanet{};  // body index per box, 0 for none
-    int16_t intNumSoughtPlanetBoxes = kNumSoughtPlanetBoxes;
+    bool bodiesSought = false;        // at least one sought body was chosen
+    bool soughtBodiesFound = false;   // a pattern of the sought kind involved every sought body
+    int16_t patternSought = -1;  // pattern index sought; −1 for none
+    int16_t numBodiesSought = 0;      // sought bodies chosen, 0 … 3
+    int16_t numBodiesFound = 0;       // sought bodies in the pattern examined last
+    std::array<int16_t, kNumSoughtPlanetBoxes> soughtBody{};  // body index per box, 0 for none
+    int16_t numSoughtBodyBoxes = kNumSoughtPlanetBoxes;
 };
 
 // The pattern index of a run name (any case: "3-stellium" and "3-Stellium" alike); −1 for an unknown
@@ -79,8 +79,8 @@ void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t 
 
 // The pattern finders over one set of positions. Each finder sets `count` to the number of patterns
 // found and returns one line per pattern, ending with "\r\n" (the empty text when none was found): with
-// blnFullNames false the pattern's name, ": ", the bodies' abbreviations joined by "-" and the mean
-// deviation in brackets ("Grand trine: Ea-Ju-Ne (mean deviation 1°3')"); with blnFullNames true only
+// fullNames false the pattern's name, ": ", the bodies' abbreviations joined by "-" and the mean
+// deviation in brackets ("Grand trine: Ea-Ju-Ne (mean deviation 1°3')"); with fullNames true only
 // the bodies' names joined by "-" ("Earth-Jupiter-Neptune").
 //
 // The finder works on the positions as they are when it is made (it tests every pair once then); it
@@ -88,23 +88,23 @@ void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t 
 // bodies that were not yet found together, every pattern found is handed to it.
 class PatternFinder {
 public:
-    PatternFinder(const AstroModule& astro, const PositionTable& dblPos, const text::Language& language,
+    PatternFinder(const AstroModule& astro, const PositionTable& longitudes, const text::Language& language,
                   RunSearchState* run = nullptr);
 
-    std::string GrandTrine(bool blnFullNames, int16_t& count) const;
-    std::string Kite(bool blnFullNames, int16_t& count) const;
-    std::string Rectangle(bool blnFullNames, int16_t& count) const;
-    std::string TSquare(bool blnFullNames, int16_t& count) const;
-    std::string GrandCross(bool blnFullNames, int16_t& count) const;
-    std::string Yod(bool blnFullNames, int16_t& count) const;
-    std::string YodKite(bool blnFullNames, int16_t& count) const;
-    std::string Trapezium(bool blnFullNames, int16_t& count) const;
+    std::string GrandTrine(bool fullNames, int16_t& count) const;
+    std::string Kite(bool fullNames, int16_t& count) const;
+    std::string Rectangle(bool fullNames, int16_t& count) const;
+    std::string TSquare(bool fullNames, int16_t& count) const;
+    std::string GrandCross(bool fullNames, int16_t& count) const;
+    std::string Yod(bool fullNames, int16_t& count) const;
+    std::string YodKite(bool fullNames, int16_t& count) const;
+    std::string Trapezium(bool fullNames, int16_t& count) const;
     // A stellium of `size` bodies (3 … 6), every pair in conjunction; any other size finds nothing.
-    std::string Stellium(int16_t size, bool blnFullNames, int16_t& count) const;
-    std::string GrandSextile(bool blnFullNames, int16_t& count) const;
+    std::string Stellium(int16_t size, bool fullNames, int16_t& count) const;
+    std::string GrandSextile(bool fullNames, int16_t& count) const;
 
     // The finder of pattern index 0 … 12; the empty text and a count of 0 for any other index.
-    std::string Find(int16_t patternIndex, bool blnFullNames, int16_t& count) const;
+    std::string Find(int16_t patternIndex, bool fullNames, int16_t& count) const;
 
     const AstroModule& astro() const { return m_astro; }
     const PositionTable& positions() const { return m_dblPos; }
@@ -124,10 +124,10 @@ private:
                     visit(p1, p2, deviation);
             }
     }
-    std::string ApexPattern(int16_t patternIndex, int16_t baseAspect, int16_t apexAspect, bool blnFullNames,
+    std::string ApexPattern(int16_t patternIndex, int16_t baseAspect, int16_t apexAspect, bool fullNames,
                             int16_t& count) const;
     void Accept(int16_t patternIndex, const std::vector<int16_t>& bodies, double meanDeviation, bool withDeviation,
-                bool blnFullNames, std::string& text, int16_t& count) const;
+                bool fullNames, std::string& text, int16_t& count) const;
 
     // The one-moment aspect test of each pair of bodies: whether each aspect holds, and its deviation.
     // Trivial, so that the table below is not cleared on construction; every entry that is read is set.
@@ -140,7 +140,7 @@ private:
     PositionTable m_dblPos;
     std::string m_meanDeviationText;
     RunSearchState* m_run;
-    int16_t m_numPlanets;  // intNumPlanets, kept within the body tables
+    int16_t m_numPlanets;  // bodyCount, kept within the body tables
     // Filled for the bodies 1 … m_numPlanets, the only ones the finders ask for (left unset beyond them, so
     // that a finder costs no clearing of the whole table).
     std::array<std::array<PairAspects, kBodySlots>, kBodySlots> m_pairs;
@@ -163,13 +163,13 @@ void AskPatternsInSummaryOrder(const std::function<bool(int16_t patternIndex)>& 
 // that finds something, then Grand sextile — and last the midpoint check with the midpoint orb at
 // position `orbForMidpointsPosition` of the panel's list. Returns every finder that was asked, in that
 // order, with its text (possibly empty) and count.
-std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool blnFullNames,
+std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool fullNames,
                                             int16_t orbForMidpointsPosition);
 
 // The pattern part of the one-moment summary: each non-empty pattern text followed by "\r\n", then the
-// midpoint text. A pattern's count is stored in intPatternCount only when its finder found something (a
+// midpoint text. A pattern's count is stored in patternCounts only when its finder found something (a
 // stellium found also sets the counts of the smaller stelliums to 0); the midpoint count is always
 // stored.
-std::string PatternSummary(const std::vector<PatternFinding>& findings, std::array<int16_t, kNumPatterns>& intPatternCount);
+std::string PatternSummary(const std::vector<PatternFinding>& findings, std::array<int16_t, kNumPatterns>& patternCounts);
 
 }  // namespace orvane::core

@@ -146,7 +146,7 @@ double DecodePlutoEntry(int32_t n, std::string_view line)
 
 std::string PlutoTable::Read(const std::string& fullPath)
 {
-    strPlutoLines = {};
+    tableLines = {};
     std::FILE* file = std::fopen(fullPath.c_str(), "rb");
     if (file == nullptr)
         return std::string(std::strerror(errno)) + ": " + fullPath;
@@ -161,26 +161,26 @@ std::string PlutoTable::Read(const std::string& fullPath)
         return std::string("Error reading ") + fullPath;
     std::string error = DecodeInPlace(buffer, size);
     if (error.empty())
-        strPlutoLines = std::move(buffer);
+        tableLines = std::move(buffer);
     return error;
 }
 
 std::string PlutoTable::ReadFromText(std::string_view text)
 {
-    strPlutoLines = {};
+    tableLines = {};
     PlutoEntries buffer = BufferFor(text.size());
     std::memcpy(buffer.data(), text.data(), text.size());
     std::string error = DecodeInPlace(buffer, text.size());
     if (error.empty())
-        strPlutoLines = std::move(buffer);
+        tableLines = std::move(buffer);
     return error;
 }
 
 double PlutoTable::PlutoTableEntry(int32_t n) const
 {
-    if (n < 0 || static_cast<size_t>(n) >= strPlutoLines.size())
+    if (n < 0 || static_cast<size_t>(n) >= tableLines.size())
         return kPlutoAfterTable;
-    const uint32_t fields = strPlutoLines[static_cast<size_t>(n)];
+    const uint32_t fields = tableLines[static_cast<size_t>(n)];
     return Degrees(static_cast<int>(fields >> 16 & 0xFF), static_cast<int>(fields >> 24),
                    static_cast<int>(fields & 0xFF), static_cast<int>(fields >> 8 & 0xFF));
 }

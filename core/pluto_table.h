@@ -39,7 +39,7 @@ public:
     // One element a non-blank line of the file, checked and freed of its positional offsets when the
     // table is read: minutes, seconds, sixties and units of the longitude a byte each (minutes in the
     // lowest byte). Four bytes an element keep the 219147 days compact.
-    PlutoEntries strPlutoLines;
+    PlutoEntries tableLines;
 
     // Reads the table file `fullPath` in one go and decodes it in a single pass. Returns the empty text on
     // success, otherwise a description of what went wrong (the file cannot be opened or read, it ends
@@ -58,7 +58,7 @@ public:
     // where the table lacks an element that the moment needs.
     double PlutoLongitude(double moment) const;
 
-    bool empty() const { return strPlutoLines.empty(); }
+    bool empty() const { return tableLines.empty(); }
 };
 
 // Encodes a longitude of whole arcseconds (0 … 1295999) as the four characters of element n.

@@ -16,7 +16,7 @@ int32_t CalendarYear(double moment)
     thread_local int32_t lastYear = 0;
     if (moment != lastMoment) {
         lastYear = 0;
-        platform::_juldat(moment, "A", &lastYear, nullptr, nullptr, nullptr);
+        platform::JulianDate(moment, "A", &lastYear, nullptr, nullptr, nullptr);
         lastMoment = moment;
     }
     return lastYear;
@@ -39,7 +39,7 @@ double HelioLongitude(const PlutoTable& pluto, int16_t body, double moment)
     if (planet == 9)
         return pluto.PlutoLongitude(moment);
     double radiusVector = 0.0;  // not needed
-    return platform::_hc_j2000_long_rv_planet(planet, moment, year, &radiusVector);
+    return platform::HelioJ2000LongitudeRadius(planet, moment, year, &radiusVector);
 }
 
 int16_t NumPlanetsFor(bool plutoTableRead)

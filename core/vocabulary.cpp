@@ -22,33 +22,33 @@ const std::array<double, kAspectSlots> kDefaultAspectColor{
 
 void AstroTables::InitializeAstroTables(const std::string& dataFolder)
 {
-    strDataFolder = dataFolder;
-    if (strDataFolder.empty() || (strDataFolder.back() != '/' && strDataFolder.back() != '\\'))
-        strDataFolder += '/';
-    platform::_set_datafiles_folder(strDataFolder.c_str());
+    dataFolderPath = dataFolder;
+    if (dataFolderPath.empty() || (dataFolderPath.back() != '/' && dataFolderPath.back() != '\\'))
+        dataFolderPath += '/';
+    platform::SetDataFolder(dataFolderPath.c_str());
 
-    dblPi = kPi;
+    piConstant = kPi;
     for (int i = 0; i < kBodySlots; ++i)
-        blnInnerPlanet[static_cast<size_t>(i)] = i >= kEarth && i <= kMars;
+        isInnerBody[static_cast<size_t>(i)] = i >= kEarth && i <= kMars;
 
-    strPlanetGlyph = {"", "L", "f", "g", "h", "j", "S", "F", "G", "J", "s"};
-    strSignGlyph = {"x", "c", "v", "b", "n", "m", "X", "C", "V", "B", "N", "M"};
+    bodyGlyphs = {"", "L", "f", "g", "h", "j", "S", "F", "G", "J", "s"};
+    signGlyphs = {"x", "c", "v", "b", "n", "m", "X", "C", "V", "B", "N", "M"};
 
-    dblColorPalette = {RGB(255, 255, 0), RGB(255, 0, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
+    colorPalette = {RGB(255, 255, 0), RGB(255, 0, 255), RGB(255, 0, 0),   RGB(0, 255, 0),
                        RGB(0, 255, 255), RGB(128, 128, 128), RGB(128, 128, 255), RGB(0, 0, 255),
                        RGB(0, 192, 255), RGB(192, 0, 255),  RGB(255, 192, 0),  RGB(128, 64, 0)};
-    dblAspectColor = kDefaultAspectColor;
+    aspectColors = kDefaultAspectColor;
     for (int a = kConjunction; a <= kNumAspects; ++a)
-        dblAspectAngle[static_cast<size_t>(a)] = kAspectDegrees[static_cast<size_t>(a)] / 360.0 * kTwoPi;
+        aspectAngles[static_cast<size_t>(a)] = kAspectDegrees[static_cast<size_t>(a)] / 360.0 * kTwoPi;
 
     SetNameTables();
 }
 
 void AstroTables::SetNameTables()
 {
-    strPlanetName = {"", "Earth", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune",
+    bodyNames = {"", "Earth", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune",
                      "Pluto", ""};
-    strPlanetAbbrev = {"", "Ea", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", ""};
+    bodyAbbrevs = {"", "Ea", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", ""};
 
     AspectText[0] = {};
     AspectText[1] = {"Con", "Conjunction", "conjunct", "conjunct", "conjunction (0°)"};
@@ -72,7 +72,7 @@ void AstroTables::SetNameTables()
                  {"Aqu", "Aquarius"},
                  {"Pis", "Pisces"}}};
 
-    strPatternName = {"Grand trine", "Kite",       "Rectangle",  "T-square",   "Grand cross",
+    patternNames = {"Grand trine", "Kite",       "Rectangle",  "T-square",   "Grand cross",
                       "Yod",         "Yod-kite",   "Trapezium",  "6-Stellium", "5-Stellium",
                       "4-Stellium",  "3-Stellium", "Grand sextile", "Midpoint"};
 }

@@ -67,26 +67,26 @@ struct SignNames {
 
 // The tables of the astronomical module. Fresh objects are empty; InitializeAstroTables fills them.
 struct AstroTables {
-    double dblPi = 0.0;
-    std::string strDataFolder;  // with a trailing separator
+    double piConstant = 0.0;
+    std::string dataFolderPath;  // with a trailing separator
 
-    std::array<std::string, kBodySlots> strPlanetName;
-    std::array<std::string, kBodySlots> strPlanetAbbrev;
-    std::array<std::string, kBodySlots> strPlanetGlyph;
-    std::array<bool, kBodySlots> blnInnerPlanet{};
+    std::array<std::string, kBodySlots> bodyNames;
+    std::array<std::string, kBodySlots> bodyAbbrevs;
+    std::array<std::string, kBodySlots> bodyGlyphs;
+    std::array<bool, kBodySlots> isInnerBody{};
 
-    std::array<double, kAspectSlots> dblAspectAngle{};
-    std::array<double, kAspectSlots> dblAspectColor{};
+    std::array<double, kAspectSlots> aspectAngles{};
+    std::array<double, kAspectSlots> aspectColors{};
     std::array<AspectNames, kAspectSlots> AspectText;
 
     std::array<SignNames, kNumSigns> SignText;
-    std::array<std::string, kNumSigns> strSignGlyph;
+    std::array<std::string, kNumSigns> signGlyphs;
 
-    std::array<std::string, kNumPatterns> strPatternName;
-    std::array<double, kPaletteSize> dblColorPalette{};
+    std::array<std::string, kNumPatterns> patternNames;
+    std::array<double, kPaletteSize> colorPalette{};
 
     // Fills every table. `dataFolder` is the folder of the ephemeris files and the Pluto table; it is
-    // kept (with a trailing '/') in strDataFolder and handed to the ephemeris.
+    // kept (with a trailing '/') in dataFolderPath and handed to the ephemeris.
     void InitializeAstroTables(const std::string& dataFolder);
 
     // Fills the name tables (body names and abbreviations, aspect, sign and pattern names). These names

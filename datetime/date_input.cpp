@@ -22,7 +22,7 @@ constexpr std::string_view kDigits = "0123456789";
 constexpr double kMinutesPerDay = 1440.0;
 constexpr double kSecondsPerDay = 86400.0;
 
-// Program texts: the row names at the start of an error message, the reasons, the message title.
+// Workspace texts: the row names at the start of an error message, the reasons, the message title.
 constexpr std::array<int16_t, core::kNumDateRows> kTextRowName{text::kTextWorldDate, text::kText1stBirthdate,
                                                               text::kText2ndBirthdate};
 
@@ -59,24 +59,24 @@ double HalfHourFraction(const ComboBoxModel& hour)
 // day, or an error code.
 double LocalMoment(DateRows& model, size_t row)
 {
-    std::string& year = model.txbYearCE[row];
+    std::string& year = model.yearTexts[row];
     // A year written with a minus (from a state file, or pasted) lies before the first year: it keeps its
     // minus when cleaned, so that converting the row again does not take it for a year of the common era.
     const std::string_view written = text::Trimmed(year, " \t");
     const bool negative = written.starts_with('-') && written.find_first_of(kDigits) != std::string_view::npos;
     year = SanitizeInteger(year, negative, false);
-    if (negative && model.cboMonthCE[row].ListIndex() > 0 && model.cboDayCE[row].ListIndex() > 0)
+    if (negative && model.monthLists[row].ListIndex() > 0 && model.dayLists[row].ListIndex() > 0)
         return kDateTooEarly;
-    if (year.empty() || model.cboMonthCE[row].ListIndex() <= 0 || model.cboDayCE[row].ListIndex() <= 0)
+    if (year.empty() || model.monthLists[row].ListIndex() <= 0 || model.dayLists[row].ListIndex() <= 0)
         return kDateIncomplete;
 
     platform::EuroDate date;
     if (const double error = CheckedYear(year, date.year); error < 0)
         return error;
-    date.month = model.cboMonthCE[row].ListIndex();
-    date.day = model.cboDayCE[row].ListIndex();
+    date.month = model.monthLists[row].ListIndex();
+    date.day = model.dayLists[row].ListIndex();
     date.calendar = platform::kCalendarGregorian;
-    const int32_t dayNumber = platform::_euro_date_to_jdn(&date);
+    const int32_t dayNumber = platform::DayNumberOfDate(&date);
     if (date.valid == 0)
         return kDateInvalid;
     if (dayNumber < kFirstDayNumber)
@@ -85,7 +85,7 @@ double LocalMoment(DateRows& model, size_t row)
         return kDateTooLate;
 
     // A row without a half hour is taken at noon, and shows it.
-    ComboBoxModel& hour = model.cboHour[row];
+    ComboBoxModel& hour = model.halfHourLists[row];
     if (hour.ListIndex() <= 0)
         hour.SetListIndex(static_cast<int16_t>(hour.ListCount() / 2 + 1));
     return dayNumber + HalfHourFraction(hour);
@@ -134,8 +134,8 @@ double InputDateToAJDate(DateRows& model, int16_t row)
         return local;
 
     // A row without a zone is converted with the computer's zone, and shows it, when the lists have it.
-    ComboBoxModel& zone = model.cboTimezone[r];
-    const int16_t defaultZone = model.intDefaultZoneIndex;
+    ComboBoxModel& zone = model.zoneLists[r];
+    const int16_t defaultZone = model.defaultZoneIndex;
     if (zone.ListIndex() <= 0 && defaultZone > 0 && defaultZone < zone.ListCount())
         zone.SetListIndex(defaultZone);
     return local - zone.SelectedItemData() / kMinutesPerDay - 0.5;
@@ -154,8 +154,8 @@ std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated, co
     if (local < 0)
         return {};
     const auto r = static_cast<size_t>(row);
-    return DateText(static_cast<int32_t>(std::floor(local)), abbreviated, language.intLanguage) + ", " +
-           model.cboHour[r].Text() + " (" + model.cboTimezone[r].Text() + ")";
+    return DateText(static_cast<int32_t>(std::floor(local)), abbreviated, language.currentLanguage) + ", " +
+           model.halfHourLists[r].Text() + " (" + model.zoneLists[r].Text() + ")";
 }
 
 std::optional<platform::Message> ShowDateInputError(DateRows& model, int16_t row, const text::Language& language)
@@ -163,7 +163,7 @@ std::optional<platform::Message> ShowDateInputError(DateRows& model, int16_t row
     if (!core::IsDateRow(row))
         return std::nullopt;
     const auto r = static_cast<size_t>(row);
-    const double stored = model.dblMoment[r];
+    const double stored = model.moments[r];
     if (!(stored >= kDateTooLate - 0.5 && stored < kDateIncomplete + 0.5))
         return std::nullopt;
 
@@ -174,9 +174,9 @@ std::optional<platform::Message> ShowDateInputError(DateRows& model, int16_t row
     case -3: reason = text::kTextTooEarly; break;
     default: reason = text::kTextTooLate; break;
     }
-    model.blnInputError = true;
-    return platform::Message::Information(language.GetText(text::kTextInputErrorTitle),
-                                          language.GetText(kTextRowName[r]) + " " + language.GetText(reason));
+    model.inputError = true;
+    return platform::Message::Information(language.Text(text::kTextInputErrorTitle),
+                                          language.Text(kTextRowName[r]) + " " + language.Text(reason));
 }
 
 std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& language)
@@ -184,8 +184,8 @@ std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& lang
     const double local = InputDateToLocalDayNumber(model, row);
     if (local <= 0)
         return {};
-    return WeekdayName(platform::_euro_day_of_week(static_cast<int32_t>(std::floor(local))),
-                       language.intLanguage);
+    return WeekdayName(platform::DayOfWeek(static_cast<int32_t>(std::floor(local))),
+                       language.currentLanguage);
 }
 
 void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
@@ -205,13 +205,13 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
     platform::EuroDate date;
     date.calendar = platform::kCalendarGregorian;
     date.jdn = static_cast<int32_t>(dayNumber);
-    if (platform::_jdn_to_euro_date(&date) == 0) {
+    if (platform::DateOfDayNumber(&date) == 0) {
         model.ClearDateRow(core::kWorldDateRow);
         return;
     }
-    model.cboMonthCE[r].SetListIndex(static_cast<int16_t>(date.month));
-    model.cboDayCE[r].SetListIndex(static_cast<int16_t>(date.day));
-    model.txbYearCE[r] = std::to_string(date.year);
+    model.monthLists[r].SetListIndex(static_cast<int16_t>(date.month));
+    model.dayLists[r].SetListIndex(static_cast<int16_t>(date.day));
+    model.yearTexts[r] = std::to_string(date.year);
 
     // The half-hour position from the rounded time "HH:MM": two entries an hour, the second at ":30".
     const std::string time = TimeOfDayText(local - dayNumber, false);
@@ -220,9 +220,9 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
     int position = 2 * hours + 1;
     if (time.compare(time.size() - 2, 2, "30") == 0)
         ++position;
-    model.cboHour[r].SetListIndex(static_cast<int16_t>(position));
+    model.halfHourLists[r].SetListIndex(static_cast<int16_t>(position));
 
-    model.cboTimezone[r].SetListIndex(model.intDefaultZoneIndex);
+    model.zoneLists[r].SetListIndex(model.defaultZoneIndex);
 }
 
 // The month lists hold the English month names in every interface language.
@@ -230,16 +230,16 @@ void SetUpDateRows(DateRows& model)
 {
     model.FillMonthLists();
     for (size_t r = 0; r < static_cast<size_t>(core::kNumDateRows); ++r) {
-        ComboBoxModel& day = model.cboDayCE[r];
+        ComboBoxModel& day = model.dayLists[r];
         day.Clear();
         day.AddItem("");
         for (int d = 1; d <= kNumDays; ++d)
             day.AddItem(std::to_string(d));
         day.SetListIndex(0);
 
-        model.txbYearCE[r].clear();
+        model.yearTexts[r].clear();
 
-        ComboBoxModel& hour = model.cboHour[r];
+        ComboBoxModel& hour = model.halfHourLists[r];
         hour.Clear();
         hour.AddItem("");
         for (int h = 0; h < kNumHalfHours / 2; ++h) {

@@ -50,7 +50,7 @@ double InputDateToLocalDayNumber(DateRows& model, int16_t row);
 std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated,
                               const text::Language& language);
 
-// The information message for the error code stored in dblMoment(row) — row name and reason, e.g.
+// The information message for the error code stored in moments(row) — row name and reason, e.g.
 // "World date is incomplete.", titled "Input error" — and sets the model's input-error flag. The caller
 // shows it only once the main window has finished loading; the flag is set all the same. A row outside
 // 0 … 2, or a stored value that is no error code, gives no message and leaves the flag.

@@ -16,10 +16,10 @@ constexpr std::array<int16_t, core::kNumDateRows> kTextDateRowName{
 void DateRows::FillMonthLists()
 {
     // The month lists always show the English month names; the position is the month number.
-    for (platform::ComboBoxModel& list : cboMonthCE) {
+    for (platform::ComboBoxModel& list : monthLists) {
         const int16_t remembered = list.ListIndex();
         list.Clear();
-        for (const std::string_view name : strMonthName)
+        for (const std::string_view name : kMonthName)
             list.AddItem(std::string(name));
         list.SetListIndex(remembered);
         if (list.ListIndex() < 0)
@@ -29,8 +29,8 @@ void DateRows::FillMonthLists()
 
 void DateRows::SetDateRowNames(const text::Language& language)
 {
-    for (size_t row = 0; row < strDateRowName.size(); ++row)
-        strDateRowName[row] = language.GetText(kTextDateRowName[row]);
+    for (size_t row = 0; row < rowNames.size(); ++row)
+        rowNames[row] = language.Text(kTextDateRowName[row]);
 }
 
 void DateRows::ClearDateRow(int16_t row)
@@ -38,11 +38,11 @@ void DateRows::ClearDateRow(int16_t row)
     if (!core::IsDateRow(row))
         return;
     const auto r = static_cast<size_t>(row);
-    cboMonthCE[r].SetListIndex(0);
-    cboDayCE[r].SetListIndex(0);
-    cboHour[r].SetListIndex(0);
-    cboTimezone[r].SetListIndex(0);
-    txbYearCE[r].clear();
+    monthLists[r].SetListIndex(0);
+    dayLists[r].SetListIndex(0);
+    halfHourLists[r].SetListIndex(0);
+    zoneLists[r].SetListIndex(0);
+    yearTexts[r].clear();
 }
 
 }  // namespace orvane::datetime

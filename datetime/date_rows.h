@@ -22,26 +22,26 @@ struct DateRows {
     // the twelve month names (position = month number), the day list an empty entry and "1" … "31",
     // the half-hour list an empty entry and "00:00" … "23:30", the zone list an empty entry and the 47
     // zones with their offsets in minutes east of Greenwich as item data.
-    std::array<std::string, core::kNumDateRows> txbYearCE;
-    std::array<platform::ComboBoxModel, core::kNumDateRows> cboMonthCE;
-    std::array<platform::ComboBoxModel, core::kNumDateRows> cboDayCE;
-    std::array<platform::ComboBoxModel, core::kNumDateRows> cboHour;
-    std::array<platform::ComboBoxModel, core::kNumDateRows> cboTimezone;
+    std::array<std::string, core::kNumDateRows> yearTexts;
+    std::array<platform::ComboBoxModel, core::kNumDateRows> monthLists;
+    std::array<platform::ComboBoxModel, core::kNumDateRows> dayLists;
+    std::array<platform::ComboBoxModel, core::kNumDateRows> halfHourLists;
+    std::array<platform::ComboBoxModel, core::kNumDateRows> zoneLists;
 
     // Set when a date row could not be converted and its error was reported.
-    bool blnInputError = false;
+    bool inputError = false;
 
     // The moments of the three rows (Julian dates in Universal Time), or the error code of the row's
     // last conversion.
-    std::array<double, core::kNumDateRows> dblMoment{};
+    std::array<double, core::kNumDateRows> moments{};
 
     // The computer's time zone in minutes east of Greenwich, and the position in the zone lists whose
     // offset equals it (0 when no entry does): the zone a row without a zone is converted with.
-    int16_t intSystemZone = 0;
-    int16_t intDefaultZoneIndex = 0;
+    int16_t computerZone = 0;
+    int16_t defaultZoneIndex = 0;
 
     // The names of the date rows used inside messages ("world date", "1st birthdate", "2nd birthdate").
-    std::array<std::string, core::kNumDateRows> strDateRowName;
+    std::array<std::string, core::kNumDateRows> rowNames;
 
     // Refills the three month lists (an empty entry, then January … December), keeping each list's
     // position; a list without a selection shows its empty entry.

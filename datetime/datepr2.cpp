@@ -27,7 +27,7 @@ std::string DateText(int32_t jdn, bool abbreviated, int16_t language)
     platform::EuroDate date;
     date.calendar = platform::kCalendarGregorian;
     date.jdn = jdn;
-    platform::_jdn_to_euro_date(&date);
+    platform::DateOfDayNumber(&date);
 
     std::string year = std::to_string(date.year);
     if (date.year > 9999 || date.year < -9999)
@@ -35,10 +35,10 @@ std::string DateText(int32_t jdn, bool abbreviated, int16_t language)
 
     const size_t month = date.month >= 1 && date.month <= 12 ? static_cast<size_t>(date.month) : 0;
     if (language == kGerman) {
-        const std::string_view name = abbreviated ? strMonatAbbrev[month] : strMonatName[month];
+        const std::string_view name = abbreviated ? kGermanMonthAbbrev[month] : kGermanMonthName[month];
         return std::to_string(date.day) + "." + std::string(name) + " " + year;
     }
-    const std::string_view name = abbreviated ? strMonthAbbrev[month] : strMonthName[month];
+    const std::string_view name = abbreviated ? kMonthAbbrev[month] : kMonthName[month];
     return std::string(name) + " " + std::to_string(date.day) + ", " + year;
 }
 
@@ -62,7 +62,7 @@ std::string SeparateThousands(const std::string& numberText, char separator)
     if (numberText.empty())
         return numberText;
     char buffer[platform::kSeparateThousandsBufferSize];
-    platform::_separate_thousands(numberText.c_str(), buffer, static_cast<unsigned char>(separator));
+    platform::SeparateThousands(numberText.c_str(), buffer, static_cast<unsigned char>(separator));
     return buffer;
 }
 
@@ -107,7 +107,7 @@ double CurrentAJDate(const platform::Clock& clock)
     date.month = now.month;
     date.day = now.day;
     date.calendar = platform::kCalendarGregorian;
-    const int32_t dayNumber = platform::_euro_date_to_jdn(&date);
+    const int32_t dayNumber = platform::DayNumberOfDate(&date);
     const int32_t zone = ZoneMinutesFromSecondsWest(clock.StandardOffsetSecondsWest());
     const double seconds = now.hour * 3600.0 + now.minute * 60.0 + now.second - zone * 60.0;
     return dayNumber + seconds / 86400.0 - 0.5;

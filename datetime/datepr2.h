@@ -15,15 +15,15 @@
 namespace orvane::datetime {
 
 // Month names, indexed 1 … 12 (entry 0 is empty).
-inline constexpr std::array<std::string_view, 13> strMonthName{
+inline constexpr std::array<std::string_view, 13> kMonthName{
     "", "January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
     "November", "December"};
-inline constexpr std::array<std::string_view, 13> strMonthAbbrev{
+inline constexpr std::array<std::string_view, 13> kMonthAbbrev{
     "", "Jan.", "Feb.", "Mar.", "Apr.", "May", "June", "July", "Aug.", "Sept.", "Oct.", "Nov.", "Dec."};
-inline constexpr std::array<std::string_view, 13> strMonatName{
+inline constexpr std::array<std::string_view, 13> kGermanMonthName{
     "", "Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober",
     "November", "Dezember"};
-inline constexpr std::array<std::string_view, 13> strMonatAbbrev{
+inline constexpr std::array<std::string_view, 13> kGermanMonthAbbrev{
     "", "Jan.", "Feb.", "März", "Apr.", "Mai", "Juni", "Juli", "Aug.", "Sept.", "Okt.", "Nov.", "Dez."};
 
 // Weekday names by weekday number, 0 Sunday … 6 Saturday.

@@ -71,11 +71,11 @@ void FillTimezoneList(platform::ComboBoxModel& list, bool abbreviations)
 
 void SetUpTimezoneComboBoxes(DateRows& model, bool keepSelection, bool abbreviations)
 {
-    std::array<int16_t, core::kNumDateRows> intSavedZoneIndex{};
-    for (size_t row = 0; row < model.cboTimezone.size(); ++row) {
-        intSavedZoneIndex[row] = keepSelection ? model.cboTimezone[row].ListIndex() : int16_t{0};
-        FillTimezoneList(model.cboTimezone[row], abbreviations);
-        model.cboTimezone[row].SetListIndex(intSavedZoneIndex[row]);
+    std::array<int16_t, core::kNumDateRows> savedZoneIndex{};
+    for (size_t row = 0; row < model.zoneLists.size(); ++row) {
+        savedZoneIndex[row] = keepSelection ? model.zoneLists[row].ListIndex() : int16_t{0};
+        FillTimezoneList(model.zoneLists[row], abbreviations);
+        model.zoneLists[row].SetListIndex(savedZoneIndex[row]);
     }
 }
 
@@ -87,16 +87,16 @@ int16_t SystemZoneMinutes(const platform::Clock& clock)
 void SetSystemZone(DateRows& model, const platform::Clock& clock)
 {
     const int16_t zone = SystemZoneMinutes(clock);
-    model.intSystemZone = zone == kNepalZone ? kNepalZoneOnGrid : zone;
+    model.computerZone = zone == kNepalZone ? kNepalZoneOnGrid : zone;
 }
 
 void SetDefaultZoneIndex(DateRows& model)
 {
-    const platform::ComboBoxModel& list = model.cboTimezone[core::kWorldDateRow];
-    model.intDefaultZoneIndex = 0;
+    const platform::ComboBoxModel& list = model.zoneLists[core::kWorldDateRow];
+    model.defaultZoneIndex = 0;
     for (int16_t position = 1; position < list.ListCount(); ++position) {
-        if (list.ItemData(position) == model.intSystemZone) {
-            model.intDefaultZoneIndex = position;
+        if (list.ItemData(position) == model.computerZone) {
+            model.defaultZoneIndex = position;
             return;
         }
     }

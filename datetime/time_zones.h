@@ -36,12 +36,12 @@ void SetUpTimezoneComboBoxes(DateRows& model, bool keepSelection, bool abbreviat
 // The computer's standard-time zone in minutes east of Greenwich, rounded to the minute.
 int16_t SystemZoneMinutes(const platform::Clock& clock);
 
-// Sets intSystemZone from the computer; a zone 5 h 45 min east is taken as 5 h 30 min, the nearest
+// Sets computerZone from the computer; a zone 5 h 45 min east is taken as 5 h 30 min, the nearest
 // zone the lists have.
 void SetSystemZone(DateRows& model, const platform::Clock& clock);
 
 // Sets the default zone position: the first position from 1 on in row 0's zone list whose offset equals
-// intSystemZone, or 0 when none does (then rows are converted without a zone correction).
+// computerZone, or 0 when none does (then rows are converted without a zone correction).
 void SetDefaultZoneIndex(DateRows& model);
 
 // Whether the North American abbreviations are on for a computer that has no stored choice yet: for

@@ -19,18 +19,18 @@ enum class Direction { Back, Forward };
 double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext& context, int16_t p1, int16_t p2,
                         int16_t a, int16_t k, Direction direction)
 {
-    if (context.dblWorldLocalDayNumber < 0.0)
+    if (context.worldLocalDay < 0.0)
         return kUnknownDay;  // the world date is an error code, not a day
 
     double L1 = 0.0;
-    if (context.blnPersonalTransits) {
-        if (context.dblNatalMoment < 0.0)
+    if (context.isPersonalTransits) {
+        if (context.natalMoment < 0.0)
             return kUnknownDay;  // the birthdate is an error code, not a moment
-        L1 = astro.HelioLongitude(p1, context.dblNatalMoment);
+        L1 = astro.HelioLongitude(p1, context.natalMoment);
     }
 
-    const double zoneDays = context.intZoneMinutes / kMinutesPerDay;
-    const double worldDay = std::floor(context.dblWorldLocalDayNumber);
+    const double zoneDays = context.zoneOffsetMinutes / kMinutesPerDay;
+    const double worldDay = std::floor(context.worldLocalDay);
     // The beginning is sought from the midnight that starts the world date, the end from the next one.
     double day = direction == Direction::Back ? worldDay : worldDay + 1.0;
     const double sense = direction == Direction::Back ? -1.0 : 1.0;
@@ -40,7 +40,7 @@ double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext&
 
     for (int32_t trial = 0; trial < context.lngMaxTrials; ++trial) {
         const double t = day - zoneDays - 0.5;  // the local midnight that starts `day`
-        if (!context.blnPersonalTransits)
+        if (!context.isPersonalTransits)
             L1 = astro.HelioLongitude(p1, t);
         const double L2 = astro.HelioLongitude(p2, t);
         if (L1 < 0.0 || L2 < 0.0)
@@ -81,14 +81,14 @@ const std::string kBlankDuration(6, ' ');
 
 }  // namespace
 
-AspectSpanContext MakeAspectSpanContext(int16_t intMode, const std::array<double, 3>& dblMoment,
+AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<double, 3>& moments,
                                         double worldLocalDayNumber, int16_t zoneMinutes)
 {
     AspectSpanContext context;
-    context.blnPersonalTransits = core::IsPersonalTransitMode(intMode);
-    context.dblWorldLocalDayNumber = worldLocalDayNumber;
-    context.dblNatalMoment = intMode == core::kModePersonal1 ? dblMoment[1] : dblMoment[2];
-    context.intZoneMinutes = zoneMinutes;
+    context.isPersonalTransits = core::IsPersonalTransitMode(currentMode);
+    context.worldLocalDay = worldLocalDayNumber;
+    context.natalMoment = currentMode == core::kModePersonal1 ? moments[1] : moments[2];
+    context.zoneOffsetMinutes = zoneMinutes;
     return context;
 }
 
@@ -106,47 +106,47 @@ double EndOfAspect(const core::AstroModule& astro, const AspectSpanContext& cont
 
 void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, DurationRecords& records)
 {
-    records.strDurationRecords.clear();
-    records.intNumDurationRecords = 0;
-    if (grid.intMode < core::kModeWorldTransits || grid.intMode > core::kModeSynastry || grid.intNumCols <= 0)
+    records.recordLines.clear();
+    records.recordCount = 0;
+    if (grid.currentMode < core::kModeWorldTransits || grid.currentMode > core::kModeSynastry || grid.columnCount <= 0)
         return;
 
-    const int16_t k = core::IsTwoDateMode(grid.intMode) ? core::kOrbColumnPersonal : core::kOrbColumnOneMoment;
-    const AspectSpanContext context = MakeAspectSpanContext(grid.intMode, grid.dblMoment,
-                                                            grid.dblWorldLocalDayNumber, grid.intZoneMinutes);
-    const bool fixedMoments = core::IsNatalMode(grid.intMode) || grid.intMode == core::kModeSynastry;
+    const int16_t k = core::IsTwoDateMode(grid.currentMode) ? core::kOrbColumnPersonal : core::kOrbColumnOneMoment;
+    const AspectSpanContext context = MakeAspectSpanContext(grid.currentMode, grid.moments,
+                                                            grid.worldLocalDay, grid.zoneOffsetMinutes);
+    const bool fixedMoments = core::IsNatalMode(grid.currentMode) || grid.currentMode == core::kModeSynastry;
 
-    for (size_t i = 0; i < grid.txbCell.size(); ++i) {
-        const std::string& cellText = grid.txbCell[i];
+    for (size_t i = 0; i < grid.cellTexts.size(); ++i) {
+        const std::string& cellText = grid.cellTexts[i];
         for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
             const std::string& abbrev = astro.tables.AspectText[static_cast<size_t>(a)].Abbrev;
             if (abbrev.empty() || cellText.find(abbrev) == std::string::npos)
                 continue;
 
-            const RowCol cell = CellRowCol(static_cast<int>(i), grid.intNumCols);
+            const RowCol cell = CellRowCol(static_cast<int>(i), grid.columnCount);
             int16_t p1 = 0;
             int16_t p2 = 0;
             double L1 = 0.0;
             double L2 = 0.0;
-            if (!core::IsTwoDateMode(grid.intMode)) {
+            if (!core::IsTwoDateMode(grid.currentMode)) {
                 // Triangle: the row body and the column body at the one moment of the mode.
-                p1 = static_cast<int16_t>(cell.intRow - 1);
-                p2 = static_cast<int16_t>(cell.intCol + 1);
-                const double M = grid.dblMoment[static_cast<size_t>(grid.intMode - 1)];
+                p1 = static_cast<int16_t>(cell.gridRow - 1);
+                p2 = static_cast<int16_t>(cell.gridCol + 1);
+                const double M = grid.moments[static_cast<size_t>(grid.currentMode - 1)];
                 L1 = astro.HelioLongitude(p1, M);
                 L2 = astro.HelioLongitude(p2, M);
-            } else if (core::IsPersonalTransitMode(grid.intMode)) {
+            } else if (core::IsPersonalTransitMode(grid.currentMode)) {
                 // Rows are the natal bodies, columns the transiting bodies.
-                p1 = static_cast<int16_t>(cell.intRow - 1);
-                p2 = static_cast<int16_t>(cell.intCol - 1);
-                L1 = astro.HelioLongitude(p1, context.dblNatalMoment);
-                L2 = astro.HelioLongitude(p2, grid.dblMoment[0]);
+                p1 = static_cast<int16_t>(cell.gridRow - 1);
+                p2 = static_cast<int16_t>(cell.gridCol - 1);
+                L1 = astro.HelioLongitude(p1, context.natalMoment);
+                L2 = astro.HelioLongitude(p2, grid.moments[0]);
             } else {
                 // Synastry: columns belong to the 1st birthdate, rows to the 2nd.
-                p1 = static_cast<int16_t>(cell.intCol - 1);
-                p2 = static_cast<int16_t>(cell.intRow - 1);
-                L1 = astro.HelioLongitude(p1, grid.dblMoment[1]);
-                L2 = astro.HelioLongitude(p2, grid.dblMoment[2]);
+                p1 = static_cast<int16_t>(cell.gridCol - 1);
+                p2 = static_cast<int16_t>(cell.gridRow - 1);
+                L1 = astro.HelioLongitude(p1, grid.moments[1]);
+                L2 = astro.HelioLongitude(p2, grid.moments[2]);
             }
             const double deviation = astro.Deviation(L1, L2, a);
 
@@ -166,8 +166,8 @@ void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, Dura
                 if (c == ',')
                     c = '.';
             }
-            records.strDurationRecords.push_back(std::move(record));
-            ++records.intNumDurationRecords;
+            records.recordLines.push_back(std::move(record));
+            ++records.recordCount;
         }
     }
 }

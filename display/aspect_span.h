@@ -38,20 +38,20 @@ inline constexpr int32_t kMaxAspectSpanTrials = 250000;
 // What the main window supplies to the searches.
 struct AspectSpanContext {
     // Personal transits (the natal body stands still) rather than world transits (both bodies move).
-    bool blnPersonalTransits = false;
+    bool isPersonalTransits = false;
     // J: the world date's day number plus the local fraction of the day, InputDateToLocalDayNumber(0).
-    double dblWorldLocalDayNumber = 0.0;
+    double worldLocalDay = 0.0;
     // N: the natal moment (AJDate) of the selected birthdate; read in personal transits only.
-    double dblNatalMoment = 0.0;
+    double natalMoment = 0.0;
     // z: the world date's time-zone offset in minutes east of Greenwich.
-    int16_t intZoneMinutes = 0;
+    int16_t zoneOffsetMinutes = 0;
     // The trial bound; the default suits every real search.
     int32_t lngMaxTrials = kMaxAspectSpanTrials;
 };
 
-// The context for the main window's current mode: `dblMoment` holds the AJDates of the date rows
+// The context for the main window's current mode: `moments` holds the AJDates of the date rows
 // (0 world date, 1 1st birthdate, 2 2nd birthdate), `worldLocalDayNumber` is J, `zoneMinutes` z.
-AspectSpanContext MakeAspectSpanContext(int16_t intMode, const std::array<double, 3>& dblMoment,
+AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<double, 3>& moments,
                                         double worldLocalDayNumber, int16_t zoneMinutes);
 
 // The day number of the local day on which aspect `a` between bodies p1 and p2 came into orb of orb
@@ -86,21 +86,21 @@ inline constexpr int kRecordLength = 39;
 
 // The durations module's records: one line per aspect of the grid.
 struct DurationRecords {
-    std::vector<std::string> strDurationRecords;
-    int16_t intNumDurationRecords = 0;
+    std::vector<std::string> recordLines;
+    int16_t recordCount = 0;
 };
 
 // The grid as the main window holds it after a computation.
 struct DurationGrid {
-    int16_t intMode = core::kModeNone;
-    // The texts of the cells txbCell 0 … intNumCells − 1, in cell order (row by row).
-    std::vector<std::string> txbCell;
-    int16_t intNumCols = 0;
+    int16_t currentMode = core::kModeNone;
+    // The texts of the cells cellTexts 0 … cellCount − 1, in cell order (row by row).
+    std::vector<std::string> cellTexts;
+    int16_t columnCount = 0;
     // AJDates of the date rows: 0 world date, 1 1st birthdate, 2 2nd birthdate.
-    std::array<double, 3> dblMoment{};
+    std::array<double, 3> moments{};
     // J and z of the world date (see AspectSpanContext).
-    double dblWorldLocalDayNumber = 0.0;
-    int16_t intZoneMinutes = 0;
+    double worldLocalDay = 0.0;
+    int16_t zoneOffsetMinutes = 0;
 };
 
 // Rebuilds `records` from the grid: one record for every aspect abbreviation found in a cell, in cell

@@ -80,7 +80,7 @@ bool LineShown(const core::AstroTables& tables, const ChartOptions& options, int
     if (options.onlyEarthAspects)
         return p1 == core::kEarth || p2 == core::kEarth;
     if (options.onlyOuterPlanets)
-        return !tables.blnInnerPlanet[At(p1)] && !tables.blnInnerPlanet[At(p2)];
+        return !tables.isInnerBody[At(p1)] && !tables.isInnerBody[At(p2)];
     return true;
 }
 
@@ -89,46 +89,46 @@ std::vector<ChartLine> ChartLines(const GridModel& grid, const core::AstroTables
 {
     std::vector<ChartLine> lines;
     const bool oneDate = kind == ChartKind::OneDate;
-    for (int i = 0; i < grid.intNumCells && i < kCellPool; ++i) {
-        const RowCol rc = CellRowCol(i, grid.intNumCols);
+    for (int i = 0; i < grid.cellCount && i < kCellPool; ++i) {
+        const RowCol rc = CellRowCol(i, grid.columnCount);
         // Aspect cells only: the triangle right of its diagonal headers, the square inside its headers.
-        const bool aspectCell = oneDate ? rc.intRow >= 2 && rc.intCol > rc.intRow - 2 : rc.intRow >= 2 && rc.intCol >= 2;
-        const GridCell& cell = grid.txbCell[At(i)];
+        const bool aspectCell = oneDate ? rc.gridRow >= 2 && rc.gridCol > rc.gridRow - 2 : rc.gridRow >= 2 && rc.gridCol >= 2;
+        const GridCell& cell = grid.cellTexts[At(i)];
         if (!aspectCell || cell.text.empty())
             continue;
-        const auto p1 = static_cast<int16_t>(rc.intRow - 1);
-        const auto p2 = static_cast<int16_t>(oneDate ? rc.intCol + 1 : rc.intCol - 1);
+        const auto p1 = static_cast<int16_t>(rc.gridRow - 1);
+        const auto p2 = static_cast<int16_t>(oneDate ? rc.gridCol + 1 : rc.gridCol - 1);
         for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
             const std::string& abbrev = tables.AspectText[At(a)].Abbrev;
             if (abbrev.empty() || cell.text.find(abbrev) == std::string::npos || !LineShown(tables, options, p1, p2))
                 continue;
-            lines.push_back({p1, p2, a, cell.bold ? 2 : 1, tables.dblAspectColor[At(a)]});
+            lines.push_back({p1, p2, a, cell.bold ? 2 : 1, tables.aspectColors[At(a)]});
         }
     }
     return lines;
 }
 
-ChartData MakeChartData(const core::AstroModule& astro, const GridModel& grid, const core::PositionTable& dblPos,
+ChartData MakeChartData(const core::AstroModule& astro, const GridModel& grid, const core::PositionTable& longitudes,
                         int16_t mode, const ChartOptions& options, const text::Language& language,
                         const std::string& caption)
 {
     ChartData data;
     data.kind = ChartKindOf(mode);
-    data.longitudes = dblPos;
-    data.numPlanets = astro.intNumPlanets;
-    data.planetGlyph = astro.tables.strPlanetGlyph;
-    data.signGlyph = astro.tables.strSignGlyph;
+    data.longitudes = longitudes;
+    data.numPlanets = astro.bodyCount;
+    data.planetGlyph = astro.tables.bodyGlyphs;
+    data.signGlyph = astro.tables.signGlyphs;
     data.options = options;
     if (!FiltersConflict(options))
         data.lines = ChartLines(grid, astro.tables, data.kind, options);
     const bool synastry = mode == core::kModeSynastry;
-    data.legend = {language.GetText(synastry ? text::kTextLegendWhite1stBirthdate : text::kTextLegendWhiteTransiting),
-                   language.GetText(synastry ? text::kTextLegendLemon2ndBirthdate : text::kTextLegendLemonNatal)};
+    data.legend = {language.Text(synastry ? text::kTextLegendWhite1stBirthdate : text::kTextLegendWhiteTransiting),
+                   language.Text(synastry ? text::kTextLegendLemon2ndBirthdate : text::kTextLegendLemonNatal)};
     // The message's three lines are joined by "^" in the program text.
     data.filterConflict = platform::Message::Information(
-        caption, language.GetTextWithReplacements(text::kTextChartFiltersConflict, ""));
-    data.noRoom = platform::Message::Exclamation(caption, language.GetText(text::kTextNoRoomForGlyphs) + text::kLineBreak +
-                                                              language.GetText(text::kTextChartIncomplete));
+        caption, language.TextWithReplacements(text::kTextChartFiltersConflict, ""));
+    data.noRoom = platform::Message::Exclamation(caption, language.Text(text::kTextNoRoomForGlyphs) + text::kLineBreak +
+                                                              language.Text(text::kTextChartIncomplete));
     return data;
 }
 
@@ -139,14 +139,14 @@ std::optional<platform::Message> LineReport(const core::AstroTables& tables, con
         if (color == mark)
             return std::nullopt;
     std::string labels;
-    const std::string joint = " " + language.GetText(text::kTextOr) + " ";
+    const std::string joint = " " + language.Text(text::kTextOr) + " ";
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        if (tables.dblAspectColor[At(a)] == color)
+        if (tables.aspectColors[At(a)] == color)
             labels += tables.AspectText[At(a)].Label + joint;
     if (labels.empty())
         return std::nullopt;
     labels.resize(labels.size() - joint.size());
-    return platform::Message::Plain(language.GetText(text::kTextThisLineIsA), text::UpperCaseFirst(text::LowerCase(labels)));
+    return platform::Message::Plain(language.Text(text::kTextThisLineIsA), text::UpperCaseFirst(text::LowerCase(labels)));
 }
 
 }  // namespace orvane::display

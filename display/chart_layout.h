@@ -119,7 +119,7 @@ std::vector<ChartLine> ChartLines(const GridModel& grid, const core::AstroTables
 // Everything a chart is drawn from.
 struct ChartData {
     ChartKind kind = ChartKind::OneDate;
-    // Longitudes by body and set (dblPos); a negative value leaves the body out.
+    // Longitudes by body and set (longitudes); a negative value leaves the body out.
     core::PositionTable longitudes{};
     int16_t numPlanets = 0;
     std::array<std::string, core::kBodySlots> planetGlyph;
@@ -136,7 +136,7 @@ struct ChartData {
 };
 
 // The chart of the last computation in `mode`; `caption` titles its messages (the main window's caption).
-ChartData MakeChartData(const core::AstroModule& astro, const GridModel& grid, const core::PositionTable& dblPos,
+ChartData MakeChartData(const core::AstroModule& astro, const GridModel& grid, const core::PositionTable& longitudes,
                         int16_t mode, const ChartOptions& options, const text::Language& language,
                         const std::string& caption);
 

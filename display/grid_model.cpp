@@ -18,13 +18,13 @@ void GridModel::GetRowCol(int16_t i, int16_t n)
     if (n == 0)
         return;
     const RowCol cell = CellRowCol(i, n);
-    intRow = cell.intRow;
-    intCol = cell.intCol;
+    gridRow = cell.gridRow;
+    gridCol = cell.gridCol;
 }
 
 void GridModel::ClearCells()
 {
-    for (GridCell& cell : txbCell) {
+    for (GridCell& cell : cellTexts) {
         cell.text.clear();
         cell.visible = false;
         cell.backColor = kBlack;
@@ -35,8 +35,8 @@ void GridModel::ClearCells()
 
 void GridModel::ResetCellFonts()
 {
-    for (int16_t i = 0; i < intNumCells && i < kCellPool; ++i) {
-        GridCell& cell = txbCell[Index(i)];
+    for (int16_t i = 0; i < cellCount && i < kCellPool; ++i) {
+        GridCell& cell = cellTexts[Index(i)];
         cell.bold = false;
         cell.font = CellFont::Text;
         cell.fontSize = kCellFontSize;
@@ -45,16 +45,16 @@ void GridModel::ResetCellFonts()
 
 void GridModel::PlaceCell(int16_t i)
 {
-    GetRowCol(i, intNumCols);
-    GridCell& cell = txbCell[Index(i)];
-    cell.left = intCol * intCellWidth;
-    cell.top = intRow * intCellHeight;
+    GetRowCol(i, columnCount);
+    GridCell& cell = cellTexts[Index(i)];
+    cell.left = gridCol * cellWidth;
+    cell.top = gridRow * cellHeight;
     cell.visible = true;
 }
 
 void GridModel::MakeHeader(int16_t i, const std::string& glyph)
 {
-    GridCell& cell = txbCell[Index(i)];
+    GridCell& cell = cellTexts[Index(i)];
     cell.backColor = kHeaderBackColor;
     cell.bold = false;
     cell.font = CellFont::Glyph;
@@ -65,11 +65,11 @@ void GridModel::MakeHeader(int16_t i, const std::string& glyph)
 void GridModel::StartLayout(int16_t rows, int16_t cols)
 {
     ResetCellFonts();  // the cells of the layout before
-    intNumRows = rows;
-    intNumCols = cols;
-    intNumCells = static_cast<int16_t>(rows * cols);
-    picTableWidth = intNumCols * intCellWidth;
-    picTableHeight = intNumRows * intCellHeight;
+    rowCount = rows;
+    columnCount = cols;
+    cellCount = static_cast<int16_t>(rows * cols);
+    tableWidth = columnCount * cellWidth;
+    tableHeight = rowCount * cellHeight;
     ClearCells();
     ResetCellFonts();  // the cells of this one
 }
@@ -78,17 +78,17 @@ void GridModel::LayOutTriangleGrid(const core::AstroTables& tables)
 {
     StartLayout(10, 9);
 
-    for (int16_t i = 0; i < intNumCells; ++i) {
+    for (int16_t i = 0; i < cellCount; ++i) {
         PlaceCell(i);
-        if (intRow == 1)
-            MakeHeader(i, tables.strPlanetGlyph[Index(static_cast<int16_t>(intCol + 1))]);
+        if (gridRow == 1)
+            MakeHeader(i, tables.bodyGlyphs[Index(static_cast<int16_t>(gridCol + 1))]);
     }
-    for (int16_t i = 0; i < intNumCells; ++i) {
-        GetRowCol(i, intNumCols);
-        if (intRow > intCol + 2)
-            txbCell[Index(i)].visible = false;  // below the diagonal
-        else if (intCol == intRow - 2)
-            MakeHeader(i, tables.strPlanetGlyph[Index(static_cast<int16_t>(intRow - 1))]);
+    for (int16_t i = 0; i < cellCount; ++i) {
+        GetRowCol(i, columnCount);
+        if (gridRow > gridCol + 2)
+            cellTexts[Index(i)].visible = false;  // below the diagonal
+        else if (gridCol == gridRow - 2)
+            MakeHeader(i, tables.bodyGlyphs[Index(static_cast<int16_t>(gridRow - 1))]);
     }
 }
 
@@ -96,15 +96,15 @@ void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::La
 {
     StartLayout(11, 11);
 
-    for (int16_t i = 0; i < intNumCells; ++i) {
+    for (int16_t i = 0; i < cellCount; ++i) {
         PlaceCell(i);
-        GridCell& cell = txbCell[Index(i)];
-        if (intRow == 1 || intCol == 1)
+        GridCell& cell = cellTexts[Index(i)];
+        if (gridRow == 1 || gridCol == 1)
             cell.backColor = kHeaderBackColor;
-        if (intRow == 1 && intCol > 1)
-            MakeHeader(i, tables.strPlanetGlyph[Index(static_cast<int16_t>(intCol - 1))]);
-        else if (intCol == 1 && intRow > 1)
-            MakeHeader(i, tables.strPlanetGlyph[Index(static_cast<int16_t>(intRow - 1))]);
+        if (gridRow == 1 && gridCol > 1)
+            MakeHeader(i, tables.bodyGlyphs[Index(static_cast<int16_t>(gridCol - 1))]);
+        else if (gridCol == 1 && gridRow > 1)
+            MakeHeader(i, tables.bodyGlyphs[Index(static_cast<int16_t>(gridRow - 1))]);
     }
 
     const bool synastry = mode == core::kModeSynastry;
@@ -113,13 +113,13 @@ void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::La
                                                       : text::kTextPersonalCorner11First;
     const std::array<std::string, 4> corners{
         std::string(),
-        language.GetText(synastry ? text::kTextSynastryCorner01 : text::kTextTransitingPlanet),
-        language.GetText(synastry ? text::kTextSynastryCorner10 : text::kTextPersonalCorner10),
-        language.GetText(corner11),
+        language.Text(synastry ? text::kTextSynastryCorner01 : text::kTextTransitingPlanet),
+        language.Text(synastry ? text::kTextSynastryCorner10 : text::kTextPersonalCorner10),
+        language.Text(corner11),
     };
-    const std::array<int16_t, 4> cornerCells{0, 1, static_cast<int16_t>(intNumCols), static_cast<int16_t>(intNumCols + 1)};
+    const std::array<int16_t, 4> cornerCells{0, 1, static_cast<int16_t>(columnCount), static_cast<int16_t>(columnCount + 1)};
     for (size_t k = 0; k < cornerCells.size(); ++k) {
-        GridCell& cell = txbCell[Index(cornerCells[k])];
+        GridCell& cell = cellTexts[Index(cornerCells[k])];
         cell.backColor = kHeaderBackColor;
         cell.text = corners[k];
     }
@@ -127,9 +127,9 @@ void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::La
 
 int16_t GridModel::CellAspect(const core::AstroTables& tables, int16_t i) const
 {
-    if (i < 0 || i >= intNumCells || i >= kCellPool)
+    if (i < 0 || i >= cellCount || i >= kCellPool)
         return 0;
-    const std::string& text = txbCell[Index(i)].text;
+    const std::string& text = cellTexts[Index(i)].text;
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
         if (text.find(tables.AspectText[Index(a)].Abbrev) != std::string::npos)
             return a;
@@ -139,8 +139,8 @@ int16_t GridModel::CellAspect(const core::AstroTables& tables, int16_t i) const
 int16_t GridModel::GetTotalNumAspects(const core::AstroTables& tables) const
 {
     int16_t total = 0;
-    for (int16_t i = 0; i < intNumCells && i < kCellPool; ++i) {
-        const std::string& text = txbCell[Index(i)].text;
+    for (int16_t i = 0; i < cellCount && i < kCellPool; ++i) {
+        const std::string& text = cellTexts[Index(i)].text;
         if (text.size() < 3)
             continue;  // empty cells and glyph headers cannot hold an aspect's abbreviation
         for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)

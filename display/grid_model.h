@@ -37,7 +37,7 @@ constexpr const char* FontName(CellFont font)
     return font == CellFont::Glyph ? "Starfont Sans" : "Arial";
 }
 
-// One cell of txbCell.
+// One cell of cellTexts.
 struct GridCell {
     std::string text;
     bool visible = false;
@@ -54,8 +54,8 @@ struct GridCell {
 
 // Row and column of cell `i` in a grid of `numCols` columns; cells run row by row from the top left.
 struct RowCol {
-    int16_t intRow = 0;
-    int16_t intCol = 0;
+    int16_t gridRow = 0;
+    int16_t gridCol = 0;
 };
 constexpr RowCol CellRowCol(int i, int16_t numCols)
 {
@@ -65,23 +65,23 @@ constexpr RowCol CellRowCol(int i, int16_t numCols)
 // The grid `picTable` with its cells and the variables that describe the current layout.
 class GridModel {
 public:
-    std::array<GridCell, kCellPool> txbCell;
-    int16_t intNumRows = 0;
-    int16_t intNumCols = 0;
-    int16_t intNumCells = 0;
-    int16_t intRow = 0;  // row and column last set by GetRowCol
-    int16_t intCol = 0;
-    int32_t intCellWidth = 1080;  // twips
-    int32_t intCellHeight = 570;
-    int32_t picTableWidth = 0;  // twips
-    int32_t picTableHeight = 0;
+    std::array<GridCell, kCellPool> cellTexts;
+    int16_t rowCount = 0;
+    int16_t columnCount = 0;
+    int16_t cellCount = 0;
+    int16_t gridRow = 0;  // row and column last set by GetRowCol
+    int16_t gridCol = 0;
+    int32_t cellWidth = 1080;  // twips
+    int32_t cellHeight = 570;
+    int32_t tableWidth = 0;  // twips
+    int32_t tableHeight = 0;
 
-    // Sets intRow to i integer-divided by n and intCol to i modulo n (nothing for n = 0).
+    // Sets gridRow to i integer-divided by n and gridCol to i modulo n (nothing for n = 0).
     void GetRowCol(int16_t i, int16_t n);
 
     // Every cell 0 … 144: empty, hidden, black on black, not bold.
     void ClearCells();
-    // Cells 0 … intNumCells − 1: not bold, Arial 10.
+    // Cells 0 … cellCount − 1: not bold, Arial 10.
     void ResetCellFonts();
 
     // The triangle of the one-date modes: row 0 positions, row 1 column headers of bodies 1 … 9, and each

@@ -22,7 +22,7 @@ std::string NumericDate(double day)
     platform::EuroDate date;
     date.calendar = platform::kCalendarGregorian;
     date.jdn = static_cast<int32_t>(std::trunc(day));
-    platform::_jdn_to_euro_date(&date);
+    platform::DateOfDayNumber(&date);
     return datetime::NumericDateText(date);
 }
 
@@ -45,8 +45,8 @@ TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::Date
 {
     TransitPicture picture;
     picture.aspect = aspect;
-    picture.orb = astro.orbs.dblOrb[At(aspect)][At(core::kOrbColumnPersonal)];
-    picture.color = astro.tables.dblAspectColor[At(aspect)];
+    picture.orb = astro.orbs.orbs[At(aspect)][At(core::kOrbColumnPersonal)];
+    picture.color = astro.tables.aspectColors[At(aspect)];
     picture.beginning = b;
     picture.ending = e;
 
@@ -77,8 +77,8 @@ TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::Date
         exact = core::NormalizeAngle(natal + core::kPi);
     } else if (aspect != core::kConjunction) {
         const double moving = astro.HelioLongitude(p2, datetime::InputDateToAJDate(rows, core::kWorldDateRow));
-        const double ahead = core::NormalizeAngle(natal + astro.tables.dblAspectAngle[At(aspect)]);
-        const double behind = core::NormalizeAngle(natal - astro.tables.dblAspectAngle[At(aspect)]);
+        const double ahead = core::NormalizeAngle(natal + astro.tables.aspectAngles[At(aspect)]);
+        const double behind = core::NormalizeAngle(natal - astro.tables.aspectAngles[At(aspect)]);
         exact = core::Separation(moving, ahead) < core::Separation(moving, behind) ? ahead : behind;
     }
 
@@ -112,12 +112,12 @@ std::optional<platform::Message> TransitCurveReport(const TransitPicture& pictur
     const int16_t row = static_cast<int16_t>(std::nearbyint((y - kTransitCourseTop) / double{kTransitCourseStep}));
     const double t = picture.beginning + row * (picture.ending + 1 - picture.beginning) / (kTransitSamples - 1);
     const double deviation = (static_cast<double>(x) / kTransitUnit - kTransitCentre) * RadiansPerPixel(picture);
-    std::string values = language.GetText(text::kTextPictureCurveValues);
+    std::string values = language.Text(text::kTextPictureCurveValues);
     values = text::Replaced(values, "[time]", TimeOf(t));
     values = text::Replaced(values, "[date]", NumericDate(t));
     values = text::Replaced(values, "[exactness]", core::Rad2DegMin(std::abs(deviation), false, false, true, false));
-    return platform::Message::Plain(language.GetText(text::kTextPictureCurveTitle),
-                                    language.GetText(text::kTextPictureCurvePoint) + text::kLineBreak + values);
+    return platform::Message::Plain(language.Text(text::kTextPictureCurveTitle),
+                                    language.Text(text::kTextPictureCurvePoint) + text::kLineBreak + values);
 }
 
 }  // namespace orvane::display

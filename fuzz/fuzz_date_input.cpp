@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const auto& language = orvane::fuzz::ProgramText();
     static const DateRows fresh = [&language] {
-        orvane::mainwindow::MainModel model;
+        orvane::app::MainModel model;
         SetUpDateRows(model);
         SetUpTimezoneComboBoxes(model, false, false);
         model.SetDateRowNames(language);
@@ -49,10 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }();
     FuzzedDataProvider in(data, size);
     DateRows rows = fresh;
-    for (size_t k = 0; k < rows.txbYearCE.size(); ++k) {
-        for (auto* list : {&rows.cboMonthCE[k], &rows.cboDayCE[k], &rows.cboHour[k], &rows.cboTimezone[k]})
+    for (size_t k = 0; k < rows.yearTexts.size(); ++k) {
+        for (auto* list : {&rows.monthLists[k], &rows.dayLists[k], &rows.halfHourLists[k], &rows.zoneLists[k]})
             list->SetListIndex(in.ConsumeIntegralInRange<int16_t>(-1, list->ListCount()));
-        rows.txbYearCE[k] = in.ConsumeRandomLengthString(12);
+        rows.yearTexts[k] = in.ConsumeRandomLengthString(12);
     }
     const auto row = in.ConsumeIntegralInRange<int16_t>(-1, 3);
 
@@ -65,9 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const double local = InputDateToLocalDayNumber(rows, row);
     if (valid) {
         const auto r = static_cast<size_t>(row);
-        Require(rows.txbYearCE[r] == Digits(rows.txbYearCE[r]), "the year box is cleaned to its digits");
+        Require(rows.yearTexts[r] == Digits(rows.yearTexts[r]), "the year box is cleaned to its digits");
         Require(local >= kFirstDayNumber && local < kLastDayNumber + 1, "the local day is in range");
-        Require(std::abs(local - rows.cboTimezone[r].SelectedItemData() / 1440.0 - 0.5 - moment) < 1e-9,
+        Require(std::abs(local - rows.zoneLists[r].SelectedItemData() / 1440.0 - 0.5 - moment) < 1e-9,
                 "the moment is the local time less the zone");
     } else {
         Require(local == moment, "the local day number has the same error");
@@ -75,10 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Require(InputDateToString(rows, row, in.ConsumeBool(), language).empty() != valid, "a valid row has a text");
     Require(ShowWeekday(rows, row, language).empty() != valid, "a valid row has a weekday");
     if (row >= 0 && row <= 2) {
-        rows.dblMoment[static_cast<size_t>(row)] = moment;
-        rows.blnInputError = false;
+        rows.moments[static_cast<size_t>(row)] = moment;
+        rows.inputError = false;
         const auto message = ShowDateInputError(rows, row, language);
-        Require(message.has_value() != valid && rows.blnInputError != valid, "an error has its message");
+        Require(message.has_value() != valid && rows.inputError != valid, "an error has its message");
     }
 
     const bool minus = in.ConsumeBool();

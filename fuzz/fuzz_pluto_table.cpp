@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     PlutoTable table;
     const std::string error = table.ReadFromText(text);
-    Require(error.empty() ? table.strPlutoLines.size() >= static_cast<size_t>(kPlutoTableLines) : table.empty(),
+    Require(error.empty() ? table.tableLines.size() >= static_cast<size_t>(kPlutoTableLines) : table.empty(),
             "a table is read whole or left empty");
 
     constexpr std::string_view kEndsAfter = "The table ends after ";

@@ -65,11 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         lines.push_back(Parse(input.substr(start, end - start), lines.empty()));
     }
     ProgramTextLibrary library;
-    const int32_t loaded = library.lt(file.Write(input), 0);
+    const int32_t loaded = library.LoadFile(file.Write(input), 0);
     const int32_t at = library.faultLine();
     std::string buffer;
     const auto answer = [&](const Line& l) {
-        return library.gt(l.number, l.language, buffer, ProgramTextLibrary::kMaxTextChars, 1);
+        return library.CopyText(l.number, l.language, buffer, ProgramTextLibrary::kMaxTextChars, 1);
     };
     const auto texts = std::count_if(lines.begin(), lines.end(), [](const Line& l) { return l.isText; });
     if (loaded > 0) {

@@ -21,7 +21,7 @@ using namespace orvane;
 
 // The models a state file is read into, as the main window holds them after start-up.
 struct State {
-    mainwindow::MainModel main;
+    app::MainModel main;
     settings::ConfigureModel configure;
     core::AstroTables tables;
     settings::MemoryRegistryStore store;
@@ -38,15 +38,15 @@ struct State {
 
     std::string Read(const std::string& path)
     {
-        return tools::ReadStateFile(path, main, main, main.cboForwardBack, configure, tables, store,
+        return tools::ReadStateFile(path, main, main, main.stepIncrement, configure, tables, store,
                                     fuzz::ProgramText());
     }
     std::string Write(const std::string& path)
     {
-        return tools::WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store,
+        return tools::WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store,
                                      fuzz::ProgramText());
     }
-    std::string Text() const { return tools::StateFileText(main, main, main.cboForwardBack, configure, tables); }
+    std::string Text() const { return tools::StateFileText(main, main, main.stepIncrement, configure, tables); }
 };
 
 }  // namespace

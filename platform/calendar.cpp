@@ -48,7 +48,7 @@ int32_t DaysInMonth(int64_t year, int32_t month, int32_t calendar)
     return month == 2 && IsLeapYear(year, calendar) ? 29 : kDays[month - 1];
 }
 
-int32_t _euro_date_to_jdn(EuroDate* date)
+int32_t DayNumberOfDate(EuroDate* date)
 {
     if (date == nullptr)
         return 0;
@@ -67,7 +67,7 @@ int32_t _euro_date_to_jdn(EuroDate* date)
     return date->jdn;
 }
 
-int32_t _jdn_to_euro_date(EuroDate* date)
+int32_t DateOfDayNumber(EuroDate* date)
 {
     if (date == nullptr)
         return 0;
@@ -84,14 +84,14 @@ int32_t _jdn_to_euro_date(EuroDate* date)
     return 1;
 }
 
-int32_t _euro_day_of_week(int32_t jdn)
+int32_t DayOfWeek(int32_t jdn)
 {
     // The library counts from Monday (0). The week repeats every seven days, so the remainder has the
     // day's weekday and keeps any 32-bit day number within the library's integer arithmetic.
     return (swe_day_of_week(jdn % 7) + 1) % 7;
 }
 
-void _separate_thousands(const char* number, char* output, int32_t separator)
+void SeparateThousands(const char* number, char* output, int32_t separator)
 {
     if (output == nullptr)
         return;
@@ -125,13 +125,13 @@ void _separate_thousands(const char* number, char* output, int32_t separator)
     output[used] = '\0';
 }
 
-int32_t _get_timezone()
+int32_t ComputerZone()
 {
     tzset();
     return static_cast<int32_t>(timezone);
 }
 
-int32_t _juldat(double moment, const char* calendar, int32_t* year, int32_t* month, int32_t* day,
+int32_t JulianDate(double moment, const char* calendar, int32_t* year, int32_t* month, int32_t* day,
                 int32_t* weekday)
 {
     if (calendar == nullptr || !std::isfinite(moment))
@@ -161,7 +161,7 @@ int32_t _juldat(double moment, const char* calendar, int32_t* year, int32_t* mon
     if (day != nullptr)
         *day = d;
     if (weekday != nullptr)
-        *weekday = _euro_day_of_week(static_cast<int32_t>(jdn));
+        *weekday = DayOfWeek(static_cast<int32_t>(jdn));
     return 1;
 }
 

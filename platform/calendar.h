@@ -29,7 +29,7 @@ struct EuroDate {
 // Julian Day Number of year, month and day in the record's calendar. Sets valid to 0 (and returns 0) for
 // a date that does not exist (30 February, month 13, a year outside −9999 … 9999, an unknown calendar
 // code), to 1 otherwise; jdn is set to the result as well.
-int32_t _euro_date_to_jdn(EuroDate* date);
+int32_t DayNumberOfDate(EuroDate* date);
 
 // Whether `year` is a leap year of the calendar, and the days of a month (0 for a month outside 1 … 12).
 bool IsLeapYear(int64_t year, int32_t calendar);
@@ -37,29 +37,29 @@ int32_t DaysInMonth(int64_t year, int32_t month, int32_t calendar);
 
 // Fills year, month and day from the record's jdn and calendar. Returns valid (0 when the day number
 // lies outside years −9999 … 9999 or the calendar code is unknown; year, month and day are then 0).
-int32_t _jdn_to_euro_date(EuroDate* date);
+int32_t DateOfDayNumber(EuroDate* date);
 
 // Day of the week of a Julian Day Number: 0 Sunday … 6 Saturday.
-int32_t _euro_day_of_week(int32_t jdn);
+int32_t DayOfWeek(int32_t jdn);
 
-// Capacity of the output buffer of _separate_thousands, the closing character of code 0 included.
+// Capacity of the output buffer of SeparateThousands, the closing character of code 0 included.
 inline constexpr int kSeparateThousandsBufferSize = 20;
 
 // Writes the digits of `number` (an optional '-' followed by digits) with `separator` between groups of
 // three digits into `output`, which holds kSeparateThousandsBufferSize characters, ended by a character of
 // code 0. A text that does not fit is cut. Characters other than digits after the sign are copied as
 // they are and end the grouping (the text is written unchanged).
-void _separate_thousands(const char* number, char* output, int32_t separator);
+void SeparateThousands(const char* number, char* output, int32_t separator);
 
 // The computer's standard-time offset from Greenwich in seconds west (Central Europe: −3600).
-int32_t _get_timezone();
+int32_t ComputerZone();
 
 // Calendar date of the civil day that contains `moment` (a Julian date; the day begins at midnight,
 // moment + 0.5). `calendar` "G" is the Gregorian calendar, "J" the Julian, and "A" the astronomers'
 // usage: Julian before 15 October 1582, Gregorian from then on. Writes year, month, day and the day of the
 // week (0 Sunday) to the four addresses (any may be null). Returns 1, or 0 for an unknown calendar or
 // a moment outside years −9999 … 9999 (then nothing is written).
-int32_t _juldat(double moment, const char* calendar, int32_t* year, int32_t* month, int32_t* day,
+int32_t JulianDate(double moment, const char* calendar, int32_t* year, int32_t* month, int32_t* day,
                 int32_t* weekday);
 
 }  // namespace orvane::platform

@@ -17,7 +17,7 @@ LocalClockReading SystemClock::LocalNow() const
 
 int32_t SystemClock::StandardOffsetSecondsWest() const
 {
-    return _get_timezone();
+    return ComputerZone();
 }
 
 }  // namespace orvane::platform

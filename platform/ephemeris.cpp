@@ -101,7 +101,7 @@ int32_t CalcUt(double momentUt, int32_t body, std::array<double, 6>& xx, std::ar
 
 }  // namespace
 
-int32_t _set_datafiles_folder(const char* folder)
+int32_t SetDataFolder(const char* folder)
 {
     std::string path = folder != nullptr ? folder : "";
     // The program hands over its folder with a trailing separator, possibly a Windows-style one.
@@ -116,7 +116,7 @@ int32_t _set_datafiles_folder(const char* folder)
     return 0;
 }
 
-double _hc_j2000_long_rv_planet(int32_t planet, double moment, int32_t /*year*/, double* radiusVector)
+double HelioJ2000LongitudeRadius(int32_t planet, double moment, int32_t /*year*/, double* radiusVector)
 {
     if (planet < 1 || planet > 8)
         return kEphemerisError;

@@ -11,13 +11,13 @@
 
 namespace orvane::platform {
 
-// Returned by _hc_j2000_long_rv_planet for a planet number outside 1 … 8 or a moment the ephemeris
+// Returned by HelioJ2000LongitudeRadius for a planet number outside 1 … 8 or a moment the ephemeris
 // cannot compute. Negative, so that every consumer treats it as "no position".
 inline constexpr double kEphemerisError = -1.0;
 
 // Sets the folder searched first for the ephemeris data files (Debian's /usr/share/libswe/ephe is
 // searched after it). Takes effect for every thread, before its next computation. Returns 0.
-int32_t _set_datafiles_folder(const char* folder);
+int32_t SetDataFolder(const char* folder);
 
 // Heliocentric ecliptic longitude (radians, 0 ≤ L < 2π) of `planet` for the J2000 equinox and ecliptic at
 // `moment`, a Julian date in Universal Time. `year` is the calendar year of the moment; it is accepted for
@@ -25,7 +25,7 @@ int32_t _set_datafiles_folder(const char* folder);
 // An unknown planet number or a failed computation returns kEphemerisError and leaves *radiusVector as it
 // was. When the data files cannot be found, the built-in analytic ephemeris is used (and said so once on
 // stderr).
-double _hc_j2000_long_rv_planet(int32_t planet, double moment, int32_t year, double* radiusVector);
+double HelioJ2000LongitudeRadius(int32_t planet, double moment, int32_t year, double* radiusVector);
 
 // True once a computation had to fall back to the analytic ephemeris (data files missing).
 bool EphemerisFellBackToAnalytic();

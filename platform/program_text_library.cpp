@@ -46,7 +46,7 @@ bool ParseWhole(std::string_view field, T& value)
 
 }  // namespace
 
-int32_t ProgramTextLibrary::lt(const std::string& fullFileName, int32_t /*flags*/)
+int32_t ProgramTextLibrary::LoadFile(const std::string& fullFileName, int32_t /*flags*/)
 {
     m_content.clear();
     m_index.clear();
@@ -125,7 +125,7 @@ int32_t ProgramTextLibrary::lt(const std::string& fullFileName, int32_t /*flags*
     return static_cast<int32_t>(std::min<size_t>(m_index.size(), std::numeric_limits<int32_t>::max()));
 }
 
-int32_t ProgramTextLibrary::gt(int32_t number, int32_t language, std::string& buffer, int32_t capacity,
+int32_t ProgramTextLibrary::CopyText(int32_t number, int32_t language, std::string& buffer, int32_t capacity,
                                int32_t /*mode*/) const
 {
     const int64_t key = Key(number, language);

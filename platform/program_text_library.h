@@ -30,7 +30,7 @@ public:
     //   -(1500 + L)  a number and language seen before, at line L
     // A line L of 500 or more is coded as 499 (so that the code keeps its kind) and faultLine() tells
     // the true line. A failed load leaves no texts loaded. `flags` is reserved and must be 0.
-    int32_t lt(const std::string& fullFileName, int32_t flags);
+    int32_t LoadFile(const std::string& fullFileName, int32_t flags);
 
     // The line of the last load's fault at a line, counted from 1; 0 when it had none.
     int32_t faultLine() const { return m_faultLine; }
@@ -38,7 +38,7 @@ public:
     // Copies the text with `number` in `language` into `buffer` (replacing its contents) when it has at
     // most `capacity` characters; returns its length in bytes (> 0), or 0 when there is no such text.
     // The stored "~" is returned as it is. `mode` must be 1.
-    int32_t gt(int32_t number, int32_t language, std::string& buffer, int32_t capacity, int32_t mode) const;
+    int32_t CopyText(int32_t number, int32_t language, std::string& buffer, int32_t capacity, int32_t mode) const;
 
 private:
     // Where a text lies in m_content.

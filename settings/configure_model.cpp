@@ -63,7 +63,7 @@ void StoreDefaultWhereMissing(RegistryStore& store, const char* valueName, bool 
 // The refusal of 0° as the value that "set all" gives every non-zero orb.
 platform::Message SetAllToZeroRefusal(const text::Language& language)
 {
-    return platform::Message::Information(language.GetText(text::kTextSetAll), language.GetText(text::kTextMessageSetAllToZero));
+    return platform::Message::Information(language.Text(text::kTextSetAll), language.Text(text::kTextMessageSetAllToZero));
 }
 
 bool ValidOrbList(int16_t index)
@@ -76,28 +76,28 @@ bool ValidOrbList(int16_t index)
 ConfigureCaptions PanelCaptions(const text::Language& language, const core::AstroTables& tables)
 {
     ConfigureCaptions captions;
-    captions.Caption = language.GetText(text::kTextConfigure);
-    captions.Label3 = language.GetText(text::kTextInstructions1) + text::kLineBreak + language.GetText(text::kTextInstructions2) +
-                      text::kLineBreak + language.GetText(text::kTextInstructions3);
-    captions.Label1 = language.GetText(text::kTextOrbs);
+    captions.Caption = language.Text(text::kTextConfigure);
+    captions.Label3 = language.Text(text::kTextInstructions1) + text::kLineBreak + language.Text(text::kTextInstructions2) +
+                      text::kLineBreak + language.Text(text::kTextInstructions3);
+    captions.Label1 = language.Text(text::kTextOrbs);
     for (int a = core::kConjunction; a <= core::kNumAspects; ++a)
-        captions.lblAspectName[static_cast<size_t>(a - 1)] = tables.AspectText[static_cast<size_t>(a)].Name;
-    captions.cmdSetAllNonzeroOrbsToConjunctionOrb = language.GetText(text::kTextSetAllNonzeroOrbs);
-    captions.lblPersonalTransits = language.GetText(text::kTextPersonalTransits);
-    captions.lblSynastry = text::LowerCase(language.GetText(text::kTextSynastry));
-    captions.lblOrbForMidpoints = language.GetText(text::kTextOrbForMidpoints);
-    captions.chkUseBoldface = language.GetText(text::kTextUseBoldface);
-    captions.opt1DegOfOrb = language.GetText(text::kTextOneDegree);
-    captions.lblOfOrb = language.GetText(text::kTextOfOrb);
-    captions.chkDisplayZodiacSectors = language.GetText(text::kTextDisplayZodiacSectors);
-    captions.chkDisplayNATZabbr = language.GetText(text::kTextDisplayNATZabbr);
-    captions.chkShowOnlyOuterPlanets = language.GetText(text::kTextShowOnlyOuterPlanets);
-    captions.chkShowOnlyEarthAspects = language.GetText(text::kTextShowOnlyEarthAspects);
-    captions.chkSaveGraphicWithWhiteBackground.clear();
-    captions.cmdReset = language.GetText(text::kTextReset);
-    captions.cmdAccept = language.GetText(text::kTextAccept);
-    captions.cmdCancel = language.GetText(text::kTextCancel);
-    captions.cmdHide = language.GetText(text::kTextHide);
+        captions.aspectName[static_cast<size_t>(a - 1)] = tables.AspectText[static_cast<size_t>(a)].Name;
+    captions.setAll = language.Text(text::kTextSetAllNonzeroOrbs);
+    captions.personalTransits = language.Text(text::kTextPersonalTransits);
+    captions.synastry = text::LowerCase(language.Text(text::kTextSynastry));
+    captions.orbForMidpoints = language.Text(text::kTextOrbForMidpoints);
+    captions.boldfaceBox = language.Text(text::kTextUseBoldface);
+    captions.opt1DegOfOrb = language.Text(text::kTextOneDegree);
+    captions.ofOrb = language.Text(text::kTextOfOrb);
+    captions.zodiacSectorsBox = language.Text(text::kTextDisplayZodiacSectors);
+    captions.zoneAbbreviationsBox = language.Text(text::kTextDisplayNATZabbr);
+    captions.onlyOuterPlanetsBox = language.Text(text::kTextShowOnlyOuterPlanets);
+    captions.onlyEarthAspectsBox = language.Text(text::kTextShowOnlyEarthAspects);
+    captions.whiteBackgroundBox.clear();
+    captions.reset = language.Text(text::kTextReset);
+    captions.apply = language.Text(text::kTextAccept);
+    captions.cancel = language.Text(text::kTextCancel);
+    captions.hide = language.Text(text::kTextHide);
     return captions;
 }
 
@@ -127,21 +127,21 @@ ConfigureModel::ConfigureModel()
 
 void ConfigureModel::BuildOrbLists()
 {
-    for (ComboBoxModel& list : cboOrb) {
+    for (ComboBoxModel& list : orbLists) {
         list.Clear();
         for (int32_t k = 0; k <= kMaxOrbDegrees; ++k)
             list.AddItem(std::to_string(k) + kDegreeSign, k * 60);
     }
 
-    cboOrbForMidpoints.Clear();
+    midpointOrbList.Clear();
     for (size_t i = 0; i < kMidpointOrbTexts.size(); ++i)
-        cboOrbForMidpoints.AddItem(kMidpointOrbTexts[i], core::kMidpointOrbMinutes[i]);
+        midpointOrbList.AddItem(kMidpointOrbTexts[i], core::kMidpointOrbMinutes[i]);
 
-    cboBoldfaceFactor.Clear();
+    boldfaceFactorList.Clear();
     for (const int32_t factor : kBoldfaceFactors)
-        cboBoldfaceFactor.AddItem("1/" + std::to_string(factor), factor);
+        boldfaceFactorList.AddItem("1/" + std::to_string(factor), factor);
 
-    for (ComboBoxModel& list : cboPersonalOrbsProportion) {
+    for (ComboBoxModel& list : orbProportionLists) {
         list.Clear();
         for (size_t i = 0; i < kProportionTexts.size(); ++i)
             list.AddItem(kProportionTexts[i], static_cast<int32_t>(i + 1));
@@ -150,63 +150,63 @@ void ConfigureModel::BuildOrbLists()
 
 void ConfigureModel::SetDefaults()
 {
-    for (size_t k = 0; k < cboOrb.size(); ++k) {
-        cboOrb[k].SetListIndex(kDefaultOrbDegrees[k]);
-        intOrbListIndex[k] = cboOrb[k].ListIndex();
+    for (size_t k = 0; k < orbLists.size(); ++k) {
+        orbLists[k].SetListIndex(kDefaultOrbDegrees[k]);
+        orbIndexes[k] = orbLists[k].ListIndex();
     }
-    cboOrbForMidpoints.SetListIndex(core::kDefaultMidpointOrbPosition);
-    for (ComboBoxModel& list : cboPersonalOrbsProportion)
+    midpointOrbList.SetListIndex(core::kDefaultMidpointOrbPosition);
+    for (ComboBoxModel& list : orbProportionLists)
         list.SetListIndex(kDefaultProportionPosition);
-    chkUseBoldface = true;
+    boldfaceBox = true;
     opt1DegOfOrb = true;
-    optProportionOfOrb = false;
-    cboBoldfaceFactor.SetListIndex(kDefaultBoldfaceFactorPosition);
-    dblPanelColor = core::kDefaultAspectColor;
-    chkShowOnlyOuterPlanets = false;
-    chkShowOnlyEarthAspects = false;
-    chkSaveGraphicWithWhiteBackground = false;
-    chkDisplayNATZabbr = true;
-    chkDisplayZodiacSectors = true;
+    proportionOfOrbSelected = false;
+    boldfaceFactorList.SetListIndex(kDefaultBoldfaceFactorPosition);
+    panelColors = core::kDefaultAspectColor;
+    onlyOuterPlanetsBox = false;
+    onlyEarthAspectsBox = false;
+    whiteBackgroundBox = false;
+    zoneAbbreviationsBox = true;
+    zodiacSectorsBox = true;
 }
 
 void ConfigureModel::RememberCancelValues()
 {
-    m_cancelValues.chkUseBoldface = chkUseBoldface;
-    m_cancelValues.cboBoldfaceFactor = cboBoldfaceFactor.ListIndex();
-    for (size_t j = 0; j < cboPersonalOrbsProportion.size(); ++j)
-        m_cancelValues.cboPersonalOrbsProportion[j] = cboPersonalOrbsProportion[j].ListIndex();
-    m_cancelValues.chkDisplayNATZabbr = chkDisplayNATZabbr;
-    m_cancelValues.chkDisplayZodiacSectors = chkDisplayZodiacSectors;
-    m_cancelValues.chkShowOnlyOuterPlanets = chkShowOnlyOuterPlanets;
-    m_cancelValues.chkShowOnlyEarthAspects = chkShowOnlyEarthAspects;
-    m_cancelValues.chkSaveGraphicWithWhiteBackground = chkSaveGraphicWithWhiteBackground;
+    m_cancelValues.boldfaceBox = boldfaceBox;
+    m_cancelValues.boldfaceFactorList = boldfaceFactorList.ListIndex();
+    for (size_t j = 0; j < orbProportionLists.size(); ++j)
+        m_cancelValues.orbProportionLists[j] = orbProportionLists[j].ListIndex();
+    m_cancelValues.zoneAbbreviationsBox = zoneAbbreviationsBox;
+    m_cancelValues.zodiacSectorsBox = zodiacSectorsBox;
+    m_cancelValues.onlyOuterPlanetsBox = onlyOuterPlanetsBox;
+    m_cancelValues.onlyEarthAspectsBox = onlyEarthAspectsBox;
+    m_cancelValues.whiteBackgroundBox = whiteBackgroundBox;
 }
 
-void ConfigureModel::Load(RegistryStore& store, int16_t intSystemZone)
+void ConfigureModel::Load(RegistryStore& store, int16_t computerZone)
 {
     BuildOrbLists();
     // The main window has not finished loading: no question, and nothing is applied yet.
     SetDefaults();
-    SetTZDisp(store, intSystemZone);
+    SetTZDisp(store, computerZone);
     SetDisplayZodiacSectors(store);
-    chkShowOnlyOuterPlanets = false;
-    chkShowOnlyEarthAspects = false;
-    blnShowOnlyOuterPlanets = false;
-    blnShowOnlyEarthAspects = false;
+    onlyOuterPlanetsBox = false;
+    onlyEarthAspectsBox = false;
+    onlyOuterPlanets = false;
+    onlyEarthAspects = false;
     // A profile's first start stores both "only" options as the panel shows them, off, so that a state
     // file read later finds them and does not tick both (the rule for values that were lost).
-    StoreDefaultWhereMissing(store, kValueIPAD, chkShowOnlyOuterPlanets);
-    StoreDefaultWhereMissing(store, kValueSOEA, chkShowOnlyEarthAspects);
+    StoreDefaultWhereMissing(store, kValueIPAD, onlyOuterPlanetsBox);
+    StoreDefaultWhereMissing(store, kValueSOEA, onlyEarthAspectsBox);
     RememberCancelValues();
 }
 
 void ConfigureModel::Activate(RegistryStore& store, const core::AstroTables& tables)
 {
-    for (size_t k = 0; k < cboOrb.size(); ++k)
-        cboOrb[k].SetListIndex(intOrbListIndex[k]);
+    for (size_t k = 0; k < orbLists.size(); ++k)
+        orbLists[k].SetListIndex(orbIndexes[k]);
     // The swatches show the applied colours, and they are what the panel works on from here.
     for (int a = core::kConjunction; a <= core::kNumAspects; ++a)
-        dblPanelColor[static_cast<size_t>(a)] = tables.dblAspectColor[static_cast<size_t>(a)];
+        panelColors[static_cast<size_t>(a)] = tables.aspectColors[static_cast<size_t>(a)];
     RememberCancelValues();
     SetDisplayZodiacSectors(store);
 }
@@ -214,7 +214,7 @@ void ConfigureModel::Activate(RegistryStore& store, const core::AstroTables& tab
 MainWindowActions ConfigureModel::ActionsOnOpening() const
 {
     MainWindowActions actions;
-    if (blnAccepted) {
+    if (everApplied) {
         actions.hideDurationsWindow = true;
         actions.recompute = true;
         actions.resetFootLabel = true;
@@ -226,59 +226,59 @@ MainWindowActions ConfigureModel::ActionsOnOpening() const
 std::optional<platform::Message> ConfigureModel::ResetQuestion(const text::Language& language, bool mainWindowLoaded,
                                                            bool panelVisible) const
 {
-    if (blnClosingByX || !mainWindowLoaded || !panelVisible)
+    if (closingByCloseBox || !mainWindowLoaded || !panelVisible)
         return std::nullopt;
-    return platform::Message::Question(language.GetText(text::kTextReset), language.GetText(text::kTextResetQuestion1) +
+    return platform::Message::Question(language.Text(text::kTextReset), language.Text(text::kTextResetQuestion1) +
                                                                          text::kLineBreak +
-                                                                         language.GetText(text::kTextResetQuestion2));
+                                                                         language.Text(text::kTextResetQuestion2));
 }
 
-PanelResult ConfigureModel::cmdReset_Click(const PanelContext& context)
+PanelResult ConfigureModel::Reset(const PanelContext& context)
 {
     PanelResult result;
-    if (blnClosingByX) {
+    if (closingByCloseBox) {
         const text::Language& language = context.language;
         result.message = platform::Message::Information(
-            kTitleCloseBox, language.GetText(text::kTextCloseBoxNotice1) + text::kLineBreak +
-                                language.GetText(text::kTextCloseBoxNotice2) + text::kLineBreak +
-                                language.GetText(text::kTextCloseBoxNotice3));
+            kTitleCloseBox, language.Text(text::kTextCloseBoxNotice1) + text::kLineBreak +
+                                language.Text(text::kTextCloseBoxNotice2) + text::kLineBreak +
+                                language.Text(text::kTextCloseBoxNotice3));
     }
     SetDefaults();
     if (context.mainWindowLoaded) {
-        PanelResult applied = cmdAccept_Click(context);
+        PanelResult applied = Apply(context);
         result.mainWindow = applied.mainWindow;
     }
     return result;
 }
 
-PanelResult ConfigureModel::cmdAccept_Click(const PanelContext& context)
+PanelResult ConfigureModel::Apply(const PanelContext& context)
 {
     PanelResult result;
-    if (chkShowOnlyOuterPlanets && chkShowOnlyEarthAspects) {
+    if (onlyOuterPlanetsBox && onlyEarthAspectsBox) {
         result.message =
-            platform::Message::Information(context.language.GetText(text::kTextConfigure),
-                                           context.language.GetTextWithReplacements(text::kTextMessageBothOnlyOptions, ""));
+            platform::Message::Information(context.language.Text(text::kTextConfigure),
+                                           context.language.TextWithReplacements(text::kTextMessageBothOnlyOptions, ""));
         return result;
     }
-    Apply(context, result);
+    ApplyInto(context, result);
     return result;
 }
 
-void ConfigureModel::Apply(const PanelContext& context, PanelResult& result)
+void ConfigureModel::ApplyInto(const PanelContext& context, PanelResult& result)
 {
-    auto& dblAspectColor = context.astro.tables.dblAspectColor;
+    auto& aspectColors = context.astro.tables.aspectColors;
     for (int a = core::kConjunction; a <= core::kNumAspects; ++a)
-        dblAspectColor[static_cast<size_t>(a)] = dblPanelColor[static_cast<size_t>(a)];
-    for (size_t k = 0; k < cboOrb.size(); ++k)
-        intOrbListIndex[k] = cboOrb[k].ListIndex();
-    SetOrbs(context.astro);
+        aspectColors[static_cast<size_t>(a)] = panelColors[static_cast<size_t>(a)];
+    for (size_t k = 0; k < orbLists.size(); ++k)
+        orbIndexes[k] = orbLists[k].ListIndex();
+    ApplyOrbs(context.astro);
     result.mainWindow.rebuildTimezoneLists = true;
     // Taken now: the close box's Cancel puts the check box back before the main window follows.
-    result.mainWindow.zoneAbbreviations = chkDisplayNATZabbr;
-    blnDisplayZodiacSectors = chkDisplayZodiacSectors;
-    blnShowOnlyOuterPlanets = chkShowOnlyOuterPlanets;
-    blnShowOnlyEarthAspects = chkShowOnlyEarthAspects;
-    blnAccepted = true;
+    result.mainWindow.zoneAbbreviations = zoneAbbreviationsBox;
+    zodiacSectors = zodiacSectorsBox;
+    onlyOuterPlanets = onlyOuterPlanetsBox;
+    onlyEarthAspects = onlyEarthAspectsBox;
+    everApplied = true;
     // The applied display options are stored: activation reads "Zodiac sectors" again, and loading a state
     // file reads the other three, so that neither undoes what was applied.
     WriteDisplayZodiacSectorsToRegistry(context.store);
@@ -289,23 +289,23 @@ void ConfigureModel::Apply(const PanelContext& context, PanelResult& result)
     result.mainWindow.recompute = true;
 }
 
-PanelResult ConfigureModel::cmdCancel_Click()
+PanelResult ConfigureModel::Cancel()
 {
-    chkUseBoldface = m_cancelValues.chkUseBoldface;
-    cboBoldfaceFactor.SetListIndex(m_cancelValues.cboBoldfaceFactor);
-    for (size_t j = 0; j < cboPersonalOrbsProportion.size(); ++j)
-        cboPersonalOrbsProportion[j].SetListIndex(m_cancelValues.cboPersonalOrbsProportion[j]);
-    chkDisplayNATZabbr = m_cancelValues.chkDisplayNATZabbr;
-    chkDisplayZodiacSectors = m_cancelValues.chkDisplayZodiacSectors;
-    chkShowOnlyOuterPlanets = m_cancelValues.chkShowOnlyOuterPlanets;
-    chkShowOnlyEarthAspects = m_cancelValues.chkShowOnlyEarthAspects;
-    chkSaveGraphicWithWhiteBackground = m_cancelValues.chkSaveGraphicWithWhiteBackground;
+    boldfaceBox = m_cancelValues.boldfaceBox;
+    boldfaceFactorList.SetListIndex(m_cancelValues.boldfaceFactorList);
+    for (size_t j = 0; j < orbProportionLists.size(); ++j)
+        orbProportionLists[j].SetListIndex(m_cancelValues.orbProportionLists[j]);
+    zoneAbbreviationsBox = m_cancelValues.zoneAbbreviationsBox;
+    zodiacSectorsBox = m_cancelValues.zodiacSectorsBox;
+    onlyOuterPlanetsBox = m_cancelValues.onlyOuterPlanetsBox;
+    onlyEarthAspectsBox = m_cancelValues.onlyEarthAspectsBox;
+    whiteBackgroundBox = m_cancelValues.whiteBackgroundBox;
     PanelResult result;
     result.hidePanel = true;
     return result;
 }
 
-PanelResult ConfigureModel::cmdHide_Click()
+PanelResult ConfigureModel::Hide()
 {
     PanelResult result;
     result.hidePanel = true;
@@ -314,22 +314,22 @@ PanelResult ConfigureModel::cmdHide_Click()
 
 PanelResult ConfigureModel::CloseByX(const PanelContext& context)
 {
-    blnClosingByX = true;
-    PanelResult result = cmdReset_Click(context);
-    blnClosingByX = false;
-    result.hidePanel = cmdCancel_Click().hidePanel;
+    closingByCloseBox = true;
+    PanelResult result = Reset(context);
+    closingByCloseBox = false;
+    result.hidePanel = Cancel().hidePanel;
     return result;
 }
 
-void ConfigureModel::lblAspectColor_MouseDown(int16_t index, MouseButton button, const core::AstroTables& tables)
+void ConfigureModel::PressSwatch(int16_t index, MouseButton button, const core::AstroTables& tables)
 {
     if (index < 0 || index >= core::kNumAspects)
         return;
     const auto aspect = static_cast<size_t>(index + 1);
-    double& colour = dblPanelColor[aspect];
+    double& colour = panelColors[aspect];
 
     if (button == MouseButton::Left) {
-        const auto& palette = tables.dblColorPalette;
+        const auto& palette = tables.colorPalette;
         const auto found = std::find(palette.begin(), palette.end(), colour);
         if (found == palette.end())
             return;  // an excluded aspect (0), or a colour from elsewhere, keeps its colour
@@ -337,51 +337,51 @@ void ConfigureModel::lblAspectColor_MouseDown(int16_t index, MouseButton button,
         colour = *next;
     } else if (button == MouseButton::Right) {
         if (colour != 0.0) {
-            dblExcludedColor[aspect] = colour;
+            excludedColors[aspect] = colour;
             colour = 0.0;
         } else {
             // An aspect that was excluded before the panel remembered its colour gets its default back.
-            colour = dblExcludedColor[aspect] != 0.0 ? dblExcludedColor[aspect] : core::kDefaultAspectColor[aspect];
+            colour = excludedColors[aspect] != 0.0 ? excludedColors[aspect] : core::kDefaultAspectColor[aspect];
         }
     }
 }
 
 std::optional<platform::Message> ConfigureModel::SetAllQuestion(const text::Language& language) const
 {
-    const int32_t minutes = cboOrb[kSetAllOrbList].SelectedItemData();
+    const int32_t minutes = orbLists[kSetAllOrbList].SelectedItemData();
     if (minutes <= 0)
         return std::nullopt;
-    std::string question = language.GetText(text::kTextSetAllQuestion);
+    std::string question = language.Text(text::kTextSetAllQuestion);
     const std::string marker = "NEW_ORB";
     const std::string orb = std::to_string(minutes / 60) + kDegreeSign;
     for (size_t at = question.find(marker); at != std::string::npos; at = question.find(marker, at + orb.size()))
         question.replace(at, marker.size(), orb);
-    return platform::Message::Question(language.GetText(text::kTextSetAllTitle), question);
+    return platform::Message::Question(language.Text(text::kTextSetAllTitle), question);
 }
 
-PanelResult ConfigureModel::cmdSetAllNonzeroOrbsToConjunctionOrb_Click(const text::Language& language)
+PanelResult ConfigureModel::SetAllNonzeroOrbs(const text::Language& language)
 {
     PanelResult result;
-    const ComboBoxModel& setAll = cboOrb[kSetAllOrbList];
+    const ComboBoxModel& setAll = orbLists[kSetAllOrbList];
     if (setAll.SelectedItemData() <= 0) {
         result.message = SetAllToZeroRefusal(language);
         return result;
     }
     const std::string zeroOrb = std::string("0") + kDegreeSign;
     for (int16_t i = 0; i < core::kNumAspects; ++i) {
-        ComboBoxModel& list = cboOrb[static_cast<size_t>(i)];
+        ComboBoxModel& list = orbLists[static_cast<size_t>(i)];
         if (list.Text() != zeroOrb)
             list.SetListIndex(setAll.ListIndex());
     }
     return result;
 }
 
-PanelResult ConfigureModel::cboOrb_Click(int16_t index, bool mainWindowLoaded, const text::Language& language)
+PanelResult ConfigureModel::ChooseOrb(int16_t index, bool mainWindowLoaded, const text::Language& language)
 {
     PanelResult result;
     if (!ValidOrbList(index))
         return result;
-    ComboBoxModel& list = cboOrb[static_cast<size_t>(index)];
+    ComboBoxModel& list = orbLists[static_cast<size_t>(index)];
     if (mainWindowLoaded && index == kSetAllOrbList && list.ListIndex() == 0) {
         result.message = SetAllToZeroRefusal(language);
         list.SetListIndex(1);
@@ -395,80 +395,80 @@ OrbChoices ConfigureModel::SetOrbsValues() const
 {
     OrbChoices choices;
     for (size_t k = 0; k < choices.orbMinutes.size(); ++k)
-        choices.orbMinutes[k] = cboOrb[k].ItemData(intOrbListIndex[k]);
+        choices.orbMinutes[k] = orbLists[k].ItemData(orbIndexes[k]);
     for (size_t j = 0; j < choices.proportions.size(); ++j)
-        choices.proportions[j] = cboPersonalOrbsProportion[j].SelectedItemData();
+        choices.proportions[j] = orbProportionLists[j].SelectedItemData();
     return choices;
 }
 
-void ConfigureModel::SetOrbs(core::OrbTable& orbs) const
+void ConfigureModel::ApplyOrbs(core::OrbTable& orbs) const
 {
     const OrbChoices choices = SetOrbsValues();
-    orbs.SetOrbs(choices.orbMinutes, choices.proportions);
+    orbs.ApplyOrbs(choices.orbMinutes, choices.proportions);
 }
 
 bool ConfigureModel::IsCloseAspect(const core::OrbTable& orbs, int16_t column, int16_t aspect, double deviation) const
 {
-    if (!chkUseBoldface)
+    if (!boldfaceBox)
         return false;
     if (opt1DegOfOrb)
         return deviation < 1.0 / 360.0 * core::kTwoPi;
     if (aspect < core::kConjunction || aspect > core::kNumAspects || column < 0 || column >= core::kOrbColumns)
         return false;
-    const int32_t factor = std::max<int32_t>(1, cboBoldfaceFactor.SelectedItemData());
-    return deviation < orbs.dblOrb[static_cast<size_t>(aspect)][static_cast<size_t>(column)] / factor;
+    const int32_t factor = std::max<int32_t>(1, boldfaceFactorList.SelectedItemData());
+    return deviation < orbs.orbs[static_cast<size_t>(aspect)][static_cast<size_t>(column)] / factor;
 }
 
 double ConfigureModel::MidpointOrb() const
 {
-    return core::MidpointOrb(cboOrbForMidpoints.ListIndex());
+    return core::MidpointOrb(midpointOrbList.ListIndex());
 }
 
-void ConfigureModel::SetTZDisp(RegistryStore& store, int16_t intSystemZone)
+void ConfigureModel::SetTZDisp(RegistryStore& store, int16_t computerZone)
 {
-    chkDisplayNATZabbr = ReadSwitch(store, kValueTZDisp, true, datetime::AbbreviationsOnByDefault(intSystemZone));
+    zoneAbbreviationsBox = ReadSwitch(store, kValueTZDisp, true, datetime::AbbreviationsOnByDefault(computerZone));
     WriteTZDispToRegistry(store);
 }
 
 std::string ConfigureModel::WriteTZDispToRegistry(RegistryStore& store) const
 {
-    return WriteSwitch(store, kValueTZDisp, chkDisplayNATZabbr);
+    return WriteSwitch(store, kValueTZDisp, zoneAbbreviationsBox);
 }
 
 void ConfigureModel::SetDisplayZodiacSectors(RegistryStore& store)
 {
-    chkDisplayZodiacSectors = ReadSwitch(store, kValueZodiacSectors, true, true);
+    zodiacSectorsBox = ReadSwitch(store, kValueZodiacSectors, true, true);
     WriteDisplayZodiacSectorsToRegistry(store);
-    blnDisplayZodiacSectors = chkDisplayZodiacSectors;
+    zodiacSectors = zodiacSectorsBox;
 }
 
 std::string ConfigureModel::WriteDisplayZodiacSectorsToRegistry(RegistryStore& store) const
 {
-    return WriteSwitch(store, kValueZodiacSectors, chkDisplayZodiacSectors);
+    return WriteSwitch(store, kValueZodiacSectors, zodiacSectorsBox);
 }
 
 void ConfigureModel::SetInnerPlanetAspectDisplay(RegistryStore& store)
 {
-    chkShowOnlyOuterPlanets = ReadSwitch(store, kValueIPAD, true, true);
+    onlyOuterPlanetsBox = ReadSwitch(store, kValueIPAD, true, true);
     WriteInnerPlanetAspectDisplayToRegistry(store);
-    blnShowOnlyOuterPlanets = chkShowOnlyOuterPlanets;
+    onlyOuterPlanets = onlyOuterPlanetsBox;
 }
 
 std::string ConfigureModel::WriteInnerPlanetAspectDisplayToRegistry(RegistryStore& store) const
 {
-    return WriteSwitch(store, kValueIPAD, chkShowOnlyOuterPlanets);
+    return WriteSwitch(store, kValueIPAD, onlyOuterPlanetsBox);
 }
 
 void ConfigureModel::SetShowOnlyEarthAspects(RegistryStore& store)
 {
-    chkShowOnlyEarthAspects = ReadSwitch(store, kValueSOEA, true, true);
+    onlyEarthAspectsBox = ReadSwitch(store, kValueSOEA, true, true);
     WriteShowOnlyEarthAspectsToRegistry(store);
-    blnShowOnlyEarthAspects = chkShowOnlyEarthAspects;
+    onlyEarthAspects = onlyEarthAspectsBox;
 }
 
 std::string ConfigureModel::WriteShowOnlyEarthAspectsToRegistry(RegistryStore& store) const
 {
-    return WriteSwitch(store, kValueSOEA, chkShowOnlyEarthAspects);
+    return WriteSwitch(store, kValueSOEA, onlyEarthAspectsBox);
 }
 
 }  // namespace orvane::settings

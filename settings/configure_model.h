@@ -3,7 +3,7 @@
 // The configuration panel frmConfigure without its window: the orb lists, the orb proportions for
 // personal transits and synastry, the boldface rule for close aspects, the working colours of the aspects
 // with their palette cycle and exclusion, the display options with their registry values, and the
-// actions Reset, Apply (cmdAccept), Cancel, Hide and the close box. Edits stay in the panel until they are
+// actions Reset, ApplyInto (apply), Cancel, Hide and the close box. Edits stay in the panel until they are
 // applied; the astronomical module and the displays read only applied values. Where an action needs the
 // user's answer, the panel first offers the question (…Question, Yes and No), and the action goes on only
 // after Yes; where it must make the main window do something, it says so in its result.
@@ -25,7 +25,7 @@ namespace orvane::settings {
 
 using platform::ComboBoxModel;
 
-// Orb lists: cboOrb 0 … 6 hold the orbs of aspects 1 … 7, cboOrb 7 the value of "set all non-zero orbs".
+// Orb lists: orbLists 0 … 6 hold the orbs of aspects 1 … 7, orbLists 7 the value of "set all non-zero orbs".
 inline constexpr int kNumOrbLists = 8;
 inline constexpr int16_t kSetAllOrbList = 7;
 inline constexpr int kMaxOrbDegrees = 15;  // entries 0° … 15°
@@ -38,7 +38,7 @@ struct MainWindowActions {
     bool rebuildTimezoneLists = false;  // SetUpTimezoneComboBoxes, keeping every row's selection,
     bool zoneAbbreviations = false;     // with North American abbreviations as applied
     bool restoreMinimized = false;      // a minimized main window returns to its normal state
-    bool recompute = false;             // cmdCompute_Click
+    bool recompute = false;             // Compute
     bool hideDurationsWindow = false;   // when it is visible
     bool resetFootLabel = false;        // the foot label returns to its start-up text
     bool refreshClickHint = false;
@@ -49,7 +49,7 @@ struct PanelResult {
     std::optional<platform::Message> message;
     MainWindowActions mainWindow;
     bool hidePanel = false;
-    bool focusAccept = false;  // FocusAccept: the Apply button gets the focus
+    bool focusAccept = false;  // FocusAccept: the ApplyInto button gets the focus
 };
 
 // The plain values the orb table is built from: the orbs of aspects 1 … 7 in minutes of arc and the
@@ -76,23 +76,23 @@ struct ConfigureCaptions {
     std::string Caption;  // the panel's title
     std::string Label3;   // the instructions, three lines
     std::string Label1;
-    std::array<std::string, core::kNumAspects> lblAspectName;
-    std::string cmdSetAllNonzeroOrbsToConjunctionOrb;
-    std::string lblPersonalTransits;
-    std::string lblSynastry;
-    std::string lblOrbForMidpoints;
-    std::string chkUseBoldface;
+    std::array<std::string, core::kNumAspects> aspectName;
+    std::string setAll;
+    std::string personalTransits;
+    std::string synastry;
+    std::string orbForMidpoints;
+    std::string boldfaceBox;
     std::string opt1DegOfOrb;
-    std::string lblOfOrb;
-    std::string chkDisplayZodiacSectors;
-    std::string chkDisplayNATZabbr;
-    std::string chkShowOnlyOuterPlanets;
-    std::string chkShowOnlyEarthAspects;
-    std::string chkSaveGraphicWithWhiteBackground;
-    std::string cmdReset;
-    std::string cmdAccept;
-    std::string cmdCancel;
-    std::string cmdHide;
+    std::string ofOrb;
+    std::string zodiacSectorsBox;
+    std::string zoneAbbreviationsBox;
+    std::string onlyOuterPlanetsBox;
+    std::string onlyEarthAspectsBox;
+    std::string whiteBackgroundBox;
+    std::string reset;
+    std::string apply;
+    std::string cancel;
+    std::string hide;
 };
 
 ConfigureCaptions PanelCaptions(const text::Language& language, const core::AstroTables& tables);
@@ -115,41 +115,41 @@ public:
     ConfigureModel();
 
     // --- Controls ---
-    std::array<ComboBoxModel, kNumOrbLists> cboOrb;  // item data: the orb in minutes of arc
-    ComboBoxModel cboOrbForMidpoints;                 // read by position; item data: minutes of arc
-    std::array<ComboBoxModel, 2> cboPersonalOrbsProportion;  // personal transits, synastry; item data 1 … 5
-    ComboBoxModel cboBoldfaceFactor;                  // item data: the divisor of the orb
-    bool chkUseBoldface = true;
+    std::array<ComboBoxModel, kNumOrbLists> orbLists;  // item data: the orb in minutes of arc
+    ComboBoxModel midpointOrbList;                 // read by position; item data: minutes of arc
+    std::array<ComboBoxModel, 2> orbProportionLists;  // personal transits, synastry; item data 1 … 5
+    ComboBoxModel boldfaceFactorList;                  // item data: the divisor of the orb
+    bool boldfaceBox = true;
     bool opt1DegOfOrb = true;
-    bool optProportionOfOrb = false;
-    bool chkUseColor = true;  // use colour in the table of aspects; Reset leaves it alone
-    bool chkDisplayZodiacSectors = true;
-    bool chkShowOnlyOuterPlanets = false;
-    bool chkShowOnlyEarthAspects = false;
-    bool chkDisplayNATZabbr = true;
-    bool chkSaveGraphicWithWhiteBackground = false;  // kept unchecked
+    bool proportionOfOrbSelected = false;
+    bool useColorBox = true;  // use colour in the table of aspects; Reset leaves it alone
+    bool zodiacSectorsBox = true;
+    bool onlyOuterPlanetsBox = false;
+    bool onlyEarthAspectsBox = false;
+    bool zoneAbbreviationsBox = true;
+    bool whiteBackgroundBox = false;  // kept unchecked
 
     // --- Panel state ---
     // The working colours the swatches lblAspectColor show, by aspect index (0 unused); 0 = excluded.
-    std::array<double, core::kAspectSlots> dblPanelColor{};
+    std::array<double, core::kAspectSlots> panelColors{};
     // The colour an aspect had before it was excluded.
-    std::array<double, core::kAspectSlots> dblExcludedColor{};
-    bool blnAccepted = false;    // the panel's settings have been applied at least once
-    bool blnClosingByX = false;  // only while the panel is being closed by its close box
+    std::array<double, core::kAspectSlots> excludedColors{};
+    bool everApplied = false;    // the panel's settings have been applied at least once
+    bool closingByCloseBox = false;  // only while the panel is being closed by its close box
 
     // --- Applied state ---
     // The selected entry of each orb list (aspects 1 … 7 at 0 … 6, the "set all" value at 7).
-    std::array<int16_t, kNumOrbLists> intOrbListIndex{};
-    bool blnDisplayZodiacSectors = true;
-    bool blnShowOnlyOuterPlanets = false;
-    bool blnShowOnlyEarthAspects = false;
+    std::array<int16_t, kNumOrbLists> orbIndexes{};
+    bool zodiacSectors = true;
+    bool onlyOuterPlanets = false;
+    bool onlyEarthAspects = false;
 
     // Fills every list with its entries and item data; selections are lost.
     void BuildOrbLists();
 
     // The panel's first use: lists, defaults (neither asked nor applied), "TZDisp" and "Zodiac sectors"
     // from the registry, both "only" options off (and stored so where the registry has no value yet).
-    void Load(RegistryStore& store, int16_t intSystemZone);
+    void Load(RegistryStore& store, int16_t computerZone);
 
     // The panel comes to the front: the orb lists show the applied orbs, the swatches the applied colours,
     // the values Cancel restores are remembered and "Zodiac sectors" is read again.
@@ -164,51 +164,51 @@ public:
                                                bool panelVisible) const;
     // Every orb, colour and option back to its default, applied at once when the main window has finished
     // loading. While the panel is closed by its close box, the result carries the notice about it.
-    PanelResult cmdReset_Click(const PanelContext& context);
+    PanelResult Reset(const PanelContext& context);
 
     // Applies the panel's choices and stores the four display options; refused (with the message) when
     // both "only" options are checked.
-    PanelResult cmdAccept_Click(const PanelContext& context);
+    PanelResult Apply(const PanelContext& context);
 
     // Restores the values remembered at activation and hides the panel.
-    PanelResult cmdCancel_Click();
+    PanelResult Cancel();
     // Hides the panel; edits stay.
-    PanelResult cmdHide_Click();
+    PanelResult Hide();
     // The close box: Reset (with its notice, applied when the main window is loaded), then Cancel.
     PanelResult CloseByX(const PanelContext& context);
 
     // A mouse button on the colour swatch of aspect index + 1 (index 0 … 6): the left button moves a
     // palette colour to the next one of the palette, the right one excludes an aspect or brings it back.
-    void lblAspectColor_MouseDown(int16_t index, MouseButton button, const core::AstroTables& tables);
+    void PressSwatch(int16_t index, MouseButton button, const core::AstroTables& tables);
 
     // The question before "set all non-zero orbs"; none when the value to set is 0° (the action refuses).
     std::optional<platform::Message> SetAllQuestion(const text::Language& language) const;
-    // Gives every aspect with a non-zero orb the orb selected in cboOrb 7 (after Yes); a value of 0° is
+    // Gives every aspect with a non-zero orb the orb selected in orbLists 7 (after Yes); a value of 0° is
     // refused with a message.
-    PanelResult cmdSetAllNonzeroOrbsToConjunctionOrb_Click(const text::Language& language);
+    PanelResult SetAllNonzeroOrbs(const text::Language& language);
 
     // A click on orb list `index`: 0° chosen as the "set all" value is refused once the main window has
     // finished loading (the message, and 1° selected instead).
-    PanelResult cboOrb_Click(int16_t index, bool mainWindowLoaded, const text::Language& language);
+    PanelResult ChooseOrb(int16_t index, bool mainWindowLoaded, const text::Language& language);
 
-    // The orb choices SetOrbs hands to the orb table: the item data of the applied entry of each aspect's
+    // The orb choices ApplyOrbs hands to the orb table: the item data of the applied entry of each aspect's
     // orb list and of the selected entry of each proportion list.
     OrbChoices SetOrbsValues() const;
-    void SetOrbs(core::OrbTable& orbs) const;
-    void SetOrbs(core::AstroModule& astro) const { SetOrbs(astro.orbs); }
+    void ApplyOrbs(core::OrbTable& orbs) const;
+    void ApplyOrbs(core::AstroModule& astro) const { ApplyOrbs(astro.orbs); }
 
     // The boldface rule for a close aspect with deviation `deviation` (radians) from exactness: below 1°,
     // or below the orb of `column` divided by the selected boldface factor.
     bool IsCloseAspect(const core::OrbTable& orbs, int16_t column, int16_t aspect, double deviation) const;
 
-    // The midpoint orb in radians, by the position selected in cboOrbForMidpoints.
+    // The midpoint orb in radians, by the position selected in midpointOrbList.
     double MidpointOrb() const;
 
     // The four display settings in the registry: each reading method takes "0" or "1" from the store
     // (a missing or other value gives the default), sets its check box, writes the value back at once and
     // sets its display flag; each writing method stores its check box as "0" or "1" and returns the
     // store's status.
-    void SetTZDisp(RegistryStore& store, int16_t intSystemZone);
+    void SetTZDisp(RegistryStore& store, int16_t computerZone);
     std::string WriteTZDispToRegistry(RegistryStore& store) const;
     void SetDisplayZodiacSectors(RegistryStore& store);
     std::string WriteDisplayZodiacSectorsToRegistry(RegistryStore& store) const;
@@ -220,19 +220,19 @@ public:
 private:
     // The values Cancel restores, taken at activation.
     struct CancelValues {
-        bool chkUseBoldface = true;
-        int16_t cboBoldfaceFactor = -1;
-        std::array<int16_t, 2> cboPersonalOrbsProportion{-1, -1};
-        bool chkDisplayNATZabbr = true;
-        bool chkDisplayZodiacSectors = true;
-        bool chkShowOnlyOuterPlanets = false;
-        bool chkShowOnlyEarthAspects = false;
-        bool chkSaveGraphicWithWhiteBackground = false;
+        bool boldfaceBox = true;
+        int16_t boldfaceFactorList = -1;
+        std::array<int16_t, 2> orbProportionLists{-1, -1};
+        bool zoneAbbreviationsBox = true;
+        bool zodiacSectorsBox = true;
+        bool onlyOuterPlanetsBox = false;
+        bool onlyEarthAspectsBox = false;
+        bool whiteBackgroundBox = false;
     };
 
     void SetDefaults();
     void RememberCancelValues();
-    void Apply(const PanelContext& context, PanelResult& result);
+    void ApplyInto(const PanelContext& context, PanelResult& result);
 
     CancelValues m_cancelValues;
 };

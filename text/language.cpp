@@ -87,13 +87,13 @@ std::string Language::LoadProgramText(const std::string& folder, const std::stri
     if (fullFileName.empty() || (fullFileName.back() != '/' && fullFileName.back() != '\\'))
         fullFileName += '/';
     fullFileName += fileName;
-    const int32_t n = m_library.lt(fullFileName, 0);
+    const int32_t n = m_library.LoadFile(fullFileName, 0);
     if (n <= 0)
         return LoadFailureMessage(n, fullFileName, m_library.faultLine());
     std::string buffer;
     for (const int16_t number : required) {
         for (const int16_t language : {langEnglish, langGerman}) {
-            if (m_library.gt(number, language, buffer, kBufferChars, 1) <= 0)
+            if (m_library.CopyText(number, language, buffer, kBufferChars, 1) <= 0)
                 return "Missing text " + std::to_string(number) + " (" + (language == langEnglish ? "English" : "German") +
                        ") in the program text." + kLineBreak + fullFileName;
         }
@@ -101,20 +101,20 @@ std::string Language::LoadProgramText(const std::string& folder, const std::stri
     return {};
 }
 
-std::string Language::GetText(int16_t number) const
+std::string Language::Text(int16_t number) const
 {
     std::string buffer;
-    const int32_t n = m_library.gt(number, intLanguage, buffer, kBufferChars, 1);
+    const int32_t n = m_library.CopyText(number, currentLanguage, buffer, kBufferChars, 1);
     if (n <= 0 || buffer == "~")
         return {};
     return buffer;
 }
 
-std::string Language::GetTextWithReplacements(int16_t number, const std::string& r1, const std::string& r2,
+std::string Language::TextWithReplacements(int16_t number, const std::string& r1, const std::string& r2,
                                               const std::string& r3, const std::string& r4,
                                               const std::string& r5) const
 {
-    return ReplacePlaceholders(GetText(number), r1, r2, r3, r4, r5);
+    return ReplacePlaceholders(Text(number), r1, r2, r3, r4, r5);
 }
 
 }  // namespace orvane::text

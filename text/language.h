@@ -40,7 +40,7 @@ std::string ReplacePlaceholders(const std::string& text, const std::string& r1, 
 class Language {
 public:
     // The current language, langEnglish or langGerman.
-    int16_t intLanguage = langEnglish;
+    int16_t currentLanguage = langEnglish;
 
     // Loads `fileName` from `folder` (a separator is put between them unless the folder ends in one) and
     // requires an English and a German text for every number in `required` (a truncated file is
@@ -49,10 +49,10 @@ public:
                                 std::span<const int16_t> required = NamedTextNumbers());
 
     // The text `number` in the current language; empty when there is none or the stored text is "~".
-    std::string GetText(int16_t number) const;
+    std::string Text(int16_t number) const;
 
-    // GetText passed through ReplacePlaceholders.
-    std::string GetTextWithReplacements(int16_t number, const std::string& r1, const std::string& r2 = {},
+    // Text passed through ReplacePlaceholders.
+    std::string TextWithReplacements(int16_t number, const std::string& r1, const std::string& r2 = {},
                                         const std::string& r3 = {}, const std::string& r4 = {},
                                         const std::string& r5 = {}) const;
 

@@ -270,8 +270,8 @@ inline constexpr int16_t kTextHelpHint = 1040;     // "For help, run [r1]."
 inline constexpr int16_t kTextNoPosition = 1041;   // a moment outside the ephemeris' range
 
 // ----- The desktop program ---------------------------------------------------------------------------
-inline constexpr int16_t kTextDegrees = 1150;        // optDegrees
-inline constexpr int16_t kTextRadians = 1151;        // optRadians
+inline constexpr int16_t kTextDegrees = 1150;        // degreesSelected
+inline constexpr int16_t kTextRadians = 1151;        // radiansSelected
 inline constexpr int16_t kTextEnglish = 1152;        // the language switch, each language in its own name
 inline constexpr int16_t kTextDeutsch = 1153;
 inline constexpr int16_t kTextLanguageSwitch = 1154; // the switch's hover text

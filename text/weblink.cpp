@@ -31,8 +31,8 @@ platform::Message ManualFailureMessage(const Language& language, ManualFailure f
 {
     const int16_t number = failure == ManualFailure::Missing ? kTextManualMissing : kTextManualNoProgram;
     // The path is put in as it is: a "^" or "[r" inside it must stay as the file system spells it.
-    return platform::Message::Exclamation(language.GetText(kTextManualLink),
-                                          Replaced(language.GetText(number), "[r1]", path));
+    return platform::Message::Exclamation(language.Text(kTextManualLink),
+                                          Replaced(language.Text(number), "[r1]", path));
 }
 
 }  // namespace orvane::text

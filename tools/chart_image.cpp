@@ -44,12 +44,12 @@ public:
         if (!text.empty())
             m_lines.push_back({kind, std::move(text), x, y});
     }
-    void Caption(int16_t number, int32_t x, int32_t y) { Add(ImageTextLine::Kind::Caption, m_language.GetText(number), x, y); }
+    void Caption(int16_t number, int32_t x, int32_t y) { Add(ImageTextLine::Kind::Caption, m_language.Text(number), x, y); }
 
     // The world date's label, its date a little to the left below, its clock text further left below that.
     void WorldBlock(int32_t x, int32_t y)
     {
-        Add(ImageTextLine::Kind::Caption, m_language.GetText(text::kTextWorldDate) + ":", x, y);
+        Add(ImageTextLine::Kind::Caption, m_language.Text(text::kTextWorldDate) + ":", x, y);
         Add(ImageTextLine::Kind::Caption, RowDateText(m_rows, core::kWorldDateRow), x - 20, y + h);
         Add(ImageTextLine::Kind::Caption, RowClockText(m_rows, core::kWorldDateRow), x - 40, y + 2 * h);
     }
@@ -57,7 +57,7 @@ public:
     void BirthBlock(int16_t set, int32_t x, int32_t y)
     {
         const int16_t label = set == 1 ? text::kTextImage1stBirthdate : text::kTextImage2ndBirthdate;
-        Add(ImageTextLine::Kind::Caption, m_language.GetText(label) + ":", x, y);
+        Add(ImageTextLine::Kind::Caption, m_language.Text(label) + ":", x, y);
         Add(ImageTextLine::Kind::Caption, RowDateText(m_rows, set), x, y + h);
         Add(ImageTextLine::Kind::Caption, RowClockText(m_rows, set), x, y + 2 * h);
     }
@@ -93,21 +93,21 @@ std::string BitmapFileName(const std::string& pngFileName)
 std::string RowDateText(const datetime::DateRows& rows, int16_t row)
 {
     const size_t r = static_cast<size_t>(row);
-    return rows.txbYearCE[r] + "-" + TwoDigits(rows.cboMonthCE[r].ListIndex()) + "-" +
-           TwoDigits(rows.cboDayCE[r].ListIndex());
+    return rows.yearTexts[r] + "-" + TwoDigits(rows.monthLists[r].ListIndex()) + "-" +
+           TwoDigits(rows.dayLists[r].ListIndex());
 }
 
 std::string RowClockText(const datetime::DateRows& rows, int16_t row)
 {
     const size_t r = static_cast<size_t>(row);
-    return rows.cboHour[r].Text() + " " + rows.cboTimezone[r].Text();
+    return rows.halfHourLists[r].Text() + " " + rows.zoneLists[r].Text();
 }
 
 std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, const datetime::DateRows& rows,
                                            const text::Language& language)
 {
     Lines lines(rows, language);
-    const int16_t mode = caption.intMode;
+    const int16_t mode = caption.currentMode;
     const bool twoDates = core::IsTwoDateMode(mode);
 
     // The title block: four title slots and the version line.
@@ -124,7 +124,7 @@ std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, con
 
     const int32_t top = kOneDateBlockTop;
     const int32_t top2 = kTwoDateBlockTop;
-    const bool outer = caption.blnShowOnlyOuterPlanets;
+    const bool outer = caption.onlyOuterPlanets;
     switch (mode) {
     case core::kModeWorldTransits:
         lines.WorldBlock(kWorldBlockLeftOneDate, top);
@@ -151,7 +151,7 @@ std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, con
         lines.BirthBlock(1, kLeftBlockTwoDate, top2);
         lines.BirthBlock(2, kRightBlockTwoDate, top2);
         lines.Add(ImageTextLine::Kind::Caption,
-                  language.GetText(text::kTextSynastry) + " " + language.GetText(text::kTextOf), 100, top2 - h);
+                  language.Text(text::kTextSynastry) + " " + language.Text(text::kTextOf), 100, top2 - h);
         lines.Caption(text::kTextAnd, 497, top2 - h);
         break;
     default: break;

@@ -39,8 +39,8 @@ struct ImageTextLine {
 };
 
 struct ChartImageCaption {
-    int16_t intMode = 0;               // the mode of the chart shown
-    bool blnShowOnlyOuterPlanets = false;
+    int16_t currentMode = 0;               // the mode of the chart shown
+    bool onlyOuterPlanets = false;
     int32_t width = 0;                 // the picture's width in pixels
     std::string productTitle;          // the four title-line slots, "Orvane" in the first
     std::string version;               // the version text after "v."

@@ -65,9 +65,9 @@ bool ValidAspect(int16_t aspect)
 
 }  // namespace
 
-int16_t SortKeyColumn(int16_t intMode, int16_t sortIndex)
+int16_t SortKeyColumn(int16_t currentMode, int16_t sortIndex)
 {
-    const bool twoCharts = core::IsPersonalTransitMode(intMode) || intMode == core::kModeSynastry;
+    const bool twoCharts = core::IsPersonalTransitMode(currentMode) || currentMode == core::kModeSynastry;
     if (sortIndex < 0)
         return 0;
     const auto index = static_cast<size_t>(sortIndex);
@@ -122,51 +122,51 @@ void SortRecords(bool ascending, std::vector<std::string>& records, int16_t firs
 std::string DurationText(const text::Language& language, int32_t days)
 {
     if (days == 1)
-        return language.GetText(text::kTextOneDay);
+        return language.Text(text::kTextOneDay);
     if (days == 365)
-        return language.GetText(text::kTextOneYear);
+        return language.Text(text::kTextOneYear);
 
     const auto years = static_cast<int32_t>(std::floor(days / kDaysPerYear));
     const int32_t rest = days - static_cast<int32_t>(std::floor(years * kDaysPerYear));
     if (years == 0) {
         if (rest == 1)
-            return language.GetText(text::kTextOneDay);
-        return std::to_string(rest) + " " + language.GetText(text::kTextDays);
+            return language.Text(text::kTextOneDay);
+        return std::to_string(rest) + " " + language.Text(text::kTextDays);
     }
 
-    std::string text = years == 1 ? language.GetText(text::kTextOneYear)
-                                  : std::to_string(years) + " " + language.GetText(text::kTextYears);
+    std::string text = years == 1 ? language.Text(text::kTextOneYear)
+                                  : std::to_string(years) + " " + language.Text(text::kTextYears);
     if (rest == 1)
-        text += ", " + language.GetText(text::kTextOneDay);
+        text += ", " + language.Text(text::kTextOneDay);
     else if (rest > 1)
-        text += ", " + std::to_string(rest) + " " + language.GetText(text::kTextDays);
+        text += ", " + std::to_string(rest) + " " + language.Text(text::kTextDays);
     return text;
 }
 
-platform::Message NoAspectsMessage(const text::Language& language, int16_t intMode)
+platform::Message NoAspectsMessage(const text::Language& language, int16_t currentMode)
 {
-    const int16_t number = core::IsPersonalTransitMode(intMode) ? text::kTextNoPersonalTransitsFound : text::kTextNoAspectsFound;
-    return platform::Message::Information(language.GetText(text::kTextReportButton), language.GetText(number));
+    const int16_t number = core::IsPersonalTransitMode(currentMode) ? text::kTextNoPersonalTransitsFound : text::kTextNoAspectsFound;
+    return platform::Message::Information(language.Text(text::kTextReportButton), language.Text(number));
 }
 
 DurationsWindow::DurationsWindow(const core::AstroModule& astro, const text::Language& language)
     : m_astro(astro), m_language(language)
 {
-    Caption = m_language.GetText(text::kTextDurationsCaption);
-    chkShowDurationCaption = m_language.GetText(text::kTextShowDurations);
+    Caption = m_language.Text(text::kTextDurationsCaption);
+    showDurationsCaption = m_language.Text(text::kTextShowDurations);
     ComputeColumnWidths();
 }
 
 bool DurationsWindow::German() const
 {
-    return m_language.intLanguage == text::langGerman;
+    return m_language.currentLanguage == text::langGerman;
 }
 
 std::string DurationsWindow::BodyName(int16_t body) const
 {
     if (body < 0 || body > core::kMaxBodyIndex)
         return {};
-    return m_astro.tables.strPlanetName[static_cast<size_t>(body)];
+    return m_astro.tables.bodyNames[static_cast<size_t>(body)];
 }
 
 void DurationsWindow::ComputeColumnWidths()
@@ -179,145 +179,145 @@ void DurationsWindow::ComputeColumnWidths()
         longestAdjective = std::max(longestAdjective,
                                     CharacterCount(m_astro.tables.AspectText[static_cast<size_t>(a)].Adjective));
 
-    intColumnWidth[1] = static_cast<int16_t>(longestName);
-    intColumnWidth[2] = static_cast<int16_t>(longestAdjective + kAdjectiveColumnExtra);
-    intColumnWidth[3] = intColumnWidth[1];
-    intColumnWidth[4] = kLongDateWidth;
-    intColumnWidth[5] = kLongDateWidth;
-    intColumnWidth[6] = static_cast<int16_t>(2 * longestName + longestAdjective + 4);
+    columnWidth[1] = static_cast<int16_t>(longestName);
+    columnWidth[2] = static_cast<int16_t>(longestAdjective + kAdjectiveColumnExtra);
+    columnWidth[3] = columnWidth[1];
+    columnWidth[4] = kLongDateWidth;
+    columnWidth[5] = kLongDateWidth;
+    columnWidth[6] = static_cast<int16_t>(2 * longestName + longestAdjective + 4);
 }
 
 void DurationsWindow::Report(const ReportInputs& inputs)
 {
-    intMode = inputs.intMode;
-    intOrbListIndex = inputs.intOrbListIndex;
+    currentMode = inputs.currentMode;
+    orbIndexes = inputs.orbIndexes;
     const auto dateText = [&](int16_t row, bool abbreviated) {
         return inputs.InputDateToString ? inputs.InputDateToString(row, abbreviated) : std::string();
     };
     const auto addOrbToTitle = [&](const std::string& title, bool personal) {
         return inputs.AddOrbToTitle ? inputs.AddOrbToTitle(title, personal, true) : title;
     };
-    const int16_t birthdateRow = (intMode == core::kModePersonal1 || intMode == core::kModeNatal1) ? 1 : 2;
+    const int16_t birthdateRow = (currentMode == core::kModePersonal1 || currentMode == core::kModeNatal1) ? 1 : 2;
     const int16_t birthdateText = birthdateRow == 1 ? text::kText1stBirthdate : text::kText2ndBirthdate;
 
-    if (core::IsTransitMode(intMode)) {
-        const bool personal = core::IsPersonalTransitMode(intMode);
-        const std::string modeText = m_language.GetText(personal ? text::kTextPersonalTransits : text::kTextWorldTransits);
-        Caption = m_language.GetText(text::kTextDurationsOfCurrent) + " " + modeText;
+    if (core::IsTransitMode(currentMode)) {
+        const bool personal = core::IsPersonalTransitMode(currentMode);
+        const std::string modeText = m_language.Text(personal ? text::kTextPersonalTransits : text::kTextWorldTransits);
+        Caption = m_language.Text(text::kTextDurationsOfCurrent) + " " + modeText;
         if (personal)
-            Caption += " " + m_language.GetText(text::kTextOf) + " " + m_language.GetText(birthdateText);
+            Caption += " " + m_language.Text(text::kTextOf) + " " + m_language.Text(birthdateText);
 
         std::string title = UpperCaseFirst(modeText);
         if (personal)
-            title += " " + m_language.GetText(text::kTextToTheBirthdate) + " " + dateText(birthdateRow, true);
-        title += " " + m_language.GetText(text::kTextOn) + " " + dateText(0, personal) + ".  ";
-        lblTitle = addOrbToTitle(title, personal) + "   ";
-    } else if (core::IsNatalMode(intMode)) {
-        Caption = m_language.GetText(text::kTextNatalAspectsOfThe) + " " + m_language.GetText(birthdateText);
+            title += " " + m_language.Text(text::kTextToTheBirthdate) + " " + dateText(birthdateRow, true);
+        title += " " + m_language.Text(text::kTextOn) + " " + dateText(0, personal) + ".  ";
+        titleText = addOrbToTitle(title, personal) + "   ";
+    } else if (core::IsNatalMode(currentMode)) {
+        Caption = m_language.Text(text::kTextNatalAspectsOfThe) + " " + m_language.Text(birthdateText);
         const std::string title =
-            m_language.GetText(text::kTextNatalAspectsFor) + " " + dateText(birthdateRow, false) + ".  ";
-        lblTitle = addOrbToTitle(title, false) + "   " + m_language.GetText(text::kTextHeliocentricLongitudes);
-    } else if (intMode == core::kModeSynastry) {
-        Caption = m_language.GetText(text::kTextSynastryAspects);
-        const std::string title = m_language.GetText(text::kTextSynastryOf) + " (1) " + dateText(1, true) + " " +
-                                  m_language.GetText(text::kTextAnd) + " (2) " + dateText(2, true) + ".  ";
-        lblTitle = addOrbToTitle(title, true) + "   ";
+            m_language.Text(text::kTextNatalAspectsFor) + " " + dateText(birthdateRow, false) + ".  ";
+        titleText = addOrbToTitle(title, false) + "   " + m_language.Text(text::kTextHeliocentricLongitudes);
+    } else if (currentMode == core::kModeSynastry) {
+        Caption = m_language.Text(text::kTextSynastryAspects);
+        const std::string title = m_language.Text(text::kTextSynastryOf) + " (1) " + dateText(1, true) + " " +
+                                  m_language.Text(text::kTextAnd) + " (2) " + dateText(2, true) + ".  ";
+        titleText = addOrbToTitle(title, true) + "   ";
     }
-    txbOutput.clear();
+    outputText.clear();
     display::GetDurations(m_astro, inputs.grid, records);
 }
 
-void DurationsWindow::Activate(int16_t intTotalNumAspects, const NatalListingInputs& natal)
+void DurationsWindow::Activate(int16_t totalAspects, const NatalListingInputs& natal)
 {
-    FillSortList(intTotalNumAspects);
-    lblSortBy = m_language.GetText(text::kTextSortBy);
-    cmdCopyCaption = m_language.GetText(text::kTextCopy);
-    cmdCloseCaption = m_language.GetText(text::kTextClose);
-    chkShowDurationCaption = m_language.GetText(text::kTextShowDurations);
-    txbOutput.clear();
+    FillSortList(totalAspects);
+    sortByCaption = m_language.Text(text::kTextSortBy);
+    copyCaption = m_language.Text(text::kTextCopy);
+    closeCaption = m_language.Text(text::kTextClose);
+    showDurationsCaption = m_language.Text(text::kTextShowDurations);
+    outputText.clear();
 
-    if (core::IsTransitMode(intMode)) {
-        if (!chkShowDuration) {
-            chkShowDuration = true;
-            chkShowDuration_Click();
+    if (core::IsTransitMode(currentMode)) {
+        if (!showDurationsTicked) {
+            showDurationsTicked = true;
+            ToggleDurations();
         }
-        chkShowDurationVisible = true;
+        showDurationsShown = true;
         // Through "no selection" to the first entry, so that the sort runs even when the first entry was
         // selected already.
-        cboSortBy.SetListIndex(-1);
-        cboSortBy.SetListIndex(0);
-        cboSortBy_Click();
+        sortList.SetListIndex(-1);
+        sortList.SetListIndex(0);
+        SortChosen();
         ShowDurationList();
-    } else if (core::IsNatalMode(intMode) || intMode == core::kModeSynastry) {
-        chkShowDurationVisible = false;
+    } else if (core::IsNatalMode(currentMode) || currentMode == core::kModeSynastry) {
+        showDurationsShown = false;
         SortDurationRecords(0);
         ShowNatalListing(natal);
     }
 }
 
-void DurationsWindow::FillSortList(int16_t intTotalNumAspects)
+void DurationsWindow::FillSortList(int16_t totalAspects)
 {
-    blnFillingSortList = true;
-    cboSortByVisible = false;
-    cboSortBy.Clear();
-    if (intMode == core::kModeWorldTransits) {
+    fillingSortList = true;
+    sortByShown = false;
+    sortList.Clear();
+    if (currentMode == core::kModeWorldTransits) {
         for (const int16_t entry : {text::kTextExactness, text::kTextAspect, text::kTextPlanet, text::kTextBeginning, text::kTextEnding, text::kTextDuration})
-            cboSortBy.AddItem(m_language.GetText(entry));
-        cboSortBy.SetListIndex(0);
-    } else if (core::IsPersonalTransitMode(intMode)) {
-        cboSortBy.AddItem(m_language.GetText(text::kTextExactness));
-        cboSortBy.AddItem(m_language.GetText(text::kTextAspect));
-        cboSortBy.AddItem(LowerCase(m_language.GetText(text::kTextNatalPlanet)));
-        cboSortBy.AddItem(LowerCase(m_language.GetText(text::kTextTransitingPlanet)));
-        cboSortBy.AddItem(m_language.GetText(text::kTextBeginning));
-        cboSortBy.AddItem(m_language.GetText(text::kTextEnding));
-        cboSortBy.AddItem(m_language.GetText(text::kTextDuration));
-        cboSortBy.SetListIndex(0);
+            sortList.AddItem(m_language.Text(entry));
+        sortList.SetListIndex(0);
+    } else if (core::IsPersonalTransitMode(currentMode)) {
+        sortList.AddItem(m_language.Text(text::kTextExactness));
+        sortList.AddItem(m_language.Text(text::kTextAspect));
+        sortList.AddItem(LowerCase(m_language.Text(text::kTextNatalPlanet)));
+        sortList.AddItem(LowerCase(m_language.Text(text::kTextTransitingPlanet)));
+        sortList.AddItem(m_language.Text(text::kTextBeginning));
+        sortList.AddItem(m_language.Text(text::kTextEnding));
+        sortList.AddItem(m_language.Text(text::kTextDuration));
+        sortList.SetListIndex(0);
     }
-    cboSortByVisible = core::IsTransitMode(intMode) && intTotalNumAspects >= 2;
-    lblSortByVisible = cboSortByVisible;
-    blnFillingSortList = false;
+    sortByShown = core::IsTransitMode(currentMode) && totalAspects >= 2;
+    sortByCaptionShown = sortByShown;
+    fillingSortList = false;
 }
 
 void DurationsWindow::SortDurationRecords(int16_t sortIndex)
 {
-    const int16_t keyColumn = SortKeyColumn(intMode, sortIndex);
+    const int16_t keyColumn = SortKeyColumn(currentMode, sortIndex);
     if (keyColumn == 0)
         return;
-    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.intNumDurationRecords, 0)),
-                                        records.strDurationRecords.size());
-    SortRecords(true, records.strDurationRecords, 0, static_cast<int16_t>(count) - 1, keyColumn);
+    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.recordCount, 0)),
+                                        records.recordLines.size());
+    SortRecords(true, records.recordLines, 0, static_cast<int16_t>(count) - 1, keyColumn);
 }
 
-void DurationsWindow::cboSortBy_Click()
+void DurationsWindow::SortChosen()
 {
-    const int16_t selection = cboSortBy.ListIndex();
-    if (selection < 0 || blnFillingSortList)
+    const int16_t selection = sortList.ListIndex();
+    if (selection < 0 || fillingSortList)
         return;
     SortDurationRecords(selection);
-    txbOutput.clear();
-    if (selection >= kFirstDateSortIndex && !chkShowDuration) {
-        chkShowDuration = true;
-        chkShowDuration_Click();
+    outputText.clear();
+    if (selection >= kFirstDateSortIndex && !showDurationsTicked) {
+        showDurationsTicked = true;
+        ToggleDurations();
     }
     ShowDurationList();
 }
 
-void DurationsWindow::chkShowDuration_Click()
+void DurationsWindow::ToggleDurations()
 {
-    txbOutput.clear();
+    outputText.clear();
     ShowDurationList();
 }
 
 void DurationsWindow::ShowDurationList()
 {
-    txbOutput.clear();
-    const int16_t selection = cboSortBy.ListIndex();
+    outputText.clear();
+    const int16_t selection = sortList.ListIndex();
     const bool datesSorted = selection == kFirstDateSortIndex || selection == kFirstDateSortIndex + 1;
-    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.intNumDurationRecords, 0)),
-                                        records.strDurationRecords.size());
+    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.recordCount, 0)),
+                                        records.recordLines.size());
     for (size_t n = 0; n < count; ++n) {
-        const std::string& record = records.strDurationRecords[n];
+        const std::string& record = records.recordLines[n];
         const auto p1 = static_cast<int16_t>(Val(Field(record, display::kRecordFirstBody, 2)));
         const auto aspect = static_cast<int16_t>(Val(Field(record, display::kRecordAspect, 2)));
         const double exactness = Val(Field(record, display::kRecordExactness, 9));
@@ -327,51 +327,51 @@ void DurationsWindow::ShowDurationList()
         const double duration = Val(Field(record, display::kRecordDuration, 6));
 
         // Records without dates say nothing when the list is sorted by a date.
-        if (intMode == core::kModeWorldTransits && p2 == core::kMaxBodyIndex && datesSorted)
+        if (currentMode == core::kModeWorldTransits && p2 == core::kMaxBodyIndex && datesSorted)
             continue;
-        txbOutput += FormatDurationLine(p1, aspect, exactness, p2, beginningDay, endingDay, duration) + kLineBreak;
+        outputText += FormatDurationLine(p1, aspect, exactness, p2, beginningDay, endingDay, duration) + kLineBreak;
     }
 }
 
 std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, double exactness, int16_t p2,
                                                 double beginningDay, double endingDay, double duration) const
 {
-    const auto width = [&](int column, int extra = 0) { return static_cast<size_t>(intColumnWidth[column] + extra); };
+    const auto width = [&](int column, int extra = 0) { return static_cast<size_t>(columnWidth[column] + extra); };
     const std::string adjective =
         ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
     const std::string aspectColumn = adjective + " (" + ExactnessText(exactness) + ")";
 
     std::string line;
-    if (core::IsPersonalTransitMode(intMode)) {
+    if (core::IsPersonalTransitMode(currentMode)) {
         line = PadRight("tr." + BodyName(p2), width(1, 3)) + " " + PadRight(aspectColumn, width(2)) + " " +
-               PadRight(m_language.GetText(text::kTextNatalPrefix) + BodyName(p1), width(3, 2));
+               PadRight(m_language.Text(text::kTextNatalPrefix) + BodyName(p1), width(3, 2));
     } else {
         line = PadRight(BodyName(p1), width(1)) + " " + PadRight(aspectColumn, width(2)) + " " +
                PadRight(BodyName(p2), width(3));
     }
 
-    if (p2 == core::kMaxBodyIndex && chkShowDuration) {
-        const int16_t selection = cboSortBy.ListIndex();
+    if (p2 == core::kMaxBodyIndex && showDurationsTicked) {
+        const int16_t selection = sortList.ListIndex();
         if (selection != kFirstDateSortIndex && selection != kFirstDateSortIndex + 1) {
-            const int orbListIndex = ValidAspect(aspect) ? intOrbListIndex[static_cast<size_t>(aspect - 1)] : 0;
+            const int orbListIndex = ValidAspect(aspect) ? orbIndexes[static_cast<size_t>(aspect - 1)] : 0;
             const std::string hours = std::to_string(4 * orbListIndex);
-            line += " " + text::Replaced(m_language.GetText(text::kTextLastsAbout12Hours), "12", hours);
+            line += " " + text::Replaced(m_language.Text(text::kTextLastsAbout12Hours), "12", hours);
         }
         return line;
     }
-    if (!chkShowDuration)
+    if (!showDurationsTicked)
         return line;
 
-    const std::string unknown = m_language.GetText(text::kTextUnknown);
+    const std::string unknown = m_language.Text(text::kTextUnknown);
     const std::string beginningText =
         beginningDay >= 0.0
-            ? datetime::DateText(static_cast<int32_t>(beginningDay), false, m_language.intLanguage) + ","
+            ? datetime::DateText(static_cast<int32_t>(beginningDay), false, m_language.currentLanguage) + ","
             : unknown;
     const std::string endingText =
-        endingDay >= 0.0 ? datetime::DateText(static_cast<int32_t>(endingDay), false, m_language.intLanguage)
+        endingDay >= 0.0 ? datetime::DateText(static_cast<int32_t>(endingDay), false, m_language.currentLanguage)
                          : unknown;
-    line += " " + m_language.GetText(text::kTextBegins) + " " + PadRight(beginningText, width(4)) + " " +
-            m_language.GetText(text::kTextEnds) + " " + PadRight(endingText, width(5));
+    line += " " + m_language.Text(text::kTextBegins) + " " + PadRight(beginningText, width(4)) + " " +
+            m_language.Text(text::kTextEnds) + " " + PadRight(endingText, width(5));
     if (beginningText != unknown && endingText != unknown)
         line += "(" + DurationText(m_language, static_cast<int32_t>(duration)) + ")";
     return line;
@@ -379,33 +379,33 @@ std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, doub
 
 void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
 {
-    const bool synastry = intMode == core::kModeSynastry;
+    const bool synastry = currentMode == core::kModeSynastry;
     const bool german = German();
-    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.intNumDurationRecords, 0)),
-                                        records.strDurationRecords.size());
+    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.recordCount, 0)),
+                                        records.recordLines.size());
 
     const std::string chartName =
-        synastry ? LowerCase(m_language.GetText(text::kTextSynastry)) : m_language.GetText(text::kTextNatalChart);
+        synastry ? LowerCase(m_language.Text(text::kTextSynastry)) : m_language.Text(text::kTextNatalChart);
     std::string heading;
     if (count == 1) {
-        heading = text::Replaced(m_language.GetText(text::kTextHasOneAspect), "[natal chart]", chartName);
+        heading = text::Replaced(m_language.Text(text::kTextHasOneAspect), "[natal chart]", chartName);
     } else {
-        heading = text::Replaced(m_language.GetText(text::kTextHas20Aspects), "[natal chart]", chartName);
+        heading = text::Replaced(m_language.Text(text::kTextHas20Aspects), "[natal chart]", chartName);
         heading = text::Replaced(heading, "20", LowerCase(NumberInWords(static_cast<int32_t>(count), german)));
     }
-    txbOutput = heading + kLineBreak + kLineBreak;
-    intNumPatternsListed = 0;
+    outputText = heading + kLineBreak + kLineBreak;
+    patternsListed = 0;
 
     const auto body = [&](int16_t index, size_t chart, const char* mark) {
         double longitude = -1.0;
         if (index >= 0 && index <= core::kMaxBodyIndex)
-            longitude = natal.dblPos[static_cast<size_t>(index)][chart];
+            longitude = natal.longitudes[static_cast<size_t>(index)][chart];
         return BodyName(index) + (synastry ? mark : "") + " (" +
                core::ZodiacPositionText(m_astro.tables, longitude, true) + ")";
     };
 
     for (size_t n = 0; n < count; ++n) {
-        const std::string& record = records.strDurationRecords[n];
+        const std::string& record = records.recordLines[n];
         const auto p1 = static_cast<int16_t>(Val(Field(record, display::kRecordFirstBody, 2)));
         const auto p2 = static_cast<int16_t>(Val(Field(record, display::kRecordSecondBody, 2)));
         const auto aspect = static_cast<int16_t>(Val(Field(record, display::kRecordAspect, 2)));
@@ -415,40 +415,40 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
             ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
         const std::string pair = body(p1, 0, "(1)") + " " + adjective + " " + body(p2, synastry ? 1 : 0, "(2)");
         const std::string e = ExactnessText(exactness);
-        const std::string fromExact = text::Replaced(m_language.GetText(text::kTextFromExact), "[5 degrees]", e);
+        const std::string fromExact = text::Replaced(m_language.Text(text::kTextFromExact), "[5 degrees]", e);
 
         std::string paragraph;
         if (n == 0) {
-            paragraph = m_language.GetText(text::kTextClosestAspect) + " " + pair + ", " +
-                        (e == kExactText ? m_language.GetText(text::kTextWhichIsExact) : fromExact);
+            paragraph = m_language.Text(text::kTextClosestAspect) + " " + pair + ", " +
+                        (e == kExactText ? m_language.Text(text::kTextWhichIsExact) : fromExact);
         } else if (n == 1) {
             if (e == kExactText)
-                paragraph = " " + m_language.GetText(text::kTextAlsoExact) + " " + pair + ".";
+                paragraph = " " + m_language.Text(text::kTextAlsoExact) + " " + pair + ".";
             else
-                paragraph = " " + m_language.GetText(text::kTextNextClosest) + " " + pair + ", " + fromExact;
+                paragraph = " " + m_language.Text(text::kTextNextClosest) + " " + pair + ", " + fromExact;
             if (count > 2)
-                paragraph += std::string(kLineBreak) + kLineBreak + m_language.GetText(text::kTextOtherAspects);
+                paragraph += std::string(kLineBreak) + kLineBreak + m_language.Text(text::kTextOtherAspects);
         } else {
-            const auto sentenceWidth = static_cast<size_t>(intColumnWidth[6] + kSentenceColumnExtra);
+            const auto sentenceWidth = static_cast<size_t>(columnWidth[6] + kSentenceColumnExtra);
             paragraph = PadRight(pair + ", ", sentenceWidth) + fromExact;
         }
-        txbOutput += paragraph + kLineBreak;
+        outputText += paragraph + kLineBreak;
     }
 
     if (count >= 3) {
-        std::string summary = m_language.GetText(natal.intAspectCount[core::kConjunction] == 1 ? text::kTextThereIs
+        std::string summary = m_language.Text(natal.aspectCounts[core::kConjunction] == 1 ? text::kTextThereIs
                                                                                                : text::kTextThereAre);
         for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
-            const int16_t aspectCount = natal.intAspectCount[static_cast<size_t>(a)];
+            const int16_t aspectCount = natal.aspectCounts[static_cast<size_t>(a)];
             const std::string name = LowerCase(m_astro.tables.AspectText[static_cast<size_t>(a)].Name);
             const std::string item = LowerCase(NumberInWords(aspectCount, german)) + " " +
                                      (aspectCount == 1 ? name : core::PluralOf(name));
             if (a == core::kQuincunx)
-                summary += " " + m_language.GetText(text::kTextAnd) + " " + item;
+                summary += " " + m_language.Text(text::kTextAnd) + " " + item;
             else
                 summary += " " + item + (a < core::kSemisextile ? "," : "");
         }
-        txbOutput += summary + "." + kLineBreak;
+        outputText += summary + "." + kLineBreak;
     }
 
     if (natal.findPattern) {
@@ -462,34 +462,34 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
         core::AskPatternsInSummaryOrder(listed);
     }
 
-    if (intNumPatternsListed == 0)
-        txbOutput += std::string(kLineBreak) + m_language.GetText(text::kTextNoPatterns) + kLineBreak;
-    txbOutput += std::string(kLineBreak) + m_language.GetText(text::kTextAllPositionsHeliocentric) + kLineBreak;
+    if (patternsListed == 0)
+        outputText += std::string(kLineBreak) + m_language.Text(text::kTextNoPatterns) + kLineBreak;
+    outputText += std::string(kLineBreak) + m_language.Text(text::kTextAllPositionsHeliocentric) + kLineBreak;
 }
 
 void DurationsWindow::AppendPatternText(const std::string& patternText, int16_t count, int16_t patternIndex)
 {
     std::string name;
     if (patternIndex >= 0 && patternIndex < core::kNumPatterns)
-        name = m_astro.tables.strPatternName[static_cast<size_t>(patternIndex)];
+        name = m_astro.tables.patternNames[static_cast<size_t>(patternIndex)];
     constexpr int16_t kTSquare = 3;  // keeps its capital T
     if (patternIndex != kTSquare)
         name = LowerCase(name);
 
     std::string heading;
     if (count == 1) {
-        heading = std::string(kLineBreak) + m_language.GetText(text::kTextThereIsA) + " " + name + ": ";
+        heading = std::string(kLineBreak) + m_language.Text(text::kTextThereIsA) + " " + name + ": ";
     } else {
-        heading = std::string(kLineBreak) + m_language.GetText(text::kTextThereAre) + " " +
+        heading = std::string(kLineBreak) + m_language.Text(text::kTextThereAre) + " " +
                   LowerCase(NumberInWords(count, German())) + " " + core::PluralOf(name) + ":" + kLineBreak;
     }
-    txbOutput += heading + patternText;
-    intNumPatternsListed = static_cast<int16_t>(intNumPatternsListed + count);
+    outputText += heading + patternText;
+    patternsListed = static_cast<int16_t>(patternsListed + count);
 }
 
 std::string DurationsWindow::ClipboardText() const
 {
-    return lblTitle + kLineBreak + kLineBreak + txbOutput;
+    return titleText + kLineBreak + kLineBreak + outputText;
 }
 
 }  // namespace orvane::tools

@@ -23,7 +23,7 @@ namespace orvane::tools {
 // The column (counted from 1) at which the sort key of sort-box entry `sortIndex` begins: the record's
 // text from there to its end is the key. The personal-transit and synastry modes have one more entry
 // (the second body) than world transits and the natal modes. 0 for an entry the mode does not offer.
-int16_t SortKeyColumn(int16_t intMode, int16_t sortIndex);
+int16_t SortKeyColumn(int16_t currentMode, int16_t sortIndex);
 
 // Sorts records[first … last] (positions in the vector) by the text from `keyColumn` on, compared code
 // unit by code unit. One quicksort pass leaves the range in descending order; when `ascending` is set the
@@ -39,7 +39,7 @@ void QuickSortPass(std::vector<std::string>& records, int16_t first, int16_t las
 std::string DurationText(const text::Language& language, int32_t days);
 
 // The Report button's message when the grid holds no aspect: information, titled with the button's caption.
-platform::Message NoAspectsMessage(const text::Language& language, int16_t intMode);
+platform::Message NoAspectsMessage(const text::Language& language, int16_t currentMode);
 
 // What a pattern finder reports: one line per pattern found, and their number.
 struct PatternFinding {
@@ -53,18 +53,18 @@ using PatternFinder = std::function<PatternFinding(int16_t patternIndex)>;
 // What the natal listing needs from the last computation.
 struct NatalListingInputs {
     // The positions of the computation: column 0 the (first) chart, column 1 the second chart in synastry.
-    core::PositionTable dblPos{};
+    core::PositionTable longitudes{};
     // Aspects found, by aspect index 1 … 7.
-    std::array<int16_t, core::kAspectSlots> intAspectCount{};
+    std::array<int16_t, core::kAspectSlots> aspectCounts{};
     // The pattern finders and the midpoint check; none asked when empty.
     PatternFinder findPattern;
 };
 
 // What the main window hands to Report.
 struct ReportInputs {
-    int16_t intMode = core::kModeNone;
+    int16_t currentMode = core::kModeNone;
     // The orb-list positions of aspects 1 … 7 chosen in the configuration panel (index aspect − 1).
-    std::array<int16_t, core::kNumAspects> intOrbListIndex{};
+    std::array<int16_t, core::kNumAspects> orbIndexes{};
     // The text of date row 0, 1 or 2 (InputDateToString).
     std::function<std::string(int16_t row, bool abbreviated)> InputDateToString;
     // The title with the orbs appended (AddOrbToTitle).
@@ -81,28 +81,28 @@ public:
 
     // Controls.
     std::string Caption;  // the window's caption
-    std::string lblTitle;
-    std::string lblSortBy;
-    bool lblSortByVisible = false;
-    platform::ComboBoxModel cboSortBy;
-    bool cboSortByVisible = false;
-    std::string chkShowDurationCaption;
-    bool chkShowDuration = false;  // ticked
-    bool chkShowDurationVisible = true;
-    std::string txbOutput;
-    std::string cmdCopyCaption;
-    std::string cmdCloseCaption;
+    std::string titleText;
+    std::string sortByCaption;
+    bool sortByCaptionShown = false;
+    platform::ComboBoxModel sortList;
+    bool sortByShown = false;
+    std::string showDurationsCaption;
+    bool showDurationsTicked = false;  // ticked
+    bool showDurationsShown = true;
+    std::string outputText;
+    std::string copyCaption;
+    std::string closeCaption;
 
-    // The duration records (strDurationRecords, intNumDurationRecords).
+    // The duration records (recordLines, recordCount).
     display::DurationRecords records;
 
     // Window state.
-    std::array<int16_t, 7> intColumnWidth{};  // 1 … 6; 0 unused
-    bool blnFillingSortList = false;
-    int16_t intNumPatternsListed = 0;
+    std::array<int16_t, 7> columnWidth{};  // 1 … 6; 0 unused
+    bool fillingSortList = false;
+    int16_t patternsListed = 0;
     // The mode and orb-list positions of the last Report.
-    int16_t intMode = core::kModeNone;
-    std::array<int16_t, core::kNumAspects> intOrbListIndex{};
+    int16_t currentMode = core::kModeNone;
+    std::array<int16_t, core::kNumAspects> orbIndexes{};
 
     // Column widths of the list: (1) longest body name, (2) longest aspect adjective + 10, (3) as (1),
     // (4) and (5) 19, the length of the longest long date with its comma or blank, (6) twice (1) plus the
@@ -113,23 +113,23 @@ public:
     // activates it).
     void Report(const ReportInputs& inputs);
 
-    // Each time the window becomes active: refills the sort box and the list. `intTotalNumAspects` is the
+    // Each time the window becomes active: refills the sort box and the list. `totalAspects` is the
     // main window's count of aspects in the grid.
-    void Activate(int16_t intTotalNumAspects, const NatalListingInputs& natal);
+    void Activate(int16_t totalAspects, const NatalListingInputs& natal);
 
     // The sort box: filled in the transit modes, shown only for two aspects or more.
-    void FillSortList(int16_t intTotalNumAspects);
+    void FillSortList(int16_t totalAspects);
 
     // Sorts the records in ascending order of the key of sort-box entry `sortIndex`.
     void SortDurationRecords(int16_t sortIndex);
 
     // The user picked a sort key.
-    void cboSortBy_Click();
+    void SortChosen();
 
     // "Show durations" was ticked or cleared (the view adapts the window's width).
-    void chkShowDuration_Click();
+    void ToggleDurations();
 
-    // Writes one line per record into txbOutput.
+    // Writes one line per record into outputText.
     void ShowDurationList();
 
     // One line of the list: the bodies, the aspect with its exactness and, when "Show durations" is

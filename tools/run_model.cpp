@@ -21,159 +21,159 @@ int16_t ChosenBody(const platform::ComboBoxModel& box)
 
 }  // namespace
 
-void RunDialogModel::Form_Load()
+void RunDialogModel::Prepare()
 {
-    search.intNumSoughtPlanetBoxes = core::kNumSoughtPlanetBoxes;
-    intRememberedPlanet.fill(0);
-    cboNumToFind.Clear();
+    search.numSoughtBodyBoxes = core::kNumSoughtPlanetBoxes;
+    rememberedBody.fill(0);
+    countList.Clear();
     for (int number = 2; number <= 9; ++number)
-        cboNumToFind.AddItem(std::to_string(number));
-    cboNumToFind.SetListIndex(0);
-    chkRunQuickly = false;
-    chkTwoOrMore = false;
-    chkTwoOrMoreEnabled = true;
-    cboNumToFindEnabled = false;
-    intRememberedPattern = -1;
-    search.intAspectPatternToFind = -1;
-    cmdClearAllEnabled = false;
-    search.blnPlanetsSought = false;
+        countList.AddItem(std::to_string(number));
+    countList.SetListIndex(0);
+    runQuicklyTicked = false;
+    twoOrMoreTicked = false;
+    twoOrMoreEnabled = true;
+    countListEnabled = false;
+    rememberedPattern = -1;
+    search.patternSought = -1;
+    clearBodiesEnabled = false;
+    search.bodiesSought = false;
 }
 
-void RunDialogModel::Form_Activate(const core::AstroTables& tables)
+void RunDialogModel::Activate(const core::AstroTables& tables)
 {
-    blnCancel = false;
-    cboAspectPattern.Clear();
-    for (const std::string& name : tables.strPatternName)
-        cboAspectPattern.AddItem(name);
-    cboAspectPattern.SetListIndex(intRememberedPattern);
-    for (size_t box = 0; box < cboSoughtPlanet.size(); ++box) {
-        auto& list = cboSoughtPlanet[box];
+    wasCancelled = false;
+    patternList.Clear();
+    for (const std::string& name : tables.patternNames)
+        patternList.AddItem(name);
+    patternList.SetListIndex(rememberedPattern);
+    for (size_t box = 0; box < soughtBodyLists.size(); ++box) {
+        auto& list = soughtBodyLists[box];
         list.Clear();
         list.AddItem("");
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-            list.AddItem(tables.strPlanetName[static_cast<size_t>(body)]);
-        list.SetListIndex(intRememberedPlanet[box]);
+            list.AddItem(tables.bodyNames[static_cast<size_t>(body)]);
+        list.SetListIndex(rememberedBody[box]);
     }
-    fraFrameEnabled = false;
-    chkTwoOrMoreEnabled = false;
-    cboNumToFindEnabled = false;
-    lblInvolvingEnabled = false;
+    bodyFrameEnabled = false;
+    twoOrMoreEnabled = false;
+    countListEnabled = false;
+    involvingEnabled = false;
     // Selecting the remembered pattern once more lets the pattern box bring the controls into line.
-    SelectPattern(intRememberedPattern);
+    SelectPattern(rememberedPattern);
 }
 
 void RunDialogModel::SelectPattern(int16_t position)
 {
-    cboAspectPattern.SetListIndex(position);
-    cboAspectPattern_Click();
+    patternList.SetListIndex(position);
+    ChoosePattern();
 }
 
-void RunDialogModel::cboAspectPattern_Click()
+void RunDialogModel::ChoosePattern()
 {
-    const bool patternChosen = cboAspectPattern.ListIndex() >= 0;
-    cmdClearAspectPatternEnabled = patternChosen;
-    fraFrameEnabled = patternChosen;
-    chkTwoOrMoreEnabled = patternChosen;
-    lblInvolvingEnabled = patternChosen;
-    cboNumToFindEnabled = chkTwoOrMore;
-    const bool anyPlanetBoxSet = std::any_of(cboSoughtPlanet.begin(), cboSoughtPlanet.end(),
+    const bool patternChosen = patternList.ListIndex() >= 0;
+    clearPatternEnabled = patternChosen;
+    bodyFrameEnabled = patternChosen;
+    twoOrMoreEnabled = patternChosen;
+    involvingEnabled = patternChosen;
+    countListEnabled = twoOrMoreTicked;
+    const bool anyPlanetBoxSet = std::any_of(soughtBodyLists.begin(), soughtBodyLists.end(),
                                              [](const platform::ComboBoxModel& box) { return box.ListIndex() >= 0; });
-    cmdClearAllEnabled = patternChosen && anyPlanetBoxSet;
+    clearBodiesEnabled = patternChosen && anyPlanetBoxSet;
 }
 
-void RunDialogModel::cmdClearAspectPattern_Click()
+void RunDialogModel::ClearPattern()
 {
     SelectPattern(-1);
-    intRememberedPattern = -1;
+    rememberedPattern = -1;
 }
 
-void RunDialogModel::cmdClearAll_Click()
+void RunDialogModel::ClearBodies()
 {
-    for (auto& box : cboSoughtPlanet)
+    for (auto& box : soughtBodyLists)
         box.SetListIndex(0);
-    cmdClearAllEnabled = false;
-    search.blnPlanetsSought = false;
+    clearBodiesEnabled = false;
+    search.bodiesSought = false;
 }
 
-void RunDialogModel::cboSoughtPlanet_Click(int16_t /*box*/)
+void RunDialogModel::ChooseSoughtBody(int16_t /*box*/)
 {
-    cmdClearAllEnabled = true;
+    clearBodiesEnabled = true;
 }
 
-void RunDialogModel::chkTwoOrMore_Click()
+void RunDialogModel::ToggleTwoOrMore()
 {
-    cboNumToFindEnabled = chkTwoOrMore;
+    countListEnabled = twoOrMoreTicked;
 }
 
-std::optional<platform::Message> RunDialogModel::cmdRun_Click(const text::Language& language)
+std::optional<platform::Message> RunDialogModel::Run(const text::Language& language)
 {
     std::array<int16_t, core::kNumSoughtPlanetBoxes> chosen{};
     for (size_t box = 0; box < chosen.size(); ++box)
-        chosen[box] = ChosenBody(cboSoughtPlanet[box]);
+        chosen[box] = ChosenBody(soughtBodyLists[box]);
     for (size_t i = 0; i < chosen.size(); ++i)
         for (size_t j = i + 1; j < chosen.size(); ++j)
             if (chosen[i] > 0 && chosen[i] == chosen[j])
-                return platform::Message::Exclamation(language.GetText(text::kTextRunInputErrorTitle),
-                                                      language.GetText(text::kTextPlanetSpecifiedTwice));
+                return platform::Message::Exclamation(language.Text(text::kTextRunInputErrorTitle),
+                                                      language.Text(text::kTextPlanetSpecifiedTwice));
 
-    search.intAspectPatternToFind = cboAspectPattern.ListIndex();
-    search.intNumPlanetsSought = 0;
+    search.patternSought = patternList.ListIndex();
+    search.numBodiesSought = 0;
     for (size_t box = 0; box < chosen.size(); ++box) {
-        search.intSoughtPlanet[box] = chosen[box];
-        intRememberedPlanet[box] = chosen[box];
+        search.soughtBody[box] = chosen[box];
+        rememberedBody[box] = chosen[box];
         if (chosen[box] > 0)
-            ++search.intNumPlanetsSought;
+            ++search.numBodiesSought;
     }
-    search.blnSoughtPlanetsFound = false;
-    search.blnPlanetsSought = search.intNumPlanetsSought > 0;
-    intRememberedPattern = cboAspectPattern.ListIndex();
+    search.soughtBodiesFound = false;
+    search.bodiesSought = search.numBodiesSought > 0;
+    rememberedPattern = patternList.ListIndex();
     return std::nullopt;
 }
 
-void RunDialogModel::cmdCancel_Click()
+void RunDialogModel::Cancel()
 {
-    blnCancel = true;
-    search.intAspectPatternToFind = cboAspectPattern.ListIndex();
+    wasCancelled = true;
+    search.patternSought = patternList.ListIndex();
 }
 
 RunButtonAction RunButtonClick(const RunState& run, bool worldTransits)
 {
-    if (run.blnRunning)
+    if (run.isRunning)
         return RunButtonAction::Stop;
     return worldTransits ? RunButtonAction::ShowDialog : RunButtonAction::Start;
 }
 
 int16_t RunButtonCaption(const RunState& run)
 {
-    return run.blnRunning ? text::kTextStop : text::kTextRun;
+    return run.isRunning ? text::kTextStop : text::kTextRun;
 }
 
 void StartRun(RunState& run)
 {
-    run.blnRunning = true;
-    run.blnWaitingForStep = false;
+    run.isRunning = true;
+    run.isWaitingForStep = false;
 }
 
 void StopRun(RunState& run)
 {
-    run.blnRunning = false;
-    run.blnWaitingForStep = false;
+    run.isRunning = false;
+    run.isWaitingForStep = false;
 }
 
 bool WaitForNextStep(RunState& run, bool stepUndone)
 {
     if (stepUndone)
-        run.blnRunning = false;
-    run.blnWaitingForStep = run.blnRunning;
-    return run.blnWaitingForStep;
+        run.isRunning = false;
+    run.isWaitingForStep = run.isRunning;
+    return run.isWaitingForStep;
 }
 
-bool Timer2_Timer(RunState& run, RunDialogModel& dialog)
+bool AdvanceRun(RunState& run, RunDialogModel& dialog)
 {
-    run.blnWaitingForStep = false;
-    if (!run.blnRunning)
+    run.isWaitingForStep = false;
+    if (!run.isRunning)
         return false;
-    dialog.search.intNumPlanetsFound = 0;
+    dialog.search.numBodiesFound = 0;
     return true;
 }
 
@@ -184,44 +184,44 @@ bool EnabledDuringRun(std::string_view controlName)
 }
 
 std::optional<platform::Message> FoundCheck(RunState& run, const RunDialogModel& dialog,
-                                            const std::array<int16_t, core::kNumPatterns>& intPatternCount,
+                                            const std::array<int16_t, core::kNumPatterns>& patternCounts,
                                             bool worldTransits, const text::Language& language)
 {
     const core::RunSearchState& search = dialog.search;
-    const int16_t pattern = search.intAspectPatternToFind;
-    if (!run.blnRunning || !worldTransits || pattern < 0 || pattern >= core::kNumPatterns)
+    const int16_t pattern = search.patternSought;
+    if (!run.isRunning || !worldTransits || pattern < 0 || pattern >= core::kNumPatterns)
         return std::nullopt;
 
-    const int16_t n = intPatternCount[static_cast<size_t>(pattern)];
-    bool found = dialog.chkTwoOrMore ? n >= dialog.NumToFind() : n > 0;
-    if (search.blnPlanetsSought && !search.blnSoughtPlanetsFound)
+    const int16_t n = patternCounts[static_cast<size_t>(pattern)];
+    bool found = dialog.twoOrMoreTicked ? n >= dialog.NumToFind() : n > 0;
+    if (search.bodiesSought && !search.soughtBodiesFound)
         found = false;
     if (!found)
         return std::nullopt;
 
-    std::string name = dialog.cboAspectPattern.List(pattern);
+    std::string name = dialog.patternList.List(pattern);
     std::string message;
-    if (dialog.chkTwoOrMore) {
+    if (dialog.twoOrMoreTicked) {
         if (pattern != core::kPatternTSquare)
             name = LowerCase(name);
         message = NumberInWords(n, false) + " " + core::PluralOf(name) + " found";
     } else {
-        message = name + " " + language.GetText(text::kTextFound);
+        message = name + " " + language.Text(text::kTextFound);
     }
-    if (search.blnPlanetsSought) {
+    if (search.bodiesSought) {
         message += "\r\ninvolving";
-        for (size_t box = 0; box < search.intSoughtPlanet.size(); ++box) {
-            const int16_t body = search.intSoughtPlanet[box];
+        for (size_t box = 0; box < search.soughtBody.size(); ++box) {
+            const int16_t body = search.soughtBody[box];
             if (body > 0) {
                 message += ' ';
-                message += dialog.cboSoughtPlanet[box].List(body);
+                message += dialog.soughtBodyLists[box].List(body);
             }
         }
     }
     message += ".";
 
-    run.blnRunning = false;
-    return platform::Message::Information(language.GetText(text::kTextPatternFound), std::move(message));
+    run.isRunning = false;
+    return platform::Message::Information(language.Text(text::kTextPatternFound), std::move(message));
 }
 
 }  // namespace orvane::tools

@@ -36,49 +36,49 @@ constexpr int32_t RunStepInterval(bool worldTransits, bool runQuickly)
 // loaded once and afterwards only hidden and shown, so one object lives for the whole program.
 class RunDialogModel {
 public:
-    platform::ComboBoxModel cboAspectPattern;                                  // pattern index = list index
-    std::array<platform::ComboBoxModel, core::kNumSoughtPlanetBoxes> cboSoughtPlanet;  // blank, then bodies 1 … 9
-    platform::ComboBoxModel cboNumToFind;                                      // "2" … "9"
-    bool chkTwoOrMore = false;                                                   // "Find at least"
-    bool chkRunQuickly = false;                                                  // "Run quickly"
+    platform::ComboBoxModel patternList;                                  // pattern index = list index
+    std::array<platform::ComboBoxModel, core::kNumSoughtPlanetBoxes> soughtBodyLists;  // blank, then bodies 1 … 9
+    platform::ComboBoxModel countList;                                      // "2" … "9"
+    bool twoOrMoreTicked = false;                                                   // "Find at least"
+    bool runQuicklyTicked = false;                                                  // "Run quickly"
 
     // Enabled states that the selections decide.
-    bool cmdClearAspectPatternEnabled = false;
-    bool fraFrameEnabled = false;
-    bool lblInvolvingEnabled = false;
-    bool chkTwoOrMoreEnabled = true;
-    bool cboNumToFindEnabled = false;
-    bool cmdClearAllEnabled = false;
+    bool clearPatternEnabled = false;
+    bool bodyFrameEnabled = false;
+    bool involvingEnabled = false;
+    bool twoOrMoreEnabled = true;
+    bool countListEnabled = false;
+    bool clearBodiesEnabled = false;
 
     // Public values: the dialog was left with Cancel or its close box; and what the run looks for, which
     // the pattern finders update (hand `&search` to them).
-    bool blnCancel = false;
+    bool wasCancelled = false;
     core::RunSearchState search;
 
     // The choices the dialog reopens with.
-    int16_t intRememberedPattern = -1;
-    std::array<int16_t, core::kNumSoughtPlanetBoxes> intRememberedPlanet{};
+    int16_t rememberedPattern = -1;
+    std::array<int16_t, core::kNumSoughtPlanetBoxes> rememberedBody{};
 
     // Loading: nothing sought, nothing remembered, "2" … "9" offered with "2" chosen, both boxes clear.
-    void Form_Load();
+    void Prepare();
     // Each showing: refills the lists from the name tables and selects the remembered choices.
-    void Form_Activate(const core::AstroTables& tables);
+    void Activate(const core::AstroTables& tables);
 
-    void cboAspectPattern_Click();
-    void cmdClearAspectPattern_Click();
-    void cmdClearAll_Click();
-    void cboSoughtPlanet_Click(int16_t box);
-    void chkTwoOrMore_Click();
+    void ChoosePattern();
+    void ClearPattern();
+    void ClearBodies();
+    void ChooseSoughtBody(int16_t box);
+    void ToggleTwoOrMore();
 
     // OK: takes over the choices and returns nothing (the dialog is hidden), or, when a body was chosen in
     // two boxes, returns the exclamation "Planet specified more than once." titled "Input error" (nothing is
     // taken over; the dialog stays).
-    std::optional<platform::Message> cmdRun_Click(const text::Language& language);
+    std::optional<platform::Message> Run(const text::Language& language);
     // Cancel and the close box.
-    void cmdCancel_Click();
+    void Cancel();
 
-    // The number of patterns "Find at least" asks for: the number shown in cboNumToFind.
-    int16_t NumToFind() const { return static_cast<int16_t>(cboNumToFind.ListIndex() + 2); }
+    // The number of patterns "Find at least" asks for: the number shown in countList.
+    int16_t NumToFind() const { return static_cast<int16_t>(countList.ListIndex() + 2); }
 
 private:
     void SelectPattern(int16_t position);
@@ -86,8 +86,8 @@ private:
 
 // The state of a run in the main window.
 struct RunState {
-    bool blnRunning = false;         // a run is in progress
-    bool blnWaitingForStep = false;  // the run waits for the step timer
+    bool isRunning = false;         // a run is in progress
+    bool isWaitingForStep = false;  // the run waits for the step timer
 };
 
 // What the main window's Run button does: it stops a run in progress; otherwise, in world transits, the
@@ -108,7 +108,7 @@ bool WaitForNextStep(RunState& run, bool stepUndone);
 
 // The step timer's tick ends the wait. Returns whether the next step is due (the run is still in
 // progress); the count of sought bodies found then starts afresh for the new step's patterns.
-bool Timer2_Timer(RunState& run, RunDialogModel& dialog);
+bool AdvanceRun(RunState& run, RunDialogModel& dialog);
 
 // The main window's controls that stay enabled while a run is in progress: the Run button, which stops
 // it, Quit, and the two report boxes, which the user may read and scroll meanwhile.
@@ -117,12 +117,12 @@ bool EnabledDuringRun(std::string_view controlName);
 // The stop test at the end of each step computed while a run is in progress. The run stops when the
 // pattern sought was found — as often as "Find at least" asks, or at all — and, when bodies are sought,
 // a pattern of that kind involved them all. A run outside world transits never stops by itself. On a
-// stop, blnRunning is cleared and the information message titled "Pattern found" is returned ("Grand trine
+// stop, isRunning is cleared and the information message titled "Pattern found" is returned ("Grand trine
 // found", "Three grand trines found", each followed by "\r\ninvolving Mars Jupiter" when bodies are sought,
 // and "."); the caller shows it, restores the Run button and its controls and shows the dialog again.
 // Nothing is returned while the run goes on.
 std::optional<platform::Message> FoundCheck(RunState& run, const RunDialogModel& dialog,
-                            const std::array<int16_t, core::kNumPatterns>& intPatternCount, bool worldTransits,
+                            const std::array<int16_t, core::kNumPatterns>& patternCounts, bool worldTransits,
                             const text::Language& language);
 
 }  // namespace orvane::tools

@@ -68,7 +68,7 @@ public:
     std::string Text()
     {
         if (AtEnd())
-            throw ReadFailure{m_language.GetTextWithReplacements(text::kTextEndsEarly, std::to_string(m_next))};
+            throw ReadFailure{m_language.TextWithReplacements(text::kTextEndsEarly, std::to_string(m_next))};
         return m_lines[m_next++];
     }
 
@@ -136,7 +136,7 @@ public:
     ReadFailure Failure(int16_t text, const std::string& shown) const { return FailureAt(LineNumber(), text, shown); }
     ReadFailure FailureAt(int line, int16_t text, const std::string& shown) const
     {
-        return ReadFailure{m_language.GetTextWithReplacements(text, std::to_string(line), shown)};
+        return ReadFailure{m_language.TextWithReplacements(text, std::to_string(line), shown)};
     }
 
 private:
@@ -158,18 +158,18 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
                settings::ConfigureModel& configure, core::AstroTables& tables)
 {
     for (size_t k = 0; k < core::kNumDateRows; ++k) {
-        in.Select(rows.cboMonthCE[k], in.Index());
+        in.Select(rows.monthLists[k], in.Index());
         const int16_t day = in.Index();
         const int dayLine = in.LineNumber();
-        rows.txbYearCE[k] = in.Text();
-        in.Select(rows.cboHour[k], in.Index());
+        rows.yearTexts[k] = in.Text();
+        in.Select(rows.halfHourLists[k], in.Index());
         // The day is selected after month, year and hour, as the day list follows them.
-        if (day < -1 || day >= rows.cboDayCE[k].ListCount())
+        if (day < -1 || day >= rows.dayLists[k].ListCount())
             throw in.FailureAt(dayLine, text::kTextNoSuchEntry, std::to_string(day));
-        rows.cboDayCE[k].SetListIndex(day);
+        rows.dayLists[k].SetListIndex(day);
         // A zone beyond the list (a file from a computer with another zone list) selects the first one.
         const int16_t zone = in.Index();
-        in.Select(rows.cboTimezone[k], zone < rows.cboTimezone[k].ListCount() ? zone : int16_t{0});
+        in.Select(rows.zoneLists[k], zone < rows.zoneLists[k].ListCount() ? zone : int16_t{0});
     }
 
     const bool planetary = in.Truth();
@@ -186,44 +186,44 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
     modes.SetOptSynastry(synastry);
     in.Select(stepList, in.Index());
 
-    in.Select(configure.cboOrb[0], in.Index());
-    in.Select(configure.cboOrb[1], in.Index());
-    configure.chkUseColor = in.Check();
-    configure.chkUseBoldface = in.Check();
+    in.Select(configure.orbLists[0], in.Index());
+    in.Select(configure.orbLists[1], in.Index());
+    configure.useColorBox = in.Check();
+    configure.boldfaceBox = in.Check();
     int16_t factor = in.Index();
-    in.Select(configure.cboBoldfaceFactor, factor < 0 ? int16_t{2} : factor);
+    in.Select(configure.boldfaceFactorList, factor < 0 ? int16_t{2} : factor);
     configure.opt1DegOfOrb = in.Truth();
-    configure.optProportionOfOrb = in.Truth();
+    configure.proportionOfOrbSelected = in.Truth();
 
     in.Number();
     in.Number();
     const int16_t proportion0 = in.Index();
-    in.Select(configure.cboPersonalOrbsProportion[0], proportion0 < 0 ? int16_t{1} : proportion0);
+    in.Select(configure.orbProportionLists[0], proportion0 < 0 ? int16_t{1} : proportion0);
 
-    for (size_t k = 0; k < configure.intOrbListIndex.size(); ++k) {
+    for (size_t k = 0; k < configure.orbIndexes.size(); ++k) {
         const int16_t index = in.Index();
-        in.Select(configure.cboOrb[k], index);
-        configure.intOrbListIndex[k] = index;
+        in.Select(configure.orbLists[k], index);
+        configure.orbIndexes[k] = index;
     }
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
         const int32_t colour = in.Number();
         if (colour < 0 || colour > 0xFFFFFF)
             throw in.Failure(text::kTextNotAColour, std::to_string(colour));
         if (colour != 0)
-            tables.dblAspectColor[At(a)] = colour;
+            tables.aspectColors[At(a)] = colour;
     }
 
     in.Number();
-    configure.chkSaveGraphicWithWhiteBackground = false;
+    configure.whiteBackgroundBox = false;
     in.Number();
     const int16_t midpoint = in.Index();
-    in.Select(configure.cboOrbForMidpoints, midpoint < 0 ? int16_t{3} : midpoint);
+    in.Select(configure.midpointOrbList, midpoint < 0 ? int16_t{3} : midpoint);
 
     if (in.AtEnd()) {
-        configure.cboPersonalOrbsProportion[1].SetListIndex(configure.cboPersonalOrbsProportion[0].ListIndex());
+        configure.orbProportionLists[1].SetListIndex(configure.orbProportionLists[0].ListIndex());
     } else {
         const int16_t proportion1 = in.Index();
-        in.Select(configure.cboPersonalOrbsProportion[1], proportion1 < 0 ? int16_t{1} : proportion1);
+        in.Select(configure.orbProportionLists[1], proportion1 < 0 ? int16_t{1} : proportion1);
     }
 }
 
@@ -241,37 +241,37 @@ std::string StateFileText(const datetime::DateRows& rows, const core::ModeOption
     std::string text;
     const auto line = [&text](const std::string& value) { text += value + text::kLineBreak; };
     for (size_t k = 0; k < core::kNumDateRows; ++k) {
-        line(Printed(rows.cboMonthCE[k].ListIndex()));
-        line(Printed(rows.cboDayCE[k].ListIndex()));
-        line(rows.txbYearCE[k]);
-        line(Printed(rows.cboHour[k].ListIndex()));
-        line(Printed(rows.cboTimezone[k].ListIndex()));
+        line(Printed(rows.monthLists[k].ListIndex()));
+        line(Printed(rows.dayLists[k].ListIndex()));
+        line(rows.yearTexts[k]);
+        line(Printed(rows.halfHourLists[k].ListIndex()));
+        line(Printed(rows.zoneLists[k].ListIndex()));
     }
-    line(Truth(modes.optPlanetary()));
-    line(Truth(modes.optNatal(0)));
-    line(Truth(modes.optNatal(1)));
-    line(Truth(modes.optPersonal(0)));
-    line(Truth(modes.optPersonal(1)));
-    line(Truth(modes.optSynastry()));
+    line(Truth(modes.worldSelected()));
+    line(Truth(modes.natalSelected(0)));
+    line(Truth(modes.natalSelected(1)));
+    line(Truth(modes.personalSelected(0)));
+    line(Truth(modes.personalSelected(1)));
+    line(Truth(modes.synastrySelected()));
     line(Printed(stepList.ListIndex()));
-    line(Printed(configure.cboOrb[0].ListIndex()));
-    line(Printed(configure.cboOrb[1].ListIndex()));
-    line(Printed(configure.chkUseColor ? 1 : 0));
-    line(Printed(configure.chkUseBoldface ? 1 : 0));
-    line(Printed(configure.cboBoldfaceFactor.ListIndex()));
+    line(Printed(configure.orbLists[0].ListIndex()));
+    line(Printed(configure.orbLists[1].ListIndex()));
+    line(Printed(configure.useColorBox ? 1 : 0));
+    line(Printed(configure.boldfaceBox ? 1 : 0));
+    line(Printed(configure.boldfaceFactorList.ListIndex()));
     line(Truth(configure.opt1DegOfOrb));
-    line(Truth(configure.optProportionOfOrb));
+    line(Truth(configure.proportionOfOrbSelected));
     line(Truth(false));
     line(Truth(true));
-    line(Printed(configure.cboPersonalOrbsProportion[0].ListIndex()));
-    for (const int16_t index : configure.intOrbListIndex)
+    line(Printed(configure.orbProportionLists[0].ListIndex()));
+    for (const int16_t index : configure.orbIndexes)
         line(std::to_string(index));
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        line(Colour(tables.dblAspectColor[At(a)]));
+        line(Colour(tables.aspectColors[At(a)]));
     line(Printed(0));
     line(Printed(0));
-    line(Printed(configure.cboOrbForMidpoints.ListIndex()));
-    line(Printed(configure.cboPersonalOrbsProportion[1].ListIndex()));
+    line(Printed(configure.midpointOrbList.ListIndex()));
+    line(Printed(configure.orbProportionLists[1].ListIndex()));
     return text;
 }
 
@@ -283,7 +283,7 @@ std::string WriteStateFile(const std::string& path, const datetime::DateRows& ro
     namespace fs = std::filesystem;
     const std::string content = StateFileText(rows, modes, stepList, configure, tables);
     const auto failed = [&](const std::string& why) {
-        return language.GetTextWithReplacements(text::kTextCannotWrite, path, why);
+        return language.TextWithReplacements(text::kTextCannotWrite, path, why);
     };
 
     const fs::path target(path);
@@ -292,7 +292,7 @@ std::string WriteStateFile(const std::string& path, const datetime::DateRows& ro
     std::error_code statusError;
     const fs::file_type type = fs::status(target, statusError).type();
     if (type != fs::file_type::regular && type != fs::file_type::not_found)
-        return failed(language.GetText(text::kTextNotAFileReason));
+        return failed(language.Text(text::kTextNotAFileReason));
     const fs::path partial = target.string() + ".saving";
     {
         std::ofstream file(partial, std::ios::binary | std::ios::trunc);
@@ -331,22 +331,22 @@ std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, cor
     std::error_code statusError;
     const std::filesystem::file_status status = std::filesystem::status(path, statusError);
     if (statusError && status.type() != std::filesystem::file_type::not_found)
-        return language.GetTextWithReplacements(text::kTextCannotRead, path, statusError.message());
+        return language.TextWithReplacements(text::kTextCannotRead, path, statusError.message());
     if (!statusError && status.type() != std::filesystem::file_type::regular)
-        return language.GetTextWithReplacements(text::kTextNotAFile, path);
+        return language.TextWithReplacements(text::kTextNotAFile, path);
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        return language.GetTextWithReplacements(text::kTextCannotRead, path, SystemError());
+        return language.TextWithReplacements(text::kTextCannotRead, path, SystemError());
     }
     // At most one byte more than the bound is read, whatever the file turns out to hold.
     std::string content(kMaxStateFileBytes + 1, '\0');
     file.read(content.data(), static_cast<std::streamsize>(content.size()));
     if (file.bad()) {
-        return language.GetTextWithReplacements(text::kTextCannotRead, path, SystemError());
+        return language.TextWithReplacements(text::kTextCannotRead, path, SystemError());
     }
     content.resize(static_cast<size_t>(file.gcount()));
     if (content.size() > kMaxStateFileBytes)
-        return language.GetTextWithReplacements(text::kTextStateFileTooLarge, path,
+        return language.TextWithReplacements(text::kTextStateFileTooLarge, path,
                                                 std::to_string(kMaxStateFileBytes / 1024));
 
     LineReader in(content, language);
@@ -358,8 +358,8 @@ std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, cor
 
     configure.SetShowOnlyEarthAspects(store);
     configure.SetInnerPlanetAspectDisplay(store);
-    configure.SetTZDisp(store, rows.intSystemZone);
-    datetime::SetUpTimezoneComboBoxes(rows, true, configure.chkDisplayNATZabbr);
+    configure.SetTZDisp(store, rows.computerZone);
+    datetime::SetUpTimezoneComboBoxes(rows, true, configure.zoneAbbreviationsBox);
     return {};
 }
 

@@ -26,9 +26,9 @@ std::string FirstCharacters(const std::string& text, size_t count)
 ViewerNotices NoticesOf(const text::Language& language)
 {
     const std::string br = text::kLineBreak;
-    return {language.GetText(text::kTextTooLargeNotice1) + br + language.GetText(text::kTextTooLargeNotice2) + br +
-                language.GetText(text::kTextTooLargeNotice3) + br + br,
-            language.GetText(text::kTextNotEntirelyShown) + br};
+    return {language.Text(text::kTextTooLargeNotice1) + br + language.Text(text::kTextTooLargeNotice2) + br +
+                language.Text(text::kTextTooLargeNotice3) + br + br,
+            language.Text(text::kTextNotEntirelyShown) + br};
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path)

@@ -63,7 +63,7 @@ public:
     Session(const QString& sample, const QString& home, platform::MessageBoxes& boxes)
         : m_window(m_program, m_store, boxes, m_clock, {platform::DataFolder(), UserState(sample, home)})
     {
-        mainwindow::StoreLanguage(text::langEnglish);
+        app::StoreLanguage(text::langEnglish);
         // The display settings of a user who has saved once: neither "Show only ..." option of the chart
         // ticked (a store without them ticks both as soon as a state file is read).
         m_program.configure.WriteInnerPlanetAspectDisplayToRegistry(m_store);
@@ -77,13 +77,13 @@ public:
     }
 
     bool Loaded() const { return m_loaded; }
-    mainwindow::frmMain& Window() { return m_window; }
+    app::frmMain& Window() { return m_window; }
 
     // The first cell whose click draws a transit picture; -1 when there is none.
     int TransitPictureCell()
     {
-        for (int16_t cell = 0; cell < m_program.grid.intNumCells; ++cell)
-            if (mainwindow::ShowAspectDetails(m_program, cell).kind == mainwindow::CellClickOutcome::Kind::TransitPicture)
+        for (int16_t cell = 0; cell < m_program.grid.cellCount; ++cell)
+            if (app::ClickCell(m_program, cell).kind == app::CellClickOutcome::Kind::TransitPicture)
                 return cell;
         return -1;
     }
@@ -99,11 +99,11 @@ private:
         return path.toStdString();
     }
 
-    mainwindow::Program m_program;
+    app::Workspace m_program;
     settings::MemoryRegistryStore m_store;
     const platform::FixedClock m_clock{{2000, 1, 1, 12, 0, 0}};
     bool m_loaded = false;
-    mainwindow::frmMain m_window;  // last: it goes before the state it shows
+    app::frmMain m_window;  // last: it goes before the state it shows
 };
 
 class Tour {
@@ -157,7 +157,7 @@ private:
 };
 
 template <typename Window>
-Window* Find(mainwindow::frmMain& main)
+Window* Find(app::frmMain& main)
 {
     return main.findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
 }
@@ -165,7 +165,7 @@ Window* Find(mainwindow::frmMain& main)
 void RenderWorldTransits(Tour& tour)
 {
     if (const auto session = tour.Start(kWorldSample)) {
-        mainwindow::frmMain& window = session->Window();
+        app::frmMain& window = session->Window();
         tour.Shoot(&window, "main-world");
 
         window.cmdReport_Click();
@@ -189,7 +189,7 @@ void RenderWorldTransits(Tour& tour)
 void RenderPersonalTransits(Tour& tour)
 {
     if (const auto session = tour.Start(kNatalSample)) {
-        mainwindow::frmMain& window = session->Window();
+        app::frmMain& window = session->Window();
         window.cmdReport_Click();
         tour.Shoot(Find<tools::frmDurations>(window), "durations-natal");
 
@@ -205,7 +205,7 @@ void RenderPersonalTransits(Tour& tour)
 void RenderSynastry(Tour& tour)
 {
     if (const auto session = tour.Start(kSynastrySample)) {
-        mainwindow::frmMain& window = session->Window();
+        app::frmMain& window = session->Window();
         window.optMode_Click(core::Mode::Synastry);
         tour.Shoot(&window, "main-synastry");
         window.cmdToggleGraphic_Click();
@@ -249,7 +249,7 @@ int main(int argc, char* argv[])
     g_qtMessages = qInstallMessageHandler(QuietAboutRaising);
 
     QApplication application(argc, argv);
-    orvane::mainwindow::SetUpApplication();
+    orvane::app::SetUpApplication();
     const QString output = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(output))
         return 1;

@@ -8,7 +8,7 @@
 
 namespace orvane::display {
 
-ChartView::ChartView(const mainwindow::Program& program, QWidget* parent) : QWidget(parent), m_program(program)
+ChartView::ChartView(const app::Workspace& program, QWidget* parent) : QWidget(parent), m_program(program)
 {
     setObjectName(QStringLiteral("picGraphic"));
     setAttribute(Qt::WA_OpaquePaintEvent);  // the picture covers every pixel
@@ -18,9 +18,9 @@ ChartData ChartView::CurrentData() const
 {
     // The display options as the panel last applied them: ticking a box in the open panel changes no chart.
     const settings::ConfigureModel& panel = m_program.configure;
-    const ChartOptions options{panel.blnDisplayZodiacSectors, panel.blnShowOnlyOuterPlanets,
-                               panel.blnShowOnlyEarthAspects};
-    return MakeChartData(m_program.astro, m_program.grid, m_program.main.dblPos, m_program.main.intMode, options,
+    const ChartOptions options{panel.zodiacSectors, panel.onlyOuterPlanets,
+                               panel.onlyEarthAspects};
+    return MakeChartData(m_program.astro, m_program.grid, m_program.main.longitudes, m_program.main.currentMode, options,
                          m_program.language, window()->windowTitle().toStdString());
 }
 

@@ -7,7 +7,7 @@
 // deviation of that point of the curve.
 
 #include "gui/display/chart_painter.h"
-#include "app/program.h"
+#include "app/workspace.h"
 #include "platform/message.h"
 
 #include <QImage>
@@ -22,7 +22,7 @@ class ChartView : public QWidget {
 
 public:
     // Shows the program's result; picGraphicWidth/Height come from the chart's own layout.
-    explicit ChartView(const mainwindow::Program& program, QWidget* parent = nullptr);
+    explicit ChartView(const app::Workspace& program, QWidget* parent = nullptr);
 
     // Draws the chart of the last computation again when what it is drawn from has changed since it was
     // last drawn (after Compute, a step, a change of the display options); otherwise the picture stays,
@@ -53,7 +53,7 @@ private:
     ChartResult PaintPicture(QImage& image, qreal scale) const;
     ChartDrawn Repaint();
 
-    const mainwindow::Program& m_program;
+    const app::Workspace& m_program;
     std::optional<ChartData> m_chart;        // what the chart was last drawn from
     std::optional<TransitPicture> m_transit; // shown instead of the chart
     QImage m_picture;                        // what is shown, at the screen's scale

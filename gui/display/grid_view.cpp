@@ -89,14 +89,14 @@ GridView::GridView(const GridModel& grid, QWidget* parent) : QWidget(parent), m_
 
 void GridView::SyncFromModel()
 {
-    const int numCells = std::clamp<int>(m_grid.intNumCells, 0, kCellPool);
+    const int numCells = std::clamp<int>(m_grid.cellCount, 0, kCellPool);
     m_cells.resize(static_cast<size_t>(numCells));
 
     QFont textFont(QString::fromLatin1(FontName(CellFont::Text)));
     for (int i = 0; i < numCells; ++i) {
-        const GridCell& cell = m_grid.txbCell[static_cast<size_t>(i)];
+        const GridCell& cell = m_grid.cellTexts[static_cast<size_t>(i)];
         CellPicture& picture = m_cells[static_cast<size_t>(i)];
-        picture.rect = QRect(Px(cell.left), Px(cell.top), Px(m_grid.intCellWidth), Px(m_grid.intCellHeight));
+        picture.rect = QRect(Px(cell.left), Px(cell.top), Px(m_grid.cellWidth), Px(m_grid.cellHeight));
         picture.back = ToQColor(cell.backColor);
         picture.fore = ToQColor(cell.foreColor);
         picture.visible = cell.visible;
@@ -124,7 +124,7 @@ void GridView::SyncFromModel()
         handle->setVisible(shown);
     }
 
-    setFixedSize(Px(m_grid.picTableWidth), Px(m_grid.picTableHeight));
+    setFixedSize(Px(m_grid.tableWidth), Px(m_grid.tableHeight));
     update();
 }
 

@@ -46,7 +46,7 @@
 #include <filesystem>
 #include <utility>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 namespace {
 
 using platform::Q;
@@ -151,7 +151,7 @@ std::string UserStateFilePath()
     return (folder + '/' + kUserStateFileName).toStdString();
 }
 
-frmMain::frmMain(Program& program, settings::RegistryStore& store, platform::MessageBoxes& boxes,
+frmMain::frmMain(Workspace& program, settings::RegistryStore& store, platform::MessageBoxes& boxes,
                  const platform::Clock& clock, MainWindowPlaces places, QWidget* parent)
     : QWidget(parent), m_program(program), m_store(store), m_boxes(boxes), m_clock(clock), m_places(std::move(places))
 {
@@ -338,10 +338,10 @@ void frmMain::ConnectControls()
                 cboRow_Click(row);
             });
         };
-        list(cboMonthCE[r], main.cboMonthCE[r]);
-        list(cboDayCE[r], main.cboDayCE[r]);
-        list(cboHour[r], main.cboHour[r]);
-        list(cboTimezone[r], main.cboTimezone[r]);
+        list(cboMonthCE[r], main.monthLists[r]);
+        list(cboDayCE[r], main.dayLists[r]);
+        list(cboHour[r], main.halfHourLists[r]);
+        list(cboTimezone[r], main.zoneLists[r]);
         connect(cmdClear[r], &QPushButton::clicked, this, [this, row] { cmdClear_Click(row); });
     }
     const std::array<std::pair<QRadioButton*, core::Mode>, 6> modes{{
@@ -397,8 +397,8 @@ bool frmMain::Form_Load()
 {
     MainModel& main = m_program.main;
     text::Language& language = m_program.language;
-    main.blnStartupCompleted = false;
-    language.intLanguage = StoredLanguage();
+    main.startupCompleted = false;
+    language.currentLanguage = StoredLanguage();
     ApplyQtTranslation();
     // The notice about loading needs the program text; a text that cannot be loaded ends the program.
     const std::string textError = language.LoadProgramText(m_places.dataFolder, text::kProgramTextFileName);
@@ -406,27 +406,27 @@ bool frmMain::Form_Load()
         m_boxes.Show(platform::Message::Critical("", textError));
         return false;
     }
-    frmPopUp->PopUpCenterScreen(Q(language.GetText(text::kTextLoadingData)), kLoadingWidth, kPopUpHeight,
+    frmPopUp->PopUpCenterScreen(Q(language.Text(text::kTextLoadingData)), kLoadingWidth, kPopUpHeight,
                                 kPopUpDuration);
     const StartUpResult startUp = StartUp(m_program, m_places.dataFolder, m_clock, m_store);
     if (startUp.programTextError) {
         m_boxes.Show(*startUp.programTextError);
         return false;
     }
-    main.strUserStateFile = m_places.userStateFile;
-    LoadUserStateOrNow(m_program, std::filesystem::exists(main.strUserStateFile), m_clock, m_store);
+    main.userStateFilePath = m_places.userStateFile;
+    LoadUserStateOrNow(m_program, std::filesystem::exists(main.userStateFilePath), m_clock, m_store);
     frmConfigure = new settings::frmConfigure(m_program, m_store, m_boxes, this);
     connect(frmConfigure, &settings::frmConfigure::mainWindowActions, this, &frmMain::ApplyPanelActions);
     SetLanguageDependentText();
 
-    main.blnStartupCompleted = true;
+    main.startupCompleted = true;
     SetHeightForMode();
     PlaceAtTopCentre();
     // The window is on the screen before the box about the Pluto table comes up over it.
     show();
     if (startUp.plutoError)
         m_boxes.Show(*startUp.plutoError);
-    const ComputeOutcome outcome = mainwindow::cmdCompute_Click(m_program);
+    const ComputeOutcome outcome = app::Compute(m_program);
     RefreshWeekdays();
     ResetFootLabel();
     SyncFromModel();
@@ -439,13 +439,13 @@ void frmMain::SetLanguageDependentText()
 {
     const text::Language& language = m_program.language;
     const auto caption = [&language](QAbstractButton* button, int16_t number) {
-        button->setText(Q(language.GetText(number)));
+        button->setText(Q(language.Text(number)));
     };
-    setWindowTitle(QStringLiteral("Orvane \u2013 ") + Q(language.GetText(text::kTextProductTitle)));
+    setWindowTitle(QStringLiteral("Orvane \u2013 ") + Q(language.Text(text::kTextProductTitle)));
     const std::array<int16_t, core::kNumDateRows> rowLabels{text::kTextWorldDate, text::kText1stBirthdate,
                                                             text::kText2ndBirthdate};
     for (size_t r = 0; r < At(core::kNumDateRows); ++r) {
-        Label1[r]->setText(Q(language.GetText(rowLabels[r])));
+        Label1[r]->setText(Q(language.Text(rowLabels[r])));
         caption(cmdClear[r], text::kTextClear);
     }
     caption(optPlanetary, text::kTextOptPlanetary);
@@ -468,11 +468,11 @@ void frmMain::SetLanguageDependentText()
     caption(cmdRun, tools::RunButtonCaption(m_program.run));
     caption(cmdReport, text::kTextReportButton);
     caption(cmdLoadState, text::kTextLoadFrom);
-    lblUserManual->setText(Q(language.GetText(text::kTextUserManual)));
-    lblURL->setText(QStringLiteral("<a href=\"manual\">%1</a>").arg(Q(language.GetText(text::kTextManualLink)).toHtmlEscaped()));
-    cboLanguage->setItemText(text::langEnglish, Q(language.GetText(text::kTextEnglish)));
-    cboLanguage->setItemText(text::langGerman, Q(language.GetText(text::kTextDeutsch)));
-    cboLanguage->setToolTip(Q(language.GetText(text::kTextLanguageSwitch)));
+    lblUserManual->setText(Q(language.Text(text::kTextUserManual)));
+    lblURL->setText(QStringLiteral("<a href=\"manual\">%1</a>").arg(Q(language.Text(text::kTextManualLink)).toHtmlEscaped()));
+    cboLanguage->setItemText(text::langEnglish, Q(language.Text(text::kTextEnglish)));
+    cboLanguage->setItemText(text::langGerman, Q(language.Text(text::kTextDeutsch)));
+    cboLanguage->setToolTip(Q(language.Text(text::kTextLanguageSwitch)));
     if (frmConfigure != nullptr)
         frmConfigure->SetLanguageDependentText();
     ResetFootLabel();
@@ -505,16 +505,16 @@ void frmMain::SyncFromModel()
     const text::Language& language = m_program.language;
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         const size_t r = At(row);
-        const QString year = Q(main.txbYearCE[r]);
+        const QString year = Q(main.yearTexts[r]);
         if (txbYearCE[r]->text() != year) {
             const int cursor = txbYearCE[r]->cursorPosition();
             txbYearCE[r]->setText(year);
             txbYearCE[r]->setCursorPosition(std::min(cursor, static_cast<int>(year.size())));
         }
-        SyncComboBox(cboMonthCE[r], main.cboMonthCE[r]);
-        SyncComboBox(cboDayCE[r], main.cboDayCE[r]);
-        SyncComboBox(cboHour[r], main.cboHour[r]);
-        SyncComboBox(cboTimezone[r], main.cboTimezone[r]);
+        SyncComboBox(cboMonthCE[r], main.monthLists[r]);
+        SyncComboBox(cboDayCE[r], main.dayLists[r]);
+        SyncComboBox(cboHour[r], main.halfHourLists[r]);
+        SyncComboBox(cboTimezone[r], main.zoneLists[r]);
         cmdClear[r]->setVisible(RowHasEntries(main, row));
     }
 
@@ -528,33 +528,33 @@ void frmMain::SyncFromModel()
     optSynastry->setChecked(mode == core::Mode::Synastry);
     m_modeGroup->setExclusive(true);
     m_unitGroup->setExclusive(false);
-    optDegrees->setChecked(main.optDegrees());
-    optRadians->setChecked(main.optRadians());
+    optDegrees->setChecked(main.degreesSelected());
+    optRadians->setChecked(main.radiansSelected());
     m_unitGroup->setExclusive(true);
 
-    SyncComboBox(cboForwardBack, main.cboForwardBack);
+    SyncComboBox(cboForwardBack, main.stepIncrement);
     const bool stepping = SteppingEnabled(main);
     for (QWidget* control : {static_cast<QWidget*>(cmdForwardBack[0]), static_cast<QWidget*>(cmdForwardBack[1]),
                              static_cast<QWidget*>(cboForwardBack)})
         control->setEnabled(stepping);
 
-    lblTitle->setText(Q(main.lblTitle));
-    SyncText(txbReport, main.txbReport);
-    SyncText(txbReport1, main.txbReport1);
+    lblTitle->setText(Q(main.titleText));
+    SyncText(txbReport, main.summaryText);
+    SyncText(txbReport1, main.twoDateSummaryText);
     picTable->SyncFromModel();
-    picTable->setVisible(main.picTableVisible);
+    picTable->setVisible(main.gridShown);
     lblClickonAspect->setText(Q(ClickHint(m_program)));
     cmdToggleGraphic->setText(
-        Q(language.GetText(main.picGraphicVisible ? text::kTextDisplayTable : text::kTextDisplayChart)));
-    cmdSaveAs->setText(Q(language.GetText(main.picGraphicVisible ? text::kTextSaveChartAs : text::kTextSaveAs)));
-    lblFoot->setVisible(!main.picGraphicVisible);
+        Q(language.Text(main.chartShown ? text::kTextDisplayTable : text::kTextDisplayChart)));
+    cmdSaveAs->setText(Q(language.Text(main.chartShown ? text::kTextSaveChartAs : text::kTextSaveAs)));
+    lblFoot->setVisible(!main.chartShown);
     const bool manualLink = ManualLinkVisible(main);
     lblUserManual->setVisible(manualLink);
     lblURL->setVisible(manualLink);
-    if (cboLanguage->currentIndex() != language.intLanguage)
-        cboLanguage->setCurrentIndex(language.intLanguage);
+    if (cboLanguage->currentIndex() != language.currentLanguage)
+        cboLanguage->setCurrentIndex(language.currentLanguage);
     LayOut();
-    if (m_program.run.blnRunning)
+    if (m_program.run.isRunning)
         EnableInputControls(false);  // the re-sync must not enable what a run keeps disabled
     m_syncing = false;
     SyncChart();
@@ -563,19 +563,19 @@ void frmMain::SyncFromModel()
 void frmMain::LayOut()
 {
     const display::GridModel& grid = m_program.grid;
-    if (grid.picTableWidth > 0 && grid.picTableHeight > 0)
-        picTable->resize(Px(grid.picTableWidth), Px(grid.picTableHeight));
+    if (grid.tableWidth > 0 && grid.tableHeight > 0)
+        picTable->resize(Px(grid.tableWidth), Px(grid.tableHeight));
     picTable->move(Px(kMargin), Px(kGridTop));
     // The summaries stand beside or below the grid, or the chart while it is shown.
-    const QRect shown = (m_program.main.picGraphicVisible ? static_cast<QWidget*>(picGraphic) : picTable)->geometry();
+    const QRect shown = (m_program.main.chartShown ? static_cast<QWidget*>(picGraphic) : picTable)->geometry();
     const int gridRight = shown.right() + 1;
     const int gridBottom = shown.bottom() + 1;
     const int bottom = height();
     const int footTop = bottom - Px(kFootHeight) - Px(60);
     const int hintTop = footTop - Px(kFootHeight);
-    const bool twoDates = core::IsTwoDateMode(m_program.main.intMode);
+    const bool twoDates = core::IsTwoDateMode(m_program.main.currentMode);
     txbReport->setVisible(!twoDates);
-    txbReport1->setVisible(twoDates && !(m_program.main.picGraphicVisible && picGraphic->TransitPictureShown()));
+    txbReport1->setVisible(twoDates && !(m_program.main.chartShown && picGraphic->TransitPictureShown()));
     const int right = Px(kMargin + kInnerWidth);
     txbReport->setGeometry(gridRight + Px(kReportGap), Px(kGridTop), right - gridRight - Px(kReportGap),
                            gridBottom - Px(kGridTop));
@@ -595,7 +595,7 @@ void frmMain::RefreshWeekdays()
 
 void frmMain::ResetFootLabel()
 {
-    lblFoot->setText(Q(m_program.language.GetText(text::kTextProductSubtitle)));
+    lblFoot->setText(Q(m_program.language.Text(text::kTextProductSubtitle)));
 }
 
 void frmMain::FocusCompute()
@@ -618,7 +618,7 @@ void frmMain::ShowComputeOutcome(const ComputeOutcome& outcome)
 void frmMain::ApplyQtTranslation()
 {
     QCoreApplication::removeTranslator(m_qtTranslator);
-    if (m_program.language.intLanguage == text::langGerman &&
+    if (m_program.language.currentLanguage == text::langGerman &&
         m_qtTranslator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(m_qtTranslator);
 }
@@ -664,7 +664,7 @@ void frmMain::HideDurationsWindow()
 
 void frmMain::cmdCompute_Click()
 {
-    const ComputeOutcome outcome = mainwindow::cmdCompute_Click(m_program);
+    const ComputeOutcome outcome = app::Compute(m_program);
     RefreshWeekdays();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -672,7 +672,7 @@ void frmMain::cmdCompute_Click()
 
 void frmMain::cmdNow_Click()
 {
-    const ComputeOutcome outcome = mainwindow::cmdNow_Click(m_program, m_clock);
+    const ComputeOutcome outcome = app::SetWorldDateToNow(m_program, m_clock);
     RefreshWeekdays();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -690,7 +690,7 @@ void frmMain::cmdClear_Click(int16_t row)
 
 void frmMain::cmdForwardBack_Click(int16_t index)
 {
-    const StepOutcome outcome = mainwindow::cmdForwardBack_Click(m_program, index);
+    const StepOutcome outcome = app::Step(m_program, index);
     cboDayCE[0]->setToolTip(Q(datetime::ShowWeekday(m_program.main, core::kWorldDateRow, m_program.language)));
     SyncFromModel();
     ShowComputeOutcome(outcome.compute);
@@ -700,7 +700,7 @@ void frmMain::cboForwardBack_Click()
 {
     if (m_syncing)
         return;
-    m_program.main.cboForwardBack.SetListIndex(static_cast<int16_t>(cboForwardBack->currentIndex()));
+    m_program.main.stepIncrement.SetListIndex(static_cast<int16_t>(cboForwardBack->currentIndex()));
     SyncFromModel();
     if (cmdForwardBack[0]->isEnabled())
         cmdForwardBack[0]->setFocus();
@@ -708,8 +708,8 @@ void frmMain::cboForwardBack_Click()
 
 void frmMain::cmdRestore_Click()
 {
-    const bool exists = std::filesystem::exists(m_program.main.strUserStateFile);
-    const StateFileOutcome outcome = mainwindow::cmdRestore_Click(m_program, exists, m_store);
+    const bool exists = std::filesystem::exists(m_program.main.userStateFilePath);
+    const StateFileOutcome outcome = app::Restore(m_program, exists, m_store);
     SetHeightForMode();
     if (!ShowLoadOutcome(outcome))
         return;
@@ -721,7 +721,7 @@ void frmMain::cmdRestore_Click()
 void frmMain::PopUpNear(const QWidget& button, int16_t textNumber, int height, int32_t dTop, int32_t dLeft)
 {
     const QPoint at = button.mapTo(this, QPoint(0, 0));
-    frmPopUp->PopUpInForm2(*this, Q(m_program.language.GetText(textNumber)), kPopUpWidth, height, kPopUpDuration,
+    frmPopUp->PopUpInForm2(*this, Q(m_program.language.Text(textNumber)), kPopUpWidth, height, kPopUpDuration,
                            platform::Twips(at.y()) + dTop, platform::Twips(at.x()) + dLeft);
 }
 
@@ -739,7 +739,7 @@ bool frmMain::ShowLoadOutcome(const StateFileOutcome& outcome)
 
 void frmMain::cmdSave_Click()
 {
-    const StateFileOutcome outcome = mainwindow::cmdSave_Click(m_program, m_store);
+    const StateFileOutcome outcome = app::Save(m_program, m_store);
     SyncFromModel();
     if (outcome.error) {
         m_boxes.Show(*outcome.error);
@@ -752,13 +752,13 @@ void frmMain::cmdSave_Click()
 void frmMain::cmdSaveAs_Click()
 {
     // While the chart is shown the button exports the chart image.
-    if (m_program.main.picGraphicVisible) {
+    if (m_program.main.chartShown) {
         SaveChartImage();
         return;
     }
     const text::Language& language = m_program.language;
-    const QString path = QFileDialog::getSaveFileName(this, Q(language.GetText(text::kTextSaveStateAs)), QString(),
-                                                      Q(language.GetText(text::kTextStateFiles)) + " (*.qvs)");
+    const QString path = QFileDialog::getSaveFileName(this, Q(language.Text(text::kTextSaveStateAs)), QString(),
+                                                      Q(language.Text(text::kTextStateFiles)) + " (*.qvs)");
     if (path.isEmpty())
         return;
     const StateFileOutcome outcome = SaveStateFileAs(m_program, path.toStdString(), m_store);
@@ -774,8 +774,8 @@ void frmMain::cmdSaveAs_Click()
 void frmMain::cmdLoadState_Click()
 {
     const text::Language& language = m_program.language;
-    const QString path = QFileDialog::getOpenFileName(this, Q(language.GetText(text::kTextLoadStateFrom)), QString(),
-                                                      Q(language.GetText(text::kTextStateFiles)) + " (*.qvs)");
+    const QString path = QFileDialog::getOpenFileName(this, Q(language.Text(text::kTextLoadStateFrom)), QString(),
+                                                      Q(language.Text(text::kTextStateFiles)) + " (*.qvs)");
     if (path.isEmpty())
         return;
     LoadStateFrom(path.toStdString());
@@ -802,7 +802,7 @@ void frmMain::OpenStateFiles(const std::vector<std::string>& files)
 void frmMain::cmdReport_Click()
 {
     Timer1->stop();
-    const std::optional<platform::Message> message = mainwindow::cmdReport_Click(m_program, Durations());
+    const std::optional<platform::Message> message = app::Report(m_program, Durations());
     SyncFromModel();
     if (message)
         m_boxes.Show(*message);
@@ -816,7 +816,7 @@ void frmMain::cmdConfigure_Click()
     Timer1->stop();
     frmConfigure->ShowPanel();
     Timer1->start();
-    if (m_program.configure.blnAccepted)
+    if (m_program.configure.everApplied)
         ApplyPanelActions(m_program.configure.ActionsOnOpening());
 }
 
@@ -829,7 +829,7 @@ void frmMain::ApplyPanelActions(const settings::MainWindowActions& actions)
         showNormal();
     std::optional<ComputeOutcome> outcome;
     if (actions.recompute)
-        outcome = mainwindow::cmdCompute_Click(m_program);
+        outcome = app::Compute(m_program);
     if (actions.hideDurationsWindow)
         HideDurationsWindow();
     if (actions.resetFootLabel)
@@ -860,7 +860,7 @@ bool frmMain::MayEnd()
         return false;
     }
     if (answer == platform::Button::Yes)
-        if (const StateFileOutcome saved = mainwindow::cmdSave_Click(m_program, m_store); saved.error)
+        if (const StateFileOutcome saved = app::Save(m_program, m_store); saved.error)
             m_boxes.Show(*saved.error);
     return true;
 }
@@ -883,7 +883,7 @@ void frmMain::optMode_Click(core::Mode mode)
     if (m_syncing)
         return;
     // A refused change leaves the mode shown before selected, and so its height.
-    const ComputeOutcome outcome = mainwindow::optMode_Click(m_program, mode);
+    const ComputeOutcome outcome = app::ChangeMode(m_program, mode);
     SetHeightForMode();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -894,9 +894,9 @@ void frmMain::optUnit_Click(bool degrees)
     if (m_syncing)
         return;
     if (degrees)
-        m_program.main.SetOptDegrees(true);
+        m_program.main.SelectDegrees(true);
     else
-        m_program.main.SetOptRadians(true);
+        m_program.main.SelectRadians(true);
     cmdCompute_Click();
 }
 
@@ -912,7 +912,7 @@ void frmMain::txbYearCE_Change(int16_t row, const QString& text)
 {
     if (m_syncing)
         return;
-    m_program.main.txbYearCE[At(row)] = datetime::SanitizeInteger(text.toStdString(), false, false);
+    m_program.main.yearTexts[At(row)] = datetime::SanitizeInteger(text.toStdString(), false, false);
     SyncFromModel();
 }
 
@@ -938,12 +938,12 @@ void frmMain::cboLanguage_Click(int index)
     if (m_syncing)
         return;
     const int16_t language = index == text::langGerman ? text::langGerman : text::langEnglish;
-    m_program.language.intLanguage = language;
+    m_program.language.currentLanguage = language;
     StoreLanguage(language);
     ApplyLanguageToModels(m_program);
     ApplyQtTranslation();
     SetLanguageDependentText();
-    if (!m_program.main.blnStartupCompleted)
+    if (!m_program.main.startupCompleted)
         return;
     cmdCompute_Click();
     RecaptionDurationsWindow();
@@ -952,7 +952,7 @@ void frmMain::cboLanguage_Click(int index)
 
 void frmMain::txbCell_Click(int cell)
 {
-    const CellClickOutcome outcome = ShowAspectDetails(m_program, static_cast<int16_t>(cell));
+    const CellClickOutcome outcome = ClickCell(m_program, static_cast<int16_t>(cell));
     SyncFromModel();
     switch (outcome.kind) {
     case CellClickOutcome::Kind::Nothing:
@@ -980,24 +980,24 @@ void frmMain::cmdToggleGraphic_Click()
 {
     MainModel& main = m_program.main;
     picGraphic->setToolTip(QString());
-    const bool showChart = !main.picGraphicVisible;
-    main.picGraphicVisible = showChart;
-    main.picTableVisible = !showChart;
+    const bool showChart = !main.chartShown;
+    main.chartShown = showChart;
+    main.gridShown = !showChart;
     if (showChart) {
         SetHeightForMode();
         // Both display filters set: the message, and the grid stays.
         if (picGraphic->DrawChart() == display::ChartDrawn::FiltersConflict) {
-            main.picGraphicVisible = false;
-            main.picTableVisible = true;
+            main.chartShown = false;
+            main.gridShown = true;
         }
     }
-    main.lblTitle = SetGridTitle(m_program, main.intMode);
+    main.titleText = SetGridTitle(m_program, main.currentMode);
     SyncFromModel();
 }
 
 void frmMain::SyncChart()
 {
-    const bool shown = m_program.main.picGraphicVisible;
+    const bool shown = m_program.main.chartShown;
     if (shown)
         picGraphic->SyncFromModel();
     picGraphic->setVisible(shown);
@@ -1007,13 +1007,13 @@ void frmMain::SyncChart()
 void frmMain::ShowTransitPicture(const CellClickOutcome& outcome)
 {
     MainModel& main = m_program.main;
-    const int16_t birthRow = main.optPersonal(0) ? core::kFirstBirthdateRow : core::kSecondBirthdateRow;
+    const int16_t birthRow = main.personalSelected(0) ? core::kFirstBirthdateRow : core::kSecondBirthdateRow;
     picGraphic->ShowTransitPicture(display::MakeTransitPicture(m_program.astro, main, birthRow, outcome.p1, outcome.p2,
                                                                outcome.aspect, outcome.zoneMinutes, outcome.beginning,
                                                                outcome.ending, outcome.pictureCaption));
     picGraphic->setToolTip(Q(outcome.pictureTooltip));
-    main.picGraphicVisible = true;
-    main.picTableVisible = false;
+    main.chartShown = true;
+    main.gridShown = false;
     SyncFromModel();
 }
 
@@ -1022,7 +1022,7 @@ void frmMain::Timer1_Timer()
     // A box or dialog open over the window: the tick waits, as the handlers that open them stop the timer.
     if (m_syncing || QApplication::activeModalWidget() != nullptr)
         return;
-    Timer1_Tick(m_program.main);
+    HousekeepingTick(m_program.main);
     RefreshWeekdays();
     SyncFromModel();
 }
@@ -1083,8 +1083,8 @@ void frmMain::lblURL_Click()
 void frmMain::SaveChartImage()
 {
     const text::Language& language = m_program.language;
-    const QString path = QFileDialog::getSaveFileName(this, Q(language.GetText(text::kTextSaveChartAsPng)), QString(),
-                                                      Q(language.GetText(text::kTextPngImages)) + " (*.png)");
+    const QString path = QFileDialog::getSaveFileName(this, Q(language.Text(text::kTextSaveChartAsPng)), QString(),
+                                                      Q(language.Text(text::kTextPngImages)) + " (*.png)");
     if (path.isEmpty())
         return;
     picGraphic->SyncFromModel();
@@ -1120,4 +1120,4 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

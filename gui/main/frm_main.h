@@ -1,11 +1,11 @@
 #pragma once
 
-// frmMain: the program's main window as a Qt view over mainwindow::Program. It holds the three date rows,
+// frmMain: the program's main window as a Qt view over app::Workspace. It holds the three date rows,
 // the mode options, the step controls and the grid; every handler forwards the user's action to the
 // models, re-syncs every widget from them and then shows what the models handed back.
 
 #include "app/compute.h"
-#include "app/program.h"
+#include "app/workspace.h"
 #include "platform/clock.h"
 #include "platform/message.h"
 #include "settings/configure_model.h"
@@ -45,7 +45,7 @@ class frmDurations;
 class frmView;
 }
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 
 struct CellClickOutcome;
 struct StateFileOutcome;
@@ -74,7 +74,7 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    frmMain(Program& program, settings::RegistryStore& store, platform::MessageBoxes& boxes,
+    frmMain(Workspace& program, settings::RegistryStore& store, platform::MessageBoxes& boxes,
             const platform::Clock& clock, MainWindowPlaces places, QWidget* parent = nullptr);
     ~frmMain() override;
 
@@ -183,7 +183,7 @@ private:
     void LayOutHelpControls(int footTop, int languageLeft);
     void SaveChartImage();
 
-    Program& m_program;
+    Workspace& m_program;
     settings::RegistryStore& m_store;
     platform::MessageBoxes& m_boxes;
     const platform::Clock& m_clock;
@@ -247,4 +247,4 @@ private:
     QTranslator* m_qtTranslator = nullptr;
 };
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

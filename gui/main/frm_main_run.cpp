@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 namespace {
 
 // Whether `widget` holds, at any depth, a control that a run leaves enabled.
@@ -89,20 +89,20 @@ void frmMain::cmdRun_Click()
 void frmMain::StartRun()
 {
     tools::StartRun(m_program.run);
-    cmdRun->setText(QString::fromStdString(m_program.language.GetText(tools::RunButtonCaption(m_program.run))));
+    cmdRun->setText(QString::fromStdString(m_program.language.Text(tools::RunButtonCaption(m_program.run))));
     EnableInputControls(false);
     RunStep();
 }
 
 void frmMain::RunStep()
 {
-    const StepOutcome outcome = mainwindow::cmdForwardBack_Click(m_program, kForwardButton);
+    const StepOutcome outcome = app::Step(m_program, kForwardButton);
     RefreshWeekdays();
     SyncFromModel();
     if (tools::WaitForNextStep(m_program.run, outcome.undone)) {
-        const bool worldTransits = m_program.main.intMode == core::kModeWorldTransits;
+        const bool worldTransits = m_program.main.currentMode == core::kModeWorldTransits;
         Timer2->start(m_testRunStepInterval.value_or(
-            tools::RunStepInterval(worldTransits, m_program.runDialog.chkRunQuickly)));
+            tools::RunStepInterval(worldTransits, m_program.runDialog.runQuicklyTicked)));
         return;
     }
     // The pattern was found, or the step met a date that the date input refuses (the step was undone).
@@ -116,7 +116,7 @@ void frmMain::RunStep()
 
 void frmMain::Timer2_Timer()
 {
-    if (tools::Timer2_Timer(m_program.run, m_program.runDialog))
+    if (tools::AdvanceRun(m_program.run, m_program.runDialog))
         RunStep();
 }
 
@@ -124,13 +124,13 @@ void frmMain::EndRun()
 {
     tools::StopRun(m_program.run);
     Timer2->stop();
-    cmdRun->setText(QString::fromStdString(m_program.language.GetText(tools::RunButtonCaption(m_program.run))));
+    cmdRun->setText(QString::fromStdString(m_program.language.Text(tools::RunButtonCaption(m_program.run))));
     EnableInputControls(true);
 }
 
 void frmMain::CloseRun()
 {
-    if (m_program.run.blnRunning)
+    if (m_program.run.isRunning)
         EndRun();
     if (frmRun != nullptr)
         frmRun->hide();
@@ -149,4 +149,4 @@ void frmMain::EnableInputControls(bool enable)
     SyncFromModel();  // the controls whose enabled state the models decide
 }
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

@@ -37,9 +37,9 @@ bool DisplayAvailable(int argc, char* argv[])
 int NoDisplay(const std::string& dataFolder)
 {
     orvane::text::Language language;
-    language.intLanguage = orvane::mainwindow::StoredLanguage();
+    language.currentLanguage = orvane::app::StoredLanguage();
     const std::string error = language.LoadProgramText(dataFolder, orvane::text::kProgramTextFileName);
-    std::cerr << "orvane: " << (error.empty() ? language.GetText(orvane::text::kTextNoDisplay) : error) << '\n';
+    std::cerr << "orvane: " << (error.empty() ? language.Text(orvane::text::kTextNoDisplay) : error) << '\n';
     return 1;
 }
 
@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
         return NoDisplay(dataFolder);
 
     QApplication application(argc, argv);
-    mainwindow::SetUpApplication();
+    app::SetUpApplication();
     // Qt has taken its own options (-platform …); what is left is ours: options and state files.
     QCommandLineParser parser;
     const QCommandLineOption quitOption(QString::fromLatin1(kQuitAfterFirstPaint).mid(2));
@@ -64,11 +64,11 @@ int main(int argc, char* argv[])
     for (const QString& file : parser.positionalArguments())
         stateFiles.push_back(file.toStdString());
 
-    const auto program = std::make_unique<mainwindow::Program>();
+    const auto program = std::make_unique<app::Workspace>();
     settings::QSettingsStore store;
     platform::QtMessageBoxes boxes;
     const platform::SystemClock clock;
-    mainwindow::frmMain window(*program, store, boxes, clock, {dataFolder, mainwindow::UserStateFilePath()});
+    app::frmMain window(*program, store, boxes, clock, {dataFolder, app::UserStateFilePath()});
     boxes.SetParent(&window);
     if (quitAfterFirstPaint)
         window.QuitAfterFirstPaint();
@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
     // An option the program does not know is named and otherwise ignored.
     for (const QString& option : parser.unknownOptionNames()) {
         const std::string written = (option.size() > 1 ? "--" : "-") + option.toStdString();
-        std::cerr << "orvane: " << program->language.GetTextWithReplacements(text::kTextUnknownOption, written)
+        std::cerr << "orvane: " << program->language.TextWithReplacements(text::kTextUnknownOption, written)
                   << '\n';
     }
     // The files are opened in the running window, as "Load from ..." opens them.

@@ -124,7 +124,7 @@ MouseButton ModelButton(Qt::MouseButton button)
 
 }  // namespace
 
-frmConfigure::frmConfigure(mainwindow::Program& program, RegistryStore& store, platform::MessageBoxes& boxes,
+frmConfigure::frmConfigure(app::Workspace& program, RegistryStore& store, platform::MessageBoxes& boxes,
                            QWidget* mainWindow)
     : QDialog(mainWindow), m_program(program), m_store(store), m_boxes(boxes), m_mainWindow(mainWindow)
 {
@@ -230,11 +230,11 @@ void frmConfigure::ConnectControls()
     connect(optProportionOfOrb, &QRadioButton::toggled, this, &frmConfigure::optBoldface_Click);
 
     const std::array<std::pair<QCheckBox*, bool*>, 5> options{
-        {{chkDisplayZodiacSectors, &panel.chkDisplayZodiacSectors},
-         {chkDisplayNATZabbr, &panel.chkDisplayNATZabbr},
-         {chkShowOnlyOuterPlanets, &panel.chkShowOnlyOuterPlanets},
-         {chkShowOnlyEarthAspects, &panel.chkShowOnlyEarthAspects},
-         {chkUseColor, &panel.chkUseColor}}};
+        {{chkDisplayZodiacSectors, &panel.zodiacSectorsBox},
+         {chkDisplayNATZabbr, &panel.zoneAbbreviationsBox},
+         {chkShowOnlyOuterPlanets, &panel.onlyOuterPlanetsBox},
+         {chkShowOnlyEarthAspects, &panel.onlyEarthAspectsBox},
+         {chkUseColor, &panel.useColorBox}}};
     for (const auto& [box, value] : options)
         connect(box, &QCheckBox::toggled, this, [this, box = box, value = value] { chkOption_Click(box, *value); });
 
@@ -253,24 +253,24 @@ void frmConfigure::SetLanguageDependentText()
     Label3->setText(Text(captions.Label3));
     Label1->setText(Text(captions.Label1));
     for (size_t i = 0; i < lblAspectName.size(); ++i)
-        lblAspectName[i]->setText(Text(captions.lblAspectName[i]));
-    cmdSetAllNonzeroOrbsToConjunctionOrb->setText(Text(captions.cmdSetAllNonzeroOrbsToConjunctionOrb));
-    lblPersonalTransits->setText(Text(captions.lblPersonalTransits));
-    lblSynastry->setText(Text(captions.lblSynastry));
-    lblOrbForMidpoints->setText(Text(captions.lblOrbForMidpoints));
-    chkUseBoldface->setText(Text(captions.chkUseBoldface));
+        lblAspectName[i]->setText(Text(captions.aspectName[i]));
+    cmdSetAllNonzeroOrbsToConjunctionOrb->setText(Text(captions.setAll));
+    lblPersonalTransits->setText(Text(captions.personalTransits));
+    lblSynastry->setText(Text(captions.synastry));
+    lblOrbForMidpoints->setText(Text(captions.orbForMidpoints));
+    chkUseBoldface->setText(Text(captions.boldfaceBox));
     opt1DegOfOrb->setText(Text(captions.opt1DegOfOrb));
-    lblOfOrb->setText(Text(captions.lblOfOrb));
-    chkDisplayZodiacSectors->setText(Text(captions.chkDisplayZodiacSectors));
-    chkDisplayNATZabbr->setText(Text(captions.chkDisplayNATZabbr));
-    chkShowOnlyOuterPlanets->setText(Text(captions.chkShowOnlyOuterPlanets));
-    chkShowOnlyEarthAspects->setText(Text(captions.chkShowOnlyEarthAspects));
-    chkUseColor->setText(Text(m_program.language.GetText(text::kTextUseColour)));
-    chkSaveGraphicWithWhiteBackground->setText(Text(captions.chkSaveGraphicWithWhiteBackground));
-    cmdReset->setText(Text(captions.cmdReset));
-    cmdAccept->setText(Text(captions.cmdAccept));
-    cmdCancel->setText(Text(captions.cmdCancel));
-    cmdHide->setText(Text(captions.cmdHide));
+    lblOfOrb->setText(Text(captions.ofOrb));
+    chkDisplayZodiacSectors->setText(Text(captions.zodiacSectorsBox));
+    chkDisplayNATZabbr->setText(Text(captions.zoneAbbreviationsBox));
+    chkShowOnlyOuterPlanets->setText(Text(captions.onlyOuterPlanetsBox));
+    chkShowOnlyEarthAspects->setText(Text(captions.onlyEarthAspectsBox));
+    chkUseColor->setText(Text(m_program.language.Text(text::kTextUseColour)));
+    chkSaveGraphicWithWhiteBackground->setText(Text(captions.whiteBackgroundBox));
+    cmdReset->setText(Text(captions.reset));
+    cmdAccept->setText(Text(captions.apply));
+    cmdCancel->setText(Text(captions.cancel));
+    cmdHide->setText(Text(captions.hide));
 }
 
 void frmConfigure::SyncFromModel()
@@ -278,33 +278,33 @@ void frmConfigure::SyncFromModel()
     const QScopedValueRollback syncing(m_syncing, true);
     const ConfigureModel& panel = m_program.configure;
     for (size_t k = 0; k < cboOrb.size(); ++k)
-        SyncList(cboOrb[k], panel.cboOrb[k]);
+        SyncList(cboOrb[k], panel.orbLists[k]);
     for (size_t j = 0; j < cboPersonalOrbsProportion.size(); ++j)
-        SyncList(cboPersonalOrbsProportion[j], panel.cboPersonalOrbsProportion[j]);
-    SyncList(cboOrbForMidpoints, panel.cboOrbForMidpoints);
-    SyncList(cboBoldfaceFactor, panel.cboBoldfaceFactor);
+        SyncList(cboPersonalOrbsProportion[j], panel.orbProportionLists[j]);
+    SyncList(cboOrbForMidpoints, panel.midpointOrbList);
+    SyncList(cboBoldfaceFactor, panel.boldfaceFactorList);
 
-    chkUseBoldface->setChecked(panel.chkUseBoldface);
+    chkUseBoldface->setChecked(panel.boldfaceBox);
     // An exclusive group cannot show both options cleared, as the model may hold them.
     auto* group = opt1DegOfOrb->group();
-    group->setExclusive(panel.opt1DegOfOrb || panel.optProportionOfOrb);
+    group->setExclusive(panel.opt1DegOfOrb || panel.proportionOfOrbSelected);
     opt1DegOfOrb->setChecked(panel.opt1DegOfOrb);
-    optProportionOfOrb->setChecked(panel.optProportionOfOrb);
+    optProportionOfOrb->setChecked(panel.proportionOfOrbSelected);
     group->setExclusive(true);
     // The boldface rule can be chosen only while boldface is used.
-    opt1DegOfOrb->setEnabled(panel.chkUseBoldface);
+    opt1DegOfOrb->setEnabled(panel.boldfaceBox);
     for (QWidget* control : std::initializer_list<QWidget*>{optProportionOfOrb, cboBoldfaceFactor, lblOfOrb})
         control->setEnabled(opt1DegOfOrb->isEnabled());
 
-    chkDisplayZodiacSectors->setChecked(panel.chkDisplayZodiacSectors);
-    chkDisplayNATZabbr->setChecked(panel.chkDisplayNATZabbr);
-    chkShowOnlyOuterPlanets->setChecked(panel.chkShowOnlyOuterPlanets);
-    chkShowOnlyEarthAspects->setChecked(panel.chkShowOnlyEarthAspects);
-    chkUseColor->setChecked(panel.chkUseColor);
-    chkSaveGraphicWithWhiteBackground->setChecked(panel.chkSaveGraphicWithWhiteBackground);
+    chkDisplayZodiacSectors->setChecked(panel.zodiacSectorsBox);
+    chkDisplayNATZabbr->setChecked(panel.zoneAbbreviationsBox);
+    chkShowOnlyOuterPlanets->setChecked(panel.onlyOuterPlanetsBox);
+    chkShowOnlyEarthAspects->setChecked(panel.onlyEarthAspectsBox);
+    chkUseColor->setChecked(panel.useColorBox);
+    chkSaveGraphicWithWhiteBackground->setChecked(panel.whiteBackgroundBox);
 
     for (size_t i = 0; i < lblAspectColor.size(); ++i)
-        ShowSwatch(lblAspectColor[i], panel.dblPanelColor[i + 1]);
+        ShowSwatch(lblAspectColor[i], panel.panelColors[i + 1]);
 }
 
 void frmConfigure::ShowPanel()
@@ -372,28 +372,28 @@ void frmConfigure::cmdReset_Click()
     if (const auto question = panel.ResetQuestion(m_program.language, MainWindowLoaded(), isVisible()))
         if (m_boxes.Show(*question) != platform::Button::Yes)
             return;  // No ends here
-    const PanelResult result = panel.cmdReset_Click(Context());
+    const PanelResult result = panel.Reset(Context());
     SyncFromModel();
     Finish(result);
 }
 
 void frmConfigure::cmdAccept_Click()
 {
-    const PanelResult result = m_program.configure.cmdAccept_Click(Context());
+    const PanelResult result = m_program.configure.Apply(Context());
     SyncFromModel();
     Finish(result);
 }
 
 void frmConfigure::cmdCancel_Click()
 {
-    const PanelResult result = m_program.configure.cmdCancel_Click();
+    const PanelResult result = m_program.configure.Cancel();
     SyncFromModel();
     Finish(result);
 }
 
 void frmConfigure::cmdHide_Click()
 {
-    const PanelResult result = m_program.configure.cmdHide_Click();
+    const PanelResult result = m_program.configure.Hide();
     SyncFromModel();
     Finish(result);
 }
@@ -404,7 +404,7 @@ void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click()
     if (const auto question = panel.SetAllQuestion(m_program.language))
         if (m_boxes.Show(*question) != platform::Button::Yes)
             return;  // No ends here
-    const PanelResult result = panel.cmdSetAllNonzeroOrbsToConjunctionOrb_Click(m_program.language);
+    const PanelResult result = panel.SetAllNonzeroOrbs(m_program.language);
     SyncFromModel();
     if (result.message)
         m_boxes.Show(*result.message);
@@ -429,8 +429,8 @@ void frmConfigure::cboOrb_Click(int16_t index)
         return;
     ConfigureModel& panel = m_program.configure;
     const auto k = static_cast<size_t>(index);
-    panel.cboOrb[k].SetListIndex(static_cast<int16_t>(cboOrb[k]->currentIndex()));
-    const PanelResult result = panel.cboOrb_Click(index, MainWindowLoaded(), m_program.language);
+    panel.orbLists[k].SetListIndex(static_cast<int16_t>(cboOrb[k]->currentIndex()));
+    const PanelResult result = panel.ChooseOrb(index, MainWindowLoaded(), m_program.language);
     SyncFromModel();
     if (result.message)
         m_boxes.Show(*result.message);
@@ -443,7 +443,7 @@ void frmConfigure::cboPersonalOrbsProportion_Click(int16_t index)
     if (m_syncing)
         return;
     const auto j = static_cast<size_t>(index);
-    m_program.configure.cboPersonalOrbsProportion[j].SetListIndex(
+    m_program.configure.orbProportionLists[j].SetListIndex(
         static_cast<int16_t>(cboPersonalOrbsProportion[j]->currentIndex()));
     SyncFromModel();
     FocusAccept();
@@ -453,7 +453,7 @@ void frmConfigure::cboOrbForMidpoints_Click()
 {
     if (m_syncing)
         return;
-    m_program.configure.cboOrbForMidpoints.SetListIndex(static_cast<int16_t>(cboOrbForMidpoints->currentIndex()));
+    m_program.configure.midpointOrbList.SetListIndex(static_cast<int16_t>(cboOrbForMidpoints->currentIndex()));
     SyncFromModel();
     FocusAccept();
 }
@@ -462,7 +462,7 @@ void frmConfigure::cboBoldfaceFactor_Click()
 {
     if (m_syncing)
         return;
-    m_program.configure.cboBoldfaceFactor.SetListIndex(static_cast<int16_t>(cboBoldfaceFactor->currentIndex()));
+    m_program.configure.boldfaceFactorList.SetListIndex(static_cast<int16_t>(cboBoldfaceFactor->currentIndex()));
     SyncFromModel();
     FocusAccept();
 }
@@ -471,7 +471,7 @@ void frmConfigure::chkUseBoldface_Click()
 {
     if (m_syncing)
         return;
-    m_program.configure.chkUseBoldface = chkUseBoldface->isChecked();
+    m_program.configure.boldfaceBox = chkUseBoldface->isChecked();
     SyncFromModel();  // enables or disables the boldface rule's controls
     FocusAccept();
 }
@@ -482,7 +482,7 @@ void frmConfigure::optBoldface_Click()
         return;
     ConfigureModel& panel = m_program.configure;
     panel.opt1DegOfOrb = opt1DegOfOrb->isChecked();
-    panel.optProportionOfOrb = optProportionOfOrb->isChecked();
+    panel.proportionOfOrbSelected = optProportionOfOrb->isChecked();
     SyncFromModel();
     FocusAccept();
 }
@@ -498,7 +498,7 @@ void frmConfigure::chkOption_Click(const QCheckBox* box, bool& value)
 
 void frmConfigure::lblAspectColor_MouseDown(int16_t index, Qt::MouseButton button)
 {
-    m_program.configure.lblAspectColor_MouseDown(index, ModelButton(button), m_program.astro.tables);
+    m_program.configure.PressSwatch(index, ModelButton(button), m_program.astro.tables);
     SyncFromModel();
 }
 

@@ -7,7 +7,7 @@
 // Every control writes its new value into the panel's model (program.configure) at once and every
 // handler re-syncs the controls from the model; messages and questions go through the MessageBoxes.
 
-#include "app/program.h"
+#include "app/workspace.h"
 #include "platform/message.h"
 #include "settings/configure_model.h"
 #include "settings/registry_store.h"
@@ -32,7 +32,7 @@ class frmConfigure : public QDialog {
 
 public:
     // `mainWindow` is the window the panel is placed beside; messages and questions go to `boxes`.
-    frmConfigure(mainwindow::Program& program, RegistryStore& store, platform::MessageBoxes& boxes,
+    frmConfigure(app::Workspace& program, RegistryStore& store, platform::MessageBoxes& boxes,
                  QWidget* mainWindow);
 
     // Every caption from the program text in the current language.
@@ -42,7 +42,7 @@ public:
 
     // Whether the main window has finished loading (its start-up has completed): until then Reset neither
     // asks nor applies, and 0° is a possible "set all" value.
-    bool MainWindowLoaded() const { return m_program.main.blnStartupCompleted; }
+    bool MainWindowLoaded() const { return m_program.main.startupCompleted; }
 
     // Writes every control from the panel's model: after the model was changed from outside the panel
     // (a state file restored, the display settings read again).
@@ -85,7 +85,7 @@ private:
     void chkOption_Click(const QCheckBox* box, bool& value);
     void lblAspectColor_MouseDown(int16_t index, Qt::MouseButton button);
 
-    mainwindow::Program& m_program;
+    app::Workspace& m_program;
     RegistryStore& m_store;
     platform::MessageBoxes& m_boxes;
     QWidget* m_mainWindow;

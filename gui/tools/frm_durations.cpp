@@ -62,7 +62,7 @@ int ButtonWidth(const QPushButton& button)
 
 }  // namespace
 
-frmDurations::frmDurations(mainwindow::Program& program, DurationsWindow& model, QWidget& mainWindow,
+frmDurations::frmDurations(app::Workspace& program, DurationsWindow& model, QWidget& mainWindow,
                            const QWidget& gridBox)
     : QDialog(&mainWindow), m_program(program), m_model(model), m_mainWindow(mainWindow), m_gridBox(gridBox)
 {
@@ -129,7 +129,7 @@ void frmDurations::ResizeOuter(int width, int height)
 int frmDurations::WantedOuterWidth() const
 {
     // The sentences of the natal and synastry modes take the main window's width, as ticked durations do.
-    const bool wide = m_model.chkShowDuration || !core::IsTransitMode(m_model.intMode);
+    const bool wide = m_model.showDurationsTicked || !core::IsTransitMode(m_model.currentMode);
     const QRect area = platform::AvailableArea(*this);
     const int screenWidth = area.isEmpty() ? std::numeric_limits<int>::max() : area.width();
     if (wide)
@@ -175,22 +175,22 @@ void frmDurations::SyncFromModel()
         return;
     m_syncing = true;
     setWindowTitle(Q(m_model.Caption));
-    lblTitle->setText(Q(m_model.lblTitle));
-    lblSortBy->setText(Q(m_model.lblSortBy));
-    SyncComboBox(cboSortBy, m_model.cboSortBy);
-    cboSortBy->setVisible(m_model.cboSortByVisible);
-    lblSortBy->setVisible(m_model.lblSortByVisible);
-    chkShowDuration->setText(Q(m_model.chkShowDurationCaption));
-    chkShowDuration->setChecked(m_model.chkShowDuration);
-    chkShowDuration->setVisible(m_model.chkShowDurationVisible);
+    lblTitle->setText(Q(m_model.titleText));
+    lblSortBy->setText(Q(m_model.sortByCaption));
+    SyncComboBox(cboSortBy, m_model.sortList);
+    cboSortBy->setVisible(m_model.sortByShown);
+    lblSortBy->setVisible(m_model.sortByCaptionShown);
+    chkShowDuration->setText(Q(m_model.showDurationsCaption));
+    chkShowDuration->setChecked(m_model.showDurationsTicked);
+    chkShowDuration->setVisible(m_model.showDurationsShown);
     // The transit list keeps one aspect a line so that its columns line up; sentences wrap.
-    txbOutput->setLineWrapMode(core::IsTransitMode(m_model.intMode) ? QPlainTextEdit::NoWrap
+    txbOutput->setLineWrapMode(core::IsTransitMode(m_model.currentMode) ? QPlainTextEdit::NoWrap
                                                                     : QPlainTextEdit::WidgetWidth);
-    const QString output = QLines(m_model.txbOutput);
+    const QString output = QLines(m_model.outputText);
     if (txbOutput->toPlainText() != output)
         txbOutput->setPlainText(output);
-    cmdCopy->setText(Q(m_model.cmdCopyCaption));
-    cmdClose->setText(Q(m_model.cmdCloseCaption));
+    cmdCopy->setText(Q(m_model.copyCaption));
+    cmdClose->setText(Q(m_model.closeCaption));
     if (isVisible() && windowState() == Qt::WindowNoState && frameGeometry().width() != WantedOuterWidth())
         ResizeOuter(WantedOuterWidth(), frameGeometry().height());
     ArrangeControls();
@@ -235,10 +235,10 @@ void frmDurations::ArrangeControls()
 
 void frmDurations::Form_Activate()
 {
-    if (m_model.intMode == core::kModeNone)
+    if (m_model.currentMode == core::kModeNone)
         return;
-    m_program.main.intTotalNumAspects = m_program.grid.GetTotalNumAspects(m_program.astro.tables);
-    m_model.Activate(m_program.main.intTotalNumAspects, mainwindow::NatalListingInputsOf(m_program));
+    m_program.main.totalAspects = m_program.grid.GetTotalNumAspects(m_program.astro.tables);
+    m_model.Activate(m_program.main.totalAspects, app::NatalListingInputsOf(m_program));
     SyncFromModel();
 }
 
@@ -246,8 +246,8 @@ void frmDurations::cboSortBy_Click(int index)
 {
     if (m_syncing)
         return;
-    m_model.cboSortBy.SetListIndex(static_cast<int16_t>(index));
-    m_model.cboSortBy_Click();
+    m_model.sortList.SetListIndex(static_cast<int16_t>(index));
+    m_model.SortChosen();
     SyncFromModel();
     if (cmdClose->isVisible() && cmdClose->isEnabled())
         cmdClose->setFocus();
@@ -257,8 +257,8 @@ void frmDurations::chkShowDuration_Click(bool ticked)
 {
     if (m_syncing)
         return;
-    m_model.chkShowDuration = ticked;
-    m_model.chkShowDuration_Click();
+    m_model.showDurationsTicked = ticked;
+    m_model.ToggleDurations();
     SyncFromModel();
 }
 

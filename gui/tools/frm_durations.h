@@ -8,7 +8,7 @@
 // Every handler forwards the event to the model and then re-syncs the controls from it; the list box uses
 // a fixed-pitch font so that the padded columns line up.
 
-#include "app/program.h"
+#include "app/workspace.h"
 #include "tools/durations.h"
 
 #include <QDialog>
@@ -27,7 +27,7 @@ class frmDurations : public QDialog {
 
 public:
     // `mainWindow` is the window the report lies over; `gridBox` its grid, whose left offset sets the top.
-    frmDurations(mainwindow::Program& program, DurationsWindow& model, QWidget& mainWindow, const QWidget& gridBox);
+    frmDurations(app::Workspace& program, DurationsWindow& model, QWidget& mainWindow, const QWidget& gridBox);
 
     // The end of Report: places the window over the lower part of the main window, re-syncs and shows it,
     // which activates it (the model's Activate has run or runs on activation).
@@ -70,7 +70,7 @@ private:
     // The frame's title bar and borders, in pixels.
     QMargins Frame() const;
 
-    mainwindow::Program& m_program;
+    app::Workspace& m_program;
     DurationsWindow& m_model;
     QWidget& m_mainWindow;
     const QWidget& m_gridBox;

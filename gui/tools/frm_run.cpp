@@ -21,14 +21,14 @@ using platform::SyncComboBox;
 
 }  // namespace
 
-frmRun::frmRun(mainwindow::Program& program, platform::MessageBoxes& boxes, QWidget* mainWindow)
+frmRun::frmRun(app::Workspace& program, platform::MessageBoxes& boxes, QWidget* mainWindow)
     : QDialog(mainWindow), m_program(program), m_model(program.runDialog), m_boxes(boxes)
 {
     setObjectName(QStringLiteral("frmRun"));
     setWindowModality(Qt::ApplicationModal);
     BuildControls();
     ConnectControls();
-    m_model.Form_Load();
+    m_model.Prepare();
     SetLanguageDependentText();
     SyncFromModel();
 }
@@ -96,7 +96,7 @@ void frmRun::ConnectControls()
     connect(chkTwoOrMore, &QCheckBox::clicked, this, &frmRun::chkTwoOrMore_Click);
     connect(cboNumToFind, &QComboBox::activated, this, [this](int index) {
         if (!m_syncing)
-            m_model.cboNumToFind.SetListIndex(static_cast<int16_t>(index));
+            m_model.countList.SetListIndex(static_cast<int16_t>(index));
     });
     connect(chkRunQuickly, &QCheckBox::clicked, this, &frmRun::chkRunQuickly_Click);
     connect(cmdRun, &QPushButton::clicked, this, &frmRun::cmdRun_Click);
@@ -106,7 +106,7 @@ void frmRun::ConnectControls()
 void frmRun::SetLanguageDependentText()
 {
     const text::Language& language = m_program.language;
-    const auto text = [&language](int16_t number) { return Q(language.GetText(number)); };
+    const auto text = [&language](int16_t number) { return Q(language.Text(number)); };
     setWindowTitle(text(text::kTextRun));
     lblRunUntilFinding->setText(text(text::kTextRunUntilFinding));
     cmdClearAspectPattern->setText(text(text::kTextClear));
@@ -123,24 +123,24 @@ void frmRun::SyncFromModel()
     if (m_syncing)
         return;
     m_syncing = true;
-    SyncComboBox(cboAspectPattern, m_model.cboAspectPattern);
+    SyncComboBox(cboAspectPattern, m_model.patternList);
     for (size_t box = 0; box < cboSoughtPlanet.size(); ++box)
-        SyncComboBox(cboSoughtPlanet[box], m_model.cboSoughtPlanet[box]);
-    SyncComboBox(cboNumToFind, m_model.cboNumToFind);
-    chkTwoOrMore->setChecked(m_model.chkTwoOrMore);
-    chkRunQuickly->setChecked(m_model.chkRunQuickly);
-    cmdClearAspectPattern->setEnabled(m_model.cmdClearAspectPatternEnabled);
-    fraFrame->setEnabled(m_model.fraFrameEnabled);
-    lblInvolving->setEnabled(m_model.lblInvolvingEnabled);
-    cmdClearAll->setEnabled(m_model.cmdClearAllEnabled);
-    chkTwoOrMore->setEnabled(m_model.chkTwoOrMoreEnabled);
-    cboNumToFind->setEnabled(m_model.cboNumToFindEnabled);
+        SyncComboBox(cboSoughtPlanet[box], m_model.soughtBodyLists[box]);
+    SyncComboBox(cboNumToFind, m_model.countList);
+    chkTwoOrMore->setChecked(m_model.twoOrMoreTicked);
+    chkRunQuickly->setChecked(m_model.runQuicklyTicked);
+    cmdClearAspectPattern->setEnabled(m_model.clearPatternEnabled);
+    fraFrame->setEnabled(m_model.bodyFrameEnabled);
+    lblInvolving->setEnabled(m_model.involvingEnabled);
+    cmdClearAll->setEnabled(m_model.clearBodiesEnabled);
+    chkTwoOrMore->setEnabled(m_model.twoOrMoreEnabled);
+    cboNumToFind->setEnabled(m_model.countListEnabled);
     m_syncing = false;
 }
 
 void frmRun::ShowDialog()
 {
-    m_model.Form_Activate(m_program.astro.tables);
+    m_model.Activate(m_program.astro.tables);
     SetLanguageDependentText();
     SyncFromModel();
     show();
@@ -161,21 +161,21 @@ void frmRun::cboAspectPattern_Click(int index)
 {
     if (m_syncing)
         return;
-    m_model.cboAspectPattern.SetListIndex(static_cast<int16_t>(index));
-    m_model.cboAspectPattern_Click();
+    m_model.patternList.SetListIndex(static_cast<int16_t>(index));
+    m_model.ChoosePattern();
     SyncFromModel();
     FocusRun();
 }
 
 void frmRun::cmdClearAspectPattern_Click()
 {
-    m_model.cmdClearAspectPattern_Click();
+    m_model.ClearPattern();
     SyncFromModel();
 }
 
 void frmRun::cmdClearAll_Click()
 {
-    m_model.cmdClearAll_Click();
+    m_model.ClearBodies();
     SyncFromModel();
 }
 
@@ -183,28 +183,28 @@ void frmRun::cboSoughtPlanet_Click(int16_t box, int index)
 {
     if (m_syncing)
         return;
-    m_model.cboSoughtPlanet[static_cast<size_t>(box)].SetListIndex(static_cast<int16_t>(index));
-    m_model.cboSoughtPlanet_Click(box);
+    m_model.soughtBodyLists[static_cast<size_t>(box)].SetListIndex(static_cast<int16_t>(index));
+    m_model.ChooseSoughtBody(box);
     SyncFromModel();
     FocusRun();
 }
 
 void frmRun::chkTwoOrMore_Click()
 {
-    m_model.chkTwoOrMore = chkTwoOrMore->isChecked();
-    m_model.chkTwoOrMore_Click();
+    m_model.twoOrMoreTicked = chkTwoOrMore->isChecked();
+    m_model.ToggleTwoOrMore();
     SyncFromModel();
     FocusRun();
 }
 
 void frmRun::chkRunQuickly_Click()
 {
-    m_model.chkRunQuickly = chkRunQuickly->isChecked();
+    m_model.runQuicklyTicked = chkRunQuickly->isChecked();
 }
 
 void frmRun::cmdRun_Click()
 {
-    const std::optional<platform::Message> refusal = m_model.cmdRun_Click(m_program.language);
+    const std::optional<platform::Message> refusal = m_model.Run(m_program.language);
     SyncFromModel();
     if (refusal) {
         m_boxes.Show(*refusal);  // nothing was taken over; the dialog stays
@@ -220,7 +220,7 @@ void frmRun::cmdCancel_Click()
 
 void frmRun::reject()
 {
-    m_model.cmdCancel_Click();
+    m_model.Cancel();
     SyncFromModel();
     QDialog::reject();
 }

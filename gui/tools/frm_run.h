@@ -9,7 +9,7 @@
 // main window that the dialog was left, with OK (the model's choices taken over) or with Cancel, Escape
 // or the close box (the model's blnCancel set).
 
-#include "app/program.h"
+#include "app/workspace.h"
 #include "platform/message.h"
 #include "tools/run_model.h"
 
@@ -31,7 +31,7 @@ class frmRun : public QDialog {
 
 public:
     // Loads the dialog (nothing sought, nothing remembered); its refusal goes to `boxes`.
-    frmRun(mainwindow::Program& program, platform::MessageBoxes& boxes, QWidget* mainWindow);
+    frmRun(app::Workspace& program, platform::MessageBoxes& boxes, QWidget* mainWindow);
 
     // Each showing: captions in the current language, the lists refilled with the remembered choices
     // selected, the dialog modal in front of the main window, OK with the focus.
@@ -61,7 +61,7 @@ private:
     // OK gets the focus when it can take it.
     void FocusRun();
 
-    mainwindow::Program& m_program;
+    app::Workspace& m_program;
     RunDialogModel& m_model;
     platform::MessageBoxes& m_boxes;
     bool m_syncing = false;

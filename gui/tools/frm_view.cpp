@@ -35,7 +35,7 @@ constexpr int32_t kCloseWidth = 1500;
 frmView::frmView(const text::Language& language, QWidget* parent) : QWidget(parent, Qt::Window), m_language(language)
 {
     setObjectName(QStringLiteral("frmView"));
-    setWindowTitle(Q(m_language.GetText(text::kTextViewing)));
+    setWindowTitle(Q(m_language.Text(text::kTextViewing)));
     setMinimumSize(Px(kViewerLeastWidth), Px(kViewerLeastHeight));
     txbText1 = new QPlainTextEdit(this);
     txbText1->setObjectName(QStringLiteral("txbText1"));
@@ -58,7 +58,7 @@ void frmView::Form_Activate()
 {
     if (blnFileDisplayed)
         return;
-    cmdClose->setText(Q(m_language.GetText(text::kTextClose)));
+    cmdClose->setText(Q(m_language.Text(text::kTextClose)));
     txbText1->clear();
     SetCopyButton(text::kTextCopy, kCopyButtonWidth);
     cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
@@ -89,7 +89,7 @@ void frmView::PlaceOnScreen(const QRect& outer)
 
 void frmView::SetCopyButton(int16_t textNumber, int32_t width)
 {
-    cmdCopyToClipboard->setText(Q(m_language.GetText(textNumber)));
+    cmdCopyToClipboard->setText(Q(m_language.Text(textNumber)));
     cmdCopyToClipboard->resize(Px(width), Px(kButtonHeight));
 }
 

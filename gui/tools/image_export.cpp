@@ -41,20 +41,20 @@ bool WriteBitmap(const QImage& image, const std::string& path)
 
 }  // namespace
 
-QImage ComposeChartImage(const mainwindow::Program& program, const QImage& chart, bool transitPictureShown)
+QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, bool transitPictureShown)
 {
     if (transitPictureShown)
         return chart;
     QImage image = chart.convertToFormat(QImage::Format_RGB32);
-    const mainwindow::MainModel& main = program.main;
+    const app::MainModel& main = program.main;
     ChartImageCaption caption;
-    caption.intMode = main.intMode;
-    caption.blnShowOnlyOuterPlanets = program.configure.blnShowOnlyOuterPlanets;
+    caption.currentMode = main.currentMode;
+    caption.onlyOuterPlanets = program.configure.onlyOuterPlanets;
     caption.width = image.width();
     caption.productTitle = kProductTitle;
     caption.version = kVersion;
-    if (core::IsTwoDateMode(main.intMode))
-        caption.orbNote = std::string(text::Trimmed(mainwindow::AddOrbToTitle(program, "", true, false)));
+    if (core::IsTwoDateMode(main.currentMode))
+        caption.orbNote = std::string(text::Trimmed(app::AddOrbToTitle(program, "", true, false)));
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -76,20 +76,20 @@ QImage ComposeChartImage(const mainwindow::Program& program, const QImage& chart
     return image;
 }
 
-platform::Message SaveChartImage(const mainwindow::Program& program, const QImage& image,
+platform::Message SaveChartImage(const app::Workspace& program, const QImage& image,
                                  const std::string& chosenFileName)
 {
     const text::Language& language = program.language;
-    const std::string title = language.GetText(text::kTextSaveChartAs);
+    const std::string title = language.Text(text::kTextSaveChartAs);
     const std::string pngFileName = PngFileName(chosenFileName);
     const std::string bitmap = BitmapFileName(pngFileName);
     if (!WriteBitmap(image, bitmap))
-        return platform::Message::Exclamation(title, language.GetText(text::kTextChartNotWritable) + text::kLineBreak + bitmap);
+        return platform::Message::Exclamation(title, language.Text(text::kTextChartNotWritable) + text::kLineBreak + bitmap);
     std::string conversionMessage;
     if (platform::ConvertGraphicsFile(bitmap, pngFileName, true, true, conversionMessage))
-        return platform::Message::Information(title, language.GetText(text::kTextChartSaved) + text::kLineBreak + pngFileName);
+        return platform::Message::Information(title, language.Text(text::kTextChartSaved) + text::kLineBreak + pngFileName);
     return platform::Message::Information(title,
-                                          language.GetText(text::kTextPngConversionFailed) + text::kLineBreak + bitmap);
+                                          language.Text(text::kTextPngConversionFailed) + text::kLineBreak + bitmap);
 }
 
 }  // namespace orvane::tools

@@ -3,7 +3,7 @@
 // The chart image export of "Save as ..." while the chart is shown: the composed image (a copy of the
 // chart with the title block and the caption lines), written as a bitmap and converted to PNG.
 
-#include "app/program.h"
+#include "app/workspace.h"
 #include "platform/message.h"
 
 #include <QImage>
@@ -15,13 +15,13 @@ namespace orvane::tools {
 // The image to save: `chart` unchanged while it holds the transit picture of a grid cell, otherwise a
 // copy of it of the same size with the title block (grey) and the caption lines (blue) of the chart's
 // mode printed over it.
-QImage ComposeChartImage(const mainwindow::Program& program, const QImage& chart, bool transitPictureShown);
+QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, bool transitPictureShown);
 
 // Writes `image` as the bitmap that belongs to the PNG file of `chosenFileName` (".png" added when the
 // user typed no extension) and converts it to PNG. Returns the message for the user, titled with the
 // export button's caption: the PNG file saved (the bitmap is gone), the bitmap kept because the
 // conversion failed (a partial PNG is gone), or the folder cannot be written to (no file is left behind).
-platform::Message SaveChartImage(const mainwindow::Program& program, const QImage& image,
+platform::Message SaveChartImage(const app::Workspace& program, const QImage& image,
                                  const std::string& chosenFileName);
 
 }  // namespace orvane::tools

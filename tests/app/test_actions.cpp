@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <tuple>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 namespace {
 
 using core::Mode;
@@ -29,14 +29,14 @@ protected:
     static RowDate WorldDate()
     {
         const MainModel& m = program->main;
-        return {std::stoi(m.txbYearCE[0]), m.cboMonthCE[0].ListIndex(), m.cboDayCE[0].ListIndex(),
-                m.cboHour[0].ListIndex()};
+        return {std::stoi(m.yearTexts[0]), m.monthLists[0].ListIndex(), m.dayLists[0].ListIndex(),
+                m.halfHourLists[0].ListIndex()};
     }
 
-    static StepOutcome Step(StepIncrement increment, bool forward)
+    static StepOutcome StepBy(StepIncrement increment, bool forward)
     {
-        program->main.cboForwardBack.SetListIndex(static_cast<int16_t>(increment));
-        return cmdForwardBack_Click(*program, forward ? kForwardButton : kBackButton);
+        program->main.stepIncrement.SetListIndex(static_cast<int16_t>(increment));
+        return app::Step(*program, forward ? kForwardButton : kBackButton);
     }
 
     // The beginning and end the searches find for an aspect of the current computation.
@@ -47,7 +47,7 @@ protected:
                 display::EndOfAspect(program->astro, context, p1, p2, a, k)};
     }
 
-    static const std::string& Name(int16_t body) { return program->astro.tables.strPlanetName[At(body)]; }
+    static const std::string& Name(int16_t body) { return program->astro.tables.bodyNames[At(body)]; }
     static const core::AspectNames& Aspect(int16_t a) { return program->astro.tables.AspectText[At(a)]; }
     static std::string Date(double day) { return datetime::DateText(static_cast<int32_t>(day), false, 0); }
 };
@@ -74,15 +74,15 @@ TEST_F(ActionsTest, StepsMoveTheWorldDateAndRecompute)
         SetUp();
         SetRow(core::kWorldDateRow, c.from, 0);
 
-        const StepOutcome outcome = Step(c.increment, c.forward);
+        const StepOutcome outcome = StepBy(c.increment, c.forward);
 
         EXPECT_TRUE(outcome.compute.computed && !outcome.undone);
         EXPECT_EQ(WorldDate(), c.to);
         // Compute ran on the new date: the moment and Earth's position belong to it.
         const double moment = Moment(c.to, 0);
-        EXPECT_NEAR(program->main.dblMoment[0], moment, 1e-6);
-        EXPECT_NEAR(program->main.dblPos[core::kEarth][0], program->astro.HelioLongitude(core::kEarth, moment), 1e-9);
-        EXPECT_EQ(program->grid.intNumCols, 9);
+        EXPECT_NEAR(program->main.moments[0], moment, 1e-6);
+        EXPECT_NEAR(program->main.longitudes[core::kEarth][0], program->astro.HelioLongitude(core::kEarth, moment), 1e-9);
+        EXPECT_EQ(program->grid.columnCount, 9);
         EXPECT_FALSE(Cell(0).text.empty());
     }
 }
@@ -93,18 +93,18 @@ TEST_F(ActionsTest, StepClearsThePatternCountsAndLeavesTheBirthdate)
     program->main.SelectMode(Mode::PersonalTransits1st);
     SetRow(core::kFirstBirthdateRow, {1980, 7, 4, 17}, 60);
     SetOrbs({60, 60, 60, 60, 60, 60, 60});
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
-    const double birth = program->main.dblMoment[1];
+    ASSERT_TRUE(Compute(*program).computed);
+    const double birth = program->main.moments[1];
     const std::vector<int16_t> cellsBefore = AspectCells();
-    program->main.intPatternCount.fill(3);
+    program->main.patternCounts.fill(3);
 
-    ASSERT_TRUE(Step(StepIncrement::Year, true).compute.computed);
+    ASSERT_TRUE(StepBy(StepIncrement::Year, true).compute.computed);
 
-    EXPECT_EQ(program->main.intPatternCount, (std::array<int16_t, core::kNumPatterns>{}));
-    EXPECT_EQ(program->main.txbYearCE[1], "1980");
-    EXPECT_EQ(program->main.cboDayCE[1].ListIndex(), 4);
-    EXPECT_DOUBLE_EQ(program->main.dblMoment[1], birth);
-    EXPECT_NEAR(program->main.dblMoment[0], Moment({2001, 1, 1, 25}, 0), 1e-6);
+    EXPECT_EQ(program->main.patternCounts, (std::array<int16_t, core::kNumPatterns>{}));
+    EXPECT_EQ(program->main.yearTexts[1], "1980");
+    EXPECT_EQ(program->main.dayLists[1].ListIndex(), 4);
+    EXPECT_DOUBLE_EQ(program->main.moments[1], birth);
+    EXPECT_NEAR(program->main.moments[0], Moment({2001, 1, 1, 25}, 0), 1e-6);
     EXPECT_NE(AspectCells(), cellsBefore);  // a year later the transits stand elsewhere
 }
 
@@ -125,25 +125,25 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
         SCOPED_TRACE(c.name);
         SetUp();
         SetRow(core::kWorldDateRow, c.from, -300);
-        program->main.txbYearCE[0] = c.yearText;
-        program->main.blnStartupCompleted = true;
-        ASSERT_TRUE(cmdCompute_Click(*program).computed);
+        program->main.yearTexts[0] = c.yearText;
+        program->main.startupCompleted = true;
+        ASSERT_TRUE(Compute(*program).computed);
         const MainModel before = program->main;
         const display::GridModel gridBefore = program->grid;
 
-        const StepOutcome outcome = Step(c.increment, c.forward);
+        const StepOutcome outcome = StepBy(c.increment, c.forward);
 
         EXPECT_TRUE(outcome.undone && !outcome.compute.computed);
         EXPECT_EQ(outcome.compute.dateError->text.rfind(Text(4), 0), 0U);  // the world date's error
         const MainModel& after = program->main;
-        EXPECT_EQ(std::tuple(after.txbYearCE[0], after.cboMonthCE[0], after.cboDayCE[0], after.cboHour[0],
-                             after.cboTimezone[0]),
-                  std::tuple(std::string(c.yearText), before.cboMonthCE[0], before.cboDayCE[0], before.cboHour[0],
-                             before.cboTimezone[0]));
-        EXPECT_EQ(program->grid.txbCell, gridBefore.txbCell);
+        EXPECT_EQ(std::tuple(after.yearTexts[0], after.monthLists[0], after.dayLists[0], after.halfHourLists[0],
+                             after.zoneLists[0]),
+                  std::tuple(std::string(c.yearText), before.monthLists[0], before.dayLists[0], before.halfHourLists[0],
+                             before.zoneLists[0]));
+        EXPECT_EQ(program->grid.cellTexts, gridBefore.cellTexts);
         // The date before the step computes again as it did.
-        ASSERT_TRUE(cmdCompute_Click(*program).computed);
-        EXPECT_DOUBLE_EQ(program->main.dblMoment[0], before.dblMoment[0]);
+        ASSERT_TRUE(Compute(*program).computed);
+        EXPECT_DOUBLE_EQ(program->main.moments[0], before.moments[0]);
     }
 }
 
@@ -152,7 +152,7 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
 TEST_F(ActionsTest, CellsWithoutAnAspectOrWithoutDurationsOnlyMoveTheFocus)
 {
     SetOrbs({60, 60, 60, 120, 60, 60, 60});
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_TRUE(Compute(*program).computed);
     ASSERT_NE(CellAspect(43), 0);  // Venus trine Neptune
     // An aspect cell of the triangle that holds no aspect.
     int16_t empty = -1;
@@ -162,20 +162,20 @@ TEST_F(ActionsTest, CellsWithoutAnAspectOrWithoutDurationsOnlyMoveTheFocus)
     ASSERT_GE(empty, 0);
     // Position, column header, diagonal header, the empty aspect cell, a hidden cell.
     for (const int16_t cell : {int16_t{0}, int16_t{9}, int16_t{18}, empty, int16_t{45}})
-        EXPECT_EQ(ShowAspectDetails(*program, cell).kind, Kind::Nothing) << "cell " << cell;
+        EXPECT_EQ(ClickCell(*program, cell).kind, Kind::Nothing) << "cell " << cell;
 
     // An aspect switched off by colour 0 only moves the focus.
-    program->astro.tables.dblAspectColor[kTrine] = 0.0;
-    EXPECT_EQ(ShowAspectDetails(*program, 43).kind, Kind::FocusOnly);
-    program->astro.tables.dblAspectColor = colors;
+    program->astro.tables.aspectColors[kTrine] = 0.0;
+    EXPECT_EQ(ClickCell(*program, 43).kind, Kind::FocusOnly);
+    program->astro.tables.aspectColors = colors;
 
     // Fixed moments have no beginning or end: every cell, aspect or not, only moves the focus.
     for (const Mode mode : {Mode::Natal1st, Mode::Natal2nd, Mode::Synastry}) {
         program->main.SelectMode(mode);
-        ASSERT_TRUE(cmdCompute_Click(*program).computed);
+        ASSERT_TRUE(Compute(*program).computed);
         ASSERT_FALSE(AspectCells().empty());
         for (const int16_t cell : {int16_t{0}, int16_t{1}, int16_t{12}, AspectCells().front()}) {
-            const CellClickOutcome outcome = ShowAspectDetails(*program, cell);
+            const CellClickOutcome outcome = ClickCell(*program, cell);
             EXPECT_EQ(outcome.kind, Kind::FocusOnly) << "mode " << static_cast<int>(mode) << ", cell " << cell;
             EXPECT_FALSE(outcome.message);
         }
@@ -187,10 +187,10 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
     // New York time: the searches count local days west of Greenwich.
     SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, -300);
     SetOrbs({0, 0, 0, 120, 0, 0, 0});  // trines within 2°
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_TRUE(Compute(*program).computed);
     ASSERT_EQ(AspectCells(), std::vector<int16_t>{43});  // row 4, column 7: Venus (3) and Neptune (8)
 
-    const CellClickOutcome outcome = ShowAspectDetails(*program, 43);
+    const CellClickOutcome outcome = ClickCell(*program, 43);
 
     ASSERT_EQ(outcome.kind, Kind::DurationsQuestion);
     ASSERT_TRUE(outcome.message);
@@ -198,8 +198,8 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
               std::tuple(core::kVenus, core::kNeptune, kTrine, int16_t{-300}));
 
     display::AspectSpanContext context;
-    context.dblWorldLocalDayNumber = Jdn(2000, 1, 1) + 0.5;
-    context.intZoneMinutes = -300;
+    context.worldLocalDay = Jdn(2000, 1, 1) + 0.5;
+    context.zoneOffsetMinutes = -300;
     const auto [b, e] = Span(context, core::kVenus, core::kNeptune, kTrine, 0);
     // Venus gains about 1.6° a day on Neptune: an orb of 2° lasts a few days around the world date.
     ASSERT_GT(b, Jdn(2000, 1, 1) - 5);
@@ -222,15 +222,15 @@ TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
     SetRow(core::kSecondBirthdateRow, birth, -120);
     program->main.SelectMode(Mode::PersonalTransits2nd);
     SetOrbs({360, 360, 360, 360, 180, 0, 180});
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_TRUE(Compute(*program).computed);
     const std::vector<int16_t> cells = AspectCells();
     ASSERT_GE(cells.size(), 3U);
 
     display::AspectSpanContext context;
-    context.blnPersonalTransits = true;
-    context.dblWorldLocalDayNumber = Jdn(2000, 1, 1) + 0.5;
-    context.dblNatalMoment = Moment(birth, -120);
-    context.intZoneMinutes = 60;
+    context.isPersonalTransits = true;
+    context.worldLocalDay = Jdn(2000, 1, 1) + 0.5;
+    context.natalMoment = Moment(birth, -120);
+    context.zoneOffsetMinutes = 60;
     int pictures = 0;
     for (const int16_t cell : cells) {
         SCOPED_TRACE("cell " + std::to_string(cell));
@@ -238,10 +238,10 @@ TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
         const auto natal = static_cast<int16_t>(cell / 11 - 1);
         const auto transiting = static_cast<int16_t>(cell % 11 - 1);
         const int16_t a = CellAspect(cell);
-        const double orb = program->astro.orbs.dblOrb[At(a)][core::kOrbColumnPersonal];
+        const double orb = program->astro.orbs.orbs[At(a)][core::kOrbColumnPersonal];
         const auto [b, e] = Span(context, natal, transiting, a, 1);
 
-        const CellClickOutcome outcome = ShowAspectDetails(*program, cell);
+        const CellClickOutcome outcome = ClickCell(*program, cell);
 
         EXPECT_EQ(std::tuple(outcome.p1, outcome.p2, outcome.aspect, outcome.zoneMinutes),
                   std::tuple(natal, transiting, a, int16_t{60}));
@@ -272,11 +272,11 @@ TEST_F(ActionsTest, ABeginningBeforePlutosTableIsAnUnknownDateAndNoTransitPictur
     SetRow(core::kWorldDateRow, {1600, 1, 12, 25}, 0);
     program->main.SelectMode(Mode::PersonalTransits1st);
     SetOrbs({180, 180, 180, 180, 180, 180, 180});
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_TRUE(Compute(*program).computed);
     const int16_t plutoOnPluto = 10 * 11 + 10;
     ASSERT_EQ(CellAspect(plutoOnPluto), kConjunction);
 
-    const CellClickOutcome personal = ShowAspectDetails(*program, plutoOnPluto);
+    const CellClickOutcome personal = ClickCell(*program, plutoOnPluto);
 
     ASSERT_EQ(personal.kind, Kind::DurationsQuestion);
     EXPECT_LT(personal.beginning, 0.0);
@@ -298,12 +298,12 @@ TEST_F(ActionsTest, ReportWithoutAspectsOnlyTellsSo)
     for (const auto& [mode, number] : cases) {
         SCOPED_TRACE(static_cast<int>(mode));
         program->main.SelectMode(mode);
-        ASSERT_TRUE(cmdCompute_Click(*program).computed);
+        ASSERT_TRUE(Compute(*program).computed);
         tools::DurationsWindow window(program->astro, program->language);
 
-        EXPECT_EQ(cmdReport_Click(*program, window), platform::Message::Information(Text(38), Text(number)));
-        EXPECT_EQ(window.records.intNumDurationRecords, 0);
-        EXPECT_TRUE(window.lblTitle.empty());
+        EXPECT_EQ(Report(*program, window), platform::Message::Information(Text(38), Text(number)));
+        EXPECT_EQ(window.records.recordCount, 0);
+        EXPECT_TRUE(window.titleText.empty());
     }
 }
 
@@ -311,27 +311,27 @@ TEST_F(ActionsTest, ReportOfWorldTransitsListsEveryAspectWithItsDates)
 {
     SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, -300);
     SetOrbs({0, 0, 60, 120, 0, 0, 180});  // 1 square, 1 trine, 2 quincunxes
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_TRUE(Compute(*program).computed);
     const std::vector<int16_t> cells = AspectCells();
     ASSERT_EQ(cells.size(), 4U);
-    program->main.intTotalNumAspects = 0;  // the button counts the grid itself
+    program->main.totalAspects = 0;  // the button counts the grid itself
     tools::DurationsWindow window(program->astro, program->language);
 
-    ASSERT_FALSE(cmdReport_Click(*program, window).has_value());
+    ASSERT_FALSE(Report(*program, window).has_value());
 
-    EXPECT_EQ(program->main.intTotalNumAspects, 4);
+    EXPECT_EQ(program->main.totalAspects, 4);
     EXPECT_EQ(window.Caption, Text(159) + " " + Text(160));
-    EXPECT_EQ(window.lblTitle.rfind("World transits " + Text(58) + " ", 0), 0U) << window.lblTitle;
-    EXPECT_TRUE(window.cboSortByVisible);
-    EXPECT_TRUE(window.chkShowDuration);
+    EXPECT_EQ(window.titleText.rfind("World transits " + Text(58) + " ", 0), 0U) << window.titleText;
+    EXPECT_TRUE(window.sortByShown);
+    EXPECT_TRUE(window.showDurationsTicked);
 
     // One record per aspect cell (sorted by the list since), with the dates the searches find in New York
     // time, and one list line per aspect.
-    ASSERT_EQ(window.records.intNumDurationRecords, 4);
+    ASSERT_EQ(window.records.recordCount, 4);
     display::AspectSpanContext context;
-    context.dblWorldLocalDayNumber = Jdn(2000, 1, 1) + 0.5;
-    context.intZoneMinutes = -300;
-    std::vector<std::string> records = window.records.strDurationRecords;
+    context.worldLocalDay = Jdn(2000, 1, 1) + 0.5;
+    context.zoneOffsetMinutes = -300;
+    std::vector<std::string> records = window.records.recordLines;
     for (const int16_t cell : cells) {
         const auto p1 = static_cast<int16_t>(cell / 9 - 1);
         const auto p2 = static_cast<int16_t>(cell % 9 + 1);
@@ -346,11 +346,11 @@ TEST_F(ActionsTest, ReportOfWorldTransitsListsEveryAspectWithItsDates)
         });
         ASSERT_NE(found, records.end()) << prefix;
         EXPECT_EQ(found->substr(display::kRecordBeginning - 1), dates) << *found;
-        EXPECT_NE(window.txbOutput.find(Date(b) + ","), std::string::npos) << Date(b);
+        EXPECT_NE(window.outputText.find(Date(b) + ","), std::string::npos) << Date(b);
         records.erase(found);
     }
-    EXPECT_EQ(std::count(window.txbOutput.begin(), window.txbOutput.end(), '\n'), 4);
+    EXPECT_EQ(std::count(window.outputText.begin(), window.outputText.end(), '\n'), 4);
 }
 
 }  // namespace
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 namespace {
 
 using core::Mode;
@@ -21,19 +21,19 @@ class ComputeTest : public testing::ProgramTest {};
 TEST_F(ComputeTest, OneTrineAndNothingElse)
 {
     SetOrbs({0, 0, 0, 120, 0, 0, 0});  // a trine orb of 2°
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_TRUE(Compute(*program).computed);
     // Venus (3) and Neptune (8): row 4, column 7 of the nine-column triangle.
     EXPECT_EQ(AspectCells(), std::vector<int16_t>{43});
     const std::string& text = Cell(43).text;
     EXPECT_EQ(text.rfind("Tri\r\n1°19'", 0), 0U) << text;  // 121.325° apart
     EXPECT_TRUE(text.ends_with(" -") || text.ends_with(" +")) << text;
-    EXPECT_EQ(Cell(43).foreColor, program->astro.tables.dblAspectColor[kTrine]);
+    EXPECT_EQ(Cell(43).foreColor, program->astro.tables.aspectColors[kTrine]);
     EXPECT_FALSE(Cell(43).bold);  // 1° 20' is not below 1°
-    EXPECT_EQ(program->main.intAspectCount[kTrine], 1);
+    EXPECT_EQ(program->main.aspectCounts[kTrine], 1);
     EXPECT_EQ(program->grid.GetTotalNumAspects(program->astro.tables), 1);
     // The count line and no total line.
-    EXPECT_EQ(program->main.txbReport.rfind("1 trine\r\n\r\n", 0), 0U) << program->main.txbReport;
-    EXPECT_EQ(program->main.txbReport.find(Text(127).substr(0, 5)), std::string::npos);
+    EXPECT_EQ(program->main.summaryText.rfind("1 trine\r\n\r\n", 0), 0U) << program->main.summaryText;
+    EXPECT_EQ(program->main.summaryText.find(Text(127).substr(0, 5)), std::string::npos);
     // Position cells in row 0: Earth at 100°23' in Cancer, Pluto at 250°33'.
     EXPECT_EQ(Cell(0).text, "100°23'\r\n10Can23");
     EXPECT_EQ(Cell(0).backColor, display::kPositionBackColor);
@@ -43,11 +43,11 @@ TEST_F(ComputeTest, OneTrineAndNothingElse)
 TEST_F(ComputeTest, CountsPluralsAndTheTotal)
 {
     SetOrbs({0, 0, 60, 0, 0, 0, 180});  // squares within 1°, quincunxes within 3°
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_TRUE(Compute(*program).computed);
     const MainModel& m = program->main;
-    EXPECT_EQ(m.intAspectCount[kSquare], 1);    // Saturn–Uranus
-    EXPECT_EQ(m.intAspectCount[kQuincunx], 2);  // Earth–Pluto and Mercury–Saturn
-    EXPECT_EQ(m.txbReport.rfind("1 square\r\n2 quincunxes\r\n" + TotalLine(3) + "\r\n\r\n", 0), 0U) << m.txbReport;
+    EXPECT_EQ(m.aspectCounts[kSquare], 1);    // Saturn–Uranus
+    EXPECT_EQ(m.aspectCounts[kQuincunx], 2);  // Earth–Pluto and Mercury–Saturn
+    EXPECT_EQ(m.summaryText.rfind("1 square\r\n2 quincunxes\r\n" + TotalLine(3) + "\r\n\r\n", 0), 0U) << m.summaryText;
     // Saturn–Uranus is within 1°: bold by the default rule.
     const int16_t saturnUranus = 7 * 9 + 6;
     EXPECT_EQ(CellAspect(saturnUranus), kSquare);
@@ -56,10 +56,10 @@ TEST_F(ComputeTest, CountsPluralsAndTheTotal)
 
 TEST_F(ComputeTest, NoAspectsAndRadians)
 {
-    program->main.SetOptRadians(true);
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    program->main.SelectRadians(true);
+    ASSERT_TRUE(Compute(*program).computed);
     EXPECT_TRUE(AspectCells().empty());
-    EXPECT_EQ(program->main.txbReport.rfind(Text(126) + "\r\n", 0), 0U);
+    EXPECT_EQ(program->main.summaryText.rfind(Text(126) + "\r\n", 0), 0U);
     EXPECT_EQ(Cell(0).text, "1.7519");  // Earth's longitude in radians, 4 decimals
 }
 
@@ -67,25 +67,25 @@ TEST_F(ComputeTest, PersonalTransitsPairEveryBodyWithItself)
 {
     program->main.SelectMode(Mode::PersonalTransits1st);
     SetOrbs({60, 0, 0, 0, 0, 0, 0});  // conjunctions within 1°; personal orbs are a proportion of it
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
-    EXPECT_EQ(program->grid.intNumCols, 11);
+    ASSERT_TRUE(Compute(*program).computed);
+    EXPECT_EQ(program->grid.columnCount, 11);
     // Transiting Mars on natal Mars: row 5, column 5. The natal body stands still: the mark tells how the
     // transiting body moves.
     EXPECT_EQ(CellAspect(5 * 11 + 5), kConjunction);
     EXPECT_TRUE(Cell(5 * 11 + 5).text.ends_with(" -") || Cell(5 * 11 + 5).text.ends_with(" +"));
-    EXPECT_EQ(program->main.intAspectCount[kConjunction], 9);
+    EXPECT_EQ(program->main.aspectCounts[kConjunction], 9);
     // Positions of both moments: row 0 from column 2, column 0 from row 2.
     EXPECT_EQ(Cell(2).text, Cell(2 * 11).text);
     EXPECT_EQ(Cell(2).text.rfind("100°23'", 0), 0U);
-    EXPECT_EQ(program->main.txbReport1, "9 conjunctions. " + TotalLine(9));
+    EXPECT_EQ(program->main.twoDateSummaryText, "9 conjunctions. " + TotalLine(9));
 }
 
 TEST_F(ComputeTest, SynastryHasNoApplyingMarks)
 {
     program->main.SelectMode(Mode::Synastry);
     SetOrbs({60, 0, 0, 0, 0, 0, 0});
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
-    EXPECT_EQ(program->main.intAspectCount[kConjunction], 9);
+    ASSERT_TRUE(Compute(*program).computed);
+    EXPECT_EQ(program->main.aspectCounts[kConjunction], 9);
     for (const int16_t cell : AspectCells())
         EXPECT_TRUE(Cell(cell).text.ends_with("'")) << Cell(cell).text;
     EXPECT_EQ(Cell(1).text, Text(75));
@@ -97,8 +97,8 @@ TEST_F(ComputeTest, PersonalTransitsShowTheBirthMomentDownTheFirstColumn)
 {
     SetRow(1, {1990, 6, 15, 18}, 60);  // 15 June 1990, 08:30, GMT+1
     program->main.SelectMode(Mode::PersonalTransits1st);
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
-    const double birth = program->main.dblMoment[1];
+    ASSERT_TRUE(Compute(*program).computed);
+    const double birth = program->main.moments[1];
     EXPECT_DOUBLE_EQ(birth, 2448057.5 + 7.5 / 24);
     for (int16_t p = core::kEarth; p <= core::kPluto; ++p) {
         EXPECT_EQ(Cell(static_cast<int16_t>(p + 1)).text,
@@ -114,12 +114,12 @@ TEST_F(ComputeTest, SynastryBoldUsesThePersonalOrbs)
     SetRow(2, {2000, 1, 2, 13}, 0);  // the 2nd birthdate 18 hours after the 1st: Earth moves about 0.76°
     program->main.SelectMode(Mode::Synastry);
     SetOrbs({120, 0, 0, 0, 0, 0, 0});                         // conjunctions within 2°
-    program->configure.cboPersonalOrbsProportion[0].SetListIndex(0);  // personal: 2°
-    program->configure.cboPersonalOrbsProportion[1].SetListIndex(1);  // synastry: 1°
+    program->configure.orbProportionLists[0].SetListIndex(0);  // personal: 2°
+    program->configure.orbProportionLists[1].SetListIndex(1);  // synastry: 1°
     program->configure.opt1DegOfOrb = false;
-    program->configure.optProportionOfOrb = true;
-    program->configure.cboBoldfaceFactor.SetListIndex(0);  // bold below half the orb
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    program->configure.proportionOfOrbSelected = true;
+    program->configure.boldfaceFactorList.SetListIndex(0);  // bold below half the orb
+    ASSERT_TRUE(Compute(*program).computed);
     // Earth of the 2nd birthdate (row 2) with Earth of the 1st (column 2): 0.76° is within the 1° of
     // synastry, and below half the personal 2° (bold) though not below half the synastry 1°.
     const int16_t earths = 2 * 11 + 2;
@@ -131,26 +131,26 @@ TEST_F(ComputeTest, SynastryBoldUsesThePersonalOrbs)
 TEST_F(ComputeTest, ADateErrorChangesNothing)
 {
     SetOrbs({0, 0, 0, 120, 0, 0, 0});
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    ASSERT_TRUE(Compute(*program).computed);
     const display::GridModel before = program->grid;
-    const std::string report = program->main.txbReport;
+    const std::string report = program->main.summaryText;
 
-    program->main.txbYearCE[0] = "";
-    const ComputeOutcome outcome = cmdCompute_Click(*program);
+    program->main.yearTexts[0] = "";
+    const ComputeOutcome outcome = Compute(*program);
     EXPECT_FALSE(outcome.computed);
     // While the main window loads, the message is held back; the input-error flag is set all the same.
     EXPECT_FALSE(outcome.dateError);
-    EXPECT_TRUE(program->main.blnInputError);
-    EXPECT_EQ(program->grid.txbCell, before.txbCell);
-    EXPECT_EQ(program->main.txbReport, report);
-    program->main.blnStartupCompleted = true;
-    EXPECT_EQ(cmdCompute_Click(*program).dateError, platform::Message::Information(Text(153), Text(4) + " " + Text(145)));
+    EXPECT_TRUE(program->main.inputError);
+    EXPECT_EQ(program->grid.cellTexts, before.cellTexts);
+    EXPECT_EQ(program->main.summaryText, report);
+    program->main.startupCompleted = true;
+    EXPECT_EQ(Compute(*program).dateError, platform::Message::Information(Text(153), Text(4) + " " + Text(145)));
 
     // Synastry needs both birthdates: the second is reported.
-    program->main.txbYearCE[0] = "2000";
-    program->main.txbYearCE[2] = "2800";
+    program->main.yearTexts[0] = "2000";
+    program->main.yearTexts[2] = "2800";
     program->main.SelectMode(Mode::Synastry);
-    const ComputeOutcome synastry = cmdCompute_Click(*program);
+    const ComputeOutcome synastry = Compute(*program);
     EXPECT_FALSE(synastry.computed);
     EXPECT_EQ(synastry.dateError->text, Text(6) + " " + Text(148));
 }
@@ -158,17 +158,17 @@ TEST_F(ComputeTest, ADateErrorChangesNothing)
 TEST_F(ComputeTest, TitleByModeAndView)
 {
     SetOrbs({60, 60, 60, 60, 60, 60, 60});
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
-    EXPECT_EQ(program->main.lblTitle, Text(23) + "  " + Text(33) + " 1°.");
+    ASSERT_TRUE(Compute(*program).computed);
+    EXPECT_EQ(program->main.titleText, Text(23) + "  " + Text(33) + " 1°.");
 
     SetOrbs({60, 120, 60, 60, 60, 0, 60});
-    program->main.picGraphicVisible = true;
-    ASSERT_TRUE(cmdCompute_Click(*program).computed);
+    program->main.chartShown = true;
+    ASSERT_TRUE(Compute(*program).computed);
     std::string chartTitle = Text(26);
     for (size_t at = chartTitle.find(" degrees"); at != std::string::npos; at = chartTitle.find(" degrees"))
         chartTitle.replace(at, 8, "°");
-    EXPECT_EQ(program->main.lblTitle, chartTitle + "  " + Text(34) + ": 1° " + Text(35) + " 2°");
+    EXPECT_EQ(program->main.titleText, chartTitle + "  " + Text(34) + ": 1° " + Text(35) + " 2°");
 }
 
 }  // namespace
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

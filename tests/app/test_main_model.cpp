@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 namespace {
 
 using core::Mode;
@@ -18,8 +18,8 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        english.intLanguage = text::langEnglish;
-        german.intLanguage = text::langGerman;
+        english.currentLanguage = text::langEnglish;
+        german.currentLanguage = text::langGerman;
     }
     text::Language& english = program->language;
     text::Language german = program->language;
@@ -32,17 +32,17 @@ struct ModeButton {
     void (*set)(MainModel&, bool);
 };
 const std::array<ModeButton, 6> kButtons{{
-    {Mode::WorldTransits, [](const MainModel& m) { return m.optPlanetary(); },
+    {Mode::WorldTransits, [](const MainModel& m) { return m.worldSelected(); },
      [](MainModel& m, bool v) { m.SetOptPlanetary(v); }},
-    {Mode::Natal1st, [](const MainModel& m) { return m.optNatal(0); },
+    {Mode::Natal1st, [](const MainModel& m) { return m.natalSelected(0); },
      [](MainModel& m, bool v) { m.SetOptNatal(0, v); }},
-    {Mode::Natal2nd, [](const MainModel& m) { return m.optNatal(1); },
+    {Mode::Natal2nd, [](const MainModel& m) { return m.natalSelected(1); },
      [](MainModel& m, bool v) { m.SetOptNatal(1, v); }},
-    {Mode::PersonalTransits1st, [](const MainModel& m) { return m.optPersonal(0); },
+    {Mode::PersonalTransits1st, [](const MainModel& m) { return m.personalSelected(0); },
      [](MainModel& m, bool v) { m.SetOptPersonal(0, v); }},
-    {Mode::PersonalTransits2nd, [](const MainModel& m) { return m.optPersonal(1); },
+    {Mode::PersonalTransits2nd, [](const MainModel& m) { return m.personalSelected(1); },
      [](MainModel& m, bool v) { m.SetOptPersonal(1, v); }},
-    {Mode::Synastry, [](const MainModel& m) { return m.optSynastry(); },
+    {Mode::Synastry, [](const MainModel& m) { return m.synastrySelected(); },
      [](MainModel& m, bool v) { m.SetOptSynastry(v); }},
 }};
 
@@ -63,7 +63,7 @@ TEST(MainModel, ExactlyOneModeButtonIsSelected)
             EXPECT_EQ(button.read(model), button.mode == chosen.mode) << static_cast<int>(chosen.mode);
         EXPECT_EQ(model.SelectedMode(), chosen.mode);
         EXPECT_EQ(model.DetermineMode(), static_cast<int16_t>(chosen.mode));
-        EXPECT_EQ(model.intMode, static_cast<int16_t>(chosen.mode));
+        EXPECT_EQ(model.currentMode, static_cast<int16_t>(chosen.mode));
 
         // Clearing another button changes nothing; clearing the selected one leaves none selected.
         for (const ModeButton& other : kButtons)
@@ -81,90 +81,90 @@ TEST(MainModel, ExactlyOneModeButtonIsSelected)
     // Buttons that do not exist are never selected and cannot be set.
     model.SetOptNatal(2, true);
     model.SetOptPersonal(-1, true);
-    EXPECT_FALSE(model.optNatal(2));
-    EXPECT_FALSE(model.optPersonal(-1));
+    EXPECT_FALSE(model.natalSelected(2));
+    EXPECT_FALSE(model.personalSelected(-1));
     EXPECT_EQ(model.DetermineMode(), 0);
 }
 
 TEST(MainModel, DegreesAndRadiansAreOneChoice)
 {
     MainModel model;
-    EXPECT_TRUE(model.optDegrees() && !model.optRadians());  // degrees at start
-    model.SetOptRadians(true);
-    EXPECT_TRUE(model.optRadians() && !model.optDegrees());
+    EXPECT_TRUE(model.degreesSelected() && !model.radiansSelected());  // degrees at start
+    model.SelectRadians(true);
+    EXPECT_TRUE(model.radiansSelected() && !model.degreesSelected());
     model.ToggleDegreesRadians();
-    EXPECT_TRUE(model.optDegrees() && !model.optRadians());
+    EXPECT_TRUE(model.degreesSelected() && !model.radiansSelected());
     model.ToggleDegreesRadians();
-    EXPECT_TRUE(model.optRadians());
+    EXPECT_TRUE(model.radiansSelected());
     // With neither selected the label selects degrees.
-    model.SetOptRadians(false);
-    EXPECT_FALSE(model.optDegrees() || model.optRadians());
+    model.SelectRadians(false);
+    EXPECT_FALSE(model.degreesSelected() || model.radiansSelected());
     model.ToggleDegreesRadians();
-    EXPECT_TRUE(model.optDegrees());
+    EXPECT_TRUE(model.degreesSelected());
 }
 
 TEST_F(LanguageLists, LanguageDependentListsKeepTheirPositions)
 {
     MainModel model;
     model.SetLanguageDependentLists(english);
-    ASSERT_EQ(model.cboForwardBack.ListCount(), 5);
+    ASSERT_EQ(model.stepIncrement.ListCount(), 5);
     for (int16_t i = 0; i < 5; ++i)
-        EXPECT_EQ(model.cboForwardBack.List(i), english.GetText(static_cast<int16_t>(170 + i)));
-    EXPECT_EQ(model.cboForwardBack.Text(), "1 day");  // one day when nothing was selected
-    for (const ComboBoxModel& months : model.cboMonthCE) {
+        EXPECT_EQ(model.stepIncrement.List(i), english.Text(static_cast<int16_t>(170 + i)));
+    EXPECT_EQ(model.stepIncrement.Text(), "1 day");  // one day when nothing was selected
+    for (const ComboBoxModel& months : model.monthLists) {
         ASSERT_EQ(months.ListCount(), 13);
         EXPECT_EQ(months.List(0), "");
         EXPECT_EQ(months.ListIndex(), 0);
     }
 
-    model.cboForwardBack.SetListIndex(4);
-    model.cboMonthCE[0].SetListIndex(3);
-    model.cboMonthCE[2].SetListIndex(12);
+    model.stepIncrement.SetListIndex(4);
+    model.monthLists[0].SetListIndex(3);
+    model.monthLists[2].SetListIndex(12);
     model.SetLanguageDependentLists(german);
-    EXPECT_EQ(model.cboForwardBack.ListIndex(), 4);
-    EXPECT_EQ(model.cboForwardBack.Text(), german.GetText(174));
-    EXPECT_EQ(model.cboMonthCE[1].ListIndex(), 0);
-    EXPECT_EQ(model.cboMonthCE[2].ListIndex(), 12);
+    EXPECT_EQ(model.stepIncrement.ListIndex(), 4);
+    EXPECT_EQ(model.stepIncrement.Text(), german.Text(174));
+    EXPECT_EQ(model.monthLists[1].ListIndex(), 0);
+    EXPECT_EQ(model.monthLists[2].ListIndex(), 12);
     // The month lists keep the English names in every language.
-    EXPECT_EQ(model.cboMonthCE[0].Text(), "March");
+    EXPECT_EQ(model.monthLists[0].Text(), "March");
 
-    model.cboForwardBack.SetListIndex(0);
+    model.stepIncrement.SetListIndex(0);
     model.FillStepList(english);
-    EXPECT_EQ(model.cboForwardBack.ListIndex(), 0);
-    EXPECT_EQ(model.cboForwardBack.ListCount(), 5);
+    EXPECT_EQ(model.stepIncrement.ListIndex(), 0);
+    EXPECT_EQ(model.stepIncrement.ListCount(), 5);
 }
 
 TEST_F(LanguageLists, DateRowNamesAndClearingARow)
 {    MainModel model;
     model.SetDateRowNames(english);
-    EXPECT_EQ(model.strDateRowName, (std::array<std::string, 3>{"world date", "1st birthdate", "2nd birthdate"}));
+    EXPECT_EQ(model.rowNames, (std::array<std::string, 3>{"world date", "1st birthdate", "2nd birthdate"}));
     model.SetDateRowNames(german);
-    EXPECT_EQ(model.strDateRowName[0], german.GetText(104));
-    EXPECT_EQ(model.strDateRowName[2], german.GetText(106));
+    EXPECT_EQ(model.rowNames[0], german.Text(104));
+    EXPECT_EQ(model.rowNames[2], german.Text(106));
 
     model.FillMonthLists();
     for (size_t r = 0; r < 3; ++r) {
-        for (ComboBoxModel* list : {&model.cboDayCE[r], &model.cboHour[r], &model.cboTimezone[r]}) {
+        for (ComboBoxModel* list : {&model.dayLists[r], &model.halfHourLists[r], &model.zoneLists[r]}) {
             for (int i = 0; i < 10; ++i)
                 list->AddItem(std::to_string(i));
             list->SetListIndex(5);
         }
-        model.cboMonthCE[r].SetListIndex(5);
-        model.txbYearCE[r] = "2000";
+        model.monthLists[r].SetListIndex(5);
+        model.yearTexts[r] = "2000";
     }
     model.ClearDateRow(1);
-    EXPECT_EQ(model.txbYearCE[1], "");
-    for (const ComboBoxModel* list : {&model.cboMonthCE[1], &model.cboDayCE[1], &model.cboHour[1], &model.cboTimezone[1]})
+    EXPECT_EQ(model.yearTexts[1], "");
+    for (const ComboBoxModel* list : {&model.monthLists[1], &model.dayLists[1], &model.halfHourLists[1], &model.zoneLists[1]})
         EXPECT_EQ(list->ListIndex(), 0);
     // The other rows stay; a row that does not exist is ignored.
     model.ClearDateRow(3);
     model.ClearDateRow(-1);
     for (size_t r : {size_t{0}, size_t{2}}) {
-        EXPECT_EQ(model.txbYearCE[r], "2000");
-        EXPECT_EQ(model.cboMonthCE[r].ListIndex(), 5);
-        EXPECT_EQ(model.cboTimezone[r].ListIndex(), 5);
+        EXPECT_EQ(model.yearTexts[r], "2000");
+        EXPECT_EQ(model.monthLists[r].ListIndex(), 5);
+        EXPECT_EQ(model.zoneLists[r].ListIndex(), 5);
     }
 }
 
 }  // namespace
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

@@ -6,7 +6,7 @@
 
 #include <tuple>
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 namespace {
 
 using core::Mode;
@@ -25,7 +25,7 @@ TEST_F(WindowRules, SteppingNeedsATransitModeAndAWholeWorldDate)
     EXPECT_FALSE(SteppingEnabled(program->main));
     program->main.SelectMode(Mode::PersonalTransits2nd);
     EXPECT_TRUE(SteppingEnabled(program->main));
-    program->main.cboTimezone[0].SetListIndex(0);
+    program->main.zoneLists[0].SetListIndex(0);
     EXPECT_FALSE(SteppingEnabled(program->main));
     EXPECT_TRUE(RowHasEntries(program->main, 0));
     program->main.ClearDateRow(0);
@@ -35,15 +35,15 @@ TEST_F(WindowRules, SteppingNeedsATransitModeAndAWholeWorldDate)
 TEST_F(WindowRules, TheTimerCleansYearsAndForgetsATouchedFileAfterSixTicks)
 {
     MainModel& main = program->main;
-    main.txbYearCE[1] = "19a8-4";
-    main.blnStateFileTouched = true;
+    main.yearTexts[1] = "19a8-4";
+    main.stateFileTouched = true;
     for (int tick = 0; tick < 5; ++tick)
-        Timer1_Tick(main);
-    EXPECT_EQ(main.txbYearCE[1], "1984");
-    EXPECT_TRUE(main.blnStateFileTouched);
+        HousekeepingTick(main);
+    EXPECT_EQ(main.yearTexts[1], "1984");
+    EXPECT_TRUE(main.stateFileTouched);
     EXPECT_FALSE(QuitQuestion(*program));  // a file saved a moment ago: Quit ends at once
-    Timer1_Tick(main);
-    EXPECT_FALSE(main.blnStateFileTouched);
+    HousekeepingTick(main);
+    EXPECT_FALSE(main.stateFileTouched);
     const auto question = QuitQuestion(*program);
     ASSERT_TRUE(question);
     EXPECT_EQ(question->buttons, platform::Buttons::YesNoCancel);
@@ -59,8 +59,8 @@ TEST_F(WindowRules, TheClickHintAndTheManualLinkBelongToTheGridOfTheirModes)
         {Mode::PersonalTransits2nd, true, false, false}, {Mode::Synastry, false, false, false}};
     for (const auto& [mode, chart, hint, link] : cases) {
         program->main.SelectMode(mode);
-        program->main.picGraphicVisible = chart;
-        program->main.picTableVisible = !chart;
+        program->main.chartShown = chart;
+        program->main.gridShown = !chart;
         EXPECT_EQ(ClickHint(*program), hint ? Text(32) : "") << static_cast<int>(mode) << chart;
         EXPECT_EQ(ManualLinkVisible(program->main), link) << static_cast<int>(mode) << chart;
     }
@@ -69,41 +69,41 @@ TEST_F(WindowRules, TheClickHintAndTheManualLinkBelongToTheGridOfTheirModes)
 TEST_F(WindowRules, AModeWhoseDatesDoNotConvertIsRefusedAlsoFromAStateFile)
 {
     MainModel& main = program->main;
-    main.blnStartupCompleted = true;
-    main.strUserStateFile = folder.folder() + "orvane.usr";
+    main.startupCompleted = true;
+    main.userStateFilePath = folder.folder() + "orvane.usr";
     main.ClearDateRow(1);
-    const ComputeOutcome refused = optMode_Click(*program, Mode::PersonalTransits1st);
+    const ComputeOutcome refused = ChangeMode(*program, Mode::PersonalTransits1st);
     ASSERT_TRUE(refused.dateError);
     EXPECT_EQ(refused.dateError->text, Text(5) + " " + Text(145));  // "1st birthdate is incomplete."
-    EXPECT_TRUE(main.optPlanetary());
-    EXPECT_EQ(main.intMode, core::kModeWorldTransits);  // what a cell click takes the bodies by
+    EXPECT_TRUE(main.worldSelected());
+    EXPECT_EQ(main.currentMode, core::kModeWorldTransits);  // what a cell click takes the bodies by
     // A state file saved in that mode: Restore keeps world transits too.
     main.SelectMode(Mode::PersonalTransits1st);
-    ASSERT_FALSE(cmdSave_Click(*program, store).error);
+    ASSERT_FALSE(Save(*program, store).error);
     main.SelectMode(Mode::WorldTransits);
-    EXPECT_FALSE(cmdRestore_Click(*program, true, store).compute.computed);
-    EXPECT_TRUE(main.optPlanetary());
+    EXPECT_FALSE(Restore(*program, true, store).compute.computed);
+    EXPECT_TRUE(main.worldSelected());
 }
 
 TEST_F(WindowRules, StartUpTakesADamagedStateFileForAbsent)
 {
     MainModel& main = program->main;
-    main.strUserStateFile = folder.Write("orvane.usr", "damaged\r\n");
+    main.userStateFilePath = folder.Write("orvane.usr", "damaged\r\n");
     main.SelectMode(Mode::Synastry);
     EXPECT_FALSE(LoadUserStateOrNow(*program, true, clock, store));
-    EXPECT_TRUE(main.optPlanetary());
-    EXPECT_EQ((testing::RowDate{std::stoi(main.txbYearCE[0]), main.cboMonthCE[0].ListIndex(),
-                                main.cboDayCE[0].ListIndex(), main.cboHour[0].ListIndex()}),
+    EXPECT_TRUE(main.worldSelected());
+    EXPECT_EQ((testing::RowDate{std::stoi(main.yearTexts[0]), main.monthLists[0].ListIndex(),
+                                main.dayLists[0].ListIndex(), main.halfHourLists[0].ListIndex()}),
               (testing::RowDate{2011, 6, 15, 20}));
 }
 
 TEST_F(WindowRules, AStateSavedInSynastryStartsAndLoadsInWorldTransitsWithItsDates)
 {
     MainModel& main = program->main;
-    main.strUserStateFile = folder.folder() + "orvane.usr";
+    main.userStateFilePath = folder.folder() + "orvane.usr";
     SetRow(2, {1970, 3, 8, 3}, 60);
     main.SelectMode(Mode::Synastry);
-    ASSERT_FALSE(cmdSave_Click(*program, store).error);
+    ASSERT_FALSE(Save(*program, store).error);
     const std::string copy = folder.folder() + "copy.qvs";
     EXPECT_EQ(SaveStateFileAs(*program, copy, store).footLabel, copy + " " + Text(129));
     const auto unwritable = SaveStateFileAs(*program, folder.folder() + "no/such/folder.qvs", store);
@@ -111,14 +111,14 @@ TEST_F(WindowRules, AStateSavedInSynastryStartsAndLoadsInWorldTransitsWithItsDat
     EXPECT_EQ(unwritable.error->title, Text(39));
     main.ClearDateRow(2);
     ASSERT_TRUE(LoadUserStateOrNow(*program, true, clock, store));
-    EXPECT_TRUE(main.optPlanetary());
-    EXPECT_EQ(main.txbYearCE[2], "1970");
+    EXPECT_TRUE(main.worldSelected());
+    EXPECT_EQ(main.yearTexts[2], "1970");
 
     main.SelectMode(Mode::Natal2nd);
-    const StateFileOutcome loaded = LoadChosenStateFile(*program, main.strUserStateFile, clock, store);
+    const StateFileOutcome loaded = LoadChosenStateFile(*program, main.userStateFilePath, clock, store);
     EXPECT_TRUE(loaded.compute.computed);
-    EXPECT_TRUE(main.optPlanetary());
-    EXPECT_EQ(loaded.footLabel, main.strUserStateFile + " " + Text(387));
+    EXPECT_TRUE(main.worldSelected());
+    EXPECT_EQ(loaded.footLabel, main.userStateFilePath + " " + Text(387));
 }
 
 TEST_F(WindowRules, ALoadErrorCarriesTheHintChangesNothingAndRestoreTitlesItsOwn)
@@ -128,21 +128,21 @@ TEST_F(WindowRules, ALoadErrorCarriesTheHintChangesNothingAndRestoreTitlesItsOwn
     for (int set = 0; set < 3; ++set)
         content += " 2 \r\n 7 \r\n1812\r\n 0 \r\n 24 \r\n";
     const std::string damaged = folder.Write("bad.qvs", content + "x\r\n");
-    const std::string yearBefore = program->main.txbYearCE[0];
+    const std::string yearBefore = program->main.yearTexts[0];
     const StateFileOutcome loaded = LoadChosenStateFile(*program, damaged, clock, store);
     ASSERT_TRUE(loaded.error);
     EXPECT_EQ(loaded.error->title, Text(385));
     EXPECT_TRUE(loaded.error->text.ends_with("\r\n\r\n" + Text(386)));
     EXPECT_TRUE(loaded.footLabel.empty());
-    EXPECT_EQ(program->main.txbYearCE[0], yearBefore);
+    EXPECT_EQ(program->main.yearTexts[0], yearBefore);
     EXPECT_NE(yearBefore, "1812");
 
-    program->main.strUserStateFile = damaged;
-    const StateFileOutcome restored = cmdRestore_Click(*program, true, store);
+    program->main.userStateFilePath = damaged;
+    const StateFileOutcome restored = Restore(*program, true, store);
     ASSERT_TRUE(restored.error);
     EXPECT_EQ(restored.error->title, Text(398));
     EXPECT_FALSE(restored.compute.computed);
 }
 
 }  // namespace
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app

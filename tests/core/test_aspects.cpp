@@ -37,7 +37,7 @@ protected:
         astro.InitializeAstroTables("/nonexistent-orvane-folder/");
         // 8° conjunction, 8° opposition, 8° square, 8° trine, 6° sextile, 2° semisextile, 3° quincunx;
         // personal transits at half, synastry at a third.
-        astro.orbs.SetOrbs({480, 480, 480, 480, 360, 120, 180}, {2, 3});
+        astro.orbs.ApplyOrbs({480, 480, 480, 480, 360, 120, 180}, {2, 3});
         for (auto& row : positions)
             row = {-1.0, -1.0};
     }
@@ -47,31 +47,31 @@ protected:
 
 TEST_F(AspectTest, OrbTableFromThePanelsChoices)
 {
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSquare][0], Rad(8));
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSquare][1], Rad(4));
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSemisextile][2], Rad(2) / 3);
-    EXPECT_DOUBLE_EQ(astro.orbs.dblMaxOrb, Rad(8));
-    EXPECT_DOUBLE_EQ(astro.orbs.dblMinOrb, Rad(2));
-    EXPECT_FALSE(astro.orbs.blnAllOrbsEqual);
-    EXPECT_DOUBLE_EQ(astro.orbs.dblMaxOrbOfColumn[0], Rad(4));
-    EXPECT_DOUBLE_EQ(astro.orbs.dblMinOrbOfColumn[1], Rad(2) / 3);
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSquare][0], Rad(8));
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSquare][1], Rad(4));
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSemisextile][2], Rad(2) / 3);
+    EXPECT_DOUBLE_EQ(astro.orbs.largestOrb, Rad(8));
+    EXPECT_DOUBLE_EQ(astro.orbs.smallestOrb, Rad(2));
+    EXPECT_FALSE(astro.orbs.allOrbsEqual);
+    EXPECT_DOUBLE_EQ(astro.orbs.largestOrbOfColumn[0], Rad(4));
+    EXPECT_DOUBLE_EQ(astro.orbs.smallestOrbOfColumn[1], Rad(2) / 3);
 
     // All 1° but the semisextile switched off: the smallest non-zero orb equals the largest.
-    astro.orbs.SetOrbs({60, 60, 60, 60, 60, 0, 60}, {1, 1});
-    EXPECT_DOUBLE_EQ(astro.orbs.dblMinOrb, Rad(1));
-    EXPECT_DOUBLE_EQ(astro.orbs.dblMaxOrb, Rad(1));
-    EXPECT_TRUE(astro.orbs.blnAllOrbsEqual);
+    astro.orbs.ApplyOrbs({60, 60, 60, 60, 60, 0, 60}, {1, 1});
+    EXPECT_DOUBLE_EQ(astro.orbs.smallestOrb, Rad(1));
+    EXPECT_DOUBLE_EQ(astro.orbs.largestOrb, Rad(1));
+    EXPECT_TRUE(astro.orbs.allOrbsEqual);
 
     // Every aspect off: the maximum stays 0 and the minimum 20.
-    astro.orbs.SetOrbs({0, 0, 0, 0, 0, 0, 0}, {2, 2});
-    EXPECT_EQ(astro.orbs.dblMaxOrb, 0.0);
-    EXPECT_EQ(astro.orbs.dblMinOrb, 20.0);
-    EXPECT_EQ(astro.orbs.dblMinOrbOfColumn[0], 20.0);
+    astro.orbs.ApplyOrbs({0, 0, 0, 0, 0, 0, 0}, {2, 2});
+    EXPECT_EQ(astro.orbs.largestOrb, 0.0);
+    EXPECT_EQ(astro.orbs.smallestOrb, 20.0);
+    EXPECT_EQ(astro.orbs.smallestOrbOfColumn[0], 20.0);
 
     // A divisor of 0 never divides.
-    astro.orbs.SetOrbs({480, 480, 480, 480, 360, 120, 180}, {0, -4});
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSquare][1], Rad(8));
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[kSquare][2], Rad(8));
+    astro.orbs.ApplyOrbs({480, 480, 480, 480, 360, 120, 180}, {0, -4});
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSquare][1], Rad(8));
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSquare][2], Rad(8));
 }
 
 TEST_F(AspectTest, IsAspectIsStrictlyWithinTheOrb)
@@ -88,10 +88,10 @@ TEST_F(AspectTest, IsAspectIsStrictlyWithinTheOrb)
     const double L1 = 0.0;
     const double L2 = Rad(90);
     double exactness = 0.0;
-    astro.orbs.dblOrb[kTrine][0] = astro.Deviation(L1, Rad(125), kTrine);
+    astro.orbs.orbs[kTrine][0] = astro.Deviation(L1, Rad(125), kTrine);
     EXPECT_FALSE(astro.IsAspectWithExactness(L1, Rad(125), kTrine, 0, exactness));
     EXPECT_EQ(exactness, -1.0);
-    astro.orbs.dblOrb[kTrine][0] = std::nextafter(astro.Deviation(L1, Rad(125), kTrine), 1.0);
+    astro.orbs.orbs[kTrine][0] = std::nextafter(astro.Deviation(L1, Rad(125), kTrine), 1.0);
     EXPECT_TRUE(astro.IsAspectWithExactness(L1, Rad(125), kTrine, 0, exactness));
     EXPECT_GT(exactness, 0.0);
     EXPECT_LT(exactness, 1e-12);
@@ -128,7 +128,7 @@ TEST_F(AspectTest, ExactnessUsesTheColumnsOrb)
     EXPECT_NEAR(exactness, 0.5, 1e-12);
     EXPECT_FALSE(astro.IsAspectWithExactness(Rad(0), Rad(123), kTrine, 2, exactness));
     // An orb of 0 switches the aspect off, even when it is exact.
-    astro.orbs.SetOrbs({480, 480, 480, 0, 360, 120, 180}, {2, 3});
+    astro.orbs.ApplyOrbs({480, 480, 480, 0, 360, 120, 180}, {2, 3});
     EXPECT_FALSE(astro.IsAspectWithExactness(Rad(0), Rad(120), kTrine, 1, exactness));
 }
 

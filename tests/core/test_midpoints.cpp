@@ -23,11 +23,11 @@ protected:
     void SetUp() override
     {
         astro.InitializeAstroTables("/nonexistent-orvane-folder/");
-        astro.intNumPlanets = kPluto;
+        astro.bodyCount = kPluto;
         SetConjunctionOrb(8);
     }
 
-    void SetConjunctionOrb(int degrees) { astro.orbs.SetOrbs({degrees * 60, 180, 180, 180, 180, 120, 120}, {1, 1}); }
+    void SetConjunctionOrb(int degrees) { astro.orbs.ApplyOrbs({degrees * 60, 180, 180, 180, 180, 120, 120}, {1, 1}); }
 
     // Only the given bodies have positions (longitudes in degrees).
     void Place(std::initializer_list<std::pair<int16_t, double>> chart)
@@ -38,10 +38,10 @@ protected:
             dblPos[static_cast<size_t>(body)][0] = Rad(degrees);
     }
 
-    std::string Check(int16_t orbPosition, bool blnFullNames, int16_t& count, RunSearchState* run = nullptr) const
+    std::string Check(int16_t orbPosition, bool fullNames, int16_t& count, RunSearchState* run = nullptr) const
     {
         std::string text = "left over";
-        CheckForMidpoint(astro, dblPos, orbPosition, blnFullNames, count, text, run);
+        CheckForMidpoint(astro, dblPos, orbPosition, fullNames, count, text, run);
         return text;
     }
 
@@ -144,17 +144,17 @@ TEST_F(MidpointTest, HandsTheBodiesToARunLookingForMidpoints)
 {
     Place({{kVenus, 10}, {kEarth, 20}, {kMars, 30}});
     RunSearchState run;
-    run.blnPlanetsSought = true;
-    run.intAspectPatternToFind = kPatternMidpoint;
-    run.intNumPlanetsSought = 2;
+    run.bodiesSought = true;
+    run.patternSought = kPatternMidpoint;
+    run.numBodiesSought = 2;
     for (const auto& [sought, found] : {std::pair{std::array<int16_t, 3>{kMars, kVenus, 0}, 2},
                                         {std::array<int16_t, 3>{kEarth, kJupiter, 0}, 1}}) {
-        run.intSoughtPlanet = sought;
-        run.blnSoughtPlanetsFound = false;
+        run.soughtBody = sought;
+        run.soughtBodiesFound = false;
         int16_t count = 0;
         Check(kOneDegree, false, count, &run);
-        EXPECT_EQ(run.intNumPlanetsFound, found);
-        EXPECT_EQ(run.blnSoughtPlanetsFound, found == 2);
+        EXPECT_EQ(run.numBodiesFound, found);
+        EXPECT_EQ(run.soughtBodiesFound, found == 2);
     }
 }
 

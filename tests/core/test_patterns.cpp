@@ -28,10 +28,10 @@ struct Orbs {
 RunSearchState SeekingRun(int16_t pattern, std::array<int16_t, 3> bodies)
 {
     RunSearchState run;
-    run.blnPlanetsSought = true;
-    run.intAspectPatternToFind = pattern;
-    run.intSoughtPlanet = bodies;
-    run.intNumPlanetsSought = static_cast<int16_t>(std::count_if(bodies.begin(), bodies.end(), [](int16_t b) {
+    run.bodiesSought = true;
+    run.patternSought = pattern;
+    run.soughtBody = bodies;
+    run.numBodiesSought = static_cast<int16_t>(std::count_if(bodies.begin(), bodies.end(), [](int16_t b) {
         return b > 0;
     }));
     return run;
@@ -48,7 +48,7 @@ protected:
 
     void SetOrbs(const Orbs& o)
     {
-        astro.orbs.SetOrbs({o.conjunction * 60, o.opposition * 60, o.square * 60, o.trine * 60, o.sextile * 60,
+        astro.orbs.ApplyOrbs({o.conjunction * 60, o.opposition * 60, o.square * 60, o.trine * 60, o.sextile * 60,
                             o.semisextile * 60, o.quincunx * 60},
                            {1, 1});
     }
@@ -264,7 +264,7 @@ TEST_F(PatternTest, CountsAgreeWithThePairwiseAspectTestOnRandomCharts)
 TEST_F(PatternTest, PatternNamesReadInAnyCase)
 {
     for (int16_t i = 0; i < kNumPatterns; ++i)
-        EXPECT_EQ(PatternNameIndex(astro.tables.strPatternName[static_cast<size_t>(i)]), i);
+        EXPECT_EQ(PatternNameIndex(astro.tables.patternNames[static_cast<size_t>(i)]), i);
     EXPECT_EQ(PatternNameIndex("GRAND SEXTILE"), kPatternGrandSextile);
     EXPECT_EQ(PatternNameIndex("Grand"), -1);
     EXPECT_EQ(StelliumPatternIndex(6), kPattern6Stellium);
@@ -286,15 +286,15 @@ TEST(RunRecord, SoughtBodiesAmongThePatternsBodies)
         EXPECT_EQ(IsSoughtBody(c.x, c.b[0], c.b[1], c.b[2], c.b[3], c.b[4], c.b[5]), c.sought) << c.x;
 
     RunSearchState run = SeekingRun(kPattern3Stellium, {kMars, 0, kSaturn});
-    run.intNumPlanetsFound = 9;
+    run.numBodiesFound = 9;
     RecordPatternForRun(run, "Grand trine", 3, kMars, kSaturn, kEarth, 0, 0, 0);  // another pattern: ignored
-    EXPECT_EQ(run.intNumPlanetsFound, 9);
+    EXPECT_EQ(run.numBodiesFound, 9);
     RecordPatternForRun(run, "3-stellium", 3, kEarth, kMars, kVenus, 0, 0, 0);
-    EXPECT_EQ(run.intNumPlanetsFound, 1);
-    EXPECT_FALSE(run.blnSoughtPlanetsFound);
+    EXPECT_EQ(run.numBodiesFound, 1);
+    EXPECT_FALSE(run.soughtBodiesFound);
     RecordPatternForRun(run, "3-stellium", 3, kSaturn, kEarth, kMars, 0, 0, 0);
-    EXPECT_EQ(run.intNumPlanetsFound, 2);
-    EXPECT_TRUE(run.blnSoughtPlanetsFound);
+    EXPECT_EQ(run.numBodiesFound, 2);
+    EXPECT_TRUE(run.soughtBodiesFound);
 }
 
 // Each finder hands every body of its pattern to a run looking for bodies, until the sought ones are found.
@@ -330,15 +330,15 @@ TEST_F(PatternTest, FindersHandTheirBodiesToARun)
         int16_t count = 0;
         Finder(&run).Find(c.pattern, false, count);
         EXPECT_GE(count, 1) << c.pattern;
-        EXPECT_EQ(run.intNumPlanetsFound, c.found) << c.pattern;
-        EXPECT_EQ(run.blnSoughtPlanetsFound, c.found == run.intNumPlanetsSought) << c.pattern;
+        EXPECT_EQ(run.numBodiesFound, c.found) << c.pattern;
+        EXPECT_EQ(run.soughtBodiesFound, c.found == run.numBodiesSought) << c.pattern;
     }
     // A run that seeks no bodies is left alone.
     RunSearchState run = SeekingRun(kPatternKite, {kMars, 0, 0});
-    run.blnPlanetsSought = false;
+    run.bodiesSought = false;
     int16_t count = 0;
     Finder(&run).Kite(false, count);
-    EXPECT_EQ(run.intNumPlanetsFound, 0);
+    EXPECT_EQ(run.numBodiesFound, 0);
 }
 
 }  // namespace

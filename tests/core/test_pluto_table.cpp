@@ -57,7 +57,7 @@ TEST(PlutoTableFormat, ElementZeroAndTheTableEdges)
 {
     PlutoTable table;
     ASSERT_EQ(table.ReadFromText(SyntheticTable(250.0, 0.004)), "");
-    EXPECT_EQ(table.strPlutoLines.size(), static_cast<size_t>(kPlutoTableLines));
+    EXPECT_EQ(table.tableLines.size(), static_cast<size_t>(kPlutoTableLines));
 
     // Midnight at the start of the first day is element 0 itself.
     EXPECT_DOUBLE_EQ(table.PlutoTableEntry(0), 250.0);
@@ -101,7 +101,7 @@ TEST(PlutoTableFormat, BlankLinesBlanksAroundAndCharactersAfterAnEntryDoNotCount
     PlutoTable a, b;
     ASSERT_EQ(a.ReadFromText(plain), "");
     ASSERT_EQ(b.ReadFromText(spaced), "");
-    EXPECT_EQ(a.strPlutoLines, b.strPlutoLines);
+    EXPECT_EQ(a.tableLines, b.tableLines);
 }
 
 TEST(PlutoTableFormat, ShortDamagedAndMissingTablesAreRefused)
@@ -136,7 +136,7 @@ TEST(GeneratedPlutoTable, AgreesWithTheEphemeris)
 {
     PlutoTable table;
     ASSERT_EQ(table.Read(std::string(ORVANE_BIN_DIR) + "/" + kPlutoTableFileName), "");
-    ASSERT_EQ(table.strPlutoLines.size(), static_cast<size_t>(kPlutoTableLines));
+    ASSERT_EQ(table.tableLines.size(), static_cast<size_t>(kPlutoTableLines));
     swe_set_ephe_path("/usr/share/libswe/ephe");
     constexpr int32_t flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_J2000 | SEFLG_NONUT | SEFLG_TRUEPOS |
                               SEFLG_NOABERR | SEFLG_NOGDEFL;

@@ -25,16 +25,16 @@ TEST_F(Positions, EveryBodyWhereItStoodAtTheJ2000Epoch)
     const double expected[] = {0, 100.38, 253.78, 182.60, 359.45, 36.29, 45.72, 316.42, 303.93, 250.85};
     for (int16_t body = kEarth; body <= kPluto; ++body)
         EXPECT_NEAR(Degrees(program->astro.HelioLongitude(body, 2451545.0)), expected[body], 1.0)
-            << program->astro.tables.strPlanetName[static_cast<size_t>(body)];
+            << program->astro.tables.bodyNames[static_cast<size_t>(body)];
     // All but Pluto come from the ephemeris layer as they are.
     for (int16_t body = kEarth; body <= kNeptune; ++body)
         EXPECT_EQ(program->astro.HelioLongitude(body, 2451545.0),
-                  platform::_hc_j2000_long_rv_planet(EphemerisPlanetNumber(body), 2451545.0, 2000, nullptr));
+                  platform::HelioJ2000LongitudeRadius(EphemerisPlanetNumber(body), 2451545.0, 2000, nullptr));
 }
 
 TEST_F(Positions, UnknownBodiesHaveNoPosition)
 {
-    EXPECT_EQ(program->astro.intNumPlanets, 9);
+    EXPECT_EQ(program->astro.bodyCount, 9);
     for (const int16_t body : {0, 10, -1, 100})
         EXPECT_EQ(program->astro.HelioLongitude(body, 2451545.0), kUnknownBody) << body;
 }
@@ -55,7 +55,7 @@ TEST(PositionsWithoutPluto, EightBodiesWhenTheTableIsMissing)
     AstroModule astro;
     astro.InitializeAstroTables("/nonexistent-orvane-folder/");
     EXPECT_FALSE(astro.ReadPlutoTable().empty());
-    EXPECT_EQ(astro.intNumPlanets, 8);
+    EXPECT_EQ(astro.bodyCount, 8);
     EXPECT_FALSE(astro.PlutoDataReadOK());
     EXPECT_LT(astro.HelioLongitude(kPluto, 2451545.0), 0.0);
     EXPECT_GE(astro.HelioLongitude(kNeptune, 2451545.0), 0.0);

@@ -19,7 +19,7 @@ text::Language LoadedLanguage(int16_t language)
 {
     text::Language result;
     EXPECT_EQ(result.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
-    result.intLanguage = language;
+    result.currentLanguage = language;
     return result;
 }
 
@@ -56,11 +56,11 @@ void SetRow(Model& model, int16_t row, const std::string& year, int16_t month, i
             int16_t hourPosition = 0, int16_t zonePosition = 0)
 {
     const auto r = static_cast<size_t>(row);
-    model.txbYearCE[r] = year;
-    model.cboMonthCE[r].SetListIndex(month);
-    model.cboDayCE[r].SetListIndex(day);
-    model.cboHour[r].SetListIndex(hourPosition);
-    model.cboTimezone[r].SetListIndex(zonePosition);
+    model.yearTexts[r] = year;
+    model.monthLists[r].SetListIndex(month);
+    model.dayLists[r].SetListIndex(day);
+    model.halfHourLists[r].SetListIndex(hourPosition);
+    model.zoneLists[r].SetListIndex(zonePosition);
 }
 
 TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
@@ -74,12 +74,12 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
         // The conversion cleans the year box itself, whether or not the row converts.
         SetRow(model, 1, typed, 1, 1);
         InputDateToAJDate(model, 1);
-        EXPECT_EQ(model.txbYearCE[1], cleaned) << typed;
+        EXPECT_EQ(model.yearTexts[1], cleaned) << typed;
     }
     // A year written with a minus keeps it, and stays too early however often it is converted.
     SetRow(model, 1, " -44", 1, 1);
     EXPECT_EQ(InputDateToAJDate(model, 1), kDateTooEarly);
-    EXPECT_EQ(model.txbYearCE[1], "-44");
+    EXPECT_EQ(model.yearTexts[1], "-44");
     EXPECT_EQ(InputDateToAJDate(model, 1), kDateTooEarly);
     EXPECT_EQ(SanitizeInteger("-44", false, false), "44");
     EXPECT_EQ(SanitizeInteger("-44", true, false), "-44");
@@ -156,36 +156,36 @@ TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
 {
     // A computer one hour east of Greenwich.
     Model model = StartedModel(-3600);
-    ASSERT_EQ(model.intDefaultZoneIndex, ZonePosition(60));
+    ASSERT_EQ(model.defaultZoneIndex, ZonePosition(60));
 
     // No half hour and no zone, as empty entries or as no selection at all.
     for (const int16_t none : {0, -1}) {
         SetRow(model, 1, "2000", 1, 1, none, none);
         EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 1), 2451545.0 - 1.0 / 24);
-        EXPECT_EQ(model.cboHour[1].Text() + " " + model.cboTimezone[1].Text(), "12:00 GMT+1:00");
+        EXPECT_EQ(model.halfHourLists[1].Text() + " " + model.zoneLists[1].Text(), "12:00 GMT+1:00");
     }
 
     // The local day number fills in the half hour but leaves the zone list alone.
     SetRow(model, 2, "2000", 1, 1);
     EXPECT_DOUBLE_EQ(InputDateToLocalDayNumber(model, 2), 2451545.5);
-    EXPECT_EQ(std::pair(model.cboHour[2].Text(), model.cboTimezone[2].ListIndex()), std::pair(std::string("12:00"), int16_t{0}));
+    EXPECT_EQ(std::pair(model.halfHourLists[2].Text(), model.zoneLists[2].ListIndex()), std::pair(std::string("12:00"), int16_t{0}));
 
     // An incomplete row is left as it is.
     SetRow(model, 2, "", 1, 1);
     EXPECT_EQ(InputDateToAJDate(model, 2), kDateIncomplete);
-    EXPECT_EQ(std::pair(model.cboHour[2].ListIndex(), model.cboTimezone[2].ListIndex()), std::pair(int16_t{0}, int16_t{0}));
+    EXPECT_EQ(std::pair(model.halfHourLists[2].ListIndex(), model.zoneLists[2].ListIndex()), std::pair(int16_t{0}, int16_t{0}));
 
     // A computer in a zone the lists lack: rows without a zone convert without a zone correction.
     Model farEast = StartedModel(-13 * 3600);
-    EXPECT_EQ(farEast.intDefaultZoneIndex, 0);
+    EXPECT_EQ(farEast.defaultZoneIndex, 0);
     SetRow(farEast, 0, "2000", 1, 1);
     EXPECT_DOUBLE_EQ(InputDateToAJDate(farEast, 0), 2451545.0);
-    EXPECT_EQ(farEast.cboTimezone[0].ListIndex(), 0);
+    EXPECT_EQ(farEast.zoneLists[0].ListIndex(), 0);
 
     // Lists that were never filled: the row still converts, at noon, without a zone.
     Model bare;
-    bare.txbYearCE[0] = "2000";
-    for (auto* list : {&bare.cboMonthCE[0], &bare.cboDayCE[0]}) {
+    bare.yearTexts[0] = "2000";
+    for (auto* list : {&bare.monthLists[0], &bare.dayLists[0]}) {
         list->AddItem("");
         list->AddItem("1");
         list->SetListIndex(1);
@@ -246,11 +246,11 @@ TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
     for (const Case& c : cases) {
         Model model = StartedModel(c.offsetSecondsWest);
         SetWorldDateToNow(model, platform::FixedClock(c.clock, c.offsetSecondsWest));
-        EXPECT_EQ(std::tuple(model.txbYearCE[0], model.cboMonthCE[0].ListIndex(), model.cboDayCE[0].ListIndex(),
-                             model.cboHour[0].Text(), model.cboTimezone[0].Text()),
+        EXPECT_EQ(std::tuple(model.yearTexts[0], model.monthLists[0].ListIndex(), model.dayLists[0].ListIndex(),
+                             model.halfHourLists[0].Text(), model.zoneLists[0].Text()),
                   std::tuple(std::string(c.year), c.month, c.day, std::string(c.hour), std::string(c.zone)));
         // The other rows are not touched.
-        EXPECT_EQ(std::pair(model.cboMonthCE[1].ListIndex(), model.txbYearCE[1]), std::pair(int16_t{0}, std::string()));
+        EXPECT_EQ(std::pair(model.monthLists[1].ListIndex(), model.yearTexts[1]), std::pair(int16_t{0}, std::string()));
     }
 
     // The row converts back to the clock's moment, rounded.
@@ -284,24 +284,24 @@ TEST(ShowDateInputError, AnInformationNamingTheRowAndTheReason)
     for (int16_t row = 0; row < 3; ++row) {
         for (int code = -1; code >= -4; --code) {
             Model model;
-            model.dblMoment[static_cast<size_t>(row)] = code;
+            model.moments[static_cast<size_t>(row)] = code;
             EXPECT_EQ(ShowDateInputError(model, row, English()),
-                      platform::Message::Information(English().GetText(153),
-                                                     English().GetText(rowNames[static_cast<size_t>(row)]) + " " +
-                                                         English().GetText(reasons[static_cast<size_t>(-code - 1)])));
-            EXPECT_TRUE(model.blnInputError);
+                      platform::Message::Information(English().Text(153),
+                                                     English().Text(rowNames[static_cast<size_t>(row)]) + " " +
+                                                         English().Text(reasons[static_cast<size_t>(-code - 1)])));
+            EXPECT_TRUE(model.inputError);
         }
     }
     Model model;
-    model.dblMoment[0] = kDateIncomplete;
+    model.moments[0] = kDateIncomplete;
     EXPECT_EQ(ShowDateInputError(model, 0, German())->text, "Weltdatum ist unvollständig.");
 
     // A moment is no error: nothing to report, and the flag stays as it was.
     Model valid;
-    valid.dblMoment[0] = 2451545.0;
+    valid.moments[0] = 2451545.0;
     EXPECT_FALSE(ShowDateInputError(valid, 0, English()));
     EXPECT_FALSE(ShowDateInputError(valid, 3, English()));
-    EXPECT_FALSE(valid.blnInputError);
+    EXPECT_FALSE(valid.inputError);
 }
 
 TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
@@ -325,11 +325,11 @@ TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
 TEST(SetUpDateRows, EmptyYearsAndEveryListAtItsEmptyEntry)
 {
     Model model;
-    model.txbYearCE[2] = "1980";
+    model.yearTexts[2] = "1980";
     SetUpDateRows(model);
     for (size_t r = 0; r < 3; ++r)
-        EXPECT_EQ(std::tuple(model.txbYearCE[r], model.cboDayCE[r].ListCount(), model.cboHour[r].ListCount(),
-                             model.cboDayCE[r].Text(), model.cboHour[r].Text()),
+        EXPECT_EQ(std::tuple(model.yearTexts[r], model.dayLists[r].ListCount(), model.halfHourLists[r].ListCount(),
+                             model.dayLists[r].Text(), model.halfHourLists[r].Text()),
                   std::tuple(std::string(), int16_t{32}, int16_t{49}, std::string(), std::string()));
 }
 

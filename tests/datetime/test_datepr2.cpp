@@ -30,7 +30,7 @@ TEST(DateText, NumericAndWeekdays)
     date.month = 1;
     date.day = 5;
     EXPECT_EQ(NumericDateText(date), "800-01-05");
-    EXPECT_EQ(WeekdayName(platform::_euro_day_of_week(2451545), 0), "Saturday");
+    EXPECT_EQ(WeekdayName(platform::DayOfWeek(2451545), 0), "Saturday");
     EXPECT_EQ(WeekdayName(0, 1), "Sonntag");
     EXPECT_EQ(WeekdayName(7, 0), "");
     EXPECT_EQ(WeekdayName(-1, 0), "");

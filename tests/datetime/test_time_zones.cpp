@@ -65,28 +65,28 @@ TEST(SetUpTimezoneComboBoxes, KeepsOrResetsEachRowsSelection)
 {
     DateRows model;
     SetUpTimezoneComboBoxes(model, false, false);
-    for (const ComboBoxModel& list : model.cboTimezone) {
+    for (const ComboBoxModel& list : model.zoneLists) {
         EXPECT_EQ(list.ListCount(), kNumTimezoneEntries);
         EXPECT_EQ(list.ListIndex(), 0);
     }
-    model.cboTimezone[0].SetListIndex(17);
-    model.cboTimezone[1].SetListIndex(24);
-    model.cboTimezone[2].SetListIndex(47);
+    model.zoneLists[0].SetListIndex(17);
+    model.zoneLists[1].SetListIndex(24);
+    model.zoneLists[2].SetListIndex(47);
 
     // Switching the abbreviations on and off again keeps every row's zone.
     SetUpTimezoneComboBoxes(model, true, true);
-    EXPECT_EQ(model.cboTimezone[0].ListIndex(), 17);
-    EXPECT_EQ(model.cboTimezone[0].Text(), "NST");
-    EXPECT_EQ(model.cboTimezone[0].SelectedItemData(), -210);
-    EXPECT_EQ(model.cboTimezone[1].Text(), "GMT");
-    EXPECT_EQ(model.cboTimezone[2].Text(), "GMT+11:30");
-    EXPECT_EQ(model.cboTimezone[1].List(14), "EST/CDT");
+    EXPECT_EQ(model.zoneLists[0].ListIndex(), 17);
+    EXPECT_EQ(model.zoneLists[0].Text(), "NST");
+    EXPECT_EQ(model.zoneLists[0].SelectedItemData(), -210);
+    EXPECT_EQ(model.zoneLists[1].Text(), "GMT");
+    EXPECT_EQ(model.zoneLists[2].Text(), "GMT+11:30");
+    EXPECT_EQ(model.zoneLists[1].List(14), "EST/CDT");
     SetUpTimezoneComboBoxes(model, true, false);
-    EXPECT_EQ(model.cboTimezone[0].Text(), "GMT-3:30");
-    EXPECT_EQ(model.cboTimezone[2].ListIndex(), 47);
+    EXPECT_EQ(model.zoneLists[0].Text(), "GMT-3:30");
+    EXPECT_EQ(model.zoneLists[2].ListIndex(), 47);
 
     SetUpTimezoneComboBoxes(model, false, true);
-    for (const ComboBoxModel& list : model.cboTimezone) {
+    for (const ComboBoxModel& list : model.zoneLists) {
         EXPECT_EQ(list.ListIndex(), 0);
         EXPECT_EQ(list.List(17), "NST");
     }
@@ -122,27 +122,27 @@ TEST(SystemZone, ComputerZoneAndDefaultPosition)
         const platform::FixedClock clock({}, c.secondsWest);
         EXPECT_EQ(SystemZoneMinutes(clock), c.secondsWest == -20700 ? 345 : c.zone);
         SetSystemZone(model, clock);
-        EXPECT_EQ(model.intSystemZone, c.zone) << c.secondsWest;
+        EXPECT_EQ(model.computerZone, c.zone) << c.secondsWest;
         SetDefaultZoneIndex(model);
-        EXPECT_EQ(model.intDefaultZoneIndex, c.position) << c.secondsWest;
-        EXPECT_EQ(model.cboTimezone[0].List(model.intDefaultZoneIndex), c.text);
-        EXPECT_EQ(AbbreviationsOnByDefault(model.intSystemZone), c.abbreviations) << c.secondsWest;
+        EXPECT_EQ(model.defaultZoneIndex, c.position) << c.secondsWest;
+        EXPECT_EQ(model.zoneLists[0].List(model.defaultZoneIndex), c.text);
+        EXPECT_EQ(AbbreviationsOnByDefault(model.computerZone), c.abbreviations) << c.secondsWest;
     }
 
     // Newfoundland with the abbreviations on: its default entry reads "NST".
     DateRows model;
     SetUpTimezoneComboBoxes(model, false, true);
     SetSystemZone(model, platform::FixedClock({}, 12600));
-    ASSERT_TRUE(AbbreviationsOnByDefault(model.intSystemZone));
+    ASSERT_TRUE(AbbreviationsOnByDefault(model.computerZone));
     SetDefaultZoneIndex(model);
-    EXPECT_EQ(model.cboTimezone[0].List(model.intDefaultZoneIndex), "NST");
+    EXPECT_EQ(model.zoneLists[0].List(model.defaultZoneIndex), "NST");
 
     // Zone lists that were never filled offer no default.
     DateRows bare;
-    bare.intSystemZone = 60;
-    bare.intDefaultZoneIndex = 5;
+    bare.computerZone = 60;
+    bare.defaultZoneIndex = 5;
     SetDefaultZoneIndex(bare);
-    EXPECT_EQ(bare.intDefaultZoneIndex, 0);
+    EXPECT_EQ(bare.defaultZoneIndex, 0);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ protected:
 
     static void SetOrbs(const std::array<int32_t, core::kNumAspects>& minutes)
     {
-        program->astro.orbs.SetOrbs(minutes, {2, 3});
+        program->astro.orbs.ApplyOrbs(minutes, {2, 3});
     }
 
     static const core::AstroModule& astro() { return program->astro; }
@@ -34,8 +34,8 @@ protected:
     static AspectSpanContext World(int32_t day, int16_t zone = 0)
     {
         AspectSpanContext context;
-        context.dblWorldLocalDayNumber = day + 0.5;
-        context.intZoneMinutes = zone;
+        context.worldLocalDay = day + 0.5;
+        context.zoneOffsetMinutes = zone;
         return context;
     }
 
@@ -125,20 +125,20 @@ TEST_F(AspectSpanTest, PersonalTransitsHoldTheNatalBodyStill)
 {
     // Transiting Earth returns to natal Earth of 1 January 2000 a year later; the personal orb is 4°.
     AspectSpanContext context = World(Jdn(2001, 1, 1));
-    context.blnPersonalTransits = true;
-    context.dblNatalMoment = Jdn(2000, 1, 1);  // noon UT
-    const double natalL = astro().HelioLongitude(1, context.dblNatalMoment);
+    context.isPersonalTransits = true;
+    context.natalMoment = Jdn(2000, 1, 1);  // noon UT
+    const double natalL = astro().HelioLongitude(1, context.natalMoment);
     const double b = BeginningOfAspect(astro(), context, 1, 1, 1, 1);
     const double e = EndOfAspect(astro(), context, 1, 1, 1, 1);
     EXPECT_NEAR(e - b, 8.0, 1.5);
     ExpectExactEdges(1, 1, 1, 1, b, e, 0, natalL);
 
     // A birthdate or a world date that is an error code of the date input is no moment.
-    context.dblNatalMoment = -2.0;
+    context.natalMoment = -2.0;
     EXPECT_EQ(BeginningOfAspect(astro(), context, 1, 1, 1, 1), kUnknownDay);
     EXPECT_EQ(EndOfAspect(astro(), context, 1, 1, 1, 1), kUnknownDay);
     context = World(0);
-    context.dblWorldLocalDayNumber = -1.0;
+    context.worldLocalDay = -1.0;
     EXPECT_EQ(BeginningOfAspect(astro(), context, 1, 5, 1, 0), kUnknownDay);
     EXPECT_EQ(EndOfAspect(astro(), context, 1, 5, 1, 0), kUnknownDay);
 }
@@ -203,8 +203,8 @@ TEST_F(AspectSpanTest, TrialBoundEndsAnAspectThatNeverLeavesItsOrb)
     // An orb wider than any deviation keeps the conjunction in force for ever.
     core::AstroModule wide;
     wide.InitializeAstroTables(ORVANE_BIN_DIR);
-    wide.orbs.SetOrbs({480, 480, 480, 480, 360, 120, 180}, {2, 3});
-    wide.orbs.dblOrb[core::kConjunction][0] = core::kPi + 0.1;
+    wide.orbs.ApplyOrbs({480, 480, 480, 480, 360, 120, 180}, {2, 3});
+    wide.orbs.orbs[core::kConjunction][0] = core::kPi + 0.1;
     AspectSpanContext context = World(Jdn(2023, 11, 3));
     context.lngMaxTrials = 40;
     EXPECT_EQ(BeginningOfAspect(wide, context, 1, 4, 1, 0), kUnknownDay);
@@ -231,10 +231,10 @@ protected:
     static DurationGrid Grid(int16_t mode, int16_t numCols, int numCells, int cell, const std::string& text)
     {
         DurationGrid grid;
-        grid.intMode = mode;
-        grid.intNumCols = numCols;
-        grid.txbCell.assign(static_cast<size_t>(numCells), "");
-        grid.txbCell[static_cast<size_t>(cell)] = text;
+        grid.currentMode = mode;
+        grid.columnCount = numCols;
+        grid.cellTexts.assign(static_cast<size_t>(numCells), "");
+        grid.cellTexts[static_cast<size_t>(cell)] = text;
         return grid;
     }
 };
@@ -274,27 +274,27 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DurationGrid grid = Grid(c.mode, c.numCols, c.numCols * 11, c.cell, c.text);
-        grid.dblMoment = {c.worldDay + 0.0, Jdn(2000, 1, 1) + 0.0, Jdn(1985, 7, 14) + 0.25};
-        grid.dblWorldLocalDayNumber = c.worldDay + 0.5;
+        grid.moments = {c.worldDay + 0.0, Jdn(2000, 1, 1) + 0.0, Jdn(1985, 7, 14) + 0.25};
+        grid.worldLocalDay = c.worldDay + 0.5;
         DurationRecords records;
-        records.strDurationRecords = {"left over"};
-        records.intNumDurationRecords = 1;
+        records.recordLines = {"left over"};
+        records.recordCount = 1;
         GetDurations(astro(), grid, records);
-        ASSERT_EQ(records.intNumDurationRecords, 1);
-        ASSERT_EQ(records.strDurationRecords.size(), 1u);
-        const std::string& record = records.strDurationRecords[0];
+        ASSERT_EQ(records.recordCount, 1);
+        ASSERT_EQ(records.recordLines.size(), 1u);
+        const std::string& record = records.recordLines[0];
         ASSERT_EQ(record.size(), static_cast<size_t>(kRecordLength)) << record;
         EXPECT_EQ(record.substr(0, 9), RightJustified(c.p1, 2) + RightJustified(c.p2, 2) + RightJustified(c.p1, 2) +
                                            " " + std::to_string(c.a) + " ");
 
         // The deviation at the mode's moments, in radians with six decimals.
-        const double L1 = astro().HelioLongitude(c.p1, grid.dblMoment[c.moment1]);
-        const double L2 = astro().HelioLongitude(c.p2, grid.dblMoment[c.moment2]);
+        const double L1 = astro().HelioLongitude(c.p1, grid.moments[c.moment1]);
+        const double L2 = astro().HelioLongitude(c.p2, grid.moments[c.moment2]);
         EXPECT_EQ(record[10], '.');
         EXPECT_NEAR(std::stod(record.substr(9, 8)), astro().Deviation(L1, L2, c.a), 5e-7);
 
         const std::string tail = record.substr(17);
-        const AspectSpanContext context = MakeAspectSpanContext(c.mode, grid.dblMoment, c.worldDay + 0.5, 0);
+        const AspectSpanContext context = MakeAspectSpanContext(c.mode, grid.moments, c.worldDay + 0.5, 0);
         const int16_t k = c.mode == core::kModePersonal1 ? 1 : 0;
         const auto b = static_cast<long long>(BeginningOfAspect(astro(), context, c.p1, c.p2, c.a, k));
         const auto e = static_cast<long long>(EndOfAspect(astro(), context, c.p1, c.p2, c.a, k));
@@ -310,24 +310,24 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
 TEST_F(DurationRecordsTest, EveryAbbreviationInEveryCellInCellOrder)
 {
     DurationGrid grid = Grid(core::kModeNatal1, 9, 90, 0, "");
-    grid.txbCell[0] = "12°5'\r\n12Tau5";  // a position cell: no aspect
-    grid.txbCell[1] = "X";                // a header cell
-    grid.txbCell[3 * 9 + 5] = "Sxt\r\n2°0'";
-    grid.txbCell[2 * 9 + 1] = "Tri\r\n1°0'";
-    grid.txbCell[4 * 9 + 7] = "Con Qui";  // two abbreviations: two records
-    grid.dblMoment = {0.0, Jdn(1990, 3, 21) + 0.0, 0.0};
+    grid.cellTexts[0] = "12°5'\r\n12Tau5";  // a position cell: no aspect
+    grid.cellTexts[1] = "X";                // a header cell
+    grid.cellTexts[3 * 9 + 5] = "Sxt\r\n2°0'";
+    grid.cellTexts[2 * 9 + 1] = "Tri\r\n1°0'";
+    grid.cellTexts[4 * 9 + 7] = "Con Qui";  // two abbreviations: two records
+    grid.moments = {0.0, Jdn(1990, 3, 21) + 0.0, 0.0};
     DurationRecords records;
     GetDurations(astro(), grid, records);
-    ASSERT_EQ(records.intNumDurationRecords, 4);
+    ASSERT_EQ(records.recordCount, 4);
     const char* expected[] = {" 1 2 1 4", " 2 6 2 5", " 3 8 3 1", " 3 8 3 7"};
     for (size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(records.strDurationRecords[i].substr(0, 8), expected[i]);
+        EXPECT_EQ(records.recordLines[i].substr(0, 8), expected[i]);
 
     // No mode: no records.
-    grid.intMode = core::kModeNone;
+    grid.currentMode = core::kModeNone;
     GetDurations(astro(), grid, records);
-    EXPECT_EQ(records.intNumDurationRecords, 0);
-    EXPECT_TRUE(records.strDurationRecords.empty());
+    EXPECT_EQ(records.recordCount, 0);
+    EXPECT_TRUE(records.recordLines.empty());
 }
 
 // A number format with a decimal comma and grouping, as a German desktop writes numbers.
@@ -341,13 +341,13 @@ TEST_F(DurationRecordsTest, DecimalCommaBecomesAFullStop)
 {
     const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaNumbers));
     DurationGrid grid = Grid(core::kModeNatal1, 9, 90, 2 * 9 + 4, "Con");
-    grid.dblMoment = {0.0, Jdn(2023, 11, 3) + 0.0, 0.0};
+    grid.moments = {0.0, Jdn(2023, 11, 3) + 0.0, 0.0};
     DurationRecords records;
     GetDurations(astro(), grid, records);
     std::locale::global(previous);
 
-    ASSERT_EQ(records.intNumDurationRecords, 1);
-    const std::string& record = records.strDurationRecords[0];
+    ASSERT_EQ(records.recordCount, 1);
+    const std::string& record = records.recordLines[0];
     EXPECT_EQ(record.find(','), std::string::npos) << record;
     EXPECT_EQ(record[10], '.') << record;
 }

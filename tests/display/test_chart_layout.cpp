@@ -17,9 +17,9 @@ protected:
     void Triangle()
     {
         grid.LayOutTriangleGrid(tables);
-        grid.txbCell[2 * 9 + 3] = {"Sqr\r\n1°0' -", true, 0, 0, CellFont::Text, 10, true};
-        grid.txbCell[5 * 9 + 4] = {"Tri\r\n2°0' +", true};
-        grid.txbCell[6 * 9 + 5] = {"Con\r\n0°5' +", true};
+        grid.cellTexts[2 * 9 + 3] = {"Sqr\r\n1°0' -", true, 0, 0, CellFont::Text, 10, true};
+        grid.cellTexts[5 * 9 + 4] = {"Tri\r\n2°0' +", true};
+        grid.cellTexts[6 * 9 + 5] = {"Con\r\n0°5' +", true};
     }
 };
 
@@ -38,8 +38,8 @@ TEST_F(ChartLayout, LinesFollowTheCellsAndFilters)
     Triangle();
     const auto lines = ChartLines(grid, tables, ChartKind::OneDate, {});
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], (ChartLine{1, 4, core::kSquare, 2, tables.dblAspectColor[3]}));
-    EXPECT_EQ(lines[1], (ChartLine{4, 5, core::kTrine, 1, tables.dblAspectColor[4]}));
+    EXPECT_EQ(lines[0], (ChartLine{1, 4, core::kSquare, 2, tables.aspectColors[3]}));
+    EXPECT_EQ(lines[1], (ChartLine{4, 5, core::kTrine, 1, tables.aspectColors[4]}));
     const auto earth = ChartLines(grid, tables, ChartKind::OneDate, {true, false, true});
     ASSERT_EQ(earth.size(), 1u);
     EXPECT_EQ(earth[0].from, core::kEarth);
@@ -48,16 +48,16 @@ TEST_F(ChartLayout, LinesFollowTheCellsAndFilters)
     EXPECT_EQ(outer[0].aspect, core::kConjunction);
     // In the square, column c is body c − 1 of set 0.
     grid.LayOutSquareGrid(tables, program->language, core::kModePersonal1);
-    grid.txbCell[3 * 11 + 7].text = "Opp\r\n1°0'";
+    grid.cellTexts[3 * 11 + 7].text = "Opp\r\n1°0'";
     EXPECT_EQ(ChartLines(grid, tables, ChartKind::TwoDates, {}),
-              (std::vector<ChartLine>{{2, 6, core::kOpposition, 1, tables.dblAspectColor[2]}}));
+              (std::vector<ChartLine>{{2, 6, core::kOpposition, 1, tables.aspectColors[2]}}));
 }
 
 TEST_F(ChartLayout, LineReportNamesEveryAspectOfTheColour)
 {
     core::AstroTables same = tables;
-    same.dblAspectColor[5] = same.dblAspectColor[4];
-    const auto report = LineReport(same, program->language, same.dblAspectColor[4]);
+    same.aspectColors[5] = same.aspectColors[4];
+    const auto report = LineReport(same, program->language, same.aspectColors[4]);
     ASSERT_TRUE(report);
     EXPECT_EQ(report->title, "This line is a");
     EXPECT_EQ(report->text, "Trine (120°) or sextile (60°)");

@@ -21,34 +21,34 @@ protected:
 TEST_F(GridLayout, GetRowColTruncates)
 {
     grid.GetRowCol(45, 9);
-    EXPECT_EQ(std::pair(grid.intRow, grid.intCol), (std::pair<int16_t, int16_t>(5, 0)));
+    EXPECT_EQ(std::pair(grid.gridRow, grid.gridCol), (std::pair<int16_t, int16_t>(5, 0)));
     grid.GetRowCol(120, 11);
-    EXPECT_EQ(std::pair(grid.intRow, grid.intCol), (std::pair<int16_t, int16_t>(10, 10)));
+    EXPECT_EQ(std::pair(grid.gridRow, grid.gridCol), (std::pair<int16_t, int16_t>(10, 10)));
     grid.GetRowCol(7, 0);  // no columns: the last values stay
-    EXPECT_EQ(grid.intRow, 10);
+    EXPECT_EQ(grid.gridRow, 10);
 }
 
 TEST_F(GridLayout, TriangleCellsAndHeaders)
 {
     grid.LayOutTriangleGrid(tables);
-    EXPECT_EQ(std::tuple(grid.intNumRows, grid.intNumCols, grid.intNumCells), (std::tuple<int16_t, int16_t, int16_t>(10, 9, 90)));
-    EXPECT_EQ(grid.picTableWidth, 9 * 1080);
+    EXPECT_EQ(std::tuple(grid.rowCount, grid.columnCount, grid.cellCount), (std::tuple<int16_t, int16_t, int16_t>(10, 9, 90)));
+    EXPECT_EQ(grid.tableWidth, 9 * 1080);
     // Row 0: position cells, visible and empty; row 1: column headers of bodies 1 … 9.
-    EXPECT_TRUE(grid.txbCell[0].visible);
-    EXPECT_EQ(grid.txbCell[0].text, "");
+    EXPECT_TRUE(grid.cellTexts[0].visible);
+    EXPECT_EQ(grid.cellTexts[0].text, "");
     for (int16_t c = 0; c < 9; ++c) {
-        const GridCell& header = grid.txbCell[static_cast<size_t>(9 + c)];
-        EXPECT_EQ(header.text, tables.strPlanetGlyph[static_cast<size_t>(c + 1)]);
+        const GridCell& header = grid.cellTexts[static_cast<size_t>(9 + c)];
+        EXPECT_EQ(header.text, tables.bodyGlyphs[static_cast<size_t>(c + 1)]);
         EXPECT_EQ(header.font, CellFont::Glyph);
         EXPECT_EQ(header.fontSize, 14);
         EXPECT_EQ(header.backColor, kHeaderBackColor);
     }
     // Cell 45 (row 5, column 0) lies below the diagonal; 48 is the header of Mars on the diagonal; 49 the
     // aspect cell of Mars and Jupiter.
-    EXPECT_FALSE(grid.txbCell[45].visible);
-    EXPECT_EQ(grid.txbCell[48].text, "h");
-    EXPECT_EQ(grid.txbCell[48].backColor, kHeaderBackColor);
-    const GridCell& aspect = grid.txbCell[49];
+    EXPECT_FALSE(grid.cellTexts[45].visible);
+    EXPECT_EQ(grid.cellTexts[48].text, "h");
+    EXPECT_EQ(grid.cellTexts[48].backColor, kHeaderBackColor);
+    const GridCell& aspect = grid.cellTexts[49];
     EXPECT_TRUE(aspect.visible);
     EXPECT_EQ(aspect.text, "");
     EXPECT_EQ(aspect.backColor, kBlack);
@@ -56,9 +56,9 @@ TEST_F(GridLayout, TriangleCellsAndHeaders)
     EXPECT_EQ(aspect.left, 4 * 1080);
     EXPECT_EQ(aspect.top, 5 * 570);
     // The last row holds Neptune's header and its one aspect cell, with Pluto.
-    EXPECT_EQ(grid.txbCell[88].text, "G");
-    EXPECT_TRUE(grid.txbCell[89].visible);
-    EXPECT_FALSE(grid.txbCell[90].visible);
+    EXPECT_EQ(grid.cellTexts[88].text, "G");
+    EXPECT_TRUE(grid.cellTexts[89].visible);
+    EXPECT_FALSE(grid.cellTexts[90].visible);
 }
 
 // The corners name the two moments of the mode; row 1 and column 1 hold the headers of both.
@@ -70,39 +70,39 @@ TEST_F(GridLayout, SquareCornersByMode)
     } cases[] = {{core::kModePersonal2, 68, 71, 70}, {core::kModeSynastry, 75, 76, 14}, {core::kModePersonal1, 68, 71, 69}};
     for (const auto& c : cases) {
         grid.LayOutSquareGrid(tables, language, c.mode);
-        EXPECT_EQ(grid.intNumCells, 121);
-        EXPECT_EQ(grid.txbCell[0].text, "");
-        EXPECT_EQ(grid.txbCell[0].backColor, kHeaderBackColor);
-        EXPECT_EQ(grid.txbCell[1].text, language.GetText(c.corner1));
-        EXPECT_EQ(grid.txbCell[11].text, language.GetText(c.corner11));
-        EXPECT_EQ(grid.txbCell[12].text, language.GetText(c.corner12));
+        EXPECT_EQ(grid.cellCount, 121);
+        EXPECT_EQ(grid.cellTexts[0].text, "");
+        EXPECT_EQ(grid.cellTexts[0].backColor, kHeaderBackColor);
+        EXPECT_EQ(grid.cellTexts[1].text, language.Text(c.corner1));
+        EXPECT_EQ(grid.cellTexts[11].text, language.Text(c.corner11));
+        EXPECT_EQ(grid.cellTexts[12].text, language.Text(c.corner12));
     }
     // Cell 24 (row 2, column 2): Earth with Earth.
-    EXPECT_EQ(grid.txbCell[24].text, "");
-    EXPECT_EQ(grid.txbCell[24].backColor, kBlack);
-    EXPECT_EQ(grid.txbCell[13].text, tables.strPlanetGlyph[1]);
-    EXPECT_EQ(grid.txbCell[23].text, tables.strPlanetGlyph[1]);
-    EXPECT_TRUE(grid.txbCell[120].visible);
+    EXPECT_EQ(grid.cellTexts[24].text, "");
+    EXPECT_EQ(grid.cellTexts[24].backColor, kBlack);
+    EXPECT_EQ(grid.cellTexts[13].text, tables.bodyGlyphs[1]);
+    EXPECT_EQ(grid.cellTexts[23].text, tables.bodyGlyphs[1]);
+    EXPECT_TRUE(grid.cellTexts[120].visible);
 }
 
 TEST_F(GridLayout, ALayoutForgetsThePreviousOne)
 {
     grid.LayOutSquareGrid(tables, language, core::kModeSynastry);
-    grid.txbCell[100].text = "Tri\r\n1°0'";
-    grid.txbCell[100].bold = true;
+    grid.cellTexts[100].text = "Tri\r\n1°0'";
+    grid.cellTexts[100].bold = true;
     grid.LayOutTriangleGrid(tables);
-    EXPECT_EQ(grid.txbCell[100].text, "");
-    EXPECT_FALSE(grid.txbCell[100].visible);
-    EXPECT_FALSE(grid.txbCell[100].bold);
-    EXPECT_EQ(grid.txbCell[12].font, CellFont::Glyph);  // now a column header
-    EXPECT_EQ(grid.txbCell[23].font, CellFont::Text);   // was a square header, now an aspect cell
+    EXPECT_EQ(grid.cellTexts[100].text, "");
+    EXPECT_FALSE(grid.cellTexts[100].visible);
+    EXPECT_FALSE(grid.cellTexts[100].bold);
+    EXPECT_EQ(grid.cellTexts[12].font, CellFont::Glyph);  // now a column header
+    EXPECT_EQ(grid.cellTexts[23].font, CellFont::Text);   // was a square header, now an aspect cell
 }
 
 TEST_F(GridLayout, AspectsAreReadBackFromTheCellTexts)
 {
     grid.LayOutTriangleGrid(tables);
-    grid.txbCell[49].text = "Sqr\r\n2°15' -";
-    grid.txbCell[50].text = "Qui\r\n0°3' +";
+    grid.cellTexts[49].text = "Sqr\r\n2°15' -";
+    grid.cellTexts[50].text = "Qui\r\n0°3' +";
     EXPECT_EQ(grid.CellAspect(tables, 49), core::kSquare);
     EXPECT_EQ(grid.CellAspect(tables, 50), core::kQuincunx);
     for (const int16_t other : {48, 51, -1, 144})  // a header, an empty cell, no cells at all

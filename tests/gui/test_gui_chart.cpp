@@ -18,14 +18,14 @@ namespace orvane::display {
 class TestGuiChart : public QObject {
     Q_OBJECT
 
-    mainwindow::Program m_program;
+    app::Workspace m_program;
     std::vector<platform::Message> m_shown;
 
-    ChartData Data() { return MakeChartData(m_program.astro, m_program.grid, m_program.main.dblPos, m_program.main.intMode, {}, m_program.language, "t"); }
+    ChartData Data() { return MakeChartData(m_program.astro, m_program.grid, m_program.main.longitudes, m_program.main.currentMode, {}, m_program.language, "t"); }
     void Compute(core::Mode mode)
     {
         m_program.main.SelectMode(mode);
-        QVERIFY(mainwindow::cmdCompute_Click(m_program).computed);
+        QVERIFY(app::Compute(m_program).computed);
     }
     static bool Tinted(QColor pixel, double rgb)  // `rgb` smoothed onto the black ground, covering half the pixel or more
     {
@@ -58,13 +58,13 @@ private slots:
     void initTestCase()
     {
         settings::MemoryRegistryStore store;
-        QVERIFY(!mainwindow::StartUp(m_program, ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store).programTextError);
-        m_program.main.txbYearCE = {"2000", "1970", ""};
+        QVERIFY(!app::StartUp(m_program, ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store).programTextError);
+        m_program.main.yearTexts = {"2000", "1970", ""};
         for (size_t r : {0u, 1u})
-            m_program.main.cboMonthCE[r].SetListIndex(1), m_program.main.cboDayCE[r].SetListIndex(1);
-        m_program.main.cboHour[0].SetListIndex(25);
+            m_program.main.monthLists[r].SetListIndex(1), m_program.main.dayLists[r].SetListIndex(1);
+        m_program.main.halfHourLists[0].SetListIndex(25);
         for (size_t k = 0; k < core::kNumAspects; ++k)
-            m_program.configure.intOrbListIndex[k] = static_cast<int16_t>(m_program.configure.cboOrb[k].ListCount() / 2);
+            m_program.configure.orbIndexes[k] = static_cast<int16_t>(m_program.configure.orbLists[k].ListCount() / 2);
     }
 
     void glyphsStandAtTheirLongitudesAndLinesInTheirColours()
@@ -119,10 +119,10 @@ private slots:
     void bothFiltersGiveTheMessageAndNoLine()
     {
         Compute(core::Mode::WorldTransits);
-        m_program.configure.blnShowOnlyOuterPlanets = m_program.configure.blnShowOnlyEarthAspects = true;
+        m_program.configure.onlyOuterPlanets = m_program.configure.onlyEarthAspects = true;
         auto view = View();
         QCOMPARE(view->DrawChart(), ChartDrawn::FiltersConflict);
-        m_program.configure.blnShowOnlyOuterPlanets = m_program.configure.blnShowOnlyEarthAspects = false;
+        m_program.configure.onlyOuterPlanets = m_program.configure.onlyEarthAspects = false;
         QCOMPARE(m_shown.size(), 1u);
         QVERIFY(m_shown[0].text.find("and\r\n'Show only outer planet aspects in chart'\r\ncannot") != std::string::npos);
         const QImage image = view->ChartImage();
@@ -136,7 +136,7 @@ private slots:
         Compute(core::Mode::WorldTransits);
         for (double spread : {0.0, 0.03}) {
             for (int16_t p = 1; p <= 9; ++p)
-                m_program.main.dblPos[size_t(p)][0] = 1.0 + spread * p;
+                m_program.main.longitudes[size_t(p)][0] = 1.0 + spread * p;
             ChartResult result;
             Paint(Data(), result);
             int placed = 0;
@@ -155,7 +155,7 @@ private slots:
         // search inwards ends there with the warning, keeping the glyphs already placed.
         Compute(core::Mode::PersonalTransits1st);
         for (size_t p = 1; p <= 9; ++p)
-            m_program.main.dblPos[p][0] = m_program.main.dblPos[p][1] = 1.0;
+            m_program.main.longitudes[p][0] = m_program.main.longitudes[p][1] = 1.0;
         ChartResult result;
         Paint(Data(), result);
         QCOMPARE(result.drawn, ChartDrawn::NoRoom);
@@ -168,7 +168,7 @@ private slots:
         auto view = View();
         view->DrawChart();
         const QImage image = view->ChartImage();
-        const double trine = m_program.astro.tables.dblAspectColor[core::kTrine];
+        const double trine = m_program.astro.tables.aspectColors[core::kTrine];
         QPoint at(-1, -1);  // a pixel of a trine's line, its colour nearly unblended
         for (int y = 0; y < image.height() && at.x() < 0; ++y)
             for (int x = 0; x < image.width() && at.x() < 0; ++x)
@@ -184,10 +184,10 @@ private slots:
     void transitPictureDrawsTheCourseAndReportsIt()
     {
         Compute(core::Mode::PersonalTransits1st);
-        mainwindow::CellClickOutcome click;
-        for (int16_t i = 24; i < 121 && click.kind != mainwindow::CellClickOutcome::Kind::TransitPicture; ++i)
-            click = mainwindow::ShowAspectDetails(m_program, i);
-        QCOMPARE(click.kind, mainwindow::CellClickOutcome::Kind::TransitPicture);
+        app::CellClickOutcome click;
+        for (int16_t i = 24; i < 121 && click.kind != app::CellClickOutcome::Kind::TransitPicture; ++i)
+            click = app::ClickCell(m_program, i);
+        QCOMPARE(click.kind, app::CellClickOutcome::Kind::TransitPicture);
         const TransitPicture picture = MakeTransitPicture(m_program.astro, m_program.main, 1, click.p1, click.p2, click.aspect, click.zoneMinutes, click.beginning, click.ending, click.pictureCaption);
         auto view = View();
         view->ShowTransitPicture(picture);
@@ -203,7 +203,7 @@ private slots:
             }
         QVERIFY(drawn > 10);
         QCOMPARE(m_shown.size(), 1u);
-        QCOMPARE(m_shown[0].title, m_program.language.GetText(text::kTextPictureCurveTitle));
+        QCOMPARE(m_shown[0].title, m_program.language.Text(text::kTextPictureCurveTitle));
     }
 };
 

@@ -14,7 +14,7 @@ namespace orvane::display {
 class TestGuiDisplay : public QObject {
     Q_OBJECT
 
-    mainwindow::Program m_program;
+    app::Workspace m_program;
     const GridModel& m_grid = m_program.grid;
 
     // The cells of a world-transit (or personal-transit) computation on 1 January 2000, 12:00 GMT, of a
@@ -22,7 +22,7 @@ class TestGuiDisplay : public QObject {
     void Compute(core::Mode mode)
     {
         m_program.main.SelectMode(mode);
-        QVERIFY(mainwindow::cmdCompute_Click(m_program).computed);
+        QVERIFY(app::Compute(m_program).computed);
     }
     // The pixels of a cell's face (without the line between cells) whose red, green or blue differs from
     // `colour` by more than `tolerance`.
@@ -41,12 +41,12 @@ private slots:
     void initTestCase()
     {
         settings::MemoryRegistryStore store;
-        const auto started = mainwindow::StartUp(m_program, ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store);
+        const auto started = app::StartUp(m_program, ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store);
         QVERIFY(!started.programTextError && !started.plutoError);
-        m_program.main.txbYearCE = {"2000", "1970", ""};
-        for (auto* list : {&m_program.main.cboMonthCE, &m_program.main.cboDayCE})
+        m_program.main.yearTexts = {"2000", "1970", ""};
+        for (auto* list : {&m_program.main.monthLists, &m_program.main.dayLists})
             (*list)[0].SetListIndex(1), (*list)[1].SetListIndex(1);
-        m_program.main.cboHour[0].SetListIndex(25);  // 12:00
+        m_program.main.halfHourLists[0].SetListIndex(25);  // 12:00
     }
 
     void triangleCellsShowTheirColours()
@@ -57,7 +57,7 @@ private slots:
         const std::array<QColor, 8> defaults{QColor(), QColor(255, 255, 0), QColor(255, 0, 255), QColor(255, 0, 0),
                                              QColor(0, 255, 0), QColor(0, 255, 255), QColor(128, 128, 255), QColor(128, 128, 128)};
         QVERIFY(m_grid.GetTotalNumAspects(m_program.astro.tables) > 0);
-        for (int16_t i = 18; i < m_grid.intNumCells; ++i) {
+        for (int16_t i = 18; i < m_grid.cellCount; ++i) {
             const int16_t aspect = m_grid.CellAspect(m_program.astro.tables, i);
             const QRect cell = view.CellRect(i);
             if (aspect == 0)
@@ -77,11 +77,11 @@ private slots:
     void boldDrawsMoreInk()
     {
         GridModel grid = m_grid;
-        grid.txbCell[49].text = "Sqr\r\n2°15' -";
-        grid.txbCell[49].foreColor = core::RGB(255, 0, 0);
+        grid.cellTexts[49].text = "Sqr\r\n2°15' -";
+        grid.cellTexts[49].foreColor = core::RGB(255, 0, 0);
         GridView view(grid);
         const int plain = CountOther(view.grab().toImage(), view.CellRect(49), Qt::black);
-        grid.txbCell[49].bold = true;
+        grid.cellTexts[49].bold = true;
         view.SyncFromModel();
         QVERIFY(CountOther(view.grab().toImage(), view.CellRect(49), Qt::black) > plain + 10);
     }
@@ -104,8 +104,8 @@ private slots:
     void everyGlyphLetterHasItsSymbolInTheChosenFont()
     {
         const core::AstroTables& t = m_program.astro.tables;
-        std::vector<std::string> letters(t.strPlanetGlyph.begin() + 1, t.strPlanetGlyph.end());
-        letters.insert(letters.end(), t.strSignGlyph.begin(), t.strSignGlyph.end());
+        std::vector<std::string> letters(t.bodyGlyphs.begin() + 1, t.bodyGlyphs.end());
+        letters.insert(letters.end(), t.signGlyphs.begin(), t.signGlyphs.end());
         QSet<QString> symbols;
         for (const std::string& letter : letters) {
             const ChartGlyph glyph = Glyph(letter.front(), 14);

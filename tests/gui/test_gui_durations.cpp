@@ -79,8 +79,8 @@ private slots:
         QVERIFY(aspects >= 2);
         // A world-transit record whose second body is 10 carries blanks instead of dates.
         tools::DurationsWindow& model = Durations()->Model();
-        model.records.strDurationRecords.push_back(" 110 1 1 0.001000" + std::string(22, ' '));
-        ++model.records.intNumDurationRecords;
+        model.records.recordLines.push_back(" 110 1 1 0.001000" + std::string(22, ' '));
+        ++model.records.recordCount;
         auto* sortBy = Find<QComboBox>("cboSortBy");
         auto* showDurations = Find<QCheckBox>("chkShowDuration");
         const auto dated = [this] { return Lines().filter(" " + Text(text::kTextBegins) + " ").size(); };
@@ -110,7 +110,7 @@ private slots:
 
     void reportWithoutAspectsShowsTheMessageAndNoWindow()
     {
-        program->configure.intOrbListIndex.fill(0);  // every orb 0°: no aspect at all
+        program->configure.orbIndexes.fill(0);  // every orb 0°: no aspect at all
         Find<QPushButton>("cmdCompute", false)->click();
         Find<QPushButton>("cmdReport", false)->click();
         QCOMPARE(boxes.shown.size(), size_t{1});

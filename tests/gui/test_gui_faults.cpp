@@ -64,9 +64,9 @@ private slots:
             QCOMPARE(boxes.shown.size(), size_t{1});
             QVERIFY(windowShown);
             QCOMPARE(boxes.shown[0].icon, platform::Icon::Exclamation);
-            QVERIFY(boxes.shown[0].text.starts_with(program->language.GetText(text::kTextPlutoErrorHeading)));
-            QCOMPARE(program->astro.intNumPlanets, core::kNeptune);
-            QVERIFY(program->grid.intNumCells > 0);
+            QVERIFY(boxes.shown[0].text.starts_with(program->language.Text(text::kTextPlutoErrorHeading)));
+            QCOMPARE(program->astro.bodyCount, core::kNeptune);
+            QVERIFY(program->grid.cellCount > 0);
         }
         boxes.whileShown = nullptr;
     }

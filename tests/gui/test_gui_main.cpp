@@ -28,7 +28,7 @@ class TestGuiMain : public testing::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::string UserStateFile() const { return mainwindow::UserStateFilePath(); }
+    std::string UserStateFile() const { return app::UserStateFilePath(); }
 
     void Open()
     {
@@ -110,13 +110,13 @@ private slots:
         EnterRow(1, "1970", 3, 8, 3);
         Click("optPersonal_0");
         QCOMPARE(window->height(), platform::Px(10600));
-        QCOMPARE(program->grid.intNumCells, int16_t{121});
+        QCOMPARE(program->grid.cellCount, int16_t{121});
         QVERIFY(Find<QLabel>("lblTitle")->text() != worldTitle);
         QVERIFY(Find<QWidget>("txbReport1")->isVisible());
         QVERIFY(!Find<QWidget>("lblURL")->isVisible());
         Click("optNatal_0");
         QCOMPARE(window->height(), platform::Px(9565));
-        QCOMPARE(program->grid.intNumCells, int16_t{90});
+        QCOMPARE(program->grid.cellCount, int16_t{90});
         QCOMPARE(Find<QLabel>("lblClickonAspect")->text(), QString());
         QCOMPARE(boxes.shown.size(), size_t{1});
     }
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(QString::fromStdString(boxes.shown[0].title), Text(153));
         QVERIFY(QString::fromStdString(boxes.shown[0].text).startsWith(Text(4)));
         QCOMPARE(Find<QLabel>("lblTitle")->text(), title);
-        QVERIFY(program->grid.txbCell == grid.txbCell);
+        QVERIFY(program->grid.cellTexts == grid.cellTexts);
     }
 
     void forwardAndBackCrossMonthAndYearEnds()
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(Text(19), QStringLiteral("Berechnen"));
         QCOMPARE(Find<QRadioButton>("optPlanetary")->text(), Text(9));
         QCOMPARE(Find<QComboBox>("cboForwardBack")->itemText(1), Text(171));
-        QCOMPARE(QSettings("Veltrane", "ZEMT").value(mainwindow::kLanguageSetting).toInt(), 1);
+        QCOMPARE(QSettings("Veltrane", "ZEMT").value(app::kLanguageSetting).toInt(), 1);
         Choose("cboLanguage", 0);
         QCOMPARE(Find<QPushButton>("cmdCompute")->text(), QStringLiteral("Compute"));
     }
@@ -204,9 +204,9 @@ private slots:
     void aCellClickAsksAboutTheDurations()
     {
         int16_t cell = 0;
-        while (cell < program->grid.intNumCells && program->grid.CellAspect(program->astro.tables, cell) == 0)
+        while (cell < program->grid.cellCount && program->grid.CellAspect(program->astro.tables, cell) == 0)
             ++cell;
-        QVERIFY(cell < program->grid.intNumCells);
+        QVERIFY(cell < program->grid.cellCount);
         boxes.answers.push_back(Button::No);
         emit Find<display::GridView>("picTable")->cellClicked(cell);
         QCOMPARE(boxes.shown.size(), size_t{1});

@@ -66,7 +66,7 @@ private slots:
             Get(QString::fromLatin1(name));
         QCOMPARE(Orb(7)->count(), 16);
         for (const int16_t language : {text::langEnglish, text::langGerman}) {
-            program->language.intLanguage = language;
+            program->language.currentLanguage = language;
             panel->SetLanguageDependentText();
             QCOMPARE(panel->windowTitle(), Text(text::kTextConfigure));
             for (const QString& name : names) {
@@ -110,7 +110,7 @@ private slots:
         else
             QTest::mouseClick(Get(button), Qt::LeftButton);
         QTEST(MainTitle().section(' ', -3), "orbs");
-        QTEST(program->configure.blnShowOnlyEarthAspects, "onlyEarth");
+        QTEST(program->configure.onlyEarthAspects, "onlyEarth");
         QTEST(boxes.shown.empty() ? QString() : QString::fromStdString(boxes.shown[0].title), "boxTitle");
         QCOMPARE(panel->isVisible(), !button.isEmpty());
     }

@@ -41,13 +41,13 @@ private:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     // A program whose chart shows `mode`, with the program text and empty date rows.
-    static std::unique_ptr<mainwindow::Program> ChartProgram(int16_t mode)
+    static std::unique_ptr<app::Workspace> ChartProgram(int16_t mode)
     {
-        auto program = std::make_unique<mainwindow::Program>();
+        auto program = std::make_unique<app::Workspace>();
         program->astro.InitializeAstroTables(ORVANE_BIN_DIR);
         program->language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName);
         datetime::SetUpDateRows(program->main);
-        program->main.intMode = mode;
+        program->main.currentMode = mode;
         return program;
     }
 
@@ -64,7 +64,7 @@ private:
         return n;
     }
 
-    static QImage Chart(const mainwindow::Program& program)
+    static QImage Chart(const app::Workspace& program)
     {
         display::ChartView view(program);
         view.resize(640, 460);
@@ -90,7 +90,7 @@ private slots:
         const auto program = ChartProgram(core::kModeSynastry);
         const QImage image = Chart(*program);
         const platform::Message message = tools::SaveChartImage(*program, image, Path("chart.png").toStdString());
-        QCOMPARE(message.text, program->language.GetText(text::kTextChartSaved) + "\r\n" + Path("chart.png").toStdString());
+        QCOMPARE(message.text, program->language.Text(text::kTextChartSaved) + "\r\n" + Path("chart.png").toStdString());
         QImageReader reader(Path("chart.png"));
         QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.read().convertToFormat(image.format()), image);
@@ -104,7 +104,7 @@ private slots:
         const QImage chart = Chart(*program);
         const platform::Message message = tools::SaveChartImage(*program, chart, Path("blocked.png").toStdString());
         QCOMPARE(message.text,
-                 program->language.GetText(text::kTextPngConversionFailed) + "\r\n" + Path("blocked.bmp").toStdString());
+                 program->language.Text(text::kTextPngConversionFailed) + "\r\n" + Path("blocked.bmp").toStdString());
         QCOMPARE(QImageReader(Path("blocked.bmp")).read().size(), chart.size());
         QVERIFY(fs::is_directory(Path("blocked.png").toStdString()));
         // A folder that cannot be written to: a clear message, and no file anywhere.
@@ -145,8 +145,8 @@ private slots:
         for (const char* file : {"qvs.dat", "hpluto.2199.slx"})
             fs::create_symlink(fs::path(ORVANE_BIN_DIR) / file, Path(file).toStdString());
         for (const std::string& folder : {dir.path().toStdString() + "/", std::string(ORVANE_BIN_DIR) + "/"}) {
-            mainwindow::Program program;
-            mainwindow::frmMain window(program, store, boxes, clock, {folder, Path("orvane.usr").toStdString()});
+            app::Workspace program;
+            app::frmMain window(program, store, boxes, clock, {folder, Path("orvane.usr").toStdString()});
             QVERIFY(window.Form_Load());
             window.show();
             auto* help = window.findChild<QPushButton*>("cmdHelp");

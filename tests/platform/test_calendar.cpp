@@ -41,14 +41,14 @@ TEST(CalendarLayer, KnownDayNumbersBothWays)
     };
     for (const Known& k : known) {
         EuroDate date = Date(k.year, k.month, k.day, k.calendar);
-        EXPECT_EQ(_euro_date_to_jdn(&date), k.jdn) << k.year << "-" << k.month << "-" << k.day;
+        EXPECT_EQ(DayNumberOfDate(&date), k.jdn) << k.year << "-" << k.month << "-" << k.day;
         EXPECT_NE(date.valid, 0);
         EXPECT_EQ(date.jdn, k.jdn);
 
         EuroDate back;
         back.calendar = k.calendar;
         back.jdn = k.jdn;
-        _jdn_to_euro_date(&back);
+        DateOfDayNumber(&back);
         EXPECT_EQ(back.year, k.year);
         EXPECT_EQ(back.month, k.month);
         EXPECT_EQ(back.day, k.day);
@@ -61,28 +61,28 @@ TEST(CalendarLayer, ContinuousOverTheWholeRange)
     for (const int32_t calendar : {kCalendarGregorian, kCalendarJulian}) {
         EuroDate first = Date(-9999, 1, 1, calendar);
         EuroDate last = Date(9999, 12, 31, calendar);
-        const int32_t from = _euro_date_to_jdn(&first);
-        const int32_t to = _euro_date_to_jdn(&last);
+        const int32_t from = DayNumberOfDate(&first);
+        const int32_t to = DayNumberOfDate(&last);
         ASSERT_NE(first.valid, 0);
         ASSERT_NE(last.valid, 0);
 
         EuroDate previous;
         previous.calendar = calendar;
         previous.jdn = from;
-        _jdn_to_euro_date(&previous);
+        DateOfDayNumber(&previous);
         int failures = 0;
         for (int32_t jdn = from + 1; jdn <= to && failures < 5; ++jdn) {
             EuroDate date;
             date.calendar = calendar;
             date.jdn = jdn;
-            _jdn_to_euro_date(&date);
+            DateOfDayNumber(&date);
             const bool nextDay = date.year == previous.year && date.month == previous.month &&
                                  date.day == previous.day + 1;
             const bool nextMonth = date.year == previous.year && date.month == previous.month + 1 && date.day == 1;
             const bool nextYear = date.year == previous.year + 1 && date.month == 1 && date.day == 1 &&
                                   previous.month == 12 && previous.day == 31;
             EuroDate again = Date(date.year, date.month, date.day, calendar);
-            if (!(nextDay || nextMonth || nextYear) || _euro_date_to_jdn(&again) != jdn) {
+            if (!(nextDay || nextMonth || nextYear) || DayNumberOfDate(&again) != jdn) {
                 ADD_FAILURE() << "calendar " << calendar << " day " << jdn << ": " << date.year << "-"
                               << date.month << "-" << date.day;
                 ++failures;
@@ -102,23 +102,23 @@ TEST(CalendarLayer, DatesThatDoNotExist)
     };
     for (EuroDate date : impossible) {
         date.valid = 7;
-        _euro_date_to_jdn(&date);
+        DayNumberOfDate(&date);
         EXPECT_EQ(date.valid, 0) << date.year << "-" << date.month << "-" << date.day;
     }
     const EuroDate possible[] = {Date(2000, 2, 29), Date(1600, 2, 29), Date(1900, 2, 29, kCalendarJulian),
                                  Date(2000, 12, 31), Date(-9999, 1, 1), Date(9999, 12, 31)};
     for (EuroDate date : possible) {
-        _euro_date_to_jdn(&date);
+        DayNumberOfDate(&date);
         EXPECT_NE(date.valid, 0) << date.year << "-" << date.month << "-" << date.day;
     }
 }
 
 TEST(CalendarLayer, DayOfWeek)
 {
-    EXPECT_EQ(_euro_day_of_week(2451545), 6);  // 1 January 2000, a Saturday
-    EXPECT_EQ(_euro_day_of_week(2451546), 0);
-    EXPECT_EQ(_euro_day_of_week(-1), 0);       // and before day 0 (a Monday)
-    EXPECT_EQ(_euro_day_of_week(-7), 1);
+    EXPECT_EQ(DayOfWeek(2451545), 6);  // 1 January 2000, a Saturday
+    EXPECT_EQ(DayOfWeek(2451546), 0);
+    EXPECT_EQ(DayOfWeek(-1), 0);       // and before day 0 (a Monday)
+    EXPECT_EQ(DayOfWeek(-7), 1);
 }
 
 TEST(CalendarLayer, SeparateThousands)
@@ -128,7 +128,7 @@ TEST(CalendarLayer, SeparateThousands)
         {"12a45", "12a45"}, {"-10000", "-10.000"}, {"1234567890123456789012", "1,234,567,890,123,4"}};
     for (const auto& [number, separated] : cases) {
         char buffer[kSeparateThousandsBufferSize];  // 20 characters: longer results are cut, and still ended
-        _separate_thousands(number, buffer, number[0] == '-' ? '.' : ',');
+        SeparateThousands(number, buffer, number[0] == '-' ? '.' : ',');
         EXPECT_EQ(std::string(buffer), separated) << number;
     }
 }
@@ -146,13 +146,13 @@ TEST(CalendarLayer, JuldatGivesTheCivilDate)
                  {std::nextafter(2064947.5, 0.0), "A", 941, 7, 8}};
     for (const auto& c : cases) {
         int32_t year = 0, month = 0, day = 0, weekday = -1;
-        ASSERT_EQ(_juldat(c.moment, c.calendar, &year, &month, &day, &weekday), 1) << c.moment;
+        ASSERT_EQ(JulianDate(c.moment, c.calendar, &year, &month, &day, &weekday), 1) << c.moment;
         EXPECT_EQ(year * 10000 + month * 100 + day, c.year * 10000 + c.month * 100 + c.day) << c.moment;
-        EXPECT_EQ(weekday, _euro_day_of_week(static_cast<int32_t>(c.moment + 0.5))) << c.moment;
+        EXPECT_EQ(weekday, DayOfWeek(static_cast<int32_t>(c.moment + 0.5))) << c.moment;
     }
     int32_t year = 0;
-    EXPECT_EQ(_juldat(2451545.0, "Q", &year, nullptr, nullptr, nullptr), 0);
-    EXPECT_EQ(_juldat(1.0e12, "G", &year, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(JulianDate(2451545.0, "Q", &year, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(JulianDate(1.0e12, "G", &year, nullptr, nullptr, nullptr), 0);
 }
 
 TEST(CalendarLayer, TimeZoneIsStandardTimeSecondsWest)
@@ -160,11 +160,11 @@ TEST(CalendarLayer, TimeZoneIsStandardTimeSecondsWest)
     const char* saved = std::getenv("TZ");
     const std::string restore = saved != nullptr ? saved : "";
     setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    EXPECT_EQ(_get_timezone(), -3600);
+    EXPECT_EQ(ComputerZone(), -3600);
     setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-    EXPECT_EQ(_get_timezone(), 18000);
+    EXPECT_EQ(ComputerZone(), 18000);
     setenv("TZ", "<+0545>-5:45", 1);
-    EXPECT_EQ(_get_timezone(), -20700);
+    EXPECT_EQ(ComputerZone(), -20700);
     if (saved != nullptr)
         setenv("TZ", restore.c_str(), 1);
     else

@@ -49,7 +49,7 @@ class EphemerisLayer : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        _set_datafiles_folder("/nonexistent-orvane-folder/");
+        SetDataFolder("/nonexistent-orvane-folder/");
         swe_set_ephe_path("/usr/share/libswe/ephe");
     }
 };
@@ -63,7 +63,7 @@ TEST_F(EphemerisLayer, MatchesTheContractForEveryPlanet)
     for (int32_t planet = 1; planet <= 8; ++planet)
         for (const double moment : moments) {
             double radiusVector = 0.0;
-            const double longitude = _hc_j2000_long_rv_planet(planet, moment, 0, &radiusVector);
+            const double longitude = HelioJ2000LongitudeRadius(planet, moment, 0, &radiusVector);
             const std::array<double, 6> reference = Reference(planet, moment, kContract);
             EXPECT_GE(longitude, 0.0);
             EXPECT_LT(longitude, 2.0 * 3.14159265358979323846);
@@ -78,7 +78,7 @@ TEST_F(EphemerisLayer, MatchesTheContractForEveryPlanet)
 TEST_F(EphemerisLayer, PitfallsAreFarOutsideTheTolerance)
 {
     const double moment = 1721425.5;  // 1 January 1 CE: ΔT is almost three hours
-    const double right = _hc_j2000_long_rv_planet(1, moment, 1, nullptr);
+    const double right = HelioJ2000LongitudeRadius(1, moment, 1, nullptr);
     EXPECT_GT(ArcsecondsBetween(right, Reference(1, moment, kContract & ~SEFLG_TRUEPOS)[0]), 20.0);
     EXPECT_GT(ArcsecondsBetween(right, Reference(1, moment, kContract & ~SEFLG_J2000)[0]), 3600.0);
 
@@ -104,11 +104,11 @@ TEST_F(EphemerisLayer, EarthStandsOppositeTheAlmanacSun)
         {2451899.5 + 13.0 / 24 + 37.0 / 1440, 270.0},  // 2000-12-21 13:37 UT, December solstice
     };
     for (const Almanac& a : almanac) {
-        const double earth = _hc_j2000_long_rv_planet(3, a.moment, 2000, nullptr);
+        const double earth = HelioJ2000LongitudeRadius(3, a.moment, 2000, nullptr);
         EXPECT_LT(ArcsecondsBetween(earth, (a.sunDegrees + 180.0) * kDegree), 60.0) << a.moment;
     }
     double radiusVector = 0.0;
-    EXPECT_NEAR(Degrees(_hc_j2000_long_rv_planet(3, 2451545.0, 2000, &radiusVector)), 100.377, 0.01);
+    EXPECT_NEAR(Degrees(HelioJ2000LongitudeRadius(3, 2451545.0, 2000, &radiusVector)), 100.377, 0.01);
     EXPECT_NEAR(radiusVector, 0.9833, 0.0005);
 }
 
@@ -116,7 +116,7 @@ TEST_F(EphemerisLayer, UnknownPlanetNumbersGiveTheErrorValue)
 {
     for (const int32_t planet : {0, 9, -1, 1000}) {
         double radiusVector = 42.0;
-        EXPECT_EQ(_hc_j2000_long_rv_planet(planet, 2451545.0, 2000, &radiusVector), kEphemerisError);
+        EXPECT_EQ(HelioJ2000LongitudeRadius(planet, 2451545.0, 2000, &radiusVector), kEphemerisError);
         EXPECT_EQ(radiusVector, 42.0);
     }
 }
@@ -124,9 +124,9 @@ TEST_F(EphemerisLayer, UnknownPlanetNumbersGiveTheErrorValue)
 // The ephemeris keeps its state per thread: a computing thread gets the same answer.
 TEST_F(EphemerisLayer, SameResultInAnotherThread)
 {
-    const double here = _hc_j2000_long_rv_planet(4, 2440000.5, 1968, nullptr);
+    const double here = HelioJ2000LongitudeRadius(4, 2440000.5, 1968, nullptr);
     double there = -2.0;
-    std::thread worker([&there] { there = _hc_j2000_long_rv_planet(4, 2440000.5, 1968, nullptr); });
+    std::thread worker([&there] { there = HelioJ2000LongitudeRadius(4, 2440000.5, 1968, nullptr); });
     worker.join();
     EXPECT_LT(ArcsecondsBetween(here, there), 0.001);
 }

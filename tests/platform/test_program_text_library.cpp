@@ -11,12 +11,12 @@ namespace {
 
 class ProgramTextFile : public ::testing::Test {
 protected:
-    int32_t Load(const std::string& content) { return library.lt(folder.Write("qvs.dat", content), 0); }
+    int32_t Load(const std::string& content) { return library.LoadFile(folder.Write("qvs.dat", content), 0); }
 
     std::string Text(int32_t number, int32_t language) const
     {
         std::string buffer = "untouched";
-        return library.gt(number, language, buffer, 1024, 1) > 0 ? buffer : "<none>";
+        return library.CopyText(number, language, buffer, 1024, 1) > 0 ? buffer : "<none>";
     }
 
     testing::TempFolder folder;
@@ -58,9 +58,9 @@ TEST_F(ProgramTextFile, LengthIsCountedInCharacters)
         umlauts += "ä";  // two bytes each
     ASSERT_GT(Load("1|0|" + umlauts + "\n"), 0);
     std::string buffer;
-    EXPECT_EQ(library.gt(1, 0, buffer, 1024, 1), 2048);
+    EXPECT_EQ(library.CopyText(1, 0, buffer, 1024, 1), 2048);
     EXPECT_EQ(buffer, umlauts);
-    EXPECT_EQ(library.gt(1, 0, buffer, 1023, 1), 0);  // does not fit a smaller buffer
+    EXPECT_EQ(library.CopyText(1, 0, buffer, 1023, 1), 0);  // does not fit a smaller buffer
 
     EXPECT_EQ(Load("1|0|ok\n2|0|" + umlauts + "x\n"), -1002);
 }
@@ -81,7 +81,7 @@ TEST_F(ProgramTextFile, LoadOutcomesNameTheLine)
     };
     for (const auto& [content, outcome] : cases)
         EXPECT_EQ(Load(content), outcome) << content;
-    EXPECT_EQ(library.lt(folder.folder() + "absent.dat", 0), -1);
+    EXPECT_EQ(library.LoadFile(folder.folder() + "absent.dat", 0), -1);
     // A failed load leaves no texts of the one before.
     ASSERT_GT(Load("1|0|One\n"), 0);
     ASSERT_LT(Load("1|0|One\n1|0|One\n"), 0);

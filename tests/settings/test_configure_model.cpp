@@ -47,24 +47,24 @@ protected:
 
     PanelContext Context(bool mainWindowLoaded = true) { return {language, astro, store, mainWindowLoaded}; }
     std::optional<std::string> Stored(const char* name) const { return store.RawValue(kUser, kRegistryKey, name); }
-    void Click(int16_t swatch, MouseButton button) { panel.lblAspectColor_MouseDown(swatch, button, astro.tables); }
+    void Click(int16_t swatch, MouseButton button) { panel.PressSwatch(swatch, button, astro.tables); }
 
     // Every choice at the panel's default, as Load and Reset leave them.
     void ExpectDefaults() const
     {
-        for (const auto& list : panel.cboOrb)
+        for (const auto& list : panel.orbLists)
             EXPECT_EQ(list.ListCount(), 16);  // 0° … 15°, built once
         EXPECT_EQ(AspectOrbPositions(), (std::array<int16_t, 7>{10, 9, 6, 7, 4, 3, 3}));
-        EXPECT_EQ(panel.cboOrb[7].ListIndex(), 1);
-        EXPECT_EQ(panel.cboOrbForMidpoints.Text(), "0° 30'");
-        EXPECT_EQ(panel.cboPersonalOrbsProportion[0].Text() + panel.cboPersonalOrbsProportion[1].Text(), "1/31/3");
-        EXPECT_TRUE(panel.chkUseBoldface && panel.opt1DegOfOrb && !panel.optProportionOfOrb);
-        EXPECT_EQ(panel.cboBoldfaceFactor.Text(), "1/4");
-        EXPECT_EQ(panel.dblPanelColor, (std::array<double, 8>{0, 65535, 16711935, 255, 65280, 16776960,
+        EXPECT_EQ(panel.orbLists[7].ListIndex(), 1);
+        EXPECT_EQ(panel.midpointOrbList.Text(), "0° 30'");
+        EXPECT_EQ(panel.orbProportionLists[0].Text() + panel.orbProportionLists[1].Text(), "1/31/3");
+        EXPECT_TRUE(panel.boldfaceBox && panel.opt1DegOfOrb && !panel.proportionOfOrbSelected);
+        EXPECT_EQ(panel.boldfaceFactorList.Text(), "1/4");
+        EXPECT_EQ(panel.panelColors, (std::array<double, 8>{0, 65535, 16711935, 255, 65280, 16776960,
                                                               RGB(128, 128, 255), RGB(128, 128, 128)}));
-        EXPECT_FALSE(panel.chkShowOnlyOuterPlanets || panel.chkShowOnlyEarthAspects ||
-                     panel.chkSaveGraphicWithWhiteBackground);
-        EXPECT_TRUE(panel.chkDisplayZodiacSectors);
+        EXPECT_FALSE(panel.onlyOuterPlanetsBox || panel.onlyEarthAspectsBox ||
+                     panel.whiteBackgroundBox);
+        EXPECT_TRUE(panel.zodiacSectorsBox);
     }
 
     // The selected positions of the seven aspect orb lists.
@@ -72,7 +72,7 @@ protected:
     {
         std::array<int16_t, 7> positions{};
         for (size_t k = 0; k < positions.size(); ++k)
-            positions[k] = panel.cboOrb[k].ListIndex();
+            positions[k] = panel.orbLists[k].ListIndex();
         return positions;
     }
 
@@ -96,143 +96,143 @@ TEST_F(ConfigurePanel, LoadSetsTheDefaultsAndStoresTheDisplayValues)
     panel.Load(store, kZoneBerlin);
     EXPECT_EQ(std::tuple(Stored(kValueIPAD), Stored(kValueSOEA)), std::tuple(Value("1"), Value("1")));
     ExpectDefaults();
-    EXPECT_EQ(panel.intOrbListIndex, kDefaultOrbPositions);
-    EXPECT_TRUE(panel.blnDisplayZodiacSectors);
-    EXPECT_FALSE(panel.chkDisplayNATZabbr);  // a computer east of Greenwich
-    EXPECT_FALSE(panel.blnAccepted);
-    EXPECT_FALSE(panel.chkShowOnlyOuterPlanets || panel.blnShowOnlyOuterPlanets);
-    EXPECT_FALSE(panel.chkShowOnlyEarthAspects || panel.blnShowOnlyEarthAspects);
+    EXPECT_EQ(panel.orbIndexes, kDefaultOrbPositions);
+    EXPECT_TRUE(panel.zodiacSectors);
+    EXPECT_FALSE(panel.zoneAbbreviationsBox);  // a computer east of Greenwich
+    EXPECT_FALSE(panel.everApplied);
+    EXPECT_FALSE(panel.onlyOuterPlanetsBox || panel.onlyOuterPlanets);
+    EXPECT_FALSE(panel.onlyEarthAspectsBox || panel.onlyEarthAspects);
 }
 
 TEST_F(ConfigurePanel, TheOrbTableFollowsTheAppliedListEntries)
 {
-    panel.cboOrb[2].SetListIndex(8);                     // square 8°
-    panel.cboPersonalOrbsProportion[0].SetListIndex(1);  // 1/2
-    panel.cboPersonalOrbsProportion[1].SetListIndex(2);  // 1/3
-    ASSERT_FALSE(panel.cmdAccept_Click(Context()).message);
+    panel.orbLists[2].SetListIndex(8);                     // square 8°
+    panel.orbProportionLists[0].SetListIndex(1);  // 1/2
+    panel.orbProportionLists[1].SetListIndex(2);  // 1/3
+    ASSERT_FALSE(panel.Apply(Context()).message);
 
     // The orb table's own arithmetic (proportions, largest and smallest orb) is the astronomical module's.
     const OrbChoices choices = panel.SetOrbsValues();
     EXPECT_EQ(choices.orbMinutes, (std::array<int32_t, 7>{600, 540, 480, 420, 240, 180, 180}));
     EXPECT_EQ(choices.proportions, (std::array<int32_t, 2>{2, 3}));
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[core::kSquare][1], Degrees(4));
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kSquare][1], Degrees(4));
 
     // An orb picked but not applied does not reach the table; a fresh table gets the applied orbs.
-    panel.cboOrb[2].SetListIndex(15);
+    panel.orbLists[2].SetListIndex(15);
     core::OrbTable fresh;
-    panel.SetOrbs(fresh);
-    EXPECT_DOUBLE_EQ(fresh.dblOrb[core::kSquare][1], Degrees(4));
+    panel.ApplyOrbs(fresh);
+    EXPECT_DOUBLE_EQ(fresh.orbs[core::kSquare][1], Degrees(4));
 
     // Indices outside the lists give no orb and no fault; no proportion selected divides by 1.
-    panel.intOrbListIndex = {-1, 16, 99, -32768, 0, 15, 3, 1};
+    panel.orbIndexes = {-1, 16, 99, -32768, 0, 15, 3, 1};
     panel.Activate(store, astro.tables);
-    EXPECT_EQ(std::tuple(panel.cboOrb[0].ListIndex(), panel.cboOrb[5].ListIndex()), std::tuple(-1, 15));
+    EXPECT_EQ(std::tuple(panel.orbLists[0].ListIndex(), panel.orbLists[5].ListIndex()), std::tuple(-1, 15));
     EXPECT_EQ(panel.SetOrbsValues().orbMinutes, (std::array<int32_t, 7>{0, 0, 0, 0, 0, 900, 180}));
-    panel.cboPersonalOrbsProportion[0].SetListIndex(-1);
-    panel.SetOrbs(fresh);
-    EXPECT_DOUBLE_EQ(fresh.dblOrb[core::kSemisextile][1], Degrees(15));
+    panel.orbProportionLists[0].SetListIndex(-1);
+    panel.ApplyOrbs(fresh);
+    EXPECT_DOUBLE_EQ(fresh.orbs[core::kSemisextile][1], Degrees(15));
 }
 
 TEST_F(ConfigurePanel, ApplyCopiesTheChoicesAndAsksTheMainWindowToFollow)
 {
     panel.Activate(store, astro.tables);
-    panel.cboOrb[0].SetListIndex(12);
-    panel.cboOrb[7].SetListIndex(4);
+    panel.orbLists[0].SetListIndex(12);
+    panel.orbLists[7].SetListIndex(4);
     Click(1, MouseButton::Right);  // exclude the opposition
-    panel.chkShowOnlyEarthAspects = panel.chkDisplayNATZabbr = true;
-    panel.chkDisplayZodiacSectors = false;
+    panel.onlyEarthAspectsBox = panel.zoneAbbreviationsBox = true;
+    panel.zodiacSectorsBox = false;
 
     EXPECT_EQ(panel.ActionsOnOpening(), MainWindowActions{});
-    const PanelResult result = panel.cmdAccept_Click(Context());
+    const PanelResult result = panel.Apply(Context());
     EXPECT_FALSE(result.message || result.hidePanel);  // the panel stays open
     const MainWindowActions opening = panel.ActionsOnOpening();  // from now on, opening recomputes
     EXPECT_TRUE(opening.hideDurationsWindow && opening.recompute && opening.resetFootLabel && opening.refreshClickHint);
     EXPECT_TRUE(result.mainWindow.rebuildTimezoneLists && result.mainWindow.restoreMinimized &&
                 result.mainWindow.recompute);
-    EXPECT_TRUE(panel.blnAccepted);
-    EXPECT_EQ(std::tuple(panel.intOrbListIndex[0], panel.intOrbListIndex[7]), std::tuple(12, 4));
-    EXPECT_EQ(std::tuple(astro.tables.dblAspectColor[core::kOpposition], astro.tables.dblAspectColor[core::kConjunction]),
+    EXPECT_TRUE(panel.everApplied);
+    EXPECT_EQ(std::tuple(panel.orbIndexes[0], panel.orbIndexes[7]), std::tuple(12, 4));
+    EXPECT_EQ(std::tuple(astro.tables.aspectColors[core::kOpposition], astro.tables.aspectColors[core::kConjunction]),
               std::tuple(0.0, 65535.0));
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[core::kConjunction][0], Degrees(12));
-    EXPECT_TRUE(panel.blnShowOnlyEarthAspects && !panel.blnShowOnlyOuterPlanets && !panel.blnDisplayZodiacSectors);
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kConjunction][0], Degrees(12));
+    EXPECT_TRUE(panel.onlyEarthAspects && !panel.onlyOuterPlanets && !panel.zodiacSectors);
     // What was applied is what the next state file's load reads.
     EXPECT_EQ(std::tuple(Stored(kValueSOEA), Stored(kValueIPAD), Stored(kValueTZDisp)),
               std::tuple(Value("1"), Value("0"), Value("1")));
 
     // The zodiac sectors choice outlasts the next activation, which reads the registry again.
     panel.Activate(store, astro.tables);
-    EXPECT_FALSE(panel.chkDisplayZodiacSectors || panel.blnDisplayZodiacSectors);
+    EXPECT_FALSE(panel.zodiacSectorsBox || panel.zodiacSectors);
     EXPECT_EQ(Stored(kValueZodiacSectors), Value("0"));
     store.SetRawValue(kUser, kRegistryKey, kValueZodiacSectors, "1");
     panel.Activate(store, astro.tables);
-    EXPECT_TRUE(panel.chkDisplayZodiacSectors && panel.blnDisplayZodiacSectors);
+    EXPECT_TRUE(panel.zodiacSectorsBox && panel.zodiacSectors);
 }
 
 TEST_F(ConfigurePanel, ApplyIsRefusedWhenBothOnlyOptionsAreChecked)
 {
-    ASSERT_FALSE(panel.cmdAccept_Click(Context()).message);
-    const auto colours = astro.tables.dblAspectColor;
-    const auto orbs = astro.orbs.dblOrb;
-    const auto indices = panel.intOrbListIndex;
+    ASSERT_FALSE(panel.Apply(Context()).message);
+    const auto colours = astro.tables.aspectColors;
+    const auto orbs = astro.orbs.orbs;
+    const auto indices = panel.orbIndexes;
 
-    panel.cboOrb[1].SetListIndex(2);
+    panel.orbLists[1].SetListIndex(2);
     Click(0, MouseButton::Left);
-    panel.chkShowOnlyEarthAspects = panel.chkShowOnlyOuterPlanets = true;
-    panel.chkDisplayZodiacSectors = false;
-    const PanelResult result = panel.cmdAccept_Click(Context());
+    panel.onlyEarthAspectsBox = panel.onlyOuterPlanetsBox = true;
+    panel.zodiacSectorsBox = false;
+    const PanelResult result = panel.Apply(Context());
 
     EXPECT_EQ(result.message, Message::Information("Configure", "'Show only Earth aspects in chart' and\r\n'Show only "
                                                                 "outer planet aspects in chart'\r\ncannot both be checked."));
     EXPECT_EQ(result.mainWindow, MainWindowActions{});
-    EXPECT_EQ(std::tuple(astro.tables.dblAspectColor, astro.orbs.dblOrb, panel.intOrbListIndex),
+    EXPECT_EQ(std::tuple(astro.tables.aspectColors, astro.orbs.orbs, panel.orbIndexes),
               std::tuple(colours, orbs, indices));
-    EXPECT_FALSE(panel.blnShowOnlyEarthAspects || panel.blnShowOnlyOuterPlanets);
-    EXPECT_TRUE(panel.blnDisplayZodiacSectors);
+    EXPECT_FALSE(panel.onlyEarthAspects || panel.onlyOuterPlanets);
+    EXPECT_TRUE(panel.zodiacSectors);
     EXPECT_EQ(Stored(kValueZodiacSectors), Value("1"));
 
     // Either option alone is accepted.
-    panel.chkShowOnlyOuterPlanets = false;
-    EXPECT_FALSE(panel.cmdAccept_Click(Context()).message);
-    EXPECT_TRUE(panel.blnShowOnlyEarthAspects);
+    panel.onlyOuterPlanetsBox = false;
+    EXPECT_FALSE(panel.Apply(Context()).message);
+    EXPECT_TRUE(panel.onlyEarthAspects);
 }
 
 TEST_F(ConfigurePanel, ResetRestoresTheDefaultsAndAppliesThemOnceLoaded)
 {
     const auto edit = [this] {
-        for (auto& list : panel.cboOrb)
+        for (auto& list : panel.orbLists)
             list.SetListIndex(15);
-        panel.cboOrbForMidpoints.SetListIndex(7);
-        panel.cboPersonalOrbsProportion[1].SetListIndex(4);
-        panel.chkUseBoldface = panel.opt1DegOfOrb = false;
-        panel.optProportionOfOrb = true;
-        panel.cboBoldfaceFactor.SetListIndex(8);
-        panel.chkShowOnlyOuterPlanets = panel.chkSaveGraphicWithWhiteBackground = true;
-        panel.chkDisplayNATZabbr = panel.chkDisplayZodiacSectors = panel.chkUseColor = false;
+        panel.midpointOrbList.SetListIndex(7);
+        panel.orbProportionLists[1].SetListIndex(4);
+        panel.boldfaceBox = panel.opt1DegOfOrb = false;
+        panel.proportionOfOrbSelected = true;
+        panel.boldfaceFactorList.SetListIndex(8);
+        panel.onlyOuterPlanetsBox = panel.whiteBackgroundBox = true;
+        panel.zoneAbbreviationsBox = panel.zodiacSectorsBox = panel.useColorBox = false;
         Click(2, MouseButton::Left);
     };
 
     // Before the main window has finished loading: defaults selected, nothing applied.
     edit();
-    astro.tables.dblAspectColor[core::kTrine] = RGB(128, 64, 0);
-    PanelResult result = panel.cmdReset_Click(Context(false));
+    astro.tables.aspectColors[core::kTrine] = RGB(128, 64, 0);
+    PanelResult result = panel.Reset(Context(false));
     EXPECT_FALSE(result.message);
     EXPECT_EQ(result.mainWindow, MainWindowActions{});
     ExpectDefaults();
-    EXPECT_EQ(panel.intOrbListIndex, kDefaultOrbPositions);
-    EXPECT_EQ(astro.tables.dblAspectColor[core::kTrine], RGB(128, 64, 0));
-    EXPECT_FALSE(panel.blnAccepted);
+    EXPECT_EQ(panel.orbIndexes, kDefaultOrbPositions);
+    EXPECT_EQ(astro.tables.aspectColors[core::kTrine], RGB(128, 64, 0));
+    EXPECT_FALSE(panel.everApplied);
 
     // Afterwards: applied at once.
     edit();
-    result = panel.cmdReset_Click(Context(true));
+    result = panel.Reset(Context(true));
     EXPECT_FALSE(result.message);
-    EXPECT_TRUE(result.mainWindow.recompute && result.mainWindow.rebuildTimezoneLists && panel.blnAccepted);
+    EXPECT_TRUE(result.mainWindow.recompute && result.mainWindow.rebuildTimezoneLists && panel.everApplied);
     ExpectDefaults();
-    EXPECT_TRUE(panel.chkDisplayNATZabbr);
-    EXPECT_FALSE(panel.chkUseColor);  // not one of the panel's defaults
-    EXPECT_EQ(astro.tables.dblAspectColor, panel.dblPanelColor);
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[core::kConjunction][0], Degrees(10));
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[core::kQuincunx][1], Degrees(1));
+    EXPECT_TRUE(panel.zoneAbbreviationsBox);
+    EXPECT_FALSE(panel.useColorBox);  // not one of the panel's defaults
+    EXPECT_EQ(astro.tables.aspectColors, panel.panelColors);
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kConjunction][0], Degrees(10));
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kQuincunx][1], Degrees(1));
 }
 
 TEST_F(ConfigurePanel, ResetAsksOnlyWhenTheUserCanSeeThePanel)
@@ -242,18 +242,18 @@ TEST_F(ConfigurePanel, ResetAsksOnlyWhenTheUserCanSeeThePanel)
     EXPECT_EQ(panel.ResetQuestion(language, true, true),
               Message::Question("Reset", "All orbs, colours and options will be set to their defaults.\r\n"
                                          "Do you want to continue?"));
-    language.intLanguage = text::langGerman;
+    language.currentLanguage = text::langGerman;
     EXPECT_EQ(panel.ResetQuestion(language, true, true)->title, "Zurücksetzen");
 }
 
 TEST_F(ConfigurePanel, TheCloseBoxResetsWithItsNoticeThenCancels)
 {
-    panel.chkUseBoldface = false;
-    panel.cboPersonalOrbsProportion[0].SetListIndex(0);
+    panel.boldfaceBox = false;
+    panel.orbProportionLists[0].SetListIndex(0);
     panel.Activate(store, astro.tables);
-    panel.cboOrb[4].SetListIndex(14);
+    panel.orbLists[4].SetListIndex(14);
     Click(4, MouseButton::Right);
-    panel.chkShowOnlyEarthAspects = true;
+    panel.onlyEarthAspectsBox = true;
 
     const PanelResult result = panel.CloseByX(Context(true));
     EXPECT_EQ(result.message, Message::Information("X", "Closing this panel with its close box\r\nresets all orbs, "
@@ -261,50 +261,50 @@ TEST_F(ConfigurePanel, TheCloseBoxResetsWithItsNoticeThenCancels)
                                                         "to keep your settings."));
     // The zone lists follow the applied default, not the check box Cancel put back.
     EXPECT_TRUE(result.hidePanel && result.mainWindow.recompute && result.mainWindow.zoneAbbreviations);
-    EXPECT_FALSE(panel.blnClosingByX);
+    EXPECT_FALSE(panel.closingByCloseBox);
     // The defaults were applied, then Cancel put back what the panel showed when it came to the front.
-    EXPECT_EQ(panel.intOrbListIndex[4], 4);
-    EXPECT_EQ(astro.tables.dblAspectColor[core::kSextile], 16776960.0);
-    EXPECT_DOUBLE_EQ(astro.orbs.dblOrb[core::kSextile][1], Degrees(4) / 3);
-    EXPECT_EQ(std::tuple(panel.chkUseBoldface, panel.cboPersonalOrbsProportion[0].ListIndex(),
-                         panel.chkShowOnlyEarthAspects),
+    EXPECT_EQ(panel.orbIndexes[4], 4);
+    EXPECT_EQ(astro.tables.aspectColors[core::kSextile], 16776960.0);
+    EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kSextile][1], Degrees(4) / 3);
+    EXPECT_EQ(std::tuple(panel.boldfaceBox, panel.orbProportionLists[0].ListIndex(),
+                         panel.onlyEarthAspectsBox),
               std::tuple(false, 0, false));
 
     // No notice while the panel is not being closed, and no question while it is.
-    panel.blnClosingByX = true;
+    panel.closingByCloseBox = true;
     EXPECT_FALSE(panel.ResetQuestion(language, true, true));
-    panel.blnClosingByX = false;
-    EXPECT_FALSE(panel.cmdReset_Click(Context(true)).message);
+    panel.closingByCloseBox = false;
+    EXPECT_FALSE(panel.Reset(Context(true)).message);
 }
 
 TEST_F(ConfigurePanel, CancelRestoresExactlyTheValuesOfActivation)
 {
     // The values Cancel restores, and (last) the edits it leaves alone.
     const auto remembered = [this] {
-        return std::tuple(panel.chkUseBoldface, panel.cboBoldfaceFactor.ListIndex(),
-                          panel.cboPersonalOrbsProportion[0].ListIndex(), panel.cboPersonalOrbsProportion[1].ListIndex(),
-                          panel.chkDisplayNATZabbr, panel.chkDisplayZodiacSectors, panel.chkShowOnlyOuterPlanets,
-                          panel.chkShowOnlyEarthAspects, panel.chkSaveGraphicWithWhiteBackground);
+        return std::tuple(panel.boldfaceBox, panel.boldfaceFactorList.ListIndex(),
+                          panel.orbProportionLists[0].ListIndex(), panel.orbProportionLists[1].ListIndex(),
+                          panel.zoneAbbreviationsBox, panel.zodiacSectorsBox, panel.onlyOuterPlanetsBox,
+                          panel.onlyEarthAspectsBox, panel.whiteBackgroundBox);
     };
     const auto kept = [this] {
-        return std::tuple(panel.chkUseColor, panel.optProportionOfOrb, panel.cboOrbForMidpoints.ListIndex());
+        return std::tuple(panel.useColorBox, panel.proportionOfOrbSelected, panel.midpointOrbList.ListIndex());
     };
-    panel.cboPersonalOrbsProportion[0].SetListIndex(4);
-    panel.cboBoldfaceFactor.SetListIndex(7);
-    panel.chkDisplayNATZabbr = true;
+    panel.orbProportionLists[0].SetListIndex(4);
+    panel.boldfaceFactorList.SetListIndex(7);
+    panel.zoneAbbreviationsBox = true;
     panel.Activate(store, astro.tables);
     const auto atActivation = remembered();
 
-    panel.chkUseBoldface = panel.chkDisplayNATZabbr = panel.chkDisplayZodiacSectors = panel.chkUseColor = false;
-    panel.cboBoldfaceFactor.SetListIndex(0);
-    panel.cboPersonalOrbsProportion[0].SetListIndex(0);
-    panel.cboPersonalOrbsProportion[1].SetListIndex(3);
-    panel.chkShowOnlyOuterPlanets = panel.chkShowOnlyEarthAspects = panel.chkSaveGraphicWithWhiteBackground = true;
-    panel.optProportionOfOrb = true;
-    panel.cboOrbForMidpoints.SetListIndex(6);
+    panel.boldfaceBox = panel.zoneAbbreviationsBox = panel.zodiacSectorsBox = panel.useColorBox = false;
+    panel.boldfaceFactorList.SetListIndex(0);
+    panel.orbProportionLists[0].SetListIndex(0);
+    panel.orbProportionLists[1].SetListIndex(3);
+    panel.onlyOuterPlanetsBox = panel.onlyEarthAspectsBox = panel.whiteBackgroundBox = true;
+    panel.proportionOfOrbSelected = true;
+    panel.midpointOrbList.SetListIndex(6);
     const auto edits = kept();
 
-    const PanelResult result = panel.cmdCancel_Click();
+    const PanelResult result = panel.Cancel();
     EXPECT_TRUE(result.hidePanel);
     EXPECT_FALSE(result.message);
     EXPECT_EQ(result.mainWindow, MainWindowActions{});
@@ -312,103 +312,103 @@ TEST_F(ConfigurePanel, CancelRestoresExactlyTheValuesOfActivation)
     EXPECT_EQ(kept(), edits);
 
     // The next activation shows the applied orbs and colours again, not the cancelled picks.
-    panel.cboOrb[2].SetListIndex(13);
+    panel.orbLists[2].SetListIndex(13);
     Click(3, MouseButton::Left);
     panel.Activate(store, astro.tables);
-    EXPECT_EQ(panel.cboOrb[2].ListIndex(), 6);
-    EXPECT_EQ(panel.dblPanelColor[core::kTrine], 65280.0);
+    EXPECT_EQ(panel.orbLists[2].ListIndex(), 6);
+    EXPECT_EQ(panel.panelColors[core::kTrine], 65280.0);
 }
 
 TEST_F(ConfigurePanel, SwatchClicksCycleThePaletteAndExcludeAnAspect)
 {
-    const auto& palette = astro.tables.dblColorPalette;
+    const auto& palette = astro.tables.colorPalette;
     for (size_t i = 0; i < palette.size(); ++i) {
-        panel.dblPanelColor[core::kSquare] = palette[i];
+        panel.panelColors[core::kSquare] = palette[i];
         Click(2, MouseButton::Left);
-        EXPECT_EQ(panel.dblPanelColor[core::kSquare], palette[(i + 1) % palette.size()]) << "palette colour " << i;
+        EXPECT_EQ(panel.panelColors[core::kSquare], palette[(i + 1) % palette.size()]) << "palette colour " << i;
     }
     // The default quincunx grey is a palette colour too.
     Click(6, MouseButton::Left);
-    EXPECT_EQ(panel.dblPanelColor[core::kQuincunx], RGB(128, 128, 255));
+    EXPECT_EQ(panel.panelColors[core::kQuincunx], RGB(128, 128, 255));
     // A colour outside the palette does not change; other swatches are untouched.
-    panel.dblPanelColor[core::kTrine] = RGB(1, 2, 3);
+    panel.panelColors[core::kTrine] = RGB(1, 2, 3);
     Click(3, MouseButton::Left);
-    EXPECT_EQ(panel.dblPanelColor[core::kTrine], RGB(1, 2, 3));
-    EXPECT_EQ(panel.dblPanelColor[core::kConjunction], 65535.0);
+    EXPECT_EQ(panel.panelColors[core::kTrine], RGB(1, 2, 3));
+    EXPECT_EQ(panel.panelColors[core::kConjunction], 65535.0);
 
     // Right clicks exclude and bring back; a left click on an excluded swatch does nothing.
     Click(0, MouseButton::Left);  // magenta
     Click(0, MouseButton::Right);
-    EXPECT_EQ(panel.dblExcludedColor[core::kConjunction], 16711935.0);
+    EXPECT_EQ(panel.excludedColors[core::kConjunction], 16711935.0);
     Click(0, MouseButton::Left);
-    EXPECT_EQ(panel.dblPanelColor[core::kConjunction], 0.0);
+    EXPECT_EQ(panel.panelColors[core::kConjunction], 0.0);
     Click(0, MouseButton::Right);
-    EXPECT_EQ(panel.dblPanelColor[core::kConjunction], 16711935.0);
+    EXPECT_EQ(panel.panelColors[core::kConjunction], 16711935.0);
     // An aspect excluded before the panel remembered a colour comes back with its default colour.
-    panel.dblPanelColor[core::kSemisextile] = 0.0;
+    panel.panelColors[core::kSemisextile] = 0.0;
     Click(5, MouseButton::Right);
-    EXPECT_EQ(panel.dblPanelColor[core::kSemisextile], RGB(128, 128, 255));
+    EXPECT_EQ(panel.panelColors[core::kSemisextile], RGB(128, 128, 255));
 
     // Other buttons and swatch numbers outside 0 … 6 change nothing.
-    const auto colours = panel.dblPanelColor;
+    const auto colours = panel.panelColors;
     Click(2, MouseButton::Middle);
     for (const int16_t index : {-1, 7, -32768})
         for (const MouseButton button : {MouseButton::Left, MouseButton::Right})
             Click(index, button);
-    EXPECT_EQ(panel.dblPanelColor, colours);
+    EXPECT_EQ(panel.panelColors, colours);
 }
 
 TEST_F(ConfigurePanel, SetAllChangesOnlyTheNonZeroOrbsAfterItsQuestion)
 {
-    panel.cboOrb[1].SetListIndex(0);
-    panel.cboOrb[5].SetListIndex(0);
-    panel.cboOrb[7].SetListIndex(5);
+    panel.orbLists[1].SetListIndex(0);
+    panel.orbLists[5].SetListIndex(0);
+    panel.orbLists[7].SetListIndex(5);
     EXPECT_EQ(panel.SetAllQuestion(language), Message::Question("Set all", "Set every non-zero orb to 5°?"));
 
-    EXPECT_FALSE(panel.cmdSetAllNonzeroOrbsToConjunctionOrb_Click(language).message);
+    EXPECT_FALSE(panel.SetAllNonzeroOrbs(language).message);
     EXPECT_EQ(AspectOrbPositions(), (std::array<int16_t, 7>{5, 0, 5, 5, 5, 0, 5}));
-    EXPECT_EQ(panel.intOrbListIndex[0], 10);  // picked, not applied
+    EXPECT_EQ(panel.orbIndexes[0], 10);  // picked, not applied
 
-    language.intLanguage = text::langGerman;
-    panel.cboOrb[7].SetListIndex(12);
+    language.currentLanguage = text::langGerman;
+    panel.orbLists[7].SetListIndex(12);
     EXPECT_EQ(panel.SetAllQuestion(language)->text, "Alle Orben ungleich 0° auf 12° setzen?");
 }
 
 TEST_F(ConfigurePanel, ZeroIsRefusedAsTheSetAllValue)
 {
     // Choosing 0° in the list is refused once the main window has finished loading.
-    panel.cboOrb[7].SetListIndex(0);
-    PanelResult result = panel.cboOrb_Click(7, true, language);
+    panel.orbLists[7].SetListIndex(0);
+    PanelResult result = panel.ChooseOrb(7, true, language);
     EXPECT_EQ(result.message, kSetAllRefusal);
     EXPECT_FALSE(result.focusAccept);
-    EXPECT_EQ(panel.cboOrb[7].ListIndex(), 1);
+    EXPECT_EQ(panel.orbLists[7].ListIndex(), 1);
 
     // While the main window loads, the list is set without complaint; the action itself still refuses
     // a 0° value and leaves every orb as it was.
-    panel.cboOrb[7].SetListIndex(0);
-    EXPECT_FALSE(panel.cboOrb_Click(7, false, language).message);
-    EXPECT_EQ(panel.cboOrb[7].ListIndex(), 0);
+    panel.orbLists[7].SetListIndex(0);
+    EXPECT_FALSE(panel.ChooseOrb(7, false, language).message);
+    EXPECT_EQ(panel.orbLists[7].ListIndex(), 0);
     EXPECT_FALSE(panel.SetAllQuestion(language));
     const auto positions = AspectOrbPositions();
-    EXPECT_EQ(panel.cmdSetAllNonzeroOrbsToConjunctionOrb_Click(language).message, kSetAllRefusal);
+    EXPECT_EQ(panel.SetAllNonzeroOrbs(language).message, kSetAllRefusal);
     EXPECT_EQ(AspectOrbPositions(), positions);
 
     // A 0° orb of an aspect is fine; clicks on any list but 7 only move the focus to Apply.
-    panel.cboOrb[0].SetListIndex(0);
-    result = panel.cboOrb_Click(0, true, language);
+    panel.orbLists[0].SetListIndex(0);
+    result = panel.ChooseOrb(0, true, language);
     EXPECT_TRUE(!result.message && result.focusAccept);
-    EXPECT_EQ(panel.cboOrb[0].ListIndex(), 0);
+    EXPECT_EQ(panel.orbLists[0].ListIndex(), 0);
     for (const int16_t index : {-1, 8}) {
-        result = panel.cboOrb_Click(index, true, language);
+        result = panel.ChooseOrb(index, true, language);
         EXPECT_FALSE(result.message || result.focusAccept);
     }
 }
 
 TEST_F(ConfigurePanel, BoldfaceRuleForCloseAspects)
 {
-    panel.cboOrb[2].SetListIndex(8);  // square 8°
-    panel.cboPersonalOrbsProportion[0].SetListIndex(1);
-    panel.cmdAccept_Click(Context());
+    panel.orbLists[2].SetListIndex(8);  // square 8°
+    panel.orbProportionLists[0].SetListIndex(1);
+    panel.Apply(Context());
     const core::OrbTable& orbs = astro.orbs;
 
     struct Case {
@@ -428,10 +428,10 @@ TEST_F(ConfigurePanel, BoldfaceRuleForCloseAspects)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
-        panel.chkUseBoldface = c.useBoldface;
+        panel.boldfaceBox = c.useBoldface;
         panel.opt1DegOfOrb = c.oneDegree;
-        panel.optProportionOfOrb = !c.oneDegree;
-        panel.cboBoldfaceFactor.SetListIndex(c.factorPosition);
+        panel.proportionOfOrbSelected = !c.oneDegree;
+        panel.boldfaceFactorList.SetListIndex(c.factorPosition);
         EXPECT_EQ(panel.IsCloseAspect(orbs, c.column, core::kSquare, Degrees(c.deviationDegrees)), c.bold);
     }
 
@@ -441,7 +441,7 @@ TEST_F(ConfigurePanel, BoldfaceRuleForCloseAspects)
         EXPECT_FALSE(panel.IsCloseAspect(orbs, static_cast<int16_t>(column), static_cast<int16_t>(aspect), 0.0));
 
     // The midpoint orb follows the midpoint list's position.
-    panel.cboOrbForMidpoints.SetListIndex(4);
+    panel.midpointOrbList.SetListIndex(4);
     EXPECT_DOUBLE_EQ(panel.MidpointOrb(), Degrees(1.5));
 }
 
@@ -501,13 +501,13 @@ INSTANTIATE_TEST_SUITE_P(
     Settings, DisplaySwitch,
     ::testing::Values(SwitchMethods{kValueZodiacSectors, &ConfigureModel::SetDisplayZodiacSectors,
                                     &ConfigureModel::WriteDisplayZodiacSectorsToRegistry,
-                                    &ConfigureModel::chkDisplayZodiacSectors, &ConfigureModel::blnDisplayZodiacSectors},
+                                    &ConfigureModel::zodiacSectorsBox, &ConfigureModel::zodiacSectors},
                       SwitchMethods{kValueIPAD, &ConfigureModel::SetInnerPlanetAspectDisplay,
                                     &ConfigureModel::WriteInnerPlanetAspectDisplayToRegistry,
-                                    &ConfigureModel::chkShowOnlyOuterPlanets, &ConfigureModel::blnShowOnlyOuterPlanets},
+                                    &ConfigureModel::onlyOuterPlanetsBox, &ConfigureModel::onlyOuterPlanets},
                       SwitchMethods{kValueSOEA, &ConfigureModel::SetShowOnlyEarthAspects,
                                     &ConfigureModel::WriteShowOnlyEarthAspectsToRegistry,
-                                    &ConfigureModel::chkShowOnlyEarthAspects, &ConfigureModel::blnShowOnlyEarthAspects}),
+                                    &ConfigureModel::onlyEarthAspectsBox, &ConfigureModel::onlyEarthAspects}),
     [](const auto& info) {
         std::string name = info.param.valueName;
         std::erase(name, ' ');
@@ -533,9 +533,9 @@ TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
         if (c.stored)
             store.SetRawValue(kUser, kRegistryKey, kValueTZDisp, *c.stored);
         ConfigureModel panel;
-        panel.chkDisplayNATZabbr = !c.on;
+        panel.zoneAbbreviationsBox = !c.on;
         panel.SetTZDisp(store, c.zone);
-        EXPECT_EQ(panel.chkDisplayNATZabbr, c.on);
+        EXPECT_EQ(panel.zoneAbbreviationsBox, c.on);
         EXPECT_EQ(store.RawValue(kUser, kRegistryKey, kValueTZDisp), Value(c.on ? "1" : "0"));
     }
 }
@@ -546,9 +546,9 @@ TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
 TEST_F(ConfigurePanel, CaptionsJoinTheInstructionsAndTakeTheAspectNames)
 {
     const ConfigureCaptions captions = PanelCaptions(language, astro.tables);
-    EXPECT_EQ(captions.Label3, language.GetText(354) + "\r\n" + language.GetText(355) + "\r\n" + language.GetText(356));
-    EXPECT_EQ(captions.lblAspectName[6], "Quincunx");
-    EXPECT_EQ(captions.lblSynastry, "synastry");  // lower case of "Synastry"
+    EXPECT_EQ(captions.Label3, language.Text(354) + "\r\n" + language.Text(355) + "\r\n" + language.Text(356));
+    EXPECT_EQ(captions.aspectName[6], "Quincunx");
+    EXPECT_EQ(captions.synastry, "synastry");  // lower case of "Synastry"
 }
 
 TEST(PanelPlacement, BesideTheMainWindowAndInsideTheScreen)

@@ -19,22 +19,22 @@ namespace orvane::testing {
 
 class MainWindowFixture : public QObject {
 protected:
-    std::unique_ptr<mainwindow::Program> program;
+    std::unique_ptr<app::Workspace> program;
     settings::MemoryRegistryStore store;
     RecordingMessageBoxes boxes;
     platform::FixedClock clock{{2000, 1, 1, 12, 0, 0}};
-    std::unique_ptr<mainwindow::frmMain> window;
+    std::unique_ptr<app::frmMain> window;
 
     // A fresh program and its main window, started up from `dataFolder` and shown, with the per-user
     // state file at `userStateFile`; false when start-up failed or the window was not shown.
-    bool OpenMainWindow(const std::string& userStateFile = mainwindow::UserStateFilePath(),
+    bool OpenMainWindow(const std::string& userStateFile = app::UserStateFilePath(),
                         const std::string& dataFolder = ORVANE_BIN_DIR "/")
     {
         boxes.shown.clear();
         window.reset();  // before the program it shows
-        program = std::make_unique<mainwindow::Program>();
-        window = std::make_unique<mainwindow::frmMain>(*program, store, boxes, clock,
-                                                       mainwindow::MainWindowPlaces{dataFolder, userStateFile});
+        program = std::make_unique<app::Workspace>();
+        window = std::make_unique<app::frmMain>(*program, store, boxes, clock,
+                                                       app::MainWindowPlaces{dataFolder, userStateFile});
         if (!window->Form_Load())
             return false;
         return QTest::qWaitForWindowExposed(window.get());
@@ -50,7 +50,7 @@ protected:
         return child;
     }
 
-    QString Text(int16_t number) const { return QString::fromStdString(program->language.GetText(number)); }
+    QString Text(int16_t number) const { return QString::fromStdString(program->language.Text(number)); }
 };
 
 }  // namespace orvane::testing

@@ -44,22 +44,22 @@ class ProgramTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        program = std::make_unique<mainwindow::Program>();
+        program = std::make_unique<app::Workspace>();
         program->astro.InitializeAstroTables(ORVANE_BIN_DIR);
         ASSERT_EQ(program->astro.ReadPlutoTable(), "");
         ASSERT_EQ(program->language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
-        colors = program->astro.tables.dblAspectColor;
+        colors = program->astro.tables.aspectColors;
     }
     static void TearDownTestSuite() { program.reset(); }
 
     void SetUp() override
     {
-        mainwindow::Program& p = *program;
-        p.main = mainwindow::MainModel();
+        app::Workspace& p = *program;
+        p.main = app::MainModel();
         p.grid = display::GridModel();
         p.configure = settings::ConfigureModel();
         p.run = tools::RunState();
-        p.astro.tables.dblAspectColor = colors;
+        p.astro.tables.aspectColors = colors;
         datetime::SetUpDateRows(p.main);
         p.main.FillStepList(p.language);
         datetime::SetUpTimezoneComboBoxes(p.main, false, false);
@@ -67,7 +67,7 @@ protected:
             SetRow(row, {2000, 1, 1, 25}, 0);
         p.main.SelectMode(core::Mode::WorldTransits);
         SetOrbs({0, 0, 0, 0, 0, 0, 0});
-        p.configure.cboOrbForMidpoints.SetListIndex(0);  // 0° 5'
+        p.configure.midpointOrbList.SetListIndex(0);  // 0° 5'
     }
 
     static size_t At(int16_t i) { return static_cast<size_t>(i); }
@@ -75,12 +75,12 @@ protected:
     // Sets a row's controls; `zone` is the offset in minutes east of Greenwich of the zone to select.
     static void SetRow(int16_t row, const RowDate& date, int32_t zone)
     {
-        mainwindow::MainModel& m = program->main;
-        m.txbYearCE[At(row)] = std::to_string(date.y);
-        m.cboMonthCE[At(row)].SetListIndex(date.m);
-        m.cboDayCE[At(row)].SetListIndex(date.d);
-        m.cboHour[At(row)].SetListIndex(date.h);
-        platform::ComboBoxModel& zones = m.cboTimezone[At(row)];
+        app::MainModel& m = program->main;
+        m.yearTexts[At(row)] = std::to_string(date.y);
+        m.monthLists[At(row)].SetListIndex(date.m);
+        m.dayLists[At(row)].SetListIndex(date.d);
+        m.halfHourLists[At(row)].SetListIndex(date.h);
+        platform::ComboBoxModel& zones = m.zoneLists[At(row)];
         for (int16_t i = 1; i < zones.ListCount(); ++i)
             if (zones.ItemData(i) == zone)
                 return zones.SetListIndex(i);
@@ -93,27 +93,27 @@ protected:
         settings::ConfigureModel& panel = program->configure;
         for (size_t k = 0; k < minutes.size(); ++k) {
             int16_t position = -1;
-            for (int16_t i = 0; i < panel.cboOrb[k].ListCount(); ++i)
-                if (panel.cboOrb[k].ItemData(i) == minutes[k])
+            for (int16_t i = 0; i < panel.orbLists[k].ListCount(); ++i)
+                if (panel.orbLists[k].ItemData(i) == minutes[k])
                     position = i;
             ASSERT_GE(position, 0) << "no orb of " << minutes[k] << "' in list " << k;
-            panel.intOrbListIndex[k] = position;
+            panel.orbIndexes[k] = position;
         }
     }
 
-    static const display::GridCell& Cell(int16_t i) { return program->grid.txbCell[At(i)]; }
+    static const display::GridCell& Cell(int16_t i) { return program->grid.cellTexts[At(i)]; }
     static int16_t CellAspect(int16_t i) { return program->grid.CellAspect(program->astro.tables, i); }
 
     static std::vector<int16_t> AspectCells()
     {
         std::vector<int16_t> cells;
-        for (int16_t i = 0; i < program->grid.intNumCells; ++i)
+        for (int16_t i = 0; i < program->grid.cellCount; ++i)
             if (CellAspect(i) != 0)
                 cells.push_back(i);
         return cells;
     }
 
-    static std::string Text(int16_t number) { return program->language.GetText(number); }
+    static std::string Text(int16_t number) { return program->language.Text(number); }
 
     // The summary's total line: program text 127 with its "N" replaced by `count`.
     static std::string TotalLine(int count)
@@ -122,7 +122,7 @@ protected:
         return total.replace(total.find('N'), 1, std::to_string(count));
     }
 
-    inline static std::unique_ptr<mainwindow::Program> program;
+    inline static std::unique_ptr<app::Workspace> program;
     inline static std::array<double, core::kAspectSlots> colors{};
 };
 

@@ -56,21 +56,21 @@ protected:
 
 TEST_F(LanguageWithFile, GetTextAndTheEmptyText)
 {
-    EXPECT_EQ(language.GetText(1), "");
-    EXPECT_EQ(language.GetText(2), "~~");
-    EXPECT_EQ(language.GetText(3), " ~");
-    EXPECT_EQ(language.GetText(4), "One^Two [r1]");  // GetText alone makes no line breaks
-    EXPECT_EQ(language.GetText(99), "");
-    EXPECT_EQ(language.GetTextWithReplacements(4, "x"), "One\r\nTwo x");
+    EXPECT_EQ(language.Text(1), "");
+    EXPECT_EQ(language.Text(2), "~~");
+    EXPECT_EQ(language.Text(3), " ~");
+    EXPECT_EQ(language.Text(4), "One^Two [r1]");  // GetText alone makes no line breaks
+    EXPECT_EQ(language.Text(99), "");
+    EXPECT_EQ(language.TextWithReplacements(4, "x"), "One\r\nTwo x");
 }
 
 TEST_F(LanguageWithFile, TheCurrentLanguageDecides)
 {
-    language.intLanguage = langGerman;
-    EXPECT_EQ(language.GetText(4), "Eins^Zwei [r1]");
-    EXPECT_EQ(language.GetText(5), "");  // no German text
-    language.intLanguage = langEnglish;
-    EXPECT_EQ(language.GetText(5), "Earth");
+    language.currentLanguage = langGerman;
+    EXPECT_EQ(language.Text(4), "Eins^Zwei [r1]");
+    EXPECT_EQ(language.Text(5), "");  // no German text
+    language.currentLanguage = langEnglish;
+    EXPECT_EQ(language.Text(5), "Earth");
 }
 
 TEST(LanguageLoading, FolderSeparatorAndFailures)

@@ -88,7 +88,7 @@ protected:
     static void SetUpTestSuite()
     {
         library_ = std::make_unique<ProgramTextLibrary>();
-        loadResult_ = library_->lt((kSourceFolder / "data" / "qvs.dat").string(), 0);
+        loadResult_ = library_->LoadFile((kSourceFolder / "data" / "qvs.dat").string(), 0);
     }
     static void TearDownTestSuite() { library_.reset(); }
 
@@ -97,7 +97,7 @@ protected:
     // The stored text, or nothing when the number has no text in that language.
     static bool Text(int32_t number, int32_t language, std::string& text)
     {
-        return library_->gt(number, language, text, ProgramTextLibrary::kMaxTextChars, 1) > 0;
+        return library_->CopyText(number, language, text, ProgramTextLibrary::kMaxTextChars, 1) > 0;
     }
 
     static std::unique_ptr<ProgramTextLibrary> library_;

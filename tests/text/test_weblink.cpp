@@ -32,7 +32,7 @@ TEST(ManualFailureMessage, NamesTheFileAndTheReasonInBothLanguages)
     EXPECT_EQ(missing.text, "The user manual " + path + " cannot be opened: the file is missing.");
     EXPECT_EQ(ManualFailureMessage(language, ManualFailure::NoProgram, "/a/[r2]^.html").text,
               "The user manual /a/[r2]^.html cannot be opened: no program on this computer opens web pages.");
-    language.intLanguage = langGerman;
+    language.currentLanguage = langGerman;
     const platform::Message german = ManualFailureMessage(language, ManualFailure::Missing, path);
     EXPECT_EQ(german.title, "Orvane-Handbuch (HTML)");
     EXPECT_EQ(german.text, "Das Benutzerhandbuch " + path + " kann nicht geöffnet werden: Die Datei fehlt.");

@@ -145,9 +145,9 @@ protected:
     DurationsWindow Window(int16_t mode, std::vector<std::string> records) const
     {
         DurationsWindow window(astro, language);
-        window.intMode = mode;
-        window.records.intNumDurationRecords = static_cast<int16_t>(records.size());
-        window.records.strDurationRecords = std::move(records);
+        window.currentMode = mode;
+        window.records.recordCount = static_cast<int16_t>(records.size());
+        window.records.recordLines = std::move(records);
         return window;
     }
 
@@ -174,9 +174,9 @@ TEST_F(DurationsWindowTest, DurationTexts)
         {146097, "400 years", "400 Jahre"},  // a remainder of 0 adds nothing
     };
     for (const Case& c : cases) {
-        language.intLanguage = text::langEnglish;
+        language.currentLanguage = text::langEnglish;
         EXPECT_EQ(DurationText(language, c.days), c.english);
-        language.intLanguage = text::langGerman;
+        language.currentLanguage = text::langGerman;
         EXPECT_EQ(DurationText(language, c.days), c.german);
     }
 }
@@ -184,17 +184,17 @@ TEST_F(DurationsWindowTest, DurationTexts)
 TEST_F(DurationsWindowTest, LinesOfTheList)
 {
     DurationsWindow window = Window(core::kModeWorldTransits, {});
-    window.intOrbListIndex = {3, 2, 0, 0, 0, 0, 0};
-    window.cboSortBy.AddItem("exactness");
-    window.cboSortBy.SetListIndex(0);
+    window.orbIndexes = {3, 2, 0, 0, 0, 0, 0};
+    window.sortList.AddItem("exactness");
+    window.sortList.SetListIndex(0);
     const double d = Rad(1.0 + 23.0 / 60.0);
     const double jan1 = 2451545;
 
-    window.chkShowDuration = false;
+    window.showDurationsTicked = false;
     EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, jan1, jan1 + 30, 31),
               "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(3));
 
-    window.chkShowDuration = true;
+    window.showDurationsTicked = true;
     EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, jan1, jan1 + 30, 31),
               "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(4) + "begins January 1, 2000," +
                   Blanks(4) + "ends January 31, 2000" + Blanks(3) + "(31 days)");
@@ -207,14 +207,14 @@ TEST_F(DurationsWindowTest, LinesOfTheList)
               "Earth" + Blanks(3) + "opposite (0°1')" + Blanks(7) + Blanks(7) + " (lasts about 8 hours)");
 
     // Personal transits: the transiting body first, the natal body marked.
-    window.intMode = core::kModePersonal1;
-    window.chkShowDuration = false;
+    window.currentMode = core::kModePersonal1;
+    window.showDurationsTicked = false;
     EXPECT_EQ(window.FormatDurationLine(5, 3, Rad(5.0 / 60.0), 1, jan1, jan1, 1),
               "tr.Earth" + Blanks(3) + "square (0°5')" + Blanks(9) + "nat.Jupiter");
 
-    language.intLanguage = text::langGerman;
-    window.intMode = core::kModeWorldTransits;
-    window.chkShowDuration = true;
+    language.currentLanguage = text::langGerman;
+    window.currentMode = core::kModeWorldTransits;
+    window.showDurationsTicked = true;
     EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, jan1 + 60, jan1 + 424, 366),
               "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(4) + "Beginn: 1.März 2000," +
                   Blanks(8) + "Ende: 28.Februar 2001" + Blanks(4) + "(1 Jahr, 1 Tag)");
@@ -225,28 +225,28 @@ TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
     DurationsWindow window =
         Window(core::kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)),
                                     Record(2, 5, 4, 0.001, Dates(2451500, 2451560)), Record(6, 7, 2, 0.010, Dates(-1, 2451600))});
-    window.chkShowDuration = false;
+    window.showDurationsTicked = false;
     window.Activate(3, {});
-    EXPECT_TRUE(window.chkShowDuration && window.chkShowDurationVisible && window.cboSortByVisible &&
-                window.lblSortByVisible);
-    EXPECT_EQ(window.lblSortBy + "|" + window.cmdCopyCaption + "|" + window.cmdCloseCaption,
+    EXPECT_TRUE(window.showDurationsTicked && window.showDurationsShown && window.sortByShown &&
+                window.sortByCaptionShown);
+    EXPECT_EQ(window.sortByCaption + "|" + window.copyCaption + "|" + window.closeCaption,
               "Sort by:|Copy to clipboard|Close");
-    EXPECT_EQ(window.cboSortBy.ListIndex(), 0);
+    EXPECT_EQ(window.sortList.ListIndex(), 0);
 
-    const std::string& list = window.txbOutput;
+    const std::string& list = window.outputText;
     ASSERT_NE(list.find("Mercury"), std::string::npos);
     EXPECT_LT(list.find("Mercury"), list.find("Saturn"));
     EXPECT_LT(list.find("Saturn"), list.find("Earth"));
     EXPECT_NE(list.find("begins unknown"), std::string::npos);
-    EXPECT_EQ(window.records.strDurationRecords[0].substr(0, 4), " 2 5");
+    EXPECT_EQ(window.records.recordLines[0].substr(0, 4), " 2 5");
 
     // Sorting by duration ("duration" is entry 5) puts the longest last; a record without a beginning
     // has a blank duration and comes first.
-    window.cboSortBy.SetListIndex(5);
-    window.cboSortBy_Click();
-    EXPECT_EQ(window.records.strDurationRecords[0].substr(0, 4), " 6 7");
-    EXPECT_EQ(window.records.strDurationRecords[2].substr(0, 4), " 2 5");
-    EXPECT_EQ(window.ClipboardText(), window.lblTitle + kCrLf + kCrLf + window.txbOutput);
+    window.sortList.SetListIndex(5);
+    window.SortChosen();
+    EXPECT_EQ(window.records.recordLines[0].substr(0, 4), " 6 7");
+    EXPECT_EQ(window.records.recordLines[2].substr(0, 4), " 2 5");
+    EXPECT_EQ(window.ClipboardText(), window.titleText + kCrLf + kCrLf + window.outputText);
 }
 
 TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
@@ -259,18 +259,18 @@ TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
     };
     DurationsWindow window = Window(core::kModeWorldTransits, {});
     window.FillSortList(1);
-    EXPECT_EQ(entries(window.cboSortBy), "exactness;aspect;planet;beginning;ending;duration;");
-    EXPECT_FALSE(window.cboSortByVisible || window.lblSortByVisible || window.blnFillingSortList);
+    EXPECT_EQ(entries(window.sortList), "exactness;aspect;planet;beginning;ending;duration;");
+    EXPECT_FALSE(window.sortByShown || window.sortByCaptionShown || window.fillingSortList);
 
-    window.intMode = core::kModePersonal1;
+    window.currentMode = core::kModePersonal1;
     window.FillSortList(2);
-    EXPECT_EQ(window.cboSortBy.List(3), "transiting planet");
-    EXPECT_TRUE(window.cboSortByVisible);
+    EXPECT_EQ(window.sortList.List(3), "transiting planet");
+    EXPECT_TRUE(window.sortByShown);
 
-    window.intMode = core::kModeNatal1;
+    window.currentMode = core::kModeNatal1;
     window.FillSortList(5);
-    EXPECT_EQ(window.cboSortBy.ListCount(), 0);
-    EXPECT_FALSE(window.cboSortByVisible);
+    EXPECT_EQ(window.sortList.ListCount(), 0);
+    EXPECT_FALSE(window.sortByShown);
 }
 
 TEST_F(DurationsWindowTest, SortingByADateTicksShowDurationsAndHidesUndatedRecords)
@@ -278,30 +278,30 @@ TEST_F(DurationsWindowTest, SortingByADateTicksShowDurationsAndHidesUndatedRecor
     DurationsWindow window = Window(
         core::kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)), Record(1, 10, 1, 0.002, Blanks(22))});
     window.FillSortList(2);
-    window.chkShowDuration = false;
-    window.cboSortBy.SetListIndex(2);
-    window.cboSortBy_Click();
-    EXPECT_FALSE(window.chkShowDuration);
-    EXPECT_EQ(window.txbOutput.find("begins"), std::string::npos);
+    window.showDurationsTicked = false;
+    window.sortList.SetListIndex(2);
+    window.SortChosen();
+    EXPECT_FALSE(window.showDurationsTicked);
+    EXPECT_EQ(window.outputText.find("begins"), std::string::npos);
 
-    window.chkShowDuration = true;
-    window.chkShowDuration_Click();
-    EXPECT_NE(window.txbOutput.find("(lasts about 0 hours)"), std::string::npos);
+    window.showDurationsTicked = true;
+    window.ToggleDurations();
+    EXPECT_NE(window.outputText.find("(lasts about 0 hours)"), std::string::npos);
 
-    window.chkShowDuration = false;
-    window.cboSortBy.SetListIndex(4);  // ending
-    window.cboSortBy_Click();
-    EXPECT_TRUE(window.chkShowDuration);
-    EXPECT_NE(window.txbOutput.find("begins"), std::string::npos);
-    EXPECT_EQ(window.txbOutput.find("lasts"), std::string::npos);
+    window.showDurationsTicked = false;
+    window.sortList.SetListIndex(4);  // ending
+    window.SortChosen();
+    EXPECT_TRUE(window.showDurationsTicked);
+    EXPECT_NE(window.outputText.find("begins"), std::string::npos);
+    EXPECT_EQ(window.outputText.find("lasts"), std::string::npos);
     // Exactly one line: the undated record is left out.
-    EXPECT_EQ(window.txbOutput.find(kCrLf), window.txbOutput.size() - 2);
+    EXPECT_EQ(window.outputText.find(kCrLf), window.outputText.size() - 2);
 
     // While the list is being filled the sort box does nothing.
-    window.blnFillingSortList = true;
-    window.txbOutput = "kept";
-    window.cboSortBy_Click();
-    EXPECT_EQ(window.txbOutput, "kept");
+    window.fillingSortList = true;
+    window.outputText = "kept";
+    window.SortChosen();
+    EXPECT_EQ(window.outputText, "kept");
 }
 
 // The titles of every mode, in both languages, are checked on the command-line companion's reports.
@@ -318,14 +318,14 @@ TEST_F(DurationsWindowTest, CaptionOfEachModeAndAnEmptyListUntilActivation)
     };
     DurationsWindow window(astro, language);
     for (const auto& [mode, caption] : cases) {
-        inputs.intMode = mode;
-        window.txbOutput = "old";
+        inputs.currentMode = mode;
+        window.outputText = "old";
         window.Report(inputs);
         EXPECT_EQ(window.Caption, caption);
-        EXPECT_EQ(window.txbOutput, "");
+        EXPECT_EQ(window.outputText, "");
     }
-    language.intLanguage = text::langGerman;
-    inputs.intMode = core::kModePersonal2;
+    language.currentLanguage = text::langGerman;
+    inputs.currentMode = core::kModePersonal2;
     window.Report(inputs);
     EXPECT_EQ(window.Caption, "Dauer aktueller Aspekte: persönliche Transite für 2. Geburtsdatum");
 }
@@ -335,15 +335,15 @@ TEST_F(DurationsWindowTest, NatalListingInSentences)
     DurationsWindow window = Window(core::kModeNatal1, {Record(1, 5, 1, 0.0, kNoDates), Record(2, 3, 4, 0.0001, kNoDates),
                                                   Record(4, 6, 3, Rad(1.4), kNoDates)});
     NatalListingInputs natal;
-    for (auto& row : natal.dblPos)
+    for (auto& row : natal.longitudes)
         row = {-1.0, -1.0};
-    natal.dblPos[1][0] = Rad(42.1);
-    natal.dblPos[5][0] = Rad(42.1);
-    natal.dblPos[2][0] = Rad(100);
-    natal.dblPos[3][0] = Rad(220);
-    natal.dblPos[4][0] = Rad(5);
-    natal.dblPos[6][0] = Rad(95);
-    natal.intAspectCount = {0, 1, 0, 1, 1, 0, 0, 0};
+    natal.longitudes[1][0] = Rad(42.1);
+    natal.longitudes[5][0] = Rad(42.1);
+    natal.longitudes[2][0] = Rad(100);
+    natal.longitudes[3][0] = Rad(220);
+    natal.longitudes[4][0] = Rad(5);
+    natal.longitudes[6][0] = Rad(95);
+    natal.aspectCounts = {0, 1, 0, 1, 1, 0, 0, 0};
     std::vector<int16_t> asked;
     natal.findPattern = [&asked](int16_t pattern) {
         asked.push_back(pattern);
@@ -351,9 +351,9 @@ TEST_F(DurationsWindowTest, NatalListingInSentences)
     };
     window.Activate(3, natal);
 
-    EXPECT_FALSE(window.chkShowDurationVisible);
-    EXPECT_FALSE(window.cboSortByVisible);
-    EXPECT_EQ(window.txbOutput,
+    EXPECT_FALSE(window.showDurationsShown);
+    EXPECT_FALSE(window.sortByShown);
+    EXPECT_EQ(window.outputText,
               "The natal chart has three aspects:" + kCrLf + kCrLf +
                   "The closest aspect is Earth (12° in Taurus) conjunct Jupiter (12° in Taurus), which is exact." +
                   kCrLf + " Also exact is Mercury (10° in Cancer) trine Venus (10° in Scorpio)." + kCrLf + kCrLf +
@@ -372,11 +372,11 @@ TEST_F(DurationsWindowTest, NatalListingTableNextClosestAndGermanCounts)
     DurationsWindow window = Window(core::kModeNatal1, {Record(1, 5, 1, Rad(0.5), kNoDates), Record(2, 3, 4, Rad(1.0), kNoDates),
                                                   Record(2, 4, 6, Rad(2.0), kNoDates)});
     NatalListingInputs natal;
-    for (auto& row : natal.dblPos)
+    for (auto& row : natal.longitudes)
         row = {Rad(1), Rad(1)};
-    natal.intAspectCount = {0, 0, 0, 8, 0, 0, 0, 21};
+    natal.aspectCounts = {0, 0, 0, 8, 0, 0, 0, 21};
     window.ShowNatalListing(natal);
-    const std::string& text = window.txbOutput;
+    const std::string& text = window.outputText;
     EXPECT_NE(text.find("The closest aspect is Earth (1° in Aries) conjunct Jupiter (1° in Aries), "
                         "0°30' from exact."),
               std::string::npos);
@@ -387,7 +387,7 @@ TEST_F(DurationsWindowTest, NatalListingTableNextClosestAndGermanCounts)
     EXPECT_NE(text.find(kCrLf + "Mercury (1° in Aries) semisextile Mars (1° in Aries), 2°0' from exact." + kCrLf),
               std::string::npos);
 
-    language.intLanguage = text::langGerman;
+    language.currentLanguage = text::langGerman;
     window.ShowNatalListing(natal);
     EXPECT_EQ(text.rfind("Es gibt drei Aspekte (Geburtshoroskop):" + kCrLf + kCrLf, 0), 0u) << text;
     EXPECT_NE(text.find("Es gibt keine conjunctions, keine oppositions, ache squares, keine trines, keine sextiles, "
@@ -401,11 +401,11 @@ TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
 {
     DurationsWindow window = Window(core::kModeSynastry, {Record(1, 4, 2, Rad(0.25), kNoDates)});
     NatalListingInputs natal;
-    for (auto& row : natal.dblPos)
+    for (auto& row : natal.longitudes)
         row = {-1.0, -1.0};
-    natal.dblPos[1][0] = Rad(10);   // Earth of the 1st birthdate
-    natal.dblPos[4][1] = Rad(190);  // Mars of the 2nd birthdate
-    natal.dblPos[4][0] = Rad(300);  // Mars of the 1st birthdate: not read
+    natal.longitudes[1][0] = Rad(10);   // Earth of the 1st birthdate
+    natal.longitudes[4][1] = Rad(190);  // Mars of the 2nd birthdate
+    natal.longitudes[4][0] = Rad(300);  // Mars of the 1st birthdate: not read
     std::vector<int16_t> asked;
     natal.findPattern = [&asked](int16_t pattern) {
         asked.push_back(pattern);
@@ -432,8 +432,8 @@ TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
         "two T-squares" + kCrLf + kCrLf + "There are two grand crosses:" + kCrLf + "two crosses" + kCrLf + kCrLf +
         "There is a 5-stellium: five bodies" + kCrLf + kCrLf + "There is a midpoint: Ea-Ve-Ma" + kCrLf + kCrLf +
         "All positions are heliocentric ecliptic longitudes (J2000)." + kCrLf;
-    EXPECT_EQ(window.txbOutput, expected);
-    EXPECT_EQ(window.intNumPatternsListed, 7);
+    EXPECT_EQ(window.outputText, expected);
+    EXPECT_EQ(window.patternsListed, 7);
     // The 5-stellium was found: the 4- and 3-stellium finders are not asked.
     EXPECT_EQ(asked, (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13}));
 }

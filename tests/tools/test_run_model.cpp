@@ -25,27 +25,27 @@ protected:
     {
         tables.InitializeAstroTables("/nonexistent-orvane-folder/");
         ASSERT_EQ(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
-        dialog.Form_Load();
-        dialog.Form_Activate(tables);
+        dialog.Prepare();
+        dialog.Activate(tables);
     }
 
     // Chooses a pattern and bodies as the user does, and presses OK.
     std::optional<Message> Confirm(int16_t pattern, int16_t box0 = 0, int16_t box1 = 0, int16_t box2 = 0)
     {
-        dialog.cboAspectPattern.SetListIndex(pattern);
-        dialog.cboAspectPattern_Click();
+        dialog.patternList.SetListIndex(pattern);
+        dialog.ChoosePattern();
         const std::array<int16_t, 3> bodies{box0, box1, box2};
         for (size_t box = 0; box < bodies.size(); ++box) {
-            dialog.cboSoughtPlanet[box].SetListIndex(bodies[box]);
-            dialog.cboSoughtPlanet_Click(static_cast<int16_t>(box));
+            dialog.soughtBodyLists[box].SetListIndex(bodies[box]);
+            dialog.ChooseSoughtBody(static_cast<int16_t>(box));
         }
-        return dialog.cmdRun_Click(language);
+        return dialog.Run(language);
     }
 
     bool AllEnabled() const
     {
-        return dialog.fraFrameEnabled && dialog.lblInvolvingEnabled && dialog.chkTwoOrMoreEnabled &&
-               dialog.cmdClearAspectPatternEnabled && dialog.cmdClearAllEnabled;
+        return dialog.bodyFrameEnabled && dialog.involvingEnabled && dialog.twoOrMoreEnabled &&
+               dialog.clearPatternEnabled && dialog.clearBodiesEnabled;
     }
 
     core::AstroTables tables;
@@ -56,25 +56,25 @@ protected:
 TEST_F(RunDialogTest, ControlsFollowThePatternAndTheCount)
 {
     // First showing: nothing sought, and without a pattern the planet choice and the count are out of reach.
-    EXPECT_EQ(std::tuple(dialog.cboAspectPattern.ListIndex(), dialog.search.intAspectPatternToFind, dialog.NumToFind()),
+    EXPECT_EQ(std::tuple(dialog.patternList.ListIndex(), dialog.search.patternSought, dialog.NumToFind()),
               std::tuple(-1, -1, 2));
-    EXPECT_FALSE(dialog.search.blnPlanetsSought || dialog.cboNumToFindEnabled);
-    EXPECT_FALSE(dialog.fraFrameEnabled || dialog.lblInvolvingEnabled || dialog.chkTwoOrMoreEnabled ||
-                 dialog.cmdClearAspectPatternEnabled || dialog.cmdClearAllEnabled);
+    EXPECT_FALSE(dialog.search.bodiesSought || dialog.countListEnabled);
+    EXPECT_FALSE(dialog.bodyFrameEnabled || dialog.involvingEnabled || dialog.twoOrMoreEnabled ||
+                 dialog.clearPatternEnabled || dialog.clearBodiesEnabled);
 
-    dialog.cboAspectPattern.SetListIndex(core::kPatternKite);
-    dialog.cboAspectPattern_Click();
+    dialog.patternList.SetListIndex(core::kPatternKite);
+    dialog.ChoosePattern();
     EXPECT_TRUE(AllEnabled());  // the blank planet entries count as chosen
-    EXPECT_FALSE(dialog.cboNumToFindEnabled);
+    EXPECT_FALSE(dialog.countListEnabled);
     for (const bool ticked : {true, false}) {
-        dialog.chkTwoOrMore = ticked;
-        dialog.chkTwoOrMore_Click();
-        EXPECT_EQ(dialog.cboNumToFindEnabled, ticked);
+        dialog.twoOrMoreTicked = ticked;
+        dialog.ToggleTwoOrMore();
+        EXPECT_EQ(dialog.countListEnabled, ticked);
     }
 
-    dialog.cmdClearAspectPattern_Click();
-    EXPECT_EQ(std::pair(dialog.cboAspectPattern.ListIndex(), dialog.intRememberedPattern), std::pair(int16_t{-1}, int16_t{-1}));
-    EXPECT_FALSE(dialog.fraFrameEnabled || dialog.cmdClearAllEnabled);
+    dialog.ClearPattern();
+    EXPECT_EQ(std::pair(dialog.patternList.ListIndex(), dialog.rememberedPattern), std::pair(int16_t{-1}, int16_t{-1}));
+    EXPECT_FALSE(dialog.bodyFrameEnabled || dialog.clearBodiesEnabled);
 }
 
 TEST_F(RunDialogTest, ABodyChosenTwiceIsRefusedWhicheverBoxesHoldIt)
@@ -85,57 +85,57 @@ TEST_F(RunDialogTest, ABodyChosenTwiceIsRefusedWhicheverBoxesHoldIt)
                                Boxes{kMars, kMars, kMars}}) {
         EXPECT_EQ(Confirm(core::kPatternYod, boxes[0], boxes[1], boxes[2]), refusal);
         // Nothing is taken over.
-        EXPECT_EQ(std::tuple(dialog.search.intAspectPatternToFind, dialog.search.intNumPlanetsSought,
-                             dialog.intRememberedPattern),
+        EXPECT_EQ(std::tuple(dialog.search.patternSought, dialog.search.numBodiesSought,
+                             dialog.rememberedPattern),
                   std::tuple(-1, 0, -1));
     }
     // Blank boxes may repeat.
     EXPECT_FALSE(Confirm(core::kPatternYod, 0, kMars, 0));
-    EXPECT_EQ(dialog.search.intNumPlanetsSought, 1);
+    EXPECT_EQ(dialog.search.numBodiesSought, 1);
 }
 
 TEST_F(RunDialogTest, OkTakesOverTheChoicesAndTheDialogReopensWithThem)
 {
-    dialog.search.blnSoughtPlanetsFound = true;  // left from an earlier run
+    dialog.search.soughtBodiesFound = true;  // left from an earlier run
     EXPECT_FALSE(Confirm(core::kPatternTSquare, kJupiter, 0, kSaturn));
-    EXPECT_EQ(std::tuple(dialog.search.intAspectPatternToFind, dialog.search.intNumPlanetsSought),
+    EXPECT_EQ(std::tuple(dialog.search.patternSought, dialog.search.numBodiesSought),
               std::tuple(core::kPatternTSquare, 2));
-    EXPECT_EQ(dialog.search.intSoughtPlanet, (std::array<int16_t, 3>{kJupiter, 0, kSaturn}));
-    EXPECT_TRUE(dialog.search.blnPlanetsSought);
-    EXPECT_FALSE(dialog.search.blnSoughtPlanetsFound);
+    EXPECT_EQ(dialog.search.soughtBody, (std::array<int16_t, 3>{kJupiter, 0, kSaturn}));
+    EXPECT_TRUE(dialog.search.bodiesSought);
+    EXPECT_FALSE(dialog.search.soughtBodiesFound);
 
     // Meanwhile the lists were changed and not confirmed; the next showing restores the confirmed state.
-    dialog.cboAspectPattern.SetListIndex(core::kPatternYod);
-    dialog.cboSoughtPlanet[1].SetListIndex(kVenus);
-    dialog.Form_Activate(tables);
-    EXPECT_EQ(std::tuple(dialog.cboAspectPattern.ListIndex(), dialog.cboSoughtPlanet[0].ListIndex(),
-                         dialog.cboSoughtPlanet[1].ListIndex(), dialog.cboSoughtPlanet[2].ListIndex()),
+    dialog.patternList.SetListIndex(core::kPatternYod);
+    dialog.soughtBodyLists[1].SetListIndex(kVenus);
+    dialog.Activate(tables);
+    EXPECT_EQ(std::tuple(dialog.patternList.ListIndex(), dialog.soughtBodyLists[0].ListIndex(),
+                         dialog.soughtBodyLists[1].ListIndex(), dialog.soughtBodyLists[2].ListIndex()),
               std::tuple(core::kPatternTSquare, kJupiter, int16_t{0}, kSaturn));
-    EXPECT_TRUE(dialog.fraFrameEnabled);
+    EXPECT_TRUE(dialog.bodyFrameEnabled);
 
     // No bodies: nothing sought.
     EXPECT_FALSE(Confirm(core::kPatternTSquare));
-    EXPECT_EQ(std::pair(dialog.search.blnPlanetsSought, dialog.search.intNumPlanetsSought), std::pair(false, int16_t{0}));
+    EXPECT_EQ(std::pair(dialog.search.bodiesSought, dialog.search.numBodiesSought), std::pair(false, int16_t{0}));
 }
 
 TEST_F(RunDialogTest, ClearPlanetsAndCancel)
 {
     ASSERT_FALSE(Confirm(core::kPatternKite, kMars, kVenus, 0));
-    dialog.Form_Activate(tables);
-    dialog.cmdClearAll_Click();
-    for (const auto& box : dialog.cboSoughtPlanet)
+    dialog.Activate(tables);
+    dialog.ClearBodies();
+    for (const auto& box : dialog.soughtBodyLists)
         EXPECT_EQ(box.ListIndex(), 0);
-    EXPECT_FALSE(dialog.cmdClearAllEnabled || dialog.search.blnPlanetsSought);
-    dialog.cboSoughtPlanet_Click(2);
-    EXPECT_TRUE(dialog.cmdClearAllEnabled);
+    EXPECT_FALSE(dialog.clearBodiesEnabled || dialog.search.bodiesSought);
+    dialog.ChooseSoughtBody(2);
+    EXPECT_TRUE(dialog.clearBodiesEnabled);
 
-    dialog.cboAspectPattern.SetListIndex(core::kPatternYod);
-    dialog.cmdCancel_Click();
-    EXPECT_TRUE(dialog.blnCancel);
-    EXPECT_EQ(dialog.search.intAspectPatternToFind, core::kPatternYod);
-    dialog.Form_Activate(tables);
-    EXPECT_FALSE(dialog.blnCancel);
-    EXPECT_EQ(dialog.cboAspectPattern.ListIndex(), core::kPatternKite);  // remembered from the last OK
+    dialog.patternList.SetListIndex(core::kPatternYod);
+    dialog.Cancel();
+    EXPECT_TRUE(dialog.wasCancelled);
+    EXPECT_EQ(dialog.search.patternSought, core::kPatternYod);
+    dialog.Activate(tables);
+    EXPECT_FALSE(dialog.wasCancelled);
+    EXPECT_EQ(dialog.patternList.ListIndex(), core::kPatternKite);  // remembered from the last OK
 }
 
 TEST(RunStepInterval, QuickOnlyInWorldTransits)
@@ -157,21 +157,21 @@ TEST(RunLoop, TheButtonStepsAndTimerStartAndEndARun)
               std::pair(RunButtonAction::Stop, text::kTextStop));
 
     EXPECT_TRUE(WaitForNextStep(run, false));
-    EXPECT_TRUE(run.blnWaitingForStep);
-    dialog.search.intNumPlanetsFound = 2;
-    EXPECT_TRUE(Timer2_Timer(run, dialog));
-    EXPECT_FALSE(run.blnWaitingForStep);
-    EXPECT_EQ(dialog.search.intNumPlanetsFound, 0);
+    EXPECT_TRUE(run.isWaitingForStep);
+    dialog.search.numBodiesFound = 2;
+    EXPECT_TRUE(AdvanceRun(run, dialog));
+    EXPECT_FALSE(run.isWaitingForStep);
+    EXPECT_EQ(dialog.search.numBodiesFound, 0);
 
     // A refused date ends the run instead of meeting it again and again.
     EXPECT_FALSE(WaitForNextStep(run, true));
-    EXPECT_FALSE(run.blnRunning || run.blnWaitingForStep);
-    EXPECT_FALSE(Timer2_Timer(run, dialog));
+    EXPECT_FALSE(run.isRunning || run.isWaitingForStep);
+    EXPECT_FALSE(AdvanceRun(run, dialog));
     // A stop (the button or a pattern found) during the wait: the tick brings no further step.
     StartRun(run);
     ASSERT_TRUE(WaitForNextStep(run, false));
     StopRun(run);
-    EXPECT_FALSE(Timer2_Timer(run, dialog));
+    EXPECT_FALSE(AdvanceRun(run, dialog));
 
     // Stopping and quitting stay possible, and the report boxes readable; the inputs rest.
     EXPECT_TRUE(EnabledDuringRun("cmdRun") && EnabledDuringRun("cmdQuit") && EnabledDuringRun("txbReport1"));
@@ -184,8 +184,8 @@ protected:
     std::optional<Message> Check(int16_t count, bool worldTransits = true)
     {
         intPatternCount.fill(0);
-        intPatternCount[static_cast<size_t>(std::max<int16_t>(0, dialog.search.intAspectPatternToFind))] = count;
-        run.blnRunning = true;
+        intPatternCount[static_cast<size_t>(std::max<int16_t>(0, dialog.search.patternSought))] = count;
+        run.isRunning = true;
         return FoundCheck(run, dialog, intPatternCount, worldTransits, language);
     }
 
@@ -197,18 +197,18 @@ TEST_F(FoundCheckTest, StopsOnThePatternSoughtWithAnInformation)
 {
     ASSERT_FALSE(Confirm(core::kPatternGrandTrine));
     EXPECT_FALSE(Check(0));
-    EXPECT_TRUE(run.blnRunning);
+    EXPECT_TRUE(run.isRunning);
     EXPECT_EQ(Check(1), Message::Information("Pattern found", "Grand trine found."));
-    EXPECT_FALSE(run.blnRunning);
+    EXPECT_FALSE(run.isRunning);
 
     // Another pattern's count does not stop the run.
     intPatternCount.fill(0);
     intPatternCount[core::kPatternKite] = 2;
-    run.blnRunning = true;
+    run.isRunning = true;
     EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language));
-    EXPECT_TRUE(run.blnRunning);
+    EXPECT_TRUE(run.isRunning);
 
-    language.intLanguage = text::langGerman;
+    language.currentLanguage = text::langGerman;
     EXPECT_EQ(Check(1)->text, "Grand trine gefunden.");
 }
 
@@ -218,9 +218,9 @@ TEST_F(FoundCheckTest, NothingSoughtOrNoRunOrOtherModeNeverStops)
     EXPECT_FALSE(Check(5));
     ASSERT_FALSE(Confirm(core::kPatternYod));
     EXPECT_FALSE(Check(3, false));  // natal, personal transits, synastry
-    EXPECT_TRUE(run.blnRunning);
+    EXPECT_TRUE(run.isRunning);
 
-    run.blnRunning = false;
+    run.isRunning = false;
     EXPECT_FALSE(FoundCheck(run, dialog, intPatternCount, true, language));
 }
 
@@ -242,16 +242,16 @@ TEST_F(FoundCheckTest, FindAtLeastCountsInWordsAndSoughtBodiesMustHaveBeenFound)
     };
     for (const Case& c : cases) {
         ASSERT_FALSE(Confirm(c.pattern));
-        dialog.chkTwoOrMore = true;
-        dialog.cboNumToFind.SetListIndex(c.numToFindPosition);
+        dialog.twoOrMoreTicked = true;
+        dialog.countList.SetListIndex(c.numToFindPosition);
         const std::optional<Message> found = Check(c.count);
         EXPECT_EQ(found ? found->text : "(none)", c.message ? c.message : "(none)");
     }
 
-    dialog.chkTwoOrMore = false;
+    dialog.twoOrMoreTicked = false;
     ASSERT_FALSE(Confirm(core::kPatternKite, kMars, 0, kJupiter));
     EXPECT_FALSE(Check(1));  // the finders did not report the bodies
-    dialog.search.blnSoughtPlanetsFound = true;
+    dialog.search.soughtBodiesFound = true;
     EXPECT_EQ(Check(1)->text, "Kite found\r\ninvolving Mars Jupiter.");
 }
 

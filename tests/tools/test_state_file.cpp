@@ -19,7 +19,7 @@ namespace orvane::tools {
 namespace {
 
 using platform::ComboBoxModel;
-using mainwindow::MainModel;
+using app::MainModel;
 using core::Mode;
 using settings::ConfigureModel;
 
@@ -45,15 +45,15 @@ std::string Fingerprint(const MainModel& m, const ConfigureModel& c, const core:
 {
     std::ostringstream s;
     for (size_t k = 0; k < 3; ++k)
-        s << m.txbYearCE[k] << '/' << m.cboMonthCE[k].ListIndex() << '/' << m.cboDayCE[k].ListIndex() << '/'
-          << m.cboHour[k].ListIndex() << '/' << m.cboTimezone[k].ListIndex() << ';';
-    s << static_cast<int>(m.SelectedMode()) << ';' << m.cboForwardBack.ListIndex() << ';';
-    for (size_t k = 0; k < c.cboOrb.size(); ++k)
-        s << c.cboOrb[k].ListIndex() << ',' << c.intOrbListIndex[k] << ';';
-    s << c.chkUseColor << c.chkUseBoldface << c.opt1DegOfOrb << c.optProportionOfOrb << ';'
-      << c.cboBoldfaceFactor.ListIndex() << ',' << c.cboPersonalOrbsProportion[0].ListIndex() << ','
-      << c.cboPersonalOrbsProportion[1].ListIndex() << ',' << c.cboOrbForMidpoints.ListIndex() << ';';
-    for (const double colour : t.dblAspectColor)
+        s << m.yearTexts[k] << '/' << m.monthLists[k].ListIndex() << '/' << m.dayLists[k].ListIndex() << '/'
+          << m.halfHourLists[k].ListIndex() << '/' << m.zoneLists[k].ListIndex() << ';';
+    s << static_cast<int>(m.SelectedMode()) << ';' << m.stepIncrement.ListIndex() << ';';
+    for (size_t k = 0; k < c.orbLists.size(); ++k)
+        s << c.orbLists[k].ListIndex() << ',' << c.orbIndexes[k] << ';';
+    s << c.useColorBox << c.boldfaceBox << c.opt1DegOfOrb << c.proportionOfOrbSelected << ';'
+      << c.boldfaceFactorList.ListIndex() << ',' << c.orbProportionLists[0].ListIndex() << ','
+      << c.orbProportionLists[1].ListIndex() << ',' << c.midpointOrbList.ListIndex() << ';';
+    for (const double colour : t.aspectColors)
         s << std::to_string(colour) << ',';
     return s.str();
 }
@@ -80,7 +80,7 @@ protected:
     std::string Save(const std::string& name = "state.qvs")
     {
         const std::string path = folder.folder() + name;
-        const std::string error = WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store, language);
+        const std::string error = WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language);
         EXPECT_EQ(error, "");
         return path;
     }
@@ -89,9 +89,9 @@ protected:
     std::string Load(const std::string& path)
     {
         Fresh(loadedMain, loadedConfigure);
-        loadedConfigure.chkSaveGraphicWithWhiteBackground = true;
+        loadedConfigure.whiteBackgroundBox = true;
         loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
-        return ReadStateFile(path, loadedMain, loadedMain, loadedMain.cboForwardBack, loadedConfigure, loadedTables, store, language);
+        return ReadStateFile(path, loadedMain, loadedMain, loadedMain.stepIncrement, loadedConfigure, loadedTables, store, language);
     }
 
     // The saved state's lines, changed by `edit` (which may also drop lines), joined by LF alone, without
@@ -115,28 +115,28 @@ protected:
         };
         std::uniform_int_distribution<int> coin(0, 1);
         for (size_t k = 0; k < 3; ++k) {
-            pick(main.cboMonthCE[k], -1);
-            pick(main.cboDayCE[k], -1);
-            pick(main.cboHour[k], -1);
-            pick(main.cboTimezone[k], -1);
-            main.txbYearCE[k] = coin(random) ? std::to_string(random() % 2800) : "";
+            pick(main.monthLists[k], -1);
+            pick(main.dayLists[k], -1);
+            pick(main.halfHourLists[k], -1);
+            pick(main.zoneLists[k], -1);
+            main.yearTexts[k] = coin(random) ? std::to_string(random() % 2800) : "";
         }
         main.SelectMode(static_cast<Mode>(1 + random() % 6));
-        pick(main.cboForwardBack, 0);
-        for (size_t k = 0; k < configure.cboOrb.size(); ++k) {
-            pick(configure.cboOrb[k], 0);
-            configure.intOrbListIndex[k] = configure.cboOrb[k].ListIndex();
+        pick(main.stepIncrement, 0);
+        for (size_t k = 0; k < configure.orbLists.size(); ++k) {
+            pick(configure.orbLists[k], 0);
+            configure.orbIndexes[k] = configure.orbLists[k].ListIndex();
         }
-        configure.chkUseColor = coin(random);
-        configure.chkUseBoldface = coin(random);
-        pick(configure.cboBoldfaceFactor, 0);
+        configure.useColorBox = coin(random);
+        configure.boldfaceBox = coin(random);
+        pick(configure.boldfaceFactorList, 0);
         configure.opt1DegOfOrb = coin(random);
-        configure.optProportionOfOrb = !configure.opt1DegOfOrb;
-        pick(configure.cboPersonalOrbsProportion[0], 0);
-        pick(configure.cboPersonalOrbsProportion[1], 0);
-        pick(configure.cboOrbForMidpoints, 0);
+        configure.proportionOfOrbSelected = !configure.opt1DegOfOrb;
+        pick(configure.orbProportionLists[0], 0);
+        pick(configure.orbProportionLists[1], 0);
+        pick(configure.midpointOrbList, 0);
         for (int a = 1; a <= 7; ++a)
-            tables.dblAspectColor[static_cast<size_t>(a)] = 1 + random() % 0xFFFFFF;
+            tables.aspectColors[static_cast<size_t>(a)] = 1 + random() % 0xFFFFFF;
     }
 
     testing::TempFolder folder;
@@ -152,11 +152,11 @@ protected:
 
 TEST_F(StateFile, LinesAsWritten)
 {
-    main.txbYearCE[0] = "2000";
-    main.cboMonthCE[0].SetListIndex(1);
-    main.cboDayCE[0].SetListIndex(5);
-    main.cboHour[0].SetListIndex(25);
-    main.cboTimezone[0].SetListIndex(26);
+    main.yearTexts[0] = "2000";
+    main.monthLists[0].SetListIndex(1);
+    main.dayLists[0].SetListIndex(5);
+    main.halfHourLists[0].SetListIndex(25);
+    main.zoneLists[0].SetListIndex(26);
     main.SelectMode(Mode::Natal2nd);
     const auto lines = Lines(ReadAll(Save()));
     ASSERT_EQ(lines.size(), 51U);
@@ -170,7 +170,7 @@ TEST_F(StateFile, LinesAsWritten)
     for (const auto& [line, text] : expected)
         EXPECT_EQ(lines[line], text + std::string("\r")) << "line " << line + 1;
     // A list without selection is written as a negative number without the leading blank.
-    main.cboDayCE[1].SetListIndex(-1);
+    main.dayLists[1].SetListIndex(-1);
     EXPECT_EQ(Lines(ReadAll(Save()))[6], "-1 \r");
 }
 
@@ -183,7 +183,7 @@ TEST_F(StateFile, SaveThenLoadRestoresEveryField)
         ASSERT_EQ(Load(Save()), "") << "round " << round;
 
         EXPECT_EQ(Fingerprint(loadedMain, loadedConfigure, loadedTables), Fingerprint(main, configure, tables));
-        EXPECT_FALSE(loadedConfigure.chkSaveGraphicWithWhiteBackground);
+        EXPECT_FALSE(loadedConfigure.whiteBackgroundBox);
         if (HasFailure())
             break;
     }
@@ -191,10 +191,10 @@ TEST_F(StateFile, SaveThenLoadRestoresEveryField)
 
 TEST_F(StateFile, AFileEndingAfterLine50)
 {
-    configure.cboPersonalOrbsProportion[0].SetListIndex(3);
-    configure.cboPersonalOrbsProportion[1].SetListIndex(0);
+    configure.orbProportionLists[0].SetListIndex(3);
+    configure.orbProportionLists[1].SetListIndex(0);
     ASSERT_EQ(Load(Variant([](auto& lines) { lines.resize(50); })), "");
-    EXPECT_EQ(loadedConfigure.cboPersonalOrbsProportion[1].ListIndex(), 3);
+    EXPECT_EQ(loadedConfigure.orbProportionLists[1].ListIndex(), 3);
 }
 
 TEST_F(StateFile, ReplacementsAndTolerance)
@@ -209,15 +209,15 @@ TEST_F(StateFile, ReplacementsAndTolerance)
         lines[21] = "  3";      // blanks around a number, LF alone
     });
     Fresh(loadedMain, loadedConfigure);
-    loadedTables.dblAspectColor[1] = 12345;
-    ASSERT_EQ(ReadStateFile(path, loadedMain, loadedMain, loadedMain.cboForwardBack, loadedConfigure, loadedTables, store, language), "");
-    EXPECT_EQ(loadedMain.cboTimezone[0].ListIndex(), 0);
-    EXPECT_EQ(loadedConfigure.cboBoldfaceFactor.ListIndex(), 2);
-    EXPECT_EQ(loadedConfigure.cboPersonalOrbsProportion[0].ListIndex(), 1);
-    EXPECT_EQ(loadedConfigure.cboPersonalOrbsProportion[1].ListIndex(), 1);
-    EXPECT_EQ(loadedConfigure.cboOrbForMidpoints.ListIndex(), 3);
-    EXPECT_EQ(loadedTables.dblAspectColor[1], 12345);
-    EXPECT_EQ(loadedMain.cboForwardBack.ListIndex(), 3);
+    loadedTables.aspectColors[1] = 12345;
+    ASSERT_EQ(ReadStateFile(path, loadedMain, loadedMain, loadedMain.stepIncrement, loadedConfigure, loadedTables, store, language), "");
+    EXPECT_EQ(loadedMain.zoneLists[0].ListIndex(), 0);
+    EXPECT_EQ(loadedConfigure.boldfaceFactorList.ListIndex(), 2);
+    EXPECT_EQ(loadedConfigure.orbProportionLists[0].ListIndex(), 1);
+    EXPECT_EQ(loadedConfigure.orbProportionLists[1].ListIndex(), 1);
+    EXPECT_EQ(loadedConfigure.midpointOrbList.ListIndex(), 3);
+    EXPECT_EQ(loadedTables.aspectColors[1], 12345);
+    EXPECT_EQ(loadedMain.stepIncrement.ListIndex(), 3);
 }
 
 TEST_F(StateFile, MalformedFilesNameTheLine)
@@ -273,10 +273,10 @@ TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
 {
     const std::string path = Save();
     const std::string previousText = ReadAll(path);
-    main.txbYearCE[0] = "1999";
+    main.yearTexts[0] = "1999";
     // The folder cannot take a new file: here, the name the new file is written under is taken.
     std::filesystem::create_directories(path + ".saving/occupied");
-    const std::string error = WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store, language);
+    const std::string error = WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language);
     EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
     EXPECT_EQ(ReadAll(path), previousText);
 
@@ -290,7 +290,7 @@ TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
         full.rlim_cur = 16;
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
         const std::string fullError =
-            WriteStateFile(path, main, main, main.cboForwardBack, configure, tables, store, language);
+            WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language);
         setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, previousHandler);
         EXPECT_NE(fullError.find("cannot be written"), std::string::npos) << fullError;
@@ -300,25 +300,25 @@ TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
     // A FIFO (like a device such as /dev/full) is refused and stays what it was, not replaced by a file.
     const std::string fifo = folder.folder() + "fifo.qvs";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(WriteStateFile(fifo, main, main, main.cboForwardBack, configure, tables, store, language),
+    EXPECT_EQ(WriteStateFile(fifo, main, main, main.stepIncrement, configure, tables, store, language),
               "The state file " + fifo + " cannot be written: it is not a file");
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 
     // A folder that does not exist.
-    EXPECT_NE(WriteStateFile(folder.folder() + "no/such/folder/state.qvs", main, main, main.cboForwardBack, configure, tables, store, language),
+    EXPECT_NE(WriteStateFile(folder.folder() + "no/such/folder/state.qvs", main, main, main.stepIncrement, configure, tables, store, language),
               "");
 }
 
 TEST_F(StateFile, SavingStoresTheDisplaySettings)
 {
-    configure.chkShowOnlyEarthAspects = true;
-    configure.chkDisplayNATZabbr = false;
+    configure.onlyEarthAspectsBox = true;
+    configure.zoneAbbreviationsBox = false;
     Save();
     settings::ConfigureModel other;
     other.SetShowOnlyEarthAspects(store);
     other.SetTZDisp(store, 60);
-    EXPECT_TRUE(other.chkShowOnlyEarthAspects);
-    EXPECT_FALSE(other.chkDisplayNATZabbr);
+    EXPECT_TRUE(other.onlyEarthAspectsBox);
+    EXPECT_FALSE(other.zoneAbbreviationsBox);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ protected:
     static ViewerNotices Notices() { return NoticesOf(program->language); }
     static std::vector<ImageTextLine> Lines(int16_t mode, bool outer)
     {
-        program->main.intMode = mode;
+        program->main.currentMode = mode;
         return ChartImageLines({mode, outer, 600, "Orvane", "1.2.3", "Orbs 3 to 8"}, program->main, program->language);
     }
     static bool Has(const std::vector<ImageTextLine>& lines, const ImageTextLine& line)
@@ -68,7 +68,7 @@ TEST_F(ViewExportRules, WorldTransitsOneDateLayout)
     EXPECT_TRUE(Has(lines, {Kind::Title, "v.1.2.3", 600 / 2 + 123, 17}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, Text(4) + ":", 328, 350}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, "1987-03-09", 308, 367}));
-    EXPECT_TRUE(Has(lines, {Kind::Caption, "01:00 " + program->main.cboTimezone[0].Text(), 288, 384}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, "01:00 " + program->main.zoneLists[0].Text(), 288, 384}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, Text(102), 5, 367}));
     EXPECT_EQ(lines.size(), 7U);
     EXPECT_EQ(Lines(core::kModeWorldTransits, false).size(), 5U);

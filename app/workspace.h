@@ -10,11 +10,11 @@
 #include "text/language.h"
 #include "tools/run_model.h"
 
-namespace orvane::mainwindow {
+namespace orvane::app {
 
 // The state objects of the program that a computation reads and writes. The desktop windows and the
 // command-line companion each hold one.
-struct Program {
+struct Workspace {
     text::Language language;
     core::AstroModule astro;
     MainModel main;
@@ -24,4 +24,4 @@ struct Program {
     tools::RunState run;
 };
 
-}  // namespace orvane::mainwindow
+}  // namespace orvane::app
