@@ -47,7 +47,7 @@ void WriteWorldDate(MainModel& main, const display::StepDate& date)
 
 }  // namespace
 
-StepOutcome Step(Workspace& program, int16_t index)
+StepOutcome Step(Workspace& program, Direction direction)
 {
     MainModel& main = program.main;
     StepOutcome outcome;
@@ -57,7 +57,7 @@ StepOutcome Step(Workspace& program, int16_t index)
 
     const auto increment = static_cast<display::StepIncrement>(
         std::clamp<int16_t>(main.stepIncrement.ListIndex(), 0, display::kNumStepIncrements - 1));
-    display::StepDate after = display::StepWorldDate(before, increment, index == kForwardButton);
+    display::StepDate after = display::StepWorldDate(before, increment, direction == Direction::Forward);
     WriteWorldDate(main, after);
     if (increment == display::StepIncrement::Month || increment == display::StepIncrement::Year) {
         after = display::DayCorrection(after, [&main](const display::StepDate& date) {

@@ -16,18 +16,15 @@ namespace orvane::app {
 
 // ----- Stepping -------------------------------------------------------------------------------------
 
-inline constexpr int16_t kForwardButton = 0;
-inline constexpr int16_t kBackButton = 1;
-
 struct StepOutcome {
     ComputeOutcome compute;
     // The date input refused the new date: the world date was put back as it was before the step.
     bool undone = false;
 };
 
-// One step of the world date by the selected increment (button 0 forward, 1 back), then Compute; a date
-// that the date input refuses is undone. The pause between the steps of a run is the window's affair.
-StepOutcome Step(Workspace& program, int16_t index);
+// One step of the world date by the selected increment, then Compute; a date that the date input refuses
+// is undone. The pause between the steps of a run is the window's affair.
+StepOutcome Step(Workspace& program, Direction direction);
 
 // ----- The click on an aspect cell ------------------------------------------------------------------
 

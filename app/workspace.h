@@ -1,7 +1,8 @@
 #pragma once
 
-// The program's state objects together: the one place that knows them all. The desktop windows and the
-// command-line companion each build one.
+// The workspace: the program's state objects together, the one place that knows them all, and the verbs
+// that the desktop windows and the command-line companion drive. Each verb does what the button or event
+// of the same name does in the main window and hands back what the window (or the companion) shows.
 
 #include "core/astro_module.h"
 #include "display/grid_model.h"
@@ -10,10 +11,33 @@
 #include "text/language.h"
 #include "tools/run_model.h"
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvane::platform {
+class Clock;
+}
+namespace orvane::settings {
+class RegistryStore;
+}
+namespace orvane::tools {
+class DurationsWindow;
+}
+
 namespace orvane::app {
 
-// The state objects of the program that a computation reads and writes. The desktop windows and the
-// command-line companion each hold one.
+struct ComputeOutcome;
+struct StepOutcome;
+struct CellClickOutcome;
+struct StateFileOutcome;
+struct StartUpResult;
+
+// Which way a step moves the world date.
+enum class Direction { Forward, Back };
+
+// The state objects of the program that a computation reads and writes, and the verbs on them. The
+// desktop windows and the command-line companion each hold one.
 struct Workspace {
     text::Language language;
     core::AstroModule astro;
@@ -22,6 +46,29 @@ struct Workspace {
     settings::ConfigureModel configure;
     tools::RunDialogModel runDialog;
     tools::RunState run;
+
+    // Start-up without a window: program text, tables, date rows, zone lists, panel defaults and display
+    // settings, the Pluto table.
+    StartUpResult StartUp(const std::string& dataFolder, const platform::Clock& clock,
+                          settings::RegistryStore& store);
+    // The mode's dates become moments, the positions and aspects fill the grid, title and summary.
+    ComputeOutcome Compute();
+    // The world date one increment forward or back, then Compute; a refused date is undone.
+    StepOutcome Step(Direction direction);
+    // A mode option chosen: Compute in the new mode, or the old mode kept when its dates do not convert.
+    ComputeOutcome ChangeMode(core::Mode mode);
+    // A click on grid cell `cell`: its aspect's beginning and end, or nothing.
+    CellClickOutcome ClickCell(int16_t cell);
+    // The durations report into `window`, or the message that there is no aspect to report.
+    std::optional<platform::Message> Report(tools::DurationsWindow& window);
+    // The world date set to the computer's clock, then Compute when the mode uses it.
+    ComputeOutcome SetWorldDateToNow(const platform::Clock& clock);
+    // The per-user state file written, or a chosen file ("Save as ...").
+    StateFileOutcome Save(settings::RegistryStore& store);
+    StateFileOutcome SaveAs(const std::string& path, settings::RegistryStore& store);
+    // The per-user state file read again (when it `exists`), or a chosen file ("Load from ...").
+    StateFileOutcome Restore(bool exists, settings::RegistryStore& store);
+    StateFileOutcome Load(const std::string& path, const platform::Clock& clock, settings::RegistryStore& store);
 };
 
 }  // namespace orvane::app

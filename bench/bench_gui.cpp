@@ -26,13 +26,13 @@ app::Workspace& FullWorldTransits()
     static bool started = false;
     if (!started) {
         settings::MemoryRegistryStore store;
-        app::StartUp(program, ORVANE_BIN_DIR "/", platform::FixedClock({2000, 1, 1, 12, 0, 0}, 0), store);
+        program.StartUp(ORVANE_BIN_DIR "/", platform::FixedClock({2000, 1, 1, 12, 0, 0}, 0), store);
         datetime::SetWorldDateToNow(program.main, platform::FixedClock({2000, 1, 1, 12, 0, 0}, 0));
         settings::ConfigureModel& panel = program.configure;
         for (size_t k = 0; k < core::kNumAspects; ++k)
             panel.orbIndexes[k] = static_cast<int16_t>(panel.orbLists[k].ListCount() - 1);
         program.main.SelectMode(core::Mode::WorldTransits);
-        started = app::Compute(program).computed;
+        started = program.Compute().computed;
     }
     return program;
 }
@@ -54,7 +54,7 @@ void ForwardStepWithRepaint(benchmark::State& state)
     app::Workspace& program = FullWorldTransits();
     display::GridView view(program.grid);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(app::Step(program, app::kForwardButton).undone);
+        benchmark::DoNotOptimize(program.Step(app::Direction::Forward).undone);
         view.SyncFromModel();
         benchmark::DoNotOptimize(view.grab());
     }
@@ -69,7 +69,7 @@ void PaintChart(benchmark::State& state, core::Mode mode)
     program.main.monthLists[1].SetListIndex(1);
     program.main.dayLists[1].SetListIndex(1);
     program.main.SelectMode(mode);
-    if (!app::Compute(program).computed)
+    if (!program.Compute().computed)
         return state.SkipWithError("no computation");
     const display::ChartData data = display::MakeChartData(program.astro, program.grid, program.main.longitudes,
                                                            program.main.currentMode, {}, program.language, "");
@@ -80,7 +80,7 @@ void PaintChart(benchmark::State& state, core::Mode mode)
     }
     state.counters["lines"] = static_cast<double>(data.lines.size());
     program.main.SelectMode(core::Mode::WorldTransits);
-    app::Compute(program);
+    program.Compute();
 }
 void PaintOneDateChart(benchmark::State& state)
 {

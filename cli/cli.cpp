@@ -535,7 +535,7 @@ public:
     {
         const platform::SystemClock systemClock;
         const platform::Clock& clock = m_environment.clock != nullptr ? *m_environment.clock : systemClock;
-        const app::StartUpResult result = app::StartUp(m_program, m_environment.dataFolder, clock, m_store);
+        const app::StartUpResult result = m_program.StartUp(m_environment.dataFolder, clock, m_store);
         if (result.programTextError) {
             PrintMessage(m_err, *result.programTextError);
             return false;
@@ -595,7 +595,7 @@ public:
             m_program.main.SelectRadians(true);
         m_program.main.startupCompleted = true;
 
-        const app::ComputeOutcome outcome = app::Compute(m_program);
+        const app::ComputeOutcome outcome = m_program.Compute();
         if (!outcome.computed)
             return DateError(outcome.dateError);
 
@@ -609,7 +609,7 @@ public:
             return kExitUsage;
         }
         tools::DurationsWindow window(m_program.astro, m_program.language);
-        const std::optional<platform::Message> noAspects = app::Report(m_program, window);
+        const std::optional<platform::Message> noAspects = m_program.Report(window);
         if (!noAspects && m_line.sort != 0) {
             window.sortList.SetListIndex(static_cast<int16_t>(m_line.sort));
             window.SortChosen();
@@ -669,7 +669,7 @@ public:
             // day involves them, not because one of an earlier step did.
             dialog.search.numBodiesFound = 0;
             dialog.search.soughtBodiesFound = false;
-            const app::StepOutcome outcome = app::Step(m_program, app::kForwardButton);
+            const app::StepOutcome outcome = m_program.Step(app::Direction::Forward);
             if (outcome.undone || !outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
             if (outcome.compute.found) {

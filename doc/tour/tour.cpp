@@ -83,7 +83,7 @@ public:
     int TransitPictureCell()
     {
         for (int16_t cell = 0; cell < m_program.grid.cellCount; ++cell)
-            if (app::ClickCell(m_program, cell).kind == app::CellClickOutcome::Kind::TransitPicture)
+            if (m_program.ClickCell(cell).kind == app::CellClickOutcome::Kind::TransitPicture)
                 return cell;
         return -1;
     }

@@ -408,7 +408,7 @@ bool frmMain::Form_Load()
     }
     frmPopUp->PopUpCenterScreen(Q(language.Text(text::kTextLoadingData)), kLoadingWidth, kPopUpHeight,
                                 kPopUpDuration);
-    const StartUpResult startUp = StartUp(m_program, m_places.dataFolder, m_clock, m_store);
+    const StartUpResult startUp = m_program.StartUp(m_places.dataFolder, m_clock, m_store);
     if (startUp.programTextError) {
         m_boxes.Show(*startUp.programTextError);
         return false;
@@ -426,7 +426,7 @@ bool frmMain::Form_Load()
     show();
     if (startUp.plutoError)
         m_boxes.Show(*startUp.plutoError);
-    const ComputeOutcome outcome = app::Compute(m_program);
+    const ComputeOutcome outcome = m_program.Compute();
     RefreshWeekdays();
     ResetFootLabel();
     SyncFromModel();
@@ -664,7 +664,7 @@ void frmMain::HideDurationsWindow()
 
 void frmMain::cmdCompute_Click()
 {
-    const ComputeOutcome outcome = app::Compute(m_program);
+    const ComputeOutcome outcome = m_program.Compute();
     RefreshWeekdays();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -672,7 +672,7 @@ void frmMain::cmdCompute_Click()
 
 void frmMain::cmdNow_Click()
 {
-    const ComputeOutcome outcome = app::SetWorldDateToNow(m_program, m_clock);
+    const ComputeOutcome outcome = m_program.SetWorldDateToNow(m_clock);
     RefreshWeekdays();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -690,7 +690,7 @@ void frmMain::cmdClear_Click(int16_t row)
 
 void frmMain::cmdForwardBack_Click(int16_t index)
 {
-    const StepOutcome outcome = app::Step(m_program, index);
+    const StepOutcome outcome = m_program.Step(index == kForwardButton ? Direction::Forward : Direction::Back);
     cboDayCE[0]->setToolTip(Q(datetime::ShowWeekday(m_program.main, core::kWorldDateRow, m_program.language)));
     SyncFromModel();
     ShowComputeOutcome(outcome.compute);
@@ -709,7 +709,7 @@ void frmMain::cboForwardBack_Click()
 void frmMain::cmdRestore_Click()
 {
     const bool exists = std::filesystem::exists(m_program.main.userStateFilePath);
-    const StateFileOutcome outcome = app::Restore(m_program, exists, m_store);
+    const StateFileOutcome outcome = m_program.Restore(exists, m_store);
     SetHeightForMode();
     if (!ShowLoadOutcome(outcome))
         return;
@@ -739,7 +739,7 @@ bool frmMain::ShowLoadOutcome(const StateFileOutcome& outcome)
 
 void frmMain::cmdSave_Click()
 {
-    const StateFileOutcome outcome = app::Save(m_program, m_store);
+    const StateFileOutcome outcome = m_program.Save(m_store);
     SyncFromModel();
     if (outcome.error) {
         m_boxes.Show(*outcome.error);
@@ -761,7 +761,7 @@ void frmMain::cmdSaveAs_Click()
                                                       Q(language.Text(text::kTextStateFiles)) + " (*.qvs)");
     if (path.isEmpty())
         return;
-    const StateFileOutcome outcome = SaveStateFileAs(m_program, path.toStdString(), m_store);
+    const StateFileOutcome outcome = m_program.SaveAs(path.toStdString(), m_store);
     SyncFromModel();
     if (outcome.error) {
         m_boxes.Show(*outcome.error);
@@ -783,7 +783,7 @@ void frmMain::cmdLoadState_Click()
 
 void frmMain::LoadStateFrom(const std::string& path)
 {
-    const StateFileOutcome outcome = LoadChosenStateFile(m_program, path, m_clock, m_store);
+    const StateFileOutcome outcome = m_program.Load(path, m_clock, m_store);
     SetHeightForMode();
     if (!ShowLoadOutcome(outcome))
         return;
@@ -802,7 +802,7 @@ void frmMain::OpenStateFiles(const std::vector<std::string>& files)
 void frmMain::cmdReport_Click()
 {
     Timer1->stop();
-    const std::optional<platform::Message> message = app::Report(m_program, Durations());
+    const std::optional<platform::Message> message = m_program.Report(Durations());
     SyncFromModel();
     if (message)
         m_boxes.Show(*message);
@@ -829,7 +829,7 @@ void frmMain::ApplyPanelActions(const settings::MainWindowActions& actions)
         showNormal();
     std::optional<ComputeOutcome> outcome;
     if (actions.recompute)
-        outcome = app::Compute(m_program);
+        outcome = m_program.Compute();
     if (actions.hideDurationsWindow)
         HideDurationsWindow();
     if (actions.resetFootLabel)
@@ -860,7 +860,7 @@ bool frmMain::MayEnd()
         return false;
     }
     if (answer == platform::Button::Yes)
-        if (const StateFileOutcome saved = app::Save(m_program, m_store); saved.error)
+        if (const StateFileOutcome saved = m_program.Save(m_store); saved.error)
             m_boxes.Show(*saved.error);
     return true;
 }
@@ -883,7 +883,7 @@ void frmMain::optMode_Click(core::Mode mode)
     if (m_syncing)
         return;
     // A refused change leaves the mode shown before selected, and so its height.
-    const ComputeOutcome outcome = app::ChangeMode(m_program, mode);
+    const ComputeOutcome outcome = m_program.ChangeMode(mode);
     SetHeightForMode();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -952,7 +952,7 @@ void frmMain::cboLanguage_Click(int index)
 
 void frmMain::txbCell_Click(int cell)
 {
-    const CellClickOutcome outcome = ClickCell(m_program, static_cast<int16_t>(cell));
+    const CellClickOutcome outcome = m_program.ClickCell(static_cast<int16_t>(cell));
     SyncFromModel();
     switch (outcome.kind) {
     case CellClickOutcome::Kind::Nothing:

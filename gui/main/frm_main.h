@@ -47,6 +47,10 @@ class frmView;
 
 namespace orvane::app {
 
+// The two step buttons of cmdForwardBack.
+inline constexpr int16_t kForwardButton = 0;
+inline constexpr int16_t kBackButton = 1;
+
 struct CellClickOutcome;
 struct StateFileOutcome;
 

@@ -96,7 +96,7 @@ void frmMain::StartRun()
 
 void frmMain::RunStep()
 {
-    const StepOutcome outcome = app::Step(m_program, kForwardButton);
+    const StepOutcome outcome = m_program.Step(Direction::Forward);
     RefreshWeekdays();
     SyncFromModel();
     if (tools::WaitForNextStep(m_program.run, outcome.undone)) {

@@ -36,7 +36,7 @@ protected:
     static StepOutcome StepBy(StepIncrement increment, bool forward)
     {
         program->main.stepIncrement.SetListIndex(static_cast<int16_t>(increment));
-        return app::Step(*program, forward ? kForwardButton : kBackButton);
+        return program->Step(forward ? Direction::Forward : Direction::Back);
     }
 
     // The beginning and end the searches find for an aspect of the current computation.
@@ -93,7 +93,7 @@ TEST_F(ActionsTest, StepClearsThePatternCountsAndLeavesTheBirthdate)
     program->main.SelectMode(Mode::PersonalTransits1st);
     SetRow(core::kFirstBirthdateRow, {1980, 7, 4, 17}, 60);
     SetOrbs({60, 60, 60, 60, 60, 60, 60});
-    ASSERT_TRUE(Compute(*program).computed);
+    ASSERT_TRUE(program->Compute().computed);
     const double birth = program->main.moments[1];
     const std::vector<int16_t> cellsBefore = AspectCells();
     program->main.patternCounts.fill(3);
@@ -127,7 +127,7 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
         SetRow(core::kWorldDateRow, c.from, -300);
         program->main.yearTexts[0] = c.yearText;
         program->main.startupCompleted = true;
-        ASSERT_TRUE(Compute(*program).computed);
+        ASSERT_TRUE(program->Compute().computed);
         const MainModel before = program->main;
         const display::GridModel gridBefore = program->grid;
 
@@ -142,7 +142,7 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
                              before.zoneLists[0]));
         EXPECT_EQ(program->grid.cellTexts, gridBefore.cellTexts);
         // The date before the step computes again as it did.
-        ASSERT_TRUE(Compute(*program).computed);
+        ASSERT_TRUE(program->Compute().computed);
         EXPECT_DOUBLE_EQ(program->main.moments[0], before.moments[0]);
     }
 }
@@ -152,7 +152,7 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
 TEST_F(ActionsTest, CellsWithoutAnAspectOrWithoutDurationsOnlyMoveTheFocus)
 {
     SetOrbs({60, 60, 60, 120, 60, 60, 60});
-    ASSERT_TRUE(Compute(*program).computed);
+    ASSERT_TRUE(program->Compute().computed);
     ASSERT_NE(CellAspect(43), 0);  // Venus trine Neptune
     // An aspect cell of the triangle that holds no aspect.
     int16_t empty = -1;
@@ -162,20 +162,20 @@ TEST_F(ActionsTest, CellsWithoutAnAspectOrWithoutDurationsOnlyMoveTheFocus)
     ASSERT_GE(empty, 0);
     // Position, column header, diagonal header, the empty aspect cell, a hidden cell.
     for (const int16_t cell : {int16_t{0}, int16_t{9}, int16_t{18}, empty, int16_t{45}})
-        EXPECT_EQ(ClickCell(*program, cell).kind, Kind::Nothing) << "cell " << cell;
+        EXPECT_EQ(program->ClickCell(cell).kind, Kind::Nothing) << "cell " << cell;
 
     // An aspect switched off by colour 0 only moves the focus.
     program->astro.tables.aspectColors[kTrine] = 0.0;
-    EXPECT_EQ(ClickCell(*program, 43).kind, Kind::FocusOnly);
+    EXPECT_EQ(program->ClickCell(43).kind, Kind::FocusOnly);
     program->astro.tables.aspectColors = colors;
 
     // Fixed moments have no beginning or end: every cell, aspect or not, only moves the focus.
     for (const Mode mode : {Mode::Natal1st, Mode::Natal2nd, Mode::Synastry}) {
         program->main.SelectMode(mode);
-        ASSERT_TRUE(Compute(*program).computed);
+        ASSERT_TRUE(program->Compute().computed);
         ASSERT_FALSE(AspectCells().empty());
         for (const int16_t cell : {int16_t{0}, int16_t{1}, int16_t{12}, AspectCells().front()}) {
-            const CellClickOutcome outcome = ClickCell(*program, cell);
+            const CellClickOutcome outcome = program->ClickCell(cell);
             EXPECT_EQ(outcome.kind, Kind::FocusOnly) << "mode " << static_cast<int>(mode) << ", cell " << cell;
             EXPECT_FALSE(outcome.message);
         }
@@ -187,10 +187,10 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
     // New York time: the searches count local days west of Greenwich.
     SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, -300);
     SetOrbs({0, 0, 0, 120, 0, 0, 0});  // trines within 2°
-    ASSERT_TRUE(Compute(*program).computed);
+    ASSERT_TRUE(program->Compute().computed);
     ASSERT_EQ(AspectCells(), std::vector<int16_t>{43});  // row 4, column 7: Venus (3) and Neptune (8)
 
-    const CellClickOutcome outcome = ClickCell(*program, 43);
+    const CellClickOutcome outcome = program->ClickCell(43);
 
     ASSERT_EQ(outcome.kind, Kind::DurationsQuestion);
     ASSERT_TRUE(outcome.message);
@@ -222,7 +222,7 @@ TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
     SetRow(core::kSecondBirthdateRow, birth, -120);
     program->main.SelectMode(Mode::PersonalTransits2nd);
     SetOrbs({360, 360, 360, 360, 180, 0, 180});
-    ASSERT_TRUE(Compute(*program).computed);
+    ASSERT_TRUE(program->Compute().computed);
     const std::vector<int16_t> cells = AspectCells();
     ASSERT_GE(cells.size(), 3U);
 
@@ -241,7 +241,7 @@ TEST_F(ActionsTest, PersonalTransitCellsDrawTheTransitOrAsk)
         const double orb = program->astro.orbs.orbs[At(a)][core::kOrbColumnPersonal];
         const auto [b, e] = Span(context, natal, transiting, a, 1);
 
-        const CellClickOutcome outcome = ClickCell(*program, cell);
+        const CellClickOutcome outcome = program->ClickCell(cell);
 
         EXPECT_EQ(std::tuple(outcome.p1, outcome.p2, outcome.aspect, outcome.zoneMinutes),
                   std::tuple(natal, transiting, a, int16_t{60}));
@@ -272,11 +272,11 @@ TEST_F(ActionsTest, ABeginningBeforePlutosTableIsAnUnknownDateAndNoTransitPictur
     SetRow(core::kWorldDateRow, {1600, 1, 12, 25}, 0);
     program->main.SelectMode(Mode::PersonalTransits1st);
     SetOrbs({180, 180, 180, 180, 180, 180, 180});
-    ASSERT_TRUE(Compute(*program).computed);
+    ASSERT_TRUE(program->Compute().computed);
     const int16_t plutoOnPluto = 10 * 11 + 10;
     ASSERT_EQ(CellAspect(plutoOnPluto), kConjunction);
 
-    const CellClickOutcome personal = ClickCell(*program, plutoOnPluto);
+    const CellClickOutcome personal = program->ClickCell(plutoOnPluto);
 
     ASSERT_EQ(personal.kind, Kind::DurationsQuestion);
     EXPECT_LT(personal.beginning, 0.0);
@@ -298,10 +298,10 @@ TEST_F(ActionsTest, ReportWithoutAspectsOnlyTellsSo)
     for (const auto& [mode, number] : cases) {
         SCOPED_TRACE(static_cast<int>(mode));
         program->main.SelectMode(mode);
-        ASSERT_TRUE(Compute(*program).computed);
+        ASSERT_TRUE(program->Compute().computed);
         tools::DurationsWindow window(program->astro, program->language);
 
-        EXPECT_EQ(Report(*program, window), platform::Message::Information(Text(38), Text(number)));
+        EXPECT_EQ(program->Report(window), platform::Message::Information(Text(38), Text(number)));
         EXPECT_EQ(window.records.recordCount, 0);
         EXPECT_TRUE(window.titleText.empty());
     }
@@ -311,13 +311,13 @@ TEST_F(ActionsTest, ReportOfWorldTransitsListsEveryAspectWithItsDates)
 {
     SetRow(core::kWorldDateRow, {2000, 1, 1, 25}, -300);
     SetOrbs({0, 0, 60, 120, 0, 0, 180});  // 1 square, 1 trine, 2 quincunxes
-    ASSERT_TRUE(Compute(*program).computed);
+    ASSERT_TRUE(program->Compute().computed);
     const std::vector<int16_t> cells = AspectCells();
     ASSERT_EQ(cells.size(), 4U);
     program->main.totalAspects = 0;  // the button counts the grid itself
     tools::DurationsWindow window(program->astro, program->language);
 
-    ASSERT_FALSE(Report(*program, window).has_value());
+    ASSERT_FALSE(program->Report(window).has_value());
 
     EXPECT_EQ(program->main.totalAspects, 4);
     EXPECT_EQ(window.Caption, Text(159) + " " + Text(160));

@@ -79,9 +79,9 @@ TEST_F(WindowRules, AModeWhoseDatesDoNotConvertIsRefusedAlsoFromAStateFile)
     EXPECT_EQ(main.currentMode, core::kModeWorldTransits);  // what a cell click takes the bodies by
     // A state file saved in that mode: Restore keeps world transits too.
     main.SelectMode(Mode::PersonalTransits1st);
-    ASSERT_FALSE(Save(*program, store).error);
+    ASSERT_FALSE(program->Save(store).error);
     main.SelectMode(Mode::WorldTransits);
-    EXPECT_FALSE(Restore(*program, true, store).compute.computed);
+    EXPECT_FALSE(program->Restore(true, store).compute.computed);
     EXPECT_TRUE(main.worldSelected());
 }
 
@@ -103,10 +103,10 @@ TEST_F(WindowRules, AStateSavedInSynastryStartsAndLoadsInWorldTransitsWithItsDat
     main.userStateFilePath = folder.folder() + "orvane.usr";
     SetRow(2, {1970, 3, 8, 3}, 60);
     main.SelectMode(Mode::Synastry);
-    ASSERT_FALSE(Save(*program, store).error);
+    ASSERT_FALSE(program->Save(store).error);
     const std::string copy = folder.folder() + "copy.qvs";
-    EXPECT_EQ(SaveStateFileAs(*program, copy, store).footLabel, copy + " " + Text(129));
-    const auto unwritable = SaveStateFileAs(*program, folder.folder() + "no/such/folder.qvs", store);
+    EXPECT_EQ(program->SaveAs(copy, store).footLabel, copy + " " + Text(129));
+    const auto unwritable = program->SaveAs(folder.folder() + "no/such/folder.qvs", store);
     ASSERT_TRUE(unwritable.error);
     EXPECT_EQ(unwritable.error->title, Text(39));
     main.ClearDateRow(2);
@@ -115,7 +115,7 @@ TEST_F(WindowRules, AStateSavedInSynastryStartsAndLoadsInWorldTransitsWithItsDat
     EXPECT_EQ(main.yearTexts[2], "1970");
 
     main.SelectMode(Mode::Natal2nd);
-    const StateFileOutcome loaded = LoadChosenStateFile(*program, main.userStateFilePath, clock, store);
+    const StateFileOutcome loaded = program->Load(main.userStateFilePath, clock, store);
     EXPECT_TRUE(loaded.compute.computed);
     EXPECT_TRUE(main.worldSelected());
     EXPECT_EQ(loaded.footLabel, main.userStateFilePath + " " + Text(387));
@@ -129,7 +129,7 @@ TEST_F(WindowRules, ALoadErrorCarriesTheHintChangesNothingAndRestoreTitlesItsOwn
         content += " 2 \r\n 7 \r\n1812\r\n 0 \r\n 24 \r\n";
     const std::string damaged = folder.Write("bad.qvs", content + "x\r\n");
     const std::string yearBefore = program->main.yearTexts[0];
-    const StateFileOutcome loaded = LoadChosenStateFile(*program, damaged, clock, store);
+    const StateFileOutcome loaded = program->Load(damaged, clock, store);
     ASSERT_TRUE(loaded.error);
     EXPECT_EQ(loaded.error->title, Text(385));
     EXPECT_TRUE(loaded.error->text.ends_with("\r\n\r\n" + Text(386)));
@@ -138,7 +138,7 @@ TEST_F(WindowRules, ALoadErrorCarriesTheHintChangesNothingAndRestoreTitlesItsOwn
     EXPECT_NE(yearBefore, "1812");
 
     program->main.userStateFilePath = damaged;
-    const StateFileOutcome restored = Restore(*program, true, store);
+    const StateFileOutcome restored = program->Restore(true, store);
     ASSERT_TRUE(restored.error);
     EXPECT_EQ(restored.error->title, Text(398));
     EXPECT_FALSE(restored.compute.computed);

@@ -25,7 +25,7 @@ class TestGuiChart : public QObject {
     void Compute(core::Mode mode)
     {
         m_program.main.SelectMode(mode);
-        QVERIFY(app::Compute(m_program).computed);
+        QVERIFY(m_program.Compute().computed);
     }
     static bool Tinted(QColor pixel, double rgb)  // `rgb` smoothed onto the black ground, covering half the pixel or more
     {
@@ -58,7 +58,7 @@ private slots:
     void initTestCase()
     {
         settings::MemoryRegistryStore store;
-        QVERIFY(!app::StartUp(m_program, ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store).programTextError);
+        QVERIFY(!m_program.StartUp(ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store).programTextError);
         m_program.main.yearTexts = {"2000", "1970", ""};
         for (size_t r : {0u, 1u})
             m_program.main.monthLists[r].SetListIndex(1), m_program.main.dayLists[r].SetListIndex(1);
@@ -186,7 +186,7 @@ private slots:
         Compute(core::Mode::PersonalTransits1st);
         app::CellClickOutcome click;
         for (int16_t i = 24; i < 121 && click.kind != app::CellClickOutcome::Kind::TransitPicture; ++i)
-            click = app::ClickCell(m_program, i);
+            click = m_program.ClickCell(i);
         QCOMPARE(click.kind, app::CellClickOutcome::Kind::TransitPicture);
         const TransitPicture picture = MakeTransitPicture(m_program.astro, m_program.main, 1, click.p1, click.p2, click.aspect, click.zoneMinutes, click.beginning, click.ending, click.pictureCaption);
         auto view = View();

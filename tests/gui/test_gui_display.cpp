@@ -22,7 +22,7 @@ class TestGuiDisplay : public QObject {
     void Compute(core::Mode mode)
     {
         m_program.main.SelectMode(mode);
-        QVERIFY(app::Compute(m_program).computed);
+        QVERIFY(m_program.Compute().computed);
     }
     // The pixels of a cell's face (without the line between cells) whose red, green or blue differs from
     // `colour` by more than `tolerance`.
@@ -41,7 +41,7 @@ private slots:
     void initTestCase()
     {
         settings::MemoryRegistryStore store;
-        const auto started = app::StartUp(m_program, ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store);
+        const auto started = m_program.StartUp(ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store);
         QVERIFY(!started.programTextError && !started.plutoError);
         m_program.main.yearTexts = {"2000", "1970", ""};
         for (auto* list : {&m_program.main.monthLists, &m_program.main.dayLists})

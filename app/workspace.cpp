@@ -1,0 +1,67 @@
+#include "app/workspace.h"
+
+#include "app/actions.h"
+#include "app/compute.h"
+#include "app/startup.h"
+#include "app/window_rules.h"
+
+namespace orvane::app {
+
+StartUpResult Workspace::StartUp(const std::string& dataFolder, const platform::Clock& clock,
+                                 settings::RegistryStore& store)
+{
+    return app::StartUp(*this, dataFolder, clock, store);
+}
+
+ComputeOutcome Workspace::Compute()
+{
+    return app::Compute(*this);
+}
+
+StepOutcome Workspace::Step(Direction direction)
+{
+    return app::Step(*this, direction);
+}
+
+ComputeOutcome Workspace::ChangeMode(core::Mode mode)
+{
+    return app::ChangeMode(*this, mode);
+}
+
+CellClickOutcome Workspace::ClickCell(int16_t cell)
+{
+    return app::ClickCell(*this, cell);
+}
+
+std::optional<platform::Message> Workspace::Report(tools::DurationsWindow& window)
+{
+    return app::Report(*this, window);
+}
+
+ComputeOutcome Workspace::SetWorldDateToNow(const platform::Clock& clock)
+{
+    return app::SetWorldDateToNow(*this, clock);
+}
+
+StateFileOutcome Workspace::Save(settings::RegistryStore& store)
+{
+    return app::Save(*this, store);
+}
+
+StateFileOutcome Workspace::SaveAs(const std::string& path, settings::RegistryStore& store)
+{
+    return SaveStateFileAs(*this, path, store);
+}
+
+StateFileOutcome Workspace::Restore(bool exists, settings::RegistryStore& store)
+{
+    return app::Restore(*this, exists, store);
+}
+
+StateFileOutcome Workspace::Load(const std::string& path, const platform::Clock& clock,
+                                 settings::RegistryStore& store)
+{
+    return LoadChosenStateFile(*this, path, clock, store);
+}
+
+}  // namespace orvane::app
