@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     PlutoTable table;
-    const platform::Result<void> read = table.ReadFromText(text);
+    const orvane::platform::Result<void> read = table.ReadFromText(text);
     Require(read.ok() ? table.tableLines.size() >= static_cast<size_t>(kPlutoTableLines) : table.empty(),
             "a table is read whole or left empty");
 
