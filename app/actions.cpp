@@ -231,17 +231,17 @@ void MarkStateFileTouched(MainModel& main)
 
 }  // namespace
 
-std::string SaveStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store)
+platform::Result<void> SaveStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store)
 {
     MainModel& main = program.main;
-    std::string error = tools::WriteStateFile(path, main, main, main.stepIncrement, program.configure,
-                                              program.astro.tables, store, program.language);
-    if (error.empty())
+    platform::Result<void> written = tools::WriteStateFile(path, main, main, main.stepIncrement, program.configure,
+                                                           program.astro.tables, store, program.language);
+    if (written.ok())
         MarkStateFileTouched(main);
-    return error;
+    return written;
 }
 
-std::string LoadStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store)
+platform::Result<void> LoadStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store)
 {
     MainModel& main = program.main;
     // A file that turns out damaged part-way leaves the dates, the mode, the panel and the colours as
@@ -250,9 +250,9 @@ std::string LoadStateFile(Workspace& program, const std::string& path, settings:
     const settings::ConfigureModel configureBefore = program.configure;
     const core::AstroTables tablesBefore = program.astro.tables;
     main.inhibitCompute = true;
-    std::string error = tools::ReadStateFile(path, main, main, main.stepIncrement, program.configure,
-                                             program.astro.tables, store, program.language);
-    if (error.empty()) {
+    platform::Result<void> read = tools::ReadStateFile(path, main, main, main.stepIncrement, program.configure,
+                                                       program.astro.tables, store, program.language);
+    if (read.ok()) {
         MarkStateFileTouched(main);
     } else {
         main = mainBefore;
@@ -260,7 +260,7 @@ std::string LoadStateFile(Workspace& program, const std::string& path, settings:
         program.astro.tables = tablesBefore;
     }
     main.inhibitCompute = false;
-    return error;
+    return read;
 }
 
 }  // namespace orvane::app

@@ -9,9 +9,9 @@ StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const p
                       settings::RegistryStore& store)
 {
     StartUpResult result;
-    const std::string textError = program.language.LoadProgramText(dataFolder, text::kProgramTextFileName);
-    if (!textError.empty()) {
-        result.programTextError = platform::Message::Critical("", textError);
+    const platform::Result<void> loaded = program.language.LoadProgramText(dataFolder, text::kProgramTextFileName);
+    if (!loaded.ok()) {
+        result.programTextError = loaded.error();
         return result;
     }
 
@@ -26,11 +26,11 @@ StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const p
     ApplyLanguageToModels(program);
     program.runDialog.Prepare();
 
-    const std::string plutoError = program.astro.ReadPlutoTable();
-    if (!plutoError.empty()) {
+    const platform::Result<void> plutoRead = program.astro.ReadPlutoTable();
+    if (!plutoRead.ok()) {
         const text::Language& language = program.language;
         result.plutoError = platform::Message::Exclamation(
-            kTitleError, language.Text(text::kTextPlutoErrorHeading) + text::kLineBreak + plutoError +
+            kTitleError, language.Text(text::kTextPlutoErrorHeading) + text::kLineBreak + plutoRead.error().text +
                              text::kLineBreak + text::kLineBreak +
                              language.Text(text::kTextPlutoErrorConsequence));
     }

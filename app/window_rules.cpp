@@ -129,7 +129,7 @@ ComputeOutcome SetWorldDateToNow(Workspace& program, const platform::Clock& cloc
 bool LoadUserStateOrNow(Workspace& program, bool exists, const platform::Clock& clock, settings::RegistryStore& store)
 {
     MainModel& main = program.main;
-    if (exists && LoadStateFile(program, main.userStateFilePath, store).empty()) {
+    if (exists && LoadStateFile(program, main.userStateFilePath, store).ok()) {
         NatalOrWorldTransits(main);
         return true;
     }
@@ -144,9 +144,9 @@ StateFileOutcome Restore(Workspace& program, bool exists, settings::RegistryStor
     if (!exists)
         return outcome;
     const core::Mode shown = program.main.SelectedMode();
-    const std::string error = LoadStateFile(program, program.main.userStateFilePath, store);
-    if (!error.empty()) {
-        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextRestore), error);
+    const platform::Result<void> loaded = LoadStateFile(program, program.main.userStateFilePath, store);
+    if (!loaded.ok()) {
+        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextRestore), loaded.error().text);
         return outcome;
     }
     outcome.compute = ComputeOrKeepMode(program, shown);
@@ -156,9 +156,9 @@ StateFileOutcome Restore(Workspace& program, bool exists, settings::RegistryStor
 StateFileOutcome Save(Workspace& program, settings::RegistryStore& store)
 {
     StateFileOutcome outcome;
-    const std::string error = SaveStateFile(program, program.main.userStateFilePath, store);
-    if (!error.empty())
-        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextSave), error);
+    const platform::Result<void> saved = SaveStateFile(program, program.main.userStateFilePath, store);
+    if (!saved.ok())
+        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextSave), saved.error().text);
     return outcome;
 }
 
@@ -166,9 +166,9 @@ StateFileOutcome SaveStateFileAs(Workspace& program, const std::string& path, se
 {
     StateFileOutcome outcome;
     const text::Language& language = program.language;
-    const std::string error = SaveStateFile(program, path, store);
-    if (!error.empty())
-        outcome.error = platform::Message::Exclamation(language.Text(text::kTextSaveAs), error);
+    const platform::Result<void> saved = SaveStateFile(program, path, store);
+    if (!saved.ok())
+        outcome.error = platform::Message::Exclamation(language.Text(text::kTextSaveAs), saved.error().text);
     else
         outcome.footLabel = path + " " + language.Text(text::kTextSaved);
     return outcome;
@@ -180,11 +180,11 @@ StateFileOutcome LoadChosenStateFile(Workspace& program, const std::string& path
     StateFileOutcome outcome;
     const text::Language& language = program.language;
     const core::Mode shown = program.main.SelectedMode();
-    const std::string error = LoadStateFile(program, path, store);
-    if (!error.empty()) {
+    const platform::Result<void> loaded = LoadStateFile(program, path, store);
+    if (!loaded.ok()) {
         outcome.error = platform::Message::Exclamation(
             language.Text(text::kTextLoadError),
-            error + text::kLineBreak + text::kLineBreak + language.Text(text::kTextLoadErrorHint));
+            loaded.error().text + text::kLineBreak + text::kLineBreak + language.Text(text::kTextLoadErrorHint));
         return outcome;
     }
     MainModel& main = program.main;

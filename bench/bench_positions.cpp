@@ -20,7 +20,7 @@ AstroModule& Astro()
     static AstroModule astro = [] {
         AstroModule a;
         a.InitializeAstroTables(kDataFolder);
-        a.ReadPlutoTable();
+        (void)a.ReadPlutoTable();
         return a;
     }();
     return astro;
@@ -64,10 +64,10 @@ void StartUpData(benchmark::State& state)
 {
     for (auto _ : state) {
         orvane::text::Language language;
-        benchmark::DoNotOptimize(language.LoadProgramText(kDataFolder, orvane::text::kProgramTextFileName));
+        benchmark::DoNotOptimize(language.LoadProgramText(kDataFolder, orvane::text::kProgramTextFileName).ok());
         AstroModule astro;
         astro.InitializeAstroTables(kDataFolder);
-        benchmark::DoNotOptimize(astro.ReadPlutoTable());
+        benchmark::DoNotOptimize(astro.ReadPlutoTable().ok());
     }
 }
 BENCHMARK(StartUpData)->Unit(benchmark::kMillisecond);

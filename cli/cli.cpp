@@ -686,9 +686,9 @@ public:
 private:
     int LoadState()
     {
-        const std::string error = app::LoadStateFile(m_program, m_line.state, m_store);
-        if (!error.empty()) {
-            m_err << ConsoleText(error) << '\n';
+        const platform::Result<void> loaded = app::LoadStateFile(m_program, m_line.state, m_store);
+        if (!loaded.ok()) {
+            m_err << ConsoleText(loaded.error().text) << '\n';
             return kExitBadInput;
         }
         return kExitSuccess;

@@ -25,11 +25,11 @@ int16_t Compare(double later, double now)
 
 }  // namespace
 
-std::string AstroModule::ReadPlutoTable()
+platform::Result<void> AstroModule::ReadPlutoTable()
 {
-    std::string error = pluto.Read(tables.dataFolderPath + kPlutoTableFileName);
-    bodyCount = NumPlanetsFor(error.empty());
-    return error;
+    platform::Result<void> read = pluto.Read(tables.dataFolderPath + kPlutoTableFileName);
+    bodyCount = NumPlanetsFor(read.ok());
+    return read;
 }
 
 double AstroModule::HelioLongitude(int16_t body, double moment) const

@@ -24,9 +24,9 @@ public:
     // Fills the tables and hands the data folder to the ephemeris.
     void InitializeAstroTables(const std::string& dataFolder) { tables.InitializeAstroTables(dataFolder); }
 
-    // Reads the Pluto table from the data folder and sets bodyCount. Returns the empty text on success,
-    // otherwise what went wrong.
-    std::string ReadPlutoTable();
+    // Reads the Pluto table from the data folder and sets bodyCount. A failure's text tells what went wrong
+    // (one line, without heading).
+    platform::Result<void> ReadPlutoTable();
     bool PlutoDataReadOK() const { return !pluto.empty(); }
 
     // The one entry for all positions (see positions.h).

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace orvane::core {
 namespace {
@@ -64,8 +65,14 @@ bool DecodeFields(uint32_t offsets, const char* c, uint32_t& fields)
 // characters and a line break) except perhaps the last, so element k is written only when the text
 // up to the end of its line has been read, and never over text not yet read. One buffer thus serves
 // for the file and the table, which halves the memory that start-up touches. On success `buffer` holds
-// the elements and the empty text is returned; otherwise what went wrong.
-std::string DecodeInPlace(PlutoEntries& buffer, size_t textSize)
+// the elements; otherwise the failure tells what went wrong.
+// What went wrong, as the detail line of the message that tells the user the table is missing.
+platform::Result<void> Failure(std::string detail)
+{
+    return platform::Result<void>(platform::Message::Exclamation("", std::move(detail)));
+}
+
+platform::Result<void> DecodeInPlace(PlutoEntries& buffer, size_t textSize)
 {
     const auto* p = reinterpret_cast<const char*>(buffer.data());
     const char* const end = p + textSize;
@@ -104,12 +111,12 @@ std::string DecodeInPlace(PlutoEntries& buffer, size_t textSize)
         // Characters after the fourth are ignored.
         uint32_t fields = 0;
         if (line.size() < 4 || !DecodeFields(Offsets(mod7, mod55), line.data(), fields))
-            return "Damaged entry at line " + std::to_string(fileLine) + ".";
+            return Failure("Damaged entry at line " + std::to_string(fileLine) + ".");
         store(fields);
     }
     if (count < static_cast<size_t>(kPlutoTableLines))
-        return "The table ends after " + std::to_string(count) + " entries; " + std::to_string(kPlutoTableLines) +
-               " are needed.";
+        return Failure("The table ends after " + std::to_string(count) + " entries; " +
+                       std::to_string(kPlutoTableLines) + " are needed.");
     buffer.resize(count);
     return {};
 }
@@ -144,12 +151,12 @@ double DecodePlutoEntry(int32_t n, std::string_view line)
     return Degrees(h, u, m, s);
 }
 
-std::string PlutoTable::Read(const std::string& fullPath)
+platform::Result<void> PlutoTable::Read(const std::string& fullPath)
 {
     tableLines = {};
     std::FILE* file = std::fopen(fullPath.c_str(), "rb");
     if (file == nullptr)
-        return std::string(std::strerror(errno)) + ": " + fullPath;
+        return Failure(std::string(std::strerror(errno)) + ": " + fullPath);
     // The whole file in one read (unbuffered, straight into memory): the table is about 1 MB.
     std::setvbuf(file, nullptr, _IONBF, 0);
     std::error_code sizeError;
@@ -158,22 +165,22 @@ std::string PlutoTable::Read(const std::string& fullPath)
     const bool complete = !sizeError && std::fread(buffer.data(), 1, size, file) == size;
     std::fclose(file);
     if (!complete)
-        return std::string("Error reading ") + fullPath;
-    std::string error = DecodeInPlace(buffer, size);
-    if (error.empty())
+        return Failure("Error reading " + fullPath);
+    platform::Result<void> decoded = DecodeInPlace(buffer, size);
+    if (decoded.ok())
         tableLines = std::move(buffer);
-    return error;
+    return decoded;
 }
 
-std::string PlutoTable::ReadFromText(std::string_view text)
+platform::Result<void> PlutoTable::ReadFromText(std::string_view text)
 {
     tableLines = {};
     PlutoEntries buffer = BufferFor(text.size());
     std::memcpy(buffer.data(), text.data(), text.size());
-    std::string error = DecodeInPlace(buffer, text.size());
-    if (error.empty())
+    platform::Result<void> decoded = DecodeInPlace(buffer, text.size());
+    if (decoded.ok())
         tableLines = std::move(buffer);
-    return error;
+    return decoded;
 }
 
 double PlutoTable::PlutoTableEntry(int32_t n) const

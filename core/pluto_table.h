@@ -10,6 +10,7 @@
 //   longitude = 60 h + u + m/60 + s/3600 degrees.
 
 #include "platform/large_memory.h"
+#include "platform/result.h"
 
 #include <cstdint>
 #include <string>
@@ -41,14 +42,14 @@ public:
     // lowest byte). Four bytes an element keep the 219147 days compact.
     PlutoEntries tableLines;
 
-    // Reads the table file `fullPath` in one go and decodes it in a single pass. Returns the empty text on
-    // success, otherwise a description of what went wrong (the file cannot be opened or read, it ends
+    // Reads the table file `fullPath` in one go and decodes it in a single pass. A failure's text describes
+    // what went wrong (the file cannot be opened or read, it ends
     // before the last needed line, or a line does not decode to a longitude); the table is then left
     // empty.
-    std::string Read(const std::string& fullPath);
+    platform::Result<void> Read(const std::string& fullPath);
 
     // Reads the table from text already in memory (the same rules as Read).
-    std::string ReadFromText(std::string_view text);
+    platform::Result<void> ReadFromText(std::string_view text);
 
     // Decoded longitude of element n in degrees; kPlutoAfterTable when the element is missing.
     double PlutoTableEntry(int32_t n) const;

@@ -38,11 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     PlutoTable table;
-    const std::string error = table.ReadFromText(text);
-    Require(error.empty() ? table.tableLines.size() >= static_cast<size_t>(kPlutoTableLines) : table.empty(),
+    const orvane::platform::Result<void> read = table.ReadFromText(text);
+    Require(read.ok() ? table.tableLines.size() >= static_cast<size_t>(kPlutoTableLines) : table.empty(),
             "a table is read whole or left empty");
 
     constexpr std::string_view kEndsAfter = "The table ends after ";
+    const std::string error = read.ok() ? std::string() : read.error().text;
     if (error.starts_with(kEndsAfter)) {
         size_t lines = 0;
         for (size_t start = 0; start < size;) {

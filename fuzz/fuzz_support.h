@@ -80,7 +80,7 @@ inline const text::Language& ProgramText()
 {
     static const text::Language language = [] {
         text::Language loaded;
-        Require(loaded.LoadProgramText(DataFolder(), text::kProgramTextFileName).empty(), "qvs.dat loads");
+        Require(loaded.LoadProgramText(DataFolder(), text::kProgramTextFileName).ok(), "qvs.dat loads");
         return loaded;
     }();
     return language;

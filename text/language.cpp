@@ -80,8 +80,8 @@ std::string ReplacePlaceholders(const std::string& text, const std::string& r1, 
     return result;
 }
 
-std::string Language::LoadProgramText(const std::string& folder, const std::string& fileName,
-                                      std::span<const int16_t> required)
+platform::Result<void> Language::LoadProgramText(const std::string& folder, const std::string& fileName,
+                                                 std::span<const int16_t> required)
 {
     std::string fullFileName = folder;
     if (fullFileName.empty() || (fullFileName.back() != '/' && fullFileName.back() != '\\'))
@@ -89,13 +89,16 @@ std::string Language::LoadProgramText(const std::string& folder, const std::stri
     fullFileName += fileName;
     const int32_t n = m_library.LoadFile(fullFileName, 0);
     if (n <= 0)
-        return LoadFailureMessage(n, fullFileName, m_library.faultLine());
+        return platform::Result<void>(
+            platform::Message::Critical("", LoadFailureMessage(n, fullFileName, m_library.faultLine())));
     std::string buffer;
     for (const int16_t number : required) {
         for (const int16_t language : {langEnglish, langGerman}) {
             if (m_library.CopyText(number, language, buffer, kBufferChars, 1) <= 0)
-                return "Missing text " + std::to_string(number) + " (" + (language == langEnglish ? "English" : "German") +
-                       ") in the program text." + kLineBreak + fullFileName;
+                return platform::Result<void>(platform::Message::Critical(
+                    "", "Missing text " + std::to_string(number) + " (" +
+                            (language == langEnglish ? "English" : "German") + ") in the program text." + kLineBreak +
+                            fullFileName));
         }
     }
     return {};

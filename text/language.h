@@ -4,6 +4,7 @@
 // with up to five placeholders filled in.
 
 #include "platform/program_text_library.h"
+#include "platform/result.h"
 
 #include <cstdint>
 #include <span>
@@ -44,9 +45,9 @@ public:
 
     // Loads `fileName` from `folder` (a separator is put between them unless the folder ends in one) and
     // requires an English and a German text for every number in `required` (a truncated file is
-    // refused). Returns the empty text on success, otherwise the message to show before the program ends.
-    std::string LoadProgramText(const std::string& folder, const std::string& fileName,
-                                std::span<const int16_t> required = NamedTextNumbers());
+    // refused). A failure is the critical message to show before the program ends.
+    platform::Result<void> LoadProgramText(const std::string& folder, const std::string& fileName,
+                                           std::span<const int16_t> required = NamedTextNumbers());
 
     // The text `number` in the current language; empty when there is none or the stored text is "~".
     std::string Text(int16_t number) const;

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvane::tools {
@@ -227,6 +228,12 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
     }
 }
 
+// A state file that cannot be written or read: the message's text; its caller gives the title.
+platform::Result<void> Failure(std::string text)
+{
+    return platform::Result<void>(platform::Message::Exclamation("", std::move(text)));
+}
+
 std::string SystemError()
 {
     return std::strerror(errno);
@@ -275,15 +282,15 @@ std::string StateFileText(const datetime::DateRows& rows, const core::ModeOption
     return text;
 }
 
-std::string WriteStateFile(const std::string& path, const datetime::DateRows& rows, const core::ModeOptions& modes,
-                           const platform::ComboBoxModel& stepList, const settings::ConfigureModel& configure,
-                           const core::AstroTables& tables, settings::RegistryStore& store,
-                           const text::Language& language)
+platform::Result<void> WriteStateFile(const std::string& path, const datetime::DateRows& rows,
+                                      const core::ModeOptions& modes, const platform::ComboBoxModel& stepList,
+                                      const settings::ConfigureModel& configure, const core::AstroTables& tables,
+                                      settings::RegistryStore& store, const text::Language& language)
 {
     namespace fs = std::filesystem;
     const std::string content = StateFileText(rows, modes, stepList, configure, tables);
     const auto failed = [&](const std::string& why) {
-        return language.TextWithReplacements(text::kTextCannotWrite, path, why);
+        return Failure(language.TextWithReplacements(text::kTextCannotWrite, path, why));
     };
 
     const fs::path target(path);
@@ -322,38 +329,39 @@ std::string WriteStateFile(const std::string& path, const datetime::DateRows& ro
     return {};
 }
 
-std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
-                          platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
-                          core::AstroTables& tables, settings::RegistryStore& store, const text::Language& language)
+platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
+                                     platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
+                                     core::AstroTables& tables, settings::RegistryStore& store,
+                                     const text::Language& language)
 {
     // Only a regular file is opened: a directory, a FIFO (whose opening would wait for a writer) or a
     // device is refused before any reading.
     std::error_code statusError;
     const std::filesystem::file_status status = std::filesystem::status(path, statusError);
     if (statusError && status.type() != std::filesystem::file_type::not_found)
-        return language.TextWithReplacements(text::kTextCannotRead, path, statusError.message());
+        return Failure(language.TextWithReplacements(text::kTextCannotRead, path, statusError.message()));
     if (!statusError && status.type() != std::filesystem::file_type::regular)
-        return language.TextWithReplacements(text::kTextNotAFile, path);
+        return Failure(language.TextWithReplacements(text::kTextNotAFile, path));
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        return language.TextWithReplacements(text::kTextCannotRead, path, SystemError());
+        return Failure(language.TextWithReplacements(text::kTextCannotRead, path, SystemError()));
     }
     // At most one byte more than the bound is read, whatever the file turns out to hold.
     std::string content(kMaxStateFileBytes + 1, '\0');
     file.read(content.data(), static_cast<std::streamsize>(content.size()));
     if (file.bad()) {
-        return language.TextWithReplacements(text::kTextCannotRead, path, SystemError());
+        return Failure(language.TextWithReplacements(text::kTextCannotRead, path, SystemError()));
     }
     content.resize(static_cast<size_t>(file.gcount()));
     if (content.size() > kMaxStateFileBytes)
-        return language.TextWithReplacements(text::kTextStateFileTooLarge, path,
-                                                std::to_string(kMaxStateFileBytes / 1024));
+        return Failure(language.TextWithReplacements(text::kTextStateFileTooLarge, path,
+                                                     std::to_string(kMaxStateFileBytes / 1024)));
 
     LineReader in(content, language);
     try {
         ReadLines(in, rows, modes, stepList, configure, tables);
     } catch (const ReadFailure& failure) {
-        return failure.message;
+        return Failure(failure.message);
     }
 
     configure.SetShowOnlyEarthAspects(store);

@@ -12,6 +12,7 @@
 #include "core/vocabulary.h"
 #include "datetime/date_rows.h"
 #include "platform/control_models.h"
+#include "platform/result.h"
 #include "settings/configure_model.h"
 #include "settings/registry_store.h"
 #include "text/language.h"
@@ -33,19 +34,20 @@ inline constexpr size_t kMaxStateFileBytes = 64 * 1024;
 
 // Writes the state to `path`. The file is written beside its final name and then renamed over it, so
 // that a failed save leaves the previous file as it was. Afterwards the three display settings are
-// stored in the settings store. Returns the empty text, or what went wrong.
-std::string WriteStateFile(const std::string& path, const datetime::DateRows& rows, const core::ModeOptions& modes,
-                           const platform::ComboBoxModel& stepList, const settings::ConfigureModel& configure,
-                           const core::AstroTables& tables, settings::RegistryStore& store,
-                           const text::Language& language);
+// stored in the settings store. A failure's text tells what went wrong (its caller gives the title).
+platform::Result<void> WriteStateFile(const std::string& path, const datetime::DateRows& rows,
+                                      const core::ModeOptions& modes, const platform::ComboBoxModel& stepList,
+                                      const settings::ConfigureModel& configure, const core::AstroTables& tables,
+                                      settings::RegistryStore& store, const text::Language& language);
 
 // Reads the state from `path` into the main window's and the panel's models (and the aspect colours),
-// then applies the display settings and rebuilds the zone lists keeping their selections. Returns the
-// empty text, or what went wrong and at which line; the values read before a failure stay. Only a
-// regular file of at most kMaxStateFileBytes is read.
-std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
-                          platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
-                          core::AstroTables& tables, settings::RegistryStore& store, const text::Language& language);
+// then applies the display settings and rebuilds the zone lists keeping their selections. A failure's
+// text tells what went wrong and at which line (its caller gives the title); the values read before a
+// failure stay. Only a regular file of at most kMaxStateFileBytes is read.
+platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
+                                     platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
+                                     core::AstroTables& tables, settings::RegistryStore& store,
+                                     const text::Language& language);
 
 // The file's text for the state (what WriteStateFile writes).
 std::string StateFileText(const datetime::DateRows& rows, const core::ModeOptions& modes,

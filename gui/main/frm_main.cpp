@@ -401,9 +401,9 @@ bool frmMain::Form_Load()
     language.currentLanguage = StoredLanguage();
     ApplyQtTranslation();
     // The notice about loading needs the program text; a text that cannot be loaded ends the program.
-    const std::string textError = language.LoadProgramText(m_places.dataFolder, text::kProgramTextFileName);
-    if (!textError.empty()) {
-        m_boxes.Show(platform::Message::Critical("", textError));
+    const platform::Result<void> loaded = language.LoadProgramText(m_places.dataFolder, text::kProgramTextFileName);
+    if (!loaded.ok()) {
+        m_boxes.Show(loaded.error());
         return false;
     }
     frmPopUp->PopUpCenterScreen(Q(language.Text(text::kTextLoadingData)), kLoadingWidth, kPopUpHeight,

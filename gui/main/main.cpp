@@ -38,8 +38,8 @@ int NoDisplay(const std::string& dataFolder)
 {
     orvane::text::Language language;
     language.currentLanguage = orvane::app::StoredLanguage();
-    const std::string error = language.LoadProgramText(dataFolder, orvane::text::kProgramTextFileName);
-    std::cerr << "orvane: " << (error.empty() ? language.Text(orvane::text::kTextNoDisplay) : error) << '\n';
+    const auto loaded = language.LoadProgramText(dataFolder, orvane::text::kProgramTextFileName);
+    std::cerr << "orvane: " << (loaded.ok() ? language.Text(orvane::text::kTextNoDisplay) : loaded.error().text) << '\n';
     return 1;
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace orvane::platform {
 namespace {
@@ -49,18 +50,21 @@ int32_t ConvertGraphicsFile3(const char* source, const char* destination, char* 
     return WriteMessage(kConversionSucceeded, message);
 }
 
-bool ConvertGraphicsFile(const std::string& source, const std::string& destination, bool deleteSourceOnSuccess,
-                         bool deleteDestinationOnFailure, std::string& message)
+Result<void> ConvertGraphicsFile(const std::string& source, const std::string& destination,
+                                 bool deleteSourceOnSuccess, bool deleteDestinationOnFailure)
 {
     std::array<char, kConversionMessageSize> buffer{};
     const int32_t length = ConvertGraphicsFile3(source.c_str(), destination.c_str(), buffer.data());
-    message.assign(buffer.data(), static_cast<size_t>(std::clamp<int32_t>(length, 0, static_cast<int32_t>(kConversionMessageSize))));
-    const bool succeeded = message == kConversionSucceeded;
-    if (succeeded && deleteSourceOnSuccess)
-        RemoveFile(source);
-    if (!succeeded && deleteDestinationOnFailure)
+    std::string message(buffer.data(),
+                        static_cast<size_t>(std::clamp<int32_t>(length, 0, static_cast<int32_t>(kConversionMessageSize))));
+    if (message == kConversionSucceeded) {
+        if (deleteSourceOnSuccess)
+            RemoveFile(source);
+        return {};
+    }
+    if (deleteDestinationOnFailure)
         RemoveFile(destination);
-    return succeeded;
+    return Result<void>(Message::Exclamation("", std::move(message)));
 }
 
 }  // namespace orvane::platform

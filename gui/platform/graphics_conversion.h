@@ -5,6 +5,8 @@
 // contract — paths and a message buffer in, the message's length out, "No Error" on success — and
 // ConvertGraphicsFile is the program's one way of calling it.
 
+#include "platform/result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -21,11 +23,10 @@ inline constexpr size_t kConversionMessageSize = 255;
 // kConversionMessageSize bytes with the terminator) and returns the number of characters written.
 int32_t ConvertGraphicsFile3(const char* source, const char* destination, char* message);
 
-// Converts `source` into `destination` and returns whether it succeeded; `message` receives the
-// conversion's message either way. On success the source file is deleted when `deleteSourceOnSuccess`
+// Converts `source` into `destination`; a failure's text is the conversion's message. On success the source file is deleted when `deleteSourceOnSuccess`
 // is set; on failure a (partial) destination file is deleted when `deleteDestinationOnFailure` is set,
 // and a file that cannot be deleted is left as it is.
-bool ConvertGraphicsFile(const std::string& source, const std::string& destination, bool deleteSourceOnSuccess,
-                         bool deleteDestinationOnFailure, std::string& message);
+Result<void> ConvertGraphicsFile(const std::string& source, const std::string& destination,
+                                 bool deleteSourceOnSuccess, bool deleteDestinationOnFailure);
 
 }  // namespace orvane::platform

@@ -85,8 +85,7 @@ platform::Message SaveChartImage(const app::Workspace& program, const QImage& im
     const std::string bitmap = BitmapFileName(pngFileName);
     if (!WriteBitmap(image, bitmap))
         return platform::Message::Exclamation(title, language.Text(text::kTextChartNotWritable) + text::kLineBreak + bitmap);
-    std::string conversionMessage;
-    if (platform::ConvertGraphicsFile(bitmap, pngFileName, true, true, conversionMessage))
+    if (platform::ConvertGraphicsFile(bitmap, pngFileName, true, true).ok())
         return platform::Message::Information(title, language.Text(text::kTextChartSaved) + text::kLineBreak + pngFileName);
     return platform::Message::Information(title,
                                           language.Text(text::kTextPngConversionFailed) + text::kLineBreak + bitmap);

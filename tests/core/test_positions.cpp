@@ -54,7 +54,7 @@ TEST(PositionsWithoutPluto, EightBodiesWhenTheTableIsMissing)
 {
     AstroModule astro;
     astro.InitializeAstroTables("/nonexistent-orvane-folder/");
-    EXPECT_FALSE(astro.ReadPlutoTable().empty());
+    EXPECT_FALSE(astro.ReadPlutoTable().ok());
     EXPECT_EQ(astro.bodyCount, 8);
     EXPECT_FALSE(astro.PlutoDataReadOK());
     EXPECT_LT(astro.HelioLongitude(kPluto, 2451545.0), 0.0);

@@ -18,7 +18,7 @@ using Model = DateRows;
 text::Language LoadedLanguage(int16_t language)
 {
     text::Language result;
-    EXPECT_EQ(result.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
+    EXPECT_TRUE(result.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName).ok());
     result.currentLanguage = language;
     return result;
 }

@@ -131,7 +131,7 @@ private slots:
         window->SetRunStepIntervalForTests(5);
         // The orbs of the command-line companion's state, by which it finds this trine on 29 January 2000.
         const std::string state = ORVANE_SOURCE_DATA_DIR "/../tests/cli/golden/world-2000-01-17.qvs";
-        QCOMPARE(app::LoadStateFile(*program, state, store), std::string());
+        QVERIFY(app::LoadStateFile(*program, state, store).ok());
         Choose("cboForwardBack", 1);  // one day
         EnterWorldDate("2000", 1, 25);
         window->showMinimized();

@@ -45,7 +45,7 @@ private:
     {
         auto program = std::make_unique<app::Workspace>();
         program->astro.InitializeAstroTables(ORVANE_BIN_DIR);
-        program->language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName);
+        (void)program->language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName);
         datetime::SetUpDateRows(program->main);
         program->main.currentMode = mode;
         return program;

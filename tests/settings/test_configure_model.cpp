@@ -40,7 +40,7 @@ class ConfigurePanel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
+        ASSERT_TRUE(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName).ok());
         astro.InitializeAstroTables("/nonexistent-orvane-folder/");
         panel.Load(store, kZoneBerlin);
     }

@@ -46,8 +46,8 @@ protected:
     {
         program = std::make_unique<app::Workspace>();
         program->astro.InitializeAstroTables(ORVANE_BIN_DIR);
-        ASSERT_EQ(program->astro.ReadPlutoTable(), "");
-        ASSERT_EQ(program->language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
+        ASSERT_TRUE(program->astro.ReadPlutoTable().ok());
+        ASSERT_TRUE(program->language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName).ok());
         colors = program->astro.tables.aspectColors;
     }
     static void TearDownTestSuite() { program.reset(); }

@@ -48,7 +48,7 @@ protected:
     {
         folder.Write("qvs.dat",
                      "1|0|~\n1|1|~\n2|0|~~\n3|0| ~\n4|0|One^Two [r1]\n4|1|Eins^Zwei [r1]\n5|0|Earth\n");
-        ASSERT_EQ(language.LoadProgramText(folder.folder(), "qvs.dat", {}), "");
+        ASSERT_TRUE(language.LoadProgramText(folder.folder(), "qvs.dat", {}).ok());
     }
     testing::TempFolder folder;
     Language language;
@@ -81,12 +81,12 @@ TEST(LanguageLoading, FolderSeparatorAndFailures)
     // A folder given with or without its trailing separator: never a doubled one.
     std::string withoutSeparator = folder.folder();
     withoutSeparator.pop_back();
-    EXPECT_EQ(language.LoadProgramText(withoutSeparator, "qvs.dat", {}), "");
-    EXPECT_EQ(language.LoadProgramText(folder.folder(), "qvs.dat", {}), "");
-    EXPECT_EQ(language.LoadProgramText(folder.folder(), "missing.dat"),
-              "Cannot open file containing program text.\r\n" + folder.folder() + "missing.dat");
+    EXPECT_TRUE(language.LoadProgramText(withoutSeparator, "qvs.dat", {}).ok());
+    EXPECT_TRUE(language.LoadProgramText(folder.folder(), "qvs.dat", {}).ok());
+    EXPECT_EQ(language.LoadProgramText(folder.folder(), "missing.dat").error(),
+              platform::Message::Critical("", "Cannot open file containing program text.\r\n" + folder.folder() + "missing.dat"));
     folder.Write("bad.dat", "1|0|One\n1|0|One\n");
-    EXPECT_EQ(language.LoadProgramText(folder.folder(), "bad.dat", {}),
+    EXPECT_EQ(language.LoadProgramText(folder.folder(), "bad.dat", {}).error().text,
               "Duplicate in program text at line 2.\r\n" + folder.folder() + "bad.dat");
 }
 
@@ -100,7 +100,8 @@ TEST(LanguageLoading, FaultsAtAnyLineAndMissingTexts)
     Language language;
     const auto load = [&](const std::string& content, std::span<const int16_t> required) {
         folder.Write("t.dat", content);
-        return language.LoadProgramText(folder.folder(), "t.dat", required);
+        const platform::Result<void> loaded = language.LoadProgramText(folder.folder(), "t.dat", required);
+        return loaded.ok() ? std::string() : loaded.error().text;
     };
     const std::string file = "\r\n" + folder.folder() + "t.dat";
     EXPECT_EQ(load(text + "7|0|Again\n", {}), "Duplicate in program text at line 700." + file);

@@ -24,7 +24,7 @@ TEST(ManualPath, InstalledUnderShareDocElseBesideTheExecutables)
 TEST(ManualFailureMessage, NamesTheFileAndTheReasonInBothLanguages)
 {
     Language language;
-    ASSERT_EQ(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, kProgramTextFileName), "");
+    ASSERT_TRUE(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, kProgramTextFileName).ok());
     const std::string path = "/usr/share/doc/orvane/manual/index.html";
     const platform::Message missing = ManualFailureMessage(language, ManualFailure::Missing, path);
     EXPECT_EQ(missing.icon, platform::Icon::Exclamation);

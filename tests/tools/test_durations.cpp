@@ -139,7 +139,7 @@ protected:
     void SetUp() override
     {
         astro.InitializeAstroTables("/nonexistent-orvane-folder/");
-        ASSERT_EQ(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
+        ASSERT_TRUE(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName).ok());
     }
 
     DurationsWindow Window(int16_t mode, std::vector<std::string> records) const

@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         tables.InitializeAstroTables("/nonexistent-orvane-folder/");
-        ASSERT_EQ(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName), "");
+        ASSERT_TRUE(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName).ok());
         dialog.Prepare();
         dialog.Activate(tables);
     }

@@ -18,6 +18,12 @@
 namespace orvane::tools {
 namespace {
 
+// What went wrong, or the empty text when nothing did.
+std::string Failure(const platform::Result<void>& outcome)
+{
+    return outcome.ok() ? std::string() : outcome.error().text;
+}
+
 using platform::ComboBoxModel;
 using app::MainModel;
 using core::Mode;
@@ -80,18 +86,19 @@ protected:
     std::string Save(const std::string& name = "state.qvs")
     {
         const std::string path = folder.folder() + name;
-        const std::string error = WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language);
-        EXPECT_EQ(error, "");
+        EXPECT_EQ(Failure(WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language)), "");
         return path;
     }
 
-    // Loads a file into fresh models, where the user had ticked "Save image with white background".
+    // Loads a file into fresh models, where the user had ticked "Save image with white background"; what
+    // went wrong, or the empty text.
     std::string Load(const std::string& path)
     {
         Fresh(loadedMain, loadedConfigure);
         loadedConfigure.whiteBackgroundBox = true;
         loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
-        return ReadStateFile(path, loadedMain, loadedMain, loadedMain.stepIncrement, loadedConfigure, loadedTables, store, language);
+        return Failure(ReadStateFile(path, loadedMain, loadedMain, loadedMain.stepIncrement, loadedConfigure,
+                                     loadedTables, store, language));
     }
 
     // The saved state's lines, changed by `edit` (which may also drop lines), joined by LF alone, without
@@ -210,7 +217,7 @@ TEST_F(StateFile, ReplacementsAndTolerance)
     });
     Fresh(loadedMain, loadedConfigure);
     loadedTables.aspectColors[1] = 12345;
-    ASSERT_EQ(ReadStateFile(path, loadedMain, loadedMain, loadedMain.stepIncrement, loadedConfigure, loadedTables, store, language), "");
+    ASSERT_TRUE(ReadStateFile(path, loadedMain, loadedMain, loadedMain.stepIncrement, loadedConfigure, loadedTables, store, language).ok());
     EXPECT_EQ(loadedMain.zoneLists[0].ListIndex(), 0);
     EXPECT_EQ(loadedConfigure.boldfaceFactorList.ListIndex(), 2);
     EXPECT_EQ(loadedConfigure.orbProportionLists[0].ListIndex(), 1);
@@ -276,7 +283,7 @@ TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
     main.yearTexts[0] = "1999";
     // The folder cannot take a new file: here, the name the new file is written under is taken.
     std::filesystem::create_directories(path + ".saving/occupied");
-    const std::string error = WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language);
+    const std::string error = Failure(WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language));
     EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
     EXPECT_EQ(ReadAll(path), previousText);
 
@@ -290,7 +297,7 @@ TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
         full.rlim_cur = 16;
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
         const std::string fullError =
-            WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language);
+            Failure(WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language));
         setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, previousHandler);
         EXPECT_NE(fullError.find("cannot be written"), std::string::npos) << fullError;
@@ -300,13 +307,12 @@ TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
     // A FIFO (like a device such as /dev/full) is refused and stays what it was, not replaced by a file.
     const std::string fifo = folder.folder() + "fifo.qvs";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(WriteStateFile(fifo, main, main, main.stepIncrement, configure, tables, store, language),
-              "The state file " + fifo + " cannot be written: it is not a file");
+    EXPECT_EQ(WriteStateFile(fifo, main, main, main.stepIncrement, configure, tables, store, language).error(),
+              platform::Message::Exclamation("", "The state file " + fifo + " cannot be written: it is not a file"));
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 
     // A folder that does not exist.
-    EXPECT_NE(WriteStateFile(folder.folder() + "no/such/folder/state.qvs", main, main, main.stepIncrement, configure, tables, store, language),
-              "");
+    EXPECT_FALSE(WriteStateFile(folder.folder() + "no/such/folder/state.qvs", main, main, main.stepIncrement, configure, tables, store, language).ok());
 }
 
 TEST_F(StateFile, SavingStoresTheDisplaySettings)
