@@ -77,12 +77,101 @@ StepOutcome Step(Workspace& program, Direction direction)
     return outcome;
 }
 
+namespace {
+
+// The caption of a clicked cell's message: "Mars trine Venus" for personal transits, "In … to the natal …"
+// for world transits.
+std::string CellCaption(const text::Language& language, const core::AstroTables& tables, bool personal, int16_t p1,
+                        int16_t p2, int16_t aspect)
+{
+    const auto& name = tables.bodyNames;
+    const std::string& phrase = tables.AspectText[At(aspect)].Phrase;
+    if (personal)
+        return name[At(p1)] + " " + phrase + " " + name[At(p2)];
+    return language.Text(text::kTextIn) + " " + name[At(p2)] + " " + phrase + " " +
+           language.Text(text::kTextToTheNatal) + " " + name[At(p1)];
+}
+
+// The second body of the world grid's last column stands for ten degrees: its message names the orb.
+platform::Message SecondBodyTenMessage(const Workspace& program, const std::string& caption, int16_t aspect)
+{
+    std::string text = program.language.Text(text::kTextSecondBodyTen);
+    const size_t at = text.find("12");
+    if (at != std::string::npos)
+        text.replace(at, 2, std::to_string(4 * program.configure.orbIndexes[At(static_cast<int16_t>(aspect - 1))]));
+    return platform::Message::Information(caption, std::move(text));
+}
+
+// "With an orb of …, this … begins on … and ends on …."
+std::string AspectSpanText(const text::Language& language, const std::string& orb, const std::string& aspectName,
+                           double beginning, double ending)
+{
+    const auto dayText = [&](double day) {
+        return day < 0.0 ? language.Text(text::kTextUnknownDate)
+                         : datetime::DateText(static_cast<int32_t>(std::floor(day)), false, language.currentLanguage);
+    };
+    return language.TextWithReplacements(text::kTextOrbThis, orb, text::LowerCase(aspectName)) + text::kLineBreak +
+           language.TextWithReplacements(text::kTextBeginsOn, dayText(beginning)) + text::kLineBreak +
+           language.TextWithReplacements(text::kTextEndsOn, dayText(ending)) + ".";
+}
+
+// The caption of a personal transit's picture.
+std::string TransitPictureCaption(const Workspace& program, int16_t p1, int16_t p2, int16_t aspect, int16_t column)
+{
+    const text::Language& language = program.language;
+    const core::AstroModule& astro = program.astro;
+    const auto& name = astro.tables.bodyNames;
+    return language.Text(text::kTextIn) + " " + name[At(p2)] + " " + language.Text(text::kTextPictureAspect) + " " +
+           text::LowerCase(astro.tables.AspectText[At(aspect)].Name) + " " +
+           language.Text(text::kTextPictureAspectAfter) + " " + language.Text(text::kTextToTheNatal) + " " +
+           name[At(p1)] + "X, " + language.Text(text::kTextPictureOrb) + " " +
+           core::Rad2DegMin(astro.orbs.orbs[At(aspect)][At(column)], false, false, false, false);
+}
+
+// Beginning and end of the clicked transit: a picture for personal transits with both days known,
+// otherwise the days and the question whether to list all durations.
+void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t mode, int16_t column,
+                        CellClickOutcome& outcome)
+{
+    MainModel& main = program.main;
+    const core::AstroModule& astro = program.astro;
+    const text::Language& language = program.language;
+    const bool personal = core::IsPersonalTransitMode(mode);
+    const int16_t p1 = outcome.p1;
+    const int16_t p2 = outcome.p2;
+    const int16_t a = outcome.aspect;
+
+    const double worldLocal = datetime::InputDateToLocalDayNumber(main, core::kWorldDateRow);
+    const display::AspectSpanContext context =
+        display::MakeAspectSpanContext(mode, main.moments, worldLocal, outcome.zoneMinutes);
+    const double b = display::BeginningOfAspect(astro, context, p1, p2, a, column);
+    const double e = display::EndOfAspect(astro, context, p1, p2, a, column);
+    outcome.beginning = b;
+    outcome.ending = e;
+
+    if (b >= 0.0 && e >= 0.0 && personal) {
+        outcome.kind = CellClickOutcome::Kind::TransitPicture;
+        outcome.pictureTooltip = language.Text(text::kTextPictureHint);
+        outcome.pictureCaption = TransitPictureCaption(program, p1, p2, a, column);
+        return;
+    }
+
+    const std::string orb = core::Rad2DegMin(astro.orbs.orbs[At(a)][At(column)], false, true, false, false);
+    const std::string message = AspectSpanText(language, orb, astro.tables.AspectText[At(a)].Name, b, e);
+    outcome.kind = CellClickOutcome::Kind::DurationsQuestion;
+    outcome.message = platform::Message::Question(
+        caption, message + text::kLineBreak + text::kLineBreak + language.Text(text::kTextListDurations) + " " +
+                     language.Text(personal ? text::kTextPersonalTransits : text::kTextWorldTransits) + "?",
+        platform::Button::No);
+}
+
+}  // namespace
+
 CellClickOutcome ClickCell(Workspace& program, int16_t cell)
 {
     CellClickOutcome outcome;
     MainModel& main = program.main;
     const core::AstroModule& astro = program.astro;
-    const text::Language& language = program.language;
     const int16_t mode = main.DetermineMode();
     if (core::IsNatalMode(mode) || mode == core::kModeSynastry) {
         outcome.kind = CellClickOutcome::Kind::FocusOnly;
@@ -105,59 +194,18 @@ CellClickOutcome ClickCell(Workspace& program, int16_t cell)
     program.grid.GetRowCol(cell, program.grid.columnCount);
     const auto p1 = static_cast<int16_t>(program.grid.gridRow - 1);
     const auto p2 = static_cast<int16_t>(personal ? program.grid.gridCol - 1 : program.grid.gridCol + 1);
-    const auto& name = astro.tables.bodyNames;
-    const core::AspectNames& aspect = astro.tables.AspectText[At(a)];
     outcome.p1 = p1;
     outcome.p2 = p2;
     outcome.aspect = a;
     outcome.zoneMinutes = z;
 
-    const std::string caption = personal ? name[At(p1)] + " " + aspect.Phrase + " " + name[At(p2)]
-                                         : language.Text(text::kTextIn) + " " + name[At(p2)] + " " + aspect.Phrase +
-                                               " " + language.Text(text::kTextToTheNatal) + " " + name[At(p1)];
-
+    const std::string caption = CellCaption(program.language, astro.tables, personal, p1, p2, a);
     if (p2 == core::kMaxBodyIndex) {
-        std::string text = language.Text(text::kTextSecondBodyTen);
-        const size_t at = text.find("12");
-        if (at != std::string::npos)
-            text.replace(at, 2, std::to_string(4 * program.configure.orbIndexes[At(static_cast<int16_t>(a - 1))]));
         outcome.kind = CellClickOutcome::Kind::Information;
-        outcome.message = platform::Message::Information(caption, std::move(text));
+        outcome.message = SecondBodyTenMessage(program, caption, a);
         return outcome;
     }
-
-    const double worldLocal = datetime::InputDateToLocalDayNumber(main, core::kWorldDateRow);
-    const display::AspectSpanContext context = display::MakeAspectSpanContext(mode, main.moments, worldLocal, z);
-    const double b = display::BeginningOfAspect(astro, context, p1, p2, a, k);
-    const double e = display::EndOfAspect(astro, context, p1, p2, a, k);
-    outcome.beginning = b;
-    outcome.ending = e;
-
-    const std::string orb = core::Rad2DegMin(astro.orbs.orbs[At(a)][At(k)], false, true, false, false);
-    const auto dayText = [&](double day) {
-        return day < 0.0 ? language.Text(text::kTextUnknownDate)
-                         : datetime::DateText(static_cast<int32_t>(std::floor(day)), false, language.currentLanguage);
-    };
-    const std::string message = language.TextWithReplacements(text::kTextOrbThis, orb, text::LowerCase(aspect.Name)) + text::kLineBreak +
-                                language.TextWithReplacements(text::kTextBeginsOn, dayText(b)) + text::kLineBreak +
-                                language.TextWithReplacements(text::kTextEndsOn, dayText(e)) + ".";
-
-    if (b >= 0.0 && e >= 0.0 && personal) {
-        outcome.kind = CellClickOutcome::Kind::TransitPicture;
-        outcome.pictureTooltip = language.Text(text::kTextPictureHint);
-        outcome.pictureCaption =
-            language.Text(text::kTextIn) + " " + name[At(p2)] + " " + language.Text(text::kTextPictureAspect) + " " +
-            text::LowerCase(aspect.Name) + " " + language.Text(text::kTextPictureAspectAfter) + " " +
-            language.Text(text::kTextToTheNatal) + " " + name[At(p1)] + "X, " + language.Text(text::kTextPictureOrb) + " " +
-            core::Rad2DegMin(astro.orbs.orbs[At(a)][At(k)], false, false, false, false);
-        return outcome;
-    }
-
-    outcome.kind = CellClickOutcome::Kind::DurationsQuestion;
-    outcome.message = platform::Message::Question(
-        caption, message + text::kLineBreak + text::kLineBreak + language.Text(text::kTextListDurations) + " " +
-                     language.Text(personal ? text::kTextPersonalTransits : text::kTextWorldTransits) + "?",
-        platform::Button::No);
+    DescribeAspectSpan(program, caption, mode, k, outcome);
     return outcome;
 }
 

@@ -213,6 +213,144 @@ std::string SetGridTitle(const Workspace& program, int16_t mode)
     return AddOrbToTitle(program, title, personal, true);
 }
 
+namespace {
+
+// Reads the moments of the date rows the mode uses; false when a row holds no valid date (the error
+// message is kept in `outcome` once the program has started).
+bool ReadMoments(Workspace& program, int16_t mode, ComputeOutcome& outcome)
+{
+    MainModel& main = program.main;
+    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
+        if (!core::RowUsedByMode(row, mode))
+            continue;
+        main.moments[At(row)] = datetime::InputDateToAJDate(main, row);
+        if (main.moments[At(row)] < 0.0) {
+            std::optional<platform::Message> error = datetime::ShowDateInputError(main, row, program.language);
+            if (main.startupCompleted)
+                outcome.dateError = std::move(error);
+            return false;
+        }
+    }
+    return true;
+}
+
+void LayOutGrid(Workspace& program, int16_t mode)
+{
+    if (core::IsOneDateMode(mode))
+        program.grid.LayOutTriangleGrid(program.astro.tables);
+    else
+        program.grid.LayOutSquareGrid(program.astro.tables, program.language, mode);
+}
+
+// Positions at the mode's moments. Bodies not in use, and the second column in the one-date modes, hold
+// no position.
+void ComputePositions(Workspace& program, const std::array<double, 2>& moments, bool oneDate)
+{
+    MainModel& main = program.main;
+    core::AstroModule& astro = program.astro;
+    for (auto& row : main.longitudes)
+        row = {-1.0, -1.0};
+    for (int16_t p = core::kEarth; p <= astro.bodyCount; ++p) {
+        main.longitudes[At(p)][0] = astro.HelioLongitude(p, moments[0]);
+        if (!oneDate)
+            main.longitudes[At(p)][1] = astro.HelioLongitude(p, moments[1]);
+    }
+}
+
+// Position cells: row 0 of the triangle; row 0 from column 2 and column 0 from row 2 of the square.
+void WritePositionCells(Workspace& program, bool oneDate)
+{
+    const MainModel& main = program.main;
+    const int16_t cols = program.grid.columnCount;
+    for (int16_t p = core::kEarth; p <= program.astro.bodyCount; ++p) {
+        if (oneDate) {
+            WritePositionCell(program, static_cast<int16_t>(p - 1), main.longitudes[At(p)][0]);
+        } else {
+            WritePositionCell(program, static_cast<int16_t>(p + 1), main.longitudes[At(p)][0]);
+            WritePositionCell(program, static_cast<int16_t>((p + 1) * cols), main.longitudes[At(p)][1]);
+        }
+    }
+}
+
+// Each body's longitude half an hour after the first moment, for the applying or separating mark;
+// asked for once per body however many aspects it makes.
+class LaterLongitudes {
+public:
+    LaterLongitudes(core::AstroModule& astro, double moment) : m_astro(astro), m_moment(moment + kHalfHour)
+    {
+        m_longitudes.fill(std::numeric_limits<double>::quiet_NaN());
+    }
+
+    double operator()(int16_t body)
+    {
+        double& longitude = m_longitudes[At(body)];
+        if (std::isnan(longitude))
+            longitude = m_astro.HelioLongitude(body, m_moment);
+        return longitude;
+    }
+
+private:
+    core::AstroModule& m_astro;
+    double m_moment;
+    std::array<double, core::kBodySlots> m_longitudes;
+};
+
+// The aspects among the bodies of one moment, above the triangle's diagonal.
+void WriteOneDateAspects(Workspace& program, LaterLongitudes& later)
+{
+    const MainModel& main = program.main;
+    core::AstroModule& astro = program.astro;
+    const int16_t numPlanets = astro.bodyCount;
+    const int16_t cols = program.grid.columnCount;
+    for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
+        const double L1 = main.longitudes[At(p1)][0];
+        if (L1 < 0.0)
+            continue;
+        for (int16_t p2 = static_cast<int16_t>(p1 + 1); p2 <= numPlanets; ++p2) {
+            const double L2 = main.longitudes[At(p2)][0];
+            if (L2 < 0.0)
+                continue;
+            double deviation = 0.0;
+            const int16_t a = FirstAspect(astro, core::Separation(L1, L2), 0, deviation);
+            if (a == 0)
+                continue;
+            const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 - 1));
+            const int16_t mark = astro.ApplyingOrSeparatingFrom(later(p1), later(p2), a, deviation);
+            WriteAspectCell(program, cell, a, deviation, mark, 0);
+        }
+    }
+}
+
+// The aspects between the bodies of the second moment (rows) and of the first (columns); synastry has no
+// applying or separating mark.
+void WriteTwoDateAspects(Workspace& program, LaterLongitudes& later, bool synastry)
+{
+    const MainModel& main = program.main;
+    core::AstroModule& astro = program.astro;
+    const int16_t numPlanets = astro.bodyCount;
+    const int16_t cols = program.grid.columnCount;
+    const int16_t column = synastry ? core::kOrbColumnSynastry : core::kOrbColumnPersonal;
+    for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
+        const double L1 = main.longitudes[At(p1)][1];
+        if (L1 < 0.0)
+            continue;
+        for (int16_t p2 = core::kEarth; p2 <= numPlanets; ++p2) {
+            const double L2 = main.longitudes[At(p2)][0];
+            if (L2 < 0.0)
+                continue;
+            double deviation = 0.0;
+            const int16_t a = FirstAspect(astro, core::Separation(L1, L2), column, deviation);
+            if (a == 0)
+                continue;
+            const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 + 1));
+            const int16_t mark = synastry ? int16_t{0} : astro.ApplyingOrSeparatingFrom(later(p2), L1, a, deviation);
+            WriteAspectCell(program, cell, a, deviation, mark, 1);
+        }
+    }
+}
+
+}  // namespace
+
 ComputeOutcome Compute(Workspace& program)
 {
     ComputeOutcome outcome;
@@ -223,106 +361,26 @@ ComputeOutcome Compute(Workspace& program)
     astro.bodyCount = core::NumPlanetsFor(astro.PlutoDataReadOK());
 
     const int16_t mode = main.DetermineMode();
-    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
-        if (!core::RowUsedByMode(row, mode))
-            continue;
-        main.moments[At(row)] = datetime::InputDateToAJDate(main, row);
-        if (main.moments[At(row)] < 0.0) {
-            std::optional<platform::Message> error = datetime::ShowDateInputError(main, row, program.language);
-            if (main.startupCompleted)
-                outcome.dateError = std::move(error);
-            return outcome;
-        }
-    }
-    if (mode == core::kModeNone)
+    if (!ReadMoments(program, mode, outcome) || mode == core::kModeNone)
         return outcome;
 
     main.titleText = SetGridTitle(program, mode);
     const bool oneDate = core::IsOneDateMode(mode);
-    if (oneDate)
-        program.grid.LayOutTriangleGrid(astro.tables);
-    else
-        program.grid.LayOutSquareGrid(astro.tables, program.language, mode);
+    LayOutGrid(program, mode);
 
-    // Positions at the mode's moments.
     const std::array<double, 2> moments = ColumnMoments(main, mode);
-    const int16_t numPlanets = astro.bodyCount;
-    // Bodies not in use, and the second column in the one-date modes, hold no position.
-    for (auto& row : main.longitudes)
-        row = {-1.0, -1.0};
-    for (int16_t p = core::kEarth; p <= numPlanets; ++p) {
-        main.longitudes[At(p)][0] = astro.HelioLongitude(p, moments[0]);
-        if (!oneDate)
-            main.longitudes[At(p)][1] = astro.HelioLongitude(p, moments[1]);
-    }
-
-    // Position cells: row 0 of the triangle; row 0 from column 2 and column 0 from row 2 of the square.
-    const int16_t cols = program.grid.columnCount;
-    for (int16_t p = core::kEarth; p <= numPlanets; ++p) {
-        if (oneDate) {
-            WritePositionCell(program, static_cast<int16_t>(p - 1), main.longitudes[At(p)][0]);
-        } else {
-            WritePositionCell(program, static_cast<int16_t>(p + 1), main.longitudes[At(p)][0]);
-            WritePositionCell(program, static_cast<int16_t>((p + 1) * cols), main.longitudes[At(p)][1]);
-        }
-    }
+    ComputePositions(program, moments, oneDate);
+    WritePositionCells(program, oneDate);
 
     main.aspectCounts.fill(0);
-    // Each body's longitude half an hour after the first moment, for the applying or separating mark;
-    // asked for once per body however many aspects it makes.
-    std::array<double, core::kBodySlots> later;
-    later.fill(std::numeric_limits<double>::quiet_NaN());
-    const auto laterLongitude = [&](int16_t p) {
-        double& L = later[At(p)];
-        if (std::isnan(L))
-            L = astro.HelioLongitude(p, moments[0] + kHalfHour);
-        return L;
-    };
+    LaterLongitudes later(astro, moments[0]);
     if (oneDate) {
-        for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
-            const double L1 = main.longitudes[At(p1)][0];
-            if (L1 < 0.0)
-                continue;
-            for (int16_t p2 = static_cast<int16_t>(p1 + 1); p2 <= numPlanets; ++p2) {
-                const double L2 = main.longitudes[At(p2)][0];
-                if (L2 < 0.0)
-                    continue;
-                double deviation = 0.0;
-                const int16_t a = FirstAspect(astro, core::Separation(L1, L2), 0, deviation);
-                if (a == 0)
-                    continue;
-                const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 - 1));
-                const int16_t mark = astro.ApplyingOrSeparatingFrom(laterLongitude(p1), laterLongitude(p2), a, deviation);
-                WriteAspectCell(program, cell, a, deviation, mark, 0);
-            }
-        }
-    } else {
-        const bool synastry = mode == core::kModeSynastry;
-        const int16_t column = synastry ? core::kOrbColumnSynastry : core::kOrbColumnPersonal;
-        for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
-            const double L1 = main.longitudes[At(p1)][1];
-            if (L1 < 0.0)
-                continue;
-            for (int16_t p2 = core::kEarth; p2 <= numPlanets; ++p2) {
-                const double L2 = main.longitudes[At(p2)][0];
-                if (L2 < 0.0)
-                    continue;
-                double deviation = 0.0;
-                const int16_t a = FirstAspect(astro, core::Separation(L1, L2), column, deviation);
-                if (a == 0)
-                    continue;
-                const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 + 1));
-                const int16_t mark =
-                    synastry ? int16_t{0} : astro.ApplyingOrSeparatingFrom(laterLongitude(p2), L1, a, deviation);
-                WriteAspectCell(program, cell, a, deviation, mark, 1);
-            }
-        }
-    }
-
-    if (oneDate)
+        WriteOneDateAspects(program, later);
         OneDateSummary(program, moments);
-    else
+    } else {
+        WriteTwoDateAspects(program, later, mode == core::kModeSynastry);
         TwoDateSummary(program);
+    }
 
     if (!main.chartShown)
         main.gridShown = true;

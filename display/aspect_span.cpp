@@ -104,6 +104,72 @@ double EndOfAspect(const core::AstroModule& astro, const AspectSpanContext& cont
     return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Forward);
 }
 
+namespace {
+
+// The two bodies of a grid cell and their longitudes at the moments of the mode.
+struct CellPair {
+    int16_t p1 = 0;
+    int16_t p2 = 0;
+    double L1 = 0.0;
+    double L2 = 0.0;
+};
+
+CellPair PairOfCell(const core::AstroModule& astro, const DurationGrid& grid, const AspectSpanContext& context,
+                    const RowCol& cell)
+{
+    CellPair pair;
+    if (!core::IsTwoDateMode(grid.currentMode)) {
+        // Triangle: the row body and the column body at the one moment of the mode.
+        pair.p1 = static_cast<int16_t>(cell.gridRow - 1);
+        pair.p2 = static_cast<int16_t>(cell.gridCol + 1);
+        const double M = grid.moments[static_cast<size_t>(grid.currentMode - 1)];
+        pair.L1 = astro.HelioLongitude(pair.p1, M);
+        pair.L2 = astro.HelioLongitude(pair.p2, M);
+    } else if (core::IsPersonalTransitMode(grid.currentMode)) {
+        // Rows are the natal bodies, columns the transiting bodies.
+        pair.p1 = static_cast<int16_t>(cell.gridRow - 1);
+        pair.p2 = static_cast<int16_t>(cell.gridCol - 1);
+        pair.L1 = astro.HelioLongitude(pair.p1, context.natalMoment);
+        pair.L2 = astro.HelioLongitude(pair.p2, grid.moments[0]);
+    } else {
+        // Synastry: columns belong to the 1st birthdate, rows to the 2nd.
+        pair.p1 = static_cast<int16_t>(cell.gridCol - 1);
+        pair.p2 = static_cast<int16_t>(cell.gridRow - 1);
+        pair.L1 = astro.HelioLongitude(pair.p1, grid.moments[1]);
+        pair.L2 = astro.HelioLongitude(pair.p2, grid.moments[2]);
+    }
+    return pair;
+}
+
+// One duration record: the bodies, the aspect, its deviation and, for transits, beginning, end and
+// duration in days (blank where unknown). Decimal commas become points.
+std::string DurationRecord(const core::AstroModule& astro, const AspectSpanContext& context, const CellPair& pair,
+                           int16_t a, int16_t k, bool fixedMoments)
+{
+    const int16_t p1 = pair.p1;
+    const int16_t p2 = pair.p2;
+    const double deviation = astro.Deviation(pair.L1, pair.L2, a);
+    std::string record = RightJustified(p1, 2) + RightJustified(p2, 2) + RightJustified(p1, 2) +
+                         RightJustified(a, 2) + " " + DeviationText(deviation);
+    if (fixedMoments) {
+        record += kNoDates;
+    } else if (p2 == core::kMaxBodyIndex) {
+        record += kBlankDates;
+    } else {
+        const auto b = static_cast<long long>(std::floor(BeginningOfAspect(astro, context, p1, p2, a, k)));
+        const auto e = static_cast<long long>(std::floor(EndOfAspect(astro, context, p1, p2, a, k)));
+        record += RightJustified(b, 8) + RightJustified(e, 8);
+        record += (b < 0 || e < 0) ? kBlankDuration : RightJustified(e - b + 1, 6);
+    }
+    for (char& c : record) {
+        if (c == ',')
+            c = '.';
+    }
+    return record;
+}
+
+}  // namespace
+
 void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, DurationRecords& records)
 {
     records.recordLines.clear();
@@ -122,51 +188,8 @@ void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, Dura
             const std::string& abbrev = astro.tables.AspectText[static_cast<size_t>(a)].Abbrev;
             if (abbrev.empty() || cellText.find(abbrev) == std::string::npos)
                 continue;
-
-            const RowCol cell = CellRowCol(static_cast<int>(i), grid.columnCount);
-            int16_t p1 = 0;
-            int16_t p2 = 0;
-            double L1 = 0.0;
-            double L2 = 0.0;
-            if (!core::IsTwoDateMode(grid.currentMode)) {
-                // Triangle: the row body and the column body at the one moment of the mode.
-                p1 = static_cast<int16_t>(cell.gridRow - 1);
-                p2 = static_cast<int16_t>(cell.gridCol + 1);
-                const double M = grid.moments[static_cast<size_t>(grid.currentMode - 1)];
-                L1 = astro.HelioLongitude(p1, M);
-                L2 = astro.HelioLongitude(p2, M);
-            } else if (core::IsPersonalTransitMode(grid.currentMode)) {
-                // Rows are the natal bodies, columns the transiting bodies.
-                p1 = static_cast<int16_t>(cell.gridRow - 1);
-                p2 = static_cast<int16_t>(cell.gridCol - 1);
-                L1 = astro.HelioLongitude(p1, context.natalMoment);
-                L2 = astro.HelioLongitude(p2, grid.moments[0]);
-            } else {
-                // Synastry: columns belong to the 1st birthdate, rows to the 2nd.
-                p1 = static_cast<int16_t>(cell.gridCol - 1);
-                p2 = static_cast<int16_t>(cell.gridRow - 1);
-                L1 = astro.HelioLongitude(p1, grid.moments[1]);
-                L2 = astro.HelioLongitude(p2, grid.moments[2]);
-            }
-            const double deviation = astro.Deviation(L1, L2, a);
-
-            std::string record = RightJustified(p1, 2) + RightJustified(p2, 2) + RightJustified(p1, 2) +
-                                 RightJustified(a, 2) + " " + DeviationText(deviation);
-            if (fixedMoments) {
-                record += kNoDates;
-            } else if (p2 == core::kMaxBodyIndex) {
-                record += kBlankDates;
-            } else {
-                const auto b = static_cast<long long>(std::floor(BeginningOfAspect(astro, context, p1, p2, a, k)));
-                const auto e = static_cast<long long>(std::floor(EndOfAspect(astro, context, p1, p2, a, k)));
-                record += RightJustified(b, 8) + RightJustified(e, 8);
-                record += (b < 0 || e < 0) ? kBlankDuration : RightJustified(e - b + 1, 6);
-            }
-            for (char& c : record) {
-                if (c == ',')
-                    c = '.';
-            }
-            records.recordLines.push_back(std::move(record));
+            const CellPair pair = PairOfCell(astro, grid, context, CellRowCol(static_cast<int>(i), grid.columnCount));
+            records.recordLines.push_back(DurationRecord(astro, context, pair, a, k, fixedMoments));
             ++records.recordCount;
         }
     }

@@ -45,47 +45,52 @@ void PreviousDay(StepDate& date)
 
 }  // namespace
 
-StepDate StepWorldDate(StepDate date, StepIncrement increment, bool forward)
-{
-    if (forward) {
-        switch (increment) {
-        case StepIncrement::HalfHour:
-            ++date.h;
-            if (date.h > 48) {
-                date.h = 1;
-                NextDay(date);
-            }
-            break;
-        case StepIncrement::Day:
-            NextDay(date);
-            break;
-        case StepIncrement::Week: {
-            date.d = static_cast<int16_t>(date.d + 7);
-            const int16_t days = DaysInMonth(date.m, date.y);
-            if (date.d > days) {
-                date.d = static_cast<int16_t>(date.d - days);
-                ++date.m;
-                if (date.m > 12) {
-                    date.m = 1;
-                    ++date.y;
-                }
-            }
-            break;
-        }
-        case StepIncrement::Month:
-            ++date.m;
-            if (date.m > 12) {
-                date.m = 1;
-                ++date.y;
-            }
-            break;
-        case StepIncrement::Year:
-            ++date.y;
-            break;
-        }
-        return date;
-    }
+namespace {
 
+// The next month, the year going on after December.
+void NextMonth(StepDate& date)
+{
+    ++date.m;
+    if (date.m > 12) {
+        date.m = 1;
+        ++date.y;
+    }
+}
+
+StepDate StepForward(StepDate date, StepIncrement increment)
+{
+    switch (increment) {
+    case StepIncrement::HalfHour:
+        ++date.h;
+        if (date.h > 48) {
+            date.h = 1;
+            NextDay(date);
+        }
+        break;
+    case StepIncrement::Day:
+        NextDay(date);
+        break;
+    case StepIncrement::Week: {
+        date.d = static_cast<int16_t>(date.d + 7);
+        const int16_t days = DaysInMonth(date.m, date.y);
+        if (date.d > days) {
+            date.d = static_cast<int16_t>(date.d - days);
+            NextMonth(date);
+        }
+        break;
+    }
+    case StepIncrement::Month:
+        NextMonth(date);
+        break;
+    case StepIncrement::Year:
+        ++date.y;
+        break;
+    }
+    return date;
+}
+
+StepDate StepBack(StepDate date, StepIncrement increment)
+{
     switch (increment) {
     case StepIncrement::HalfHour:
         --date.h;
@@ -112,6 +117,13 @@ StepDate StepWorldDate(StepDate date, StepIncrement increment, bool forward)
         break;
     }
     return date;
+}
+
+}  // namespace
+
+StepDate StepWorldDate(StepDate date, StepIncrement increment, bool forward)
+{
+    return forward ? StepForward(date, increment) : StepBack(date, increment);
 }
 
 StepDate DayCorrection(StepDate date, const std::function<bool(const StepDate&)>& rejected)

@@ -39,19 +39,12 @@ double RadiansPerPixel(const TransitPicture& picture)
 
 }  // namespace
 
-TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::DateRows rows, int16_t birthRow,
-                                  int16_t p1, int16_t p2, int16_t aspect, int16_t zoneMinutes, double b, double e,
-                                  const std::string& caption)
-{
-    TransitPicture picture;
-    picture.aspect = aspect;
-    picture.orb = astro.orbs.orbs[At(aspect)][At(core::kOrbColumnPersonal)];
-    picture.color = astro.tables.aspectColors[At(aspect)];
-    picture.beginning = b;
-    picture.ending = e;
+namespace {
 
-    // The span runs to the end of the last day; 28 row steps cover it.
-    const double span = e + 1 - b;
+// The dates and times of the rows, 28 steps over the span, and the row of the world moment.
+void LabelRows(TransitPicture& picture, datetime::DateRows& rows, double span)
+{
+    const double b = picture.beginning;
     const double rowStep = span / (kTransitRows - 1);
     const double world = datetime::InputDateToLocalDayNumber(rows, core::kWorldDateRow);
     picture.markedRow = 0;
@@ -64,32 +57,60 @@ TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::Date
             marked = true;
         }
     }
+}
 
-    picture.scaleLabels[0] = core::Rad2DegMin(0.0, false, false, false, false);
-    for (int j = 1; j <= kTransitScaleSteps; ++j)
-        picture.scaleLabels[At(j)] = core::Rad2DegMin(j * picture.orb / 7.5, false, false, false, false);
-
-    // The longitude at which the transit is exact: the natal body's, its opposite, or of the two points
-    // the aspect's angle away from it the one nearer the transiting body at the world moment.
+// The longitude at which the transit is exact: the natal body's, its opposite, or of the two points
+// the aspect's angle away from it the one nearer the transiting body at the world moment.
+double ExactLongitude(const core::AstroModule& astro, datetime::DateRows& rows, int16_t birthRow, int16_t p1,
+                      int16_t p2, int16_t aspect)
+{
     const double natal = astro.HelioLongitude(p1, datetime::InputDateToAJDate(rows, birthRow));
-    double exact = natal;
-    if (aspect == core::kOpposition) {
-        exact = core::NormalizeAngle(natal + core::kPi);
-    } else if (aspect != core::kConjunction) {
-        const double moving = astro.HelioLongitude(p2, datetime::InputDateToAJDate(rows, core::kWorldDateRow));
-        const double ahead = core::NormalizeAngle(natal + astro.tables.aspectAngles[At(aspect)]);
-        const double behind = core::NormalizeAngle(natal - astro.tables.aspectAngles[At(aspect)]);
-        exact = core::Separation(moving, ahead) < core::Separation(moving, behind) ? ahead : behind;
-    }
+    if (aspect == core::kOpposition)
+        return core::NormalizeAngle(natal + core::kPi);
+    if (aspect == core::kConjunction)
+        return natal;
+    const double moving = astro.HelioLongitude(p2, datetime::InputDateToAJDate(rows, core::kWorldDateRow));
+    const double ahead = core::NormalizeAngle(natal + astro.tables.aspectAngles[At(aspect)]);
+    const double behind = core::NormalizeAngle(natal - astro.tables.aspectAngles[At(aspect)]);
+    return core::Separation(moving, ahead) < core::Separation(moving, behind) ? ahead : behind;
+}
 
-    // From local midnight at the start of the first day, 392 steps to the end of the last.
-    double t = std::trunc(b) - zoneMinutes / 1440.0 - 0.5;
+// The transiting body's deviation from `exact`, from local midnight at the start of the first day, 392
+// steps to the end of the last; only where it lies within the orb.
+void SampleCourse(TransitPicture& picture, const core::AstroModule& astro, int16_t p2, double exact, double span,
+                  int16_t zoneMinutes)
+{
+    double t = std::trunc(picture.beginning) - zoneMinutes / 1440.0 - 0.5;
     for (int k = 0; k < kTransitSamples; ++k) {
         const double d = core::SignedSeparation(astro.HelioLongitude(p2, t), exact);
         if (std::abs(d) <= picture.orb)
             picture.course[At(k)] = d;
         t += span / (kTransitSamples - 1);
     }
+}
+
+}  // namespace
+
+TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::DateRows rows, int16_t birthRow,
+                                  int16_t p1, int16_t p2, int16_t aspect, int16_t zoneMinutes, double b, double e,
+                                  const std::string& caption)
+{
+    TransitPicture picture;
+    picture.aspect = aspect;
+    picture.orb = astro.orbs.orbs[At(aspect)][At(core::kOrbColumnPersonal)];
+    picture.color = astro.tables.aspectColors[At(aspect)];
+    picture.beginning = b;
+    picture.ending = e;
+
+    // The span runs to the end of the last day.
+    const double span = e + 1 - b;
+    LabelRows(picture, rows, span);
+
+    picture.scaleLabels[0] = core::Rad2DegMin(0.0, false, false, false, false);
+    for (int j = 1; j <= kTransitScaleSteps; ++j)
+        picture.scaleLabels[At(j)] = core::Rad2DegMin(j * picture.orb / 7.5, false, false, false, false);
+
+    SampleCourse(picture, astro, p2, ExactLongitude(astro, rows, birthRow, p1, p2, aspect), span, zoneMinutes);
 
     const std::string birthdate =
         " (" + NumericDate(std::trunc(datetime::InputDateToLocalDayNumber(rows, birthRow))) + ")";

@@ -44,6 +44,75 @@ bool ParseWhole(std::string_view field, T& value)
     return ec == std::errc() && ptr == end;
 }
 
+// Appends the whole file to `content`; false on a read error. A few dozen kilobytes, read at once.
+bool ReadAll(std::FILE* file, std::string& content)
+{
+    std::array<char, 16384> chunk;
+    size_t got = 0;
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0)
+        content.append(chunk.data(), got);
+    return std::ferror(file) == 0;
+}
+
+// One line of the file without its line break (and, on line 1, without a byte-order mark written by
+// some editors); `offset` is where the line's text begins in the file.
+struct TextLine {
+    std::string_view view;
+    size_t offset = 0;
+};
+
+// Cuts the line that begins at `start` and moves `start` past its line break.
+TextLine CutLine(std::string_view whole, size_t& start, int32_t lineNumber)
+{
+    const size_t end = std::min(whole.find('\n', start), whole.size());
+    TextLine line{whole.substr(start, end - start), start};
+    start = end + 1;
+    if (!line.view.empty() && line.view.back() == '\r')
+        line.view.remove_suffix(1);
+    if (lineNumber == 1 && line.view.starts_with("\xEF\xBB\xBF")) {
+        line.view.remove_prefix(3);
+        line.offset += 3;
+    }
+    return line;
+}
+
+// A text line "number|language|text"; `textOffset` is where the text begins in the line.
+struct TextRecord {
+    int16_t number = 0;
+    int32_t language = -1;
+    std::string_view text;
+    size_t textOffset = 0;
+};
+
+// False when the number or the language (0 or 1) is missing or not a whole number.
+bool ParseRecord(std::string_view line, TextRecord& record)
+{
+    const size_t first = line.find('|');
+    const size_t second = first == std::string_view::npos ? first : line.find('|', first + 1);
+    if (second == std::string_view::npos || !ParseWhole(line.substr(0, first), record.number) ||
+        !ParseWhole(line.substr(first + 1, second - first - 1), record.language) || record.language < 0 ||
+        record.language > 1)
+        return false;
+    record.text = line.substr(second + 1);
+    record.textOffset = second + 1;
+    return true;
+}
+
+// Inserts an entry into the index kept in order of keys; false when its key is there already. The file
+// lists its texts mostly in order, so that most go at the end.
+template <typename Index>
+bool InsertByKey(Index& index, const typename Index::value_type& entry)
+{
+    const auto place = index.empty() || index.back().key < entry.key
+                           ? index.end()
+                           : std::lower_bound(index.begin(), index.end(), entry.key,
+                                              [](const auto& e, int64_t key) { return e.key < key; });
+    if (place != index.end() && place->key == entry.key)
+        return false;
+    index.insert(place, entry);
+    return true;
+}
+
 }  // namespace
 
 int32_t ProgramTextLibrary::LoadFile(const std::string& fullFileName, int32_t /*flags*/)
@@ -59,13 +128,8 @@ int32_t ProgramTextLibrary::LoadFile(const std::string& fullFileName, int32_t /*
     std::FILE* file = std::fopen(fullFileName.c_str(), "rb");
     if (file == nullptr)
         return kCannotOpen;
-    // The whole file at once: a few dozen kilobytes, kept as the texts' storage.
     std::string content;
-    std::array<char, 16384> chunk;
-    size_t got = 0;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0)
-        content.append(chunk.data(), got);
-    const bool readError = std::ferror(file) != 0;
+    const bool readError = !ReadAll(file, content);
     std::fclose(file);
     if (readError)
         return kReadError;
@@ -78,45 +142,21 @@ int32_t ProgramTextLibrary::LoadFile(const std::string& fullFileName, int32_t /*
     size_t start = 0;
     int32_t lineNumber = 0;
     while (start < whole.size()) {
-        const size_t end = std::min(whole.find('\n', start), whole.size());
-        std::string_view view = whole.substr(start, end - start);
-        const size_t lineStart = start;
-        start = end + 1;
-        ++lineNumber;
-        size_t skipped = 0;
-        if (!view.empty() && view.back() == '\r')
-            view.remove_suffix(1);
-        if (lineNumber == 1 && view.starts_with("\xEF\xBB\xBF")) {
-            view.remove_prefix(3);  // a byte-order mark written by some editors
-            skipped = 3;
-        }
-        if (view.empty() || view[0] == '#')
+        const TextLine line = CutLine(whole, start, ++lineNumber);
+        if (line.view.empty() || line.view[0] == '#')
             continue;
 
-        const size_t first = view.find('|');
-        const size_t second = first == std::string_view::npos ? first : view.find('|', first + 1);
-        int16_t number = 0;
-        int32_t language = -1;
-        if (second == std::string_view::npos || !ParseWhole(view.substr(0, first), number) ||
-            !ParseWhole(view.substr(first + 1, second - first - 1), language) || language < 0 ||
-            language > 1)
+        TextRecord record;
+        if (!ParseRecord(line.view, record))
             return fault(kMissingStringBase, lineNumber);
-
-        const std::string_view text = view.substr(second + 1);
-        if (text.empty())
+        if (record.text.empty())
             return fault(kMissingStringBase, lineNumber);
-        if (CodePoints(text) > static_cast<size_t>(kMaxTextChars))
+        if (CodePoints(record.text) > static_cast<size_t>(kMaxTextChars))
             return fault(kTooLongBase, lineNumber);
-        // The file lists its texts mostly in order, so that most go at the end of the index.
-        const Entry entry{Key(number, language), static_cast<uint32_t>(lineStart + skipped + second + 1),
-                          static_cast<uint32_t>(text.size())};
-        const auto place = index.empty() || index.back().key < entry.key
-                               ? index.end()
-                               : std::lower_bound(index.begin(), index.end(), entry.key,
-                                                  [](const Entry& e, int64_t key) { return e.key < key; });
-        if (place != index.end() && place->key == entry.key)
+        const Entry entry{Key(record.number, record.language), static_cast<uint32_t>(line.offset + record.textOffset),
+                          static_cast<uint32_t>(record.text.size())};
+        if (!InsertByKey(index, entry))
             return fault(kDuplicateBase, lineNumber);
-        index.insert(place, entry);
     }
     if (index.empty())
         return 0;

@@ -103,14 +103,12 @@ std::string RowClockText(const datetime::DateRows& rows, int16_t row)
     return rows.halfHourLists[r].Text() + " " + rows.zoneLists[r].Text();
 }
 
-std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, const datetime::DateRows& rows,
-                                           const text::Language& language)
-{
-    Lines lines(rows, language);
-    const int16_t mode = caption.currentMode;
-    const bool twoDates = core::IsTwoDateMode(mode);
+namespace {
 
-    // The title block: four title slots and the version line.
+// The title block: four title slots and the version line.
+void AddTitleBlock(Lines& lines, const ChartImageCaption& caption)
+{
+    const bool twoDates = core::IsTwoDateMode(caption.currentMode);
     const std::array<std::string, 5> title{caption.productTitle, "", "", "", "v." + caption.version};
     for (size_t slot = 0; slot < title.size(); ++slot) {
         const auto i = static_cast<int32_t>(slot);
@@ -121,7 +119,12 @@ std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, con
         else
             lines.Add(ImageTextLine::Kind::Title, title[slot], caption.width / 2 + kTitleRightOffset, (i - 3) * h);
     }
+}
 
+// The dates of the mode's charts with their captions; with one date, the note on outer planets beside it.
+void AddDateBlocks(Lines& lines, const ChartImageCaption& caption, const text::Language& language)
+{
+    const int16_t mode = caption.currentMode;
     const int32_t top = kOneDateBlockTop;
     const int32_t top2 = kTwoDateBlockTop;
     const bool outer = caption.onlyOuterPlanets;
@@ -156,16 +159,31 @@ std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, con
         break;
     default: break;
     }
-    if (twoDates) {
-        lines.Add(ImageTextLine::Kind::Caption, caption.orbNote, 525, top2 - 3 * h);
-        if (outer) {
-            const int16_t which =
-                mode == core::kModeSynastry ? text::kTextImageSynastryAspects : text::kTextImageTransitAspects;
-            lines.Caption(which, 552, Steps(11.5));
-            lines.Caption(text::kTextImageShownOnlyBetween, 552, Steps(12.5));
-            lines.Caption(text::kTextImageTheOuterPlanets, 552, Steps(13.5));
-        }
+}
+
+// With two dates: the orbs above the chart and the note on outer planets at its side.
+void AddTwoDateNotes(Lines& lines, const ChartImageCaption& caption)
+{
+    lines.Add(ImageTextLine::Kind::Caption, caption.orbNote, 525, kTwoDateBlockTop - 3 * h);
+    if (caption.onlyOuterPlanets) {
+        const int16_t which = caption.currentMode == core::kModeSynastry ? text::kTextImageSynastryAspects
+                                                                         : text::kTextImageTransitAspects;
+        lines.Caption(which, 552, Steps(11.5));
+        lines.Caption(text::kTextImageShownOnlyBetween, 552, Steps(12.5));
+        lines.Caption(text::kTextImageTheOuterPlanets, 552, Steps(13.5));
     }
+}
+
+}  // namespace
+
+std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, const datetime::DateRows& rows,
+                                           const text::Language& language)
+{
+    Lines lines(rows, language);
+    AddTitleBlock(lines, caption);
+    AddDateBlocks(lines, caption, language);
+    if (core::IsTwoDateMode(caption.currentMode))
+        AddTwoDateNotes(lines, caption);
     return lines.Take();
 }
 

@@ -377,33 +377,82 @@ std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, doub
     return line;
 }
 
+namespace {
+
+// "The natal chart has twenty aspects" (or one): the listing's first line.
+std::string NatalHeading(const text::Language& language, bool synastry, size_t count)
+{
+    const std::string chartName =
+        synastry ? LowerCase(language.Text(text::kTextSynastry)) : language.Text(text::kTextNatalChart);
+    if (count == 1)
+        return text::Replaced(language.Text(text::kTextHasOneAspect), "[natal chart]", chartName);
+    const std::string heading = text::Replaced(language.Text(text::kTextHas20Aspects), "[natal chart]", chartName);
+    const bool german = language.currentLanguage == text::langGerman;
+    return text::Replaced(heading, "20", LowerCase(NumberInWords(static_cast<int32_t>(count), german)));
+}
+
+// One body of a natal aspect with its place in the zodiac; in synastry marked with its chart.
+std::string NatalBodyText(const core::AstroTables& tables, const NatalListingInputs& natal, bool synastry,
+                          int16_t body, size_t chart, const char* mark)
+{
+    const bool known = body >= 0 && body <= core::kMaxBodyIndex;
+    const double longitude = known ? natal.longitudes[static_cast<size_t>(body)][chart] : -1.0;
+    const std::string name = known ? tables.bodyNames[static_cast<size_t>(body)] : std::string();
+    return name + (synastry ? mark : "") + " (" + core::ZodiacPositionText(tables, longitude, true) + ")";
+}
+
+// The sentence of the n-th closest aspect: the closest and the next closest in words, the others as a
+// list under "Other aspects".
+std::string AspectSentence(const text::Language& language, size_t n, size_t count, const std::string& pair,
+                           const std::string& exactness, size_t sentenceWidth)
+{
+    const std::string fromExact = text::Replaced(language.Text(text::kTextFromExact), "[5 degrees]", exactness);
+    const bool exact = exactness == kExactText;
+    if (n == 0) {
+        return language.Text(text::kTextClosestAspect) + " " + pair + ", " +
+               (exact ? language.Text(text::kTextWhichIsExact) : fromExact);
+    }
+    if (n == 1) {
+        std::string sentence = exact ? " " + language.Text(text::kTextAlsoExact) + " " + pair + "."
+                                     : " " + language.Text(text::kTextNextClosest) + " " + pair + ", " + fromExact;
+        if (count > 2)
+            sentence += std::string(kLineBreak) + kLineBreak + language.Text(text::kTextOtherAspects);
+        return sentence;
+    }
+    return PadRight(pair + ", ", sentenceWidth) + fromExact;
+}
+
+// "There are one conjunction, two oppositions, … and no quincunx."
+std::string AspectCountSentence(const text::Language& language, const core::AstroTables& tables,
+                                const std::array<int16_t, core::kAspectSlots>& aspectCounts)
+{
+    const bool german = language.currentLanguage == text::langGerman;
+    std::string sentence =
+        language.Text(aspectCounts[core::kConjunction] == 1 ? text::kTextThereIs : text::kTextThereAre);
+    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
+        const int16_t aspectCount = aspectCounts[static_cast<size_t>(a)];
+        const std::string name = LowerCase(tables.AspectText[static_cast<size_t>(a)].Name);
+        const std::string item =
+            LowerCase(NumberInWords(aspectCount, german)) + " " + (aspectCount == 1 ? name : core::PluralOf(name));
+        if (a == core::kQuincunx)
+            sentence += " " + language.Text(text::kTextAnd) + " " + item;
+        else
+            sentence += " " + item + (a < core::kSemisextile ? "," : "");
+    }
+    return sentence + ".";
+}
+
+}  // namespace
+
 void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
 {
     const bool synastry = currentMode == core::kModeSynastry;
-    const bool german = German();
     const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.recordCount, 0)),
                                         records.recordLines.size());
-
-    const std::string chartName =
-        synastry ? LowerCase(m_language.Text(text::kTextSynastry)) : m_language.Text(text::kTextNatalChart);
-    std::string heading;
-    if (count == 1) {
-        heading = text::Replaced(m_language.Text(text::kTextHasOneAspect), "[natal chart]", chartName);
-    } else {
-        heading = text::Replaced(m_language.Text(text::kTextHas20Aspects), "[natal chart]", chartName);
-        heading = text::Replaced(heading, "20", LowerCase(NumberInWords(static_cast<int32_t>(count), german)));
-    }
-    outputText = heading + kLineBreak + kLineBreak;
+    outputText = NatalHeading(m_language, synastry, count) + kLineBreak + kLineBreak;
     patternsListed = 0;
 
-    const auto body = [&](int16_t index, size_t chart, const char* mark) {
-        double longitude = -1.0;
-        if (index >= 0 && index <= core::kMaxBodyIndex)
-            longitude = natal.longitudes[static_cast<size_t>(index)][chart];
-        return BodyName(index) + (synastry ? mark : "") + " (" +
-               core::ZodiacPositionText(m_astro.tables, longitude, true) + ")";
-    };
-
+    const auto sentenceWidth = static_cast<size_t>(columnWidth[6] + kSentenceColumnExtra);
     for (size_t n = 0; n < count; ++n) {
         const std::string& record = records.recordLines[n];
         const auto p1 = static_cast<int16_t>(Val(Field(record, display::kRecordFirstBody, 2)));
@@ -413,44 +462,19 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
 
         const std::string adjective =
             ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
-        const std::string pair = body(p1, 0, "(1)") + " " + adjective + " " + body(p2, synastry ? 1 : 0, "(2)");
-        const std::string e = ExactnessText(exactness);
-        const std::string fromExact = text::Replaced(m_language.Text(text::kTextFromExact), "[5 degrees]", e);
-
-        std::string paragraph;
-        if (n == 0) {
-            paragraph = m_language.Text(text::kTextClosestAspect) + " " + pair + ", " +
-                        (e == kExactText ? m_language.Text(text::kTextWhichIsExact) : fromExact);
-        } else if (n == 1) {
-            if (e == kExactText)
-                paragraph = " " + m_language.Text(text::kTextAlsoExact) + " " + pair + ".";
-            else
-                paragraph = " " + m_language.Text(text::kTextNextClosest) + " " + pair + ", " + fromExact;
-            if (count > 2)
-                paragraph += std::string(kLineBreak) + kLineBreak + m_language.Text(text::kTextOtherAspects);
-        } else {
-            const auto sentenceWidth = static_cast<size_t>(columnWidth[6] + kSentenceColumnExtra);
-            paragraph = PadRight(pair + ", ", sentenceWidth) + fromExact;
-        }
-        outputText += paragraph + kLineBreak;
+        const std::string pair = NatalBodyText(m_astro.tables, natal, synastry, p1, 0, "(1)") + " " + adjective +
+                                 " " + NatalBodyText(m_astro.tables, natal, synastry, p2, synastry ? 1 : 0, "(2)");
+        outputText += AspectSentence(m_language, n, count, pair, ExactnessText(exactness), sentenceWidth) + kLineBreak;
     }
 
-    if (count >= 3) {
-        std::string summary = m_language.Text(natal.aspectCounts[core::kConjunction] == 1 ? text::kTextThereIs
-                                                                                               : text::kTextThereAre);
-        for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
-            const int16_t aspectCount = natal.aspectCounts[static_cast<size_t>(a)];
-            const std::string name = LowerCase(m_astro.tables.AspectText[static_cast<size_t>(a)].Name);
-            const std::string item = LowerCase(NumberInWords(aspectCount, german)) + " " +
-                                     (aspectCount == 1 ? name : core::PluralOf(name));
-            if (a == core::kQuincunx)
-                summary += " " + m_language.Text(text::kTextAnd) + " " + item;
-            else
-                summary += " " + item + (a < core::kSemisextile ? "," : "");
-        }
-        outputText += summary + "." + kLineBreak;
-    }
+    if (count >= 3)
+        outputText += AspectCountSentence(m_language, m_astro.tables, natal.aspectCounts) + kLineBreak;
+    ListNatalPatterns(natal);
+    outputText += std::string(kLineBreak) + m_language.Text(text::kTextAllPositionsHeliocentric) + kLineBreak;
+}
 
+void DurationsWindow::ListNatalPatterns(const NatalListingInputs& natal)
+{
     if (natal.findPattern) {
         const auto listed = [&](int16_t patternIndex) {
             const PatternFinding finding = natal.findPattern(patternIndex);
@@ -461,10 +485,8 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
         };
         core::AskPatternsInSummaryOrder(listed);
     }
-
     if (patternsListed == 0)
         outputText += std::string(kLineBreak) + m_language.Text(text::kTextNoPatterns) + kLineBreak;
-    outputText += std::string(kLineBreak) + m_language.Text(text::kTextAllPositionsHeliocentric) + kLineBreak;
 }
 
 void DurationsWindow::AppendPatternText(const std::string& patternText, int16_t count, int16_t patternIndex)

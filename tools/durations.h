@@ -149,6 +149,8 @@ public:
 private:
     bool German() const;
     std::string BodyName(int16_t body) const;
+    // The patterns among the natal positions, or "no patterns".
+    void ListNatalPatterns(const NatalListingInputs& natal);
 
     const core::AstroModule& m_astro;
     const text::Language& m_language;

@@ -155,8 +155,8 @@ private:
     size_t m_next = 0;
 };
 
-void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& modes, platform::ComboBoxModel& stepList,
-               settings::ConfigureModel& configure, core::AstroTables& tables)
+// Month, day, year, half hour and zone of the world date and the two birthdates.
+void ReadDateRows(LineReader& in, datetime::DateRows& rows)
 {
     for (size_t k = 0; k < core::kNumDateRows; ++k) {
         in.Select(rows.monthLists[k], in.Index());
@@ -172,7 +172,11 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
         const int16_t zone = in.Index();
         in.Select(rows.zoneLists[k], zone < rows.zoneLists[k].ListCount() ? zone : int16_t{0});
     }
+}
 
+// The six mode buttons and the step.
+void ReadModes(LineReader& in, core::ModeOptions& modes, platform::ComboBoxModel& stepList)
+{
     const bool planetary = in.Truth();
     const bool natal0 = in.Truth();
     const bool natal1 = in.Truth();
@@ -186,7 +190,12 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
     modes.SetOptPersonal(1, personal1);
     modes.SetOptSynastry(synastry);
     in.Select(stepList, in.Index());
+}
 
+// The orbs of the first two aspects, the boldface rule, the proportion of personal transits and every
+// aspect's orb.
+void ReadOrbs(LineReader& in, settings::ConfigureModel& configure)
+{
     in.Select(configure.orbLists[0], in.Index());
     in.Select(configure.orbLists[1], in.Index());
     configure.useColorBox = in.Check();
@@ -206,6 +215,11 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
         in.Select(configure.orbLists[k], index);
         configure.orbIndexes[k] = index;
     }
+}
+
+// The aspects' colours, the orb of midpoints and, in files that have it, the proportion of synastry.
+void ReadColoursAndMidpoints(LineReader& in, settings::ConfigureModel& configure, core::AstroTables& tables)
+{
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
         const int32_t colour = in.Number();
         if (colour < 0 || colour > 0xFFFFFF)
@@ -226,6 +240,15 @@ void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& mode
         const int16_t proportion1 = in.Index();
         in.Select(configure.orbProportionLists[1], proportion1 < 0 ? int16_t{1} : proportion1);
     }
+}
+
+void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& modes, platform::ComboBoxModel& stepList,
+               settings::ConfigureModel& configure, core::AstroTables& tables)
+{
+    ReadDateRows(in, rows);
+    ReadModes(in, modes, stepList);
+    ReadOrbs(in, configure);
+    ReadColoursAndMidpoints(in, configure, tables);
 }
 
 // A state file that cannot be written or read: the message's text; its caller gives the title.

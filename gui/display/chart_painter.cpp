@@ -118,36 +118,58 @@ public:
             result.drawn = ChartDrawn::FiltersConflict;
             return result;
         }
-        // The picture's circle and lines are smoothed; the image read back for the glyph placement keeps
-        // them sharp, one pixel wide, so that a glyph's place does not depend on the smoothing.
+        BeginPainters();
+        m_painter.fillRect(QRect(QPoint(0, 0), ChartPixelSize(m_data.kind)), Qt::black);
+        DrawCircleAndSectors();
+        if (!PlaceGlyphs(result)) {
+            result.drawn = ChartDrawn::NoRoom;
+            m_painter.restore();
+            return result;
+        }
+        DrawLines(result);
+        PrintGlyphs(FinalGlyphs(result), result);
+        if (m_data.kind == ChartKind::TwoDates)
+            DrawLegend();
+        m_painter.restore();
+        return result;
+    }
+
+private:
+    // The picture's circle and lines are smoothed; the image read back for the glyph placement keeps
+    // them sharp, one pixel wide, so that a glyph's place does not depend on the smoothing.
+    void BeginPainters()
+    {
         for (QPainter* p : {&m_painter, &m_roomPainter}) {
             p->save();
             p->setRenderHint(QPainter::Antialiasing, p == &m_painter);
             p->setRenderHint(QPainter::TextAntialiasing, true);
         }
-        m_painter.fillRect(QRect(QPoint(0, 0), ChartPixelSize(m_data.kind)), Qt::black);
-        DrawCircleAndSectors();
+    }
 
+    // Places the glyphs of each set of bodies (with two dates the first set green, the second white) and
+    // closes the placement image; false when a glyph found no room.
+    bool PlaceGlyphs(ChartResult& result)
+    {
         const bool twoDates = m_data.kind == ChartKind::TwoDates;
         bool placed = PlaceSet(0, twoDates ? ToQColor(kChartGreen) : ToQColor(kChartWhite), result);
         if (placed && twoDates)
             placed = PlaceSet(1, ToQColor(kChartWhite), result);
         m_roomPainter.restore();
         m_roomPainter.end();
-        if (!placed) {
-            result.drawn = ChartDrawn::NoRoom;
-            m_painter.restore();
-            return result;
-        }
+        return placed;
+    }
 
-        DrawLines(result);
-        // Every glyph on top of the lines: the bodies (set 0 white, set 1 lemon), the signs and the Sun.
+    // Every glyph that goes on top of the lines: the bodies (set 0 white, set 1 lemon), the signs and the
+    // Sun, each with its colour.
+    std::vector<std::pair<PrintedGlyph, QColor>> FinalGlyphs(const ChartResult& result) const
+    {
         std::vector<std::pair<PrintedGlyph, QColor>> glyphs;
         const auto add = [&glyphs](const std::optional<PrintedGlyph>& printed, double color) {
             if (printed)
                 glyphs.emplace_back(*printed, ToQColor(color));
         };
-        for (int set = 0; set < (twoDates ? 2 : 1); ++set)
+        const int sets = m_data.kind == ChartKind::TwoDates ? 2 : 1;
+        for (int set = 0; set < sets; ++set)
             for (int16_t p = 1; p <= m_data.numPlanets; ++p)
                 if (const auto& at = result.glyphAt[At(p)][At(set)])
                     add(BodyGlyph(m_data.planetGlyph[At(p)], *at), set == 0 ? kChartWhite : kChartLemon);
@@ -159,8 +181,13 @@ public:
         add(AtPrintPosition(m_data.planetGlyph[At(core::kMaxBodyIndex)], kGlyphPointSize,
                             {m_geometry.sunX, m_geometry.sunY}),
             kChartWhite);
-        // All backings first, so that none covers a neighbouring glyph; they also hide the glyphs of the
-        // placement, whose smoothed edges would otherwise tint the final colour.
+        return glyphs;
+    }
+
+    // All backings first, so that none covers a neighbouring glyph; they also hide the glyphs of the
+    // placement, whose smoothed edges would otherwise tint the final colour.
+    void PrintGlyphs(const std::vector<std::pair<PrintedGlyph, QColor>>& glyphs, ChartResult& result)
+    {
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(Qt::black);
         for (const auto& [printed, color] : glyphs) {
@@ -169,13 +196,8 @@ public:
         }
         for (const auto& [printed, color] : glyphs)
             Print(m_painter, printed, color);
-        if (twoDates)
-            DrawLegend();
-        m_painter.restore();
-        return result;
     }
 
-private:
     void DrawCircleAndSectors()
     {
         const int radius = Px(m_geometry.circleRadius);

@@ -55,6 +55,13 @@ using platform::Place;
 using platform::SyncComboBox;
 using platform::Px;
 
+// Gives a control its object name, by which the tests and the window rules find it.
+QWidget* Named(QWidget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
 // The organisation and application under which the per-user settings live.
 constexpr const char* kOrganisation = "Veltrane";
 constexpr const char* kApplication = "ZEMT";
@@ -175,10 +182,18 @@ frmMain::~frmMain()
 
 void frmMain::BuildControls()
 {
-    const auto named = [](QWidget* widget, const QString& name) {
-        widget->setObjectName(name);
-        return widget;
-    };
+    BuildDateRows();
+    BuildModeButtons();
+    BuildStepRow();
+    BuildButtonRow();
+    BuildTitleAndViews();
+    BuildFoot();
+    BuildHelpControls();
+}
+
+// The world date and the two birthdates: label, year, month, day, half hour, zone and Clear.
+void frmMain::BuildDateRows()
+{
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         const size_t r = At(row);
         const QString index = QString::number(row);
@@ -189,13 +204,13 @@ void frmMain::BuildControls()
         cboHour[r] = new QComboBox(this);
         cboTimezone[r] = new QComboBox(this);
         cmdClear[r] = new QPushButton(this);
-        named(Label1[r], "Label1_" + index);
-        named(txbYearCE[r], "txbYearCE_" + index);
-        named(cboMonthCE[r], "cboMonthCE_" + index);
-        named(cboDayCE[r], "cboDayCE_" + index);
-        named(cboHour[r], "cboHour_" + index);
-        named(cboTimezone[r], "cboTimezone_" + index);
-        named(cmdClear[r], "cmdClear_" + index);
+        Named(Label1[r], "Label1_" + index);
+        Named(txbYearCE[r], "txbYearCE_" + index);
+        Named(cboMonthCE[r], "cboMonthCE_" + index);
+        Named(cboDayCE[r], "cboDayCE_" + index);
+        Named(cboHour[r], "cboHour_" + index);
+        Named(cboTimezone[r], "cboTimezone_" + index);
+        Named(cmdClear[r], "cmdClear_" + index);
         txbYearCE[r]->setMaxLength(8);
         cboTimezone[r]->setMaxVisibleItems(16);
         cboHour[r]->setMaxVisibleItems(16);
@@ -210,8 +225,12 @@ void frmMain::BuildControls()
     }
     // The world date's label also switches the unit of positions and deviations when clicked.
     Label1[0]->installEventFilter(this);
+}
 
-    fraModes = named(new QWidget(this), QStringLiteral("fraModes"));
+// The six modes, stacked in their frame.
+void frmMain::BuildModeButtons()
+{
+    fraModes = Named(new QWidget(this), QStringLiteral("fraModes"));
     Place(fraModes, kModesLeft, kModesTop, kModesWidth, 6 * kModeHeight);
     auto* modes = new QVBoxLayout(fraModes);
     modes->setContentsMargins(0, 0, 0, 0);
@@ -230,17 +249,21 @@ void frmMain::BuildControls()
     optPersonal[0] = modeButton(QStringLiteral("optPersonal_0"));
     optPersonal[1] = modeButton(QStringLiteral("optPersonal_1"));
     optSynastry = modeButton(QStringLiteral("optSynastry"));
+}
 
+// Compute, Now, Back, the step and Forward; then degrees or radians.
+void frmMain::BuildStepRow()
+{
     cmdCompute = new QPushButton(this);
     cmdNow = new QPushButton(this);
     cmdForwardBack[1] = new QPushButton(this);
     cboForwardBack = new QComboBox(this);
     cmdForwardBack[0] = new QPushButton(this);
-    named(cmdCompute, QStringLiteral("cmdCompute"));
-    named(cmdNow, QStringLiteral("cmdNow"));
-    named(cmdForwardBack[0], QStringLiteral("cmdForwardBack_0"));
-    named(cmdForwardBack[1], QStringLiteral("cmdForwardBack_1"));
-    named(cboForwardBack, QStringLiteral("cboForwardBack"));
+    Named(cmdCompute, QStringLiteral("cmdCompute"));
+    Named(cmdNow, QStringLiteral("cmdNow"));
+    Named(cmdForwardBack[0], QStringLiteral("cmdForwardBack_0"));
+    Named(cmdForwardBack[1], QStringLiteral("cmdForwardBack_1"));
+    Named(cboForwardBack, QStringLiteral("cboForwardBack"));
     cmdCompute->setDefault(true);
     Place(cmdCompute, kMargin, kStepRowTop, 1200, kButtonRowHeight);
     Place(cmdNow, 1380, kStepRowTop, 900, kButtonRowHeight);
@@ -248,21 +271,25 @@ void frmMain::BuildControls()
     Place(cboForwardBack, 3450, kStepRowTop + 30, 1500, kControlHeight);
     Place(cmdForwardBack[0], 5010, kStepRowTop, 1050, kButtonRowHeight);
 
-    fraUnits = named(new QWidget(this), QStringLiteral("fraUnits"));
+    fraUnits = Named(new QWidget(this), QStringLiteral("fraUnits"));
     Place(fraUnits, 6240, kStepRowTop, 2790, kButtonRowHeight);
     auto* units = new QHBoxLayout(fraUnits);
     units->setContentsMargins(0, 0, 0, 0);
     m_unitGroup = new QButtonGroup(this);
     optDegrees = new QRadioButton(fraUnits);
     optRadians = new QRadioButton(fraUnits);
-    named(optDegrees, QStringLiteral("optDegrees"));
-    named(optRadians, QStringLiteral("optRadians"));
+    Named(optDegrees, QStringLiteral("optDegrees"));
+    Named(optRadians, QStringLiteral("optRadians"));
     for (QRadioButton* button : {optDegrees, optRadians}) {
         units->addWidget(button);
         m_unitGroup->addButton(button);
     }
+}
 
-    auto* buttonRow = named(new QWidget(this), QStringLiteral("fraButtons"));
+// The row of ten buttons from Restore to Quit.
+void frmMain::BuildButtonRow()
+{
+    auto* buttonRow = Named(new QWidget(this), QStringLiteral("fraButtons"));
     Place(buttonRow, kMargin, kButtonRowTop, kInnerWidth, kButtonRowHeight);
     auto* buttons = new QHBoxLayout(buttonRow);
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -283,9 +310,13 @@ void frmMain::BuildControls()
     cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
     cmdHelp = rowButton(QStringLiteral("cmdHelp"));
     cmdQuit = rowButton(QStringLiteral("cmdQuit"));
+}
 
+// The title, the table and the chart in the same place, and the two report boxes.
+void frmMain::BuildTitleAndViews()
+{
     lblTitle = new QLabel(this);
-    named(lblTitle, QStringLiteral("lblTitle"));
+    Named(lblTitle, QStringLiteral("lblTitle"));
     QFont titleFont = font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
@@ -299,19 +330,23 @@ void frmMain::BuildControls()
 
     txbReport = new QPlainTextEdit(this);
     txbReport1 = new QPlainTextEdit(this);
-    named(txbReport, QStringLiteral("txbReport"));
-    named(txbReport1, QStringLiteral("txbReport1"));
+    Named(txbReport, QStringLiteral("txbReport"));
+    Named(txbReport1, QStringLiteral("txbReport1"));
     for (QPlainTextEdit* box : {txbReport, txbReport1}) {
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus);
     }
+}
 
+// The hint and foot lines, the language box, the run's timer and the pop-up menu.
+void frmMain::BuildFoot()
+{
     lblClickonAspect = new QLabel(this);
     lblFoot = new QLabel(this);
     cboLanguage = new QComboBox(this);
-    named(lblClickonAspect, QStringLiteral("lblClickonAspect"));
-    named(lblFoot, QStringLiteral("lblFoot"));
-    named(cboLanguage, QStringLiteral("cboLanguage"));
+    Named(lblClickonAspect, QStringLiteral("lblClickonAspect"));
+    Named(lblFoot, QStringLiteral("lblFoot"));
+    Named(cboLanguage, QStringLiteral("cboLanguage"));
     cboLanguage->addItems({QString(), QString()});
 
     Timer1 = new QTimer(this);
@@ -319,7 +354,6 @@ void frmMain::BuildControls()
     Timer1->setInterval(kTimer1Interval);
     frmPopUp = new settings::frmPopUp(this);
     frmPopUp->setObjectName(QStringLiteral("frmPopUp"));
-    BuildHelpControls();
 }
 
 void frmMain::ConnectControls()
@@ -501,8 +535,20 @@ void frmMain::SyncFromModel()
     if (m_syncing)
         return;
     m_syncing = true;
+    SyncDateRows();
+    SyncModeAndUnit();
+    SyncViews();
+    LayOut();
+    if (m_program.run.isRunning)
+        EnableInputControls(false);  // the re-sync must not enable what a run keeps disabled
+    m_syncing = false;
+    SyncChart();
+}
+
+// Each date row: the year as typed (the cursor kept), the lists, and Clear where the row holds entries.
+void frmMain::SyncDateRows()
+{
     const MainModel& main = m_program.main;
-    const text::Language& language = m_program.language;
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         const size_t r = At(row);
         const QString year = Q(main.yearTexts[r]);
@@ -517,7 +563,12 @@ void frmMain::SyncFromModel()
         SyncComboBox(cboTimezone[r], main.zoneLists[r]);
         cmdClear[r]->setVisible(RowHasEntries(main, row));
     }
+}
 
+// The mode and the unit, each one button of its group; the step controls only where stepping applies.
+void frmMain::SyncModeAndUnit()
+{
+    const MainModel& main = m_program.main;
     const core::Mode mode = main.SelectedMode();
     m_modeGroup->setExclusive(false);
     optPlanetary->setChecked(mode == core::Mode::WorldTransits);
@@ -537,7 +588,13 @@ void frmMain::SyncFromModel()
     for (QWidget* control : {static_cast<QWidget*>(cmdForwardBack[0]), static_cast<QWidget*>(cmdForwardBack[1]),
                              static_cast<QWidget*>(cboForwardBack)})
         control->setEnabled(stepping);
+}
 
+// The title, the summaries, the table and the captions that follow what is shown and the language.
+void frmMain::SyncViews()
+{
+    const MainModel& main = m_program.main;
+    const text::Language& language = m_program.language;
     lblTitle->setText(Q(main.titleText));
     SyncText(txbReport, main.summaryText);
     SyncText(txbReport1, main.twoDateSummaryText);
@@ -553,11 +610,6 @@ void frmMain::SyncFromModel()
     lblURL->setVisible(manualLink);
     if (cboLanguage->currentIndex() != language.currentLanguage)
         cboLanguage->setCurrentIndex(language.currentLanguage);
-    LayOut();
-    if (m_program.run.isRunning)
-        EnableInputControls(false);  // the re-sync must not enable what a run keeps disabled
-    m_syncing = false;
-    SyncChart();
 }
 
 void frmMain::LayOut()

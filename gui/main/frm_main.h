@@ -140,6 +140,16 @@ protected:
 
 private:
     void BuildControls();
+    void BuildDateRows();
+    void BuildModeButtons();
+    void BuildStepRow();
+    void BuildButtonRow();
+    void BuildTitleAndViews();
+    void BuildFoot();
+    // Parts of SyncFromModel.
+    void SyncDateRows();
+    void SyncModeAndUnit();
+    void SyncViews();
     void ConnectControls();
     void SetTabOrder();
     void LayOut();

@@ -142,7 +142,15 @@ void frmConfigure::CreateControls()
     Label3 = Create<QLabel>(this, QStringLiteral("Label3"));
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(Label3, kInstructions);
+    CreateAspectRows();
+    CreateProportionControls();
+    CreateBoldfaceControls();
+    CreateOptionsAndButtons();
+}
 
+// One row per aspect: its name, its orb list and its colour; below them the button that sets every orb.
+void frmConfigure::CreateAspectRows()
+{
     for (size_t i = 0; i < core::kNumAspects; ++i) {
         const auto rowTop = static_cast<int32_t>(kAspectRowsTop + kAspectRowPitch * static_cast<int32_t>(i));
         lblAspectName[i] = Create<QLabel>(this, IndexedName("lblAspectName", i));
@@ -160,7 +168,11 @@ void frmConfigure::CreateControls()
     Place(cmdSetAllNonzeroOrbsToConjunctionOrb, kSetAllButton);
     cboOrb[kSetAllOrbList] = Create<QComboBox>(this, IndexedName("cboOrb", kSetAllOrbList));
     Place(cboOrb[kSetAllOrbList], kSetAllOrb);
+}
 
+// The orbs of personal transits and synastry as proportions, and the orb of midpoints.
+void frmConfigure::CreateProportionControls()
+{
     Label1 = Create<QLabel>(this, QStringLiteral("Label1"));
     Place(Label1, kProportionHeading);
     lblPersonalTransits = Create<QLabel>(this, QStringLiteral("lblPersonalTransits"));
@@ -175,7 +187,11 @@ void frmConfigure::CreateControls()
     Place(lblOrbForMidpoints, kMidpointLabel);
     cboOrbForMidpoints = Create<QComboBox>(this, QStringLiteral("cboOrbForMidpoints"));
     Place(cboOrbForMidpoints, kMidpointList);
+}
 
+// Boldface for close aspects: closer than one degree or than a part of the orb.
+void frmConfigure::CreateBoldfaceControls()
+{
     chkUseBoldface = Create<QCheckBox>(this, QStringLiteral("chkUseBoldface"));
     Place(chkUseBoldface, kUseBoldface);
     opt1DegOfOrb = Create<QRadioButton>(this, QStringLiteral("opt1DegOfOrb"));
@@ -189,7 +205,11 @@ void frmConfigure::CreateControls()
     Place(cboBoldfaceFactor, kBoldfaceFactor);
     lblOfOrb = Create<QLabel>(this, QStringLiteral("lblOfOrb"));
     Place(lblOfOrb, kOfOrb);
+}
 
+// The chart and table options, then the panel's buttons.
+void frmConfigure::CreateOptionsAndButtons()
+{
     const std::array<QCheckBox**, 5> options{&chkDisplayZodiacSectors, &chkDisplayNATZabbr, &chkShowOnlyOuterPlanets,
                                              &chkShowOnlyEarthAspects, &chkUseColor};
     const std::array<const char*, 5> optionNames{"chkDisplayZodiacSectors", "chkDisplayNATZabbr",

@@ -67,6 +67,10 @@ protected:
 
 private:
     void CreateControls();
+    void CreateAspectRows();
+    void CreateProportionControls();
+    void CreateBoldfaceControls();
+    void CreateOptionsAndButtons();
     void ConnectControls();
     PanelContext Context();
     // The model's result, after the re-sync: its message, hiding the panel, the main window's part.
