@@ -231,7 +231,7 @@ void MarkStateFileTouched(MainModel& main)
 
 }  // namespace
 
-std::string SaveStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store)
+std::string SaveStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store)
 {
     MainModel& main = program.main;
     std::string error = tools::WriteStateFile(path, main, main, main.stepIncrement, program.configure,
@@ -241,7 +241,7 @@ std::string SaveStateFile(Workspace& program, const std::string& path, settings:
     return error;
 }
 
-std::string LoadStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store)
+std::string LoadStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store)
 {
     MainModel& main = program.main;
     // A file that turns out damaged part-way leaves the dates, the mode, the panel and the colours as

@@ -5,7 +5,7 @@
 
 #include "display/aspect_span.h"
 #include "app/compute.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "tools/durations.h"
 
 #include <cstdint>
@@ -72,7 +72,7 @@ std::optional<platform::Message> Report(Workspace& program, tools::DurationsWind
 // Save and Load of a state file (the per-user file or one the user chose). Both return the empty text or
 // what went wrong; a file saved or loaded marks the window's state-file-touched flag, and the mode
 // buttons that a load sets do not compute by themselves.
-std::string SaveStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store);
-std::string LoadStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store);
+std::string SaveStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store);
+std::string LoadStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store);
 
 }  // namespace orvane::app

@@ -277,7 +277,7 @@ std::string StateFileText(const datetime::DateRows& rows, const core::ModeOption
 
 std::string WriteStateFile(const std::string& path, const datetime::DateRows& rows, const core::ModeOptions& modes,
                            const platform::ComboBoxModel& stepList, const settings::ConfigureModel& configure,
-                           const core::AstroTables& tables, settings::RegistryStore& store,
+                           const core::AstroTables& tables, settings::SettingsStore& store,
                            const text::Language& language)
 {
     namespace fs = std::filesystem;
@@ -324,7 +324,7 @@ std::string WriteStateFile(const std::string& path, const datetime::DateRows& ro
 
 std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
                           platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
-                          core::AstroTables& tables, settings::RegistryStore& store, const text::Language& language)
+                          core::AstroTables& tables, settings::SettingsStore& store, const text::Language& language)
 {
     // Only a regular file is opened: a directory, a FIFO (whose opening would wait for a writer) or a
     // device is refused before any reading.

@@ -13,7 +13,7 @@
 #include "datetime/date_rows.h"
 #include "platform/control_models.h"
 #include "settings/configure_model.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "text/language.h"
 
 #include <cstddef>
@@ -36,7 +36,7 @@ inline constexpr size_t kMaxStateFileBytes = 64 * 1024;
 // stored in the settings store. Returns the empty text, or what went wrong.
 std::string WriteStateFile(const std::string& path, const datetime::DateRows& rows, const core::ModeOptions& modes,
                            const platform::ComboBoxModel& stepList, const settings::ConfigureModel& configure,
-                           const core::AstroTables& tables, settings::RegistryStore& store,
+                           const core::AstroTables& tables, settings::SettingsStore& store,
                            const text::Language& language);
 
 // Reads the state from `path` into the main window's and the panel's models (and the aspect colours),
@@ -45,7 +45,7 @@ std::string WriteStateFile(const std::string& path, const datetime::DateRows& ro
 // regular file of at most kMaxStateFileBytes is read.
 std::string ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
                           platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
-                          core::AstroTables& tables, settings::RegistryStore& store, const text::Language& language);
+                          core::AstroTables& tables, settings::SettingsStore& store, const text::Language& language);
 
 // The file's text for the state (what WriteStateFile writes).
 std::string StateFileText(const datetime::DateRows& rows, const core::ModeOptions& modes,
