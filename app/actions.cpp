@@ -279,7 +279,7 @@ void MarkStateFileTouched(MainModel& main)
 
 }  // namespace
 
-platform::Result<void> SaveStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store)
+platform::Result<void> SaveStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store)
 {
     MainModel& main = program.main;
     platform::Result<void> written = tools::WriteStateFile(path, main, main, main.stepIncrement, program.configure,
@@ -289,7 +289,7 @@ platform::Result<void> SaveStateFile(Workspace& program, const std::string& path
     return written;
 }
 
-platform::Result<void> LoadStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store)
+platform::Result<void> LoadStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store)
 {
     MainModel& main = program.main;
     // A file that turns out damaged part-way leaves the dates, the mode, the panel and the colours as

@@ -6,7 +6,7 @@
 #include "display/aspect_span.h"
 #include "platform/result.h"
 #include "app/compute.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "tools/durations.h"
 
 #include <cstdint>
@@ -70,7 +70,7 @@ std::optional<platform::Message> Report(Workspace& program, tools::DurationsWind
 // Save and Load of a state file (the per-user file or one the user chose). Both return the empty text or
 // what went wrong; a file saved or loaded marks the window's state-file-touched flag, and the mode
 // buttons that a load sets do not compute by themselves.
-platform::Result<void> SaveStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store);
-platform::Result<void> LoadStateFile(Workspace& program, const std::string& path, settings::RegistryStore& store);
+platform::Result<void> SaveStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store);
+platform::Result<void> LoadStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store);
 
 }  // namespace orvane::app

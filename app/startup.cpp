@@ -6,7 +6,7 @@
 namespace orvane::app {
 
 StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const platform::Clock& clock,
-                      settings::RegistryStore& store)
+                      settings::SettingsStore& store)
 {
     StartUpResult result;
     const platform::Result<void> loaded = program.language.LoadProgramText(dataFolder, text::kProgramTextFileName);

@@ -6,7 +6,7 @@
 #include "app/compute.h"
 #include "platform/clock.h"
 #include "platform/message.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 
 #include <optional>
 #include <string>
@@ -30,7 +30,7 @@ struct StartUpResult {
 // lists (with the computer's zone from `clock` as the default), the step list and the panel's defaults
 // and display settings from `store`, and reads the Pluto table.
 StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const platform::Clock& clock,
-                      settings::RegistryStore& store);
+                      settings::SettingsStore& store);
 
 // Brings the texts that depend on the interface language up to date after currentLanguage changed: the name
 // tables, the month and step lists, and the date-row names.

@@ -126,7 +126,7 @@ ComputeOutcome SetWorldDateToNow(Workspace& program, const platform::Clock& cloc
     return {};
 }
 
-bool LoadUserStateOrNow(Workspace& program, bool exists, const platform::Clock& clock, settings::RegistryStore& store)
+bool LoadUserStateOrNow(Workspace& program, bool exists, const platform::Clock& clock, settings::SettingsStore& store)
 {
     MainModel& main = program.main;
     if (exists && LoadStateFile(program, main.userStateFilePath, store).ok()) {
@@ -138,7 +138,7 @@ bool LoadUserStateOrNow(Workspace& program, bool exists, const platform::Clock& 
     return false;
 }
 
-StateFileOutcome Restore(Workspace& program, bool exists, settings::RegistryStore& store)
+StateFileOutcome Restore(Workspace& program, bool exists, settings::SettingsStore& store)
 {
     StateFileOutcome outcome;
     if (!exists)
@@ -153,7 +153,7 @@ StateFileOutcome Restore(Workspace& program, bool exists, settings::RegistryStor
     return outcome;
 }
 
-StateFileOutcome Save(Workspace& program, settings::RegistryStore& store)
+StateFileOutcome Save(Workspace& program, settings::SettingsStore& store)
 {
     StateFileOutcome outcome;
     const platform::Result<void> saved = SaveStateFile(program, program.main.userStateFilePath, store);
@@ -162,7 +162,7 @@ StateFileOutcome Save(Workspace& program, settings::RegistryStore& store)
     return outcome;
 }
 
-StateFileOutcome SaveStateFileAs(Workspace& program, const std::string& path, settings::RegistryStore& store)
+StateFileOutcome SaveStateFileAs(Workspace& program, const std::string& path, settings::SettingsStore& store)
 {
     StateFileOutcome outcome;
     const text::Language& language = program.language;
@@ -175,7 +175,7 @@ StateFileOutcome SaveStateFileAs(Workspace& program, const std::string& path, se
 }
 
 StateFileOutcome LoadChosenStateFile(Workspace& program, const std::string& path, const platform::Clock& clock,
-                                     settings::RegistryStore& store)
+                                     settings::SettingsStore& store)
 {
     StateFileOutcome outcome;
     const text::Language& language = program.language;

@@ -8,7 +8,7 @@
 #include "app/compute.h"
 #include "platform/clock.h"
 #include "platform/message.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 
 #include <cstdint>
 #include <optional>
@@ -72,7 +72,7 @@ ComputeOutcome SetWorldDateToNow(Workspace& program, const platform::Clock& cloc
 // is kept, any other mode becomes world transits), otherwise the present moment in world transits. A
 // damaged file counts as absent. Returns whether the file was loaded.
 bool LoadUserStateOrNow(Workspace& program, bool exists, const platform::Clock& clock,
-                        settings::RegistryStore& store);
+                        settings::SettingsStore& store);
 
 // What Restore, Save and "Load from ..." leave for the window.
 struct StateFileOutcome {
@@ -88,21 +88,21 @@ struct StateFileOutcome {
 // error titled with the button's caption and nothing is recomputed. A file whose mode cannot be computed
 // (a date row incomplete) keeps the mode shown before, as a refused mode click does. The window shows
 // program text 399 when there is no error and the file existed.
-StateFileOutcome Restore(Workspace& program, bool exists, settings::RegistryStore& store);
+StateFileOutcome Restore(Workspace& program, bool exists, settings::SettingsStore& store);
 
 // Save: writes the per-user state file; the error is titled with the button's caption. The window shows
 // program text 128 when there is none.
-StateFileOutcome Save(Workspace& program, settings::RegistryStore& store);
+StateFileOutcome Save(Workspace& program, settings::SettingsStore& store);
 
 // "Save as ..." while the grid is shown, with a file chosen: writes the state file; the error is titled
 // with the button's caption, and the foot label then names the file. The window shows program text 128.
-StateFileOutcome SaveStateFileAs(Workspace& program, const std::string& path, settings::RegistryStore& store);
+StateFileOutcome SaveStateFileAs(Workspace& program, const std::string& path, settings::SettingsStore& store);
 
 // "Load from ..." with a file chosen: reads it, shows the grid, keeps a natal mode and otherwise selects
 // world transits, and computes when the mode's date row converts, else sets the world date to now and
 // computes. The foot label then names the file.
 StateFileOutcome LoadChosenStateFile(Workspace& program, const std::string& path, const platform::Clock& clock,
-                                     settings::RegistryStore& store);
+                                     settings::SettingsStore& store);
 
 // State files named when the program is started: the first is opened as "Load from ..." opens a chosen
 // file; one message names all the others, which are not opened (nothing when there is only one).

@@ -8,7 +8,7 @@
 namespace orvane::app {
 
 StartUpResult Workspace::StartUp(const std::string& dataFolder, const platform::Clock& clock,
-                                 settings::RegistryStore& store)
+                                 settings::SettingsStore& store)
 {
     return app::StartUp(*this, dataFolder, clock, store);
 }
@@ -43,23 +43,23 @@ ComputeOutcome Workspace::SetWorldDateToNow(const platform::Clock& clock)
     return app::SetWorldDateToNow(*this, clock);
 }
 
-StateFileOutcome Workspace::Save(settings::RegistryStore& store)
+StateFileOutcome Workspace::Save(settings::SettingsStore& store)
 {
     return app::Save(*this, store);
 }
 
-StateFileOutcome Workspace::SaveAs(const std::string& path, settings::RegistryStore& store)
+StateFileOutcome Workspace::SaveAs(const std::string& path, settings::SettingsStore& store)
 {
     return SaveStateFileAs(*this, path, store);
 }
 
-StateFileOutcome Workspace::Restore(bool exists, settings::RegistryStore& store)
+StateFileOutcome Workspace::Restore(bool exists, settings::SettingsStore& store)
 {
     return app::Restore(*this, exists, store);
 }
 
 StateFileOutcome Workspace::Load(const std::string& path, const platform::Clock& clock,
-                                 settings::RegistryStore& store)
+                                 settings::SettingsStore& store)
 {
     return LoadChosenStateFile(*this, path, clock, store);
 }

@@ -19,7 +19,7 @@ namespace orvane::platform {
 class Clock;
 }
 namespace orvane::settings {
-class RegistryStore;
+class SettingsStore;
 }
 namespace orvane::tools {
 class DurationsWindow;
@@ -50,7 +50,7 @@ struct Workspace {
     // Start-up without a window: program text, tables, date rows, zone lists, panel defaults and display
     // settings, the Pluto table.
     StartUpResult StartUp(const std::string& dataFolder, const platform::Clock& clock,
-                          settings::RegistryStore& store);
+                          settings::SettingsStore& store);
     // The mode's dates become moments, the positions and aspects fill the grid, title and summary.
     ComputeOutcome Compute();
     // The world date one increment forward or back, then Compute; a refused date is undone.
@@ -64,11 +64,11 @@ struct Workspace {
     // The world date set to the computer's clock, then Compute when the mode uses it.
     ComputeOutcome SetWorldDateToNow(const platform::Clock& clock);
     // The per-user state file written, or a chosen file ("Save as ...").
-    StateFileOutcome Save(settings::RegistryStore& store);
-    StateFileOutcome SaveAs(const std::string& path, settings::RegistryStore& store);
+    StateFileOutcome Save(settings::SettingsStore& store);
+    StateFileOutcome SaveAs(const std::string& path, settings::SettingsStore& store);
     // The per-user state file read again (when it `exists`), or a chosen file ("Load from ...").
-    StateFileOutcome Restore(bool exists, settings::RegistryStore& store);
-    StateFileOutcome Load(const std::string& path, const platform::Clock& clock, settings::RegistryStore& store);
+    StateFileOutcome Restore(bool exists, settings::SettingsStore& store);
+    StateFileOutcome Load(const std::string& path, const platform::Clock& clock, settings::SettingsStore& store);
 };
 
 }  // namespace orvane::app

@@ -25,7 +25,7 @@ app::Workspace& FullWorldTransits()
     static app::Workspace program;
     static bool started = false;
     if (!started) {
-        settings::MemoryRegistryStore store;
+        settings::MemorySettingsStore store;
         program.StartUp(ORVANE_BIN_DIR "/", platform::FixedClock({2000, 1, 1, 12, 0, 0}, 0), store);
         datetime::SetWorldDateToNow(program.main, platform::FixedClock({2000, 1, 1, 12, 0, 0}, 0));
         settings::ConfigureModel& panel = program.configure;

@@ -6,7 +6,7 @@
 #include "app/actions.h"
 #include "gui/main/frm_main.h"
 #include "tools/run_model.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
 
     app::Workspace program;
-    settings::MemoryRegistryStore store;
+    settings::MemorySettingsStore store;
     struct Silent : platform::MessageBoxes {
         platform::Button Show(const platform::Message&) override { return platform::Button::Ok; }
     } boxes;

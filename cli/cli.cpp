@@ -727,7 +727,7 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
     // The command-line companion keeps no display settings of its own: they live in memory for the run.
-    settings::MemoryRegistryStore m_store;
+    settings::MemorySettingsStore m_store;
     app::Workspace m_program;
 };
 

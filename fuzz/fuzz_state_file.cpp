@@ -8,7 +8,7 @@
 #include "datetime/time_zones.h"
 #include "app/main_model.h"
 #include "settings/configure_model.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "tools/state_file.h"
 
 #include <algorithm>
@@ -24,7 +24,7 @@ struct State {
     app::MainModel main;
     settings::ConfigureModel configure;
     core::AstroTables tables;
-    settings::MemoryRegistryStore store;
+    settings::MemorySettingsStore store;
 
     static State Fresh()
     {

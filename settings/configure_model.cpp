@@ -27,36 +27,37 @@ constexpr int16_t kDefaultBoldfaceFactorPosition = 2;  // 1/4
 
 constexpr const char* kDegreeSign = "°";
 
-std::string RegistryText(bool checked)
+std::string SwitchText(bool checked)
 {
     return checked ? "1" : "0";
 }
 
 // Reads one display switch: "0" and "1" stand; any other value found counts as `otherValue`, a value not
-// found (or a store that cannot be read) as `missingValue`.
-bool ReadSwitch(RegistryStore& store, const char* valueName, bool otherValue, bool missingValue)
+// found (or a store that cannot be read) as `missingValue`. Trailing control characters (a terminating
+// zero, a line break) are not part of the value.
+bool ReadSwitch(const SettingsStore& store, const char* valueName, bool otherValue, bool missingValue)
 {
-    std::string text;
-    const std::string status = RegReadText(store, RegistryHive::CurrentUser, kRegistryKey, valueName, text, 0);
-    if (!StatusFound(status))
+    std::optional<std::string> text = store.Read(valueName);
+    if (!text)
         return missingValue;
-    if (text == "0")
+    while (!text->empty() && static_cast<unsigned char>(text->back()) < 32)
+        text->pop_back();
+    if (*text == "0")
         return false;
-    if (text == "1")
+    if (*text == "1")
         return true;
     return otherValue;
 }
 
-std::string WriteSwitch(RegistryStore& store, const char* valueName, bool checked)
+bool WriteSwitch(SettingsStore& store, const char* valueName, bool checked)
 {
-    return RegWriteText(store, RegistryHive::CurrentUser, kRegistryKey, valueName, RegistryText(checked));
+    return store.Write(valueName, SwitchText(checked));
 }
 
 // Stores `checked` as a switch's value where the store has none yet; a value found stays as it is.
-void StoreDefaultWhereMissing(RegistryStore& store, const char* valueName, bool checked)
+void StoreDefaultWhereMissing(SettingsStore& store, const char* valueName, bool checked)
 {
-    std::string text;
-    if (!StatusFound(RegReadText(store, RegistryHive::CurrentUser, kRegistryKey, valueName, text, 0)))
+    if (!store.Read(valueName))
         WriteSwitch(store, valueName, checked);
 }
 
@@ -182,7 +183,7 @@ void ConfigureModel::RememberCancelValues()
     m_cancelValues.whiteBackgroundBox = whiteBackgroundBox;
 }
 
-void ConfigureModel::Load(RegistryStore& store, int16_t computerZone)
+void ConfigureModel::Load(SettingsStore& store, int16_t computerZone)
 {
     BuildOrbLists();
     // The main window has not finished loading: no question, and nothing is applied yet.
@@ -200,7 +201,7 @@ void ConfigureModel::Load(RegistryStore& store, int16_t computerZone)
     RememberCancelValues();
 }
 
-void ConfigureModel::Activate(RegistryStore& store, const core::AstroTables& tables)
+void ConfigureModel::Activate(SettingsStore& store, const core::AstroTables& tables)
 {
     for (size_t k = 0; k < orbLists.size(); ++k)
         orbLists[k].SetListIndex(orbIndexes[k]);
@@ -424,49 +425,49 @@ double ConfigureModel::MidpointOrb() const
     return core::MidpointOrb(midpointOrbList.ListIndex());
 }
 
-void ConfigureModel::SetTZDisp(RegistryStore& store, int16_t computerZone)
+void ConfigureModel::SetTZDisp(SettingsStore& store, int16_t computerZone)
 {
     zoneAbbreviationsBox = ReadSwitch(store, kValueTZDisp, true, datetime::AbbreviationsOnByDefault(computerZone));
     WriteTZDispToRegistry(store);
 }
 
-std::string ConfigureModel::WriteTZDispToRegistry(RegistryStore& store) const
+bool ConfigureModel::WriteTZDispToRegistry(SettingsStore& store) const
 {
     return WriteSwitch(store, kValueTZDisp, zoneAbbreviationsBox);
 }
 
-void ConfigureModel::SetDisplayZodiacSectors(RegistryStore& store)
+void ConfigureModel::SetDisplayZodiacSectors(SettingsStore& store)
 {
     zodiacSectorsBox = ReadSwitch(store, kValueZodiacSectors, true, true);
     WriteDisplayZodiacSectorsToRegistry(store);
     zodiacSectors = zodiacSectorsBox;
 }
 
-std::string ConfigureModel::WriteDisplayZodiacSectorsToRegistry(RegistryStore& store) const
+bool ConfigureModel::WriteDisplayZodiacSectorsToRegistry(SettingsStore& store) const
 {
     return WriteSwitch(store, kValueZodiacSectors, zodiacSectorsBox);
 }
 
-void ConfigureModel::SetInnerPlanetAspectDisplay(RegistryStore& store)
+void ConfigureModel::SetInnerPlanetAspectDisplay(SettingsStore& store)
 {
     onlyOuterPlanetsBox = ReadSwitch(store, kValueIPAD, true, true);
     WriteInnerPlanetAspectDisplayToRegistry(store);
     onlyOuterPlanets = onlyOuterPlanetsBox;
 }
 
-std::string ConfigureModel::WriteInnerPlanetAspectDisplayToRegistry(RegistryStore& store) const
+bool ConfigureModel::WriteInnerPlanetAspectDisplayToRegistry(SettingsStore& store) const
 {
     return WriteSwitch(store, kValueIPAD, onlyOuterPlanetsBox);
 }
 
-void ConfigureModel::SetShowOnlyEarthAspects(RegistryStore& store)
+void ConfigureModel::SetShowOnlyEarthAspects(SettingsStore& store)
 {
     onlyEarthAspectsBox = ReadSwitch(store, kValueSOEA, true, true);
     WriteShowOnlyEarthAspectsToRegistry(store);
     onlyEarthAspects = onlyEarthAspectsBox;
 }
 
-std::string ConfigureModel::WriteShowOnlyEarthAspectsToRegistry(RegistryStore& store) const
+bool ConfigureModel::WriteShowOnlyEarthAspectsToRegistry(SettingsStore& store) const
 {
     return WriteSwitch(store, kValueSOEA, onlyEarthAspectsBox);
 }

@@ -2,7 +2,7 @@
 
 // The configuration panel frmConfigure without its window: the orb lists, the orb proportions for
 // personal transits and synastry, the boldface rule for close aspects, the working colours of the aspects
-// with their palette cycle and exclusion, the display options with their registry values, and the
+// with their palette cycle and exclusion, the display options with their stored values, and the
 // actions Reset, ApplyInto (apply), Cancel, Hide and the close box. Edits stay in the panel until they are
 // applied; the astronomical module and the displays read only applied values. Where an action needs the
 // user's answer, the panel first offers the question (…Question, Yes and No), and the action goes on only
@@ -13,7 +13,7 @@
 #include "core/vocabulary.h"
 #include "platform/control_models.h"
 #include "platform/message.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "text/language.h"
 
 #include <array>
@@ -61,11 +61,11 @@ struct OrbChoices {
 };
 
 // What the panel's actions reach outside the panel: the program text, the astronomical module whose
-// colours and orb table they set, the registry store, and whether the main window has finished loading.
+// colours and orb table they set, the settings store, and whether the main window has finished loading.
 struct PanelContext {
     const text::Language& language;
     core::AstroModule& astro;
-    RegistryStore& store;
+    SettingsStore& store;
     bool mainWindowLoaded = false;
 };
 
@@ -148,12 +148,12 @@ public:
     void BuildOrbLists();
 
     // The panel's first use: lists, defaults (neither asked nor applied), "TZDisp" and "Zodiac sectors"
-    // from the registry, both "only" options off (and stored so where the registry has no value yet).
-    void Load(RegistryStore& store, int16_t computerZone);
+    // from the store, both "only" options off (and stored so where the store has no value yet).
+    void Load(SettingsStore& store, int16_t computerZone);
 
     // The panel comes to the front: the orb lists show the applied orbs, the swatches the applied colours,
     // the values Cancel restores are remembered and "Zodiac sectors" is read again.
-    void Activate(RegistryStore& store, const core::AstroTables& tables);
+    void Activate(SettingsStore& store, const core::AstroTables& tables);
 
     // What the main window does when it opens the panel (cmdConfigure).
     MainWindowActions ActionsOnOpening() const;
@@ -204,18 +204,18 @@ public:
     // The midpoint orb in radians, by the position selected in midpointOrbList.
     double MidpointOrb() const;
 
-    // The four display settings in the registry: each reading method takes "0" or "1" from the store
-    // (a missing or other value gives the default), sets its check box, writes the value back at once and
-    // sets its display flag; each writing method stores its check box as "0" or "1" and returns the
-    // store's status.
-    void SetTZDisp(RegistryStore& store, int16_t computerZone);
-    std::string WriteTZDispToRegistry(RegistryStore& store) const;
-    void SetDisplayZodiacSectors(RegistryStore& store);
-    std::string WriteDisplayZodiacSectorsToRegistry(RegistryStore& store) const;
-    void SetInnerPlanetAspectDisplay(RegistryStore& store);
-    std::string WriteInnerPlanetAspectDisplayToRegistry(RegistryStore& store) const;
-    void SetShowOnlyEarthAspects(RegistryStore& store);
-    std::string WriteShowOnlyEarthAspectsToRegistry(RegistryStore& store) const;
+    // The four display settings in the settings store: each reading method takes "0" or "1" from the
+    // store (a missing or other value gives the default), sets its check box, writes the value back at
+    // once and sets its display flag; each writing method stores its check box as "0" or "1" and tells
+    // whether the store kept it.
+    void SetTZDisp(SettingsStore& store, int16_t computerZone);
+    bool WriteTZDispToRegistry(SettingsStore& store) const;
+    void SetDisplayZodiacSectors(SettingsStore& store);
+    bool WriteDisplayZodiacSectorsToRegistry(SettingsStore& store) const;
+    void SetInnerPlanetAspectDisplay(SettingsStore& store);
+    bool WriteInnerPlanetAspectDisplayToRegistry(SettingsStore& store) const;
+    void SetShowOnlyEarthAspects(SettingsStore& store);
+    bool WriteShowOnlyEarthAspectsToRegistry(SettingsStore& store) const;
 
 private:
     // The values Cancel restores, taken at activation.

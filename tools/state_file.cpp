@@ -308,7 +308,7 @@ std::string StateFileText(const datetime::DateRows& rows, const core::ModeOption
 platform::Result<void> WriteStateFile(const std::string& path, const datetime::DateRows& rows,
                                       const core::ModeOptions& modes, const platform::ComboBoxModel& stepList,
                                       const settings::ConfigureModel& configure, const core::AstroTables& tables,
-                                      settings::RegistryStore& store, const text::Language& language)
+                                      settings::SettingsStore& store, const text::Language& language)
 {
     namespace fs = std::filesystem;
     const std::string content = StateFileText(rows, modes, stepList, configure, tables);
@@ -354,7 +354,7 @@ platform::Result<void> WriteStateFile(const std::string& path, const datetime::D
 
 platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
                                      platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
-                                     core::AstroTables& tables, settings::RegistryStore& store,
+                                     core::AstroTables& tables, settings::SettingsStore& store,
                                      const text::Language& language)
 {
     // Only a regular file is opened: a directory, a FIFO (whose opening would wait for a writer) or a

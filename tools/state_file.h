@@ -14,7 +14,7 @@
 #include "platform/control_models.h"
 #include "platform/result.h"
 #include "settings/configure_model.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "text/language.h"
 
 #include <cstddef>
@@ -38,7 +38,7 @@ inline constexpr size_t kMaxStateFileBytes = 64 * 1024;
 platform::Result<void> WriteStateFile(const std::string& path, const datetime::DateRows& rows,
                                       const core::ModeOptions& modes, const platform::ComboBoxModel& stepList,
                                       const settings::ConfigureModel& configure, const core::AstroTables& tables,
-                                      settings::RegistryStore& store, const text::Language& language);
+                                      settings::SettingsStore& store, const text::Language& language);
 
 // Reads the state from `path` into the main window's and the panel's models (and the aspect colours),
 // then applies the display settings and rebuilds the zone lists keeping their selections. A failure's
@@ -46,7 +46,7 @@ platform::Result<void> WriteStateFile(const std::string& path, const datetime::D
 // failure stay. Only a regular file of at most kMaxStateFileBytes is read.
 platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
                                      platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
-                                     core::AstroTables& tables, settings::RegistryStore& store,
+                                     core::AstroTables& tables, settings::SettingsStore& store,
                                      const text::Language& language);
 
 // The file's text for the state (what WriteStateFile writes).

@@ -14,7 +14,7 @@
 #include "platform/message.h"
 #include "platform/program_folder.h"
 #include "gui/settings/frm_configure.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "text/language.h"
 #include "gui/tools/frm_durations.h"
 #include "gui/tools/frm_run.h"
@@ -100,7 +100,7 @@ private:
     }
 
     app::Workspace m_program;
-    settings::MemoryRegistryStore m_store;
+    settings::MemorySettingsStore m_store;
     const platform::FixedClock m_clock{{2000, 1, 1, 12, 0, 0}};
     bool m_loaded = false;
     app::frmMain m_window;  // last: it goes before the state it shows

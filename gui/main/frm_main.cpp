@@ -12,6 +12,7 @@
 #include "platform/twips.h"
 #include "gui/settings/frm_configure.h"
 #include "gui/settings/frm_pop_up.h"
+#include "gui/settings/qsettings_store.h"
 #include "gui/text/help.h"
 #include "text/text_numbers.h"
 #include "gui/tools/frm_durations.h"
@@ -36,7 +37,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
@@ -62,9 +62,8 @@ QWidget* Named(QWidget* widget, const QString& name)
     return widget;
 }
 
-// The organisation and application under which the per-user settings live.
-constexpr const char* kOrganisation = "Veltrane";
-constexpr const char* kApplication = "ZEMT";
+// The organisation under which the per-user settings live.
+constexpr const char* kOrganisation = settings::kSettingsOrganization;
 constexpr const char* kProgramName = "Orvane";
 constexpr int kFontPointSize = 9;
 constexpr const char* kUserStateFolder = "Veltrane";
@@ -139,15 +138,13 @@ void SetUpApplication()
 
 int16_t StoredLanguage()
 {
-    const QSettings settings(kOrganisation, kApplication);
-    return settings.value(kLanguageSetting, text::langEnglish).toInt() == text::langGerman ? text::langGerman
-                                                                                          : text::langEnglish;
+    const std::string german = std::to_string(text::langGerman);
+    return settings::QSettingsStore().Read(kLanguageSetting) == german ? text::langGerman : text::langEnglish;
 }
 
 void StoreLanguage(int16_t language)
 {
-    QSettings settings(kOrganisation, kApplication);
-    settings.setValue(kLanguageSetting, static_cast<int>(language));
+    settings::QSettingsStore().Write(kLanguageSetting, std::to_string(language));
 }
 
 std::string UserStateFilePath()
@@ -158,7 +155,7 @@ std::string UserStateFilePath()
     return (folder + '/' + kUserStateFileName).toStdString();
 }
 
-frmMain::frmMain(Workspace& program, settings::RegistryStore& store, platform::MessageBoxes& boxes,
+frmMain::frmMain(Workspace& program, settings::SettingsStore& store, platform::MessageBoxes& boxes,
                  const platform::Clock& clock, MainWindowPlaces places, QWidget* parent)
     : QWidget(parent), m_program(program), m_store(store), m_boxes(boxes), m_clock(clock), m_places(std::move(places))
 {

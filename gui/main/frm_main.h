@@ -9,7 +9,7 @@
 #include "platform/clock.h"
 #include "platform/message.h"
 #include "settings/configure_model.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "tools/durations.h"
 
 #include <QPointer>
@@ -78,7 +78,7 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    frmMain(Workspace& program, settings::RegistryStore& store, platform::MessageBoxes& boxes,
+    frmMain(Workspace& program, settings::SettingsStore& store, platform::MessageBoxes& boxes,
             const platform::Clock& clock, MainWindowPlaces places, QWidget* parent = nullptr);
     ~frmMain() override;
 
@@ -198,7 +198,7 @@ private:
     void SaveChartImage();
 
     Workspace& m_program;
-    settings::RegistryStore& m_store;
+    settings::SettingsStore& m_store;
     platform::MessageBoxes& m_boxes;
     const platform::Clock& m_clock;
     MainWindowPlaces m_places;

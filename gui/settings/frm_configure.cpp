@@ -124,7 +124,7 @@ MouseButton ModelButton(Qt::MouseButton button)
 
 }  // namespace
 
-frmConfigure::frmConfigure(app::Workspace& program, RegistryStore& store, platform::MessageBoxes& boxes,
+frmConfigure::frmConfigure(app::Workspace& program, SettingsStore& store, platform::MessageBoxes& boxes,
                            QWidget* mainWindow)
     : QDialog(mainWindow), m_program(program), m_store(store), m_boxes(boxes), m_mainWindow(mainWindow)
 {

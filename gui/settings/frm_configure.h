@@ -10,7 +10,7 @@
 #include "app/workspace.h"
 #include "platform/message.h"
 #include "settings/configure_model.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 
 #include <QDialog>
 
@@ -32,7 +32,7 @@ class frmConfigure : public QDialog {
 
 public:
     // `mainWindow` is the window the panel is placed beside; messages and questions go to `boxes`.
-    frmConfigure(app::Workspace& program, RegistryStore& store, platform::MessageBoxes& boxes,
+    frmConfigure(app::Workspace& program, SettingsStore& store, platform::MessageBoxes& boxes,
                  QWidget* mainWindow);
 
     // Every caption from the program text in the current language.
@@ -90,7 +90,7 @@ private:
     void lblAspectColor_MouseDown(int16_t index, Qt::MouseButton button);
 
     app::Workspace& m_program;
-    RegistryStore& m_store;
+    SettingsStore& m_store;
     platform::MessageBoxes& m_boxes;
     QWidget* m_mainWindow;
     bool m_syncing = false;  // SyncFromModel is writing the controls: their signals are not the user's

@@ -13,7 +13,7 @@ using core::Mode;
 
 class WindowRules : public testing::ProgramTest {
 protected:
-    settings::MemoryRegistryStore store;
+    settings::MemorySettingsStore store;
     testing::TempFolder folder;
     platform::FixedClock clock{{2011, 6, 15, 9, 40, 0}};  // 09:40 rounds to 09:30, half-hour position 20
 };

@@ -57,7 +57,7 @@ class TestGuiChart : public QObject {
 private slots:
     void initTestCase()
     {
-        settings::MemoryRegistryStore store;
+        settings::MemorySettingsStore store;
         QVERIFY(!m_program.StartUp(ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store).programTextError);
         m_program.main.yearTexts = {"2000", "1970", ""};
         for (size_t r : {0u, 1u})

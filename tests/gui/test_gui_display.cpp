@@ -40,7 +40,7 @@ class TestGuiDisplay : public QObject {
 private slots:
     void initTestCase()
     {
-        settings::MemoryRegistryStore store;
+        settings::MemorySettingsStore store;
         const auto started = m_program.StartUp(ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store);
         QVERIFY(!started.programTextError && !started.plutoError);
         m_program.main.yearTexts = {"2000", "1970", ""};

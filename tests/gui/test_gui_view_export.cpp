@@ -138,7 +138,7 @@ private slots:
 
     void helpShowsTheHelpTextAndTheLinkOpensTheManual()
     {
-        settings::MemoryRegistryStore store;
+        settings::MemorySettingsStore store;
         testing::RecordingMessageBoxes boxes;
         const platform::FixedClock clock{{2000, 1, 1, 12, 0, 0}};
         // A data folder without the help file, then the build's one with it.

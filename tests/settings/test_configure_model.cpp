@@ -1,6 +1,6 @@
 // The configuration panel's model: defaults, Reset / Apply / Cancel / close box with their messages and
 // questions, colour swatches, "set all non-zero orbs", the orb table it feeds, and the four display
-// settings in the registry.
+// settings in the settings store.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 #include "core/astro_module.h"
 #include "settings/configure_model.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "text/language.h"
 
 namespace {
@@ -21,7 +21,6 @@ using namespace orvane::settings;
 using core::RGB;
 using platform::Message;
 
-constexpr RegistryHive kUser = RegistryHive::CurrentUser;
 constexpr int16_t kZoneBerlin = 60;
 const std::array<int16_t, 8> kDefaultOrbPositions{10, 9, 6, 7, 4, 3, 3, 1};
 const Message kSetAllRefusal = Message::Information("Set all", "Cannot set all non-zero orbs to zero.");
@@ -46,7 +45,7 @@ protected:
     }
 
     PanelContext Context(bool mainWindowLoaded = true) { return {language, astro, store, mainWindowLoaded}; }
-    std::optional<std::string> Stored(const char* name) const { return store.RawValue(kUser, kRegistryKey, name); }
+    std::optional<std::string> Stored(const char* name) const { return store.Read(name); }
     void Click(int16_t swatch, MouseButton button) { panel.PressSwatch(swatch, button, astro.tables); }
 
     // Every choice at the panel's default, as Load and Reset leave them.
@@ -78,7 +77,7 @@ protected:
 
     text::Language language;
     core::AstroModule astro;
-    MemoryRegistryStore store;
+    MemorySettingsStore store;
     ConfigureModel panel;
 };
 
@@ -86,13 +85,13 @@ TEST_F(ConfigurePanel, LoadSetsTheDefaultsAndStoresTheDisplayValues)
 {
     // A profile's first start stores the four display values as the panel shows them: a state file read
     // next finds both "only" options off.
-    EXPECT_EQ(store.ValueCount(kUser, kRegistryKey), 4u);
+    EXPECT_EQ(store.values.size(), 4u);
     EXPECT_EQ(std::tuple(Stored(kValueZodiacSectors), Stored(kValueTZDisp), Stored(kValueIPAD), Stored(kValueSOEA)),
               std::tuple(Value("1"), Value("0"), Value("0"), Value("0")));
 
-    // The "only" options start off whatever the registry holds; a stored choice stays for a state file.
-    store.SetRawValue(kUser, kRegistryKey, kValueIPAD, "1");
-    store.SetRawValue(kUser, kRegistryKey, kValueSOEA, "1");
+    // The "only" options start off whatever the store holds; a stored choice stays for a state file.
+    store.values[kValueIPAD] = "1";
+    store.values[kValueSOEA] = "1";
     panel.Load(store, kZoneBerlin);
     EXPECT_EQ(std::tuple(Stored(kValueIPAD), Stored(kValueSOEA)), std::tuple(Value("1"), Value("1")));
     ExpectDefaults();
@@ -159,11 +158,11 @@ TEST_F(ConfigurePanel, ApplyCopiesTheChoicesAndAsksTheMainWindowToFollow)
     EXPECT_EQ(std::tuple(Stored(kValueSOEA), Stored(kValueIPAD), Stored(kValueTZDisp)),
               std::tuple(Value("1"), Value("0"), Value("1")));
 
-    // The zodiac sectors choice outlasts the next activation, which reads the registry again.
+    // The zodiac sectors choice outlasts the next activation, which reads the store again.
     panel.Activate(store, astro.tables);
     EXPECT_FALSE(panel.zodiacSectorsBox || panel.zodiacSectors);
     EXPECT_EQ(Stored(kValueZodiacSectors), Value("0"));
-    store.SetRawValue(kUser, kRegistryKey, kValueZodiacSectors, "1");
+    store.values[kValueZodiacSectors] = "1";
     panel.Activate(store, astro.tables);
     EXPECT_TRUE(panel.zodiacSectorsBox && panel.zodiacSectors);
 }
@@ -446,14 +445,20 @@ TEST_F(ConfigurePanel, BoldfaceRuleForCloseAspects)
 }
 
 // ---------------------------------------------------------------------------------------------------
-// Display settings in the registry, one parameter per switch
+// Display settings in the settings store, one parameter per switch
 
 struct SwitchMethods {
     const char* valueName;
-    void (ConfigureModel::*read)(RegistryStore&);
-    std::string (ConfigureModel::*write)(RegistryStore&) const;
+    void (ConfigureModel::*read)(SettingsStore&);
+    bool (ConfigureModel::*write)(SettingsStore&) const;
     bool ConfigureModel::*checkBox;
     bool ConfigureModel::*flag;
+};
+
+// A store that can be neither read nor written.
+struct BrokenStore : SettingsStore {
+    std::optional<std::string> Read(std::string_view) const override { return std::nullopt; }
+    bool Write(std::string_view, std::string_view) override { return false; }
 };
 
 class DisplaySwitch : public ::testing::TestWithParam<SwitchMethods> {};
@@ -467,34 +472,33 @@ TEST_P(DisplaySwitch, ReadingTakesGoodValuesAndRewritesMissingOrOddOnes)
     };
     for (const auto& [stored, checked] : cases) {
         SCOPED_TRACE(stored.value_or("(missing)"));
-        MemoryRegistryStore store;
+        MemorySettingsStore store;
         if (stored)
-            store.SetRawValue(kUser, kRegistryKey, methods.valueName, *stored);
+            store.values[methods.valueName] = *stored;
         ConfigureModel panel;
         panel.*methods.checkBox = panel.*methods.flag = !checked;
         (panel.*methods.read)(store);
         EXPECT_EQ(std::tuple(panel.*methods.checkBox, panel.*methods.flag), std::tuple(checked, checked));
-        EXPECT_EQ(store.RawValue(kUser, kRegistryKey, methods.valueName), Value(checked ? "1" : "0"));
-        EXPECT_EQ(store.ValueCount(kUser, kRegistryKey), 1u);
+        EXPECT_EQ(store.Read(methods.valueName), Value(checked ? "1" : "0"));
+        EXPECT_EQ(store.values.size(), 1u);
     }
 }
 
 TEST_P(DisplaySwitch, WritingStoresTheCheckBoxAndABrokenStoreKeepsTheDefault)
 {
     const SwitchMethods& methods = GetParam();
-    MemoryRegistryStore store;
+    MemorySettingsStore store;
     ConfigureModel panel;
     for (const bool checked : {false, true}) {
         panel.*methods.checkBox = checked;
-        EXPECT_EQ((panel.*methods.write)(store).front(), '0');
-        EXPECT_EQ(store.RawValue(kUser, kRegistryKey, methods.valueName), Value(checked ? "1" : "0"));
+        EXPECT_TRUE((panel.*methods.write)(store));
+        EXPECT_EQ(store.Read(methods.valueName), Value(checked ? "1" : "0"));
     }
-    MemoryRegistryStore broken;
-    broken.faults.openKey = broken.faults.createKey = kRegAccessDenied;
+    BrokenStore broken;
     panel.*methods.checkBox = false;
     (panel.*methods.read)(broken);
     EXPECT_TRUE(panel.*methods.checkBox);
-    EXPECT_FALSE(broken.HasKey(kUser, kRegistryKey));
+    EXPECT_FALSE((panel.*methods.write)(broken));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -529,14 +533,14 @@ TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored.value_or("(missing)") + " at zone " + std::to_string(c.zone));
-        MemoryRegistryStore store;
+        MemorySettingsStore store;
         if (c.stored)
-            store.SetRawValue(kUser, kRegistryKey, kValueTZDisp, *c.stored);
+            store.values[kValueTZDisp] = *c.stored;
         ConfigureModel panel;
         panel.zoneAbbreviationsBox = !c.on;
         panel.SetTZDisp(store, c.zone);
         EXPECT_EQ(panel.zoneAbbreviationsBox, c.on);
-        EXPECT_EQ(store.RawValue(kUser, kRegistryKey, kValueTZDisp), Value(c.on ? "1" : "0"));
+        EXPECT_EQ(store.Read(kValueTZDisp), Value(c.on ? "1" : "0"));
     }
 }
 

@@ -1,3 +1,3 @@
 orvane_test(test_settings
-  SOURCES settings/test_registry_store.cpp settings/test_configure_model.cpp
+  SOURCES settings/test_configure_model.cpp
   LIBS orvane_settings swe_ephemeris)

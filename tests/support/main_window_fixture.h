@@ -5,7 +5,7 @@
 
 #include "gui/main/frm_main.h"
 #include "platform/clock.h"
-#include "settings/registry_store.h"
+#include "settings/settings_store.h"
 #include "tests/support/recording_message_boxes.h"
 
 #include <QObject>
@@ -20,7 +20,7 @@ namespace orvane::testing {
 class MainWindowFixture : public QObject {
 protected:
     std::unique_ptr<app::Workspace> program;
-    settings::MemoryRegistryStore store;
+    settings::MemorySettingsStore store;
     RecordingMessageBoxes boxes;
     platform::FixedClock clock{{2000, 1, 1, 12, 0, 0}};
     std::unique_ptr<app::frmMain> window;

@@ -148,7 +148,7 @@ protected:
 
     testing::TempFolder folder;
     const text::Language& language = program->language;
-    settings::MemoryRegistryStore store;
+    settings::MemorySettingsStore store;
     core::AstroTables tables;
     MainModel main;
     ConfigureModel configure;
