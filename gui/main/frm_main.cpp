@@ -28,6 +28,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -51,7 +52,6 @@ namespace {
 
 using platform::Q;
 using platform::QLines;
-using platform::Place;
 using platform::SyncComboBox;
 using platform::Px;
 
@@ -72,38 +72,38 @@ constexpr const char* kUserStateFileName = "orvane.usr";
 // The housekeeping timer's interval, in milliseconds.
 constexpr int kTimer1Interval = 1000;
 
-// Layout in twips. The date rows fill the top left, the mode options the top right; below them the
-// step controls, the row of action buttons, the title and the grid; the click hint and the foot label
-// keep to the bottom edge.
+// Sizes and gaps in twips. The date rows fill the top left, the mode options the top right; below the
+// date rows the step controls; then the row of action buttons, the title and the grid or the chart with
+// its summary; the click hint and the foot line keep to the bottom edge. Qt's layouts place the controls
+// from these sizes and gaps.
 constexpr int32_t kMargin = 120;
+constexpr int32_t kTopMargin = 90;     // above the mode options; the date rows begin 30 lower
+constexpr int32_t kBottomMargin = 60;  // below the foot line
+constexpr int32_t kDateRowsDrop = 30;
 constexpr int32_t kControlHeight = 330;
-constexpr int32_t kRowTop = 120;
-constexpr int32_t kRowPitch = 420;
-struct Column {
-    int32_t left;
-    int32_t width;
-};
-constexpr Column kRowLabel{kMargin, 1500};
-constexpr Column kYearColumn{1680, 900};
-constexpr Column kMonthColumn{2640, 1650};
-constexpr Column kDayColumn{4350, 750};
-constexpr Column kHourColumn{5160, 1050};
-constexpr Column kZoneColumn{6270, 1650};
-constexpr Column kClearColumn{7980, 1050};
-constexpr int32_t kModesLeft = 9180;
-constexpr int32_t kModesTop = 90;
+constexpr int32_t kControlGap = 60;  // between neighbours in a row
+constexpr int32_t kRowGap = 90;      // between the date rows
+constexpr std::array<int32_t, 7> kDateColumnWidth{1500, 900, 1650, 750, 1050, 1650, 1050};  // label … Clear
+constexpr int32_t kModesGap = 150;
 constexpr int32_t kModesWidth = 5100;
 constexpr int32_t kModeHeight = 300;
-constexpr int32_t kStepRowTop = 1410;
-constexpr int32_t kButtonRowTop = 2010;
+constexpr int32_t kStepRowGap = 120;
+constexpr std::array<int32_t, 5> kStepWidth{1200, 900, 1050, 1500, 1050};  // Compute, Now, Back, step, Forward
+constexpr int32_t kUnitsGap = 180;
+constexpr int32_t kUnitsWidth = 2790;
+constexpr int32_t kButtonRowGap = 120;
 constexpr int32_t kButtonRowHeight = 390;
-constexpr int32_t kTitleTop = 2490;
-constexpr int32_t kGridTop = 2850;
+constexpr int32_t kTitleGap = 90;
+constexpr int32_t kViewGap = 30;
 constexpr int32_t kInnerWidth = 14160;
 constexpr int32_t kReportGap = 180;
 constexpr int32_t kReport1Gap = 150;
+constexpr int32_t kReport1LeastHeight = 600;
 constexpr int32_t kLanguageWidth = 1500;
+constexpr int32_t kLanguageHeight = 360;
 constexpr int32_t kFootHeight = 330;
+constexpr int32_t kFootGap = 120;  // between the foot label, the link and the language switch
+constexpr int32_t kLinkGap = 60;   // between "User manual:" and the link
 
 constexpr int16_t kPopUpWidth = 2400;
 constexpr int16_t kPopUpHeight = 300;
@@ -179,18 +179,38 @@ frmMain::~frmMain()
 
 void frmMain::BuildControls()
 {
-    BuildDateRows();
-    BuildModeButtons();
-    BuildStepRow();
-    BuildButtonRow();
-    BuildTitleAndViews();
-    BuildFoot();
+    auto* dateColumn = new QVBoxLayout;
+    dateColumn->setSpacing(0);
+    dateColumn->addSpacing(Px(kDateRowsDrop));
+    dateColumn->addLayout(BuildDateRows());
+    dateColumn->addSpacing(Px(kStepRowGap));
+    dateColumn->addLayout(BuildStepRow());
+    dateColumn->addStretch();
+    auto* top = new QHBoxLayout;
+    top->setSpacing(0);
+    top->addLayout(dateColumn);
+    top->addSpacing(Px(kModesGap));
+    top->addWidget(BuildModeButtons(), 0, Qt::AlignTop);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(Px(kMargin), Px(kTopMargin), Px(kMargin), Px(kBottomMargin));
+    window->setSpacing(0);
+    window->addLayout(top);
+    window->addSpacing(Px(kButtonRowGap));
+    window->addWidget(BuildButtonRow());
+    window->addSpacing(Px(kTitleGap));
+    BuildTitleAndViews(*window);
     BuildHelpControls();
+    window->addLayout(BuildFoot());
 }
 
 // The world date and the two birthdates: label, year, month, day, half hour, zone and Clear.
-void frmMain::BuildDateRows()
+QGridLayout* frmMain::BuildDateRows()
 {
+    auto* rows = new QGridLayout;
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setHorizontalSpacing(Px(kControlGap));
+    rows->setVerticalSpacing(Px(kRowGap));
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         const size_t r = At(row);
         const QString index = QString::number(row);
@@ -201,34 +221,38 @@ void frmMain::BuildDateRows()
         cboHour[r] = new QComboBox(this);
         cboTimezone[r] = new QComboBox(this);
         cmdClear[r] = new QPushButton(this);
-        Named(Label1[r], "Label1_" + index);
-        Named(txbYearCE[r], "txbYearCE_" + index);
-        Named(cboMonthCE[r], "cboMonthCE_" + index);
-        Named(cboDayCE[r], "cboDayCE_" + index);
-        Named(cboHour[r], "cboHour_" + index);
-        Named(cboTimezone[r], "cboTimezone_" + index);
-        Named(cmdClear[r], "cmdClear_" + index);
         txbYearCE[r]->setMaxLength(8);
         cboTimezone[r]->setMaxVisibleItems(16);
         cboHour[r]->setMaxVisibleItems(16);
-        const int32_t top = kRowTop + row * kRowPitch;
-        Place(Label1[r], kRowLabel.left, top, kRowLabel.width, kControlHeight);
-        Place(txbYearCE[r], kYearColumn.left, top, kYearColumn.width, kControlHeight);
-        Place(cboMonthCE[r], kMonthColumn.left, top, kMonthColumn.width, kControlHeight);
-        Place(cboDayCE[r], kDayColumn.left, top, kDayColumn.width, kControlHeight);
-        Place(cboHour[r], kHourColumn.left, top, kHourColumn.width, kControlHeight);
-        Place(cboTimezone[r], kZoneColumn.left, top, kZoneColumn.width, kControlHeight);
-        Place(cmdClear[r], kClearColumn.left, top, kClearColumn.width, kControlHeight);
+        const std::array<std::pair<QWidget*, const char*>, 7> controls{{{Label1[r], "Label1_"},
+                                                                         {txbYearCE[r], "txbYearCE_"},
+                                                                         {cboMonthCE[r], "cboMonthCE_"},
+                                                                         {cboDayCE[r], "cboDayCE_"},
+                                                                         {cboHour[r], "cboHour_"},
+                                                                         {cboTimezone[r], "cboTimezone_"},
+                                                                         {cmdClear[r], "cmdClear_"}}};
+        for (size_t column = 0; column < controls.size(); ++column) {
+            QWidget* control = Named(controls[column].first, controls[column].second + index);
+            control->setFixedSize(Px(kDateColumnWidth[column]), Px(kControlHeight));
+            rows->addWidget(control, row, static_cast<int>(column));
+        }
+    }
+    // A row without entries hides its Clear button; the column keeps its place.
+    for (QPushButton* clear : cmdClear) {
+        QSizePolicy policy = clear->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        clear->setSizePolicy(policy);
     }
     // The world date's label also switches the unit of positions and deviations when clicked.
     Label1[0]->installEventFilter(this);
+    return rows;
 }
 
 // The six modes, stacked in their frame.
-void frmMain::BuildModeButtons()
+QWidget* frmMain::BuildModeButtons()
 {
     fraModes = Named(new QWidget(this), QStringLiteral("fraModes"));
-    Place(fraModes, kModesLeft, kModesTop, kModesWidth, 6 * kModeHeight);
+    fraModes->setFixedSize(Px(kModesWidth), Px(6 * kModeHeight));
     auto* modes = new QVBoxLayout(fraModes);
     modes->setContentsMargins(0, 0, 0, 0);
     modes->setSpacing(0);
@@ -246,10 +270,11 @@ void frmMain::BuildModeButtons()
     optPersonal[0] = modeButton(QStringLiteral("optPersonal_0"));
     optPersonal[1] = modeButton(QStringLiteral("optPersonal_1"));
     optSynastry = modeButton(QStringLiteral("optSynastry"));
+    return fraModes;
 }
 
 // Compute, Now, Back, the step and Forward; then degrees or radians.
-void frmMain::BuildStepRow()
+QHBoxLayout* frmMain::BuildStepRow()
 {
     cmdCompute = new QPushButton(this);
     cmdNow = new QPushButton(this);
@@ -262,14 +287,19 @@ void frmMain::BuildStepRow()
     Named(cmdForwardBack[1], QStringLiteral("cmdForwardBack_1"));
     Named(cboForwardBack, QStringLiteral("cboForwardBack"));
     cmdCompute->setDefault(true);
-    Place(cmdCompute, kMargin, kStepRowTop, 1200, kButtonRowHeight);
-    Place(cmdNow, 1380, kStepRowTop, 900, kButtonRowHeight);
-    Place(cmdForwardBack[1], 2340, kStepRowTop, 1050, kButtonRowHeight);
-    Place(cboForwardBack, 3450, kStepRowTop + 30, 1500, kControlHeight);
-    Place(cmdForwardBack[0], 5010, kStepRowTop, 1050, kButtonRowHeight);
-
+    auto* row = new QHBoxLayout;
+    row->setSpacing(Px(kControlGap));
+    const std::array<QWidget*, 5> controls{cmdCompute, cmdNow, cmdForwardBack[1], cboForwardBack, cmdForwardBack[0]};
+    for (size_t k = 0; k < controls.size(); ++k) {
+        const bool list = controls[k] == cboForwardBack;
+        controls[k]->setFixedSize(Px(kStepWidth[k]), Px(list ? kControlHeight : kButtonRowHeight));
+        row->addWidget(controls[k], 0, Qt::AlignVCenter);
+    }
     fraUnits = Named(new QWidget(this), QStringLiteral("fraUnits"));
-    Place(fraUnits, 6240, kStepRowTop, 2790, kButtonRowHeight);
+    fraUnits->setFixedSize(Px(kUnitsWidth), Px(kButtonRowHeight));
+    row->addSpacing(Px(kUnitsGap - kControlGap));
+    row->addWidget(fraUnits);
+    row->addStretch();
     auto* units = new QHBoxLayout(fraUnits);
     units->setContentsMargins(0, 0, 0, 0);
     m_unitGroup = new QButtonGroup(this);
@@ -281,16 +311,17 @@ void frmMain::BuildStepRow()
         units->addWidget(button);
         m_unitGroup->addButton(button);
     }
+    return row;
 }
 
 // The row of ten buttons from Restore to Quit.
-void frmMain::BuildButtonRow()
+QWidget* frmMain::BuildButtonRow()
 {
     auto* buttonRow = Named(new QWidget(this), QStringLiteral("fraButtons"));
-    Place(buttonRow, kMargin, kButtonRowTop, kInnerWidth, kButtonRowHeight);
+    buttonRow->setFixedSize(Px(kInnerWidth), Px(kButtonRowHeight));
     auto* buttons = new QHBoxLayout(buttonRow);
     buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(Px(60));
+    buttons->setSpacing(Px(kControlGap));
     const auto rowButton = [&](const QString& name) {
         auto* button = new QPushButton(buttonRow);
         button->setObjectName(name);
@@ -307,24 +338,25 @@ void frmMain::BuildButtonRow()
     cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
     cmdHelp = rowButton(QStringLiteral("cmdHelp"));
     cmdQuit = rowButton(QStringLiteral("cmdQuit"));
+    return buttonRow;
 }
 
-// The title, the table and the chart in the same place, and the two report boxes.
-void frmMain::BuildTitleAndViews()
+// The title; the table and the chart in the same place with the one-date summary beside them; the
+// two-date summary below them, taking the height down to the hint.
+void frmMain::BuildTitleAndViews(QVBoxLayout& window)
 {
     lblTitle = new QLabel(this);
     Named(lblTitle, QStringLiteral("lblTitle"));
     QFont titleFont = font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    Place(lblTitle, kMargin, kTitleTop, kInnerWidth, kControlHeight);
+    lblTitle->setFixedSize(Px(kInnerWidth), Px(kControlHeight));
+    window.addWidget(lblTitle);
+    window.addSpacing(Px(kViewGap));
 
     picTable = new display::GridView(m_program.grid, this);
-    picTable->move(Px(kMargin), Px(kGridTop));
     picGraphic = new display::ChartView(m_program, this);
-    picGraphic->move(Px(kMargin), Px(kGridTop));
     picGraphic->hide();
-
     txbReport = new QPlainTextEdit(this);
     txbReport1 = new QPlainTextEdit(this);
     Named(txbReport, QStringLiteral("txbReport"));
@@ -332,11 +364,25 @@ void frmMain::BuildTitleAndViews()
     for (QPlainTextEdit* box : {txbReport, txbReport1}) {
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus);
+        // As high as the view beside it, or as the room below the view.
+        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     }
+    txbReport1->setMinimumHeight(Px(kReport1LeastHeight));
+    auto* views = new QHBoxLayout;
+    views->setSpacing(Px(kReportGap));
+    views->addWidget(picTable);
+    views->addWidget(picGraphic);
+    views->addWidget(txbReport, 1);
+    views->addStretch();
+    window.addLayout(views);
+    window.addSpacing(Px(kReport1Gap));
+    window.addWidget(txbReport1, 1);
+    window.addStretch();
 }
 
-// The hint and foot lines, the language box, the run's timer and the pop-up menu.
-void frmMain::BuildFoot()
+// The hint line above the foot line; the foot label, the manual link and the language box in the foot
+// line; and the housekeeping timer and the pop-up notice.
+QGridLayout* frmMain::BuildFoot()
 {
     lblClickonAspect = new QLabel(this);
     lblFoot = new QLabel(this);
@@ -345,12 +391,32 @@ void frmMain::BuildFoot()
     Named(lblFoot, QStringLiteral("lblFoot"));
     Named(cboLanguage, QStringLiteral("cboLanguage"));
     cboLanguage->addItems({QString(), QString()});
+    // The labels show what fits of their texts; their length never widens the window.
+    for (QLabel* label : {lblClickonAspect, lblFoot}) {
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        label->setFixedHeight(Px(kFootHeight));
+    }
+    cboLanguage->setFixedSize(Px(kLanguageWidth), Px(kLanguageHeight));
+    auto* link = new QHBoxLayout;
+    link->setSpacing(Px(kLinkGap));
+    link->addWidget(lblUserManual);
+    link->addWidget(lblURL);
+    // The hint spans the foot line's width; the language box reaches up beside it from the foot line.
+    auto* foot = new QGridLayout;
+    foot->setSpacing(0);
+    foot->setHorizontalSpacing(Px(kFootGap));
+    foot->addWidget(lblClickonAspect, 0, 0, 1, 3);
+    foot->addWidget(lblFoot, 1, 0);
+    foot->addLayout(link, 1, 1);
+    foot->addWidget(cboLanguage, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    foot->setColumnStretch(0, 1);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTimer1Interval);
     frmPopUp = new settings::frmPopUp(this);
     frmPopUp->setObjectName(QStringLiteral("frmPopUp"));
+    return foot;
 }
 
 void frmMain::ConnectControls()
@@ -535,7 +601,7 @@ void frmMain::SyncFromModel()
     SyncDateRows();
     SyncModeAndUnit();
     SyncViews();
-    LayOut();
+    ShowSummaries();
     if (m_program.run.isRunning)
         EnableInputControls(false);  // the re-sync must not enable what a run keeps disabled
     m_syncing = false;
@@ -609,31 +675,14 @@ void frmMain::SyncViews()
         cboLanguage->setCurrentIndex(language.currentLanguage);
 }
 
-void frmMain::LayOut()
+// The one-date summary stands beside the grid or the chart, the two-date summary below it (not below a
+// transit picture); the hint, empty while the chart is shown, then gives its line to the summary.
+void frmMain::ShowSummaries()
 {
-    const display::GridModel& grid = m_program.grid;
-    if (grid.tableWidth > 0 && grid.tableHeight > 0)
-        picTable->resize(Px(grid.tableWidth), Px(grid.tableHeight));
-    picTable->move(Px(kMargin), Px(kGridTop));
-    // The summaries stand beside or below the grid, or the chart while it is shown.
-    const QRect shown = (m_program.main.chartShown ? static_cast<QWidget*>(picGraphic) : picTable)->geometry();
-    const int gridRight = shown.right() + 1;
-    const int gridBottom = shown.bottom() + 1;
-    const int bottom = height();
-    const int footTop = bottom - Px(kFootHeight) - Px(60);
-    const int hintTop = footTop - Px(kFootHeight);
     const bool twoDates = core::IsTwoDateMode(m_program.main.currentMode);
     txbReport->setVisible(!twoDates);
     txbReport1->setVisible(twoDates && !(m_program.main.chartShown && picGraphic->TransitPictureShown()));
-    const int right = Px(kMargin + kInnerWidth);
-    txbReport->setGeometry(gridRight + Px(kReportGap), Px(kGridTop), right - gridRight - Px(kReportGap),
-                           gridBottom - Px(kGridTop));
-    const int report1Top = gridBottom + Px(kReport1Gap);
-    txbReport1->setGeometry(Px(kMargin), report1Top, right - Px(kMargin), std::max(Px(600), hintTop - report1Top));
-    lblClickonAspect->setGeometry(Px(kMargin), hintTop, Px(kInnerWidth), Px(kFootHeight));
-    lblFoot->setGeometry(Px(kMargin), footTop, Px(kInnerWidth - kLanguageWidth), Px(kFootHeight));
-    cboLanguage->setGeometry(right - Px(kLanguageWidth), footTop - Px(30), Px(kLanguageWidth), Px(kControlHeight + 30));
-    LayOutHelpControls(footTop, right - Px(kLanguageWidth));
+    lblClickonAspect->setVisible(!m_program.main.chartShown);
 }
 
 void frmMain::RefreshWeekdays()
@@ -1050,7 +1099,7 @@ void frmMain::SyncChart()
     if (shown)
         picGraphic->SyncFromModel();
     picGraphic->setVisible(shown);
-    LayOut();
+    ShowSummaries();
 }
 
 void frmMain::ShowTransitPicture(const CellClickOutcome& outcome)
@@ -1088,22 +1137,6 @@ void frmMain::BuildHelpControls()
     lblURL->setTextFormat(Qt::RichText);
     lblURL->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     lblURL->setCursor(Qt::PointingHandCursor);
-}
-
-void frmMain::LayOutHelpControls(int footTop, int languageLeft)
-{
-    // The link stands at the right of the foot line, before the language switch; the foot label keeps
-    // the room to its left.
-    const int gap = Px(120);
-    const int urlWidth = lblURL->sizeHint().width();
-    const int urlLeft = languageLeft - gap - urlWidth;
-    lblURL->setGeometry(urlLeft, footTop, urlWidth, Px(kFootHeight));
-    const int manualWidth = lblUserManual->sizeHint().width();
-    const int manualLeft = urlLeft - Px(60) - manualWidth;
-    lblUserManual->setGeometry(manualLeft, footTop, manualWidth, Px(kFootHeight));
-    // Without the link the foot label reaches to the language switch.
-    const int footRight = lblURL->isVisibleTo(this) ? manualLeft : languageLeft;
-    lblFoot->resize(std::max(0, footRight - gap - lblFoot->x()), lblFoot->height());
 }
 
 void frmMain::cmdHelp_Click()
@@ -1144,12 +1177,6 @@ void frmMain::SaveChartImage()
 }
 
 // ----- Events -----------------------------------------------------------------------------------------------
-
-void frmMain::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    LayOut();
-}
 
 void frmMain::paintEvent(QPaintEvent* event)
 {

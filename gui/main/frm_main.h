@@ -23,6 +23,8 @@
 
 class QButtonGroup;
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -30,6 +32,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class QTranslator;
+class QVBoxLayout;
 
 namespace orvane::display {
 class ChartView;
@@ -134,25 +137,25 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
-    void BuildDateRows();
-    void BuildModeButtons();
-    void BuildStepRow();
-    void BuildButtonRow();
-    void BuildTitleAndViews();
-    void BuildFoot();
+    // Each part of the window: its controls with their sizes, and the layout that arranges them.
+    QGridLayout* BuildDateRows();
+    QWidget* BuildModeButtons();
+    QHBoxLayout* BuildStepRow();
+    QWidget* BuildButtonRow();
+    void BuildTitleAndViews(QVBoxLayout& window);
+    QGridLayout* BuildFoot();
     // Parts of SyncFromModel.
     void SyncDateRows();
     void SyncModeAndUnit();
     void SyncViews();
     void ConnectControls();
     void SetTabOrder();
-    void LayOut();
+    void ShowSummaries();
     void SetHeightForMode();
     void PlaceAtTopCentre();
     void ShowComputeOutcome(const ComputeOutcome& outcome);
@@ -194,7 +197,6 @@ private:
     void ShowTransitPicture(const CellClickOutcome& outcome);
     // Help, the manual link and the chart image export.
     void BuildHelpControls();
-    void LayOutHelpControls(int footTop, int languageLeft);
     void SaveChartImage();
 
     Workspace& m_program;
