@@ -1,7 +1,7 @@
 #pragma once
 
 // Small helpers every window uses to show its model: the program's texts as Qt strings, a drop-down list
-// brought in line with its model, a named control created in its parent, a control placed in twips.
+// brought in line with its model, a named control created in its parent, a window kept on the screen.
 
 #include "platform/control_models.h"
 #include "platform/twips.h"
@@ -109,12 +109,6 @@ inline void PlaceOnScreen(QWidget& window, const QRect& outer, const QMargins& f
     const QRect fitted = FittedInto(outer, AvailableArea(window));
     window.resize(fitted.size().shrunkBy(frame).expandedTo(QSize(1, 1)));
     MoveFrameTo(window, fitted.topLeft());
-}
-
-// Places a control at a position and size given in twips.
-inline void Place(QWidget* widget, int32_t left, int32_t top, int32_t width, int32_t height)
-{
-    widget->setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
 }  // namespace orvane::platform

@@ -9,11 +9,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include <initializer_list>
 #include <string>
@@ -24,53 +26,74 @@ namespace {
 using platform::Create;
 using platform::Px;
 
-// The panel's layout in twips: an instructions block on top; the aspects with their orb lists and colour
-// swatches on the left, above "set all non-zero orbs"; the proportions of the personal-transit and
+// The panel's sizes and gaps in twips: an instructions block on top; the aspects with their orb lists and
+// colour swatches on the left, above "set all non-zero orbs"; the proportions of the personal-transit and
 // synastry orbs, the midpoint orb and the boldface rule on the right; the display options below both;
-// Reset on the left of the bottom row, Apply, Cancel and Hide on its right.
-struct TwipsRect {
-    int32_t left;
-    int32_t top;
+// Reset on the left of the bottom row, Apply, Cancel and Hide on its right. Qt's layouts place the
+// controls from these sizes and gaps.
+struct TwipsSize {
     int32_t width;
     int32_t height;
 };
 
 constexpr int32_t kPanelWidth = 9000;
 constexpr int32_t kPanelHeight = 6870;
+constexpr int32_t kMargin = 120;
 
-constexpr TwipsRect kInstructions{120, 120, 8760, 810};
+constexpr TwipsSize kInstructions{8760, 810};
+constexpr int32_t kInstructionsGap = 90;
 
-constexpr int32_t kAspectRowsTop = 1020;
-constexpr int32_t kAspectRowPitch = 405;
-constexpr TwipsRect kAspectName{120, 45, 1650, 270};  // tops relative to the row
-constexpr TwipsRect kAspectOrb{1800, 0, 1050, 345};
-constexpr TwipsRect kAspectColor{2940, 60, 1800, 225};
-constexpr TwipsRect kSetAllButton{120, 3930, 3600, 375};
-constexpr TwipsRect kSetAllOrb{3840, 3945, 1050, 345};
+constexpr TwipsSize kAspectName{1650, 270};
+constexpr TwipsSize kOrbList{1050, 345};
+constexpr TwipsSize kAspectColor{1800, 225};
+constexpr int32_t kNameToOrb = 30;
+constexpr int32_t kOrbToColor = 90;
+constexpr int32_t kRowGap = 60;  // between the rows of a column
+constexpr int32_t kSetAllGap = 135;
+constexpr TwipsSize kSetAllButton{3600, 375};
+constexpr int32_t kButtonToList = 120;
+constexpr int32_t kColumnGap = 270;
 
-constexpr TwipsRect kProportionHeading{5160, 1020, 3720, 270};
-constexpr std::array<TwipsRect, 2> kProportionLabel{{{5160, 1395, 2400, 270}, {5160, 1800, 2400, 270}}};
-constexpr std::array<TwipsRect, 2> kProportionList{{{7620, 1350, 1140, 345}, {7620, 1755, 1140, 345}}};
-constexpr TwipsRect kMidpointLabel{5160, 2295, 2400, 270};
-constexpr TwipsRect kMidpointList{7620, 2250, 1140, 345};
-constexpr TwipsRect kUseBoldface{5160, 2850, 3720, 300};
-constexpr TwipsRect kOneDegree{5460, 3210, 3420, 300};
-constexpr TwipsRect kProportionOption{5460, 3600, 300, 300};
-constexpr TwipsRect kBoldfaceFactor{5820, 3570, 1050, 345};
-constexpr TwipsRect kOfOrb{6960, 3615, 1920, 270};
+constexpr TwipsSize kRightColumnLine{3720, 270};  // the heading; the boldface box is 300 high
+constexpr TwipsSize kProportionLabel{2400, 270};
+constexpr TwipsSize kProportionList{1140, 345};
+constexpr int32_t kLabelToList = 60;
+constexpr int32_t kMidpointGap = 150;
+constexpr int32_t kBoldfaceGap = 255;
+constexpr int32_t kOptionHeight = 300;
+constexpr int32_t kRuleIndent = 300;
+constexpr TwipsSize kOneDegree{3420, 300};
+constexpr TwipsSize kProportionOption{300, 300};
+constexpr int32_t kOptionToFactor = 60;
+constexpr int32_t kFactorToLabel = 90;
+constexpr TwipsSize kOfOrb{1920, 270};
 
-constexpr int32_t kOptionsTop = 4500;
-constexpr int32_t kOptionPitch = 330;
-constexpr TwipsRect kOption{120, 0, 8760, 300};  // top relative to the option's place
+constexpr int32_t kOptionsGap = 195;
+constexpr TwipsSize kOption{8760, 300};
+constexpr int32_t kOptionGap = 30;
 
-constexpr int32_t kButtonsTop = 6360;
-constexpr int32_t kButtonWidth = 1650;
-constexpr int32_t kButtonHeight = 375;
-constexpr std::array<int32_t, 4> kButtonLeft{120, 3690, 5460, 7230};  // Reset, Apply, Cancel, Hide
+constexpr int32_t kButtonsGap = 240;
+constexpr TwipsSize kButton{1650, 375};
+constexpr int32_t kButtonGap = 120;
 
-void Place(QWidget* widget, const TwipsRect& rect, int32_t dTop = 0)
+void Fix(QWidget* widget, TwipsSize size)
 {
-    widget->setGeometry(Px(rect.left), Px(rect.top + dTop), Px(rect.width), Px(rect.height));
+    widget->setFixedSize(Px(size.width), Px(size.height));
+}
+
+// A row of controls centred on one line, `gaps[k]` twips after the k-th.
+QHBoxLayout* Row(std::initializer_list<QWidget*> controls, std::initializer_list<int32_t> gaps = {})
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    auto gap = gaps.begin();
+    for (QWidget* control : controls) {
+        if (row->count() > 0 && gap != gaps.end())
+            row->addSpacing(Px(*gap++));
+        row->addWidget(control, 0, Qt::AlignVCenter);
+    }
+    row->addStretch();
+    return row;
 }
 
 QString Text(const std::string& text)
@@ -141,74 +164,111 @@ void frmConfigure::CreateControls()
 {
     Label3 = Create<QLabel>(this, QStringLiteral("Label3"));
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Place(Label3, kInstructions);
-    CreateAspectRows();
-    CreateProportionControls();
-    CreateBoldfaceControls();
-    CreateOptionsAndButtons();
+    Fix(Label3, kInstructions);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(0);
+    columns->addLayout(CreateAspectRows());
+    columns->addSpacing(Px(kColumnGap));
+    auto* right = CreateProportionControls();
+    right->addSpacing(Px(kBoldfaceGap));
+    CreateBoldfaceControls(*right);
+    columns->addLayout(right);
+
+    auto* panel = new QVBoxLayout(this);
+    panel->setContentsMargins(Px(kMargin), Px(kMargin), Px(kMargin), 0);
+    panel->setSpacing(0);
+    panel->addWidget(Label3);
+    panel->addSpacing(Px(kInstructionsGap));
+    panel->addLayout(columns);
+    panel->addSpacing(Px(kOptionsGap));
+    CreateOptionsAndButtons(*panel);
+    panel->addStretch();
 }
 
 // One row per aspect: its name, its orb list and its colour; below them the button that sets every orb.
-void frmConfigure::CreateAspectRows()
+QVBoxLayout* frmConfigure::CreateAspectRows()
 {
+    auto* rows = new QVBoxLayout;
+    rows->setSpacing(Px(kRowGap));
     for (size_t i = 0; i < core::kNumAspects; ++i) {
-        const auto rowTop = static_cast<int32_t>(kAspectRowsTop + kAspectRowPitch * static_cast<int32_t>(i));
         lblAspectName[i] = Create<QLabel>(this, IndexedName("lblAspectName", i));
-        Place(lblAspectName[i], kAspectName, rowTop);
+        Fix(lblAspectName[i], kAspectName);
         cboOrb[i] = Create<QComboBox>(this, IndexedName("cboOrb", i));
-        Place(cboOrb[i], kAspectOrb, rowTop);
+        Fix(cboOrb[i], kOrbList);
         lblAspectColor[i] = Create<MouseDownLabel>(this, IndexedName("lblAspectColor", i));
         lblAspectColor[i]->setFrameShape(QFrame::Box);
-        Place(lblAspectColor[i], kAspectColor, rowTop);
+        Fix(lblAspectColor[i], kAspectColor);
+        rows->addLayout(Row({lblAspectName[i], cboOrb[i], lblAspectColor[i]}, {kNameToOrb, kOrbToColor}));
     }
     cmdSetAllNonzeroOrbsToConjunctionOrb =
         Create<QPushButton>(this, QStringLiteral("cmdSetAllNonzeroOrbsToConjunctionOrb"));
     // Enter in the panel must not change every orb: no button of the panel is a default one.
     cmdSetAllNonzeroOrbsToConjunctionOrb->setAutoDefault(false);
-    Place(cmdSetAllNonzeroOrbsToConjunctionOrb, kSetAllButton);
+    Fix(cmdSetAllNonzeroOrbsToConjunctionOrb, kSetAllButton);
     cboOrb[kSetAllOrbList] = Create<QComboBox>(this, IndexedName("cboOrb", kSetAllOrbList));
-    Place(cboOrb[kSetAllOrbList], kSetAllOrb);
+    Fix(cboOrb[kSetAllOrbList], kOrbList);
+    rows->addSpacing(Px(kSetAllGap - kRowGap));
+    rows->addLayout(Row({cmdSetAllNonzeroOrbsToConjunctionOrb, cboOrb[kSetAllOrbList]}, {kButtonToList}));
+    rows->addStretch();
+    return rows;
 }
 
 // The orbs of personal transits and synastry as proportions, and the orb of midpoints.
-void frmConfigure::CreateProportionControls()
+QVBoxLayout* frmConfigure::CreateProportionControls()
 {
     Label1 = Create<QLabel>(this, QStringLiteral("Label1"));
-    Place(Label1, kProportionHeading);
+    Fix(Label1, kRightColumnLine);
     lblPersonalTransits = Create<QLabel>(this, QStringLiteral("lblPersonalTransits"));
-    Place(lblPersonalTransits, kProportionLabel[0]);
     lblSynastry = Create<QLabel>(this, QStringLiteral("lblSynastry"));
-    Place(lblSynastry, kProportionLabel[1]);
-    for (size_t j = 0; j < cboPersonalOrbsProportion.size(); ++j) {
-        cboPersonalOrbsProportion[j] = Create<QComboBox>(this, IndexedName("cboPersonalOrbsProportion", j));
-        Place(cboPersonalOrbsProportion[j], kProportionList[j]);
-    }
     lblOrbForMidpoints = Create<QLabel>(this, QStringLiteral("lblOrbForMidpoints"));
-    Place(lblOrbForMidpoints, kMidpointLabel);
+    for (size_t j = 0; j < cboPersonalOrbsProportion.size(); ++j)
+        cboPersonalOrbsProportion[j] = Create<QComboBox>(this, IndexedName("cboPersonalOrbsProportion", j));
     cboOrbForMidpoints = Create<QComboBox>(this, QStringLiteral("cboOrbForMidpoints"));
-    Place(cboOrbForMidpoints, kMidpointList);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(Label1);
+    const std::array<std::pair<QLabel*, QComboBox*>, 3> rows{
+        {{lblPersonalTransits, cboPersonalOrbsProportion[0]},
+         {lblSynastry, cboPersonalOrbsProportion[1]},
+         {lblOrbForMidpoints, cboOrbForMidpoints}}};
+    for (const auto& [label, list] : rows) {
+        Fix(label, kProportionLabel);
+        Fix(list, kProportionList);
+        column->addSpacing(Px(label == lblOrbForMidpoints ? kMidpointGap : kRowGap));
+        column->addLayout(Row({label, list}, {kLabelToList}));
+    }
+    return column;
 }
 
 // Boldface for close aspects: closer than one degree or than a part of the orb.
-void frmConfigure::CreateBoldfaceControls()
+void frmConfigure::CreateBoldfaceControls(QVBoxLayout& column)
 {
     chkUseBoldface = Create<QCheckBox>(this, QStringLiteral("chkUseBoldface"));
-    Place(chkUseBoldface, kUseBoldface);
+    Fix(chkUseBoldface, {kRightColumnLine.width, kOptionHeight});
     opt1DegOfOrb = Create<QRadioButton>(this, QStringLiteral("opt1DegOfOrb"));
-    Place(opt1DegOfOrb, kOneDegree);
+    Fix(opt1DegOfOrb, kOneDegree);
     optProportionOfOrb = Create<QRadioButton>(this, QStringLiteral("optProportionOfOrb"));
-    Place(optProportionOfOrb, kProportionOption);
+    Fix(optProportionOfOrb, kProportionOption);
     auto* boldfaceRule = new QButtonGroup(this);
     boldfaceRule->addButton(opt1DegOfOrb);
     boldfaceRule->addButton(optProportionOfOrb);
     cboBoldfaceFactor = Create<QComboBox>(this, QStringLiteral("cboBoldfaceFactor"));
-    Place(cboBoldfaceFactor, kBoldfaceFactor);
+    Fix(cboBoldfaceFactor, kOrbList);
     lblOfOrb = Create<QLabel>(this, QStringLiteral("lblOfOrb"));
-    Place(lblOfOrb, kOfOrb);
+    Fix(lblOfOrb, kOfOrb);
+    column.addWidget(chkUseBoldface);
+    // The two rules stand indented below the box that switches them on.
+    for (QHBoxLayout* rule : {Row({opt1DegOfOrb}), Row({optProportionOfOrb, cboBoldfaceFactor, lblOfOrb},
+                                                      {kOptionToFactor, kFactorToLabel})}) {
+        rule->insertSpacing(0, Px(kRuleIndent));
+        column.addSpacing(Px(kRowGap));
+        column.addLayout(rule);
+    }
+    column.addStretch();
 }
 
 // The chart and table options, then the panel's buttons.
-void frmConfigure::CreateOptionsAndButtons()
+void frmConfigure::CreateOptionsAndButtons(QVBoxLayout& panel)
 {
     const std::array<QCheckBox**, 5> options{&chkDisplayZodiacSectors, &chkDisplayNATZabbr, &chkShowOnlyOuterPlanets,
                                              &chkShowOnlyEarthAspects, &chkUseColor};
@@ -216,7 +276,10 @@ void frmConfigure::CreateOptionsAndButtons()
                                                  "chkShowOnlyOuterPlanets", "chkShowOnlyEarthAspects", "chkUseColor"};
     for (size_t k = 0; k < options.size(); ++k) {
         *options[k] = Create<QCheckBox>(this, QString::fromLatin1(optionNames[k]));
-        Place(*options[k], kOption, kOptionsTop + kOptionPitch * static_cast<int32_t>(k));
+        Fix(*options[k], kOption);
+        if (k > 0)
+            panel.addSpacing(Px(kOptionGap));
+        panel.addWidget(*options[k]);
     }
     // Kept unchecked and without caption: it has no part in this program, so it is not shown.
     chkSaveGraphicWithWhiteBackground = Create<QCheckBox>(this, QStringLiteral("chkSaveGraphicWithWhiteBackground"));
@@ -225,11 +288,19 @@ void frmConfigure::CreateOptionsAndButtons()
 
     const std::array<QPushButton**, 4> buttons{&cmdReset, &cmdAccept, &cmdCancel, &cmdHide};
     const std::array<const char*, 4> buttonNames{"cmdReset", "cmdAccept", "cmdCancel", "cmdHide"};
+    auto* row = new QHBoxLayout;
+    row->setSpacing(Px(kButtonGap));
     for (size_t k = 0; k < buttons.size(); ++k) {
         *buttons[k] = Create<QPushButton>(this, QString::fromLatin1(buttonNames[k]));
         (*buttons[k])->setAutoDefault(false);
-        Place(*buttons[k], {kButtonLeft[k], kButtonsTop, kButtonWidth, kButtonHeight});
+        Fix(*buttons[k], kButton);
+        row->addWidget(*buttons[k]);
+        // Reset stands apart on the left.
+        if (k == 0)
+            row->addStretch();
     }
+    panel.addSpacing(Px(kButtonsGap));
+    panel.addLayout(row);
 }
 
 void frmConfigure::ConnectControls()

@@ -22,6 +22,8 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QHBoxLayout;
+class QVBoxLayout;
 
 namespace orvane::settings {
 
@@ -67,10 +69,11 @@ protected:
 
 private:
     void CreateControls();
-    void CreateAspectRows();
-    void CreateProportionControls();
-    void CreateBoldfaceControls();
-    void CreateOptionsAndButtons();
+    // Each part of the panel: its controls with their sizes, and the layout that arranges them.
+    QVBoxLayout* CreateAspectRows();
+    QVBoxLayout* CreateProportionControls();
+    void CreateBoldfaceControls(QVBoxLayout& column);
+    void CreateOptionsAndButtons(QVBoxLayout& panel);
     void ConnectControls();
     PanelContext Context();
     // The model's result, after the re-sync: its message, hiding the panel, the main window's part.
