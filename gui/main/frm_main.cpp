@@ -98,7 +98,7 @@ constexpr int32_t kViewGap = 30;
 constexpr int32_t kInnerWidth = 14160;
 constexpr int32_t kReportGap = 180;
 constexpr int32_t kReport1Gap = 150;
-constexpr int32_t kReport1LeastHeight = 600;
+constexpr int32_t kReport1LeastHeight = 570;
 constexpr int32_t kLanguageWidth = 1500;
 constexpr int32_t kLanguageHeight = 360;
 constexpr int32_t kFootHeight = 330;
@@ -354,10 +354,14 @@ void frmMain::BuildTitleAndViews(QVBoxLayout& window)
     window.addWidget(lblTitle);
     window.addSpacing(Px(kViewGap));
 
-    picTable = new display::GridView(m_program.grid, this);
-    picGraphic = new display::ChartView(m_program, this);
+    // The views and the summary beside them share one area; in a window made lower than its contents
+    // the area gives up its lower part, so that the controls above and the foot line below stay whole.
+    auto* viewArea = Named(new QWidget(this), QStringLiteral("fraViews"));
+    viewArea->setMinimumHeight(1);
+    picTable = new display::GridView(m_program.grid, viewArea);
+    picGraphic = new display::ChartView(m_program, viewArea);
     picGraphic->hide();
-    txbReport = new QPlainTextEdit(this);
+    txbReport = new QPlainTextEdit(viewArea);
     txbReport1 = new QPlainTextEdit(this);
     Named(txbReport, QStringLiteral("txbReport"));
     Named(txbReport1, QStringLiteral("txbReport1"));
@@ -368,13 +372,14 @@ void frmMain::BuildTitleAndViews(QVBoxLayout& window)
         box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     }
     txbReport1->setMinimumHeight(Px(kReport1LeastHeight));
-    auto* views = new QHBoxLayout;
+    auto* views = new QHBoxLayout(viewArea);
+    views->setContentsMargins(0, 0, 0, 0);
     views->setSpacing(Px(kReportGap));
-    views->addWidget(picTable);
-    views->addWidget(picGraphic);
+    views->addWidget(picTable, 0, Qt::AlignTop);
+    views->addWidget(picGraphic, 0, Qt::AlignTop);
     views->addWidget(txbReport, 1);
     views->addStretch();
-    window.addLayout(views);
+    window.addWidget(viewArea);
     window.addSpacing(Px(kReport1Gap));
     window.addWidget(txbReport1, 1);
     window.addStretch();

@@ -158,7 +158,7 @@ void frmDurations::ShowReport()
     // Over the lower part of the main window: below its grid, as wide as it, reaching a little below it,
     // but within the screen's available area.
     const QRect main = m_mainWindow.frameGeometry();
-    const int top = main.top() + m_gridBox.x() + Px(kBelowGrid);
+    const int top = main.top() + m_gridBox.mapTo(&m_mainWindow, QPoint(0, 0)).x() + Px(kBelowGrid);
     const int height = std::max(main.bottom() + 1 - top + Px(kBeyondMainWindow), Px(kLeastHeight));
     m_resizing = true;
     platform::PlaceOnScreen(*this, QRect(main.left(), top, WantedOuterWidth(), height), Frame());
