@@ -104,6 +104,11 @@ double RefineRoot(const Function& g, double a, double b, bool increasing, double
     return x;
 }
 
+int64_t FloorDiv(int64_t a, int64_t b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
 bool IsOppositionOrConjunction(double angle)
 {
     return std::fabs(angle) < 1e-9 || std::fabs(angle - kPi) < 1e-9;
@@ -267,6 +272,44 @@ std::vector<Event> EventSearch::Collect(double from, double to) const
     return events;
 }
 
+void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const
+{
+    samples.first = firstStep - 1;
+    samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
+    for (const int16_t body : m_moving) {
+        const int32_t every = SampleEvery(body);
+        const auto slot = static_cast<size_t>(body);
+        if (every == 1) {
+            for (size_t k = 0; k < samples.longitudes.size(); ++k)
+                samples.longitudes[k][slot] = m_astro.HelioLongitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
+            continue;
+        }
+        // The body at every `every`-th step (and two more either side), unwrapped; the steps between from
+        // the cubic through the four nearest of those.
+        const int64_t firstCoarse = FloorDiv(samples.first, every) - 1;
+        const int64_t lastCoarse = FloorDiv(samples.first + static_cast<int64_t>(samples.longitudes.size()) - 1, every) + 2;
+        std::vector<double> coarse;
+        bool valid = true;
+        for (int64_t j = firstCoarse; j <= lastCoarse; ++j) {
+            const double L = m_astro.HelioLongitude(body, samples.Time(j * every));
+            valid = valid && L >= 0.0;
+            coarse.push_back(coarse.empty() ? L : coarse.back() + WrapPi(L - coarse.back()));
+        }
+        for (size_t k = 0; k < samples.longitudes.size(); ++k) {
+            const int64_t step = samples.first + static_cast<int64_t>(k);
+            const int64_t j = FloorDiv(step, every);
+            const auto at = static_cast<size_t>(j - firstCoarse);
+            const double x = static_cast<double>(step - j * every) / every;
+            const double L = x == 0.0 ? coarse[at]
+                                      : Cubic({coarse[at - 1], coarse[at], coarse[at + 1], coarse[at + 2]}, x);
+            samples.longitudes[k][slot] = valid ? L - kTwoPi * std::floor(L / kTwoPi) : -1.0;
+        }
+        if (!valid)  // near the end of Pluto's table: every sample from the source itself
+            for (size_t k = 0; k < samples.longitudes.size(); ++k)
+                samples.longitudes[k][slot] = m_astro.HelioLongitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
+    }
+}
+
 void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, double to,
                               std::vector<Event>& out) const
 {
@@ -274,13 +317,8 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
     // before and one after those.
     Samples samples;
     samples.origin = from;
-    samples.first = firstStep - 1;
-    samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
-    for (size_t k = 0; k < samples.longitudes.size(); ++k) {
-        const double t = samples.Time(samples.first + static_cast<int64_t>(k));
-        for (const int16_t body : m_moving)
-            samples.longitudes[k][static_cast<size_t>(body)] = m_astro.HelioLongitude(body, t);
-    }
+    SampleChunk(samples, firstStep, endStep);
+    std::vector<Pending> pending;
     for (const Track& track : m_tracks)
         for (int64_t step = firstStep; step < endStep; ++step) {
             Crossing segment;
@@ -305,16 +343,20 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
                     const double tt = segment.ta + *turn * kEventSampleDays;
                     const double dt = Difference(track.pair, tt);
                     if (dt >= 0.0) {
-                        SegmentEvents(track, {segment.ta, tt, segment.da, dt, false, {}}, to, out);
-                        SegmentEvents(track, {tt, segment.tb, dt, segment.db, false, {}}, to, out);
+                        FindCrossings(track, {segment.ta, tt, segment.da, dt, false, {}}, pending);
+                        FindCrossings(track, {tt, segment.tb, dt, segment.db, false, {}}, pending);
                         continue;
                     }
                 }
-            SegmentEvents(track, segment, to, out);
+            FindCrossings(track, segment, pending);
         }
+    // Refined in the order of time, so that the ephemeris reads each stretch of its data once.
+    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
+    for (const Pending& crossing : pending)
+        Refine(crossing, to, out);
 }
 
-void EventSearch::SegmentEvents(const Track& track, const Crossing& segment, double to, std::vector<Event>& out) const
+void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const
 {
     const double delta = WrapPi(segment.db - segment.da);
     if (delta == 0.0)
@@ -329,37 +371,43 @@ void EventSearch::SegmentEvents(const Track& track, const Crossing& segment, dou
             way += kTwoPi;
         if (way > std::fabs(delta))
             continue;
-        const double value = increasing ? segment.da + way : segment.da - way;
-        double guess = segment.ta + span * way / std::fabs(delta);
-        double slope = delta / span;
+        Pending crossing{&track, &target, segment.ta, segment.tb, increasing ? segment.da + way : segment.da - way,
+                         increasing, segment.ta + span * way / std::fabs(delta), delta / span};
         if (segment.hasCubic) {
-            const double x = CubicRoot(segment.u, value);
-            guess = segment.ta + x * span;
-            slope = CubicSlope(segment.u, x) / span;
+            const double x = CubicRoot(segment.u, crossing.value);
+            crossing.guess = segment.ta + x * span;
+            crossing.slope = CubicSlope(segment.u, x) / span;
         }
-        const auto g = [&](double t) {
-            const double d = Difference(track.pair, t);
-            return d < 0.0 ? std::nan("") : WrapPi(d - value);
-        };
-        const double moment = RefineRoot(g, segment.ta, segment.tb, increasing, guess, slope);
-        if (std::isnan(moment) || moment >= to)
-            continue;
-
-        Event event;
-        event.moment = moment;
-        event.body1 = track.pair.body1;
-        event.body2 = track.pair.body2;
-        event.aspect = target.aspect;
-        event.kind = target.kind;
-        if (target.kind == EventKind::Exact)
-            event.branch = target.value;
-        else if (target.kind == EventKind::Enter)
-            event.kind = increasing == target.leaveWhenIncreasing ? EventKind::Leave : EventKind::Enter;
-        else
-            event.sign = static_cast<int16_t>(increasing ? target.sign : (target.sign + kNumSigns - 1) % kNumSigns);
-        if (m_filter.HasKind(event.kind))
-            out.push_back(event);
+        pending.push_back(crossing);
     }
+}
+
+void EventSearch::Refine(const Pending& crossing, double to, std::vector<Event>& out) const
+{
+    const Track& track = *crossing.track;
+    const Target& target = *crossing.target;
+    const auto g = [&](double t) {
+        const double d = Difference(track.pair, t);
+        return d < 0.0 ? std::nan("") : WrapPi(d - crossing.value);
+    };
+    const double moment = RefineRoot(g, crossing.ta, crossing.tb, crossing.increasing, crossing.guess, crossing.slope);
+    if (std::isnan(moment) || moment >= to)
+        return;
+
+    Event event;
+    event.moment = moment;
+    event.body1 = track.pair.body1;
+    event.body2 = track.pair.body2;
+    event.aspect = target.aspect;
+    event.kind = target.kind;
+    if (target.kind == EventKind::Exact)
+        event.branch = target.value;
+    else if (target.kind == EventKind::Enter)
+        event.kind = crossing.increasing == target.leaveWhenIncreasing ? EventKind::Leave : EventKind::Enter;
+    else
+        event.sign = static_cast<int16_t>(crossing.increasing ? target.sign : (target.sign + kNumSigns - 1) % kNumSigns);
+    if (m_filter.HasKind(event.kind))
+        out.push_back(event);
 }
 
 std::vector<AspectInOrb> EventSearch::AspectsInOrbAt(double moment) const

@@ -23,9 +23,10 @@
 //     a moment later (enter) or earlier (leave) it does.
 //   - ingress: the longitude passes a multiple of 30°; `sign` is the sign entered (0 Aries … 11 Pisces).
 //
-// How no event is missed: every body's longitude is taken from the ephemeris (Pluto from its table, with
-// its interpolation, through AstroModule::HelioLongitude like everywhere else) at moments one day apart,
-// and each event is first bracketed between two such samples. Heliocentric longitudes always increase, so
+// How no event is missed: every body's longitude is known at moments one day apart (from the ephemeris,
+// Pluto from its table with its interpolation, through AstroModule::HelioLongitude like everywhere else;
+// the slower bodies are taken every few days and interpolated between, see SampleEvery), and each event is
+// first bracketed between two such samples. Heliocentric longitudes always increase, so
 // the difference of two longitudes changes monotonically as long as the faster body stays faster, and each
 // event value is passed at most once between two samples provided the difference moves less than half a
 // turn from one sample to the next (otherwise a step across 0°/360° could not be told from a step back).
@@ -39,7 +40,8 @@
 // touched and left again between two samples is found as well.
 //
 // How each moment is refined: the samples around the bracket give a cubic whose root is the first guess
-// (within a fraction of a second for Mercury, better for the slower bodies); from there a root finder runs
+// (within a fraction of a second for Mercury, better for the slower bodies); the crossings of a chunk are
+// then refined in the order of time, so that the ephemeris reads its data in order; a root finder runs
 // on the ephemeris itself: Newton steps with the cubic's slope, then secant steps, kept inside the bracket
 // (bisection when a step would leave it), until the correction is below kEventCorrectionDays. The moment
 // returned lies well within a second of the true crossing on the same ephemeris; usually one evaluation of
@@ -114,6 +116,20 @@ inline constexpr double kEventSampleDays = 1.0;
 inline constexpr double kEventCorrectionDays = 1e-5;
 // Or once its bracket is narrower than this (days, 8.6 ms).
 inline constexpr double kEventBracketDays = 1e-7;
+// How many steps apart a body is taken from the ephemeris for the bracketing; the steps between come from
+// the cubic through its four nearest samples, which for these bodies and steps is far more precise than
+// any event needs (below 1e-9 radians). Mercury, whose motion changes fastest, is taken at every step.
+constexpr int32_t SampleEvery(int16_t body)
+{
+    switch (body) {
+    case kEarth: case kVenus: return 2;
+    case kMars: return 4;
+    case kJupiter: return 8;
+    case kSaturn: return 16;
+    case kUranus: case kNeptune: return 32;
+    default: return 1;  // Mercury, and Pluto, whose table is read directly
+    }
+}
 // Days searched per chunk before its events are handed on.
 inline constexpr int kEventChunkDays = 128;
 
@@ -158,10 +174,23 @@ private:
     };
     struct Samples;
     struct Crossing;
+    // A crossing found among the samples, before it is refined on the ephemeris.
+    struct Pending {
+        const Track* track = nullptr;
+        const Target* target = nullptr;
+        double ta = 0.0;  // the bracket
+        double tb = 0.0;
+        double value = 0.0;  // the target's value as the difference reaches it (may lie beyond 2π)
+        bool increasing = true;
+        double guess = 0.0;
+        double slope = 0.0;  // of the difference at the guess, radians a day
+    };
 
     void AddPairTrack(const EventPair& pair);
+    void SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const;
     void SearchChunk(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
-    void SegmentEvents(const Track& track, const Crossing& segment, double to, std::vector<Event>& out) const;
+    void FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const;
+    void Refine(const Pending& crossing, double to, std::vector<Event>& out) const;
     double Difference(const EventPair& pair, double moment) const;
 
     const AstroModule& m_astro;
