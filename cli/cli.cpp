@@ -371,7 +371,8 @@ private:
     {
         CLI::App* command = m_app.add_subcommand(name, description);
         command->allow_extras();
-        command->add_option("STATE", m_line.state, stateText);
+        if (stateText != nullptr)
+            command->add_option("STATE", m_line.state, stateText);
         command->add_option("--lang", "Program text in English (en) or German (de)")
             ->type_name("en|de")
             ->check(Refused(CLI::IsMember({"en", "de", ""}, CLI::ignore_case), text::kTextBadValue, "--lang"));
@@ -518,8 +519,8 @@ private:
 
     void AddEphemeris()
     {
-        CLI::App* ephemeris = AddCommand("ephemeris", "The nine heliocentric longitudes at every step of a span",
-                                         "Not used");
+        CLI::App* ephemeris =
+            AddCommand("ephemeris", "The nine heliocentric longitudes at every step of a span", nullptr);
         AddSpan(ephemeris, "From this moment (required)", "Up to this moment, included (required)");
         const auto step = [this](const int16_t& position) { m_line.step = position; };
         Valued(ephemeris->add_option_function<int16_t>("--step", step,
@@ -528,6 +529,10 @@ private:
             ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
                                 text::kTextBadValue, "--step"));
         AddFormat(ephemeris, "Output: text (default, zodiac places), csv or json (degrees)");
+        ephemeris->footer(
+            "One line a step from --from up to --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
+            "decimals; empty, in JSON null, where Pluto is beyond its table; the text shows < or >).\n"
+            "Months and years keep the day of the month, or the month's last day when it has fewer.\n");
     }
 
     // `check` with its refusal worded as the program's text `number`, filled with the option and the value as
@@ -653,8 +658,6 @@ private:
         if (m_line.command == "events")
             return std::nullopt;
         if (m_line.command == "ephemeris") {
-            if (!m_line.state.empty())
-                return Usage(text::kTextUnknownOption, m_line.state);
             if (m_line.from.empty() || m_line.to.empty())
                 return Usage(text::kTextNeedsSpan, m_line.command);
             return std::nullopt;
