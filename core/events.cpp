@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <tuple>
 
@@ -230,6 +231,8 @@ void EventSearch::AddPairTrack(const EventPair& pair)
             track.targets.push_back({kTwoPi - s, EventKind::Enter, aspect, -1, !upper});
         }
     }
+    std::sort(track.targets.begin(), track.targets.end(),
+              [](const Target& a, const Target& b) { return a.value < b.value; });
     if (!track.targets.empty())
         m_tracks.push_back(std::move(track));
 }
@@ -363,14 +366,14 @@ void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std
         return;
     const bool increasing = delta > 0.0;
     const double span = segment.tb - segment.ta;
-    for (const Target& target : track.targets) {
+    const auto consider = [&](const Target& target) {
         // The target's value as the difference reaches it from da: passed when it lies in (da, db] going
         // up, in [db, da) going down, so that a value met exactly at a sample belongs to one step only.
         double way = increasing ? target.value - segment.da : segment.da - target.value;
         if (way <= 0.0)
             way += kTwoPi;
         if (way > std::fabs(delta))
-            continue;
+            return;
         Pending crossing{&track, &target, segment.ta, segment.tb, increasing ? segment.da + way : segment.da - way,
                          increasing, segment.ta + span * way / std::fabs(delta), delta / span};
         if (segment.hasCubic) {
@@ -379,6 +382,26 @@ void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std
             crossing.slope = CubicSlope(segment.u, x) / span;
         }
         pending.push_back(crossing);
+    };
+    // The targets are sorted by value: only those between da and db (across 0 where the step passes it)
+    // are looked at.
+    const std::vector<Target>& targets = track.targets;
+    const double end = segment.da + delta;
+    const auto below = [](const Target& target, double value) { return target.value < value; };
+    const auto first = std::lower_bound(targets.begin(), targets.end(), segment.da, below);
+    if (increasing) {
+        for (auto t = first; t != targets.end() && t->value <= end; ++t)
+            if (t->value > segment.da)
+                consider(*t);
+        for (auto t = targets.begin(); end >= kTwoPi && t != targets.end() && t->value <= end - kTwoPi; ++t)
+            if (t->value <= segment.da)
+                consider(*t);
+    } else {
+        for (auto t = first; t != targets.begin() && std::prev(t)->value >= end; --t)
+            consider(*std::prev(t));
+        for (auto t = targets.end(); end < 0.0 && t != targets.begin() && std::prev(t)->value >= end + kTwoPi; --t)
+            if (std::prev(t)->value >= segment.da)
+                consider(*std::prev(t));
     }
 }
 

@@ -122,16 +122,16 @@ inline constexpr double kEventBracketDays = 1e-7;
 constexpr int32_t SampleEvery(int16_t body)
 {
     switch (body) {
-    case kEarth: case kVenus: return 2;
-    case kMars: return 4;
-    case kJupiter: return 8;
-    case kSaturn: return 16;
-    case kUranus: case kNeptune: return 32;
+    case kEarth: case kVenus: return 4;
+    case kMars: return 8;
+    case kJupiter: return 16;
+    case kSaturn: return 32;
+    case kUranus: case kNeptune: return 64;
     default: return 1;  // Mercury, and Pluto, whose table is read directly
     }
 }
 // Days searched per chunk before its events are handed on.
-inline constexpr int kEventChunkDays = 128;
+inline constexpr int kEventChunkDays = 256;
 
 class EventSearch {
 public:
