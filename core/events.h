@@ -26,18 +26,20 @@
 // How no event is missed: every body's longitude is known at moments one day apart (from the ephemeris,
 // Pluto from its table with its interpolation, through AstroModule::HelioLongitude like everywhere else;
 // the slower bodies are taken every few days and interpolated between, see SampleEvery), and each event is
-// first bracketed between two such samples. Heliocentric longitudes always increase, so
-// the difference of two longitudes changes monotonically as long as the faster body stays faster, and each
-// event value is passed at most once between two samples provided the difference moves less than half a
-// turn from one sample to the next (otherwise a step across 0°/360° could not be told from a step back).
-// The fastest relative motion is Mercury's against the Earth's: Mercury at perihelion moves about 6.4° a
-// day, the Earth never less than 0.95° a day the other way round in their difference, and Mercury is never
-// slower than the Earth, so that difference changes by at most about 5.5° a day, and by less than 180° in
-// anything up to a month. A step of one day therefore keeps every event of every pair in its own bracket
-// with a wide margin, and it also keeps the first guess good (below). The one pair whose difference can turn
-// back is Neptune–Pluto (Pluto near perihelion outruns Neptune): where the difference's rate changes sign
-// within a step, the step is split at the turning point, taken from the ephemeris, so that an aspect
-// touched and left again between two samples is found as well.
+// first bracketed between two such samples. Heliocentric longitudes always increase, so the difference of
+// two longitudes changes monotonically as long as the faster body stays faster, and each event value is
+// passed at most once between two samples provided the difference moves less than half a turn from one
+// sample to the next (otherwise a step across 0°/360° could not be told from a step back).
+// The fastest relative motion is Mercury's against the Earth's: Mercury moves 2.7° to 6.4° a day
+// (aphelion to perihelion), the Earth 0.95° to 1.02°, always more slowly, so their difference grows by
+// 1.7° to 5.5° a day; every other pair, and every body on its own (for ingresses), moves less. Over one
+// day no difference therefore moves more than 5.5°, far below the half turn at which a step would become
+// ambiguous, and a difference that keeps its direction passes each value at most once in a step. (That
+// bound alone would allow steps of a month; the step of one day is what keeps Mercury's cubic first guess
+// within a fraction of a second, below.) The one pair whose difference can turn back is Neptune–Pluto
+// (Pluto near perihelion outruns Neptune): where the difference's rate changes sign within a step, the
+// step is split at the turning point, taken from the ephemeris, so that an aspect touched and left again
+// between two samples is found as well.
 //
 // How each moment is refined: the samples around the bracket give a cubic whose root is the first guess
 // (within a fraction of a second for Mercury, better for the slower bodies); the crossings of a chunk are
