@@ -1,6 +1,6 @@
-// Speed of the command-line companion's two searching commands on the program's own code path: the
-// report of a dense world-transit state (every aspect's beginning and end included) and the search of
-// find stepping by days.
+// Speed of the command-line companion's searching commands on the program's own code path: the report of a
+// dense world-transit state (every aspect's beginning and end included), the search of find stepping by
+// days, and the event search over one and ten years.
 
 #include "cli/cli.h"
 
@@ -87,6 +87,15 @@ void FindDaySteps(benchmark::State& state)
                                                    benchmark::Counter::kIsRate);
 }
 BENCHMARK(FindDaySteps)->Arg(36525)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Every event among the nine bodies (exact, enter, leave, ingress) over `years` years from 2025, as CSV.
+void EventsOfYears(benchmark::State& state)
+{
+    const std::string to = std::to_string(2025 + state.range(0)) + "-01-01";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RunCli({"events", "--from", "2025-01-01", "--to", to, "--format", "csv"}));
+}
+BENCHMARK(EventsOfYears)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

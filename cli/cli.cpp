@@ -1,5 +1,9 @@
 #include "cli/cli.h"
 
+#include "cli/tables.h"
+#include "core/events.h"
+#include "datetime/iso_dates.h"
+
 #include "core/patterns.h"
 #include "core/positions.h"
 #include "datetime/date_input.h"
@@ -160,6 +164,34 @@ int16_t BodyIndex(const std::string& text)
     return 0;
 }
 
+// An aspect by its name or abbreviation, in any case; 0 for none.
+int16_t AspectIndex(const std::string& text)
+{
+    const core::AstroTables& tables = NameTables();
+    for (int16_t aspect = core::kConjunction; aspect <= core::kNumAspects; ++aspect) {
+        const core::AspectNames& names = tables.AspectText[static_cast<size_t>(aspect)];
+        if (text::LowerCase(names.Name) == text::LowerCase(text) || text::LowerCase(names.Abbrev) == text::LowerCase(text))
+            return aspect;
+    }
+    return 0;
+}
+
+// An event kind by its name (exact, enter, leave, ingress, any case); -1 for none.
+int KindIndex(const std::string& text)
+{
+    constexpr std::array<const char*, core::kNumEventKinds> kKinds{"exact", "enter", "leave", "ingress"};
+    for (size_t k = 0; k < kKinds.size(); ++k)
+        if (text::LowerCase(text) == kKinds[k])
+            return static_cast<int>(k);
+    return -1;
+}
+
+const std::map<std::string, TableFormat> kFormats{
+    {"text", TableFormat::Text}, {"csv", TableFormat::Csv}, {"json", TableFormat::Json}};
+
+// The zone list's position of GMT.
+constexpr int16_t kGmtZonePosition = 24;
+
 // The step increments by name, with their positions in the main window's step list.
 const std::map<std::string, int16_t> kStepPositions{
     {"halfhour", 0}, {"day", 1}, {"week", 2}, {"month", 3}, {"year", 4}};
@@ -204,10 +236,14 @@ public:
     {
         if (app->get_parent() != nullptr)
             return CLI::Formatter::make_usage(app, std::move(name));
-        return "Usage: orvane-cli report STATE [--sort N] [--lang en|de] [--radians]\n"
-               "  or:  orvane-cli find STATE --pattern P [--planets B1,B2,B3] [--at-least N] [--step UNIT]"
-               " [--max-steps N]\n"
-               "  or:  orvane-cli positions [STATE | --jd JD]\n"
+        return "Usage: orvane-cli report (STATE | --date DATE) [--sort N] [--lang en|de] [--radians]\n"
+               "  or:  orvane-cli find (STATE | --date DATE) --pattern P [--planets B1,B2,B3] [--at-least N]"
+               " [--step UNIT] [--max-steps N] [--format text|csv|json]\n"
+               "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
+               "  or:  orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies B,...] [--aspects A,...]"
+               " [--kinds K,...] [--format text|csv|json] [--zone Z]\n"
+               "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
+               " [--zone Z]\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };
@@ -260,6 +296,13 @@ struct CommandLine {
     std::optional<int16_t> step;
     long maxSteps = kDefaultMaxSteps;
     std::optional<double> jd;
+    // ISO 8601 moments as typed (checked by the reader), the zone in minutes east of Greenwich.
+    std::string date;
+    std::string from;
+    std::string to;
+    int32_t zone = 0;
+    TableFormat format = TableFormat::Text;
+    core::EventFilter filter;
 };
 
 // An option with a value, shown in the help as `type`; given more than once, its last value counts.
@@ -286,6 +329,8 @@ public:
         AddReport();
         AddFind();
         AddPositions();
+        AddEvents();
+        AddEphemeris();
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
@@ -326,7 +371,8 @@ private:
     {
         CLI::App* command = m_app.add_subcommand(name, description);
         command->allow_extras();
-        command->add_option("STATE", m_line.state, stateText);
+        if (stateText != nullptr)
+            command->add_option("STATE", m_line.state, stateText);
         command->add_option("--lang", "Program text in English (en) or German (de)")
             ->type_name("en|de")
             ->check(Refused(CLI::IsMember({"en", "de", ""}, CLI::ignore_case), text::kTextBadValue, "--lang"));
@@ -348,6 +394,7 @@ private:
                "N")
             ->check(Refused(PlainNumber() & CLI::NonNegativeNumber, text::kTextBadValue, "--sort"));
         report->add_flag("--radians", m_line.radians, "Deviations in radians");
+        AddDate(report);
         report->footer(kSortList);
     }
 
@@ -380,6 +427,8 @@ private:
         Valued(m_find->add_option("--max-steps", m_line.maxSteps, "Give up after N steps (default 100000)"), "N")
             ->transform(Refused(PlainNumber() & CLI::Range(1L, std::numeric_limits<long>::max()),
                                 text::kTextBadValue, "--max-steps"));
+        AddDate(m_find);
+        AddFormat(m_find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
         m_find->footer(PatternAndBodyList() + "\nFound: the message and the date, exit 0; not found: exit 3.\n");
     }
 
@@ -391,8 +440,99 @@ private:
         const auto jd = [this](const std::string& typed) { m_line.jd = ReadNumber<double>(typed); };
         Valued(m_positions->add_option_function<std::string>("--jd", jd, "At this Julian date (UT) instead"), "JD")
             ->check(Refused(JulianDate(), text::kTextBadJulianDate));
+        AddDate(m_positions);
         m_positions->footer(
-            "Without STATE or --jd: the present moment. Pluto before or after its table prints < or >.\n");
+            "Without STATE, --jd or --date: the present moment. Pluto before or after its table prints < or >.\n");
+    }
+
+    // --date DATE: the world date, instead of (or over) the state's.
+    void AddDate(CLI::App* command)
+    {
+        Valued(command->add_option("--date", m_line.date,
+                                   "At this moment (ISO 8601; without a zone UT) instead of the state's world date"),
+               "DATE")
+            ->check(Refused(IsoDate(), text::kTextNotADate));
+    }
+
+    void AddFormat(CLI::App* command, const char* description)
+    {
+        Valued(command->add_option("--format", m_line.format, description), "text|csv|json")
+            ->transform(Refused(CLI::IsMember(kFormats, CLI::ignore_case) & CLI::Transformer(kFormats, CLI::ignore_case),
+                                text::kTextBadValue, "--format"));
+    }
+
+    void AddSpan(CLI::App* command, const char* from, const char* to)
+    {
+        Valued(command->add_option("--from", m_line.from, from), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
+        Valued(command->add_option("--to", m_line.to, to), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
+        const auto zone = [this](const std::string& typed) { m_line.zone = datetime::ParseZone(typed).value_or(0); };
+        Valued(command->add_option_function<std::string>("--zone", zone,
+                                                         "Times in this zone: Z or UT (default), +01:00, -0530 …"),
+               "Z")
+            ->check(Refused(CLI::Validator([](std::string& typed) {
+                                return datetime::ParseZone(typed) ? std::string() : std::string("no zone");
+                            }, ""),
+                            text::kTextUnknownZone));
+    }
+
+    void AddEvents()
+    {
+        CLI::App* events = AddCommand("events", "Exact aspects, orb entries and exits, and sign ingresses over a span",
+                                      "The state file; its mode, orbs, birthdates and world date are used "
+                                      "(default: world transits with the default orbs)");
+        AddSpan(events, "From this moment (default: the state's world date, or now)",
+                "Up to this moment, excluded (default: one year after --from)");
+        const auto bodies = [this](const std::string& names) {
+            m_line.filter.bodies = 0;
+            for (const std::string& name : Split(names))
+                m_line.filter.bodies = static_cast<uint16_t>(m_line.filter.bodies | 1u << BodyIndex(name));
+        };
+        Valued(events->add_option_function<std::string>("--bodies", bodies, "Only pairs of these bodies (default: all)"),
+               "B,...")
+            ->check(NameList(BodyIndex, text::kTextUnknownBody));
+        const auto aspects = [this](const std::string& names) {
+            m_line.filter.aspects = 0;
+            for (const std::string& name : Split(names))
+                m_line.filter.aspects = static_cast<uint8_t>(m_line.filter.aspects | 1u << AspectIndex(name));
+        };
+        Valued(events->add_option_function<std::string>("--aspects", aspects, "Only these aspects (default: all)"),
+               "A,...")
+            ->check(NameList(AspectIndex, text::kTextUnknownAspect));
+        const auto kinds = [this](const std::string& names) {
+            m_line.filter.kinds = 0;
+            for (const std::string& name : Split(names))
+                m_line.filter.kinds = static_cast<uint8_t>(m_line.filter.kinds | 1u << KindIndex(name));
+        };
+        Valued(events->add_option_function<std::string>("--kinds", kinds,
+                                                        "Only these kinds: exact, enter, leave, ingress (default: all)"),
+               "K,...")
+            ->check(NameList([](const std::string& name) { return static_cast<int16_t>(KindIndex(name) + 1); },
+                             text::kTextUnknownKind));
+        AddFormat(events, "Output: text (default), csv or json");
+        events->footer(
+            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign\n"
+            "(body1 is the transiting or 1st-birthdate body; sign only for an ingress). JSON: an array of\n"
+            "objects with the same keys, null for what does not apply. DATE is ISO 8601: 2025-01-01,\n"
+            "2025-01-01T06:30 or 2025-01-01T06:30+01:00 (without a zone: UT).\n"
+            "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …).\n");
+    }
+
+    void AddEphemeris()
+    {
+        CLI::App* ephemeris =
+            AddCommand("ephemeris", "The nine heliocentric longitudes at every step of a span", nullptr);
+        AddSpan(ephemeris, "From this moment (required)", "Up to this moment, included (required)");
+        const auto step = [this](const int16_t& position) { m_line.step = position; };
+        Valued(ephemeris->add_option_function<int16_t>("--step", step,
+                                                       "The step: halfhour, day (default), week, month or year"),
+               "UNIT")
+            ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
+                                text::kTextBadValue, "--step"));
+        AddFormat(ephemeris, "Output: text (default, zodiac places), csv or json (degrees)");
+        ephemeris->footer(
+            "One line a step from --from up to --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
+            "decimals; empty, in JSON null, where Pluto is beyond its table; the text shows < or >).\n"
+            "Months and years keep the day of the month, or the month's last day when it has fewer.\n");
     }
 
     // `check` with its refusal worded as the program's text `number`, filled with the option and the value as
@@ -425,6 +565,27 @@ private:
             for (const std::string& name : names)
                 if (BodyIndex(name) == 0)
                     return OwnText(text::kTextUnknownBody, m_line.language, name);
+            return {};
+        };
+        return CLI::Validator(check, "").application_index(0);
+    }
+
+    // An ISO 8601 moment as the companion reads it.
+    static CLI::Validator IsoDate()
+    {
+        return {[](std::string& typed) {
+                    return datetime::ParseIsoMoment(typed, 0) ? std::string() : std::string("not a date");
+                },
+                ""};
+    }
+
+    // A comma-separated list of names, each known to `index` (non-zero), else the program's text `number`.
+    CLI::Validator NameList(int16_t (*index)(const std::string&), int16_t number) const
+    {
+        const auto check = [this, index, number](std::string& list) -> std::string {
+            for (const std::string& name : Split(list))
+                if (index(name) <= 0)
+                    return OwnText(number, m_line.language, name);
             return {};
         };
         return CLI::Validator(check, "").application_index(0);
@@ -490,9 +651,18 @@ private:
         if (m_line.command == "positions") {
             if (!m_line.state.empty() && m_positions->count("--jd") > 0)
                 return Usage(text::kTextUnknownOption, m_line.state);
+            if (!m_line.date.empty() && m_positions->count("--jd") > 0)
+                return Usage(text::kTextUnknownOption, "--date");
             return std::nullopt;
         }
-        if (m_line.state.empty())
+        if (m_line.command == "events")
+            return std::nullopt;
+        if (m_line.command == "ephemeris") {
+            if (m_line.from.empty() || m_line.to.empty())
+                return Usage(text::kTextNeedsSpan, m_line.command);
+            return std::nullopt;
+        }
+        if (m_line.state.empty() && m_line.date.empty())
             return Usage(text::kTextNeedsState, m_line.command);
         if (m_line.command == "find" && m_find->count("--pattern") == 0)
             return Usage(text::kTextMissingValue, "--pattern");
@@ -551,8 +721,8 @@ public:
 
     int Positions()
     {
-        double moment = m_line.jd.value_or(m_environment.nowMoment);
-        if (!m_line.jd && !m_line.state.empty()) {
+        double moment = m_line.jd.value_or(m_line.date.empty() ? m_environment.nowMoment : MomentOf(m_line.date));
+        if (!m_line.jd && m_line.date.empty() && !m_line.state.empty()) {
             if (const int code = LoadState(); code != kExitSuccess)
                 return code;
             moment = datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow);
@@ -584,7 +754,7 @@ public:
 
     int Report()
     {
-        if (const int code = LoadState(); code != kExitSuccess)
+        if (const int code = LoadStateOrDate(); code != kExitSuccess)
             return code;
         // Without a mode the computation does nothing and has nothing to complain of.
         if (m_program.main.DetermineMode() == core::kModeNone) {
@@ -631,7 +801,7 @@ public:
 
     int Find()
     {
-        if (const int code = LoadState(); code != kExitSuccess)
+        if (const int code = LoadStateOrDate(); code != kExitSuccess)
             return code;
         app::MainModel& main = m_program.main;
         main.SelectMode(core::Mode::WorldTransits);
@@ -672,6 +842,17 @@ public:
             const app::StepOutcome outcome = m_program.Step(app::Direction::Forward);
             if (outcome.undone || !outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
+            if (outcome.compute.found && m_line.format != TableFormat::Text) {
+                const double found = datetime::InputDateToAJDate(main, core::kWorldDateRow);
+                const std::string& pattern = NameTables().patternNames[static_cast<size_t>(m_line.pattern)];
+                if (m_line.format == TableFormat::Csv)
+                    m_out << "time,jd_ut,pattern\r\n" << datetime::IsoText(found, 0) << ',' << Fixed6(found) << ','
+                          << pattern << "\r\n";
+                else
+                    m_out << "[\n{\"time\":\"" << datetime::IsoText(found, 0) << "\",\"jd_ut\":" << Fixed6(found)
+                          << ",\"pattern\":\"" << pattern << "\"}\n]\n";
+                return kExitSuccess;
+            }
             if (outcome.compute.found) {
                 PrintMessage(m_out, *outcome.compute.found);
                 m_out << datetime::InputDateToString(main, core::kWorldDateRow, false, m_program.language)
@@ -683,7 +864,161 @@ public:
         return kExitNotFound;
     }
 
+    int Events()
+    {
+        int16_t mode = core::kModeWorldTransits;
+        std::array<double, 3> moments{};
+        double start = m_environment.nowMoment;
+        app::MainModel& main = m_program.main;
+        if (!m_line.state.empty()) {
+            if (const int code = LoadState(); code != kExitSuccess)
+                return code;
+            mode = main.DetermineMode();
+            if (mode == core::kModeNone) {
+                m_err << OwnText(text::kTextNoModeSelected, m_line.language) << '\n';
+                return kExitBadInput;
+            }
+            for (int16_t row = 0; row < core::kNumDateRows; ++row) {
+                const bool used = core::RowUsedByMode(row, mode) || (row == core::kWorldDateRow && m_line.from.empty());
+                if (!used)
+                    continue;
+                moments[static_cast<size_t>(row)] = datetime::InputDateToAJDate(main, row);
+                if (moments[static_cast<size_t>(row)] < 0.0) {
+                    main.moments[static_cast<size_t>(row)] = moments[static_cast<size_t>(row)];
+                    return DateError(datetime::ShowDateInputError(main, row, m_program.language));
+                }
+            }
+            start = moments[0];
+        }
+        m_program.configure.ApplyOrbs(m_program.astro);
+        m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
+        const double from = m_line.from.empty() ? start : MomentOf(m_line.from);
+        const double to = m_line.to.empty() ? datetime::OneYearLater(from) : MomentOf(m_line.to);
+        if (const int code = CheckSpan(from, to); code != kExitSuccess)
+            return code;
+
+        const core::EventSearch search(m_program.astro, mode, moments, m_line.filter);
+        TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
+        writer.BeginEvents();
+        search.Run(from, to, [&](const core::Event& event) {
+            writer.Event(event);
+            return static_cast<bool>(m_out);
+        });
+        writer.End();
+        return kExitSuccess;
+    }
+
+    int Ephemeris()
+    {
+        const double from = MomentOf(m_line.from);
+        const double to = MomentOf(m_line.to);
+        if (const int code = CheckSpan(from, to); code != kExitSuccess)
+            return code;
+        const core::AstroModule& astro = m_program.astro;
+        TableWriter writer(m_out, m_line.format, m_line.zone, astro.tables, Words());
+        writer.BeginPositions();
+        const int16_t step = m_line.step.value_or(1);
+        const double dayNumber = std::floor(from + 0.5);
+        int64_t year = 0;
+        int32_t month = 0;
+        int32_t day = 0;
+        datetime::GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
+        for (int64_t k = 0; m_out; ++k) {
+            double t = from + static_cast<double>(k) * (step == 0 ? 1.0 / 48 : step == 1 ? 1.0 : 7.0);
+            if (step >= 3) {
+                // Months and years keep the day of the month, or the month's last day when it has fewer.
+                const int64_t months = (year * 12 + month - 1) + k * (step == 3 ? 1 : 12);
+                const int64_t y = months >= 0 ? months / 12 : -((-months + 11) / 12);
+                const auto m = static_cast<int32_t>(months - y * 12 + 1);
+                const int64_t first = datetime::GregorianDayNumber(y, m, 1);
+                const int64_t length = datetime::GregorianDayNumber(y + (m == 12 ? 1 : 0), m == 12 ? 1 : m + 1, 1) - first;
+                t = static_cast<double>(first + std::min<int64_t>(day, length) - 1) + (from + 0.5 - dayNumber) - 0.5;
+            }
+            if (t > to)
+                break;
+            std::array<double, core::kBodySlots> longitudes{};
+            for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
+                longitudes[static_cast<size_t>(body)] =
+                    body <= astro.bodyCount ? astro.HelioLongitude(body, t) : core::kPlutoAfterTable;
+            writer.Positions(t, longitudes);
+        }
+        writer.End();
+        return kExitSuccess;
+    }
+
 private:
+    static double MomentOf(const std::string& typed)
+    {
+        return datetime::ParseIsoMoment(typed, 0).value_or(datetime::IsoMoment{}).moment;
+    }
+
+    // A span must run forwards and lie within the ephemeris' range at both ends (Pluto beyond its table
+    // only has no events there, as it has no aspects in the grid).
+    int CheckSpan(double from, double to)
+    {
+        if (to < from) {
+            m_err << OwnText(text::kTextSpanReversed, m_line.language, datetime::IsoText(from, m_line.zone),
+                             datetime::IsoText(to, m_line.zone))
+                  << '\n';
+            return kExitBadInput;
+        }
+        for (const double moment : {from, to})
+            for (int16_t body = core::kEarth; body <= core::kNeptune; ++body)
+                if (m_program.astro.HelioLongitude(body, moment) < 0.0) {
+                    m_err << OwnText(text::kTextNoPosition, m_line.language,
+                                     m_program.astro.tables.bodyNames[static_cast<size_t>(body)], Fixed6(moment))
+                          << '\n';
+                    return kExitBadInput;
+                }
+        return kExitSuccess;
+    }
+
+    TableWords Words() const
+    {
+        TableWords words;
+        words.language = m_line.language;
+        const int16_t kinds[] = {text::kTextEventExact, text::kTextEventEnter, text::kTextEventLeave,
+                                 text::kTextEventIngress};
+        for (size_t k = 0; k < words.kinds.size(); ++k)
+            words.kinds[k] = OwnText(kinds[k], m_line.language);
+        words.date = OwnText(text::kTextColumnDate, m_line.language);
+        words.time = OwnText(text::kTextColumnTime, m_line.language);
+        words.event = OwnText(text::kTextColumnEvent, m_line.language);
+        words.body = OwnText(text::kTextColumnBody, m_line.language);
+        words.aspect = OwnText(text::kTextColumnAspect, m_line.language);
+        words.sign = OwnText(text::kTextColumnSign, m_line.language);
+        return words;
+    }
+
+    // The state file, then --date as its world date; or, with --date alone, world transits at that moment
+    // with the program's defaults. The date rows hold half hours: the moment is taken in UT, to the half
+    // hour.
+    int LoadStateOrDate()
+    {
+        if (!m_line.state.empty())
+            if (const int code = LoadState(); code != kExitSuccess)
+                return code;
+        if (m_line.date.empty())
+            return kExitSuccess;
+        if (m_line.state.empty())
+            m_program.main.SelectMode(core::Mode::WorldTransits);
+        constexpr auto r = static_cast<size_t>(core::kWorldDateRow);
+        app::MainModel& main = m_program.main;
+        double local = MomentOf(m_line.date) + 0.5;
+        datetime::RoundToHalfHour(local);
+        const double dayNumber = std::floor(local);
+        int64_t year = 0;
+        int32_t month = 0;
+        int32_t day = 0;
+        datetime::GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
+        main.monthLists[r].SetListIndex(static_cast<int16_t>(month));
+        main.dayLists[r].SetListIndex(static_cast<int16_t>(day));
+        main.yearTexts[r] = std::to_string(year);
+        main.halfHourLists[r].SetListIndex(static_cast<int16_t>(std::lround((local - dayNumber) * 48) + 1));
+        main.zoneLists[r].SetListIndex(kGmtZonePosition);
+        return kExitSuccess;
+    }
+
     int LoadState()
     {
         const platform::Result<void> loaded = app::LoadStateFile(m_program, m_line.state, m_store);
@@ -742,9 +1077,11 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
     auto session = std::make_unique<Session>(environment, line, out, err);
     if (!session->Start())
         return kExitBadInput;
-    const int code = line.command == "positions" ? session->Positions()
-                     : line.command == "report"  ? session->Report()
-                                                 : session->Find();
+    const int code = line.command == "positions"   ? session->Positions()
+                     : line.command == "report"    ? session->Report()
+                     : line.command == "events"    ? session->Events()
+                     : line.command == "ephemeris" ? session->Ephemeris()
+                                                   : session->Find();
     // Output that did not arrive (a full device, a closed pipe) is a failure, whatever the command found.
     out.flush();
     if (!out) {

@@ -268,6 +268,23 @@ inline constexpr int16_t kTextNoModeSelected = 1300;  // report on a state with 
 inline constexpr int16_t kTextOutputNotWritten = 1305;  // the standard output could not be written
 inline constexpr int16_t kTextHelpHint = 1040;     // "For help, run [r1]."
 inline constexpr int16_t kTextNoPosition = 1041;   // a moment outside the ephemeris' range
+// The event search and the ephemeris table of the companion.
+inline constexpr int16_t kTextUnknownAspect = 1042;
+inline constexpr int16_t kTextUnknownKind = 1043;
+inline constexpr int16_t kTextUnknownZone = 1044;
+inline constexpr int16_t kTextNotADate = 1045;
+inline constexpr int16_t kTextSpanReversed = 1046;  // the span ends before it begins
+inline constexpr int16_t kTextEventExact = 1047;    // the event kinds in the text table
+inline constexpr int16_t kTextEventEnter = 1048;
+inline constexpr int16_t kTextEventLeave = 1049;
+inline constexpr int16_t kTextEventIngress = 1050;
+inline constexpr int16_t kTextColumnDate = 1051;    // the column headings of the text tables
+inline constexpr int16_t kTextColumnTime = 1052;
+inline constexpr int16_t kTextColumnEvent = 1053;
+inline constexpr int16_t kTextColumnBody = 1054;
+inline constexpr int16_t kTextColumnAspect = 1055;
+inline constexpr int16_t kTextColumnSign = 1056;
+inline constexpr int16_t kTextNeedsSpan = 1057;     // ephemeris without --from and --to
 
 // ----- The desktop program ---------------------------------------------------------------------------
 inline constexpr int16_t kTextDegrees = 1150;        // degreesSelected

@@ -1,4 +1,5 @@
 #include "datetime/time_zones.h"
+#include "datetime/iso_dates.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,38 @@ TEST(SystemZone, ComputerZoneAndDefaultPosition)
     bare.defaultZoneIndex = 5;
     SetDefaultZoneIndex(bare);
     EXPECT_EQ(bare.defaultZoneIndex, 0);
+}
+
+}  // namespace
+}  // namespace orvane::datetime
+
+namespace orvane::datetime {
+namespace {
+
+// ISO 8601 moments and zones as the command line reads and writes them; the day numbers are those of the
+// astronomical almanac (J2000.0 is 2451545.0, 1 January 2000 at noon UT).
+TEST(IsoDates, MomentsAndZonesReadAndWritten)
+{
+    const struct {
+        const char* text;
+        double moment;  // < 0: refused
+    } cases[] = {{"2000-01-01", 2451544.5}, {"2000-01-01T12:00", 2451545.0}, {"2000-01-01T13:30+01:30", 2451545.0},
+                 {"2000-01-01 06:00:00-0600", 2451545.0}, {"2000-01-01T12:00Z", 2451545.0},
+                 {"1600-03-01", 2305507.5}, {"-0001-12-31", 1721058.5}, {"2024-02-29", 2460369.5},
+                 {"2025-02-29", -1}, {"2025-13-01", -1}, {"25-01-01", -1}, {"2025-01-01T25:00", -1},
+                 {"2025-01-01T06:30+15:00", -1}, {"2025-01-01x", -1}, {"", -1}};
+    for (const auto& c : cases) {
+        const std::optional<IsoMoment> read = ParseIsoMoment(c.text, 0);
+        EXPECT_NEAR(read ? read->moment : -1.0, c.moment, 1e-9) << c.text;
+    }
+    EXPECT_EQ(IsoText(2451545.0, 0), "2000-01-01T12:00:00Z");
+    EXPECT_EQ(IsoText(2451545.0 - 0.4 / 86400, -330), "2000-01-01T06:30:00-05:30");
+    EXPECT_EQ(IsoText(1721058.5, 60), "-0001-12-31T01:00:00+01:00");
+    EXPECT_EQ(ParseZone("gmt+1:00"), 60);
+    EXPECT_EQ(ParseZone("UT"), 0);
+    EXPECT_EQ(ParseZone("-0530"), -330);
+    EXPECT_FALSE(ParseZone("Mars"));
+    EXPECT_NEAR(OneYearLater(2460369.75), 2460735.75, 1e-9);  // 29 February 2024, 06:00 → 1 March 2025
 }
 
 }  // namespace

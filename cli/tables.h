@@ -1,0 +1,60 @@
+#pragma once
+
+// The companion's tables of events and of positions, in three forms: text for people (aligned columns,
+// dates in the program's own style, English or German), CSV (RFC 4180: CR LF line ends, a header line)
+// and JSON (one array of objects). Rows are written as they come, so that any span streams.
+//
+// Events, CSV: time,jd_ut,kind,body1,aspect,body2,sign — time in ISO 8601 with seconds and the zone's
+// offset ("Z" for UT), jd_ut with six decimals, kind exact|enter|leave|ingress, English body, aspect and
+// sign names, empty fields where nothing applies (null in JSON, where jd_ut is a number).
+// Positions, CSV: time,jd_ut,Earth,…,Pluto — longitudes in degrees with six decimals, empty (null) for a
+// body without a position.
+
+#include "core/events.h"
+#include "core/vocabulary.h"
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace orvane::cli {
+
+enum class TableFormat { Text, Csv, Json };
+
+// The words of the text tables in the language asked for: the four event kinds and the column headings.
+struct TableWords {
+    int16_t language = 0;
+    std::array<std::string, core::kNumEventKinds> kinds;
+    std::string date, time, event, body, aspect, sign;
+};
+
+class TableWriter {
+public:
+    TableWriter(std::ostream& out, TableFormat format, int32_t zoneMinutes, const core::AstroTables& tables,
+                const TableWords& words);
+
+    void BeginEvents();
+    void Event(const core::Event& event);
+    void BeginPositions();
+    // The nine longitudes (radians; negative for none) at `moment`, bodies 1 … 9 at index 1 … 9.
+    void Positions(double moment, const std::array<double, core::kBodySlots>& longitudes);
+    // Closes the table (the JSON array; "[]" when no row was written) and flushes.
+    void End();
+
+private:
+    std::string TimeColumns(double moment) const;  // text: date and time in the zone
+    void JsonRow(const std::string& object);
+    void TextLine(std::string line);
+    size_t KindWidth() const;
+    std::string TimeHeading() const;  // the time column's heading, with the zone
+
+    std::ostream& m_out;
+    TableFormat m_format;
+    int32_t m_zone;
+    const core::AstroTables& m_tables;
+    TableWords m_words;
+    size_t m_rows = 0;
+};
+
+}  // namespace orvane::cli

@@ -1,0 +1,457 @@
+#include "core/events.h"
+
+#include "core/modes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <optional>
+#include <tuple>
+
+namespace orvane::core {
+namespace {
+
+// An angle brought into −π … π.
+double WrapPi(double angle)
+{
+    return angle - kTwoPi * std::round(angle / kTwoPi);
+}
+
+// The cubic through the differences at the four samples around a step (nodes −1, 0, 1, 2 in steps), its
+// value and slope at x (steps from the step's start).
+double Cubic(const std::array<double, 4>& u, double x)
+{
+    return -u[0] * x * (x - 1) * (x - 2) / 6 + u[1] * (x + 1) * (x - 1) * (x - 2) / 2 -
+           u[2] * (x + 1) * x * (x - 2) / 2 + u[3] * (x + 1) * x * (x - 1) / 6;
+}
+
+double CubicSlope(const std::array<double, 4>& u, double x)
+{
+    constexpr double h = 1e-6;
+    return (Cubic(u, x + h) - Cubic(u, x - h)) / (2 * h);
+}
+
+// The x in [0, 1] at which the cubic reaches `value` (which lies between its values at 0 and 1): Newton
+// steps on the polynomial, kept inside the interval that holds the root.
+double CubicRoot(const std::array<double, 4>& u, double value)
+{
+    double lo = 0.0;
+    double hi = 1.0;
+    const bool increasing = u[2] > u[1];
+    double x = std::clamp((value - u[1]) / (u[2] - u[1]), 0.0, 1.0);
+    for (int i = 0; i < 40; ++i) {
+        const double g = Cubic(u, x) - value;
+        ((g < 0) == increasing ? lo : hi) = x;
+        const double slope = CubicSlope(u, x);
+        double next = slope != 0.0 ? x - g / slope : 0.5 * (lo + hi);
+        if (!(next >= lo && next <= hi))
+            next = 0.5 * (lo + hi);
+        if (std::fabs(next - x) < 1e-12)
+            return next;
+        x = next;
+    }
+    return x;
+}
+
+// The x in (0, 1) at which the cubic's slope changes sign, if it does there.
+std::optional<double> CubicTurn(const std::array<double, 4>& u)
+{
+    double lo = 0.0;
+    double hi = 1.0;
+    const double slopeLo = CubicSlope(u, lo);
+    if (slopeLo * CubicSlope(u, hi) >= 0.0)
+        return std::nullopt;
+    for (int i = 0; i < 50; ++i) {
+        const double mid = 0.5 * (lo + hi);
+        (CubicSlope(u, mid) * slopeLo > 0.0 ? lo : hi) = mid;
+    }
+    return 0.5 * (lo + hi);
+}
+
+// A root of g in [a, b], where g(a) lies below 0 and g(b) at or above it (mirrored when `increasing` is
+// false), starting from `guess` with slope `slope`: Newton's step with that slope, then secant steps,
+// bisection whenever a step would leave the bracket. NaN when g has no value somewhere on the way.
+template <typename Function>
+double RefineRoot(const Function& g, double a, double b, bool increasing, double guess, double slope)
+{
+    const double orientation = increasing ? 1.0 : -1.0;
+    double x = std::clamp(guess, a, b);
+    double previousX = 0.0;
+    double previousG = 0.0;
+    for (int i = 0; i < 80; ++i) {
+        const double gx = g(x);
+        if (std::isnan(gx))
+            return gx;
+        if (gx == 0.0)
+            return x;
+        (orientation * gx < 0.0 ? a : b) = x;
+        if (i > 0 && x != previousX)
+            slope = (gx - previousG) / (x - previousX);
+        // A correction that stays in the bracket and is small enough ends the search (also when the root
+        // lies at the bracket's end, where the moment cannot move by less than its own precision).
+        double next = slope != 0.0 ? x - gx / slope : std::nan("");
+        if (next >= a && next <= b) {
+            if (std::fabs(next - x) < kEventCorrectionDays)
+                return next;
+        } else {
+            next = 0.5 * (a + b);
+        }
+        if (b - a < kEventBracketDays)
+            return 0.5 * (a + b);
+        previousX = x;
+        previousG = gx;
+        x = next;
+    }
+    return x;
+}
+
+int64_t FloorDiv(int64_t a, int64_t b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+bool IsOppositionOrConjunction(double angle)
+{
+    return std::fabs(angle) < 1e-9 || std::fabs(angle - kPi) < 1e-9;
+}
+
+}  // namespace
+
+bool EventBefore(const Event& a, const Event& b)
+{
+    return std::tie(a.moment, a.kind, a.body1, a.body2, a.aspect, a.branch) <
+           std::tie(b.moment, b.kind, b.body1, b.body2, b.aspect, b.branch);
+}
+
+// The samples of one chunk: the moving bodies' longitudes at the moments of steps `first`, first + 1, ….
+struct EventSearch::Samples {
+    double origin = 0.0;
+    int64_t first = 0;
+    std::vector<std::array<double, kBodySlots>> longitudes;
+
+    double Time(int64_t step) const { return origin + static_cast<double>(step) * kEventSampleDays; }
+    // The track's difference at step `step` (0 … 2π), negative when a body has no position there.
+    double Difference(const EventPair& pair, int64_t step) const
+    {
+        const auto& at = longitudes[static_cast<size_t>(step - first)];
+        const double L1 = pair.moving1 ? at[static_cast<size_t>(pair.body1)] : pair.fixed1;
+        if (pair.body2 == 0 || L1 < 0.0)
+            return L1;
+        const double L2 = pair.moving2 ? at[static_cast<size_t>(pair.body2)] : pair.fixed2;
+        if (L2 < 0.0)
+            return L2;
+        return L1 >= L2 ? L1 - L2 : L1 - L2 + kTwoPi;
+    }
+};
+
+// A stretch of time over which a track's difference moves one way: its ends, the differences there, and
+// when known the four samples around it for a cubic first guess.
+struct EventSearch::Crossing {
+    double ta = 0.0;
+    double tb = 0.0;
+    double da = 0.0;
+    double db = 0.0;
+    bool hasCubic = false;
+    std::array<double, 4> u{};
+};
+
+EventSearch::EventSearch(const AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+                         const EventFilter& filter)
+    : m_astro(astro), m_filter(filter)
+{
+    const int16_t last = std::min<int16_t>(astro.bodyCount, kPluto);
+    const auto fixedAt = [&](int16_t body, double moment) {
+        const double L = astro.HelioLongitude(body, moment);
+        return L >= 0.0 ? L : -1.0;
+    };
+    if (IsOneDateMode(mode)) {
+        m_column = kOrbColumnOneMoment;
+        for (int16_t b1 = kEarth; b1 <= last; ++b1)
+            for (int16_t b2 = static_cast<int16_t>(b1 + 1); b2 <= last; ++b2)
+                if (filter.HasBody(b1) && filter.HasBody(b2))
+                    m_pairs.push_back({b1, b2, true, true, -1.0, -1.0});
+    } else if (IsPersonalTransitMode(mode)) {
+        m_column = kOrbColumnPersonal;
+        const double natal = moments[mode == kModePersonal1 ? 1 : 2];
+        for (int16_t natalBody = kEarth; natalBody <= last; ++natalBody)
+            for (int16_t transit = kEarth; transit <= last; ++transit)
+                if (filter.HasBody(natalBody) && filter.HasBody(transit))
+                    m_pairs.push_back({transit, natalBody, true, false, -1.0, fixedAt(natalBody, natal)});
+    } else if (mode == kModeSynastry) {
+        m_column = kOrbColumnSynastry;
+        for (int16_t second = kEarth; second <= last; ++second)
+            for (int16_t first = kEarth; first <= last; ++first)
+                if (filter.HasBody(first) && filter.HasBody(second))
+                    m_pairs.push_back({first, second, false, false, fixedAt(first, moments[1]),
+                                       fixedAt(second, moments[2])});
+    }
+    if (IsOneDateMode(mode) || IsPersonalTransitMode(mode))
+        for (int16_t body = kEarth; body <= last; ++body)
+            if (filter.HasBody(body))
+                m_moving.push_back(body);
+
+    for (const EventPair& pair : m_pairs)
+        AddPairTrack(pair);
+    if (filter.HasKind(EventKind::Ingress))
+        for (const int16_t body : m_moving) {
+            Track track{{body, 0, true, false, -1.0, -1.0}, {}};
+            for (int16_t sign = 0; sign < kNumSigns; ++sign)
+                track.targets.push_back({kTwoPi / kNumSigns * sign, EventKind::Ingress, 0, sign, false});
+            m_tracks.push_back(std::move(track));
+        }
+}
+
+void EventSearch::AddPairTrack(const EventPair& pair)
+{
+    if (!pair.moving1 && !pair.moving2)
+        return;
+    if ((!pair.moving1 && pair.fixed1 < 0.0) || (!pair.moving2 && pair.fixed2 < 0.0))
+        return;
+    Track track{pair, {}};
+    const bool edges = m_filter.HasKind(EventKind::Enter) || m_filter.HasKind(EventKind::Leave);
+    for (int16_t aspect = kConjunction; aspect <= kNumAspects; ++aspect) {
+        const double orb = m_astro.orbs.orbs[static_cast<size_t>(aspect)][static_cast<size_t>(m_column)];
+        if (!m_filter.HasAspect(aspect) || !(orb > 0.0))
+            continue;
+        const double angle = m_astro.tables.aspectAngles[static_cast<size_t>(aspect)];
+        if (m_filter.HasKind(EventKind::Exact)) {
+            track.targets.push_back({angle, EventKind::Exact, aspect, -1, false});
+            if (!IsOppositionOrConjunction(angle))
+                track.targets.push_back({kTwoPi - angle, EventKind::Exact, aspect, -1, false});
+        }
+        if (!edges)
+            continue;
+        // The separation s (0 … π) reaches the orb's edges at angle − orb and angle + orb; the difference
+        // L1 − L2 does so at s and at 2π − s. Growing s leaves the orb at the upper edge.
+        for (const bool upper : {false, true}) {
+            const double s = upper ? angle + orb : angle - orb;
+            if (!(s > 0.0 && s < kPi))
+                continue;
+            track.targets.push_back({s, EventKind::Enter, aspect, -1, upper});
+            track.targets.push_back({kTwoPi - s, EventKind::Enter, aspect, -1, !upper});
+        }
+    }
+    std::sort(track.targets.begin(), track.targets.end(),
+              [](const Target& a, const Target& b) { return a.value < b.value; });
+    if (!track.targets.empty())
+        m_tracks.push_back(std::move(track));
+}
+
+double EventSearch::Difference(const EventPair& pair, double moment) const
+{
+    const double L1 = pair.moving1 ? m_astro.HelioLongitude(pair.body1, moment) : pair.fixed1;
+    if (pair.body2 == 0 || L1 < 0.0)
+        return L1;
+    const double L2 = pair.moving2 ? m_astro.HelioLongitude(pair.body2, moment) : pair.fixed2;
+    if (L2 < 0.0)
+        return L2;
+    return L1 >= L2 ? L1 - L2 : L1 - L2 + kTwoPi;
+}
+
+void EventSearch::Run(double from, double to, const EventSink& sink) const
+{
+    if (!(to > from) || m_tracks.empty())
+        return;
+    const auto steps = static_cast<int64_t>(std::ceil((to - from) / kEventSampleDays));
+    const auto chunk = static_cast<int64_t>(kEventChunkDays / kEventSampleDays);
+    std::vector<Event> events;
+    for (int64_t first = 0; first < steps; first += chunk) {
+        events.clear();
+        SearchChunk(first, std::min(steps, first + chunk), from, to, events);
+        std::sort(events.begin(), events.end(), EventBefore);
+        for (const Event& event : events)
+            if (!sink(event))
+                return;
+    }
+}
+
+std::vector<Event> EventSearch::Collect(double from, double to) const
+{
+    std::vector<Event> events;
+    Run(from, to, [&events](const Event& event) {
+        events.push_back(event);
+        return true;
+    });
+    return events;
+}
+
+void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const
+{
+    samples.first = firstStep - 1;
+    samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
+    for (const int16_t body : m_moving) {
+        const int32_t every = SampleEvery(body);
+        const auto slot = static_cast<size_t>(body);
+        if (every == 1) {
+            for (size_t k = 0; k < samples.longitudes.size(); ++k)
+                samples.longitudes[k][slot] = m_astro.HelioLongitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
+            continue;
+        }
+        // The body at every `every`-th step (and two more either side), unwrapped; the steps between from
+        // the cubic through the four nearest of those.
+        const int64_t firstCoarse = FloorDiv(samples.first, every) - 1;
+        const int64_t lastCoarse = FloorDiv(samples.first + static_cast<int64_t>(samples.longitudes.size()) - 1, every) + 2;
+        std::vector<double> coarse;
+        bool valid = true;
+        for (int64_t j = firstCoarse; j <= lastCoarse; ++j) {
+            const double L = m_astro.HelioLongitude(body, samples.Time(j * every));
+            valid = valid && L >= 0.0;
+            coarse.push_back(coarse.empty() ? L : coarse.back() + WrapPi(L - coarse.back()));
+        }
+        for (size_t k = 0; k < samples.longitudes.size(); ++k) {
+            const int64_t step = samples.first + static_cast<int64_t>(k);
+            const int64_t j = FloorDiv(step, every);
+            const auto at = static_cast<size_t>(j - firstCoarse);
+            const double x = static_cast<double>(step - j * every) / every;
+            const double L = x == 0.0 ? coarse[at]
+                                      : Cubic({coarse[at - 1], coarse[at], coarse[at + 1], coarse[at + 2]}, x);
+            samples.longitudes[k][slot] = valid ? L - kTwoPi * std::floor(L / kTwoPi) : -1.0;
+        }
+        if (!valid)  // near the end of Pluto's table: every sample from the source itself
+            for (size_t k = 0; k < samples.longitudes.size(); ++k)
+                samples.longitudes[k][slot] = m_astro.HelioLongitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
+    }
+}
+
+void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, double to,
+                              std::vector<Event>& out) const
+{
+    // Steps firstStep … endStep − 1, each from its sample to the next; the cubic guesses need one sample
+    // before and one after those.
+    Samples samples;
+    samples.origin = from;
+    SampleChunk(samples, firstStep, endStep);
+    std::vector<Pending> pending;
+    for (const Track& track : m_tracks)
+        for (int64_t step = firstStep; step < endStep; ++step) {
+            Crossing segment;
+            segment.da = samples.Difference(track.pair, step);
+            segment.db = samples.Difference(track.pair, step + 1);
+            if (segment.da < 0.0 || segment.db < 0.0)
+                continue;
+            segment.ta = samples.Time(step);
+            segment.tb = samples.Time(step + 1);
+            const double before = samples.Difference(track.pair, step - 1);
+            const double after = samples.Difference(track.pair, step + 2);
+            const double delta = WrapPi(segment.db - segment.da);
+            if (before >= 0.0 && after >= 0.0) {
+                segment.hasCubic = true;
+                segment.u = {segment.da + WrapPi(before - segment.da), segment.da, segment.da + delta,
+                             segment.da + delta + WrapPi(after - segment.db)};
+            }
+            // Where the difference of two moving bodies turns back within the step, each side of the turn
+            // is searched on its own.
+            if (segment.hasCubic && track.pair.moving1 && track.pair.moving2 && track.pair.body2 != 0)
+                if (const std::optional<double> turn = CubicTurn(segment.u)) {
+                    const double tt = segment.ta + *turn * kEventSampleDays;
+                    const double dt = Difference(track.pair, tt);
+                    if (dt >= 0.0) {
+                        FindCrossings(track, {segment.ta, tt, segment.da, dt, false, {}}, pending);
+                        FindCrossings(track, {tt, segment.tb, dt, segment.db, false, {}}, pending);
+                        continue;
+                    }
+                }
+            FindCrossings(track, segment, pending);
+        }
+    // Refined in the order of time, so that the ephemeris reads each stretch of its data once.
+    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
+    for (const Pending& crossing : pending)
+        Refine(crossing, to, out);
+}
+
+void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const
+{
+    const double delta = WrapPi(segment.db - segment.da);
+    if (delta == 0.0)
+        return;
+    const bool increasing = delta > 0.0;
+    const double span = segment.tb - segment.ta;
+    const auto consider = [&](const Target& target) {
+        // The target's value as the difference reaches it from da: passed when it lies in (da, db] going
+        // up, in [db, da) going down, so that a value met exactly at a sample belongs to one step only.
+        double way = increasing ? target.value - segment.da : segment.da - target.value;
+        if (way <= 0.0)
+            way += kTwoPi;
+        if (way > std::fabs(delta))
+            return;
+        Pending crossing{&track, &target, segment.ta, segment.tb, increasing ? segment.da + way : segment.da - way,
+                         increasing, segment.ta + span * way / std::fabs(delta), delta / span};
+        if (segment.hasCubic) {
+            const double x = CubicRoot(segment.u, crossing.value);
+            crossing.guess = segment.ta + x * span;
+            crossing.slope = CubicSlope(segment.u, x) / span;
+        }
+        pending.push_back(crossing);
+    };
+    // The targets are sorted by value: only those between da and db (across 0 where the step passes it)
+    // are looked at.
+    const std::vector<Target>& targets = track.targets;
+    const double end = segment.da + delta;
+    const auto below = [](const Target& target, double value) { return target.value < value; };
+    const auto first = std::lower_bound(targets.begin(), targets.end(), segment.da, below);
+    if (increasing) {
+        for (auto t = first; t != targets.end() && t->value <= end; ++t)
+            if (t->value > segment.da)
+                consider(*t);
+        for (auto t = targets.begin(); end >= kTwoPi && t != targets.end() && t->value <= end - kTwoPi; ++t)
+            if (t->value <= segment.da)
+                consider(*t);
+    } else {
+        for (auto t = first; t != targets.begin() && std::prev(t)->value >= end; --t)
+            consider(*std::prev(t));
+        for (auto t = targets.end(); end < 0.0 && t != targets.begin() && std::prev(t)->value >= end + kTwoPi; --t)
+            if (std::prev(t)->value >= segment.da)
+                consider(*std::prev(t));
+    }
+}
+
+void EventSearch::Refine(const Pending& crossing, double to, std::vector<Event>& out) const
+{
+    const Track& track = *crossing.track;
+    const Target& target = *crossing.target;
+    const auto g = [&](double t) {
+        const double d = Difference(track.pair, t);
+        return d < 0.0 ? std::nan("") : WrapPi(d - crossing.value);
+    };
+    const double moment = RefineRoot(g, crossing.ta, crossing.tb, crossing.increasing, crossing.guess, crossing.slope);
+    if (std::isnan(moment) || moment >= to)
+        return;
+
+    Event event;
+    event.moment = moment;
+    event.body1 = track.pair.body1;
+    event.body2 = track.pair.body2;
+    event.aspect = target.aspect;
+    event.kind = target.kind;
+    if (target.kind == EventKind::Exact)
+        event.branch = target.value;
+    else if (target.kind == EventKind::Enter)
+        event.kind = crossing.increasing == target.leaveWhenIncreasing ? EventKind::Leave : EventKind::Enter;
+    else
+        event.sign = static_cast<int16_t>(crossing.increasing ? target.sign : (target.sign + kNumSigns - 1) % kNumSigns);
+    if (m_filter.HasKind(event.kind))
+        out.push_back(event);
+}
+
+std::vector<AspectInOrb> EventSearch::AspectsInOrbAt(double moment) const
+{
+    std::vector<AspectInOrb> holding;
+    for (const EventPair& pair : m_pairs) {
+        const double L1 = pair.moving1 ? m_astro.HelioLongitude(pair.body1, moment) : pair.fixed1;
+        const double L2 = pair.moving2 ? m_astro.HelioLongitude(pair.body2, moment) : pair.fixed2;
+        if (L1 < 0.0 || L2 < 0.0)
+            continue;
+        for (int16_t aspect = kConjunction; aspect <= kNumAspects; ++aspect) {
+            const double orb = m_astro.orbs.orbs[static_cast<size_t>(aspect)][static_cast<size_t>(m_column)];
+            const double deviation = m_astro.Deviation(L1, L2, aspect);
+            if (deviation < orb) {
+                if (m_filter.HasAspect(aspect))
+                    holding.push_back({pair, aspect, deviation});
+                break;
+            }
+        }
+    }
+    return holding;
+}
+
+}  // namespace orvane::core

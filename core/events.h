@@ -1,0 +1,206 @@
+#pragma once
+
+// The event search: over a span of moments, every moment at which an aspect between two bodies becomes
+// exact, comes into its orb or leaves it, and every moment at which a body's heliocentric longitude
+// enters a new sign.
+//
+// What is compared follows the mode, as the grid compares it:
+//   - world transits and the natal modes: the moving bodies pairwise (body1 the lower body index, as the
+//     grid's row body), orb column 0;
+//   - personal transits: each moving (transiting) body as body1 against each body standing still at its
+//     birth longitude as body2, orb column 1;
+//   - synastry: the 1st birthdate's bodies (body1) against the 2nd birthdate's (body2), orb column 2. Both
+//     charts stand still, so their aspects neither begin nor end: the search yields no events there, and
+//     AspectsInOrbAt tells which aspects hold for the whole span.
+// Ingresses are those of the moving bodies.
+//
+// Events:
+//   - exact: the separation of the two bodies equals the aspect's angle. The difference of longitudes
+//     L1 − L2 passes the angle A and, for every aspect but the conjunction and the opposition, also
+//     2π − A: a square is exact at 90° and again at 270° of difference, two different moments.
+//   - enter / leave: the deviation |separation − angle| passes the orb. An aspect holds while the deviation
+//     is strictly below the orb (the grid's rule), so at an enter or leave moment itself it does not hold;
+//     a moment later (enter) or earlier (leave) it does.
+//   - ingress: the longitude passes a multiple of 30°; `sign` is the sign entered (0 Aries … 11 Pisces).
+//
+// How no event is missed: every body's longitude is known at moments one day apart (from the ephemeris,
+// Pluto from its table with its interpolation, through AstroModule::HelioLongitude like everywhere else;
+// the slower bodies are taken every few days and interpolated between, see SampleEvery), and each event is
+// first bracketed between two such samples. Heliocentric longitudes always increase, so the difference of
+// two longitudes changes monotonically as long as the faster body stays faster, and each event value is
+// passed at most once between two samples provided the difference moves less than half a turn from one
+// sample to the next (otherwise a step across 0°/360° could not be told from a step back).
+// The fastest relative motion is Mercury's against the Earth's: Mercury moves 2.7° to 6.4° a day
+// (aphelion to perihelion), the Earth 0.95° to 1.02°, always more slowly, so their difference grows by
+// 1.7° to 5.5° a day; every other pair, and every body on its own (for ingresses), moves less. Over one
+// day no difference therefore moves more than 5.5°, far below the half turn at which a step would become
+// ambiguous, and a difference that keeps its direction passes each value at most once in a step. (That
+// bound alone would allow steps of a month; the step of one day is what keeps Mercury's cubic first guess
+// within a fraction of a second, below.) The one pair whose difference can turn back is Neptune–Pluto
+// (Pluto near perihelion outruns Neptune): where the difference's rate changes sign within a step, the
+// step is split at the turning point, taken from the ephemeris, so that an aspect touched and left again
+// between two samples is found as well.
+//
+// How each moment is refined: the samples around the bracket give a cubic whose root is the first guess
+// (within a fraction of a second for Mercury, better for the slower bodies); the crossings of a chunk are
+// then refined in the order of time, so that the ephemeris reads its data in order; a root finder runs
+// on the ephemeris itself: Newton steps with the cubic's slope, then secant steps, kept inside the bracket
+// (bisection when a step would leave it), until the correction is below kEventCorrectionDays. The moment
+// returned lies well within a second of the true crossing on the same ephemeris; usually one evaluation of
+// the ephemeris per event suffices.
+//
+// Streaming: the span is searched in chunks of a few months; the events of a chunk are sorted and handed to
+// the sink before the next chunk is searched, so any span runs in bounded memory and output begins at once.
+
+#include "core/astro_module.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace orvane::core {
+
+enum class EventKind : uint8_t { Exact = 0, Enter = 1, Leave = 2, Ingress = 3 };
+inline constexpr int kNumEventKinds = 4;
+
+struct Event {
+    double moment = 0.0;  // Julian date, UT
+    EventKind kind = EventKind::Exact;
+    int16_t body1 = 0;   // the transiting or 1st-birthdate body; the body of an ingress
+    int16_t body2 = 0;   // 0 for an ingress
+    int16_t aspect = 0;  // 1 … 7; 0 for an ingress
+    int16_t sign = -1;   // the sign entered (0 … 11) for an ingress; −1 otherwise
+    // For exact events: the difference L1 − L2 (radians, 0 … 2π) at which it is exact, A or 2π − A.
+    double branch = 0.0;
+};
+
+// Events in the order they are emitted: by moment, then kind, bodies and aspect (a fixed order for ties).
+bool EventBefore(const Event& a, const Event& b);
+
+// Which events to look for. Bit b of `bodies` selects body b (1 … 9), bit a of `aspects` aspect a (1 … 7),
+// bit k of `kinds` EventKind k. A pair is searched when both its bodies are selected.
+struct EventFilter {
+    uint16_t bodies = 0x3FE;
+    uint8_t aspects = 0xFE;
+    uint8_t kinds = 0x0F;
+
+    bool HasBody(int16_t body) const { return body >= 1 && body <= kPluto && (bodies >> body & 1u) != 0; }
+    bool HasAspect(int16_t aspect) const { return aspect >= 1 && aspect <= kNumAspects && (aspects >> aspect & 1u) != 0; }
+    bool HasKind(EventKind kind) const { return (kinds >> static_cast<int>(kind) & 1u) != 0; }
+};
+
+// A pair of bodies the search compares. A body standing still has its birth longitude in `fixed1`/`fixed2`
+// (negative: no position); a moving body has −1 there and is taken from the ephemeris.
+struct EventPair {
+    int16_t body1 = 0;
+    int16_t body2 = 0;
+    bool moving1 = true;
+    bool moving2 = true;
+    double fixed1 = -1.0;
+    double fixed2 = -1.0;
+};
+
+// An aspect holding at a moment, with its deviation (radians).
+struct AspectInOrb {
+    EventPair pair;
+    int16_t aspect = 0;
+    double deviation = 0.0;
+};
+
+// Receives the events in order; returning false ends the search.
+using EventSink = std::function<bool(const Event&)>;
+
+// Days between two samples of the bracketing (see above).
+inline constexpr double kEventSampleDays = 1.0;
+// The root finder stops once its correction is below this (days, 0.864 s): the moment after such a
+// correction is off by the correction times the relative error of the slope used, i.e. by milliseconds.
+inline constexpr double kEventCorrectionDays = 1e-5;
+// Or once its bracket is narrower than this (days, 8.6 ms).
+inline constexpr double kEventBracketDays = 1e-7;
+// How many steps apart a body is taken from the ephemeris for the bracketing; the steps between come from
+// the cubic through its four nearest samples, which for these bodies and steps is far more precise than
+// any event needs (below 1e-9 radians). Mercury, whose motion changes fastest, is taken at every step.
+constexpr int32_t SampleEvery(int16_t body)
+{
+    switch (body) {
+    case kEarth: case kVenus: return 4;
+    case kMars: return 8;
+    case kJupiter: return 16;
+    case kSaturn: return 32;
+    case kUranus: case kNeptune: return 64;
+    default: return 1;  // Mercury, and Pluto, whose table is read directly
+    }
+}
+// Days searched per chunk before its events are handed on.
+inline constexpr int kEventChunkDays = 256;
+
+class EventSearch {
+public:
+    // The search of `mode` (1 … 6) with the orbs and bodies of `astro` (which must outlive the search).
+    // `moments` are the moments (Julian dates, UT) of the date rows: 0 world date, 1 1st birthdate, 2 2nd
+    // birthdate; only the birthdates of the mode are read (for the positions standing still).
+    EventSearch(const AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+                const EventFilter& filter = {});
+
+    // Every event with from ≤ moment < to, in the order of EventBefore, handed to `sink` chunk by chunk.
+    // A body without a position at a sample (Pluto outside its table) has no events around that sample.
+    void Run(double from, double to, const EventSink& sink) const;
+
+    // Every event of the span in one vector (for short spans; Run streams).
+    std::vector<Event> Collect(double from, double to) const;
+
+    // The pairs compared, in the grid's order (row body, then column body).
+    const std::vector<EventPair>& Pairs() const { return m_pairs; }
+    // The bodies whose ingresses are searched (the moving ones).
+    const std::vector<int16_t>& MovingBodies() const { return m_moving; }
+    int16_t OrbColumn() const { return m_column; }
+
+    // The aspects that hold at `moment` (the grid's test: deviation strictly below the orb, aspects in
+    // index order, the first that holds), for every pair; what a timeline needs at the start of its span.
+    std::vector<AspectInOrb> AspectsInOrbAt(double moment) const;
+
+private:
+    // A value of the difference L1 − L2 (of L1 alone for an ingress) at which an event happens.
+    struct Target {
+        double value = 0.0;  // 0 … 2π
+        EventKind kind = EventKind::Exact;  // Enter stands for either edge of the orb
+        int16_t aspect = 0;
+        int16_t sign = -1;                 // ingress: the sign that begins at `value`
+        bool leaveWhenIncreasing = false;  // orb edge: passing it with a growing difference leaves the orb
+    };
+    // A difference the search follows: a pair, or one body for its ingresses (pair.body2 == 0).
+    struct Track {
+        EventPair pair;
+        std::vector<Target> targets;
+    };
+    struct Samples;
+    struct Crossing;
+    // A crossing found among the samples, before it is refined on the ephemeris.
+    struct Pending {
+        const Track* track = nullptr;
+        const Target* target = nullptr;
+        double ta = 0.0;  // the bracket
+        double tb = 0.0;
+        double value = 0.0;  // the target's value as the difference reaches it (may lie beyond 2π)
+        bool increasing = true;
+        double guess = 0.0;
+        double slope = 0.0;  // of the difference at the guess, radians a day
+    };
+
+    void AddPairTrack(const EventPair& pair);
+    void SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const;
+    void SearchChunk(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
+    void FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const;
+    void Refine(const Pending& crossing, double to, std::vector<Event>& out) const;
+    double Difference(const EventPair& pair, double moment) const;
+
+    const AstroModule& m_astro;
+    EventFilter m_filter;
+    int16_t m_column = kOrbColumnOneMoment;
+    std::vector<EventPair> m_pairs;
+    std::vector<int16_t> m_moving;
+    std::vector<Track> m_tracks;
+};
+
+}  // namespace orvane::core

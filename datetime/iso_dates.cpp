@@ -1,0 +1,196 @@
+#include "datetime/iso_dates.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+namespace orvane::datetime {
+namespace {
+
+constexpr int32_t kMaxZone = 14 * 60;
+
+// Reads `count` digits at `at` (advancing it); nothing when there are fewer.
+std::optional<int32_t> Digits(std::string_view text, size_t& at, size_t count)
+{
+    if (at + count > text.size())
+        return std::nullopt;
+    int32_t value = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const char c = text[at + i];
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    at += count;
+    return value;
+}
+
+// ±HH:MM, ±HHMM, ±HH, ±H:MM or ±H, the whole text.
+std::optional<int32_t> SignedOffset(std::string_view text)
+{
+    if (text.size() < 2 || (text[0] != '+' && text[0] != '-'))
+        return std::nullopt;
+    const int32_t sign = text[0] == '-' ? -1 : 1;
+    size_t at = 1;
+    const size_t hourDigits = text.size() > 2 && std::isdigit(static_cast<unsigned char>(text[2])) ? 2 : 1;
+    const std::optional<int32_t> hours = Digits(text, at, hourDigits);
+    std::optional<int32_t> minutes = 0;
+    if (at < text.size()) {
+        if (text[at] == ':')
+            ++at;
+        minutes = Digits(text, at, 2);
+    }
+    if (!hours || !minutes || at != text.size() || *minutes > 59)
+        return std::nullopt;
+    const int32_t offset = sign * (*hours * 60 + *minutes);
+    if (offset < -kMaxZone || offset > kMaxZone)
+        return std::nullopt;
+    return offset;
+}
+
+bool LeapYear(int64_t y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int32_t DaysIn(int64_t y, int32_t m)
+{
+    static constexpr int32_t kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && LeapYear(y) ? 29 : kDays[m - 1];
+}
+
+}  // namespace
+
+std::optional<int32_t> ParseZone(std::string_view text)
+{
+    std::string upper;
+    for (const char c : text)
+        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper == "Z" || upper == "UT" || upper == "UTC" || upper == "GMT")
+        return 0;
+    for (const std::string_view prefix : {"UTC", "GMT", "UT"})
+        if (upper.rfind(prefix, 0) == 0)
+            return SignedOffset(std::string_view(upper).substr(prefix.size()));
+    return SignedOffset(upper);
+}
+
+int64_t GregorianDayNumber(int64_t year, int32_t month, int32_t day)
+{
+    // Days from civil (proleptic Gregorian), counted in 400-year eras from 1 March of year 0.
+    const int64_t y = year - (month <= 2 ? 1 : 0);
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yoe = y - era * 400;
+    const int64_t doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe + 1721120;  // 1721120: the day number of 1 March of year 0
+}
+
+void GregorianDate(int64_t dayNumber, int64_t& year, int32_t& month, int32_t& day)
+{
+    const int64_t z = dayNumber - 1721120;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
+    month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
+    year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+}
+
+std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZoneMinutes)
+{
+    size_t at = 0;
+    int64_t sign = 1;
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        sign = text[at++] == '-' ? -1 : 1;
+    const size_t yearStart = at;
+    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) && at - yearStart < 7)
+        ++at;
+    if (at - yearStart < 4 || at >= text.size() || text[at] != '-')
+        return std::nullopt;
+    const int64_t year = sign * std::stoll(std::string(text.substr(yearStart, at - yearStart)));
+    ++at;
+    const std::optional<int32_t> month = Digits(text, at, 2);
+    if (!month || at >= text.size() || text[at] != '-')
+        return std::nullopt;
+    ++at;
+    const std::optional<int32_t> day = Digits(text, at, 2);
+    if (!day || *month < 1 || *month > 12 || *day < 1 || *day > DaysIn(year, *month))
+        return std::nullopt;
+
+    IsoMoment result;
+    int32_t seconds = 0;
+    int32_t zone = defaultZoneMinutes;
+    if (at < text.size() && (text[at] == 'T' || text[at] == 't' || text[at] == ' ')) {
+        ++at;
+        const std::optional<int32_t> hh = Digits(text, at, 2);
+        if (!hh || at >= text.size() || text[at] != ':')
+            return std::nullopt;
+        ++at;
+        const std::optional<int32_t> mm = Digits(text, at, 2);
+        std::optional<int32_t> ss = 0;
+        if (at < text.size() && text[at] == ':') {
+            ++at;
+            ss = Digits(text, at, 2);
+        }
+        if (!mm || !ss || *hh > 24 || *mm > 59 || *ss > 59 || (*hh == 24 && (*mm != 0 || *ss != 0)))
+            return std::nullopt;
+        seconds = *hh * 3600 + *mm * 60 + *ss;
+        result.hasTime = true;
+        if (at < text.size()) {
+            const std::string_view rest = text.substr(at);
+            const std::optional<int32_t> offset = rest == "Z" || rest == "z" ? std::optional<int32_t>(0) : SignedOffset(rest);
+            if (!offset)
+                return std::nullopt;
+            zone = *offset;
+            at = text.size();
+        }
+    }
+    if (at != text.size())
+        return std::nullopt;
+    result.moment = static_cast<double>(GregorianDayNumber(year, *month, *day)) - 0.5 +
+                    (seconds - zone * 60) / 86400.0;
+    return result;
+}
+
+std::string IsoText(double moment, int32_t zoneMinutes)
+{
+    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + zoneMinutes * 60 + 0.5));
+    const int64_t dayNumber = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
+    const int64_t secondOfDay = total - dayNumber * 86400;
+    int64_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    GregorianDate(dayNumber, year, month, day);
+    char text[80];
+    const char* yearFormat = year >= 0 && year <= 9999 ? "%04lld" : "%+05lld";
+    int n = std::snprintf(text, sizeof text, yearFormat, static_cast<long long>(year));
+    n += std::snprintf(text + n, sizeof text - static_cast<size_t>(n), "-%02d-%02dT%02d:%02d:%02d", month, day,
+                       static_cast<int>(secondOfDay / 3600), static_cast<int>(secondOfDay / 60 % 60),
+                       static_cast<int>(secondOfDay % 60));
+    if (zoneMinutes == 0)
+        std::snprintf(text + n, sizeof text - static_cast<size_t>(n), "Z");
+    else
+        std::snprintf(text + n, sizeof text - static_cast<size_t>(n), "%c%02d:%02d", zoneMinutes < 0 ? '-' : '+',
+                      std::abs(zoneMinutes) / 60, std::abs(zoneMinutes) % 60);
+    return text;
+}
+
+double OneYearLater(double moment)
+{
+    const double shifted = moment + 0.5;
+    const double dayNumber = std::floor(shifted);
+    int64_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
+    ++year;
+    if (month == 2 && day == 29 && !LeapYear(year)) {
+        month = 3;
+        day = 1;
+    }
+    return static_cast<double>(GregorianDayNumber(year, month, day)) + (shifted - dayNumber) - 0.5;
+}
+
+}  // namespace orvane::datetime

@@ -1,0 +1,39 @@
+#pragma once
+
+// Moments written as ISO 8601 for the command line: "2025-01-01", "2025-01-01T06:30",
+// "2025-01-01T06:30:15+01:00", "…Z", in the proleptic Gregorian calendar as ISO 8601 counts it, and zones
+// given as offsets.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane::datetime {
+
+// A moment read from a text.
+struct IsoMoment {
+    double moment = 0.0;      // Julian date, UT
+    bool hasTime = false;     // the text gave a time of day
+};
+
+// A zone as the command line takes it: "Z", "UT", "UTC", "GMT" (0), "+01:00", "-0530", "+1", "GMT+1:00",
+// "UTC-05:30"; minutes east of Greenwich, at most 14 hours either way. Nothing for any other text.
+std::optional<int32_t> ParseZone(std::string_view text);
+
+// Reads YYYY-MM-DD, optionally followed by "T" (or a blank) and HH:MM or HH:MM:SS, optionally followed by a
+// zone ("Z" or ±HH:MM, ±HHMM, ±HH). Without a zone the moment is taken in `defaultZoneMinutes`. Years may
+// have a sign and more than four digits. Nothing for a malformed text or a date that does not exist.
+std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZoneMinutes);
+
+// The Julian Day Number of a proleptic Gregorian date, and back.
+int64_t GregorianDayNumber(int64_t year, int32_t month, int32_t day);
+void GregorianDate(int64_t dayNumber, int64_t& year, int32_t& month, int32_t& day);
+
+// "2025-01-01T06:30:00+01:00" (or "…Z" for zone 0): the moment to the second, rounded, in the zone.
+std::string IsoText(double moment, int32_t zoneMinutes);
+
+// The same moment one calendar year later (29 February becomes 1 March).
+double OneYearLater(double moment);
+
+}  // namespace orvane::datetime
