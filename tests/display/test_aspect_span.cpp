@@ -67,9 +67,7 @@ protected:
 
 TEST_F(AspectSpanTest, AspectOutOfOrbAtOnceGivesTheWorldDateItself)
 {
-    struct Case {
-        int16_t p1, p2, a, zone;
-    };
+    struct Case { int16_t p1, p2, a, zone; };
     // On 3 November 2023 the Earth stands in conjunction with Jupiter: none of these aspects holds.
     const int32_t day = Jdn(2023, 11, 3);
     for (const Case& c : {Case{1, 5, 4, -300}, Case{7, 8, 3, 330}}) {
@@ -99,8 +97,7 @@ TEST_F(AspectSpanTest, FastPairIsBoundedByTheMidnightsAroundIt)
         SCOPED_TRACE(zone);
         const double b = BeginningOfAspect(astro(), World(day, zone), 1, 5, 1, 0);
         const double e = EndOfAspect(astro(), World(day, zone), 1, 5, 1, 0);
-        EXPECT_LT(b, day);
-        EXPECT_GT(e, day);
+        EXPECT_TRUE(b < day && e > day);
         // The Earth gains about 0.9° a day on Jupiter: an 8° orb holds for some 17 days.
         EXPECT_NEAR(e - b, 17.0, 2.0);
         ExpectExactEdges(1, 5, 1, 0, b, e, zone);
@@ -135,12 +132,12 @@ TEST_F(AspectSpanTest, PersonalTransitsHoldTheNatalBodyStill)
 
     // A birthdate or a world date that is an error code of the date input is no moment.
     context.natalMoment = -2.0;
-    EXPECT_EQ(BeginningOfAspect(astro(), context, 1, 1, 1, 1), kUnknownDay);
-    EXPECT_EQ(EndOfAspect(astro(), context, 1, 1, 1, 1), kUnknownDay);
+    EXPECT_EQ(std::pair(BeginningOfAspect(astro(), context, 1, 1, 1, 1), EndOfAspect(astro(), context, 1, 1, 1, 1)),
+              std::pair(kUnknownDay, kUnknownDay));
     context = World(0);
     context.worldLocalDay = -1.0;
-    EXPECT_EQ(BeginningOfAspect(astro(), context, 1, 5, 1, 0), kUnknownDay);
-    EXPECT_EQ(EndOfAspect(astro(), context, 1, 5, 1, 0), kUnknownDay);
+    EXPECT_EQ(std::pair(BeginningOfAspect(astro(), context, 1, 5, 1, 0), EndOfAspect(astro(), context, 1, 5, 1, 0)),
+              std::pair(kUnknownDay, kUnknownDay));
 }
 
 TEST_F(AspectSpanTest, SlowPairStepsUpToElevenDaysNearExactness)
@@ -152,10 +149,8 @@ TEST_F(AspectSpanTest, SlowPairStepsUpToElevenDaysNearExactness)
     ASSERT_TRUE(InOrbAtMidnight(7, 9, 3, 0, day, 0));
     const auto b = static_cast<int32_t>(BeginningOfAspect(astro(), World(day), 7, 9, 3, 0));
     const auto e = static_cast<int32_t>(EndOfAspect(astro(), World(day), 7, 9, 3, 0));
-    ASSERT_GT(b, 0);
-    ASSERT_GT(e, 0);
-    EXPECT_FALSE(InOrbAtMidnight(7, 9, 3, 0, b, 0));
-    EXPECT_FALSE(InOrbAtMidnight(7, 9, 3, 0, e + 1, 0));
+    ASSERT_TRUE(b > 0 && e > 0);
+    EXPECT_FALSE(InOrbAtMidnight(7, 9, 3, 0, b, 0) || InOrbAtMidnight(7, 9, 3, 0, e + 1, 0));
 
     int32_t trueEntry = b + 1;
     while (!InOrbAtMidnight(7, 9, 3, 0, trueEntry, 0))
@@ -164,12 +159,9 @@ TEST_F(AspectSpanTest, SlowPairStepsUpToElevenDaysNearExactness)
     while (!InOrbAtMidnight(7, 9, 3, 0, trueLast, 0))
         --trueLast;
     // Before the true entry (after the true exit) by more than a day, but by less than one step.
-    EXPECT_GT(trueEntry - b, 1);
-    EXPECT_LE(trueEntry - b, 11);
-    EXPECT_GT(e - trueLast, 0);
-    EXPECT_LE(e - trueLast, 10);
-    EXPECT_LE(trueEntry, day);
-    EXPECT_GE(trueLast, day);
+    EXPECT_TRUE(trueEntry - b > 1 && trueEntry - b <= 11) << b << " " << trueEntry;
+    EXPECT_TRUE(e - trueLast > 0 && e - trueLast <= 10) << e << " " << trueLast;
+    EXPECT_TRUE(trueEntry <= day && trueLast >= day);
 
     // Saturn, inside Uranus' orbit, makes the pair step a day at a time: the edges are found exactly.
     SetOrbs({480, 480, 480, 480, 360, 120, 180});
@@ -182,10 +174,9 @@ TEST_F(AspectSpanTest, PlutoOutsideItsTableGivesAnUnknownDay)
 {
     // In 2250 Pluto has no position: unknown at the first trial.
     const int32_t day = Jdn(2250, 6, 1);
-    for (int16_t a = 1; a <= 7; ++a) {
-        EXPECT_EQ(BeginningOfAspect(astro(), World(day), 7, 9, a, 0), kUnknownDay);
-        EXPECT_EQ(EndOfAspect(astro(), World(day), 7, 9, a, 0), kUnknownDay);
-    }
+    for (int16_t a = 1; a <= 7; ++a)
+        EXPECT_EQ(std::pair(BeginningOfAspect(astro(), World(day), 7, 9, a, 0), EndOfAspect(astro(), World(day), 7, 9, a, 0)),
+                  std::pair(kUnknownDay, kUnknownDay));
     // Neptune trine Pluto near the table's end: the beginning is found, the end runs past the table.
     const int32_t late = Jdn(2199, 12, 20);
     ASSERT_TRUE(InOrbAtMidnight(8, 9, 4, 0, late, 0));
@@ -207,8 +198,8 @@ TEST_F(AspectSpanTest, TrialBoundEndsAnAspectThatNeverLeavesItsOrb)
     wide.orbs.orbs[core::kConjunction][0] = core::kPi + 0.1;
     AspectSpanContext context = World(Jdn(2023, 11, 3));
     context.lngMaxTrials = 40;
-    EXPECT_EQ(BeginningOfAspect(wide, context, 1, 4, 1, 0), kUnknownDay);
-    EXPECT_EQ(EndOfAspect(wide, context, 1, 4, 1, 0), kUnknownDay);
+    EXPECT_EQ(std::pair(BeginningOfAspect(wide, context, 1, 4, 1, 0), EndOfAspect(wide, context, 1, 4, 1, 0)),
+              std::pair(kUnknownDay, kUnknownDay));
 
     // A bound that a real aspect stays within does not change its result.
     const double unbounded = BeginningOfAspect(astro(), World(Jdn(2023, 11, 3)), 1, 5, 1, 0);
@@ -244,17 +235,9 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
     const int32_t nov2023 = Jdn(2023, 11, 3);
     const int32_t late = Jdn(2199, 12, 20);
     enum class Tail { Dates, Hyphens, Blanks, UnknownEnd };
-    struct Case {
-        const char* name;
-        int16_t mode;
-        int16_t numCols;
-        int cell;
-        const char* text;
-        int32_t worldDay;
-        int16_t p1, p2, a;
-        size_t moment1, moment2;  // the moments of the two longitudes
-        Tail tail;
-    };
+    // The moments of the two longitudes are moments[moment1] and moments[moment2].
+    struct Case { const char* name; int16_t mode, numCols; int cell; const char* text; int32_t worldDay; int16_t p1, p2, a;
+                  size_t moment1, moment2; Tail tail; };
     const Case cases[] = {
         // Triangle: row r, column c relate bodies r − 1 and c + 1.
         {"world Earth-Jupiter", core::kModeWorldTransits, 9, 2 * 9 + 4, "Con\r\n1°2' -", nov2023, 1, 5, 1, 0, 0, Tail::Dates},
@@ -280,8 +263,7 @@ TEST_F(DurationRecordsTest, ColumnsByModeAndCase)
         records.recordLines = {"left over"};
         records.recordCount = 1;
         GetDurations(astro(), grid, records);
-        ASSERT_EQ(records.recordCount, 1);
-        ASSERT_EQ(records.recordLines.size(), 1u);
+        ASSERT_EQ(std::pair(records.recordCount, records.recordLines.size()), std::pair(int16_t{1}, size_t{1}));
         const std::string& record = records.recordLines[0];
         ASSERT_EQ(record.size(), static_cast<size_t>(kRecordLength)) << record;
         EXPECT_EQ(record.substr(0, 9), RightJustified(c.p1, 2) + RightJustified(c.p2, 2) + RightJustified(c.p1, 2) +
@@ -326,8 +308,7 @@ TEST_F(DurationRecordsTest, EveryAbbreviationInEveryCellInCellOrder)
     // No mode: no records.
     grid.currentMode = core::kModeNone;
     GetDurations(astro(), grid, records);
-    EXPECT_EQ(records.recordCount, 0);
-    EXPECT_TRUE(records.recordLines.empty());
+    EXPECT_TRUE(records.recordCount == 0 && records.recordLines.empty());
 }
 
 // A number format with a decimal comma and grouping, as a German desktop writes numbers.
@@ -347,9 +328,7 @@ TEST_F(DurationRecordsTest, DecimalCommaBecomesAFullStop)
     std::locale::global(previous);
 
     ASSERT_EQ(records.recordCount, 1);
-    const std::string& record = records.recordLines[0];
-    EXPECT_EQ(record.find(','), std::string::npos) << record;
-    EXPECT_EQ(record[10], '.') << record;
+    EXPECT_TRUE(records.recordLines[0].find(',') == std::string::npos && records.recordLines[0][10] == '.') << records.recordLines[0];
 }
 
 }  // namespace
