@@ -48,22 +48,21 @@ protected:
     std::optional<std::string> Stored(const char* name) const { return store.Read(name); }
     void Click(int16_t swatch, MouseButton button) { panel.PressSwatch(swatch, button, astro.tables); }
 
-    // Every choice at the panel's default, as Load and Reset leave them.
+    // Every choice at the panel's default, as Load and Reset leave them; the orb lists 0° … 15°, built once.
     void ExpectDefaults() const
     {
         for (const auto& list : panel.orbLists)
-            EXPECT_EQ(list.ListCount(), 16);  // 0° … 15°, built once
+            EXPECT_EQ(list.ListCount(), 16);
         EXPECT_EQ(AspectOrbPositions(), (std::array<int16_t, 7>{10, 9, 6, 7, 4, 3, 3}));
         EXPECT_EQ(panel.orbLists[7].ListIndex(), 1);
-        EXPECT_EQ(panel.midpointOrbList.Text(), "0° 30'");
-        EXPECT_EQ(panel.orbProportionLists[0].Text() + panel.orbProportionLists[1].Text(), "1/31/3");
-        EXPECT_TRUE(panel.boldfaceBox && panel.opt1DegOfOrb && !panel.proportionOfOrbSelected);
-        EXPECT_EQ(panel.boldfaceFactorList.Text(), "1/4");
-        EXPECT_EQ(panel.panelColors, (std::array<double, 8>{0, 65535, 16711935, 255, 65280, 16776960,
-                                                              RGB(128, 128, 255), RGB(128, 128, 128)}));
-        EXPECT_FALSE(panel.onlyOuterPlanetsBox || panel.onlyEarthAspectsBox ||
-                     panel.whiteBackgroundBox);
-        EXPECT_TRUE(panel.zodiacSectorsBox);
+        EXPECT_EQ(panel.midpointOrbList.Text() + panel.orbProportionLists[0].Text() + panel.orbProportionLists[1].Text() +
+                      panel.boldfaceFactorList.Text(),
+                  "0° 30'1/31/31/4");
+        EXPECT_EQ(std::tuple(panel.boldfaceBox, panel.opt1DegOfOrb, panel.proportionOfOrbSelected, panel.onlyOuterPlanetsBox,
+                             panel.onlyEarthAspectsBox, panel.whiteBackgroundBox, panel.zodiacSectorsBox),
+                  std::tuple(true, true, false, false, false, false, true));
+        EXPECT_EQ(panel.panelColors, (std::array<double, 8>{0, 65535, 16711935, 255, 65280, 16776960, RGB(128, 128, 255),
+                                                              RGB(128, 128, 128)}));
     }
 
     // The selected positions of the seven aspect orb lists.
@@ -96,11 +95,10 @@ TEST_F(ConfigurePanel, LoadSetsTheDefaultsAndStoresTheDisplayValues)
     EXPECT_EQ(std::tuple(Stored(kValueIPAD), Stored(kValueSOEA)), std::tuple(Value("1"), Value("1")));
     ExpectDefaults();
     EXPECT_EQ(panel.orbIndexes, kDefaultOrbPositions);
-    EXPECT_TRUE(panel.zodiacSectors);
-    EXPECT_FALSE(panel.zoneAbbreviationsBox);  // a computer east of Greenwich
-    EXPECT_FALSE(panel.everApplied);
-    EXPECT_FALSE(panel.onlyOuterPlanetsBox || panel.onlyOuterPlanets);
-    EXPECT_FALSE(panel.onlyEarthAspectsBox || panel.onlyEarthAspects);
+    // Zone abbreviations off on a computer east of Greenwich.
+    EXPECT_EQ(std::tuple(panel.zodiacSectors, panel.zoneAbbreviationsBox, panel.everApplied, panel.onlyOuterPlanets,
+                         panel.onlyEarthAspects),
+              std::tuple(true, false, false, false, false));
 }
 
 TEST_F(ConfigurePanel, TheOrbTableFollowsTheAppliedListEntries)
@@ -147,8 +145,7 @@ TEST_F(ConfigurePanel, ApplyCopiesTheChoicesAndAsksTheMainWindowToFollow)
     const MainWindowActions opening = panel.ActionsOnOpening();  // from now on, opening recomputes
     EXPECT_TRUE(opening.hideDurationsWindow && opening.recompute && opening.resetFootLabel && opening.refreshClickHint);
     EXPECT_TRUE(result.mainWindow.rebuildTimezoneLists && result.mainWindow.restoreMinimized &&
-                result.mainWindow.recompute);
-    EXPECT_TRUE(panel.everApplied);
+                result.mainWindow.recompute && panel.everApplied);
     EXPECT_EQ(std::tuple(panel.orbIndexes[0], panel.orbIndexes[7]), std::tuple(12, 4));
     EXPECT_EQ(std::tuple(astro.tables.aspectColors[core::kOpposition], astro.tables.aspectColors[core::kConjunction]),
               std::tuple(0.0, 65535.0));
@@ -183,10 +180,8 @@ TEST_F(ConfigurePanel, ApplyIsRefusedWhenBothOnlyOptionsAreChecked)
     EXPECT_EQ(result.message, Message::Information("Configure", "'Show only Earth aspects in chart' and\r\n'Show only "
                                                                 "outer planet aspects in chart'\r\ncannot both be checked."));
     EXPECT_EQ(result.mainWindow, MainWindowActions{});
-    EXPECT_EQ(std::tuple(astro.tables.aspectColors, astro.orbs.orbs, panel.orbIndexes),
-              std::tuple(colours, orbs, indices));
-    EXPECT_FALSE(panel.onlyEarthAspects || panel.onlyOuterPlanets);
-    EXPECT_TRUE(panel.zodiacSectors);
+    EXPECT_EQ(std::tuple(astro.tables.aspectColors, astro.orbs.orbs, panel.orbIndexes), std::tuple(colours, orbs, indices));
+    EXPECT_EQ(std::tuple(panel.onlyEarthAspects, panel.onlyOuterPlanets, panel.zodiacSectors), std::tuple(false, false, true));
     EXPECT_EQ(Stored(kValueZodiacSectors), Value("1"));
 
     // Either option alone is accepted.
@@ -214,21 +209,19 @@ TEST_F(ConfigurePanel, ResetRestoresTheDefaultsAndAppliesThemOnceLoaded)
     edit();
     astro.tables.aspectColors[core::kTrine] = RGB(128, 64, 0);
     PanelResult result = panel.Reset(Context(false));
-    EXPECT_FALSE(result.message);
+    EXPECT_FALSE(result.message || panel.everApplied);
     EXPECT_EQ(result.mainWindow, MainWindowActions{});
     ExpectDefaults();
     EXPECT_EQ(panel.orbIndexes, kDefaultOrbPositions);
     EXPECT_EQ(astro.tables.aspectColors[core::kTrine], RGB(128, 64, 0));
-    EXPECT_FALSE(panel.everApplied);
 
-    // Afterwards: applied at once.
+    // Afterwards: applied at once; "use colour" is not one of the panel's defaults.
     edit();
     result = panel.Reset(Context(true));
     EXPECT_FALSE(result.message);
     EXPECT_TRUE(result.mainWindow.recompute && result.mainWindow.rebuildTimezoneLists && panel.everApplied);
     ExpectDefaults();
-    EXPECT_TRUE(panel.zoneAbbreviationsBox);
-    EXPECT_FALSE(panel.useColorBox);  // not one of the panel's defaults
+    EXPECT_TRUE(panel.zoneAbbreviationsBox && !panel.useColorBox);
     EXPECT_EQ(astro.tables.aspectColors, panel.panelColors);
     EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kConjunction][0], Degrees(10));
     EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kQuincunx][1], Degrees(1));
@@ -304,8 +297,7 @@ TEST_F(ConfigurePanel, CancelRestoresExactlyTheValuesOfActivation)
     const auto edits = kept();
 
     const PanelResult result = panel.Cancel();
-    EXPECT_TRUE(result.hidePanel);
-    EXPECT_FALSE(result.message);
+    EXPECT_TRUE(result.hidePanel && !result.message);
     EXPECT_EQ(result.mainWindow, MainWindowActions{});
     EXPECT_EQ(remembered(), atActivation);
     EXPECT_EQ(kept(), edits);
@@ -314,8 +306,7 @@ TEST_F(ConfigurePanel, CancelRestoresExactlyTheValuesOfActivation)
     panel.orbLists[2].SetListIndex(13);
     Click(3, MouseButton::Left);
     panel.Activate(store, astro.tables);
-    EXPECT_EQ(panel.orbLists[2].ListIndex(), 6);
-    EXPECT_EQ(panel.panelColors[core::kTrine], 65280.0);
+    EXPECT_EQ(std::tuple(panel.orbLists[2].ListIndex(), panel.panelColors[core::kTrine]), std::tuple(6, 65280.0));
 }
 
 TEST_F(ConfigurePanel, SwatchClicksCycleThePaletteAndExcludeAnAspect)
@@ -379,8 +370,7 @@ TEST_F(ConfigurePanel, ZeroIsRefusedAsTheSetAllValue)
     panel.orbLists[7].SetListIndex(0);
     PanelResult result = panel.ChooseOrb(7, true, language);
     EXPECT_EQ(result.message, kSetAllRefusal);
-    EXPECT_FALSE(result.focusAccept);
-    EXPECT_EQ(panel.orbLists[7].ListIndex(), 1);
+    EXPECT_EQ(std::tuple(result.focusAccept, panel.orbLists[7].ListIndex()), std::tuple(false, 1));
 
     // While the main window loads, the list is set without complaint; the action itself still refuses
     // a 0° value and leaves every orb as it was.
@@ -395,8 +385,7 @@ TEST_F(ConfigurePanel, ZeroIsRefusedAsTheSetAllValue)
     // A 0° orb of an aspect is fine; clicks on any list but 7 only move the focus to Apply.
     panel.orbLists[0].SetListIndex(0);
     result = panel.ChooseOrb(0, true, language);
-    EXPECT_TRUE(!result.message && result.focusAccept);
-    EXPECT_EQ(panel.orbLists[0].ListIndex(), 0);
+    EXPECT_TRUE(!result.message && result.focusAccept && panel.orbLists[0].ListIndex() == 0);
     for (const int16_t index : {-1, 8}) {
         result = panel.ChooseOrb(index, true, language);
         EXPECT_FALSE(result.message || result.focusAccept);
@@ -410,14 +399,8 @@ TEST_F(ConfigurePanel, BoldfaceRuleForCloseAspects)
     panel.Apply(Context());
     const core::OrbTable& orbs = astro.orbs;
 
-    struct Case {
-        bool useBoldface;
-        bool oneDegree;
-        int16_t factorPosition;  // 0 → 1/2, 2 → 1/4
-        int16_t column;
-        double deviationDegrees;
-        bool bold;
-    };
+    // Boldface on, the 1° rule (else a proportion, factor position 0 → 1/2, 2 → 1/4), column, deviation.
+    struct Case { bool useBoldface, oneDegree; int16_t factorPosition, column; double deviationDegrees; bool bold; };
     const Case cases[] = {
         {true, true, 2, 0, 0.99, true},  {true, true, 2, 0, 1.0, false},  {false, true, 2, 0, 0.0, false},
         {false, false, 0, 0, 0.0, false}, {true, false, 2, 0, 1.99, true}, {true, false, 2, 0, 2.0, false},  // 8° / 4
@@ -520,11 +503,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
 {
-    struct Case {
-        std::optional<std::string> stored;  // none: missing
-        int16_t zone;
-        bool on;
-    };
+    struct Case { std::optional<std::string> stored; int16_t zone; bool on; };  // stored none: missing
     const Case cases[] = {
         {std::nullopt, -601, false},     {std::nullopt, -600, true},      {std::nullopt, -150, true},
         {std::nullopt, -149, false},     {std::nullopt, 60, false},       {std::string("0"), -300, false},
