@@ -61,11 +61,7 @@ const std::string kNoDates(22, '-');
 
 TEST(NumberInWords, EnglishAndGerman)
 {
-    struct Case {
-        int32_t n;
-        bool german;
-        const char* words;
-    };
+    struct Case { int32_t n; bool german; const char* words; };
     const Case cases[] = {
         {0, false, "No"},          {1, false, "One"},         {8, false, "Eight"},
         {13, false, "Thirteen"},   {20, false, "Twenty"},     {21, false, "Twenty one"},
@@ -87,10 +83,7 @@ TEST(StringUtilities, CaseWidthAndNumbers)
     EXPECT_EQ(CharacterCount("März 1°"), 7u);
     EXPECT_EQ(PadRight("März", 6) + PadRight("September", 4), "März  September");
 
-    struct Case {
-        const char* text;
-        double value;
-    };
+    struct Case { const char* text; double value; };
     for (const Case& c : {Case{" 4", 4}, Case{"      -1", -1}, Case{" 0.012345", 0.012345}, Case{"1 2", 12},
                           Case{"--------", 0}, Case{"      ", 0}, Case{"3.5e", 3.5}, Case{"+7", 7}, Case{"", 0}})
         EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
@@ -157,11 +150,7 @@ protected:
 
 TEST_F(DurationsWindowTest, DurationTexts)
 {
-    struct Case {
-        int32_t days;
-        const char* english;
-        const char* german;
-    };
+    struct Case { int32_t days; const char* english; const char* german; };
     const Case cases[] = {
         {1, "1 day", "1 Tag"},
         {2, "2 days", "2 Tage"},
@@ -208,25 +197,17 @@ TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
                                     Record(2, 5, 4, 0.001, Dates(2451500, 2451560)), Record(6, 7, 2, 0.010, Dates(-1, 2451600))});
     window.showDurationsTicked = false;
     window.Activate(3, {});
-    EXPECT_TRUE(window.showDurationsTicked && window.showDurationsShown && window.sortByShown &&
-                window.sortByCaptionShown);
-    EXPECT_EQ(window.sortByCaption + "|" + window.copyCaption + "|" + window.closeCaption,
-              "Sort by:|Copy to clipboard|Close");
+    EXPECT_TRUE(window.showDurationsTicked && window.showDurationsShown && window.sortByShown && window.sortByCaptionShown);
+    EXPECT_EQ(window.sortByCaption + "|" + window.copyCaption + "|" + window.closeCaption, "Sort by:|Copy to clipboard|Close");
     EXPECT_EQ(window.sortList.ListIndex(), 0);
-
     const std::string& list = window.outputText;
-    ASSERT_NE(list.find("Mercury"), std::string::npos);
-    EXPECT_LT(list.find("Mercury"), list.find("Saturn"));
-    EXPECT_LT(list.find("Saturn"), list.find("Earth"));
-    EXPECT_NE(list.find("begins unknown"), std::string::npos);
-    EXPECT_EQ(window.records.recordLines[0].substr(0, 4), " 2 5");
+    EXPECT_TRUE(list.find("Mercury") < list.find("Saturn") && list.find("Saturn") < list.find("Earth")) << list;
 
-    // Sorting by duration ("duration" is entry 5) puts the longest last; a record without a beginning
-    // has a blank duration and comes first.
+    // Sorting by duration (entry 5) puts the longest last; a record without a beginning has a blank
+    // duration and comes first.
     window.sortList.SetListIndex(5);
     window.SortChosen();
-    EXPECT_EQ(window.records.recordLines[0].substr(0, 4), " 6 7");
-    EXPECT_EQ(window.records.recordLines[2].substr(0, 4), " 2 5");
+    EXPECT_EQ(window.records.recordLines[0].substr(0, 4) + window.records.recordLines[2].substr(0, 4), " 6 7 2 5");
 }
 
 TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
@@ -241,16 +222,12 @@ TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
     window.FillSortList(1);
     EXPECT_EQ(entries(window.sortList), "exactness;aspect;planet;beginning;ending;duration;");
     EXPECT_FALSE(window.sortByShown || window.sortByCaptionShown || window.fillingSortList);
-
     window.currentMode = core::kModePersonal1;
     window.FillSortList(2);
-    EXPECT_EQ(window.sortList.List(3), "transiting planet");
-    EXPECT_TRUE(window.sortByShown);
-
+    EXPECT_EQ(std::pair(window.sortList.List(3), window.sortByShown), std::pair(std::string("transiting planet"), true));
     window.currentMode = core::kModeNatal1;
     window.FillSortList(5);
-    EXPECT_EQ(window.sortList.ListCount(), 0);
-    EXPECT_FALSE(window.sortByShown);
+    EXPECT_EQ(std::pair(window.sortList.ListCount(), window.sortByShown), std::pair(int16_t{0}, false));
 }
 
 TEST_F(DurationsWindowTest, SortingByADateTicksShowDurationsAndHidesUndatedRecords)
@@ -261,8 +238,7 @@ TEST_F(DurationsWindowTest, SortingByADateTicksShowDurationsAndHidesUndatedRecor
     window.showDurationsTicked = false;
     window.sortList.SetListIndex(2);
     window.SortChosen();
-    EXPECT_FALSE(window.showDurationsTicked);
-    EXPECT_EQ(window.outputText.find("begins"), std::string::npos);
+    EXPECT_TRUE(!window.showDurationsTicked && window.outputText.find("begins") == std::string::npos);
 
     window.showDurationsTicked = true;
     window.ToggleDurations();
@@ -271,10 +247,8 @@ TEST_F(DurationsWindowTest, SortingByADateTicksShowDurationsAndHidesUndatedRecor
     window.showDurationsTicked = false;
     window.sortList.SetListIndex(4);  // ending
     window.SortChosen();
-    EXPECT_TRUE(window.showDurationsTicked);
-    EXPECT_NE(window.outputText.find("begins"), std::string::npos);
-    EXPECT_EQ(window.outputText.find("lasts"), std::string::npos);
-    // Exactly one line: the undated record is left out.
+    // Exactly one line, with its dates: the undated record is left out.
+    EXPECT_TRUE(window.showDurationsTicked && window.outputText.find("begins") != std::string::npos);
     EXPECT_EQ(window.outputText.find(kCrLf), window.outputText.size() - 2);
 
     // While the list is being filled the sort box does nothing.
@@ -290,24 +264,21 @@ TEST_F(DurationsWindowTest, CaptionOfEachModeAndAnEmptyListUntilActivation)
     ReportInputs inputs;
     inputs.InputDateToString = [](int16_t, bool) { return std::string(); };
     inputs.AddOrbToTitle = [](const std::string& title, bool, bool) { return title; };
-    const std::pair<int16_t, const char*> cases[] = {
-        {kModeWorldTransits, "Durations of current world transits"},
-        {kModePersonal1, "Durations of current personal transits of 1st birthdate"},
-        {kModeNatal2, "Natal aspects of the 2nd birthdate"},
-        {kModeSynastry, "Synastry aspects"},
+    const std::tuple<int16_t, int16_t, const char*> cases[] = {
+        {kModeWorldTransits, text::langEnglish, "Durations of current world transits"},
+        {kModePersonal1, text::langEnglish, "Durations of current personal transits of 1st birthdate"},
+        {kModeNatal2, text::langEnglish, "Natal aspects of the 2nd birthdate"},
+        {kModeSynastry, text::langEnglish, "Synastry aspects"},
+        {core::kModePersonal2, text::langGerman, "Dauer aktueller Aspekte: persönliche Transite für 2. Geburtsdatum"},
     };
     DurationsWindow window(astro, language);
-    for (const auto& [mode, caption] : cases) {
+    for (const auto& [mode, lang, caption] : cases) {
         inputs.currentMode = mode;
+        language.currentLanguage = lang;
         window.outputText = "old";
         window.Report(inputs);
-        EXPECT_EQ(window.Caption, caption);
-        EXPECT_EQ(window.outputText, "");
+        EXPECT_EQ(window.Caption + "|" + window.outputText, caption + std::string("|"));
     }
-    language.currentLanguage = text::langGerman;
-    inputs.currentMode = core::kModePersonal2;
-    window.Report(inputs);
-    EXPECT_EQ(window.Caption, "Dauer aktueller Aspekte: persönliche Transite für 2. Geburtsdatum");
 }
 
 TEST_F(DurationsWindowTest, NatalListingInSentences)
@@ -330,9 +301,7 @@ TEST_F(DurationsWindowTest, NatalListingInSentences)
         return PatternFinding{};
     };
     window.Activate(3, natal);
-
-    EXPECT_FALSE(window.showDurationsShown);
-    EXPECT_FALSE(window.sortByShown);
+    EXPECT_FALSE(window.showDurationsShown || window.sortByShown);
     EXPECT_EQ(window.outputText,
               "The natal chart has three aspects:" + kCrLf + kCrLf +
                   "The closest aspect is Earth (12° in Taurus) conjunct Jupiter (12° in Taurus), which is exact." +
@@ -402,8 +371,7 @@ TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
         "two T-squares" + kCrLf + kCrLf + "There are two grand crosses:" + kCrLf + "two crosses" + kCrLf + kCrLf +
         "There is a 5-stellium: five bodies" + kCrLf + kCrLf + "There is a midpoint: Ea-Ve-Ma" + kCrLf + kCrLf +
         "All positions are heliocentric ecliptic longitudes (J2000)." + kCrLf;
-    EXPECT_EQ(window.outputText, expected);
-    EXPECT_EQ(window.patternsListed, 7);
+    EXPECT_EQ(std::pair(window.outputText, window.patternsListed), std::pair(expected, int16_t{7}));
     // The 5-stellium was found: the 4- and 3-stellium finders are not asked.
     EXPECT_EQ(asked, (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13}));
 }
