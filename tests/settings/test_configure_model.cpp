@@ -227,17 +227,6 @@ TEST_F(ConfigurePanel, ResetRestoresTheDefaultsAndAppliesThemOnceLoaded)
     EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kQuincunx][1], Degrees(1));
 }
 
-TEST_F(ConfigurePanel, ResetAsksOnlyWhenTheUserCanSeeThePanel)
-{
-    EXPECT_FALSE(panel.ResetQuestion(language, false, true));
-    EXPECT_FALSE(panel.ResetQuestion(language, true, false));
-    EXPECT_EQ(panel.ResetQuestion(language, true, true),
-              Message::Question("Reset", "All orbs, colours and options will be set to their defaults.\r\n"
-                                         "Do you want to continue?"));
-    language.currentLanguage = text::langGerman;
-    EXPECT_EQ(panel.ResetQuestion(language, true, true)->title, "Zurücksetzen");
-}
-
 TEST_F(ConfigurePanel, TheCloseBoxResetsWithItsNoticeThenCancels)
 {
     panel.boldfaceBox = false;
@@ -262,11 +251,17 @@ TEST_F(ConfigurePanel, TheCloseBoxResetsWithItsNoticeThenCancels)
                          panel.onlyEarthAspectsBox),
               std::tuple(false, 0, false));
 
-    // No notice while the panel is not being closed, and no question while it is.
+    // No notice while the panel is not being closed, and no question while it is; else the question only
+    // when the user can see the panel.
     panel.closingByCloseBox = true;
     EXPECT_FALSE(panel.ResetQuestion(language, true, true));
     panel.closingByCloseBox = false;
-    EXPECT_FALSE(panel.Reset(Context(true)).message);
+    EXPECT_FALSE(panel.Reset(Context(true)).message || panel.ResetQuestion(language, false, true) ||
+                 panel.ResetQuestion(language, true, false));
+    EXPECT_EQ(panel.ResetQuestion(language, true, true),
+              Message::Question("Reset", "All orbs, colours and options will be set to their defaults.\r\nDo you want to continue?"));
+    language.currentLanguage = text::langGerman;
+    EXPECT_EQ(panel.ResetQuestion(language, true, true)->title, "Zurücksetzen");
 }
 
 TEST_F(ConfigurePanel, CancelRestoresExactlyTheValuesOfActivation)
