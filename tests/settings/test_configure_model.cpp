@@ -429,8 +429,7 @@ struct SwitchMethods {
     const char* valueName;
     void (ConfigureModel::*read)(SettingsStore&);
     bool (ConfigureModel::*write)(SettingsStore&) const;
-    bool ConfigureModel::*checkBox;
-    bool ConfigureModel::*flag;
+    bool ConfigureModel::*checkBox, ConfigureModel::*flag;
 };
 
 // A store that can be neither read nor written.
@@ -441,42 +440,34 @@ struct BrokenStore : SettingsStore {
 
 class DisplaySwitch : public ::testing::TestWithParam<SwitchMethods> {};
 
-TEST_P(DisplaySwitch, ReadingTakesGoodValuesAndRewritesMissingOrOddOnes)
+// Reading takes good values and rewrites missing or odd ones (a value stored with its terminating zero is
+// good); writing stores the check box; a store that can be neither read nor written keeps the default.
+TEST_P(DisplaySwitch, ReadingAndWriting)
 {
-    const SwitchMethods& methods = GetParam();
+    const SwitchMethods& m = GetParam();
     const std::pair<std::optional<std::string>, bool> cases[] = {
-        {std::nullopt, true}, {"yes", true}, {"0", false}, {"1", true},
-        {std::string("0\0", 2), false},  // stored with its terminating zero
-    };
+        {std::nullopt, true}, {"yes", true}, {"0", false}, {"1", true}, {std::string("0\0", 2), false}};
     for (const auto& [stored, checked] : cases) {
         SCOPED_TRACE(stored.value_or("(missing)"));
         MemorySettingsStore store;
         if (stored)
-            store.values[methods.valueName] = *stored;
+            store.values[m.valueName] = *stored;
         ConfigureModel panel;
-        panel.*methods.checkBox = panel.*methods.flag = !checked;
-        (panel.*methods.read)(store);
-        EXPECT_EQ(std::tuple(panel.*methods.checkBox, panel.*methods.flag), std::tuple(checked, checked));
-        EXPECT_EQ(store.Read(methods.valueName), Value(checked ? "1" : "0"));
-        EXPECT_EQ(store.values.size(), 1u);
+        panel.*m.checkBox = panel.*m.flag = !checked;
+        (panel.*m.read)(store);
+        EXPECT_EQ(std::tuple(panel.*m.checkBox, panel.*m.flag, store.Read(m.valueName), store.values.size()),
+                  std::tuple(checked, checked, Value(checked ? "1" : "0"), size_t{1}));
     }
-}
-
-TEST_P(DisplaySwitch, WritingStoresTheCheckBoxAndABrokenStoreKeepsTheDefault)
-{
-    const SwitchMethods& methods = GetParam();
     MemorySettingsStore store;
     ConfigureModel panel;
     for (const bool checked : {false, true}) {
-        panel.*methods.checkBox = checked;
-        EXPECT_TRUE((panel.*methods.write)(store));
-        EXPECT_EQ(store.Read(methods.valueName), Value(checked ? "1" : "0"));
+        panel.*m.checkBox = checked;
+        EXPECT_TRUE((panel.*m.write)(store) && store.Read(m.valueName) == Value(checked ? "1" : "0"));
     }
     BrokenStore broken;
-    panel.*methods.checkBox = false;
-    (panel.*methods.read)(broken);
-    EXPECT_TRUE(panel.*methods.checkBox);
-    EXPECT_FALSE((panel.*methods.write)(broken));
+    panel.*m.checkBox = false;
+    (panel.*m.read)(broken);
+    EXPECT_TRUE(panel.*m.checkBox && !(panel.*m.write)(broken));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -513,8 +504,7 @@ TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
         ConfigureModel panel;
         panel.zoneAbbreviationsBox = !c.on;
         panel.SetTZDisp(store, c.zone);
-        EXPECT_EQ(panel.zoneAbbreviationsBox, c.on);
-        EXPECT_EQ(store.Read(kValueTZDisp), Value(c.on ? "1" : "0"));
+        EXPECT_EQ(std::pair(panel.zoneAbbreviationsBox, store.Read(kValueTZDisp)), std::pair(c.on, Value(c.on ? "1" : "0")));
     }
 }
 
@@ -523,10 +513,10 @@ TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
 
 TEST_F(ConfigurePanel, CaptionsJoinTheInstructionsAndTakeTheAspectNames)
 {
+    // The synastry caption is the lower case of "Synastry".
     const ConfigureCaptions captions = PanelCaptions(language, astro.tables);
     EXPECT_EQ(captions.Label3, language.Text(354) + "\r\n" + language.Text(355) + "\r\n" + language.Text(356));
-    EXPECT_EQ(captions.aspectName[6], "Quincunx");
-    EXPECT_EQ(captions.synastry, "synastry");  // lower case of "Synastry"
+    EXPECT_EQ(captions.aspectName[6] + " " + captions.synastry, "Quincunx synastry");
 }
 
 TEST(PanelPlacement, BesideTheMainWindowAndInsideTheScreen)
