@@ -61,16 +61,17 @@ TEST(CalendarLayer, ContinuousOverTheWholeRange)
         const int32_t to = DayNumberOfDate(&last);
         ASSERT_TRUE(first.valid != 0 && last.valid != 0);
 
-        EuroDate previous;
-        previous.calendar = calendar;
-        previous.jdn = from;
-        DateOfDayNumber(&previous);
-        int failures = 0;
-        for (int32_t jdn = from + 1; jdn <= to && failures < 5; ++jdn) {
+        const auto dateOf = [calendar](int32_t jdn) {
             EuroDate date;
             date.calendar = calendar;
             date.jdn = jdn;
             DateOfDayNumber(&date);
+            return date;
+        };
+        EuroDate previous = dateOf(from);
+        int failures = 0;
+        for (int32_t jdn = from + 1; jdn <= to && failures < 5; ++jdn) {
+            const EuroDate date = dateOf(jdn);
             const bool nextDay = date.year == previous.year && date.month == previous.month &&
                                  date.day == previous.day + 1;
             const bool nextMonth = date.year == previous.year && date.month == previous.month + 1 && date.day == 1;
