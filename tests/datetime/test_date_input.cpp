@@ -290,17 +290,5 @@ TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
     EXPECT_EQ(ShowWeekday(model, 2, English()) + ShowWeekday(model, 5, English()), "");
 }
 
-// The half-hour and day entries are read through the conversions and texts above.
-TEST(SetUpDateRows, EmptyYearsAndEveryListAtItsEmptyEntry)
-{
-    Model model;
-    model.yearTexts[2] = "1980";
-    SetUpDateRows(model);
-    for (size_t r = 0; r < 3; ++r)
-        EXPECT_EQ(std::tuple(model.yearTexts[r], model.dayLists[r].ListCount(), model.halfHourLists[r].ListCount(),
-                             model.dayLists[r].Text(), model.halfHourLists[r].Text()),
-                  std::tuple(std::string(), int16_t{32}, int16_t{49}, std::string(), std::string()));
-}
-
 }  // namespace
 }  // namespace orvane::datetime

@@ -84,10 +84,5 @@ TEST_F(GridLayout, AspectsAreReadBackFromTheCellTexts)
     EXPECT_EQ(grid.GetTotalNumAspects(tables), 2);
 }
 
-TEST(PositionErrorMark, ByCode)
-{
-    EXPECT_EQ(PositionErrorMark(-99) + PositionErrorMark(-100) + PositionErrorMark(-1) + PositionErrorMark(0), "<>??");
-}
-
 }  // namespace
 }  // namespace orvane::display

@@ -134,12 +134,6 @@ TEST_F(RunDialogTest, ClearPlanetsAndCancel)
     EXPECT_EQ(std::pair(dialog.wasCancelled, dialog.patternList.ListIndex()), std::pair(false, core::kPatternKite));
 }
 
-TEST(RunStepInterval, QuickOnlyInWorldTransits)
-{
-    EXPECT_EQ(std::tuple(RunStepInterval(true, true), RunStepInterval(true, false), RunStepInterval(false, true)),
-              std::tuple(100, 1000, 1000));
-}
-
 TEST(RunLoop, TheButtonStepsAndTimerStartAndEndARun)
 {
     RunState run;
