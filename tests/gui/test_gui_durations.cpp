@@ -19,9 +19,7 @@ private slots:
 
     void wiring_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("probes");
-        QTest::addColumn<QStringList>("expected");
+        WiringColumns();
         QTest::newRow("Report") << QStringList{"cmdReport"}
                                 << QStringList{"frmDurations.shown", "frmDurations/cboSortBy", "frmDurations/chkShowDuration.checked", "boxes"}
                                 << QStringList{"yes", "exactness", "yes", ""};
@@ -30,13 +28,7 @@ private slots:
             << QStringList{"txbYearCE_1=1970", "cboMonthCE_1#3", "cboDayCE_1#8", "optPersonal_0", "cmdReport", "frmDurations/cboSortBy#3"}
             << QStringList{"frmDurations/cboSortBy", "boxes"} << QStringList{"transiting planet", ""};
     }
-    void wiring()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, probes);
-        QFETCH(QStringList, expected);
-        Check(steps, probes, expected);
-    }
+    void wiring() { CheckRow(); }
 
     // The window as wide as the main window (or the screen); narrower with the list alone.
     void copyPutsTheReportOnTheClipboard()

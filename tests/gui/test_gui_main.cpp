@@ -42,9 +42,7 @@ private slots:
 
     void wiring_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("probes");
-        QTest::addColumn<QStringList>("expected");
+        WiringColumns();
         const QStringList birthdate{"txbYearCE_1=1970", "cboMonthCE_1#3", "cboDayCE_1#8", "cboHour_1#3", "cboTimezone_1#24"};
         const QStringList worldDate{"txbYearCE_0=1999", "cboMonthCE_0#12", "cboDayCE_0#31", "cboHour_0#48"};
         QTest::newRow("a mode without its birthdate")
@@ -77,13 +75,7 @@ private slots:
         QTest::newRow("Quit asks, Cancel keeps the window")
             << QStringList{"!Cancel", "cmdQuit"} << QStringList{"frmMain.shown", "boxes"} << QStringList{"yes", "Quit: Save the current state before quitting?"};
     }
-    void wiring()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, probes);
-        QFETCH(QStringList, expected);
-        Check(steps, probes, expected);
-    }
+    void wiring() { CheckRow(); }
 
     // What outlasts the window: the saved state (read at the next start), the language, the state files
     // named at start (the first opened, the others named), and nothing from the close box.

@@ -69,9 +69,7 @@ private slots:
     // main window (the title's orbs, the chart's filter) and the boxes it shows; then the panel's own rules.
     void wiring_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("probes");
-        QTest::addColumn<QStringList>("expected");
+        WiringColumns();
         const QStringList applied{"frmConfigure/cboOrb_0#2", "frmConfigure/chkShowOnlyEarthAspects", "frmConfigure/cmdAccept"};
         const QStringList inForce{"lblTitle", "filter", "boxes", "frmConfigure.shown"};
         const QString reset = "Reset: All orbs, colours and options will be set to their defaults. Do you want to continue?";
@@ -106,13 +104,7 @@ private slots:
         QTest::newRow("another brings it back") << QStringList{swatch + ":Left", swatch + ":Right", swatch + ":Right"}
                                                 << QStringList{swatch + ".colour"} << QStringList{"#00ff00"};
     }
-    void wiring()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, probes);
-        QFETCH(QStringList, expected);
-        Check(steps, probes, expected);
-    }
+    void wiring() { CheckRow(); }
 
     // Set all is no default button; the panel stands beside the main window, or at the screen's right edge
     // when the main window is wider than the screen.

@@ -153,7 +153,21 @@ protected:
 
     QString Position(const QString& list) { return QString::number(qobject_cast<QComboBox*>(Control(list))->currentIndex()); }
 
-    // One row of a window's wiring table: the steps, then each probe against its expected reading.
+    // The columns of a window's wiring table, and one row of it: the steps, then each probe against its
+    // expected reading.
+    static void WiringColumns()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("probes");
+        QTest::addColumn<QStringList>("expected");
+    }
+    void CheckRow()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, probes);
+        QFETCH(QStringList, expected);
+        Check(steps, probes, expected);
+    }
     void Check(const QStringList& steps, const QStringList& probes, const QStringList& expected)
     {
         Operate(steps);
