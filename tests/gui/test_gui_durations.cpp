@@ -20,10 +20,12 @@ private slots:
     void wiring_data()
     {
         WiringColumns();
-        QTest::newRow("Report") << QStringList{"cmdReport"}
-                                << QStringList{"frmDurations.shown", "frmDurations/cboSortBy", "frmDurations/chkShowDuration.checked", "boxes"}
-                                << QStringList{"yes", "exactness", "yes", ""};
-        QTest::newRow("Close") << QStringList{"cmdReport", "frmDurations/cmdClose"} << QStringList{"frmDurations.shown"} << QStringList{"no"};
+        QTest::newRow("Report")
+            << QStringList{"cmdReport"}
+            << QStringList{"frmDurations.shown", "frmDurations/cboSortBy", "frmDurations/chkShowDuration.checked", "boxes"}
+            << QStringList{"yes", "exactness", "yes", ""};
+        QTest::newRow("Close")
+            << QStringList{"cmdReport", "frmDurations/cmdClose"} << QStringList{"frmDurations.shown"} << QStringList{"no"};
         QTest::newRow("personal transits sort by the transiting planet")
             << QStringList{"txbYearCE_1=1970", "cboMonthCE_1#3", "cboDayCE_1#8", "optPersonal_0", "cmdReport", "frmDurations/cboSortBy#3"}
             << QStringList{"frmDurations/cboSortBy", "boxes"} << QStringList{"transiting planet", ""};

@@ -65,15 +65,18 @@ private slots:
             << worldDate + QStringList{"cmdSave", "txbYearCE_0=2010"} + birthdate + QStringList{"optPersonal_0", "cmdRestore"}
             << QStringList{"world", "optPlanetary.checked", "frmMain.height", "boxes"} << QStringList{"1999-12-31 48", "yes", "638", ""};
         QTest::newRow("the language switch")
-            << QStringList{"cboLanguage#1"} << QStringList{"cmdCompute", "optPlanetary", "cboForwardBack"} << QStringList{"Berechnen", "Welttransite", "1 Tag"};
+            << QStringList{"cboLanguage#1"} << QStringList{"cmdCompute", "optPlanetary", "cboForwardBack"}
+            << QStringList{"Berechnen", "Welttransite", "1 Tag"};
         QTest::newRow("a cell click asks about the durations")
             << QStringList{"!No", "picTable#43"} << QStringList{"boxes"}
             << QStringList{"Heliocentric Neptune trine to heliocentric Venus: With an orb of 7° 0' this trine begins on December 28, 1999 "
                            "and ends on January 6, 2000.  List the durations of all current world transits?"};
         QTest::newRow("Clear asks, then clears the row")
-            << QStringList{"!Yes", "cmdClear_0"} << QStringList{"txbYearCE_0", "cmdClear_0.shown", "boxes"} << QStringList{"", "no", "Clear: Clear the entries of the world date?"};
+            << QStringList{"!Yes", "cmdClear_0"} << QStringList{"txbYearCE_0", "cmdClear_0.shown", "boxes"}
+            << QStringList{"", "no", "Clear: Clear the entries of the world date?"};
         QTest::newRow("Quit asks, Cancel keeps the window")
-            << QStringList{"!Cancel", "cmdQuit"} << QStringList{"frmMain.shown", "boxes"} << QStringList{"yes", "Quit: Save the current state before quitting?"};
+            << QStringList{"!Cancel", "cmdQuit"} << QStringList{"frmMain.shown", "boxes"}
+            << QStringList{"yes", "Quit: Save the current state before quitting?"};
     }
     void wiring() { CheckRow(); }
 
@@ -97,7 +100,7 @@ private slots:
         QCOMPARE(Read("world"), QStringLiteral("1987-3-9 20"));
         std::filesystem::remove(named);
         std::filesystem::remove(UserStateFile());
-        const int asked = boxes.shown.size();
+        const size_t asked = boxes.shown.size();
         window->close();  // the close box ends the program without the question, and writes nothing
         QVERIFY(!window->isVisible() && boxes.shown.size() == asked);
         QVERIFY(!std::filesystem::exists(UserStateFile()));

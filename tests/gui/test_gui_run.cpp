@@ -34,7 +34,8 @@ private slots:
             << kite + QStringList{"frmRun/cboSoughtPlanet_1#3", "frmRun/cmdRun", "cmdRun", "cmdRun"}
             << QStringList{"cmdRun", "cmdCompute.enabled", "frmRun.shown", "frmRun/cboAspectPattern", "frmRun/cboSoughtPlanet_1"}
             << QStringList{"Run", "yes", "yes", "Kite", "Venus"};
-        QTest::newRow("Cancel") << kite + QStringList{"frmRun/cmdCancel"} << QStringList{"frmRun.shown", "cmdRun"} << QStringList{"no", "Run"};
+        QTest::newRow("Cancel")
+            << kite + QStringList{"frmRun/cmdCancel"} << QStringList{"frmRun.shown", "cmdRun"} << QStringList{"no", "Run"};
         QTest::newRow("a run into a refused date stops at the date before")
             << QStringList{"txbYearCE_0=2799", "cboMonthCE_0#12", "cboDayCE_0#15", "cboForwardBack#4", "cmdRun", "frmRun/cmdRun"}
             << QStringList{"world", "cmdRun", "cmdCompute.enabled", "boxes"}
