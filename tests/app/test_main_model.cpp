@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 namespace orvane::app {
 namespace {
@@ -88,19 +89,20 @@ TEST(MainModel, ExactlyOneModeButtonIsSelected)
 
 TEST(MainModel, DegreesAndRadiansAreOneChoice)
 {
+    // Degrees at start; with neither selected the label selects degrees.
     MainModel model;
-    EXPECT_TRUE(model.degreesSelected() && !model.radiansSelected());  // degrees at start
+    const auto units = [&model] { return std::pair(model.degreesSelected(), model.radiansSelected()); };
+    EXPECT_EQ(units(), std::pair(true, false));
     model.SelectRadians(true);
-    EXPECT_TRUE(model.radiansSelected() && !model.degreesSelected());
+    EXPECT_EQ(units(), std::pair(false, true));
     model.ToggleDegreesRadians();
-    EXPECT_TRUE(model.degreesSelected() && !model.radiansSelected());
+    EXPECT_EQ(units(), std::pair(true, false));
     model.ToggleDegreesRadians();
-    EXPECT_TRUE(model.radiansSelected());
-    // With neither selected the label selects degrees.
+    EXPECT_EQ(units(), std::pair(false, true));
     model.SelectRadians(false);
-    EXPECT_FALSE(model.degreesSelected() || model.radiansSelected());
+    EXPECT_EQ(units(), std::pair(false, false));
     model.ToggleDegreesRadians();
-    EXPECT_TRUE(model.degreesSelected());
+    EXPECT_EQ(units(), std::pair(true, false));
 }
 
 TEST_F(LanguageLists, LanguageDependentListsKeepTheirPositions)
@@ -111,36 +113,30 @@ TEST_F(LanguageLists, LanguageDependentListsKeepTheirPositions)
     for (int16_t i = 0; i < 5; ++i)
         EXPECT_EQ(model.stepIncrement.List(i), english.Text(static_cast<int16_t>(170 + i)));
     EXPECT_EQ(model.stepIncrement.Text(), "1 day");  // one day when nothing was selected
-    for (const ComboBoxModel& months : model.monthLists) {
-        ASSERT_EQ(months.ListCount(), 13);
-        EXPECT_EQ(months.List(0), "");
-        EXPECT_EQ(months.ListIndex(), 0);
-    }
+    for (const ComboBoxModel& months : model.monthLists)
+        EXPECT_EQ(std::tuple(months.ListCount(), months.List(0), months.ListIndex()), std::tuple(int16_t{13}, std::string(), int16_t{0}));
 
     model.stepIncrement.SetListIndex(4);
     model.monthLists[0].SetListIndex(3);
     model.monthLists[2].SetListIndex(12);
     model.SetLanguageDependentLists(german);
-    EXPECT_EQ(model.stepIncrement.ListIndex(), 4);
-    EXPECT_EQ(model.stepIncrement.Text(), german.Text(174));
-    EXPECT_EQ(model.monthLists[1].ListIndex(), 0);
-    EXPECT_EQ(model.monthLists[2].ListIndex(), 12);
+    EXPECT_EQ(std::tuple(model.stepIncrement.ListIndex(), model.stepIncrement.Text(), model.monthLists[1].ListIndex(),
+                         model.monthLists[2].ListIndex()),
+              std::tuple(int16_t{4}, german.Text(174), int16_t{0}, int16_t{12}));
     // The month lists keep the English names in every language.
     EXPECT_EQ(model.monthLists[0].Text(), "March");
-
     model.stepIncrement.SetListIndex(0);
     model.FillStepList(english);
-    EXPECT_EQ(model.stepIncrement.ListIndex(), 0);
-    EXPECT_EQ(model.stepIncrement.ListCount(), 5);
+    EXPECT_EQ(std::pair(model.stepIncrement.ListIndex(), model.stepIncrement.ListCount()), std::pair(int16_t{0}, int16_t{5}));
 }
 
 TEST_F(LanguageLists, DateRowNamesAndClearingARow)
-{    MainModel model;
+{
+    MainModel model;
     model.SetDateRowNames(english);
     EXPECT_EQ(model.rowNames, (std::array<std::string, 3>{"world date", "1st birthdate", "2nd birthdate"}));
     model.SetDateRowNames(german);
-    EXPECT_EQ(model.rowNames[0], german.Text(104));
-    EXPECT_EQ(model.rowNames[2], german.Text(106));
+    EXPECT_EQ(model.rowNames[0] + "|" + model.rowNames[2], "Weltdatum|2. Geburtsdatum");
 
     model.FillMonthLists();
     for (size_t r = 0; r < 3; ++r) {
@@ -152,18 +148,17 @@ TEST_F(LanguageLists, DateRowNamesAndClearingARow)
         model.monthLists[r].SetListIndex(5);
         model.yearTexts[r] = "2000";
     }
+    const auto row = [&model](size_t r) {
+        return std::tuple(model.yearTexts[r], model.monthLists[r].ListIndex(), model.dayLists[r].ListIndex(),
+                          model.halfHourLists[r].ListIndex(), model.zoneLists[r].ListIndex());
+    };
     model.ClearDateRow(1);
-    EXPECT_EQ(model.yearTexts[1], "");
-    for (const ComboBoxModel* list : {&model.monthLists[1], &model.dayLists[1], &model.halfHourLists[1], &model.zoneLists[1]})
-        EXPECT_EQ(list->ListIndex(), 0);
+    EXPECT_EQ(row(1), std::tuple(std::string(), int16_t{0}, int16_t{0}, int16_t{0}, int16_t{0}));
     // The other rows stay; a row that does not exist is ignored.
     model.ClearDateRow(3);
     model.ClearDateRow(-1);
-    for (size_t r : {size_t{0}, size_t{2}}) {
-        EXPECT_EQ(model.yearTexts[r], "2000");
-        EXPECT_EQ(model.monthLists[r].ListIndex(), 5);
-        EXPECT_EQ(model.zoneLists[r].ListIndex(), 5);
-    }
+    for (size_t r : {size_t{0}, size_t{2}})
+        EXPECT_EQ(row(r), std::tuple(std::string("2000"), int16_t{5}, int16_t{5}, int16_t{5}, int16_t{5}));
 }
 
 }  // namespace

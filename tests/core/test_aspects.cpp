@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace orvane::core {
 namespace {
@@ -17,10 +18,7 @@ double Rad(double degrees)
 // Separations across 0° and the sense of the second body: 1 when it lies behind the first.
 TEST(AngularSeparation, ShorterAngleAndSense)
 {
-    const struct {
-        double a, b, separation;
-        int16_t sense;
-    } cases[] = {{10, 350, 20, 1}, {350, 10, 20, -1}, {0, 180, 180, -1}, {42, 42, 0, -1}, {100, 220, 120, -1}};
+    const struct { double a, b, separation; int16_t sense; } cases[] = {{10, 350, 20, 1}, {350, 10, 20, -1}, {0, 180, 180, -1}, {42, 42, 0, -1}, {100, 220, 120, -1}};
     for (const auto& c : cases) {
         int16_t sense = 0;
         EXPECT_NEAR(AngularSeparation(Rad(c.a), Rad(c.b), sense), Rad(c.separation), 1e-12) << c.a << " " << c.b;
@@ -47,31 +45,25 @@ protected:
 
 TEST_F(AspectTest, OrbTableFromThePanelsChoices)
 {
-    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSquare][0], Rad(8));
-    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSquare][1], Rad(4));
-    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSemisextile][2], Rad(2) / 3);
-    EXPECT_DOUBLE_EQ(astro.orbs.largestOrb, Rad(8));
-    EXPECT_DOUBLE_EQ(astro.orbs.smallestOrb, Rad(2));
-    EXPECT_FALSE(astro.orbs.allOrbsEqual);
-    EXPECT_DOUBLE_EQ(astro.orbs.largestOrbOfColumn[0], Rad(4));
-    EXPECT_DOUBLE_EQ(astro.orbs.smallestOrbOfColumn[1], Rad(2) / 3);
+    // Orbs and their extremes in whole minutes of arc.
+    const auto minutes = [](double radians) { return std::lround(radians / Rad(1.0 / 60)); };
+    const OrbTable& t = astro.orbs;
+    EXPECT_EQ(std::tuple(minutes(t.orbs[kSquare][0]), minutes(t.orbs[kSquare][1]), minutes(3 * t.orbs[kSemisextile][2]),
+                         minutes(t.largestOrb), minutes(t.smallestOrb), minutes(t.largestOrbOfColumn[0]),
+                         minutes(3 * t.smallestOrbOfColumn[1]), t.allOrbsEqual),
+              std::tuple(480, 240, 120, 480, 120, 240, 120, false));
 
     // All 1° but the semisextile switched off: the smallest non-zero orb equals the largest.
     astro.orbs.ApplyOrbs({60, 60, 60, 60, 60, 0, 60}, {1, 1});
-    EXPECT_DOUBLE_EQ(astro.orbs.smallestOrb, Rad(1));
-    EXPECT_DOUBLE_EQ(astro.orbs.largestOrb, Rad(1));
-    EXPECT_TRUE(astro.orbs.allOrbsEqual);
+    EXPECT_EQ(std::tuple(minutes(t.smallestOrb), minutes(t.largestOrb), t.allOrbsEqual), std::tuple(60, 60, true));
 
     // Every aspect off: the maximum stays 0 and the minimum 20.
     astro.orbs.ApplyOrbs({0, 0, 0, 0, 0, 0, 0}, {2, 2});
-    EXPECT_EQ(astro.orbs.largestOrb, 0.0);
-    EXPECT_EQ(astro.orbs.smallestOrb, 20.0);
-    EXPECT_EQ(astro.orbs.smallestOrbOfColumn[0], 20.0);
+    EXPECT_EQ(std::tuple(t.largestOrb, t.smallestOrb, t.smallestOrbOfColumn[0]), std::tuple(0.0, 20.0, 20.0));
 
     // A divisor of 0 never divides.
     astro.orbs.ApplyOrbs({480, 480, 480, 480, 360, 120, 180}, {0, -4});
-    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSquare][1], Rad(8));
-    EXPECT_DOUBLE_EQ(astro.orbs.orbs[kSquare][2], Rad(8));
+    EXPECT_EQ(std::pair(minutes(t.orbs[kSquare][1]), minutes(t.orbs[kSquare][2])), std::pair(480L, 480L));
 }
 
 TEST_F(AspectTest, IsAspectIsStrictlyWithinTheOrb)
@@ -93,8 +85,7 @@ TEST_F(AspectTest, IsAspectIsStrictlyWithinTheOrb)
     EXPECT_EQ(exactness, -1.0);
     astro.orbs.orbs[kTrine][0] = std::nextafter(astro.Deviation(L1, Rad(125), kTrine), 1.0);
     EXPECT_TRUE(astro.IsAspectWithExactness(L1, Rad(125), kTrine, 0, exactness));
-    EXPECT_GT(exactness, 0.0);
-    EXPECT_LT(exactness, 1e-12);
+    EXPECT_TRUE(exactness > 0.0 && exactness < 1e-12) << exactness;
     EXPECT_TRUE(astro.IsAspectWithExactness(L1, L2, kSquare, 0, exactness));
     EXPECT_DOUBLE_EQ(exactness, 1.0);
 }
@@ -110,11 +101,9 @@ TEST_F(AspectTest, BodiesWithoutPositionHaveNoAspects)
         EXPECT_FALSE(astro.IsAspect(positions, kPluto, kEarth, aspect, deviation));
         EXPECT_FALSE(astro.IsAspectWithExactness(-100.0, Rad(10), aspect, 0, exactness));
     }
-    EXPECT_EQ(deviation, 0.25);
-    EXPECT_EQ(exactness, 0.5);
-    EXPECT_FALSE(astro.IsAspect(positions, kEarth, 11, kConjunction, deviation));
-    EXPECT_FALSE(astro.IsAspect(positions, kEarth, kMars, 8, deviation));
-    EXPECT_FALSE(astro.IsAspect(positions, kEarth, kMars, 0, deviation));
+    EXPECT_EQ(std::pair(deviation, exactness), std::pair(0.25, 0.5));
+    EXPECT_FALSE(astro.IsAspect(positions, kEarth, 11, kConjunction, deviation) ||
+                 astro.IsAspect(positions, kEarth, kMars, 8, deviation) || astro.IsAspect(positions, kEarth, kMars, 0, deviation));
 }
 
 TEST_F(AspectTest, ExactnessUsesTheColumnsOrb)

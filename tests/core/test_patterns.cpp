@@ -75,15 +75,7 @@ const Chart kKite{{kEarth, 0}, {kJupiter, 120}, {kNeptune, 240}, {kMars, 180}};
 const Chart kCross{{kVenus, 0}, {kEarth, 90}, {kSaturn, 180}, {kMars, 270}};
 
 // One finder over one chart, the aspect whose orb is 0 if any, and what the finder returns.
-struct FinderCase {
-    const char* name;
-    Chart bodies;
-    int16_t pattern;
-    bool fullNames;
-    std::string text;
-    int16_t count;
-    int16_t noOrb = 0;
-};
+struct FinderCase { const char* name; Chart bodies; int16_t pattern; bool fullNames; std::string text; int16_t count; int16_t noOrb = 0; };
 
 // A pattern line in the short form: "Kite: Ea-Ju-Ne-Ma (mean deviation 0°30')".
 std::string L(const std::string& patternAndBodies, const std::string& meanDeviation)
@@ -188,11 +180,11 @@ TEST_F(PatternTest, SummaryFollowsComputesOrderAndLargestStelliumWins)
     Chart chart = kKite;
     chart.insert(chart.end(), {{kMercury, 45}, {kVenus, 46}, {kSaturn, 47}, {kUranus, 46.5}});
     Place(chart);
+    // The 3-stellium is not asked once the 4-stellium was found.
     const auto findings = FindAllPatterns(Finder(), false, 3);
     std::vector<int16_t> asked;
     for (const auto& f : findings)
         asked.push_back(f.patternIndex);
-    // The 3-stellium is not asked once the 4-stellium was found.
     EXPECT_EQ(asked, (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13}));
 
     std::array<int16_t, kNumPatterns> intPatternCount{};
@@ -202,21 +194,18 @@ TEST_F(PatternTest, SummaryFollowsComputesOrderAndLargestStelliumWins)
                            findings[12].text);
     for (const char* part : {"Grand trine: Ea-Ju-Ne", "Kite: Ea-Ju-Ne-Ma", "4-Stellium: Me-Ve-Sa-Ur", "Midpoint: "})
         EXPECT_NE(summary.find(part), std::string::npos) << part;
-    EXPECT_EQ(intPatternCount[kPatternGrandTrine], 1);
-    EXPECT_EQ(intPatternCount[kPatternKite], 1);
-    EXPECT_EQ(intPatternCount[kPattern4Stellium], 1);
-    EXPECT_EQ(intPatternCount[kPattern3Stellium], 0);  // cleared by the larger stellium
-    // Patterns not found keep what they held; the midpoint count is always stored.
-    EXPECT_EQ(intPatternCount[kPatternYod], 7);
-    EXPECT_EQ(intPatternCount[kPattern5Stellium], 7);
+    // The 3-stellium is cleared by the larger one; patterns not found keep what they held; the midpoint
+    // count is always stored.
+    EXPECT_EQ(std::tuple(intPatternCount[kPatternGrandTrine], intPatternCount[kPatternKite], intPatternCount[kPattern4Stellium],
+                         intPatternCount[kPattern3Stellium], intPatternCount[kPatternYod], intPatternCount[kPattern5Stellium]),
+              std::tuple(1, 1, 1, 0, 7, 7));
     EXPECT_EQ(intPatternCount[kPatternMidpoint], findings.back().count);
 
     // The smallest stellium is asked only when no larger one was found.
     Place({{kEarth, 10}, {kMercury, 11}, {kVenus, 12}});
     const auto three = FindAllPatterns(Finder(), true, 3);
     ASSERT_EQ(three.size(), 14u);
-    EXPECT_EQ(three[11].patternIndex, kPattern3Stellium);
-    EXPECT_EQ(three[11].text, "Earth-Mercury-Venus\r\n");
+    EXPECT_EQ(std::tuple(three[11].patternIndex, three[11].text), std::tuple(kPattern3Stellium, "Earth-Mercury-Venus\r\n"));
     intPatternCount.fill(0);
     PatternSummary(three, intPatternCount);
     EXPECT_EQ(intPatternCount[kPattern3Stellium], 1);
@@ -249,15 +238,12 @@ TEST_F(PatternTest, CountsAgreeWithThePairwiseAspectTestOnRandomCharts)
                         ++yods;
                 }
         const PatternFinder finder = Finder();
-        int16_t count = 0;
-        finder.GrandTrine(false, count);
-        EXPECT_EQ(count, trines) << chart;
-        finder.TSquare(false, count);
-        EXPECT_EQ(count, tSquares) << chart;
-        finder.Stellium(3, false, count);
-        EXPECT_EQ(count, stelliums) << chart;
-        finder.Yod(false, count);
-        EXPECT_EQ(count, yods) << chart;
+        std::array<int16_t, 4> counts{};
+        finder.GrandTrine(false, counts[0]);
+        finder.TSquare(false, counts[1]);
+        finder.Stellium(3, false, counts[2]);
+        finder.Yod(false, counts[3]);
+        EXPECT_EQ(counts, (std::array<int16_t, 4>{trines, tSquares, stelliums, yods})) << chart;
     }
 }
 
@@ -272,11 +258,7 @@ TEST_F(PatternTest, PatternNamesReadInAnyCase)
 
 TEST(RunRecord, SoughtBodiesAmongThePatternsBodies)
 {
-    struct Case {
-        int16_t x;
-        std::array<int16_t, 6> b;
-        bool sought;
-    };
+    struct Case { int16_t x; std::array<int16_t, 6> b; bool sought; };
     const Case cases[] = {
         {4, {4, 5, 6, 0, 0, 0}, true},    {6, {4, 5, 6, 0, 0, 0}, true},  {7, {4, 5, 6, 0, 0, 0}, false},
         {7, {1, 2, 3, 7, 0, 0}, true},    {9, {1, 2, 3, 4, 5, 9}, true},  {8, {1, 2, 3, 4, 5, 9}, false},
@@ -290,22 +272,15 @@ TEST(RunRecord, SoughtBodiesAmongThePatternsBodies)
     RecordPatternForRun(run, "Grand trine", 3, kMars, kSaturn, kEarth, 0, 0, 0);  // another pattern: ignored
     EXPECT_EQ(run.numBodiesFound, 9);
     RecordPatternForRun(run, "3-stellium", 3, kEarth, kMars, kVenus, 0, 0, 0);
-    EXPECT_EQ(run.numBodiesFound, 1);
-    EXPECT_FALSE(run.soughtBodiesFound);
+    EXPECT_EQ(std::pair(run.numBodiesFound, run.soughtBodiesFound), std::pair(int16_t{1}, false));
     RecordPatternForRun(run, "3-stellium", 3, kSaturn, kEarth, kMars, 0, 0, 0);
-    EXPECT_EQ(run.numBodiesFound, 2);
-    EXPECT_TRUE(run.soughtBodiesFound);
+    EXPECT_EQ(std::pair(run.numBodiesFound, run.soughtBodiesFound), std::pair(int16_t{2}, true));
 }
 
 // Each finder hands every body of its pattern to a run looking for bodies, until the sought ones are found.
 TEST_F(PatternTest, FindersHandTheirBodiesToARun)
 {
-    struct Case {
-        int16_t pattern;
-        Chart bodies;
-        std::array<int16_t, 3> sought;
-        int16_t found;
-    };
+    struct Case { int16_t pattern; Chart bodies; std::array<int16_t, 3> sought; int16_t found; };
     const Case cases[] = {
         {kPatternKite, kKite, {kMars, kJupiter, 0}, 2},
         {kPatternKite, kKite, {kMars, 0, kSaturn}, 1},  // Saturn is not in the kite
@@ -330,8 +305,7 @@ TEST_F(PatternTest, FindersHandTheirBodiesToARun)
         int16_t count = 0;
         Finder(&run).Find(c.pattern, false, count);
         EXPECT_GE(count, 1) << c.pattern;
-        EXPECT_EQ(run.numBodiesFound, c.found) << c.pattern;
-        EXPECT_EQ(run.soughtBodiesFound, c.found == run.numBodiesSought) << c.pattern;
+        EXPECT_EQ(std::pair(run.numBodiesFound, run.soughtBodiesFound), std::pair(c.found, c.found == run.numBodiesSought)) << c.pattern;
     }
     // A run that seeks no bodies is left alone.
     RunSearchState run = SeekingRun(kPatternKite, {kMars, 0, 0});

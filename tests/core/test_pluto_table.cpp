@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cmath>
+#include <tuple>
 
 namespace orvane::core {
 namespace {
@@ -67,10 +68,9 @@ TEST(PlutoTableFormat, ElementZeroAndTheTableEdges)
     const double before = table.PlutoTableEntry(kLast - 1);
     EXPECT_NEAR(Degrees(table.PlutoLongitude(kPlutoLastDay + 0.25)),
                 before + 0.75 * (table.PlutoTableEntry(kLast) - before), 1e-9);
-    for (const double after : {kPlutoLastDay + 0.5, kPlutoLastDay + 1.5})
-        EXPECT_EQ(table.PlutoLongitude(after), kPlutoAfterTable) << after;
-    EXPECT_EQ(table.PlutoTableEntry(kPlutoTableLines), kPlutoAfterTable);
-    EXPECT_EQ(table.PlutoTableEntry(-1), kPlutoAfterTable);
+    EXPECT_EQ(std::tuple(table.PlutoLongitude(kPlutoLastDay + 0.5), table.PlutoLongitude(kPlutoLastDay + 1.5),
+                         table.PlutoTableEntry(kPlutoTableLines), table.PlutoTableEntry(-1)),
+              std::tuple(kPlutoAfterTable, kPlutoAfterTable, kPlutoAfterTable, kPlutoAfterTable));
 }
 
 TEST(PlutoTableFormat, InterpolatesThroughZeroDegrees)
@@ -120,15 +120,13 @@ TEST(PlutoTableFormat, ShortDamagedAndMissingTablesAreRefused)
     for (const auto& [text, message] : cases) {
         ASSERT_TRUE(table.ReadFromText(good).ok());
         EXPECT_NE(table.ReadFromText(text).error().text.find(message), std::string::npos) << message;
-        EXPECT_TRUE(table.empty()) << message;
-        EXPECT_EQ(table.PlutoLongitude(kFirstMidnight), kPlutoAfterTable) << message;  // not a read outside it
+        // Emptied: no read outside it.
+        EXPECT_TRUE(table.empty() && table.PlutoLongitude(kFirstMidnight) == kPlutoAfterTable) << message;
     }
 
     testing::TempFolder folder;
-    EXPECT_FALSE(table.Read(folder.folder() + kPlutoTableFileName).ok());
-    EXPECT_FALSE(table.Read(folder.Write(kPlutoTableFileName, "")).ok());
-    EXPECT_TRUE(table.Read(folder.Write(kPlutoTableFileName, good)).ok());
-    EXPECT_FALSE(table.empty());
+    EXPECT_FALSE(table.Read(folder.folder() + kPlutoTableFileName).ok() || table.Read(folder.Write(kPlutoTableFileName, "")).ok());
+    EXPECT_TRUE(table.Read(folder.Write(kPlutoTableFileName, good)).ok() && !table.empty());
 }
 
 // The generated table agrees with Swiss Ephemeris asked directly, at midnights and between them.

@@ -41,24 +41,19 @@ TEST_F(Positions, UnknownBodiesHaveNoPosition)
 
 TEST_F(Positions, CalendarYearOfAMoment)
 {
-    EXPECT_EQ(CalendarYear(2451544.5), 2000);
-    EXPECT_EQ(CalendarYear(2451544.49), 1999);
     // Before 15 October 1582 the year is counted in the Julian calendar.
-    EXPECT_EQ(CalendarYear(1721423.5), 1);
-    EXPECT_EQ(CalendarYear(1721422.5), 0);
-    EXPECT_EQ(CalendarYear(2743738.4), 2799);
-    EXPECT_EQ(CalendarYear(2743738.5), 2800);
+    for (const auto& [moment, year] : {std::pair(2451544.5, 2000), {2451544.49, 1999}, {1721423.5, 1}, {1721422.5, 0},
+                                       {2743738.4, 2799}, {2743738.5, 2800}})
+        EXPECT_EQ(CalendarYear(moment), year) << moment;
 }
 
 TEST(PositionsWithoutPluto, EightBodiesWhenTheTableIsMissing)
 {
     AstroModule astro;
     astro.InitializeAstroTables("/nonexistent-orvane-folder/");
-    EXPECT_FALSE(astro.ReadPlutoTable().ok());
+    EXPECT_FALSE(astro.ReadPlutoTable().ok() || astro.PlutoDataReadOK());
     EXPECT_EQ(astro.bodyCount, 8);
-    EXPECT_FALSE(astro.PlutoDataReadOK());
-    EXPECT_LT(astro.HelioLongitude(kPluto, 2451545.0), 0.0);
-    EXPECT_GE(astro.HelioLongitude(kNeptune, 2451545.0), 0.0);
+    EXPECT_TRUE(astro.HelioLongitude(kPluto, 2451545.0) < 0.0 && astro.HelioLongitude(kNeptune, 2451545.0) >= 0.0);
 }
 
 }  // namespace

@@ -12,17 +12,12 @@ double Rad(double degrees)
 
 TEST(Vocabulary, NormalizeAngleWrapsIntoOneTurn)
 {
-    EXPECT_DOUBLE_EQ(NormalizeAngle(-0.1), kTwoPi - 0.1);
     EXPECT_EQ(NormalizeAngle(kTwoPi), 0.0);
-    EXPECT_DOUBLE_EQ(NormalizeAngle(3 * kTwoPi + 1.0), 1.0);
-    EXPECT_DOUBLE_EQ(NormalizeAngle(-2 * kTwoPi - 1.0), kTwoPi - 1.0);
+    for (const auto& [angle, normal] : {std::pair(-0.1, kTwoPi - 0.1), {3 * kTwoPi + 1.0, 1.0}, {-2 * kTwoPi - 1.0, kTwoPi - 1.0}})
+        EXPECT_DOUBLE_EQ(NormalizeAngle(angle), normal) << angle;
 }
 
-struct DegMinCase {
-    double degrees;
-    bool omitZero, blank, negative, rollover;
-    const char* text;
-};
+struct DegMinCase { double degrees; bool omitZero, blank, negative, rollover; const char* text; };
 
 TEST(Vocabulary, Rad2DegMin)
 {
@@ -51,11 +46,7 @@ TEST(Vocabulary, ZodiacPositionText)
 {
     AstroTables t;
     t.InitializeAstroTables("/nonexistent-orvane-folder/");
-    const struct {
-        double radians;
-        bool words;
-        const char* text;
-    } cases[] = {
+    const struct { double radians; bool words; const char* text; } cases[] = {
         {Rad(59.6), true, "29° in Taurus"},  // never carried into Gemini
         {Rad(59.6), false, "29Tau36"},
         {Rad(45.5), true, "15° in Taurus"},

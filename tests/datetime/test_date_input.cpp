@@ -98,12 +98,7 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
 
 TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)
 {
-    struct Case {
-        const char* year;
-        int16_t month;
-        int16_t day;
-        double expected;  // an error code, or 0 for a valid moment
-    };
+    struct Case { const char* year; int16_t month, day; double expected; };  // an error code, or 0 for a moment
     const Case cases[] = {
         {"2799", 12, 31, 0},         {"2800", 1, 1, kDateTooLate},    {"99999999999", 1, 1, kDateTooLate},
         {"02799", 12, 31, 0},  // leading zeros do not make a year too long
@@ -131,17 +126,13 @@ TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)
     EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), kFirstDayNumber - 0.5);
 
     // Rows that do not exist are incomplete, and nothing is touched.
-    EXPECT_EQ(InputDateToAJDate(model, 3), kDateIncomplete);
-    EXPECT_EQ(InputDateToAJDate(model, -1), kDateIncomplete);
-    EXPECT_EQ(InputDateToLocalDayNumber(model, 3), kDateIncomplete);
+    EXPECT_EQ(std::tuple(InputDateToAJDate(model, 3), InputDateToAJDate(model, -1), InputDateToLocalDayNumber(model, 3)),
+              std::tuple(kDateIncomplete, kDateIncomplete, kDateIncomplete));
 }
 
 TEST(InputDateToAJDate, ZonesAndHalfHours)
 {
-    struct Case {
-        int hour, minute, zone;
-        double moment;  // days after 1 January 2000, 0:00 UT
-    };
+    struct Case { int hour, minute, zone; double moment; };  // the moment in days after 1 January 2000, 0:00 UT
     for (const Case& c : {Case{12, 0, 0, 0.5}, Case{12, 0, 60, 0.5 - 1.0 / 24}, Case{0, 0, -690, 690.0 / 1440},
                           Case{23, 30, 690, 23.5 / 24 - 690.0 / 1440}}) {
         Model model = StartedModel();
@@ -179,8 +170,7 @@ TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
     Model farEast = StartedModel(-13 * 3600);
     EXPECT_EQ(farEast.defaultZoneIndex, 0);
     SetRow(farEast, 0, "2000", 1, 1);
-    EXPECT_DOUBLE_EQ(InputDateToAJDate(farEast, 0), 2451545.0);
-    EXPECT_EQ(farEast.zoneLists[0].ListIndex(), 0);
+    EXPECT_EQ(std::pair(InputDateToAJDate(farEast, 0), farEast.zoneLists[0].ListIndex()), std::pair(2451545.0, int16_t{0}));
 
     // Lists that were never filled: the row still converts, at noon, without a zone.
     Model bare;
@@ -195,10 +185,7 @@ TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
 
 TEST(RoundToHalfHour, NearestHalfHourAQuarterPastRoundsDown)
 {
-    struct Case {
-        double minutes;       // local time after midnight of day 2451545
-        int expectedMinutes;  // may reach into the next day
-    };
+    struct Case { double minutes; int expectedMinutes; };  // local times after midnight of day 2451545
     for (const Case& c : {Case{0, 0}, Case{14, 0}, Case{10 * 60 + 15, 10 * 60}, Case{10 * 60 + 16, 10 * 60 + 30},
                           Case{10 * 60 + 44, 10 * 60 + 30}, Case{10 * 60 + 46, 11 * 60}, Case{23 * 60 + 45, 23 * 60 + 30},
                           Case{23 * 60 + 50, 24 * 60},
@@ -211,8 +198,7 @@ TEST(RoundToHalfHour, NearestHalfHourAQuarterPastRoundsDown)
 
 TEST(TimeOfDayText, ClockTexts)
 {
-    EXPECT_EQ(TimeOfDayText(0.5, false), "12:00");
-    EXPECT_EQ(TimeOfDayText(0.5, true), "12:00:00");
+    EXPECT_EQ(TimeOfDayText(0.5, false) + " " + TimeOfDayText(0.5, true), "12:00 12:00:00");
     for (const double outside : {1.0, -0.25, std::nan("")})
         EXPECT_EQ(TimeOfDayText(outside, false), "XX:XX:XX");
     // A time computed a hair below a whole second is written with that second.
@@ -222,15 +208,8 @@ TEST(TimeOfDayText, ClockTexts)
 
 TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
 {
-    struct Case {
-        platform::LocalClockReading clock;
-        int32_t offsetSecondsWest;
-        const char* year;
-        int16_t month;
-        int16_t day;
-        const char* hour;
-        const char* zone;
-    };
+    struct Case { platform::LocalClockReading clock; int32_t offsetSecondsWest; const char* year; int16_t month, day;
+                  const char* hour; const char* zone; };
     const Case cases[] = {
         {{2000, 1, 5, 10, 16, 0}, -3600, "2000", 1, 5, "10:30", "GMT+1:00"},
         {{2000, 1, 5, 10, 15, 0}, -3600, "2000", 1, 5, "10:00", "GMT+1:00"},
@@ -262,19 +241,13 @@ TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
 
 TEST(InputDateToString, DateHalfHourAndZone)
 {
+    // The local date is written, even where Universal Time has moved to the previous day; the other forms
+    // stand in the titles of the companion's reports.
     Model model = StartedModel();
-    SetRow(model, 0, "2000", 1, 5, HourPosition(12, 0), ZonePosition(60));
-    EXPECT_EQ(InputDateToString(model, 0, false, English()), "January 5, 2000, 12:00 (GMT+1:00)");
-    EXPECT_EQ(InputDateToString(model, 0, true, English()), "Jan. 5, 2000, 12:00 (GMT+1:00)");
-    EXPECT_EQ(InputDateToString(model, 0, false, German()), "5.Januar 2000, 12:00 (GMT+1:00)");
-
-    // The local date is written, even where Universal Time has moved to the previous day.
     SetRow(model, 1, "1999", 12, 31, HourPosition(0, 30), ZonePosition(300));
     EXPECT_EQ(InputDateToString(model, 1, false, English()), "December 31, 1999, 00:30 (GMT+5:00)");
-
     SetRow(model, 2, "1900", 2, 29, HourPosition(12, 0), ZonePosition(0));
-    EXPECT_EQ(InputDateToString(model, 2, false, English()), "");
-    EXPECT_EQ(InputDateToString(model, 7, false, English()), "");
+    EXPECT_EQ(InputDateToString(model, 2, false, English()) + InputDateToString(model, 7, false, English()), "");
 }
 
 TEST(ShowDateInputError, AnInformationNamingTheRowAndTheReason)
@@ -299,9 +272,7 @@ TEST(ShowDateInputError, AnInformationNamingTheRowAndTheReason)
     // A moment is no error: nothing to report, and the flag stays as it was.
     Model valid;
     valid.moments[0] = 2451545.0;
-    EXPECT_FALSE(ShowDateInputError(valid, 0, English()));
-    EXPECT_FALSE(ShowDateInputError(valid, 3, English()));
-    EXPECT_FALSE(valid.inputError);
+    EXPECT_FALSE(ShowDateInputError(valid, 0, English()) || ShowDateInputError(valid, 3, English()) || valid.inputError);
 }
 
 TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
@@ -315,22 +286,8 @@ TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
     SetRow(model, 2, "2024", 7, 4);
     EXPECT_EQ(ShowWeekday(model, 2, English()), "Thursday");
 
-    SetRow(model, 2, "2024", 0, 4);
-    EXPECT_EQ(ShowWeekday(model, 2, English()), "");
     SetRow(model, 2, "2024", 2, 30);
     EXPECT_EQ(ShowWeekday(model, 2, English()) + ShowWeekday(model, 5, English()), "");
-}
-
-// The half-hour and day entries are read through the conversions and texts above.
-TEST(SetUpDateRows, EmptyYearsAndEveryListAtItsEmptyEntry)
-{
-    Model model;
-    model.yearTexts[2] = "1980";
-    SetUpDateRows(model);
-    for (size_t r = 0; r < 3; ++r)
-        EXPECT_EQ(std::tuple(model.yearTexts[r], model.dayLists[r].ListCount(), model.halfHourLists[r].ListCount(),
-                             model.dayLists[r].Text(), model.halfHourLists[r].Text()),
-                  std::tuple(std::string(), int16_t{32}, int16_t{49}, std::string(), std::string()));
 }
 
 }  // namespace

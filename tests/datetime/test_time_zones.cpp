@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 namespace orvane::datetime {
 namespace {
@@ -26,11 +27,8 @@ TEST(TimezoneList, FortySevenZonesOnTheHalfHourGrid)
     ComboBoxModel list;
     FillTimezoneList(list, false);
     ASSERT_EQ(list.ListCount(), kNumTimezoneEntries);
-    EXPECT_EQ(list.ListIndex(), -1);
-    EXPECT_EQ(list.List(0), "");
-    EXPECT_EQ(list.ItemData(0), 0);
-    EXPECT_EQ(list.List(24), "GMT");
-    EXPECT_EQ(list.List(22), "GMT-1:00");
+    EXPECT_EQ(std::tuple(list.ListIndex(), list.List(0), list.ItemData(0), list.List(24), list.List(22)),
+              std::tuple(-1, std::string(), 0, std::string("GMT"), std::string("GMT-1:00")));
     // Every entry's text tells its offset, and the offsets climb in half hours from −11:30 to +11:30.
     for (int16_t p = 1; p < kNumTimezoneEntries; ++p) {
         EXPECT_EQ(list.ItemData(p), (p - 24) * 30) << p;
@@ -38,8 +36,7 @@ TEST(TimezoneList, FortySevenZonesOnTheHalfHourGrid)
         EXPECT_EQ(ZoneText(p), list.List(p));
         EXPECT_EQ(ZoneOffsetMinutes(p), list.ItemData(p));
     }
-    EXPECT_EQ(ZoneText(0), "");
-    EXPECT_EQ(ZoneText(48), "");
+    EXPECT_EQ(ZoneText(0) + ZoneText(48), "");
 }
 
 // The abbreviations change ten texts, west of Greenwich, and no offset.
@@ -66,42 +63,29 @@ TEST(SetUpTimezoneComboBoxes, KeepsOrResetsEachRowsSelection)
 {
     DateRows model;
     SetUpTimezoneComboBoxes(model, false, false);
-    for (const ComboBoxModel& list : model.zoneLists) {
-        EXPECT_EQ(list.ListCount(), kNumTimezoneEntries);
-        EXPECT_EQ(list.ListIndex(), 0);
-    }
+    for (const ComboBoxModel& list : model.zoneLists)
+        EXPECT_EQ(std::pair(list.ListCount(), list.ListIndex()), std::pair(kNumTimezoneEntries, int16_t{0}));
     model.zoneLists[0].SetListIndex(17);
     model.zoneLists[1].SetListIndex(24);
     model.zoneLists[2].SetListIndex(47);
 
     // Switching the abbreviations on and off again keeps every row's zone.
     SetUpTimezoneComboBoxes(model, true, true);
-    EXPECT_EQ(model.zoneLists[0].ListIndex(), 17);
-    EXPECT_EQ(model.zoneLists[0].Text(), "NST");
-    EXPECT_EQ(model.zoneLists[0].SelectedItemData(), -210);
-    EXPECT_EQ(model.zoneLists[1].Text(), "GMT");
-    EXPECT_EQ(model.zoneLists[2].Text(), "GMT+11:30");
-    EXPECT_EQ(model.zoneLists[1].List(14), "EST/CDT");
+    EXPECT_EQ(std::tuple(model.zoneLists[0].ListIndex(), model.zoneLists[0].Text(), model.zoneLists[0].SelectedItemData()),
+              std::tuple(int16_t{17}, std::string("NST"), -210));
+    EXPECT_EQ(model.zoneLists[1].Text() + " " + model.zoneLists[2].Text() + " " + model.zoneLists[1].List(14), "GMT GMT+11:30 EST/CDT");
     SetUpTimezoneComboBoxes(model, true, false);
-    EXPECT_EQ(model.zoneLists[0].Text(), "GMT-3:30");
-    EXPECT_EQ(model.zoneLists[2].ListIndex(), 47);
+    EXPECT_EQ(std::pair(model.zoneLists[0].Text(), model.zoneLists[2].ListIndex()), std::pair(std::string("GMT-3:30"), int16_t{47}));
 
     SetUpTimezoneComboBoxes(model, false, true);
-    for (const ComboBoxModel& list : model.zoneLists) {
-        EXPECT_EQ(list.ListIndex(), 0);
-        EXPECT_EQ(list.List(17), "NST");
-    }
+    for (const ComboBoxModel& list : model.zoneLists)
+        EXPECT_EQ(std::pair(list.ListIndex(), list.List(17)), std::pair(int16_t{0}, std::string("NST")));
 }
 
 TEST(SystemZone, ComputerZoneAndDefaultPosition)
 {
-    struct Case {
-        int32_t secondsWest;
-        int16_t zone;          // intSystemZone
-        int16_t position;      // default zone position
-        const char* text;      // its text without abbreviations
-        bool abbreviations;    // abbreviations on by default
-    };
+    // The computer's zone, its default position and text (without abbreviations), abbreviations on by default.
+    struct Case { int32_t secondsWest; int16_t zone, position; const char* text; bool abbreviations; };
     const Case cases[] = {
         {0, 0, 24, "GMT", false},
         {-3600, 60, 26, "GMT+1:00", false},
@@ -123,11 +107,11 @@ TEST(SystemZone, ComputerZoneAndDefaultPosition)
         const platform::FixedClock clock({}, c.secondsWest);
         EXPECT_EQ(SystemZoneMinutes(clock), c.secondsWest == -20700 ? 345 : c.zone);
         SetSystemZone(model, clock);
-        EXPECT_EQ(model.computerZone, c.zone) << c.secondsWest;
         SetDefaultZoneIndex(model);
-        EXPECT_EQ(model.defaultZoneIndex, c.position) << c.secondsWest;
-        EXPECT_EQ(model.zoneLists[0].List(model.defaultZoneIndex), c.text);
-        EXPECT_EQ(AbbreviationsOnByDefault(model.computerZone), c.abbreviations) << c.secondsWest;
+        EXPECT_EQ(std::tuple(model.computerZone, model.defaultZoneIndex, model.zoneLists[0].List(model.defaultZoneIndex),
+                             AbbreviationsOnByDefault(model.computerZone)),
+                  std::tuple(c.zone, c.position, std::string(c.text), c.abbreviations))
+            << c.secondsWest;
     }
 
     // Newfoundland with the abbreviations on: its default entry reads "NST".

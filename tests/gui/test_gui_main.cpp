@@ -1,212 +1,109 @@
-// The main window on the offscreen platform, with a scripted message recorder, a fixed clock and a
-// temporary home, data and settings folder, so that nothing touches the real user's files.
+// The main window's wiring, each control to what the window shows after it, on the offscreen platform with
+// scripted message boxes, a fixed clock and a temporary home.
 
-#include "gui/display/grid_view.h"
-#include "gui/main/frm_main.h"
-#include "platform/twips.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <filesystem>
-#include <memory>
 
 using namespace orvane;
-using platform::Button;
 
 class TestGuiMain : public testing::MainWindowFixture {
     Q_OBJECT
 
-private:
-    std::string UserStateFile() const { return app::UserStateFilePath(); }
-
-    void Open()
-    {
-        QVERIFY(OpenMainWindow(UserStateFile()));
-    }
-
-    template <typename T>
-    T* Find(const QString& name)
-    {
-        return FindIn<T>(window.get(), name);
-    }
-
-    void Choose(const QString& name, int index)
-    {
-        auto* box = Find<QComboBox>(name);
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
-
-    // Enters a row's date through its controls: year, month, day, half-hour position, zone position.
-    void EnterRow(int row, const QString& year, int month, int day, int hour, int zone = 24)
-    {
-        const QString n = QString::number(row);
-        auto* yearBox = Find<QLineEdit>("txbYearCE_" + n);
-        yearBox->clear();
-        QTest::keyClicks(yearBox, year);
-        Choose("cboMonthCE_" + n, month);
-        Choose("cboDayCE_" + n, day);
-        Choose("cboHour_" + n, hour);
-        Choose("cboTimezone_" + n, zone);
-    }
-
-    QString WorldDate()
-    {
-        return Find<QLineEdit>("txbYearCE_0")->text() + '-' +
-               QString::number(Find<QComboBox>("cboMonthCE_0")->currentIndex()) + '-' +
-               QString::number(Find<QComboBox>("cboDayCE_0")->currentIndex()) + ' ' +
-               QString::number(Find<QComboBox>("cboHour_0")->currentIndex());
-    }
-
-    void Click(const QString& name) { Find<QAbstractButton>(name)->click(); }
+    static std::string UserStateFile() { return app::UserStateFilePath(); }
 
 private slots:
     void init()
     {
         std::filesystem::remove(UserStateFile());
-        boxes.shown.clear();
+        app::StoreLanguage(text::langEnglish);
         boxes.answers.clear();
-        Open();
+        QVERIFY(OpenMainWindow(UserStateFile()));
     }
-
     void cleanup() { window.reset(); }
 
     void everyNamedControlIsThere()
     {
         for (const char* row : {"0", "1", "2"})
-            for (const char* name : {"Label1_", "txbYearCE_", "cboMonthCE_", "cboDayCE_", "cboHour_",
-                                        "cboTimezone_", "cmdClear_"})
-                Find<QWidget>(QString(name) + row);
-        for (const char* name :
-             {"optPlanetary", "optNatal_0", "optNatal_1", "optPersonal_0", "optPersonal_1", "optSynastry",
-              "optDegrees", "optRadians", "cmdCompute", "cmdNow", "cmdForwardBack_0", "cmdForwardBack_1",
-              "cboForwardBack", "cmdRestore", "cmdSave", "cmdLoadState", "cmdSaveAs", "cmdReport", "cmdRun",
-              "cmdToggleGraphic", "cmdConfigure", "cmdHelp", "cmdQuit", "lblTitle", "lblClickonAspect", "txbReport",
-              "txbReport1", "picTable", "cboLanguage", "lblFoot"})
-            Find<QWidget>(name);
+            for (const char* name : {"Label1_", "txbYearCE_", "cboMonthCE_", "cboDayCE_", "cboHour_", "cboTimezone_", "cmdClear_"})
+                Control(QString(name) + row);
+        for (const char* name : {"optPlanetary", "optNatal_0", "optNatal_1", "optPersonal_0", "optPersonal_1", "optSynastry",
+                                 "optDegrees", "optRadians", "cmdCompute", "cmdNow", "cboForwardBack", "cmdRestore", "cmdSave",
+                                 "cmdLoadState", "cmdSaveAs", "cmdReport", "cmdRun", "cmdToggleGraphic", "cmdConfigure",
+                                 "cmdHelp", "cmdQuit", "txbReport", "txbReport1", "picTable", "lblFoot"})
+            Control(name);
         QCOMPARE(window->objectName(), QStringLiteral("frmMain"));
-        QCOMPARE(Find<QPushButton>("cmdForwardBack_0")->text(), Text(22));
-        QCOMPARE(Find<QPushButton>("cmdForwardBack_1")->text(), Text(21));
-        QVERIFY(boxes.shown.empty());
+        Check({}, {"cmdForwardBack_0", "cmdForwardBack_1", "boxes"}, {"Forward", "Back", ""});
     }
 
-    void aModeClickRecomputesAndResizes()
+    void wiring_data()
     {
-        const QString worldTitle = Find<QLabel>("lblTitle")->text();
-        Click("optPersonal_0");  // the empty 1st birthdate is reported and the change refused
-        QVERIFY(Find<QRadioButton>("optPlanetary")->isChecked() && window->height() == platform::Px(9565));
-        QVERIFY(Find<QWidget>("lblURL")->isVisible());
-        EnterRow(1, "1970", 3, 8, 3);
-        Click("optPersonal_0");
-        QCOMPARE(window->height(), platform::Px(10600));
-        QCOMPARE(program->grid.cellCount, int16_t{121});
-        QVERIFY(Find<QLabel>("lblTitle")->text() != worldTitle);
-        QVERIFY(Find<QWidget>("txbReport1")->isVisible());
-        QVERIFY(!Find<QWidget>("lblURL")->isVisible());
-        Click("optNatal_0");
-        QCOMPARE(window->height(), platform::Px(9565));
-        QCOMPARE(program->grid.cellCount, int16_t{90});
-        QCOMPARE(Find<QLabel>("lblClickonAspect")->text(), QString());
-        QCOMPARE(boxes.shown.size(), size_t{1});
+        WiringColumns();
+        const QStringList birthdate{"txbYearCE_1=1970", "cboMonthCE_1#3", "cboDayCE_1#8", "cboHour_1#3", "cboTimezone_1#24"};
+        const QStringList worldDate{"txbYearCE_0=1999", "cboMonthCE_0#12", "cboDayCE_0#31", "cboHour_0#48"};
+        QTest::newRow("a mode without its birthdate")
+            << QStringList{"optPersonal_0"} << QStringList{"optPlanetary.checked", "frmMain.height", "lblURL.shown", "boxes"}
+            << QStringList{"yes", "638", "yes", "Input error: 1st birthdate is incomplete."};
+        QTest::newRow("personal transits")
+            << birthdate + QStringList{"optPersonal_0"} << QStringList{"frmMain.height", "txbReport1.shown", "lblURL.shown", "lblTitle"}
+            << QStringList{"707", "yes", "no", "Personal transits to the 1st birthdate (heliocentric).  Orbs: 1° to 3°20'"};
+        QTest::newRow("back to a natal chart")
+            << birthdate + QStringList{"optPersonal_0", "optNatal_0"} << QStringList{"frmMain.height", "lblClickonAspect", "boxes"}
+            << QStringList{"638", "", ""};
+        QTest::newRow("a year cleaned as typed, Return computes its row")
+            << QStringList{"txbYearCE_0=3a000", "txbYearCE_1:Return", "txbYearCE_0:Return"} << QStringList{"txbYearCE_0", "boxes"}
+            << QStringList{"3000", "Input error: World date is too late (the latest date is December 31, 2799)."};
+        QTest::newRow("forward half an hour into the new year")
+            << worldDate + QStringList{"cboForwardBack#0", "cmdForwardBack_0"} << QStringList{"world"} << QStringList{"2000-1-1 1"};
+        QTest::newRow("back half an hour into the old year")
+            << QStringList{"cboHour_0#1", "cboForwardBack#0", "cmdForwardBack_1"} << QStringList{"world"} << QStringList{"1999-12-31 48"};
+        QTest::newRow("Save, then Restore in world transits")
+            << worldDate + QStringList{"cmdSave", "txbYearCE_0=2010"} + birthdate + QStringList{"optPersonal_0", "cmdRestore"}
+            << QStringList{"world", "optPlanetary.checked", "frmMain.height", "boxes"} << QStringList{"1999-12-31 48", "yes", "638", ""};
+        QTest::newRow("the language switch")
+            << QStringList{"cboLanguage#1"} << QStringList{"cmdCompute", "optPlanetary", "cboForwardBack"}
+            << QStringList{"Berechnen", "Welttransite", "1 Tag"};
+        QTest::newRow("a cell click asks about the durations")
+            << QStringList{"!No", "picTable#43"} << QStringList{"boxes"}
+            << QStringList{"Heliocentric Neptune trine to heliocentric Venus: With an orb of 7° 0' this trine begins on December 28, 1999 "
+                           "and ends on January 6, 2000.  List the durations of all current world transits?"};
+        QTest::newRow("Clear asks, then clears the row")
+            << QStringList{"!Yes", "cmdClear_0"} << QStringList{"txbYearCE_0", "cmdClear_0.shown", "boxes"}
+            << QStringList{"", "no", "Clear: Clear the entries of the world date?"};
+        QTest::newRow("Quit asks, Cancel keeps the window")
+            << QStringList{"!Cancel", "cmdQuit"} << QStringList{"frmMain.shown", "boxes"}
+            << QStringList{"yes", "Quit: Save the current state before quitting?"};
     }
+    void wiring() { CheckRow(); }
 
-    void aDateErrorIsShownAndLeavesTheGrid()
+    // What outlasts the window: the saved state (read at the next start), the language, the state files
+    // named at start (the first opened, the others named), and nothing from the close box.
+    void whatOutlastsTheWindow()
     {
-        const QString title = Find<QLabel>("lblTitle")->text();
-        const display::GridModel grid = program->grid;
-        auto* year = Find<QLineEdit>("txbYearCE_0");
-        year->clear();
-        QTest::keyClicks(year, "3a000");
-        QCOMPARE(year->text(), QStringLiteral("3000"));  // cleaned as typed
-        QTest::keyClick(Find<QLineEdit>("txbYearCE_1"), Qt::Key_Return);  // the 1st birthdate is not used
-        QVERIFY(boxes.shown.empty());
-        QTest::keyClick(year, Qt::Key_Return);
-        QCOMPARE(boxes.shown.size(), size_t{1});
-        QCOMPARE(QString::fromStdString(boxes.shown[0].title), Text(153));
-        QVERIFY(QString::fromStdString(boxes.shown[0].text).startsWith(Text(4)));
-        QCOMPARE(Find<QLabel>("lblTitle")->text(), title);
-        QVERIFY(program->grid.cellTexts == grid.cellTexts);
-    }
-
-    void forwardAndBackCrossMonthAndYearEnds()
-    {
-        EnterRow(0, "1999", 12, 31, 48);
-        Choose("cboForwardBack", 0);  // half an hour
-        Click("cmdForwardBack_0");
-        QCOMPARE(WorldDate(), QStringLiteral("2000-1-1 1"));
-        Click("cmdForwardBack_1");
-        QCOMPARE(WorldDate(), QStringLiteral("1999-12-31 48"));
-    }
-
-    void saveThenRestoreThroughTheUserFile()
-    {
-        EnterRow(0, "1987", 3, 9, 20);
-        Click("cmdSave");
-        QVERIFY(std::filesystem::exists(UserStateFile()));
-        EnterRow(0, "2010", 7, 1, 1);
-        EnterRow(1, "1970", 3, 8, 3);
-        Click("optPersonal_0");
-        Click("cmdRestore");  // back to world transits, and to its height
-        QCOMPARE(WorldDate(), QStringLiteral("1987-3-9 20"));
-        QCOMPARE(window->height(), platform::Px(9565));
-        QVERIFY(boxes.shown.empty());
-        Open();  // start-up loads the file that is there
-        QCOMPARE(WorldDate(), QStringLiteral("1987-3-9 20"));
-    }
-
-    void stateFilesNamedAtStartOpenTheFirstAndNameTheOthers()
-    {
-        EnterRow(0, "1987", 3, 9, 20);
-        Click("cmdSave");
-        const std::string named = UserStateFile() + ".qvs";
-        std::filesystem::copy_file(UserStateFile(), named);
-        EnterRow(0, "2010", 7, 1, 1);
-        window->OpenStateFiles({named, "second.qvs", "third.qvs"});
-        QCOMPARE(WorldDate(), QStringLiteral("1987-3-9 20"));
-        QCOMPARE(Find<QLabel>("lblFoot")->text(), QString::fromStdString(named + " ") + Text(387));
-        QCOMPARE(boxes.shown.size(), size_t{1});
-        QCOMPARE(boxes.shown[0].text, Text(1320).toStdString() + "\r\nsecond.qvs\r\nthird.qvs");
-        // A folder gets the box of "Load from ..." and leaves the window as it was.
-        window->OpenStateFiles({std::filesystem::temp_directory_path().string()});
-        QCOMPARE(boxes.shown.size(), size_t{2});
-        QCOMPARE(QString::fromStdString(boxes.shown[1].title), Text(385));
-        QCOMPARE(WorldDate(), QStringLiteral("1987-3-9 20"));
-        std::filesystem::remove(named);
-    }
-
-    void theLanguageSwitchRecaptionsAndIsRemembered()
-    {
-        Choose("cboLanguage", 1);
-        QCOMPARE(Find<QPushButton>("cmdCompute")->text(), Text(19));
-        QCOMPARE(Text(19), QStringLiteral("Berechnen"));
-        QCOMPARE(Find<QRadioButton>("optPlanetary")->text(), Text(9));
-        QCOMPARE(Find<QComboBox>("cboForwardBack")->itemText(1), Text(171));
+        Operate({"txbYearCE_0=1987", "cboMonthCE_0#3", "cboDayCE_0#9", "cboHour_0#20", "cmdSave", "cboLanguage#1"});
         QCOMPARE(QSettings("Veltrane", "ZEMT").value(app::kLanguageSetting).toInt(), 1);
-        Choose("cboLanguage", 0);
-        QCOMPARE(Find<QPushButton>("cmdCompute")->text(), QStringLiteral("Compute"));
-    }
-
-    void aCellClickAsksAboutTheDurations()
-    {
-        int16_t cell = 0;
-        while (cell < program->grid.cellCount && program->grid.CellAspect(program->astro.tables, cell) == 0)
-            ++cell;
-        QVERIFY(cell < program->grid.cellCount);
-        boxes.answers.push_back(Button::No);
-        emit Find<display::GridView>("picTable")->cellClicked(cell);
-        QCOMPARE(boxes.shown.size(), size_t{1});
-        QCOMPARE(boxes.shown[0].buttons, platform::Buttons::YesNo);
+        const std::string named = UserStateFile() + ".qvs";
+        std::filesystem::copy_file(UserStateFile(), named, std::filesystem::copy_options::overwrite_existing);
+        QVERIFY(OpenMainWindow(UserStateFile()));
+        Check({"cboLanguage#0", "txbYearCE_0=2010"}, {"world"}, {"2010-3-9 20"});
+        window->OpenStateFiles({named, "second.qvs", "third.qvs"});
+        Check({}, {"world", "boxes"}, {"1987-3-9 20", "Load state from file: Only one state file is opened at a time. "
+                                                      "These files were not opened: second.qvs third.qvs"});
+        QCOMPARE(Read("lblFoot"), QString::fromStdString(named) + " loaded.");
+        const QString folder = QString::fromStdString(std::filesystem::temp_directory_path().string());
+        window->OpenStateFiles({folder.toStdString()});  // a folder: refused, the window as it was
+        QVERIFY(Read("boxes").contains("Error loading the state file: The state file " + folder + " cannot be read"));
+        QCOMPARE(Read("world"), QStringLiteral("1987-3-9 20"));
+        std::filesystem::remove(named);
+        std::filesystem::remove(UserStateFile());
+        const size_t asked = boxes.shown.size();
+        window->close();  // the close box ends the program without the question, and writes nothing
+        QVERIFY(!window->isVisible() && boxes.shown.size() == asked);
+        QVERIFY(!std::filesystem::exists(UserStateFile()));
     }
 
     // Help, the durations and the panel over a main window that reaches below the screen stay on it.
@@ -214,28 +111,9 @@ private slots:
     {
         const QRect area = window->screen()->availableGeometry();
         window->move(area.left(), area.center().y());
-        for (const char* button : {"cmdHelp", "cmdReport", "cmdConfigure"})
-            Click(button);
+        Operate({"cmdHelp", "cmdReport", "cmdConfigure"});
         for (const char* name : {"frmView", "frmDurations", "frmConfigure"})
-            QVERIFY2(Find<QWidget>(name)->isVisible() && area.contains(Find<QWidget>(name)->frameGeometry()), name);
-    }
-
-    void clearAsksAndQuitsCancelKeepsTheWindow()
-    {
-        boxes.answers = {Button::Yes};
-        Click("cmdClear_0");
-        QCOMPARE(Find<QLineEdit>("txbYearCE_0")->text(), QString());
-        QVERIFY(!Find<QPushButton>("cmdClear_0")->isVisible());
-        boxes.answers = {Button::Cancel};
-        Click("cmdQuit");
-        QCOMPARE(boxes.shown.back().buttons, platform::Buttons::YesNoCancel);
-        QVERIFY(window->isVisible());
-        // The close box ends the program without the question, and writes nothing.
-        const size_t asked = boxes.shown.size();
-        window->close();
-        QVERIFY(!window->isVisible());
-        QCOMPARE(boxes.shown.size(), asked);
-        QVERIFY(!std::filesystem::exists(UserStateFile()));
+            QVERIFY2(Control(name)->isVisible() && area.contains(Control(name)->frameGeometry()), name);
     }
 };
 

@@ -1,6 +1,5 @@
-// The settings windows: the configuration panel as the main window builds it (controls, captions, and
-// how Apply, Cancel, Reset, the close box, "set all" and the swatches reach the main window), the pop-up
-// notice and the settings store on QSettings.
+// The settings windows: the configuration panel as the main window builds it (its captions, and how its
+// controls reach the main window), the pop-up notice and the settings store on QSettings.
 
 #include "gui/settings/frm_configure.h"
 #include "gui/settings/frm_pop_up.h"
@@ -8,38 +7,26 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QTest>
 #include <QTimer>
 
 using namespace orvane;
-using platform::Button;
 
 class TestGuiSettings : public testing::MainWindowFixture {
     Q_OBJECT
 
-private:
     settings::frmConfigure* panel = nullptr;  // owned by the main window
 
-    template <typename T = QWidget>
-    T* Get(const QString& name) const
+    // "filter": whether the chart shows only Earth's aspects, as applied.
+    QString Read(const QString& probe) override
     {
-        return FindIn<T>(panel, name);
+        if (probe == QLatin1String("filter"))
+            return program->configure.onlyEarthAspects ? "Earth" : "all";
+        return MainWindowFixture::Read(probe);
     }
-    QComboBox* Orb(int k) const { return Get<QComboBox>(QStringLiteral("cboOrb_%1").arg(k)); }
-    QColor Swatch(int i) const
-    {
-        const QWidget* swatch = Get(QStringLiteral("lblAspectColor_%1").arg(i));
-        return swatch->autoFillBackground() ? swatch->palette().color(QPalette::Window) : QColor();
-    }
-    QString MainTitle() const { return FindIn<QLabel>(window.get(), QStringLiteral("lblTitle"))->text(); }
 
 private slots:
     // A fresh profile, the main window started up as the program starts it, and the panel opened with
@@ -48,7 +35,7 @@ private slots:
     {
         store = settings::MemorySettingsStore();
         QVERIFY(OpenMainWindow());
-        FindIn<QAbstractButton>(window.get(), QStringLiteral("cmdConfigure"))->click();
+        Operate({"cmdConfigure"});
         panel = FindIn<settings::frmConfigure>(window.get(), QStringLiteral("frmConfigure"));
         QVERIFY(panel->isVisible());
     }
@@ -61,19 +48,16 @@ private slots:
                           "chkShowOnlyEarthAspects", "chkUseColor", "cmdReset", "cmdAccept", "cmdCancel", "cmdHide"};
         for (int i = 0; i < 7; ++i)
             names << QStringLiteral("lblAspectName_%1").arg(i);
-        for (const char* name : {"cboPersonalOrbsProportion_0", "cboPersonalOrbsProportion_1", "cboOrbForMidpoints",
-                                    "cboBoldfaceFactor", "optProportionOfOrb", "chkSaveGraphicWithWhiteBackground"})
-            Get(QString::fromLatin1(name));
-        QCOMPARE(Orb(7)->count(), 16);
+        for (const char* name : {"cboPersonalOrbsProportion_0", "cboOrbForMidpoints", "optProportionOfOrb",
+                                 "chkSaveGraphicWithWhiteBackground"})
+            Control(QStringLiteral("frmConfigure/") + name);
         for (const int16_t language : {text::langEnglish, text::langGerman}) {
             program->language.currentLanguage = language;
             panel->SetLanguageDependentText();
-            QCOMPARE(panel->windowTitle(), Text(text::kTextConfigure));
+            QCOMPARE(panel->windowTitle(), language == text::langEnglish ? "Configure" : "Einstellungen");
             for (const QString& name : names) {
-                QWidget* control = Get(name);
-                const auto* label = qobject_cast<QLabel*>(control);
-                const QString caption = label ? label->text() : qobject_cast<QAbstractButton*>(control)->text();
-                QVERIFY2(!caption.isEmpty(), qPrintable(name));
+                QWidget* control = Control("frmConfigure/" + name);
+                QVERIFY2(!Read("frmConfigure/" + name).isEmpty(), qPrintable(name));
                 const QSize needed = control->sizeHint();
                 QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(),
                          qPrintable(QStringLiteral("%1 clipped in language %2").arg(name).arg(language)));
@@ -82,93 +66,63 @@ private slots:
     }
 
     // After an applied edit (conjunction 2°, only Earth aspects), what each action leaves in force in the
-    // main window: its title's orbs and the chart's filter; and the box it shows.
-    void panelActionsReachTheMainWindow_data()
+    // main window (the title's orbs, the chart's filter) and the boxes it shows; then the panel's own rules.
+    void wiring_data()
     {
-        QTest::addColumn<QString>("button");  // none: the close box
-        QTest::addColumn<int>("answer");      // to a question, if one is asked
-        QTest::addColumn<QString>("orbs");
-        QTest::addColumn<bool>("onlyEarth");
-        QTest::addColumn<QString>("boxTitle");  // empty: no box
-        QTest::newRow("Apply") << "cmdAccept" << 0 << "2° to 9°" << true << "";
-        QTest::newRow("Reset, No") << "cmdReset" << int(Button::No) << "2° to 9°" << true << "Reset";
-        QTest::newRow("Reset, Yes") << "cmdReset" << int(Button::Yes) << "3° to 10°" << false << "Reset";
-        QTest::newRow("close box") << "" << 0 << "3° to 10°" << false << "X";
+        WiringColumns();
+        const QStringList applied{"frmConfigure/cboOrb_0#2", "frmConfigure/chkShowOnlyEarthAspects", "frmConfigure/cmdAccept"};
+        const QStringList inForce{"lblTitle", "filter", "boxes", "frmConfigure.shown"};
+        const QString reset = "Reset: All orbs, colours and options will be set to their defaults. Do you want to continue?";
+        QTest::newRow("Apply") << applied << inForce << QStringList{"World transits (heliocentric).  Orbs: 2° to 9°", "Earth", "", "yes"};
+        QTest::newRow("Reset, No") << applied + QStringList{"!No", "frmConfigure/cmdReset"} << inForce
+                                   << QStringList{"World transits (heliocentric).  Orbs: 2° to 9°", "Earth", reset, "yes"};
+        QTest::newRow("Reset, Yes") << applied + QStringList{"!Yes", "frmConfigure/cmdReset"} << inForce
+                                    << QStringList{"World transits (heliocentric).  Orbs: 3° to 10°", "all", reset, "yes"};
+        QTest::newRow("the close box resets")
+            << applied + QStringList{"frmConfigure:Close"} << inForce
+            << QStringList{"World transits (heliocentric).  Orbs: 3° to 10°", "all",
+                           "X: Closing this panel with its close box resets all orbs, colours and options to their defaults. "
+                           "Use Cancel or Hide to keep your settings.", "no"};
+        const QStringList edits{"frmConfigure/chkUseBoldface", "frmConfigure/cboPersonalOrbsProportion_1#4", "frmConfigure/cboOrb_3#0"};
+        QTest::newRow("boldface off") << edits << QStringList{"frmConfigure/opt1DegOfOrb.enabled", "frmConfigure/cboBoldfaceFactor.enabled"}
+                                      << QStringList{"no", "no"};
+        QTest::newRow("Cancel, and the next opening")
+            << edits + QStringList{"frmConfigure/cmdCancel"}
+            << QStringList{"frmConfigure.shown", "frmConfigure/chkUseBoldface.checked", "frmConfigure/cboBoldfaceFactor.enabled",
+                           "frmConfigure/cboPersonalOrbsProportion_1"}
+            << QStringList{"no", "yes", "yes", "1/3"};
+        QTest::newRow("the next opening shows the applied orbs")
+            << edits + QStringList{"frmConfigure/cmdCancel", "cmdConfigure"} << QStringList{"frmConfigure/cboOrb_3"} << QStringList{"7°"};
+        QTest::newRow("0° refused for set all") << QStringList{"frmConfigure/cboOrb_7#0"} << QStringList{"frmConfigure/cboOrb_7", "boxes"}
+                                                << QStringList{"1°", "Set all: Cannot set all non-zero orbs to zero."};
+        QTest::newRow("set all non-zero orbs")
+            << QStringList{"frmConfigure/cboOrb_6#0", "frmConfigure/cboOrb_7#5", "!Yes",
+                           "frmConfigure/cmdSetAllNonzeroOrbsToConjunctionOrb"}
+            << QStringList{"frmConfigure/cboOrb_0", "frmConfigure/cboOrb_5", "frmConfigure/cboOrb_6"} << QStringList{"5°", "5°", "0°"};
+        const QString swatch = "frmConfigure/lblAspectColor_2";
+        QTest::newRow("a left click on a swatch: the next colour")
+            << QStringList{swatch + ":Left"} << QStringList{swatch + ".colour"} << QStringList{"#00ff00"};
+        QTest::newRow("a right click excludes") << QStringList{swatch + ":Left", swatch + ":Right"} << QStringList{swatch + ".colour"}
+                                                << QStringList{"#000000"};
     }
-    void panelActionsReachTheMainWindow()
-    {
-        QFETCH(QString, button);
-        QFETCH(int, answer);
-        QVERIFY(MainTitle().endsWith("3° to 10°"));
-        Orb(0)->setCurrentIndex(2);
-        Get<QCheckBox>("chkShowOnlyEarthAspects")->click();
-        QTest::mouseClick(Get("cmdAccept"), Qt::LeftButton);
-        boxes.shown.clear();
-        boxes.answers = {Button(answer)};
-        if (button.isEmpty())
-            panel->close();
-        else
-            QTest::mouseClick(Get(button), Qt::LeftButton);
-        QTEST(MainTitle().section(' ', -3), "orbs");
-        QTEST(program->configure.onlyEarthAspects, "onlyEarth");
-        QTEST(boxes.shown.empty() ? QString() : QString::fromStdString(boxes.shown[0].title), "boxTitle");
-        QCOMPARE(panel->isVisible(), !button.isEmpty());
-    }
+    void wiring() { CheckRow(); }
 
-    void cancelRestoresAndTheNextOpeningShowsTheAppliedOrbs()
+    // Set all is no default button; the panel stands beside the main window, or at the screen's right edge
+    // when the main window is wider than the screen.
+    void setAllIsNoDefaultAndThePanelStandsBesideTheMainWindow()
     {
-        Get<QCheckBox>("chkUseBoldface")->click();
-        QVERIFY(!Get("opt1DegOfOrb")->isEnabled() && !Get("cboBoldfaceFactor")->isEnabled());
-        Get<QComboBox>("cboPersonalOrbsProportion_1")->setCurrentIndex(4);
-        Orb(3)->setCurrentIndex(0);
-        QTest::mouseClick(Get("cmdCancel"), Qt::LeftButton);
-        QVERIFY(!panel->isVisible());
-        QVERIFY(Get<QCheckBox>("chkUseBoldface")->isChecked() && Get("cboBoldfaceFactor")->isEnabled());
-        QCOMPARE(Get<QComboBox>("cboPersonalOrbsProportion_1")->currentIndex(), 2);
-        panel->ShowPanel();
-        QCOMPARE(Orb(3)->currentIndex(), 7);
-    }
-
-    void setAllAsksRefusesZeroAndIsNoDefaultButton()
-    {
-        auto* setAll = Get<QPushButton>("cmdSetAllNonzeroOrbsToConjunctionOrb");
+        auto* setAll = FindIn<QPushButton>(panel, "cmdSetAllNonzeroOrbsToConjunctionOrb");
         QVERIFY(!setAll->autoDefault() && !setAll->isDefault());
-        Orb(7)->setCurrentIndex(0);
-        QCOMPARE(boxes.shown.at(0).title, std::string("Set all"));
-        QCOMPARE(Orb(7)->currentIndex(), 1);
-        Orb(6)->setCurrentIndex(0);
-        Orb(7)->setCurrentIndex(5);
-        boxes.answers = {Button::Yes};
-        QTest::mouseClick(setAll, Qt::LeftButton);
-        for (int k = 0; k < 6; ++k)
-            QCOMPARE(Orb(k)->currentIndex(), 5);
-        QCOMPARE(Orb(6)->currentIndex(), 0);
-    }
-
-    void swatchesCycleAndAnExcludedOneIsBlack()
-    {
-        QCOMPARE(Swatch(2), QColor(255, 0, 0));
-        QTest::mousePress(Get("lblAspectColor_2"), Qt::LeftButton);
-        const QColor next = Swatch(2);
-        QVERIFY(next.isValid() && next != QColor(255, 0, 0));
-        QTest::mousePress(Get("lblAspectColor_2"), Qt::RightButton);
-        QCOMPARE(Swatch(2), QColor(0, 0, 0));
-        QTest::mousePress(Get("lblAspectColor_2"), Qt::RightButton);
-        QCOMPARE(Swatch(2), next);
-    }
-
-    void panelStandsBesideTheMainWindow()
-    {
-        // The main window is wider than the screen: the panel stands at the screen's right edge.
         const QRect screen = window->screen()->geometry();
-        const QPoint rightmost(screen.right() + 1 - panel->frameGeometry().width(), window->frameGeometry().top());
-        QCOMPARE(panel->frameGeometry().topLeft(), rightmost);
+        QCOMPARE(panel->frameGeometry().topLeft(),
+                 QPoint(screen.right() + 1 - panel->frameGeometry().width(), window->frameGeometry().top()));
         window->move(150 - window->frameGeometry().width(), 40);
-        panel->ShowPanel();
-        const QRect main = window->frameGeometry();
-        QCOMPARE(panel->frameGeometry().topLeft(), QPoint(main.right() + 1, main.top()));
+        Operate({"cmdConfigure"});
+        QCOMPARE(panel->frameGeometry().topLeft(), QPoint(window->frameGeometry().right() + 1, window->frameGeometry().top()));
     }
 
+    // The values are the top level of the application's settings (on Windows the key itself), read again
+    // by another run.
     void storeRoundTripsThroughTheSettingsFile()
     {
         {
@@ -176,44 +130,33 @@ private slots:
             QVERIFY(!store.Read("IPAD"));
             QVERIFY(store.Write("TZDisp", "1") && store.Write("Zodiac sectors", "0"));
         }
-        settings::QSettingsStore later;  // another run
-        QCOMPARE(later.Read("Zodiac sectors").value_or("(missing)"), std::string("0"));
-        // The values are the top level of the application's settings: on Windows the key itself.
+        QCOMPARE(settings::QSettingsStore().Read("Zodiac sectors").value_or("(missing)"), std::string("0"));
         QCOMPARE(QSettings("Veltrane", "ZEMT").value("TZDisp").toString(), QStringLiteral("1"));
     }
 
-    void noticeShowsWhereToldAndHidesOnAPress()
+    void noticeShowsWhereToldAndHidesOnAPressOrItsTimer()
     {
         QWidget window;
         window.setGeometry(100, 100, 400, 300);
         settings::frmPopUp popUp;
-        QVERIFY(popUp.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QVERIFY(popUp.testAttribute(Qt::WA_ShowWithoutActivating));
+        QVERIFY(popUp.windowFlags().testFlag(Qt::FramelessWindowHint) && popUp.testAttribute(Qt::WA_ShowWithoutActivating));
+        auto* label = FindIn<QLabel>(&popUp, "lblMessage");
+        auto* timer = FindIn<QTimer>(&popUp, "Timer1");
         popUp.PopUp("Saved", 2400, 300, 60000, 1500, 3000);
         QCOMPARE(popUp.geometry(), QRect(200, 100, 160, 20));
-        auto* label = popUp.findChild<QLabel*>("lblMessage");
-        QVERIFY(label && label->text() == "Saved" && label->size() == popUp.size());
-        QCOMPARE(label->font().family(), QStringLiteral("Tahoma"));
+        QVERIFY(label->text() == "Saved" && label->size() == popUp.size() && label->font().family() == "Tahoma");
         QTest::mousePress(label, Qt::LeftButton);
-        QVERIFY(!popUp.isVisible() && !popUp.findChild<QTimer*>("Timer1")->isActive());
+        QVERIFY(!popUp.isVisible() && !timer->isActive());
 
         popUp.PopUpInForm2(window, "Here", 1500, 450, 60000, 150, 300);
         QCOMPARE(popUp.pos(), window.frameGeometry().topLeft() + QPoint(20, 10));
         popUp.PopUpCenterScreen("Loading", 3000, 600, 60000);
         QCOMPARE(popUp.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
-    }
 
-    void noticeHidesOnItsTimerAndASecondOneRestartsIt()
-    {
-        settings::frmPopUp popUp;
-        auto* timer = popUp.findChild<QTimer*>("Timer1");
+        // A second notice restarts the timer and the notice grows to its text.
         popUp.PopUp("First", 2400, 300, 20000, 0, 0);
-        popUp.PopUp("Second", 1200, 300, 40000, 0, 0);
-        QVERIFY(timer->isActive() && timer->remainingTime() > 30000);
-        QCOMPARE(popUp.findChild<QLabel*>("lblMessage")->text(), QStringLiteral("Second"));
-        popUp.PopUp("Letzter Zustand wiederhergestellt.", 1200, 150, 40000, 0, 0);  // grows to its text
-        QVERIFY(popUp.findChild<QLabel*>("lblMessage")->sizeHint().width() <= popUp.width());
-
+        popUp.PopUp("Letzter Zustand wiederhergestellt.", 1200, 150, 40000, 0, 0);
+        QVERIFY(timer->isActive() && timer->remainingTime() > 30000 && label->sizeHint().width() <= popUp.width());
         popUp.PopUp("Short", 2400, 300, 50, 0, 0);
         QVERIFY(popUp.isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!popUp.isVisible(), 5000);

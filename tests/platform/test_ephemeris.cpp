@@ -65,27 +65,11 @@ TEST_F(EphemerisLayer, MatchesTheContractForEveryPlanet)
             double radiusVector = 0.0;
             const double longitude = HelioJ2000LongitudeRadius(planet, moment, 0, &radiusVector);
             const std::array<double, 6> reference = Reference(planet, moment, kContract);
-            EXPECT_GE(longitude, 0.0);
-            EXPECT_LT(longitude, 2.0 * 3.14159265358979323846);
+            EXPECT_TRUE(longitude >= 0.0 && longitude < 2.0 * 3.14159265358979323846) << longitude;
             EXPECT_LT(ArcsecondsBetween(longitude, reference[0]), 0.001) << "planet " << planet << " at " << moment;
             EXPECT_NEAR(radiusVector, reference[2], 1e-9) << "planet " << planet << " at " << moment;
         }
     EXPECT_FALSE(EphemerisFellBackToAnalytic());
-}
-
-// The reference above tells the layer's known pitfalls apart: each would move Mercury far more than the
-// tolerance.
-TEST_F(EphemerisLayer, PitfallsAreFarOutsideTheTolerance)
-{
-    const double moment = 1721425.5;  // 1 January 1 CE: ΔT is almost three hours
-    const double right = HelioJ2000LongitudeRadius(1, moment, 1, nullptr);
-    EXPECT_GT(ArcsecondsBetween(right, Reference(1, moment, kContract & ~SEFLG_TRUEPOS)[0]), 20.0);
-    EXPECT_GT(ArcsecondsBetween(right, Reference(1, moment, kContract & ~SEFLG_J2000)[0]), 3600.0);
-
-    std::array<double, 6> xx{};
-    char serr[AS_MAXCH];
-    swe_calc(moment, SE_MERCURY, kContract, xx.data(), serr);  // UT passed as TT
-    EXPECT_GT(ArcsecondsBetween(right, xx[0]), 1000.0);
 }
 
 // Independent of Swiss Ephemeris: at the equinox and the solstices of 2000 the apparent Sun stood at 0°,
@@ -94,10 +78,7 @@ TEST_F(EphemerisLayer, PitfallsAreFarOutsideTheTolerance)
 // Its distance two days before perihelion is the perihelion distance.
 TEST_F(EphemerisLayer, EarthStandsOppositeTheAlmanacSun)
 {
-    struct Almanac {
-        double moment;  // UT
-        double sunDegrees;
-    };
+    struct Almanac { double moment, sunDegrees; };  // the moment in UT
     const Almanac almanac[] = {
         {2451623.5 + 7.0 / 24 + 35.0 / 1440, 0.0},     // 2000-03-20 07:35 UT, March equinox
         {2451716.5 + 1.0 / 24 + 48.0 / 1440, 90.0},    // 2000-06-21 01:48 UT, June solstice
@@ -116,8 +97,8 @@ TEST_F(EphemerisLayer, UnknownPlanetNumbersGiveTheErrorValue)
 {
     for (const int32_t planet : {0, 9, -1, 1000}) {
         double radiusVector = 42.0;
-        EXPECT_EQ(HelioJ2000LongitudeRadius(planet, 2451545.0, 2000, &radiusVector), kEphemerisError);
-        EXPECT_EQ(radiusVector, 42.0);
+        EXPECT_EQ(std::pair(HelioJ2000LongitudeRadius(planet, 2451545.0, 2000, &radiusVector), radiusVector),
+                  std::pair(kEphemerisError, 42.0));
     }
 }
 

@@ -1,4 +1,3 @@
 orvane_test(test_platform
   SOURCES platform/test_calendar.cpp platform/test_ephemeris.cpp platform/test_program_text_library.cpp
-    platform/test_result.cpp
   LIBS orvane_platform swe_ephemeris)

@@ -48,22 +48,21 @@ protected:
     std::optional<std::string> Stored(const char* name) const { return store.Read(name); }
     void Click(int16_t swatch, MouseButton button) { panel.PressSwatch(swatch, button, astro.tables); }
 
-    // Every choice at the panel's default, as Load and Reset leave them.
+    // Every choice at the panel's default, as Load and Reset leave them; the orb lists 0° … 15°, built once.
     void ExpectDefaults() const
     {
         for (const auto& list : panel.orbLists)
-            EXPECT_EQ(list.ListCount(), 16);  // 0° … 15°, built once
+            EXPECT_EQ(list.ListCount(), 16);
         EXPECT_EQ(AspectOrbPositions(), (std::array<int16_t, 7>{10, 9, 6, 7, 4, 3, 3}));
         EXPECT_EQ(panel.orbLists[7].ListIndex(), 1);
-        EXPECT_EQ(panel.midpointOrbList.Text(), "0° 30'");
-        EXPECT_EQ(panel.orbProportionLists[0].Text() + panel.orbProportionLists[1].Text(), "1/31/3");
-        EXPECT_TRUE(panel.boldfaceBox && panel.opt1DegOfOrb && !panel.proportionOfOrbSelected);
-        EXPECT_EQ(panel.boldfaceFactorList.Text(), "1/4");
-        EXPECT_EQ(panel.panelColors, (std::array<double, 8>{0, 65535, 16711935, 255, 65280, 16776960,
-                                                              RGB(128, 128, 255), RGB(128, 128, 128)}));
-        EXPECT_FALSE(panel.onlyOuterPlanetsBox || panel.onlyEarthAspectsBox ||
-                     panel.whiteBackgroundBox);
-        EXPECT_TRUE(panel.zodiacSectorsBox);
+        EXPECT_EQ(panel.midpointOrbList.Text() + panel.orbProportionLists[0].Text() + panel.orbProportionLists[1].Text() +
+                      panel.boldfaceFactorList.Text(),
+                  "0° 30'1/31/31/4");
+        EXPECT_EQ(std::tuple(panel.boldfaceBox, panel.opt1DegOfOrb, panel.proportionOfOrbSelected, panel.onlyOuterPlanetsBox,
+                             panel.onlyEarthAspectsBox, panel.whiteBackgroundBox, panel.zodiacSectorsBox),
+                  std::tuple(true, true, false, false, false, false, true));
+        EXPECT_EQ(panel.panelColors, (std::array<double, 8>{0, 65535, 16711935, 255, 65280, 16776960, RGB(128, 128, 255),
+                                                              RGB(128, 128, 128)}));
     }
 
     // The selected positions of the seven aspect orb lists.
@@ -96,11 +95,10 @@ TEST_F(ConfigurePanel, LoadSetsTheDefaultsAndStoresTheDisplayValues)
     EXPECT_EQ(std::tuple(Stored(kValueIPAD), Stored(kValueSOEA)), std::tuple(Value("1"), Value("1")));
     ExpectDefaults();
     EXPECT_EQ(panel.orbIndexes, kDefaultOrbPositions);
-    EXPECT_TRUE(panel.zodiacSectors);
-    EXPECT_FALSE(panel.zoneAbbreviationsBox);  // a computer east of Greenwich
-    EXPECT_FALSE(panel.everApplied);
-    EXPECT_FALSE(panel.onlyOuterPlanetsBox || panel.onlyOuterPlanets);
-    EXPECT_FALSE(panel.onlyEarthAspectsBox || panel.onlyEarthAspects);
+    // Zone abbreviations off on a computer east of Greenwich.
+    EXPECT_EQ(std::tuple(panel.zodiacSectors, panel.zoneAbbreviationsBox, panel.everApplied, panel.onlyOuterPlanets,
+                         panel.onlyEarthAspects),
+              std::tuple(true, false, false, false, false));
 }
 
 TEST_F(ConfigurePanel, TheOrbTableFollowsTheAppliedListEntries)
@@ -147,8 +145,7 @@ TEST_F(ConfigurePanel, ApplyCopiesTheChoicesAndAsksTheMainWindowToFollow)
     const MainWindowActions opening = panel.ActionsOnOpening();  // from now on, opening recomputes
     EXPECT_TRUE(opening.hideDurationsWindow && opening.recompute && opening.resetFootLabel && opening.refreshClickHint);
     EXPECT_TRUE(result.mainWindow.rebuildTimezoneLists && result.mainWindow.restoreMinimized &&
-                result.mainWindow.recompute);
-    EXPECT_TRUE(panel.everApplied);
+                result.mainWindow.recompute && panel.everApplied);
     EXPECT_EQ(std::tuple(panel.orbIndexes[0], panel.orbIndexes[7]), std::tuple(12, 4));
     EXPECT_EQ(std::tuple(astro.tables.aspectColors[core::kOpposition], astro.tables.aspectColors[core::kConjunction]),
               std::tuple(0.0, 65535.0));
@@ -183,10 +180,8 @@ TEST_F(ConfigurePanel, ApplyIsRefusedWhenBothOnlyOptionsAreChecked)
     EXPECT_EQ(result.message, Message::Information("Configure", "'Show only Earth aspects in chart' and\r\n'Show only "
                                                                 "outer planet aspects in chart'\r\ncannot both be checked."));
     EXPECT_EQ(result.mainWindow, MainWindowActions{});
-    EXPECT_EQ(std::tuple(astro.tables.aspectColors, astro.orbs.orbs, panel.orbIndexes),
-              std::tuple(colours, orbs, indices));
-    EXPECT_FALSE(panel.onlyEarthAspects || panel.onlyOuterPlanets);
-    EXPECT_TRUE(panel.zodiacSectors);
+    EXPECT_EQ(std::tuple(astro.tables.aspectColors, astro.orbs.orbs, panel.orbIndexes), std::tuple(colours, orbs, indices));
+    EXPECT_EQ(std::tuple(panel.onlyEarthAspects, panel.onlyOuterPlanets, panel.zodiacSectors), std::tuple(false, false, true));
     EXPECT_EQ(Stored(kValueZodiacSectors), Value("1"));
 
     // Either option alone is accepted.
@@ -214,35 +209,22 @@ TEST_F(ConfigurePanel, ResetRestoresTheDefaultsAndAppliesThemOnceLoaded)
     edit();
     astro.tables.aspectColors[core::kTrine] = RGB(128, 64, 0);
     PanelResult result = panel.Reset(Context(false));
-    EXPECT_FALSE(result.message);
+    EXPECT_FALSE(result.message || panel.everApplied);
     EXPECT_EQ(result.mainWindow, MainWindowActions{});
     ExpectDefaults();
     EXPECT_EQ(panel.orbIndexes, kDefaultOrbPositions);
     EXPECT_EQ(astro.tables.aspectColors[core::kTrine], RGB(128, 64, 0));
-    EXPECT_FALSE(panel.everApplied);
 
-    // Afterwards: applied at once.
+    // Afterwards: applied at once; "use colour" is not one of the panel's defaults.
     edit();
     result = panel.Reset(Context(true));
     EXPECT_FALSE(result.message);
     EXPECT_TRUE(result.mainWindow.recompute && result.mainWindow.rebuildTimezoneLists && panel.everApplied);
     ExpectDefaults();
-    EXPECT_TRUE(panel.zoneAbbreviationsBox);
-    EXPECT_FALSE(panel.useColorBox);  // not one of the panel's defaults
+    EXPECT_TRUE(panel.zoneAbbreviationsBox && !panel.useColorBox);
     EXPECT_EQ(astro.tables.aspectColors, panel.panelColors);
     EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kConjunction][0], Degrees(10));
     EXPECT_DOUBLE_EQ(astro.orbs.orbs[core::kQuincunx][1], Degrees(1));
-}
-
-TEST_F(ConfigurePanel, ResetAsksOnlyWhenTheUserCanSeeThePanel)
-{
-    EXPECT_FALSE(panel.ResetQuestion(language, false, true));
-    EXPECT_FALSE(panel.ResetQuestion(language, true, false));
-    EXPECT_EQ(panel.ResetQuestion(language, true, true),
-              Message::Question("Reset", "All orbs, colours and options will be set to their defaults.\r\n"
-                                         "Do you want to continue?"));
-    language.currentLanguage = text::langGerman;
-    EXPECT_EQ(panel.ResetQuestion(language, true, true)->title, "Zurücksetzen");
 }
 
 TEST_F(ConfigurePanel, TheCloseBoxResetsWithItsNoticeThenCancels)
@@ -269,11 +251,17 @@ TEST_F(ConfigurePanel, TheCloseBoxResetsWithItsNoticeThenCancels)
                          panel.onlyEarthAspectsBox),
               std::tuple(false, 0, false));
 
-    // No notice while the panel is not being closed, and no question while it is.
+    // No notice while the panel is not being closed, and no question while it is; else the question only
+    // when the user can see the panel.
     panel.closingByCloseBox = true;
     EXPECT_FALSE(panel.ResetQuestion(language, true, true));
     panel.closingByCloseBox = false;
-    EXPECT_FALSE(panel.Reset(Context(true)).message);
+    EXPECT_FALSE(panel.Reset(Context(true)).message || panel.ResetQuestion(language, false, true) ||
+                 panel.ResetQuestion(language, true, false));
+    EXPECT_EQ(panel.ResetQuestion(language, true, true),
+              Message::Question("Reset", "All orbs, colours and options will be set to their defaults.\r\nDo you want to continue?"));
+    language.currentLanguage = text::langGerman;
+    EXPECT_EQ(panel.ResetQuestion(language, true, true)->title, "Zurücksetzen");
 }
 
 TEST_F(ConfigurePanel, CancelRestoresExactlyTheValuesOfActivation)
@@ -304,8 +292,7 @@ TEST_F(ConfigurePanel, CancelRestoresExactlyTheValuesOfActivation)
     const auto edits = kept();
 
     const PanelResult result = panel.Cancel();
-    EXPECT_TRUE(result.hidePanel);
-    EXPECT_FALSE(result.message);
+    EXPECT_TRUE(result.hidePanel && !result.message);
     EXPECT_EQ(result.mainWindow, MainWindowActions{});
     EXPECT_EQ(remembered(), atActivation);
     EXPECT_EQ(kept(), edits);
@@ -314,8 +301,7 @@ TEST_F(ConfigurePanel, CancelRestoresExactlyTheValuesOfActivation)
     panel.orbLists[2].SetListIndex(13);
     Click(3, MouseButton::Left);
     panel.Activate(store, astro.tables);
-    EXPECT_EQ(panel.orbLists[2].ListIndex(), 6);
-    EXPECT_EQ(panel.panelColors[core::kTrine], 65280.0);
+    EXPECT_EQ(std::tuple(panel.orbLists[2].ListIndex(), panel.panelColors[core::kTrine]), std::tuple(6, 65280.0));
 }
 
 TEST_F(ConfigurePanel, SwatchClicksCycleThePaletteAndExcludeAnAspect)
@@ -379,8 +365,7 @@ TEST_F(ConfigurePanel, ZeroIsRefusedAsTheSetAllValue)
     panel.orbLists[7].SetListIndex(0);
     PanelResult result = panel.ChooseOrb(7, true, language);
     EXPECT_EQ(result.message, kSetAllRefusal);
-    EXPECT_FALSE(result.focusAccept);
-    EXPECT_EQ(panel.orbLists[7].ListIndex(), 1);
+    EXPECT_EQ(std::tuple(result.focusAccept, panel.orbLists[7].ListIndex()), std::tuple(false, 1));
 
     // While the main window loads, the list is set without complaint; the action itself still refuses
     // a 0° value and leaves every orb as it was.
@@ -395,8 +380,7 @@ TEST_F(ConfigurePanel, ZeroIsRefusedAsTheSetAllValue)
     // A 0° orb of an aspect is fine; clicks on any list but 7 only move the focus to Apply.
     panel.orbLists[0].SetListIndex(0);
     result = panel.ChooseOrb(0, true, language);
-    EXPECT_TRUE(!result.message && result.focusAccept);
-    EXPECT_EQ(panel.orbLists[0].ListIndex(), 0);
+    EXPECT_TRUE(!result.message && result.focusAccept && panel.orbLists[0].ListIndex() == 0);
     for (const int16_t index : {-1, 8}) {
         result = panel.ChooseOrb(index, true, language);
         EXPECT_FALSE(result.message || result.focusAccept);
@@ -410,14 +394,8 @@ TEST_F(ConfigurePanel, BoldfaceRuleForCloseAspects)
     panel.Apply(Context());
     const core::OrbTable& orbs = astro.orbs;
 
-    struct Case {
-        bool useBoldface;
-        bool oneDegree;
-        int16_t factorPosition;  // 0 → 1/2, 2 → 1/4
-        int16_t column;
-        double deviationDegrees;
-        bool bold;
-    };
+    // Boldface on, the 1° rule (else a proportion, factor position 0 → 1/2, 2 → 1/4), column, deviation.
+    struct Case { bool useBoldface, oneDegree; int16_t factorPosition, column; double deviationDegrees; bool bold; };
     const Case cases[] = {
         {true, true, 2, 0, 0.99, true},  {true, true, 2, 0, 1.0, false},  {false, true, 2, 0, 0.0, false},
         {false, false, 0, 0, 0.0, false}, {true, false, 2, 0, 1.99, true}, {true, false, 2, 0, 2.0, false},  // 8° / 4
@@ -451,8 +429,7 @@ struct SwitchMethods {
     const char* valueName;
     void (ConfigureModel::*read)(SettingsStore&);
     bool (ConfigureModel::*write)(SettingsStore&) const;
-    bool ConfigureModel::*checkBox;
-    bool ConfigureModel::*flag;
+    bool ConfigureModel::*checkBox, ConfigureModel::*flag;
 };
 
 // A store that can be neither read nor written.
@@ -463,42 +440,34 @@ struct BrokenStore : SettingsStore {
 
 class DisplaySwitch : public ::testing::TestWithParam<SwitchMethods> {};
 
-TEST_P(DisplaySwitch, ReadingTakesGoodValuesAndRewritesMissingOrOddOnes)
+// Reading takes good values and rewrites missing or odd ones (a value stored with its terminating zero is
+// good); writing stores the check box; a store that can be neither read nor written keeps the default.
+TEST_P(DisplaySwitch, ReadingAndWriting)
 {
-    const SwitchMethods& methods = GetParam();
+    const SwitchMethods& m = GetParam();
     const std::pair<std::optional<std::string>, bool> cases[] = {
-        {std::nullopt, true}, {"yes", true}, {"0", false}, {"1", true},
-        {std::string("0\0", 2), false},  // stored with its terminating zero
-    };
+        {std::nullopt, true}, {"yes", true}, {"0", false}, {"1", true}, {std::string("0\0", 2), false}};
     for (const auto& [stored, checked] : cases) {
         SCOPED_TRACE(stored.value_or("(missing)"));
         MemorySettingsStore store;
         if (stored)
-            store.values[methods.valueName] = *stored;
+            store.values[m.valueName] = *stored;
         ConfigureModel panel;
-        panel.*methods.checkBox = panel.*methods.flag = !checked;
-        (panel.*methods.read)(store);
-        EXPECT_EQ(std::tuple(panel.*methods.checkBox, panel.*methods.flag), std::tuple(checked, checked));
-        EXPECT_EQ(store.Read(methods.valueName), Value(checked ? "1" : "0"));
-        EXPECT_EQ(store.values.size(), 1u);
+        panel.*m.checkBox = panel.*m.flag = !checked;
+        (panel.*m.read)(store);
+        EXPECT_EQ(std::tuple(panel.*m.checkBox, panel.*m.flag, store.Read(m.valueName), store.values.size()),
+                  std::tuple(checked, checked, Value(checked ? "1" : "0"), size_t{1}));
     }
-}
-
-TEST_P(DisplaySwitch, WritingStoresTheCheckBoxAndABrokenStoreKeepsTheDefault)
-{
-    const SwitchMethods& methods = GetParam();
     MemorySettingsStore store;
     ConfigureModel panel;
     for (const bool checked : {false, true}) {
-        panel.*methods.checkBox = checked;
-        EXPECT_TRUE((panel.*methods.write)(store));
-        EXPECT_EQ(store.Read(methods.valueName), Value(checked ? "1" : "0"));
+        panel.*m.checkBox = checked;
+        EXPECT_TRUE((panel.*m.write)(store) && store.Read(m.valueName) == Value(checked ? "1" : "0"));
     }
     BrokenStore broken;
-    panel.*methods.checkBox = false;
-    (panel.*methods.read)(broken);
-    EXPECT_TRUE(panel.*methods.checkBox);
-    EXPECT_FALSE((panel.*methods.write)(broken));
+    panel.*m.checkBox = false;
+    (panel.*m.read)(broken);
+    EXPECT_TRUE(panel.*m.checkBox && !(panel.*m.write)(broken));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -520,11 +489,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
 {
-    struct Case {
-        std::optional<std::string> stored;  // none: missing
-        int16_t zone;
-        bool on;
-    };
+    struct Case { std::optional<std::string> stored; int16_t zone; bool on; };  // stored none: missing
     const Case cases[] = {
         {std::nullopt, -601, false},     {std::nullopt, -600, true},      {std::nullopt, -150, true},
         {std::nullopt, -149, false},     {std::nullopt, 60, false},       {std::string("0"), -300, false},
@@ -539,8 +504,7 @@ TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
         ConfigureModel panel;
         panel.zoneAbbreviationsBox = !c.on;
         panel.SetTZDisp(store, c.zone);
-        EXPECT_EQ(panel.zoneAbbreviationsBox, c.on);
-        EXPECT_EQ(store.Read(kValueTZDisp), Value(c.on ? "1" : "0"));
+        EXPECT_EQ(std::pair(panel.zoneAbbreviationsBox, store.Read(kValueTZDisp)), std::pair(c.on, Value(c.on ? "1" : "0")));
     }
 }
 
@@ -549,10 +513,10 @@ TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
 
 TEST_F(ConfigurePanel, CaptionsJoinTheInstructionsAndTakeTheAspectNames)
 {
+    // The synastry caption is the lower case of "Synastry".
     const ConfigureCaptions captions = PanelCaptions(language, astro.tables);
     EXPECT_EQ(captions.Label3, language.Text(354) + "\r\n" + language.Text(355) + "\r\n" + language.Text(356));
-    EXPECT_EQ(captions.aspectName[6], "Quincunx");
-    EXPECT_EQ(captions.synastry, "synastry");  // lower case of "Synastry"
+    EXPECT_EQ(captions.aspectName[6] + " " + captions.synastry, "Quincunx synastry");
 }
 
 TEST(PanelPlacement, BesideTheMainWindowAndInsideTheScreen)

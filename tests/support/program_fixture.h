@@ -115,13 +115,6 @@ protected:
 
     static std::string Text(int16_t number) { return program->language.Text(number); }
 
-    // The summary's total line: program text 127 with its "N" replaced by `count`.
-    static std::string TotalLine(int count)
-    {
-        std::string total = Text(127);
-        return total.replace(total.find('N'), 1, std::to_string(count));
-    }
-
     inline static std::unique_ptr<app::Workspace> program;
     inline static std::array<double, core::kAspectSlots> colors{};
 };

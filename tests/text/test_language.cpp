@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orvane::text {
 namespace {
 
@@ -54,21 +56,15 @@ protected:
     Language language;
 };
 
-TEST_F(LanguageWithFile, GetTextAndTheEmptyText)
+// "~" is the empty text; a text is taken as it is ("^" makes no line break) until replacements are made;
+// the current language decides, and a number without a German text has none.
+TEST_F(LanguageWithFile, TextsOfTheCurrentLanguage)
 {
-    EXPECT_EQ(language.Text(1), "");
-    EXPECT_EQ(language.Text(2), "~~");
-    EXPECT_EQ(language.Text(3), " ~");
-    EXPECT_EQ(language.Text(4), "One^Two [r1]");  // GetText alone makes no line breaks
-    EXPECT_EQ(language.Text(99), "");
+    EXPECT_EQ(std::tuple(language.Text(1), language.Text(2), language.Text(3), language.Text(4), language.Text(99)),
+              std::tuple("", "~~", " ~", "One^Two [r1]", ""));
     EXPECT_EQ(language.TextWithReplacements(4, "x"), "One\r\nTwo x");
-}
-
-TEST_F(LanguageWithFile, TheCurrentLanguageDecides)
-{
     language.currentLanguage = langGerman;
-    EXPECT_EQ(language.Text(4), "Eins^Zwei [r1]");
-    EXPECT_EQ(language.Text(5), "");  // no German text
+    EXPECT_EQ(language.Text(4) + "|" + language.Text(5), "Eins^Zwei [r1]|");
     language.currentLanguage = langEnglish;
     EXPECT_EQ(language.Text(5), "Earth");
 }
