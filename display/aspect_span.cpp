@@ -1,5 +1,6 @@
 #include "display/aspect_span.h"
 
+#include "core/positions.h"
 #include "display/grid_model.h"
 
 #include <cmath>
@@ -13,9 +14,58 @@ constexpr double kMinutesPerDay = 1440.0;
 
 enum class Direction { Back, Forward };
 
+// What the search knows of the trial days it has not computed: the deviation at the last day it did
+// compute, and how far the deviation can have moved since. A trial whose in-orb test and step follow
+// from that for certain is passed without computing the bodies' positions.
+class DeviationBound {
+public:
+    DeviationBound(double greatestDailyChange, double orb) : m_rate(greatestDailyChange), m_orb(orb) {}
+
+    void Anchor(double day, double deviation)
+    {
+        m_day = day;
+        m_deviation = deviation;
+        m_anchored = true;
+    }
+
+    // The step the search takes from `day`, 1 day, or for a slow pair as many as its exactness asks for
+    // (floor(10 · exactness) + 1): the same step a computation at `day` would give. 0 when the bound
+    // cannot tell, or the aspect might have left its orb by then: `day` must then be computed.
+    double KnownStep(double day, bool slowPair) const
+    {
+        if (!m_anchored || m_rate <= 0.0)
+            return 0.0;
+        const double drift = m_rate * std::fabs(day - m_day) + core::kLongitudeRoundingSlack;
+        const double highest = m_deviation + drift;
+        if (!(highest < m_orb))
+            return 0.0;
+        if (!slowPair)
+            return 1.0;
+        const double least = std::floor(10.0 * ((m_orb - highest) / m_orb));
+        const double most = std::floor(10.0 * ((m_orb - (m_deviation - drift)) / m_orb));
+        return least == most ? least + 1.0 : 0.0;
+    }
+
+private:
+    double m_rate;
+    double m_orb;
+    double m_day = 0.0;
+    double m_deviation = 0.0;
+    bool m_anchored = false;
+};
+
 // Steps from the world date's local day in whole days until the aspect is found outside the orb at a
 // local midnight. The trial day is kept as a whole number and the trial moment derived from it, so that
 // the day handed back is exact whatever the zone offset.
+//
+// Aspects last from days to decades, and most trials only confirm what is certain: the deviation moves
+// by at most the pair's greatest daily change of separation, so from a computed trial the next ones are
+// known to stay in orb, and a slow pair's steps known, until that bound could reach the orb's edge (or,
+// for a slow pair, the next step size). Those trials are counted and stepped over without computing
+// positions; near the edge each day is computed. The days tried, the trial count and the day found are
+// those of computing every trial. A body without a position on a day passed over has none on the days
+// beyond either (the ephemeris and Pluto's table each cover one span of time), so such a search still
+// ends with an unknown day.
 double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext& context, int16_t p1, int16_t p2,
                         int16_t a, int16_t k, Direction direction)
 {
@@ -37,8 +87,15 @@ double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext&
     // Aspects between the three outermost bodies last for years: near exactness they are passed over in
     // steps of up to eleven days.
     const bool slowPair = p1 >= core::kUranus && p2 >= core::kUranus;
+    const bool validAspect = a >= core::kConjunction && a <= core::kNumAspects && k >= 0 && k < core::kOrbColumns;
+    DeviationBound bound(validAspect ? core::GreatestDailySeparationChange(p1, p2, context.isPersonalTransits) : 0.0,
+                         validAspect ? astro.orbs.orbs[static_cast<size_t>(a)][static_cast<size_t>(k)] : 0.0);
 
     for (int32_t trial = 0; trial < context.lngMaxTrials; ++trial) {
+        if (const double known = bound.KnownStep(day, slowPair); known > 0.0) {
+            day += sense * known;
+            continue;
+        }
         const double t = day - zoneDays - 0.5;  // the local midnight that starts `day`
         if (!context.isPersonalTransits)
             L1 = astro.HelioLongitude(p1, t);
@@ -49,6 +106,7 @@ double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext&
         double exactness = 0.0;
         if (!astro.IsAspectWithExactness(L1, L2, a, k, exactness))
             return direction == Direction::Back ? day : day - 1.0;
+        bound.Anchor(day, astro.Deviation(L1, L2, a));
 
         const double step = slowPair ? std::floor(10.0 * exactness) + 1.0 : 1.0;
         day += sense * step;
