@@ -71,6 +71,22 @@ DailyMotion DailyMotionOf(int16_t body)
     return {degrees.least * kRadiansPerDegree, degrees.greatest * kRadiansPerDegree};
 }
 
+double GreatestDailyAcceleration(int16_t body)
+{
+    switch (body) {
+    case kUranus: return 1.2e-8;
+    case kNeptune: return 2.0e-9;
+    case kPluto: return 1.5e-8;
+    default: return 0.0;
+    }
+}
+
+double LongitudeRounding(int16_t body)
+{
+    // Half an arcsecond of the table's rounding and the linear interpolation between its midnights.
+    return body == kPluto ? 3.0e-6 : 1.0e-7;
+}
+
 double GreatestDailySeparationChange(int16_t p1, int16_t p2, bool firstFixed)
 {
     const DailyMotion m2 = DailyMotionOf(p2);

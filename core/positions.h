@@ -49,6 +49,18 @@ DailyMotion DailyMotionOf(int16_t body);
 // position) and only p2's motion counts.
 double GreatestDailySeparationChange(int16_t p1, int16_t p2, bool firstFixed);
 
+// The most the daily motion of a slow body (Uranus, Neptune, Pluto) can change in one day, in radians per
+// day²; 0 for the other bodies, whose motion changes too fast for it to be of use. For an orbit the
+// Keplerian part is at most 2·n²·e / (1 − e)³; to it come the Sun's own pull towards Jupiter and Saturn
+// (the positions are heliocentric) divided by the body's least distance, and the tilt of Pluto's orbit
+// seen in the ecliptic. The bounds are twice the sum. Over any span the motion then differs from its mean
+// over a known earlier span by no more than these times the spans' lengths.
+double GreatestDailyAcceleration(int16_t body);
+
+// How far a computed longitude of `body` may stray from the smooth motion the bounds above describe,
+// in radians: Pluto's table holds whole arcseconds, the ephemeris' series agree far better.
+double LongitudeRounding(int16_t body);
+
 // What a table or a rounded ephemeris value may stray from the smooth motion the bounds above describe,
 // in radians (Pluto's table holds whole arcseconds): a change of separation over any number of days is
 // bounded by that many times the daily bound plus this.
