@@ -30,11 +30,11 @@ def read_template():
 
 
 def random_date(rng, lines, row, wide):
-    """Day, month, year, half hour and zone of date row `row` (lines 5·row + 1 … 5·row + 5)."""
+    """Month, day, year, half hour and zone of date row `row` (lines 5·row + 1 … 5·row + 5)."""
     first = 5 * row
     year = rng.randint(1, 2799) if wide else rng.randint(1600, 2199)
-    lines[first] = " %d " % rng.randint(1, 28)
-    lines[first + 1] = " %d " % rng.randint(1, 12)
+    lines[first] = " %d " % rng.randint(1, 12)
+    lines[first + 1] = " %d " % rng.randint(1, 28)
     lines[first + 2] = str(year)
     lines[first + 3] = " %d " % rng.randint(1, 48)
     lines[first + 4] = " %d " % rng.choice([24, 24, 24, rng.randint(1, 48)])
