@@ -325,6 +325,8 @@ std::string PatternFinder::Stellium(int16_t size, bool fullNames, int16_t& count
             return;
         }
         for (int16_t p = from; p <= n; ++p) {
+            if (static_cast<int>(bodies.size()) + (n - p + 1) < size)
+                break;  // too few bodies left to complete the stellium
             double s = sum;
             const bool allConjunct = std::all_of(bodies.begin(), bodies.end(),
                                                  [&](int16_t earlier) { return Aspect(earlier, p, kConjunction, s); });
