@@ -5,8 +5,8 @@
 //
 //   bench_forward_click [CLICKS] [--trace] [--real-mouse] [--chart]
 //
-// With --real-mouse each click is a real one from the X server (xdotool), timed from the press reaching
-// the program. With --chart the window shows the chart instead of the grid, and the chart's paint counts.
+// With --real-mouse each click is a real one from the X server (xdotool, which holds the button down for
+// 12 ms), timed from the release reaching the program, as a click acts on the release. With --chart the window shows the chart instead of the grid, and the chart's paint counts.
 // Prints the median and the slowest click's time to the painted grid, and to the first paint of the new
 // date; --trace prints, for each click, every update of the window after it with the widgets it painted.
 
@@ -43,9 +43,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override
     {
         const QEvent::Type type = event->type();
-        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) && event->spontaneous() &&
-            pressedMs < 0)
-            pressedMs = clock.nsecsElapsed() / 1.0e6;
+        if (type == QEvent::MouseButtonRelease && event->spontaneous() && releasedMs < 0)
+            releasedMs = clock.nsecsElapsed() / 1.0e6;
         if (type == QEvent::Paint && receiver->isWidgetType()) {
             const QString name = receiver->objectName();
             if ((name == QLatin1String("picTable") || name == QLatin1String("picGraphic")) && gridPaintedMs < 0)
@@ -76,7 +75,7 @@ public:
 
     void Restart()
     {
-        gridPaintedMs = datePaintedMs = gridShownMs = pressedMs = -1.0;
+        gridPaintedMs = datePaintedMs = gridShownMs = releasedMs = -1.0;
         painted.clear();
         clock.start();
     }
@@ -85,7 +84,7 @@ public:
     double gridPaintedMs = -1.0;
     double datePaintedMs = -1.0;
     double gridShownMs = -1.0;
-    double pressedMs = -1.0;  // a real mouse button's press reaching the program
+    double releasedMs = -1.0;  // a real mouse button's release reaching the program
     bool tracing = false;
     int depth = 0;
     int outer = 0;
@@ -179,11 +178,12 @@ int main(int argc, char* argv[])
         }
         while (application.gridShownMs < 0 && application.clock.elapsed() < 2000)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (realMouse) {  // counted from the press's arrival, not from starting xdotool
-            application.gridShownMs -= application.pressedMs;
-            application.datePaintedMs -= application.pressedMs;
+        if (realMouse) {  // counted from the release's arrival (a click acts on the release)
+            application.gridShownMs -= application.releasedMs;
+            application.datePaintedMs -= application.releasedMs;
         }
-        ProcessEventsFor(application.tracing ? 60 : 30);  // later updates, for the trace; then quiet
+        // Later updates, for the trace; then quiet (and no double click from the next real click).
+        ProcessEventsFor(application.tracing || realMouse ? 600 : 30);
         if (click == 0)
             continue;  // the first click lays out fonts and caches once
         grid.push_back(application.gridShownMs);
