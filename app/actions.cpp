@@ -45,9 +45,9 @@ void WriteWorldDate(MainModel& main, const display::StepDate& date)
     main.yearTexts[0] = std::to_string(date.y);
 }
 
-}  // namespace
-
-StepOutcome Step(Workspace& program, Direction direction)
+// The world date one increment on, then `compute`; a date the date input refuses is undone.
+template <class ComputeStep>
+StepOutcome StepWith(Workspace& program, Direction direction, ComputeStep compute)
 {
     MainModel& main = program.main;
     StepOutcome outcome;
@@ -68,13 +68,25 @@ StepOutcome Step(Workspace& program, Direction direction)
     }
 
     main.patternCounts.fill(0);
-    outcome.compute = Compute(program);
+    outcome.compute = compute(program);
     if (main.moments[0] < 0.0) {
         WriteWorldDate(main, before);
         main.yearTexts[0] = yearBefore;
         outcome.undone = true;
     }
     return outcome;
+}
+
+}  // namespace
+
+StepOutcome Step(Workspace& program, Direction direction)
+{
+    return StepWith(program, direction, Compute);
+}
+
+StepOutcome SearchStep(Workspace& program, Direction direction)
+{
+    return StepWith(program, direction, SearchCompute);
 }
 
 namespace {

@@ -27,6 +27,9 @@ struct StepOutcome {
 // is undone. The pause between the steps of a run is the window's affair.
 StepOutcome Step(Workspace& program, Direction direction);
 
+// The same step computed by SearchCompute: a step of a search that nobody looks at until it finds.
+StepOutcome SearchStep(Workspace& program, Direction direction);
+
 // ----- The click on an aspect cell ------------------------------------------------------------------
 
 struct CellClickOutcome {

@@ -393,4 +393,37 @@ ComputeOutcome Compute(Workspace& program)
     return outcome;
 }
 
+ComputeOutcome SearchCompute(Workspace& program)
+{
+    MainModel& main = program.main;
+    core::RunSearchState& search = program.runDialog.search;
+    const int16_t sought = search.patternSought;
+    if (!program.run.isRunning || sought < 0 || sought >= core::kNumPatterns ||
+        main.SelectedMode() != core::Mode::WorldTransits)
+        return Compute(program);
+
+    ComputeOutcome outcome;
+    core::AstroModule& astro = program.astro;
+    program.configure.ApplyOrbs(astro);
+    astro.bodyCount = core::NumPlanetsFor(astro.PlutoDataReadOK());
+    const int16_t mode = main.DetermineMode();
+    if (!ReadMoments(program, mode, outcome))
+        return outcome;
+    ComputePositions(program, ColumnMoments(main, mode), true);
+
+    const core::RunSearchState before = search;
+    const core::PatternFinder finder(astro, main.longitudes, program.language, &search);
+    main.patternCounts[At(sought)] =
+        core::SummaryCountOf(finder, sought, program.configure.midpointOrbList.ListIndex());
+    // The stop test on a copy of the run: a step that stops it is computed again in full, from the
+    // run's state before this step.
+    tools::RunState run = program.run;
+    if (tools::FoundCheck(run, program.runDialog, main.patternCounts, true, program.language)) {
+        search = before;
+        return Compute(program);
+    }
+    outcome.computed = true;
+    return outcome;
+}
+
 }  // namespace orvane::app

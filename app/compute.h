@@ -28,6 +28,14 @@ struct ComputeOutcome {
 // Compute: the whole result is replaced, or, on a date error, nothing is changed.
 ComputeOutcome Compute(Workspace& program);
 
+// Compute for one step of a search in world transits (a run, or the companion's find): only what the stop
+// test reads. The positions of the world moment are computed and the sought pattern's count, as the
+// summary would store it, into patternCounts (the run hears of the patterns found as in Compute); the
+// grid, title, summary, the applying and separating marks and the other patterns' counts are left as they
+// were. A step that finds what the run seeks is computed in full by Compute, so that everything it shows
+// belongs to it; so is every step when no run looks for a pattern or the mode is not world transits.
+ComputeOutcome SearchCompute(Workspace& program);
+
 // The caption of titleText for the mode and the view, with the orbs appended.
 std::string SetGridTitle(const Workspace& program, int16_t mode);
 

@@ -23,6 +23,11 @@ StepOutcome Workspace::Step(Direction direction)
     return app::Step(*this, direction);
 }
 
+StepOutcome Workspace::SearchStep(Direction direction)
+{
+    return app::SearchStep(*this, direction);
+}
+
 ComputeOutcome Workspace::ChangeMode(core::Mode mode)
 {
     return app::ChangeMode(*this, mode);

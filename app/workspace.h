@@ -55,6 +55,8 @@ struct Workspace {
     ComputeOutcome Compute();
     // The world date one increment forward or back, then Compute; a refused date is undone.
     StepOutcome Step(Direction direction);
+    // The same step as one of a search for a pattern that shows nothing until it finds (SearchCompute).
+    StepOutcome SearchStep(Direction direction);
     // A mode option chosen: Compute in the new mode, or the old mode kept when its dates do not convert.
     ComputeOutcome ChangeMode(core::Mode mode);
     // A click on grid cell `cell`: its aspect's beginning and end, or nothing.

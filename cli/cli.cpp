@@ -839,7 +839,7 @@ public:
             // day involves them, not because one of an earlier step did.
             dialog.search.numBodiesFound = 0;
             dialog.search.soughtBodiesFound = false;
-            const app::StepOutcome outcome = m_program.Step(app::Direction::Forward);
+            const app::StepOutcome outcome = m_program.SearchStep(app::Direction::Forward);
             if (outcome.undone || !outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
             if (outcome.compute.found && m_line.format != TableFormat::Text) {

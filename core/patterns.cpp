@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 
 namespace orvane::core {
 namespace {
@@ -76,45 +77,34 @@ PatternFinder::PatternFinder(const AstroModule& astro, const PositionTable& long
                              RunSearchState* run)
     : m_astro(astro),
       m_dblPos(longitudes),
-      m_meanDeviationText(language.Text(text::kTextMeanDeviation)),
+      m_language(language),
       m_run(run),
       m_numPlanets(std::clamp<int16_t>(astro.bodyCount, 0, kMaxBodyIndex))
 {
     // The finders ask for the same pairs again and again. The aspect test of a pair depends only on the
-    // positions and the orbs, so each pair's separation is measured once here and the one-moment test
-    // (deviation = |separation − aspect angle|, an aspect when it is below the orb) is made for every
-    // aspect. A body paired with itself stands at a separation of 0 and is tested like any other pair;
+    // positions and the orbs, so each pair's separation is measured once here; the one-moment test
+    // (deviation = |separation − aspect angle|, an aspect when it is below the orb) is made from it when
+    // asked. A body paired with itself stands at a separation of 0 and is tested like any other pair;
     // a body without a position stands in no aspect.
-    const AstroTables& tables = m_astro.tables;
-    const auto& orb = m_astro.orbs.orbs;
     const int16_t n = m_numPlanets;
     for (int16_t p1 = 1; p1 <= n; ++p1)
         for (int16_t p2 = p1; p2 <= n; ++p2) {
             const double L1 = m_dblPos[static_cast<size_t>(p1)][0];
             const double L2 = m_dblPos[static_cast<size_t>(p2)][0];
-            PairAspects pair{};
-            if (L1 < 0.0 || L2 < 0.0) {
-                m_pairs[static_cast<size_t>(p1)][static_cast<size_t>(p2)] = pair;
-                m_pairs[static_cast<size_t>(p2)][static_cast<size_t>(p1)] = pair;
-                continue;
-            }
-            const double s = Separation(L1, L2);
-            for (size_t a = kConjunction; a <= kNumAspects; ++a) {
-                pair.deviation[a] = std::fabs(s - tables.aspectAngles[a]);
-                pair.holds[a] = pair.deviation[a] < orb[a][kOrbColumnOneMoment];
-            }
-            m_pairs[static_cast<size_t>(p1)][static_cast<size_t>(p2)] = pair;
-            m_pairs[static_cast<size_t>(p2)][static_cast<size_t>(p1)] = pair;
+            const double s = L1 < 0.0 || L2 < 0.0 ? std::numeric_limits<double>::quiet_NaN() : Separation(L1, L2);
+            m_separation[static_cast<size_t>(p1)][static_cast<size_t>(p2)] = s;
+            m_separation[static_cast<size_t>(p2)][static_cast<size_t>(p1)] = s;
         }
 }
 
 bool PatternFinder::Aspect(int16_t p1, int16_t p2, int16_t aspect, double& deviationSum) const
 {
-    const PairAspects& pair = m_pairs[static_cast<size_t>(p1)][static_cast<size_t>(p2)];
     const auto a = static_cast<size_t>(aspect);
-    if (!pair.holds[a])
+    const double deviation =
+        std::fabs(m_separation[static_cast<size_t>(p1)][static_cast<size_t>(p2)] - m_astro.tables.aspectAngles[a]);
+    if (!(deviation < m_astro.orbs.orbs[a][kOrbColumnOneMoment]))
         return false;
-    deviationSum += pair.deviation[a];
+    deviationSum += deviation;
     return true;
 }
 
@@ -138,7 +128,7 @@ void PatternFinder::Accept(int16_t patternIndex, const std::vector<int16_t>& bod
         text += BodyList(tables, bodies, false);
         if (withDeviation) {
             text += " (";
-            text += m_meanDeviationText;
+            text += m_language.Text(text::kTextMeanDeviation);
             text += ' ';
             text += Rad2DegMin(meanDeviation, false, false, false, false);
             text += ')';
@@ -335,6 +325,8 @@ std::string PatternFinder::Stellium(int16_t size, bool fullNames, int16_t& count
             return;
         }
         for (int16_t p = from; p <= n; ++p) {
+            if (static_cast<int>(bodies.size()) + (n - p + 1) < size)
+                break;  // too few bodies left to complete the stellium
             double s = sum;
             const bool allConjunct = std::all_of(bodies.begin(), bodies.end(),
                                                  [&](int16_t earlier) { return Aspect(earlier, p, kConjunction, s); });
@@ -432,6 +424,23 @@ std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool fu
         return !finding.text.empty();
     });
     return findings;
+}
+
+int16_t SummaryCountOf(const PatternFinder& finder, int16_t patternIndex, int16_t orbForMidpointsPosition)
+{
+    int16_t count = 0;
+    if (patternIndex == kPatternMidpoint) {
+        std::string text;
+        CheckForMidpoint(finder.astro(), finder.positions(), orbForMidpointsPosition, false, count, text,
+                         finder.run());
+        return count;
+    }
+    if (patternIndex >= kPattern6Stellium && patternIndex <= kPattern3Stellium) {
+        for (int16_t larger = kPattern6Stellium; larger < patternIndex; ++larger)
+            if (!finder.Find(larger, false, count).empty())
+                return 0;
+    }
+    return finder.Find(patternIndex, false, count).empty() ? int16_t{0} : count;
 }
 
 std::string PatternSummary(const std::vector<PatternFinding>& findings, std::array<int16_t, kNumPatterns>& patternCounts)

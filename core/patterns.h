@@ -84,7 +84,7 @@ void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t 
 // the bodies' names joined by "-" ("Earth-Jupiter-Neptune").
 //
 // The finder works on the positions as they are when it is made (it tests every pair once then); it
-// keeps references to `astro` and `run`, which must outlive it. While `run` is given and looks for
+// keeps references to `astro`, `language` and `run`, which must outlive it. While `run` is given and looks for
 // bodies that were not yet found together, every pattern found is handed to it.
 class PatternFinder {
 public:
@@ -129,21 +129,16 @@ private:
     void Accept(int16_t patternIndex, const std::vector<int16_t>& bodies, double meanDeviation, bool withDeviation,
                 bool fullNames, std::string& text, int16_t& count) const;
 
-    // The one-moment aspect test of each pair of bodies: whether each aspect holds, and its deviation.
-    // Trivial, so that the table below is not cleared on construction; every entry that is read is set.
-    struct PairAspects {
-        std::array<bool, kAspectSlots> holds;
-        std::array<double, kAspectSlots> deviation;
-    };
-
     const AstroModule& m_astro;
     PositionTable m_dblPos;
-    std::string m_meanDeviationText;
+    const text::Language& m_language;
     RunSearchState* m_run;
     int16_t m_numPlanets;  // bodyCount, kept within the body tables
-    // Filled for the bodies 1 … m_numPlanets, the only ones the finders ask for (left unset beyond them, so
-    // that a finder costs no clearing of the whole table).
-    std::array<std::array<PairAspects, kBodySlots>, kBodySlots> m_pairs;
+    // The separation of each pair of bodies 1 … m_numPlanets (NaN when a body has no position: no aspect
+    // holds), measured once; each aspect test of a pair compares it with the aspect's angle and orb. Left
+    // unset beyond those bodies, the only ones the finders ask for, so that a finder costs no clearing of
+    // the whole table.
+    std::array<std::array<double, kBodySlots>, kBodySlots> m_separation;
 };
 
 // What one finder (or the midpoint check) reported.
@@ -165,6 +160,13 @@ void AskPatternsInSummaryOrder(const std::function<bool(int16_t patternIndex)>& 
 // order, with its text (possibly empty) and count.
 std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool fullNames,
                                             int16_t orbForMidpointsPosition);
+
+// The count that the one-moment summary stores for pattern `patternIndex` (FindAllPatterns followed by
+// PatternSummary into counts cleared beforehand), asking only the finders that decide it: the pattern's
+// own, for a stellium first the larger ones (a larger stellium found leaves the smaller ones at 0), for
+// kPatternMidpoint the midpoint check. A run given to the finder hears of the patterns found exactly as
+// in the whole summary. 0 for an index outside the patterns.
+int16_t SummaryCountOf(const PatternFinder& finder, int16_t patternIndex, int16_t orbForMidpointsPosition);
 
 // The pattern part of the one-moment summary: each non-empty pattern text followed by "\r\n", then the
 // midpoint text. A pattern's count is stored in patternCounts only when its finder found something (a

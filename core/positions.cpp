@@ -4,6 +4,7 @@
 #include "platform/calendar.h"
 #include "platform/ephemeris.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -45,6 +46,54 @@ double HelioLongitude(const PlutoTable& pluto, int16_t body, double moment)
 int16_t NumPlanetsFor(bool plutoTableRead)
 {
     return plutoTableRead ? kPluto : kNeptune;
+}
+
+DailyMotion DailyMotionOf(int16_t body)
+{
+    // Degrees a day from the orbits' mean motion, eccentricity and inclination (see the header), nine
+    // tenths of the aphelion motion and eleven tenths of the perihelion motion.
+    static constexpr std::array<DailyMotion, 10> kDegreesPerDay{{
+        {0.0, 0.0},
+        {0.858, 1.122},        // Earth
+        {2.461, 7.034},        // Mercury
+        {1.420, 1.790},        // Venus
+        {0.3925, 0.6987},      // Mars
+        {0.06794, 0.1009},     // Jupiter
+        {0.02705, 0.04110},    // Saturn
+        {0.009617, 0.01421},   // Uranus
+        {0.005289, 0.006698},  // Neptune
+        {0.002117, 0.007833},  // Pluto
+    }};
+    if (body < kEarth || body > kPluto)
+        return {};
+    const DailyMotion degrees = kDegreesPerDay[static_cast<size_t>(body)];
+    constexpr double kRadiansPerDegree = kTwoPi / 360.0;
+    return {degrees.least * kRadiansPerDegree, degrees.greatest * kRadiansPerDegree};
+}
+
+double GreatestDailyAcceleration(int16_t body)
+{
+    switch (body) {
+    case kUranus: return 1.2e-8;
+    case kNeptune: return 2.0e-9;
+    case kPluto: return 1.5e-8;
+    default: return 0.0;
+    }
+}
+
+double LongitudeRounding(int16_t body)
+{
+    // Half an arcsecond of the table's rounding and the linear interpolation between its midnights.
+    return body == kPluto ? 3.0e-6 : 1.0e-7;
+}
+
+double GreatestDailySeparationChange(int16_t p1, int16_t p2, bool firstFixed)
+{
+    const DailyMotion m2 = DailyMotionOf(p2);
+    if (firstFixed)
+        return m2.greatest;
+    const DailyMotion m1 = DailyMotionOf(p1);
+    return std::max(m1.greatest - m2.least, m2.greatest - m1.least);
 }
 
 }  // namespace orvane::core

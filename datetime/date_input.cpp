@@ -289,6 +289,11 @@ std::string TimeOfDayText(double fraction, bool withSeconds)
 
 std::string SanitizeInteger(std::string_view text, bool allowMinus, bool allowPlus)
 {
+    // A number already clean (as the steps of a search write the year) is kept as it is.
+    const bool signAllowed = !text.empty() && ((text.front() == '-' && allowMinus) || (text.front() == '+' && allowPlus));
+    const std::string_view digits = signAllowed ? text.substr(1) : text;
+    if (std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::string(text);
     const std::string kept = KeepOnlyChars(text, "0123456789-+");
     if (kept.empty())
         return kept;

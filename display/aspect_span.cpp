@@ -1,7 +1,9 @@
 #include "display/aspect_span.h"
 
+#include "core/positions.h"
 #include "display/grid_model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <sstream>
@@ -13,9 +15,112 @@ constexpr double kMinutesPerDay = 1440.0;
 
 enum class Direction { Back, Forward };
 
+// The deviation |separation − aspect angle| of two bodies whose longitudes differ by `difference`.
+double DeviationOfDifference(double difference, double angle)
+{
+    double x = std::fmod(difference, core::kTwoPi);
+    if (x < 0.0)
+        x += core::kTwoPi;
+    return std::fabs(std::min(x, core::kTwoPi - x) - angle);
+}
+
+// What the search knows of the trial days it has not computed, from the days it did compute. Two bounds
+// hold at once, and the narrower range counts:
+// - the deviation moves by at most the pair's greatest daily change of separation a day;
+// - when every moving body is a slow one, the difference of the longitudes runs on at the mean rate
+//   between the last two computed days, give or take what the bodies' greatest daily acceleration and
+//   the longitudes' rounding allow over the days since (see core::GreatestDailyAcceleration).
+// A trial whose in-orb test and step follow from that range for certain need not be computed.
+class DeviationBound {
+public:
+    DeviationBound(const core::AstroModule& astro, int16_t p1, int16_t p2, int16_t a, int16_t k, bool firstFixed)
+    {
+        if (a < core::kConjunction || a > core::kNumAspects || k < 0 || k >= core::kOrbColumns)
+            return;  // no trial is known beforehand
+        m_rate = core::GreatestDailySeparationChange(p1, p2, firstFixed);
+        m_orb = astro.orbs.orbs[static_cast<size_t>(a)][static_cast<size_t>(k)];
+        m_angle = astro.tables.aspectAngles[static_cast<size_t>(a)];
+        const double a2 = core::GreatestDailyAcceleration(p2);
+        const double a1 = firstFixed ? 0.0 : core::GreatestDailyAcceleration(p1);
+        m_acceleration = a2 > 0.0 && (firstFixed || a1 > 0.0) ? a1 + a2 : -1.0;
+        // A natal longitude is the same number at every trial.
+        m_rounding = core::LongitudeRounding(p2) + (firstFixed ? 0.0 : core::LongitudeRounding(p1));
+    }
+
+    // The trial at `day` found the bodies `difference` (L1 − L2) apart and the aspect in orb.
+    void Anchor(double day, double difference)
+    {
+        m_earlier = m_last;
+        m_last = {day, difference, DeviationOfDifference(difference, m_angle), true};
+    }
+
+    // The step the search takes from `day`, 1 day, or for a slow pair as many as its exactness asks for
+    // (floor(10 · exactness) + 1): the same step a computation at `day` would give. 0 when the bounds
+    // cannot tell, or the aspect might have left its orb by then: `day` must then be computed.
+    double KnownStep(double day, bool slowPair) const
+    {
+        if (!m_last.set || m_rate <= 0.0)
+            return 0.0;
+        const double days = std::fabs(day - m_last.day);
+        const double drift = m_rate * days + core::kLongitudeRoundingSlack;
+        double lowest = m_last.deviation - drift;
+        double highest = m_last.deviation + drift;
+        const double span = std::fabs(m_last.day - m_earlier.day);
+        if (m_acceleration >= 0.0 && m_earlier.set && span > 0.0 && m_rate * span < core::kPi) {
+            // The change between the two computed days, the shorter way round.
+            double change = std::fmod(m_last.difference - m_earlier.difference, core::kTwoPi);
+            if (change > core::kPi)
+                change -= core::kTwoPi;
+            else if (change < -core::kPi)
+                change += core::kTwoPi;
+            const double expected = m_last.difference + change / (m_last.day - m_earlier.day) * (day - m_last.day);
+            const double doubt = m_acceleration * (days * days / 2.0 + span * days) +
+                                 m_rounding * (2.0 * days / span + 2.0) + kArithmeticSlack;
+            const double deviation = DeviationOfDifference(expected, m_angle);
+            lowest = std::max(lowest, deviation - doubt);
+            highest = std::min(highest, deviation + doubt);
+        }
+        if (!(highest < m_orb))
+            return 0.0;
+        if (!slowPair)
+            return 1.0;
+        const double least = std::floor(10.0 * ((m_orb - highest) / m_orb));
+        const double most = std::floor(10.0 * ((m_orb - lowest) / m_orb));
+        return least == most ? least + 1.0 : 0.0;
+    }
+
+private:
+    // The rounding of the few operations that turn longitudes into a deviation.
+    static constexpr double kArithmeticSlack = 1.0e-12;
+
+    struct Trial {
+        double day = 0.0;
+        double difference = 0.0;
+        double deviation = 0.0;
+        bool set = false;
+    };
+
+    double m_rate = 0.0;
+    double m_orb = 0.0;
+    double m_angle = 0.0;
+    double m_acceleration = -1.0;  // negative: the second bound does not apply
+    double m_rounding = 0.0;
+    Trial m_last;
+    Trial m_earlier;
+};
+
 // Steps from the world date's local day in whole days until the aspect is found outside the orb at a
 // local midnight. The trial day is kept as a whole number and the trial moment derived from it, so that
 // the day handed back is exact whatever the zone offset.
+//
+// Aspects last from days to decades, and most trials only confirm what is certain: the deviation moves
+// by a bounded amount a day (DeviationBound), so from the computed trials the next ones are known to stay
+// in orb, and a slow pair's steps known, until the bound could reach the orb's edge (or, for a slow pair,
+// the next step size). Those trials are counted and stepped over without computing
+// positions; near the edge each day is computed. The days tried, the trial count and the day found are
+// those of computing every trial. A body without a position on a day passed over has none on the days
+// beyond either (the ephemeris and Pluto's table each cover one span of time), so such a search still
+// ends with an unknown day.
 double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext& context, int16_t p1, int16_t p2,
                         int16_t a, int16_t k, Direction direction)
 {
@@ -37,8 +142,13 @@ double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext&
     // Aspects between the three outermost bodies last for years: near exactness they are passed over in
     // steps of up to eleven days.
     const bool slowPair = p1 >= core::kUranus && p2 >= core::kUranus;
+    DeviationBound bound(astro, p1, p2, a, k, context.isPersonalTransits);
 
     for (int32_t trial = 0; trial < context.lngMaxTrials; ++trial) {
+        if (const double known = bound.KnownStep(day, slowPair); known > 0.0) {
+            day += sense * known;
+            continue;
+        }
         const double t = day - zoneDays - 0.5;  // the local midnight that starts `day`
         if (!context.isPersonalTransits)
             L1 = astro.HelioLongitude(p1, t);
@@ -49,6 +159,7 @@ double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext&
         double exactness = 0.0;
         if (!astro.IsAspectWithExactness(L1, L2, a, k, exactness))
             return direction == Direction::Back ? day : day - 1.0;
+        bound.Anchor(day, L1 - L2);
 
         const double step = slowPair ? std::floor(10.0 * exactness) + 1.0 : 1.0;
         day += sense * step;

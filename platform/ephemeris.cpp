@@ -123,7 +123,9 @@ double HelioJ2000LongitudeRadius(int32_t planet, double moment, int32_t /*year*/
     ApplyFolderToThisThread();
 
     std::array<double, 6> xx{};
-    std::array<char, AS_MAXCH> serr{};
+    // Only a message Swiss Ephemeris writes is read; the buffer needs no clearing beyond its first byte.
+    std::array<char, AS_MAXCH> serr;
+    serr[0] = '\0';
     const int32_t result = CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr);
     if (result < 0)
         return kEphemerisError;

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace orvane::core {
 namespace {
@@ -45,6 +47,41 @@ TEST_F(Positions, CalendarYearOfAMoment)
     for (const auto& [moment, year] : {std::pair(2451544.5, 2000), {2451544.49, 1999}, {1721423.5, 1}, {1721422.5, 0},
                                        {2743738.4, 2799}, {2743738.5, 2800}})
         EXPECT_EQ(CalendarYear(moment), year) << moment;
+}
+
+// The motion bounds that let the aspect searches pass over days, checked against the ephemeris and
+// Pluto's table across the program's years: each day's motion, and for the slow bodies the change of the
+// mean motion over 200 days on either side.
+TEST_F(Positions, EveryBodyMovesWithinItsBounds)
+{
+    const AstroModule& astro = program->astro;
+    const auto turn = [](double change) { return std::remainder(change, kTwoPi); };
+    for (int16_t body = kEarth; body <= kPluto; ++body) {
+        const bool pluto = body == kPluto;
+        const double first = pluto ? 2305448.5 + 200 : 1721426.5 + 200;
+        const double last = pluto ? 2524593.5 - 200 : 2743738.5 - 200;
+        const DailyMotion motion = DailyMotionOf(body);
+        const double rounding = 2 * LongitudeRounding(body);
+        double least = 10.0;
+        double greatest = 0.0;
+        double acceleration = 0.0;
+        for (double t = first; t < last; t += pluto ? 61.0 : 997.0) {
+            const double day = turn(astro.HelioLongitude(body, t + 1) - astro.HelioLongitude(body, t));
+            least = std::min(least, day);
+            greatest = std::max(greatest, day);
+            const double L = astro.HelioLongitude(body, t);
+            const double second = turn(astro.HelioLongitude(body, t + 200) - L) - turn(L - astro.HelioLongitude(body, t - 200));
+            acceleration = std::max(acceleration, std::fabs(second) / (200.0 * 200.0));
+        }
+        const std::string name = astro.tables.bodyNames[static_cast<size_t>(body)];
+        EXPECT_GT(least, motion.least - rounding) << name;
+        EXPECT_LT(greatest, motion.greatest + rounding) << name;
+        // The bounds are not so wide as to be of no use: within a third of the motion seen.
+        EXPECT_LT(motion.greatest, 1.35 * greatest) << name;
+        if (GreatestDailyAcceleration(body) > 0.0) {
+            EXPECT_LT(acceleration, GreatestDailyAcceleration(body) - 2 * rounding / (200.0 * 200.0)) << name;
+        }
+    }
 }
 
 TEST(PositionsWithoutPluto, EightBodiesWhenTheTableIsMissing)
