@@ -304,21 +304,12 @@ platform::Result<void> SaveStateFile(Workspace& program, const std::string& path
 platform::Result<void> LoadStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store)
 {
     MainModel& main = program.main;
-    // A file that turns out damaged part-way leaves the dates, the mode, the panel and the colours as
-    // they were before it was opened.
-    const MainModel mainBefore = main;
-    const settings::ConfigureModel configureBefore = program.configure;
-    const core::AstroTables tablesBefore = program.astro.tables;
+    // A damaged file changes nothing (the reader applies a file only when every line is good).
     main.inhibitCompute = true;
     platform::Result<void> read = tools::ReadStateFile(path, main, main, main.stepIncrement, program.configure,
                                                        program.astro.tables, store, program.language);
-    if (read.ok()) {
+    if (read.ok())
         MarkStateFileTouched(main);
-    } else {
-        main = mainBefore;
-        program.configure = configureBefore;
-        program.astro.tables = tablesBefore;
-    }
     main.inhibitCompute = false;
     return read;
 }

@@ -5,6 +5,8 @@
 #include "text/text_numbers.h"
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace orvane::app {
 namespace {
@@ -41,6 +43,12 @@ ComputeOutcome ComputeOrKeepMode(Workspace& program, core::Mode shown)
         program.main.DetermineMode();
     }
     return outcome;
+}
+
+// What a state file that could not be read is told with: what went wrong, and that nothing changed.
+std::string LoadErrorText(const text::Language& language, const platform::Message& error)
+{
+    return error.text + text::kLineBreak + text::kLineBreak + language.Text(text::kTextLoadErrorHint);
 }
 
 }  // namespace
@@ -146,7 +154,8 @@ StateFileOutcome Restore(Workspace& program, bool exists, settings::SettingsStor
     const core::Mode shown = program.main.SelectedMode();
     const platform::Result<void> loaded = LoadStateFile(program, program.main.userStateFilePath, store);
     if (!loaded.ok()) {
-        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextRestore), loaded.error().text);
+        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextRestore),
+                                                       LoadErrorText(program.language, loaded.error()));
         return outcome;
     }
     outcome.compute = ComputeOrKeepMode(program, shown);
@@ -156,9 +165,21 @@ StateFileOutcome Restore(Workspace& program, bool exists, settings::SettingsStor
 StateFileOutcome Save(Workspace& program, settings::SettingsStore& store)
 {
     StateFileOutcome outcome;
-    const platform::Result<void> saved = SaveStateFile(program, program.main.userStateFilePath, store);
+    const text::Language& language = program.language;
+    const std::string& path = program.main.userStateFilePath;
+    // The per-user folder is made again when it has gone since start-up.
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    if (!folder.empty() && !std::filesystem::is_directory(folder, error) &&
+        !std::filesystem::create_directories(folder, error) && error) {
+        const std::string why = language.TextWithReplacements(text::kTextFolderNotCreated, folder.string(), error.message());
+        outcome.error = platform::Message::Exclamation(
+            language.Text(text::kTextSave), language.TextWithReplacements(text::kTextCannotWrite, path, why));
+        return outcome;
+    }
+    const platform::Result<void> saved = SaveStateFile(program, path, store);
     if (!saved.ok())
-        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextSave), saved.error().text);
+        outcome.error = platform::Message::Exclamation(language.Text(text::kTextSave), saved.error().text);
     return outcome;
 }
 
@@ -182,9 +203,8 @@ StateFileOutcome LoadChosenStateFile(Workspace& program, const std::string& path
     const core::Mode shown = program.main.SelectedMode();
     const platform::Result<void> loaded = LoadStateFile(program, path, store);
     if (!loaded.ok()) {
-        outcome.error = platform::Message::Exclamation(
-            language.Text(text::kTextLoadError),
-            loaded.error().text + text::kLineBreak + text::kLineBreak + language.Text(text::kTextLoadErrorHint));
+        outcome.error = platform::Message::Exclamation(language.Text(text::kTextLoadError),
+                                                       LoadErrorText(language, loaded.error()));
         return outcome;
     }
     MainModel& main = program.main;

@@ -84,13 +84,15 @@ struct StateFileOutcome {
     std::string footLabel;
 };
 
-// Restore: reads the per-user state file when it exists and computes; an unreadable file gives the
-// error titled with the button's caption and nothing is recomputed. A file whose mode cannot be computed
+// Restore: reads the per-user state file when it exists and computes; an unreadable file changes
+// nothing and gives the error of "Load from ..." (what went wrong, and that nothing has changed) titled
+// with the button's caption, and nothing is recomputed. A file whose mode cannot be computed
 // (a date row incomplete) keeps the mode shown before, as a refused mode click does. The window shows
 // program text 399 when there is no error and the file existed.
 StateFileOutcome Restore(Workspace& program, bool exists, settings::SettingsStore& store);
 
-// Save: writes the per-user state file; the error is titled with the button's caption. The window shows
+// Save: writes the per-user state file, making its folder first when it is missing; the error (which
+// names a folder that cannot be made) is titled with the button's caption. The window shows
 // program text 128 when there is none.
 StateFileOutcome Save(Workspace& program, settings::SettingsStore& store);
 

@@ -1,13 +1,11 @@
 #include "core/pluto_table.h"
 
 #include "core/vocabulary.h"
+#include "platform/input_file.h"
 #include "text/strings.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <utility>
 
 namespace orvane::core {
@@ -154,19 +152,29 @@ double DecodePlutoEntry(int32_t n, std::string_view line)
 platform::Result<void> PlutoTable::Read(const std::string& fullPath)
 {
     tableLines = {};
-    std::FILE* file = std::fopen(fullPath.c_str(), "rb");
-    if (file == nullptr)
-        return Failure(std::string(std::strerror(errno)) + ": " + fullPath);
-    // The whole file in one read (unbuffered, straight into memory): the table is about 1 MB.
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    std::error_code sizeError;
-    const auto size = static_cast<size_t>(std::filesystem::file_size(fullPath, sizeError));
-    PlutoEntries buffer = BufferFor(sizeError ? 0 : size);
-    const bool complete = !sizeError && std::fread(buffer.data(), 1, size, file) == size;
-    std::fclose(file);
-    if (!complete)
-        return Failure("Error reading " + fullPath);
-    platform::Result<void> decoded = DecodeInPlace(buffer, size);
+    const auto describe = [&fullPath](platform::FileFault fault, const std::string& reason) {
+        std::string detail = "Error reading " + fullPath + ": " + reason;
+        if (fault == platform::FileFault::CannotOpen)
+            detail = reason + ": " + fullPath;
+        else if (fault == platform::FileFault::NotAFile)
+            detail = "Not a file: " + fullPath;
+        else if (fault == platform::FileFault::TooLarge)
+            detail = "Larger than " + std::to_string(kMaxPlutoTableBytes >> 20) + " MiB: " + fullPath;
+        return platform::Message::Exclamation("", detail);
+    };
+    platform::Result<platform::InputFile> opened = platform::InputFile::Open(fullPath, kMaxPlutoTableBytes, describe);
+    if (!opened)
+        return platform::Result<void>(opened.error());
+    // The whole file in one read, straight into the memory the table keeps: the table is about 1 MB.
+    const auto size = static_cast<size_t>(opened.value().size());
+    if (size == 0)
+        return Failure("Empty file: " + fullPath);
+    PlutoEntries buffer = BufferFor(size);
+    const platform::Result<size_t> read =
+        opened.value().Read(std::span<char>(reinterpret_cast<char*>(buffer.data()), size));
+    if (!read)
+        return platform::Result<void>(read.error());
+    platform::Result<void> decoded = DecodeInPlace(buffer, read.value());
     if (decoded.ok())
         tableLines = std::move(buffer);
     return decoded;

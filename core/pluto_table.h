@@ -27,6 +27,9 @@ inline constexpr int32_t kPlutoLastDay = 2524593;
 // Lines a complete table holds: the last day needs its right-hand neighbour.
 inline constexpr int32_t kPlutoTableLines = kPlutoLastDay - kPlutoFirstDay + 2;  // 219147
 
+// Largest table file read, in bytes: the table has about 1.1 MB.
+inline constexpr uint64_t kMaxPlutoTableBytes = uint64_t{8} << 20;
+
 // Returned instead of a longitude for a moment before, or after, the days the table covers. They are
 // not angles (and not converted to radians): a negative longitude means "no position".
 inline constexpr double kPlutoBeforeTable = -99.0;
@@ -43,9 +46,9 @@ public:
     PlutoEntries tableLines;
 
     // Reads the table file `fullPath` in one go and decodes it in a single pass. A failure's text describes
-    // what went wrong (the file cannot be opened or read, it ends
-    // before the last needed line, or a line does not decode to a longitude); the table is then left
-    // empty.
+    // what went wrong (the file cannot be opened, is no regular file of at most kMaxPlutoTableBytes, is
+    // empty or cannot be read: these name the file; it ends before the last needed line, or a line does
+    // not decode to a longitude); the table is then left empty.
     platform::Result<void> Read(const std::string& fullPath);
 
     // Reads the table from text already in memory (the same rules as Read).

@@ -1,6 +1,6 @@
 // The program-text loader on arbitrary bytes: a loaded file answers every text line, read here on its
-// own, and counts them; a failed load names a fault line that has the fault its code tells, and answers
-// no text.
+// own, and counts them; a failed load names a fault line that has the fault its message tells, and
+// answers no text.
 
 #include "fuzz/fuzz_support.h"
 
@@ -65,34 +65,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         lines.push_back(Parse(input.substr(start, end - start), lines.empty()));
     }
     ProgramTextLibrary library;
-    const int32_t loaded = library.LoadFile(file.Write(input), 0);
+    const orvane::platform::Result<int32_t> loaded = library.LoadFile(file.Write(input));
     const int32_t at = library.faultLine();
     std::string buffer;
     const auto answer = [&](const Line& l) {
         return library.CopyText(l.number, l.language, buffer, ProgramTextLibrary::kMaxTextChars, 1);
     };
     const auto texts = std::count_if(lines.begin(), lines.end(), [](const Line& l) { return l.isText; });
-    if (loaded > 0) {
-        Require(at == 0 && texts == loaded, "a load without fault names no line and counts every text line");
+    if (loaded) {
+        Require(at == 0 && texts == loaded.value(), "a load without fault names no line and counts every text line");
         for (const Line& l : lines)
             Require(!l.isText || (l.parsed && answer(l) == static_cast<int32_t>(l.text.size()) && buffer == l.text),
                     "every text line of a loaded file is answered");
         return 0;
     }
-    if (loaded > -500) {
-        Require(at == 0 && (loaded == 0 ? texts == 0 : loaded == -6 && size == 0), "0 for no text, -6 for no byte");
+    const std::string_view message = loaded.error().text;
+    if (at == 0) {
+        Require(size == 0 ? message.starts_with("File is empty.")
+                          : texts == 0 && message.starts_with("No program text was read."),
+                "an empty file, or one without text");
     } else {
         Require(at >= 1 && static_cast<size_t>(at) <= lines.size(), "the fault line is in the file");
         const Line& bad = lines[static_cast<size_t>(at - 1)];
-        const int32_t kind = loaded + std::min(at, 499);
         const bool seen = std::any_of(lines.begin(), lines.begin() + at - 1, [&bad](const Line& l) {
             return l.parsed && l.number == bad.number && l.language == bad.language;
         });
         const auto chars = std::count_if(bad.text.begin(), bad.text.end(), [](char c) { return (c & 0xC0) != 0x80; });
-        Require(bad.isText && (kind == -500    ? !bad.parsed || bad.text.empty()
-                               : kind == -1000 ? bad.parsed && chars > ProgramTextLibrary::kMaxTextChars
-                                               : kind == -1500 && bad.parsed && seen),
-                "the fault code tells what is wrong with the fault line");
+        Require(bad.isText && (message.starts_with("Missing string")    ? !bad.parsed || bad.text.empty()
+                               : message.starts_with("String too long") ? bad.parsed && chars > ProgramTextLibrary::kMaxTextChars
+                                                                        : message.starts_with("Duplicate") && bad.parsed && seen),
+                "the message tells what is wrong with the fault line");
     }
     for (const Line& l : lines)
         Require(answer(l) == 0, "a failed load answers no text");

@@ -1,24 +1,39 @@
 #include "platform/program_text_library.h"
 
+#include "platform/input_file.h"
+
 #include <algorithm>
-#include <array>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
-#include <limits>
 #include <string_view>
 
 namespace orvane::platform {
 namespace {
 
-constexpr int32_t kCannotOpen = -1;
-constexpr int32_t kFileEmpty = -6;
-constexpr int32_t kReadError = -7;
-constexpr int32_t kMissingStringBase = -500;
-constexpr int32_t kTooLongBase = -1000;
-constexpr int32_t kDuplicateBase = -1500;
-// Line numbers from 500 on would run into the next kind's codes.
-constexpr int32_t kLastCodedLine = 499;
+// Line break inside the program's texts.
+constexpr const char* kLineBreak = "\r\n";
+
+// A load that failed: the critical message, then the file's name on a line of its own.
+Message Named(const std::string& what, const std::string& fullFileName)
+{
+    return Message::Critical("", what + kLineBreak + fullFileName);
+}
+
+Result<int32_t> Failed(const std::string& what, const std::string& fullFileName)
+{
+    return Result<int32_t>(Named(what, fullFileName));
+}
+
+// What a file that could not be read is told with.
+std::string ReadFault(FileFault fault)
+{
+    switch (fault) {
+    case FileFault::CannotOpen: return "Cannot open file containing program text.";
+    case FileFault::NotAFile: return "The program text is not a file.";
+    case FileFault::TooLarge: return "Too much program text.";
+    case FileFault::CannotRead: break;
+    }
+    return "Error reading file.";
+}
 
 int64_t Key(int32_t number, int32_t language)
 {
@@ -42,16 +57,6 @@ bool ParseWhole(std::string_view field, T& value)
     const auto* end = field.data() + field.size();
     const auto [ptr, ec] = std::from_chars(field.data(), end, value);
     return ec == std::errc() && ptr == end;
-}
-
-// Appends the whole file to `content`; false on a read error. A few dozen kilobytes, read at once.
-bool ReadAll(std::FILE* file, std::string& content)
-{
-    std::array<char, 16384> chunk;
-    size_t got = 0;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0)
-        content.append(chunk.data(), got);
-    return std::ferror(file) == 0;
 }
 
 // One line of the file without its line break (and, on line 1, without a byte-order mark written by
@@ -115,26 +120,24 @@ bool InsertByKey(Index& index, const typename Index::value_type& entry)
 
 }  // namespace
 
-int32_t ProgramTextLibrary::LoadFile(const std::string& fullFileName, int32_t /*flags*/)
+Result<int32_t> ProgramTextLibrary::LoadFile(const std::string& fullFileName)
 {
     m_content.clear();
     m_index.clear();
     m_faultLine = 0;
-    // A fault at line L: the code of its kind, with the line as far as the codes hold it.
-    const auto fault = [this](int32_t base, int32_t line) {
+    // A fault at line L: its kind and the line.
+    const auto fault = [this, &fullFileName](const char* kind, int32_t line) {
         m_faultLine = line;
-        return base - std::min(line, kLastCodedLine);
+        return Failed(std::string(kind) + " at line " + std::to_string(line) + ".", fullFileName);
     };
-    std::FILE* file = std::fopen(fullFileName.c_str(), "rb");
-    if (file == nullptr)
-        return kCannotOpen;
-    std::string content;
-    const bool readError = !ReadAll(file, content);
-    std::fclose(file);
-    if (readError)
-        return kReadError;
+    Result<std::string> read = ReadWholeFile(fullFileName, kMaxFileBytes, [&fullFileName](FileFault f, const std::string&) {
+        return Named(ReadFault(f), fullFileName);
+    });
+    if (!read)
+        return Result<int32_t>(read.error());
+    std::string content = std::move(read).value();
     if (content.empty())
-        return kFileEmpty;
+        return Failed("File is empty.", fullFileName);
 
     std::vector<Entry> index;
     index.reserve(static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
@@ -147,22 +150,20 @@ int32_t ProgramTextLibrary::LoadFile(const std::string& fullFileName, int32_t /*
             continue;
 
         TextRecord record;
-        if (!ParseRecord(line.view, record))
-            return fault(kMissingStringBase, lineNumber);
-        if (record.text.empty())
-            return fault(kMissingStringBase, lineNumber);
+        if (!ParseRecord(line.view, record) || record.text.empty())
+            return fault("Missing string", lineNumber);
         if (CodePoints(record.text) > static_cast<size_t>(kMaxTextChars))
-            return fault(kTooLongBase, lineNumber);
+            return fault("String too long", lineNumber);
         const Entry entry{Key(record.number, record.language), static_cast<uint32_t>(line.offset + record.textOffset),
                           static_cast<uint32_t>(record.text.size())};
         if (!InsertByKey(index, entry))
-            return fault(kDuplicateBase, lineNumber);
+            return fault("Duplicate in program text", lineNumber);
     }
     if (index.empty())
-        return 0;
+        return Failed("No program text was read.", fullFileName);
     m_content = std::move(content);
     m_index = std::move(index);
-    return static_cast<int32_t>(std::min<size_t>(m_index.size(), std::numeric_limits<int32_t>::max()));
+    return Result<int32_t>(static_cast<int32_t>(m_index.size()));
 }
 
 int32_t ProgramTextLibrary::CopyText(int32_t number, int32_t language, std::string& buffer, int32_t capacity,

@@ -10,6 +10,8 @@
 //             "~" stands for the empty text.
 // Empty lines and lines starting with '#' are ignored. A trailing CR (a file saved with CR LF) is dropped.
 
+#include "platform/result.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,16 +23,16 @@ public:
     // Most characters (Unicode code points) a text may hold.
     static constexpr int32_t kMaxTextChars = 1024;
 
-    // Loads the text file `fullFileName`. Returns the number of texts loaded (> 0) on success, or:
-    //    0  no text in the file            -1  the file cannot be opened
-    //   -6  the file is empty              -7  a read error
-    //   -(500 + L)   missing text at line L: the text is empty, or the line is not NUMBER|LANGUAGE|TEXT
-    //                with a 16-bit number and a language 0 or 1, so that no text could be taken from it
-    //   -(1000 + L)  text longer than kMaxTextChars at line L
-    //   -(1500 + L)  a number and language seen before, at line L
-    // A line L of 500 or more is coded as 499 (so that the code keeps its kind) and faultLine() tells
-    // the true line. A failed load leaves no texts loaded. `flags` is reserved and must be 0.
-    int32_t LoadFile(const std::string& fullFileName, int32_t flags);
+    // Largest program text read, in bytes: the program's own has some 20 KiB.
+    static constexpr uint64_t kMaxFileBytes = 1024 * 1024;
+
+    // Loads the text file `fullFileName`: the number of texts loaded, or the critical message (without a
+    // title) that tells what is wrong and names the file: it cannot be opened, is not a file, is larger
+    // than kMaxFileBytes, cannot be read, is empty or holds no text; or a line is faulty (the message
+    // names it): from it no number, language and text can be taken (a 16-bit number, a language 0 or 1,
+    // a text that is not empty), its text is longer than kMaxTextChars, or its number and language were
+    // seen before. A failed load leaves no texts loaded.
+    Result<int32_t> LoadFile(const std::string& fullFileName);
 
     // The line of the last load's fault at a line, counted from 1; 0 when it had none.
     int32_t faultLine() const { return m_faultLine; }

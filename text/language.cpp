@@ -18,11 +18,6 @@ void ReplaceAll(std::string& text, std::string_view placeholder, std::string_vie
     text = Replaced(std::move(text), placeholder, replacement);
 }
 
-std::string LineMessage(const char* what, int32_t line)
-{
-    return std::string(what) + " " + std::to_string(line) + ".";
-}
-
 }  // namespace
 
 std::string Replaced(std::string text, std::string_view what, std::string_view with)
@@ -37,30 +32,6 @@ std::string Replaced(std::string text, std::string_view what, std::string_view w
 std::span<const int16_t> NamedTextNumbers()
 {
     return kNamedTextNumbers;
-}
-
-std::string LoadFailureMessage(int32_t n, const std::string& fullFileName, int32_t faultLine)
-{
-    switch (n) {
-    case 0: return "No program text was read.";
-    case -1: return std::string("Cannot open file containing program text.") + kLineBreak + fullFileName;
-    case -2: return "Particular memory allocation error.";
-    case -3: return "Too much program text.";
-    case -4: return "Text not recovered.";
-    case -6: return "File is empty.";
-    case -7: return "Error reading file.";
-    case -8: return "General memory allocation error.";
-    default: break;
-    }
-    if (n >= -500)
-        return "Error " + std::to_string(n);
-    const auto line = [faultLine](int32_t coded) { return faultLine >= 500 ? faultLine : coded; };
-    const auto named = [&fullFileName](std::string message) { return message + kLineBreak + fullFileName; };
-    if (n >= -1000)
-        return named(LineMessage("Missing string at line", line(-(n + 500))));
-    if (n >= -1500)
-        return named(LineMessage("String too long at line", line(-(n + 1000))));
-    return named(LineMessage("Duplicate in program text at line", line(-(n + 1500))));
 }
 
 std::string ReplacePlaceholders(const std::string& text, const std::string& r1, const std::string& r2,
@@ -87,10 +58,8 @@ platform::Result<void> Language::LoadProgramText(const std::string& folder, cons
     if (fullFileName.empty() || (fullFileName.back() != '/' && fullFileName.back() != '\\'))
         fullFileName += '/';
     fullFileName += fileName;
-    const int32_t n = m_library.LoadFile(fullFileName, 0);
-    if (n <= 0)
-        return platform::Result<void>(
-            platform::Message::Critical("", LoadFailureMessage(n, fullFileName, m_library.faultLine())));
+    if (const platform::Result<int32_t> loaded = m_library.LoadFile(fullFileName); !loaded)
+        return platform::Result<void>(loaded.error());
     std::string buffer;
     for (const int16_t number : required) {
         for (const int16_t language : {langEnglish, langGerman}) {

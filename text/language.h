@@ -27,11 +27,6 @@ std::string Replaced(std::string text, std::string_view what, std::string_view w
 // Every text number named in text/text_numbers.h (generated from it at build time).
 std::span<const int16_t> NamedTextNumbers();
 
-// The message for a load result n ≤ 0 of the program-text library; `fullFileName` is the file that was
-// to be loaded. A fault at a line is told with `faultLine` when it is 500 or more (the result codes
-// only hold smaller line numbers), and is followed by the file's name on a line of its own.
-std::string LoadFailureMessage(int32_t n, const std::string& fullFileName, int32_t faultLine = 0);
-
 // Fills "[r1]" (always) and "[r2]" … "[r5]" (in turn, up to the first empty replacement) and turns every
 // "^" into a line break. A text with neither "^" nor "[r" is returned unchanged.
 std::string ReplacePlaceholders(const std::string& text, const std::string& r1, const std::string& r2 = {},

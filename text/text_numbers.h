@@ -220,6 +220,8 @@ inline constexpr int16_t kTextStateFileTooLarge = 1302;
 inline constexpr int16_t kTextOutOfRange = 1303;        // "Line [r1] …: the number [r2] is out of range."
 inline constexpr int16_t kTextNotAColour = 1304;
 inline constexpr int16_t kTextNotAFileReason = 1306;   // why a save to a device or folder fails
+inline constexpr int16_t kTextFolderRefusesFile = 1330;  // why a save fails: no file can be made in [r1]
+inline constexpr int16_t kTextFolderNotCreated = 1331;   // why a save fails: its folder [r1] cannot be made
 
 // ----- Configuration panel ---------------------------------------------------------------------------
 inline constexpr int16_t kTextInstructions1 = 354;

@@ -1,17 +1,14 @@
 #include "tools/state_file.h"
 
+#include "datetime/date_input.h"
 #include "datetime/time_zones.h"
+#include "platform/input_file.h"
+#include "platform/saved_file.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -36,6 +33,12 @@ std::string Truth(bool value)
 std::string Colour(double value)
 {
     return std::to_string(static_cast<int64_t>(std::llround(value)));
+}
+
+// The year box's text as the box's cleaning leaves it: its digits after an optional minus.
+std::string CleanYear(std::string_view year)
+{
+    return datetime::SanitizeInteger(year, true, false);
 }
 
 size_t At(int16_t i)
@@ -83,8 +86,7 @@ public:
         if (text == "#FALSE#")
             return 0;
         int32_t value = 0;
-        if (!text.empty() && text.front() == '+')
-            text.remove_prefix(1);
+        // A plain integer: digits after an optional minus ("+5", "0x10" and "1e308" are no numbers here).
         const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (text.empty())
             throw Failure(text::kTextEmptyLine, "");
@@ -94,6 +96,16 @@ public:
         if (ec == std::errc::result_out_of_range)
             throw Failure(text::kTextOutOfRange, Shown(line));
         return value;
+    }
+
+    // A year as the year box holds it once cleaned: digits after an optional minus, or nothing.
+    std::string Year()
+    {
+        const std::string line = Text();
+        const std::string_view text = text::Trimmed(line, " \t");
+        if (text != CleanYear(text))
+            throw Failure(text::kTextNumberExpected, Shown(line));
+        return std::string(text);
     }
 
     // A 16-bit number (a list index).
@@ -162,7 +174,7 @@ void ReadDateRows(LineReader& in, datetime::DateRows& rows)
         in.Select(rows.monthLists[k], in.Index());
         const int16_t day = in.Index();
         const int dayLine = in.LineNumber();
-        rows.yearTexts[k] = in.Text();
+        rows.yearTexts[k] = in.Year();
         in.Select(rows.halfHourLists[k], in.Index());
         // The day is selected after month, year and hour, as the day list follows them.
         if (day < -1 || day >= rows.dayLists[k].ListCount())
@@ -218,14 +230,16 @@ void ReadOrbs(LineReader& in, settings::ConfigureModel& configure)
 }
 
 // The aspects' colours, the orb of midpoints and, in files that have it, the proportion of synastry.
-void ReadColoursAndMidpoints(LineReader& in, settings::ConfigureModel& configure, core::AstroTables& tables)
+using AspectColours = decltype(core::AstroTables::aspectColors);
+
+void ReadColoursAndMidpoints(LineReader& in, settings::ConfigureModel& configure, AspectColours& colours)
 {
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
         const int32_t colour = in.Number();
         if (colour < 0 || colour > 0xFFFFFF)
             throw in.Failure(text::kTextNotAColour, std::to_string(colour));
         if (colour != 0)
-            tables.aspectColors[At(a)] = colour;
+            colours[At(a)] = colour;
     }
 
     in.Number();
@@ -243,23 +257,18 @@ void ReadColoursAndMidpoints(LineReader& in, settings::ConfigureModel& configure
 }
 
 void ReadLines(LineReader& in, datetime::DateRows& rows, core::ModeOptions& modes, platform::ComboBoxModel& stepList,
-               settings::ConfigureModel& configure, core::AstroTables& tables)
+               settings::ConfigureModel& configure, AspectColours& colours)
 {
     ReadDateRows(in, rows);
     ReadModes(in, modes, stepList);
     ReadOrbs(in, configure);
-    ReadColoursAndMidpoints(in, configure, tables);
+    ReadColoursAndMidpoints(in, configure, colours);
 }
 
-// A state file that cannot be written or read: the message's text; its caller gives the title.
-platform::Result<void> Failure(std::string text)
+// A state file that cannot be written or read: the message with its text; its caller gives the title.
+platform::Message Problem(std::string text)
 {
-    return platform::Result<void>(platform::Message::Exclamation("", std::move(text)));
-}
-
-std::string SystemError()
-{
-    return std::strerror(errno);
+    return platform::Message::Exclamation("", std::move(text));
 }
 
 }  // namespace
@@ -273,7 +282,7 @@ std::string StateFileText(const datetime::DateRows& rows, const core::ModeOption
     for (size_t k = 0; k < core::kNumDateRows; ++k) {
         line(Printed(rows.monthLists[k].ListIndex()));
         line(Printed(rows.dayLists[k].ListIndex()));
-        line(rows.yearTexts[k]);
+        line(CleanYear(rows.yearTexts[k]));
         line(Printed(rows.halfHourLists[k].ListIndex()));
         line(Printed(rows.zoneLists[k].ListIndex()));
     }
@@ -310,42 +319,18 @@ platform::Result<void> WriteStateFile(const std::string& path, const datetime::D
                                       const settings::ConfigureModel& configure, const core::AstroTables& tables,
                                       settings::SettingsStore& store, const text::Language& language)
 {
-    namespace fs = std::filesystem;
-    const std::string content = StateFileText(rows, modes, stepList, configure, tables);
-    const auto failed = [&](const std::string& why) {
-        return Failure(language.TextWithReplacements(text::kTextCannotWrite, path, why));
+    const auto describe = [&](platform::SaveFault fault, const std::string& folder, const std::string& reason) {
+        std::string why = reason;
+        if (fault == platform::SaveFault::NotAFile)
+            why = language.Text(text::kTextNotAFileReason);
+        else if (fault == platform::SaveFault::FolderRefusesFile)
+            why = language.TextWithReplacements(text::kTextFolderRefusesFile, folder, reason);
+        return Problem(language.TextWithReplacements(text::kTextCannotWrite, path, why));
     };
-
-    const fs::path target(path);
-    // Renaming over a device (/dev/full), a FIFO or a folder would replace it: only a regular file, or no
-    // file yet, is saved to.
-    std::error_code statusError;
-    const fs::file_type type = fs::status(target, statusError).type();
-    if (type != fs::file_type::regular && type != fs::file_type::not_found)
-        return failed(language.Text(text::kTextNotAFileReason));
-    const fs::path partial = target.string() + ".saving";
-    {
-        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-        if (!file)
-            return failed(SystemError());
-        file.write(content.data(), static_cast<std::streamsize>(content.size()));
-        file.flush();
-        if (!file) {
-            const std::string why = SystemError();
-            file.close();
-            std::error_code ignored;
-            fs::remove(partial, ignored);
-            return failed(why);
-        }
-    }
-    std::error_code error;
-    fs::rename(partial, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(partial, ignored);
-        return failed(error.message());
-    }
-
+    if (platform::Result<void> saved =
+            platform::SaveFile(path, StateFileText(rows, modes, stepList, configure, tables), describe);
+        !saved)
+        return saved;
     configure.WriteInnerPlanetAspectDisplayToRegistry(store);
     configure.WriteShowOnlyEarthAspectsToRegistry(store);
     configure.WriteTZDispToRegistry(store);
@@ -357,40 +342,40 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
                                      core::AstroTables& tables, settings::SettingsStore& store,
                                      const text::Language& language)
 {
-    // Only a regular file is opened: a directory, a FIFO (whose opening would wait for a writer) or a
-    // device is refused before any reading.
-    std::error_code statusError;
-    const std::filesystem::file_status status = std::filesystem::status(path, statusError);
-    if (statusError && status.type() != std::filesystem::file_type::not_found)
-        return Failure(language.TextWithReplacements(text::kTextCannotRead, path, statusError.message()));
-    if (!statusError && status.type() != std::filesystem::file_type::regular)
-        return Failure(language.TextWithReplacements(text::kTextNotAFile, path));
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return Failure(language.TextWithReplacements(text::kTextCannotRead, path, SystemError()));
-    }
-    // At most one byte more than the bound is read, whatever the file turns out to hold.
-    std::string content(kMaxStateFileBytes + 1, '\0');
-    file.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (file.bad()) {
-        return Failure(language.TextWithReplacements(text::kTextCannotRead, path, SystemError()));
-    }
-    content.resize(static_cast<size_t>(file.gcount()));
-    if (content.size() > kMaxStateFileBytes)
-        return Failure(language.TextWithReplacements(text::kTextStateFileTooLarge, path,
-                                                     std::to_string(kMaxStateFileBytes / 1024)));
+    const auto describe = [&](platform::FileFault fault, const std::string& reason) {
+        if (fault == platform::FileFault::NotAFile)
+            return Problem(language.TextWithReplacements(text::kTextNotAFile, path));
+        if (fault == platform::FileFault::TooLarge)
+            return Problem(language.TextWithReplacements(text::kTextStateFileTooLarge, path,
+                                                         std::to_string(kMaxStateFileBytes / 1024)));
+        return Problem(language.TextWithReplacements(text::kTextCannotRead, path, reason));
+    };
+    const platform::Result<std::string> content = platform::ReadWholeFile(path, kMaxStateFileBytes, describe);
+    if (!content)
+        return platform::Result<void>(content.error());
 
-    LineReader in(content, language);
+    // The file is read into a state of its own, which replaces the models only when every line is good.
+    datetime::DateRows newRows = rows;
+    core::ModeOptions newModes = modes;
+    platform::ComboBoxModel newStepList = stepList;
+    settings::ConfigureModel newConfigure = configure;
+    AspectColours newColours = tables.aspectColors;
+    LineReader in(content.value(), language);
     try {
-        ReadLines(in, rows, modes, stepList, configure, tables);
+        ReadLines(in, newRows, newModes, newStepList, newConfigure, newColours);
     } catch (const ReadFailure& failure) {
-        return Failure(failure.message);
+        return platform::Result<void>(Problem(failure.message));
     }
+    newConfigure.SetShowOnlyEarthAspects(store);
+    newConfigure.SetInnerPlanetAspectDisplay(store);
+    newConfigure.SetTZDisp(store, newRows.computerZone);
+    datetime::SetUpTimezoneComboBoxes(newRows, true, newConfigure.zoneAbbreviationsBox);
 
-    configure.SetShowOnlyEarthAspects(store);
-    configure.SetInnerPlanetAspectDisplay(store);
-    configure.SetTZDisp(store, rows.computerZone);
-    datetime::SetUpTimezoneComboBoxes(rows, true, configure.zoneAbbreviationsBox);
+    rows = std::move(newRows);
+    modes = newModes;
+    stepList = std::move(newStepList);
+    configure = std::move(newConfigure);
+    tables.aspectColors = newColours;
     return {};
 }
 

@@ -32,18 +32,20 @@ inline constexpr size_t kMaxStateFileBytes = 64 * 1024;
 // A state file holds of the main window its date rows, its mode option buttons and its step increment
 // list (`stepList`), and of the configuration panel its orbs, colours and options.
 
-// Writes the state to `path`. The file is written beside its final name and then renamed over it, so
-// that a failed save leaves the previous file as it was. Afterwards the three display settings are
-// stored in the settings store. A failure's text tells what went wrong (its caller gives the title).
+// Writes the state to `path` (see platform/saved_file.h: a failed save leaves the previous file as it
+// was; the file keeps its permissions, a new one is its owner's only; a link is saved through). The year
+// boxes are written as their cleaning leaves them. Afterwards the three display settings are stored in
+// the settings store. A failure's text tells what went wrong (its caller gives the title).
 platform::Result<void> WriteStateFile(const std::string& path, const datetime::DateRows& rows,
                                       const core::ModeOptions& modes, const platform::ComboBoxModel& stepList,
                                       const settings::ConfigureModel& configure, const core::AstroTables& tables,
                                       settings::SettingsStore& store, const text::Language& language);
 
 // Reads the state from `path` into the main window's and the panel's models (and the aspect colours),
-// then applies the display settings and rebuilds the zone lists keeping their selections. A failure's
-// text tells what went wrong and at which line (its caller gives the title); the values read before a
-// failure stay. Only a regular file of at most kMaxStateFileBytes is read.
+// then applies the display settings and rebuilds the zone lists keeping their selections. Whole or
+// nothing: a failure changes none of them, and its text tells what went wrong and at which line (its
+// caller gives the title). Only a regular file of at most kMaxStateFileBytes is read. Every number is
+// a plain integer (digits after an optional minus), a year line too, or it may be empty.
 platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
                                      platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
                                      core::AstroTables& tables, settings::SettingsStore& store,

@@ -1,10 +1,10 @@
 #include "tools/text_viewer.h"
 
+#include "platform/input_file.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
-#include <fstream>
-#include <iterator>
+#include <utility>
 
 namespace orvane::tools {
 namespace {
@@ -33,13 +33,12 @@ ViewerNotices NoticesOf(const text::Language& language)
 
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    // Opened without waiting, like every file read whole: a FIFO or a device is no text to show.
+    platform::Result<std::string> read = platform::ReadWholeFile(
+        path, kViewerMaxFileBytes, [](platform::FileFault, const std::string&) { return platform::Message{}; });
+    if (!read)
         return std::nullopt;
-    std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad())
-        return std::nullopt;
-    return content;
+    return std::move(read).value();
 }
 
 std::string ViewerText(const std::string& fileText, const ViewerNotices& notices)

@@ -6,6 +6,7 @@
 #include "text/language.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -29,7 +30,11 @@ struct ViewerNotices {
 // The two notices in the current language, with the program's CR LF line breaks.
 ViewerNotices NoticesOf(const text::Language& language);
 
-// The whole content of the file at `path`, or nothing when it cannot be opened or read.
+// Largest file read for the viewer, in bytes; it shows at most kViewerMaxCharacters of it anyway.
+inline constexpr uint64_t kViewerMaxFileBytes = uint64_t{64} << 20;
+
+// The whole content of the regular file at `path`, or nothing when it cannot be opened or read, is no
+// regular file or is larger than kViewerMaxFileBytes.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // What the text box receives of `fileText` (UTF-8; characters, not bytes, are counted): the text itself

@@ -116,7 +116,7 @@ TEST_F(WindowRules, AStateSavedInSynastryStartsAndLoadsInWorldTransitsWithItsDat
     EXPECT_EQ(loaded.footLabel, main.userStateFilePath + " loaded.");
 }
 
-TEST_F(WindowRules, ALoadErrorCarriesTheHintChangesNothingAndRestoreTitlesItsOwn)
+TEST_F(WindowRules, LoadAndRestoreErrorsChangeNothingAndSaveNamesAFolderItCannotMake)
 {
     // Three whole date sets of 1812, then a mode line that is no truth value.
     std::string content;
@@ -133,7 +133,18 @@ TEST_F(WindowRules, ALoadErrorCarriesTheHintChangesNothingAndRestoreTitlesItsOwn
     program->main.userStateFilePath = damaged;
     const StateFileOutcome restored = program->Restore(true, store);
     ASSERT_TRUE(restored.error);
-    EXPECT_EQ(std::pair(restored.error->title, restored.compute.computed), std::pair(std::string("Restore"), false));
+    EXPECT_EQ(restored.error->title, "Restore");
+    EXPECT_EQ(restored.error->text, loaded.error->text);
+    EXPECT_FALSE(restored.compute.computed);
+
+    // Save makes the per-user folder when it is missing, and names it when it cannot be made.
+    program->main.userStateFilePath = folder.folder() + "made/orvane.usr";
+    EXPECT_FALSE(program->Save(store).error);
+    const std::string blocked = folder.Write("file", "") + "/Veltrane";
+    program->main.userStateFilePath = blocked + "/orvane.usr";
+    ASSERT_TRUE(program->Save(store).error);
+    EXPECT_EQ(program->Save(store).error->text, "The state file " + blocked + "/orvane.usr cannot be written: its folder " +
+                                                    blocked + " cannot be created (Not a directory)");
 }
 
 }  // namespace

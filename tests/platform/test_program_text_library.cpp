@@ -6,12 +6,25 @@
 
 #include <string>
 
+#include <sys/stat.h>
+
 namespace orvane::platform {
 namespace {
 
 class ProgramTextFile : public ::testing::Test {
 protected:
-    int32_t Load(const std::string& content) { return library.LoadFile(folder.Write("qvs.dat", content), 0); }
+    // The number of texts loaded, or what went wrong (the file's name on its own line left out).
+    std::string Load(const std::string& content) { return Outcome(folder.Write("qvs.dat", content)); }
+    std::string Outcome(const std::string& path)
+    {
+        const Result<int32_t> loaded = library.LoadFile(path);
+        if (loaded)
+            return std::to_string(loaded.value());
+        const std::string named = "\r\n" + path;
+        EXPECT_TRUE(loaded.error().text.ends_with(named)) << loaded.error().text;
+        EXPECT_EQ(loaded.error().icon, Icon::Critical);
+        return loaded.error().text.substr(0, loaded.error().text.size() - named.size());
+    }
 
     std::string Text(int32_t number, int32_t language) const
     {
@@ -25,16 +38,16 @@ protected:
 
 TEST_F(ProgramTextFile, ReadsNumberedTextsInTwoLanguages)
 {
-    const int32_t n = Load("# captions\n"
-                           "\n"
-                           "4|0|World date\n"
-                           "4|1|Weltdatum\n"
-                           "7|0|a|b|c\n"
-                           "8|0|~\n"
-                           "-3|0|negative numbers are numbers\n"
-                           "9|1|Größe ^ [r1]\n");
-    EXPECT_EQ(n, 6);
-    EXPECT_EQ(Text(4, 0), "World date");
+    EXPECT_EQ(Load("\xEF\xBB\xBF# captions\r\n"
+                   "\n"
+                   "4|0|World date\r\n"
+                   "4|1|Weltdatum\n"
+                   "7|0|a|b|c\n"
+                   "8|0|~\n"
+                   "-3|0|negative numbers are numbers\n"
+                   "9|1|Größe ^ [r1]"),
+              "6");
+    EXPECT_EQ(Text(4, 0), "World date");  // without the CR of a Windows line end
     EXPECT_EQ(Text(4, 1), "Weltdatum");
     EXPECT_EQ(Text(7, 0), "a|b|c");   // the text runs to the end of the line
     EXPECT_EQ(Text(8, 0), "~");       // the empty text's stand-in is stored as written
@@ -44,47 +57,51 @@ TEST_F(ProgramTextFile, ReadsNumberedTextsInTwoLanguages)
     EXPECT_EQ(Text(5, 0), "<none>");
 }
 
-TEST_F(ProgramTextFile, WindowsLineEndsAndByteOrderMark)
-{
-    ASSERT_GT(Load("\xEF\xBB\xBF" "1|0|One\r\n2|0|Two\r\n"), 0);
-    EXPECT_EQ(Text(1, 0), "One");
-    EXPECT_EQ(Text(2, 0), "Two");
-}
-
 TEST_F(ProgramTextFile, LengthIsCountedInCharacters)
 {
     std::string umlauts;
     for (int i = 0; i < 1024; ++i)
         umlauts += "ä";  // two bytes each
-    ASSERT_GT(Load("1|0|" + umlauts + "\n"), 0);
+    ASSERT_EQ(Load("1|0|" + umlauts + "\n"), "1");
     std::string buffer;
     EXPECT_EQ(library.CopyText(1, 0, buffer, 1024, 1), 2048);
     EXPECT_EQ(buffer, umlauts);
     EXPECT_EQ(library.CopyText(1, 0, buffer, 1023, 1), 0);  // does not fit a smaller buffer
 
-    EXPECT_EQ(Load("1|0|ok\n2|0|" + umlauts + "x\n"), -1002);
+    EXPECT_EQ(Load("1|0|ok\n2|0|" + umlauts + "x\n"), "String too long at line 2.");
 }
 
-TEST_F(ProgramTextFile, LoadOutcomesNameTheLine)
+// Every failure names the file; a fault at a line names the line, however far down.
+TEST_F(ProgramTextFile, FailuresNameTheFileAndTheLine)
 {
-    const std::pair<const char*, int32_t> cases[] = {
-        {"1|0|One\n\n1|1|Eins\n2|0|\n", -504},  // empty text at line 4
-        {"1|0|One\n1|0|Again\n", -1502},          // duplicate at line 2
-        {"1|0|One\n1|1|Eins\n1|1|Noch einmal\n", -1503},
-        {"1|0|One\nno separator here\n", -502},   // no text can be taken from line 2
-        {"x|0|One\n", -501},
-        {"1|2|Three languages?\n", -501},
-        {"70000|0|Beyond 16 bits\n", -501},
-        {"1|0\n", -501},
-        {"", -6},
-        {"# only a comment\n\n", 0},
+    std::string long700;
+    for (int n = 1; n < 700; ++n)
+        long700 += std::to_string(n) + "|0|Text\n";
+    const std::pair<std::string, const char*> cases[] = {
+        {"1|0|One\n\n1|1|Eins\n2|0|\n", "Missing string at line 4."},  // an empty text
+        {"1|0|One\n1|0|Again\n", "Duplicate in program text at line 2."},
+        {"1|0|One\nno separator here\n", "Missing string at line 2."},
+        {"x|0|One\n", "Missing string at line 1."},
+        {"1|2|Three languages?\n", "Missing string at line 1."},
+        {"70000|0|Beyond 16 bits\n", "Missing string at line 1."},
+        {"1|0\n", "Missing string at line 1."},
+        {long700 + "7|0|Again\n", "Duplicate in program text at line 700."},
+        {"", "File is empty."},
+        {"# only a comment\n\n", "No program text was read."},
+        {std::string(ProgramTextLibrary::kMaxFileBytes + 1, '#'), "Too much program text."},
     };
     for (const auto& [content, outcome] : cases)
-        EXPECT_EQ(Load(content), outcome) << content;
-    EXPECT_EQ(library.LoadFile(folder.folder() + "absent.dat", 0), -1);
+        EXPECT_EQ(Load(content), outcome) << content.substr(0, 40);
+    EXPECT_EQ(library.faultLine(), 0);
+    EXPECT_EQ(Outcome(folder.folder() + "absent.dat"), "Cannot open file containing program text.");
+    const std::string fifo = folder.folder() + "fifo.dat";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, folder.folder()})
+        EXPECT_EQ(Outcome(path), "The program text is not a file.");  // without waiting for a writer
     // A failed load leaves no texts of the one before.
-    ASSERT_GT(Load("1|0|One\n"), 0);
-    ASSERT_LT(Load("1|0|One\n1|0|One\n"), 0);
+    ASSERT_EQ(Load("1|0|One\n"), "1");
+    EXPECT_EQ(Load("1|0|One\n1|0|One\n"), "Duplicate in program text at line 2.");
+    EXPECT_EQ(library.faultLine(), 2);
     EXPECT_EQ(Text(1, 0), "<none>");
 }
 

@@ -10,24 +10,6 @@
 namespace orvane::text {
 namespace {
 
-// A message of its own for some outcomes, the line for the others, and the bare number for the rest.
-TEST(LoadFailureMessage, ByOutcome)
-{
-    const std::pair<int32_t, const char*> cases[] = {
-        {0, "No program text was read."},        {-6, "File is empty."},
-        {-5, "Error -5"},                        {-9, "Error -9"},
-        {-500, "Error -500"},                    {-501, "Missing string at line 1."},
-        {-1000, "Missing string at line 500."},  {-1001, "String too long at line 1."},
-        {-1500, "String too long at line 500."}, {-1501, "Duplicate in program text at line 1."},
-        {-2742, "Duplicate in program text at line 1242."},
-    };
-    for (const auto& [outcome, message] : cases)
-        EXPECT_EQ(LoadFailureMessage(outcome, "f"), outcome < -500 ? message + std::string("\r\nf") : message)
-            << outcome;
-    EXPECT_EQ(LoadFailureMessage(-1, "/opt/orvane/qvs.dat"),
-              "Cannot open file containing program text.\r\n/opt/orvane/qvs.dat");
-}
-
 TEST(ReplacePlaceholders, FillsInOrderAndStopsAtTheFirstEmpty)
 {
     EXPECT_EQ(ReplacePlaceholders("[r1] and [r2] and [r3]", "a", "", "c"), "a and [r2] and [r3]");

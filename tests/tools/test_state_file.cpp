@@ -83,10 +83,15 @@ protected:
         m.FillStepList(language);
     }
 
+    // Writes the state to `path`: what went wrong, or the empty text.
+    std::string Write(const std::string& path)
+    {
+        return Failure(WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language));
+    }
     std::string Save(const std::string& name = "state.qvs")
     {
         const std::string path = folder.folder() + name;
-        EXPECT_EQ(Failure(WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language)), "");
+        EXPECT_EQ(Write(path), "");
         return path;
     }
 
@@ -227,8 +232,14 @@ TEST_F(StateFile, ReplacementsAndTolerance)
     EXPECT_EQ(loadedMain.stepIncrement.ListIndex(), 3);
 }
 
-TEST_F(StateFile, MalformedFilesNameTheLine)
+// A faulty file names its line and changes nothing, not even the lines before the fault.
+TEST_F(StateFile, MalformedFilesNameTheLineAndChangeNothing)
 {
+    std::mt19937 random(7);
+    Randomise(random);
+    Fresh(loadedMain, loadedConfigure);
+    loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
+    const std::string fresh = Fingerprint(loadedMain, loadedConfigure, loadedTables);
     struct Case {
         size_t line;  // counted from 0; 999: the file ends after line 20
         const char* text;
@@ -246,6 +257,11 @@ TEST_F(StateFile, MalformedFilesNameTheLine)
         {21, "99999999999\r", "Line 22 of the state file: the number 99999999999 is out of range."},
         {40, "16777216\r", "Line 41 of the state file: 16777216 is not a colour."},
         {41, "-1\r", "Line 42 of the state file: -1 is not a colour."},
+        // Plain integers only, a year too.
+        {2, "1e308\r", "Line 3 of the state file: a number was expected, not “1e308”."},
+        {7, "0x10\r", "Line 8 of the state file: a number was expected, not “0x10”."},
+        {12, "+5\r", "Line 13 of the state file: a number was expected, not “+5”."},
+        {21, " +3 \r", "Line 22 of the state file: a number was expected, not “ +3 ”."},
     };
     for (const Case& c : cases) {
         const std::string path = Variant([&c](auto& lines) {
@@ -255,6 +271,7 @@ TEST_F(StateFile, MalformedFilesNameTheLine)
                 lines.resize(20);
         });
         EXPECT_EQ(Load(path), c.error);
+        EXPECT_EQ(Fingerprint(loadedMain, loadedConfigure, loadedTables), fresh) << c.error;
     }
     EXPECT_NE(Load(folder.folder() + "absent.qvs").find("cannot be read"), std::string::npos);
 }
@@ -276,43 +293,64 @@ TEST_F(StateFile, OnlyBoundedRegularFilesAreRead)
         EXPECT_EQ(Load(path), "The state file " + path + " cannot be read: it is not a file.");
 }
 
-TEST_F(StateFile, AFailedSaveLeavesTheOldFile)
+TEST_F(StateFile, AFailedSaveLeavesTheOldFileAndSaysWhy)
 {
     const std::string path = Save();
     const std::string previousText = ReadAll(path);
     main.yearTexts[0] = "1999";
-    // The folder cannot take a new file: here, the name the new file is written under is taken.
+    // No new file can be made in the folder: here, the name it is written under is a folder's.
     std::filesystem::create_directories(path + ".saving/occupied");
-    const std::string error = Failure(WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language));
-    EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
+    EXPECT_EQ(Write(path), "The state file " + path + " cannot be written: no file can be made in its folder " +
+                               folder.path().string() + " (File exists)");
     EXPECT_EQ(ReadAll(path), previousText);
+    const std::string absent = folder.folder() + "no/such/state.qvs";
+    EXPECT_EQ(Write(absent), "The state file " + absent + " cannot be written: no file can be made in its folder " +
+                                 folder.folder() + "no/such (No such file or directory)");
 
     // A full device: the file may not grow past 16 bytes, so writing the new state fails part-way.
     std::filesystem::remove_all(path + ".saving");
-    {
-        rlimit before{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit full = before;
-        full.rlim_cur = 16;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
-        const std::string fullError =
-            Failure(WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store, language));
-        setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, previousHandler);
-        EXPECT_NE(fullError.find("cannot be written"), std::string::npos) << fullError;
-        EXPECT_EQ(ReadAll(path), previousText);
-    }
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = before;
+    full.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const std::string fullError = Write(path);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(fullError, "The state file " + path + " cannot be written: File too large");
+    EXPECT_EQ(ReadAll(path), previousText);
+    EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
 
     // A FIFO (like a device such as /dev/full) is refused and stays what it was, not replaced by a file.
     const std::string fifo = folder.folder() + "fifo.qvs";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(WriteStateFile(fifo, main, main, main.stepIncrement, configure, tables, store, language).error(),
-              platform::Message::Exclamation("", "The state file " + fifo + " cannot be written: it is not a file"));
+    EXPECT_EQ(Write(fifo), "The state file " + fifo + " cannot be written: it is not a file");
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+}
 
-    // A folder that does not exist.
-    EXPECT_FALSE(WriteStateFile(folder.folder() + "no/such/folder/state.qvs", main, main, main.stepIncrement, configure, tables, store, language).ok());
+// The saved file keeps its permissions (a new one is its owner's only), a link is saved through, and
+// what an interrupted save left behind goes, without anything written where it led.
+TEST_F(StateFile, SavingKeepsTheFilePrivateAndTheLink)
+{
+    const auto permissions = [](const std::string& path) {
+        return std::filesystem::status(path).permissions() & std::filesystem::perms::all;
+    };
+    using std::filesystem::perms;
+    EXPECT_EQ(permissions(Save("new.qvs")), perms::owner_read | perms::owner_write);
+    const std::string shared = Save("shared.qvs");
+    std::filesystem::permissions(shared, perms::owner_read | perms::owner_write | perms::group_read);
+    const std::string link = folder.folder() + "link.qvs";
+    std::filesystem::create_symlink("shared.qvs", link);
+    const std::string elsewhere = folder.Write("elsewhere", "untouched");
+    std::filesystem::create_symlink(elsewhere, shared + ".saving");
+    main.yearTexts[0] = "-500";
+    EXPECT_EQ(Write(link), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(Lines(ReadAll(shared))[2], "-500\r");
+    EXPECT_EQ(permissions(shared), perms::owner_read | perms::owner_write | perms::group_read);
+    EXPECT_EQ(ReadAll(elsewhere), "untouched");
+    EXPECT_FALSE(std::filesystem::is_symlink(shared + ".saving"));
 }
 
 TEST_F(StateFile, SavingStoresTheDisplaySettings)

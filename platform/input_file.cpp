@@ -1,0 +1,110 @@
+#include "platform/input_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvane::platform {
+
+Result<InputFile> InputFile::Open(const std::string& path, uint64_t maxBytes, DescribeFileFault describe)
+{
+    // O_NONBLOCK: opening a FIFO returns at once instead of waiting for a writer. Opening a socket fails
+    // with ENXIO: that too is something other than a file.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
+        const int error = errno;
+        return Result<InputFile>(error == ENXIO ? describe(FileFault::NotAFile, "")
+                                                : describe(FileFault::CannotOpen, std::strerror(error)));
+    }
+    InputFile file(descriptor, 0, std::move(describe));
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        return Result<InputFile>(file.m_describe(FileFault::CannotRead, std::strerror(errno)));
+    if (!S_ISREG(status.st_mode))
+        return Result<InputFile>(file.m_describe(FileFault::NotAFile, ""));
+    if (status.st_size < 0 || static_cast<uint64_t>(status.st_size) > maxBytes)
+        return Result<InputFile>(file.m_describe(FileFault::TooLarge, ""));
+    file.m_size = static_cast<uint64_t>(status.st_size);
+    // A regular file: its reads end at its end and never wait, so the descriptor reads as any other.
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK);
+    return Result<InputFile>(std::move(file));
+}
+
+InputFile::InputFile(int descriptor, uint64_t size, DescribeFileFault describe)
+    : m_descriptor(descriptor), m_size(size), m_describe(std::move(describe))
+{
+}
+
+InputFile::InputFile(InputFile&& other) noexcept
+    : m_descriptor(std::exchange(other.m_descriptor, -1)), m_size(other.m_size), m_describe(std::move(other.m_describe))
+{
+}
+
+InputFile& InputFile::operator=(InputFile&& other) noexcept
+{
+    if (this != &other) {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+        m_descriptor = std::exchange(other.m_descriptor, -1);
+        m_size = other.m_size;
+        m_describe = std::move(other.m_describe);
+    }
+    return *this;
+}
+
+InputFile::~InputFile()
+{
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
+}
+
+Result<size_t> InputFile::Read(std::span<char> buffer)
+{
+    size_t filled = 0;
+    while (filled < buffer.size()) {
+        const ssize_t got = ::read(m_descriptor, buffer.data() + filled, buffer.size() - filled);
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return Result<size_t>(m_describe(FileFault::CannotRead, std::strerror(errno)));
+        }
+        filled += static_cast<size_t>(got);
+    }
+    return Result<size_t>(filled);
+}
+
+Result<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes, const DescribeFileFault& describe)
+{
+    Result<InputFile> opened = InputFile::Open(path, maxBytes, describe);
+    if (!opened)
+        return Result<std::string>(opened.error());
+    InputFile& file = opened.value();
+    // One byte more than the size found at opening tells a file that grew since; it is read on, up to
+    // one byte more than the bound.
+    std::string content(static_cast<size_t>(file.size()) + 1, '\0');
+    size_t filled = 0;
+    for (;;) {
+        const Result<size_t> got = file.Read(std::span<char>(content).subspan(filled));
+        if (!got)
+            return Result<std::string>(got.error());
+        filled += got.value();
+        if (filled < content.size())
+            break;
+        if (content.size() > maxBytes)
+            return Result<std::string>(describe(FileFault::TooLarge, ""));
+        content.resize(static_cast<size_t>(std::min<uint64_t>(2 * content.size(), maxBytes + 1)));
+    }
+    content.resize(filled);
+    return Result<std::string>(std::move(content));
+}
+
+}  // namespace orvane::platform

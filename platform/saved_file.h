@@ -1,0 +1,36 @@
+#pragma once
+
+// Saving a file so that a failure or a crash never leaves it torn, and so that personal data stays
+// private.
+//
+// The new content is written to NAME.saving beside the file, forced to disk, and then renamed over
+// the file; the folder is forced to disk after the rename, so that the new name survives a crash. A
+// save through a symbolic link writes into the file the link leads to and leaves the link as it is.
+// The saved file keeps the permissions of the file it replaces; a new file is readable and writable by
+// its owner only. A NAME.saving left behind by an interrupted save is removed first.
+
+#include "platform/message.h"
+#include "platform/result.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace orvane::platform {
+
+// What kept a file from being saved.
+enum class SaveFault {
+    NotAFile,           // the name stands for a folder, a FIFO or a device, which a rename would replace
+    FolderRefusesFile,  // no new file can be made in the file's folder
+    CannotWrite,        // writing, forcing to disk or renaming failed
+};
+
+// How a caller words a fault, given the file's folder and the system's description of the fault
+// (empty for NotAFile).
+using DescribeSaveFault =
+    std::function<Message(SaveFault fault, const std::string& folder, const std::string& reason)>;
+
+// Saves `content` as the file `path`.
+Result<void> SaveFile(const std::string& path, std::string_view content, const DescribeSaveFault& describe);
+
+}  // namespace orvane::platform
