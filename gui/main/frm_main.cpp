@@ -17,6 +17,7 @@
 #include "text/text_numbers.h"
 #include "gui/tools/frm_durations.h"
 #include "text/weblink.h"
+#include "gui/tools/frm_timeline.h"
 #include "gui/tools/frm_view.h"
 #include "gui/tools/image_export.h"
 
@@ -302,6 +303,7 @@ void frmMain::BuildButtonRow()
     cmdLoadState = rowButton(QStringLiteral("cmdLoadState"));
     cmdSaveAs = rowButton(QStringLiteral("cmdSaveAs"));
     cmdReport = rowButton(QStringLiteral("cmdReport"));
+    cmdTimeline = rowButton(QStringLiteral("cmdTimeline"));
     cmdRun = rowButton(QStringLiteral("cmdRun"));
     cmdToggleGraphic = rowButton(QStringLiteral("cmdToggleGraphic"));
     cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
@@ -397,6 +399,7 @@ void frmMain::ConnectControls()
     connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+    connect(cmdTimeline, &QPushButton::clicked, this, &frmMain::cmdTimeline_Click);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(lblURL, &QLabel::linkActivated, this, &frmMain::lblURL_Click);
@@ -416,7 +419,7 @@ void frmMain::SetTabOrder()
         order.insert(order.end(), {txbYearCE[r], cboMonthCE[r], cboDayCE[r], cboHour[r], cboTimezone[r], cmdClear[r]});
     order.insert(order.end(), {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry,
                                cmdCompute, cmdNow, cmdForwardBack[1], cboForwardBack, cmdForwardBack[0], optDegrees,
-                               optRadians, cmdRestore, cmdSave, cmdLoadState, cmdSaveAs, cmdReport, cmdRun,
+                               optRadians, cmdRestore, cmdSave, cmdLoadState, cmdSaveAs, cmdReport, cmdTimeline, cmdRun,
                                cmdToggleGraphic, cmdConfigure, cmdHelp, cmdQuit, cboLanguage});
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -498,6 +501,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdForwardBack[At(kBackButton)], text::kTextBack);
     caption(cmdRun, tools::RunButtonCaption(m_program.run));
     caption(cmdReport, text::kTextReportButton);
+    caption(cmdTimeline, text::kTextTimelineButton);
     caption(cmdLoadState, text::kTextLoadFrom);
     lblUserManual->setText(Q(language.Text(text::kTextUserManual)));
     lblURL->setText(QStringLiteral("<a href=\"manual\">%1</a>").arg(Q(language.Text(text::kTextManualLink)).toHtmlEscaped()));
@@ -506,6 +510,8 @@ void frmMain::SetLanguageDependentText()
     cboLanguage->setToolTip(Q(language.Text(text::kTextLanguageSwitch)));
     if (frmConfigure != nullptr)
         frmConfigure->SetLanguageDependentText();
+    if (frmTimeline != nullptr)
+        frmTimeline->SetLanguageDependentText();
     ResetFootLabel();
     SyncFromModel();
 }
@@ -1122,6 +1128,19 @@ void frmMain::cmdHelp_Click()
     frmView->show();
     frmView->raise();
     frmView->activateWindow();
+}
+
+void frmMain::cmdTimeline_Click()
+{
+    if (frmTimeline == nullptr) {
+        frmTimeline = new tools::frmTimeline(m_program, m_boxes, *this);
+        connect(frmTimeline, &tools::frmTimeline::worldDateSet, this, [this](const ComputeOutcome& outcome) {
+            RefreshWeekdays();
+            SyncFromModel();
+            ShowComputeOutcome(outcome);
+        });
+    }
+    frmTimeline->ShowTimeline();
 }
 
 void frmMain::lblURL_Click()

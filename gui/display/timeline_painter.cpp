@@ -1,0 +1,122 @@
+#include "gui/display/timeline_painter.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane::display {
+namespace {
+
+const QColor kGround(0, 0, 0);
+const QColor kBand(20, 20, 28);          // every other row
+const QColor kHighlight(44, 44, 60);     // the row under the pointer
+const QColor kMinorTick(48, 48, 48);
+const QColor kMajorTick(96, 96, 96);
+const QColor kText(224, 224, 224);
+const QColor kExactMark(255, 255, 255);
+const QColor kWorldLine(32, 160, 255);
+
+void DrawTicks(QPainter& painter, const TimelinePicture& picture)
+{
+    const TimelineLayout& layout = picture.layout;
+    const QFontMetrics metrics(picture.font);
+    const int labelTop = (layout.headerHeight - metrics.height()) / 2;
+    for (const TimeTick& tick : picture.ticks) {
+        const double x = std::round(layout.X(tick.moment)) + 0.5;
+        if (x < layout.labelWidth || x > layout.width - layout.rightMargin)
+            continue;
+        painter.setPen(tick.major ? kMajorTick : kMinorTick);
+        painter.drawLine(QPointF(x, layout.headerHeight - 6), QPointF(x, picture.height));
+        painter.setPen(kText);
+        painter.drawText(QPointF(x + 3, labelTop + metrics.ascent()), QString::fromStdString(tick.label));
+    }
+    painter.setPen(kMajorTick);
+    painter.drawLine(QPointF(layout.labelWidth, layout.headerHeight - 0.5),
+                     QPointF(layout.width - layout.rightMargin, layout.headerHeight - 0.5));
+}
+
+void DrawBar(QPainter& painter, const TimelinePicture& picture, const TimelineBar& bar, const QColor& colour, int top)
+{
+    const TimelineLayout& layout = picture.layout;
+    const double left = std::max(layout.X(bar.from), double(layout.labelWidth));
+    const double right = std::min(layout.X(bar.to), double(layout.width - layout.rightMargin));
+    if (right < left)
+        return;
+    const double inset = layout.rowHeight / 5.0;
+    const QRectF box(left, top + inset, std::max(right - left, 1.0), layout.rowHeight - 2 * inset);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawRect(box);
+    painter.setPen(QPen(kExactMark, 2.0));
+    for (double exact : bar.exacts) {
+        const double x = layout.X(exact);
+        if (x >= left && x <= right)
+            painter.drawLine(QPointF(x, top + 1.0), QPointF(x, top + layout.rowHeight - 1.0));
+    }
+}
+
+// The visible rows, from the first under the tick band to the last above the picture's bottom.
+void DrawRows(QPainter& painter, const TimelinePicture& picture)
+{
+    const TimelineLayout& layout = picture.layout;
+    const std::vector<TimelineRow>& rows = picture.timeline->rows;
+    const QFontMetrics metrics(picture.font);
+    const int first = std::max(0, picture.scrollOffset / layout.rowHeight);
+    for (int i = first; i < static_cast<int>(rows.size()); ++i) {
+        const int top = layout.headerHeight + i * layout.rowHeight - picture.scrollOffset;
+        if (top >= picture.height)
+            break;
+        const QRect band(0, top, layout.width, layout.rowHeight);
+        if (i == picture.highlightedRow)
+            painter.fillRect(band, kHighlight);
+        else if (i % 2 == 1)
+            painter.fillRect(band, kBand);
+        const TimelineRow& row = rows[static_cast<size_t>(i)];
+        const QColor colour = picture.aspectColours.at(static_cast<size_t>(row.aspect));
+        for (const TimelineBar& bar : row.bars)
+            DrawBar(painter, picture, bar, colour, top);
+        if (static_cast<size_t>(i) < picture.rowLabels.size()) {
+            painter.setPen(kText);
+            const QString label = metrics.elidedText(picture.rowLabels[static_cast<size_t>(i)], Qt::ElideRight,
+                                                     layout.labelWidth - 10);
+            painter.drawText(QPointF(6, top + (layout.rowHeight - metrics.height()) / 2 + metrics.ascent()), label);
+        }
+    }
+}
+
+}  // namespace
+
+void DrawTimeline(QPainter& painter, const TimelinePicture& picture)
+{
+    const TimelineLayout& layout = picture.layout;
+    painter.save();
+    painter.setFont(picture.font);
+    painter.fillRect(QRect(0, 0, layout.width, picture.height), kGround);
+    if (picture.timeline != nullptr && !picture.timeline->rows.empty()) {
+        painter.save();
+        painter.setClipRect(QRect(0, layout.headerHeight, layout.width, picture.height - layout.headerHeight));
+        DrawRows(painter, picture);
+        painter.restore();
+    } else {
+        painter.setPen(kText);
+        painter.drawText(QRect(layout.labelWidth, layout.headerHeight, layout.width - layout.labelWidth,
+                               picture.height - layout.headerHeight),
+                         Qt::AlignCenter | Qt::TextWordWrap, picture.emptyText);
+    }
+    DrawTicks(painter, picture);
+    painter.setPen(kText);
+    painter.drawText(QRect(6, 0, layout.labelWidth - 8, layout.headerHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                     QFontMetrics(picture.font).elidedText(picture.corner, Qt::ElideRight, layout.labelWidth - 8));
+    if (picture.worldMoment) {
+        const double x = layout.X(*picture.worldMoment);
+        if (x >= layout.labelWidth && x <= layout.width - layout.rightMargin) {
+            painter.setPen(QPen(kWorldLine, 2.0));
+            painter.drawLine(QPointF(x, 0.0), QPointF(x, picture.height));
+        }
+    }
+    painter.restore();
+}
+
+}  // namespace orvane::display
