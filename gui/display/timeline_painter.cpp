@@ -29,8 +29,11 @@ void DrawTicks(QPainter& painter, const TimelinePicture& picture)
             continue;
         painter.setPen(tick.major ? kMajorTick : kMinorTick);
         painter.drawLine(QPointF(x, layout.headerHeight - 6), QPointF(x, picture.height));
+        const QString label = QString::fromStdString(tick.label);
+        if (x + 3 + metrics.horizontalAdvance(label) > layout.width)
+            continue;
         painter.setPen(kText);
-        painter.drawText(QPointF(x + 3, labelTop + metrics.ascent()), QString::fromStdString(tick.label));
+        painter.drawText(QPointF(x + 3, labelTop + metrics.ascent()), label);
     }
     painter.setPen(kMajorTick);
     painter.drawLine(QPointF(layout.labelWidth, layout.headerHeight - 0.5),

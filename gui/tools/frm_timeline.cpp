@@ -364,10 +364,12 @@ void frmTimeline::ShowTimeline()
     m_syncing = false;
     Rebuild();
     if (!isVisible()) {
-        // Over the main window, as wide as it and as high as the screen allows.
+        // Over the main window, as wide as it, and from its top down to near the screen's bottom (the
+        // screen's available area keeps it whole).
         const QRect main = m_mainWindow.frameGeometry();
         const QRect area = platform::AvailableArea(m_mainWindow);
-        const int height = area.isEmpty() ? main.height() : std::min(main.height(), area.height());
+        const int height = area.isEmpty() ? main.height()
+                                          : std::max(main.height(), (area.bottom() - main.top()) * 9 / 10);
         platform::PlaceOnScreen(*this, QRect(main.left(), main.top(), main.width(), height),
                                 platform::FrameMargins(m_mainWindow));
     }

@@ -3,11 +3,14 @@
 
 #include "gui/display/grid_view.h"
 #include "gui/main/frm_main.h"
+#include "gui/tools/frm_timeline.h"
 #include "platform/twips.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QImageReader>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,7 +94,7 @@ private slots:
         for (const char* name :
              {"optPlanetary", "optNatal_0", "optNatal_1", "optPersonal_0", "optPersonal_1", "optSynastry",
               "optDegrees", "optRadians", "cmdCompute", "cmdNow", "cmdForwardBack_0", "cmdForwardBack_1",
-              "cboForwardBack", "cmdRestore", "cmdSave", "cmdLoadState", "cmdSaveAs", "cmdReport", "cmdRun",
+              "cboForwardBack", "cmdRestore", "cmdSave", "cmdLoadState", "cmdSaveAs", "cmdReport", "cmdTimeline", "cmdRun",
               "cmdToggleGraphic", "cmdConfigure", "cmdHelp", "cmdQuit", "lblTitle", "lblClickonAspect", "txbReport",
               "txbReport1", "picTable", "cboLanguage", "lblFoot"})
             Find<QWidget>(name);
@@ -214,10 +217,51 @@ private slots:
     {
         const QRect area = window->screen()->availableGeometry();
         window->move(area.left(), area.center().y());
-        for (const char* button : {"cmdHelp", "cmdReport", "cmdConfigure"})
+        for (const char* button : {"cmdHelp", "cmdReport", "cmdConfigure", "cmdTimeline"})
             Click(button);
-        for (const char* name : {"frmView", "frmDurations", "frmConfigure"})
+        for (const char* name : {"frmView", "frmDurations", "frmConfigure", "frmTimeline"})
             QVERIFY2(Find<QWidget>(name)->isVisible() && area.contains(Find<QWidget>(name)->frameGeometry()), name);
+    }
+
+    // The timeline button opens a year from the world date; a click on an exact mark sets the world date
+    // there and computes; the exports write their files or, where the folder cannot be written, none.
+    void theTimelineSetsTheWorldDateAndExports()
+    {
+        Click("cmdTimeline");
+        auto* timeline = Find<tools::frmTimeline>("frmTimeline");
+        const display::Timeline& model = timeline->Model();
+        QVERIFY(timeline->isVisible() && !model.rows.empty());
+        QCOMPARE(model.from, 2451544.5);  // midnight GMT starting 1 January 2000
+        QCOMPARE(model.to, 2451544.5 + 366);
+        size_t row = 0;
+        while (model.rows[row].bars.front().exacts.empty())
+            ++row;
+        const double exact = model.rows[row].bars.front().exacts.front();
+        const display::TimelineLayout layout = timeline->Canvas().Layout();
+        const QPoint at(qRound(layout.X(exact)), layout.headerHeight + int(row) * layout.rowHeight + layout.rowHeight / 2);
+        QTest::mouseClick(&timeline->Canvas(), Qt::LeftButton, {}, at);
+        QVERIFY(std::abs(program->main.moments[0] - exact) <= 1.0 / 96);  // to the half hour
+        QCOMPARE(Find<QLineEdit>("txbYearCE_0")->text().toDouble(), 2000.0 + (exact > 2451910.5));
+
+        const QTemporaryDir dir;
+        struct Case {
+            QString path;
+            bool png, written;
+        };
+        for (const Case& c : {Case{dir.filePath("t.png"), true, true}, Case{dir.filePath("t.csv"), false, true},
+                              Case{dir.filePath("no/t.png"), true, false}, Case{dir.filePath("no/t.csv"), false, false}}) {
+            const bool written = c.png ? timeline->ExportPng(c.path.toStdString()) : timeline->ExportCsv(c.path.toStdString());
+            QCOMPARE(written, c.written);
+            QCOMPARE(QFile::exists(c.path), c.written);
+            QCOMPARE(boxes.shown.back().icon, c.written ? platform::Icon::Information : platform::Icon::Exclamation);
+        }
+        QCOMPARE(QImageReader(dir.filePath("t.png")).size().height(),
+                 layout.headerHeight + int(model.rows.size()) * layout.rowHeight);
+        QFile csv(dir.filePath("t.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readLine(), QByteArray("body1,aspect,body2,enter,exact,leave\r\n"));
+        QTest::keyClick(timeline, Qt::Key_Escape);
+        QVERIFY(!timeline->isVisible());
     }
 
     void clearAsksAndQuitsCancelKeepsTheWindow()
