@@ -58,20 +58,21 @@ int MonthStep(double pixelsPerDay, double leastPixels)
     return 1200;
 }
 
-std::vector<TimeTick> DayTicks(const TimeView& view, int16_t zoneMinutes, double pixelsPerDay, double leastPixels)
+// Day ticks every `step` days from the 1st, without the last one of a month that would crowd the next 1st.
+void AddDayTicks(std::vector<TimeTick>& ticks, const TimeView& view, int16_t zoneMinutes, double pixelsPerDay,
+                 double leastPixels)
 {
     const int step = pixelsPerDay >= leastPixels ? 1 : pixelsPerDay * 2 >= leastPixels ? 2 : 7;
-    std::vector<TimeTick> ticks;
-    for (auto jdn = static_cast<int32_t>(std::ceil(LocalOf(view.from, zoneMinutes))); ; ++jdn) {
+    for (auto jdn = static_cast<int32_t>(std::ceil(LocalOf(view.from, zoneMinutes)));; ++jdn) {
         const double moment = MomentOfLocalDay(jdn, zoneMinutes);
         if (moment > view.to)
             break;
         const platform::EuroDate date = LocalDate(jdn);
-        if (date.day != 1 && (date.day - 1) % step != 0)
+        const int32_t left = platform::DaysInMonth(date.year, date.month, platform::kCalendarGregorian) - date.day + 1;
+        if ((date.day - 1) % step != 0 || (step > 1 && 2 * left < step + 1))
             continue;
-        ticks.push_back({moment, std::to_string(date.day), date.day == 1});
+        ticks.push_back({moment, std::to_string(date.day), false, 1});
     }
-    return ticks;
 }
 
 }  // namespace
@@ -186,10 +187,9 @@ std::vector<TimeTick> TimeTicks(const TimeView& view, int16_t zoneMinutes, doubl
 {
     if (!(view.Length() > 0.0) || !(pixelsPerDay > 0.0))
         return {};
-    if (pixelsPerDay * 28.0 >= 2.0 * leastPixels)
-        return DayTicks(view, zoneMinutes, pixelsPerDay, leastPixels);
     const int step = MonthStep(pixelsPerDay, leastPixels);
     platform::EuroDate date = LocalDate(LocalOf(view.from, zoneMinutes));
+    const std::string leading = std::string(MonthAbbrev(date.month, language)) + " " + std::to_string(date.year);
     int64_t month = date.year * 12LL + (date.month - 1);  // months since year 0, January
     month += (step - month % step) % step;
     std::vector<TimeTick> ticks;
@@ -202,11 +202,18 @@ std::vector<TimeTick> TimeTicks(const TimeView& view, int16_t zoneMinutes, doubl
             break;
         if (moment < view.from)
             continue;
+        // Before the first month's start, the month the view begins in, where there is room for its name.
+        if (ticks.empty() && (moment - view.from) * pixelsPerDay >= leastPixels)
+            ticks.push_back({view.from, leading, false, 0});
         std::string label(MonthAbbrev(date.month, language));
         if (date.month == 1 || ticks.empty() || step >= 12)
             label = step >= 12 ? std::to_string(date.year) : label + " " + std::to_string(date.year);
-        ticks.push_back({moment, label, date.month == 1});
+        ticks.push_back({moment, label, date.month == 1, 0});
     }
+    if (ticks.empty())
+        ticks.push_back({view.from, leading, false, 0});
+    if (pixelsPerDay * 28.0 >= 2.0 * leastPixels)
+        AddDayTicks(ticks, view, zoneMinutes, pixelsPerDay, leastPixels);
     return ticks;
 }
 

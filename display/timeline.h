@@ -91,15 +91,18 @@ struct TimelineLayout {
     double PixelsPerDay() const;
 };
 
-// A mark along the top: the start of a month (or of a day, when days are wide enough to be told apart).
+// A mark along the top: the start of a month on the upper line, of a day on the lower line.
 struct TimeTick {
     double moment = 0.0;
     std::string label;  // "Mar." / "März", with the year in January and at the first tick; a day number
-    bool major = false; // the start of a year (of a month among day ticks)
+    bool major = false; // the start of a year
+    int16_t line = 0;   // 0 months, 1 days
 };
 
 // The ticks within `view`, in local time `zoneMinutes` east of Greenwich, spaced so that two labels are at
-// least `leastPixels` apart at `pixelsPerDay`; month names in `language` (1 German).
+// least `leastPixels` apart at `pixelsPerDay`; month names in `language` (1 German). The month the view
+// begins in is named at its left edge (a tick without a line) when its first month tick is further on; day
+// ticks come once days are wide enough to be told apart.
 std::vector<TimeTick> TimeTicks(const TimeView& view, int16_t zoneMinutes, double pixelsPerDay, double leastPixels,
                                 int16_t language);
 

@@ -13,8 +13,10 @@ const QColor kGround(0, 0, 0);
 const QColor kBand(20, 20, 28);          // every other row
 const QColor kHighlight(44, 44, 60);     // the row under the pointer
 const QColor kMinorTick(48, 48, 48);
-const QColor kMajorTick(96, 96, 96);
+const QColor kMonthTick(72, 72, 72);
+const QColor kMajorTick(112, 112, 112);
 const QColor kText(224, 224, 224);
+const QColor kDayText(160, 160, 160);
 const QColor kExactMark(255, 255, 255);
 const QColor kWorldLine(32, 160, 255);
 
@@ -22,17 +24,21 @@ void DrawTicks(QPainter& painter, const TimelinePicture& picture)
 {
     const TimelineLayout& layout = picture.layout;
     const QFontMetrics metrics(picture.font);
-    const int labelTop = (layout.headerHeight - metrics.height()) / 2;
+    const int lineHeight = layout.headerHeight / 2;
     for (const TimeTick& tick : picture.ticks) {
         const double x = std::round(layout.X(tick.moment)) + 0.5;
         if (x < layout.labelWidth || x > layout.width - layout.rightMargin)
             continue;
-        painter.setPen(tick.major ? kMajorTick : kMinorTick);
-        painter.drawLine(QPointF(x, layout.headerHeight - 6), QPointF(x, picture.height));
+        const int labelTop = tick.line * lineHeight + (lineHeight - metrics.height()) / 2;
+        // The month the view begins in is named at the left edge, without a line of its own.
+        if (tick.moment > layout.view.from || tick.line == 1) {
+            painter.setPen(tick.line == 1 ? kMinorTick : tick.major ? kMajorTick : kMonthTick);
+            painter.drawLine(QPointF(x, tick.line * lineHeight), QPointF(x, picture.height));
+        }
         const QString label = QString::fromStdString(tick.label);
         if (x + 3 + metrics.horizontalAdvance(label) > layout.width)
             continue;
-        painter.setPen(kText);
+        painter.setPen(tick.line == 1 ? kDayText : kText);
         painter.drawText(QPointF(x + 3, labelTop + metrics.ascent()), label);
     }
     painter.setPen(kMajorTick);

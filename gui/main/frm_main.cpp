@@ -284,7 +284,7 @@ void frmMain::BuildStepRow()
     }
 }
 
-// The row of ten buttons from Restore to Quit.
+// The row of eleven buttons from Restore to Quit.
 void frmMain::BuildButtonRow()
 {
     auto* buttonRow = Named(new QWidget(this), QStringLiteral("fraButtons"));
@@ -295,6 +295,10 @@ void frmMain::BuildButtonRow()
     const auto rowButton = [&](const QString& name) {
         auto* button = new QPushButton(buttonRow);
         button->setObjectName(name);
+        // Short captions may give up part of the style's least button width, so that the eleven buttons
+        // keep room for the long German captions.
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        button->setMinimumWidth(Px(900));
         buttons->addWidget(button);
         return button;
     };

@@ -127,13 +127,20 @@ TEST_F(TimelineTest, TicksAndTexts)
     EXPECT_EQ(ticks[0].label, "Jan. 2025");
     EXPECT_EQ(ticks[2].label, "Mar.");
     EXPECT_DOUBLE_EQ(ticks[2].moment, Jdn(2025, 3, 1) - 0.5);
-    // An hour east of Greenwich, 1 January begins before the span: February comes first.
-    EXPECT_EQ(TimeTicks({y2025, y2026}, 60, 3.0, 64.0, 1)[1].label, "März");
-    EXPECT_DOUBLE_EQ(TimeTicks({y2025, y2026}, 60, 3.0, 64.0, 1)[1].moment, Jdn(2025, 3, 1) - 0.5 - 1 / 24.0);
+    // An hour east of Greenwich, 1 January begins before the span: January is named at the left edge.
+    ticks = TimeTicks({y2025, y2026}, 60, 3.0, 64.0, 1);
+    EXPECT_TRUE(ticks[0].label == "Jan. 2025" && ticks[0].moment == y2025 && ticks[2].label == "März");
+    EXPECT_DOUBLE_EQ(ticks[2].moment, Jdn(2025, 3, 1) - 0.5 - 1 / 24.0);
     EXPECT_EQ(TimeTicks({y2025, y2026}, 0, 1.0, 64.0, 0).size(), 5u);  // every third month
     ticks = TimeTicks({y2025 + 0.25, y2025 + 3.0}, 0, 100.0, 64.0, 0);
-    ASSERT_EQ(ticks.size(), 3u);
-    EXPECT_EQ(ticks[0].label, "2");
+    ASSERT_EQ(ticks.size(), 4u);  // the month named at the left edge, then the 2nd, 3rd and 4th
+    EXPECT_TRUE(ticks[0].label == "Jan. 2025" && ticks[0].line == 0 && ticks[1].label == "2" && ticks[1].line == 1);
+    // Days every week: the 29th would crowd the next month's 1st.
+    ticks = TimeTicks({y2025, y2025 + 40.0}, 0, 10.0, 64.0, 0);
+    std::string days;
+    for (const TimeTick& tick : ticks)
+        days += tick.line == 1 ? tick.label + " " : "";
+    EXPECT_EQ(days, "1 8 15 22 1 8 ");
 
     for (const auto& [moment, iso] : std::vector<std::pair<double, std::string>>{
              {2451545.0, "2000-01-01T12:00:00Z"}, {2451544.5 - 0.3 / 86400, "2000-01-01T00:00:00Z"},

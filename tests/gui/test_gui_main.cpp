@@ -191,6 +191,11 @@ private slots:
     void theLanguageSwitchRecaptionsAndIsRemembered()
     {
         Choose("cboLanguage", 1);
+        QApplication::processEvents();
+        // The row's longest German captions are not clipped.
+        for (const QPushButton* button : Find<QWidget>("fraButtons")->findChildren<QPushButton*>())
+            QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(button->text()) + 4,
+                     qPrintable(button->text()));
         QCOMPARE(Find<QPushButton>("cmdCompute")->text(), Text(19));
         QCOMPARE(Text(19), QStringLiteral("Berechnen"));
         QCOMPARE(Find<QRadioButton>("optPlanetary")->text(), Text(9));
