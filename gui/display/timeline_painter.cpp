@@ -19,6 +19,7 @@ const QColor kText(224, 224, 224);
 const QColor kDayText(160, 160, 160);
 const QColor kExactMark(255, 255, 255);
 const QColor kWorldLine(32, 160, 255);
+constexpr double kLeastBarWidth = 5.0;  // pixels
 
 void DrawTicks(QPainter& painter, const TimelinePicture& picture)
 {
@@ -49,20 +50,23 @@ void DrawTicks(QPainter& painter, const TimelinePicture& picture)
 void DrawBar(QPainter& painter, const TimelinePicture& picture, const TimelineBar& bar, const QColor& colour, int top)
 {
     const TimelineLayout& layout = picture.layout;
-    const double left = std::max(layout.X(bar.from), double(layout.labelWidth));
-    const double right = std::min(layout.X(bar.to), double(layout.width - layout.rightMargin));
+    double left = std::max(layout.X(bar.from), double(layout.labelWidth));
+    double right = std::min(layout.X(bar.to), double(layout.width - layout.rightMargin));
     if (right < left)
         return;
+    // A stay of a day or two keeps its colour visible beside its exact mark.
+    const double widen = std::max(0.0, kLeastBarWidth - (right - left)) / 2;
+    left -= widen;
+    right += widen;
     const double inset = layout.rowHeight / 5.0;
-    const QRectF box(left, top + inset, std::max(right - left, 1.0), layout.rowHeight - 2 * inset);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawRect(box);
-    painter.setPen(QPen(kExactMark, 2.0));
+    painter.drawRect(QRectF(left, top + inset, right - left, layout.rowHeight - 2 * inset));
+    painter.setPen(QPen(kExactMark, 1.0));
     for (double exact : bar.exacts) {
-        const double x = layout.X(exact);
+        const double x = std::round(layout.X(exact)) + 0.5;
         if (x >= left && x <= right)
-            painter.drawLine(QPointF(x, top + 1.0), QPointF(x, top + layout.rowHeight - 1.0));
+            painter.drawLine(QPointF(x, top + inset - 3.0), QPointF(x, top + layout.rowHeight - inset + 3.0));
     }
 }
 
