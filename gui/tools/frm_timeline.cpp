@@ -35,6 +35,10 @@ using platform::Q;
 
 constexpr double kMinutesPerDay = 1440.0;
 constexpr std::array<int, 7> kSpanMonths{1, 3, 6, 12, 24, 60, 120};
+constexpr std::array<int16_t, 7> kSpanTexts{text::kTextTimelineOneMonth,  text::kTextTimelineThreeMonths,
+                                            text::kTextTimelineSixMonths, text::kTextTimelineOneYear,
+                                            text::kTextTimelineTwoYears,  text::kTextTimelineFiveYears,
+                                            text::kTextTimelineTenYears};
 constexpr int kDefaultSpan = 3;            // one year
 constexpr double kLeastViewDays = 2.0;     // the closest zoom: two days across
 constexpr double kZoomPerNotch = 0.8;      // one notch of the wheel
@@ -328,7 +332,7 @@ void frmTimeline::SetLanguageDependentText()
     lblSpan->setText(Q(language.Text(text::kTextTimelineSpan)));
     const int span = cboSpan->count() > 0 ? cboSpan->currentIndex() : kDefaultSpan;
     cboSpan->clear();
-    for (int16_t number = text::kTextTimelineSpanFirst; number <= text::kTextTimelineSpanLast; ++number)
+    for (int16_t number : kSpanTexts)
         cboSpan->addItem(Q(language.Text(number)));
     cboSpan->setCurrentIndex(span);
     lblHint->setText(Q(language.Text(text::kTextTimelineHint)));
@@ -398,7 +402,7 @@ void frmTimeline::SyncScrollBar()
     scrRows->setRange(0, std::max(0, picTimeline->ContentHeight() - picTimeline->height()));
     scrRows->setPageStep(picTimeline->height());
     scrRows->setSingleStep(picTimeline->Layout().rowHeight);
-    scrRows->setValue(picTimeline->Layout().view.Length() > 0.0 ? scrRows->value() : 0);
+    scrRows->setValue(picTimeline->ScrollOffset());
 }
 
 void frmTimeline::dtpFrom_Change()

@@ -38,6 +38,7 @@ public:
     // The whole span shown again, scrolled to the first row.
     void ShowWholeSpan();
     void SetScrollOffset(int offset);
+    int ScrollOffset() const { return m_offset; }
     int ContentHeight() const;
     // Where things are now, in the canvas' pixels.
     display::TimelineLayout Layout() const;
