@@ -4,6 +4,7 @@
 #include "app/compute.h"
 #include "app/startup.h"
 #include "app/window_rules.h"
+#include "datetime/date_input.h"
 
 namespace orvane::app {
 
@@ -46,6 +47,12 @@ std::optional<platform::Message> Workspace::Report(tools::DurationsWindow& windo
 ComputeOutcome Workspace::SetWorldDateToNow(const platform::Clock& clock)
 {
     return app::SetWorldDateToNow(*this, clock);
+}
+
+ComputeOutcome Workspace::SetWorldDate(double moment)
+{
+    datetime::SetWorldDateTo(main, moment);
+    return Compute();
 }
 
 StateFileOutcome Workspace::Save(settings::SettingsStore& store)

@@ -65,6 +65,9 @@ struct Workspace {
     std::optional<platform::Message> Report(tools::DurationsWindow& window);
     // The world date set to the computer's clock, then Compute when the mode uses it.
     ComputeOutcome SetWorldDateToNow(const platform::Clock& clock);
+    // The world date set to `moment` (a Julian date, UT; a moment picked on the aspect timeline) in the
+    // world date's zone, to the half hour, then Compute.
+    ComputeOutcome SetWorldDate(double moment);
     // The per-user state file written, or a chosen file ("Save as ...").
     StateFileOutcome Save(settings::SettingsStore& store);
     StateFileOutcome SaveAs(const std::string& path, settings::SettingsStore& store);

@@ -1,10 +1,14 @@
 // Speed of the grid on screen, offscreen: the repaint of a full world-transit grid (the view taking the
 // cells from the model again and painting them), and a whole Forward step (Compute and that repaint),
 // whose goal is one frame at 60 Hz (16 ms). The same goal holds for painting the one-date and the
-// two-date chart with every body and dense aspects, glyph placement included.
+// two-date chart with every body and dense aspects, glyph placement included. The aspect timeline paints a
+// year of those dense aspects in a frame too, and opens (its year of bars searched, the window built,
+// placed and painted) within 100 ms.
 
 #include "gui/display/chart_painter.h"
 #include "gui/display/grid_view.h"
+#include "gui/display/timeline_painter.h"
+#include "gui/tools/frm_timeline.h"
 #include "app/actions.h"
 #include "app/startup.h"
 
@@ -92,6 +96,55 @@ void PaintTwoDateChart(benchmark::State& state)
 }
 BENCHMARK(PaintOneDateChart)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(PaintTwoDateChart)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// A year of world transits with the dense orbs, and its picture at the size of a large window.
+void PaintTimelineYear(benchmark::State& state)
+{
+    app::Workspace& program = FullWorldTransits();
+    const double from = program.main.moments[0];
+    const display::Timeline timeline =
+        display::BuildTimeline(program.astro, program.main.currentMode, program.main.moments, from, from + 365.0);
+    display::TimelinePicture picture;
+    picture.timeline = &timeline;
+    picture.layout.width = 1500;
+    picture.layout.view = {timeline.from, timeline.to};
+    picture.height = 1000;
+    for (const display::TimelineRow& row : timeline.rows)
+        picture.rowLabels.push_back(QString::fromStdString(
+            display::RowLabel(program.astro.tables, program.language, timeline.mode, row)));
+    for (size_t a = 0; a < picture.aspectColours.size(); ++a)
+        picture.aspectColours[a] = display::ToQColor(program.astro.tables.aspectColors[a]);
+    picture.ticks = display::TimeTicks(picture.layout.view, 0, picture.layout.PixelsPerDay(), 64.0, 0);
+    picture.worldMoment = from;
+    QImage image(picture.layout.width, picture.height, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        display::DrawTimeline(painter, picture);
+    }
+    size_t bars = 0;
+    for (const display::TimelineRow& row : timeline.rows)
+        bars += row.bars.size();
+    state.counters["rows"] = static_cast<double>(timeline.rows.size());
+    state.counters["bars"] = static_cast<double>(bars);
+}
+BENCHMARK(PaintTimelineYear)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// The button's work from a closed window: the window created, a year searched, placed, shown and painted.
+void OpenTimeline(benchmark::State& state)
+{
+    struct NoBoxes : platform::MessageBoxes {
+        platform::Button Show(const platform::Message&) override { return platform::Button::Ok; }
+    } boxes;
+    app::Workspace& program = FullWorldTransits();
+    QWidget mainWindow;
+    mainWindow.resize(960, 640);
+    for (auto _ : state) {
+        tools::frmTimeline window(program, boxes, mainWindow);
+        window.ShowTimeline();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(OpenTimeline)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 

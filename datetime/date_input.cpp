@@ -188,13 +188,13 @@ std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& lang
                        language.currentLanguage);
 }
 
-void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
+namespace {
+
+// Fills the world date row with local day number and time `local`, rounded to the half hour, in zone
+// list position `zonePosition`.
+void FillWorldDateRow(DateRows& model, double local, int16_t zonePosition)
 {
     constexpr auto r = static_cast<size_t>(core::kWorldDateRow);
-
-    // Back from Universal Time to the computer's wall clock: the integer part is the local day number,
-    // the fraction the time after midnight.
-    double local = CurrentAJDate(clock) + SystemZoneMinutes(clock) / kMinutesPerDay + 0.5;
     if (!std::isfinite(local)) {
         model.ClearDateRow(core::kWorldDateRow);
         return;
@@ -222,7 +222,25 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
         ++position;
     model.halfHourLists[r].SetListIndex(static_cast<int16_t>(position));
 
-    model.zoneLists[r].SetListIndex(model.defaultZoneIndex);
+    model.zoneLists[r].SetListIndex(zonePosition);
+}
+
+}  // namespace
+
+void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
+{
+    // Back from Universal Time to the computer's wall clock: the integer part is the local day number,
+    // the fraction the time after midnight.
+    const double local = CurrentAJDate(clock) + SystemZoneMinutes(clock) / kMinutesPerDay + 0.5;
+    FillWorldDateRow(model, local, model.defaultZoneIndex);
+}
+
+void SetWorldDateTo(DateRows& model, double moment)
+{
+    const int16_t selected = model.zoneLists[static_cast<size_t>(core::kWorldDateRow)].ListIndex();
+    const int16_t zone = selected > 0 ? selected : model.defaultZoneIndex;
+    const double offset = zone > 0 ? ZoneOffsetMinutes(zone) : model.computerZone;
+    FillWorldDateRow(model, moment + offset / kMinutesPerDay + 0.5, zone);
 }
 
 // The month lists hold the English month names in every interface language.

@@ -64,6 +64,10 @@ std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& lang
 // selects the default zone position.
 void SetWorldDateToNow(DateRows& model, const platform::Clock& clock);
 
+// Sets the world date row to `moment` (a Julian date, UT) in the row's zone (the default zone when it
+// has none), rounded to the half hour.
+void SetWorldDateTo(DateRows& model, double moment);
+
 // Fills the day and half-hour lists of the three rows with their position 0 selected, empties the year
 // boxes, and refills the month lists.
 void SetUpDateRows(DateRows& model);

@@ -313,4 +313,33 @@ inline constexpr int16_t kTextChartNotWritable = 1282;    // the chart image's f
 // ----- State files named when the program starts ------------------------------------------------------
 inline constexpr int16_t kTextOnlyOneStateFile = 1320;  // the files after the first are not opened
 
+// ----- The aspect timeline ----------------------------------------------------------------------------
+inline constexpr int16_t kTextTimelineButton = 1400;       // cmdTimeline
+inline constexpr int16_t kTextTimelineTitle = 1401;        // the window's title
+inline constexpr int16_t kTextTimelineFrom = 1402;         // the label of the span's start
+inline constexpr int16_t kTextTimelineSpan = 1403;         // the label of the span's length
+inline constexpr int16_t kTextTimelineOneMonth = 1404;     // the span list
+inline constexpr int16_t kTextTimelineThreeMonths = 1405;
+inline constexpr int16_t kTextTimelineSixMonths = 1406;
+inline constexpr int16_t kTextTimelineOneYear = 1407;
+inline constexpr int16_t kTextTimelineTwoYears = 1408;
+inline constexpr int16_t kTextTimelineFiveYears = 1409;
+inline constexpr int16_t kTextTimelineTenYears = 1410;
+inline constexpr int16_t kTextTimelineExportPng = 1411;    // cmdExportPng
+inline constexpr int16_t kTextTimelineExportCsv = 1412;    // cmdExportCsv
+inline constexpr int16_t kTextTimelineEntry = 1413;        // the hover text's lines
+inline constexpr int16_t kTextTimelineExact = 1414;
+inline constexpr int16_t kTextTimelineExit = 1415;
+inline constexpr int16_t kTextTimelineBeforeSpan = 1416;   // an entry before the span's start
+inline constexpr int16_t kTextTimelineAfterSpan = 1417;    // an exit after the span's end
+inline constexpr int16_t kTextTimelineNoExact = 1418;      // no exact moment within the span
+inline constexpr int16_t kTextTimelineHint = 1419;         // what the mouse does
+inline constexpr int16_t kTextTimelineEmpty = 1420;        // no aspect in orb in the span
+inline constexpr int16_t kTextTimelineSaved = 1421;        // the export's file, below this line
+inline constexpr int16_t kTextTimelineNotWritable = 1422;  // the export's folder cannot be written
+inline constexpr int16_t kTextTimelineZone = 1423;         // "Times in [r1]"
+inline constexpr int16_t kTextTimelinePngFilter = 1424;    // the save dialogs' filters
+inline constexpr int16_t kTextTimelineCsvFilter = 1425;
+inline constexpr int16_t kTextTimelineNoDates = 1426;      // the mode's dates do not convert
+
 }  // namespace orvane::text

@@ -18,6 +18,7 @@
 #include "text/language.h"
 #include "gui/tools/frm_durations.h"
 #include "gui/tools/frm_run.h"
+#include "gui/tools/frm_timeline.h"
 #include "gui/tools/frm_view.h"
 
 #include <QApplication>
@@ -180,6 +181,8 @@ void RenderWorldTransits(Tour& tour)
         tour.Shoot(Find<settings::frmConfigure>(window), "configure");
         window.cmdHelp_Click();
         tour.Shoot(Find<tools::frmView>(window), "help");
+        window.cmdTimeline_Click();
+        tour.Shoot(Find<tools::frmTimeline>(window), "timeline");
 
         window.cmdToggleGraphic_Click();
         tour.Shoot(&window, "chart-one-date");

@@ -17,6 +17,7 @@
 #include "text/text_numbers.h"
 #include "gui/tools/frm_durations.h"
 #include "text/weblink.h"
+#include "gui/tools/frm_timeline.h"
 #include "gui/tools/frm_view.h"
 #include "gui/tools/image_export.h"
 
@@ -314,7 +315,7 @@ QHBoxLayout* frmMain::BuildStepRow()
     return row;
 }
 
-// The row of ten buttons from Restore to Quit.
+// The row of eleven buttons from Restore to Quit.
 QWidget* frmMain::BuildButtonRow()
 {
     auto* buttonRow = Named(new QWidget(this), QStringLiteral("fraButtons"));
@@ -325,6 +326,10 @@ QWidget* frmMain::BuildButtonRow()
     const auto rowButton = [&](const QString& name) {
         auto* button = new QPushButton(buttonRow);
         button->setObjectName(name);
+        // Short captions may give up part of the style's least button width, so that the eleven buttons
+        // keep room for the long German captions.
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        button->setMinimumWidth(Px(900));
         buttons->addWidget(button);
         return button;
     };
@@ -333,6 +338,7 @@ QWidget* frmMain::BuildButtonRow()
     cmdLoadState = rowButton(QStringLiteral("cmdLoadState"));
     cmdSaveAs = rowButton(QStringLiteral("cmdSaveAs"));
     cmdReport = rowButton(QStringLiteral("cmdReport"));
+    cmdTimeline = rowButton(QStringLiteral("cmdTimeline"));
     cmdRun = rowButton(QStringLiteral("cmdRun"));
     cmdToggleGraphic = rowButton(QStringLiteral("cmdToggleGraphic"));
     cmdConfigure = rowButton(QStringLiteral("cmdConfigure"));
@@ -468,6 +474,7 @@ void frmMain::ConnectControls()
     connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+    connect(cmdTimeline, &QPushButton::clicked, this, &frmMain::cmdTimeline_Click);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(lblURL, &QLabel::linkActivated, this, &frmMain::lblURL_Click);
@@ -487,7 +494,7 @@ void frmMain::SetTabOrder()
         order.insert(order.end(), {txbYearCE[r], cboMonthCE[r], cboDayCE[r], cboHour[r], cboTimezone[r], cmdClear[r]});
     order.insert(order.end(), {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry,
                                cmdCompute, cmdNow, cmdForwardBack[1], cboForwardBack, cmdForwardBack[0], optDegrees,
-                               optRadians, cmdRestore, cmdSave, cmdLoadState, cmdSaveAs, cmdReport, cmdRun,
+                               optRadians, cmdRestore, cmdSave, cmdLoadState, cmdSaveAs, cmdReport, cmdTimeline, cmdRun,
                                cmdToggleGraphic, cmdConfigure, cmdHelp, cmdQuit, cboLanguage});
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -569,6 +576,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdForwardBack[At(kBackButton)], text::kTextBack);
     caption(cmdRun, tools::RunButtonCaption(m_program.run));
     caption(cmdReport, text::kTextReportButton);
+    caption(cmdTimeline, text::kTextTimelineButton);
     caption(cmdLoadState, text::kTextLoadFrom);
     lblUserManual->setText(Q(language.Text(text::kTextUserManual)));
     lblURL->setText(QStringLiteral("<a href=\"manual\">%1</a>").arg(Q(language.Text(text::kTextManualLink)).toHtmlEscaped()));
@@ -577,6 +585,8 @@ void frmMain::SetLanguageDependentText()
     cboLanguage->setToolTip(Q(language.Text(text::kTextLanguageSwitch)));
     if (frmConfigure != nullptr)
         frmConfigure->SetLanguageDependentText();
+    if (frmTimeline != nullptr)
+        frmTimeline->SetLanguageDependentText();
     ResetFootLabel();
     SyncFromModel();
 }
@@ -1160,6 +1170,19 @@ void frmMain::cmdHelp_Click()
     frmView->show();
     frmView->raise();
     frmView->activateWindow();
+}
+
+void frmMain::cmdTimeline_Click()
+{
+    if (frmTimeline == nullptr) {
+        frmTimeline = new tools::frmTimeline(m_program, m_boxes, *this);
+        connect(frmTimeline, &tools::frmTimeline::worldDateSet, this, [this](const ComputeOutcome& outcome) {
+            RefreshWeekdays();
+            SyncFromModel();
+            ShowComputeOutcome(outcome);
+        });
+    }
+    frmTimeline->ShowTimeline();
 }
 
 void frmMain::lblURL_Click()

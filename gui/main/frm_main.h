@@ -46,6 +46,7 @@ namespace orvane::tools {
 class frmRun;
 class frmDurations;
 class frmView;
+class frmTimeline;
 }
 
 namespace orvane::app {
@@ -113,6 +114,8 @@ public:
     void cmdSaveAs_Click();
     void cmdLoadState_Click();
     void cmdReport_Click();
+    // The aspect timeline of the current computation, one year from the world date.
+    void cmdTimeline_Click();
     void cmdConfigure_Click();
     void cmdHelp_Click();
     void lblURL_Click();
@@ -232,6 +235,7 @@ private:
     QPushButton* cmdLoadState = nullptr;
     QPushButton* cmdSaveAs = nullptr;
     QPushButton* cmdReport = nullptr;
+    QPushButton* cmdTimeline = nullptr;
     QPushButton* cmdRun = nullptr;
     QPushButton* cmdToggleGraphic = nullptr;
     QPushButton* cmdConfigure = nullptr;
@@ -254,6 +258,7 @@ private:
     settings::frmPopUp* frmPopUp = nullptr;
     tools::frmDurations* frmDurations = nullptr;
     tools::frmView* frmView = nullptr;  // the help viewer, created on first use
+    tools::frmTimeline* frmTimeline = nullptr;  // the aspect timeline, created on first use
     QLabel* lblUserManual = nullptr;
     QLabel* lblURL = nullptr;
     QWidget* fraModes = nullptr;

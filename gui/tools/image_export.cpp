@@ -24,22 +24,20 @@ const QColor kCaptionColour(0, 0, 255);
 constexpr int kCaptionFontSize = 10;
 constexpr int kCaptionMargin = 2;  // pixels of black ground left and right of a text
 
-// Writes the bitmap through a temporary file that becomes `path` only when it is complete, so that a
-// folder that cannot be written to is left without any file.
-bool WriteBitmap(const QImage& image, const std::string& path)
+}  // namespace
+
+bool WriteImageFile(const QImage& image, const std::string& path, const char* format)
 {
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&file, "BMP");
+    QImageWriter writer(&file, format);
     if (!writer.write(image)) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
-
-}  // namespace
 
 QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, bool transitPictureShown)
 {
@@ -83,7 +81,7 @@ platform::Message SaveChartImage(const app::Workspace& program, const QImage& im
     const std::string title = language.Text(text::kTextSaveChartAs);
     const std::string pngFileName = PngFileName(chosenFileName);
     const std::string bitmap = BitmapFileName(pngFileName);
-    if (!WriteBitmap(image, bitmap))
+    if (!WriteImageFile(image, bitmap, "BMP"))
         return platform::Message::Exclamation(title, language.Text(text::kTextChartNotWritable) + text::kLineBreak + bitmap);
     if (platform::ConvertGraphicsFile(bitmap, pngFileName, true, true).ok())
         return platform::Message::Information(title, language.Text(text::kTextChartSaved) + text::kLineBreak + pngFileName);

@@ -12,6 +12,10 @@
 
 namespace orvane::tools {
 
+// Writes `image` in `format` ("BMP", "PNG") through a temporary file that becomes `path` only when it is
+// complete, so that a folder that cannot be written to is left without any file. False on failure.
+bool WriteImageFile(const QImage& image, const std::string& path, const char* format);
+
 // The image to save: `chart` unchanged while it holds the transit picture of a grid cell, otherwise a
 // copy of it of the same size with the title block (grey) and the caption lines (blue) of the chart's
 // mode printed over it.

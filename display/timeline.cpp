@@ -1,0 +1,313 @@
+#include "display/timeline.h"
+
+#include "datetime/date_input.h"
+#include "datetime/datepr2.h"
+#include "text/language.h"
+#include "text/text_numbers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <tuple>
+
+namespace orvane::display {
+namespace {
+
+constexpr double kMinutesPerDay = 1440.0;
+
+using BarKey = std::tuple<int16_t, int16_t, int16_t>;  // body1, body2, aspect
+
+BarKey KeyOf(const core::EventPair& pair, int16_t aspect)
+{
+    return {pair.body1, pair.body2, aspect};
+}
+
+// The calendar date (Gregorian) and the time of day of local moment `local` (a day number with its fraction).
+platform::EuroDate LocalDate(double local)
+{
+    platform::EuroDate date;
+    date.calendar = platform::kCalendarGregorian;
+    date.jdn = static_cast<int32_t>(std::floor(local));
+    platform::DateOfDayNumber(&date);
+    return date;
+}
+
+double LocalOf(double moment, int16_t zoneMinutes)
+{
+    return moment + zoneMinutes / kMinutesPerDay + 0.5;
+}
+
+double MomentOfLocalDay(int32_t jdn, int16_t zoneMinutes)
+{
+    return jdn - 0.5 - zoneMinutes / kMinutesPerDay;
+}
+
+std::string_view MonthAbbrev(int32_t month, int16_t language)
+{
+    return language == text::langGerman ? datetime::kGermanMonthAbbrev.at(static_cast<size_t>(month))
+                                        : datetime::kMonthAbbrev.at(static_cast<size_t>(month));
+}
+
+// The months between two ticks: the first of these whose width reaches `leastPixels`.
+int MonthStep(double pixelsPerDay, double leastPixels)
+{
+    for (int step : {1, 2, 3, 6, 12, 24, 60, 120, 300, 600})
+        if (step * 30.44 * pixelsPerDay >= leastPixels)
+            return step;
+    return 1200;
+}
+
+// Day ticks every `step` days from the 1st, without the last one of a month that would crowd the next 1st.
+void AddDayTicks(std::vector<TimeTick>& ticks, const TimeView& view, int16_t zoneMinutes, double pixelsPerDay,
+                 double leastPixels)
+{
+    const int step = pixelsPerDay >= leastPixels ? 1 : pixelsPerDay * 2 >= leastPixels ? 2 : 7;
+    for (auto jdn = static_cast<int32_t>(std::ceil(LocalOf(view.from, zoneMinutes)));; ++jdn) {
+        const double moment = MomentOfLocalDay(jdn, zoneMinutes);
+        if (moment > view.to)
+            break;
+        const platform::EuroDate date = LocalDate(jdn);
+        const int32_t left = platform::DaysInMonth(date.year, date.month, platform::kCalendarGregorian) - date.day + 1;
+        if ((date.day - 1) % step != 0 || (step > 1 && 2 * left < step + 1))
+            continue;
+        ticks.push_back({moment, std::to_string(date.day), false, 1});
+    }
+}
+
+}  // namespace
+
+Timeline AssembleTimeline(double from, double to, const std::vector<core::EventPair>& pairs,
+                          const std::vector<InOrbAtStart>& atStart, const std::vector<core::Event>& events)
+{
+    std::map<BarKey, std::vector<TimelineBar>> bars;
+    std::map<BarKey, bool> open;
+    for (const InOrbAtStart& holding : atStart) {
+        const BarKey key = KeyOf(holding.pair, holding.aspect);
+        bars[key].push_back({from, to, true, false, {}});
+        open[key] = true;
+    }
+    for (const core::Event& event : events) {
+        if (event.kind == core::EventKind::Ingress || event.moment < from || event.moment >= to)
+            continue;
+        const BarKey key{event.body1, event.body2, event.aspect};
+        std::vector<TimelineBar>& list = bars[key];
+        // An exact moment or an exit without an entry before it: the aspect held at the span's start.
+        if (!open[key] && event.kind != core::EventKind::Enter)
+            list.push_back({from, to, true, false, {}});
+        if (event.kind == core::EventKind::Enter && open[key])
+            continue;
+        if (event.kind == core::EventKind::Enter)
+            list.push_back({event.moment, to, false, false, {}});
+        else if (event.kind == core::EventKind::Exact)
+            list.back().exacts.push_back(event.moment);
+        else
+            list.back().to = event.moment;
+        open[key] = event.kind != core::EventKind::Leave;
+    }
+    Timeline timeline{from, to, 0, {}};
+    for (const core::EventPair& pair : pairs)
+        for (int16_t aspect = core::kConjunction; aspect <= core::kNumAspects; ++aspect) {
+            const auto found = bars.find(KeyOf(pair, aspect));
+            if (found == bars.end() || found->second.empty())
+                continue;
+            if (open[found->first])
+                found->second.back().openEnd = true;
+            timeline.rows.push_back({pair, aspect, std::move(found->second)});
+        }
+    return timeline;
+}
+
+Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+                       double from, double to)
+{
+    core::EventFilter filter;
+    filter.kinds = static_cast<uint8_t>(~(1u << static_cast<unsigned>(core::EventKind::Ingress)) & 0x0Fu);
+    const core::EventSearch search(astro, mode, moments, filter);
+    // Each aspect of each pair by itself: two aspects whose orbs overlap are both in orb.
+    std::vector<InOrbAtStart> atStart;
+    for (const core::EventPair& pair : search.Pairs()) {
+        const double L1 = pair.moving1 ? astro.HelioLongitude(pair.body1, from) : pair.fixed1;
+        const double L2 = pair.moving2 ? astro.HelioLongitude(pair.body2, from) : pair.fixed2;
+        if (L1 < 0.0 || L2 < 0.0)
+            continue;
+        for (int16_t aspect = core::kConjunction; aspect <= core::kNumAspects; ++aspect) {
+            const double orb = astro.orbs.orbs.at(static_cast<size_t>(aspect)).at(static_cast<size_t>(search.OrbColumn()));
+            if (astro.Deviation(L1, L2, aspect) < orb)
+                atStart.push_back({pair, aspect});
+        }
+    }
+    Timeline timeline = AssembleTimeline(from, to, search.Pairs(), atStart, search.Collect(from, to));
+    timeline.mode = mode;
+    return timeline;
+}
+
+// ----- The picture's arithmetic ---------------------------------------------------------------------------
+
+TimeView Zoomed(const TimeView& view, double anchor, double factor, const TimeView& bounds, double leastDays)
+{
+    const double length = std::clamp(view.Length() * factor, std::min(leastDays, bounds.Length()), bounds.Length());
+    const double share = view.Length() > 0.0 ? (anchor - view.from) / view.Length() : 0.5;
+    const TimeView zoomed{anchor - share * length, anchor - share * length + length};
+    return Scrolled(zoomed, 0.0, bounds);
+}
+
+TimeView Scrolled(const TimeView& view, double days, const TimeView& bounds)
+{
+    const double length = std::min(view.Length(), bounds.Length());
+    const double start = std::clamp(view.from + days, bounds.from, bounds.to - length);
+    return {start, start + length};
+}
+
+double TimelineLayout::PixelsPerDay() const
+{
+    const double span = view.Length();
+    return span > 0.0 ? std::max(1, width - labelWidth - rightMargin) / span : 0.0;
+}
+
+double TimelineLayout::X(double moment) const
+{
+    return labelWidth + (moment - view.from) * PixelsPerDay();
+}
+
+double TimelineLayout::Moment(double x) const
+{
+    const double perDay = PixelsPerDay();
+    return perDay > 0.0 ? view.from + (x - labelWidth) / perDay : view.from;
+}
+
+int TimelineLayout::RowAt(double y, int offset) const
+{
+    const double inRows = y - headerHeight + offset;
+    return inRows < 0.0 ? -1 : static_cast<int>(inRows / rowHeight);
+}
+
+std::vector<TimeTick> TimeTicks(const TimeView& view, int16_t zoneMinutes, double pixelsPerDay, double leastPixels,
+                                int16_t language)
+{
+    if (!(view.Length() > 0.0) || !(pixelsPerDay > 0.0))
+        return {};
+    const int step = MonthStep(pixelsPerDay, leastPixels);
+    platform::EuroDate date = LocalDate(LocalOf(view.from, zoneMinutes));
+    const std::string leading = std::string(MonthAbbrev(date.month, language)) + " " + std::to_string(date.year);
+    int64_t month = date.year * 12LL + (date.month - 1);  // months since year 0, January
+    month += (step - month % step) % step;
+    std::vector<TimeTick> ticks;
+    for (;; month += step) {
+        date = {static_cast<int32_t>(month / 12), static_cast<int32_t>(month % 12) + 1, 1, platform::kCalendarGregorian};
+        if (platform::DayNumberOfDate(&date) == 0)
+            break;
+        const double moment = MomentOfLocalDay(date.jdn, zoneMinutes);
+        if (moment > view.to)
+            break;
+        if (moment < view.from)
+            continue;
+        // Before the first month's start, the month the view begins in, where there is room for its name.
+        if (ticks.empty() && (moment - view.from) * pixelsPerDay >= leastPixels)
+            ticks.push_back({view.from, leading, false, 0});
+        std::string label(MonthAbbrev(date.month, language));
+        if (date.month == 1 || ticks.empty() || step >= 12)
+            label = step >= 12 ? std::to_string(date.year) : label + " " + std::to_string(date.year);
+        ticks.push_back({moment, label, date.month == 1, 0});
+    }
+    if (ticks.empty())
+        ticks.push_back({view.from, leading, false, 0});
+    if (pixelsPerDay * 28.0 >= 2.0 * leastPixels)
+        AddDayTicks(ticks, view, zoneMinutes, pixelsPerDay, leastPixels);
+    return ticks;
+}
+
+// ----- Texts ----------------------------------------------------------------------------------------------
+
+std::string MomentText(double moment, int16_t zoneMinutes, int16_t language)
+{
+    const double local = LocalOf(moment, zoneMinutes);
+    const double day = std::floor(local);
+    return datetime::DateText(static_cast<int32_t>(day), true, language) + ", " +
+           datetime::TimeOfDayText(local - day, false);
+}
+
+std::string IsoMomentText(double moment)
+{
+    // Whole seconds first, so that 23:59:59.7 becomes the next day's 00:00:00 rather than 23:59:60.
+    const auto seconds = static_cast<int64_t>(std::llround((moment + 0.5) * 86400.0));
+    const int64_t day = seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
+    const int64_t inDay = seconds - day * 86400;
+    const platform::EuroDate date = LocalDate(static_cast<double>(day));
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", date.year, date.month, date.day,
+                  static_cast<int>(inDay / 3600), static_cast<int>(inDay / 60 % 60), static_cast<int>(inDay % 60));
+    return text;
+}
+
+namespace {
+
+// The two bodies as the mode names them: abbreviations or names, marked for two-date modes.
+std::pair<std::string, std::string> BodyTexts(const core::AstroTables& tables, const text::Language& language,
+                                              int16_t mode, const core::EventPair& pair, bool names)
+{
+    const auto& table = names ? tables.bodyNames : tables.bodyAbbrevs;
+    std::string first = table.at(static_cast<size_t>(pair.body1));
+    std::string second = table.at(static_cast<size_t>(pair.body2));
+    if (core::IsPersonalTransitMode(mode))
+        return {"tr." + first, language.Text(text::kTextNatalPrefix) + second};
+    if (mode == core::kModeSynastry)
+        return {first + "(1)", second + "(2)"};
+    return {first, second};
+}
+
+}  // namespace
+
+std::string RowLabel(const core::AstroTables& tables, const text::Language& language, int16_t mode,
+                     const TimelineRow& row)
+{
+    const auto [first, second] = BodyTexts(tables, language, mode, row.pair, false);
+    return first + " " + tables.AspectText.at(static_cast<size_t>(row.aspect)).Abbrev + " " + second;
+}
+
+std::string BarText(const core::AstroTables& tables, const text::Language& language, int16_t mode,
+                    const TimelineRow& row, const TimelineBar& bar, int16_t zoneMinutes)
+{
+    const int16_t lang = language.currentLanguage;
+    const auto [first, second] = BodyTexts(tables, language, mode, row.pair, true);
+    std::string result = first + " " + tables.AspectText.at(static_cast<size_t>(row.aspect)).Adjective + " " + second;
+    const auto line = [&](int16_t label, const std::string& value) {
+        result += "\n" + language.Text(label) + " " + value;
+    };
+    line(text::kTextTimelineEntry, bar.openStart ? language.Text(text::kTextTimelineBeforeSpan)
+                                                 : MomentText(bar.from, zoneMinutes, lang));
+    if (bar.exacts.empty())
+        line(text::kTextTimelineExact, language.Text(text::kTextTimelineNoExact));
+    for (double exact : bar.exacts)
+        line(text::kTextTimelineExact, MomentText(exact, zoneMinutes, lang));
+    line(text::kTextTimelineExit, bar.openEnd ? language.Text(text::kTextTimelineAfterSpan)
+                                              : MomentText(bar.to, zoneMinutes, lang));
+    return result;
+}
+
+const TimelineBar* BarAt(const TimelineRow& row, double moment, double slackDays)
+{
+    for (const TimelineBar& bar : row.bars)
+        if (moment >= bar.from - slackDays && moment <= bar.to + slackDays)
+            return &bar;
+    return nullptr;
+}
+
+std::string TimelineCsv(const core::AstroTables& tables, const Timeline& timeline)
+{
+    std::string csv = "body1,aspect,body2,enter,exact,leave\r\n";
+    for (const TimelineRow& row : timeline.rows)
+        for (const TimelineBar& bar : row.bars) {
+            std::string exacts;
+            for (double exact : bar.exacts)
+                exacts += (exacts.empty() ? "" : ";") + IsoMomentText(exact);
+            csv += tables.bodyNames.at(static_cast<size_t>(row.pair.body1)) + "," +
+                   tables.AspectText.at(static_cast<size_t>(row.aspect)).Name + "," +
+                   tables.bodyNames.at(static_cast<size_t>(row.pair.body2)) + "," +
+                   (bar.openStart ? "" : IsoMomentText(bar.from)) + "," + exacts + "," +
+                   (bar.openEnd ? "" : IsoMomentText(bar.to)) + "\r\n";
+        }
+    return csv;
+}
+
+}  // namespace orvane::display

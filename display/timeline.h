@@ -1,0 +1,131 @@
+#pragma once
+
+// The aspect timeline without the window: over a span of moments, every aspect in orb as a bar from the
+// moment it comes within its orb to the moment it leaves it, with its exact moments; one row per pair of
+// bodies and aspect, in the grid's order. Bars already in orb at the span's start or still in orb at its
+// end are cut there and marked open. Also the arithmetic of the picture: moments to pixels and back, the
+// row under the pointer, the month (or day) ticks along the top, zooming and scrolling, and the texts of
+// the hover box and of the CSV export.
+
+#include "core/astro_module.h"
+#include "core/events.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvane::text {
+class Language;
+}
+
+namespace orvane::display {
+
+// One stay of an aspect within its orb.
+struct TimelineBar {
+    double from = 0.0;  // the entry, or the span's start when already in orb there (openStart)
+    double to = 0.0;    // the exit, or the span's end when still in orb there (openEnd)
+    bool openStart = false;
+    bool openEnd = false;
+    std::vector<double> exacts;  // the exact moments within the bar
+};
+
+struct TimelineRow {
+    core::EventPair pair;
+    int16_t aspect = 0;
+    std::vector<TimelineBar> bars;
+};
+
+struct Timeline {
+    double from = 0.0;
+    double to = 0.0;
+    int16_t mode = 0;
+    std::vector<TimelineRow> rows;
+};
+
+// An aspect of a pair that holds at the span's start.
+struct InOrbAtStart {
+    core::EventPair pair;
+    int16_t aspect = 0;
+};
+
+// The rows from the events of the span (in the order of core::EventBefore) and the aspects holding at its
+// start: each entry opens a bar, each exit closes the bar open for its pair and aspect, each exact moment
+// goes to the open bar. A row for every pair and aspect with a bar, ordered as `pairs`, then by aspect.
+Timeline AssembleTimeline(double from, double to, const std::vector<core::EventPair>& pairs,
+                          const std::vector<InOrbAtStart>& atStart, const std::vector<core::Event>& events);
+
+// The timeline of `mode` over from … to with the orbs in `astro`; `moments` are the moments of the three
+// date rows (the birthdates of the two-date modes stand still). Ingresses are not part of it.
+Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+                       double from, double to);
+
+// ----- The picture's arithmetic ---------------------------------------------------------------------------
+
+// The part of the span shown, in moments.
+struct TimeView {
+    double from = 0.0;
+    double to = 0.0;
+    double Length() const { return to - from; }
+};
+
+// The view zoomed by `factor` (below 1 closer) around `anchor`, which stays at its place; no shorter than
+// `leastDays` and kept within `bounds`.
+TimeView Zoomed(const TimeView& view, double anchor, double factor, const TimeView& bounds, double leastDays);
+// The view moved by `days` (later when positive), kept within `bounds`.
+TimeView Scrolled(const TimeView& view, double days, const TimeView& bounds);
+
+// Where things are, in pixels: the label column on the left, the tick band at the top, the rows below.
+struct TimelineLayout {
+    int width = 0;
+    int labelWidth = 150;
+    int headerHeight = 36;
+    int rowHeight = 18;
+    int rightMargin = 12;
+    TimeView view;
+
+    double X(double moment) const;
+    double Moment(double x) const;
+    // The row at `y` when the rows are scrolled up by `offset` pixels; −1 above the first row.
+    int RowAt(double y, int offset) const;
+    double PixelsPerDay() const;
+};
+
+// A mark along the top: the start of a month on the upper line, of a day on the lower line.
+struct TimeTick {
+    double moment = 0.0;
+    std::string label;  // "Mar." / "März", with the year in January and at the first tick; a day number
+    bool major = false; // the start of a year
+    int16_t line = 0;   // 0 months, 1 days
+};
+
+// The ticks within `view`, in local time `zoneMinutes` east of Greenwich, spaced so that two labels are at
+// least `leastPixels` apart at `pixelsPerDay`; month names in `language` (1 German). The month the view
+// begins in is named at its left edge (a tick without a line) when its first month tick is further on; day
+// ticks come once days are wide enough to be told apart.
+std::vector<TimeTick> TimeTicks(const TimeView& view, int16_t zoneMinutes, double pixelsPerDay, double leastPixels,
+                                int16_t language);
+
+// ----- Texts ----------------------------------------------------------------------------------------------
+
+// A moment as the program writes it, in local time `zoneMinutes` east of Greenwich: "Mar. 4, 2025, 05:06".
+std::string MomentText(double moment, int16_t zoneMinutes, int16_t language);
+// A moment in ISO 8601, Universal Time, to the second: "2025-03-04T05:06:07Z".
+std::string IsoMomentText(double moment);
+
+// The row's label in the label column: "Ma Sqr Ju"; the transiting body marked "tr." and the natal one
+// with its mark in personal transits, the charts' numbers in synastry.
+std::string RowLabel(const core::AstroTables& tables, const text::Language& language, int16_t mode,
+                     const TimelineRow& row);
+// The hover text of a bar: the pair and aspect in words, then its entry, exact moments and exit.
+std::string BarText(const core::AstroTables& tables, const text::Language& language, int16_t mode,
+                    const TimelineRow& row, const TimelineBar& bar, int16_t zoneMinutes);
+// The bar of `row` at `moment`, widened by `slackDays` each side; null when none.
+const TimelineBar* BarAt(const TimelineRow& row, double moment, double slackDays);
+
+// Every bar as one CSV line (RFC 4180) under the header `body1,aspect,body2,enter,exact,leave`: English
+// names, moments as IsoMomentText, enter/leave empty where the bar is cut by the span, several exact
+// moments separated by ";".
+std::string TimelineCsv(const core::AstroTables& tables, const Timeline& timeline);
+
+}  // namespace orvane::display

@@ -1,0 +1,470 @@
+#include "gui/tools/frm_timeline.h"
+
+#include "datetime/date_input.h"
+#include "datetime/time_zones.h"
+#include "gui/display/grid_view.h"
+#include "gui/display/timeline_painter.h"
+#include "gui/platform/qt_widgets.h"
+#include "gui/tools/image_export.h"
+#include "text/language.h"
+#include "text/text_numbers.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace orvane::tools {
+namespace {
+
+using platform::Q;
+
+constexpr double kMinutesPerDay = 1440.0;
+constexpr std::array<int, 7> kSpanMonths{1, 3, 6, 12, 24, 60, 120};
+constexpr std::array<int16_t, 7> kSpanTexts{text::kTextTimelineOneMonth,  text::kTextTimelineThreeMonths,
+                                            text::kTextTimelineSixMonths, text::kTextTimelineOneYear,
+                                            text::kTextTimelineTwoYears,  text::kTextTimelineFiveYears,
+                                            text::kTextTimelineTenYears};
+constexpr int kDefaultSpan = 3;            // one year
+constexpr double kLeastViewDays = 2.0;     // the closest zoom: two days across
+constexpr double kZoomPerNotch = 0.8;      // one notch of the wheel
+constexpr int kSnapPixels = 5;             // a click this near an exact mark picks the exact moment
+constexpr double kLeastTickPixels = 64.0;  // between two tick labels
+
+// The world date's zone in minutes east of Greenwich: its row's zone, or the computer's.
+int16_t WorldZoneMinutes(const app::MainModel& main)
+{
+    const int16_t position = main.zoneLists[static_cast<size_t>(core::kWorldDateRow)].ListIndex();
+    return position > 0 ? datetime::ZoneOffsetMinutes(position) : main.computerZone;
+}
+
+std::optional<double> WorldMoment(const app::MainModel& main)
+{
+    const double moment = main.moments[static_cast<size_t>(core::kWorldDateRow)];
+    return moment > 0.0 ? std::optional<double>(moment) : std::nullopt;
+}
+
+// The mode's dates as the last computation converted them: false when one it needs did not convert.
+bool ModeDatesValid(const app::MainModel& main)
+{
+    for (int16_t row = 0; row < core::kNumDateRows; ++row)
+        if (core::RowUsedByMode(row, main.currentMode) && !(main.moments[static_cast<size_t>(row)] > 0.0))
+            return false;
+    return core::IsOneDateMode(main.currentMode) || core::IsTwoDateMode(main.currentMode);
+}
+
+// The path chosen with ".png" or ".csv" added when the user typed no extension.
+QString WithSuffix(const QString& path, const QString& suffix)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + "." + suffix : path;
+}
+
+}  // namespace
+
+// ----- The canvas -----------------------------------------------------------------------------------------
+
+TimelineCanvas::TimelineCanvas(const app::Workspace& program, const display::Timeline& timeline, QWidget* parent)
+    : QWidget(parent), m_program(program), m_timeline(timeline)
+{
+    setObjectName(QStringLiteral("picTimeline"));
+    setMouseTracking(true);
+    setMinimumSize(480, 200);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void TimelineCanvas::ShowWholeSpan()
+{
+    m_view = {m_timeline.from, m_timeline.to};
+    m_offset = 0;
+    m_hoverRow = -1;
+    update();
+}
+
+void TimelineCanvas::SetScrollOffset(int offset)
+{
+    const int most = std::max(0, ContentHeight() - height());
+    m_offset = std::clamp(offset, 0, most);
+    update();
+}
+
+int TimelineCanvas::ContentHeight() const
+{
+    const display::TimelineLayout layout = Layout();
+    return layout.headerHeight + static_cast<int>(m_timeline.rows.size()) * layout.rowHeight;
+}
+
+display::TimelineLayout TimelineCanvas::Layout() const
+{
+    display::TimelineLayout layout;
+    const QFontMetrics metrics(font());
+    layout.width = width();
+    layout.rowHeight = metrics.height() + 6;
+    layout.headerHeight = metrics.height() * 2 + 6;
+    layout.labelWidth = metrics.horizontalAdvance(QStringLiteral("tr.Ma Sqr nat.Ma")) + 16;
+    layout.view = m_view;
+    return layout;
+}
+
+display::TimelinePicture TimelineCanvas::Picture(const display::TimelineLayout& layout, int height, int offset) const
+{
+    const text::Language& language = m_program.language;
+    display::TimelinePicture picture;
+    picture.timeline = &m_timeline;
+    picture.layout = layout;
+    picture.height = height;
+    picture.scrollOffset = offset;
+    for (const display::TimelineRow& row : m_timeline.rows)
+        picture.rowLabels.push_back(Q(display::RowLabel(m_program.astro.tables, language, m_timeline.mode, row)));
+    for (size_t a = 0; a < picture.aspectColours.size(); ++a)
+        picture.aspectColours[a] = display::ToQColor(m_program.astro.tables.aspectColors[a]);
+    const int16_t zone = WorldZoneMinutes(m_program.main);
+    picture.ticks = display::TimeTicks(layout.view, zone, layout.PixelsPerDay(), kLeastTickPixels,
+                                       language.currentLanguage);
+    picture.worldMoment = WorldMoment(m_program.main);
+    picture.corner = Q(language.TextWithReplacements(text::kTextTimelineZone, datetime::ZoneText(static_cast<int16_t>(zone / 30 + 24))));
+    picture.emptyText = Q(language.Text(ModeDatesValid(m_program.main) ? text::kTextTimelineEmpty : text::kTextTimelineNoDates));
+    picture.font = font();
+    return picture;
+}
+
+QImage TimelineCanvas::WholeImage(int width) const
+{
+    display::TimelineLayout layout = Layout();
+    layout.width = width;
+    const int height = std::max(ContentHeight(), layout.headerHeight + 4 * layout.rowHeight);
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    display::DrawTimeline(painter, Picture(layout, height, 0));
+    return image;
+}
+
+void TimelineCanvas::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    display::TimelinePicture picture = Picture(Layout(), height(), m_offset);
+    picture.highlightedRow = m_hoverRow;
+    display::DrawTimeline(painter, picture);
+}
+
+void TimelineCanvas::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    SetScrollOffset(m_offset);
+    emit scrollOffsetChanged(m_offset);
+}
+
+void TimelineCanvas::wheelEvent(QWheelEvent* event)
+{
+    const display::TimeView bounds{m_timeline.from, m_timeline.to};
+    const QPoint delta = event->angleDelta();
+    const double notches = (delta.y() != 0 ? delta.y() : delta.x()) / 120.0;
+    // Shift turns the wheel sideways on some systems: either way the view moves through time.
+    if (event->modifiers().testFlag(Qt::ShiftModifier) || (delta.y() == 0 && delta.x() != 0))
+        m_view = display::Scrolled(m_view, -notches * m_view.Length() / 10.0, bounds);
+    else
+        m_view = display::Zoomed(m_view, Layout().Moment(event->position().x()), std::pow(kZoomPerNotch, notches),
+                                 bounds, kLeastViewDays);
+    update();
+    event->accept();
+}
+
+void TimelineCanvas::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressedAt = event->position().toPoint();
+        m_dragging = false;
+    }
+}
+
+void TimelineCanvas::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (m_pressedAt && (m_dragging || (at - *m_pressedAt).manhattanLength() >= QApplication::startDragDistance())) {
+        // Dragging moves the picture with the pointer, through time and through the rows.
+        const QPoint moved = at - *m_pressedAt;
+        m_dragging = true;
+        m_pressedAt = at;
+        m_view = display::Scrolled(m_view, -moved.x() / std::max(Layout().PixelsPerDay(), 1e-9),
+                                   {m_timeline.from, m_timeline.to});
+        SetScrollOffset(m_offset - moved.y());
+        emit scrollOffsetChanged(m_offset);
+        return;
+    }
+    ShowHoverText(at);
+}
+
+void TimelineCanvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressedAt && !m_dragging && event->button() == Qt::LeftButton;
+    m_pressedAt.reset();
+    m_dragging = false;
+    const display::TimelineLayout layout = Layout();
+    const QPointF at = event->position();
+    if (click && at.x() >= layout.labelWidth && at.x() <= layout.width - layout.rightMargin && !m_timeline.rows.empty())
+        emit momentClicked(ClickedMoment(at.x(), layout.RowAt(at.y(), m_offset)));
+}
+
+void TimelineCanvas::leaveEvent(QEvent*)
+{
+    m_hoverRow = -1;
+    QToolTip::hideText();
+    update();
+}
+
+double TimelineCanvas::ClickedMoment(double x, int row) const
+{
+    const display::TimelineLayout layout = Layout();
+    const double moment = std::clamp(layout.Moment(x), m_timeline.from, m_timeline.to);
+    if (row < 0 || row >= static_cast<int>(m_timeline.rows.size()))
+        return moment;
+    const double slack = kSnapPixels / std::max(layout.PixelsPerDay(), 1e-9);
+    const display::TimelineBar* bar = display::BarAt(m_timeline.rows[static_cast<size_t>(row)], moment, slack);
+    if (bar == nullptr)
+        return moment;
+    for (double exact : bar->exacts)
+        if (std::abs(exact - moment) <= slack)
+            return exact;
+    return moment;
+}
+
+void TimelineCanvas::ShowHoverText(const QPoint& at)
+{
+    const display::TimelineLayout layout = Layout();
+    const int row = at.y() < layout.headerHeight ? -1 : layout.RowAt(at.y(), m_offset);
+    const bool inRows = row >= 0 && row < static_cast<int>(m_timeline.rows.size());
+    if (row != m_hoverRow) {
+        m_hoverRow = inRows ? row : -1;
+        update();
+    }
+    const double slack = 2.0 / std::max(layout.PixelsPerDay(), 1e-9);
+    const display::TimelineBar* bar =
+        inRows && at.x() >= layout.labelWidth
+            ? display::BarAt(m_timeline.rows[static_cast<size_t>(row)], layout.Moment(at.x()), slack)
+            : nullptr;
+    if (bar == nullptr) {
+        QToolTip::hideText();
+        return;
+    }
+    const std::string text = display::BarText(m_program.astro.tables, m_program.language, m_timeline.mode,
+                                              m_timeline.rows[static_cast<size_t>(row)], *bar,
+                                              WorldZoneMinutes(m_program.main));
+    QToolTip::showText(mapToGlobal(at), Q(text), this);
+}
+
+// ----- The window -----------------------------------------------------------------------------------------
+
+frmTimeline::frmTimeline(app::Workspace& program, platform::MessageBoxes& boxes, QWidget& mainWindow)
+    : QDialog(&mainWindow), m_program(program), m_boxes(boxes), m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("frmTimeline"));
+    setSizeGripEnabled(true);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    CreateControls();
+    SetLanguageDependentText();
+}
+
+void frmTimeline::CreateControls()
+{
+    lblFrom = platform::Create<QLabel>(this, QStringLiteral("lblFrom"));
+    dtpFrom = platform::Create<QDateEdit>(this, QStringLiteral("dtpFrom"));
+    dtpFrom->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dtpFrom->setDateRange(QDate(1, 1, 1), QDate(2799, 12, 31));
+    dtpFrom->setCalendarPopup(true);
+    lblSpan = platform::Create<QLabel>(this, QStringLiteral("lblSpan"));
+    cboSpan = platform::Create<QComboBox>(this, QStringLiteral("cboSpan"));
+    lblZone = platform::Create<QLabel>(this, QStringLiteral("lblZone"));
+    picTimeline = new TimelineCanvas(m_program, m_timeline, this);
+    scrRows = platform::Create<QScrollBar>(this, QStringLiteral("scrRows"));
+    lblHint = platform::Create<QLabel>(this, QStringLiteral("lblHint"));
+    cmdExportPng = platform::Create<QPushButton>(this, QStringLiteral("cmdExportPng"));
+    cmdExportCsv = platform::Create<QPushButton>(this, QStringLiteral("cmdExportCsv"));
+    cmdClose = platform::Create<QPushButton>(this, QStringLiteral("cmdClose"));
+    lblHint->setWordWrap(true);
+    cmdClose->setAutoDefault(false);
+
+    auto* top = new QHBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{lblFrom, dtpFrom, lblSpan, cboSpan})
+        top->addWidget(widget);
+    top->addStretch(1);
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    middle->addWidget(picTimeline, 1);
+    middle->addWidget(scrRows);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblHint, 1);
+    for (QWidget* widget : std::initializer_list<QWidget*>{cmdExportPng, cmdExportCsv, cmdClose})
+        bottom->addWidget(widget);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(top);
+    column->addLayout(middle, 1);
+    column->addLayout(bottom);
+    lblZone->hide();  // the zone stands in the picture's corner
+
+    connect(dtpFrom, &QDateEdit::dateChanged, this, &frmTimeline::dtpFrom_Change);
+    connect(cboSpan, &QComboBox::activated, this, &frmTimeline::cboSpan_Click);
+    connect(cmdExportPng, &QPushButton::clicked, this, &frmTimeline::cmdExportPng_Click);
+    connect(cmdExportCsv, &QPushButton::clicked, this, &frmTimeline::cmdExportCsv_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(picTimeline, &TimelineCanvas::momentClicked, this, &frmTimeline::picTimeline_Click);
+    connect(picTimeline, &TimelineCanvas::scrollOffsetChanged, this, [this] { SyncScrollBar(); });
+    connect(scrRows, &QScrollBar::valueChanged, picTimeline, &TimelineCanvas::SetScrollOffset);
+}
+
+void frmTimeline::SetLanguageDependentText()
+{
+    const text::Language& language = m_program.language;
+    setWindowTitle(Q(language.Text(text::kTextTimelineTitle)));
+    lblFrom->setText(Q(language.Text(text::kTextTimelineFrom)));
+    lblSpan->setText(Q(language.Text(text::kTextTimelineSpan)));
+    const int span = cboSpan->count() > 0 ? cboSpan->currentIndex() : kDefaultSpan;
+    cboSpan->clear();
+    for (int16_t number : kSpanTexts)
+        cboSpan->addItem(Q(language.Text(number)));
+    cboSpan->setCurrentIndex(span);
+    lblHint->setText(Q(language.Text(text::kTextTimelineHint)));
+    cmdExportPng->setText(Q(language.Text(text::kTextTimelineExportPng)));
+    cmdExportCsv->setText(Q(language.Text(text::kTextTimelineExportCsv)));
+    cmdClose->setText(Q(language.Text(text::kTextClose)));
+    picTimeline->update();
+}
+
+double frmTimeline::StartMoment() const
+{
+    if (const std::optional<double> world = WorldMoment(m_program.main))
+        return *world;
+    datetime::DateRows rows = m_program.main;  // a copy: converting cleans the rows it reads
+    const double world = datetime::InputDateToAJDate(rows, core::kWorldDateRow);
+    const double first = m_program.main.moments[static_cast<size_t>(core::kFirstBirthdateRow)];
+    return world > 0.0 ? world : first > 0.0 ? first : 2451545.0;
+}
+
+int16_t frmTimeline::ZoneMinutes() const
+{
+    return WorldZoneMinutes(m_program.main);
+}
+
+void frmTimeline::ShowTimeline()
+{
+    SetLanguageDependentText();
+    // The span begins at the start of the world date's local day.
+    const double local = StartMoment() + ZoneMinutes() / kMinutesPerDay + 0.5;
+    m_syncing = true;
+    dtpFrom->setDate(QDate::fromJulianDay(static_cast<qint64>(std::floor(local))));
+    cboSpan->setCurrentIndex(kDefaultSpan);
+    m_syncing = false;
+    Rebuild();
+    if (!isVisible()) {
+        // Over the main window, as wide as it, and from its top down to near the screen's bottom (the
+        // screen's available area keeps it whole).
+        const QRect main = m_mainWindow.frameGeometry();
+        const QRect area = platform::AvailableArea(m_mainWindow);
+        const int height = area.isEmpty() ? main.height()
+                                          : std::max(main.height(), (area.bottom() - main.top()) * 9 / 10);
+        platform::PlaceOnScreen(*this, QRect(main.left(), main.top(), main.width(), height),
+                                platform::FrameMargins(m_mainWindow));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmTimeline::Rebuild()
+{
+    const double from = static_cast<double>(dtpFrom->date().toJulianDay()) - 0.5 - ZoneMinutes() / kMinutesPerDay;
+    const QDate end = dtpFrom->date().addMonths(kSpanMonths.at(static_cast<size_t>(std::max(0, cboSpan->currentIndex()))));
+    const double to = static_cast<double>(end.toJulianDay()) - 0.5 - ZoneMinutes() / kMinutesPerDay;
+    const app::MainModel& main = m_program.main;
+    if (ModeDatesValid(main))
+        m_timeline = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to);
+    else
+        m_timeline = display::Timeline{from, to, main.currentMode, {}};
+    picTimeline->ShowWholeSpan();
+    SyncScrollBar();
+}
+
+void frmTimeline::SyncScrollBar()
+{
+    const QSignalBlocker blocker(scrRows);
+    scrRows->setRange(0, std::max(0, picTimeline->ContentHeight() - picTimeline->height()));
+    scrRows->setPageStep(picTimeline->height());
+    scrRows->setSingleStep(picTimeline->Layout().rowHeight);
+    scrRows->setValue(picTimeline->ScrollOffset());
+}
+
+void frmTimeline::dtpFrom_Change()
+{
+    if (!m_syncing)
+        Rebuild();
+}
+
+void frmTimeline::cboSpan_Click()
+{
+    if (!m_syncing)
+        Rebuild();
+}
+
+void frmTimeline::picTimeline_Click(double moment)
+{
+    const app::ComputeOutcome outcome = m_program.SetWorldDate(moment);
+    picTimeline->update();
+    emit worldDateSet(outcome);
+}
+
+void frmTimeline::ShowExportOutcome(bool written, const std::string& path)
+{
+    const int16_t number = written ? text::kTextTimelineSaved : text::kTextTimelineNotWritable;
+    const std::string message = m_program.language.Text(number) + text::kLineBreak + path;
+    m_boxes.Show(written ? platform::Message::Information(windowTitle().toStdString(), message)
+                         : platform::Message::Exclamation(windowTitle().toStdString(), message));
+}
+
+bool frmTimeline::ExportPng(const std::string& path)
+{
+    const QImage image = picTimeline->WholeImage(std::max(picTimeline->width(), 1200));
+    const bool written = WriteImageFile(image, path, "PNG");
+    ShowExportOutcome(written, path);
+    return written;
+}
+
+bool frmTimeline::ExportCsv(const std::string& path)
+{
+    const std::string csv = display::TimelineCsv(m_program.astro.tables, m_timeline);
+    QSaveFile file(Q(path));
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
+                         file.commit();
+    ShowExportOutcome(written, path);
+    return written;
+}
+
+void frmTimeline::cmdExportPng_Click()
+{
+    const QString filter = Q(m_program.language.Text(text::kTextTimelinePngFilter)) + QStringLiteral(" (*.png)");
+    const QString path = QFileDialog::getSaveFileName(this, cmdExportPng->text(), QString(), filter);
+    if (!path.isEmpty())
+        ExportPng(WithSuffix(path, QStringLiteral("png")).toStdString());
+}
+
+void frmTimeline::cmdExportCsv_Click()
+{
+    const QString filter = Q(m_program.language.Text(text::kTextTimelineCsvFilter)) + QStringLiteral(" (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(this, cmdExportCsv->text(), QString(), filter);
+    if (!path.isEmpty())
+        ExportCsv(WithSuffix(path, QStringLiteral("csv")).toStdString());
+}
+
+}  // namespace orvane::tools

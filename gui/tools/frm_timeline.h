@@ -1,0 +1,135 @@
+#pragma once
+
+// frmTimeline: the aspect timeline of the current mode as a Qt window over display::Timeline. Over a span
+// (from a date, for a length chosen in a list; at first one year from the world date) every aspect in orb
+// is a bar in its row; hovering over a bar tells its entry, exact moments and exit; a click sets the world
+// date to the moment under the pointer (to an exact moment when one is near) and computes; the wheel zooms
+// around the pointer, Shift+wheel and dragging scroll through time; the picture is exported as PNG and the
+// bars as CSV. Created on first use and afterwards only hidden and shown; Escape closes it.
+
+#include "app/compute.h"
+#include "app/workspace.h"
+#include "display/timeline.h"
+#include "gui/display/timeline_painter.h"
+#include "platform/message.h"
+
+#include <QDialog>
+#include <QPoint>
+#include <QWidget>
+
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace orvane::tools {
+
+// picTimeline: paints the timeline and turns the mouse into zooming, scrolling, hover texts and clicks.
+class TimelineCanvas : public QWidget {
+    Q_OBJECT
+
+public:
+    TimelineCanvas(const app::Workspace& program, const display::Timeline& timeline, QWidget* parent);
+
+    // The whole span shown again, scrolled to the first row.
+    void ShowWholeSpan();
+    void SetScrollOffset(int offset);
+    int ScrollOffset() const { return m_offset; }
+    int ContentHeight() const;
+    // Where things are now, in the canvas' pixels.
+    display::TimelineLayout Layout() const;
+    // The picture of every row at `width` pixels: what the PNG export saves.
+    QImage WholeImage(int width) const;
+
+signals:
+    void momentClicked(double moment);
+    void scrollOffsetChanged(int offset);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    display::TimelinePicture Picture(const display::TimelineLayout& layout, int height, int offset) const;
+    // The moment a click at `x` in `row` picks: an exact moment within a few pixels, else the one under it.
+    double ClickedMoment(double x, int row) const;
+    void ShowHoverText(const QPoint& at);
+
+    const app::Workspace& m_program;
+    const display::Timeline& m_timeline;
+    display::TimeView m_view;
+    int m_offset = 0;
+    int m_hoverRow = -1;
+    std::optional<QPoint> m_pressedAt;
+    bool m_dragging = false;
+};
+
+class frmTimeline : public QDialog {
+    Q_OBJECT
+
+public:
+    frmTimeline(app::Workspace& program, platform::MessageBoxes& boxes, QWidget& mainWindow);
+
+    // The button's work: the timeline of the current computation, one year from the world date, placed
+    // over the main window within the screen and shown.
+    void ShowTimeline();
+    void SetLanguageDependentText();
+
+    const display::Timeline& Model() const { return m_timeline; }
+    TimelineCanvas& Canvas() { return *picTimeline; }
+
+    // The exports once a file is chosen; each shows its message and returns whether the file was written.
+    bool ExportPng(const std::string& path);
+    bool ExportCsv(const std::string& path);
+
+    // ----- Handlers (slots named as the window's controls) ----------------------------------------------
+    void dtpFrom_Change();
+    void cboSpan_Click();
+    void cmdExportPng_Click();
+    void cmdExportCsv_Click();
+    void picTimeline_Click(double moment);
+
+signals:
+    // The world date was set from the timeline and computed: the main window re-syncs and shows `outcome`.
+    void worldDateSet(const app::ComputeOutcome& outcome);
+
+private:
+    void CreateControls();
+    // The timeline of the span from dtpFrom for the length in cboSpan, built anew.
+    void Rebuild();
+    void SyncScrollBar();
+    // The message after an export: the file saved, or its folder cannot be written to.
+    void ShowExportOutcome(bool written, const std::string& path);
+    int16_t ZoneMinutes() const;
+    // The world date's moment, or (where it does not convert) the first birthdate's.
+    double StartMoment() const;
+
+    app::Workspace& m_program;
+    platform::MessageBoxes& m_boxes;
+    QWidget& m_mainWindow;
+    display::Timeline m_timeline;
+    bool m_syncing = false;
+
+    QLabel* lblFrom = nullptr;
+    QDateEdit* dtpFrom = nullptr;
+    QLabel* lblSpan = nullptr;
+    QComboBox* cboSpan = nullptr;
+    QLabel* lblZone = nullptr;
+    TimelineCanvas* picTimeline = nullptr;
+    QScrollBar* scrRows = nullptr;
+    QLabel* lblHint = nullptr;
+    QPushButton* cmdExportPng = nullptr;
+    QPushButton* cmdExportCsv = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+}  // namespace orvane::tools

@@ -1,0 +1,161 @@
+#include "display/timeline.h"
+
+#include "tests/support/program_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::display {
+namespace {
+
+using core::Event;
+using core::EventKind;
+using testing::Jdn;
+
+class TimelineTest : public testing::ProgramTest {};
+
+// Bars from constructed events: entries, exits and exact moments paired per pair and aspect, bars open at
+// either end of the span, ingresses and events outside the span left out, rows in the pairs' order.
+TEST_F(TimelineTest, AssemblesBarsFromEvents)
+{
+    const core::EventPair a{1, 2}, b{1, 3};
+    const auto ev = [](double t, EventKind kind, const core::EventPair& p, int16_t aspect) {
+        return Event{t, kind, p.body1, p.body2, aspect, -1, 0.0};
+    };
+    const std::vector<Event> events{
+        ev(-5, EventKind::Enter, a, 1), ev(3, EventKind::Exact, a, 4), ev(5, EventKind::Leave, a, 4),
+        ev(10, EventKind::Enter, a, 3), ev(12, EventKind::Exact, a, 3), ev(15, EventKind::Leave, a, 3),
+        {16, EventKind::Ingress, 2, 0, 0, 4, 0.0}, ev(20, EventKind::Leave, b, 2), ev(30, EventKind::Enter, a, 3),
+        ev(40, EventKind::Leave, a, 3), ev(90, EventKind::Enter, b, 1), ev(100, EventKind::Leave, b, 1)};
+    const Timeline t = AssembleTimeline(0, 100, {b, a}, {{a, 4}, {b, 5}}, events);
+    struct Expected {
+        int16_t body2, aspect;
+        std::vector<TimelineBar> bars;
+    };
+    const std::vector<Expected> expected{
+        {3, 1, {{90, 100, false, true, {}}}},
+        {3, 2, {{0, 20, true, false, {}}}},
+        {3, 5, {{0, 100, true, true, {}}}},
+        {2, 3, {{10, 15, false, false, {12}}, {30, 40, false, false, {}}}},
+        {2, 4, {{0, 5, true, false, {3}}}}};
+    ASSERT_EQ(t.rows.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const TimelineRow& row = t.rows[i];
+        EXPECT_EQ(row.pair.body2, expected[i].body2) << i;
+        EXPECT_EQ(row.aspect, expected[i].aspect) << i;
+        ASSERT_EQ(row.bars.size(), expected[i].bars.size()) << i;
+        for (size_t k = 0; k < row.bars.size(); ++k) {
+            const TimelineBar &got = row.bars[k], &want = expected[i].bars[k];
+            EXPECT_EQ(std::tie(got.from, got.to, got.openStart, got.openEnd, got.exacts),
+                      std::tie(want.from, want.to, want.openStart, want.openEnd, want.exacts)) << i << "/" << k;
+        }
+    }
+}
+
+// A year of world transits and of synastry against the aspect test at single moments: inside every bar
+// the aspect holds, at its ends the deviation equals the orb, between two bars it does not hold; in
+// synastry every bar spans the whole year.
+TEST_F(TimelineTest, BarsAgreeWithTheAspectTest)
+{
+    core::AstroModule& astro = program->astro;
+    astro.orbs.ApplyOrbs({480, 480, 420, 420, 300, 120, 120}, {2, 3});
+    const double from = Jdn(2025, 1, 1) - 0.5, to = Jdn(2026, 1, 1) - 0.5;
+    const std::array<double, 3> moments{from, Jdn(1970, 5, 1) - 0.5, Jdn(1985, 9, 1) - 0.5};
+    for (const int16_t mode : {core::kModeWorldTransits, core::kModePersonal1, core::kModeSynastry}) {
+        const int16_t column = mode == core::kModeSynastry ? 2 : mode == core::kModePersonal1 ? 1 : 0;
+        const Timeline t = BuildTimeline(astro, mode, moments, from, to);
+        ASSERT_FALSE(t.rows.empty()) << mode;
+        for (const TimelineRow& row : t.rows) {
+            const double orb = astro.orbs.orbs[static_cast<size_t>(row.aspect)][static_cast<size_t>(column)];
+            const auto deviation = [&](double when) {
+                const double L1 = row.pair.moving1 ? astro.HelioLongitude(row.pair.body1, when) : row.pair.fixed1;
+                const double L2 = row.pair.moving2 ? astro.HelioLongitude(row.pair.body2, when) : row.pair.fixed2;
+                return astro.Deviation(L1, L2, row.aspect);
+            };
+            for (size_t k = 0; k < row.bars.size(); ++k) {
+                const TimelineBar& bar = row.bars[k];
+                EXPECT_LT(deviation((bar.from + bar.to) / 2), orb);
+                if (!bar.openStart) {
+                    EXPECT_NEAR(deviation(bar.from), orb, 1e-5);
+                }
+                if (!bar.openEnd) {
+                    EXPECT_NEAR(deviation(bar.to), orb, 1e-5);
+                }
+                for (double exact : bar.exacts)
+                    EXPECT_NEAR(deviation(exact), 0.0, 1e-5);
+                if (k + 1 < row.bars.size()) {
+                    EXPECT_GT(deviation((bar.to + row.bars[k + 1].from) / 2), orb);
+                }
+                if (mode == core::kModeSynastry) {
+                    EXPECT_TRUE(bar.from == from && bar.to == to && bar.exacts.empty());
+                }
+            }
+        }
+    }
+}
+
+// Moments to pixels and back, rows under the pointer, zooming around the pointer and scrolling kept
+// within the span.
+TEST_F(TimelineTest, LayoutArithmetic)
+{
+    TimelineLayout layout;
+    layout.width = 1162;  // 1000 pixels of time
+    layout.view = {100.0, 200.0};
+    EXPECT_DOUBLE_EQ(layout.X(150.0), 650.0);
+    EXPECT_DOUBLE_EQ(layout.Moment(400.0), 125.0);
+    for (const auto& [y, offset, row] : std::vector<std::tuple<double, int, int>>{
+             {10, 0, -1}, {36, 0, 0}, {53.9, 0, 0}, {54, 0, 1}, {40, 18, 1}, {36, 180, 10}})
+        EXPECT_EQ(layout.RowAt(y, offset), row) << y << " " << offset;
+
+    const TimeView bounds{0.0, 365.0};
+    const TimeView zoomed = Zoomed({0.0, 365.0}, 73.0, 0.5, bounds, 2.0);
+    EXPECT_DOUBLE_EQ(zoomed.from, 36.5);
+    EXPECT_DOUBLE_EQ(zoomed.to, 219.0);
+    EXPECT_DOUBLE_EQ(Zoomed({10.0, 12.0}, 11.0, 0.5, bounds, 2.0).Length(), 2.0);
+    const TimeView out = Zoomed({300.0, 360.0}, 350.0, 4.0, bounds, 2.0);
+    EXPECT_TRUE(out.from == 125.0 && out.to == 365.0);
+    EXPECT_DOUBLE_EQ(Scrolled({300.0, 360.0}, 30.0, bounds).from, 305.0);
+    EXPECT_DOUBLE_EQ(Scrolled({10.0, 70.0}, -30.0, bounds).from, 0.0);
+}
+
+// Ticks at the local starts of months (every month, or fewer when narrow), or of days when wide; month
+// names in the interface language; moments and dates as the program writes them; the CSV lines.
+TEST_F(TimelineTest, TicksAndTexts)
+{
+    const double y2025 = Jdn(2025, 1, 1) - 0.5, y2026 = Jdn(2026, 1, 1) - 0.5;
+    std::vector<TimeTick> ticks = TimeTicks({y2025, y2026}, 0, 3.0, 64.0, 0);
+    ASSERT_EQ(ticks.size(), 13u);
+    EXPECT_EQ(ticks[0].label, "Jan. 2025");
+    EXPECT_EQ(ticks[2].label, "Mar.");
+    EXPECT_DOUBLE_EQ(ticks[2].moment, Jdn(2025, 3, 1) - 0.5);
+    // An hour east of Greenwich, 1 January begins before the span: January is named at the left edge.
+    ticks = TimeTicks({y2025, y2026}, 60, 3.0, 64.0, 1);
+    EXPECT_TRUE(ticks[0].label == "Jan. 2025" && ticks[0].moment == y2025 && ticks[2].label == "März");
+    EXPECT_DOUBLE_EQ(ticks[2].moment, Jdn(2025, 3, 1) - 0.5 - 1 / 24.0);
+    EXPECT_EQ(TimeTicks({y2025, y2026}, 0, 1.0, 64.0, 0).size(), 5u);  // every third month
+    ticks = TimeTicks({y2025 + 0.25, y2025 + 3.0}, 0, 100.0, 64.0, 0);
+    ASSERT_EQ(ticks.size(), 4u);  // the month named at the left edge, then the 2nd, 3rd and 4th
+    EXPECT_TRUE(ticks[0].label == "Jan. 2025" && ticks[0].line == 0 && ticks[1].label == "2" && ticks[1].line == 1);
+    // Days every week: the 29th would crowd the next month's 1st.
+    ticks = TimeTicks({y2025, y2025 + 40.0}, 0, 10.0, 64.0, 0);
+    std::string days;
+    for (const TimeTick& tick : ticks)
+        days += tick.line == 1 ? tick.label + " " : "";
+    EXPECT_EQ(days, "1 8 15 22 1 8 ");
+
+    for (const auto& [moment, iso] : std::vector<std::pair<double, std::string>>{
+             {2451545.0, "2000-01-01T12:00:00Z"}, {2451544.5 - 0.3 / 86400, "2000-01-01T00:00:00Z"},
+             {Jdn(2025, 3, 4) - 0.5 + (5 * 3600 + 6 * 60 + 7) / 86400.0, "2025-03-04T05:06:07Z"}})
+        EXPECT_EQ(IsoMomentText(moment), iso);
+    EXPECT_EQ(MomentText(2451545.0, 90, 0), "Jan. 1, 2000, 13:30");
+    EXPECT_EQ(MomentText(2451545.0, 90, 1), "1.Jan. 2000, 13:30");
+
+    Timeline t{0, 0, core::kModeWorldTransits, {}};
+    t.rows.push_back({{4, 5}, 4, {{2451545.0, 2451555.0, true, false, {2451550.0, 2451551.0}}}});
+    EXPECT_EQ(TimelineCsv(program->astro.tables, t),
+              "body1,aspect,body2,enter,exact,leave\r\n"
+              "Mars,Trine,Jupiter,,2000-01-06T12:00:00Z;2000-01-07T12:00:00Z,2000-01-11T12:00:00Z\r\n");
+    EXPECT_EQ(RowLabel(program->astro.tables, program->language, core::kModePersonal1, t.rows[0]), "tr.Ma Tri nat.Ju");
+}
+
+}  // namespace
+}  // namespace orvane::display
