@@ -555,11 +555,11 @@ public:
         if (!m_line.jd && !m_line.state.empty()) {
             if (const int code = LoadState(); code != kExitSuccess)
                 return code;
-            moment = datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow);
-            if (moment < 0.0) {
-                m_program.main.moments[0] = moment;
-                return DateError(datetime::ShowDateInputError(m_program.main, core::kWorldDateRow, m_program.language));
-            }
+            const platform::Result<double> world =
+                datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow, m_program.language);
+            if (!world)
+                return DateError(world.error());
+            moment = world.value();
         }
         // Every line is made before any is printed: a body without a position makes the moment bad input.
         const core::AstroModule& astro = m_program.astro;
@@ -638,10 +638,10 @@ public:
         // The search starts from the state's world date: a date the date input rejects has no next step
         // (stepping an incomplete row would invent a date). The conversion also fills in the default
         // half hour and zone, so that the steps start from the moment the date row stands for.
-        if (const double start = datetime::InputDateToAJDate(main, core::kWorldDateRow); start < 0.0) {
-            main.moments[0] = start;
-            return DateError(datetime::ShowDateInputError(main, core::kWorldDateRow, m_program.language));
-        }
+        if (const platform::Result<double> start =
+                datetime::InputDateToAJDate(main, core::kWorldDateRow, m_program.language);
+            !start)
+            return DateError(start.error());
         if (m_line.step)
             main.stepIncrement.SetListIndex(*m_line.step);
         main.startupCompleted = true;
