@@ -267,7 +267,10 @@ inline constexpr int16_t kTextNotFound = 1019;
 inline constexpr int16_t kTextNoModeSelected = 1300;  // report on a state with no mode
 inline constexpr int16_t kTextOutputNotWritten = 1305;  // the standard output could not be written
 inline constexpr int16_t kTextHelpHint = 1040;     // "For help, run [r1]."
-inline constexpr int16_t kTextNoPosition = 1041;   // a moment outside the ephemeris' range
+inline constexpr int16_t kTextMomentOutOfRange = 1041;  // a moment outside the ephemeris' range
+inline constexpr int16_t kTextOptionRepeated = 1042;    // an option that may be given once, given twice
+inline constexpr int16_t kTextOptionBeforeCommand = 1043;
+inline constexpr int16_t kTextNotFoundUpTo = 1044;      // a search that reached the last date
 
 // ----- The desktop program ---------------------------------------------------------------------------
 inline constexpr int16_t kTextDegrees = 1150;        // degreesSelected
