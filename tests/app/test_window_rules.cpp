@@ -56,7 +56,7 @@ TEST_F(WindowRules, TheTimerCleansYearsAndForgetsATouchedFileAfterSixTicks)
         for (int tick = 0; tick < 2; ++tick) {
             HousekeepingTick(main);
             EXPECT_EQ(main.yearTexts[0], year);
-            EXPECT_EQ(program->Compute().dateError->text, "World date is too early.");
+            EXPECT_EQ(program->Compute().dateError->text, "World date is too early (the earliest date is January 1 of the year 1).");
         }
     }
 }

@@ -103,9 +103,9 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
     }
     // A year written with a minus keeps it, and stays too early however often it is converted.
     SetRow(model, 1, " -44", 1, 1);
-    EXPECT_EQ(Refusal(model, 1), "1st birthdate is too early.");
+    EXPECT_EQ(Refusal(model, 1), "1st birthdate is too early (the earliest date is January 1 of the year 1).");
     EXPECT_EQ(model.yearTexts[1], "-44");
-    EXPECT_EQ(Refusal(model, 1), "1st birthdate is too early.");
+    EXPECT_EQ(Refusal(model, 1), "1st birthdate is too early (the earliest date is January 1 of the year 1).");
     EXPECT_EQ(SanitizeInteger("-44", false, false), "44");
     EXPECT_EQ(SanitizeInteger("-44", true, false), "-44");
     EXPECT_EQ(SanitizeInteger("+7", false, true), "+7");
