@@ -704,13 +704,8 @@ public:
             dialog.search.numBodiesFound = 0;
             dialog.search.soughtBodiesFound = false;
             const app::StepOutcome outcome = m_program.Step(app::Direction::Forward);
-            // A step past the last date is undone: the search ends where it got to.
-            if (outcome.undone) {
-                m_err << OwnText(text::kTextNotFoundUpTo, m_line.language,
-                                 datetime::InputDateToString(main, core::kWorldDateRow, false, m_program.language))
-                      << '\n';
-                return kExitNotFound;
-            }
+            if (outcome.undone)
+                return NotFoundUpToTheLastDate();
             if (!outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
             if (outcome.compute.found) {
@@ -725,6 +720,15 @@ public:
     }
 
 private:
+    // A step past the last date the program computes is undone: the search ends, not found, where it got to.
+    int NotFoundUpToTheLastDate()
+    {
+        m_err << OwnText(text::kTextNotFoundUpTo, m_line.language,
+                         datetime::InputDateToString(m_program.main, core::kWorldDateRow, false, m_program.language))
+              << '\n';
+        return kExitNotFound;
+    }
+
     int LoadState()
     {
         const platform::Result<void> loaded = app::LoadStateFile(m_program, m_line.state, m_store);
