@@ -15,6 +15,13 @@
 namespace orvane::app {
 namespace {
 
+// The world date's local day number and time of day, or -1 when the world date row holds no date.
+double WorldLocalDay(Workspace& program)
+{
+    const platform::Result<double> local =
+        datetime::InputDateToLocalDayNumber(program.main, core::kWorldDateRow, program.language);
+    return local ? local.value() : -1.0;
+}
 
 size_t At(int16_t i)
 {
@@ -60,16 +67,16 @@ StepOutcome StepWith(Workspace& program, Direction direction, ComputeStep comput
     display::StepDate after = display::StepWorldDate(before, increment, direction == Direction::Forward);
     WriteWorldDate(main, after);
     if (increment == display::StepIncrement::Month || increment == display::StepIncrement::Year) {
-        after = display::DayCorrection(after, [&main](const display::StepDate& date) {
+        after = display::DayCorrection(after, [&main, &program](const display::StepDate& date) {
             WriteWorldDate(main, date);
-            return datetime::InputDateToAJDate(main, core::kWorldDateRow) < 0.0;
+            return !datetime::InputDateToAJDate(main, core::kWorldDateRow, program.language);
         });
         WriteWorldDate(main, after);
     }
 
     main.patternCounts.fill(0);
     outcome.compute = compute(program);
-    if (main.moments[0] < 0.0) {
+    if (outcome.compute.refusedRow == core::kWorldDateRow) {
         WriteWorldDate(main, before);
         main.yearTexts[0] = yearBefore;
         outcome.undone = true;
@@ -153,7 +160,7 @@ void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t 
     const int16_t p2 = outcome.p2;
     const int16_t a = outcome.aspect;
 
-    const double worldLocal = datetime::InputDateToLocalDayNumber(main, core::kWorldDateRow);
+    const double worldLocal = WorldLocalDay(program);
     const display::AspectSpanContext context =
         display::MakeAspectSpanContext(mode, main.moments, worldLocal, outcome.zoneMinutes);
     const double b = display::BeginningOfAspect(astro, context, p1, p2, a, column);
@@ -230,7 +237,7 @@ display::DurationGrid DurationGridOf(Workspace& program)
     for (int16_t i = 0; i < program.grid.cellCount; ++i)
         grid.cellTexts.push_back(program.grid.cellTexts[At(i)].text);
     grid.moments = main.moments;
-    grid.worldLocalDay = datetime::InputDateToLocalDayNumber(main, core::kWorldDateRow);
+    grid.worldLocalDay = WorldLocalDay(program);
     grid.zoneOffsetMinutes = static_cast<int16_t>(main.zoneLists[0].SelectedItemData());
     return grid;
 }

@@ -215,22 +215,26 @@ std::string SetGridTitle(const Workspace& program, int16_t mode)
 
 namespace {
 
-// Reads the moments of the date rows the mode uses; false when a row holds no valid date (the error
-// message is kept in `outcome` once the program has started).
+// Reads the moments of the date rows the mode uses; false when a row holds no valid date, and then no
+// moment is changed (the error message is kept in `outcome` once the program has started).
 bool ReadMoments(Workspace& program, int16_t mode, ComputeOutcome& outcome)
 {
     MainModel& main = program.main;
+    std::array<double, core::kNumDateRows> moments = main.moments;
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         if (!core::RowUsedByMode(row, mode))
             continue;
-        main.moments[At(row)] = datetime::InputDateToAJDate(main, row);
-        if (main.moments[At(row)] < 0.0) {
-            std::optional<platform::Message> error = datetime::ShowDateInputError(main, row, program.language);
+        platform::Result<double> moment = datetime::InputDateToAJDate(main, row, program.language);
+        if (!moment) {
+            main.inputError = true;
+            outcome.refusedRow = row;
             if (main.startupCompleted)
-                outcome.dateError = std::move(error);
+                outcome.dateError = moment.error();
             return false;
         }
+        moments[At(row)] = moment.value();
     }
+    main.moments = moments;
     return true;
 }
 

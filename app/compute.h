@@ -21,6 +21,8 @@ struct ComputeOutcome {
     // still loading.
     bool computed = false;
     std::optional<platform::Message> dateError;
+    // The date row that did not convert.
+    std::optional<int16_t> refusedRow;
     // Set when a run in progress found what it looked for (and has been stopped).
     std::optional<platform::Message> found;
 };

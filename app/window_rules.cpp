@@ -121,7 +121,7 @@ bool SteppingEnabled(const MainModel& main)
 void HousekeepingTick(MainModel& main)
 {
     for (std::string& year : main.yearTexts)
-        year = datetime::SanitizeInteger(year, false, false);
+        year = datetime::CleanedYear(year);
     if (main.stateFileTouched && ++main.stateFileTouchedTicks > 5)
         main.stateFileTouched = false;
 }
@@ -210,7 +210,7 @@ StateFileOutcome LoadChosenStateFile(Workspace& program, const std::string& path
     MainModel& main = program.main;
     ShowGrid(main);
     const int16_t row = NatalOrWorldTransits(main);
-    if (datetime::InputDateToAJDate(main, row) <= 0.0)
+    if (!datetime::InputDateToAJDate(main, row, language))
         datetime::SetWorldDateToNow(main, clock);
     outcome.compute = ComputeOrKeepMode(program, shown);
     outcome.footLabel = path + " " + language.Text(text::kTextLoaded);

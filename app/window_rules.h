@@ -59,7 +59,7 @@ bool RowHasEntries(const datetime::DateRows& rows, int16_t row);
 // the world date are filled.
 bool SteppingEnabled(const MainModel& main);
 
-// One tick: every year box cleaned to its digits, and the state-file-touched flag cleared once more
+// One tick: every year box cleaned to its digits (a year written with a minus keeps it), and the state-file-touched flag cleared once more
 // than five ticks have passed since the file was saved or loaded.
 void HousekeepingTick(MainModel& main);
 

@@ -120,6 +120,17 @@ std::string Fixed6(double value)
     return text;
 }
 
+// A moment as a message names it: with six decimals, or, when that many digits would not be read, in the
+// shortest form that reads back as the same number ("1e+300").
+std::string MomentText(double moment)
+{
+    if (std::fabs(moment) < 1e15)
+        return Fixed6(moment);
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, moment);
+    return ec == std::errc() ? std::string(text, end) : std::string();
+}
+
 // The parts of a comma-separated list; an empty part (",," or a comma at either end) is kept as "".
 std::vector<std::string> Split(const std::string& text)
 {
@@ -347,8 +358,10 @@ public:
             m_out << m_app.help();
             return kExitSuccess;
         }
-        if (const std::optional<int> code = MisshapenCommandLine(args.empty()))
+        if (const std::optional<int> code = MisshapenCommandLine(args))
             return code;
+        if (m_app.get_subcommands().front()->count("--lang") > 1)
+            return Usage(text::kTextOptionRepeated, "--lang");
         if (refused && refused->option == "--lang")
             return Mistake(refused->text);
         if (const std::optional<int> code = MissingPart())
@@ -373,7 +386,9 @@ private:
         command->allow_extras();
         if (stateText != nullptr)
             command->add_option("STATE", m_line.state, stateText);
+        // --lang given twice is a mistake (Read names it), not a value the parser refuses.
         command->add_option("--lang", "Program text in English (en) or German (de)")
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
             ->type_name("en|de")
             ->check(Refused(CLI::IsMember({"en", "de", ""}, CLI::ignore_case), text::kTextBadValue, "--lang"));
         return command;
@@ -625,23 +640,41 @@ private:
                std::any_of(chosen.begin(), chosen.end(), [](CLI::App* c) { return c->get_help_ptr()->count() > 0; });
     }
 
-    // No command, an unknown one, or an argument the command has no place for.
-    std::optional<int> MisshapenCommandLine(bool noArguments)
+    // No command, an unknown one, an option of the command given before it, or an argument the command
+    // has no place for.
+    std::optional<int> MisshapenCommandLine(const std::vector<std::string>& args)
     {
         const std::vector<CLI::App*> chosen = m_app.get_subcommands();
         if (chosen.empty()) {
-            if (noArguments) {
+            if (args.empty()) {
                 m_err << m_app.help();
                 return kExitUsage;
             }
             return Usage(text::kTextUnknownCommand, m_app.remaining().front());
         }
-        m_line.command = chosen.front()->get_name();
-        if (!chosen.front()->remaining().empty())
-            return Usage(text::kTextUnknownOption, chosen.front()->remaining().front());
-        // An argument after "--" that the command has no place for is left with the program, not the command.
-        if (!m_app.remaining().empty())
-            return Usage(text::kTextUnknownOption, m_app.remaining().front());
+        const CLI::App& command = *chosen.front();
+        m_line.command = command.get_name();
+        if (const std::optional<std::string> extra = FirstLeftOver(command))
+            return Usage(text::kTextUnknownOption, *extra);
+        // What the program kept came before the command, or after "--" when the command had no place for it.
+        const std::optional<std::string> extra = FirstLeftOver(m_app);
+        if (!extra)
+            return std::nullopt;
+        const auto commandAt = std::find(args.begin(), args.end(), m_line.command);
+        const std::string name = extra->substr(0, extra->find('='));
+        if (std::find(args.begin(), commandAt, *extra) != commandAt && name.starts_with("--") &&
+            command.get_option_no_throw(name) != nullptr)
+            return Usage(text::kTextOptionBeforeCommand, name, m_line.command);
+        return Usage(text::kTextUnknownOption, *extra);
+    }
+
+    // The first argument `app` had no place for, past the "--" that ends the options (which CLI11 keeps
+    // among them).
+    static std::optional<std::string> FirstLeftOver(const CLI::App& app)
+    {
+        for (const std::string& arg : app.remaining())
+            if (arg != "--")
+                return arg;
         return std::nullopt;
     }
 
@@ -725,11 +758,11 @@ public:
         if (!m_line.jd && m_line.date.empty() && !m_line.state.empty()) {
             if (const int code = LoadState(); code != kExitSuccess)
                 return code;
-            moment = datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow);
-            if (moment < 0.0) {
-                m_program.main.moments[0] = moment;
-                return DateError(datetime::ShowDateInputError(m_program.main, core::kWorldDateRow, m_program.language));
-            }
+            const platform::Result<double> world =
+                datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow, m_program.language);
+            if (!world)
+                return DateError(world.error());
+            moment = world.value();
         }
         // Every line is made before any is printed: a body without a position makes the moment bad input.
         const core::AstroModule& astro = m_program.astro;
@@ -739,8 +772,9 @@ public:
             const std::string& name = astro.tables.bodyNames[static_cast<size_t>(body)];
             if (longitude == core::kPlutoBeforeTable || longitude == core::kPlutoAfterTable) {
                 lines += name + " " + display::PositionErrorMark(static_cast<int32_t>(longitude)) + "\n";
-            } else if (longitude < 0.0) {
-                m_err << OwnText(text::kTextNoPosition, m_line.language, name, Fixed6(moment)) << '\n';
+            } else if (!(longitude >= 0.0 && longitude < core::kTwoPi)) {
+                // Outside the ephemeris' range no body has a position: the moment is named, not the body.
+                m_err << OwnText(text::kTextMomentOutOfRange, m_line.language, MomentText(moment)) << '\n';
                 return kExitBadInput;
             } else {
                 lines += name + " " + Fixed6(longitude / core::kTwoPi * 360.0) + " " +
@@ -808,10 +842,10 @@ public:
         // The search starts from the state's world date: a date the date input rejects has no next step
         // (stepping an incomplete row would invent a date). The conversion also fills in the default
         // half hour and zone, so that the steps start from the moment the date row stands for.
-        if (const double start = datetime::InputDateToAJDate(main, core::kWorldDateRow); start < 0.0) {
-            main.moments[0] = start;
-            return DateError(datetime::ShowDateInputError(main, core::kWorldDateRow, m_program.language));
-        }
+        if (const platform::Result<double> start =
+                datetime::InputDateToAJDate(main, core::kWorldDateRow, m_program.language);
+            !start)
+            return DateError(start.error());
         if (m_line.step)
             main.stepIncrement.SetListIndex(*m_line.step);
         main.startupCompleted = true;
@@ -840,10 +874,12 @@ public:
             dialog.search.numBodiesFound = 0;
             dialog.search.soughtBodiesFound = false;
             const app::StepOutcome outcome = m_program.SearchStep(app::Direction::Forward);
-            if (outcome.undone || !outcome.compute.computed)
+            if (outcome.undone)
+                return NotFoundUpToTheLastDate();
+            if (!outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
             if (outcome.compute.found && m_line.format != TableFormat::Text) {
-                const double found = datetime::InputDateToAJDate(main, core::kWorldDateRow);
+                const double found = datetime::InputDateToAJDate(main, core::kWorldDateRow, m_program.language).value();
                 const std::string& pattern = NameTables().patternNames[static_cast<size_t>(m_line.pattern)];
                 if (m_line.format == TableFormat::Csv)
                     m_out << "time,jd_ut,pattern\r\n" << datetime::IsoText(found, 0) << ',' << Fixed6(found) << ','
@@ -882,11 +918,10 @@ public:
                 const bool used = core::RowUsedByMode(row, mode) || (row == core::kWorldDateRow && m_line.from.empty());
                 if (!used)
                     continue;
-                moments[static_cast<size_t>(row)] = datetime::InputDateToAJDate(main, row);
-                if (moments[static_cast<size_t>(row)] < 0.0) {
-                    main.moments[static_cast<size_t>(row)] = moments[static_cast<size_t>(row)];
-                    return DateError(datetime::ShowDateInputError(main, row, m_program.language));
-                }
+                const platform::Result<double> moment = datetime::InputDateToAJDate(main, row, m_program.language);
+                if (!moment)
+                    return DateError(moment.error());
+                moments[static_cast<size_t>(row)] = moment.value();
             }
             start = moments[0];
         }
@@ -965,9 +1000,7 @@ private:
         for (const double moment : {from, to})
             for (int16_t body = core::kEarth; body <= core::kNeptune; ++body)
                 if (m_program.astro.HelioLongitude(body, moment) < 0.0) {
-                    m_err << OwnText(text::kTextNoPosition, m_line.language,
-                                     m_program.astro.tables.bodyNames[static_cast<size_t>(body)], Fixed6(moment))
-                          << '\n';
+                    m_err << OwnText(text::kTextMomentOutOfRange, m_line.language, MomentText(moment)) << '\n';
                     return kExitBadInput;
                 }
         return kExitSuccess;
@@ -1017,6 +1050,15 @@ private:
         main.halfHourLists[r].SetListIndex(static_cast<int16_t>(std::lround((local - dayNumber) * 48) + 1));
         main.zoneLists[r].SetListIndex(kGmtZonePosition);
         return kExitSuccess;
+    }
+
+    // A step past the last date the program computes is undone: the search ends, not found, where it got to.
+    int NotFoundUpToTheLastDate()
+    {
+        m_err << OwnText(text::kTextNotFoundUpTo, m_line.language,
+                         datetime::InputDateToString(m_program.main, core::kWorldDateRow, false, m_program.language))
+              << '\n';
+        return kExitNotFound;
     }
 
     int LoadState()
@@ -1072,23 +1114,24 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
         std::ostream& err)
 {
     CommandLine line;
+    // Output that did not arrive (a full device, a closed pipe) is a failure, whatever was answered or found.
+    const auto delivered = [&out, &err, &line](int code) {
+        out.flush();
+        if (out)
+            return code;
+        err << OwnText(text::kTextOutputNotWritten, line.language) << '\n';
+        return kExitBadInput;
+    };
     if (const std::optional<int> answered = CommandLineReader(line, out, err).Read(args))
-        return *answered;
+        return delivered(*answered);
     auto session = std::make_unique<Session>(environment, line, out, err);
     if (!session->Start())
         return kExitBadInput;
-    const int code = line.command == "positions"   ? session->Positions()
+    return delivered(line.command == "positions"   ? session->Positions()
                      : line.command == "report"    ? session->Report()
                      : line.command == "events"    ? session->Events()
                      : line.command == "ephemeris" ? session->Ephemeris()
-                                                   : session->Find();
-    // Output that did not arrive (a full device, a closed pipe) is a failure, whatever the command found.
-    out.flush();
-    if (!out) {
-        err << OwnText(text::kTextOutputNotWritten, line.language) << '\n';
-        return kExitBadInput;
-    }
-    return code;
+                                                   : session->Find());
 }
 
 }  // namespace orvane::cli

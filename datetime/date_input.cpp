@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 namespace orvane::datetime {
 namespace {
@@ -28,21 +29,39 @@ constexpr std::array<int16_t, core::kNumDateRows> kTextRowName{text::kTextWorldD
 
 constexpr int16_t kNumDays = 31;
 
-// The year of a cleaned year box (digits only) checked against the supported range: the year, or the
-// error code. Leading zeros are ignored; a number too long to be a year is too late.
-double CheckedYear(const std::string& digits, int32_t& year)
+// Why a row does not convert, as the text number of the reason.
+enum class Fault : int16_t {
+    Incomplete = text::kTextIncomplete,  // year empty, or no month or no day selected
+    Invalid = text::kTextNotValid,       // no such date (30 February)
+    TooEarly = text::kTextTooEarly,      // before 1 January of the year 1
+    TooLate = text::kTextTooLate,        // after 31 December 2799
+};
+
+// The information a row that does not convert gives: row name and reason, titled "Input error".
+platform::Result<double> Refused(size_t row, Fault fault, const text::Language& language)
+{
+    std::string text = language.Text(static_cast<int16_t>(fault));
+    if (row < kTextRowName.size())
+        text = language.Text(kTextRowName[row]) + " " + text;
+    return platform::Result<double>(
+        platform::Message::Information(language.Text(text::kTextInputErrorTitle), std::move(text)));
+}
+
+// The year of a cleaned year box (digits only) checked against the supported range: the year, or why
+// not. Leading zeros are ignored; a number too long to be a year is too late.
+std::optional<Fault> CheckedYear(const std::string& digits, int32_t& year)
 {
     const size_t first = digits.find_first_not_of('0');
     if (first == std::string::npos)
-        return kDateTooEarly;
+        return Fault::TooEarly;
     if (digits.size() - first > 4)
-        return kDateTooLate;
+        return Fault::TooLate;
     std::from_chars(digits.data() + first, digits.data() + digits.size(), year);
     if (year < kFirstYear)
-        return kDateTooEarly;
+        return Fault::TooEarly;
     if (year > kLastYear)
-        return kDateTooLate;
-    return 0.0;
+        return Fault::TooLate;
+    return std::nullopt;
 }
 
 // The half-hour position as a fraction of the day; a row whose list offers no half hour counts as noon.
@@ -56,39 +75,36 @@ double HalfHourFraction(const ComboBoxModel& hour)
 
 // The first steps of every conversion of a row: clean the year box, check the row, ask the calendar
 // for the day number and fill in the default half hour. Returns the local day number plus the time of
-// day, or an error code.
-double LocalMoment(DateRows& model, size_t row)
+// day, or the message why the row does not convert.
+platform::Result<double> LocalMoment(DateRows& model, size_t row, const text::Language& language)
 {
     std::string& year = model.yearTexts[row];
-    // A year written with a minus (from a state file, or pasted) lies before the first year: it keeps its
-    // minus when cleaned, so that converting the row again does not take it for a year of the common era.
-    const std::string_view written = text::Trimmed(year, " \t");
-    const bool negative = written.starts_with('-') && written.find_first_of(kDigits) != std::string_view::npos;
-    year = SanitizeInteger(year, negative, false);
+    year = CleanedYear(year);
+    const bool negative = year.starts_with('-');
     if (negative && model.monthLists[row].ListIndex() > 0 && model.dayLists[row].ListIndex() > 0)
-        return kDateTooEarly;
+        return Refused(row, Fault::TooEarly, language);
     if (year.empty() || model.monthLists[row].ListIndex() <= 0 || model.dayLists[row].ListIndex() <= 0)
-        return kDateIncomplete;
+        return Refused(row, Fault::Incomplete, language);
 
     platform::EuroDate date;
-    if (const double error = CheckedYear(year, date.year); error < 0)
-        return error;
+    if (const std::optional<Fault> fault = CheckedYear(year, date.year))
+        return Refused(row, *fault, language);
     date.month = model.monthLists[row].ListIndex();
     date.day = model.dayLists[row].ListIndex();
     date.calendar = platform::kCalendarGregorian;
     const int32_t dayNumber = platform::DayNumberOfDate(&date);
     if (date.valid == 0)
-        return kDateInvalid;
+        return Refused(row, Fault::Invalid, language);
     if (dayNumber < kFirstDayNumber)
-        return kDateTooEarly;
+        return Refused(row, Fault::TooEarly, language);
     if (dayNumber > kLastDayNumber)
-        return kDateTooLate;
+        return Refused(row, Fault::TooLate, language);
 
     // A row without a half hour is taken at noon, and shows it.
     ComboBoxModel& hour = model.halfHourLists[row];
     if (hour.ListIndex() <= 0)
         hour.SetListIndex(static_cast<int16_t>(hour.ListCount() / 2 + 1));
-    return dayNumber + HalfHourFraction(hour);
+    return platform::Result<double>(dayNumber + HalfHourFraction(hour));
 }
 
 std::string TwoDigits(int value)
@@ -124,13 +140,13 @@ size_t CharacterLength(std::string_view text)
 
 }  // namespace
 
-double InputDateToAJDate(DateRows& model, int16_t row)
+platform::Result<double> InputDateToAJDate(DateRows& model, int16_t row, const text::Language& language)
 {
     if (!core::IsDateRow(row))
-        return kDateIncomplete;
+        return Refused(kTextRowName.size(), Fault::Incomplete, language);
     const auto r = static_cast<size_t>(row);
-    const double local = LocalMoment(model, r);
-    if (local < 0)
+    platform::Result<double> local = LocalMoment(model, r, language);
+    if (!local)
         return local;
 
     // A row without a zone is converted with the computer's zone, and shows it, when the lists have it.
@@ -138,53 +154,32 @@ double InputDateToAJDate(DateRows& model, int16_t row)
     const int16_t defaultZone = model.defaultZoneIndex;
     if (zone.ListIndex() <= 0 && defaultZone > 0 && defaultZone < zone.ListCount())
         zone.SetListIndex(defaultZone);
-    return local - zone.SelectedItemData() / kMinutesPerDay - 0.5;
+    return platform::Result<double>(local.value() - zone.SelectedItemData() / kMinutesPerDay - 0.5);
 }
 
-double InputDateToLocalDayNumber(DateRows& model, int16_t row)
+platform::Result<double> InputDateToLocalDayNumber(DateRows& model, int16_t row, const text::Language& language)
 {
     if (!core::IsDateRow(row))
-        return kDateIncomplete;
-    return LocalMoment(model, static_cast<size_t>(row));
+        return Refused(kTextRowName.size(), Fault::Incomplete, language);
+    return LocalMoment(model, static_cast<size_t>(row), language);
 }
 
 std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated, const text::Language& language)
 {
-    const double local = InputDateToLocalDayNumber(model, row);
-    if (local < 0)
+    const platform::Result<double> local = InputDateToLocalDayNumber(model, row, language);
+    if (!local)
         return {};
     const auto r = static_cast<size_t>(row);
-    return DateText(static_cast<int32_t>(std::floor(local)), abbreviated, language.currentLanguage) + ", " +
+    return DateText(static_cast<int32_t>(std::floor(local.value())), abbreviated, language.currentLanguage) + ", " +
            model.halfHourLists[r].Text() + " (" + model.zoneLists[r].Text() + ")";
-}
-
-std::optional<platform::Message> ShowDateInputError(DateRows& model, int16_t row, const text::Language& language)
-{
-    if (!core::IsDateRow(row))
-        return std::nullopt;
-    const auto r = static_cast<size_t>(row);
-    const double stored = model.moments[r];
-    if (!(stored >= kDateTooLate - 0.5 && stored < kDateIncomplete + 0.5))
-        return std::nullopt;
-
-    int16_t reason = text::kTextIncomplete;
-    switch (std::lround(stored)) {
-    case -1: reason = text::kTextIncomplete; break;
-    case -2: reason = text::kTextNotValid; break;
-    case -3: reason = text::kTextTooEarly; break;
-    default: reason = text::kTextTooLate; break;
-    }
-    model.inputError = true;
-    return platform::Message::Information(language.Text(text::kTextInputErrorTitle),
-                                          language.Text(kTextRowName[r]) + " " + language.Text(reason));
 }
 
 std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& language)
 {
-    const double local = InputDateToLocalDayNumber(model, row);
-    if (local <= 0)
+    const platform::Result<double> local = InputDateToLocalDayNumber(model, row, language);
+    if (!local)
         return {};
-    return WeekdayName(platform::DayOfWeek(static_cast<int32_t>(std::floor(local))),
+    return WeekdayName(platform::DayOfWeek(static_cast<int32_t>(std::floor(local.value()))),
                        language.currentLanguage);
 }
 
@@ -303,6 +298,16 @@ std::string TimeOfDayText(double fraction, bool withSeconds)
     else
         std::snprintf(text, sizeof text, "%02d:%02d", hours, minutes);
     return text;
+}
+
+std::string CleanedYear(std::string_view typed)
+{
+    // A year written with a minus (from a state file, or pasted) lies before the first year: it keeps its
+    // minus when cleaned, so that cleaning or converting the row again does not take it for a year of the
+    // common era.
+    const std::string_view written = text::Trimmed(typed, " \t");
+    const bool negative = written.starts_with('-') && written.find_first_of(kDigits) != std::string_view::npos;
+    return SanitizeInteger(typed, negative, false);
 }
 
 std::string SanitizeInteger(std::string_view text, bool allowMinus, bool allowPlus)

@@ -1,13 +1,13 @@
 #pragma once
 
 // The date rows of the main window as moments: a row (year box, month, day, half-hour and zone lists)
-// becomes a Julian date in Universal Time, or an error code; the row's errors as messages; the world
-// date set to the computer's clock; the weekday and the text of a row; and the small text helpers the
+// becomes a Julian date in Universal Time, or the message why it does not; the world date set to the
+// computer's clock; the weekday and the text of a row; and the small text helpers the
 // rows need.
 
 #include "datetime/date_rows.h"
 #include "platform/clock.h"
-#include "platform/message.h"
+#include "platform/result.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,12 +20,6 @@ class Language;
 
 namespace orvane::datetime {
 
-// What a row conversion returns instead of a moment. Every valid moment is positive.
-inline constexpr double kDateIncomplete = -1.0;  // year empty, or no month or no day selected
-inline constexpr double kDateInvalid = -2.0;     // no such date (30 February)
-inline constexpr double kDateTooEarly = -3.0;    // before 1 January of the year 1
-inline constexpr double kDateTooLate = -4.0;     // after 31 December 2799
-
 // The supported range of dates.
 inline constexpr int32_t kFirstYear = 1;
 inline constexpr int32_t kLastYear = 2799;
@@ -35,26 +29,21 @@ inline constexpr int32_t kLastDayNumber = 2743738;   // 31 December 2799
 // Number of half-hour entries of a row's half-hour list (after its empty entry).
 inline constexpr int16_t kNumHalfHours = 48;
 
-// The moment of `row` as a Julian date in Universal Time, or kDateIncomplete … kDateTooLate.
+// The moment of `row` as a Julian date in Universal Time, or, when the row does not convert, the
+// information naming the row and the reason ("World date is incomplete.", titled "Input error").
 // Cleans the year box to its digits (a year written with a minus keeps it, and stays too early); a row
 // without a half hour gets 12:00 selected, and a row without a zone gets the computer's zone selected
 // when the zone lists have it, so that the user sees what was converted.
-double InputDateToAJDate(DateRows& model, int16_t row);
+platform::Result<double> InputDateToAJDate(DateRows& model, int16_t row, const text::Language& language);
 
 // The row's local day number and time of day (midnight = the day number itself), without a zone
-// correction; or the error codes above. Cleans the year box and fills in 12:00 like InputDateToAJDate.
-double InputDateToLocalDayNumber(DateRows& model, int16_t row);
+// correction, or the information above. Cleans the year box and fills in 12:00 like InputDateToAJDate.
+platform::Result<double> InputDateToLocalDayNumber(DateRows& model, int16_t row, const text::Language& language);
 
 // The row as display text, "January 5, 2000, 12:00 (GMT+1:00)", the date in the current language;
 // empty when the row is not a valid date.
 std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated,
                               const text::Language& language);
-
-// The information message for the error code stored in moments(row) — row name and reason, e.g.
-// "World date is incomplete.", titled "Input error" — and sets the model's input-error flag. The caller
-// shows it only once the main window has finished loading; the flag is set all the same. A row outside
-// 0 … 2, or a stored value that is no error code, gives no message and leaves the flag.
-std::optional<platform::Message> ShowDateInputError(DateRows& model, int16_t row, const text::Language& language);
 
 // The hover text of the row's day list: the weekday of the row's date in the current language, or the
 // empty text when the row is not a valid date.
@@ -78,6 +67,10 @@ void RoundToHalfHour(double& dayNumber);
 
 // A fraction of a day as "HH:MM" or "HH:MM:SS"; "XX:XX:XX" outside 0 ≤ fraction < 1.
 std::string TimeOfDayText(double fraction, bool withSeconds);
+
+// A year box cleaned to its digits, as every conversion and the window's timer clean it: a year written
+// with a minus keeps it (" -44" gives "-44", so it stays too early), "20a0-5" gives "2005".
+std::string CleanedYear(std::string_view typed);
 
 // The digits of `text`, with a leading "-" or "+" kept when allowed: "20a0-5" gives "2005".
 std::string SanitizeInteger(std::string_view text, bool allowMinus, bool allowPlus);

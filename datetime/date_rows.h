@@ -31,8 +31,8 @@ struct DateRows {
     // Set when a date row could not be converted and its error was reported.
     bool inputError = false;
 
-    // The moments of the three rows (Julian dates in Universal Time), or the error code of the row's
-    // last conversion.
+    // The moments of the three rows (Julian dates in Universal Time) as the last computation that
+    // converted them left them.
     std::array<double, core::kNumDateRows> moments{};
 
     // The computer's time zone in minutes east of Greenwich, and the position in the zone lists whose

@@ -125,12 +125,12 @@ double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext&
                         int16_t a, int16_t k, Direction direction)
 {
     if (context.worldLocalDay < 0.0)
-        return kUnknownDay;  // the world date is an error code, not a day
+        return kUnknownDay;  // the world date row holds no date
 
     double L1 = 0.0;
     if (context.isPersonalTransits) {
         if (context.natalMoment < 0.0)
-            return kUnknownDay;  // the birthdate is an error code, not a moment
+            return kUnknownDay;  // the birthdate row holds no moment
         L1 = astro.HelioLongitude(p1, context.natalMoment);
     }
 

@@ -23,8 +23,7 @@ namespace orvane::display {
 
 
 // Result of a search that found no day: a body had no position at a trial moment (Pluto outside its
-// table, a failed ephemeris computation), an input moment was an error code, or the trial bound was
-// reached.
+// table, a failed ephemeris computation), an input row held no date, or the trial bound was reached.
 inline constexpr double kUnknownDay = -1.0;
 
 // The most trial midnights one search tests. Every trial moves at least one day, and the Pluto table

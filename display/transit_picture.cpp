@@ -32,6 +32,12 @@ std::string TimeOf(double day)
 }
 
 // The orb stands for half the picture's width: deviation per pixel.
+// A row's moment, or -1 for a row that holds no date (the picture is made from rows that converted).
+double MomentOf(const platform::Result<double>& moment)
+{
+    return moment ? moment.value() : -1.0;
+}
+
 double RadiansPerPixel(const TransitPicture& picture)
 {
     return picture.orb / kTransitHalfWidth;
@@ -42,11 +48,11 @@ double RadiansPerPixel(const TransitPicture& picture)
 namespace {
 
 // The dates and times of the rows, 28 steps over the span, and the row of the world moment.
-void LabelRows(TransitPicture& picture, datetime::DateRows& rows, double span)
+void LabelRows(TransitPicture& picture, datetime::DateRows& rows, double span, const text::Language& language)
 {
     const double b = picture.beginning;
     const double rowStep = span / (kTransitRows - 1);
-    const double world = datetime::InputDateToLocalDayNumber(rows, core::kWorldDateRow);
+    const double world = MomentOf(datetime::InputDateToLocalDayNumber(rows, core::kWorldDateRow, language));
     picture.markedRow = 0;
     bool marked = false;
     for (int i = 0; i < kTransitRows; ++i) {
@@ -62,14 +68,15 @@ void LabelRows(TransitPicture& picture, datetime::DateRows& rows, double span)
 // The longitude at which the transit is exact: the natal body's, its opposite, or of the two points
 // the aspect's angle away from it the one nearer the transiting body at the world moment.
 double ExactLongitude(const core::AstroModule& astro, datetime::DateRows& rows, int16_t birthRow, int16_t p1,
-                      int16_t p2, int16_t aspect)
+                      int16_t p2, int16_t aspect, const text::Language& language)
 {
-    const double natal = astro.HelioLongitude(p1, datetime::InputDateToAJDate(rows, birthRow));
+    const double natal = astro.HelioLongitude(p1, MomentOf(datetime::InputDateToAJDate(rows, birthRow, language)));
     if (aspect == core::kOpposition)
         return core::NormalizeAngle(natal + core::kPi);
     if (aspect == core::kConjunction)
         return natal;
-    const double moving = astro.HelioLongitude(p2, datetime::InputDateToAJDate(rows, core::kWorldDateRow));
+    const double moving =
+        astro.HelioLongitude(p2, MomentOf(datetime::InputDateToAJDate(rows, core::kWorldDateRow, language)));
     const double ahead = core::NormalizeAngle(natal + astro.tables.aspectAngles[At(aspect)]);
     const double behind = core::NormalizeAngle(natal - astro.tables.aspectAngles[At(aspect)]);
     return core::Separation(moving, ahead) < core::Separation(moving, behind) ? ahead : behind;
@@ -93,7 +100,7 @@ void SampleCourse(TransitPicture& picture, const core::AstroModule& astro, int16
 
 TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::DateRows rows, int16_t birthRow,
                                   int16_t p1, int16_t p2, int16_t aspect, int16_t zoneMinutes, double b, double e,
-                                  const std::string& caption)
+                                  const std::string& caption, const text::Language& language)
 {
     TransitPicture picture;
     picture.aspect = aspect;
@@ -104,16 +111,16 @@ TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::Date
 
     // The span runs to the end of the last day.
     const double span = e + 1 - b;
-    LabelRows(picture, rows, span);
+    LabelRows(picture, rows, span, language);
 
     picture.scaleLabels[0] = core::Rad2DegMin(0.0, false, false, false, false);
     for (int j = 1; j <= kTransitScaleSteps; ++j)
         picture.scaleLabels[At(j)] = core::Rad2DegMin(j * picture.orb / 7.5, false, false, false, false);
 
-    SampleCourse(picture, astro, p2, ExactLongitude(astro, rows, birthRow, p1, p2, aspect), span, zoneMinutes);
+    SampleCourse(picture, astro, p2, ExactLongitude(astro, rows, birthRow, p1, p2, aspect, language), span, zoneMinutes);
 
     const std::string birthdate =
-        " (" + NumericDate(std::trunc(datetime::InputDateToLocalDayNumber(rows, birthRow))) + ")";
+        " (" + NumericDate(std::trunc(MomentOf(datetime::InputDateToLocalDayNumber(rows, birthRow, language)))) + ")";
     picture.caption = caption;
     if (const size_t x = picture.caption.find('X'); x != std::string::npos)
         picture.caption.replace(x, 1, birthdate);

@@ -59,10 +59,10 @@ struct TransitPicture {
 // The picture of natal body p1, transiting body p2 and aspect `aspect`, in orb from local day b to day e,
 // the world date's zone `zoneMinutes` east of Greenwich. `rows` are the date rows (a copy: converting them
 // cleans them), `birthRow` the birthdate of the personal transits, `caption` the sentence to caption it
-// with, whose first "X" becomes the birthdate " (2000-01-05)".
+// with, whose first "X" becomes the birthdate " (2000-01-05)"; `language` the language the rows convert in.
 TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::DateRows rows, int16_t birthRow,
                                   int16_t p1, int16_t p2, int16_t aspect, int16_t zoneMinutes, double b, double e,
-                                  const std::string& caption);
+                                  const std::string& caption, const text::Language& language);
 
 // The x of a deviation, in pixels.
 double CourseX(const TransitPicture& picture, double deviation);

@@ -269,7 +269,7 @@ inline constexpr int16_t kTextNotFound = 1019;
 inline constexpr int16_t kTextNoModeSelected = 1300;  // report on a state with no mode
 inline constexpr int16_t kTextOutputNotWritten = 1305;  // the standard output could not be written
 inline constexpr int16_t kTextHelpHint = 1040;     // "For help, run [r1]."
-inline constexpr int16_t kTextNoPosition = 1041;   // a moment outside the ephemeris' range
+inline constexpr int16_t kTextMomentOutOfRange = 1041;  // a moment outside the ephemeris' range
 // The event search and the ephemeris table of the companion.
 inline constexpr int16_t kTextUnknownAspect = 1042;
 inline constexpr int16_t kTextUnknownKind = 1043;
@@ -287,6 +287,9 @@ inline constexpr int16_t kTextColumnBody = 1054;
 inline constexpr int16_t kTextColumnAspect = 1055;
 inline constexpr int16_t kTextColumnSign = 1056;
 inline constexpr int16_t kTextNeedsSpan = 1057;     // ephemeris without --from and --to
+inline constexpr int16_t kTextOptionRepeated = 1058;    // an option that may be given once, given twice
+inline constexpr int16_t kTextOptionBeforeCommand = 1059;
+inline constexpr int16_t kTextNotFoundUpTo = 1060;      // a search that reached the last date
 
 // ----- The desktop program ---------------------------------------------------------------------------
 inline constexpr int16_t kTextDegrees = 1150;        // degreesSelected

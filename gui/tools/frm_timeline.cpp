@@ -347,9 +347,9 @@ double frmTimeline::StartMoment() const
     if (const std::optional<double> world = WorldMoment(m_program.main))
         return *world;
     datetime::DateRows rows = m_program.main;  // a copy: converting cleans the rows it reads
-    const double world = datetime::InputDateToAJDate(rows, core::kWorldDateRow);
+    const platform::Result<double> world = datetime::InputDateToAJDate(rows, core::kWorldDateRow, m_program.language);
     const double first = m_program.main.moments[static_cast<size_t>(core::kFirstBirthdateRow)];
-    return world > 0.0 ? world : first > 0.0 ? first : 2451545.0;
+    return world ? world.value() : first > 0.0 ? first : 2451545.0;
 }
 
 int16_t frmTimeline::ZoneMinutes() const

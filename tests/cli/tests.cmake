@@ -2,9 +2,10 @@ orvane_test(test_cli
   SOURCES cli/test_cli_golden.cpp
   LIBS orvane_cli_lib)
 target_compile_definitions(test_cli PRIVATE ORVANE_CLI_GOLDEN_DIR="${CMAKE_CURRENT_LIST_DIR}/golden")
-# Output that cannot be written (a full device) ends the companion with exit 1, not 0.
+# Output that cannot be written (a full device) ends the companion with exit 1 and says so, not 0; the
+# help and the version as well.
 add_test(NAME cli_output_to_full_device
-  COMMAND sh -c "\"$0\" positions --jd 2451545 > /dev/full 2> /dev/null; test $? -eq 1" $<TARGET_FILE:orvane-cli>)
+  COMMAND sh -c "for a in 'positions --jd 2451545' --help --version; do m=$(\"$0\" $a 2>&1 > /dev/full); test $? -eq 1 && test \"$m\" = 'The output could not be written.' || exit 1; done" $<TARGET_FILE:orvane-cli>)
 # Missing Swiss Ephemeris files: the analytic ephemeris, announced once.
 add_test(NAME cli_without_ephemeris_files
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/ephemeris_fallback.sh $<TARGET_FILE:orvane-cli>)

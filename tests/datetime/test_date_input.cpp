@@ -52,6 +52,31 @@ Model StartedModel(int32_t offsetSecondsWest = 0)
     return model;
 }
 
+// The moment and the local day of a row, NaN when it does not convert.
+double Moment(Model& model, int16_t row)
+{
+    const platform::Result<double> moment = InputDateToAJDate(model, row, English());
+    return moment ? moment.value() : NAN;
+}
+double LocalDay(Model& model, int16_t row)
+{
+    const platform::Result<double> local = InputDateToLocalDayNumber(model, row, English());
+    return local ? local.value() : NAN;
+}
+
+// Why a row does not convert: the information's text, empty when the row converts; both conversions agree.
+std::string Refusal(Model& model, int16_t row, const text::Language& language = English())
+{
+    const platform::Result<double> moment = InputDateToAJDate(model, row, language);
+    const platform::Result<double> local = InputDateToLocalDayNumber(model, row, language);
+    EXPECT_EQ(moment.ok(), local.ok());
+    if (moment)
+        return {};
+    EXPECT_EQ(moment.error(), local.error());
+    EXPECT_EQ(moment.error(), platform::Message::Information(language.Text(153), moment.error().text));
+    return moment.error().text;
+}
+
 void SetRow(Model& model, int16_t row, const std::string& year, int16_t month, int16_t day,
             int16_t hourPosition = 0, int16_t zonePosition = 0)
 {
@@ -73,14 +98,14 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
         EXPECT_EQ(SanitizeInteger(typed, false, false), cleaned) << typed;
         // The conversion cleans the year box itself, whether or not the row converts.
         SetRow(model, 1, typed, 1, 1);
-        InputDateToAJDate(model, 1);
+        Moment(model, 1);
         EXPECT_EQ(model.yearTexts[1], cleaned) << typed;
     }
     // A year written with a minus keeps it, and stays too early however often it is converted.
     SetRow(model, 1, " -44", 1, 1);
-    EXPECT_EQ(InputDateToAJDate(model, 1), kDateTooEarly);
+    EXPECT_EQ(Refusal(model, 1), "1st birthdate is too early (the earliest date is January 1 of the year 1).");
     EXPECT_EQ(model.yearTexts[1], "-44");
-    EXPECT_EQ(InputDateToAJDate(model, 1), kDateTooEarly);
+    EXPECT_EQ(Refusal(model, 1), "1st birthdate is too early (the earliest date is January 1 of the year 1).");
     EXPECT_EQ(SanitizeInteger("-44", false, false), "44");
     EXPECT_EQ(SanitizeInteger("-44", true, false), "-44");
     EXPECT_EQ(SanitizeInteger("+7", false, true), "+7");
@@ -96,38 +121,40 @@ TEST(DateInputText, YearBoxKeepsOnlyItsDigits)
     EXPECT_EQ(KeepOnlyChars("\xE9" "1", "\xE9"), "\xE9");
 }
 
-TEST(InputDateToAJDate, ErrorCodesAndTheSupportedRange)
+TEST(InputDateToAJDate, RefusalsAndTheSupportedRange)
 {
-    struct Case { const char* year; int16_t month, day; double expected; };  // an error code, or 0 for a moment
+    struct Case {
+        const char* year;
+        int16_t month;
+        int16_t day;
+        int16_t reason;  // the text number of the reason, or 0 for a valid moment
+    };
+    constexpr int16_t incomplete = 145, invalid = 146, early = 147, late = 148;
     const Case cases[] = {
-        {"2799", 12, 31, 0},         {"2800", 1, 1, kDateTooLate},    {"99999999999", 1, 1, kDateTooLate},
+        {"2799", 12, 31, 0},         {"2800", 1, 1, late},    {"99999999999", 1, 1, late},
         {"02799", 12, 31, 0},  // leading zeros do not make a year too long
-        {"1", 1, 1, 0},              {"0", 1, 1, kDateTooEarly},      {"2000", 2, 29, 0},
-        {"1900", 2, 29, kDateInvalid}, {"2001", 4, 31, kDateInvalid}, {"", 1, 1, kDateIncomplete},
-        {"2000", 0, 1, kDateIncomplete}, {"2000", 1, 0, kDateIncomplete},
-        {"0", 0, 1, kDateIncomplete},  // an incomplete row is reported before its year
-        {"2000", 13, 1, kDateIncomplete},  // a month the list does not have selects nothing
-        {"2000", 1, 32, kDateIncomplete}, {"2000", -1, 1, kDateIncomplete},
+        {"1", 1, 1, 0},              {"0", 1, 1, early},      {"2000", 2, 29, 0},
+        {"1900", 2, 29, invalid}, {"2001", 4, 31, invalid}, {"", 1, 1, incomplete},
+        {"2000", 0, 1, incomplete}, {"2000", 1, 0, incomplete},
+        {"0", 0, 1, incomplete},  // an incomplete row is reported before its year
+        {"2000", 13, 1, incomplete},  // a month the list does not have selects nothing
+        {"2000", 1, 32, incomplete}, {"2000", -1, 1, incomplete},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day));
         Model model = StartedModel();
         SetRow(model, 2, c.year, c.month, c.day, HourPosition(23, 30), ZonePosition(0));
-        const double moment = InputDateToAJDate(model, 2);
-        if (c.expected < 0)
-            EXPECT_EQ(std::pair(moment, InputDateToLocalDayNumber(model, 2)), std::pair(c.expected, c.expected));
-        else
-            EXPECT_GT(moment, 0);
+        EXPECT_EQ(Refusal(model, 2), c.reason == 0 ? "" : English().Text(6) + " " + English().Text(c.reason));
     }
     Model model = StartedModel();
+    EXPECT_EQ(Refusal(model, 0, German()), "Weltdatum ist unvollständig.");
     SetRow(model, 0, "2799", 12, 31, HourPosition(23, 30), ZonePosition(0));
-    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), kLastDayNumber + 23.5 / 24 - 0.5);
+    EXPECT_DOUBLE_EQ(Moment(model, 0), kLastDayNumber + 23.5 / 24 - 0.5);
     SetRow(model, 0, "1", 1, 1, HourPosition(0, 0), ZonePosition(0));
-    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), kFirstDayNumber - 0.5);
+    EXPECT_DOUBLE_EQ(Moment(model, 0), kFirstDayNumber - 0.5);
 
-    // Rows that do not exist are incomplete, and nothing is touched.
-    EXPECT_EQ(std::tuple(InputDateToAJDate(model, 3), InputDateToAJDate(model, -1), InputDateToLocalDayNumber(model, 3)),
-              std::tuple(kDateIncomplete, kDateIncomplete, kDateIncomplete));
+    // Rows that do not exist do not convert, and nothing is touched.
+    EXPECT_TRUE(std::isnan(Moment(model, 3)) && std::isnan(Moment(model, -1)) && std::isnan(LocalDay(model, 3)));
 }
 
 TEST(InputDateToAJDate, ZonesAndHalfHours)
@@ -137,9 +164,9 @@ TEST(InputDateToAJDate, ZonesAndHalfHours)
                           Case{23, 30, 690, 23.5 / 24 - 690.0 / 1440}}) {
         Model model = StartedModel();
         SetRow(model, 0, "2000", 1, 1, HourPosition(c.hour, c.minute), ZonePosition(c.zone));
-        EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), 2451544.5 + c.moment) << c.hour << ":" << c.minute << " " << c.zone;
+        EXPECT_DOUBLE_EQ(Moment(model, 0), 2451544.5 + c.moment) << c.hour << ":" << c.minute << " " << c.zone;
         // The local day number ignores the zone and counts from midnight.
-        EXPECT_DOUBLE_EQ(InputDateToLocalDayNumber(model, 0), 2451545 + (c.hour + c.minute / 60.0) / 24);
+        EXPECT_DOUBLE_EQ(LocalDay(model, 0), 2451545 + (c.hour + c.minute / 60.0) / 24);
     }
 }
 
@@ -152,25 +179,26 @@ TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
     // No half hour and no zone, as empty entries or as no selection at all.
     for (const int16_t none : {0, -1}) {
         SetRow(model, 1, "2000", 1, 1, none, none);
-        EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 1), 2451545.0 - 1.0 / 24);
+        EXPECT_DOUBLE_EQ(Moment(model, 1), 2451545.0 - 1.0 / 24);
         EXPECT_EQ(model.halfHourLists[1].Text() + " " + model.zoneLists[1].Text(), "12:00 GMT+1:00");
     }
 
     // The local day number fills in the half hour but leaves the zone list alone.
     SetRow(model, 2, "2000", 1, 1);
-    EXPECT_DOUBLE_EQ(InputDateToLocalDayNumber(model, 2), 2451545.5);
+    EXPECT_DOUBLE_EQ(LocalDay(model, 2), 2451545.5);
     EXPECT_EQ(std::pair(model.halfHourLists[2].Text(), model.zoneLists[2].ListIndex()), std::pair(std::string("12:00"), int16_t{0}));
 
     // An incomplete row is left as it is.
     SetRow(model, 2, "", 1, 1);
-    EXPECT_EQ(InputDateToAJDate(model, 2), kDateIncomplete);
+    EXPECT_EQ(Refusal(model, 2), "2nd birthdate is incomplete.");
     EXPECT_EQ(std::pair(model.halfHourLists[2].ListIndex(), model.zoneLists[2].ListIndex()), std::pair(int16_t{0}, int16_t{0}));
 
     // A computer in a zone the lists lack: rows without a zone convert without a zone correction.
     Model farEast = StartedModel(-13 * 3600);
     EXPECT_EQ(farEast.defaultZoneIndex, 0);
     SetRow(farEast, 0, "2000", 1, 1);
-    EXPECT_EQ(std::pair(InputDateToAJDate(farEast, 0), farEast.zoneLists[0].ListIndex()), std::pair(2451545.0, int16_t{0}));
+    EXPECT_DOUBLE_EQ(Moment(farEast, 0), 2451545.0);
+    EXPECT_EQ(farEast.zoneLists[0].ListIndex(), 0);
 
     // Lists that were never filled: the row still converts, at noon, without a zone.
     Model bare;
@@ -180,7 +208,7 @@ TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
         list->AddItem("1");
         list->SetListIndex(1);
     }
-    EXPECT_DOUBLE_EQ(InputDateToAJDate(bare, 0), 2451545.0);
+    EXPECT_DOUBLE_EQ(Moment(bare, 0), 2451545.0);
 }
 
 TEST(RoundToHalfHour, NearestHalfHourAQuarterPastRoundsDown)
@@ -236,7 +264,7 @@ TEST(SetWorldDateToNow, RoundsTheComputersClockIntoTheWorldDateRow)
     Model model = StartedModel(-3600);
     const platform::FixedClock clock({2000, 1, 1, 13, 0, 0}, -3600);
     SetWorldDateToNow(model, clock);
-    EXPECT_DOUBLE_EQ(InputDateToAJDate(model, 0), CurrentAJDate(clock));
+    EXPECT_DOUBLE_EQ(Moment(model, 0), CurrentAJDate(clock));
 }
 
 TEST(InputDateToString, DateHalfHourAndZone)
@@ -248,31 +276,6 @@ TEST(InputDateToString, DateHalfHourAndZone)
     EXPECT_EQ(InputDateToString(model, 1, false, English()), "December 31, 1999, 00:30 (GMT+5:00)");
     SetRow(model, 2, "1900", 2, 29, HourPosition(12, 0), ZonePosition(0));
     EXPECT_EQ(InputDateToString(model, 2, false, English()) + InputDateToString(model, 7, false, English()), "");
-}
-
-TEST(ShowDateInputError, AnInformationNamingTheRowAndTheReason)
-{
-    const std::array<int16_t, 3> rowNames{4, 5, 6};
-    const std::array<int16_t, 4> reasons{145, 146, 147, 148};
-    for (int16_t row = 0; row < 3; ++row) {
-        for (int code = -1; code >= -4; --code) {
-            Model model;
-            model.moments[static_cast<size_t>(row)] = code;
-            EXPECT_EQ(ShowDateInputError(model, row, English()),
-                      platform::Message::Information(English().Text(153),
-                                                     English().Text(rowNames[static_cast<size_t>(row)]) + " " +
-                                                         English().Text(reasons[static_cast<size_t>(-code - 1)])));
-            EXPECT_TRUE(model.inputError);
-        }
-    }
-    Model model;
-    model.moments[0] = kDateIncomplete;
-    EXPECT_EQ(ShowDateInputError(model, 0, German())->text, "Weltdatum ist unvollständig.");
-
-    // A moment is no error: nothing to report, and the flag stays as it was.
-    Model valid;
-    valid.moments[0] = 2451545.0;
-    EXPECT_FALSE(ShowDateInputError(valid, 0, English()) || ShowDateInputError(valid, 3, English()) || valid.inputError);
 }
 
 TEST(ShowWeekday, WeekdayOfTheRowsLocalDate)
