@@ -878,26 +878,31 @@ public:
                 return NotFoundUpToTheLastDate();
             if (!outcome.compute.computed)
                 return DateError(outcome.compute.dateError);
-            if (outcome.compute.found && m_line.format != TableFormat::Text) {
-                const double found = datetime::InputDateToAJDate(main, core::kWorldDateRow, m_program.language).value();
-                const std::string& pattern = NameTables().patternNames[static_cast<size_t>(m_line.pattern)];
-                if (m_line.format == TableFormat::Csv)
-                    m_out << "time,jd_ut,pattern\r\n" << datetime::IsoText(found, 0) << ',' << Fixed6(found) << ','
-                          << pattern << "\r\n";
-                else
-                    m_out << "[\n{\"time\":\"" << datetime::IsoText(found, 0) << "\",\"jd_ut\":" << Fixed6(found)
-                          << ",\"pattern\":\"" << pattern << "\"}\n]\n";
-                return kExitSuccess;
-            }
-            if (outcome.compute.found) {
-                PrintMessage(m_out, *outcome.compute.found);
-                m_out << datetime::InputDateToString(main, core::kWorldDateRow, false, m_program.language)
-                      << '\n';
-                return kExitSuccess;
-            }
+            if (outcome.compute.found)
+                return PrintFound(*outcome.compute.found);
         }
         m_err << OwnText(text::kTextNotFound, m_line.language, std::to_string(m_line.maxSteps)) << '\n';
         return kExitNotFound;
+    }
+
+    // The day found: the run's message and the date row as text, or the moment as CSV or JSON.
+    int PrintFound(const platform::Message& message)
+    {
+        app::MainModel& main = m_program.main;
+        if (m_line.format == TableFormat::Text) {
+            PrintMessage(m_out, message);
+            m_out << datetime::InputDateToString(main, core::kWorldDateRow, false, m_program.language) << '\n';
+            return kExitSuccess;
+        }
+        const double found = datetime::InputDateToAJDate(main, core::kWorldDateRow, m_program.language).value();
+        const std::string& pattern = NameTables().patternNames[static_cast<size_t>(m_line.pattern)];
+        if (m_line.format == TableFormat::Csv)
+            m_out << "time,jd_ut,pattern\r\n" << datetime::IsoText(found, 0) << ',' << Fixed6(found) << ',' << pattern
+                  << "\r\n";
+        else
+            m_out << "[\n{\"time\":\"" << datetime::IsoText(found, 0) << "\",\"jd_ut\":" << Fixed6(found)
+                  << ",\"pattern\":\"" << pattern << "\"}\n]\n";
+        return kExitSuccess;
     }
 
     int Events()

@@ -188,8 +188,8 @@ void ConfigureModel::Load(SettingsStore& store, int16_t computerZone)
     BuildOrbLists();
     // The main window has not finished loading: no question, and nothing is applied yet.
     SetDefaults();
-    SetTZDisp(store, computerZone);
-    SetDisplayZodiacSectors(store);
+    ReadZoneAbbreviations(store, computerZone);
+    ReadZodiacSectors(store);
     onlyOuterPlanetsBox = false;
     onlyEarthAspectsBox = false;
     onlyOuterPlanets = false;
@@ -209,7 +209,7 @@ void ConfigureModel::Activate(SettingsStore& store, const core::AstroTables& tab
     for (int a = core::kConjunction; a <= core::kNumAspects; ++a)
         panelColors[static_cast<size_t>(a)] = tables.aspectColors[static_cast<size_t>(a)];
     RememberCancelValues();
-    SetDisplayZodiacSectors(store);
+    ReadZodiacSectors(store);
 }
 
 MainWindowActions ConfigureModel::ActionsOnOpening() const
@@ -282,10 +282,10 @@ void ConfigureModel::ApplyInto(const PanelContext& context, PanelResult& result)
     everApplied = true;
     // The applied display options are stored: activation reads "Zodiac sectors" again, and loading a state
     // file reads the other three, so that neither undoes what was applied.
-    WriteDisplayZodiacSectorsToRegistry(context.store);
-    WriteInnerPlanetAspectDisplayToRegistry(context.store);
-    WriteShowOnlyEarthAspectsToRegistry(context.store);
-    WriteTZDispToRegistry(context.store);
+    StoreZodiacSectors(context.store);
+    StoreInnerPlanetAspects(context.store);
+    StoreEarthAspectsOnly(context.store);
+    StoreZoneAbbreviations(context.store);
     result.mainWindow.restoreMinimized = true;
     result.mainWindow.recompute = true;
 }
@@ -425,49 +425,49 @@ double ConfigureModel::MidpointOrb() const
     return core::MidpointOrb(midpointOrbList.ListIndex());
 }
 
-void ConfigureModel::SetTZDisp(SettingsStore& store, int16_t computerZone)
+void ConfigureModel::ReadZoneAbbreviations(SettingsStore& store, int16_t computerZone)
 {
     zoneAbbreviationsBox = ReadSwitch(store, kValueTZDisp, true, datetime::AbbreviationsOnByDefault(computerZone));
-    WriteTZDispToRegistry(store);
+    StoreZoneAbbreviations(store);
 }
 
-bool ConfigureModel::WriteTZDispToRegistry(SettingsStore& store) const
+bool ConfigureModel::StoreZoneAbbreviations(SettingsStore& store) const
 {
     return WriteSwitch(store, kValueTZDisp, zoneAbbreviationsBox);
 }
 
-void ConfigureModel::SetDisplayZodiacSectors(SettingsStore& store)
+void ConfigureModel::ReadZodiacSectors(SettingsStore& store)
 {
     zodiacSectorsBox = ReadSwitch(store, kValueZodiacSectors, true, true);
-    WriteDisplayZodiacSectorsToRegistry(store);
+    StoreZodiacSectors(store);
     zodiacSectors = zodiacSectorsBox;
 }
 
-bool ConfigureModel::WriteDisplayZodiacSectorsToRegistry(SettingsStore& store) const
+bool ConfigureModel::StoreZodiacSectors(SettingsStore& store) const
 {
     return WriteSwitch(store, kValueZodiacSectors, zodiacSectorsBox);
 }
 
-void ConfigureModel::SetInnerPlanetAspectDisplay(SettingsStore& store)
+void ConfigureModel::ReadInnerPlanetAspects(SettingsStore& store)
 {
     onlyOuterPlanetsBox = ReadSwitch(store, kValueIPAD, true, true);
-    WriteInnerPlanetAspectDisplayToRegistry(store);
+    StoreInnerPlanetAspects(store);
     onlyOuterPlanets = onlyOuterPlanetsBox;
 }
 
-bool ConfigureModel::WriteInnerPlanetAspectDisplayToRegistry(SettingsStore& store) const
+bool ConfigureModel::StoreInnerPlanetAspects(SettingsStore& store) const
 {
     return WriteSwitch(store, kValueIPAD, onlyOuterPlanetsBox);
 }
 
-void ConfigureModel::SetShowOnlyEarthAspects(SettingsStore& store)
+void ConfigureModel::ReadEarthAspectsOnly(SettingsStore& store)
 {
     onlyEarthAspectsBox = ReadSwitch(store, kValueSOEA, true, true);
-    WriteShowOnlyEarthAspectsToRegistry(store);
+    StoreEarthAspectsOnly(store);
     onlyEarthAspects = onlyEarthAspectsBox;
 }
 
-bool ConfigureModel::WriteShowOnlyEarthAspectsToRegistry(SettingsStore& store) const
+bool ConfigureModel::StoreEarthAspectsOnly(SettingsStore& store) const
 {
     return WriteSwitch(store, kValueSOEA, onlyEarthAspectsBox);
 }

@@ -208,14 +208,14 @@ public:
     // store (a missing or other value gives the default), sets its check box, writes the value back at
     // once and sets its display flag; each writing method stores its check box as "0" or "1" and tells
     // whether the store kept it.
-    void SetTZDisp(SettingsStore& store, int16_t computerZone);
-    bool WriteTZDispToRegistry(SettingsStore& store) const;
-    void SetDisplayZodiacSectors(SettingsStore& store);
-    bool WriteDisplayZodiacSectorsToRegistry(SettingsStore& store) const;
-    void SetInnerPlanetAspectDisplay(SettingsStore& store);
-    bool WriteInnerPlanetAspectDisplayToRegistry(SettingsStore& store) const;
-    void SetShowOnlyEarthAspects(SettingsStore& store);
-    bool WriteShowOnlyEarthAspectsToRegistry(SettingsStore& store) const;
+    void ReadZoneAbbreviations(SettingsStore& store, int16_t computerZone);
+    bool StoreZoneAbbreviations(SettingsStore& store) const;
+    void ReadZodiacSectors(SettingsStore& store);
+    bool StoreZodiacSectors(SettingsStore& store) const;
+    void ReadInnerPlanetAspects(SettingsStore& store);
+    bool StoreInnerPlanetAspects(SettingsStore& store) const;
+    void ReadEarthAspectsOnly(SettingsStore& store);
+    bool StoreEarthAspectsOnly(SettingsStore& store) const;
 
 private:
     // The values Cancel restores, taken at activation.

@@ -331,9 +331,9 @@ platform::Result<void> WriteStateFile(const std::string& path, const datetime::D
             platform::SaveFile(path, StateFileText(rows, modes, stepList, configure, tables), describe);
         !saved)
         return saved;
-    configure.WriteInnerPlanetAspectDisplayToRegistry(store);
-    configure.WriteShowOnlyEarthAspectsToRegistry(store);
-    configure.WriteTZDispToRegistry(store);
+    configure.StoreInnerPlanetAspects(store);
+    configure.StoreEarthAspectsOnly(store);
+    configure.StoreZoneAbbreviations(store);
     return {};
 }
 
@@ -366,9 +366,9 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     } catch (const ReadFailure& failure) {
         return platform::Result<void>(Problem(failure.message));
     }
-    newConfigure.SetShowOnlyEarthAspects(store);
-    newConfigure.SetInnerPlanetAspectDisplay(store);
-    newConfigure.SetTZDisp(store, newRows.computerZone);
+    newConfigure.ReadEarthAspectsOnly(store);
+    newConfigure.ReadInnerPlanetAspects(store);
+    newConfigure.ReadZoneAbbreviations(store, newRows.computerZone);
     datetime::SetUpTimezoneComboBoxes(newRows, true, newConfigure.zoneAbbreviationsBox);
 
     rows = std::move(newRows);

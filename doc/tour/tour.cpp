@@ -67,8 +67,8 @@ public:
         app::StoreLanguage(text::langEnglish);
         // The display settings of a user who has saved once: neither "Show only ..." option of the chart
         // ticked (a store without them ticks both as soon as a state file is read).
-        m_program.configure.WriteInnerPlanetAspectDisplayToRegistry(m_store);
-        m_program.configure.WriteShowOnlyEarthAspectsToRegistry(m_store);
+        m_program.configure.StoreInnerPlanetAspects(m_store);
+        m_program.configure.StoreEarthAspectsOnly(m_store);
         m_loaded = m_window.Form_Load();
         m_window.show();
         // The focus where the program puts it after a computation.

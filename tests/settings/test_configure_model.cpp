@@ -472,14 +472,14 @@ TEST_P(DisplaySwitch, ReadingAndWriting)
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, DisplaySwitch,
-    ::testing::Values(SwitchMethods{kValueZodiacSectors, &ConfigureModel::SetDisplayZodiacSectors,
-                                    &ConfigureModel::WriteDisplayZodiacSectorsToRegistry,
+    ::testing::Values(SwitchMethods{kValueZodiacSectors, &ConfigureModel::ReadZodiacSectors,
+                                    &ConfigureModel::StoreZodiacSectors,
                                     &ConfigureModel::zodiacSectorsBox, &ConfigureModel::zodiacSectors},
-                      SwitchMethods{kValueIPAD, &ConfigureModel::SetInnerPlanetAspectDisplay,
-                                    &ConfigureModel::WriteInnerPlanetAspectDisplayToRegistry,
+                      SwitchMethods{kValueIPAD, &ConfigureModel::ReadInnerPlanetAspects,
+                                    &ConfigureModel::StoreInnerPlanetAspects,
                                     &ConfigureModel::onlyOuterPlanetsBox, &ConfigureModel::onlyOuterPlanets},
-                      SwitchMethods{kValueSOEA, &ConfigureModel::SetShowOnlyEarthAspects,
-                                    &ConfigureModel::WriteShowOnlyEarthAspectsToRegistry,
+                      SwitchMethods{kValueSOEA, &ConfigureModel::ReadEarthAspectsOnly,
+                                    &ConfigureModel::StoreEarthAspectsOnly,
                                     &ConfigureModel::onlyEarthAspectsBox, &ConfigureModel::onlyEarthAspects}),
     [](const auto& info) {
         std::string name = info.param.valueName;
@@ -503,7 +503,7 @@ TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
             store.values[kValueTZDisp] = *c.stored;
         ConfigureModel panel;
         panel.zoneAbbreviationsBox = !c.on;
-        panel.SetTZDisp(store, c.zone);
+        panel.ReadZoneAbbreviations(store, c.zone);
         EXPECT_EQ(std::pair(panel.zoneAbbreviationsBox, store.Read(kValueTZDisp)), std::pair(c.on, Value(c.on ? "1" : "0")));
     }
 }

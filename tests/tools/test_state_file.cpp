@@ -359,8 +359,8 @@ TEST_F(StateFile, SavingStoresTheDisplaySettings)
     configure.zoneAbbreviationsBox = false;
     Save();
     settings::ConfigureModel other;
-    other.SetShowOnlyEarthAspects(store);
-    other.SetTZDisp(store, 60);
+    other.ReadEarthAspectsOnly(store);
+    other.ReadZoneAbbreviations(store, 60);
     EXPECT_TRUE(other.onlyEarthAspectsBox);
     EXPECT_FALSE(other.zoneAbbreviationsBox);
 }
