@@ -9,9 +9,11 @@ namespace {
 
 constexpr int32_t kBufferChars = platform::ProgramTextLibrary::kMaxTextChars;
 
-constexpr std::array kNamedTextNumbers{
+// Sized by std::to_array: deducing a std::array's size from some three hundred numbers goes beyond the
+// template depth clang allows.
+constexpr auto kNamedTextNumbers = std::to_array<int16_t>({
 #include "text/named_text_numbers.inc"
-};
+});
 
 void ReplaceAll(std::string& text, std::string_view placeholder, std::string_view replacement)
 {
