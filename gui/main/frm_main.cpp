@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "app/window_rules.h"
 #include "gui/platform/qt_widgets.h"
+#include "gui/platform/save_dialog.h"
 #include "platform/twips.h"
 #include "gui/settings/frm_configure.h"
 #include "gui/settings/frm_pop_up.h"
@@ -1194,8 +1195,9 @@ void frmMain::lblURL_Click()
 void frmMain::SaveChartImage()
 {
     const text::Language& language = m_program.language;
-    const QString path = QFileDialog::getSaveFileName(this, Q(language.Text(text::kTextSaveChartAsPng)), QString(),
-                                                      Q(language.Text(text::kTextPngImages)) + " (*.png)");
+    const QString path = platform::AskSaveFileName(this, Q(language.Text(text::kTextSaveChartAsPng)),
+                                                   Q(language.Text(text::kTextPngImages)) + " (*.png)",
+                                                   QStringLiteral("png"));
     if (path.isEmpty())
         return;
     picGraphic->SyncFromModel();

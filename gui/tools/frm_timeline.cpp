@@ -5,6 +5,7 @@
 #include "gui/display/grid_view.h"
 #include "gui/display/timeline_painter.h"
 #include "gui/platform/qt_widgets.h"
+#include "gui/platform/save_dialog.h"
 #include "gui/tools/image_export.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -65,12 +65,6 @@ bool ModeDatesValid(const app::MainModel& main)
         if (core::RowUsedByMode(row, main.currentMode) && !(main.moments[static_cast<size_t>(row)] > 0.0))
             return false;
     return core::IsOneDateMode(main.currentMode) || core::IsTwoDateMode(main.currentMode);
-}
-
-// The path chosen with ".png" or ".csv" added when the user typed no extension.
-QString WithSuffix(const QString& path, const QString& suffix)
-{
-    return QFileInfo(path).suffix().isEmpty() ? path + "." + suffix : path;
 }
 
 }  // namespace
@@ -454,17 +448,17 @@ bool frmTimeline::ExportCsv(const std::string& path)
 void frmTimeline::cmdExportPng_Click()
 {
     const QString filter = Q(m_program.language.Text(text::kTextTimelinePngFilter)) + QStringLiteral(" (*.png)");
-    const QString path = QFileDialog::getSaveFileName(this, cmdExportPng->text(), QString(), filter);
+    const QString path = platform::AskSaveFileName(this, cmdExportPng->text(), filter, QStringLiteral("png"));
     if (!path.isEmpty())
-        ExportPng(WithSuffix(path, QStringLiteral("png")).toStdString());
+        ExportPng(path.toStdString());
 }
 
 void frmTimeline::cmdExportCsv_Click()
 {
     const QString filter = Q(m_program.language.Text(text::kTextTimelineCsvFilter)) + QStringLiteral(" (*.csv)");
-    const QString path = QFileDialog::getSaveFileName(this, cmdExportCsv->text(), QString(), filter);
+    const QString path = platform::AskSaveFileName(this, cmdExportCsv->text(), filter, QStringLiteral("csv"));
     if (!path.isEmpty())
-        ExportCsv(WithSuffix(path, QStringLiteral("csv")).toStdString());
+        ExportCsv(path.toStdString());
 }
 
 }  // namespace orvane::tools
