@@ -622,6 +622,8 @@ void frmMain::SyncFromModel()
         EnableInputControls(false);  // the re-sync must not enable what a run keeps disabled
     m_syncing = false;
     SyncChart();
+    if (frmTimeline != nullptr && frmTimeline->isVisible())
+        frmTimeline->Canvas().update();  // its world-date line follows the main window's date
 }
 
 // Each date row: the year as typed (the cursor kept), the lists, and Clear where the row holds entries.

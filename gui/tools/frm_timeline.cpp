@@ -308,6 +308,9 @@ void frmTimeline::CreateControls()
     column->addLayout(bottom);
     lblZone->hide();  // the zone stands in the picture's corner
 
+    // A typed date is taken when it is complete (Return, or the focus leaving), not at every keystroke: a
+    // long span takes a moment to search.
+    dtpFrom->setKeyboardTracking(false);
     connect(dtpFrom, &QDateEdit::dateChanged, this, &frmTimeline::dtpFrom_Change);
     connect(cboSpan, &QComboBox::activated, this, &frmTimeline::cboSpan_Click);
     connect(cmdExportPng, &QPushButton::clicked, this, &frmTimeline::cmdExportPng_Click);
