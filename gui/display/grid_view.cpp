@@ -90,12 +90,12 @@ GridView::GridView(const GridModel& grid, QWidget* parent) : QWidget(parent), m_
 void GridView::SyncFromModel()
 {
     const int numCells = std::clamp<int>(m_grid.cellCount, 0, kCellPool);
-    m_cells.resize(static_cast<size_t>(numCells));
+    std::vector<CellPicture> cells(static_cast<size_t>(numCells));
 
     QFont textFont(QString::fromLatin1(FontName(CellFont::Text)));
     for (int i = 0; i < numCells; ++i) {
         const GridCell& cell = m_grid.cellTexts[static_cast<size_t>(i)];
-        CellPicture& picture = m_cells[static_cast<size_t>(i)];
+        CellPicture& picture = cells[static_cast<size_t>(i)];
         picture.rect = QRect(Px(cell.left), Px(cell.top), Px(m_grid.cellWidth), Px(m_grid.cellHeight));
         picture.back = ToQColor(cell.backColor);
         picture.fore = ToQColor(cell.foreColor);
@@ -111,6 +111,9 @@ void GridView::SyncFromModel()
         if (cell.font == CellFont::Text && !picture.text.isEmpty())
             ShrinkToFit(picture.font, picture.rect, picture.text);
     }
+    // The housekeeping tick syncs every second: an unchanged grid is not painted again.
+    const bool changed = cells != m_cells;
+    m_cells = std::move(cells);
 
     for (int i = 0; i < kCellPool; ++i) {
         QWidget* handle = txbCell[static_cast<size_t>(i)];
@@ -125,7 +128,8 @@ void GridView::SyncFromModel()
     }
 
     setFixedSize(Px(m_grid.tableWidth), Px(m_grid.tableHeight));
-    update();
+    if (changed)
+        update();
 }
 
 QRect GridView::CellRect(int cell) const

@@ -60,6 +60,8 @@ private:
         QFont font;
         QString text;
         bool visible = false;
+
+        bool operator==(const CellPicture&) const = default;
     };
 
     const GridModel& m_grid;
