@@ -14,6 +14,7 @@
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/settings/qsettings_store.h"
 #include "platform/clock.h"
+#include "tests/support/temporary_home.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -122,9 +123,7 @@ double Median(std::vector<double> values)
 int main(int argc, char* argv[])
 {
     const QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    orvane::testing::UseTemporaryHome(home);
     WatchingApplication application(argc, argv);
     app::SetUpApplication();
     int clicks = 41;

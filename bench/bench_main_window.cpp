@@ -7,6 +7,7 @@
 #include "gui/main/frm_main.h"
 #include "tools/run_model.h"
 #include "settings/settings_store.h"
+#include "tests/support/temporary_home.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -67,9 +68,7 @@ BENCHMARK(BM_RunQuicklyStep)->Unit(benchmark::kMillisecond);
 int main(int argc, char* argv[])
 {
     const QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    orvane::testing::UseTemporaryHome(home);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 

@@ -20,6 +20,7 @@
 #include "gui/tools/frm_run.h"
 #include "gui/tools/frm_timeline.h"
 #include "gui/tools/frm_view.h"
+#include "tests/support/temporary_home.h"
 
 #include <QApplication>
 #include <QDir>
@@ -244,9 +245,7 @@ int main(int argc, char* argv[])
     const QTemporaryDir home;
     if (!home.isValid())
         return 1;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    orvane::testing::UseTemporaryHome(home);
     qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     g_qtMessages = qInstallMessageHandler(QuietAboutRaising);

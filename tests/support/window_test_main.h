@@ -4,6 +4,7 @@
 // offscreen platform unless another is set, the application as main() sets it up, half a minute a test.
 
 #include "gui/main/frm_main.h"
+#include "tests/support/temporary_home.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -16,9 +17,7 @@ template <class Test>
 int RunWindowTest(int argc, char* argv[])
 {
     const QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    UseTemporaryHome(home);
     qputenv("QTEST_FUNCTION_TIMEOUT", "30000");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
