@@ -30,12 +30,13 @@ size_t At(int16_t i)
 
 int32_t YearNumber(const std::string& text)
 {
-    const std::string digits = datetime::SanitizeInteger(text, true, false);
-    if (digits.empty() || digits == "-")
+    const std::string digits = datetime::CleanedYear(text);
+    const size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
         return 0;
-    if (digits.size() > 7)
-        return digits[0] == '-' ? -9999999 : 9999999;
-    return std::stoi(digits);
+    if (digits.size() - first > 7)
+        return 9999999;
+    return std::stoi(digits.substr(first));
 }
 
 display::StepDate ReadWorldDate(const MainModel& main)

@@ -4,7 +4,6 @@
 #include "datetime/time_zones.h"
 #include "platform/calendar.h"
 #include "text/language.h"
-#include "text/strings.h"
 #include "text/text_numbers.h"
 
 #include <algorithm>
@@ -80,9 +79,6 @@ platform::Result<double> LocalMoment(DateRows& model, size_t row, const text::La
 {
     std::string& year = model.yearTexts[row];
     year = CleanedYear(year);
-    const bool negative = year.starts_with('-');
-    if (negative && model.monthLists[row].ListIndex() > 0 && model.dayLists[row].ListIndex() > 0)
-        return Refused(row, Fault::TooEarly, language);
     if (year.empty() || model.monthLists[row].ListIndex() <= 0 || model.dayLists[row].ListIndex() <= 0)
         return Refused(row, Fault::Incomplete, language);
 
@@ -302,12 +298,7 @@ std::string TimeOfDayText(double fraction, bool withSeconds)
 
 std::string CleanedYear(std::string_view typed)
 {
-    // A year written with a minus (from a state file, or pasted) lies before the first year: it keeps its
-    // minus when cleaned, so that cleaning or converting the row again does not take it for a year of the
-    // common era.
-    const std::string_view written = text::Trimmed(typed, " \t");
-    const bool negative = written.starts_with('-') && written.find_first_of(kDigits) != std::string_view::npos;
-    return SanitizeInteger(typed, negative, false);
+    return SanitizeInteger(typed, false, false);
 }
 
 std::string SanitizeInteger(std::string_view text, bool allowMinus, bool allowPlus)

@@ -68,8 +68,8 @@ void RoundToHalfHour(double& dayNumber);
 // A fraction of a day as "HH:MM" or "HH:MM:SS"; "XX:XX:XX" outside 0 ≤ fraction < 1.
 std::string TimeOfDayText(double fraction, bool withSeconds);
 
-// A year box cleaned to its digits, as every conversion and the window's timer clean it: a year written
-// with a minus keeps it (" -44" gives "-44", so it stays too early), "20a0-5" gives "2005".
+// A year box cleaned to its digits, as every conversion, a step and the window's timer clean it: signs
+// and everything else but digits go ("20a0-5" gives 2005, "-44" 44, "+7" 7, "1e308" 1308).
 std::string CleanedYear(std::string_view typed);
 
 // The digits of `text`, with a leading "-" or "+" kept when allowed: "20a0-5" gives "2005".

@@ -1,6 +1,5 @@
 #include "tools/state_file.h"
 
-#include "datetime/date_input.h"
 #include "datetime/time_zones.h"
 #include "platform/input_file.h"
 #include "platform/saved_file.h"
@@ -35,10 +34,14 @@ std::string Colour(double value)
     return std::to_string(static_cast<int64_t>(std::llround(value)));
 }
 
-// The year box's text as the box's cleaning leaves it: its digits after an optional minus.
-std::string CleanYear(std::string_view year)
+// The year box's text as typed, on one line: a line break cannot be part of a line.
+std::string YearLine(std::string_view year)
 {
-    return datetime::SanitizeInteger(year, true, false);
+    std::string line;
+    for (const char c : year)
+        if (c != '\r' && c != '\n')
+            line += c;
+    return line;
 }
 
 size_t At(int16_t i)
@@ -96,16 +99,6 @@ public:
         if (ec == std::errc::result_out_of_range)
             throw Failure(text::kTextOutOfRange, Shown(line));
         return value;
-    }
-
-    // A year as the year box holds it once cleaned: digits after an optional minus, or nothing.
-    std::string Year()
-    {
-        const std::string line = Text();
-        const std::string_view text = text::Trimmed(line, " \t");
-        if (text != CleanYear(text))
-            throw Failure(text::kTextNumberExpected, Shown(line));
-        return std::string(text);
     }
 
     // A 16-bit number (a list index).
@@ -174,7 +167,7 @@ void ReadDateRows(LineReader& in, datetime::DateRows& rows)
         in.Select(rows.monthLists[k], in.Index());
         const int16_t day = in.Index();
         const int dayLine = in.LineNumber();
-        rows.yearTexts[k] = in.Year();
+        rows.yearTexts[k] = in.Text();  // the year as typed: the next conversion cleans it
         in.Select(rows.halfHourLists[k], in.Index());
         // The day is selected after month, year and hour, as the day list follows them.
         if (day < -1 || day >= rows.dayLists[k].ListCount())
@@ -282,7 +275,7 @@ std::string StateFileText(const datetime::DateRows& rows, const core::ModeOption
     for (size_t k = 0; k < core::kNumDateRows; ++k) {
         line(Printed(rows.monthLists[k].ListIndex()));
         line(Printed(rows.dayLists[k].ListIndex()));
-        line(CleanYear(rows.yearTexts[k]));
+        line(YearLine(rows.yearTexts[k]));
         line(Printed(rows.halfHourLists[k].ListIndex()));
         line(Printed(rows.zoneLists[k].ListIndex()));
     }

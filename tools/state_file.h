@@ -34,7 +34,7 @@ inline constexpr size_t kMaxStateFileBytes = 64 * 1024;
 
 // Writes the state to `path` (see platform/saved_file.h: a failed save leaves the previous file as it
 // was; the file keeps its permissions, a new one is its owner's only; a link is saved through). The year
-// boxes are written as their cleaning leaves them. Afterwards the three display settings are stored in
+// boxes are written as typed. Afterwards the three display settings are stored in
 // the settings store. A failure's text tells what went wrong (its caller gives the title).
 platform::Result<void> WriteStateFile(const std::string& path, const datetime::DateRows& rows,
                                       const core::ModeOptions& modes, const platform::ComboBoxModel& stepList,
@@ -45,7 +45,8 @@ platform::Result<void> WriteStateFile(const std::string& path, const datetime::D
 // then applies the display settings and rebuilds the zone lists keeping their selections. Whole or
 // nothing: a failure changes none of them, and its text tells what went wrong and at which line (its
 // caller gives the title). Only a regular file of at most kMaxStateFileBytes is read. Every number is
-// a plain integer (digits after an optional minus), a year line too, or it may be empty.
+// a plain integer (digits after an optional minus); a year line is text, taken as typed (it may be
+// empty), which the year box's cleaning turns into digits at the next conversion.
 platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows& rows, core::ModeOptions& modes,
                                      platform::ComboBoxModel& stepList, settings::ConfigureModel& configure,
                                      core::AstroTables& tables, settings::SettingsStore& store,

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QSettings>
@@ -110,6 +111,42 @@ private slots:
         window->close();  // the close box ends the program without the question, and writes nothing
         QVERIFY(!window->isVisible() && boxes.shown.size() == asked);
         QVERIFY(!std::filesystem::exists(UserStateFile()));
+    }
+
+    // A year line of a state file is the year as typed: the per-user file at start and "Load from ..." both
+    // take it, and the window shows it cleaned to its digits, as typed years are.
+    void yearsFromAFile_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("cleaned");
+        for (const char* year : {"20a0-5", "-44", "+7", "19'99", "1e308", "0x10"})
+            QTest::newRow(year) << year << QString(year).remove(QRegularExpression("[^0-9]"));
+    }
+    void yearsFromAFile()
+    {
+        QFETCH(QString, year);
+        QFETCH(QString, cleaned);
+        Operate({"txbYearCE_0=2000", "cboMonthCE_0#3", "cboDayCE_0#9", "txbYearCE_1=1970", "cboMonthCE_1#1", "cboDayCE_1#1",
+                 "cmdSave"});
+        QFile file(QString::fromStdString(UserStateFile()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = file.readAll().split('\n');
+        file.close();
+        lines[2] = year.toLatin1() + '\r';
+        lines[7] = year.toLatin1() + '\r';
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join('\n'));
+        file.close();
+        const std::string named = UserStateFile() + ".qvs";
+        std::filesystem::copy_file(UserStateFile(), named, std::filesystem::copy_options::overwrite_existing);
+
+        QVERIFY(OpenMainWindow(UserStateFile()));
+        Check({}, {"world", "txbYearCE_1", "boxes"}, {cleaned + "-3-9 25", cleaned, ""});
+        Operate({"txbYearCE_0=2010", "txbYearCE_1=2010"});
+        window->OpenStateFiles({named});
+        window->Timer1_Timer();
+        Check({}, {"world", "txbYearCE_1", "boxes"}, {cleaned + "-3-9 25", cleaned, ""});
+        std::filesystem::remove(named);
     }
 
     // Help, the durations and the panel over a main window that reaches below the screen stay on it.

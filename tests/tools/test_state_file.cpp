@@ -1,5 +1,6 @@
 #include "tools/state_file.h"
 
+#include "datetime/date_input.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -232,6 +234,34 @@ TEST_F(StateFile, ReplacementsAndTolerance)
     EXPECT_EQ(loadedMain.stepIncrement.ListIndex(), 3);
 }
 
+// A year line is the year as typed: read as it stands, cleaned to its digits by the next conversion.
+TEST_F(StateFile, YearLinesAreTextTheConversionCleans)
+{
+    main.monthLists[1].SetListIndex(1);
+    main.dayLists[1].SetListIndex(1);
+    const std::string manyDigits(400, '9');
+    // The year line, the year box's text once loaded, then once converted, and whether the row converts.
+    const std::tuple<std::string, std::string, std::string, bool> cases[] = {
+        {"20a0-5", "20a0-5", "2005", true}, {"-44", "-44", "44", true},     {"+7", "+7", "7", true},
+        {"19'99", "19'99", "1999", true},   {"1e308", "1e308", "1308", true}, {"0x10", "0x10", "010", true},
+        {" 2000 ", " 2000 ", "2000", true}, {"", "", "", false},            {"0", "0", "0", false},
+        {manyDigits, manyDigits, manyDigits, false}};
+    for (const auto& [line, loaded, converted, converts] : cases) {
+        const std::string path = Variant([&line](auto& lines) { lines[7] = line + "\r"; });
+        ASSERT_EQ(Load(path), "") << line;
+        EXPECT_EQ(loadedMain.yearTexts[1], loaded);
+        EXPECT_EQ(datetime::InputDateToAJDate(loadedMain, 1, language).ok(), converts) << line;
+        EXPECT_EQ(loadedMain.yearTexts[1], converted);
+    }
+    // However many digits, a year too long is too late.
+    EXPECT_EQ(datetime::InputDateToAJDate(loadedMain, 1, language).error().text,
+              "1st birthdate is too late (the latest date is December 31, 2799).");
+    main.yearTexts[1] = "-44";
+    EXPECT_EQ(Lines(ReadAll(Save()))[7], "-44\r");
+    main.yearTexts[1] = "19\r\n99";
+    EXPECT_EQ(Lines(ReadAll(Save()))[7], "1999\r");
+}
+
 // A faulty file names its line and changes nothing, not even the lines before the fault.
 TEST_F(StateFile, MalformedFilesNameTheLineAndChangeNothing)
 {
@@ -257,10 +287,10 @@ TEST_F(StateFile, MalformedFilesNameTheLineAndChangeNothing)
         {21, "99999999999\r", "Line 22 of the state file: the number 99999999999 is out of range."},
         {40, "16777216\r", "Line 41 of the state file: 16777216 is not a colour."},
         {41, "-1\r", "Line 42 of the state file: -1 is not a colour."},
-        // Plain integers only, a year too.
-        {2, "1e308\r", "Line 3 of the state file: a number was expected, not “1e308”."},
-        {7, "0x10\r", "Line 8 of the state file: a number was expected, not “0x10”."},
-        {12, "+5\r", "Line 13 of the state file: a number was expected, not “+5”."},
+        // Plain integers only.
+        {3, "1e308\r", "Line 4 of the state file: a number was expected, not “1e308”."},
+        {9, "0x10\r", "Line 10 of the state file: a number was expected, not “0x10”."},
+        {13, "+5\r", "Line 14 of the state file: a number was expected, not “+5”."},
         {21, " +3 \r", "Line 22 of the state file: a number was expected, not “ +3 ”."},
     };
     for (const Case& c : cases) {
