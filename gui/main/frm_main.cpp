@@ -525,20 +525,25 @@ bool frmMain::Form_Load()
     }
     main.userStateFilePath = m_places.userStateFile;
     LoadUserStateOrNow(m_program, std::filesystem::exists(main.userStateFilePath), m_clock, m_store);
+    // The state's dates (or the present moment) computed while loading: a date error waits for the
+    // computation after the window is shown.
+    m_program.Compute();
     frmConfigure = new settings::frmConfigure(m_program, m_store, m_boxes, this);
     connect(frmConfigure, &settings::frmConfigure::mainWindowActions, this, &frmMain::ApplyPanelActions);
     SetLanguageDependentText();
 
     main.startupCompleted = true;
+    RefreshWeekdays();
+    SyncFromModel();
     SetHeightForMode();
     PlaceAtTopCentre();
-    // The window is on the screen before the box about the Pluto table comes up over it.
+    // The window stands complete on the screen, its grid computed and its rows laid out, before the box
+    // about the Pluto table comes up over it.
     show();
     if (startUp.plutoError)
         m_boxes.Show(*startUp.plutoError);
     const ComputeOutcome outcome = m_program.Compute();
     RefreshWeekdays();
-    ResetFootLabel();
     SyncFromModel();
     ShowComputeOutcome(outcome);
     Timer1->start();
