@@ -1,5 +1,7 @@
 #include "display/timeline.h"
 
+#include "datetime/iso_dates.h"
+
 #include "tests/support/program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +51,30 @@ TEST_F(TimelineTest, AssemblesBarsFromEvents)
                       std::tie(want.from, want.to, want.openStart, want.openEnd, want.exacts)) << i << "/" << k;
         }
     }
+}
+
+// Every moment a hover text names, a year of world transits with the default orbs, reads the minute of the
+// time the companion's event list prints for it (rounded to the second).
+TEST_F(TimelineTest, HoverTimesReadTheCompanionsMinute)
+{
+    program->astro.orbs.ApplyOrbs({600, 540, 360, 420, 240, 180, 180}, {3, 3});
+    const double from = Jdn(2000, 1, 1) - 0.5;
+    const Timeline t = BuildTimeline(program->astro, core::kModeWorldTransits, {from, 0, 0}, from, Jdn(2001, 1, 1) - 0.5);
+    size_t checked = 0;
+    for (const TimelineRow& row : t.rows)
+        for (const TimelineBar& bar : row.bars) {
+            std::vector<double> moments = bar.exacts;
+            if (!bar.openStart)
+                moments.push_back(bar.from);
+            if (!bar.openEnd)
+                moments.push_back(bar.to);
+            for (double moment : moments) {
+                const std::string text = MomentText(moment, 0, 0);
+                EXPECT_EQ(text.substr(text.size() - 5), datetime::IsoText(moment, 0).substr(11, 5)) << moment;
+                ++checked;
+            }
+        }
+    EXPECT_GT(checked, 1500u);
 }
 
 // A year of world transits and of synastry against the aspect test at single moments: inside every bar
@@ -148,6 +174,11 @@ TEST_F(TimelineTest, TicksAndTexts)
         EXPECT_EQ(IsoMomentText(moment), iso);
     EXPECT_EQ(MomentText(2451545.0, 90, 0), "Jan. 1, 2000, 13:30");
     EXPECT_EQ(MomentText(2451545.0, 90, 1), "1.Jan. 2000, 13:30");
+    const double fiveOhSix = Jdn(2025, 3, 4) - 0.5 + (5 * 60 + 6) / 1440.0;
+    EXPECT_EQ(MomentText(fiveOhSix + 59.6 / 86400, 0, 0), "Mar. 4, 2025, 05:07");
+    EXPECT_EQ(MomentText(fiveOhSix + 29.4 / 86400, 0, 0), "Mar. 4, 2025, 05:06");
+    EXPECT_EQ(MomentText(Jdn(2025, 3, 5) - 0.5 - 0.3 / 86400, 60, 0), "Mar. 5, 2025, 01:00");
+    EXPECT_EQ(MomentText(Jdn(2025, 3, 5) - 0.5 - 0.3 / 86400, 0, 0), "Mar. 5, 2025, 00:00");
 
     Timeline t{0, 0, core::kModeWorldTransits, {}};
     t.rows.push_back({{4, 5}, 4, {{2451545.0, 2451555.0, true, false, {2451550.0, 2451551.0}}}});
