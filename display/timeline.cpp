@@ -142,6 +142,18 @@ Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::
     return timeline;
 }
 
+Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies)
+{
+    const auto ticked = [&bodies](int16_t body) {
+        return body >= 0 && body < core::kBodySlots && bodies[static_cast<size_t>(body)];
+    };
+    Timeline kept{timeline.from, timeline.to, timeline.mode, {}};
+    for (const TimelineRow& row : timeline.rows)
+        if (ticked(row.pair.body1) && ticked(row.pair.body2))
+            kept.rows.push_back(row);
+    return kept;
+}
+
 // ----- The picture's arithmetic ---------------------------------------------------------------------------
 
 TimeView Zoomed(const TimeView& view, double anchor, double factor, const TimeView& bounds, double leastDays)

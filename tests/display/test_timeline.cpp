@@ -1,6 +1,7 @@
 #include "display/timeline.h"
 
 #include "datetime/iso_dates.h"
+#include "display/timeline_placement.h"
 
 #include "tests/support/program_fixture.h"
 
@@ -16,7 +17,8 @@ using testing::Jdn;
 class TimelineTest : public testing::ProgramTest {};
 
 // Bars from constructed events: entries, exits and exact moments paired per pair and aspect, bars open at
-// either end of the span, ingresses and events outside the span left out, rows in the pairs' order.
+// either end of the span, ingresses and events outside the span left out, rows in the pairs' order; the
+// rows of the ticked bodies kept.
 TEST_F(TimelineTest, AssemblesBarsFromEvents)
 {
     const core::EventPair a{1, 2}, b{1, 3};
@@ -39,6 +41,14 @@ TEST_F(TimelineTest, AssemblesBarsFromEvents)
         {3, 5, {{0, 100, true, true, {}}}},
         {2, 3, {{10, 15, false, false, {12}}, {30, 40, false, false, {}}}},
         {2, 4, {{0, 5, true, false, {3}}}}};
+    // Keeping the bodies 1 and 3 keeps the pair b alone; every body ticked keeps every row.
+    std::array<bool, core::kBodySlots> bodies{};
+    bodies[1] = bodies[3] = true;
+    const Timeline kept = KeepBodies(t, bodies);
+    EXPECT_TRUE(kept.rows.size() == 3 && kept.rows[0].aspect == 1 && kept.rows[2].aspect == 5 && kept.from == 0 &&
+                kept.to == 100 && kept.rows[2].pair.body2 == 3);
+    bodies.fill(true);
+    EXPECT_EQ(KeepBodies(t, bodies).rows.size(), t.rows.size());
     ASSERT_EQ(t.rows.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         const TimelineRow& row = t.rows[i];
@@ -186,6 +196,28 @@ TEST_F(TimelineTest, TicksAndTexts)
               "body1,aspect,body2,enter,exact,leave\r\n"
               "Mars,Trine,Jupiter,,2000-01-06T12:00:00Z;2000-01-07T12:00:00Z,2000-01-11T12:00:00Z\r\n");
     EXPECT_EQ(RowLabel(program->astro.tables, program->language, core::kModePersonal1, t.rows[0]), "tr.Ma Tri nat.Ju");
+}
+
+// The timeline opens below the main window where that leaves room, else beside it (the main window moved to
+// the left edge when neither side is wide enough), else over the main window's lower part.
+TEST(TimelinePlacement, BelowOrBesideTheMainWindow)
+{
+    struct Case {
+        const char* name;
+        ScreenRect main, area;
+        TimelinePlace expected;
+    };
+    const Case cases[] = {
+        {"1920x1080: below", {479, 0, 962, 668}, {0, 0, 1920, 1080}, {{0, 668, 1920, 412}, 479}},
+        {"1366x768: beside, the main window at the left edge", {202, 0, 962, 668}, {0, 0, 1366, 768},
+         {{962, 0, 404, 768}, 0}},
+        {"a task bar on the left", {242, 0, 962, 700}, {40, 0, 1326, 768}, {{1002, 0, 364, 768}, 40}},
+        {"the wider side", {20, 0, 962, 668}, {0, 0, 1600, 900}, {{982, 0, 618, 900}, 20}},
+        {"the main window reaching below the screen", {0, 500, 962, 668}, {0, 0, 1366, 768}, {{962, 0, 404, 768}, 0}},
+        {"too small for both", {31, 0, 962, 668}, {0, 0, 1024, 768}, {{0, 468, 1024, 300}, 31}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlaceTimeline(c.main, c.area, 360, 300), c.expected) << c.name;
 }
 
 }  // namespace
