@@ -878,8 +878,9 @@ void frmMain::cmdSaveAs_Click()
         return;
     }
     const text::Language& language = m_program.language;
-    const QString path = QFileDialog::getSaveFileName(this, Q(language.Text(text::kTextSaveStateAs)), QString(),
-                                                      Q(language.Text(text::kTextStateFiles)) + " (*.qvs)");
+    const QString path = platform::AskSaveFileName(this, Q(language.Text(text::kTextSaveStateAs)),
+                                                   Q(language.Text(text::kTextStateFiles)) + " (*.qvs)",
+                                                   QStringLiteral("qvs"));
     if (path.isEmpty())
         return;
     const StateFileOutcome outcome = m_program.SaveAs(path.toStdString(), m_store);

@@ -5,8 +5,14 @@
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QSettings>
 
 #include <filesystem>
@@ -106,6 +112,33 @@ private slots:
         window->close();  // the close box ends the program without the question, and writes nothing
         QVERIFY(!window->isVisible() && boxes.shown.size() == asked);
         QVERIFY(!std::filesystem::exists(UserStateFile()));
+    }
+
+    // "Save as ..." of a name typed without an extension saves NAME.qvs, and asks before replacing it.
+    void saveAsAddsTheExtensionBeforeAskingToReplace()
+    {
+        const QTemporaryDir dir;
+        QFile(dir.filePath("mine.qvs")).open(QIODevice::WriteOnly);
+        QString question;
+        QTimer typist;
+        connect(&typist, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                typist.stop();
+                QTimer::singleShot(100, [&] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                        question = box->text();
+                        box->button(QMessageBox::Yes)->click();
+                    }
+                });
+                dialog->setDirectory(dir.path());
+                dialog->selectFile("mine");
+                static_cast<QDialog*>(dialog)->accept();  // as its Save button does
+            }
+        });
+        typist.start(20);
+        Operate({"cmdSaveAs"});
+        QVERIFY2(question.contains("mine.qvs"), qPrintable(question));
+        QVERIFY(!QFile::exists(dir.filePath("mine")) && QFileInfo(dir.filePath("mine.qvs")).size() > 100);
     }
 
     // Help, the durations and the panel over a main window that reaches below the screen stay on it.
