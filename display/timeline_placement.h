@@ -4,6 +4,7 @@
 // stays in sight, within the screen's available area.
 
 #include <cstdint>
+#include <optional>
 
 namespace orvane::display {
 
@@ -24,11 +25,19 @@ struct TimelinePlace {
     bool operator==(const TimelinePlace&) const = default;
 };
 
+// The sizes of the timeline's frame: what it needs at least, and the width from which a place beside the
+// main window beats one below it (the rows want the screen's height).
+struct TimelineSizes {
+    int32_t leastWidth = 0;
+    int32_t leastHeight = 0;
+    int32_t goodWidth = 0;
+};
+
 // The timeline's frame for a main window whose frame is `main` on a screen whose available area is
-// `area`; the timeline needs at least `leastWidth` × `leastHeight`. In this order: below the main window
-// across the area's width, where the room there is high enough; beside it, on the side with more room
-// and the area's height, where that side is wide enough; beside it after the main window moved to the
-// area's left edge, where the area is wide enough for both; else over the main window's lower part.
-TimelinePlace PlaceTimeline(const ScreenRect& main, const ScreenRect& area, int32_t leastWidth, int32_t leastHeight);
+// `area`, in this order: beside the main window, on the side with more room and at the area's height,
+// where that side is `goodWidth` wide; the same after the main window moved to the area's left edge;
+// below the main window across the area, where `leastHeight` is left there; beside it (moved or not) at
+// `leastWidth`; else, on a screen too small for both, over the main window's lower part.
+TimelinePlace PlaceTimeline(const ScreenRect& main, const ScreenRect& area, const TimelineSizes& sizes);
 
 }  // namespace orvane::display

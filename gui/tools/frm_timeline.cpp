@@ -48,9 +48,11 @@ constexpr double kZoomPerNotch = 0.8;      // one notch of the wheel
 constexpr int kSnapPixels = 5;             // a click this near an exact mark picks the exact moment
 constexpr double kLeastTickPixels = 64.0;  // between two tick labels
 // The least frame the window opens with beside or below the main window: room for its controls and a
-// few rows (it fits beside the main window on a screen 1366 pixels wide).
+// few rows (it fits beside the main window on a screen 1366 pixels wide); and the width from which it
+// stands beside the main window rather than below it, at the screen's height.
 constexpr int kLeastWidth = 360;
 constexpr int kLeastHeight = 300;
+constexpr int kGoodWidth = 600;
 
 // The world date's zone in minutes east of Greenwich: its row's zone, or the computer's.
 int16_t WorldZoneMinutes(const app::MainModel& main)
@@ -419,7 +421,8 @@ void frmTimeline::PlaceBesideMainWindow()
     const QMargins frame = platform::FrameMargins(m_mainWindow);
     const QSize least = minimumSizeHint().grownBy(frame).expandedTo(QSize(kLeastWidth, kLeastHeight));
     const QRect main = m_mainWindow.frameGeometry();
-    const display::TimelinePlace place = display::PlaceTimeline(Rect(main), Rect(area), least.width(), least.height());
+    const display::TimelinePlace place =
+        display::PlaceTimeline(Rect(main), Rect(area), {least.width(), least.height(), std::max(kGoodWidth, least.width())});
     if (place.mainLeft != main.left())
         platform::MoveFrameTo(m_mainWindow, QPoint(place.mainLeft, main.top()));
     const display::ScreenRect& outer = place.timeline;

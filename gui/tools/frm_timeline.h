@@ -116,8 +116,8 @@ private:
     // The rows of the ticked planets shown, the view kept.
     void ApplyBodyFilter();
     void SyncScrollBar();
-    // Where the window opens: below the main window, or beside it (the main window moved to the screen's
-    // left edge when neither side has room), within the screen's available area.
+    // Where the window opens: beside the main window (moved to the screen's left edge when that makes
+    // room) or below it, within the screen's available area.
     void PlaceBesideMainWindow();
     // Writes an export's bytes and shows the message: the file saved, the disk full, or its folder
     // cannot be written to. Whether the file was written.

@@ -198,9 +198,10 @@ TEST_F(TimelineTest, TicksAndTexts)
     EXPECT_EQ(RowLabel(program->astro.tables, program->language, core::kModePersonal1, t.rows[0]), "tr.Ma Tri nat.Ju");
 }
 
-// The timeline opens below the main window where that leaves room, else beside it (the main window moved to
-// the left edge when neither side is wide enough), else over the main window's lower part.
-TEST(TimelinePlacement, BelowOrBesideTheMainWindow)
+// The timeline opens beside the main window where a side is wide enough for a good view, the main window
+// moved to the left edge if that makes such room; else below it; else beside it at its least width; else
+// over the main window's lower part.
+TEST(TimelinePlacement, BesideOrBelowTheMainWindow)
 {
     struct Case {
         const char* name;
@@ -208,16 +209,16 @@ TEST(TimelinePlacement, BelowOrBesideTheMainWindow)
         TimelinePlace expected;
     };
     const Case cases[] = {
-        {"1920x1080: below", {479, 0, 962, 668}, {0, 0, 1920, 1080}, {{0, 668, 1920, 412}, 479}},
-        {"1366x768: beside, the main window at the left edge", {202, 0, 962, 668}, {0, 0, 1366, 768},
-         {{962, 0, 404, 768}, 0}},
+        {"2560x1440: beside", {799, 0, 962, 668}, {0, 0, 2560, 1440}, {{1761, 0, 799, 1440}, 799}},
+        {"1920x1080: beside, moved", {479, 0, 962, 668}, {0, 0, 1920, 1080}, {{962, 0, 958, 1080}, 0}},
+        {"a portrait screen: below", {59, 0, 962, 668}, {0, 0, 1080, 1920}, {{0, 668, 1080, 1252}, 59}},
+        {"1366x768: narrow, moved", {202, 0, 962, 668}, {0, 0, 1366, 768}, {{962, 0, 404, 768}, 0}},
         {"a task bar on the left", {242, 0, 962, 700}, {40, 0, 1326, 768}, {{1002, 0, 364, 768}, 40}},
-        {"the wider side", {20, 0, 962, 668}, {0, 0, 1600, 900}, {{982, 0, 618, 900}, 20}},
-        {"the main window reaching below the screen", {0, 500, 962, 668}, {0, 0, 1366, 768}, {{962, 0, 404, 768}, 0}},
+        {"the main window reaching below", {0, 500, 962, 668}, {0, 0, 1366, 768}, {{962, 0, 404, 768}, 0}},
         {"too small for both", {31, 0, 962, 668}, {0, 0, 1024, 768}, {{0, 468, 1024, 300}, 31}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(PlaceTimeline(c.main, c.area, 360, 300), c.expected) << c.name;
+        EXPECT_EQ(PlaceTimeline(c.main, c.area, {360, 300, 600}), c.expected) << c.name;
 }
 
 }  // namespace
