@@ -525,20 +525,15 @@ bool frmMain::Form_Load()
     }
     main.userStateFilePath = m_places.userStateFile;
     LoadUserStateOrNow(m_program, std::filesystem::exists(main.userStateFilePath), m_clock, m_store);
-    // The state's dates (or the present moment) computed while loading: a date error waits for the
-    // computation after the window is shown.
-    m_program.Compute();
+    m_program.Compute();  // its date error waits for the computation after the window is shown
     frmConfigure = new settings::frmConfigure(m_program, m_store, m_boxes, this);
     connect(frmConfigure, &settings::frmConfigure::mainWindowActions, this, &frmMain::ApplyPanelActions);
     SetLanguageDependentText();
 
     main.startupCompleted = true;
-    RefreshWeekdays();
-    SyncFromModel();
     SetHeightForMode();
     PlaceAtTopCentre();
-    // The window stands complete on the screen, its grid computed and its rows laid out, before the box
-    // about the Pluto table comes up over it.
+    // The window stands complete, computed and laid out, before the box about the Pluto table.
     show();
     if (startUp.plutoError)
         m_boxes.Show(*startUp.plutoError);
@@ -879,8 +874,7 @@ void frmMain::cmdSaveAs_Click()
     }
     const text::Language& language = m_program.language;
     const QString path = platform::AskSaveFileName(this, Q(language.Text(text::kTextSaveStateAs)),
-                                                   Q(language.Text(text::kTextStateFiles)) + " (*.qvs)",
-                                                   QStringLiteral("qvs"));
+                                                   Q(language.Text(text::kTextStateFiles)) + " (*.qvs)", "qvs");
     if (path.isEmpty())
         return;
     const StateFileOutcome outcome = m_program.SaveAs(path.toStdString(), m_store);
