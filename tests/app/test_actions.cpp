@@ -126,24 +126,14 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
 TEST_F(ActionsTest, AWorldDateSetToAMomentOrRefused)
 {
     for (const Mode mode : {Mode::WorldTransits, Mode::Natal1st}) {
-        SCOPED_TRACE(static_cast<int>(mode));
         SetUp();
         SetRow(core::kWorldDateRow, {2799, 12, 31, 25}, -300);
         program->main.SelectMode(mode);
         program->main.startupCompleted = true;
-        ASSERT_TRUE(program->Compute().computed);
-        const MainModel before = program->main;
-
         const ComputeOutcome refused = program->SetWorldDate(Moment({2800, 6, 1, 25}, -300));
-        EXPECT_FALSE(refused.computed);
-        ASSERT_TRUE(refused.dateError.has_value());
-        EXPECT_EQ(refused.dateError->text.rfind(Text(4), 0), 0U);  // the world date's error
-        const MainModel& after = program->main;
-        EXPECT_EQ(std::tuple(after.yearTexts[0], after.monthLists[0], after.dayLists[0], after.halfHourLists[0],
-                             after.zoneLists[0]),
-                  std::tuple(before.yearTexts[0], before.monthLists[0], before.dayLists[0], before.halfHourLists[0],
-                             before.zoneLists[0]));
-
+        EXPECT_TRUE(!refused.computed && refused.dateError->text.rfind(Text(4), 0) == 0);  // the world date's
+        EXPECT_EQ(WorldDate(), (RowDate{2799, 12, 31, 25}));
+        EXPECT_EQ(program->main.zoneLists[0].ListIndex(), 14);  // GMT-5:00
         // 10:14 GMT is 05:14 five hours west, written as 05:00 in the row.
         EXPECT_TRUE(program->SetWorldDate(Moment({2000, 3, 1, 21}, 0) + 14 / 1440.0).computed);
         EXPECT_EQ(WorldDate(), (RowDate{2000, 3, 1, 11}));

@@ -18,7 +18,7 @@ class TimelineTest : public testing::ProgramTest {};
 
 // Bars from constructed events: entries, exits and exact moments paired per pair and aspect, bars open at
 // either end of the span, ingresses and events outside the span left out, rows in the pairs' order; the
-// rows of the ticked bodies kept.
+// rows of two ticked bodies kept.
 TEST_F(TimelineTest, AssemblesBarsFromEvents)
 {
     const core::EventPair a{1, 2}, b{1, 3};
@@ -41,14 +41,10 @@ TEST_F(TimelineTest, AssemblesBarsFromEvents)
         {3, 5, {{0, 100, true, true, {}}}},
         {2, 3, {{10, 15, false, false, {12}}, {30, 40, false, false, {}}}},
         {2, 4, {{0, 5, true, false, {3}}}}};
-    // Keeping the bodies 1 and 3 keeps the pair b alone; every body ticked keeps every row.
     std::array<bool, core::kBodySlots> bodies{};
-    bodies[1] = bodies[3] = true;
+    bodies[1] = bodies[3] = true;  // the pair b alone, its three rows
     const Timeline kept = KeepBodies(t, bodies);
-    EXPECT_TRUE(kept.rows.size() == 3 && kept.rows[0].aspect == 1 && kept.rows[2].aspect == 5 && kept.from == 0 &&
-                kept.to == 100 && kept.rows[2].pair.body2 == 3);
-    bodies.fill(true);
-    EXPECT_EQ(KeepBodies(t, bodies).rows.size(), t.rows.size());
+    EXPECT_TRUE(kept.rows.size() == 3 && kept.rows[2].aspect == 5 && kept.rows[2].pair.body2 == 3 && kept.to == 100);
     ASSERT_EQ(t.rows.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         const TimelineRow& row = t.rows[i];
@@ -69,22 +65,12 @@ TEST_F(TimelineTest, HoverTimesReadTheCompanionsMinute)
 {
     program->astro.orbs.ApplyOrbs({600, 540, 360, 420, 240, 180, 180}, {3, 3});
     const double from = Jdn(2000, 1, 1) - 0.5;
-    const Timeline t = BuildTimeline(program->astro, core::kModeWorldTransits, {from, 0, 0}, from, Jdn(2001, 1, 1) - 0.5);
-    size_t checked = 0;
-    for (const TimelineRow& row : t.rows)
-        for (const TimelineBar& bar : row.bars) {
-            std::vector<double> moments = bar.exacts;
-            if (!bar.openStart)
-                moments.push_back(bar.from);
-            if (!bar.openEnd)
-                moments.push_back(bar.to);
-            for (double moment : moments) {
+    for (const TimelineRow& row : BuildTimeline(program->astro, 1, {from, 0, 0}, from, from + 366).rows)
+        for (const TimelineBar& bar : row.bars)
+            for (double moment : bar.exacts) {
                 const std::string text = MomentText(moment, 0, 0);
                 EXPECT_EQ(text.substr(text.size() - 5), datetime::IsoText(moment, 0).substr(11, 5)) << moment;
-                ++checked;
             }
-        }
-    EXPECT_GT(checked, 1500u);
 }
 
 // A year of world transits and of synastry against the aspect test at single moments: inside every bar
@@ -184,11 +170,7 @@ TEST_F(TimelineTest, TicksAndTexts)
         EXPECT_EQ(IsoMomentText(moment), iso);
     EXPECT_EQ(MomentText(2451545.0, 90, 0), "Jan. 1, 2000, 13:30");
     EXPECT_EQ(MomentText(2451545.0, 90, 1), "1.Jan. 2000, 13:30");
-    const double fiveOhSix = Jdn(2025, 3, 4) - 0.5 + (5 * 60 + 6) / 1440.0;
-    EXPECT_EQ(MomentText(fiveOhSix + 59.6 / 86400, 0, 0), "Mar. 4, 2025, 05:07");
-    EXPECT_EQ(MomentText(fiveOhSix + 29.4 / 86400, 0, 0), "Mar. 4, 2025, 05:06");
-    EXPECT_EQ(MomentText(Jdn(2025, 3, 5) - 0.5 - 0.3 / 86400, 60, 0), "Mar. 5, 2025, 01:00");
-    EXPECT_EQ(MomentText(Jdn(2025, 3, 5) - 0.5 - 0.3 / 86400, 0, 0), "Mar. 5, 2025, 00:00");
+    EXPECT_EQ(MomentText(Jdn(2025, 3, 5) - 0.5 - 0.3 / 86400, 60, 0), "Mar. 5, 2025, 01:00");  // 00:59:59.7
 
     Timeline t{0, 0, core::kModeWorldTransits, {}};
     t.rows.push_back({{4, 5}, 4, {{2451545.0, 2451555.0, true, false, {2451550.0, 2451551.0}}}});
@@ -198,27 +180,18 @@ TEST_F(TimelineTest, TicksAndTexts)
     EXPECT_EQ(RowLabel(program->astro.tables, program->language, core::kModePersonal1, t.rows[0]), "tr.Ma Tri nat.Ju");
 }
 
-// The timeline opens beside the main window where a side is wide enough for a good view, the main window
-// moved to the left edge if that makes such room; else below it; else beside it at its least width; else
-// over the main window's lower part.
+// Beside the main window where a side is wide enough for a good view (the main window moved to the left
+// edge if that makes such room), else below it, else beside it at its least width, else over it.
 TEST(TimelinePlacement, BesideOrBelowTheMainWindow)
 {
-    struct Case {
-        const char* name;
-        ScreenRect main, area;
-        TimelinePlace expected;
+    const auto place = [](ScreenRect main, int32_t width, int32_t height) {
+        return PlaceTimeline(main, {0, 0, width, height}, {360, 300, 600});
     };
-    const Case cases[] = {
-        {"2560x1440: beside", {799, 0, 962, 668}, {0, 0, 2560, 1440}, {{1761, 0, 799, 1440}, 799}},
-        {"1920x1080: beside, moved", {479, 0, 962, 668}, {0, 0, 1920, 1080}, {{962, 0, 958, 1080}, 0}},
-        {"a portrait screen: below", {59, 0, 962, 668}, {0, 0, 1080, 1920}, {{0, 668, 1080, 1252}, 59}},
-        {"1366x768: narrow, moved", {202, 0, 962, 668}, {0, 0, 1366, 768}, {{962, 0, 404, 768}, 0}},
-        {"a task bar on the left", {242, 0, 962, 700}, {40, 0, 1326, 768}, {{1002, 0, 364, 768}, 40}},
-        {"the main window reaching below", {0, 500, 962, 668}, {0, 0, 1366, 768}, {{962, 0, 404, 768}, 0}},
-        {"too small for both", {31, 0, 962, 668}, {0, 0, 1024, 768}, {{0, 468, 1024, 300}, 31}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(PlaceTimeline(c.main, c.area, {360, 300, 600}), c.expected) << c.name;
+    EXPECT_EQ(place({799, 0, 962, 668}, 2560, 1440), (TimelinePlace{{1761, 0, 799, 1440}, 799}));
+    EXPECT_EQ(place({479, 0, 962, 668}, 1920, 1080), (TimelinePlace{{962, 0, 958, 1080}, 0}));
+    EXPECT_EQ(place({59, 0, 962, 668}, 1080, 1920), (TimelinePlace{{0, 668, 1080, 1252}, 59}));
+    EXPECT_EQ(place({202, 0, 962, 668}, 1366, 768), (TimelinePlace{{962, 0, 404, 768}, 0}));
+    EXPECT_EQ(place({31, 0, 962, 668}, 1024, 768), (TimelinePlace{{0, 468, 1024, 300}, 31}));
 }
 
 }  // namespace

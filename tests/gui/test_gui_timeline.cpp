@@ -6,12 +6,10 @@
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QFile>
 #include <QImageReader>
-#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -35,42 +33,28 @@ private slots:
     }
     void cleanup() { window.reset(); }
 
-    // Beside the main window, which moves to the screen's left edge to make room; both whole on the screen.
-    void itOpensBesideTheMainWindow()
+    // Beside the main window, which moves to the screen's left edge to make room, both whole on the screen;
+    // the span starts at midnight of the world date the row shows, also in the modes that never convert it.
+    void itOpensBesideTheMainWindowAtTheWorldDateShown()
     {
-        const QRect area = window->screen()->availableGeometry();
-        Operate({"cmdTimeline"});
-        const QRect main = window->frameGeometry(), timeline = Timeline().frameGeometry();
-        QVERIFY2(area.contains(main) && area.contains(timeline) && !main.intersects(timeline),
-                 qPrintable(QStringLiteral("main at %1, timeline at %2").arg(main.x()).arg(timeline.x())));
-        QVERIFY(timeline.width() >= 360 && timeline.height() == area.height());
-    }
-
-    // The span starts at midnight (GMT) of the world date the row shows, also where the mode never
-    // converted it; the world date typed in a natal chart, in synastry, and again in world transits.
-    void itOpensAtTheWorldDateShown_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("natal") << "optNatal_0";
-        QTest::newRow("synastry") << "optSynastry";
-        QTest::newRow("world transits") << "optPlanetary";
-    }
-    void itOpensAtTheWorldDateShown()
-    {
-        QFETCH(QString, mode);
         Operate({"txbYearCE_1=1970", "cboMonthCE_1#3", "cboDayCE_1#8", "cboHour_1#3", "cboTimezone_1#24",
-                 "txbYearCE_2=1975", "cboMonthCE_2#5", "cboDayCE_2#1", "cboHour_2#3", "cboTimezone_2#24", mode,
-                 "txbYearCE_0=1995", "cboMonthCE_0#6", "cboDayCE_0#15", "cboTimezone_0#24", "cmdTimeline"});
-        QCOMPARE(Timeline().Model().from, 2449883.5);
+                 "txbYearCE_2=1975", "cboMonthCE_2#5", "cboDayCE_2#1", "cboHour_2#3", "cboTimezone_2#24",
+                 "txbYearCE_0=1995", "cboMonthCE_0#6", "cboDayCE_0#15", "cboTimezone_0#24"});
+        for (const char* mode : {"optNatal_0", "optSynastry", "optPlanetary"}) {
+            Operate({mode, "cmdTimeline"});
+            QCOMPARE(Timeline().Model().from, 2449883.5);  // 15 June 1995, 0:00 GMT
+        }
+        const QRect area = window->screen()->availableGeometry();
+        const QRect main = window->frameGeometry(), timeline = Timeline().frameGeometry();
+        QVERIFY(area.contains(main) && area.contains(timeline) && !main.intersects(timeline));
     }
 
-    // Return in the From box takes the typed date and presses no button.
-    void returnInTheFromBoxTakesTheDate()
+    // Return in the From box takes the typed date and presses no button; unticking planets leaves the
+    // rows of pairs whose two planets are both ticked.
+    void theFromBoxAndThePlanets()
     {
         Operate({"cmdTimeline"});
-        QList<QSignalSpy*> spies;
-        for (QPushButton* button : Timeline().findChildren<QPushButton*>())
-            spies << new QSignalSpy(button, &QPushButton::clicked);
+        QSignalSpy exported(Control("frmTimeline/cmdExportPng"), SIGNAL(clicked()));
         QTimer shutter;  // a file dialog opened by mistake is closed at once
         connect(&shutter, &QTimer::timeout, [] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
@@ -78,31 +62,16 @@ private slots:
         });
         shutter.start(50);
         auto* from = qobject_cast<QDateEdit*>(Control("frmTimeline/dtpFrom"));
-        from->setFocus();
         from->setSelectedSection(QDateTimeEdit::YearSection);
         QTest::keyClicks(from, "1999");
         QTest::keyClick(from, Qt::Key_Return);
-        QCOMPARE(Timeline().Model().from, 2451179.5);  // 1 January 1999
-        for (QSignalSpy* spy : spies)
-            QCOMPARE(spy->count(), 0);
-        qDeleteAll(spies);
-        QVERIFY(Timeline().isVisible());
-    }
+        QVERIFY(Timeline().Model().from == 2451179.5 && exported.isEmpty());  // 1 January 1999
 
-    // Unticking a planet leaves the rows of pairs whose two planets are both ticked; ticking it again
-    // brings every row back.
-    void theTickedPlanetsKeepTheirRows()
-    {
-        Operate({"cmdTimeline"});
         const size_t all = Timeline().Model().rows.size();
-        QCOMPARE(Read("frmTimeline/chkBody_2"), QStringLiteral("Me"));
         Operate({"frmTimeline/chkBody_2", "frmTimeline/chkBody_4"});
-        const auto& rows = Timeline().Model().rows;
-        QVERIFY(!rows.empty() && rows.size() < all);
-        for (const display::TimelineRow& row : rows)
+        QVERIFY(!Timeline().Model().rows.empty() && Timeline().Model().rows.size() < all);
+        for (const display::TimelineRow& row : Timeline().Model().rows)
             QVERIFY(row.pair.body1 != 2 && row.pair.body2 != 2 && row.pair.body1 != 4 && row.pair.body2 != 4);
-        Operate({"frmTimeline/chkBody_2", "frmTimeline/chkBody_4"});
-        QCOMPARE(Timeline().Model().rows.size(), all);
     }
 
     // The timeline button opens a year from the world date; a click on an exact mark sets the world date
