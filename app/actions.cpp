@@ -97,6 +97,30 @@ StepOutcome SearchStep(Workspace& program, Direction direction)
     return StepWith(program, direction, SearchCompute);
 }
 
+ComputeOutcome SetWorldDate(Workspace& program, double moment)
+{
+    MainModel& main = program.main;
+    const display::StepDate before = ReadWorldDate(main);
+    const std::string yearBefore = main.yearTexts[0];
+    const int16_t zoneBefore = main.zoneLists[0].ListIndex();
+    datetime::SetWorldDateTo(main, moment);
+    // The row is tested in every mode, not only where the computation reads it: a natal chart would
+    // otherwise keep a world date that no computation accepts, and a save would store it.
+    datetime::DateRows rows = main;  // a copy: converting cleans the rows it reads
+    const platform::Result<double> world = datetime::InputDateToAJDate(rows, core::kWorldDateRow, program.language);
+    if (world)
+        return Compute(program);
+    WriteWorldDate(main, before);
+    main.yearTexts[0] = yearBefore;
+    main.zoneLists[0].SetListIndex(zoneBefore);
+    main.inputError = true;
+    ComputeOutcome outcome;
+    outcome.refusedRow = core::kWorldDateRow;
+    if (main.startupCompleted)
+        outcome.dateError = world.error();
+    return outcome;
+}
+
 namespace {
 
 // The caption of a clicked cell's message: "Mars trine Venus" for personal transits, "In … to the natal …"

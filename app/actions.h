@@ -30,6 +30,11 @@ StepOutcome Step(Workspace& program, Direction direction);
 // The same step computed by SearchCompute: a step of a search that nobody looks at until it finds.
 StepOutcome SearchStep(Workspace& program, Direction direction);
 
+// The world date set to `moment` (a Julian date, UT) in the world date's zone, to the half hour, then
+// Compute. A moment the date input refuses (after 31 December 2799) leaves the row as it was, in every
+// mode, and the outcome carries the date input's message.
+ComputeOutcome SetWorldDate(Workspace& program, double moment);
+
 // ----- The click on an aspect cell ------------------------------------------------------------------
 
 struct CellClickOutcome {

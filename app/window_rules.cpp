@@ -224,9 +224,15 @@ std::optional<platform::Message> FilesNotOpened(const text::Language& language, 
 {
     if (files.size() < 2)
         return std::nullopt;
+    // A few names, so that the box stays lower than any screen however many files were named.
+    constexpr size_t kMostNamed = 4;
+    const size_t notOpened = files.size() - 1;
+    const size_t named = notOpened <= kMostNamed ? notOpened : kMostNamed - 1;
     std::string text = language.Text(text::kTextOnlyOneStateFile);
-    for (auto file = files.begin() + 1; file != files.end(); ++file)
-        text += text::kLineBreak + *file;
+    for (size_t i = 1; i <= named; ++i)
+        text += text::kLineBreak + files[i];
+    if (named < notOpened)
+        text += text::kLineBreak + language.TextWithReplacements(text::kTextAndMoreFiles, std::to_string(notOpened - named));
     return platform::Message::Information(language.Text(text::kTextLoadStateFrom), text);
 }
 

@@ -107,7 +107,8 @@ StateFileOutcome LoadChosenStateFile(Workspace& program, const std::string& path
                                      settings::SettingsStore& store);
 
 // State files named when the program is started: the first is opened as "Load from ..." opens a chosen
-// file; one message names all the others, which are not opened (nothing when there is only one).
+// file; one message names the others, which are not opened (nothing when there is only one): up to four
+// by name, or three and "and N more", so that the box never grows taller than the screen.
 std::optional<platform::Message> FilesNotOpened(const text::Language& language, const std::vector<std::string>& files);
 
 }  // namespace orvane::app

@@ -51,8 +51,7 @@ ComputeOutcome Workspace::SetWorldDateToNow(const platform::Clock& clock)
 
 ComputeOutcome Workspace::SetWorldDate(double moment)
 {
-    datetime::SetWorldDateTo(main, moment);
-    return Compute();
+    return app::SetWorldDate(*this, moment);
 }
 
 StateFileOutcome Workspace::Save(settings::SettingsStore& store)

@@ -66,7 +66,7 @@ struct Workspace {
     // The world date set to the computer's clock, then Compute when the mode uses it.
     ComputeOutcome SetWorldDateToNow(const platform::Clock& clock);
     // The world date set to `moment` (a Julian date, UT; a moment picked on the aspect timeline) in the
-    // world date's zone, to the half hour, then Compute.
+    // world date's zone, to the half hour, then Compute; a moment the date input refuses changes nothing.
     ComputeOutcome SetWorldDate(double moment);
     // The per-user state file written, or a chosen file ("Save as ...").
     StateFileOutcome Save(settings::SettingsStore& store);

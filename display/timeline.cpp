@@ -142,6 +142,18 @@ Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::
     return timeline;
 }
 
+Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies)
+{
+    const auto ticked = [&bodies](int16_t body) {
+        return body >= 0 && body < core::kBodySlots && bodies[static_cast<size_t>(body)];
+    };
+    Timeline kept{timeline.from, timeline.to, timeline.mode, {}};
+    for (const TimelineRow& row : timeline.rows)
+        if (ticked(row.pair.body1) && ticked(row.pair.body2))
+            kept.rows.push_back(row);
+    return kept;
+}
+
 // ----- The picture's arithmetic ---------------------------------------------------------------------------
 
 TimeView Zoomed(const TimeView& view, double anchor, double factor, const TimeView& bounds, double leastDays)
@@ -221,10 +233,14 @@ std::vector<TimeTick> TimeTicks(const TimeView& view, int16_t zoneMinutes, doubl
 
 std::string MomentText(double moment, int16_t zoneMinutes, int16_t language)
 {
-    const double local = LocalOf(moment, zoneMinutes);
-    const double day = std::floor(local);
-    return datetime::DateText(static_cast<int32_t>(day), true, language) + ", " +
-           datetime::TimeOfDayText(local - day, false);
+    // Rounded to the second first, as the companion's event lists are, and then shown to the minute: an
+    // exact moment at 05:06:59.6 reads 05:07 in both, never a minute early.
+    const auto seconds = static_cast<int64_t>(std::llround(LocalOf(moment, zoneMinutes) * 86400.0));
+    const int64_t day = seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
+    const int64_t inDay = seconds - day * 86400;
+    char time[8];
+    std::snprintf(time, sizeof time, "%02d:%02d", static_cast<int>(inDay / 3600), static_cast<int>(inDay / 60 % 60));
+    return datetime::DateText(static_cast<int32_t>(day), true, language) + ", " + time;
 }
 
 std::string IsoMomentText(double moment)

@@ -60,6 +60,9 @@ Timeline AssembleTimeline(double from, double to, const std::vector<core::EventP
 Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
                        double from, double to);
 
+// The rows of `timeline` whose two bodies are both ticked in `bodies` (by body index 1 … 9), in their order.
+Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies);
+
 // ----- The picture's arithmetic ---------------------------------------------------------------------------
 
 // The part of the span shown, in moments.

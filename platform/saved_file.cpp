@@ -1,11 +1,15 @@
 #include "platform/saved_file.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +20,12 @@ namespace fs = std::filesystem;
 
 // Links followed before a chain of symbolic links counts as a loop (as the system counts them).
 constexpr int kMostLinks = 40;
+
+// A temporary of a save whose process has gone is left alone this long after it was last written (a save
+// from another computer sharing the folder may carry a number no process here has); one this old is
+// removed whoever made it. No save takes minutes, let alone a day.
+constexpr std::time_t kOrphanSeconds = 60;
+constexpr std::time_t kAbandonedSeconds = 24 * 60 * 60;
 
 std::string SystemError(int error)
 {
@@ -65,6 +75,47 @@ void SyncFolder(const fs::path& folder)
     ::close(descriptor);
 }
 
+// Whether process `pid` runs on this computer (one of another user counts).
+bool ProcessRuns(long pid)
+{
+    return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// Removes what interrupted saves of `target` left in `folder`: NAME.saving, the one name every save used
+// before, and the temporaries NAME.saving.<process>.<random> of processes that have gone, or abandoned
+// long ago. A temporary of a save still running is kept. Links are removed, not followed.
+void RemoveLeftovers(const fs::path& target, const fs::path& folder)
+{
+    const std::string saving = target.filename().string() + ".saving";
+    ::unlink((folder / saving).c_str());
+    const std::string prefix = saving + ".";
+    const std::time_t now = std::time(nullptr);
+    std::vector<fs::path> stale;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const char* digits = name.c_str() + prefix.size();
+        char* after = nullptr;
+        const long pid = std::strtol(digits, &after, 10);
+        struct stat info {};
+        if (after == digits || *after != '.' || ::lstat(entry->path().c_str(), &info) != 0)
+            continue;
+        const std::time_t age = now - info.st_mtime;
+        if (age > kAbandonedSeconds || (age > kOrphanSeconds && !ProcessRuns(pid)))
+            stale.push_back(entry->path());
+    }
+    for (const fs::path& path : stale)
+        ::unlink(path.c_str());
+}
+
+// The fault of a system error while the new content is written: a full disk (or quota) is told apart.
+SaveFault WriteFault(int error)
+{
+    return error == ENOSPC || error == EDQUOT ? SaveFault::DiskFull : SaveFault::CannotWrite;
+}
+
 }  // namespace
 
 Result<void> SaveFile(const std::string& path, std::string_view content, const DescribeSaveFault& describe)
@@ -83,12 +134,17 @@ Result<void> SaveFile(const std::string& path, std::string_view content, const D
     if (exists)
         mode = existing.st_mode & 07777;
 
-    const fs::path saving = target.string() + ".saving";
-    // A file of that name is what an interrupted save left behind.
-    ::unlink(saving.c_str());
-    const int descriptor = ::open(saving.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
-    if (descriptor < 0)
-        return Result<void>(describe(SaveFault::FolderRefusesFile, folder.string(), SystemError(errno)));
+    RemoveLeftovers(target, folder);
+    // A temporary name of this save's own: two saves of one file at once (two programs saving the per-user
+    // file) each write their own and the last rename wins, whole.
+    std::string name = target.string() + ".saving." + std::to_string(::getpid()) + ".XXXXXX";
+    const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
+    if (descriptor < 0) {
+        const int error = errno;
+        return Result<void>(describe(error == ENOSPC || error == EDQUOT ? SaveFault::DiskFull : SaveFault::FolderRefusesFile,
+                                     folder.string(), SystemError(error)));
+    }
+    const fs::path saving = name;
     if (exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) &&
         ::fchown(descriptor, existing.st_uid, existing.st_gid) != 0) {
         // Only the owner's group or a privileged user may give the file away: it stays the saver's.
@@ -102,7 +158,7 @@ Result<void> SaveFile(const std::string& path, std::string_view content, const D
         error = errno;
     if (error != 0) {
         ::unlink(saving.c_str());
-        return Result<void>(describe(SaveFault::CannotWrite, folder.string(), SystemError(error)));
+        return Result<void>(describe(WriteFault(error), folder.string(), SystemError(error)));
     }
     SyncFolder(folder);
     return {};

@@ -3,11 +3,13 @@
 // Saving a file so that a failure or a crash never leaves it torn, and so that personal data stays
 // private.
 //
-// The new content is written to NAME.saving beside the file, forced to disk, and then renamed over
-// the file; the folder is forced to disk after the rename, so that the new name survives a crash. A
-// save through a symbolic link writes into the file the link leads to and leaves the link as it is.
-// The saved file keeps the permissions of the file it replaces; a new file is readable and writable by
-// its owner only. A NAME.saving left behind by an interrupted save is removed first.
+// The new content is written to a temporary NAME.saving.<process>.<random> beside the file, made for
+// this save alone, forced to disk, and then renamed over the file; the folder is forced to disk after
+// the rename, so that the new name survives a crash. Two saves of one file at once (two programs) thus
+// never meet: the file is one of them, whole. A save through a symbolic link writes into the file the
+// link leads to and leaves the link as it is. The saved file keeps the permissions of the file it
+// replaces; a new file is readable and writable by its owner only. What interrupted saves left behind
+// (NAME.saving, temporaries of processes that have gone) is removed first.
 
 #include "platform/message.h"
 #include "platform/result.h"
@@ -23,6 +25,7 @@ enum class SaveFault {
     NotAFile,           // the name stands for a folder, a FIFO or a device, which a rename would replace
     FolderRefusesFile,  // no new file can be made in the file's folder
     CannotWrite,        // writing, forcing to disk or renaming failed
+    DiskFull,           // the disk (or the user's quota) had no room: no new file was left
 };
 
 // How a caller words a fault, given the file's folder and the system's description of the fault

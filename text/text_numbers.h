@@ -344,5 +344,8 @@ inline constexpr int16_t kTextTimelineZone = 1423;         // "Times in [r1]"
 inline constexpr int16_t kTextTimelinePngFilter = 1424;    // the save dialogs' filters
 inline constexpr int16_t kTextTimelineCsvFilter = 1425;
 inline constexpr int16_t kTextTimelineNoDates = 1426;      // the mode's dates do not convert
+inline constexpr int16_t kTextTimelineBodies = 1427;       // the label of the planets' check boxes
+inline constexpr int16_t kTextTimelineDiskFull = 1428;     // an export onto a full disk, the file below
+inline constexpr int16_t kTextAndMoreFiles = 1429;         // "and [r1] more" after the names a box lists
 
 }  // namespace orvane::text

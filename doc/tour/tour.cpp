@@ -183,6 +183,9 @@ void RenderWorldTransits(Tour& tour)
         window.cmdHelp_Click();
         tour.Shoot(Find<tools::frmView>(window), "help");
         window.cmdTimeline_Click();
+        // The offscreen screen has no room beside the main window: the timeline as a large screen gives it.
+        if (auto* timeline = Find<tools::frmTimeline>(window))
+            timeline->resize(796, 715);
         tour.Shoot(Find<tools::frmTimeline>(window), "timeline");
 
         window.cmdToggleGraphic_Click();

@@ -525,6 +525,7 @@ bool frmMain::Form_Load()
     }
     main.userStateFilePath = m_places.userStateFile;
     LoadUserStateOrNow(m_program, std::filesystem::exists(main.userStateFilePath), m_clock, m_store);
+    m_program.Compute();  // its date error waits for the computation after the window is shown
     frmConfigure = new settings::frmConfigure(m_program, m_store, m_boxes, this);
     connect(frmConfigure, &settings::frmConfigure::mainWindowActions, this, &frmMain::ApplyPanelActions);
     SetLanguageDependentText();
@@ -532,13 +533,12 @@ bool frmMain::Form_Load()
     main.startupCompleted = true;
     SetHeightForMode();
     PlaceAtTopCentre();
-    // The window is on the screen before the box about the Pluto table comes up over it.
+    // The window stands complete, computed and laid out, before the box about the Pluto table.
     show();
     if (startUp.plutoError)
         m_boxes.Show(*startUp.plutoError);
     const ComputeOutcome outcome = m_program.Compute();
     RefreshWeekdays();
-    ResetFootLabel();
     SyncFromModel();
     ShowComputeOutcome(outcome);
     Timer1->start();
@@ -873,8 +873,8 @@ void frmMain::cmdSaveAs_Click()
         return;
     }
     const text::Language& language = m_program.language;
-    const QString path = QFileDialog::getSaveFileName(this, Q(language.Text(text::kTextSaveStateAs)), QString(),
-                                                      Q(language.Text(text::kTextStateFiles)) + " (*.qvs)");
+    const QString path = platform::AskSaveFileName(this, Q(language.Text(text::kTextSaveStateAs)),
+                                                   Q(language.Text(text::kTextStateFiles)) + " (*.qvs)", "qvs");
     if (path.isEmpty())
         return;
     const StateFileOutcome outcome = m_program.SaveAs(path.toStdString(), m_store);

@@ -2,23 +2,26 @@
 
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
+#include "display/timeline_placement.h"
 #include "gui/display/grid_view.h"
 #include "gui/display/timeline_painter.h"
 #include "gui/platform/qt_widgets.h"
 #include "gui/platform/save_dialog.h"
-#include "gui/tools/image_export.h"
+#include "platform/saved_file.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -44,6 +47,12 @@ constexpr double kLeastViewDays = 2.0;     // the closest zoom: two days across
 constexpr double kZoomPerNotch = 0.8;      // one notch of the wheel
 constexpr int kSnapPixels = 5;             // a click this near an exact mark picks the exact moment
 constexpr double kLeastTickPixels = 64.0;  // between two tick labels
+// The least frame the window opens with beside or below the main window: room for its controls and a
+// few rows (it fits beside the main window on a screen 1366 pixels wide); and the width from which it
+// stands beside the main window rather than below it, at the screen's height.
+constexpr int kLeastWidth = 360;
+constexpr int kLeastHeight = 300;
+constexpr int kGoodWidth = 600;
 
 // The world date's zone in minutes east of Greenwich: its row's zone, or the computer's.
 int16_t WorldZoneMinutes(const app::MainModel& main)
@@ -52,10 +61,20 @@ int16_t WorldZoneMinutes(const app::MainModel& main)
     return position > 0 ? datetime::ZoneOffsetMinutes(position) : main.computerZone;
 }
 
-std::optional<double> WorldMoment(const app::MainModel& main)
+// The world date as its row shows it, in every mode (the natal modes never convert it, so the last
+// computation's world moment may be an older date's); that moment where the row does not convert.
+std::optional<double> WorldMoment(const app::Workspace& program)
 {
-    const double moment = main.moments[static_cast<size_t>(core::kWorldDateRow)];
+    datetime::DateRows rows = program.main;  // a copy: converting cleans the rows it reads
+    if (const platform::Result<double> shown = datetime::InputDateToAJDate(rows, core::kWorldDateRow, program.language))
+        return shown.value();
+    const double moment = program.main.moments[static_cast<size_t>(core::kWorldDateRow)];
     return moment > 0.0 ? std::optional<double>(moment) : std::nullopt;
+}
+
+display::ScreenRect Rect(const QRect& rect)
+{
+    return {rect.left(), rect.top(), rect.width(), rect.height()};
 }
 
 // The mode's dates as the last computation converted them: false when one it needs did not convert.
@@ -76,7 +95,7 @@ TimelineCanvas::TimelineCanvas(const app::Workspace& program, const display::Tim
 {
     setObjectName(QStringLiteral("picTimeline"));
     setMouseTracking(true);
-    setMinimumSize(480, 200);
+    setMinimumSize(240, 120);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -128,7 +147,7 @@ display::TimelinePicture TimelineCanvas::Picture(const display::TimelineLayout& 
     const int16_t zone = WorldZoneMinutes(m_program.main);
     picture.ticks = display::TimeTicks(layout.view, zone, layout.PixelsPerDay(), kLeastTickPixels,
                                        language.currentLanguage);
-    picture.worldMoment = WorldMoment(m_program.main);
+    picture.worldMoment = WorldMoment(m_program);
     picture.corner = Q(language.TextWithReplacements(text::kTextTimelineZone, datetime::ZoneText(static_cast<int16_t>(zone / 30 + 24))));
     picture.emptyText = Q(language.Text(ModeDatesValid(m_program.main) ? text::kTextTimelineEmpty : text::kTextTimelineNoDates));
     picture.font = font();
@@ -281,6 +300,11 @@ void frmTimeline::CreateControls()
     lblSpan = platform::Create<QLabel>(this, QStringLiteral("lblSpan"));
     cboSpan = platform::Create<QComboBox>(this, QStringLiteral("cboSpan"));
     lblZone = platform::Create<QLabel>(this, QStringLiteral("lblZone"));
+    lblBodies = platform::Create<QLabel>(this, QStringLiteral("lblBodies"));
+    for (size_t i = 0; i < chkBody.size(); ++i) {
+        chkBody[i] = platform::Create<QCheckBox>(this, QStringLiteral("chkBody_%1").arg(i + 1));
+        chkBody[i]->setChecked(true);
+    }
     picTimeline = new TimelineCanvas(m_program, m_timeline, this);
     scrRows = platform::Create<QScrollBar>(this, QStringLiteral("scrRows"));
     lblHint = platform::Create<QLabel>(this, QStringLiteral("lblHint"));
@@ -288,23 +312,34 @@ void frmTimeline::CreateControls()
     cmdExportCsv = platform::Create<QPushButton>(this, QStringLiteral("cmdExportCsv"));
     cmdClose = platform::Create<QPushButton>(this, QStringLiteral("cmdClose"));
     lblHint->setWordWrap(true);
-    cmdClose->setAutoDefault(false);
+    // No button is the dialog's default: Return in the From box takes the typed date and nothing else.
+    for (QPushButton* button : {cmdExportPng, cmdExportCsv, cmdClose})
+        button->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
     for (QWidget* widget : std::initializer_list<QWidget*>{lblFrom, dtpFrom, lblSpan, cboSpan})
         top->addWidget(widget);
     top->addStretch(1);
+    // The planets in two rows of five, so that the window fits beside the main window on a small screen.
+    auto* bodies = new QGridLayout;
+    bodies->setVerticalSpacing(0);
+    bodies->addWidget(lblBodies, 0, 0);
+    for (int i = 0; i < static_cast<int>(chkBody.size()); ++i)
+        bodies->addWidget(chkBody[static_cast<size_t>(i)], i / 5, 1 + i % 5);
+    bodies->setColumnStretch(6, 1);
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
     middle->addWidget(picTimeline, 1);
     middle->addWidget(scrRows);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblHint, 1);
+    bottom->addStretch(1);
     for (QWidget* widget : std::initializer_list<QWidget*>{cmdExportPng, cmdExportCsv, cmdClose})
         bottom->addWidget(widget);
     auto* column = new QVBoxLayout(this);
     column->addLayout(top);
+    column->addLayout(bodies);
     column->addLayout(middle, 1);
+    column->addWidget(lblHint);
     column->addLayout(bottom);
     lblZone->hide();  // the zone stands in the picture's corner
 
@@ -313,6 +348,8 @@ void frmTimeline::CreateControls()
     dtpFrom->setKeyboardTracking(false);
     connect(dtpFrom, &QDateEdit::dateChanged, this, &frmTimeline::dtpFrom_Change);
     connect(cboSpan, &QComboBox::activated, this, &frmTimeline::cboSpan_Click);
+    for (QCheckBox* box : chkBody)
+        connect(box, &QCheckBox::toggled, this, &frmTimeline::chkBody_Click);
     connect(cmdExportPng, &QPushButton::clicked, this, &frmTimeline::cmdExportPng_Click);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmTimeline::cmdExportCsv_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -327,6 +364,12 @@ void frmTimeline::SetLanguageDependentText()
     setWindowTitle(Q(language.Text(text::kTextTimelineTitle)));
     lblFrom->setText(Q(language.Text(text::kTextTimelineFrom)));
     lblSpan->setText(Q(language.Text(text::kTextTimelineSpan)));
+    lblBodies->setText(Q(language.Text(text::kTextTimelineBodies)));
+    const core::AstroTables& tables = m_program.astro.tables;
+    for (size_t i = 0; i < chkBody.size(); ++i) {
+        chkBody[i]->setText(Q(tables.bodyAbbrevs.at(i + 1)));
+        chkBody[i]->setToolTip(Q(tables.bodyNames.at(i + 1)));
+    }
     const int span = cboSpan->count() > 0 ? cboSpan->currentIndex() : kDefaultSpan;
     cboSpan->clear();
     for (int16_t number : kSpanTexts)
@@ -341,12 +384,10 @@ void frmTimeline::SetLanguageDependentText()
 
 double frmTimeline::StartMoment() const
 {
-    if (const std::optional<double> world = WorldMoment(m_program.main))
+    if (const std::optional<double> world = WorldMoment(m_program))
         return *world;
-    datetime::DateRows rows = m_program.main;  // a copy: converting cleans the rows it reads
-    const platform::Result<double> world = datetime::InputDateToAJDate(rows, core::kWorldDateRow, m_program.language);
     const double first = m_program.main.moments[static_cast<size_t>(core::kFirstBirthdateRow)];
-    return world ? world.value() : first > 0.0 ? first : 2451545.0;
+    return first > 0.0 ? first : 2451545.0;
 }
 
 int16_t frmTimeline::ZoneMinutes() const
@@ -364,19 +405,28 @@ void frmTimeline::ShowTimeline()
     cboSpan->setCurrentIndex(kDefaultSpan);
     m_syncing = false;
     Rebuild();
-    if (!isVisible()) {
-        // Over the main window, as wide as it, and from its top down to near the screen's bottom (the
-        // screen's available area keeps it whole).
-        const QRect main = m_mainWindow.frameGeometry();
-        const QRect area = platform::AvailableArea(m_mainWindow);
-        const int height = area.isEmpty() ? main.height()
-                                          : std::max(main.height(), (area.bottom() - main.top()) * 9 / 10);
-        platform::PlaceOnScreen(*this, QRect(main.left(), main.top(), main.width(), height),
-                                platform::FrameMargins(m_mainWindow));
-    }
+    if (!isVisible())
+        PlaceBesideMainWindow();
     show();
     raise();
     activateWindow();
+}
+
+void frmTimeline::PlaceBesideMainWindow()
+{
+    const QRect area = platform::AvailableArea(m_mainWindow);
+    if (area.isEmpty())
+        return;
+    // The timeline gets a frame like the main window's.
+    const QMargins frame = platform::FrameMargins(m_mainWindow);
+    const QSize least = minimumSizeHint().grownBy(frame).expandedTo(QSize(kLeastWidth, kLeastHeight));
+    const QRect main = m_mainWindow.frameGeometry();
+    const display::TimelinePlace place =
+        display::PlaceTimeline(Rect(main), Rect(area), {least.width(), least.height(), std::max(kGoodWidth, least.width())});
+    if (place.mainLeft != main.left())
+        platform::MoveFrameTo(m_mainWindow, QPoint(place.mainLeft, main.top()));
+    const display::ScreenRect& outer = place.timeline;
+    platform::PlaceOnScreen(*this, QRect(outer.left, outer.top, outer.width, outer.height), frame);
 }
 
 void frmTimeline::Rebuild()
@@ -386,10 +436,21 @@ void frmTimeline::Rebuild()
     const double to = static_cast<double>(end.toJulianDay()) - 0.5 - ZoneMinutes() / kMinutesPerDay;
     const app::MainModel& main = m_program.main;
     if (ModeDatesValid(main))
-        m_timeline = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to);
+        m_all = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to);
     else
-        m_timeline = display::Timeline{from, to, main.currentMode, {}};
+        m_all = display::Timeline{from, to, main.currentMode, {}};
+    ApplyBodyFilter();
     picTimeline->ShowWholeSpan();
+    SyncScrollBar();
+}
+
+void frmTimeline::ApplyBodyFilter()
+{
+    std::array<bool, core::kBodySlots> ticked{};
+    for (size_t i = 0; i < chkBody.size(); ++i)
+        ticked[i + 1] = chkBody[i]->isChecked();
+    m_timeline = display::KeepBodies(m_all, ticked);
+    picTimeline->SetScrollOffset(picTimeline->ScrollOffset());
     SyncScrollBar();
 }
 
@@ -414,6 +475,11 @@ void frmTimeline::cboSpan_Click()
         Rebuild();
 }
 
+void frmTimeline::chkBody_Click()
+{
+    ApplyBodyFilter();
+}
+
 void frmTimeline::picTimeline_Click(double moment)
 {
     const app::ComputeOutcome outcome = m_program.SetWorldDate(moment);
@@ -421,31 +487,36 @@ void frmTimeline::picTimeline_Click(double moment)
     emit worldDateSet(outcome);
 }
 
-void frmTimeline::ShowExportOutcome(bool written, const std::string& path)
+bool frmTimeline::SaveExport(const std::string& path, std::string_view content)
 {
-    const int16_t number = written ? text::kTextTimelineSaved : text::kTextTimelineNotWritable;
+    bool diskFull = false;
+    const platform::Result<void> saved =
+        platform::SaveFile(path, content, [&diskFull](platform::SaveFault fault, const std::string&, const std::string& why) {
+            diskFull = fault == platform::SaveFault::DiskFull;
+            return platform::Message::Exclamation("", why);
+        });
+    const int16_t number = saved.ok() ? text::kTextTimelineSaved
+                           : diskFull ? text::kTextTimelineDiskFull
+                                      : text::kTextTimelineNotWritable;
     const std::string message = m_program.language.Text(number) + text::kLineBreak + path;
-    m_boxes.Show(written ? platform::Message::Information(windowTitle().toStdString(), message)
-                         : platform::Message::Exclamation(windowTitle().toStdString(), message));
+    m_boxes.Show(saved.ok() ? platform::Message::Information(windowTitle().toStdString(), message)
+                            : platform::Message::Exclamation(windowTitle().toStdString(), message));
+    return saved.ok();
 }
 
 bool frmTimeline::ExportPng(const std::string& path)
 {
     const QImage image = picTimeline->WholeImage(std::max(picTimeline->width(), 1200));
-    const bool written = WriteImageFile(image, path, "PNG");
-    ShowExportOutcome(written, path);
-    return written;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return SaveExport(path, std::string_view(png.constData(), static_cast<size_t>(png.size())));
 }
 
 bool frmTimeline::ExportCsv(const std::string& path)
 {
-    const std::string csv = display::TimelineCsv(m_program.astro.tables, m_timeline);
-    QSaveFile file(Q(path));
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
-                         file.commit();
-    ShowExportOutcome(written, path);
-    return written;
+    return SaveExport(path, display::TimelineCsv(m_program.astro.tables, m_timeline));
 }
 
 void frmTimeline::cmdExportPng_Click()

@@ -5,7 +5,9 @@
 // is a bar in its row; hovering over a bar tells its entry, exact moments and exit; a click sets the world
 // date to the moment under the pointer (to an exact moment when one is near) and computes; the wheel zooms
 // around the pointer, Shift+wheel and dragging scroll through time; the picture is exported as PNG and the
-// bars as CSV. Created on first use and afterwards only hidden and shown; Escape closes it.
+// bars as CSV. A row of check boxes keeps the pairs of the ticked planets. It opens beside or below the
+// main window, which stays in sight. Created on first use and afterwards only hidden and shown; Escape
+// closes it.
 
 #include "app/compute.h"
 #include "app/workspace.h"
@@ -17,9 +19,12 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -79,11 +84,12 @@ class frmTimeline : public QDialog {
 public:
     frmTimeline(app::Workspace& program, platform::MessageBoxes& boxes, QWidget& mainWindow);
 
-    // The button's work: the timeline of the current computation, one year from the world date, placed
-    // over the main window within the screen and shown.
+    // The button's work: the timeline of the current computation, one year from the world date the main
+    // window shows (in every mode), placed beside or below the main window within the screen and shown.
     void ShowTimeline();
     void SetLanguageDependentText();
 
+    // The rows shown: those of the ticked planets.
     const display::Timeline& Model() const { return m_timeline; }
     TimelineCanvas& Canvas() { return *picTimeline; }
 
@@ -94,6 +100,7 @@ public:
     // ----- Handlers (slots named as the window's controls) ----------------------------------------------
     void dtpFrom_Change();
     void cboSpan_Click();
+    void chkBody_Click();
     void cmdExportPng_Click();
     void cmdExportCsv_Click();
     void picTimeline_Click(double moment);
@@ -106,17 +113,24 @@ private:
     void CreateControls();
     // The timeline of the span from dtpFrom for the length in cboSpan, built anew.
     void Rebuild();
+    // The rows of the ticked planets shown, the view kept.
+    void ApplyBodyFilter();
     void SyncScrollBar();
-    // The message after an export: the file saved, or its folder cannot be written to.
-    void ShowExportOutcome(bool written, const std::string& path);
+    // Where the window opens: beside the main window (moved to the screen's left edge when that makes
+    // room) or below it, within the screen's available area.
+    void PlaceBesideMainWindow();
+    // Writes an export's bytes and shows the message: the file saved, the disk full, or its folder
+    // cannot be written to. Whether the file was written.
+    bool SaveExport(const std::string& path, std::string_view content);
     int16_t ZoneMinutes() const;
-    // The world date's moment, or (where it does not convert) the first birthdate's.
+    // The world date shown in the main window, or (where it does not convert) the first birthdate's.
     double StartMoment() const;
 
     app::Workspace& m_program;
     platform::MessageBoxes& m_boxes;
     QWidget& m_mainWindow;
-    display::Timeline m_timeline;
+    display::Timeline m_all;       // every row of the span
+    display::Timeline m_timeline;  // the rows of the ticked planets, as painted and exported
     bool m_syncing = false;
 
     QLabel* lblFrom = nullptr;
@@ -124,6 +138,8 @@ private:
     QLabel* lblSpan = nullptr;
     QComboBox* cboSpan = nullptr;
     QLabel* lblZone = nullptr;
+    QLabel* lblBodies = nullptr;
+    std::array<QCheckBox*, core::kPluto> chkBody{};  // chkBody_1 (Earth) … chkBody_9 (Pluto)
     TimelineCanvas* picTimeline = nullptr;
     QScrollBar* scrRows = nullptr;
     QLabel* lblHint = nullptr;

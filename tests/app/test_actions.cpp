@@ -121,6 +121,25 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
     }
 }
 
+// A moment picked on the timeline goes into the world date row in its zone, to the half hour; one after
+// 31 December 2799 leaves the row as it was, also in a natal chart, which never converts the world date.
+TEST_F(ActionsTest, AWorldDateSetToAMomentOrRefused)
+{
+    for (const Mode mode : {Mode::WorldTransits, Mode::Natal1st}) {
+        SetUp();
+        SetRow(core::kWorldDateRow, {2799, 12, 31, 25}, -300);
+        program->main.SelectMode(mode);
+        program->main.startupCompleted = true;
+        const ComputeOutcome refused = program->SetWorldDate(Moment({2800, 6, 1, 25}, -300));
+        EXPECT_TRUE(!refused.computed && refused.dateError->text.rfind(Text(4), 0) == 0);  // the world date's
+        EXPECT_EQ(WorldDate(), (RowDate{2799, 12, 31, 25}));
+        EXPECT_EQ(program->main.zoneLists[0].ListIndex(), 14);  // GMT-5:00
+        // 10:14 GMT is 05:14 five hours west, written as 05:00 in the row.
+        EXPECT_TRUE(program->SetWorldDate(Moment({2000, 3, 1, 21}, 0) + 14 / 1440.0).computed);
+        EXPECT_EQ(WorldDate(), (RowDate{2000, 3, 1, 11}));
+    }
+}
+
 // ----- The click on a cell ---------------------------------------------------------------------------
 
 TEST_F(ActionsTest, CellsWithoutAnAspectOrWithoutDurationsOnlyMoveTheFocus)

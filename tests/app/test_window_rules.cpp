@@ -153,5 +153,19 @@ TEST_F(WindowRules, LoadAndRestoreErrorsChangeNothingAndSaveNamesAFolderItCannot
                                                     blocked + " cannot be created (Not a directory)");
 }
 
+// Files named at start beyond the first: up to four by name, else three and how many more.
+TEST_F(WindowRules, FilesNotOpenedAreNamedUpToFour)
+{
+    std::vector<std::string> files;
+    for (int i = 1; i <= 300; ++i)
+        files.push_back("f" + std::to_string(i));
+    const auto notOpened = [&](long count) {
+        return FilesNotOpened(program->language, {files.begin(), files.begin() + count})->text;
+    };
+    const std::string named = Text(text::kTextOnlyOneStateFile) + "\r\nf2\r\nf3\r\nf4\r\n";
+    EXPECT_EQ(notOpened(5), named + "f5");
+    EXPECT_EQ(notOpened(300), named + "and 296 more");
+}
+
 }  // namespace
 }  // namespace orvane::app

@@ -1,5 +1,8 @@
 #include "display/timeline.h"
 
+#include "datetime/iso_dates.h"
+#include "display/timeline_placement.h"
+
 #include "tests/support/program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +17,8 @@ using testing::Jdn;
 class TimelineTest : public testing::ProgramTest {};
 
 // Bars from constructed events: entries, exits and exact moments paired per pair and aspect, bars open at
-// either end of the span, ingresses and events outside the span left out, rows in the pairs' order.
+// either end of the span, ingresses and events outside the span left out, rows in the pairs' order; the
+// rows of two ticked bodies kept.
 TEST_F(TimelineTest, AssemblesBarsFromEvents)
 {
     const core::EventPair a{1, 2}, b{1, 3};
@@ -37,6 +41,10 @@ TEST_F(TimelineTest, AssemblesBarsFromEvents)
         {3, 5, {{0, 100, true, true, {}}}},
         {2, 3, {{10, 15, false, false, {12}}, {30, 40, false, false, {}}}},
         {2, 4, {{0, 5, true, false, {3}}}}};
+    std::array<bool, core::kBodySlots> bodies{};
+    bodies[1] = bodies[3] = true;  // the pair b alone, its three rows
+    const Timeline kept = KeepBodies(t, bodies);
+    EXPECT_TRUE(kept.rows.size() == 3 && kept.rows[2].aspect == 5 && kept.rows[2].pair.body2 == 3 && kept.to == 100);
     ASSERT_EQ(t.rows.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         const TimelineRow& row = t.rows[i];
@@ -49,6 +57,20 @@ TEST_F(TimelineTest, AssemblesBarsFromEvents)
                       std::tie(want.from, want.to, want.openStart, want.openEnd, want.exacts)) << i << "/" << k;
         }
     }
+}
+
+// Every moment a hover text names, a year of world transits with the default orbs, reads the minute of the
+// time the companion's event list prints for it (rounded to the second).
+TEST_F(TimelineTest, HoverTimesReadTheCompanionsMinute)
+{
+    program->astro.orbs.ApplyOrbs({600, 540, 360, 420, 240, 180, 180}, {3, 3});
+    const double from = Jdn(2000, 1, 1) - 0.5;
+    for (const TimelineRow& row : BuildTimeline(program->astro, 1, {from, 0, 0}, from, from + 366).rows)
+        for (const TimelineBar& bar : row.bars)
+            for (double moment : bar.exacts) {
+                const std::string text = MomentText(moment, 0, 0);
+                EXPECT_EQ(text.substr(text.size() - 5), datetime::IsoText(moment, 0).substr(11, 5)) << moment;
+            }
 }
 
 // A year of world transits and of synastry against the aspect test at single moments: inside every bar
@@ -148,6 +170,7 @@ TEST_F(TimelineTest, TicksAndTexts)
         EXPECT_EQ(IsoMomentText(moment), iso);
     EXPECT_EQ(MomentText(2451545.0, 90, 0), "Jan. 1, 2000, 13:30");
     EXPECT_EQ(MomentText(2451545.0, 90, 1), "1.Jan. 2000, 13:30");
+    EXPECT_EQ(MomentText(Jdn(2025, 3, 5) - 0.5 - 0.3 / 86400, 60, 0), "Mar. 5, 2025, 01:00");  // 00:59:59.7
 
     Timeline t{0, 0, core::kModeWorldTransits, {}};
     t.rows.push_back({{4, 5}, 4, {{2451545.0, 2451555.0, true, false, {2451550.0, 2451551.0}}}});
@@ -155,6 +178,20 @@ TEST_F(TimelineTest, TicksAndTexts)
               "body1,aspect,body2,enter,exact,leave\r\n"
               "Mars,Trine,Jupiter,,2000-01-06T12:00:00Z;2000-01-07T12:00:00Z,2000-01-11T12:00:00Z\r\n");
     EXPECT_EQ(RowLabel(program->astro.tables, program->language, core::kModePersonal1, t.rows[0]), "tr.Ma Tri nat.Ju");
+}
+
+// Beside the main window where a side is wide enough for a good view (the main window moved to the left
+// edge if that makes such room), else below it, else beside it at its least width, else over it.
+TEST(TimelinePlacement, BesideOrBelowTheMainWindow)
+{
+    const auto place = [](ScreenRect main, int32_t width, int32_t height) {
+        return PlaceTimeline(main, {0, 0, width, height}, {360, 300, 600});
+    };
+    EXPECT_EQ(place({799, 0, 962, 668}, 2560, 1440), (TimelinePlace{{1761, 0, 799, 1440}, 799}));
+    EXPECT_EQ(place({479, 0, 962, 668}, 1920, 1080), (TimelinePlace{{962, 0, 958, 1080}, 0}));
+    EXPECT_EQ(place({59, 0, 962, 668}, 1080, 1920), (TimelinePlace{{0, 668, 1080, 1252}, 59}));
+    EXPECT_EQ(place({202, 0, 962, 668}, 1366, 768), (TimelinePlace{{962, 0, 404, 768}, 0}));
+    EXPECT_EQ(place({31, 0, 962, 668}, 1024, 768), (TimelinePlace{{0, 468, 1024, 300}, 31}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tests/support/window_test_main.h"
 #include "text/text_numbers.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,17 +55,26 @@ private slots:
     }
 
     // Which tables the Pluto table's reader refuses is its own rule; the program starts with eight bodies
-    // and says so once its window is shown.
+    // and says so over a finished window: computed, titled, its grid and every button row in place.
     void aMissingPlutoTableLeavesEightBodies()
     {
-        bool windowShown = false;  // when the box comes up
-        boxes.whileShown = [&] { windowShown = window->isVisible(); };
+        const auto look = [this] {
+            QStringList seen{window->isVisible() ? "shown" : "hidden", window->windowTitle(), Read("lblTitle")};
+            for (const char* name : {"cmdCompute", "cmdRestore", "cmdQuit", "picTable", "txbReport", "lblFoot"})
+                seen << QString::number(Control(name)->mapTo(window.get(), QPoint()).y());
+            return seen;
+        };
+        QStringList whileBoxShown;
+        boxes.whileShown = [&] { whileBoxShown = look(); };
         QVERIFY(OpenMainWindow(UserFile(), DataFolder({"qvs.dat", "zemt_help.txt"}, 1000)));
         boxes.whileShown = nullptr;
-        QVERIFY(windowShown && boxes.shown.size() == 1 && boxes.shown[0].icon == platform::Icon::Exclamation);
+        QVERIFY(boxes.shown.size() == 1 && boxes.shown[0].icon == platform::Icon::Exclamation);
         QVERIFY(Read("boxes").contains(": Error when reading Pluto data: "));
         QCOMPARE(program->astro.bodyCount, core::kNeptune);
         QVERIFY(program->grid.cellCount > 0);
+        QApplication::processEvents();
+        QVERIFY(!Read("lblTitle").isEmpty());
+        QCOMPARE(whileBoxShown, look());
     }
 
     // The viewer opens empty, as for any file it cannot read, and says nothing.

@@ -1,17 +1,19 @@
 // The main window's wiring, each control to what the window shows after it, on the offscreen platform with
 // scripted message boxes, a fixed clock and a temporary home.
 
-#include "gui/tools/frm_timeline.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QImageReader>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QSettings>
 
 #include <filesystem>
@@ -149,6 +151,33 @@ private slots:
         std::filesystem::remove(named);
     }
 
+    // "Save as ..." of a name typed without an extension saves NAME.qvs, and asks before replacing it.
+    void saveAsAddsTheExtensionBeforeAskingToReplace()
+    {
+        const QTemporaryDir dir;
+        QFile(dir.filePath("mine.qvs")).open(QIODevice::WriteOnly);
+        QString question;
+        QTimer typist;
+        connect(&typist, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                typist.stop();
+                QTimer::singleShot(100, [&] {
+                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                        question = box->text();
+                        box->button(QMessageBox::Yes)->click();
+                    }
+                });
+                dialog->setDirectory(dir.path());
+                dialog->selectFile("mine");
+                static_cast<QDialog*>(dialog)->accept();  // as its Save button does
+            }
+        });
+        typist.start(20);
+        Operate({"cmdSaveAs"});
+        QVERIFY2(question.contains("mine.qvs"), qPrintable(question));
+        QVERIFY(!QFile::exists(dir.filePath("mine")) && QFileInfo(dir.filePath("mine.qvs")).size() > 100);
+    }
+
     // Help, the durations and the panel over a main window that reaches below the screen stay on it.
     void theWindowsItOpensStayOnTheScreen()
     {
@@ -167,47 +196,6 @@ private slots:
         for (const QPushButton* button : Control("fraButtons")->findChildren<QPushButton*>())
             QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(button->text()) + 4,
                      qPrintable(button->text()));
-    }
-
-    // The timeline button opens a year from the world date; a click on an exact mark sets the world date
-    // there and computes; the exports write their files or, where the folder cannot be written, none.
-    void theTimelineSetsTheWorldDateAndExports()
-    {
-        Operate({"cmdTimeline"});
-        auto* timeline = qobject_cast<tools::frmTimeline*>(Control("frmTimeline"));
-        const display::Timeline& model = timeline->Model();
-        QVERIFY(timeline->isVisible() && !model.rows.empty());
-        QCOMPARE(model.from, 2451544.5);  // midnight GMT starting 1 January 2000
-        QCOMPARE(model.to, 2451544.5 + 366);
-        size_t row = 0;
-        while (model.rows[row].bars.front().exacts.empty())
-            ++row;
-        const double exact = model.rows[row].bars.front().exacts.front();
-        const display::TimelineLayout layout = timeline->Canvas().Layout();
-        const QPoint at(qRound(layout.X(exact)), layout.headerHeight + int(row) * layout.rowHeight + layout.rowHeight / 2);
-        QTest::mouseClick(&timeline->Canvas(), Qt::LeftButton, {}, at);
-        QVERIFY(std::abs(program->main.moments[0] - exact) <= 1.0 / 96);  // to the half hour
-        QCOMPARE(Read("txbYearCE_0").toDouble(), 2000.0 + (exact > 2451910.5));
-
-        const QTemporaryDir dir;
-        struct Case {
-            QString path;
-            bool png, written;
-        };
-        for (const Case& c : {Case{dir.filePath("t.png"), true, true}, Case{dir.filePath("t.csv"), false, true},
-                              Case{dir.filePath("no/t.png"), true, false}, Case{dir.filePath("no/t.csv"), false, false}}) {
-            const bool written = c.png ? timeline->ExportPng(c.path.toStdString()) : timeline->ExportCsv(c.path.toStdString());
-            QCOMPARE(written, c.written);
-            QCOMPARE(QFile::exists(c.path), c.written);
-            QCOMPARE(boxes.shown.back().icon, c.written ? platform::Icon::Information : platform::Icon::Exclamation);
-        }
-        QCOMPARE(QImageReader(dir.filePath("t.png")).size().height(),
-                 layout.headerHeight + int(model.rows.size()) * layout.rowHeight);
-        QFile csv(dir.filePath("t.csv"));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readLine(), QByteArray("body1,aspect,body2,enter,exact,leave\r\n"));
-        QTest::keyClick(timeline, Qt::Key_Escape);
-        QVERIFY(!timeline->isVisible());
     }
 };
 

@@ -1,0 +1,133 @@
+// The aspect timeline's wiring, on an offscreen screen of 1366 × 768 pixels with window frames: where it
+// opens, the date it opens at, the From box, the planets' check boxes, a click and the exports.
+
+#include "gui/tools/frm_timeline.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_test_main.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDialog>
+#include <QFile>
+#include <QImageReader>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <filesystem>
+
+using namespace orvane;
+
+class TestGuiTimeline : public testing::MainWindowFixture {
+    Q_OBJECT
+
+    tools::frmTimeline& Timeline() { return *qobject_cast<tools::frmTimeline*>(Control("frmTimeline")); }
+
+private slots:
+    void init()
+    {
+        std::filesystem::remove(app::UserStateFilePath());
+        app::StoreLanguage(text::langEnglish);
+        QVERIFY(OpenMainWindow());
+    }
+    void cleanup() { window.reset(); }
+
+    // Beside the main window, which moves to the screen's left edge to make room, both whole on the screen;
+    // the span starts at midnight of the world date the row shows, also in the modes that never convert it.
+    void itOpensBesideTheMainWindowAtTheWorldDateShown()
+    {
+        Operate({"txbYearCE_1=1970", "cboMonthCE_1#3", "cboDayCE_1#8", "cboHour_1#3", "cboTimezone_1#24",
+                 "txbYearCE_2=1975", "cboMonthCE_2#5", "cboDayCE_2#1", "cboHour_2#3", "cboTimezone_2#24",
+                 "txbYearCE_0=1995", "cboMonthCE_0#6", "cboDayCE_0#15", "cboTimezone_0#24"});
+        for (const char* mode : {"optNatal_0", "optSynastry", "optPlanetary"}) {
+            Operate({mode, "cmdTimeline"});
+            QCOMPARE(Timeline().Model().from, 2449883.5);  // 15 June 1995, 0:00 GMT
+        }
+        const QRect area = window->screen()->availableGeometry();
+        const QRect main = window->frameGeometry(), timeline = Timeline().frameGeometry();
+        QVERIFY(area.contains(main) && area.contains(timeline) && !main.intersects(timeline));
+    }
+
+    // Return in the From box takes the typed date and presses no button; unticking planets leaves the
+    // rows of pairs whose two planets are both ticked.
+    void theFromBoxAndThePlanets()
+    {
+        Operate({"cmdTimeline"});
+        QSignalSpy exported(Control("frmTimeline/cmdExportPng"), SIGNAL(clicked()));
+        QTimer shutter;  // a file dialog opened by mistake is closed at once
+        connect(&shutter, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        shutter.start(50);
+        auto* from = qobject_cast<QDateEdit*>(Control("frmTimeline/dtpFrom"));
+        from->setSelectedSection(QDateTimeEdit::YearSection);
+        QTest::keyClicks(from, "1999");
+        QTest::keyClick(from, Qt::Key_Return);
+        QVERIFY(Timeline().Model().from == 2451179.5 && exported.isEmpty());  // 1 January 1999
+
+        const size_t all = Timeline().Model().rows.size();
+        Operate({"frmTimeline/chkBody_2", "frmTimeline/chkBody_4"});
+        QVERIFY(!Timeline().Model().rows.empty() && Timeline().Model().rows.size() < all);
+        for (const display::TimelineRow& row : Timeline().Model().rows)
+            QVERIFY(row.pair.body1 != 2 && row.pair.body2 != 2 && row.pair.body1 != 4 && row.pair.body2 != 4);
+    }
+
+    // The timeline button opens a year from the world date; a click on an exact mark sets the world date
+    // there and computes; the exports write their files or, where the folder cannot be written, none.
+    void theTimelineSetsTheWorldDateAndExports()
+    {
+        Operate({"cmdTimeline"});
+        auto* timeline = qobject_cast<tools::frmTimeline*>(Control("frmTimeline"));
+        const display::Timeline& model = timeline->Model();
+        QVERIFY(timeline->isVisible() && !model.rows.empty());
+        QCOMPARE(model.from, 2451544.5);  // midnight GMT starting 1 January 2000
+        QCOMPARE(model.to, 2451544.5 + 366);
+        size_t row = 0;
+        while (model.rows[row].bars.front().exacts.empty())
+            ++row;
+        const double exact = model.rows[row].bars.front().exacts.front();
+        const display::TimelineLayout layout = timeline->Canvas().Layout();
+        const QPoint at(qRound(layout.X(exact)), layout.headerHeight + int(row) * layout.rowHeight + layout.rowHeight / 2);
+        QTest::mouseClick(&timeline->Canvas(), Qt::LeftButton, {}, at);
+        QVERIFY(std::abs(program->main.moments[0] - exact) <= 1.0 / 96);  // to the half hour
+        QCOMPARE(Read("txbYearCE_0").toDouble(), 2000.0 + (exact > 2451910.5));
+
+        const QTemporaryDir dir;
+        struct Case {
+            QString path;
+            bool png, written;
+        };
+        for (const Case& c : {Case{dir.filePath("t.png"), true, true}, Case{dir.filePath("t.csv"), false, true},
+                              Case{dir.filePath("no/t.png"), true, false}, Case{dir.filePath("no/t.csv"), false, false}}) {
+            const bool written = c.png ? timeline->ExportPng(c.path.toStdString()) : timeline->ExportCsv(c.path.toStdString());
+            QCOMPARE(written, c.written);
+            QCOMPARE(QFile::exists(c.path), c.written);
+            QCOMPARE(boxes.shown.back().icon, c.written ? platform::Icon::Information : platform::Icon::Exclamation);
+        }
+        QCOMPARE(QImageReader(dir.filePath("t.png")).size().height(),
+                 layout.headerHeight + int(model.rows.size()) * layout.rowHeight);
+        QFile csv(dir.filePath("t.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readLine(), QByteArray("body1,aspect,body2,enter,exact,leave\r\n"));
+        QTest::keyClick(timeline, Qt::Key_Escape);
+        QVERIFY(!timeline->isVisible());
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // The offscreen platform with a screen of 1366 × 768 pixels and frames around its windows.
+    const QTemporaryDir config;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        QFile file(config.filePath("screen.json"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(R"({"windowFrameMargins": true, "screens": [{"name": "small", "x": 0, "y": 0, "width": 1366,
+                           "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file.fileName()).toUtf8());
+    }
+    return orvane::testing::RunWindowTest<TestGuiTimeline>(argc, argv);
+}
+
+#include "test_gui_timeline.moc"

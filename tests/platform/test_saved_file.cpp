@@ -1,0 +1,85 @@
+#include "platform/saved_file.h"
+
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvane::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The fault that kept `content` from being saved as `path`; none when it was saved.
+std::optional<SaveFault> Fault(const std::string& path, const std::string& content)
+{
+    std::optional<SaveFault> fault;
+    const bool saved = SaveFile(path, content, [&fault](SaveFault f, const std::string&, const std::string& why) {
+                           fault = f;
+                           return Message::Exclamation("", why);
+                       }).ok();
+    return saved ? std::nullopt : fault;
+}
+
+std::set<std::string> Names(const fs::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// What interrupted saves left goes: the old fixed name, temporaries of ended processes a minute old or of
+// any process a day old; a temporary of a running process stays, as does a fresh one of an ended process
+// (a save from another computer may carry its number).
+TEST(SavedFile, LeftoversOfInterruptedSavesGo)
+{
+    testing::TempFolder folder;
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);  // its number is no process's now
+    const std::string ended = "f.saving." + std::to_string(child), running = "f.saving." + std::to_string(getppid());
+    for (const auto& [name, minutes] : {std::pair{std::string("f.saving"), 0}, {ended + ".a", 2}, {ended + ".b", 0},
+                                        {running + ".c", 50}, {running + ".d", 1500}, {"f.savings", 1500}}) {
+        folder.Write(name, "part");
+        fs::last_write_time(folder.path() / name, fs::file_time_type::clock::now() - std::chrono::minutes(minutes));
+    }
+    ASSERT_EQ(Fault(folder.folder() + "f", "new"), std::nullopt);
+    EXPECT_EQ(Names(folder.path()), (std::set<std::string>{"f", ended + ".b", running + ".c", "f.savings"}));
+}
+
+// On a disk without room the save says so, the old file stays and nothing new is left: a 64 KiB file
+// system in a child's own mount namespace; skipped without the rights to make one.
+TEST(SavedFile, AFullDiskIsToldAndLeavesNothing)
+{
+    testing::TempFolder folder;
+    const pid_t child = fork();
+    if (child == 0) {
+        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", folder.path().c_str(), "tmpfs", 0, "size=64k") != 0)
+            _exit(2);
+        const std::string file = folder.Write("t.csv", "old");
+        const bool told = Fault(file, std::string(200 * 1024, 'x')) == SaveFault::DiskFull;
+        std::string kept;
+        std::ifstream(file) >> kept;
+        _exit(told && kept == "old" && Names(folder.path()) == std::set<std::string>{"t.csv"} ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2)
+        GTEST_SKIP() << "no rights to mount a small file system";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+}  // namespace
+}  // namespace orvane::platform
