@@ -1,5 +1,6 @@
 #include "cli/tables.h"
 
+#include "cli/values.h"
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
 
@@ -15,13 +16,6 @@ constexpr std::array<const char*, core::kNumEventKinds> kKindKeys{"exact", "ente
 constexpr int kDateWidth = 15;
 constexpr int kNameWidth = 8;
 constexpr int kAspectWidth = 12;
-
-std::string Fixed6(double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
-}
 
 // Width in characters, not bytes: German dates and words hold umlauts.
 size_t Characters(const std::string& text)

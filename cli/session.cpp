@@ -1,0 +1,88 @@
+#include "cli/session.h"
+
+#include "cli/texts.h"
+#include "cli/values.h"
+#include "app/actions.h"
+#include "app/startup.h"
+#include "datetime/date_input.h"
+#include "datetime/iso_dates.h"
+#include "text/text_numbers.h"
+
+#include <cmath>
+#include <ostream>
+
+namespace orvane::cli {
+namespace {
+
+// The zone list's position of GMT.
+constexpr int16_t kGmtZonePosition = 24;
+
+}  // namespace
+
+bool Session::Start()
+{
+    const platform::SystemClock systemClock;
+    const platform::Clock& clock = m_environment.clock != nullptr ? *m_environment.clock : systemClock;
+    const app::StartUpResult result = m_program.StartUp(m_environment.dataFolder, clock, m_store);
+    if (result.programTextError) {
+        PrintMessage(m_err, *result.programTextError);
+        return false;
+    }
+    if (result.plutoError)
+        PrintMessage(m_err, *result.plutoError);
+    if (m_line.language != text::langEnglish) {
+        m_program.language.currentLanguage = m_line.language;
+        app::ApplyLanguageToModels(m_program);
+    }
+    return true;
+}
+
+double Session::MomentOf(const std::string& typed)
+{
+    return datetime::ParseIsoMoment(typed, 0).value_or(datetime::IsoMoment{}).moment;
+}
+
+int Session::LoadStateOrDate()
+{
+    if (!m_line.state.empty())
+        if (const int code = LoadState(); code != kExitSuccess)
+            return code;
+    if (m_line.date.empty())
+        return kExitSuccess;
+    if (m_line.state.empty())
+        m_program.main.SelectMode(core::Mode::WorldTransits);
+    constexpr auto r = static_cast<size_t>(core::kWorldDateRow);
+    app::MainModel& main = m_program.main;
+    double local = MomentOf(m_line.date) + 0.5;
+    datetime::RoundToHalfHour(local);
+    const double dayNumber = std::floor(local);
+    int64_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    datetime::GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
+    main.monthLists[r].SetListIndex(static_cast<int16_t>(month));
+    main.dayLists[r].SetListIndex(static_cast<int16_t>(day));
+    main.yearTexts[r] = std::to_string(year);
+    main.halfHourLists[r].SetListIndex(static_cast<int16_t>(std::lround((local - dayNumber) * 48) + 1));
+    main.zoneLists[r].SetListIndex(kGmtZonePosition);
+    return kExitSuccess;
+}
+
+int Session::LoadState()
+{
+    const platform::Result<void> loaded = app::LoadStateFile(m_program, m_line.state, m_store);
+    if (!loaded.ok()) {
+        m_err << ConsoleText(loaded.error().text) << '\n';
+        return kExitBadInput;
+    }
+    return kExitSuccess;
+}
+
+int Session::DateError(const std::optional<platform::Message>& message)
+{
+    if (message)
+        PrintMessage(m_err, *message);
+    return kExitBadInput;
+}
+
+}  // namespace orvane::cli
