@@ -77,6 +77,12 @@ constexpr const char* kSortList =
     "                      5 ending, 6 duration\n"
     "  natal aspects and synastry: 0 only (the listing is in order of exactness)\n";
 
+// How a DATE is read, for the help of every command that takes one.
+constexpr const char* kDates =
+    "DATE is ISO 8601 in the Gregorian calendar: 2025-01-01, 2025-01-01T06:30, 2025-01-01T06:30:15.25 or\n"
+    "2025-01-01T06:30+01:00 (without a zone: UT). A fraction of the last part given is kept; a leap second,\n"
+    "23:59:60Z, counts as 00:00:00 of the next day. report and find take --date to the half hour (UT).\n";
+
 constexpr const char* kExitCodes =
     "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";
 
@@ -124,7 +130,7 @@ public:
         m_app.footer(std::string("Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
                                  "UNIT is halfhour, day, week, month or year. "
                                  "Run orvane-cli COMMAND --help for a command's options.\n\n") +
-                     kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
+                     kDates + "\n" + kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
         AddReport();
         AddFind();
         AddPositions();
@@ -198,7 +204,7 @@ private:
             ->check(Refused(PlainNumber() & CLI::NonNegativeNumber, text::kTextBadValue, "--sort"));
         report->add_flag("--radians", m_line.radians, "Deviations in radians");
         AddDate(report);
-        report->footer(kSortList);
+        report->footer(std::string(kSortList) + "\n" + kDates);
     }
 
     void AddFind()
@@ -232,7 +238,8 @@ private:
                                 text::kTextBadValue, "--max-steps"));
         AddDate(m_find);
         AddFormat(m_find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
-        m_find->footer(PatternAndBodyList() + "\nFound: the message and the date, exit 0; not found: exit 3.\n");
+        m_find->footer(PatternAndBodyList() + "\n" + kDates +
+                       "\nFound: the message and the date, exit 0; not found: exit 3.\n");
     }
 
     void AddPositions()
@@ -245,7 +252,8 @@ private:
             ->check(Refused(JulianDate(), text::kTextBadJulianDate));
         AddDate(m_positions);
         m_positions->footer(
-            "Without STATE, --jd or --date: the present moment. Pluto before or after its table prints < or >.\n");
+            std::string("Without STATE, --jd or --date: the present moment. Pluto before or after its table prints < or >.\n\n") +
+            kDates);
     }
 
     // --date DATE: the world date, instead of (or over) the state's.
@@ -315,9 +323,9 @@ private:
         events->footer(
             "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign\n"
             "(body1 is the transiting or 1st-birthdate body; sign only for an ingress). JSON: an array of\n"
-            "objects with the same keys, null for what does not apply. DATE is ISO 8601: 2025-01-01,\n"
-            "2025-01-01T06:30 or 2025-01-01T06:30+01:00 (without a zone: UT).\n"
-            "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …).\n");
+            "objects with the same keys, null for what does not apply.\n"
+            "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …).\n\n" +
+            std::string(kDates));
     }
 
     void AddEphemeris()
@@ -335,7 +343,8 @@ private:
         ephemeris->footer(
             "One line a step from --from up to --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
             "decimals; empty, in JSON null, where Pluto is beyond its table; the text shows < or >).\n"
-            "Months and years keep the day of the month, or the month's last day when it has fewer.\n");
+            "Months and years keep the day of the month, or the month's last day when it has fewer.\n\n" +
+            std::string(kDates));
     }
 
     // `check` with its refusal worded as the program's text `number`, filled with the option and the value as
