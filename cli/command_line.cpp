@@ -252,7 +252,8 @@ private:
             ->check(Refused(JulianDate(), text::kTextBadJulianDate));
         AddDate(m_positions);
         m_positions->footer(
-            std::string("Without STATE, --jd or --date: the present moment. Pluto before or after its table prints < or >.\n\n") +
+            std::string("Without STATE, --jd or --date: the present moment. --date beside STATE takes the place of its\n"
+                        "world date; the file is read all the same. Pluto before or after its table prints < or >.\n\n") +
             kDates);
     }
 

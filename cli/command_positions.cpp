@@ -12,10 +12,13 @@ namespace orvane::cli {
 
 int Session::Positions()
 {
-    double moment = m_line.jd.value_or(m_line.date.empty() ? m_environment.nowMoment : MomentOf(m_line.date));
-    if (!m_line.jd && m_line.date.empty() && !m_line.state.empty()) {
+    // A state file is read whenever one is named, so that a missing or damaged one is bad input even where
+    // --date takes the place of its world date (STATE beside --jd is a usage mistake).
+    if (!m_line.state.empty())
         if (const int code = LoadState(); code != kExitSuccess)
             return code;
+    double moment = m_line.jd.value_or(m_line.date.empty() ? m_environment.nowMoment : MomentOf(m_line.date));
+    if (!m_line.jd && m_line.date.empty() && !m_line.state.empty()) {
         const platform::Result<double> world =
             datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow, m_program.language);
         if (!world)
