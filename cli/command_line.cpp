@@ -142,6 +142,8 @@ public:
     std::optional<int> Read(const std::vector<std::string>& args)
     {
         m_line.language = LanguageAsked(args);
+        if (const std::optional<EmptyValue> empty = FirstEmptyValue(args))
+            return Mistake(OwnText(text::kTextMissingValue, m_line.language, empty->option), empty->command);
         std::optional<Refusal> refused;
         if (const std::optional<int> answered = Parse(args, refused))
             return answered;
@@ -172,8 +174,39 @@ private:
         std::string text;
     };
 
+    // An option of a command written "--option=" with nothing after the sign, and that command.
+    struct EmptyValue {
+        std::string option;
+        std::string command;
+    };
+
+    // The first option of the command that is given as "--option=" but needs a value: CLI11 would take the
+    // argument after it for its value. Options before the command and after "--" are left to the parser,
+    // as are flags, which take no value.
+    std::optional<EmptyValue> FirstEmptyValue(const std::vector<std::string>& args)
+    {
+        const CLI::App* command = nullptr;
+        for (const std::string& arg : args) {
+            if (arg == "--")
+                break;
+            if (command == nullptr) {
+                const std::vector<CLI::App*> named =
+                    m_app.get_subcommands([&arg](CLI::App* candidate) { return candidate->get_name() == arg; });
+                command = named.empty() ? nullptr : named.front();
+                continue;
+            }
+            if (!arg.starts_with("--") || arg.find('=') != arg.size() - 1)
+                continue;
+            const std::string name = arg.substr(0, arg.size() - 1);
+            const CLI::Option* option = command->get_option_no_throw(name);
+            if (option != nullptr && option->get_expected_min() > 0)
+                return EmptyValue{name, command->get_name()};
+        }
+        return std::nullopt;
+    }
+
     // A command with its state file and --lang, which every command takes. --lang is read before the parser
-    // runs (LanguageAsked) and only checked here; an empty one leaves the language as it is.
+    // runs (LanguageAsked) and only checked here; an empty one (--lang "") leaves the language as it is.
     CLI::App* AddCommand(const char* name, const char* description, const char* stateText)
     {
         CLI::App* command = m_app.add_subcommand(name, description);
@@ -500,11 +533,14 @@ private:
         return std::nullopt;
     }
 
-    // A usage mistake: one line saying what is wrong, then where the help is.
-    int Mistake(const std::string& message)
+    // A usage mistake: one line saying what is wrong, then where the help is (of `command`, or of the command
+    // the parser chose).
+    int Mistake(const std::string& message, std::string command = {})
     {
         const std::vector<CLI::App*> chosen = m_app.get_subcommands();
-        const std::string help = "orvane-cli " + (chosen.empty() ? "" : chosen.front()->get_name() + " ") + "--help";
+        if (command.empty() && !chosen.empty())
+            command = chosen.front()->get_name();
+        const std::string help = "orvane-cli " + (command.empty() ? "" : command + " ") + "--help";
         m_err << message << '\n' << OwnText(text::kTextHelpHint, m_line.language, help) << '\n';
         return kExitUsage;
     }
