@@ -4,7 +4,6 @@
 #include "cli/values.h"
 #include "app/actions.h"
 #include "datetime/date_input.h"
-#include "datetime/iso_dates.h"
 #include "text/text_numbers.h"
 
 #include <ostream>
@@ -60,7 +59,7 @@ int Session::Find()
             return PrintFound(*outcome.compute.found);
     }
     m_err << OwnText(text::kTextNotFound, m_line.language, std::to_string(m_line.maxSteps)) << '\n';
-    return kExitNotFound;
+    return NothingFound();
 }
 
 int Session::PrintFound(const platform::Message& message)
@@ -71,15 +70,25 @@ int Session::PrintFound(const platform::Message& message)
         m_out << datetime::InputDateToString(main, core::kWorldDateRow, false, m_program.language) << '\n';
         return kExitSuccess;
     }
-    const double found = datetime::InputDateToAJDate(main, core::kWorldDateRow, m_program.language).value();
-    const std::string& pattern = NameTables().patternNames[static_cast<size_t>(m_line.pattern)];
-    if (m_line.format == TableFormat::Csv)
-        m_out << "time,jd_ut,pattern\r\n" << datetime::IsoText(found, 0) << ',' << Fixed6(found) << ',' << pattern
-              << "\r\n";
-    else
-        m_out << "[\n{\"time\":\"" << datetime::IsoText(found, 0) << "\",\"jd_ut\":" << Fixed6(found)
-              << ",\"pattern\":\"" << pattern << "\"}\n]\n";
+    FoundTable(datetime::InputDateToAJDate(main, core::kWorldDateRow, m_program.language).value());
     return kExitSuccess;
+}
+
+int Session::NothingFound()
+{
+    // A table that finds nothing has no rows, so that a script reads the same format either way.
+    if (m_line.format != TableFormat::Text)
+        FoundTable(std::nullopt);
+    return kExitNotFound;
+}
+
+void Session::FoundTable(std::optional<double> found)
+{
+    TableWriter writer(m_out, m_line.format, 0, m_program.astro.tables, Words());
+    writer.BeginFound();
+    if (found)
+        writer.Found(*found, NameTables().patternNames[static_cast<size_t>(m_line.pattern)]);
+    writer.End();
 }
 
 int Session::NotFoundUpToTheLastDate()
@@ -87,7 +96,7 @@ int Session::NotFoundUpToTheLastDate()
     m_err << OwnText(text::kTextNotFoundUpTo, m_line.language,
                      datetime::InputDateToString(m_program.main, core::kWorldDateRow, false, m_program.language))
           << '\n';
-    return kExitNotFound;
+    return NothingFound();
 }
 
 }  // namespace orvane::cli

@@ -272,7 +272,8 @@ private:
         AddDate(m_find);
         AddFormat(m_find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
         m_find->footer(PatternAndBodyList() + "\n" + kDates +
-                       "\nFound: the message and the date, exit 0; not found: exit 3.\n");
+                       "\nFound: the message and the date, exit 0; not found: exit 3, with --format csv or json the\n"
+                       "header alone or [].\n");
     }
 
     void AddPositions()

@@ -85,4 +85,21 @@ int Session::DateError(const std::optional<platform::Message>& message)
     return kExitBadInput;
 }
 
+TableWords Session::Words() const
+{
+    TableWords words;
+    words.language = m_line.language;
+    const int16_t kinds[] = {text::kTextEventExact, text::kTextEventEnter, text::kTextEventLeave,
+                             text::kTextEventIngress};
+    for (size_t k = 0; k < words.kinds.size(); ++k)
+        words.kinds[k] = OwnText(kinds[k], m_line.language);
+    words.date = OwnText(text::kTextColumnDate, m_line.language);
+    words.time = OwnText(text::kTextColumnTime, m_line.language);
+    words.event = OwnText(text::kTextColumnEvent, m_line.language);
+    words.body = OwnText(text::kTextColumnBody, m_line.language);
+    words.aspect = OwnText(text::kTextColumnAspect, m_line.language);
+    words.sign = OwnText(text::kTextColumnSign, m_line.language);
+    return words;
+}
+
 }  // namespace orvane::cli

@@ -39,6 +39,10 @@ private:
     int PrintFound(const platform::Message& message);
     // A step past the last date the program computes is undone: the search ends, not found, where it got to.
     int NotFoundUpToTheLastDate();
+    // The end of a search that found nothing: with --format csv or json the table without rows; exit 3.
+    int NothingFound();
+    // The table of --format csv or json: the moment found, or no row.
+    void FoundTable(std::optional<double> found);
     // One line per aspect cell, in cell order: "3,4 Me-Ju Sqr 2°15' -".
     std::vector<std::string> AspectCellLines() const;
 

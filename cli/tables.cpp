@@ -173,6 +173,22 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
     ++m_rows;
 }
 
+void TableWriter::BeginFound()
+{
+    if (m_format == TableFormat::Csv)
+        m_out << "time,jd_ut,pattern\r\n";
+}
+
+void TableWriter::Found(double moment, const std::string& pattern)
+{
+    if (m_format == TableFormat::Csv)
+        m_out << datetime::IsoText(moment, m_zone) << ',' << Fixed6(moment) << ',' << pattern << "\r\n";
+    else if (m_format == TableFormat::Json)
+        JsonRow("{\"time\":" + Quoted(datetime::IsoText(moment, m_zone)) + ",\"jd_ut\":" + Fixed6(moment) +
+                ",\"pattern\":" + Quoted(pattern) + "}");
+    ++m_rows;
+}
+
 void TableWriter::End()
 {
     if (m_format == TableFormat::Json)
