@@ -28,7 +28,9 @@ int Session::Events()
             return kExitBadInput;
         }
         for (int16_t row = 0; row < core::kNumDateRows; ++row) {
-            const bool used = core::RowUsedByMode(row, mode) || (row == core::kWorldDateRow && m_line.from.empty());
+            // The world date only gives the start of the span (none is needed with --from); a birthdate is
+            // read where the mode names it.
+            const bool used = row == core::kWorldDateRow ? m_line.from.empty() : core::RowUsedByMode(row, mode);
             if (!used)
                 continue;
             const platform::Result<double> moment = datetime::InputDateToAJDate(main, row, m_program.language);
