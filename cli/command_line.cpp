@@ -242,10 +242,10 @@ private:
 
     void AddFind()
     {
-        m_find = AddCommand("find", "Step the world date forward until a pattern appears",
-                            "The state file; the search starts from its world date");
+        CLI::App* find = AddCommand("find", "Step the world date forward until a pattern appears",
+                                    "The state file; the search starts from its world date");
         // CheckedTransformer takes a pattern's number as well as its name: the numbers are its outputs.
-        Valued(m_find->add_option("--pattern", m_line.pattern, "The pattern sought (required)"), "P")
+        Valued(find->add_option("--pattern", m_line.pattern, "The pattern sought (required)"), "P")
             ->transform(Refused(PlainNumber(true) & CLI::CheckedTransformer(PatternNumbers(), CLI::ignore_case),
                                 text::kTextUnknownPattern));
         const auto planets = [this](const std::string& names) {
@@ -253,39 +253,39 @@ private:
             for (size_t k = 0; k < bodies.size() && k < m_line.planets.size(); ++k)
                 m_line.planets[k] = BodyIndex(bodies[k]);
         };
-        Valued(m_find->add_option_function<std::string>("--planets", planets,
+        Valued(find->add_option_function<std::string>("--planets", planets,
                                                         "Only a pattern that involves these bodies"),
                "B1,B2,B3")
             ->check(BodyList());
-        Valued(m_find->add_option("--at-least", m_line.atLeast, "At least N patterns (2 … 9) on the same day"), "N")
+        Valued(find->add_option("--at-least", m_line.atLeast, "At least N patterns (2 … 9) on the same day"), "N")
             ->transform(Refused(PlainNumber() & CLI::Range(2L, 9L), text::kTextBadValue, "--at-least"));
         // IsMember refuses the positions themselves, which Transformer alone would pass on.
         const auto step = [this](const int16_t& position) { m_line.step = position; };
-        Valued(m_find->add_option_function<int16_t>(
+        Valued(find->add_option_function<int16_t>(
                    "--step", step, "The step: halfhour, day, week, month or year (default: the state's own)"),
                "UNIT")
             ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
                                 text::kTextBadValue, "--step"));
-        Valued(m_find->add_option("--max-steps", m_line.maxSteps, "Give up after N steps (default 100000)"), "N")
+        Valued(find->add_option("--max-steps", m_line.maxSteps, "Give up after N steps (default 100000)"), "N")
             ->transform(Refused(PlainNumber() & CLI::Range(1L, std::numeric_limits<long>::max()),
                                 text::kTextBadValue, "--max-steps"));
-        AddDate(m_find);
-        AddFormat(m_find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
-        m_find->footer(PatternAndBodyList() + "\n" + kDates +
+        AddDate(find);
+        AddFormat(find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
+        find->footer(PatternAndBodyList() + "\n" + kDates +
                        "\nFound: the message and the date, exit 0; not found: exit 3, with --format csv or json the\n"
                        "header alone or [].\n");
     }
 
     void AddPositions()
     {
-        m_positions = AddCommand("positions",
-                                 "One line per body: name, longitude in degrees, degrees and minutes, zodiac place",
-                                 "The state file; its world date is used");
+        CLI::App* positions = AddCommand("positions",
+                                         "One line per body: name, longitude in degrees, degrees and minutes, zodiac place",
+                                         "The state file; its world date is used");
         const auto jd = [this](const std::string& typed) { m_line.jd = ReadNumber<double>(typed); };
-        Valued(m_positions->add_option_function<std::string>("--jd", jd, "At this Julian date (UT) instead"), "JD")
+        Valued(positions->add_option_function<std::string>("--jd", jd, "At this Julian date (UT) instead"), "JD")
             ->check(Refused(JulianDate(), text::kTextBadJulianDate));
-        AddDate(m_positions);
-        m_positions->footer(
+        AddDate(positions);
+        positions->footer(
             std::string("Without STATE, --jd or --date: the present moment. --date beside STATE takes the place of its\n"
                         "world date; the file is read all the same. Pluto before or after its table prints < or >.\n\n") +
             kDates);
@@ -513,23 +513,27 @@ private:
     // The state file a command needs (or, beside --jd, has no place for), and the pattern find needs.
     std::optional<int> MissingPart()
     {
+        // An option counts as given even when its value is refused: that value is named in its turn, not
+        // the state file or the span it stands for.
+        const CLI::App& command = *m_app.get_subcommands().front();
+        const auto given = [&command](const char* option) { return command.count(option) > 0; };
         if (m_line.command == "positions") {
-            if (!m_line.state.empty() && m_positions->count("--jd") > 0)
+            if (!m_line.state.empty() && given("--jd"))
                 return Usage(text::kTextUnknownOption, m_line.state);
-            if (!m_line.date.empty() && m_positions->count("--jd") > 0)
+            if (given("--date") && given("--jd"))
                 return Usage(text::kTextUnknownOption, "--date");
             return std::nullopt;
         }
         if (m_line.command == "events")
             return std::nullopt;
         if (m_line.command == "ephemeris") {
-            if (m_line.from.empty() || m_line.to.empty())
+            if (!given("--from") || !given("--to"))
                 return Usage(text::kTextNeedsSpan, m_line.command);
             return std::nullopt;
         }
-        if (m_line.state.empty() && m_line.date.empty())
+        if (m_line.state.empty() && !given("--date"))
             return Usage(text::kTextNeedsState, m_line.command);
-        if (m_line.command == "find" && m_find->count("--pattern") == 0)
+        if (m_line.command == "find" && !given("--pattern"))
             return Usage(text::kTextMissingValue, "--pattern");
         return std::nullopt;
     }
@@ -556,8 +560,6 @@ private:
     std::ostream& m_err;
     CLI::App m_app{"Orvane command-line companion: heliocentric positions, aspects and patterns without a window.",
                    "orvane-cli"};
-    CLI::App* m_find = nullptr;
-    CLI::App* m_positions = nullptr;
 };
 
 }  // namespace
