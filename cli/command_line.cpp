@@ -458,9 +458,17 @@ private:
             const std::string what = error.what();  // "OPTION: the text of Refused or BodyList"
             const size_t colon = what.find(": ");
             refused = Refusal{what.substr(0, colon), colon == std::string::npos ? what : what.substr(colon + 2)};
+        } catch (const CLI::ConversionError& error) {
+            // A flag given a value it cannot read: "Could not convert: --radians = maybe".
+            const std::string what = error.what();
+            const std::string prefix = "Could not convert: ";
+            if (const size_t equals = what.find(" = "); what.starts_with(prefix) && equals != std::string::npos)
+                return Usage(text::kTextBadValue, what.substr(prefix.size(), equals - prefix.size()),
+                             what.substr(equals + 3));
+            return Mistake(EchoedValue(what, what.size()));
         } catch (const CLI::ParseError& other) {
             const std::string what = other.what();
-            return Mistake(what.substr(0, what.find('\n')));
+            return Mistake(EchoedValue(what.substr(0, what.find('\n')), what.size()));
         }
         return std::nullopt;
     }

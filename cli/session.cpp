@@ -72,7 +72,11 @@ int Session::LoadState()
 {
     const platform::Result<void> loaded = app::LoadStateFile(m_program, m_line.state, m_store);
     if (!loaded.ok()) {
-        m_err << ConsoleText(loaded.error().text) << '\n';
+        // The message names the file as typed: it is shown as every echoed value is.
+        std::string text = ConsoleText(loaded.error().text);
+        if (const size_t at = text.find(m_line.state); at != std::string::npos)
+            text.replace(at, m_line.state.size(), EchoedValue(m_line.state));
+        m_err << text << '\n';
         return kExitBadInput;
     }
     return kExitSuccess;
