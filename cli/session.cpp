@@ -8,6 +8,7 @@
 #include "datetime/iso_dates.h"
 #include "text/text_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 
@@ -53,16 +54,26 @@ int Session::LoadStateOrDate()
         m_program.main.SelectMode(core::Mode::WorldTransits);
     constexpr auto r = static_cast<size_t>(core::kWorldDateRow);
     app::MainModel& main = m_program.main;
-    double local = MomentOf(m_line.date) + 0.5;
+    const double moment = MomentOf(m_line.date);
+    double local = moment + 0.5;
     datetime::RoundToHalfHour(local);
     const double dayNumber = std::floor(local);
+    // From 23:45 UT on the last day the half hour is midnight of a day the program does not compute: said
+    // as such, since the date itself is not too late.
+    if (dayNumber > datetime::kLastDayNumber && std::floor(moment + 0.5) <= datetime::kLastDayNumber) {
+        m_err << OwnText(text::kTextRoundedPastLastDate, m_line.language, m_line.date,
+                         datetime::IsoText(dayNumber - 0.5, 0))
+              << '\n';
+        return kExitBadInput;
+    }
     int64_t year = 0;
     int32_t month = 0;
     int32_t day = 0;
     datetime::GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
     main.monthLists[r].SetListIndex(static_cast<int16_t>(month));
     main.dayLists[r].SetListIndex(static_cast<int16_t>(day));
-    main.yearTexts[r] = std::to_string(year);
+    // A year before 1 is written as 0, which the year box holds and the date input refuses as too early.
+    main.yearTexts[r] = std::to_string(std::max<int64_t>(year, 0));
     main.halfHourLists[r].SetListIndex(static_cast<int16_t>(std::lround((local - dayNumber) * 48) + 1));
     main.zoneLists[r].SetListIndex(kGmtZonePosition);
     return kExitSuccess;
