@@ -254,7 +254,7 @@ private:
                 m_line.planets[k] = BodyIndex(bodies[k]);
         };
         Valued(find->add_option_function<std::string>("--planets", planets,
-                                                        "Only a pattern that involves these bodies"),
+                                                      "Only a pattern that involves these bodies"),
                "B1,B2,B3")
             ->check(BodyList());
         Valued(find->add_option("--at-least", m_line.atLeast, "At least N patterns (2 … 9) on the same day"), "N")
@@ -272,8 +272,8 @@ private:
         AddDate(find);
         AddFormat(find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
         find->footer(PatternAndBodyList() + "\n" + kDates +
-                       "\nFound: the message and the date, exit 0; not found: exit 3, with --format csv or json the\n"
-                       "header alone or [].\n");
+                     "\nFound: the message and the date, exit 0; not found: exit 3, with --format csv or json the\n"
+                     "header alone or [].\n");
     }
 
     void AddPositions()
@@ -465,7 +465,7 @@ private:
             if (const size_t equals = what.find(" = "); what.starts_with(prefix) && equals != std::string::npos)
                 return Usage(text::kTextBadValue, what.substr(prefix.size(), equals - prefix.size()),
                              what.substr(equals + 3));
-            return Mistake(EchoedValue(what, what.size()));
+            return Mistake(EchoedValue(what.substr(0, what.find('\n')), what.size()));
         } catch (const CLI::ParseError& other) {
             const std::string what = other.what();
             return Mistake(EchoedValue(what.substr(0, what.find('\n')), what.size()));

@@ -58,7 +58,7 @@ int Session::LoadStateOrDate()
     double local = moment + 0.5;
     datetime::RoundToHalfHour(local);
     const double dayNumber = std::floor(local);
-    // From 23:45 UT on the last day the half hour is midnight of a day the program does not compute: said
+    // After 23:45 UT on the last day the half hour is midnight of a day the program does not compute: said
     // as such, since the date itself is not too late.
     if (dayNumber > datetime::kLastDayNumber && std::floor(moment + 0.5) <= datetime::kLastDayNumber) {
         m_err << OwnText(text::kTextRoundedPastLastDate, m_line.language, m_line.date,
