@@ -2,14 +2,17 @@
 
 // The command-line companion: the program's computations without a window.
 //
-//   orvane-cli report STATE [--sort N] [--lang en|de] [--radians]
-//   orvane-cli find STATE --pattern P [--planets B1,B2,B3] [--at-least N]
-//              [--step halfhour|day|week|month|year] [--max-steps N]
-//   orvane-cli positions [STATE | --jd JD]
+//   orvane-cli report (STATE | --date DATE) [--sort N] [--lang en|de] [--radians]
+//   orvane-cli find (STATE | --date DATE) --pattern P [--planets B1,B2,B3] [--at-least N]
+//              [--step UNIT] [--max-steps N] [--format text|csv|json]
+//   orvane-cli positions [STATE | --jd JD | --date DATE]
+//   orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies …] [--aspects …] [--kinds …] [--format …] [--zone Z]
+//   orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--format …] [--zone Z]
 //   orvane-cli --help | --version
 //
 // Every command takes --lang en|de and its own --help; options take "--opt value" or "--opt=value".
-// --help, --version and usage mistakes are answered without reading any data file.
+// --help, --version and usage mistakes are answered without reading any data file. The command line is
+// read in command_line.cpp, each command runs in a session (session.h, command_*.cpp).
 
 #include "platform/clock.h"
 #include "platform/message.h"

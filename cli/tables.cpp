@@ -1,5 +1,6 @@
 #include "cli/tables.h"
 
+#include "cli/values.h"
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
 
@@ -15,13 +16,6 @@ constexpr std::array<const char*, core::kNumEventKinds> kKindKeys{"exact", "ente
 constexpr int kDateWidth = 15;
 constexpr int kNameWidth = 8;
 constexpr int kAspectWidth = 12;
-
-std::string Fixed6(double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
-}
 
 // Width in characters, not bytes: German dates and words hold umlauts.
 size_t Characters(const std::string& text)
@@ -176,6 +170,22 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
         else
             m_out << row << "\r\n";
     }
+    ++m_rows;
+}
+
+void TableWriter::BeginFound()
+{
+    if (m_format == TableFormat::Csv)
+        m_out << "time,jd_ut,pattern\r\n";
+}
+
+void TableWriter::Found(double moment, const std::string& pattern)
+{
+    if (m_format == TableFormat::Csv)
+        m_out << datetime::IsoText(moment, m_zone) << ',' << Fixed6(moment) << ',' << pattern << "\r\n";
+    else if (m_format == TableFormat::Json)
+        JsonRow("{\"time\":" + Quoted(datetime::IsoText(moment, m_zone)) + ",\"jd_ut\":" + Fixed6(moment) +
+                ",\"pattern\":" + Quoted(pattern) + "}");
     ++m_rows;
 }
 

@@ -8,7 +8,7 @@
 // offset ("Z" for UT), jd_ut with six decimals, kind exact|enter|leave|ingress, English body, aspect and
 // sign names, empty fields where nothing applies (null in JSON, where jd_ut is a number).
 // Positions, CSV: time,jd_ut,Earth,…,Pluto — longitudes in degrees with six decimals, empty (null) for a
-// body without a position.
+// body without a position. The moment a search found, CSV: time,jd_ut,pattern.
 
 #include "core/events.h"
 #include "core/vocabulary.h"
@@ -39,6 +39,9 @@ public:
     void BeginPositions();
     // The nine longitudes (radians; negative for none) at `moment`, bodies 1 … 9 at index 1 … 9.
     void Positions(double moment, const std::array<double, core::kBodySlots>& longitudes);
+    // The moment a search found and the pattern sought (CSV and JSON: time,jd_ut,pattern).
+    void BeginFound();
+    void Found(double moment, const std::string& pattern);
     // Closes the table (the JSON array; "[]" when no row was written) and flushes.
     void End();
 

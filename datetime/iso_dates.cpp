@@ -25,6 +25,26 @@ std::optional<int32_t> Digits(std::string_view text, size_t& at, size_t count)
     return value;
 }
 
+// A decimal fraction at `at` (advancing it): "." or "," and at least one digit; 0 when there is none there,
+// nothing when the separator has no digit after it. Digits beyond the fifteenth change nothing a double holds.
+std::optional<double> Fraction(std::string_view text, size_t& at)
+{
+    if (at >= text.size() || (text[at] != '.' && text[at] != ','))
+        return 0.0;
+    ++at;
+    const size_t first = at;
+    double fraction = 0.0;
+    double scale = 0.1;
+    for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at)
+        if (at - first < 15) {
+            fraction += (text[at] - '0') * scale;
+            scale /= 10.0;
+        }
+    if (at == first)
+        return std::nullopt;
+    return fraction;
+}
+
 // ±HH:MM, ±HHMM, ±HH, ±H:MM or ±H, the whole text.
 std::optional<int32_t> SignedOffset(std::string_view text)
 {
@@ -120,7 +140,7 @@ std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZo
         return std::nullopt;
 
     IsoMoment result;
-    int32_t seconds = 0;
+    double seconds = 0.0;
     int32_t zone = defaultZoneMinutes;
     if (at < text.size() && (text[at] == 'T' || text[at] == 't' || text[at] == ' ')) {
         ++at;
@@ -130,14 +150,17 @@ std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZo
         ++at;
         const std::optional<int32_t> mm = Digits(text, at, 2);
         std::optional<int32_t> ss = 0;
+        bool secondsGiven = false;
         if (at < text.size() && text[at] == ':') {
             ++at;
             ss = Digits(text, at, 2);
+            secondsGiven = true;
         }
-        if (!mm || !ss || *hh > 24 || *mm > 59 || *ss > 59 || (*hh == 24 && (*mm != 0 || *ss != 0)))
+        // A decimal fraction of the last part given, the seconds or the minutes.
+        const std::optional<double> fraction = Fraction(text, at);
+        if (!mm || !ss || !fraction || *hh > 24 || *mm > 59 || *ss > 60 ||
+            (*hh == 24 && (*mm != 0 || *ss != 0 || *fraction != 0.0)))
             return std::nullopt;
-        seconds = *hh * 3600 + *mm * 60 + *ss;
-        result.hasTime = true;
         if (at < text.size()) {
             const std::string_view rest = text.substr(at);
             const std::optional<int32_t> offset = rest == "Z" || rest == "z" ? std::optional<int32_t>(0) : SignedOffset(rest);
@@ -146,11 +169,22 @@ std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZo
             zone = *offset;
             at = text.size();
         }
+        const int32_t minuteOfDay = *hh * 60 + *mm;
+        if (*ss == 60) {
+            // A leap second ends a day of Universal Time. The moments of this program count no leap seconds:
+            // the leap second, and any fraction of it, is the end of its minute, 00:00:00 UT of the next day.
+            if (((minuteOfDay - zone) % 1440 + 1440) % 1440 != 1439)
+                return std::nullopt;
+            seconds = (minuteOfDay + 1) * 60.0;
+        } else {
+            seconds = minuteOfDay * 60.0 + *ss + *fraction * (secondsGiven ? 1.0 : 60.0);
+        }
+        result.hasTime = true;
     }
     if (at != text.size())
         return std::nullopt;
     result.moment = static_cast<double>(GregorianDayNumber(year, *month, *day)) - 0.5 +
-                    (seconds - zone * 60) / 86400.0;
+                    (seconds - zone * 60.0) / 86400.0;
     return result;
 }
 

@@ -23,7 +23,11 @@ std::optional<int32_t> ParseZone(std::string_view text);
 
 // Reads YYYY-MM-DD, optionally followed by "T" (or a blank) and HH:MM or HH:MM:SS, optionally followed by a
 // zone ("Z" or ±HH:MM, ±HHMM, ±HH). Without a zone the moment is taken in `defaultZoneMinutes`. Years may
-// have a sign and more than four digits. Nothing for a malformed text or a date that does not exist.
+// have a sign and more than four digits. The last part of the time may have a decimal fraction ("06:30:15.25",
+// "06:30,5", "06:30.5" for 06:30:30), which is kept. Second 60 is a leap second, which the moments of this
+// program do not count: it is read only in the last minute of a day of Universal Time (23:59:60Z,
+// 00:59:60+01:00) and, with any fraction, stands for the end of that minute (00:00:00 UT of the next day).
+// Nothing for a malformed text or a date that does not exist.
 std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZoneMinutes);
 
 // The Julian Day Number of a proleptic Gregorian date, and back.

@@ -2,26 +2,95 @@
 // in a working folder of a few state files (states/ beside the data files). The exit code is one of the four the
 // companion documents, and every exit other than success leaves a message on the error stream.
 //
-// A command line that names the command "find" gets "--max-steps=8" appended: the last --max-steps
-// given counts, so that one input never steps the date for long. A line where the appended option does
-// not take effect fails before stepping (a missing value, an argument after "--", a second command).
+// Every command's work is bounded, so that no input runs for long: the last value of an option counts, so
+// an option appended to the line takes effect where the companion would read it. A line that names "find"
+// gets "--max-steps=8". A line that names "events" or "ephemeris" gets "--to=" at the end of the longest
+// span allowed when its own span (read here as the companion reads it: the last "--from" and "--to" before
+// "--") could be longer: 62 days of events, 400 steps of an ephemeris. Without --from, events start at the
+// present moment (noon UT of 1 January 2000) or a state's world date, none of them earlier. A line where the
+// appended option does not take effect fails before any work (a missing value, an argument after "--", a
+// second command).
 
 #include "fuzz/fuzz_support.h"
 
 #include "cli/cli.h"
+#include "datetime/iso_dates.h"
 #include "platform/clock.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+namespace {
+
+using namespace orvane;
+
+constexpr double kPresentMoment = 2451545.0;  // noon UT of 1 January 2000: no start is earlier
+constexpr double kEventDays = 62.0;
+constexpr double kEphemerisSteps = 400.0;
+
+// The last value given to `option` before "--", as "--option value" or "--option=value"; none if not given.
+std::optional<std::string> LastValue(const std::vector<std::string>& args, const std::string& option)
+{
+    std::optional<std::string> value;
+    for (size_t k = 0; k < args.size() && args[k] != "--"; ++k) {
+        if (args[k] == option && k + 1 < args.size())
+            value = args[k + 1];
+        else if (args[k].starts_with(option + "="))
+            value = args[k].substr(option.size() + 1);
+    }
+    return value;
+}
+
+std::optional<double> MomentOf(const std::optional<std::string>& text)
+{
+    if (!text)
+        return std::nullopt;
+    const std::optional<datetime::IsoMoment> read = datetime::ParseIsoMoment(*text, 0);
+    return read ? std::optional<double>(read->moment) : std::nullopt;
+}
+
+// The length of the longest step of an ephemeris, in days, by the last --step given (a day by default).
+double StepDays(const std::vector<std::string>& args)
+{
+    std::string step = LastValue(args, "--step").value_or("day");
+    std::transform(step.begin(), step.end(), step.begin(), [](unsigned char c) { return std::tolower(c); });
+    return step == "halfhour" ? 1.0 / 48 : step == "week" ? 7.0 : step == "month" ? 31.0 : step == "year" ? 366.0 : 1.0;
+}
+
+// "--to=" the end of the longest span allowed, when the line's own span could run longer.
+std::optional<std::string> SpanBound(const std::vector<std::string>& args)
+{
+    const bool events = std::find(args.begin(), args.end(), "events") != args.end();
+    const bool ephemeris = std::find(args.begin(), args.end(), "ephemeris") != args.end();
+    if (!events && !ephemeris)
+        return std::nullopt;
+    // A date that is not read ends the run before any work: it is left to be found so.
+    const std::optional<std::string> fromText = LastValue(args, "--from");
+    const std::optional<std::string> toText = LastValue(args, "--to");
+    const std::optional<double> from = MomentOf(fromText);
+    const std::optional<double> to = MomentOf(toText);
+    if ((fromText && !from) || (toText && !to) || (!events && !from))
+        return std::nullopt;
+    // Events without --from start at the present moment of the run or at a state's world date, no earlier.
+    const double start = from.value_or(kPresentMoment);
+    const double longest = events ? kEventDays : kEphemerisSteps * StepDays(args);
+    if (to && *to <= start + longest)
+        return std::nullopt;
+    // Events without --to would span a year.
+    return "--to=" + datetime::IsoText(start + longest, 0);
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    using namespace orvane;
     using fuzz::Require;
     static const std::string folder = fuzz::DataFolder();
     static const std::filesystem::path states = folder + "states";
@@ -40,6 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (std::find(args.begin(), args.end(), "find") != args.end())
         args.emplace_back("--max-steps=8");
+    if (const std::optional<std::string> bound = SpanBound(args))
+        args.push_back(*bound);
 
     std::ostringstream out;
     std::ostringstream err;

@@ -290,6 +290,7 @@ inline constexpr int16_t kTextNeedsSpan = 1057;     // ephemeris without --from 
 inline constexpr int16_t kTextOptionRepeated = 1058;    // an option that may be given once, given twice
 inline constexpr int16_t kTextOptionBeforeCommand = 1059;
 inline constexpr int16_t kTextNotFoundUpTo = 1060;      // a search that reached the last date
+inline constexpr int16_t kTextRoundedPastLastDate = 1500;  // --date whose half hour is past the last date
 
 // ----- The desktop program ---------------------------------------------------------------------------
 inline constexpr int16_t kTextDegrees = 1150;        // degreesSelected

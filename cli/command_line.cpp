@@ -1,0 +1,581 @@
+#include "cli/command_line.h"
+
+#include "cli/texts.h"
+#include "cli/values.h"
+#include "datetime/iso_dates.h"
+#include "orvane_version.h"
+#include "text/strings.h"
+#include "text/text_numbers.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <ostream>
+
+namespace orvane::cli {
+namespace {
+
+// --lang as the command line gives it ("--lang de" or "--lang=de", any case), read before the parser runs
+// so that even a usage mistake is reported in the language asked for.
+int16_t LanguageAsked(const std::vector<std::string>& args)
+{
+    std::string value;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--lang" && i + 1 < args.size())
+            value = args[i + 1];
+        else if (args[i].rfind("--lang=", 0) == 0)
+            value = args[i].substr(7);
+    }
+    return text::LowerCase(value) == "de" ? text::langGerman : text::langEnglish;
+}
+
+// The help texts below the options: they list what the values mean, from the code's own tables.
+std::string PatternAndBodyList()
+{
+    const core::AstroTables& tables = NameTables();
+    std::string text = "Patterns P (index or name, any case):\n";
+    for (size_t i = 0; i < tables.patternNames.size(); ++i) {
+        char line[64];
+        std::snprintf(line, sizeof line, "  %2zu  %s\n", i, tables.patternNames[i].c_str());
+        text += line;
+    }
+    text += "\nBodies B (name or abbreviation, any case, at most three):\n ";
+    for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
+        text += " " + tables.bodyNames[static_cast<size_t>(body)] + " (" +
+                tables.bodyAbbrevs[static_cast<size_t>(body)] + ")";
+    return text + "\n";
+}
+
+// The top-level usage: one line per command, "or:" before each after the first, so that the manual page
+// made from the help lists them as its synopsis. The commands' own help keeps the usual usage line.
+class CompanionFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App* app, std::string name) const override
+    {
+        if (app->get_parent() != nullptr)
+            return CLI::Formatter::make_usage(app, std::move(name));
+        return "Usage: orvane-cli report (STATE | --date DATE) [--sort N] [--lang en|de] [--radians]\n"
+               "  or:  orvane-cli find (STATE | --date DATE) --pattern P [--planets B1,B2,B3] [--at-least N]"
+               " [--step UNIT] [--max-steps N] [--format text|csv|json]\n"
+               "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
+               "  or:  orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies B,...] [--aspects A,...]"
+               " [--kinds K,...] [--format text|csv|json] [--zone Z]\n"
+               "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
+               " [--zone Z]\n"
+               "  or:  orvane-cli --help | --version\n";
+    }
+};
+
+constexpr const char* kSortList =
+    "Sort entries N of the durations report:\n"
+    "  world transits:     0 exactness, 1 aspect, 2 planet, 3 beginning, 4 ending, 5 duration\n"
+    "  personal transits:  0 exactness, 1 aspect, 2 natal planet, 3 transiting planet, 4 beginning,\n"
+    "                      5 ending, 6 duration\n"
+    "  natal aspects and synastry: 0 only (the listing is in order of exactness)\n";
+
+// How a DATE is read, for the help of every command that takes one.
+constexpr const char* kDates =
+    "DATE is ISO 8601 in the Gregorian calendar: 2025-01-01, 2025-01-01T06:30, 2025-01-01T06:30:15.25 or\n"
+    "2025-01-01T06:30+01:00 (without a zone: UT). A fraction of the last part given is kept; a leap second,\n"
+    "23:59:60Z, counts as 00:00:00 of the next day. report and find take --date to the half hour (UT).\n";
+
+constexpr const char* kExitCodes =
+    "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";
+
+// A whole number as the program reads it, written back plainly ("007" → "7") for the CLI11 checks and the
+// conversion that follow, which read numbers as strtoll(…, 0) does ("010" is eight there, "09" no number).
+// Other text is refused, or with `orName` left as it is: a pattern is a number or a name.
+CLI::Validator PlainNumber(bool orName = false)
+{
+    return {[orName](std::string& text) -> std::string {
+                const std::optional<long> value = ReadNumber<long>(text);
+                if (value)
+                    text = std::to_string(*value);
+                return value || orName ? "" : "not a whole number";
+            },
+            ""};
+}
+
+// A Julian date: a finite number as the program reads it (CLI11's Number would take "inf" and "0x1p21").
+CLI::Validator JulianDate()
+{
+    return {[](std::string& text) -> std::string {
+                const std::optional<double> value = ReadNumber<double>(text);
+                return value && std::isfinite(*value) ? "" : "not a Julian date";
+            },
+            ""};
+}
+
+// An option with a value, shown in the help as `type`; given more than once, its last value counts.
+CLI::Option* Valued(CLI::Option* option, const char* type)
+{
+    return option->type_name(type)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+// Reads the command line into a CommandLine with CLI11: the commands, their options, and CLI11's
+// validators and transformers for the values, each refusal worded in the program's own text in the
+// language asked for. Help, the version and usage mistakes are answered here, reading no data file.
+class CommandLineReader {
+public:
+    CommandLineReader(CommandLine& line, std::ostream& out, std::ostream& err) : m_line(line), m_out(out), m_err(err)
+    {
+        m_app.set_version_flag("--version", std::string("orvane-cli ") + kVersion, "Print the version and exit");
+        m_app.allow_extras();
+        m_app.require_subcommand(0, 1);
+        m_app.formatter(std::make_shared<CompanionFormatter>());
+        m_app.footer(std::string("Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
+                                 "UNIT is halfhour, day, week, month or year. "
+                                 "Run orvane-cli COMMAND --help for a command's options.\n\n") +
+                     kDates + "\n" + kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
+        AddReport();
+        AddFind();
+        AddPositions();
+        AddEvents();
+        AddEphemeris();
+    }
+
+    // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
+    std::optional<int> Read(const std::vector<std::string>& args)
+    {
+        m_line.language = LanguageAsked(args);
+        if (const std::optional<EmptyValue> empty = FirstEmptyValue(args))
+            return Mistake(OwnText(text::kTextMissingValue, m_line.language, empty->option), empty->command);
+        std::optional<Refusal> refused;
+        if (const std::optional<int> answered = Parse(args, refused))
+            return answered;
+        // CLI11 checks each value as it reads it. A refused value is named only after a request for help is
+        // answered and the command line's shape found right; of the values, --lang comes before the parts a
+        // command needs.
+        if (refused && HelpAsked()) {
+            m_out << m_app.help();
+            return kExitSuccess;
+        }
+        if (const std::optional<int> code = MisshapenCommandLine(args))
+            return code;
+        if (m_app.get_subcommands().front()->count("--lang") > 1)
+            return Usage(text::kTextOptionRepeated, "--lang");
+        if (refused && refused->option == "--lang")
+            return Mistake(refused->text);
+        if (const std::optional<int> code = MissingPart())
+            return code;
+        if (refused)
+            return Mistake(refused->text);
+        return std::nullopt;
+    }
+
+private:
+    // A value CLI11 refused: the option and the program's text saying so.
+    struct Refusal {
+        std::string option;
+        std::string text;
+    };
+
+    // An option of a command written "--option=" with nothing after the sign, and that command.
+    struct EmptyValue {
+        std::string option;
+        std::string command;
+    };
+
+    // The first option of the command that is given as "--option=" but needs a value: CLI11 would take the
+    // argument after it for its value. Options before the command and after "--" are left to the parser,
+    // as are flags, which take no value.
+    std::optional<EmptyValue> FirstEmptyValue(const std::vector<std::string>& args)
+    {
+        const CLI::App* command = nullptr;
+        for (const std::string& arg : args) {
+            if (arg == "--")
+                break;
+            if (command == nullptr) {
+                const std::vector<CLI::App*> named =
+                    m_app.get_subcommands([&arg](CLI::App* candidate) { return candidate->get_name() == arg; });
+                command = named.empty() ? nullptr : named.front();
+                continue;
+            }
+            if (!arg.starts_with("--") || arg.find('=') != arg.size() - 1)
+                continue;
+            const std::string name = arg.substr(0, arg.size() - 1);
+            const CLI::Option* option = command->get_option_no_throw(name);
+            if (option != nullptr && option->get_expected_min() > 0)
+                return EmptyValue{name, command->get_name()};
+        }
+        return std::nullopt;
+    }
+
+    // A command with its state file and --lang, which every command takes. --lang is read before the parser
+    // runs (LanguageAsked) and only checked here; an empty one (--lang "") leaves the language as it is.
+    CLI::App* AddCommand(const char* name, const char* description, const char* stateText)
+    {
+        CLI::App* command = m_app.add_subcommand(name, description);
+        command->allow_extras();
+        if (stateText != nullptr)
+            command->add_option("STATE", m_line.state, stateText);
+        // --lang given twice is a mistake (Read names it), not a value the parser refuses.
+        command->add_option("--lang", "Program text in English (en) or German (de)")
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+            ->type_name("en|de")
+            ->check(Refused(CLI::IsMember({"en", "de", ""}, CLI::ignore_case), text::kTextBadValue, "--lang"));
+        return command;
+    }
+
+    void AddReport()
+    {
+        CLI::App* report = AddCommand("report",
+                                      "The grid's title, one line per aspect cell, the summary and the report",
+                                      "The state file (.qvs or .usr); its mode is used");
+        // Whether N is an entry of the sort list depends on the state's mode: the session checks that.
+        const auto sort = [this](const std::string& typed) {
+            m_line.sortText = typed;
+            m_line.sort = ReadNumber<long>(typed).value_or(0);
+        };
+        Valued(report->add_option_function<std::string>("--sort", sort,
+                                                        "Sort the durations report by entry N (default 0)"),
+               "N")
+            ->check(Refused(PlainNumber() & CLI::NonNegativeNumber, text::kTextBadValue, "--sort"));
+        report->add_flag("--radians", m_line.radians, "Deviations in radians");
+        AddDate(report);
+        report->footer(std::string(kSortList) + "\n" + kDates);
+    }
+
+    void AddFind()
+    {
+        CLI::App* find = AddCommand("find", "Step the world date forward until a pattern appears",
+                                    "The state file; the search starts from its world date");
+        // CheckedTransformer takes a pattern's number as well as its name: the numbers are its outputs.
+        Valued(find->add_option("--pattern", m_line.pattern, "The pattern sought (required)"), "P")
+            ->transform(Refused(PlainNumber(true) & CLI::CheckedTransformer(PatternNumbers(), CLI::ignore_case),
+                                text::kTextUnknownPattern));
+        const auto planets = [this](const std::string& names) {
+            const std::vector<std::string> bodies = Split(names);
+            for (size_t k = 0; k < bodies.size() && k < m_line.planets.size(); ++k)
+                m_line.planets[k] = BodyIndex(bodies[k]);
+        };
+        Valued(find->add_option_function<std::string>("--planets", planets,
+                                                      "Only a pattern that involves these bodies"),
+               "B1,B2,B3")
+            ->check(BodyList());
+        Valued(find->add_option("--at-least", m_line.atLeast, "At least N patterns (2 … 9) on the same day"), "N")
+            ->transform(Refused(PlainNumber() & CLI::Range(2L, 9L), text::kTextBadValue, "--at-least"));
+        // IsMember refuses the positions themselves, which Transformer alone would pass on.
+        const auto step = [this](const int16_t& position) { m_line.step = position; };
+        Valued(find->add_option_function<int16_t>(
+                   "--step", step, "The step: halfhour, day, week, month or year (default: the state's own)"),
+               "UNIT")
+            ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
+                                text::kTextBadValue, "--step"));
+        Valued(find->add_option("--max-steps", m_line.maxSteps, "Give up after N steps (default 100000)"), "N")
+            ->transform(Refused(PlainNumber() & CLI::Range(1L, std::numeric_limits<long>::max()),
+                                text::kTextBadValue, "--max-steps"));
+        AddDate(find);
+        AddFormat(find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
+        find->footer(PatternAndBodyList() + "\n" + kDates +
+                     "\nFound: the message and the date, exit 0; not found: exit 3, with --format csv or json the\n"
+                     "header alone or [].\n");
+    }
+
+    void AddPositions()
+    {
+        CLI::App* positions = AddCommand("positions",
+                                         "One line per body: name, longitude in degrees, degrees and minutes, zodiac place",
+                                         "The state file; its world date is used");
+        const auto jd = [this](const std::string& typed) { m_line.jd = ReadNumber<double>(typed); };
+        Valued(positions->add_option_function<std::string>("--jd", jd, "At this Julian date (UT) instead"), "JD")
+            ->check(Refused(JulianDate(), text::kTextBadJulianDate));
+        AddDate(positions);
+        positions->footer(
+            std::string("Without STATE, --jd or --date: the present moment. --date beside STATE takes the place of its\n"
+                        "world date; the file is read all the same. Pluto before or after its table prints < or >.\n\n") +
+            kDates);
+    }
+
+    // --date DATE: the world date, instead of (or over) the state's.
+    void AddDate(CLI::App* command)
+    {
+        Valued(command->add_option("--date", m_line.date,
+                                   "At this moment (ISO 8601; without a zone UT) instead of the state's world date"),
+               "DATE")
+            ->check(Refused(IsoDate(), text::kTextNotADate));
+    }
+
+    void AddFormat(CLI::App* command, const char* description)
+    {
+        Valued(command->add_option("--format", m_line.format, description), "text|csv|json")
+            ->transform(Refused(CLI::IsMember(kFormats, CLI::ignore_case) & CLI::Transformer(kFormats, CLI::ignore_case),
+                                text::kTextBadValue, "--format"));
+    }
+
+    void AddSpan(CLI::App* command, const char* from, const char* to)
+    {
+        Valued(command->add_option("--from", m_line.from, from), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
+        Valued(command->add_option("--to", m_line.to, to), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
+        const auto zone = [this](const std::string& typed) { m_line.zone = datetime::ParseZone(typed).value_or(0); };
+        Valued(command->add_option_function<std::string>("--zone", zone,
+                                                         "Times in this zone: Z or UT (default), +01:00, -0530 …"),
+               "Z")
+            ->check(Refused(CLI::Validator([](std::string& typed) {
+                                return datetime::ParseZone(typed) ? std::string() : std::string("no zone");
+                            }, ""),
+                            text::kTextUnknownZone));
+    }
+
+    void AddEvents()
+    {
+        CLI::App* events = AddCommand("events", "Exact aspects, orb entries and exits, and sign ingresses over a span",
+                                      "The state file; its mode, orbs, birthdates and world date are used "
+                                      "(default: world transits with the default orbs)");
+        AddSpan(events, "From this moment (default: the state's world date, or now)",
+                "Up to this moment, excluded (default: one year after --from)");
+        const auto bodies = [this](const std::string& names) {
+            m_line.filter.bodies = 0;
+            for (const std::string& name : Split(names))
+                m_line.filter.bodies = static_cast<uint16_t>(m_line.filter.bodies | 1u << BodyIndex(name));
+        };
+        Valued(events->add_option_function<std::string>("--bodies", bodies, "Only pairs of these bodies (default: all)"),
+               "B,...")
+            ->check(NameList(BodyIndex, text::kTextUnknownBody));
+        const auto aspects = [this](const std::string& names) {
+            m_line.filter.aspects = 0;
+            for (const std::string& name : Split(names))
+                m_line.filter.aspects = static_cast<uint8_t>(m_line.filter.aspects | 1u << AspectIndex(name));
+        };
+        Valued(events->add_option_function<std::string>("--aspects", aspects, "Only these aspects (default: all)"),
+               "A,...")
+            ->check(NameList(AspectIndex, text::kTextUnknownAspect));
+        const auto kinds = [this](const std::string& names) {
+            m_line.filter.kinds = 0;
+            for (const std::string& name : Split(names))
+                m_line.filter.kinds = static_cast<uint8_t>(m_line.filter.kinds | 1u << KindIndex(name));
+        };
+        Valued(events->add_option_function<std::string>("--kinds", kinds,
+                                                        "Only these kinds: exact, enter, leave, ingress (default: all)"),
+               "K,...")
+            ->check(NameList([](const std::string& name) { return static_cast<int16_t>(KindIndex(name) + 1); },
+                             text::kTextUnknownKind));
+        AddFormat(events, "Output: text (default), csv or json");
+        events->footer(
+            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign\n"
+            "(body1 is the transiting or 1st-birthdate body; sign only for an ingress). JSON: an array of\n"
+            "objects with the same keys, null for what does not apply.\n"
+            "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …).\n\n" +
+            std::string(kDates));
+    }
+
+    void AddEphemeris()
+    {
+        CLI::App* ephemeris =
+            AddCommand("ephemeris", "The nine heliocentric longitudes at every step of a span", nullptr);
+        AddSpan(ephemeris, "From this moment (required)", "Up to this moment, included (required)");
+        const auto step = [this](const int16_t& position) { m_line.step = position; };
+        Valued(ephemeris->add_option_function<int16_t>("--step", step,
+                                                       "The step: halfhour, day (default), week, month or year"),
+               "UNIT")
+            ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
+                                text::kTextBadValue, "--step"));
+        AddFormat(ephemeris, "Output: text (default, zodiac places), csv or json (degrees)");
+        ephemeris->footer(
+            "One line a step from --from up to --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
+            "decimals; empty, in JSON null, where Pluto is beyond its table; the text shows < or >).\n"
+            "Months and years keep the day of the month, or the month's last day when it has fewer.\n\n" +
+            std::string(kDates));
+    }
+
+    // `check` with its refusal worded as the program's text `number`, filled with the option and the value as
+    // typed, or with the value alone when `option` is empty: CLI11's own refusals are English only and name
+    // its rule ("Value 1 not in range 2 to 9"), not the mistake. No description, so that the option's help
+    // shows only its type name. Only the value that counts is checked: of an option given more than once,
+    // CLI11 numbers the last value 0 and the earlier ones below 0.
+    CLI::Validator Refused(const CLI::Validator& check, int16_t number, const std::string& option = {}) const
+    {
+        const auto refuse = [this, check, number, option](std::string& value) {
+            const std::string typed = value;
+            if (check(value).empty())
+                return std::string();
+            return option.empty() ? OwnText(number, m_line.language, typed)
+                                  : OwnText(number, m_line.language, option, typed);
+        };
+        return CLI::Validator(refuse, "").application_index(0);
+    }
+
+    // --planets: at most three bodies, each by its name or abbreviation in any case. One validator of the
+    // whole list rather than CLI11's delimiter(','), which drops empty names (so "earth,,mars" would pass as
+    // two bodies) and checks the names before their number (naming "moon" in a list of four, where the
+    // program names the list).
+    CLI::Validator BodyList() const
+    {
+        const auto check = [this](std::string& list) -> std::string {
+            const std::vector<std::string> names = Split(list);
+            if (names.size() > m_line.planets.size())
+                return OwnText(text::kTextBadValue, m_line.language, "--planets", list);
+            for (const std::string& name : names)
+                if (BodyIndex(name) == 0)
+                    return OwnText(text::kTextUnknownBody, m_line.language, name);
+            return {};
+        };
+        return CLI::Validator(check, "").application_index(0);
+    }
+
+    // An ISO 8601 moment as the companion reads it.
+    static CLI::Validator IsoDate()
+    {
+        return {[](std::string& typed) {
+                    return datetime::ParseIsoMoment(typed, 0) ? std::string() : std::string("not a date");
+                },
+                ""};
+    }
+
+    // A comma-separated list of names, each known to `index` (non-zero), else the program's text `number`.
+    CLI::Validator NameList(int16_t (*index)(const std::string&), int16_t number) const
+    {
+        const auto check = [this, index, number](std::string& list) -> std::string {
+            for (const std::string& name : Split(list))
+                if (index(name) <= 0)
+                    return OwnText(number, m_line.language, name);
+            return {};
+        };
+        return CLI::Validator(check, "").application_index(0);
+    }
+
+    // Runs CLI11 over `args`: answers help, the version and the mistakes found while reading them, and keeps
+    // a refused value in `refused` for Read to name in its turn.
+    std::optional<int> Parse(const std::vector<std::string>& args, std::optional<Refusal>& refused)
+    {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        try {
+            m_app.parse(reversed);
+        } catch (const CLI::CallForVersion& version) {
+            m_out << version.what() << '\n';
+            return kExitSuccess;
+        } catch (const CLI::Success&) {
+            m_out << m_app.help();
+            return kExitSuccess;
+        } catch (const CLI::ArgumentMismatch& mismatch) {
+            const std::string what = mismatch.what();
+            return Usage(text::kTextMissingValue, what.substr(0, what.find(':')));
+        } catch (const CLI::ValidationError& error) {
+            const std::string what = error.what();  // "OPTION: the text of Refused or BodyList"
+            const size_t colon = what.find(": ");
+            refused = Refusal{what.substr(0, colon), colon == std::string::npos ? what : what.substr(colon + 2)};
+        } catch (const CLI::ConversionError& error) {
+            // A flag given a value it cannot read: "Could not convert: --radians = maybe".
+            const std::string what = error.what();
+            const std::string prefix = "Could not convert: ";
+            if (const size_t equals = what.find(" = "); what.starts_with(prefix) && equals != std::string::npos)
+                return Usage(text::kTextBadValue, what.substr(prefix.size(), equals - prefix.size()),
+                             what.substr(equals + 3));
+            return Mistake(EchoedValue(what.substr(0, what.find('\n')), what.size()));
+        } catch (const CLI::ParseError& other) {
+            const std::string what = other.what();
+            return Mistake(EchoedValue(what.substr(0, what.find('\n')), what.size()));
+        }
+        return std::nullopt;
+    }
+
+    bool HelpAsked() const
+    {
+        const std::vector<CLI::App*> chosen = m_app.get_subcommands();
+        return m_app.get_help_ptr()->count() > 0 ||
+               std::any_of(chosen.begin(), chosen.end(), [](CLI::App* c) { return c->get_help_ptr()->count() > 0; });
+    }
+
+    // No command, an unknown one, an option of the command given before it, or an argument the command
+    // has no place for.
+    std::optional<int> MisshapenCommandLine(const std::vector<std::string>& args)
+    {
+        const std::vector<CLI::App*> chosen = m_app.get_subcommands();
+        if (chosen.empty()) {
+            if (args.empty()) {
+                m_err << m_app.help();
+                return kExitUsage;
+            }
+            return Usage(text::kTextUnknownCommand, m_app.remaining().front());
+        }
+        const CLI::App& command = *chosen.front();
+        m_line.command = command.get_name();
+        if (const std::optional<std::string> extra = FirstLeftOver(command))
+            return Usage(text::kTextUnknownOption, *extra);
+        // What the program kept came before the command, or after "--" when the command had no place for it.
+        const std::optional<std::string> extra = FirstLeftOver(m_app);
+        if (!extra)
+            return std::nullopt;
+        const auto commandAt = std::find(args.begin(), args.end(), m_line.command);
+        const std::string name = extra->substr(0, extra->find('='));
+        if (std::find(args.begin(), commandAt, *extra) != commandAt && name.starts_with("--") &&
+            command.get_option_no_throw(name) != nullptr)
+            return Usage(text::kTextOptionBeforeCommand, name, m_line.command);
+        return Usage(text::kTextUnknownOption, *extra);
+    }
+
+    // The first argument `app` had no place for, past the "--" that ends the options (which CLI11 keeps
+    // among them).
+    static std::optional<std::string> FirstLeftOver(const CLI::App& app)
+    {
+        for (const std::string& arg : app.remaining())
+            if (arg != "--")
+                return arg;
+        return std::nullopt;
+    }
+
+    // The state file a command needs (or, beside --jd, has no place for), and the pattern find needs.
+    std::optional<int> MissingPart()
+    {
+        // An option counts as given even when its value is refused: that value is named in its turn, not
+        // the state file or the span it stands for.
+        const CLI::App& command = *m_app.get_subcommands().front();
+        const auto given = [&command](const char* option) { return command.count(option) > 0; };
+        if (m_line.command == "positions") {
+            if (!m_line.state.empty() && given("--jd"))
+                return Usage(text::kTextUnknownOption, m_line.state);
+            if (given("--date") && given("--jd"))
+                return Usage(text::kTextUnknownOption, "--date");
+            return std::nullopt;
+        }
+        if (m_line.command == "events")
+            return std::nullopt;
+        if (m_line.command == "ephemeris") {
+            if (!given("--from") || !given("--to"))
+                return Usage(text::kTextNeedsSpan, m_line.command);
+            return std::nullopt;
+        }
+        if (m_line.state.empty() && !given("--date"))
+            return Usage(text::kTextNeedsState, m_line.command);
+        if (m_line.command == "find" && !given("--pattern"))
+            return Usage(text::kTextMissingValue, "--pattern");
+        return std::nullopt;
+    }
+
+    // A usage mistake: one line saying what is wrong, then where the help is (of `command`, or of the command
+    // the parser chose).
+    int Mistake(const std::string& message, std::string command = {})
+    {
+        const std::vector<CLI::App*> chosen = m_app.get_subcommands();
+        if (command.empty() && !chosen.empty())
+            command = chosen.front()->get_name();
+        const std::string help = "orvane-cli " + (command.empty() ? "" : command + " ") + "--help";
+        m_err << message << '\n' << OwnText(text::kTextHelpHint, m_line.language, help) << '\n';
+        return kExitUsage;
+    }
+
+    int Usage(int16_t text, const std::string& r1, const std::string& r2 = {})
+    {
+        return Mistake(OwnText(text, m_line.language, r1, r2));
+    }
+
+    CommandLine& m_line;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    CLI::App m_app{"Orvane command-line companion: heliocentric positions, aspects and patterns without a window.",
+                   "orvane-cli"};
+};
+
+}  // namespace
+
+std::optional<int> ReadCommandLine(const std::vector<std::string>& args, CommandLine& line, std::ostream& out,
+                                   std::ostream& err)
+{
+    return CommandLineReader(line, out, err).Read(args);
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,49 @@
+#pragma once
+
+// The companion's command line, read with CLI11: the commands, their options and every value checked,
+// each refusal worded in the program's own text in the language asked for.
+
+#include "cli/cli.h"
+#include "cli/tables.h"
+#include "core/events.h"
+#include "text/language.h"
+#include "core/patterns.h"
+
+#include <array>
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvane::cli {
+
+// The command line as the commands need it, every value checked.
+struct CommandLine {
+    std::string command;  // "report", "find", "positions", "events" or "ephemeris"
+    std::string state;    // the state file; empty for none
+    int16_t language = text::langEnglish;
+    long sort = 0;
+    std::string sortText;  // --sort as typed, for the refusal once the state's mode is known
+    bool radians = false;
+    int16_t pattern = 0;
+    std::array<int16_t, core::kNumSoughtPlanetBoxes> planets{};
+    long atLeast = 0;
+    std::optional<int16_t> step;
+    long maxSteps = kDefaultMaxSteps;
+    std::optional<double> jd;
+    // ISO 8601 moments as typed (checked by the reader), the zone in minutes east of Greenwich.
+    std::string date;
+    std::string from;
+    std::string to;
+    int32_t zone = 0;
+    TableFormat format = TableFormat::Text;
+    core::EventFilter filter;
+};
+
+// Reads `args` (without the program name) into `line`. Help, the version and usage mistakes are answered
+// here, reading no data file: their exit code is returned. Nothing is returned when the command is to run.
+std::optional<int> ReadCommandLine(const std::vector<std::string>& args, CommandLine& line, std::ostream& out,
+                                   std::ostream& err);
+
+}  // namespace orvane::cli

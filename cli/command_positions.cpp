@@ -1,0 +1,50 @@
+#include "cli/session.h"
+
+#include "cli/texts.h"
+#include "cli/values.h"
+#include "datetime/date_input.h"
+#include "display/grid_model.h"
+#include "text/text_numbers.h"
+
+#include <ostream>
+
+namespace orvane::cli {
+
+int Session::Positions()
+{
+    // A state file is read whenever one is named, so that a missing or damaged one is bad input even where
+    // --date takes the place of its world date (STATE beside --jd is a usage mistake).
+    if (!m_line.state.empty())
+        if (const int code = LoadState(); code != kExitSuccess)
+            return code;
+    double moment = m_line.jd.value_or(m_line.date.empty() ? m_environment.nowMoment : MomentOf(m_line.date));
+    if (!m_line.jd && m_line.date.empty() && !m_line.state.empty()) {
+        const platform::Result<double> world =
+            datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow, m_program.language);
+        if (!world)
+            return DateError(world.error());
+        moment = world.value();
+    }
+    // Every line is made before any is printed: a body without a position makes the moment bad input.
+    const core::AstroModule& astro = m_program.astro;
+    std::string lines;
+    for (int16_t body = core::kEarth; body <= astro.bodyCount; ++body) {
+        const double longitude = astro.HelioLongitude(body, moment);
+        const std::string& name = astro.tables.bodyNames[static_cast<size_t>(body)];
+        if (longitude == core::kPlutoBeforeTable || longitude == core::kPlutoAfterTable) {
+            lines += name + " " + display::PositionErrorMark(static_cast<int32_t>(longitude)) + "\n";
+        } else if (!(longitude >= 0.0 && longitude < core::kTwoPi)) {
+            // Outside the ephemeris' range no body has a position: the moment is named, not the body.
+            m_err << OwnText(text::kTextMomentOutOfRange, m_line.language, MomentText(moment)) << '\n';
+            return kExitBadInput;
+        } else {
+            lines += name + " " + Fixed6(longitude / core::kTwoPi * 360.0) + " " +
+                     core::Rad2DegMin(longitude, false, false, false, false) + " " +
+                     core::ZodiacPositionText(astro.tables, longitude, false) + "\n";
+        }
+    }
+    m_out << lines;
+    return kExitSuccess;
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,71 @@
+#pragma once
+
+// One run of a command: the program's models started in the language asked for, a state file or a date
+// put into them, and the command's output. Each command lives in a file of its own (command_*.cpp).
+
+#include "cli/cli.h"
+#include "cli/command_line.h"
+#include "cli/tables.h"
+#include "app/workspace.h"
+#include "settings/settings_store.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvane::cli {
+
+class Session {
+public:
+    Session(const Environment& environment, const CommandLine& line, std::ostream& out, std::ostream& err)
+        : m_environment(environment), m_line(line), m_out(out), m_err(err)
+    {
+    }
+
+    // Starts the program's models in the language asked for; false (after saying why) when the program
+    // text cannot be loaded.
+    bool Start();
+
+    // The commands; each returns the exit code.
+    int Positions();
+    int Report();
+    int Find();
+    int Events();
+    int Ephemeris();
+
+private:
+    // The day found: the run's message and the date row as text, or the moment as CSV or JSON.
+    int PrintFound(const platform::Message& message);
+    // A step past the last date the program computes is undone: the search ends, not found, where it got to.
+    int NotFoundUpToTheLastDate();
+    // The end of a search that found nothing: with --format csv or json the table without rows; exit 3.
+    int NothingFound();
+    // The table of --format csv or json: the moment found, or no row.
+    void FoundTable(std::optional<double> found);
+    // One line per aspect cell, in cell order: "3,4 Me-Ju Sqr 2°15' -".
+    std::vector<std::string> AspectCellLines() const;
+
+    // A span must run forwards and lie within the ephemeris' range at both ends (Pluto beyond its table
+    // only has no events there, as it has no aspects in the grid).
+    int CheckSpan(double from, double to);
+    TableWords Words() const;
+
+    // The state file, then --date as its world date; or, with --date alone, world transits at that moment
+    // with the program's defaults. The date rows hold half hours: the moment is taken in UT, to the half
+    // hour.
+    int LoadStateOrDate();
+    int LoadState();
+    int DateError(const std::optional<platform::Message>& message);
+    static double MomentOf(const std::string& typed);
+
+    const Environment& m_environment;
+    const CommandLine& m_line;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    // The command-line companion keeps no display settings of its own: they live in memory for the run.
+    settings::MemorySettingsStore m_store;
+    app::Workspace m_program;
+};
+
+}  // namespace orvane::cli
