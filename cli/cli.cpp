@@ -8,7 +8,7 @@
 #include "core/positions.h"
 #include "datetime/date_input.h"
 #include "display/grid_model.h"
-#include "display/stepping.h"
+#include "datetime/stepping.h"
 #include "app/actions.h"
 #include "app/startup.h"
 #include "orvane_version.h"
@@ -206,7 +206,7 @@ constexpr int16_t kGmtZonePosition = 24;
 // The step increments by name, with their positions in the main window's step list.
 const std::map<std::string, int16_t> kStepPositions{
     {"halfhour", 0}, {"day", 1}, {"week", 2}, {"month", 3}, {"year", 4}};
-static_assert(display::kNumStepIncrements == 5);
+static_assert(datetime::kNumStepIncrements == 5);
 
 // --lang as the command line gives it ("--lang de" or "--lang=de", any case), read before the parser runs
 // so that even a usage mistake is reported in the language asked for.

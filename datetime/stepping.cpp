@@ -1,129 +1,95 @@
-#include "display/stepping.h"
+#include "datetime/stepping.h"
 
-#include "platform/calendar.h"
+#include <date/date.h>
 
-namespace orvane::display {
-
-int16_t DaysInMonth(int16_t m, int32_t y)
-{
-    return static_cast<int16_t>(platform::DaysInMonth(y, m, platform::kCalendarGregorian));
-}
-
+namespace orvane::datetime {
 namespace {
 
+using date::days;
+using date::months;
+using date::years;
+
+constexpr int32_t kLargestStepYear = 32000;  // well inside the calendar types' years
+
+date::year_month MonthOf(const StepDate& date)
+{
+    return date::year(date.y) / date::month(static_cast<unsigned>(date.m));
+}
+
+int16_t LastDayOf(date::year_month month)
+{
+    return static_cast<int16_t>(static_cast<unsigned>((month / date::last).day()));
+}
+
+void PlaceIn(StepDate& date, date::year_month month, int16_t day)
+{
+    date.y = static_cast<int>(month.year());
+    date.m = static_cast<int16_t>(static_cast<unsigned>(month.month()));
+    date.d = day;
+}
+
+// The day after: the 1st of the next month after the month's last day (or a day it does not have).
 void NextDay(StepDate& date)
 {
-    ++date.d;
-    if (date.d > DaysInMonth(date.m, date.y)) {
-        date.d = 1;
-        ++date.m;
-        if (date.m > 12) {
-            date.m = 1;
-            ++date.y;
-        }
-    }
+    if (date.d < LastDayOf(MonthOf(date)))
+        ++date.d;
+    else
+        PlaceIn(date, MonthOf(date) + months(1), 1);
 }
 
-// The previous month, the year going back at January.
-void PreviousMonth(StepDate& date)
-{
-    --date.m;
-    if (date.m < 1) {
-        date.m = 12;
-        --date.y;
-    }
-}
-
+// The day before: the last day of the previous month before the 1st.
 void PreviousDay(StepDate& date)
 {
-    --date.d;
-    if (date.d < 1) {
-        PreviousMonth(date);
-        date.d = DaysInMonth(date.m, date.y);
+    if (date.d > 1) {
+        --date.d;
+    } else {
+        const date::year_month previous = MonthOf(date) - months(1);
+        PlaceIn(date, previous, LastDayOf(previous));
     }
 }
 
-}  // namespace
-
-namespace {
-
-// The next month, the year going on after December.
-void NextMonth(StepDate& date)
+// A week on or back: seven days of the calendar, a day the month does not have counting on into the
+// next month (30 February 2001 + 7 days is 9 March).
+void Weeks(StepDate& date, int weeks)
 {
-    ++date.m;
-    if (date.m > 12) {
-        date.m = 1;
-        ++date.y;
-    }
-}
-
-StepDate StepForward(StepDate date, StepIncrement increment)
-{
-    switch (increment) {
-    case StepIncrement::HalfHour:
-        ++date.h;
-        if (date.h > 48) {
-            date.h = 1;
-            NextDay(date);
-        }
-        break;
-    case StepIncrement::Day:
-        NextDay(date);
-        break;
-    case StepIncrement::Week: {
-        date.d = static_cast<int16_t>(date.d + 7);
-        const int16_t days = DaysInMonth(date.m, date.y);
-        if (date.d > days) {
-            date.d = static_cast<int16_t>(date.d - days);
-            NextMonth(date);
-        }
-        break;
-    }
-    case StepIncrement::Month:
-        NextMonth(date);
-        break;
-    case StepIncrement::Year:
-        ++date.y;
-        break;
-    }
-    return date;
-}
-
-StepDate StepBack(StepDate date, StepIncrement increment)
-{
-    switch (increment) {
-    case StepIncrement::HalfHour:
-        --date.h;
-        if (date.h < 1) {
-            date.h = 48;
-            PreviousDay(date);
-        }
-        break;
-    case StepIncrement::Day:
-        PreviousDay(date);
-        break;
-    case StepIncrement::Week:
-        date.d = static_cast<int16_t>(date.d - 7);
-        if (date.d < 1) {
-            PreviousMonth(date);
-            date.d = static_cast<int16_t>(DaysInMonth(date.m, date.y) + date.d);  // d is 0 or negative here
-        }
-        break;
-    case StepIncrement::Month:
-        PreviousMonth(date);
-        break;
-    case StepIncrement::Year:
-        --date.y;
-        break;
-    }
-    return date;
+    const date::year_month_day moved{date::sys_days(MonthOf(date) / date::day(static_cast<unsigned>(date.d))) +
+                                     days(7 * weeks)};
+    PlaceIn(date, moved.year() / moved.month(), static_cast<int16_t>(static_cast<unsigned>(moved.day())));
 }
 
 }  // namespace
 
 StepDate StepWorldDate(StepDate date, StepIncrement increment, bool forward)
 {
-    return forward ? StepForward(date, increment) : StepBack(date, increment);
+    if (date.m < 1 || date.m > 12 || date.d < 1 || date.d > 31 || date.y < -kLargestStepYear ||
+        date.y > kLargestStepYear)
+        return date;
+    const int sign = forward ? 1 : -1;
+    switch (increment) {
+    case StepIncrement::HalfHour:
+        date.h = static_cast<int16_t>(date.h + sign);
+        if (date.h > 48) {
+            date.h = 1;
+            NextDay(date);
+        } else if (date.h < 1) {
+            date.h = 48;
+            PreviousDay(date);
+        }
+        break;
+    case StepIncrement::Day:
+        forward ? NextDay(date) : PreviousDay(date);
+        break;
+    case StepIncrement::Week:
+        Weeks(date, sign);
+        break;
+    case StepIncrement::Month:
+        PlaceIn(date, MonthOf(date) + months(sign), date.d);
+        break;
+    case StepIncrement::Year:
+        PlaceIn(date, MonthOf(date) + years(sign), date.d);
+        break;
+    }
+    return date;
 }
 
 StepDate DayCorrection(StepDate date, const std::function<bool(const StepDate&)>& rejected)
@@ -133,4 +99,4 @@ StepDate DayCorrection(StepDate date, const std::function<bool(const StepDate&)>
     return date;
 }
 
-}  // namespace orvane::display
+}  // namespace orvane::datetime

@@ -1,8 +1,10 @@
-#include "display/stepping.h"
+#include "datetime/stepping.h"
+
+#include "platform/calendar.h"
 
 #include <gtest/gtest.h>
 
-namespace orvane::display {
+namespace orvane::datetime {
 namespace {
 
 struct StepCase {
@@ -15,17 +17,7 @@ struct StepCase {
 // The calendar's own verdict, as the date input gives it.
 bool DoesNotExist(const StepDate& date)
 {
-    return date.d > DaysInMonth(date.m, date.y);
-}
-
-TEST(Stepping, DaysInMonth)
-{
-    const int expected[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 0};
-    for (int16_t m = 0; m <= 13; ++m)
-        EXPECT_EQ(DaysInMonth(m, 2001), expected[m]) << m;
-    EXPECT_EQ(DaysInMonth(2, 2000), 29);
-    EXPECT_EQ(DaysInMonth(2, 1900), 28);
-    EXPECT_EQ(DaysInMonth(2, 2004), 29);
+    return !platform::DayNumberOfDate({date.y, date.m, date.d});
 }
 
 TEST(Stepping, ForwardAndBack)
@@ -51,12 +43,49 @@ TEST(Stepping, ForwardAndBack)
         {{25, 2, 29, 2000}, I::Year, true, {25, 2, 29, 2001}},
         {{25, 2, 29, 2000}, I::Year, false, {25, 2, 29, 1999}},
         {{25, 7, 4, 2799}, I::Year, true, {25, 7, 4, 2800}},  // not stopped here: the date input refuses it
+        // A day the month does not have: a day on is the next month's 1st, a week counts on into it.
+        {{25, 2, 30, 2001}, I::Day, true, {25, 3, 1, 2001}},
+        {{25, 2, 30, 2001}, I::Day, false, {25, 2, 29, 2001}},
+        {{25, 2, 30, 2001}, I::Week, true, {25, 3, 9, 2001}},
+        {{25, 4, 31, 2001}, I::Week, false, {25, 4, 24, 2001}},
     };
     for (const StepCase& c : cases) {
         const StepDate to = StepWorldDate(c.from, c.increment, c.forward);
         EXPECT_EQ(to, c.to) << static_cast<int>(c.increment) << (c.forward ? " forward from " : " back from ")
                             << c.from.y << "-" << c.from.m << "-" << c.from.d << " h" << c.from.h << ": got "
                             << to.y << "-" << to.m << "-" << to.d << " h" << to.h;
+    }
+}
+
+// Every day of the years 1 … 2799, each increment both ways, against the day numbers of the date
+// rows' calendar: a day is one day number, a week seven, a half hour one list position.
+TEST(Stepping, EveryDayOfTheProgramsYears)
+{
+    const int32_t first = *platform::DayNumberOfDate({1, 1, 1});
+    const int32_t last = *platform::DayNumberOfDate({2799, 12, 31});
+    const auto dateOf = [](int64_t jdn, int16_t h) {
+        const platform::CalendarDate date = *platform::DateOfDayNumber(jdn);
+        return StepDate{h, static_cast<int16_t>(date.month), static_cast<int16_t>(date.day), date.year};
+    };
+    int failures = 0;
+    for (int32_t jdn = first + 7; jdn <= last - 7 && failures < 5; ++jdn) {
+        const StepDate today = dateOf(jdn, 48);
+        const std::pair<StepDate, StepDate> expected[] = {
+            {StepWorldDate(today, StepIncrement::HalfHour, true), dateOf(jdn + 1, 1)},
+            {StepWorldDate(dateOf(jdn, 1), StepIncrement::HalfHour, false), dateOf(jdn - 1, 48)},
+            {StepWorldDate(today, StepIncrement::Day, true), dateOf(jdn + 1, 48)},
+            {StepWorldDate(today, StepIncrement::Day, false), dateOf(jdn - 1, 48)},
+            {StepWorldDate(today, StepIncrement::Week, true), dateOf(jdn + 7, 48)},
+            {StepWorldDate(today, StepIncrement::Week, false), dateOf(jdn - 7, 48)},
+            {StepWorldDate(today, StepIncrement::Month, true),
+             {48, static_cast<int16_t>(today.m % 12 + 1), today.d, today.y + (today.m == 12 ? 1 : 0)}},
+            {StepWorldDate(today, StepIncrement::Month, false),
+             {48, static_cast<int16_t>((today.m + 10) % 12 + 1), today.d, today.y - (today.m == 1 ? 1 : 0)}},
+            {StepWorldDate(today, StepIncrement::Year, false), {48, today.m, today.d, today.y - 1}},
+        };
+        for (const auto& [got, want] : expected)
+            if (!(got == want) && ++failures <= 5)
+                ADD_FAILURE() << "day " << jdn << ": got " << got.y << "-" << got.m << "-" << got.d << " h" << got.h;
     }
 }
 
@@ -84,4 +113,4 @@ TEST(Stepping, DayCorrectionAfterMonthAndYearSteps)
 }
 
 }  // namespace
-}  // namespace orvane::display
+}  // namespace orvane::datetime
