@@ -4,7 +4,7 @@
 #include "core/patterns.h"
 #include "datetime/datepr2.h"
 #include "datetime/date_input.h"
-#include "display/stepping.h"
+#include "datetime/stepping.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 #include "tools/state_file.h"
@@ -39,13 +39,13 @@ int32_t YearNumber(const std::string& text)
     return std::stoi(digits.substr(first));
 }
 
-display::StepDate ReadWorldDate(const MainModel& main)
+datetime::StepDate ReadWorldDate(const MainModel& main)
 {
     return {main.halfHourLists[0].ListIndex(), main.monthLists[0].ListIndex(), main.dayLists[0].ListIndex(),
             YearNumber(main.yearTexts[0])};
 }
 
-void WriteWorldDate(MainModel& main, const display::StepDate& date)
+void WriteWorldDate(MainModel& main, const datetime::StepDate& date)
 {
     main.halfHourLists[0].SetListIndex(date.h);
     main.monthLists[0].SetListIndex(date.m);
@@ -59,16 +59,16 @@ StepOutcome StepWith(Workspace& program, Direction direction, ComputeStep comput
 {
     MainModel& main = program.main;
     StepOutcome outcome;
-    const display::StepDate before = ReadWorldDate(main);
+    const datetime::StepDate before = ReadWorldDate(main);
     // Keep the controls' own values, text included, to put back exactly what was there.
     const std::string yearBefore = main.yearTexts[0];
 
-    const auto increment = static_cast<display::StepIncrement>(
-        std::clamp<int16_t>(main.stepIncrement.ListIndex(), 0, display::kNumStepIncrements - 1));
-    display::StepDate after = display::StepWorldDate(before, increment, direction == Direction::Forward);
+    const auto increment = static_cast<datetime::StepIncrement>(
+        std::clamp<int16_t>(main.stepIncrement.ListIndex(), 0, datetime::kNumStepIncrements - 1));
+    datetime::StepDate after = datetime::StepWorldDate(before, increment, direction == Direction::Forward);
     WriteWorldDate(main, after);
-    if (increment == display::StepIncrement::Month || increment == display::StepIncrement::Year) {
-        after = display::DayCorrection(after, [&main, &program](const display::StepDate& date) {
+    if (increment == datetime::StepIncrement::Month || increment == datetime::StepIncrement::Year) {
+        after = datetime::DayCorrection(after, [&main, &program](const datetime::StepDate& date) {
             WriteWorldDate(main, date);
             return !datetime::InputDateToAJDate(main, core::kWorldDateRow, program.language);
         });

@@ -1,6 +1,6 @@
 #include "cli/values.h"
 
-#include "display/stepping.h"
+#include "datetime/stepping.h"
 #include "text/strings.h"
 
 #include <array>
@@ -10,7 +10,7 @@
 
 namespace orvane::cli {
 
-static_assert(display::kNumStepIncrements == 5, "kStepPositions names every step increment");
+static_assert(datetime::kNumStepIncrements == 5, "kStepPositions names every step increment");
 
 std::string Fixed6(double value)
 {

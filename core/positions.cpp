@@ -16,8 +16,7 @@ int32_t CalendarYear(double moment)
     thread_local double lastMoment = std::numeric_limits<double>::quiet_NaN();
     thread_local int32_t lastYear = 0;
     if (moment != lastMoment) {
-        lastYear = 0;
-        platform::JulianDate(moment, "A", &lastYear, nullptr, nullptr, nullptr);
+        lastYear = platform::AstronomersYear(moment).value_or(0);
         lastMoment = moment;
     }
     return lastYear;

@@ -27,7 +27,6 @@ void AstroTables::InitializeAstroTables(const std::string& dataFolder)
         dataFolderPath += '/';
     platform::SetDataFolder(dataFolderPath.c_str());
 
-    piConstant = kPi;
     for (int i = 0; i < kBodySlots; ++i)
         isInnerBody[static_cast<size_t>(i)] = i >= kEarth && i <= kMars;
 

@@ -67,7 +67,6 @@ struct SignNames {
 
 // The tables of the astronomical module. Fresh objects are empty; InitializeAstroTables fills them.
 struct AstroTables {
-    double piConstant = 0.0;
     std::string dataFolderPath;  // with a trailing separator
 
     std::array<std::string, kBodySlots> bodyNames;

@@ -82,15 +82,15 @@ platform::Result<double> LocalMoment(DateRows& model, size_t row, const text::La
     if (year.empty() || model.monthLists[row].ListIndex() <= 0 || model.dayLists[row].ListIndex() <= 0)
         return Refused(row, Fault::Incomplete, language);
 
-    platform::EuroDate date;
+    platform::CalendarDate date;
     if (const std::optional<Fault> fault = CheckedYear(year, date.year))
         return Refused(row, *fault, language);
     date.month = model.monthLists[row].ListIndex();
     date.day = model.dayLists[row].ListIndex();
-    date.calendar = platform::kCalendarGregorian;
-    const int32_t dayNumber = platform::DayNumberOfDate(&date);
-    if (date.valid == 0)
+    const std::optional<int32_t> day = platform::DayNumberOfDate(date);
+    if (!day)
         return Refused(row, Fault::Invalid, language);
+    const int32_t dayNumber = *day;
     if (dayNumber < kFirstDayNumber)
         return Refused(row, Fault::TooEarly, language);
     if (dayNumber > kLastDayNumber)
@@ -175,7 +175,7 @@ std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& lang
     const platform::Result<double> local = InputDateToLocalDayNumber(model, row, language);
     if (!local)
         return {};
-    return WeekdayName(platform::DayOfWeek(static_cast<int32_t>(std::floor(local.value()))),
+    return WeekdayName(platform::DayOfWeek(static_cast<int64_t>(std::floor(local.value()))),
                        language.currentLanguage);
 }
 
@@ -193,16 +193,14 @@ void FillWorldDateRow(DateRows& model, double local, int16_t zonePosition)
     RoundToHalfHour(local);
     const double dayNumber = std::floor(local);
 
-    platform::EuroDate date;
-    date.calendar = platform::kCalendarGregorian;
-    date.jdn = static_cast<int32_t>(dayNumber);
-    if (platform::DateOfDayNumber(&date) == 0) {
+    const std::optional<platform::CalendarDate> date = platform::DateOfDayNumber(static_cast<int64_t>(dayNumber));
+    if (!date) {
         model.ClearDateRow(core::kWorldDateRow);
         return;
     }
-    model.monthLists[r].SetListIndex(static_cast<int16_t>(date.month));
-    model.dayLists[r].SetListIndex(static_cast<int16_t>(date.day));
-    model.yearTexts[r] = std::to_string(date.year);
+    model.monthLists[r].SetListIndex(static_cast<int16_t>(date->month));
+    model.dayLists[r].SetListIndex(static_cast<int16_t>(date->day));
+    model.yearTexts[r] = std::to_string(date->year);
 
     // The half-hour position from the rounded time "HH:MM": two entries an hour, the second at ":30".
     const std::string time = TimeOfDayText(local - dayNumber, false);

@@ -37,24 +37,10 @@ inline constexpr std::array<std::string_view, 7> kWeekdayGerman{
 std::string DateText(int32_t jdn, bool abbreviated, int16_t language);
 
 // The record's date as year-month-day: "2000-01-05" (the year is not padded: "800-01-05").
-std::string NumericDateText(const platform::EuroDate& date);
+std::string NumericDateText(const platform::CalendarDate& date);
 
 // The weekday's name in `language` (1 German, otherwise English); empty outside 0 … 6.
 std::string WeekdayName(int32_t weekday, int16_t language);
-
-// `numberText` with `separator` between groups of three digits; an empty text stays empty.
-std::string SeparateThousands(const std::string& numberText, char separator);
-
-// A time of day read from the computer's clock text.
-struct ClockTime {
-    int32_t hours = 0;
-    int32_t minutes = 0;
-    int32_t seconds = 0;
-};
-
-// Reads a clock text: a 12-hour text ("1:05:09 PM", "12:30:00 AM" is 00:30:00) when it contains "M",
-// otherwise "HH:MM:SS". Nothing for a text that is not a time.
-std::optional<ClockTime> ClockTimeFromText(std::string_view text);
 
 // The computer's standard-time zone in minutes east of Greenwich, from its offset in seconds west,
 // rounded to the nearest minute.

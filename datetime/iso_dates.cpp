@@ -1,8 +1,12 @@
 #include "datetime/iso_dates.h"
 
+#include "platform/calendar.h"
+
+#include <date/date.h>
+
 #include <cctype>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 
 namespace orvane::datetime {
 namespace {
@@ -68,15 +72,18 @@ std::optional<int32_t> SignedOffset(std::string_view text)
     return offset;
 }
 
-bool LeapYear(int64_t y)
+// `value` (not negative) as at least `width` digits.
+std::string Padded(int64_t value, int width)
 {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    std::string digits = std::to_string(value);
+    return std::string(digits.size() < static_cast<size_t>(width) ? static_cast<size_t>(width) - digits.size() : 0, '0') +
+           digits;
 }
 
-int32_t DaysIn(int64_t y, int32_t m)
+// Days of a month of a proleptic Gregorian year, for years of any size.
+int32_t DaysIn(int64_t year, int32_t month)
 {
-    static constexpr int32_t kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && LeapYear(y) ? 29 : kDays[m - 1];
+    return platform::DaysInMonth(year, month);
 }
 
 }  // namespace
@@ -96,26 +103,21 @@ std::optional<int32_t> ParseZone(std::string_view text)
 
 int64_t GregorianDayNumber(int64_t year, int32_t month, int32_t day)
 {
-    // Days from civil (proleptic Gregorian), counted in 400-year eras from 1 March of year 0.
-    const int64_t y = year - (month <= 2 ? 1 : 0);
-    const int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe + 1721120;  // 1721120: the day number of 1 March of year 0
+    // Whole 400-year cycles (146097 days) keep any year within the calendar types' range.
+    const int64_t cycles = (year >= 0 ? year : year - 399) / 400;
+    const date::year_month_day date{date::year(static_cast<int>(year - cycles * 400)),
+                                    date::month(static_cast<unsigned>(month)), date::day(static_cast<unsigned>(day))};
+    return platform::DayNumber(date::sys_days(date)) + cycles * 146097;
 }
 
 void GregorianDate(int64_t dayNumber, int64_t& year, int32_t& month, int32_t& day)
 {
-    const int64_t z = dayNumber - 1721120;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
-    year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+    const int64_t fromEpoch = dayNumber - platform::kUnixEpochDayNumber;
+    const int64_t cycles = (fromEpoch >= 0 ? fromEpoch : fromEpoch - 146096) / 146097;
+    const date::year_month_day date{platform::CivilDay(dayNumber - cycles * 146097)};
+    year = static_cast<int>(date.year()) + cycles * 400;
+    month = static_cast<int32_t>(static_cast<unsigned>(date.month()));
+    day = static_cast<int32_t>(static_cast<unsigned>(date.day()));
 }
 
 std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZoneMinutes)
@@ -190,25 +192,22 @@ std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZo
 
 std::string IsoText(double moment, int32_t zoneMinutes)
 {
+    // Whole seconds first, so that 23:59:59.7 becomes the next day's 00:00:00 rather than 23:59:60.
     const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + zoneMinutes * 60 + 0.5));
     const int64_t dayNumber = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
-    const int64_t secondOfDay = total - dayNumber * 86400;
     int64_t year = 0;
     int32_t month = 0;
     int32_t day = 0;
     GregorianDate(dayNumber, year, month, day);
-    char text[80];
-    const char* yearFormat = year >= 0 && year <= 9999 ? "%04lld" : "%+05lld";
-    int n = std::snprintf(text, sizeof text, yearFormat, static_cast<long long>(year));
-    n += std::snprintf(text + n, sizeof text - static_cast<size_t>(n), "-%02d-%02dT%02d:%02d:%02d", month, day,
-                       static_cast<int>(secondOfDay / 3600), static_cast<int>(secondOfDay / 60 % 60),
-                       static_cast<int>(secondOfDay % 60));
+    // Four digits within years 0 … 9999, otherwise a sign and at least four, as ISO 8601 extends them.
+    std::string text = year >= 0 && year <= 9999 ? date::format("%Y", date::year(static_cast<int>(year)))
+                                                 : (year < 0 ? "-" : "+") + Padded(year < 0 ? -year : year, 4);
+    text += "-" + Padded(month, 2) + "-" + Padded(day, 2) + "T" +
+            date::format("%T", std::chrono::seconds(total - dayNumber * 86400));
     if (zoneMinutes == 0)
-        std::snprintf(text + n, sizeof text - static_cast<size_t>(n), "Z");
-    else
-        std::snprintf(text + n, sizeof text - static_cast<size_t>(n), "%c%02d:%02d", zoneMinutes < 0 ? '-' : '+',
-                      std::abs(zoneMinutes) / 60, std::abs(zoneMinutes) % 60);
-    return text;
+        return text + "Z";
+    return text + (zoneMinutes < 0 ? "-" : "+") + Padded(std::abs(zoneMinutes) / 60, 2) + ":" +
+           Padded(std::abs(zoneMinutes) % 60, 2);
 }
 
 double OneYearLater(double moment)
@@ -219,12 +218,12 @@ double OneYearLater(double moment)
     int32_t month = 0;
     int32_t day = 0;
     GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
-    ++year;
-    if (month == 2 && day == 29 && !LeapYear(year)) {
+    // 29 February a year on is 1 March.
+    if (month == 2 && day == 29 && DaysIn(year + 1, 2) == 28) {
         month = 3;
         day = 1;
     }
-    return static_cast<double>(GregorianDayNumber(year, month, day)) + (shifted - dayNumber) - 0.5;
+    return static_cast<double>(GregorianDayNumber(year + 1, month, day)) + (shifted - dayNumber) - 0.5;
 }
 
 }  // namespace orvane::datetime

@@ -2,12 +2,13 @@
 
 #include "datetime/date_input.h"
 #include "datetime/datepr2.h"
+#include "datetime/iso_dates.h"
+#include "platform/calendar.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <tuple>
 
@@ -23,14 +24,15 @@ BarKey KeyOf(const core::EventPair& pair, int16_t aspect)
     return {pair.body1, pair.body2, aspect};
 }
 
-// The calendar date (Gregorian) and the time of day of local moment `local` (a day number with its fraction).
-platform::EuroDate LocalDate(double local)
+// The calendar date of local moment `local` (a day number with its fraction).
+date::year_month_day LocalDate(double local)
 {
-    platform::EuroDate date;
-    date.calendar = platform::kCalendarGregorian;
-    date.jdn = static_cast<int32_t>(std::floor(local));
-    platform::DateOfDayNumber(&date);
-    return date;
+    return date::year_month_day{platform::CivilDay(static_cast<int64_t>(std::floor(local)))};
+}
+
+unsigned DayOf(const date::year_month_day& date)
+{
+    return static_cast<unsigned>(date.day());
 }
 
 double LocalOf(double moment, int16_t zoneMinutes)
@@ -67,11 +69,12 @@ void AddDayTicks(std::vector<TimeTick>& ticks, const TimeView& view, int16_t zon
         const double moment = MomentOfLocalDay(jdn, zoneMinutes);
         if (moment > view.to)
             break;
-        const platform::EuroDate date = LocalDate(jdn);
-        const int32_t left = platform::DaysInMonth(date.year, date.month, platform::kCalendarGregorian) - date.day + 1;
-        if ((date.day - 1) % step != 0 || (step > 1 && 2 * left < step + 1))
+        const date::year_month_day date = LocalDate(jdn);
+        const auto day = static_cast<int>(DayOf(date));
+        const int left = static_cast<int>(static_cast<unsigned>((date.year() / date.month() / date::last).day())) - day + 1;
+        if ((day - 1) % step != 0 || (step > 1 && 2 * left < step + 1))
             continue;
-        ticks.push_back({moment, std::to_string(date.day), false, 1});
+        ticks.push_back({moment, std::to_string(day), false, 1});
     }
 }
 
@@ -200,16 +203,20 @@ std::vector<TimeTick> TimeTicks(const TimeView& view, int16_t zoneMinutes, doubl
     if (!(view.Length() > 0.0) || !(pixelsPerDay > 0.0))
         return {};
     const int step = MonthStep(pixelsPerDay, leastPixels);
-    platform::EuroDate date = LocalDate(LocalOf(view.from, zoneMinutes));
-    const std::string leading = std::string(MonthAbbrev(date.month, language)) + " " + std::to_string(date.year);
-    int64_t month = date.year * 12LL + (date.month - 1);  // months since year 0, January
-    month += (step - month % step) % step;
+    const date::year_month_day start = LocalDate(LocalOf(view.from, zoneMinutes));
+    const auto yearOf = [](date::year_month month) { return std::to_string(static_cast<int>(month.year())); };
+    const auto monthOf = [](date::year_month month) { return static_cast<int32_t>(static_cast<unsigned>(month.month())); };
+    date::year_month month = start.year() / start.month();
+    const std::string leading = std::string(MonthAbbrev(monthOf(month), language)) + " " + yearOf(month);
+    // The first month tick: the next month whose count from January of year 0 is a multiple of the step.
+    const int64_t count = static_cast<int>(month.year()) * 12LL + (monthOf(month) - 1);
+    month += date::months((step - count % step) % step);
     std::vector<TimeTick> ticks;
-    for (;; month += step) {
-        date = {static_cast<int32_t>(month / 12), static_cast<int32_t>(month % 12) + 1, 1, platform::kCalendarGregorian};
-        if (platform::DayNumberOfDate(&date) == 0)
+    for (;; month += date::months(step)) {
+        if (static_cast<int>(month.year()) > platform::kMaxCalendarYear)
             break;
-        const double moment = MomentOfLocalDay(date.jdn, zoneMinutes);
+        const double moment = MomentOfLocalDay(static_cast<int32_t>(platform::DayNumber(date::sys_days(month / 1))),
+                                               zoneMinutes);
         if (moment > view.to)
             break;
         if (moment < view.from)
@@ -217,10 +224,10 @@ std::vector<TimeTick> TimeTicks(const TimeView& view, int16_t zoneMinutes, doubl
         // Before the first month's start, the month the view begins in, where there is room for its name.
         if (ticks.empty() && (moment - view.from) * pixelsPerDay >= leastPixels)
             ticks.push_back({view.from, leading, false, 0});
-        std::string label(MonthAbbrev(date.month, language));
-        if (date.month == 1 || ticks.empty() || step >= 12)
-            label = step >= 12 ? std::to_string(date.year) : label + " " + std::to_string(date.year);
-        ticks.push_back({moment, label, date.month == 1, 0});
+        std::string label(MonthAbbrev(monthOf(month), language));
+        if (monthOf(month) == 1 || ticks.empty() || step >= 12)
+            label = step >= 12 ? yearOf(month) : label + " " + yearOf(month);
+        ticks.push_back({moment, label, monthOf(month) == 1, 0});
     }
     if (ticks.empty())
         ticks.push_back({view.from, leading, false, 0});
@@ -241,19 +248,6 @@ std::string MomentText(double moment, int16_t zoneMinutes, int16_t language)
     char time[8];
     std::snprintf(time, sizeof time, "%02d:%02d", static_cast<int>(inDay / 3600), static_cast<int>(inDay / 60 % 60));
     return datetime::DateText(static_cast<int32_t>(day), true, language) + ", " + time;
-}
-
-std::string IsoMomentText(double moment)
-{
-    // Whole seconds first, so that 23:59:59.7 becomes the next day's 00:00:00 rather than 23:59:60.
-    const auto seconds = static_cast<int64_t>(std::llround((moment + 0.5) * 86400.0));
-    const int64_t day = seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
-    const int64_t inDay = seconds - day * 86400;
-    const platform::EuroDate date = LocalDate(static_cast<double>(day));
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", date.year, date.month, date.day,
-                  static_cast<int>(inDay / 3600), static_cast<int>(inDay / 60 % 60), static_cast<int>(inDay % 60));
-    return text;
 }
 
 namespace {
@@ -316,12 +310,12 @@ std::string TimelineCsv(const core::AstroTables& tables, const Timeline& timelin
         for (const TimelineBar& bar : row.bars) {
             std::string exacts;
             for (double exact : bar.exacts)
-                exacts += (exacts.empty() ? "" : ";") + IsoMomentText(exact);
+                exacts += (exacts.empty() ? "" : ";") + datetime::IsoText(exact, 0);
             csv += tables.bodyNames.at(static_cast<size_t>(row.pair.body1)) + "," +
                    tables.AspectText.at(static_cast<size_t>(row.aspect)).Name + "," +
                    tables.bodyNames.at(static_cast<size_t>(row.pair.body2)) + "," +
-                   (bar.openStart ? "" : IsoMomentText(bar.from)) + "," + exacts + "," +
-                   (bar.openEnd ? "" : IsoMomentText(bar.to)) + "\r\n";
+                   (bar.openStart ? "" : datetime::IsoText(bar.from, 0)) + "," + exacts + "," +
+                   (bar.openEnd ? "" : datetime::IsoText(bar.to, 0)) + "\r\n";
         }
     return csv;
 }

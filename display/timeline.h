@@ -113,8 +113,6 @@ std::vector<TimeTick> TimeTicks(const TimeView& view, int16_t zoneMinutes, doubl
 
 // A moment as the program writes it, in local time `zoneMinutes` east of Greenwich: "Mar. 4, 2025, 05:06".
 std::string MomentText(double moment, int16_t zoneMinutes, int16_t language);
-// A moment in ISO 8601, Universal Time, to the second: "2025-03-04T05:06:07Z".
-std::string IsoMomentText(double moment);
 
 // The row's label in the label column: "Ma Sqr Ju"; the transiting body marked "tr." and the natal one
 // with its mark in personal transits, the charts' numbers in synastry.
@@ -127,7 +125,7 @@ std::string BarText(const core::AstroTables& tables, const text::Language& langu
 const TimelineBar* BarAt(const TimelineRow& row, double moment, double slackDays);
 
 // Every bar as one CSV line (RFC 4180) under the header `body1,aspect,body2,enter,exact,leave`: English
-// names, moments as IsoMomentText, enter/leave empty where the bar is cut by the span, several exact
+// names, moments in ISO 8601 UT to the second, enter/leave empty where the bar is cut by the span, several exact
 // moments separated by ";".
 std::string TimelineCsv(const core::AstroTables& tables, const Timeline& timeline);
 

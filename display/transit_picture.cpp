@@ -19,11 +19,8 @@ size_t At(int i)
 // The Gregorian date of the whole day of local day number `day`, as "2000-01-05".
 std::string NumericDate(double day)
 {
-    platform::EuroDate date;
-    date.calendar = platform::kCalendarGregorian;
-    date.jdn = static_cast<int32_t>(std::trunc(day));
-    platform::DateOfDayNumber(&date);
-    return datetime::NumericDateText(date);
+    return datetime::NumericDateText(
+        platform::DateOfDayNumber(static_cast<int64_t>(std::trunc(day))).value_or(platform::CalendarDate{}));
 }
 
 std::string TimeOf(double day)

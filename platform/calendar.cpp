@@ -1,7 +1,7 @@
 #include "platform/calendar.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <ctime>
 
 #include <swephexp.h>
@@ -9,38 +9,21 @@
 namespace orvane::platform {
 namespace {
 
-// Day numbers, dates and weekdays come from Swiss Ephemeris; a sweep over every day of years −9999 … 9999
-// in both calendars found them identical to the proleptic calendars this layer promises.
-constexpr int64_t kFirstGregorianJdn = 2299161;    // 15 October 1582
+constexpr int64_t kFirstGregorianJdn = 2299161;  // 15 October 1582
 
-bool KnownCalendar(int32_t calendar)
+int SweCalendar(Calendar calendar)
 {
-    return calendar == kCalendarGregorian || calendar == kCalendarJulian;
+    return calendar == Calendar::Julian ? SE_JUL_CAL : SE_GREG_CAL;
 }
 
-int SweCalendar(int32_t calendar)
+bool IsLeapYear(int64_t year, Calendar calendar)
 {
-    return calendar == kCalendarJulian ? SE_JUL_CAL : SE_GREG_CAL;
-}
-
-// The date of the day number's noon.
-bool DayNumberToDate(int64_t jdn, int32_t calendar, int32_t& y, int32_t& m, int32_t& d)
-{
-    double hour = 0.0;
-    swe_revjul(static_cast<double>(jdn), SweCalendar(calendar), &y, &m, &d, &hour);
-    return y >= kMinCalendarYear && y <= kMaxCalendarYear;
-}
-
-}  // namespace
-
-bool IsLeapYear(int64_t year, int32_t calendar)
-{
-    if (calendar == kCalendarJulian)
+    if (calendar == Calendar::Julian)
         return year % 4 == 0;
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-int32_t DaysInMonth(int64_t year, int32_t month, int32_t calendar)
+int32_t DaysInMonth(int64_t year, int32_t month, Calendar calendar)
 {
     static constexpr int32_t kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12)
@@ -48,121 +31,86 @@ int32_t DaysInMonth(int64_t year, int32_t month, int32_t calendar)
     return month == 2 && IsLeapYear(year, calendar) ? 29 : kDays[month - 1];
 }
 
-int32_t DayNumberOfDate(EuroDate* date)
+}  // namespace
+
+std::optional<int32_t> DayNumberOfDate(const CalendarDate& date, Calendar calendar)
 {
-    if (date == nullptr)
-        return 0;
-    const bool exists = KnownCalendar(date->calendar) && date->year >= kMinCalendarYear &&
-                        date->year <= kMaxCalendarYear && date->month >= 1 && date->month <= 12 &&
-                        date->day >= 1 && date->day <= DaysInMonth(date->year, date->month, date->calendar);
-    if (!exists) {
-        date->valid = 0;
-        date->jdn = 0;
-        return 0;
-    }
+    if (date.year < kMinCalendarYear || date.year > kMaxCalendarYear || date.day < 1 ||
+        date.day > DaysInMonth(date.year, date.month, calendar))
+        return std::nullopt;
     // At noon the library's Julian date is the whole day number.
-    const double noon = swe_julday(date->year, date->month, date->day, 12.0, SweCalendar(date->calendar));
-    date->jdn = static_cast<int32_t>(noon);
-    date->valid = 1;
-    return date->jdn;
+    return static_cast<int32_t>(swe_julday(date.year, date.month, date.day, 12.0, SweCalendar(calendar)));
 }
 
-int32_t DateOfDayNumber(EuroDate* date)
+std::optional<CalendarDate> DateOfDayNumber(int64_t jdn, Calendar calendar)
 {
-    if (date == nullptr)
-        return 0;
-    int32_t y = 0, m = 0, d = 0;
-    if (!KnownCalendar(date->calendar) || !DayNumberToDate(date->jdn, date->calendar, y, m, d)) {
-        date->year = date->month = date->day = 0;
-        date->valid = 0;
-        return 0;
-    }
-    date->year = y;
-    date->month = m;
-    date->day = d;
-    date->valid = 1;
-    return 1;
+    // Outside ±4 million days the date lies far beyond the years served, and the library's arithmetic is
+    // not asked.
+    if (jdn < -4'000'000 || jdn > 8'000'000)
+        return std::nullopt;
+    CalendarDate date;
+    double hour = 0.0;
+    swe_revjul(static_cast<double>(jdn), SweCalendar(calendar), &date.year, &date.month, &date.day, &hour);
+    if (date.year < kMinCalendarYear || date.year > kMaxCalendarYear)
+        return std::nullopt;
+    return date;
 }
 
-int32_t DayOfWeek(int32_t jdn)
+int32_t DayOfWeek(int64_t jdn)
 {
     // The library counts from Monday (0). The week repeats every seven days, so the remainder has the
-    // day's weekday and keeps any 32-bit day number within the library's integer arithmetic.
-    return (swe_day_of_week(jdn % 7) + 1) % 7;
+    // day's weekday and keeps any day number within the library's integer arithmetic.
+    return (swe_day_of_week(static_cast<double>(jdn % 7)) + 1) % 7;
 }
 
-void SeparateThousands(const char* number, char* output, int32_t separator)
+int32_t DaysInMonth(int64_t year, int32_t month)
 {
-    if (output == nullptr)
-        return;
-    output[0] = '\0';
-    if (number == nullptr)
-        return;
+    if (month < 1 || month > 12)
+        return 0;
+    if (year < -32767 || year > 32767)
+        return DaysInMonth(year, month, Calendar::Gregorian);
+    const date::year_month_day_last last{date::year(static_cast<int>(year)) / date::month(static_cast<unsigned>(month)) /
+                                         date::last};
+    return static_cast<int32_t>(static_cast<unsigned>(last.day()));
+}
 
-    const char* digits = number[0] == '-' || number[0] == '+' ? number + 1 : number;
-    const size_t digitCount = std::strlen(digits);
-    bool allDigits = digitCount > 0;
-    for (size_t i = 0; i < digitCount; ++i)
-        allDigits = allDigits && digits[i] >= '0' && digits[i] <= '9';
+std::optional<int32_t> AstronomersYear(double moment)
+{
+    // The civil day is taken here and the library is asked for its noon: given the moment itself,
+    // swe_revjul puts the last representable instant of a day on the next day, through its own rounding,
+    // on every day from 8 July 941 to 8 September 1029 (Julian) and on many before year 1 and after 6682.
+    if (!std::isfinite(moment))
+        return std::nullopt;
+    const double civil = std::floor(moment + 0.5);
+    if (civil < -1.0e9 || civil > 1.0e9)
+        return std::nullopt;
+    const auto jdn = static_cast<int64_t>(civil);
+    const std::optional<CalendarDate> date =
+        DateOfDayNumber(jdn, jdn < kFirstGregorianJdn ? Calendar::Julian : Calendar::Gregorian);
+    if (!date)
+        return std::nullopt;
+    return date->year;
+}
 
-    int used = 0;
-    const auto put = [&](char c) {
-        if (used < kSeparateThousandsBufferSize - 1)
-            output[used++] = c;
-    };
-    if (!allDigits) {
-        for (const char* p = number; *p != '\0'; ++p)
-            put(*p);
-    } else {
-        if (digits != number)
-            put(number[0]);
-        for (size_t i = 0; i < digitCount; ++i) {
-            if (i > 0 && (digitCount - i) % 3 == 0)
-                put(static_cast<char>(separator));
-            put(digits[i]);
-        }
+std::string SeparateThousands(std::string_view number, char separator)
+{
+    const size_t sign = !number.empty() && (number[0] == '-' || number[0] == '+') ? 1 : 0;
+    const std::string_view digits = number.substr(sign);
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::string(number);
+    std::string separated(number.substr(0, sign));
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            separated += separator;
+        separated += digits[i];
     }
-    output[used] = '\0';
+    return separated;
 }
 
 int32_t ComputerZone()
 {
     tzset();
     return static_cast<int32_t>(timezone);
-}
-
-int32_t JulianDate(double moment, const char* calendar, int32_t* year, int32_t* month, int32_t* day,
-                int32_t* weekday)
-{
-    if (calendar == nullptr || !std::isfinite(moment))
-        return 0;
-    // The civil day is taken here and the library is asked for its noon: given the moment itself,
-    // swe_revjul puts the last representable instant of a day on the next day, through its own rounding,
-    // on every day from 8 July 941 to 8 September 1029 (Julian) and on many before year 1 and after 6682.
-    const double civil = std::floor(moment + 0.5);
-    if (civil < -1.0e9 || civil > 1.0e9)
-        return 0;
-    const auto jdn = static_cast<int64_t>(civil);
-
-    int32_t code = 0;
-    switch (calendar[0]) {
-    case 'G': code = kCalendarGregorian; break;
-    case 'J': code = kCalendarJulian; break;
-    case 'A': code = jdn < kFirstGregorianJdn ? kCalendarJulian : kCalendarGregorian; break;
-    default: return 0;
-    }
-    int32_t y = 0, m = 0, d = 0;
-    if (!DayNumberToDate(jdn, code, y, m, d))
-        return 0;
-    if (year != nullptr)
-        *year = y;
-    if (month != nullptr)
-        *month = m;
-    if (day != nullptr)
-        *day = d;
-    if (weekday != nullptr)
-        *weekday = DayOfWeek(static_cast<int32_t>(jdn));
-    return 1;
 }
 
 }  // namespace orvane::platform

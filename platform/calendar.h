@@ -1,65 +1,72 @@
 #pragma once
 
-// The calendar layer: conversions between calendar dates and Julian Day Numbers, the day of the week,
-// digit grouping, the computer's time zone and the calendar year of a moment.
-//
-// Dates are exact for years −9999 … 9999 in astronomical numbering (year 0 is 1 BCE), in the proleptic
-// Gregorian calendar (code 'G', 71) or the proleptic Julian calendar (code 'J', 74). Julian Day Number
-// 2451545 is 1 January 2000 (Gregorian), 1721426 is 1 January 1.
+// The calendar: one for the whole program. Civil dates are `date::year_month_day` values (the <chrono>
+// calendar types of Howard Hinnant's date library): the proleptic Gregorian calendar in astronomical year
+// numbering (year 0 is 1 BCE), counted through one day count, the Julian Day Number (2451545 is 1 January
+// 2000, 1721426 is 1 January 1). The date rows' own conversions (a date to its day number, a day number
+// to its date, the weekday) are Swiss Ephemeris' calendar routines, which also know the proleptic Julian
+// calendar; both agree on every day of years −9999 … 9999.
+
+#include <date/date.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace orvane::platform {
 
-inline constexpr int32_t kCalendarGregorian = 'G';
-inline constexpr int32_t kCalendarJulian = 'J';
 inline constexpr int32_t kMinCalendarYear = -9999;
 inline constexpr int32_t kMaxCalendarYear = 9999;
 
-// The record exchanged with the calendar layer; the caller owns it.
-struct EuroDate {
+// The two calendars of the date conversions.
+enum class Calendar { Gregorian, Julian };
+
+// A date as the date rows hold it: year, month 1 … 12, day 1 … 31.
+struct CalendarDate {
     int32_t year = 0;
-    int32_t month = 0;     // 1 … 12
-    int32_t day = 0;       // 1 … 31
-    int32_t calendar = kCalendarGregorian;
-    int32_t jdn = 0;       // Julian Day Number
-    int32_t valid = 0;     // non-zero when the date exists
+    int32_t month = 0;
+    int32_t day = 0;
+    bool operator==(const CalendarDate&) const = default;
 };
 
-// Julian Day Number of year, month and day in the record's calendar. Sets valid to 0 (and returns 0) for
-// a date that does not exist (30 February, month 13, a year outside −9999 … 9999, an unknown calendar
-// code), to 1 otherwise; jdn is set to the result as well.
-int32_t DayNumberOfDate(EuroDate* date);
+// The Julian Day Number of a date of years −9999 … 9999; nothing for a date that does not exist
+// (30 February, month 13) or lies outside those years.
+std::optional<int32_t> DayNumberOfDate(const CalendarDate& date, Calendar calendar = Calendar::Gregorian);
 
-// Whether `year` is a leap year of the calendar, and the days of a month (0 for a month outside 1 … 12).
-bool IsLeapYear(int64_t year, int32_t calendar);
-int32_t DaysInMonth(int64_t year, int32_t month, int32_t calendar);
-
-// Fills year, month and day from the record's jdn and calendar. Returns valid (0 when the day number
-// lies outside years −9999 … 9999 or the calendar code is unknown; year, month and day are then 0).
-int32_t DateOfDayNumber(EuroDate* date);
+// The date of a Julian Day Number; nothing outside years −9999 … 9999.
+std::optional<CalendarDate> DateOfDayNumber(int64_t jdn, Calendar calendar = Calendar::Gregorian);
 
 // Day of the week of a Julian Day Number: 0 Sunday … 6 Saturday.
-int32_t DayOfWeek(int32_t jdn);
+int32_t DayOfWeek(int64_t jdn);
 
-// Capacity of the output buffer of SeparateThousands, the closing character of code 0 included.
-inline constexpr int kSeparateThousandsBufferSize = 20;
+// The Julian Day Number of 1 January 1970, the first day of the system clock's count.
+inline constexpr int64_t kUnixEpochDayNumber = 2440588;
 
-// Writes the digits of `number` (an optional '-' followed by digits) with `separator` between groups of
-// three digits into `output`, which holds kSeparateThousandsBufferSize characters, ended by a character of
-// code 0. A text that does not fit is cut. Characters other than digits after the sign are copied as
-// they are and end the grouping (the text is written unchanged).
-void SeparateThousands(const char* number, char* output, int32_t separator);
+// A Julian Day Number as a day of the civil calendar, and back.
+constexpr date::sys_days CivilDay(int64_t jdn)
+{
+    return date::sys_days(date::days(jdn - kUnixEpochDayNumber));
+}
+constexpr int64_t DayNumber(date::sys_days day)
+{
+    return day.time_since_epoch().count() + kUnixEpochDayNumber;
+}
+
+// Days of month 1 … 12 of a Gregorian year (0 for any other month); years beyond the calendar types'
+// range (±32767) follow the same rule.
+int32_t DaysInMonth(int64_t year, int32_t month);
+
+// The calendar year of the civil day that contains `moment` (a Julian date; the day begins at midnight,
+// moment + 0.5) in the astronomers' usage: Julian before 15 October 1582, Gregorian from then on. Nothing
+// outside years −9999 … 9999.
+std::optional<int32_t> AstronomersYear(double moment);
+
+// The digits of `number` (an optional sign, then digits) with `separator` between groups of three digits;
+// any other text is returned as it is.
+std::string SeparateThousands(std::string_view number, char separator);
 
 // The computer's standard-time offset from Greenwich in seconds west (Central Europe: −3600).
 int32_t ComputerZone();
-
-// Calendar date of the civil day that contains `moment` (a Julian date; the day begins at midnight,
-// moment + 0.5). `calendar` "G" is the Gregorian calendar, "J" the Julian, and "A" the astronomers'
-// usage: Julian before 15 October 1582, Gregorian from then on. Writes year, month, day and the day of the
-// week (0 Sunday) to the four addresses (any may be null). Returns 1, or 0 for an unknown calendar or
-// a moment outside years −9999 … 9999 (then nothing is written).
-int32_t JulianDate(double moment, const char* calendar, int32_t* year, int32_t* month, int32_t* day,
-                int32_t* weekday);
 
 }  // namespace orvane::platform

@@ -49,14 +49,16 @@ size_t CodePoints(std::string_view text)
     return count;
 }
 
+// The whole field as a number, or nothing.
 template <typename T>
-bool ParseWhole(std::string_view field, T& value)
+std::optional<T> ParseWhole(std::string_view field)
 {
-    if (field.empty())
-        return false;
+    T value{};
     const auto* end = field.data() + field.size();
     const auto [ptr, ec] = std::from_chars(field.data(), end, value);
-    return ec == std::errc() && ptr == end;
+    if (field.empty() || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
 }
 
 // One line of the file without its line break (and, on line 1, without a byte-order mark written by
@@ -89,18 +91,18 @@ struct TextRecord {
     size_t textOffset = 0;
 };
 
-// False when the number or the language (0 or 1) is missing or not a whole number.
-bool ParseRecord(std::string_view line, TextRecord& record)
+// Nothing when the number or the language (0 or 1) is missing or not a whole number.
+std::optional<TextRecord> ParseRecord(std::string_view line)
 {
     const size_t first = line.find('|');
     const size_t second = first == std::string_view::npos ? first : line.find('|', first + 1);
-    if (second == std::string_view::npos || !ParseWhole(line.substr(0, first), record.number) ||
-        !ParseWhole(line.substr(first + 1, second - first - 1), record.language) || record.language < 0 ||
-        record.language > 1)
-        return false;
-    record.text = line.substr(second + 1);
-    record.textOffset = second + 1;
-    return true;
+    if (second == std::string_view::npos)
+        return std::nullopt;
+    const std::optional<int16_t> number = ParseWhole<int16_t>(line.substr(0, first));
+    const std::optional<int32_t> language = ParseWhole<int32_t>(line.substr(first + 1, second - first - 1));
+    if (!number || !language || *language < 0 || *language > 1)
+        return std::nullopt;
+    return TextRecord{*number, *language, line.substr(second + 1), second + 1};
 }
 
 // Inserts an entry into the index kept in order of keys; false when its key is there already. The file
@@ -149,13 +151,13 @@ Result<int32_t> ProgramTextLibrary::LoadFile(const std::string& fullFileName)
         if (line.view.empty() || line.view[0] == '#')
             continue;
 
-        TextRecord record;
-        if (!ParseRecord(line.view, record) || record.text.empty())
+        const std::optional<TextRecord> record = ParseRecord(line.view);
+        if (!record || record->text.empty())
             return fault("Missing string", lineNumber);
-        if (CodePoints(record.text) > static_cast<size_t>(kMaxTextChars))
+        if (CodePoints(record->text) > static_cast<size_t>(kMaxTextChars))
             return fault("String too long", lineNumber);
-        const Entry entry{Key(record.number, record.language), static_cast<uint32_t>(line.offset + record.textOffset),
-                          static_cast<uint32_t>(record.text.size())};
+        const Entry entry{Key(record->number, record->language), static_cast<uint32_t>(line.offset + record->textOffset),
+                          static_cast<uint32_t>(record->text.size())};
         if (!InsertByKey(index, entry))
             return fault("Duplicate in program text", lineNumber);
     }
@@ -166,19 +168,14 @@ Result<int32_t> ProgramTextLibrary::LoadFile(const std::string& fullFileName)
     return Result<int32_t>(static_cast<int32_t>(m_index.size()));
 }
 
-int32_t ProgramTextLibrary::CopyText(int32_t number, int32_t language, std::string& buffer, int32_t capacity,
-                               int32_t /*mode*/) const
+std::optional<std::string_view> ProgramTextLibrary::StoredText(int32_t number, int32_t language) const
 {
     const int64_t key = Key(number, language);
     const auto found = std::lower_bound(m_index.begin(), m_index.end(), key,
                                         [](const Entry& e, int64_t k) { return e.key < k; });
     if (found == m_index.end() || found->key != key)
-        return 0;
-    const std::string_view text = std::string_view(m_content).substr(found->offset, found->length);
-    if (CodePoints(text) > static_cast<size_t>(capacity))
-        return 0;
-    buffer.assign(text);
-    return static_cast<int32_t>(buffer.size());
+        return std::nullopt;
+    return std::string_view(m_content).substr(found->offset, found->length);
 }
 
 }  // namespace orvane::platform

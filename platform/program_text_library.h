@@ -13,7 +13,9 @@
 #include "platform/result.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane::platform {
@@ -37,10 +39,9 @@ public:
     // The line of the last load's fault at a line, counted from 1; 0 when it had none.
     int32_t faultLine() const { return m_faultLine; }
 
-    // Copies the text with `number` in `language` into `buffer` (replacing its contents) when it has at
-    // most `capacity` characters; returns its length in bytes (> 0), or 0 when there is no such text.
-    // The stored "~" is returned as it is. `mode` must be 1.
-    int32_t CopyText(int32_t number, int32_t language, std::string& buffer, int32_t capacity, int32_t mode) const;
+    // The text with `number` in `language` as stored (at most kMaxTextChars characters; "~" as it is),
+    // valid until the next load; nothing when there is no such text.
+    std::optional<std::string_view> StoredText(int32_t number, int32_t language) const;
 
 private:
     // Where a text lies in m_content.

@@ -7,7 +7,6 @@
 namespace orvane::text {
 namespace {
 
-constexpr int32_t kBufferChars = platform::ProgramTextLibrary::kMaxTextChars;
 
 // Sized by std::to_array: deducing a std::array's size from some three hundred numbers goes beyond the
 // template depth clang allows.
@@ -62,10 +61,9 @@ platform::Result<void> Language::LoadProgramText(const std::string& folder, cons
     fullFileName += fileName;
     if (const platform::Result<int32_t> loaded = m_library.LoadFile(fullFileName); !loaded)
         return platform::Result<void>(loaded.error());
-    std::string buffer;
     for (const int16_t number : required) {
         for (const int16_t language : {langEnglish, langGerman}) {
-            if (m_library.CopyText(number, language, buffer, kBufferChars, 1) <= 0)
+            if (!m_library.StoredText(number, language))
                 return platform::Result<void>(platform::Message::Critical(
                     "", "Missing text " + std::to_string(number) + " (" +
                             (language == langEnglish ? "English" : "German") + ") in the program text." + kLineBreak +
@@ -77,11 +75,10 @@ platform::Result<void> Language::LoadProgramText(const std::string& folder, cons
 
 std::string Language::Text(int16_t number) const
 {
-    std::string buffer;
-    const int32_t n = m_library.CopyText(number, currentLanguage, buffer, kBufferChars, 1);
-    if (n <= 0 || buffer == "~")
+    const std::optional<std::string_view> text = m_library.StoredText(number, currentLanguage);
+    if (!text || *text == "~")
         return {};
-    return buffer;
+    return std::string(*text);
 }
 
 std::string Language::TextWithReplacements(int16_t number, const std::string& r1, const std::string& r2,

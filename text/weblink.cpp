@@ -5,17 +5,6 @@
 
 namespace orvane::text {
 
-std::string FileExtension(std::string_view name, bool lowerCase)
-{
-    const size_t slash = name.rfind('\\');
-    const std::string_view last = slash == std::string_view::npos ? name : name.substr(slash + 1);
-    const size_t dot = last.rfind('.');
-    if (dot == std::string_view::npos)
-        return {};
-    const std::string_view extension = last.substr(dot + 1);
-    return lowerCase ? LowerCase(extension) : std::string(extension);
-}
-
 std::string ManualPath(std::string_view dataFolder)
 {
     constexpr std::string_view kInstalledData = "share/orvane/";

@@ -1,7 +1,6 @@
 #pragma once
 
-// The help text's file and the user manual without the desktop: which file holds the manual, the extension
-// of a file name, and what the user is told when the manual cannot be opened.
+// The help text's file and the user manual without the desktop: which file holds the manual and what the user is told when the manual cannot be opened.
 
 #include "platform/message.h"
 #include "text/language.h"
@@ -13,10 +12,6 @@ namespace orvane::text {
 
 // The help text, a plain text file in the data folder.
 inline constexpr const char* kHelpFileName = "zemt_help.txt";
-
-// The characters after the last "." of the part after the last "\"; empty when that part has no ".";
-// lower-cased when `lowerCase` is set.
-std::string FileExtension(std::string_view name, bool lowerCase);
 
 // The user manual's first page for the data folder `dataFolder` (with its trailing '/'). The manual's
 // folder manual/ stands beside images/ with the pictures it shows: in share/doc/orvane/ for an installed

@@ -1,6 +1,6 @@
 #include "tools/number_words.h"
 
-#include "datetime/datepr2.h"
+#include "platform/calendar.h"
 #include "text/strings.h"
 
 #include <array>
@@ -42,7 +42,7 @@ std::string NumberInWords(int32_t n, bool german)
             return unitsWord + " und " + text::LowerCase(tensWord);
         return tensWord + " " + text::LowerCase(unitsWord);
     }
-    return datetime::SeparateThousands(std::to_string(n), german ? '.' : ',');
+    return platform::SeparateThousands(std::to_string(n), german ? '.' : ',');
 }
 
 }  // namespace orvane::tools

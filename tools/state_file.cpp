@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -49,12 +50,9 @@ size_t At(int16_t i)
     return static_cast<size_t>(i);
 }
 
-// A failure while reading: the message, built once.
-struct ReadFailure {
-    std::string message;
-};
-
-// The lines of a state file, read one after another.
+// The lines of a state file, read one after another. The first fault is kept with its line; every read
+// after it gives nothing (0, false, an empty text) and selects nothing, so that the reading runs to its
+// end and the caller asks once whether it failed.
 class LineReader {
 public:
     LineReader(std::string_view content, const text::Language& language) : m_language(language)
@@ -71,11 +69,17 @@ public:
 
     bool AtEnd() const { return m_next >= m_lines.size(); }
     int LineNumber() const { return static_cast<int>(m_next); }  // the line last read, counted from 1
+    // The first fault's message, if there was one.
+    const std::optional<std::string>& Failure() const { return m_failure; }
 
     std::string Text()
     {
-        if (AtEnd())
-            throw ReadFailure{m_language.TextWithReplacements(text::kTextEndsEarly, std::to_string(m_next))};
+        if (m_failure)
+            return {};
+        if (AtEnd()) {
+            m_failure = m_language.TextWithReplacements(text::kTextEndsEarly, std::to_string(m_next));
+            return {};
+        }
         return m_lines[m_next++];
     }
 
@@ -84,6 +88,8 @@ public:
     {
         const std::string line = Text();
         std::string_view text = text::Trimmed(line, " \t");
+        if (m_failure)
+            return 0;
         if (text == "#TRUE#")
             return -1;
         if (text == "#FALSE#")
@@ -92,12 +98,12 @@ public:
         // A plain integer: digits after an optional minus ("+5", "0x10" and "1e308" are no numbers here).
         const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (text.empty())
-            throw Failure(text::kTextEmptyLine, "");
+            return Fail(text::kTextEmptyLine, "");
         if (ptr != text.data() + text.size() || (ec != std::errc() && ec != std::errc::result_out_of_range))
-            throw Failure(text::kTextNumberExpected, Shown(line));
+            return Fail(text::kTextNumberExpected, Shown(line));
         // All digits, but more than 32 bits hold.
         if (ec == std::errc::result_out_of_range)
-            throw Failure(text::kTextOutOfRange, Shown(line));
+            return Fail(text::kTextOutOfRange, Shown(line));
         return value;
     }
 
@@ -106,7 +112,7 @@ public:
     {
         const int32_t value = Number();
         if (value < -32768 || value > 32767)
-            throw Failure(text::kTextOutOfRange, std::to_string(value));
+            return static_cast<int16_t>(Fail(text::kTextOutOfRange, std::to_string(value)));
         return static_cast<int16_t>(value);
     }
 
@@ -114,11 +120,12 @@ public:
     {
         const std::string line = Text();
         const std::string_view text = text::Trimmed(line, " \t");
+        if (m_failure || text == "#FALSE#")
+            return false;
         if (text == "#TRUE#")
             return true;
-        if (text == "#FALSE#")
-            return false;
-        throw Failure(text::kTextTruthExpected, Shown(line));
+        Fail(text::kTextTruthExpected, Shown(line));
+        return false;
     }
 
     // A check box value 0 or 1.
@@ -126,23 +133,27 @@ public:
     {
         const int32_t value = Number();
         if (value != 0 && value != 1)
-            throw Failure(text::kTextNoSuchEntry, std::to_string(value));
+            Fail(text::kTextNoSuchEntry, std::to_string(value));
         return value == 1;
     }
 
     // Selects `index` in `list`; −1 selects nothing, an index the list does not have is refused.
-    void Select(platform::ComboBoxModel& list, int16_t index)
+    void Select(platform::ComboBoxModel& list, int16_t index) { SelectAt(LineNumber(), list, index); }
+    void SelectAt(int line, platform::ComboBoxModel& list, int16_t index)
     {
         if (index < -1 || index >= list.ListCount())
-            throw Failure(text::kTextNoSuchEntry, std::to_string(index));
-        list.SetListIndex(index);
+            FailAt(line, text::kTextNoSuchEntry, std::to_string(index));
+        if (!m_failure)
+            list.SetListIndex(index);
     }
 
-    // A failure at the line last read, or at `line`.
-    ReadFailure Failure(int16_t text, const std::string& shown) const { return FailureAt(LineNumber(), text, shown); }
-    ReadFailure FailureAt(int line, int16_t text, const std::string& shown) const
+    // A fault at the line last read, or at `line`, unless one came before; reads as 0.
+    int32_t Fail(int16_t text, const std::string& shown) { return FailAt(LineNumber(), text, shown); }
+    int32_t FailAt(int line, int16_t text, const std::string& shown)
     {
-        return ReadFailure{m_language.TextWithReplacements(text, std::to_string(line), shown)};
+        if (!m_failure)
+            m_failure = m_language.TextWithReplacements(text, std::to_string(line), shown);
+        return 0;
     }
 
 private:
@@ -158,6 +169,7 @@ private:
     const text::Language& m_language;
     std::vector<std::string> m_lines;
     size_t m_next = 0;
+    std::optional<std::string> m_failure;
 };
 
 // Month, day, year, half hour and zone of the world date and the two birthdates.
@@ -170,9 +182,7 @@ void ReadDateRows(LineReader& in, datetime::DateRows& rows)
         rows.yearTexts[k] = in.Text();  // the year as typed: the next conversion cleans it
         in.Select(rows.halfHourLists[k], in.Index());
         // The day is selected after month, year and hour, as the day list follows them.
-        if (day < -1 || day >= rows.dayLists[k].ListCount())
-            throw in.FailureAt(dayLine, text::kTextNoSuchEntry, std::to_string(day));
-        rows.dayLists[k].SetListIndex(day);
+        in.SelectAt(dayLine, rows.dayLists[k], day);
         // A zone beyond the list (a file from a computer with another zone list) selects the first one.
         const int16_t zone = in.Index();
         in.Select(rows.zoneLists[k], zone < rows.zoneLists[k].ListCount() ? zone : int16_t{0});
@@ -230,8 +240,8 @@ void ReadColoursAndMidpoints(LineReader& in, settings::ConfigureModel& configure
     for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
         const int32_t colour = in.Number();
         if (colour < 0 || colour > 0xFFFFFF)
-            throw in.Failure(text::kTextNotAColour, std::to_string(colour));
-        if (colour != 0)
+            in.Fail(text::kTextNotAColour, std::to_string(colour));
+        else if (colour != 0)
             colours[At(a)] = colour;
     }
 
@@ -354,11 +364,9 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     settings::ConfigureModel newConfigure = configure;
     AspectColours newColours = tables.aspectColors;
     LineReader in(content.value(), language);
-    try {
-        ReadLines(in, newRows, newModes, newStepList, newConfigure, newColours);
-    } catch (const ReadFailure& failure) {
-        return platform::Result<void>(Problem(failure.message));
-    }
+    ReadLines(in, newRows, newModes, newStepList, newConfigure, newColours);
+    if (in.Failure())
+        return platform::Result<void>(Problem(*in.Failure()));
     newConfigure.ReadEarthAspectsOnly(store);
     newConfigure.ReadInnerPlanetAspects(store);
     newConfigure.ReadZoneAbbreviations(store, newRows.computerZone);

@@ -1,7 +1,7 @@
 #include "app/actions.h"
 
 #include "datetime/datepr2.h"
-#include "display/stepping.h"
+#include "datetime/stepping.h"
 #include "tests/support/program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ using core::Mode;
 
 using core::kConjunction;
 using core::kTrine;
-using display::StepIncrement;
+using datetime::StepIncrement;
 using testing::Jdn;
 using testing::Moment;
 using testing::RowDate;

@@ -3,4 +3,5 @@ orvane_test(test_datetime
   LIBS orvane_datetime)
 target_sources(test_datetime PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/test_date_input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_stepping.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_time_zones.cpp)

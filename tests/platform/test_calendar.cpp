@@ -10,142 +10,104 @@
 namespace orvane::platform {
 namespace {
 
-EuroDate Date(int32_t year, int32_t month, int32_t day, int32_t calendar = kCalendarGregorian)
-{
-    EuroDate date;
-    date.year = year;
-    date.month = month;
-    date.day = day;
-    date.calendar = calendar;
-    return date;
-}
+struct Known {
+    CalendarDate date;
+    Calendar calendar;
+    int32_t jdn;
+};
 
-struct Known { int32_t year, month, day, calendar, jdn; };
-
-TEST(CalendarLayer, KnownDayNumbersBothWays)
+TEST(Calendar, KnownDayNumbersBothWays)
 {
     const Known known[] = {
-        {2000, 1, 1, kCalendarGregorian, 2451545},
-        {1, 1, 1, kCalendarGregorian, 1721426},
-        {2799, 12, 31, kCalendarGregorian, 2743738},
-        {1600, 1, 1, kCalendarGregorian, 2305448},
-        {2199, 12, 31, kCalendarGregorian, 2524593},
-        {1970, 1, 1, kCalendarGregorian, 2440588},
-        {1582, 10, 15, kCalendarGregorian, 2299161},
-        {1582, 10, 4, kCalendarJulian, 2299160},
-        {-4712, 1, 1, kCalendarJulian, 0},
-        {-4713, 11, 24, kCalendarGregorian, 0},
-        {0, 1, 1, kCalendarGregorian, 1721060},  // year 0 (1 BCE) is a leap year
-        {2000, 1, 1, kCalendarJulian, 2451558},
+        {{2000, 1, 1}, Calendar::Gregorian, 2451545},  {{1, 1, 1}, Calendar::Gregorian, 1721426},
+        {{2799, 12, 31}, Calendar::Gregorian, 2743738}, {{1600, 1, 1}, Calendar::Gregorian, 2305448},
+        {{2199, 12, 31}, Calendar::Gregorian, 2524593}, {{1970, 1, 1}, Calendar::Gregorian, 2440588},
+        {{1582, 10, 15}, Calendar::Gregorian, 2299161}, {{1582, 10, 4}, Calendar::Julian, 2299160},
+        {{-4712, 1, 1}, Calendar::Julian, 0},           {{-4713, 11, 24}, Calendar::Gregorian, 0},
+        {{0, 1, 1}, Calendar::Gregorian, 1721060},  // year 0 (1 BCE) is a leap year
+        {{2000, 1, 1}, Calendar::Julian, 2451558},
     };
     for (const Known& k : known) {
-        EuroDate date = Date(k.year, k.month, k.day, k.calendar);
-        EXPECT_EQ(DayNumberOfDate(&date), k.jdn) << k.year << "-" << k.month << "-" << k.day;
-        EXPECT_TRUE(date.valid != 0 && date.jdn == k.jdn);
-
-        EuroDate back;
-        back.calendar = k.calendar;
-        back.jdn = k.jdn;
-        DateOfDayNumber(&back);
-        EXPECT_EQ(std::tuple(back.year, back.month, back.day), std::tuple(k.year, k.month, k.day)) << k.jdn;
+        EXPECT_EQ(DayNumberOfDate(k.date, k.calendar), k.jdn) << k.date.year << "-" << k.date.month << "-" << k.date.day;
+        EXPECT_EQ(DateOfDayNumber(k.jdn, k.calendar), k.date) << k.jdn;
+        if (k.calendar == Calendar::Gregorian) {
+            EXPECT_EQ(DayNumber(date::sys_days(date::year(k.date.year) / k.date.month / k.date.day)), k.jdn);
+        }
     }
 }
 
-// Every day from −9999 to 9999 follows its predecessor, in both calendars, and converts back exactly.
-TEST(CalendarLayer, ContinuousOverTheWholeRange)
+// Every day from −9999 to 9999 follows its predecessor in both calendars and converts back exactly, and
+// the date rows' calendar and the civil calendar of <chrono> agree on every Gregorian day.
+TEST(Calendar, ContinuousOverTheWholeRangeAndOneCalendar)
 {
-    for (const int32_t calendar : {kCalendarGregorian, kCalendarJulian}) {
-        EuroDate first = Date(-9999, 1, 1, calendar);
-        EuroDate last = Date(9999, 12, 31, calendar);
-        const int32_t from = DayNumberOfDate(&first);
-        const int32_t to = DayNumberOfDate(&last);
-        ASSERT_TRUE(first.valid != 0 && last.valid != 0);
-
-        const auto dateOf = [calendar](int32_t jdn) {
-            EuroDate date;
-            date.calendar = calendar;
-            date.jdn = jdn;
-            DateOfDayNumber(&date);
-            return date;
-        };
-        EuroDate previous = dateOf(from);
+    for (const Calendar calendar : {Calendar::Gregorian, Calendar::Julian}) {
+        const int32_t from = DayNumberOfDate({-9999, 1, 1}, calendar).value();
+        const int32_t to = DayNumberOfDate({9999, 12, 31}, calendar).value();
+        CalendarDate previous = DateOfDayNumber(from, calendar).value();
         int failures = 0;
         for (int32_t jdn = from + 1; jdn <= to && failures < 5; ++jdn) {
-            const EuroDate date = dateOf(jdn);
-            const bool nextDay = date.year == previous.year && date.month == previous.month &&
-                                 date.day == previous.day + 1;
+            const CalendarDate date = DateOfDayNumber(jdn, calendar).value_or(CalendarDate{});
+            const bool nextDay = date.year == previous.year && date.month == previous.month && date.day == previous.day + 1;
             const bool nextMonth = date.year == previous.year && date.month == previous.month + 1 && date.day == 1;
             const bool nextYear = date.year == previous.year + 1 && date.month == 1 && date.day == 1 &&
                                   previous.month == 12 && previous.day == 31;
-            EuroDate again = Date(date.year, date.month, date.day, calendar);
-            if (!(nextDay || nextMonth || nextYear) || DayNumberOfDate(&again) != jdn) {
-                ADD_FAILURE() << "calendar " << calendar << " day " << jdn << ": " << date.year << "-"
-                              << date.month << "-" << date.day;
+            bool same = DayNumberOfDate(date, calendar) == jdn;
+            if (calendar == Calendar::Gregorian) {
+                const date::year_month_day civil{CivilDay(jdn)};
+                same = same && static_cast<int>(civil.year()) == date.year &&
+                       static_cast<unsigned>(civil.month()) == static_cast<unsigned>(date.month) &&
+                       static_cast<unsigned>(civil.day()) == static_cast<unsigned>(date.day) &&
+                       DaysInMonth(date.year, date.month) >= date.day;
+            }
+            if (!(nextDay || nextMonth || nextYear) || !same) {
+                ADD_FAILURE() << "day " << jdn << ": " << date.year << "-" << date.month << "-" << date.day;
                 ++failures;
             }
             previous = date;
         }
-        EXPECT_EQ(to - from + 1, calendar == kCalendarGregorian ? 7304484 : 7304634);
+        EXPECT_EQ(to - from + 1, calendar == Calendar::Gregorian ? 7304484 : 7304634);
     }
 }
 
-TEST(CalendarLayer, DatesThatDoNotExist)
+TEST(Calendar, DatesThatDoNotExist)
 {
-    const EuroDate impossible[] = {
-        Date(1900, 2, 29), Date(2001, 2, 29), Date(2000, 2, 30), Date(2000, 4, 31), Date(2000, 13, 1),
-        Date(2000, 0, 1),  Date(2000, 1, 0),  Date(10000, 1, 1), Date(-10000, 12, 31),
-        Date(2000, 1, 1, 'X'),
-    };
-    for (EuroDate date : impossible) {
-        date.valid = 7;
-        DayNumberOfDate(&date);
-        EXPECT_EQ(date.valid, 0) << date.year << "-" << date.month << "-" << date.day;
-    }
-    const EuroDate possible[] = {Date(2000, 2, 29), Date(1600, 2, 29), Date(1900, 2, 29, kCalendarJulian),
-                                 Date(2000, 12, 31), Date(-9999, 1, 1), Date(9999, 12, 31)};
-    for (EuroDate date : possible) {
-        DayNumberOfDate(&date);
-        EXPECT_NE(date.valid, 0) << date.year << "-" << date.month << "-" << date.day;
-    }
+    const std::pair<CalendarDate, Calendar> impossible[] = {
+        {{1900, 2, 29}, Calendar::Gregorian}, {{2001, 2, 29}, Calendar::Gregorian}, {{2000, 2, 30}, Calendar::Gregorian},
+        {{2000, 4, 31}, Calendar::Gregorian}, {{2000, 13, 1}, Calendar::Gregorian}, {{2000, 0, 1}, Calendar::Gregorian},
+        {{2000, 1, 0}, Calendar::Gregorian},  {{10000, 1, 1}, Calendar::Gregorian}, {{-10000, 12, 31}, Calendar::Gregorian},
+        {{2100, 2, 29}, Calendar::Gregorian}};
+    for (const auto& [date, calendar] : impossible)
+        EXPECT_FALSE(DayNumberOfDate(date, calendar)) << date.year << "-" << date.month << "-" << date.day;
+    const std::pair<CalendarDate, Calendar> possible[] = {
+        {{2000, 2, 29}, Calendar::Gregorian}, {{1600, 2, 29}, Calendar::Gregorian}, {{1900, 2, 29}, Calendar::Julian},
+        {{-9999, 1, 1}, Calendar::Gregorian}, {{9999, 12, 31}, Calendar::Gregorian}};
+    for (const auto& [date, calendar] : possible)
+        EXPECT_TRUE(DayNumberOfDate(date, calendar)) << date.year << "-" << date.month << "-" << date.day;
+    EXPECT_FALSE(DateOfDayNumber(9'000'000));
+    // Years beyond the calendar types follow the 400-year rule too.
+    EXPECT_EQ(std::tuple(DaysInMonth(40000, 2), DaysInMonth(40100, 2), DaysInMonth(2001, 13)), std::tuple(29, 28, 0));
 }
 
-TEST(CalendarLayer, DayOfWeek)
+TEST(Calendar, WeekdaysYearsAndDigitGroups)
 {
     // 1 January 2000, a Saturday, and days before day 0 (a Monday).
     EXPECT_EQ(std::tuple(DayOfWeek(2451545), DayOfWeek(2451546), DayOfWeek(-1), DayOfWeek(-7)), std::tuple(6, 0, 0, 1));
+    // The astronomers' calendar is Julian before 15 October 1582; a day runs to its last instant.
+    const std::pair<double, int32_t> years[] = {{2451544.5, 2000},       {2451544.4999, 1999},
+                                                {1721423.5, 1},          {1721423.4999, 0},
+                                                {std::nextafter(2064947.5, 0.0), 941}};
+    for (const auto& [moment, year] : years)
+        EXPECT_EQ(AstronomersYear(moment), year) << moment;
+    EXPECT_FALSE(AstronomersYear(1.0e12));
+    EXPECT_FALSE(AstronomersYear(NAN));
+
+    const std::pair<const char*, const char*> groups[] = {{"12345", "12,345"}, {"999", "999"},   {"1000", "1,000"},
+                                                          {"", ""},           {"12a45", "12a45"}, {"-10000", "-10.000"}};
+    for (const auto& [number, separated] : groups)
+        EXPECT_EQ(SeparateThousands(number, number[0] == '-' ? '.' : ','), separated) << number;
 }
 
-TEST(CalendarLayer, SeparateThousands)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"12345", "12,345"}, {"999", "999"}, {"1000", "1,000"}, {"123456789", "123,456,789"}, {"", ""},
-        {"12a45", "12a45"}, {"-10000", "-10.000"}, {"1234567890123456789012", "1,234,567,890,123,4"}};
-    for (const auto& [number, separated] : cases) {
-        char buffer[kSeparateThousandsBufferSize];  // 20 characters: longer results are cut, and still ended
-        SeparateThousands(number, buffer, number[0] == '-' ? '.' : ',');
-        EXPECT_EQ(std::string(buffer), separated) << number;
-    }
-}
-
-// The civil date of a moment: the day runs from midnight, to its last representable instant; the
-// astronomers' calendar is Julian before 15 October 1582.
-TEST(CalendarLayer, JuldatGivesTheCivilDate)
-{
-    const struct { double moment; const char* calendar; int32_t year, month, day; } cases[] = {{2451544.5, "G", 2000, 1, 1},   {2451545.4999, "G", 2000, 1, 1}, {2451544.4999, "G", 1999, 12, 31},
-                 {2299160.5, "A", 1582, 10, 15}, {2299159.5, "A", 1582, 10, 4},   {1721423.5, "A", 1, 1, 1},
-                 {std::nextafter(2064947.5, 0.0), "A", 941, 7, 8}};
-    for (const auto& c : cases) {
-        int32_t year = 0, month = 0, day = 0, weekday = -1;
-        ASSERT_EQ(JulianDate(c.moment, c.calendar, &year, &month, &day, &weekday), 1) << c.moment;
-        EXPECT_EQ(year * 10000 + month * 100 + day, c.year * 10000 + c.month * 100 + c.day) << c.moment;
-        EXPECT_EQ(weekday, DayOfWeek(static_cast<int32_t>(c.moment + 0.5))) << c.moment;
-    }
-    int32_t year = 0;
-    EXPECT_EQ(JulianDate(2451545.0, "Q", &year, nullptr, nullptr, nullptr), 0);
-    EXPECT_EQ(JulianDate(1.0e12, "G", &year, nullptr, nullptr, nullptr), 0);
-}
-
-TEST(CalendarLayer, TimeZoneIsStandardTimeSecondsWest)
+TEST(Calendar, TimeZoneIsStandardTimeSecondsWest)
 {
     const char* saved = std::getenv("TZ");
     const std::string restore = saved != nullptr ? saved : "";

@@ -28,8 +28,7 @@ protected:
 
     std::string Text(int32_t number, int32_t language) const
     {
-        std::string buffer = "untouched";
-        return library.CopyText(number, language, buffer, 1024, 1) > 0 ? buffer : "<none>";
+        return std::string(library.StoredText(number, language).value_or("<none>"));
     }
 
     testing::TempFolder folder;
@@ -63,10 +62,7 @@ TEST_F(ProgramTextFile, LengthIsCountedInCharacters)
     for (int i = 0; i < 1024; ++i)
         umlauts += "ä";  // two bytes each
     ASSERT_EQ(Load("1|0|" + umlauts + "\n"), "1");
-    std::string buffer;
-    EXPECT_EQ(library.CopyText(1, 0, buffer, 1024, 1), 2048);
-    EXPECT_EQ(buffer, umlauts);
-    EXPECT_EQ(library.CopyText(1, 0, buffer, 1023, 1), 0);  // does not fit a smaller buffer
+    EXPECT_EQ(library.StoredText(1, 0), umlauts);
 
     EXPECT_EQ(Load("1|0|ok\n2|0|" + umlauts + "x\n"), "String too long at line 2.");
 }

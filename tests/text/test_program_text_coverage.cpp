@@ -98,7 +98,9 @@ protected:
     // The stored text, or nothing when the number has no text in that language.
     static bool Text(int32_t number, int32_t language, std::string& text)
     {
-        return library_->CopyText(number, language, text, ProgramTextLibrary::kMaxTextChars, 1) > 0;
+        const std::optional<std::string_view> stored = library_->StoredText(number, language);
+        text = std::string(stored.value_or(""));
+        return stored.has_value();
     }
 
     static std::unique_ptr<ProgramTextLibrary> library_;

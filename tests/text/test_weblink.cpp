@@ -1,4 +1,4 @@
-// The extension of a file name, the user manual's file and the warnings when it cannot be opened.
+// The user manual's file and the warnings when it cannot be opened.
 
 #include "text/text_numbers.h"
 #include "text/weblink.h"
@@ -7,12 +7,6 @@
 
 namespace orvane::text {
 namespace {
-
-TEST(FileExtension, AfterTheLastDotOfTheLastPart)
-{
-    EXPECT_EQ(FileExtension("C:\\a.b\\c", true), "");
-    EXPECT_EQ(FileExtension("readme.TXT", true), "txt");
-}
 
 TEST(ManualPath, InstalledUnderShareDocElseBesideTheExecutables)
 {
