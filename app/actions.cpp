@@ -100,7 +100,7 @@ StepOutcome SearchStep(Workspace& program, Direction direction)
 ComputeOutcome SetWorldDate(Workspace& program, double moment)
 {
     MainModel& main = program.main;
-    const display::StepDate before = ReadWorldDate(main);
+    const datetime::StepDate before = ReadWorldDate(main);
     const std::string yearBefore = main.yearTexts[0];
     const int16_t zoneBefore = main.zoneLists[0].ListIndex();
     datetime::SetWorldDateTo(main, moment);
