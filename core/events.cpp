@@ -441,15 +441,9 @@ std::vector<AspectInOrb> EventSearch::AspectsInOrbAt(double moment) const
         const double L2 = pair.moving2 ? m_astro.HelioLongitude(pair.body2, moment) : pair.fixed2;
         if (L1 < 0.0 || L2 < 0.0)
             continue;
-        for (int16_t aspect = kConjunction; aspect <= kNumAspects; ++aspect) {
-            const double orb = m_astro.orbs.orbs[static_cast<size_t>(aspect)][static_cast<size_t>(m_column)];
-            const double deviation = m_astro.Deviation(L1, L2, aspect);
-            if (deviation < orb) {
-                if (m_filter.HasAspect(aspect))
-                    holding.push_back({pair, aspect, deviation});
-                break;
-            }
-        }
+        const std::optional<AspectHeld> held = m_astro.FirstAspectHeld(Separation(L1, L2), m_column);
+        if (held && m_filter.HasAspect(IndexOf(held->aspect)))
+            holding.push_back({pair, IndexOf(held->aspect), held->deviation});
     }
     return holding;
 }

@@ -131,11 +131,9 @@ Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::
         const double L2 = pair.moving2 ? astro.HelioLongitude(pair.body2, from) : pair.fixed2;
         if (L1 < 0.0 || L2 < 0.0)
             continue;
-        for (int16_t aspect = core::kConjunction; aspect <= core::kNumAspects; ++aspect) {
-            const double orb = astro.orbs.orbs.at(static_cast<size_t>(aspect)).at(static_cast<size_t>(search.OrbColumn()));
-            if (astro.Deviation(L1, L2, aspect) < orb)
-                atStart.push_back({pair, aspect});
-        }
+        for (const core::Aspect aspect : core::kAspects)
+            if (astro.orbs.Holds(aspect, search.OrbColumn(), astro.Deviation(L1, L2, aspect)))
+                atStart.push_back({pair, core::IndexOf(aspect)});
     }
     Timeline timeline = AssembleTimeline(from, to, search.Pairs(), atStart, search.Collect(from, to));
     timeline.mode = mode;

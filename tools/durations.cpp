@@ -2,6 +2,7 @@
 
 #include "core/patterns.h"
 #include "datetime/datepr2.h"
+#include "display/result_texts.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 #include "tools/number_words.h"
@@ -395,9 +396,9 @@ std::string NatalHeading(const text::Language& language, bool synastry, size_t c
 std::string NatalBodyText(const core::AstroTables& tables, const NatalListingInputs& natal, bool synastry,
                           int16_t body, size_t chart, const char* mark)
 {
-    const bool known = body >= 0 && body <= core::kMaxBodyIndex;
-    const double longitude = known ? natal.longitudes[static_cast<size_t>(body)][chart] : -1.0;
-    const std::string name = known ? tables.bodyNames[static_cast<size_t>(body)] : std::string();
+    const std::optional<core::Body> known = core::BodyOfIndex(body);
+    const double longitude = known ? natal.positions[chart][*known].longitude.value_or(-1.0) : -1.0;
+    const std::string name = known ? tables.bodyNames[core::SlotOf(*known)] : std::string();
     return name + (synastry ? mark : "") + " (" + core::ZodiacPositionText(tables, longitude, true) + ")";
 }
 
@@ -475,16 +476,9 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
 
 void DurationsWindow::ListNatalPatterns(const NatalListingInputs& natal)
 {
-    if (natal.findPattern) {
-        const auto listed = [&](int16_t patternIndex) {
-            const PatternFinding finding = natal.findPattern(patternIndex);
-            if (finding.text.empty())
-                return false;
-            AppendPatternText(finding.text, finding.count, patternIndex);
-            return true;
-        };
-        core::AskPatternsInSummaryOrder(listed);
-    }
+    for (const std::span<const core::PatternFound> group : core::ByPattern(natal.patterns))
+        AppendPatternText(display::PatternLines(m_astro.tables, m_language, group, true),
+                          static_cast<int16_t>(group.size()), group.front().pattern);
     if (patternsListed == 0)
         outputText += std::string(kLineBreak) + m_language.Text(text::kTextNoPatterns) + kLineBreak;
 }

@@ -32,8 +32,8 @@ protected:
         const double L2 = natal >= 0.0 ? natal : astro().HelioLongitude(e.body2, t);
         if (e.kind == EventKind::Exact)
             return std::remainder(L1 - L2 - e.branch, kTwoPi);
-        const double orb = astro().orbs.orbs[static_cast<size_t>(e.aspect)][natal >= 0.0 ? 1 : 0];
-        return astro().Deviation(L1, L2, e.aspect) - orb;
+        const Aspect aspect = AspectOfIndex(e.aspect).value();
+        return astro().Deviation(L1, L2, aspect) - astro().orbs.Orb(aspect, natal >= 0.0 ? 1 : 0);
     }
 };
 
@@ -101,10 +101,11 @@ TEST_F(Events, NoneMissedOrDoubledAgainstABruteForceScan)
             const double t = std::min(from + i * scan.step, to);
             const std::array<double, 3> L{0.0, astro().HelioLongitude(scan.b1, t), astro().HelioLongitude(scan.b2, t)};
             if (i > 0) {
-                for (int16_t a = kConjunction; a <= kNumAspects; ++a) {
-                    const double orb = astro().orbs.orbs[static_cast<size_t>(a)][0];
-                    const bool was = astro().Deviation(before[1], before[2], a) < orb;
-                    const bool is = astro().Deviation(L[1], L[2], a) < orb;
+                for (const Aspect aspect : kAspects) {
+                    const int16_t a = IndexOf(aspect);
+                    const double orb = astro().orbs.Orb(aspect, 0);
+                    const bool was = astro().Deviation(before[1], before[2], aspect) < orb;
+                    const bool is = astro().Deviation(L[1], L[2], aspect) < orb;
                     if (was != is)
                         expect(is ? EventKind::Enter : EventKind::Leave, scan.b1, a, -1, t);
                     const double angle = astro().tables.aspectAngles[static_cast<size_t>(a)];

@@ -69,7 +69,7 @@ TEST_F(TimelineTest, BarsAgreeWithTheAspectTest)
             const auto deviation = [&](double when) {
                 const double L1 = row.pair.moving1 ? astro.HelioLongitude(row.pair.body1, when) : row.pair.fixed1;
                 const double L2 = row.pair.moving2 ? astro.HelioLongitude(row.pair.body2, when) : row.pair.fixed2;
-                return astro.Deviation(L1, L2, row.aspect);
+                return astro.Deviation(L1, L2, core::AspectOfIndex(row.aspect).value());
             };
             for (size_t k = 0; k < row.bars.size(); ++k) {
                 const TimelineBar& bar = row.bars[k];
