@@ -47,8 +47,9 @@ mkdir -p "$folder/states" "$folder/a"
 mapfile -t lines < <(tr -d '\r' < "$template")
 RANDOM=$seed
 
-# A number from $1 to $2 (inclusive).
-pick() { echo $(( $1 + RANDOM % ($2 - $1 + 1) )); }
+# R becomes a number from $1 to $2 (inclusive). Set here, never in a subshell: bash seeds a subshell's
+# RANDOM afresh, which would make the runs differ from one call of the script to the next.
+pick() { R=$(( $1 + RANDOM % ($2 - $1 + 1) )); }
 
 # Writes a random state of mode $2 (1 … 6) to the file $1. Lines, counted from 1: 1 … 15 the three date
 # rows (month, day, year, half hour, zone), 16 … 21 the mode buttons, 26 boldface, 27 its divisor,
@@ -57,24 +58,25 @@ write_state() {
   local state=("${lines[@]}") row first m
   for row in 0 1 2; do
     first=$((5 * row))
-    state[first]=" $(pick 1 12) "
-    state[first + 1]=" $(pick 1 28) "
-    state[first + 2]=$(pick 1600 2199)
-    state[first + 3]=" $(pick 1 48) "
-    state[first + 4]=" $( (( RANDOM % 4 )) && echo 24 || pick 1 48) "
+    pick 1 12; state[first]=" $R "
+    pick 1 28; state[first + 1]=" $R "
+    pick 1600 2199; state[first + 2]=$R
+    pick 1 48; state[first + 3]=" $R "
+    pick 1 48; (( RANDOM % 4 )) && R=24; state[first + 4]=" $R "
   done
   for m in 0 1 2 3 4 5; do
-    state[15 + m]=$( [ $((m + 1)) -eq "$2" ] && echo '#TRUE#' || echo '#FALSE#')
+    if [ $((m + 1)) -eq "$2" ]; then state[15 + m]='#TRUE#'; else state[15 + m]='#FALSE#'; fi
   done
-  state[25]=" $(pick 0 1) "
-  state[26]=" $(pick 0 8) "
+  pick 0 1; state[25]=" $R "
+  pick 0 8; state[26]=" $R "
   if (( RANDOM % 2 )); then state[27]='#TRUE#'; state[28]='#FALSE#'; else state[27]='#FALSE#'; state[28]='#TRUE#'; fi
-  state[31]=" $(pick 0 4) "
+  pick 0 4; state[31]=" $R "
   for m in 0 1 2 3 4 5 6; do
-    state[32 + m]=$( (( RANDOM % 3 )) && pick 0 15 || pick 1 10)
+    if (( RANDOM % 3 )); then pick 0 15; else pick 1 10; fi
+    state[32 + m]=$R
   done
-  state[48]=" $(pick 0 7) "
-  state[49]=" $(pick 0 4) "
+  pick 0 7; state[48]=" $R "
+  pick 0 4; state[49]=" $R "
   printf '%s\r\n' "${state[@]}" > "$1"
 }
 
@@ -113,19 +115,20 @@ for ((n = 0; n < reports; n++)); do
   write_state "$folder/states/r$n.qvs" "$mode"
   args=(report "r$n.qvs")
   case $mode in
-    1) (( RANDOM % 3 )) || args+=(--sort "$(pick 1 5)") ;;
-    4|5) (( RANDOM % 3 )) || args+=(--sort "$(pick 1 6)") ;;
+    1) if (( RANDOM % 3 == 0 )); then pick 1 5; args+=(--sort "$R"); fi ;;
+    4|5) if (( RANDOM % 3 == 0 )); then pick 1 6; args+=(--sort "$R"); fi ;;
   esac
-  (( RANDOM % 5 )) || args+=(--lang de)
-  (( RANDOM % 6 )) || args+=(--radians)
+  if (( RANDOM % 5 == 0 )); then args+=(--lang de); fi
+  if (( RANDOM % 6 == 0 )); then args+=(--radians); fi
   compare "report-$n" "${args[@]}"
 done
 
 steps=(day week month halfhour)
 for ((n = 0; n < finds; n++)); do
   write_state "$folder/states/f$n.qvs" 1
-  args=(find "f$n.qvs" --pattern "$(pick 0 13)" --step "${steps[RANDOM % ${#steps[@]}]}" --max-steps 2000)
-  (( RANDOM % 3 )) || args+=(--at-least "$(pick 2 4)")
+  pick 0 13
+  args=(find "f$n.qvs" --pattern "$R" --step "${steps[RANDOM % ${#steps[@]}]}" --max-steps 2000)
+  if (( RANDOM % 3 == 0 )); then pick 2 4; args+=(--at-least "$R"); fi
   compare "find-$n" "${args[@]}"
 done
 
