@@ -128,9 +128,9 @@ std::optional<platform::Message> LineReport(const core::AstroTables& tables, con
             return std::nullopt;
     std::string labels;
     const std::string joint = " " + language.Text(text::kTextOr) + " ";
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        if (tables.aspectColors[At(a)] == color)
-            labels += tables.AspectText[At(a)].Label + joint;
+    for (const core::Aspect a : core::kAspects)
+        if (tables.aspectColors[core::SlotOf(a)] == color)
+            labels += tables.AspectText[core::SlotOf(a)].Label + joint;
     if (labels.empty())
         return std::nullopt;
     labels.resize(labels.size() - joint.size());

@@ -173,12 +173,11 @@ std::string DurationsWindow::BodyName(int16_t body) const
 void DurationsWindow::ComputeColumnWidths()
 {
     size_t longestName = 0;
-    for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-        longestName = std::max(longestName, CharacterCount(BodyName(body)));
+    for (const core::Body body : core::kBodies)
+        longestName = std::max(longestName, CharacterCount(m_astro.tables.bodyNames[core::SlotOf(body)]));
     size_t longestAdjective = 0;
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        longestAdjective = std::max(longestAdjective,
-                                    CharacterCount(m_astro.tables.AspectText[static_cast<size_t>(a)].Adjective));
+    for (const core::Aspect a : core::kAspects)
+        longestAdjective = std::max(longestAdjective, CharacterCount(m_astro.tables.AspectText[core::SlotOf(a)].Adjective));
 
     columnWidth[1] = static_cast<int16_t>(longestName);
     columnWidth[2] = static_cast<int16_t>(longestAdjective + kAdjectiveColumnExtra);
@@ -430,15 +429,15 @@ std::string AspectCountSentence(const text::Language& language, const core::Astr
     const bool german = language.currentLanguage == text::langGerman;
     std::string sentence =
         language.Text(aspectCounts[core::kConjunction] == 1 ? text::kTextThereIs : text::kTextThereAre);
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
-        const int16_t aspectCount = aspectCounts[static_cast<size_t>(a)];
-        const std::string name = LowerCase(tables.AspectText[static_cast<size_t>(a)].Name);
+    for (const core::Aspect a : core::kAspects) {
+        const int16_t aspectCount = aspectCounts[core::SlotOf(a)];
+        const std::string name = LowerCase(tables.AspectText[core::SlotOf(a)].Name);
         const std::string item =
             LowerCase(NumberInWords(aspectCount, german)) + " " + (aspectCount == 1 ? name : core::PluralOf(name));
-        if (a == core::kQuincunx)
+        if (a == core::Aspect::Quincunx)
             sentence += " " + language.Text(text::kTextAnd) + " " + item;
         else
-            sentence += " " + item + (a < core::kSemisextile ? "," : "");
+            sentence += " " + item + (a < core::Aspect::Semisextile ? "," : "");
     }
     return sentence + ".";
 }
