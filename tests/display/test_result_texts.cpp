@@ -1,7 +1,6 @@
 #include "display/result_texts.h"
 
 #include "tests/support/program_fixture.h"
-#include "text/text_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -21,21 +20,12 @@ protected:
     const text::Language& language = program->language;
 };
 
-TEST_F(ResultTexts, CellsMarksAndDirections)
+// A body without a position shows why; the cells' other texts stand in the companion's reports.
+TEST_F(ResultTexts, PositionMarks)
 {
-    const core::Position pluto{std::nullopt, core::NoPosition::BeforePlutoTable};
-    EXPECT_EQ(PositionCellText(tables, pluto, false), "<");
+    EXPECT_EQ(PositionCellText(tables, {std::nullopt, core::NoPosition::BeforePlutoTable}, false), "<");
     EXPECT_EQ(PositionCellText(tables, {std::nullopt, core::NoPosition::AfterPlutoTable}, true), ">");
     EXPECT_EQ(PositionCellText(tables, {std::nullopt, core::NoPosition::NoEphemeris}, false), "?");
-    EXPECT_EQ(PositionCellText(tables, {Rad(40.5), core::NoPosition::NotInUse}, false), "40°30'\r\n10Tau30");
-    EXPECT_EQ(PositionCellText(tables, {1.25, core::NoPosition::NotInUse}, true), "1.2500");
-
-    core::AspectFound found{Body::Mercury, Body::Jupiter, core::Aspect::Square, Rad(2.25), core::Motion::Applying};
-    EXPECT_EQ(AspectCellText(tables, found, false), "Sqr\r\n2°15' -");
-    found.motion = core::Motion::Separating;
-    EXPECT_EQ(AspectCellText(tables, found, true), "Sqr\r\n0.0393 +");
-    found.motion = core::Motion::Neither;
-    EXPECT_EQ(AspectCellText(tables, found, false), "Sqr\r\n2°15'");
 }
 
 // Each pattern's lines are followed by an empty line in the summary, the midpoints last without one; the
@@ -54,13 +44,6 @@ TEST_F(ResultTexts, SummaryAndPatternLines)
               "Grand sextile: Ea-Ve-Ju-Me-Ma-Sa\r\n\r\nMidpoint: Ve-Ea-Ma\r\n");
     EXPECT_EQ(PatternLines(tables, language, result.patterns, true),
               "Earth-Jupiter-Neptune\r\nEarth-Venus-Jupiter-Mercury-Mars-Saturn\r\nVenus-Earth-Mars\r\n");
-    EXPECT_EQ(TwoMomentSummary(tables, language, result), "3 trines. 3 aspects in total.");
-
-    result.aspects.resize(1);
-    EXPECT_EQ(TwoMomentSummary(tables, language, result), "1 trine");
-    result.aspects.clear();
-    result.patterns.clear();
-    EXPECT_EQ(OneMomentSummary(tables, language, result), language.Text(text::kTextNoAspectsSummary) + "\r\n\r\n");
 }
 
 }  // namespace
