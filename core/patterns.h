@@ -98,10 +98,6 @@ public:
     // A stellium of `size` bodies (3 … 6), every pair in conjunction; any other size finds nothing.
     std::vector<PatternFound> Stellium(int16_t size) const;
 
-    const AstroModule& astro() const { return m_astro; }
-    const ChartPositions& positions() const { return m_positions; }
-    RunSearchState* run() const { return m_run; }
-
 private:
     using Found = std::vector<PatternFound>;
     Found GrandTrine() const;

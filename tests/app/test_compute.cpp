@@ -84,14 +84,15 @@ TEST_F(ComputeTest, SynastryBoldUsesThePersonalOrbs)
     EXPECT_TRUE(Cell(earths).bold);
 }
 
-// The grid's cells as the description reads them back, the first aspect whose abbreviation occurs in the
-// text, name the aspects of the computation's result in every cell, in every mode.
+// A cell's text read back by abbreviation, the first aspect whose abbreviation occurs in it, names the aspect
+// the computation found for that cell (and no cell without one names any), in the grids of one moment and
+// of two.
 TEST_F(ComputeTest, TheCellsTextsNameTheAspectsFound)
 {
     SetOrbs({600, 600, 600, 600, 360, 120, 180});
     SetRow(1, {1990, 6, 15, 18}, 60);
     SetRow(2, {1985, 3, 2, 41}, 0);
-    const auto describedAspect = [](const std::string& text) {
+    const auto readBack = [](const std::string& text) {
         for (int16_t a = kConjunction; a <= core::kNumAspects; ++a)
             if (text.find(program->astro.tables.AspectText[At(a)].Abbrev) != std::string::npos)
                 return a;
@@ -102,7 +103,7 @@ TEST_F(ComputeTest, TheCellsTextsNameTheAspectsFound)
         ASSERT_TRUE(program->Compute().computed);
         ASSERT_GT(program->main.result.TotalAspects(), 5);
         for (int16_t i = 0; i < program->grid.cellCount; ++i)
-            EXPECT_EQ(describedAspect(Cell(i).text), CellAspect(i)) << static_cast<int>(mode) << " cell " << i;
+            EXPECT_EQ(readBack(Cell(i).text), CellAspect(i)) << static_cast<int>(mode) << " cell " << i;
     }
 }
 
