@@ -1,10 +1,10 @@
 #include "app/actions.h"
 
-#include "core/midpoints.h"
 #include "core/patterns.h"
 #include "datetime/datepr2.h"
 #include "datetime/date_input.h"
 #include "datetime/stepping.h"
+#include "display/grid_model.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 #include "tools/state_file.h"
@@ -21,11 +21,6 @@ double WorldLocalDay(Workspace& program)
     const platform::Result<double> local =
         datetime::InputDateToLocalDayNumber(program.main, core::kWorldDateRow, program.language);
     return local ? local.value() : -1.0;
-}
-
-size_t At(int16_t i)
-{
-    return static_cast<size_t>(i);
 }
 
 int32_t YearNumber(const std::string& text)
@@ -125,25 +120,15 @@ namespace {
 
 // The caption of a clicked cell's message: "Mars trine Venus" for personal transits, "In … to the natal …"
 // for world transits.
-std::string CellCaption(const text::Language& language, const core::AstroTables& tables, bool personal, int16_t p1,
-                        int16_t p2, int16_t aspect)
+std::string CellCaption(const text::Language& language, const core::AstroTables& tables, bool personal, core::Body p1,
+                        core::Body p2, core::Aspect aspect)
 {
-    const auto& name = tables.bodyNames;
-    const std::string& phrase = tables.AspectText[At(aspect)].Phrase;
+    const auto name = [&tables](core::Body body) { return tables.bodyNames[core::SlotOf(body)]; };
+    const std::string& phrase = tables.AspectText[core::SlotOf(aspect)].Phrase;
     if (personal)
-        return name[At(p1)] + " " + phrase + " " + name[At(p2)];
-    return language.Text(text::kTextIn) + " " + name[At(p2)] + " " + phrase + " " +
-           language.Text(text::kTextToTheNatal) + " " + name[At(p1)];
-}
-
-// The second body of the world grid's last column stands for ten degrees: its message names the orb.
-platform::Message SecondBodyTenMessage(const Workspace& program, const std::string& caption, int16_t aspect)
-{
-    std::string text = program.language.Text(text::kTextSecondBodyTen);
-    const size_t at = text.find("12");
-    if (at != std::string::npos)
-        text.replace(at, 2, std::to_string(4 * program.configure.orbIndexes[At(static_cast<int16_t>(aspect - 1))]));
-    return platform::Message::Information(caption, std::move(text));
+        return name(p1) + " " + phrase + " " + name(p2);
+    return language.Text(text::kTextIn) + " " + name(p2) + " " + phrase + " " + language.Text(text::kTextToTheNatal) +
+           " " + name(p1);
 }
 
 // "With an orb of …, this … begins on … and ends on …."
@@ -160,16 +145,17 @@ std::string AspectSpanText(const text::Language& language, const std::string& or
 }
 
 // The caption of a personal transit's picture.
-std::string TransitPictureCaption(const Workspace& program, int16_t p1, int16_t p2, int16_t aspect, int16_t column)
+std::string TransitPictureCaption(const Workspace& program, core::Body p1, core::Body p2, core::Aspect aspect,
+                                  int16_t column)
 {
     const text::Language& language = program.language;
     const core::AstroModule& astro = program.astro;
     const auto& name = astro.tables.bodyNames;
-    return language.Text(text::kTextIn) + " " + name[At(p2)] + " " + language.Text(text::kTextPictureAspect) + " " +
-           text::LowerCase(astro.tables.AspectText[At(aspect)].Name) + " " +
+    return language.Text(text::kTextIn) + " " + name[core::SlotOf(p2)] + " " + language.Text(text::kTextPictureAspect) +
+           " " + text::LowerCase(astro.tables.AspectText[core::SlotOf(aspect)].Name) + " " +
            language.Text(text::kTextPictureAspectAfter) + " " + language.Text(text::kTextToTheNatal) + " " +
-           name[At(p1)] + "X, " + language.Text(text::kTextPictureOrb) + " " +
-           core::Rad2DegMin(astro.orbs.orbs[At(aspect)][At(column)], false, false, false, false);
+           name[core::SlotOf(p1)] + "X, " + language.Text(text::kTextPictureOrb) + " " +
+           core::Rad2DegMin(astro.orbs.Orb(aspect, column), false, false, false, false);
 }
 
 // Beginning and end of the clicked transit: a picture for personal transits with both days known,
@@ -181,9 +167,9 @@ void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t 
     const core::AstroModule& astro = program.astro;
     const text::Language& language = program.language;
     const bool personal = core::IsPersonalTransitMode(mode);
-    const int16_t p1 = outcome.p1;
-    const int16_t p2 = outcome.p2;
-    const int16_t a = outcome.aspect;
+    const core::Body p1 = outcome.p1;
+    const core::Body p2 = outcome.p2;
+    const core::Aspect a = outcome.aspect;
 
     const double worldLocal = WorldLocalDay(program);
     const display::AspectSpanContext context =
@@ -200,13 +186,23 @@ void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t 
         return;
     }
 
-    const std::string orb = core::Rad2DegMin(astro.orbs.orbs[At(a)][At(column)], false, true, false, false);
-    const std::string message = AspectSpanText(language, orb, astro.tables.AspectText[At(a)].Name, b, e);
+    const std::string orb = core::Rad2DegMin(astro.orbs.Orb(a, column), false, true, false, false);
+    const std::string message = AspectSpanText(language, orb, astro.tables.AspectText[core::SlotOf(a)].Name, b, e);
     outcome.kind = CellClickOutcome::Kind::DurationsQuestion;
     outcome.message = platform::Message::Question(
         caption, message + text::kLineBreak + text::kLineBreak + language.Text(text::kTextListDurations) + " " +
                      language.Text(personal ? text::kTextPersonalTransits : text::kTextWorldTransits) + "?",
         platform::Button::No);
+}
+
+// The aspect of grid cell `cell`, when the last computation found one there.
+std::optional<core::AspectFound> AspectInCell(const Workspace& program, int16_t cell)
+{
+    const core::AspectResult& result = program.main.result;
+    for (const core::AspectFound& found : result.aspects)
+        if (program.grid.CellIndex(display::AspectCell(result.comparison, found)) == cell)
+            return found;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -227,28 +223,21 @@ CellClickOutcome ClickCell(Workspace& program, int16_t cell)
     const bool personal = core::IsPersonalTransitMode(mode);
     const auto z = static_cast<int16_t>(main.zoneLists[0].SelectedItemData());
     const int16_t k = personal ? core::kOrbColumnPersonal : core::kOrbColumnOneMoment;
-    const int16_t a = program.grid.CellAspect(astro.tables, cell);
-    if (a == 0)
+    const std::optional<core::AspectFound> found = AspectInCell(program, cell);
+    if (!found)
         return outcome;
-    if (astro.tables.aspectColors[At(a)] == 0.0) {
+    if (astro.tables.aspectColors[core::SlotOf(found->aspect)] == 0.0) {
         outcome.kind = CellClickOutcome::Kind::FocusOnly;
         return outcome;
     }
 
-    program.grid.GetRowCol(cell, program.grid.columnCount);
-    const auto p1 = static_cast<int16_t>(program.grid.gridRow - 1);
-    const auto p2 = static_cast<int16_t>(personal ? program.grid.gridCol - 1 : program.grid.gridCol + 1);
-    outcome.p1 = p1;
-    outcome.p2 = p2;
-    outcome.aspect = a;
+    // The row body, the natal body in personal transits; the column body.
+    outcome.p1 = found->body1;
+    outcome.p2 = found->body2;
+    outcome.aspect = found->aspect;
     outcome.zoneMinutes = z;
-
-    const std::string caption = CellCaption(program.language, astro.tables, personal, p1, p2, a);
-    if (p2 == core::kMaxBodyIndex) {
-        outcome.kind = CellClickOutcome::Kind::Information;
-        outcome.message = SecondBodyTenMessage(program, caption, a);
-        return outcome;
-    }
+    const std::string caption =
+        CellCaption(program.language, astro.tables, personal, outcome.p1, outcome.p2, outcome.aspect);
     DescribeAspectSpan(program, caption, mode, k, outcome);
     return outcome;
 }
@@ -258,9 +247,7 @@ display::DurationGrid DurationGridOf(Workspace& program)
     MainModel& main = program.main;
     display::DurationGrid grid;
     grid.currentMode = main.DetermineMode();
-    grid.columnCount = program.grid.columnCount;
-    for (int16_t i = 0; i < program.grid.cellCount; ++i)
-        grid.cellTexts.push_back(program.grid.cellTexts[At(i)].text);
+    grid.aspects = main.result.aspects;
     grid.moments = main.moments;
     grid.worldLocalDay = WorldLocalDay(program);
     grid.zoneOffsetMinutes = static_cast<int16_t>(main.zoneLists[0].SelectedItemData());
@@ -285,26 +272,20 @@ tools::ReportInputs ReportInputsOf(Workspace& program)
 
 tools::NatalListingInputs NatalListingInputsOf(Workspace& program)
 {
+    const core::AspectResult& result = program.main.result;
     tools::NatalListingInputs natal;
-    natal.longitudes = program.main.longitudes;
-    natal.aspectCounts = program.main.aspectCounts;
-    natal.findPattern = [&program](int16_t patternIndex) {
-        tools::PatternFinding finding;
-        if (patternIndex == core::kPatternMidpoint) {
-            core::CheckForMidpoint(program.astro, program.main.longitudes, program.configure.midpointOrbList.ListIndex(),
-                                   true, finding.count, finding.text);
-            return finding;
-        }
-        const core::PatternFinder finder(program.astro, program.main.longitudes, program.language);
-        finding.text = finder.Find(patternIndex, true, finding.count);
-        return finding;
-    };
+    natal.positions = result.positions;
+    natal.aspectCounts = result.AspectCounts();
+    // The patterns of the first chart with the midpoint orb chosen now: in synastry those of the 1st
+    // birthdate, which the computation does not look for.
+    natal.patterns = core::FindChartPatterns(program.astro, result.positions[0],
+                                             program.configure.midpointOrbList.ListIndex());
     return natal;
 }
 
 std::optional<platform::Message> Report(Workspace& program, tools::DurationsWindow& window)
 {
-    program.main.totalAspects = program.grid.GetTotalNumAspects(program.astro.tables);
+    program.main.totalAspects = program.main.result.TotalAspects();
     const int16_t mode = program.main.DetermineMode();
     if (program.main.totalAspects == 0)
         return tools::NoAspectsMessage(program.language, mode);

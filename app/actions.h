@@ -51,9 +51,9 @@ struct CellClickOutcome {
     // For the transit picture: its tooltip, the bodies, the aspect, the zone, the beginning and end day
     // numbers and the sentence the picture is captioned with.
     std::string pictureTooltip;
-    int16_t p1 = 0;
-    int16_t p2 = 0;
-    int16_t aspect = 0;
+    core::Body p1 = core::Body::Earth;
+    core::Body p2 = core::Body::Earth;
+    core::Aspect aspect = core::Aspect::Conjunction;
     int16_t zoneMinutes = 0;
     double beginning = display::kUnknownDay;
     double ending = display::kUnknownDay;

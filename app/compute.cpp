@@ -1,34 +1,20 @@
 #include "app/compute.h"
 
-#include "core/midpoints.h"
+#include "core/aspect_result.h"
 #include "core/patterns.h"
-#include "core/positions.h"
+#include "display/result_texts.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
-#include <cctype>
-#include <cmath>
-#include <cstdio>
-#include <limits>
-
 namespace orvane::app {
 namespace {
-
-constexpr double kHalfHour = 1.0 / 48.0;
 
 size_t At(int16_t i)
 {
     return static_cast<size_t>(i);
 }
 
-std::string Radians4(double value)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, "%.4f", value);
-    return text;
-}
-
-// The moments of the two position columns.
+// The moments of the mode's first and second positions.
 std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
 {
     const auto& m = main.moments;
@@ -43,125 +29,7 @@ std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
     }
 }
 
-void WritePositionCell(Workspace& program, int16_t cell, double longitude)
-{
-    display::GridCell& c = program.grid.cellTexts[At(cell)];
-    c.backColor = display::kPositionBackColor;
-    c.foreColor = display::kBlack;
-    c.text = PositionCellText(program, longitude);
-}
-
-// The first aspect a pair stands in with the orbs of `column`, 0 for none.
-int16_t FirstAspect(const core::AstroModule& astro, double separation, int16_t column, double& deviation)
-{
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
-        const double d = std::fabs(separation - astro.tables.aspectAngles[At(a)]);
-        if (d < astro.orbs.orbs[At(a)][At(column)]) {
-            deviation = d;
-            return a;
-        }
-    }
-    return 0;
-}
-
-void WriteAspectCell(Workspace& program, int16_t cell, int16_t aspect, double deviation, int16_t mark, int16_t boldColumn)
-{
-    std::string text = program.astro.tables.AspectText[At(aspect)].Abbrev + text::kLineBreak + DeviationText(program, deviation);
-    if (mark == -1)
-        text += " -";
-    else if (mark == 1)
-        text += " +";
-    program.grid.cellTexts[At(cell)].text = std::move(text);
-    MarkCloseAspect(program, boldColumn, cell, aspect, deviation);
-    ++program.main.aspectCounts[At(aspect)];
-}
-
-int16_t TotalCount(const MainModel& main)
-{
-    int16_t total = 0;
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        total = static_cast<int16_t>(total + main.aspectCounts[At(a)]);
-    return total;
-}
-
-std::string TotalText(const Workspace& program, int16_t total)
-{
-    return text::Replaced(program.language.Text(text::kTextTotalAspects), "N", std::to_string(total));
-}
-
-void OneDateSummary(Workspace& program, const std::array<double, 2>& moments)
-{
-    MainModel& main = program.main;
-    std::string report;
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        if (main.aspectCounts[At(a)] > 0)
-            report += AspectCountText(program.astro.tables, a, main.aspectCounts[At(a)]) + text::kLineBreak;
-    const int16_t total = TotalCount(main);
-    if (total == 0)
-        report += program.language.Text(text::kTextNoAspectsSummary) + text::kLineBreak;
-    else if (total > 1)
-        report += TotalText(program, total) + text::kLineBreak;
-    report += text::kLineBreak;
-
-    core::RunSearchState* run = program.run.isRunning ? &program.runDialog.search : nullptr;
-    const core::PatternFinder finder(program.astro, main.longitudes, program.language, run);
-    const auto findings =
-        core::FindAllPatterns(finder, false, program.configure.midpointOrbList.ListIndex());
-    report += core::PatternSummary(findings, main.patternCounts);
-    main.summaryText = std::move(report);
-    (void)moments;
-}
-
-void TwoDateSummary(Workspace& program)
-{
-    MainModel& main = program.main;
-    const int16_t total = TotalCount(main);
-    if (total == 0) {
-        main.twoDateSummaryText = program.language.Text(text::kTextNoAspectsSummary);
-        return;
-    }
-    std::string report;
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        if (main.aspectCounts[At(a)] > 0)
-            report += AspectCountText(program.astro.tables, a, main.aspectCounts[At(a)]) + ", ";
-    while (!report.empty() && (report.back() == ',' || report.back() == ' '))
-        report.pop_back();
-    if (total > 1)
-        report += ". " + TotalText(program, total);
-    main.twoDateSummaryText = std::move(report);
-}
-
 }  // namespace
-
-std::string AspectCountText(const core::AstroTables& tables, int16_t aspect, int16_t count)
-{
-    const std::string name = text::LowerCase(tables.AspectText[At(aspect)].Name);
-    return std::to_string(count) + " " + (count == 1 ? name : core::PluralOf(name));
-}
-
-std::string PositionCellText(const Workspace& program, double longitude)
-{
-    if (longitude < 0.0)
-        return display::PositionErrorMark(static_cast<int32_t>(longitude));
-    if (program.main.radiansSelected())
-        return Radians4(longitude);
-    return core::Rad2DegMin(longitude, false, false, false, false) + text::kLineBreak +
-           core::ZodiacPositionText(program.astro.tables, longitude, false);
-}
-
-std::string DeviationText(const Workspace& program, double deviation)
-{
-    if (program.main.radiansSelected())
-        return Radians4(deviation);
-    return core::Rad2DegMin(deviation, false, false, false, false);
-}
-
-void MarkCloseAspect(Workspace& program, int16_t column, int16_t cell, int16_t aspect, double deviation)
-{
-    display::GridCell& c = program.grid.cellTexts[At(cell)];
-    c.bold = program.configure.IsCloseAspect(program.astro.orbs, column, aspect, deviation);
-    c.foreColor = program.astro.tables.aspectColors[At(aspect)];
-}
 
 std::string AddOrbToTitle(const Workspace& program, const std::string& title, bool personal, bool addPeriod)
 {
@@ -246,113 +114,6 @@ void LayOutGrid(Workspace& program, int16_t mode)
         program.grid.LayOutSquareGrid(program.astro.tables, program.language, mode);
 }
 
-// Positions at the mode's moments. Bodies not in use, and the second column in the one-date modes, hold
-// no position.
-void ComputePositions(Workspace& program, const std::array<double, 2>& moments, bool oneDate)
-{
-    MainModel& main = program.main;
-    core::AstroModule& astro = program.astro;
-    for (auto& row : main.longitudes)
-        row = {-1.0, -1.0};
-    for (int16_t p = core::kEarth; p <= astro.bodyCount; ++p) {
-        main.longitudes[At(p)][0] = astro.HelioLongitude(p, moments[0]);
-        if (!oneDate)
-            main.longitudes[At(p)][1] = astro.HelioLongitude(p, moments[1]);
-    }
-}
-
-// Position cells: row 0 of the triangle; row 0 from column 2 and column 0 from row 2 of the square.
-void WritePositionCells(Workspace& program, bool oneDate)
-{
-    const MainModel& main = program.main;
-    const int16_t cols = program.grid.columnCount;
-    for (int16_t p = core::kEarth; p <= program.astro.bodyCount; ++p) {
-        if (oneDate) {
-            WritePositionCell(program, static_cast<int16_t>(p - 1), main.longitudes[At(p)][0]);
-        } else {
-            WritePositionCell(program, static_cast<int16_t>(p + 1), main.longitudes[At(p)][0]);
-            WritePositionCell(program, static_cast<int16_t>((p + 1) * cols), main.longitudes[At(p)][1]);
-        }
-    }
-}
-
-// Each body's longitude half an hour after the first moment, for the applying or separating mark;
-// asked for once per body however many aspects it makes.
-class LaterLongitudes {
-public:
-    LaterLongitudes(core::AstroModule& astro, double moment) : m_astro(astro), m_moment(moment + kHalfHour)
-    {
-        m_longitudes.fill(std::numeric_limits<double>::quiet_NaN());
-    }
-
-    double operator()(int16_t body)
-    {
-        double& longitude = m_longitudes[At(body)];
-        if (std::isnan(longitude))
-            longitude = m_astro.HelioLongitude(body, m_moment);
-        return longitude;
-    }
-
-private:
-    core::AstroModule& m_astro;
-    double m_moment;
-    std::array<double, core::kBodySlots> m_longitudes;
-};
-
-// The aspects among the bodies of one moment, above the triangle's diagonal.
-void WriteOneDateAspects(Workspace& program, LaterLongitudes& later)
-{
-    const MainModel& main = program.main;
-    core::AstroModule& astro = program.astro;
-    const int16_t numPlanets = astro.bodyCount;
-    const int16_t cols = program.grid.columnCount;
-    for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
-        const double L1 = main.longitudes[At(p1)][0];
-        if (L1 < 0.0)
-            continue;
-        for (int16_t p2 = static_cast<int16_t>(p1 + 1); p2 <= numPlanets; ++p2) {
-            const double L2 = main.longitudes[At(p2)][0];
-            if (L2 < 0.0)
-                continue;
-            double deviation = 0.0;
-            const int16_t a = FirstAspect(astro, core::Separation(L1, L2), 0, deviation);
-            if (a == 0)
-                continue;
-            const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 - 1));
-            const int16_t mark = astro.ApplyingOrSeparatingFrom(later(p1), later(p2), a, deviation);
-            WriteAspectCell(program, cell, a, deviation, mark, 0);
-        }
-    }
-}
-
-// The aspects between the bodies of the second moment (rows) and of the first (columns); synastry has no
-// applying or separating mark.
-void WriteTwoDateAspects(Workspace& program, LaterLongitudes& later, bool synastry)
-{
-    const MainModel& main = program.main;
-    core::AstroModule& astro = program.astro;
-    const int16_t numPlanets = astro.bodyCount;
-    const int16_t cols = program.grid.columnCount;
-    const int16_t column = synastry ? core::kOrbColumnSynastry : core::kOrbColumnPersonal;
-    for (int16_t p1 = core::kEarth; p1 <= numPlanets; ++p1) {
-        const double L1 = main.longitudes[At(p1)][1];
-        if (L1 < 0.0)
-            continue;
-        for (int16_t p2 = core::kEarth; p2 <= numPlanets; ++p2) {
-            const double L2 = main.longitudes[At(p2)][0];
-            if (L2 < 0.0)
-                continue;
-            double deviation = 0.0;
-            const int16_t a = FirstAspect(astro, core::Separation(L1, L2), column, deviation);
-            if (a == 0)
-                continue;
-            const auto cell = static_cast<int16_t>((p1 + 1) * cols + (p2 + 1));
-            const int16_t mark = synastry ? int16_t{0} : astro.ApplyingOrSeparatingFrom(later(p2), L1, a, deviation);
-            WriteAspectCell(program, cell, a, deviation, mark, 1);
-        }
-    }
-}
-
 }  // namespace
 
 ComputeOutcome Compute(Workspace& program)
@@ -369,21 +130,22 @@ ComputeOutcome Compute(Workspace& program)
         return outcome;
 
     main.titleText = SetGridTitle(program, mode);
-    const bool oneDate = core::IsOneDateMode(mode);
     LayOutGrid(program, mode);
 
-    const std::array<double, 2> moments = ColumnMoments(main, mode);
-    ComputePositions(program, moments, oneDate);
-    WritePositionCells(program, oneDate);
+    core::AspectRequest request;
+    request.comparison = core::ComparisonOf(mode);
+    request.moments = ColumnMoments(main, mode);
+    request.closeRule = program.configure.CloseRule();
+    request.midpointOrbPosition = program.configure.midpointOrbList.ListIndex();
+    request.run = program.run.isRunning ? &program.runDialog.search : nullptr;
+    main.result = core::ComputeAspects(astro, request);
 
-    main.aspectCounts.fill(0);
-    LaterLongitudes later(astro, moments[0]);
-    if (oneDate) {
-        WriteOneDateAspects(program, later);
-        OneDateSummary(program, moments);
+    display::WriteResultIntoGrid(program.grid, astro.tables, main.result, main.radiansSelected());
+    if (core::IsOneDateMode(mode)) {
+        main.summaryText = display::OneMomentSummary(astro.tables, program.language, main.result);
+        core::StorePatternCounts(main.result.patterns, main.patternCounts);
     } else {
-        WriteTwoDateAspects(program, later, mode == core::kModeSynastry);
-        TwoDateSummary(program);
+        main.twoDateSummaryText = display::TwoMomentSummary(astro.tables, program.language, main.result);
     }
 
     if (!main.chartShown)
@@ -413,12 +175,14 @@ ComputeOutcome SearchCompute(Workspace& program)
     const int16_t mode = main.DetermineMode();
     if (!ReadMoments(program, mode, outcome))
         return outcome;
-    ComputePositions(program, ColumnMoments(main, mode), true);
+    const double moment = ColumnMoments(main, mode)[0];
+    core::ChartPositions positions;
+    for (const core::Body body : core::BodiesInUse(astro.bodyCount))
+        positions[body] = astro.PositionAt(body, moment);
 
     const core::RunSearchState before = search;
-    const core::PatternFinder finder(astro, main.longitudes, program.language, &search);
-    main.patternCounts[At(sought)] =
-        core::SummaryCountOf(finder, sought, program.configure.midpointOrbList.ListIndex());
+    main.patternCounts[At(sought)] = core::SummaryCountOf(astro, positions, sought,
+                                                          program.configure.midpointOrbList.ListIndex(), &search);
     // The stop test on a copy of the run: a step that stops it is computed again in full, from the
     // run's state before this step.
     tools::RunState run = program.run;

@@ -1,8 +1,9 @@
 #pragma once
 
-// The one computation of the program: the input dates of the current mode become moments, the bodies'
-// positions are computed, every pair is tested against the seven aspects, and the result is written into
-// the grid, the counts, the title and the summary; a run in progress is asked whether it may stop.
+// The one computation of the program: the input dates of the current mode become moments, the core
+// computes the bodies' positions, the aspects of every pair and the patterns (core::ComputeAspects), and
+// the result is kept and written into the grid, the title and the summary; a run in progress is asked
+// whether it may stop.
 
 #include "datetime/date_input.h"
 #include "app/workspace.h"
@@ -33,9 +34,9 @@ ComputeOutcome Compute(Workspace& program);
 // Compute for one step of a search in world transits (a run, or the companion's find): only what the stop
 // test reads. The positions of the world moment are computed and the sought pattern's count, as the
 // summary would store it, into patternCounts (the run hears of the patterns found as in Compute); the
-// grid, title, summary, the applying and separating marks and the other patterns' counts are left as they
-// were. A step that finds what the run seeks is computed in full by Compute, so that everything it shows
-// belongs to it; so is every step when no run looks for a pattern or the mode is not world transits.
+// result, grid, title, summary and the other patterns' counts are left as they were. A step that finds
+// what the run seeks is computed in full by Compute, so that everything it shows belongs to it; so is
+// every step when no run looks for a pattern or the mode is not world transits.
 ComputeOutcome SearchCompute(Workspace& program);
 
 // The caption of titleText for the mode and the view, with the orbs appended.
@@ -43,18 +44,5 @@ std::string SetGridTitle(const Workspace& program, int16_t mode);
 
 // `title` with the orbs of the mode appended: a single orb when all are equal, otherwise the range.
 std::string AddOrbToTitle(const Workspace& program, const std::string& title, bool personal, bool addPeriod);
-
-// The text of a position cell: radians with 4 decimals, or degrees and minutes and the short zodiac
-// position; "<", ">" or "?" for a body without a position.
-std::string PositionCellText(const Workspace& program, double longitude);
-
-// The deviation part of an aspect cell: radians with 4 decimals, or degrees and minutes.
-std::string DeviationText(const Workspace& program, double deviation);
-
-// Bold and colour of an aspect cell by the panel's boldface rule.
-void MarkCloseAspect(Workspace& program, int16_t column, int16_t cell, int16_t aspect, double deviation);
-
-// "2 squares", "1 trine", "3 quincunxes": the count and the aspect's name with its plural ending.
-std::string AspectCountText(const core::AstroTables& tables, int16_t aspect, int16_t count);
 
 }  // namespace orvane::app

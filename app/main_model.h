@@ -4,6 +4,7 @@
 // increment list, the unit option buttons and the flags and moments that the computation and the state
 // files read and write. The Qt window binds its widgets to these members and forwards the user's actions.
 
+#include "core/aspect_result.h"
 #include "core/aspects.h"
 #include "core/modes.h"
 #include "core/vocabulary.h"
@@ -66,14 +67,13 @@ public:
     // The result of the last computation.
     // ---------------------------------------------------------------------------------------------
 
-    // Longitudes of the bodies at the mode's first (column 0) and second moment (column 1); a negative
-    // value marks a body without a position.
-    core::PositionTable longitudes{};
-    // Aspects written into the grid, by aspect index 1 … 7.
-    std::array<int16_t, core::kAspectSlots> aspectCounts{};
+    // What the last computation found: the positions at the mode's moments, the aspects (which the grid
+    // shows), the patterns and their counts.
+    core::AspectResult result;
     // Patterns found, by pattern index 0 … 13; stepping sets them to 0 before each step.
     std::array<int16_t, core::kNumPatterns> patternCounts{};
-    // Aspects in the grid, as counted from the cell texts (by the Report button and the durations report).
+    // Aspects of the last computation, as counted where they are read (by the Report button and the
+    // durations report).
     int16_t totalAspects = 0;
     // The title above the grid and the summary boxes of the one-date and the two-date modes.
     std::string titleText;

@@ -49,7 +49,7 @@ void GridRepaint(benchmark::State& state)
         view.SyncFromModel();
         benchmark::DoNotOptimize(view.grab());
     }
-    state.counters["aspects"] = program.grid.GetTotalNumAspects(program.astro.tables);
+    state.counters["aspects"] = program.main.result.TotalAspects();
 }
 BENCHMARK(GridRepaint)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
@@ -75,8 +75,8 @@ void PaintChart(benchmark::State& state, core::Mode mode)
     program.main.SelectMode(mode);
     if (!program.Compute().computed)
         return state.SkipWithError("no computation");
-    const display::ChartData data = display::MakeChartData(program.astro, program.grid, program.main.longitudes,
-                                                           program.main.currentMode, {}, program.language, "");
+    const display::ChartData data =
+        display::MakeChartData(program.astro, program.main.result, program.main.currentMode, {}, program.language, "");
     QImage image(display::ChartPixelSize(data.kind), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);

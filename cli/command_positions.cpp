@@ -32,7 +32,7 @@ int Session::Positions()
         const double longitude = astro.HelioLongitude(body, moment);
         const std::string& name = astro.tables.bodyNames[static_cast<size_t>(body)];
         if (longitude == core::kPlutoBeforeTable || longitude == core::kPlutoAfterTable) {
-            lines += name + " " + display::PositionErrorMark(static_cast<int32_t>(longitude)) + "\n";
+            lines += name + " " + display::PositionErrorMark(core::PositionOf(longitude).missing) + "\n";
         } else if (!(longitude >= 0.0 && longitude < core::kTwoPi)) {
             // Outside the ephemeris' range no body has a position: the moment is named, not the body.
             m_err << OwnText(text::kTextMomentOutOfRange, m_line.language, MomentText(moment)) << '\n';

@@ -3,6 +3,7 @@
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "app/actions.h"
+#include "display/result_texts.h"
 #include "text/text_numbers.h"
 #include "tools/durations.h"
 
@@ -57,22 +58,20 @@ int Session::Report()
     return kExitSuccess;
 }
 
+// One line per aspect, in the grid's order: its cell, the row body and the column body, and the cell's
+// text: "3,4 Me-Ju Sqr 2°15' -".
 std::vector<std::string> Session::AspectCellLines() const
 {
-    const display::GridModel& grid = m_program.grid;
+    const core::AspectResult& result = m_program.main.result;
     const core::AstroTables& tables = m_program.astro.tables;
-    const bool triangle = core::IsOneDateMode(m_program.main.currentMode);
     std::vector<std::string> lines;
-    for (int16_t i = 0; i < grid.cellCount; ++i) {
-        if (grid.CellAspect(tables, i) == 0)
-            continue;
-        const int16_t row = static_cast<int16_t>(i / grid.columnCount);
-        const int16_t col = static_cast<int16_t>(i % grid.columnCount);
-        const auto rowBody = static_cast<size_t>(row - 1);
-        const auto colBody = static_cast<size_t>(triangle ? col + 1 : col - 1);
-        const std::string text = ReplaceLineBreaks(grid.cellTexts[static_cast<size_t>(i)].text, " ");
-        lines.push_back(std::to_string(row) + "," + std::to_string(col) + " " + tables.bodyAbbrevs[rowBody] +
-                        "-" + tables.bodyAbbrevs[colBody] + " " + text);
+    for (const core::AspectFound& found : result.aspects) {
+        const display::RowCol cell = display::AspectCell(result.comparison, found);
+        const std::string text =
+            ReplaceLineBreaks(display::AspectCellText(tables, found, m_program.main.radiansSelected()), " ");
+        lines.push_back(std::to_string(cell.gridRow) + "," + std::to_string(cell.gridCol) + " " +
+                        tables.bodyAbbrevs[core::SlotOf(found.body1)] + "-" + tables.bodyAbbrevs[core::SlotOf(found.body2)] +
+                        " " + text);
     }
     return lines;
 }

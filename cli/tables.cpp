@@ -109,9 +109,9 @@ void TableWriter::Event(const core::Event& event)
 {
     const auto kind = static_cast<size_t>(event.kind);
     const bool ingress = event.kind == core::EventKind::Ingress;
-    const std::string body1 = m_tables.bodyNames[static_cast<size_t>(event.body1)];
-    const std::string body2 = ingress ? "" : m_tables.bodyNames[static_cast<size_t>(event.body2)];
-    const std::string aspect = ingress ? "" : m_tables.AspectText[static_cast<size_t>(event.aspect)].Name;
+    const std::string body1 = m_tables.bodyNames[core::SlotOf(event.body1)];
+    const std::string body2 = event.body2 ? m_tables.bodyNames[core::SlotOf(*event.body2)] : "";
+    const std::string aspect = event.aspect ? m_tables.AspectText[core::SlotOf(*event.aspect)].Name : "";
     const std::string sign = ingress ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
     if (m_format == TableFormat::Csv) {
         m_out << datetime::IsoText(event.moment, m_zone) << ',' << Fixed6(event.moment) << ',' << kKindKeys[kind]

@@ -17,9 +17,17 @@ inline constexpr int16_t kOrbColumnPersonal = 1;
 inline constexpr int16_t kOrbColumnSynastry = 2;
 inline constexpr int kOrbColumns = 3;
 
-// Longitudes of the bodies 0 … 10 at the current mode's first (column 0) and second moment (column 1);
-// a negative entry marks a body without a position.
-using PositionTable = std::array<std::array<double, 2>, kBodySlots>;
+// The aspect test's rule, and the one place where it is written: an aspect holds while its deviation (the
+// separation's distance from the aspect's angle) is strictly below its orb. A deviation equal to the orb is
+// no aspect, and an orb of 0 switches the aspect off even when it is exact.
+constexpr bool WithinOrb(double deviation, double orb)
+{
+    return deviation < orb;
+}
+
+// Whether an aspect is applying (its deviation shrinks half an hour later), separating (it grows) or
+// neither (it stays, or cannot be told).
+enum class Motion : int8_t { Applying = -1, Neither = 0, Separating = 1 };
 
 // The shorter angle between two longitudes (0 … π). `sense` becomes −1 when L2 lies that angle ahead of
 // L1 (in the direction of increasing longitude), 1 when L1 lies ahead of L2, and keeps its value when
@@ -49,6 +57,15 @@ struct OrbTable {
     bool allOrbsEqual = false;
     std::array<double, 2> largestOrbOfColumn{0.0, 0.0};    // index 0: column 1, index 1: column 2
     std::array<double, 2> smallestOrbOfColumn{20.0, 20.0};
+
+    // The orb of `aspect` in `column` (0 … 2).
+    double Orb(Aspect aspect, int16_t column) const { return orbs[SlotOf(aspect)][static_cast<size_t>(column)]; }
+
+    // Whether an aspect `deviation` from exact holds with the orb of `column` (WithinOrb).
+    bool Holds(Aspect aspect, int16_t column, double deviation) const
+    {
+        return WithinOrb(deviation, Orb(aspect, column));
+    }
 
     // Rebuilds the table: `orbMinutes` are the orbs of aspects 1 … 7 in whole minutes of arc (the item
     // data of the entries chosen in the orb lists), `proportions` the divisors of the personal-transit and

@@ -9,18 +9,13 @@ namespace {
 
 constexpr double kHalfHour = 1.0 / 48.0;
 
-bool ValidBody(int16_t body)
-{
-    return body >= 0 && body <= kMaxBodyIndex;
-}
-
-int16_t Compare(double later, double now)
+Motion Compare(double later, double now)
 {
     if (later > now)
-        return 1;
+        return Motion::Separating;
     if (later < now)
-        return -1;
-    return 0;
+        return Motion::Applying;
+    return Motion::Neither;
 }
 
 }  // namespace
@@ -32,39 +27,51 @@ platform::Result<void> AstroModule::ReadPlutoTable()
     return read;
 }
 
-double AstroModule::HelioLongitude(int16_t body, double moment) const
+double AstroModule::HelioLongitude(Body body, double moment) const
 {
     return core::HelioLongitude(pluto, body, moment);
 }
 
-double AstroModule::Deviation(double L1, double L2, int16_t aspect) const
+double AstroModule::HelioLongitude(int16_t body, double moment) const
 {
-    return std::fabs(Separation(L1, L2) - tables.aspectAngles[static_cast<size_t>(aspect)]);
+    const std::optional<Body> known = BodyOfIndex(body);
+    return known ? HelioLongitude(*known, moment) : kUnknownBody;
 }
 
-bool AstroModule::IsAspect(const PositionTable& longitudes, int16_t p1, int16_t p2, int16_t aspect,
-                           double& deviation) const
+double AstroModule::Deviation(double L1, double L2, Aspect aspect) const
 {
-    if (!ValidBody(p1) || !ValidBody(p2) || !ValidAspect(aspect))
-        return false;
-    const double L1 = longitudes[static_cast<size_t>(p1)][0];
-    const double L2 = longitudes[static_cast<size_t>(p2)][0];
-    if (L1 < 0.0 || L2 < 0.0)
-        return false;
-    deviation = Deviation(L1, L2, aspect);
-    return deviation < orbs.orbs[static_cast<size_t>(aspect)][kOrbColumnOneMoment];
+    return std::fabs(Separation(L1, L2) - tables.aspectAngles[SlotOf(aspect)]);
 }
 
-bool AstroModule::IsAspectWithExactness(double L1, double L2, int16_t aspect, int16_t column,
-                                        double& exactness) const
+std::optional<AspectHeld> AstroModule::FirstAspectHeld(double separation, int16_t column) const
 {
-    if (!ValidAspect(aspect) || column < 0 || column >= kOrbColumns)
+    for (const Aspect aspect : kAspects) {
+        const double deviation = std::fabs(separation - tables.aspectAngles[SlotOf(aspect)]);
+        if (orbs.Holds(aspect, column, deviation))
+            return AspectHeld{aspect, deviation};
+    }
+    return std::nullopt;
+}
+
+bool AstroModule::IsAspect(const ChartPositions& positions, Body p1, Body p2, Aspect aspect, double& deviation) const
+{
+    const std::optional<double>& L1 = positions[p1].longitude;
+    const std::optional<double>& L2 = positions[p2].longitude;
+    if (!L1 || !L2)
+        return false;
+    deviation = Deviation(*L1, *L2, aspect);
+    return orbs.Holds(aspect, kOrbColumnOneMoment, deviation);
+}
+
+bool AstroModule::IsAspectWithExactness(double L1, double L2, Aspect aspect, int16_t column, double& exactness) const
+{
+    if (column < 0 || column >= kOrbColumns)
         return false;
     if (L1 < 0.0 || L2 < 0.0)
         return false;
     const double d = Deviation(L1, L2, aspect);
-    const double orb = orbs.orbs[static_cast<size_t>(aspect)][static_cast<size_t>(column)];
-    if (d < orb) {
+    if (orbs.Holds(aspect, column, d)) {
+        const double orb = orbs.Orb(aspect, column);
         exactness = (orb - d) / orb;
         return true;
     }
@@ -72,26 +79,24 @@ bool AstroModule::IsAspectWithExactness(double L1, double L2, int16_t aspect, in
     return false;
 }
 
-int16_t AstroModule::ApplyingOrSeparating(double moment, int16_t p1, int16_t p2, int16_t aspect,
-                                          double deviation) const
+Motion AstroModule::ApplyingOrSeparating(double moment, Body p1, Body p2, Aspect aspect, double deviation) const
 {
     const double t = moment + kHalfHour;
-    return ApplyingOrSeparatingFrom(HelioLongitude(p1, t), HelioLongitude(p2, t), aspect, deviation);
+    return ApplyingOrSeparatingFrom(PositionAt(p1, t), PositionAt(p2, t), aspect, deviation);
 }
 
-int16_t AstroModule::ApplyingOrSeparatingFrom(double laterL1, double laterL2, int16_t aspect, double deviation) const
+Motion AstroModule::ApplyingOrSeparatingFrom(const Position& later1, const Position& later2, Aspect aspect,
+                                             double deviation) const
 {
-    if (!ValidAspect(aspect))
-        return 0;
-    if (laterL1 < 0.0 || laterL2 < 0.0)
-        return 0;  // a body leaves its table within the half hour: no direction can be told
-    return Compare(Deviation(laterL1, laterL2, aspect), deviation);
+    if (!later1.longitude || !later2.longitude)
+        return Motion::Neither;
+    return Compare(Deviation(*later1.longitude, *later2.longitude, aspect), deviation);
 }
 
-int16_t AstroModule::TransitApplyingOrSeparating(double worldMoment, double natalL, int16_t p, int16_t aspect,
-                                                 double deviation) const
+Motion AstroModule::TransitApplyingOrSeparating(double worldMoment, double natalL, Body p, Aspect aspect,
+                                                double deviation) const
 {
-    return ApplyingOrSeparatingFrom(HelioLongitude(p, worldMoment + kHalfHour), natalL, aspect, deviation);
+    return ApplyingOrSeparatingFrom(PositionAt(p, worldMoment + kHalfHour), PositionOf(natalL), aspect, deviation);
 }
 
 }  // namespace orvane::core

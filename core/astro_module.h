@@ -6,12 +6,20 @@
 
 #include "core/aspects.h"
 #include "core/pluto_table.h"
+#include "core/positions.h"
 #include "core/vocabulary.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orvane::core {
+
+// An aspect that holds, with its deviation from exact (radians).
+struct AspectHeld {
+    Aspect aspect = Aspect::Conjunction;
+    double deviation = 0.0;
+};
 
 class AstroModule {
 public:
@@ -29,36 +37,44 @@ public:
     platform::Result<void> ReadPlutoTable();
     bool PlutoDataReadOK() const { return !pluto.empty(); }
 
-    // The one entry for all positions (see positions.h).
+    // The one entry for all positions (see positions.h): the longitude of `body` at `moment`, negative
+    // when it has none. A body number outside 1 … 9 (a number read from a file or a command line) has
+    // none (kUnknownBody).
+    double HelioLongitude(Body body, double moment) const;
     double HelioLongitude(int16_t body, double moment) const;
+    // The same as a position, with the reason when there is none.
+    Position PositionAt(Body body, double moment) const { return PositionOf(HelioLongitude(body, moment)); }
 
     // |separation − aspect angle| of two longitudes.
-    double Deviation(double L1, double L2, int16_t aspect) const;
+    double Deviation(double L1, double L2, Aspect aspect) const;
 
-    // Whether bodies p1 and p2 (column 0 of `longitudes`) stand in `aspect` within its one-moment orb.
-    // `deviation` receives |separation − aspect angle| unless a body has no position (then it is left as
-    // it was and the answer is no). Out-of-range indices answer no.
-    bool IsAspect(const PositionTable& longitudes, int16_t p1, int16_t p2, int16_t aspect, double& deviation) const;
+    // The first aspect, in search order, that holds for two bodies `separation` apart with the orbs of
+    // `column`, and its deviation; none when no aspect holds.
+    std::optional<AspectHeld> FirstAspectHeld(double separation, int16_t column) const;
+
+    // Whether bodies p1 and p2 of `positions` stand in `aspect` within its one-moment orb. `deviation`
+    // receives |separation − aspect angle| unless a body has no position (then it is left as it was and the
+    // answer is no).
+    bool IsAspect(const ChartPositions& positions, Body p1, Body p2, Aspect aspect, double& deviation) const;
 
     // Whether two longitudes stand in `aspect` within the orb of `column`. On yes, `exactness` becomes
     // (orb − deviation) / orb, above 0 and at most 1; on no −1 (unchanged when a longitude is negative).
-    bool IsAspectWithExactness(double L1, double L2, int16_t aspect, int16_t column, double& exactness) const;
+    bool IsAspectWithExactness(double L1, double L2, Aspect aspect, int16_t column, double& exactness) const;
 
-    // −1 applying, 1 separating, 0 neither: compares `deviation` with the deviation half an hour after
-    // `moment`.
-    int16_t ApplyingOrSeparating(double moment, int16_t p1, int16_t p2, int16_t aspect, double deviation) const;
+    // Whether `aspect` between p1 and p2 is applying or separating: `deviation` compared with the deviation
+    // half an hour after `moment`.
+    Motion ApplyingOrSeparating(double moment, Body p1, Body p2, Aspect aspect, double deviation) const;
 
-    // The same test with the longitudes half an hour later already at hand (a computation that marks many
-    // aspects of one moment needs each body's later longitude once).
-    int16_t ApplyingOrSeparatingFrom(double laterL1, double laterL2, int16_t aspect, double deviation) const;
+    // The same test with the positions half an hour later already at hand (a computation that marks many
+    // aspects of one moment needs each body's later position once). Neither when one has no position: a
+    // body that leaves its table within the half hour has no direction.
+    Motion ApplyingOrSeparatingFrom(const Position& later1, const Position& later2, Aspect aspect,
+                                    double deviation) const;
 
     // The same for a moving body `p` against a fixed (natal) longitude, half an hour after the world
     // moment `worldMoment`.
-    int16_t TransitApplyingOrSeparating(double worldMoment, double natalL, int16_t p, int16_t aspect,
-                                        double deviation) const;
-
-private:
-    static bool ValidAspect(int16_t aspect) { return aspect >= kConjunction && aspect <= kNumAspects; }
+    Motion TransitApplyingOrSeparating(double worldMoment, double natalL, Body p, Aspect aspect,
+                                       double deviation) const;
 };
 
 }  // namespace orvane::core

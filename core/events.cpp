@@ -131,13 +131,14 @@ struct EventSearch::Samples {
 
     double Time(int64_t step) const { return origin + static_cast<double>(step) * kEventSampleDays; }
     // The track's difference at step `step` (0 … 2π), negative when a body has no position there.
-    double Difference(const EventPair& pair, int64_t step) const
+    double Difference(const Track& track, int64_t step) const
     {
+        const EventPair& pair = track.pair;
         const auto& at = longitudes[static_cast<size_t>(step - first)];
-        const double L1 = pair.moving1 ? at[static_cast<size_t>(pair.body1)] : pair.fixed1;
-        if (pair.body2 == 0 || L1 < 0.0)
+        const double L1 = pair.moving1 ? at[SlotOf(pair.body1)] : pair.fixed1;
+        if (track.ingress || L1 < 0.0)
             return L1;
-        const double L2 = pair.moving2 ? at[static_cast<size_t>(pair.body2)] : pair.fixed2;
+        const double L2 = pair.moving2 ? at[SlotOf(pair.body2)] : pair.fixed2;
         if (L2 < 0.0)
             return L2;
         return L1 >= L2 ? L1 - L2 : L1 - L2 + kTwoPi;
@@ -159,44 +160,44 @@ EventSearch::EventSearch(const AstroModule& astro, int16_t mode, const std::arra
                          const EventFilter& filter)
     : m_astro(astro), m_filter(filter)
 {
-    const int16_t last = std::min<int16_t>(astro.bodyCount, kPluto);
-    const auto fixedAt = [&](int16_t body, double moment) {
+    const std::span<const Body> inUse = BodiesInUse(astro.bodyCount);
+    const auto fixedAt = [&](Body body, double moment) {
         const double L = astro.HelioLongitude(body, moment);
         return L >= 0.0 ? L : -1.0;
     };
     if (IsOneDateMode(mode)) {
         m_column = kOrbColumnOneMoment;
-        for (int16_t b1 = kEarth; b1 <= last; ++b1)
-            for (int16_t b2 = static_cast<int16_t>(b1 + 1); b2 <= last; ++b2)
+        for (const Body b1 : inUse)
+            for (const Body b2 : BodiesAfter(b1, astro.bodyCount))
                 if (filter.HasBody(b1) && filter.HasBody(b2))
                     m_pairs.push_back({b1, b2, true, true, -1.0, -1.0});
     } else if (IsPersonalTransitMode(mode)) {
         m_column = kOrbColumnPersonal;
         const double natal = moments[mode == kModePersonal1 ? 1 : 2];
-        for (int16_t natalBody = kEarth; natalBody <= last; ++natalBody)
-            for (int16_t transit = kEarth; transit <= last; ++transit)
+        for (const Body natalBody : inUse)
+            for (const Body transit : inUse)
                 if (filter.HasBody(natalBody) && filter.HasBody(transit))
                     m_pairs.push_back({transit, natalBody, true, false, -1.0, fixedAt(natalBody, natal)});
     } else if (mode == kModeSynastry) {
         m_column = kOrbColumnSynastry;
-        for (int16_t second = kEarth; second <= last; ++second)
-            for (int16_t first = kEarth; first <= last; ++first)
+        for (const Body second : inUse)
+            for (const Body first : inUse)
                 if (filter.HasBody(first) && filter.HasBody(second))
                     m_pairs.push_back({first, second, false, false, fixedAt(first, moments[1]),
                                        fixedAt(second, moments[2])});
     }
     if (IsOneDateMode(mode) || IsPersonalTransitMode(mode))
-        for (int16_t body = kEarth; body <= last; ++body)
+        for (const Body body : inUse)
             if (filter.HasBody(body))
                 m_moving.push_back(body);
 
     for (const EventPair& pair : m_pairs)
         AddPairTrack(pair);
     if (filter.HasKind(EventKind::Ingress))
-        for (const int16_t body : m_moving) {
-            Track track{{body, 0, true, false, -1.0, -1.0}, {}};
+        for (const Body body : m_moving) {
+            Track track{{body, body, true, false, -1.0, -1.0}, true, {}};
             for (int16_t sign = 0; sign < kNumSigns; ++sign)
-                track.targets.push_back({kTwoPi / kNumSigns * sign, EventKind::Ingress, 0, sign, false});
+                track.targets.push_back({kTwoPi / kNumSigns * sign, EventKind::Ingress, std::nullopt, sign, false});
             m_tracks.push_back(std::move(track));
         }
 }
@@ -207,13 +208,13 @@ void EventSearch::AddPairTrack(const EventPair& pair)
         return;
     if ((!pair.moving1 && pair.fixed1 < 0.0) || (!pair.moving2 && pair.fixed2 < 0.0))
         return;
-    Track track{pair, {}};
+    Track track{pair, false, {}};
     const bool edges = m_filter.HasKind(EventKind::Enter) || m_filter.HasKind(EventKind::Leave);
-    for (int16_t aspect = kConjunction; aspect <= kNumAspects; ++aspect) {
-        const double orb = m_astro.orbs.orbs[static_cast<size_t>(aspect)][static_cast<size_t>(m_column)];
+    for (const Aspect aspect : kAspects) {
+        const double orb = m_astro.orbs.Orb(aspect, m_column);
         if (!m_filter.HasAspect(aspect) || !(orb > 0.0))
             continue;
-        const double angle = m_astro.tables.aspectAngles[static_cast<size_t>(aspect)];
+        const double angle = m_astro.tables.aspectAngles[SlotOf(aspect)];
         if (m_filter.HasKind(EventKind::Exact)) {
             track.targets.push_back({angle, EventKind::Exact, aspect, -1, false});
             if (!IsOppositionOrConjunction(angle))
@@ -237,10 +238,11 @@ void EventSearch::AddPairTrack(const EventPair& pair)
         m_tracks.push_back(std::move(track));
 }
 
-double EventSearch::Difference(const EventPair& pair, double moment) const
+double EventSearch::Difference(const Track& track, double moment) const
 {
+    const EventPair& pair = track.pair;
     const double L1 = pair.moving1 ? m_astro.HelioLongitude(pair.body1, moment) : pair.fixed1;
-    if (pair.body2 == 0 || L1 < 0.0)
+    if (track.ingress || L1 < 0.0)
         return L1;
     const double L2 = pair.moving2 ? m_astro.HelioLongitude(pair.body2, moment) : pair.fixed2;
     if (L2 < 0.0)
@@ -279,9 +281,9 @@ void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endSt
 {
     samples.first = firstStep - 1;
     samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
-    for (const int16_t body : m_moving) {
+    for (const Body body : m_moving) {
         const int32_t every = SampleEvery(body);
-        const auto slot = static_cast<size_t>(body);
+        const size_t slot = SlotOf(body);
         if (every == 1) {
             for (size_t k = 0; k < samples.longitudes.size(); ++k)
                 samples.longitudes[k][slot] = m_astro.HelioLongitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
@@ -325,14 +327,14 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
     for (const Track& track : m_tracks)
         for (int64_t step = firstStep; step < endStep; ++step) {
             Crossing segment;
-            segment.da = samples.Difference(track.pair, step);
-            segment.db = samples.Difference(track.pair, step + 1);
+            segment.da = samples.Difference(track, step);
+            segment.db = samples.Difference(track, step + 1);
             if (segment.da < 0.0 || segment.db < 0.0)
                 continue;
             segment.ta = samples.Time(step);
             segment.tb = samples.Time(step + 1);
-            const double before = samples.Difference(track.pair, step - 1);
-            const double after = samples.Difference(track.pair, step + 2);
+            const double before = samples.Difference(track, step - 1);
+            const double after = samples.Difference(track, step + 2);
             const double delta = WrapPi(segment.db - segment.da);
             if (before >= 0.0 && after >= 0.0) {
                 segment.hasCubic = true;
@@ -341,10 +343,10 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
             }
             // Where the difference of two moving bodies turns back within the step, each side of the turn
             // is searched on its own.
-            if (segment.hasCubic && track.pair.moving1 && track.pair.moving2 && track.pair.body2 != 0)
+            if (segment.hasCubic && track.pair.moving1 && track.pair.moving2 && !track.ingress)
                 if (const std::optional<double> turn = CubicTurn(segment.u)) {
                     const double tt = segment.ta + *turn * kEventSampleDays;
-                    const double dt = Difference(track.pair, tt);
+                    const double dt = Difference(track, tt);
                     if (dt >= 0.0) {
                         FindCrossings(track, {segment.ta, tt, segment.da, dt, false, {}}, pending);
                         FindCrossings(track, {tt, segment.tb, dt, segment.db, false, {}}, pending);
@@ -410,7 +412,7 @@ void EventSearch::Refine(const Pending& crossing, double to, std::vector<Event>&
     const Track& track = *crossing.track;
     const Target& target = *crossing.target;
     const auto g = [&](double t) {
-        const double d = Difference(track.pair, t);
+        const double d = Difference(track, t);
         return d < 0.0 ? std::nan("") : WrapPi(d - crossing.value);
     };
     const double moment = RefineRoot(g, crossing.ta, crossing.tb, crossing.increasing, crossing.guess, crossing.slope);
@@ -420,7 +422,8 @@ void EventSearch::Refine(const Pending& crossing, double to, std::vector<Event>&
     Event event;
     event.moment = moment;
     event.body1 = track.pair.body1;
-    event.body2 = track.pair.body2;
+    if (!track.ingress)
+        event.body2 = track.pair.body2;
     event.aspect = target.aspect;
     event.kind = target.kind;
     if (target.kind == EventKind::Exact)
@@ -441,15 +444,9 @@ std::vector<AspectInOrb> EventSearch::AspectsInOrbAt(double moment) const
         const double L2 = pair.moving2 ? m_astro.HelioLongitude(pair.body2, moment) : pair.fixed2;
         if (L1 < 0.0 || L2 < 0.0)
             continue;
-        for (int16_t aspect = kConjunction; aspect <= kNumAspects; ++aspect) {
-            const double orb = m_astro.orbs.orbs[static_cast<size_t>(aspect)][static_cast<size_t>(m_column)];
-            const double deviation = m_astro.Deviation(L1, L2, aspect);
-            if (deviation < orb) {
-                if (m_filter.HasAspect(aspect))
-                    holding.push_back({pair, aspect, deviation});
-                break;
-            }
-        }
+        const std::optional<AspectHeld> held = m_astro.FirstAspectHeld(Separation(L1, L2), m_column);
+        if (held && m_filter.HasAspect(held->aspect))
+            holding.push_back({pair, held->aspect, held->deviation});
     }
     return holding;
 }

@@ -57,6 +57,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace orvane::core {
@@ -67,10 +68,10 @@ inline constexpr int kNumEventKinds = 4;
 struct Event {
     double moment = 0.0;  // Julian date, UT
     EventKind kind = EventKind::Exact;
-    int16_t body1 = 0;   // the transiting or 1st-birthdate body; the body of an ingress
-    int16_t body2 = 0;   // 0 for an ingress
-    int16_t aspect = 0;  // 1 … 7; 0 for an ingress
-    int16_t sign = -1;   // the sign entered (0 … 11) for an ingress; −1 otherwise
+    Body body1 = Body::Earth;      // the transiting or 1st-birthdate body; the body of an ingress
+    std::optional<Body> body2;     // none for an ingress
+    std::optional<Aspect> aspect;  // none for an ingress
+    int16_t sign = -1;             // the sign entered (0 … 11) for an ingress; −1 otherwise
     // For exact events: the difference L1 − L2 (radians, 0 … 2π) at which it is exact, A or 2π − A.
     double branch = 0.0;
 };
@@ -78,23 +79,23 @@ struct Event {
 // Events in the order they are emitted: by moment, then kind, bodies and aspect (a fixed order for ties).
 bool EventBefore(const Event& a, const Event& b);
 
-// Which events to look for. Bit b of `bodies` selects body b (1 … 9), bit a of `aspects` aspect a (1 … 7),
-// bit k of `kinds` EventKind k. A pair is searched when both its bodies are selected.
+// Which events to look for. Bit b of `bodies` selects body number b (1 … 9), bit a of `aspects` aspect
+// number a (1 … 7), bit k of `kinds` EventKind k. A pair is searched when both its bodies are selected.
 struct EventFilter {
     uint16_t bodies = 0x3FE;
     uint8_t aspects = 0xFE;
     uint8_t kinds = 0x0F;
 
-    bool HasBody(int16_t body) const { return body >= 1 && body <= kPluto && (bodies >> body & 1u) != 0; }
-    bool HasAspect(int16_t aspect) const { return aspect >= 1 && aspect <= kNumAspects && (aspects >> aspect & 1u) != 0; }
+    bool HasBody(Body body) const { return (bodies >> IndexOf(body) & 1u) != 0; }
+    bool HasAspect(Aspect aspect) const { return (aspects >> IndexOf(aspect) & 1u) != 0; }
     bool HasKind(EventKind kind) const { return (kinds >> static_cast<int>(kind) & 1u) != 0; }
 };
 
 // A pair of bodies the search compares. A body standing still has its birth longitude in `fixed1`/`fixed2`
 // (negative: no position); a moving body has −1 there and is taken from the ephemeris.
 struct EventPair {
-    int16_t body1 = 0;
-    int16_t body2 = 0;
+    Body body1 = Body::Earth;
+    Body body2 = Body::Earth;
     bool moving1 = true;
     bool moving2 = true;
     double fixed1 = -1.0;
@@ -104,7 +105,7 @@ struct EventPair {
 // An aspect holding at a moment, with its deviation (radians).
 struct AspectInOrb {
     EventPair pair;
-    int16_t aspect = 0;
+    Aspect aspect = Aspect::Conjunction;
     double deviation = 0.0;
 };
 
@@ -121,14 +122,14 @@ inline constexpr double kEventBracketDays = 1e-7;
 // How many steps apart a body is taken from the ephemeris for the bracketing; the steps between come from
 // the cubic through its four nearest samples, which for these bodies and steps is far more precise than
 // any event needs (below 1e-9 radians). Mercury, whose motion changes fastest, is taken at every step.
-constexpr int32_t SampleEvery(int16_t body)
+constexpr int32_t SampleEvery(Body body)
 {
     switch (body) {
-    case kEarth: case kVenus: return 4;
-    case kMars: return 8;
-    case kJupiter: return 16;
-    case kSaturn: return 32;
-    case kUranus: case kNeptune: return 64;
+    case Body::Earth: case Body::Venus: return 4;
+    case Body::Mars: return 8;
+    case Body::Jupiter: return 16;
+    case Body::Saturn: return 32;
+    case Body::Uranus: case Body::Neptune: return 64;
     default: return 1;  // Mercury, and Pluto, whose table is read directly
     }
 }
@@ -153,7 +154,7 @@ public:
     // The pairs compared, in the grid's order (row body, then column body).
     const std::vector<EventPair>& Pairs() const { return m_pairs; }
     // The bodies whose ingresses are searched (the moving ones).
-    const std::vector<int16_t>& MovingBodies() const { return m_moving; }
+    const std::vector<Body>& MovingBodies() const { return m_moving; }
     int16_t OrbColumn() const { return m_column; }
 
     // The aspects that hold at `moment` (the grid's test: deviation strictly below the orb, aspects in
@@ -165,13 +166,14 @@ private:
     struct Target {
         double value = 0.0;  // 0 … 2π
         EventKind kind = EventKind::Exact;  // Enter stands for either edge of the orb
-        int16_t aspect = 0;
+        std::optional<Aspect> aspect;      // none for an ingress
         int16_t sign = -1;                 // ingress: the sign that begins at `value`
         bool leaveWhenIncreasing = false;  // orb edge: passing it with a growing difference leaves the orb
     };
-    // A difference the search follows: a pair, or one body for its ingresses (pair.body2 == 0).
+    // A difference the search follows: a pair, or one body (pair.body1) for its ingresses.
     struct Track {
         EventPair pair;
+        bool ingress = false;
         std::vector<Target> targets;
     };
     struct Samples;
@@ -193,13 +195,13 @@ private:
     void SearchChunk(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
     void FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const;
     void Refine(const Pending& crossing, double to, std::vector<Event>& out) const;
-    double Difference(const EventPair& pair, double moment) const;
+    double Difference(const Track& track, double moment) const;
 
     const AstroModule& m_astro;
     EventFilter m_filter;
     int16_t m_column = kOrbColumnOneMoment;
     std::vector<EventPair> m_pairs;
-    std::vector<int16_t> m_moving;
+    std::vector<Body> m_moving;
     std::vector<Track> m_tracks;
 };
 

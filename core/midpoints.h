@@ -4,11 +4,13 @@
 // within the midpoint orb the user chose in the configuration panel.
 
 #include "core/astro_module.h"
-#include "core/aspects.h"
+#include "core/patterns.h"
+#include "core/positions.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <optional>
+#include <vector>
 
 namespace orvane::core {
 
@@ -25,19 +27,26 @@ inline constexpr int16_t kDefaultMidpointOrbPosition = 2;
 // counts as kDefaultMidpointOrbPosition.
 double MidpointOrb(int16_t orbForMidpointsPosition);
 
-// Whether one of the bodies a, b, c (tried in this order) stands on the midpoint of the other two or on
-// its opposite point, within the midpoint orb. Returns "lower-middle-higher" — the middle body between
-// the other two ordered by body index — in abbreviations ("Ea-Ma-Ju") or, with fullNames, in names
-// ("Earth-Mars-Jupiter"); the empty text when no body is a midpoint, a position is negative or two
-// positions are equal.
-std::string MidpointText(const AstroModule& astro, const PositionTable& longitudes, int16_t orbForMidpointsPosition,
-                         int16_t a, int16_t b, int16_t c, bool fullNames);
+// Three bodies of which the middle one stands on the midpoint of the other two, those ordered by body
+// index.
+struct MidpointBodies {
+    Body lower = Body::Earth;
+    Body middle = Body::Earth;
+    Body higher = Body::Earth;
+    bool operator==(const MidpointBodies&) const = default;
+};
 
-// Looks for every midpoint among the bodies in use, leaving out pairs in conjunction and a third body in
-// conjunction with either of the pair. `count` receives the number of different midpoints and `text`
-// one line each: "Midpoint: Ea-Ma-Ju\r\n", or with fullNames "Earth-Mars-Jupiter\r\n". While `run`
-// is given and looks for bodies not yet found together, each midpoint is handed to it.
-void CheckForMidpoint(const AstroModule& astro, const PositionTable& longitudes, int16_t orbForMidpointsPosition,
-                      bool fullNames, int16_t& count, std::string& text, RunSearchState* run = nullptr);
+// Whether one of the bodies a, b, c (tried in this order) stands on the midpoint of the other two or on
+// its opposite point, within the midpoint orb; none when no body is a midpoint, a body has no position
+// or two positions are equal.
+std::optional<MidpointBodies> MidpointOf(const ChartPositions& positions, int16_t orbForMidpointsPosition, Body a,
+                                         Body b, Body c);
+
+// Every midpoint among the bodies in use, leaving out pairs in conjunction and a third body in conjunction
+// with either of the pair; each three bodies once, named lower-middle-higher (pattern kPatternMidpoint,
+// no mean deviation). While `run` is given and looks for bodies not yet found together, each midpoint is
+// handed to it.
+std::vector<PatternFound> FindMidpoints(const AstroModule& astro, const ChartPositions& positions,
+                                        int16_t orbForMidpointsPosition, RunSearchState* run = nullptr);
 
 }  // namespace orvane::core

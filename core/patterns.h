@@ -1,23 +1,20 @@
 #pragma once
 
 // Aspect patterns: sets of three to six bodies whose pairs stand in prescribed aspects. Thirteen finders
-// look for them among the one-moment positions (column 0 of the positions table, orb column 0); each
-// returns one line per pattern found and counts them. A run until found learns from the finders which
-// bodies form the pattern it looks for.
+// look for them among the positions of one moment (orb column 0); each returns the patterns it found with
+// their bodies and mean deviation. A run until found learns from the finders which bodies form the pattern
+// it looks for.
 
 #include "core/astro_module.h"
 #include "core/aspects.h"
+#include "core/positions.h"
 
 #include <array>
-#include <functional>
 #include <cstdint>
-#include <string>
+#include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
-
-namespace orvane::text {
-class Language;
-}
 
 namespace orvane::core {
 
@@ -77,101 +74,90 @@ bool IsSoughtBody(int16_t x, int16_t b1, int16_t b2, int16_t b3, int16_t b4, int
 void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t numBodies, int16_t b1, int16_t b2,
                          int16_t b3, int16_t b4, int16_t b5, int16_t b6);
 
-// The pattern finders over one set of positions. Each finder sets `count` to the number of patterns
-// found and returns one line per pattern, ending with "\r\n" (the empty text when none was found): with
-// fullNames false the pattern's name, ": ", the bodies' abbreviations joined by "-" and the mean
-// deviation in brackets ("Grand trine: Ea-Ju-Ne (mean deviation 1°3')"); with fullNames true only
-// the bodies' names joined by "-" ("Earth-Jupiter-Neptune").
-//
-// The finder works on the positions as they are when it is made (it tests every pair once then); it
-// keeps references to `astro`, `language` and `run`, which must outlive it. While `run` is given and looks for
+// One pattern found: its index (kPatternGrandTrine … kPatternMidpoint), its bodies in the order in which
+// it names them, and the mean deviation of the aspects that make it up (none for the grand sextile and a
+// midpoint).
+struct PatternFound {
+    int16_t pattern = 0;
+    std::vector<Body> bodies;
+    std::optional<double> meanDeviation;
+
+    bool operator==(const PatternFound&) const = default;
+};
+
+// The pattern finders over the positions of one moment. The finder tests every pair once when it is made;
+// it keeps references to `astro` and `run`, which must outlive it. While `run` is given and looks for
 // bodies that were not yet found together, every pattern found is handed to it.
 class PatternFinder {
 public:
-    PatternFinder(const AstroModule& astro, const PositionTable& longitudes, const text::Language& language,
-                  RunSearchState* run = nullptr);
+    PatternFinder(const AstroModule& astro, const ChartPositions& positions, RunSearchState* run = nullptr);
 
-    std::string GrandTrine(bool fullNames, int16_t& count) const;
-    std::string Kite(bool fullNames, int16_t& count) const;
-    std::string Rectangle(bool fullNames, int16_t& count) const;
-    std::string TSquare(bool fullNames, int16_t& count) const;
-    std::string GrandCross(bool fullNames, int16_t& count) const;
-    std::string Yod(bool fullNames, int16_t& count) const;
-    std::string YodKite(bool fullNames, int16_t& count) const;
-    std::string Trapezium(bool fullNames, int16_t& count) const;
+    // The patterns of index 0 … 12 (the midpoints are not among them), in the order of the search; none for
+    // any other index.
+    std::vector<PatternFound> Find(int16_t patternIndex) const;
     // A stellium of `size` bodies (3 … 6), every pair in conjunction; any other size finds nothing.
-    std::string Stellium(int16_t size, bool fullNames, int16_t& count) const;
-    std::string GrandSextile(bool fullNames, int16_t& count) const;
-
-    // The finder of pattern index 0 … 12; the empty text and a count of 0 for any other index.
-    std::string Find(int16_t patternIndex, bool fullNames, int16_t& count) const;
-
-    const AstroModule& astro() const { return m_astro; }
-    const PositionTable& positions() const { return m_dblPos; }
-    RunSearchState* run() const { return m_run; }
+    std::vector<PatternFound> Stellium(int16_t size) const;
 
 private:
-    bool Aspect(int16_t p1, int16_t p2, int16_t aspect, double& deviationSum) const;
+    using Found = std::vector<PatternFound>;
+    Found GrandTrine() const;
+    Found Kite() const;
+    Found Rectangle() const;
+    Found GrandCross() const;
+    Found YodKite() const;
+    Found Trapezium() const;
+    Found GrandSextile() const;
+    // The T-square and the yod: a pair in `baseAspect` and an apex in `apexAspect` to both.
+    Found ApexPattern(int16_t patternIndex, Aspect baseAspect, Aspect apexAspect) const;
+
+    // Whether p1 and p2 stand in `aspect`; adds the deviation to `deviationSum` when they do.
+    bool Holds(Body p1, Body p2, Aspect aspect, double& deviationSum) const;
     // Calls visit(p1, p2, deviation) for every pair of bodies p1 < p2 in `aspect`, in the order of the
-    // search: p1 from the first body up, p2 from p1 + 1 up.
+    // search: p1 from the first body up, p2 from the body after p1 up.
     template <class Visit>
-    void ForEachPairIn(int16_t aspect, Visit&& visit) const
+    void ForEachPairIn(Aspect aspect, Visit&& visit) const
     {
-        for (int16_t p1 = 1; p1 <= m_numPlanets; ++p1)
-            for (int16_t p2 = static_cast<int16_t>(p1 + 1); p2 <= m_numPlanets; ++p2) {
+        for (const Body p1 : Bodies())
+            for (const Body p2 : BodiesAfter(p1, m_numPlanets)) {
                 double deviation = 0.0;
-                if (Aspect(p1, p2, aspect, deviation))
+                if (Holds(p1, p2, aspect, deviation))
                     visit(p1, p2, deviation);
             }
     }
-    std::string ApexPattern(int16_t patternIndex, int16_t baseAspect, int16_t apexAspect, bool fullNames,
-                            int16_t& count) const;
-    void Accept(int16_t patternIndex, const std::vector<int16_t>& bodies, double meanDeviation, bool withDeviation,
-                bool fullNames, std::string& text, int16_t& count) const;
+    std::span<const Body> Bodies() const { return BodiesInUse(m_numPlanets); }
+    void Accept(int16_t patternIndex, std::vector<Body> bodies, std::optional<double> meanDeviation,
+                Found& found) const;
 
     const AstroModule& m_astro;
-    PositionTable m_dblPos;
-    const text::Language& m_language;
+    ChartPositions m_positions;
     RunSearchState* m_run;
-    int16_t m_numPlanets;  // bodyCount, kept within the body tables
-    // The separation of each pair of bodies 1 … m_numPlanets (NaN when a body has no position: no aspect
-    // holds), measured once; each aspect test of a pair compares it with the aspect's angle and orb. Left
-    // unset beyond those bodies, the only ones the finders ask for, so that a finder costs no clearing of
-    // the whole table.
+    int16_t m_numPlanets;  // bodyCount, kept within the nine bodies
+    // The separation of each pair of bodies in use (NaN when a body has no position: no aspect holds),
+    // measured once; each aspect test of a pair compares it with the aspect's angle and orb.
     std::array<std::array<double, kBodySlots>, kBodySlots> m_separation;
 };
 
-// What one finder (or the midpoint check) reported.
-struct PatternFinding {
-    int16_t patternIndex = 0;
-    std::string text;
-    int16_t count = 0;
-};
+// The patterns in the order of the aspect summary and the natal listing: Grand trine, Kite, Rectangle,
+// T-square, Grand cross, Yod, Yod-kite, Trapezium, then the stelliums from the largest down, stopping at
+// the first size that finds something, then Grand sextile, and last the midpoints with the midpoint orb at
+// position `orbForMidpointsPosition` of the panel's list. A run given hears of each as it is found.
+std::vector<PatternFound> FindChartPatterns(const AstroModule& astro, const ChartPositions& positions,
+                                            int16_t orbForMidpointsPosition, RunSearchState* run = nullptr);
 
-// Asks for the patterns in the order of the aspect summary and the natal listing: Grand trine, Kite,
-// Rectangle, T-square, Grand cross, Yod, Yod-kite, Trapezium, then the stelliums from the largest down
-// until `ask` says one was found, then Grand sextile, and last the midpoints (kPatternMidpoint).
-void AskPatternsInSummaryOrder(const std::function<bool(int16_t patternIndex)>& ask);
+// The patterns grouped by pattern, in their order: one span for each pattern found.
+std::vector<std::span<const PatternFound>> ByPattern(std::span<const PatternFound> patterns);
 
-// Runs the finders in the order of the aspect summary — Grand trine, Kite, Rectangle, T-square, Grand
-// cross, Yod, Yod-kite, Trapezium, then the stelliums from the largest down, stopping at the first size
-// that finds something, then Grand sextile — and last the midpoint check with the midpoint orb at
-// position `orbForMidpointsPosition` of the panel's list. Returns every finder that was asked, in that
-// order, with its text (possibly empty) and count.
-std::vector<PatternFinding> FindAllPatterns(const PatternFinder& finder, bool fullNames,
-                                            int16_t orbForMidpointsPosition);
+// The pattern counts that the one-moment summary stores (patternCounts): the count of each pattern found;
+// a stellium found also sets the counts of the smaller stelliums to 0; patterns not found keep what they
+// held; the midpoint count is always stored.
+void StorePatternCounts(std::span<const PatternFound> patterns, std::array<int16_t, kNumPatterns>& patternCounts);
 
-// The count that the one-moment summary stores for pattern `patternIndex` (FindAllPatterns followed by
-// PatternSummary into counts cleared beforehand), asking only the finders that decide it: the pattern's
+// The count that the one-moment summary stores for pattern `patternIndex` (FindChartPatterns followed by
+// StorePatternCounts into counts cleared beforehand), asking only the finders that decide it: the pattern's
 // own, for a stellium first the larger ones (a larger stellium found leaves the smaller ones at 0), for
-// kPatternMidpoint the midpoint check. A run given to the finder hears of the patterns found exactly as
-// in the whole summary. 0 for an index outside the patterns.
-int16_t SummaryCountOf(const PatternFinder& finder, int16_t patternIndex, int16_t orbForMidpointsPosition);
-
-// The pattern part of the one-moment summary: each non-empty pattern text followed by "\r\n", then the
-// midpoint text. A pattern's count is stored in patternCounts only when its finder found something (a
-// stellium found also sets the counts of the smaller stelliums to 0); the midpoint count is always
-// stored.
-std::string PatternSummary(const std::vector<PatternFinding>& findings, std::array<int16_t, kNumPatterns>& patternCounts);
+// kPatternMidpoint the midpoint check. A run given hears of the patterns found exactly as in the whole
+// summary. 0 for an index outside the patterns.
+int16_t SummaryCountOf(const AstroModule& astro, const ChartPositions& positions, int16_t patternIndex,
+                       int16_t orbForMidpointsPosition, RunSearchState* run = nullptr);
 
 }  // namespace orvane::core

@@ -30,11 +30,9 @@ int32_t EphemerisPlanetNumber(int16_t body)
     return kPlanetNumber[static_cast<size_t>(body)];
 }
 
-double HelioLongitude(const PlutoTable& pluto, int16_t body, double moment)
+double HelioLongitude(const PlutoTable& pluto, Body body, double moment)
 {
-    const int32_t planet = EphemerisPlanetNumber(body);
-    if (planet == 0)
-        return kUnknownBody;
+    const int32_t planet = EphemerisPlanetNumber(IndexOf(body));
     const auto year = static_cast<int16_t>(CalendarYear(moment));
     if (planet == 9)
         return pluto.PlutoLongitude(moment);
@@ -42,12 +40,23 @@ double HelioLongitude(const PlutoTable& pluto, int16_t body, double moment)
     return platform::HelioJ2000LongitudeRadius(planet, moment, year, &radiusVector);
 }
 
+Position PositionOf(double helioLongitude)
+{
+    if (helioLongitude >= 0.0)
+        return {helioLongitude, NoPosition::NotInUse};
+    if (helioLongitude == kPlutoBeforeTable)
+        return {std::nullopt, NoPosition::BeforePlutoTable};
+    if (helioLongitude == kPlutoAfterTable)
+        return {std::nullopt, NoPosition::AfterPlutoTable};
+    return {std::nullopt, NoPosition::NoEphemeris};
+}
+
 int16_t NumPlanetsFor(bool plutoTableRead)
 {
     return plutoTableRead ? kPluto : kNeptune;
 }
 
-DailyMotion DailyMotionOf(int16_t body)
+DailyMotion DailyMotionOf(Body body)
 {
     // Degrees a day from the orbits' mean motion, eccentricity and inclination (see the header), nine
     // tenths of the aphelion motion and eleven tenths of the perihelion motion.
@@ -63,30 +72,28 @@ DailyMotion DailyMotionOf(int16_t body)
         {0.005289, 0.006698},  // Neptune
         {0.002117, 0.007833},  // Pluto
     }};
-    if (body < kEarth || body > kPluto)
-        return {};
-    const DailyMotion degrees = kDegreesPerDay[static_cast<size_t>(body)];
+    const DailyMotion degrees = kDegreesPerDay[SlotOf(body)];
     constexpr double kRadiansPerDegree = kTwoPi / 360.0;
     return {degrees.least * kRadiansPerDegree, degrees.greatest * kRadiansPerDegree};
 }
 
-double GreatestDailyAcceleration(int16_t body)
+double GreatestDailyAcceleration(Body body)
 {
     switch (body) {
-    case kUranus: return 1.2e-8;
-    case kNeptune: return 2.0e-9;
-    case kPluto: return 1.5e-8;
+    case Body::Uranus: return 1.2e-8;
+    case Body::Neptune: return 2.0e-9;
+    case Body::Pluto: return 1.5e-8;
     default: return 0.0;
     }
 }
 
-double LongitudeRounding(int16_t body)
+double LongitudeRounding(Body body)
 {
     // Half an arcsecond of the table's rounding and the linear interpolation between its midnights.
-    return body == kPluto ? 3.0e-6 : 1.0e-7;
+    return body == Body::Pluto ? 3.0e-6 : 1.0e-7;
 }
 
-double GreatestDailySeparationChange(int16_t p1, int16_t p2, bool firstFixed)
+double GreatestDailySeparationChange(Body p1, Body p2, bool firstFixed)
 {
     const DailyMotion m2 = DailyMotionOf(p2);
     if (firstFixed)

@@ -4,13 +4,54 @@
 // its daily table.
 
 #include "core/pluto_table.h"
+#include "core/vocabulary.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace orvane::core {
 
 // Returned for a body index outside 1 … 9 (negative: no position).
 inline constexpr double kUnknownBody = -1.0;
+
+// Why a body has no position.
+enum class NoPosition : uint8_t {
+    NotInUse,          // a body the computation leaves out (Pluto without its table), or a moment not compared
+    BeforePlutoTable,  // Pluto before the first day of its table, 1 January 1600
+    AfterPlutoTable,   // Pluto after its last day, 31 December 2199 (or a day the table lacks)
+    NoEphemeris,       // the ephemeris gave none
+};
+
+// A body's heliocentric longitude at a moment, or why it has none.
+struct Position {
+    std::optional<double> longitude;            // radians, 0 … 2π
+    NoPosition missing = NoPosition::NotInUse;  // read only when there is no longitude
+
+    bool operator==(const Position&) const = default;
+};
+
+// The position that a longitude of the ephemeris layer stands for: a negative value is no longitude, and
+// the Pluto table's values before and after it say why.
+Position PositionOf(double helioLongitude);
+
+// Whether a body takes part in the computation (it has a position, or a reason other than NotInUse).
+constexpr bool InUse(const Position& position)
+{
+    return position.longitude || position.missing != NoPosition::NotInUse;
+}
+
+// The positions of the nine bodies at one moment.
+class ChartPositions {
+public:
+    const Position& operator[](Body body) const { return m_positions[SlotOf(body) - 1]; }
+    Position& operator[](Body body) { return m_positions[SlotOf(body) - 1]; }
+
+    bool operator==(const ChartPositions&) const = default;
+
+private:
+    std::array<Position, kNumBodies> m_positions{};
+};
 
 // Year number of the civil day containing `moment` (a Julian date, UT), as the calendar layer's
 // astronomers' calendar counts it.
@@ -20,10 +61,9 @@ int32_t CalendarYear(double moment);
 // theirs (4 … 9). 0 for an index outside 1 … 9.
 int32_t EphemerisPlanetNumber(int16_t body);
 
-// Heliocentric ecliptic longitude (J2000, radians) of `body` (1 Earth … 9 Pluto) at `moment` (Julian
-// date, UT). Pluto comes from `pluto` and may be kPlutoBeforeTable or kPlutoAfterTable; an unknown body
-// gives kUnknownBody.
-double HelioLongitude(const PlutoTable& pluto, int16_t body, double moment);
+// Heliocentric ecliptic longitude (J2000, radians) of `body` at `moment` (Julian date, UT). Pluto comes
+// from `pluto` and may be kPlutoBeforeTable or kPlutoAfterTable.
+double HelioLongitude(const PlutoTable& pluto, Body body, double moment);
 
 // The number of bodies in use: 9 with a Pluto table, 8 without.
 int16_t NumPlanetsFor(bool plutoTableRead);
@@ -40,14 +80,14 @@ struct DailyMotion {
     double greatest = 0.0;
 };
 
-// The bounds of body 1 … 9; {0, 0} for any other index (a body without positions does not move).
-DailyMotion DailyMotionOf(int16_t body);
+// The bounds of a body.
+DailyMotion DailyMotionOf(Body body);
 
 // The most the separation of two bodies (and so any aspect's deviation) can change in one day, in
 // radians: with both bodies moving forward, the difference of their motions lies between
 // least(p1) − greatest(p2) and greatest(p1) − least(p2). With `firstFixed` body p1 stands still (a natal
 // position) and only p2's motion counts.
-double GreatestDailySeparationChange(int16_t p1, int16_t p2, bool firstFixed);
+double GreatestDailySeparationChange(Body p1, Body p2, bool firstFixed);
 
 // The most the daily motion of a slow body (Uranus, Neptune, Pluto) can change in one day, in radians per
 // day²; 0 for the other bodies, whose motion changes too fast for it to be of use. For an orbit the
@@ -55,11 +95,11 @@ double GreatestDailySeparationChange(int16_t p1, int16_t p2, bool firstFixed);
 // (the positions are heliocentric) divided by the body's least distance, and the tilt of Pluto's orbit
 // seen in the ecliptic. The bounds are twice the sum. Over any span the motion then differs from its mean
 // over a known earlier span by no more than these times the spans' lengths.
-double GreatestDailyAcceleration(int16_t body);
+double GreatestDailyAcceleration(Body body);
 
 // How far a computed longitude of `body` may stray from the smooth motion the bounds above describe,
 // in radians: Pluto's table holds whole arcseconds, the ephemeris' series agree far better.
-double LongitudeRounding(int16_t body);
+double LongitudeRounding(Body body);
 
 // What a table or a rounded ephemeris value may stray from the smooth motion the bounds above describe,
 // in radians (Pluto's table holds whole arcseconds): a change of separation over any number of days is

@@ -5,7 +5,10 @@
 // a longitude into text.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,27 +18,81 @@ namespace orvane::core {
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kTwoPi = 6.28318530717959;
 
-// Body indices. Index 0 is never used; 10 exists only in the glyph table.
-inline constexpr int16_t kEarth = 1;
-inline constexpr int16_t kMercury = 2;
-inline constexpr int16_t kVenus = 3;
-inline constexpr int16_t kMars = 4;
-inline constexpr int16_t kJupiter = 5;
-inline constexpr int16_t kSaturn = 6;
-inline constexpr int16_t kUranus = 7;
-inline constexpr int16_t kNeptune = 8;
-inline constexpr int16_t kPluto = 9;
+// The nine bodies, numbered as the name tables, the duration records and the state files number them.
+enum class Body : int16_t { Earth = 1, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto };
+inline constexpr int kNumBodies = 9;
+inline constexpr std::array<Body, kNumBodies> kBodies{Body::Earth,  Body::Mercury, Body::Venus,
+                                                      Body::Mars,   Body::Jupiter, Body::Saturn,
+                                                      Body::Uranus, Body::Neptune, Body::Pluto};
+
+// The seven aspects, numbered in the order in which every search tries them (not the order of the angles).
+enum class Aspect : int16_t { Conjunction = 1, Opposition, Square, Trine, Sextile, Semisextile, Quincunx };
+inline constexpr std::array<Aspect, 7> kAspects{Aspect::Conjunction, Aspect::Opposition,  Aspect::Square,
+                                                Aspect::Trine,       Aspect::Sextile,     Aspect::Semisextile,
+                                                Aspect::Quincunx};
+
+// The number of a body (1 … 9) or an aspect (1 … 7).
+constexpr int16_t IndexOf(Body body)
+{
+    return static_cast<int16_t>(body);
+}
+constexpr int16_t IndexOf(Aspect aspect)
+{
+    return static_cast<int16_t>(aspect);
+}
+// The place of a body or an aspect in the tables that run from 0 (name tables, orbs, colours, counts).
+constexpr size_t SlotOf(Body body)
+{
+    return static_cast<size_t>(body);
+}
+constexpr size_t SlotOf(Aspect aspect)
+{
+    return static_cast<size_t>(aspect);
+}
+// The body or aspect of a number; none outside 1 … 9 and 1 … 7.
+constexpr std::optional<Body> BodyOfIndex(int index)
+{
+    return index >= 1 && index <= kNumBodies ? std::optional(static_cast<Body>(index)) : std::nullopt;
+}
+constexpr std::optional<Aspect> AspectOfIndex(int index)
+{
+    return index >= 1 && index <= 7 ? std::optional(static_cast<Aspect>(index)) : std::nullopt;
+}
+
+// The first `count` bodies (0 … 9): the bodies in use when `count` is bodyCount.
+constexpr std::span<const Body> BodiesInUse(int count)
+{
+    return std::span(kBodies).first(static_cast<size_t>(count < 0 ? 0 : count > kNumBodies ? kNumBodies : count));
+}
+// The bodies after `body` among the first `count`: the second bodies of the pairs that `body` begins.
+constexpr std::span<const Body> BodiesAfter(Body body, int count)
+{
+    const std::span<const Body> inUse = BodiesInUse(count);
+    const auto next = static_cast<size_t>(IndexOf(body));
+    return next < inUse.size() ? inUse.subspan(next) : std::span<const Body>();
+}
+
+// Body and aspect numbers as the tables, records and lists use them. Index 0 is never used; body 10
+// exists only in the glyph table (the Sun).
+inline constexpr int16_t kEarth = IndexOf(Body::Earth);
+inline constexpr int16_t kMercury = IndexOf(Body::Mercury);
+inline constexpr int16_t kVenus = IndexOf(Body::Venus);
+inline constexpr int16_t kMars = IndexOf(Body::Mars);
+inline constexpr int16_t kJupiter = IndexOf(Body::Jupiter);
+inline constexpr int16_t kSaturn = IndexOf(Body::Saturn);
+inline constexpr int16_t kUranus = IndexOf(Body::Uranus);
+inline constexpr int16_t kNeptune = IndexOf(Body::Neptune);
+inline constexpr int16_t kPluto = IndexOf(Body::Pluto);
 inline constexpr int16_t kMaxBodyIndex = 10;
 inline constexpr int kBodySlots = 11;  // body arrays run 0 … 10
 
-// Aspect indices, in the order in which every search tries them (not the order of the angles).
-inline constexpr int16_t kConjunction = 1;
-inline constexpr int16_t kOpposition = 2;
-inline constexpr int16_t kSquare = 3;
-inline constexpr int16_t kTrine = 4;
-inline constexpr int16_t kSextile = 5;
-inline constexpr int16_t kSemisextile = 6;
-inline constexpr int16_t kQuincunx = 7;
+inline constexpr int16_t kConjunction = IndexOf(Aspect::Conjunction);
+inline constexpr int16_t kOpposition = IndexOf(Aspect::Opposition);
+inline constexpr int16_t kSquare = IndexOf(Aspect::Square);
+inline constexpr int16_t kTrine = IndexOf(Aspect::Trine);
+inline constexpr int16_t kSextile = IndexOf(Aspect::Sextile);
+inline constexpr int16_t kSemisextile = IndexOf(Aspect::Semisextile);
+inline constexpr int16_t kQuincunx = IndexOf(Aspect::Quincunx);
 inline constexpr int16_t kNumAspects = 7;
 inline constexpr int kAspectSlots = 8;  // aspect arrays run 0 … 7; 0 is never filled
 

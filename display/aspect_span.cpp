@@ -1,7 +1,6 @@
 #include "display/aspect_span.h"
 
 #include "core/positions.h"
-#include "display/grid_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,13 +32,14 @@ double DeviationOfDifference(double difference, double angle)
 // A trial whose in-orb test and step follow from that range for certain need not be computed.
 class DeviationBound {
 public:
-    DeviationBound(const core::AstroModule& astro, int16_t p1, int16_t p2, int16_t a, int16_t k, bool firstFixed)
+    DeviationBound(const core::AstroModule& astro, core::Body p1, core::Body p2, core::Aspect a, int16_t k,
+                   bool firstFixed)
     {
-        if (a < core::kConjunction || a > core::kNumAspects || k < 0 || k >= core::kOrbColumns)
+        if (k < 0 || k >= core::kOrbColumns)
             return;  // no trial is known beforehand
         m_rate = core::GreatestDailySeparationChange(p1, p2, firstFixed);
-        m_orb = astro.orbs.orbs[static_cast<size_t>(a)][static_cast<size_t>(k)];
-        m_angle = astro.tables.aspectAngles[static_cast<size_t>(a)];
+        m_orb = astro.orbs.Orb(a, k);
+        m_angle = astro.tables.aspectAngles[core::SlotOf(a)];
         const double a2 = core::GreatestDailyAcceleration(p2);
         const double a1 = firstFixed ? 0.0 : core::GreatestDailyAcceleration(p1);
         m_acceleration = a2 > 0.0 && (firstFixed || a1 > 0.0) ? a1 + a2 : -1.0;
@@ -80,7 +80,7 @@ public:
             lowest = std::max(lowest, deviation - doubt);
             highest = std::min(highest, deviation + doubt);
         }
-        if (!(highest < m_orb))
+        if (!core::WithinOrb(highest, m_orb))
             return 0.0;
         if (!slowPair)
             return 1.0;
@@ -121,8 +121,8 @@ private:
 // those of computing every trial. A body without a position on a day passed over has none on the days
 // beyond either (the ephemeris and Pluto's table each cover one span of time), so such a search still
 // ends with an unknown day.
-double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext& context, int16_t p1, int16_t p2,
-                        int16_t a, int16_t k, Direction direction)
+double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext& context, core::Body p1,
+                        core::Body p2, core::Aspect a, int16_t k, Direction direction)
 {
     if (context.worldLocalDay < 0.0)
         return kUnknownDay;  // the world date row holds no date
@@ -141,7 +141,7 @@ double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext&
     const double sense = direction == Direction::Back ? -1.0 : 1.0;
     // Aspects between the three outermost bodies last for years: near exactness they are passed over in
     // steps of up to eleven days.
-    const bool slowPair = p1 >= core::kUranus && p2 >= core::kUranus;
+    const bool slowPair = p1 >= core::Body::Uranus && p2 >= core::Body::Uranus;
     DeviationBound bound(astro, p1, p2, a, k, context.isPersonalTransits);
 
     for (int32_t trial = 0; trial < context.lngMaxTrials; ++trial) {
@@ -187,7 +187,6 @@ std::string DeviationText(double deviation)
 }
 
 const std::string kNoDates(22, '-');
-const std::string kBlankDates(22, ' ');
 const std::string kBlankDuration(6, ' ');
 
 }  // namespace
@@ -203,49 +202,48 @@ AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<do
     return context;
 }
 
-double BeginningOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, int16_t p1,
-                         int16_t p2, int16_t a, int16_t k)
+double BeginningOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, core::Body p1,
+                         core::Body p2, core::Aspect a, int16_t k)
 {
     return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Back);
 }
 
-double EndOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, int16_t p1, int16_t p2,
-                   int16_t a, int16_t k)
+double EndOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, core::Body p1, core::Body p2,
+                   core::Aspect a, int16_t k)
 {
     return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Forward);
 }
 
 namespace {
 
-// The two bodies of a grid cell and their longitudes at the moments of the mode.
-struct CellPair {
-    int16_t p1 = 0;
-    int16_t p2 = 0;
+// The two bodies of a record and their longitudes at the moments of the mode.
+struct RecordPair {
+    core::Body p1 = core::Body::Earth;
+    core::Body p2 = core::Body::Earth;
     double L1 = 0.0;
     double L2 = 0.0;
 };
 
-CellPair PairOfCell(const core::AstroModule& astro, const DurationGrid& grid, const AspectSpanContext& context,
-                    const RowCol& cell)
+// The record names the row body first, the natal body in personal transits; in synastry the 1st
+// birthdate's body, which stands in the column.
+RecordPair PairOf(const core::AstroModule& astro, const DurationGrid& grid, const AspectSpanContext& context,
+                  const core::AspectFound& found)
 {
-    CellPair pair;
+    RecordPair pair;
     if (!core::IsTwoDateMode(grid.currentMode)) {
-        // Triangle: the row body and the column body at the one moment of the mode.
-        pair.p1 = static_cast<int16_t>(cell.gridRow - 1);
-        pair.p2 = static_cast<int16_t>(cell.gridCol + 1);
+        pair.p1 = found.body1;
+        pair.p2 = found.body2;
         const double M = grid.moments[static_cast<size_t>(grid.currentMode - 1)];
         pair.L1 = astro.HelioLongitude(pair.p1, M);
         pair.L2 = astro.HelioLongitude(pair.p2, M);
     } else if (core::IsPersonalTransitMode(grid.currentMode)) {
-        // Rows are the natal bodies, columns the transiting bodies.
-        pair.p1 = static_cast<int16_t>(cell.gridRow - 1);
-        pair.p2 = static_cast<int16_t>(cell.gridCol - 1);
+        pair.p1 = found.body1;
+        pair.p2 = found.body2;
         pair.L1 = astro.HelioLongitude(pair.p1, context.natalMoment);
         pair.L2 = astro.HelioLongitude(pair.p2, grid.moments[0]);
     } else {
-        // Synastry: columns belong to the 1st birthdate, rows to the 2nd.
-        pair.p1 = static_cast<int16_t>(cell.gridCol - 1);
-        pair.p2 = static_cast<int16_t>(cell.gridRow - 1);
+        pair.p1 = found.body2;
+        pair.p2 = found.body1;
         pair.L1 = astro.HelioLongitude(pair.p1, grid.moments[1]);
         pair.L2 = astro.HelioLongitude(pair.p2, grid.moments[2]);
     }
@@ -254,21 +252,19 @@ CellPair PairOfCell(const core::AstroModule& astro, const DurationGrid& grid, co
 
 // One duration record: the bodies, the aspect, its deviation and, for transits, beginning, end and
 // duration in days (blank where unknown). Decimal commas become points.
-std::string DurationRecord(const core::AstroModule& astro, const AspectSpanContext& context, const CellPair& pair,
-                           int16_t a, int16_t k, bool fixedMoments)
+std::string DurationRecord(const core::AstroModule& astro, const AspectSpanContext& context, const RecordPair& pair,
+                           core::Aspect a, int16_t k, bool fixedMoments)
 {
-    const int16_t p1 = pair.p1;
-    const int16_t p2 = pair.p2;
+    const int16_t p1 = core::IndexOf(pair.p1);
+    const int16_t p2 = core::IndexOf(pair.p2);
     const double deviation = astro.Deviation(pair.L1, pair.L2, a);
     std::string record = RightJustified(p1, 2) + RightJustified(p2, 2) + RightJustified(p1, 2) +
-                         RightJustified(a, 2) + " " + DeviationText(deviation);
+                         RightJustified(core::IndexOf(a), 2) + " " + DeviationText(deviation);
     if (fixedMoments) {
         record += kNoDates;
-    } else if (p2 == core::kMaxBodyIndex) {
-        record += kBlankDates;
     } else {
-        const auto b = static_cast<long long>(std::floor(BeginningOfAspect(astro, context, p1, p2, a, k)));
-        const auto e = static_cast<long long>(std::floor(EndOfAspect(astro, context, p1, p2, a, k)));
+        const auto b = static_cast<long long>(std::floor(BeginningOfAspect(astro, context, pair.p1, pair.p2, a, k)));
+        const auto e = static_cast<long long>(std::floor(EndOfAspect(astro, context, pair.p1, pair.p2, a, k)));
         record += RightJustified(b, 8) + RightJustified(e, 8);
         record += (b < 0 || e < 0) ? kBlankDuration : RightJustified(e - b + 1, 6);
     }
@@ -285,24 +281,17 @@ void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, Dura
 {
     records.recordLines.clear();
     records.recordCount = 0;
-    if (grid.currentMode < core::kModeWorldTransits || grid.currentMode > core::kModeSynastry || grid.columnCount <= 0)
+    if (grid.currentMode < core::kModeWorldTransits || grid.currentMode > core::kModeSynastry)
         return;
 
     const int16_t k = core::IsTwoDateMode(grid.currentMode) ? core::kOrbColumnPersonal : core::kOrbColumnOneMoment;
     const AspectSpanContext context = MakeAspectSpanContext(grid.currentMode, grid.moments,
                                                             grid.worldLocalDay, grid.zoneOffsetMinutes);
     const bool fixedMoments = core::IsNatalMode(grid.currentMode) || grid.currentMode == core::kModeSynastry;
-
-    for (size_t i = 0; i < grid.cellTexts.size(); ++i) {
-        const std::string& cellText = grid.cellTexts[i];
-        for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
-            const std::string& abbrev = astro.tables.AspectText[static_cast<size_t>(a)].Abbrev;
-            if (abbrev.empty() || cellText.find(abbrev) == std::string::npos)
-                continue;
-            const CellPair pair = PairOfCell(astro, grid, context, CellRowCol(static_cast<int>(i), grid.columnCount));
-            records.recordLines.push_back(DurationRecord(astro, context, pair, a, k, fixedMoments));
-            ++records.recordCount;
-        }
+    for (const core::AspectFound& found : grid.aspects) {
+        records.recordLines.push_back(
+            DurationRecord(astro, context, PairOf(astro, grid, context, found), found.aspect, k, fixedMoments));
+        ++records.recordCount;
     }
 }
 

@@ -75,52 +75,40 @@ std::array<TwipPoint, core::kNumSigns> SignGlyphPositions(const ChartGeometry& g
     return positions;
 }
 
-bool LineShown(const core::AstroTables& tables, const ChartOptions& options, int16_t p1, int16_t p2)
+bool LineShown(const core::AstroTables& tables, const ChartOptions& options, core::Body p1, core::Body p2)
 {
     if (options.onlyEarthAspects)
-        return p1 == core::kEarth || p2 == core::kEarth;
+        return p1 == core::Body::Earth || p2 == core::Body::Earth;
     if (options.onlyOuterPlanets)
-        return !tables.isInnerBody[At(p1)] && !tables.isInnerBody[At(p2)];
+        return !tables.isInnerBody[core::SlotOf(p1)] && !tables.isInnerBody[core::SlotOf(p2)];
     return true;
 }
 
-std::vector<ChartLine> ChartLines(const GridModel& grid, const core::AstroTables& tables, ChartKind kind,
+std::vector<ChartLine> ChartLines(const core::AspectResult& result, const core::AstroTables& tables,
                                   const ChartOptions& options)
 {
     std::vector<ChartLine> lines;
-    const bool oneDate = kind == ChartKind::OneDate;
-    for (int i = 0; i < grid.cellCount && i < kCellPool; ++i) {
-        const RowCol rc = CellRowCol(i, grid.columnCount);
-        // Aspect cells only: the triangle right of its diagonal headers, the square inside its headers.
-        const bool aspectCell = oneDate ? rc.gridRow >= 2 && rc.gridCol > rc.gridRow - 2 : rc.gridRow >= 2 && rc.gridCol >= 2;
-        const GridCell& cell = grid.cellTexts[At(i)];
-        if (!aspectCell || cell.text.empty())
-            continue;
-        const auto p1 = static_cast<int16_t>(rc.gridRow - 1);
-        const auto p2 = static_cast<int16_t>(oneDate ? rc.gridCol + 1 : rc.gridCol - 1);
-        for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
-            const std::string& abbrev = tables.AspectText[At(a)].Abbrev;
-            if (abbrev.empty() || cell.text.find(abbrev) == std::string::npos || !LineShown(tables, options, p1, p2))
-                continue;
-            lines.push_back({p1, p2, a, cell.bold ? 2 : 1, tables.aspectColors[At(a)]});
-        }
-    }
+    for (const core::AspectFound& found : result.aspects)
+        if (LineShown(tables, options, found.body1, found.body2))
+            lines.push_back({found.body1, found.body2, found.aspect, found.close ? 2 : 1,
+                             tables.aspectColors[core::SlotOf(found.aspect)]});
     return lines;
 }
 
-ChartData MakeChartData(const core::AstroModule& astro, const GridModel& grid, const core::PositionTable& longitudes,
-                        int16_t mode, const ChartOptions& options, const text::Language& language,
-                        const std::string& caption)
+ChartData MakeChartData(const core::AstroModule& astro, const core::AspectResult& result, int16_t mode,
+                        const ChartOptions& options, const text::Language& language, const std::string& caption)
 {
     ChartData data;
     data.kind = ChartKindOf(mode);
-    data.longitudes = longitudes;
+    for (const core::Body body : core::kBodies)
+        for (size_t set = 0; set < result.positions.size(); ++set)
+            data.longitudes[core::SlotOf(body)][set] = result.positions[set][body].longitude;
     data.numPlanets = astro.bodyCount;
     data.planetGlyph = astro.tables.bodyGlyphs;
     data.signGlyph = astro.tables.signGlyphs;
     data.options = options;
     if (!FiltersConflict(options))
-        data.lines = ChartLines(grid, astro.tables, data.kind, options);
+        data.lines = ChartLines(result, astro.tables, options);
     const bool synastry = mode == core::kModeSynastry;
     data.legend = {language.Text(synastry ? text::kTextLegendWhite1stBirthdate : text::kTextLegendWhiteTransiting),
                    language.Text(synastry ? text::kTextLegendLemon2ndBirthdate : text::kTextLegendLemonNatal)};
@@ -140,9 +128,9 @@ std::optional<platform::Message> LineReport(const core::AstroTables& tables, con
             return std::nullopt;
     std::string labels;
     const std::string joint = " " + language.Text(text::kTextOr) + " ";
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        if (tables.aspectColors[At(a)] == color)
-            labels += tables.AspectText[At(a)].Label + joint;
+    for (const core::Aspect a : core::kAspects)
+        if (tables.aspectColors[core::SlotOf(a)] == color)
+            labels += tables.AspectText[core::SlotOf(a)].Label + joint;
     if (labels.empty())
         return std::nullopt;
     labels.resize(labels.size() - joint.size());

@@ -1,12 +1,12 @@
 #pragma once
 
 // The chart's arithmetic without a picture: the sizes of the one-date and the two-date chart, where a
-// longitude puts a glyph, which aspect lines the grid asks for after the display filters and how wide,
+// longitude puts a glyph, which aspect lines a result asks for after the display filters and how wide,
 // the legend's texts, the messages of the chart, and the right-click report of a line. The Qt painters
 // draw from what these return; the glyph placement itself reads back pixels and lives with them.
 
+#include "core/aspect_result.h"
 #include "core/astro_module.h"
-#include "display/grid_model.h"
 #include "platform/message.h"
 #include "text/language.h"
 
@@ -98,29 +98,28 @@ constexpr bool FiltersConflict(const ChartOptions& options)
 
 // Whether the line of bodies p1 and p2 is drawn: with only Earth aspects when one of them is Earth,
 // otherwise with only outer planets when neither is an inner planet, otherwise always.
-bool LineShown(const core::AstroTables& tables, const ChartOptions& options, int16_t p1, int16_t p2);
+bool LineShown(const core::AstroTables& tables, const ChartOptions& options, core::Body p1, core::Body p2);
 
 // One aspect line: from the glyph of `to` (set 0) to the glyph of `from` (set 0 in the one-date chart,
 // set 1 in the two-date chart), in its aspect's colour, 2 wide for a bold (close) aspect.
 struct ChartLine {
-    int16_t from = 0;  // the cell's row body
-    int16_t to = 0;    // the cell's column body
-    int16_t aspect = 0;
+    core::Body from = core::Body::Earth;  // the aspect's body1, the grid's row body
+    core::Body to = core::Body::Earth;    // its body2, the grid's column body
+    core::Aspect aspect = core::Aspect::Conjunction;
     int width = 1;
     double color = 0.0;
     bool operator==(const ChartLine&) const = default;
 };
 
-// The lines the grid's aspect cells ask for, after the filters: every aspect whose abbreviation occurs
-// in an aspect cell's text, in cell order.
-std::vector<ChartLine> ChartLines(const GridModel& grid, const core::AstroTables& tables, ChartKind kind,
+// The lines of a result's aspects after the filters, in the grid's order.
+std::vector<ChartLine> ChartLines(const core::AspectResult& result, const core::AstroTables& tables,
                                   const ChartOptions& options);
 
 // Everything a chart is drawn from.
 struct ChartData {
     ChartKind kind = ChartKind::OneDate;
-    // Longitudes by body and set (longitudes); a negative value leaves the body out.
-    core::PositionTable longitudes{};
+    // Longitudes by body index and set; a body without one is left out.
+    std::array<std::array<std::optional<double>, 2>, core::kBodySlots> longitudes{};
     int16_t numPlanets = 0;
     std::array<std::string, core::kBodySlots> planetGlyph;
     std::array<std::string, core::kNumSigns> signGlyph;
@@ -136,9 +135,8 @@ struct ChartData {
 };
 
 // The chart of the last computation in `mode`; `caption` titles its messages (the main window's caption).
-ChartData MakeChartData(const core::AstroModule& astro, const GridModel& grid, const core::PositionTable& longitudes,
-                        int16_t mode, const ChartOptions& options, const text::Language& language,
-                        const std::string& caption);
+ChartData MakeChartData(const core::AstroModule& astro, const core::AspectResult& result, int16_t mode,
+                        const ChartOptions& options, const text::Language& language, const std::string& caption);
 
 // The right-click on the chart over a point of colour `color`: "This line is a" box naming every aspect
 // of that colour ("Trine (120°) or sextile (60°)"); nothing over the background, white, the two greys

@@ -125,38 +125,4 @@ void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::La
     }
 }
 
-int16_t GridModel::CellAspect(const core::AstroTables& tables, int16_t i) const
-{
-    if (i < 0 || i >= cellCount || i >= kCellPool)
-        return 0;
-    const std::string& text = cellTexts[Index(i)].text;
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        if (text.find(tables.AspectText[Index(a)].Abbrev) != std::string::npos)
-            return a;
-    return 0;
-}
-
-int16_t GridModel::GetTotalNumAspects(const core::AstroTables& tables) const
-{
-    int16_t total = 0;
-    for (int16_t i = 0; i < cellCount && i < kCellPool; ++i) {
-        const std::string& text = cellTexts[Index(i)].text;
-        if (text.size() < 3)
-            continue;  // empty cells and glyph headers cannot hold an aspect's abbreviation
-        for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-            if (text.find(tables.AspectText[Index(a)].Abbrev) != std::string::npos)
-                ++total;
-    }
-    return total;
-}
-
-std::string PositionErrorMark(int32_t code)
-{
-    if (code == -99)
-        return "<";
-    if (code == -100)
-        return ">";
-    return "?";
-}
-
 }  // namespace orvane::display

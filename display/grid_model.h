@@ -4,6 +4,7 @@
 // one-date modes: world transits and natal aspects) or a square (the two-date modes: personal transits
 // and synastry), with each cell's text, colours, font, boldface, visibility and place.
 
+#include "core/aspect_result.h"
 #include "core/vocabulary.h"
 #include "core/modes.h"
 
@@ -62,6 +63,15 @@ constexpr RowCol CellRowCol(int i, int16_t numCols)
     return {static_cast<int16_t>(i / numCols), static_cast<int16_t>(i % numCols)};
 }
 
+// The cell of an aspect: in the triangle of one moment row body1 + 1 and column body2 − 1, in the square
+// of two moments row body1 + 1 (the second moment's bodies) and column body2 + 1 (the first moment's).
+constexpr RowCol AspectCell(core::Comparison comparison, const core::AspectFound& found)
+{
+    const int16_t column = comparison == core::Comparison::OneMoment ? core::IndexOf(found.body2) - 1
+                                                                     : core::IndexOf(found.body2) + 1;
+    return {static_cast<int16_t>(core::IndexOf(found.body1) + 1), column};
+}
+
 // The grid `picTable` with its cells and the variables that describe the current layout.
 class GridModel {
 public:
@@ -92,12 +102,8 @@ public:
     // cells captioned by `mode` (personal transits of either birthdate, or synastry).
     void LayOutSquareGrid(const core::AstroTables& tables, const text::Language& language, int16_t mode);
 
-    // The aspect of a cell: the first aspect index whose abbreviation occurs in its text; 0 for none (a
-    // header, position or empty cell, or an index outside the grid).
-    int16_t CellAspect(const core::AstroTables& tables, int16_t i) const;
-
-    // The number of aspect abbreviations in the cells in use (a cell counting once for each it holds).
-    int16_t GetTotalNumAspects(const core::AstroTables& tables) const;
+    // The number of the cell at `cell` of the current layout.
+    int16_t CellIndex(RowCol cell) const { return static_cast<int16_t>(cell.gridRow * columnCount + cell.gridCol); }
 
 private:
     // Sets the size of a new layout and clears every cell.
@@ -105,8 +111,5 @@ private:
     void PlaceCell(int16_t i);
     void MakeHeader(int16_t i, const std::string& glyph);
 };
-
-// The mark of a body without a position: "<" before Pluto's table, ">" after it, "?" otherwise.
-std::string PositionErrorMark(int32_t code);
 
 }  // namespace orvane::display

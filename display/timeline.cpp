@@ -17,9 +17,9 @@ namespace {
 
 constexpr double kMinutesPerDay = 1440.0;
 
-using BarKey = std::tuple<int16_t, int16_t, int16_t>;  // body1, body2, aspect
+using BarKey = std::tuple<core::Body, core::Body, core::Aspect>;  // body1, body2, aspect
 
-BarKey KeyOf(const core::EventPair& pair, int16_t aspect)
+BarKey KeyOf(const core::EventPair& pair, core::Aspect aspect)
 {
     return {pair.body1, pair.body2, aspect};
 }
@@ -91,9 +91,9 @@ Timeline AssembleTimeline(double from, double to, const std::vector<core::EventP
         open[key] = true;
     }
     for (const core::Event& event : events) {
-        if (event.kind == core::EventKind::Ingress || event.moment < from || event.moment >= to)
-            continue;
-        const BarKey key{event.body1, event.body2, event.aspect};
+        if (!event.body2 || !event.aspect || event.moment < from || event.moment >= to)
+            continue;  // an ingress, or outside the span
+        const BarKey key{event.body1, *event.body2, *event.aspect};
         std::vector<TimelineBar>& list = bars[key];
         // An exact moment or an exit without an entry before it: the aspect held at the span's start.
         if (!open[key] && event.kind != core::EventKind::Enter)
@@ -110,7 +110,7 @@ Timeline AssembleTimeline(double from, double to, const std::vector<core::EventP
     }
     Timeline timeline{from, to, 0, {}};
     for (const core::EventPair& pair : pairs)
-        for (int16_t aspect = core::kConjunction; aspect <= core::kNumAspects; ++aspect) {
+        for (const core::Aspect aspect : core::kAspects) {
             const auto found = bars.find(KeyOf(pair, aspect));
             if (found == bars.end() || found->second.empty())
                 continue;
@@ -134,11 +134,9 @@ Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::
         const double L2 = pair.moving2 ? astro.HelioLongitude(pair.body2, from) : pair.fixed2;
         if (L1 < 0.0 || L2 < 0.0)
             continue;
-        for (int16_t aspect = core::kConjunction; aspect <= core::kNumAspects; ++aspect) {
-            const double orb = astro.orbs.orbs.at(static_cast<size_t>(aspect)).at(static_cast<size_t>(search.OrbColumn()));
-            if (astro.Deviation(L1, L2, aspect) < orb)
+        for (const core::Aspect aspect : core::kAspects)
+            if (astro.orbs.Holds(aspect, search.OrbColumn(), astro.Deviation(L1, L2, aspect)))
                 atStart.push_back({pair, aspect});
-        }
     }
     Timeline timeline = AssembleTimeline(from, to, search.Pairs(), atStart, search.Collect(from, to));
     timeline.mode = mode;
@@ -147,9 +145,7 @@ Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::
 
 Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies)
 {
-    const auto ticked = [&bodies](int16_t body) {
-        return body >= 0 && body < core::kBodySlots && bodies[static_cast<size_t>(body)];
-    };
+    const auto ticked = [&bodies](core::Body body) { return bodies[core::SlotOf(body)]; };
     Timeline kept{timeline.from, timeline.to, timeline.mode, {}};
     for (const TimelineRow& row : timeline.rows)
         if (ticked(row.pair.body1) && ticked(row.pair.body2))
@@ -257,8 +253,8 @@ std::pair<std::string, std::string> BodyTexts(const core::AstroTables& tables, c
                                               int16_t mode, const core::EventPair& pair, bool names)
 {
     const auto& table = names ? tables.bodyNames : tables.bodyAbbrevs;
-    std::string first = table.at(static_cast<size_t>(pair.body1));
-    std::string second = table.at(static_cast<size_t>(pair.body2));
+    std::string first = table.at(core::SlotOf(pair.body1));
+    std::string second = table.at(core::SlotOf(pair.body2));
     if (core::IsPersonalTransitMode(mode))
         return {"tr." + first, language.Text(text::kTextNatalPrefix) + second};
     if (mode == core::kModeSynastry)
@@ -272,7 +268,7 @@ std::string RowLabel(const core::AstroTables& tables, const text::Language& lang
                      const TimelineRow& row)
 {
     const auto [first, second] = BodyTexts(tables, language, mode, row.pair, false);
-    return first + " " + tables.AspectText.at(static_cast<size_t>(row.aspect)).Abbrev + " " + second;
+    return first + " " + tables.AspectText.at(core::SlotOf(row.aspect)).Abbrev + " " + second;
 }
 
 std::string BarText(const core::AstroTables& tables, const text::Language& language, int16_t mode,
@@ -280,7 +276,7 @@ std::string BarText(const core::AstroTables& tables, const text::Language& langu
 {
     const int16_t lang = language.currentLanguage;
     const auto [first, second] = BodyTexts(tables, language, mode, row.pair, true);
-    std::string result = first + " " + tables.AspectText.at(static_cast<size_t>(row.aspect)).Adjective + " " + second;
+    std::string result = first + " " + tables.AspectText.at(core::SlotOf(row.aspect)).Adjective + " " + second;
     const auto line = [&](int16_t label, const std::string& value) {
         result += "\n" + language.Text(label) + " " + value;
     };
@@ -311,9 +307,9 @@ std::string TimelineCsv(const core::AstroTables& tables, const Timeline& timelin
             std::string exacts;
             for (double exact : bar.exacts)
                 exacts += (exacts.empty() ? "" : ";") + datetime::IsoText(exact, 0);
-            csv += tables.bodyNames.at(static_cast<size_t>(row.pair.body1)) + "," +
-                   tables.AspectText.at(static_cast<size_t>(row.aspect)).Name + "," +
-                   tables.bodyNames.at(static_cast<size_t>(row.pair.body2)) + "," +
+            csv += tables.bodyNames.at(core::SlotOf(row.pair.body1)) + "," +
+                   tables.AspectText.at(core::SlotOf(row.aspect)).Name + "," +
+                   tables.bodyNames.at(core::SlotOf(row.pair.body2)) + "," +
                    (bar.openStart ? "" : datetime::IsoText(bar.from, 0)) + "," + exacts + "," +
                    (bar.openEnd ? "" : datetime::IsoText(bar.to, 0)) + "\r\n";
         }

@@ -32,7 +32,7 @@ struct TimelineBar {
 
 struct TimelineRow {
     core::EventPair pair;
-    int16_t aspect = 0;
+    core::Aspect aspect = core::Aspect::Conjunction;
     std::vector<TimelineBar> bars;
 };
 
@@ -46,7 +46,7 @@ struct Timeline {
 // An aspect of a pair that holds at the span's start.
 struct InOrbAtStart {
     core::EventPair pair;
-    int16_t aspect = 0;
+    core::Aspect aspect = core::Aspect::Conjunction;
 };
 
 // The rows from the events of the span (in the order of core::EventBefore) and the aspects holding at its

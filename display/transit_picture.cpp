@@ -64,24 +64,24 @@ void LabelRows(TransitPicture& picture, datetime::DateRows& rows, double span, c
 
 // The longitude at which the transit is exact: the natal body's, its opposite, or of the two points
 // the aspect's angle away from it the one nearer the transiting body at the world moment.
-double ExactLongitude(const core::AstroModule& astro, datetime::DateRows& rows, int16_t birthRow, int16_t p1,
-                      int16_t p2, int16_t aspect, const text::Language& language)
+double ExactLongitude(const core::AstroModule& astro, datetime::DateRows& rows, int16_t birthRow, core::Body p1,
+                      core::Body p2, core::Aspect aspect, const text::Language& language)
 {
     const double natal = astro.HelioLongitude(p1, MomentOf(datetime::InputDateToAJDate(rows, birthRow, language)));
-    if (aspect == core::kOpposition)
+    if (aspect == core::Aspect::Opposition)
         return core::NormalizeAngle(natal + core::kPi);
-    if (aspect == core::kConjunction)
+    if (aspect == core::Aspect::Conjunction)
         return natal;
     const double moving =
         astro.HelioLongitude(p2, MomentOf(datetime::InputDateToAJDate(rows, core::kWorldDateRow, language)));
-    const double ahead = core::NormalizeAngle(natal + astro.tables.aspectAngles[At(aspect)]);
-    const double behind = core::NormalizeAngle(natal - astro.tables.aspectAngles[At(aspect)]);
+    const double ahead = core::NormalizeAngle(natal + astro.tables.aspectAngles[core::SlotOf(aspect)]);
+    const double behind = core::NormalizeAngle(natal - astro.tables.aspectAngles[core::SlotOf(aspect)]);
     return core::Separation(moving, ahead) < core::Separation(moving, behind) ? ahead : behind;
 }
 
 // The transiting body's deviation from `exact`, from local midnight at the start of the first day, 392
 // steps to the end of the last; only where it lies within the orb.
-void SampleCourse(TransitPicture& picture, const core::AstroModule& astro, int16_t p2, double exact, double span,
+void SampleCourse(TransitPicture& picture, const core::AstroModule& astro, core::Body p2, double exact, double span,
                   int16_t zoneMinutes)
 {
     double t = std::trunc(picture.beginning) - zoneMinutes / 1440.0 - 0.5;
@@ -96,13 +96,13 @@ void SampleCourse(TransitPicture& picture, const core::AstroModule& astro, int16
 }  // namespace
 
 TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::DateRows rows, int16_t birthRow,
-                                  int16_t p1, int16_t p2, int16_t aspect, int16_t zoneMinutes, double b, double e,
-                                  const std::string& caption, const text::Language& language)
+                                  core::Body p1, core::Body p2, core::Aspect aspect, int16_t zoneMinutes, double b,
+                                  double e, const std::string& caption, const text::Language& language)
 {
     TransitPicture picture;
     picture.aspect = aspect;
-    picture.orb = astro.orbs.orbs[At(aspect)][At(core::kOrbColumnPersonal)];
-    picture.color = astro.tables.aspectColors[At(aspect)];
+    picture.orb = astro.orbs.Orb(aspect, core::kOrbColumnPersonal);
+    picture.color = astro.tables.aspectColors[core::SlotOf(aspect)];
     picture.beginning = b;
     picture.ending = e;
 

@@ -40,7 +40,7 @@ inline constexpr int kTransitSamples = 393;
 inline constexpr int32_t kTransitCaptionTop = 6210 + 7 * kTransitUnit;  // twips
 
 struct TransitPicture {
-    int16_t aspect = 0;
+    core::Aspect aspect = core::Aspect::Conjunction;
     double orb = 0.0;    // the personal-transit orb of the aspect, radians
     double color = 0.0;  // the aspect's colour
     double beginning = 0.0;  // local day numbers of the first and the last day in orb
@@ -61,8 +61,8 @@ struct TransitPicture {
 // cleans them), `birthRow` the birthdate of the personal transits, `caption` the sentence to caption it
 // with, whose first "X" becomes the birthdate " (2000-01-05)"; `language` the language the rows convert in.
 TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::DateRows rows, int16_t birthRow,
-                                  int16_t p1, int16_t p2, int16_t aspect, int16_t zoneMinutes, double b, double e,
-                                  const std::string& caption, const text::Language& language);
+                                  core::Body p1, core::Body p2, core::Aspect aspect, int16_t zoneMinutes, double b,
+                                  double e, const std::string& caption, const text::Language& language);
 
 // The x of a deviation, in pixels.
 double CourseX(const TransitPicture& picture, double deviation);

@@ -20,7 +20,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <numeric>
 
 namespace {
 
@@ -92,9 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Require(outcome.dateError.has_value() || program->main.DetermineMode() == core::kModeNone,
                 "a refused computation says why");
     } else {
-        const auto& counts = program->main.aspectCounts;
-        const int shown = program->grid.GetTotalNumAspects(program->astro.tables);
-        Require(shown == std::accumulate(counts.begin(), counts.end(), 0), "the grid shows what it counts");
+        const core::AspectResult& result = program->main.result;
+        const int shown = result.TotalAspects();
+        for (const core::AspectFound& found : result.aspects) {
+            const int16_t cell = program->grid.CellIndex(display::AspectCell(result.comparison, found));
+            Require(cell < program->grid.cellCount && !program->grid.cellTexts[static_cast<size_t>(cell)].text.empty(),
+                    "the grid shows every aspect found");
+        }
         for (int16_t cell = 0; cell < program->grid.cellCount; cell += 7)
             program->ClickCell(cell);
         tools::DurationsWindow window(program->astro, program->language);

@@ -408,16 +408,13 @@ void ConfigureModel::ApplyOrbs(core::OrbTable& orbs) const
     orbs.ApplyOrbs(choices.orbMinutes, choices.proportions);
 }
 
-bool ConfigureModel::IsCloseAspect(const core::OrbTable& orbs, int16_t column, int16_t aspect, double deviation) const
+core::CloseAspectRule ConfigureModel::CloseRule() const
 {
     if (!boldfaceBox)
-        return false;
+        return {};
     if (opt1DegOfOrb)
-        return deviation < 1.0 / 360.0 * core::kTwoPi;
-    if (aspect < core::kConjunction || aspect > core::kNumAspects || column < 0 || column >= core::kOrbColumns)
-        return false;
-    const int32_t factor = std::max<int32_t>(1, boldfaceFactorList.SelectedItemData());
-    return deviation < orbs.orbs[static_cast<size_t>(aspect)][static_cast<size_t>(column)] / factor;
+        return {core::CloseAspectRule::Kind::WithinOneDegree, 1};
+    return {core::CloseAspectRule::Kind::FractionOfOrb, boldfaceFactorList.SelectedItemData()};
 }
 
 double ConfigureModel::MidpointOrb() const

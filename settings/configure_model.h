@@ -8,6 +8,7 @@
 // user's answer, the panel first offers the question (…Question, Yes and No), and the action goes on only
 // after Yes; where it must make the main window do something, it says so in its result.
 
+#include "core/aspect_result.h"
 #include "core/aspects.h"
 #include "core/astro_module.h"
 #include "core/vocabulary.h"
@@ -197,9 +198,9 @@ public:
     void ApplyOrbs(core::OrbTable& orbs) const;
     void ApplyOrbs(core::AstroModule& astro) const { ApplyOrbs(astro.orbs); }
 
-    // The boldface rule for a close aspect with deviation `deviation` (radians) from exactness: below 1°,
-    // or below the orb of `column` divided by the selected boldface factor.
-    bool IsCloseAspect(const core::OrbTable& orbs, int16_t column, int16_t aspect, double deviation) const;
+    // The boldface rule the panel's choices make: none when "Use boldface" is clear, otherwise close below
+    // 1° or below the orb divided by the selected boldface factor.
+    core::CloseAspectRule CloseRule() const;
 
     // The midpoint orb in radians, by the position selected in midpointOrbList.
     double MidpointOrb() const;

@@ -2,6 +2,7 @@
 
 #include "core/patterns.h"
 #include "datetime/datepr2.h"
+#include "display/result_texts.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 #include "tools/number_words.h"
@@ -172,12 +173,11 @@ std::string DurationsWindow::BodyName(int16_t body) const
 void DurationsWindow::ComputeColumnWidths()
 {
     size_t longestName = 0;
-    for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-        longestName = std::max(longestName, CharacterCount(BodyName(body)));
+    for (const core::Body body : core::kBodies)
+        longestName = std::max(longestName, CharacterCount(m_astro.tables.bodyNames[core::SlotOf(body)]));
     size_t longestAdjective = 0;
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a)
-        longestAdjective = std::max(longestAdjective,
-                                    CharacterCount(m_astro.tables.AspectText[static_cast<size_t>(a)].Adjective));
+    for (const core::Aspect a : core::kAspects)
+        longestAdjective = std::max(longestAdjective, CharacterCount(m_astro.tables.AspectText[core::SlotOf(a)].Adjective));
 
     columnWidth[1] = static_cast<int16_t>(longestName);
     columnWidth[2] = static_cast<int16_t>(longestAdjective + kAdjectiveColumnExtra);
@@ -395,9 +395,9 @@ std::string NatalHeading(const text::Language& language, bool synastry, size_t c
 std::string NatalBodyText(const core::AstroTables& tables, const NatalListingInputs& natal, bool synastry,
                           int16_t body, size_t chart, const char* mark)
 {
-    const bool known = body >= 0 && body <= core::kMaxBodyIndex;
-    const double longitude = known ? natal.longitudes[static_cast<size_t>(body)][chart] : -1.0;
-    const std::string name = known ? tables.bodyNames[static_cast<size_t>(body)] : std::string();
+    const std::optional<core::Body> known = core::BodyOfIndex(body);
+    const double longitude = known ? natal.positions[chart][*known].longitude.value_or(-1.0) : -1.0;
+    const std::string name = known ? tables.bodyNames[core::SlotOf(*known)] : std::string();
     return name + (synastry ? mark : "") + " (" + core::ZodiacPositionText(tables, longitude, true) + ")";
 }
 
@@ -429,15 +429,15 @@ std::string AspectCountSentence(const text::Language& language, const core::Astr
     const bool german = language.currentLanguage == text::langGerman;
     std::string sentence =
         language.Text(aspectCounts[core::kConjunction] == 1 ? text::kTextThereIs : text::kTextThereAre);
-    for (int16_t a = core::kConjunction; a <= core::kNumAspects; ++a) {
-        const int16_t aspectCount = aspectCounts[static_cast<size_t>(a)];
-        const std::string name = LowerCase(tables.AspectText[static_cast<size_t>(a)].Name);
+    for (const core::Aspect a : core::kAspects) {
+        const int16_t aspectCount = aspectCounts[core::SlotOf(a)];
+        const std::string name = LowerCase(tables.AspectText[core::SlotOf(a)].Name);
         const std::string item =
             LowerCase(NumberInWords(aspectCount, german)) + " " + (aspectCount == 1 ? name : core::PluralOf(name));
-        if (a == core::kQuincunx)
+        if (a == core::Aspect::Quincunx)
             sentence += " " + language.Text(text::kTextAnd) + " " + item;
         else
-            sentence += " " + item + (a < core::kSemisextile ? "," : "");
+            sentence += " " + item + (a < core::Aspect::Semisextile ? "," : "");
     }
     return sentence + ".";
 }
@@ -475,16 +475,9 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
 
 void DurationsWindow::ListNatalPatterns(const NatalListingInputs& natal)
 {
-    if (natal.findPattern) {
-        const auto listed = [&](int16_t patternIndex) {
-            const PatternFinding finding = natal.findPattern(patternIndex);
-            if (finding.text.empty())
-                return false;
-            AppendPatternText(finding.text, finding.count, patternIndex);
-            return true;
-        };
-        core::AskPatternsInSummaryOrder(listed);
-    }
+    for (const std::span<const core::PatternFound> group : core::ByPattern(natal.patterns))
+        AppendPatternText(display::PatternLines(m_astro.tables, m_language, group, true),
+                          static_cast<int16_t>(group.size()), group.front().pattern);
     if (patternsListed == 0)
         outputText += std::string(kLineBreak) + m_language.Text(text::kTextNoPatterns) + kLineBreak;
 }

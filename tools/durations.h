@@ -6,6 +6,7 @@
 // synastry modes it writes the aspects as sentences, counts them by kind and lists the aspect patterns.
 // The duration records it sorts and reads are built by display::GetDurations.
 
+#include "core/aspect_result.h"
 #include "core/astro_module.h"
 #include "display/aspect_span.h"
 #include "platform/control_models.h"
@@ -41,23 +42,14 @@ std::string DurationText(const text::Language& language, int32_t days);
 // The Report button's message when the grid holds no aspect: information, titled with the button's caption.
 platform::Message NoAspectsMessage(const text::Language& language, int16_t currentMode);
 
-// What a pattern finder reports: one line per pattern found, and their number.
-struct PatternFinding {
-    std::string text;
-    int16_t count = 0;
-};
-
-// Asks the finder of one pattern index (0 grand trine … 12 grand sextile, 13 the midpoint check).
-using PatternFinder = std::function<PatternFinding(int16_t patternIndex)>;
-
 // What the natal listing needs from the last computation.
 struct NatalListingInputs {
-    // The positions of the computation: column 0 the (first) chart, column 1 the second chart in synastry.
-    core::PositionTable longitudes{};
+    // The positions of the computation: 0 the (first) chart, 1 the second chart in synastry.
+    std::array<core::ChartPositions, 2> positions;
     // Aspects found, by aspect index 1 … 7.
     std::array<int16_t, core::kAspectSlots> aspectCounts{};
-    // The pattern finders and the midpoint check; none asked when empty.
-    PatternFinder findPattern;
+    // The patterns and midpoints of the (first) chart, as core::FindChartPatterns finds them.
+    std::vector<core::PatternFound> patterns;
 };
 
 // What the main window hands to Report.
@@ -140,7 +132,7 @@ public:
     // The natal and synastry report: the aspects as sentences, their count by kind, the aspect patterns.
     void ShowNatalListing(const NatalListingInputs& natal);
 
-    // Appends a pattern finder's text under a heading and counts the patterns listed.
+    // Appends the lines of one pattern's findings under a heading and counts the patterns listed.
     void AppendPatternText(const std::string& patternText, int16_t count, int16_t patternIndex);
 
     // What Copy puts on the clipboard: the title, two line breaks and the list.
@@ -149,7 +141,7 @@ public:
 private:
     bool German() const;
     std::string BodyName(int16_t body) const;
-    // The patterns among the natal positions, or "no patterns".
+    // The patterns of the natal chart, or "no patterns".
     void ListNatalPatterns(const NatalListingInputs& natal);
 
     const core::AstroModule& m_astro;

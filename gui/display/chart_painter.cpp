@@ -221,9 +221,10 @@ private:
     {
         const double least = m_geometry.leastGlyphRadius[At(set)];
         for (int16_t p = m_data.numPlanets; p >= core::kEarth; --p) {
-            const double longitude = m_data.longitudes[At(p)][At(set)];
-            if (longitude < 0.0)
+            const std::optional<double> position = m_data.longitudes[At(p)][At(set)];
+            if (!position)
                 continue;
+            const double longitude = *position;
             double r = m_geometry.firstGlyphRadius;
             while (!GlyphSpaceFree(r, longitude)) {
                 r *= kGlyphRadiusFactor;
@@ -266,8 +267,8 @@ private:
     {
         const int rowSet = m_data.kind == ChartKind::TwoDates ? 1 : 0;
         for (const ChartLine& line : m_data.lines) {
-            const auto& to = result.glyphAt[At(line.to)][0];
-            const auto& from = result.glyphAt[At(line.from)][At(rowSet)];
+            const auto& to = result.glyphAt[core::SlotOf(line.to)][0];
+            const auto& from = result.glyphAt[core::SlotOf(line.from)][At(rowSet)];
             if (!to || !from)
                 continue;
             const QLineF drawn(LineEndPixel(*to), LineEndPixel(*from));

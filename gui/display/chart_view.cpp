@@ -20,8 +20,8 @@ ChartData ChartView::CurrentData() const
     const settings::ConfigureModel& panel = m_program.configure;
     const ChartOptions options{panel.zodiacSectors, panel.onlyOuterPlanets,
                                panel.onlyEarthAspects};
-    return MakeChartData(m_program.astro, m_program.grid, m_program.main.longitudes, m_program.main.currentMode, options,
-                         m_program.language, window()->windowTitle().toStdString());
+    return MakeChartData(m_program.astro, m_program.main.result, m_program.main.currentMode, options, m_program.language,
+                         window()->windowTitle().toStdString());
 }
 
 void ChartView::SyncFromModel()

@@ -87,7 +87,7 @@ void DrawRows(QPainter& painter, const TimelinePicture& picture)
         else if (i % 2 == 1)
             painter.fillRect(band, kBand);
         const TimelineRow& row = rows[static_cast<size_t>(i)];
-        const QColor colour = picture.aspectColours.at(static_cast<size_t>(row.aspect));
+        const QColor colour = picture.aspectColours.at(core::SlotOf(row.aspect));
         for (const TimelineBar& bar : row.bars)
             DrawBar(painter, picture, bar, colour, top);
         if (static_cast<size_t>(i) < picture.rowLabels.size()) {

@@ -764,7 +764,7 @@ void frmMain::RecaptionDurationsWindow()
     if (frmDurations == nullptr || !frmDurations->isVisible())
         return;
     // The report of the same computation, built again from the program text of the new language.
-    if (m_program.grid.GetTotalNumAspects(m_program.astro.tables) == 0)
+    if (m_program.main.result.TotalAspects() == 0)
         return;
     Durations().Report(ReportInputsOf(m_program));
     frmDurations->Form_Activate();

@@ -237,7 +237,7 @@ void frmDurations::Form_Activate()
 {
     if (m_model.currentMode == core::kModeNone)
         return;
-    m_program.main.totalAspects = m_program.grid.GetTotalNumAspects(m_program.astro.tables);
+    m_program.main.totalAspects = m_program.main.result.TotalAspects();
     m_model.Activate(m_program.main.totalAspects, app::NatalListingInputsOf(m_program));
     SyncFromModel();
 }

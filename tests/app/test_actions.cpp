@@ -37,8 +37,8 @@ protected:
     }
 
     // The beginning and end the searches find for an aspect of the current computation.
-    static std::pair<double, double> Span(const display::AspectSpanContext& context, int16_t p1, int16_t p2,
-                                          int16_t a, int16_t k)
+    static std::pair<double, double> Span(const display::AspectSpanContext& context, core::Body p1, core::Body p2,
+                                          core::Aspect a, int16_t k)
     {
         return {display::BeginningOfAspect(program->astro, context, p1, p2, a, k),
                 display::EndOfAspect(program->astro, context, p1, p2, a, k)};
@@ -58,7 +58,8 @@ TEST_F(ActionsTest, AStepCorrectsTheDayAndRecomputes)
     EXPECT_TRUE(outcome.compute.computed && !outcome.undone);
     EXPECT_EQ(WorldDate(), (RowDate{2000, 6, 30, 25}));
     EXPECT_NEAR(program->main.moments[0], Jdn(2000, 6, 30), 1e-6);
-    EXPECT_NEAR(program->main.longitudes[core::kEarth][0], program->astro.HelioLongitude(core::kEarth, Jdn(2000, 6, 30)), 1e-9);
+    EXPECT_NEAR(program->main.result.positions[0][core::Body::Earth].longitude.value(),
+                program->astro.HelioLongitude(core::Body::Earth, Jdn(2000, 6, 30)), 1e-9);
 }
 
 TEST_F(ActionsTest, StepClearsThePatternCountsAndLeavesTheBirthdate)
@@ -188,12 +189,12 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
     ASSERT_EQ(outcome.kind, Kind::DurationsQuestion);
     ASSERT_TRUE(outcome.message);
     EXPECT_EQ(std::tuple(outcome.p1, outcome.p2, outcome.aspect, outcome.zoneMinutes),
-              std::tuple(core::kVenus, core::kNeptune, kTrine, int16_t{-300}));
+              std::tuple(core::Body::Venus, core::Body::Neptune, core::Aspect::Trine, int16_t{-300}));
 
     display::AspectSpanContext context;
     context.worldLocalDay = Jdn(2000, 1, 1) + 0.5;
     context.zoneOffsetMinutes = -300;
-    const auto [b, e] = Span(context, core::kVenus, core::kNeptune, kTrine, 0);
+    const auto [b, e] = Span(context, core::Body::Venus, core::Body::Neptune, core::Aspect::Trine, 0);
     // Venus gains about 1.6° a day on Neptune: an orb of 2° lasts a few days around the world date.
     ASSERT_GT(b, Jdn(2000, 1, 1) - 5);
     ASSERT_LE(b, Jdn(2000, 1, 1));
@@ -225,19 +226,20 @@ TEST_F(ActionsTest, APersonalTransitCellDrawsTheTransit)
     SetOrbs({360, 360, 360, 360, 180, 0, 180});
     ASSERT_TRUE(program->Compute().computed);
     const int16_t cell = AspectCells().front();
-    const auto natal = static_cast<int16_t>(cell / 11 - 1);
-    const auto transiting = static_cast<int16_t>(cell % 11 - 1);
+    const core::Body natal = core::BodyOfIndex(cell / 11 - 1).value();
+    const core::Body transiting = core::BodyOfIndex(cell % 11 - 1).value();
+    const core::Aspect aspect = core::AspectOfIndex(CellAspect(cell)).value();
     display::AspectSpanContext context;
     context.isPersonalTransits = true;
     context.worldLocalDay = Jdn(2000, 1, 1) + 0.5;
     context.natalMoment = Moment(birth, -120);
     context.zoneOffsetMinutes = 60;
-    const auto [b, e] = Span(context, natal, transiting, CellAspect(cell), 1);
+    const auto [b, e] = Span(context, natal, transiting, aspect, 1);
 
     const CellClickOutcome outcome = program->ClickCell(cell);
 
     EXPECT_EQ(std::tuple(outcome.kind, outcome.p1, outcome.p2, outcome.aspect, outcome.zoneMinutes, outcome.beginning, outcome.ending),
-              std::tuple(Kind::TransitPicture, natal, transiting, CellAspect(cell), int16_t{60}, b, e));
+              std::tuple(Kind::TransitPicture, natal, transiting, aspect, int16_t{60}, b, e));
     EXPECT_FALSE(outcome.message);
     EXPECT_EQ(outcome.pictureCaption, "Heliocentric Venus in square to heliocentric MercuryX, orb 2°0'");
     EXPECT_EQ(outcome.pictureTooltip, "Right-click on the curve to see date, time and deviation.");

@@ -28,8 +28,8 @@ TEST_F(ComputeTest, OneTrineAndNothingElse)
     EXPECT_TRUE(text.ends_with(" -") || text.ends_with(" +")) << text;
     EXPECT_EQ(Cell(43).foreColor, program->astro.tables.aspectColors[kTrine]);
     EXPECT_FALSE(Cell(43).bold);  // 1° 20' is not below 1°
-    EXPECT_EQ(program->main.aspectCounts[kTrine], 1);
-    EXPECT_EQ(program->grid.GetTotalNumAspects(program->astro.tables), 1);
+    EXPECT_EQ(program->main.result.AspectCounts()[kTrine], 1);
+    EXPECT_EQ(program->main.result.TotalAspects(), 1);
     // The count line and no total line.
     EXPECT_EQ(program->main.summaryText.rfind("1 trine\r\n\r\n", 0), 0U) << program->main.summaryText;
     EXPECT_EQ(program->main.summaryText.find(Text(127).substr(0, 5)), std::string::npos);
@@ -82,6 +82,29 @@ TEST_F(ComputeTest, SynastryBoldUsesThePersonalOrbs)
     ASSERT_EQ(CellAspect(earths), kConjunction);
     EXPECT_EQ(Cell(earths).text.rfind("Con\r\n0°4", 0), 0U) << Cell(earths).text;
     EXPECT_TRUE(Cell(earths).bold);
+}
+
+// A cell's text read back by abbreviation, the first aspect whose abbreviation occurs in it, names the aspect
+// the computation found for that cell (and no cell without one names any), in the grids of one moment and
+// of two.
+TEST_F(ComputeTest, TheCellsTextsNameTheAspectsFound)
+{
+    SetOrbs({600, 600, 600, 600, 360, 120, 180});
+    SetRow(1, {1990, 6, 15, 18}, 60);
+    SetRow(2, {1985, 3, 2, 41}, 0);
+    const auto readBack = [](const std::string& text) {
+        for (int16_t a = kConjunction; a <= core::kNumAspects; ++a)
+            if (text.find(program->astro.tables.AspectText[At(a)].Abbrev) != std::string::npos)
+                return a;
+        return int16_t{0};
+    };
+    for (const Mode mode : {Mode::WorldTransits, Mode::Natal2nd, Mode::PersonalTransits1st, Mode::Synastry}) {
+        program->main.SelectMode(mode);
+        ASSERT_TRUE(program->Compute().computed);
+        ASSERT_GT(program->main.result.TotalAspects(), 5);
+        for (int16_t i = 0; i < program->grid.cellCount; ++i)
+            EXPECT_EQ(readBack(Cell(i).text), CellAspect(i)) << static_cast<int>(mode) << " cell " << i;
+    }
 }
 
 TEST_F(ComputeTest, ADateErrorChangesNothing)

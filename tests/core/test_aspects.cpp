@@ -1,5 +1,6 @@
 #include "core/aspects.h"
 
+#include "core/aspect_result.h"
 #include "core/astro_module.h"
 
 #include <gtest/gtest.h>
@@ -36,11 +37,9 @@ protected:
         // 8° conjunction, 8° opposition, 8° square, 8° trine, 6° sextile, 2° semisextile, 3° quincunx;
         // personal transits at half, synastry at a third.
         astro.orbs.ApplyOrbs({480, 480, 480, 480, 360, 120, 180}, {2, 3});
-        for (auto& row : positions)
-            row = {-1.0, -1.0};
     }
     AstroModule astro;
-    PositionTable positions{};
+    ChartPositions positions;
 };
 
 TEST_F(AspectTest, OrbTableFromThePanelsChoices)
@@ -69,41 +68,40 @@ TEST_F(AspectTest, OrbTableFromThePanelsChoices)
 TEST_F(AspectTest, IsAspectIsStrictlyWithinTheOrb)
 {
     double deviation = -5.0;
-    positions[kEarth][0] = Rad(10);
-    positions[kMars][0] = Rad(100 + 7.5);
-    EXPECT_TRUE(astro.IsAspect(positions, kEarth, kMars, kSquare, deviation));
+    positions[Body::Earth].longitude = Rad(10);
+    positions[Body::Mars].longitude = Rad(100 + 7.5);
+    EXPECT_TRUE(astro.IsAspect(positions, Body::Earth, Body::Mars, Aspect::Square, deviation));
     EXPECT_NEAR(deviation, Rad(7.5), 1e-12);
-    EXPECT_FALSE(astro.IsAspect(positions, kEarth, kMars, kTrine, deviation));
+    EXPECT_FALSE(astro.IsAspect(positions, Body::Earth, Body::Mars, Aspect::Trine, deviation));
     EXPECT_NEAR(deviation, Rad(22.5), 1e-12);  // written back even when there is no aspect
 
     // Exactly the orb is no aspect; a hair less is one, with an exactness just above 0.
     const double L1 = 0.0;
     const double L2 = Rad(90);
     double exactness = 0.0;
-    astro.orbs.orbs[kTrine][0] = astro.Deviation(L1, Rad(125), kTrine);
-    EXPECT_FALSE(astro.IsAspectWithExactness(L1, Rad(125), kTrine, 0, exactness));
+    astro.orbs.orbs[kTrine][0] = astro.Deviation(L1, Rad(125), Aspect::Trine);
+    EXPECT_FALSE(astro.IsAspectWithExactness(L1, Rad(125), Aspect::Trine, 0, exactness));
     EXPECT_EQ(exactness, -1.0);
-    astro.orbs.orbs[kTrine][0] = std::nextafter(astro.Deviation(L1, Rad(125), kTrine), 1.0);
-    EXPECT_TRUE(astro.IsAspectWithExactness(L1, Rad(125), kTrine, 0, exactness));
+    EXPECT_FALSE(astro.FirstAspectHeld(Separation(L1, Rad(125)), 0));
+    astro.orbs.orbs[kTrine][0] = std::nextafter(astro.Deviation(L1, Rad(125), Aspect::Trine), 1.0);
+    EXPECT_TRUE(astro.IsAspectWithExactness(L1, Rad(125), Aspect::Trine, 0, exactness));
     EXPECT_TRUE(exactness > 0.0 && exactness < 1e-12) << exactness;
-    EXPECT_TRUE(astro.IsAspectWithExactness(L1, L2, kSquare, 0, exactness));
+    EXPECT_TRUE(astro.IsAspectWithExactness(L1, L2, Aspect::Square, 0, exactness));
     EXPECT_DOUBLE_EQ(exactness, 1.0);
 }
 
 TEST_F(AspectTest, BodiesWithoutPositionHaveNoAspects)
 {
-    positions[kEarth][0] = Rad(10);
-    positions[kPluto][0] = -99.0;
+    positions[Body::Earth].longitude = Rad(10);
+    positions[Body::Pluto] = PositionOf(kPlutoBeforeTable);
     double deviation = 0.25;
     double exactness = 0.5;
-    for (int16_t aspect = kConjunction; aspect <= kNumAspects; ++aspect) {
-        EXPECT_FALSE(astro.IsAspect(positions, kEarth, kPluto, aspect, deviation));
-        EXPECT_FALSE(astro.IsAspect(positions, kPluto, kEarth, aspect, deviation));
+    for (const Aspect aspect : kAspects) {
+        EXPECT_FALSE(astro.IsAspect(positions, Body::Earth, Body::Pluto, aspect, deviation));
+        EXPECT_FALSE(astro.IsAspect(positions, Body::Pluto, Body::Earth, aspect, deviation));
         EXPECT_FALSE(astro.IsAspectWithExactness(-100.0, Rad(10), aspect, 0, exactness));
     }
     EXPECT_EQ(std::pair(deviation, exactness), std::pair(0.25, 0.5));
-    EXPECT_FALSE(astro.IsAspect(positions, kEarth, 11, kConjunction, deviation) ||
-                 astro.IsAspect(positions, kEarth, kMars, 8, deviation) || astro.IsAspect(positions, kEarth, kMars, 0, deviation));
 }
 
 TEST_F(AspectTest, ExactnessUsesTheColumnsOrb)
@@ -111,14 +109,14 @@ TEST_F(AspectTest, ExactnessUsesTheColumnsOrb)
     double exactness = 0.0;
     // 2° from an exact trine: within the 8° of one moment and the 4° of personal transits; 3° from it is
     // beyond the 2.67° of synastry.
-    EXPECT_TRUE(astro.IsAspectWithExactness(Rad(0), Rad(122), kTrine, 0, exactness));
+    EXPECT_TRUE(astro.IsAspectWithExactness(Rad(0), Rad(122), Aspect::Trine, 0, exactness));
     EXPECT_NEAR(exactness, 0.75, 1e-12);
-    EXPECT_TRUE(astro.IsAspectWithExactness(Rad(0), Rad(122), kTrine, 1, exactness));
+    EXPECT_TRUE(astro.IsAspectWithExactness(Rad(0), Rad(122), Aspect::Trine, 1, exactness));
     EXPECT_NEAR(exactness, 0.5, 1e-12);
-    EXPECT_FALSE(astro.IsAspectWithExactness(Rad(0), Rad(123), kTrine, 2, exactness));
+    EXPECT_FALSE(astro.IsAspectWithExactness(Rad(0), Rad(123), Aspect::Trine, 2, exactness));
     // An orb of 0 switches the aspect off, even when it is exact.
     astro.orbs.ApplyOrbs({480, 480, 480, 0, 360, 120, 180}, {2, 3});
-    EXPECT_FALSE(astro.IsAspectWithExactness(Rad(0), Rad(120), kTrine, 1, exactness));
+    EXPECT_FALSE(astro.IsAspectWithExactness(Rad(0), Rad(120), Aspect::Trine, 1, exactness));
 }
 
 // Mercury moves about 4° a day, far faster than Neptune: measured against Neptune, an aspect that
@@ -126,22 +124,73 @@ TEST_F(AspectTest, ExactnessUsesTheColumnsOrb)
 TEST_F(AspectTest, ApplyingAndSeparating)
 {
     const double moment = 2451545.0;
-    const double mercury = astro.HelioLongitude(kMercury, moment);
-    const double neptune = astro.HelioLongitude(kNeptune, moment);
+    const double mercury = astro.HelioLongitude(Body::Mercury, moment);
+    const double neptune = astro.HelioLongitude(Body::Neptune, moment);
     // Neptune fixed at Mercury's place + 1°: Mercury approaches the conjunction.
     const double ahead = NormalizeAngle(mercury + Rad(1));
-    double deviation = astro.Deviation(mercury, ahead, kConjunction);
-    EXPECT_EQ(astro.TransitApplyingOrSeparating(moment, ahead, kMercury, kConjunction, deviation), -1);
+    double deviation = astro.Deviation(mercury, ahead, Aspect::Conjunction);
+    EXPECT_EQ(astro.TransitApplyingOrSeparating(moment, ahead, Body::Mercury, Aspect::Conjunction, deviation),
+              Motion::Applying);
     const double behind = NormalizeAngle(mercury - Rad(1));
-    deviation = astro.Deviation(mercury, behind, kConjunction);
-    EXPECT_EQ(astro.TransitApplyingOrSeparating(moment, behind, kMercury, kConjunction, deviation), 1);
+    deviation = astro.Deviation(mercury, behind, Aspect::Conjunction);
+    EXPECT_EQ(astro.TransitApplyingOrSeparating(moment, behind, Body::Mercury, Aspect::Conjunction, deviation),
+              Motion::Separating);
 
     // Both bodies moving: compare with the separation half an hour later.
-    deviation = astro.Deviation(mercury, neptune, kTrine);
-    const double later = astro.Deviation(astro.HelioLongitude(kMercury, moment + 1.0 / 48),
-                                         astro.HelioLongitude(kNeptune, moment + 1.0 / 48), kTrine);
-    EXPECT_EQ(astro.ApplyingOrSeparating(moment, kMercury, kNeptune, kTrine, deviation), later > deviation ? 1 : -1);
-    EXPECT_EQ(astro.ApplyingOrSeparating(moment, kMercury, kNeptune, kTrine, later), 0);
+    deviation = astro.Deviation(mercury, neptune, Aspect::Trine);
+    const double later = astro.Deviation(astro.HelioLongitude(Body::Mercury, moment + 1.0 / 48),
+                                         astro.HelioLongitude(Body::Neptune, moment + 1.0 / 48), Aspect::Trine);
+    EXPECT_EQ(astro.ApplyingOrSeparating(moment, Body::Mercury, Body::Neptune, Aspect::Trine, deviation),
+              later > deviation ? Motion::Separating : Motion::Applying);
+    EXPECT_EQ(astro.ApplyingOrSeparating(moment, Body::Mercury, Body::Neptune, Aspect::Trine, later), Motion::Neither);
+}
+
+// The aspects of constructed positions: the first aspect of each pair, strictly within its orb; the pairs of
+// one moment and of two; the direction from the positions half an hour later; close by the boldface rule.
+TEST_F(AspectTest, FindAspectsOfConstructedPositions)
+{
+    // Earth–Jupiter 0.5° from a square, Venus–Saturn 2° from a quincunx; no other pair within an orb, and
+    // Pluto, after its table, would be conjunct Earth. Half an hour later the square tightens and the
+    // quincunx widens.
+    std::array<ChartPositions, 2> at;
+    for (const auto& [body, degrees] : {std::pair(Body::Earth, 10.0), {Body::Venus, 55.0}, {Body::Jupiter, 100.5},
+                                        {Body::Saturn, 207.0}})
+        at[0][body].longitude = Rad(degrees);
+    at[0][Body::Pluto] = PositionOf(kPlutoAfterTable);
+    const auto later = [&](Body body) {
+        Position p = at[0][body];
+        if (body == Body::Earth || body == Body::Venus)
+            p.longitude = Rad(body == Body::Earth ? 10.25 : 54.0);
+        return p;
+    };
+    const AspectResult one =
+        FindAspects(astro, Comparison::OneMoment, at, {CloseAspectRule::Kind::WithinOneDegree, 1}, later);
+    ASSERT_EQ(one.aspects.size(), 2u);
+    EXPECT_EQ(std::tuple(one.aspects[0].body1, one.aspects[0].body2, one.aspects[0].aspect, one.aspects[0].motion,
+                         one.aspects[0].close),
+              std::tuple(Body::Earth, Body::Jupiter, Aspect::Square, Motion::Applying, true));
+    EXPECT_EQ(std::tuple(one.aspects[1].body1, one.aspects[1].body2, one.aspects[1].aspect, one.aspects[1].motion,
+                         one.aspects[1].close),
+              std::tuple(Body::Venus, Body::Saturn, Aspect::Quincunx, Motion::Separating, false));
+    EXPECT_NEAR(one.aspects[1].deviation, Rad(2.0), 1e-12);
+    EXPECT_EQ(one.AspectCounts()[kQuincunx], 1);
+    // A deviation of exactly the orb is none.
+    astro.orbs.orbs[kSquare][0] = one.aspects[0].deviation;
+    EXPECT_EQ(FindAspects(astro, Comparison::OneMoment, at, {}, later).aspects.size(), 1u);
+
+    // Two moments: each body of the second chart (body1) with each of the first, in orb column 1 (4° for
+    // the conjunction) or 2 (2°40'); the direction from the moving body alone, none in synastry; close
+    // below half the orb of column 1 in both.
+    at[1][Body::Mars].longitude = Rad(53.5);
+    const CloseAspectRule half{CloseAspectRule::Kind::FractionOfOrb, 2};
+    for (const Comparison comparison : {Comparison::Transits, Comparison::Synastry}) {
+        const AspectResult two = FindAspects(astro, comparison, at, half, later);
+        ASSERT_EQ(two.aspects.size(), 1u);
+        EXPECT_EQ(std::tuple(two.aspects[0].body1, two.aspects[0].body2, two.aspects[0].aspect, two.aspects[0].motion,
+                             two.aspects[0].close),
+                  std::tuple(Body::Mars, Body::Venus, Aspect::Conjunction,
+                             comparison == Comparison::Transits ? Motion::Applying : Motion::Neither, true));
+    }
 }
 
 }  // namespace

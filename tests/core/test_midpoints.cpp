@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <random>
-#include <string>
+#include <vector>
 
 namespace orvane::core {
 namespace {
@@ -17,6 +19,8 @@ double Rad(double degrees)
 }
 
 constexpr int16_t kOneDegree = 3;  // position of 1° in the midpoint orb list
+constexpr Body E = Body::Earth, Me = Body::Mercury, Ve = Body::Venus, Ma = Body::Mars, Ju = Body::Jupiter,
+               Sa = Body::Saturn, Pl = Body::Pluto;
 
 class MidpointTest : public ::testing::Test {
 protected:
@@ -30,28 +34,25 @@ protected:
     void SetConjunctionOrb(int degrees) { astro.orbs.ApplyOrbs({degrees * 60, 180, 180, 180, 180, 120, 120}, {1, 1}); }
 
     // Only the given bodies have positions (longitudes in degrees).
-    void Place(std::initializer_list<std::pair<int16_t, double>> chart)
+    void Place(std::initializer_list<std::pair<Body, double>> chart)
     {
-        for (auto& row : dblPos)
-            row = {-1.0, -1.0};
+        positions = ChartPositions();
         for (const auto& [body, degrees] : chart)
-            dblPos[static_cast<size_t>(body)][0] = Rad(degrees);
+            positions[body].longitude = Rad(degrees);
     }
 
-    std::string Check(int16_t orbPosition, bool fullNames, int16_t& count, RunSearchState* run = nullptr) const
+    std::vector<PatternFound> Find(int16_t orbPosition, RunSearchState* run = nullptr) const
     {
-        std::string text = "left over";
-        CheckForMidpoint(astro, dblPos, orbPosition, fullNames, count, text, run);
-        return text;
+        return FindMidpoints(astro, positions, orbPosition, run);
     }
 
-    std::string Text(int16_t a, int16_t b, int16_t c, int16_t orbPosition = kOneDegree, bool full = false) const
+    std::optional<MidpointBodies> Of(Body a, Body b, Body c, int16_t orbPosition = kOneDegree) const
     {
-        return MidpointText(astro, dblPos, orbPosition, a, b, c, full);
+        return MidpointOf(positions, orbPosition, a, b, c);
     }
 
     AstroModule astro;
-    PositionTable dblPos{};
+    ChartPositions positions;
 };
 
 TEST(MidpointOrb, OutsideTheListHalfADegree)
@@ -60,17 +61,15 @@ TEST(MidpointOrb, OutsideTheListHalfADegree)
     EXPECT_DOUBLE_EQ(MidpointOrb(-1), Rad(0.5));
 }
 
-TEST_F(MidpointTest, MidpointTextTriesEachBodyAsTheMiddleAndTheOrbDecidesStrictly)
+TEST_F(MidpointTest, EachBodyIsTriedAsTheMiddleAndTheOrbDecidesStrictly)
 {
-    Place({{kVenus, 10}, {kEarth, 20}, {kMars, 30}});
-    for (const auto& [a, b, c] : {std::array<int16_t, 3>{kEarth, kVenus, kMars}, {kVenus, kEarth, kMars},
-                                  {kVenus, kMars, kEarth}, {kMars, kVenus, kEarth}})
-        EXPECT_EQ(Text(a, b, c), "Ve-Ea-Ma") << a << b << c;
-    EXPECT_EQ(Text(kMars, kEarth, kVenus, kOneDegree, true), "Venus-Earth-Mars");
+    Place({{Ve, 10}, {E, 20}, {Ma, 30}});
+    for (const auto& [a, b, c] : {std::array<Body, 3>{E, Ve, Ma}, {Ve, E, Ma}, {Ve, Ma, E}, {Ma, Ve, E}})
+        EXPECT_EQ(Of(a, b, c), (MidpointBodies{Ve, E, Ma}));
 
     // The point opposite the midpoint counts too.
-    Place({{kMercury, 10}, {kJupiter, 30}, {kSaturn, 200.5}});
-    EXPECT_EQ(Text(kMercury, kJupiter, kSaturn), "Me-Sa-Ju");
+    Place({{Me, 10}, {Ju, 30}, {Sa, 200.5}});
+    EXPECT_EQ(Of(Me, Ju, Sa), (MidpointBodies{Me, Sa, Ju}));
 
     struct Case { double middle; int16_t orbPosition; bool found; };
     const Case cases[] = {
@@ -79,65 +78,66 @@ TEST_F(MidpointTest, MidpointTextTriesEachBodyAsTheMiddleAndTheOrbDecidesStrictl
         {22.9, 7, true},          {23.1, 7, false},                            // 3°
     };
     for (const Case& c : cases) {
-        Place({{kEarth, 10}, {kMars, 30}, {kJupiter, c.middle}});
-        EXPECT_EQ(Text(kEarth, kJupiter, kMars, c.orbPosition).empty(), !c.found) << c.middle << " " << c.orbPosition;
+        Place({{E, 10}, {Ma, 30}, {Ju, c.middle}});
+        EXPECT_EQ(Of(E, Ju, Ma, c.orbPosition).has_value(), c.found) << c.middle << " " << c.orbPosition;
     }
 
     // No midpoint without three distinct positions.
-    Place({{kEarth, 10}, {kMars, 30}, {kJupiter, 20}, {kSaturn, 10}});
-    const std::string plutoMissing = Text(kEarth, kJupiter, kPluto);
-    dblPos[kPluto][0] = -100.0;
-    EXPECT_EQ(plutoMissing + Text(kEarth, kJupiter, kPluto) + Text(kEarth, kSaturn, kMars), "");  // Saturn on Earth
+    Place({{E, 10}, {Ma, 30}, {Ju, 20}, {Sa, 10}});
+    const bool plutoMissing = Of(E, Ju, Pl).has_value();
+    positions[Pl] = PositionOf(kPlutoAfterTable);
+    EXPECT_FALSE(plutoMissing || Of(E, Ju, Pl) || Of(E, Sa, Ma));  // Saturn on Earth
 }
 
-// The line appears once although the three bodies are met once for each of their pairs; a middle body
+// The three bodies are listed once although they are met once for each of their pairs; a middle body
 // conjunct both others makes no midpoint.
-TEST_F(MidpointTest, CheckListsEachTripleOnceAndLeavesConjunctionsOut)
+TEST_F(MidpointTest, EachTripleOnceAndConjunctionsLeftOut)
 {
-    Place({{kVenus, 10}, {kEarth, 20}, {kMars, 30}});
-    int16_t count = -1;
-    EXPECT_EQ(Check(kOneDegree, true, count), "Venus-Earth-Mars\r\n");
-    EXPECT_EQ(count, 1);
+    Place({{Ve, 10}, {E, 20}, {Ma, 30}});
+    EXPECT_EQ(Find(kOneDegree), (std::vector<PatternFound>{{kPatternMidpoint, {Ve, E, Ma}, std::nullopt}}));
     SetConjunctionOrb(12);
-    EXPECT_EQ(Check(kOneDegree, false, count), "");
-    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(Find(kOneDegree).empty());
 }
 
-TEST_F(MidpointTest, CheckAgreesWithTheTripleTestOnRandomCharts)
+TEST_F(MidpointTest, AgreesWithTheTripleTestOnRandomCharts)
 {
-    // The check, spelt out over MidpointText and the conjunction test, for every orb of the list.
+    // The search, spelt out over MidpointOf and the conjunction test, for every orb of the list.
     auto expected = [&](int16_t orbPosition) {
-        std::string text;
+        std::vector<std::vector<Body>> triples;
         double deviation = 0.0;
-        auto conjunct = [&](int16_t x, int16_t y) { return astro.IsAspect(dblPos, x, y, kConjunction, deviation); };
-        for (int16_t p1 = 1; p1 < kPluto; ++p1)
-            for (int16_t p2 = p1 + 1; p2 <= kPluto; ++p2)
-                for (int16_t p3 = 1; p3 <= kPluto; ++p3) {
+        auto conjunct = [&](Body x, Body y) { return astro.IsAspect(positions, x, y, Aspect::Conjunction, deviation); };
+        for (const Body p1 : kBodies)
+            for (const Body p2 : BodiesAfter(p1, kNumBodies))
+                for (const Body p3 : kBodies) {
                     if (conjunct(p1, p2) || p3 == p1 || p3 == p2 || conjunct(p3, p1) || conjunct(p3, p2))
                         continue;
-                    const std::string s = Text(p1, p3, p2, orbPosition);
-                    if (!s.empty() && text.find(s) == std::string::npos)
-                        text += "Midpoint: " + s + "\r\n";
+                    const auto m = Of(p1, p3, p2, orbPosition);
+                    const std::vector<Body> named = m ? std::vector<Body>{m->lower, m->middle, m->higher}
+                                                      : std::vector<Body>{};
+                    if (m && std::find(triples.begin(), triples.end(), named) == triples.end())
+                        triples.push_back(named);
                 }
-        return text;
+        return triples;
     };
     std::mt19937 random(77);
     std::uniform_real_distribution<double> degrees(0.0, 360.0);
-    int found = 0;
+    size_t found = 0;
     for (int chart = 0; chart < 400; ++chart) {
-        for (int16_t body = kEarth; body <= kPluto; ++body)
-            dblPos[static_cast<size_t>(body)][0] = Rad(degrees(random));
+        for (const Body body : kBodies)
+            positions[body].longitude = Rad(degrees(random));
         const auto orbPosition = static_cast<int16_t>(chart % kNumMidpointOrbs);
-        int16_t count = 0;
-        EXPECT_EQ(Check(orbPosition, false, count), expected(orbPosition)) << chart;
-        found += count;
+        std::vector<std::vector<Body>> triples;
+        for (const PatternFound& midpoint : Find(orbPosition))
+            triples.push_back(midpoint.bodies);
+        EXPECT_EQ(triples, expected(orbPosition)) << chart;
+        found += triples.size();
     }
-    EXPECT_GT(found, 100);  // the charts did hold midpoints to compare
+    EXPECT_GT(found, 100u);  // the charts did hold midpoints to compare
 }
 
 TEST_F(MidpointTest, HandsTheBodiesToARunLookingForMidpoints)
 {
-    Place({{kVenus, 10}, {kEarth, 20}, {kMars, 30}});
+    Place({{Ve, 10}, {E, 20}, {Ma, 30}});
     RunSearchState run;
     run.bodiesSought = true;
     run.patternSought = kPatternMidpoint;
@@ -146,8 +146,7 @@ TEST_F(MidpointTest, HandsTheBodiesToARunLookingForMidpoints)
                                         {std::array<int16_t, 3>{kEarth, kJupiter, 0}, 1}}) {
         run.soughtBody = sought;
         run.soughtBodiesFound = false;
-        int16_t count = 0;
-        Check(kOneDegree, false, count, &run);
+        Find(kOneDegree, &run);
         EXPECT_EQ(std::pair(run.numBodiesFound, run.soughtBodiesFound), std::pair(int16_t(found), found == 2));
     }
 }

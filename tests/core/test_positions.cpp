@@ -39,6 +39,11 @@ TEST_F(Positions, UnknownBodiesHaveNoPosition)
     EXPECT_EQ(program->astro.bodyCount, 9);
     for (const int16_t body : {0, 10, -1, 100})
         EXPECT_EQ(program->astro.HelioLongitude(body, 2451545.0), kUnknownBody) << body;
+    // A position says why it has none: Pluto before or after its table, or no ephemeris.
+    EXPECT_EQ(program->astro.PositionAt(Body::Pluto, 2305000.5), (Position{std::nullopt, NoPosition::BeforePlutoTable}));
+    EXPECT_EQ(program->astro.PositionAt(Body::Pluto, 2525000.5), (Position{std::nullopt, NoPosition::AfterPlutoTable}));
+    EXPECT_EQ(PositionOf(kUnknownBody), (Position{std::nullopt, NoPosition::NoEphemeris}));
+    EXPECT_EQ(PositionOf(0.0).longitude, 0.0);
 }
 
 TEST_F(Positions, CalendarYearOfAMoment)
@@ -56,8 +61,8 @@ TEST_F(Positions, EveryBodyMovesWithinItsBounds)
 {
     const AstroModule& astro = program->astro;
     const auto turn = [](double change) { return std::remainder(change, kTwoPi); };
-    for (int16_t body = kEarth; body <= kPluto; ++body) {
-        const bool pluto = body == kPluto;
+    for (const Body body : kBodies) {
+        const bool pluto = body == Body::Pluto;
         const double first = pluto ? 2305448.5 + 200 : 1721426.5 + 200;
         const double last = pluto ? 2524593.5 - 200 : 2743738.5 - 200;
         const DailyMotion motion = DailyMotionOf(body);
@@ -73,7 +78,7 @@ TEST_F(Positions, EveryBodyMovesWithinItsBounds)
             const double second = turn(astro.HelioLongitude(body, t + 200) - L) - turn(L - astro.HelioLongitude(body, t - 200));
             acceleration = std::max(acceleration, std::fabs(second) / (200.0 * 200.0));
         }
-        const std::string name = astro.tables.bodyNames[static_cast<size_t>(body)];
+        const std::string name = astro.tables.bodyNames[SlotOf(body)];
         EXPECT_GT(least, motion.least - rounding) << name;
         EXPECT_LT(greatest, motion.greatest + rounding) << name;
         // The bounds are not so wide as to be of no use: within a third of the motion seen.

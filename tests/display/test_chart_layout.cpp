@@ -11,16 +11,6 @@ namespace {
 class ChartLayout : public testing::ProgramTest {
 protected:
     const core::AstroTables& tables = program->astro.tables;
-    GridModel grid;
-
-    // A triangle with aspect cells Earth–Mars (bold square), Mars–Jupiter (trine), Jupiter–Saturn (con).
-    void Triangle()
-    {
-        grid.LayOutTriangleGrid(tables);
-        grid.cellTexts[2 * 9 + 3] = {"Sqr\r\n1°0' -", true, 0, 0, CellFont::Text, 10, true};
-        grid.cellTexts[5 * 9 + 4] = {"Tri\r\n2°0' +", true};
-        grid.cellTexts[6 * 9 + 5] = {"Con\r\n0°5' +", true};
-    }
 };
 
 TEST_F(ChartLayout, SpotsRoundHalfToEvenAroundTheCentre)
@@ -33,24 +23,24 @@ TEST_F(ChartLayout, SpotsRoundHalfToEvenAroundTheCentre)
     EXPECT_EQ(GlyphPrintPosition(GeometryOf(ChartKind::TwoDates), 100, core::kPi), (TwipPoint{4700, 3150}));
 }
 
-TEST_F(ChartLayout, LinesFollowTheCellsAndFilters)
+TEST_F(ChartLayout, LinesFollowTheAspectsAndFilters)
 {
-    Triangle();
-    const auto lines = ChartLines(grid, tables, ChartKind::OneDate, {});
+    using core::Body;
+    // Earth–Mars (a close square), Mars–Jupiter (trine), Jupiter–Saturn (conjunction).
+    core::AspectResult result;
+    result.aspects = {{Body::Earth, Body::Mars, core::Aspect::Square, 0.01, core::Motion::Applying, true},
+                      {Body::Mars, Body::Jupiter, core::Aspect::Trine},
+                      {Body::Jupiter, Body::Saturn, core::Aspect::Conjunction}};
+    const auto lines = ChartLines(result, tables, {});
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], (ChartLine{1, 4, core::kSquare, 2, tables.aspectColors[3]}));
-    EXPECT_EQ(lines[1], (ChartLine{4, 5, core::kTrine, 1, tables.aspectColors[4]}));
-    const auto earth = ChartLines(grid, tables, ChartKind::OneDate, {true, false, true});
+    EXPECT_EQ(lines[0], (ChartLine{Body::Earth, Body::Mars, core::Aspect::Square, 2, tables.aspectColors[3]}));
+    EXPECT_EQ(lines[1], (ChartLine{Body::Mars, Body::Jupiter, core::Aspect::Trine, 1, tables.aspectColors[4]}));
+    const auto earth = ChartLines(result, tables, {true, false, true});
     ASSERT_EQ(earth.size(), 1u);
-    EXPECT_EQ(earth[0].from, core::kEarth);
-    const auto outer = ChartLines(grid, tables, ChartKind::OneDate, {true, true, false});
+    EXPECT_EQ(earth[0].from, Body::Earth);
+    const auto outer = ChartLines(result, tables, {true, true, false});
     ASSERT_EQ(outer.size(), 1u);
-    EXPECT_EQ(outer[0].aspect, core::kConjunction);
-    // In the square, column c is body c − 1 of set 0.
-    grid.LayOutSquareGrid(tables, program->language, core::kModePersonal1);
-    grid.cellTexts[3 * 11 + 7].text = "Opp\r\n1°0'";
-    EXPECT_EQ(ChartLines(grid, tables, ChartKind::TwoDates, {}),
-              (std::vector<ChartLine>{{2, 6, core::kOpposition, 1, tables.aspectColors[2]}}));
+    EXPECT_EQ(outer[0].aspect, core::Aspect::Conjunction);
 }
 
 TEST_F(ChartLayout, LineReportNamesEveryAspectOfTheColour)

@@ -73,16 +73,5 @@ TEST_F(GridLayout, ALayoutForgetsThePreviousOne)
     EXPECT_EQ(grid.cellTexts[23].font, CellFont::Text);   // was a square header, now an aspect cell
 }
 
-TEST_F(GridLayout, AspectsAreReadBackFromTheCellTexts)
-{
-    grid.LayOutTriangleGrid(tables);
-    grid.cellTexts[49].text = "Sqr\r\n2°15' -";
-    grid.cellTexts[50].text = "Qui\r\n0°3' +";
-    EXPECT_EQ(std::pair(grid.CellAspect(tables, 49), grid.CellAspect(tables, 50)), std::pair(core::kSquare, core::kQuincunx));
-    for (const int16_t other : {48, 51, -1, 144})  // a header, an empty cell, no cells at all
-        EXPECT_EQ(grid.CellAspect(tables, other), 0) << other;
-    EXPECT_EQ(grid.GetTotalNumAspects(tables), 2);
-}
-
 }  // namespace
 }  // namespace orvane::display

@@ -10,6 +10,8 @@
 namespace orvane::display {
 namespace {
 
+using core::Aspect;
+using core::Body;
 using core::Event;
 using core::EventKind;
 using testing::Jdn;
@@ -21,30 +23,33 @@ class TimelineTest : public testing::ProgramTest {};
 // rows of two ticked bodies kept.
 TEST_F(TimelineTest, AssemblesBarsFromEvents)
 {
-    const core::EventPair a{1, 2}, b{1, 3};
-    const auto ev = [](double t, EventKind kind, const core::EventPair& p, int16_t aspect) {
+    const core::EventPair a{Body::Earth, Body::Mercury}, b{Body::Earth, Body::Venus};
+    const auto ev = [](double t, EventKind kind, const core::EventPair& p, Aspect aspect) {
         return Event{t, kind, p.body1, p.body2, aspect, -1, 0.0};
     };
+    const Aspect con = Aspect::Conjunction, opp = Aspect::Opposition, sqr = Aspect::Square, tri = Aspect::Trine;
     const std::vector<Event> events{
-        ev(-5, EventKind::Enter, a, 1), ev(3, EventKind::Exact, a, 4), ev(5, EventKind::Leave, a, 4),
-        ev(10, EventKind::Enter, a, 3), ev(12, EventKind::Exact, a, 3), ev(15, EventKind::Leave, a, 3),
-        {16, EventKind::Ingress, 2, 0, 0, 4, 0.0}, ev(20, EventKind::Leave, b, 2), ev(30, EventKind::Enter, a, 3),
-        ev(40, EventKind::Leave, a, 3), ev(90, EventKind::Enter, b, 1), ev(100, EventKind::Leave, b, 1)};
-    const Timeline t = AssembleTimeline(0, 100, {b, a}, {{a, 4}, {b, 5}}, events);
+        ev(-5, EventKind::Enter, a, con), ev(3, EventKind::Exact, a, tri), ev(5, EventKind::Leave, a, tri),
+        ev(10, EventKind::Enter, a, sqr), ev(12, EventKind::Exact, a, sqr), ev(15, EventKind::Leave, a, sqr),
+        {16, EventKind::Ingress, Body::Mercury, std::nullopt, std::nullopt, 4, 0.0}, ev(20, EventKind::Leave, b, opp),
+        ev(30, EventKind::Enter, a, sqr), ev(40, EventKind::Leave, a, sqr), ev(90, EventKind::Enter, b, con),
+        ev(100, EventKind::Leave, b, con)};
+    const Timeline t = AssembleTimeline(0, 100, {b, a}, {{a, tri}, {b, Aspect::Sextile}}, events);
     struct Expected {
-        int16_t body2, aspect;
+        Body body2;
+        Aspect aspect;
         std::vector<TimelineBar> bars;
     };
     const std::vector<Expected> expected{
-        {3, 1, {{90, 100, false, true, {}}}},
-        {3, 2, {{0, 20, true, false, {}}}},
-        {3, 5, {{0, 100, true, true, {}}}},
-        {2, 3, {{10, 15, false, false, {12}}, {30, 40, false, false, {}}}},
-        {2, 4, {{0, 5, true, false, {3}}}}};
+        {Body::Venus, con, {{90, 100, false, true, {}}}},
+        {Body::Venus, opp, {{0, 20, true, false, {}}}},
+        {Body::Venus, Aspect::Sextile, {{0, 100, true, true, {}}}},
+        {Body::Mercury, sqr, {{10, 15, false, false, {12}}, {30, 40, false, false, {}}}},
+        {Body::Mercury, tri, {{0, 5, true, false, {3}}}}};
     std::array<bool, core::kBodySlots> bodies{};
     bodies[1] = bodies[3] = true;  // the pair b alone, its three rows
     const Timeline kept = KeepBodies(t, bodies);
-    EXPECT_TRUE(kept.rows.size() == 3 && kept.rows[2].aspect == 5 && kept.rows[2].pair.body2 == 3 && kept.to == 100);
+    EXPECT_TRUE(kept.rows.size() == 3 && kept.rows[2].aspect == Aspect::Sextile && kept.rows[2].pair.body2 == Body::Venus && kept.to == 100);
     ASSERT_EQ(t.rows.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         const TimelineRow& row = t.rows[i];
@@ -87,7 +92,7 @@ TEST_F(TimelineTest, BarsAgreeWithTheAspectTest)
         const Timeline t = BuildTimeline(astro, mode, moments, from, to);
         ASSERT_FALSE(t.rows.empty()) << mode;
         for (const TimelineRow& row : t.rows) {
-            const double orb = astro.orbs.orbs[static_cast<size_t>(row.aspect)][static_cast<size_t>(column)];
+            const double orb = astro.orbs.Orb(row.aspect, column);
             const auto deviation = [&](double when) {
                 const double L1 = row.pair.moving1 ? astro.HelioLongitude(row.pair.body1, when) : row.pair.fixed1;
                 const double L2 = row.pair.moving2 ? astro.HelioLongitude(row.pair.body2, when) : row.pair.fixed2;
@@ -169,7 +174,7 @@ TEST_F(TimelineTest, TicksAndTexts)
     EXPECT_EQ(MomentText(Jdn(2025, 3, 5) - 0.5 - 0.3 / 86400, 60, 0), "Mar. 5, 2025, 01:00");  // 00:59:59.7
 
     Timeline t{0, 0, core::kModeWorldTransits, {}};
-    t.rows.push_back({{4, 5}, 4, {{2451545.0, 2451555.0, true, false, {2451550.0, 2451551.0}}}});
+    t.rows.push_back({{Body::Mars, Body::Jupiter}, Aspect::Trine, {{2451545.0, 2451555.0, true, false, {2451550.0, 2451551.0}}}});
     EXPECT_EQ(TimelineCsv(program->astro.tables, t),
               "body1,aspect,body2,enter,exact,leave\r\n"
               "Mars,Trine,Jupiter,,2000-01-06T12:00:00Z;2000-01-07T12:00:00Z,2000-01-11T12:00:00Z\r\n");

@@ -21,7 +21,7 @@ class TestGuiChart : public QObject {
     app::Workspace m_program;
     std::vector<platform::Message> m_shown;
 
-    ChartData Data() { return MakeChartData(m_program.astro, m_program.grid, m_program.main.longitudes, m_program.main.currentMode, {}, m_program.language, "t"); }
+    ChartData Data() { return MakeChartData(m_program.astro, m_program.main.result, m_program.main.currentMode, {}, m_program.language, "t"); }
     void Compute(core::Mode mode)
     {
         m_program.main.SelectMode(mode);
@@ -77,7 +77,7 @@ private slots:
         for (int16_t p = 1; p <= 9; ++p) {
             const TwipPoint at = result.glyphAt[size_t(p)][0].value();
             const double angle = std::atan2(3000 - (at.y + kGlyphOffset), at.x + kGlyphOffset - 3000);
-            QVERIFY(std::abs(core::SignedSeparation(core::NormalizeAngle(angle), data.longitudes[size_t(p)][0])) < 0.01);
+            QVERIFY(std::abs(core::SignedSeparation(core::NormalizeAngle(angle), data.longitudes[size_t(p)][0].value())) < 0.01);
             int white = 0;  // the glyph reprinted in white within its box
             for (int y = 0; y < 20; ++y)
                 for (int x = 0; x < 17; ++x)
@@ -87,7 +87,7 @@ private slots:
         QVERIFY(data.lines.size() >= 10);
         int samples = 0, exact = 0;
         for (const ChartLine& line : data.lines) {
-            const QPointF a = End(result, line.to), b = End(result, line.from);
+            const QPointF a = End(result, core::IndexOf(line.to)), b = End(result, core::IndexOf(line.from));
             for (double f : {0.35, 0.45, 0.55, 0.65}) {  // the line's colour on the line, give or take a pixel
                 const QPoint at = (a + f * (b - a)).toPoint();
                 bool found = false;
@@ -134,8 +134,8 @@ private slots:
     {
         Compute(core::Mode::WorldTransits);
         for (double spread : {0.0, 0.03}) {
-            for (int16_t p = 1; p <= 9; ++p)
-                m_program.main.longitudes[size_t(p)][0] = 1.0 + spread * p;
+            for (const core::Body p : core::kBodies)
+                m_program.main.result.positions[0][p].longitude = 1.0 + spread * core::IndexOf(p);
             ChartResult result;
             Paint(Data(), result);
             int placed = 0;
@@ -153,8 +153,8 @@ private slots:
         // Eighteen glyphs at one longitude cannot all fit between the circle and the least radius: the
         // search inwards ends there with the warning, keeping the glyphs already placed.
         Compute(core::Mode::PersonalTransits1st);
-        for (size_t p = 1; p <= 9; ++p)
-            m_program.main.longitudes[p][0] = m_program.main.longitudes[p][1] = 1.0;
+        for (const core::Body p : core::kBodies)
+            m_program.main.result.positions[0][p].longitude = m_program.main.result.positions[1][p].longitude = 1.0;
         ChartResult result;
         Paint(Data(), result);
         QCOMPARE(result.drawn, ChartDrawn::NoRoom);

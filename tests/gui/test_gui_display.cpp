@@ -56,12 +56,12 @@ private slots:
         const QImage image = view.grab().toImage();
         const std::array<QColor, 8> defaults{QColor(), QColor(255, 255, 0), QColor(255, 0, 255), QColor(255, 0, 0),
                                              QColor(0, 255, 0), QColor(0, 255, 255), QColor(128, 128, 255), QColor(128, 128, 128)};
-        QVERIFY(m_grid.GetTotalNumAspects(m_program.astro.tables) > 0);
-        for (int16_t i = 18; i < m_grid.cellCount; ++i) {
-            const int16_t aspect = m_grid.CellAspect(m_program.astro.tables, i);
+        const core::AspectResult& result = m_program.main.result;
+        QVERIFY(result.TotalAspects() > 0);
+        for (const core::AspectFound& found : result.aspects) {
+            const int16_t i = m_grid.CellIndex(AspectCell(result.comparison, found));
+            const int16_t aspect = core::IndexOf(found.aspect);
             const QRect cell = view.CellRect(i);
-            if (aspect == 0)
-                continue;
             QCOMPARE(image.pixelColor(cell.topLeft() + QPoint(2, 2)), QColor(Qt::black));
             // Text on black is the aspect's colour times its coverage: the most covered pixels come close.
             QVERIFY(CountOther(image, cell, defaults[static_cast<size_t>(aspect)], 48) < (cell.width() - 1) * (cell.height() - 1));

@@ -409,13 +409,13 @@ TEST_F(ConfigurePanel, BoldfaceRuleForCloseAspects)
         panel.opt1DegOfOrb = c.oneDegree;
         panel.proportionOfOrbSelected = !c.oneDegree;
         panel.boldfaceFactorList.SetListIndex(c.factorPosition);
-        EXPECT_EQ(panel.IsCloseAspect(orbs, c.column, core::kSquare, Degrees(c.deviationDegrees)), c.bold);
+        EXPECT_EQ(panel.CloseRule().IsClose(orbs, core::Aspect::Square, c.column, Degrees(c.deviationDegrees)), c.bold);
     }
 
-    // Aspects and columns outside the table are never bold by proportion.
+    // Columns outside the table are never bold by proportion.
     panel.opt1DegOfOrb = false;
-    for (const auto& [column, aspect] : {std::pair(0, 0), std::pair(0, 8), std::pair(3, 3), std::pair(-1, 3)})
-        EXPECT_FALSE(panel.IsCloseAspect(orbs, static_cast<int16_t>(column), static_cast<int16_t>(aspect), 0.0));
+    for (const int16_t column : {3, -1})
+        EXPECT_FALSE(panel.CloseRule().IsClose(orbs, core::Aspect::Square, column, 0.0));
 
     // The midpoint orb follows the midpoint list's position.
     panel.midpointOrbList.SetListIndex(4);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -102,15 +103,24 @@ protected:
     }
 
     static const display::GridCell& Cell(int16_t i) { return program->grid.cellTexts[At(i)]; }
-    static int16_t CellAspect(int16_t i) { return program->grid.CellAspect(program->astro.tables, i); }
 
+    // The cells of the aspects the last computation found, in the grid's order.
     static std::vector<int16_t> AspectCells()
     {
         std::vector<int16_t> cells;
-        for (int16_t i = 0; i < program->grid.cellCount; ++i)
-            if (CellAspect(i) != 0)
-                cells.push_back(i);
+        const core::AspectResult& result = program->main.result;
+        for (const core::AspectFound& found : result.aspects)
+            cells.push_back(program->grid.CellIndex(display::AspectCell(result.comparison, found)));
         return cells;
+    }
+
+    // The aspect index of the aspect found in cell `i`; 0 for none.
+    static int16_t CellAspect(int16_t i)
+    {
+        const std::vector<int16_t> cells = AspectCells();
+        const auto at = std::find(cells.begin(), cells.end(), i);
+        return at == cells.end() ? int16_t{0}
+                                 : core::IndexOf(program->main.result.aspects[static_cast<size_t>(at - cells.begin())].aspect);
     }
 
     static std::string Text(int16_t number) { return program->language.Text(number); }

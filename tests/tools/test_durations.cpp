@@ -286,16 +286,11 @@ TEST_F(DurationsWindowTest, NatalListingInSentences)
     DurationsWindow window = Window(core::kModeNatal1, {Record(1, 5, 1, 0.0, kNoDates), Record(2, 3, 4, 0.0001, kNoDates),
                                                   Record(4, 6, 3, Rad(1.4), kNoDates)});
     NatalListingInputs natal;
-    for (auto& row : natal.longitudes)
-        row = {-1.0, -1.0};
-    for (const auto& [body, degrees] : {std::pair(1, 42.1), {5, 42.1}, {2, 100.0}, {3, 220.0}, {4, 5.0}, {6, 95.0}})
-        natal.longitudes[static_cast<size_t>(body)][0] = Rad(degrees);
+    for (const auto& [body, degrees] : {std::pair(core::Body::Earth, 42.1), {core::Body::Jupiter, 42.1},
+                                        {core::Body::Mercury, 100.0}, {core::Body::Venus, 220.0},
+                                        {core::Body::Mars, 5.0}, {core::Body::Saturn, 95.0}})
+        natal.positions[0][body].longitude = Rad(degrees);
     natal.aspectCounts = {0, 1, 0, 1, 1, 0, 0, 0};
-    std::vector<int16_t> asked;
-    natal.findPattern = [&asked](int16_t pattern) {
-        asked.push_back(pattern);
-        return PatternFinding{};
-    };
     window.Activate(3, natal);
     EXPECT_FALSE(window.showDurationsShown || window.sortByShown);
     // The other sentences stand in the companion's natal reports; here the exact aspects and no patterns.
@@ -305,8 +300,6 @@ TEST_F(DurationsWindowTest, NatalListingInSentences)
               std::string::npos)
         << window.outputText;
     EXPECT_NE(window.outputText.find(kCrLf + kCrLf + "There are no aspect patterns." + kCrLf + kCrLf), std::string::npos);
-    // Every finder is asked, the smaller stelliums only because the larger found nothing.
-    EXPECT_EQ(asked, (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
 }
 
 // The English sentences of the listing are checked on the command-line companion's reports.
@@ -315,8 +308,9 @@ TEST_F(DurationsWindowTest, NatalListingInGerman)
     DurationsWindow window = Window(core::kModeNatal1, {Record(1, 5, 1, Rad(0.5), kNoDates), Record(2, 3, 4, Rad(1.0), kNoDates),
                                                   Record(2, 4, 6, Rad(2.0), kNoDates)});
     NatalListingInputs natal;
-    for (auto& row : natal.longitudes)
-        row = {Rad(1), Rad(1)};
+    for (core::ChartPositions& chart : natal.positions)
+        for (const core::Body body : core::kBodies)
+            chart[body].longitude = Rad(1);
     natal.aspectCounts = {0, 0, 0, 8, 0, 0, 0, 21};
     language.currentLanguage = text::langGerman;
     window.ShowNatalListing(natal);
@@ -332,41 +326,30 @@ TEST_F(DurationsWindowTest, NatalListingInGerman)
 TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
 {
     DurationsWindow window = Window(core::kModeSynastry, {Record(1, 4, 2, Rad(0.25), kNoDates)});
+    using core::Body;
     NatalListingInputs natal;
-    for (auto& row : natal.longitudes)
-        row = {-1.0, -1.0};
-    natal.longitudes[1][0] = Rad(10);   // Earth of the 1st birthdate
-    natal.longitudes[4][1] = Rad(190);  // Mars of the 2nd birthdate
-    natal.longitudes[4][0] = Rad(300);  // Mars of the 1st birthdate: not read
-    std::vector<int16_t> asked;
-    natal.findPattern = [&asked](int16_t pattern) {
-        asked.push_back(pattern);
-        switch (pattern) {
-        case 1:
-            return PatternFinding{"Ea-Ma-Ju-Sa" + kCrLf, 1};
-        case 3:
-            return PatternFinding{"two T-squares" + kCrLf, 2};
-        case 4:
-            return PatternFinding{"two crosses" + kCrLf, 2};
-        case 9:
-            return PatternFinding{"five bodies" + kCrLf, 1};
-        case 13:
-            return PatternFinding{"Ea-Ve-Ma" + kCrLf, 1};
-        default:
-            return PatternFinding{};
-        }
-    };
+    natal.positions[0][Body::Earth].longitude = Rad(10);  // Earth of the 1st birthdate
+    natal.positions[1][Body::Mars].longitude = Rad(190);  // Mars of the 2nd birthdate
+    natal.positions[0][Body::Mars].longitude = Rad(300);  // Mars of the 1st birthdate: not read
+    const std::vector<Body> four{Body::Earth, Body::Mars, Body::Jupiter, Body::Saturn};
+    natal.patterns = {{core::kPatternKite, four, 0.01},
+                      {core::kPatternTSquare, {Body::Earth, Body::Venus, Body::Mars}, 0.0},
+                      {core::kPatternTSquare, {Body::Venus, Body::Mars, Body::Saturn}, 0.0},
+                      {core::kPatternGrandCross, four, 0.0},
+                      {core::kPatternGrandCross, {Body::Venus, Body::Mars, Body::Jupiter, Body::Saturn}, 0.0},
+                      {core::kPattern5Stellium, {Body::Mercury, Body::Venus, Body::Mars, Body::Uranus, Body::Pluto}, 0.0},
+                      {core::kPatternMidpoint, {Body::Earth, Body::Venus, Body::Mars}, std::nullopt}};
     window.ShowNatalListing(natal);
     const std::string expected =
         "The synastry has one aspect:" + kCrLf + kCrLf +
         "The closest aspect is Earth(1) (10° in Aries) opposite Mars(2) (10° in Libra), 0°15' from exact." + kCrLf +
-        kCrLf + "There is a kite: Ea-Ma-Ju-Sa" + kCrLf + kCrLf + "There are two T-squares:" + kCrLf +
-        "two T-squares" + kCrLf + kCrLf + "There are two grand crosses:" + kCrLf + "two crosses" + kCrLf + kCrLf +
-        "There is a 5-stellium: five bodies" + kCrLf + kCrLf + "There is a midpoint: Ea-Ve-Ma" + kCrLf + kCrLf +
+        kCrLf + "There is a kite: Earth-Mars-Jupiter-Saturn" + kCrLf + kCrLf + "There are two T-squares:" + kCrLf +
+        "Earth-Venus-Mars" + kCrLf + "Venus-Mars-Saturn" + kCrLf + kCrLf + "There are two grand crosses:" + kCrLf +
+        "Earth-Mars-Jupiter-Saturn" + kCrLf + "Venus-Mars-Jupiter-Saturn" + kCrLf + kCrLf +
+        "There is a 5-stellium: Mercury-Venus-Mars-Uranus-Pluto" + kCrLf + kCrLf +
+        "There is a midpoint: Earth-Venus-Mars" + kCrLf + kCrLf +
         "All positions are heliocentric ecliptic longitudes (J2000)." + kCrLf;
     EXPECT_EQ(std::pair(window.outputText, window.patternsListed), std::pair(expected, int16_t{7}));
-    // The 5-stellium was found: the 4- and 3-stellium finders are not asked.
-    EXPECT_EQ(asked, (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13}));
 }
 
 }  // namespace
