@@ -4,6 +4,7 @@
 #include "cli/values.h"
 #include "datetime/date_input.h"
 #include "display/grid_model.h"
+#include "display/result_texts.h"
 #include "text/text_numbers.h"
 
 #include <ostream>

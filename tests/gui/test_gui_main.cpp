@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -156,23 +157,29 @@ private slots:
     {
         const QTemporaryDir dir;
         QFile(dir.filePath("mine.qvs")).open(QIODevice::WriteOnly);
+        // One timer answers the file dialog, another the question its Save button asks from within it.
         QString question;
         QTimer typist;
+        QTimer answerer;
+        // The user types the name into the dialog's name box, in the folder, and presses Save.
         connect(&typist, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                typist.stop();
-                QTimer::singleShot(100, [&] {
-                    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                        question = box->text();
-                        box->button(QMessageBox::Yes)->click();
-                    }
-                });
-                dialog->setDirectory(dir.path());
-                dialog->selectFile("mine");
-                static_cast<QDialog*>(dialog)->accept();  // as its Save button does
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            typist.stop();
+            dialog->setDirectory(dir.path());
+            FindIn<QLineEdit>(dialog, "fileNameEdit")->setText("mine");
+            FindIn<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Save)->click();
+        });
+        connect(&answerer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                answerer.stop();
+                question = box->text();
+                box->button(QMessageBox::Yes)->click();
             }
         });
         typist.start(20);
+        answerer.start(20);
         Operate({"cmdSaveAs"});
         QVERIFY2(question.contains("mine.qvs"), qPrintable(question));
         QVERIFY(!QFile::exists(dir.filePath("mine")) && QFileInfo(dir.filePath("mine.qvs")).size() > 100);

@@ -71,7 +71,8 @@ private slots:
         Operate({"frmTimeline/chkBody_2", "frmTimeline/chkBody_4"});
         QVERIFY(!Timeline().Model().rows.empty() && Timeline().Model().rows.size() < all);
         for (const display::TimelineRow& row : Timeline().Model().rows)
-            QVERIFY(row.pair.body1 != 2 && row.pair.body2 != 2 && row.pair.body1 != 4 && row.pair.body2 != 4);
+            for (const core::Body body : {row.pair.body1, row.pair.body2})
+                QVERIFY(body != core::Body::Mercury && body != core::Body::Mars);
     }
 
     // The timeline button opens a year from the world date; a click on an exact mark sets the world date
