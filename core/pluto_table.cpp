@@ -67,7 +67,7 @@ bool DecodeFields(uint32_t offsets, const char* c, uint32_t& fields)
 // What went wrong, as the detail line of the message that tells the user the table is missing.
 platform::Result<void> Failure(std::string detail)
 {
-    return platform::Result<void>(platform::Message::Exclamation("", std::move(detail)));
+    return platform::Result<void>(platform::ErrorCode::Damaged, platform::Message::Exclamation("", std::move(detail)));
 }
 
 platform::Result<void> DecodeInPlace(PlutoEntries& buffer, size_t textSize)
@@ -164,7 +164,7 @@ platform::Result<void> PlutoTable::Read(const std::string& fullPath)
     };
     platform::Result<platform::InputFile> opened = platform::InputFile::Open(fullPath, kMaxPlutoTableBytes, describe);
     if (!opened)
-        return platform::Result<void>(opened.error());
+        return platform::Result<void>(opened.failure());
     // The whole file in one read, straight into the memory the table keeps: the table is about 1 MB.
     const auto size = static_cast<size_t>(opened.value().size());
     if (size == 0)
@@ -173,7 +173,7 @@ platform::Result<void> PlutoTable::Read(const std::string& fullPath)
     const platform::Result<size_t> read =
         opened.value().Read(std::span<char>(reinterpret_cast<char*>(buffer.data()), size));
     if (!read)
-        return platform::Result<void>(read.error());
+        return platform::Result<void>(read.failure());
     platform::Result<void> decoded = DecodeInPlace(buffer, read.value());
     if (decoded.ok())
         tableLines = std::move(buffer);

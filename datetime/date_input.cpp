@@ -42,8 +42,8 @@ platform::Result<double> Refused(size_t row, Fault fault, const text::Language& 
     std::string text = language.Text(static_cast<int16_t>(fault));
     if (row < kTextRowName.size())
         text = language.Text(kTextRowName[row]) + " " + text;
-    return platform::Result<double>(
-        platform::Message::Information(language.Text(text::kTextInputErrorTitle), std::move(text)));
+    return platform::Result<double>(platform::ErrorCode::InvalidInput,
+                                    platform::Message::Information(language.Text(text::kTextInputErrorTitle), std::move(text)));
 }
 
 // The year of a cleaned year box (digits only) checked against the supported range: the year, or why

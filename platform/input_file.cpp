@@ -18,17 +18,17 @@ Result<InputFile> InputFile::Open(const std::string& path, uint64_t maxBytes, De
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) {
         const int error = errno;
-        return Result<InputFile>(error == ENXIO ? describe(FileFault::NotAFile, "")
+        return Result<InputFile>(ErrorCode::Unreadable, error == ENXIO ? describe(FileFault::NotAFile, "")
                                                 : describe(FileFault::CannotOpen, std::strerror(error)));
     }
     InputFile file(descriptor, 0, std::move(describe));
     struct stat status {};
     if (::fstat(descriptor, &status) != 0)
-        return Result<InputFile>(file.m_describe(FileFault::CannotRead, std::strerror(errno)));
+        return Result<InputFile>(ErrorCode::Unreadable, file.m_describe(FileFault::CannotRead, std::strerror(errno)));
     if (!S_ISREG(status.st_mode))
-        return Result<InputFile>(file.m_describe(FileFault::NotAFile, ""));
+        return Result<InputFile>(ErrorCode::Unreadable, file.m_describe(FileFault::NotAFile, ""));
     if (status.st_size < 0 || static_cast<uint64_t>(status.st_size) > maxBytes)
-        return Result<InputFile>(file.m_describe(FileFault::TooLarge, ""));
+        return Result<InputFile>(ErrorCode::Unreadable, file.m_describe(FileFault::TooLarge, ""));
     file.m_size = static_cast<uint64_t>(status.st_size);
     // A regular file: its reads end at its end and never wait, so the descriptor reads as any other.
     const int flags = ::fcntl(descriptor, F_GETFL);
@@ -75,7 +75,7 @@ Result<size_t> InputFile::Read(std::span<char> buffer)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return Result<size_t>(m_describe(FileFault::CannotRead, std::strerror(errno)));
+            return Result<size_t>(ErrorCode::Unreadable, m_describe(FileFault::CannotRead, std::strerror(errno)));
         }
         filled += static_cast<size_t>(got);
     }
@@ -86,7 +86,7 @@ Result<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes, co
 {
     Result<InputFile> opened = InputFile::Open(path, maxBytes, describe);
     if (!opened)
-        return Result<std::string>(opened.error());
+        return Result<std::string>(opened.failure());
     InputFile& file = opened.value();
     // One byte more than the size found at opening tells a file that grew since; it is read on, up to
     // one byte more than the bound.
@@ -95,12 +95,12 @@ Result<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes, co
     for (;;) {
         const Result<size_t> got = file.Read(std::span<char>(content).subspan(filled));
         if (!got)
-            return Result<std::string>(got.error());
+            return Result<std::string>(got.failure());
         filled += got.value();
         if (filled < content.size())
             break;
         if (content.size() > maxBytes)
-            return Result<std::string>(describe(FileFault::TooLarge, ""));
+            return Result<std::string>(ErrorCode::Unreadable, describe(FileFault::TooLarge, ""));
         content.resize(static_cast<size_t>(std::min<uint64_t>(2 * content.size(), maxBytes + 1)));
     }
     content.resize(filled);

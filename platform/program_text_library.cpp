@@ -20,7 +20,7 @@ Message Named(const std::string& what, const std::string& fullFileName)
 
 Result<int32_t> Failed(const std::string& what, const std::string& fullFileName)
 {
-    return Result<int32_t>(Named(what, fullFileName));
+    return Result<int32_t>(ErrorCode::Damaged, Named(what, fullFileName));
 }
 
 // What a file that could not be read is told with.
@@ -136,7 +136,7 @@ Result<int32_t> ProgramTextLibrary::LoadFile(const std::string& fullFileName)
         return Named(ReadFault(f), fullFileName);
     });
     if (!read)
-        return Result<int32_t>(read.error());
+        return Result<int32_t>(read.failure());
     std::string content = std::move(read).value();
     if (content.empty())
         return Failed("File is empty.", fullFileName);

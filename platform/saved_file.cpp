@@ -116,6 +116,11 @@ SaveFault WriteFault(int error)
     return error == ENOSPC || error == EDQUOT ? SaveFault::DiskFull : SaveFault::CannotWrite;
 }
 
+ErrorCode CodeOf(SaveFault fault)
+{
+    return fault == SaveFault::DiskFull ? ErrorCode::DiskFull : ErrorCode::Unwritable;
+}
+
 }  // namespace
 
 Result<void> SaveFile(const std::string& path, std::string_view content, const DescribeSaveFault& describe)
@@ -123,14 +128,14 @@ Result<void> SaveFile(const std::string& path, std::string_view content, const D
     const fs::path target = Target(path);
     const fs::path folder = target.empty() || target.parent_path().empty() ? fs::path(".") : target.parent_path();
     if (target.empty())
-        return Result<void>(describe(SaveFault::CannotWrite, folder.string(), SystemError(ELOOP)));
+        return Result<void>(ErrorCode::Unwritable, describe(SaveFault::CannotWrite, folder.string(), SystemError(ELOOP)));
 
     // The permissions (and, where allowed, the owner) of the file replaced; a new file is its owner's.
     struct stat existing {};
     mode_t mode = S_IRUSR | S_IWUSR;
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
-        return Result<void>(describe(SaveFault::NotAFile, folder.string(), ""));
+        return Result<void>(ErrorCode::Unwritable, describe(SaveFault::NotAFile, folder.string(), ""));
     if (exists)
         mode = existing.st_mode & 07777;
 
@@ -141,8 +146,8 @@ Result<void> SaveFile(const std::string& path, std::string_view content, const D
     const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
     if (descriptor < 0) {
         const int error = errno;
-        return Result<void>(describe(error == ENOSPC || error == EDQUOT ? SaveFault::DiskFull : SaveFault::FolderRefusesFile,
-                                     folder.string(), SystemError(error)));
+        const SaveFault fault = WriteFault(error) == SaveFault::DiskFull ? SaveFault::DiskFull : SaveFault::FolderRefusesFile;
+        return Result<void>(CodeOf(fault), describe(fault, folder.string(), SystemError(error)));
     }
     const fs::path saving = name;
     if (exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) &&
@@ -158,7 +163,7 @@ Result<void> SaveFile(const std::string& path, std::string_view content, const D
         error = errno;
     if (error != 0) {
         ::unlink(saving.c_str());
-        return Result<void>(describe(WriteFault(error), folder.string(), SystemError(error)));
+        return Result<void>(CodeOf(WriteFault(error)), describe(WriteFault(error), folder.string(), SystemError(error)));
     }
     SyncFolder(folder);
     return {};

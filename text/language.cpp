@@ -60,11 +60,11 @@ platform::Result<void> Language::LoadProgramText(const std::string& folder, cons
         fullFileName += '/';
     fullFileName += fileName;
     if (const platform::Result<int32_t> loaded = m_library.LoadFile(fullFileName); !loaded)
-        return platform::Result<void>(loaded.error());
+        return platform::Result<void>(loaded.failure());
     for (const int16_t number : required) {
         for (const int16_t language : {langEnglish, langGerman}) {
             if (!m_library.StoredText(number, language))
-                return platform::Result<void>(platform::Message::Critical(
+                return platform::Result<void>(platform::ErrorCode::Damaged, platform::Message::Critical(
                     "", "Missing text " + std::to_string(number) + " (" +
                             (language == langEnglish ? "English" : "German") + ") in the program text." + kLineBreak +
                             fullFileName));

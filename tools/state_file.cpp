@@ -355,7 +355,7 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     };
     const platform::Result<std::string> content = platform::ReadWholeFile(path, kMaxStateFileBytes, describe);
     if (!content)
-        return platform::Result<void>(content.error());
+        return platform::Result<void>(content.failure());
 
     // The file is read into a state of its own, which replaces the models only when every line is good.
     datetime::DateRows newRows = rows;
@@ -366,7 +366,7 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     LineReader in(content.value(), language);
     ReadLines(in, newRows, newModes, newStepList, newConfigure, newColours);
     if (in.Failure())
-        return platform::Result<void>(Problem(*in.Failure()));
+        return platform::Result<void>(platform::ErrorCode::Damaged, Problem(*in.Failure()));
     newConfigure.ReadEarthAspectsOnly(store);
     newConfigure.ReadInnerPlanetAspects(store);
     newConfigure.ReadZoneAbbreviations(store, newRows.computerZone);

@@ -64,7 +64,7 @@ Result<void> ConvertGraphicsFile(const std::string& source, const std::string& d
     }
     if (deleteDestinationOnFailure)
         RemoveFile(destination);
-    return Result<void>(Message::Exclamation("", std::move(message)));
+    return Result<void>(ErrorCode::Unwritable, Message::Exclamation("", std::move(message)));
 }
 
 }  // namespace orvane::platform

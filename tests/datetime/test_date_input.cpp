@@ -72,7 +72,8 @@ std::string Refusal(Model& model, int16_t row, const text::Language& language = 
     EXPECT_EQ(moment.ok(), local.ok());
     if (moment)
         return {};
-    EXPECT_EQ(moment.error(), local.error());
+    EXPECT_EQ(moment.failure(), local.failure());
+    EXPECT_EQ(moment.code(), platform::ErrorCode::InvalidInput);
     EXPECT_EQ(moment.error(), platform::Message::Information(language.Text(153), moment.error().text));
     return moment.error().text;
 }

@@ -19,15 +19,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The fault that kept `content` from being saved as `path`; none when it was saved.
+// The fault that kept `content` from being saved as `path`; none when it was saved. The result's code
+// must say the same.
 std::optional<SaveFault> Fault(const std::string& path, const std::string& content)
 {
     std::optional<SaveFault> fault;
-    const bool saved = SaveFile(path, content, [&fault](SaveFault f, const std::string&, const std::string& why) {
-                           fault = f;
-                           return Message::Exclamation("", why);
-                       }).ok();
-    return saved ? std::nullopt : fault;
+    const Result<void> saved = SaveFile(path, content, [&fault](SaveFault f, const std::string&, const std::string& why) {
+        fault = f;
+        return Message::Exclamation("", why);
+    });
+    if (saved)
+        return std::nullopt;
+    const ErrorCode code = fault == SaveFault::DiskFull ? ErrorCode::DiskFull : ErrorCode::Unwritable;
+    return saved.code() == code ? fault : std::nullopt;
 }
 
 std::set<std::string> Names(const fs::path& folder)

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <tuple>
@@ -20,10 +21,14 @@
 namespace orvane::tools {
 namespace {
 
-// What went wrong, or the empty text when nothing did.
+// What went wrong, or the empty text when nothing did; the kind of failure beside it.
 std::string Failure(const platform::Result<void>& outcome)
 {
     return outcome.ok() ? std::string() : outcome.error().text;
+}
+std::optional<platform::ErrorCode> CodeOf(const platform::Result<void>& outcome)
+{
+    return outcome.ok() ? std::nullopt : std::optional(outcome.code());
 }
 
 using platform::ComboBoxModel;
@@ -104,8 +109,10 @@ protected:
         Fresh(loadedMain, loadedConfigure);
         loadedConfigure.whiteBackgroundBox = true;
         loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
-        return Failure(ReadStateFile(path, loadedMain, loadedMain, loadedMain.stepIncrement, loadedConfigure,
-                                     loadedTables, store, language));
+        const platform::Result<void> outcome = ReadStateFile(path, loadedMain, loadedMain, loadedMain.stepIncrement,
+                                                             loadedConfigure, loadedTables, store, language);
+        loadedCode = CodeOf(outcome);
+        return Failure(outcome);
     }
 
     // The saved state's lines, changed by `edit` (which may also drop lines), joined by LF alone, without
@@ -162,6 +169,7 @@ protected:
     core::AstroTables loadedTables;
     MainModel loadedMain;
     ConfigureModel loadedConfigure;
+    std::optional<platform::ErrorCode> loadedCode;  // of the last Load
 };
 
 TEST_F(StateFile, LinesAsWritten)
@@ -301,9 +309,11 @@ TEST_F(StateFile, MalformedFilesNameTheLineAndChangeNothing)
                 lines.resize(20);
         });
         EXPECT_EQ(Load(path), c.error);
+        EXPECT_EQ(loadedCode, platform::ErrorCode::Damaged);
         EXPECT_EQ(Fingerprint(loadedMain, loadedConfigure, loadedTables), fresh) << c.error;
     }
     EXPECT_NE(Load(folder.folder() + "absent.qvs").find("cannot be read"), std::string::npos);
+    EXPECT_EQ(loadedCode, platform::ErrorCode::Unreadable);
 }
 
 // Only a regular file of at most the bound is read; a FIFO is refused without waiting for a writer.
