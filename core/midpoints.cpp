@@ -126,7 +126,7 @@ std::vector<PatternFound> FindMidpoints(const AstroModule& astro, const ChartPos
                     continue;
                 found.push_back({kPatternMidpoint, named, std::nullopt});
                 if (run != nullptr && run->bodiesSought && !run->soughtBodiesFound)
-                    RecordPatternForRun(*run, kRunPatternName[static_cast<size_t>(kPatternMidpoint)], 3,
+                    RecordPatternForRun(*run, kRunPatternName[static_cast<size_t>(kPatternMidpoint)],
                                         IndexOf(triple->lower), IndexOf(triple->middle), IndexOf(triple->higher), 0,
                                         0, 0);
             }

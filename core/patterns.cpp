@@ -34,8 +34,8 @@ bool IsSoughtBody(int16_t x, int16_t b1, int16_t b2, int16_t b3, int16_t b4, int
     return (b4 > 0 && x == b4) || (b5 > 0 && x == b5) || (b6 > 0 && x == b6);
 }
 
-void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t /*numBodies*/, int16_t b1, int16_t b2,
-                         int16_t b3, int16_t b4, int16_t b5, int16_t b6)
+void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t b1, int16_t b2, int16_t b3, int16_t b4,
+                         int16_t b5, int16_t b6)
 {
     const int16_t pattern = PatternNameIndex(runName);
     if (pattern < 0 || pattern != run.patternSought)
@@ -89,8 +89,8 @@ void PatternFinder::Accept(int16_t patternIndex, std::vector<Body> bodies, std::
         std::array<int16_t, 6> b{};
         for (size_t i = 0; i < bodies.size() && i < b.size(); ++i)
             b[i] = IndexOf(bodies[i]);
-        RecordPatternForRun(*m_run, kRunPatternName[static_cast<size_t>(patternIndex)],
-                            static_cast<int16_t>(bodies.size()), b[0], b[1], b[2], b[3], b[4], b[5]);
+        RecordPatternForRun(*m_run, kRunPatternName[static_cast<size_t>(patternIndex)], b[0], b[1], b[2], b[3], b[4],
+                            b[5]);
     }
     found.push_back({patternIndex, std::move(bodies), meanDeviation});
 }

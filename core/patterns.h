@@ -71,8 +71,8 @@ bool IsSoughtBody(int16_t x, int16_t b1, int16_t b2, int16_t b3, int16_t b4, int
 // Hands a found pattern to the run: when `runName` names the sought pattern, counts how many of the
 // sought bodies are among the pattern's bodies (0 for unused places) and marks the sought bodies found
 // when all of them are.
-void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t numBodies, int16_t b1, int16_t b2,
-                         int16_t b3, int16_t b4, int16_t b5, int16_t b6);
+void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t b1, int16_t b2, int16_t b3, int16_t b4,
+                         int16_t b5, int16_t b6);
 
 // One pattern found: its index (kPatternGrandTrine … kPatternMidpoint), its bodies in the order in which
 // it names them, and the mean deviation of the aspects that make it up (none for the grand sextile and a

@@ -1,26 +1,12 @@
 #include "core/positions.h"
 
 #include "core/vocabulary.h"
-#include "platform/calendar.h"
 #include "platform/ephemeris.h"
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace orvane::core {
-
-int32_t CalendarYear(double moment)
-{
-    // The bodies of one moment are asked for one after another: the year of the last moment is kept.
-    thread_local double lastMoment = std::numeric_limits<double>::quiet_NaN();
-    thread_local int32_t lastYear = 0;
-    if (moment != lastMoment) {
-        lastYear = platform::AstronomersYear(moment).value_or(0);
-        lastMoment = moment;
-    }
-    return lastYear;
-}
 
 int32_t EphemerisPlanetNumber(int16_t body)
 {
@@ -33,11 +19,10 @@ int32_t EphemerisPlanetNumber(int16_t body)
 double HelioLongitude(const PlutoTable& pluto, Body body, double moment)
 {
     const int32_t planet = EphemerisPlanetNumber(IndexOf(body));
-    const auto year = static_cast<int16_t>(CalendarYear(moment));
     if (planet == 9)
         return pluto.PlutoLongitude(moment);
-    double radiusVector = 0.0;  // not needed
-    return platform::HelioJ2000LongitudeRadius(planet, moment, year, &radiusVector);
+    const std::optional<platform::HelioPosition> position = platform::HelioJ2000Position(planet, moment);
+    return position ? position->longitude : kUnknownBody;
 }
 
 Position PositionOf(double helioLongitude)

@@ -12,7 +12,8 @@
 
 namespace orvane::core {
 
-// Returned for a body index outside 1 … 9 (negative: no position).
+// Returned for a body index outside 1 … 9, or a moment the ephemeris cannot compute (negative: no
+// position).
 inline constexpr double kUnknownBody = -1.0;
 
 // Why a body has no position.
@@ -52,10 +53,6 @@ public:
 private:
     std::array<Position, kNumBodies> m_positions{};
 };
-
-// Year number of the civil day containing `moment` (a Julian date, UT), as the calendar layer's
-// astronomers' calendar counts it.
-int32_t CalendarYear(double moment);
 
 // The ephemeris' own planet number of a body index: Earth 3, Mercury 1, Venus 2; Mars … Pluto keep
 // theirs (4 … 9). 0 for an index outside 1 … 9.

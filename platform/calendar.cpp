@@ -9,8 +9,6 @@
 namespace orvane::platform {
 namespace {
 
-constexpr int64_t kFirstGregorianJdn = 2299161;  // 15 October 1582
-
 int SweCalendar(Calendar calendar)
 {
     return calendar == Calendar::Julian ? SE_JUL_CAL : SE_GREG_CAL;
@@ -72,24 +70,6 @@ int32_t DaysInMonth(int64_t year, int32_t month)
     const date::year_month_day_last last{date::year(static_cast<int>(year)) / date::month(static_cast<unsigned>(month)) /
                                          date::last};
     return static_cast<int32_t>(static_cast<unsigned>(last.day()));
-}
-
-std::optional<int32_t> AstronomersYear(double moment)
-{
-    // The civil day is taken here and the library is asked for its noon: given the moment itself,
-    // swe_revjul puts the last representable instant of a day on the next day, through its own rounding,
-    // on every day from 8 July 941 to 8 September 1029 (Julian) and on many before year 1 and after 6682.
-    if (!std::isfinite(moment))
-        return std::nullopt;
-    const double civil = std::floor(moment + 0.5);
-    if (civil < -1.0e9 || civil > 1.0e9)
-        return std::nullopt;
-    const auto jdn = static_cast<int64_t>(civil);
-    const std::optional<CalendarDate> date =
-        DateOfDayNumber(jdn, jdn < kFirstGregorianJdn ? Calendar::Julian : Calendar::Gregorian);
-    if (!date)
-        return std::nullopt;
-    return date->year;
 }
 
 std::string SeparateThousands(std::string_view number, char separator)

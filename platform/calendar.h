@@ -57,11 +57,6 @@ constexpr int64_t DayNumber(date::sys_days day)
 // range (±32767) follow the same rule.
 int32_t DaysInMonth(int64_t year, int32_t month);
 
-// The calendar year of the civil day that contains `moment` (a Julian date; the day begins at midnight,
-// moment + 0.5) in the astronomers' usage: Julian before 15 October 1582, Gregorian from then on. Nothing
-// outside years −9999 … 9999.
-std::optional<int32_t> AstronomersYear(double moment);
-
 // The digits of `number` (an optional sign, then digits) with `separator` between groups of three digits;
 // any other text is returned as it is.
 std::string SeparateThousands(std::string_view number, char separator);

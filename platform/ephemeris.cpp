@@ -116,10 +116,10 @@ int32_t SetDataFolder(const char* folder)
     return 0;
 }
 
-double HelioJ2000LongitudeRadius(int32_t planet, double moment, int32_t /*year*/, double* radiusVector)
+std::optional<HelioPosition> HelioJ2000Position(int32_t planet, double moment)
 {
     if (planet < 1 || planet > 8)
-        return kEphemerisError;
+        return std::nullopt;
     ApplyFolderToThisThread();
 
     std::array<double, 6> xx{};
@@ -128,12 +128,10 @@ double HelioJ2000LongitudeRadius(int32_t planet, double moment, int32_t /*year*/
     serr[0] = '\0';
     const int32_t result = CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr);
     if (result < 0)
-        return kEphemerisError;
+        return std::nullopt;
     if ((result & SEFLG_SWIEPH) == 0)
         ReportFallbackOnce(serr.data());
-    if (radiusVector != nullptr)
-        *radiusVector = xx[2];
-    return xx[0];
+    return HelioPosition{xx[0], xx[2]};
 }
 
 bool EphemerisFellBackToAnalytic()

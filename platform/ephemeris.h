@@ -8,24 +8,24 @@
 //   1 Mercury, 2 Venus, 3 Earth, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune.
 
 #include <cstdint>
+#include <optional>
 
 namespace orvane::platform {
 
-// Returned by HelioJ2000LongitudeRadius for a planet number outside 1 … 8 or a moment the ephemeris
-// cannot compute. Negative, so that every consumer treats it as "no position".
-inline constexpr double kEphemerisError = -1.0;
+// A heliocentric ecliptic position: the longitude in radians (0 ≤ L < 2π) and the radius vector in AU.
+struct HelioPosition {
+    double longitude = 0.0;
+    double radius = 0.0;
+};
 
 // Sets the folder searched first for the ephemeris data files (Debian's /usr/share/libswe/ephe is
 // searched after it). Takes effect for every thread, before its next computation. Returns 0.
 int32_t SetDataFolder(const char* folder);
 
-// Heliocentric ecliptic longitude (radians, 0 ≤ L < 2π) of `planet` for the J2000 equinox and ecliptic at
-// `moment`, a Julian date in Universal Time. `year` is the calendar year of the moment; it is accepted for
-// the call's sake and not needed here. Writes the radius vector (AU) to *radiusVector when it is not null.
-// An unknown planet number or a failed computation returns kEphemerisError and leaves *radiusVector as it
-// was. When the data files cannot be found, the built-in analytic ephemeris is used (and said so once on
-// stderr).
-double HelioJ2000LongitudeRadius(int32_t planet, double moment, int32_t year, double* radiusVector);
+// The heliocentric ecliptic position of `planet` for the J2000 equinox and ecliptic at `moment`, a Julian
+// date in Universal Time; nothing for an unknown planet number or a failed computation. When the data
+// files cannot be found, the built-in analytic ephemeris is used (and said so once on stderr).
+std::optional<HelioPosition> HelioJ2000Position(int32_t planet, double moment);
 
 // True once a computation had to fall back to the analytic ephemeris (data files missing).
 bool EphemerisFellBackToAnalytic();

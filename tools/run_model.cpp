@@ -95,7 +95,7 @@ void RunDialogModel::ClearBodies()
     search.bodiesSought = false;
 }
 
-void RunDialogModel::ChooseSoughtBody(int16_t /*box*/)
+void RunDialogModel::ChooseSoughtBody()
 {
     clearBodiesEnabled = true;
 }

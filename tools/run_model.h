@@ -67,7 +67,7 @@ public:
     void ChoosePattern();
     void ClearPattern();
     void ClearBodies();
-    void ChooseSoughtBody(int16_t box);
+    void ChooseSoughtBody();
     void ToggleTwoOrMore();
 
     // OK: takes over the choices and returns nothing (the dialog is hidden), or, when a body was chosen in

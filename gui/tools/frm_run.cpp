@@ -184,7 +184,7 @@ void frmRun::cboSoughtPlanet_Click(int16_t box, int index)
     if (m_syncing)
         return;
     m_model.soughtBodyLists[static_cast<size_t>(box)].SetListIndex(static_cast<int16_t>(index));
-    m_model.ChooseSoughtBody(box);
+    m_model.ChooseSoughtBody();
     SyncFromModel();
     FocusRun();
 }

@@ -265,11 +265,11 @@ TEST(RunRecord, SoughtBodiesAmongThePatternsBodies)
 
     RunSearchState run = SeekingRun(kPattern3Stellium, {kMars, 0, kSaturn});
     run.numBodiesFound = 9;
-    RecordPatternForRun(run, "Grand trine", 3, kMars, kSaturn, kEarth, 0, 0, 0);  // another pattern: ignored
+    RecordPatternForRun(run, "Grand trine", kMars, kSaturn, kEarth, 0, 0, 0);  // another pattern: ignored
     EXPECT_EQ(run.numBodiesFound, 9);
-    RecordPatternForRun(run, "3-stellium", 3, kEarth, kMars, kVenus, 0, 0, 0);
+    RecordPatternForRun(run, "3-stellium", kEarth, kMars, kVenus, 0, 0, 0);
     EXPECT_EQ(std::pair(run.numBodiesFound, run.soughtBodiesFound), std::pair(int16_t{1}, false));
-    RecordPatternForRun(run, "3-stellium", 3, kSaturn, kEarth, kMars, 0, 0, 0);
+    RecordPatternForRun(run, "3-stellium", kSaturn, kEarth, kMars, 0, 0, 0);
     EXPECT_EQ(std::pair(run.numBodiesFound, run.soughtBodiesFound), std::pair(int16_t{2}, true));
 }
 

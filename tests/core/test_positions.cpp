@@ -31,7 +31,7 @@ TEST_F(Positions, EveryBodyWhereItStoodAtTheJ2000Epoch)
     // All but Pluto come from the ephemeris layer as they are.
     for (int16_t body = kEarth; body <= kNeptune; ++body)
         EXPECT_EQ(program->astro.HelioLongitude(body, 2451545.0),
-                  platform::HelioJ2000LongitudeRadius(EphemerisPlanetNumber(body), 2451545.0, 2000, nullptr));
+                  platform::HelioJ2000Position(EphemerisPlanetNumber(body), 2451545.0)->longitude);
 }
 
 TEST_F(Positions, UnknownBodiesHaveNoPosition)
@@ -44,14 +44,6 @@ TEST_F(Positions, UnknownBodiesHaveNoPosition)
     EXPECT_EQ(program->astro.PositionAt(Body::Pluto, 2525000.5), (Position{std::nullopt, NoPosition::AfterPlutoTable}));
     EXPECT_EQ(PositionOf(kUnknownBody), (Position{std::nullopt, NoPosition::NoEphemeris}));
     EXPECT_EQ(PositionOf(0.0).longitude, 0.0);
-}
-
-TEST_F(Positions, CalendarYearOfAMoment)
-{
-    // Before 15 October 1582 the year is counted in the Julian calendar.
-    for (const auto& [moment, year] : {std::pair(2451544.5, 2000), {2451544.49, 1999}, {1721423.5, 1}, {1721422.5, 0},
-                                       {2743738.4, 2799}, {2743738.5, 2800}})
-        EXPECT_EQ(CalendarYear(moment), year) << moment;
 }
 
 // The motion bounds that let the aspect searches pass over days, checked against the ephemeris and

@@ -62,12 +62,11 @@ TEST_F(EphemerisLayer, MatchesTheContractForEveryPlanet)
                               2743738.9};
     for (int32_t planet = 1; planet <= 8; ++planet)
         for (const double moment : moments) {
-            double radiusVector = 0.0;
-            const double longitude = HelioJ2000LongitudeRadius(planet, moment, 0, &radiusVector);
+            const HelioPosition position = HelioJ2000Position(planet, moment).value();
             const std::array<double, 6> reference = Reference(planet, moment, kContract);
-            EXPECT_TRUE(longitude >= 0.0 && longitude < 2.0 * 3.14159265358979323846) << longitude;
-            EXPECT_LT(ArcsecondsBetween(longitude, reference[0]), 0.001) << "planet " << planet << " at " << moment;
-            EXPECT_NEAR(radiusVector, reference[2], 1e-9) << "planet " << planet << " at " << moment;
+            EXPECT_TRUE(position.longitude >= 0.0 && position.longitude < 2.0 * 3.14159265358979323846) << position.longitude;
+            EXPECT_LT(ArcsecondsBetween(position.longitude, reference[0]), 0.001) << "planet " << planet << " at " << moment;
+            EXPECT_NEAR(position.radius, reference[2], 1e-9) << "planet " << planet << " at " << moment;
         }
     EXPECT_FALSE(EphemerisFellBackToAnalytic());
 }
@@ -85,29 +84,26 @@ TEST_F(EphemerisLayer, EarthStandsOppositeTheAlmanacSun)
         {2451899.5 + 13.0 / 24 + 37.0 / 1440, 270.0},  // 2000-12-21 13:37 UT, December solstice
     };
     for (const Almanac& a : almanac) {
-        const double earth = HelioJ2000LongitudeRadius(3, a.moment, 2000, nullptr);
+        const double earth = HelioJ2000Position(3, a.moment)->longitude;
         EXPECT_LT(ArcsecondsBetween(earth, (a.sunDegrees + 180.0) * kDegree), 60.0) << a.moment;
     }
-    double radiusVector = 0.0;
-    EXPECT_NEAR(Degrees(HelioJ2000LongitudeRadius(3, 2451545.0, 2000, &radiusVector)), 100.377, 0.01);
-    EXPECT_NEAR(radiusVector, 0.9833, 0.0005);
+    const HelioPosition perihelion = HelioJ2000Position(3, 2451545.0).value();
+    EXPECT_NEAR(Degrees(perihelion.longitude), 100.377, 0.01);
+    EXPECT_NEAR(perihelion.radius, 0.9833, 0.0005);
 }
 
-TEST_F(EphemerisLayer, UnknownPlanetNumbersGiveTheErrorValue)
+TEST_F(EphemerisLayer, UnknownPlanetNumbersHaveNoPosition)
 {
-    for (const int32_t planet : {0, 9, -1, 1000}) {
-        double radiusVector = 42.0;
-        EXPECT_EQ(std::pair(HelioJ2000LongitudeRadius(planet, 2451545.0, 2000, &radiusVector), radiusVector),
-                  std::pair(kEphemerisError, 42.0));
-    }
+    for (const int32_t planet : {0, 9, -1, 1000})
+        EXPECT_FALSE(HelioJ2000Position(planet, 2451545.0)) << planet;
 }
 
 // The ephemeris keeps its state per thread: a computing thread gets the same answer.
 TEST_F(EphemerisLayer, SameResultInAnotherThread)
 {
-    const double here = HelioJ2000LongitudeRadius(4, 2440000.5, 1968, nullptr);
+    const double here = HelioJ2000Position(4, 2440000.5)->longitude;
     double there = -2.0;
-    std::thread worker([&there] { there = HelioJ2000LongitudeRadius(4, 2440000.5, 1968, nullptr); });
+    std::thread worker([&there] { there = HelioJ2000Position(4, 2440000.5)->longitude; });
     worker.join();
     EXPECT_LT(ArcsecondsBetween(here, there), 0.001);
 }

@@ -37,7 +37,7 @@ protected:
         const std::array<int16_t, 3> bodies{box0, box1, box2};
         for (size_t box = 0; box < bodies.size(); ++box) {
             dialog.soughtBodyLists[box].SetListIndex(bodies[box]);
-            dialog.ChooseSoughtBody(static_cast<int16_t>(box));
+            dialog.ChooseSoughtBody();
         }
         return dialog.Run(language);
     }
@@ -124,7 +124,7 @@ TEST_F(RunDialogTest, ClearPlanetsAndCancel)
     for (const auto& box : dialog.soughtBodyLists)
         EXPECT_EQ(box.ListIndex(), 0);
     EXPECT_FALSE(dialog.clearBodiesEnabled || dialog.search.bodiesSought);
-    dialog.ChooseSoughtBody(2);
+    dialog.ChooseSoughtBody();
     EXPECT_TRUE(dialog.clearBodiesEnabled);
 
     dialog.patternList.SetListIndex(core::kPatternYod);
