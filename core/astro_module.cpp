@@ -7,8 +7,6 @@
 namespace orvane::core {
 namespace {
 
-constexpr double kHalfHour = 1.0 / 48.0;
-
 Motion Compare(double later, double now)
 {
     if (later > now)
@@ -79,24 +77,12 @@ bool AstroModule::IsAspectWithExactness(double L1, double L2, Aspect aspect, int
     return false;
 }
 
-Motion AstroModule::ApplyingOrSeparating(double moment, Body p1, Body p2, Aspect aspect, double deviation) const
-{
-    const double t = moment + kHalfHour;
-    return ApplyingOrSeparatingFrom(PositionAt(p1, t), PositionAt(p2, t), aspect, deviation);
-}
-
 Motion AstroModule::ApplyingOrSeparatingFrom(const Position& later1, const Position& later2, Aspect aspect,
                                              double deviation) const
 {
     if (!later1.longitude || !later2.longitude)
         return Motion::Neither;
     return Compare(Deviation(*later1.longitude, *later2.longitude, aspect), deviation);
-}
-
-Motion AstroModule::TransitApplyingOrSeparating(double worldMoment, double natalL, Body p, Aspect aspect,
-                                                double deviation) const
-{
-    return ApplyingOrSeparatingFrom(PositionAt(p, worldMoment + kHalfHour), PositionOf(natalL), aspect, deviation);
 }
 
 }  // namespace orvane::core

@@ -61,20 +61,11 @@ public:
     // (orb − deviation) / orb, above 0 and at most 1; on no −1 (unchanged when a longitude is negative).
     bool IsAspectWithExactness(double L1, double L2, Aspect aspect, int16_t column, double& exactness) const;
 
-    // Whether `aspect` between p1 and p2 is applying or separating: `deviation` compared with the deviation
-    // half an hour after `moment`.
-    Motion ApplyingOrSeparating(double moment, Body p1, Body p2, Aspect aspect, double deviation) const;
-
-    // The same test with the positions half an hour later already at hand (a computation that marks many
-    // aspects of one moment needs each body's later position once). Neither when one has no position: a
-    // body that leaves its table within the half hour has no direction.
+    // Whether an aspect of deviation `deviation` is applying or separating: compared with the deviation of
+    // the two positions half an hour later (a natal position stays where it is). Neither when one has no
+    // position: a body that leaves its table within the half hour has no direction.
     Motion ApplyingOrSeparatingFrom(const Position& later1, const Position& later2, Aspect aspect,
                                     double deviation) const;
-
-    // The same for a moving body `p` against a fixed (natal) longitude, half an hour after the world
-    // moment `worldMoment`.
-    Motion TransitApplyingOrSeparating(double worldMoment, double natalL, Body p, Aspect aspect,
-                                       double deviation) const;
 };
 
 }  // namespace orvane::core

@@ -126,23 +126,25 @@ TEST_F(AspectTest, ApplyingAndSeparating)
     const double moment = 2451545.0;
     const double mercury = astro.HelioLongitude(Body::Mercury, moment);
     const double neptune = astro.HelioLongitude(Body::Neptune, moment);
-    // Neptune fixed at Mercury's place + 1°: Mercury approaches the conjunction.
+    const Position mercuryLater = astro.PositionAt(Body::Mercury, moment + 1.0 / 48);
+    // A natal point fixed at Mercury's place + 1°: Mercury approaches the conjunction; 1° behind, it leaves.
     const double ahead = NormalizeAngle(mercury + Rad(1));
     double deviation = astro.Deviation(mercury, ahead, Aspect::Conjunction);
-    EXPECT_EQ(astro.TransitApplyingOrSeparating(moment, ahead, Body::Mercury, Aspect::Conjunction, deviation),
+    EXPECT_EQ(astro.ApplyingOrSeparatingFrom(mercuryLater, PositionOf(ahead), Aspect::Conjunction, deviation),
               Motion::Applying);
     const double behind = NormalizeAngle(mercury - Rad(1));
     deviation = astro.Deviation(mercury, behind, Aspect::Conjunction);
-    EXPECT_EQ(astro.TransitApplyingOrSeparating(moment, behind, Body::Mercury, Aspect::Conjunction, deviation),
+    EXPECT_EQ(astro.ApplyingOrSeparatingFrom(mercuryLater, PositionOf(behind), Aspect::Conjunction, deviation),
               Motion::Separating);
 
-    // Both bodies moving: compare with the separation half an hour later.
+    // Both bodies moving: compare with the separation half an hour later; no direction without a position.
+    const Position neptuneLater = astro.PositionAt(Body::Neptune, moment + 1.0 / 48);
     deviation = astro.Deviation(mercury, neptune, Aspect::Trine);
-    const double later = astro.Deviation(astro.HelioLongitude(Body::Mercury, moment + 1.0 / 48),
-                                         astro.HelioLongitude(Body::Neptune, moment + 1.0 / 48), Aspect::Trine);
-    EXPECT_EQ(astro.ApplyingOrSeparating(moment, Body::Mercury, Body::Neptune, Aspect::Trine, deviation),
+    const double later = astro.Deviation(*mercuryLater.longitude, *neptuneLater.longitude, Aspect::Trine);
+    EXPECT_EQ(astro.ApplyingOrSeparatingFrom(mercuryLater, neptuneLater, Aspect::Trine, deviation),
               later > deviation ? Motion::Separating : Motion::Applying);
-    EXPECT_EQ(astro.ApplyingOrSeparating(moment, Body::Mercury, Body::Neptune, Aspect::Trine, later), Motion::Neither);
+    EXPECT_EQ(astro.ApplyingOrSeparatingFrom(mercuryLater, neptuneLater, Aspect::Trine, later), Motion::Neither);
+    EXPECT_EQ(astro.ApplyingOrSeparatingFrom(mercuryLater, Position{}, Aspect::Trine, deviation), Motion::Neither);
 }
 
 // The aspects of constructed positions: the first aspect of each pair, strictly within its orb; the pairs of
