@@ -113,8 +113,8 @@ void TableWriter::Event(const core::Event& event)
     const std::string aspect = event.aspect ? m_tables.AspectText[core::SlotOf(*event.aspect)].Name : "";
     const std::string sign = ingress ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
     if (m_format == TableFormat::Csv) {
-        m_out << display::CsvLine({datetime::IsoText(event.moment, m_zone), Fixed6(event.moment), kKindKeys[kind], body1,
-                                   aspect, body2, sign});
+        const std::string time = datetime::IsoText(event.moment, m_zone);
+        m_out << display::CsvLine({time, Fixed6(event.moment), kKindKeys[kind], body1, aspect, body2, sign});
     } else if (m_format == TableFormat::Json) {
         m_json.Object({{"time", datetime::IsoText(event.moment, m_zone)},
                        {"jd_ut", event.moment},

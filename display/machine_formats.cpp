@@ -25,6 +25,21 @@ std::string FixedDecimals(double value, int decimals)
     return text;
 }
 
+// One JSON object on one line, without a line break.
+std::string JsonObjectLine(const nlohmann::ordered_json& object, int decimals)
+{
+    if (!object.is_object())
+        return Dumped(object);
+    std::string line = "{";
+    for (const auto& [key, value] : object.items()) {
+        if (line.size() > 1)
+            line += ',';
+        line += Dumped(key) + ':';
+        line += value.is_number_float() ? FixedDecimals(value.get<double>(), decimals) : Dumped(value);
+    }
+    return line + '}';
+}
+
 }  // namespace
 
 std::string CsvField(std::string_view field)
@@ -38,19 +53,6 @@ std::string CsvField(std::string_view field)
         quoted += c;
     }
     return quoted + '"';
-}
-
-std::string JsonObjectLine(const nlohmann::ordered_json& object, int decimals)
-{
-    if (!object.is_object())
-        return Dumped(object);
-    std::string line = "{";
-    for (const auto& [key, value] : object.items()) {
-        if (line.size() > 1)
-            line += ',';
-        line += Dumped(key) + ':' + (value.is_number_float() ? FixedDecimals(value.get<double>(), decimals) : Dumped(value));
-    }
-    return line + '}';
 }
 
 JsonArrayWriter::JsonArrayWriter(std::ostream& out, int decimals) : m_out(out), m_decimals(decimals)

@@ -42,11 +42,8 @@ inline std::string CsvLine(std::initializer_list<std::string_view> fields)
     return CsvLine<std::initializer_list<std::string_view>>(fields);
 }
 
-// One JSON object on one line, without a line break; its floating-point members with `decimals` decimals
-// (a number that is not finite is null, as JSON has no other way to write it).
-std::string JsonObjectLine(const nlohmann::ordered_json& object, int decimals = 6);
-
-// Writes one JSON array of objects to a stream, an object a line, as they come.
+// Writes one JSON array of objects to a stream, an object a line, as they come. A floating-point member
+// has `decimals` decimals (one that is not finite is null, as JSON has no other way to write it).
 class JsonArrayWriter {
 public:
     explicit JsonArrayWriter(std::ostream& out, int decimals = 6);
