@@ -18,6 +18,9 @@
 
 namespace orvane::cli {
 
+// Steps a search takes before it gives up, unless --max-steps says otherwise.
+inline constexpr long kDefaultMaxSteps = 100000;
+
 // The command line as the commands need it, every value checked.
 struct CommandLine {
     std::string command;  // "report", "find", "positions", "events" or "ephemeris"

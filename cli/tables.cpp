@@ -4,10 +4,13 @@
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
+#include <vector>
 
 namespace orvane::cli {
 namespace {
@@ -44,16 +47,17 @@ std::string ZoneLabel(int32_t zone)
     return text;
 }
 
-std::string Quoted(const std::string& text)
+// A text member of a JSON row, null when nothing applies.
+nlohmann::ordered_json OrNull(const std::string& text)
 {
-    return "\"" + text + "\"";
+    return text.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(text);
 }
 
 }  // namespace
 
 TableWriter::TableWriter(std::ostream& out, TableFormat format, int32_t zoneMinutes, const core::AstroTables& tables,
                          const TableWords& words)
-    : m_out(out), m_format(format), m_zone(zoneMinutes), m_tables(tables), m_words(words)
+    : m_out(out), m_format(format), m_zone(zoneMinutes), m_tables(tables), m_words(words), m_json(out)
 {
 }
 
@@ -89,15 +93,10 @@ void TableWriter::TextLine(std::string line)
     m_out << line << '\n';
 }
 
-void TableWriter::JsonRow(const std::string& object)
-{
-    m_out << (m_rows == 0 ? "[\n" : ",\n") << object;
-}
-
 void TableWriter::BeginEvents()
 {
     if (m_format == TableFormat::Csv) {
-        m_out << "time,jd_ut,kind,body1,aspect,body2,sign\r\n";
+        m_out << display::CsvLine({"time", "jd_ut", "kind", "body1", "aspect", "body2", "sign"});
     } else if (m_format == TableFormat::Text) {
         TextLine(Padded(m_words.date, kDateWidth) + "  " + TimeHeading() +
                  "  " + Padded(m_words.event, KindWidth()) + "  " + Padded(m_words.body, kNameWidth) + "  " +
@@ -114,28 +113,30 @@ void TableWriter::Event(const core::Event& event)
     const std::string aspect = event.aspect ? m_tables.AspectText[core::SlotOf(*event.aspect)].Name : "";
     const std::string sign = ingress ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
     if (m_format == TableFormat::Csv) {
-        m_out << datetime::IsoText(event.moment, m_zone) << ',' << Fixed6(event.moment) << ',' << kKindKeys[kind]
-              << ',' << body1 << ',' << aspect << ',' << body2 << ',' << sign << "\r\n";
+        const std::string time = datetime::IsoText(event.moment, m_zone);
+        m_out << display::CsvLine({time, Fixed6(event.moment), kKindKeys[kind], body1, aspect, body2, sign});
     } else if (m_format == TableFormat::Json) {
-        const auto orNull = [](const std::string& text) { return text.empty() ? std::string("null") : Quoted(text); };
-        JsonRow("{\"time\":" + Quoted(datetime::IsoText(event.moment, m_zone)) + ",\"jd_ut\":" + Fixed6(event.moment) +
-                ",\"kind\":" + Quoted(kKindKeys[kind]) + ",\"body1\":" + Quoted(body1) + ",\"aspect\":" +
-                orNull(aspect) + ",\"body2\":" + orNull(body2) + ",\"sign\":" + orNull(sign) + "}");
+        m_json.Object({{"time", datetime::IsoText(event.moment, m_zone)},
+                       {"jd_ut", event.moment},
+                       {"kind", kKindKeys[kind]},
+                       {"body1", body1},
+                       {"aspect", OrNull(aspect)},
+                       {"body2", OrNull(body2)},
+                       {"sign", OrNull(sign)}});
     } else {
         TextLine(TimeColumns(event.moment) + "  " + Padded(m_words.kinds[kind], KindWidth()) + "  " +
                  Padded(body1, kNameWidth) + "  " + Padded(aspect, kAspectWidth) + "  " + Padded(body2, kNameWidth) +
                  "  " + sign);
     }
-    ++m_rows;
 }
 
 void TableWriter::BeginPositions()
 {
     if (m_format == TableFormat::Csv) {
-        m_out << "time,jd_ut";
+        std::vector<std::string> heading{"time", "jd_ut"};
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-            m_out << ',' << m_tables.bodyNames[static_cast<size_t>(body)];
-        m_out << "\r\n";
+            heading.push_back(m_tables.bodyNames[static_cast<size_t>(body)]);
+        m_out << display::CsvLine(heading);
     } else if (m_format == TableFormat::Text) {
         std::string line = Padded(m_words.date, kDateWidth) + "  " + TimeHeading();
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
@@ -156,43 +157,42 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
             line += "  " + Padded(place, kNameWidth);
         }
         TextLine(line);
-    } else {
-        const bool json = m_format == TableFormat::Json;
-        std::string row = json ? "{\"time\":" + Quoted(datetime::IsoText(moment, m_zone)) + ",\"jd_ut\":" + Fixed6(moment)
-                               : datetime::IsoText(moment, m_zone) + "," + Fixed6(moment);
+    } else if (m_format == TableFormat::Csv) {
+        std::vector<std::string> row{datetime::IsoText(moment, m_zone), Fixed6(moment)};
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
             const double L = longitudes[static_cast<size_t>(body)];
-            const std::string degrees = L >= 0.0 ? Fixed6(L / core::kTwoPi * 360.0) : (json ? "null" : "");
-            row += json ? ",\"" + m_tables.bodyNames[static_cast<size_t>(body)] + "\":" + degrees : "," + degrees;
+            row.push_back(L >= 0.0 ? Fixed6(L / core::kTwoPi * 360.0) : "");
         }
-        if (json)
-            JsonRow(row + "}");
-        else
-            m_out << row << "\r\n";
+        m_out << display::CsvLine(row);
+    } else {
+        nlohmann::ordered_json row{{"time", datetime::IsoText(moment, m_zone)}, {"jd_ut", moment}};
+        for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
+            const double L = longitudes[static_cast<size_t>(body)];
+            row[m_tables.bodyNames[static_cast<size_t>(body)]] =
+                L >= 0.0 ? nlohmann::ordered_json(L / core::kTwoPi * 360.0) : nlohmann::ordered_json(nullptr);
+        }
+        m_json.Object(row);
     }
-    ++m_rows;
 }
 
 void TableWriter::BeginFound()
 {
     if (m_format == TableFormat::Csv)
-        m_out << "time,jd_ut,pattern\r\n";
+        m_out << display::CsvLine({"time", "jd_ut", "pattern"});
 }
 
 void TableWriter::Found(double moment, const std::string& pattern)
 {
     if (m_format == TableFormat::Csv)
-        m_out << datetime::IsoText(moment, m_zone) << ',' << Fixed6(moment) << ',' << pattern << "\r\n";
+        m_out << display::CsvLine({datetime::IsoText(moment, m_zone), Fixed6(moment), pattern});
     else if (m_format == TableFormat::Json)
-        JsonRow("{\"time\":" + Quoted(datetime::IsoText(moment, m_zone)) + ",\"jd_ut\":" + Fixed6(moment) +
-                ",\"pattern\":" + Quoted(pattern) + "}");
-    ++m_rows;
+        m_json.Object({{"time", datetime::IsoText(moment, m_zone)}, {"jd_ut", moment}, {"pattern", pattern}});
 }
 
 void TableWriter::End()
 {
     if (m_format == TableFormat::Json)
-        m_out << (m_rows == 0 ? "[]\n" : "\n]\n");
+        m_json.End();
     m_out.flush();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // The companion's tables of events and of positions, in three forms: text for people (aligned columns,
-// dates in the program's own style, English or German), CSV (RFC 4180: CR LF line ends, a header line)
-// and JSON (one array of objects). Rows are written as they come, so that any span streams.
+// dates in the program's own style, English or German), CSV (a header line) and JSON (one array of
+// objects), both written by the machine formats' writers (display/machine_formats.h). Rows are written as
+// they come, so that any span streams.
 //
 // Events, CSV: time,jd_ut,kind,body1,aspect,body2,sign — time in ISO 8601 with seconds and the zone's
 // offset ("Z" for UT), jd_ut with six decimals, kind exact|enter|leave|ingress, English body, aspect and
@@ -12,6 +13,7 @@
 
 #include "core/events.h"
 #include "core/vocabulary.h"
+#include "display/machine_formats.h"
 
 #include <array>
 #include <cstdint>
@@ -47,7 +49,6 @@ public:
 
 private:
     std::string TimeColumns(double moment) const;  // text: date and time in the zone
-    void JsonRow(const std::string& object);
     void TextLine(std::string line);
     size_t KindWidth() const;
     std::string TimeHeading() const;  // the time column's heading, with the zone
@@ -57,7 +58,7 @@ private:
     int32_t m_zone;
     const core::AstroTables& m_tables;
     TableWords m_words;
-    size_t m_rows = 0;
+    display::JsonArrayWriter m_json;
 };
 
 }  // namespace orvane::cli

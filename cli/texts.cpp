@@ -1,9 +1,9 @@
 #include "cli/texts.h"
 
-#include "cli/cli.h"
+#include "platform/program_text_library.h"
+#include "text/language.h"
 #include "text/strings.h"
 
-#include <algorithm>
 #include <ostream>
 
 namespace orvane::cli {
@@ -13,6 +13,18 @@ namespace {
 constexpr std::string_view kCompiledProgramText =
 #include "cli/program_text.inc"
     ;
+
+// That text in the program-text library, loaded once. The program-text tests check data/qvs.dat, so it
+// loads; were it faulty, every own text would be empty.
+const platform::ProgramTextLibrary& CompiledProgramText()
+{
+    static const platform::ProgramTextLibrary library = [] {
+        platform::ProgramTextLibrary loaded;
+        (void)loaded.LoadText(std::string(kCompiledProgramText), text::kProgramTextFileName);
+        return loaded;
+    }();
+    return library;
+}
 
 // The length of the UTF-8 character that starts at `at`, and its code point; 0 when no whole, shortest-form
 // character starts there.
@@ -84,15 +96,8 @@ std::string ConsoleText(const std::string& text)
 
 std::string OwnText(int16_t number, int16_t language, const std::string& r1, const std::string& r2)
 {
-    const std::string key = std::to_string(number) + "|" + std::to_string(language) + "|";
-    std::string_view text;
-    for (size_t at = 0; at < kCompiledProgramText.size();) {
-        const size_t end = std::min(kCompiledProgramText.find('\n', at), kCompiledProgramText.size());
-        const std::string_view line = kCompiledProgramText.substr(at, end - at);
-        if (line.substr(0, key.size()) == key)
-            text = line.substr(key.size());
-        at = end + 1;
-    }
+    const std::string_view stored = CompiledProgramText().StoredText(number, language).value_or("");
+    const std::string_view text = stored == "~" ? std::string_view() : stored;
     // One pass over the text, so that a value holding "[r2]" or "^" is shown as typed.
     std::string filled;
     for (size_t at = 0; at < text.size(); ++at) {

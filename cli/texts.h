@@ -3,16 +3,19 @@
 // The companion's own texts, compiled in from the program text, and how the program's texts reach the
 // console: every CR LF a plain line feed, without the line breaks at a message's end.
 
+#include "platform/message.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
 namespace orvane::cli {
 
 // One of the companion's own texts in `language`, from the program text as data/qvs.dat held it at build
-// time (so that help and usage mistakes need no data file), with [r1] and [r2] filled in as echoed values
-// and "^" as a line feed.
+// time (so that help and usage mistakes need no data file), read by the program-text library, with [r1]
+// and [r2] filled in as echoed values and "^" as a line feed.
 std::string OwnText(int16_t number, int16_t language, const std::string& r1 = {}, const std::string& r2 = {});
 
 // The longest value a message echoes, in characters.
@@ -31,5 +34,9 @@ std::string ConsoleText(const std::string& text);
 
 // A text without the line breaks at its ends.
 std::string_view Trimmed(std::string_view text);
+
+// Prints a message of the program as the console shows it: its text without the line breaks at its end,
+// every line break a "\n", and one "\n" after it. Title, icon and buttons belong to the window.
+void PrintMessage(std::ostream& stream, const platform::Message& message);
 
 }  // namespace orvane::cli

@@ -3,6 +3,7 @@
 #include "datetime/date_input.h"
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
+#include "display/machine_formats.h"
 #include "platform/calendar.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
@@ -301,17 +302,17 @@ const TimelineBar* BarAt(const TimelineRow& row, double moment, double slackDays
 
 std::string TimelineCsv(const core::AstroTables& tables, const Timeline& timeline)
 {
-    std::string csv = "body1,aspect,body2,enter,exact,leave\r\n";
+    std::string csv = CsvLine({"body1", "aspect", "body2", "enter", "exact", "leave"});
     for (const TimelineRow& row : timeline.rows)
         for (const TimelineBar& bar : row.bars) {
             std::string exacts;
             for (double exact : bar.exacts)
                 exacts += (exacts.empty() ? "" : ";") + datetime::IsoText(exact, 0);
-            csv += tables.bodyNames.at(core::SlotOf(row.pair.body1)) + "," +
-                   tables.AspectText.at(core::SlotOf(row.aspect)).Name + "," +
-                   tables.bodyNames.at(core::SlotOf(row.pair.body2)) + "," +
-                   (bar.openStart ? "" : datetime::IsoText(bar.from, 0)) + "," + exacts + "," +
-                   (bar.openEnd ? "" : datetime::IsoText(bar.to, 0)) + "\r\n";
+            csv += CsvLine({tables.bodyNames.at(core::SlotOf(row.pair.body1)),
+                            tables.AspectText.at(core::SlotOf(row.aspect)).Name,
+                            tables.bodyNames.at(core::SlotOf(row.pair.body2)),
+                            bar.openStart ? "" : datetime::IsoText(bar.from, 0), exacts,
+                            bar.openEnd ? "" : datetime::IsoText(bar.to, 0)});
         }
     return csv;
 }

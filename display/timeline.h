@@ -124,7 +124,7 @@ std::string BarText(const core::AstroTables& tables, const text::Language& langu
 // The bar of `row` at `moment`, widened by `slackDays` each side; null when none.
 const TimelineBar* BarAt(const TimelineRow& row, double moment, double slackDays);
 
-// Every bar as one CSV line (RFC 4180) under the header `body1,aspect,body2,enter,exact,leave`: English
+// Every bar as one CSV line (display/machine_formats.h) under the header `body1,aspect,body2,enter,exact,leave`: English
 // names, moments in ISO 8601 UT to the second, enter/leave empty where the bar is cut by the span, several exact
 // moments separated by ";".
 std::string TimelineCsv(const core::AstroTables& tables, const Timeline& timeline);

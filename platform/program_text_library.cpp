@@ -127,17 +127,24 @@ Result<int32_t> ProgramTextLibrary::LoadFile(const std::string& fullFileName)
     m_content.clear();
     m_index.clear();
     m_faultLine = 0;
-    // A fault at line L: its kind and the line.
-    const auto fault = [this, &fullFileName](const char* kind, int32_t line) {
-        m_faultLine = line;
-        return Failed(std::string(kind) + " at line " + std::to_string(line) + ".", fullFileName);
-    };
     Result<std::string> read = ReadWholeFile(fullFileName, kMaxFileBytes, [&fullFileName](FileFault f, const std::string&) {
         return Named(ReadFault(f), fullFileName);
     });
     if (!read)
         return Result<int32_t>(read.failure());
-    std::string content = std::move(read).value();
+    return LoadText(std::move(read).value(), fullFileName);
+}
+
+Result<int32_t> ProgramTextLibrary::LoadText(std::string content, const std::string& fullFileName)
+{
+    m_content.clear();
+    m_index.clear();
+    m_faultLine = 0;
+    // A fault at line L: its kind and the line.
+    const auto fault = [this, &fullFileName](const char* kind, int32_t line) {
+        m_faultLine = line;
+        return Failed(std::string(kind) + " at line " + std::to_string(line) + ".", fullFileName);
+    };
     if (content.empty())
         return Failed("File is empty.", fullFileName);
 

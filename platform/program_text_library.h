@@ -36,6 +36,10 @@ public:
     // seen before. A failed load leaves no texts loaded.
     Result<int32_t> LoadFile(const std::string& fullFileName);
 
+    // Loads the texts of `content` as LoadFile loads a file's, its messages naming `name`: for a program
+    // text compiled into a program.
+    Result<int32_t> LoadText(std::string content, const std::string& name);
+
     // The line of the last load's fault at a line, counted from 1; 0 when it had none.
     int32_t faultLine() const { return m_faultLine; }
 

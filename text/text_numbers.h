@@ -127,7 +127,7 @@ inline constexpr int16_t kTextYears = 176;
 
 // ----- Durations window and the natal and synastry listing ---------------------------------------------
 inline constexpr int16_t kTextHeliocentricLongitudes = 51;
-inline constexpr int16_t kTextLastsAbout12Hours = 53;
+inline constexpr int16_t kTextLastsAbout12Hours = 53;   // [r1]: four times the orb in degrees
 inline constexpr int16_t kTextNatalPrefix = 56;         // "nat."
 inline constexpr int16_t kTextAnd = 57;
 inline constexpr int16_t kTextOn = 58;

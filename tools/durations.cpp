@@ -355,7 +355,7 @@ std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, doub
         if (selection != kFirstDateSortIndex && selection != kFirstDateSortIndex + 1) {
             const int orbListIndex = ValidAspect(aspect) ? orbIndexes[static_cast<size_t>(aspect - 1)] : 0;
             const std::string hours = std::to_string(4 * orbListIndex);
-            line += " " + text::Replaced(m_language.Text(text::kTextLastsAbout12Hours), "12", hours);
+            line += " " + m_language.TextWithReplacements(text::kTextLastsAbout12Hours, hours);
         }
         return line;
     }

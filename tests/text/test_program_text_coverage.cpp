@@ -56,7 +56,6 @@ struct Marker {
     std::string_view marker;
 };
 constexpr std::array kMarkers = {
-    Marker{kTextLastsAbout12Hours, "12"},  // four times the orb in degrees
     Marker{kTextSecondBodyTen, "12"},
     Marker{kTextHasOneAspect, "[natal chart]"},  // "natal chart" or "synastry"
     Marker{kTextHas20Aspects, "[natal chart]"},

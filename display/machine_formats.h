@@ -1,0 +1,61 @@
+#pragma once
+
+// The machine formats that tables are written in, for the companion's tables and the timeline's export
+// alike, so that every CSV and JSON output follows one set of rules.
+//
+// CSV (RFC 4180): fields separated by commas, every line ended by CR LF; a field that holds a comma, a
+// double quote or a line break is put in double quotes, its double quotes doubled.
+// JSON: one array, an object a line ("[\n{…},\n{…}\n]\n"; "[]\n" without objects). The objects are
+// nlohmann::ordered_json, so their keys keep the order given; a floating-point member is written with a
+// fixed number of decimals (jd_ut "2451545.000000"), every other value as nlohmann::json writes it.
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <cstddef>
+#include <initializer_list>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace orvane::display {
+
+// One CSV field as it stands in a line: quoted only when it must be.
+std::string CsvField(std::string_view field);
+
+// One CSV line of `fields`, with its CR LF.
+template <typename Fields>
+std::string CsvLine(const Fields& fields)
+{
+    std::string line;
+    bool first = true;
+    for (const auto& field : fields) {
+        if (!first)
+            line += ',';
+        line += CsvField(field);
+        first = false;
+    }
+    return line + "\r\n";
+}
+
+inline std::string CsvLine(std::initializer_list<std::string_view> fields)
+{
+    return CsvLine<std::initializer_list<std::string_view>>(fields);
+}
+
+// Writes one JSON array of objects to a stream, an object a line, as they come. A floating-point member
+// has `decimals` decimals (one that is not finite is null, as JSON has no other way to write it).
+class JsonArrayWriter {
+public:
+    explicit JsonArrayWriter(std::ostream& out, int decimals = 6);
+
+    void Object(const nlohmann::ordered_json& object);
+    // Closes the array: "\n]\n" after objects, "[]\n" when there were none.
+    void End();
+
+private:
+    std::ostream& m_out;
+    int m_decimals;
+    size_t m_objects = 0;
+};
+
+}  // namespace orvane::display

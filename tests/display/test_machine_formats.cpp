@@ -1,0 +1,32 @@
+#include "display/machine_formats.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace orvane::display {
+namespace {
+
+// A field is quoted only when it holds a comma, a quote or a line break; every line ends with CR LF.
+TEST(MachineFormatsTest, CsvQuotesOnlyWhatMustBe)
+{
+    EXPECT_EQ(CsvLine({"Mars", "", "2025-01-01T00:00:00Z"}), "Mars,,2025-01-01T00:00:00Z\r\n");
+    EXPECT_EQ(CsvLine({"a,b", "say \"hi\"", "two\r\nlines"}), "\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n");
+}
+
+// One array, an object a line, keys in the order given, floating-point numbers with fixed decimals.
+TEST(MachineFormatsTest, JsonArrayHasAnObjectALine)
+{
+    std::ostringstream empty, two;
+    JsonArrayWriter(empty).End();
+    JsonArrayWriter writer(two);
+    writer.Object({{"time", "2000-01-01T12:00:00Z"}, {"jd_ut", 2451545.0}, {"body2", nullptr}});
+    writer.Object({{"pattern", "Kite \"1\""}, {"count", 3}});
+    writer.End();
+    EXPECT_EQ(empty.str(), "[]\n");
+    EXPECT_EQ(two.str(), "[\n{\"time\":\"2000-01-01T12:00:00Z\",\"jd_ut\":2451545.000000,\"body2\":null},\n"
+                         "{\"pattern\":\"Kite \\\"1\\\"\",\"count\":3}\n]\n");
+}
+
+}  // namespace
+}  // namespace orvane::display
