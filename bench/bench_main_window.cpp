@@ -24,13 +24,13 @@ namespace {
 
 using namespace orvane;
 
-app::frmMain* window = nullptr;
+gui::frmMain* window = nullptr;
 app::Workspace* program = nullptr;
 
 void BM_ForwardStepWorldTransits(benchmark::State& state)
 {
     for (auto _ : state) {
-        window->cmdForwardBack_Click(app::kForwardButton);
+        window->cmdForwardBack_Click(gui::kForwardButton);
         const QPixmap picture = window->grab();
         benchmark::DoNotOptimize(picture.cacheKey());
     }
@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
         platform::Button Show(const platform::Message&) override { return platform::Button::Ok; }
     } boxes;
     const platform::FixedClock clock({2000, 1, 1, 12, 0, 0});
-    app::frmMain main(program, store, boxes, clock,
+    gui::frmMain main(program, store, boxes, clock,
                              {ORVANE_BIN_DIR, (home.path() + "/orvane.usr").toStdString()});
     if (!main.Form_Load())
         return 1;

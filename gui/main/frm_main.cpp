@@ -49,12 +49,9 @@
 #include <filesystem>
 #include <utility>
 
-namespace orvane::app {
+namespace orvane::gui {
 namespace {
 
-using platform::Q;
-using platform::QLines;
-using platform::SyncComboBox;
 using platform::Px;
 
 // Gives a control its object name, by which the tests and the window rules find it.
@@ -65,7 +62,7 @@ QWidget* Named(QWidget* widget, const QString& name)
 }
 
 // The organisation under which the per-user settings live.
-constexpr const char* kOrganisation = settings::kSettingsOrganization;
+constexpr const char* kOrganisation = kSettingsOrganization;
 constexpr const char* kProgramName = "Orvane";
 constexpr int kFontPointSize = 9;
 constexpr const char* kUserStateFolder = "Veltrane";
@@ -141,12 +138,12 @@ void SetUpApplication()
 int16_t StoredLanguage()
 {
     const std::string german = std::to_string(text::langGerman);
-    return settings::QSettingsStore().Read(kLanguageSetting) == german ? text::langGerman : text::langEnglish;
+    return QSettingsStore().Read(kLanguageSetting) == german ? text::langGerman : text::langEnglish;
 }
 
 void StoreLanguage(int16_t language)
 {
-    settings::QSettingsStore().Write(kLanguageSetting, std::to_string(language));
+    QSettingsStore().Write(kLanguageSetting, std::to_string(language));
 }
 
 std::string UserStateFilePath()
@@ -157,7 +154,7 @@ std::string UserStateFilePath()
     return (folder + '/' + kUserStateFileName).toStdString();
 }
 
-frmMain::frmMain(Workspace& program, settings::SettingsStore& store, platform::MessageBoxes& boxes,
+frmMain::frmMain(app::Workspace& program, settings::SettingsStore& store, platform::MessageBoxes& boxes,
                  const platform::Clock& clock, MainWindowPlaces places, QWidget* parent)
     : QWidget(parent), m_program(program), m_store(store), m_boxes(boxes), m_clock(clock), m_places(std::move(places))
 {
@@ -167,9 +164,9 @@ frmMain::frmMain(Workspace& program, settings::SettingsStore& store, platform::M
     ConnectControls();
     BuildRunControls();
     SetTabOrder();
-    setMinimumHeight(Px(kLeastWindowHeight));
-    setFixedWidth(Px(kMainWindowWidth));
-    resize(Px(kMainWindowWidth), Px(kOneDateModeHeight));
+    setMinimumHeight(Px(app::kLeastWindowHeight));
+    setFixedWidth(Px(app::kMainWindowWidth));
+    resize(Px(app::kMainWindowWidth), Px(app::kOneDateModeHeight));
 }
 
 frmMain::~frmMain()
@@ -365,8 +362,8 @@ void frmMain::BuildTitleAndViews(QVBoxLayout& window)
     // the area gives up its lower part, so that the controls above and the foot line below stay whole.
     auto* viewArea = Named(new QWidget(this), QStringLiteral("fraViews"));
     viewArea->setMinimumHeight(1);
-    picTable = new display::GridView(m_program.grid, viewArea);
-    picGraphic = new display::ChartView(m_program, viewArea);
+    picTable = new GridView(m_program.grid, viewArea);
+    picGraphic = new ChartView(m_program, viewArea);
     picGraphic->hide();
     txbReport = new QPlainTextEdit(viewArea);
     txbReport1 = new QPlainTextEdit(this);
@@ -426,7 +423,7 @@ QGridLayout* frmMain::BuildFoot()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTimer1Interval);
-    frmPopUp = new settings::frmPopUp(this);
+    frmPopUp = new gui::frmPopUp(this);
     frmPopUp->setObjectName(QStringLiteral("frmPopUp"));
     return foot;
 }
@@ -435,7 +432,7 @@ void frmMain::ConnectControls()
 {
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         const size_t r = At(row);
-        MainModel& main = m_program.main;
+        app::MainModel& main = m_program.main;
         connect(txbYearCE[r], &QLineEdit::textEdited, this,
                 [this, row](const QString& text) { txbYearCE_Change(row, text); });
         connect(txbYearCE[r], &QLineEdit::returnPressed, this, [this, row] { txbYearCE_KeyEnter(row); });
@@ -481,9 +478,9 @@ void frmMain::ConnectControls()
     connect(lblURL, &QLabel::linkActivated, this, &frmMain::lblURL_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
-    connect(picTable, &display::GridView::cellClicked, this, &frmMain::txbCell_Click);
+    connect(picTable, &GridView::cellClicked, this, &frmMain::txbCell_Click);
     connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
-    connect(picGraphic, &display::ChartView::messageForUser, this,
+    connect(picGraphic, &ChartView::messageForUser, this,
             [this](const platform::Message& message) { m_boxes.Show(message); });
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 }
@@ -505,7 +502,7 @@ void frmMain::SetTabOrder()
 
 bool frmMain::Form_Load()
 {
-    MainModel& main = m_program.main;
+    app::MainModel& main = m_program.main;
     text::Language& language = m_program.language;
     main.startupCompleted = false;
     language.currentLanguage = StoredLanguage();
@@ -518,16 +515,16 @@ bool frmMain::Form_Load()
     }
     frmPopUp->PopUpCenterScreen(Q(language.Text(text::kTextLoadingData)), kLoadingWidth, kPopUpHeight,
                                 kPopUpDuration);
-    const StartUpResult startUp = m_program.StartUp(m_places.dataFolder, m_clock, m_store);
+    const app::StartUpResult startUp = m_program.StartUp(m_places.dataFolder, m_clock, m_store);
     if (startUp.programTextError) {
         m_boxes.Show(*startUp.programTextError);
         return false;
     }
     main.userStateFilePath = m_places.userStateFile;
-    LoadUserStateOrNow(m_program, std::filesystem::exists(main.userStateFilePath), m_clock, m_store);
+    app::LoadUserStateOrNow(m_program, std::filesystem::exists(main.userStateFilePath), m_clock, m_store);
     m_program.Compute();  // its date error waits for the computation after the window is shown
-    frmConfigure = new settings::frmConfigure(m_program, m_store, m_boxes, this);
-    connect(frmConfigure, &settings::frmConfigure::mainWindowActions, this, &frmMain::ApplyPanelActions);
+    frmConfigure = new gui::frmConfigure(m_program, m_store, m_boxes, this);
+    connect(frmConfigure, &frmConfigure::mainWindowActions, this, &frmMain::ApplyPanelActions);
     SetLanguageDependentText();
 
     main.startupCompleted = true;
@@ -537,7 +534,7 @@ bool frmMain::Form_Load()
     show();
     if (startUp.plutoError)
         m_boxes.Show(*startUp.plutoError);
-    const ComputeOutcome outcome = m_program.Compute();
+    const app::ComputeOutcome outcome = m_program.Compute();
     RefreshWeekdays();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -598,13 +595,13 @@ void frmMain::PlaceAtTopCentre()
     if (screen == nullptr)
         return;
     const QRect available = screen->availableGeometry();
-    platform::MoveFrameTo(
+    MoveFrameTo(
         *this, QPoint(available.x() + std::max(0, (available.width() - frameGeometry().width()) / 2), available.y()));
 }
 
 void frmMain::SetHeightForMode()
 {
-    resize(Px(kMainWindowWidth), Px(WindowHeightForMode(static_cast<int16_t>(m_program.main.SelectedMode()))));
+    resize(Px(app::kMainWindowWidth), Px(app::WindowHeightForMode(static_cast<int16_t>(m_program.main.SelectedMode()))));
 }
 
 // ----- Sync ---------------------------------------------------------------------------------------------------
@@ -629,7 +626,7 @@ void frmMain::SyncFromModel()
 // Each date row: the year as typed (the cursor kept), the lists, and Clear where the row holds entries.
 void frmMain::SyncDateRows()
 {
-    const MainModel& main = m_program.main;
+    const app::MainModel& main = m_program.main;
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         const size_t r = At(row);
         const QString year = Q(main.yearTexts[r]);
@@ -642,14 +639,14 @@ void frmMain::SyncDateRows()
         SyncComboBox(cboDayCE[r], main.dayLists[r]);
         SyncComboBox(cboHour[r], main.halfHourLists[r]);
         SyncComboBox(cboTimezone[r], main.zoneLists[r]);
-        cmdClear[r]->setVisible(RowHasEntries(main, row));
+        cmdClear[r]->setVisible(app::RowHasEntries(main, row));
     }
 }
 
 // The mode and the unit, each one button of its group; the step controls only where stepping applies.
 void frmMain::SyncModeAndUnit()
 {
-    const MainModel& main = m_program.main;
+    const app::MainModel& main = m_program.main;
     const core::Mode mode = main.SelectedMode();
     m_modeGroup->setExclusive(false);
     optPlanetary->setChecked(mode == core::Mode::WorldTransits);
@@ -665,7 +662,7 @@ void frmMain::SyncModeAndUnit()
     m_unitGroup->setExclusive(true);
 
     SyncComboBox(cboForwardBack, main.stepIncrement);
-    const bool stepping = SteppingEnabled(main);
+    const bool stepping = app::SteppingEnabled(main);
     for (QWidget* control : {static_cast<QWidget*>(cmdForwardBack[0]), static_cast<QWidget*>(cmdForwardBack[1]),
                              static_cast<QWidget*>(cboForwardBack)})
         control->setEnabled(stepping);
@@ -674,19 +671,19 @@ void frmMain::SyncModeAndUnit()
 // The title, the summaries, the table and the captions that follow what is shown and the language.
 void frmMain::SyncViews()
 {
-    const MainModel& main = m_program.main;
+    const app::MainModel& main = m_program.main;
     const text::Language& language = m_program.language;
     lblTitle->setText(Q(main.titleText));
     SyncText(txbReport, main.summaryText);
     SyncText(txbReport1, main.twoDateSummaryText);
     picTable->SyncFromModel();
     picTable->setVisible(main.gridShown);
-    lblClickonAspect->setText(Q(ClickHint(m_program)));
+    lblClickonAspect->setText(Q(app::ClickHint(m_program)));
     cmdToggleGraphic->setText(
         Q(language.Text(main.chartShown ? text::kTextDisplayTable : text::kTextDisplayChart)));
     cmdSaveAs->setText(Q(language.Text(main.chartShown ? text::kTextSaveChartAs : text::kTextSaveAs)));
     lblFoot->setVisible(!main.chartShown);
-    const bool manualLink = ManualLinkVisible(main);
+    const bool manualLink = app::ManualLinkVisible(main);
     lblUserManual->setVisible(manualLink);
     lblURL->setVisible(manualLink);
     if (cboLanguage->currentIndex() != language.currentLanguage)
@@ -720,7 +717,7 @@ void frmMain::FocusCompute()
         cmdCompute->setFocus();
 }
 
-void frmMain::ShowComputeOutcome(const ComputeOutcome& outcome)
+void frmMain::ShowComputeOutcome(const app::ComputeOutcome& outcome)
 {
     if (outcome.dateError)
         m_boxes.Show(*outcome.dateError);
@@ -746,16 +743,16 @@ tools::DurationsWindow& frmMain::Durations()
     return *m_durations;
 }
 
-tools::frmDurations& frmMain::DurationsView()
+frmDurations& frmMain::DurationsView()
 {
     if (frmDurations == nullptr)
-        frmDurations = new tools::frmDurations(m_program, Durations(), *this, *picTable);
+        frmDurations = new gui::frmDurations(m_program, Durations(), *this, *picTable);
     return *frmDurations;
 }
 
 void frmMain::ReportInDurationsWindow()
 {
-    Durations().Report(ReportInputsOf(m_program));
+    Durations().Report(app::ReportInputsOf(m_program));
     DurationsView().ShowReport();
 }
 
@@ -766,7 +763,7 @@ void frmMain::RecaptionDurationsWindow()
     // The report of the same computation, built again from the program text of the new language.
     if (m_program.main.result.TotalAspects() == 0)
         return;
-    Durations().Report(ReportInputsOf(m_program));
+    Durations().Report(app::ReportInputsOf(m_program));
     frmDurations->Form_Activate();
 }
 
@@ -780,7 +777,7 @@ void frmMain::HideDurationsWindow()
 
 void frmMain::cmdCompute_Click()
 {
-    const ComputeOutcome outcome = m_program.Compute();
+    const app::ComputeOutcome outcome = m_program.Compute();
     RefreshWeekdays();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -788,7 +785,7 @@ void frmMain::cmdCompute_Click()
 
 void frmMain::cmdNow_Click()
 {
-    const ComputeOutcome outcome = m_program.SetWorldDateToNow(m_clock);
+    const app::ComputeOutcome outcome = m_program.SetWorldDateToNow(m_clock);
     RefreshWeekdays();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -797,7 +794,7 @@ void frmMain::cmdNow_Click()
 
 void frmMain::cmdClear_Click(int16_t row)
 {
-    if (m_boxes.Show(ClearQuestion(m_program.language, row)) != platform::Button::Yes)
+    if (m_boxes.Show(app::ClearQuestion(m_program.language, row)) != platform::Button::Yes)
         return;
     m_program.main.ClearDateRow(row);
     RefreshWeekdays();
@@ -806,7 +803,7 @@ void frmMain::cmdClear_Click(int16_t row)
 
 void frmMain::cmdForwardBack_Click(int16_t index)
 {
-    const StepOutcome outcome = m_program.Step(index == kForwardButton ? Direction::Forward : Direction::Back);
+    const app::StepOutcome outcome = m_program.Step(index == kForwardButton ? app::Direction::Forward : app::Direction::Back);
     cboDayCE[0]->setToolTip(Q(datetime::ShowWeekday(m_program.main, core::kWorldDateRow, m_program.language)));
     SyncFromModel();
     ShowComputeOutcome(outcome.compute);
@@ -825,7 +822,7 @@ void frmMain::cboForwardBack_Click()
 void frmMain::cmdRestore_Click()
 {
     const bool exists = std::filesystem::exists(m_program.main.userStateFilePath);
-    const StateFileOutcome outcome = m_program.Restore(exists, m_store);
+    const app::StateFileOutcome outcome = m_program.Restore(exists, m_store);
     SetHeightForMode();
     if (!ShowLoadOutcome(outcome))
         return;
@@ -841,7 +838,7 @@ void frmMain::PopUpNear(const QWidget& button, int16_t textNumber, int height, i
                            platform::Twips(at.y()) + dTop, platform::Twips(at.x()) + dLeft);
 }
 
-bool frmMain::ShowLoadOutcome(const StateFileOutcome& outcome)
+bool frmMain::ShowLoadOutcome(const app::StateFileOutcome& outcome)
 {
     RefreshWeekdays();
     SyncFromModel();
@@ -855,7 +852,7 @@ bool frmMain::ShowLoadOutcome(const StateFileOutcome& outcome)
 
 void frmMain::cmdSave_Click()
 {
-    const StateFileOutcome outcome = m_program.Save(m_store);
+    const app::StateFileOutcome outcome = m_program.Save(m_store);
     SyncFromModel();
     if (outcome.error) {
         m_boxes.Show(*outcome.error);
@@ -873,11 +870,11 @@ void frmMain::cmdSaveAs_Click()
         return;
     }
     const text::Language& language = m_program.language;
-    const QString path = platform::AskSaveFileName(this, Q(language.Text(text::kTextSaveStateAs)),
-                                                   Q(language.Text(text::kTextStateFiles)) + " (*.qvs)", "qvs");
+    const QString path = AskSaveFileName(this, Q(language.Text(text::kTextSaveStateAs)),
+                                         Q(language.Text(text::kTextStateFiles)) + " (*.qvs)", "qvs");
     if (path.isEmpty())
         return;
-    const StateFileOutcome outcome = m_program.SaveAs(path.toStdString(), m_store);
+    const app::StateFileOutcome outcome = m_program.SaveAs(path.toStdString(), m_store);
     SyncFromModel();
     if (outcome.error) {
         m_boxes.Show(*outcome.error);
@@ -899,7 +896,7 @@ void frmMain::cmdLoadState_Click()
 
 void frmMain::LoadStateFrom(const std::string& path)
 {
-    const StateFileOutcome outcome = m_program.Load(path, m_clock, m_store);
+    const app::StateFileOutcome outcome = m_program.Load(path, m_clock, m_store);
     SetHeightForMode();
     if (!ShowLoadOutcome(outcome))
         return;
@@ -911,7 +908,7 @@ void frmMain::OpenStateFiles(const std::vector<std::string>& files)
     if (files.empty())
         return;
     LoadStateFrom(files.front());
-    if (const std::optional<platform::Message> notOpened = FilesNotOpened(m_program.language, files))
+    if (const std::optional<platform::Message> notOpened = app::FilesNotOpened(m_program.language, files))
         m_boxes.Show(*notOpened);
 }
 
@@ -938,12 +935,12 @@ void frmMain::cmdConfigure_Click()
 
 void frmMain::ApplyPanelActions(const settings::MainWindowActions& actions)
 {
-    MainModel& main = m_program.main;
+    app::MainModel& main = m_program.main;
     if (actions.rebuildTimezoneLists)
         datetime::SetUpTimezoneComboBoxes(main, true, actions.zoneAbbreviations);
     if (actions.restoreMinimized && isMinimized())
         showNormal();
-    std::optional<ComputeOutcome> outcome;
+    std::optional<app::ComputeOutcome> outcome;
     if (actions.recompute)
         outcome = m_program.Compute();
     if (actions.hideDurationsWindow)
@@ -963,7 +960,7 @@ void frmMain::cmdQuit_Click()
 
 bool frmMain::MayEnd()
 {
-    const std::optional<platform::Message> question = QuitQuestion(m_program);
+    const std::optional<platform::Message> question = app::QuitQuestion(m_program);
     if (!question)
         return true;
     // A run holds still while the question is open, so that a save stores the moment shown when asked.
@@ -976,7 +973,7 @@ bool frmMain::MayEnd()
         return false;
     }
     if (answer == platform::Button::Yes)
-        if (const StateFileOutcome saved = m_program.Save(m_store); saved.error)
+        if (const app::StateFileOutcome saved = m_program.Save(m_store); saved.error)
             m_boxes.Show(*saved.error);
     return true;
 }
@@ -999,7 +996,7 @@ void frmMain::optMode_Click(core::Mode mode)
     if (m_syncing)
         return;
     // A refused change leaves the mode shown before selected, and so its height.
-    const ComputeOutcome outcome = m_program.ChangeMode(mode);
+    const app::ComputeOutcome outcome = m_program.ChangeMode(mode);
     SetHeightForMode();
     SyncFromModel();
     ShowComputeOutcome(outcome);
@@ -1056,7 +1053,7 @@ void frmMain::cboLanguage_Click(int index)
     const int16_t language = index == text::langGerman ? text::langGerman : text::langEnglish;
     m_program.language.currentLanguage = language;
     StoreLanguage(language);
-    ApplyLanguageToModels(m_program);
+    app::ApplyLanguageToModels(m_program);
     ApplyQtTranslation();
     SetLanguageDependentText();
     if (!m_program.main.startupCompleted)
@@ -1068,20 +1065,20 @@ void frmMain::cboLanguage_Click(int index)
 
 void frmMain::txbCell_Click(int cell)
 {
-    const CellClickOutcome outcome = m_program.ClickCell(static_cast<int16_t>(cell));
+    const app::CellClickOutcome outcome = m_program.ClickCell(static_cast<int16_t>(cell));
     SyncFromModel();
     switch (outcome.kind) {
-    case CellClickOutcome::Kind::Nothing:
+    case app::CellClickOutcome::Kind::Nothing:
         return;
-    case CellClickOutcome::Kind::FocusOnly:
+    case app::CellClickOutcome::Kind::FocusOnly:
         break;
-    case CellClickOutcome::Kind::TransitPicture:
+    case app::CellClickOutcome::Kind::TransitPicture:
         ShowTransitPicture(outcome);
         break;
-    case CellClickOutcome::Kind::Information:
+    case app::CellClickOutcome::Kind::Information:
         m_boxes.Show(*outcome.message);
         break;
-    case CellClickOutcome::Kind::DurationsQuestion:
+    case app::CellClickOutcome::Kind::DurationsQuestion:
         if (m_boxes.Show(*outcome.message) == platform::Button::Yes) {
             Timer1->stop();
             ReportInDurationsWindow();
@@ -1094,7 +1091,7 @@ void frmMain::txbCell_Click(int cell)
 
 void frmMain::cmdToggleGraphic_Click()
 {
-    MainModel& main = m_program.main;
+    app::MainModel& main = m_program.main;
     picGraphic->setToolTip(QString());
     const bool showChart = !main.chartShown;
     main.chartShown = showChart;
@@ -1102,12 +1099,12 @@ void frmMain::cmdToggleGraphic_Click()
     if (showChart) {
         SetHeightForMode();
         // Both display filters set: the message, and the grid stays.
-        if (picGraphic->DrawChart() == display::ChartDrawn::FiltersConflict) {
+        if (picGraphic->DrawChart() == ChartDrawn::FiltersConflict) {
             main.chartShown = false;
             main.gridShown = true;
         }
     }
-    main.titleText = SetGridTitle(m_program, main.currentMode);
+    main.titleText = app::SetGridTitle(m_program, main.currentMode);
     SyncFromModel();
 }
 
@@ -1120,9 +1117,9 @@ void frmMain::SyncChart()
     ShowSummaries();
 }
 
-void frmMain::ShowTransitPicture(const CellClickOutcome& outcome)
+void frmMain::ShowTransitPicture(const app::CellClickOutcome& outcome)
 {
-    MainModel& main = m_program.main;
+    app::MainModel& main = m_program.main;
     const int16_t birthRow = main.personalSelected(0) ? core::kFirstBirthdateRow : core::kSecondBirthdateRow;
     picGraphic->ShowTransitPicture(display::MakeTransitPicture(m_program.astro, main, birthRow, outcome.p1, outcome.p2,
                                                                outcome.aspect, outcome.zoneMinutes, outcome.beginning,
@@ -1139,7 +1136,7 @@ void frmMain::Timer1_Timer()
     // A box or dialog open over the window: the tick waits, as the handlers that open them stop the timer.
     if (m_syncing || QApplication::activeModalWidget() != nullptr)
         return;
-    HousekeepingTick(m_program.main);
+    app::HousekeepingTick(m_program.main);
     RefreshWeekdays();
     SyncFromModel();
 }
@@ -1161,16 +1158,16 @@ void frmMain::BuildHelpControls()
 void frmMain::cmdHelp_Click()
 {
     if (frmView == nullptr)
-        frmView = new tools::frmView(m_program.language, this);
+        frmView = new gui::frmView(m_program.language, this);
     if (frmView->isMinimized())
         frmView->showNormal();
     // Over the main window, a little smaller than it, and within the screen.
     if (frmView->windowState() == Qt::WindowNoState)
         frmView->PlaceOnScreen(frameGeometry().adjusted(0, 0, -Px(200), -Px(480)));
-    frmView->strFilename = text::HelpFilePath(m_places.dataFolder).toStdString();
+    frmView->strFilename = HelpFilePath(m_places.dataFolder).toStdString();
     frmView->setWindowTitle(cmdHelp->text());
     frmView->blnCopyToClipboardInvisible = true;
-    frmView->SetTextFont(text::HelpFont());
+    frmView->SetTextFont(HelpFont());
     frmView->show();
     frmView->raise();
     frmView->activateWindow();
@@ -1179,8 +1176,8 @@ void frmMain::cmdHelp_Click()
 void frmMain::cmdTimeline_Click()
 {
     if (frmTimeline == nullptr) {
-        frmTimeline = new tools::frmTimeline(m_program, m_boxes, *this);
-        connect(frmTimeline, &tools::frmTimeline::worldDateSet, this, [this](const ComputeOutcome& outcome) {
+        frmTimeline = new gui::frmTimeline(m_program, m_boxes, *this);
+        connect(frmTimeline, &frmTimeline::worldDateSet, this, [this](const app::ComputeOutcome& outcome) {
             RefreshWeekdays();
             SyncFromModel();
             ShowComputeOutcome(outcome);
@@ -1191,22 +1188,22 @@ void frmMain::cmdTimeline_Click()
 
 void frmMain::lblURL_Click()
 {
-    text::OpenManual(m_places.dataFolder, m_program.language, m_boxes);
+    OpenManual(m_places.dataFolder, m_program.language, m_boxes);
 }
 
 void frmMain::SaveChartImage()
 {
     const text::Language& language = m_program.language;
-    const QString path = platform::AskSaveFileName(this, Q(language.Text(text::kTextSaveChartAsPng)),
-                                                   Q(language.Text(text::kTextPngImages)) + " (*.png)",
-                                                   QStringLiteral("png"));
+    const QString path = AskSaveFileName(this, Q(language.Text(text::kTextSaveChartAsPng)),
+                                         Q(language.Text(text::kTextPngImages)) + " (*.png)",
+                                         QStringLiteral("png"));
     if (path.isEmpty())
         return;
     picGraphic->SyncFromModel();
     // The chart is saved with its title block and captions; a cell's transit picture is saved as shown.
     const QImage image =
-        tools::ComposeChartImage(m_program, picGraphic->ChartImage(), picGraphic->TransitPictureShown());
-    m_boxes.Show(tools::SaveChartImage(m_program, image, path.toStdString()));
+        ComposeChartImage(m_program, picGraphic->ChartImage(), picGraphic->TransitPictureShown());
+    m_boxes.Show(gui::SaveChartImage(m_program, image, path.toStdString()));
 }
 
 // ----- Events -----------------------------------------------------------------------------------------------
@@ -1229,4 +1226,4 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-}  // namespace orvane::app
+}  // namespace orvane::gui

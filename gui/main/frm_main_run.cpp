@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-namespace orvane::app {
+namespace orvane::gui {
 namespace {
 
 // Whether `widget` holds, at any depth, a control that a run leaves enabled.
@@ -60,10 +60,10 @@ void frmMain::BuildRunControls()
     connect(cmdRun, &QPushButton::clicked, this, &frmMain::cmdRun_Click);
 }
 
-tools::frmRun& frmMain::RunDialog()
+frmRun& frmMain::RunDialog()
 {
     if (frmRun == nullptr) {
-        frmRun = new tools::frmRun(m_program, m_boxes, this);
+        frmRun = new gui::frmRun(m_program, m_boxes, this);
         // OK starts the run; Cancel and the close box leave it unstarted.
         connect(frmRun, &QDialog::accepted, this, &frmMain::StartRun);
     }
@@ -96,7 +96,7 @@ void frmMain::StartRun()
 
 void frmMain::RunStep()
 {
-    const StepOutcome outcome = m_program.Step(Direction::Forward);
+    const app::StepOutcome outcome = m_program.Step(app::Direction::Forward);
     RefreshWeekdays();
     SyncFromModel();
     if (tools::WaitForNextStep(m_program.run, outcome.undone)) {
@@ -149,4 +149,4 @@ void frmMain::EnableInputControls(bool enable)
     SyncFromModel();  // the controls whose enabled state the models decide
 }
 
-}  // namespace orvane::app
+}  // namespace orvane::gui

@@ -24,7 +24,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-namespace orvane::tools {
+namespace orvane::gui {
 
 class frmRun : public QDialog {
     Q_OBJECT
@@ -62,7 +62,7 @@ private:
     void FocusRun();
 
     app::Workspace& m_program;
-    RunDialogModel& m_model;
+    tools::RunDialogModel& m_model;
     platform::MessageBoxes& m_boxes;
     bool m_syncing = false;
 
@@ -81,4 +81,4 @@ private:
     QPushButton* cmdCancel = nullptr;
 };
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui
