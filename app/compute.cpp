@@ -3,16 +3,14 @@
 #include "core/aspect_result.h"
 #include "core/patterns.h"
 #include "display/result_texts.h"
+#include "platform/index.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
 namespace orvane::app {
 namespace {
 
-size_t At(int16_t i)
-{
-    return static_cast<size_t>(i);
-}
+using platform::At;
 
 // The moments of the mode's first and second positions.
 std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)

@@ -2,6 +2,7 @@
 
 #include "gui/display/chart_font.h"
 #include "gui/display/grid_view.h"
+#include "platform/index.h"
 #include "platform/twips.h"
 
 #include <QFontMetricsF>
@@ -16,12 +17,8 @@
 namespace orvane::gui {
 namespace {
 
+using platform::At;
 using platform::Px;
-
-size_t At(int i)
-{
-    return static_cast<size_t>(i);
-}
 
 inline constexpr qreal kGlyphPointSize = 14;
 inline constexpr qreal kSignPointSize = 8;

@@ -10,6 +10,7 @@
 #include "app/window_rules.h"
 #include "gui/platform/qt_widgets.h"
 #include "gui/platform/save_dialog.h"
+#include "platform/index.h"
 #include "platform/twips.h"
 #include "gui/settings/frm_configure.h"
 #include "gui/settings/frm_pop_up.h"
@@ -52,6 +53,7 @@
 namespace orvane::gui {
 namespace {
 
+using platform::At;
 using platform::Px;
 
 // Gives a control its object name, by which the tests and the window rules find it.
@@ -109,11 +111,6 @@ constexpr int16_t kPopUpHeight = 300;
 constexpr int16_t kSaveAsPopUpHeight = 350;
 constexpr int16_t kPopUpDuration = 2000;
 constexpr int16_t kLoadingWidth = 2000;
-
-size_t At(int16_t i)
-{
-    return static_cast<size_t>(i);
-}
 
 void SyncText(QPlainTextEdit* box, const std::string& text)
 {

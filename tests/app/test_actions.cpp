@@ -44,7 +44,7 @@ protected:
                 display::EndOfAspect(program->astro, context, p1, p2, a, k)};
     }
 
-    static const core::AspectNames& Aspect(int16_t a) { return program->astro.tables.AspectText[At(a)]; }
+    static const core::AspectNames& Aspect(int16_t a) { return program->astro.tables.AspectText[platform::At(a)]; }
     static std::string Date(double day) { return datetime::DateText(static_cast<int32_t>(day), false, 0); }
 };
 
