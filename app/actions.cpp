@@ -172,10 +172,10 @@ void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t 
     const core::Aspect a = outcome.aspect;
 
     const double worldLocal = WorldLocalDay(program);
-    const display::AspectSpanContext context =
-        display::MakeAspectSpanContext(mode, main.moments, worldLocal, outcome.zoneMinutes);
-    const double b = display::BeginningOfAspect(astro, context, p1, p2, a, column);
-    const double e = display::EndOfAspect(astro, context, p1, p2, a, column);
+    const core::AspectSpanContext context =
+        core::MakeAspectSpanContext(mode, main.moments, worldLocal, outcome.zoneMinutes);
+    const double b = core::BeginningOfAspect(astro, context, p1, p2, a, column);
+    const double e = core::EndOfAspect(astro, context, p1, p2, a, column);
     outcome.beginning = b;
     outcome.ending = e;
 
@@ -242,10 +242,10 @@ CellClickOutcome ClickCell(Workspace& program, int16_t cell)
     return outcome;
 }
 
-display::DurationGrid DurationGridOf(Workspace& program)
+core::DurationGrid DurationGridOf(Workspace& program)
 {
     MainModel& main = program.main;
-    display::DurationGrid grid;
+    core::DurationGrid grid;
     grid.currentMode = main.DetermineMode();
     grid.aspects = main.result.aspects;
     grid.moments = main.moments;

@@ -3,7 +3,7 @@
 // The main window's actions beyond Compute, as the window and the command-line companion use them:
 // stepping the world date, the click on an aspect cell, and the durations report.
 
-#include "display/aspect_span.h"
+#include "core/aspect_span.h"
 #include "platform/result.h"
 #include "app/compute.h"
 #include "settings/settings_store.h"
@@ -55,8 +55,8 @@ struct CellClickOutcome {
     core::Body p2 = core::Body::Earth;
     core::Aspect aspect = core::Aspect::Conjunction;
     int16_t zoneMinutes = 0;
-    double beginning = display::kUnknownDay;
-    double ending = display::kUnknownDay;
+    double beginning = core::kUnknownDay;
+    double ending = core::kUnknownDay;
     std::string pictureCaption;
 };
 
@@ -65,7 +65,7 @@ CellClickOutcome ClickCell(Workspace& program, int16_t cell);
 // ----- The durations report -------------------------------------------------------------------------
 
 // What the report needs of the current computation.
-display::DurationGrid DurationGridOf(Workspace& program);
+core::DurationGrid DurationGridOf(Workspace& program);
 tools::ReportInputs ReportInputsOf(Workspace& program);
 tools::NatalListingInputs NatalListingInputsOf(Workspace& program);
 

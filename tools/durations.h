@@ -4,11 +4,11 @@
 // it lists every current aspect on one line with its exactness and, when "Show durations" is ticked, the
 // days on which it begins and ends and how long it lasts, sorted by a key the user picks; in the natal and
 // synastry modes it writes the aspects as sentences, counts them by kind and lists the aspect patterns.
-// The duration records it sorts and reads are built by display::GetDurations.
+// The duration records it sorts and reads are built by core::GetDurations.
 
 #include "core/aspect_result.h"
 #include "core/astro_module.h"
-#include "display/aspect_span.h"
+#include "core/aspect_span.h"
 #include "platform/control_models.h"
 #include "platform/message.h"
 #include "text/language.h"
@@ -62,7 +62,7 @@ struct ReportInputs {
     // The title with the orbs appended (AddOrbToTitle).
     std::function<std::string(const std::string& title, bool personal, bool addPeriod)> AddOrbToTitle;
     // The grid from which the duration records are built.
-    display::DurationGrid grid;
+    core::DurationGrid grid;
 };
 
 class DurationsWindow {
@@ -86,7 +86,7 @@ public:
     std::string closeCaption;
 
     // The duration records (recordLines, recordCount).
-    display::DurationRecords records;
+    core::DurationRecords records;
 
     // Window state.
     std::array<int16_t, 7> columnWidth{};  // 1 … 6; 0 unused
