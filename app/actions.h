@@ -7,7 +7,7 @@
 #include "platform/result.h"
 #include "app/compute.h"
 #include "settings/settings_store.h"
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include <cstdint>
 #include <optional>
@@ -66,12 +66,12 @@ CellClickOutcome ClickCell(Workspace& program, int16_t cell);
 
 // What the report needs of the current computation.
 core::DurationGrid DurationGridOf(Workspace& program);
-tools::ReportInputs ReportInputsOf(Workspace& program);
-tools::NatalListingInputs NatalListingInputsOf(Workspace& program);
+reports::ReportInputs ReportInputsOf(Workspace& program);
+reports::NatalListingInputs NatalListingInputsOf(Workspace& program);
 
 // The Report button: the message to show when the grid holds no aspect; otherwise the durations window
 // is filled (Report) and activated, and nothing is returned.
-std::optional<platform::Message> Report(Workspace& program, tools::DurationsWindow& window);
+std::optional<platform::Message> Report(Workspace& program, reports::DurationsWindow& window);
 
 // ----- State files ----------------------------------------------------------------------------------
 

@@ -171,7 +171,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdConfigure, text::kTextConfigure);
     caption(cmdForwardBack[At(kForwardButton)], text::kTextForward);
     caption(cmdForwardBack[At(kBackButton)], text::kTextBack);
-    caption(cmdRun, tools::RunButtonCaption(m_program.run));
+    caption(cmdRun, search::RunButtonCaption(m_program.run));
     caption(cmdReport, text::kTextReportButton);
     caption(cmdTimeline, text::kTextTimelineButton);
     caption(cmdLoadState, text::kTextLoadFrom);

@@ -10,7 +10,7 @@
 #include "platform/message.h"
 #include "settings/configure_model.h"
 #include "settings/settings_store.h"
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -166,7 +166,7 @@ private:
     void PopUpNear(const QWidget& button, int16_t textNumber, int height, int32_t dTop, int32_t dLeft);
     // The Quit question and its answer: whether the program may end now.
     bool MayEnd();
-    tools::DurationsWindow& Durations();
+    reports::DurationsWindow& Durations();
     // Run until found (frm_main_run.cpp).
     void BuildRunControls();
     gui::frmRun& RunDialog();
@@ -198,7 +198,7 @@ private:
     platform::MessageBoxes& m_boxes;
     const platform::Clock& m_clock;
     MainWindowPlaces m_places;
-    std::optional<tools::DurationsWindow> m_durations;
+    std::optional<reports::DurationsWindow> m_durations;
     bool m_syncing = false;
     bool m_quitAfterFirstPaint = false;
     bool m_painted = false;  // set by the first paint while QuitAfterFirstPaint is on

@@ -26,7 +26,7 @@ using platform::Px;
 
 }  // namespace
 
-tools::DurationsWindow& frmMain::Durations()
+reports::DurationsWindow& frmMain::Durations()
 {
     if (!m_durations)
         m_durations.emplace(m_program.astro, m_program.language);

@@ -58,7 +58,7 @@ int ButtonWidth(const QPushButton& button)
 
 }  // namespace
 
-frmDurations::frmDurations(app::Workspace& program, tools::DurationsWindow& model, QWidget& mainWindow,
+frmDurations::frmDurations(app::Workspace& program, reports::DurationsWindow& model, QWidget& mainWindow,
                            const QWidget& gridBox)
     : QDialog(&mainWindow), m_program(program), m_model(model), m_mainWindow(mainWindow), m_gridBox(gridBox)
 {

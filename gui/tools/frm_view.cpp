@@ -3,7 +3,7 @@
 #include "gui/platform/qt_widgets.h"
 #include "platform/twips.h"
 #include "text/text_numbers.h"
-#include "tools/text_viewer.h"
+#include "files/text_viewer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,7 +35,7 @@ frmView::frmView(const text::Language& language, QWidget* parent) : QWidget(pare
 {
     setObjectName(QStringLiteral("frmView"));
     setWindowTitle(Q(m_language.Text(text::kTextViewing)));
-    setMinimumSize(Px(tools::kViewerLeastWidth), Px(tools::kViewerLeastHeight));
+    setMinimumSize(Px(files::kViewerLeastWidth), Px(files::kViewerLeastHeight));
     txbText1 = new QPlainTextEdit(this);
     txbText1->setObjectName(QStringLiteral("txbText1"));
     txbText1->setReadOnly(true);
@@ -49,8 +49,8 @@ frmView::frmView(const text::Language& language, QWidget* parent) : QWidget(pare
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
     // Escape closes the viewer as its Close button does, wherever the focus is in it.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &frmView::cmdClose_Click);
-    SetCopyButton(text::kTextCopy, tools::kCopyButtonWidth);
-    resize(Px(tools::kViewerLeastWidth), Px(6000));
+    SetCopyButton(text::kTextCopy, files::kCopyButtonWidth);
+    resize(Px(files::kViewerLeastWidth), Px(6000));
 }
 
 void frmView::Form_Activate()
@@ -59,14 +59,14 @@ void frmView::Form_Activate()
         return;
     cmdClose->setText(Q(m_language.Text(text::kTextClose)));
     txbText1->clear();
-    SetCopyButton(text::kTextCopy, tools::kCopyButtonWidth);
+    SetCopyButton(text::kTextCopy, files::kCopyButtonWidth);
     cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
     cmdCopyToClipboard->setEnabled(true);
     LayOut();
-    const std::optional<std::string> content = tools::ReadWholeFile(strFilename);
+    const std::optional<std::string> content = files::ReadWholeFile(strFilename);
     if (!content)
         return;
-    QString shown = Q(tools::ViewerText(*content, tools::NoticesOf(m_language)));
+    QString shown = Q(files::ViewerText(*content, files::NoticesOf(m_language)));
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txbText1->setPlainText(shown);
     txbText1->moveCursor(QTextCursor::Start);
@@ -97,9 +97,9 @@ void frmView::txbText1_MouseUp()
     if (!cmdCopyToClipboard->isVisible() || !cmdCopyToClipboard->isEnabled())
         return;
     if (txbText1->textCursor().hasSelection())
-        SetCopyButton(text::kTextCopySelected, tools::kCopySelectedButtonWidth);
+        SetCopyButton(text::kTextCopySelected, files::kCopySelectedButtonWidth);
     else
-        SetCopyButton(text::kTextCopy, tools::kCopyButtonWidth);
+        SetCopyButton(text::kTextCopy, files::kCopyButtonWidth);
 }
 
 void frmView::cmdCopyToClipboard_Click()
@@ -110,7 +110,7 @@ void frmView::cmdCopyToClipboard_Click()
         copied.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         QGuiApplication::clipboard()->clear();
         QGuiApplication::clipboard()->setText(copied);
-        SetCopyButton(text::kTextCopy, tools::kCopyButtonWidth);
+        SetCopyButton(text::kTextCopy, files::kCopyButtonWidth);
     }
     cmdClose->setFocus();
 }

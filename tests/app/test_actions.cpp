@@ -210,7 +210,7 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
 
     // Report counts the grid's aspects itself.
     program->main.totalAspects = 0;
-    tools::DurationsWindow window(program->astro, program->language);
+    reports::DurationsWindow window(program->astro, program->language);
     EXPECT_FALSE(program->Report(window));
     EXPECT_EQ(program->main.totalAspects, 1);
 }

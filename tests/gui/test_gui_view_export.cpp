@@ -8,7 +8,7 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 #include "text/text_numbers.h"
-#include "tools/text_viewer.h"
+#include "files/text_viewer.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -97,18 +97,18 @@ private slots:
         text::Language language;
         (void)language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName);
         gui::frmView view(language);
-        std::ofstream(Path("big.txt").toStdString()) << std::string(tools::kViewerMaxCharacters, 'x');
+        std::ofstream(Path("big.txt").toStdString()) << std::string(files::kViewerMaxCharacters, 'x');
         view.strFilename = Path("big.txt").toStdString();
         view.show();
         auto* box = FindIn<QPlainTextEdit>(&view, "txbText1");
         QVERIFY(box->toPlainText().startsWith("NOTE:"));
-        std::ofstream(Path("big.txt").toStdString()) << std::string(tools::kViewerMaxCharacters - 1, 'x');
+        std::ofstream(Path("big.txt").toStdString()) << std::string(files::kViewerMaxCharacters - 1, 'x');
         FindIn<QAbstractButton>(&view, "cmdClose")->click();
         view.show();
         QVERIFY(box->toPlainText().startsWith("NOTE:"));
         view.close();
         view.show();
-        QCOMPARE(box->toPlainText(), QString(tools::kViewerMaxCharacters - 1, 'x'));
+        QCOMPARE(box->toPlainText(), QString(files::kViewerMaxCharacters - 1, 'x'));
     }
 
     // Help over a data folder without the help file, then over the build's: the viewer shows the text (or

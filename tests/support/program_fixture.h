@@ -60,7 +60,7 @@ protected:
         p.main = app::MainModel();
         p.grid = display::GridModel();
         p.configure = settings::ConfigureModel();
-        p.run = tools::RunState();
+        p.run = search::RunState();
         p.astro.tables.aspectColors = colors;
         datetime::SetUpDateRows(p.main);
         p.main.FillStepList(p.language);

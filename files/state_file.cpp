@@ -1,4 +1,4 @@
-#include "tools/state_file.h"
+#include "files/state_file.h"
 
 #include "datetime/time_zones.h"
 #include "platform/index.h"
@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-namespace orvane::tools {
+namespace orvane::files {
 namespace {
 
 
@@ -378,4 +378,4 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     return {};
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::files

@@ -1,4 +1,4 @@
-#include "tools/state_file.h"
+#include "files/state_file.h"
 
 #include "datetime/date_input.h"
 #include "tests/support/program_fixture.h"
@@ -17,7 +17,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-namespace orvane::tools {
+namespace orvane::files {
 namespace {
 
 // What went wrong, or the empty text when nothing did.
@@ -392,4 +392,4 @@ TEST_F(StateFile, SavingStoresTheDisplaySettings)
 }
 
 }  // namespace
-}  // namespace orvane::tools
+}  // namespace orvane::files

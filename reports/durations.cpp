@@ -1,18 +1,18 @@
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include "core/patterns.h"
 #include "datetime/datepr2.h"
 #include "display/result_texts.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
-#include "tools/number_words.h"
+#include "reports/number_words.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <utility>
 
-namespace orvane::tools {
+namespace orvane::reports {
 namespace {
 
 using text::CharacterCount;
@@ -507,4 +507,4 @@ std::string DurationsWindow::ClipboardText() const
     return titleText + kLineBreak + kLineBreak + outputText;
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::reports

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane::tools {
+namespace orvane::reports {
 
 // The column (counted from 1) at which the sort key of sort-box entry `sortIndex` begins: the record's
 // text from there to its end is the key. The personal-transit and synastry modes have one more entry
@@ -148,4 +148,4 @@ private:
     const text::Language& m_language;
 };
 
-}  // namespace orvane::tools
+}  // namespace orvane::reports
