@@ -7,7 +7,7 @@
 #include "display/grid_model.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
-#include "tools/state_file.h"
+#include "files/state_file.h"
 
 #include <cctype>
 #include <cmath>
@@ -172,10 +172,10 @@ void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t 
     const core::Aspect a = outcome.aspect;
 
     const double worldLocal = WorldLocalDay(program);
-    const display::AspectSpanContext context =
-        display::MakeAspectSpanContext(mode, main.moments, worldLocal, outcome.zoneMinutes);
-    const double b = display::BeginningOfAspect(astro, context, p1, p2, a, column);
-    const double e = display::EndOfAspect(astro, context, p1, p2, a, column);
+    const core::AspectSpanContext context =
+        core::MakeAspectSpanContext(mode, main.moments, worldLocal, outcome.zoneMinutes);
+    const double b = core::BeginningOfAspect(astro, context, p1, p2, a, column);
+    const double e = core::EndOfAspect(astro, context, p1, p2, a, column);
     outcome.beginning = b;
     outcome.ending = e;
 
@@ -242,10 +242,10 @@ CellClickOutcome ClickCell(Workspace& program, int16_t cell)
     return outcome;
 }
 
-display::DurationGrid DurationGridOf(Workspace& program)
+core::DurationGrid DurationGridOf(Workspace& program)
 {
     MainModel& main = program.main;
-    display::DurationGrid grid;
+    core::DurationGrid grid;
     grid.currentMode = main.DetermineMode();
     grid.aspects = main.result.aspects;
     grid.moments = main.moments;
@@ -254,9 +254,9 @@ display::DurationGrid DurationGridOf(Workspace& program)
     return grid;
 }
 
-tools::ReportInputs ReportInputsOf(Workspace& program)
+reports::ReportInputs ReportInputsOf(Workspace& program)
 {
-    tools::ReportInputs inputs;
+    reports::ReportInputs inputs;
     inputs.currentMode = program.main.DetermineMode();
     for (size_t k = 0; k < inputs.orbIndexes.size(); ++k)
         inputs.orbIndexes[k] = program.configure.orbIndexes[k];
@@ -270,10 +270,10 @@ tools::ReportInputs ReportInputsOf(Workspace& program)
     return inputs;
 }
 
-tools::NatalListingInputs NatalListingInputsOf(Workspace& program)
+reports::NatalListingInputs NatalListingInputsOf(Workspace& program)
 {
     const core::AspectResult& result = program.main.result;
-    tools::NatalListingInputs natal;
+    reports::NatalListingInputs natal;
     natal.positions = result.positions;
     natal.aspectCounts = result.AspectCounts();
     // The patterns of the first chart with the midpoint orb chosen now: in synastry those of the 1st
@@ -283,12 +283,12 @@ tools::NatalListingInputs NatalListingInputsOf(Workspace& program)
     return natal;
 }
 
-std::optional<platform::Message> Report(Workspace& program, tools::DurationsWindow& window)
+std::optional<platform::Message> Report(Workspace& program, reports::DurationsWindow& window)
 {
     program.main.totalAspects = program.main.result.TotalAspects();
     const int16_t mode = program.main.DetermineMode();
     if (program.main.totalAspects == 0)
-        return tools::NoAspectsMessage(program.language, mode);
+        return reports::NoAspectsMessage(program.language, mode);
     window.Report(ReportInputsOf(program));
     window.Activate(program.main.totalAspects, NatalListingInputsOf(program));
     return std::nullopt;
@@ -307,7 +307,7 @@ void MarkStateFileTouched(MainModel& main)
 platform::Result<void> SaveStateFile(Workspace& program, const std::string& path, settings::SettingsStore& store)
 {
     MainModel& main = program.main;
-    platform::Result<void> written = tools::WriteStateFile(path, main, main, main.stepIncrement, program.configure,
+    platform::Result<void> written = files::WriteStateFile(path, main, main, main.stepIncrement, program.configure,
                                                            program.astro.tables, store, program.language);
     if (written.ok())
         MarkStateFileTouched(main);
@@ -319,7 +319,7 @@ platform::Result<void> LoadStateFile(Workspace& program, const std::string& path
     MainModel& main = program.main;
     // A damaged file changes nothing (the reader applies a file only when every line is good).
     main.inhibitCompute = true;
-    platform::Result<void> read = tools::ReadStateFile(path, main, main, main.stepIncrement, program.configure,
+    platform::Result<void> read = files::ReadStateFile(path, main, main, main.stepIncrement, program.configure,
                                                        program.astro.tables, store, program.language);
     if (read.ok())
         MarkStateFileTouched(main);

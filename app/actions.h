@@ -3,11 +3,11 @@
 // The main window's actions beyond Compute, as the window and the command-line companion use them:
 // stepping the world date, the click on an aspect cell, and the durations report.
 
-#include "display/aspect_span.h"
+#include "core/aspect_span.h"
 #include "platform/result.h"
 #include "app/compute.h"
 #include "settings/settings_store.h"
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include <cstdint>
 #include <optional>
@@ -55,8 +55,8 @@ struct CellClickOutcome {
     core::Body p2 = core::Body::Earth;
     core::Aspect aspect = core::Aspect::Conjunction;
     int16_t zoneMinutes = 0;
-    double beginning = display::kUnknownDay;
-    double ending = display::kUnknownDay;
+    double beginning = core::kUnknownDay;
+    double ending = core::kUnknownDay;
     std::string pictureCaption;
 };
 
@@ -65,13 +65,13 @@ CellClickOutcome ClickCell(Workspace& program, int16_t cell);
 // ----- The durations report -------------------------------------------------------------------------
 
 // What the report needs of the current computation.
-display::DurationGrid DurationGridOf(Workspace& program);
-tools::ReportInputs ReportInputsOf(Workspace& program);
-tools::NatalListingInputs NatalListingInputsOf(Workspace& program);
+core::DurationGrid DurationGridOf(Workspace& program);
+reports::ReportInputs ReportInputsOf(Workspace& program);
+reports::NatalListingInputs NatalListingInputsOf(Workspace& program);
 
 // The Report button: the message to show when the grid holds no aspect; otherwise the durations window
 // is filled (Report) and activated, and nothing is returned.
-std::optional<platform::Message> Report(Workspace& program, tools::DurationsWindow& window);
+std::optional<platform::Message> Report(Workspace& program, reports::DurationsWindow& window);
 
 // ----- State files ----------------------------------------------------------------------------------
 

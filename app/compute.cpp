@@ -3,16 +3,14 @@
 #include "core/aspect_result.h"
 #include "core/patterns.h"
 #include "display/result_texts.h"
+#include "platform/index.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
 namespace orvane::app {
 namespace {
 
-size_t At(int16_t i)
-{
-    return static_cast<size_t>(i);
-}
+using platform::At;
 
 // The moments of the mode's first and second positions.
 std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
@@ -153,8 +151,8 @@ ComputeOutcome Compute(Workspace& program)
     outcome.computed = true;
 
     if (program.run.isRunning) {
-        outcome.found = tools::FoundCheck(program.run, program.runDialog, main.patternCounts,
-                                          mode == core::kModeWorldTransits, program.language);
+        outcome.found = search::FoundCheck(program.run, program.runDialog, main.patternCounts,
+                                           mode == core::kModeWorldTransits, program.language);
     }
     return outcome;
 }
@@ -162,8 +160,8 @@ ComputeOutcome Compute(Workspace& program)
 ComputeOutcome SearchCompute(Workspace& program)
 {
     MainModel& main = program.main;
-    core::RunSearchState& search = program.runDialog.search;
-    const int16_t sought = search.patternSought;
+    core::RunSearchState& searchState = program.runDialog.search;
+    const int16_t sought = searchState.patternSought;
     if (!program.run.isRunning || sought < 0 || sought >= core::kNumPatterns ||
         main.SelectedMode() != core::Mode::WorldTransits)
         return Compute(program);
@@ -180,14 +178,14 @@ ComputeOutcome SearchCompute(Workspace& program)
     for (const core::Body body : core::BodiesInUse(astro.bodyCount))
         positions[body] = astro.PositionAt(body, moment);
 
-    const core::RunSearchState before = search;
+    const core::RunSearchState before = searchState;
     main.patternCounts[At(sought)] = core::SummaryCountOf(astro, positions, sought,
-                                                          program.configure.midpointOrbList.ListIndex(), &search);
+                                                          program.configure.midpointOrbList.ListIndex(), &searchState);
     // The stop test on a copy of the run: a step that stops it is computed again in full, from the
     // run's state before this step.
-    tools::RunState run = program.run;
-    if (tools::FoundCheck(run, program.runDialog, main.patternCounts, true, program.language)) {
-        search = before;
+    search::RunState run = program.run;
+    if (search::FoundCheck(run, program.runDialog, main.patternCounts, true, program.language)) {
+        searchState = before;
         return Compute(program);
     }
     outcome.computed = true;

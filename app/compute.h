@@ -7,7 +7,7 @@
 
 #include "datetime/date_input.h"
 #include "app/workspace.h"
-#include "tools/run_model.h"
+#include "search/run_model.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,6 +2,7 @@
 
 #include "datetime/date_input.h"
 #include "app/actions.h"
+#include "platform/index.h"
 #include "text/text_numbers.h"
 
 #include <array>
@@ -11,10 +12,7 @@
 namespace orvane::app {
 namespace {
 
-size_t At(int16_t i)
-{
-    return static_cast<size_t>(i);
-}
+using platform::At;
 
 // Selects world transits unless a natal mode is selected, and returns the date row the mode converts.
 int16_t NatalOrWorldTransits(MainModel& main)

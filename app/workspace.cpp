@@ -39,7 +39,7 @@ CellClickOutcome Workspace::ClickCell(int16_t cell)
     return app::ClickCell(*this, cell);
 }
 
-std::optional<platform::Message> Workspace::Report(tools::DurationsWindow& window)
+std::optional<platform::Message> Workspace::Report(reports::DurationsWindow& window)
 {
     return app::Report(*this, window);
 }

@@ -9,7 +9,7 @@
 #include "app/main_model.h"
 #include "settings/configure_model.h"
 #include "text/language.h"
-#include "tools/run_model.h"
+#include "search/run_model.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,7 +21,7 @@ class Clock;
 namespace orvane::settings {
 class SettingsStore;
 }
-namespace orvane::tools {
+namespace orvane::reports {
 class DurationsWindow;
 }
 
@@ -44,8 +44,8 @@ struct Workspace {
     MainModel main;
     display::GridModel grid;
     settings::ConfigureModel configure;
-    tools::RunDialogModel runDialog;
-    tools::RunState run;
+    search::RunDialogModel runDialog;
+    search::RunState run;
 
     // Start-up without a window: program text, tables, date rows, zone lists, panel defaults and display
     // settings, the Pluto table.
@@ -62,7 +62,7 @@ struct Workspace {
     // A click on grid cell `cell`: its aspect's beginning and end, or nothing.
     CellClickOutcome ClickCell(int16_t cell);
     // The durations report into `window`, or the message that there is no aspect to report.
-    std::optional<platform::Message> Report(tools::DurationsWindow& window);
+    std::optional<platform::Message> Report(reports::DurationsWindow& window);
     // The world date set to the computer's clock, then Compute when the mode uses it.
     ComputeOutcome SetWorldDateToNow(const platform::Clock& clock);
     // The world date set to `moment` (a Julian date, UT; a moment picked on the aspect timeline) in the

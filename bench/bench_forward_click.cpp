@@ -125,7 +125,7 @@ int main(int argc, char* argv[])
     const QTemporaryDir home;
     orvane::testing::UseTemporaryHome(home);
     WatchingApplication application(argc, argv);
-    app::SetUpApplication();
+    gui::SetUpApplication();
     int clicks = 41;
     bool realMouse = false;
     bool chart = false;
@@ -142,10 +142,10 @@ int main(int argc, char* argv[])
 
     // The window as the program builds it, on 1 January 2000, 12:00 GMT, in world transits.
     app::Workspace program;
-    settings::QSettingsStore store;
-    platform::QtMessageBoxes boxes;
+    gui::QSettingsStore store;
+    gui::QtMessageBoxes boxes;
     const platform::FixedClock clock({2000, 1, 1, 12, 0, 0});
-    app::frmMain window(program, store, boxes, clock, {ORVANE_BIN_DIR "/", app::UserStateFilePath()});
+    gui::frmMain window(program, store, boxes, clock, {ORVANE_BIN_DIR "/", gui::UserStateFilePath()});
     boxes.SetParent(&window);
     if (!window.Form_Load())
         return 1;

@@ -44,7 +44,7 @@ app::Workspace& FullWorldTransits()
 void GridRepaint(benchmark::State& state)
 {
     app::Workspace& program = FullWorldTransits();
-    display::GridView view(program.grid);
+    gui::GridView view(program.grid);
     for (auto _ : state) {
         view.SyncFromModel();
         benchmark::DoNotOptimize(view.grab());
@@ -56,7 +56,7 @@ BENCHMARK(GridRepaint)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAgg
 void ForwardStepWithRepaint(benchmark::State& state)
 {
     app::Workspace& program = FullWorldTransits();
-    display::GridView view(program.grid);
+    gui::GridView view(program.grid);
     for (auto _ : state) {
         benchmark::DoNotOptimize(program.Step(app::Direction::Forward).undone);
         view.SyncFromModel();
@@ -77,10 +77,10 @@ void PaintChart(benchmark::State& state, core::Mode mode)
         return state.SkipWithError("no computation");
     const display::ChartData data =
         display::MakeChartData(program.astro, program.main.result, program.main.currentMode, {}, program.language, "");
-    QImage image(display::ChartPixelSize(data.kind), QImage::Format_RGB32);
+    QImage image(gui::ChartPixelSize(data.kind), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        benchmark::DoNotOptimize(display::DrawChart(painter, data).drawn);
+        benchmark::DoNotOptimize(gui::DrawChart(painter, data).drawn);
     }
     state.counters["lines"] = static_cast<double>(data.lines.size());
     program.main.SelectMode(core::Mode::WorldTransits);
@@ -104,7 +104,7 @@ void PaintTimelineYear(benchmark::State& state)
     const double from = program.main.moments[0];
     const display::Timeline timeline =
         display::BuildTimeline(program.astro, program.main.currentMode, program.main.moments, from, from + 365.0);
-    display::TimelinePicture picture;
+    gui::TimelinePicture picture;
     picture.timeline = &timeline;
     picture.layout.width = 1500;
     picture.layout.view = {timeline.from, timeline.to};
@@ -113,13 +113,13 @@ void PaintTimelineYear(benchmark::State& state)
         picture.rowLabels.push_back(QString::fromStdString(
             display::RowLabel(program.astro.tables, program.language, timeline.mode, row)));
     for (size_t a = 0; a < picture.aspectColours.size(); ++a)
-        picture.aspectColours[a] = display::ToQColor(program.astro.tables.aspectColors[a]);
+        picture.aspectColours[a] = gui::ToQColor(program.astro.tables.aspectColors[a]);
     picture.ticks = display::TimeTicks(picture.layout.view, 0, picture.layout.PixelsPerDay(), 64.0, 0);
     picture.worldMoment = from;
     QImage image(picture.layout.width, picture.height, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        display::DrawTimeline(painter, picture);
+        gui::DrawTimeline(painter, picture);
     }
     size_t bars = 0;
     for (const display::TimelineRow& row : timeline.rows)
@@ -139,7 +139,7 @@ void OpenTimeline(benchmark::State& state)
     QWidget mainWindow;
     mainWindow.resize(960, 640);
     for (auto _ : state) {
-        tools::frmTimeline window(program, boxes, mainWindow);
+        gui::frmTimeline window(program, boxes, mainWindow);
         window.ShowTimeline();
         benchmark::DoNotOptimize(window.grab());
     }

@@ -5,7 +5,7 @@
 
 #include "app/actions.h"
 #include "gui/main/frm_main.h"
-#include "tools/run_model.h"
+#include "search/run_model.h"
 #include "settings/settings_store.h"
 #include "tests/support/temporary_home.h"
 
@@ -24,13 +24,13 @@ namespace {
 
 using namespace orvane;
 
-app::frmMain* window = nullptr;
+gui::frmMain* window = nullptr;
 app::Workspace* program = nullptr;
 
 void BM_ForwardStepWorldTransits(benchmark::State& state)
 {
     for (auto _ : state) {
-        window->cmdForwardBack_Click(app::kForwardButton);
+        window->cmdForwardBack_Click(gui::kForwardButton);
         const QPixmap picture = window->grab();
         benchmark::DoNotOptimize(picture.cacheKey());
     }
@@ -44,7 +44,7 @@ void BM_RunQuicklyStep(benchmark::State& state)
 {
     window->cmdRun_Click();  // the run dialog
     auto* dialog = window->findChild<QDialog*>(QStringLiteral("frmRun"));
-    tools::RunDialogModel& choices = program->runDialog;
+    search::RunDialogModel& choices = program->runDialog;
     choices.patternList.SetListIndex(core::kPatternGrandCross);
     choices.twoOrMoreTicked = true;
     choices.countList.SetListIndex(7);  // "9"
@@ -57,7 +57,7 @@ void BM_RunQuicklyStep(benchmark::State& state)
         const QPixmap picture = window->grab();
         benchmark::DoNotOptimize(picture.cacheKey());
     }
-    if (!program->run.isRunning || timer2->interval() != tools::kQuickRunStepInterval)
+    if (!program->run.isRunning || timer2->interval() != search::kQuickRunStepInterval)
         state.SkipWithError("the run stopped or left its quick pace");
     window->cmdRun_Click();  // Stop
 }
@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
         platform::Button Show(const platform::Message&) override { return platform::Button::Ok; }
     } boxes;
     const platform::FixedClock clock({2000, 1, 1, 12, 0, 0});
-    app::frmMain main(program, store, boxes, clock,
+    gui::frmMain main(program, store, boxes, clock,
                              {ORVANE_BIN_DIR, (home.path() + "/orvane.usr").toStdString()});
     if (!main.Form_Load())
         return 1;

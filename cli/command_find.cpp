@@ -28,7 +28,7 @@ int Session::Find()
     main.startupCompleted = true;
 
     // The run dialog as a user would fill it in.
-    tools::RunDialogModel& dialog = m_program.runDialog;
+    search::RunDialogModel& dialog = m_program.runDialog;
     dialog.Activate(m_program.astro.tables);
     dialog.patternList.SetListIndex(m_line.pattern);
     dialog.ChoosePattern();

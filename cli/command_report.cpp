@@ -5,7 +5,7 @@
 #include "app/actions.h"
 #include "display/result_texts.h"
 #include "text/text_numbers.h"
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include <ostream>
 
@@ -37,7 +37,7 @@ int Session::Report()
               << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli report --help") << '\n';
         return kExitUsage;
     }
-    tools::DurationsWindow window(m_program.astro, m_program.language);
+    reports::DurationsWindow window(m_program.astro, m_program.language);
     const std::optional<platform::Message> noAspects = m_program.Report(window);
     if (!noAspects && m_line.sort != 0) {
         window.sortList.SetListIndex(static_cast<int16_t>(m_line.sort));

@@ -1,6 +1,7 @@
 #include "display/chart_layout.h"
 
 #include "core/modes.h"
+#include "platform/index.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
@@ -9,10 +10,7 @@
 namespace orvane::display {
 namespace {
 
-size_t At(int i)
-{
-    return static_cast<size_t>(i);
-}
+using platform::At;
 
 // The picture's own marks that a right-click never reports: background, white, and two colours of
 // marks that are no aspect lines.

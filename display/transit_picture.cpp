@@ -4,6 +4,7 @@
 #include "datetime/date_input.h"
 #include "datetime/datepr2.h"
 #include "platform/calendar.h"
+#include "platform/index.h"
 #include "text/text_numbers.h"
 
 #include <cmath>
@@ -11,10 +12,7 @@
 namespace orvane::display {
 namespace {
 
-size_t At(int i)
-{
-    return static_cast<size_t>(i);
-}
+using platform::At;
 
 // The Gregorian date of the whole day of local day number `day`, as "2000-01-05".
 std::string NumericDate(double day)

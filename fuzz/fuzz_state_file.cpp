@@ -9,7 +9,7 @@
 #include "app/main_model.h"
 #include "settings/configure_model.h"
 #include "settings/settings_store.h"
-#include "tools/state_file.h"
+#include "files/state_file.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -38,17 +38,17 @@ struct State {
 
     bool Read(const std::string& path)
     {
-        return tools::ReadStateFile(path, main, main, main.stepIncrement, configure, tables, store,
+        return files::ReadStateFile(path, main, main, main.stepIncrement, configure, tables, store,
                                     fuzz::ProgramText())
             .ok();
     }
     bool Write(const std::string& path)
     {
-        return tools::WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store,
+        return files::WriteStateFile(path, main, main, main.stepIncrement, configure, tables, store,
                                      fuzz::ProgramText())
             .ok();
     }
-    std::string Text() const { return tools::StateFileText(main, main, main.stepIncrement, configure, tables); }
+    std::string Text() const { return files::StateFileText(main, main, main.stepIncrement, configure, tables); }
 };
 
 }  // namespace
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!first.Read(input.Write({reinterpret_cast<const char*>(data), size})))
         return 0;
     const std::string text = first.Text();
-    Require(std::count(text.begin(), text.end(), '\n') == tools::kStateFileLines, "a saved state has 51 lines");
+    Require(std::count(text.begin(), text.end(), '\n') == files::kStateFileLines, "a saved state has 51 lines");
     Require(first.Write(saved.path()), "a loaded state saves");
     Require(saved.Read() == text, "WriteStateFile writes StateFileText");
 

@@ -15,7 +15,7 @@
 #include "datetime/date_input.h"
 #include "platform/clock.h"
 #include "settings/settings_store.h"
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -53,7 +53,7 @@ void Search(app::Workspace& program, int16_t pattern)
     program.main.SelectMode(core::Mode::WorldTransits);
     if (!WorldDateConverts(program))
         return;
-    tools::RunDialogModel& dialog = program.runDialog;
+    search::RunDialogModel& dialog = program.runDialog;
     dialog.Activate(program.astro.tables);
     dialog.patternList.SetListIndex(pattern);
     dialog.ChoosePattern();
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         for (int16_t cell = 0; cell < program->grid.cellCount; cell += 7)
             program->ClickCell(cell);
-        tools::DurationsWindow window(program->astro, program->language);
+        reports::DurationsWindow window(program->astro, program->language);
         Require(program->Report(window).has_value() == (shown == 0), "a report is made when there are aspects");
     }
     Search(*program, static_cast<int16_t>(size > 0 ? data[size - 1] % core::kNumPatterns : 0));

@@ -65,7 +65,7 @@ public:
     Session(const QString& sample, const QString& home, platform::MessageBoxes& boxes)
         : m_window(m_program, m_store, boxes, m_clock, {platform::DataFolder(), UserState(sample, home)})
     {
-        app::StoreLanguage(text::langEnglish);
+        gui::StoreLanguage(text::langEnglish);
         // The display settings of a user who has saved once: neither "Show only ..." option of the chart
         // ticked (a store without them ticks both as soon as a state file is read).
         m_program.configure.StoreInnerPlanetAspects(m_store);
@@ -79,7 +79,7 @@ public:
     }
 
     bool Loaded() const { return m_loaded; }
-    app::frmMain& Window() { return m_window; }
+    gui::frmMain& Window() { return m_window; }
 
     // The first cell whose click draws a transit picture; -1 when there is none.
     int TransitPictureCell()
@@ -105,7 +105,7 @@ private:
     settings::MemorySettingsStore m_store;
     const platform::FixedClock m_clock{{2000, 1, 1, 12, 0, 0}};
     bool m_loaded = false;
-    app::frmMain m_window;  // last: it goes before the state it shows
+    gui::frmMain m_window;  // last: it goes before the state it shows
 };
 
 class Tour {
@@ -159,7 +159,7 @@ private:
 };
 
 template <typename Window>
-Window* Find(app::frmMain& main)
+Window* Find(gui::frmMain& main)
 {
     return main.findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
 }
@@ -167,26 +167,26 @@ Window* Find(app::frmMain& main)
 void RenderWorldTransits(Tour& tour)
 {
     if (const auto session = tour.Start(kWorldSample)) {
-        app::frmMain& window = session->Window();
+        gui::frmMain& window = session->Window();
         tour.Shoot(&window, "main-world");
 
         window.cmdReport_Click();
-        tour.Shoot(Find<tools::frmDurations>(window), "durations-world");
+        tour.Shoot(Find<gui::frmDurations>(window), "durations-world");
         window.cmdRun_Click();
-        if (auto* run = Find<tools::frmRun>(window)) {
+        if (auto* run = Find<gui::frmRun>(window)) {
             run->cboAspectPattern_Click(core::kPatternTSquare);  // a run until the next T-square
             tour.Shoot(run, "run");
             run->cmdCancel_Click();
         }
         window.cmdConfigure_Click();
-        tour.Shoot(Find<settings::frmConfigure>(window), "configure");
+        tour.Shoot(Find<gui::frmConfigure>(window), "configure");
         window.cmdHelp_Click();
-        tour.Shoot(Find<tools::frmView>(window), "help");
+        tour.Shoot(Find<gui::frmView>(window), "help");
         window.cmdTimeline_Click();
         // The offscreen screen has no room beside the main window: the timeline as a large screen gives it.
-        if (auto* timeline = Find<tools::frmTimeline>(window))
+        if (auto* timeline = Find<gui::frmTimeline>(window))
             timeline->resize(796, 715);
-        tour.Shoot(Find<tools::frmTimeline>(window), "timeline");
+        tour.Shoot(Find<gui::frmTimeline>(window), "timeline");
 
         window.cmdToggleGraphic_Click();
         tour.Shoot(&window, "chart-one-date");
@@ -196,9 +196,9 @@ void RenderWorldTransits(Tour& tour)
 void RenderPersonalTransits(Tour& tour)
 {
     if (const auto session = tour.Start(kNatalSample)) {
-        app::frmMain& window = session->Window();
+        gui::frmMain& window = session->Window();
         window.cmdReport_Click();
-        tour.Shoot(Find<tools::frmDurations>(window), "durations-natal");
+        tour.Shoot(Find<gui::frmDurations>(window), "durations-natal");
 
         window.optMode_Click(core::Mode::PersonalTransits1st);
         tour.Shoot(&window, "main-personal");
@@ -212,7 +212,7 @@ void RenderPersonalTransits(Tour& tour)
 void RenderSynastry(Tour& tour)
 {
     if (const auto session = tour.Start(kSynastrySample)) {
-        app::frmMain& window = session->Window();
+        gui::frmMain& window = session->Window();
         window.optMode_Click(core::Mode::Synastry);
         tour.Shoot(&window, "main-synastry");
         window.cmdToggleGraphic_Click();
@@ -254,7 +254,7 @@ int main(int argc, char* argv[])
     g_qtMessages = qInstallMessageHandler(QuietAboutRaising);
 
     QApplication application(argc, argv);
-    orvane::app::SetUpApplication();
+    orvane::gui::SetUpApplication();
     const QString output = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(output))
         return 1;

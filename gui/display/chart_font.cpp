@@ -5,7 +5,7 @@
 #include <array>
 #include <utility>
 
-namespace orvane::display {
+namespace orvane::gui {
 namespace {
 
 // The glyph letters of the bodies (Earth … Pluto, then the Sun) and of the signs (Aries … Pisces) with
@@ -76,4 +76,4 @@ ChartGlyph Glyph(char letter, qreal pointSize)
     return Glyph(letter, pointSize, InstalledGlyphSource());
 }
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

@@ -9,7 +9,7 @@
 #include <QFont>
 #include <QString>
 
-namespace orvane::display {
+namespace orvane::gui {
 
 // The font family whose letters are the chart glyphs, and the one that has the Unicode symbols.
 inline constexpr const char* kStarfontFamily = "Starfont Sans";
@@ -38,4 +38,4 @@ ChartGlyph Glyph(char letter, qreal pointSize, GlyphSource source);
 // The same, the way this machine's fonts allow.
 ChartGlyph Glyph(char letter, qreal pointSize);
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

@@ -2,6 +2,7 @@
 
 #include "gui/display/chart_font.h"
 #include "gui/display/grid_view.h"
+#include "platform/index.h"
 #include "platform/twips.h"
 
 #include <QFontMetricsF>
@@ -13,22 +14,18 @@
 #include <utility>
 #include <vector>
 
-namespace orvane::display {
+namespace orvane::gui {
 namespace {
 
+using platform::At;
 using platform::Px;
-
-size_t At(int i)
-{
-    return static_cast<size_t>(i);
-}
 
 inline constexpr qreal kGlyphPointSize = 14;
 inline constexpr qreal kSignPointSize = 8;
 inline constexpr qreal kLegendPointSize = 8.25;
 inline constexpr qreal kTransitPointSize = 8;
 
-QPoint ToPixels(TwipPoint point)
+QPoint ToPixels(display::TwipPoint point)
 {
     return {Px(point.x), Px(point.y)};
 }
@@ -54,7 +51,7 @@ ChartGlyph GreyEdgedGlyph(char letter, qreal pointSize)
 }
 
 // A glyph letter printed with its top left at `at` (twips), as text is printed at a print position.
-std::optional<PrintedGlyph> AtPrintPosition(const std::string& letters, qreal pointSize, TwipPoint at)
+std::optional<PrintedGlyph> AtPrintPosition(const std::string& letters, qreal pointSize, display::TwipPoint at)
 {
     if (letters.empty())
         return std::nullopt;
@@ -67,14 +64,14 @@ std::optional<PrintedGlyph> AtPrintPosition(const std::string& letters, qreal po
 
 // Where the lines of a glyph printed at `printPosition` end, in pixels: the middle of the pixel they aim
 // at, so that a line one pixel wide covers whole pixels where it runs straight.
-QPointF LineEndPixel(TwipPoint printPosition)
+QPointF LineEndPixel(display::TwipPoint printPosition)
 {
-    return QPointF(ToPixels(LineEnd(printPosition))) + QPointF(0.5, 0.5);
+    return QPointF(ToPixels(display::LineEnd(printPosition))) + QPointF(0.5, 0.5);
 }
 
 // A body's glyph of the chart: printed so that the middle of its ink stands where its lines end, whatever
 // the font puts around the symbol.
-std::optional<PrintedGlyph> BodyGlyph(const std::string& letters, TwipPoint printPosition)
+std::optional<PrintedGlyph> BodyGlyph(const std::string& letters, display::TwipPoint printPosition)
 {
     if (letters.empty())
         return std::nullopt;
@@ -103,9 +100,9 @@ QRectF Backing(const PrintedGlyph& printed)
 // back.
 class ChartCanvas {
 public:
-    ChartCanvas(QPainter& painter, const ChartData& data)
-        : m_painter(painter), m_data(data), m_geometry(GeometryOf(data.kind)),
-          m_room(ChartPixelSize(data.kind), QImage::Format_RGB32), m_sector(ToQColor(kChartSectorColor).rgb())
+    ChartCanvas(QPainter& painter, const display::ChartData& data)
+        : m_painter(painter), m_data(data), m_geometry(display::GeometryOf(data.kind)),
+          m_room(ChartPixelSize(data.kind), QImage::Format_RGB32), m_sector(ToQColor(display::kChartSectorColor).rgb())
     {
         m_room.fill(Qt::black);
         m_roomPainter.begin(&m_room);
@@ -114,7 +111,7 @@ public:
     ChartResult Draw()
     {
         ChartResult result;
-        if (FiltersConflict(m_data.options)) {
+        if (display::FiltersConflict(m_data.options)) {
             result.drawn = ChartDrawn::FiltersConflict;
             return result;
         }
@@ -128,7 +125,7 @@ public:
         }
         DrawLines(result);
         PrintGlyphs(FinalGlyphs(result), result);
-        if (m_data.kind == ChartKind::TwoDates)
+        if (m_data.kind == display::ChartKind::TwoDates)
             DrawLegend();
         m_painter.restore();
         return result;
@@ -150,10 +147,10 @@ private:
     // closes the placement image; false when a glyph found no room.
     bool PlaceGlyphs(ChartResult& result)
     {
-        const bool twoDates = m_data.kind == ChartKind::TwoDates;
-        bool placed = PlaceSet(0, twoDates ? ToQColor(kChartGreen) : ToQColor(kChartWhite), result);
+        const bool twoDates = m_data.kind == display::ChartKind::TwoDates;
+        bool placed = PlaceSet(0, twoDates ? ToQColor(display::kChartGreen) : ToQColor(display::kChartWhite), result);
         if (placed && twoDates)
-            placed = PlaceSet(1, ToQColor(kChartWhite), result);
+            placed = PlaceSet(1, ToQColor(display::kChartWhite), result);
         m_roomPainter.restore();
         m_roomPainter.end();
         return placed;
@@ -168,19 +165,19 @@ private:
             if (printed)
                 glyphs.emplace_back(*printed, ToQColor(color));
         };
-        const int sets = m_data.kind == ChartKind::TwoDates ? 2 : 1;
+        const int sets = m_data.kind == display::ChartKind::TwoDates ? 2 : 1;
         for (int set = 0; set < sets; ++set)
             for (int16_t p = 1; p <= m_data.numPlanets; ++p)
                 if (const auto& at = result.glyphAt[At(p)][At(set)])
-                    add(BodyGlyph(m_data.planetGlyph[At(p)], *at), set == 0 ? kChartWhite : kChartLemon);
+                    add(BodyGlyph(m_data.planetGlyph[At(p)], *at), set == 0 ? display::kChartWhite : display::kChartLemon);
         if (m_data.options.zodiacSectors) {
-            const std::array<TwipPoint, core::kNumSigns> positions = SignGlyphPositions(m_geometry);
+            const std::array<display::TwipPoint, core::kNumSigns> positions = display::SignGlyphPositions(m_geometry);
             for (int k = 0; k < core::kNumSigns; ++k)
-                add(AtPrintPosition(m_data.signGlyph[At(k)], kSignPointSize, positions[At(k)]), kChartSectorColor);
+                add(AtPrintPosition(m_data.signGlyph[At(k)], kSignPointSize, positions[At(k)]), display::kChartSectorColor);
         }
         add(AtPrintPosition(m_data.planetGlyph[At(core::kMaxBodyIndex)], kGlyphPointSize,
                             {m_geometry.sunX, m_geometry.sunY}),
-            kChartWhite);
+            display::kChartWhite);
         return glyphs;
     }
 
@@ -205,13 +202,13 @@ private:
         for (QPainter* p : {&m_painter, &m_roomPainter}) {
             // A smoothed mark one pixel wide runs through the middles of the pixels a sharp one covers.
             const QPointF middle = p == &m_painter ? QPointF(0.5, 0.5) : QPointF();
-            p->setPen(QPen(ToQColor(kChartWhite), 1));
+            p->setPen(QPen(ToQColor(display::kChartWhite), 1));
             p->setBrush(Qt::NoBrush);
             p->drawEllipse(QPointF(centre) + middle, radius, radius);
             if (!m_data.options.zodiacSectors)
                 continue;
-            p->setPen(QPen(ToQColor(kChartSectorColor), 1));
-            for (const TwipPoint& end : SectorEnds(m_geometry))
+            p->setPen(QPen(ToQColor(display::kChartSectorColor), 1));
+            for (const display::TwipPoint& end : display::SectorEnds(m_geometry))
                 p->drawLine(QPointF(centre) + middle, QPointF(ToPixels(end)) + middle);
         }
     }
@@ -227,11 +224,11 @@ private:
             const double longitude = *position;
             double r = m_geometry.firstGlyphRadius;
             while (!GlyphSpaceFree(r, longitude)) {
-                r *= kGlyphRadiusFactor;
+                r *= display::kGlyphRadiusFactor;
                 if (r < least)
                     return false;
             }
-            const TwipPoint at = GlyphPrintPosition(m_geometry, r, longitude);
+            const display::TwipPoint at = display::GlyphPrintPosition(m_geometry, r, longitude);
             result.glyphAt[At(p)][At(set)] = at;
             if (const auto printed = BodyGlyph(m_data.planetGlyph[At(p)], at))
                 for (QPainter* painter : {&m_painter, &m_roomPainter})
@@ -244,15 +241,15 @@ private:
     // the picture counts as taken.
     bool GlyphSpaceFree(double r, double longitude) const
     {
-        const TwipPoint spot = GlyphSpot(m_geometry, r, longitude);
+        const display::TwipPoint spot = display::GlyphSpot(m_geometry, r, longitude);
         const QRgb black = qRgb(0, 0, 0);
-        for (int32_t dy = 0; dy <= kGlyphBoxHeight; dy += kGlyphBoxStep) {
-            const int y = Px(spot.y + dy - kGlyphOffset);
+        for (int32_t dy = 0; dy <= display::kGlyphBoxHeight; dy += display::kGlyphBoxStep) {
+            const int y = Px(spot.y + dy - display::kGlyphOffset);
             if (y < 0 || y >= m_room.height())
                 return false;
             const auto* line = reinterpret_cast<const QRgb*>(m_room.constScanLine(y));
-            for (int32_t dx = 0; dx <= kGlyphBoxWidth; dx += kGlyphBoxStep) {
-                const int x = Px(spot.x + dx - kGlyphOffset);
+            for (int32_t dx = 0; dx <= display::kGlyphBoxWidth; dx += display::kGlyphBoxStep) {
+                const int x = Px(spot.x + dx - display::kGlyphOffset);
                 if (x < 0 || x >= m_room.width())
                     return false;
                 const QRgb pixel = line[x];
@@ -265,8 +262,8 @@ private:
 
     void DrawLines(ChartResult& result)
     {
-        const int rowSet = m_data.kind == ChartKind::TwoDates ? 1 : 0;
-        for (const ChartLine& line : m_data.lines) {
+        const int rowSet = m_data.kind == display::ChartKind::TwoDates ? 1 : 0;
+        for (const display::ChartLine& line : m_data.lines) {
             const auto& to = result.glyphAt[core::SlotOf(line.to)][0];
             const auto& from = result.glyphAt[core::SlotOf(line.from)][At(rowSet)];
             if (!to || !from)
@@ -288,7 +285,7 @@ private:
         const qreal right = ChartPixelSize(m_data.kind).width() - Px(120);
         for (size_t i = 0; i < m_data.legend.size(); ++i) {
             const QString text = QString::fromStdString(m_data.legend[i]);
-            m_painter.setPen(ToQColor(i == 0 ? kChartWhite : kChartLemon));
+            m_painter.setPen(ToQColor(i == 0 ? display::kChartWhite : display::kChartLemon));
             m_painter.drawText(QPointF(right - metrics.horizontalAdvance(text), Px(120) + metrics.ascent() +
                                                                                     static_cast<qreal>(i) * metrics.lineSpacing()),
                                text);
@@ -296,8 +293,8 @@ private:
     }
 
     QPainter& m_painter;
-    const ChartData& m_data;
-    const ChartGeometry m_geometry;
+    const display::ChartData& m_data;
+    const display::ChartGeometry m_geometry;
     QImage m_room;
     QPainter m_roomPainter;
     const QRgb m_sector;
@@ -310,37 +307,37 @@ double ChartRgb(QColor color)
     return core::RGB(color.red(), color.green(), color.blue());
 }
 
-QSize ChartPixelSize(ChartKind kind)
+QSize ChartPixelSize(display::ChartKind kind)
 {
-    const ChartGeometry geometry = GeometryOf(kind);
+    const display::ChartGeometry geometry = display::GeometryOf(kind);
     return {Px(geometry.width), Px(geometry.height)};
 }
 
 QSize TransitPixelSize()
 {
-    return {Px(kTransitPictureWidth), Px(kTransitPictureHeight)};
+    return {Px(display::kTransitPictureWidth), Px(display::kTransitPictureHeight)};
 }
 
-ChartResult DrawChart(QPainter& painter, const ChartData& data)
+ChartResult DrawChart(QPainter& painter, const display::ChartData& data)
 {
     return ChartCanvas(painter, data).Draw();
 }
 
-ChartResult DrawChartOneDate(QPainter& painter, const ChartData& data)
+ChartResult DrawChartOneDate(QPainter& painter, const display::ChartData& data)
 {
-    ChartData oneDate = data;
-    oneDate.kind = ChartKind::OneDate;
+    display::ChartData oneDate = data;
+    oneDate.kind = display::ChartKind::OneDate;
     return DrawChart(painter, oneDate);
 }
 
-ChartResult DrawChartTwoDates(QPainter& painter, const ChartData& data)
+ChartResult DrawChartTwoDates(QPainter& painter, const display::ChartData& data)
 {
-    ChartData twoDates = data;
-    twoDates.kind = ChartKind::TwoDates;
+    display::ChartData twoDates = data;
+    twoDates.kind = display::ChartKind::TwoDates;
     return DrawChart(painter, twoDates);
 }
 
-std::optional<ChartLine> LineAt(const ChartResult& result, QPointF point)
+std::optional<display::ChartLine> LineAt(const ChartResult& result, QPointF point)
 {
     for (const QRectF& backing : result.backings)
         if (backing.contains(point))
@@ -359,13 +356,13 @@ std::optional<ChartLine> LineAt(const ChartResult& result, QPointF point)
     return std::nullopt;
 }
 
-void DrawTransitPicture(QPainter& painter, const TransitPicture& picture)
+void DrawTransitPicture(QPainter& painter, const display::TransitPicture& picture)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(QRect(QPoint(0, 0), TransitPixelSize()), Qt::black);
-    const QColor white = ToQColor(kChartWhite);
-    const QColor grey = ToQColor(kChartSectorColor);
+    const QColor white = ToQColor(display::kChartWhite);
+    const QColor grey = ToQColor(display::kChartSectorColor);
 
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(kTransitPointSize);
@@ -373,44 +370,44 @@ void DrawTransitPicture(QPainter& painter, const TransitPicture& picture)
     const QFontMetricsF metrics(font);
     // Time rows: the label of row i on text line i + 1, its line through the middle of that text line.
     painter.setPen(white);
-    for (int i = 0; i < kTransitRows; ++i) {
-        const qreal lineMiddle = kTransitRowLineTop + i * kTransitRowPitch;
+    for (int i = 0; i < display::kTransitRows; ++i) {
+        const qreal lineMiddle = display::kTransitRowLineTop + i * display::kTransitRowPitch;
         painter.drawText(QPointF(0, lineMiddle + (metrics.ascent() - metrics.descent()) / 2),
                          QString::fromStdString(picture.rowLabels[At(i)]));
     }
-    for (int i = 0; i < kTransitRows; ++i) {
+    for (int i = 0; i < display::kTransitRows; ++i) {
         painter.setPen(QPen(i == picture.markedRow ? white : grey, 1));
-        const int y = kTransitRowLineTop + i * kTransitRowPitch;
-        painter.drawLine(kTransitLeft, y, kTransitRight, y);
+        const int y = display::kTransitRowLineTop + i * display::kTransitRowPitch;
+        painter.drawLine(display::kTransitLeft, y, display::kTransitRight, y);
     }
 
     // The scale: the orb's steps on both sides of the exact aspect, with their guide lines.
-    const int scaleBottom = kTransitRowLineTop + (kTransitRows - 1) * kTransitRowPitch;
+    const int scaleBottom = display::kTransitRowLineTop + (display::kTransitRows - 1) * display::kTransitRowPitch;
     const qreal scaleTextTop = Px(30) + metrics.ascent();
     painter.setPen(white);
-    painter.drawText(QPointF(kTransitCentre - 10, scaleTextTop), QString::fromStdString(picture.scaleLabels[0]));
-    for (int j = 1; j <= kTransitScaleSteps; ++j) {
+    painter.drawText(QPointF(display::kTransitCentre - 10, scaleTextTop), QString::fromStdString(picture.scaleLabels[0]));
+    for (int j = 1; j <= display::kTransitScaleSteps; ++j) {
         const QString label = QString::fromStdString(picture.scaleLabels[At(j)]);
-        for (const int x : {kTransitCentre + kTransitScaleStep * j, kTransitCentre - kTransitScaleStep * j}) {
+        for (const int x : {display::kTransitCentre + display::kTransitScaleStep * j, display::kTransitCentre - display::kTransitScaleStep * j}) {
             painter.setPen(white);
             painter.drawText(QPointF(x - 10, scaleTextTop), label);
             painter.setPen(QPen(grey, 1));
-            painter.drawLine(x, kTransitRowLineTop, x, scaleBottom);
+            painter.drawLine(x, display::kTransitRowLineTop, x, scaleBottom);
         }
     }
     // The exact aspect.
     painter.setPen(QPen(white, 1));
-    painter.drawLine(kTransitCentre, CourseY(0), kTransitCentre, CourseY(kTransitSamples - 1));
+    painter.drawLine(display::kTransitCentre, display::CourseY(0), display::kTransitCentre, display::CourseY(display::kTransitSamples - 1));
 
     // The course of the transit within the orb.
     painter.setPen(QPen(ToQColor(picture.color), 2));
-    for (int k = 0; k < kTransitSamples; ++k)
+    for (int k = 0; k < display::kTransitSamples; ++k)
         if (const auto& d = picture.course[At(k)])
-            painter.drawPoint(QPointF(std::round(CourseX(picture, *d)), CourseY(k)));
+            painter.drawPoint(QPointF(std::round(display::CourseX(picture, *d)), display::CourseY(k)));
 
     painter.setPen(white);
-    painter.drawText(QPointF(0, Px(kTransitCaptionTop) + metrics.ascent()), QString::fromStdString(picture.caption));
+    painter.drawText(QPointF(0, Px(display::kTransitCaptionTop) + metrics.ascent()), QString::fromStdString(picture.caption));
     painter.restore();
 }
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

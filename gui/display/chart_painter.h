@@ -26,7 +26,7 @@
 
 class QPainter;
 
-namespace orvane::display {
+namespace orvane::gui {
 
 // A colour as the models' RGB value (red + 256 × green + 65536 × blue); ToQColor (grid_view.h) is the way back.
 double ChartRgb(QColor color);
@@ -41,30 +41,30 @@ enum class ChartDrawn {
 struct ChartResult {
     ChartDrawn drawn = ChartDrawn::Complete;
     // Where each body's glyph of each set was printed (its top left, twips), when it was.
-    std::array<std::array<std::optional<TwipPoint>, 2>, core::kBodySlots> glyphAt{};
+    std::array<std::array<std::optional<display::TwipPoint>, 2>, core::kBodySlots> glyphAt{};
     // The aspect lines in drawing order, in pixels, and the glyphs' backings drawn over them.
     struct DrawnLine {
         QLineF at;
-        ChartLine line;
+        display::ChartLine line;
     };
     std::vector<DrawnLine> lines;
     std::vector<QRectF> backings;
 };
 
 // The picture's size in pixels.
-QSize ChartPixelSize(ChartKind kind);
+QSize ChartPixelSize(display::ChartKind kind);
 QSize TransitPixelSize();
 
 // The chart of `data`, by its kind.
-ChartResult DrawChart(QPainter& painter, const ChartData& data);
-ChartResult DrawChartOneDate(QPainter& painter, const ChartData& data);
-ChartResult DrawChartTwoDates(QPainter& painter, const ChartData& data);
+ChartResult DrawChart(QPainter& painter, const display::ChartData& data);
+ChartResult DrawChartOneDate(QPainter& painter, const display::ChartData& data);
+ChartResult DrawChartTwoDates(QPainter& painter, const display::ChartData& data);
 
 // The aspect line seen at `point` (pixels of the picture): the last drawn one within reach of its width,
 // none over a glyph's backing. Smoothed lines have blended edges, so a line is found by where it runs
 // rather than by the colour of one pixel.
-std::optional<ChartLine> LineAt(const ChartResult& result, QPointF point);
+std::optional<display::ChartLine> LineAt(const ChartResult& result, QPointF point);
 
-void DrawTransitPicture(QPainter& painter, const TransitPicture& picture);
+void DrawTransitPicture(QPainter& painter, const display::TransitPicture& picture);
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

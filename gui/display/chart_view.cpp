@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace orvane::display {
+namespace orvane::gui {
 
 ChartView::ChartView(const app::Workspace& program, QWidget* parent) : QWidget(parent), m_program(program)
 {
@@ -14,14 +14,14 @@ ChartView::ChartView(const app::Workspace& program, QWidget* parent) : QWidget(p
     setAttribute(Qt::WA_OpaquePaintEvent);  // the picture covers every pixel
 }
 
-ChartData ChartView::CurrentData() const
+display::ChartData ChartView::CurrentData() const
 {
     // The display options as the panel last applied them: ticking a box in the open panel changes no chart.
     const settings::ConfigureModel& panel = m_program.configure;
-    const ChartOptions options{panel.zodiacSectors, panel.onlyOuterPlanets,
-                               panel.onlyEarthAspects};
-    return MakeChartData(m_program.astro, m_program.main.result, m_program.main.currentMode, options, m_program.language,
-                         window()->windowTitle().toStdString());
+    const display::ChartOptions options{panel.zodiacSectors, panel.onlyOuterPlanets,
+                                        panel.onlyEarthAspects};
+    return display::MakeChartData(m_program.astro, m_program.main.result, m_program.main.currentMode, options, m_program.language,
+                                  window()->windowTitle().toStdString());
 }
 
 void ChartView::SyncFromModel()
@@ -38,7 +38,7 @@ ChartDrawn ChartView::DrawChart()
     return Repaint();
 }
 
-void ChartView::ShowTransitPicture(const TransitPicture& picture)
+void ChartView::ShowTransitPicture(const display::TransitPicture& picture)
 {
     // The chart's data as they are now: the picture stays until they change or the chart is asked for.
     m_chart = CurrentData();
@@ -48,7 +48,7 @@ void ChartView::ShowTransitPicture(const TransitPicture& picture)
 
 ChartResult ChartView::PaintPicture(QImage& image, qreal scale) const
 {
-    const QSize size = m_transit ? TransitPixelSize() : ChartPixelSize(m_chart ? m_chart->kind : ChartKind::OneDate);
+    const QSize size = m_transit ? TransitPixelSize() : ChartPixelSize(m_chart ? m_chart->kind : display::ChartKind::OneDate);
     image = QImage(size * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::black);
@@ -57,7 +57,7 @@ ChartResult ChartView::PaintPicture(QImage& image, qreal scale) const
         DrawTransitPicture(painter, *m_transit);
         return {};
     }
-    return m_chart ? display::DrawChart(painter, *m_chart) : ChartResult{};
+    return m_chart ? gui::DrawChart(painter, *m_chart) : ChartResult{};
 }
 
 ChartDrawn ChartView::Repaint()
@@ -97,13 +97,13 @@ void ChartView::mousePressEvent(QMouseEvent* event)
     if (!m_picture.valid(pixel))
         return;
     // On the chart, the colour of the line seen there, or of the point when no line runs there.
-    const std::optional<ChartLine> line = m_transit ? std::nullopt : LineAt(m_drawn, QPointF(at) + QPointF(0.5, 0.5));
+    const std::optional<display::ChartLine> line = m_transit ? std::nullopt : LineAt(m_drawn, QPointF(at) + QPointF(0.5, 0.5));
     const double color = line ? line->color : ChartRgb(m_picture.pixelColor(pixel));
     const std::optional<platform::Message> report =
-        m_transit ? TransitCurveReport(*m_transit, m_program.language, platform::Twips(at.x()), platform::Twips(at.y()), color)
-                  : LineReport(m_program.astro.tables, m_program.language, color);
+        m_transit ? display::TransitCurveReport(*m_transit, m_program.language, platform::Twips(at.x()), platform::Twips(at.y()), color)
+                  : display::LineReport(m_program.astro.tables, m_program.language, color);
     if (report)
         emit messageForUser(*report);
 }
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

@@ -15,7 +15,7 @@
 
 #include <optional>
 
-namespace orvane::display {
+namespace orvane::gui {
 
 class ChartView : public QWidget {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
     // far it came.
     ChartDrawn DrawChart();
     // Shows the transit picture instead of the chart.
-    void ShowTransitPicture(const TransitPicture& picture);
+    void ShowTransitPicture(const display::TransitPicture& picture);
     bool TransitPictureShown() const { return m_transit.has_value(); }
 
     // The picture as it is shown, at the picture's own scale: what "Save as ..." exports.
@@ -48,16 +48,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    ChartData CurrentData() const;
+    display::ChartData CurrentData() const;
     // Paints the chart or the transit picture onto `image`, sized at `scale` device pixels a pixel.
     ChartResult PaintPicture(QImage& image, qreal scale) const;
     ChartDrawn Repaint();
 
     const app::Workspace& m_program;
-    std::optional<ChartData> m_chart;        // what the chart was last drawn from
-    std::optional<TransitPicture> m_transit; // shown instead of the chart
+    std::optional<display::ChartData> m_chart;        // what the chart was last drawn from
+    std::optional<display::TransitPicture> m_transit; // shown instead of the chart
     QImage m_picture;                        // what is shown, at the screen's scale
     ChartResult m_drawn;                     // where its glyphs and lines are
 };
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <utility>
 
-namespace orvane::display {
+namespace orvane::gui {
 namespace {
 
 using platform::Px;
@@ -72,11 +72,11 @@ QColor ToQColor(double rgb)
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-GridView::GridView(const GridModel& grid, QWidget* parent) : QWidget(parent), m_grid(grid)
+GridView::GridView(const display::GridModel& grid, QWidget* parent) : QWidget(parent), m_grid(grid)
 {
     setObjectName(QStringLiteral("picTable"));
     setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent covers every pixel
-    for (int i = 0; i < kCellPool; ++i) {
+    for (int i = 0; i < display::kCellPool; ++i) {
         QWidget* handle = new QWidget(this);
         handle->setObjectName(QStringLiteral("txbCell_%1").arg(i));
         handle->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -89,18 +89,18 @@ GridView::GridView(const GridModel& grid, QWidget* parent) : QWidget(parent), m_
 
 void GridView::SyncFromModel()
 {
-    const int numCells = std::clamp<int>(m_grid.cellCount, 0, kCellPool);
+    const int numCells = std::clamp<int>(m_grid.cellCount, 0, display::kCellPool);
     std::vector<CellPicture> cells(static_cast<size_t>(numCells));
 
-    QFont textFont(QString::fromLatin1(FontName(CellFont::Text)));
+    QFont textFont(QString::fromLatin1(display::FontName(display::CellFont::Text)));
     for (int i = 0; i < numCells; ++i) {
-        const GridCell& cell = m_grid.cellTexts[static_cast<size_t>(i)];
+        const display::GridCell& cell = m_grid.cellTexts[static_cast<size_t>(i)];
         CellPicture& picture = cells[static_cast<size_t>(i)];
         picture.rect = QRect(Px(cell.left), Px(cell.top), Px(m_grid.cellWidth), Px(m_grid.cellHeight));
         picture.back = ToQColor(cell.backColor);
         picture.fore = ToQColor(cell.foreColor);
         picture.visible = cell.visible;
-        if (cell.font == CellFont::Glyph) {
+        if (cell.font == display::CellFont::Glyph) {
             SetGlyphs(cell.text, cell.fontSize, picture.font, picture.text);
         } else {
             picture.font = textFont;
@@ -108,14 +108,14 @@ void GridView::SyncFromModel()
             picture.text = DisplayText(cell.text);
         }
         picture.font.setBold(cell.bold);
-        if (cell.font == CellFont::Text && !picture.text.isEmpty())
+        if (cell.font == display::CellFont::Text && !picture.text.isEmpty())
             ShrinkToFit(picture.font, picture.rect, picture.text);
     }
     // The housekeeping tick syncs every second: an unchanged grid is not painted again.
     const bool changed = cells != m_cells;
     m_cells = std::move(cells);
 
-    for (int i = 0; i < kCellPool; ++i) {
+    for (int i = 0; i < display::kCellPool; ++i) {
         QWidget* handle = txbCell[static_cast<size_t>(i)];
         const bool shown = i < numCells && m_cells[static_cast<size_t>(i)].visible;
         if (shown) {
@@ -185,4 +185,4 @@ void GridView::mouseReleaseEvent(QMouseEvent* event)
         emit cellClicked(cell);
 }
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

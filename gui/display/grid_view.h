@@ -23,7 +23,7 @@
 #include <array>
 #include <vector>
 
-namespace orvane::display {
+namespace orvane::gui {
 
 // An RGB colour value of the models (red + 256 × green + 65536 × blue) as a QColor.
 QColor ToQColor(double rgb);
@@ -32,7 +32,7 @@ class GridView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit GridView(const GridModel& grid, QWidget* parent = nullptr);
+    explicit GridView(const display::GridModel& grid, QWidget* parent = nullptr);
 
     // Takes the cells, the layout and the size (picTableWidth × picTableHeight) from the model again.
     void SyncFromModel();
@@ -64,10 +64,10 @@ private:
         bool operator==(const CellPicture&) const = default;
     };
 
-    const GridModel& m_grid;
+    const display::GridModel& m_grid;
     std::vector<CellPicture> m_cells;       // cells 0 … intNumCells − 1
-    std::array<QWidget*, kCellPool> txbCell{};  // the handles, owned by the grid
+    std::array<QWidget*, display::kCellPool> txbCell{};  // the handles, owned by the grid
     int m_pressedCell = -1;
 };
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

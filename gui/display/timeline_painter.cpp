@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace orvane::display {
+namespace orvane::gui {
 namespace {
 
 const QColor kGround(0, 0, 0);
@@ -23,10 +23,10 @@ constexpr double kLeastBarWidth = 5.0;  // pixels
 
 void DrawTicks(QPainter& painter, const TimelinePicture& picture)
 {
-    const TimelineLayout& layout = picture.layout;
+    const display::TimelineLayout& layout = picture.layout;
     const QFontMetrics metrics(picture.font);
     const int lineHeight = layout.headerHeight / 2;
-    for (const TimeTick& tick : picture.ticks) {
+    for (const display::TimeTick& tick : picture.ticks) {
         const double x = std::round(layout.X(tick.moment)) + 0.5;
         if (x < layout.labelWidth || x > layout.width - layout.rightMargin)
             continue;
@@ -47,9 +47,9 @@ void DrawTicks(QPainter& painter, const TimelinePicture& picture)
                      QPointF(layout.width - layout.rightMargin, layout.headerHeight - 0.5));
 }
 
-void DrawBar(QPainter& painter, const TimelinePicture& picture, const TimelineBar& bar, const QColor& colour, int top)
+void DrawBar(QPainter& painter, const TimelinePicture& picture, const display::TimelineBar& bar, const QColor& colour, int top)
 {
-    const TimelineLayout& layout = picture.layout;
+    const display::TimelineLayout& layout = picture.layout;
     double left = std::max(layout.X(bar.from), double(layout.labelWidth));
     double right = std::min(layout.X(bar.to), double(layout.width - layout.rightMargin));
     if (right < left)
@@ -73,8 +73,8 @@ void DrawBar(QPainter& painter, const TimelinePicture& picture, const TimelineBa
 // The visible rows, from the first under the tick band to the last above the picture's bottom.
 void DrawRows(QPainter& painter, const TimelinePicture& picture)
 {
-    const TimelineLayout& layout = picture.layout;
-    const std::vector<TimelineRow>& rows = picture.timeline->rows;
+    const display::TimelineLayout& layout = picture.layout;
+    const std::vector<display::TimelineRow>& rows = picture.timeline->rows;
     const QFontMetrics metrics(picture.font);
     const int first = std::max(0, picture.scrollOffset / layout.rowHeight);
     for (int i = first; i < static_cast<int>(rows.size()); ++i) {
@@ -86,9 +86,9 @@ void DrawRows(QPainter& painter, const TimelinePicture& picture)
             painter.fillRect(band, kHighlight);
         else if (i % 2 == 1)
             painter.fillRect(band, kBand);
-        const TimelineRow& row = rows[static_cast<size_t>(i)];
+        const display::TimelineRow& row = rows[static_cast<size_t>(i)];
         const QColor colour = picture.aspectColours.at(core::SlotOf(row.aspect));
-        for (const TimelineBar& bar : row.bars)
+        for (const display::TimelineBar& bar : row.bars)
             DrawBar(painter, picture, bar, colour, top);
         if (static_cast<size_t>(i) < picture.rowLabels.size()) {
             painter.setPen(kText);
@@ -103,7 +103,7 @@ void DrawRows(QPainter& painter, const TimelinePicture& picture)
 
 void DrawTimeline(QPainter& painter, const TimelinePicture& picture)
 {
-    const TimelineLayout& layout = picture.layout;
+    const display::TimelineLayout& layout = picture.layout;
     painter.save();
     painter.setFont(picture.font);
     painter.fillRect(QRect(0, 0, layout.width, picture.height), kGround);
@@ -132,4 +132,4 @@ void DrawTimeline(QPainter& painter, const TimelinePicture& picture)
     painter.restore();
 }
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

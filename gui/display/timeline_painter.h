@@ -17,16 +17,16 @@
 
 class QPainter;
 
-namespace orvane::display {
+namespace orvane::gui {
 
 struct TimelinePicture {
-    const Timeline* timeline = nullptr;
-    TimelineLayout layout;
+    const display::Timeline* timeline = nullptr;
+    display::TimelineLayout layout;
     int height = 0;        // pixels of the picture
     int scrollOffset = 0;  // pixels by which the rows are scrolled up under the tick band
     std::vector<QString> rowLabels;  // one a row
     std::array<QColor, core::kAspectSlots> aspectColours{};
-    std::vector<TimeTick> ticks;
+    std::vector<display::TimeTick> ticks;
     std::optional<double> worldMoment;
     QString corner;     // the text above the labels (the zone of the times)
     QString emptyText;  // shown when there is no row
@@ -36,4 +36,4 @@ struct TimelinePicture {
 
 void DrawTimeline(QPainter& painter, const TimelinePicture& picture);
 
-}  // namespace orvane::display
+}  // namespace orvane::gui

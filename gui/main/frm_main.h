@@ -10,7 +10,7 @@
 #include "platform/message.h"
 #include "settings/configure_model.h"
 #include "settings/settings_store.h"
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -34,29 +34,20 @@ class QTimer;
 class QTranslator;
 class QVBoxLayout;
 
-namespace orvane::display {
+namespace orvane::gui {
+
 class ChartView;
 class GridView;
-}
-namespace orvane::settings {
 class frmConfigure;
 class frmPopUp;
-}
-namespace orvane::tools {
 class frmRun;
 class frmDurations;
 class frmView;
 class frmTimeline;
-}
-
-namespace orvane::app {
 
 // The two step buttons of cmdForwardBack.
 inline constexpr int16_t kForwardButton = 0;
 inline constexpr int16_t kBackButton = 1;
-
-struct CellClickOutcome;
-struct StateFileOutcome;
 
 // The per-user settings' name of the interface language (0 English, 1 German), beside the display settings.
 inline constexpr const char* kLanguageSetting = "Language";
@@ -82,7 +73,7 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    frmMain(Workspace& program, settings::SettingsStore& store, platform::MessageBoxes& boxes,
+    frmMain(app::Workspace& program, settings::SettingsStore& store, platform::MessageBoxes& boxes,
             const platform::Clock& clock, MainWindowPlaces places, QWidget* parent = nullptr);
     ~frmMain() override;
 
@@ -161,24 +152,24 @@ private:
     void ShowSummaries();
     void SetHeightForMode();
     void PlaceAtTopCentre();
-    void ShowComputeOutcome(const ComputeOutcome& outcome);
+    void ShowComputeOutcome(const app::ComputeOutcome& outcome);
     void RefreshWeekdays();
     void ResetFootLabel();
     void ApplyQtTranslation();
     void FocusCompute();
     // After a state file was read: the window re-synced, then the error shown, or the computation's
     // outcome; true when the file was read.
-    bool ShowLoadOutcome(const StateFileOutcome& outcome);
+    bool ShowLoadOutcome(const app::StateFileOutcome& outcome);
     // "Load from ..." once the file is chosen.
     void LoadStateFrom(const std::string& path);
     // A confirmation notice placed at (dLeft, dTop) twips from the top left of `button`.
     void PopUpNear(const QWidget& button, int16_t textNumber, int height, int32_t dTop, int32_t dLeft);
     // The Quit question and its answer: whether the program may end now.
     bool MayEnd();
-    tools::DurationsWindow& Durations();
+    reports::DurationsWindow& Durations();
     // Run until found (frm_main_run.cpp).
     void BuildRunControls();
-    tools::frmRun& RunDialog();
+    gui::frmRun& RunDialog();
     void StartRun();
     void RunStep();
     // Ends the run: Timer2 stopped, the button captioned "Run", the input controls enabled again.
@@ -188,7 +179,7 @@ private:
     // False: every control but those a run leaves enabled is disabled; true: they are enabled again.
     void EnableInputControls(bool enable);
     // The durations window, created on first use and afterwards only hidden and shown.
-    tools::frmDurations& DurationsView();
+    gui::frmDurations& DurationsView();
     // Fills the durations window for the current computation and shows it over the grid.
     void ReportInDurationsWindow();
     // After a language switch: a shown durations window reports again in the new language.
@@ -197,17 +188,17 @@ private:
     // The chart: redrawn while shown when its data changed, shown or hidden as the model says; and the
     // transit picture of a personal-transit cell in its place.
     void SyncChart();
-    void ShowTransitPicture(const CellClickOutcome& outcome);
+    void ShowTransitPicture(const app::CellClickOutcome& outcome);
     // Help, the manual link and the chart image export.
     void BuildHelpControls();
     void SaveChartImage();
 
-    Workspace& m_program;
+    app::Workspace& m_program;
     settings::SettingsStore& m_store;
     platform::MessageBoxes& m_boxes;
     const platform::Clock& m_clock;
     MainWindowPlaces m_places;
-    std::optional<tools::DurationsWindow> m_durations;
+    std::optional<reports::DurationsWindow> m_durations;
     bool m_syncing = false;
     bool m_quitAfterFirstPaint = false;
     bool m_painted = false;  // set by the first paint while QuitAfterFirstPaint is on
@@ -247,18 +238,18 @@ private:
     QPlainTextEdit* txbReport = nullptr;
     QPlainTextEdit* txbReport1 = nullptr;
     QComboBox* cboLanguage = nullptr;
-    display::GridView* picTable = nullptr;
-    display::ChartView* picGraphic = nullptr;
+    GridView* picTable = nullptr;
+    ChartView* picGraphic = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;  // paces the steps of a run
-    tools::frmRun* frmRun = nullptr;
+    gui::frmRun* frmRun = nullptr;
     std::optional<int32_t> m_testRunStepInterval;
     std::vector<QPointer<QWidget>> m_disabledByRun;  // the controls a run disabled, to enable again
-    settings::frmConfigure* frmConfigure = nullptr;
-    settings::frmPopUp* frmPopUp = nullptr;
-    tools::frmDurations* frmDurations = nullptr;
-    tools::frmView* frmView = nullptr;  // the help viewer, created on first use
-    tools::frmTimeline* frmTimeline = nullptr;  // the aspect timeline, created on first use
+    gui::frmConfigure* frmConfigure = nullptr;
+    gui::frmPopUp* frmPopUp = nullptr;
+    gui::frmDurations* frmDurations = nullptr;
+    gui::frmView* frmView = nullptr;  // the help viewer, created on first use
+    gui::frmTimeline* frmTimeline = nullptr;  // the aspect timeline, created on first use
     QLabel* lblUserManual = nullptr;
     QLabel* lblURL = nullptr;
     QWidget* fraModes = nullptr;
@@ -268,4 +259,4 @@ private:
     QTranslator* m_qtTranslator = nullptr;
 };
 
-}  // namespace orvane::app
+}  // namespace orvane::gui

@@ -1,5 +1,5 @@
 // The main window's part of the run until found: the Run button, the pacing of the steps by Timer2, and
-// the input controls that a run disables. The run's rules without the window are in tools/run_model.h.
+// the input controls that a run disables. The run's rules without the window are in search/run_model.h.
 //
 // The pause between two steps is not a waiting loop: each step ends by starting the single-shot Timer2,
 // and its tick performs the next step, so the window keeps processing events (the Run button, now
@@ -9,7 +9,7 @@
 #include "gui/main/frm_main.h"
 #include "text/text_numbers.h"
 #include "gui/tools/frm_run.h"
-#include "tools/run_model.h"
+#include "search/run_model.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-namespace orvane::app {
+namespace orvane::gui {
 namespace {
 
 // Whether `widget` holds, at any depth, a control that a run leaves enabled.
@@ -25,7 +25,7 @@ bool HoldsControlEnabledDuringRun(const QWidget& widget)
 {
     const QList<QWidget*> inside = widget.findChildren<QWidget*>();
     return std::any_of(inside.begin(), inside.end(), [](const QWidget* child) {
-        return tools::EnabledDuringRun(child->objectName().toStdString());
+        return search::EnabledDuringRun(child->objectName().toStdString());
     });
 }
 
@@ -35,7 +35,7 @@ bool HoldsControlEnabledDuringRun(const QWidget& widget)
 void DisableDuringRun(QWidget& parent, std::vector<QPointer<QWidget>>& disabled)
 {
     for (QWidget* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isWindow() || tools::EnabledDuringRun(child->objectName().toStdString()))
+        if (child->isWindow() || search::EnabledDuringRun(child->objectName().toStdString()))
             continue;
         if (HoldsControlEnabledDuringRun(*child)) {
             DisableDuringRun(*child, disabled);
@@ -60,10 +60,10 @@ void frmMain::BuildRunControls()
     connect(cmdRun, &QPushButton::clicked, this, &frmMain::cmdRun_Click);
 }
 
-tools::frmRun& frmMain::RunDialog()
+frmRun& frmMain::RunDialog()
 {
     if (frmRun == nullptr) {
-        frmRun = new tools::frmRun(m_program, m_boxes, this);
+        frmRun = new gui::frmRun(m_program, m_boxes, this);
         // OK starts the run; Cancel and the close box leave it unstarted.
         connect(frmRun, &QDialog::accepted, this, &frmMain::StartRun);
     }
@@ -73,14 +73,14 @@ tools::frmRun& frmMain::RunDialog()
 void frmMain::cmdRun_Click()
 {
     const bool worldTransits = m_program.main.DetermineMode() == core::kModeWorldTransits;
-    switch (tools::RunButtonClick(m_program.run, worldTransits)) {
-    case tools::RunButtonAction::Stop:
+    switch (search::RunButtonClick(m_program.run, worldTransits)) {
+    case search::RunButtonAction::Stop:
         EndRun();
         break;
-    case tools::RunButtonAction::ShowDialog:
+    case search::RunButtonAction::ShowDialog:
         RunDialog().ShowDialog();
         break;
-    case tools::RunButtonAction::Start:
+    case search::RunButtonAction::Start:
         StartRun();
         break;
     }
@@ -88,21 +88,21 @@ void frmMain::cmdRun_Click()
 
 void frmMain::StartRun()
 {
-    tools::StartRun(m_program.run);
-    cmdRun->setText(QString::fromStdString(m_program.language.Text(tools::RunButtonCaption(m_program.run))));
+    search::StartRun(m_program.run);
+    cmdRun->setText(QString::fromStdString(m_program.language.Text(search::RunButtonCaption(m_program.run))));
     EnableInputControls(false);
     RunStep();
 }
 
 void frmMain::RunStep()
 {
-    const StepOutcome outcome = m_program.Step(Direction::Forward);
+    const app::StepOutcome outcome = m_program.Step(app::Direction::Forward);
     RefreshWeekdays();
     SyncFromModel();
-    if (tools::WaitForNextStep(m_program.run, outcome.undone)) {
+    if (search::WaitForNextStep(m_program.run, outcome.undone)) {
         const bool worldTransits = m_program.main.currentMode == core::kModeWorldTransits;
         Timer2->start(m_testRunStepInterval.value_or(
-            tools::RunStepInterval(worldTransits, m_program.runDialog.runQuicklyTicked)));
+            search::RunStepInterval(worldTransits, m_program.runDialog.runQuicklyTicked)));
         return;
     }
     // The pattern was found, or the step met a date that the date input refuses (the step was undone).
@@ -116,15 +116,15 @@ void frmMain::RunStep()
 
 void frmMain::Timer2_Timer()
 {
-    if (tools::AdvanceRun(m_program.run, m_program.runDialog))
+    if (search::AdvanceRun(m_program.run, m_program.runDialog))
         RunStep();
 }
 
 void frmMain::EndRun()
 {
-    tools::StopRun(m_program.run);
+    search::StopRun(m_program.run);
     Timer2->stop();
-    cmdRun->setText(QString::fromStdString(m_program.language.Text(tools::RunButtonCaption(m_program.run))));
+    cmdRun->setText(QString::fromStdString(m_program.language.Text(search::RunButtonCaption(m_program.run))));
     EnableInputControls(true);
 }
 
@@ -149,4 +149,4 @@ void frmMain::EnableInputControls(bool enable)
     SyncFromModel();  // the controls whose enabled state the models decide
 }
 
-}  // namespace orvane::app
+}  // namespace orvane::gui

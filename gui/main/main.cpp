@@ -37,7 +37,7 @@ bool DisplayAvailable(int argc, char* argv[])
 int NoDisplay(const std::string& dataFolder)
 {
     orvane::text::Language language;
-    language.currentLanguage = orvane::app::StoredLanguage();
+    language.currentLanguage = orvane::gui::StoredLanguage();
     const auto loaded = language.LoadProgramText(dataFolder, orvane::text::kProgramTextFileName);
     std::cerr << "orvane: " << (loaded.ok() ? language.Text(orvane::text::kTextNoDisplay) : loaded.error().text) << '\n';
     return 1;
@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
         return NoDisplay(dataFolder);
 
     QApplication application(argc, argv);
-    app::SetUpApplication();
+    gui::SetUpApplication();
     // Qt has taken its own options (-platform …); what is left is ours: options and state files.
     QCommandLineParser parser;
     const QCommandLineOption quitOption(QString::fromLatin1(kQuitAfterFirstPaint).mid(2));
@@ -65,10 +65,10 @@ int main(int argc, char* argv[])
         stateFiles.push_back(file.toStdString());
 
     const auto program = std::make_unique<app::Workspace>();
-    settings::QSettingsStore store;
-    platform::QtMessageBoxes boxes;
+    gui::QSettingsStore store;
+    gui::QtMessageBoxes boxes;
     const platform::SystemClock clock;
-    app::frmMain window(*program, store, boxes, clock, {dataFolder, app::UserStateFilePath()});
+    gui::frmMain window(*program, store, boxes, clock, {dataFolder, gui::UserStateFilePath()});
     boxes.SetParent(&window);
     if (quitAfterFirstPaint)
         window.QuitAfterFirstPaint();

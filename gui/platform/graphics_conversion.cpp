@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <utility>
 
-namespace orvane::platform {
+namespace orvane::gui {
 namespace {
 
 int32_t WriteMessage(const std::string& text, char* message)
@@ -50,8 +50,8 @@ int32_t ConvertGraphicsFile3(const char* source, const char* destination, char* 
     return WriteMessage(kConversionSucceeded, message);
 }
 
-Result<void> ConvertGraphicsFile(const std::string& source, const std::string& destination,
-                                 bool deleteSourceOnSuccess, bool deleteDestinationOnFailure)
+platform::Result<void> ConvertGraphicsFile(const std::string& source, const std::string& destination,
+                                           bool deleteSourceOnSuccess, bool deleteDestinationOnFailure)
 {
     std::array<char, kConversionMessageSize> buffer{};
     const int32_t length = ConvertGraphicsFile3(source.c_str(), destination.c_str(), buffer.data());
@@ -64,7 +64,7 @@ Result<void> ConvertGraphicsFile(const std::string& source, const std::string& d
     }
     if (deleteDestinationOnFailure)
         RemoveFile(destination);
-    return Result<void>(ErrorCode::Unwritable, Message::Exclamation("", std::move(message)));
+    return platform::Result<void>(platform::ErrorCode::Unwritable, platform::Message::Exclamation("", std::move(message)));
 }
 
-}  // namespace orvane::platform
+}  // namespace orvane::gui

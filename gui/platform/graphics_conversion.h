@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-namespace orvane::platform {
+namespace orvane::gui {
 
 // The message of a conversion that succeeded.
 inline constexpr const char* kConversionSucceeded = "No Error";
@@ -26,7 +26,7 @@ int32_t ConvertGraphicsFile3(const char* source, const char* destination, char* 
 // Converts `source` into `destination`; a failure's text is the conversion's message. On success the source file is deleted when `deleteSourceOnSuccess`
 // is set; on failure a (partial) destination file is deleted when `deleteDestinationOnFailure` is set,
 // and a file that cannot be deleted is left as it is.
-Result<void> ConvertGraphicsFile(const std::string& source, const std::string& destination,
-                                 bool deleteSourceOnSuccess, bool deleteDestinationOnFailure);
+platform::Result<void> ConvertGraphicsFile(const std::string& source, const std::string& destination,
+                                           bool deleteSourceOnSuccess, bool deleteDestinationOnFailure);
 
-}  // namespace orvane::platform
+}  // namespace orvane::gui

@@ -4,44 +4,44 @@
 #include <QString>
 #include <QWidget>
 
-namespace orvane::platform {
+namespace orvane::gui {
 namespace {
 
-QMessageBox::Icon QtIcon(Icon icon)
+QMessageBox::Icon QtIcon(platform::Icon icon)
 {
     switch (icon) {
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::None: break;
+    case platform::Icon::Information: return QMessageBox::Information;
+    case platform::Icon::Exclamation: return QMessageBox::Warning;
+    case platform::Icon::Critical: return QMessageBox::Critical;
+    case platform::Icon::None: break;
     }
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButton QtButton(Button button)
+QMessageBox::StandardButton QtButton(platform::Button button)
 {
     switch (button) {
-    case Button::Yes: return QMessageBox::Yes;
-    case Button::No: return QMessageBox::No;
-    case Button::Cancel: return QMessageBox::Cancel;
-    case Button::Ok: break;
+    case platform::Button::Yes: return QMessageBox::Yes;
+    case platform::Button::No: return QMessageBox::No;
+    case platform::Button::Cancel: return QMessageBox::Cancel;
+    case platform::Button::Ok: break;
     }
     return QMessageBox::Ok;
 }
 
-QMessageBox::StandardButtons QtButtons(Buttons buttons)
+QMessageBox::StandardButtons QtButtons(platform::Buttons buttons)
 {
     switch (buttons) {
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case Buttons::Ok: break;
+    case platform::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case platform::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case platform::Buttons::Ok: break;
     }
     return QMessageBox::Ok;
 }
 
 }  // namespace
 
-Button QtMessageBoxes::Show(const Message& message)
+platform::Button QtMessageBoxes::Show(const platform::Message& message)
 {
     // The program's texts break lines with CR LF; a box breaks them at the line feed alone.
     QString text = QString::fromStdString(message.text);
@@ -53,13 +53,13 @@ Button QtMessageBoxes::Show(const Message& message)
                     parent);
     box.setDefaultButton(QtButton(message.defaultButton));
     switch (box.exec()) {
-    case QMessageBox::Yes: return Button::Yes;
-    case QMessageBox::No: return Button::No;
-    case QMessageBox::Cancel: return Button::Cancel;
+    case QMessageBox::Yes: return platform::Button::Yes;
+    case QMessageBox::No: return platform::Button::No;
+    case QMessageBox::Cancel: return platform::Button::Cancel;
     default: break;
     }
     // The close box of a Yes/No/Cancel question cancels; of an OK box, it acknowledges.
-    return message.buttons == Buttons::YesNoCancel ? Button::Cancel : Button::Ok;
+    return message.buttons == platform::Buttons::YesNoCancel ? platform::Button::Cancel : platform::Button::Ok;
 }
 
-}  // namespace orvane::platform
+}  // namespace orvane::gui

@@ -7,19 +7,19 @@
 
 class QWidget;
 
-namespace orvane::platform {
+namespace orvane::gui {
 
-class QtMessageBoxes : public MessageBoxes {
+class QtMessageBoxes : public platform::MessageBoxes {
 public:
     // Boxes are centred on `parent` while it is shown, otherwise on the screen.
     explicit QtMessageBoxes(QWidget* parent = nullptr) : m_parent(parent) {}
 
     void SetParent(QWidget* parent) { m_parent = parent; }
 
-    Button Show(const Message& message) override;
+    platform::Button Show(const platform::Message& message) override;
 
 private:
     QWidget* m_parent;
 };
 
-}  // namespace orvane::platform
+}  // namespace orvane::gui

@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <string>
 
-namespace orvane::platform {
+namespace orvane::gui {
 
 inline QString Q(const std::string& text)
 {
@@ -34,7 +34,7 @@ inline QString QLines(const std::string& text)
 }
 
 // The list shows the model's entries and selection; it is rebuilt only when an entry differs.
-inline void SyncComboBox(QComboBox* box, const ComboBoxModel& model)
+inline void SyncComboBox(QComboBox* box, const platform::ComboBoxModel& model)
 {
     bool same = box->count() == model.ListCount();
     for (int16_t i = 0; same && i < model.ListCount(); ++i)
@@ -111,4 +111,4 @@ inline void PlaceOnScreen(QWidget& window, const QRect& outer, const QMargins& f
     MoveFrameTo(window, fitted.topLeft());
 }
 
-}  // namespace orvane::platform
+}  // namespace orvane::gui

@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-namespace orvane::platform {
+namespace orvane::gui {
 
 QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& suffix)
 {
@@ -15,4 +15,4 @@ QString AskSaveFileName(QWidget* parent, const QString& title, const QString& fi
     return dialog.selectedFiles().constFirst();
 }
 
-}  // namespace orvane::platform
+}  // namespace orvane::gui

@@ -20,10 +20,9 @@
 #include <initializer_list>
 #include <string>
 
-namespace orvane::settings {
+namespace orvane::gui {
 namespace {
 
-using platform::Create;
 using platform::Px;
 
 // The panel's sizes and gaps in twips: an instructions block on top; the aspects with their orb lists and
@@ -110,7 +109,7 @@ QString IndexedName(const char* name, size_t index)
 }
 
 // Writes a list's entries (only when they differ) and its selection from the list's model.
-void SyncList(QComboBox* box, const ComboBoxModel& list)
+void SyncList(QComboBox* box, const platform::ComboBoxModel& list)
 {
     bool same = box->count() == list.ListCount();
     for (int16_t i = 0; same && i < list.ListCount(); ++i)
@@ -135,19 +134,19 @@ void ShowSwatch(QLabel* swatch, double colour)
     swatch->update();
 }
 
-MouseButton ModelButton(Qt::MouseButton button)
+settings::MouseButton ModelButton(Qt::MouseButton button)
 {
     switch (button) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::RightButton: return MouseButton::Right;
+    case Qt::LeftButton: return settings::MouseButton::Left;
+    case Qt::RightButton: return settings::MouseButton::Right;
     default: break;
     }
-    return MouseButton::Middle;
+    return settings::MouseButton::Middle;
 }
 
 }  // namespace
 
-frmConfigure::frmConfigure(app::Workspace& program, SettingsStore& store, platform::MessageBoxes& boxes,
+frmConfigure::frmConfigure(app::Workspace& program, settings::SettingsStore& store, platform::MessageBoxes& boxes,
                            QWidget* mainWindow)
     : QDialog(mainWindow), m_program(program), m_store(store), m_boxes(boxes), m_mainWindow(mainWindow)
 {
@@ -205,10 +204,10 @@ QVBoxLayout* frmConfigure::CreateAspectRows()
     // Enter in the panel must not change every orb: no button of the panel is a default one.
     cmdSetAllNonzeroOrbsToConjunctionOrb->setAutoDefault(false);
     Fix(cmdSetAllNonzeroOrbsToConjunctionOrb, kSetAllButton);
-    cboOrb[kSetAllOrbList] = Create<QComboBox>(this, IndexedName("cboOrb", kSetAllOrbList));
-    Fix(cboOrb[kSetAllOrbList], kOrbList);
+    cboOrb[settings::kSetAllOrbList] = Create<QComboBox>(this, IndexedName("cboOrb", settings::kSetAllOrbList));
+    Fix(cboOrb[settings::kSetAllOrbList], kOrbList);
     rows->addSpacing(Px(kSetAllGap - kRowGap));
-    rows->addLayout(Row({cmdSetAllNonzeroOrbsToConjunctionOrb, cboOrb[kSetAllOrbList]}, {kButtonToList}));
+    rows->addLayout(Row({cmdSetAllNonzeroOrbsToConjunctionOrb, cboOrb[settings::kSetAllOrbList]}, {kButtonToList}));
     rows->addStretch();
     return rows;
 }
@@ -305,7 +304,7 @@ void frmConfigure::CreateOptionsAndButtons(QVBoxLayout& panel)
 
 void frmConfigure::ConnectControls()
 {
-    ConfigureModel& panel = m_program.configure;
+    settings::ConfigureModel& panel = m_program.configure;
     for (size_t i = 0; i < cboOrb.size(); ++i)
         connect(cboOrb[i], &QComboBox::currentIndexChanged, this, [this, i] { cboOrb_Click(static_cast<int16_t>(i)); });
     for (size_t i = 0; i < lblAspectColor.size(); ++i)
@@ -339,7 +338,7 @@ void frmConfigure::ConnectControls()
 
 void frmConfigure::SetLanguageDependentText()
 {
-    const ConfigureCaptions captions = PanelCaptions(m_program.language, m_program.astro.tables);
+    const settings::ConfigureCaptions captions = settings::PanelCaptions(m_program.language, m_program.astro.tables);
     setWindowTitle(Text(captions.Caption));
     Label3->setText(Text(captions.Label3));
     Label1->setText(Text(captions.Label1));
@@ -367,7 +366,7 @@ void frmConfigure::SetLanguageDependentText()
 void frmConfigure::SyncFromModel()
 {
     const QScopedValueRollback syncing(m_syncing, true);
-    const ConfigureModel& panel = m_program.configure;
+    const settings::ConfigureModel& panel = m_program.configure;
     for (size_t k = 0; k < cboOrb.size(); ++k)
         SyncList(cboOrb[k], panel.orbLists[k]);
     for (size_t j = 0; j < cboPersonalOrbsProportion.size(); ++j)
@@ -416,31 +415,31 @@ void frmConfigure::PlaceBesideMainWindow()
     if (!m_mainWindow)
         return;
     // The screen's available area: task bars and docks do not count.
-    const QRect area = platform::AvailableArea(*m_mainWindow);
+    const QRect area = AvailableArea(*m_mainWindow);
     const Qt::WindowStates state = m_mainWindow->windowState();
-    const WindowState mainState = state.testFlag(Qt::WindowMinimized)   ? WindowState::Minimized
-                                  : state.testFlag(Qt::WindowMaximized) ? WindowState::Maximized
-                                                                        : WindowState::Normal;
+    const settings::WindowState mainState = state.testFlag(Qt::WindowMinimized)   ? settings::WindowState::Minimized
+                                  : state.testFlag(Qt::WindowMaximized) ? settings::WindowState::Maximized
+                                                                        : settings::WindowState::Normal;
     // Frames on the screen, counted from the screen's own corner.
     const QRect main = m_mainWindow->frameGeometry().translated(-area.topLeft());
     // A panel not shown yet has no frame: it will get one as wide as the main window's.
     const int frameWidth = isVisible() ? frameGeometry().width() : width() + main.width() - m_mainWindow->width();
-    const std::optional<PanelPosition> position =
-        PanelPlacement(mainState, main.left(), main.top(), main.width(), frameWidth, area.width());
+    const std::optional<settings::PanelPosition> position =
+        settings::PanelPlacement(mainState, main.left(), main.top(), main.width(), frameWidth, area.width());
     if (!position)
         return;
     // Level with the main window, unless that would take its buttons below the screen's lower edge.
-    const QMargins frame = platform::FrameMargins(isVisible() ? static_cast<const QWidget&>(*this) : *m_mainWindow);
+    const QMargins frame = FrameMargins(isVisible() ? static_cast<const QWidget&>(*this) : *m_mainWindow);
     const QRect outer(area.topLeft() + QPoint(position->left, position->top), size().grownBy(frame));
-    platform::MoveFrameTo(*this, platform::FittedInto(outer, area).topLeft());
+    MoveFrameTo(*this, FittedInto(outer, area).topLeft());
 }
 
-PanelContext frmConfigure::Context()
+settings::PanelContext frmConfigure::Context()
 {
     return {m_program.language, m_program.astro, m_store, MainWindowLoaded()};
 }
 
-void frmConfigure::Finish(const PanelResult& result)
+void frmConfigure::Finish(const settings::PanelResult& result)
 {
     if (result.message)
         m_boxes.Show(*result.message);
@@ -459,43 +458,43 @@ void frmConfigure::FocusAccept()
 
 void frmConfigure::cmdReset_Click()
 {
-    ConfigureModel& panel = m_program.configure;
+    settings::ConfigureModel& panel = m_program.configure;
     if (const auto question = panel.ResetQuestion(m_program.language, MainWindowLoaded(), isVisible()))
         if (m_boxes.Show(*question) != platform::Button::Yes)
             return;  // No ends here
-    const PanelResult result = panel.Reset(Context());
+    const settings::PanelResult result = panel.Reset(Context());
     SyncFromModel();
     Finish(result);
 }
 
 void frmConfigure::cmdAccept_Click()
 {
-    const PanelResult result = m_program.configure.Apply(Context());
+    const settings::PanelResult result = m_program.configure.Apply(Context());
     SyncFromModel();
     Finish(result);
 }
 
 void frmConfigure::cmdCancel_Click()
 {
-    const PanelResult result = m_program.configure.Cancel();
+    const settings::PanelResult result = m_program.configure.Cancel();
     SyncFromModel();
     Finish(result);
 }
 
 void frmConfigure::cmdHide_Click()
 {
-    const PanelResult result = m_program.configure.Hide();
+    const settings::PanelResult result = m_program.configure.Hide();
     SyncFromModel();
     Finish(result);
 }
 
 void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click()
 {
-    ConfigureModel& panel = m_program.configure;
+    settings::ConfigureModel& panel = m_program.configure;
     if (const auto question = panel.SetAllQuestion(m_program.language))
         if (m_boxes.Show(*question) != platform::Button::Yes)
             return;  // No ends here
-    const PanelResult result = panel.SetAllNonzeroOrbs(m_program.language);
+    const settings::PanelResult result = panel.SetAllNonzeroOrbs(m_program.language);
     SyncFromModel();
     if (result.message)
         m_boxes.Show(*result.message);
@@ -503,7 +502,7 @@ void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click()
 
 void frmConfigure::closeEvent(QCloseEvent* event)
 {
-    const PanelResult result = m_program.configure.CloseByX(Context());
+    const settings::PanelResult result = m_program.configure.CloseByX(Context());
     SyncFromModel();
     Finish(result);
     event->accept();
@@ -518,10 +517,10 @@ void frmConfigure::cboOrb_Click(int16_t index)
 {
     if (m_syncing)
         return;
-    ConfigureModel& panel = m_program.configure;
+    settings::ConfigureModel& panel = m_program.configure;
     const auto k = static_cast<size_t>(index);
     panel.orbLists[k].SetListIndex(static_cast<int16_t>(cboOrb[k]->currentIndex()));
-    const PanelResult result = panel.ChooseOrb(index, MainWindowLoaded(), m_program.language);
+    const settings::PanelResult result = panel.ChooseOrb(index, MainWindowLoaded(), m_program.language);
     SyncFromModel();
     if (result.message)
         m_boxes.Show(*result.message);
@@ -571,7 +570,7 @@ void frmConfigure::optBoldface_Click()
 {
     if (m_syncing)
         return;
-    ConfigureModel& panel = m_program.configure;
+    settings::ConfigureModel& panel = m_program.configure;
     panel.opt1DegOfOrb = opt1DegOfOrb->isChecked();
     panel.proportionOfOrbSelected = optProportionOfOrb->isChecked();
     SyncFromModel();
@@ -593,4 +592,4 @@ void frmConfigure::lblAspectColor_MouseDown(int16_t index, Qt::MouseButton butto
     SyncFromModel();
 }
 
-}  // namespace orvane::settings
+}  // namespace orvane::gui

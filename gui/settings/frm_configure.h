@@ -25,7 +25,7 @@ class QRadioButton;
 class QHBoxLayout;
 class QVBoxLayout;
 
-namespace orvane::settings {
+namespace orvane::gui {
 
 class MouseDownLabel;
 
@@ -34,7 +34,7 @@ class frmConfigure : public QDialog {
 
 public:
     // `mainWindow` is the window the panel is placed beside; messages and questions go to `boxes`.
-    frmConfigure(app::Workspace& program, SettingsStore& store, platform::MessageBoxes& boxes,
+    frmConfigure(app::Workspace& program, settings::SettingsStore& store, platform::MessageBoxes& boxes,
                  QWidget* mainWindow);
 
     // Every caption from the program text in the current language.
@@ -75,9 +75,9 @@ private:
     void CreateBoldfaceControls(QVBoxLayout& column);
     void CreateOptionsAndButtons(QVBoxLayout& panel);
     void ConnectControls();
-    PanelContext Context();
+    settings::PanelContext Context();
     // The model's result, after the re-sync: its message, hiding the panel, the main window's part.
-    void Finish(const PanelResult& result);
+    void Finish(const settings::PanelResult& result);
     // The Apply button gets the focus, when the panel is visible and the button enabled.
     void FocusAccept();
     void PlaceBesideMainWindow();
@@ -93,7 +93,7 @@ private:
     void lblAspectColor_MouseDown(int16_t index, Qt::MouseButton button);
 
     app::Workspace& m_program;
-    SettingsStore& m_store;
+    settings::SettingsStore& m_store;
     platform::MessageBoxes& m_boxes;
     QWidget* m_mainWindow;
     bool m_syncing = false;  // SyncFromModel is writing the controls: their signals are not the user's
@@ -101,7 +101,7 @@ private:
     QLabel* Label3 = nullptr;  // the instructions
     QLabel* Label1 = nullptr;  // the heading of the proportion lists
     std::array<QLabel*, core::kNumAspects> lblAspectName{};
-    std::array<QComboBox*, kNumOrbLists> cboOrb{};
+    std::array<QComboBox*, settings::kNumOrbLists> cboOrb{};
     std::array<MouseDownLabel*, core::kNumAspects> lblAspectColor{};
     QPushButton* cmdSetAllNonzeroOrbsToConjunctionOrb = nullptr;
     QLabel* lblPersonalTransits = nullptr;
@@ -126,4 +126,4 @@ private:
     QPushButton* cmdHide = nullptr;
 };
 
-}  // namespace orvane::settings
+}  // namespace orvane::gui

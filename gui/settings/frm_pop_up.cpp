@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace orvane::settings {
+namespace orvane::gui {
 namespace {
 
 using platform::Px;
@@ -116,4 +116,4 @@ void frmPopUp::Dismiss()
     hide();
 }
 
-}  // namespace orvane::settings
+}  // namespace orvane::gui

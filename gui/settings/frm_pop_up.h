@@ -7,7 +7,7 @@
 
 class QTimer;
 
-namespace orvane::settings {
+namespace orvane::gui {
 
 class MouseDownLabel;
 
@@ -40,4 +40,4 @@ private:
     QTimer* Timer1 = nullptr;
 };
 
-}  // namespace orvane::settings
+}  // namespace orvane::gui

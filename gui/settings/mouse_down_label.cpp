@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace orvane::settings {
+namespace orvane::gui {
 
 void MouseDownLabel::mousePressEvent(QMouseEvent* event)
 {
@@ -10,4 +10,4 @@ void MouseDownLabel::mousePressEvent(QMouseEvent* event)
     emit mouseDown(event->button());
 }
 
-}  // namespace orvane::settings
+}  // namespace orvane::gui

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-namespace orvane::settings {
+namespace orvane::gui {
 
 class MouseDownLabel : public QLabel {
     Q_OBJECT
@@ -20,4 +20,4 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
-}  // namespace orvane::settings
+}  // namespace orvane::gui

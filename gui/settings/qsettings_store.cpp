@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVariant>
 
-namespace orvane::settings {
+namespace orvane::gui {
 namespace {
 
 QString Latin1(std::string_view text)
@@ -37,4 +37,4 @@ bool QSettingsStore::Write(std::string_view name, std::string_view value)
     return settings.status() == QSettings::NoError;
 }
 
-}  // namespace orvane::settings
+}  // namespace orvane::gui

@@ -6,15 +6,15 @@
 
 #include "settings/settings_store.h"
 
-namespace orvane::settings {
+namespace orvane::gui {
 
 inline constexpr const char* kSettingsOrganization = "Veltrane";
 inline constexpr const char* kSettingsApplication = "ZEMT";
 
-class QSettingsStore : public SettingsStore {
+class QSettingsStore : public settings::SettingsStore {
 public:
     std::optional<std::string> Read(std::string_view name) const override;
     bool Write(std::string_view name, std::string_view value) override;
 };
 
-}  // namespace orvane::settings
+}  // namespace orvane::gui

@@ -6,11 +6,11 @@
 #include <QFileInfo>
 #include <QUrl>
 
-namespace orvane::text {
+namespace orvane::gui {
 
 QString HelpFilePath(const std::string& dataFolder)
 {
-    return QString::fromStdString(dataFolder + kHelpFileName);
+    return QString::fromStdString(dataFolder + text::kHelpFileName);
 }
 
 QFont HelpFont()
@@ -18,16 +18,16 @@ QFont HelpFont()
     return QFont(QStringLiteral("Arial"), 11);
 }
 
-void OpenManual(const std::string& dataFolder, const Language& language, platform::MessageBoxes& boxes)
+void OpenManual(const std::string& dataFolder, const text::Language& language, platform::MessageBoxes& boxes)
 {
-    const std::string path = ManualPath(dataFolder);
+    const std::string path = text::ManualPath(dataFolder);
     const QString name = QString::fromStdString(path);
     if (!QFileInfo(name).isFile()) {
-        boxes.Show(ManualFailureMessage(language, ManualFailure::Missing, path));
+        boxes.Show(text::ManualFailureMessage(language, text::ManualFailure::Missing, path));
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(name)))
-        boxes.Show(ManualFailureMessage(language, ManualFailure::NoProgram, path));
+        boxes.Show(text::ManualFailureMessage(language, text::ManualFailure::NoProgram, path));
 }
 
-}  // namespace orvane::text
+}  // namespace orvane::gui

@@ -11,7 +11,7 @@
 
 #include <string>
 
-namespace orvane::text {
+namespace orvane::gui {
 
 // The help text's full path in the data folder (which ends in a separator).
 QString HelpFilePath(const std::string& dataFolder);
@@ -21,6 +21,6 @@ QFont HelpFont();
 
 // Opens the user manual of the data folder `dataFolder` with the desktop's program for web pages. When its
 // page is missing or nothing opens it, a warning names the file and the reason; nothing else changes.
-void OpenManual(const std::string& dataFolder, const Language& language, platform::MessageBoxes& boxes);
+void OpenManual(const std::string& dataFolder, const text::Language& language, platform::MessageBoxes& boxes);
 
-}  // namespace orvane::text
+}  // namespace orvane::gui

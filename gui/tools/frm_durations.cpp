@@ -17,13 +17,9 @@
 #include <algorithm>
 #include <limits>
 
-namespace orvane::tools {
+namespace orvane::gui {
 namespace {
 
-using platform::Create;
-using platform::Q;
-using platform::QLines;
-using platform::SyncComboBox;
 using platform::Px;
 
 // Layout in twips. The title and the list keep their places at the top left; the buttons, the sort box
@@ -62,7 +58,7 @@ int ButtonWidth(const QPushButton& button)
 
 }  // namespace
 
-frmDurations::frmDurations(app::Workspace& program, DurationsWindow& model, QWidget& mainWindow,
+frmDurations::frmDurations(app::Workspace& program, reports::DurationsWindow& model, QWidget& mainWindow,
                            const QWidget& gridBox)
     : QDialog(&mainWindow), m_program(program), m_model(model), m_mainWindow(mainWindow), m_gridBox(gridBox)
 {
@@ -118,19 +114,19 @@ void frmDurations::ConnectControls()
 QMargins frmDurations::Frame() const
 {
     // A window not shown yet has no frame: it will get one like the main window's.
-    return platform::FrameMargins(isVisible() ? static_cast<const QWidget&>(*this) : m_mainWindow);
+    return FrameMargins(isVisible() ? static_cast<const QWidget&>(*this) : m_mainWindow);
 }
 
 void frmDurations::ResizeOuter(int width, int height)
 {
-    platform::PlaceOnScreen(*this, QRect(frameGeometry().topLeft(), QSize(width, height)), Frame());
+    PlaceOnScreen(*this, QRect(frameGeometry().topLeft(), QSize(width, height)), Frame());
 }
 
 int frmDurations::WantedOuterWidth() const
 {
     // The sentences of the natal and synastry modes take the main window's width, as ticked durations do.
     const bool wide = m_model.showDurationsTicked || !core::IsTransitMode(m_model.currentMode);
-    const QRect area = platform::AvailableArea(*this);
+    const QRect area = AvailableArea(*this);
     const int screenWidth = area.isEmpty() ? std::numeric_limits<int>::max() : area.width();
     if (wide)
         return std::min(m_mainWindow.frameGeometry().width(), screenWidth);
@@ -161,7 +157,7 @@ void frmDurations::ShowReport()
     const int top = main.top() + m_gridBox.mapTo(&m_mainWindow, QPoint(0, 0)).x() + Px(kBelowGrid);
     const int height = std::max(main.bottom() + 1 - top + Px(kBeyondMainWindow), Px(kLeastHeight));
     m_resizing = true;
-    platform::PlaceOnScreen(*this, QRect(main.left(), top, WantedOuterWidth(), height), Frame());
+    PlaceOnScreen(*this, QRect(main.left(), top, WantedOuterWidth(), height), Frame());
     m_resizing = false;
     ArrangeControls();
     show();
@@ -312,4 +308,4 @@ void frmDurations::resizeEvent(QResizeEvent* event)
     ArrangeControls();
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

@@ -1,6 +1,6 @@
 #pragma once
 
-// frmDurations: the report of the current computation as a Qt window over tools::DurationsWindow. In the
+// frmDurations: the report of the current computation as a Qt window over reports::DurationsWindow. In the
 // transit modes it lists every aspect with its beginning, end and duration, re-sorted with a sort box; in
 // the natal and synastry modes it shows the aspects in sentences with the patterns found. It is created on
 // first use and afterwards only hidden and shown, so its controls keep their state for the whole run.
@@ -9,7 +9,7 @@
 // a fixed-pitch font so that the padded columns line up.
 
 #include "app/workspace.h"
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include <QDialog>
 #include <QMargins>
@@ -20,21 +20,21 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace orvane::tools {
+namespace orvane::gui {
 
 class frmDurations : public QDialog {
     Q_OBJECT
 
 public:
     // `mainWindow` is the window the report lies over; `gridBox` its grid, whose left offset sets the top.
-    frmDurations(app::Workspace& program, DurationsWindow& model, QWidget& mainWindow, const QWidget& gridBox);
+    frmDurations(app::Workspace& program, reports::DurationsWindow& model, QWidget& mainWindow, const QWidget& gridBox);
 
     // The end of Report: places the window over the lower part of the main window, re-syncs and shows it,
     // which activates it (the model's Activate has run or runs on activation).
     void ShowReport();
 
     // The model the window shows.
-    DurationsWindow& Model() { return m_model; }
+    reports::DurationsWindow& Model() { return m_model; }
 
     // Writes every control from the model: captions, title, sort box, "Show durations", the list.
     void SyncFromModel();
@@ -71,7 +71,7 @@ private:
     QMargins Frame() const;
 
     app::Workspace& m_program;
-    DurationsWindow& m_model;
+    reports::DurationsWindow& m_model;
     QWidget& m_mainWindow;
     const QWidget& m_gridBox;
     bool m_syncing = false;
@@ -87,4 +87,4 @@ private:
     QPushButton* cmdClose = nullptr;
 };
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

@@ -12,12 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace orvane::tools {
+namespace orvane::gui {
 namespace {
 
-using platform::Create;
-using platform::Q;
-using platform::SyncComboBox;
 
 }  // namespace
 
@@ -225,4 +222,4 @@ void frmRun::reject()
     QDialog::reject();
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

@@ -1,6 +1,6 @@
 #pragma once
 
-// frmRun: the run dialog as a Qt window over tools::RunDialogModel (program.runDialog): the pattern to run
+// frmRun: the run dialog as a Qt window over search::RunDialogModel (program.runDialog): the pattern to run
 // until, the bodies it must involve, how many such patterns, and how fast to run. It is created on the
 // first click on the main window's Run button and afterwards only hidden and shown, so it reopens with
 // the choices of the last OK.
@@ -11,7 +11,7 @@
 
 #include "app/workspace.h"
 #include "platform/message.h"
-#include "tools/run_model.h"
+#include "search/run_model.h"
 
 #include <QDialog>
 
@@ -24,7 +24,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-namespace orvane::tools {
+namespace orvane::gui {
 
 class frmRun : public QDialog {
     Q_OBJECT
@@ -62,7 +62,7 @@ private:
     void FocusRun();
 
     app::Workspace& m_program;
-    RunDialogModel& m_model;
+    search::RunDialogModel& m_model;
     platform::MessageBoxes& m_boxes;
     bool m_syncing = false;
 
@@ -81,4 +81,4 @@ private:
     QPushButton* cmdCancel = nullptr;
 };
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

@@ -31,10 +31,9 @@
 #include <array>
 #include <cmath>
 
-namespace orvane::tools {
+namespace orvane::gui {
 namespace {
 
-using platform::Q;
 
 constexpr double kMinutesPerDay = 1440.0;
 constexpr std::array<int, 7> kSpanMonths{1, 3, 6, 12, 24, 60, 120};
@@ -132,10 +131,10 @@ display::TimelineLayout TimelineCanvas::Layout() const
     return layout;
 }
 
-display::TimelinePicture TimelineCanvas::Picture(const display::TimelineLayout& layout, int height, int offset) const
+TimelinePicture TimelineCanvas::Picture(const display::TimelineLayout& layout, int height, int offset) const
 {
     const text::Language& language = m_program.language;
-    display::TimelinePicture picture;
+    TimelinePicture picture;
     picture.timeline = &m_timeline;
     picture.layout = layout;
     picture.height = height;
@@ -143,7 +142,7 @@ display::TimelinePicture TimelineCanvas::Picture(const display::TimelineLayout& 
     for (const display::TimelineRow& row : m_timeline.rows)
         picture.rowLabels.push_back(Q(display::RowLabel(m_program.astro.tables, language, m_timeline.mode, row)));
     for (size_t a = 0; a < picture.aspectColours.size(); ++a)
-        picture.aspectColours[a] = display::ToQColor(m_program.astro.tables.aspectColors[a]);
+        picture.aspectColours[a] = ToQColor(m_program.astro.tables.aspectColors[a]);
     const int16_t zone = WorldZoneMinutes(m_program.main);
     picture.ticks = display::TimeTicks(layout.view, zone, layout.PixelsPerDay(), kLeastTickPixels,
                                        language.currentLanguage);
@@ -161,16 +160,16 @@ QImage TimelineCanvas::WholeImage(int width) const
     const int height = std::max(ContentHeight(), layout.headerHeight + 4 * layout.rowHeight);
     QImage image(width, height, QImage::Format_RGB32);
     QPainter painter(&image);
-    display::DrawTimeline(painter, Picture(layout, height, 0));
+    DrawTimeline(painter, Picture(layout, height, 0));
     return image;
 }
 
 void TimelineCanvas::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    display::TimelinePicture picture = Picture(Layout(), height(), m_offset);
+    TimelinePicture picture = Picture(Layout(), height(), m_offset);
     picture.highlightedRow = m_hoverRow;
-    display::DrawTimeline(painter, picture);
+    DrawTimeline(painter, picture);
 }
 
 void TimelineCanvas::resizeEvent(QResizeEvent* event)
@@ -292,25 +291,25 @@ frmTimeline::frmTimeline(app::Workspace& program, platform::MessageBoxes& boxes,
 
 void frmTimeline::CreateControls()
 {
-    lblFrom = platform::Create<QLabel>(this, QStringLiteral("lblFrom"));
-    dtpFrom = platform::Create<QDateEdit>(this, QStringLiteral("dtpFrom"));
+    lblFrom = Create<QLabel>(this, QStringLiteral("lblFrom"));
+    dtpFrom = Create<QDateEdit>(this, QStringLiteral("dtpFrom"));
     dtpFrom->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dtpFrom->setDateRange(QDate(1, 1, 1), QDate(2799, 12, 31));
     dtpFrom->setCalendarPopup(true);
-    lblSpan = platform::Create<QLabel>(this, QStringLiteral("lblSpan"));
-    cboSpan = platform::Create<QComboBox>(this, QStringLiteral("cboSpan"));
-    lblZone = platform::Create<QLabel>(this, QStringLiteral("lblZone"));
-    lblBodies = platform::Create<QLabel>(this, QStringLiteral("lblBodies"));
+    lblSpan = Create<QLabel>(this, QStringLiteral("lblSpan"));
+    cboSpan = Create<QComboBox>(this, QStringLiteral("cboSpan"));
+    lblZone = Create<QLabel>(this, QStringLiteral("lblZone"));
+    lblBodies = Create<QLabel>(this, QStringLiteral("lblBodies"));
     for (size_t i = 0; i < chkBody.size(); ++i) {
-        chkBody[i] = platform::Create<QCheckBox>(this, QStringLiteral("chkBody_%1").arg(i + 1));
+        chkBody[i] = Create<QCheckBox>(this, QStringLiteral("chkBody_%1").arg(i + 1));
         chkBody[i]->setChecked(true);
     }
     picTimeline = new TimelineCanvas(m_program, m_timeline, this);
-    scrRows = platform::Create<QScrollBar>(this, QStringLiteral("scrRows"));
-    lblHint = platform::Create<QLabel>(this, QStringLiteral("lblHint"));
-    cmdExportPng = platform::Create<QPushButton>(this, QStringLiteral("cmdExportPng"));
-    cmdExportCsv = platform::Create<QPushButton>(this, QStringLiteral("cmdExportCsv"));
-    cmdClose = platform::Create<QPushButton>(this, QStringLiteral("cmdClose"));
+    scrRows = Create<QScrollBar>(this, QStringLiteral("scrRows"));
+    lblHint = Create<QLabel>(this, QStringLiteral("lblHint"));
+    cmdExportPng = Create<QPushButton>(this, QStringLiteral("cmdExportPng"));
+    cmdExportCsv = Create<QPushButton>(this, QStringLiteral("cmdExportCsv"));
+    cmdClose = Create<QPushButton>(this, QStringLiteral("cmdClose"));
     lblHint->setWordWrap(true);
     // No button is the dialog's default: Return in the From box takes the typed date and nothing else.
     for (QPushButton* button : {cmdExportPng, cmdExportCsv, cmdClose})
@@ -414,19 +413,19 @@ void frmTimeline::ShowTimeline()
 
 void frmTimeline::PlaceBesideMainWindow()
 {
-    const QRect area = platform::AvailableArea(m_mainWindow);
+    const QRect area = AvailableArea(m_mainWindow);
     if (area.isEmpty())
         return;
     // The timeline gets a frame like the main window's.
-    const QMargins frame = platform::FrameMargins(m_mainWindow);
+    const QMargins frame = FrameMargins(m_mainWindow);
     const QSize least = minimumSizeHint().grownBy(frame).expandedTo(QSize(kLeastWidth, kLeastHeight));
     const QRect main = m_mainWindow.frameGeometry();
     const display::TimelinePlace place =
         display::PlaceTimeline(Rect(main), Rect(area), {least.width(), least.height(), std::max(kGoodWidth, least.width())});
     if (place.mainLeft != main.left())
-        platform::MoveFrameTo(m_mainWindow, QPoint(place.mainLeft, main.top()));
+        MoveFrameTo(m_mainWindow, QPoint(place.mainLeft, main.top()));
     const display::ScreenRect& outer = place.timeline;
-    platform::PlaceOnScreen(*this, QRect(outer.left, outer.top, outer.width, outer.height), frame);
+    PlaceOnScreen(*this, QRect(outer.left, outer.top, outer.width, outer.height), frame);
 }
 
 void frmTimeline::Rebuild()
@@ -522,7 +521,7 @@ bool frmTimeline::ExportCsv(const std::string& path)
 void frmTimeline::cmdExportPng_Click()
 {
     const QString filter = Q(m_program.language.Text(text::kTextTimelinePngFilter)) + QStringLiteral(" (*.png)");
-    const QString path = platform::AskSaveFileName(this, cmdExportPng->text(), filter, QStringLiteral("png"));
+    const QString path = AskSaveFileName(this, cmdExportPng->text(), filter, QStringLiteral("png"));
     if (!path.isEmpty())
         ExportPng(path.toStdString());
 }
@@ -530,9 +529,9 @@ void frmTimeline::cmdExportPng_Click()
 void frmTimeline::cmdExportCsv_Click()
 {
     const QString filter = Q(m_program.language.Text(text::kTextTimelineCsvFilter)) + QStringLiteral(" (*.csv)");
-    const QString path = platform::AskSaveFileName(this, cmdExportCsv->text(), filter, QStringLiteral("csv"));
+    const QString path = AskSaveFileName(this, cmdExportCsv->text(), filter, QStringLiteral("csv"));
     if (!path.isEmpty())
         ExportCsv(path.toStdString());
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

@@ -31,7 +31,7 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 
-namespace orvane::tools {
+namespace orvane::gui {
 
 // picTimeline: paints the timeline and turns the mouse into zooming, scrolling, hover texts and clicks.
 class TimelineCanvas : public QWidget {
@@ -64,7 +64,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    display::TimelinePicture Picture(const display::TimelineLayout& layout, int height, int offset) const;
+    TimelinePicture Picture(const display::TimelineLayout& layout, int height, int offset) const;
     // The moment a click at `x` in `row` picks: an exact moment within a few pixels, else the one under it.
     double ClickedMoment(double x, int row) const;
     void ShowHoverText(const QPoint& at);
@@ -148,4 +148,4 @@ private:
     QPushButton* cmdClose = nullptr;
 };
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

@@ -3,7 +3,7 @@
 #include "gui/platform/qt_widgets.h"
 #include "platform/twips.h"
 #include "text/text_numbers.h"
-#include "tools/text_viewer.h"
+#include "files/text_viewer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,10 +15,9 @@
 
 #include <algorithm>
 
-namespace orvane::tools {
+namespace orvane::gui {
 namespace {
 
-using platform::Q;
 using platform::Px;
 
 // Margins in twips: the text box fills the window less these, the buttons sit below it.
@@ -36,7 +35,7 @@ frmView::frmView(const text::Language& language, QWidget* parent) : QWidget(pare
 {
     setObjectName(QStringLiteral("frmView"));
     setWindowTitle(Q(m_language.Text(text::kTextViewing)));
-    setMinimumSize(Px(kViewerLeastWidth), Px(kViewerLeastHeight));
+    setMinimumSize(Px(files::kViewerLeastWidth), Px(files::kViewerLeastHeight));
     txbText1 = new QPlainTextEdit(this);
     txbText1->setObjectName(QStringLiteral("txbText1"));
     txbText1->setReadOnly(true);
@@ -50,8 +49,8 @@ frmView::frmView(const text::Language& language, QWidget* parent) : QWidget(pare
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
     // Escape closes the viewer as its Close button does, wherever the focus is in it.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &frmView::cmdClose_Click);
-    SetCopyButton(text::kTextCopy, kCopyButtonWidth);
-    resize(Px(kViewerLeastWidth), Px(6000));
+    SetCopyButton(text::kTextCopy, files::kCopyButtonWidth);
+    resize(Px(files::kViewerLeastWidth), Px(6000));
 }
 
 void frmView::Form_Activate()
@@ -60,14 +59,14 @@ void frmView::Form_Activate()
         return;
     cmdClose->setText(Q(m_language.Text(text::kTextClose)));
     txbText1->clear();
-    SetCopyButton(text::kTextCopy, kCopyButtonWidth);
+    SetCopyButton(text::kTextCopy, files::kCopyButtonWidth);
     cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
     cmdCopyToClipboard->setEnabled(true);
     LayOut();
-    const std::optional<std::string> content = ReadWholeFile(strFilename);
+    const std::optional<std::string> content = files::ReadWholeFile(strFilename);
     if (!content)
         return;
-    QString shown = Q(ViewerText(*content, NoticesOf(m_language)));
+    QString shown = Q(files::ViewerText(*content, files::NoticesOf(m_language)));
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txbText1->setPlainText(shown);
     txbText1->moveCursor(QTextCursor::Start);
@@ -84,7 +83,7 @@ void frmView::PlaceOnScreen(const QRect& outer)
 {
     // A window not shown yet has no frame: it will get one like its owner's.
     const QWidget& framed = isVisible() || parentWidget() == nullptr ? *this : *parentWidget()->window();
-    platform::PlaceOnScreen(*this, outer, platform::FrameMargins(framed));
+    gui::PlaceOnScreen(*this, outer, FrameMargins(framed));
 }
 
 void frmView::SetCopyButton(int16_t textNumber, int32_t width)
@@ -98,9 +97,9 @@ void frmView::txbText1_MouseUp()
     if (!cmdCopyToClipboard->isVisible() || !cmdCopyToClipboard->isEnabled())
         return;
     if (txbText1->textCursor().hasSelection())
-        SetCopyButton(text::kTextCopySelected, kCopySelectedButtonWidth);
+        SetCopyButton(text::kTextCopySelected, files::kCopySelectedButtonWidth);
     else
-        SetCopyButton(text::kTextCopy, kCopyButtonWidth);
+        SetCopyButton(text::kTextCopy, files::kCopyButtonWidth);
 }
 
 void frmView::cmdCopyToClipboard_Click()
@@ -111,7 +110,7 @@ void frmView::cmdCopyToClipboard_Click()
         copied.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         QGuiApplication::clipboard()->clear();
         QGuiApplication::clipboard()->setText(copied);
-        SetCopyButton(text::kTextCopy, kCopyButtonWidth);
+        SetCopyButton(text::kTextCopy, files::kCopyButtonWidth);
     }
     cmdClose->setFocus();
 }
@@ -162,4 +161,4 @@ bool frmView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

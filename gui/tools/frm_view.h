@@ -15,7 +15,7 @@
 class QPlainTextEdit;
 class QPushButton;
 
-namespace orvane::tools {
+namespace orvane::gui {
 
 class frmView : public QWidget {
     Q_OBJECT
@@ -61,4 +61,4 @@ private:
     QPushButton* cmdClose = nullptr;
 };
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

@@ -5,7 +5,7 @@
 #include "gui/platform/graphics_conversion.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
-#include "tools/chart_image.h"
+#include "files/chart_image.h"
 
 #include <QColor>
 #include <QFont>
@@ -15,7 +15,7 @@
 
 #include <vector>
 
-namespace orvane::tools {
+namespace orvane::gui {
 namespace {
 
 constexpr const char* kProductTitle = "Orvane";
@@ -45,7 +45,7 @@ QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, boo
         return chart;
     QImage image = chart.convertToFormat(QImage::Format_RGB32);
     const app::MainModel& main = program.main;
-    ChartImageCaption caption;
+    files::ChartImageCaption caption;
     caption.currentMode = main.currentMode;
     caption.onlyOuterPlanets = program.configure.onlyOuterPlanets;
     caption.width = image.width();
@@ -59,16 +59,16 @@ QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, boo
     painter.setFont(QFont(QStringLiteral("Arial"), kCaptionFontSize));
     // Each text on a black ground a little larger than its ink, so that where a line crosses the circle or
     // an aspect line the letters stay readable; every ground first, so that none covers a text.
-    const std::vector<ImageTextLine> lines = ChartImageLines(caption, main, program.language);
+    const std::vector<files::ImageTextLine> lines = files::ChartImageLines(caption, main, program.language);
     std::vector<QRect> boxes;
-    for (const ImageTextLine& line : lines) {
+    for (const files::ImageTextLine& line : lines) {
         const QString text = QString::fromStdString(line.text);
         const QRect box(line.x, line.y, painter.fontMetrics().horizontalAdvance(text) + 1, painter.fontMetrics().height());
         boxes.push_back(box);
         painter.fillRect(box.adjusted(-kCaptionMargin, 0, kCaptionMargin, 0), Qt::black);
     }
     for (size_t i = 0; i < lines.size(); ++i) {
-        painter.setPen(lines[i].kind == ImageTextLine::Kind::Title ? kTitleColour : kCaptionColour);
+        painter.setPen(lines[i].kind == files::ImageTextLine::Kind::Title ? kTitleColour : kCaptionColour);
         painter.drawText(boxes[i], Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(lines[i].text));
     }
     return image;
@@ -79,14 +79,14 @@ platform::Message SaveChartImage(const app::Workspace& program, const QImage& im
 {
     const text::Language& language = program.language;
     const std::string title = language.Text(text::kTextSaveChartAs);
-    const std::string pngFileName = PngFileName(chosenFileName);
-    const std::string bitmap = BitmapFileName(pngFileName);
+    const std::string pngFileName = files::PngFileName(chosenFileName);
+    const std::string bitmap = files::BitmapFileName(pngFileName);
     if (!WriteImageFile(image, bitmap, "BMP"))
         return platform::Message::Exclamation(title, language.Text(text::kTextChartNotWritable) + text::kLineBreak + bitmap);
-    if (platform::ConvertGraphicsFile(bitmap, pngFileName, true, true).ok())
+    if (ConvertGraphicsFile(bitmap, pngFileName, true, true).ok())
         return platform::Message::Information(title, language.Text(text::kTextChartSaved) + text::kLineBreak + pngFileName);
     return platform::Message::Information(title,
                                           language.Text(text::kTextPngConversionFailed) + text::kLineBreak + bitmap);
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

@@ -10,7 +10,7 @@
 
 #include <string>
 
-namespace orvane::tools {
+namespace orvane::gui {
 
 // Writes `image` in `format` ("BMP", "PNG") through a temporary file that becomes `path` only when it is
 // complete, so that a folder that cannot be written to is left without any file. False on failure.
@@ -28,4 +28,4 @@ QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, boo
 platform::Message SaveChartImage(const app::Workspace& program, const QImage& image,
                                  const std::string& chosenFileName);
 
-}  // namespace orvane::tools
+}  // namespace orvane::gui

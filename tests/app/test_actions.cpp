@@ -37,14 +37,14 @@ protected:
     }
 
     // The beginning and end the searches find for an aspect of the current computation.
-    static std::pair<double, double> Span(const display::AspectSpanContext& context, core::Body p1, core::Body p2,
+    static std::pair<double, double> Span(const core::AspectSpanContext& context, core::Body p1, core::Body p2,
                                           core::Aspect a, int16_t k)
     {
-        return {display::BeginningOfAspect(program->astro, context, p1, p2, a, k),
-                display::EndOfAspect(program->astro, context, p1, p2, a, k)};
+        return {core::BeginningOfAspect(program->astro, context, p1, p2, a, k),
+                core::EndOfAspect(program->astro, context, p1, p2, a, k)};
     }
 
-    static const core::AspectNames& Aspect(int16_t a) { return program->astro.tables.AspectText[At(a)]; }
+    static const core::AspectNames& Aspect(int16_t a) { return program->astro.tables.AspectText[platform::At(a)]; }
     static std::string Date(double day) { return datetime::DateText(static_cast<int32_t>(day), false, 0); }
 };
 
@@ -191,7 +191,7 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
     EXPECT_EQ(std::tuple(outcome.p1, outcome.p2, outcome.aspect, outcome.zoneMinutes),
               std::tuple(core::Body::Venus, core::Body::Neptune, core::Aspect::Trine, int16_t{-300}));
 
-    display::AspectSpanContext context;
+    core::AspectSpanContext context;
     context.worldLocalDay = Jdn(2000, 1, 1) + 0.5;
     context.zoneOffsetMinutes = -300;
     const auto [b, e] = Span(context, core::Body::Venus, core::Body::Neptune, core::Aspect::Trine, 0);
@@ -210,7 +210,7 @@ TEST_F(ActionsTest, WorldTransitCellAsksForTheDurations)
 
     // Report counts the grid's aspects itself.
     program->main.totalAspects = 0;
-    tools::DurationsWindow window(program->astro, program->language);
+    reports::DurationsWindow window(program->astro, program->language);
     EXPECT_FALSE(program->Report(window));
     EXPECT_EQ(program->main.totalAspects, 1);
 }
@@ -229,7 +229,7 @@ TEST_F(ActionsTest, APersonalTransitCellDrawsTheTransit)
     const core::Body natal = core::BodyOfIndex(cell / 11 - 1).value();
     const core::Body transiting = core::BodyOfIndex(cell % 11 - 1).value();
     const core::Aspect aspect = core::AspectOfIndex(CellAspect(cell)).value();
-    display::AspectSpanContext context;
+    core::AspectSpanContext context;
     context.isPersonalTransits = true;
     context.worldLocalDay = Jdn(2000, 1, 1) + 0.5;
     context.natalMoment = Moment(birth, -120);

@@ -94,7 +94,7 @@ TEST_F(ComputeTest, TheCellsTextsNameTheAspectsFound)
     SetRow(2, {1985, 3, 2, 41}, 0);
     const auto readBack = [](const std::string& text) {
         for (int16_t a = kConjunction; a <= core::kNumAspects; ++a)
-            if (text.find(program->astro.tables.AspectText[At(a)].Abbrev) != std::string::npos)
+            if (text.find(program->astro.tables.AspectText[platform::At(a)].Abbrev) != std::string::npos)
                 return a;
         return int16_t{0};
     };

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace orvane::display {
+namespace orvane::gui {
 
 class TestGuiChart : public QObject {
     Q_OBJECT
@@ -21,7 +21,7 @@ class TestGuiChart : public QObject {
     app::Workspace m_program;
     std::vector<platform::Message> m_shown;
 
-    ChartData Data() { return MakeChartData(m_program.astro, m_program.main.result, m_program.main.currentMode, {}, m_program.language, "t"); }
+    display::ChartData Data() { return display::MakeChartData(m_program.astro, m_program.main.result, m_program.main.currentMode, {}, m_program.language, "t"); }
     void Compute(core::Mode mode)
     {
         m_program.main.SelectMode(mode);
@@ -38,7 +38,7 @@ class TestGuiChart : public QObject {
     {
         return {platform::Px(result.glyphAt[size_t(p)][0].value().x + 120) + 0.5, platform::Px(result.glyphAt[size_t(p)][0].value().y + 120) + 0.5};
     }
-    static QImage Paint(const ChartData& data, ChartResult& result)
+    static QImage Paint(const display::ChartData& data, ChartResult& result)
     {
         QImage image(ChartPixelSize(data.kind), QImage::Format_RGB32);
         QPainter painter(&image);
@@ -70,13 +70,13 @@ private slots:
     void glyphsStandAtTheirLongitudesAndLinesInTheirColours()
     {
         Compute(core::Mode::WorldTransits);
-        const ChartData data = Data();
+        const display::ChartData data = Data();
         ChartResult result;
         const QImage image = Paint(data, result);
         QCOMPARE(result.drawn, ChartDrawn::Complete);
         for (int16_t p = 1; p <= 9; ++p) {
-            const TwipPoint at = result.glyphAt[size_t(p)][0].value();
-            const double angle = std::atan2(3000 - (at.y + kGlyphOffset), at.x + kGlyphOffset - 3000);
+            const display::TwipPoint at = result.glyphAt[size_t(p)][0].value();
+            const double angle = std::atan2(3000 - (at.y + display::kGlyphOffset), at.x + display::kGlyphOffset - 3000);
             QVERIFY(std::abs(core::SignedSeparation(core::NormalizeAngle(angle), data.longitudes[size_t(p)][0].value())) < 0.01);
             int white = 0;  // the glyph reprinted in white within its box
             for (int y = 0; y < 20; ++y)
@@ -86,7 +86,7 @@ private slots:
         }
         QVERIFY(data.lines.size() >= 10);
         int samples = 0, exact = 0;
-        for (const ChartLine& line : data.lines) {
+        for (const display::ChartLine& line : data.lines) {
             const QPointF a = End(result, core::IndexOf(line.to)), b = End(result, core::IndexOf(line.from));
             for (double f : {0.35, 0.45, 0.55, 0.65}) {  // the line's colour on the line, give or take a pixel
                 const QPoint at = (a + f * (b - a)).toPoint();
@@ -143,7 +143,7 @@ private slots:
                 placed += result.glyphAt[size_t(p)][0].has_value();
             QVERIFY(result.drawn == ChartDrawn::Complete ? placed == 9 : result.drawn == ChartDrawn::NoRoom);
             // Two at one longitude: the later placed (Mars, after Jupiter) stands further in, clear of it.
-            const TwipPoint mars = result.glyphAt[4][0].value(), jupiter = result.glyphAt[5][0].value();
+            const display::TwipPoint mars = result.glyphAt[4][0].value(), jupiter = result.glyphAt[5][0].value();
             QVERIFY(spread > 0 || std::hypot(mars.x - 3000, mars.y - 3000) < std::hypot(jupiter.x - 3000, jupiter.y - 3000) - 195);
         }
         auto view = View();
@@ -186,15 +186,15 @@ private slots:
         for (int16_t i = 24; i < 121 && click.kind != app::CellClickOutcome::Kind::TransitPicture; ++i)
             click = m_program.ClickCell(i);
         QCOMPARE(click.kind, app::CellClickOutcome::Kind::TransitPicture);
-        const TransitPicture picture = MakeTransitPicture(m_program.astro, m_program.main, 1, click.p1, click.p2, click.aspect, click.zoneMinutes, click.beginning, click.ending, click.pictureCaption, m_program.language);
+        const display::TransitPicture picture = display::MakeTransitPicture(m_program.astro, m_program.main, 1, click.p1, click.p2, click.aspect, click.zoneMinutes, click.beginning, click.ending, click.pictureCaption, m_program.language);
         auto view = View();
         view->ShowTransitPicture(picture);
         const QImage image = view->ChartImage();
         QCOMPARE(image.size(), QSize(730, 440));
         int drawn = 0;
-        for (int k = 0; k < kTransitSamples; k += 7)
+        for (int k = 0; k < display::kTransitSamples; k += 7)
             if (const auto& d = picture.course[size_t(k)]) {
-                const QPoint at(int(std::round(CourseX(picture, *d))), CourseY(k));
+                const QPoint at(int(std::round(display::CourseX(picture, *d))), display::CourseY(k));
                 QCOMPARE(ChartRgb(image.pixelColor(at)), picture.color);
                 if (drawn++ == 0)
                     QTest::mouseClick(view.get(), Qt::RightButton, {}, at);
@@ -204,7 +204,7 @@ private slots:
     }
 };
 
-}  // namespace orvane::display
+}  // namespace orvane::gui
 
-QTEST_MAIN(orvane::display::TestGuiChart)
+QTEST_MAIN(orvane::gui::TestGuiChart)
 #include "test_gui_chart.moc"

@@ -9,13 +9,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace orvane::display {
+namespace orvane::gui {
 
 class TestGuiDisplay : public QObject {
     Q_OBJECT
 
     app::Workspace m_program;
-    const GridModel& m_grid = m_program.grid;
+    const display::GridModel& m_grid = m_program.grid;
 
     // The cells of a world-transit (or personal-transit) computation on 1 January 2000, 12:00 GMT, of a
     // 1 January 1970 birthdate, with the panel's default orbs.
@@ -59,7 +59,7 @@ private slots:
         const core::AspectResult& result = m_program.main.result;
         QVERIFY(result.TotalAspects() > 0);
         for (const core::AspectFound& found : result.aspects) {
-            const int16_t i = m_grid.CellIndex(AspectCell(result.comparison, found));
+            const int16_t i = m_grid.CellIndex(display::AspectCell(result.comparison, found));
             const int16_t aspect = core::IndexOf(found.aspect);
             const QRect cell = view.CellRect(i);
             QCOMPARE(image.pixelColor(cell.topLeft() + QPoint(2, 2)), QColor(Qt::black));
@@ -76,7 +76,7 @@ private slots:
 
     void boldDrawsMoreInk()
     {
-        GridModel grid = m_grid;
+        display::GridModel grid = m_grid;
         grid.cellTexts[49].text = "Sqr\r\n2°15' -";
         grid.cellTexts[49].foreColor = core::RGB(255, 0, 0);
         GridView view(grid);
@@ -117,7 +117,7 @@ private slots:
     }
 };
 
-}  // namespace orvane::display
+}  // namespace orvane::gui
 
-QTEST_MAIN(orvane::display::TestGuiDisplay)
+QTEST_MAIN(orvane::gui::TestGuiDisplay)
 #include "test_gui_display.moc"

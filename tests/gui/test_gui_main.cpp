@@ -24,13 +24,13 @@ using namespace orvane;
 class TestGuiMain : public testing::MainWindowFixture {
     Q_OBJECT
 
-    static std::string UserStateFile() { return app::UserStateFilePath(); }
+    static std::string UserStateFile() { return gui::UserStateFilePath(); }
 
 private slots:
     void init()
     {
         std::filesystem::remove(UserStateFile());
-        app::StoreLanguage(text::langEnglish);
+        gui::StoreLanguage(text::langEnglish);
         boxes.answers.clear();
         QVERIFY(OpenMainWindow(UserStateFile()));
     }
@@ -95,7 +95,7 @@ private slots:
     void whatOutlastsTheWindow()
     {
         Operate({"txbYearCE_0=1987", "cboMonthCE_0#3", "cboDayCE_0#9", "cboHour_0#20", "cmdSave", "cboLanguage#1"});
-        QCOMPARE(QSettings("Veltrane", "ZEMT").value(app::kLanguageSetting).toInt(), 1);
+        QCOMPARE(QSettings("Veltrane", "ZEMT").value(gui::kLanguageSetting).toInt(), 1);
         const std::string named = UserStateFile() + ".qvs";
         std::filesystem::copy_file(UserStateFile(), named, std::filesystem::copy_options::overwrite_existing);
         QVERIFY(OpenMainWindow(UserStateFile()));

@@ -18,7 +18,7 @@ using namespace orvane;
 class TestGuiSettings : public testing::MainWindowFixture {
     Q_OBJECT
 
-    settings::frmConfigure* panel = nullptr;  // owned by the main window
+    gui::frmConfigure* panel = nullptr;  // owned by the main window
 
     // "filter": whether the chart shows only Earth's aspects, as applied.
     QString Read(const QString& probe) override
@@ -36,7 +36,7 @@ private slots:
         store = settings::MemorySettingsStore();
         QVERIFY(OpenMainWindow());
         Operate({"cmdConfigure"});
-        panel = FindIn<settings::frmConfigure>(window.get(), QStringLiteral("frmConfigure"));
+        panel = FindIn<gui::frmConfigure>(window.get(), QStringLiteral("frmConfigure"));
         QVERIFY(panel->isVisible());
     }
 
@@ -126,11 +126,11 @@ private slots:
     void storeRoundTripsThroughTheSettingsFile()
     {
         {
-            settings::QSettingsStore store;
+            gui::QSettingsStore store;
             QVERIFY(!store.Read("IPAD"));
             QVERIFY(store.Write("TZDisp", "1") && store.Write("Zodiac sectors", "0"));
         }
-        QCOMPARE(settings::QSettingsStore().Read("Zodiac sectors").value_or("(missing)"), std::string("0"));
+        QCOMPARE(gui::QSettingsStore().Read("Zodiac sectors").value_or("(missing)"), std::string("0"));
         QCOMPARE(QSettings("Veltrane", "ZEMT").value("TZDisp").toString(), QStringLiteral("1"));
     }
 
@@ -138,7 +138,7 @@ private slots:
     {
         QWidget window;
         window.setGeometry(100, 100, 400, 300);
-        settings::frmPopUp popUp;
+        gui::frmPopUp popUp;
         QVERIFY(popUp.windowFlags().testFlag(Qt::FramelessWindowHint) && popUp.testAttribute(Qt::WA_ShowWithoutActivating));
         auto* label = FindIn<QLabel>(&popUp, "lblMessage");
         auto* timer = FindIn<QTimer>(&popUp, "Timer1");

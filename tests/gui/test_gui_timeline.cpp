@@ -22,13 +22,13 @@ using namespace orvane;
 class TestGuiTimeline : public testing::MainWindowFixture {
     Q_OBJECT
 
-    tools::frmTimeline& Timeline() { return *qobject_cast<tools::frmTimeline*>(Control("frmTimeline")); }
+    gui::frmTimeline& Timeline() { return *qobject_cast<gui::frmTimeline*>(Control("frmTimeline")); }
 
 private slots:
     void init()
     {
-        std::filesystem::remove(app::UserStateFilePath());
-        app::StoreLanguage(text::langEnglish);
+        std::filesystem::remove(gui::UserStateFilePath());
+        gui::StoreLanguage(text::langEnglish);
         QVERIFY(OpenMainWindow());
     }
     void cleanup() { window.reset(); }
@@ -80,7 +80,7 @@ private slots:
     void theTimelineSetsTheWorldDateAndExports()
     {
         Operate({"cmdTimeline"});
-        auto* timeline = qobject_cast<tools::frmTimeline*>(Control("frmTimeline"));
+        auto* timeline = qobject_cast<gui::frmTimeline*>(Control("frmTimeline"));
         const display::Timeline& model = timeline->Model();
         QVERIFY(timeline->isVisible() && !model.rows.empty());
         QCOMPARE(model.from, 2451544.5);  // midnight GMT starting 1 January 2000

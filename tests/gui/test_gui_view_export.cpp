@@ -8,7 +8,7 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 #include "text/text_numbers.h"
-#include "tools/text_viewer.h"
+#include "files/text_viewer.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -40,9 +40,9 @@ private:
         (void)program.language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName);
         datetime::SetUpDateRows(program.main);
         program.main.currentMode = mode;
-        display::ChartView view(program);
+        gui::ChartView view(program);
         view.resize(640, 460);
-        return tools::ComposeChartImage(program, view.ChartImage(), false);
+        return gui::ComposeChartImage(program, view.ChartImage(), false);
     }
 
 private slots:
@@ -58,14 +58,14 @@ private slots:
         QVERIFY(blue > 20);
         QImage white(400, 400, QImage::Format_RGB32);  // each text on a black ground, also where a line runs
         white.fill(Qt::white);
-        QCOMPARE(tools::ComposeChartImage(program, white, false).pixelColor(327, 358), QColor(Qt::black));
+        QCOMPARE(gui::ComposeChartImage(program, white, false).pixelColor(327, 358), QColor(Qt::black));
     }
 
     void exportWritesAPngAndRemovesTheBitmap()
     {
         app::Workspace program;
         const QImage image = Chart(program, core::kModeSynastry);
-        const platform::Message message = tools::SaveChartImage(program, image, Path("chart.png").toStdString());
+        const platform::Message message = gui::SaveChartImage(program, image, Path("chart.png").toStdString());
         QCOMPARE(message.text, "The chart was saved as:\r\n" + Path("chart.png").toStdString());
         QImageReader reader(Path("chart.png"));
         QCOMPARE(reader.format(), QByteArray("png"));
@@ -78,13 +78,13 @@ private slots:
         app::Workspace program;
         QVERIFY(QDir(dir.path()).mkdir("blocked.png"));  // the conversion's target cannot be written
         const QImage chart = Chart(program, core::kModeWorldTransits);
-        const platform::Message message = tools::SaveChartImage(program, chart, Path("blocked.png").toStdString());
+        const platform::Message message = gui::SaveChartImage(program, chart, Path("blocked.png").toStdString());
         QCOMPARE(message.text, "The conversion to PNG failed. The chart was saved as a bitmap:\r\n" + Path("blocked.bmp").toStdString());
         QCOMPARE(QImageReader(Path("blocked.bmp")).read().size(), chart.size());
         QVERIFY(fs::is_directory(Path("blocked.png").toStdString()));
         // A folder that cannot be written to: a clear message, and no file anywhere.
         QTemporaryDir empty;
-        const platform::Message unwritable = tools::SaveChartImage(program, chart, empty.filePath("missing/chart.png").toStdString());
+        const platform::Message unwritable = gui::SaveChartImage(program, chart, empty.filePath("missing/chart.png").toStdString());
         QCOMPARE(unwritable.icon, platform::Icon::Exclamation);
         QVERIFY(unwritable.text.find("missing/chart.bmp") != std::string::npos);
         QVERIFY(fs::is_empty(empty.path().toStdString()));
@@ -96,19 +96,19 @@ private slots:
     {
         text::Language language;
         (void)language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName);
-        tools::frmView view(language);
-        std::ofstream(Path("big.txt").toStdString()) << std::string(tools::kViewerMaxCharacters, 'x');
+        gui::frmView view(language);
+        std::ofstream(Path("big.txt").toStdString()) << std::string(files::kViewerMaxCharacters, 'x');
         view.strFilename = Path("big.txt").toStdString();
         view.show();
         auto* box = FindIn<QPlainTextEdit>(&view, "txbText1");
         QVERIFY(box->toPlainText().startsWith("NOTE:"));
-        std::ofstream(Path("big.txt").toStdString()) << std::string(tools::kViewerMaxCharacters - 1, 'x');
+        std::ofstream(Path("big.txt").toStdString()) << std::string(files::kViewerMaxCharacters - 1, 'x');
         FindIn<QAbstractButton>(&view, "cmdClose")->click();
         view.show();
         QVERIFY(box->toPlainText().startsWith("NOTE:"));
         view.close();
         view.show();
-        QCOMPARE(box->toPlainText(), QString(tools::kViewerMaxCharacters - 1, 'x'));
+        QCOMPARE(box->toPlainText(), QString(files::kViewerMaxCharacters - 1, 'x'));
     }
 
     // Help over a data folder without the help file, then over the build's: the viewer shows the text (or

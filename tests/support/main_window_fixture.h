@@ -31,18 +31,18 @@ protected:
     settings::MemorySettingsStore store;
     RecordingMessageBoxes boxes;
     platform::FixedClock clock{{2000, 1, 1, 12, 0, 0}};
-    std::unique_ptr<app::frmMain> window;
+    std::unique_ptr<gui::frmMain> window;
 
     // A fresh program and its main window, started up from `dataFolder` and shown, with the per-user
     // state file at `userStateFile`; false when start-up failed or the window was not shown.
-    bool OpenMainWindow(const std::string& userStateFile = app::UserStateFilePath(),
+    bool OpenMainWindow(const std::string& userStateFile = gui::UserStateFilePath(),
                         const std::string& dataFolder = ORVANE_BIN_DIR "/")
     {
         boxes.shown.clear();
         window.reset();  // before the program it shows
         program = std::make_unique<app::Workspace>();
-        window = std::make_unique<app::frmMain>(*program, store, boxes, clock,
-                                                app::MainWindowPlaces{dataFolder, userStateFile});
+        window = std::make_unique<gui::frmMain>(*program, store, boxes, clock,
+                                                gui::MainWindowPlaces{dataFolder, userStateFile});
         if (!window->Form_Load())
             return false;
         return QTest::qWaitForWindowExposed(window.get());
@@ -87,7 +87,7 @@ protected:
             } else if (const qsizetype hash = step.indexOf('#'); hash > 0) {
                 const int index = step.mid(hash + 1).toInt();
                 QWidget* control = Control(step.left(hash));
-                if (auto* grid = qobject_cast<display::GridView*>(control)) {
+                if (auto* grid = qobject_cast<gui::GridView*>(control)) {
                     emit grid->cellClicked(index);
                 } else {
                     auto* list = qobject_cast<QComboBox*>(control);

@@ -6,6 +6,7 @@
 
 #include "datetime/time_zones.h"
 #include "app/compute.h"
+#include "platform/index.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +60,7 @@ protected:
         p.main = app::MainModel();
         p.grid = display::GridModel();
         p.configure = settings::ConfigureModel();
-        p.run = tools::RunState();
+        p.run = search::RunState();
         p.astro.tables.aspectColors = colors;
         datetime::SetUpDateRows(p.main);
         p.main.FillStepList(p.language);
@@ -71,17 +72,15 @@ protected:
         p.configure.midpointOrbList.SetListIndex(0);  // 0° 5'
     }
 
-    static size_t At(int16_t i) { return static_cast<size_t>(i); }
-
     // Sets a row's controls; `zone` is the offset in minutes east of Greenwich of the zone to select.
     static void SetRow(int16_t row, const RowDate& date, int32_t zone)
     {
         app::MainModel& m = program->main;
-        m.yearTexts[At(row)] = std::to_string(date.y);
-        m.monthLists[At(row)].SetListIndex(date.m);
-        m.dayLists[At(row)].SetListIndex(date.d);
-        m.halfHourLists[At(row)].SetListIndex(date.h);
-        platform::ComboBoxModel& zones = m.zoneLists[At(row)];
+        m.yearTexts[platform::At(row)] = std::to_string(date.y);
+        m.monthLists[platform::At(row)].SetListIndex(date.m);
+        m.dayLists[platform::At(row)].SetListIndex(date.d);
+        m.halfHourLists[platform::At(row)].SetListIndex(date.h);
+        platform::ComboBoxModel& zones = m.zoneLists[platform::At(row)];
         for (int16_t i = 1; i < zones.ListCount(); ++i)
             if (zones.ItemData(i) == zone)
                 return zones.SetListIndex(i);
@@ -102,7 +101,7 @@ protected:
         }
     }
 
-    static const display::GridCell& Cell(int16_t i) { return program->grid.cellTexts[At(i)]; }
+    static const display::GridCell& Cell(int16_t i) { return program->grid.cellTexts[platform::At(i)]; }
 
     // The cells of the aspects the last computation found, in the grid's order.
     static std::vector<int16_t> AspectCells()

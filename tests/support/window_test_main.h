@@ -22,7 +22,7 @@ int RunWindowTest(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    app::SetUpApplication();
+    gui::SetUpApplication();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/config");
     Test test;
     return QTest::qExec(&test, argc, argv);

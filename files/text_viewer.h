@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace orvane::tools {
+namespace orvane::files {
 
 // The viewer's text box receives at most this many characters.
 inline constexpr size_t kViewerMaxCharacters = 65530;
@@ -42,4 +42,4 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // leaves room for both notices, two line breaks and the tail notice.
 std::string ViewerText(const std::string& fileText, const ViewerNotices& notices);
 
-}  // namespace orvane::tools
+}  // namespace orvane::files

@@ -1,18 +1,18 @@
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include "core/patterns.h"
 #include "datetime/datepr2.h"
 #include "display/result_texts.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
-#include "tools/number_words.h"
+#include "reports/number_words.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <utility>
 
-namespace orvane::tools {
+namespace orvane::reports {
 namespace {
 
 using text::CharacterCount;
@@ -224,7 +224,7 @@ void DurationsWindow::Report(const ReportInputs& inputs)
         titleText = addOrbToTitle(title, true) + "   ";
     }
     outputText.clear();
-    display::GetDurations(m_astro, inputs.grid, records);
+    core::GetDurations(m_astro, inputs.grid, records);
 }
 
 void DurationsWindow::Activate(int16_t totalAspects, const NatalListingInputs& natal)
@@ -318,13 +318,13 @@ void DurationsWindow::ShowDurationList()
                                         records.recordLines.size());
     for (size_t n = 0; n < count; ++n) {
         const std::string& record = records.recordLines[n];
-        const auto p1 = static_cast<int16_t>(Val(Field(record, display::kRecordFirstBody, 2)));
-        const auto aspect = static_cast<int16_t>(Val(Field(record, display::kRecordAspect, 2)));
-        const double exactness = Val(Field(record, display::kRecordExactness, 9));
-        const auto p2 = static_cast<int16_t>(Val(Field(record, display::kRecordSecondBody, 2)));
-        const double beginningDay = Val(Field(record, display::kRecordBeginning, 8));
-        const double endingDay = Val(Field(record, display::kRecordEnding, 8));
-        const double duration = Val(Field(record, display::kRecordDuration, 6));
+        const auto p1 = static_cast<int16_t>(Val(Field(record, core::kRecordFirstBody, 2)));
+        const auto aspect = static_cast<int16_t>(Val(Field(record, core::kRecordAspect, 2)));
+        const double exactness = Val(Field(record, core::kRecordExactness, 9));
+        const auto p2 = static_cast<int16_t>(Val(Field(record, core::kRecordSecondBody, 2)));
+        const double beginningDay = Val(Field(record, core::kRecordBeginning, 8));
+        const double endingDay = Val(Field(record, core::kRecordEnding, 8));
+        const double duration = Val(Field(record, core::kRecordDuration, 6));
 
         // Records without dates say nothing when the list is sorted by a date.
         if (currentMode == core::kModeWorldTransits && p2 == core::kMaxBodyIndex && datesSorted)
@@ -455,10 +455,10 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
     const auto sentenceWidth = static_cast<size_t>(columnWidth[6] + kSentenceColumnExtra);
     for (size_t n = 0; n < count; ++n) {
         const std::string& record = records.recordLines[n];
-        const auto p1 = static_cast<int16_t>(Val(Field(record, display::kRecordFirstBody, 2)));
-        const auto p2 = static_cast<int16_t>(Val(Field(record, display::kRecordSecondBody, 2)));
-        const auto aspect = static_cast<int16_t>(Val(Field(record, display::kRecordAspect, 2)));
-        const double exactness = Val(Field(record, display::kRecordExactness, 9));
+        const auto p1 = static_cast<int16_t>(Val(Field(record, core::kRecordFirstBody, 2)));
+        const auto p2 = static_cast<int16_t>(Val(Field(record, core::kRecordSecondBody, 2)));
+        const auto aspect = static_cast<int16_t>(Val(Field(record, core::kRecordAspect, 2)));
+        const double exactness = Val(Field(record, core::kRecordExactness, 9));
 
         const std::string adjective =
             ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
@@ -507,4 +507,4 @@ std::string DurationsWindow::ClipboardText() const
     return titleText + kLineBreak + kLineBreak + outputText;
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::reports

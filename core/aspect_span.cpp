@@ -1,4 +1,4 @@
-#include "display/aspect_span.h"
+#include "core/aspect_span.h"
 
 #include "core/positions.h"
 
@@ -7,7 +7,7 @@
 #include <iomanip>
 #include <sstream>
 
-namespace orvane::display {
+namespace orvane::core {
 namespace {
 
 constexpr double kMinutesPerDay = 1440.0;
@@ -17,10 +17,10 @@ enum class Direction { Back, Forward };
 // The deviation |separation − aspect angle| of two bodies whose longitudes differ by `difference`.
 double DeviationOfDifference(double difference, double angle)
 {
-    double x = std::fmod(difference, core::kTwoPi);
+    double x = std::fmod(difference, kTwoPi);
     if (x < 0.0)
-        x += core::kTwoPi;
-    return std::fabs(std::min(x, core::kTwoPi - x) - angle);
+        x += kTwoPi;
+    return std::fabs(std::min(x, kTwoPi - x) - angle);
 }
 
 // What the search knows of the trial days it has not computed, from the days it did compute. Two bounds
@@ -28,23 +28,23 @@ double DeviationOfDifference(double difference, double angle)
 // - the deviation moves by at most the pair's greatest daily change of separation a day;
 // - when every moving body is a slow one, the difference of the longitudes runs on at the mean rate
 //   between the last two computed days, give or take what the bodies' greatest daily acceleration and
-//   the longitudes' rounding allow over the days since (see core::GreatestDailyAcceleration).
+//   the longitudes' rounding allow over the days since (see GreatestDailyAcceleration).
 // A trial whose in-orb test and step follow from that range for certain need not be computed.
 class DeviationBound {
 public:
-    DeviationBound(const core::AstroModule& astro, core::Body p1, core::Body p2, core::Aspect a, int16_t k,
+    DeviationBound(const AstroModule& astro, Body p1, Body p2, Aspect a, int16_t k,
                    bool firstFixed)
     {
-        if (k < 0 || k >= core::kOrbColumns)
+        if (k < 0 || k >= kOrbColumns)
             return;  // no trial is known beforehand
-        m_rate = core::GreatestDailySeparationChange(p1, p2, firstFixed);
+        m_rate = GreatestDailySeparationChange(p1, p2, firstFixed);
         m_orb = astro.orbs.Orb(a, k);
-        m_angle = astro.tables.aspectAngles[core::SlotOf(a)];
-        const double a2 = core::GreatestDailyAcceleration(p2);
-        const double a1 = firstFixed ? 0.0 : core::GreatestDailyAcceleration(p1);
+        m_angle = astro.tables.aspectAngles[SlotOf(a)];
+        const double a2 = GreatestDailyAcceleration(p2);
+        const double a1 = firstFixed ? 0.0 : GreatestDailyAcceleration(p1);
         m_acceleration = a2 > 0.0 && (firstFixed || a1 > 0.0) ? a1 + a2 : -1.0;
         // A natal longitude is the same number at every trial.
-        m_rounding = core::LongitudeRounding(p2) + (firstFixed ? 0.0 : core::LongitudeRounding(p1));
+        m_rounding = LongitudeRounding(p2) + (firstFixed ? 0.0 : LongitudeRounding(p1));
     }
 
     // The trial at `day` found the bodies `difference` (L1 − L2) apart and the aspect in orb.
@@ -62,17 +62,17 @@ public:
         if (!m_last.set || m_rate <= 0.0)
             return 0.0;
         const double days = std::fabs(day - m_last.day);
-        const double drift = m_rate * days + core::kLongitudeRoundingSlack;
+        const double drift = m_rate * days + kLongitudeRoundingSlack;
         double lowest = m_last.deviation - drift;
         double highest = m_last.deviation + drift;
         const double span = std::fabs(m_last.day - m_earlier.day);
-        if (m_acceleration >= 0.0 && m_earlier.set && span > 0.0 && m_rate * span < core::kPi) {
+        if (m_acceleration >= 0.0 && m_earlier.set && span > 0.0 && m_rate * span < kPi) {
             // The change between the two computed days, the shorter way round.
-            double change = std::fmod(m_last.difference - m_earlier.difference, core::kTwoPi);
-            if (change > core::kPi)
-                change -= core::kTwoPi;
-            else if (change < -core::kPi)
-                change += core::kTwoPi;
+            double change = std::fmod(m_last.difference - m_earlier.difference, kTwoPi);
+            if (change > kPi)
+                change -= kTwoPi;
+            else if (change < -kPi)
+                change += kTwoPi;
             const double expected = m_last.difference + change / (m_last.day - m_earlier.day) * (day - m_last.day);
             const double doubt = m_acceleration * (days * days / 2.0 + span * days) +
                                  m_rounding * (2.0 * days / span + 2.0) + kArithmeticSlack;
@@ -80,7 +80,7 @@ public:
             lowest = std::max(lowest, deviation - doubt);
             highest = std::min(highest, deviation + doubt);
         }
-        if (!core::WithinOrb(highest, m_orb))
+        if (!WithinOrb(highest, m_orb))
             return 0.0;
         if (!slowPair)
             return 1.0;
@@ -121,8 +121,8 @@ private:
 // those of computing every trial. A body without a position on a day passed over has none on the days
 // beyond either (the ephemeris and Pluto's table each cover one span of time), so such a search still
 // ends with an unknown day.
-double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext& context, core::Body p1,
-                        core::Body p2, core::Aspect a, int16_t k, Direction direction)
+double SearchAspectEdge(const AstroModule& astro, const AspectSpanContext& context, Body p1,
+                        Body p2, Aspect a, int16_t k, Direction direction)
 {
     if (context.worldLocalDay < 0.0)
         return kUnknownDay;  // the world date row holds no date
@@ -141,7 +141,7 @@ double SearchAspectEdge(const core::AstroModule& astro, const AspectSpanContext&
     const double sense = direction == Direction::Back ? -1.0 : 1.0;
     // Aspects between the three outermost bodies last for years: near exactness they are passed over in
     // steps of up to eleven days.
-    const bool slowPair = p1 >= core::Body::Uranus && p2 >= core::Body::Uranus;
+    const bool slowPair = p1 >= Body::Uranus && p2 >= Body::Uranus;
     DeviationBound bound(astro, p1, p2, a, k, context.isPersonalTransits);
 
     for (int32_t trial = 0; trial < context.lngMaxTrials; ++trial) {
@@ -195,21 +195,21 @@ AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<do
                                         double worldLocalDayNumber, int16_t zoneMinutes)
 {
     AspectSpanContext context;
-    context.isPersonalTransits = core::IsPersonalTransitMode(currentMode);
+    context.isPersonalTransits = IsPersonalTransitMode(currentMode);
     context.worldLocalDay = worldLocalDayNumber;
-    context.natalMoment = currentMode == core::kModePersonal1 ? moments[1] : moments[2];
+    context.natalMoment = currentMode == kModePersonal1 ? moments[1] : moments[2];
     context.zoneOffsetMinutes = zoneMinutes;
     return context;
 }
 
-double BeginningOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, core::Body p1,
-                         core::Body p2, core::Aspect a, int16_t k)
+double BeginningOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
+                         Body p2, Aspect a, int16_t k)
 {
     return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Back);
 }
 
-double EndOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, core::Body p1, core::Body p2,
-                   core::Aspect a, int16_t k)
+double EndOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1, Body p2,
+                   Aspect a, int16_t k)
 {
     return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Forward);
 }
@@ -218,25 +218,25 @@ namespace {
 
 // The two bodies of a record and their longitudes at the moments of the mode.
 struct RecordPair {
-    core::Body p1 = core::Body::Earth;
-    core::Body p2 = core::Body::Earth;
+    Body p1 = Body::Earth;
+    Body p2 = Body::Earth;
     double L1 = 0.0;
     double L2 = 0.0;
 };
 
 // The record names the row body first, the natal body in personal transits; in synastry the 1st
 // birthdate's body, which stands in the column.
-RecordPair PairOf(const core::AstroModule& astro, const DurationGrid& grid, const AspectSpanContext& context,
-                  const core::AspectFound& found)
+RecordPair PairOf(const AstroModule& astro, const DurationGrid& grid, const AspectSpanContext& context,
+                  const AspectFound& found)
 {
     RecordPair pair;
-    if (!core::IsTwoDateMode(grid.currentMode)) {
+    if (!IsTwoDateMode(grid.currentMode)) {
         pair.p1 = found.body1;
         pair.p2 = found.body2;
         const double M = grid.moments[static_cast<size_t>(grid.currentMode - 1)];
         pair.L1 = astro.HelioLongitude(pair.p1, M);
         pair.L2 = astro.HelioLongitude(pair.p2, M);
-    } else if (core::IsPersonalTransitMode(grid.currentMode)) {
+    } else if (IsPersonalTransitMode(grid.currentMode)) {
         pair.p1 = found.body1;
         pair.p2 = found.body2;
         pair.L1 = astro.HelioLongitude(pair.p1, context.natalMoment);
@@ -252,14 +252,14 @@ RecordPair PairOf(const core::AstroModule& astro, const DurationGrid& grid, cons
 
 // One duration record: the bodies, the aspect, its deviation and, for transits, beginning, end and
 // duration in days (blank where unknown). Decimal commas become points.
-std::string DurationRecord(const core::AstroModule& astro, const AspectSpanContext& context, const RecordPair& pair,
-                           core::Aspect a, int16_t k, bool fixedMoments)
+std::string DurationRecord(const AstroModule& astro, const AspectSpanContext& context, const RecordPair& pair,
+                           Aspect a, int16_t k, bool fixedMoments)
 {
-    const int16_t p1 = core::IndexOf(pair.p1);
-    const int16_t p2 = core::IndexOf(pair.p2);
+    const int16_t p1 = IndexOf(pair.p1);
+    const int16_t p2 = IndexOf(pair.p2);
     const double deviation = astro.Deviation(pair.L1, pair.L2, a);
     std::string record = RightJustified(p1, 2) + RightJustified(p2, 2) + RightJustified(p1, 2) +
-                         RightJustified(core::IndexOf(a), 2) + " " + DeviationText(deviation);
+                         RightJustified(IndexOf(a), 2) + " " + DeviationText(deviation);
     if (fixedMoments) {
         record += kNoDates;
     } else {
@@ -277,22 +277,22 @@ std::string DurationRecord(const core::AstroModule& astro, const AspectSpanConte
 
 }  // namespace
 
-void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, DurationRecords& records)
+void GetDurations(const AstroModule& astro, const DurationGrid& grid, DurationRecords& records)
 {
     records.recordLines.clear();
     records.recordCount = 0;
-    if (grid.currentMode < core::kModeWorldTransits || grid.currentMode > core::kModeSynastry)
+    if (grid.currentMode < kModeWorldTransits || grid.currentMode > kModeSynastry)
         return;
 
-    const int16_t k = core::IsTwoDateMode(grid.currentMode) ? core::kOrbColumnPersonal : core::kOrbColumnOneMoment;
+    const int16_t k = IsTwoDateMode(grid.currentMode) ? kOrbColumnPersonal : kOrbColumnOneMoment;
     const AspectSpanContext context = MakeAspectSpanContext(grid.currentMode, grid.moments,
                                                             grid.worldLocalDay, grid.zoneOffsetMinutes);
-    const bool fixedMoments = core::IsNatalMode(grid.currentMode) || grid.currentMode == core::kModeSynastry;
-    for (const core::AspectFound& found : grid.aspects) {
+    const bool fixedMoments = IsNatalMode(grid.currentMode) || grid.currentMode == kModeSynastry;
+    for (const AspectFound& found : grid.aspects) {
         records.recordLines.push_back(
             DurationRecord(astro, context, PairOf(astro, grid, context, found), found.aspect, k, fixedMoments));
         ++records.recordCount;
     }
 }
 
-}  // namespace orvane::display
+}  // namespace orvane::core

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvane::tools {
+namespace orvane::reports {
 
 // A count in words, capitalised: English "No", "One" … "Twenty", "Thirty" … "Ninety", other numbers
 // below 100 as tens and units ("Twenty one"); German "Keine", "Eine" … "Zwanzig", "Dreißig" … "Neunzig",
@@ -14,4 +14,4 @@ namespace orvane::tools {
 // in digits, with thousands separators ("," in English, "." in German). The callers lower-case it.
 std::string NumberInWords(int32_t n, bool german);
 
-}  // namespace orvane::tools
+}  // namespace orvane::reports

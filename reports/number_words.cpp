@@ -1,11 +1,11 @@
-#include "tools/number_words.h"
+#include "reports/number_words.h"
 
 #include "platform/calendar.h"
 #include "text/strings.h"
 
 #include <array>
 
-namespace orvane::tools {
+namespace orvane::reports {
 namespace {
 
 constexpr std::array<std::string_view, 21> kEnglishUpToTwenty{
@@ -45,4 +45,4 @@ std::string NumberInWords(int32_t n, bool german)
     return platform::SeparateThousands(std::to_string(n), german ? '.' : ',');
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::reports

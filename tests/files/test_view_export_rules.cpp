@@ -2,12 +2,12 @@
 
 #include "tests/support/program_fixture.h"
 #include "text/text_numbers.h"
-#include "tools/chart_image.h"
-#include "tools/text_viewer.h"
+#include "files/chart_image.h"
+#include "files/text_viewer.h"
 
 #include <algorithm>
 
-namespace orvane::tools {
+namespace orvane::files {
 namespace {
 
 using Kind = ImageTextLine::Kind;
@@ -90,4 +90,4 @@ TEST_F(ViewExportRules, PersonalTransitsAndSynastryTwoDateLayout)
 }
 
 }  // namespace
-}  // namespace orvane::tools
+}  // namespace orvane::files

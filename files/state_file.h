@@ -20,7 +20,7 @@
 #include <cstddef>
 #include <string>
 
-namespace orvane::tools {
+namespace orvane::files {
 
 // Lines of a complete file; a file that ends after line 50 is read as well.
 inline constexpr int kStateFileLines = 51;
@@ -57,4 +57,4 @@ std::string StateFileText(const datetime::DateRows& rows, const core::ModeOption
                           const platform::ComboBoxModel& stepList, const settings::ConfigureModel& configure,
                           const core::AstroTables& tables);
 
-}  // namespace orvane::tools
+}  // namespace orvane::files

@@ -1,7 +1,7 @@
-#include "tools/durations.h"
+#include "reports/durations.h"
 
 #include "text/strings.h"
-#include "tools/number_words.h"
+#include "reports/number_words.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane::tools {
+namespace orvane::reports {
 namespace {
 
 using text::CharacterCount;
@@ -353,4 +353,4 @@ TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
 }
 
 }  // namespace
-}  // namespace orvane::tools
+}  // namespace orvane::reports

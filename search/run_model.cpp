@@ -1,13 +1,13 @@
-#include "tools/run_model.h"
+#include "search/run_model.h"
 
 #include "text/language.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
-#include "tools/number_words.h"
+#include "reports/number_words.h"
 
 #include <algorithm>
 
-namespace orvane::tools {
+namespace orvane::search {
 namespace {
 
 using text::LowerCase;
@@ -204,7 +204,7 @@ std::optional<platform::Message> FoundCheck(RunState& run, const RunDialogModel&
     if (dialog.twoOrMoreTicked) {
         if (pattern != core::kPatternTSquare)
             name = LowerCase(name);
-        message = NumberInWords(n, false) + " " + core::PluralOf(name) + " found";
+        message = reports::NumberInWords(n, false) + " " + core::PluralOf(name) + " found";
     } else {
         message = name + " " + language.Text(text::kTextFound);
     }
@@ -224,4 +224,4 @@ std::optional<platform::Message> FoundCheck(RunState& run, const RunDialogModel&
     return platform::Message::Information(language.Text(text::kTextPatternFound), std::move(message));
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::search

@@ -1,4 +1,4 @@
-#include "display/aspect_span.h"
+#include "core/aspect_span.h"
 
 #include "tests/support/program_fixture.h"
 
@@ -8,11 +8,9 @@
 #include <locale>
 #include <string>
 
-namespace orvane::display {
+namespace orvane::core {
 namespace {
 
-using core::Aspect;
-using core::Body;
 using testing::Jdn;
 
 constexpr Body E = Body::Earth, Ma = Body::Mars, Ju = Body::Jupiter, Sa = Body::Saturn, Ur = Body::Uranus,
@@ -28,12 +26,12 @@ protected:
         SetOrbs({480, 480, 480, 480, 360, 120, 180});
     }
 
-    static void SetOrbs(const std::array<int32_t, core::kNumAspects>& minutes)
+    static void SetOrbs(const std::array<int32_t, kNumAspects>& minutes)
     {
         program->astro.orbs.ApplyOrbs(minutes, {2, 3});
     }
 
-    static const core::AstroModule& astro() { return program->astro; }
+    static const AstroModule& astro() { return program->astro; }
 
     // A world-transit context for the world date `day` at local noon in zone `zone`.
     static AspectSpanContext World(int32_t day, int16_t zone = 0)
@@ -179,7 +177,7 @@ TEST_F(AspectSpanTest, PlutoOutsideItsTableGivesAnUnknownDay)
 {
     // In 2250 Pluto has no position: unknown at the first trial.
     const int32_t day = Jdn(2250, 6, 1);
-    for (const Aspect a : core::kAspects)
+    for (const Aspect a : kAspects)
         EXPECT_EQ(std::pair(BeginningOfAspect(astro(), World(day), Ur, Pl, a, 0), EndOfAspect(astro(), World(day), Ur, Pl, a, 0)),
                   std::pair(kUnknownDay, kUnknownDay));
     // Neptune trine Pluto near the table's end: the beginning is found, the end runs past the table.
@@ -197,10 +195,10 @@ TEST_F(AspectSpanTest, PlutoOutsideItsTableGivesAnUnknownDay)
 TEST_F(AspectSpanTest, TrialBoundEndsAnAspectThatNeverLeavesItsOrb)
 {
     // An orb wider than any deviation keeps the conjunction in force for ever.
-    core::AstroModule wide;
+    AstroModule wide;
     wide.InitializeAstroTables(ORVANE_BIN_DIR);
     wide.orbs.ApplyOrbs({480, 480, 480, 480, 360, 120, 180}, {2, 3});
-    wide.orbs.orbs[core::kConjunction][0] = core::kPi + 0.1;
+    wide.orbs.orbs[kConjunction][0] = kPi + 0.1;
     AspectSpanContext context = World(Jdn(2023, 11, 3));
     context.lngMaxTrials = 40;
     EXPECT_EQ(std::pair(BeginningOfAspect(wide, context, E, Ma, Aspect::Conjunction, 0), EndOfAspect(wide, context, E, Ma, Aspect::Conjunction, 0)),
@@ -210,7 +208,7 @@ TEST_F(AspectSpanTest, TrialBoundEndsAnAspectThatNeverLeavesItsOrb)
     const double unbounded = BeginningOfAspect(astro(), World(Jdn(2023, 11, 3)), E, Ju, Aspect::Conjunction, 0);
     EXPECT_EQ(BeginningOfAspect(astro(), context, E, Ju, Aspect::Conjunction, 0), unbounded);
     // The default bound leaves room for a search across the whole Pluto table.
-    EXPECT_GT(kMaxAspectSpanTrials, core::kPlutoTableLines);
+    EXPECT_GT(kMaxAspectSpanTrials, kPlutoTableLines);
 }
 
 // Duration records.
@@ -224,7 +222,7 @@ std::string RightJustified(long long number, size_t width)
 class DurationRecordsTest : public AspectSpanTest {
 protected:
     // The aspects of a computation in `mode`.
-    static DurationGrid Grid(int16_t mode, std::vector<core::AspectFound> aspects)
+    static DurationGrid Grid(int16_t mode, std::vector<AspectFound> aspects)
     {
         DurationGrid grid;
         grid.currentMode = mode;
@@ -245,7 +243,7 @@ TEST_F(DurationRecordsTest, ColumnsOfAWorldTransitRecord)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        DurationGrid grid = Grid(core::kModeWorldTransits, {{c.p1, c.p2, c.a}});
+        DurationGrid grid = Grid(kModeWorldTransits, {{c.p1, c.p2, c.a}});
         grid.moments = {c.worldDay + 0.0, 0.0, 0.0};
         grid.worldLocalDay = c.worldDay + 0.5;
         DurationRecords records;
@@ -255,9 +253,9 @@ TEST_F(DurationRecordsTest, ColumnsOfAWorldTransitRecord)
         ASSERT_EQ(std::pair(records.recordCount, records.recordLines.size()), std::pair(int16_t{1}, size_t{1}));
         const std::string& record = records.recordLines[0];
         ASSERT_EQ(record.size(), static_cast<size_t>(kRecordLength)) << record;
-        const int p1 = core::IndexOf(c.p1);
-        EXPECT_EQ(record.substr(0, 9), RightJustified(p1, 2) + RightJustified(core::IndexOf(c.p2), 2) +
-                                           RightJustified(p1, 2) + " " + std::to_string(core::IndexOf(c.a)) + " ");
+        const int p1 = IndexOf(c.p1);
+        EXPECT_EQ(record.substr(0, 9), RightJustified(p1, 2) + RightJustified(IndexOf(c.p2), 2) +
+                                           RightJustified(p1, 2) + " " + std::to_string(IndexOf(c.a)) + " ");
         // The deviation in radians with six decimals.
         const double deviation = astro().Deviation(astro().HelioLongitude(c.p1, c.worldDay),
                                                    astro().HelioLongitude(c.p2, c.worldDay), c.a);
@@ -275,7 +273,7 @@ TEST_F(DurationRecordsTest, ColumnsOfAWorldTransitRecord)
 
 TEST_F(DurationRecordsTest, EveryAspectInTheGridsOrder)
 {
-    DurationGrid grid = Grid(core::kModeNatal1, {{E, Body::Mercury, Aspect::Trine},
+    DurationGrid grid = Grid(kModeNatal1, {{E, Body::Mercury, Aspect::Trine},
                                                  {Body::Mercury, Body::Saturn, Aspect::Sextile},
                                                  {Body::Venus, Ne, Aspect::Conjunction}});
     grid.moments = {0.0, Jdn(1990, 3, 21) + 0.0, 0.0};
@@ -288,7 +286,7 @@ TEST_F(DurationRecordsTest, EveryAspectInTheGridsOrder)
     EXPECT_EQ(records.recordLines[0].substr(17), std::string(22, '-'));  // no dates in a natal chart
 
     // No mode: no records.
-    grid.currentMode = core::kModeNone;
+    grid.currentMode = kModeNone;
     GetDurations(astro(), grid, records);
     EXPECT_TRUE(records.recordCount == 0 && records.recordLines.empty());
 }
@@ -303,7 +301,7 @@ struct CommaNumbers : std::numpunct<char> {
 TEST_F(DurationRecordsTest, DecimalCommaBecomesAFullStop)
 {
     const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaNumbers));
-    DurationGrid grid = Grid(core::kModeNatal1, {{E, Body::Jupiter, Aspect::Conjunction}});
+    DurationGrid grid = Grid(kModeNatal1, {{E, Body::Jupiter, Aspect::Conjunction}});
     grid.moments = {0.0, Jdn(2023, 11, 3) + 0.0, 0.0};
     DurationRecords records;
     GetDurations(astro(), grid, records);
@@ -314,4 +312,4 @@ TEST_F(DurationRecordsTest, DecimalCommaBecomesAFullStop)
 }
 
 }  // namespace
-}  // namespace orvane::display
+}  // namespace orvane::core

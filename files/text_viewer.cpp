@@ -1,4 +1,4 @@
-#include "tools/text_viewer.h"
+#include "files/text_viewer.h"
 
 #include "platform/input_file.h"
 #include "text/strings.h"
@@ -6,7 +6,7 @@
 
 #include <utility>
 
-namespace orvane::tools {
+namespace orvane::files {
 namespace {
 
 // The first `count` characters of a UTF-8 text, never splitting a character.
@@ -50,4 +50,4 @@ std::string ViewerText(const std::string& fileText, const ViewerNotices& notices
     return notices.head + FirstCharacters(fileText, kept) + text::kLineBreak + text::kLineBreak + notices.tail;
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::files

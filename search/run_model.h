@@ -20,7 +20,7 @@ namespace orvane::text {
 class Language;
 }
 
-namespace orvane::tools {
+namespace orvane::search {
 
 // The pause between the steps of a run, in milliseconds.
 inline constexpr int32_t kRunStepInterval = 1000;
@@ -125,4 +125,4 @@ std::optional<platform::Message> FoundCheck(RunState& run, const RunDialogModel&
                             const std::array<int16_t, core::kNumPatterns>& patternCounts, bool worldTransits,
                             const text::Language& language);
 
-}  // namespace orvane::tools
+}  // namespace orvane::search

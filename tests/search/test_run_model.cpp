@@ -1,4 +1,4 @@
-#include "tools/run_model.h"
+#include "search/run_model.h"
 
 #include "core/astro_module.h"
 #include "core/patterns.h"
@@ -10,7 +10,7 @@
 #include <string>
 #include <tuple>
 
-namespace orvane::tools {
+namespace orvane::search {
 namespace {
 
 using core::kJupiter;
@@ -222,4 +222,4 @@ TEST_F(FoundCheckTest, FindAtLeastCountsInWordsAndSoughtBodiesMustHaveBeenFound)
 }
 
 }  // namespace
-}  // namespace orvane::tools
+}  // namespace orvane::search

@@ -1,4 +1,4 @@
-#include "tools/chart_image.h"
+#include "files/chart_image.h"
 
 #include "core/modes.h"
 #include "text/text_numbers.h"
@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-namespace orvane::tools {
+namespace orvane::files {
 namespace {
 
 constexpr int32_t h = kCaptionLineStep;
@@ -187,4 +187,4 @@ std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, con
     return lines.Take();
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::files

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane::display {
+namespace orvane::core {
 
 
 // Result of a search that found no day: a body had no position at a trial moment (Pluto outside its
@@ -59,14 +59,14 @@ AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<do
 // body in personal transits. When both bodies are Uranus, Neptune or Pluto the steps grow with the
 // exactness (1 to 11 days), so the day found can lie up to ten days before the true entry.
 // Returns a whole day number, or kUnknownDay.
-double BeginningOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, core::Body p1,
-                         core::Body p2, core::Aspect a, int16_t k);
+double BeginningOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
+                         Body p2, Aspect a, int16_t k);
 
 // The last local day at whose starting midnight the aspect was still in orb, stepping forward from the
 // midnight after the world date (the world date's own day when the aspect is out of orb at that
 // midnight). Same arguments, steps and result as BeginningOfAspect.
-double EndOfAspect(const core::AstroModule& astro, const AspectSpanContext& context, core::Body p1, core::Body p2,
-                   core::Aspect a, int16_t k);
+double EndOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1, Body p2,
+                   Aspect a, int16_t k);
 
 // Record columns, counted from 1, and their widths. A record is
 //   first body (2) second body (2) first body again (2) aspect (2, " 4") blank (1)
@@ -91,9 +91,9 @@ struct DurationRecords {
 
 // The aspects of the last computation, as the main window holds them.
 struct DurationGrid {
-    int16_t currentMode = core::kModeNone;
+    int16_t currentMode = kModeNone;
     // The aspects found, in the grid's order (row by row).
-    std::vector<core::AspectFound> aspects;
+    std::vector<AspectFound> aspects;
     // AJDates of the date rows: 0 world date, 1 1st birthdate, 2 2nd birthdate.
     std::array<double, 3> moments{};
     // J and z of the world date (see AspectSpanContext).
@@ -103,6 +103,6 @@ struct DurationGrid {
 
 // Rebuilds `records` from the grid: one record for every aspect, in the grid's order, with the beginning
 // and end searched for every transit aspect.
-void GetDurations(const core::AstroModule& astro, const DurationGrid& grid, DurationRecords& records);
+void GetDurations(const AstroModule& astro, const DurationGrid& grid, DurationRecords& records);
 
-}  // namespace orvane::display
+}  // namespace orvane::core

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane::tools {
+namespace orvane::files {
 
 // The caption line step, in pixels of the picture.
 inline constexpr int32_t kCaptionLineStep = 17;
@@ -52,4 +52,4 @@ struct ChartImageCaption {
 std::vector<ImageTextLine> ChartImageLines(const ChartImageCaption& caption, const datetime::DateRows& rows,
                                            const text::Language& language);
 
-}  // namespace orvane::tools
+}  // namespace orvane::files

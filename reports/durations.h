@@ -4,11 +4,11 @@
 // it lists every current aspect on one line with its exactness and, when "Show durations" is ticked, the
 // days on which it begins and ends and how long it lasts, sorted by a key the user picks; in the natal and
 // synastry modes it writes the aspects as sentences, counts them by kind and lists the aspect patterns.
-// The duration records it sorts and reads are built by display::GetDurations.
+// The duration records it sorts and reads are built by core::GetDurations.
 
 #include "core/aspect_result.h"
 #include "core/astro_module.h"
-#include "display/aspect_span.h"
+#include "core/aspect_span.h"
 #include "platform/control_models.h"
 #include "platform/message.h"
 #include "text/language.h"
@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane::tools {
+namespace orvane::reports {
 
 // The column (counted from 1) at which the sort key of sort-box entry `sortIndex` begins: the record's
 // text from there to its end is the key. The personal-transit and synastry modes have one more entry
@@ -62,7 +62,7 @@ struct ReportInputs {
     // The title with the orbs appended (AddOrbToTitle).
     std::function<std::string(const std::string& title, bool personal, bool addPeriod)> AddOrbToTitle;
     // The grid from which the duration records are built.
-    display::DurationGrid grid;
+    core::DurationGrid grid;
 };
 
 class DurationsWindow {
@@ -86,7 +86,7 @@ public:
     std::string closeCaption;
 
     // The duration records (recordLines, recordCount).
-    display::DurationRecords records;
+    core::DurationRecords records;
 
     // Window state.
     std::array<int16_t, 7> columnWidth{};  // 1 … 6; 0 unused
@@ -148,4 +148,4 @@ private:
     const text::Language& m_language;
 };
 
-}  // namespace orvane::tools
+}  // namespace orvane::reports

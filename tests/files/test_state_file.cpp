@@ -1,4 +1,4 @@
-#include "tools/state_file.h"
+#include "files/state_file.h"
 
 #include "datetime/date_input.h"
 #include "tests/support/program_fixture.h"
@@ -18,7 +18,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-namespace orvane::tools {
+namespace orvane::files {
 namespace {
 
 // What went wrong, or the empty text when nothing did; the kind of failure beside it.
@@ -402,4 +402,4 @@ TEST_F(StateFile, SavingStoresTheDisplaySettings)
 }
 
 }  // namespace
-}  // namespace orvane::tools
+}  // namespace orvane::files

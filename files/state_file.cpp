@@ -1,6 +1,7 @@
-#include "tools/state_file.h"
+#include "files/state_file.h"
 
 #include "datetime/time_zones.h"
+#include "platform/index.h"
 #include "platform/input_file.h"
 #include "platform/saved_file.h"
 #include "text/strings.h"
@@ -13,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-namespace orvane::tools {
+namespace orvane::files {
 namespace {
 
 
@@ -45,10 +46,7 @@ std::string YearLine(std::string_view year)
     return line;
 }
 
-size_t At(int16_t i)
-{
-    return static_cast<size_t>(i);
-}
+using platform::At;
 
 // The lines of a state file, read one after another. The first fault is kept with its line; every read
 // after it gives nothing (0, false, an empty text) and selects nothing, so that the reading runs to its
@@ -380,4 +378,4 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     return {};
 }
 
-}  // namespace orvane::tools
+}  // namespace orvane::files

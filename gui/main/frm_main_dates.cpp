@@ -1,0 +1,138 @@
+// frmMain: the date rows, the mode and unit options, the step controls and the language switch.
+
+#include "gui/main/frm_main.h"
+
+#include "app/actions.h"
+#include "app/startup.h"
+#include "app/window_rules.h"
+#include "datetime/date_input.h"
+#include "gui/platform/qt_widgets.h"
+#include "platform/index.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace orvane::gui {
+namespace {
+
+using platform::At;
+
+}  // namespace
+
+void frmMain::cmdCompute_Click()
+{
+    const app::ComputeOutcome outcome = m_program.Compute();
+    RefreshWeekdays();
+    SyncFromModel();
+    ShowComputeOutcome(outcome);
+}
+
+void frmMain::cmdNow_Click()
+{
+    const app::ComputeOutcome outcome = m_program.SetWorldDateToNow(m_clock);
+    RefreshWeekdays();
+    SyncFromModel();
+    ShowComputeOutcome(outcome);
+    FocusCompute();
+}
+
+void frmMain::cmdClear_Click(int16_t row)
+{
+    if (m_boxes.Show(app::ClearQuestion(m_program.language, row)) != platform::Button::Yes)
+        return;
+    m_program.main.ClearDateRow(row);
+    RefreshWeekdays();
+    SyncFromModel();
+}
+
+void frmMain::cmdForwardBack_Click(int16_t index)
+{
+    const app::StepOutcome outcome = m_program.Step(index == kForwardButton ? app::Direction::Forward : app::Direction::Back);
+    cboDayCE[0]->setToolTip(Q(datetime::ShowWeekday(m_program.main, core::kWorldDateRow, m_program.language)));
+    SyncFromModel();
+    ShowComputeOutcome(outcome.compute);
+}
+
+void frmMain::cboForwardBack_Click()
+{
+    if (m_syncing)
+        return;
+    m_program.main.stepIncrement.SetListIndex(static_cast<int16_t>(cboForwardBack->currentIndex()));
+    SyncFromModel();
+    if (cmdForwardBack[0]->isEnabled())
+        cmdForwardBack[0]->setFocus();
+}
+
+void frmMain::optMode_Click(core::Mode mode)
+{
+    if (m_syncing)
+        return;
+    // A refused change leaves the mode shown before selected, and so its height.
+    const app::ComputeOutcome outcome = m_program.ChangeMode(mode);
+    SetHeightForMode();
+    SyncFromModel();
+    ShowComputeOutcome(outcome);
+}
+
+void frmMain::optUnit_Click(bool degrees)
+{
+    if (m_syncing)
+        return;
+    if (degrees)
+        m_program.main.SelectDegrees(true);
+    else
+        m_program.main.SelectRadians(true);
+    cmdCompute_Click();
+}
+
+void frmMain::Label1_Click(int16_t index)
+{
+    if (index != core::kWorldDateRow)
+        return;
+    m_program.main.ToggleDegreesRadians();
+    cmdCompute_Click();
+}
+
+void frmMain::txbYearCE_Change(int16_t row, const QString& text)
+{
+    if (m_syncing)
+        return;
+    m_program.main.yearTexts[At(row)] = datetime::SanitizeInteger(text.toStdString(), false, false);
+    SyncFromModel();
+}
+
+void frmMain::txbYearCE_KeyEnter(int16_t row)
+{
+    if (core::RowUsedByMode(row, m_program.main.DetermineMode()))
+        cmdCompute_Click();
+}
+
+void frmMain::cboRow_Click(int16_t row)
+{
+    if (isVisible()) {
+        ResetFootLabel();
+        cboDayCE[At(row)]->setToolTip(Q(datetime::ShowWeekday(m_program.main, row, m_program.language)));
+    }
+    SyncFromModel();
+    if (isVisible())
+        FocusCompute();
+}
+
+void frmMain::cboLanguage_Click(int index)
+{
+    if (m_syncing)
+        return;
+    const int16_t language = index == text::langGerman ? text::langGerman : text::langEnglish;
+    m_program.language.currentLanguage = language;
+    StoreLanguage(language);
+    app::ApplyLanguageToModels(m_program);
+    ApplyQtTranslation();
+    SetLanguageDependentText();
+    if (!m_program.main.startupCompleted)
+        return;
+    cmdCompute_Click();
+    RecaptionDurationsWindow();
+    FocusCompute();
+}
+
+}  // namespace orvane::gui
