@@ -25,13 +25,13 @@ TEST_F(TimelineTest, AssemblesBarsFromEvents)
 {
     const core::EventPair a{Body::Earth, Body::Mercury}, b{Body::Earth, Body::Venus};
     const auto ev = [](double t, EventKind kind, const core::EventPair& p, Aspect aspect) {
-        return Event{t, kind, p.body1, p.body2, aspect, -1, 0.0};
+        return Event{t, kind, p.body1, p.body2, aspect, -1, 0.0, std::nullopt};
     };
     const Aspect con = Aspect::Conjunction, opp = Aspect::Opposition, sqr = Aspect::Square, tri = Aspect::Trine;
     const std::vector<Event> events{
         ev(-5, EventKind::Enter, a, con), ev(3, EventKind::Exact, a, tri), ev(5, EventKind::Leave, a, tri),
         ev(10, EventKind::Enter, a, sqr), ev(12, EventKind::Exact, a, sqr), ev(15, EventKind::Leave, a, sqr),
-        {16, EventKind::Ingress, Body::Mercury, std::nullopt, std::nullopt, 4, 0.0}, ev(20, EventKind::Leave, b, opp),
+        {16, EventKind::Ingress, Body::Mercury, std::nullopt, std::nullopt, 4, 0.0, std::nullopt}, ev(20, EventKind::Leave, b, opp),
         ev(30, EventKind::Enter, a, sqr), ev(40, EventKind::Leave, a, sqr), ev(90, EventKind::Enter, b, con),
         ev(100, EventKind::Leave, b, con)};
     const Timeline t = AssembleTimeline(0, 100, {b, a}, {{a, tri}, {b, Aspect::Sextile}}, events);
