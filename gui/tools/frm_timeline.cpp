@@ -310,9 +310,11 @@ void frmTimeline::CreateControls()
     cmdExportPng = Create<QPushButton>(this, QStringLiteral("cmdExportPng"));
     cmdExportCsv = Create<QPushButton>(this, QStringLiteral("cmdExportCsv"));
     cmdClose = Create<QPushButton>(this, QStringLiteral("cmdClose"));
+    cmdPrint = Create<QPushButton>(this, QStringLiteral("cmdPrint"));
+    cmdExport = Create<QPushButton>(this, QStringLiteral("cmdExport"));
     lblHint->setWordWrap(true);
     // No button is the dialog's default: Return in the From box takes the typed date and nothing else.
-    for (QPushButton* button : {cmdExportPng, cmdExportCsv, cmdClose})
+    for (QPushButton* button : {cmdExportPng, cmdExportCsv, cmdClose, cmdPrint, cmdExport})
         button->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
@@ -332,7 +334,7 @@ void frmTimeline::CreateControls()
     middle->addWidget(scrRows);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
-    for (QWidget* widget : std::initializer_list<QWidget*>{cmdExportPng, cmdExportCsv, cmdClose})
+    for (QWidget* widget : std::initializer_list<QWidget*>{cmdPrint, cmdExport, cmdExportPng, cmdExportCsv, cmdClose})
         bottom->addWidget(widget);
     auto* column = new QVBoxLayout(this);
     column->addLayout(top);
@@ -352,6 +354,8 @@ void frmTimeline::CreateControls()
     connect(cmdExportPng, &QPushButton::clicked, this, &frmTimeline::cmdExportPng_Click);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmTimeline::cmdExportCsv_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmTimeline::cmdPrint_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmTimeline::cmdExport_Click);
     connect(picTimeline, &TimelineCanvas::momentClicked, this, &frmTimeline::picTimeline_Click);
     connect(picTimeline, &TimelineCanvas::scrollOffsetChanged, this, [this] { SyncScrollBar(); });
     connect(scrRows, &QScrollBar::valueChanged, picTimeline, &TimelineCanvas::SetScrollOffset);
@@ -378,6 +382,7 @@ void frmTimeline::SetLanguageDependentText()
     cmdExportPng->setText(Q(language.Text(text::kTextTimelineExportPng)));
     cmdExportCsv->setText(Q(language.Text(text::kTextTimelineExportCsv)));
     cmdClose->setText(Q(language.Text(text::kTextClose)));
+    SetOutputCaptions();
     picTimeline->update();
 }
 
