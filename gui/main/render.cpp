@@ -85,10 +85,15 @@ int RenderChart(const RenderRequest& request, std::ostream& err)
     app::LoadUserStateOrNow(*program, false, clock, store);
     program->Compute();
     const app::StateFileOutcome loaded = program->Load(request.stateFile, clock, store);
+    // The file named, with what kept it from being drawn.
+    const auto cannotDraw = [&](const platform::Message& why) {
+        return Refuse(err, language.TextWithReplacements(text::kTextRenderNoChart, request.stateFile, OneLine(why)),
+                      kRenderBadInput);
+    };
     if (loaded.error)
-        return Refuse(err, OneLine(*loaded.error), kRenderBadInput);
+        return cannotDraw(*loaded.error);
     if (loaded.compute.dateError)
-        return Refuse(err, OneLine(*loaded.compute.dateError), kRenderBadInput);
+        return cannotDraw(*loaded.compute.dateError);
 
     const settings::ConfigureModel& panel = program->configure;
     const display::ChartData data = display::MakeChartData(
@@ -102,9 +107,7 @@ int RenderChart(const RenderRequest& request, std::ostream& err)
         drawn = DrawChart(painter, data).drawn;
     }
     if (drawn == ChartDrawn::FiltersConflict)
-        return Refuse(err, language.TextWithReplacements(text::kTextRenderNoChart, request.stateFile,
-                                                         OneLine(data.filterConflict)),
-                      kRenderBadInput);
+        return cannotDraw(data.filterConflict);
     if (drawn == ChartDrawn::NoRoom)
         err << "orvane: " << OneLine(data.noRoom) << '\n';
 
