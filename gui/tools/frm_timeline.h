@@ -60,6 +60,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // The keyboard's way to what the wheel and dragging do: + and − zoom around the middle, Left and
+    // Right move through time, Up, Down, Page Up and Page Down through the rows, Home shows the whole span.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -2,6 +2,7 @@
 // main window shows in the file type chosen; the buttons' keys press them and their tooltips name them in
 // both languages; the print preview opens on the picture; the dialogs close from the keyboard.
 
+#include "gui/tools/frm_timeline.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
@@ -107,6 +108,18 @@ private slots:
             preview.reject();
         }, {"cmdPrint"}));
         QCOMPARE(title, window->windowTitle());
+    }
+
+    // Ctrl+T opens the timeline, whose picture zooms with + and shows the whole span again with Home.
+    void theTimelineZoomsFromTheKeyboard()
+    {
+        QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+        gui::TimelineCanvas& canvas = qobject_cast<gui::frmTimeline*>(Control("frmTimeline"))->Canvas();
+        const double whole = canvas.Layout().view.Length();
+        QTest::keyClick(&canvas, Qt::Key_Plus);
+        QCOMPARE(canvas.Layout().view.Length(), whole * 0.8);
+        QTest::keyClick(&canvas, Qt::Key_Home);
+        QCOMPARE(canvas.Layout().view.Length(), whole);
     }
 
     // The durations window: Print and Export beside its title, Escape closes it.
