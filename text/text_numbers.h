@@ -378,4 +378,21 @@ inline constexpr int16_t kTextTimelineBodies = 1427;       // the label of the p
 inline constexpr int16_t kTextTimelineDiskFull = 1428;     // an export onto a full disk, the file below
 inline constexpr int16_t kTextAndMoreFiles = 1429;         // "and [r1] more" after the names a box lists
 
+// Print and picture export of the windows, and rendering a chart without a window.
+inline constexpr int16_t kTextPrint = 1800;                  // cmdPrint, and the other windows' Print buttons
+inline constexpr int16_t kTextExport = 1801;                 // cmdExport: the picture as PDF, SVG or PNG
+inline constexpr int16_t kTextPdfDocument = 1802;            // the export dialog's file types
+inline constexpr int16_t kTextSvgDrawing = 1803;
+inline constexpr int16_t kTextPngAtScale = 1804;             // "PNG image, [r1]×"
+inline constexpr int16_t kTextPictureSaved = 1805;           // the file below this line
+inline constexpr int16_t kTextPictureNotSaved = 1806;        // [r1] the file, [r2] why
+inline constexpr int16_t kTextPictureDiskFull = 1807;        // [r1] the file
+inline constexpr int16_t kTextUnknownPictureFormat = 1808;   // [r1] the output's name
+inline constexpr int16_t kTextUnknownPictureSize = 1809;     // [r1] as typed, [r2] … [r3] the range
+inline constexpr int16_t kTextRenderNeedsOutput = 1810;      // --render without --output
+inline constexpr int16_t kTextShortcutTip = 1811;            // "Shortcut: [r1]", a button's tooltip
+inline constexpr int16_t kTextExportPicture = 1812;          // the export dialog's title
+inline constexpr int16_t kTextRenderOneState = 1813;         // --render names one state file
+inline constexpr int16_t kTextRenderNoChart = 1814;          // the chart of the state cannot be drawn: [r1] why
+
 }  // namespace orvane::text

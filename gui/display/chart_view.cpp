@@ -1,6 +1,7 @@
 #include "gui/display/chart_view.h"
 
 #include "gui/display/chart_painter.h"
+#include "gui/tools/image_export.h"
 #include "platform/twips.h"
 
 #include <QMouseEvent>
@@ -78,6 +79,18 @@ QImage ChartView::ChartImage()
     QImage image;
     PaintPicture(image, 1.0);
     return image;
+}
+
+Picture ChartView::ShownPicture() const
+{
+    if (m_transit) {
+        const QSize size = TransitPixelSize();
+        return {size, [picture = *m_transit, size](QPainter& painter) {
+                    painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+                    DrawTransitPicture(painter, picture);
+                }};
+    }
+    return ChartPicture(m_program, m_chart ? *m_chart : CurrentData());
 }
 
 void ChartView::paintEvent(QPaintEvent*)

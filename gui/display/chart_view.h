@@ -7,6 +7,7 @@
 // deviation of that point of the curve.
 
 #include "gui/display/chart_painter.h"
+#include "gui/platform/picture_output.h"
 #include "app/workspace.h"
 #include "platform/message.h"
 
@@ -37,6 +38,9 @@ public:
 
     // The picture as it is shown, at the picture's own scale: what "Save as ..." exports.
     QImage ChartImage();
+    // The picture as it is shown, to print or to write as PDF, SVG or PNG: the transit picture, or the
+    // chart with the title block and captions of its saved image.
+    Picture ShownPicture() const;
 
 signals:
     // A message for the user: a glyph found no room, both display filters are set, or the report of a

@@ -150,10 +150,15 @@ int GridView::CellAt(QPoint point) const
 void GridView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    PaintCells(painter, event->rect());
+}
+
+void GridView::PaintCells(QPainter& painter, const QRect& area) const
+{
     // Where no cell is shown (below the diagonal) the grid's own grey shows, as between the cells.
-    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    painter.fillRect(area, palette().color(QPalette::Window));
     for (const CellPicture& cell : m_cells) {
-        if (!cell.visible || !event->rect().intersects(cell.rect))
+        if (!cell.visible || !area.intersects(cell.rect))
             continue;
         const QRect face = Face(cell.rect);
         painter.fillRect(face, cell.back);

@@ -23,6 +23,8 @@
 #include <array>
 #include <vector>
 
+class QPainter;
+
 namespace orvane::gui {
 
 // An RGB colour value of the models (red + 256 × green + 65536 × blue) as a QColor.
@@ -41,6 +43,9 @@ public:
     QRect CellRect(int cell) const;
     // The visible cell at `point`, or −1 where there is none (below the diagonal, outside the grid).
     int CellAt(QPoint point) const;
+    // The cells within `area` (the grid's pixels) onto `painter`: the screen's paint, and the grid's
+    // print and export.
+    void PaintCells(QPainter& painter, const QRect& area) const;
 
 signals:
     // A mouse click on cell `cell` (0 … intNumCells − 1).

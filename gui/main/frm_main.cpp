@@ -89,6 +89,7 @@ frmMain::frmMain(app::Workspace& program, settings::SettingsStore& store, platfo
     ConnectControls();
     BuildRunControls();
     SetTabOrder();
+    SetShortcuts();
     setMinimumHeight(Px(app::kLeastWindowHeight));
     setFixedWidth(Px(app::kMainWindowWidth));
     resize(Px(app::kMainWindowWidth), Px(app::kOneDateModeHeight));
@@ -165,6 +166,9 @@ void frmMain::SetLanguageDependentText()
     caption(cmdSave, text::kTextSave);
     caption(cmdQuit, text::kTextQuit);
     caption(cmdHelp, text::kTextHelp);
+    caption(cmdPrint, text::kTextPrint);
+    caption(cmdExport, text::kTextExport);
+    SetShortcutTips();
     caption(cmdNow, text::kTextNow);
     caption(cmdRestore, text::kTextRestore);
     caption(cmdCompute, text::kTextCompute);

@@ -12,6 +12,7 @@
 #include "settings/settings_store.h"
 #include "reports/durations.h"
 
+#include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
 
@@ -19,6 +20,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QButtonGroup;
@@ -44,6 +46,7 @@ class frmRun;
 class frmDurations;
 class frmView;
 class frmTimeline;
+struct Picture;
 
 // The two step buttons of cmdForwardBack.
 inline constexpr int16_t kForwardButton = 0;
@@ -109,6 +112,10 @@ public:
     void cmdTimeline_Click();
     void cmdConfigure_Click();
     void cmdHelp_Click();
+    // What the window shows (the chart, the transit picture, or the grid with its title and summary),
+    // printed through the print preview, or written as PDF, SVG or PNG (frm_main_output.cpp).
+    void cmdPrint_Click();
+    void cmdExport_Click();
     void lblURL_Click();
     void cmdQuit_Click();
     void optMode_Click(core::Mode mode);
@@ -192,6 +199,11 @@ private:
     // Help, the manual link and the chart image export.
     void BuildHelpControls();
     void SaveChartImage();
+    // Print and export (frm_main_output.cpp): the buttons' keys, their tooltips, and the picture shown.
+    std::vector<std::pair<QPushButton*, QKeySequence>> Shortcuts() const;
+    void SetShortcuts();
+    void SetShortcutTips();
+    Picture ShownPicture() const;
 
     app::Workspace& m_program;
     settings::SettingsStore& m_store;
@@ -232,6 +244,8 @@ private:
     QPushButton* cmdConfigure = nullptr;
     QPushButton* cmdHelp = nullptr;
     QPushButton* cmdQuit = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdExport = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblFoot = nullptr;

@@ -63,6 +63,7 @@ constexpr int32_t kUnitsWidth = 2790;
 constexpr int32_t kButtonRowGap = 120;
 constexpr int32_t kButtonRowHeight = 390;
 constexpr int32_t kTitleGap = 90;
+constexpr int32_t kOutputButtonWidth = 1650;  // Print and Export, at the title line's end
 constexpr int32_t kViewGap = 30;
 constexpr int32_t kInnerWidth = 14160;
 constexpr int32_t kReportGap = 180;
@@ -254,8 +255,21 @@ void frmMain::BuildTitleAndViews(QVBoxLayout& window)
     QFont titleFont = font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblTitle->setFixedSize(Px(kInnerWidth), Px(kControlHeight));
-    window.addWidget(lblTitle);
+    // Print and Export at the title line's right end; the title keeps the rest of the line.
+    cmdPrint = new QPushButton(this);
+    cmdExport = new QPushButton(this);
+    Named(cmdPrint, QStringLiteral("cmdPrint"));
+    Named(cmdExport, QStringLiteral("cmdExport"));
+    auto* titleLine = new QHBoxLayout;
+    titleLine->setSpacing(Px(kControlGap));
+    lblTitle->setFixedSize(Px(kInnerWidth - 2 * (kOutputButtonWidth + kControlGap)), Px(kControlHeight));
+    titleLine->addWidget(lblTitle);
+    for (QPushButton* button : {cmdPrint, cmdExport}) {
+        button->setFixedSize(Px(kOutputButtonWidth), Px(kControlHeight));
+        button->setAutoDefault(false);
+        titleLine->addWidget(button);
+    }
+    window.addLayout(titleLine);
     window.addSpacing(Px(kViewGap));
 
     // The views and the summary beside them share one area; in a window made lower than its contents
@@ -375,6 +389,8 @@ void frmMain::ConnectControls()
     connect(cmdTimeline, &QPushButton::clicked, this, &frmMain::cmdTimeline_Click);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmMain::cmdExport_Click);
     connect(lblURL, &QLabel::linkActivated, this, &frmMain::lblURL_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
@@ -393,7 +409,7 @@ void frmMain::SetTabOrder()
     order.insert(order.end(), {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry,
                                cmdCompute, cmdNow, cmdForwardBack[1], cboForwardBack, cmdForwardBack[0], optDegrees,
                                optRadians, cmdRestore, cmdSave, cmdLoadState, cmdSaveAs, cmdReport, cmdTimeline, cmdRun,
-                               cmdToggleGraphic, cmdConfigure, cmdHelp, cmdQuit, cboLanguage});
+                               cmdToggleGraphic, cmdConfigure, cmdHelp, cmdQuit, cmdPrint, cmdExport, cboLanguage});
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -35,8 +35,11 @@ reports::DurationsWindow& frmMain::Durations()
 
 frmDurations& frmMain::DurationsView()
 {
-    if (frmDurations == nullptr)
+    if (frmDurations == nullptr) {
         frmDurations = new gui::frmDurations(m_program, Durations(), *this, *picTable);
+        connect(frmDurations, &gui::frmDurations::messageForUser, this,
+                [this](const platform::Message& message) { m_boxes.Show(message); });
+    }
     return *frmDurations;
 }
 

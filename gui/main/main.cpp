@@ -1,6 +1,7 @@
 // Orvane, the desktop program: the main window over the program's state objects.
 
 #include "gui/main/frm_main.h"
+#include "gui/main/render.h"
 #include "platform/program_folder.h"
 #include "gui/platform/qt_message_boxes.h"
 #include "gui/settings/qsettings_store.h"
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,24 @@ namespace {
 
 // Quits as soon as the main window has been painted once: the whole-process start-up benchmark.
 constexpr const char* kQuitAfterFirstPaint = "--quit-after-first-paint";
+
+// Draws a state's chart into a file instead of opening the window.
+constexpr const char* kRender = "--render";
+
+// A render says what it has to say in its own lines; Qt's notes (a missing runtime folder …) stay out.
+void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "orvane: " << message.toStdString() << '\n';
+}
+
+bool RenderAsked(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], kRender) == 0 || std::strncmp(argv[i], "--render=", 9) == 0)
+            return true;
+    return false;
+}
 
 // Whether Qt can open a window at all: an X or Wayland display, or a platform chosen explicitly.
 bool DisplayAvailable(int argc, char* argv[])
@@ -49,6 +69,12 @@ int main(int argc, char* argv[])
 {
     using namespace orvane;
     const std::string dataFolder = platform::DataFolder();
+    const bool render = RenderAsked(argc, argv);
+    // A render opens no window: without a display it draws on Qt's offscreen platform.
+    if (render && !DisplayAvailable(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (render)
+        qInstallMessageHandler(QuietQtNotes);
     if (!DisplayAvailable(argc, argv))
         return NoDisplay(dataFolder);
 
@@ -58,7 +84,34 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     const QCommandLineOption quitOption(QString::fromLatin1(kQuitAfterFirstPaint).mid(2));
     parser.addOption(quitOption);
+    const QCommandLineOption renderOption(QString::fromLatin1(kRender).mid(2), QString(), QStringLiteral("STATE"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption sizeOption(QStringLiteral("size"), QString(), QStringLiteral("N"));
+    if (render)
+        parser.addOptions({renderOption, outputOption, sizeOption});
     parser.parse(QApplication::arguments());
+    if (render) {
+        // A name too many or an option the render does not know: one line, and nothing is drawn.
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!parser.positionalArguments().isEmpty() || !unknown.isEmpty()) {
+            text::Language language;
+            language.currentLanguage = gui::StoredLanguage();
+            if (language.LoadProgramText(dataFolder, text::kProgramTextFileName).ok())
+                std::cerr << "orvane: "
+                          << (unknown.isEmpty()
+                                  ? language.TextWithReplacements(text::kTextRenderOneState,
+                                                                   parser.positionalArguments().constFirst().toStdString())
+                                  : language.TextWithReplacements(text::kTextUnknownOption,
+                                                                  "--" + unknown.constFirst().toStdString()))
+                          << '\n';
+            return gui::kRenderUsage;
+        }
+        gui::RenderRequest request{parser.value(renderOption).toStdString(), parser.value(outputOption).toStdString(),
+                                   std::nullopt, dataFolder};
+        if (parser.isSet(sizeOption))
+            request.width = parser.value(sizeOption).toStdString();
+        return gui::RenderChart(request, std::cerr);
+    }
     const bool quitAfterFirstPaint = parser.isSet(quitOption);
     std::vector<std::string> stateFiles;
     for (const QString& file : parser.positionalArguments())

@@ -196,6 +196,7 @@ QVBoxLayout* frmConfigure::CreateAspectRows()
         Fix(cboOrb[i], kOrbList);
         lblAspectColor[i] = Create<MouseDownLabel>(this, IndexedName("lblAspectColor", i));
         lblAspectColor[i]->setFrameShape(QFrame::Box);
+        lblAspectColor[i]->setFocusPolicy(Qt::StrongFocus);  // Space changes the colour, Delete leaves it out
         Fix(lblAspectColor[i], kAspectColor);
         rows->addLayout(Row({lblAspectName[i], cboOrb[i], lblAspectColor[i]}, {kNameToOrb, kOrbToColor}));
     }

@@ -1,7 +1,9 @@
 #pragma once
 
 // A label that reports a mouse button pressed on it: the colour swatches of the configuration panel and
-// the text of the pop-up notice act on the press, not on a click.
+// the text of the pop-up notice act on the press, not on a click. Given the keyboard focus (the
+// swatches), Space or Return stands for the left button and Delete or the menu key for the right one,
+// and a thicker frame shows the focus.
 
 #include <QLabel>
 
@@ -18,6 +20,9 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 }  // namespace orvane::gui

@@ -2,7 +2,9 @@
 
 #include "core/modes.h"
 #include "app/actions.h"
+#include "gui/display/page_painter.h"
 #include "gui/platform/qt_widgets.h"
+#include "text/text_numbers.h"
 #include "platform/twips.h"
 
 #include <QCheckBox>
@@ -10,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,7 +43,8 @@ constexpr int32_t kLabelDrop = 50;
 constexpr int32_t kLabelToBox = 100;
 constexpr int32_t kBoxToCheck = 250;
 constexpr int32_t kGroupShift = 700;
-constexpr int32_t kGroupFromCopy = 120;  // the least gap between Copy and the sort label
+constexpr int32_t kGroupFromCopy = 120;
+constexpr int32_t kOutputGap = 60;  // between the title, Print and Export  // the least gap between Copy and the sort label
 
 // Placement over the main window, and the sizes the window keeps.
 constexpr int32_t kBelowGrid = 1575;
@@ -93,12 +97,16 @@ void frmDurations::CreateControls()
     txbOutput->setFont(listFont);
     cmdCopy = Create<QPushButton>(this, QStringLiteral("cmdCopy"));
     cmdClose = Create<QPushButton>(this, QStringLiteral("cmdClose"));
-    cmdCopy->setAutoDefault(false);
-    cmdClose->setAutoDefault(false);
+    cmdPrint = Create<QPushButton>(this, QStringLiteral("cmdPrint"));
+    cmdExport = Create<QPushButton>(this, QStringLiteral("cmdExport"));
+    for (QPushButton* button : {cmdCopy, cmdClose, cmdPrint, cmdExport})
+        button->setAutoDefault(false);
     setTabOrder(cboSortBy, chkShowDuration);
     setTabOrder(chkShowDuration, txbOutput);
     setTabOrder(txbOutput, cmdCopy);
     setTabOrder(cmdCopy, cmdClose);
+    setTabOrder(cmdClose, cmdPrint);
+    setTabOrder(cmdPrint, cmdExport);
 }
 
 void frmDurations::ConnectControls()
@@ -107,6 +115,8 @@ void frmDurations::ConnectControls()
     connect(chkShowDuration, &QCheckBox::clicked, this, &frmDurations::chkShowDuration_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &frmDurations::cmdCopy_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmDurations::cmdClose_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmDurations::cmdPrint_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmDurations::cmdExport_Click);
 }
 
 // ----- Showing ----------------------------------------------------------------------------------------------
@@ -187,6 +197,15 @@ void frmDurations::SyncFromModel()
         txbOutput->setPlainText(output);
     cmdCopy->setText(Q(m_model.copyCaption));
     cmdClose->setText(Q(m_model.closeCaption));
+    // The captions take the shortcuts away: both are set again with them.
+    const text::Language& language = m_program.language;
+    cmdPrint->setText(Q(language.Text(text::kTextPrint)));
+    cmdExport->setText(Q(language.Text(text::kTextExport)));
+    for (QPushButton* button : {cmdPrint, cmdExport}) {
+        button->setShortcut(QKeySequence(Qt::CTRL | (button == cmdPrint ? Qt::Key_P : Qt::Key_E)));
+        button->setToolTip(Q(language.TextWithReplacements(
+            text::kTextShortcutTip, button->shortcut().toString(QKeySequence::NativeText).toStdString())));
+    }
     if (isVisible() && windowState() == Qt::WindowNoState && frameGeometry().width() != WantedOuterWidth())
         ResizeOuter(WantedOuterWidth(), frameGeometry().height());
     ArrangeControls();
@@ -205,11 +224,19 @@ void frmDurations::ArrangeControls()
     cmdCopy->setGeometry(Px(kLeft), buttonTop, copyWidth, Px(kButtonHeight));
     // A title longer than the window (personal transits in the narrow window) wraps, and the list moves
     // down below it.
-    const int titleWidth = std::max(0, right - Px(kLeft) - Px(kRightGap));
+    const int listWidth = std::max(0, right - Px(kLeft) - Px(kRightGap));
+    // Print and Export at the right end of the title line; the title wraps in the room before them.
+    const int exportWidth = ButtonWidth(*cmdExport);
+    const int printWidth = ButtonWidth(*cmdPrint);
+    const int exportLeft = right - Px(kRightGap) - exportWidth;
+    const int printLeft = exportLeft - Px(kOutputGap) - printWidth;
+    cmdExport->setGeometry(exportLeft, Px(kTitleTop), exportWidth, Px(kTitleHeight));
+    cmdPrint->setGeometry(printLeft, Px(kTitleTop), printWidth, Px(kTitleHeight));
+    const int titleWidth = std::max(0, printLeft - Px(kOutputGap) - Px(kLeft));
     const int titleHeight = std::max(Px(kTitleHeight), lblTitle->heightForWidth(titleWidth));
     lblTitle->setGeometry(Px(kLeft), Px(kTitleTop), titleWidth, titleHeight);
     const int listTop = std::max(Px(kListTop), Px(kTitleTop) + titleHeight + Px(kTitleToList));
-    txbOutput->setGeometry(Px(kLeft), listTop, titleWidth, std::max(0, buttonTop - listTop - Px(kListToButtons)));
+    txbOutput->setGeometry(Px(kLeft), listTop, listWidth, std::max(0, buttonTop - listTop - Px(kListToButtons)));
 
     // The sort label, the sort box and "Show durations" form one group between the two buttons, a little
     // left of the middle, and touching neither button.
@@ -263,6 +290,22 @@ void frmDurations::cmdCopy_Click()
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(Q(m_model.ClipboardText()));
+}
+
+Picture frmDurations::ListPicture() const
+{
+    return TextPagePicture(lblTitle->text(), txbOutput->toPlainText(), lblTitle->font(), txbOutput->font());
+}
+
+void frmDurations::cmdPrint_Click()
+{
+    PrintPicture(this, ListPicture(), windowTitle());
+}
+
+void frmDurations::cmdExport_Click()
+{
+    if (const auto message = ExportPicture(this, ListPicture(), m_program.language, cmdExport->text().toStdString()))
+        emit messageForUser(*message);
 }
 
 void frmDurations::cmdClose_Click()

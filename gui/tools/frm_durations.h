@@ -9,6 +9,8 @@
 // a fixed-pitch font so that the padded columns line up.
 
 #include "app/workspace.h"
+#include "gui/platform/picture_output.h"
+#include "platform/message.h"
 #include "reports/durations.h"
 
 #include <QDialog>
@@ -44,8 +46,15 @@ public:
     void chkShowDuration_Click(bool ticked);
     void cmdCopy_Click();
     void cmdClose_Click();
+    // The title and the list printed through the print preview, or written as PDF, SVG or PNG.
+    void cmdPrint_Click();
+    void cmdExport_Click();
     // Each time the window becomes active: the model refills the sort box and the list.
     void Form_Activate();
+
+signals:
+    // What came of an export, for the main window's message boxes.
+    void messageForUser(const orvane::platform::Message& message);
 
 protected:
     bool event(QEvent* event) override;
@@ -69,6 +78,8 @@ private:
     void ResizeOuter(int width, int height);
     // The frame's title bar and borders, in pixels.
     QMargins Frame() const;
+    // The title and the list as a page.
+    Picture ListPicture() const;
 
     app::Workspace& m_program;
     reports::DurationsWindow& m_model;
@@ -85,6 +96,8 @@ private:
     QPlainTextEdit* txbOutput = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdExport = nullptr;
 };
 
 }  // namespace orvane::gui

@@ -18,6 +18,7 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -194,6 +195,28 @@ void TimelineCanvas::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
+void TimelineCanvas::keyPressEvent(QKeyEvent* event)
+{
+    const display::TimeView bounds{m_timeline.from, m_timeline.to};
+    const double middle = (m_view.from + m_view.to) / 2;
+    const int rows = event->key() == Qt::Key_Up ? -Layout().rowHeight : event->key() == Qt::Key_Down ? Layout().rowHeight
+                     : event->key() == Qt::Key_PageUp ? -height() : event->key() == Qt::Key_PageDown ? height() : 0;
+    if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal || event->key() == Qt::Key_Minus)
+        m_view = display::Zoomed(m_view, middle, event->key() == Qt::Key_Minus ? 1 / kZoomPerNotch : kZoomPerNotch,
+                                 bounds, kLeastViewDays);
+    else if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)
+        m_view = display::Scrolled(m_view, (event->key() == Qt::Key_Left ? -1 : 1) * m_view.Length() / 10.0, bounds);
+    else if (event->key() == Qt::Key_Home)
+        ShowWholeSpan();
+    else if (rows != 0)
+        SetScrollOffset(m_offset + rows);
+    else
+        return QWidget::keyPressEvent(event);
+    emit scrollOffsetChanged(m_offset);
+    update();
+    event->accept();
+}
+
 void TimelineCanvas::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
@@ -305,14 +328,17 @@ void frmTimeline::CreateControls()
         chkBody[i]->setChecked(true);
     }
     picTimeline = new TimelineCanvas(m_program, m_timeline, this);
+    picTimeline->setFocusPolicy(Qt::StrongFocus);  // zoomed and scrolled from the keyboard too
     scrRows = Create<QScrollBar>(this, QStringLiteral("scrRows"));
     lblHint = Create<QLabel>(this, QStringLiteral("lblHint"));
     cmdExportPng = Create<QPushButton>(this, QStringLiteral("cmdExportPng"));
     cmdExportCsv = Create<QPushButton>(this, QStringLiteral("cmdExportCsv"));
     cmdClose = Create<QPushButton>(this, QStringLiteral("cmdClose"));
+    cmdPrint = Create<QPushButton>(this, QStringLiteral("cmdPrint"));
+    cmdExport = Create<QPushButton>(this, QStringLiteral("cmdExport"));
     lblHint->setWordWrap(true);
     // No button is the dialog's default: Return in the From box takes the typed date and nothing else.
-    for (QPushButton* button : {cmdExportPng, cmdExportCsv, cmdClose})
+    for (QPushButton* button : {cmdExportPng, cmdExportCsv, cmdClose, cmdPrint, cmdExport})
         button->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
@@ -334,11 +360,17 @@ void frmTimeline::CreateControls()
     bottom->addStretch(1);
     for (QWidget* widget : std::initializer_list<QWidget*>{cmdExportPng, cmdExportCsv, cmdClose})
         bottom->addWidget(widget);
+    // Print and Export in a row of their own above, so that the window keeps its least width.
+    auto* output = new QHBoxLayout;
+    output->addStretch(1);
+    output->addWidget(cmdPrint);
+    output->addWidget(cmdExport);
     auto* column = new QVBoxLayout(this);
     column->addLayout(top);
     column->addLayout(bodies);
     column->addLayout(middle, 1);
     column->addWidget(lblHint);
+    column->addLayout(output);
     column->addLayout(bottom);
     lblZone->hide();  // the zone stands in the picture's corner
 
@@ -352,6 +384,8 @@ void frmTimeline::CreateControls()
     connect(cmdExportPng, &QPushButton::clicked, this, &frmTimeline::cmdExportPng_Click);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmTimeline::cmdExportCsv_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmTimeline::cmdPrint_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmTimeline::cmdExport_Click);
     connect(picTimeline, &TimelineCanvas::momentClicked, this, &frmTimeline::picTimeline_Click);
     connect(picTimeline, &TimelineCanvas::scrollOffsetChanged, this, [this] { SyncScrollBar(); });
     connect(scrRows, &QScrollBar::valueChanged, picTimeline, &TimelineCanvas::SetScrollOffset);
@@ -378,6 +412,7 @@ void frmTimeline::SetLanguageDependentText()
     cmdExportPng->setText(Q(language.Text(text::kTextTimelineExportPng)));
     cmdExportCsv->setText(Q(language.Text(text::kTextTimelineExportCsv)));
     cmdClose->setText(Q(language.Text(text::kTextClose)));
+    SetOutputCaptions();
     picTimeline->update();
 }
 

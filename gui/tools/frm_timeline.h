@@ -13,6 +13,7 @@
 #include "app/workspace.h"
 #include "display/timeline.h"
 #include "gui/display/timeline_painter.h"
+#include "gui/platform/picture_output.h"
 #include "platform/message.h"
 
 #include <QDialog>
@@ -49,6 +50,8 @@ public:
     display::TimelineLayout Layout() const;
     // The picture of every row at `width` pixels: what the PNG export saves.
     QImage WholeImage(int width) const;
+    // The same picture to print or to write as PDF, SVG or PNG (frm_timeline_output.cpp).
+    gui::Picture WholePicture(int width) const;
 
 signals:
     void momentClicked(double moment);
@@ -57,6 +60,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // The keyboard's way to what the wheel and dragging do: + and − zoom around the middle, Left and
+    // Right move through time, Up, Down, Page Up and Page Down through the rows, Home shows the whole span.
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -103,6 +109,9 @@ public:
     void chkBody_Click();
     void cmdExportPng_Click();
     void cmdExportCsv_Click();
+    // Every row of the timeline printed through the print preview, or written as PDF, SVG or PNG.
+    void cmdPrint_Click();
+    void cmdExport_Click();
     void picTimeline_Click(double moment);
 
 signals:
@@ -116,6 +125,8 @@ private:
     // The rows of the ticked planets shown, the view kept.
     void ApplyBodyFilter();
     void SyncScrollBar();
+    // Print and Export with their shortcuts (a caption takes a button's shortcut away) and tooltips.
+    void SetOutputCaptions();
     // Where the window opens: beside the main window (moved to the screen's left edge when that makes
     // room) or below it, within the screen's available area.
     void PlaceBesideMainWindow();
@@ -146,6 +157,8 @@ private:
     QPushButton* cmdExportPng = nullptr;
     QPushButton* cmdExportCsv = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdExport = nullptr;
 };
 
 }  // namespace orvane::gui

@@ -39,22 +39,19 @@ bool WriteImageFile(const QImage& image, const std::string& path, const char* fo
     return file.commit();
 }
 
-QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, bool transitPictureShown)
+void DrawChartCaption(QPainter& painter, const app::Workspace& program, int width)
 {
-    if (transitPictureShown)
-        return chart;
-    QImage image = chart.convertToFormat(QImage::Format_RGB32);
     const app::MainModel& main = program.main;
     files::ChartImageCaption caption;
     caption.currentMode = main.currentMode;
     caption.onlyOuterPlanets = program.configure.onlyOuterPlanets;
-    caption.width = image.width();
+    caption.width = width;
     caption.productTitle = kProductTitle;
     caption.version = kVersion;
     if (core::IsTwoDateMode(main.currentMode))
         caption.orbNote = std::string(text::Trimmed(app::AddOrbToTitle(program, "", true, false)));
 
-    QPainter painter(&image);
+    painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(QFont(QStringLiteral("Arial"), kCaptionFontSize));
     // Each text on a black ground a little larger than its ink, so that where a line crosses the circle or
@@ -71,7 +68,27 @@ QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, boo
         painter.setPen(lines[i].kind == files::ImageTextLine::Kind::Title ? kTitleColour : kCaptionColour);
         painter.drawText(boxes[i], Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(lines[i].text));
     }
+    painter.restore();
+}
+
+QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, bool transitPictureShown)
+{
+    if (transitPictureShown)
+        return chart;
+    QImage image = chart.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&image);
+    DrawChartCaption(painter, program, image.width());
     return image;
+}
+
+Picture ChartPicture(const app::Workspace& program, const display::ChartData& data)
+{
+    const QSize size = ChartPixelSize(data.kind);
+    return {size, [&program, data, size](QPainter& painter) {
+                painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+                if (DrawChart(painter, data).drawn != ChartDrawn::FiltersConflict)
+                    DrawChartCaption(painter, program, size.width());
+            }};
 }
 
 platform::Message SaveChartImage(const app::Workspace& program, const QImage& image,

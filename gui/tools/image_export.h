@@ -4,9 +4,13 @@
 // chart with the title block and the caption lines), written as a bitmap and converted to PNG.
 
 #include "app/workspace.h"
+#include "gui/display/chart_painter.h"
+#include "gui/platform/picture_output.h"
 #include "platform/message.h"
 
 #include <QImage>
+
+class QPainter;
 
 #include <string>
 
@@ -15,6 +19,14 @@ namespace orvane::gui {
 // Writes `image` in `format` ("BMP", "PNG") through a temporary file that becomes `path` only when it is
 // complete, so that a folder that cannot be written to is left without any file. False on failure.
 bool WriteImageFile(const QImage& image, const std::string& path, const char* format);
+
+// The title block (grey) and the caption lines (blue) of the chart's mode, printed over a chart `width`
+// pixels wide.
+void DrawChartCaption(QPainter& painter, const app::Workspace& program, int width);
+
+// The chart of `data` with its title block and caption lines, on its black ground: what is printed and
+// exported as PDF, SVG or PNG. Nothing but the ground when both display filters are set.
+Picture ChartPicture(const app::Workspace& program, const display::ChartData& data);
 
 // The image to save: `chart` unchanged while it holds the transit picture of a grid cell, otherwise a
 // copy of it of the same size with the title block (grey) and the caption lines (blue) of the chart's

@@ -1,0 +1,123 @@
+#include "gui/main/render.h"
+
+#include "app/startup.h"
+#include "app/window_rules.h"
+#include "app/workspace.h"
+#include "display/chart_layout.h"
+#include "files/picture_output.h"
+#include "gui/display/chart_painter.h"
+#include "gui/main/frm_main.h"
+#include "gui/platform/picture_output.h"
+#include "gui/settings/qsettings_store.h"
+#include "gui/tools/image_export.h"
+#include "platform/clock.h"
+#include "text/text_numbers.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+
+namespace orvane::gui {
+namespace {
+
+// The user's display settings as the window reads them; what start-up and the state file write is kept
+// for the render alone and never stored.
+class ReadOnlyStore : public settings::SettingsStore {
+public:
+    std::optional<std::string> Read(std::string_view name) const override
+    {
+        const std::optional<std::string> written = m_written.Read(name);
+        return written ? written : m_settings.Read(name);
+    }
+    bool Write(std::string_view name, std::string_view value) override { return m_written.Write(name, value); }
+
+private:
+    QSettingsStore m_settings;
+    settings::MemorySettingsStore m_written;
+};
+
+// A message as one line: its text with the line breaks as blanks.
+std::string OneLine(const platform::Message& message)
+{
+    std::string line = message.text;
+    for (size_t at = line.find(text::kLineBreak); at != std::string::npos; at = line.find(text::kLineBreak, at))
+        line.replace(at, 2, " ");
+    return line;
+}
+
+int Refuse(std::ostream& err, const std::string& text, int code)
+{
+    err << "orvane: " << text << '\n';
+    return code;
+}
+
+}  // namespace
+
+int RenderChart(const RenderRequest& request, std::ostream& err)
+{
+    const auto program = std::make_unique<app::Workspace>();
+    text::Language& language = program->language;
+    language.currentLanguage = StoredLanguage();
+    ReadOnlyStore store;
+    const platform::SystemClock clock;
+    const app::StartUpResult startUp = program->StartUp(request.dataFolder, clock, store);
+    if (startUp.programTextError)
+        return Refuse(err, OneLine(*startUp.programTextError), kRenderBadInput);
+    if (startUp.plutoError)
+        err << "orvane: " << OneLine(*startUp.plutoError) << '\n';
+
+    // The file's kind and the picture's width before any work: a usage mistake.
+    if (request.output.empty())
+        return Refuse(err, language.Text(text::kTextRenderNeedsOutput), kRenderUsage);
+    const platform::Result<files::PictureFormat> format = files::PictureFormatOf(request.output, language);
+    if (!format.ok())
+        return Refuse(err, OneLine(format.error()), kRenderUsage);
+    std::optional<int32_t> width;
+    if (request.width) {
+        const platform::Result<int32_t> typed = files::PictureWidthOf(*request.width, language);
+        if (!typed.ok())
+            return Refuse(err, OneLine(typed.error()), kRenderUsage);
+        width = typed.value();
+    }
+
+    // As the program starts without a per-user state and then opens the file named on its command line.
+    app::LoadUserStateOrNow(*program, false, clock, store);
+    program->Compute();
+    const app::StateFileOutcome loaded = program->Load(request.stateFile, clock, store);
+    // The file named, with what kept it from being drawn.
+    const auto cannotDraw = [&](const platform::Message& why) {
+        return Refuse(err, language.TextWithReplacements(text::kTextRenderNoChart, request.stateFile, OneLine(why)),
+                      kRenderBadInput);
+    };
+    if (loaded.error)
+        return cannotDraw(*loaded.error);
+    if (loaded.compute.dateError)
+        return cannotDraw(*loaded.compute.dateError);
+
+    const settings::ConfigureModel& panel = program->configure;
+    const display::ChartData data = display::MakeChartData(
+        program->astro, program->main.result, program->main.currentMode,
+        {panel.zodiacSectors, panel.onlyOuterPlanets, panel.onlyEarthAspects}, language, "Orvane");
+    // Drawn once to learn whether it can be: both filters set draw nothing, a glyph without room stops it.
+    QImage probe(ChartPixelSize(data.kind), QImage::Format_RGB32);
+    ChartDrawn drawn = ChartDrawn::Complete;
+    {
+        QPainter painter(&probe);
+        drawn = DrawChart(painter, data).drawn;
+    }
+    if (drawn == ChartDrawn::FiltersConflict)
+        return cannotDraw(data.filterConflict);
+    if (drawn == ChartDrawn::NoRoom)
+        err << "orvane: " << OneLine(data.noRoom) << '\n';
+
+    const Picture picture = ChartPicture(*program, data);
+    const double scale = width ? files::PictureScale(picture.size.width(), *width) : 1.0;
+    const platform::Result<void> written = WritePicture(picture, request.output, format.value(), scale,
+                                                        QString::fromStdString(request.stateFile), language);
+    if (!written.ok())
+        return Refuse(err, OneLine(written.error()), kRenderBadInput);
+    return kRenderWritten;
+}
+
+}  // namespace orvane::gui
