@@ -68,22 +68,8 @@ int Session::Ephemeris()
     TableWriter writer(m_out, m_line.format, m_line.zone, astro.tables, Words());
     writer.BeginPositions();
     const int16_t step = m_line.step.value_or(1);
-    const double dayNumber = std::floor(from + 0.5);
-    int64_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    datetime::GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
     for (int64_t k = 0; m_out; ++k) {
-        double t = from + static_cast<double>(k) * (step == 0 ? 1.0 / 48 : step == 1 ? 1.0 : 7.0);
-        if (step >= 3) {
-            // Months and years keep the day of the month, or the month's last day when it has fewer.
-            const int64_t months = (year * 12 + month - 1) + k * (step == 3 ? 1 : 12);
-            const int64_t y = months >= 0 ? months / 12 : -((-months + 11) / 12);
-            const auto m = static_cast<int32_t>(months - y * 12 + 1);
-            const int64_t first = datetime::GregorianDayNumber(y, m, 1);
-            const int64_t length = datetime::GregorianDayNumber(y + (m == 12 ? 1 : 0), m == 12 ? 1 : m + 1, 1) - first;
-            t = static_cast<double>(first + std::min<int64_t>(day, length) - 1) + (from + 0.5 - dayNumber) - 0.5;
-        }
+        const double t = datetime::SteppedMoment(from, step, k);
         if (t > to)
             break;
         std::array<double, core::kBodySlots> longitudes{};
