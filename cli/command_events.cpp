@@ -18,28 +18,8 @@ int Session::Events()
     int16_t mode = core::kModeWorldTransits;
     std::array<double, 3> moments{};
     double start = m_environment.nowMoment;
-    app::MainModel& main = m_program.main;
-    if (!m_line.state.empty()) {
-        if (const int code = LoadState(); code != kExitSuccess)
-            return code;
-        mode = main.DetermineMode();
-        if (mode == core::kModeNone) {
-            m_err << OwnText(text::kTextNoModeSelected, m_line.language) << '\n';
-            return kExitBadInput;
-        }
-        for (int16_t row = 0; row < core::kNumDateRows; ++row) {
-            // The world date only gives the start of the span (none is needed with --from); a birthdate is
-            // read where the mode names it.
-            const bool used = row == core::kWorldDateRow ? m_line.from.empty() : core::RowUsedByMode(row, mode);
-            if (!used)
-                continue;
-            const platform::Result<double> moment = datetime::InputDateToAJDate(main, row, m_program.language);
-            if (!moment)
-                return DateError(moment.error());
-            moments[static_cast<size_t>(row)] = moment.value();
-        }
-        start = moments[0];
-    }
+    if (const int code = ReadModeAndMoments(mode, moments, start); code != kExitSuccess)
+        return code;
     m_program.configure.ApplyOrbs(m_program.astro);
     m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
     const double from = m_line.from.empty() ? start : MomentOf(m_line.from);
