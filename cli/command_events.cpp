@@ -27,6 +27,8 @@ int Session::Events()
     if (const int code = CheckSpan(from, to); code != kExitSuccess)
         return code;
 
+    if (m_line.format == TableFormat::Ics)
+        return EventCalendar(mode, moments, from, to);
     const core::EventSearch search(m_program.astro, mode, moments, m_line.filter);
     TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
     writer.BeginEvents();

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/option_kit.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/iso_dates.h"
@@ -63,8 +64,10 @@ public:
                " [--step UNIT] [--max-steps N] [--format text|csv|json]\n"
                "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
                "  or:  orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies B,...] [--aspects A,...]"
-               " [--kinds K,...] [--format text|csv|json] [--zone Z]\n"
+               " [--kinds K,...] [--format text|csv|json|ics] [--windows] [--zone Z]\n"
                "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
+               " [--zone Z]\n"
+               "  or:  orvane-cli aspects [STATE] --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
                " [--zone Z]\n"
                "  or:  orvane-cli --help | --version\n";
     }
@@ -119,7 +122,7 @@ CLI::Option* Valued(CLI::Option* option, const char* type)
 // Reads the command line into a CommandLine with CLI11: the commands, their options, and CLI11's
 // validators and transformers for the values, each refusal worded in the program's own text in the
 // language asked for. Help, the version and usage mistakes are answered here, reading no data file.
-class CommandLineReader {
+class CommandLineReader : public OptionKit {
 public:
     CommandLineReader(CommandLine& line, std::ostream& out, std::ostream& err) : m_line(line), m_out(out), m_err(err)
     {
@@ -136,6 +139,7 @@ public:
         AddPositions();
         AddEvents();
         AddEphemeris();
+        AddAspectsCommand(*this);
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
@@ -207,7 +211,7 @@ private:
 
     // A command with its state file and --lang, which every command takes. --lang is read before the parser
     // runs (LanguageAsked) and only checked here; an empty one (--lang "") leaves the language as it is.
-    CLI::App* AddCommand(const char* name, const char* description, const char* stateText)
+    CLI::App* AddCommand(const char* name, const char* description, const char* stateText) override
     {
         CLI::App* command = m_app.add_subcommand(name, description);
         command->allow_extras();
@@ -300,14 +304,29 @@ private:
             ->check(Refused(IsoDate(), text::kTextNotADate));
     }
 
-    void AddFormat(CLI::App* command, const char* description)
+    void AddFormat(CLI::App* command, const char* description) override
     {
-        Valued(command->add_option("--format", m_line.format, description), "text|csv|json")
-            ->transform(Refused(CLI::IsMember(kFormats, CLI::ignore_case) & CLI::Transformer(kFormats, CLI::ignore_case),
+        AddFormat(command, description, kFormats, "text|csv|json");
+    }
+
+    void AddFormat(CLI::App* command, const char* description, const std::map<std::string, TableFormat>& formats,
+                   const char* names)
+    {
+        Valued(command->add_option("--format", m_line.format, description), names)
+            ->transform(Refused(CLI::IsMember(formats, CLI::ignore_case) & CLI::Transformer(formats, CLI::ignore_case),
                                 text::kTextBadValue, "--format"));
     }
 
-    void AddSpan(CLI::App* command, const char* from, const char* to)
+    // --step UNIT, as ephemeris and aspects take it.
+    void AddStep(CLI::App* command, const char* description) override
+    {
+        const auto step = [this](const int16_t& position) { m_line.step = position; };
+        Valued(command->add_option_function<int16_t>("--step", step, description), "UNIT")
+            ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
+                                text::kTextBadValue, "--step"));
+    }
+
+    void AddSpan(CLI::App* command, const char* from, const char* to) override
     {
         Valued(command->add_option("--from", m_line.from, from), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
         Valued(command->add_option("--to", m_line.to, to), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
@@ -354,7 +373,9 @@ private:
                "K,...")
             ->check(NameList([](const std::string& name) { return static_cast<int16_t>(KindIndex(name) + 1); },
                              text::kTextUnknownKind));
-        AddFormat(events, "Output: text (default), csv or json");
+        AddFormat(events, "Output: text (default), csv, json or ics (an iCalendar file)", kEventFormats,
+                  "text|csv|json|ics");
+        AddCalendarOptions(events, m_line);
         events->footer(
             "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign\n"
             "(body1 is the transiting or 1st-birthdate body; sign only for an ingress). JSON: an array of\n"
@@ -368,12 +389,7 @@ private:
         CLI::App* ephemeris =
             AddCommand("ephemeris", "The nine heliocentric longitudes at every step of a span", nullptr);
         AddSpan(ephemeris, "From this moment (required)", "Up to this moment, included (required)");
-        const auto step = [this](const int16_t& position) { m_line.step = position; };
-        Valued(ephemeris->add_option_function<int16_t>("--step", step,
-                                                       "The step: halfhour, day (default), week, month or year"),
-               "UNIT")
-            ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
-                                text::kTextBadValue, "--step"));
+        AddStep(ephemeris, "The step: halfhour, day (default), week, month or year");
         AddFormat(ephemeris, "Output: text (default, zodiac places), csv or json (degrees)");
         ephemeris->footer(
             "One line a step from --from up to --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
@@ -532,9 +548,11 @@ private:
                 return Usage(text::kTextUnknownOption, "--date");
             return std::nullopt;
         }
+        if (m_line.command == "events" && m_line.windows && m_line.format != TableFormat::Ics)
+            return Usage(text::kTextWindowsNeedCalendar, {});
         if (m_line.command == "events")
             return std::nullopt;
-        if (m_line.command == "ephemeris") {
+        if (m_line.command == "ephemeris" || m_line.command == "aspects") {
             if (!given("--from") || !given("--to"))
                 return Usage(text::kTextNeedsSpan, m_line.command);
             return std::nullopt;

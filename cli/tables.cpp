@@ -189,6 +189,45 @@ void TableWriter::Found(double moment, const std::string& pattern)
         m_json.Object({{"time", datetime::IsoText(moment, m_zone)}, {"jd_ut", moment}, {"pattern", pattern}});
 }
 
+void TableWriter::BeginAspects()
+{
+    if (m_format == TableFormat::Csv) {
+        m_out << display::CsvLine({"time", "jd_ut", "body1", "aspect", "body2", "deviation", "applying"});
+    } else if (m_format == TableFormat::Text) {
+        TextLine(Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " + Padded(m_words.body, kNameWidth) +
+                 "  " + Padded(m_words.aspect, kAspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  " +
+                 Padded(m_words.deviation, kAspectWidth) + "  " + m_words.motion);
+    }
+}
+
+void TableWriter::AspectRow(double moment, const core::AspectFound& found)
+{
+    const std::string& body1 = m_tables.bodyNames[core::SlotOf(found.body1)];
+    const std::string& body2 = m_tables.bodyNames[core::SlotOf(found.body2)];
+    const std::string& aspect = m_tables.AspectText[core::SlotOf(found.aspect)].Name;
+    const double degrees = found.deviation / core::kTwoPi * 360.0;
+    const bool applying = found.motion == core::Motion::Applying;
+    if (m_format == TableFormat::Csv) {
+        m_out << display::CsvLine({datetime::IsoText(moment, m_zone), Fixed6(moment), body1, aspect, body2,
+                                   Fixed6(degrees), applying ? "true" : "false"});
+    } else if (m_format == TableFormat::Json) {
+        m_json.Object({{"time", datetime::IsoText(moment, m_zone)},
+                       {"jd_ut", moment},
+                       {"body1", body1},
+                       {"aspect", aspect},
+                       {"body2", body2},
+                       {"deviation", degrees},
+                       {"applying", applying}});
+    } else {
+        const std::string motion = found.motion == core::Motion::Applying     ? m_words.applying
+                                   : found.motion == core::Motion::Separating ? m_words.separating
+                                                                              : "";
+        TextLine(TimeColumns(moment) + "  " + Padded(body1, kNameWidth) + "  " + Padded(aspect, kAspectWidth) + "  " +
+                 Padded(body2, kNameWidth) + "  " +
+                 Padded(core::Rad2DegMin(found.deviation, false, false, false, false), kAspectWidth) + "  " + motion);
+    }
+}
+
 void TableWriter::End()
 {
     if (m_format == TableFormat::Json)

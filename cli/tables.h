@@ -10,7 +10,10 @@
 // sign names, empty fields where nothing applies (null in JSON, where jd_ut is a number).
 // Positions, CSV: time,jd_ut,Earth,…,Pluto — longitudes in degrees with six decimals, empty (null) for a
 // body without a position. The moment a search found, CSV: time,jd_ut,pattern.
+// Aspects, CSV: time,jd_ut,body1,aspect,body2,deviation,applying — deviation from exact in degrees with six
+// decimals, applying true or false (a number and a boolean in JSON).
 
+#include "core/aspect_result.h"
 #include "core/events.h"
 #include "core/vocabulary.h"
 #include "display/machine_formats.h"
@@ -22,13 +25,15 @@
 
 namespace orvane::cli {
 
-enum class TableFormat { Text, Csv, Json };
+// Ics: the events as an iCalendar file (display/calendar_file.h), which only the event list is written in.
+enum class TableFormat { Text, Csv, Json, Ics };
 
 // The words of the text tables in the language asked for: the four event kinds and the column headings.
 struct TableWords {
     int16_t language = 0;
     std::array<std::string, core::kNumEventKinds> kinds;
     std::string date, time, event, body, aspect, sign;
+    std::string deviation, motion, applying, separating;
 };
 
 class TableWriter {
@@ -44,6 +49,9 @@ public:
     // The moment a search found and the pattern sought (CSV and JSON: time,jd_ut,pattern).
     void BeginFound();
     void Found(double moment, const std::string& pattern);
+    // One aspect the grid shows at `moment`.
+    void BeginAspects();
+    void AspectRow(double moment, const core::AspectFound& found);
     // Closes the table (the JSON array; "[]" when no row was written) and flushes.
     void End();
 
