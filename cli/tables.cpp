@@ -189,6 +189,15 @@ void TableWriter::Found(double moment, const std::string& pattern)
         m_json.Object({{"time", datetime::IsoText(moment, m_zone)}, {"jd_ut", moment}, {"pattern", pattern}});
 }
 
+const std::string& TableWriter::IsoTime(double moment)
+{
+    if (moment != m_isoMoment || m_isoTime.empty()) {
+        m_isoMoment = moment;
+        m_isoTime = datetime::IsoText(moment, m_zone);
+    }
+    return m_isoTime;
+}
+
 void TableWriter::BeginAspects()
 {
     if (m_format == TableFormat::Csv) {
@@ -208,10 +217,10 @@ void TableWriter::AspectRow(double moment, const core::AspectFound& found)
     const double degrees = found.deviation / core::kTwoPi * 360.0;
     const bool applying = found.motion == core::Motion::Applying;
     if (m_format == TableFormat::Csv) {
-        m_out << display::CsvLine({datetime::IsoText(moment, m_zone), Fixed6(moment), body1, aspect, body2,
+        m_out << display::CsvLine({IsoTime(moment), Fixed6(moment), body1, aspect, body2,
                                    Fixed6(degrees), applying ? "true" : "false"});
     } else if (m_format == TableFormat::Json) {
-        m_json.Object({{"time", datetime::IsoText(moment, m_zone)},
+        m_json.Object({{"time", IsoTime(moment)},
                        {"jd_ut", moment},
                        {"body1", body1},
                        {"aspect", aspect},

@@ -60,6 +60,9 @@ private:
     void TextLine(std::string line);
     size_t KindWidth() const;
     std::string TimeHeading() const;  // the time column's heading, with the zone
+    // The ISO 8601 time of `moment` in the zone, kept for the next rows of the same moment (an aspect table
+    // writes many rows a step, and the text costs more than the rest of a row).
+    const std::string& IsoTime(double moment);
 
     std::ostream& m_out;
     TableFormat m_format;
@@ -67,6 +70,8 @@ private:
     const core::AstroTables& m_tables;
     TableWords m_words;
     display::JsonArrayWriter m_json;
+    double m_isoMoment = -1.0;
+    std::string m_isoTime;
 };
 
 }  // namespace orvane::cli
