@@ -121,7 +121,7 @@ void CalendarWriter::Event(const core::Event& event)
     }
     const std::string uid = text::LowerCase(std::string(kKindKeys[kind]) + "-" + what) + "-" +
                             CalendarTime(event.moment) + "@orvane";
-    Entry(uid, event.moment, nullptr, summary, {});
+    Entry(uid, event.moment, std::nullopt, summary, {});
 }
 
 void CalendarWriter::Window(const TimelineRow& row, const TimelineBar& bar)
@@ -136,16 +136,16 @@ void CalendarWriter::Window(const TimelineRow& row, const TimelineBar& bar)
         description = m_words.cutAtStart;
     if (bar.openEnd)
         description += (description.empty() ? "" : "\n") + m_words.cutAtEnd;
-    Entry(uid, bar.from, &bar.to, PairSummary(m_words.window, row.pair.body1, row.aspect, row.pair.body2),
+    Entry(uid, bar.from, bar.to, PairSummary(m_words.window, row.pair.body1, row.aspect, row.pair.body2),
           description);
 }
 
-void CalendarWriter::Entry(const std::string& uid, double start, const double* end, const std::string& summary,
-                           const std::string& description)
+void CalendarWriter::Entry(const std::string& uid, double start, std::optional<double> end,
+                           const std::string& summary, const std::string& description)
 {
     m_out << FoldedLine("BEGIN:VEVENT") << FoldedLine("UID:" + CalendarText(uid))
           << FoldedLine("DTSTAMP:" + m_stamp) << FoldedLine("DTSTART:" + CalendarTime(start));
-    if (end != nullptr)
+    if (end)
         m_out << FoldedLine("DTEND:" + CalendarTime(*end));
     m_out << FoldedLine("SUMMARY:" + CalendarText(summary));
     if (!description.empty())

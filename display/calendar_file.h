@@ -18,6 +18,7 @@
 
 #include <array>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -68,7 +69,7 @@ public:
     void End();
 
 private:
-    void Entry(const std::string& uid, double start, const double* end, const std::string& summary,
+    void Entry(const std::string& uid, double start, std::optional<double> end, const std::string& summary,
                const std::string& description);
     std::string PairSummary(const std::string& text, core::Body body1, core::Aspect aspect, core::Body body2) const;
 

@@ -524,8 +524,8 @@ bool frmTimeline::ExportCalendar(const std::string& path)
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const double stamp = 2440587.5 + std::chrono::duration<double>(now).count() / 86400.0;
-    return SaveExport(path, display::TimelineCalendar(m_program.astro.tables, display::CalendarWordsOf(m_program.language),
-                                                      m_timeline, stamp));
+    const display::CalendarWords words = display::CalendarWordsOf(m_program.language);
+    return SaveExport(path, display::TimelineCalendar(m_program.astro.tables, words, m_timeline, stamp));
 }
 
 void frmTimeline::cmdExportPng_Click()
