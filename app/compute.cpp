@@ -12,10 +12,9 @@ namespace {
 
 using platform::At;
 
-// The moments of the mode's first and second positions.
-std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
+// The moments of the mode's first and second positions, from the moments of the date rows.
+std::array<double, 2> ColumnMoments(const std::array<double, core::kNumDateRows>& m, int16_t mode)
 {
-    const auto& m = main.moments;
     switch (mode) {
     case core::kModeWorldTransits: return {m[0], 0.0};
     case core::kModeNatal1: return {m[1], 0.0};
@@ -27,7 +26,26 @@ std::array<double, 2> ColumnMoments(const MainModel& main, int16_t mode)
     }
 }
 
+// What the grid computes in `mode` for the date rows' `moments`, with the panel's boldface rule and
+// midpoint orb.
+core::AspectRequest GridRequest(const Workspace& program, int16_t mode,
+                                const std::array<double, core::kNumDateRows>& moments)
+{
+    core::AspectRequest request;
+    request.comparison = core::ComparisonOf(mode);
+    request.moments = ColumnMoments(moments, mode);
+    request.closeRule = program.configure.CloseRule();
+    request.midpointOrbPosition = program.configure.midpointOrbList.ListIndex();
+    return request;
+}
+
 }  // namespace
+
+core::AspectResult AspectsAt(const Workspace& program, int16_t mode,
+                             const std::array<double, core::kNumDateRows>& moments)
+{
+    return core::ComputeAspects(program.astro, GridRequest(program, mode, moments));
+}
 
 std::string AddOrbToTitle(const Workspace& program, const std::string& title, bool personal, bool addPeriod)
 {
@@ -130,11 +148,7 @@ ComputeOutcome Compute(Workspace& program)
     main.titleText = SetGridTitle(program, mode);
     LayOutGrid(program, mode);
 
-    core::AspectRequest request;
-    request.comparison = core::ComparisonOf(mode);
-    request.moments = ColumnMoments(main, mode);
-    request.closeRule = program.configure.CloseRule();
-    request.midpointOrbPosition = program.configure.midpointOrbList.ListIndex();
+    core::AspectRequest request = GridRequest(program, mode, main.moments);
     request.run = program.run.isRunning ? &program.runDialog.search : nullptr;
     main.result = core::ComputeAspects(astro, request);
 
@@ -173,7 +187,7 @@ ComputeOutcome SearchCompute(Workspace& program)
     const int16_t mode = main.DetermineMode();
     if (!ReadMoments(program, mode, outcome))
         return outcome;
-    const double moment = ColumnMoments(main, mode)[0];
+    const double moment = ColumnMoments(main.moments, mode)[0];
     core::ChartPositions positions;
     for (const core::Body body : core::BodiesInUse(astro.bodyCount))
         positions[body] = astro.PositionAt(body, moment);

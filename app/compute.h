@@ -5,10 +5,12 @@
 // the result is kept and written into the grid, the title and the summary; a run in progress is asked
 // whether it may stop.
 
+#include "core/aspect_result.h"
 #include "datetime/date_input.h"
 #include "app/workspace.h"
 #include "search/run_model.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -38,6 +40,13 @@ ComputeOutcome Compute(Workspace& program);
 // what the run seeks is computed in full by Compute, so that everything it shows belongs to it; so is
 // every step when no run looks for a pattern or the mode is not world transits.
 ComputeOutcome SearchCompute(Workspace& program);
+
+// The aspects the grid shows in `mode` while its date rows hold `moments` (Julian dates, UT: 0 the world
+// date, 1 and 2 the birthdates): the computation Compute makes, with the workspace's orbs, bodies and
+// boldface rule, leaving the workspace as it is. The orbs and the number of bodies are those last applied
+// to the astro module (as Compute applies them).
+core::AspectResult AspectsAt(const Workspace& program, int16_t mode,
+                             const std::array<double, core::kNumDateRows>& moments);
 
 // The caption of titleText for the mode and the view, with the orbs appended.
 std::string SetGridTitle(const Workspace& program, int16_t mode);

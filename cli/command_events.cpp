@@ -19,28 +19,8 @@ int Session::Events()
     int16_t mode = core::kModeWorldTransits;
     std::array<double, 3> moments{};
     double start = m_environment.nowMoment;
-    app::MainModel& main = m_program.main;
-    if (!m_line.state.empty()) {
-        if (const int code = LoadState(); code != kExitSuccess)
-            return code;
-        mode = main.DetermineMode();
-        if (mode == core::kModeNone) {
-            m_err << OwnText(text::kTextNoModeSelected, m_line.language) << '\n';
-            return kExitBadInput;
-        }
-        for (int16_t row = 0; row < core::kNumDateRows; ++row) {
-            // The world date only gives the start of the span (none is needed with --from); a birthdate is
-            // read where the mode names it.
-            const bool used = row == core::kWorldDateRow ? m_line.from.empty() : core::RowUsedByMode(row, mode);
-            if (!used)
-                continue;
-            const platform::Result<double> moment = datetime::InputDateToAJDate(main, row, m_program.language);
-            if (!moment)
-                return DateError(moment.error());
-            moments[static_cast<size_t>(row)] = moment.value();
-        }
-        start = moments[0];
-    }
+    if (const int code = ReadModeAndMoments(mode, moments, start); code != kExitSuccess)
+        return code;
     if (m_line.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode)) {
         m_err << OwnText(text::kTextReturnNeedsBirthdate, m_line.language) << '\n';
         return kExitUsage;
@@ -51,8 +31,9 @@ int Session::Events()
     const double to = m_line.to.empty() ? datetime::OneYearLater(from) : MomentOf(m_line.to);
     if (const int code = CheckSpan(from, to); code != kExitSuccess)
         return code;
+    if (m_line.format == TableFormat::Ics)
+        return EventCalendar(mode, moments, from, to);
     PlutoTableNotice(from, to);
-
     const core::EventSearch search(m_program.astro, mode, moments, m_line.filter, m_line.convention);
     TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
     writer.SetConvention(m_line.convention);
@@ -79,22 +60,8 @@ int Session::Ephemeris()
     writer.SetColumns(m_line.columns);
     writer.BeginPositions();
     const int16_t step = m_line.step.value_or(1);
-    const double dayNumber = std::floor(from + 0.5);
-    int64_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    datetime::GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
     for (int64_t k = 0; m_out; ++k) {
-        double t = from + static_cast<double>(k) * (step == 0 ? 1.0 / 48 : step == 1 ? 1.0 : 7.0);
-        if (step >= 3) {
-            // Months and years keep the day of the month, or the month's last day when it has fewer.
-            const int64_t months = (year * 12 + month - 1) + k * (step == 3 ? 1 : 12);
-            const int64_t y = months >= 0 ? months / 12 : -((-months + 11) / 12);
-            const auto m = static_cast<int32_t>(months - y * 12 + 1);
-            const int64_t first = datetime::GregorianDayNumber(y, m, 1);
-            const int64_t length = datetime::GregorianDayNumber(y + (m == 12 ? 1 : 0), m == 12 ? 1 : m + 1, 1) - first;
-            t = static_cast<double>(first + std::min<int64_t>(day, length) - 1) + (from + 0.5 - dayNumber) - 0.5;
-        }
+        const double t = datetime::SteppedMoment(from, step, k);
         if (t > to)
             break;
         std::array<double, core::kBodySlots> longitudes{};

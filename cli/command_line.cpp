@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/options_conventions.h"
+#include "cli/option_kit.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/iso_dates.h"
@@ -65,9 +66,11 @@ public:
                "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
                "  or:  orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies B,...] [--aspects A,...]"
                " [--kinds K,...] [--degrees D,...] [--orb NAME=DEG] [--frame j2000|date]"
-               " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
+               " [--positions geometric|apparent] [--format text|csv|json|ics] [--windows] [--zone Z]\n"
                "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--columns C,...]"
                " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
+               "  or:  orvane-cli aspects [STATE] --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
+               " [--zone Z]\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };
@@ -121,7 +124,7 @@ CLI::Option* Valued(CLI::Option* option, const char* type)
 // Reads the command line into a CommandLine with CLI11: the commands, their options, and CLI11's
 // validators and transformers for the values, each refusal worded in the program's own text in the
 // language asked for. Help, the version and usage mistakes are answered here, reading no data file.
-class CommandLineReader {
+class CommandLineReader : public OptionKit {
 public:
     CommandLineReader(CommandLine& line, std::ostream& out, std::ostream& err) : m_line(line), m_out(out), m_err(err)
     {
@@ -138,6 +141,7 @@ public:
         AddPositions();
         AddEvents();
         AddEphemeris();
+        AddAspectsCommand(*this);
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
@@ -209,7 +213,7 @@ private:
 
     // A command with its state file and --lang, which every command takes. --lang is read before the parser
     // runs (LanguageAsked) and only checked here; an empty one (--lang "") leaves the language as it is.
-    CLI::App* AddCommand(const char* name, const char* description, const char* stateText)
+    CLI::App* AddCommand(const char* name, const char* description, const char* stateText) override
     {
         CLI::App* command = m_app.add_subcommand(name, description);
         command->allow_extras();
@@ -302,14 +306,29 @@ private:
             ->check(Refused(IsoDate(), text::kTextNotADate));
     }
 
-    void AddFormat(CLI::App* command, const char* description)
+    void AddFormat(CLI::App* command, const char* description) override
     {
-        Valued(command->add_option("--format", m_line.format, description), "text|csv|json")
-            ->transform(Refused(CLI::IsMember(kFormats, CLI::ignore_case) & CLI::Transformer(kFormats, CLI::ignore_case),
+        AddFormat(command, description, kFormats, "text|csv|json");
+    }
+
+    void AddFormat(CLI::App* command, const char* description, const std::map<std::string, TableFormat>& formats,
+                   const char* names)
+    {
+        Valued(command->add_option("--format", m_line.format, description), names)
+            ->transform(Refused(CLI::IsMember(formats, CLI::ignore_case) & CLI::Transformer(formats, CLI::ignore_case),
                                 text::kTextBadValue, "--format"));
     }
 
-    void AddSpan(CLI::App* command, const char* from, const char* to)
+    // --step UNIT, as ephemeris and aspects take it.
+    void AddStep(CLI::App* command, const char* description) override
+    {
+        const auto step = [this](const int16_t& position) { m_line.step = position; };
+        Valued(command->add_option_function<int16_t>("--step", step, description), "UNIT")
+            ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
+                                text::kTextBadValue, "--step"));
+    }
+
+    void AddSpan(CLI::App* command, const char* from, const char* to) override
     {
         Valued(command->add_option("--from", m_line.from, from), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
         Valued(command->add_option("--to", m_line.to, to), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
@@ -358,7 +377,9 @@ private:
                              text::kTextUnknownEventKind));
         AddEventValueOptions(*events, m_line);
         AddConventionOptions(*events, m_line);
-        AddFormat(events, "Output: text (default), csv or json");
+        AddFormat(events, "Output: text (default), csv, json or ics (an iCalendar file)", kEventFormats,
+                  "text|csv|json|ics");
+        AddCalendarOptions(events, m_line);
         events->footer(
             "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value\n"
             "(body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
@@ -379,12 +400,7 @@ private:
         CLI::App* ephemeris =
             AddCommand("ephemeris", "The nine heliocentric longitudes at every step of a span", nullptr);
         AddSpan(ephemeris, "From this moment (required)", "Up to this moment, included (required)");
-        const auto step = [this](const int16_t& position) { m_line.step = position; };
-        Valued(ephemeris->add_option_function<int16_t>("--step", step,
-                                                       "The step: halfhour, day (default), week, month or year"),
-               "UNIT")
-            ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
-                                text::kTextBadValue, "--step"));
+        AddStep(ephemeris, "The step: halfhour, day (default), week, month or year");
         AddColumnsOption(*ephemeris, m_line);
         AddConventionOptions(*ephemeris, m_line);
         AddFormat(ephemeris, "Output: text (default, zodiac places), csv or json (degrees)");
@@ -545,12 +561,14 @@ private:
                 return Usage(text::kTextUnknownOption, "--date");
             return std::nullopt;
         }
+        if (m_line.command == "events" && m_line.windows && m_line.format != TableFormat::Ics)
+            return Usage(text::kTextWindowsNeedCalendar, {});
         if (m_line.command == "events") {
             if (const std::optional<int16_t> mistake = EventOptionsMistake(m_line, given("--degrees")))
                 return Mistake(OwnText(*mistake, m_line.language));
             return std::nullopt;
         }
-        if (m_line.command == "ephemeris") {
+        if (m_line.command == "ephemeris" || m_line.command == "aspects") {
             if (!given("--from") || !given("--to"))
                 return Usage(text::kTextNeedsSpan, m_line.command);
             return std::nullopt;

@@ -20,10 +20,12 @@ namespace orvane::cli {
 
 // Steps a search takes before it gives up, unless --max-steps says otherwise.
 inline constexpr long kDefaultMaxSteps = 100000;
+// The most steps an aspect table takes: 273 years by day, five and a half by half hour.
+inline constexpr int64_t kMaxAspectSteps = 100000;
 
 // The command line as the commands need it, every value checked.
 struct CommandLine {
-    std::string command;  // "report", "find", "positions", "events" or "ephemeris"
+    std::string command;  // "report", "find", "positions", "events", "ephemeris" or "aspects"
     std::string state;    // the state file; empty for none
     int16_t language = text::langEnglish;
     long sort = 0;
@@ -44,6 +46,7 @@ struct CommandLine {
     core::EventFilter filter;
     platform::Convention convention;
     uint8_t columns = 0;  // kColumnLatitude | kColumnDistance | kColumnSpeed
+    bool windows = false;  // events --format ics: every stay within an orb as well
 };
 
 // Reads `args` (without the program name) into `line`. Help, the version and usage mistakes are answered

@@ -100,6 +100,33 @@ int Session::DateError(const std::optional<platform::Message>& message)
     return kExitBadInput;
 }
 
+int Session::ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, double& start)
+{
+    if (m_line.state.empty())
+        return kExitSuccess;
+    if (const int code = LoadState(); code != kExitSuccess)
+        return code;
+    app::MainModel& main = m_program.main;
+    mode = main.DetermineMode();
+    if (mode == core::kModeNone) {
+        m_err << OwnText(text::kTextNoModeSelected, m_line.language) << '\n';
+        return kExitBadInput;
+    }
+    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
+        // The world date only gives the start of the span (none is needed with --from); a birthdate is
+        // read where the mode names it.
+        const bool used = row == core::kWorldDateRow ? m_line.from.empty() : core::RowUsedByMode(row, mode);
+        if (!used)
+            continue;
+        const platform::Result<double> moment = datetime::InputDateToAJDate(main, row, m_program.language);
+        if (!moment)
+            return DateError(moment.error());
+        moments[static_cast<size_t>(row)] = moment.value();
+    }
+    start = moments[0];
+    return kExitSuccess;
+}
+
 TableWords Session::Words() const
 {
     TableWords words;
@@ -140,6 +167,10 @@ TableWords Session::Words() const
                                    OwnText(geometric ? text::kTextPositionsGeometric : text::kTextPositionsApparent,
                                            m_line.language));
     }
+    words.deviation = OwnText(text::kTextColumnDeviation, m_line.language);
+    words.motion = OwnText(text::kTextColumnMotion, m_line.language);
+    words.applying = OwnText(text::kTextApplying, m_line.language);
+    words.separating = OwnText(text::kTextSeparating, m_line.language);
     return words;
 }
 

@@ -9,6 +9,7 @@
 #include "app/workspace.h"
 #include "settings/settings_store.h"
 
+#include <array>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -33,6 +34,7 @@ public:
     int Find();
     int Events();
     int Ephemeris();
+    int Aspects();
 
 private:
     // The day found: the run's message and the date row as text, or the moment as CSV or JSON.
@@ -52,6 +54,12 @@ private:
     // In the default convention, a span reaching before or beyond Pluto's table is said on stderr: there
     // are no Pluto events there.
     void PlutoTableNotice(double from, double to);
+    // The mode and the moments of its date rows (0 world date, 1 and 2 the birthdates) from the state file,
+    // and the world date as the span's start; without a state file all are left as they are (world
+    // transits). The world date is read only when --from does not give the start.
+    int ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, double& start);
+    // The events of the span as an iCalendar file, with --windows also every stay within an orb.
+    int EventCalendar(int16_t mode, const std::array<double, 3>& moments, double from, double to);
     TableWords Words() const;
 
     // The state file, then --date as its world date; or, with --date alone, world transits at that moment

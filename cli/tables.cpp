@@ -15,9 +15,6 @@
 namespace orvane::cli {
 namespace {
 
-constexpr std::array<const char*, core::kNumEventKinds> kKindKeys{
-    "exact",         "enter",        "leave",        "ingress",    "cross",   "return", "ascending-node",
-    "descending-node", "latitude-max", "latitude-min", "perihelion", "aphelion", "miss"};
 constexpr int kDateWidth = 15;
 constexpr int kNameWidth = 8;
 
@@ -175,12 +172,12 @@ void TableWriter::Event(const core::Event& event)
     const std::optional<double> value = ValueOf(event);
     if (m_format == TableFormat::Csv) {
         const std::string time = datetime::IsoText(event.moment, m_zone);
-        m_out << display::CsvLine({time, Fixed6(event.moment), kKindKeys[kind], body1, aspect, body2, sign,
+        m_out << display::CsvLine({time, Fixed6(event.moment), core::kEventKindKeys[kind], body1, aspect, body2, sign,
                                    value ? Fixed6(*value) : ""});
     } else if (m_format == TableFormat::Json) {
         m_json.Object({{"time", datetime::IsoText(event.moment, m_zone)},
                        {"jd_ut", event.moment},
-                       {"kind", kKindKeys[kind]},
+                       {"kind", core::kEventKindKeys[kind]},
                        {"body1", body1},
                        {"aspect", OrNull(aspect)},
                        {"body2", OrNull(body2)},
@@ -293,6 +290,54 @@ void TableWriter::Found(double moment, const std::string& pattern)
         m_out << display::CsvLine({datetime::IsoText(moment, m_zone), Fixed6(moment), pattern});
     else if (m_format == TableFormat::Json)
         m_json.Object({{"time", datetime::IsoText(moment, m_zone)}, {"jd_ut", moment}, {"pattern", pattern}});
+}
+
+const std::string& TableWriter::IsoTime(double moment)
+{
+    if (moment != m_isoMoment || m_isoTime.empty()) {
+        m_isoMoment = moment;
+        m_isoTime = datetime::IsoText(moment, m_zone);
+    }
+    return m_isoTime;
+}
+
+void TableWriter::BeginAspects()
+{
+    if (m_format == TableFormat::Csv) {
+        m_out << display::CsvLine({"time", "jd_ut", "body1", "aspect", "body2", "deviation", "applying"});
+    } else if (m_format == TableFormat::Text) {
+        TextLine(Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " + Padded(m_words.body, kNameWidth) +
+                 "  " + Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  " +
+                 Padded(m_words.deviation, m_words.aspectWidth) + "  " + m_words.motion);
+    }
+}
+
+void TableWriter::AspectRow(double moment, const core::AspectFound& found)
+{
+    const std::string& body1 = m_tables.bodyNames[core::SlotOf(found.body1)];
+    const std::string& body2 = m_tables.bodyNames[core::SlotOf(found.body2)];
+    const std::string& aspect = m_tables.AspectText[core::SlotOf(found.aspect)].Name;
+    const double degrees = found.deviation / core::kTwoPi * 360.0;
+    const bool applying = found.motion == core::Motion::Applying;
+    if (m_format == TableFormat::Csv) {
+        m_out << display::CsvLine({IsoTime(moment), Fixed6(moment), body1, aspect, body2,
+                                   Fixed6(degrees), applying ? "true" : "false"});
+    } else if (m_format == TableFormat::Json) {
+        m_json.Object({{"time", IsoTime(moment)},
+                       {"jd_ut", moment},
+                       {"body1", body1},
+                       {"aspect", aspect},
+                       {"body2", body2},
+                       {"deviation", degrees},
+                       {"applying", applying}});
+    } else {
+        const std::string motion = found.motion == core::Motion::Applying     ? m_words.applying
+                                   : found.motion == core::Motion::Separating ? m_words.separating
+                                                                              : "";
+        TextLine(TimeColumns(moment) + "  " + Padded(body1, kNameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
+                 Padded(body2, kNameWidth) + "  " +
+                 Padded(core::Rad2DegMin(found.deviation, false, false, false, false), m_words.aspectWidth) + "  " + motion);
+    }
 }
 
 void TableWriter::End()

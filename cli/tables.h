@@ -15,7 +15,10 @@
 // (degrees), <Body>_distance (AU), <Body>_speed (degrees a day), as asked for. The moment a search found,
 // CSV: time,jd_ut,pattern. Outside the default convention a text table names it on a line of its own
 // above the heading.
+// Aspects, CSV: time,jd_ut,body1,aspect,body2,deviation,applying — deviation from exact in degrees with six
+// decimals, applying true or false (a number and a boolean in JSON).
 
+#include "core/aspect_result.h"
 #include "core/events.h"
 #include "core/vocabulary.h"
 #include "display/machine_formats.h"
@@ -29,7 +32,8 @@
 
 namespace orvane::cli {
 
-enum class TableFormat { Text, Csv, Json };
+// Ics: the events as an iCalendar file (display/calendar_file.h), which only the event list is written in.
+enum class TableFormat { Text, Csv, Json, Ics };
 
 // The ephemeris table's further columns beside each longitude (bits).
 inline constexpr uint8_t kColumnLatitude = 1;
@@ -46,6 +50,7 @@ struct TableWords {
     std::array<std::string, 3> columns;  // latitude, distance, speed
     std::string convention;
     size_t aspectWidth = 12;  // the aspect column's, wider for the longest extra aspect's name
+    std::string deviation, motion, applying, separating;
 };
 
 // A body's latitude, distance and speed beside its longitude (none where it has no position).
@@ -71,6 +76,9 @@ public:
     // The moment a search found and the pattern sought (CSV and JSON: time,jd_ut,pattern).
     void BeginFound();
     void Found(double moment, const std::string& pattern);
+    // One aspect the grid shows at `moment`.
+    void BeginAspects();
+    void AspectRow(double moment, const core::AspectFound& found);
     // Closes the table (the JSON array; "[]" when no row was written) and flushes.
     void End();
 
@@ -81,6 +89,9 @@ private:
     std::string TimeHeading() const;  // the time column's heading, with the zone
     void ConventionLine();            // text: the convention above the heading
     size_t SignWidth() const;
+    // The ISO 8601 time of `moment` in the zone, kept for the next rows of the same moment (an aspect table
+    // writes many rows a step, and the text costs more than the rest of a row).
+    const std::string& IsoTime(double moment);
 
     std::ostream& m_out;
     TableFormat m_format;
@@ -90,6 +101,8 @@ private:
     display::JsonArrayWriter m_json;
     platform::Convention m_convention;
     uint8_t m_columns = 0;
+    double m_isoMoment = -1.0;
+    std::string m_isoTime;
 };
 
 }  // namespace orvane::cli

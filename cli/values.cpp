@@ -81,9 +81,7 @@ int16_t AspectIndex(const std::string& text)
 
 int KindIndex(const std::string& text)
 {
-    constexpr std::array<const char*, core::kNumEventKinds> kKinds{
-        "exact",           "enter",        "leave",        "ingress",    "cross",    "return", "ascending-node",
-        "descending-node", "latitude-max", "latitude-min", "perihelion", "aphelion", "miss"};
+    const auto& kKinds = core::kEventKindKeys;
     for (size_t k = 0; k < kKinds.size(); ++k)
         if (text::LowerCase(text) == kKinds[k])
             return static_cast<int>(k);

@@ -56,6 +56,9 @@ int KindIndex(const std::string& text);
 
 inline const std::map<std::string, TableFormat> kFormats{
     {"text", TableFormat::Text}, {"csv", TableFormat::Csv}, {"json", TableFormat::Json}};
+// The event list is also written as a calendar.
+inline const std::map<std::string, TableFormat> kEventFormats{
+    {"text", TableFormat::Text}, {"csv", TableFormat::Csv}, {"json", TableFormat::Json}, {"ics", TableFormat::Ics}};
 
 // The step increments by name, with their positions in the main window's step list.
 inline const std::map<std::string, int16_t> kStepPositions{

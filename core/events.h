@@ -83,6 +83,10 @@ enum class EventKind : uint8_t {
     Perihelion = 10, Aphelion = 11, Miss = 12
 };
 inline constexpr int kNumEventKinds = 13;
+// Each kind's name in the companion's options and machine-readable tables, in the order of EventKind.
+inline constexpr std::array<const char*, kNumEventKinds> kEventKindKeys{
+    "exact",           "enter",        "leave",        "ingress",    "cross",    "return", "ascending-node",
+    "descending-node", "latitude-max", "latitude-min", "perihelion", "aphelion", "miss"};
 // The kinds searched unless others are asked for: those of the aspects and the ingresses.
 inline constexpr uint16_t kDefaultEventKinds = 0x000F;
 

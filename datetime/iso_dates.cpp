@@ -4,6 +4,7 @@
 
 #include <date/date.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -224,6 +225,23 @@ double OneYearLater(double moment)
         day = 1;
     }
     return static_cast<double>(GregorianDayNumber(year + 1, month, day)) + (shifted - dayNumber) - 0.5;
+}
+
+double SteppedMoment(double from, int16_t step, int64_t k)
+{
+    if (step < 3)
+        return from + static_cast<double>(k) * (step == 0 ? 1.0 / 48 : step == 1 ? 1.0 : 7.0);
+    const double dayNumber = std::floor(from + 0.5);
+    int64_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
+    const int64_t months = (year * 12 + month - 1) + k * (step == 3 ? 1 : 12);
+    const int64_t y = months >= 0 ? months / 12 : -((-months + 11) / 12);
+    const auto m = static_cast<int32_t>(months - y * 12 + 1);
+    const int64_t first = GregorianDayNumber(y, m, 1);
+    const int64_t length = GregorianDayNumber(y + (m == 12 ? 1 : 0), m == 12 ? 1 : m + 1, 1) - first;
+    return static_cast<double>(first + std::min<int64_t>(day, length) - 1) + (from + 0.5 - dayNumber) - 0.5;
 }
 
 }  // namespace orvane::datetime

@@ -40,4 +40,10 @@ std::string IsoText(double moment, int32_t zoneMinutes);
 // The same moment one calendar year later (29 February becomes 1 March).
 double OneYearLater(double moment);
 
+// The moment `k` steps after `from`, a step being a half hour, a day or a week (stepList position 0, 1, 2)
+// or a calendar month or year (3, 4). Months and years keep the day of the month of `from`, or the month's
+// last day when it has fewer, and its time of day; steps are counted from `from`, so that 31 January goes to
+// 28 February and on to 31 March.
+double SteppedMoment(double from, int16_t step, int64_t k);
+
 }  // namespace orvane::datetime

@@ -4,9 +4,9 @@
 //
 // Every command's work is bounded, so that no input runs for long: the last value of an option counts, so
 // an option appended to the line takes effect where the companion would read it. A line that names "find"
-// gets "--max-steps=8". A line that names "events" or "ephemeris" gets "--to=" at the end of the longest
-// span allowed when its own span (read here as the companion reads it: the last "--from" and "--to" before
-// "--") could be longer: 62 days of events, 400 steps of an ephemeris. Without --from, events start at the
+// gets "--max-steps=8". A line that names "events", "ephemeris" or "aspects" gets "--to=" at the end of the
+// longest span allowed when its own span (read here as the companion reads it: the last "--from" and "--to"
+// before "--") could be longer: 62 days of events, 400 steps of an ephemeris or an aspect table. Without --from, events start at the
 // present moment (noon UT of 1 January 2000) or a state's world date, none of them earlier. A line where the
 // appended option does not take effect fails before any work (a missing value, an argument after "--", a
 // second command).
@@ -68,7 +68,8 @@ double StepDays(const std::vector<std::string>& args)
 std::optional<std::string> SpanBound(const std::vector<std::string>& args)
 {
     const bool events = std::find(args.begin(), args.end(), "events") != args.end();
-    const bool ephemeris = std::find(args.begin(), args.end(), "ephemeris") != args.end();
+    const bool ephemeris = std::find(args.begin(), args.end(), "ephemeris") != args.end() ||
+                           std::find(args.begin(), args.end(), "aspects") != args.end();
     if (!events && !ephemeris)
         return std::nullopt;
     // A date that is not read ends the run before any work: it is left to be found so.

@@ -321,6 +321,34 @@ inline constexpr int16_t kTextColumnLatitude = 1625;     // the ephemeris' furth
 inline constexpr int16_t kTextColumnDistance = 1626;
 inline constexpr int16_t kTextColumnSpeed = 1627;
 
+// The companion's iCalendar file and aspect table.
+inline constexpr int16_t kTextCalendarExact = 1850;     // an event's summary, by kind: "[r1] [r2] [r3] (exact)"
+inline constexpr int16_t kTextCalendarEnter = 1851;
+inline constexpr int16_t kTextCalendarLeave = 1852;
+inline constexpr int16_t kTextCalendarIngress = 1853;   // "[r1] enters [r2]"
+inline constexpr int16_t kTextCalendarWindow = 1854;    // an orb window's summary: "[r1] [r2] [r3] (in orb)"
+inline constexpr int16_t kTextCalendarCutAtStart = 1855;  // a window already open when the span begins
+inline constexpr int16_t kTextCalendarCutAtEnd = 1856;    // a window still open when the span ends
+inline constexpr int16_t kTextTimelineIcsFilter = 1857;   // the timeline's save dialog: iCalendar files
+inline constexpr int16_t kTextWindowsNeedCalendar = 1858; // --windows without --format ics
+inline constexpr int16_t kTextTooManySteps = 1859;        // an aspect table over too many steps
+inline constexpr int16_t kTextCalendarBeforeYearOne = 1860;  // an iCalendar span before the year 1
+inline constexpr int16_t kTextColumnDeviation = 1861;     // the aspect table's text columns
+inline constexpr int16_t kTextColumnMotion = 1862;
+inline constexpr int16_t kTextApplying = 1863;
+inline constexpr int16_t kTextSeparating = 1864;
+// A calendar entry's summary for the kinds of a body's own events and a miss, in the order of the kinds
+// from cross on: "[r1] crosses [r2]" with the body and the degree, … "[r1] [r2] [r3] (closest, not exact)".
+inline constexpr int16_t kTextCalendarCross = 1950;
+inline constexpr int16_t kTextCalendarReturn = 1951;
+inline constexpr int16_t kTextCalendarAscendingNode = 1952;
+inline constexpr int16_t kTextCalendarDescendingNode = 1953;
+inline constexpr int16_t kTextCalendarLatitudeMax = 1954;
+inline constexpr int16_t kTextCalendarLatitudeMin = 1955;
+inline constexpr int16_t kTextCalendarPerihelion = 1956;
+inline constexpr int16_t kTextCalendarAphelion = 1957;
+inline constexpr int16_t kTextCalendarMiss = 1958;
+
 // ----- The desktop program ---------------------------------------------------------------------------
 inline constexpr int16_t kTextDegrees = 1150;        // degreesSelected
 inline constexpr int16_t kTextRadians = 1151;        // radiansSelected

@@ -2,6 +2,7 @@
 
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
+#include "display/calendar_file.h"
 #include "display/timeline_placement.h"
 #include "gui/display/grid_view.h"
 #include "gui/display/timeline_painter.h"
@@ -30,6 +31,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 
 namespace orvane::gui {
@@ -553,6 +555,14 @@ bool frmTimeline::ExportCsv(const std::string& path)
     return SaveExport(path, display::TimelineCsv(m_program.astro.tables, m_timeline));
 }
 
+bool frmTimeline::ExportCalendar(const std::string& path)
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const double stamp = 2440587.5 + std::chrono::duration<double>(now).count() / 86400.0;
+    const display::CalendarWords words = display::CalendarWordsOf(m_program.language);
+    return SaveExport(path, display::TimelineCalendar(m_program.astro.tables, words, m_timeline, stamp));
+}
+
 void frmTimeline::cmdExportPng_Click()
 {
     const QString filter = Q(m_program.language.Text(text::kTextTimelinePngFilter)) + QStringLiteral(" (*.png)");
@@ -563,9 +573,13 @@ void frmTimeline::cmdExportPng_Click()
 
 void frmTimeline::cmdExportCsv_Click()
 {
-    const QString filter = Q(m_program.language.Text(text::kTextTimelineCsvFilter)) + QStringLiteral(" (*.csv)");
+    // The same table as a calendar when its file type is chosen (or the name ends in .ics).
+    const QString filter = Q(m_program.language.Text(text::kTextTimelineCsvFilter)) + QStringLiteral(" (*.csv);;") +
+                           Q(m_program.language.Text(text::kTextTimelineIcsFilter)) + QStringLiteral(" (*.ics)");
     const QString path = AskSaveFileName(this, cmdExportCsv->text(), filter, QStringLiteral("csv"));
-    if (!path.isEmpty())
+    if (path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive))
+        ExportCalendar(path.toStdString());
+    else if (!path.isEmpty())
         ExportCsv(path.toStdString());
 }
 

@@ -102,6 +102,8 @@ public:
     // The exports once a file is chosen; each shows its message and returns whether the file was written.
     bool ExportPng(const std::string& path);
     bool ExportCsv(const std::string& path);
+    // The bars' entries, exact moments and exits and the bars themselves as an iCalendar file.
+    bool ExportCalendar(const std::string& path);
 
     // ----- Handlers (slots named as the window's controls) ----------------------------------------------
     void dtpFrom_Change();

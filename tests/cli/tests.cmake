@@ -1,5 +1,5 @@
 orvane_test(test_cli
-  SOURCES cli/test_cli_golden.cpp
+  SOURCES cli/test_cli_golden.cpp cli/test_aspect_table.cpp
   LIBS orvane_cli_lib)
 target_compile_definitions(test_cli PRIVATE ORVANE_CLI_GOLDEN_DIR="${CMAKE_CURRENT_LIST_DIR}/golden")
 # Output that cannot be written (a full device) ends the companion with exit 1 and says so, not 0; the
@@ -10,3 +10,9 @@ add_test(NAME cli_output_to_full_device
 add_test(NAME cli_without_ephemeris_files
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/ephemeris_fallback.sh $<TARGET_FILE:orvane-cli>)
 set_tests_properties(cli_without_ephemeris_files PROPERTIES SKIP_RETURN_CODE 77)
+# The iCalendar file read back by an independent parser, Debian's python3-icalendar, which installs into the
+# system's Python (a python3 found earlier on the PATH may not have it); skipped where it is missing.
+find_program(ORVANE_SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+add_test(NAME cli_calendar_parsed
+  COMMAND ${ORVANE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/calendar_parsed.py $<TARGET_FILE:orvane-cli>)
+set_tests_properties(cli_calendar_parsed PROPERTIES SKIP_RETURN_CODE 77 LABELS cli)

@@ -98,15 +98,29 @@ private slots:
         const QTemporaryDir dir;
         struct Case {
             QString path;
-            bool png, written;
+            char kind;  // 'p' PNG, 'c' CSV, 'i' iCalendar
+            bool written;
         };
-        for (const Case& c : {Case{dir.filePath("t.png"), true, true}, Case{dir.filePath("t.csv"), false, true},
-                              Case{dir.filePath("no/t.png"), true, false}, Case{dir.filePath("no/t.csv"), false, false}}) {
-            const bool written = c.png ? timeline->ExportPng(c.path.toStdString()) : timeline->ExportCsv(c.path.toStdString());
+        for (const Case& c : {Case{dir.filePath("t.png"), 'p', true}, Case{dir.filePath("t.csv"), 'c', true},
+                              Case{dir.filePath("t.ics"), 'i', true}, Case{dir.filePath("no/t.png"), 'p', false},
+                              Case{dir.filePath("no/t.csv"), 'c', false}, Case{dir.filePath("no/t.ics"), 'i', false}}) {
+            const std::string path = c.path.toStdString();
+            const bool written = c.kind == 'p'   ? timeline->ExportPng(path)
+                                 : c.kind == 'c' ? timeline->ExportCsv(path)
+                                                 : timeline->ExportCalendar(path);
             QCOMPARE(written, c.written);
             QCOMPARE(QFile::exists(c.path), c.written);
             QCOMPARE(boxes.shown.back().icon, c.written ? platform::Icon::Information : platform::Icon::Exclamation);
         }
+        // The calendar holds every bar shown as a window from entry to exit.
+        QFile ics(dir.filePath("t.ics"));
+        QVERIFY(ics.open(QIODevice::ReadOnly));
+        const QByteArray calendar = ics.readAll();
+        size_t bars = 0;
+        for (const display::TimelineRow& shown : model.rows)
+            bars += shown.bars.size();
+        QVERIFY(calendar.startsWith("BEGIN:VCALENDAR\r\n"));
+        QCOMPARE(size_t(calendar.count("\r\nDTEND:")), bars);
         QCOMPARE(QImageReader(dir.filePath("t.png")).size().height(),
                  layout.headerHeight + int(model.rows.size()) * layout.rowHeight);
         QFile csv(dir.filePath("t.csv"));

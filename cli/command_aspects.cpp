@@ -1,0 +1,69 @@
+#include "cli/session.h"
+
+#include "cli/texts.h"
+#include "cli/values.h"
+#include "app/compute.h"
+#include "datetime/iso_dates.h"
+#include "text/text_numbers.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace orvane::cli {
+namespace {
+
+// The step's name as the command line takes it ("day").
+std::string StepName(int16_t step)
+{
+    const auto named = std::find_if(kStepPositions.begin(), kStepPositions.end(),
+                                    [step](const auto& entry) { return entry.second == step; });
+    return named != kStepPositions.end() ? named->first : std::string();
+}
+
+}  // namespace
+
+int Session::Aspects()
+{
+    int16_t mode = core::kModeWorldTransits;
+    std::array<double, 3> moments{};
+    double start = 0.0;
+    if (const int code = ReadModeAndMoments(mode, moments, start); code != kExitSuccess)
+        return code;
+    const double from = MomentOf(m_line.from);
+    const double to = MomentOf(m_line.to);
+    const std::string help = OwnText(text::kTextHelpHint, m_line.language, "orvane-cli aspects --help");
+    // A span typed the wrong way round is a mistake of the command line, not of the data.
+    if (to < from) {
+        m_err << OwnText(text::kTextSpanReversed, m_line.language, datetime::IsoText(from, m_line.zone),
+                         datetime::IsoText(to, m_line.zone))
+              << '\n' << help << '\n';
+        return kExitUsage;
+    }
+    if (const int code = CheckSpan(from, to); code != kExitSuccess)
+        return code;
+    // Counted before the first row, so that a span too long writes nothing.
+    const int16_t step = m_line.step.value_or(1);
+    int64_t steps = 0;
+    while (datetime::SteppedMoment(from, step, steps) <= to)
+        if (++steps > kMaxAspectSteps) {
+            m_err << OwnText(text::kTextTooManySteps, m_line.language, StepName(step), std::to_string(kMaxAspectSteps))
+                  << '\n' << help << '\n';
+            return kExitUsage;
+        }
+
+    m_program.configure.ApplyOrbs(m_program.astro);
+    m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
+    TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
+    writer.BeginAspects();
+    for (int64_t k = 0; k < steps && m_out; ++k) {
+        // The step's moment takes the world date's place, as a step of the main window does.
+        const double moment = datetime::SteppedMoment(from, step, k);
+        moments[static_cast<size_t>(core::kWorldDateRow)] = moment;
+        for (const core::AspectFound& found : app::AspectsAt(m_program, mode, moments).aspects)
+            writer.AspectRow(moment, found);
+    }
+    writer.End();
+    return kExitSuccess;
+}
+
+}  // namespace orvane::cli

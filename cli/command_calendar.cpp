@@ -1,0 +1,45 @@
+#include "cli/session.h"
+
+#include "cli/texts.h"
+#include "datetime/iso_dates.h"
+#include "display/calendar_file.h"
+#include "display/timeline.h"
+#include "text/text_numbers.h"
+
+#include <ostream>
+
+namespace orvane::cli {
+
+int Session::EventCalendar(int16_t mode, const std::array<double, 3>& moments, double from, double to)
+{
+    // An iCalendar DATE-TIME has a year of four digits from 0001 on.
+    const double yearOne = static_cast<double>(datetime::GregorianDayNumber(1, 1, 1)) - 0.5;
+    if (from < yearOne) {
+        m_err << OwnText(text::kTextCalendarBeforeYearOne, m_line.language, datetime::IsoText(from, 0)) << '\n';
+        return kExitBadInput;
+    }
+    PlutoTableNotice(from, to);
+    const core::AstroModule& astro = m_program.astro;
+    display::CalendarWriter writer(m_out, astro.tables, display::CalendarWordsOf(m_program.language),
+                                   m_environment.nowMoment);
+    writer.Begin();
+    const core::EventSearch search(astro, mode, moments, m_line.filter, m_line.convention);
+    search.Run(from, to, [&](const core::Event& event) {
+        writer.Event(event);
+        return static_cast<bool>(m_out);
+    });
+    if (m_line.windows && m_out) {
+        // The windows are the timeline's bars: cut at the span's ends, as the timeline draws them.
+        const core::EventFilter& filter = m_line.filter;
+        for (const display::TimelineRow& row : display::BuildTimeline(astro, mode, moments, from, to).rows) {
+            if (!filter.HasBody(row.pair.body1) || !filter.HasBody(row.pair.body2) || !filter.HasAspect(row.aspect))
+                continue;
+            for (const display::TimelineBar& bar : row.bars)
+                writer.Window(row, bar);
+        }
+    }
+    writer.End();
+    return kExitSuccess;
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+// The pieces a command's options are built from, as the command-line reader (command_line.cpp) offers
+// them to the files that declare a command of their own (options_*.cpp), so that every command words its
+// refusals alike; and those files' entry points.
+
+#include "cli/command_line.h"
+
+namespace CLI {
+class App;
+}
+
+namespace orvane::cli {
+
+class OptionKit {
+public:
+    // A command with its state file (none when `stateText` is null) and --lang.
+    virtual CLI::App* AddCommand(const char* name, const char* description, const char* stateText) = 0;
+    // --from, --to and --zone.
+    virtual void AddSpan(CLI::App* command, const char* from, const char* to) = 0;
+    // --format text|csv|json.
+    virtual void AddFormat(CLI::App* command, const char* description) = 0;
+    // --step halfhour|day|week|month|year.
+    virtual void AddStep(CLI::App* command, const char* description) = 0;
+
+protected:
+    ~OptionKit() = default;
+};
+
+// The command aspects: the aspects in orb at every step of a span.
+void AddAspectsCommand(OptionKit& kit);
+
+// The event list's calendar options (--windows).
+void AddCalendarOptions(CLI::App* events, CommandLine& line);
+
+}  // namespace orvane::cli
