@@ -349,4 +349,19 @@ inline constexpr int16_t kTextTimelineBodies = 1427;       // the label of the p
 inline constexpr int16_t kTextTimelineDiskFull = 1428;     // an export onto a full disk, the file below
 inline constexpr int16_t kTextAndMoreFiles = 1429;         // "and [r1] more" after the names a box lists
 
+inline constexpr int16_t kTextUnknownNamedZone = 1700;     // an unknown zone, IANA names included
+inline constexpr int16_t kTextSkippedTime = 1701;          // a wall-clock time in a summer-time gap
+inline constexpr int16_t kTextRepeatedTime = 1702;         // a wall-clock time shown twice
+inline constexpr int16_t kTextOffsetTooLarge = 1703;       // an offset beyond ±14:00
+inline constexpr int16_t kTextOffsetDisagrees = 1704;      // an offset the named zone did not have
+inline constexpr int16_t kTextPreciseMomentLabel = 1705;   // "14:20 Europe/Berlin, GMT+1:00"
+inline constexpr int16_t kTextLocalMeanTime = 1706;        // "local mean time 13.40° E"
+inline constexpr int16_t kTextClockZoneNotInList = 1707;   // "Now" in a zone the lists lack
+inline constexpr int16_t kTextClockZoneTitle = 1708;       // its title
+inline constexpr int16_t kTextNotAMoment = 1709;           // a DATE the companion cannot read
+inline constexpr int16_t kTextRoundedMoment = 1710;        // how report and find rounded a moment
+inline constexpr int16_t kTextMomentsDamaged = 1711;       // a damaged precise-moment line of a state file
+inline constexpr int16_t kTextModeNeedsBirth = 1712;       // --mode without the birth it needs
+inline constexpr int16_t kTextMomentsHeaderMissing = 1713; // precise-moment lines without their marker
+
 }  // namespace orvane::text
