@@ -39,12 +39,25 @@ std::string Lower(std::string_view text)
     return lower;
 }
 
+// Text `number` with [r1] … [r5] filled in one pass, so that a typed value holding "^" or "[r2]" is
+// shown as typed.
 platform::Error Refusal(const text::Language& language, int16_t number, const std::string& r1,
                         const std::string& r2 = {}, const std::string& r3 = {}, const std::string& r4 = {},
                         const std::string& r5 = {})
 {
-    return {ErrorCode::InvalidInput,
-            platform::Message::Information("", language.TextWithReplacements(number, r1, r2, r3, r4, r5))};
+    const std::string* values[] = {&r1, &r2, &r3, &r4, &r5};
+    const std::string text = language.Text(number);
+    std::string filled;
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text.compare(at, 2, "[r") == 0 && at + 3 < text.size() && text[at + 3] == ']' && text[at + 2] >= '1' &&
+            text[at + 2] <= '5') {
+            filled += *values[text[at + 2] - '1'];
+            at += 3;
+        } else {
+            filled += text[at];
+        }
+    }
+    return {ErrorCode::InvalidInput, platform::Message::Information("", filled)};
 }
 
 platform::Error UnknownZone(const text::Language& language, std::string_view typed)
