@@ -134,26 +134,32 @@ std::string WallTimeText(const WallTime& local, bool withSeconds)
     return text;
 }
 
-// ±HH:MM, ±HHMM or ±HH (the whole text) in seconds east, with no upper bound; nothing for another text.
+// ±HH:MM, ±HHMM, ±HH or ±HH:MM:SS (the whole text) in seconds east, with no upper bound; nothing for
+// another text. Seconds occur in the offsets of local mean time that the tz database gives old dates.
 std::optional<int32_t> OffsetDigits(std::string_view text)
 {
     if (text.size() < 3 || (text[0] != '+' && text[0] != '-'))
         return std::nullopt;
+    const bool colons = text.size() > 3 && text[3] == ':';
     std::string digits;
     for (size_t i = 1; i < text.size(); ++i) {
-        if (i == 3 && text[i] == ':' && text.size() == 6)
+        if (colons && (i == 3 || i == 6)) {
+            if (text[i] != ':')
+                return std::nullopt;
             continue;
+        }
         if (!std::isdigit(static_cast<unsigned char>(text[i])))
             return std::nullopt;
         digits += text[i];
     }
-    if (digits.size() != 2 && digits.size() != 4)
+    if (digits.size() != 2 && digits.size() != 4 && !(colons && digits.size() == 6))
         return std::nullopt;
     const int32_t hours = std::stoi(digits.substr(0, 2));
-    const int32_t minutes = digits.size() == 4 ? std::stoi(digits.substr(2)) : 0;
-    if (minutes > 59)
+    const int32_t minutes = digits.size() >= 4 ? std::stoi(digits.substr(2, 2)) : 0;
+    const int32_t seconds = digits.size() == 6 ? std::stoi(digits.substr(4, 2)) : 0;
+    if (minutes > 59 || seconds > 59)
         return std::nullopt;
-    return (text[0] == '-' ? -1 : 1) * (hours * 3600 + minutes * 60);
+    return (text[0] == '-' ? -1 : 1) * (hours * 3600 + minutes * 60 + seconds);
 }
 
 // Where the offset of an ISO date-time text starts ("Z", "+", "-" after the time of day), or npos.
@@ -409,8 +415,9 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
                                                  OffsetText(zone.offsetSeconds), OffsetText(zone.offsetSeconds)));
         // Local mean time may lie between whole minutes: its offset is applied after reading.
         const bool wholeMinutes = zone.offsetSeconds % 60 == 0;
-        const std::optional<IsoMoment> read =
-            ParseIsoMoment(givenOffset ? body : local, wholeMinutes ? zone.offsetSeconds / 60 : 0);
+        const std::optional<IsoMoment> read = givenOffset && wholeMinutes
+                                                  ? ParseIsoMoment(body, 0)
+                                                  : ParseIsoMoment(local, wholeMinutes ? zone.offsetSeconds / 60 : 0);
         if (!read)
             return notADate();
         const double moment = read->moment - (wholeMinutes ? 0.0 : zone.offsetSeconds / kSecondsPerDay);
