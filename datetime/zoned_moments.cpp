@@ -272,12 +272,14 @@ Result<PreciseMoment> ResolveWallTime(const WallTime& local, const MomentZone& z
     const auto tooLarge = [&language](int32_t offset) {
         return Result<PreciseMoment>(Refusal(language, text::kTextOffsetTooLarge, IsoOffset(offset)));
     };
-    if (givenOffset && std::abs(*givenOffset) > kMaxOffsetSeconds)
-        return tooLarge(*givenOffset);
     PreciseMoment precise;
     precise.local = local;
     precise.zone = zone;
     if (zone.kind != ZoneKind::Named) {
+        // A named zone's offset is the tz database's (Manila's local mean time was −15:56); a given one
+        // stays within the offsets of today's zones.
+        if (givenOffset && std::abs(*givenOffset) > kMaxOffsetSeconds)
+            return tooLarge(*givenOffset);
         if (std::abs(zone.offsetSeconds) > kMaxOffsetSeconds)
             return tooLarge(zone.offsetSeconds);
         precise.offsetSeconds = givenOffset.value_or(zone.offsetSeconds);
@@ -402,7 +404,7 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
             givenOffset = OffsetDigits(offset);
         if (!givenOffset)
             return notADate();
-        if (std::abs(*givenOffset) > kMaxOffsetSeconds)
+        if (std::abs(*givenOffset) > kMaxOffsetSeconds && !(suffixZone && suffixZone->kind == ZoneKind::Named))
             return Result<PreciseMoment>(Refusal(language, text::kTextOffsetTooLarge, std::string(offset)));
         local = body.substr(0, at);
     }
