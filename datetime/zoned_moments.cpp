@@ -349,6 +349,15 @@ std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock)
     return precise;
 }
 
+std::optional<int32_t> ClockStandardOffset(const platform::Clock& clock)
+{
+    const std::optional<PreciseMoment> now = ClockMoment(clock);
+    if (!now)
+        return std::nullopt;
+    const date::sys_info info = LocateZone(now->zone.name)->get_info(SysSeconds(now->moment));
+    return static_cast<int32_t>((info.offset - std::chrono::duration_cast<std::chrono::seconds>(info.save)).count());
+}
+
 Result<MomentZone> ParseMomentZone(std::string_view text, const text::Language& language)
 {
     if (const std::optional<int32_t> minutes = ParseZone(text))
