@@ -57,6 +57,9 @@ StepOutcome StepWith(Workspace& program, Direction direction, ComputeStep comput
     const datetime::StepDate before = ReadWorldDate(main);
     // Keep the controls' own values, text included, to put back exactly what was there.
     const std::string yearBefore = main.yearTexts[0];
+    // A step moves the row's half hours: a precise world date steps on from the half hour its lists show.
+    const std::optional<datetime::PreciseMoment> preciseBefore = main.preciseMoments[0];
+    main.DropPreciseMoment(core::kWorldDateRow);
 
     const auto increment = static_cast<datetime::StepIncrement>(
         std::clamp<int16_t>(main.stepIncrement.ListIndex(), 0, datetime::kNumStepIncrements - 1));
@@ -75,6 +78,7 @@ StepOutcome StepWith(Workspace& program, Direction direction, ComputeStep comput
     if (outcome.compute.refusedRow == core::kWorldDateRow) {
         WriteWorldDate(main, before);
         main.yearTexts[0] = yearBefore;
+        main.preciseMoments[0] = preciseBefore;
         outcome.undone = true;
     }
     return outcome;
@@ -98,6 +102,7 @@ ComputeOutcome SetWorldDate(Workspace& program, double moment)
     const datetime::StepDate before = ReadWorldDate(main);
     const std::string yearBefore = main.yearTexts[0];
     const int16_t zoneBefore = main.zoneLists[0].ListIndex();
+    const std::optional<datetime::PreciseMoment> preciseBefore = main.preciseMoments[0];
     datetime::SetWorldDateTo(main, moment);
     // The row is tested in every mode, not only where the computation reads it: a natal chart would
     // otherwise keep a world date that no computation accepts, and a save would store it.
@@ -108,6 +113,7 @@ ComputeOutcome SetWorldDate(Workspace& program, double moment)
     WriteWorldDate(main, before);
     main.yearTexts[0] = yearBefore;
     main.zoneLists[0].SetListIndex(zoneBefore);
+    main.preciseMoments[0] = preciseBefore;
     main.inputError = true;
     ComputeOutcome outcome;
     outcome.refusedRow = core::kWorldDateRow;

@@ -37,6 +37,7 @@ int Session::Events()
     const core::EventSearch search(m_program.astro, mode, moments, m_line.filter, m_line.convention);
     TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
     writer.SetConvention(m_line.convention);
+    writer.SetZoneName(m_line.zoneName);
     writer.BeginEvents();
     search.Run(from, to, [&](const core::Event& event) {
         writer.Event(event);
@@ -58,6 +59,7 @@ int Session::Ephemeris()
     TableWriter writer(m_out, m_line.format, m_line.zone, astro.tables, Words());
     writer.SetConvention(convention);
     writer.SetColumns(m_line.columns);
+    writer.SetZoneName(m_line.zoneName);
     writer.BeginPositions();
     const int16_t step = m_line.step.value_or(1);
     for (int64_t k = 0; m_out; ++k) {

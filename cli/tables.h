@@ -65,6 +65,9 @@ public:
     void SetConvention(platform::Convention convention) { m_convention = convention; }
     // The further columns of the positions (kColumnLatitude …), none unless set.
     void SetColumns(uint8_t columns) { m_columns = columns; }
+    // Times in a zone of the tz database, its offset at each moment (summer time included), instead of the
+    // fixed offset.
+    void SetZoneName(std::string name);
 
     void BeginEvents();
     void Event(const core::Event& event);
@@ -92,10 +95,12 @@ private:
     // The ISO 8601 time of `moment` in the zone, kept for the next rows of the same moment (an aspect table
     // writes many rows a step, and the text costs more than the rest of a row).
     const std::string& IsoTime(double moment);
+    int32_t ZoneAt(double moment) const;  // the offset in minutes east at `moment`
 
     std::ostream& m_out;
     TableFormat m_format;
     int32_t m_zone;
+    std::string m_zoneName;
     const core::AstroTables& m_tables;
     TableWords m_words;
     display::JsonArrayWriter m_json;

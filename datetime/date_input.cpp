@@ -1,6 +1,7 @@
 #include "datetime/date_input.h"
 
 #include "datetime/datepr2.h"
+#include "datetime/iso_dates.h"
 #include "datetime/time_zones.h"
 #include "platform/calendar.h"
 #include "text/language.h"
@@ -150,6 +151,8 @@ platform::Result<double> InputDateToAJDate(DateRows& model, int16_t row, const t
     const int16_t defaultZone = model.defaultZoneIndex;
     if (zone.ListIndex() <= 0 && defaultZone > 0 && defaultZone < zone.ListCount())
         zone.SetListIndex(defaultZone);
+    if (const std::optional<PreciseMoment>& precise = model.preciseMoments[r])
+        return platform::Result<double>(precise->moment);
     return platform::Result<double>(local.value() - zone.SelectedItemData() / kMinutesPerDay - 0.5);
 }
 
@@ -157,7 +160,16 @@ platform::Result<double> InputDateToLocalDayNumber(DateRows& model, int16_t row,
 {
     if (!core::IsDateRow(row))
         return Refused(kTextRowName.size(), Fault::Incomplete, language);
-    return LocalMoment(model, static_cast<size_t>(row), language);
+    platform::Result<double> local = LocalMoment(model, static_cast<size_t>(row), language);
+    if (!local)
+        return local;
+    if (const std::optional<PreciseMoment>& precise = model.preciseMoments[static_cast<size_t>(row)]) {
+        const WallTime& wall = precise->local;
+        const int64_t dayNumber = GregorianDayNumber(wall.year, wall.month, wall.day);
+        return platform::Result<double>(static_cast<double>(dayNumber) +
+                                        (wall.hour * 3600.0 + wall.minute * 60.0 + wall.second) / kSecondsPerDay);
+    }
+    return local;
 }
 
 std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated, const text::Language& language)
@@ -166,8 +178,15 @@ std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated, co
     if (!local)
         return {};
     const auto r = static_cast<size_t>(row);
-    return DateText(static_cast<int32_t>(std::floor(local.value())), abbreviated, language.currentLanguage) + ", " +
-           model.halfHourLists[r].Text() + " (" + model.zoneLists[r].Text() + ")";
+    const std::string date = DateText(static_cast<int32_t>(std::floor(local.value())), abbreviated, language.currentLanguage);
+    if (const std::optional<PreciseMoment>& precise = model.preciseMoments[r]) {
+        const std::string zone = precise->zone.kind == ZoneKind::FixedOffset
+                                     ? OffsetText(precise->offsetSeconds)
+                                     : ZoneDescription(*precise, language) + ", " + OffsetText(precise->offsetSeconds);
+        return date + ", " + TimeOfDayText(local.value() - std::floor(local.value()), precise->local.second != 0) +
+               " (" + zone + ")";
+    }
+    return date + ", " + model.halfHourLists[r].Text() + " (" + model.zoneLists[r].Text() + ")";
 }
 
 std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& language)
@@ -181,13 +200,13 @@ std::string ShowWeekday(DateRows& model, int16_t row, const text::Language& lang
 
 namespace {
 
-// Fills the world date row with local day number and time `local`, rounded to the half hour, in zone
-// list position `zonePosition`.
-void FillWorldDateRow(DateRows& model, double local, int16_t zonePosition)
+// Fills date row `row` with local day number and time `local`, rounded to the half hour, in zone list
+// position `zonePosition`.
+void FillDateRow(DateRows& model, int16_t row, double local, int16_t zonePosition)
 {
-    constexpr auto r = static_cast<size_t>(core::kWorldDateRow);
+    const auto r = static_cast<size_t>(row);
     if (!std::isfinite(local)) {
-        model.ClearDateRow(core::kWorldDateRow);
+        model.ClearDateRow(row);
         return;
     }
     RoundToHalfHour(local);
@@ -195,7 +214,7 @@ void FillWorldDateRow(DateRows& model, double local, int16_t zonePosition)
 
     const std::optional<platform::CalendarDate> date = platform::DateOfDayNumber(static_cast<int64_t>(dayNumber));
     if (!date) {
-        model.ClearDateRow(core::kWorldDateRow);
+        model.ClearDateRow(row);
         return;
     }
     model.monthLists[r].SetListIndex(static_cast<int16_t>(date->month));
@@ -218,18 +237,51 @@ void FillWorldDateRow(DateRows& model, double local, int16_t zonePosition)
 
 void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
 {
-    // Back from Universal Time to the computer's wall clock: the integer part is the local day number,
-    // the fraction the time after midnight.
+    model.DropPreciseMoment(core::kWorldDateRow);
+    // The tz database knows the offset in effect now, summer time included. When the lists have it, the
+    // row shows the present half hour in it; otherwise the row holds the present moment precisely.
+    if (std::optional<PreciseMoment> now = ClockMoment(clock)) {
+        const int16_t position = NearestZonePosition(now->offsetSeconds);
+        if (ZoneOffsetMinutes(position) * 60 != now->offsetSeconds) {
+            SetPreciseMoment(model, core::kWorldDateRow, std::move(*now));
+            return;
+        }
+        FillDateRow(model, core::kWorldDateRow, now->moment + now->offsetSeconds / kSecondsPerDay + 0.5, position);
+        return;
+    }
+    // Without a zone name, back from Universal Time to the computer's wall clock at its standard offset:
+    // the integer part is the local day number, the fraction the time after midnight.
     const double local = CurrentAJDate(clock) + SystemZoneMinutes(clock) / kMinutesPerDay + 0.5;
-    FillWorldDateRow(model, local, model.defaultZoneIndex);
+    FillDateRow(model, core::kWorldDateRow, local, model.defaultZoneIndex);
 }
 
 void SetWorldDateTo(DateRows& model, double moment)
 {
+    model.DropPreciseMoment(core::kWorldDateRow);
     const int16_t selected = model.zoneLists[static_cast<size_t>(core::kWorldDateRow)].ListIndex();
     const int16_t zone = selected > 0 ? selected : model.defaultZoneIndex;
     const double offset = zone > 0 ? ZoneOffsetMinutes(zone) : model.computerZone;
-    FillWorldDateRow(model, moment + offset / kMinutesPerDay + 0.5, zone);
+    FillDateRow(model, core::kWorldDateRow, moment + offset / kMinutesPerDay + 0.5, zone);
+}
+
+int16_t NearestZonePosition(int32_t offsetSeconds)
+{
+    constexpr int32_t kLastStep = kMaxZoneMinutes / 30;
+    // Nearest half hour; exactly between two (+5:45) the one nearer Greenwich, as the computer's zone is taken.
+    const int32_t magnitude = (std::abs(offsetSeconds) + 899) / 1800;
+    const int32_t steps = offsetSeconds < 0 ? -magnitude : magnitude;
+    return static_cast<int16_t>(std::clamp(steps, -kLastStep, kLastStep) + kNumTimezoneEntries / 2);
+}
+
+void SetPreciseMoment(DateRows& model, int16_t row, PreciseMoment precise)
+{
+    if (!core::IsDateRow(row))
+        return;
+    const WallTime& wall = precise.local;
+    const double local = static_cast<double>(GregorianDayNumber(wall.year, wall.month, wall.day)) +
+                         (wall.hour * 3600.0 + wall.minute * 60.0 + wall.second) / kSecondsPerDay;
+    FillDateRow(model, row, local, NearestZonePosition(precise.offsetSeconds));
+    model.preciseMoments[static_cast<size_t>(row)] = std::move(precise);
 }
 
 // The month lists hold the English month names in every interface language.

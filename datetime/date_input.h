@@ -29,7 +29,8 @@ inline constexpr int32_t kLastDayNumber = 2743738;   // 31 December 2799
 // Number of half-hour entries of a row's half-hour list (after its empty entry).
 inline constexpr int16_t kNumHalfHours = 48;
 
-// The moment of `row` as a Julian date in Universal Time, or, when the row does not convert, the
+// The moment of `row` as a Julian date in Universal Time (its precise moment, when it holds one, once
+// the row's lists pass the checks), or, when the row does not convert, the
 // information naming the row and the reason ("World date is incomplete.", titled "Input error").
 // Cleans the year box to its digits (a year written with a minus keeps it, and stays too early); a row
 // without a half hour gets 12:00 selected, and a row without a zone gets the computer's zone selected
@@ -41,7 +42,8 @@ platform::Result<double> InputDateToAJDate(DateRows& model, int16_t row, const t
 platform::Result<double> InputDateToLocalDayNumber(DateRows& model, int16_t row, const text::Language& language);
 
 // The row as display text, "January 5, 2000, 12:00 (GMT+1:00)", the date in the current language;
-// empty when the row is not a valid date.
+// with a precise moment "October 3, 1989, 15:30 (Europe/Berlin, GMT+2:00)"; empty when the row is not
+// a valid date.
 std::string InputDateToString(DateRows& model, int16_t row, bool abbreviated,
                               const text::Language& language);
 
@@ -56,6 +58,14 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock);
 // Sets the world date row to `moment` (a Julian date, UT) in the row's zone (the default zone when it
 // has none), rounded to the half hour.
 void SetWorldDateTo(DateRows& model, double moment);
+
+// Gives `row` a precise moment: conversions use it from now on, and the row's lists show it to the half
+// hour in the list zone of its offset, or the nearest one when the lists lack it (GMT+5:30 for +5:45;
+// GMT+11:30 for +13:00).
+void SetPreciseMoment(DateRows& model, int16_t row, PreciseMoment precise);
+
+// The zone list position whose offset is nearest `offsetSeconds` (exactly it when the lists have it).
+int16_t NearestZonePosition(int32_t offsetSeconds);
 
 // Fills the day and half-hour lists of the three rows with their position 0 selected, empties the year
 // boxes, and refills the month lists.

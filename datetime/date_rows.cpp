@@ -43,6 +43,13 @@ void DateRows::ClearDateRow(int16_t row)
     halfHourLists[r].SetListIndex(0);
     zoneLists[r].SetListIndex(0);
     yearTexts[r].clear();
+    preciseMoments[r].reset();
+}
+
+void DateRows::DropPreciseMoment(int16_t row)
+{
+    if (core::IsDateRow(row))
+        preciseMoments[static_cast<size_t>(row)].reset();
 }
 
 }  // namespace orvane::datetime

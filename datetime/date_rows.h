@@ -5,10 +5,12 @@
 // and the rows' names used inside messages.
 
 #include "core/modes.h"
+#include "datetime/zoned_moments.h"
 #include "platform/control_models.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orvane::text {
@@ -27,6 +29,11 @@ struct DateRows {
     std::array<platform::ComboBoxModel, core::kNumDateRows> dayLists;
     std::array<platform::ComboBoxModel, core::kNumDateRows> halfHourLists;
     std::array<platform::ComboBoxModel, core::kNumDateRows> zoneLists;
+
+    // A precise moment per row (to the minute, in any zone), which conversions use instead of the row's
+    // half hour and list zone while it is set; the row's lists show it to the half hour. Touching the
+    // row's year box or lists drops it (DropPreciseMoment), so does Clear.
+    std::array<std::optional<PreciseMoment>, core::kNumDateRows> preciseMoments;
 
     // Set when a date row could not be converted and its error was reported.
     bool inputError = false;
@@ -50,6 +57,8 @@ struct DateRows {
     void SetDateRowNames(const text::Language& language);
     // The Clear button of a row: month, day, half-hour and zone lists to their empty entry, year empty.
     void ClearDateRow(int16_t row);
+    // The row's precise moment goes; its lists stay as they show it.
+    void DropPreciseMoment(int16_t row);
 };
 
 }  // namespace orvane::datetime

@@ -2,6 +2,8 @@
 
 #include "platform/calendar.h"
 
+#include <date/tz.h>
+
 #include <ctime>
 
 namespace orvane::platform {
@@ -18,6 +20,16 @@ LocalClockReading SystemClock::LocalNow() const
 int32_t SystemClock::StandardOffsetSecondsWest() const
 {
     return ComputerZone();
+}
+
+std::string SystemClock::ZoneName() const
+{
+    // The tz database throws when the computer's zone is none it knows: then the zone has no name.
+    try {
+        return date::current_zone()->name();
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 }  // namespace orvane::platform

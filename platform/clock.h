@@ -3,6 +3,8 @@
 // The computer's clock, behind an interface so that tests can set the time.
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
 namespace orvane::platform {
 
@@ -23,6 +25,8 @@ public:
     virtual LocalClockReading LocalNow() const = 0;
     // The computer's standard-time offset in seconds west of Greenwich (no summer time).
     virtual int32_t StandardOffsetSecondsWest() const = 0;
+    // The computer's zone as the tz database names it ("Europe/Berlin"); empty when it names none.
+    virtual std::string ZoneName() const { return {}; }
 };
 
 // The real clock and time zone of this computer.
@@ -30,6 +34,7 @@ class SystemClock final : public Clock {
 public:
     LocalClockReading LocalNow() const override;
     int32_t StandardOffsetSecondsWest() const override;
+    std::string ZoneName() const override;
 };
 
 // A clock that always shows what a test set.
@@ -41,12 +46,15 @@ public:
     }
     LocalClockReading LocalNow() const override { return m_reading; }
     int32_t StandardOffsetSecondsWest() const override { return m_offsetSecondsWest; }
+    std::string ZoneName() const override { return m_zoneName; }
+    void SetZoneName(std::string name) { m_zoneName = std::move(name); }
     void Set(LocalClockReading reading) { m_reading = reading; }
     void SetOffset(int32_t offsetSecondsWest) { m_offsetSecondsWest = offsetSecondsWest; }
 
 private:
     LocalClockReading m_reading;
     int32_t m_offsetSecondsWest;
+    std::string m_zoneName;
 };
 
 }  // namespace orvane::platform

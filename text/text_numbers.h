@@ -422,5 +422,19 @@ inline constexpr int16_t kTextShortcutTip = 1811;            // "Shortcut: [r1]"
 inline constexpr int16_t kTextExportPicture = 1812;          // the export dialog's title
 inline constexpr int16_t kTextRenderOneState = 1813;         // --render names one state file
 inline constexpr int16_t kTextRenderNoChart = 1814;          // the chart of the state cannot be drawn: [r1] why
+inline constexpr int16_t kTextUnknownNamedZone = 1700;     // an unknown zone, IANA names included
+inline constexpr int16_t kTextSkippedTime = 1701;          // a wall-clock time in a summer-time gap
+inline constexpr int16_t kTextRepeatedTime = 1702;         // a wall-clock time shown twice
+inline constexpr int16_t kTextOffsetTooLarge = 1703;       // an offset beyond ±14:00
+inline constexpr int16_t kTextOffsetDisagrees = 1704;      // an offset the named zone did not have
+inline constexpr int16_t kTextPreciseMomentLabel = 1705;   // "14:20 Europe/Berlin, GMT+1:00"
+inline constexpr int16_t kTextLocalMeanTime = 1706;        // "local mean time 13.40° E"
+inline constexpr int16_t kTextClockZoneNotInList = 1707;   // "Now" in a zone the lists lack
+inline constexpr int16_t kTextClockZoneTitle = 1708;       // its title
+inline constexpr int16_t kTextNotAMoment = 1709;           // a DATE the companion cannot read
+inline constexpr int16_t kTextRoundedMoment = 1710;        // how report and find rounded a moment
+inline constexpr int16_t kTextMomentsDamaged = 1711;       // a damaged precise-moment line of a state file
+inline constexpr int16_t kTextModeNeedsBirth = 1712;       // --mode without the birth it needs
+inline constexpr int16_t kTextMomentsHeaderMissing = 1713; // precise-moment lines without their marker
 
 }  // namespace orvane::text

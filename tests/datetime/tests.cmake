@@ -4,4 +4,5 @@ orvane_test(test_datetime
 target_sources(test_datetime PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/test_date_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/test_stepping.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/test_time_zones.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/test_time_zones.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_zoned_moments.cpp)

@@ -1,0 +1,539 @@
+#include "datetime/zoned_moments.h"
+
+#include "datetime/iso_dates.h"
+#include "platform/calendar.h"
+#include "text/language.h"
+#include "text/text_numbers.h"
+
+#include <date/tz.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+namespace orvane::datetime {
+namespace {
+
+using platform::ErrorCode;
+using platform::Result;
+
+constexpr double kSecondsPerDay = 86400.0;
+
+// The tz database's zone of `name`, or none. The database reports an unknown name by throwing; that stays
+// here.
+const date::time_zone* LocateZone(const std::string& name)
+{
+    try {
+        return date::locate_zone(name);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+// Text `number` with [r1] … [r5] filled in one pass, so that a typed value holding "^" or "[r2]" is
+// shown as typed.
+platform::Error Refusal(const text::Language& language, int16_t number, const std::string& r1,
+                        const std::string& r2 = {}, const std::string& r3 = {}, const std::string& r4 = {},
+                        const std::string& r5 = {})
+{
+    const std::string* values[] = {&r1, &r2, &r3, &r4, &r5};
+    const std::string text = language.Text(number);
+    std::string filled;
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text.compare(at, 2, "[r") == 0 && at + 3 < text.size() && text[at + 3] == ']' && text[at + 2] >= '1' &&
+            text[at + 2] <= '5') {
+            filled += *values[text[at + 2] - '1'];
+            at += 3;
+        } else {
+            filled += text[at];
+        }
+    }
+    return {ErrorCode::InvalidInput, platform::Message::Information("", filled)};
+}
+
+platform::Error UnknownZone(const text::Language& language, std::string_view typed)
+{
+    return Refusal(language, text::kTextUnknownNamedZone, std::string(typed));
+}
+
+// The years the tz lookups take: far beyond them a zone keeps the offset it has at their ends (its local
+// mean time before, its present rule after). Both bounds are leap years, so 29 February stays a date.
+constexpr int32_t kLookupYears = 9996;
+
+// A wall-clock time as seconds of the date library's local time line.
+date::local_seconds LocalSeconds(const WallTime& local)
+{
+    const int32_t year = std::clamp(local.year, -kLookupYears, kLookupYears);
+    const date::local_days day{date::year(year) / date::month(static_cast<unsigned>(local.month)) /
+                               date::day(static_cast<unsigned>(local.day))};
+    return day + std::chrono::hours(local.hour) + std::chrono::minutes(local.minute) +
+           std::chrono::seconds(local.second);
+}
+
+// A Julian date (UT) as seconds of the system clock's count, to the nearest second, within the lookup years.
+date::sys_seconds SysSeconds(double moment)
+{
+    constexpr double kLookupSeconds = kLookupYears * 365.2425 * kSecondsPerDay;
+    const double seconds = std::clamp(
+        (moment - static_cast<double>(platform::kUnixEpochDayNumber) + 0.5) * kSecondsPerDay, -kLookupSeconds,
+        kLookupSeconds);
+    return date::sys_seconds(std::chrono::seconds(static_cast<int64_t>(std::floor(seconds + 0.5))));
+}
+
+// The wall-clock time `moment` (a Julian date, UT) shows at `offsetSeconds` east, to the second below.
+WallTime WallTimeAt(double moment, int32_t offsetSeconds)
+{
+    const double seconds = (moment + 0.5) * kSecondsPerDay + offsetSeconds;
+    // Whole seconds, rounded first so that 14:19:59.9999 reads 14:20:00.
+    const auto total = static_cast<int64_t>(std::floor(seconds + 1e-4));
+    const int64_t dayNumber = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
+    const int64_t ofDay = total - dayNumber * 86400;
+    int64_t year = 0;
+    WallTime local;
+    GregorianDate(dayNumber, year, local.month, local.day);
+    local.year = static_cast<int32_t>(year);
+    local.hour = static_cast<int32_t>(ofDay / 3600);
+    local.minute = static_cast<int32_t>(ofDay / 60 % 60);
+    local.second = static_cast<int32_t>(ofDay % 60);
+    return local;
+}
+
+// The Julian date (UT) of a wall-clock time at `offsetSeconds` east.
+double MomentOf(const WallTime& local, int32_t offsetSeconds)
+{
+    return static_cast<double>(GregorianDayNumber(local.year, local.month, local.day)) - 0.5 +
+           (local.hour * 3600.0 + local.minute * 60.0 + local.second - offsetSeconds) / kSecondsPerDay;
+}
+
+// "+05:45", "-03:30", "+00:53:28"; "Z" for none.
+std::string IsoOffset(int32_t offsetSeconds)
+{
+    if (offsetSeconds == 0)
+        return "Z";
+    const int32_t magnitude = std::abs(offsetSeconds);
+    char text[16];
+    if (magnitude % 60 != 0)
+        std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
+                      magnitude / 60 % 60, magnitude % 60);
+    else
+        std::snprintf(text, sizeof text, "%c%02d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
+                      magnitude / 60 % 60);
+    return text;
+}
+
+std::string WallTimeText(const WallTime& local, bool withSeconds)
+{
+    char text[48];
+    if (withSeconds)
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", local.year, local.month, local.day,
+                      local.hour, local.minute, local.second);
+    else
+        std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", local.year, local.month, local.day, local.hour,
+                      local.minute);
+    return text;
+}
+
+// An offset as the ISO reader takes it, ±HH:MM, ±HHMM, ±HH, ±H:MM or ±H, or with seconds ±HH:MM:SS (the
+// whole text), in seconds east, with no upper bound; nothing for another text. Seconds occur in the
+// offsets of local mean time that the tz database gives old dates.
+std::optional<int32_t> OffsetDigits(std::string_view text)
+{
+    if (text.size() < 2 || (text[0] != '+' && text[0] != '-'))
+        return std::nullopt;
+    const auto digits = [&text](size_t at, size_t count) -> std::optional<int32_t> {
+        if (at + count > text.size())
+            return std::nullopt;
+        int32_t value = 0;
+        for (size_t i = at; i < at + count; ++i) {
+            if (!std::isdigit(static_cast<unsigned char>(text[i])))
+                return std::nullopt;
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    size_t at = 1;
+    const size_t hourDigits = text.size() > 2 && std::isdigit(static_cast<unsigned char>(text[2])) ? 2 : 1;
+    const std::optional<int32_t> hours = digits(at, hourDigits);
+    at += hourDigits;
+    std::optional<int32_t> minutes = 0;
+    std::optional<int32_t> seconds = 0;
+    if (at < text.size()) {
+        const bool colon = text[at] == ':';
+        at += colon ? 1 : 0;
+        minutes = digits(at, 2);
+        at += 2;
+        if (colon && at < text.size() && text[at] == ':') {
+            seconds = digits(at + 1, 2);
+            at += 3;
+        }
+    }
+    if (!hours || !minutes || !seconds || at != text.size() || *minutes > 59 || *seconds > 59)
+        return std::nullopt;
+    return (text[0] == '-' ? -1 : 1) * (*hours * 3600 + *minutes * 60 + *seconds);
+}
+
+// Where the offset of an ISO date-time text starts ("Z", "+", "-" after the time of day), or npos.
+size_t OffsetStart(std::string_view text)
+{
+    const size_t time = text.find_first_of("Tt ", 1);
+    if (time == std::string_view::npos)
+        return std::string_view::npos;
+    return text.find_first_of("Zz+-", time);
+}
+
+}  // namespace
+
+MomentZone MomentZone::Named(std::string name)
+{
+    MomentZone zone;
+    zone.kind = ZoneKind::Named;
+    zone.name = std::move(name);
+    return zone;
+}
+
+MomentZone MomentZone::Fixed(int32_t offsetSeconds)
+{
+    MomentZone zone;
+    zone.offsetSeconds = offsetSeconds;
+    return zone;
+}
+
+MomentZone MomentZone::MeanTime(double longitudeEast)
+{
+    MomentZone zone;
+    zone.kind = ZoneKind::LocalMeanTime;
+    zone.longitude = longitudeEast;
+    zone.offsetSeconds = LocalMeanTimeOffset(longitudeEast);
+    return zone;
+}
+
+const std::vector<std::string>& ZoneNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        try {
+            for (const date::time_zone& zone : date::get_tzdb().zones)
+                all.emplace_back(zone.name());
+        } catch (const std::exception&) {
+            // No tz database on this computer: no names, and every name is unknown.
+        }
+        std::sort(all.begin(), all.end());
+        return all;
+    }();
+    return names;
+}
+
+std::vector<std::string> MatchingZoneNames(std::string_view part)
+{
+    const std::string wanted = Lower(part);
+    std::vector<std::string> matching;
+    for (const std::string& name : ZoneNames())
+        if (Lower(name).find(wanted) != std::string::npos)
+            matching.push_back(name);
+    return matching;
+}
+
+Result<std::string> FindZone(std::string_view typed, const text::Language& language)
+{
+    const std::string name(typed);
+    if (!name.empty() && LocateZone(name) != nullptr)
+        return Result<std::string>(name);
+    const std::string lower = Lower(typed);
+    for (const std::string& candidate : ZoneNames())
+        if (Lower(candidate) == lower)
+            return Result<std::string>(candidate);
+    return Result<std::string>(UnknownZone(language, typed));
+}
+
+Result<int32_t> OffsetAt(const std::string& name, double moment, const text::Language& language)
+{
+    const date::time_zone* zone = LocateZone(name);
+    if (zone == nullptr)
+        return Result<int32_t>(UnknownZone(language, name));
+    return Result<int32_t>(static_cast<int32_t>(zone->get_info(SysSeconds(moment)).offset.count()));
+}
+
+Result<WallTimeOffsets> OffsetsAtWallTime(const std::string& name, const WallTime& local,
+                                          const text::Language& language)
+{
+    const date::time_zone* zone = LocateZone(name);
+    if (zone == nullptr)
+        return Result<WallTimeOffsets>(UnknownZone(language, name));
+    const date::local_info info = zone->get_info(LocalSeconds(local));
+    WallTimeOffsets offsets;
+    offsets.first = static_cast<int32_t>(info.first.offset.count());
+    offsets.second = static_cast<int32_t>(info.second.offset.count());
+    switch (info.result) {
+    case date::local_info::nonexistent: offsets.kind = WallTimeKind::Skipped; break;
+    case date::local_info::ambiguous: offsets.kind = WallTimeKind::Repeated; break;
+    default: offsets.kind = WallTimeKind::Unique; offsets.second = offsets.first; break;
+    }
+    return Result<WallTimeOffsets>(offsets);
+}
+
+int32_t LocalMeanTimeOffset(double longitudeEast)
+{
+    return static_cast<int32_t>(std::lround(longitudeEast * 240.0));
+}
+
+Result<PreciseMoment> ResolveWallTime(const WallTime& local, const MomentZone& zone, std::optional<int32_t> givenOffset,
+                                      const text::Language& language)
+{
+    const auto tooLarge = [&language](int32_t offset) {
+        return Result<PreciseMoment>(Refusal(language, text::kTextOffsetTooLarge, IsoOffset(offset)));
+    };
+    PreciseMoment precise;
+    precise.local = local;
+    precise.zone = zone;
+    if (zone.kind != ZoneKind::Named) {
+        // A named zone's offset is the tz database's (Manila's local mean time was −15:56); a given one
+        // stays within the offsets of today's zones.
+        if (givenOffset && std::abs(*givenOffset) > kMaxOffsetSeconds)
+            return tooLarge(*givenOffset);
+        if (std::abs(zone.offsetSeconds) > kMaxOffsetSeconds)
+            return tooLarge(zone.offsetSeconds);
+        precise.offsetSeconds = givenOffset.value_or(zone.offsetSeconds);
+    } else {
+        const Result<WallTimeOffsets> offsets = OffsetsAtWallTime(zone.name, local, language);
+        if (!offsets)
+            return Result<PreciseMoment>(offsets.failure());
+        const WallTimeOffsets& o = offsets.value();
+        const std::string when = WallTimeText(local, local.second != 0);
+        if (o.kind == WallTimeKind::Skipped)
+            return Result<PreciseMoment>(Refusal(language, text::kTextSkippedTime, when, zone.name, OffsetText(o.first),
+                                                 OffsetText(o.second)));
+        if (givenOffset) {
+            if (*givenOffset != o.first && *givenOffset != o.second)
+                return Result<PreciseMoment>(Refusal(language, text::kTextOffsetDisagrees, IsoOffset(*givenOffset),
+                                                     zone.name, OffsetText(o.first)));
+            precise.offsetSeconds = *givenOffset;
+        } else if (o.kind == WallTimeKind::Repeated) {
+            return Result<PreciseMoment>(Refusal(language, text::kTextRepeatedTime, when, zone.name,
+                                                 OffsetText(o.first), OffsetText(o.second),
+                                                 WallTimeText(local, false) + IsoOffset(o.first) + "[" + zone.name + "]"));
+        } else {
+            precise.offsetSeconds = o.first;
+        }
+    }
+    precise.moment = MomentOf(local, precise.offsetSeconds);
+    precise.typed = PreciseMomentIso(precise);
+    return Result<PreciseMoment>(std::move(precise));
+}
+
+Result<PreciseMoment> MomentInZone(double moment, const MomentZone& zone, const text::Language& language)
+{
+    int32_t offset = zone.offsetSeconds;
+    if (zone.kind == ZoneKind::Named) {
+        const Result<int32_t> inEffect = OffsetAt(zone.name, moment, language);
+        if (!inEffect)
+            return Result<PreciseMoment>(inEffect.failure());
+        offset = inEffect.value();
+    }
+    PreciseMoment precise;
+    precise.moment = moment;
+    precise.zone = zone;
+    precise.offsetSeconds = offset;
+    precise.local = WallTimeAt(moment, offset);
+    precise.typed = PreciseMomentIso(precise);
+    return Result<PreciseMoment>(std::move(precise));
+}
+
+std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock)
+{
+    const std::string name = clock.ZoneName();
+    const date::time_zone* zone = name.empty() ? nullptr : LocateZone(name);
+    if (zone == nullptr)
+        return std::nullopt;
+    const platform::LocalClockReading now = clock.LocalNow();
+    const WallTime local{now.year, now.month, now.day, now.hour, now.minute, now.second};
+    const date::local_info info = zone->get_info(LocalSeconds(local));
+    // A clock never shows a skipped time; should it, the offset after the gap is the one it runs on.
+    const date::sys_info& inEffect = info.result == date::local_info::nonexistent ? info.second : info.first;
+    PreciseMoment precise;
+    precise.zone = MomentZone::Named(name);
+    precise.offsetSeconds = static_cast<int32_t>(inEffect.offset.count());
+    precise.local = local;
+    precise.moment = MomentOf(local, precise.offsetSeconds);
+    precise.typed = PreciseMomentIso(precise);
+    precise.fromComputerClock = true;
+    return precise;
+}
+
+std::optional<int32_t> ClockStandardOffset(const platform::Clock& clock)
+{
+    const std::optional<PreciseMoment> now = ClockMoment(clock);
+    if (!now)
+        return std::nullopt;
+    const date::sys_info info = LocateZone(now->zone.name)->get_info(SysSeconds(now->moment));
+    return static_cast<int32_t>((info.offset - std::chrono::duration_cast<std::chrono::seconds>(info.save)).count());
+}
+
+Result<MomentZone> ParseMomentZone(std::string_view text, const text::Language& language)
+{
+    if (const std::optional<int32_t> minutes = ParseZone(text))
+        return Result<MomentZone>(MomentZone::Fixed(*minutes * 60));
+    // An offset in the form of one, but larger than any zone's.
+    std::string_view digits = text;
+    for (const std::string_view prefix : {"UTC", "GMT", "UT"})
+        if (Lower(digits).rfind(Lower(prefix), 0) == 0) {
+            digits.remove_prefix(prefix.size());
+            break;
+        }
+    if (OffsetDigits(digits))
+        return Result<MomentZone>(Refusal(language, text::kTextOffsetTooLarge, std::string(text)));
+    const Result<std::string> name = FindZone(text, language);
+    if (!name)
+        return Result<MomentZone>(name.failure());
+    return Result<MomentZone>(MomentZone::Named(name.value()));
+}
+
+Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone& defaultZone,
+                                         const text::Language& language)
+{
+    const auto notADate = [&] {
+        return Result<PreciseMoment>(Refusal(language, text::kTextNotAMoment, std::string(text)));
+    };
+    // The zone in brackets after the moment; "[!…]" marks it critical, which every zone here is.
+    std::string_view body = text;
+    std::optional<MomentZone> suffixZone;
+    if (!body.empty() && body.back() == ']') {
+        const size_t open = body.rfind('[');
+        if (open == std::string_view::npos)
+            return notADate();
+        std::string_view inside = body.substr(open + 1, body.size() - open - 2);
+        if (!inside.empty() && inside.front() == '!')
+            inside.remove_prefix(1);
+        if (inside.empty() || inside.find_first_of("[]=") != std::string_view::npos)
+            return notADate();
+        const Result<MomentZone> zone = ParseMomentZone(inside, language);
+        if (!zone)
+            return Result<PreciseMoment>(zone.failure());
+        suffixZone = zone.value();
+        body = body.substr(0, open);
+    }
+
+    // The offset written after the time of day.
+    std::optional<int32_t> givenOffset;
+    std::string_view local = body;
+    if (const size_t at = OffsetStart(body); at != std::string_view::npos) {
+        const std::string_view offset = body.substr(at);
+        if (offset == "Z" || offset == "z")
+            givenOffset = 0;
+        else
+            givenOffset = OffsetDigits(offset);
+        if (!givenOffset)
+            return notADate();
+        if (std::abs(*givenOffset) > kMaxOffsetSeconds && !(suffixZone && suffixZone->kind == ZoneKind::Named))
+            return Result<PreciseMoment>(Refusal(language, text::kTextOffsetTooLarge, std::string(offset)));
+        local = body.substr(0, at);
+    }
+    const MomentZone zone = suffixZone ? *suffixZone : givenOffset ? MomentZone::Fixed(*givenOffset) : defaultZone;
+
+    // "Z" before a zone gives the moment in UT, to be shown in the zone, whatever its offset then.
+    const bool universal = givenOffset && body.size() > local.size() && (body.back() == 'Z' || body.back() == 'z');
+    if (universal && zone.kind == ZoneKind::Named) {
+        const std::optional<IsoMoment> read = ParseIsoMoment(body, 0);
+        if (!read)
+            return notADate();
+        Result<PreciseMoment> precise = MomentInZone(read->moment, zone, language);
+        if (precise)
+            precise.value().typed = std::string(text);
+        return precise;
+    }
+
+    // A fixed offset reads the whole text as ISO 8601 does (fractions and the leap second included).
+    if (zone.kind != ZoneKind::Named) {
+        if (givenOffset && *givenOffset != zone.offsetSeconds)
+            return Result<PreciseMoment>(Refusal(language, text::kTextOffsetDisagrees, IsoOffset(*givenOffset),
+                                                 OffsetText(zone.offsetSeconds), OffsetText(zone.offsetSeconds)));
+        // Local mean time may lie between whole minutes: its offset is applied after reading.
+        const bool wholeMinutes = zone.offsetSeconds % 60 == 0;
+        const std::optional<IsoMoment> read = givenOffset && wholeMinutes
+                                                  ? ParseIsoMoment(body, 0)
+                                                  : ParseIsoMoment(local, wholeMinutes ? zone.offsetSeconds / 60 : 0);
+        if (!read)
+            return notADate();
+        const double moment = read->moment - (wholeMinutes ? 0.0 : zone.offsetSeconds / kSecondsPerDay);
+        Result<PreciseMoment> precise = MomentInZone(moment, zone, language);
+        if (precise)
+            precise.value().typed = std::string(text);
+        return precise;
+    }
+
+    // A named zone: the wall-clock time first (read as if at Greenwich), then the zone's offset for it.
+    const std::optional<IsoMoment> wall = ParseIsoMoment(local, 0);
+    if (!wall)
+        return notADate();
+    const double seconds = (wall->moment + 0.5) * kSecondsPerDay;
+    const double whole = std::floor(seconds + 1e-4);
+    Result<PreciseMoment> precise = ResolveWallTime(WallTimeAt(wall->moment, 0), zone, givenOffset, language);
+    if (precise) {
+        // A fraction of a second is kept in the moment.
+        precise.value().moment += std::max(0.0, seconds - whole) / kSecondsPerDay;
+        precise.value().typed = std::string(text);
+    }
+    return precise;
+}
+
+std::string OffsetText(int32_t offsetSeconds)
+{
+    if (offsetSeconds == 0)
+        return "GMT";
+    const int32_t magnitude = std::abs(offsetSeconds);
+    char text[24];
+    if (magnitude % 60 != 0)
+        std::snprintf(text, sizeof text, "GMT%c%d:%02d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
+                      magnitude / 60 % 60, magnitude % 60);
+    else
+        std::snprintf(text, sizeof text, "GMT%c%d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
+                      magnitude / 60 % 60);
+    return text;
+}
+
+std::string PreciseMomentIso(const PreciseMoment& precise)
+{
+    std::string text = WallTimeText(precise.local, true) + IsoOffset(precise.offsetSeconds);
+    if (precise.zone.kind == ZoneKind::Named)
+        text += "[" + precise.zone.name + "]";
+    return text;
+}
+
+std::string ZoneDescription(const PreciseMoment& precise, const text::Language& language)
+{
+    switch (precise.zone.kind) {
+    case ZoneKind::Named: return precise.zone.name;
+    case ZoneKind::LocalMeanTime: {
+        char longitude[32];
+        std::snprintf(longitude, sizeof longitude, "%.2f° %s", std::abs(precise.zone.longitude),
+                      precise.zone.longitude < 0 ? "W" : "E");
+        return language.TextWithReplacements(text::kTextLocalMeanTime, longitude);
+    }
+    case ZoneKind::FixedOffset: break;
+    }
+    return OffsetText(precise.offsetSeconds);
+}
+
+std::string PreciseMomentLabel(const PreciseMoment& precise, const text::Language& language)
+{
+    char time[16];
+    if (precise.local.second != 0)
+        std::snprintf(time, sizeof time, "%02d:%02d:%02d", precise.local.hour, precise.local.minute,
+                      precise.local.second);
+    else
+        std::snprintf(time, sizeof time, "%02d:%02d", precise.local.hour, precise.local.minute);
+    if (precise.zone.kind == ZoneKind::FixedOffset)
+        return std::string(time) + " " + OffsetText(precise.offsetSeconds);
+    return language.TextWithReplacements(text::kTextPreciseMomentLabel, time, ZoneDescription(precise, language),
+                                         OffsetText(precise.offsetSeconds));
+}
+
+}  // namespace orvane::datetime
