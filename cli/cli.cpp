@@ -31,6 +31,7 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
                      : line.command == "report"    ? session->Report()
                      : line.command == "events"    ? session->Events()
                      : line.command == "ephemeris" ? session->Ephemeris()
+                     : line.command == "cycles"    ? session->Cycles()
                                                    : session->Find());
 }
 

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/options_cycles.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/iso_dates.h"
@@ -65,6 +66,8 @@ public:
                "  or:  orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies B,...] [--aspects A,...]"
                " [--kinds K,...] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
+               " [--zone Z]\n"
+               "  or:  orvane-cli cycles B1 B2 [--from DATE] [--to DATE] [--date DATE] [--format text|csv|json]"
                " [--zone Z]\n"
                "  or:  orvane-cli --help | --version\n";
     }
@@ -136,6 +139,7 @@ public:
         AddPositions();
         AddEvents();
         AddEphemeris();
+        AddCycles();
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
@@ -382,6 +386,17 @@ private:
             std::string(kDates));
     }
 
+    void AddCycles()
+    {
+        CLI::App* cycles = AddCommand("cycles", "The synodic cycles of two bodies: conjunctions, phases, phase angle",
+                                      nullptr);
+        AddSpan(cycles, "From the cycle in progress at this moment (default: --date, or now)",
+                "Up to the last cycle beginning before this moment (default: one year after --from)");
+        AddCycleOptions(*cycles, m_line);
+        AddFormat(cycles, "Output: text (default), csv or json");
+        cycles->footer(CyclesFooter() + kDates);
+    }
+
     // `check` with its refusal worded as the program's text `number`, filled with the option and the value as
     // typed, or with the value alone when `option` is empty: CLI11's own refusals are English only and name
     // its rule ("Value 1 not in range 2 to 9"), not the mistake. No description, so that the option's help
@@ -534,6 +549,11 @@ private:
         }
         if (m_line.command == "events")
             return std::nullopt;
+        if (m_line.command == "cycles") {
+            if (const std::optional<std::string> mistake = CycleBodiesMistake(m_line))
+                return Mistake(*mistake);
+            return std::nullopt;
+        }
         if (m_line.command == "ephemeris") {
             if (!given("--from") || !given("--to"))
                 return Usage(text::kTextNeedsSpan, m_line.command);

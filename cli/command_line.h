@@ -23,7 +23,7 @@ inline constexpr long kDefaultMaxSteps = 100000;
 
 // The command line as the commands need it, every value checked.
 struct CommandLine {
-    std::string command;  // "report", "find", "positions", "events" or "ephemeris"
+    std::string command;  // "report", "find", "positions", "events", "ephemeris" or "cycles"
     std::string state;    // the state file; empty for none
     int16_t language = text::langEnglish;
     long sort = 0;
@@ -42,6 +42,7 @@ struct CommandLine {
     int32_t zone = 0;
     TableFormat format = TableFormat::Text;
     core::EventFilter filter;
+    std::vector<std::string> cycleBodies;  // the bodies of cycles as typed (checked by name)
 };
 
 // Reads `args` (without the program name) into `line`. Help, the version and usage mistakes are answered

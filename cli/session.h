@@ -33,6 +33,7 @@ public:
     int Find();
     int Events();
     int Ephemeris();
+    int Cycles();
 
 private:
     // The day found: the run's message and the date row as text, or the moment as CSV or JSON.

@@ -349,4 +349,18 @@ inline constexpr int16_t kTextTimelineBodies = 1427;       // the label of the p
 inline constexpr int16_t kTextTimelineDiskFull = 1428;     // an export onto a full disk, the file below
 inline constexpr int16_t kTextAndMoreFiles = 1429;         // "and [r1] more" after the names a box lists
 
+// ----- Synodic cycles (the companion's cycles command) ------------------------------------------------
+inline constexpr int16_t kTextCyclesNeedTwoBodies = 1650;  // cycles with fewer or more than two bodies
+inline constexpr int16_t kTextCyclesSameBody = 1651;       // cycles with one body named twice
+inline constexpr int16_t kTextCyclesHeading = 1652;        // "Synodic cycles of [r1] and [r2]"
+inline constexpr int16_t kTextCyclesPhaseMeaning = 1653;   // what the phase angle measures
+inline constexpr int16_t kTextCyclesPhaseAt = 1654;        // "At [r1]: [r2]"
+inline constexpr int16_t kTextCyclesNoPosition = 1655;     // the phase angle where a body has no position
+inline constexpr int16_t kTextCyclesCycleFrom = 1656;      // a cycle's heading with its length in days
+inline constexpr int16_t kTextCyclesLengthUnknown = 1657;  // a cycle whose end lies beyond the positions
+inline constexpr int16_t kTextColumnPhase = 1658;          // the phase column's heading
+inline constexpr int16_t kTextCyclesNone = 1659;           // no conjunction found around the span
+// The timeline's marks on the bodies' lanes: the hover text's first line.
+inline constexpr int16_t kTextTimelineMarkIngress = 1670;  // "[r1] enters [r2]"
+
 }  // namespace orvane::text
