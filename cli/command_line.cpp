@@ -343,7 +343,7 @@ private:
         const auto aspects = [this](const std::string& names) {
             m_line.filter.aspects = 0;
             for (const std::string& name : Split(names))
-                m_line.filter.aspects = static_cast<uint8_t>(m_line.filter.aspects | 1u << AspectIndex(name));
+                m_line.filter.aspects = static_cast<uint16_t>(m_line.filter.aspects | 1u << AspectIndex(name));
         };
         Valued(events->add_option_function<std::string>("--aspects", aspects, "Only these aspects (default: all)"),
                "A,...")
@@ -351,7 +351,7 @@ private:
         const auto kinds = [this](const std::string& names) {
             m_line.filter.kinds = 0;
             for (const std::string& name : Split(names))
-                m_line.filter.kinds = static_cast<uint8_t>(m_line.filter.kinds | 1u << KindIndex(name));
+                m_line.filter.kinds = static_cast<uint16_t>(m_line.filter.kinds | 1u << KindIndex(name));
         };
         Valued(events->add_option_function<std::string>("--kinds", kinds,
                                                         "Only these kinds: exact, enter, leave, ingress (default: all)"),

@@ -104,10 +104,18 @@ TableWords Session::Words() const
 {
     TableWords words;
     words.language = m_line.language;
-    const int16_t kinds[] = {text::kTextEventExact, text::kTextEventEnter, text::kTextEventLeave,
-                             text::kTextEventIngress};
+    constexpr std::array<int16_t, core::kNumEventKinds> kinds{
+        text::kTextEventExact,          text::kTextEventEnter,         text::kTextEventLeave,
+        text::kTextEventIngress,        text::kTextEventCross,         text::kTextEventReturn,
+        text::kTextEventAscendingNode,  text::kTextEventDescendingNode, text::kTextEventLatitudeMax,
+        text::kTextEventLatitudeMin,    text::kTextEventPerihelion,    text::kTextEventAphelion,
+        text::kTextEventMiss};
+    // The kinds of the aspects and ingresses always, the others when asked for: the kind column is as wide
+    // as its longest word.
     for (size_t k = 0; k < words.kinds.size(); ++k)
-        words.kinds[k] = OwnText(kinds[k], m_line.language);
+        if (k <= static_cast<size_t>(core::EventKind::Ingress) ||
+            m_line.filter.HasKind(static_cast<core::EventKind>(k)))
+            words.kinds[k] = OwnText(kinds[k], m_line.language);
     words.date = OwnText(text::kTextColumnDate, m_line.language);
     words.time = OwnText(text::kTextColumnTime, m_line.language);
     words.event = OwnText(text::kTextColumnEvent, m_line.language);

@@ -16,7 +16,9 @@
 namespace orvane::cli {
 namespace {
 
-constexpr std::array<const char*, core::kNumEventKinds> kKindKeys{"exact", "enter", "leave", "ingress"};
+constexpr std::array<const char*, core::kNumEventKinds> kKindKeys{
+    "exact",         "enter",        "leave",        "ingress",    "cross",   "return", "ascending-node",
+    "descending-node", "latitude-max", "latitude-min", "perihelion", "aphelion", "miss"};
 constexpr int kDateWidth = 15;
 constexpr int kNameWidth = 8;
 constexpr int kAspectWidth = 12;
