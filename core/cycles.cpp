@@ -57,8 +57,8 @@ double MeanSynodicDays(Body a, Body b)
     return 1.0 / std::fabs(1.0 / MeanPeriod(a) - 1.0 / MeanPeriod(b));
 }
 
-CycleSearch::CycleSearch(const AstroModule& astro, Body a, Body b)
-    : m_astro(astro), m_faster(FasterBody(a, b)), m_slower(m_faster == a ? b : a)
+CycleSearch::CycleSearch(const AstroModule& astro, Body a, Body b, platform::Convention convention)
+    : m_astro(astro), m_convention(convention), m_faster(FasterBody(a, b)), m_slower(m_faster == a ? b : a)
 {
     // The phases are every exact aspect of the pair, whatever orbs the program is set to (an orb of 0
     // switches an aspect off in the event search): this search has its own.
@@ -71,8 +71,8 @@ std::vector<SynodicCycle> CycleSearch::Cycles(double from, double to) const
     const double reach = std::max(kCyclesSearched * MeanSynodicDays(m_faster, m_slower), kLeastSearchDays);
     EventFilter filter;
     filter.bodies = static_cast<uint16_t>(1u << IndexOf(m_faster) | 1u << IndexOf(m_slower));
-    filter.kinds = static_cast<uint8_t>(1u << static_cast<int>(EventKind::Exact));
-    const EventSearch search(m_astro, kModeWorldTransits, {}, filter);
+    filter.kinds = static_cast<uint16_t>(1u << static_cast<int>(EventKind::Exact));
+    const EventSearch search(m_astro, kModeWorldTransits, {}, filter, m_convention);
 
     std::vector<SynodicCycle> cycles;
     search.Run(from - reach, to + reach, [&](const Event& event) {
@@ -96,8 +96,8 @@ std::vector<SynodicCycle> CycleSearch::Cycles(double from, double to) const
 
 std::optional<double> CycleSearch::PhaseAt(double moment) const
 {
-    const double fast = m_astro.HelioLongitude(m_faster, moment);
-    const double slow = m_astro.HelioLongitude(m_slower, moment);
+    const double fast = m_astro.HelioLongitude(m_faster, moment, m_convention);
+    const double slow = m_astro.HelioLongitude(m_slower, moment, m_convention);
     if (fast < 0.0 || slow < 0.0)
         return std::nullopt;
     const double lead = std::fmod(fast - slow + kTwoPi, kTwoPi);

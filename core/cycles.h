@@ -55,8 +55,9 @@ double MeanSynodicDays(Body a, Body b);
 class CycleSearch {
 public:
     // The cycles of two different bodies with the ephemeris and bodies of `astro`, of which the search keeps
-    // a copy with orbs of its own: every exact aspect is a phase, whatever the program's orbs.
-    CycleSearch(const AstroModule& astro, Body a, Body b);
+    // a copy with orbs of its own: every exact aspect is a phase, whatever the program's orbs. Every position
+    // is taken in `convention`.
+    CycleSearch(const AstroModule& astro, Body a, Body b, platform::Convention convention = {});
 
     Body Faster() const { return m_faster; }
     Body Slower() const { return m_slower; }
@@ -72,6 +73,7 @@ public:
 
 private:
     AstroModule m_astro;
+    platform::Convention m_convention;
     Body m_faster;
     Body m_slower;
 };

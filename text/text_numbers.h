@@ -391,5 +391,21 @@ inline constexpr int16_t kTextColumnPhase = 1658;          // the phase column's
 inline constexpr int16_t kTextCyclesNone = 1659;           // no conjunction found around the span
 // The timeline's marks on the bodies' lanes: the hover text's first line.
 inline constexpr int16_t kTextTimelineMarkIngress = 1670;  // "[r1] enters [r2]"
+inline constexpr int16_t kTextTimelineMarkCross = 1671;    // "[r1] crosses [r2]"
+inline constexpr int16_t kTextTimelineMarkReturn = 1672;   // "[r1] returns to its natal place, [r2]"
+inline constexpr int16_t kTextTimelineMarkAscendingNode = 1673;   // the node's longitude in [r2]
+inline constexpr int16_t kTextTimelineMarkDescendingNode = 1674;
+inline constexpr int16_t kTextTimelineMarkPerihelion = 1675;      // the distance in AU in [r2]
+inline constexpr int16_t kTextTimelineMarkAphelion = 1676;
+// The timeline's convention and crossings.
+inline constexpr int16_t kTextTimelineFrame = 1680;         // the label of cboFrame
+inline constexpr int16_t kTextTimelineFrameJ2000 = 1681;    // cboFrame's entries
+inline constexpr int16_t kTextTimelineFrameOfDate = 1682;
+inline constexpr int16_t kTextTimelinePositions = 1683;     // the label of cboPositions
+inline constexpr int16_t kTextTimelineGeometric = 1684;     // cboPositions' entries
+inline constexpr int16_t kTextTimelineApparent = 1685;
+inline constexpr int16_t kTextTimelineDegrees = 1686;       // the label of txtDegrees
+inline constexpr int16_t kTextTimelineDegreesHint = 1687;   // txtDegrees' hover text
+inline constexpr int16_t kTextTimelineBadDegrees = 1688;    // a degree txtDegrees cannot take
 
 }  // namespace orvane::text

@@ -19,6 +19,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -116,7 +117,7 @@ void TimelineCanvas::SetScrollOffset(int offset)
 int TimelineCanvas::ContentHeight() const
 {
     const display::TimelineLayout layout = Layout();
-    return layout.headerHeight + static_cast<int>(m_timeline.rows.size()) * layout.rowHeight;
+    return layout.headerHeight + m_timeline.RowCount() * layout.rowHeight;
 }
 
 display::TimelineLayout TimelineCanvas::Layout() const
@@ -139,10 +140,19 @@ TimelinePicture TimelineCanvas::Picture(const display::TimelineLayout& layout, i
     picture.layout = layout;
     picture.height = height;
     picture.scrollOffset = offset;
+    const core::AstroTables& tables = m_program.astro.tables;
+    for (const display::TimelineLane& lane : m_timeline.lanes) {
+        picture.rowLabels.push_back(Q(display::LaneLabel(tables, m_timeline.mode, lane)));
+        std::vector<QString>& labels = picture.markLabels.emplace_back();
+        for (const core::Event& mark : lane.marks)
+            labels.push_back(Q(display::MarkLabel(tables, mark)));
+    }
     for (const display::TimelineRow& row : m_timeline.rows)
-        picture.rowLabels.push_back(Q(display::RowLabel(m_program.astro.tables, language, m_timeline.mode, row)));
-    for (size_t a = 0; a < picture.aspectColours.size(); ++a)
-        picture.aspectColours[a] = ToQColor(m_program.astro.tables.aspectColors[a]);
+        picture.rowLabels.push_back(Q(display::RowLabel(tables, language, m_timeline.mode, row)));
+    for (size_t a = 0; a < tables.aspectColors.size(); ++a)
+        picture.aspectColours[a] = ToQColor(tables.aspectColors[a]);
+    for (const core::Aspect aspect : core::kExtraAspects)
+        picture.aspectColours[core::SlotOf(aspect)] = ExtraAspectColour(aspect);
     const int16_t zone = WorldZoneMinutes(m_program.main);
     picture.ticks = display::TimeTicks(layout.view, zone, layout.PixelsPerDay(), kLeastTickPixels,
                                        language.currentLanguage);
@@ -226,7 +236,7 @@ void TimelineCanvas::mouseReleaseEvent(QMouseEvent* event)
     m_dragging = false;
     const display::TimelineLayout layout = Layout();
     const QPointF at = event->position();
-    if (click && at.x() >= layout.labelWidth && at.x() <= layout.width - layout.rightMargin && !m_timeline.rows.empty())
+    if (click && at.x() >= layout.labelWidth && at.x() <= layout.width - layout.rightMargin && m_timeline.RowCount() > 0)
         emit momentClicked(ClickedMoment(at.x(), layout.RowAt(at.y(), m_offset)));
 }
 
@@ -241,10 +251,15 @@ double TimelineCanvas::ClickedMoment(double x, int row) const
 {
     const display::TimelineLayout layout = Layout();
     const double moment = std::clamp(layout.Moment(x), m_timeline.from, m_timeline.to);
-    if (row < 0 || row >= static_cast<int>(m_timeline.rows.size()))
-        return moment;
     const double slack = kSnapPixels / std::max(layout.PixelsPerDay(), 1e-9);
-    const display::TimelineBar* bar = display::BarAt(m_timeline.rows[static_cast<size_t>(row)], moment, slack);
+    if (const display::TimelineLane* lane = m_timeline.LaneOfRow(row)) {
+        const core::Event* mark = display::MarkAt(*lane, moment, slack);
+        return mark != nullptr ? mark->moment : moment;
+    }
+    const display::TimelineRow* aspectRow = m_timeline.AspectRowOf(row);
+    if (aspectRow == nullptr)
+        return moment;
+    const display::TimelineBar* bar = display::BarAt(*aspectRow, moment, slack);
     if (bar == nullptr)
         return moment;
     for (double exact : bar->exacts)
@@ -257,23 +272,26 @@ void TimelineCanvas::ShowHoverText(const QPoint& at)
 {
     const display::TimelineLayout layout = Layout();
     const int row = at.y() < layout.headerHeight ? -1 : layout.RowAt(at.y(), m_offset);
-    const bool inRows = row >= 0 && row < static_cast<int>(m_timeline.rows.size());
+    const bool inRows = row >= 0 && row < m_timeline.RowCount();
     if (row != m_hoverRow) {
         m_hoverRow = inRows ? row : -1;
         update();
     }
     const double slack = 2.0 / std::max(layout.PixelsPerDay(), 1e-9);
-    const display::TimelineBar* bar =
-        inRows && at.x() >= layout.labelWidth
-            ? display::BarAt(m_timeline.rows[static_cast<size_t>(row)], layout.Moment(at.x()), slack)
-            : nullptr;
-    if (bar == nullptr) {
+    const double moment = layout.Moment(at.x());
+    const int16_t zone = WorldZoneMinutes(m_program.main);
+    std::string text;
+    const display::TimelineLane* lane = at.x() >= layout.labelWidth ? m_timeline.LaneOfRow(row) : nullptr;
+    const display::TimelineRow* aspectRow = at.x() >= layout.labelWidth ? m_timeline.AspectRowOf(row) : nullptr;
+    // A mark is thin: the pointer finds it a few pixels off.
+    if (const core::Event* mark = lane != nullptr ? display::MarkAt(*lane, moment, 2.0 * slack) : nullptr)
+        text = display::MarkText(m_program.astro.tables, m_program.language, *mark, zone);
+    else if (const display::TimelineBar* bar = aspectRow != nullptr ? display::BarAt(*aspectRow, moment, slack) : nullptr)
+        text = display::BarText(m_program.astro.tables, m_program.language, m_timeline.mode, *aspectRow, *bar, zone);
+    if (text.empty()) {
         QToolTip::hideText();
         return;
     }
-    const std::string text = display::BarText(m_program.astro.tables, m_program.language, m_timeline.mode,
-                                              m_timeline.rows[static_cast<size_t>(row)], *bar,
-                                              WorldZoneMinutes(m_program.main));
     QToolTip::showText(mapToGlobal(at), Q(text), this);
 }
 
@@ -299,6 +317,12 @@ void frmTimeline::CreateControls()
     lblSpan = Create<QLabel>(this, QStringLiteral("lblSpan"));
     cboSpan = Create<QComboBox>(this, QStringLiteral("cboSpan"));
     lblZone = Create<QLabel>(this, QStringLiteral("lblZone"));
+    lblFrame = Create<QLabel>(this, QStringLiteral("lblFrame"));
+    cboFrame = Create<QComboBox>(this, QStringLiteral("cboFrame"));
+    lblPositions = Create<QLabel>(this, QStringLiteral("lblPositions"));
+    cboPositions = Create<QComboBox>(this, QStringLiteral("cboPositions"));
+    lblDegrees = Create<QLabel>(this, QStringLiteral("lblDegrees"));
+    txtDegrees = Create<QLineEdit>(this, QStringLiteral("txtDegrees"));
     lblBodies = Create<QLabel>(this, QStringLiteral("lblBodies"));
     for (size_t i = 0; i < chkBody.size(); ++i) {
         chkBody[i] = Create<QCheckBox>(this, QStringLiteral("chkBody_%1").arg(i + 1));
@@ -319,6 +343,14 @@ void frmTimeline::CreateControls()
     for (QWidget* widget : std::initializer_list<QWidget*>{lblFrom, dtpFrom, lblSpan, cboSpan})
         top->addWidget(widget);
     top->addStretch(1);
+    // The convention and the crossings in a row of their own: the window may be narrow.
+    auto* convention = new QHBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{lblFrame, cboFrame, lblPositions, cboPositions})
+        convention->addWidget(widget);
+    convention->addStretch(1);
+    auto* crossings = new QHBoxLayout;
+    crossings->addWidget(lblDegrees);
+    crossings->addWidget(txtDegrees, 1);
     // The planets in two rows of five, so that the window fits beside the main window on a small screen.
     auto* bodies = new QGridLayout;
     bodies->setVerticalSpacing(0);
@@ -336,6 +368,8 @@ void frmTimeline::CreateControls()
         bottom->addWidget(widget);
     auto* column = new QVBoxLayout(this);
     column->addLayout(top);
+    column->addLayout(convention);
+    column->addLayout(crossings);
     column->addLayout(bodies);
     column->addLayout(middle, 1);
     column->addWidget(lblHint);
@@ -347,6 +381,9 @@ void frmTimeline::CreateControls()
     dtpFrom->setKeyboardTracking(false);
     connect(dtpFrom, &QDateEdit::dateChanged, this, &frmTimeline::dtpFrom_Change);
     connect(cboSpan, &QComboBox::activated, this, &frmTimeline::cboSpan_Click);
+    connect(cboFrame, &QComboBox::activated, this, &frmTimeline::cboFrame_Click);
+    connect(cboPositions, &QComboBox::activated, this, &frmTimeline::cboPositions_Click);
+    connect(txtDegrees, &QLineEdit::editingFinished, this, &frmTimeline::txtDegrees_Change);
     for (QCheckBox* box : chkBody)
         connect(box, &QCheckBox::toggled, this, &frmTimeline::chkBody_Click);
     connect(cmdExportPng, &QPushButton::clicked, this, &frmTimeline::cmdExportPng_Click);
@@ -374,6 +411,24 @@ void frmTimeline::SetLanguageDependentText()
     for (int16_t number : kSpanTexts)
         cboSpan->addItem(Q(language.Text(number)));
     cboSpan->setCurrentIndex(span);
+    // The lists keep their choice: each entry stays at its place in either language.
+    const auto fill = [&language](QComboBox* list, std::initializer_list<int16_t> numbers) {
+        const int chosen = std::max(0, list->currentIndex());
+        list->clear();
+        for (const int16_t number : numbers)
+            list->addItem(Q(language.Text(number)));
+        list->setCurrentIndex(chosen);
+    };
+    lblFrame->setText(Q(language.Text(text::kTextTimelineFrame)));
+    fill(cboFrame, {text::kTextTimelineFrameJ2000, text::kTextTimelineFrameOfDate});
+    cboFrame->setToolTip(Q(language.Text(cboFrame->currentIndex() == 0 ? text::kTextFrameJ2000 : text::kTextFrameOfDate)));
+    lblPositions->setText(Q(language.Text(text::kTextTimelinePositions)));
+    fill(cboPositions, {text::kTextTimelineGeometric, text::kTextTimelineApparent});
+    cboPositions->setToolTip(Q(language.Text(cboPositions->currentIndex() == 0 ? text::kTextPositionsGeometric
+                                                                                : text::kTextPositionsApparent)));
+    lblDegrees->setText(Q(language.Text(text::kTextTimelineDegrees)));
+    txtDegrees->setToolTip(Q(language.Text(text::kTextTimelineDegreesHint)));
+    txtDegrees->setPlaceholderText(QStringLiteral("0, 15, 90"));
     lblHint->setText(Q(language.Text(text::kTextTimelineHint)));
     cmdExportPng->setText(Q(language.Text(text::kTextTimelineExportPng)));
     cmdExportCsv->setText(Q(language.Text(text::kTextTimelineExportCsv)));
@@ -435,12 +490,22 @@ void frmTimeline::Rebuild()
     const double to = static_cast<double>(end.toJulianDay()) - 0.5 - ZoneMinutes() / kMinutesPerDay;
     const app::MainModel& main = m_program.main;
     if (ModeDatesValid(main))
-        m_all = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to);
+        m_all = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to, Choice());
     else
-        m_all = display::Timeline{from, to, main.currentMode, {}};
+        m_all = display::Timeline{from, to, main.currentMode, {}, {}};
     ApplyBodyFilter();
     picTimeline->ShowWholeSpan();
     SyncScrollBar();
+}
+
+display::TimelineChoice frmTimeline::Choice() const
+{
+    display::TimelineChoice choice;
+    choice.convention.frame = cboFrame->currentIndex() == 1 ? platform::Frame::OfDate : platform::Frame::J2000;
+    choice.convention.positions =
+        cboPositions->currentIndex() == 1 ? platform::PositionKind::Apparent : platform::PositionKind::Geometric;
+    choice.degrees = m_degrees;
+    return choice;
 }
 
 void frmTimeline::ApplyBodyFilter()
@@ -472,6 +537,37 @@ void frmTimeline::cboSpan_Click()
 {
     if (!m_syncing)
         Rebuild();
+}
+
+void frmTimeline::cboFrame_Click()
+{
+    SetLanguageDependentText();  // the list's hover text names the frame chosen
+    Rebuild();
+}
+
+void frmTimeline::cboPositions_Click()
+{
+    SetLanguageDependentText();
+    Rebuild();
+}
+
+// A typed list of degrees is taken when it is complete (Return, or the focus leaving); one the window cannot
+// read is named in a message and the crossings stay as they were.
+void frmTimeline::txtDegrees_Change()
+{
+    const platform::Result<std::vector<double>> degrees =
+        display::ReadDegrees(txtDegrees->text().toStdString(), m_program.language);
+    if (!degrees) {
+        const QSignalBlocker blocker(txtDegrees);  // the box takes the focus: no second editingFinished
+        platform::Message message = degrees.error();
+        message.title = windowTitle().toStdString();
+        m_boxes.Show(message);
+        return;
+    }
+    if (degrees.value() == m_degrees)
+        return;
+    m_degrees = degrees.value();
+    Rebuild();
 }
 
 void frmTimeline::chkBody_Click()
