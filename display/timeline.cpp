@@ -193,12 +193,12 @@ Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::
     return timeline;
 }
 
-Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies)
+Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies, bool furtherAspects)
 {
     const auto ticked = [&bodies](core::Body body) { return bodies[core::SlotOf(body)]; };
     Timeline kept{timeline.from, timeline.to, timeline.mode, {}, {}};
     for (const TimelineRow& row : timeline.rows)
-        if (ticked(row.pair.body1) && ticked(row.pair.body2))
+        if (ticked(row.pair.body1) && ticked(row.pair.body2) && (furtherAspects || !core::IsExtraAspect(row.aspect)))
             kept.rows.push_back(row);
     for (const TimelineLane& lane : timeline.lanes)
         if (ticked(lane.body))

@@ -109,9 +109,10 @@ inline constexpr std::array<core::EventKind, 7> kLaneKinds{
 Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
                        double from, double to, const TimelineChoice& choice = {});
 
-// The rows of `timeline` whose two bodies are both ticked in `bodies` (by body index 1 … 9), and the lanes
-// of the ticked bodies, in their order.
-Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies);
+// The rows of `timeline` whose two bodies are both ticked in `bodies` (by body index 1 … 9), without the
+// further aspects unless `furtherAspects`, and the lanes of the ticked bodies, in their order.
+Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies,
+                    bool furtherAspects = true);
 
 // ----- The picture's arithmetic ---------------------------------------------------------------------------
 

@@ -407,5 +407,7 @@ inline constexpr int16_t kTextTimelineApparent = 1685;
 inline constexpr int16_t kTextTimelineDegrees = 1686;       // the label of txtDegrees
 inline constexpr int16_t kTextTimelineDegreesHint = 1687;   // txtDegrees' hover text
 inline constexpr int16_t kTextTimelineBadDegrees = 1688;    // a degree txtDegrees cannot take
+inline constexpr int16_t kTextTimelineFurtherAspects = 1689;      // chkFurtherAspects
+inline constexpr int16_t kTextTimelineFurtherAspectsHint = 1690;  // its hover text
 
 }  // namespace orvane::text

@@ -328,6 +328,7 @@ void frmTimeline::CreateControls()
         chkBody[i] = Create<QCheckBox>(this, QStringLiteral("chkBody_%1").arg(i + 1));
         chkBody[i]->setChecked(true);
     }
+    chkFurtherAspects = Create<QCheckBox>(this, QStringLiteral("chkFurtherAspects"));
     picTimeline = new TimelineCanvas(m_program, m_timeline, this);
     scrRows = Create<QScrollBar>(this, QStringLiteral("scrRows"));
     lblHint = Create<QLabel>(this, QStringLiteral("lblHint"));
@@ -357,6 +358,7 @@ void frmTimeline::CreateControls()
     bodies->addWidget(lblBodies, 0, 0);
     for (int i = 0; i < static_cast<int>(chkBody.size()); ++i)
         bodies->addWidget(chkBody[static_cast<size_t>(i)], i / 5, 1 + i % 5);
+    bodies->addWidget(chkFurtherAspects, 2, 1, 1, 5);
     bodies->setColumnStretch(6, 1);
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
@@ -386,6 +388,7 @@ void frmTimeline::CreateControls()
     connect(txtDegrees, &QLineEdit::editingFinished, this, &frmTimeline::txtDegrees_Change);
     for (QCheckBox* box : chkBody)
         connect(box, &QCheckBox::toggled, this, &frmTimeline::chkBody_Click);
+    connect(chkFurtherAspects, &QCheckBox::toggled, this, &frmTimeline::chkBody_Click);
     connect(cmdExportPng, &QPushButton::clicked, this, &frmTimeline::cmdExportPng_Click);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmTimeline::cmdExportCsv_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -426,6 +429,8 @@ void frmTimeline::SetLanguageDependentText()
     fill(cboPositions, {text::kTextTimelineGeometric, text::kTextTimelineApparent});
     cboPositions->setToolTip(Q(language.Text(cboPositions->currentIndex() == 0 ? text::kTextPositionsGeometric
                                                                                 : text::kTextPositionsApparent)));
+    chkFurtherAspects->setText(Q(language.Text(text::kTextTimelineFurtherAspects)));
+    chkFurtherAspects->setToolTip(Q(language.Text(text::kTextTimelineFurtherAspectsHint)));
     lblDegrees->setText(Q(language.Text(text::kTextTimelineDegrees)));
     txtDegrees->setToolTip(Q(language.Text(text::kTextTimelineDegreesHint)));
     txtDegrees->setPlaceholderText(QStringLiteral("0, 15, 90"));
@@ -513,7 +518,7 @@ void frmTimeline::ApplyBodyFilter()
     std::array<bool, core::kBodySlots> ticked{};
     for (size_t i = 0; i < chkBody.size(); ++i)
         ticked[i + 1] = chkBody[i]->isChecked();
-    m_timeline = display::KeepBodies(m_all, ticked);
+    m_timeline = display::KeepBodies(m_all, ticked, chkFurtherAspects->isChecked());
     picTimeline->SetScrollOffset(picTimeline->ScrollOffset());
     SyncScrollBar();
 }

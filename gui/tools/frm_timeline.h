@@ -156,6 +156,7 @@ private:
     QLineEdit* txtDegrees = nullptr;
     QLabel* lblBodies = nullptr;
     std::array<QCheckBox*, core::kPluto> chkBody{};  // chkBody_1 (Earth) … chkBody_9 (Pluto)
+    QCheckBox* chkFurtherAspects = nullptr;  // the semisquare, sesquiquadrate and quintiles as well
     TimelineCanvas* picTimeline = nullptr;
     QScrollBar* scrRows = nullptr;
     QLabel* lblHint = nullptr;

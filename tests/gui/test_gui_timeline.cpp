@@ -100,6 +100,12 @@ private slots:
         QVERIFY(std::any_of(mercury.marks.begin(), mercury.marks.end(), [this](const core::Event& mark) {
             return std::abs(program->main.moments[0] - mark.moment) <= 1.0 / 96;
         }));
+        // The further aspects join the bars when ticked (the rows are filtered anew: `mercury` is gone).
+        const size_t seven = model.rows.size();
+        Operate({"frmTimeline/chkFurtherAspects"});
+        QVERIFY(model.rows.size() > seven && std::any_of(model.rows.begin(), model.rows.end(), [](const auto& row) {
+                    return core::IsExtraAspect(row.aspect);
+                }));
     }
 
     // The timeline button opens a year from the world date; a click on an exact mark sets the world date
