@@ -20,13 +20,13 @@ int Session::Cycles()
     if (const int code = CheckSpan(at, at); code != kExitSuccess)
         return code;
     core::AstroModule& astro = m_program.astro;
-    astro.bodyCount = core::NumPlanetsFor(astro.PlutoDataReadOK());
+    astro.bodyCount = core::NumPlanetsIn(m_line.convention, astro.PlutoDataReadOK());
     const core::Body first = *core::BodyOfIndex(BodyIndex(m_line.cycleBodies[0]));
     const core::Body second = *core::BodyOfIndex(BodyIndex(m_line.cycleBodies[1]));
 
-    const core::CycleSearch search(astro, first, second);
+    const core::CycleSearch search(astro, first, second, m_line.convention);
     CycleTable table(m_out, m_line.format, m_line.zone, m_line.language, astro.tables, search.Faster(),
-                     search.Slower());
+                     search.Slower(), m_line.convention, Words().convention);
     table.Begin(at, search.PhaseAt(at));
     int number = 0;
     for (const core::SynodicCycle& cycle : search.Cycles(from, to))

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/options_conventions.h"
 #include "cli/options_cycles.h"
 #include "cli/texts.h"
 #include "cli/values.h"
@@ -64,11 +65,12 @@ public:
                " [--step UNIT] [--max-steps N] [--format text|csv|json]\n"
                "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
                "  or:  orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies B,...] [--aspects A,...]"
-               " [--kinds K,...] [--format text|csv|json] [--zone Z]\n"
-               "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
-               " [--zone Z]\n"
-               "  or:  orvane-cli cycles B1 B2 [--from DATE] [--to DATE] [--date DATE] [--format text|csv|json]"
-               " [--zone Z]\n"
+               " [--kinds K,...] [--degrees D,...] [--orb NAME=DEG] [--frame j2000|date]"
+               " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
+               "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--columns C,...]"
+               " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
+               "  or:  orvane-cli cycles B1 B2 [--from DATE] [--to DATE] [--date DATE] [--frame j2000|date]"
+               " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };
@@ -353,17 +355,26 @@ private:
             for (const std::string& name : Split(names))
                 m_line.filter.kinds = static_cast<uint16_t>(m_line.filter.kinds | 1u << KindIndex(name));
         };
-        Valued(events->add_option_function<std::string>("--kinds", kinds,
-                                                        "Only these kinds: exact, enter, leave, ingress (default: all)"),
+        Valued(events->add_option_function<std::string>(
+                   "--kinds", kinds, "Only these kinds (default: exact, enter, leave, ingress; the list below)"),
                "K,...")
             ->check(NameList([](const std::string& name) { return static_cast<int16_t>(KindIndex(name) + 1); },
-                             text::kTextUnknownKind));
+                             text::kTextUnknownEventKind));
+        AddEventValueOptions(*events, m_line);
+        AddConventionOptions(*events, m_line);
         AddFormat(events, "Output: text (default), csv or json");
         events->footer(
-            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign\n"
-            "(body1 is the transiting or 1st-birthdate body; sign only for an ingress). JSON: an array of\n"
-            "objects with the same keys, null for what does not apply.\n"
-            "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …).\n\n" +
+            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value\n"
+            "(body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
+            "ingress; value: the degree crossed or returned to, a node's longitude, the latitude in degrees, the\n"
+            "distance in AU, a miss's closest deviation in degrees). JSON: an array of objects with the same\n"
+            "keys and frame and positions, null for what does not apply. Outside --frame j2000 --positions\n"
+            "geometric the text table names the convention above its heading.\n"
+            "Kinds K: exact, enter, leave, ingress, cross (needs --degrees), return (personal transits),\n"
+            "ascending-node, descending-node, latitude-max, latitude-min, perihelion, aphelion, miss.\n"
+            "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …);\n"
+            "asked for by name only: Semisquare (Ssq, 45, orb 2), Sesquiquadrate (Sqq, 135, orb 2), Quintile\n"
+            "(Qnt, 72, orb 1), Biquintile (Bqn, 144, orb 1).\n\n" +
             std::string(kDates));
     }
 
@@ -378,6 +389,8 @@ private:
                "UNIT")
             ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
                                 text::kTextBadValue, "--step"));
+        AddColumnsOption(*ephemeris, m_line);
+        AddConventionOptions(*ephemeris, m_line);
         AddFormat(ephemeris, "Output: text (default, zodiac places), csv or json (degrees)");
         ephemeris->footer(
             "One line a step from --from up to --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
@@ -393,6 +406,7 @@ private:
         AddSpan(cycles, "From the cycle in progress at this moment (default: --date, or now)",
                 "Up to the last cycle beginning before this moment (default: one year after --from)");
         AddCycleOptions(*cycles, m_line);
+        AddConventionOptions(*cycles, m_line);
         AddFormat(cycles, "Output: text (default), csv or json");
         cycles->footer(CyclesFooter() + kDates);
     }
@@ -547,8 +561,11 @@ private:
                 return Usage(text::kTextUnknownOption, "--date");
             return std::nullopt;
         }
-        if (m_line.command == "events")
+        if (m_line.command == "events") {
+            if (const std::optional<int16_t> mistake = EventOptionsMistake(m_line))
+                return Mistake(OwnText(*mistake, m_line.language));
             return std::nullopt;
+        }
         if (m_line.command == "cycles") {
             if (const std::optional<std::string> mistake = CycleBodiesMistake(m_line))
                 return Mistake(*mistake);

@@ -42,6 +42,8 @@ struct CommandLine {
     int32_t zone = 0;
     TableFormat format = TableFormat::Text;
     core::EventFilter filter;
+    platform::Convention convention;
+    uint8_t columns = 0;  // kColumnLatitude | kColumnDistance | kColumnSpeed
     std::vector<std::string> cycleBodies;  // the bodies of cycles as typed (checked by name)
 };
 

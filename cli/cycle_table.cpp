@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace orvane::cli {
 namespace {
@@ -30,9 +31,11 @@ std::string MomentInWords(double moment, int32_t zone, int16_t language)
 }  // namespace
 
 CycleTable::CycleTable(std::ostream& out, TableFormat format, int32_t zoneMinutes, int16_t language,
-                       const core::AstroTables& tables, core::Body faster, core::Body slower)
+                       const core::AstroTables& tables, core::Body faster, core::Body slower,
+                       platform::Convention convention, std::string conventionLine)
     : m_out(out), m_format(format), m_zone(zoneMinutes), m_language(language), m_tables(tables),
-      m_faster(faster), m_slower(slower), m_json(out)
+      m_faster(faster), m_slower(slower), m_convention(convention), m_conventionLine(std::move(conventionLine)),
+      m_json(out)
 {
 }
 
@@ -64,8 +67,10 @@ void CycleTable::Begin(double moment, std::optional<double> phase)
             Row("date", std::nullopt, moment, *phase / core::kTwoPi * 360.0, 6, std::nullopt, std::nullopt);
         return;
     }
-    m_out << Words(text::kTextCyclesHeading, faster, slower) << '\n'
-          << Words(text::kTextCyclesPhaseMeaning, faster, slower) << '\n'
+    m_out << Words(text::kTextCyclesHeading, faster, slower) << '\n';
+    if (!m_conventionLine.empty())
+        m_out << m_conventionLine << '\n';
+    m_out << Words(text::kTextCyclesPhaseMeaning, faster, slower) << '\n'
           << Words(text::kTextCyclesPhaseAt, MomentInWords(moment, m_zone, m_language),
                    phase ? Number(*phase / core::kTwoPi * 360.0, 3) + "°" : Words(text::kTextCyclesNoPosition))
           << '\n';
@@ -121,7 +126,10 @@ void CycleTable::Row(const char* kind, std::optional<int> cycle, double moment, 
                        {"phase", decimals == 0 ? nlohmann::ordered_json(std::lround(phaseDegrees))
                                                : nlohmann::ordered_json(phaseDegrees)},
                        {"aspect", orNull(aspectName, aspect.has_value())},
-                       {"length_days", orNull(lengthDays.value_or(0.0), lengthDays.has_value())}});
+                       {"length_days", orNull(lengthDays.value_or(0.0), lengthDays.has_value())},
+                       {"frame", m_convention.frame == platform::Frame::J2000 ? "j2000" : "date"},
+                       {"positions", m_convention.positions == platform::PositionKind::Geometric ? "geometric"
+                                                                                                 : "apparent"}});
     }
 }
 

@@ -8,7 +8,9 @@
 // chosen moment, with six decimals; no cycle, aspect or length), `start` (a cycle's conjunction, phase 0,
 // with the cycle's length in days, empty when its end is not known) or `phase` (30 … 330); cycle the
 // cycle's number from 1 in the table's order; body1 the faster body, body2 the slower one. JSON: one
-// object a row with the same keys, null for what does not apply.
+// object a row with the same keys, null for what does not apply, and the convention on each: frame
+// j2000|date, positions geometric|apparent. Outside the default convention the text names it above the
+// phase angle.
 
 #include "cli/tables.h"
 #include "core/cycles.h"
@@ -22,8 +24,10 @@ namespace orvane::cli {
 class CycleTable {
 public:
     // The text table in `language`; CSV and JSON name bodies and aspects in English, as the others do.
+    // `conventionLine` is the text's line naming the convention (empty in the default one).
     CycleTable(std::ostream& out, TableFormat format, int32_t zoneMinutes, int16_t language,
-               const core::AstroTables& tables, core::Body faster, core::Body slower);
+               const core::AstroTables& tables, core::Body faster, core::Body slower,
+               platform::Convention convention = {}, std::string conventionLine = {});
 
     // The table's heading and the phase angle (radians) at `moment`, none where a body has no position.
     void Begin(double moment, std::optional<double> phase);
@@ -45,6 +49,8 @@ private:
     const core::AstroTables& m_tables;
     core::Body m_faster;
     core::Body m_slower;
+    platform::Convention m_convention;
+    std::string m_conventionLine;
     display::JsonArrayWriter m_json;
 };
 

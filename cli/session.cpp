@@ -122,6 +122,21 @@ TableWords Session::Words() const
     words.body = OwnText(text::kTextColumnBody, m_line.language);
     words.aspect = OwnText(text::kTextColumnAspect, m_line.language);
     words.sign = OwnText(text::kTextColumnSign, m_line.language);
+    // The value column of the text table, when a kind that has a value is asked for.
+    for (size_t k = static_cast<size_t>(core::EventKind::Cross); k < words.kinds.size(); ++k)
+        if (m_line.filter.HasKind(static_cast<core::EventKind>(k)))
+            words.value = OwnText(text::kTextColumnValue, m_line.language);
+    words.columns = {OwnText(text::kTextColumnLatitude, m_line.language),
+                     OwnText(text::kTextColumnDistance, m_line.language),
+                     OwnText(text::kTextColumnSpeed, m_line.language)};
+    if (!m_line.convention.IsDefault()) {
+        const bool j2000 = m_line.convention.frame == platform::Frame::J2000;
+        const bool geometric = m_line.convention.positions == platform::PositionKind::Geometric;
+        words.convention = OwnText(text::kTextConventionHeading, m_line.language,
+                                   OwnText(j2000 ? text::kTextFrameJ2000 : text::kTextFrameOfDate, m_line.language),
+                                   OwnText(geometric ? text::kTextPositionsGeometric : text::kTextPositionsApparent,
+                                           m_line.language));
+    }
     return words;
 }
 

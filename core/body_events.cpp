@@ -5,6 +5,7 @@
 #include "core/events.h"
 #include "core/positions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -19,15 +20,18 @@ using event_roots::WrapPi;
 // sign of itself (the latitude, for the nodes) or of its rate (the extremes); the fastest of them, Mercury's,
 // changes sign every 44 days, and the wobble of the Sun about the planets' centre of mass, which puts extra
 // extremes into the outer planets' heliocentric distance near their apsides, has periods of years.
-constexpr int32_t StateSampleDays(Body body)
+// Each divides the search's chunk and is a multiple of the finest.
+constexpr int64_t kFinestStateSample = 2;
+constexpr int64_t StateSampleDays(Body body)
 {
     switch (body) {
-    case Body::Mercury: return 1;
-    case Body::Venus: case Body::Earth: return 2;
-    case Body::Mars: return 4;
-    default: return 8;
+    case Body::Mercury: return 2;
+    case Body::Venus: case Body::Earth: return 4;
+    case Body::Mars: return 8;
+    default: return 16;
     }
 }
+static_assert(kEventChunkDays % 16 == 0);
 
 int64_t CeilDiv(int64_t a, int64_t b)
 {
@@ -55,14 +59,26 @@ void EventSearch::SearchBodyStates(int64_t firstStep, int64_t endStep, double fr
     const auto stateAt = [this](Body body, double moment) {
         return HelioStateOf(m_astro.pluto, body, moment, m_convention, true);
     };
-    for (const Body body : m_stateBodies) {
+    const auto time = [from](int64_t step) { return from + static_cast<double>(step) * kEventSampleDays; };
+    // Each body's samples from firstStep on, every StateSampleDays steps, up to the first at or after
+    // endStep. They are taken moment by moment, all bodies at one moment before the next, as the
+    // ephemeris keeps what the bodies of one moment share.
+    std::vector<std::vector<std::optional<platform::HelioState>>> sampled(m_stateBodies.size());
+    int64_t last = firstStep;
+    for (const Body body : m_stateBodies)
+        last = std::max(last, CeilDiv(endStep, StateSampleDays(body)) * StateSampleDays(body));
+    for (int64_t step = firstStep; step <= last; step += kFinestStateSample)
+        for (size_t b = 0; b < m_stateBodies.size(); ++b) {
+            const int64_t every = StateSampleDays(m_stateBodies[b]);
+            if (step % every == 0 && step <= CeilDiv(endStep, every) * every)
+                sampled[b].push_back(stateAt(m_stateBodies[b], time(step)));
+        }
+    for (size_t b = 0; b < m_stateBodies.size(); ++b) {
+        const Body body = m_stateBodies[b];
         const int64_t every = StateSampleDays(body);
         const int64_t first = CeilDiv(firstStep, every);
-        const int64_t end = CeilDiv(endStep, every);
-        const auto time = [&](int64_t j) { return from + static_cast<double>(j * every) * kEventSampleDays; };
-        std::vector<std::optional<platform::HelioState>> states;
-        for (int64_t j = first; j <= end; ++j)
-            states.push_back(stateAt(body, time(j)));
+        const std::vector<std::optional<platform::HelioState>>& states = sampled[b];
+        const auto sampleTime = [&](int64_t j) { return time(j * every); };
 
         // The Earth's latitude is that of the barycentre, which defines the ecliptic (see events.h).
         const bool latitude = body != Body::Earth;
@@ -92,8 +108,8 @@ void EventSearch::SearchBodyStates(int64_t firstStep, int64_t endStep, double fr
                 const EventKind kind = up ? search.rising : search.falling;
                 if (!m_filter.HasKind(kind))
                     continue;
-                const double ta = time(first + static_cast<int64_t>(k));
-                const double tb = time(first + static_cast<int64_t>(k) + 1);
+                const double ta = sampleTime(first + static_cast<int64_t>(k));
+                const double tb = sampleTime(first + static_cast<int64_t>(k) + 1);
                 const auto g = [&](double t) {
                     const std::optional<platform::HelioState> state = stateAt(body, t);
                     return state ? ValueOf(*state, search.quantity) : std::nan("");

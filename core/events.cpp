@@ -281,33 +281,57 @@ void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endSt
 {
     samples.first = firstStep - 1;
     samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
-    for (const Body body : m_moving) {
-        const int32_t every = SampleEvery(body);
+    const int64_t lastStep = samples.first + static_cast<int64_t>(samples.longitudes.size()) - 1;
+    // Each body at every `every`-th step (two more either side for the slower ones, whose steps between
+    // come from the cubic through the four nearest). The ephemeris is asked moment by moment, every body
+    // due at one moment before the next moment, as it keeps what the bodies of one moment share.
+    struct Coarse {
+        int64_t every = 1;
+        int64_t first = 0;  // in units of `every`
+        int64_t last = 0;
+        std::vector<double> longitudes;
+    };
+    std::vector<Coarse> coarse(m_moving.size());
+    int64_t from = samples.first;
+    int64_t to = lastStep;
+    for (size_t b = 0; b < m_moving.size(); ++b) {
+        Coarse& c = coarse[b];
+        c.every = SampleEvery(m_moving[b]);
+        c.first = c.every == 1 ? samples.first : FloorDiv(samples.first, c.every) - 1;
+        c.last = c.every == 1 ? lastStep : FloorDiv(lastStep, c.every) + 2;
+        from = std::min(from, c.first * c.every);
+        to = std::max(to, c.last * c.every);
+    }
+    for (int64_t step = from; step <= to; ++step)
+        for (size_t b = 0; b < m_moving.size(); ++b) {
+            Coarse& c = coarse[b];
+            const int64_t j = FloorDiv(step, c.every);
+            if (j * c.every == step && j >= c.first && j <= c.last)
+                c.longitudes.push_back(Longitude(m_moving[b], samples.Time(step)));
+        }
+    for (size_t b = 0; b < m_moving.size(); ++b) {
+        const Body body = m_moving[b];
         const size_t slot = SlotOf(body);
-        if (every == 1) {
+        Coarse& c = coarse[b];
+        if (c.every == 1) {
             for (size_t k = 0; k < samples.longitudes.size(); ++k)
-                samples.longitudes[k][slot] = Longitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
+                samples.longitudes[k][slot] = c.longitudes[k];
             continue;
         }
-        // The body at every `every`-th step (and two more either side), unwrapped; the steps between from
-        // the cubic through the four nearest of those.
-        const int64_t firstCoarse = FloorDiv(samples.first, every) - 1;
-        const int64_t lastCoarse = FloorDiv(samples.first + static_cast<int64_t>(samples.longitudes.size()) - 1, every) + 2;
-        std::vector<double> coarse;
         bool valid = true;
-        for (int64_t j = firstCoarse; j <= lastCoarse; ++j) {
-            const double L = Longitude(body, samples.Time(j * every));
-            valid = valid && L >= 0.0;
-            coarse.push_back(coarse.empty() ? L : coarse.back() + WrapPi(L - coarse.back()));
+        for (size_t k = 0; k < c.longitudes.size(); ++k) {
+            valid = valid && c.longitudes[k] >= 0.0;
+            if (k > 0)  // unwrapped
+                c.longitudes[k] = c.longitudes[k - 1] + WrapPi(c.longitudes[k] - c.longitudes[k - 1]);
         }
+        const std::vector<double>& L = c.longitudes;
         for (size_t k = 0; k < samples.longitudes.size(); ++k) {
             const int64_t step = samples.first + static_cast<int64_t>(k);
-            const int64_t j = FloorDiv(step, every);
-            const auto at = static_cast<size_t>(j - firstCoarse);
-            const double x = static_cast<double>(step - j * every) / every;
-            const double L = x == 0.0 ? coarse[at]
-                                      : Cubic({coarse[at - 1], coarse[at], coarse[at + 1], coarse[at + 2]}, x);
-            samples.longitudes[k][slot] = valid ? L - kTwoPi * std::floor(L / kTwoPi) : -1.0;
+            const int64_t j = FloorDiv(step, c.every);
+            const auto at = static_cast<size_t>(j - c.first);
+            const double x = static_cast<double>(step - j * c.every) / static_cast<double>(c.every);
+            const double value = x == 0.0 ? L[at] : Cubic({L[at - 1], L[at], L[at + 1], L[at + 2]}, x);
+            samples.longitudes[k][slot] = valid ? value - kTwoPi * std::floor(value / kTwoPi) : -1.0;
         }
         if (!valid)  // near the end of Pluto's table: every sample from the source itself
             for (size_t k = 0; k < samples.longitudes.size(); ++k)

@@ -203,6 +203,16 @@ std::optional<HelioState> HelioStateIn(int32_t planet, double moment, Convention
     if ((result & SEFLG_SWIEPH) == 0)
         ReportFallbackOnce(serr.data());
     HelioState state{xx[0], xx[1], xx[2], xx[3], xx[4], xx[5]};
+    // The distance does not depend on the frame, but Swiss Ephemeris' rate of it in the frame of date
+    // carries a noise of some 1e-10 AU a day from the rotation into that frame, which moves the flat
+    // extremes of the outer planets by up to two hours: distance and rate come from the J2000 frame.
+    if (withSpeed && convention.frame == Frame::OfDate && planet != kEarthPlanet) {
+        const int32_t j2000 = FlagsOf({Frame::J2000, convention.positions}) | SEFLG_SPEED;
+        if (CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr, j2000) < 0)
+            return std::nullopt;
+        state.distance = xx[2];
+        state.distanceSpeed = xx[5];
+    }
     if (planet == kEarthPlanet && !BarycentreOfEarth(moment, flags, state))
         return std::nullopt;
     if (!withSpeed)

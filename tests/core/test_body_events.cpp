@@ -1,0 +1,109 @@
+#include "core/events.h"
+
+#include "core/modes.h"
+#include "tests/support/program_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace orvane::core {
+namespace {
+
+using platform::Convention;
+using platform::Frame;
+using platform::PositionKind;
+using testing::Jdn;
+
+class BodyEvents : public testing::ProgramTest {
+protected:
+    const AstroModule& astro() const { return program->astro; }
+};
+
+// Every kind the search knows, the extra aspects among them.
+EventFilter EveryKind()
+{
+    EventFilter filter;
+    filter.kinds = ((1u << kNumEventKinds) - 1u) & ~(1u << static_cast<int>(EventKind::Return));
+    filter.aspects = 0x0FFE;
+    filter.degrees = {0.0, 1.0, 4.5};
+    return filter;
+}
+
+// One search over three years against the same search in pieces whose ends fall on a chunk's edge, a
+// moment beside it, and a sample beside it: the same events, none lost or found twice at the joins.
+TEST_F(BodyEvents, PiecesJoinWithoutLossOrDouble)
+{
+    const double from = Jdn(2024, 1, 1) - 0.5;
+    const double to = from + 3 * 365.25;
+    for (const Convention convention : {Convention{}, Convention{Frame::OfDate, PositionKind::Apparent}}) {
+        const EventSearch search(astro(), kModeWorldTransits, {}, EveryKind(), convention);
+        const std::vector<Event> whole = search.Collect(from, to);
+        std::vector<Event> pieces;
+        double start = from;
+        for (const double end : {from + kEventChunkDays, from + 2 * kEventChunkDays + 1e-4,
+                                 from + 3 * kEventChunkDays - kEventSampleDays, to}) {
+            for (const Event& e : search.Collect(start, end))
+                pieces.push_back(e);
+            start = end;
+        }
+        ASSERT_EQ(whole.size(), pieces.size());
+        for (size_t i = 0; i < whole.size(); ++i) {
+            EXPECT_NEAR(whole[i].moment, pieces[i].moment, 1e-6) << i;
+            EXPECT_EQ(whole[i].kind, pieces[i].kind) << i;
+            EXPECT_EQ(whole[i].body1, pieces[i].body1) << i;
+        }
+    }
+}
+
+// The Earth's distance is the Earth–Moon barycentre's: one perihelion and one aphelion a year, not the
+// Earth's own monthly ones; and no nodes or latitude extremes of the ecliptic's own plane. Each body's
+// latitude alternates between its extremes and passes its nodes between them.
+TEST_F(BodyEvents, EarthHasOneApsisPairAYearAndTheOthersAlternate)
+{
+    const EventSearch search(astro(), kModeWorldTransits, {}, EveryKind());
+    std::array<std::vector<EventKind>, kBodySlots> sequence;
+    for (const Event& e : search.Collect(Jdn(2000, 1, 1) - 0.5, Jdn(2010, 1, 1) - 0.5))
+        if (!IsAspectKind(e.kind) && e.kind != EventKind::Ingress && e.kind != EventKind::Cross)
+            sequence[SlotOf(e.body1)].push_back(e.kind);
+    EXPECT_EQ(sequence[SlotOf(Body::Earth)].size(), 20u);
+    const std::vector<EventKind>& mercury = sequence[SlotOf(Body::Mercury)];
+    ASSERT_GT(mercury.size(), 200u);
+    const auto order = [](EventKind kind) {
+        switch (kind) {
+        case EventKind::AscendingNode: return 0;
+        case EventKind::LatitudeMax: return 1;
+        case EventKind::DescendingNode: return 2;
+        case EventKind::LatitudeMin: return 3;
+        default: return -1;
+        }
+    };
+    int last = -1;
+    for (const EventKind kind : mercury)
+        if (const int step = order(kind); step >= 0) {
+            EXPECT_TRUE(last < 0 || step == (last + 1) % 4);
+            last = step;
+        }
+}
+
+// The conventions differ as they should for Mars in 2025: the frame of date by the precession since
+// J2000 (about 0.35°), apparent positions by the light-time (some 20″); the default is the grid's.
+TEST_F(BodyEvents, ConventionsMoveTheLongitudeByPrecessionAndLightTime)
+{
+    const double t = Jdn(2025, 6, 1) - 0.5;
+    const double grid = astro().HelioLongitude(Body::Mars, t);
+    const struct {
+        Convention convention;
+        double least, most;  // arcseconds
+    } cases[] = {{{}, 0.0, 0.0},
+                 {{Frame::OfDate, PositionKind::Geometric}, 1200.0, 1300.0},
+                 {{Frame::J2000, PositionKind::Apparent}, 5.0, 40.0}};
+    for (const auto& c : cases) {
+        const double shift = std::fabs(std::remainder(astro().HelioLongitude(Body::Mars, t, c.convention) - grid, kTwoPi));
+        EXPECT_GE(shift / kTwoPi * 1296000.0, c.least);
+        EXPECT_LE(shift / kTwoPi * 1296000.0, c.most);
+    }
+}
+
+}  // namespace
+}  // namespace orvane::core
