@@ -76,17 +76,5 @@ TEST_F(Cycles, PhaseAngleIsTheFasterBodysLead)
     }
 }
 
-// Where the next conjunction lies beyond Pluto's table the last cycle has no end, but its phases up to the
-// table's end are there.
-TEST_F(Cycles, CycleBeyondThePositionsKnownHasNoLength)
-{
-    const std::vector<SynodicCycle> cycles =
-        CycleSearch(program->astro, Body::Neptune, Body::Pluto).Cycles(Jdn(2025, 1, 1), Jdn(2026, 1, 1));
-    ASSERT_EQ(cycles.size(), 1u);
-    EXPECT_LT(cycles[0].start, Jdn(1900, 1, 1));
-    EXPECT_FALSE(cycles[0].LengthDays().has_value());
-    EXPECT_FALSE(cycles[0].phases.empty());
-}
-
 }  // namespace
 }  // namespace orvane::core
