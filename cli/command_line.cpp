@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/options_conventions.h"
+#include "cli/help_texts.h"
 #include "cli/options_cycles.h"
 #include "cli/texts.h"
 #include "cli/values.h"
@@ -35,23 +36,6 @@ int16_t LanguageAsked(const std::vector<std::string>& args)
     return text::LowerCase(value) == "de" ? text::langGerman : text::langEnglish;
 }
 
-// The help texts below the options: they list what the values mean, from the code's own tables.
-std::string PatternAndBodyList()
-{
-    const core::AstroTables& tables = NameTables();
-    std::string text = "Patterns P (index or name, any case):\n";
-    for (size_t i = 0; i < tables.patternNames.size(); ++i) {
-        char line[64];
-        std::snprintf(line, sizeof line, "  %2zu  %s\n", i, tables.patternNames[i].c_str());
-        text += line;
-    }
-    text += "\nBodies B (name or abbreviation, any case, at most three):\n ";
-    for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-        text += " " + tables.bodyNames[static_cast<size_t>(body)] + " (" +
-                tables.bodyAbbrevs[static_cast<size_t>(body)] + ")";
-    return text + "\n";
-}
-
 // The top-level usage: one line per command, "or:" before each after the first, so that the manual page
 // made from the help lists them as its synopsis. The commands' own help keeps the usual usage line.
 class CompanionFormatter : public CLI::Formatter {
@@ -74,22 +58,6 @@ public:
                "  or:  orvane-cli --help | --version\n";
     }
 };
-
-constexpr const char* kSortList =
-    "Sort entries N of the durations report:\n"
-    "  world transits:     0 exactness, 1 aspect, 2 planet, 3 beginning, 4 ending, 5 duration\n"
-    "  personal transits:  0 exactness, 1 aspect, 2 natal planet, 3 transiting planet, 4 beginning,\n"
-    "                      5 ending, 6 duration\n"
-    "  natal aspects and synastry: 0 only (the listing is in order of exactness)\n";
-
-// How a DATE is read, for the help of every command that takes one.
-constexpr const char* kDates =
-    "DATE is ISO 8601 in the Gregorian calendar: 2025-01-01, 2025-01-01T06:30, 2025-01-01T06:30:15.25 or\n"
-    "2025-01-01T06:30+01:00 (without a zone: UT). A fraction of the last part given is kept; a leap second,\n"
-    "23:59:60Z, counts as 00:00:00 of the next day. report and find take --date to the half hour (UT).\n";
-
-constexpr const char* kExitCodes =
-    "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";
 
 // A whole number as the program reads it, written back plainly ("007" → "7") for the CLI11 checks and the
 // conversion that follow, which read numbers as strtoll(…, 0) does ("010" is eight there, "09" no number).

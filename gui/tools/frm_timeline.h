@@ -37,6 +37,14 @@ class QScrollBar;
 
 namespace orvane::gui {
 
+// The world date's zone in minutes east of Greenwich: its row's zone, or the computer's.
+int16_t WorldZoneMinutes(const app::MainModel& main);
+// The world date as its row shows it, in every mode (the natal modes never convert it, so the last
+// computation's world moment may be an older date's); that moment where the row does not convert.
+std::optional<double> WorldMoment(const app::Workspace& program);
+// The mode's dates as the last computation converted them: false when one it needs did not convert.
+bool ModeDatesValid(const app::MainModel& main);
+
 // picTimeline: paints the timeline and turns the mouse into zooming, scrolling, hover texts and clicks.
 class TimelineCanvas : public QWidget {
     Q_OBJECT
