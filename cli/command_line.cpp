@@ -530,7 +530,7 @@ private:
             return std::nullopt;
         }
         if (m_line.command == "events") {
-            if (const std::optional<int16_t> mistake = EventOptionsMistake(m_line))
+            if (const std::optional<int16_t> mistake = EventOptionsMistake(m_line, given("--degrees")))
                 return Mistake(OwnText(*mistake, m_line.language));
             return std::nullopt;
         }

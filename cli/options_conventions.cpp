@@ -131,9 +131,9 @@ void AddColumnsOption(CLI::App& ephemeris, CommandLine& line)
         }));
 }
 
-std::optional<int16_t> EventOptionsMistake(const CommandLine& line)
+std::optional<int16_t> EventOptionsMistake(const CommandLine& line, bool degreesGiven)
 {
-    if (line.filter.HasKind(core::EventKind::Cross) && line.filter.degrees.empty())
+    if (line.filter.HasKind(core::EventKind::Cross) && !degreesGiven)
         return text::kTextCrossNeedsDegrees;
     return std::nullopt;
 }

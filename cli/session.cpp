@@ -126,6 +126,9 @@ TableWords Session::Words() const
     for (size_t k = static_cast<size_t>(core::EventKind::Cross); k < words.kinds.size(); ++k)
         if (m_line.filter.HasKind(static_cast<core::EventKind>(k)))
             words.value = OwnText(text::kTextColumnValue, m_line.language);
+    for (const core::Aspect aspect : core::kExtraAspects)
+        if (m_line.filter.HasAspect(aspect))
+            words.aspectWidth = std::max(words.aspectWidth, NameTables().NamesOf(aspect).Name.size() + 2);
     words.columns = {OwnText(text::kTextColumnLatitude, m_line.language),
                      OwnText(text::kTextColumnDistance, m_line.language),
                      OwnText(text::kTextColumnSpeed, m_line.language)};

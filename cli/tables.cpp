@@ -21,7 +21,6 @@ constexpr std::array<const char*, core::kNumEventKinds> kKindKeys{
     "descending-node", "latitude-max", "latitude-min", "perihelion", "aphelion", "miss"};
 constexpr int kDateWidth = 15;
 constexpr int kNameWidth = 8;
-constexpr int kAspectWidth = 12;
 
 // Width in characters, not bytes: German dates and words hold umlauts.
 size_t Characters(const std::string& text)
@@ -175,7 +174,7 @@ void TableWriter::BeginEvents()
         ConventionLine();
         std::string heading = Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " +
                               Padded(m_words.event, KindWidth()) + "  " + Padded(m_words.body, kNameWidth) + "  " +
-                              Padded(m_words.aspect, kAspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  ";
+                              Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  ";
         heading += m_words.value.empty() ? m_words.sign : Padded(m_words.sign, SignWidth()) + "  " + m_words.value;
         TextLine(heading);
     }
@@ -207,7 +206,7 @@ void TableWriter::Event(const core::Event& event)
                        {"positions", PositionsKey(m_convention)}});
     } else {
         std::string line = TimeColumns(event.moment) + "  " + Padded(m_words.kinds[kind], KindWidth()) + "  " +
-                           Padded(body1, kNameWidth) + "  " + Padded(aspect, kAspectWidth) + "  " +
+                           Padded(body1, kNameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
                            Padded(body2, kNameWidth) + "  ";
         const bool distance = event.kind == core::EventKind::Perihelion || event.kind == core::EventKind::Aphelion;
         line += m_words.value.empty() ? sign

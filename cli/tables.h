@@ -45,6 +45,7 @@ struct TableWords {
     std::string date, time, event, body, aspect, sign, value;
     std::array<std::string, 3> columns;  // latitude, distance, speed
     std::string convention;
+    size_t aspectWidth = 12;  // the aspect column's, wider for the longest extra aspect's name
 };
 
 // A moment as the text tables show it in the zone: the date in the program's style in `language`, then the

@@ -134,6 +134,32 @@ void EventSearch::SearchBodyStates(int64_t firstStep, int64_t endStep, double fr
     }
 }
 
+void EventSearch::SearchMisses(int64_t firstStep, int64_t endStep, double from, double to,
+                               std::vector<Event>& out) const
+{
+    // The difference of such a pair (Neptune and Pluto) moves a few degrees a year and turns over months:
+    // taken every kMissSampleDays, a sample above (or below) both its neighbours brackets a turn. The
+    // spacing keeps the arcsecond rounding of Pluto's table from passing for turns.
+    constexpr int64_t kMissSampleDays = 64;
+    static_assert(kEventChunkDays % kMissSampleDays == 0);
+    const auto time = [from](int64_t k) { return from + static_cast<double>(k * kMissSampleDays) * kEventSampleDays; };
+    for (const Track& track : m_tracks) {
+        if (track.aspects.empty())
+            continue;
+        for (int64_t k = CeilDiv(firstStep, kMissSampleDays); k * kMissSampleDays < endStep; ++k) {
+            const double before = Difference(track, time(k - 1));
+            const double at = Difference(track, time(k));
+            const double after = Difference(track, time(k + 1));
+            if (before < 0.0 || at < 0.0 || after < 0.0)
+                continue;
+            const double rise = WrapPi(at - before);
+            const double fall = WrapPi(after - at);
+            if ((rise > 0.0) != (fall > 0.0) && rise != 0.0 && fall != 0.0)
+                FindMisses(track, time(k - 1), time(k + 1), rise > 0.0, from, to, out);
+        }
+    }
+}
+
 void EventSearch::FindMisses(const Track& track, double ta, double tb, bool rising, double from, double to,
                              std::vector<Event>& out) const
 {

@@ -213,7 +213,11 @@ void EventSearch::AddPairTrack(const EventPair& pair)
             continue;
         const double angle = IsExtraAspect(aspect) ? kEventAspectDegrees[SlotOf(aspect)] / 360.0 * kTwoPi
                                                    : m_astro.tables.aspectAngles[SlotOf(aspect)];
-        if (m_filter.HasKind(EventKind::Miss) && pair.moving1 && pair.moving2)
+        // Only a pair whose difference can turn back (the faster body not always the faster) can miss.
+        const bool canTurn = pair.moving1 && pair.moving2 &&
+                             DailyMotionOf(pair.body1).least < DailyMotionOf(pair.body2).greatest &&
+                             DailyMotionOf(pair.body2).least < DailyMotionOf(pair.body1).greatest;
+        if (m_filter.HasKind(EventKind::Miss) && canTurn)
             track.aspects.push_back({aspect, angle, orb});
         if (m_filter.HasKind(EventKind::Exact)) {
             track.targets.push_back({angle, EventKind::Exact, aspect, -1, false});
@@ -371,8 +375,6 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
                 if (const std::optional<double> turn = CubicTurn(segment.u)) {
                     const double tt = segment.ta + *turn * kEventSampleDays;
                     const double dt = Difference(track, tt);
-                    if (!track.aspects.empty())
-                        FindMisses(track, segment.ta, segment.tb, CubicSlope(segment.u, 0.0) > 0.0, from, to, out);
                     if (dt >= 0.0) {
                         FindCrossings(track, {segment.ta, tt, segment.da, dt, false, {}}, pending);
                         FindCrossings(track, {tt, segment.tb, dt, segment.db, false, {}}, pending);
@@ -387,6 +389,8 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
         Refine(crossing, to, out);
     if (!m_stateBodies.empty())
         SearchBodyStates(firstStep, endStep, from, to, out);
+    if (m_filter.HasKind(EventKind::Miss))
+        SearchMisses(firstStep, endStep, from, to, out);
 }
 
 void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const

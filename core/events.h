@@ -249,9 +249,11 @@ private:
     void FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const;
     void Refine(const Pending& crossing, double to, std::vector<Event>& out) const;
     // The misses at the turn of a pair's difference within [ta, tb], where it stops rising (`rising`) or
-    // falling.
+    // falling, if the turn lies within [from, to).
     void FindMisses(const Track& track, double ta, double tb, bool rising, double from, double to,
                     std::vector<Event>& out) const;
+    // The misses of the pairs whose difference can turn back, over the chunk's steps.
+    void SearchMisses(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
     // Nodes, latitude extremes and apsides of the bodies over the chunk's steps.
     void SearchBodyStates(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
     double Difference(const Track& track, double moment) const;

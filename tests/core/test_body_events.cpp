@@ -86,6 +86,24 @@ TEST_F(BodyEvents, EarthHasOneApsisPairAYearAndTheOthersAlternate)
         }
 }
 
+// A crossing of 0° is an Aries ingress, to the same moment, in every convention.
+TEST_F(BodyEvents, CrossingZeroIsTheAriesIngress)
+{
+    EventFilter filter;
+    filter.kinds = 1u << static_cast<int>(EventKind::Ingress) | 1u << static_cast<int>(EventKind::Cross);
+    filter.degrees = {0.0};
+    for (const Convention convention : {Convention{}, Convention{Frame::OfDate, PositionKind::Apparent}}) {
+        std::vector<double> ingresses;
+        std::vector<double> crossings;
+        const EventSearch search(astro(), kModeWorldTransits, {}, filter, convention);
+        for (const Event& e : search.Collect(Jdn(1990, 1, 1), Jdn(2030, 1, 1)))
+            (e.kind == EventKind::Cross ? crossings : ingresses).push_back(e.sign == 0 || e.kind == EventKind::Cross ? e.moment : -1.0);
+        std::erase(ingresses, -1.0);
+        EXPECT_GT(crossings.size(), 150u);
+        EXPECT_EQ(crossings, ingresses);
+    }
+}
+
 // The conventions differ as they should for Mars in 2025: the frame of date by the precession since
 // J2000 (about 0.35°), apparent positions by the light-time (some 20″); the default is the grid's.
 TEST_F(BodyEvents, ConventionsMoveTheLongitudeByPrecessionAndLightTime)
