@@ -32,6 +32,7 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
                      : line.command == "events"    ? session->Events()
                      : line.command == "ephemeris" ? session->Ephemeris()
                      : line.command == "aspects"   ? session->Aspects()
+                     : line.command == "cycles"    ? session->Cycles()
                                                    : session->Find());
 }
 

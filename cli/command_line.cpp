@@ -1,7 +1,9 @@
 #include "cli/command_line.h"
 
 #include "cli/options_conventions.h"
+#include "cli/help_texts.h"
 #include "cli/option_kit.h"
+#include "cli/options_cycles.h"
 #include "cli/options_moments.h"
 #include "cli/texts.h"
 #include "cli/values.h"
@@ -36,23 +38,6 @@ int16_t LanguageAsked(const std::vector<std::string>& args)
     return text::LowerCase(value) == "de" ? text::langGerman : text::langEnglish;
 }
 
-// The help texts below the options: they list what the values mean, from the code's own tables.
-std::string PatternAndBodyList()
-{
-    const core::AstroTables& tables = NameTables();
-    std::string text = "Patterns P (index or name, any case):\n";
-    for (size_t i = 0; i < tables.patternNames.size(); ++i) {
-        char line[64];
-        std::snprintf(line, sizeof line, "  %2zu  %s\n", i, tables.patternNames[i].c_str());
-        text += line;
-    }
-    text += "\nBodies B (name or abbreviation, any case, at most three):\n ";
-    for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-        text += " " + tables.bodyNames[static_cast<size_t>(body)] + " (" +
-                tables.bodyAbbrevs[static_cast<size_t>(body)] + ")";
-    return text + "\n";
-}
-
 // The top-level usage: one line per command, "or:" before each after the first, so that the manual page
 // made from the help lists them as its synopsis. The commands' own help keeps the usual usage line.
 class CompanionFormatter : public CLI::Formatter {
@@ -74,27 +59,11 @@ public:
                " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli aspects [STATE] --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
                " [--zone Z]\n"
+               "  or:  orvane-cli cycles B1 B2 [--from DATE] [--to DATE] [--date DATE] [--frame j2000|date]"
+               " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };
-
-constexpr const char* kSortList =
-    "Sort entries N of the durations report:\n"
-    "  world transits:     0 exactness, 1 aspect, 2 planet, 3 beginning, 4 ending, 5 duration\n"
-    "  personal transits:  0 exactness, 1 aspect, 2 natal planet, 3 transiting planet, 4 beginning,\n"
-    "                      5 ending, 6 duration\n"
-    "  natal aspects and synastry: 0 only (the listing is in order of exactness)\n";
-
-// How a DATE is read, for the help of every command that takes one.
-constexpr const char* kDates =
-    "DATE is ISO 8601 in the Gregorian calendar: 2025-01-01, 2025-01-01T06:30, 2025-01-01T06:30:15.25 or\n"
-    "2025-01-01T06:30+01:00 (without a zone: UT). A fraction of the last part given is kept; a leap second,\n"
-    "23:59:60Z, counts as 00:00:00 of the next day. report and find need the date rows' half hours: they\n"
-    "round a DATE to the half hour in its own offset when the zone lists have it, otherwise in UT, and say\n"
-    "so above their output; positions, events and ephemeris keep minutes and seconds.\n";
-
-constexpr const char* kExitCodes =
-    "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";
 
 // A whole number as the program reads it, written back plainly ("007" → "7") for the CLI11 checks and the
 // conversion that follow, which read numbers as strtoll(…, 0) does ("010" is eight there, "09" no number).
@@ -147,6 +116,7 @@ public:
         AddEvents();
         AddEphemeris();
         AddAspectsCommand(*this);
+        AddCycles();
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
@@ -411,6 +381,18 @@ private:
             std::string(kDates) + kMomentHelp);
     }
 
+    void AddCycles()
+    {
+        CLI::App* cycles = AddCommand("cycles", "The synodic cycles of two bodies: conjunctions, phases, phase angle",
+                                      nullptr);
+        AddSpan(cycles, "From the cycle in progress at this moment (default: --date, or now)",
+                "Up to the last cycle beginning before this moment (default: one year after --from)");
+        AddCycleOptions(*cycles, m_line);
+        AddConventionOptions(*cycles, m_line);
+        AddFormat(cycles, "Output: text (default), csv or json");
+        cycles->footer(CyclesFooter() + kDates);
+    }
+
     // `check` with its refusal worded as the program's text `number`, filled with the option and the value as
     // typed, or with the value alone when `option` is empty: CLI11's own refusals are English only and name
     // its rule ("Value 1 not in range 2 to 9"), not the mistake. No description, so that the option's help
@@ -560,6 +542,11 @@ private:
         if (m_line.command == "events") {
             if (const std::optional<int16_t> mistake = EventOptionsMistake(m_line, given("--degrees")))
                 return Mistake(OwnText(*mistake, m_line.language));
+            return std::nullopt;
+        }
+        if (m_line.command == "cycles") {
+            if (const std::optional<std::string> mistake = CycleBodiesMistake(m_line))
+                return Mistake(*mistake);
             return std::nullopt;
         }
         if (m_line.command == "ephemeris" || m_line.command == "aspects") {

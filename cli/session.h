@@ -35,6 +35,7 @@ public:
     int Events();
     int Ephemeris();
     int Aspects();
+    int Cycles();
 
 private:
     // The day found: the run's message and the date row as text, or the moment as CSV or JSON.

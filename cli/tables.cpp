@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace orvane::cli {
@@ -119,21 +120,36 @@ int32_t TableWriter::ZoneAt(double moment) const
     return offset ? static_cast<int32_t>(std::lround(offset.value() / 60.0)) : m_zone;
 }
 
-std::string TableWriter::TimeColumns(double moment) const
+std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth)
 {
-    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + ZoneAt(moment) * 60 + 0.5));
+    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + zoneMinutes * 60 + 0.5));
     const int64_t day = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
     const int64_t second = total - day * 86400;
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", static_cast<int>(second / 3600),
                   static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
-    return Padded(datetime::DateText(static_cast<int32_t>(day), true, m_words.language), kDateWidth) + "  " +
-           Padded(time, TimeHeading().size());
+    return Padded(datetime::DateText(static_cast<int32_t>(day), true, language), kDateWidth) + "  " +
+           Padded(time, timeWidth);
+}
+
+std::string TimeHeadingText(const std::string& time, int32_t zoneMinutes)
+{
+    return time + " (" + ZoneLabel(zoneMinutes) + ")";
+}
+
+std::string PaddedText(std::string text, size_t width)
+{
+    return Padded(std::move(text), width);
+}
+
+std::string TableWriter::TimeColumns(double moment) const
+{
+    return TextTimeColumns(moment, ZoneAt(moment), m_words.language, TimeHeading().size());
 }
 
 std::string TableWriter::TimeHeading() const
 {
-    return m_words.time + " (" + (m_zoneName.empty() ? ZoneLabel(m_zone) : m_zoneName) + ")";
+    return m_zoneName.empty() ? TimeHeadingText(m_words.time, m_zone) : m_words.time + " (" + m_zoneName + ")";
 }
 
 size_t TableWriter::KindWidth() const

@@ -53,6 +53,13 @@ struct TableWords {
     std::string deviation, motion, applying, separating;
 };
 
+// A moment as the text tables show it in the zone: the date in the program's style in `language`, then the
+// time to the second, padded to `timeWidth` characters.
+std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth);
+// The time column's heading `time` with the zone: "Time (UT)", "Zeit (+01:00)".
+std::string TimeHeadingText(const std::string& time, int32_t zoneMinutes);
+// `text` with blanks after it up to `width` characters (not bytes: German words hold umlauts).
+std::string PaddedText(std::string text, size_t width);
 // A body's latitude, distance and speed beside its longitude (none where it has no position).
 using BodyStates = std::array<std::optional<platform::HelioState>, core::kBodySlots>;
 

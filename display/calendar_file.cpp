@@ -183,7 +183,7 @@ std::string TimelineCalendar(const core::AstroTables& tables, const CalendarWord
     for (const TimelineRow& row : timeline.rows)
         for (const TimelineBar& bar : row.bars) {
             const auto add = [&](double moment, core::EventKind kind) {
-                events.push_back({moment, kind, row.pair.body1, row.pair.body2, row.aspect, -1, 0.0});
+                events.push_back({moment, kind, row.pair.body1, row.pair.body2, row.aspect, -1, 0.0, std::nullopt});
             };
             if (!bar.openStart)
                 add(bar.from, core::EventKind::Enter);

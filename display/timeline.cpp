@@ -9,7 +9,9 @@
 #include "text/text_numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <tuple>
 
@@ -109,9 +111,9 @@ Timeline AssembleTimeline(double from, double to, const std::vector<core::EventP
             list.back().to = event.moment;
         open[key] = event.kind != core::EventKind::Leave;
     }
-    Timeline timeline{from, to, 0, {}};
+    Timeline timeline{from, to, 0, {}, {}};
     for (const core::EventPair& pair : pairs)
-        for (const core::Aspect aspect : core::kAspects) {
+        for (const core::Aspect aspect : core::kEventAspects) {
             const auto found = bars.find(KeyOf(pair, aspect));
             if (found == bars.end() || found->second.empty())
                 continue;
@@ -122,35 +124,85 @@ Timeline AssembleTimeline(double from, double to, const std::vector<core::EventP
     return timeline;
 }
 
+std::vector<TimelineLane> AssembleLanes(const std::vector<core::Body>& bodies, const std::vector<core::Event>& events)
+{
+    std::vector<TimelineLane> lanes;
+    for (const core::Body body : bodies) {
+        TimelineLane lane{body, {}};
+        for (const core::Event& event : events)
+            if (!core::IsAspectKind(event.kind) && event.body1 == body)
+                lane.marks.push_back(event);
+        if (!lane.marks.empty())
+            lanes.push_back(std::move(lane));
+    }
+    return lanes;
+}
+
+platform::Result<std::vector<double>> ReadDegrees(const std::string& typed, const text::Language& language)
+{
+    std::vector<double> degrees;
+    std::string word;
+    for (size_t i = 0; i <= typed.size(); ++i) {
+        const char c = i < typed.size() ? typed[i] : ' ';
+        if (c != ',' && c != ' ' && c != ';') {
+            word += c;
+            continue;
+        }
+        if (word.empty())
+            continue;
+        double value = -1.0;
+        const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+        if (error != std::errc() || end != word.data() + word.size() || !(value >= 0.0 && value < 360.0))
+            return {platform::ErrorCode::InvalidInput,
+                    platform::Message::Exclamation("", language.TextWithReplacements(text::kTextTimelineBadDegrees, word))};
+        degrees.push_back(value / 360.0 * core::kTwoPi);
+        word.clear();
+    }
+    return platform::Result<std::vector<double>>(std::move(degrees));
+}
+
 Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
-                       double from, double to)
+                       double from, double to, const TimelineChoice& choice)
 {
     core::EventFilter filter;
-    filter.kinds = static_cast<uint8_t>(~(1u << static_cast<unsigned>(core::EventKind::Ingress)) & 0x0Fu);
-    const core::EventSearch search(astro, mode, moments, filter);
+    for (const core::Aspect aspect : core::kEventAspects)
+        filter.aspects = static_cast<uint16_t>(filter.aspects | 1u << core::IndexOf(aspect));
+    for (const core::EventKind kind : kLaneKinds)
+        if (kind != core::EventKind::Cross || !choice.degrees.empty())
+            filter.kinds = static_cast<uint16_t>(filter.kinds | 1u << static_cast<unsigned>(kind));
+    filter.degrees = choice.degrees;
+    const core::EventSearch search(astro, mode, moments, filter, choice.convention);
     // Each aspect of each pair by itself: two aspects whose orbs overlap are both in orb.
     std::vector<InOrbAtStart> atStart;
     for (const core::EventPair& pair : search.Pairs()) {
-        const double L1 = pair.moving1 ? astro.HelioLongitude(pair.body1, from) : pair.fixed1;
-        const double L2 = pair.moving2 ? astro.HelioLongitude(pair.body2, from) : pair.fixed2;
+        const double L1 = pair.moving1 ? astro.HelioLongitude(pair.body1, from, choice.convention) : pair.fixed1;
+        const double L2 = pair.moving2 ? astro.HelioLongitude(pair.body2, from, choice.convention) : pair.fixed2;
         if (L1 < 0.0 || L2 < 0.0)
             continue;
-        for (const core::Aspect aspect : core::kAspects)
-            if (astro.orbs.Holds(aspect, search.OrbColumn(), astro.Deviation(L1, L2, aspect)))
+        const double separation = std::fabs(std::remainder(L1 - L2, core::kTwoPi));
+        for (const core::Aspect aspect : core::kEventAspects) {
+            const double angle = core::kEventAspectDegrees[core::SlotOf(aspect)] * core::kTwoPi / 360.0;
+            if (core::WithinOrb(std::fabs(separation - angle), search.OrbOf(aspect)))
                 atStart.push_back({pair, aspect});
+        }
     }
-    Timeline timeline = AssembleTimeline(from, to, search.Pairs(), atStart, search.Collect(from, to));
+    const std::vector<core::Event> events = search.Collect(from, to);
+    Timeline timeline = AssembleTimeline(from, to, search.Pairs(), atStart, events);
+    timeline.lanes = AssembleLanes(search.MovingBodies(), events);
     timeline.mode = mode;
     return timeline;
 }
 
-Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies)
+Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies, bool furtherAspects)
 {
     const auto ticked = [&bodies](core::Body body) { return bodies[core::SlotOf(body)]; };
-    Timeline kept{timeline.from, timeline.to, timeline.mode, {}};
+    Timeline kept{timeline.from, timeline.to, timeline.mode, {}, {}};
     for (const TimelineRow& row : timeline.rows)
-        if (ticked(row.pair.body1) && ticked(row.pair.body2))
+        if (ticked(row.pair.body1) && ticked(row.pair.body2) && (furtherAspects || !core::IsExtraAspect(row.aspect)))
             kept.rows.push_back(row);
+    for (const TimelineLane& lane : timeline.lanes)
+        if (ticked(lane.body))
+            kept.lanes.push_back(lane);
     return kept;
 }
 
@@ -269,7 +321,7 @@ std::string RowLabel(const core::AstroTables& tables, const text::Language& lang
                      const TimelineRow& row)
 {
     const auto [first, second] = BodyTexts(tables, language, mode, row.pair, false);
-    return first + " " + tables.AspectText.at(core::SlotOf(row.aspect)).Abbrev + " " + second;
+    return first + " " + tables.NamesOf(row.aspect).Abbrev + " " + second;
 }
 
 std::string BarText(const core::AstroTables& tables, const text::Language& language, int16_t mode,
@@ -277,7 +329,7 @@ std::string BarText(const core::AstroTables& tables, const text::Language& langu
 {
     const int16_t lang = language.currentLanguage;
     const auto [first, second] = BodyTexts(tables, language, mode, row.pair, true);
-    std::string result = first + " " + tables.AspectText.at(core::SlotOf(row.aspect)).Adjective + " " + second;
+    std::string result = first + " " + tables.NamesOf(row.aspect).Adjective + " " + second;
     const auto line = [&](int16_t label, const std::string& value) {
         result += "\n" + language.Text(label) + " " + value;
     };
@@ -300,6 +352,67 @@ const TimelineBar* BarAt(const TimelineRow& row, double moment, double slackDays
     return nullptr;
 }
 
+std::string LaneLabel(const core::AstroTables& tables, int16_t mode, const TimelineLane& lane)
+{
+    const std::string& name = tables.bodyNames.at(core::SlotOf(lane.body));
+    return core::IsPersonalTransitMode(mode) ? "tr." + name : name;
+}
+
+std::string MarkText(const core::AstroTables& tables, const text::Language& language, const core::Event& mark,
+                     int16_t zoneMinutes)
+{
+    const std::string& body = tables.bodyNames.at(core::SlotOf(mark.body1));
+    const double value = mark.value.value_or(0.0);
+    const std::string place = core::ZodiacPositionText(tables, value, false);
+    char distance[32];
+    std::snprintf(distance, sizeof distance, "%.4f", value);
+    std::string what;
+    switch (mark.kind) {
+    case core::EventKind::Ingress:
+        what = language.TextWithReplacements(text::kTextTimelineMarkIngress, body,
+                                             tables.SignText.at(static_cast<size_t>(mark.sign)).Name);
+        break;
+    case core::EventKind::Cross: what = language.TextWithReplacements(text::kTextTimelineMarkCross, body, place); break;
+    case core::EventKind::Return: what = language.TextWithReplacements(text::kTextTimelineMarkReturn, body, place); break;
+    case core::EventKind::AscendingNode:
+        what = language.TextWithReplacements(text::kTextTimelineMarkAscendingNode, body, place);
+        break;
+    case core::EventKind::DescendingNode:
+        what = language.TextWithReplacements(text::kTextTimelineMarkDescendingNode, body, place);
+        break;
+    case core::EventKind::Perihelion:
+        what = language.TextWithReplacements(text::kTextTimelineMarkPerihelion, body, distance);
+        break;
+    case core::EventKind::Aphelion:
+        what = language.TextWithReplacements(text::kTextTimelineMarkAphelion, body, distance);
+        break;
+    default: what = body; break;
+    }
+    return what + "\n" + MomentText(mark.moment, zoneMinutes, language.currentLanguage);
+}
+
+std::string MarkLabel(const core::AstroTables& tables, const core::Event& mark)
+{
+    switch (mark.kind) {
+    case core::EventKind::Ingress: return tables.SignText.at(static_cast<size_t>(mark.sign)).Abbrev;
+    case core::EventKind::Cross:
+        return std::to_string(std::lround(mark.value.value_or(0.0) * 360.0 / core::kTwoPi) % 360) + "\u00B0";
+    case core::EventKind::AscendingNode: return "\u260A";  // ☊
+    case core::EventKind::DescendingNode: return "\u260B";  // ☋
+    default: return "";
+    }
+}
+
+const core::Event* MarkAt(const TimelineLane& lane, double moment, double slackDays)
+{
+    const core::Event* nearest = nullptr;
+    for (const core::Event& mark : lane.marks)
+        if (std::abs(mark.moment - moment) <= slackDays &&
+            (nearest == nullptr || std::abs(mark.moment - moment) < std::abs(nearest->moment - moment)))
+            nearest = &mark;
+    return nearest;
+}
+
 std::string TimelineCsv(const core::AstroTables& tables, const Timeline& timeline)
 {
     std::string csv = CsvLine({"body1", "aspect", "body2", "enter", "exact", "leave"});
@@ -309,7 +422,7 @@ std::string TimelineCsv(const core::AstroTables& tables, const Timeline& timelin
             for (double exact : bar.exacts)
                 exacts += (exacts.empty() ? "" : ";") + datetime::IsoText(exact, 0);
             csv += CsvLine({tables.bodyNames.at(core::SlotOf(row.pair.body1)),
-                            tables.AspectText.at(core::SlotOf(row.aspect)).Name,
+                            tables.NamesOf(row.aspect).Name,
                             tables.bodyNames.at(core::SlotOf(row.pair.body2)),
                             bar.openStart ? "" : datetime::IsoText(bar.from, 0), exacts,
                             bar.openEnd ? "" : datetime::IsoText(bar.to, 0)});

@@ -3,12 +3,16 @@
 // The aspect timeline without the window: over a span of moments, every aspect in orb as a bar from the
 // moment it comes within its orb to the moment it leaves it, with its exact moments; one row per pair of
 // bodies and aspect, in the grid's order. Bars already in orb at the span's start or still in orb at its
-// end are cut there and marked open. Also the arithmetic of the picture: moments to pixels and back, the
+// end are cut there and marked open. The aspects are the grid's seven and the four further ones of the
+// event search (semisquare, sesquiquadrate, quintile, biquintile). Above the aspects, a lane for each
+// moving body holds the events of that body alone as marks: its sign ingresses, the crossings of chosen
+// degrees, its return to its natal place (personal transits), its nodes and its apsides. Also the arithmetic of the picture: moments to pixels and back, the
 // row under the pointer, the month (or day) ticks along the top, zooming and scrolling, and the texts of
 // the hover box and of the CSV export.
 
 #include "core/astro_module.h"
 #include "core/events.h"
+#include "platform/result.h"
 
 #include <array>
 #include <cstdint>
@@ -36,11 +40,32 @@ struct TimelineRow {
     std::vector<TimelineBar> bars;
 };
 
+// A body's lane: the events of that body alone (events without an aspect), in the order of time.
+struct TimelineLane {
+    core::Body body = core::Body::Earth;
+    std::vector<core::Event> marks;
+};
+
+// The picture's rows are the lanes first, then the aspect rows; a row number counts both.
 struct Timeline {
     double from = 0.0;
     double to = 0.0;
     int16_t mode = 0;
     std::vector<TimelineRow> rows;
+    std::vector<TimelineLane> lanes;
+
+    int RowCount() const { return static_cast<int>(lanes.size() + rows.size()); }
+    // The lane of row `row`, or null when it is an aspect row (or none).
+    const TimelineLane* LaneOfRow(int row) const
+    {
+        return row >= 0 && row < static_cast<int>(lanes.size()) ? &lanes[static_cast<size_t>(row)] : nullptr;
+    }
+    // The aspect row of row `row`, or null when it is a lane (or none).
+    const TimelineRow* AspectRowOf(int row) const
+    {
+        const int index = row - static_cast<int>(lanes.size());
+        return index >= 0 && index < static_cast<int>(rows.size()) ? &rows[static_cast<size_t>(index)] : nullptr;
+    }
 };
 
 // An aspect of a pair that holds at the span's start.
@@ -55,13 +80,39 @@ struct InOrbAtStart {
 Timeline AssembleTimeline(double from, double to, const std::vector<core::EventPair>& pairs,
                           const std::vector<InOrbAtStart>& atStart, const std::vector<core::Event>& events);
 
-// The timeline of `mode` over from … to with the orbs in `astro`; `moments` are the moments of the three
-// date rows (the birthdates of the two-date modes stand still). Ingresses are not part of it.
-Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
-                       double from, double to);
+// The lanes of `bodies`, in their order, from the events of the span: each event of a body alone (not of an
+// aspect kind) becomes a mark on its body's lane; a body without a mark has no lane.
+std::vector<TimelineLane> AssembleLanes(const std::vector<core::Body>& bodies, const std::vector<core::Event>& events);
 
-// The rows of `timeline` whose two bodies are both ticked in `bodies` (by body index 1 … 9), in their order.
-Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies);
+// What a timeline shows beyond its mode: the convention of every position, and the longitudes (radians,
+// 0 ≤ d < 2π) whose crossings are marked (none: no crossings).
+struct TimelineChoice {
+    platform::Convention convention;
+    std::vector<double> degrees;
+};
+
+// The degrees typed for the crossings, "0, 15, 90" (commas or blanks between them, a decimal point
+// allowed): the longitudes in radians, or the message naming the first that is no degree from 0 up to 360.
+// An empty text is no crossings.
+platform::Result<std::vector<double>> ReadDegrees(const std::string& typed, const text::Language& language);
+
+// The event kinds of the lanes, in the order of their marks' colours and the legend: ingress, cross, return,
+// ascending and descending node, perihelion, aphelion.
+inline constexpr std::array<core::EventKind, 7> kLaneKinds{
+    core::EventKind::Ingress,        core::EventKind::Cross,      core::EventKind::Return,
+    core::EventKind::AscendingNode,  core::EventKind::DescendingNode, core::EventKind::Perihelion,
+    core::EventKind::Aphelion};
+
+// The timeline of `mode` over from … to with the orbs in `astro` (the further aspects with the event
+// search's own); `moments` are the moments of the three date rows (the birthdates of the two-date modes
+// stand still). The moving bodies' own events are its lanes.
+Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+                       double from, double to, const TimelineChoice& choice = {});
+
+// The rows of `timeline` whose two bodies are both ticked in `bodies` (by body index 1 … 9), without the
+// further aspects unless `furtherAspects`, and the lanes of the ticked bodies, in their order.
+Timeline KeepBodies(const Timeline& timeline, const std::array<bool, core::kBodySlots>& bodies,
+                    bool furtherAspects = true);
 
 // ----- The picture's arithmetic ---------------------------------------------------------------------------
 
@@ -123,6 +174,17 @@ std::string BarText(const core::AstroTables& tables, const text::Language& langu
                     const TimelineRow& row, const TimelineBar& bar, int16_t zoneMinutes);
 // The bar of `row` at `moment`, widened by `slackDays` each side; null when none.
 const TimelineBar* BarAt(const TimelineRow& row, double moment, double slackDays);
+
+// A lane's label: the body's name, "tr." before it in personal transits.
+std::string LaneLabel(const core::AstroTables& tables, int16_t mode, const TimelineLane& lane);
+// The hover text of a mark: what happens ("Mars enters Aries", "Mars at perihelion, 1.3814 AU") and when.
+std::string MarkText(const core::AstroTables& tables, const text::Language& language, const core::Event& mark,
+                     int16_t zoneMinutes);
+// The short label beside a mark: the sign entered ("Tau"), the degree crossed ("15°"), the node's glyph;
+// none for a return or an apsis, whose colour tells them.
+std::string MarkLabel(const core::AstroTables& tables, const core::Event& mark);
+// The mark of `lane` nearest to `moment` within `slackDays`; null when none.
+const core::Event* MarkAt(const TimelineLane& lane, double moment, double slackDays);
 
 // Every bar as one CSV line (display/machine_formats.h) under the header `body1,aspect,body2,enter,exact,leave`: English
 // names, moments in ISO 8601 UT to the second, enter/leave empty where the bar is cut by the span, several exact

@@ -436,5 +436,36 @@ inline constexpr int16_t kTextRoundedMoment = 1710;        // how report and fin
 inline constexpr int16_t kTextMomentsDamaged = 1711;       // a damaged precise-moment line of a state file
 inline constexpr int16_t kTextModeNeedsBirth = 1712;       // --mode without the birth it needs
 inline constexpr int16_t kTextMomentsHeaderMissing = 1713; // precise-moment lines without their marker
+// ----- Synodic cycles (the companion's cycles command) ------------------------------------------------
+inline constexpr int16_t kTextCyclesNeedTwoBodies = 1650;  // cycles with fewer or more than two bodies
+inline constexpr int16_t kTextCyclesSameBody = 1651;       // cycles with one body named twice
+inline constexpr int16_t kTextCyclesHeading = 1652;        // "Synodic cycles of [r1] and [r2]"
+inline constexpr int16_t kTextCyclesPhaseMeaning = 1653;   // what the phase angle measures
+inline constexpr int16_t kTextCyclesPhaseAt = 1654;        // "At [r1]: [r2]"
+inline constexpr int16_t kTextCyclesNoPosition = 1655;     // the phase angle where a body has no position
+inline constexpr int16_t kTextCyclesCycleFrom = 1656;      // a cycle's heading with its length in days
+inline constexpr int16_t kTextCyclesLengthUnknown = 1657;  // a cycle whose end lies beyond the positions
+inline constexpr int16_t kTextColumnPhase = 1658;          // the phase column's heading
+inline constexpr int16_t kTextCyclesNone = 1659;           // no conjunction found around the span
+// The timeline's marks on the bodies' lanes: the hover text's first line.
+inline constexpr int16_t kTextTimelineMarkIngress = 1670;  // "[r1] enters [r2]"
+inline constexpr int16_t kTextTimelineMarkCross = 1671;    // "[r1] crosses [r2]"
+inline constexpr int16_t kTextTimelineMarkReturn = 1672;   // "[r1] returns to its natal place, [r2]"
+inline constexpr int16_t kTextTimelineMarkAscendingNode = 1673;   // the node's longitude in [r2]
+inline constexpr int16_t kTextTimelineMarkDescendingNode = 1674;
+inline constexpr int16_t kTextTimelineMarkPerihelion = 1675;      // the distance in AU in [r2]
+inline constexpr int16_t kTextTimelineMarkAphelion = 1676;
+// The timeline's convention and crossings.
+inline constexpr int16_t kTextTimelineFrame = 1680;         // the label of cboFrame
+inline constexpr int16_t kTextTimelineFrameJ2000 = 1681;    // cboFrame's entries
+inline constexpr int16_t kTextTimelineFrameOfDate = 1682;
+inline constexpr int16_t kTextTimelinePositions = 1683;     // the label of cboPositions
+inline constexpr int16_t kTextTimelineGeometric = 1684;     // cboPositions' entries
+inline constexpr int16_t kTextTimelineApparent = 1685;
+inline constexpr int16_t kTextTimelineDegrees = 1686;       // the label of txtDegrees
+inline constexpr int16_t kTextTimelineDegreesHint = 1687;   // txtDegrees' hover text
+inline constexpr int16_t kTextTimelineBadDegrees = 1688;    // a degree txtDegrees cannot take
+inline constexpr int16_t kTextTimelineFurtherAspects = 1689;      // chkFurtherAspects
+inline constexpr int16_t kTextTimelineFurtherAspectsHint = 1690;  // its hover text
 
 }  // namespace orvane::text

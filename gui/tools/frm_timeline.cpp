@@ -12,7 +12,6 @@
 #include "text/language.h"
 #include "text/text_numbers.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,13 +20,12 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QToolTip>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <algorithm>
 #include <array>
@@ -45,10 +43,6 @@ constexpr std::array<int16_t, 7> kSpanTexts{text::kTextTimelineOneMonth,  text::
                                             text::kTextTimelineTwoYears,  text::kTextTimelineFiveYears,
                                             text::kTextTimelineTenYears};
 constexpr int kDefaultSpan = 3;            // one year
-constexpr double kLeastViewDays = 2.0;     // the closest zoom: two days across
-constexpr double kZoomPerNotch = 0.8;      // one notch of the wheel
-constexpr int kSnapPixels = 5;             // a click this near an exact mark picks the exact moment
-constexpr double kLeastTickPixels = 64.0;  // between two tick labels
 // The least frame the window opens with beside or below the main window: room for its controls and a
 // few rows (it fits beside the main window on a screen 1366 pixels wide); and the width from which it
 // stands beside the main window rather than below it, at the screen's height.
@@ -56,251 +50,12 @@ constexpr int kLeastWidth = 360;
 constexpr int kLeastHeight = 300;
 constexpr int kGoodWidth = 600;
 
-// The world date's zone in minutes east of Greenwich: its row's zone, or the computer's.
-int16_t WorldZoneMinutes(const app::MainModel& main)
-{
-    const int16_t position = main.zoneLists[static_cast<size_t>(core::kWorldDateRow)].ListIndex();
-    return position > 0 ? datetime::ZoneOffsetMinutes(position) : main.computerZone;
-}
-
-// The world date as its row shows it, in every mode (the natal modes never convert it, so the last
-// computation's world moment may be an older date's); that moment where the row does not convert.
-std::optional<double> WorldMoment(const app::Workspace& program)
-{
-    datetime::DateRows rows = program.main;  // a copy: converting cleans the rows it reads
-    if (const platform::Result<double> shown = datetime::InputDateToAJDate(rows, core::kWorldDateRow, program.language))
-        return shown.value();
-    const double moment = program.main.moments[static_cast<size_t>(core::kWorldDateRow)];
-    return moment > 0.0 ? std::optional<double>(moment) : std::nullopt;
-}
-
 display::ScreenRect Rect(const QRect& rect)
 {
     return {rect.left(), rect.top(), rect.width(), rect.height()};
 }
 
-// The mode's dates as the last computation converted them: false when one it needs did not convert.
-bool ModeDatesValid(const app::MainModel& main)
-{
-    for (int16_t row = 0; row < core::kNumDateRows; ++row)
-        if (core::RowUsedByMode(row, main.currentMode) && !(main.moments[static_cast<size_t>(row)] > 0.0))
-            return false;
-    return core::IsOneDateMode(main.currentMode) || core::IsTwoDateMode(main.currentMode);
-}
-
 }  // namespace
-
-// ----- The canvas -----------------------------------------------------------------------------------------
-
-TimelineCanvas::TimelineCanvas(const app::Workspace& program, const display::Timeline& timeline, QWidget* parent)
-    : QWidget(parent), m_program(program), m_timeline(timeline)
-{
-    setObjectName(QStringLiteral("picTimeline"));
-    setMouseTracking(true);
-    setMinimumSize(240, 120);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-}
-
-void TimelineCanvas::ShowWholeSpan()
-{
-    m_view = {m_timeline.from, m_timeline.to};
-    m_offset = 0;
-    m_hoverRow = -1;
-    update();
-}
-
-void TimelineCanvas::SetScrollOffset(int offset)
-{
-    const int most = std::max(0, ContentHeight() - height());
-    m_offset = std::clamp(offset, 0, most);
-    update();
-}
-
-int TimelineCanvas::ContentHeight() const
-{
-    const display::TimelineLayout layout = Layout();
-    return layout.headerHeight + static_cast<int>(m_timeline.rows.size()) * layout.rowHeight;
-}
-
-display::TimelineLayout TimelineCanvas::Layout() const
-{
-    display::TimelineLayout layout;
-    const QFontMetrics metrics(font());
-    layout.width = width();
-    layout.rowHeight = metrics.height() + 6;
-    layout.headerHeight = metrics.height() * 2 + 6;
-    layout.labelWidth = metrics.horizontalAdvance(QStringLiteral("tr.Ma Sqr nat.Ma")) + 16;
-    layout.view = m_view;
-    return layout;
-}
-
-TimelinePicture TimelineCanvas::Picture(const display::TimelineLayout& layout, int height, int offset) const
-{
-    const text::Language& language = m_program.language;
-    TimelinePicture picture;
-    picture.timeline = &m_timeline;
-    picture.layout = layout;
-    picture.height = height;
-    picture.scrollOffset = offset;
-    for (const display::TimelineRow& row : m_timeline.rows)
-        picture.rowLabels.push_back(Q(display::RowLabel(m_program.astro.tables, language, m_timeline.mode, row)));
-    for (size_t a = 0; a < picture.aspectColours.size(); ++a)
-        picture.aspectColours[a] = ToQColor(m_program.astro.tables.aspectColors[a]);
-    const int16_t zone = WorldZoneMinutes(m_program.main);
-    picture.ticks = display::TimeTicks(layout.view, zone, layout.PixelsPerDay(), kLeastTickPixels,
-                                       language.currentLanguage);
-    picture.worldMoment = WorldMoment(m_program);
-    picture.corner = Q(language.TextWithReplacements(text::kTextTimelineZone, datetime::ZoneText(static_cast<int16_t>(zone / 30 + 24))));
-    picture.emptyText = Q(language.Text(ModeDatesValid(m_program.main) ? text::kTextTimelineEmpty : text::kTextTimelineNoDates));
-    picture.font = font();
-    return picture;
-}
-
-QImage TimelineCanvas::WholeImage(int width) const
-{
-    display::TimelineLayout layout = Layout();
-    layout.width = width;
-    const int height = std::max(ContentHeight(), layout.headerHeight + 4 * layout.rowHeight);
-    QImage image(width, height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    DrawTimeline(painter, Picture(layout, height, 0));
-    return image;
-}
-
-void TimelineCanvas::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    TimelinePicture picture = Picture(Layout(), height(), m_offset);
-    picture.highlightedRow = m_hoverRow;
-    DrawTimeline(painter, picture);
-}
-
-void TimelineCanvas::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    SetScrollOffset(m_offset);
-    emit scrollOffsetChanged(m_offset);
-}
-
-void TimelineCanvas::wheelEvent(QWheelEvent* event)
-{
-    const display::TimeView bounds{m_timeline.from, m_timeline.to};
-    const QPoint delta = event->angleDelta();
-    const double notches = (delta.y() != 0 ? delta.y() : delta.x()) / 120.0;
-    // Shift turns the wheel sideways on some systems: either way the view moves through time.
-    if (event->modifiers().testFlag(Qt::ShiftModifier) || (delta.y() == 0 && delta.x() != 0))
-        m_view = display::Scrolled(m_view, -notches * m_view.Length() / 10.0, bounds);
-    else
-        m_view = display::Zoomed(m_view, Layout().Moment(event->position().x()), std::pow(kZoomPerNotch, notches),
-                                 bounds, kLeastViewDays);
-    update();
-    event->accept();
-}
-
-void TimelineCanvas::keyPressEvent(QKeyEvent* event)
-{
-    const display::TimeView bounds{m_timeline.from, m_timeline.to};
-    const double middle = (m_view.from + m_view.to) / 2;
-    const int rows = event->key() == Qt::Key_Up ? -Layout().rowHeight : event->key() == Qt::Key_Down ? Layout().rowHeight
-                     : event->key() == Qt::Key_PageUp ? -height() : event->key() == Qt::Key_PageDown ? height() : 0;
-    if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal || event->key() == Qt::Key_Minus)
-        m_view = display::Zoomed(m_view, middle, event->key() == Qt::Key_Minus ? 1 / kZoomPerNotch : kZoomPerNotch,
-                                 bounds, kLeastViewDays);
-    else if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)
-        m_view = display::Scrolled(m_view, (event->key() == Qt::Key_Left ? -1 : 1) * m_view.Length() / 10.0, bounds);
-    else if (event->key() == Qt::Key_Home)
-        ShowWholeSpan();
-    else if (rows != 0)
-        SetScrollOffset(m_offset + rows);
-    else
-        return QWidget::keyPressEvent(event);
-    emit scrollOffsetChanged(m_offset);
-    update();
-    event->accept();
-}
-
-void TimelineCanvas::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_pressedAt = event->position().toPoint();
-        m_dragging = false;
-    }
-}
-
-void TimelineCanvas::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint at = event->position().toPoint();
-    if (m_pressedAt && (m_dragging || (at - *m_pressedAt).manhattanLength() >= QApplication::startDragDistance())) {
-        // Dragging moves the picture with the pointer, through time and through the rows.
-        const QPoint moved = at - *m_pressedAt;
-        m_dragging = true;
-        m_pressedAt = at;
-        m_view = display::Scrolled(m_view, -moved.x() / std::max(Layout().PixelsPerDay(), 1e-9),
-                                   {m_timeline.from, m_timeline.to});
-        SetScrollOffset(m_offset - moved.y());
-        emit scrollOffsetChanged(m_offset);
-        return;
-    }
-    ShowHoverText(at);
-}
-
-void TimelineCanvas::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = m_pressedAt && !m_dragging && event->button() == Qt::LeftButton;
-    m_pressedAt.reset();
-    m_dragging = false;
-    const display::TimelineLayout layout = Layout();
-    const QPointF at = event->position();
-    if (click && at.x() >= layout.labelWidth && at.x() <= layout.width - layout.rightMargin && !m_timeline.rows.empty())
-        emit momentClicked(ClickedMoment(at.x(), layout.RowAt(at.y(), m_offset)));
-}
-
-void TimelineCanvas::leaveEvent(QEvent*)
-{
-    m_hoverRow = -1;
-    QToolTip::hideText();
-    update();
-}
-
-double TimelineCanvas::ClickedMoment(double x, int row) const
-{
-    const display::TimelineLayout layout = Layout();
-    const double moment = std::clamp(layout.Moment(x), m_timeline.from, m_timeline.to);
-    if (row < 0 || row >= static_cast<int>(m_timeline.rows.size()))
-        return moment;
-    const double slack = kSnapPixels / std::max(layout.PixelsPerDay(), 1e-9);
-    const display::TimelineBar* bar = display::BarAt(m_timeline.rows[static_cast<size_t>(row)], moment, slack);
-    if (bar == nullptr)
-        return moment;
-    for (double exact : bar->exacts)
-        if (std::abs(exact - moment) <= slack)
-            return exact;
-    return moment;
-}
-
-void TimelineCanvas::ShowHoverText(const QPoint& at)
-{
-    const display::TimelineLayout layout = Layout();
-    const int row = at.y() < layout.headerHeight ? -1 : layout.RowAt(at.y(), m_offset);
-    const bool inRows = row >= 0 && row < static_cast<int>(m_timeline.rows.size());
-    if (row != m_hoverRow) {
-        m_hoverRow = inRows ? row : -1;
-        update();
-    }
-    const double slack = 2.0 / std::max(layout.PixelsPerDay(), 1e-9);
-    const display::TimelineBar* bar =
-        inRows && at.x() >= layout.labelWidth
-            ? display::BarAt(m_timeline.rows[static_cast<size_t>(row)], layout.Moment(at.x()), slack)
-            : nullptr;
-    if (bar == nullptr) {
-        QToolTip::hideText();
-        return;
-    }
-    const std::string text = display::BarText(m_program.astro.tables, m_program.language, m_timeline.mode,
-                                              m_timeline.rows[static_cast<size_t>(row)], *bar,
-                                              WorldZoneMinutes(m_program.main));
-    QToolTip::showText(mapToGlobal(at), Q(text), this);
-}
 
 // ----- The window -----------------------------------------------------------------------------------------
 
@@ -324,11 +79,18 @@ void frmTimeline::CreateControls()
     lblSpan = Create<QLabel>(this, QStringLiteral("lblSpan"));
     cboSpan = Create<QComboBox>(this, QStringLiteral("cboSpan"));
     lblZone = Create<QLabel>(this, QStringLiteral("lblZone"));
+    lblFrame = Create<QLabel>(this, QStringLiteral("lblFrame"));
+    cboFrame = Create<QComboBox>(this, QStringLiteral("cboFrame"));
+    lblPositions = Create<QLabel>(this, QStringLiteral("lblPositions"));
+    cboPositions = Create<QComboBox>(this, QStringLiteral("cboPositions"));
+    lblDegrees = Create<QLabel>(this, QStringLiteral("lblDegrees"));
+    txtDegrees = Create<QLineEdit>(this, QStringLiteral("txtDegrees"));
     lblBodies = Create<QLabel>(this, QStringLiteral("lblBodies"));
     for (size_t i = 0; i < chkBody.size(); ++i) {
         chkBody[i] = Create<QCheckBox>(this, QStringLiteral("chkBody_%1").arg(i + 1));
         chkBody[i]->setChecked(true);
     }
+    chkFurtherAspects = Create<QCheckBox>(this, QStringLiteral("chkFurtherAspects"));
     picTimeline = new TimelineCanvas(m_program, m_timeline, this);
     picTimeline->setFocusPolicy(Qt::StrongFocus);  // zoomed and scrolled from the keyboard too
     scrRows = Create<QScrollBar>(this, QStringLiteral("scrRows"));
@@ -347,12 +109,21 @@ void frmTimeline::CreateControls()
     for (QWidget* widget : std::initializer_list<QWidget*>{lblFrom, dtpFrom, lblSpan, cboSpan})
         top->addWidget(widget);
     top->addStretch(1);
+    // The convention and the crossings in a row of their own: the window may be narrow.
+    auto* convention = new QHBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{lblFrame, cboFrame, lblPositions, cboPositions})
+        convention->addWidget(widget);
+    convention->addStretch(1);
+    auto* crossings = new QHBoxLayout;
+    crossings->addWidget(lblDegrees);
+    crossings->addWidget(txtDegrees, 1);
     // The planets in two rows of five, so that the window fits beside the main window on a small screen.
     auto* bodies = new QGridLayout;
     bodies->setVerticalSpacing(0);
     bodies->addWidget(lblBodies, 0, 0);
     for (int i = 0; i < static_cast<int>(chkBody.size()); ++i)
         bodies->addWidget(chkBody[static_cast<size_t>(i)], i / 5, 1 + i % 5);
+    bodies->addWidget(chkFurtherAspects, 2, 1, 1, 5);
     bodies->setColumnStretch(6, 1);
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
@@ -369,6 +140,8 @@ void frmTimeline::CreateControls()
     output->addWidget(cmdExport);
     auto* column = new QVBoxLayout(this);
     column->addLayout(top);
+    column->addLayout(convention);
+    column->addLayout(crossings);
     column->addLayout(bodies);
     column->addLayout(middle, 1);
     column->addWidget(lblHint);
@@ -381,8 +154,12 @@ void frmTimeline::CreateControls()
     dtpFrom->setKeyboardTracking(false);
     connect(dtpFrom, &QDateEdit::dateChanged, this, &frmTimeline::dtpFrom_Change);
     connect(cboSpan, &QComboBox::activated, this, &frmTimeline::cboSpan_Click);
+    connect(cboFrame, &QComboBox::activated, this, &frmTimeline::cboFrame_Click);
+    connect(cboPositions, &QComboBox::activated, this, &frmTimeline::cboPositions_Click);
+    connect(txtDegrees, &QLineEdit::editingFinished, this, &frmTimeline::txtDegrees_Change);
     for (QCheckBox* box : chkBody)
         connect(box, &QCheckBox::toggled, this, &frmTimeline::chkBody_Click);
+    connect(chkFurtherAspects, &QCheckBox::toggled, this, &frmTimeline::chkBody_Click);
     connect(cmdExportPng, &QPushButton::clicked, this, &frmTimeline::cmdExportPng_Click);
     connect(cmdExportCsv, &QPushButton::clicked, this, &frmTimeline::cmdExportCsv_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -410,6 +187,26 @@ void frmTimeline::SetLanguageDependentText()
     for (int16_t number : kSpanTexts)
         cboSpan->addItem(Q(language.Text(number)));
     cboSpan->setCurrentIndex(span);
+    // The lists keep their choice: each entry stays at its place in either language.
+    const auto fill = [&language](QComboBox* list, std::initializer_list<int16_t> numbers) {
+        const int chosen = std::max(0, list->currentIndex());
+        list->clear();
+        for (const int16_t number : numbers)
+            list->addItem(Q(language.Text(number)));
+        list->setCurrentIndex(chosen);
+    };
+    lblFrame->setText(Q(language.Text(text::kTextTimelineFrame)));
+    fill(cboFrame, {text::kTextTimelineFrameJ2000, text::kTextTimelineFrameOfDate});
+    cboFrame->setToolTip(Q(language.Text(cboFrame->currentIndex() == 0 ? text::kTextFrameJ2000 : text::kTextFrameOfDate)));
+    lblPositions->setText(Q(language.Text(text::kTextTimelinePositions)));
+    fill(cboPositions, {text::kTextTimelineGeometric, text::kTextTimelineApparent});
+    cboPositions->setToolTip(Q(language.Text(cboPositions->currentIndex() == 0 ? text::kTextPositionsGeometric
+                                                                                : text::kTextPositionsApparent)));
+    chkFurtherAspects->setText(Q(language.Text(text::kTextTimelineFurtherAspects)));
+    chkFurtherAspects->setToolTip(Q(language.Text(text::kTextTimelineFurtherAspectsHint)));
+    lblDegrees->setText(Q(language.Text(text::kTextTimelineDegrees)));
+    txtDegrees->setToolTip(Q(language.Text(text::kTextTimelineDegreesHint)));
+    txtDegrees->setPlaceholderText(QStringLiteral("0, 15, 90"));
     lblHint->setText(Q(language.Text(text::kTextTimelineHint)));
     cmdExportPng->setText(Q(language.Text(text::kTextTimelineExportPng)));
     cmdExportCsv->setText(Q(language.Text(text::kTextTimelineExportCsv)));
@@ -472,12 +269,22 @@ void frmTimeline::Rebuild()
     const double to = static_cast<double>(end.toJulianDay()) - 0.5 - ZoneMinutes() / kMinutesPerDay;
     const app::MainModel& main = m_program.main;
     if (ModeDatesValid(main))
-        m_all = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to);
+        m_all = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to, Choice());
     else
-        m_all = display::Timeline{from, to, main.currentMode, {}};
+        m_all = display::Timeline{from, to, main.currentMode, {}, {}};
     ApplyBodyFilter();
     picTimeline->ShowWholeSpan();
     SyncScrollBar();
+}
+
+display::TimelineChoice frmTimeline::Choice() const
+{
+    display::TimelineChoice choice;
+    choice.convention.frame = cboFrame->currentIndex() == 1 ? platform::Frame::OfDate : platform::Frame::J2000;
+    choice.convention.positions =
+        cboPositions->currentIndex() == 1 ? platform::PositionKind::Apparent : platform::PositionKind::Geometric;
+    choice.degrees = m_degrees;
+    return choice;
 }
 
 void frmTimeline::ApplyBodyFilter()
@@ -485,7 +292,7 @@ void frmTimeline::ApplyBodyFilter()
     std::array<bool, core::kBodySlots> ticked{};
     for (size_t i = 0; i < chkBody.size(); ++i)
         ticked[i + 1] = chkBody[i]->isChecked();
-    m_timeline = display::KeepBodies(m_all, ticked);
+    m_timeline = display::KeepBodies(m_all, ticked, chkFurtherAspects->isChecked());
     picTimeline->SetScrollOffset(picTimeline->ScrollOffset());
     SyncScrollBar();
 }
@@ -509,6 +316,37 @@ void frmTimeline::cboSpan_Click()
 {
     if (!m_syncing)
         Rebuild();
+}
+
+void frmTimeline::cboFrame_Click()
+{
+    SetLanguageDependentText();  // the list's hover text names the frame chosen
+    Rebuild();
+}
+
+void frmTimeline::cboPositions_Click()
+{
+    SetLanguageDependentText();
+    Rebuild();
+}
+
+// A typed list of degrees is taken when it is complete (Return, or the focus leaving); one the window cannot
+// read is named in a message and the crossings stay as they were.
+void frmTimeline::txtDegrees_Change()
+{
+    const platform::Result<std::vector<double>> degrees =
+        display::ReadDegrees(txtDegrees->text().toStdString(), m_program.language);
+    if (!degrees) {
+        const QSignalBlocker blocker(txtDegrees);  // the box takes the focus: no second editingFinished
+        platform::Message message = degrees.error();
+        message.title = windowTitle().toStdString();
+        m_boxes.Show(message);
+        return;
+    }
+    if (degrees.value() == m_degrees)
+        return;
+    m_degrees = degrees.value();
+    Rebuild();
 }
 
 void frmTimeline::chkBody_Click()

@@ -5,7 +5,9 @@
 // is a bar in its row; hovering over a bar tells its entry, exact moments and exit; a click sets the world
 // date to the moment under the pointer (to an exact moment when one is near) and computes; the wheel zooms
 // around the pointer, Shift+wheel and dragging scroll through time; the picture is exported as PNG and the
-// bars as CSV. A row of check boxes keeps the pairs of the ticked planets. It opens beside or below the
+// bars as CSV. A row of check boxes keeps the pairs of the ticked planets. Above the aspects, each planet's
+// lane marks its ingresses, crossings of the degrees typed, return, nodes and apsides; the positions'
+// frame and kind (the convention) are chosen in two lists. It opens beside or below the
 // main window, which stays in sight. Created on first use and afterwards only hidden and shown; Escape
 // closes it.
 
@@ -24,15 +26,25 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
 namespace orvane::gui {
+
+// The world date's zone in minutes east of Greenwich: its row's zone, or the computer's.
+int16_t WorldZoneMinutes(const app::MainModel& main);
+// The world date as its row shows it, in every mode (the natal modes never convert it, so the last
+// computation's world moment may be an older date's); that moment where the row does not convert.
+std::optional<double> WorldMoment(const app::Workspace& program);
+// The mode's dates as the last computation converted them: false when one it needs did not convert.
+bool ModeDatesValid(const app::MainModel& main);
 
 // picTimeline: paints the timeline and turns the mouse into zooming, scrolling, hover texts and clicks.
 class TimelineCanvas : public QWidget {
@@ -108,6 +120,9 @@ public:
     // ----- Handlers (slots named as the window's controls) ----------------------------------------------
     void dtpFrom_Change();
     void cboSpan_Click();
+    void cboFrame_Click();
+    void cboPositions_Click();
+    void txtDegrees_Change();
     void chkBody_Click();
     void cmdExportPng_Click();
     void cmdExportCsv_Click();
@@ -124,6 +139,8 @@ private:
     void CreateControls();
     // The timeline of the span from dtpFrom for the length in cboSpan, built anew.
     void Rebuild();
+    // The convention chosen in cboFrame and cboPositions, with the degrees last taken from txtDegrees.
+    display::TimelineChoice Choice() const;
     // The rows of the ticked planets shown, the view kept.
     void ApplyBodyFilter();
     void SyncScrollBar();
@@ -145,14 +162,22 @@ private:
     display::Timeline m_all;       // every row of the span
     display::Timeline m_timeline;  // the rows of the ticked planets, as painted and exported
     bool m_syncing = false;
+    std::vector<double> m_degrees;  // the crossings' longitudes last taken from txtDegrees
 
     QLabel* lblFrom = nullptr;
     QDateEdit* dtpFrom = nullptr;
     QLabel* lblSpan = nullptr;
     QComboBox* cboSpan = nullptr;
     QLabel* lblZone = nullptr;
+    QLabel* lblFrame = nullptr;
+    QComboBox* cboFrame = nullptr;
+    QLabel* lblPositions = nullptr;
+    QComboBox* cboPositions = nullptr;
+    QLabel* lblDegrees = nullptr;
+    QLineEdit* txtDegrees = nullptr;
     QLabel* lblBodies = nullptr;
     std::array<QCheckBox*, core::kPluto> chkBody{};  // chkBody_1 (Earth) … chkBody_9 (Pluto)
+    QCheckBox* chkFurtherAspects = nullptr;  // the semisquare, sesquiquadrate and quintiles as well
     TimelineCanvas* picTimeline = nullptr;
     QScrollBar* scrRows = nullptr;
     QLabel* lblHint = nullptr;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace orvane::display {
 namespace {
 
@@ -62,6 +64,33 @@ TEST_F(TimelineTest, AssemblesBarsFromEvents)
                       std::tie(want.from, want.to, want.openStart, want.openEnd, want.exacts)) << i << "/" << k;
         }
     }
+    // The ingress is a mark on Mercury's lane; the Earth, without an event of its own, has no lane.
+    const std::vector<TimelineLane> lanes = AssembleLanes({Body::Earth, Body::Mercury}, events);
+    ASSERT_EQ(lanes.size(), 1u);
+    EXPECT_TRUE(lanes[0].body == Body::Mercury && lanes[0].marks.size() == 1 && lanes[0].marks[0].moment == 16);
+}
+
+// The crossings' degrees as typed: commas or blanks between them; anything but a degree from 0 up to 360
+// is refused, naming it.
+TEST_F(TimelineTest, ReadsTheDegreesTyped)
+{
+    const struct {
+        const char* typed;
+        std::vector<double> degrees;  // none: refused
+        const char* named;
+    } cases[] = {{"", {}, ""}, {"0, 15 90.5", {0, 15, 90.5}, ""}, {"360", {}, "360"}, {"10,x", {}, "x"},
+                 {"-1", {}, "-1"}};
+    for (const auto& c : cases) {
+        const platform::Result<std::vector<double>> read = ReadDegrees(c.typed, program->language);
+        EXPECT_EQ(read.ok(), std::string(c.named).empty()) << c.typed;
+        if (!read.ok()) {
+            EXPECT_NE(read.error().text.find(c.named), std::string::npos) << c.typed;
+            continue;
+        }
+        ASSERT_EQ(read.value().size(), c.degrees.size()) << c.typed;
+        for (size_t i = 0; i < c.degrees.size(); ++i)
+            EXPECT_NEAR(read.value()[i], c.degrees[i] / 360.0 * core::kTwoPi, 1e-15);
+    }
 }
 
 // Every moment a hover text names, a year of world transits with the default orbs, reads the minute of the
@@ -92,11 +121,15 @@ TEST_F(TimelineTest, BarsAgreeWithTheAspectTest)
         const Timeline t = BuildTimeline(astro, mode, moments, from, to);
         ASSERT_FALSE(t.rows.empty()) << mode;
         for (const TimelineRow& row : t.rows) {
-            const double orb = astro.orbs.Orb(row.aspect, column);
+            // The further aspects have the event search's own orbs.
+            const size_t slot = core::SlotOf(row.aspect);
+            const double orb = core::IsExtraAspect(row.aspect) ? core::kExtraAspectOrbDegrees[slot] / 180.0 * core::kPi
+                                                               : astro.orbs.Orb(row.aspect, column);
             const auto deviation = [&](double when) {
                 const double L1 = row.pair.moving1 ? astro.HelioLongitude(row.pair.body1, when) : row.pair.fixed1;
                 const double L2 = row.pair.moving2 ? astro.HelioLongitude(row.pair.body2, when) : row.pair.fixed2;
-                return astro.Deviation(L1, L2, row.aspect);
+                const double separation = std::fabs(std::remainder(L1 - L2, core::kTwoPi));
+                return std::fabs(separation - core::kEventAspectDegrees[slot] / 180.0 * core::kPi);
             };
             for (size_t k = 0; k < row.bars.size(); ++k) {
                 const TimelineBar& bar = row.bars[k];
@@ -173,7 +206,7 @@ TEST_F(TimelineTest, TicksAndTexts)
     EXPECT_EQ(MomentText(2451545.0, 90, 1), "1.Jan. 2000, 13:30");
     EXPECT_EQ(MomentText(Jdn(2025, 3, 5) - 0.5 - 0.3 / 86400, 60, 0), "Mar. 5, 2025, 01:00");  // 00:59:59.7
 
-    Timeline t{0, 0, core::kModeWorldTransits, {}};
+    Timeline t{0, 0, core::kModeWorldTransits, {}, {}};
     t.rows.push_back({{Body::Mars, Body::Jupiter}, Aspect::Trine, {{2451545.0, 2451555.0, true, false, {2451550.0, 2451551.0}}}});
     EXPECT_EQ(TimelineCsv(program->astro.tables, t),
               "body1,aspect,body2,enter,exact,leave\r\n"

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace orvane;
@@ -73,6 +74,38 @@ private slots:
         for (const display::TimelineRow& row : Timeline().Model().rows)
             for (const core::Body body : {row.pair.body1, row.pair.body2})
                 QVERIFY(body != core::Body::Mercury && body != core::Body::Mars);
+        for (const display::TimelineLane& lane : Timeline().Model().lanes)
+            QVERIFY(lane.body != core::Body::Mercury && lane.body != core::Body::Mars);
+    }
+
+    // Every moving body's own events are marks on its lane above the aspects: a year of Mercury holds four
+    // rounds of ingresses, nodes and apsides; a click beside a mark sets the world date to a mark's moment.
+    void theLanesHoldTheBodiesOwnEvents()
+    {
+        Operate({"cmdTimeline"});
+        const display::Timeline& model = Timeline().Model();
+        QVERIFY(model.lanes.size() >= 4);  // in a year the Earth, Mercury, Venus and Mars change signs at least
+        const display::TimelineLane& mercury = model.lanes[1];
+        QCOMPARE(mercury.body, core::Body::Mercury);
+        const auto count = [&mercury](core::EventKind kind) {
+            return std::count_if(mercury.marks.begin(), mercury.marks.end(),
+                                 [kind](const core::Event& mark) { return mark.kind == kind; });
+        };
+        QVERIFY(count(core::EventKind::Ingress) >= 48 && count(core::EventKind::AscendingNode) >= 4 &&
+                count(core::EventKind::Perihelion) >= 4);
+        const double moment = mercury.marks[mercury.marks.size() / 2].moment;
+        const display::TimelineLayout layout = Timeline().Canvas().Layout();
+        QTest::mouseClick(&Timeline().Canvas(), Qt::LeftButton, {},
+                          QPoint(qRound(layout.X(moment)) + 2, layout.headerHeight + layout.rowHeight * 3 / 2));
+        QVERIFY(std::any_of(mercury.marks.begin(), mercury.marks.end(), [this](const core::Event& mark) {
+            return std::abs(program->main.moments[0] - mark.moment) <= 1.0 / 96;
+        }));
+        // The further aspects join the bars when ticked (the rows are filtered anew: `mercury` is gone).
+        const size_t seven = model.rows.size();
+        Operate({"frmTimeline/chkFurtherAspects"});
+        QVERIFY(model.rows.size() > seven && std::any_of(model.rows.begin(), model.rows.end(), [](const auto& row) {
+                    return core::IsExtraAspect(row.aspect);
+                }));
     }
 
     // The timeline button opens a year from the world date; a click on an exact mark sets the world date
@@ -90,7 +123,8 @@ private slots:
             ++row;
         const double exact = model.rows[row].bars.front().exacts.front();
         const display::TimelineLayout layout = timeline->Canvas().Layout();
-        const QPoint at(qRound(layout.X(exact)), layout.headerHeight + int(row) * layout.rowHeight + layout.rowHeight / 2);
+        const int top = layout.headerHeight + int(model.lanes.size() + row) * layout.rowHeight;
+        const QPoint at(qRound(layout.X(exact)), top + layout.rowHeight / 2);
         QTest::mouseClick(&timeline->Canvas(), Qt::LeftButton, {}, at);
         QVERIFY(std::abs(program->main.moments[0] - exact) <= 1.0 / 96);  // to the half hour
         QCOMPARE(Read("txbYearCE_0").toDouble(), 2000.0 + (exact > 2451910.5));
@@ -122,7 +156,7 @@ private slots:
         QVERIFY(calendar.startsWith("BEGIN:VCALENDAR\r\n"));
         QCOMPARE(size_t(calendar.count("\r\nDTEND:")), bars);
         QCOMPARE(QImageReader(dir.filePath("t.png")).size().height(),
-                 layout.headerHeight + int(model.rows.size()) * layout.rowHeight);
+                 layout.headerHeight + model.RowCount() * layout.rowHeight);
         QFile csv(dir.filePath("t.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readLine(), QByteArray("body1,aspect,body2,enter,exact,leave\r\n"));

@@ -1,0 +1,38 @@
+#include "cli/session.h"
+
+#include "cli/cycle_table.h"
+#include "cli/values.h"
+#include "core/cycles.h"
+#include "datetime/iso_dates.h"
+
+#include <ostream>
+
+namespace orvane::cli {
+
+int Session::Cycles()
+{
+    const double start = m_line.date.empty() ? m_environment.nowMoment : MomentOf(m_line.date);
+    const double from = m_line.from.empty() ? start : MomentOf(m_line.from);
+    const double to = m_line.to.empty() ? datetime::OneYearLater(from) : MomentOf(m_line.to);
+    const double at = m_line.date.empty() ? from : start;
+    if (const int code = CheckSpan(from, to); code != kExitSuccess)
+        return code;
+    if (const int code = CheckSpan(at, at); code != kExitSuccess)
+        return code;
+    core::AstroModule& astro = m_program.astro;
+    astro.bodyCount = core::NumPlanetsIn(m_line.convention, astro.PlutoDataReadOK());
+    const core::Body first = *core::BodyOfIndex(BodyIndex(m_line.cycleBodies[0]));
+    const core::Body second = *core::BodyOfIndex(BodyIndex(m_line.cycleBodies[1]));
+
+    const core::CycleSearch search(astro, first, second, m_line.convention);
+    CycleTable table(m_out, m_line.format, m_line.zone, m_line.language, astro.tables, search.Faster(),
+                     search.Slower(), m_line.convention, Words().convention);
+    table.Begin(at, search.PhaseAt(at));
+    int number = 0;
+    for (const core::SynodicCycle& cycle : search.Cycles(from, to))
+        table.Cycle(++number, cycle);
+    table.End(number);
+    return kExitSuccess;
+}
+
+}  // namespace orvane::cli

@@ -1,0 +1,32 @@
+#pragma once
+
+// The companion's help texts below the options that more than one command shows: how a DATE is read, the
+// durations report's sort entries, the exit codes, and the patterns' and bodies' names from the code's own
+// tables.
+
+#include <string>
+
+namespace orvane::cli {
+
+inline constexpr const char* kSortList =
+    "Sort entries N of the durations report:\n"
+    "  world transits:     0 exactness, 1 aspect, 2 planet, 3 beginning, 4 ending, 5 duration\n"
+    "  personal transits:  0 exactness, 1 aspect, 2 natal planet, 3 transiting planet, 4 beginning,\n"
+    "                      5 ending, 6 duration\n"
+    "  natal aspects and synastry: 0 only (the listing is in order of exactness)\n";
+
+// How a DATE is read, for the help of every command that takes one.
+inline constexpr const char* kDates =
+    "DATE is ISO 8601 in the Gregorian calendar: 2025-01-01, 2025-01-01T06:30, 2025-01-01T06:30:15.25 or\n"
+    "2025-01-01T06:30+01:00 (without a zone: UT). A fraction of the last part given is kept; a leap second,\n"
+    "23:59:60Z, counts as 00:00:00 of the next day. report and find need the date rows' half hours: they\n"
+    "round a DATE to the half hour in its own offset when the zone lists have it, otherwise in UT, and say\n"
+    "so above their output; positions, events and ephemeris keep minutes and seconds.\n";
+
+inline constexpr const char* kExitCodes =
+    "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";
+
+// The patterns P and bodies B as the commands take them.
+std::string PatternAndBodyList();
+
+}  // namespace orvane::cli

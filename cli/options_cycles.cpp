@@ -1,0 +1,49 @@
+#include "cli/options_cycles.h"
+
+#include "cli/texts.h"
+#include "cli/values.h"
+#include "datetime/iso_dates.h"
+#include "text/text_numbers.h"
+
+#include <CLI/CLI.hpp>
+
+namespace orvane::cli {
+
+void AddCycleOptions(CLI::App& command, CommandLine& line)
+{
+    command.add_option("BODIES", line.cycleBodies, "The two bodies (name or abbreviation, any case)")
+        ->type_name("B1 B2")
+        ->expected(0, CLI::detail::expected_max_vector_size);
+    const auto isDate = [&line](std::string& typed) {
+        return datetime::ParseIsoMoment(typed, 0) ? std::string() : OwnText(text::kTextNotADate, line.language, typed);
+    };
+    command.add_option("--date", line.date, "The phase angle at this moment (default: --from)")
+        ->type_name("DATE")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->check(CLI::Validator(isDate, "").application_index(0));
+}
+
+std::optional<std::string> CycleBodiesMistake(const CommandLine& line)
+{
+    if (line.cycleBodies.size() != 2)
+        return OwnText(text::kTextCyclesNeedTwoBodies, line.language);
+    for (const std::string& name : line.cycleBodies)
+        if (BodyIndex(name) == 0)
+            return OwnText(text::kTextUnknownBody, line.language, EchoedValue(name));
+    if (BodyIndex(line.cycleBodies[0]) == BodyIndex(line.cycleBodies[1]))
+        return OwnText(text::kTextCyclesSameBody, line.language, EchoedValue(line.cycleBodies[1]));
+    return std::nullopt;
+}
+
+std::string CyclesFooter()
+{
+    return "From one conjunction of the two bodies to the next the faster body laps the slower one. Shown: the\n"
+           "cycle in progress at --from and every cycle beginning before --to, each whole, with its length\n"
+           "and the moments its phase angle passes 30, 60 ... 330 degrees (the seven aspects, waxing and\n"
+           "waning); and the phase angle at --date (default: --from): the faster body's longitude minus the\n"
+           "slower one's, 0 to 360. CSV header: kind,cycle,time,jd_ut,body1,body2,phase,aspect,length_days\n"
+           "(kind date, start or phase; body1 the faster body). JSON: an array of objects with the same keys,\n"
+           "null for what does not apply.\n\n";
+}
+
+}  // namespace orvane::cli
