@@ -71,11 +71,20 @@ double LongitudeSamples::Longitude(Body body, double moment) const
     return u - kTwoPi * std::floor(u / kTwoPi);
 }
 
-ChartPositions LongitudeSamples::PositionsAt(double moment) const
+double LongitudeSamples::Precise(Body body, double moment) const
+{
+    const double L = body == Body::Mercury ? -1.0 : Longitude(body, moment);
+    return L >= 0.0 ? L : m_astro.HelioLongitude(body, moment);
+}
+
+ChartPositions LongitudeSamples::PositionsAt(double moment, double margin) const
 {
     ChartPositions positions;
-    for (const Body body : BodiesInUse(m_astro.bodyCount))
-        positions[body] = m_astro.PositionAt(body, moment);
+    for (const Body body : BodiesInUse(m_astro.bodyCount)) {
+        // Far from every edge the samples are as good as the ephemeris; near one it is asked itself.
+        const double L = margin >= kSamplesEnoughMargin ? Longitude(body, moment) : Precise(body, moment);
+        positions[body] = L >= 0.0 ? PositionOf(L) : m_astro.PositionAt(body, moment);
+    }
     return positions;
 }
 

@@ -6,8 +6,8 @@
 // Each body is taken every SampleEvery(body) days (Mercury, whose motion changes fastest, and Pluto, whose
 // table is cheap to read, every day), unwrapped into a continuous angle, and read between its samples by
 // the cubic through the four nearest. For these steps the cubic stays far below an arcsecond of the
-// ephemeris, so a moment found on the samples lies within a fraction of a second of the same moment found
-// on the ephemeris.
+// ephemeris (Mercury's within a tenth of one, the others' within a few hundredths), so a moment found on the
+// samples lies within a fraction of a second of the same moment found on the ephemeris.
 
 #include "core/astro_module.h"
 
@@ -15,6 +15,12 @@
 #include <vector>
 
 namespace orvane::core {
+
+// Five minutes: in that time every pair of bodies moves its separation far more than the samples stray:
+// a pair with the Earth or Mercury (whose samples stray by up to a tenth of an arcsecond) by ten
+// arcseconds or more, a pair of the slow outer bodies (whose smooth orbits the samples follow to a few
+// millionths of an arcsecond) by hundredths of one, unless their separation stands still.
+inline constexpr double kSamplesEnoughMargin = 5.0 / 1440.0;
 
 class LongitudeSamples {
 public:
@@ -28,8 +34,14 @@ public:
     double Unwrapped(Body body, double moment) const;
     // The same, brought into 0 … 2π; negative when there is none.
     double Longitude(Body body, double moment) const;
-    // Every body's position at `moment` as the pattern finders take it.
-    ChartPositions PositionsAt(double moment) const;
+    // The longitude of `body` at `moment` as the ephemeris gives it, to well within a tenth of an
+    // arcsecond: Mercury, whose motion changes too fast for its daily cubic to be that close, read from the
+    // ephemeris itself, the other bodies from their samples. Negative when there is none.
+    double Precise(Body body, double moment) const;
+    // Every body's position at `moment` as the pattern finders take it, for a moment at least `margin` days
+    // from the nearest moment at which an aspect or a midpoint changes: from the samples when that margin
+    // is kSamplesEnoughMargin or more, else from the ephemeris (and Pluto always from its table).
+    ChartPositions PositionsAt(double moment, double margin) const;
 
     double From() const { return m_from; }
     double To() const { return m_to; }

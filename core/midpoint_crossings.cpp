@@ -94,6 +94,14 @@ std::vector<double> MidpointCrossings(const LongitudeSamples& samples, double or
     }
 
     const double width = 2 * orb;
+    // A crossing found on the samples: its first guess, the edge's value and the angle's slope there.
+    struct Pending {
+        double guess;
+        double target;
+        double slope;
+        Body x, y, z;
+    };
+    std::vector<Pending> pending;
     std::vector<double> h(days + 3);
     for (const Body x : bodies)
         for (const Body y : BodiesAfter(x, astro.bodyCount))
@@ -105,12 +113,6 @@ std::vector<double> MidpointCrossings(const LongitudeSamples& samples, double or
                 const std::vector<double>& uz = daily[SlotOf(z)];
                 for (size_t k = 0; k < h.size(); ++k)
                     h[k] = 2 * uz[k] - ux[k] - uy[k];
-                const auto onEphemeris = [&](double t) {
-                    const double Lx = astro.HelioLongitude(x, t);
-                    const double Ly = astro.HelioLongitude(y, t);
-                    const double Lz = astro.HelioLongitude(z, t);
-                    return Lx < 0.0 || Ly < 0.0 || Lz < 0.0 ? std::nan("") : 2 * Lz - Lx - Ly;
-                };
                 for (size_t k = 1; k + 2 < h.size(); ++k) {
                     const double t0 = from + static_cast<double>(k) - 1.0;
                     if (t0 >= to)
@@ -143,22 +145,34 @@ std::vector<double> MidpointCrossings(const LongitudeSamples& samples, double or
                                 if (target <= lo)
                                     continue;
                                 const double f = cubic.Root(f0, f1, target);
-                                double t = t0 + f;
-                                // One Newton step on the ephemeris with the cubic's slope.
-                                const double slope = cubic.Slope(f);
-                                const double g = onEphemeris(t);
-                                if (!std::isnan(g) && slope != 0.0) {
-                                    const double corrected = t - WrapPi(g - target) / slope;
-                                    if (std::fabs(corrected - t) < 0.01)
-                                        t = corrected;
-                                }
-                                if (t >= from && t < to)
-                                    moments.push_back(t);
+                                pending.push_back({t0 + f, target, cubic.Slope(f), x, y, z});
                             }
                         }
                     }
                 }
             }
+    // Corrected in the order of time, so that the ephemeris reads each stretch of its data once.
+    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
+    for (const Pending& crossing : pending) {
+        double t = crossing.guess;
+        // Only Mercury's motion changes fast enough for the cubic to stray by a good part of a second.
+        const bool mercury = crossing.x == Body::Mercury || crossing.y == Body::Mercury || crossing.z == Body::Mercury;
+        if (!mercury) {
+            if (t >= from && t < to)
+                moments.push_back(t);
+            continue;
+        }
+        const double Lx = samples.Precise(crossing.x, t);
+        const double Ly = samples.Precise(crossing.y, t);
+        const double Lz = samples.Precise(crossing.z, t);
+        if (Lx >= 0.0 && Ly >= 0.0 && Lz >= 0.0 && crossing.slope != 0.0) {
+            const double corrected = t - WrapPi(2 * Lz - Lx - Ly - crossing.target) / crossing.slope;
+            if (std::fabs(corrected - t) < 0.01)
+                t = corrected;
+        }
+        if (t >= from && t < to)
+            moments.push_back(t);
+    }
     std::sort(moments.begin(), moments.end());
     return moments;
 }

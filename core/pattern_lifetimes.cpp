@@ -115,6 +115,7 @@ public:
         for (auto& open : m_open)
             for (auto& [key, life] : open)
                 Close(life, std::nullopt);
+        DeviationsAtPeaks();
         std::sort(m_done.begin(), m_done.end(), [](const PatternOccurrence& a, const PatternOccurrence& b) {
             const double ba = a.begin.value_or(-1e300);
             const double bb = b.begin.value_or(-1e300);
@@ -184,10 +185,23 @@ private:
         if (bestValue < std::min(f1, f2))
             peak = a + static_cast<double>(best) * h;
         occurrence.peak = std::clamp(peak, a, b);
-        std::array<double, kBodySlots> longitudes{};
-        for (const Body body : occurrence.bodies)
-            longitudes[SlotOf(body)] = m_astro.HelioLongitude(body, occurrence.peak);
-        occurrence.peakDeviation = PatternDeviation(m_astro, occurrence.pattern, occurrence.bodies, longitudes);
+    }
+
+    // The mean deviation at each tightest moment, as the ephemeris gives it, in the order of time, so that
+    // the ephemeris reads each stretch of its data once.
+    void DeviationsAtPeaks()
+    {
+        std::vector<PatternOccurrence*> byPeak;
+        for (PatternOccurrence& occurrence : m_done)
+            byPeak.push_back(&occurrence);
+        std::sort(byPeak.begin(), byPeak.end(), [](const auto* a, const auto* b) { return a->peak < b->peak; });
+        for (PatternOccurrence* occurrence : byPeak) {
+            std::array<double, kBodySlots> longitudes{};
+            for (const Body body : occurrence->bodies)
+                longitudes[SlotOf(body)] = m_astro.HelioLongitude(body, occurrence->peak);
+            occurrence->peakDeviation =
+                PatternDeviation(m_astro, occurrence->pattern, occurrence->bodies, longitudes);
+        }
     }
 
     const AstroModule& m_astro;
@@ -294,7 +308,7 @@ std::vector<PatternOccurrence> PatternLifetimes(const AstroModule& astro, const 
     const auto ask = [&](double end) {
         if (!(end > start))
             return;
-        const ChartPositions positions = samples.PositionsAt(0.5 * (start + end));
+        const ChartPositions positions = samples.PositionsAt(0.5 * (start + end), 0.5 * (end - start));
         const bool atStart = start == request.from;
         if (patterns && (pending & kForPatterns) != 0)
             lives.Answer(false, SummaryPatterns(PatternFinder(astro, positions), others), start, atStart);
