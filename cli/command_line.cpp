@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/options_patterns.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/iso_dates.h"
@@ -64,6 +65,8 @@ public:
                "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
                "  or:  orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies B,...] [--aspects A,...]"
                " [--kinds K,...] [--format text|csv|json] [--zone Z]\n"
+               "  or:  orvane-cli patterns [STATE] [--from DATE] [--to DATE] [--pattern P,...] [--planets B,...]"
+               " [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
                " [--zone Z]\n"
                "  or:  orvane-cli --help | --version\n";
@@ -135,6 +138,7 @@ public:
         AddFind();
         AddPositions();
         AddEvents();
+        AddPatterns();
         AddEphemeris();
     }
 
@@ -269,6 +273,7 @@ private:
         Valued(find->add_option("--max-steps", m_line.maxSteps, "Give up after N steps (default 100000)"), "N")
             ->transform(Refused(PlainNumber() & CLI::Range(1L, std::numeric_limits<long>::max()),
                                 text::kTextBadValue, "--max-steps"));
+        AddFormsFlag(*find, m_line);
         AddDate(find);
         AddFormat(find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
         find->footer(PatternAndBodyList() + "\n" + kDates +
@@ -361,6 +366,16 @@ private:
             "objects with the same keys, null for what does not apply.\n"
             "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …).\n\n" +
             std::string(kDates));
+    }
+
+    void AddPatterns()
+    {
+        CLI::App* patterns = AddCommand("patterns", "When each aspect pattern forms, is tightest and dissolves",
+                                        "The state file; its orbs, midpoint orb and world date are used");
+        AddSpan(patterns, "From this moment (default: the state's world date, or now)",
+                "Up to this moment, excluded (default: one year after --from)");
+        AddFormat(patterns, "Output: text (default), csv or json");
+        AddPatternsOptions(*patterns, m_line);
     }
 
     void AddEphemeris()
@@ -532,7 +547,7 @@ private:
                 return Usage(text::kTextUnknownOption, "--date");
             return std::nullopt;
         }
-        if (m_line.command == "events")
+        if (m_line.command == "events" || m_line.command == "patterns")
             return std::nullopt;
         if (m_line.command == "ephemeris") {
             if (!given("--from") || !given("--to"))

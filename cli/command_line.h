@@ -23,7 +23,7 @@ inline constexpr long kDefaultMaxSteps = 100000;
 
 // The command line as the commands need it, every value checked.
 struct CommandLine {
-    std::string command;  // "report", "find", "positions", "events" or "ephemeris"
+    std::string command;  // "report", "find", "positions", "events", "patterns" or "ephemeris"
     std::string state;    // the state file; empty for none
     int16_t language = text::langEnglish;
     long sort = 0;
@@ -42,6 +42,11 @@ struct CommandLine {
     int32_t zone = 0;
     TableFormat format = TableFormat::Text;
     core::EventFilter filter;
+    // patterns: the patterns asked for and the bodies an occurrence must involve; find: stop at formation.
+    std::array<bool, core::kNumPatterns> patterns{true, true, true, true, true, true, true,
+                                                  true, true, true, true, true, true, true};
+    std::vector<int16_t> involving;
+    bool forms = false;
 };
 
 // Reads `args` (without the program name) into `line`. Help, the version and usage mistakes are answered

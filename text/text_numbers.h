@@ -290,7 +290,18 @@ inline constexpr int16_t kTextNeedsSpan = 1057;     // ephemeris without --from 
 inline constexpr int16_t kTextOptionRepeated = 1058;    // an option that may be given once, given twice
 inline constexpr int16_t kTextOptionBeforeCommand = 1059;
 inline constexpr int16_t kTextNotFoundUpTo = 1060;      // a search that reached the last date
-inline constexpr int16_t kTextRoundedPastLastDate = 1500;  // --date whose half hour is past the last date
+inline constexpr int16_t kTextRoundedPastLastDate = 1500;
+// Pattern lifetimes.
+inline constexpr int16_t kTextBodyNamedTwice = 1900;     // a body named twice in a list of bodies
+inline constexpr int16_t kTextColumnFormed = 1901;       // the column headings of the text table
+inline constexpr int16_t kTextColumnDissolved = 1902;
+inline constexpr int16_t kTextColumnPattern = 1903;
+inline constexpr int16_t kTextColumnBodies = 1904;
+inline constexpr int16_t kTextColumnTightest = 1905;
+inline constexpr int16_t kTextColumnDeviation = 1906;
+inline constexpr int16_t kTextBeforeSpan = 1907;         // formed before the span's start
+inline constexpr int16_t kTextAfterSpan = 1908;          // still there at the span's end
+inline constexpr int16_t kTextFormedAt = 1909;           // find --forms: the moment it formed  // --date whose half hour is past the last date
 
 // ----- The desktop program ---------------------------------------------------------------------------
 inline constexpr int16_t kTextDegrees = 1150;        // degreesSelected
