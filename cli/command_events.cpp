@@ -2,6 +2,7 @@
 
 #include "cli/texts.h"
 #include "cli/values.h"
+#include "core/modes.h"
 #include "core/positions.h"
 #include "datetime/date_input.h"
 #include "datetime/iso_dates.h"
@@ -40,15 +41,21 @@ int Session::Events()
         }
         start = moments[0];
     }
+    if (m_line.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode)) {
+        m_err << OwnText(text::kTextReturnNeedsBirthdate, m_line.language) << '\n';
+        return kExitUsage;
+    }
     m_program.configure.ApplyOrbs(m_program.astro);
     m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
     const double from = m_line.from.empty() ? start : MomentOf(m_line.from);
     const double to = m_line.to.empty() ? datetime::OneYearLater(from) : MomentOf(m_line.to);
     if (const int code = CheckSpan(from, to); code != kExitSuccess)
         return code;
+    PlutoTableNotice(from, to);
 
-    const core::EventSearch search(m_program.astro, mode, moments, m_line.filter);
+    const core::EventSearch search(m_program.astro, mode, moments, m_line.filter, m_line.convention);
     TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
+    writer.SetConvention(m_line.convention);
     writer.BeginEvents();
     search.Run(from, to, [&](const core::Event& event) {
         writer.Event(event);
@@ -65,7 +72,11 @@ int Session::Ephemeris()
     if (const int code = CheckSpan(from, to); code != kExitSuccess)
         return code;
     const core::AstroModule& astro = m_program.astro;
+    const platform::Convention convention = m_line.convention;
+    const int16_t bodyCount = core::PlutoFromTable(convention) ? astro.bodyCount : core::kPluto;
     TableWriter writer(m_out, m_line.format, m_line.zone, astro.tables, Words());
+    writer.SetConvention(convention);
+    writer.SetColumns(m_line.columns);
     writer.BeginPositions();
     const int16_t step = m_line.step.value_or(1);
     const double dayNumber = std::floor(from + 0.5);
@@ -87,13 +98,33 @@ int Session::Ephemeris()
         if (t > to)
             break;
         std::array<double, core::kBodySlots> longitudes{};
-        for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-            longitudes[static_cast<size_t>(body)] =
-                body <= astro.bodyCount ? astro.HelioLongitude(body, t) : core::kPlutoAfterTable;
-        writer.Positions(t, longitudes);
+        BodyStates states;
+        for (const core::Body body : core::kBodies) {
+            const size_t slot = core::SlotOf(body);
+            longitudes[slot] = core::IndexOf(body) <= bodyCount ? astro.HelioLongitude(body, t, convention)
+                                                                : core::kPlutoAfterTable;
+            if (m_line.columns != 0 && longitudes[slot] >= 0.0)
+                states[slot] = core::HelioStateOf(astro.pluto, body, t, convention, true);
+        }
+        writer.Positions(t, longitudes, states);
     }
     writer.End();
     return kExitSuccess;
+}
+
+void Session::PlutoTableNotice(double from, double to)
+{
+    // Only the default convention takes Pluto from its table, and only a search that looks at Pluto misses
+    // its events beyond it.
+    if (!core::PlutoFromTable(m_line.convention) || !m_program.astro.PlutoDataReadOK() ||
+        !m_line.filter.HasBody(core::Body::Pluto))
+        return;
+    constexpr double kTableBegins = core::kPlutoFirstDay - 0.5;
+    constexpr double kTableEnds = core::kPlutoLastDay + 0.5;
+    if (from < kTableBegins)
+        m_err << OwnText(text::kTextPlutoTableBegins, m_line.language) << '\n';
+    if (to > kTableEnds)
+        m_err << OwnText(text::kTextPlutoTableEnds, m_line.language) << '\n';
 }
 
 int Session::CheckSpan(double from, double to)

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/options_conventions.h"
 #include "cli/options_patterns.h"
 #include "cli/texts.h"
 #include "cli/values.h"
@@ -64,11 +65,12 @@ public:
                " [--step UNIT] [--max-steps N] [--format text|csv|json]\n"
                "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
                "  or:  orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies B,...] [--aspects A,...]"
-               " [--kinds K,...] [--format text|csv|json] [--zone Z]\n"
+               " [--kinds K,...] [--degrees D,...] [--orb NAME=DEG] [--frame j2000|date]"
+               " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli patterns [STATE] [--from DATE] [--to DATE] [--pattern P,...] [--planets B,...]"
-               " [--format text|csv|json] [--zone Z]\n"
-               "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
-               " [--zone Z]\n"
+               " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
+               "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--columns C,...]"
+               " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };
@@ -344,7 +346,7 @@ private:
         const auto aspects = [this](const std::string& names) {
             m_line.filter.aspects = 0;
             for (const std::string& name : Split(names))
-                m_line.filter.aspects = static_cast<uint8_t>(m_line.filter.aspects | 1u << AspectIndex(name));
+                m_line.filter.aspects = static_cast<uint16_t>(m_line.filter.aspects | 1u << AspectIndex(name));
         };
         Valued(events->add_option_function<std::string>("--aspects", aspects, "Only these aspects (default: all)"),
                "A,...")
@@ -352,19 +354,28 @@ private:
         const auto kinds = [this](const std::string& names) {
             m_line.filter.kinds = 0;
             for (const std::string& name : Split(names))
-                m_line.filter.kinds = static_cast<uint8_t>(m_line.filter.kinds | 1u << KindIndex(name));
+                m_line.filter.kinds = static_cast<uint16_t>(m_line.filter.kinds | 1u << KindIndex(name));
         };
-        Valued(events->add_option_function<std::string>("--kinds", kinds,
-                                                        "Only these kinds: exact, enter, leave, ingress (default: all)"),
+        Valued(events->add_option_function<std::string>(
+                   "--kinds", kinds, "Only these kinds (default: exact, enter, leave, ingress; the list below)"),
                "K,...")
             ->check(NameList([](const std::string& name) { return static_cast<int16_t>(KindIndex(name) + 1); },
-                             text::kTextUnknownKind));
+                             text::kTextUnknownEventKind));
+        AddEventValueOptions(*events, m_line);
+        AddConventionOptions(*events, m_line);
         AddFormat(events, "Output: text (default), csv or json");
         events->footer(
-            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign\n"
-            "(body1 is the transiting or 1st-birthdate body; sign only for an ingress). JSON: an array of\n"
-            "objects with the same keys, null for what does not apply.\n"
-            "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …).\n\n" +
+            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value\n"
+            "(body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
+            "ingress; value: the degree crossed or returned to, a node's longitude, the latitude in degrees, the\n"
+            "distance in AU, a miss's closest deviation in degrees). JSON: an array of objects with the same\n"
+            "keys and frame and positions, null for what does not apply. Outside --frame j2000 --positions\n"
+            "geometric the text table names the convention above its heading.\n"
+            "Kinds K: exact, enter, leave, ingress, cross (needs --degrees), return (personal transits),\n"
+            "ascending-node, descending-node, latitude-max, latitude-min, perihelion, aphelion, miss.\n"
+            "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …);\n"
+            "asked for by name only: Semisquare (Ssq, 45, orb 2), Sesquiquadrate (Sqq, 135, orb 2), Quintile\n"
+            "(Qnt, 72, orb 1), Biquintile (Bqn, 144, orb 1).\n\n" +
             std::string(kDates));
     }
 
@@ -376,6 +387,7 @@ private:
                 "Up to this moment, excluded (default: one year after --from)");
         AddFormat(patterns, "Output: text (default), csv or json");
         AddPatternsOptions(*patterns, m_line);
+        AddConventionOptions(*patterns, m_line);
     }
 
     void AddEphemeris()
@@ -389,6 +401,8 @@ private:
                "UNIT")
             ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
                                 text::kTextBadValue, "--step"));
+        AddColumnsOption(*ephemeris, m_line);
+        AddConventionOptions(*ephemeris, m_line);
         AddFormat(ephemeris, "Output: text (default, zodiac places), csv or json (degrees)");
         ephemeris->footer(
             "One line a step from --from up to --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
@@ -547,7 +561,12 @@ private:
                 return Usage(text::kTextUnknownOption, "--date");
             return std::nullopt;
         }
-        if (m_line.command == "events" || m_line.command == "patterns")
+        if (m_line.command == "events") {
+            if (const std::optional<int16_t> mistake = EventOptionsMistake(m_line))
+                return Mistake(OwnText(*mistake, m_line.language));
+            return std::nullopt;
+        }
+        if (m_line.command == "patterns")
             return std::nullopt;
         if (m_line.command == "ephemeris") {
             if (!given("--from") || !given("--to"))

@@ -42,6 +42,8 @@ struct CommandLine {
     int32_t zone = 0;
     TableFormat format = TableFormat::Text;
     core::EventFilter filter;
+    platform::Convention convention;
+    uint8_t columns = 0;  // kColumnLatitude | kColumnDistance | kColumnSpeed
     // patterns: the patterns asked for and the bodies an occurrence must involve; find: stop at formation.
     std::array<bool, core::kNumPatterns> patterns{true, true, true, true, true, true, true,
                                                   true, true, true, true, true, true, true};

@@ -57,9 +57,12 @@ constexpr size_t kBodiesWidth = 44;
 // Writes the occurrences as text, CSV or JSON.
 class LifetimeWriter {
 public:
-    LifetimeWriter(std::ostream& out, TableFormat format, int32_t zone, int16_t language)
+    // `convention` is the line that names a convention other than the default above the text table.
+    LifetimeWriter(std::ostream& out, TableFormat format, int32_t zone, int16_t language, const std::string& convention)
         : m_out(out), m_format(format), m_zone(zone), m_language(language), m_json(out)
     {
+        if (m_format == TableFormat::Text && !convention.empty())
+            Line(convention);
         if (m_format == TableFormat::Csv)
             m_out << display::CsvLine({"begin", "end", "pattern", "bodies", "peak", "peak_deviation"});
         else if (m_format == TableFormat::Text)
@@ -151,7 +154,7 @@ int Session::Patterns()
         }
     }
     m_program.configure.ApplyOrbs(m_program.astro);
-    m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
+    m_program.astro.bodyCount = core::NumPlanetsIn(m_line.convention, m_program.astro.PlutoDataReadOK());
     const double from = m_line.from.empty() ? start : MomentOf(m_line.from);
     const double to = m_line.to.empty() ? datetime::OneYearLater(from) : MomentOf(m_line.to);
     if (const int code = CheckSpan(from, to); code != kExitSuccess)
@@ -162,7 +165,8 @@ int Session::Patterns()
     request.to = to;
     request.patterns = m_line.patterns;
     request.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
-    LifetimeWriter writer(m_out, m_line.format, m_line.zone, m_line.language);
+    request.convention = m_line.convention;
+    LifetimeWriter writer(m_out, m_line.format, m_line.zone, m_line.language, Words().convention);
     for (const core::PatternOccurrence& occurrence : core::PatternLifetimes(m_program.astro, request))
         if (Involves(occurrence, m_line.involving))
             writer.Occurrence(occurrence);

@@ -104,16 +104,39 @@ TableWords Session::Words() const
 {
     TableWords words;
     words.language = m_line.language;
-    const int16_t kinds[] = {text::kTextEventExact, text::kTextEventEnter, text::kTextEventLeave,
-                             text::kTextEventIngress};
+    constexpr std::array<int16_t, core::kNumEventKinds> kinds{
+        text::kTextEventExact,          text::kTextEventEnter,         text::kTextEventLeave,
+        text::kTextEventIngress,        text::kTextEventCross,         text::kTextEventReturn,
+        text::kTextEventAscendingNode,  text::kTextEventDescendingNode, text::kTextEventLatitudeMax,
+        text::kTextEventLatitudeMin,    text::kTextEventPerihelion,    text::kTextEventAphelion,
+        text::kTextEventMiss};
+    // The kinds of the aspects and ingresses always, the others when asked for: the kind column is as wide
+    // as its longest word.
     for (size_t k = 0; k < words.kinds.size(); ++k)
-        words.kinds[k] = OwnText(kinds[k], m_line.language);
+        if (k <= static_cast<size_t>(core::EventKind::Ingress) ||
+            m_line.filter.HasKind(static_cast<core::EventKind>(k)))
+            words.kinds[k] = OwnText(kinds[k], m_line.language);
     words.date = OwnText(text::kTextColumnDate, m_line.language);
     words.time = OwnText(text::kTextColumnTime, m_line.language);
     words.event = OwnText(text::kTextColumnEvent, m_line.language);
     words.body = OwnText(text::kTextColumnBody, m_line.language);
     words.aspect = OwnText(text::kTextColumnAspect, m_line.language);
     words.sign = OwnText(text::kTextColumnSign, m_line.language);
+    // The value column of the text table, when a kind that has a value is asked for.
+    for (size_t k = static_cast<size_t>(core::EventKind::Cross); k < words.kinds.size(); ++k)
+        if (m_line.filter.HasKind(static_cast<core::EventKind>(k)))
+            words.value = OwnText(text::kTextColumnValue, m_line.language);
+    words.columns = {OwnText(text::kTextColumnLatitude, m_line.language),
+                     OwnText(text::kTextColumnDistance, m_line.language),
+                     OwnText(text::kTextColumnSpeed, m_line.language)};
+    if (!m_line.convention.IsDefault()) {
+        const bool j2000 = m_line.convention.frame == platform::Frame::J2000;
+        const bool geometric = m_line.convention.positions == platform::PositionKind::Geometric;
+        words.convention = OwnText(text::kTextConventionHeading, m_line.language,
+                                   OwnText(j2000 ? text::kTextFrameJ2000 : text::kTextFrameOfDate, m_line.language),
+                                   OwnText(geometric ? text::kTextPositionsGeometric : text::kTextPositionsApparent,
+                                           m_line.language));
+    }
     return words;
 }
 

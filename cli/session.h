@@ -53,6 +53,9 @@ private:
     // A span must run forwards and lie within the ephemeris' range at both ends (Pluto beyond its table
     // only has no events there, as it has no aspects in the grid).
     int CheckSpan(double from, double to);
+    // In the default convention, a span reaching before or beyond Pluto's table is said on stderr: there
+    // are no Pluto events there.
+    void PlutoTableNotice(double from, double to);
     TableWords Words() const;
 
     // The state file, then --date as its world date; or, with --date alone, world transits at that moment

@@ -15,7 +15,9 @@
 namespace orvane::cli {
 namespace {
 
-constexpr std::array<const char*, core::kNumEventKinds> kKindKeys{"exact", "enter", "leave", "ingress"};
+constexpr std::array<const char*, core::kNumEventKinds> kKindKeys{
+    "exact",         "enter",        "leave",        "ingress",    "cross",   "return", "ascending-node",
+    "descending-node", "latitude-max", "latitude-min", "perihelion", "aphelion", "miss"};
 constexpr int kDateWidth = 15;
 constexpr int kNameWidth = 8;
 constexpr int kAspectWidth = 12;
@@ -45,6 +47,48 @@ std::string ZoneLabel(int32_t zone)
     char text[16];
     std::snprintf(text, sizeof text, "%c%02d:%02d", zone < 0 ? '-' : '+', std::abs(zone) / 60, std::abs(zone) % 60);
     return text;
+}
+
+// An event's value as the tables write it: degrees, or AU for a distance; none where nothing applies.
+std::optional<double> ValueOf(const core::Event& event)
+{
+    if (!event.value)
+        return std::nullopt;
+    const bool distance = event.kind == core::EventKind::Perihelion || event.kind == core::EventKind::Aphelion;
+    return distance ? *event.value : *event.value / core::kTwoPi * 360.0;
+}
+
+std::string ValueText(const core::Event& event, const char* format)
+{
+    const std::optional<double> value = ValueOf(event);
+    if (!value)
+        return {};
+    char text[32];
+    std::snprintf(text, sizeof text, format, *value);
+    return text;
+}
+
+const char* FrameKey(platform::Convention convention)
+{
+    return convention.frame == platform::Frame::J2000 ? "j2000" : "date";
+}
+
+const char* PositionsKey(platform::Convention convention)
+{
+    return convention.positions == platform::PositionKind::Geometric ? "geometric" : "apparent";
+}
+
+// The further columns' keys, in the order they follow a longitude.
+constexpr std::array<std::pair<uint8_t, const char*>, 3> kColumnKeys{
+    {{kColumnLatitude, "latitude"}, {kColumnDistance, "distance"}, {kColumnSpeed, "speed"}}};
+
+// A further column's value: latitude and speed in degrees, distance in AU.
+double ColumnValue(const platform::HelioState& state, uint8_t column)
+{
+    constexpr double kDegrees = 360.0 / core::kTwoPi;
+    return column == kColumnLatitude ? state.latitude * kDegrees
+           : column == kColumnDistance ? state.distance
+                                       : state.longitudeSpeed * kDegrees;
 }
 
 // A text member of a JSON row, null when nothing applies.
@@ -82,7 +126,7 @@ size_t TableWriter::KindWidth() const
 {
     size_t width = Characters(m_words.event);
     for (const std::string& word : m_words.kinds)
-        width = std::max(width, Characters(word));
+        width = std::max(width, Characters(word));  // a kind not asked for has no word
     return width;
 }
 
@@ -93,14 +137,31 @@ void TableWriter::TextLine(std::string line)
     m_out << line << '\n';
 }
 
+size_t TableWriter::SignWidth() const
+{
+    size_t width = Characters(m_words.sign);
+    for (const core::SignNames& sign : m_tables.SignText)
+        width = std::max(width, Characters(sign.Name));
+    return width;
+}
+
+void TableWriter::ConventionLine()
+{
+    if (!m_words.convention.empty())
+        TextLine(m_words.convention);
+}
+
 void TableWriter::BeginEvents()
 {
     if (m_format == TableFormat::Csv) {
-        m_out << display::CsvLine({"time", "jd_ut", "kind", "body1", "aspect", "body2", "sign"});
+        m_out << display::CsvLine({"time", "jd_ut", "kind", "body1", "aspect", "body2", "sign", "value"});
     } else if (m_format == TableFormat::Text) {
-        TextLine(Padded(m_words.date, kDateWidth) + "  " + TimeHeading() +
-                 "  " + Padded(m_words.event, KindWidth()) + "  " + Padded(m_words.body, kNameWidth) + "  " +
-                 Padded(m_words.aspect, kAspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  " + m_words.sign);
+        ConventionLine();
+        std::string heading = Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " +
+                              Padded(m_words.event, KindWidth()) + "  " + Padded(m_words.body, kNameWidth) + "  " +
+                              Padded(m_words.aspect, kAspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  ";
+        heading += m_words.value.empty() ? m_words.sign : Padded(m_words.sign, SignWidth()) + "  " + m_words.value;
+        TextLine(heading);
     }
 }
 
@@ -110,11 +171,13 @@ void TableWriter::Event(const core::Event& event)
     const bool ingress = event.kind == core::EventKind::Ingress;
     const std::string body1 = m_tables.bodyNames[core::SlotOf(event.body1)];
     const std::string body2 = event.body2 ? m_tables.bodyNames[core::SlotOf(*event.body2)] : "";
-    const std::string aspect = event.aspect ? m_tables.AspectText[core::SlotOf(*event.aspect)].Name : "";
+    const std::string aspect = event.aspect ? m_tables.NamesOf(*event.aspect).Name : "";
     const std::string sign = ingress ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
+    const std::optional<double> value = ValueOf(event);
     if (m_format == TableFormat::Csv) {
         const std::string time = datetime::IsoText(event.moment, m_zone);
-        m_out << display::CsvLine({time, Fixed6(event.moment), kKindKeys[kind], body1, aspect, body2, sign});
+        m_out << display::CsvLine({time, Fixed6(event.moment), kKindKeys[kind], body1, aspect, body2, sign,
+                                   value ? Fixed6(*value) : ""});
     } else if (m_format == TableFormat::Json) {
         m_json.Object({{"time", datetime::IsoText(event.moment, m_zone)},
                        {"jd_ut", event.moment},
@@ -122,11 +185,19 @@ void TableWriter::Event(const core::Event& event)
                        {"body1", body1},
                        {"aspect", OrNull(aspect)},
                        {"body2", OrNull(body2)},
-                       {"sign", OrNull(sign)}});
+                       {"sign", OrNull(sign)},
+                       {"value", value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr)},
+                       {"frame", FrameKey(m_convention)},
+                       {"positions", PositionsKey(m_convention)}});
     } else {
-        TextLine(TimeColumns(event.moment) + "  " + Padded(m_words.kinds[kind], KindWidth()) + "  " +
-                 Padded(body1, kNameWidth) + "  " + Padded(aspect, kAspectWidth) + "  " + Padded(body2, kNameWidth) +
-                 "  " + sign);
+        std::string line = TimeColumns(event.moment) + "  " + Padded(m_words.kinds[kind], KindWidth()) + "  " +
+                           Padded(body1, kNameWidth) + "  " + Padded(aspect, kAspectWidth) + "  " +
+                           Padded(body2, kNameWidth) + "  ";
+        const bool distance = event.kind == core::EventKind::Perihelion || event.kind == core::EventKind::Aphelion;
+        line += m_words.value.empty() ? sign
+                                      : Padded(sign, SignWidth()) + "  " +
+                                            ValueText(event, distance ? "%.6f AU" : "%.4f°");
+        TextLine(line);
     }
 }
 
@@ -134,19 +205,42 @@ void TableWriter::BeginPositions()
 {
     if (m_format == TableFormat::Csv) {
         std::vector<std::string> heading{"time", "jd_ut"};
-        for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-            heading.push_back(m_tables.bodyNames[static_cast<size_t>(body)]);
+        for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
+            const std::string& name = m_tables.bodyNames[static_cast<size_t>(body)];
+            heading.push_back(name);
+            for (const auto& [column, key] : kColumnKeys)
+                if ((m_columns & column) != 0)
+                    heading.push_back(name + "_" + key);
+        }
         m_out << display::CsvLine(heading);
     } else if (m_format == TableFormat::Text) {
+        ConventionLine();
         std::string line = Padded(m_words.date, kDateWidth) + "  " + TimeHeading();
-        for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
+        for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
             line += "  " + Padded(m_tables.bodyNames[static_cast<size_t>(body)], kNameWidth);
+            for (size_t k = 0; k < kColumnKeys.size(); ++k)
+                if ((m_columns & kColumnKeys[k].first) != 0)
+                    line += "  " + Padded(m_words.columns[k], kNameWidth + 2);
+        }
         TextLine(line);
     }
 }
 
-void TableWriter::Positions(double moment, const std::array<double, core::kBodySlots>& longitudes)
+void TableWriter::Positions(double moment, const std::array<double, core::kBodySlots>& longitudes,
+                            const BodyStates& states)
 {
+    // The further columns of one body: text, or numbers as CSV writes them (six decimals) and JSON holds them.
+    const auto columnText = [&](int16_t body, uint8_t column) -> std::string {
+        const std::optional<platform::HelioState>& state = states[static_cast<size_t>(body)];
+        if (!state)
+            return m_format == TableFormat::Text ? "-" : "";
+        const double value = ColumnValue(*state, column);
+        if (m_format != TableFormat::Text)
+            return Fixed6(value);
+        char text[32];
+        std::snprintf(text, sizeof text, column == kColumnDistance ? "%.6f" : "%+.4f°", value);
+        return text;
+    };
     if (m_format == TableFormat::Text) {
         std::string line = TimeColumns(moment);
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
@@ -155,6 +249,9 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
                                       : L == core::kPlutoBeforeTable ? "<"
                                                                      : ">";
             line += "  " + Padded(place, kNameWidth);
+            for (const auto& [column, key] : kColumnKeys)
+                if ((m_columns & column) != 0)
+                    line += "  " + Padded(columnText(body, column), kNameWidth + 2);
         }
         TextLine(line);
     } else if (m_format == TableFormat::Csv) {
@@ -162,15 +259,25 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
             const double L = longitudes[static_cast<size_t>(body)];
             row.push_back(L >= 0.0 ? Fixed6(L / core::kTwoPi * 360.0) : "");
+            for (const auto& [column, key] : kColumnKeys)
+                if ((m_columns & column) != 0)
+                    row.push_back(columnText(body, column));
         }
         m_out << display::CsvLine(row);
     } else {
         nlohmann::ordered_json row{{"time", datetime::IsoText(moment, m_zone)}, {"jd_ut", moment}};
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
             const double L = longitudes[static_cast<size_t>(body)];
-            row[m_tables.bodyNames[static_cast<size_t>(body)]] =
-                L >= 0.0 ? nlohmann::ordered_json(L / core::kTwoPi * 360.0) : nlohmann::ordered_json(nullptr);
+            const std::string& name = m_tables.bodyNames[static_cast<size_t>(body)];
+            row[name] = L >= 0.0 ? nlohmann::ordered_json(L / core::kTwoPi * 360.0) : nlohmann::ordered_json(nullptr);
+            const std::optional<platform::HelioState>& state = states[static_cast<size_t>(body)];
+            for (const auto& [column, key] : kColumnKeys)
+                if ((m_columns & column) != 0)
+                    row[name + "_" + key] = state ? nlohmann::ordered_json(ColumnValue(*state, column))
+                                                  : nlohmann::ordered_json(nullptr);
         }
+        row["frame"] = FrameKey(m_convention);
+        row["positions"] = PositionsKey(m_convention);
         m_json.Object(row);
     }
 }

@@ -71,17 +71,19 @@ int16_t BodyIndex(const std::string& text)
 int16_t AspectIndex(const std::string& text)
 {
     const core::AstroTables& tables = NameTables();
-    for (int16_t aspect = core::kConjunction; aspect <= core::kNumAspects; ++aspect) {
-        const core::AspectNames& names = tables.AspectText[static_cast<size_t>(aspect)];
+    for (const core::Aspect aspect : core::kEventAspects) {
+        const core::AspectNames& names = tables.NamesOf(aspect);
         if (text::LowerCase(names.Name) == text::LowerCase(text) || text::LowerCase(names.Abbrev) == text::LowerCase(text))
-            return aspect;
+            return core::IndexOf(aspect);
     }
     return 0;
 }
 
 int KindIndex(const std::string& text)
 {
-    constexpr std::array<const char*, core::kNumEventKinds> kKinds{"exact", "enter", "leave", "ingress"};
+    constexpr std::array<const char*, core::kNumEventKinds> kKinds{
+        "exact",           "enter",        "leave",        "ingress",    "cross",    "return", "ascending-node",
+        "descending-node", "latitude-max", "latitude-min", "perihelion", "aphelion", "miss"};
     for (size_t k = 0; k < kKinds.size(); ++k)
         if (text::LowerCase(text) == kKinds[k])
             return static_cast<int>(k);

@@ -47,10 +47,11 @@ std::map<std::string, int16_t> PatternNumbers();
 // A body by its name or abbreviation, in any case; 0 for none.
 int16_t BodyIndex(const std::string& text);
 
-// An aspect by its name or abbreviation, in any case; 0 for none.
+// An aspect by its name or abbreviation, in any case, the event search's extra four included; 0 for none.
 int16_t AspectIndex(const std::string& text);
 
-// An event kind by its name (exact, enter, leave, ingress, any case); -1 for none.
+// An event kind by its name (exact, enter, leave, ingress, cross, return, ascending-node, descending-node,
+// latitude-max, latitude-min, perihelion, aphelion, miss; any case); -1 for none.
 int KindIndex(const std::string& text);
 
 inline const std::map<std::string, TableFormat> kFormats{

@@ -30,6 +30,11 @@ double AstroModule::HelioLongitude(Body body, double moment) const
     return core::HelioLongitude(pluto, body, moment);
 }
 
+double AstroModule::HelioLongitude(Body body, double moment, platform::Convention convention) const
+{
+    return core::HelioLongitude(pluto, body, moment, convention);
+}
+
 double AstroModule::HelioLongitude(int16_t body, double moment) const
 {
     const std::optional<Body> known = BodyOfIndex(body);

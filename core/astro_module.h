@@ -42,6 +42,8 @@ public:
     // none (kUnknownBody).
     double HelioLongitude(Body body, double moment) const;
     double HelioLongitude(int16_t body, double moment) const;
+    // The same in a convention (see core::HelioLongitude): Pluto from its table in the default one only.
+    double HelioLongitude(Body body, double moment, platform::Convention convention) const;
     // The same as a position, with the reason when there is none.
     Position PositionAt(Body body, double moment) const { return PositionOf(HelioLongitude(body, moment)); }
 

@@ -1,5 +1,6 @@
 #include "core/events.h"
 
+#include "core/event_roots.h"
 #include "core/modes.h"
 
 #include <algorithm>
@@ -11,11 +12,8 @@
 namespace orvane::core {
 namespace {
 
-// An angle brought into −π … π.
-double WrapPi(double angle)
-{
-    return angle - kTwoPi * std::round(angle / kTwoPi);
-}
+using event_roots::RefineRoot;
+using event_roots::WrapPi;
 
 // The cubic through the differences at the four samples around a step (nodes −1, 0, 1, 2 in steps), its
 // value and slope at x (steps from the step's start).
@@ -66,43 +64,6 @@ std::optional<double> CubicTurn(const std::array<double, 4>& u)
         (CubicSlope(u, mid) * slopeLo > 0.0 ? lo : hi) = mid;
     }
     return 0.5 * (lo + hi);
-}
-
-// A root of g in [a, b], where g(a) lies below 0 and g(b) at or above it (mirrored when `increasing` is
-// false), starting from `guess` with slope `slope`: Newton's step with that slope, then secant steps,
-// bisection whenever a step would leave the bracket. NaN when g has no value somewhere on the way.
-template <typename Function>
-double RefineRoot(const Function& g, double a, double b, bool increasing, double guess, double slope)
-{
-    const double orientation = increasing ? 1.0 : -1.0;
-    double x = std::clamp(guess, a, b);
-    double previousX = 0.0;
-    double previousG = 0.0;
-    for (int i = 0; i < 80; ++i) {
-        const double gx = g(x);
-        if (std::isnan(gx))
-            return gx;
-        if (gx == 0.0)
-            return x;
-        (orientation * gx < 0.0 ? a : b) = x;
-        if (i > 0 && x != previousX)
-            slope = (gx - previousG) / (x - previousX);
-        // A correction that stays in the bracket and is small enough ends the search (also when the root
-        // lies at the bracket's end, where the moment cannot move by less than its own precision).
-        double next = slope != 0.0 ? x - gx / slope : std::nan("");
-        if (next >= a && next <= b) {
-            if (std::fabs(next - x) < kEventCorrectionDays)
-                return next;
-        } else {
-            next = 0.5 * (a + b);
-        }
-        if (b - a < kEventBracketDays)
-            return 0.5 * (a + b);
-        previousX = x;
-        previousG = gx;
-        x = next;
-    }
-    return x;
 }
 
 int64_t FloorDiv(int64_t a, int64_t b)
@@ -157,12 +118,12 @@ struct EventSearch::Crossing {
 };
 
 EventSearch::EventSearch(const AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
-                         const EventFilter& filter)
-    : m_astro(astro), m_filter(filter)
+                         const EventFilter& filter, platform::Convention convention)
+    : m_astro(astro), m_filter(filter), m_convention(convention)
 {
-    const std::span<const Body> inUse = BodiesInUse(astro.bodyCount);
+    const std::span<const Body> inUse = BodiesInUse(PlutoFromTable(convention) ? astro.bodyCount : kPluto);
     const auto fixedAt = [&](Body body, double moment) {
-        const double L = astro.HelioLongitude(body, moment);
+        const double L = Longitude(body, moment);
         return L >= 0.0 ? L : -1.0;
     };
     if (IsOneDateMode(mode)) {
@@ -193,13 +154,49 @@ EventSearch::EventSearch(const AstroModule& astro, int16_t mode, const std::arra
 
     for (const EventPair& pair : m_pairs)
         AddPairTrack(pair);
-    if (filter.HasKind(EventKind::Ingress))
-        for (const Body body : m_moving) {
-            Track track{{body, body, true, false, -1.0, -1.0}, true, {}};
-            for (int16_t sign = 0; sign < kNumSigns; ++sign)
-                track.targets.push_back({kTwoPi / kNumSigns * sign, EventKind::Ingress, std::nullopt, sign, false});
-            m_tracks.push_back(std::move(track));
-        }
+    const bool personal = IsPersonalTransitMode(mode);
+    for (const Body body : m_moving)
+        AddBodyTrack(body, personal ? fixedAt(body, moments[mode == kModePersonal1 ? 1 : 2]) : -1.0);
+    constexpr uint16_t kStateKinds = 1u << static_cast<int>(EventKind::AscendingNode) |
+                                     1u << static_cast<int>(EventKind::DescendingNode) |
+                                     1u << static_cast<int>(EventKind::LatitudeMax) |
+                                     1u << static_cast<int>(EventKind::LatitudeMin) |
+                                     1u << static_cast<int>(EventKind::Perihelion) |
+                                     1u << static_cast<int>(EventKind::Aphelion);
+    if ((filter.kinds & kStateKinds) != 0)
+        m_stateBodies = m_moving;
+}
+
+double EventSearch::OrbOf(Aspect aspect) const
+{
+    const double given = m_filter.orbs[SlotOf(aspect)];
+    if (given >= 0.0)
+        return given;
+    if (IsExtraAspect(aspect))
+        return kExtraAspectOrbDegrees[SlotOf(aspect)] / 360.0 * kTwoPi;
+    return m_astro.orbs.Orb(aspect, m_column);
+}
+
+void EventSearch::AddBodyTrack(Body body, double natal)
+{
+    Track track{{body, body, true, false, -1.0, -1.0}, true, {}, {}};
+    if (m_filter.HasKind(EventKind::Ingress))
+        for (int16_t sign = 0; sign < kNumSigns; ++sign)
+            track.targets.push_back({kTwoPi / kNumSigns * sign, EventKind::Ingress, std::nullopt, sign, false});
+    if (m_filter.HasKind(EventKind::Cross))
+        for (const double degree : m_filter.degrees)
+            track.targets.push_back({degree, EventKind::Cross, std::nullopt, -1, false});
+    if (m_filter.HasKind(EventKind::Return) && natal >= 0.0)
+        track.targets.push_back({natal, EventKind::Return, std::nullopt, -1, false});
+    std::stable_sort(track.targets.begin(), track.targets.end(),
+                     [](const Target& a, const Target& b) { return a.value < b.value; });
+    if (!track.targets.empty())
+        m_tracks.push_back(std::move(track));
+}
+
+double EventSearch::Longitude(Body body, double moment) const
+{
+    return m_astro.HelioLongitude(body, moment, m_convention);
 }
 
 void EventSearch::AddPairTrack(const EventPair& pair)
@@ -208,13 +205,16 @@ void EventSearch::AddPairTrack(const EventPair& pair)
         return;
     if ((!pair.moving1 && pair.fixed1 < 0.0) || (!pair.moving2 && pair.fixed2 < 0.0))
         return;
-    Track track{pair, false, {}};
+    Track track{pair, false, {}, {}};
     const bool edges = m_filter.HasKind(EventKind::Enter) || m_filter.HasKind(EventKind::Leave);
-    for (const Aspect aspect : kAspects) {
-        const double orb = m_astro.orbs.Orb(aspect, m_column);
+    for (const Aspect aspect : kEventAspects) {
+        const double orb = OrbOf(aspect);
         if (!m_filter.HasAspect(aspect) || !(orb > 0.0))
             continue;
-        const double angle = m_astro.tables.aspectAngles[SlotOf(aspect)];
+        const double angle = IsExtraAspect(aspect) ? kEventAspectDegrees[SlotOf(aspect)] / 360.0 * kTwoPi
+                                                   : m_astro.tables.aspectAngles[SlotOf(aspect)];
+        if (m_filter.HasKind(EventKind::Miss) && pair.moving1 && pair.moving2)
+            track.aspects.push_back({aspect, angle, orb});
         if (m_filter.HasKind(EventKind::Exact)) {
             track.targets.push_back({angle, EventKind::Exact, aspect, -1, false});
             if (!IsOppositionOrConjunction(angle))
@@ -234,17 +234,17 @@ void EventSearch::AddPairTrack(const EventPair& pair)
     }
     std::sort(track.targets.begin(), track.targets.end(),
               [](const Target& a, const Target& b) { return a.value < b.value; });
-    if (!track.targets.empty())
+    if (!track.targets.empty() || !track.aspects.empty())
         m_tracks.push_back(std::move(track));
 }
 
 double EventSearch::Difference(const Track& track, double moment) const
 {
     const EventPair& pair = track.pair;
-    const double L1 = pair.moving1 ? m_astro.HelioLongitude(pair.body1, moment) : pair.fixed1;
+    const double L1 = pair.moving1 ? Longitude(pair.body1, moment) : pair.fixed1;
     if (track.ingress || L1 < 0.0)
         return L1;
-    const double L2 = pair.moving2 ? m_astro.HelioLongitude(pair.body2, moment) : pair.fixed2;
+    const double L2 = pair.moving2 ? Longitude(pair.body2, moment) : pair.fixed2;
     if (L2 < 0.0)
         return L2;
     return L1 >= L2 ? L1 - L2 : L1 - L2 + kTwoPi;
@@ -252,7 +252,7 @@ double EventSearch::Difference(const Track& track, double moment) const
 
 void EventSearch::Run(double from, double to, const EventSink& sink) const
 {
-    if (!(to > from) || m_tracks.empty())
+    if (!(to > from) || (m_tracks.empty() && m_stateBodies.empty()))
         return;
     const auto steps = static_cast<int64_t>(std::ceil((to - from) / kEventSampleDays));
     const auto chunk = static_cast<int64_t>(kEventChunkDays / kEventSampleDays);
@@ -286,7 +286,7 @@ void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endSt
         const size_t slot = SlotOf(body);
         if (every == 1) {
             for (size_t k = 0; k < samples.longitudes.size(); ++k)
-                samples.longitudes[k][slot] = m_astro.HelioLongitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
+                samples.longitudes[k][slot] = Longitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
             continue;
         }
         // The body at every `every`-th step (and two more either side), unwrapped; the steps between from
@@ -296,7 +296,7 @@ void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endSt
         std::vector<double> coarse;
         bool valid = true;
         for (int64_t j = firstCoarse; j <= lastCoarse; ++j) {
-            const double L = m_astro.HelioLongitude(body, samples.Time(j * every));
+            const double L = Longitude(body, samples.Time(j * every));
             valid = valid && L >= 0.0;
             coarse.push_back(coarse.empty() ? L : coarse.back() + WrapPi(L - coarse.back()));
         }
@@ -311,7 +311,7 @@ void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endSt
         }
         if (!valid)  // near the end of Pluto's table: every sample from the source itself
             for (size_t k = 0; k < samples.longitudes.size(); ++k)
-                samples.longitudes[k][slot] = m_astro.HelioLongitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
+                samples.longitudes[k][slot] = Longitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
     }
 }
 
@@ -347,6 +347,8 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
                 if (const std::optional<double> turn = CubicTurn(segment.u)) {
                     const double tt = segment.ta + *turn * kEventSampleDays;
                     const double dt = Difference(track, tt);
+                    if (!track.aspects.empty())
+                        FindMisses(track, segment.ta, segment.tb, CubicSlope(segment.u, 0.0) > 0.0, from, to, out);
                     if (dt >= 0.0) {
                         FindCrossings(track, {segment.ta, tt, segment.da, dt, false, {}}, pending);
                         FindCrossings(track, {tt, segment.tb, dt, segment.db, false, {}}, pending);
@@ -359,6 +361,8 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
     std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
     for (const Pending& crossing : pending)
         Refine(crossing, to, out);
+    if (!m_stateBodies.empty())
+        SearchBodyStates(firstStep, endStep, from, to, out);
 }
 
 void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const
@@ -430,8 +434,10 @@ void EventSearch::Refine(const Pending& crossing, double to, std::vector<Event>&
         event.branch = target.value;
     else if (target.kind == EventKind::Enter)
         event.kind = crossing.increasing == target.leaveWhenIncreasing ? EventKind::Leave : EventKind::Enter;
-    else
+    else if (target.kind == EventKind::Ingress)
         event.sign = static_cast<int16_t>(crossing.increasing ? target.sign : (target.sign + kNumSigns - 1) % kNumSigns);
+    else
+        event.value = target.value;
     if (m_filter.HasKind(event.kind))
         out.push_back(event);
 }
@@ -440,13 +446,23 @@ std::vector<AspectInOrb> EventSearch::AspectsInOrbAt(double moment) const
 {
     std::vector<AspectInOrb> holding;
     for (const EventPair& pair : m_pairs) {
-        const double L1 = pair.moving1 ? m_astro.HelioLongitude(pair.body1, moment) : pair.fixed1;
-        const double L2 = pair.moving2 ? m_astro.HelioLongitude(pair.body2, moment) : pair.fixed2;
+        const double L1 = pair.moving1 ? Longitude(pair.body1, moment) : pair.fixed1;
+        const double L2 = pair.moving2 ? Longitude(pair.body2, moment) : pair.fixed2;
         if (L1 < 0.0 || L2 < 0.0)
             continue;
-        const std::optional<AspectHeld> held = m_astro.FirstAspectHeld(Separation(L1, L2), m_column);
-        if (held && m_filter.HasAspect(held->aspect))
-            holding.push_back({pair, held->aspect, held->deviation});
+        const double separation = Separation(L1, L2);
+        for (const Aspect aspect : kEventAspects) {
+            if (IsExtraAspect(aspect) && !m_filter.HasAspect(aspect))
+                continue;
+            const double angle = IsExtraAspect(aspect) ? kEventAspectDegrees[SlotOf(aspect)] / 360.0 * kTwoPi
+                                                       : m_astro.tables.aspectAngles[SlotOf(aspect)];
+            const double deviation = std::fabs(separation - angle);
+            if (WithinOrb(deviation, OrbOf(aspect))) {
+                if (m_filter.HasAspect(aspect))
+                    holding.push_back({pair, aspect, deviation});
+                break;
+            }
+        }
     }
     return holding;
 }

@@ -14,6 +14,21 @@
 //     AspectsInOrbAt tells which aspects hold for the whole span.
 // Ingresses are those of the moving bodies.
 //
+// Beyond the aspects and ingresses, the search knows a body's own events (the moving bodies'):
+//   - cross: the longitude passes one of the degrees asked for (EventFilter::degrees); a crossing of 0°
+//     is the moment of the Aries ingress, found the same way;
+//   - return: in the personal-transit modes, the transiting body reaches its own natal longitude;
+//   - ascending-node / descending-node: the heliocentric latitude passes zero going north / south;
+//   - latitude-max / latitude-min: the latitude's extremes; perihelion / aphelion: the distance's;
+//   - miss: an aspect that came into its orb and left it again without becoming exact, at the moment of
+//     its closest approach. With heliocentric longitudes always increasing, this needs a pair whose
+//     difference turns back (Neptune–Pluto), as nothing else can approach an angle and recede from it.
+// The Earth's latitude and distance are the Earth–Moon barycentre's (platform::HelioState). The ecliptic
+// is the barycentre's own orbital plane, so that its latitude stays within an arcsecond and its passages
+// through zero say nothing: the Earth has apsides but no nodes or latitude extremes.
+//
+// Every position is taken in the search's convention (platform::Convention): the grid's by default.
+//
 // Events:
 //   - exact: the separation of the two bodies equals the aspect's angle. The difference of longitudes
 //     L1 − L2 passes the angle A and, for every aspect but the conjunction and the opposition, also
@@ -62,34 +77,57 @@
 
 namespace orvane::core {
 
-enum class EventKind : uint8_t { Exact = 0, Enter = 1, Leave = 2, Ingress = 3 };
-inline constexpr int kNumEventKinds = 4;
+enum class EventKind : uint8_t {
+    Exact = 0, Enter = 1, Leave = 2, Ingress = 3,
+    Cross = 4, Return = 5, AscendingNode = 6, DescendingNode = 7, LatitudeMax = 8, LatitudeMin = 9,
+    Perihelion = 10, Aphelion = 11, Miss = 12
+};
+inline constexpr int kNumEventKinds = 13;
+// The kinds searched unless others are asked for: those of the aspects and the ingresses.
+inline constexpr uint16_t kDefaultEventKinds = 0x000F;
 
 struct Event {
     double moment = 0.0;  // Julian date, UT
     EventKind kind = EventKind::Exact;
-    Body body1 = Body::Earth;      // the transiting or 1st-birthdate body; the body of an ingress
-    std::optional<Body> body2;     // none for an ingress
-    std::optional<Aspect> aspect;  // none for an ingress
+    Body body1 = Body::Earth;      // the transiting or 1st-birthdate body; the body of a body's own event
+    std::optional<Body> body2;     // for the aspect kinds (exact, enter, leave, miss) only
+    std::optional<Aspect> aspect;  // for the aspect kinds only; may be one of the extra aspects
     int16_t sign = -1;             // the sign entered (0 … 11) for an ingress; −1 otherwise
     // For exact events: the difference L1 − L2 (radians, 0 … 2π) at which it is exact, A or 2π − A.
     double branch = 0.0;
+    // What the event's moment is about, none where nothing is: the degree crossed (cross, return: the
+    // natal longitude; the nodes: the node's longitude) in radians; the latitude (latitude-max, -min) in
+    // radians; the distance in AU (perihelion, aphelion); the closest deviation in radians (miss).
+    std::optional<double> value;
 };
 
 // Events in the order they are emitted: by moment, then kind, bodies and aspect (a fixed order for ties).
 bool EventBefore(const Event& a, const Event& b);
 
 // Which events to look for. Bit b of `bodies` selects body number b (1 … 9), bit a of `aspects` aspect
-// number a (1 … 7), bit k of `kinds` EventKind k. A pair is searched when both its bodies are selected.
+// number a (1 … 11: the grid's seven by default, the extra four only when asked for), bit k of `kinds`
+// EventKind k. A pair is searched when both its bodies are selected.
 struct EventFilter {
     uint16_t bodies = 0x3FE;
-    uint8_t aspects = 0xFE;
-    uint8_t kinds = 0x0F;
+    uint16_t aspects = 0x00FE;
+    uint16_t kinds = kDefaultEventKinds;
+    // The longitudes (radians, 0 ≤ d < 2π) whose crossings are sought (kind cross).
+    std::vector<double> degrees;
+    // Orbs given for aspects by index (radians, every orb column alike); a negative one is not given: the
+    // seven then take the orb table's, the extra four kExtraAspectOrbDegrees. An orb of 0 switches an
+    // aspect off, as in the orb table.
+    std::array<double, kEventAspectSlots> orbs{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 
     bool HasBody(Body body) const { return (bodies >> IndexOf(body) & 1u) != 0; }
     bool HasAspect(Aspect aspect) const { return (aspects >> IndexOf(aspect) & 1u) != 0; }
     bool HasKind(EventKind kind) const { return (kinds >> static_cast<int>(kind) & 1u) != 0; }
 };
+
+// Whether a kind is about an aspect between two bodies (exact, enter, leave, miss) rather than one body.
+constexpr bool IsAspectKind(EventKind kind)
+{
+    return kind == EventKind::Exact || kind == EventKind::Enter || kind == EventKind::Leave || kind == EventKind::Miss;
+}
 
 // A pair of bodies the search compares. A body standing still has its birth longitude in `fixed1`/`fixed2`
 // (negative: no position); a moving body has −1 there and is taken from the ephemeris.
@@ -141,8 +179,9 @@ public:
     // The search of `mode` (1 … 6) with the orbs and bodies of `astro` (which must outlive the search).
     // `moments` are the moments (Julian dates, UT) of the date rows: 0 world date, 1 1st birthdate, 2 2nd
     // birthdate; only the birthdates of the mode are read (for the positions standing still).
+    // Every position, the natal ones included, is taken in `convention`.
     EventSearch(const AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
-                const EventFilter& filter = {});
+                const EventFilter& filter = {}, platform::Convention convention = {});
 
     // Every event with from ≤ moment < to, in the order of EventBefore, handed to `sink` chunk by chunk.
     // A body without a position at a sample (Pluto outside its table) has no events around that sample.
@@ -156,25 +195,38 @@ public:
     // The bodies whose ingresses are searched (the moving ones).
     const std::vector<Body>& MovingBodies() const { return m_moving; }
     int16_t OrbColumn() const { return m_column; }
+    platform::Convention Convention() const { return m_convention; }
+    // The orb of any aspect the search knows in its column: the filter's when given, else the orb table's
+    // (the seven) or the default (the extra four). Radians.
+    double OrbOf(Aspect aspect) const;
 
     // The aspects that hold at `moment` (the grid's test: deviation strictly below the orb, aspects in
-    // index order, the first that holds), for every pair; what a timeline needs at the start of its span.
+    // index order, the first that holds; the extra aspects after the seven when the filter asks for them),
+    // for every pair; what a timeline needs at the start of its span.
     std::vector<AspectInOrb> AspectsInOrbAt(double moment) const;
 
 private:
-    // A value of the difference L1 − L2 (of L1 alone for an ingress) at which an event happens.
+    // A value of the difference L1 − L2 (of L1 alone for a body's own track) at which an event happens.
     struct Target {
         double value = 0.0;  // 0 … 2π
         EventKind kind = EventKind::Exact;  // Enter stands for either edge of the orb
-        std::optional<Aspect> aspect;      // none for an ingress
+        std::optional<Aspect> aspect;      // none for a body's own track
         int16_t sign = -1;                 // ingress: the sign that begins at `value`
         bool leaveWhenIncreasing = false;  // orb edge: passing it with a growing difference leaves the orb
     };
-    // A difference the search follows: a pair, or one body (pair.body1) for its ingresses.
+    // An aspect a pair's track follows, with its angle and orb (radians), for the misses.
+    struct TrackAspect {
+        Aspect aspect = Aspect::Conjunction;
+        double angle = 0.0;
+        double orb = 0.0;
+    };
+    // A difference the search follows: a pair, or one body (pair.body1) for its ingresses, crossings and
+    // return.
     struct Track {
         EventPair pair;
-        bool ingress = false;
+        bool ingress = false;  // one body's own longitude
         std::vector<Target> targets;
+        std::vector<TrackAspect> aspects;
     };
     struct Samples;
     struct Crossing;
@@ -191,18 +243,29 @@ private:
     };
 
     void AddPairTrack(const EventPair& pair);
+    void AddBodyTrack(Body body, double natal);
     void SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const;
     void SearchChunk(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
     void FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const;
     void Refine(const Pending& crossing, double to, std::vector<Event>& out) const;
+    // The misses at the turn of a pair's difference within [ta, tb], where it stops rising (`rising`) or
+    // falling.
+    void FindMisses(const Track& track, double ta, double tb, bool rising, double from, double to,
+                    std::vector<Event>& out) const;
+    // Nodes, latitude extremes and apsides of the bodies over the chunk's steps.
+    void SearchBodyStates(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
     double Difference(const Track& track, double moment) const;
+    double Longitude(Body body, double moment) const;
 
     const AstroModule& m_astro;
     EventFilter m_filter;
+    platform::Convention m_convention;
     int16_t m_column = kOrbColumnOneMoment;
     std::vector<EventPair> m_pairs;
     std::vector<Body> m_moving;
     std::vector<Track> m_tracks;
+    // The bodies whose latitude and distance are followed, when a kind needs them.
+    std::vector<Body> m_stateBodies;
 };
 
 }  // namespace orvane::core

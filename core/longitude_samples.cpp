@@ -20,8 +20,9 @@ constexpr int kMargin = 3;
 
 }  // namespace
 
-LongitudeSamples::LongitudeSamples(const AstroModule& astro, double from, double to)
-    : m_astro(astro), m_from(from), m_to(to)
+LongitudeSamples::LongitudeSamples(const AstroModule& astro, double from, double to,
+                                   platform::Convention convention)
+    : m_astro(astro), m_convention(convention), m_from(from), m_to(to)
 {
     for (const Body body : BodiesInUse(astro.bodyCount)) {
         Track& track = m_tracks[SlotOf(body)];
@@ -31,7 +32,7 @@ LongitudeSamples::LongitudeSamples(const AstroModule& astro, double from, double
         track.values.reserve(count);
         double previous = kNaN;
         for (size_t k = 0; k < count; ++k) {
-            const double L = astro.HelioLongitude(body, track.origin + static_cast<double>(k) * track.step);
+            const double L = Read(body, track.origin + static_cast<double>(k) * track.step);
             if (L < 0.0) {
                 track.values.push_back(kNaN);
                 continue;
@@ -53,9 +54,9 @@ double LongitudeSamples::Unwrapped(Body body, double moment) const
         return kNaN;
     const double* u = &track.values[static_cast<size_t>(k - 1)];
     const double f = x - static_cast<double>(k);
-    if (body == Body::Pluto) {
+    if (body == Body::Pluto && PlutoFromTable(m_convention)) {
         // Pluto's table is read directly, as the grid reads it; the samples only say which turn it is on.
-        const double L = m_astro.HelioLongitude(body, moment);
+        const double L = Read(body, moment);
         return L < 0.0 || std::isnan(u[1]) ? kNaN : u[1] + WrapPi(L - u[1]);
     }
     // The cubic through the samples at −1, 0, 1, 2.
@@ -74,7 +75,7 @@ double LongitudeSamples::Longitude(Body body, double moment) const
 double LongitudeSamples::Precise(Body body, double moment) const
 {
     const double L = body == Body::Mercury ? -1.0 : Longitude(body, moment);
-    return L >= 0.0 ? L : m_astro.HelioLongitude(body, moment);
+    return L >= 0.0 ? L : Read(body, moment);
 }
 
 ChartPositions LongitudeSamples::PositionsAt(double moment, double margin) const
@@ -83,7 +84,7 @@ ChartPositions LongitudeSamples::PositionsAt(double moment, double margin) const
     for (const Body body : BodiesInUse(m_astro.bodyCount)) {
         // Far from every edge the samples are as good as the ephemeris; near one it is asked itself.
         const double L = margin >= kSamplesEnoughMargin ? Longitude(body, moment) : Precise(body, moment);
-        positions[body] = L >= 0.0 ? PositionOf(L) : m_astro.PositionAt(body, moment);
+        positions[body] = PositionOf(L >= 0.0 ? L : Read(body, moment));
     }
     return positions;
 }

@@ -24,9 +24,9 @@ inline constexpr double kSamplesEnoughMargin = 5.0 / 1440.0;
 
 class LongitudeSamples {
 public:
-    // The bodies in use of `astro` from `from` to `to` (Julian dates, UT), with a margin of samples either
-    // side for the cubics at the ends.
-    LongitudeSamples(const AstroModule& astro, double from, double to);
+    // The bodies in use of `astro` from `from` to `to` (Julian dates, UT) in `convention`, with a margin of
+    // samples either side for the cubics at the ends.
+    LongitudeSamples(const AstroModule& astro, double from, double to, platform::Convention convention = {});
 
     // The longitude of `body` at `moment`, unwrapped: it grows without jumps through the span, so
     // differences of such values follow the bodies round the circle. NaN for a body without a position at
@@ -46,6 +46,8 @@ public:
     double From() const { return m_from; }
     double To() const { return m_to; }
     const AstroModule& Astro() const { return m_astro; }
+    // The longitude from the ephemeris (or Pluto's table) itself, in the samples' convention.
+    double Read(Body body, double moment) const { return m_astro.HelioLongitude(body, moment, m_convention); }
 
 private:
     struct Track {
@@ -55,6 +57,7 @@ private:
     };
 
     const AstroModule& m_astro;
+    platform::Convention m_convention;
     double m_from = 0.0;
     double m_to = 0.0;
     std::array<Track, kBodySlots> m_tracks;

@@ -50,9 +50,9 @@ std::vector<Link> LinksOf(int16_t pattern, size_t bodies)
 }
 
 // The aspects whose orb edges can change what the asked-for finders answer, as an event filter's bits.
-uint8_t AspectsNeeded(const std::array<bool, kNumPatterns>& asked)
+uint16_t AspectsNeeded(const std::array<bool, kNumPatterns>& asked)
 {
-    uint8_t bits = 0;
+    uint16_t bits = 0;
     for (int16_t pattern = 0; pattern < kNumPatterns; ++pattern) {
         if (!asked[static_cast<size_t>(pattern)])
             continue;
@@ -62,7 +62,7 @@ uint8_t AspectsNeeded(const std::array<bool, kNumPatterns>& asked)
             bits |= 1u << kConjunction;
         else
             for (const Link& link : LinksOf(pattern, 6))
-                bits = static_cast<uint8_t>(bits | 1u << IndexOf(link.aspect));
+                bits = static_cast<uint16_t>(bits | 1u << IndexOf(link.aspect));
     }
     return bits;
 }
@@ -198,7 +198,7 @@ private:
         for (PatternOccurrence* occurrence : byPeak) {
             std::array<double, kBodySlots> longitudes{};
             for (const Body body : occurrence->bodies)
-                longitudes[SlotOf(body)] = m_astro.HelioLongitude(body, occurrence->peak);
+                longitudes[SlotOf(body)] = m_samples.Read(body, occurrence->peak);
             occurrence->peakDeviation =
                 PatternDeviation(m_astro, occurrence->pattern, occurrence->bodies, longitudes);
         }
@@ -288,7 +288,7 @@ std::vector<PatternOccurrence> PatternLifetimes(const AstroModule& astro, const 
     EventFilter filter;
     filter.kinds = 1u << static_cast<int>(EventKind::Enter) | 1u << static_cast<int>(EventKind::Leave);
     filter.aspects = AspectsNeeded(asked);
-    const EventSearch search(astro, kModeWorldTransits, {request.from, 0.0, 0.0}, filter);
+    const EventSearch search(astro, kModeWorldTransits, {request.from, 0.0, 0.0}, filter, request.convention);
     search.Run(request.from, request.to, [&](const Event& event) {
         const bool conjunction = event.aspect == Aspect::Conjunction;
         const uint8_t which = static_cast<uint8_t>((patterns ? kForPatterns : 0) | (conjunction && midpoints ? kForMidpoints : 0));
@@ -296,7 +296,7 @@ std::vector<PatternOccurrence> PatternLifetimes(const AstroModule& astro, const 
             cuts.emplace_back(event.moment, which);
         return true;
     });
-    const LongitudeSamples samples(astro, request.from, request.to);
+    const LongitudeSamples samples(astro, request.from, request.to, request.convention);
     if (midpoints)
         for (const double moment : MidpointCrossings(samples, MidpointOrb(request.midpointOrbPosition)))
             cuts.emplace_back(moment, kForMidpoints);

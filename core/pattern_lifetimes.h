@@ -48,10 +48,12 @@ struct LifetimeRequest {
     std::array<bool, kNumPatterns> patterns{true, true, true, true, true, true, true,
                                             true, true, true, true, true, true, true};
     int16_t midpointOrbPosition = kDefaultMidpointOrbPosition;
+    // The convention of the positions; in the default one (the grid's) Pluto comes from its table.
+    platform::Convention convention;
 };
 
 // Every occurrence of the patterns asked for within the span, with the bodies in use and the one-moment
-// orbs of `astro`, sorted by formation (those already there at the start first), then by pattern index
+// orbs of `astro` (which must count Pluto in when the convention takes it from the ephemeris), sorted by formation (those already there at the start first), then by pattern index
 // and bodies.
 std::vector<PatternOccurrence> PatternLifetimes(const AstroModule& astro, const LifetimeRequest& request);
 

@@ -25,6 +25,34 @@ double HelioLongitude(const PlutoTable& pluto, Body body, double moment)
     return position ? position->longitude : kUnknownBody;
 }
 
+double HelioLongitude(const PlutoTable& pluto, Body body, double moment, platform::Convention convention)
+{
+    if (PlutoFromTable(convention))
+        return HelioLongitude(pluto, body, moment);
+    const std::optional<double> longitude =
+        platform::HelioLongitudeIn(EphemerisPlanetNumber(IndexOf(body)), moment, convention);
+    return longitude ? *longitude : kUnknownBody;
+}
+
+int16_t NumPlanetsIn(platform::Convention convention, bool plutoTableRead)
+{
+    return PlutoFromTable(convention) ? NumPlanetsFor(plutoTableRead) : kPluto;
+}
+
+std::optional<platform::HelioState> HelioStateOf(const PlutoTable& pluto, Body body, double moment,
+                                                 platform::Convention convention, bool withSpeed)
+{
+    std::optional<platform::HelioState> state =
+        platform::HelioStateIn(EphemerisPlanetNumber(IndexOf(body)), moment, convention, withSpeed);
+    if (state && body == Body::Pluto && PlutoFromTable(convention)) {
+        const double L = pluto.PlutoLongitude(moment);
+        if (L < 0.0)
+            return std::nullopt;
+        state->longitude = L;
+    }
+    return state;
+}
+
 Position PositionOf(double helioLongitude)
 {
     if (helioLongitude >= 0.0)

@@ -5,6 +5,7 @@
 
 #include "core/pluto_table.h"
 #include "core/vocabulary.h"
+#include "platform/ephemeris.h"
 
 #include <array>
 #include <cstdint>
@@ -61,6 +62,26 @@ int32_t EphemerisPlanetNumber(int16_t body);
 // Heliocentric ecliptic longitude (J2000, radians) of `body` at `moment` (Julian date, UT). Pluto comes
 // from `pluto` and may be kPlutoBeforeTable or kPlutoAfterTable.
 double HelioLongitude(const PlutoTable& pluto, Body body, double moment);
+
+// The same in `convention`: in the default one exactly the above; in any other every body, Pluto included,
+// from the ephemeris in that convention (Pluto then has a position in every year the ephemeris covers).
+double HelioLongitude(const PlutoTable& pluto, Body body, double moment, platform::Convention convention);
+
+// Whether Pluto's longitudes come from its table in `convention` (the default convention only).
+constexpr bool PlutoFromTable(platform::Convention convention)
+{
+    return convention.IsDefault();
+}
+
+// The number of bodies in use in `convention`: as NumPlanetsFor in the default one, 9 in any other.
+int16_t NumPlanetsIn(platform::Convention convention, bool plutoTableRead);
+
+// Latitude, distance and their rates (see platform::HelioState; the Earth's are the Earth–Moon
+// barycentre's) of `body` at `moment` in `convention`, the longitude as HelioLongitude above gives it.
+// Nothing where the body has no longitude there (Pluto outside its table in the default convention, whose
+// latitude and distance then come from the ephemeris for the table's years only).
+std::optional<platform::HelioState> HelioStateOf(const PlutoTable& pluto, Body body, double moment,
+                                                 platform::Convention convention, bool withSpeed);
 
 // The number of bodies in use: 9 with a Pluto table, 8 without.
 int16_t NumPlanetsFor(bool plutoTableRead);

@@ -57,6 +57,11 @@ void AstroTables::SetNameTables()
     AspectText[5] = {"Sxt", "Sextile", "sextile to", "sextile", "sextile (60°)"};
     AspectText[6] = {"Ssx", "Semisextile", "semisextile to", "semisextile", "semisextile (30°)"};
     AspectText[7] = {"Qui", "Quincunx", "quincunx to", "quincunx", "quincunx (150°)"};
+    extraAspectText[0] = {};
+    extraAspectText[1] = {"Ssq", "Semisquare", "semisquare to", "semisquare", "semisquare (45°)"};
+    extraAspectText[2] = {"Sqq", "Sesquiquadrate", "sesquiquadrate to", "sesquiquadrate", "sesquiquadrate (135°)"};
+    extraAspectText[3] = {"Qnt", "Quintile", "quintile to", "quintile", "quintile (72°)"};
+    extraAspectText[4] = {"Bqn", "Biquintile", "biquintile to", "biquintile", "biquintile (144°)"};
 
     SignText = {{{"Ari", "Aries"},
                  {"Tau", "Taurus"},

@@ -26,10 +26,23 @@ inline constexpr std::array<Body, kNumBodies> kBodies{Body::Earth,  Body::Mercur
                                                       Body::Uranus, Body::Neptune, Body::Pluto};
 
 // The seven aspects, numbered in the order in which every search tries them (not the order of the angles).
-enum class Aspect : int16_t { Conjunction = 1, Opposition, Square, Trine, Sextile, Semisextile, Quincunx };
+// The grid, the patterns, the orb table and the state files know these seven. The event search and the
+// timeline know four more (numbers 8 … 11), which never reach the grid's tables: their angles and names
+// come from kEventAspectDegrees and AstroTables::NamesOf.
+enum class Aspect : int16_t {
+    Conjunction = 1, Opposition, Square, Trine, Sextile, Semisextile, Quincunx,
+    Semisquare, Sesquiquadrate, Quintile, Biquintile
+};
 inline constexpr std::array<Aspect, 7> kAspects{Aspect::Conjunction, Aspect::Opposition,  Aspect::Square,
                                                 Aspect::Trine,       Aspect::Sextile,     Aspect::Semisextile,
                                                 Aspect::Quincunx};
+inline constexpr std::array<Aspect, 4> kExtraAspects{Aspect::Semisquare, Aspect::Sesquiquadrate, Aspect::Quintile,
+                                                     Aspect::Biquintile};
+inline constexpr std::array<Aspect, 11> kEventAspects{
+    Aspect::Conjunction, Aspect::Opposition,     Aspect::Square,   Aspect::Trine,      Aspect::Sextile,
+    Aspect::Semisextile, Aspect::Quincunx,       Aspect::Semisquare, Aspect::Sesquiquadrate, Aspect::Quintile,
+    Aspect::Biquintile};
+inline constexpr int kEventAspectSlots = 12;  // event aspect arrays run 0 … 11; 0 is never filled
 
 // The number of a body (1 … 9) or an aspect (1 … 7).
 constexpr int16_t IndexOf(Body body)
@@ -57,6 +70,11 @@ constexpr std::optional<Body> BodyOfIndex(int index)
 constexpr std::optional<Aspect> AspectOfIndex(int index)
 {
     return index >= 1 && index <= 7 ? std::optional(static_cast<Aspect>(index)) : std::nullopt;
+}
+// One of the four aspects only the event search and the timeline know.
+constexpr bool IsExtraAspect(Aspect aspect)
+{
+    return static_cast<int16_t>(aspect) > 7;
 }
 
 // The first `count` bodies (0 … 9): the bodies in use when `count` is bodyCount.
@@ -102,6 +120,13 @@ inline constexpr int kPaletteSize = 12;
 
 // Aspect angles in degrees, by aspect index.
 inline constexpr std::array<int, kAspectSlots> kAspectDegrees{0, 0, 180, 90, 120, 60, 30, 150};
+// The same for every aspect the event search knows.
+inline constexpr std::array<int, kEventAspectSlots> kEventAspectDegrees{0, 0, 180, 90, 120, 60, 30, 150,
+                                                                        45, 135, 72, 144};
+// The orbs of the four extra aspects unless given otherwise, in degrees, the same in every orb column.
+// Narrow, as these aspects are minor: a semisquare or sesquiquadrate 2°, a quintile or biquintile 1°.
+inline constexpr std::array<double, kEventAspectSlots> kExtraAspectOrbDegrees{0, 0, 0, 0, 0, 0, 0, 0,
+                                                                              2.0, 2.0, 1.0, 1.0};
 
 // An RGB colour value: red + 256 × green + 65536 × blue.
 constexpr double RGB(int red, int green, int blue)
@@ -134,6 +159,14 @@ struct AstroTables {
     std::array<double, kAspectSlots> aspectAngles{};
     std::array<double, kAspectSlots> aspectColors{};
     std::array<AspectNames, kAspectSlots> AspectText;
+    // The names of the four extra aspects, by aspect index less 7 (index 0 unused).
+    std::array<AspectNames, 5> extraAspectText;
+
+    // The names of any aspect the event search knows.
+    const AspectNames& NamesOf(Aspect aspect) const
+    {
+        return IsExtraAspect(aspect) ? extraAspectText[SlotOf(aspect) - 7] : AspectText[SlotOf(aspect)];
+    }
 
     std::array<SignNames, kNumSigns> SignText;
     std::array<std::string, kNumSigns> signGlyphs;

@@ -290,7 +290,36 @@ inline constexpr int16_t kTextNeedsSpan = 1057;     // ephemeris without --from 
 inline constexpr int16_t kTextOptionRepeated = 1058;    // an option that may be given once, given twice
 inline constexpr int16_t kTextOptionBeforeCommand = 1059;
 inline constexpr int16_t kTextNotFoundUpTo = 1060;      // a search that reached the last date
-inline constexpr int16_t kTextRoundedPastLastDate = 1500;
+inline constexpr int16_t kTextRoundedPastLastDate = 1500;  // --date whose half hour is past the last date
+// Conventions and the body's own events of the companion's tables.
+inline constexpr int16_t kTextUnknownEventKind = 1600;  // an unknown --kinds name, with every kind listed
+inline constexpr int16_t kTextEventCross = 1601;        // the further event kinds in the text table
+inline constexpr int16_t kTextEventReturn = 1602;
+inline constexpr int16_t kTextEventAscendingNode = 1603;
+inline constexpr int16_t kTextEventDescendingNode = 1604;
+inline constexpr int16_t kTextEventLatitudeMax = 1605;
+inline constexpr int16_t kTextEventLatitudeMin = 1606;
+inline constexpr int16_t kTextEventPerihelion = 1607;
+inline constexpr int16_t kTextEventAphelion = 1608;
+inline constexpr int16_t kTextEventMiss = 1609;
+inline constexpr int16_t kTextColumnValue = 1610;        // the text table's value column
+inline constexpr int16_t kTextConventionHeading = 1611;  // "Positions: [r1], [r2]" above a text table
+inline constexpr int16_t kTextFrameJ2000 = 1612;
+inline constexpr int16_t kTextFrameOfDate = 1613;
+inline constexpr int16_t kTextPositionsGeometric = 1614;
+inline constexpr int16_t kTextPositionsApparent = 1615;
+inline constexpr int16_t kTextUnknownFrame = 1616;
+inline constexpr int16_t kTextUnknownPositions = 1617;
+inline constexpr int16_t kTextBadDegree = 1618;          // a --degrees value outside 0 … 360
+inline constexpr int16_t kTextReturnNeedsBirthdate = 1619;
+inline constexpr int16_t kTextBadOrb = 1620;             // an --orb that is not NAME=DEGREES
+inline constexpr int16_t kTextPlutoTableEnds = 1621;     // a span past the Pluto table's end
+inline constexpr int16_t kTextPlutoTableBegins = 1622;   // a span before its beginning
+inline constexpr int16_t kTextUnknownColumn = 1623;      // an unknown ephemeris --columns name
+inline constexpr int16_t kTextCrossNeedsDegrees = 1624;
+inline constexpr int16_t kTextColumnLatitude = 1625;     // the ephemeris' further columns
+inline constexpr int16_t kTextColumnDistance = 1626;
+inline constexpr int16_t kTextColumnSpeed = 1627;
 // Pattern lifetimes.
 inline constexpr int16_t kTextBodyNamedTwice = 1900;     // a body named twice in a list of bodies
 inline constexpr int16_t kTextColumnFormed = 1901;       // the column headings of the text table
@@ -301,7 +330,7 @@ inline constexpr int16_t kTextColumnTightest = 1905;
 inline constexpr int16_t kTextColumnDeviation = 1906;
 inline constexpr int16_t kTextBeforeSpan = 1907;         // formed before the span's start
 inline constexpr int16_t kTextAfterSpan = 1908;          // still there at the span's end
-inline constexpr int16_t kTextFormedAt = 1909;           // find --forms: the moment it formed  // --date whose half hour is past the last date
+inline constexpr int16_t kTextFormedAt = 1909;           // find --forms: the moment it formed
 
 // ----- The desktop program ---------------------------------------------------------------------------
 inline constexpr int16_t kTextDegrees = 1150;        // degreesSelected

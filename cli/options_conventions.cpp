@@ -1,0 +1,141 @@
+#include "cli/options_conventions.h"
+
+#include "cli/texts.h"
+#include "cli/values.h"
+#include "text/strings.h"
+#include "text/text_numbers.h"
+
+#include <cmath>
+#include <map>
+#include <string>
+
+namespace orvane::cli {
+namespace {
+
+const std::map<std::string, platform::Frame> kFrames{{"j2000", platform::Frame::J2000},
+                                                     {"date", platform::Frame::OfDate}};
+const std::map<std::string, platform::PositionKind> kPositionKinds{{"geometric", platform::PositionKind::Geometric},
+                                                                   {"apparent", platform::PositionKind::Apparent}};
+const std::map<std::string, uint8_t> kColumns{
+    {"latitude", kColumnLatitude}, {"distance", kColumnDistance}, {"speed", kColumnSpeed}};
+
+// A validator whose refusal is the program's text `number` filled with the value as typed (or with one
+// item of a list, which `check` returns; empty when all is well).
+template <typename Check>
+CLI::Validator Refusing(const CommandLine& line, int16_t number, Check check)
+{
+    const auto refuse = [&line, number, check](std::string& value) -> std::string {
+        const std::optional<std::string> wrong = check(value);
+        return wrong ? OwnText(number, line.language, *wrong) : std::string();
+    };
+    return CLI::Validator(refuse, "").application_index(0);
+}
+
+// A degree of longitude as typed: a number from 0 up to (not including) 360.
+std::optional<double> Degree(const std::string& typed)
+{
+    const std::optional<double> value = ReadNumber<double>(typed);
+    return value && *value >= 0.0 && *value < 360.0 ? value : std::nullopt;
+}
+
+// NAME=DEG: an aspect the event search knows and an orb from 0 up to 180 degrees.
+std::optional<std::pair<int16_t, double>> AspectOrb(const std::string& typed)
+{
+    const size_t sign = typed.find('=');
+    if (sign == std::string::npos)
+        return std::nullopt;
+    const int16_t aspect = AspectIndex(typed.substr(0, sign));
+    const std::optional<double> orb = ReadNumber<double>(typed.substr(sign + 1));
+    if (aspect == 0 || !orb || !(*orb >= 0.0 && *orb <= 180.0))
+        return std::nullopt;
+    return std::pair(aspect, *orb);
+}
+
+}  // namespace
+
+void AddConventionOptions(CLI::App& command, CommandLine& line)
+{
+    const auto frame = [&line](const std::string& typed) { line.convention.frame = kFrames.at(text::LowerCase(typed)); };
+    command.add_option_function<std::string>("--frame", frame,
+                                             "Positions in the J2000 ecliptic (j2000, default) or the true ecliptic "
+                                             "and equinox of date (date)")
+        ->type_name("j2000|date")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->check(Refusing(line, text::kTextUnknownFrame, [](const std::string& typed) -> std::optional<std::string> {
+            return kFrames.contains(text::LowerCase(typed)) ? std::nullopt : std::optional(typed);
+        }));
+    const auto positions = [&line](const std::string& typed) {
+        line.convention.positions = kPositionKinds.at(text::LowerCase(typed));
+    };
+    command.add_option_function<std::string>("--positions", positions,
+                                             "Geometric positions (default) or apparent ones, corrected for light-time")
+        ->type_name("geometric|apparent")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->check(Refusing(line, text::kTextUnknownPositions, [](const std::string& typed) -> std::optional<std::string> {
+            return kPositionKinds.contains(text::LowerCase(typed)) ? std::nullopt : std::optional(typed);
+        }));
+}
+
+void AddEventValueOptions(CLI::App& events, CommandLine& line)
+{
+    const auto degrees = [&line](const std::string& list) {
+        line.filter.degrees.clear();
+        for (const std::string& item : Split(list))
+            line.filter.degrees.push_back(*Degree(item) / 360.0 * core::kTwoPi);
+    };
+    events.add_option_function<std::string>("--degrees", degrees,
+                                            "The longitudes (0 up to 360 degrees) that the kind cross looks for")
+        ->type_name("D,...")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->check(Refusing(line, text::kTextBadDegree, [](const std::string& list) -> std::optional<std::string> {
+            for (const std::string& item : Split(list))
+                if (!Degree(item))
+                    return item;
+            return std::nullopt;
+        }));
+    const auto orbs = [&line](const std::vector<std::string>& given) {
+        for (const std::string& list : given)
+            for (const std::string& item : Split(list)) {
+                const auto [aspect, orb] = *AspectOrb(item);
+                line.filter.orbs[static_cast<size_t>(aspect)] = orb / 360.0 * core::kTwoPi;
+            }
+    };
+    events.add_option_function<std::vector<std::string>>("--orb", orbs,
+                                                          "An aspect's orb in degrees, in every mode (repeatable)")
+        ->type_name("NAME=DEG")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->check(Refusing(line, text::kTextBadOrb, [](const std::string& list) -> std::optional<std::string> {
+            for (const std::string& item : Split(list))
+                if (!AspectOrb(item))
+                    return item;
+            return std::nullopt;
+        }));
+}
+
+void AddColumnsOption(CLI::App& ephemeris, CommandLine& line)
+{
+    const auto columns = [&line](const std::string& list) {
+        line.columns = 0;
+        for (const std::string& item : Split(list))
+            line.columns = static_cast<uint8_t>(line.columns | kColumns.at(text::LowerCase(item)));
+    };
+    ephemeris.add_option_function<std::string>("--columns", columns,
+                                               "Beside each longitude: latitude, distance (AU), speed (degrees a day)")
+        ->type_name("C,...")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->check(Refusing(line, text::kTextUnknownColumn, [](const std::string& list) -> std::optional<std::string> {
+            for (const std::string& item : Split(list))
+                if (!kColumns.contains(text::LowerCase(item)))
+                    return item;
+            return std::nullopt;
+        }));
+}
+
+std::optional<int16_t> EventOptionsMistake(const CommandLine& line)
+{
+    if (line.filter.HasKind(core::EventKind::Cross) && line.filter.degrees.empty())
+        return text::kTextCrossNeedsDegrees;
+    return std::nullopt;
+}
+
+}  // namespace orvane::cli
