@@ -29,24 +29,36 @@ constexpr Aspect kQnx = Aspect::Quincunx;
 
 // The aspects each finder averages, by the places of the bodies in the pattern's name. The T-square and
 // the yod name their apex in the middle; the grand cross goes round the circle.
-std::vector<Link> LinksOf(int16_t pattern, size_t bodies)
+constexpr std::array<Link, 3> kGrandTrineLinks{{{0, 1, kTri}, {0, 2, kTri}, {1, 2, kTri}}};
+constexpr std::array<Link, 6> kKiteLinks{{{0, 1, kTri}, {0, 2, kTri}, {1, 2, kTri}, {3, 0, kOpp}, {3, 1, kSxt}, {3, 2, kSxt}}};
+constexpr std::array<Link, 6> kRectangleLinks{
+    {{0, 1, kOpp}, {1, 2, kSxt}, {2, 3, kOpp}, {3, 0, kSxt}, {1, 3, kTri}, {0, 2, kTri}}};
+constexpr std::array<Link, 3> kTSquareLinks{{{0, 2, kOpp}, {0, 1, kSqr}, {2, 1, kSqr}}};
+constexpr std::array<Link, 6> kGrandCrossLinks{
+    {{0, 1, kSqr}, {0, 3, kSqr}, {0, 2, kOpp}, {1, 3, kOpp}, {1, 2, kSqr}, {2, 3, kSqr}}};
+constexpr std::array<Link, 3> kYodLinks{{{0, 2, kSxt}, {0, 1, kQnx}, {2, 1, kQnx}}};
+constexpr std::array<Link, 6> kYodKiteLinks{
+    {{0, 2, kSxt}, {0, 1, kQnx}, {2, 1, kQnx}, {3, 1, kOpp}, {3, 2, kSsx}, {3, 0, kSsx}}};
+constexpr std::array<Link, 6> kTrapeziumLinks{
+    {{0, 1, kOpp}, {0, 2, kTri}, {0, 3, kSxt}, {2, 3, kSxt}, {2, 1, kSxt}, {1, 3, kTri}}};
+// A stellium: every pair of its first n bodies in conjunction, the first n·(n − 1)/2 of these.
+constexpr std::array<Link, 15> kStelliumLinks{{{0, 1, kCon}, {0, 2, kCon}, {1, 2, kCon}, {0, 3, kCon}, {1, 3, kCon},
+                                               {2, 3, kCon}, {0, 4, kCon}, {1, 4, kCon}, {2, 4, kCon}, {3, 4, kCon},
+                                               {0, 5, kCon}, {1, 5, kCon}, {2, 5, kCon}, {3, 5, kCon}, {4, 5, kCon}}};
+
+std::span<const Link> LinksOf(int16_t pattern, size_t bodies)
 {
     switch (pattern) {
-    case kPatternGrandTrine: return {{0, 1, kTri}, {0, 2, kTri}, {1, 2, kTri}};
-    case kPatternKite: return {{0, 1, kTri}, {0, 2, kTri}, {1, 2, kTri}, {3, 0, kOpp}, {3, 1, kSxt}, {3, 2, kSxt}};
-    case kPatternRectangle: return {{0, 1, kOpp}, {1, 2, kSxt}, {2, 3, kOpp}, {3, 0, kSxt}, {1, 3, kTri}, {0, 2, kTri}};
-    case kPatternTSquare: return {{0, 2, kOpp}, {0, 1, kSqr}, {2, 1, kSqr}};
-    case kPatternGrandCross: return {{0, 1, kSqr}, {0, 3, kSqr}, {0, 2, kOpp}, {1, 3, kOpp}, {1, 2, kSqr}, {2, 3, kSqr}};
-    case kPatternYod: return {{0, 2, kSxt}, {0, 1, kQnx}, {2, 1, kQnx}};
-    case kPatternYodKite: return {{0, 2, kSxt}, {0, 1, kQnx}, {2, 1, kQnx}, {3, 1, kOpp}, {3, 2, kSsx}, {3, 0, kSsx}};
-    case kPatternTrapezium: return {{0, 1, kOpp}, {0, 2, kTri}, {0, 3, kSxt}, {2, 3, kSxt}, {2, 1, kSxt}, {1, 3, kTri}};
-    default: break;
+    case kPatternGrandTrine: return kGrandTrineLinks;
+    case kPatternKite: return kKiteLinks;
+    case kPatternRectangle: return kRectangleLinks;
+    case kPatternTSquare: return kTSquareLinks;
+    case kPatternGrandCross: return kGrandCrossLinks;
+    case kPatternYod: return kYodLinks;
+    case kPatternYodKite: return kYodKiteLinks;
+    case kPatternTrapezium: return kTrapeziumLinks;
+    default: return std::span(kStelliumLinks).first(std::min<size_t>(bodies * (bodies - 1) / 2, kStelliumLinks.size()));
     }
-    std::vector<Link> links;  // a stellium: every pair in conjunction
-    for (size_t i = 0; i < bodies; ++i)
-        for (size_t j = i + 1; j < bodies; ++j)
-            links.push_back({static_cast<uint8_t>(i), static_cast<uint8_t>(j), kCon});
-    return links;
 }
 
 // The aspects whose orb edges can change what the asked-for finders answer, as an event filter's bits.
@@ -260,7 +272,7 @@ double PatternDeviation(const AstroModule& astro, int16_t pattern, std::span<con
             }
         return pairs > 0 ? sum / pairs : 0.0;
     }
-    const std::vector<Link> links = LinksOf(pattern, bodies.size());
+    const std::span<const Link> links = LinksOf(pattern, bodies.size());
     double sum = 0.0;
     for (const Link& link : links) {
         if (link.i >= bodies.size() || link.j >= bodies.size())
