@@ -331,6 +331,9 @@ inline constexpr int16_t kTextColumnDeviation = 1906;
 inline constexpr int16_t kTextBeforeSpan = 1907;         // formed before the span's start
 inline constexpr int16_t kTextAfterSpan = 1908;          // still there at the span's end
 inline constexpr int16_t kTextFormedAt = 1909;           // find --forms: the moment it formed
+inline constexpr int16_t kTextLifeFormed = 1910;         // the hover text of a pattern's life in the timeline
+inline constexpr int16_t kTextLifeTightest = 1911;
+inline constexpr int16_t kTextLifeDissolved = 1912;
 
 // ----- The desktop program ---------------------------------------------------------------------------
 inline constexpr int16_t kTextDegrees = 1150;        // degreesSelected

@@ -4,6 +4,7 @@
 #include "datetime/time_zones.h"
 #include "display/timeline_placement.h"
 #include "gui/display/grid_view.h"
+#include "gui/display/pattern_lane_painter.h"
 #include "gui/display/timeline_painter.h"
 #include "gui/platform/qt_widgets.h"
 #include "gui/platform/save_dialog.h"
@@ -116,7 +117,7 @@ void TimelineCanvas::SetScrollOffset(int offset)
 int TimelineCanvas::ContentHeight() const
 {
     const display::TimelineLayout layout = Layout();
-    return layout.headerHeight + static_cast<int>(m_timeline.rows.size()) * layout.rowHeight;
+    return layout.headerHeight + (static_cast<int>(m_timeline.rows.size()) + LaneCount()) * layout.rowHeight;
 }
 
 display::TimelineLayout TimelineCanvas::Layout() const
@@ -160,7 +161,9 @@ QImage TimelineCanvas::WholeImage(int width) const
     const int height = std::max(ContentHeight(), layout.headerHeight + 4 * layout.rowHeight);
     QImage image(width, height, QImage::Format_RGB32);
     QPainter painter(&image);
-    DrawTimeline(painter, Picture(layout, height, 0));
+    const TimelinePicture picture = Picture(layout, height, 0);
+    DrawTimeline(painter, picture);
+    DrawLanes(painter, picture);
     return image;
 }
 
@@ -170,6 +173,29 @@ void TimelineCanvas::paintEvent(QPaintEvent*)
     TimelinePicture picture = Picture(Layout(), height(), m_offset);
     picture.highlightedRow = m_hoverRow;
     DrawTimeline(painter, picture);
+    DrawLanes(painter, picture);
+}
+
+void TimelineCanvas::DrawLanes(QPainter& painter, const TimelinePicture& picture) const
+{
+    if (m_lanes == nullptr)
+        return;
+    std::vector<QString> labels;
+    for (const display::PatternLane& lane : *m_lanes)
+        labels.push_back(Q(display::LaneLabel(m_program.astro.tables, lane)));
+    DrawPatternLanes(painter, picture, *m_lanes, labels, static_cast<int>(m_timeline.rows.size()));
+}
+
+std::string TimelineCanvas::LaneText(int lane, double x) const
+{
+    const display::TimelineLayout layout = Layout();
+    if (m_lanes == nullptr || lane < 0 || lane >= LaneCount() || x < layout.labelWidth)
+        return {};
+    const double slack = 2.0 / std::max(layout.PixelsPerDay(), 1e-9);
+    const core::PatternOccurrence* life = display::LifeAt((*m_lanes)[static_cast<size_t>(lane)], layout.Moment(x), slack);
+    return life != nullptr ? display::LifeText(m_program.astro.tables, m_program.language, *life,
+                                               WorldZoneMinutes(m_program.main))
+                           : std::string();
 }
 
 void TimelineCanvas::resizeEvent(QResizeEvent* event)
@@ -258,9 +284,18 @@ void TimelineCanvas::ShowHoverText(const QPoint& at)
     const display::TimelineLayout layout = Layout();
     const int row = at.y() < layout.headerHeight ? -1 : layout.RowAt(at.y(), m_offset);
     const bool inRows = row >= 0 && row < static_cast<int>(m_timeline.rows.size());
+    const int lane = row - static_cast<int>(m_timeline.rows.size());
     if (row != m_hoverRow) {
-        m_hoverRow = inRows ? row : -1;
+        m_hoverRow = inRows || (row >= 0 && lane < LaneCount()) ? row : -1;
         update();
+    }
+    if (!inRows && row >= 0 && lane < LaneCount()) {
+        const std::string text = LaneText(lane, at.x());
+        if (text.empty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(mapToGlobal(at), Q(text), this);
+        return;
     }
     const double slack = 2.0 / std::max(layout.PixelsPerDay(), 1e-9);
     const display::TimelineBar* bar =
@@ -305,6 +340,7 @@ void frmTimeline::CreateControls()
         chkBody[i]->setChecked(true);
     }
     picTimeline = new TimelineCanvas(m_program, m_timeline, this);
+    picTimeline->SetPatternLanes(&m_lanes);
     scrRows = Create<QScrollBar>(this, QStringLiteral("scrRows"));
     lblHint = Create<QLabel>(this, QStringLiteral("lblHint"));
     cmdExportPng = Create<QPushButton>(this, QStringLiteral("cmdExportPng"));
@@ -438,6 +474,8 @@ void frmTimeline::Rebuild()
         m_all = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to);
     else
         m_all = display::Timeline{from, to, main.currentMode, {}};
+    m_allLanes = ModeDatesValid(main) ? display::BuildPatternLanes(m_program.astro, main.currentMode, from, to)
+                                      : std::vector<display::PatternLane>{};
     ApplyBodyFilter();
     picTimeline->ShowWholeSpan();
     SyncScrollBar();
@@ -449,6 +487,7 @@ void frmTimeline::ApplyBodyFilter()
     for (size_t i = 0; i < chkBody.size(); ++i)
         ticked[i + 1] = chkBody[i]->isChecked();
     m_timeline = display::KeepBodies(m_all, ticked);
+    m_lanes = display::KeepLaneBodies(m_allLanes, ticked);
     picTimeline->SetScrollOffset(picTimeline->ScrollOffset());
     SyncScrollBar();
 }

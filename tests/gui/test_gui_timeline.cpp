@@ -49,6 +49,24 @@ private slots:
         QVERIFY(area.contains(main) && area.contains(timeline) && !main.intersects(timeline));
     }
 
+    // Below the aspect rows, a lane per pattern and bodies under the pattern's heading, counted in the
+    // canvas' height; unticking a planet takes away the lanes of its patterns, as it takes its pairs.
+    void thePatternLanes()
+    {
+        Operate({"cmdTimeline"});
+        const gui::frmTimeline& timeline = Timeline();
+        QVERIFY(!timeline.Lanes().empty());
+        const display::TimelineLayout layout = Timeline().Canvas().Layout();
+        QCOMPARE(Timeline().Canvas().ContentHeight(),
+                 layout.headerHeight +
+                     static_cast<int>(timeline.Model().rows.size() + timeline.Lanes().size()) * layout.rowHeight);
+        const size_t all = timeline.Lanes().size();
+        Operate({"frmTimeline/chkBody_2"});
+        QVERIFY(timeline.Lanes().size() < all);
+        for (const display::PatternLane& lane : timeline.Lanes())
+            QVERIFY(std::find(lane.bodies.begin(), lane.bodies.end(), core::Body::Mercury) == lane.bodies.end());
+    }
+
     // Return in the From box takes the typed date and presses no button; unticking planets leaves the
     // rows of pairs whose two planets are both ticked.
     void theFromBoxAndThePlanets()
@@ -108,7 +126,7 @@ private slots:
             QCOMPARE(boxes.shown.back().icon, c.written ? platform::Icon::Information : platform::Icon::Exclamation);
         }
         QCOMPARE(QImageReader(dir.filePath("t.png")).size().height(),
-                 layout.headerHeight + int(model.rows.size()) * layout.rowHeight);
+                 layout.headerHeight + int(model.rows.size() + timeline->Lanes().size()) * layout.rowHeight);
         QFile csv(dir.filePath("t.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readLine(), QByteArray("body1,aspect,body2,enter,exact,leave\r\n"));
