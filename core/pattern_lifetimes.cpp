@@ -199,8 +199,9 @@ private:
         occurrence.peak = std::clamp(peak, a, b);
     }
 
-    // The mean deviation at each tightest moment, as the ephemeris gives it, in the order of time, so that
-    // the ephemeris reads each stretch of its data once.
+    // The mean deviation at each tightest moment, as the ephemeris gives it to well within a tenth of an
+    // arcsecond (LongitudeSamples::Precise), in the order of time, so that the ephemeris reads each
+    // stretch of its data once.
     void DeviationsAtPeaks()
     {
         std::vector<PatternOccurrence*> byPeak;
@@ -210,7 +211,7 @@ private:
         for (PatternOccurrence* occurrence : byPeak) {
             std::array<double, kBodySlots> longitudes{};
             for (const Body body : occurrence->bodies)
-                longitudes[SlotOf(body)] = m_samples.Read(body, occurrence->peak);
+                longitudes[SlotOf(body)] = m_samples.Precise(body, occurrence->peak);
             occurrence->peakDeviation =
                 PatternDeviation(m_astro, occurrence->pattern, occurrence->bodies, longitudes);
         }

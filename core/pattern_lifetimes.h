@@ -14,7 +14,7 @@
 //
 // The tightest moment is where the mean deviation of the pattern's aspects is smallest; it is looked for
 // day by day over the occurrence on the samples, then narrowed to well under a second, and its mean
-// deviation read on the ephemeris. A grand sextile's deviation is the mean distance of its fifteen pairs
+// deviation taken there to within a tenth of an arcsecond of the ephemeris. A grand sextile's deviation is the mean distance of its fifteen pairs
 // from the nearest of 60°, 120° and 180°; a midpoint's the middle body's distance from the midpoint or the
 // point opposite it.
 
