@@ -30,6 +30,7 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
     return delivered(line.command == "positions"   ? session->Positions()
                      : line.command == "report"    ? session->Report()
                      : line.command == "events"    ? session->Events()
+                     : line.command == "patterns"  ? session->Patterns()
                      : line.command == "ephemeris" ? session->Ephemeris()
                      : line.command == "aspects"   ? session->Aspects()
                      : line.command == "cycles"    ? session->Cycles()

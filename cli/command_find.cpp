@@ -51,16 +51,29 @@ int Session::Find()
         // day involves them, not because one of an earlier step did.
         dialog.search.numBodiesFound = 0;
         dialog.search.soughtBodiesFound = false;
+        const double before = m_line.forms ? WorldMoment() : 0.0;
         const app::StepOutcome outcome = m_program.SearchStep(app::Direction::Forward);
         if (outcome.undone)
             return NotFoundUpToTheLastDate();
         if (!outcome.compute.computed)
             return DateError(outcome.compute.dateError);
-        if (outcome.compute.found)
+        if (outcome.compute.found && !m_line.forms)
             return PrintFound(*outcome.compute.found);
+        // With --forms a step that finds the pattern is followed back to the moment it formed; one that
+        // finds it already there before the step goes on, as the pattern did not form then.
+        if (outcome.compute.found)
+            if (const int code = FoundAtFormation(before, WorldMoment(), *outcome.compute.found); code >= 0)
+                return code;
     }
     m_err << OwnText(text::kTextNotFound, m_line.language, std::to_string(m_line.maxSteps)) << '\n';
     return NothingFound();
+}
+
+double Session::WorldMoment()
+{
+    const platform::Result<double> moment =
+        datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow, m_program.language);
+    return moment ? moment.value() : 0.0;
 }
 
 int Session::PrintFound(const platform::Message& message)

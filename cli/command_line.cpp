@@ -5,6 +5,7 @@
 #include "cli/option_kit.h"
 #include "cli/options_cycles.h"
 #include "cli/options_moments.h"
+#include "cli/options_patterns.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/iso_dates.h"
@@ -55,6 +56,8 @@ public:
                " [--bodies B,...] [--aspects A,...]"
                " [--kinds K,...] [--degrees D,...] [--orb NAME=DEG] [--frame j2000|date]"
                " [--positions geometric|apparent] [--format text|csv|json|ics] [--windows] [--zone Z]\n"
+               "  or:  orvane-cli patterns [STATE] [--from DATE] [--to DATE] [--pattern P,...] [--planets B,...]"
+               " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--columns C,...]"
                " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli aspects [STATE] --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
@@ -114,6 +117,7 @@ public:
         AddFind();
         AddPositions();
         AddEvents();
+        AddPatterns();
         AddEphemeris();
         AddAspectsCommand(*this);
         AddCycles();
@@ -251,6 +255,7 @@ private:
         Valued(find->add_option("--max-steps", m_line.maxSteps, "Give up after N steps (default 100000)"), "N")
             ->transform(Refused(PlainNumber() & CLI::Range(1L, std::numeric_limits<long>::max()),
                                 text::kTextBadValue, "--max-steps"));
+        AddFormsFlag(*find, m_line);
         AddDate(find);
         AddFormat(find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
         find->footer(PatternAndBodyList() + "\n" + kDates + kMomentHelp +
@@ -363,6 +368,17 @@ private:
             "asked for by name only: Semisquare (Ssq, 45, orb 2), Sesquiquadrate (Sqq, 135, orb 2), Quintile\n"
             "(Qnt, 72, orb 1), Biquintile (Bqn, 144, orb 1).\n\n" +
             std::string(kDates) + kMomentHelp);
+    }
+
+    void AddPatterns()
+    {
+        CLI::App* patterns = AddCommand("patterns", "When each aspect pattern forms, is tightest and dissolves",
+                                        "The state file; its orbs, midpoint orb and world date are used");
+        AddSpan(patterns, "From this moment (default: the state's world date, or now)",
+                "Up to this moment, excluded (default: one year after --from)");
+        AddFormat(patterns, "Output: text (default), csv or json");
+        AddPatternsOptions(*patterns, m_line);
+        AddConventionOptions(*patterns, m_line);
     }
 
     void AddEphemeris()
@@ -544,6 +560,8 @@ private:
                 return Mistake(OwnText(*mistake, m_line.language));
             return std::nullopt;
         }
+        if (m_line.command == "patterns")
+            return std::nullopt;
         if (m_line.command == "cycles") {
             if (const std::optional<std::string> mistake = CycleBodiesMistake(m_line))
                 return Mistake(*mistake);

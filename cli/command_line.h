@@ -26,7 +26,7 @@ inline constexpr int64_t kMaxAspectSteps = 100000;
 
 // The command line as the commands need it, every value checked.
 struct CommandLine {
-    std::string command;  // "report", "find", "positions", "events", "ephemeris", "aspects" or "cycles"
+    std::string command;  // "report", "find", "positions", "events", "patterns", "ephemeris", "aspects" or "cycles"
     std::string state;    // the state file; empty for none
     int16_t language = text::langEnglish;
     long sort = 0;
@@ -54,6 +54,11 @@ struct CommandLine {
     uint8_t columns = 0;  // kColumnLatitude | kColumnDistance | kColumnSpeed
     bool windows = false;  // events --format ics: every stay within an orb as well
     std::vector<std::string> cycleBodies;  // the bodies of cycles as typed (checked by name)
+    // patterns: the patterns asked for and the bodies an occurrence must involve; find: stop at formation.
+    std::array<bool, core::kNumPatterns> patterns{true, true, true, true, true, true, true,
+                                                  true, true, true, true, true, true, true};
+    std::vector<int16_t> involving;
+    bool forms = false;
 };
 
 // Reads `args` (without the program name) into `line`. Help, the version and usage mistakes are answered

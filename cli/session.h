@@ -33,6 +33,7 @@ public:
     int Report();
     int Find();
     int Events();
+    int Patterns();
     int Ephemeris();
     int Aspects();
     int Cycles();
@@ -42,6 +43,9 @@ private:
     int PrintFound(const platform::Message& message);
     // A step past the last date the program computes is undone: the search ends, not found, where it got to.
     int NotFoundUpToTheLastDate();
+    // find --forms: from the step at which the run found the pattern, back to the moment it formed.
+    double WorldMoment();
+    int FoundAtFormation(double before, double found, const platform::Message& message);
     // The end of a search that found nothing: with --format csv or json the table without rows; exit 3.
     int NothingFound();
     // The table of --format csv or json: the moment found, or no row.

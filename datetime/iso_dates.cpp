@@ -201,10 +201,12 @@ std::string IsoText(double moment, int32_t zoneMinutes)
     int32_t day = 0;
     GregorianDate(dayNumber, year, month, day);
     // Four digits within years 0 … 9999, otherwise a sign and at least four, as ISO 8601 extends them.
-    std::string text = year >= 0 && year <= 9999 ? date::format("%Y", date::year(static_cast<int>(year)))
+    std::string text = year >= 0 && year <= 9999 ? Padded(year, 4)
                                                  : (year < 0 ? "-" : "+") + Padded(year < 0 ? -year : year, 4);
-    text += "-" + Padded(month, 2) + "-" + Padded(day, 2) + "T" +
-            date::format("%T", std::chrono::seconds(total - dayNumber * 86400));
+    // Written without a stream: tables of lifetimes and events write hundreds of thousands of these.
+    const int64_t second = total - dayNumber * 86400;
+    text += "-" + Padded(month, 2) + "-" + Padded(day, 2) + "T" + Padded(second / 3600, 2) + ":" +
+            Padded(second / 60 % 60, 2) + ":" + Padded(second % 60, 2);
     if (zoneMinutes == 0)
         return text + "Z";
     return text + (zoneMinutes < 0 ? "-" : "+") + Padded(std::abs(zoneMinutes) / 60, 2) + ":" +

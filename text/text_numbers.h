@@ -320,6 +320,19 @@ inline constexpr int16_t kTextCrossNeedsDegrees = 1624;
 inline constexpr int16_t kTextColumnLatitude = 1625;     // the ephemeris' further columns
 inline constexpr int16_t kTextColumnDistance = 1626;
 inline constexpr int16_t kTextColumnSpeed = 1627;
+// Pattern lifetimes.
+inline constexpr int16_t kTextBodyNamedTwice = 1900;     // a body named twice in a list of bodies
+inline constexpr int16_t kTextColumnFormed = 1901;       // the column headings of the text table
+inline constexpr int16_t kTextColumnDissolved = 1902;
+inline constexpr int16_t kTextColumnPattern = 1903;
+inline constexpr int16_t kTextColumnBodies = 1904;
+inline constexpr int16_t kTextColumnTightest = 1905;
+inline constexpr int16_t kTextBeforeSpan = 1907;         // formed before the span's start
+inline constexpr int16_t kTextAfterSpan = 1908;          // still there at the span's end
+inline constexpr int16_t kTextFormedAt = 1909;           // find --forms: the moment it formed
+inline constexpr int16_t kTextLifeFormed = 1910;         // the hover text of a pattern's life in the timeline
+inline constexpr int16_t kTextLifeTightest = 1911;
+inline constexpr int16_t kTextLifeDissolved = 1912;
 
 // The companion's iCalendar file and aspect table.
 inline constexpr int16_t kTextCalendarExact = 1850;     // an event's summary, by kind: "[r1] [r2] [r3] (exact)"

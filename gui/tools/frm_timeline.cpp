@@ -5,6 +5,7 @@
 #include "display/calendar_file.h"
 #include "display/timeline_placement.h"
 #include "gui/display/grid_view.h"
+#include "gui/display/pattern_lane_painter.h"
 #include "gui/display/timeline_painter.h"
 #include "gui/platform/qt_widgets.h"
 #include "gui/platform/save_dialog.h"
@@ -93,6 +94,7 @@ void frmTimeline::CreateControls()
     chkFurtherAspects = Create<QCheckBox>(this, QStringLiteral("chkFurtherAspects"));
     picTimeline = new TimelineCanvas(m_program, m_timeline, this);
     picTimeline->setFocusPolicy(Qt::StrongFocus);  // zoomed and scrolled from the keyboard too
+    picTimeline->SetPatternLanes(&m_lanes);
     scrRows = Create<QScrollBar>(this, QStringLiteral("scrRows"));
     lblHint = Create<QLabel>(this, QStringLiteral("lblHint"));
     cmdExportPng = Create<QPushButton>(this, QStringLiteral("cmdExportPng"));
@@ -272,6 +274,8 @@ void frmTimeline::Rebuild()
         m_all = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to, Choice());
     else
         m_all = display::Timeline{from, to, main.currentMode, {}, {}};
+    m_allLanes = ModeDatesValid(main) ? display::BuildPatternLanes(m_program.astro, main.currentMode, from, to)
+                                      : std::vector<display::PatternLane>{};
     ApplyBodyFilter();
     picTimeline->ShowWholeSpan();
     SyncScrollBar();
@@ -293,6 +297,7 @@ void frmTimeline::ApplyBodyFilter()
     for (size_t i = 0; i < chkBody.size(); ++i)
         ticked[i + 1] = chkBody[i]->isChecked();
     m_timeline = display::KeepBodies(m_all, ticked, chkFurtherAspects->isChecked());
+    m_lanes = display::KeepLaneBodies(m_allLanes, ticked);
     picTimeline->SetScrollOffset(picTimeline->ScrollOffset());
     SyncScrollBar();
 }

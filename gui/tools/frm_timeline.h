@@ -13,6 +13,7 @@
 
 #include "app/compute.h"
 #include "app/workspace.h"
+#include "display/pattern_lanes.h"
 #include "display/timeline.h"
 #include "gui/display/timeline_painter.h"
 #include "gui/platform/picture_output.h"
@@ -64,6 +65,8 @@ public:
     QImage WholeImage(int width) const;
     // The same picture to print or to write as PDF, SVG or PNG (frm_timeline_output.cpp).
     gui::Picture WholePicture(int width) const;
+    // The pattern lanes shown below the aspect rows (`lanes` must outlive the canvas; null for none).
+    void SetPatternLanes(const std::vector<display::PatternLane>* lanes) { m_lanes = lanes; }
 
 signals:
     void momentClicked(double moment);
@@ -86,8 +89,13 @@ private:
     // The moment a click at `x` in `row` picks: an exact moment within a few pixels, else the one under it.
     double ClickedMoment(double x, int row) const;
     void ShowHoverText(const QPoint& at);
+    int LaneCount() const { return m_lanes != nullptr ? static_cast<int>(m_lanes->size()) : 0; }
+    void DrawLanes(QPainter& painter, const TimelinePicture& picture) const;
+    // The hover text of the pattern lane `lane` at `x`; empty where no life is.
+    std::string LaneText(int lane, double x) const;
 
     const app::Workspace& m_program;
+    const std::vector<display::PatternLane>* m_lanes = nullptr;
     const display::Timeline& m_timeline;
     display::TimeView m_view;
     int m_offset = 0;
@@ -109,6 +117,8 @@ public:
 
     // The rows shown: those of the ticked planets.
     const display::Timeline& Model() const { return m_timeline; }
+    // The pattern lanes shown below the rows: those of the ticked planets.
+    const std::vector<display::PatternLane>& Lanes() const { return m_lanes; }
     TimelineCanvas& Canvas() { return *picTimeline; }
 
     // The exports once a file is chosen; each shows its message and returns whether the file was written.
@@ -161,6 +171,8 @@ private:
     QWidget& m_mainWindow;
     display::Timeline m_all;       // every row of the span
     display::Timeline m_timeline;  // the rows of the ticked planets, as painted and exported
+    std::vector<display::PatternLane> m_allLanes;  // every pattern lane of the span
+    std::vector<display::PatternLane> m_lanes;     // those of the ticked planets, painted below the rows
     bool m_syncing = false;
     std::vector<double> m_degrees;  // the crossings' longitudes last taken from txtDegrees
 

@@ -5,6 +5,7 @@
 #include "datetime/date_input.h"
 #include "datetime/time_zones.h"
 #include "gui/display/grid_view.h"
+#include "gui/display/pattern_lane_painter.h"
 #include "gui/display/timeline_painter.h"
 #include "gui/platform/qt_widgets.h"
 #include "text/language.h"
@@ -88,7 +89,7 @@ void TimelineCanvas::SetScrollOffset(int offset)
 int TimelineCanvas::ContentHeight() const
 {
     const display::TimelineLayout layout = Layout();
-    return layout.headerHeight + m_timeline.RowCount() * layout.rowHeight;
+    return layout.headerHeight + (m_timeline.RowCount() + LaneCount()) * layout.rowHeight;
 }
 
 display::TimelineLayout TimelineCanvas::Layout() const
@@ -141,7 +142,9 @@ QImage TimelineCanvas::WholeImage(int width) const
     const int height = std::max(ContentHeight(), layout.headerHeight + 4 * layout.rowHeight);
     QImage image(width, height, QImage::Format_RGB32);
     QPainter painter(&image);
-    DrawTimeline(painter, Picture(layout, height, 0));
+    const TimelinePicture picture = Picture(layout, height, 0);
+    DrawTimeline(painter, picture);
+    DrawLanes(painter, picture);
     return image;
 }
 
@@ -151,6 +154,29 @@ void TimelineCanvas::paintEvent(QPaintEvent*)
     TimelinePicture picture = Picture(Layout(), height(), m_offset);
     picture.highlightedRow = m_hoverRow;
     DrawTimeline(painter, picture);
+    DrawLanes(painter, picture);
+}
+
+void TimelineCanvas::DrawLanes(QPainter& painter, const TimelinePicture& picture) const
+{
+    if (m_lanes == nullptr)
+        return;
+    std::vector<QString> labels;
+    for (const display::PatternLane& lane : *m_lanes)
+        labels.push_back(Q(display::LaneLabel(m_program.astro.tables, lane)));
+    DrawPatternLanes(painter, picture, *m_lanes, labels, m_timeline.RowCount());
+}
+
+std::string TimelineCanvas::LaneText(int lane, double x) const
+{
+    const display::TimelineLayout layout = Layout();
+    if (m_lanes == nullptr || lane < 0 || lane >= LaneCount() || x < layout.labelWidth)
+        return {};
+    const double slack = 2.0 / std::max(layout.PixelsPerDay(), 1e-9);
+    const core::PatternOccurrence* life = display::LifeAt((*m_lanes)[static_cast<size_t>(lane)], layout.Moment(x), slack);
+    return life != nullptr ? display::LifeText(m_program.astro.tables, m_program.language, *life,
+                                               WorldZoneMinutes(m_program.main))
+                           : std::string();
 }
 
 void TimelineCanvas::resizeEvent(QResizeEvent* event)
@@ -266,9 +292,20 @@ void TimelineCanvas::ShowHoverText(const QPoint& at)
     const display::TimelineLayout layout = Layout();
     const int row = at.y() < layout.headerHeight ? -1 : layout.RowAt(at.y(), m_offset);
     const bool inRows = row >= 0 && row < m_timeline.RowCount();
+    // The pattern lanes follow the rows.
+    const int patternLane = row - m_timeline.RowCount();
+    const bool inLanes = row >= 0 && !inRows && patternLane < LaneCount();
     if (row != m_hoverRow) {
-        m_hoverRow = inRows ? row : -1;
+        m_hoverRow = inRows || inLanes ? row : -1;
         update();
+    }
+    if (inLanes) {
+        const std::string text = LaneText(patternLane, at.x());
+        if (text.empty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(mapToGlobal(at), Q(text), this);
+        return;
     }
     const double slack = 2.0 / std::max(layout.PixelsPerDay(), 1e-9);
     const double moment = layout.Moment(at.x());

@@ -26,8 +26,9 @@ gui::Picture TimelineCanvas::WholePicture(int width) const
     display::TimelineLayout layout = Layout();
     layout.width = width;
     const int height = std::max(ContentHeight(), layout.headerHeight + 4 * layout.rowHeight);
-    return {QSize(width, height), [picture = Picture(layout, height, 0)](QPainter& painter) {
+    return {QSize(width, height), [this, picture = Picture(layout, height, 0)](QPainter& painter) {
                 DrawTimeline(painter, picture);
+                DrawLanes(painter, picture);
             }};
 }
 

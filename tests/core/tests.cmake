@@ -3,5 +3,5 @@ orvane_test(test_core
           core/test_aspect_span.cpp core/test_body_events.cpp core/test_cycles.cpp
   LIBS orvane_app swe_ephemeris)
 orvane_test(test_patterns
-  SOURCES core/test_patterns.cpp core/test_midpoints.cpp
+  SOURCES core/test_patterns.cpp core/test_midpoints.cpp core/test_pattern_lifetimes.cpp
   LIBS orvane_app)

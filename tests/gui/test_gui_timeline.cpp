@@ -50,6 +50,24 @@ private slots:
         QVERIFY(area.contains(main) && area.contains(timeline) && !main.intersects(timeline));
     }
 
+    // Below the aspect rows, a lane per pattern and bodies under the pattern's heading, counted in the
+    // canvas' height; unticking a planet takes away the lanes of its patterns, as it takes its pairs.
+    void thePatternLanes()
+    {
+        Operate({"cmdTimeline"});
+        const gui::frmTimeline& timeline = Timeline();
+        QVERIFY(!timeline.Lanes().empty());
+        const display::TimelineLayout layout = Timeline().Canvas().Layout();
+        QCOMPARE(Timeline().Canvas().ContentHeight(),
+                 layout.headerHeight +
+                     (timeline.Model().RowCount() + static_cast<int>(timeline.Lanes().size())) * layout.rowHeight);
+        const size_t all = timeline.Lanes().size();
+        Operate({"frmTimeline/chkBody_2"});
+        QVERIFY(timeline.Lanes().size() < all);
+        for (const display::PatternLane& lane : timeline.Lanes())
+            QVERIFY(std::find(lane.bodies.begin(), lane.bodies.end(), core::Body::Mercury) == lane.bodies.end());
+    }
+
     // Return in the From box takes the typed date and presses no button; unticking planets leaves the
     // rows of pairs whose two planets are both ticked.
     void theFromBoxAndThePlanets()
@@ -156,7 +174,7 @@ private slots:
         QVERIFY(calendar.startsWith("BEGIN:VCALENDAR\r\n"));
         QCOMPARE(size_t(calendar.count("\r\nDTEND:")), bars);
         QCOMPARE(QImageReader(dir.filePath("t.png")).size().height(),
-                 layout.headerHeight + model.RowCount() * layout.rowHeight);
+                 layout.headerHeight + (model.RowCount() + int(timeline->Lanes().size())) * layout.rowHeight);
         QFile csv(dir.filePath("t.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readLine(), QByteArray("body1,aspect,body2,enter,exact,leave\r\n"));

@@ -1,0 +1,204 @@
+#include "cli/session.h"
+
+#include "cli/texts.h"
+#include "cli/values.h"
+#include "core/pattern_lifetimes.h"
+#include "datetime/date_input.h"
+#include "datetime/datepr2.h"
+#include "datetime/iso_dates.h"
+#include "text/text_numbers.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+namespace orvane::cli {
+namespace {
+
+// Width in characters, not bytes: German words hold umlauts.
+std::string Padded(std::string text, size_t width)
+{
+    size_t characters = 0;
+    for (const char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    if (characters < width)
+        text.append(width - characters, ' ');
+    return text;
+}
+
+// A moment in the zone as the text tables write it: the program's date and the time to the second.
+std::string DateAndTime(double moment, int32_t zone, int16_t language)
+{
+    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + zone * 60 + 0.5));
+    const int64_t day = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
+    const int64_t second = total - day * 86400;
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d", static_cast<int>(second / 3600),
+                  static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
+    return datetime::DateText(static_cast<int32_t>(day), true, language) + " " + time;
+}
+
+std::string BodiesText(const std::vector<core::Body>& bodies)
+{
+    std::string text;
+    for (const core::Body body : bodies)
+        text += (text.empty() ? "" : "-") + NameTables().bodyNames[core::SlotOf(body)];
+    return text;
+}
+
+constexpr double kOneSecond = 1.0 / 86400.0;
+constexpr size_t kMomentWidth = 25;
+constexpr size_t kPatternWidth = 14;
+constexpr size_t kBodiesWidth = 44;
+
+// Writes the occurrences as text, CSV or JSON.
+class LifetimeWriter {
+public:
+    // `convention` is the line that names a convention other than the default above the text table.
+    LifetimeWriter(std::ostream& out, TableFormat format, int32_t zone, int16_t language, const std::string& convention)
+        : m_out(out), m_format(format), m_zone(zone), m_language(language), m_json(out)
+    {
+        if (m_format == TableFormat::Text && !convention.empty())
+            Line(convention);
+        if (m_format == TableFormat::Csv)
+            m_out << display::CsvLine({"begin", "end", "pattern", "bodies", "peak", "peak_deviation"});
+        else if (m_format == TableFormat::Text)
+            Line(Padded(OwnText(text::kTextColumnFormed, m_language), kMomentWidth) + "  " +
+                 Padded(OwnText(text::kTextColumnDissolved, m_language), kMomentWidth) + "  " +
+                 Padded(OwnText(text::kTextColumnPattern, m_language), kPatternWidth) + "  " +
+                 Padded(OwnText(text::kTextColumnBodies, m_language), kBodiesWidth) + "  " +
+                 Padded(OwnText(text::kTextColumnTightest, m_language), kMomentWidth) + "  " +
+                 OwnText(text::kTextColumnDeviation, m_language));
+    }
+
+    void Occurrence(const core::PatternOccurrence& occurrence)
+    {
+        const std::string& pattern = NameTables().patternNames[static_cast<size_t>(occurrence.pattern)];
+        const std::string bodies = BodiesText(occurrence.bodies);
+        const double degrees = occurrence.peakDeviation / core::kTwoPi * 360.0;
+        const auto iso = [this](const std::optional<double>& moment) {
+            return moment ? datetime::IsoText(*moment, m_zone) : std::string();
+        };
+        if (m_format == TableFormat::Csv) {
+            m_out << display::CsvLine({iso(occurrence.begin), iso(occurrence.end), pattern, bodies,
+                                       iso(occurrence.peak), Fixed6(degrees)});
+        } else if (m_format == TableFormat::Json) {
+            const auto orNull = [&](const std::optional<double>& moment) {
+                return moment ? nlohmann::ordered_json(iso(moment)) : nlohmann::ordered_json(nullptr);
+            };
+            m_json.Object({{"begin", orNull(occurrence.begin)},
+                           {"end", orNull(occurrence.end)},
+                           {"pattern", pattern},
+                           {"bodies", bodies},
+                           {"peak", iso(occurrence.peak)},
+                           {"peak_deviation", degrees}});
+        } else {
+            const auto moment = [this](const std::optional<double>& at, int16_t otherwise) {
+                return at ? DateAndTime(*at, m_zone, m_language) : "(" + OwnText(otherwise, m_language) + ")";
+            };
+            Line(Padded(moment(occurrence.begin, text::kTextBeforeSpan), kMomentWidth) + "  " +
+                 Padded(moment(occurrence.end, text::kTextAfterSpan), kMomentWidth) + "  " +
+                 Padded(pattern, kPatternWidth) + "  " + Padded(bodies, kBodiesWidth) + "  " +
+                 Padded(DateAndTime(occurrence.peak, m_zone, m_language), kMomentWidth) + "  " +
+                 core::Rad2DegMin(occurrence.peakDeviation, false, false, false, false));
+        }
+    }
+
+    void End()
+    {
+        if (m_format == TableFormat::Json)
+            m_json.End();
+        m_out.flush();
+    }
+
+private:
+    void Line(std::string line)
+    {
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        m_out << line << '\n';
+    }
+
+    std::ostream& m_out;
+    TableFormat m_format;
+    int32_t m_zone;
+    int16_t m_language;
+    display::JsonArrayWriter m_json;
+};
+
+bool Involves(const core::PatternOccurrence& occurrence, const std::vector<int16_t>& bodies)
+{
+    return std::all_of(bodies.begin(), bodies.end(), [&](int16_t body) {
+        return std::any_of(occurrence.bodies.begin(), occurrence.bodies.end(),
+                           [body](core::Body b) { return core::IndexOf(b) == body; });
+    });
+}
+
+}  // namespace
+
+int Session::Patterns()
+{
+    double start = m_environment.nowMoment;
+    if (!m_line.state.empty()) {
+        if (const int code = LoadState(); code != kExitSuccess)
+            return code;
+        if (m_line.from.empty()) {
+            const platform::Result<double> moment =
+                datetime::InputDateToAJDate(m_program.main, core::kWorldDateRow, m_program.language);
+            if (!moment)
+                return DateError(moment.error());
+            start = moment.value();
+        }
+    }
+    m_program.configure.ApplyOrbs(m_program.astro);
+    m_program.astro.bodyCount = core::NumPlanetsIn(m_line.convention, m_program.astro.PlutoDataReadOK());
+    const double from = m_line.from.empty() ? start : MomentOf(m_line.from);
+    const double to = m_line.to.empty() ? datetime::OneYearLater(from) : MomentOf(m_line.to);
+    if (const int code = CheckSpan(from, to); code != kExitSuccess)
+        return code;
+
+    core::LifetimeRequest request;
+    request.from = from;
+    request.to = to;
+    request.patterns = m_line.patterns;
+    request.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
+    request.convention = m_line.convention;
+    LifetimeWriter writer(m_out, m_line.format, m_line.zone, m_line.language, Words().convention);
+    for (const core::PatternOccurrence& occurrence : core::PatternLifetimes(m_program.astro, request))
+        if (Involves(occurrence, m_line.involving))
+            writer.Occurrence(occurrence);
+    writer.End();
+    return kExitSuccess;
+}
+
+int Session::FoundAtFormation(double before, double found, const platform::Message& message)
+{
+    core::LifetimeRequest request;
+    request.from = before;
+    // The step's own moment belongs to the span: the run found the pattern there.
+    request.to = found + kOneSecond;
+    request.patterns.fill(false);
+    request.patterns[static_cast<size_t>(m_line.pattern)] = true;
+    request.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
+    const std::vector<core::PatternOccurrence> occurrences = core::PatternLifetimes(m_program.astro, request);
+    std::vector<core::Body> involving;
+    for (const int16_t body : m_line.planets)
+        if (body > 0)
+            involving.push_back(static_cast<core::Body>(body));
+    const int count = m_line.atLeast >= 2 ? static_cast<int>(m_line.atLeast) : 1;
+    const std::optional<double> formed = core::FirstFormation(occurrences, before, count, involving);
+    if (!formed)
+        return -1;
+    if (m_line.format == TableFormat::Text) {
+        PrintMessage(m_out, message);
+        m_out << OwnText(text::kTextFormedAt, m_line.language, datetime::IsoText(*formed, 0)) << '\n';
+    } else {
+        FoundTable(*formed);
+    }
+    return kExitSuccess;
+}
+
+}  // namespace orvane::cli

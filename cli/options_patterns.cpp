@@ -1,0 +1,91 @@
+#include "cli/options_patterns.h"
+
+#include "cli/texts.h"
+#include "cli/values.h"
+#include "text/strings.h"
+#include "text/text_numbers.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+
+namespace orvane::cli {
+namespace {
+
+// A pattern by its number 0 … 13 or its name (any case); −1 for none.
+int16_t PatternIndex(const std::string& typed)
+{
+    if (const std::optional<long> number = ReadNumber<long>(typed))
+        return *number >= 0 && *number < core::kNumPatterns ? static_cast<int16_t>(*number) : int16_t{-1};
+    const std::map<std::string, int16_t> numbers = PatternNumbers();
+    for (const auto& [name, index] : numbers)
+        if (text::LowerCase(name) == text::LowerCase(typed))
+            return index;
+    return core::PatternNameIndex(typed);
+}
+
+// A validator of the whole list, so that the first wrong name is the one named; only the value that counts
+// (the last, when the option is repeated) is checked.
+CLI::Validator ListCheck(std::function<std::string(std::string&)> check)
+{
+    return CLI::Validator(std::move(check), "").application_index(0);
+}
+
+}  // namespace
+
+void AddPatternsOptions(CLI::App& command, CommandLine& line)
+{
+    const auto patterns = [&line](const std::string& names) {
+        line.patterns.fill(false);
+        for (const std::string& name : Split(names))
+            line.patterns[static_cast<size_t>(PatternIndex(name))] = true;
+    };
+    command
+        .add_option_function<std::string>("--pattern", patterns,
+                                          "Only these patterns, by number or name (default: all, midpoints included)")
+        ->type_name("P,...")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->check(ListCheck([&line](std::string& list) -> std::string {
+            for (const std::string& name : Split(list))
+                if (PatternIndex(name) < 0)
+                    return OwnText(text::kTextUnknownPattern, line.language, EchoedValue(name));
+            return {};
+        }));
+    const auto planets = [&line](const std::string& names) {
+        line.involving.clear();
+        for (const std::string& name : Split(names))
+            line.involving.push_back(BodyIndex(name));
+    };
+    command
+        .add_option_function<std::string>("--planets", planets, "Only occurrences that involve every one of these bodies")
+        ->type_name("B,...")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->check(ListCheck([&line](std::string& list) -> std::string {
+            std::vector<int16_t> seen;
+            for (const std::string& name : Split(list)) {
+                const int16_t body = BodyIndex(name);
+                if (body == 0)
+                    return OwnText(text::kTextUnknownBody, line.language, EchoedValue(name));
+                if (std::find(seen.begin(), seen.end(), body) != seen.end())
+                    return OwnText(text::kTextBodyNamedTwice, line.language,
+                                   NameTables().bodyNames[static_cast<size_t>(body)]);
+                seen.push_back(body);
+            }
+            return {};
+        }));
+    command.footer(
+        "One occurrence a line, sorted by formation: when the pattern formed and dissolved (empty when it was\n"
+        "there before --from or is still there at --to), its bodies, the moment it is tightest and its mean\n"
+        "deviation then. CSV header: begin,end,pattern,bodies,peak,peak_deviation (ISO 8601, bodies' English\n"
+        "names joined by '-', the deviation in degrees). JSON: an array of objects with the same keys.\n"
+        "The orbs and the midpoint orb are the state's (default: the program's); the patterns are the\n"
+        "summary's, so a stellium is listed at its largest size only.\n");
+}
+
+void AddFormsFlag(CLI::App& find, CommandLine& line)
+{
+    find.add_flag("--forms", line.forms,
+                  "Stop at the moment the pattern forms (to the second), not at the first step it is present");
+}
+
+}  // namespace orvane::cli
