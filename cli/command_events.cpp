@@ -22,6 +22,8 @@ int Session::Events()
     if (!m_line.state.empty()) {
         if (const int code = LoadState(); code != kExitSuccess)
             return code;
+        if (m_line.mode)
+            main.SelectMode(*m_line.mode);
         mode = main.DetermineMode();
         if (mode == core::kModeNone) {
             m_err << OwnText(text::kTextNoModeSelected, m_line.language) << '\n';
@@ -29,8 +31,9 @@ int Session::Events()
         }
         for (int16_t row = 0; row < core::kNumDateRows; ++row) {
             // The world date only gives the start of the span (none is needed with --from); a birthdate is
-            // read where the mode names it.
-            const bool used = row == core::kWorldDateRow ? m_line.from.empty() : core::RowUsedByMode(row, mode);
+            // read where the mode names it, unless the command line gives it.
+            const bool used = row == core::kWorldDateRow ? m_line.from.empty()
+                                                         : core::RowUsedByMode(row, mode) && BirthOf(row).empty();
             if (!used)
                 continue;
             const platform::Result<double> moment = datetime::InputDateToAJDate(main, row, m_program.language);
@@ -39,7 +42,15 @@ int Session::Events()
             moments[static_cast<size_t>(row)] = moment.value();
         }
         start = moments[0];
+    } else if (const int code = ChooseMode(false); code != kExitSuccess) {
+        return code;
+    } else {
+        mode = main.DetermineMode();
     }
+    // The birthdates of the command line to the second: events need no half hours.
+    for (int16_t row = 1; row < core::kNumDateRows; ++row)
+        if (!BirthOf(row).empty())
+            moments[static_cast<size_t>(row)] = MomentOf(BirthOf(row));
     m_program.configure.ApplyOrbs(m_program.astro);
     m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
     const double from = m_line.from.empty() ? start : MomentOf(m_line.from);
@@ -49,6 +60,7 @@ int Session::Events()
 
     const core::EventSearch search(m_program.astro, mode, moments, m_line.filter);
     TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
+    writer.SetZoneName(m_line.zoneName);
     writer.BeginEvents();
     search.Run(from, to, [&](const core::Event& event) {
         writer.Event(event);
@@ -66,6 +78,7 @@ int Session::Ephemeris()
         return code;
     const core::AstroModule& astro = m_program.astro;
     TableWriter writer(m_out, m_line.format, m_line.zone, astro.tables, Words());
+    writer.SetZoneName(m_line.zoneName);
     writer.BeginPositions();
     const int16_t step = m_line.step.value_or(1);
     const double dayNumber = std::floor(from + 0.5);

@@ -14,6 +14,7 @@ int Session::Find()
 {
     if (const int code = LoadStateOrDate(); code != kExitSuccess)
         return code;
+    PrintRoundingNotes(m_line.format != TableFormat::Text);
     app::MainModel& main = m_program.main;
     main.SelectMode(core::Mode::WorldTransits);
     // The search starts from the state's world date: a date the date input rejects has no next step

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/options_moments.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/iso_dates.h"
@@ -58,11 +59,13 @@ public:
     {
         if (app->get_parent() != nullptr)
             return CLI::Formatter::make_usage(app, std::move(name));
-        return "Usage: orvane-cli report (STATE | --date DATE) [--sort N] [--lang en|de] [--radians]\n"
+        return "Usage: orvane-cli report (STATE | --date DATE | --birth DATE) [--birth2 DATE] [--mode MODE] [--sort N]"
+               " [--lang en|de] [--radians]\n"
                "  or:  orvane-cli find (STATE | --date DATE) --pattern P [--planets B1,B2,B3] [--at-least N]"
                " [--step UNIT] [--max-steps N] [--format text|csv|json]\n"
                "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
-               "  or:  orvane-cli events [STATE] [--from DATE] [--to DATE] [--bodies B,...] [--aspects A,...]"
+               "  or:  orvane-cli events [STATE] [--birth DATE] [--birth2 DATE] [--mode MODE] [--from DATE] [--to DATE]"
+               " [--bodies B,...] [--aspects A,...]"
                " [--kinds K,...] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
                " [--zone Z]\n"
@@ -81,7 +84,9 @@ constexpr const char* kSortList =
 constexpr const char* kDates =
     "DATE is ISO 8601 in the Gregorian calendar: 2025-01-01, 2025-01-01T06:30, 2025-01-01T06:30:15.25 or\n"
     "2025-01-01T06:30+01:00 (without a zone: UT). A fraction of the last part given is kept; a leap second,\n"
-    "23:59:60Z, counts as 00:00:00 of the next day. report and find take --date to the half hour (UT).\n";
+    "23:59:60Z, counts as 00:00:00 of the next day. report and find need the date rows' half hours: they\n"
+    "round a DATE to the half hour in its own offset when the zone lists have it, otherwise in UT, and say\n"
+    "so above their output; positions, events and ephemeris keep minutes and seconds.\n";
 
 constexpr const char* kExitCodes =
     "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";
@@ -130,7 +135,7 @@ public:
         m_app.footer(std::string("Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
                                  "UNIT is halfhour, day, week, month or year. "
                                  "Run orvane-cli COMMAND --help for a command's options.\n\n") +
-                     kDates + "\n" + kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
+                     kDates + kMomentHelp + "\n" + kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
         AddReport();
         AddFind();
         AddPositions();
@@ -237,7 +242,8 @@ private:
             ->check(Refused(PlainNumber() & CLI::NonNegativeNumber, text::kTextBadValue, "--sort"));
         report->add_flag("--radians", m_line.radians, "Deviations in radians");
         AddDate(report);
-        report->footer(std::string(kSortList) + "\n" + kDates);
+        AddBirthOptions(report, m_line);
+        report->footer(std::string(kSortList) + "\n" + kDates + kMomentHelp);
     }
 
     void AddFind()
@@ -271,7 +277,7 @@ private:
                                 text::kTextBadValue, "--max-steps"));
         AddDate(find);
         AddFormat(find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
-        find->footer(PatternAndBodyList() + "\n" + kDates +
+        find->footer(PatternAndBodyList() + "\n" + kDates + kMomentHelp +
                      "\nFound: the message and the date, exit 0; not found: exit 3, with --format csv or json the\n"
                      "header alone or [].\n");
     }
@@ -288,7 +294,7 @@ private:
         positions->footer(
             std::string("Without STATE, --jd or --date: the present moment. --date beside STATE takes the place of its\n"
                         "world date; the file is read all the same. Pluto before or after its table prints < or >.\n\n") +
-            kDates);
+            kDates + kMomentHelp);
     }
 
     // --date DATE: the world date, instead of (or over) the state's.
@@ -297,7 +303,7 @@ private:
         Valued(command->add_option("--date", m_line.date,
                                    "At this moment (ISO 8601; without a zone UT) instead of the state's world date"),
                "DATE")
-            ->check(Refused(IsoDate(), text::kTextNotADate));
+            ->check(MomentValidator(m_line));
     }
 
     void AddFormat(CLI::App* command, const char* description)
@@ -309,16 +315,9 @@ private:
 
     void AddSpan(CLI::App* command, const char* from, const char* to)
     {
-        Valued(command->add_option("--from", m_line.from, from), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
-        Valued(command->add_option("--to", m_line.to, to), "DATE")->check(Refused(IsoDate(), text::kTextNotADate));
-        const auto zone = [this](const std::string& typed) { m_line.zone = datetime::ParseZone(typed).value_or(0); };
-        Valued(command->add_option_function<std::string>("--zone", zone,
-                                                         "Times in this zone: Z or UT (default), +01:00, -0530 …"),
-               "Z")
-            ->check(Refused(CLI::Validator([](std::string& typed) {
-                                return datetime::ParseZone(typed) ? std::string() : std::string("no zone");
-                            }, ""),
-                            text::kTextUnknownZone));
+        Valued(command->add_option("--from", m_line.from, from), "DATE")->check(MomentValidator(m_line));
+        Valued(command->add_option("--to", m_line.to, to), "DATE")->check(MomentValidator(m_line));
+        AddZoneOption(command, m_line);
     }
 
     void AddEvents()
@@ -354,13 +353,14 @@ private:
                "K,...")
             ->check(NameList([](const std::string& name) { return static_cast<int16_t>(KindIndex(name) + 1); },
                              text::kTextUnknownKind));
+        AddBirthOptions(events, m_line);
         AddFormat(events, "Output: text (default), csv or json");
         events->footer(
             "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign\n"
             "(body1 is the transiting or 1st-birthdate body; sign only for an ingress). JSON: an array of\n"
             "objects with the same keys, null for what does not apply.\n"
             "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …).\n\n" +
-            std::string(kDates));
+            std::string(kDates) + kMomentHelp);
     }
 
     void AddEphemeris()
@@ -379,7 +379,7 @@ private:
             "One line a step from --from up to --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
             "decimals; empty, in JSON null, where Pluto is beyond its table; the text shows < or >).\n"
             "Months and years keep the day of the month, or the month's last day when it has fewer.\n\n" +
-            std::string(kDates));
+            std::string(kDates) + kMomentHelp);
     }
 
     // `check` with its refusal worded as the program's text `number`, filled with the option and the value as
@@ -415,15 +415,6 @@ private:
             return {};
         };
         return CLI::Validator(check, "").application_index(0);
-    }
-
-    // An ISO 8601 moment as the companion reads it.
-    static CLI::Validator IsoDate()
-    {
-        return {[](std::string& typed) {
-                    return datetime::ParseIsoMoment(typed, 0) ? std::string() : std::string("not a date");
-                },
-                ""};
     }
 
     // A comma-separated list of names, each known to `index` (non-zero), else the program's text `number`.
@@ -524,7 +515,10 @@ private:
         // An option counts as given even when its value is refused: that value is named in its turn, not
         // the state file or the span it stands for.
         const CLI::App& command = *m_app.get_subcommands().front();
-        const auto given = [&command](const char* option) { return command.count(option) > 0; };
+        const auto given = [&command](const char* option) {
+            const CLI::Option* known = command.get_option_no_throw(option);
+            return known != nullptr && known->count() > 0;
+        };
         if (m_line.command == "positions") {
             if (!m_line.state.empty() && given("--jd"))
                 return Usage(text::kTextUnknownOption, m_line.state);
@@ -539,7 +533,7 @@ private:
                 return Usage(text::kTextNeedsSpan, m_line.command);
             return std::nullopt;
         }
-        if (m_line.state.empty() && !given("--date"))
+        if (m_line.state.empty() && !given("--date") && !given("--birth") && !given("--birth2"))
             return Usage(text::kTextNeedsState, m_line.command);
         if (m_line.command == "find" && !given("--pattern"))
             return Usage(text::kTextMissingValue, "--pattern");

@@ -6,6 +6,7 @@
 #include "cli/cli.h"
 #include "cli/tables.h"
 #include "core/events.h"
+#include "core/modes.h"
 #include "text/language.h"
 #include "core/patterns.h"
 
@@ -40,6 +41,11 @@ struct CommandLine {
     std::string from;
     std::string to;
     int32_t zone = 0;
+    std::string zoneName;  // --zone as a name of the tz database; empty for an offset
+    // --birth and --birth2 as typed, and --mode (report, events).
+    std::string birth;
+    std::string birth2;
+    std::optional<core::Mode> mode;
     TableFormat format = TableFormat::Text;
     core::EventFilter filter;
 };

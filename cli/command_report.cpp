@@ -44,6 +44,7 @@ int Session::Report()
         window.SortChosen();
     }
 
+    PrintRoundingNotes(false);
     m_out << Trimmed(ConsoleText(m_program.main.titleText)) << "\n\n";
     for (const std::string& line : AspectCellLines())
         m_out << line << '\n';

@@ -13,13 +13,6 @@
 #include <ostream>
 
 namespace orvane::cli {
-namespace {
-
-// The zone list's position of GMT.
-constexpr int16_t kGmtZonePosition = 24;
-
-}  // namespace
-
 bool Session::Start()
 {
     const platform::SystemClock systemClock;
@@ -36,47 +29,6 @@ bool Session::Start()
         app::ApplyLanguageToModels(m_program);
     }
     return true;
-}
-
-double Session::MomentOf(const std::string& typed)
-{
-    return datetime::ParseIsoMoment(typed, 0).value_or(datetime::IsoMoment{}).moment;
-}
-
-int Session::LoadStateOrDate()
-{
-    if (!m_line.state.empty())
-        if (const int code = LoadState(); code != kExitSuccess)
-            return code;
-    if (m_line.date.empty())
-        return kExitSuccess;
-    if (m_line.state.empty())
-        m_program.main.SelectMode(core::Mode::WorldTransits);
-    constexpr auto r = static_cast<size_t>(core::kWorldDateRow);
-    app::MainModel& main = m_program.main;
-    const double moment = MomentOf(m_line.date);
-    double local = moment + 0.5;
-    datetime::RoundToHalfHour(local);
-    const double dayNumber = std::floor(local);
-    // After 23:45 UT on the last day the half hour is midnight of a day the program does not compute: said
-    // as such, since the date itself is not too late.
-    if (dayNumber > datetime::kLastDayNumber && std::floor(moment + 0.5) <= datetime::kLastDayNumber) {
-        m_err << OwnText(text::kTextRoundedPastLastDate, m_line.language, m_line.date,
-                         datetime::IsoText(dayNumber - 0.5, 0))
-              << '\n';
-        return kExitBadInput;
-    }
-    int64_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    datetime::GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
-    main.monthLists[r].SetListIndex(static_cast<int16_t>(month));
-    main.dayLists[r].SetListIndex(static_cast<int16_t>(day));
-    // A year before 1 is written as 0, which the year box holds and the date input refuses as too early.
-    main.yearTexts[r] = std::to_string(std::max<int64_t>(year, 0));
-    main.halfHourLists[r].SetListIndex(static_cast<int16_t>(std::lround((local - dayNumber) * 48) + 1));
-    main.zoneLists[r].SetListIndex(kGmtZonePosition);
-    return kExitSuccess;
 }
 
 int Session::LoadState()

@@ -57,7 +57,19 @@ private:
     int LoadStateOrDate();
     int LoadState();
     int DateError(const std::optional<platform::Message>& message);
-    static double MomentOf(const std::string& typed);
+    double MomentOf(const std::string& typed) const;
+    // A DATE put into date row `row` to the half hour (in its own offset when the zone lists have it,
+    // otherwise in UT), with a note in roundingNotes when that changed the moment.
+    int PutMoment(int16_t row, const std::string& typed);
+    // --mode, or without it and without a state file natal1 for --birth, world transits otherwise; then
+    // whether the mode has every date it needs (a usage mistake when a birthdate is missing).
+    int ChooseMode(bool stateLoaded);
+    // The birthdate option a row stands for ("--birth", "--birth2") and its value.
+    const std::string& BirthOf(int16_t row) const;
+    // Prints the rounding notes: above the output as text, on stderr beside a machine format.
+    void PrintRoundingNotes(bool machineFormat);
+
+    std::vector<std::string> m_roundingNotes;
 
     const Environment& m_environment;
     const CommandLine& m_line;

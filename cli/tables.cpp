@@ -1,5 +1,8 @@
 #include "cli/tables.h"
 
+#include "datetime/zoned_moments.h"
+#include "text/language.h"
+
 #include "cli/values.h"
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
@@ -61,9 +64,24 @@ TableWriter::TableWriter(std::ostream& out, TableFormat format, int32_t zoneMinu
 {
 }
 
+void TableWriter::SetZoneName(std::string name)
+{
+    m_zoneName = std::move(name);
+}
+
+int32_t TableWriter::ZoneAt(double moment) const
+{
+    if (m_zoneName.empty())
+        return m_zone;
+    // The name was found in the tz database when the command line was read; its offset follows the moment.
+    static const text::Language unused;
+    const platform::Result<int32_t> offset = datetime::OffsetAt(m_zoneName, moment, unused);
+    return offset ? static_cast<int32_t>(std::lround(offset.value() / 60.0)) : m_zone;
+}
+
 std::string TableWriter::TimeColumns(double moment) const
 {
-    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + m_zone * 60 + 0.5));
+    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + ZoneAt(moment) * 60 + 0.5));
     const int64_t day = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
     const int64_t second = total - day * 86400;
     char time[16];
@@ -75,7 +93,7 @@ std::string TableWriter::TimeColumns(double moment) const
 
 std::string TableWriter::TimeHeading() const
 {
-    return m_words.time + " (" + ZoneLabel(m_zone) + ")";
+    return m_words.time + " (" + (m_zoneName.empty() ? ZoneLabel(m_zone) : m_zoneName) + ")";
 }
 
 size_t TableWriter::KindWidth() const
@@ -113,10 +131,10 @@ void TableWriter::Event(const core::Event& event)
     const std::string aspect = event.aspect ? m_tables.AspectText[core::SlotOf(*event.aspect)].Name : "";
     const std::string sign = ingress ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
     if (m_format == TableFormat::Csv) {
-        const std::string time = datetime::IsoText(event.moment, m_zone);
+        const std::string time = datetime::IsoText(event.moment, ZoneAt(event.moment));
         m_out << display::CsvLine({time, Fixed6(event.moment), kKindKeys[kind], body1, aspect, body2, sign});
     } else if (m_format == TableFormat::Json) {
-        m_json.Object({{"time", datetime::IsoText(event.moment, m_zone)},
+        m_json.Object({{"time", datetime::IsoText(event.moment, ZoneAt(event.moment))},
                        {"jd_ut", event.moment},
                        {"kind", kKindKeys[kind]},
                        {"body1", body1},
@@ -158,14 +176,14 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
         }
         TextLine(line);
     } else if (m_format == TableFormat::Csv) {
-        std::vector<std::string> row{datetime::IsoText(moment, m_zone), Fixed6(moment)};
+        std::vector<std::string> row{datetime::IsoText(moment, ZoneAt(moment)), Fixed6(moment)};
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
             const double L = longitudes[static_cast<size_t>(body)];
             row.push_back(L >= 0.0 ? Fixed6(L / core::kTwoPi * 360.0) : "");
         }
         m_out << display::CsvLine(row);
     } else {
-        nlohmann::ordered_json row{{"time", datetime::IsoText(moment, m_zone)}, {"jd_ut", moment}};
+        nlohmann::ordered_json row{{"time", datetime::IsoText(moment, ZoneAt(moment))}, {"jd_ut", moment}};
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
             const double L = longitudes[static_cast<size_t>(body)];
             row[m_tables.bodyNames[static_cast<size_t>(body)]] =
@@ -184,9 +202,9 @@ void TableWriter::BeginFound()
 void TableWriter::Found(double moment, const std::string& pattern)
 {
     if (m_format == TableFormat::Csv)
-        m_out << display::CsvLine({datetime::IsoText(moment, m_zone), Fixed6(moment), pattern});
+        m_out << display::CsvLine({datetime::IsoText(moment, ZoneAt(moment)), Fixed6(moment), pattern});
     else if (m_format == TableFormat::Json)
-        m_json.Object({{"time", datetime::IsoText(moment, m_zone)}, {"jd_ut", moment}, {"pattern", pattern}});
+        m_json.Object({{"time", datetime::IsoText(moment, ZoneAt(moment))}, {"jd_ut", moment}, {"pattern", pattern}});
 }
 
 void TableWriter::End()

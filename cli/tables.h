@@ -36,6 +36,10 @@ public:
     TableWriter(std::ostream& out, TableFormat format, int32_t zoneMinutes, const core::AstroTables& tables,
                 const TableWords& words);
 
+    // Times in a zone of the tz database, its offset at each moment (summer time included), instead of the
+    // fixed offset.
+    void SetZoneName(std::string name);
+
     void BeginEvents();
     void Event(const core::Event& event);
     void BeginPositions();
@@ -52,10 +56,12 @@ private:
     void TextLine(std::string line);
     size_t KindWidth() const;
     std::string TimeHeading() const;  // the time column's heading, with the zone
+    int32_t ZoneAt(double moment) const;  // the offset in minutes east at `moment`
 
     std::ostream& m_out;
     TableFormat m_format;
     int32_t m_zone;
+    std::string m_zoneName;
     const core::AstroTables& m_tables;
     TableWords m_words;
     display::JsonArrayWriter m_json;

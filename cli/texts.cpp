@@ -55,6 +55,19 @@ size_t Utf8Character(std::string_view text, size_t at, char32_t& codePoint)
 
 }  // namespace
 
+const text::Language& OwnLanguage(int16_t language)
+{
+    static const auto make = [](int16_t number) {
+        text::Language own;
+        own.UseProgramText(CompiledProgramText());
+        own.currentLanguage = number;
+        return own;
+    };
+    static const text::Language english = make(text::langEnglish);
+    static const text::Language german = make(text::langGerman);
+    return language == text::langGerman ? german : english;
+}
+
 std::string EchoedValue(std::string_view value, size_t limit)
 {
     std::string shown;

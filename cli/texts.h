@@ -11,12 +11,20 @@
 #include <string>
 #include <string_view>
 
+namespace orvane::text {
+class Language;
+}
+
 namespace orvane::cli {
 
 // One of the companion's own texts in `language`, from the program text as data/qvs.dat held it at build
 // time (so that help and usage mistakes need no data file), read by the program-text library, with [r1]
 // and [r2] filled in as echoed values and "^" as a line feed.
 std::string OwnText(int16_t number, int16_t language, const std::string& r1 = {}, const std::string& r2 = {});
+
+// The compiled-in program text as a language of the program, for the models' own refusals while the
+// command line is read.
+const text::Language& OwnLanguage(int16_t language);
 
 // The longest value a message echoes, in characters.
 inline constexpr size_t kEchoedCharacters = 60;

@@ -1,8 +1,10 @@
 #include "datetime/time_zones.h"
 
 #include "datetime/datepr2.h"
+#include "datetime/zoned_moments.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace orvane::datetime {
@@ -86,7 +88,9 @@ int16_t SystemZoneMinutes(const platform::Clock& clock)
 
 void SetSystemZone(DateRows& model, const platform::Clock& clock)
 {
-    const int16_t zone = SystemZoneMinutes(clock);
+    // The tz database's standard offset of the computer's zone when it names one, else the C library's.
+    const std::optional<int32_t> standard = ClockStandardOffset(clock);
+    const int16_t zone = standard ? static_cast<int16_t>(*standard / 60) : SystemZoneMinutes(clock);
     model.computerZone = zone == kNepalZone ? kNepalZoneOnGrid : zone;
 }
 

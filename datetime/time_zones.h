@@ -36,7 +36,8 @@ void SetUpTimezoneComboBoxes(DateRows& model, bool keepSelection, bool abbreviat
 // The computer's standard-time zone in minutes east of Greenwich, rounded to the minute.
 int16_t SystemZoneMinutes(const platform::Clock& clock);
 
-// Sets computerZone from the computer; a zone 5 h 45 min east is taken as 5 h 30 min, the nearest
+// Sets computerZone from the computer (the tz database's standard offset of its zone when it names one);
+// a zone 5 h 45 min east is taken as 5 h 30 min, the nearest
 // zone the lists have.
 void SetSystemZone(DateRows& model, const platform::Clock& clock);
 

@@ -39,12 +39,25 @@ std::string Lower(std::string_view text)
     return lower;
 }
 
+// Text `number` with [r1] … [r5] filled in one pass, so that a typed value holding "^" or "[r2]" is
+// shown as typed.
 platform::Error Refusal(const text::Language& language, int16_t number, const std::string& r1,
                         const std::string& r2 = {}, const std::string& r3 = {}, const std::string& r4 = {},
                         const std::string& r5 = {})
 {
-    return {ErrorCode::InvalidInput,
-            platform::Message::Information("", language.TextWithReplacements(number, r1, r2, r3, r4, r5))};
+    const std::string* values[] = {&r1, &r2, &r3, &r4, &r5};
+    const std::string text = language.Text(number);
+    std::string filled;
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text.compare(at, 2, "[r") == 0 && at + 3 < text.size() && text[at + 3] == ']' && text[at + 2] >= '1' &&
+            text[at + 2] <= '5') {
+            filled += *values[text[at + 2] - '1'];
+            at += 3;
+        } else {
+            filled += text[at];
+        }
+    }
+    return {ErrorCode::InvalidInput, platform::Message::Information("", filled)};
 }
 
 platform::Error UnknownZone(const text::Language& language, std::string_view typed)
@@ -121,26 +134,32 @@ std::string WallTimeText(const WallTime& local, bool withSeconds)
     return text;
 }
 
-// ±HH:MM, ±HHMM or ±HH (the whole text) in seconds east, with no upper bound; nothing for another text.
+// ±HH:MM, ±HHMM, ±HH or ±HH:MM:SS (the whole text) in seconds east, with no upper bound; nothing for
+// another text. Seconds occur in the offsets of local mean time that the tz database gives old dates.
 std::optional<int32_t> OffsetDigits(std::string_view text)
 {
     if (text.size() < 3 || (text[0] != '+' && text[0] != '-'))
         return std::nullopt;
+    const bool colons = text.size() > 3 && text[3] == ':';
     std::string digits;
     for (size_t i = 1; i < text.size(); ++i) {
-        if (i == 3 && text[i] == ':' && text.size() == 6)
+        if (colons && (i == 3 || i == 6)) {
+            if (text[i] != ':')
+                return std::nullopt;
             continue;
+        }
         if (!std::isdigit(static_cast<unsigned char>(text[i])))
             return std::nullopt;
         digits += text[i];
     }
-    if (digits.size() != 2 && digits.size() != 4)
+    if (digits.size() != 2 && digits.size() != 4 && !(colons && digits.size() == 6))
         return std::nullopt;
     const int32_t hours = std::stoi(digits.substr(0, 2));
-    const int32_t minutes = digits.size() == 4 ? std::stoi(digits.substr(2)) : 0;
-    if (minutes > 59)
+    const int32_t minutes = digits.size() >= 4 ? std::stoi(digits.substr(2, 2)) : 0;
+    const int32_t seconds = digits.size() == 6 ? std::stoi(digits.substr(4, 2)) : 0;
+    if (minutes > 59 || seconds > 59)
         return std::nullopt;
-    return (text[0] == '-' ? -1 : 1) * (hours * 3600 + minutes * 60);
+    return (text[0] == '-' ? -1 : 1) * (hours * 3600 + minutes * 60 + seconds);
 }
 
 // Where the offset of an ISO date-time text starts ("Z", "+", "-" after the time of day), or npos.
@@ -253,12 +272,14 @@ Result<PreciseMoment> ResolveWallTime(const WallTime& local, const MomentZone& z
     const auto tooLarge = [&language](int32_t offset) {
         return Result<PreciseMoment>(Refusal(language, text::kTextOffsetTooLarge, IsoOffset(offset)));
     };
-    if (givenOffset && std::abs(*givenOffset) > kMaxOffsetSeconds)
-        return tooLarge(*givenOffset);
     PreciseMoment precise;
     precise.local = local;
     precise.zone = zone;
     if (zone.kind != ZoneKind::Named) {
+        // A named zone's offset is the tz database's (Manila's local mean time was −15:56); a given one
+        // stays within the offsets of today's zones.
+        if (givenOffset && std::abs(*givenOffset) > kMaxOffsetSeconds)
+            return tooLarge(*givenOffset);
         if (std::abs(zone.offsetSeconds) > kMaxOffsetSeconds)
             return tooLarge(zone.offsetSeconds);
         precise.offsetSeconds = givenOffset.value_or(zone.offsetSeconds);
@@ -328,6 +349,15 @@ std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock)
     return precise;
 }
 
+std::optional<int32_t> ClockStandardOffset(const platform::Clock& clock)
+{
+    const std::optional<PreciseMoment> now = ClockMoment(clock);
+    if (!now)
+        return std::nullopt;
+    const date::sys_info info = LocateZone(now->zone.name)->get_info(SysSeconds(now->moment));
+    return static_cast<int32_t>((info.offset - std::chrono::duration_cast<std::chrono::seconds>(info.save)).count());
+}
+
 Result<MomentZone> ParseMomentZone(std::string_view text, const text::Language& language)
 {
     if (const std::optional<int32_t> minutes = ParseZone(text))
@@ -383,7 +413,7 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
             givenOffset = OffsetDigits(offset);
         if (!givenOffset)
             return notADate();
-        if (std::abs(*givenOffset) > kMaxOffsetSeconds)
+        if (std::abs(*givenOffset) > kMaxOffsetSeconds && !(suffixZone && suffixZone->kind == ZoneKind::Named))
             return Result<PreciseMoment>(Refusal(language, text::kTextOffsetTooLarge, std::string(offset)));
         local = body.substr(0, at);
     }
@@ -396,8 +426,9 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
                                                  OffsetText(zone.offsetSeconds), OffsetText(zone.offsetSeconds)));
         // Local mean time may lie between whole minutes: its offset is applied after reading.
         const bool wholeMinutes = zone.offsetSeconds % 60 == 0;
-        const std::optional<IsoMoment> read =
-            ParseIsoMoment(givenOffset ? body : local, wholeMinutes ? zone.offsetSeconds / 60 : 0);
+        const std::optional<IsoMoment> read = givenOffset && wholeMinutes
+                                                  ? ParseIsoMoment(body, 0)
+                                                  : ParseIsoMoment(local, wholeMinutes ? zone.offsetSeconds / 60 : 0);
         if (!read)
             return notADate();
         const double moment = read->moment - (wholeMinutes ? 0.0 : zone.offsetSeconds / kSecondsPerDay);

@@ -112,6 +112,10 @@ platform::Result<PreciseMoment> MomentInZone(double moment, const MomentZone& zo
 // clocks going back counts as its earlier pass); nothing when the computer names no zone the database has.
 std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock);
 
+// The computer's standard offset (summer time left out), in seconds east, from the tz database; nothing
+// when the computer names no zone the database has.
+std::optional<int32_t> ClockStandardOffset(const platform::Clock& clock);
+
 // Reads a moment as the command line takes it: ISO 8601 (see ParseIsoMoment) with an offset to the minute,
 // "Z", a zone in brackets after it ("1989-10-03T15:30[Europe/Berlin]", "2025-11-02T01:30-04:00[America/
 // New_York]", where offset and zone must agree), or neither, and then in `defaultZone`. A date without a

@@ -1,13 +1,16 @@
 #include "files/state_file.h"
 
 #include "datetime/time_zones.h"
+#include "files/state_file_moments.h"
 #include "platform/index.h"
 #include "platform/input_file.h"
 #include "platform/saved_file.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstddef>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -66,6 +69,11 @@ public:
     }
 
     bool AtEnd() const { return m_next >= m_lines.size(); }
+    // The lines not read yet.
+    std::vector<std::string> Rest() const
+    {
+        return {m_lines.begin() + static_cast<std::ptrdiff_t>(std::min(m_next, m_lines.size())), m_lines.end()};
+    }
     int LineNumber() const { return static_cast<int>(m_next); }  // the line last read, counted from 1
     // The first fault's message, if there was one.
     const std::optional<std::string>& Failure() const { return m_failure; }
@@ -312,7 +320,7 @@ std::string StateFileText(const datetime::DateRows& rows, const core::ModeOption
     line(Printed(0));
     line(Printed(configure.midpointOrbList.ListIndex()));
     line(Printed(configure.orbProportionLists[1].ListIndex()));
-    return text;
+    return text + PreciseMomentLines(rows.preciseMoments, text::kLineBreak);
 }
 
 platform::Result<void> WriteStateFile(const std::string& path, const datetime::DateRows& rows,
@@ -365,6 +373,11 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     ReadLines(in, newRows, newModes, newStepList, newConfigure, newColours);
     if (in.Failure())
         return platform::Result<void>(platform::ErrorCode::Damaged, Problem(*in.Failure()));
+    // The rows' precise moments after line 51, whole or nothing; a file without them has none.
+    const platform::Result<PreciseMoments> moments = ReadPreciseMomentLines(in.Rest(), in.LineNumber() + 1, language);
+    if (!moments)
+        return platform::Result<void>(moments.failure());
+    newRows.preciseMoments = moments.value();
     newConfigure.ReadEarthAspectsOnly(store);
     newConfigure.ReadInnerPlanetAspects(store);
     newConfigure.ReadZoneAbbreviations(store, newRows.computerZone);

@@ -4,11 +4,15 @@
 // the same moment to the second; read in two default zones it differs by their difference or, when it names
 // its own zone, not at all; a fraction moves it less than the part it belongs to; a leap second is
 // midnight UT; the calendar's day numbers and dates convert into each other. A zone reads as an offset of
-// at most 14 hours or as nothing.
+// at most 14 hours or as nothing. The precise-moment reader (offsets to the minute, zones of the tz database
+// in brackets) reads every text the ISO reader reads as the same moment, and what it reads writes back as
+// its ISO text and reads again as the same moment and zone.
 
 #include "fuzz/fuzz_support.h"
 
 #include "datetime/iso_dates.h"
+#include "datetime/zoned_moments.h"
+#include "text/language.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,6 +43,31 @@ bool DigitAt(std::string_view text, size_t at)
     return at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]));
 }
 
+// The precise-moment reader beside the ISO reader. Its refusals need no words here: a language without
+// its texts serves.
+void CheckPreciseMoment(std::string_view text)
+{
+    static const orvane::text::Language noWords;
+    const orvane::platform::Result<PreciseMoment> precise = ParsePreciseMoment(text, MomentZone::Fixed(0), noWords);
+    const std::optional<IsoMoment> iso = ParseIsoMoment(text, 0);
+    if (iso && text.find('[') == std::string_view::npos)
+        Require(precise.ok() && Near(precise.value().moment, iso->moment, 1e-9, iso->moment),
+                "a text the ISO reader reads is the same moment as a precise one");
+    if (!precise)
+        return;
+    const PreciseMoment& read = precise.value();
+    Require(std::isfinite(read.moment), "a precise moment is a finite number");
+    if (read.zone.kind != ZoneKind::Named)
+        Require(std::abs(read.offsetSeconds) <= kMaxOffsetSeconds, "a fixed offset is at most 14 hours");
+    if (read.local.year < 0 || read.local.year > 9999)
+        return;
+    const orvane::platform::Result<PreciseMoment> again =
+        ParsePreciseMoment(PreciseMomentIso(read), MomentZone::Fixed(0), noWords);
+    Require(again.ok(), "a precise moment's ISO text reads again");
+    Require(Near(again.value().moment, read.moment, kSecond, read.moment) && again.value().zone == read.zone,
+            "a precise moment's ISO text is the same moment in the same zone");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -50,6 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     if (const std::optional<int32_t> offset = ParseZone(text))
         Require(*offset >= -kMaxZone && *offset <= kMaxZone, "a zone is at most 14 hours from UT");
+
+    CheckPreciseMoment(text);
 
     // Only where a leap second may stand depends on the zone a text without its own is taken in.
     const std::optional<IsoMoment> read = ParseIsoMoment(text, zone);

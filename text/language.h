@@ -53,6 +53,8 @@ public:
                                         const std::string& r5 = {}) const;
 
     const platform::ProgramTextLibrary& library() const { return m_library; }
+    // Takes a program text already loaded (the companion's copy compiled in at build time).
+    void UseProgramText(const platform::ProgramTextLibrary& library) { m_library = library; }
 
 private:
     platform::ProgramTextLibrary m_library;

@@ -403,3 +403,76 @@ TEST_F(StateFile, SavingStoresTheDisplaySettings)
 
 }  // namespace
 }  // namespace orvane::files
+
+namespace orvane::files {
+namespace {
+
+// Precise moments travel after line 51: each kind of zone reads back as it was, the 51 lines stay as a
+// reader of them alone expects, and a damaged extension refuses the whole file.
+TEST_F(StateFile, PreciseMomentsAfterLine51)
+{
+    const auto moment = [this](const char* typed) {
+        return datetime::ParsePreciseMoment(typed, datetime::MomentZone::Fixed(0), language).value();
+    };
+    datetime::SetPreciseMoment(main, 0, moment("2025-11-02T01:30-05:00[America/New_York]"));
+    datetime::SetPreciseMoment(main, 1, moment("1986-06-01T14:20+05:45"));
+    datetime::SetPreciseMoment(
+        main, 2,
+        datetime::ResolveWallTime({1850, 6, 1, 12, 0, 0}, datetime::MomentZone::MeanTime(13.4), std::nullopt, language)
+            .value());
+    const std::string path = Save();
+    const std::vector<std::string> lines = Lines(ReadAll(path));
+    ASSERT_EQ(lines.size(), 55u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 51, lines.end()),
+              (std::vector<std::string>{"#PRECISE-MOMENTS#\r", "2025-11-02T01:30:00-05:00 America/New_York\r",
+                                        "1986-06-01T14:20:00+05:45\r", "1850-06-01T12:00:00 LMT 13.4\r"}));
+    ASSERT_EQ(Load(path), "");
+    EXPECT_EQ(Fingerprint(loadedMain, loadedConfigure, loadedTables), Fingerprint(main, configure, tables));
+    for (size_t row = 0; row < 3; ++row) {
+        ASSERT_TRUE(loadedMain.preciseMoments[row].has_value()) << row;
+        EXPECT_EQ(loadedMain.preciseMoments[row]->zone, main.preciseMoments[row]->zone) << row;
+        EXPECT_NEAR(loadedMain.preciseMoments[row]->moment, main.preciseMoments[row]->moment, 1e-9) << row;
+    }
+
+    // Without precise moments the file is the 51 lines, and loading it drops the moments held before.
+    main.ClearDateRow(0);
+    main.DropPreciseMoment(1);
+    main.DropPreciseMoment(2);
+    ASSERT_EQ(Load(Save()), "");
+    EXPECT_EQ(Lines(ReadAll(folder.folder() + "state.qvs")).size(), 51u);
+
+    EXPECT_FALSE(loadedMain.preciseMoments[1].has_value());
+    Fresh(loadedMain, loadedConfigure);
+    loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
+    const std::string before = Fingerprint(loadedMain, loadedConfigure, loadedTables);
+    const struct {
+        int drop;  // lines dropped from the end
+        size_t line;
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {0, 53, "1986-06-01T14:20:00+05:45 Asia/Nowhere",
+         "Line 54 of the state file: a precise moment was expected, not “1986-06-01T14:20:00+05:45 Asia/Nowhere”. "
+         "The file was not loaded."},
+        {0, 52, "2025-11-02T01:30:00-06:00 America/New_York",
+         "Line 53 of the state file: a precise moment was expected, not “2025-11-02T01:30:00-06:00 "
+         "America/New_York”. The file was not loaded."},
+        {2, 0, "", "The state file ends after line 53; its precise moments are incomplete. The file was not loaded."},
+    };
+    datetime::SetPreciseMoment(main, 0, moment("2025-11-02T01:30-05:00[America/New_York]"));
+    datetime::SetPreciseMoment(main, 1, moment("1986-06-01T14:20+05:45"));
+    for (const auto& c : cases) {
+        const std::string variant = Variant([&c](auto& lines) {
+            lines.resize(lines.size() - static_cast<size_t>(c.drop));
+            if (c.drop == 0)
+                lines[c.line] = c.text;
+        });
+        ASSERT_EQ(Load(variant), c.error);
+        EXPECT_EQ(loadedCode, platform::ErrorCode::Damaged);
+        EXPECT_EQ(Fingerprint(loadedMain, loadedConfigure, loadedTables), before);
+        EXPECT_FALSE(loadedMain.preciseMoments[0].has_value());
+    }
+}
+
+}  // namespace
+}  // namespace orvane::files

@@ -1,0 +1,35 @@
+#pragma once
+
+// The companion's moments on the command line: every DATE read as ISO 8601 with an offset, "Z" or a zone
+// of the tz database in brackets; --zone as an offset or a zone name; and the birthdates and mode that
+// report and events take without a state file or over one.
+
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include <map>
+#include <string>
+
+namespace orvane::cli {
+
+// The modes by the names --mode takes.
+inline const std::map<std::string, core::Mode> kModeNames{
+    {"world", core::Mode::WorldTransits},         {"natal1", core::Mode::Natal1st},
+    {"natal2", core::Mode::Natal2nd},             {"personal1", core::Mode::PersonalTransits1st},
+    {"personal2", core::Mode::PersonalTransits2nd}, {"synastry", core::Mode::Synastry}};
+
+// A DATE: refused with the date model's own message (not a date, an unknown zone, an offset beyond
+// ±14:00, a skipped or repeated time, offset and zone that disagree) in the language of `line`.
+CLI::Validator MomentValidator(const CommandLine& line);
+
+// --zone: an offset or a zone name of the tz database, kept in `line`.
+void AddZoneOption(CLI::App* command, CommandLine& line);
+
+// --birth, --birth2 and --mode.
+void AddBirthOptions(CLI::App* command, CommandLine& line);
+
+// How DATE and the birthdates are read, for the help.
+extern const char* const kMomentHelp;
+
+}  // namespace orvane::cli

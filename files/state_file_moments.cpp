@@ -1,0 +1,105 @@
+#include "files/state_file_moments.h"
+
+#include "text/language.h"
+#include "text/text_numbers.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace orvane::files {
+namespace {
+
+// The wall-clock time of a moment as the line writes it: "1986-06-01T14:20:00".
+std::string WallTimeText(const datetime::WallTime& local)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", local.year, local.month, local.day, local.hour,
+                  local.minute, local.second);
+    return text;
+}
+
+std::string Line(const datetime::PreciseMoment& precise)
+{
+    const std::string iso = datetime::PreciseMomentIso(precise);
+    switch (precise.zone.kind) {
+    case datetime::ZoneKind::Named: return iso.substr(0, iso.find('[')) + " " + precise.zone.name;
+    case datetime::ZoneKind::FixedOffset: return iso;
+    case datetime::ZoneKind::LocalMeanTime: break;
+    }
+    char longitude[32];
+    std::snprintf(longitude, sizeof longitude, "%.6g", precise.zone.longitude);
+    return WallTimeText(precise.local) + " LMT " + longitude;
+}
+
+// One row's line read back; nothing when it does not read.
+std::optional<datetime::PreciseMoment> Moment(const std::string& line, const text::Language& language)
+{
+    const size_t blank = line.find(' ');
+    const std::string iso = line.substr(0, blank);
+    const std::string zone = blank == std::string::npos ? std::string() : line.substr(blank + 1);
+    const datetime::MomentZone greenwich = datetime::MomentZone::Fixed(0);
+    if (zone.rfind("LMT ", 0) == 0) {
+        double longitude = 0.0;
+        const char* end = zone.data() + zone.size();
+        const auto [ptr, ec] = std::from_chars(zone.data() + 4, end, longitude);
+        const platform::Result<datetime::PreciseMoment> wall = datetime::ParsePreciseMoment(iso + "Z", greenwich, language);
+        if (ec != std::errc() || ptr != end || !wall || !(longitude >= -180.0 && longitude <= 180.0))
+            return std::nullopt;
+        const platform::Result<datetime::PreciseMoment> resolved = datetime::ResolveWallTime(
+            wall.value().local, datetime::MomentZone::MeanTime(longitude), std::nullopt, language);
+        return resolved ? std::optional(resolved.value()) : std::nullopt;
+    }
+    if (zone.find_first_of(" []") != std::string::npos)
+        return std::nullopt;
+    const platform::Result<datetime::PreciseMoment> read =
+        datetime::ParsePreciseMoment(zone.empty() ? iso : iso + "[" + zone + "]", greenwich, language);
+    // The line's moment carries its offset; without one it is no precise moment of this file.
+    if (!read || iso.find_first_of("+-Zz", 10) == std::string::npos)
+        return std::nullopt;
+    return read.value();
+}
+
+}  // namespace
+
+std::string PreciseMomentLines(const PreciseMoments& moments, const char* lineBreak)
+{
+    bool any = false;
+    for (const auto& moment : moments)
+        any = any || moment.has_value();
+    if (!any)
+        return {};
+    std::string text = std::string(kPreciseMomentsMarker) + lineBreak;
+    for (const auto& moment : moments)
+        text += (moment ? Line(*moment) : std::string()) + lineBreak;
+    return text;
+}
+
+platform::Result<PreciseMoments> ReadPreciseMomentLines(const std::vector<std::string>& rest, int firstLine,
+                                                        const text::Language& language)
+{
+    PreciseMoments moments;
+    if (rest.empty() || rest.front() != kPreciseMomentsMarker)
+        return platform::Result<PreciseMoments>(moments);
+    const auto damaged = [&language](int16_t number, int line, const std::string& shown) {
+        return platform::Result<PreciseMoments>(
+            platform::ErrorCode::Damaged,
+            platform::Message::Exclamation("", language.TextWithReplacements(number, std::to_string(line), shown)));
+    };
+    if (rest.size() < 1 + moments.size())
+        return damaged(text::kTextMomentsHeaderMissing, firstLine + static_cast<int>(rest.size()) - 1, "");
+    for (size_t row = 0; row < moments.size(); ++row) {
+        const std::string& line = rest[row + 1];
+        if (line.empty())
+            continue;
+        moments[row] = Moment(line, language);
+        if (!moments[row]) {
+            std::string shown;
+            for (const char c : line.substr(0, 60))
+                shown += c >= 0x20 && c < 0x7F ? c : '?';
+            return damaged(text::kTextMomentsDamaged, firstLine + 1 + static_cast<int>(row), shown);
+        }
+    }
+    return platform::Result<PreciseMoments>(moments);
+}
+
+}  // namespace orvane::files
