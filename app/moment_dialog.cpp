@@ -175,16 +175,21 @@ void MomentDialog::Prepare(const Workspace& program, int16_t row, const platform
     const int32_t minutes = halfHour >= 1 && halfHour <= datetime::kNumHalfHours ? (halfHour - 1) * 30 : 12 * 60;
     hour = static_cast<int16_t>(minutes / 60);
     minute = static_cast<int16_t>(minutes % 60);
-    // The zone the row shows; the computer's own zone by its name where the row shows none, or the one the
-    // lists give the computer.
+    // The computer's own zone by its name where the row shows no zone, or an offset that zone had then
+    // (its summer time too); otherwise the offset the row shows, or the computer's in the lists.
     const platform::ComboBoxModel& zones = main.zoneLists[r];
+    const int32_t listOffset = zones.SelectedItemData() * 60;
     const std::optional<datetime::PreciseMoment> now = datetime::ClockMoment(clock);
-    if (zones.ListIndex() > 0 && zones.ListIndex() != main.defaultZoneIndex)
-        zoneText = datetime::OffsetText(zones.SelectedItemData() * 60);
-    else if (now && now->zone.kind == datetime::ZoneKind::Named)
+    bool computerZone = now && now->zone.kind == datetime::ZoneKind::Named;
+    if (computerZone && zones.ListIndex() > 0) {
+        const platform::Result<datetime::WallTimeOffsets> offsets =
+            datetime::OffsetsAtWallTime(now->zone.name, Wall(), program.language);
+        computerZone = offsets && (offsets.value().first == listOffset || offsets.value().second == listOffset);
+    }
+    if (computerZone)
         zoneText = now->zone.name;
-    else if (zones.ListIndex() > 0)
-        zoneText = datetime::OffsetText(zones.SelectedItemData() * 60);
+    else
+        zoneText = datetime::OffsetText(zones.ListIndex() > 0 ? listOffset : main.computerZone * 60);
 }
 
 datetime::WallTime MomentDialog::Wall() const
