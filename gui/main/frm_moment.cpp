@@ -125,7 +125,6 @@ void frmMoment::ConnectControls()
     connect(cmdOK, &QPushButton::clicked, this, &frmMoment::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMoment::cmdCancel_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &frmMoment::cmdRemove_Click);
-    connect(this, &QDialog::rejected, this, [this] { hide(); });
 }
 
 void frmMoment::ShowDialog(int16_t row)
@@ -133,7 +132,7 @@ void frmMoment::ShowDialog(int16_t row)
     m_model.Prepare(m_program, row, m_clock);
     SetLanguageDependentText();
     SyncFromModel();
-    open();
+    show();
     raise();
     activateWindow();
     dtpDate->setFocus();
