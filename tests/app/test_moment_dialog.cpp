@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <tuple>
 
 namespace orvane::app {
 namespace {
@@ -31,11 +31,7 @@ class Dialog : public testing::ProgramTest {};
 TEST_F(Dialog, ASkippedTimeTakesTheChosenOffset)
 {
     MomentDialog dialog;
-    dialog.year = 1981;
-    dialog.month = 3;
-    dialog.day = 29;
-    dialog.hour = 2;
-    dialog.minute = 30;
+    std::tie(dialog.year, dialog.month, dialog.day, dialog.hour, dialog.minute) = std::tuple(1981, 3, 29, 2, 30);
     dialog.zoneText = "Europe/Berlin";
     EXPECT_TRUE(dialog.Read(program->language).twoOffsets);
     EXPECT_TRUE(dialog.Accept(*program).has_value());  // no offset chosen yet

@@ -13,8 +13,7 @@ using namespace orvane;
 class TestGuiMoment : public testing::MainWindowFixture {
     Q_OBJECT
 
-    // "frmMoment/dtpDate=1989-10-03", "…/dtpTime=15:30" and "…/cboZone=Europe/Berlin" enter what a user
-    // enters there; every other step as the main window's table has it.
+    // "frmMoment/dtpDate=1989-10-03", "…/dtpTime=15:30", "…/cboZone=Europe/Berlin"; other steps as Operate's.
     void Enter(const QStringList& steps)
     {
         for (const QString& step : steps) {
@@ -43,7 +42,6 @@ private slots:
     void init()
     {
         gui::StoreLanguage(text::langEnglish);
-        boxes.answers.clear();
         QVERIFY(OpenMainWindow(gui::UserStateFilePath() + ".none"));
     }
     void cleanup() { window.reset(); }
