@@ -52,8 +52,10 @@ void frmMain::cmdClear_Click(int16_t row)
 void frmMain::ShowComputerZoneNotice()
 {
     if (const std::optional<platform::Message> notice = app::ComputerZoneNotice(m_program)) {
-        lblFoot->setText(Q(notice->text));
-        lblFoot->setToolTip(Q(notice->text));
+        // The first sentence names the zone; what the foot line has no room for, the row itself shows.
+        const QString text = QLines(notice->text);
+        lblFoot->setText(lblFoot->fontMetrics().elidedText(text, Qt::ElideRight, lblFoot->width()));
+        lblFoot->setToolTip(text);
     }
 }
 
