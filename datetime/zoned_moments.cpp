@@ -65,19 +65,27 @@ platform::Error UnknownZone(const text::Language& language, std::string_view typ
     return Refusal(language, text::kTextUnknownNamedZone, std::string(typed));
 }
 
+// The years the tz lookups take: far beyond them a zone keeps the offset it has at their ends (its local
+// mean time before, its present rule after). Both bounds are leap years, so 29 February stays a date.
+constexpr int32_t kLookupYears = 9996;
+
 // A wall-clock time as seconds of the date library's local time line.
 date::local_seconds LocalSeconds(const WallTime& local)
 {
-    const date::local_days day{date::year(local.year) / date::month(static_cast<unsigned>(local.month)) /
+    const int32_t year = std::clamp(local.year, -kLookupYears, kLookupYears);
+    const date::local_days day{date::year(year) / date::month(static_cast<unsigned>(local.month)) /
                                date::day(static_cast<unsigned>(local.day))};
     return day + std::chrono::hours(local.hour) + std::chrono::minutes(local.minute) +
            std::chrono::seconds(local.second);
 }
 
-// A Julian date (UT) as seconds of the system clock's count, to the nearest second, and the rest.
+// A Julian date (UT) as seconds of the system clock's count, to the nearest second, within the lookup years.
 date::sys_seconds SysSeconds(double moment)
 {
-    const double seconds = (moment - static_cast<double>(platform::kUnixEpochDayNumber) + 0.5) * kSecondsPerDay;
+    constexpr double kLookupSeconds = kLookupYears * 365.2425 * kSecondsPerDay;
+    const double seconds = std::clamp(
+        (moment - static_cast<double>(platform::kUnixEpochDayNumber) + 0.5) * kSecondsPerDay, -kLookupSeconds,
+        kLookupSeconds);
     return date::sys_seconds(std::chrono::seconds(static_cast<int64_t>(std::floor(seconds + 0.5))));
 }
 
@@ -418,6 +426,18 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
         local = body.substr(0, at);
     }
     const MomentZone zone = suffixZone ? *suffixZone : givenOffset ? MomentZone::Fixed(*givenOffset) : defaultZone;
+
+    // "Z" before a zone gives the moment in UT, to be shown in the zone, whatever its offset then.
+    const bool universal = givenOffset && body.size() > local.size() && (body.back() == 'Z' || body.back() == 'z');
+    if (universal && zone.kind == ZoneKind::Named) {
+        const std::optional<IsoMoment> read = ParseIsoMoment(body, 0);
+        if (!read)
+            return notADate();
+        Result<PreciseMoment> precise = MomentInZone(read->moment, zone, language);
+        if (precise)
+            precise.value().typed = std::string(text);
+        return precise;
+    }
 
     // A fixed offset reads the whole text as ISO 8601 does (fractions and the leap second included).
     if (zone.kind != ZoneKind::Named) {

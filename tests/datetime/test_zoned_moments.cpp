@@ -57,6 +57,8 @@ TEST(ZonedMoments, HistoricalOffsetsFromTheTzDatabase)
         {"2025-01-15T12:00[Pacific/Auckland]", 780, Ut(2025, 1, 14, 23, 0)},
         {"2025-01-15T12:00[Australia/Lord_Howe]", 660, Ut(2025, 1, 15, 1, 0)},
         {"2025-07-15T12:00[Australia/Lord_Howe]", 630, Ut(2025, 7, 15, 1, 30)},
+        // "Z" before a zone: the moment in UT, shown in London's summer time.
+        {"2025-07-01T12:00Z[Europe/London]", 60, Ut(2025, 7, 1, 12, 0)},
         // Fixed offsets to the minute, and Z.
         {"2025-01-01T06:30+05:45", 345, Ut(2025, 1, 1, 0, 45)},
         {"2025-01-01T06:30Z", 0, Ut(2025, 1, 1, 6, 30)},
