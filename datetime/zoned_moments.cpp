@@ -142,32 +142,43 @@ std::string WallTimeText(const WallTime& local, bool withSeconds)
     return text;
 }
 
-// ±HH:MM, ±HHMM, ±HH or ±HH:MM:SS (the whole text) in seconds east, with no upper bound; nothing for
-// another text. Seconds occur in the offsets of local mean time that the tz database gives old dates.
+// An offset as the ISO reader takes it, ±HH:MM, ±HHMM, ±HH, ±H:MM or ±H, or with seconds ±HH:MM:SS (the
+// whole text), in seconds east, with no upper bound; nothing for another text. Seconds occur in the
+// offsets of local mean time that the tz database gives old dates.
 std::optional<int32_t> OffsetDigits(std::string_view text)
 {
-    if (text.size() < 3 || (text[0] != '+' && text[0] != '-'))
+    if (text.size() < 2 || (text[0] != '+' && text[0] != '-'))
         return std::nullopt;
-    const bool colons = text.size() > 3 && text[3] == ':';
-    std::string digits;
-    for (size_t i = 1; i < text.size(); ++i) {
-        if (colons && (i == 3 || i == 6)) {
-            if (text[i] != ':')
-                return std::nullopt;
-            continue;
-        }
-        if (!std::isdigit(static_cast<unsigned char>(text[i])))
+    const auto digits = [&text](size_t at, size_t count) -> std::optional<int32_t> {
+        if (at + count > text.size())
             return std::nullopt;
-        digits += text[i];
+        int32_t value = 0;
+        for (size_t i = at; i < at + count; ++i) {
+            if (!std::isdigit(static_cast<unsigned char>(text[i])))
+                return std::nullopt;
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    size_t at = 1;
+    const size_t hourDigits = text.size() > 2 && std::isdigit(static_cast<unsigned char>(text[2])) ? 2 : 1;
+    const std::optional<int32_t> hours = digits(at, hourDigits);
+    at += hourDigits;
+    std::optional<int32_t> minutes = 0;
+    std::optional<int32_t> seconds = 0;
+    if (at < text.size()) {
+        const bool colon = text[at] == ':';
+        at += colon ? 1 : 0;
+        minutes = digits(at, 2);
+        at += 2;
+        if (colon && at < text.size() && text[at] == ':') {
+            seconds = digits(at + 1, 2);
+            at += 3;
+        }
     }
-    if (digits.size() != 2 && digits.size() != 4 && !(colons && digits.size() == 6))
+    if (!hours || !minutes || !seconds || at != text.size() || *minutes > 59 || *seconds > 59)
         return std::nullopt;
-    const int32_t hours = std::stoi(digits.substr(0, 2));
-    const int32_t minutes = digits.size() >= 4 ? std::stoi(digits.substr(2, 2)) : 0;
-    const int32_t seconds = digits.size() == 6 ? std::stoi(digits.substr(4, 2)) : 0;
-    if (minutes > 59 || seconds > 59)
-        return std::nullopt;
-    return (text[0] == '-' ? -1 : 1) * (hours * 3600 + minutes * 60 + seconds);
+    return (text[0] == '-' ? -1 : 1) * (*hours * 3600 + *minutes * 60 + *seconds);
 }
 
 // Where the offset of an ISO date-time text starts ("Z", "+", "-" after the time of day), or npos.
