@@ -155,6 +155,7 @@ void frmMain::SetLanguageDependentText()
         Label1[r]->setText(Q(language.Text(rowLabels[r])));
         caption(cmdClear[r], text::kTextClear);
         cmdMoment[r]->setToolTip(Q(language.Text(text::kTextMomentButtonTip)));
+        cmdMoment[r]->setAccessibleName(Q(language.Text(text::kTextMomentTitle)));  // the button shows a symbol only
     }
     caption(optPlanetary, text::kTextOptPlanetary);
     caption(optNatal[0], text::kTextOptNatal1st);
