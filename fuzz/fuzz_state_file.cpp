@@ -1,5 +1,5 @@
 // State files from arbitrary bytes: a file that loads saves back (StateFileText and WriteStateFile give
-// the same text, of 51 lines), and that text loads to a state which saves to it byte for byte.
+// the same text, of 51 lines, or 55 with the rows' precise moments), and that text loads to a state which saves to it byte for byte.
 
 #include "fuzz/fuzz_support.h"
 
@@ -64,7 +64,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!first.Read(input.Write({reinterpret_cast<const char*>(data), size})))
         return 0;
     const std::string text = first.Text();
-    Require(std::count(text.begin(), text.end(), '\n') == files::kStateFileLines, "a saved state has 51 lines");
+    // The 51 lines, and after them the marker and a line per row when a row holds a precise moment.
+    const bool precise = std::any_of(first.main.preciseMoments.begin(), first.main.preciseMoments.end(),
+                                     [](const auto& moment) { return moment.has_value(); });
+    Require(std::count(text.begin(), text.end(), '\n') == files::kStateFileLines + (precise ? 4 : 0),
+            "a saved state has 51 lines, and 4 more with precise moments");
     Require(first.Write(saved.path()), "a loaded state saves");
     Require(saved.Read() == text, "WriteStateFile writes StateFileText");
 
