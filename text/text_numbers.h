@@ -480,5 +480,25 @@ inline constexpr int16_t kTextTimelineDegreesHint = 1687;   // txtDegrees' hover
 inline constexpr int16_t kTextTimelineBadDegrees = 1688;    // a degree txtDegrees cannot take
 inline constexpr int16_t kTextTimelineFurtherAspects = 1689;      // chkFurtherAspects
 inline constexpr int16_t kTextTimelineFurtherAspectsHint = 1690;  // its hover text
+// The precise moment of a date row: its button, the dialog and what the dialog says.
+inline constexpr int16_t kTextMomentTitle = 1750;          // the dialog's title
+inline constexpr int16_t kTextMomentButtonTip = 1751;      // the hover text of a row's cmdMoment
+inline constexpr int16_t kTextMomentDate = 1752;           // the dialog's labels
+inline constexpr int16_t kTextMomentTime = 1753;
+inline constexpr int16_t kTextMomentZone = 1754;
+inline constexpr int16_t kTextMomentZoneHint = 1755;       // the zone box's placeholder
+inline constexpr int16_t kTextMomentMeanTime = 1756;       // the local-mean-time check box
+inline constexpr int16_t kTextMomentLongitudeHint = 1757;  // the longitude box's placeholder
+inline constexpr int16_t kTextMomentInEffect = 1758;       // "In effect: [r1]"
+inline constexpr int16_t kTextMomentGap = 1759;            // a clock time the zone skipped
+inline constexpr int16_t kTextMomentRepeated = 1760;       // a clock time the zone had twice
+inline constexpr int16_t kTextMomentBefore = 1761;         // the two offsets to choose from
+inline constexpr int16_t kTextMomentAfter = 1762;
+inline constexpr int16_t kTextMomentBadLongitude = 1764;
+inline constexpr int16_t kTextMomentChooseOffset = 1765;   // OK before one of the two was chosen
+inline constexpr int16_t kTextMomentOk = 1766;
+inline constexpr int16_t kTextMomentCancel = 1767;
+inline constexpr int16_t kTextMomentRemove = 1768;
+inline constexpr int16_t kTextMomentRowTip = 1770;         // the hover text of a row's description
 
 }  // namespace orvane::text

@@ -138,6 +138,7 @@ bool frmMain::Form_Load()
     RefreshWeekdays();
     SyncFromModel();
     ShowComputeOutcome(outcome);
+    ShowComputerZoneNotice();
     Timer1->start();
     return true;
 }
@@ -154,6 +155,8 @@ void frmMain::SetLanguageDependentText()
     for (size_t r = 0; r < At(core::kNumDateRows); ++r) {
         Label1[r]->setText(Q(language.Text(rowLabels[r])));
         caption(cmdClear[r], text::kTextClear);
+        cmdMoment[r]->setToolTip(Q(language.Text(text::kTextMomentButtonTip)));
+        cmdMoment[r]->setAccessibleName(Q(language.Text(text::kTextMomentTitle)));  // the button shows a symbol only
     }
     caption(optPlanetary, text::kTextOptPlanetary);
     caption(optNatal[0], text::kTextOptNatal1st);
@@ -279,6 +282,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         Label1_Click(core::kWorldDateRow);
         return true;
     }
+    // A click on a row's precise moment opens it in its dialog, as the button beside it does.
+    for (int16_t row = 0; row < core::kNumDateRows; ++row)
+        if (watched == lblMoment[At(row)] && event->type() == QEvent::MouseButtonRelease) {
+            cmdMoment_Click(row);
+            return true;
+        }
     return QWidget::eventFilter(watched, event);
 }
 

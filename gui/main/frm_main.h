@@ -47,6 +47,7 @@ class frmDurations;
 class frmView;
 class frmTimeline;
 struct Picture;
+class frmMoment;
 
 // The two step buttons of cmdForwardBack.
 inline constexpr int16_t kForwardButton = 0;
@@ -102,6 +103,8 @@ public:
     void cmdCompute_Click();
     void cmdNow_Click();
     void cmdClear_Click(int16_t row);
+    // The precise moment of a date row: the dialog opens over the row; OK sets the moment, Remove drops it.
+    void cmdMoment_Click(int16_t row);
     void cmdForwardBack_Click(int16_t index);
     void cmdRestore_Click();
     void cmdSave_Click();
@@ -161,6 +164,12 @@ private:
     void PlaceAtTopCentre();
     void ShowComputeOutcome(const app::ComputeOutcome& outcome);
     void RefreshWeekdays();
+    // After the precise-moment dialog set or dropped a row's moment: the result computed again when the
+    // mode uses the row, otherwise the row re-synced.
+    void Moment_Changed(int16_t row);
+    // Where "Now" or start-up gave the world date a precise moment, because the computer's zone is not in
+    // the zone lists, the foot line says so.
+    void ShowComputerZoneNotice();
     void ResetFootLabel();
     void ApplyQtTranslation();
     void FocusCompute();
@@ -223,6 +232,10 @@ private:
     std::array<QComboBox*, core::kNumDateRows> cboHour{};
     std::array<QComboBox*, core::kNumDateRows> cboTimezone{};
     std::array<QPushButton*, core::kNumDateRows> cmdClear{};
+    // Beside each row's zone list the button that opens the precise-moment dialog; while a row has a
+    // precise moment, the description in place of its half-hour and zone lists.
+    std::array<QPushButton*, core::kNumDateRows> cmdMoment{};
+    std::array<QLabel*, core::kNumDateRows> lblMoment{};
     QRadioButton* optPlanetary = nullptr;
     std::array<QRadioButton*, 2> optNatal{};
     std::array<QRadioButton*, 2> optPersonal{};
@@ -264,6 +277,7 @@ private:
     gui::frmDurations* frmDurations = nullptr;
     gui::frmView* frmView = nullptr;  // the help viewer, created on first use
     gui::frmTimeline* frmTimeline = nullptr;  // the aspect timeline, created on first use
+    gui::frmMoment* frmMoment = nullptr;      // the precise-moment dialog, created on first use
     QLabel* lblUserManual = nullptr;
     QLabel* lblURL = nullptr;
     QWidget* fraModes = nullptr;

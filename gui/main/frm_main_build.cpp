@@ -3,6 +3,7 @@
 
 #include "gui/main/frm_main.h"
 
+#include "app/precise_moments.h"
 #include "app/window_rules.h"
 #include "gui/display/chart_view.h"
 #include "gui/display/grid_view.h"
@@ -52,9 +53,11 @@ constexpr int32_t kDateRowsDrop = 30;
 constexpr int32_t kControlHeight = 330;
 constexpr int32_t kControlGap = 60;  // between neighbours in a row
 constexpr int32_t kRowGap = 90;      // between the date rows
-constexpr std::array<int32_t, 7> kDateColumnWidth{1500, 900, 1650, 750, 1050, 1650, 1050};  // label … Clear
+// Label, year, month, day, half hour, zone, the precise-moment button and Clear.
+constexpr std::array<int32_t, 8> kDateColumnWidth{1500, 900, 1650, 750, 1050, 1650, 330, 1050};
 constexpr int32_t kModesGap = 150;
-constexpr int32_t kModesWidth = 5100;
+// The mode options' longest caption, German "Persönliche Transite 1. Geburtsdatum", needs about 3600.
+constexpr int32_t kModesWidth = 4710;
 constexpr int32_t kModeHeight = 300;
 constexpr int32_t kStepRowGap = 120;
 constexpr std::array<int32_t, 5> kStepWidth{1200, 900, 1050, 1500, 1050};  // Compute, Now, Back, step, Forward
@@ -121,27 +124,41 @@ QGridLayout* frmMain::BuildDateRows()
         cboHour[r] = new QComboBox(this);
         cboTimezone[r] = new QComboBox(this);
         cmdClear[r] = new QPushButton(this);
+        cmdMoment[r] = new QPushButton(QStringLiteral("\u25F7"), this);  // a clock face
+        lblMoment[r] = new QLabel(this);
         txbYearCE[r]->setMaxLength(8);
         cboTimezone[r]->setMaxVisibleItems(16);
         cboHour[r]->setMaxVisibleItems(16);
-        const std::array<std::pair<QWidget*, const char*>, 7> controls{{{Label1[r], "Label1_"},
+        const std::array<std::pair<QWidget*, const char*>, 8> controls{{{Label1[r], "Label1_"},
                                                                          {txbYearCE[r], "txbYearCE_"},
                                                                          {cboMonthCE[r], "cboMonthCE_"},
                                                                          {cboDayCE[r], "cboDayCE_"},
                                                                          {cboHour[r], "cboHour_"},
                                                                          {cboTimezone[r], "cboTimezone_"},
+                                                                         {cmdMoment[r], "cmdMoment_"},
                                                                          {cmdClear[r], "cmdClear_"}}};
         for (size_t column = 0; column < controls.size(); ++column) {
             QWidget* control = Named(controls[column].first, controls[column].second + index);
             control->setFixedSize(Px(kDateColumnWidth[column]), Px(kControlHeight));
             rows->addWidget(control, row, static_cast<int>(column));
         }
+        // The description of a precise moment stands where the half-hour and zone lists stand, which it
+        // replaces while it is shown (SyncDateRows places it there); it looks like a field of the row.
+        Named(lblMoment[r], QStringLiteral("lblMoment_") + index);
+        lblMoment[r]->setFrameShape(QFrame::StyledPanel);
+        lblMoment[r]->setIndent(Px(kControlGap) / 2);
+        lblMoment[r]->hide();
+        lblMoment[r]->installEventFilter(this);
     }
-    // A row without entries hides its Clear button; the column keeps its place.
-    for (QPushButton* clear : cmdClear) {
-        QSizePolicy policy = clear->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        clear->setSizePolicy(policy);
+    // A row without entries hides its Clear button, a row with a precise moment its half-hour and zone
+    // lists; the columns keep their places.
+    for (size_t r = 0; r < At(core::kNumDateRows); ++r) {
+        for (QWidget* control : {static_cast<QWidget*>(cmdClear[r]), static_cast<QWidget*>(cboHour[r]),
+                                 static_cast<QWidget*>(cboTimezone[r])}) {
+            QSizePolicy policy = control->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            control->setSizePolicy(policy);
+        }
     }
     // The world date's label also switches the unit of positions and deviations when clicked.
     Label1[0]->installEventFilter(this);
@@ -354,6 +371,7 @@ void frmMain::ConnectControls()
             connect(box, &QComboBox::activated, this, [this, row, &model](int index) {
                 if (m_syncing)
                     return;
+                app::DateRowTouched(m_program, row);
                 model.SetListIndex(static_cast<int16_t>(index));
                 cboRow_Click(row);
             });
@@ -363,6 +381,7 @@ void frmMain::ConnectControls()
         list(cboHour[r], main.halfHourLists[r]);
         list(cboTimezone[r], main.zoneLists[r]);
         connect(cmdClear[r], &QPushButton::clicked, this, [this, row] { cmdClear_Click(row); });
+        connect(cmdMoment[r], &QPushButton::clicked, this, [this, row] { cmdMoment_Click(row); });
     }
     const std::array<std::pair<QRadioButton*, core::Mode>, 6> modes{{
         {optPlanetary, core::Mode::WorldTransits},
@@ -405,7 +424,7 @@ void frmMain::SetTabOrder()
 {
     std::vector<QWidget*> order;
     for (size_t r = 0; r < At(core::kNumDateRows); ++r)
-        order.insert(order.end(), {txbYearCE[r], cboMonthCE[r], cboDayCE[r], cboHour[r], cboTimezone[r], cmdClear[r]});
+        order.insert(order.end(), {txbYearCE[r], cboMonthCE[r], cboDayCE[r], cboHour[r], cboTimezone[r], cmdMoment[r], cmdClear[r]});
     order.insert(order.end(), {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry,
                                cmdCompute, cmdNow, cmdForwardBack[1], cboForwardBack, cmdForwardBack[0], optDegrees,
                                optRadians, cmdRestore, cmdSave, cmdLoadState, cmdSaveAs, cmdReport, cmdTimeline, cmdRun,

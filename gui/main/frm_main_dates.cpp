@@ -3,13 +3,16 @@
 #include "gui/main/frm_main.h"
 
 #include "app/actions.h"
+#include "app/precise_moments.h"
 #include "app/startup.h"
 #include "app/window_rules.h"
 #include "datetime/date_input.h"
+#include "gui/main/frm_moment.h"
 #include "gui/platform/qt_widgets.h"
 #include "platform/index.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
 namespace orvane::gui {
@@ -33,6 +36,7 @@ void frmMain::cmdNow_Click()
     RefreshWeekdays();
     SyncFromModel();
     ShowComputeOutcome(outcome);
+    ShowComputerZoneNotice();
     FocusCompute();
 }
 
@@ -43,6 +47,37 @@ void frmMain::cmdClear_Click(int16_t row)
     m_program.main.ClearDateRow(row);
     RefreshWeekdays();
     SyncFromModel();
+}
+
+void frmMain::ShowComputerZoneNotice()
+{
+    if (const std::optional<platform::Message> notice = app::ComputerZoneNotice(m_program)) {
+        // The first sentence names the zone; what the foot line has no room for, the row itself shows.
+        const QString text = QLines(notice->text);
+        lblFoot->setText(lblFoot->fontMetrics().elidedText(text, Qt::ElideRight, lblFoot->width()));
+        lblFoot->setToolTip(text);
+    }
+}
+
+void frmMain::cmdMoment_Click(int16_t row)
+{
+    if (frmMoment == nullptr) {
+        frmMoment = new gui::frmMoment(m_program, m_boxes, m_clock, this);
+        connect(frmMoment, &frmMoment::momentChanged, this, &frmMain::Moment_Changed);
+    }
+    frmMoment->ShowDialog(row);
+}
+
+void frmMain::Moment_Changed(int16_t row)
+{
+    ResetFootLabel();
+    if (core::RowUsedByMode(row, m_program.main.DetermineMode())) {
+        cmdCompute_Click();
+    } else {
+        RefreshWeekdays();
+        SyncFromModel();
+    }
+    FocusCompute();
 }
 
 void frmMain::cmdForwardBack_Click(int16_t index)
@@ -97,6 +132,7 @@ void frmMain::txbYearCE_Change(int16_t row, const QString& text)
 {
     if (m_syncing)
         return;
+    app::DateRowTouched(m_program, row);
     m_program.main.yearTexts[At(row)] = datetime::SanitizeInteger(text.toStdString(), false, false);
     SyncFromModel();
 }

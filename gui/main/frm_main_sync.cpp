@@ -2,6 +2,7 @@
 
 #include "gui/main/frm_main.h"
 
+#include "app/precise_moments.h"
 #include "app/window_rules.h"
 #include "datetime/date_input.h"
 #include "gui/display/chart_view.h"
@@ -69,6 +70,18 @@ void frmMain::SyncDateRows()
         SyncComboBox(cboHour[r], main.halfHourLists[r]);
         SyncComboBox(cboTimezone[r], main.zoneLists[r]);
         cmdClear[r]->setVisible(app::RowHasEntries(main, row));
+        // A precise moment is told in place of the half-hour and zone lists, which show it only roughly; a
+        // long description gives up the middle of the zone's name, keeping the time and the offset.
+        const QString moment = Q(app::PreciseMomentLabel(m_program, row));
+        cboHour[r]->setVisible(moment.isEmpty());
+        cboTimezone[r]->setVisible(moment.isEmpty());
+        lblMoment[r]->setVisible(!moment.isEmpty());
+        // The room of the two lists, which the description takes once the window is laid out.
+        lblMoment[r]->setGeometry(cboHour[r]->geometry().united(cboTimezone[r]->geometry()));
+        const int room = lblMoment[r]->width() - 2 * (lblMoment[r]->indent() + lblMoment[r]->frameWidth());
+        lblMoment[r]->setText(room > 0 ? lblMoment[r]->fontMetrics().elidedText(moment, Qt::ElideMiddle, room) : moment);
+        lblMoment[r]->setToolTip(moment.isEmpty() ? QString()
+                                                  : moment + '\n' + Q(m_program.language.Text(text::kTextMomentRowTip)));
     }
 }
 
@@ -138,6 +151,7 @@ void frmMain::RefreshWeekdays()
 void frmMain::ResetFootLabel()
 {
     lblFoot->setText(Q(m_program.language.Text(text::kTextProductSubtitle)));
+    lblFoot->setToolTip(QString());
 }
 
 void frmMain::FocusCompute()
