@@ -49,8 +49,8 @@ public:
             return CLI::Formatter::make_usage(app, std::move(name));
         return "Usage: orvane-cli report (STATE | --date DATE | --birth DATE) [--birth2 DATE] [--mode MODE] [--sort N]"
                " [--lang en|de] [--radians]\n"
-               "  or:  orvane-cli find (STATE | --date DATE) --pattern P [--planets B1,B2,B3] [--at-least N]"
-               " [--step UNIT] [--max-steps N] [--format text|csv|json]\n"
+               "  or:  orvane-cli find (STATE | --date DATE | --birth DATE) [--mode MODE] --pattern P [--planets B1,B2,B3] [--at-least N]"
+               " [--step UNIT] [--max-steps N] [--forms] [--format text|csv|json]\n"
                "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
                "  or:  orvane-cli events [STATE] [--birth DATE] [--birth2 DATE] [--mode MODE] [--from DATE] [--to DATE]"
                " [--bodies B,...] [--aspects A,...]"
@@ -256,6 +256,7 @@ private:
             ->transform(Refused(PlainNumber() & CLI::Range(1L, std::numeric_limits<long>::max()),
                                 text::kTextBadValue, "--max-steps"));
         AddFormsFlag(*find, m_line);
+        AddBirthOptions(find, m_line);
         AddDate(find);
         AddFormat(find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
         find->footer(PatternAndBodyList() + "\n" + kDates + kMomentHelp +
