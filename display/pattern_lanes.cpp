@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 namespace orvane::display {
 
-std::vector<PatternLane> BuildPatternLanes(const core::AstroModule& astro, int16_t mode, double from, double to)
+std::vector<PatternLane> BuildPatternLanes(const core::AstroModule& astro, int16_t mode, double from, double to,
+                                           platform::Convention convention)
 {
     if (!core::IsOneDateMode(mode) || !(to > from))
         return {};
@@ -18,8 +20,15 @@ std::vector<PatternLane> BuildPatternLanes(const core::AstroModule& astro, int16
     request.from = from;
     request.to = to;
     request.patterns[core::kPatternMidpoint] = false;
+    request.convention = convention;
+    // Outside the default convention Pluto comes from the ephemeris, whether its table was read or not.
+    std::optional<core::AstroModule> counted;
+    if (!convention.IsDefault()) {
+        counted = astro;
+        counted->bodyCount = core::NumPlanetsIn(convention, astro.PlutoDataReadOK());
+    }
     std::map<std::pair<int16_t, std::vector<core::Body>>, PatternLane> lanes;
-    for (core::PatternOccurrence& life : core::PatternLifetimes(astro, request)) {
+    for (core::PatternOccurrence& life : core::PatternLifetimes(counted ? *counted : astro, request)) {
         PatternLane& lane = lanes[{life.pattern, life.bodies}];
         lane.pattern = life.pattern;
         lane.bodies = life.bodies;

@@ -7,6 +7,7 @@
 // The midpoints are left out: a year holds hundreds of them, each lasting hours.
 
 #include "core/pattern_lifetimes.h"
+#include "platform/ephemeris.h"
 
 #include <array>
 #include <string>
@@ -26,9 +27,10 @@ struct PatternLane {
     std::vector<core::PatternOccurrence> lives;  // in the order of time
 };
 
-// The lanes of `mode` over from … to with the orbs of `astro`, by pattern index, each pattern's under its
-// heading, then by the first formation; none outside the one-moment modes.
-std::vector<PatternLane> BuildPatternLanes(const core::AstroModule& astro, int16_t mode, double from, double to);
+// The lanes of `mode` over from … to with the orbs of `astro`, in `convention`, by pattern index, each
+// pattern's under its heading, then by the first formation; none outside the one-moment modes.
+std::vector<PatternLane> BuildPatternLanes(const core::AstroModule& astro, int16_t mode, double from, double to,
+                                           platform::Convention convention = {});
 
 // The lanes whose bodies are all ticked in `bodies` (by body index 1 … 9), as the aspect rows keep pairs,
 // and the headings of the patterns that keep a lane.

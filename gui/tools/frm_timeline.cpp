@@ -274,7 +274,8 @@ void frmTimeline::Rebuild()
         m_all = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to, Choice());
     else
         m_all = display::Timeline{from, to, main.currentMode, {}, {}};
-    m_allLanes = ModeDatesValid(main) ? display::BuildPatternLanes(m_program.astro, main.currentMode, from, to)
+    m_allLanes = ModeDatesValid(main) ? display::BuildPatternLanes(m_program.astro, main.currentMode, from, to,
+                                                                  Choice().convention)
                                       : std::vector<display::PatternLane>{};
     ApplyBodyFilter();
     picTimeline->ShowWholeSpan();
