@@ -27,6 +27,7 @@ int Session::Cycles()
     const core::CycleSearch search(astro, first, second, m_line.convention);
     CycleTable table(m_out, m_line.format, m_line.zone, m_line.language, astro.tables, search.Faster(),
                      search.Slower(), m_line.convention, Words().convention);
+    table.SetZoneName(m_line.zoneName);
     table.Begin(at, search.PhaseAt(at));
     int number = 0;
     for (const core::SynodicCycle& cycle : search.Cycles(from, to))

@@ -18,17 +18,28 @@ namespace {
 constexpr size_t kPhaseWidth = 5;  // "330°" right-aligned under "Phase"
 
 // A moment in a sentence: the text table's date and time with single blanks, and the zone.
-std::string MomentInWords(double moment, int32_t zone, int16_t language)
+std::string MomentInWords(double moment, int32_t zone, const std::string& zoneName, int16_t language)
 {
-    const std::string columns = TextTimeColumns(moment, zone, language, 0);
+    const std::string columns = TextTimeColumns(moment, ZoneMinutesAt(zoneName, zone, moment), language, 0);
     std::string words;
     for (const char c : columns)
         if (c != ' ' || (!words.empty() && words.back() != ' '))
             words += c;
-    return words + " " + TimeHeadingText("", zone).substr(1);
+    return words + " " + (zoneName.empty() ? TimeHeadingText("", zone).substr(1) : "(" + zoneName + ")");
 }
 
 }  // namespace
+
+void CycleTable::SetZoneName(std::string name)
+{
+    m_zoneName = std::move(name);
+}
+
+std::string CycleTable::TimeHeading() const
+{
+    const std::string time = Words(text::kTextColumnTime);
+    return m_zoneName.empty() ? TimeHeadingText(time, m_zone) : time + " (" + m_zoneName + ")";
+}
 
 CycleTable::CycleTable(std::ostream& out, TableFormat format, int32_t zoneMinutes, int16_t language,
                        const core::AstroTables& tables, core::Body faster, core::Body slower,
@@ -71,7 +82,7 @@ void CycleTable::Begin(double moment, std::optional<double> phase)
     if (!m_conventionLine.empty())
         m_out << m_conventionLine << '\n';
     m_out << Words(text::kTextCyclesPhaseMeaning, faster, slower) << '\n'
-          << Words(text::kTextCyclesPhaseAt, MomentInWords(moment, m_zone, m_language),
+          << Words(text::kTextCyclesPhaseAt, MomentInWords(moment, m_zone, m_zoneName, m_language),
                    phase ? Number(*phase / core::kTwoPi * 360.0, 3) + "°" : Words(text::kTextCyclesNoPosition))
           << '\n';
 }
@@ -80,12 +91,12 @@ void CycleTable::Cycle(int number, const core::SynodicCycle& cycle)
 {
     const std::optional<double> length = cycle.LengthDays();
     if (m_format == TableFormat::Text) {
-        const std::string start = MomentInWords(cycle.start, m_zone, m_language);
+        const std::string start = MomentInWords(cycle.start, m_zone, m_zoneName, m_language);
         m_out << '\n'
               << (length ? Words(text::kTextCyclesCycleFrom, start, Number(*length, 1))
                          : Words(text::kTextCyclesLengthUnknown, start))
               << '\n';
-        const std::string time = TimeHeadingText(Words(text::kTextColumnTime), m_zone);
+        const std::string time = TimeHeading();
         m_out << PaddedText(Words(text::kTextColumnDate), 15) << "  " << time << "  "
               << PaddedText(Words(text::kTextColumnPhase), kPhaseWidth) << "  " << Words(text::kTextColumnAspect)
               << '\n';
@@ -102,15 +113,15 @@ void CycleTable::Row(const char* kind, std::optional<int> cycle, double moment, 
     const std::string& faster = m_tables.bodyNames[core::SlotOf(m_faster)];
     const std::string& slower = m_tables.bodyNames[core::SlotOf(m_slower)];
     if (m_format == TableFormat::Text) {
-        const std::string time = TimeHeadingText(Words(text::kTextColumnTime), m_zone);
+        const std::string time = TimeHeading();
         const std::string degrees = Number(phaseDegrees, decimals) + "°";
-        m_out << TextTimeColumns(moment, m_zone, m_language, time.size()) << "  "
+        m_out << TextTimeColumns(moment, ZoneMinutesAt(m_zoneName, m_zone, moment), m_language, time.size()) << "  "
               << std::string(kPhaseWidth > degrees.size() - 1 ? kPhaseWidth - (degrees.size() - 1) : 0, ' ')
               << degrees << "  " << aspectName << '\n';
     } else if (m_format == TableFormat::Csv) {
         char phase[32];
         std::snprintf(phase, sizeof phase, "%.*f", decimals, phaseDegrees);
-        m_out << display::CsvLine({kind, cycle ? std::to_string(*cycle) : "", datetime::IsoText(moment, m_zone),
+        m_out << display::CsvLine({kind, cycle ? std::to_string(*cycle) : "", datetime::IsoText(moment, ZoneMinutesAt(m_zoneName, m_zone, moment)),
                                    Fixed6(moment), faster, slower, phase, aspectName,
                                    lengthDays ? Fixed6(*lengthDays) : ""});
     } else {
@@ -119,7 +130,7 @@ void CycleTable::Row(const char* kind, std::optional<int> cycle, double moment, 
         };
         m_json.Object({{"kind", kind},
                        {"cycle", orNull(cycle.value_or(0), cycle.has_value())},
-                       {"time", datetime::IsoText(moment, m_zone)},
+                       {"time", datetime::IsoText(moment, ZoneMinutesAt(m_zoneName, m_zone, moment))},
                        {"jd_ut", moment},
                        {"body1", faster},
                        {"body2", slower},

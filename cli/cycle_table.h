@@ -29,6 +29,10 @@ public:
                const core::AstroTables& tables, core::Body faster, core::Body slower,
                platform::Convention convention = {}, std::string conventionLine = {});
 
+    // Times in a zone of the tz database, its offset at each moment (summer time included), instead of the
+    // fixed offset.
+    void SetZoneName(std::string name);
+
     // The table's heading and the phase angle (radians) at `moment`, none where a body has no position.
     void Begin(double moment, std::optional<double> phase);
     // One cycle, numbered from 1.
@@ -37,6 +41,7 @@ public:
     void End(int cycles);
 
 private:
+    std::string TimeHeading() const;  // the time column's heading, with the zone
     void Row(const char* kind, std::optional<int> cycle, double moment, double phaseDegrees, int decimals,
              std::optional<core::Aspect> aspect, std::optional<double> lengthDays);
     std::string Number(double value, int decimals) const;  // with the language's decimal sign
@@ -45,6 +50,7 @@ private:
     std::ostream& m_out;
     TableFormat m_format;
     int32_t m_zone;
+    std::string m_zoneName;  // a tz zone, whose offset follows each moment; empty: the fixed m_zone
     int16_t m_language;
     const core::AstroTables& m_tables;
     core::Body m_faster;

@@ -110,14 +110,19 @@ void TableWriter::SetZoneName(std::string name)
     m_zoneName = std::move(name);
 }
 
-int32_t TableWriter::ZoneAt(double moment) const
+int32_t ZoneMinutesAt(const std::string& zoneName, int32_t fixedMinutes, double moment)
 {
-    if (m_zoneName.empty())
-        return m_zone;
+    if (zoneName.empty())
+        return fixedMinutes;
     // The name was found in the tz database when the command line was read; its offset follows the moment.
     static const text::Language unused;
-    const platform::Result<int32_t> offset = datetime::OffsetAt(m_zoneName, moment, unused);
-    return offset ? static_cast<int32_t>(std::lround(offset.value() / 60.0)) : m_zone;
+    const platform::Result<int32_t> offset = datetime::OffsetAt(zoneName, moment, unused);
+    return offset ? static_cast<int32_t>(std::lround(offset.value() / 60.0)) : fixedMinutes;
+}
+
+int32_t TableWriter::ZoneAt(double moment) const
+{
+    return ZoneMinutesAt(m_zoneName, m_zone, moment);
 }
 
 std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth)

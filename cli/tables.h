@@ -58,6 +58,9 @@ struct TableWords {
 std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth);
 // The time column's heading `time` with the zone: "Time (UT)", "Zeit (+01:00)".
 std::string TimeHeadingText(const std::string& time, int32_t zoneMinutes);
+// The offset in minutes east of a tz zone at `moment` (summer time included), or `fixedMinutes` when
+// `zoneName` is empty.
+int32_t ZoneMinutesAt(const std::string& zoneName, int32_t fixedMinutes, double moment);
 // `text` with blanks after it up to `width` characters (not bytes: German words hold umlauts).
 std::string PaddedText(std::string text, size_t width);
 // A body's latitude, distance and speed beside its longitude (none where it has no position).
