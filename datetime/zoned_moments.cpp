@@ -114,20 +114,26 @@ double MomentOf(const WallTime& local, int32_t offsetSeconds)
            (local.hour * 3600.0 + local.minute * 60.0 + local.second - offsetSeconds) / kSecondsPerDay;
 }
 
+// An offset as sign, hours (two digits with `twoDigitHours`), minutes and, where it has them, seconds:
+// "+05:45", "+00:53:28"; "+5:45".
+std::string SignedOffset(int32_t offsetSeconds, bool twoDigitHours)
+{
+    const int32_t magnitude = std::abs(offsetSeconds);
+    char text[24];
+    std::snprintf(text, sizeof text, twoDigitHours ? "%c%02d:%02d" : "%c%d:%02d", offsetSeconds < 0 ? '-' : '+',
+                  magnitude / 3600, magnitude / 60 % 60);
+    std::string signedOffset = text;
+    if (magnitude % 60 != 0) {
+        std::snprintf(text, sizeof text, ":%02d", magnitude % 60);
+        signedOffset += text;
+    }
+    return signedOffset;
+}
+
 // "+05:45", "-03:30", "+00:53:28"; "Z" for none.
 std::string IsoOffset(int32_t offsetSeconds)
 {
-    if (offsetSeconds == 0)
-        return "Z";
-    const int32_t magnitude = std::abs(offsetSeconds);
-    char text[16];
-    if (magnitude % 60 != 0)
-        std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
-                      magnitude / 60 % 60, magnitude % 60);
-    else
-        std::snprintf(text, sizeof text, "%c%02d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
-                      magnitude / 60 % 60);
-    return text;
+    return offsetSeconds == 0 ? "Z" : SignedOffset(offsetSeconds, true);
 }
 
 std::string WallTimeText(const WallTime& local, bool withSeconds)
@@ -486,17 +492,7 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
 
 std::string OffsetText(int32_t offsetSeconds)
 {
-    if (offsetSeconds == 0)
-        return "GMT";
-    const int32_t magnitude = std::abs(offsetSeconds);
-    char text[24];
-    if (magnitude % 60 != 0)
-        std::snprintf(text, sizeof text, "GMT%c%d:%02d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
-                      magnitude / 60 % 60, magnitude % 60);
-    else
-        std::snprintf(text, sizeof text, "GMT%c%d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
-                      magnitude / 60 % 60);
-    return text;
+    return offsetSeconds == 0 ? "GMT" : "GMT" + SignedOffset(offsetSeconds, false);
 }
 
 std::string PreciseMomentIso(const PreciseMoment& precise)
