@@ -10,18 +10,7 @@ bin=${1:?usage: $0 BIN_FOLDER [RUNS]}
 runs=${2:-21}
 cli="$bin/orvane-cli"
 [ -x "$cli" ] || { echo "no executable $cli" >&2; exit 2; }
-command -v perf >/dev/null || { echo "perf is needed" >&2; exit 2; }
-perf_out=$(mktemp)
-trap 'rm -f "$perf_out"' EXIT
-
-# Median CPU time in microseconds of `runs` runs of the command given.
-cpu_median() {
-    for ((i = 0; i < runs; ++i)); do
-        perf stat -x, -e task-clock -o "$perf_out" -- "$@" >/dev/null 2>&1
-        awk -F, '/task-clock/ { printf "%d\n", $1 * 1000 }' "$perf_out"
-    done | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
-}
-ms() { awk -v us="$1" 'BEGIN { printf "%8.2f ms", us / 1000 }'; }
+source "$(dirname "$0")/cpu_median.sh"
 
 version=$(cpu_median "$cli" --version)
 year=$(cpu_median "$cli" events --from 2025-01-01 --to 2026-01-01 --format csv)
