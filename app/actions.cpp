@@ -139,11 +139,10 @@ std::string CellCaption(const text::Language& language, const core::AstroTables&
 
 // "With an orb of …, this … begins on … and ends on …."
 std::string AspectSpanText(const text::Language& language, const std::string& orb, const std::string& aspectName,
-                           double beginning, double ending)
+                           std::optional<core::DayNumber> beginning, std::optional<core::DayNumber> ending)
 {
-    const auto dayText = [&](double day) {
-        return day < 0.0 ? language.Text(text::kTextUnknownDate)
-                         : datetime::DateText(static_cast<int32_t>(std::floor(day)), false, language.currentLanguage);
+    const auto dayText = [&](std::optional<core::DayNumber> day) {
+        return day ? datetime::DateText(*day, false, language.currentLanguage) : language.Text(text::kTextUnknownDate);
     };
     return language.TextWithReplacements(text::kTextOrbThis, orb, text::LowerCase(aspectName)) + text::kLineBreak +
            language.TextWithReplacements(text::kTextBeginsOn, dayText(beginning)) + text::kLineBreak +
@@ -180,12 +179,12 @@ void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t 
     const double worldLocal = WorldLocalDay(program);
     const core::AspectSpanContext context =
         core::MakeAspectSpanContext(mode, main.moments, worldLocal, outcome.zoneMinutes);
-    const double b = core::BeginningOfAspect(astro, context, p1, p2, a, column);
-    const double e = core::EndOfAspect(astro, context, p1, p2, a, column);
+    const std::optional<core::DayNumber> b = core::BeginningOfAspect(astro, context, p1, p2, a, column);
+    const std::optional<core::DayNumber> e = core::EndOfAspect(astro, context, p1, p2, a, column);
     outcome.beginning = b;
     outcome.ending = e;
 
-    if (b >= 0.0 && e >= 0.0 && personal) {
+    if (b && e && personal) {
         outcome.kind = CellClickOutcome::Kind::TransitPicture;
         outcome.pictureTooltip = language.Text(text::kTextPictureHint);
         outcome.pictureCaption = TransitPictureCaption(program, p1, p2, a, column);
@@ -264,8 +263,6 @@ reports::ReportInputs ReportInputsOf(Workspace& program)
 {
     reports::ReportInputs inputs;
     inputs.currentMode = program.main.DetermineMode();
-    for (size_t k = 0; k < inputs.orbIndexes.size(); ++k)
-        inputs.orbIndexes[k] = program.configure.orbIndexes[k];
     inputs.InputDateToString = [&program](int16_t row, bool abbreviated) {
         return datetime::InputDateToString(program.main, row, abbreviated, program.language);
     };

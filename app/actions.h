@@ -55,8 +55,8 @@ struct CellClickOutcome {
     core::Body p2 = core::Body::Earth;
     core::Aspect aspect = core::Aspect::Conjunction;
     int16_t zoneMinutes = 0;
-    double beginning = core::kUnknownDay;
-    double ending = core::kUnknownDay;
+    std::optional<core::DayNumber> beginning;
+    std::optional<core::DayNumber> ending;
     std::string pictureCaption;
 };
 

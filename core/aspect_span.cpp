@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iomanip>
-#include <sstream>
 
 namespace orvane::core {
 namespace {
@@ -121,16 +119,16 @@ private:
 // those of computing every trial. A body without a position on a day passed over has none on the days
 // beyond either (the ephemeris and Pluto's table each cover one span of time), so such a search still
 // ends with an unknown day.
-double SearchAspectEdge(const AstroModule& astro, const AspectSpanContext& context, Body p1,
-                        Body p2, Aspect a, int16_t k, Direction direction)
+std::optional<DayNumber> SearchAspectEdge(const AstroModule& astro, const AspectSpanContext& context, Body p1,
+                                          Body p2, Aspect a, int16_t k, Direction direction)
 {
     if (context.worldLocalDay < 0.0)
-        return kUnknownDay;  // the world date row holds no date
+        return std::nullopt;  // the world date row holds no date
 
     double L1 = 0.0;
     if (context.isPersonalTransits) {
         if (context.natalMoment < 0.0)
-            return kUnknownDay;  // the birthdate row holds no moment
+            return std::nullopt;  // the birthdate row holds no moment
         L1 = astro.HelioLongitude(p1, context.natalMoment);
     }
 
@@ -154,40 +152,18 @@ double SearchAspectEdge(const AstroModule& astro, const AspectSpanContext& conte
             L1 = astro.HelioLongitude(p1, t);
         const double L2 = astro.HelioLongitude(p2, t);
         if (L1 < 0.0 || L2 < 0.0)
-            return kUnknownDay;
+            return std::nullopt;
 
-        double exactness = 0.0;
-        if (!astro.IsAspectWithExactness(L1, L2, a, k, exactness))
-            return direction == Direction::Back ? day : day - 1.0;
+        const std::optional<double> exactness = astro.ExactnessOfAspect(L1, L2, a, k);
+        if (!exactness)
+            return static_cast<DayNumber>(direction == Direction::Back ? day : day - 1.0);
         bound.Anchor(day, L1 - L2);
 
-        const double step = slowPair ? std::floor(10.0 * exactness) + 1.0 : 1.0;
+        const double step = slowPair ? std::floor(10.0 * *exactness) + 1.0 : 1.0;
         day += sense * step;
     }
-    return kUnknownDay;
+    return std::nullopt;
 }
-
-std::string RightJustified(const std::string& text, size_t width)
-{
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
-std::string RightJustified(long long number, size_t width)
-{
-    return RightJustified(std::to_string(number), width);
-}
-
-// The deviation with six decimals, written the way the user's number format writes it (the global
-// locale); the record replaces a decimal comma afterwards.
-std::string DeviationText(double deviation)
-{
-    std::ostringstream text;
-    text << std::fixed << std::setprecision(6) << deviation;
-    return text.str();
-}
-
-const std::string kNoDates(22, '-');
-const std::string kBlankDuration(6, ' ');
 
 }  // namespace
 
@@ -202,14 +178,14 @@ AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<do
     return context;
 }
 
-double BeginningOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
-                         Body p2, Aspect a, int16_t k)
+std::optional<DayNumber> BeginningOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
+                                           Body p2, Aspect a, int16_t k)
 {
     return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Back);
 }
 
-double EndOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1, Body p2,
-                   Aspect a, int16_t k)
+std::optional<DayNumber> EndOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
+                                     Body p2, Aspect a, int16_t k)
 {
     return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Forward);
 }
@@ -250,49 +226,60 @@ RecordPair PairOf(const AstroModule& astro, const DurationGrid& grid, const Aspe
     return pair;
 }
 
-// One duration record: the bodies, the aspect, its deviation and, for transits, beginning, end and
-// duration in days (blank where unknown). Decimal commas become points.
-std::string DurationRecord(const AstroModule& astro, const AspectSpanContext& context, const RecordPair& pair,
-                           Aspect a, int16_t k, bool fixedMoments)
+// One duration record: the bodies, the aspect, its deviation and, for transits, the beginning and end.
+DurationRecord RecordOf(const AstroModule& astro, const AspectSpanContext& context, const RecordPair& pair,
+                        Aspect a, int16_t k, bool fixedMoments)
 {
-    const int16_t p1 = IndexOf(pair.p1);
-    const int16_t p2 = IndexOf(pair.p2);
-    const double deviation = astro.Deviation(pair.L1, pair.L2, a);
-    std::string record = RightJustified(p1, 2) + RightJustified(p2, 2) + RightJustified(p1, 2) +
-                         RightJustified(IndexOf(a), 2) + " " + DeviationText(deviation);
-    if (fixedMoments) {
-        record += kNoDates;
-    } else {
-        const auto b = static_cast<long long>(std::floor(BeginningOfAspect(astro, context, pair.p1, pair.p2, a, k)));
-        const auto e = static_cast<long long>(std::floor(EndOfAspect(astro, context, pair.p1, pair.p2, a, k)));
-        record += RightJustified(b, 8) + RightJustified(e, 8);
-        record += (b < 0 || e < 0) ? kBlankDuration : RightJustified(e - b + 1, 6);
-    }
-    for (char& c : record) {
-        if (c == ',')
-            c = '.';
+    DurationRecord record;
+    record.first = pair.p1;
+    record.second = pair.p2;
+    record.aspect = a;
+    record.deviationMicroradians = MicroradiansOf(astro.Deviation(pair.L1, pair.L2, a));
+    if (!fixedMoments) {
+        record.dated = true;
+        record.beginning = BeginningOfAspect(astro, context, pair.p1, pair.p2, a, k);
+        record.ending = EndOfAspect(astro, context, pair.p1, pair.p2, a, k);
     }
     return record;
 }
 
 }  // namespace
 
-void GetDurations(const AstroModule& astro, const DurationGrid& grid, DurationRecords& records)
+std::optional<int32_t> DurationRecord::Days() const
 {
-    records.recordLines.clear();
-    records.recordCount = 0;
+    if (!beginning || !ending)
+        return std::nullopt;
+    return *ending - *beginning + 1;
+}
+
+int32_t MicroradiansOf(double radians)
+{
+    // radians · 10⁶ is q + error exactly (the error of a product is a double, which fma finds); the
+    // fraction of q is exact, and against a half its sign wins over the error unless it is 0.
+    constexpr double kMillion = 1.0e6;
+    const double q = radians * kMillion;
+    const double error = std::fma(radians, kMillion, -q);
+    const double whole = std::floor(q);
+    const double beyondHalf = (q - whole) - 0.5;
+    const bool up = beyondHalf > 0.0 ||
+                    (beyondHalf == 0.0 && (error > 0.0 || (error == 0.0 && std::fmod(whole, 2.0) != 0.0)));
+    return static_cast<int32_t>(up ? whole + 1.0 : whole);
+}
+
+std::vector<DurationRecord> GetDurations(const AstroModule& astro, const DurationGrid& grid)
+{
+    std::vector<DurationRecord> records;
     if (grid.currentMode < kModeWorldTransits || grid.currentMode > kModeSynastry)
-        return;
+        return records;
 
     const int16_t k = IsTwoDateMode(grid.currentMode) ? kOrbColumnPersonal : kOrbColumnOneMoment;
     const AspectSpanContext context = MakeAspectSpanContext(grid.currentMode, grid.moments,
                                                             grid.worldLocalDay, grid.zoneOffsetMinutes);
     const bool fixedMoments = IsNatalMode(grid.currentMode) || grid.currentMode == kModeSynastry;
-    for (const AspectFound& found : grid.aspects) {
-        records.recordLines.push_back(
-            DurationRecord(astro, context, PairOf(astro, grid, context, found), found.aspect, k, fixedMoments));
-        ++records.recordCount;
-    }
+    records.reserve(grid.aspects.size());
+    for (const AspectFound& found : grid.aspects)
+        records.push_back(RecordOf(astro, context, PairOf(astro, grid, context, found), found.aspect, k, fixedMoments));
+    return records;
 }
 
 }  // namespace orvane::core

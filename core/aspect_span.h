@@ -1,7 +1,7 @@
 #pragma once
 
-// When a transit aspect comes into orb and when it leaves it, and the fixed-column duration records of
-// every aspect cell of the grid that the durations window sorts and lists.
+// When a transit aspect comes into orb and when it leaves it, and the duration records of every aspect of
+// the grid that the durations window sorts and lists.
 //
 // A transit aspect is in force while the separation of its two bodies stays within the aspect's orb. The
 // searches step from the world date's local day in whole days, backwards for the beginning and forwards
@@ -16,15 +16,14 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <vector>
 
 namespace orvane::core {
 
 
-// Result of a search that found no day: a body had no position at a trial moment (Pluto outside its
-// table, a failed ephemeris computation), an input row held no date, or the trial bound was reached.
-inline constexpr double kUnknownDay = -1.0;
+// A local calendar day, as its Julian Day Number.
+using DayNumber = int32_t;
 
 // The most trial midnights one search tests. Every trial moves at least one day, and the Pluto table
 // covers fewer days than this, so a search involving Pluto always ends at the aspect's edge or at the
@@ -58,36 +57,45 @@ AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<do
 // the day whose starting midnight first finds the aspect outside the orb. p1 is the row body, the natal
 // body in personal transits. When both bodies are Uranus, Neptune or Pluto the steps grow with the
 // exactness (1 to 11 days), so the day found can lie up to ten days before the true entry.
-// Returns a whole day number, or kUnknownDay.
-double BeginningOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
+// No day when a body had no position at a trial moment (Pluto outside its table, a failed ephemeris
+// computation), an input row held no date, or the trial bound was reached.
+std::optional<DayNumber> BeginningOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
                          Body p2, Aspect a, int16_t k);
 
 // The last local day at whose starting midnight the aspect was still in orb, stepping forward from the
 // midnight after the world date (the world date's own day when the aspect is out of orb at that
 // midnight). Same arguments, steps and result as BeginningOfAspect.
-double EndOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1, Body p2,
-                   Aspect a, int16_t k);
+std::optional<DayNumber> EndOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
+                                     Body p2, Aspect a, int16_t k);
 
-// Record columns, counted from 1, and their widths. A record is
-//   first body (2) second body (2) first body again (2) aspect (2, " 4") blank (1)
-//   deviation in radians with six decimals (8) beginning day (8) end day (8) duration in days (6),
-// numbers right-justified. Natal and synastry records carry 22 hyphens after the deviation, records whose
-// second body is 10 carry 22 blanks, and a duration whose beginning or end was not found is blank.
-inline constexpr int kRecordFirstBody = 1;
-inline constexpr int kRecordSecondBody = 3;
-inline constexpr int kRecordFirstBodyAgain = 5;
-inline constexpr int kRecordAspect = 7;
-inline constexpr int kRecordExactness = 9;  // the blank before the deviation, which starts at 10
-inline constexpr int kRecordBeginning = 18;
-inline constexpr int kRecordEnding = 26;
-inline constexpr int kRecordDuration = 34;
-inline constexpr int kRecordLength = 39;
+// One aspect of the grid as the durations report lists it.
+struct DurationRecord {
+    // The row body, the natal body in personal transits; in synastry the 1st birthdate's body.
+    Body first = Body::Earth;
+    // The column body, the transiting body in personal transits; in synastry the 2nd birthdate's body.
+    Body second = Body::Earth;
+    Aspect aspect = Aspect::Conjunction;
+    // |separation − the aspect's angle| in whole millionths of a radian (to nearest, a half to the even
+    // neighbour): the precision at which the report sorts and writes the deviation.
+    int32_t deviationMicroradians = 0;
+    // Transits only: whether the beginning and end were searched. Natal and synastry aspects stand
+    // between fixed moments and have neither.
+    bool dated = false;
+    // The days on which the aspect came into orb and on which it was last in orb; empty when not found.
+    std::optional<DayNumber> beginning;
+    std::optional<DayNumber> ending;
 
-// The durations module's records: one line per aspect of the grid.
-struct DurationRecords {
-    std::vector<std::string> recordLines;
-    int16_t recordCount = 0;
+    // The deviation in radians, as the record keeps it.
+    double Deviation() const { return deviationMicroradians / 1.0e6; }
+    // ending − beginning + 1 when both are known.
+    std::optional<int32_t> Days() const;
+
+    bool operator==(const DurationRecord&) const = default;
 };
+
+// `radians` (not negative) in whole millionths, rounded to nearest and a half to the even neighbour,
+// decided on the exact value of the double.
+int32_t MicroradiansOf(double radians);
 
 // The aspects of the last computation, as the main window holds them.
 struct DurationGrid {
@@ -101,8 +109,8 @@ struct DurationGrid {
     int16_t zoneOffsetMinutes = 0;
 };
 
-// Rebuilds `records` from the grid: one record for every aspect, in the grid's order, with the beginning
-// and end searched for every transit aspect.
-void GetDurations(const AstroModule& astro, const DurationGrid& grid, DurationRecords& records);
+// One record for every aspect of the grid, in the grid's order, with the beginning and end searched for
+// every transit aspect. None outside the six modes.
+std::vector<DurationRecord> GetDurations(const AstroModule& astro, const DurationGrid& grid);
 
 }  // namespace orvane::core

@@ -66,20 +66,17 @@ bool AstroModule::IsAspect(const ChartPositions& positions, Body p1, Body p2, As
     return orbs.Holds(aspect, kOrbColumnOneMoment, deviation);
 }
 
-bool AstroModule::IsAspectWithExactness(double L1, double L2, Aspect aspect, int16_t column, double& exactness) const
+std::optional<double> AstroModule::ExactnessOfAspect(double L1, double L2, Aspect aspect, int16_t column) const
 {
     if (column < 0 || column >= kOrbColumns)
-        return false;
+        return std::nullopt;
     if (L1 < 0.0 || L2 < 0.0)
-        return false;
+        return std::nullopt;
     const double d = Deviation(L1, L2, aspect);
-    if (orbs.Holds(aspect, column, d)) {
-        const double orb = orbs.Orb(aspect, column);
-        exactness = (orb - d) / orb;
-        return true;
-    }
-    exactness = -1.0;
-    return false;
+    if (!orbs.Holds(aspect, column, d))
+        return std::nullopt;
+    const double orb = orbs.Orb(aspect, column);
+    return (orb - d) / orb;
 }
 
 Motion AstroModule::ApplyingOrSeparatingFrom(const Position& later1, const Position& later2, Aspect aspect,

@@ -59,9 +59,9 @@ public:
     // answer is no).
     bool IsAspect(const ChartPositions& positions, Body p1, Body p2, Aspect aspect, double& deviation) const;
 
-    // Whether two longitudes stand in `aspect` within the orb of `column`. On yes, `exactness` becomes
-    // (orb − deviation) / orb, above 0 and at most 1; on no −1 (unchanged when a longitude is negative).
-    bool IsAspectWithExactness(double L1, double L2, Aspect aspect, int16_t column, double& exactness) const;
+    // When two longitudes stand in `aspect` within the orb of `column`: the exactness (orb − deviation) / orb,
+    // above 0 and at most 1 (1 is exact). None outside the orb, or when a longitude is negative.
+    std::optional<double> ExactnessOfAspect(double L1, double L2, Aspect aspect, int16_t column) const;
 
     // Whether an aspect of deviation `deviation` is applying or separating: compared with the deviation of
     // the two positions half an hour later (a natal position stays where it is). Neither when one has no

@@ -20,14 +20,18 @@ using text::kLineBreak;
 using text::LowerCase;
 using text::PadRight;
 using text::UpperCaseFirst;
-using text::Val;
 
 constexpr double kDaysPerYear = 365.2425;
 constexpr const char* kExactText = "0°0'";
 
 // Sort-box entries of world transits (and the natal modes), and of personal transits (and synastry).
-constexpr std::array<int16_t, 6> kOneChartKeyColumns{9, 7, 1, 18, 26, 34};
-constexpr std::array<int16_t, 7> kTwoChartKeyColumns{9, 7, 1, 3, 18, 26, 34};
+constexpr std::array<SortField, 6> kOneChartSortFields{SortField::Deviation, SortField::Aspect,
+                                                       SortField::FirstBody, SortField::Beginning,
+                                                       SortField::Ending,    SortField::Duration};
+constexpr std::array<SortField, 7> kTwoChartSortFields{SortField::Deviation,  SortField::Aspect,
+                                                       SortField::FirstBody,  SortField::SecondBody,
+                                                       SortField::Beginning, SortField::Ending,
+                                                       SortField::Duration};
 
 // The sort-box entries from which on the list needs the dates.
 constexpr int16_t kFirstDateSortIndex = 4;
@@ -37,20 +41,11 @@ constexpr int16_t kLongDateWidth = 19;
 constexpr int16_t kAdjectiveColumnExtra = 10;
 constexpr int16_t kSentenceColumnExtra = 6;
 
-std::string_view SortKey(const std::string& record, int16_t keyColumn)
+// Below 0, 0 or above 0 as `a` is below, equal to or above `b`.
+template <typename T>
+int Compared(const T& a, const T& b)
 {
-    const auto start = static_cast<size_t>(std::max<int16_t>(keyColumn, 1) - 1);
-    if (start >= record.size())
-        return {};
-    return std::string_view(record).substr(start);
-}
-
-// Characters `start` … `start + width − 1` (counted from 1) of a record, as much of them as it holds.
-std::string_view Field(const std::string& record, size_t start, size_t width)
-{
-    if (start - 1 >= record.size())
-        return {};
-    return std::string_view(record).substr(start - 1, width);
+    return a < b ? -1 : (b < a ? 1 : 0);
 }
 
 // A deviation as degrees and minutes without blanks: "1°23'".
@@ -59,39 +54,72 @@ std::string ExactnessText(double exactness)
     return std::string(text::Trimmed(core::Rad2DegMin(exactness, false, false, false, false), " "));
 }
 
-bool ValidAspect(int16_t aspect)
-{
-    return aspect >= core::kConjunction && aspect <= core::kNumAspects;
-}
-
 }  // namespace
 
-int16_t SortKeyColumn(int16_t currentMode, int16_t sortIndex)
+std::optional<SortField> SortFieldOf(int16_t currentMode, int16_t sortIndex)
 {
     const bool twoCharts = core::IsPersonalTransitMode(currentMode) || currentMode == core::kModeSynastry;
     if (sortIndex < 0)
-        return 0;
+        return std::nullopt;
     const auto index = static_cast<size_t>(sortIndex);
     if (twoCharts)
-        return index < kTwoChartKeyColumns.size() ? kTwoChartKeyColumns[index] : int16_t{0};
-    return index < kOneChartKeyColumns.size() ? kOneChartKeyColumns[index] : int16_t{0};
+        return index < kTwoChartSortFields.size() ? std::optional(kTwoChartSortFields[index]) : std::nullopt;
+    return index < kOneChartSortFields.size() ? std::optional(kOneChartSortFields[index]) : std::nullopt;
 }
 
-void QuickSortPass(std::vector<std::string>& records, int16_t first, int16_t last, int16_t keyColumn)
+int CompareRecords(const core::DurationRecord& a, const core::DurationRecord& b, SortField field)
+{
+    // Each case falls through to the fields after it. The first body stands once more after the second,
+    // so a key from the second body on compares the first body next. Records without dates (natal and
+    // synastry) are never listed beside dated ones.
+    int order = 0;
+    switch (field) {
+    case SortField::FirstBody:
+        if ((order = Compared(a.first, b.first)) != 0)
+            return order;
+        [[fallthrough]];
+    case SortField::SecondBody:
+        if ((order = Compared(a.second, b.second)) != 0 || (order = Compared(a.first, b.first)) != 0)
+            return order;
+        [[fallthrough]];
+    case SortField::Aspect:
+        if ((order = Compared(a.aspect, b.aspect)) != 0)
+            return order;
+        [[fallthrough]];
+    case SortField::Deviation:
+        if ((order = Compared(a.deviationMicroradians, b.deviationMicroradians)) != 0 ||
+            (order = Compared(a.dated, b.dated)) != 0)
+            return order;
+        [[fallthrough]];
+    case SortField::Beginning:
+        if ((order = Compared(a.beginning, b.beginning)) != 0)
+            return order;
+        [[fallthrough]];
+    case SortField::Ending:
+        if ((order = Compared(a.ending, b.ending)) != 0)
+            return order;
+        [[fallthrough]];
+    case SortField::Duration:
+        return Compared(a.Days(), b.Days());
+    }
+    return 0;
+}
+
+void QuickSortPass(std::vector<core::DurationRecord>& records, int16_t first, int16_t last, SortField field)
 {
     if (first < 0 || last >= static_cast<int>(records.size()) || first >= last)
         return;
 
     const int16_t m = static_cast<int16_t>(first + (last - first) / 2);
-    const std::string pivot(SortKey(records[static_cast<size_t>(m)], keyColumn));
-    auto key = [&](int16_t index) { return SortKey(records[static_cast<size_t>(index)], keyColumn); };
+    const core::DurationRecord pivot = records[static_cast<size_t>(m)];
+    auto compared = [&](int16_t index) { return CompareRecords(records[static_cast<size_t>(index)], pivot, field); };
 
     int16_t i = first;
     int16_t j = last;
     while (i <= j) {
-        while (i < last && key(i) > pivot)
+        while (i < last && compared(i) > 0)
             ++i;
-        while (j > first && key(j) < pivot)
+        while (j > first && compared(j) < 0)
             --j;
         if (i <= j) {
             if (i < j)
@@ -101,21 +129,21 @@ void QuickSortPass(std::vector<std::string>& records, int16_t first, int16_t las
         }
     }
     if (first < j)
-        QuickSortPass(records, first, j, keyColumn);
+        QuickSortPass(records, first, j, field);
     if (i < last)
-        QuickSortPass(records, i, last, keyColumn);
+        QuickSortPass(records, i, last, field);
 }
 
-void SortRecords(bool ascending, std::vector<std::string>& records, int16_t first, int16_t last,
-                 int16_t keyColumn)
+void SortRecords(bool ascending, std::vector<core::DurationRecord>& records, int16_t first, int16_t last,
+                 SortField field)
 {
     if (!ascending) {
-        QuickSortPass(records, first, last, keyColumn);
+        QuickSortPass(records, first, last, field);
         return;
     }
     if (first >= last || first < 0 || last >= static_cast<int>(records.size()))
         return;
-    QuickSortPass(records, first, last, keyColumn);
+    QuickSortPass(records, first, last, field);
     for (int k = 0; first + k < last - k; ++k)
         std::swap(records[static_cast<size_t>(first + k)], records[static_cast<size_t>(last - k)]);
 }
@@ -163,13 +191,6 @@ bool DurationsWindow::German() const
     return m_language.currentLanguage == text::langGerman;
 }
 
-std::string DurationsWindow::BodyName(int16_t body) const
-{
-    if (body < 0 || body > core::kMaxBodyIndex)
-        return {};
-    return m_astro.tables.bodyNames[static_cast<size_t>(body)];
-}
-
 void DurationsWindow::ComputeColumnWidths()
 {
     size_t longestName = 0;
@@ -190,7 +211,6 @@ void DurationsWindow::ComputeColumnWidths()
 void DurationsWindow::Report(const ReportInputs& inputs)
 {
     currentMode = inputs.currentMode;
-    orbIndexes = inputs.orbIndexes;
     const auto dateText = [&](int16_t row, bool abbreviated) {
         return inputs.InputDateToString ? inputs.InputDateToString(row, abbreviated) : std::string();
     };
@@ -224,7 +244,7 @@ void DurationsWindow::Report(const ReportInputs& inputs)
         titleText = addOrbToTitle(title, true) + "   ";
     }
     outputText.clear();
-    core::GetDurations(m_astro, inputs.grid, records);
+    records = core::GetDurations(m_astro, inputs.grid);
 }
 
 void DurationsWindow::Activate(int16_t totalAspects, const NatalListingInputs& natal)
@@ -281,12 +301,10 @@ void DurationsWindow::FillSortList(int16_t totalAspects)
 
 void DurationsWindow::SortDurationRecords(int16_t sortIndex)
 {
-    const int16_t keyColumn = SortKeyColumn(currentMode, sortIndex);
-    if (keyColumn == 0)
+    const std::optional<SortField> field = SortFieldOf(currentMode, sortIndex);
+    if (!field)
         return;
-    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.recordCount, 0)),
-                                        records.recordLines.size());
-    SortRecords(true, records.recordLines, 0, static_cast<int16_t>(count) - 1, keyColumn);
+    SortRecords(true, records, 0, static_cast<int16_t>(records.size() - 1), *field);
 }
 
 void DurationsWindow::SortChosen()
@@ -312,68 +330,37 @@ void DurationsWindow::ToggleDurations()
 void DurationsWindow::ShowDurationList()
 {
     outputText.clear();
-    const int16_t selection = sortList.ListIndex();
-    const bool datesSorted = selection == kFirstDateSortIndex || selection == kFirstDateSortIndex + 1;
-    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.recordCount, 0)),
-                                        records.recordLines.size());
-    for (size_t n = 0; n < count; ++n) {
-        const std::string& record = records.recordLines[n];
-        const auto p1 = static_cast<int16_t>(Val(Field(record, core::kRecordFirstBody, 2)));
-        const auto aspect = static_cast<int16_t>(Val(Field(record, core::kRecordAspect, 2)));
-        const double exactness = Val(Field(record, core::kRecordExactness, 9));
-        const auto p2 = static_cast<int16_t>(Val(Field(record, core::kRecordSecondBody, 2)));
-        const double beginningDay = Val(Field(record, core::kRecordBeginning, 8));
-        const double endingDay = Val(Field(record, core::kRecordEnding, 8));
-        const double duration = Val(Field(record, core::kRecordDuration, 6));
-
-        // Records without dates say nothing when the list is sorted by a date.
-        if (currentMode == core::kModeWorldTransits && p2 == core::kMaxBodyIndex && datesSorted)
-            continue;
-        outputText += FormatDurationLine(p1, aspect, exactness, p2, beginningDay, endingDay, duration) + kLineBreak;
-    }
+    for (const core::DurationRecord& record : records)
+        outputText += FormatDurationLine(record) + kLineBreak;
 }
 
-std::string DurationsWindow::FormatDurationLine(int16_t p1, int16_t aspect, double exactness, int16_t p2,
-                                                double beginningDay, double endingDay, double duration) const
+std::string DurationsWindow::FormatDurationLine(const core::DurationRecord& record) const
 {
     const auto width = [&](int column, int extra = 0) { return static_cast<size_t>(columnWidth[column] + extra); };
-    const std::string adjective =
-        ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
-    const std::string aspectColumn = adjective + " (" + ExactnessText(exactness) + ")";
+    const std::string& adjective = m_astro.tables.AspectText[core::SlotOf(record.aspect)].Adjective;
+    const std::string aspectColumn = adjective + " (" + ExactnessText(record.Deviation()) + ")";
+    const std::string& first = m_astro.tables.bodyNames[core::SlotOf(record.first)];
+    const std::string& second = m_astro.tables.bodyNames[core::SlotOf(record.second)];
 
     std::string line;
     if (core::IsPersonalTransitMode(currentMode)) {
-        line = PadRight("tr." + BodyName(p2), width(1, 3)) + " " + PadRight(aspectColumn, width(2)) + " " +
-               PadRight(m_language.Text(text::kTextNatalPrefix) + BodyName(p1), width(3, 2));
+        line = PadRight("tr." + second, width(1, 3)) + " " + PadRight(aspectColumn, width(2)) + " " +
+               PadRight(m_language.Text(text::kTextNatalPrefix) + first, width(3, 2));
     } else {
-        line = PadRight(BodyName(p1), width(1)) + " " + PadRight(aspectColumn, width(2)) + " " +
-               PadRight(BodyName(p2), width(3));
-    }
-
-    if (p2 == core::kMaxBodyIndex && showDurationsTicked) {
-        const int16_t selection = sortList.ListIndex();
-        if (selection != kFirstDateSortIndex && selection != kFirstDateSortIndex + 1) {
-            const int orbListIndex = ValidAspect(aspect) ? orbIndexes[static_cast<size_t>(aspect - 1)] : 0;
-            const std::string hours = std::to_string(4 * orbListIndex);
-            line += " " + m_language.TextWithReplacements(text::kTextLastsAbout12Hours, hours);
-        }
-        return line;
+        line = PadRight(first, width(1)) + " " + PadRight(aspectColumn, width(2)) + " " + PadRight(second, width(3));
     }
     if (!showDurationsTicked)
         return line;
 
     const std::string unknown = m_language.Text(text::kTextUnknown);
-    const std::string beginningText =
-        beginningDay >= 0.0
-            ? datetime::DateText(static_cast<int32_t>(beginningDay), false, m_language.currentLanguage) + ","
-            : unknown;
-    const std::string endingText =
-        endingDay >= 0.0 ? datetime::DateText(static_cast<int32_t>(endingDay), false, m_language.currentLanguage)
-                         : unknown;
+    const auto dateText = [&](std::optional<core::DayNumber> day) {
+        return day ? datetime::DateText(*day, false, m_language.currentLanguage) : unknown;
+    };
+    const std::string beginningText = record.beginning ? dateText(record.beginning) + "," : unknown;
     line += " " + m_language.Text(text::kTextBegins) + " " + PadRight(beginningText, width(4)) + " " +
-            m_language.Text(text::kTextEnds) + " " + PadRight(endingText, width(5));
-    if (beginningText != unknown && endingText != unknown)
-        line += "(" + DurationText(m_language, static_cast<int32_t>(duration)) + ")";
+            m_language.Text(text::kTextEnds) + " " + PadRight(dateText(record.ending), width(5));
+    if (const std::optional<int32_t> days = record.Days())
+        line += "(" + DurationText(m_language, *days) + ")";
     return line;
 }
 
@@ -393,12 +380,11 @@ std::string NatalHeading(const text::Language& language, bool synastry, size_t c
 
 // One body of a natal aspect with its place in the zodiac; in synastry marked with its chart.
 std::string NatalBodyText(const core::AstroTables& tables, const NatalListingInputs& natal, bool synastry,
-                          int16_t body, size_t chart, const char* mark)
+                          core::Body body, size_t chart, const char* mark)
 {
-    const std::optional<core::Body> known = core::BodyOfIndex(body);
-    const double longitude = known ? natal.positions[chart][*known].longitude.value_or(-1.0) : -1.0;
-    const std::string name = known ? tables.bodyNames[core::SlotOf(*known)] : std::string();
-    return name + (synastry ? mark : "") + " (" + core::ZodiacPositionText(tables, longitude, true) + ")";
+    const double longitude = natal.positions[chart][body].longitude.value_or(-1.0);
+    return tables.bodyNames[core::SlotOf(body)] + (synastry ? mark : "") + " (" +
+           core::ZodiacPositionText(tables, longitude, true) + ")";
 }
 
 // The sentence of the n-th closest aspect: the closest and the next closest in words, the others as a
@@ -447,24 +433,19 @@ std::string AspectCountSentence(const text::Language& language, const core::Astr
 void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
 {
     const bool synastry = currentMode == core::kModeSynastry;
-    const auto count = std::min<size_t>(static_cast<size_t>(std::max<int16_t>(records.recordCount, 0)),
-                                        records.recordLines.size());
+    const size_t count = records.size();
     outputText = NatalHeading(m_language, synastry, count) + kLineBreak + kLineBreak;
     patternsListed = 0;
 
     const auto sentenceWidth = static_cast<size_t>(columnWidth[6] + kSentenceColumnExtra);
     for (size_t n = 0; n < count; ++n) {
-        const std::string& record = records.recordLines[n];
-        const auto p1 = static_cast<int16_t>(Val(Field(record, core::kRecordFirstBody, 2)));
-        const auto p2 = static_cast<int16_t>(Val(Field(record, core::kRecordSecondBody, 2)));
-        const auto aspect = static_cast<int16_t>(Val(Field(record, core::kRecordAspect, 2)));
-        const double exactness = Val(Field(record, core::kRecordExactness, 9));
-
-        const std::string adjective =
-            ValidAspect(aspect) ? m_astro.tables.AspectText[static_cast<size_t>(aspect)].Adjective : std::string();
-        const std::string pair = NatalBodyText(m_astro.tables, natal, synastry, p1, 0, "(1)") + " " + adjective +
-                                 " " + NatalBodyText(m_astro.tables, natal, synastry, p2, synastry ? 1 : 0, "(2)");
-        outputText += AspectSentence(m_language, n, count, pair, ExactnessText(exactness), sentenceWidth) + kLineBreak;
+        const core::DurationRecord& record = records[n];
+        const std::string& adjective = m_astro.tables.AspectText[core::SlotOf(record.aspect)].Adjective;
+        const std::string pair = NatalBodyText(m_astro.tables, natal, synastry, record.first, 0, "(1)") + " " +
+                                 adjective + " " +
+                                 NatalBodyText(m_astro.tables, natal, synastry, record.second, synastry ? 1 : 0, "(2)");
+        outputText +=
+            AspectSentence(m_language, n, count, pair, ExactnessText(record.Deviation()), sentenceWidth) + kLineBreak;
     }
 
     if (count >= 3)

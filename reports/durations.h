@@ -16,24 +16,34 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace orvane::reports {
 
-// The column (counted from 1) at which the sort key of sort-box entry `sortIndex` begins: the record's
-// text from there to its end is the key. The personal-transit and synastry modes have one more entry
-// (the second body) than world transits and the natal modes. 0 for an entry the mode does not offer.
-int16_t SortKeyColumn(int16_t currentMode, int16_t sortIndex);
+// The fields of a duration record, in the order in which the report compares them: a sort key is its
+// field and every field after it, so records equal in the key field are ordered by the fields that follow.
+enum class SortField : uint8_t { FirstBody, SecondBody, Aspect, Deviation, Beginning, Ending, Duration };
 
-// Sorts records[first … last] (positions in the vector) by the text from `keyColumn` on, compared code
-// unit by code unit. One quicksort pass leaves the range in descending order; when `ascending` is set the
-// range is then reversed. Not stable: records equal in the key may change places.
-void SortRecords(bool ascending, std::vector<std::string>& records, int16_t first, int16_t last,
-                 int16_t keyColumn);
+// The field on which sort-box entry `sortIndex` sorts. The personal-transit and synastry modes have one
+// more entry (the second body) than world transits and the natal modes. None for an entry the mode does
+// not offer.
+std::optional<SortField> SortFieldOf(int16_t currentMode, int16_t sortIndex);
+
+// Compares two records by `field` and the fields after it: below 0 when `a` comes first in ascending
+// order, 0 when they are equal in the key. A day not found comes before every day, as does a duration
+// without both days.
+int CompareRecords(const core::DurationRecord& a, const core::DurationRecord& b, SortField field);
+
+// Sorts records[first … last] (positions in the vector) by the key of `field`. One quicksort pass leaves
+// the range in descending order; when `ascending` is set the range is then reversed. Not stable: records
+// equal in the key may change places.
+void SortRecords(bool ascending, std::vector<core::DurationRecord>& records, int16_t first, int16_t last,
+                 SortField field);
 
 // One recursive quicksort pass into descending order of the key.
-void QuickSortPass(std::vector<std::string>& records, int16_t first, int16_t last, int16_t keyColumn);
+void QuickSortPass(std::vector<core::DurationRecord>& records, int16_t first, int16_t last, SortField field);
 
 // How long `days` days are in words: "1 day", "364 days", "1 year", "1 year, 1 day", "2 years, 5 days"
 // (a year counted as 365.2425 days), in the current language.
@@ -55,8 +65,6 @@ struct NatalListingInputs {
 // What the main window hands to Report.
 struct ReportInputs {
     int16_t currentMode = core::kModeNone;
-    // The orb-list positions of aspects 1 … 7 chosen in the configuration panel (index aspect − 1).
-    std::array<int16_t, core::kNumAspects> orbIndexes{};
     // The text of date row 0, 1 or 2 (InputDateToString).
     std::function<std::string(int16_t row, bool abbreviated)> InputDateToString;
     // The title with the orbs appended (AddOrbToTitle).
@@ -85,16 +93,15 @@ public:
     std::string copyCaption;
     std::string closeCaption;
 
-    // The duration records (recordLines, recordCount).
-    core::DurationRecords records;
+    // The duration records, in the order of the last sort.
+    std::vector<core::DurationRecord> records;
 
     // Window state.
     std::array<int16_t, 7> columnWidth{};  // 1 … 6; 0 unused
     bool fillingSortList = false;
     int16_t patternsListed = 0;
-    // The mode and orb-list positions of the last Report.
+    // The mode of the last Report.
     int16_t currentMode = core::kModeNone;
-    std::array<int16_t, core::kNumAspects> orbIndexes{};
 
     // Column widths of the list: (1) longest body name, (2) longest aspect adjective + 10, (3) as (1),
     // (4) and (5) 19, the length of the longest long date with its comma or blank, (6) twice (1) plus the
@@ -126,8 +133,7 @@ public:
 
     // One line of the list: the bodies, the aspect with its exactness and, when "Show durations" is
     // ticked, beginning, end and duration.
-    std::string FormatDurationLine(int16_t p1, int16_t aspect, double exactness, int16_t p2, double beginningDay,
-                                   double endingDay, double duration) const;
+    std::string FormatDurationLine(const core::DurationRecord& record) const;
 
     // The natal and synastry report: the aspects as sentences, their count by kind, the aspect patterns.
     void ShowNatalListing(const NatalListingInputs& natal);
@@ -140,7 +146,6 @@ public:
 
 private:
     bool German() const;
-    std::string BodyName(int16_t body) const;
     // The patterns of the natal chart, or "no patterns".
     void ListNatalPatterns(const NatalListingInputs& natal);
 

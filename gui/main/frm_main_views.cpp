@@ -156,8 +156,8 @@ void frmMain::ShowTransitPicture(const app::CellClickOutcome& outcome)
     app::MainModel& main = m_program.main;
     const int16_t birthRow = main.personalSelected(0) ? core::kFirstBirthdateRow : core::kSecondBirthdateRow;
     picGraphic->ShowTransitPicture(display::MakeTransitPicture(m_program.astro, main, birthRow, outcome.p1, outcome.p2,
-                                                               outcome.aspect, outcome.zoneMinutes, outcome.beginning,
-                                                               outcome.ending, outcome.pictureCaption,
+                                                               outcome.aspect, outcome.zoneMinutes, *outcome.beginning,
+                                                               *outcome.ending, outcome.pictureCaption,
                                                                m_program.language));
     picGraphic->setToolTip(Q(outcome.pictureTooltip));
     main.chartShown = true;

@@ -37,15 +37,15 @@ protected:
     }
 
     // The beginning and end the searches find for an aspect of the current computation.
-    static std::pair<double, double> Span(const core::AspectSpanContext& context, core::Body p1, core::Body p2,
-                                          core::Aspect a, int16_t k)
+    static std::pair<std::optional<core::DayNumber>, std::optional<core::DayNumber>>
+    Span(const core::AspectSpanContext& context, core::Body p1, core::Body p2, core::Aspect a, int16_t k)
     {
         return {core::BeginningOfAspect(program->astro, context, p1, p2, a, k),
                 core::EndOfAspect(program->astro, context, p1, p2, a, k)};
     }
 
     static const core::AspectNames& Aspect(int16_t a) { return program->astro.tables.AspectText[platform::At(a)]; }
-    static std::string Date(double day) { return datetime::DateText(static_cast<int32_t>(day), false, 0); }
+    static std::string Date(std::optional<core::DayNumber> day) { return datetime::DateText(day.value_or(0), false, 0); }
 };
 
 // ----- Stepping -------------------------------------------------------------------------------------
@@ -260,8 +260,8 @@ TEST_F(ActionsTest, ABeginningBeforePlutosTableIsAnUnknownDateAndNoTransitPictur
 
     ASSERT_EQ(personal.kind, Kind::DurationsQuestion);
     EXPECT_EQ(personal.message->title, "Pluto conjunct Pluto");
-    EXPECT_LT(personal.beginning, 0.0);
-    EXPECT_GE(personal.ending, Jdn(1600, 1, 12));
+    EXPECT_FALSE(personal.beginning);
+    EXPECT_GE(personal.ending.value_or(0), Jdn(1600, 1, 12));
     EXPECT_TRUE(personal.message->text.ends_with("\r\nbegins on an unknown date\r\nand ends on " +
                                                  Date(personal.ending) + ".\r\n\r\n" + Text(162) + " " + Text(161) + "?"))
         << personal.message->text;

@@ -5,13 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <locale>
-#include <string>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 namespace orvane::core {
 namespace {
 
 using testing::Jdn;
+
+const std::pair<std::optional<DayNumber>, std::optional<DayNumber>> kNoDays;
 
 constexpr Body E = Body::Earth, Ma = Body::Mars, Ju = Body::Jupiter, Sa = Body::Saturn, Ur = Body::Uranus,
                Ne = Body::Neptune, Pl = Body::Pluto;
@@ -49,22 +52,19 @@ protected:
     {
         const double t = day - zone / 1440.0 - 0.5;
         const double L1 = natalL >= 0.0 ? natalL : astro().HelioLongitude(p1, t);
-        double exactness = 0.0;
-        return astro().IsAspectWithExactness(L1, astro().HelioLongitude(p2, t), a, k, exactness);
+        return astro().ExactnessOfAspect(L1, astro().HelioLongitude(p2, t), a, k).has_value();
     }
 
     // The beginning b and end e found are exact: out of orb at the midnight of day b, in orb at every
     // midnight after it up to that of day e, out again at the next.
-    static void ExpectExactEdges(Body p1, Body p2, Aspect a, int16_t k, double b, double e, int16_t zone = 0,
-                                 double natalL = -1.0)
+    static void ExpectExactEdges(Body p1, Body p2, Aspect a, int16_t k, std::optional<DayNumber> b,
+                                 std::optional<DayNumber> e, int16_t zone = 0, double natalL = -1.0)
     {
-        ASSERT_GT(b, 0.0);
-        ASSERT_EQ(b, std::floor(b));
-        ASSERT_EQ(e, std::floor(e));
-        EXPECT_FALSE(InOrbAtMidnight(p1, p2, a, k, static_cast<int32_t>(b), zone, natalL));
-        for (auto d = static_cast<int32_t>(b) + 1; d <= static_cast<int32_t>(e); ++d)
+        ASSERT_TRUE(b && e);
+        EXPECT_FALSE(InOrbAtMidnight(p1, p2, a, k, *b, zone, natalL));
+        for (DayNumber d = *b + 1; d <= *e; ++d)
             EXPECT_TRUE(InOrbAtMidnight(p1, p2, a, k, d, zone, natalL)) << d;
-        EXPECT_FALSE(InOrbAtMidnight(p1, p2, a, k, static_cast<int32_t>(e) + 1, zone, natalL));
+        EXPECT_FALSE(InOrbAtMidnight(p1, p2, a, k, *e + 1, zone, natalL));
     }
 };
 
@@ -98,11 +98,12 @@ TEST_F(AspectSpanTest, FastPairIsBoundedByTheMidnightsAroundIt)
     const int32_t day = Jdn(2023, 11, 3);
     for (const int16_t zone : {int16_t{0}, int16_t{120}}) {
         SCOPED_TRACE(zone);
-        const double b = BeginningOfAspect(astro(), World(day, zone), E, Ju, Aspect::Conjunction, 0);
-        const double e = EndOfAspect(astro(), World(day, zone), E, Ju, Aspect::Conjunction, 0);
-        EXPECT_TRUE(b < day && e > day);
+        const std::optional<DayNumber> b = BeginningOfAspect(astro(), World(day, zone), E, Ju, Aspect::Conjunction, 0);
+        const std::optional<DayNumber> e = EndOfAspect(astro(), World(day, zone), E, Ju, Aspect::Conjunction, 0);
+        ASSERT_TRUE(b && e);
+        EXPECT_TRUE(*b < day && *e > day);
         // The Earth gains about 0.9° a day on Jupiter: an 8° orb holds for some 17 days.
-        EXPECT_NEAR(e - b, 17.0, 2.0);
+        EXPECT_NEAR(*e - *b, 17, 2);
         ExpectExactEdges(E, Ju, Aspect::Conjunction, 0, b, e, zone);
     }
 }
@@ -128,19 +129,20 @@ TEST_F(AspectSpanTest, PersonalTransitsHoldTheNatalBodyStill)
     context.isPersonalTransits = true;
     context.natalMoment = Jdn(2000, 1, 1);  // noon UT
     const double natalL = astro().HelioLongitude(E, context.natalMoment);
-    const double b = BeginningOfAspect(astro(), context, E, E, Aspect::Conjunction, 1);
-    const double e = EndOfAspect(astro(), context, E, E, Aspect::Conjunction, 1);
-    EXPECT_NEAR(e - b, 8.0, 1.5);
+    const std::optional<DayNumber> b = BeginningOfAspect(astro(), context, E, E, Aspect::Conjunction, 1);
+    const std::optional<DayNumber> e = EndOfAspect(astro(), context, E, E, Aspect::Conjunction, 1);
+    ASSERT_TRUE(b && e);
+    EXPECT_NEAR(*e - *b, 8, 1.5);
     ExpectExactEdges(E, E, Aspect::Conjunction, 1, b, e, 0, natalL);
 
     // A birthdate or a world date that is an error code of the date input is no moment.
     context.natalMoment = -2.0;
     EXPECT_EQ(std::pair(BeginningOfAspect(astro(), context, E, E, Aspect::Conjunction, 1), EndOfAspect(astro(), context, E, E, Aspect::Conjunction, 1)),
-              std::pair(kUnknownDay, kUnknownDay));
+              kNoDays);
     context = World(0);
     context.worldLocalDay = -1.0;
     EXPECT_EQ(std::pair(BeginningOfAspect(astro(), context, E, Ju, Aspect::Conjunction, 0), EndOfAspect(astro(), context, E, Ju, Aspect::Conjunction, 0)),
-              std::pair(kUnknownDay, kUnknownDay));
+              kNoDays);
 }
 
 TEST_F(AspectSpanTest, SlowPairStepsUpToElevenDaysNearExactness)
@@ -150,8 +152,8 @@ TEST_F(AspectSpanTest, SlowPairStepsUpToElevenDaysNearExactness)
     SetOrbs({480, 480, 1, 480, 360, 120, 180});
     const int32_t day = Jdn(2013, 11, 24);
     ASSERT_TRUE(InOrbAtMidnight(Ur, Pl, Aspect::Square, 0, day, 0));
-    const auto b = static_cast<int32_t>(BeginningOfAspect(astro(), World(day), Ur, Pl, Aspect::Square, 0));
-    const auto e = static_cast<int32_t>(EndOfAspect(astro(), World(day), Ur, Pl, Aspect::Square, 0));
+    const DayNumber b = BeginningOfAspect(astro(), World(day), Ur, Pl, Aspect::Square, 0).value_or(-1);
+    const DayNumber e = EndOfAspect(astro(), World(day), Ur, Pl, Aspect::Square, 0).value_or(-1);
     ASSERT_TRUE(b > 0 && e > 0);
     EXPECT_FALSE(InOrbAtMidnight(Ur, Pl, Aspect::Square, 0, b, 0) || InOrbAtMidnight(Ur, Pl, Aspect::Square, 0, e + 1, 0));
 
@@ -179,17 +181,17 @@ TEST_F(AspectSpanTest, PlutoOutsideItsTableGivesAnUnknownDay)
     const int32_t day = Jdn(2250, 6, 1);
     for (const Aspect a : kAspects)
         EXPECT_EQ(std::pair(BeginningOfAspect(astro(), World(day), Ur, Pl, a, 0), EndOfAspect(astro(), World(day), Ur, Pl, a, 0)),
-                  std::pair(kUnknownDay, kUnknownDay));
+                  kNoDays);
     // Neptune trine Pluto near the table's end: the beginning is found, the end runs past the table.
     const int32_t late = Jdn(2199, 12, 20);
     ASSERT_TRUE(InOrbAtMidnight(Ne, Pl, Aspect::Trine, 0, late, 0));
-    EXPECT_GT(BeginningOfAspect(astro(), World(late), Ne, Pl, Aspect::Trine, 0), 0.0);
-    EXPECT_EQ(EndOfAspect(astro(), World(late), Ne, Pl, Aspect::Trine, 0), kUnknownDay);
+    EXPECT_TRUE(BeginningOfAspect(astro(), World(late), Ne, Pl, Aspect::Trine, 0).has_value());
+    EXPECT_FALSE(EndOfAspect(astro(), World(late), Ne, Pl, Aspect::Trine, 0).has_value());
     // Saturn opposite Pluto near the table's start: the other way round.
     const int32_t early = Jdn(1600, 1, 10);
     ASSERT_TRUE(InOrbAtMidnight(Sa, Pl, Aspect::Opposition, 0, early, 0));
-    EXPECT_EQ(BeginningOfAspect(astro(), World(early), Sa, Pl, Aspect::Opposition, 0), kUnknownDay);
-    EXPECT_GT(EndOfAspect(astro(), World(early), Sa, Pl, Aspect::Opposition, 0), early);
+    EXPECT_FALSE(BeginningOfAspect(astro(), World(early), Sa, Pl, Aspect::Opposition, 0).has_value());
+    EXPECT_GT(EndOfAspect(astro(), World(early), Sa, Pl, Aspect::Opposition, 0).value_or(0), early);
 }
 
 TEST_F(AspectSpanTest, TrialBoundEndsAnAspectThatNeverLeavesItsOrb)
@@ -202,22 +204,16 @@ TEST_F(AspectSpanTest, TrialBoundEndsAnAspectThatNeverLeavesItsOrb)
     AspectSpanContext context = World(Jdn(2023, 11, 3));
     context.lngMaxTrials = 40;
     EXPECT_EQ(std::pair(BeginningOfAspect(wide, context, E, Ma, Aspect::Conjunction, 0), EndOfAspect(wide, context, E, Ma, Aspect::Conjunction, 0)),
-              std::pair(kUnknownDay, kUnknownDay));
+              kNoDays);
 
     // A bound that a real aspect stays within does not change its result.
-    const double unbounded = BeginningOfAspect(astro(), World(Jdn(2023, 11, 3)), E, Ju, Aspect::Conjunction, 0);
+    const std::optional<DayNumber> unbounded = BeginningOfAspect(astro(), World(Jdn(2023, 11, 3)), E, Ju, Aspect::Conjunction, 0);
     EXPECT_EQ(BeginningOfAspect(astro(), context, E, Ju, Aspect::Conjunction, 0), unbounded);
     // The default bound leaves room for a search across the whole Pluto table.
     EXPECT_GT(kMaxAspectSpanTrials, kPlutoTableLines);
 }
 
 // Duration records.
-
-std::string RightJustified(long long number, size_t width)
-{
-    std::string text = std::to_string(number);
-    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
-}
 
 class DurationRecordsTest : public AspectSpanTest {
 protected:
@@ -233,41 +229,31 @@ protected:
 
 // The records of world transits, natal charts, personal transits and synastry stand in the companion's
 // reports; here the world-transit cases they do not show.
-TEST_F(DurationRecordsTest, ColumnsOfAWorldTransitRecord)
+TEST_F(DurationRecordsTest, AWorldTransitRecordCarriesItsDays)
 {
-    enum class Tail { Dates, UnknownEnd };
-    struct Case { const char* name; int32_t worldDay; Body p1, p2; Aspect a; Tail tail; };
+    struct Case { const char* name; int32_t worldDay; Body p1, p2; Aspect a; bool endKnown; };
     const Case cases[] = {
-        {"past the Pluto table", Jdn(2199, 12, 20), Ne, Pl, Aspect::Trine, Tail::UnknownEnd},
-        {"Earth-Jupiter", Jdn(2023, 11, 3), E, Ju, Aspect::Conjunction, Tail::Dates},
+        {"past the Pluto table", Jdn(2199, 12, 20), Ne, Pl, Aspect::Trine, false},
+        {"Earth-Jupiter", Jdn(2023, 11, 3), E, Ju, Aspect::Conjunction, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DurationGrid grid = Grid(kModeWorldTransits, {{c.p1, c.p2, c.a}});
         grid.moments = {c.worldDay + 0.0, 0.0, 0.0};
         grid.worldLocalDay = c.worldDay + 0.5;
-        DurationRecords records;
-        records.recordLines = {"left over"};
-        records.recordCount = 1;
-        GetDurations(astro(), grid, records);
-        ASSERT_EQ(std::pair(records.recordCount, records.recordLines.size()), std::pair(int16_t{1}, size_t{1}));
-        const std::string& record = records.recordLines[0];
-        ASSERT_EQ(record.size(), static_cast<size_t>(kRecordLength)) << record;
-        const int p1 = IndexOf(c.p1);
-        EXPECT_EQ(record.substr(0, 9), RightJustified(p1, 2) + RightJustified(IndexOf(c.p2), 2) +
-                                           RightJustified(p1, 2) + " " + std::to_string(IndexOf(c.a)) + " ");
-        // The deviation in radians with six decimals.
+        const std::vector<DurationRecord> records = GetDurations(astro(), grid);
+        ASSERT_EQ(records.size(), 1u);
+        const DurationRecord& record = records[0];
+        EXPECT_EQ(std::tuple(record.first, record.second, record.aspect, record.dated), std::tuple(c.p1, c.p2, c.a, true));
         const double deviation = astro().Deviation(astro().HelioLongitude(c.p1, c.worldDay),
                                                    astro().HelioLongitude(c.p2, c.worldDay), c.a);
-        EXPECT_EQ(record[10], '.');
-        EXPECT_NEAR(std::stod(record.substr(9, 8)), deviation, 5e-7);
-        const auto b = static_cast<long long>(BeginningOfAspect(astro(), World(c.worldDay), c.p1, c.p2, c.a, 0));
-        const auto e = static_cast<long long>(EndOfAspect(astro(), World(c.worldDay), c.p1, c.p2, c.a, 0));
-        const std::string tail = record.substr(17);
-        if (c.tail == Tail::UnknownEnd)
-            EXPECT_EQ(tail, RightJustified(b, 8) + "      -1" + std::string(6, ' '));
-        else
-            EXPECT_EQ(tail, RightJustified(b, 8) + RightJustified(e, 8) + RightJustified(e - b + 1, 6));
+        EXPECT_NEAR(record.Deviation(), deviation, 5e-7);
+        EXPECT_EQ(std::pair(record.beginning, record.ending),
+                  std::pair(BeginningOfAspect(astro(), World(c.worldDay), c.p1, c.p2, c.a, 0),
+                            EndOfAspect(astro(), World(c.worldDay), c.p1, c.p2, c.a, 0)));
+        ASSERT_TRUE(record.beginning.has_value());
+        EXPECT_EQ(record.ending.has_value(), c.endKnown);
+        EXPECT_EQ(record.Days(), c.endKnown ? std::optional(*record.ending - *record.beginning + 1) : std::nullopt);
     }
 }
 
@@ -277,38 +263,35 @@ TEST_F(DurationRecordsTest, EveryAspectInTheGridsOrder)
                                                  {Body::Mercury, Body::Saturn, Aspect::Sextile},
                                                  {Body::Venus, Ne, Aspect::Conjunction}});
     grid.moments = {0.0, Jdn(1990, 3, 21) + 0.0, 0.0};
-    DurationRecords records;
-    GetDurations(astro(), grid, records);
-    ASSERT_EQ(records.recordCount, 3);
-    const char* expected[] = {" 1 2 1 4", " 2 6 2 5", " 3 8 3 1"};
-    for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(records.recordLines[i].substr(0, 8), expected[i]);
-    EXPECT_EQ(records.recordLines[0].substr(17), std::string(22, '-'));  // no dates in a natal chart
+    const std::vector<DurationRecord> records = GetDurations(astro(), grid);
+    ASSERT_EQ(records.size(), 3u);
+    const std::tuple<Body, Body, Aspect> expected[] = {
+        {E, Body::Mercury, Aspect::Trine}, {Body::Mercury, Sa, Aspect::Sextile}, {Body::Venus, Ne, Aspect::Conjunction}};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(std::tuple(records[i].first, records[i].second, records[i].aspect), expected[i]);
+        // No days in a natal chart.
+        EXPECT_FALSE(records[i].dated || records[i].beginning || records[i].ending || records[i].Days());
+    }
 
     // No mode: no records.
     grid.currentMode = kModeNone;
-    GetDurations(astro(), grid, records);
-    EXPECT_TRUE(records.recordCount == 0 && records.recordLines.empty());
+    EXPECT_TRUE(GetDurations(astro(), grid).empty());
 }
 
-// A number format with a decimal comma and grouping, as a German desktop writes numbers.
-struct CommaNumbers : std::numpunct<char> {
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
-TEST_F(DurationRecordsTest, DecimalCommaBecomesAFullStop)
+// Six decimals of a radian, rounded as a decimal writer rounds the exact value of the double (the
+// expectations are printf's "%.6f").
+TEST(MicroradiansOf, RoundsTheExactValueToNearestAndHalvesToEven)
 {
-    const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaNumbers));
-    DurationGrid grid = Grid(kModeNatal1, {{E, Body::Jupiter, Aspect::Conjunction}});
-    grid.moments = {0.0, Jdn(2023, 11, 3) + 0.0, 0.0};
-    DurationRecords records;
-    GetDurations(astro(), grid, records);
-    std::locale::global(previous);
-
-    ASSERT_EQ(records.recordCount, 1);
-    EXPECT_TRUE(records.recordLines[0].find(',') == std::string::npos && records.recordLines[0][10] == '.') << records.recordLines[0];
+    struct Case { double radians; int32_t micro; };
+    const Case cases[] = {
+        {0.0123454, 12345}, {0.0123456, 12346}, {3.14159265358979, 3141593}, {0.0, 0},
+        {5e-7, 0},          // a hair below the half, though 5e-7 · 10⁶ rounds to 0.5
+        {2.5e-6, 3},        // a hair above the half, though 2.5e-6 · 10⁶ rounds to 2.5
+        {0.0078125, 7812},  // 1/128: exactly a half, to the even neighbour
+        {0.0234375, 23438}, // 3/128: the same, upwards
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MicroradiansOf(c.radians), c.micro) << c.radians;
 }
 
 }  // namespace

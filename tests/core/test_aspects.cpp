@@ -78,16 +78,13 @@ TEST_F(AspectTest, IsAspectIsStrictlyWithinTheOrb)
     // Exactly the orb is no aspect; a hair less is one, with an exactness just above 0.
     const double L1 = 0.0;
     const double L2 = Rad(90);
-    double exactness = 0.0;
     astro.orbs.orbs[kTrine][0] = astro.Deviation(L1, Rad(125), Aspect::Trine);
-    EXPECT_FALSE(astro.IsAspectWithExactness(L1, Rad(125), Aspect::Trine, 0, exactness));
-    EXPECT_EQ(exactness, -1.0);
+    EXPECT_FALSE(astro.ExactnessOfAspect(L1, Rad(125), Aspect::Trine, 0));
     EXPECT_FALSE(astro.FirstAspectHeld(Separation(L1, Rad(125)), 0));
     astro.orbs.orbs[kTrine][0] = std::nextafter(astro.Deviation(L1, Rad(125), Aspect::Trine), 1.0);
-    EXPECT_TRUE(astro.IsAspectWithExactness(L1, Rad(125), Aspect::Trine, 0, exactness));
-    EXPECT_TRUE(exactness > 0.0 && exactness < 1e-12) << exactness;
-    EXPECT_TRUE(astro.IsAspectWithExactness(L1, L2, Aspect::Square, 0, exactness));
-    EXPECT_DOUBLE_EQ(exactness, 1.0);
+    const std::optional<double> edge = astro.ExactnessOfAspect(L1, Rad(125), Aspect::Trine, 0);
+    EXPECT_TRUE(edge && *edge > 0.0 && *edge < 1e-12);
+    EXPECT_EQ(astro.ExactnessOfAspect(L1, L2, Aspect::Square, 0), 1.0);
 }
 
 TEST_F(AspectTest, BodiesWithoutPositionHaveNoAspects)
@@ -95,28 +92,24 @@ TEST_F(AspectTest, BodiesWithoutPositionHaveNoAspects)
     positions[Body::Earth].longitude = Rad(10);
     positions[Body::Pluto] = PositionOf(kPlutoBeforeTable);
     double deviation = 0.25;
-    double exactness = 0.5;
     for (const Aspect aspect : kAspects) {
         EXPECT_FALSE(astro.IsAspect(positions, Body::Earth, Body::Pluto, aspect, deviation));
         EXPECT_FALSE(astro.IsAspect(positions, Body::Pluto, Body::Earth, aspect, deviation));
-        EXPECT_FALSE(astro.IsAspectWithExactness(-100.0, Rad(10), aspect, 0, exactness));
+        EXPECT_FALSE(astro.ExactnessOfAspect(-100.0, Rad(10), aspect, 0));
     }
-    EXPECT_EQ(std::pair(deviation, exactness), std::pair(0.25, 0.5));
+    EXPECT_EQ(deviation, 0.25);
 }
 
 TEST_F(AspectTest, ExactnessUsesTheColumnsOrb)
 {
-    double exactness = 0.0;
     // 2° from an exact trine: within the 8° of one moment and the 4° of personal transits; 3° from it is
     // beyond the 2.67° of synastry.
-    EXPECT_TRUE(astro.IsAspectWithExactness(Rad(0), Rad(122), Aspect::Trine, 0, exactness));
-    EXPECT_NEAR(exactness, 0.75, 1e-12);
-    EXPECT_TRUE(astro.IsAspectWithExactness(Rad(0), Rad(122), Aspect::Trine, 1, exactness));
-    EXPECT_NEAR(exactness, 0.5, 1e-12);
-    EXPECT_FALSE(astro.IsAspectWithExactness(Rad(0), Rad(123), Aspect::Trine, 2, exactness));
+    EXPECT_NEAR(astro.ExactnessOfAspect(Rad(0), Rad(122), Aspect::Trine, 0).value_or(-1.0), 0.75, 1e-12);
+    EXPECT_NEAR(astro.ExactnessOfAspect(Rad(0), Rad(122), Aspect::Trine, 1).value_or(-1.0), 0.5, 1e-12);
+    EXPECT_FALSE(astro.ExactnessOfAspect(Rad(0), Rad(123), Aspect::Trine, 2));
     // An orb of 0 switches the aspect off, even when it is exact.
     astro.orbs.ApplyOrbs({480, 480, 480, 0, 360, 120, 180}, {2, 3});
-    EXPECT_FALSE(astro.IsAspectWithExactness(Rad(0), Rad(120), Aspect::Trine, 1, exactness));
+    EXPECT_FALSE(astro.ExactnessOfAspect(Rad(0), Rad(120), Aspect::Trine, 1));
 }
 
 // Mercury moves about 4° a day, far faster than Neptune: measured against Neptune, an aspect that

@@ -186,7 +186,7 @@ private slots:
         for (int16_t i = 24; i < 121 && click.kind != app::CellClickOutcome::Kind::TransitPicture; ++i)
             click = m_program.ClickCell(i);
         QCOMPARE(click.kind, app::CellClickOutcome::Kind::TransitPicture);
-        const display::TransitPicture picture = display::MakeTransitPicture(m_program.astro, m_program.main, 1, click.p1, click.p2, click.aspect, click.zoneMinutes, click.beginning, click.ending, click.pictureCaption, m_program.language);
+        const display::TransitPicture picture = display::MakeTransitPicture(m_program.astro, m_program.main, 1, click.p1, click.p2, click.aspect, click.zoneMinutes, *click.beginning, *click.ending, click.pictureCaption, m_program.language);
         auto view = View();
         view->ShowTransitPicture(picture);
         const QImage image = view->ChartImage();

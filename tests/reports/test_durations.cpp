@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,26 +36,29 @@ double Rad(double degrees)
     return degrees / 360.0 * core::kTwoPi;
 }
 
-// A record as the grid's duration records are laid out: bodies, aspect, deviation and 22 characters of
-// dates (or filler).
-std::string Record(int p1, int p2, int a, double deviation, const std::string& dates)
+// A transit's record: bodies, aspect, deviation in radians and the days found.
+core::DurationRecord Record(int p1, int p2, int a, double deviation, std::optional<int32_t> beginning,
+                            std::optional<int32_t> ending)
 {
-    char head[64];
-    std::snprintf(head, sizeof head, "%2d%2d%2d%2d %.6f", p1, p2, p1, a, deviation);
-    return head + dates;
+    return {static_cast<core::Body>(p1), static_cast<core::Body>(p2), static_cast<core::Aspect>(a),
+            core::MicroradiansOf(deviation), true, beginning, ending};
 }
 
-std::string Dates(long long b, long long e)
+// A natal or synastry record, which has no days.
+core::DurationRecord Natal(int p1, int p2, int a, double deviation)
 {
-    char text[64];
-    if (b < 0 || e < 0)
-        std::snprintf(text, sizeof text, "%8lld%8lld      ", b, e);
-    else
-        std::snprintf(text, sizeof text, "%8lld%8lld%6lld", b, e, e - b + 1);
-    return text;
+    return {static_cast<core::Body>(p1), static_cast<core::Body>(p2), static_cast<core::Aspect>(a),
+            core::MicroradiansOf(deviation), false, std::nullopt, std::nullopt};
 }
 
-const std::string kNoDates(22, '-');
+// The first bodies of `records`, in their order.
+std::vector<int> FirstBodies(const std::vector<core::DurationRecord>& records)
+{
+    std::vector<int> bodies;
+    for (const core::DurationRecord& record : records)
+        bodies.push_back(core::IndexOf(record.first));
+    return bodies;
+}
 
 // Number words and the string utilities.
 
@@ -95,34 +98,61 @@ TEST(SortRecords, TheTwoBodyModesInsertTheSecondBodyAsEntry3)
 {
     for (const int16_t mode : {kModeWorldTransits, kModeNatal2})
         for (const int16_t two : {kModePersonal1, kModeSynastry}) {
-            EXPECT_EQ(SortKeyColumn(two, 3), 3);  // the second body of the record
+            EXPECT_EQ(SortFieldOf(two, 3), SortField::SecondBody);
             for (int16_t i = -1; i <= 7; ++i)
-                EXPECT_EQ(SortKeyColumn(two, static_cast<int16_t>(i < 3 ? i : i + 1)), SortKeyColumn(mode, i)) << i;
+                EXPECT_EQ(SortFieldOf(two, static_cast<int16_t>(i < 3 ? i : i + 1)), SortFieldOf(mode, i)) << i;
         }
+    EXPECT_EQ(SortFieldOf(kModeWorldTransits, 0), SortField::Deviation);
+    EXPECT_EQ(SortFieldOf(kModeWorldTransits, 5), SortField::Duration);
+}
+
+// A key is its field and every field after it, in the order bodies, first body again, aspect, deviation,
+// beginning, end, duration.
+TEST(SortRecords, KeysRunFromTheirFieldToTheEnd)
+{
+    struct Case { SortField field; core::DurationRecord a, b; int order; };
+    const Case cases[] = {
+        {SortField::FirstBody, Record(1, 9, 1, 0.5, 1, 2), Record(2, 3, 1, 0.5, 1, 2), -1},
+        {SortField::FirstBody, Record(2, 3, 1, 0.5, 1, 2), Record(2, 3, 2, 0.1, 1, 2), -1},
+        {SortField::SecondBody, Record(3, 2, 1, 0.5, 1, 2), Record(1, 2, 1, 0.5, 1, 2), 1},  // then the first body
+        {SortField::Aspect, Record(9, 9, 2, 0.1, 1, 2), Record(1, 1, 3, 0.1, 1, 2), -1},
+        // Equal to the millionth (0.010000): the beginning decides.
+        {SortField::Deviation, Record(1, 2, 7, 0.0100004, 5, 9), Record(1, 2, 7, 0.0099996, 1, 2), 1},
+        {SortField::Deviation, Record(1, 2, 7, 0.01, 5, 9), Record(1, 2, 7, 0.01, 5, 8), 1},
+        {SortField::Beginning, Record(1, 2, 1, 0.5, std::nullopt, 9), Record(1, 2, 1, 0.5, 5, 6), -1},  // unknown first
+        {SortField::Ending, Record(1, 2, 1, 0.5, 1, 9), Record(1, 2, 1, 0.5, 5, 9), 1},  // equal ends: by duration
+        {SortField::Duration, Record(1, 2, 1, 0.5, 1, std::nullopt), Record(1, 2, 1, 0.5, 5, 5), -1},
+        {SortField::Duration, Record(9, 2, 1, 0.5, 1, 3), Record(1, 2, 1, 0.5, 5, 7), 0},
+    };
+    for (const Case& c : cases) {
+        const int order = CompareRecords(c.a, c.b, c.field);
+        EXPECT_EQ((order > 0) - (order < 0), c.order) << static_cast<int>(c.field);
+        EXPECT_EQ(CompareRecords(c.b, c.a, c.field), -order) << static_cast<int>(c.field);
+    }
 }
 
 TEST(SortRecords, AscendingDescendingAndRanges)
 {
-    std::vector<std::string> records{"A 5z", "B 3", "C 9", "D 1", "E 5a"};
-    SortRecords(true, records, 0, 4, 3);
-    EXPECT_EQ(records, (std::vector<std::string>{"D 1", "B 3", "E 5a", "A 5z", "C 9"}));
-    SortRecords(false, records, 0, 4, 3);
-    EXPECT_EQ(records, (std::vector<std::string>{"C 9", "A 5z", "E 5a", "B 3", "D 1"}));
+    // First bodies 1 … 5 with deviations 5, 3, 9, 1 and 5 millionths; of the two fives, body 5 begins earlier.
+    std::vector<core::DurationRecord> records{Record(1, 9, 1, 5e-6, 26, 30), Record(2, 9, 1, 3e-6, 1, 30),
+                                              Record(3, 9, 1, 9e-6, 1, 30), Record(4, 9, 1, 1e-6, 1, 30),
+                                              Record(5, 9, 1, 5e-6, 1, 30)};
+    SortRecords(true, records, 0, 4, SortField::Deviation);
+    EXPECT_EQ(FirstBodies(records), (std::vector<int>{4, 2, 5, 1, 3}));
+    SortRecords(false, records, 0, 4, SortField::Deviation);
+    EXPECT_EQ(FirstBodies(records), (std::vector<int>{3, 1, 5, 2, 4}));
     // Only the given range moves.
-    SortRecords(true, records, 1, 3, 3);
-    EXPECT_EQ(records, (std::vector<std::string>{"C 9", "B 3", "E 5a", "A 5z", "D 1"}));
-    // A key column beyond a record's end is an empty key, the smallest of all.
-    records = {"A 2", "B", "C 1"};
-    SortRecords(true, records, 0, 2, 3);
-    EXPECT_EQ(records, (std::vector<std::string>{"B", "C 1", "A 2"}));
+    SortRecords(true, records, 1, 3, SortField::Deviation);
+    EXPECT_EQ(FirstBodies(records), (std::vector<int>{3, 2, 5, 1, 4}));
 }
 
 TEST(SortRecords, NotStableForEqualKeys)
 {
     // The descending pass swaps records equal in the key, and the final reversal does not undo it.
-    std::vector<std::string> records{"A x", "B x", "C x", "D x"};
-    SortRecords(true, records, 0, 3, 3);
-    EXPECT_EQ(records, (std::vector<std::string>{"B x", "A x", "D x", "C x"}));
+    std::vector<core::DurationRecord> records{Natal(1, 9, 1, 0.5), Natal(2, 9, 1, 0.5), Natal(3, 9, 1, 0.5),
+                                              Natal(4, 9, 1, 0.5)};
+    SortRecords(true, records, 0, 3, SortField::Deviation);
+    EXPECT_EQ(FirstBodies(records), (std::vector<int>{2, 1, 4, 3}));
 }
 
 // The window.
@@ -135,12 +165,11 @@ protected:
         ASSERT_TRUE(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName).ok());
     }
 
-    DurationsWindow Window(int16_t mode, std::vector<std::string> records) const
+    DurationsWindow Window(int16_t mode, std::vector<core::DurationRecord> records) const
     {
         DurationsWindow window(astro, language);
         window.currentMode = mode;
-        window.records.recordCount = static_cast<int16_t>(records.size());
-        window.records.recordLines = std::move(records);
+        window.records = std::move(records);
         return window;
     }
 
@@ -171,30 +200,24 @@ TEST_F(DurationsWindowTest, DurationTexts)
 }
 
 // The lines with both dates, in both languages and in personal transits, are checked on the command-line
-// companion's reports; here the list alone, a day not found and a second body 10.
+// companion's reports; here the list alone and a day not found.
 TEST_F(DurationsWindowTest, LinesOfTheList)
 {
     DurationsWindow window = Window(core::kModeWorldTransits, {});
-    window.orbIndexes = {3, 2, 0, 0, 0, 0, 0};
-    const double d = Rad(1.0 + 23.0 / 60.0);
-    const double jan1 = 2451545;
+    const core::DurationRecord record = Record(1, 4, 4, Rad(1.0 + 23.0 / 60.0), std::nullopt, 2451545 + 30);
     window.showDurationsTicked = false;
-    EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, jan1, jan1 + 30, 31),
-              "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(3));
+    EXPECT_EQ(window.FormatDurationLine(record), "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(3));
     window.showDurationsTicked = true;
-    EXPECT_EQ(window.FormatDurationLine(1, 4, d, 4, -1, jan1 + 30, 0),
+    EXPECT_EQ(window.FormatDurationLine(record),
               "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(4) + "begins unknown" +
                   Blanks(13) + "ends January 31, 2000" + Blanks(3));
-    // Second body 10: how long such an aspect lasts, from the orb-list position (2 × 4 hours).
-    EXPECT_EQ(window.FormatDurationLine(1, 2, Rad(1.0 / 60.0), 10, 0, 0, 0),
-              "Earth" + Blanks(3) + "opposite (0°1')" + Blanks(7) + Blanks(7) + " (lasts about 8 hours)");
 }
 
 TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
 {
     DurationsWindow window =
-        Window(core::kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)),
-                                    Record(2, 5, 4, 0.001, Dates(2451500, 2451560)), Record(6, 7, 2, 0.010, Dates(-1, 2451600))});
+        Window(core::kModeWorldTransits, {Record(1, 4, 3, 0.030, 2451540, 2451570), Record(2, 5, 4, 0.001, 2451500, 2451560),
+                                          Record(6, 7, 2, 0.010, std::nullopt, 2451600)});
     window.showDurationsTicked = false;
     window.Activate(3, {});
     EXPECT_TRUE(window.showDurationsTicked && window.showDurationsShown && window.sortByShown && window.sortByCaptionShown);
@@ -207,7 +230,7 @@ TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
     // duration and comes first.
     window.sortList.SetListIndex(5);
     window.SortChosen();
-    EXPECT_EQ(window.records.recordLines[0].substr(0, 4) + window.records.recordLines[2].substr(0, 4), " 6 7 2 5");
+    EXPECT_EQ(FirstBodies(window.records), (std::vector<int>{6, 1, 2}));
 }
 
 TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
@@ -230,24 +253,17 @@ TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
     EXPECT_EQ(std::pair(window.sortList.ListCount(), window.sortByShown), std::pair(int16_t{0}, false));
 }
 
-TEST_F(DurationsWindowTest, SortingByADateTicksShowDurationsAndHidesUndatedRecords)
+TEST_F(DurationsWindowTest, SortingByADateTicksShowDurations)
 {
-    DurationsWindow window = Window(
-        core::kModeWorldTransits, {Record(1, 4, 3, 0.030, Dates(2451540, 2451570)), Record(1, 10, 1, 0.002, Blanks(22))});
+    DurationsWindow window = Window(core::kModeWorldTransits, {Record(1, 4, 3, 0.030, 2451540, 2451570)});
     window.FillSortList(2);
     window.showDurationsTicked = false;
     window.sortList.SetListIndex(2);
     window.SortChosen();
     EXPECT_TRUE(!window.showDurationsTicked && window.outputText.find("begins") == std::string::npos);
 
-    window.showDurationsTicked = true;
-    window.ToggleDurations();
-    EXPECT_NE(window.outputText.find("(lasts about 0 hours)"), std::string::npos);
-
-    window.showDurationsTicked = false;
     window.sortList.SetListIndex(4);  // ending
     window.SortChosen();
-    // Exactly one line, with its dates: the undated record is left out.
     EXPECT_TRUE(window.showDurationsTicked && window.outputText.find("begins") != std::string::npos);
     EXPECT_EQ(window.outputText.find(kCrLf), window.outputText.size() - 2);
 
@@ -283,8 +299,7 @@ TEST_F(DurationsWindowTest, CaptionOfEachModeAndAnEmptyListUntilActivation)
 
 TEST_F(DurationsWindowTest, NatalListingInSentences)
 {
-    DurationsWindow window = Window(core::kModeNatal1, {Record(1, 5, 1, 0.0, kNoDates), Record(2, 3, 4, 0.0001, kNoDates),
-                                                  Record(4, 6, 3, Rad(1.4), kNoDates)});
+    DurationsWindow window = Window(core::kModeNatal1, {Natal(1, 5, 1, 0.0), Natal(2, 3, 4, 0.0001), Natal(4, 6, 3, Rad(1.4))});
     NatalListingInputs natal;
     for (const auto& [body, degrees] : {std::pair(core::Body::Earth, 42.1), {core::Body::Jupiter, 42.1},
                                         {core::Body::Mercury, 100.0}, {core::Body::Venus, 220.0},
@@ -305,8 +320,7 @@ TEST_F(DurationsWindowTest, NatalListingInSentences)
 // The English sentences of the listing are checked on the command-line companion's reports.
 TEST_F(DurationsWindowTest, NatalListingInGerman)
 {
-    DurationsWindow window = Window(core::kModeNatal1, {Record(1, 5, 1, Rad(0.5), kNoDates), Record(2, 3, 4, Rad(1.0), kNoDates),
-                                                  Record(2, 4, 6, Rad(2.0), kNoDates)});
+    DurationsWindow window = Window(core::kModeNatal1, {Natal(1, 5, 1, Rad(0.5)), Natal(2, 3, 4, Rad(1.0)), Natal(2, 4, 6, Rad(2.0))});
     NatalListingInputs natal;
     for (core::ChartPositions& chart : natal.positions)
         for (const core::Body body : core::kBodies)
@@ -325,7 +339,7 @@ TEST_F(DurationsWindowTest, NatalListingInGerman)
 
 TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
 {
-    DurationsWindow window = Window(core::kModeSynastry, {Record(1, 4, 2, Rad(0.25), kNoDates)});
+    DurationsWindow window = Window(core::kModeSynastry, {Natal(1, 4, 2, Rad(0.25))});
     using core::Body;
     NatalListingInputs natal;
     natal.positions[0][Body::Earth].longitude = Rad(10);  // Earth of the 1st birthdate
