@@ -51,6 +51,109 @@ double ValueOf(const platform::HelioState& state, Quantity quantity)
     return 0.0;
 }
 
+using SampledStates = std::vector<std::optional<platform::HelioState>>;
+
+// A quantity followed for its passes through zero, and the events they are.
+struct StateSearch {
+    Quantity quantity;
+    EventKind rising;   // the kind when the quantity passes zero going up
+    EventKind falling;  // … going down
+};
+constexpr StateSearch kStateSearches[] = {
+    {Quantity::Latitude, EventKind::AscendingNode, EventKind::DescendingNode},
+    {Quantity::LatitudeRate, EventKind::LatitudeMin, EventKind::LatitudeMax},
+    {Quantity::DistanceRate, EventKind::Perihelion, EventKind::Aphelion},
+};
+
+// One body's samples: sample j stands at step (first + j) · every.
+struct BodySamples {
+    Body body = Body::Earth;
+    int64_t every = 1;
+    int64_t first = 0;
+    SampledStates states;
+};
+
+double StepTime(double from, int64_t step)
+{
+    return from + static_cast<double>(step) * kEventSampleDays;
+}
+
+// What an event at a zero of `quantity` tells: the longitude at a node, the latitude at its extreme, the
+// distance at an apsis.
+double EventValue(const platform::HelioState& at, Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::Latitude: return at.longitude;
+    case Quantity::LatitudeRate: return at.latitude;
+    case Quantity::DistanceRate: return at.distance;
+    }
+    return 0.0;
+}
+
+// Each body's samples from firstStep on, every StateSampleDays steps, up to the first at or after endStep.
+// They are taken moment by moment, all bodies at one moment before the next, as the ephemeris keeps what
+// the bodies of one moment share.
+template <typename StateAt>
+std::vector<BodySamples> SampleStates(const StateAt& stateAt, const std::vector<Body>& bodies, int64_t firstStep,
+                                      int64_t endStep, double from)
+{
+    std::vector<BodySamples> sampled(bodies.size());
+    int64_t last = firstStep;
+    for (size_t b = 0; b < bodies.size(); ++b) {
+        const int64_t every = StateSampleDays(bodies[b]);
+        sampled[b] = {bodies[b], every, CeilDiv(firstStep, every), {}};
+        last = std::max(last, CeilDiv(endStep, every) * every);
+    }
+    for (int64_t step = firstStep; step <= last; step += kFinestStateSample)
+        for (BodySamples& samples : sampled) {
+            const int64_t every = samples.every;
+            if (step % every == 0 && step <= CeilDiv(endStep, every) * every)
+                samples.states.push_back(stateAt(samples.body, StepTime(from, step)));
+        }
+    return sampled;
+}
+
+// The events of one search among a body's samples: where its quantity passes zero, refined on the
+// ephemeris, within [from, to).
+template <typename StateAt>
+void FindStateEvents(const StateAt& stateAt, const EventFilter& filter, const BodySamples& samples,
+                     const StateSearch& search, double from, double to, std::vector<Event>& out)
+{
+    const SampledStates& states = samples.states;
+    const auto g = [&](double t) {
+        const std::optional<platform::HelioState> state = stateAt(samples.body, t);
+        return state ? ValueOf(*state, search.quantity) : std::nan("");
+    };
+    for (size_t k = 0; k + 1 < states.size(); ++k) {
+        if (!states[k] || !states[k + 1])
+            continue;
+        const double va = ValueOf(*states[k], search.quantity);
+        const double vb = ValueOf(*states[k + 1], search.quantity);
+        if ((va >= 0.0) == (vb >= 0.0))
+            continue;
+        const bool up = vb >= 0.0;
+        const EventKind kind = up ? search.rising : search.falling;
+        if (!filter.HasKind(kind))
+            continue;
+        const int64_t j = samples.first + static_cast<int64_t>(k);
+        const double ta = StepTime(from, j * samples.every);
+        const double tb = StepTime(from, (j + 1) * samples.every);
+        const double guess = ta + (tb - ta) * va / (va - vb);
+        const double moment = RefineRoot(g, ta, tb, up, guess, (vb - va) / (tb - ta));
+        if (std::isnan(moment) || moment < from || moment >= to)
+            continue;
+        const std::optional<platform::HelioState> at = stateAt(samples.body, moment);
+        if (!at)
+            continue;
+        Event event;
+        event.moment = moment;
+        event.kind = kind;
+        event.body1 = samples.body;
+        event.value = EventValue(*at, search.quantity);
+        out.push_back(event);
+    }
+}
+
 }  // namespace
 
 void EventSearch::SearchBodyStates(int64_t firstStep, int64_t endStep, double from, double to,
@@ -59,77 +162,15 @@ void EventSearch::SearchBodyStates(int64_t firstStep, int64_t endStep, double fr
     const auto stateAt = [this](Body body, double moment) {
         return HelioStateOf(m_astro.pluto, body, moment, m_convention, true);
     };
-    const auto time = [from](int64_t step) { return from + static_cast<double>(step) * kEventSampleDays; };
-    // Each body's samples from firstStep on, every StateSampleDays steps, up to the first at or after
-    // endStep. They are taken moment by moment, all bodies at one moment before the next, as the
-    // ephemeris keeps what the bodies of one moment share.
-    std::vector<std::vector<std::optional<platform::HelioState>>> sampled(m_stateBodies.size());
-    int64_t last = firstStep;
-    for (const Body body : m_stateBodies)
-        last = std::max(last, CeilDiv(endStep, StateSampleDays(body)) * StateSampleDays(body));
-    for (int64_t step = firstStep; step <= last; step += kFinestStateSample)
-        for (size_t b = 0; b < m_stateBodies.size(); ++b) {
-            const int64_t every = StateSampleDays(m_stateBodies[b]);
-            if (step % every == 0 && step <= CeilDiv(endStep, every) * every)
-                sampled[b].push_back(stateAt(m_stateBodies[b], time(step)));
-        }
-    for (size_t b = 0; b < m_stateBodies.size(); ++b) {
-        const Body body = m_stateBodies[b];
-        const int64_t every = StateSampleDays(body);
-        const int64_t first = CeilDiv(firstStep, every);
-        const std::vector<std::optional<platform::HelioState>>& states = sampled[b];
-        const auto sampleTime = [&](int64_t j) { return time(j * every); };
-
+    for (const BodySamples& samples : SampleStates(stateAt, m_stateBodies, firstStep, endStep, from)) {
         // The Earth's latitude is that of the barycentre, which defines the ecliptic (see events.h).
-        const bool latitude = body != Body::Earth;
-        struct Search {
-            Quantity quantity;
-            EventKind rising;   // the kind when the quantity passes zero going up
-            EventKind falling;  // … going down
-        };
-        const Search searches[] = {
-            {Quantity::Latitude, EventKind::AscendingNode, EventKind::DescendingNode},
-            {Quantity::LatitudeRate, EventKind::LatitudeMin, EventKind::LatitudeMax},
-            {Quantity::DistanceRate, EventKind::Perihelion, EventKind::Aphelion},
-        };
-        for (const Search& search : searches) {
+        const bool latitude = samples.body != Body::Earth;
+        for (const StateSearch& search : kStateSearches) {
             if (search.quantity != Quantity::DistanceRate && !latitude)
                 continue;
             if (!m_filter.HasKind(search.rising) && !m_filter.HasKind(search.falling))
                 continue;
-            for (size_t k = 0; k + 1 < states.size(); ++k) {
-                if (!states[k] || !states[k + 1])
-                    continue;
-                const double va = ValueOf(*states[k], search.quantity);
-                const double vb = ValueOf(*states[k + 1], search.quantity);
-                if ((va >= 0.0) == (vb >= 0.0))
-                    continue;
-                const bool up = vb >= 0.0;
-                const EventKind kind = up ? search.rising : search.falling;
-                if (!m_filter.HasKind(kind))
-                    continue;
-                const double ta = sampleTime(first + static_cast<int64_t>(k));
-                const double tb = sampleTime(first + static_cast<int64_t>(k) + 1);
-                const auto g = [&](double t) {
-                    const std::optional<platform::HelioState> state = stateAt(body, t);
-                    return state ? ValueOf(*state, search.quantity) : std::nan("");
-                };
-                const double guess = ta + (tb - ta) * va / (va - vb);
-                const double moment = RefineRoot(g, ta, tb, up, guess, (vb - va) / (tb - ta));
-                if (std::isnan(moment) || moment < from || moment >= to)
-                    continue;
-                const std::optional<platform::HelioState> at = stateAt(body, moment);
-                if (!at)
-                    continue;
-                Event event;
-                event.moment = moment;
-                event.kind = kind;
-                event.body1 = body;
-                event.value = search.quantity == Quantity::Latitude       ? at->longitude
-                              : search.quantity == Quantity::LatitudeRate ? at->latitude
-                                                                          : at->distance;
-                out.push_back(event);
-            }
+            FindStateEvents(stateAt, m_filter, samples, search, from, to, out);
         }
     }
 }

@@ -281,20 +281,20 @@ std::vector<Event> EventSearch::Collect(double from, double to) const
     return events;
 }
 
-void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const
+// One moving body's longitudes at every `every`-th step, from step first · every to last · every.
+struct EventSearch::Coarse {
+    int64_t every = 1;
+    int64_t first = 0;  // in units of `every`
+    int64_t last = 0;
+    std::vector<double> longitudes;
+};
+
+std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& samples) const
 {
-    samples.first = firstStep - 1;
-    samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
     const int64_t lastStep = samples.first + static_cast<int64_t>(samples.longitudes.size()) - 1;
     // Each body at every `every`-th step (two more either side for the slower ones, whose steps between
     // come from the cubic through the four nearest). The ephemeris is asked moment by moment, every body
     // due at one moment before the next moment, as it keeps what the bodies of one moment share.
-    struct Coarse {
-        int64_t every = 1;
-        int64_t first = 0;  // in units of `every`
-        int64_t last = 0;
-        std::vector<double> longitudes;
-    };
     std::vector<Coarse> coarse(m_moving.size());
     int64_t from = samples.first;
     int64_t to = lastStep;
@@ -313,34 +313,46 @@ void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endSt
             if (j * c.every == step && j >= c.first && j <= c.last)
                 c.longitudes.push_back(Longitude(m_moving[b], samples.Time(step)));
         }
-    for (size_t b = 0; b < m_moving.size(); ++b) {
-        const Body body = m_moving[b];
-        const size_t slot = SlotOf(body);
-        Coarse& c = coarse[b];
-        if (c.every == 1) {
-            for (size_t k = 0; k < samples.longitudes.size(); ++k)
-                samples.longitudes[k][slot] = c.longitudes[k];
-            continue;
-        }
-        bool valid = true;
-        for (size_t k = 0; k < c.longitudes.size(); ++k) {
-            valid = valid && c.longitudes[k] >= 0.0;
-            if (k > 0)  // unwrapped
-                c.longitudes[k] = c.longitudes[k - 1] + WrapPi(c.longitudes[k] - c.longitudes[k - 1]);
-        }
-        const std::vector<double>& L = c.longitudes;
-        for (size_t k = 0; k < samples.longitudes.size(); ++k) {
-            const int64_t step = samples.first + static_cast<int64_t>(k);
-            const int64_t j = FloorDiv(step, c.every);
-            const auto at = static_cast<size_t>(j - c.first);
-            const double x = static_cast<double>(step - j * c.every) / static_cast<double>(c.every);
-            const double value = x == 0.0 ? L[at] : Cubic({L[at - 1], L[at], L[at + 1], L[at + 2]}, x);
-            samples.longitudes[k][slot] = valid ? value - kTwoPi * std::floor(value / kTwoPi) : -1.0;
-        }
-        if (!valid)  // near the end of Pluto's table: every sample from the source itself
-            for (size_t k = 0; k < samples.longitudes.size(); ++k)
-                samples.longitudes[k][slot] = Longitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
+    return coarse;
+}
+
+void EventSearch::FillFromCoarse(Samples& samples, Body body, Coarse& c) const
+{
+    const size_t slot = SlotOf(body);
+    if (c.every == 1) {
+        for (size_t k = 0; k < samples.longitudes.size(); ++k)
+            samples.longitudes[k][slot] = c.longitudes[k];
+        return;
     }
+    bool valid = true;
+    for (size_t k = 0; k < c.longitudes.size(); ++k) {
+        valid = valid && c.longitudes[k] >= 0.0;
+        if (k > 0)  // unwrapped
+            c.longitudes[k] = c.longitudes[k - 1] + WrapPi(c.longitudes[k] - c.longitudes[k - 1]);
+    }
+    if (!valid) {  // near the end of Pluto's table: every sample from the source itself
+        for (size_t k = 0; k < samples.longitudes.size(); ++k)
+            samples.longitudes[k][slot] = Longitude(body, samples.Time(samples.first + static_cast<int64_t>(k)));
+        return;
+    }
+    const std::vector<double>& L = c.longitudes;
+    for (size_t k = 0; k < samples.longitudes.size(); ++k) {
+        const int64_t step = samples.first + static_cast<int64_t>(k);
+        const int64_t j = FloorDiv(step, c.every);
+        const auto at = static_cast<size_t>(j - c.first);
+        const double x = static_cast<double>(step - j * c.every) / static_cast<double>(c.every);
+        const double value = x == 0.0 ? L[at] : Cubic({L[at - 1], L[at], L[at + 1], L[at + 2]}, x);
+        samples.longitudes[k][slot] = value - kTwoPi * std::floor(value / kTwoPi);
+    }
+}
+
+void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const
+{
+    samples.first = firstStep - 1;
+    samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
+    std::vector<Coarse> coarse = SampleMoving(samples);
+    for (size_t b = 0; b < m_moving.size(); ++b)
+        FillFromCoarse(samples, m_moving[b], coarse[b]);
 }
 
 void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, double to,

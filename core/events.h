@@ -233,6 +233,7 @@ private:
         std::vector<TrackAspect> aspects;
     };
     struct Samples;
+    struct Coarse;
     struct Crossing;
     // A crossing found among the samples, before it is refined on the ephemeris.
     struct Pending {
@@ -248,7 +249,13 @@ private:
 
     void AddPairTrack(const EventPair& pair);
     void AddBodyTrack(Body body, double natal);
+    // The moving bodies' longitudes at the steps of the chunk, one sample before and after it included.
     void SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const;
+    // Each moving body's longitudes at its own coarser steps over the chunk's samples.
+    std::vector<Coarse> SampleMoving(const Samples& samples) const;
+    // One body's longitude at every step of `samples`, from its coarse samples (unwrapped here) or, where
+    // one of them is no position, from the source itself.
+    void FillFromCoarse(Samples& samples, Body body, Coarse& coarse) const;
     void SearchChunk(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
     void FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const;
     void Refine(const Pending& crossing, double to, std::vector<Event>& out) const;

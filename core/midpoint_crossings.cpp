@@ -71,6 +71,102 @@ struct DayCubic {
 // the band are passed over without a cubic.
 constexpr double kBendMargin = 0.02;
 
+// Body z on the midpoint of x and y.
+struct Triple {
+    Body x, y, z;
+};
+
+// A crossing found on the samples: its first guess, the edge's value and the angle's slope there.
+struct Pending {
+    double guess;
+    double target;
+    double slope;
+    Triple bodies;
+};
+
+// Each body's unwrapped longitude at the days −1 … days + 1 of the span.
+std::array<std::vector<double>, kBodySlots> DailyLongitudes(const LongitudeSamples& samples,
+                                                            std::span<const Body> bodies, size_t days)
+{
+    std::array<std::vector<double>, kBodySlots> daily;
+    for (const Body body : bodies) {
+        std::vector<double>& values = daily[SlotOf(body)];
+        values.resize(days + 3);
+        for (size_t k = 0; k < values.size(); ++k)
+            values[k] = samples.Unwrapped(body, samples.From() + static_cast<double>(k) - 1.0);
+    }
+    return daily;
+}
+
+// The crossings of the band's edges ±`width` (and their turns round the circle) within the day that
+// starts at t0, on the day's cubic: split where the cubic turns back, each piece monotone.
+void CrossingsInDay(const DayCubic& cubic, double t0, double width, const Triple& triple,
+                    std::vector<Pending>& pending)
+{
+    std::vector<double> ends{0.0};
+    for (const double turn : cubic.Turns())
+        ends.push_back(turn);
+    ends.push_back(1.0);
+    for (size_t piece = 0; piece + 1 < ends.size(); ++piece) {
+        const double f0 = ends[piece];
+        const double f1 = ends[piece + 1];
+        const double v0 = cubic.Value(f0);
+        const double v1 = cubic.Value(f1);
+        const double lo = std::min(v0, v1);
+        const double hi = std::max(v0, v1);
+        for (const double edge : {width, -width}) {
+            // Every value edge + n·2π in (lo, hi].
+            for (double target = edge + kTwoPi * std::ceil((lo - edge) / kTwoPi); target <= hi; target += kTwoPi) {
+                if (target <= lo)
+                    continue;
+                const double f = cubic.Root(f0, f1, target);
+                pending.push_back({t0 + f, target, cubic.Slope(f), triple});
+            }
+        }
+    }
+}
+
+// The crossings of the angle h = 2·Lz − Lx − Ly, given at the days −1 … days + 1 of the span from `from`
+// to `to`, over the band's edges ±`width`.
+void CrossingsOfAngle(const std::vector<double>& h, double from, double to, double width, const Triple& triple,
+                      std::vector<Pending>& pending)
+{
+    for (size_t k = 1; k + 2 < h.size(); ++k) {
+        const double t0 = from + static_cast<double>(k) - 1.0;
+        if (t0 >= to)
+            break;
+        const std::array<double, 4> y4{h[k - 1], h[k], h[k + 1], h[k + 2]};
+        if (std::any_of(y4.begin(), y4.end(), [](double v) { return std::isnan(v); }))
+            continue;
+        // The band's edges nearest to the day's values: 2·orb and −2·orb, a whole turn apart.
+        const double near = WrapPi(h[k]);
+        const double change = h[k + 1] - h[k];
+        if (std::fabs(near) > width + std::fabs(change) + kBendMargin &&
+            std::fabs(WrapPi(h[k + 1])) > width + std::fabs(change) + kBendMargin)
+            continue;
+        CrossingsInDay(DayCubic(y4), t0, width, triple, pending);
+    }
+}
+
+// The moment of a crossing: its guess, corrected once on the ephemeris where Mercury takes part (only
+// Mercury's motion changes fast enough for the cubic to stray by a good part of a second).
+double CorrectedMoment(const LongitudeSamples& samples, const Pending& crossing)
+{
+    const double t = crossing.guess;
+    const auto [x, y, z] = crossing.bodies;
+    if (x != Body::Mercury && y != Body::Mercury && z != Body::Mercury)
+        return t;
+    const double Lx = samples.Precise(x, t);
+    const double Ly = samples.Precise(y, t);
+    const double Lz = samples.Precise(z, t);
+    if (Lx >= 0.0 && Ly >= 0.0 && Lz >= 0.0 && crossing.slope != 0.0) {
+        const double corrected = t - WrapPi(2 * Lz - Lx - Ly - crossing.target) / crossing.slope;
+        if (std::fabs(corrected - t) < 0.01)
+            return corrected;
+    }
+    return t;
+}
+
 }  // namespace
 
 std::vector<double> MidpointCrossings(const LongitudeSamples& samples, double orb)
@@ -83,24 +179,8 @@ std::vector<double> MidpointCrossings(const LongitudeSamples& samples, double or
     const AstroModule& astro = samples.Astro();
     const std::span<const Body> bodies = BodiesInUse(astro.bodyCount);
     const auto days = static_cast<size_t>(std::ceil(to - from));
+    const std::array<std::vector<double>, kBodySlots> daily = DailyLongitudes(samples, bodies, days);
 
-    // Each body's unwrapped longitude at the days −1 … days + 1 of the span.
-    std::array<std::vector<double>, kBodySlots> daily;
-    for (const Body body : bodies) {
-        std::vector<double>& values = daily[SlotOf(body)];
-        values.resize(days + 3);
-        for (size_t k = 0; k < values.size(); ++k)
-            values[k] = samples.Unwrapped(body, from + static_cast<double>(k) - 1.0);
-    }
-
-    const double width = 2 * orb;
-    // A crossing found on the samples: its first guess, the edge's value and the angle's slope there.
-    struct Pending {
-        double guess;
-        double target;
-        double slope;
-        Body x, y, z;
-    };
     std::vector<Pending> pending;
     std::vector<double> h(days + 3);
     for (const Body x : bodies)
@@ -113,66 +193,13 @@ std::vector<double> MidpointCrossings(const LongitudeSamples& samples, double or
                 const std::vector<double>& uz = daily[SlotOf(z)];
                 for (size_t k = 0; k < h.size(); ++k)
                     h[k] = 2 * uz[k] - ux[k] - uy[k];
-                for (size_t k = 1; k + 2 < h.size(); ++k) {
-                    const double t0 = from + static_cast<double>(k) - 1.0;
-                    if (t0 >= to)
-                        break;
-                    const std::array<double, 4> y4{h[k - 1], h[k], h[k + 1], h[k + 2]};
-                    if (std::any_of(y4.begin(), y4.end(), [](double v) { return std::isnan(v); }))
-                        continue;
-                    // The band's edges nearest to the day's values: 2·orb and −2·orb, a whole turn apart.
-                    const double near = WrapPi(h[k]);
-                    const double change = h[k + 1] - h[k];
-                    if (std::fabs(near) > width + std::fabs(change) + kBendMargin &&
-                        std::fabs(WrapPi(h[k + 1])) > width + std::fabs(change) + kBendMargin)
-                        continue;
-                    const DayCubic cubic(y4);
-                    std::vector<double> ends{0.0};
-                    for (const double turn : cubic.Turns())
-                        ends.push_back(turn);
-                    ends.push_back(1.0);
-                    for (size_t piece = 0; piece + 1 < ends.size(); ++piece) {
-                        const double f0 = ends[piece];
-                        const double f1 = ends[piece + 1];
-                        const double v0 = cubic.Value(f0);
-                        const double v1 = cubic.Value(f1);
-                        const double lo = std::min(v0, v1);
-                        const double hi = std::max(v0, v1);
-                        for (const double edge : {width, -width}) {
-                            // Every value edge + n·2π in (lo, hi].
-                            for (double target = edge + kTwoPi * std::ceil((lo - edge) / kTwoPi); target <= hi;
-                                 target += kTwoPi) {
-                                if (target <= lo)
-                                    continue;
-                                const double f = cubic.Root(f0, f1, target);
-                                pending.push_back({t0 + f, target, cubic.Slope(f), x, y, z});
-                            }
-                        }
-                    }
-                }
+                CrossingsOfAngle(h, from, to, 2 * orb, {x, y, z}, pending);
             }
     // Corrected in the order of time, so that the ephemeris reads each stretch of its data once.
     std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
-    for (const Pending& crossing : pending) {
-        double t = crossing.guess;
-        // Only Mercury's motion changes fast enough for the cubic to stray by a good part of a second.
-        const bool mercury = crossing.x == Body::Mercury || crossing.y == Body::Mercury || crossing.z == Body::Mercury;
-        if (!mercury) {
-            if (t >= from && t < to)
-                moments.push_back(t);
-            continue;
-        }
-        const double Lx = samples.Precise(crossing.x, t);
-        const double Ly = samples.Precise(crossing.y, t);
-        const double Lz = samples.Precise(crossing.z, t);
-        if (Lx >= 0.0 && Ly >= 0.0 && Lz >= 0.0 && crossing.slope != 0.0) {
-            const double corrected = t - WrapPi(2 * Lz - Lx - Ly - crossing.target) / crossing.slope;
-            if (std::fabs(corrected - t) < 0.01)
-                t = corrected;
-        }
-        if (t >= from && t < to)
+    for (const Pending& crossing : pending)
+        if (const double t = CorrectedMoment(samples, crossing); t >= from && t < to)
             moments.push_back(t);
-    }
     std::sort(moments.begin(), moments.end());
     return moments;
 }
