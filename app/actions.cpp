@@ -1,13 +1,14 @@
 #include "app/actions.h"
 
 #include "core/patterns.h"
-#include "datetime/datepr2.h"
 #include "datetime/date_input.h"
+#include "datetime/datepr2.h"
 #include "datetime/stepping.h"
+#include "display/angle_texts.h"
 #include "display/grid_model.h"
+#include "files/state_file.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
-#include "files/state_file.h"
 
 #include <cctype>
 #include <cmath>
@@ -160,7 +161,7 @@ std::string TransitPictureCaption(const Workspace& program, core::Body p1, core:
            " " + text::LowerCase(astro.tables.AspectText[core::SlotOf(aspect)].Name) + " " +
            language.Text(text::kTextPictureAspectAfter) + " " + language.Text(text::kTextToTheNatal) + " " +
            name[core::SlotOf(p1)] + "X, " + language.Text(text::kTextPictureOrb) + " " +
-           core::Rad2DegMin(astro.orbs.Orb(aspect, column), false, false, false, false);
+           display::Rad2DegMin(astro.orbs.Orb(aspect, column));
 }
 
 // Beginning and end of the clicked transit: a picture for personal transits with both days known,
@@ -191,7 +192,7 @@ void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t 
         return;
     }
 
-    const std::string orb = core::Rad2DegMin(astro.orbs.Orb(a, column), false, true, false, false);
+    const std::string orb = display::Rad2DegMin(astro.orbs.Orb(a, column), {.blankBeforeMinutes = true});
     const std::string message = AspectSpanText(language, orb, astro.tables.AspectText[core::SlotOf(a)].Name, b, e);
     outcome.kind = CellClickOutcome::Kind::DurationsQuestion;
     outcome.message = platform::Message::Question(

@@ -2,6 +2,7 @@
 
 #include "core/aspect_result.h"
 #include "core/patterns.h"
+#include "display/angle_texts.h"
 #include "display/result_texts.h"
 #include "platform/index.h"
 #include "text/strings.h"
@@ -60,13 +61,13 @@ std::string AddOrbToTitle(const Workspace& program, const std::string& title, bo
     const text::Language& language = program.language;
     if (orbs.allOrbsEqual) {
         std::string result = title + "  " + language.Text(text::kTextOrbOf) + " " +
-                             core::Rad2DegMin(maxOrb, true, false, false, false);
+                             display::Rad2DegMin(maxOrb, {.omitZeroMinutes = true});
         if (addPeriod)
             result += ".";
         return result;
     }
-    return title + "  " + language.Text(text::kTextOrbsFrom) + ": " + core::Rad2DegMin(minOrb, true, false, false, false) +
-           " " + language.Text(text::kTextOrbsTo) + " " + core::Rad2DegMin(maxOrb, true, false, false, false);
+    return title + "  " + language.Text(text::kTextOrbsFrom) + ": " + display::Rad2DegMin(minOrb, {.omitZeroMinutes = true}) +
+           " " + language.Text(text::kTextOrbsTo) + " " + display::Rad2DegMin(maxOrb, {.omitZeroMinutes = true});
 }
 
 std::string SetGridTitle(const Workspace& program, int16_t mode)

@@ -6,6 +6,7 @@
 #include "datetime/date_input.h"
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
+#include "display/angle_texts.h"
 #include "text/text_numbers.h"
 
 #include <nlohmann/json.hpp>
@@ -103,7 +104,7 @@ public:
                  Padded(moment(occurrence.end, text::kTextAfterSpan), kMomentWidth) + "  " +
                  Padded(pattern, kPatternWidth) + "  " + Padded(bodies, kBodiesWidth) + "  " +
                  Padded(DateAndTime(occurrence.peak, m_zone, m_language), kMomentWidth) + "  " +
-                 core::Rad2DegMin(occurrence.peakDeviation, false, false, false, false));
+                 display::Rad2DegMin(occurrence.peakDeviation));
         }
     }
 

@@ -3,6 +3,7 @@
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/date_input.h"
+#include "display/angle_texts.h"
 #include "display/grid_model.h"
 #include "display/result_texts.h"
 #include "text/text_numbers.h"
@@ -40,8 +41,8 @@ int Session::Positions()
             return kExitBadInput;
         } else {
             lines += name + " " + Fixed6(longitude / core::kTwoPi * 360.0) + " " +
-                     core::Rad2DegMin(longitude, false, false, false, false) + " " +
-                     core::ZodiacPositionText(astro.tables, longitude, false) + "\n";
+                     display::Rad2DegMin(longitude) + " " +
+                     display::ZodiacPositionText(astro.tables, longitude, false) + "\n";
         }
     }
     m_out << lines;

@@ -1,6 +1,7 @@
 #include "cli/tables.h"
 
 #include "datetime/zoned_moments.h"
+#include "display/angle_texts.h"
 #include "text/language.h"
 
 #include "cli/values.h"
@@ -280,7 +281,7 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
         std::string line = TimeColumns(moment);
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
             const double L = longitudes[static_cast<size_t>(body)];
-            const std::string place = L >= 0.0                       ? core::ZodiacPositionText(m_tables, L, false)
+            const std::string place = L >= 0.0                       ? display::ZodiacPositionText(m_tables, L, false)
                                       : L == core::kPlutoBeforeTable ? "<"
                                                                      : ">";
             line += "  " + Padded(place, kNameWidth);
@@ -375,7 +376,7 @@ void TableWriter::AspectRow(double moment, const core::AspectFound& found)
                                                                               : "";
         TextLine(TimeColumns(moment) + "  " + Padded(body1, kNameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
                  Padded(body2, kNameWidth) + "  " +
-                 Padded(core::Rad2DegMin(found.deviation, false, false, false, false), m_words.aspectWidth) + "  " + motion);
+                 Padded(display::Rad2DegMin(found.deviation), m_words.aspectWidth) + "  " + motion);
     }
 }
 

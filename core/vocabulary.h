@@ -1,8 +1,8 @@
 #pragma once
 
 // The numbering of bodies, aspects, signs and aspect patterns, the fixed tables of names, abbreviations,
-// chart glyphs, angles and default colours that hang on those numbers, and the angle routines that turn
-// a longitude into text.
+// chart glyphs, angles and default colours that hang on those numbers. The texts of angles are written in
+// display/angle_texts.h.
 
 #include <array>
 #include <cstddef>
@@ -188,15 +188,6 @@ extern const std::array<double, kAspectSlots> kDefaultAspectColor;
 
 // Brings an angle into 0 (inclusive) … 2π (exclusive).
 double NormalizeAngle(double angle);
-
-// Angle text in degrees and minutes, e.g. "12°5'", "12° 5'", "12°", "-0°30'". Empty for a negative angle
-// (unless allowNegative) and for an angle beyond 2π.
-std::string Rad2DegMin(double angle, bool omitZeroMinutes, bool blankBeforeMinutes, bool allowNegative,
-                       bool allowRollover);
-
-// Position of a longitude in the zodiac: "12Tau34" (short form) or "12° in Taurus" (full form). Empty for
-// a longitude below 0 or above 2π.
-std::string ZodiacPositionText(const AstroTables& tables, double longitude, bool fullForm);
 
 // The plural of an aspect's or a pattern's name (the names are English in every language): "es" after a
 // final x or s ("quincunxes", "grand crosses"), "s" otherwise.

@@ -1,6 +1,7 @@
 #include "display/pattern_lanes.h"
 
 #include "core/modes.h"
+#include "display/angle_texts.h"
 #include "display/timeline.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
@@ -94,7 +95,7 @@ std::string LifeText(const core::AstroTables& tables, const text::Language& lang
     return tables.patternNames.at(static_cast<size_t>(life.pattern)) + ": " + bodies + "\n" +
            language.TextWithReplacements(text::kTextLifeFormed, at(life.begin, text::kTextBeforeSpan)) + "\n" +
            language.TextWithReplacements(text::kTextLifeTightest, MomentText(life.peak, zoneMinutes, lang),
-                                         core::Rad2DegMin(life.peakDeviation, false, false, false, false)) +
+                                         Rad2DegMin(life.peakDeviation)) +
            "\n" + language.TextWithReplacements(text::kTextLifeDissolved, at(life.end, text::kTextAfterSpan));
 }
 

@@ -1,6 +1,7 @@
 #include "display/result_texts.h"
 
 #include "core/patterns.h"
+#include "display/angle_texts.h"
 #include "text/language.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
@@ -49,13 +50,13 @@ std::string PositionCellText(const core::AstroTables& tables, const core::Positi
     const double longitude = *position.longitude;
     if (radians)
         return Radians4(longitude);
-    return core::Rad2DegMin(longitude, false, false, false, false) + text::kLineBreak +
-           core::ZodiacPositionText(tables, longitude, false);
+    return Rad2DegMin(longitude) + text::kLineBreak +
+           ZodiacPositionText(tables, longitude, false);
 }
 
 std::string DeviationText(double deviation, bool radians)
 {
-    return radians ? Radians4(deviation) : core::Rad2DegMin(deviation, false, false, false, false);
+    return radians ? Radians4(deviation) : Rad2DegMin(deviation);
 }
 
 std::string AspectCellText(const core::AstroTables& tables, const core::AspectFound& found, bool radians)
@@ -154,7 +155,7 @@ std::string PatternLines(const core::AstroTables& tables, const text::Language& 
             lines += tables.patternNames[static_cast<size_t>(pattern.pattern)] + ": " + bodies;
             if (pattern.meanDeviation)
                 lines += " (" + language.Text(text::kTextMeanDeviation) + " " +
-                         core::Rad2DegMin(*pattern.meanDeviation, false, false, false, false) + ")";
+                         Rad2DegMin(*pattern.meanDeviation) + ")";
         }
         lines += text::kLineBreak;
     }

@@ -3,6 +3,7 @@
 #include "datetime/date_input.h"
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
+#include "display/angle_texts.h"
 #include "display/machine_formats.h"
 #include "platform/calendar.h"
 #include "text/language.h"
@@ -363,7 +364,7 @@ std::string MarkText(const core::AstroTables& tables, const text::Language& lang
 {
     const std::string& body = tables.bodyNames.at(core::SlotOf(mark.body1));
     const double value = mark.value.value_or(0.0);
-    const std::string place = core::ZodiacPositionText(tables, value, false);
+    const std::string place = ZodiacPositionText(tables, value, false);
     char distance[32];
     std::snprintf(distance, sizeof distance, "%.4f", value);
     std::string what;

@@ -3,6 +3,7 @@
 #include "core/aspects.h"
 #include "datetime/date_input.h"
 #include "datetime/datepr2.h"
+#include "display/angle_texts.h"
 #include "platform/calendar.h"
 #include "platform/index.h"
 #include "text/text_numbers.h"
@@ -108,9 +109,9 @@ TransitPicture MakeTransitPicture(const core::AstroModule& astro, datetime::Date
     const double span = e + 1 - b;
     LabelRows(picture, rows, span, language);
 
-    picture.scaleLabels[0] = core::Rad2DegMin(0.0, false, false, false, false);
+    picture.scaleLabels[0] = Rad2DegMin(0.0);
     for (int j = 1; j <= kTransitScaleSteps; ++j)
-        picture.scaleLabels[At(j)] = core::Rad2DegMin(j * picture.orb / 7.5, false, false, false, false);
+        picture.scaleLabels[At(j)] = Rad2DegMin(j * picture.orb / 7.5);
 
     SampleCourse(picture, astro, p2, ExactLongitude(astro, rows, birthRow, p1, p2, aspect, language), span, zoneMinutes);
 
@@ -138,7 +139,7 @@ std::optional<platform::Message> TransitCurveReport(const TransitPicture& pictur
     std::string values = language.Text(text::kTextPictureCurveValues);
     values = text::Replaced(values, "[time]", TimeOf(t));
     values = text::Replaced(values, "[date]", NumericDate(t));
-    values = text::Replaced(values, "[exactness]", core::Rad2DegMin(std::abs(deviation), false, false, true, false));
+    values = text::Replaced(values, "[exactness]", Rad2DegMin(std::abs(deviation), {.allowNegative = true}));
     return platform::Message::Plain(language.Text(text::kTextPictureCurveTitle),
                                     language.Text(text::kTextPictureCurvePoint) + text::kLineBreak + values);
 }

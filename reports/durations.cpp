@@ -2,10 +2,11 @@
 
 #include "core/patterns.h"
 #include "datetime/datepr2.h"
+#include "display/angle_texts.h"
 #include "display/result_texts.h"
+#include "reports/number_words.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
-#include "reports/number_words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,7 +52,7 @@ int Compared(const T& a, const T& b)
 // A deviation as degrees and minutes without blanks: "1°23'".
 std::string ExactnessText(double exactness)
 {
-    return std::string(text::Trimmed(core::Rad2DegMin(exactness, false, false, false, false), " "));
+    return std::string(text::Trimmed(display::Rad2DegMin(exactness), " "));
 }
 
 }  // namespace
@@ -384,7 +385,7 @@ std::string NatalBodyText(const core::AstroTables& tables, const NatalListingInp
 {
     const double longitude = natal.positions[chart][body].longitude.value_or(-1.0);
     return tables.bodyNames[core::SlotOf(body)] + (synastry ? mark : "") + " (" +
-           core::ZodiacPositionText(tables, longitude, true) + ")";
+           display::ZodiacPositionText(tables, longitude, true) + ")";
 }
 
 // The sentence of the n-th closest aspect: the closest and the next closest in words, the others as a

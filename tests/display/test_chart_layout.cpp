@@ -1,4 +1,6 @@
 #include "display/chart_layout.h"
+
+#include "display/angle_texts.h"
 #include "display/transit_picture.h"
 
 #include "tests/support/program_fixture.h"
@@ -66,7 +68,7 @@ TEST_F(ChartLayout, TransitReportReadsDateAndDeviationOffThePoint)
     ASSERT_TRUE(report);
     EXPECT_EQ(report->title, "Transit curve");
     EXPECT_EQ(report->text, "At this point of the curve:\r\n2000-01-03 00:00, deviation from exact: " +
-                                core::Rad2DegMin(0.01, false, false, true, false));
+                                display::Rad2DegMin(0.01, {.allowNegative = true}));
     EXPECT_FALSE(TransitCurveReport(picture, program->language, 6000, 3000, 0.0));
     EXPECT_FALSE(TransitCurveReport(picture, program->language, 6000, 6195, 65535));
 }
