@@ -60,7 +60,7 @@ AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<do
 // No day when a body had no position at a trial moment (Pluto outside its table, a failed ephemeris
 // computation), an input row held no date, or the trial bound was reached.
 std::optional<DayNumber> BeginningOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
-                         Body p2, Aspect a, int16_t k);
+                                           Body p2, Aspect a, int16_t k);
 
 // The last local day at whose starting midnight the aspect was still in orb, stepping forward from the
 // midnight after the world date (the world date's own day when the aspect is out of orb at that

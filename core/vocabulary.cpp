@@ -2,8 +2,6 @@
 
 #include "platform/ephemeris.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
