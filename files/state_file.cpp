@@ -380,7 +380,7 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     newRows.preciseMoments = moments.value();
     newConfigure.ReadEarthAspectsOnly(store);
     newConfigure.ReadInnerPlanetAspects(store);
-    newConfigure.ReadZoneAbbreviations(store, newRows.computerZone);
+    newConfigure.ReadZoneAbbreviations(store, [&newRows] { return newRows.ComputerZone(); });
     datetime::SetUpTimezoneComboBoxes(newRows, true, newConfigure.zoneAbbreviationsBox);
 
     rows = std::move(newRows);

@@ -396,7 +396,7 @@ TEST_F(StateFile, SavingStoresTheDisplaySettings)
     Save();
     settings::ConfigureModel other;
     other.ReadEarthAspectsOnly(store);
-    other.ReadZoneAbbreviations(store, 60);
+    other.ReadZoneAbbreviations(store, [] { return int16_t{60}; });
     EXPECT_TRUE(other.onlyEarthAspectsBox);
     EXPECT_FALSE(other.zoneAbbreviationsBox);
 }
