@@ -377,6 +377,9 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     const platform::Result<PreciseMoments> moments = ReadPreciseMomentLines(in.Rest(), in.LineNumber() + 1, language);
     if (!moments)
         return platform::Result<void>(moments.failure());
+    if (const platform::Result<void> fit = CheckPreciseMoments(newRows, moments.value(), in.LineNumber() + 1, language);
+        !fit)
+        return fit;
     newRows.preciseMoments = moments.value();
     newConfigure.ReadEarthAspectsOnly(store);
     newConfigure.ReadInnerPlanetAspects(store);
