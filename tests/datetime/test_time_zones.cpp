@@ -134,35 +134,6 @@ TEST(SystemZone, ComputerZoneAndDefaultPosition)
     }
 }
 
-// A clock that counts how often its zone is asked for.
-class CountingClock final : public platform::Clock {
-public:
-    explicit CountingClock(int& asked) : m_asked(asked) {}
-    platform::LocalClockReading LocalNow() const override { return {}; }
-    int32_t StandardOffsetSecondsWest() const override { return ++m_asked, -3600; }
-    std::string ZoneName() const override { return ++m_asked, std::string(); }
-    std::shared_ptr<const platform::Clock> Copy() const override { return std::make_shared<CountingClock>(m_asked); }
-
-private:
-    int& m_asked;
-};
-
-TEST(SystemZone, LookedUpOnlyWhenARowNeedsIt)
-{
-    int asked = 0;
-    DateRows model;
-    SetUpTimezoneComboBoxes(model, false, false);
-    SetSystemZone(model, CountingClock(asked));
-    DateRows copy = model;
-    EXPECT_EQ(asked, 0);
-    EXPECT_EQ(std::pair(model.ComputerZone(), model.DefaultZoneIndex()), std::pair(int16_t{60}, int16_t{26}));
-    const int once = asked;
-    EXPECT_GT(once, 0);
-    EXPECT_EQ(model.ComputerZone(), 60);
-    EXPECT_EQ(asked, once);
-    EXPECT_EQ(copy.ComputerZone(), 60);
-}
-
 }  // namespace
 }  // namespace orvane::datetime
 

@@ -43,7 +43,6 @@ private slots:
         QTest::addColumn<QString>("tz");
         QTest::addColumn<QString>("shownZone");  // in the row's description; empty: on the lists
         QTest::newRow("New York") << "America/New_York" << "";
-        QTest::newRow("Berlin, with a colon") << ":Europe/Berlin" << "";
         QTest::newRow("Kathmandu") << "Asia/Kathmandu" << "Asia/Kathmandu, GMT+5:45";
         QTest::newRow("Chatham") << "Pacific/Chatham" << "Pacific/Chatham, GMT+1";
         QTest::newRow("a POSIX rule") << "<+0545>-5:45" << "GMT+5:45";
@@ -64,31 +63,25 @@ private slots:
         gui::frmMain window(*program, store, boxes, clock, {ORVANE_BIN_DIR "/", gui::UserStateFilePath()});
         QVERIFY(window.Form_Load());
 
-        const auto* year = window.findChild<QLineEdit*>("txbYearCE_0");
-        const auto* month = window.findChild<QComboBox*>("cboMonthCE_0");
-        const auto* day = window.findChild<QComboBox*>("cboDayCE_0");
-        const auto* hour = window.findChild<QComboBox*>("cboHour_0");
-        const auto* zone = window.findChild<QComboBox*>("cboTimezone_0");
+        const auto list = [&window](const char* name) { return window.findChild<QComboBox*>(name); };
         const auto* moment = window.findChild<QLabel*>("lblMoment_0");
-        QVERIFY(year && month && day && hour && zone && moment);
-        const std::chrono::sys_days date{std::chrono::year(year->text().toInt()) /
-                                         std::chrono::month(static_cast<unsigned>(month->currentIndex())) /
-                                         std::chrono::day(static_cast<unsigned>(day->currentIndex()))};
+        const std::chrono::sys_days date{
+            std::chrono::year(window.findChild<QLineEdit*>("txbYearCE_0")->text().toInt()) /
+            std::chrono::month(static_cast<unsigned>(list("cboMonthCE_0")->currentIndex())) /
+            std::chrono::day(static_cast<unsigned>(list("cboDayCE_0")->currentIndex()))};
         const long rowDay = static_cast<long>(date.time_since_epoch().count());
+        // On the lists the row's half hour of the zone's wall time in its offset; off them the row holds
+        // the present moment precisely and says so.
+        QCOMPARE(moment->isVisibleTo(&window), !shownZone.isEmpty());
         if (shownZone.isEmpty()) {
-            // On the lists: the row's half hour of the zone's wall time, in the zone's offset.
-            QVERIFY(!moment->isVisibleTo(&window));
-            const long rowWall = rowDay * 1440 + (hour->currentIndex() - 1) * 30;
-            QVERIFY2(std::abs(rowWall - expectedWall) <= 30, qPrintable(hour->currentText()));
+            const long rowWall = rowDay * 1440 + (list("cboHour_0")->currentIndex() - 1) * 30;
+            QVERIFY2(std::abs(rowWall - expectedWall) <= 30, qPrintable(list("cboHour_0")->currentText()));
             QCOMPARE(static_cast<long>(program->main.zoneLists[0].SelectedItemData()), expectedOffset);
-            QCOMPARE(zone->currentText(), QString::fromStdString(program->main.zoneLists[0].Text()));
+            QCOMPARE(list("cboTimezone_0")->currentText(), QString::fromStdString(program->main.zoneLists[0].Text()));
         } else {
-            // Off the lists: the row holds the present moment precisely and says so.
-            QVERIFY(moment->isVisibleTo(&window));
             const QString text = moment->toolTip();
             const long shownWall = rowDay * 1440 + text.left(2).toInt() * 60 + text.mid(3, 2).toInt();
-            QVERIFY2(std::abs(shownWall - expectedWall) <= 1, qPrintable(text));
-            QVERIFY2(text.contains(shownZone), qPrintable(text));
+            QVERIFY2(std::abs(shownWall - expectedWall) <= 1 && text.contains(shownZone), qPrintable(text));
         }
     }
 };
