@@ -44,8 +44,10 @@ std::optional<RuleOffsets> RuleOffsetsAt(const std::string& text, int64_t unixSe
     if (!rule)
         return std::nullopt;
     const date::sys_info info = rule->get_info(date::sys_seconds(std::chrono::seconds(unixSeconds)));
-    return RuleOffsets{static_cast<int32_t>(info.offset.count()),
-                       static_cast<int32_t>(std::chrono::duration_cast<std::chrono::seconds>(info.save).count())};
+    // A rule of one offset leaves the summer-time part unset: there is none.
+    const int32_t save =
+        HasSummerName(text) ? static_cast<int32_t>(std::chrono::duration_cast<std::chrono::seconds>(info.save).count()) : 0;
+    return RuleOffsets{static_cast<int32_t>(info.offset.count()), save};
 }
 
 }  // namespace orvane::platform
