@@ -189,7 +189,7 @@ void MomentDialog::Prepare(const Workspace& program, int16_t row, const platform
     if (computerZone)
         zoneText = now->zone.name;
     else
-        zoneText = datetime::OffsetText(zones.ListIndex() > 0 ? listOffset : main.computerZone * 60);
+        zoneText = datetime::OffsetText(zones.ListIndex() > 0 ? listOffset : main.ComputerZone() * 60);
 }
 
 datetime::WallTime MomentDialog::Wall() const

@@ -32,7 +32,7 @@ std::optional<platform::Message> ComputerZoneNotice(const Workspace& program)
     const text::Language& language = program.language;
     return platform::Message::Information(
         language.Text(text::kTextClockZoneTitle),
-        language.TextWithReplacements(text::kTextClockZoneNotInList, now->zone.name,
+        language.TextWithReplacements(text::kTextClockZoneNotInList, datetime::ZoneDescription(*now, language),
                                       datetime::OffsetText(now->offsetSeconds),
                                       datetime::PreciseMomentLabel(*now, language)));
 }

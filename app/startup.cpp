@@ -20,9 +20,8 @@ StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const p
     datetime::SetUpDateRows(main);
     datetime::SetSystemZone(main, clock);
     // The panel is loaded (hidden) before the zone lists are built: they follow its abbreviation option.
-    program.configure.Load(store, main.computerZone);
+    program.configure.Load(store, [&main] { return main.ComputerZone(); });
     datetime::SetUpTimezoneComboBoxes(main, false, program.configure.zoneAbbreviationsBox);
-    datetime::SetDefaultZoneIndex(main);
     ApplyLanguageToModels(program);
     program.runDialog.Prepare();
 

@@ -17,6 +17,9 @@ bool Session::Start()
 {
     const platform::SystemClock systemClock;
     const platform::Clock& clock = m_environment.clock != nullptr ? *m_environment.clock : systemClock;
+    // The companion has no stored display options: its zone lists are written without the North American
+    // abbreviations on every computer, and a command given in explicit zones never asks for the computer's.
+    m_store.Write(settings::kValueTZDisp, "0");
     const app::StartUpResult result = m_program.StartUp(m_environment.dataFolder, clock, m_store);
     if (result.programTextError) {
         PrintMessage(m_err, *result.programTextError);

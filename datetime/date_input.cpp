@@ -148,9 +148,10 @@ platform::Result<double> InputDateToAJDate(DateRows& model, int16_t row, const t
 
     // A row without a zone is converted with the computer's zone, and shows it, when the lists have it.
     ComboBoxModel& zone = model.zoneLists[r];
-    const int16_t defaultZone = model.defaultZoneIndex;
-    if (zone.ListIndex() <= 0 && defaultZone > 0 && defaultZone < zone.ListCount())
-        zone.SetListIndex(defaultZone);
+    if (zone.ListIndex() <= 0) {
+        if (const int16_t defaultZone = model.DefaultZoneIndex(); defaultZone > 0 && defaultZone < zone.ListCount())
+            zone.SetListIndex(defaultZone);
+    }
     if (const std::optional<PreciseMoment>& precise = model.preciseMoments[r])
         return platform::Result<double>(precise->moment);
     return platform::Result<double>(local.value() - zone.SelectedItemData() / kMinutesPerDay - 0.5);
@@ -252,15 +253,15 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
     // Without a zone name, back from Universal Time to the computer's wall clock at its standard offset:
     // the integer part is the local day number, the fraction the time after midnight.
     const double local = CurrentAJDate(clock) + SystemZoneMinutes(clock) / kMinutesPerDay + 0.5;
-    FillDateRow(model, core::kWorldDateRow, local, model.defaultZoneIndex);
+    FillDateRow(model, core::kWorldDateRow, local, model.DefaultZoneIndex());
 }
 
 void SetWorldDateTo(DateRows& model, double moment)
 {
     model.DropPreciseMoment(core::kWorldDateRow);
     const int16_t selected = model.zoneLists[static_cast<size_t>(core::kWorldDateRow)].ListIndex();
-    const int16_t zone = selected > 0 ? selected : model.defaultZoneIndex;
-    const double offset = zone > 0 ? ZoneOffsetMinutes(zone) : model.computerZone;
+    const int16_t zone = selected > 0 ? selected : model.DefaultZoneIndex();
+    const double offset = zone > 0 ? ZoneOffsetMinutes(zone) : model.ComputerZone();
     FillDateRow(model, core::kWorldDateRow, moment + offset / kMinutesPerDay + 0.5, zone);
 }
 

@@ -1,6 +1,7 @@
 #include "datetime/date_rows.h"
 
 #include "datetime/datepr2.h"
+#include "datetime/time_zones.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
 
@@ -50,6 +51,29 @@ void DateRows::DropPreciseMoment(int16_t row)
 {
     if (core::IsDateRow(row))
         preciseMoments[static_cast<size_t>(row)].reset();
+}
+
+int16_t DateRows::ComputerZone() const
+{
+    if (!m_computerZone)
+        m_computerZone = m_computerClock != nullptr ? ComputerZoneMinutes(*m_computerClock) : int16_t{0};
+    return *m_computerZone;
+}
+
+int16_t DateRows::DefaultZoneIndex() const
+{
+    const platform::ComboBoxModel& list = zoneLists[core::kWorldDateRow];
+    for (int16_t position = 1; position < list.ListCount(); ++position) {
+        if (list.ItemData(position) == ComputerZone())
+            return position;
+    }
+    return 0;
+}
+
+void DateRows::FollowComputerClock(std::shared_ptr<const platform::Clock> clock)
+{
+    m_computerClock = std::move(clock);
+    m_computerZone.reset();
 }
 
 }  // namespace orvane::datetime

@@ -6,10 +6,12 @@
 
 #include "core/modes.h"
 #include "datetime/zoned_moments.h"
+#include "platform/clock.h"
 #include "platform/control_models.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -42,11 +44,6 @@ struct DateRows {
     // converted them left them.
     std::array<double, core::kNumDateRows> moments{};
 
-    // The computer's time zone in minutes east of Greenwich, and the position in the zone lists whose
-    // offset equals it (0 when no entry does): the zone a row without a zone is converted with.
-    int16_t computerZone = 0;
-    int16_t defaultZoneIndex = 0;
-
     // The names of the date rows used inside messages ("world date", "1st birthdate", "2nd birthdate").
     std::array<std::string, core::kNumDateRows> rowNames;
 
@@ -59,6 +56,19 @@ struct DateRows {
     void ClearDateRow(int16_t row);
     // The row's precise moment goes; its lists stay as they show it.
     void DropPreciseMoment(int16_t row);
+
+    // The computer's time zone in minutes east of Greenwich (0 before a clock is followed), and the
+    // position in the zone lists whose offset equals it (0 when no entry does): the zone a row without a
+    // zone is converted with. The zone is looked up when first asked for (a row without a zone, Now), so
+    // that work given in explicit zones never reads the zone database.
+    int16_t ComputerZone() const;
+    int16_t DefaultZoneIndex() const;
+    // The clock whose zone ComputerZone gives; asked on first use.
+    void FollowComputerClock(std::shared_ptr<const platform::Clock> clock);
+
+private:
+    std::shared_ptr<const platform::Clock> m_computerClock;
+    mutable std::optional<int16_t> m_computerZone;
 };
 
 }  // namespace orvane::datetime

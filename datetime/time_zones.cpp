@@ -86,24 +86,17 @@ int16_t SystemZoneMinutes(const platform::Clock& clock)
     return ZoneMinutesFromSecondsWest(clock.StandardOffsetSecondsWest());
 }
 
-void SetSystemZone(DateRows& model, const platform::Clock& clock)
+int16_t ComputerZoneMinutes(const platform::Clock& clock)
 {
-    // The tz database's standard offset of the computer's zone when it names one, else the C library's.
+    // The tz database's standard offset of the computer's zone when it names one, else the clock's.
     const std::optional<int32_t> standard = ClockStandardOffset(clock);
     const int16_t zone = standard ? static_cast<int16_t>(*standard / 60) : SystemZoneMinutes(clock);
-    model.computerZone = zone == kNepalZone ? kNepalZoneOnGrid : zone;
+    return zone == kNepalZone ? kNepalZoneOnGrid : zone;
 }
 
-void SetDefaultZoneIndex(DateRows& model)
+void SetSystemZone(DateRows& model, const platform::Clock& clock)
 {
-    const platform::ComboBoxModel& list = model.zoneLists[core::kWorldDateRow];
-    model.defaultZoneIndex = 0;
-    for (int16_t position = 1; position < list.ListCount(); ++position) {
-        if (list.ItemData(position) == model.computerZone) {
-            model.defaultZoneIndex = position;
-            return;
-        }
-    }
+    model.FollowComputerClock(clock.Copy());
 }
 
 bool AbbreviationsOnByDefault(int16_t systemZone)

@@ -36,14 +36,13 @@ void SetUpTimezoneComboBoxes(DateRows& model, bool keepSelection, bool abbreviat
 // The computer's standard-time zone in minutes east of Greenwich, rounded to the minute.
 int16_t SystemZoneMinutes(const platform::Clock& clock);
 
-// Sets computerZone from the computer (the tz database's standard offset of its zone when it names one);
-// a zone 5 h 45 min east is taken as 5 h 30 min, the nearest
-// zone the lists have.
-void SetSystemZone(DateRows& model, const platform::Clock& clock);
+// The computer's zone in minutes east, as the rows take it: the tz database's standard offset of the
+// clock's zone when it names one, else the clock's standard offset; a zone 5 h 45 min east is taken as
+// 5 h 30 min, the nearest zone the lists have.
+int16_t ComputerZoneMinutes(const platform::Clock& clock);
 
-// Sets the default zone position: the first position from 1 on in row 0's zone list whose offset equals
-// computerZone, or 0 when none does (then rows are converted without a zone correction).
-void SetDefaultZoneIndex(DateRows& model);
+// Makes the rows follow the computer's zone of `clock` (a copy of it), looked up when first needed.
+void SetSystemZone(DateRows& model, const platform::Clock& clock);
 
 // Whether the North American abbreviations are on for a computer that has no stored choice yet: for
 // zones from −10:00 to −2:30.

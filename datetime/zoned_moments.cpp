@@ -357,10 +357,22 @@ std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock)
 {
     const std::string name = clock.ZoneName();
     const date::time_zone* zone = name.empty() ? nullptr : LocateZone(name);
-    if (zone == nullptr)
-        return std::nullopt;
     const platform::LocalClockReading now = clock.LocalNow();
     const WallTime local{now.year, now.month, now.day, now.hour, now.minute, now.second};
+    if (zone == nullptr) {
+        // A zone given as a rule that the database does not name ("<+0545>-5:45"): its offset now.
+        const std::optional<int32_t> offset = clock.RuleOffsetNow();
+        if (!offset)
+            return std::nullopt;
+        PreciseMoment precise;
+        precise.zone = MomentZone::Fixed(*offset);
+        precise.offsetSeconds = *offset;
+        precise.local = local;
+        precise.moment = MomentOf(local, *offset);
+        precise.typed = PreciseMomentIso(precise);
+        precise.fromComputerClock = true;
+        return precise;
+    }
     const date::local_info info = zone->get_info(LocalSeconds(local));
     // A clock never shows a skipped time; should it, the offset after the gap is the one it runs on.
     const date::sys_info& inEffect = info.result == date::local_info::nonexistent ? info.second : info.first;
@@ -379,8 +391,15 @@ std::optional<int32_t> ClockStandardOffset(const platform::Clock& clock)
     const std::optional<PreciseMoment> now = ClockMoment(clock);
     if (!now)
         return std::nullopt;
-    const date::sys_info info = LocateZone(now->zone.name)->get_info(SysSeconds(now->moment));
-    return static_cast<int32_t>((info.offset - std::chrono::duration_cast<std::chrono::seconds>(info.save)).count());
+    if (now->zone.kind != ZoneKind::Named)
+        return -clock.StandardOffsetSecondsWest();
+    // The zone files mark summer time without saying by how much: the standard offset is that of the latest
+    // period without it.
+    const date::time_zone* zone = LocateZone(now->zone.name);
+    date::sys_info info = zone->get_info(SysSeconds(now->moment));
+    for (int back = 0; back < 8 && info.save != std::chrono::minutes(0); ++back)
+        info = zone->get_info(info.begin - std::chrono::seconds(1));
+    return static_cast<int32_t>(info.offset.count());
 }
 
 Result<MomentZone> ParseMomentZone(std::string_view text, const text::Language& language)

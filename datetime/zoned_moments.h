@@ -109,7 +109,8 @@ platform::Result<PreciseMoment> ResolveWallTime(const WallTime& local, const Mom
 platform::Result<PreciseMoment> MomentInZone(double moment, const MomentZone& zone, const text::Language& language);
 
 // The present moment from the computer's clock in the computer's zone of the tz database (an hour of the
-// clocks going back counts as its earlier pass); nothing when the computer names no zone the database has.
+// clocks going back counts as its earlier pass), or at the offset now in effect of a zone given as a rule
+// the database does not name; nothing when the computer has neither.
 std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock);
 
 // The computer's standard offset (summer time left out), in seconds east, from the tz database; nothing

@@ -377,10 +377,13 @@ platform::Result<void> ReadStateFile(const std::string& path, datetime::DateRows
     const platform::Result<PreciseMoments> moments = ReadPreciseMomentLines(in.Rest(), in.LineNumber() + 1, language);
     if (!moments)
         return platform::Result<void>(moments.failure());
+    if (const platform::Result<void> fit = CheckPreciseMoments(newRows, moments.value(), in.LineNumber() + 1, language);
+        !fit)
+        return fit;
     newRows.preciseMoments = moments.value();
     newConfigure.ReadEarthAspectsOnly(store);
     newConfigure.ReadInnerPlanetAspects(store);
-    newConfigure.ReadZoneAbbreviations(store, newRows.computerZone);
+    newConfigure.ReadZoneAbbreviations(store, [&newRows] { return newRows.ComputerZone(); });
     datetime::SetUpTimezoneComboBoxes(newRows, true, newConfigure.zoneAbbreviationsBox);
 
     rows = std::move(newRows);

@@ -1,9 +1,12 @@
 #include "files/state_file_moments.h"
 
+#include "datetime/date_input.h"
+#include "datetime/time_zones.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace orvane::files {
@@ -59,7 +62,74 @@ std::optional<datetime::PreciseMoment> Moment(const std::string& line, const tex
     return read.value();
 }
 
+// How far a row's instant may lie from its precise moment: the row shows the moment to the half hour, in
+// the nearest list zone.
+constexpr double kRowSlackSeconds = 30 * 60;
+
+// A line's text as a message shows it: printable characters, at most 60 of them.
+std::string Shown(const std::string& line)
+{
+    std::string shown;
+    for (const char c : line.substr(0, 60))
+        shown += c >= 0x20 && c < 0x7F ? c : '?';
+    return shown;
+}
+
+platform::Error DamagedLine(const text::Language& language, int16_t number, int line, const std::string& r2,
+                            const std::string& r3 = {}, const std::string& r4 = {})
+{
+    return {platform::ErrorCode::Damaged,
+            platform::Message::Exclamation("", language.TextWithReplacements(number, std::to_string(line), r2, r3, r4))};
+}
+
+// Why `precise` cannot stand beside its row (`rows` with the row's own lists and no precise moment), or
+// nothing when it can.
+std::optional<std::string> Disagreement(datetime::DateRows& rows, int16_t row, const datetime::PreciseMoment& precise,
+                                        const text::Language& language)
+{
+    constexpr double kSecondsPerDay = 86400.0;
+    const double localDay = std::floor(precise.moment + precise.offsetSeconds / kSecondsPerDay + 0.5);
+    if (localDay < datetime::kFirstDayNumber)
+        return language.Text(text::kTextTooEarly);
+    if (localDay > datetime::kLastDayNumber)
+        return language.Text(text::kTextTooLate);
+    const platform::Result<double> local = datetime::InputDateToLocalDayNumber(rows, row, language);
+    const auto r = static_cast<size_t>(row);
+    const std::string rowText = local ? datetime::InputDateToString(rows, row, false, language) : local.error().text;
+    const auto disagrees = [&] {
+        constexpr int16_t kRowName[] = {text::kTextWorldDateInText, text::kText1stBirthdateInText,
+                                        text::kText2ndBirthdateInText};
+        return language.TextWithReplacements(text::kTextMomentDisagreesWithRow, language.Text(kRowName[r]), rowText);
+    };
+    if (!local)
+        return disagrees();
+    // The row's instant at its list zone; a row without a zone is read at the moment's offset.
+    const int16_t zone = rows.zoneLists[r].ListIndex();
+    const int32_t rowOffset = zone > 0 ? datetime::ZoneOffsetMinutes(zone) * 60 : precise.offsetSeconds;
+    const double rowMoment = local.value() - 0.5 - rowOffset / kSecondsPerDay;
+    const double slack = kRowSlackSeconds + std::abs(precise.offsetSeconds - rowOffset);
+    if (std::abs(rowMoment - precise.moment) * kSecondsPerDay > slack + 1.0)
+        return disagrees();
+    return std::nullopt;
+}
+
 }  // namespace
+
+platform::Result<void> CheckPreciseMoments(const datetime::DateRows& rows, const PreciseMoments& moments,
+                                           int firstLine, const text::Language& language)
+{
+    datetime::DateRows plain = rows;
+    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
+        const auto r = static_cast<size_t>(row);
+        plain.preciseMoments[r].reset();
+        if (!moments[r])
+            continue;
+        if (const std::optional<std::string> why = Disagreement(plain, row, *moments[r], language))
+            return platform::Result<void>(DamagedLine(language, text::kTextMomentDoesNotFit, firstLine + 1 + row,
+                                                      Shown(moments[r]->typed), *why));
+    }
+    return {};
+}
 
 std::string PreciseMomentLines(const PreciseMoments& moments, const char* lineBreak)
 {
@@ -81,9 +151,7 @@ platform::Result<PreciseMoments> ReadPreciseMomentLines(const std::vector<std::s
     if (rest.empty() || rest.front() != kPreciseMomentsMarker)
         return platform::Result<PreciseMoments>(moments);
     const auto damaged = [&language](int16_t number, int line, const std::string& shown) {
-        return platform::Result<PreciseMoments>(
-            platform::ErrorCode::Damaged,
-            platform::Message::Exclamation("", language.TextWithReplacements(number, std::to_string(line), shown)));
+        return platform::Result<PreciseMoments>(DamagedLine(language, number, line, shown));
     };
     if (rest.size() < 1 + moments.size())
         return damaged(text::kTextMomentsHeaderMissing, firstLine + static_cast<int>(rest.size()) - 1, "");
@@ -92,12 +160,8 @@ platform::Result<PreciseMoments> ReadPreciseMomentLines(const std::vector<std::s
         if (line.empty())
             continue;
         moments[row] = Moment(line, language);
-        if (!moments[row]) {
-            std::string shown;
-            for (const char c : line.substr(0, 60))
-                shown += c >= 0x20 && c < 0x7F ? c : '?';
-            return damaged(text::kTextMomentsDamaged, firstLine + 1 + static_cast<int>(row), shown);
-        }
+        if (!moments[row])
+            return damaged(text::kTextMomentsDamaged, firstLine + 1 + static_cast<int>(row), Shown(line));
     }
     return platform::Result<PreciseMoments>(moments);
 }

@@ -9,6 +9,7 @@
 //   1850-06-01T12:00:00 LMT 13.4                   local mean time at a longitude (degrees east)
 
 #include "core/modes.h"
+#include "datetime/date_rows.h"
 #include "datetime/zoned_moments.h"
 #include "platform/result.h"
 
@@ -37,5 +38,12 @@ std::string PreciseMomentLines(const PreciseMoments& moments, const char* lineBr
 // read back to a moment (offset and zone agreeing), else the whole file is refused with the line named.
 platform::Result<PreciseMoments> ReadPreciseMomentLines(const std::vector<std::string>& rest, int firstLine,
                                                         const text::Language& language);
+
+// Whether each precise moment may stand beside its date row: on a day the rows take (1 January of the year 1
+// to 31 December 2799), and the instant the row shows to within its half hour and the difference between
+// the moment's offset and the row's list zone. Otherwise the message names the moment's line (the marker
+// being line `firstLine`) and why. Reads no zone: a row without one is compared by its wall-clock time.
+platform::Result<void> CheckPreciseMoments(const datetime::DateRows& rows, const PreciseMoments& moments,
+                                           int firstLine, const text::Language& language);
 
 }  // namespace orvane::files

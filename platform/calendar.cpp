@@ -87,10 +87,4 @@ std::string SeparateThousands(std::string_view number, char separator)
     return separated;
 }
 
-int32_t ComputerZone()
-{
-    tzset();
-    return static_cast<int32_t>(timezone);
-}
-
 }  // namespace orvane::platform

@@ -61,7 +61,4 @@ int32_t DaysInMonth(int64_t year, int32_t month);
 // any other text is returned as it is.
 std::string SeparateThousands(std::string_view number, char separator);
 
-// The computer's standard-time offset from Greenwich in seconds west (Central Europe: −3600).
-int32_t ComputerZone();
-
 }  // namespace orvane::platform

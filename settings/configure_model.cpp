@@ -183,7 +183,7 @@ void ConfigureModel::RememberCancelValues()
     m_cancelValues.whiteBackgroundBox = whiteBackgroundBox;
 }
 
-void ConfigureModel::Load(SettingsStore& store, int16_t computerZone)
+void ConfigureModel::Load(SettingsStore& store, const std::function<int16_t()>& computerZone)
 {
     BuildOrbLists();
     // The main window has not finished loading: no question, and nothing is applied yet.
@@ -422,9 +422,11 @@ double ConfigureModel::MidpointOrb() const
     return core::MidpointOrb(midpointOrbList.ListIndex());
 }
 
-void ConfigureModel::ReadZoneAbbreviations(SettingsStore& store, int16_t computerZone)
+void ConfigureModel::ReadZoneAbbreviations(SettingsStore& store, const std::function<int16_t()>& computerZone)
 {
-    zoneAbbreviationsBox = ReadSwitch(store, kValueTZDisp, true, datetime::AbbreviationsOnByDefault(computerZone));
+    // The computer's zone only decides a missing value: looking it up reads the zone database.
+    const bool missingValue = !store.Read(kValueTZDisp) && datetime::AbbreviationsOnByDefault(computerZone());
+    zoneAbbreviationsBox = ReadSwitch(store, kValueTZDisp, true, missingValue);
     StoreZoneAbbreviations(store);
 }
 

@@ -19,6 +19,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -150,7 +151,8 @@ public:
 
     // The panel's first use: lists, defaults (neither asked nor applied), "TZDisp" and "Zodiac sectors"
     // from the store, both "only" options off (and stored so where the store has no value yet).
-    void Load(SettingsStore& store, int16_t computerZone);
+    // `computerZone` (minutes east) is asked only when the store has no "TZDisp".
+    void Load(SettingsStore& store, const std::function<int16_t()>& computerZone);
 
     // The panel comes to the front: the orb lists show the applied orbs, the swatches the applied colours,
     // the values Cancel restores are remembered and "Zodiac sectors" is read again.
@@ -209,7 +211,7 @@ public:
     // store (a missing or other value gives the default), sets its check box, writes the value back at
     // once and sets its display flag; each writing method stores its check box as "0" or "1" and tells
     // whether the store kept it.
-    void ReadZoneAbbreviations(SettingsStore& store, int16_t computerZone);
+    void ReadZoneAbbreviations(SettingsStore& store, const std::function<int16_t()>& computerZone);
     bool StoreZoneAbbreviations(SettingsStore& store) const;
     void ReadZodiacSectors(SettingsStore& store);
     bool StoreZodiacSectors(SettingsStore& store) const;

@@ -36,7 +36,7 @@ constexpr double kLeastTickPixels = 64.0;  // between two tick labels
 int16_t WorldZoneMinutes(const app::MainModel& main)
 {
     const int16_t position = main.zoneLists[static_cast<size_t>(core::kWorldDateRow)].ListIndex();
-    return position > 0 ? datetime::ZoneOffsetMinutes(position) : main.computerZone;
+    return position > 0 ? datetime::ZoneOffsetMinutes(position) : main.ComputerZone();
 }
 
 // The world date as its row shows it, in every mode (the natal modes never convert it, so the last

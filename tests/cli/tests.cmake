@@ -16,3 +16,7 @@ find_program(ORVANE_SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
 add_test(NAME cli_calendar_parsed
   COMMAND ${ORVANE_SYSTEM_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/calendar_parsed.py $<TARGET_FILE:orvane-cli>)
 set_tests_properties(cli_calendar_parsed PROPERTIES SKIP_RETURN_CODE 77 LABELS cli)
+# A command in Universal Time opens no zone file (traced with strace; skipped where it cannot trace).
+add_test(NAME cli_ut_reads_no_zone_file
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/zone_files_untouched.sh $<TARGET_FILE:orvane-cli> ${CMAKE_SOURCE_DIR}/data/samples)
+set_tests_properties(cli_ut_reads_no_zone_file PROPERTIES SKIP_RETURN_CODE 77 LABELS cli)

@@ -48,7 +48,6 @@ Model StartedModel(int32_t offsetSecondsWest = 0)
     SetUpDateRows(model);
     SetUpTimezoneComboBoxes(model, false, false);
     SetSystemZone(model, platform::FixedClock({}, offsetSecondsWest));
-    SetDefaultZoneIndex(model);
     return model;
 }
 
@@ -170,7 +169,7 @@ TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
 {
     // A computer one hour east of Greenwich.
     Model model = StartedModel(-3600);
-    ASSERT_EQ(model.defaultZoneIndex, ZonePosition(60));
+    ASSERT_EQ(model.DefaultZoneIndex(), ZonePosition(60));
 
     // No half hour and no zone, as empty entries or as no selection at all.
     for (const int16_t none : {0, -1}) {
@@ -191,7 +190,7 @@ TEST(InputDateToAJDate, FillsInNoonAndTheComputersZoneVisibly)
 
     // A computer in a zone the lists lack: rows without a zone convert without a zone correction.
     Model farEast = StartedModel(-13 * 3600);
-    EXPECT_EQ(farEast.defaultZoneIndex, 0);
+    EXPECT_EQ(farEast.DefaultZoneIndex(), 0);
     SetRow(farEast, 0, "2000", 1, 1);
     EXPECT_DOUBLE_EQ(Moment(farEast, 0), 2451545.0);
     EXPECT_EQ(farEast.zoneLists[0].ListIndex(), 0);

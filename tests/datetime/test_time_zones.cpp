@@ -107,9 +107,8 @@ TEST(SystemZone, ComputerZoneAndDefaultPosition)
         const platform::FixedClock clock({}, c.secondsWest);
         EXPECT_EQ(SystemZoneMinutes(clock), c.secondsWest == -20700 ? 345 : c.zone);
         SetSystemZone(model, clock);
-        SetDefaultZoneIndex(model);
-        EXPECT_EQ(std::tuple(model.computerZone, model.defaultZoneIndex, model.zoneLists[0].List(model.defaultZoneIndex),
-                             AbbreviationsOnByDefault(model.computerZone)),
+        EXPECT_EQ(std::tuple(model.ComputerZone(), model.DefaultZoneIndex(), model.zoneLists[0].List(model.DefaultZoneIndex()),
+                             AbbreviationsOnByDefault(model.ComputerZone())),
                   std::tuple(c.zone, c.position, std::string(c.text), c.abbreviations))
             << c.secondsWest;
     }
@@ -118,16 +117,21 @@ TEST(SystemZone, ComputerZoneAndDefaultPosition)
     DateRows model;
     SetUpTimezoneComboBoxes(model, false, true);
     SetSystemZone(model, platform::FixedClock({}, 12600));
-    ASSERT_TRUE(AbbreviationsOnByDefault(model.computerZone));
-    SetDefaultZoneIndex(model);
-    EXPECT_EQ(model.zoneLists[0].List(model.defaultZoneIndex), "NST");
+    ASSERT_TRUE(AbbreviationsOnByDefault(model.ComputerZone()));
+    EXPECT_EQ(model.zoneLists[0].List(model.DefaultZoneIndex()), "NST");
 
     // Zone lists that were never filled offer no default.
     DateRows bare;
-    bare.computerZone = 60;
-    bare.defaultZoneIndex = 5;
-    SetDefaultZoneIndex(bare);
-    EXPECT_EQ(bare.defaultZoneIndex, 0);
+    SetSystemZone(bare, platform::FixedClock({}, -3600));
+    EXPECT_EQ(bare.DefaultZoneIndex(), 0);
+
+    // A named zone in its summer keeps its standard offset: Berlin is +1:00 in July as in January, and
+    // Chatham +12:45 in its summer of +13:45.
+    for (const auto& [name, minutes] : {std::pair("Europe/Berlin", 60), std::pair("Pacific/Chatham", 765)}) {
+        platform::FixedClock summer({2025, name[0] == 'E' ? 7 : 1, 1, 12, 0, 0});
+        summer.SetZoneName(name);
+        EXPECT_EQ(ComputerZoneMinutes(summer), minutes) << name;
+    }
 }
 
 }  // namespace

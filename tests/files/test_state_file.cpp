@@ -396,7 +396,7 @@ TEST_F(StateFile, SavingStoresTheDisplaySettings)
     Save();
     settings::ConfigureModel other;
     other.ReadEarthAspectsOnly(store);
-    other.ReadZoneAbbreviations(store, 60);
+    other.ReadZoneAbbreviations(store, [] { return int16_t{60}; });
     EXPECT_TRUE(other.onlyEarthAspectsBox);
     EXPECT_FALSE(other.zoneAbbreviationsBox);
 }
@@ -471,6 +471,60 @@ TEST_F(StateFile, PreciseMomentsAfterLine51)
         EXPECT_EQ(loadedCode, platform::ErrorCode::Damaged);
         EXPECT_EQ(Fingerprint(loadedMain, loadedConfigure, loadedTables), before);
         EXPECT_FALSE(loadedMain.preciseMoments[0].has_value());
+    }
+}
+
+
+// A precise moment that cannot stand beside its date row makes the file damaged, whole or nothing: one
+// from another year than its row, or outside the days the rows take.
+TEST_F(StateFile, PreciseMomentsMustFitTheirRows)
+{
+    const auto moment = [this](const char* typed) {
+        return datetime::ParsePreciseMoment(typed, datetime::MomentZone::Fixed(0), language).value();
+    };
+    datetime::SetPreciseMoment(main, 0, moment("2000-06-01T14:30+02:00"));
+    datetime::SetPreciseMoment(main, 1, moment("1986-06-01T14:20+05:45[Asia/Kathmandu]"));
+    Fresh(loadedMain, loadedConfigure);
+    loadedTables.InitializeAstroTables("/nonexistent-orvane-folder/");
+    const std::string before = Fingerprint(loadedMain, loadedConfigure, loadedTables);
+    const struct {
+        size_t line;       // zero-based: 52 is row 0's precise line
+        const char* text;  // empty: as saved
+        int16_t language;
+        const char* error;  // empty: loads
+    } cases[] = {
+        {52, "2000-06-01T14:40:00+02:00", text::langEnglish, ""},  // within the row's half hour
+        {53, "1986-06-01T14:05:00+05:45 Asia/Kathmandu", text::langEnglish, ""},
+        {52, "1986-06-01T14:30:00+02:00", text::langEnglish,
+         "Line 53 of the state file: the precise moment “1986-06-01T14:30:00+02:00” does not agree with the world "
+         "date row (June 1, 2000, 14:30 (GMT+2:00)). The file was not loaded."},
+        {52, "2000-06-01T16:45:00+02:00", text::langGerman,
+         "Zeile 53 der Statusdatei: Der genaue Zeitpunkt „2000-06-01T16:45:00+02:00“ stimmt nicht mit der "
+         "Datumszeile „Weltdatum“ überein (1.Juni 2000, 14:30 (GMT+2:00)). Die Datei wurde nicht geladen."},
+        {53, "1986-06-01T18:20:00+05:45 Asia/Kathmandu", text::langEnglish,
+         "Line 54 of the state file: the precise moment “1986-06-01T18:20:00+05:45[Asia/Kathmandu]” does not agree "
+         "with the 1st birthdate row (June 1, 1986, 14:30 (GMT+5:30)). The file was not loaded."},
+        {52, "3000-01-01T00:00:00Z", text::langEnglish,
+         "Line 53 of the state file: the precise moment “3000-01-01T00:00:00Z” is too late (the latest date is "
+         "December 31, 2799). The file was not loaded."},
+        {52, "0000-12-31T23:00:00Z", text::langEnglish,
+         "Line 53 of the state file: the precise moment “0000-12-31T23:00:00Z” is too early (the earliest date is "
+         "January 1 of the year 1). The file was not loaded."},
+    };
+    for (const auto& c : cases) {
+        const std::string variant = Variant([&c](auto& lines) {
+            if (*c.text != '\0')
+                lines[c.line] = c.text;
+        });
+        program->language.currentLanguage = c.language;
+        EXPECT_EQ(Load(variant), c.error) << c.text;
+        program->language.currentLanguage = text::langEnglish;
+        if (*c.error != '\0') {
+            EXPECT_EQ(loadedCode, platform::ErrorCode::Damaged);
+            EXPECT_EQ(Fingerprint(loadedMain, loadedConfigure, loadedTables), before) << c.text;
+        } else {
+            ASSERT_TRUE(loadedMain.preciseMoments[0].has_value()) << c.text;
+        }
     }
 }
 

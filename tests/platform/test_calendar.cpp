@@ -99,21 +99,5 @@ TEST(Calendar, WeekdaysYearsAndDigitGroups)
         EXPECT_EQ(SeparateThousands(number, number[0] == '-' ? '.' : ','), separated) << number;
 }
 
-TEST(Calendar, TimeZoneIsStandardTimeSecondsWest)
-{
-    const char* saved = std::getenv("TZ");
-    const std::string restore = saved != nullptr ? saved : "";
-    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    EXPECT_EQ(ComputerZone(), -3600);
-    setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-    EXPECT_EQ(ComputerZone(), 18000);
-    setenv("TZ", "<+0545>-5:45", 1);
-    EXPECT_EQ(ComputerZone(), -20700);
-    if (saved != nullptr)
-        setenv("TZ", restore.c_str(), 1);
-    else
-        unsetenv("TZ");
-}
-
 }  // namespace
 }  // namespace orvane::platform

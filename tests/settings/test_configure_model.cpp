@@ -41,7 +41,7 @@ protected:
     {
         ASSERT_TRUE(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName).ok());
         astro.InitializeAstroTables("/nonexistent-orvane-folder/");
-        panel.Load(store, kZoneBerlin);
+        panel.Load(store, [] { return kZoneBerlin; });
     }
 
     PanelContext Context(bool mainWindowLoaded = true) { return {language, astro, store, mainWindowLoaded}; }
@@ -91,7 +91,7 @@ TEST_F(ConfigurePanel, LoadSetsTheDefaultsAndStoresTheDisplayValues)
     // The "only" options start off whatever the store holds; a stored choice stays for a state file.
     store.values[kValueIPAD] = "1";
     store.values[kValueSOEA] = "1";
-    panel.Load(store, kZoneBerlin);
+    panel.Load(store, [] { return kZoneBerlin; });
     EXPECT_EQ(std::tuple(Stored(kValueIPAD), Stored(kValueSOEA)), std::tuple(Value("1"), Value("1")));
     ExpectDefaults();
     EXPECT_EQ(panel.orbIndexes, kDefaultOrbPositions);
@@ -503,8 +503,11 @@ TEST(DisplaySettings, TimeZoneAbbreviationsByStoredChoiceOrByTheComputersZone)
             store.values[kValueTZDisp] = *c.stored;
         ConfigureModel panel;
         panel.zoneAbbreviationsBox = !c.on;
-        panel.ReadZoneAbbreviations(store, c.zone);
-        EXPECT_EQ(std::pair(panel.zoneAbbreviationsBox, store.Read(kValueTZDisp)), std::pair(c.on, Value(c.on ? "1" : "0")));
+        // The computer's zone is looked up only for a missing value.
+        int asked = 0;
+        panel.ReadZoneAbbreviations(store, [&] { ++asked; return c.zone; });
+        EXPECT_EQ(std::tuple(panel.zoneAbbreviationsBox, store.Read(kValueTZDisp), asked),
+                  std::tuple(c.on, Value(c.on ? "1" : "0"), c.stored ? 0 : 1));
     }
 }
 
