@@ -179,8 +179,14 @@ std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZo
             if (((minuteOfDay - zone) % 1440 + 1440) % 1440 != 1439)
                 return std::nullopt;
             seconds = (minuteOfDay + 1) * 60.0;
+            result.leapSecond = true;
         } else {
-            seconds = minuteOfDay * 60.0 + *ss + *fraction * (secondsGiven ? 1.0 : 60.0);
+            const double extra = *fraction * (secondsGiven ? 1.0 : 60.0);
+            seconds = minuteOfDay * 60.0 + *ss + extra;
+            // Microseconds from the digits themselves, not from the Julian date, whose double holds only
+            // some tens of them.
+            const auto micro = static_cast<int64_t>(std::llround(extra * 1e6)) % 1000000;
+            result.microsecond = static_cast<int32_t>(micro);
         }
         result.hasTime = true;
     }

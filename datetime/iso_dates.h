@@ -15,6 +15,10 @@ namespace orvane::datetime {
 struct IsoMoment {
     double moment = 0.0;      // Julian date, UT
     bool hasTime = false;     // the text gave a time of day
+    // The part of a second that the text gave beyond its whole seconds, in microseconds (0 … 999999), so
+    // that a moment written back shows the fraction as typed; 0 for a leap second.
+    int32_t microsecond = 0;
+    bool leapSecond = false;  // the text gave second 60
 };
 
 // A zone as the command line takes it: "Z", "UT", "UTC", "GMT" (0), "+01:00", "-0530", "+1", "GMT+1:00",

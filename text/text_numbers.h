@@ -449,6 +449,7 @@ inline constexpr int16_t kTextRoundedMoment = 1710;        // how report and fin
 inline constexpr int16_t kTextMomentsDamaged = 1711;       // a damaged precise-moment line of a state file
 inline constexpr int16_t kTextModeNeedsBirth = 1712;       // --mode without the birth it needs
 inline constexpr int16_t kTextMomentsHeaderMissing = 1713; // precise-moment lines without their marker
+inline constexpr int16_t kTextNoLeapSecond = 1730;         // second 60 outside the last minute of a UT day
 // ----- Synodic cycles (the companion's cycles command) ------------------------------------------------
 inline constexpr int16_t kTextCyclesNeedTwoBodies = 1650;  // cycles with fewer or more than two bodies
 inline constexpr int16_t kTextCyclesSameBody = 1651;       // cycles with one body named twice
