@@ -42,17 +42,34 @@ std::vector<std::pair<QPushButton*, QKeySequence>> frmMain::Shortcuts() const
             {cmdExport, QKeySequence(Qt::CTRL | Qt::Key_E)}};
 }
 
+QKeySequence frmMain::ChartPictureKey()
+{
+    return QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S);
+}
+
 void frmMain::SetShortcuts()
 {
     // A shortcut of the window rather than of the button: a button's new caption would take its own away.
     // The key presses the button only while it can be pressed.
     for (const auto& [button, keys] : Shortcuts()) {
         auto* shortcut = new QShortcut(keys, this);
+        if (button == cmdSaveAs) {
+            // One key, one meaning: Ctrl+Shift+S saves the state even while the button saves the chart.
+            connect(shortcut, &QShortcut::activated, this, [this] {
+                if (cmdSaveAs->isEnabled() && cmdSaveAs->isVisible())
+                    SaveStateAs();
+            });
+            continue;
+        }
         connect(shortcut, &QShortcut::activated, button, [button = button] {
             if (button->isEnabled() && button->isVisible())
                 button->click();
         });
     }
+    connect(new QShortcut(ChartPictureKey(), this), &QShortcut::activated, this, [this] {
+        if (m_program.main.chartShown && cmdSaveAs->isEnabled() && cmdSaveAs->isVisible())
+            SaveChartImage();
+    });
 }
 
 void frmMain::SetShortcutTips()
@@ -61,6 +78,16 @@ void frmMain::SetShortcutTips()
     for (const auto& [button, keys] : Shortcuts())
         button->setToolTip(Q(m_program.language.TextWithReplacements(
             text::kTextShortcutTip, keys.toString(QKeySequence::NativeText).toStdString())));
+    SetSaveAsTip();
+}
+
+void frmMain::SetSaveAsTip()
+{
+    // The button names the key of what it does now: the chart picture's while it saves the chart.
+    const QKeySequence keys =
+        m_program.main.chartShown ? ChartPictureKey() : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    cmdSaveAs->setToolTip(Q(m_program.language.TextWithReplacements(
+        text::kTextShortcutTip, keys.toString(QKeySequence::NativeText).toStdString())));
 }
 
 Picture frmMain::ShownPicture() const
