@@ -34,6 +34,18 @@ std::optional<int32_t> ParseZone(std::string_view text);
 // Nothing for a malformed text or a date that does not exist.
 std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZoneMinutes);
 
+// A calendar date as a date field takes it typed: ISO 8601 ("1978-03-14", "1978-3-14"), the dotted form
+// with the day first ("14.03.1978", "14.3.1978") or the slashed form with the month first ("3/14/1978"),
+// the year with four digits (1 … 9999). Nothing for another text or a date that does not exist, so that a
+// field refuses it rather than reorder it.
+struct TypedDate {
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    bool operator==(const TypedDate&) const = default;
+};
+std::optional<TypedDate> ParseTypedDate(std::string_view text);
+
 // The Julian Day Number of a proleptic Gregorian date, and back.
 int64_t GregorianDayNumber(int64_t year, int32_t month, int32_t day);
 void GregorianDate(int64_t dayNumber, int64_t& year, int32_t& month, int32_t& day);
