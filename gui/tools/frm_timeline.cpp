@@ -103,6 +103,10 @@ void frmTimeline::CreateControls()
     cmdPrint = Create<QPushButton>(this, QStringLiteral("cmdPrint"));
     cmdExport = Create<QPushButton>(this, QStringLiteral("cmdExport"));
     lblHint->setWordWrap(true);
+    // The lists take the width of their longest entry again after every change of language, not only the
+    // first time they show ("geometrisch" is longer than "geometric").
+    for (QComboBox* list : {cboSpan, cboFrame, cboPositions})
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // No button is the dialog's default: Return in the From box takes the typed date and nothing else.
     for (QPushButton* button : {cmdExportPng, cmdExportCsv, cmdClose, cmdPrint, cmdExport})
         button->setAutoDefault(false);

@@ -6,6 +6,7 @@
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QFile>
@@ -48,6 +49,23 @@ private slots:
         const QRect area = window->screen()->availableGeometry();
         const QRect main = window->frameGeometry(), timeline = Timeline().frameGeometry();
         QVERIFY(area.contains(main) && area.contains(timeline) && !main.intersects(timeline));
+    }
+
+    // After a switch of language every list of the timeline is as wide as its longest entry needs.
+    void itsListsFitTheirWordsInEitherLanguage()
+    {
+        Operate({"cmdTimeline", "frmTimeline/cboFrame#1", "frmTimeline/cboPositions#1"});
+        Operate({"cboLanguage#1", "cmdTimeline"});
+        QApplication::processEvents();
+        for (const char* name : {"frmTimeline/cboFrame", "frmTimeline/cboPositions", "frmTimeline/cboSpan"}) {
+            auto* list = qobject_cast<QComboBox*>(Control(name));
+            int longest = 0;
+            for (int i = 0; i < list->count(); ++i)
+                longest = std::max(longest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+            QVERIFY2(list->width() >= longest + 2 * list->fontMetrics().averageCharWidth(),
+                     qPrintable(QStringLiteral("%1: %2 < %3").arg(name).arg(list->width()).arg(longest)));
+        }
+        QCOMPARE(qobject_cast<QComboBox*>(Control("frmTimeline/cboPositions"))->itemText(0), QStringLiteral("geometrisch"));
     }
 
     // Below the aspect rows, a lane per pattern and bodies under the pattern's heading, counted in the
