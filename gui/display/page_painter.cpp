@@ -29,8 +29,8 @@ QRect TextBox(const QString& text, const QFont& font, int width)
 
 }  // namespace
 
-Picture GridPagePicture(const GridView& grid, const QString& title, const QString& summary, bool summaryBelow,
-                        const QFont& font)
+Picture GridPagePicture(const GridView& grid, const QString& title, const QString& heading, const QString& summary,
+                        bool summaryBelow, const QFont& font)
 {
     QFont titleFont = font;
     titleFont.setBold(true);
@@ -38,19 +38,23 @@ Picture GridPagePicture(const GridView& grid, const QString& title, const QStrin
     const int summaryWidth = summaryBelow ? gridSize.width() : kSummaryWidth;
     const int contentWidth = summaryBelow ? gridSize.width() : gridSize.width() + kGap + summaryWidth;
     const int titleHeight = TextBox(title, titleFont, contentWidth).height();
+    const int headingHeight = heading.isEmpty() ? 0 : TextBox(heading, font, contentWidth).height();
+    const QRect headingBox(kMargin, kMargin + titleHeight + kGap / 2, contentWidth, headingHeight);
     const int summaryHeight = summary.isEmpty() ? 0 : TextBox(summary, font, summaryWidth).height();
-    const QPoint gridAt(kMargin, kMargin + titleHeight + kGap);
+    const QPoint gridAt(kMargin, headingBox.bottom() + 1 + kGap);
     const QRect summaryBox = summaryBelow
                                  ? QRect(kMargin, gridAt.y() + gridSize.height() + kGap, summaryWidth, summaryHeight)
                                  : QRect(gridAt.x() + gridSize.width() + kGap, gridAt.y(), summaryWidth, summaryHeight);
     const int bottom = std::max(gridAt.y() + gridSize.height(), summaryBox.bottom() + 1);
     const QSize size(contentWidth + 2 * kMargin, bottom + kMargin);
-    return {size, [&grid, title, summary, font, titleFont, gridAt, gridSize, summaryBox, contentWidth, size,
-                   titleHeight](QPainter& painter) {
+    return {size, [&grid, title, heading, summary, font, titleFont, gridAt, gridSize, summaryBox, headingBox,
+                   contentWidth, size, titleHeight](QPainter& painter) {
                 painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
                 painter.setPen(Qt::black);
                 painter.setFont(titleFont);
                 painter.drawText(QRect(kMargin, kMargin, contentWidth, titleHeight), kTextFlags, title);
+                painter.setFont(font);
+                painter.drawText(headingBox, kTextFlags, heading);
                 painter.save();
                 painter.translate(gridAt);
                 grid.PaintCells(painter, QRect(QPoint(0, 0), gridSize));

@@ -3,6 +3,8 @@
 
 #include "gui/main/frm_main.h"
 
+#include "app/page_heading.h"
+
 #include "gui/display/chart_view.h"
 #include "gui/display/grid_view.h"
 #include "gui/display/page_painter.h"
@@ -97,7 +99,11 @@ Picture frmMain::ShownPicture() const
     // The summary beside the grid in the one-date modes, below it in the two-date modes.
     const bool below = txbReport1->isVisible();
     const QPlainTextEdit* summary = below ? txbReport1 : txbReport;
-    return GridPagePicture(*picTable, lblTitle->text(), summary->toPlainText(), below, font());
+    QStringList heading;
+    for (const std::string& line : app::PageHeading(m_program))
+        heading << Q(line);
+    return GridPagePicture(*picTable, lblTitle->text(), heading.join(QLatin1Char('\n')), summary->toPlainText(), below,
+                           font());
 }
 
 void frmMain::cmdPrint_Click()
