@@ -65,6 +65,10 @@ public:
     QImage WholeImage(int width) const;
     // The same picture to print or to write as PDF, SVG or PNG (frm_timeline_output.cpp).
     gui::Picture WholePicture(int width) const;
+    // The view printed on pages of `page` pixels (at the picture's own resolution, so that its text keeps
+    // its size): a page a year of the view at most, as many rows as fit under the tick band, rows whole;
+    // the pages of the first rows for every year first.
+    std::vector<gui::Picture> PagePictures(QSize page) const;
     // The pattern lanes shown below the aspect rows (`lanes` must outlive the canvas; null for none).
     void SetPatternLanes(const std::vector<display::PatternLane>* lanes) { m_lanes = lanes; }
 

@@ -1,6 +1,7 @@
 // The aspect timeline's wiring, on an offscreen screen of 1366 × 768 pixels with window frames: where it
 // opens, the date it opens at, the From box, the planets' check boxes, a click and the exports.
 
+#include "gui/platform/picture_output.h"
 #include "gui/tools/frm_timeline.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
@@ -11,12 +12,15 @@
 #include <QDialog>
 #include <QFile>
 #include <QImageReader>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 using namespace orvane;
@@ -66,6 +70,40 @@ private slots:
                      qPrintable(QStringLiteral("%1: %2 < %3").arg(name).arg(list->width()).arg(longest)));
         }
         QCOMPARE(qobject_cast<QComboBox*>(Control("frmTimeline/cboPositions"))->itemText(0), QStringLiteral("geometrisch"));
+    }
+
+    // Printed, the timeline keeps its text size: a page a year of the span at most, as many whole rows as fit
+    // under the tick band, the rows continued on further pages; written as a PDF, those are its pages.
+    void itPrintsOnAsManyPagesAsItNeeds()
+    {
+        Operate({"cmdTimeline", "frmTimeline/cboSpan#6"});
+        const auto* canvas = Timeline().findChild<gui::TimelineCanvas*>();
+        QVERIFY(canvas != nullptr);
+        const display::TimelineLayout layout = canvas->Layout();
+        const int years = static_cast<int>(std::ceil(layout.view.Length() / 366.0 - 1e-9));
+        QVERIFY(years > 1);
+        const std::vector<gui::Picture> tall = canvas->PagePictures(QSize(1000, 100000));
+        QCOMPARE(static_cast<int>(tall.size()), years);
+        const int rows = (tall.front().size.height() - layout.headerHeight) / layout.rowHeight;
+        QVERIFY(rows > 10);
+        const QSize page(1000, layout.headerHeight + 10 * layout.rowHeight + layout.rowHeight / 2);
+        const std::vector<gui::Picture> pages = canvas->PagePictures(page);
+        QCOMPARE(static_cast<int>(pages.size()), years * ((rows + 9) / 10));
+        for (const gui::Picture& picture : pages) {
+            QVERIFY(picture.size.width() == 1000 && picture.size.height() <= page.height());
+            QCOMPARE((picture.size.height() - layout.headerHeight) % layout.rowHeight, 0);
+        }
+        const QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("timeline.pdf"));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        gui::PaintPages(printer, [canvas](QSize area) { return canvas->PagePictures(area); });
+        QFile pdf(dir.filePath("timeline.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QString written = QString::fromLatin1(pdf.readAll());
+        QCOMPARE(written.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))),
+                 static_cast<int>(canvas->PagePictures(printer.pageLayout().paintRectPixels(96).size()).size()));
     }
 
     // Below the aspect rows, a lane per pattern and bodies under the pattern's heading, counted in the
