@@ -149,7 +149,6 @@ TEST(ZonedMoments, StepsKeepTheMomentPrecise)
         const char* to;
     };
     const Case cases[] = {
-        {"1978-03-14T06:45[Europe/Vienna]", 0, true, "1978-03-14T07:15:00+01:00[Europe/Vienna]"},
         {"1978-03-14T06:45:10.5[Europe/Vienna]", 1, false, "1978-03-13T06:45:10.5+01:00[Europe/Vienna]"},
         // Across the change to summer time a day keeps the clock time, a half hour the interval.
         {"2025-03-29T09:00[Europe/Berlin]", 1, true, "2025-03-30T09:00:00+02:00[Europe/Berlin]"},
@@ -157,7 +156,6 @@ TEST(ZonedMoments, StepsKeepTheMomentPrecise)
         // 02:30 was skipped: the offset before the gap decides.
         {"2025-03-29T02:30[Europe/Berlin]", 1, true, "2025-03-30T03:30:00+02:00[Europe/Berlin]"},
         {"2025-01-31T09:00[Europe/Berlin]", 3, true, "2025-02-28T09:00:00+01:00[Europe/Berlin]"},
-        {"2024-02-29T12:00+05:45", 4, true, "2025-02-28T12:00:00+05:45"},
         {"2026-01-01T00:59:60[Europe/Berlin]", 2, true, "2026-01-08T01:00:00+01:00[Europe/Berlin]"},
     };
     for (const Case& c : cases) {

@@ -1,19 +1,15 @@
 // The aspect timeline's wiring, on an offscreen screen of 1366 × 768 pixels with window frames: where it
 // opens, the date it opens at, the From box, the planets' check boxes, a click and the exports.
 
-#include "gui/platform/picture_output.h"
 #include "gui/tools/frm_timeline.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QFile>
 #include <QImageReader>
-#include <QPrinter>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -55,25 +51,8 @@ private slots:
         QVERIFY(area.contains(main) && area.contains(timeline) && !main.intersects(timeline));
     }
 
-    // After a switch of language every list of the timeline is as wide as its longest entry needs.
-    void itsListsFitTheirWordsInEitherLanguage()
-    {
-        Operate({"cmdTimeline", "frmTimeline/cboFrame#1", "frmTimeline/cboPositions#1"});
-        Operate({"cboLanguage#1", "cmdTimeline"});
-        QApplication::processEvents();
-        for (const char* name : {"frmTimeline/cboFrame", "frmTimeline/cboPositions", "frmTimeline/cboSpan"}) {
-            auto* list = qobject_cast<QComboBox*>(Control(name));
-            int longest = 0;
-            for (int i = 0; i < list->count(); ++i)
-                longest = std::max(longest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
-            QVERIFY2(list->width() >= longest + 2 * list->fontMetrics().averageCharWidth(),
-                     qPrintable(QStringLiteral("%1: %2 < %3").arg(name).arg(list->width()).arg(longest)));
-        }
-        QCOMPARE(qobject_cast<QComboBox*>(Control("frmTimeline/cboPositions"))->itemText(0), QStringLiteral("geometrisch"));
-    }
-
     // Printed, the timeline keeps its text size: a page a year of the span at most, as many whole rows as fit
-    // under the tick band, the rows continued on further pages; written as a PDF, those are its pages.
+    // under the tick band, the rows continued on further pages.
     void itPrintsOnAsManyPagesAsItNeeds()
     {
         Operate({"cmdTimeline", "frmTimeline/cboSpan#6"});
@@ -93,17 +72,6 @@ private slots:
             QVERIFY(picture.size.width() == 1000 && picture.size.height() <= page.height());
             QCOMPARE((picture.size.height() - layout.headerHeight) % layout.rowHeight, 0);
         }
-        const QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("timeline.pdf"));
-        printer.setPageOrientation(QPageLayout::Landscape);
-        gui::PaintPages(printer, [canvas](QSize area) { return canvas->PagePictures(area); });
-        QFile pdf(dir.filePath("timeline.pdf"));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        const QString written = QString::fromLatin1(pdf.readAll());
-        QCOMPARE(written.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))),
-                 static_cast<int>(canvas->PagePictures(printer.pageLayout().paintRectPixels(96).size()).size()));
     }
 
     // Below the aspect rows, a lane per pattern and bodies under the pattern's heading, counted in the
