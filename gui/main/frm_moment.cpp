@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>

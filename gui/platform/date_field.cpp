@@ -2,7 +2,10 @@
 
 #include "datetime/iso_dates.h"
 
+#include <QAction>
+#include <QCalendarWidget>
 #include <QKeyEvent>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -34,6 +37,24 @@ void DateField::setDateRange(const QDate& first, const QDate& last)
     m_last = last;
     if (m_date.isValid())
         setDate(m_date);
+}
+
+void DateField::AddCalendarButton()
+{
+    QAction* open = addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QLineEdit::TrailingPosition);
+    connect(open, &QAction::triggered, this, [this] {
+        auto* calendar = new QCalendarWidget(this);
+        calendar->setWindowFlags(Qt::Popup);
+        calendar->setAttribute(Qt::WA_DeleteOnClose);
+        calendar->setDateRange(m_first, m_last);
+        calendar->setSelectedDate(m_date);
+        connect(calendar, &QCalendarWidget::clicked, this, [this, calendar](const QDate& picked) {
+            setDate(picked);
+            calendar->close();
+        });
+        calendar->move(mapToGlobal(QPoint(0, height())));
+        calendar->show();
+    });
 }
 
 void DateField::TakeTyped()

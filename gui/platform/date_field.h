@@ -20,6 +20,8 @@ public:
     // Shows `date` (kept within the range); dateChanged when it differs from the date shown before.
     void setDate(const QDate& date);
     void setDateRange(const QDate& first, const QDate& last);
+    // A calendar button at the box's right end that opens a month to pick the date from.
+    void AddCalendarButton();
 
 signals:
     void dateChanged(const QDate& date);

@@ -31,13 +31,14 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
 namespace orvane::gui {
+
+class DateField;
 
 // The world date's zone in minutes east of Greenwich: its row's zone, or the computer's.
 int16_t WorldZoneMinutes(const app::MainModel& main);
@@ -181,7 +182,7 @@ private:
     std::vector<double> m_degrees;  // the crossings' longitudes last taken from txtDegrees
 
     QLabel* lblFrom = nullptr;
-    QDateEdit* dtpFrom = nullptr;
+    DateField* dtpFrom = nullptr;
     QLabel* lblSpan = nullptr;
     QComboBox* cboSpan = nullptr;
     QLabel* lblZone = nullptr;

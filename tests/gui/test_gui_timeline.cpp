@@ -1,12 +1,12 @@
 // The aspect timeline's wiring, on an offscreen screen of 1366 × 768 pixels with window frames: where it
 // opens, the date it opens at, the From box, the planets' check boxes, a click and the exports.
 
+#include "gui/platform/date_field.h"
 #include "gui/tools/frm_timeline.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QDialog>
 #include <QFile>
 #include <QImageReader>
@@ -104,9 +104,9 @@ private slots:
                 dialog->reject();
         });
         shutter.start(50);
-        auto* from = qobject_cast<QDateEdit*>(Control("frmTimeline/dtpFrom"));
-        from->setSelectedSection(QDateTimeEdit::YearSection);
-        QTest::keyClicks(from, "1999");
+        auto* from = qobject_cast<gui::DateField*>(Control("frmTimeline/dtpFrom"));
+        from->selectAll();
+        QTest::keyClicks(from, "1999-01-01");
         QTest::keyClick(from, Qt::Key_Return);
         QVERIFY(Timeline().Model().from == 2451179.5 && exported.isEmpty());  // 1 January 1999
 
