@@ -65,16 +65,18 @@ StepOutcome StepWith(Workspace& program, Direction direction, ComputeStep comput
         std::clamp<int16_t>(main.stepIncrement.ListIndex(), 0, datetime::kNumStepIncrements - 1));
     const bool forward = direction == Direction::Forward;
     // A precise world date steps as itself, in its zone, and its lists follow it to the half hour.
-    platform::Result<datetime::PreciseMoment> stepped(platform::Error{});
-    if (preciseBefore)
-        stepped = datetime::StepPreciseMoment(*preciseBefore, static_cast<int16_t>(increment), forward,
-                                              program.language);
-    datetime::StepDate after = datetime::StepWorldDate(before, increment, forward);
-    if (preciseBefore && stepped) {
-        datetime::SetPreciseMoment(main, core::kWorldDateRow, std::move(stepped.value()));
-    } else {
-        WriteWorldDate(main, after);
+    std::optional<datetime::PreciseMoment> stepped;
+    if (preciseBefore) {
+        platform::Result<datetime::PreciseMoment> moved = datetime::StepPreciseMoment(
+            *preciseBefore, static_cast<int16_t>(increment), forward, program.language);
+        if (moved)
+            stepped = std::move(moved.value());
     }
+    datetime::StepDate after = datetime::StepWorldDate(before, increment, forward);
+    if (stepped)
+        datetime::SetPreciseMoment(main, core::kWorldDateRow, std::move(*stepped));
+    else
+        WriteWorldDate(main, after);
     if (!main.preciseMoments[0] &&
         (increment == datetime::StepIncrement::Month || increment == datetime::StepIncrement::Year)) {
         after = datetime::DayCorrection(after, [&main, &program](const datetime::StepDate& date) {
