@@ -58,15 +58,28 @@ StepOutcome StepWith(Workspace& program, Direction direction, ComputeStep comput
     const datetime::StepDate before = ReadWorldDate(main);
     // Keep the controls' own values, text included, to put back exactly what was there.
     const std::string yearBefore = main.yearTexts[0];
-    // A step moves the row's half hours: a precise world date steps on from the half hour its lists show.
+    const int16_t zoneBefore = main.zoneLists[0].ListIndex();
     const std::optional<datetime::PreciseMoment> preciseBefore = main.preciseMoments[0];
     main.DropPreciseMoment(core::kWorldDateRow);
 
     const auto increment = static_cast<datetime::StepIncrement>(
         std::clamp<int16_t>(main.stepIncrement.ListIndex(), 0, datetime::kNumStepIncrements - 1));
-    datetime::StepDate after = datetime::StepWorldDate(before, increment, direction == Direction::Forward);
-    WriteWorldDate(main, after);
-    if (increment == datetime::StepIncrement::Month || increment == datetime::StepIncrement::Year) {
+    const bool forward = direction == Direction::Forward;
+    // A precise world date steps as itself, in its zone, and its lists follow it to the half hour.
+    std::optional<datetime::PreciseMoment> stepped;
+    if (preciseBefore) {
+        platform::Result<datetime::PreciseMoment> moved = datetime::StepPreciseMoment(
+            *preciseBefore, static_cast<int16_t>(increment), forward, program.language);
+        if (moved)
+            stepped = std::move(moved.value());
+    }
+    datetime::StepDate after = datetime::StepWorldDate(before, increment, forward);
+    if (stepped)
+        datetime::SetPreciseMoment(main, core::kWorldDateRow, std::move(*stepped));
+    else
+        WriteWorldDate(main, after);
+    if (!main.preciseMoments[0] &&
+        (increment == datetime::StepIncrement::Month || increment == datetime::StepIncrement::Year)) {
         after = datetime::DayCorrection(after, [&main, &program](const datetime::StepDate& date) {
             WriteWorldDate(main, date);
             return !datetime::InputDateToAJDate(main, core::kWorldDateRow, program.language);
@@ -79,6 +92,7 @@ StepOutcome StepWith(Workspace& program, Direction direction, ComputeStep comput
     if (outcome.compute.refusedRow == core::kWorldDateRow) {
         WriteWorldDate(main, before);
         main.yearTexts[0] = yearBefore;
+        main.zoneLists[0].SetListIndex(zoneBefore);
         main.preciseMoments[0] = preciseBefore;
         outcome.undone = true;
     }

@@ -278,10 +278,10 @@ void SetPreciseMoment(DateRows& model, int16_t row, PreciseMoment precise)
 {
     if (!core::IsDateRow(row))
         return;
-    const WallTime& wall = precise.local;
-    const double local = static_cast<double>(GregorianDayNumber(wall.year, wall.month, wall.day)) +
-                         (wall.hour * 3600.0 + wall.minute * 60.0 + wall.second) / kSecondsPerDay;
-    FillDateRow(model, row, local, NearestZonePosition(precise.offsetSeconds));
+    // The same instant in the nearest zone of the lists: 14:20 at +5:45 is 14:05 at +5:30, shown as 14:00.
+    const int16_t position = NearestZonePosition(precise.offsetSeconds);
+    const double local = precise.moment + ZoneOffsetMinutes(position) / kMinutesPerDay + 0.5;
+    FillDateRow(model, row, local, position);
     model.preciseMoments[static_cast<size_t>(row)] = std::move(precise);
 }
 

@@ -59,9 +59,9 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock);
 // has none), rounded to the half hour.
 void SetWorldDateTo(DateRows& model, double moment);
 
-// Gives `row` a precise moment: conversions use it from now on, and the row's lists show it to the half
-// hour in the list zone of its offset, or the nearest one when the lists lack it (GMT+5:30 for +5:45;
-// GMT+11:30 for +13:00).
+// Gives `row` a precise moment: conversions use it from now on, and the row's lists show the same instant
+// to the half hour in the list zone of its offset, or in the nearest one when the lists lack it (14:20 at
+// +5:45 shows as 14:00 GMT+5:30; GMT+11:30 for +13:00).
 void SetPreciseMoment(DateRows& model, int16_t row, PreciseMoment precise);
 
 // The zone list position whose offset is nearest `offsetSeconds` (exactly it when the lists have it).

@@ -5,6 +5,7 @@
 #include <date/date.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -179,8 +180,14 @@ std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZo
             if (((minuteOfDay - zone) % 1440 + 1440) % 1440 != 1439)
                 return std::nullopt;
             seconds = (minuteOfDay + 1) * 60.0;
+            result.leapSecond = true;
         } else {
-            seconds = minuteOfDay * 60.0 + *ss + *fraction * (secondsGiven ? 1.0 : 60.0);
+            const double extra = *fraction * (secondsGiven ? 1.0 : 60.0);
+            seconds = minuteOfDay * 60.0 + *ss + extra;
+            // Microseconds from the digits themselves, not from the Julian date, whose double holds only
+            // some tens of them.
+            const auto micro = static_cast<int64_t>(std::llround(extra * 1e6)) % 1000000;
+            result.microsecond = static_cast<int32_t>(micro);
         }
         result.hasTime = true;
     }
@@ -189,6 +196,38 @@ std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZo
     result.moment = static_cast<double>(GregorianDayNumber(year, *month, *day)) - 0.5 +
                     (seconds - zone * 60.0) / 86400.0;
     return result;
+}
+
+std::optional<TypedDate> ParseTypedDate(std::string_view text)
+{
+    // Three groups of digits split by one kind of separator; which group is which follows from it.
+    std::array<std::string_view, 3> parts;
+    const size_t first = text.find_first_of("-./");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const char separator = text[first];
+    size_t count = 0;
+    for (size_t start = 0; count < parts.size(); ++count) {
+        const size_t end = count + 1 < parts.size() ? text.find(separator, start) : text.size();
+        if (end == std::string_view::npos)
+            return std::nullopt;
+        parts[count] = text.substr(start, end - start);
+        start = end + 1;
+    }
+    for (const std::string_view part : parts)
+        if (part.empty() || part.size() > 4 ||
+            !std::all_of(part.begin(), part.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+            return std::nullopt;
+    const auto number = [](std::string_view digits) { return std::stoi(std::string(digits)); };
+    const size_t year = separator == '-' ? 0 : 2;
+    const size_t month = separator == '-' ? 1 : separator == '.' ? 1 : 0;
+    const size_t day = separator == '-' ? 2 : separator == '.' ? 0 : 1;
+    if (parts[year].size() != 4 || parts[month].size() > 2 || parts[day].size() > 2)
+        return std::nullopt;
+    const TypedDate date{number(parts[year]), number(parts[month]), number(parts[day])};
+    if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 || date.day > DaysIn(date.year, date.month))
+        return std::nullopt;
+    return date;
 }
 
 std::string IsoText(double moment, int32_t zoneMinutes)

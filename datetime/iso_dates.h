@@ -15,6 +15,10 @@ namespace orvane::datetime {
 struct IsoMoment {
     double moment = 0.0;      // Julian date, UT
     bool hasTime = false;     // the text gave a time of day
+    // The part of a second that the text gave beyond its whole seconds, in microseconds (0 … 999999), so
+    // that a moment written back shows the fraction as typed; 0 for a leap second.
+    int32_t microsecond = 0;
+    bool leapSecond = false;  // the text gave second 60
 };
 
 // A zone as the command line takes it: "Z", "UT", "UTC", "GMT" (0), "+01:00", "-0530", "+1", "GMT+1:00",
@@ -29,6 +33,18 @@ std::optional<int32_t> ParseZone(std::string_view text);
 // 00:59:60+01:00) and, with any fraction, stands for the end of that minute (00:00:00 UT of the next day).
 // Nothing for a malformed text or a date that does not exist.
 std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZoneMinutes);
+
+// A calendar date as a date field takes it typed: ISO 8601 ("1978-03-14", "1978-3-14"), the dotted form
+// with the day first ("14.03.1978", "14.3.1978") or the slashed form with the month first ("3/14/1978"),
+// the year with four digits (1 … 9999). Nothing for another text or a date that does not exist, so that a
+// field refuses it rather than reorder it.
+struct TypedDate {
+    int32_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    bool operator==(const TypedDate&) const = default;
+};
+std::optional<TypedDate> ParseTypedDate(std::string_view text);
 
 // The Julian Day Number of a proleptic Gregorian date, and back.
 int64_t GregorianDayNumber(int64_t year, int32_t month, int32_t day);

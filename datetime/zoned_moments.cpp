@@ -107,11 +107,34 @@ WallTime WallTimeAt(double moment, int32_t offsetSeconds)
     return local;
 }
 
-// The Julian date (UT) of a wall-clock time at `offsetSeconds` east.
+// The Julian date (UT) of a wall-clock time at `offsetSeconds` east. The moments count no leap seconds: a
+// leap second, with any fraction of it, is the end of its minute.
 double MomentOf(const WallTime& local, int32_t offsetSeconds)
 {
+    const double fraction = local.second == 60 ? 0.0 : local.microsecond / 1e6;
     return static_cast<double>(GregorianDayNumber(local.year, local.month, local.day)) - 0.5 +
-           (local.hour * 3600.0 + local.minute * 60.0 + local.second - offsetSeconds) / kSecondsPerDay;
+           (local.hour * 3600.0 + local.minute * 60.0 + local.second + fraction - offsetSeconds) / kSecondsPerDay;
+}
+
+// The wall-clock time of `moment` at `offsetSeconds` east whose fraction of a second was given as
+// `microsecond`: the whole seconds are those below the fraction, kept beside it as given.
+WallTime WallTimeWithFraction(double moment, int32_t offsetSeconds, int32_t microsecond)
+{
+    WallTime local = WallTimeAt(moment - microsecond / 1e6 / kSecondsPerDay, offsetSeconds);
+    local.microsecond = microsecond;
+    return local;
+}
+
+// ".75" for 750000 microseconds, trailing zeros left out; "" for none.
+std::string FractionText(int32_t microsecond)
+{
+    if (microsecond <= 0)
+        return {};
+    char digits[16];
+    std::snprintf(digits, sizeof digits, ".%06d", microsecond);
+    std::string text = digits;
+    text.erase(text.find_last_not_of('0') + 1);
+    return text;
 }
 
 // An offset as sign, hours (two digits with `twoDigitHours`), minutes and, where it has them, seconds:
@@ -145,6 +168,38 @@ std::string WallTimeText(const WallTime& local, bool withSeconds)
     else
         std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d", local.year, local.month, local.day, local.hour,
                       local.minute);
+    return withSeconds ? text + FractionText(local.microsecond) : std::string(text);
+}
+
+// A leap second's wall-clock time, "2026-01-01T00:59:60": the same text with second 59 (and no fraction, since
+// any fraction of a leap second is its end), and where the seconds stand; nothing for another text.
+std::optional<std::string> LeapSecondAsSecond59(std::string_view local)
+{
+    const size_t time = local.find_first_of("Tt ", 1);
+    if (time == std::string_view::npos || local.size() < time + 9 || local[time + 3] != ':' ||
+        local[time + 6] != ':' || local.substr(time + 7, 2) != "60")
+        return std::nullopt;
+    const std::string_view rest = local.substr(time + 9);
+    if (!rest.empty() && ((rest[0] != '.' && rest[0] != ',') ||
+                          rest.find_first_not_of("0123456789", 1) != std::string_view::npos || rest.size() < 2))
+        return std::nullopt;
+    return std::string(local.substr(0, time + 7)) + "59";
+}
+
+// A leap second is the last second of a day of Universal Time: at `offsetSeconds` east the wall clock's
+// minute of it is 23:59 moved by the offset ("00:59" in Berlin in winter).
+bool IsLeapSecondMinute(const WallTime& local, int32_t offsetSeconds)
+{
+    const int32_t utSecond = ((local.hour * 3600 + local.minute * 60 - offsetSeconds) % 86400 + 86400) % 86400;
+    return utSecond == 86400 - 60;
+}
+
+// The wall-clock time of the leap second at `offsetSeconds` east: "00:59:60".
+std::string LeapSecondClockText(int32_t offsetSeconds)
+{
+    const int32_t minuteOfDay = ((86400 - 60 + offsetSeconds) % 86400 + 86400) % 86400 / 60;
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:60", minuteOfDay / 60, minuteOfDay % 60);
     return text;
 }
 
@@ -313,7 +368,7 @@ Result<PreciseMoment> ResolveWallTime(const WallTime& local, const MomentZone& z
         if (!offsets)
             return Result<PreciseMoment>(offsets.failure());
         const WallTimeOffsets& o = offsets.value();
-        const std::string when = WallTimeText(local, local.second != 0);
+        const std::string when = WallTimeText(local, local.second != 0 || local.microsecond != 0);
         if (o.kind == WallTimeKind::Skipped)
             return Result<PreciseMoment>(Refusal(language, text::kTextSkippedTime, when, zone.name, OffsetText(o.first),
                                                  OffsetText(o.second)));
@@ -329,6 +384,12 @@ Result<PreciseMoment> ResolveWallTime(const WallTime& local, const MomentZone& z
         } else {
             precise.offsetSeconds = o.first;
         }
+    }
+    if (local.second == 60 && !IsLeapSecondMinute(local, precise.offsetSeconds)) {
+        const std::string where = zone.kind == ZoneKind::Named ? zone.name : OffsetText(precise.offsetSeconds);
+        return Result<PreciseMoment>(Refusal(language, text::kTextNoLeapSecond, WallTimeText(local, true), where,
+                                             LeapSecondClockText(precise.offsetSeconds),
+                                             OffsetText(precise.offsetSeconds)));
     }
     precise.moment = MomentOf(local, precise.offsetSeconds);
     precise.typed = PreciseMomentIso(precise);
@@ -351,6 +412,61 @@ Result<PreciseMoment> MomentInZone(double moment, const MomentZone& zone, const 
     precise.local = WallTimeAt(moment, offset);
     precise.typed = PreciseMomentIso(precise);
     return Result<PreciseMoment>(std::move(precise));
+}
+
+namespace {
+
+// The calendar date `days` days or `months` months after `local`'s, at the same time of day; a day that the
+// month lacks becomes its last.
+WallTime ShiftedWallTime(WallTime local, int64_t days, int64_t months)
+{
+    int64_t year = local.year;
+    int32_t month = local.month;
+    int32_t day = local.day;
+    if (months != 0) {
+        const int64_t count = year * 12 + month - 1 + months;
+        year = count >= 0 ? count / 12 : -((-count + 11) / 12);
+        month = static_cast<int32_t>(count - year * 12 + 1);
+        const int64_t first = GregorianDayNumber(year, month, 1);
+        const int64_t length =
+            GregorianDayNumber(year + (month == 12 ? 1 : 0), month == 12 ? 1 : month + 1, 1) - first;
+        day = static_cast<int32_t>(std::min<int64_t>(day, length));
+    }
+    GregorianDate(GregorianDayNumber(year, month, day) + days, year, month, day);
+    local.year = static_cast<int32_t>(year);
+    local.month = month;
+    local.day = day;
+    return local;
+}
+
+}  // namespace
+
+Result<PreciseMoment> StepPreciseMoment(const PreciseMoment& from, int16_t step, bool forward,
+                                        const text::Language& language)
+{
+    const int64_t sign = forward ? 1 : -1;
+    const int32_t microsecond = from.local.second == 60 ? 0 : from.local.microsecond;
+    if (step <= 0) {
+        const double moment = from.moment + static_cast<double>(sign) / 48.0;
+        Result<PreciseMoment> stepped = MomentInZone(moment, from.zone, language);
+        if (stepped)
+            stepped.value().local = WallTimeWithFraction(moment, stepped.value().offsetSeconds, microsecond);
+        return stepped;
+    }
+    const WallTime start = from.local.second == 60 ? WallTimeAt(from.moment, from.offsetSeconds) : from.local;
+    const int64_t days = step == 1 ? sign : step == 2 ? 7 * sign : 0;
+    const int64_t months = step == 3 ? sign : step >= 4 ? 12 * sign : 0;
+    WallTime local = ShiftedWallTime(start, days, months);
+    local.microsecond = microsecond;
+    Result<PreciseMoment> stepped = ResolveWallTime(local, from.zone, std::nullopt, language);
+    if (!stepped && from.zone.kind == ZoneKind::Named) {
+        // Skipped or shown twice there: the offset the moment had decides, and the clock shows the result.
+        const double moment = MomentOf(local, from.offsetSeconds);
+        stepped = MomentInZone(moment, from.zone, language);
+        if (stepped)
+            stepped.value().local = WallTimeWithFraction(moment, stepped.value().offsetSeconds, microsecond);
+    }
+    return stepped;
 }
 
 std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock)
@@ -475,7 +591,24 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
         return precise;
     }
 
-    // A fixed offset reads the whole text as ISO 8601 does (fractions and the leap second included).
+    // A leap second is read in any zone as the wall clock shows it, and accepted where it is the last
+    // second of a day of Universal Time.
+    if (const std::optional<std::string> second59 = LeapSecondAsSecond59(local)) {
+        if (zone.kind != ZoneKind::Named && givenOffset && *givenOffset != zone.offsetSeconds)
+            return Result<PreciseMoment>(Refusal(language, text::kTextOffsetDisagrees, IsoOffset(*givenOffset),
+                                                 OffsetText(zone.offsetSeconds), OffsetText(zone.offsetSeconds)));
+        const std::optional<IsoMoment> wall = ParseIsoMoment(*second59, 0);
+        if (!wall)
+            return notADate();
+        WallTime leap = WallTimeAt(wall->moment, 0);
+        leap.second = 60;
+        Result<PreciseMoment> precise = ResolveWallTime(leap, zone, givenOffset, language);
+        if (precise)
+            precise.value().typed = std::string(text);
+        return precise;
+    }
+
+    // A fixed offset reads the whole text as ISO 8601 does (fractions included).
     if (zone.kind != ZoneKind::Named) {
         if (givenOffset && *givenOffset != zone.offsetSeconds)
             return Result<PreciseMoment>(Refusal(language, text::kTextOffsetDisagrees, IsoOffset(*givenOffset),
@@ -489,8 +622,10 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
             return notADate();
         const double moment = read->moment - (wholeMinutes ? 0.0 : zone.offsetSeconds / kSecondsPerDay);
         Result<PreciseMoment> precise = MomentInZone(moment, zone, language);
-        if (precise)
+        if (precise) {
+            precise.value().local = WallTimeWithFraction(moment, precise.value().offsetSeconds, read->microsecond);
             precise.value().typed = std::string(text);
+        }
         return precise;
     }
 
@@ -498,20 +633,21 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
     const std::optional<IsoMoment> wall = ParseIsoMoment(local, 0);
     if (!wall)
         return notADate();
-    const double seconds = (wall->moment + 0.5) * kSecondsPerDay;
-    const double whole = std::floor(seconds + 1e-4);
-    Result<PreciseMoment> precise = ResolveWallTime(WallTimeAt(wall->moment, 0), zone, givenOffset, language);
-    if (precise) {
-        // A fraction of a second is kept in the moment.
-        precise.value().moment += std::max(0.0, seconds - whole) / kSecondsPerDay;
+    Result<PreciseMoment> precise =
+        ResolveWallTime(WallTimeWithFraction(wall->moment, 0, wall->microsecond), zone, givenOffset, language);
+    if (precise)
         precise.value().typed = std::string(text);
-    }
     return precise;
 }
 
 std::string OffsetText(int32_t offsetSeconds)
 {
     return offsetSeconds == 0 ? "GMT" : "GMT" + SignedOffset(offsetSeconds, false);
+}
+
+std::string WallTimeIso(const WallTime& local)
+{
+    return WallTimeText(local, true);
 }
 
 std::string PreciseMomentIso(const PreciseMoment& precise)
@@ -539,14 +675,15 @@ std::string ZoneDescription(const PreciseMoment& precise, const text::Language& 
 
 std::string PreciseMomentLabel(const PreciseMoment& precise, const text::Language& language)
 {
-    char time[16];
-    if (precise.local.second != 0)
-        std::snprintf(time, sizeof time, "%02d:%02d:%02d", precise.local.hour, precise.local.minute,
+    char clock[16];
+    if (precise.local.second != 0 || precise.local.microsecond != 0)
+        std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", precise.local.hour, precise.local.minute,
                       precise.local.second);
     else
-        std::snprintf(time, sizeof time, "%02d:%02d", precise.local.hour, precise.local.minute);
+        std::snprintf(clock, sizeof clock, "%02d:%02d", precise.local.hour, precise.local.minute);
+    const std::string time = clock + FractionText(precise.local.microsecond);
     if (precise.zone.kind == ZoneKind::FixedOffset)
-        return std::string(time) + " " + OffsetText(precise.offsetSeconds);
+        return time + " " + OffsetText(precise.offsetSeconds);
     return language.TextWithReplacements(text::kTextPreciseMomentLabel, time, ZoneDescription(precise, language),
                                          OffsetText(precise.offsetSeconds));
 }

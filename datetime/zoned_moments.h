@@ -31,7 +31,8 @@ struct WallTime {
     int32_t day = 1;
     int32_t hour = 0;
     int32_t minute = 0;
-    int32_t second = 0;
+    int32_t second = 0;       // 60 for a leap second
+    int32_t microsecond = 0;  // the fraction of the second as given, 0 … 999999
     bool operator==(const WallTime&) const = default;
 };
 
@@ -117,6 +118,14 @@ std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock);
 // when the computer names no zone the database has.
 std::optional<int32_t> ClockStandardOffset(const platform::Clock& clock);
 
+// A precise moment one step forward or back, `step` being the step list's position: half an hour of
+// Universal Time, or a day, a week, a calendar month or a year of the zone's wall clock at the same time of
+// day (31 January + 1 month is 28 or 29 February). A wall-clock time that the zone skipped or showed twice
+// there keeps the offset the moment had; a leap second steps from the end of its minute. The fraction of
+// a second stays. Refused only for an unknown zone.
+platform::Result<PreciseMoment> StepPreciseMoment(const PreciseMoment& from, int16_t step, bool forward,
+                                                  const text::Language& language);
+
 // Reads a moment as the command line takes it: ISO 8601 (see ParseIsoMoment) with an offset to the minute,
 // "Z", a zone in brackets after it ("1989-10-03T15:30[Europe/Berlin]", "2025-11-02T01:30-04:00[America/
 // New_York]", where offset and zone must agree), or neither, and then in `defaultZone`. A date without a
@@ -131,6 +140,10 @@ platform::Result<MomentZone> ParseMomentZone(std::string_view text, const text::
 // An offset as the zone lists write it: "GMT", "GMT+1:00", "GMT-3:30", "GMT+5:45", with seconds when it
 // has them ("GMT+0:53:28").
 std::string OffsetText(int32_t offsetSeconds);
+
+// A wall-clock time as ISO 8601 writes it, to the second, with the fraction of a second when it has one:
+// "1986-06-01T14:20:00", "1978-03-14T06:30:15.75".
+std::string WallTimeIso(const WallTime& local);
 
 // The ISO text of a precise moment: "1989-10-03T15:30:00+02:00[Europe/Berlin]", without the brackets for a
 // fixed offset or local mean time.

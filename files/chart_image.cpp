@@ -51,7 +51,7 @@ public:
     {
         Add(ImageTextLine::Kind::Caption, m_language.Text(text::kTextWorldDate) + ":", x, y);
         Add(ImageTextLine::Kind::Caption, RowDateText(m_rows, core::kWorldDateRow), x - 20, y + h);
-        Add(ImageTextLine::Kind::Caption, RowClockText(m_rows, core::kWorldDateRow), x - 40, y + 2 * h);
+        Add(ImageTextLine::Kind::Caption, RowClockText(m_rows, core::kWorldDateRow, m_language), x - 40, y + 2 * h);
     }
     // A birthdate's label, date and clock text, one below the other.
     void BirthBlock(int16_t set, int32_t x, int32_t y)
@@ -59,7 +59,7 @@ public:
         const int16_t label = set == 1 ? text::kTextImage1stBirthdate : text::kTextImage2ndBirthdate;
         Add(ImageTextLine::Kind::Caption, m_language.Text(label) + ":", x, y);
         Add(ImageTextLine::Kind::Caption, RowDateText(m_rows, set), x, y + h);
-        Add(ImageTextLine::Kind::Caption, RowClockText(m_rows, set), x, y + 2 * h);
+        Add(ImageTextLine::Kind::Caption, RowClockText(m_rows, set, m_language), x, y + 2 * h);
     }
 
     std::vector<ImageTextLine> Take() { return std::move(m_lines); }
@@ -93,13 +93,20 @@ std::string BitmapFileName(const std::string& pngFileName)
 std::string RowDateText(const datetime::DateRows& rows, int16_t row)
 {
     const size_t r = static_cast<size_t>(row);
+    if (const std::optional<datetime::PreciseMoment>& precise = rows.preciseMoments[r]) {
+        const datetime::WallTime& local = precise->local;
+        return std::to_string(local.year) + "-" + TwoDigits(static_cast<int16_t>(local.month)) + "-" +
+               TwoDigits(static_cast<int16_t>(local.day));
+    }
     return rows.yearTexts[r] + "-" + TwoDigits(rows.monthLists[r].ListIndex()) + "-" +
            TwoDigits(rows.dayLists[r].ListIndex());
 }
 
-std::string RowClockText(const datetime::DateRows& rows, int16_t row)
+std::string RowClockText(const datetime::DateRows& rows, int16_t row, const text::Language& language)
 {
     const size_t r = static_cast<size_t>(row);
+    if (const std::optional<datetime::PreciseMoment>& precise = rows.preciseMoments[r])
+        return datetime::PreciseMomentLabel(*precise, language);
     return rows.halfHourLists[r].Text() + " " + rows.zoneLists[r].Text();
 }
 

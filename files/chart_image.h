@@ -26,8 +26,10 @@ std::string BitmapFileName(const std::string& pngFileName);
 
 // A row's date as the caption prints it: the year as typed, the month's and the day's list positions
 // with two digits ("1987-03-09"); its clock text: the selected half hour, a blank and the selected zone.
+// A row that holds a precise moment prints the moment that was computed instead: its date in its zone and
+// its clock time with the zone ("06:45 Europe/Vienna, GMT+1:00").
 std::string RowDateText(const datetime::DateRows& rows, int16_t row);
-std::string RowClockText(const datetime::DateRows& rows, int16_t row);
+std::string RowClockText(const datetime::DateRows& rows, int16_t row, const text::Language& language);
 
 struct ImageTextLine {
     enum class Kind { Title, Caption };  // grey title block, blue caption lines

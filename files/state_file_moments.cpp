@@ -12,15 +12,6 @@
 namespace orvane::files {
 namespace {
 
-// The wall-clock time of a moment as the line writes it: "1986-06-01T14:20:00".
-std::string WallTimeText(const datetime::WallTime& local)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", local.year, local.month, local.day, local.hour,
-                  local.minute, local.second);
-    return text;
-}
-
 std::string Line(const datetime::PreciseMoment& precise)
 {
     const std::string iso = datetime::PreciseMomentIso(precise);
@@ -29,9 +20,10 @@ std::string Line(const datetime::PreciseMoment& precise)
     case datetime::ZoneKind::FixedOffset: return iso;
     case datetime::ZoneKind::LocalMeanTime: break;
     }
+    // The shortest text that reads back to the same longitude, so that the offset stays the same.
     char longitude[32];
-    std::snprintf(longitude, sizeof longitude, "%.6g", precise.zone.longitude);
-    return WallTimeText(precise.local) + " LMT " + longitude;
+    const auto written = std::to_chars(longitude, longitude + sizeof longitude, precise.zone.longitude);
+    return datetime::WallTimeIso(precise.local) + " LMT " + std::string(longitude, written.ptr);
 }
 
 // One row's line read back; nothing when it does not read.

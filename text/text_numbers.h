@@ -451,6 +451,7 @@ inline constexpr int16_t kTextModeNeedsBirth = 1712;       // --mode without the
 inline constexpr int16_t kTextMomentsHeaderMissing = 1713; // precise-moment lines without their marker
 inline constexpr int16_t kTextMomentDoesNotFit = 1717;      // a precise moment beside its row: [r3] why
 inline constexpr int16_t kTextMomentDisagreesWithRow = 1718; // the why: [r1] the row's name, [r2] the row
+inline constexpr int16_t kTextNoLeapSecond = 1730;         // second 60 outside the last minute of a UT day
 // ----- Synodic cycles (the companion's cycles command) ------------------------------------------------
 inline constexpr int16_t kTextCyclesNeedTwoBodies = 1650;  // cycles with fewer or more than two bodies
 inline constexpr int16_t kTextCyclesSameBody = 1651;       // cycles with one body named twice

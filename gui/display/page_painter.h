@@ -13,9 +13,11 @@ namespace orvane::gui {
 
 class GridView;
 
-// The title above the grid, the grid as on screen, and the summary beside it (one-date modes) or below
-// it (two-date modes), on white.
-Picture GridPagePicture(const GridView& grid, const QString& title, const QString& summary, bool summaryBelow,
+// The title above the grid with the heading under it (the mode, the dates and the convention, a line
+// each), the grid as on screen, and the summary beside it (one-date modes) or below it (two-date modes),
+// on white.
+Picture GridPagePicture(const GridView& grid, const QString& title, const QString& heading, const QString& summary,
+                        bool summaryBelow,
                         const QFont& font);
 
 // A title and below it the list in `listFont` (a fixed-pitch font keeps its columns), line by line, on

@@ -208,10 +208,15 @@ private:
     // Help, the manual link and the chart image export.
     void BuildHelpControls();
     void SaveChartImage();
+    // "Save as ..." of the state, whatever the window shows (its key, and the button beside the grid).
+    void SaveStateAs();
     // Print and export (frm_main_output.cpp): the buttons' keys, their tooltips, and the picture shown.
+    // "Save as ..." has two: the state's, and the chart picture's while the button saves the chart.
     std::vector<std::pair<QPushButton*, QKeySequence>> Shortcuts() const;
+    static QKeySequence ChartPictureKey();
     void SetShortcuts();
     void SetShortcutTips();
+    void SetSaveAsTip();
     Picture ShownPicture() const;
 
     app::Workspace& m_program;

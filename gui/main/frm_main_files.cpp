@@ -71,6 +71,11 @@ void frmMain::cmdSaveAs_Click()
         SaveChartImage();
         return;
     }
+    SaveStateAs();
+}
+
+void frmMain::SaveStateAs()
+{
     const text::Language& language = m_program.language;
     const QString path = AskSaveFileName(this, Q(language.Text(text::kTextSaveStateAs)),
                                          Q(language.Text(text::kTextStateFiles)) + " (*.qvs)", "qvs");

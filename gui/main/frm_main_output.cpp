@@ -3,6 +3,8 @@
 
 #include "gui/main/frm_main.h"
 
+#include "app/page_heading.h"
+
 #include "gui/display/chart_view.h"
 #include "gui/display/grid_view.h"
 #include "gui/display/page_painter.h"
@@ -42,17 +44,34 @@ std::vector<std::pair<QPushButton*, QKeySequence>> frmMain::Shortcuts() const
             {cmdExport, QKeySequence(Qt::CTRL | Qt::Key_E)}};
 }
 
+QKeySequence frmMain::ChartPictureKey()
+{
+    return QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S);
+}
+
 void frmMain::SetShortcuts()
 {
     // A shortcut of the window rather than of the button: a button's new caption would take its own away.
     // The key presses the button only while it can be pressed.
     for (const auto& [button, keys] : Shortcuts()) {
         auto* shortcut = new QShortcut(keys, this);
+        if (button == cmdSaveAs) {
+            // One key, one meaning: Ctrl+Shift+S saves the state even while the button saves the chart.
+            connect(shortcut, &QShortcut::activated, this, [this] {
+                if (cmdSaveAs->isEnabled() && cmdSaveAs->isVisible())
+                    SaveStateAs();
+            });
+            continue;
+        }
         connect(shortcut, &QShortcut::activated, button, [button = button] {
             if (button->isEnabled() && button->isVisible())
                 button->click();
         });
     }
+    connect(new QShortcut(ChartPictureKey(), this), &QShortcut::activated, this, [this] {
+        if (m_program.main.chartShown && cmdSaveAs->isEnabled() && cmdSaveAs->isVisible())
+            SaveChartImage();
+    });
 }
 
 void frmMain::SetShortcutTips()
@@ -61,6 +80,16 @@ void frmMain::SetShortcutTips()
     for (const auto& [button, keys] : Shortcuts())
         button->setToolTip(Q(m_program.language.TextWithReplacements(
             text::kTextShortcutTip, keys.toString(QKeySequence::NativeText).toStdString())));
+    SetSaveAsTip();
+}
+
+void frmMain::SetSaveAsTip()
+{
+    // The button names the key of what it does now: the chart picture's while it saves the chart.
+    const QKeySequence keys =
+        m_program.main.chartShown ? ChartPictureKey() : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    cmdSaveAs->setToolTip(Q(m_program.language.TextWithReplacements(
+        text::kTextShortcutTip, keys.toString(QKeySequence::NativeText).toStdString())));
 }
 
 Picture frmMain::ShownPicture() const
@@ -70,7 +99,11 @@ Picture frmMain::ShownPicture() const
     // The summary beside the grid in the one-date modes, below it in the two-date modes.
     const bool below = txbReport1->isVisible();
     const QPlainTextEdit* summary = below ? txbReport1 : txbReport;
-    return GridPagePicture(*picTable, lblTitle->text(), summary->toPlainText(), below, font());
+    QStringList heading;
+    for (const std::string& line : app::PageHeading(m_program))
+        heading << Q(line);
+    return GridPagePicture(*picTable, lblTitle->text(), heading.join(QLatin1Char('\n')), summary->toPlainText(), below,
+                           font());
 }
 
 void frmMain::cmdPrint_Click()

@@ -124,6 +124,7 @@ void frmMain::SyncViews()
     cmdToggleGraphic->setText(
         Q(language.Text(main.chartShown ? text::kTextDisplayTable : text::kTextDisplayChart)));
     cmdSaveAs->setText(Q(language.Text(main.chartShown ? text::kTextSaveChartAs : text::kTextSaveAs)));
+    SetSaveAsTip();
     lblFoot->setVisible(!main.chartShown);
     const bool manualLink = app::ManualLinkVisible(main);
     lblUserManual->setVisible(manualLink);

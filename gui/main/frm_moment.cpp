@@ -1,12 +1,12 @@
 #include "gui/main/frm_moment.h"
 
+#include "gui/platform/date_field.h"
 #include "gui/platform/qt_widgets.h"
 #include "text/text_numbers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,8 +41,7 @@ frmMoment::frmMoment(app::Workspace& program, platform::MessageBoxes& boxes, con
 void frmMoment::BuildControls()
 {
     lblDate = Create<QLabel>(this, QStringLiteral("lblDate"));
-    dtpDate = Create<QDateEdit>(this, QStringLiteral("dtpDate"));
-    dtpDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dtpDate = Create<DateField>(this, QStringLiteral("dtpDate"));
     dtpDate->setDateRange(kFirstDate, kLastDate);
     lblTime = Create<QLabel>(this, QStringLiteral("lblTime"));
     dtpTime = Create<QTimeEdit>(this, QStringLiteral("dtpTime"));
@@ -115,7 +114,7 @@ void frmMoment::BuildControls()
 
 void frmMoment::ConnectControls()
 {
-    connect(dtpDate, &QDateEdit::dateChanged, this, &frmMoment::Entry_Change);
+    connect(dtpDate, &DateField::dateChanged, this, &frmMoment::Entry_Change);
     connect(dtpTime, &QTimeEdit::timeChanged, this, &frmMoment::Entry_Change);
     connect(cboZone, &QComboBox::currentTextChanged, this, &frmMoment::Entry_Change);
     connect(chkMeanTime, &QCheckBox::toggled, this, &frmMoment::Entry_Change);

@@ -21,7 +21,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,6 +28,8 @@ class QRadioButton;
 class QTimeEdit;
 
 namespace orvane::gui {
+
+class DateField;
 
 class frmMoment : public QDialog {
     Q_OBJECT
@@ -66,7 +67,7 @@ private:
     bool m_syncing = false;
 
     QLabel* lblDate = nullptr;
-    QDateEdit* dtpDate = nullptr;
+    DateField* dtpDate = nullptr;
     QLabel* lblTime = nullptr;
     QTimeEdit* dtpTime = nullptr;
     QLabel* lblZone = nullptr;

@@ -120,6 +120,36 @@ void PrintPicture(QWidget* parent, const Picture& picture, const QString& title)
     preview.exec();
 }
 
+void PaintPages(QPrinter& printer, const PagesFor& pagesFor)
+{
+    printer.setResolution(kPictureDpi);
+    QPainter painter(&printer);
+    if (!painter.isActive())
+        return;
+    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const std::vector<Picture> pages = pagesFor(area.size().toSize());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            printer.newPage();
+        painter.save();
+        // A page wider than the area (it should not be) is made to fit rather than cut.
+        Draw(painter, pages[i], std::min(1.0, area.width() / std::max(1, pages[i].size.width())));
+        painter.restore();
+    }
+}
+
+void PrintPages(QWidget* parent, const PagesFor& pagesFor, const QString& title)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&pagesFor](QPrinter* page) { PaintPages(*page, pagesFor); });
+    preview.exec();
+}
+
 std::optional<PictureFileChoice> AskPictureFile(QWidget* parent, const text::Language& language)
 {
     const auto choices = files::PictureChoices(language);

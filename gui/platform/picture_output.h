@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QPainter;
 class QPrinter;
@@ -42,6 +43,13 @@ void PaintOnPage(QPrinter& printer, const Picture& picture);
 
 // Qt's print preview of the picture, from which its print dialog prints it.
 void PrintPicture(QWidget* parent, const Picture& picture, const QString& title);
+
+// Pictures made for the page, one a page: `pagesFor` is given the printable area in the pictures' pixels
+// (96 a inch) and returns pictures no wider than it, drawn at their own size so that text keeps its size.
+using PagesFor = std::function<std::vector<Picture>(QSize page)>;
+void PaintPages(QPrinter& printer, const PagesFor& pagesFor);
+// Qt's print preview of such pages, landscape.
+void PrintPages(QWidget* parent, const PagesFor& pagesFor, const QString& title);
 
 // The export dialog: a file name and one of the file types (PDF, SVG, PNG at 1×, 2×, 4×); nothing when
 // the user cancels.

@@ -83,6 +83,21 @@ QSize frmPopUp::NoticeSize(const QString& message, int width, int height) const
     return {std::max(width, platform::Twips(text.width())), std::max(height, platform::Twips(text.height()))};
 }
 
+QPoint frmPopUp::OnScreen(const QRect& wanted) const
+{
+    // A notice placed beside a window at the screen's edge moves in until the whole of it shows, on the
+    // screen that holds most of it.
+    const QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (screen == nullptr)
+        screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return wanted.topLeft();
+    const QRect area = screen->availableGeometry();
+    const int left = std::max(area.left(), std::min(wanted.left(), area.right() + 1 - wanted.width()));
+    const int top = std::max(area.top(), std::min(wanted.top(), area.bottom() + 1 - wanted.height()));
+    return {left, top};
+}
+
 void frmPopUp::ShowNotice(const QString& message, int width, int height, int duration, QPoint topLeftPixels)
 {
     lblMessage->setText(message);
@@ -95,7 +110,7 @@ void frmPopUp::ShowNotice(const QString& message, int width, int height, int dur
         Timer1->start(duration);
     else
         Timer1->stop();
-    move(topLeftPixels);
+    move(OnScreen(QRect(topLeftPixels, QSize(Px(size.width()), Px(size.height())))));
     show();
     raise();
 }

@@ -32,6 +32,8 @@ private slots:
 private:
     // Caption, size, timer and position of a notice, then shown at the front without taking the focus.
     void ShowNotice(const QString& message, int width, int height, int duration, QPoint topLeftPixels);
+    // Where a notice wanted at `wanted` (pixels of the desktop) stands so that all of it is on a screen.
+    QPoint OnScreen(const QRect& wanted) const;
     void Dismiss();
     // The size in twips a notice is shown at: the size asked for, or larger where its text needs more.
     QSize NoticeSize(const QString& message, int width, int height) const;

@@ -7,6 +7,7 @@
 #include "gui/display/grid_view.h"
 #include "gui/display/pattern_lane_painter.h"
 #include "gui/display/timeline_painter.h"
+#include "gui/platform/date_field.h"
 #include "gui/platform/qt_widgets.h"
 #include "gui/platform/save_dialog.h"
 #include "platform/saved_file.h"
@@ -16,7 +17,6 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -73,10 +73,9 @@ frmTimeline::frmTimeline(app::Workspace& program, platform::MessageBoxes& boxes,
 void frmTimeline::CreateControls()
 {
     lblFrom = Create<QLabel>(this, QStringLiteral("lblFrom"));
-    dtpFrom = Create<QDateEdit>(this, QStringLiteral("dtpFrom"));
-    dtpFrom->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dtpFrom = Create<DateField>(this, QStringLiteral("dtpFrom"));
     dtpFrom->setDateRange(QDate(1, 1, 1), QDate(2799, 12, 31));
-    dtpFrom->setCalendarPopup(true);
+    dtpFrom->AddCalendarButton();
     lblSpan = Create<QLabel>(this, QStringLiteral("lblSpan"));
     cboSpan = Create<QComboBox>(this, QStringLiteral("cboSpan"));
     lblZone = Create<QLabel>(this, QStringLiteral("lblZone"));
@@ -103,6 +102,10 @@ void frmTimeline::CreateControls()
     cmdPrint = Create<QPushButton>(this, QStringLiteral("cmdPrint"));
     cmdExport = Create<QPushButton>(this, QStringLiteral("cmdExport"));
     lblHint->setWordWrap(true);
+    // The lists take the width of their longest entry again after every change of language, not only the
+    // first time they show ("geometrisch" is longer than "geometric").
+    for (QComboBox* list : {cboSpan, cboFrame, cboPositions})
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // No button is the dialog's default: Return in the From box takes the typed date and nothing else.
     for (QPushButton* button : {cmdExportPng, cmdExportCsv, cmdClose, cmdPrint, cmdExport})
         button->setAutoDefault(false);
@@ -153,8 +156,7 @@ void frmTimeline::CreateControls()
 
     // A typed date is taken when it is complete (Return, or the focus leaving), not at every keystroke: a
     // long span takes a moment to search.
-    dtpFrom->setKeyboardTracking(false);
-    connect(dtpFrom, &QDateEdit::dateChanged, this, &frmTimeline::dtpFrom_Change);
+    connect(dtpFrom, &DateField::dateChanged, this, &frmTimeline::dtpFrom_Change);
     connect(cboSpan, &QComboBox::activated, this, &frmTimeline::cboSpan_Click);
     connect(cboFrame, &QComboBox::activated, this, &frmTimeline::cboFrame_Click);
     connect(cboPositions, &QComboBox::activated, this, &frmTimeline::cboPositions_Click);

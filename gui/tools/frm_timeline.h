@@ -31,13 +31,14 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
 namespace orvane::gui {
+
+class DateField;
 
 // The world date's zone in minutes east of Greenwich: its row's zone, or the computer's.
 int16_t WorldZoneMinutes(const app::MainModel& main);
@@ -65,6 +66,10 @@ public:
     QImage WholeImage(int width) const;
     // The same picture to print or to write as PDF, SVG or PNG (frm_timeline_output.cpp).
     gui::Picture WholePicture(int width) const;
+    // The view printed on pages of `page` pixels (at the picture's own resolution, so that its text keeps
+    // its size): a page a year of the view at most, as many rows as fit under the tick band, rows whole;
+    // the pages of the first rows for every year first.
+    std::vector<gui::Picture> PagePictures(QSize page) const;
     // The pattern lanes shown below the aspect rows (`lanes` must outlive the canvas; null for none).
     void SetPatternLanes(const std::vector<display::PatternLane>* lanes) { m_lanes = lanes; }
 
@@ -177,7 +182,7 @@ private:
     std::vector<double> m_degrees;  // the crossings' longitudes last taken from txtDegrees
 
     QLabel* lblFrom = nullptr;
-    QDateEdit* dtpFrom = nullptr;
+    DateField* dtpFrom = nullptr;
     QLabel* lblSpan = nullptr;
     QComboBox* cboSpan = nullptr;
     QLabel* lblZone = nullptr;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvane::gui {
 namespace {
@@ -32,6 +33,36 @@ gui::Picture TimelineCanvas::WholePicture(int width) const
             }};
 }
 
+std::vector<gui::Picture> TimelineCanvas::PagePictures(QSize page) const
+{
+    constexpr double kDaysPerPage = 366.0;
+    const display::TimelineLayout whole = Layout();
+    const int rows = m_timeline.RowCount() + LaneCount();
+    const int rowsPerPage = std::max(1, (page.height() - whole.headerHeight) / whole.rowHeight);
+    const auto spans = static_cast<int>(std::max(1.0, std::ceil(whole.view.Length() / kDaysPerPage - 1e-9)));
+    std::vector<gui::Picture> pages;
+    for (int first = 0; first < std::max(rows, 1); first += rowsPerPage) {
+        const int count = std::clamp(rows - first, 1, rowsPerPage);
+        for (int span = 0; span < spans; ++span) {
+            display::TimelineLayout layout = whole;
+            layout.width = page.width();
+            layout.view.from = whole.view.from + span * whole.view.Length() / spans;
+            layout.view.to = whole.view.from + (span + 1) * whole.view.Length() / spans;
+            const int height = layout.headerHeight + count * layout.rowHeight;
+            pages.push_back({QSize(page.width(), height),
+                             [this, picture = Picture(layout, height, first * layout.rowHeight), height,
+                              width = page.width()](QPainter& painter) {
+                                 painter.save();
+                                 painter.setClipRect(QRect(0, 0, width, height));
+                                 DrawTimeline(painter, picture);
+                                 DrawLanes(painter, picture);
+                                 painter.restore();
+                             }});
+        }
+    }
+    return pages;
+}
+
 void frmTimeline::SetOutputCaptions()
 {
     const text::Language& language = m_program.language;
@@ -46,7 +77,7 @@ void frmTimeline::SetOutputCaptions()
 
 void frmTimeline::cmdPrint_Click()
 {
-    PrintPicture(this, picTimeline->WholePicture(std::max(picTimeline->width(), kLeastPictureWidth)), windowTitle());
+    PrintPages(this, [this](QSize page) { return picTimeline->PagePictures(page); }, windowTitle());
 }
 
 void frmTimeline::cmdExport_Click()

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <vector>
 
 namespace orvane::gui {
@@ -60,7 +61,10 @@ void DrawChartCaption(QPainter& painter, const app::Workspace& program, int widt
     std::vector<QRect> boxes;
     for (const files::ImageTextLine& line : lines) {
         const QString text = QString::fromStdString(line.text);
-        const QRect box(line.x, line.y, painter.fontMetrics().horizontalAdvance(text) + 1, painter.fontMetrics().height());
+        const int textWidth = painter.fontMetrics().horizontalAdvance(text) + 1;
+        // A long clock text (a zone's name, a fraction of a second) moves left rather than off the picture.
+        const int x = std::max(kCaptionMargin, std::min(line.x, width - kCaptionMargin - textWidth));
+        const QRect box(x, line.y, textWidth, painter.fontMetrics().height());
         boxes.push_back(box);
         painter.fillRect(box.adjusted(-kCaptionMargin, 0, kCaptionMargin, 0), Qt::black);
     }

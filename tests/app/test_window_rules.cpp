@@ -1,4 +1,6 @@
 #include "app/window_rules.h"
+#include "app/page_heading.h"
+#include "datetime/date_input.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -165,6 +167,21 @@ TEST_F(WindowRules, FilesNotOpenedAreNamedUpToFour)
     const std::string named = Text(text::kTextOnlyOneStateFile) + "\r\nf2\r\nf3\r\nf4\r\n";
     EXPECT_EQ(notOpened(5), named + "f5");
     EXPECT_EQ(notOpened(300), named + "and 296 more");
+}
+
+// A printed grid names its mode, the convention and every date of the mode as the window shows it.
+TEST_F(WindowRules, APrintedGridNamesItsModeDatesAndConvention)
+{
+    MainModel& main = program->main;
+    datetime::SetPreciseMoment(main, 0, datetime::ParsePreciseMoment("1978-03-14T06:45[Europe/Vienna]",
+                                                                     datetime::MomentZone::Fixed(0), program->language)
+                                            .value());
+    main.SelectMode(Mode::PersonalTransits1st);
+    main.DetermineMode();
+    EXPECT_EQ(PageHeading(*program),
+              (std::vector<std::string>{"Personal transits 1st birthdate \xC2\xB7 Positions: J2000 ecliptic, geometric",
+                                        "World date: March 14, 1978, 06:45 (Europe/Vienna, GMT+1:00)",
+                                        "1st birthdate: January 1, 2000, 12:00 (GMT)"}));
 }
 
 }  // namespace

@@ -171,5 +171,26 @@ TEST(IsoDates, MomentsAndZonesReadAndWritten)
     EXPECT_NEAR(OneYearLater(2460369.75), 2460735.75, 1e-9);  // 29 February 2024, 06:00 → 1 March 2025
 }
 
+// A date field reads ISO 8601, the dotted day-first and the slashed month-first forms, and refuses the rest
+// rather than reorder it.
+TEST(IsoDates, TypedDatesAreReadOrRefusedNeverReordered)
+{
+    const struct {
+        const char* text;
+        TypedDate date;  // year 0: refused
+    } cases[] = {
+        {"1978-03-14", {1978, 3, 14}}, {"1978-3-4", {1978, 3, 4}},   {"14.03.1978", {1978, 3, 14}},
+        {"4.3.1978", {1978, 3, 4}},    {"3/14/1978", {1978, 3, 14}}, {"2024-02-29", {2024, 2, 29}},
+        {"0001-01-01", {1, 1, 1}},     {"1978-14-03", {}},           {"14/03/1978", {}},
+        {"03.14.1978", {}},            {"2023-02-29", {}},           {"78-03-14", {}},
+        {"1978-03", {}},               {"1978-03-14-1", {}},         {"1978.03.14", {}},
+        {"1978-03-14T06:00", {}},      {"", {}},                     {"0000-01-01", {}},
+    };
+    for (const auto& c : cases) {
+        const std::optional<TypedDate> read = ParseTypedDate(c.text);
+        EXPECT_EQ(read.value_or(TypedDate{}), c.date) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace orvane::datetime

@@ -62,6 +62,10 @@ TEST(ZonedMoments, HistoricalOffsetsFromTheTzDatabase)
         // Fixed offsets to the minute, and Z.
         {"2025-01-01T06:30+05:45", 345, Ut(2025, 1, 1, 0, 45)},
         {"2025-01-01T06:30Z", 0, Ut(2025, 1, 1, 6, 30)},
+        // The leap second at the end of 2025 in Universal Time is 00:59:60 in Berlin; it counts as its end.
+        {"2026-01-01T00:59:60[Europe/Berlin]", 60, Ut(2026, 1, 1, 0, 0)},
+        {"2026-01-01T00:59:60+01:00[Europe/Berlin]", 60, Ut(2026, 1, 1, 0, 0)},
+        {"2025-12-31T23:59:60Z", 0, Ut(2026, 1, 1, 0, 0)},
     };
     for (const Case& c : cases) {
         const platform::Result<PreciseMoment> read = ParsePreciseMoment(c.text, MomentZone::Fixed(0), English());
@@ -85,6 +89,9 @@ TEST(ZonedMoments, RefusalsNameTheProblem)
         {"2025-06-01T12:00[Europe/Atlantis]", "Europe/Atlantis"},             // unknown zone
         {"2025-06-01T12:00+14:30", "beyond ±14:00"},                          // offset too large
         {"2025-02-30T12:00", "Not a date"},
+        // Second 60 an hour before the end of a day of Universal Time.
+        {"2025-12-31T23:59:60[Europe/Berlin]", "no leap second in Europe/Berlin"},
+        {"2025-12-31T23:59:60+01:00", "which is 00:59:60 at GMT+1:00"},
     };
     for (const Case& c : cases) {
         const platform::Result<PreciseMoment> read = ParsePreciseMoment(c.text, MomentZone::Fixed(0), English());
@@ -108,6 +115,58 @@ TEST(ZonedMoments, ZoneListAndLocalMeanTime)
     EXPECT_EQ(PreciseMomentLabel(resolved, English()), "12:00 local mean time 13.40° E, GMT+0:53:36");
 }
 
+// A fraction of a second and a leap second are written back as given, and the moment holds them.
+TEST(ZonedMoments, FractionsAndLeapSecondsAsGiven)
+{
+    struct Case {
+        const char* text;
+        const char* iso;
+        const char* label;
+        double ut;
+    };
+    const Case cases[] = {
+        {"1978-03-14T06:30:15.75[Europe/Vienna]", "1978-03-14T06:30:15.75+01:00[Europe/Vienna]",
+         "06:30:15.75 Europe/Vienna, GMT+1:00", Ut(1978, 3, 14, 5, 30) + 15.75 / 86400},
+        {"1978-03-14T06:30.5+01:00", "1978-03-14T06:30:30+01:00", "06:30:30 GMT+1:00", Ut(1978, 3, 14, 5, 30) + 30.0 / 86400},
+        {"2026-01-01T00:59:60[Europe/Berlin]", "2026-01-01T00:59:60+01:00[Europe/Berlin]",
+         "00:59:60 Europe/Berlin, GMT+1:00", Ut(2026, 1, 1, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        const PreciseMoment read = ParsePreciseMoment(c.text, MomentZone::Fixed(0), English()).value();
+        EXPECT_EQ(PreciseMomentIso(read), c.iso);
+        EXPECT_EQ(PreciseMomentLabel(read, English()), c.label);
+        EXPECT_NEAR(read.moment, c.ut, 1e-9) << c.text;
+    }
+}
+
+// A precise moment steps in its zone's wall clock, and by half an hour of Universal Time.
+TEST(ZonedMoments, StepsKeepTheMomentPrecise)
+{
+    struct Case {
+        const char* from;
+        int16_t step;  // the step list's position
+        bool forward;
+        const char* to;
+    };
+    const Case cases[] = {
+        {"1978-03-14T06:45:10.5[Europe/Vienna]", 1, false, "1978-03-13T06:45:10.5+01:00[Europe/Vienna]"},
+        // Across the change to summer time a day keeps the clock time, a half hour the interval.
+        {"2025-03-29T09:00[Europe/Berlin]", 1, true, "2025-03-30T09:00:00+02:00[Europe/Berlin]"},
+        {"2025-03-30T01:45[Europe/Berlin]", 0, true, "2025-03-30T03:15:00+02:00[Europe/Berlin]"},
+        // 02:30 was skipped: the offset before the gap decides.
+        {"2025-03-29T02:30[Europe/Berlin]", 1, true, "2025-03-30T03:30:00+02:00[Europe/Berlin]"},
+        {"2025-01-31T09:00[Europe/Berlin]", 3, true, "2025-02-28T09:00:00+01:00[Europe/Berlin]"},
+        {"2026-01-01T00:59:60[Europe/Berlin]", 2, true, "2026-01-08T01:00:00+01:00[Europe/Berlin]"},
+    };
+    for (const Case& c : cases) {
+        const PreciseMoment from = ParsePreciseMoment(c.from, MomentZone::Fixed(0), English()).value();
+        const PreciseMoment to = StepPreciseMoment(from, c.step, c.forward, English()).value();
+        EXPECT_EQ(PreciseMomentIso(to), c.to) << c.from;
+        const PreciseMoment reread = ParsePreciseMoment(c.to, MomentZone::Fixed(0), English()).value();
+        EXPECT_NEAR(to.moment, reread.moment, 1e-9) << c.from;
+    }
+}
+
 // A row with a precise moment converts to it and describes it; Clear drops it.
 TEST(ZonedMoments, DateRowUsesItsPreciseMoment)
 {
@@ -115,7 +174,8 @@ TEST(ZonedMoments, DateRowUsesItsPreciseMoment)
     SetUpDateRows(rows);
     SetUpTimezoneComboBoxes(rows, false, false);
     SetPreciseMoment(rows, 1, ParsePreciseMoment("1986-06-01T14:20[Asia/Kathmandu]", MomentZone::Fixed(0), English()).value());
-    EXPECT_EQ(rows.halfHourLists[1].Text(), "14:30");
+    // The same instant, 14:05 at +5:30, to the half hour.
+    EXPECT_EQ(rows.halfHourLists[1].Text(), "14:00");
     EXPECT_EQ(rows.zoneLists[1].ListIndex(), NearestZonePosition(330 * 60));
     EXPECT_NEAR(InputDateToAJDate(rows, 1, English()).value(), Ut(1986, 6, 1, 8, 35), 1e-9);
     EXPECT_EQ(InputDateToString(rows, 1, false, English()), "June 1, 1986, 14:20 (Asia/Kathmandu, GMT+5:45)");

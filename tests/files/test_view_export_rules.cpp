@@ -4,6 +4,7 @@
 #include "text/text_numbers.h"
 #include "files/chart_image.h"
 #include "files/text_viewer.h"
+#include "datetime/date_input.h"
 
 #include <algorithm>
 
@@ -72,6 +73,23 @@ TEST_F(ViewExportRules, WorldTransitsOneDateLayout)
     EXPECT_TRUE(Has(lines, {Kind::Caption, Text(102), 5, 367}));
     EXPECT_EQ(lines.size(), 7U);
     EXPECT_EQ(Lines(core::kModeWorldTransits, false).size(), 5U);
+}
+
+// A row holding a precise moment prints the moment computed, not its lists' half hour.
+TEST_F(ViewExportRules, APreciseMomentIsCaptionedAsComputed)
+{
+    const auto read = [](const char* typed) {
+        return datetime::ParsePreciseMoment(typed, datetime::MomentZone::Fixed(0), program->language).value();
+    };
+    datetime::SetPreciseMoment(program->main, 1, read("1978-03-14T06:45[Europe/Vienna]"));
+    datetime::SetPreciseMoment(program->main, 0, read("2026-01-01T00:50+12:45"));
+    const auto lines = Lines(core::kModePersonal1, false);
+    EXPECT_TRUE(Has(lines, {Kind::Caption, "1978-03-14", 114, 402}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, "06:45 Europe/Vienna, GMT+1:00", 114, 419}));
+    // The rows show 31 December 2025, 23:30 at GMT+11:30; the caption the moment as given.
+    EXPECT_EQ(program->main.dayLists[0].ListIndex(), 31);
+    EXPECT_TRUE(Has(lines, {Kind::Caption, "2026-01-01", 452, 407}));
+    EXPECT_TRUE(Has(lines, {Kind::Caption, "00:50 GMT+12:45", 432, 424}));
 }
 
 TEST_F(ViewExportRules, PersonalTransitsAndSynastryTwoDateLayout)

@@ -3,6 +3,7 @@
 
 #include "gui/display/chart_font.h"
 #include "gui/display/grid_view.h"
+#include "gui/display/page_painter.h"
 #include "app/startup.h"
 
 #include <QFontMetrics>
@@ -99,6 +100,19 @@ private slots:
         QTest::mouseClick(&view, Qt::LeftButton, {}, view.CellRect(45).center());  // below the diagonal
         QCOMPARE(clicked.size(), 2);
         QCOMPARE(QList({clicked[0][0].toInt(), clicked[1][0].toInt()}), QList({24, 120}));
+    }
+
+    // A printed list keeps every line whole: the page grows to its longest line, one line of height each.
+    void aListPageNeverWrapsALine()
+    {
+        const QFont font(QStringLiteral("Liberation Mono"), 10);
+        const QString longest = QString(150, QLatin1Char('x')) + QLatin1Char('#');
+        const QString list = QStringLiteral("short\n") + longest + QStringLiteral("\nshort");
+        const Picture page = TextPagePicture(QStringLiteral("Title"), list, font, font);
+        const QFontMetrics metrics(font);
+        QVERIFY(page.size.width() > metrics.horizontalAdvance(longest));
+        const Picture oneLine = TextPagePicture(QStringLiteral("Title"), QStringLiteral("short"), font, font);
+        QCOMPARE(page.size.height() - oneLine.size.height(), 2 * metrics.lineSpacing());
     }
 
     void everyGlyphLetterHasItsSymbolInTheChosenFont()

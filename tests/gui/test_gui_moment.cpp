@@ -4,7 +4,8 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
-#include <QDateEdit>
+#include "gui/platform/date_field.h"
+
 #include <QRadioButton>
 #include <QTimeEdit>
 
@@ -19,7 +20,7 @@ class TestGuiMoment : public testing::MainWindowFixture {
         for (const QString& step : steps) {
             const qsizetype at = step.indexOf('=');
             QWidget* control = at > 0 ? Control(step.left(at)) : nullptr;
-            if (auto* date = qobject_cast<QDateEdit*>(control))
+            if (auto* date = qobject_cast<gui::DateField*>(control))
                 date->setDate(QDate::fromString(step.mid(at + 1), Qt::ISODate));
             else if (auto* time = qobject_cast<QTimeEdit*>(control))
                 time->setTime(QTime::fromString(step.mid(at + 1), QStringLiteral("HH:mm")));
@@ -128,6 +129,30 @@ private slots:
             if (at->parentWidget() == dialog && (at->focusPolicy() & Qt::TabFocus))
                 order << at->objectName();
         QCOMPARE(order.join(' '), QStringLiteral("dtpDate dtpTime cboZone chkMeanTime txbLongitude optBefore"));
+    }
+
+    // A date typed into the date field as ISO 8601 writes it, or as the German form writes it, is that date;
+    // a form it cannot read leaves the date as it was.
+    void aTypedDateIsTheDateTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("ISO") << "1978-03-14" << QDate(1978, 3, 14);
+        QTest::newRow("German") << "14.03.1978" << QDate(1978, 3, 14);
+        QTest::newRow("unreadable") << "14/03" << QDate(1985, 3, 2);
+    }
+    void aTypedDateIsTheDateTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QDate, date);
+        Enter({"cmdMoment_2", "frmMoment/dtpDate=1985-03-02"});
+        auto* field = qobject_cast<gui::DateField*>(Control("frmMoment/dtpDate"));
+        QVERIFY(QTest::qWaitForWindowActive(Control("frmMoment")));
+        QTRY_VERIFY(field->hasFocus());
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(field->date(), date);
+        QTest::keyClick(field, Qt::Key_Escape);
     }
 
     // In German the dialog and the row speak German, and nothing of the rows overlaps the mode options.

@@ -99,6 +99,36 @@ private slots:
         QCOMPARE(Read("cmdPrint") + '|' + Read("cmdExport"), QStringLiteral("Drucken ...|Exportieren ..."));
     }
 
+    // Ctrl+Shift+S saves the state whatever is shown; the chart picture has its own key, which the button
+    // names while it saves the chart.
+    void saveAsKeysMeanOneThingEach()
+    {
+        const auto dialogTitle = [this](Qt::KeyboardModifiers modifiers) {
+            QString title;
+            QTimer watcher;
+            connect(&watcher, &QTimer::timeout, [&] {
+                if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                    watcher.stop();
+                    title = dialog->windowTitle();
+                    dialog->reject();
+                }
+            });
+            watcher.start(20);
+            // A window's keys work while it is active again after the last dialog.
+            window->activateWindow();
+            if (!QTest::qWaitForWindowActive(window.get()))
+                return QStringLiteral("the main window stayed inactive");
+            QTest::keyClick(window.get(), Qt::Key_S, modifiers);
+            return title;
+        };
+        QCOMPARE(Control("cmdSaveAs")->toolTip(), QStringLiteral("Shortcut: Ctrl+Shift+S"));
+        QCOMPARE(dialogTitle(Qt::ControlModifier | Qt::AltModifier), QString());
+        Operate({"cmdToggleGraphic"});
+        QCOMPARE(Control("cmdSaveAs")->toolTip(), QStringLiteral("Shortcut: Ctrl+Alt+S"));
+        QCOMPARE(dialogTitle(Qt::ControlModifier | Qt::ShiftModifier), QStringLiteral("Save state as"));
+        QCOMPARE(dialogTitle(Qt::ControlModifier | Qt::AltModifier), QStringLiteral("Save chart as PNG image"));
+    }
+
     void printOpensThePreviewOfTheChart()
     {
         Operate({"cmdToggleGraphic"});

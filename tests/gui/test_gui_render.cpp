@@ -87,6 +87,28 @@ private slots:
             QFile::remove(dir.filePath(leftOver));
     }
 
+    // A world date held to the minute is captioned with the moment computed, not its rows' half hour.
+    void captionShowsThePreciseMoment()
+    {
+        QFile sample(kSample);
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QFile state(dir.filePath("precise.qvs"));
+        QVERIFY(state.open(QIODevice::WriteOnly));
+        state.write(sample.readAll() + "#PRECISE-MOMENTS#\r\n2000-01-29T12:10:00Z Europe/London\r\n\r\n\r\n");
+        state.close();
+        const QString path = dir.filePath("precise.svg");
+        QCOMPARE(Render(QStringList{"--render", state.fileName(), "--output", path}).first, 0);
+        QFile svg(path);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString drawn = QString::fromUtf8(svg.readAll());
+        QVERIFY(drawn.contains(QStringLiteral(">12:10 Europe/London, GMT<")));
+        QVERIFY(drawn.contains(QStringLiteral(">2000-01-29<")));
+        QVERIFY(!drawn.contains(QStringLiteral(">12:00 ")));
+        svg.close();
+        QFile::remove(path);
+        QFile::remove(state.fileName());
+    }
+
     void refusalsLeaveNoFile_data()
     {
         QDir(dir.path()).mkdir("folder.svg");

@@ -153,6 +153,15 @@ private slots:
         popUp.PopUpCenterScreen("Loading", 3000, 600, 60000);
         QCOMPARE(popUp.geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
 
+        // Beside a window at the screen's left or right edge the notice moves in until all of it shows.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        window.move(screen.left(), screen.top());
+        popUp.PopUpInForm2(window, "Left", 2400, 300, 60000, 450, -2400);
+        QCOMPARE(popUp.geometry().left(), screen.left());
+        window.move(screen.right() - 50, screen.bottom() - 50);
+        popUp.PopUpInForm2(window, "Right", 2400, 300, 60000, 450, 300);
+        QVERIFY2(screen.contains(popUp.geometry()), qPrintable(QStringLiteral("%1,%2").arg(popUp.x()).arg(popUp.y())));
+
         // A second notice restarts the timer and the notice grows to its text.
         popUp.PopUp("First", 2400, 300, 20000, 0, 0);
         popUp.PopUp("Letzter Zustand wiederhergestellt.", 1200, 150, 40000, 0, 0);

@@ -1,12 +1,12 @@
 // The aspect timeline's wiring, on an offscreen screen of 1366 × 768 pixels with window frames: where it
 // opens, the date it opens at, the From box, the planets' check boxes, a click and the exports.
 
+#include "gui/platform/date_field.h"
 #include "gui/tools/frm_timeline.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_test_main.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QDialog>
 #include <QFile>
 #include <QImageReader>
@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 using namespace orvane;
@@ -50,6 +51,29 @@ private slots:
         QVERIFY(area.contains(main) && area.contains(timeline) && !main.intersects(timeline));
     }
 
+    // Printed, the timeline keeps its text size: a page a year of the span at most, as many whole rows as fit
+    // under the tick band, the rows continued on further pages.
+    void itPrintsOnAsManyPagesAsItNeeds()
+    {
+        Operate({"cmdTimeline", "frmTimeline/cboSpan#6"});
+        const auto* canvas = Timeline().findChild<gui::TimelineCanvas*>();
+        QVERIFY(canvas != nullptr);
+        const display::TimelineLayout layout = canvas->Layout();
+        const int years = static_cast<int>(std::ceil(layout.view.Length() / 366.0 - 1e-9));
+        QVERIFY(years > 1);
+        const std::vector<gui::Picture> tall = canvas->PagePictures(QSize(1000, 100000));
+        QCOMPARE(static_cast<int>(tall.size()), years);
+        const int rows = (tall.front().size.height() - layout.headerHeight) / layout.rowHeight;
+        QVERIFY(rows > 10);
+        const QSize page(1000, layout.headerHeight + 10 * layout.rowHeight + layout.rowHeight / 2);
+        const std::vector<gui::Picture> pages = canvas->PagePictures(page);
+        QCOMPARE(static_cast<int>(pages.size()), years * ((rows + 9) / 10));
+        for (const gui::Picture& picture : pages) {
+            QVERIFY(picture.size.width() == 1000 && picture.size.height() <= page.height());
+            QCOMPARE((picture.size.height() - layout.headerHeight) % layout.rowHeight, 0);
+        }
+    }
+
     // Below the aspect rows, a lane per pattern and bodies under the pattern's heading, counted in the
     // canvas' height; unticking a planet takes away the lanes of its patterns, as it takes its pairs.
     void thePatternLanes()
@@ -80,9 +104,9 @@ private slots:
                 dialog->reject();
         });
         shutter.start(50);
-        auto* from = qobject_cast<QDateEdit*>(Control("frmTimeline/dtpFrom"));
-        from->setSelectedSection(QDateTimeEdit::YearSection);
-        QTest::keyClicks(from, "1999");
+        auto* from = qobject_cast<gui::DateField*>(Control("frmTimeline/dtpFrom"));
+        from->selectAll();
+        QTest::keyClicks(from, "1999-01-01");
         QTest::keyClick(from, Qt::Key_Return);
         QVERIFY(Timeline().Model().from == 2451179.5 && exported.isEmpty());  // 1 January 1999
 
