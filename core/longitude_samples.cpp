@@ -26,7 +26,7 @@ LongitudeSamples::LongitudeSamples(const AstroModule& astro, double from, double
 {
     for (const Body body : BodiesInUse(astro.bodyCount)) {
         Track& track = m_tracks[SlotOf(body)];
-        track.step = SampleEvery(body) * kEventSampleDays;
+        track.step = SampleEvery(body, convention) * kEventSampleDays;
         track.origin = from - kMargin * track.step;
         const auto count = static_cast<size_t>(std::ceil((to - from) / track.step)) + 2 * kMargin + 1;
         track.values.reserve(count);

@@ -3,9 +3,9 @@
 // The longitudes of the bodies over a span, taken from the ephemeris once and interpolated between: a
 // search that asks for the same bodies at thousands of nearby moments reads each body only every few days.
 //
-// Each body is taken every SampleEvery(body) days (Mercury, whose motion changes fastest, and Pluto, whose
-// table is cheap to read, every day), unwrapped into a continuous angle, and read between its samples by
-// the cubic through the four nearest. For these steps the cubic stays far below an arcsecond of the
+// Each body is taken every SampleEvery(body, convention) days (Mercury, whose motion changes fastest, and
+// Pluto from its table, which is cheap to read, every day), unwrapped into a continuous angle, and read
+// between its samples by the cubic through the four nearest. For these steps the cubic stays far below an arcsecond of the
 // ephemeris (Mercury's within a tenth of one, the others' within a few hundredths), so a moment found on the
 // samples lies within a fraction of a second of the same moment found on the ephemeris.
 
