@@ -12,6 +12,7 @@
 #include "core/astro_module.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace orvane::core {
@@ -25,8 +26,11 @@ inline constexpr double kSamplesEnoughMargin = 5.0 / 1440.0;
 class LongitudeSamples {
 public:
     // The bodies in use of `astro` from `from` to `to` (Julian dates, UT) in `convention`, with a margin of
-    // samples either side for the cubics at the ends.
-    LongitudeSamples(const AstroModule& astro, double from, double to, platform::Convention convention = {});
+    // samples either side for the cubics at the ends. The samples lie on the grid that starts at `grid`
+    // (default: `from`), so that the samples of parts of one span read the same values as those of the
+    // whole.
+    LongitudeSamples(const AstroModule& astro, double from, double to, platform::Convention convention = {},
+                     std::optional<double> grid = std::nullopt);
 
     // The longitude of `body` at `moment`, unwrapped: it grows without jumps through the span, so
     // differences of such values follow the bodies round the circle. NaN for a body without a position at
