@@ -168,9 +168,10 @@ int Session::Patterns()
     request.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
     request.convention = m_line.convention;
     LifetimeWriter writer(m_out, m_line.format, m_line.zone, m_line.language, Words().convention);
-    for (const core::PatternOccurrence& occurrence : core::PatternLifetimes(m_program.astro, request))
+    core::PatternLifetimes(m_program.astro, request, [&](const core::PatternOccurrence& occurrence) {
         if (Involves(occurrence, m_line.involving))
             writer.Occurrence(occurrence);
+    });
     writer.End();
     return kExitSuccess;
 }

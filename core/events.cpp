@@ -300,7 +300,7 @@ std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& sample
     int64_t to = lastStep;
     for (size_t b = 0; b < m_moving.size(); ++b) {
         Coarse& c = coarse[b];
-        c.every = SampleEvery(m_moving[b]);
+        c.every = SampleEvery(m_moving[b], m_convention);
         c.first = c.every == 1 ? samples.first : FloorDiv(samples.first, c.every) - 1;
         c.last = c.every == 1 ? lastStep : FloorDiv(lastStep, c.every) + 2;
         from = std::min(from, c.first * c.every);

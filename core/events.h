@@ -163,8 +163,9 @@ inline constexpr double kEventCorrectionDays = 1e-5;
 inline constexpr double kEventBracketDays = 1e-7;
 // How many steps apart a body is taken from the ephemeris for the bracketing; the steps between come from
 // the cubic through its four nearest samples, which for these bodies and steps is far more precise than
-// any event needs (below 1e-9 radians). Mercury, whose motion changes fastest, is taken at every step.
-constexpr int32_t SampleEvery(Body body)
+// any event needs (below 1e-9 radians). Mercury, whose motion changes fastest, is taken at every step;
+// Pluto too where its table is read (which costs less than the cubic), else as seldom as Neptune.
+constexpr int32_t SampleEvery(Body body, platform::Convention convention)
 {
     switch (body) {
     case Body::Earth: case Body::Venus: return 4;
@@ -172,7 +173,8 @@ constexpr int32_t SampleEvery(Body body)
     case Body::Jupiter: return 16;
     case Body::Saturn: return 32;
     case Body::Uranus: case Body::Neptune: return 64;
-    default: return 1;  // Mercury, and Pluto, whose table is read directly
+    case Body::Pluto: return PlutoFromTable(convention) ? 1 : 64;
+    default: return 1;
     }
 }
 // Days searched per chunk before its events are handed on.

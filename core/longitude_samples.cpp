@@ -21,14 +21,18 @@ constexpr int kMargin = 3;
 }  // namespace
 
 LongitudeSamples::LongitudeSamples(const AstroModule& astro, double from, double to,
-                                   platform::Convention convention)
+                                   platform::Convention convention, std::optional<double> grid)
     : m_astro(astro), m_convention(convention), m_from(from), m_to(to)
 {
+    const double start = grid.value_or(from);
     for (const Body body : BodiesInUse(astro.bodyCount)) {
         Track& track = m_tracks[SlotOf(body)];
-        track.step = SampleEvery(body) * kEventSampleDays;
-        track.origin = from - kMargin * track.step;
-        const auto count = static_cast<size_t>(std::ceil((to - from) / track.step)) + 2 * kMargin + 1;
+        track.step = SampleEvery(body, convention) * kEventSampleDays;
+        const double offset = (from - start) / track.step;
+        track.origin = start + (std::floor(offset) - kMargin) * track.step;
+        // One more sample at the end where `from` falls between two of the grid.
+        const size_t between = offset > std::floor(offset) ? 1 : 0;
+        const auto count = static_cast<size_t>(std::ceil((to - from) / track.step)) + 2 * kMargin + 1 + between;
         track.values.reserve(count);
         double previous = kNaN;
         for (size_t k = 0; k < count; ++k) {

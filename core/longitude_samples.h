@@ -3,15 +3,16 @@
 // The longitudes of the bodies over a span, taken from the ephemeris once and interpolated between: a
 // search that asks for the same bodies at thousands of nearby moments reads each body only every few days.
 //
-// Each body is taken every SampleEvery(body) days (Mercury, whose motion changes fastest, and Pluto, whose
-// table is cheap to read, every day), unwrapped into a continuous angle, and read between its samples by
-// the cubic through the four nearest. For these steps the cubic stays far below an arcsecond of the
+// Each body is taken every SampleEvery(body, convention) days (Mercury, whose motion changes fastest, and
+// Pluto from its table, which is cheap to read, every day), unwrapped into a continuous angle, and read
+// between its samples by the cubic through the four nearest. For these steps the cubic stays far below an arcsecond of the
 // ephemeris (Mercury's within a tenth of one, the others' within a few hundredths), so a moment found on the
 // samples lies within a fraction of a second of the same moment found on the ephemeris.
 
 #include "core/astro_module.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace orvane::core {
@@ -25,8 +26,11 @@ inline constexpr double kSamplesEnoughMargin = 5.0 / 1440.0;
 class LongitudeSamples {
 public:
     // The bodies in use of `astro` from `from` to `to` (Julian dates, UT) in `convention`, with a margin of
-    // samples either side for the cubics at the ends.
-    LongitudeSamples(const AstroModule& astro, double from, double to, platform::Convention convention = {});
+    // samples either side for the cubics at the ends. The samples lie on the grid that starts at `grid`
+    // (default: `from`), so that the samples of parts of one span read the same values as those of the
+    // whole.
+    LongitudeSamples(const AstroModule& astro, double from, double to, platform::Convention convention = {},
+                     std::optional<double> grid = std::nullopt);
 
     // The longitude of `body` at `moment`, unwrapped: it grows without jumps through the span, so
     // differences of such values follow the bodies round the circle. NaN for a body without a position at

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <unordered_map>
 
 namespace orvane::core {
@@ -94,10 +95,27 @@ struct Open {
     std::optional<double> begin;
 };
 
-// Joins what the finders answer piece by piece into occurrences.
+// Occurrences in the order they are handed on: those there at the start first, then by formation, pattern
+// and bodies.
+bool Earlier(const PatternOccurrence& a, const PatternOccurrence& b)
+{
+    const double ba = a.begin.value_or(-1e300);
+    const double bb = b.begin.value_or(-1e300);
+    if (ba != bb)
+        return ba < bb;
+    if (a.pattern != b.pattern)
+        return a.pattern < b.pattern;
+    return a.bodies < b.bodies;
+}
+
+// Joins what the finders answer piece by piece into occurrences, and hands each on once no occurrence
+// still open, nor any to come, can go before it.
 class Lives {
 public:
-    Lives(const AstroModule& astro, const LongitudeSamples& samples) : m_astro(astro), m_samples(samples) {}
+    Lives(const AstroModule& astro, const LifetimeRequest& request) : m_astro(astro), m_request(request) {}
+
+    // The samples of the part of the span now being cut into pieces.
+    void Use(const LongitudeSamples& samples) { m_samples = &samples; }
 
     // The finders of one kind (`midpoints` or the other patterns) answered `found` from `moment` on.
     void Answer(bool midpoints, const std::vector<PatternFound>& found, double moment, bool atStart)
@@ -121,51 +139,75 @@ public:
         }
     }
 
-    // The span ends with these still there.
-    std::vector<PatternOccurrence> Finish()
+    // The span has been cut up to `until`: every occurrence that begins before it and before each one still
+    // open is handed on.
+    void HandOn(double until, const OccurrenceSink& sink)
     {
-        for (auto& open : m_open)
+        DeviationsAtPeaks();
+        double first = until;
+        for (const auto& open : m_open)
+            for (const auto& [key, life] : open)
+                first = std::min(first, life.begin.value_or(-1e300));
+        std::sort(m_done.begin(), m_done.end(), Earlier);
+        const auto ready = std::find_if(m_done.begin(), m_done.end(), [first](const PatternOccurrence& occurrence) {
+            return !(occurrence.begin.value_or(-1e300) < first);
+        });
+        for (auto it = m_done.begin(); it != ready; ++it)
+            sink(*it);
+        m_done.erase(m_done.begin(), ready);
+    }
+
+    // The span ends with these still there.
+    void Finish(const OccurrenceSink& sink)
+    {
+        for (auto& open : m_open) {
             for (auto& [key, life] : open)
                 Close(life, std::nullopt);
-        DeviationsAtPeaks();
-        std::sort(m_done.begin(), m_done.end(), [](const PatternOccurrence& a, const PatternOccurrence& b) {
-            const double ba = a.begin.value_or(-1e300);
-            const double bb = b.begin.value_or(-1e300);
-            if (ba != bb)
-                return ba < bb;
-            if (a.pattern != b.pattern)
-                return a.pattern < b.pattern;
-            return a.bodies < b.bodies;
-        });
-        return std::move(m_done);
+            open.clear();
+        }
+        HandOn(std::numeric_limits<double>::infinity(), sink);
     }
 
 private:
     void Close(const Open& life, std::optional<double> end)
     {
         PatternOccurrence occurrence{life.pattern, life.bodies, life.begin, end, 0.0, 0.0};
-        FindPeak(occurrence, life.begin.value_or(m_samples.From()), end.value_or(m_samples.To()));
+        const double a = life.begin.value_or(m_request.from);
+        const double b = end.value_or(m_request.to);
+        FindPeak(occurrence, a, b, SamplesOver(a, b));
         m_done.push_back(std::move(occurrence));
+        m_deviationDue.push_back(m_done.size() - 1);
     }
 
-    double DeviationOnSamples(const PatternOccurrence& occurrence, double t) const
+    // Samples reaching from a to b: those of the part being cut where they reach, else new ones on the
+    // same grid (for an occurrence that began in an earlier part).
+    const LongitudeSamples& SamplesOver(double a, double b)
+    {
+        if (a >= m_samples->From() && b <= m_samples->To())
+            return *m_samples;
+        m_older.emplace(m_astro, a, b, m_request.convention, m_request.from);
+        return *m_older;
+    }
+
+    double DeviationOnSamples(const PatternOccurrence& occurrence, const LongitudeSamples& samples, double t) const
     {
         std::array<double, kBodySlots> longitudes{};
         for (const Body body : occurrence.bodies)
-            longitudes[SlotOf(body)] = m_samples.Longitude(body, t);
+            longitudes[SlotOf(body)] = samples.Longitude(body, t);
         return PatternDeviation(m_astro, occurrence.pattern, occurrence.bodies, longitudes);
     }
 
     // The smallest mean deviation between a and b: the least of the values at steps of at most a day,
     // then a golden-section search between that step's neighbours.
-    void FindPeak(PatternOccurrence& occurrence, double a, double b) const
+    void FindPeak(PatternOccurrence& occurrence, double a, double b, const LongitudeSamples& samples) const
     {
+        const auto deviation = [&](double t) { return DeviationOnSamples(occurrence, samples, t); };
         const auto steps = static_cast<int64_t>(std::max(8.0, std::ceil(b - a)));
         const double h = (b - a) / static_cast<double>(steps);
         int64_t best = 0;
-        double bestValue = DeviationOnSamples(occurrence, a);
+        double bestValue = deviation(a);
         for (int64_t k = 1; k <= steps; ++k) {
-            const double value = DeviationOnSamples(occurrence, a + static_cast<double>(k) * h);
+            const double value = deviation(a + static_cast<double>(k) * h);
             if (value < bestValue) {
                 bestValue = value;
                 best = k;
@@ -176,21 +218,21 @@ private:
         constexpr double kGolden = 0.6180339887498949;
         double x1 = hi - kGolden * (hi - lo);
         double x2 = lo + kGolden * (hi - lo);
-        double f1 = DeviationOnSamples(occurrence, x1);
-        double f2 = DeviationOnSamples(occurrence, x2);
+        double f1 = deviation(x1);
+        double f2 = deviation(x2);
         while (hi - lo > kEventCorrectionDays / 4) {
             if (f1 <= f2) {
                 hi = x2;
                 x2 = x1;
                 f2 = f1;
                 x1 = hi - kGolden * (hi - lo);
-                f1 = DeviationOnSamples(occurrence, x1);
+                f1 = deviation(x1);
             } else {
                 lo = x1;
                 x1 = x2;
                 f1 = f2;
                 x2 = lo + kGolden * (hi - lo);
-                f2 = DeviationOnSamples(occurrence, x2);
+                f2 = deviation(x2);
             }
         }
         double peak = 0.5 * (lo + hi);
@@ -199,28 +241,31 @@ private:
         occurrence.peak = std::clamp(peak, a, b);
     }
 
-    // The mean deviation at each tightest moment, as the ephemeris gives it to well within a tenth of an
-    // arcsecond (LongitudeSamples::Precise), in the order of time, so that the ephemeris reads each
-    // stretch of its data once.
+    // The mean deviation at each tightest moment found since the last hand-on, as the ephemeris gives it to
+    // well within a tenth of an arcsecond (LongitudeSamples::Precise), in the order of time, so that the
+    // ephemeris reads each stretch of its data once.
     void DeviationsAtPeaks()
     {
-        std::vector<PatternOccurrence*> byPeak;
-        for (PatternOccurrence& occurrence : m_done)
-            byPeak.push_back(&occurrence);
-        std::sort(byPeak.begin(), byPeak.end(), [](const auto* a, const auto* b) { return a->peak < b->peak; });
-        for (PatternOccurrence* occurrence : byPeak) {
+        std::sort(m_deviationDue.begin(), m_deviationDue.end(),
+                  [this](size_t a, size_t b) { return m_done[a].peak < m_done[b].peak; });
+        for (const size_t index : m_deviationDue) {
+            PatternOccurrence& occurrence = m_done[index];
+            const LongitudeSamples& samples = SamplesOver(occurrence.peak, occurrence.peak);
             std::array<double, kBodySlots> longitudes{};
-            for (const Body body : occurrence->bodies)
-                longitudes[SlotOf(body)] = m_samples.Precise(body, occurrence->peak);
-            occurrence->peakDeviation =
-                PatternDeviation(m_astro, occurrence->pattern, occurrence->bodies, longitudes);
+            for (const Body body : occurrence.bodies)
+                longitudes[SlotOf(body)] = samples.Precise(body, occurrence.peak);
+            occurrence.peakDeviation = PatternDeviation(m_astro, occurrence.pattern, occurrence.bodies, longitudes);
         }
+        m_deviationDue.clear();
     }
 
     const AstroModule& m_astro;
-    const LongitudeSamples& m_samples;
+    const LifetimeRequest& m_request;
+    const LongitudeSamples* m_samples = nullptr;
+    std::optional<LongitudeSamples> m_older;
     std::array<std::unordered_map<uint64_t, Open>, 2> m_open;
     std::vector<PatternOccurrence> m_done;
+    std::vector<size_t> m_deviationDue;  // indices into m_done
 };
 
 // What the summary lists of the patterns asked for (the midpoints aside): the finders in its order, the
@@ -283,59 +328,134 @@ double PatternDeviation(const AstroModule& astro, int16_t pattern, std::span<con
     return links.empty() ? 0.0 : sum / static_cast<double>(links.size());
 }
 
-std::vector<PatternOccurrence> PatternLifetimes(const AstroModule& astro, const LifetimeRequest& request)
+namespace {
+
+// The moments at which an answer can change: bit 1 for the patterns' aspects, bit 2 for the midpoint check
+// (a conjunction's edges count for both).
+constexpr uint8_t kForPatterns = 1;
+constexpr uint8_t kForMidpoints = 2;
+
+// Days of the span cut into pieces at a time: the samples, cuts and occurrences of one part are what the
+// search holds, whatever the span.
+constexpr double kPartDays = 4096.0;
+// A midpoint crossing is looked for this many days beyond its part, so that one whose first guess falls in
+// the neighbouring part is still found.
+constexpr double kCrossingReach = 2.0;
+
+// Cuts the span into pieces at the moments the finders' answers can change, asks the finders once in each
+// piece, and hands the occurrences on, one part of the span at a time.
+class Cutter {
+public:
+    Cutter(const AstroModule& astro, const LifetimeRequest& request, const OccurrenceSink& sink)
+        : m_astro(astro), m_request(request), m_sink(sink), m_lives(astro, request), m_start(request.from),
+          m_partEnd(std::min(request.to, request.from + kPartDays))
+    {
+        m_midpoints = request.patterns[kPatternMidpoint];
+        m_others = request.patterns;
+        m_others[kPatternMidpoint] = false;
+        m_patterns = std::any_of(m_others.begin(), m_others.end(), [](bool b) { return b; });
+    }
+
+    // An orb's edge from the event search, in the order of time.
+    void Edge(const Event& event)
+    {
+        while (event.moment >= m_partEnd && m_partEnd < m_request.to)
+            CutPart();
+        const bool conjunction = event.aspect == Aspect::Conjunction;
+        const auto which = static_cast<uint8_t>((m_patterns ? kForPatterns : 0) |
+                                                (conjunction && m_midpoints ? kForMidpoints : 0));
+        if (which != 0)
+            m_cuts.emplace_back(event.moment, which);
+    }
+
+    void Finish()
+    {
+        while (m_partStart < m_request.to)
+            CutPart();
+        m_lives.Finish(m_sink);
+    }
+
+private:
+    void CutPart()
+    {
+        const double from = m_partStart;
+        const double to = m_partEnd;
+        const LongitudeSamples& samples =
+            m_samples.emplace(m_astro, std::max(m_request.from, from - kCrossingReach),
+                              std::min(m_request.to, to + kCrossingReach), m_request.convention, m_request.from);
+        m_lives.Use(samples);
+        if (m_midpoints)
+            for (const double moment : MidpointCrossings(samples, MidpointOrb(m_request.midpointOrbPosition)))
+                if (moment >= from && moment < to)
+                    m_cuts.emplace_back(moment, kForMidpoints);
+        std::sort(m_cuts.begin(), m_cuts.end());
+        for (const auto& [moment, which] : m_cuts) {
+            Ask(samples, moment);
+            m_pending |= which;
+        }
+        m_cuts.clear();
+        Ask(samples, to);
+        if (to < m_request.to)  // the last part's occurrences are handed on by Finish, with those still open
+            m_lives.HandOn(to, m_sink);
+        m_partStart = to;
+        m_partEnd = std::min(m_request.to, to + kPartDays);
+    }
+
+    // The finders whose answers may have changed at the piece's start, asked in the piece up to `end`.
+    void Ask(const LongitudeSamples& samples, double end)
+    {
+        if (!(end > m_start))
+            return;
+        const ChartPositions positions = samples.PositionsAt(0.5 * (m_start + end), 0.5 * (end - m_start));
+        const bool atStart = m_start == m_request.from;
+        if (m_patterns && (m_pending & kForPatterns) != 0)
+            m_lives.Answer(false, SummaryPatterns(PatternFinder(m_astro, positions), m_others), m_start, atStart);
+        if (m_midpoints && (m_pending & kForMidpoints) != 0)
+            m_lives.Answer(true, FindMidpoints(m_astro, positions, m_request.midpointOrbPosition), m_start, atStart);
+        m_pending = 0;
+        m_start = end;
+    }
+
+    const AstroModule& m_astro;
+    const LifetimeRequest& m_request;
+    const OccurrenceSink& m_sink;
+    std::optional<LongitudeSamples> m_samples;  // of the part being cut, kept until the next
+    Lives m_lives;
+    bool m_midpoints = false;
+    bool m_patterns = false;
+    std::array<bool, kNumPatterns> m_others{};
+    std::vector<std::pair<double, uint8_t>> m_cuts;  // of the part being gathered
+    double m_start = 0.0;                            // where the piece being gathered starts
+    uint8_t m_pending = kForPatterns | kForMidpoints;
+    double m_partStart = m_request.from;
+    double m_partEnd = 0.0;
+};
+
+}  // namespace
+
+void PatternLifetimes(const AstroModule& astro, const LifetimeRequest& request, const OccurrenceSink& sink)
 {
     if (!(request.to > request.from))
-        return {};
-    const std::array<bool, kNumPatterns>& asked = request.patterns;
-    const bool midpoints = asked[kPatternMidpoint];
-    std::array<bool, kNumPatterns> others = asked;
-    others[kPatternMidpoint] = false;
-    const bool patterns = std::any_of(others.begin(), others.end(), [](bool b) { return b; });
-
-    // The moments at which an answer can change: bit 1 for the patterns' aspects, bit 2 for the midpoint
-    // check (a conjunction's edges count for both).
-    constexpr uint8_t kForPatterns = 1;
-    constexpr uint8_t kForMidpoints = 2;
-    std::vector<std::pair<double, uint8_t>> cuts;
+        return;
     EventFilter filter;
     filter.kinds = 1u << static_cast<int>(EventKind::Enter) | 1u << static_cast<int>(EventKind::Leave);
-    filter.aspects = AspectsNeeded(asked);
+    filter.aspects = AspectsNeeded(request.patterns);
     const EventSearch search(astro, kModeWorldTransits, {request.from, 0.0, 0.0}, filter, request.convention);
-    search.Run(request.from, request.to, [&](const Event& event) {
-        const bool conjunction = event.aspect == Aspect::Conjunction;
-        const uint8_t which = static_cast<uint8_t>((patterns ? kForPatterns : 0) | (conjunction && midpoints ? kForMidpoints : 0));
-        if (which != 0)
-            cuts.emplace_back(event.moment, which);
+    Cutter cutter(astro, request, sink);
+    search.Run(request.from, request.to, [&cutter](const Event& event) {
+        cutter.Edge(event);
         return true;
     });
-    const LongitudeSamples samples(astro, request.from, request.to, request.convention);
-    if (midpoints)
-        for (const double moment : MidpointCrossings(samples, MidpointOrb(request.midpointOrbPosition)))
-            cuts.emplace_back(moment, kForMidpoints);
-    std::sort(cuts.begin(), cuts.end());
+    cutter.Finish();
+}
 
-    Lives lives(astro, samples);
-    double start = request.from;
-    uint8_t pending = kForPatterns | kForMidpoints;
-    const auto ask = [&](double end) {
-        if (!(end > start))
-            return;
-        const ChartPositions positions = samples.PositionsAt(0.5 * (start + end), 0.5 * (end - start));
-        const bool atStart = start == request.from;
-        if (patterns && (pending & kForPatterns) != 0)
-            lives.Answer(false, SummaryPatterns(PatternFinder(astro, positions), others), start, atStart);
-        if (midpoints && (pending & kForMidpoints) != 0)
-            lives.Answer(true, FindMidpoints(astro, positions, request.midpointOrbPosition), start, atStart);
-        pending = 0;
-        start = end;
-    };
-    for (const auto& [moment, which] : cuts) {
-        ask(moment);
-        pending |= which;
-    }
-    ask(request.to);
-    return lives.Finish();
+std::vector<PatternOccurrence> PatternLifetimes(const AstroModule& astro, const LifetimeRequest& request)
+{
+    std::vector<PatternOccurrence> occurrences;
+    PatternLifetimes(astro, request, [&occurrences](const PatternOccurrence& occurrence) {
+        occurrences.push_back(occurrence);
+    });
+    return occurrences;
 }
 
 std::optional<double> FirstFormation(std::span<const PatternOccurrence> occurrences, double from, int count,

@@ -24,6 +24,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -52,9 +53,17 @@ struct LifetimeRequest {
     platform::Convention convention;
 };
 
+// Receives the occurrences one by one, in their order.
+using OccurrenceSink = std::function<void(const PatternOccurrence&)>;
+
 // Every occurrence of the patterns asked for within the span, with the bodies in use and the one-moment
-// orbs of `astro` (which must count Pluto in when the convention takes it from the ephemeris), sorted by formation (those already there at the start first), then by pattern index
-// and bodies.
+// orbs of `astro` (which must count Pluto in when the convention takes it from the ephemeris), sorted by
+// formation (those already there at the start first), then by pattern index and bodies. The span is
+// searched a part at a time and each occurrence handed on as soon as its place in that order is sure, so
+// that what the search holds does not grow with the span.
+void PatternLifetimes(const AstroModule& astro, const LifetimeRequest& request, const OccurrenceSink& sink);
+
+// The same, gathered.
 std::vector<PatternOccurrence> PatternLifetimes(const AstroModule& astro, const LifetimeRequest& request);
 
 // The mean deviation of `pattern` with `bodies` (named as its finder names them) at the longitudes

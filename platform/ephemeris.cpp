@@ -1,12 +1,12 @@
 #include "platform/ephemeris.h"
 
-#include <swephexp.h>
+#include "platform/nutation.h"
+#include "platform/swiss_calls.h"
 
 #include <array>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
-#include <mutex>
 #include <string>
 
 namespace orvane::platform {
@@ -35,88 +35,45 @@ static_assert(FlagsOf(Convention{}) == kFlags);
 // The Earth–Moon mass ratio of the JPL ephemerides Swiss Ephemeris is compressed from (DE431).
 constexpr double kEarthMoonMassRatio = 81.30056907;
 
-// The flags that name an ephemeris (JPL files, Swiss Ephemeris files, the analytic ephemeris).
-constexpr int32_t kEphemerisMask = SEFLG_JPLEPH | SEFLG_SWIEPH | SEFLG_MOSEPH;
-
 // Swiss Ephemeris body numbers, indexed by the ephemeris layer's planet number 1 … 9.
 constexpr std::array<int32_t, 10> kSwissBody{-1,         SE_MERCURY, SE_VENUS,   SE_EARTH,   SE_MARS,
                                              SE_JUPITER, SE_SATURN,  SE_URANUS,  SE_NEPTUNE, SE_PLUTO};
 constexpr int32_t kEarthPlanet = 3;
 
-// The folder setting is process-wide; Swiss Ephemeris keeps its state per thread, so each thread applies
-// the setting (again) when the generation it last applied is out of date.
-std::mutex g_folderMutex;
-std::string g_searchPath = kSystemEphemerisFolder;
-std::atomic<unsigned> g_folderGeneration{1};
+constexpr double kTwoPi = 6.28318530717958647692;
+
 std::atomic<bool> g_fellBack{false};
-
-struct ThreadEphemeris {
-    unsigned appliedGeneration = 0;
-    ~ThreadEphemeris()
-    {
-        if (appliedGeneration != 0)
-            swe_close();
-    }
-};
-thread_local ThreadEphemeris t_ephemeris;
-
-void ApplyFolderToThisThread()
-{
-    const unsigned generation = g_folderGeneration.load(std::memory_order_acquire);
-    if (t_ephemeris.appliedGeneration == generation)
-        return;
-    std::string path;
-    {
-        std::lock_guard lock(g_folderMutex);
-        path = g_searchPath;
-    }
-    swe_set_ephe_path(path.c_str());
-    t_ephemeris.appliedGeneration = generation;
-}
 
 void ReportFallbackOnce(const char* warning)
 {
     if (g_fellBack.exchange(true))
         return;
-    std::string path;
-    {
-        std::lock_guard lock(g_folderMutex);
-        path = g_searchPath;
-    }
     std::fprintf(stderr,
                  "orvane: Swiss Ephemeris data files not found (searched %s); using the built-in analytic "
                  "ephemeris, which is less accurate.%s%s\n",
-                 path.c_str(), warning[0] != '\0' ? " " : "", warning);
+                 swiss::SearchPath().c_str(), warning[0] != '\0' ? " " : "", warning);
 }
 
-// ΔT (TT − UT) of the last moment asked for, per thread: the bodies of one moment share it. Keyed by the
-// ephemeris it was computed for, as ΔT's tidal term depends on it.
-struct DeltaTMemo {
-    double moment = 0.0;
-    int32_t ephemeris = -1;
-    double deltaT = 0.0;
-};
-thread_local DeltaTMemo t_deltaT;
+using swiss::CalcUt;
 
-double DeltaT(double momentUt, int32_t ephemeris)
+// Polar coordinates of `body` in `convention` (Swiss Ephemeris' SEFLG_RADIANS order), as swe_calc_ut
+// gives them. In the frame of date the body is taken in the mean ecliptic and equinox of date and moved by
+// the nutation in longitude, which costs less than Swiss Ephemeris' own nutation at every moment. Returns
+// swe_calc's flags.
+int32_t PolarIn(double moment, int32_t body, Convention convention, bool withSpeed, swiss::Values& xx,
+                swiss::ErrorText& serr)
 {
-    if (t_deltaT.ephemeris != ephemeris || t_deltaT.moment != momentUt) {
-        t_deltaT.deltaT = swe_deltat_ex(momentUt, ephemeris, nullptr);
-        t_deltaT.moment = momentUt;
-        t_deltaT.ephemeris = ephemeris;
-    }
-    return t_deltaT.deltaT;
-}
-
-// swe_calc_ut with ΔT remembered between calls for the same moment: the same steps as Swiss Ephemeris
-// takes (ΔT for the ephemeris asked for, and again for the one that answered when that differs).
-int32_t CalcUt(double momentUt, int32_t body, std::array<double, 6>& xx, std::array<char, AS_MAXCH>& serr,
-               int32_t flags = kFlags)
-{
-    const int32_t wanted = flags & kEphemerisMask;
-    int32_t result = swe_calc(momentUt + DeltaT(momentUt, wanted), body, flags, xx.data(), serr.data());
-    if (result >= 0 && (result & kEphemerisMask) != wanted)
-        result = swe_calc(momentUt + DeltaT(momentUt, result & kEphemerisMask), body, flags, xx.data(), nullptr);
+    const int32_t speed = withSpeed ? SEFLG_SPEED : 0;
+    if (convention.frame == Frame::J2000)
+        return CalcUt(moment, body, xx, serr, FlagsOf(convention) | speed);
+    const int32_t result = CalcUt(moment, body, xx, serr, FlagsOf(convention) | SEFLG_NONUT | speed);
+    if (result < 0)
+        return result;
+    const auto nutation = NutationInLongitude(moment, withSpeed);
+    if (!nutation)
+        return -1;
+    xx[0] = std::fmod(xx[0] + nutation->longitude + kTwoPi, kTwoPi);
+    xx[3] += nutation->rate;
     return result;
 }
 
@@ -134,13 +91,14 @@ void FromRectangular(const std::array<double, 6>& x, HelioState& state)
 
 // The Earth–Moon barycentre's latitude and distance: the heliocentric Earth plus the geocentric Moon
 // scaled by the Moon's share of their mass, both in the convention's frame (the Moon geometric: its
-// light-time of about a second moves the barycentre by metres).
-bool BarycentreOfEarth(double moment, int32_t flags, HelioState& state)
+// light-time of about a second moves the barycentre by metres). Nutation leaves latitudes and distances
+// as they are, so the frame of date is taken with the mean equinox.
+bool BarycentreOfEarth(double moment, Convention convention, HelioState& state)
 {
-    const int32_t rectangular = (flags & ~SEFLG_RADIANS) | SEFLG_XYZ | SEFLG_SPEED;
-    std::array<double, 6> earth{};
-    std::array<double, 6> moon{};
-    std::array<char, AS_MAXCH> serr;
+    const int32_t rectangular = (FlagsOf(convention) & ~SEFLG_RADIANS) | SEFLG_NONUT | SEFLG_XYZ | SEFLG_SPEED;
+    swiss::Values earth{};
+    swiss::Values moon{};
+    swiss::ErrorText serr;
     serr[0] = '\0';
     if (CalcUt(moment, SE_EARTH, earth, serr, rectangular) < 0)
         return false;
@@ -160,12 +118,7 @@ int32_t SetDataFolder(const char* folder)
     // The program hands over its folder with a trailing separator, possibly a Windows-style one.
     while (!path.empty() && (path.back() == '/' || path.back() == '\\'))
         path.pop_back();
-    {
-        std::lock_guard lock(g_folderMutex);
-        g_searchPath = path.empty() ? std::string(kSystemEphemerisFolder)
-                                    : path + ":" + kSystemEphemerisFolder;
-    }
-    g_folderGeneration.fetch_add(1, std::memory_order_acq_rel);
+    swiss::SetSearchPath(path.empty() ? std::string(kSystemEphemerisFolder) : path + ":" + kSystemEphemerisFolder);
     return 0;
 }
 
@@ -173,13 +126,13 @@ std::optional<HelioPosition> HelioJ2000Position(int32_t planet, double moment)
 {
     if (planet < 1 || planet > 8)
         return std::nullopt;
-    ApplyFolderToThisThread();
+    swiss::ApplyFolderToThisThread();
 
-    std::array<double, 6> xx{};
+    swiss::Values xx{};
     // Only a message Swiss Ephemeris writes is read; the buffer needs no clearing beyond its first byte.
-    std::array<char, AS_MAXCH> serr;
+    swiss::ErrorText serr;
     serr[0] = '\0';
-    const int32_t result = CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr);
+    const int32_t result = CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr, kFlags);
     if (result < 0)
         return std::nullopt;
     if ((result & SEFLG_SWIEPH) == 0)
@@ -191,13 +144,12 @@ std::optional<HelioState> HelioStateIn(int32_t planet, double moment, Convention
 {
     if (planet < 1 || planet > 9)
         return std::nullopt;
-    ApplyFolderToThisThread();
+    swiss::ApplyFolderToThisThread();
 
-    const int32_t flags = FlagsOf(convention) | (withSpeed ? SEFLG_SPEED : 0);
-    std::array<double, 6> xx{};
-    std::array<char, AS_MAXCH> serr;
+    swiss::Values xx{};
+    swiss::ErrorText serr;
     serr[0] = '\0';
-    const int32_t result = CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr, flags);
+    const int32_t result = PolarIn(moment, kSwissBody[static_cast<size_t>(planet)], convention, withSpeed, xx, serr);
     if (result < 0)
         return std::nullopt;
     if ((result & SEFLG_SWIEPH) == 0)
@@ -213,7 +165,7 @@ std::optional<HelioState> HelioStateIn(int32_t planet, double moment, Convention
         state.distance = xx[2];
         state.distanceSpeed = xx[5];
     }
-    if (planet == kEarthPlanet && !BarycentreOfEarth(moment, flags, state))
+    if (planet == kEarthPlanet && !BarycentreOfEarth(moment, convention, state))
         return std::nullopt;
     if (!withSpeed)
         state.longitudeSpeed = state.latitudeSpeed = state.distanceSpeed = 0.0;
@@ -224,11 +176,11 @@ std::optional<double> HelioLongitudeIn(int32_t planet, double moment, Convention
 {
     if (planet < 1 || planet > 9)
         return std::nullopt;
-    ApplyFolderToThisThread();
-    std::array<double, 6> xx{};
-    std::array<char, AS_MAXCH> serr;
+    swiss::ApplyFolderToThisThread();
+    swiss::Values xx{};
+    swiss::ErrorText serr;
     serr[0] = '\0';
-    const int32_t result = CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr, FlagsOf(convention));
+    const int32_t result = PolarIn(moment, kSwissBody[static_cast<size_t>(planet)], convention, false, xx, serr);
     if (result < 0)
         return std::nullopt;
     if ((result & SEFLG_SWIEPH) == 0)

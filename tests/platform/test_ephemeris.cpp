@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <thread>
+#include <vector>
 
 namespace orvane::platform {
 namespace {
@@ -28,8 +29,8 @@ double ArcsecondsBetween(double a, double b)
     return d / kArcsecond;
 }
 
-constexpr std::array<int32_t, 9> kSwissBody{-1, SE_MERCURY, SE_VENUS, SE_EARTH, SE_MARS,
-                                            SE_JUPITER, SE_SATURN, SE_URANUS, SE_NEPTUNE};
+constexpr std::array<int32_t, 10> kSwissBody{-1,         SE_MERCURY, SE_VENUS,   SE_EARTH,   SE_MARS,
+                                             SE_JUPITER, SE_SATURN,  SE_URANUS,  SE_NEPTUNE, SE_PLUTO};
 
 // The longitude and radius vector the layer must return, asked of Swiss Ephemeris in another way: in
 // Terrestrial Time (UT + ΔT), geometric, heliocentric, J2000.
@@ -96,6 +97,49 @@ TEST_F(EphemerisLayer, UnknownPlanetNumbersHaveNoPosition)
 {
     for (const int32_t planet : {0, 9, -1, 1000})
         EXPECT_FALSE(HelioJ2000Position(planet, 2451545.0)) << planet;
+}
+
+// In the true ecliptic and equinox of date, the longitude and latitude equal Swiss Ephemeris' own, for
+// moments asked one by one far apart and for moments asked in sequence as a search asks them (where the
+// nutation comes from daily values), geometric and apparent alike.
+TEST_F(EphemerisLayer, FrameOfDateEqualsSwissEphemerisFrameOfDate)
+{
+    constexpr int32_t kOfDate = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_NOABERR | SEFLG_NOGDEFL | SEFLG_RADIANS;
+    std::vector<double> moments;
+    for (int k = 0; k < 40; ++k)  // one by one, 1800 to 2400
+        moments.push_back(2378496.5 + k * 5477.3);
+    for (int k = 0; k < 200; ++k)  // in sequence, through a month
+        moments.push_back(2460000.5 + k * 0.1537);
+    for (const PositionKind kind : {PositionKind::Geometric, PositionKind::Apparent}) {
+        for (const double moment : moments) {
+            for (int32_t planet = 1; planet <= 9; ++planet) {
+                const int32_t flags = kOfDate | (kind == PositionKind::Geometric ? SEFLG_TRUEPOS : 0);
+                const std::array<double, 6> reference = Reference(planet, moment, flags);
+                const HelioState state = HelioStateIn(planet, moment, {Frame::OfDate, kind}, false).value();
+                ASSERT_LT(ArcsecondsBetween(state.longitude, reference[0]), 0.001) << planet << " at " << moment;
+                if (planet != 3) {  // the Earth's latitude is the barycentre's
+                    ASSERT_LT(std::fabs(state.latitude - reference[1]) / kArcsecond, 0.001) << planet << " at " << moment;
+                }
+            }
+        }
+    }
+}
+
+// The rates of date are those of the positions themselves: a latitude's extreme found from its rate lies
+// where the latitude turns (Mars' rate of date must not carry the frame's noise, which once moved its
+// flat extreme of March 2025 by two hours).
+TEST_F(EphemerisLayer, RatesOfDateFollowThePositions)
+{
+    const Convention ofDate{Frame::OfDate, PositionKind::Geometric};
+    constexpr double h = 0.01;
+    for (int32_t planet = 1; planet <= 9; ++planet)
+        for (const double moment : {2460744.2, 2451545.0, 2415020.5}) {
+            const HelioState state = HelioStateIn(planet, moment, ofDate, true).value();
+            const HelioState before = HelioStateIn(planet, moment - h, ofDate, false).value();
+            const HelioState after = HelioStateIn(planet, moment + h, ofDate, false).value();
+            const double latitudeRate = (after.latitude - before.latitude) / (2 * h);
+            EXPECT_LT(std::fabs(state.latitudeSpeed - latitudeRate) / kArcsecond, 0.01) << planet << " at " << moment;
+        }
 }
 
 // The ephemeris keeps its state per thread: a computing thread gets the same answer.
