@@ -503,7 +503,7 @@ TEST_F(StateFile, PreciseMomentsMustFitTheirRows)
          "Datumszeile „Weltdatum“ überein (1.Juni 2000, 14:30 (GMT+2:00)). Die Datei wurde nicht geladen."},
         {53, "1986-06-01T18:20:00+05:45 Asia/Kathmandu", text::langEnglish,
          "Line 54 of the state file: the precise moment “1986-06-01T18:20:00+05:45[Asia/Kathmandu]” does not agree "
-         "with the 1st birthdate row (June 1, 1986, 14:30 (GMT+5:30)). The file was not loaded."},
+         "with the 1st birthdate row (June 1, 1986, 14:00 (GMT+5:30)). The file was not loaded."},
         {52, "3000-01-01T00:00:00Z", text::langEnglish,
          "Line 53 of the state file: the precise moment “3000-01-01T00:00:00Z” is too late (the latest date is "
          "December 31, 2799). The file was not loaded."},
