@@ -35,9 +35,7 @@ int Session::Events()
         return EventCalendar(mode, moments, from, to);
     PlutoTableNotice(from, to);
     const core::EventSearch search(m_program.astro, mode, moments, m_line.filter, m_line.convention);
-    TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
-    writer.SetConvention(m_line.convention);
-    writer.SetZoneName(m_line.zoneName);
+    TableWriter writer(m_out, m_line.format, m_program.astro.tables, Words());
     writer.BeginEvents();
     search.Run(from, to, [&](const core::Event& event) {
         writer.Event(event);
@@ -56,15 +54,13 @@ int Session::Ephemeris()
     const core::AstroModule& astro = m_program.astro;
     const platform::Convention convention = m_line.convention;
     const int16_t bodyCount = core::PlutoFromTable(convention) ? astro.bodyCount : core::kPluto;
-    TableWriter writer(m_out, m_line.format, m_line.zone, astro.tables, Words());
-    writer.SetConvention(convention);
+    TableWriter writer(m_out, m_line.format, astro.tables, Words());
     writer.SetColumns(m_line.columns);
-    writer.SetZoneName(m_line.zoneName);
     writer.BeginPositions();
     const int16_t step = m_line.step.value_or(1);
     for (int64_t k = 0; m_out; ++k) {
         const double t = datetime::SteppedMoment(from, step, k);
-        if (t > to)
+        if (t >= to)
             break;
         std::array<double, core::kBodySlots> longitudes{};
         BodyStates states;

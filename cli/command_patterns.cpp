@@ -49,29 +49,53 @@ std::string BodiesText(const std::vector<core::Body>& bodies)
     return text;
 }
 
+// How long an occurrence lasted, in days; unknown when the span cut it at either end.
+std::optional<double> DurationDays(const core::PatternOccurrence& occurrence)
+{
+    if (!occurrence.begin || !occurrence.end)
+        return std::nullopt;
+    return *occurrence.end - *occurrence.begin;
+}
+
+// A duration as the text table writes it: days with two decimals in the language's style, "3.25 days".
+std::string DurationWords(double days, int16_t language)
+{
+    char number[32];
+    std::snprintf(number, sizeof number, "%.2f", days);
+    std::string text = number;
+    if (language == text::langGerman)
+        std::replace(text.begin(), text.end(), '.', ',');
+    return text + " " + OwnText(text::kTextDays, language);
+}
+
 constexpr double kOneSecond = 1.0 / 86400.0;
 constexpr size_t kMomentWidth = 25;
+constexpr size_t kDurationWidth = 14;
 constexpr size_t kPatternWidth = 14;
 constexpr size_t kBodiesWidth = 44;
 
-// Writes the occurrences as text, CSV or JSON.
+// Writes the occurrences as text, CSV or JSON, their times in the heading's zone (a tz zone's offset
+// following each moment).
 class LifetimeWriter {
 public:
-    // `convention` is the line that names a convention other than the default above the text table.
-    LifetimeWriter(std::ostream& out, TableFormat format, int32_t zone, int16_t language, const std::string& convention)
-        : m_out(out), m_format(format), m_zone(zone), m_language(language), m_json(out)
+    LifetimeWriter(std::ostream& out, TableFormat format, int16_t language, TableHeading heading)
+        : m_out(out), m_format(format), m_language(language), m_heading(std::move(heading)), m_json(out)
     {
-        if (m_format == TableFormat::Text && !convention.empty())
-            Line(convention);
-        if (m_format == TableFormat::Csv)
-            m_out << display::CsvLine({"begin", "end", "pattern", "bodies", "peak", "peak_deviation"});
-        else if (m_format == TableFormat::Text)
+        if (m_format == TableFormat::Csv) {
+            m_out << display::CsvLine(
+                {"begin", "end", "pattern", "bodies", "peak", "peak_deviation", "duration_days"});
+        } else if (m_format == TableFormat::Json) {
+            m_json.SetMetadata(HeadingMetadata(m_heading));
+        } else {
+            Line(HeadingLine(m_heading, m_language));
             Line(Padded(OwnText(text::kTextColumnFormed, m_language), kMomentWidth) + "  " +
                  Padded(OwnText(text::kTextColumnDissolved, m_language), kMomentWidth) + "  " +
+                 Padded(OwnText(text::kTextColumnDuration, m_language), kDurationWidth) + "  " +
                  Padded(OwnText(text::kTextColumnPattern, m_language), kPatternWidth) + "  " +
                  Padded(OwnText(text::kTextColumnBodies, m_language), kBodiesWidth) + "  " +
                  Padded(OwnText(text::kTextColumnTightest, m_language), kMomentWidth) + "  " +
                  OwnText(text::kTextColumnDeviation, m_language));
+        }
     }
 
     void Occurrence(const core::PatternOccurrence& occurrence)
@@ -79,12 +103,13 @@ public:
         const std::string& pattern = NameTables().patternNames[static_cast<size_t>(occurrence.pattern)];
         const std::string bodies = BodiesText(occurrence.bodies);
         const double degrees = occurrence.peakDeviation / core::kTwoPi * 360.0;
+        const std::optional<double> duration = DurationDays(occurrence);
         const auto iso = [this](const std::optional<double>& moment) {
-            return moment ? datetime::IsoText(*moment, m_zone) : std::string();
+            return moment ? datetime::IsoText(*moment, ZoneAt(*moment)) : std::string();
         };
         if (m_format == TableFormat::Csv) {
             m_out << display::CsvLine({iso(occurrence.begin), iso(occurrence.end), pattern, bodies,
-                                       iso(occurrence.peak), Fixed6(degrees)});
+                                       iso(occurrence.peak), Fixed6(degrees), duration ? Fixed6(*duration) : ""});
         } else if (m_format == TableFormat::Json) {
             const auto orNull = [&](const std::optional<double>& moment) {
                 return moment ? nlohmann::ordered_json(iso(moment)) : nlohmann::ordered_json(nullptr);
@@ -94,15 +119,18 @@ public:
                            {"pattern", pattern},
                            {"bodies", bodies},
                            {"peak", iso(occurrence.peak)},
-                           {"peak_deviation", degrees}});
+                           {"peak_deviation", degrees},
+                           {"duration_days", duration ? nlohmann::ordered_json(*duration)
+                                                      : nlohmann::ordered_json(nullptr)}});
         } else {
             const auto moment = [this](const std::optional<double>& at, int16_t otherwise) {
-                return at ? DateAndTime(*at, m_zone, m_language) : "(" + OwnText(otherwise, m_language) + ")";
+                return at ? DateAndTime(*at, ZoneAt(*at), m_language) : "(" + OwnText(otherwise, m_language) + ")";
             };
             Line(Padded(moment(occurrence.begin, text::kTextBeforeSpan), kMomentWidth) + "  " +
                  Padded(moment(occurrence.end, text::kTextAfterSpan), kMomentWidth) + "  " +
+                 Padded(duration ? DurationWords(*duration, m_language) : "", kDurationWidth) + "  " +
                  Padded(pattern, kPatternWidth) + "  " + Padded(bodies, kBodiesWidth) + "  " +
-                 Padded(DateAndTime(occurrence.peak, m_zone, m_language), kMomentWidth) + "  " +
+                 Padded(DateAndTime(occurrence.peak, ZoneAt(occurrence.peak), m_language), kMomentWidth) + "  " +
                  core::Rad2DegMin(occurrence.peakDeviation, false, false, false, false));
         }
     }
@@ -115,6 +143,8 @@ public:
     }
 
 private:
+    int32_t ZoneAt(double moment) const { return ZoneMinutesAt(m_heading.zoneName, m_heading.zoneMinutes, moment); }
+
     void Line(std::string line)
     {
         while (!line.empty() && line.back() == ' ')
@@ -124,8 +154,8 @@ private:
 
     std::ostream& m_out;
     TableFormat m_format;
-    int32_t m_zone;
     int16_t m_language;
+    TableHeading m_heading;
     display::JsonArrayWriter m_json;
 };
 
@@ -166,7 +196,7 @@ int Session::Patterns()
     request.patterns = m_line.patterns;
     request.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
     request.convention = m_line.convention;
-    LifetimeWriter writer(m_out, m_line.format, m_line.zone, m_line.language, Words().convention);
+    LifetimeWriter writer(m_out, m_line.format, m_line.language, Words().heading);
     for (const core::PatternOccurrence& occurrence : core::PatternLifetimes(m_program.astro, request))
         if (Involves(occurrence, m_line.involving))
             writer.Occurrence(occurrence);

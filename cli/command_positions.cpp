@@ -44,7 +44,7 @@ int Session::Positions()
                      core::ZodiacPositionText(astro.tables, longitude, false) + "\n";
         }
     }
-    m_out << lines;
+    m_out << HeadingLine(Words().heading, m_line.language) << '\n' << lines;
     return kExitSuccess;
 }
 

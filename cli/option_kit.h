@@ -28,7 +28,7 @@ protected:
 };
 
 // The command aspects: the aspects in orb at every step of a span.
-void AddAspectsCommand(OptionKit& kit);
+void AddAspectsCommand(OptionKit& kit, CommandLine& line);
 
 // The event list's calendar options (--windows).
 void AddCalendarOptions(CLI::App* events, CommandLine& line);

@@ -24,6 +24,9 @@ bool Session::Start()
     }
     if (result.plutoError)
         PrintMessage(m_err, *result.plutoError);
+    // Every position of the run is computed in the convention asked for.
+    m_program.astro.convention = m_line.convention;
+    m_program.astro.bodyCount = core::NumPlanetsIn(m_line.convention, m_program.astro.PlutoDataReadOK());
     if (m_line.language != text::langEnglish) {
         m_program.language.currentLanguage = m_line.language;
         app::ApplyLanguageToModels(m_program);
@@ -123,14 +126,7 @@ TableWords Session::Words() const
     words.columns = {OwnText(text::kTextColumnLatitude, m_line.language),
                      OwnText(text::kTextColumnDistance, m_line.language),
                      OwnText(text::kTextColumnSpeed, m_line.language)};
-    if (!m_line.convention.IsDefault()) {
-        const bool j2000 = m_line.convention.frame == platform::Frame::J2000;
-        const bool geometric = m_line.convention.positions == platform::PositionKind::Geometric;
-        words.convention = OwnText(text::kTextConventionHeading, m_line.language,
-                                   OwnText(j2000 ? text::kTextFrameJ2000 : text::kTextFrameOfDate, m_line.language),
-                                   OwnText(geometric ? text::kTextPositionsGeometric : text::kTextPositionsApparent,
-                                           m_line.language));
-    }
+    words.heading = {m_line.convention, m_line.zone, m_line.zoneName};
     words.deviation = OwnText(text::kTextColumnDeviation, m_line.language);
     words.motion = OwnText(text::kTextColumnMotion, m_line.language);
     words.applying = OwnText(text::kTextApplying, m_line.language);

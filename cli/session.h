@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/tables.h"
 #include "app/workspace.h"
+#include "datetime/zoned_moments.h"
 #include "settings/settings_store.h"
 
 #include <array>
@@ -66,6 +67,8 @@ private:
     // The events of the span as an iCalendar file, with --windows also every stay within an orb.
     int EventCalendar(int16_t mode, const std::array<double, 3>& moments, double from, double to);
     TableWords Words() const;
+    // The heading line's convention and zone for the report of `mode`: the zone of the row its times are in.
+    TableHeading ReportHeading(int16_t mode);
 
     // The state file, then --date as its world date; or, with --date alone, world transits at that moment
     // with the program's defaults. The date rows hold half hours: the moment is taken in UT, to the half
@@ -73,6 +76,8 @@ private:
     int LoadStateOrDate();
     int LoadState();
     int DateError(const std::optional<platform::Message>& message);
+    // A DATE as typed, "now" and "today" included.
+    platform::Result<datetime::PreciseMoment> ReadMoment(const std::string& typed) const;
     double MomentOf(const std::string& typed) const;
     // A DATE put into date row `row` to the half hour (in its own offset when the zone lists have it,
     // otherwise in UT), with a note in roundingNotes when that changed the moment.

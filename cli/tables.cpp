@@ -39,16 +39,6 @@ std::string Padded(std::string text, size_t width)
     return text;
 }
 
-// The zone as the text tables name it: "UT" or "+01:00".
-std::string ZoneLabel(int32_t zone)
-{
-    if (zone == 0)
-        return "UT";
-    char text[16];
-    std::snprintf(text, sizeof text, "%c%02d:%02d", zone < 0 ? '-' : '+', std::abs(zone) / 60, std::abs(zone) % 60);
-    return text;
-}
-
 // An event's value as the tables write it: degrees, or AU for a distance; none where nothing applies.
 std::optional<double> ValueOf(const core::Event& event)
 {
@@ -66,16 +56,6 @@ std::string ValueText(const core::Event& event, const char* format)
     char text[32];
     std::snprintf(text, sizeof text, format, *value);
     return text;
-}
-
-const char* FrameKey(platform::Convention convention)
-{
-    return convention.frame == platform::Frame::J2000 ? "j2000" : "date";
-}
-
-const char* PositionsKey(platform::Convention convention)
-{
-    return convention.positions == platform::PositionKind::Geometric ? "geometric" : "apparent";
 }
 
 // The further columns' keys, in the order they follow a longitude.
@@ -99,15 +79,11 @@ nlohmann::ordered_json OrNull(const std::string& text)
 
 }  // namespace
 
-TableWriter::TableWriter(std::ostream& out, TableFormat format, int32_t zoneMinutes, const core::AstroTables& tables,
+TableWriter::TableWriter(std::ostream& out, TableFormat format, const core::AstroTables& tables,
                          const TableWords& words)
-    : m_out(out), m_format(format), m_zone(zoneMinutes), m_tables(tables), m_words(words), m_json(out)
+    : m_out(out), m_format(format), m_zone(words.heading.zoneMinutes), m_zoneName(words.heading.zoneName),
+      m_tables(tables), m_words(words), m_json(out)
 {
-}
-
-void TableWriter::SetZoneName(std::string name)
-{
-    m_zoneName = std::move(name);
 }
 
 int32_t ZoneMinutesAt(const std::string& zoneName, int32_t fixedMinutes, double moment)
@@ -180,18 +156,20 @@ size_t TableWriter::SignWidth() const
     return width;
 }
 
-void TableWriter::ConventionLine()
+void TableWriter::Opening()
 {
-    if (!m_words.convention.empty())
-        TextLine(m_words.convention);
+    if (m_format == TableFormat::Text)
+        TextLine(HeadingLine(m_words.heading, m_words.language));
+    else if (m_format == TableFormat::Json)
+        m_json.SetMetadata(HeadingMetadata(m_words.heading));
 }
 
 void TableWriter::BeginEvents()
 {
+    Opening();
     if (m_format == TableFormat::Csv) {
         m_out << display::CsvLine({"time", "jd_ut", "kind", "body1", "aspect", "body2", "sign", "value"});
     } else if (m_format == TableFormat::Text) {
-        ConventionLine();
         std::string heading = Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " +
                               Padded(m_words.event, KindWidth()) + "  " + Padded(m_words.body, kNameWidth) + "  " +
                               Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  ";
@@ -221,9 +199,7 @@ void TableWriter::Event(const core::Event& event)
                        {"aspect", OrNull(aspect)},
                        {"body2", OrNull(body2)},
                        {"sign", OrNull(sign)},
-                       {"value", value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr)},
-                       {"frame", FrameKey(m_convention)},
-                       {"positions", PositionsKey(m_convention)}});
+                       {"value", value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr)}});
     } else {
         std::string line = TimeColumns(event.moment) + "  " + Padded(m_words.kinds[kind], KindWidth()) + "  " +
                            Padded(body1, kNameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
@@ -238,6 +214,7 @@ void TableWriter::Event(const core::Event& event)
 
 void TableWriter::BeginPositions()
 {
+    Opening();
     if (m_format == TableFormat::Csv) {
         std::vector<std::string> heading{"time", "jd_ut"};
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
@@ -249,7 +226,6 @@ void TableWriter::BeginPositions()
         }
         m_out << display::CsvLine(heading);
     } else if (m_format == TableFormat::Text) {
-        ConventionLine();
         std::string line = Padded(m_words.date, kDateWidth) + "  " + TimeHeading();
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
             line += "  " + Padded(m_tables.bodyNames[static_cast<size_t>(body)], kNameWidth);
@@ -311,14 +287,13 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
                     row[name + "_" + key] = state ? nlohmann::ordered_json(ColumnValue(*state, column))
                                                   : nlohmann::ordered_json(nullptr);
         }
-        row["frame"] = FrameKey(m_convention);
-        row["positions"] = PositionsKey(m_convention);
         m_json.Object(row);
     }
 }
 
 void TableWriter::BeginFound()
 {
+    Opening();
     if (m_format == TableFormat::Csv)
         m_out << display::CsvLine({"time", "jd_ut", "pattern"});
 }
@@ -342,6 +317,7 @@ const std::string& TableWriter::IsoTime(double moment)
 
 void TableWriter::BeginAspects()
 {
+    Opening();
     if (m_format == TableFormat::Csv) {
         m_out << display::CsvLine({"time", "jd_ut", "body1", "aspect", "body2", "deviation", "applying"});
     } else if (m_format == TableFormat::Text) {

@@ -8,16 +8,16 @@
 // Events, CSV: time,jd_ut,kind,body1,aspect,body2,sign,value — time in ISO 8601 with seconds and the zone's
 // offset ("Z" for UT), jd_ut with six decimals, kind as --kinds names it, English body, aspect and sign
 // names, value in degrees (or AU for a distance) with six decimals, empty fields where nothing applies
-// (null in JSON, where jd_ut and value are numbers and every object also names the convention: frame
-// j2000|date, positions geometric|apparent).
+// (null in JSON, where jd_ut and value are numbers).
 // Positions, CSV: time,jd_ut,Earth,…,Pluto — longitudes in degrees with six decimals, empty (null) for a
 // body without a position; with further columns each body's longitude is followed by <Body>_latitude
 // (degrees), <Body>_distance (AU), <Body>_speed (degrees a day), as asked for. The moment a search found,
-// CSV: time,jd_ut,pattern. Outside the default convention a text table names it on a line of its own
-// above the heading.
+// CSV: time,jd_ut,pattern. Every text table and JSON document states its convention, zone and the
+// program's version (cli/table_heading.h).
 // Aspects, CSV: time,jd_ut,body1,aspect,body2,deviation,applying — deviation from exact in degrees with six
 // decimals, applying true or false (a number and a boolean in JSON).
 
+#include "cli/table_heading.h"
 #include "core/aspect_result.h"
 #include "core/events.h"
 #include "core/vocabulary.h"
@@ -41,14 +41,14 @@ inline constexpr uint8_t kColumnDistance = 2;
 inline constexpr uint8_t kColumnSpeed = 4;
 
 // The words of the text tables in the language asked for: the event kinds (empty: not asked for) and the
-// column headings. `value` empty leaves the events' value column out of the text table; `convention`, the
-// line above the heading, is empty in the default convention.
+// column headings. `value` empty leaves the events' value column out of the text table; `heading` is what
+// the line above the text's column headings and the JSON document's metadata state.
 struct TableWords {
     int16_t language = 0;
     std::array<std::string, core::kNumEventKinds> kinds;
     std::string date, time, event, body, aspect, sign, value;
     std::array<std::string, 3> columns;  // latitude, distance, speed
-    std::string convention;
+    TableHeading heading;
     size_t aspectWidth = 12;  // the aspect column's, wider for the longest extra aspect's name
     std::string deviation, motion, applying, separating;
 };
@@ -68,16 +68,11 @@ using BodyStates = std::array<std::optional<platform::HelioState>, core::kBodySl
 
 class TableWriter {
 public:
-    TableWriter(std::ostream& out, TableFormat format, int32_t zoneMinutes, const core::AstroTables& tables,
-                const TableWords& words);
+    // Times in the zone of `words.heading`: a tz zone's offset follows each moment (summer time included).
+    TableWriter(std::ostream& out, TableFormat format, const core::AstroTables& tables, const TableWords& words);
 
-    // The convention every row is computed in (JSON names it on each event), the default unless set.
-    void SetConvention(platform::Convention convention) { m_convention = convention; }
     // The further columns of the positions (kColumnLatitude …), none unless set.
     void SetColumns(uint8_t columns) { m_columns = columns; }
-    // Times in a zone of the tz database, its offset at each moment (summer time included), instead of the
-    // fixed offset.
-    void SetZoneName(std::string name);
 
     void BeginEvents();
     void Event(const core::Event& event);
@@ -100,7 +95,7 @@ private:
     void TextLine(std::string line);
     size_t KindWidth() const;
     std::string TimeHeading() const;  // the time column's heading, with the zone
-    void ConventionLine();            // text: the convention above the heading
+    void Opening();                   // text: the heading line; JSON: the metadata
     size_t SignWidth() const;
     // The ISO 8601 time of `moment` in the zone, kept for the next rows of the same moment (an aspect table
     // writes many rows a step, and the text costs more than the rest of a row).
@@ -114,7 +109,6 @@ private:
     const core::AstroTables& m_tables;
     TableWords m_words;
     display::JsonArrayWriter m_json;
-    platform::Convention m_convention;
     uint8_t m_columns = 0;
     double m_isoMoment = -1.0;
     std::string m_isoTime;

@@ -501,4 +501,11 @@ inline constexpr int16_t kTextMomentCancel = 1767;
 inline constexpr int16_t kTextMomentRemove = 1768;
 inline constexpr int16_t kTextMomentRowTip = 1770;         // the hover text of a row's description
 
+// The companion's tables: what every heading states, the roles of bodies, aspect windows, typed dates.
+inline constexpr int16_t kTextAllPositionsInConvention = 2310;  // the natal listing's last line, not J2000
+inline constexpr int16_t kTextTimesIn = 2311;                   // "Times: [r1]" in a table's heading line
+inline constexpr int16_t kTextPreciseBeside = 2312;             // a row's half hour and its precise moment
+inline constexpr int16_t kTextColumnDuration = 2313;            // the patterns table's duration column
+inline constexpr int16_t kTextCyclesInProgress = 2314;          // cycles --date: the cycle in progress then
+
 }  // namespace orvane::text
