@@ -53,7 +53,7 @@ int Session::Aspects()
 
     m_program.configure.ApplyOrbs(m_program.astro);
     m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
-    TableWriter writer(m_out, m_line.format, m_program.astro.tables, Words());
+    TableWriter writer(m_out, m_line.format, m_program.astro.tables, Words(mode));
     writer.BeginAspects();
     for (int64_t k = 0; k < steps && m_out; ++k) {
         // The step's moment takes the world date's place, as a step of the main window does.

@@ -334,7 +334,10 @@ private:
             for (const std::string& name : Split(names))
                 m_line.filter.bodies = static_cast<uint16_t>(m_line.filter.bodies | 1u << BodyIndex(name));
         };
-        Valued(events->add_option_function<std::string>("--bodies", bodies, "Only pairs of these bodies (default: all)"),
+        Valued(events->add_option_function<std::string>(
+                   "--bodies", bodies,
+                   "Only pairs of these bodies (default: all); in personal transits and synastry both bodies of a "
+                   "pair, moving or natal, must be among them"),
                "B,...")
             ->check(NameList(BodyIndex, text::kTextUnknownBody));
         const auto aspects = [this](const std::string& names) {
@@ -361,6 +364,7 @@ private:
         AddFormat(events, "Output: text (default), csv, json or ics (an iCalendar file)", kEventFormats,
                   "text|csv|json|ics");
         AddCalendarOptions(events, m_line);
+        AddRoleOptions(events, m_line);
         events->footer(
             "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value\n"
             "(body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
@@ -559,8 +563,6 @@ private:
                 return Usage(text::kTextUnknownOption, "--date");
             return std::nullopt;
         }
-        if (m_line.command == "events" && m_line.windows && m_line.format != TableFormat::Ics)
-            return Usage(text::kTextWindowsNeedCalendar, {});
         if (m_line.command == "events") {
             if (const std::optional<int16_t> mistake = EventOptionsMistake(m_line, given("--degrees")))
                 return Mistake(OwnText(*mistake, m_line.language));

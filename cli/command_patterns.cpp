@@ -29,18 +29,6 @@ std::string Padded(std::string text, size_t width)
     return text;
 }
 
-// A moment in the zone as the text tables write it: the program's date and the time to the second.
-std::string DateAndTime(double moment, int32_t zone, int16_t language)
-{
-    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + zone * 60 + 0.5));
-    const int64_t day = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
-    const int64_t second = total - day * 86400;
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", static_cast<int>(second / 3600),
-                  static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
-    return datetime::DateText(static_cast<int32_t>(day), true, language) + " " + time;
-}
-
 std::string BodiesText(const std::vector<core::Body>& bodies)
 {
     std::string text;
@@ -55,17 +43,6 @@ std::optional<double> DurationDays(const core::PatternOccurrence& occurrence)
     if (!occurrence.begin || !occurrence.end)
         return std::nullopt;
     return *occurrence.end - *occurrence.begin;
-}
-
-// A duration as the text table writes it: days with two decimals in the language's style, "3.25 days".
-std::string DurationWords(double days, int16_t language)
-{
-    char number[32];
-    std::snprintf(number, sizeof number, "%.2f", days);
-    std::string text = number;
-    if (language == text::langGerman)
-        std::replace(text.begin(), text.end(), '.', ',');
-    return text + " " + OwnText(text::kTextDays, language);
 }
 
 constexpr double kOneSecond = 1.0 / 86400.0;
@@ -124,13 +101,13 @@ public:
                                                       : nlohmann::ordered_json(nullptr)}});
         } else {
             const auto moment = [this](const std::optional<double>& at, int16_t otherwise) {
-                return at ? DateAndTime(*at, ZoneAt(*at), m_language) : "(" + OwnText(otherwise, m_language) + ")";
+                return at ? TextMoment(*at, ZoneAt(*at), m_language) : "(" + OwnText(otherwise, m_language) + ")";
             };
             Line(Padded(moment(occurrence.begin, text::kTextBeforeSpan), kMomentWidth) + "  " +
                  Padded(moment(occurrence.end, text::kTextAfterSpan), kMomentWidth) + "  " +
-                 Padded(duration ? DurationWords(*duration, m_language) : "", kDurationWidth) + "  " +
+                 Padded(duration ? DurationInDays(*duration, m_language) : "", kDurationWidth) + "  " +
                  Padded(pattern, kPatternWidth) + "  " + Padded(bodies, kBodiesWidth) + "  " +
-                 Padded(DateAndTime(occurrence.peak, ZoneAt(occurrence.peak), m_language), kMomentWidth) + "  " +
+                 Padded(TextMoment(occurrence.peak, ZoneAt(occurrence.peak), m_language), kMomentWidth) + "  " +
                  core::Rad2DegMin(occurrence.peakDeviation, false, false, false, false));
         }
     }
@@ -213,6 +190,7 @@ int Session::FoundAtFormation(double before, double found, const platform::Messa
     request.patterns.fill(false);
     request.patterns[static_cast<size_t>(m_line.pattern)] = true;
     request.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
+    request.convention = m_line.convention;
     const std::vector<core::PatternOccurrence> occurrences = core::PatternLifetimes(m_program.astro, request);
     std::vector<core::Body> involving;
     for (const int16_t body : m_line.planets)

@@ -32,7 +32,8 @@ void AddAspectsCommand(OptionKit& kit, CommandLine& line)
 void AddCalendarOptions(CLI::App* events, CommandLine& line)
 {
     events->add_flag("--windows", line.windows,
-                     "With --format ics: also every stay of an aspect within its orb, from entry to exit");
+                     "One row per stay of an aspect within its orb (entry, exit, duration, exact moments, tightest "
+                     "orb) instead of the events; with --format ics the stays beside the events");
 }
 
 }  // namespace orvane::cli

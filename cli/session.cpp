@@ -94,9 +94,14 @@ int Session::ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, d
     return kExitSuccess;
 }
 
-TableWords Session::Words() const
+TableWords Session::Words(int16_t mode) const
 {
     TableWords words;
+    words.eventRoles = display::EventRoles(mode);
+    words.gridRoles = display::GridRoles(mode);
+    words.natal = m_program.language.Text(text::kTextNatalBody);  // "[r1]" kept for the name
+    if (words.eventRoles.first != display::BodyRole::None)
+        words.nameWidth = 14;
     words.language = m_line.language;
     constexpr std::array<int16_t, core::kNumEventKinds> kinds{
         text::kTextEventExact,          text::kTextEventEnter,         text::kTextEventLeave,

@@ -66,7 +66,10 @@ private:
     int ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, double& start);
     // The events of the span as an iCalendar file, with --windows also every stay within an orb.
     int EventCalendar(int16_t mode, const std::array<double, 3>& moments, double from, double to);
-    TableWords Words() const;
+    // events --windows as text, CSV or JSON: one row per stay within an orb.
+    int EventWindows(int16_t mode, const std::array<double, 3>& moments, double from, double to);
+    // The tables' words; `mode` gives the bodies' roles (none in world transits).
+    TableWords Words(int16_t mode = core::kModeWorldTransits) const;
     // The heading line's convention and zone for the report of `mode`: the zone of the row its times are in.
     TableHeading ReportHeading(int16_t mode);
 

@@ -3,9 +3,11 @@
 #include "datetime/zoned_moments.h"
 #include "text/language.h"
 
+#include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
+#include "text/text_numbers.h"
 
 #include <nlohmann/json.hpp>
 
@@ -113,6 +115,25 @@ std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language
            Padded(time, timeWidth);
 }
 
+std::string TextMoment(double moment, int32_t zoneMinutes, int16_t language)
+{
+    std::string text = TextTimeColumns(moment, zoneMinutes, language, 0);
+    // The date column's padding is one blank here.
+    const size_t blanks = text.find("  ");
+    const size_t time = text.find_first_not_of(' ', blanks);
+    return text.substr(0, blanks) + " " + text.substr(time);
+}
+
+std::string DurationInDays(double days, int16_t language)
+{
+    char number[32];
+    std::snprintf(number, sizeof number, "%.2f", days);
+    std::string text = number;
+    if (language == text::langGerman)
+        std::replace(text.begin(), text.end(), '.', ',');
+    return text + " " + OwnText(text::kTextDays, language);
+}
+
 std::string TimeHeadingText(const std::string& time, int32_t zoneMinutes)
 {
     return time + " (" + ZoneLabel(zoneMinutes) + ")";
@@ -168,11 +189,11 @@ void TableWriter::BeginEvents()
 {
     Opening();
     if (m_format == TableFormat::Csv) {
-        m_out << display::CsvLine({"time", "jd_ut", "kind", "body1", "aspect", "body2", "sign", "value"});
+        m_out << display::CsvLine({"time", "jd_ut", "kind", "body1", "aspect", "body2", "sign", "value", "role1", "role2"});
     } else if (m_format == TableFormat::Text) {
         std::string heading = Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " +
-                              Padded(m_words.event, KindWidth()) + "  " + Padded(m_words.body, kNameWidth) + "  " +
-                              Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  ";
+                              Padded(m_words.event, KindWidth()) + "  " + Padded(m_words.body, m_words.nameWidth) + "  " +
+                              Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, m_words.nameWidth) + "  ";
         heading += m_words.value.empty() ? m_words.sign : Padded(m_words.sign, SignWidth()) + "  " + m_words.value;
         TextLine(heading);
     }
@@ -182,28 +203,36 @@ void TableWriter::Event(const core::Event& event)
 {
     const auto kind = static_cast<size_t>(event.kind);
     const bool ingress = event.kind == core::EventKind::Ingress;
-    const std::string body1 = m_tables.bodyNames[core::SlotOf(event.body1)];
-    const std::string body2 = event.body2 ? m_tables.bodyNames[core::SlotOf(*event.body2)] : "";
+    const display::PairRoles roles = m_words.eventRoles;
+    const std::string role1 = display::RoleKey(roles.first);
+    const std::string role2 = event.body2 ? display::RoleKey(roles.second) : "";
+    const std::string& name1 = m_tables.bodyNames[core::SlotOf(event.body1)];
+    const std::string name2 = event.body2 ? m_tables.bodyNames[core::SlotOf(*event.body2)] : "";
     const std::string aspect = event.aspect ? m_tables.NamesOf(*event.aspect).Name : "";
     const std::string sign = ingress ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
     const std::optional<double> value = ValueOf(event);
     if (m_format == TableFormat::Csv) {
         const std::string time = datetime::IsoText(event.moment, ZoneAt(event.moment));
-        m_out << display::CsvLine({time, Fixed6(event.moment), core::kEventKindKeys[kind], body1, aspect, body2, sign,
-                                   value ? Fixed6(*value) : ""});
+        m_out << display::CsvLine({time, Fixed6(event.moment), core::kEventKindKeys[kind], name1, aspect, name2, sign,
+                                   value ? Fixed6(*value) : "", role1, role2});
     } else if (m_format == TableFormat::Json) {
         m_json.Object({{"time", datetime::IsoText(event.moment, ZoneAt(event.moment))},
                        {"jd_ut", event.moment},
                        {"kind", core::kEventKindKeys[kind]},
-                       {"body1", body1},
+                       {"body1", name1},
                        {"aspect", OrNull(aspect)},
-                       {"body2", OrNull(body2)},
+                       {"body2", OrNull(name2)},
                        {"sign", OrNull(sign)},
-                       {"value", value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr)}});
+                       {"value", value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr)},
+                       {"role1", OrNull(role1)},
+                       {"role2", OrNull(role2)}});
     } else {
+        // A body's own event names the body alone; an aspect's names each body with its role.
+        const std::string body1 = event.body2 ? NameWithRole(name1, roles.first, roles.second, m_words.natal) : name1;
+        const std::string body2 = event.body2 ? NameWithRole(name2, roles.second, roles.first, m_words.natal) : "";
         std::string line = TimeColumns(event.moment) + "  " + Padded(m_words.kinds[kind], KindWidth()) + "  " +
-                           Padded(body1, kNameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
-                           Padded(body2, kNameWidth) + "  ";
+                           Padded(body1, m_words.nameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
+                           Padded(body2, m_words.nameWidth) + "  ";
         const bool distance = event.kind == core::EventKind::Perihelion || event.kind == core::EventKind::Aphelion;
         line += m_words.value.empty() ? sign
                                       : Padded(sign, SignWidth()) + "  " +
@@ -319,10 +348,11 @@ void TableWriter::BeginAspects()
 {
     Opening();
     if (m_format == TableFormat::Csv) {
-        m_out << display::CsvLine({"time", "jd_ut", "body1", "aspect", "body2", "deviation", "applying"});
+        m_out << display::CsvLine(
+            {"time", "jd_ut", "body1", "aspect", "body2", "deviation", "applying", "role1", "role2"});
     } else if (m_format == TableFormat::Text) {
-        TextLine(Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " + Padded(m_words.body, kNameWidth) +
-                 "  " + Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  " +
+        TextLine(Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " + Padded(m_words.body, m_words.nameWidth) +
+                 "  " + Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, m_words.nameWidth) + "  " +
                  Padded(m_words.deviation, m_words.aspectWidth) + "  " + m_words.motion);
     }
 }
@@ -331,12 +361,15 @@ void TableWriter::AspectRow(double moment, const core::AspectFound& found)
 {
     const std::string& body1 = m_tables.bodyNames[core::SlotOf(found.body1)];
     const std::string& body2 = m_tables.bodyNames[core::SlotOf(found.body2)];
+    const display::PairRoles roles = m_words.gridRoles;
+    const std::string role1 = display::RoleKey(roles.first);
+    const std::string role2 = display::RoleKey(roles.second);
     const std::string& aspect = m_tables.AspectText[core::SlotOf(found.aspect)].Name;
     const double degrees = found.deviation / core::kTwoPi * 360.0;
     const bool applying = found.motion == core::Motion::Applying;
     if (m_format == TableFormat::Csv) {
         m_out << display::CsvLine({IsoTime(moment), Fixed6(moment), body1, aspect, body2,
-                                   Fixed6(degrees), applying ? "true" : "false"});
+                                   Fixed6(degrees), applying ? "true" : "false", role1, role2});
     } else if (m_format == TableFormat::Json) {
         m_json.Object({{"time", IsoTime(moment)},
                        {"jd_ut", moment},
@@ -344,13 +377,17 @@ void TableWriter::AspectRow(double moment, const core::AspectFound& found)
                        {"aspect", aspect},
                        {"body2", body2},
                        {"deviation", degrees},
-                       {"applying", applying}});
+                       {"applying", applying},
+                       {"role1", OrNull(role1)},
+                       {"role2", OrNull(role2)}});
     } else {
         const std::string motion = found.motion == core::Motion::Applying     ? m_words.applying
                                    : found.motion == core::Motion::Separating ? m_words.separating
                                                                               : "";
-        TextLine(TimeColumns(moment) + "  " + Padded(body1, kNameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
-                 Padded(body2, kNameWidth) + "  " +
+        TextLine(TimeColumns(moment) + "  " +
+                 Padded(NameWithRole(body1, roles.first, roles.second, m_words.natal), m_words.nameWidth) + "  " +
+                 Padded(aspect, m_words.aspectWidth) + "  " +
+                 Padded(NameWithRole(body2, roles.second, roles.first, m_words.natal), m_words.nameWidth) + "  " +
                  Padded(core::Rad2DegMin(found.deviation, false, false, false, false), m_words.aspectWidth) + "  " + motion);
     }
 }

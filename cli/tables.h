@@ -5,22 +5,25 @@
 // objects), both written by the machine formats' writers (display/machine_formats.h). Rows are written as
 // they come, so that any span streams.
 //
-// Events, CSV: time,jd_ut,kind,body1,aspect,body2,sign,value — time in ISO 8601 with seconds and the zone's
+// Events, CSV: time,jd_ut,kind,body1,aspect,body2,sign,value,role1,role2 — time in ISO 8601 with seconds and the zone's
 // offset ("Z" for UT), jd_ut with six decimals, kind as --kinds names it, English body, aspect and sign
 // names, value in degrees (or AU for a distance) with six decimals, empty fields where nothing applies
-// (null in JSON, where jd_ut and value are numbers).
+// (null in JSON, where jd_ut and value are numbers); role1 and role2 the bodies' roles in the two-date
+// modes: transiting, natal1 or natal2 (empty, null, in the one-chart modes and for a body's own event's
+// missing second body).
 // Positions, CSV: time,jd_ut,Earth,…,Pluto — longitudes in degrees with six decimals, empty (null) for a
 // body without a position; with further columns each body's longitude is followed by <Body>_latitude
 // (degrees), <Body>_distance (AU), <Body>_speed (degrees a day), as asked for. The moment a search found,
 // CSV: time,jd_ut,pattern. Every text table and JSON document states its convention, zone and the
 // program's version (cli/table_heading.h).
-// Aspects, CSV: time,jd_ut,body1,aspect,body2,deviation,applying — deviation from exact in degrees with six
+// Aspects, CSV: time,jd_ut,body1,aspect,body2,deviation,applying,role1,role2 — deviation from exact in degrees with six
 // decimals, applying true or false (a number and a boolean in JSON).
 
 #include "cli/table_heading.h"
 #include "core/aspect_result.h"
 #include "core/events.h"
 #include "core/vocabulary.h"
+#include "display/body_roles.h"
 #include "display/machine_formats.h"
 #include "platform/ephemeris.h"
 
@@ -51,11 +54,21 @@ struct TableWords {
     TableHeading heading;
     size_t aspectWidth = 12;  // the aspect column's, wider for the longest extra aspect's name
     std::string deviation, motion, applying, separating;
+    // The roles of the two bodies of an event and of a grid's aspect in the mode, and how a natal body is
+    // named ("natal [r1]"); the name column is wider where a role is written.
+    display::PairRoles eventRoles;
+    display::PairRoles gridRoles;
+    std::string natal;
+    size_t nameWidth = 8;
 };
 
 // A moment as the text tables show it in the zone: the date in the program's style in `language`, then the
 // time to the second, padded to `timeWidth` characters.
 std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth);
+// A moment as a text table writes it in one column: the program's date and the time to the second.
+std::string TextMoment(double moment, int32_t zoneMinutes, int16_t language);
+// A duration in days with two decimals in the language's style: "3.25 days", "3,25 Tage".
+std::string DurationInDays(double days, int16_t language);
 // The time column's heading `time` with the zone: "Time (UT)", "Zeit (+01:00)".
 std::string TimeHeadingText(const std::string& time, int32_t zoneMinutes);
 // The offset in minutes east of a tz zone at `moment` (summer time included), or `fixedMinutes` when

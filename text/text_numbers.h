@@ -507,5 +507,11 @@ inline constexpr int16_t kTextTimesIn = 2311;                   // "Times: [r1]"
 inline constexpr int16_t kTextPreciseBeside = 2312;             // a row's half hour and its precise moment
 inline constexpr int16_t kTextColumnDuration = 2313;            // the patterns table's duration column
 inline constexpr int16_t kTextCyclesInProgress = 2314;          // cycles --date: the cycle in progress then
+inline constexpr int16_t kTextColumnEntered = 2315;             // events --windows: the text table's columns
+inline constexpr int16_t kTextColumnLeft = 2316;
+inline constexpr int16_t kTextColumnExact = 2317;
+inline constexpr int16_t kTextColumnTightestOrb = 2318;
+inline constexpr int16_t kTextNatalBody = 2319;                 // "natal [r1]": a personal transit's natal body
+inline constexpr int16_t kTextRolesNeedPersonal = 2320;         // --transiting/--natal outside personal transits
 
 }  // namespace orvane::text

@@ -41,7 +41,9 @@ TEST(JsonArrayWriter, PutsTheMetadataBesideTheRows)
     writer.End();
     EXPECT_EQ(empty.str(), "{\"metadata\":{\"version\":\"0.1.0\",\"zone\":\"UT\"},\n\"rows\":[]}\n");
     EXPECT_EQ(one.str(), "{\"metadata\":{\"frame\":\"date\"},\n\"rows\":[\n{\"jd_ut\":2451545.250000}\n]}\n");
-    EXPECT_NO_THROW(static_cast<void>(nlohmann::json::parse(one.str())));
+    const nlohmann::json parsed = nlohmann::json::parse(one.str());
+    EXPECT_EQ(parsed["metadata"]["frame"], "date");
+    EXPECT_DOUBLE_EQ(parsed["rows"][0]["jd_ut"].get<double>(), 2451545.25);
 }
 
 }  // namespace
