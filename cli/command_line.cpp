@@ -366,12 +366,13 @@ private:
         AddCalendarOptions(events, m_line);
         AddRoleOptions(events, m_line);
         events->footer(
-            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value\n"
-            "(body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
+            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value,role1,\n"
+            "role2 (body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
             "ingress; value: the degree crossed or returned to, a node's longitude, the latitude in degrees, the\n"
-            "distance in AU, a miss's closest deviation in degrees). JSON: an array of objects with the same\n"
-            "keys and frame and positions, null for what does not apply. Outside --frame j2000 --positions\n"
-            "geometric the text table names the convention above its heading.\n"
+            "distance in AU, a miss's closest deviation in degrees; roles transiting, natal1, natal2 in the\n"
+            "two-date modes). JSON: the rows with the same keys, null for what does not apply, beside the\n"
+            "metadata (program, version, frame, positions, zone). --windows: one row per stay in orb, CSV\n"
+            "enter,leave,exact,duration_days,body1,aspect,body2,tightest_orb,role1,role2.\n"
             "Kinds K: exact, enter, leave, ingress, cross (needs --degrees), return (personal transits),\n"
             "ascending-node, descending-node, latitude-max, latitude-min, perihelion, aphelion, miss.\n"
             "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …);\n"
