@@ -1,6 +1,6 @@
-// The moments of the command line in the program's date rows: --date, --birth and --birth2 to the half
-// hour of the rows for report and find, the mode they are computed in, and the notes that say how a
-// moment was rounded.
+// The moments of the command line in the program's date rows: --date, --birth and --birth2 for report
+// and find (each row on its half hour, with the precise moment typed where the row cannot hold it), the
+// mode they are computed in, and the notes that say how a moment was put into its row.
 
 #include "cli/session.h"
 
