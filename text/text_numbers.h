@@ -343,7 +343,6 @@ inline constexpr int16_t kTextCalendarWindow = 1854;    // an orb window's summa
 inline constexpr int16_t kTextCalendarCutAtStart = 1855;  // a window already open when the span begins
 inline constexpr int16_t kTextCalendarCutAtEnd = 1856;    // a window still open when the span ends
 inline constexpr int16_t kTextTimelineIcsFilter = 1857;   // the timeline's save dialog: iCalendar files
-inline constexpr int16_t kTextWindowsNeedCalendar = 1858; // --windows without --format ics
 inline constexpr int16_t kTextTooManySteps = 1859;        // an aspect table over too many steps
 inline constexpr int16_t kTextCalendarBeforeYearOne = 1860;  // an iCalendar span before the year 1
 inline constexpr int16_t kTextColumnDeviation = 1861;     // the aspect table's text columns
