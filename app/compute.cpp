@@ -140,7 +140,7 @@ ComputeOutcome Compute(Workspace& program)
     core::AstroModule& astro = program.astro;
 
     program.configure.ApplyOrbs(astro);
-    astro.bodyCount = core::NumPlanetsFor(astro.PlutoDataReadOK());
+    astro.bodyCount = core::NumPlanetsIn(astro.convention, astro.PlutoDataReadOK());
 
     const int16_t mode = main.DetermineMode();
     if (!ReadMoments(program, mode, outcome) || mode == core::kModeNone)
@@ -184,7 +184,7 @@ ComputeOutcome SearchCompute(Workspace& program)
     ComputeOutcome outcome;
     core::AstroModule& astro = program.astro;
     program.configure.ApplyOrbs(astro);
-    astro.bodyCount = core::NumPlanetsFor(astro.PlutoDataReadOK());
+    astro.bodyCount = core::NumPlanetsIn(astro.convention, astro.PlutoDataReadOK());
     const int16_t mode = main.DetermineMode();
     if (!ReadMoments(program, mode, outcome))
         return outcome;

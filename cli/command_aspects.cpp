@@ -44,7 +44,7 @@ int Session::Aspects()
     // Counted before the first row, so that a span too long writes nothing.
     const int16_t step = m_line.step.value_or(1);
     int64_t steps = 0;
-    while (datetime::SteppedMoment(from, step, steps) <= to)
+    while (datetime::SteppedMoment(from, step, steps) < to)
         if (++steps > kMaxAspectSteps) {
             m_err << OwnText(text::kTextTooManySteps, m_line.language, StepName(step), std::to_string(kMaxAspectSteps))
                   << '\n' << help << '\n';
@@ -53,7 +53,7 @@ int Session::Aspects()
 
     m_program.configure.ApplyOrbs(m_program.astro);
     m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
-    TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
+    TableWriter writer(m_out, m_line.format, m_program.astro.tables, Words(mode));
     writer.BeginAspects();
     for (int64_t k = 0; k < steps && m_out; ++k) {
         // The step's moment takes the world date's place, as a step of the main window does.

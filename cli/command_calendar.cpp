@@ -3,6 +3,7 @@
 #include "cli/texts.h"
 #include "datetime/iso_dates.h"
 #include "display/calendar_file.h"
+#include "display/orb_windows.h"
 #include "display/timeline.h"
 #include "text/text_numbers.h"
 
@@ -22,6 +23,7 @@ int Session::EventCalendar(int16_t mode, const std::array<double, 3>& moments, d
     const core::AstroModule& astro = m_program.astro;
     display::CalendarWriter writer(m_out, astro.tables, display::CalendarWordsOf(m_program.language),
                                    m_environment.nowMoment);
+    writer.SetMode(mode);
     writer.Begin();
     const core::EventSearch search(astro, mode, moments, m_line.filter, m_line.convention);
     search.Run(from, to, [&](const core::Event& event) {
@@ -29,14 +31,11 @@ int Session::EventCalendar(int16_t mode, const std::array<double, 3>& moments, d
         return static_cast<bool>(m_out);
     });
     if (m_line.windows && m_out) {
-        // The windows are the timeline's bars: cut at the span's ends, as the timeline draws them.
-        const core::EventFilter& filter = m_line.filter;
-        for (const display::TimelineRow& row : display::BuildTimeline(astro, mode, moments, from, to).rows) {
-            if (!filter.HasBody(row.pair.body1) || !filter.HasBody(row.pair.body2) || !filter.HasAspect(row.aspect))
-                continue;
-            for (const display::TimelineBar& bar : row.bars)
-                writer.Window(row, bar);
-        }
+        // The stays are the timeline's bars, cut at the span's ends as the timeline draws them, of the pairs,
+        // aspects, orbs and convention asked for.
+        for (const display::OrbWindow& window :
+             display::OrbWindows(astro, mode, moments, from, to, m_line.filter, m_line.convention))
+            writer.Window(display::TimelineRow{window.pair, window.aspect, {}}, window.bar);
     }
     writer.End();
     return kExitSuccess;

@@ -25,10 +25,13 @@ int Session::Cycles()
     const core::Body second = *core::BodyOfIndex(BodyIndex(m_line.cycleBodies[1]));
 
     const core::CycleSearch search(astro, first, second, m_line.convention);
-    CycleTable table(m_out, m_line.format, m_line.zone, m_line.language, astro.tables, search.Faster(),
-                     search.Slower(), m_line.convention, Words().convention);
-    table.SetZoneName(m_line.zoneName);
+    CycleTable table(m_out, m_line.format, m_line.language, astro.tables, search.Faster(), search.Slower(),
+                     Words().heading);
     table.Begin(at, search.PhaseAt(at));
+    // The moment asked about may lie outside the span: its cycle is named all the same.
+    if (!m_line.date.empty())
+        if (const std::vector<core::SynodicCycle> current = search.Cycles(at, at); !current.empty())
+            table.InProgress(current.front());
     int number = 0;
     for (const core::SynodicCycle& cycle : search.Cycles(from, to))
         table.Cycle(++number, cycle);

@@ -1,5 +1,6 @@
 #include "cli/session.h"
 
+#include "cli/option_kit.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "core/modes.h"
@@ -21,6 +22,11 @@ int Session::Events()
     double start = m_environment.nowMoment;
     if (const int code = ReadModeAndMoments(mode, moments, start); code != kExitSuccess)
         return code;
+    if (RolesChosen(m_line) && !core::IsPersonalTransitMode(mode)) {
+        m_err << OwnText(text::kTextRolesNeedPersonal, m_line.language) << '\n'
+              << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli events --help") << '\n';
+        return kExitUsage;
+    }
     if (m_line.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode)) {
         m_err << OwnText(text::kTextReturnNeedsBirthdate, m_line.language) << '\n';
         return kExitUsage;
@@ -33,11 +39,11 @@ int Session::Events()
         return code;
     if (m_line.format == TableFormat::Ics)
         return EventCalendar(mode, moments, from, to);
+    if (m_line.windows)
+        return EventWindows(mode, moments, from, to);
     PlutoTableNotice(from, to);
     const core::EventSearch search(m_program.astro, mode, moments, m_line.filter, m_line.convention);
-    TableWriter writer(m_out, m_line.format, m_line.zone, m_program.astro.tables, Words());
-    writer.SetConvention(m_line.convention);
-    writer.SetZoneName(m_line.zoneName);
+    TableWriter writer(m_out, m_line.format, m_program.astro.tables, Words(mode));
     writer.BeginEvents();
     search.Run(from, to, [&](const core::Event& event) {
         writer.Event(event);
@@ -56,15 +62,13 @@ int Session::Ephemeris()
     const core::AstroModule& astro = m_program.astro;
     const platform::Convention convention = m_line.convention;
     const int16_t bodyCount = core::PlutoFromTable(convention) ? astro.bodyCount : core::kPluto;
-    TableWriter writer(m_out, m_line.format, m_line.zone, astro.tables, Words());
-    writer.SetConvention(convention);
+    TableWriter writer(m_out, m_line.format, astro.tables, Words());
     writer.SetColumns(m_line.columns);
-    writer.SetZoneName(m_line.zoneName);
     writer.BeginPositions();
     const int16_t step = m_line.step.value_or(1);
     for (int64_t k = 0; m_out; ++k) {
         const double t = datetime::SteppedMoment(from, step, k);
-        if (t > to)
+        if (t >= to)
             break;
         std::array<double, core::kBodySlots> longitudes{};
         BodyStates states;

@@ -98,7 +98,7 @@ int Session::NothingFound()
 
 void Session::FoundTable(std::optional<double> found)
 {
-    TableWriter writer(m_out, m_line.format, 0, m_program.astro.tables, Words());
+    TableWriter writer(m_out, m_line.format, m_program.astro.tables, Words());
     writer.BeginFound();
     if (found)
         writer.Found(*found, NameTables().patternNames[static_cast<size_t>(m_line.pattern)]);

@@ -48,10 +48,12 @@ public:
         if (app->get_parent() != nullptr)
             return CLI::Formatter::make_usage(app, std::move(name));
         return "Usage: orvane-cli report (STATE | --date DATE | --birth DATE) [--birth2 DATE] [--mode MODE] [--sort N]"
-               " [--lang en|de] [--radians]\n"
+               " [--frame j2000|date] [--positions geometric|apparent] [--lang en|de] [--radians]\n"
                "  or:  orvane-cli find (STATE | --date DATE | --birth DATE) [--mode MODE] --pattern P [--planets B1,B2,B3] [--at-least N]"
-               " [--step UNIT] [--max-steps N] [--forms] [--format text|csv|json]\n"
-               "  or:  orvane-cli positions [STATE | --jd JD | --date DATE]\n"
+               " [--step UNIT] [--max-steps N] [--forms] [--frame j2000|date] [--positions geometric|apparent]"
+               " [--format text|csv|json]\n"
+               "  or:  orvane-cli positions [STATE | --jd JD | --date DATE] [--frame j2000|date]"
+               " [--positions geometric|apparent]\n"
                "  or:  orvane-cli events [STATE] [--birth DATE] [--birth2 DATE] [--mode MODE] [--from DATE] [--to DATE]"
                " [--bodies B,...] [--aspects A,...]"
                " [--kinds K,...] [--degrees D,...] [--orb NAME=DEG] [--frame j2000|date]"
@@ -60,8 +62,8 @@ public:
                " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--columns C,...]"
                " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
-               "  or:  orvane-cli aspects [STATE] --from DATE --to DATE [--step UNIT] [--format text|csv|json]"
-               " [--zone Z]\n"
+               "  or:  orvane-cli aspects [STATE] --from DATE --to DATE [--step UNIT] [--frame j2000|date]"
+               " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli cycles B1 B2 [--from DATE] [--to DATE] [--date DATE] [--frame j2000|date]"
                " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli --help | --version\n";
@@ -119,7 +121,7 @@ public:
         AddEvents();
         AddPatterns();
         AddEphemeris();
-        AddAspectsCommand(*this);
+        AddAspectsCommand(*this, m_line);
         AddCycles();
     }
 
@@ -223,6 +225,7 @@ private:
         report->add_flag("--radians", m_line.radians, "Deviations in radians");
         AddDate(report);
         AddBirthOptions(report, m_line);
+        AddConventionOptions(*report, m_line);
         report->footer(std::string(kSortList) + "\n" + kDates + kMomentHelp);
     }
 
@@ -258,6 +261,7 @@ private:
         AddFormsFlag(*find, m_line);
         AddBirthOptions(find, m_line);
         AddDate(find);
+        AddConventionOptions(*find, m_line);
         AddFormat(find, "Text: the message and the date; csv, json: the moment found (time, jd_ut, pattern)");
         find->footer(PatternAndBodyList() + "\n" + kDates + kMomentHelp +
                      "\nFound: the message and the date, exit 0; not found: exit 3, with --format csv or json the\n"
@@ -273,6 +277,7 @@ private:
         Valued(positions->add_option_function<std::string>("--jd", jd, "At this Julian date (UT) instead"), "JD")
             ->check(Refused(JulianDate(), text::kTextBadJulianDate));
         AddDate(positions);
+        AddConventionOptions(*positions, m_line);
         positions->footer(
             std::string("Without STATE, --jd or --date: the present moment. --date beside STATE takes the place of its\n"
                         "world date; the file is read all the same. Pluto before or after its table prints < or >.\n\n") +
@@ -329,7 +334,10 @@ private:
             for (const std::string& name : Split(names))
                 m_line.filter.bodies = static_cast<uint16_t>(m_line.filter.bodies | 1u << BodyIndex(name));
         };
-        Valued(events->add_option_function<std::string>("--bodies", bodies, "Only pairs of these bodies (default: all)"),
+        Valued(events->add_option_function<std::string>(
+                   "--bodies", bodies,
+                   "Only pairs of these bodies (default: all); in personal transits and synastry both bodies of a "
+                   "pair, moving or natal, must be among them"),
                "B,...")
             ->check(NameList(BodyIndex, text::kTextUnknownBody));
         const auto aspects = [this](const std::string& names) {
@@ -356,13 +364,15 @@ private:
         AddFormat(events, "Output: text (default), csv, json or ics (an iCalendar file)", kEventFormats,
                   "text|csv|json|ics");
         AddCalendarOptions(events, m_line);
+        AddRoleOptions(events, m_line);
         events->footer(
-            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value\n"
-            "(body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
+            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value,role1,\n"
+            "role2 (body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
             "ingress; value: the degree crossed or returned to, a node's longitude, the latitude in degrees, the\n"
-            "distance in AU, a miss's closest deviation in degrees). JSON: an array of objects with the same\n"
-            "keys and frame and positions, null for what does not apply. Outside --frame j2000 --positions\n"
-            "geometric the text table names the convention above its heading.\n"
+            "distance in AU, a miss's closest deviation in degrees; roles transiting, natal1, natal2 in the\n"
+            "two-date modes). JSON: the rows with the same keys, null for what does not apply, beside the\n"
+            "metadata (program, version, frame, positions, zone). --windows: one row per stay in orb, CSV\n"
+            "enter,leave,exact,duration_days,body1,aspect,body2,tightest_orb,role1,role2.\n"
             "Kinds K: exact, enter, leave, ingress, cross (needs --degrees), return (personal transits),\n"
             "ascending-node, descending-node, latitude-max, latitude-min, perihelion, aphelion, miss.\n"
             "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …);\n"
@@ -386,13 +396,13 @@ private:
     {
         CLI::App* ephemeris =
             AddCommand("ephemeris", "The nine heliocentric longitudes at every step of a span", nullptr);
-        AddSpan(ephemeris, "From this moment (required)", "Up to this moment, included (required)");
+        AddSpan(ephemeris, "From this moment (required)", "Up to this moment, excluded (required)");
         AddStep(ephemeris, "The step: halfhour, day (default), week, month or year");
         AddColumnsOption(*ephemeris, m_line);
         AddConventionOptions(*ephemeris, m_line);
         AddFormat(ephemeris, "Output: text (default, zodiac places), csv or json (degrees)");
         ephemeris->footer(
-            "One line a step from --from up to --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
+            "One line a step from --from up to (not including) --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
             "decimals; empty, in JSON null, where Pluto is beyond its table; the text shows < or >).\n"
             "Months and years keep the day of the month, or the month's last day when it has fewer.\n\n" +
             std::string(kDates) + kMomentHelp);
@@ -403,7 +413,7 @@ private:
         CLI::App* cycles = AddCommand("cycles", "The synodic cycles of two bodies: conjunctions, phases, phase angle",
                                       nullptr);
         AddSpan(cycles, "From the cycle in progress at this moment (default: --date, or now)",
-                "Up to the last cycle beginning before this moment (default: one year after --from)");
+                "Up to this moment, excluded: the last cycle listed begins before it (default: one year after --from)");
         AddCycleOptions(*cycles, m_line);
         AddConventionOptions(*cycles, m_line);
         AddFormat(cycles, "Output: text (default), csv or json");
@@ -554,8 +564,6 @@ private:
                 return Usage(text::kTextUnknownOption, "--date");
             return std::nullopt;
         }
-        if (m_line.command == "events" && m_line.windows && m_line.format != TableFormat::Ics)
-            return Usage(text::kTextWindowsNeedCalendar, {});
         if (m_line.command == "events") {
             if (const std::optional<int16_t> mistake = EventOptionsMistake(m_line, given("--degrees")))
                 return Mistake(OwnText(*mistake, m_line.language));

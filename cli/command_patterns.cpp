@@ -30,18 +30,6 @@ std::string Padded(std::string text, size_t width)
     return text;
 }
 
-// A moment in the zone as the text tables write it: the program's date and the time to the second.
-std::string DateAndTime(double moment, int32_t zone, int16_t language)
-{
-    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + zone * 60 + 0.5));
-    const int64_t day = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
-    const int64_t second = total - day * 86400;
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", static_cast<int>(second / 3600),
-                  static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
-    return datetime::DateText(static_cast<int32_t>(day), true, language) + " " + time;
-}
-
 std::string BodiesText(const std::vector<core::Body>& bodies)
 {
     std::string text;
@@ -50,29 +38,42 @@ std::string BodiesText(const std::vector<core::Body>& bodies)
     return text;
 }
 
+// How long an occurrence lasted, in days; unknown when the span cut it at either end.
+std::optional<double> DurationDays(const core::PatternOccurrence& occurrence)
+{
+    if (!occurrence.begin || !occurrence.end)
+        return std::nullopt;
+    return *occurrence.end - *occurrence.begin;
+}
+
 constexpr double kOneSecond = 1.0 / 86400.0;
 constexpr size_t kMomentWidth = 25;
+constexpr size_t kDurationWidth = 14;
 constexpr size_t kPatternWidth = 14;
 constexpr size_t kBodiesWidth = 44;
 
-// Writes the occurrences as text, CSV or JSON.
+// Writes the occurrences as text, CSV or JSON, their times in the heading's zone (a tz zone's offset
+// following each moment).
 class LifetimeWriter {
 public:
-    // `convention` is the line that names a convention other than the default above the text table.
-    LifetimeWriter(std::ostream& out, TableFormat format, int32_t zone, int16_t language, const std::string& convention)
-        : m_out(out), m_format(format), m_zone(zone), m_language(language), m_json(out)
+    LifetimeWriter(std::ostream& out, TableFormat format, int16_t language, TableHeading heading)
+        : m_out(out), m_format(format), m_language(language), m_heading(std::move(heading)), m_json(out)
     {
-        if (m_format == TableFormat::Text && !convention.empty())
-            Line(convention);
-        if (m_format == TableFormat::Csv)
-            m_out << display::CsvLine({"begin", "end", "pattern", "bodies", "peak", "peak_deviation"});
-        else if (m_format == TableFormat::Text)
+        if (m_format == TableFormat::Csv) {
+            m_out << display::CsvLine(
+                {"begin", "end", "pattern", "bodies", "peak", "peak_deviation", "duration_days"});
+        } else if (m_format == TableFormat::Json) {
+            m_json.SetMetadata(HeadingMetadata(m_heading));
+        } else {
+            Line(HeadingLine(m_heading, m_language));
             Line(Padded(OwnText(text::kTextColumnFormed, m_language), kMomentWidth) + "  " +
                  Padded(OwnText(text::kTextColumnDissolved, m_language), kMomentWidth) + "  " +
+                 Padded(OwnText(text::kTextColumnDuration, m_language), kDurationWidth) + "  " +
                  Padded(OwnText(text::kTextColumnPattern, m_language), kPatternWidth) + "  " +
                  Padded(OwnText(text::kTextColumnBodies, m_language), kBodiesWidth) + "  " +
                  Padded(OwnText(text::kTextColumnTightest, m_language), kMomentWidth) + "  " +
                  OwnText(text::kTextColumnDeviation, m_language));
+        }
     }
 
     void Occurrence(const core::PatternOccurrence& occurrence)
@@ -80,12 +81,13 @@ public:
         const std::string& pattern = NameTables().patternNames[static_cast<size_t>(occurrence.pattern)];
         const std::string bodies = BodiesText(occurrence.bodies);
         const double degrees = occurrence.peakDeviation / core::kTwoPi * 360.0;
+        const std::optional<double> duration = DurationDays(occurrence);
         const auto iso = [this](const std::optional<double>& moment) {
-            return moment ? datetime::IsoText(*moment, m_zone) : std::string();
+            return moment ? datetime::IsoText(*moment, ZoneAt(*moment)) : std::string();
         };
         if (m_format == TableFormat::Csv) {
             m_out << display::CsvLine({iso(occurrence.begin), iso(occurrence.end), pattern, bodies,
-                                       iso(occurrence.peak), Fixed6(degrees)});
+                                       iso(occurrence.peak), Fixed6(degrees), duration ? Fixed6(*duration) : ""});
         } else if (m_format == TableFormat::Json) {
             const auto orNull = [&](const std::optional<double>& moment) {
                 return moment ? nlohmann::ordered_json(iso(moment)) : nlohmann::ordered_json(nullptr);
@@ -95,15 +97,18 @@ public:
                            {"pattern", pattern},
                            {"bodies", bodies},
                            {"peak", iso(occurrence.peak)},
-                           {"peak_deviation", degrees}});
+                           {"peak_deviation", degrees},
+                           {"duration_days", duration ? nlohmann::ordered_json(*duration)
+                                                      : nlohmann::ordered_json(nullptr)}});
         } else {
             const auto moment = [this](const std::optional<double>& at, int16_t otherwise) {
-                return at ? DateAndTime(*at, m_zone, m_language) : "(" + OwnText(otherwise, m_language) + ")";
+                return at ? TextMoment(*at, ZoneAt(*at), m_language) : "(" + OwnText(otherwise, m_language) + ")";
             };
             Line(Padded(moment(occurrence.begin, text::kTextBeforeSpan), kMomentWidth) + "  " +
                  Padded(moment(occurrence.end, text::kTextAfterSpan), kMomentWidth) + "  " +
+                 Padded(duration ? DurationInDays(*duration, m_language) : "", kDurationWidth) + "  " +
                  Padded(pattern, kPatternWidth) + "  " + Padded(bodies, kBodiesWidth) + "  " +
-                 Padded(DateAndTime(occurrence.peak, m_zone, m_language), kMomentWidth) + "  " +
+                 Padded(TextMoment(occurrence.peak, ZoneAt(occurrence.peak), m_language), kMomentWidth) + "  " +
                  display::Rad2DegMin(occurrence.peakDeviation));
         }
     }
@@ -116,6 +121,8 @@ public:
     }
 
 private:
+    int32_t ZoneAt(double moment) const { return ZoneMinutesAt(m_heading.zoneName, m_heading.zoneMinutes, moment); }
+
     void Line(std::string line)
     {
         while (!line.empty() && line.back() == ' ')
@@ -125,8 +132,8 @@ private:
 
     std::ostream& m_out;
     TableFormat m_format;
-    int32_t m_zone;
     int16_t m_language;
+    TableHeading m_heading;
     display::JsonArrayWriter m_json;
 };
 
@@ -167,7 +174,7 @@ int Session::Patterns()
     request.patterns = m_line.patterns;
     request.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
     request.convention = m_line.convention;
-    LifetimeWriter writer(m_out, m_line.format, m_line.zone, m_line.language, Words().convention);
+    LifetimeWriter writer(m_out, m_line.format, m_line.language, Words().heading);
     core::PatternLifetimes(m_program.astro, request, [&](const core::PatternOccurrence& occurrence) {
         if (Involves(occurrence, m_line.involving))
             writer.Occurrence(occurrence);
@@ -185,6 +192,7 @@ int Session::FoundAtFormation(double before, double found, const platform::Messa
     request.patterns.fill(false);
     request.patterns[static_cast<size_t>(m_line.pattern)] = true;
     request.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
+    request.convention = m_line.convention;
     const std::vector<core::PatternOccurrence> occurrences = core::PatternLifetimes(m_program.astro, request);
     std::vector<core::Body> involving;
     for (const int16_t body : m_line.planets)

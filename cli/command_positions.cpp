@@ -45,7 +45,7 @@ int Session::Positions()
                      display::ZodiacPositionText(astro.tables, longitude, false) + "\n";
         }
     }
-    m_out << lines;
+    m_out << HeadingLine(Words().heading, m_line.language) << '\n' << lines;
     return kExitSuccess;
 }
 

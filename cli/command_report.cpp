@@ -3,6 +3,7 @@
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "app/actions.h"
+#include "datetime/zoned_moments.h"
 #include "display/result_texts.h"
 #include "text/text_numbers.h"
 #include "reports/durations.h"
@@ -45,6 +46,7 @@ int Session::Report()
     }
 
     PrintRoundingNotes(false);
+    m_out << HeadingLine(ReportHeading(mode), m_line.language) << "\n\n";
     m_out << Trimmed(ConsoleText(m_program.main.titleText)) << "\n\n";
     for (const std::string& line : AspectCellLines())
         m_out << line << '\n';
@@ -57,6 +59,18 @@ int Session::Report()
     else
         m_out << Trimmed(ConsoleText(window.ClipboardText())) << '\n';
     return kExitSuccess;
+}
+
+TableHeading Session::ReportHeading(int16_t mode)
+{
+    // The times of the durations are the world date's; a natal or synastry listing has the birthdates'.
+    const int16_t row = core::RowUsedByMode(core::kWorldDateRow, mode) ? core::kWorldDateRow : int16_t{1};
+    const auto r = static_cast<size_t>(row);
+    const std::optional<datetime::PreciseMoment>& precise = m_program.main.preciseMoments[r];
+    TableHeading heading = Words().heading;
+    heading.zoneName = precise ? datetime::ZoneDescription(*precise, m_program.language)
+                               : m_program.main.zoneLists[r].Text();
+    return heading;
 }
 
 // One line per aspect, in the grid's order: its cell, the row body and the column body, and the cell's

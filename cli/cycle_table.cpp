@@ -30,23 +30,16 @@ std::string MomentInWords(double moment, int32_t zone, const std::string& zoneNa
 
 }  // namespace
 
-void CycleTable::SetZoneName(std::string name)
-{
-    m_zoneName = std::move(name);
-}
-
 std::string CycleTable::TimeHeading() const
 {
     const std::string time = Words(text::kTextColumnTime);
     return m_zoneName.empty() ? TimeHeadingText(time, m_zone) : time + " (" + m_zoneName + ")";
 }
 
-CycleTable::CycleTable(std::ostream& out, TableFormat format, int32_t zoneMinutes, int16_t language,
-                       const core::AstroTables& tables, core::Body faster, core::Body slower,
-                       platform::Convention convention, std::string conventionLine)
-    : m_out(out), m_format(format), m_zone(zoneMinutes), m_language(language), m_tables(tables),
-      m_faster(faster), m_slower(slower), m_convention(convention), m_conventionLine(std::move(conventionLine)),
-      m_json(out)
+CycleTable::CycleTable(std::ostream& out, TableFormat format, int16_t language, const core::AstroTables& tables,
+                       core::Body faster, core::Body slower, TableHeading heading)
+    : m_out(out), m_format(format), m_zone(heading.zoneMinutes), m_zoneName(heading.zoneName), m_language(language),
+      m_tables(tables), m_faster(faster), m_slower(slower), m_heading(std::move(heading)), m_json(out)
 {
 }
 
@@ -73,18 +66,32 @@ void CycleTable::Begin(double moment, std::optional<double> phase)
     if (m_format == TableFormat::Csv)
         m_out << display::CsvLine(
             {"kind", "cycle", "time", "jd_ut", "body1", "body2", "phase", "aspect", "length_days"});
+    if (m_format == TableFormat::Json)
+        m_json.SetMetadata(HeadingMetadata(m_heading));
     if (m_format != TableFormat::Text) {
         if (phase)
             Row("date", std::nullopt, moment, *phase / core::kTwoPi * 360.0, 6, std::nullopt, std::nullopt);
         return;
     }
-    m_out << Words(text::kTextCyclesHeading, faster, slower) << '\n';
-    if (!m_conventionLine.empty())
-        m_out << m_conventionLine << '\n';
+    m_out << HeadingLine(m_heading, m_language) << '\n' << Words(text::kTextCyclesHeading, faster, slower) << '\n';
     m_out << Words(text::kTextCyclesPhaseMeaning, faster, slower) << '\n'
           << Words(text::kTextCyclesPhaseAt, MomentInWords(moment, m_zone, m_zoneName, m_language),
                    phase ? Number(*phase / core::kTwoPi * 360.0, 3) + "°" : Words(text::kTextCyclesNoPosition))
           << '\n';
+}
+
+void CycleTable::InProgress(const core::SynodicCycle& cycle)
+{
+    if (m_format == TableFormat::Text) {
+        const std::string start = MomentInWords(cycle.start, m_zone, m_zoneName, m_language);
+        const std::string next = cycle.end ? MomentInWords(*cycle.end, m_zone, m_zoneName, m_language)
+                                           : Words(text::kTextCyclesNoPosition);
+        m_out << Words(text::kTextCyclesInProgress, start, next) << '\n';
+        return;
+    }
+    Row("current", std::nullopt, cycle.start, 0.0, 0, core::Aspect::Conjunction, cycle.LengthDays());
+    if (cycle.end)
+        Row("next", std::nullopt, *cycle.end, 0.0, 0, core::Aspect::Conjunction, std::nullopt);
 }
 
 void CycleTable::Cycle(int number, const core::SynodicCycle& cycle)
@@ -137,10 +144,7 @@ void CycleTable::Row(const char* kind, std::optional<int> cycle, double moment, 
                        {"phase", decimals == 0 ? nlohmann::ordered_json(std::lround(phaseDegrees))
                                                : nlohmann::ordered_json(phaseDegrees)},
                        {"aspect", orNull(aspectName, aspect.has_value())},
-                       {"length_days", orNull(lengthDays.value_or(0.0), lengthDays.has_value())},
-                       {"frame", m_convention.frame == platform::Frame::J2000 ? "j2000" : "date"},
-                       {"positions", m_convention.positions == platform::PositionKind::Geometric ? "geometric"
-                                                                                                 : "apparent"}});
+                       {"length_days", orNull(lengthDays.value_or(0.0), lengthDays.has_value())}});
     }
 }
 

@@ -5,12 +5,12 @@
 // Text: a heading naming the pair and what the phase angle measures, the phase angle at the chosen
 // moment, then each cycle under its own heading (its start and length) with one line a phase.
 // CSV: kind,cycle,time,jd_ut,body1,body2,phase,aspect,length_days — kind `date` (the phase angle at the
-// chosen moment, with six decimals; no cycle, aspect or length), `start` (a cycle's conjunction, phase 0,
+// chosen moment, with six decimals; no cycle, aspect or length), with --date `current` and `next` (the
+// conjunctions that began the cycle in progress then and end it), `start` (a cycle's conjunction, phase 0,
 // with the cycle's length in days, empty when its end is not known) or `phase` (30 … 330); cycle the
 // cycle's number from 1 in the table's order; body1 the faster body, body2 the slower one. JSON: one
-// object a row with the same keys, null for what does not apply, and the convention on each: frame
-// j2000|date, positions geometric|apparent. Outside the default convention the text names it above the
-// phase angle.
+// object a row with the same keys, null for what does not apply, beside the document's metadata. The text
+// opens with the heading line of every table (convention, zone, version).
 
 #include "cli/tables.h"
 #include "core/cycles.h"
@@ -24,17 +24,15 @@ namespace orvane::cli {
 class CycleTable {
 public:
     // The text table in `language`; CSV and JSON name bodies and aspects in English, as the others do.
-    // `conventionLine` is the text's line naming the convention (empty in the default one).
-    CycleTable(std::ostream& out, TableFormat format, int32_t zoneMinutes, int16_t language,
-               const core::AstroTables& tables, core::Body faster, core::Body slower,
-               platform::Convention convention = {}, std::string conventionLine = {});
-
-    // Times in a zone of the tz database, its offset at each moment (summer time included), instead of the
-    // fixed offset.
-    void SetZoneName(std::string name);
+    // Times in the zone of `heading`: a tz zone's offset follows each moment (summer time included).
+    CycleTable(std::ostream& out, TableFormat format, int16_t language, const core::AstroTables& tables,
+               core::Body faster, core::Body slower, TableHeading heading);
 
     // The table's heading and the phase angle (radians) at `moment`, none where a body has no position.
     void Begin(double moment, std::optional<double> phase);
+    // The cycle in progress at the chosen moment: its start and the next conjunction, wherever the span
+    // ends (CSV and JSON: the rows of kind `current`, with its length, and `next`).
+    void InProgress(const core::SynodicCycle& cycle);
     // One cycle, numbered from 1.
     void Cycle(int number, const core::SynodicCycle& cycle);
     // Closes the table; `cycles` is how many were written (the text says when there was none).
@@ -55,8 +53,7 @@ private:
     const core::AstroTables& m_tables;
     core::Body m_faster;
     core::Body m_slower;
-    platform::Convention m_convention;
-    std::string m_conventionLine;
+    TableHeading m_heading;
     display::JsonArrayWriter m_json;
 };
 

@@ -19,9 +19,11 @@ inline constexpr const char* kSortList =
 inline constexpr const char* kDates =
     "DATE is ISO 8601 in the Gregorian calendar: 2025-01-01, 2025-01-01T06:30, 2025-01-01T06:30:15.25 or\n"
     "2025-01-01T06:30+01:00 (without a zone: UT). A fraction of the last part given is kept; a leap second,\n"
-    "23:59:60Z, counts as 00:00:00 of the next day. report and find need the date rows' half hours: they\n"
-    "round a DATE to the half hour in its own offset when the zone lists have it, otherwise in UT, and say\n"
-    "so above their output; positions, events and ephemeris keep minutes and seconds.\n";
+    "23:59:60Z, counts as 00:00:00 of the next day. \"now\" is the present moment, \"today\" the midnight\n"
+    "that began the present day (in the zone of --zone, else UT). A span runs from --from up to --to,\n"
+    "--to excluded, in every command: --from 2025-01-01 --to 2026-01-01 is the year 2025. The date rows of\n"
+    "report and find hold half hours: a DATE off them is computed as typed and printed above the output\n"
+    "beside its row's half hour (find's --date, which a search steps on from, is rounded to it).\n";
 
 inline constexpr const char* kExitCodes =
     "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";

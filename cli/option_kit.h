@@ -28,7 +28,12 @@ protected:
 };
 
 // The command aspects: the aspects in orb at every step of a span.
-void AddAspectsCommand(OptionKit& kit);
+void AddAspectsCommand(OptionKit& kit, CommandLine& line);
+
+// The event list's choice of bodies by role in personal transits (--transiting, --natal), and whether the
+// command line made one.
+void AddRoleOptions(CLI::App* events, CommandLine& line);
+bool RolesChosen(const CommandLine& line);
 
 // The event list's calendar options (--windows).
 void AddCalendarOptions(CLI::App* events, CommandLine& line);

@@ -1,25 +1,29 @@
 #include "cli/option_kit.h"
 
+#include "cli/options_conventions.h"
+
 #include <CLI/CLI.hpp>
 
 #include <string>
 
 namespace orvane::cli {
 
-void AddAspectsCommand(OptionKit& kit)
+void AddAspectsCommand(OptionKit& kit, CommandLine& line)
 {
     CLI::App* aspects = kit.AddCommand("aspects", "The aspects in orb at every step of a span, one row each",
                                        "The state file; its mode, orbs and birthdates are used, the world date "
                                        "steps (default: world transits with the default orbs)");
-    kit.AddSpan(aspects, "From this moment (required)", "Up to this moment, included (required)");
+    kit.AddSpan(aspects, "From this moment (required)", "Up to this moment, excluded (required)");
     kit.AddStep(aspects, "The step: halfhour, day (default), week, month or year");
     kit.AddFormat(aspects, "Output: text (default), csv or json");
+    AddConventionOptions(*aspects, line);
     aspects->footer(
-        "At every step from --from up to --to, the world date set to that moment, every aspect the grid shows,\n"
-        "one row each in the grid's order. CSV header: time,jd_ut,body1,aspect,body2,deviation,applying\n"
-        "(body1 the grid's row body: the lower body of one chart, the natal body in personal transits, the\n"
-        "2nd birthdate's body in synastry; deviation from exact in degrees, six decimals; applying true when\n"
-        "the aspect is closer half an hour later). JSON: an array of objects with the same keys. Months and\n"
+        "At every step from --from up to (not including) --to, the world date set to that moment, every\n"
+        "aspect the grid shows, one row each in the grid's order. CSV header: time,jd_ut,body1,aspect,body2,\n"
+        "deviation,applying,role1,role2 (body1 the grid's row body: the lower body of one chart, the natal\n"
+        "body in personal transits, the 2nd birthdate's body in synastry; deviation from exact in degrees,\n"
+        "six decimals; applying true when the aspect is closer half an hour later; roles transiting, natal1,\n"
+        "natal2 in the two-date modes). JSON: the rows with the same keys beside the metadata. Months and\n"
         "years keep the day of the month, or the month's last day when it has fewer. At most " +
         std::to_string(kMaxAspectSteps) +
         " steps.\n"
@@ -29,7 +33,8 @@ void AddAspectsCommand(OptionKit& kit)
 void AddCalendarOptions(CLI::App* events, CommandLine& line)
 {
     events->add_flag("--windows", line.windows,
-                     "With --format ics: also every stay of an aspect within its orb, from entry to exit");
+                     "One row per stay of an aspect within its orb (entry, exit, duration, exact moments, tightest "
+                     "orb) instead of the events; with --format ics the stays beside the events");
 }
 
 }  // namespace orvane::cli

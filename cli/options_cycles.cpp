@@ -1,5 +1,6 @@
 #include "cli/options_cycles.h"
 
+#include "cli/options_moments.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/iso_dates.h"
@@ -14,13 +15,12 @@ void AddCycleOptions(CLI::App& command, CommandLine& line)
     command.add_option("BODIES", line.cycleBodies, "The two bodies (name or abbreviation, any case)")
         ->type_name("B1 B2")
         ->expected(0, CLI::detail::expected_max_vector_size);
-    const auto isDate = [&line](std::string& typed) {
-        return datetime::ParseIsoMoment(typed, 0) ? std::string() : OwnText(text::kTextNotADate, line.language, typed);
-    };
-    command.add_option("--date", line.date, "The phase angle at this moment (default: --from)")
+    command
+        .add_option("--date", line.date,
+                    "The phase angle, the cycle in progress and the next conjunction at this moment (default: --from)")
         ->type_name("DATE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
-        ->check(CLI::Validator(isDate, "").application_index(0));
+        ->check(MomentValidator(line));
 }
 
 std::optional<std::string> CycleBodiesMistake(const CommandLine& line)
@@ -42,8 +42,9 @@ std::string CyclesFooter()
            "and the moments its phase angle passes 30, 60 ... 330 degrees (the seven aspects, waxing and\n"
            "waning); and the phase angle at --date (default: --from): the faster body's longitude minus the\n"
            "slower one's, 0 to 360. CSV header: kind,cycle,time,jd_ut,body1,body2,phase,aspect,length_days\n"
-           "(kind date, start or phase; body1 the faster body). JSON: an array of objects with the same keys,\n"
-           "null for what does not apply.\n\n";
+           "(kind date, start or phase; with --date also current and next, the conjunctions before and after\n"
+           "it, even outside the span; body1 the faster body). JSON: the same keys in the rows, null for what\n"
+           "does not apply.\n\n";
 }
 
 }  // namespace orvane::cli

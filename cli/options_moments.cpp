@@ -1,8 +1,15 @@
 #include "cli/options_moments.h"
 
 #include "cli/texts.h"
+#include "cli/tables.h"
+#include "datetime/iso_dates.h"
 #include "datetime/zoned_moments.h"
+#include "text/strings.h"
 #include "text/text_numbers.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace orvane::cli {
 namespace {
@@ -21,9 +28,34 @@ const char* const kMomentHelp =
     "must agree). A time the clocks skipped, or showed twice without its offset, is refused, naming the\n"
     "two offsets. Without either, a DATE is UT.\n";
 
+std::optional<std::string> DateWordMoment(std::string_view typed, double now, const CommandLine& line)
+{
+    const std::string word = text::LowerCase(std::string(typed));
+    if (word == "now")
+        return datetime::IsoText(now, 0);
+    if (word != "today")
+        return std::nullopt;
+    const int32_t offset = ZoneMinutesAt(line.zoneName, line.zone, now);
+    int64_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+    datetime::GregorianDate(static_cast<int64_t>(std::floor(now + 0.5 + offset / 1440.0)), year, month, day);
+    char date[32];
+    std::snprintf(date, sizeof date, "%04lld-%02d-%02dT00:00", static_cast<long long>(year), month, day);
+    if (!line.zoneName.empty())
+        return std::string(date) + "[" + line.zoneName + "]";
+    if (offset == 0)
+        return std::string(date) + "Z";
+    char zone[16];
+    std::snprintf(zone, sizeof zone, "%c%02d:%02d", offset < 0 ? '-' : '+', std::abs(offset) / 60, std::abs(offset) % 60);
+    return std::string(date) + zone;
+}
+
 CLI::Validator MomentValidator(const CommandLine& line)
 {
     return OwnRefusal([&line](std::string& typed) -> std::string {
+        if (DateWordMoment(typed, 0.0, line))
+            return {};
         const platform::Result<datetime::PreciseMoment> read =
             datetime::ParsePreciseMoment(typed, datetime::MomentZone::Fixed(0), OwnLanguage(line.language));
         return read ? std::string() : EchoedValue(read.error().text, 200);

@@ -9,6 +9,8 @@
 #include <CLI/CLI.hpp>
 
 #include <map>
+#include <optional>
+#include <string_view>
 #include <string>
 
 namespace orvane::cli {
@@ -28,6 +30,11 @@ void AddZoneOption(CLI::App* command, CommandLine& line);
 
 // --birth, --birth2 and --mode.
 void AddBirthOptions(CLI::App* command, CommandLine& line);
+
+// "now" and "today" (any case), which every DATE may be: the present moment, or the midnight that began
+// the present day in the zone of --zone (UT without one), as an ISO text the DATE reader takes. Nothing
+// for any other text.
+std::optional<std::string> DateWordMoment(std::string_view typed, double now, const CommandLine& line);
 
 // How DATE and the birthdates are read, for the help.
 extern const char* const kMomentHelp;

@@ -76,8 +76,9 @@ void AddPatternsOptions(CLI::App& command, CommandLine& line)
     command.footer(
         "One occurrence a line, sorted by formation: when the pattern formed and dissolved (empty when it was\n"
         "there before --from or is still there at --to), its bodies, the moment it is tightest and its mean\n"
-        "deviation then. CSV header: begin,end,pattern,bodies,peak,peak_deviation (ISO 8601, bodies' English\n"
-        "names joined by '-', the deviation in degrees). JSON: an array of objects with the same keys.\n"
+        "deviation then, and how long it lasted. CSV header: begin,end,pattern,bodies,peak,peak_deviation,\n"
+        "duration_days (ISO 8601, bodies' English names joined by '-', the deviation in degrees, the duration\n"
+        "empty where the span cuts it). JSON: the rows with the same keys beside the metadata.\n"
         "The orbs and the midpoint orb are the state's (default: the program's); the patterns are the\n"
         "summary's, so a stellium is listed at its largest size only.\n");
 }

@@ -27,6 +27,9 @@ bool Session::Start()
     }
     if (result.plutoError)
         PrintMessage(m_err, *result.plutoError);
+    // Every position of the run is computed in the convention asked for.
+    m_program.astro.convention = m_line.convention;
+    m_program.astro.bodyCount = core::NumPlanetsIn(m_line.convention, m_program.astro.PlutoDataReadOK());
     if (m_line.language != text::langEnglish) {
         m_program.language.currentLanguage = m_line.language;
         app::ApplyLanguageToModels(m_program);
@@ -94,9 +97,14 @@ int Session::ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, d
     return kExitSuccess;
 }
 
-TableWords Session::Words() const
+TableWords Session::Words(int16_t mode) const
 {
     TableWords words;
+    words.eventRoles = display::EventRoles(mode);
+    words.gridRoles = display::GridRoles(mode);
+    words.natal = m_program.language.Text(text::kTextNatalBody);  // "[r1]" kept for the name
+    if (words.eventRoles.first != display::BodyRole::None)
+        words.nameWidth = 14;
     words.language = m_line.language;
     constexpr std::array<int16_t, core::kNumEventKinds> kinds{
         text::kTextEventExact,          text::kTextEventEnter,         text::kTextEventLeave,
@@ -126,14 +134,7 @@ TableWords Session::Words() const
     words.columns = {OwnText(text::kTextColumnLatitude, m_line.language),
                      OwnText(text::kTextColumnDistance, m_line.language),
                      OwnText(text::kTextColumnSpeed, m_line.language)};
-    if (!m_line.convention.IsDefault()) {
-        const bool j2000 = m_line.convention.frame == platform::Frame::J2000;
-        const bool geometric = m_line.convention.positions == platform::PositionKind::Geometric;
-        words.convention = OwnText(text::kTextConventionHeading, m_line.language,
-                                   OwnText(j2000 ? text::kTextFrameJ2000 : text::kTextFrameOfDate, m_line.language),
-                                   OwnText(geometric ? text::kTextPositionsGeometric : text::kTextPositionsApparent,
-                                           m_line.language));
-    }
+    words.heading = {m_line.convention, m_line.zone, m_line.zoneName};
     words.deviation = OwnText(text::kTextColumnDeviation, m_line.language);
     words.motion = OwnText(text::kTextColumnMotion, m_line.language);
     words.applying = OwnText(text::kTextApplying, m_line.language);

@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/tables.h"
 #include "app/workspace.h"
+#include "datetime/zoned_moments.h"
 #include "settings/settings_store.h"
 
 #include <array>
@@ -65,17 +66,25 @@ private:
     int ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, double& start);
     // The events of the span as an iCalendar file, with --windows also every stay within an orb.
     int EventCalendar(int16_t mode, const std::array<double, 3>& moments, double from, double to);
-    TableWords Words() const;
+    // events --windows as text, CSV or JSON: one row per stay within an orb.
+    int EventWindows(int16_t mode, const std::array<double, 3>& moments, double from, double to);
+    // The tables' words; `mode` gives the bodies' roles (none in world transits).
+    TableWords Words(int16_t mode = core::kModeWorldTransits) const;
+    // The heading line's convention and zone for the report of `mode`: the zone of the row its times are in.
+    TableHeading ReportHeading(int16_t mode);
 
     // The state file, then --date as its world date; or, with --date alone, world transits at that moment
-    // with the program's defaults. The date rows hold half hours: the moment is taken in UT, to the half
-    // hour.
+    // with the program's defaults; --birth and --birth2 as the birthdates (PutMoment).
     int LoadStateOrDate();
     int LoadState();
     int DateError(const std::optional<platform::Message>& message);
+    // A DATE as typed, "now" and "today" included.
+    platform::Result<datetime::PreciseMoment> ReadMoment(const std::string& typed) const;
     double MomentOf(const std::string& typed) const;
-    // A DATE put into date row `row` to the half hour (in its own offset when the zone lists have it,
-    // otherwise in UT), with a note in roundingNotes when that changed the moment.
+    // A DATE put into date row `row`: on its half hour when the row holds it exactly (in its own offset
+    // when the zone lists have it); otherwise as a precise moment beside the row's half hour, as the
+    // desktop keeps one, or, for find's world date, which the search steps on from, rounded to the half
+    // hour. Either is said in a note above the output.
     int PutMoment(int16_t row, const std::string& typed);
     // --mode, or without it and without a state file natal1 for --birth, world transits otherwise; then
     // whether the mode has every date it needs (a usage mistake when a birthdate is missing).

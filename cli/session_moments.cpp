@@ -1,6 +1,6 @@
-// The moments of the command line in the program's date rows: --date, --birth and --birth2 to the half
-// hour of the rows for report and find, the mode they are computed in, and the notes that say how a
-// moment was rounded.
+// The moments of the command line in the program's date rows: --date, --birth and --birth2 for report
+// and find (each row on its half hour, with the precise moment typed where the row cannot hold it), the
+// mode they are computed in, and the notes that say how a moment was put into its row.
 
 #include "cli/session.h"
 
@@ -10,6 +10,7 @@
 #include "datetime/iso_dates.h"
 #include "datetime/time_zones.h"
 #include "datetime/zoned_moments.h"
+#include "text/strings.h"
 #include "text/text_numbers.h"
 
 #include <algorithm>
@@ -30,11 +31,24 @@ bool InZoneLists(int32_t offsetSeconds)
 
 }  // namespace
 
+platform::Result<datetime::PreciseMoment> Session::ReadMoment(const std::string& typed) const
+{
+    const std::optional<std::string> word = DateWordMoment(typed, m_environment.nowMoment, m_line);
+    if (word && text::LowerCase(typed) == "now") {
+        // The present moment as precisely as the clock gives it, not to the second of its ISO text.
+        platform::Result<datetime::PreciseMoment> now =
+            datetime::MomentInZone(m_environment.nowMoment, datetime::MomentZone::Fixed(0), m_program.language);
+        if (now)
+            now.value().typed = typed;
+        return now;
+    }
+    return datetime::ParsePreciseMoment(word.value_or(typed), datetime::MomentZone::Fixed(0), m_program.language);
+}
+
 double Session::MomentOf(const std::string& typed) const
 {
     // Every DATE was checked while the command line was read.
-    const platform::Result<datetime::PreciseMoment> read =
-        datetime::ParsePreciseMoment(typed, datetime::MomentZone::Fixed(0), m_program.language);
+    const platform::Result<datetime::PreciseMoment> read = ReadMoment(typed);
     return read ? read.value().moment : 0.0;
 }
 
@@ -90,8 +104,7 @@ int Session::ChooseMode(bool stateLoaded)
 
 int Session::PutMoment(int16_t row, const std::string& typed)
 {
-    const platform::Result<datetime::PreciseMoment> read =
-        datetime::ParsePreciseMoment(typed, datetime::MomentZone::Fixed(0), m_program.language);
+    const platform::Result<datetime::PreciseMoment> read = ReadMoment(typed);
     if (!read)
         return DateError(read.error());
     const datetime::PreciseMoment& precise = read.value();
@@ -122,11 +135,27 @@ int Session::PutMoment(int16_t row, const std::string& typed)
     main.yearTexts[r] = std::to_string(std::max<int64_t>(year, 0));
     main.halfHourLists[r].SetListIndex(static_cast<int16_t>(std::lround((local - dayNumber) * 48) + 1));
     main.zoneLists[r].SetListIndex(listed ? datetime::NearestZonePosition(precise.offsetSeconds) : kGmtZonePosition);
-    // A moment on the half hour in a listed zone is exactly its row; any other is said to be rounded.
-    if (std::abs(local - exact) * 86400.0 > 1e-3 || !listed)
-        m_roundingNotes.push_back(
-            OwnText(text::kTextRoundedMoment, m_line.language, EchoedValue(typed),
-                    datetime::InputDateToString(main, row, false, m_program.language)));
+    // A moment on the half hour in a listed zone is exactly its row.
+    if (std::abs(local - exact) * 86400.0 <= 1e-3 && listed)
+        return kExitSuccess;
+    // Any other is computed as typed where the desktop would, beside a row at its half hour; a world date
+    // that a search steps on from its half hour is said to be rounded.
+    if (row == core::kWorldDateRow && m_line.command == "find") {
+        m_roundingNotes.push_back(OwnText(text::kTextRoundedMoment, m_line.language, EchoedValue(typed),
+                                          datetime::InputDateToString(main, row, false, m_program.language)));
+        return kExitSuccess;
+    }
+    const text::Language& language = m_program.language;
+    const std::string label = datetime::PreciseMomentLabel(precise, language);
+    datetime::SetPreciseMoment(main, row, precise);
+    // The row as its lists show it, which the precise moment stands beside.
+    datetime::DateRows lists = main;
+    lists.DropPreciseMoment(row);
+    constexpr std::array<int16_t, core::kNumDateRows> kRowNames{text::kTextWorldDate, text::kText1stBirthdate,
+                                                                text::kText2ndBirthdate};
+    m_roundingNotes.push_back(language.TextWithReplacements(
+        text::kTextPreciseBeside, language.Text(kRowNames[r]),
+        datetime::InputDateToString(lists, row, false, language), label));
     return kExitSuccess;
 }
 

@@ -4,9 +4,11 @@
 #include "display/angle_texts.h"
 #include "text/language.h"
 
+#include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
+#include "text/text_numbers.h"
 
 #include <nlohmann/json.hpp>
 
@@ -40,16 +42,6 @@ std::string Padded(std::string text, size_t width)
     return text;
 }
 
-// The zone as the text tables name it: "UT" or "+01:00".
-std::string ZoneLabel(int32_t zone)
-{
-    if (zone == 0)
-        return "UT";
-    char text[16];
-    std::snprintf(text, sizeof text, "%c%02d:%02d", zone < 0 ? '-' : '+', std::abs(zone) / 60, std::abs(zone) % 60);
-    return text;
-}
-
 // An event's value as the tables write it: degrees, or AU for a distance; none where nothing applies.
 std::optional<double> ValueOf(const core::Event& event)
 {
@@ -67,16 +59,6 @@ std::string ValueText(const core::Event& event, const char* format)
     char text[32];
     std::snprintf(text, sizeof text, format, *value);
     return text;
-}
-
-const char* FrameKey(platform::Convention convention)
-{
-    return convention.frame == platform::Frame::J2000 ? "j2000" : "date";
-}
-
-const char* PositionsKey(platform::Convention convention)
-{
-    return convention.positions == platform::PositionKind::Geometric ? "geometric" : "apparent";
 }
 
 // The further columns' keys, in the order they follow a longitude.
@@ -100,15 +82,11 @@ nlohmann::ordered_json OrNull(const std::string& text)
 
 }  // namespace
 
-TableWriter::TableWriter(std::ostream& out, TableFormat format, int32_t zoneMinutes, const core::AstroTables& tables,
+TableWriter::TableWriter(std::ostream& out, TableFormat format, const core::AstroTables& tables,
                          const TableWords& words)
-    : m_out(out), m_format(format), m_zone(zoneMinutes), m_tables(tables), m_words(words), m_json(out)
+    : m_out(out), m_format(format), m_zone(words.heading.zoneMinutes), m_zoneName(words.heading.zoneName),
+      m_tables(tables), m_words(words), m_json(out)
 {
-}
-
-void TableWriter::SetZoneName(std::string name)
-{
-    m_zoneName = std::move(name);
 }
 
 int32_t ZoneMinutesAt(const std::string& zoneName, int32_t fixedMinutes, double moment)
@@ -136,6 +114,25 @@ std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language
                   static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
     return Padded(datetime::DateText(static_cast<int32_t>(day), true, language), kDateWidth) + "  " +
            Padded(time, timeWidth);
+}
+
+std::string TextMoment(double moment, int32_t zoneMinutes, int16_t language)
+{
+    std::string text = TextTimeColumns(moment, zoneMinutes, language, 0);
+    // The date column's padding is one blank here.
+    const size_t blanks = text.find("  ");
+    const size_t time = text.find_first_not_of(' ', blanks);
+    return text.substr(0, blanks) + " " + text.substr(time);
+}
+
+std::string DurationInDays(double days, int16_t language)
+{
+    char number[32];
+    std::snprintf(number, sizeof number, "%.2f", days);
+    std::string text = number;
+    if (language == text::langGerman)
+        std::replace(text.begin(), text.end(), '.', ',');
+    return text + " " + OwnText(text::kTextDays, language);
 }
 
 std::string TimeHeadingText(const std::string& time, int32_t zoneMinutes)
@@ -181,21 +178,23 @@ size_t TableWriter::SignWidth() const
     return width;
 }
 
-void TableWriter::ConventionLine()
+void TableWriter::Opening()
 {
-    if (!m_words.convention.empty())
-        TextLine(m_words.convention);
+    if (m_format == TableFormat::Text)
+        TextLine(HeadingLine(m_words.heading, m_words.language));
+    else if (m_format == TableFormat::Json)
+        m_json.SetMetadata(HeadingMetadata(m_words.heading));
 }
 
 void TableWriter::BeginEvents()
 {
+    Opening();
     if (m_format == TableFormat::Csv) {
-        m_out << display::CsvLine({"time", "jd_ut", "kind", "body1", "aspect", "body2", "sign", "value"});
+        m_out << display::CsvLine({"time", "jd_ut", "kind", "body1", "aspect", "body2", "sign", "value", "role1", "role2"});
     } else if (m_format == TableFormat::Text) {
-        ConventionLine();
         std::string heading = Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " +
-                              Padded(m_words.event, KindWidth()) + "  " + Padded(m_words.body, kNameWidth) + "  " +
-                              Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  ";
+                              Padded(m_words.event, KindWidth()) + "  " + Padded(m_words.body, m_words.nameWidth) + "  " +
+                              Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, m_words.nameWidth) + "  ";
         heading += m_words.value.empty() ? m_words.sign : Padded(m_words.sign, SignWidth()) + "  " + m_words.value;
         TextLine(heading);
     }
@@ -205,30 +204,36 @@ void TableWriter::Event(const core::Event& event)
 {
     const auto kind = static_cast<size_t>(event.kind);
     const bool ingress = event.kind == core::EventKind::Ingress;
-    const std::string body1 = m_tables.bodyNames[core::SlotOf(event.body1)];
-    const std::string body2 = event.body2 ? m_tables.bodyNames[core::SlotOf(*event.body2)] : "";
+    const display::PairRoles roles = m_words.eventRoles;
+    const std::string role1 = display::RoleKey(roles.first);
+    const std::string role2 = event.body2 ? display::RoleKey(roles.second) : "";
+    const std::string& name1 = m_tables.bodyNames[core::SlotOf(event.body1)];
+    const std::string name2 = event.body2 ? m_tables.bodyNames[core::SlotOf(*event.body2)] : "";
     const std::string aspect = event.aspect ? m_tables.NamesOf(*event.aspect).Name : "";
     const std::string sign = ingress ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
     const std::optional<double> value = ValueOf(event);
     if (m_format == TableFormat::Csv) {
         const std::string time = datetime::IsoText(event.moment, ZoneAt(event.moment));
-        m_out << display::CsvLine({time, Fixed6(event.moment), core::kEventKindKeys[kind], body1, aspect, body2, sign,
-                                   value ? Fixed6(*value) : ""});
+        m_out << display::CsvLine({time, Fixed6(event.moment), core::kEventKindKeys[kind], name1, aspect, name2, sign,
+                                   value ? Fixed6(*value) : "", role1, role2});
     } else if (m_format == TableFormat::Json) {
         m_json.Object({{"time", datetime::IsoText(event.moment, ZoneAt(event.moment))},
                        {"jd_ut", event.moment},
                        {"kind", core::kEventKindKeys[kind]},
-                       {"body1", body1},
+                       {"body1", name1},
                        {"aspect", OrNull(aspect)},
-                       {"body2", OrNull(body2)},
+                       {"body2", OrNull(name2)},
                        {"sign", OrNull(sign)},
                        {"value", value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr)},
-                       {"frame", FrameKey(m_convention)},
-                       {"positions", PositionsKey(m_convention)}});
+                       {"role1", OrNull(role1)},
+                       {"role2", OrNull(role2)}});
     } else {
+        // A body's own event names the body alone; an aspect's names each body with its role.
+        const std::string body1 = event.body2 ? NameWithRole(name1, roles.first, roles.second, m_words.natal) : name1;
+        const std::string body2 = event.body2 ? NameWithRole(name2, roles.second, roles.first, m_words.natal) : "";
         std::string line = TimeColumns(event.moment) + "  " + Padded(m_words.kinds[kind], KindWidth()) + "  " +
-                           Padded(body1, kNameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
-                           Padded(body2, kNameWidth) + "  ";
+                           Padded(body1, m_words.nameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
+                           Padded(body2, m_words.nameWidth) + "  ";
         const bool distance = event.kind == core::EventKind::Perihelion || event.kind == core::EventKind::Aphelion;
         line += m_words.value.empty() ? sign
                                       : Padded(sign, SignWidth()) + "  " +
@@ -239,6 +244,7 @@ void TableWriter::Event(const core::Event& event)
 
 void TableWriter::BeginPositions()
 {
+    Opening();
     if (m_format == TableFormat::Csv) {
         std::vector<std::string> heading{"time", "jd_ut"};
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
@@ -250,7 +256,6 @@ void TableWriter::BeginPositions()
         }
         m_out << display::CsvLine(heading);
     } else if (m_format == TableFormat::Text) {
-        ConventionLine();
         std::string line = Padded(m_words.date, kDateWidth) + "  " + TimeHeading();
         for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
             line += "  " + Padded(m_tables.bodyNames[static_cast<size_t>(body)], kNameWidth);
@@ -312,14 +317,13 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
                     row[name + "_" + key] = state ? nlohmann::ordered_json(ColumnValue(*state, column))
                                                   : nlohmann::ordered_json(nullptr);
         }
-        row["frame"] = FrameKey(m_convention);
-        row["positions"] = PositionsKey(m_convention);
         m_json.Object(row);
     }
 }
 
 void TableWriter::BeginFound()
 {
+    Opening();
     if (m_format == TableFormat::Csv)
         m_out << display::CsvLine({"time", "jd_ut", "pattern"});
 }
@@ -343,11 +347,13 @@ const std::string& TableWriter::IsoTime(double moment)
 
 void TableWriter::BeginAspects()
 {
+    Opening();
     if (m_format == TableFormat::Csv) {
-        m_out << display::CsvLine({"time", "jd_ut", "body1", "aspect", "body2", "deviation", "applying"});
+        m_out << display::CsvLine(
+            {"time", "jd_ut", "body1", "aspect", "body2", "deviation", "applying", "role1", "role2"});
     } else if (m_format == TableFormat::Text) {
-        TextLine(Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " + Padded(m_words.body, kNameWidth) +
-                 "  " + Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, kNameWidth) + "  " +
+        TextLine(Padded(m_words.date, kDateWidth) + "  " + TimeHeading() + "  " + Padded(m_words.body, m_words.nameWidth) +
+                 "  " + Padded(m_words.aspect, m_words.aspectWidth) + "  " + Padded(m_words.body, m_words.nameWidth) + "  " +
                  Padded(m_words.deviation, m_words.aspectWidth) + "  " + m_words.motion);
     }
 }
@@ -356,12 +362,15 @@ void TableWriter::AspectRow(double moment, const core::AspectFound& found)
 {
     const std::string& body1 = m_tables.bodyNames[core::SlotOf(found.body1)];
     const std::string& body2 = m_tables.bodyNames[core::SlotOf(found.body2)];
+    const display::PairRoles roles = m_words.gridRoles;
+    const std::string role1 = display::RoleKey(roles.first);
+    const std::string role2 = display::RoleKey(roles.second);
     const std::string& aspect = m_tables.AspectText[core::SlotOf(found.aspect)].Name;
     const double degrees = found.deviation / core::kTwoPi * 360.0;
     const bool applying = found.motion == core::Motion::Applying;
     if (m_format == TableFormat::Csv) {
         m_out << display::CsvLine({IsoTime(moment), Fixed6(moment), body1, aspect, body2,
-                                   Fixed6(degrees), applying ? "true" : "false"});
+                                   Fixed6(degrees), applying ? "true" : "false", role1, role2});
     } else if (m_format == TableFormat::Json) {
         m_json.Object({{"time", IsoTime(moment)},
                        {"jd_ut", moment},
@@ -369,13 +378,17 @@ void TableWriter::AspectRow(double moment, const core::AspectFound& found)
                        {"aspect", aspect},
                        {"body2", body2},
                        {"deviation", degrees},
-                       {"applying", applying}});
+                       {"applying", applying},
+                       {"role1", OrNull(role1)},
+                       {"role2", OrNull(role2)}});
     } else {
         const std::string motion = found.motion == core::Motion::Applying     ? m_words.applying
                                    : found.motion == core::Motion::Separating ? m_words.separating
                                                                               : "";
-        TextLine(TimeColumns(moment) + "  " + Padded(body1, kNameWidth) + "  " + Padded(aspect, m_words.aspectWidth) + "  " +
-                 Padded(body2, kNameWidth) + "  " +
+        TextLine(TimeColumns(moment) + "  " +
+                 Padded(NameWithRole(body1, roles.first, roles.second, m_words.natal), m_words.nameWidth) + "  " +
+                 Padded(aspect, m_words.aspectWidth) + "  " +
+                 Padded(NameWithRole(body2, roles.second, roles.first, m_words.natal), m_words.nameWidth) + "  " +
                  Padded(display::Rad2DegMin(found.deviation), m_words.aspectWidth) + "  " + motion);
     }
 }

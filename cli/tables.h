@@ -5,22 +5,25 @@
 // objects), both written by the machine formats' writers (display/machine_formats.h). Rows are written as
 // they come, so that any span streams.
 //
-// Events, CSV: time,jd_ut,kind,body1,aspect,body2,sign,value — time in ISO 8601 with seconds and the zone's
+// Events, CSV: time,jd_ut,kind,body1,aspect,body2,sign,value,role1,role2 — time in ISO 8601 with seconds and the zone's
 // offset ("Z" for UT), jd_ut with six decimals, kind as --kinds names it, English body, aspect and sign
 // names, value in degrees (or AU for a distance) with six decimals, empty fields where nothing applies
-// (null in JSON, where jd_ut and value are numbers and every object also names the convention: frame
-// j2000|date, positions geometric|apparent).
+// (null in JSON, where jd_ut and value are numbers); role1 and role2 the bodies' roles in the two-date
+// modes: transiting, natal1 or natal2 (empty, null, in the one-chart modes and for a body's own event's
+// missing second body).
 // Positions, CSV: time,jd_ut,Earth,…,Pluto — longitudes in degrees with six decimals, empty (null) for a
 // body without a position; with further columns each body's longitude is followed by <Body>_latitude
 // (degrees), <Body>_distance (AU), <Body>_speed (degrees a day), as asked for. The moment a search found,
-// CSV: time,jd_ut,pattern. Outside the default convention a text table names it on a line of its own
-// above the heading.
-// Aspects, CSV: time,jd_ut,body1,aspect,body2,deviation,applying — deviation from exact in degrees with six
+// CSV: time,jd_ut,pattern. Every text table and JSON document states its convention, zone and the
+// program's version (cli/table_heading.h).
+// Aspects, CSV: time,jd_ut,body1,aspect,body2,deviation,applying,role1,role2 — deviation from exact in degrees with six
 // decimals, applying true or false (a number and a boolean in JSON).
 
+#include "cli/table_heading.h"
 #include "core/aspect_result.h"
 #include "core/events.h"
 #include "core/vocabulary.h"
+#include "display/body_roles.h"
 #include "display/machine_formats.h"
 #include "platform/ephemeris.h"
 
@@ -41,21 +44,31 @@ inline constexpr uint8_t kColumnDistance = 2;
 inline constexpr uint8_t kColumnSpeed = 4;
 
 // The words of the text tables in the language asked for: the event kinds (empty: not asked for) and the
-// column headings. `value` empty leaves the events' value column out of the text table; `convention`, the
-// line above the heading, is empty in the default convention.
+// column headings. `value` empty leaves the events' value column out of the text table; `heading` is what
+// the line above the text's column headings and the JSON document's metadata state.
 struct TableWords {
     int16_t language = 0;
     std::array<std::string, core::kNumEventKinds> kinds;
     std::string date, time, event, body, aspect, sign, value;
     std::array<std::string, 3> columns;  // latitude, distance, speed
-    std::string convention;
+    TableHeading heading;
     size_t aspectWidth = 12;  // the aspect column's, wider for the longest extra aspect's name
     std::string deviation, motion, applying, separating;
+    // The roles of the two bodies of an event and of a grid's aspect in the mode, and how a natal body is
+    // named ("natal [r1]"); the name column is wider where a role is written.
+    display::PairRoles eventRoles;
+    display::PairRoles gridRoles;
+    std::string natal;
+    size_t nameWidth = 8;
 };
 
 // A moment as the text tables show it in the zone: the date in the program's style in `language`, then the
 // time to the second, padded to `timeWidth` characters.
 std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth);
+// A moment as a text table writes it in one column: the program's date and the time to the second.
+std::string TextMoment(double moment, int32_t zoneMinutes, int16_t language);
+// A duration in days with two decimals in the language's style: "3.25 days", "3,25 Tage".
+std::string DurationInDays(double days, int16_t language);
 // The time column's heading `time` with the zone: "Time (UT)", "Zeit (+01:00)".
 std::string TimeHeadingText(const std::string& time, int32_t zoneMinutes);
 // The offset in minutes east of a tz zone at `moment` (summer time included), or `fixedMinutes` when
@@ -68,16 +81,11 @@ using BodyStates = std::array<std::optional<platform::HelioState>, core::kBodySl
 
 class TableWriter {
 public:
-    TableWriter(std::ostream& out, TableFormat format, int32_t zoneMinutes, const core::AstroTables& tables,
-                const TableWords& words);
+    // Times in the zone of `words.heading`: a tz zone's offset follows each moment (summer time included).
+    TableWriter(std::ostream& out, TableFormat format, const core::AstroTables& tables, const TableWords& words);
 
-    // The convention every row is computed in (JSON names it on each event), the default unless set.
-    void SetConvention(platform::Convention convention) { m_convention = convention; }
     // The further columns of the positions (kColumnLatitude …), none unless set.
     void SetColumns(uint8_t columns) { m_columns = columns; }
-    // Times in a zone of the tz database, its offset at each moment (summer time included), instead of the
-    // fixed offset.
-    void SetZoneName(std::string name);
 
     void BeginEvents();
     void Event(const core::Event& event);
@@ -100,7 +108,7 @@ private:
     void TextLine(std::string line);
     size_t KindWidth() const;
     std::string TimeHeading() const;  // the time column's heading, with the zone
-    void ConventionLine();            // text: the convention above the heading
+    void Opening();                   // text: the heading line; JSON: the metadata
     size_t SignWidth() const;
     // The ISO 8601 time of `moment` in the zone, kept for the next rows of the same moment (an aspect table
     // writes many rows a step, and the text costs more than the rest of a row).
@@ -114,7 +122,6 @@ private:
     const core::AstroTables& m_tables;
     TableWords m_words;
     display::JsonArrayWriter m_json;
-    platform::Convention m_convention;
     uint8_t m_columns = 0;
     double m_isoMoment = -1.0;
     std::string m_isoTime;

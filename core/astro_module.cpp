@@ -27,7 +27,8 @@ platform::Result<void> AstroModule::ReadPlutoTable()
 
 double AstroModule::HelioLongitude(Body body, double moment) const
 {
-    return core::HelioLongitude(pluto, body, moment);
+    return convention.IsDefault() ? core::HelioLongitude(pluto, body, moment)
+                                  : core::HelioLongitude(pluto, body, moment, convention);
 }
 
 double AstroModule::HelioLongitude(Body body, double moment, platform::Convention convention) const

@@ -28,6 +28,9 @@ public:
     OrbTable orbs;
     // Bodies in use: every loop over bodies runs from 1 to this. 9 with the Pluto table, 8 without.
     int16_t bodyCount = kNeptune;
+    // The convention every position of the module is computed in: the J2000 ecliptic with geometric
+    // positions unless the user asks for the mainstream one (ecliptic of date, apparent positions).
+    platform::Convention convention;
 
     // Fills the tables and hands the data folder to the ephemeris.
     void InitializeAstroTables(const std::string& dataFolder) { tables.InitializeAstroTables(dataFolder); }
@@ -37,7 +40,8 @@ public:
     platform::Result<void> ReadPlutoTable();
     bool PlutoDataReadOK() const { return !pluto.empty(); }
 
-    // The one entry for all positions (see positions.h): the longitude of `body` at `moment`, negative
+    // The one entry for all positions (see positions.h): the longitude of `body` at `moment` in the
+    // module's convention, negative
     // when it has none. A body number outside 1 … 9 (a number read from a file or a command line) has
     // none (kUnknownBody).
     double HelioLongitude(Body body, double moment) const;

@@ -137,7 +137,8 @@ EventSearch::EventSearch(const AstroModule& astro, int16_t mode, const std::arra
         const double natal = moments[mode == kModePersonal1 ? 1 : 2];
         for (const Body natalBody : inUse)
             for (const Body transit : inUse)
-                if (filter.HasBody(natalBody) && filter.HasBody(transit))
+                if (filter.HasBody(natalBody) && filter.HasBody(transit) && filter.HasNatal(natalBody) &&
+                    filter.HasTransiting(transit))
                     m_pairs.push_back({transit, natalBody, true, false, -1.0, fixedAt(natalBody, natal)});
     } else if (mode == kModeSynastry) {
         m_column = kOrbColumnSynastry;
@@ -149,7 +150,7 @@ EventSearch::EventSearch(const AstroModule& astro, int16_t mode, const std::arra
     }
     if (IsOneDateMode(mode) || IsPersonalTransitMode(mode))
         for (const Body body : inUse)
-            if (filter.HasBody(body))
+            if (filter.HasBody(body) && filter.HasTransiting(body))
                 m_moving.push_back(body);
 
     for (const EventPair& pair : m_pairs)

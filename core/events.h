@@ -115,6 +115,10 @@ struct EventFilter {
     uint16_t bodies = 0x3FE;
     uint16_t aspects = 0x00FE;
     uint16_t kinds = kDefaultEventKinds;
+    // In personal transits, besides `bodies`: the moving bodies (bit b: body b; their own events too) and
+    // the natal ones.
+    uint16_t transiting = 0x3FE;
+    uint16_t natal = 0x3FE;
     // The longitudes (radians, 0 ≤ d < 2π) whose crossings are sought (kind cross).
     std::vector<double> degrees;
     // Orbs given for aspects by index (radians, every orb column alike); a negative one is not given: the
@@ -125,6 +129,8 @@ struct EventFilter {
     bool HasBody(Body body) const { return (bodies >> IndexOf(body) & 1u) != 0; }
     bool HasAspect(Aspect aspect) const { return (aspects >> IndexOf(aspect) & 1u) != 0; }
     bool HasKind(EventKind kind) const { return (kinds >> static_cast<int>(kind) & 1u) != 0; }
+    bool HasTransiting(Body body) const { return (transiting >> IndexOf(body) & 1u) != 0; }
+    bool HasNatal(Body body) const { return (natal >> IndexOf(body) & 1u) != 0; }
 };
 
 // Whether a kind is about an aspect between two bodies (exact, enter, leave, miss) rather than one body.

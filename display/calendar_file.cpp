@@ -38,6 +38,7 @@ CalendarWords CalendarWordsOf(const text::Language& language)
     words.window = language.Text(text::kTextCalendarWindow);
     words.cutAtStart = language.Text(text::kTextCalendarCutAtStart);
     words.cutAtEnd = language.Text(text::kTextCalendarCutAtEnd);
+    words.natal = language.Text(text::kTextNatalBody);
     words.lowerCaseAspects = language.currentLanguage == text::langEnglish;
     return words;
 }
@@ -103,9 +104,10 @@ std::string CalendarWriter::PairSummary(const std::string& text, core::Body body
                                         core::Body body2) const
 {
     const std::string& name = m_tables.NamesOf(aspect).Name;
-    return text::ReplacePlaceholders(text, m_tables.bodyNames[core::SlotOf(body1)],
-                                     m_words.lowerCaseAspects ? text::LowerCase(name) : name,
-                                     m_tables.bodyNames[core::SlotOf(body2)]);
+    return text::ReplacePlaceholders(
+        text, NameWithRole(m_tables.bodyNames[core::SlotOf(body1)], m_roles.first, m_roles.second, m_words.natal),
+        m_words.lowerCaseAspects ? text::LowerCase(name) : name,
+        NameWithRole(m_tables.bodyNames[core::SlotOf(body2)], m_roles.second, m_roles.first, m_words.natal));
 }
 
 void CalendarWriter::Event(const core::Event& event)
@@ -196,6 +198,7 @@ std::string TimelineCalendar(const core::AstroTables& tables, const CalendarWord
 
     std::ostringstream out;
     CalendarWriter writer(out, tables, words, stamp);
+    writer.SetMode(timeline.mode);
     writer.Begin();
     for (const core::Event& event : events)
         writer.Event(event);

@@ -14,6 +14,7 @@
 
 #include "core/events.h"
 #include "core/vocabulary.h"
+#include "display/body_roles.h"
 #include "display/timeline.h"
 
 #include <array>
@@ -36,6 +37,7 @@ struct CalendarWords {
     std::string window;
     std::string cutAtStart;
     std::string cutAtEnd;
+    std::string natal;  // "natal [r1]": the natal body of a personal transit
     // English writes the aspect as a common noun ("Earth opposition Pluto"); German keeps its capital.
     bool lowerCaseAspects = false;
 };
@@ -60,6 +62,9 @@ public:
     // `stamp` is the moment the calendar is made (DTSTAMP of every entry).
     CalendarWriter(std::ostream& out, const core::AstroTables& tables, CalendarWords words, double stamp);
 
+    // The mode the events are of, whose roles the summaries name ("Saturn square natal Venus"); none
+    // unless set (world transits).
+    void SetMode(int16_t mode) { m_roles = EventRoles(mode); }
     void Begin();
     void Event(const core::Event& event);
     // The stay of `row`'s aspect within its orb that `bar` draws: from its entry to its exit, or from the
@@ -77,6 +82,7 @@ private:
     const core::AstroTables& m_tables;
     CalendarWords m_words;
     std::string m_stamp;
+    PairRoles m_roles;
 };
 
 // The timeline as a calendar: every entry, exact moment and exit of its bars as events (in the order of

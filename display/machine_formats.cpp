@@ -59,15 +59,21 @@ JsonArrayWriter::JsonArrayWriter(std::ostream& out, int decimals) : m_out(out), 
 {
 }
 
+void JsonArrayWriter::SetMetadata(const nlohmann::ordered_json& metadata)
+{
+    m_opening = "{\"metadata\":" + JsonObjectLine(metadata, m_decimals) + ",\n\"rows\":";
+    m_closing = "}";
+}
+
 void JsonArrayWriter::Object(const nlohmann::ordered_json& object)
 {
-    m_out << (m_objects == 0 ? "[\n" : ",\n") << JsonObjectLine(object, m_decimals);
+    m_out << (m_objects == 0 ? m_opening + "[\n" : ",\n") << JsonObjectLine(object, m_decimals);
     ++m_objects;
 }
 
 void JsonArrayWriter::End()
 {
-    m_out << (m_objects == 0 ? "[]\n" : "\n]\n");
+    m_out << (m_objects == 0 ? m_opening + "[]" : "\n]") << m_closing << '\n';
 }
 
 }  // namespace orvane::display

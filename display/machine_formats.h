@@ -5,7 +5,9 @@
 //
 // CSV (RFC 4180): fields separated by commas, every line ended by CR LF; a field that holds a comma, a
 // double quote or a line break is put in double quotes, its double quotes doubled.
-// JSON: one array, an object a line ("[\n{…},\n{…}\n]\n"; "[]\n" without objects). The objects are
+// JSON: one array, an object a line ("[\n{…},\n{…}\n]\n"; "[]\n" without objects); or, with metadata,
+// one document holding a metadata object beside that array of rows:
+// "{\"metadata\":{…},\n\"rows\":[\n{…},\n{…}\n]}\n" ("…\"rows\":[]}\n" without rows). The objects are
 // nlohmann::ordered_json, so their keys keep the order given; a floating-point member is written with a
 // fixed number of decimals (jd_ut "2451545.000000"), every other value as nlohmann::json writes it.
 
@@ -48,14 +50,18 @@ class JsonArrayWriter {
 public:
     explicit JsonArrayWriter(std::ostream& out, int decimals = 6);
 
+    // Before the first object: the document becomes an object holding `metadata` and the rows.
+    void SetMetadata(const nlohmann::ordered_json& metadata);
     void Object(const nlohmann::ordered_json& object);
-    // Closes the array: "\n]\n" after objects, "[]\n" when there were none.
+    // Closes the array: "\n]\n" after objects, "[]\n" when there were none (and the document around it).
     void End();
 
 private:
     std::ostream& m_out;
     int m_decimals;
     size_t m_objects = 0;
+    std::string m_opening;  // what comes before the array: the metadata, or nothing
+    std::string m_closing;
 };
 
 }  // namespace orvane::display

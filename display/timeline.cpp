@@ -162,6 +162,26 @@ platform::Result<std::vector<double>> ReadDegrees(const std::string& typed, cons
     return platform::Result<std::vector<double>>(std::move(degrees));
 }
 
+std::vector<InOrbAtStart> InOrbAt(const core::AstroModule& astro, const core::EventSearch& search, double moment,
+                                  const core::EventFilter& filter, platform::Convention convention)
+{
+    // Each aspect of each pair by itself: two aspects whose orbs overlap are both in orb.
+    std::vector<InOrbAtStart> inOrb;
+    for (const core::EventPair& pair : search.Pairs()) {
+        const double L1 = pair.moving1 ? astro.HelioLongitude(pair.body1, moment, convention) : pair.fixed1;
+        const double L2 = pair.moving2 ? astro.HelioLongitude(pair.body2, moment, convention) : pair.fixed2;
+        if (L1 < 0.0 || L2 < 0.0)
+            continue;
+        const double separation = std::fabs(std::remainder(L1 - L2, core::kTwoPi));
+        for (const core::Aspect aspect : core::kEventAspects) {
+            const double angle = core::kEventAspectDegrees[core::SlotOf(aspect)] * core::kTwoPi / 360.0;
+            if (filter.HasAspect(aspect) && core::WithinOrb(std::fabs(separation - angle), search.OrbOf(aspect)))
+                inOrb.push_back({pair, aspect});
+        }
+    }
+    return inOrb;
+}
+
 Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
                        double from, double to, const TimelineChoice& choice)
 {
@@ -173,22 +193,9 @@ Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::
             filter.kinds = static_cast<uint16_t>(filter.kinds | 1u << static_cast<unsigned>(kind));
     filter.degrees = choice.degrees;
     const core::EventSearch search(astro, mode, moments, filter, choice.convention);
-    // Each aspect of each pair by itself: two aspects whose orbs overlap are both in orb.
-    std::vector<InOrbAtStart> atStart;
-    for (const core::EventPair& pair : search.Pairs()) {
-        const double L1 = pair.moving1 ? astro.HelioLongitude(pair.body1, from, choice.convention) : pair.fixed1;
-        const double L2 = pair.moving2 ? astro.HelioLongitude(pair.body2, from, choice.convention) : pair.fixed2;
-        if (L1 < 0.0 || L2 < 0.0)
-            continue;
-        const double separation = std::fabs(std::remainder(L1 - L2, core::kTwoPi));
-        for (const core::Aspect aspect : core::kEventAspects) {
-            const double angle = core::kEventAspectDegrees[core::SlotOf(aspect)] * core::kTwoPi / 360.0;
-            if (core::WithinOrb(std::fabs(separation - angle), search.OrbOf(aspect)))
-                atStart.push_back({pair, aspect});
-        }
-    }
     const std::vector<core::Event> events = search.Collect(from, to);
-    Timeline timeline = AssembleTimeline(from, to, search.Pairs(), atStart, events);
+    Timeline timeline =
+        AssembleTimeline(from, to, search.Pairs(), InOrbAt(astro, search, from, filter, choice.convention), events);
     timeline.lanes = AssembleLanes(search.MovingBodies(), events);
     timeline.mode = mode;
     return timeline;

@@ -74,6 +74,10 @@ struct InOrbAtStart {
     core::Aspect aspect = core::Aspect::Conjunction;
 };
 
+// The aspects of the search's pairs that `filter` asks for and that hold at `moment`.
+std::vector<InOrbAtStart> InOrbAt(const core::AstroModule& astro, const core::EventSearch& search, double moment,
+                                  const core::EventFilter& filter, platform::Convention convention);
+
 // The rows from the events of the span (in the order of core::EventBefore) and the aspects holding at its
 // start: each entry opens a bar, each exit closes the bar open for its pair and aspect, each exact moment
 // goes to the open bar. A row for every pair and aspect with a bar, ordered as `pairs`, then by aspect.

@@ -452,7 +452,20 @@ void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
     if (count >= 3)
         outputText += AspectCountSentence(m_language, m_astro.tables, natal.aspectCounts) + kLineBreak;
     ListNatalPatterns(natal);
-    outputText += std::string(kLineBreak) + m_language.Text(text::kTextAllPositionsHeliocentric) + kLineBreak;
+    outputText += std::string(kLineBreak) + ConventionSentence() + kLineBreak;
+}
+
+std::string DurationsWindow::ConventionSentence() const
+{
+    const platform::Convention convention = m_astro.convention;
+    if (convention.IsDefault())
+        return m_language.Text(text::kTextAllPositionsHeliocentric);
+    const bool j2000 = convention.frame == platform::Frame::J2000;
+    const bool geometric = convention.positions == platform::PositionKind::Geometric;
+    return m_language.TextWithReplacements(
+        text::kTextAllPositionsInConvention,
+        m_language.Text(j2000 ? text::kTextFrameJ2000 : text::kTextFrameOfDate),
+        m_language.Text(geometric ? text::kTextPositionsGeometric : text::kTextPositionsApparent));
 }
 
 void DurationsWindow::ListNatalPatterns(const NatalListingInputs& natal)

@@ -148,6 +148,8 @@ private:
     bool German() const;
     // The patterns of the natal chart, or "no patterns".
     void ListNatalPatterns(const NatalListingInputs& natal);
+    // The listing's last sentence: which longitudes its positions are, in the module's convention.
+    std::string ConventionSentence() const;
 
     const core::AstroModule& m_astro;
     const text::Language& m_language;

@@ -343,7 +343,6 @@ inline constexpr int16_t kTextCalendarWindow = 1854;    // an orb window's summa
 inline constexpr int16_t kTextCalendarCutAtStart = 1855;  // a window already open when the span begins
 inline constexpr int16_t kTextCalendarCutAtEnd = 1856;    // a window still open when the span ends
 inline constexpr int16_t kTextTimelineIcsFilter = 1857;   // the timeline's save dialog: iCalendar files
-inline constexpr int16_t kTextWindowsNeedCalendar = 1858; // --windows without --format ics
 inline constexpr int16_t kTextTooManySteps = 1859;        // an aspect table over too many steps
 inline constexpr int16_t kTextCalendarBeforeYearOne = 1860;  // an iCalendar span before the year 1
 inline constexpr int16_t kTextColumnDeviation = 1861;     // the aspect table's text columns
@@ -503,5 +502,18 @@ inline constexpr int16_t kTextMomentOk = 1766;
 inline constexpr int16_t kTextMomentCancel = 1767;
 inline constexpr int16_t kTextMomentRemove = 1768;
 inline constexpr int16_t kTextMomentRowTip = 1770;         // the hover text of a row's description
+
+// The companion's tables: what every heading states, the roles of bodies, aspect windows, typed dates.
+inline constexpr int16_t kTextAllPositionsInConvention = 2310;  // the natal listing's last line, not J2000
+inline constexpr int16_t kTextTimesIn = 2311;                   // "Times: [r1]" in a table's heading line
+inline constexpr int16_t kTextPreciseBeside = 2312;             // a row's half hour and its precise moment
+inline constexpr int16_t kTextColumnDuration = 2313;            // the patterns table's duration column
+inline constexpr int16_t kTextCyclesInProgress = 2314;          // cycles --date: the cycle in progress then
+inline constexpr int16_t kTextColumnEntered = 2315;             // events --windows: the text table's columns
+inline constexpr int16_t kTextColumnLeft = 2316;
+inline constexpr int16_t kTextColumnExact = 2317;
+inline constexpr int16_t kTextColumnTightestOrb = 2318;
+inline constexpr int16_t kTextNatalBody = 2319;                 // "natal [r1]": a personal transit's natal body
+inline constexpr int16_t kTextRolesNeedPersonal = 2320;         // --transiting/--natal outside personal transits
 
 }  // namespace orvane::text

@@ -23,7 +23,7 @@ TEST(AspectTable, EveryDayOfAMonthHoldsTheGridsAspects)
     const platform::FixedClock clock({2024, 5, 5, 10, 0, 0}, -3600);
     for (const std::string state : {"", "personal1-2000-01-29.qvs", "natal2-2000-01-29.qvs"}) {
         const std::string path = std::string(ORVANE_CLI_GOLDEN_DIR) + "/" + state;
-        std::vector<std::string> args{"aspects", "--from", "2000-02-01", "--to", "2000-02-29", "--format", "csv"};
+        std::vector<std::string> args{"aspects", "--from", "2000-02-01", "--to", "2000-03-01", "--format", "csv"};
         if (!state.empty())
             args.push_back(path);
         std::ostringstream table, err;
@@ -36,17 +36,19 @@ TEST(AspectTable, EveryDayOfAMonthHoldsTheGridsAspects)
             ASSERT_TRUE(app::LoadStateFile(program, path, store).ok());
         else
             program.main.SelectMode(core::Mode::WorldTransits);
-        std::string grid = "time,jd_ut,body1,aspect,body2,deviation,applying\r\n";
+        std::string grid = "time,jd_ut,body1,aspect,body2,deviation,applying,role1,role2\r\n";
+        // Personal transits: the grid's row body is the natal one; the one-chart modes have no roles.
+        const char* roles = state.starts_with("personal1") ? "natal1,transiting" : ",";
         for (int day = 1; day <= 29; ++day) {
             ASSERT_TRUE(program.SetWorldDate(2451574.5 + day).computed) << state << day;
             const auto& names = program.astro.tables;
             for (const core::AspectFound& found : program.main.result.aspects) {
                 char line[200];
-                std::snprintf(line, sizeof line, "2000-02-%02dT00:00:00Z,%.6f,%s,%s,%s,%.6f,%s\r\n", day,
+                std::snprintf(line, sizeof line, "2000-02-%02dT00:00:00Z,%.6f,%s,%s,%s,%.6f,%s,%s\r\n", day,
                               2451574.5 + day, names.bodyNames[core::SlotOf(found.body1)].c_str(),
                               names.AspectText[core::SlotOf(found.aspect)].Name.c_str(),
                               names.bodyNames[core::SlotOf(found.body2)].c_str(), found.deviation * 57.29577951308232,
-                              found.motion == core::Motion::Applying ? "true" : "false");
+                              found.motion == core::Motion::Applying ? "true" : "false", roles);
                 grid += line;
             }
         }

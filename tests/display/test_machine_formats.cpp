@@ -28,5 +28,23 @@ TEST(MachineFormatsTest, JsonArrayHasAnObjectALine)
                          "{\"pattern\":\"Kite \\\"1\\\"\",\"count\":3}\n]\n");
 }
 
+// With metadata the document is one object: the metadata, then the rows' array, with or without rows.
+TEST(JsonArrayWriter, PutsTheMetadataBesideTheRows)
+{
+    std::ostringstream empty, one;
+    JsonArrayWriter none(empty);
+    none.SetMetadata({{"version", "0.1.0"}, {"zone", "UT"}});
+    none.End();
+    JsonArrayWriter writer(one);
+    writer.SetMetadata({{"frame", "date"}});
+    writer.Object({{"jd_ut", 2451545.25}});
+    writer.End();
+    EXPECT_EQ(empty.str(), "{\"metadata\":{\"version\":\"0.1.0\",\"zone\":\"UT\"},\n\"rows\":[]}\n");
+    EXPECT_EQ(one.str(), "{\"metadata\":{\"frame\":\"date\"},\n\"rows\":[\n{\"jd_ut\":2451545.250000}\n]}\n");
+    const nlohmann::json parsed = nlohmann::json::parse(one.str());
+    EXPECT_EQ(parsed["metadata"]["frame"], "date");
+    EXPECT_DOUBLE_EQ(parsed["rows"][0]["jd_ut"].get<double>(), 2451545.25);
+}
+
 }  // namespace
 }  // namespace orvane::display

@@ -1,0 +1,47 @@
+#include "display/body_roles.h"
+
+#include "core/modes.h"
+
+namespace orvane::display {
+
+PairRoles EventRoles(int16_t mode)
+{
+    switch (mode) {
+    case core::kModePersonal1: return {BodyRole::Transiting, BodyRole::Natal1};
+    case core::kModePersonal2: return {BodyRole::Transiting, BodyRole::Natal2};
+    case core::kModeSynastry: return {BodyRole::Natal1, BodyRole::Natal2};
+    default: return {};
+    }
+}
+
+PairRoles GridRoles(int16_t mode)
+{
+    const PairRoles roles = EventRoles(mode);
+    return {roles.second, roles.first};
+}
+
+const char* RoleKey(BodyRole role)
+{
+    switch (role) {
+    case BodyRole::Transiting: return "transiting";
+    case BodyRole::Natal1: return "natal1";
+    case BodyRole::Natal2: return "natal2";
+    default: return "";
+    }
+}
+
+std::string NameWithRole(const std::string& name, BodyRole role, BodyRole otherRole, const std::string& natal)
+{
+    const bool isNatal = role == BodyRole::Natal1 || role == BodyRole::Natal2;
+    if (!isNatal)
+        return name;
+    if (otherRole == BodyRole::Transiting) {
+        std::string text = natal;
+        if (const size_t at = text.find("[r1]"); at != std::string::npos)
+            text.replace(at, 4, name);
+        return text;
+    }
+    return name + (role == BodyRole::Natal1 ? " (1)" : " (2)");
+}
+
+}  // namespace orvane::display
