@@ -123,12 +123,7 @@ public:
 private:
     int32_t ZoneAt(double moment) const { return ZoneMinutesAt(m_heading.zoneName, m_heading.zoneMinutes, moment); }
 
-    void Line(std::string line)
-    {
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        m_out << line << '\n';
-    }
+    void Line(std::string line) { WriteTextLine(m_out, std::move(line)); }
 
     std::ostream& m_out;
     TableFormat m_format;

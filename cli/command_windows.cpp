@@ -116,12 +116,7 @@ private:
     std::string Text(double moment) const { return TextMoment(moment, ZoneAt(moment), m_words.language); }
     std::string Word(int16_t number) const { return OwnText(number, m_words.language); }
 
-    void Line(std::string line)
-    {
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        m_out << line << '\n';
-    }
+    void Line(std::string line) { WriteTextLine(m_out, std::move(line)); }
 
     std::ostream& m_out;
     TableFormat m_format;

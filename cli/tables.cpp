@@ -163,11 +163,16 @@ size_t TableWriter::KindWidth() const
     return width;
 }
 
-void TableWriter::TextLine(std::string line)
+void WriteTextLine(std::ostream& out, std::string line)
 {
     while (!line.empty() && line.back() == ' ')
         line.pop_back();
-    m_out << line << '\n';
+    out << line << '\n';
+}
+
+void TableWriter::TextLine(std::string line)
+{
+    WriteTextLine(m_out, std::move(line));
 }
 
 size_t TableWriter::SignWidth() const

@@ -76,6 +76,8 @@ std::string TimeHeadingText(const std::string& time, int32_t zoneMinutes);
 int32_t ZoneMinutesAt(const std::string& zoneName, int32_t fixedMinutes, double moment);
 // `text` with blanks after it up to `width` characters (not bytes: German words hold umlauts).
 std::string PaddedText(std::string text, size_t width);
+// Writes one line of a text table, without the blanks its last column was padded with.
+void WriteTextLine(std::ostream& out, std::string line);
 // A body's latitude, distance and speed beside its longitude (none where it has no position).
 using BodyStates = std::array<std::optional<platform::HelioState>, core::kBodySlots>;
 
