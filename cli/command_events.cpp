@@ -21,6 +21,10 @@ int Session::Events()
     double start = m_environment.nowMoment;
     if (const int code = ReadModeAndMoments(mode, moments, start); code != kExitSuccess)
         return code;
+    if (mode == core::kModeSynastry) {
+        m_err << OwnText(text::kTextSynastryNoEvents, m_line.language) << '\n';
+        return kExitUsage;
+    }
     if (m_line.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode)) {
         m_err << OwnText(text::kTextReturnNeedsBirthdate, m_line.language) << '\n';
         return kExitUsage;

@@ -70,7 +70,7 @@ void AddBirthOptions(CLI::App* command, CommandLine& line)
     command
         ->add_option_function<std::string>("--mode", mode,
                                            "world, natal1, natal2, personal1, personal2 or synastry (default: the "
-                                           "state's; without one natal1 with --birth, else world)")
+                                           "state's; without one natal1 with --birth, personal1 for events, else world)")
         ->type_name("MODE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
         ->transform(OwnRefusal([&line](std::string& typed) -> std::string {

@@ -60,10 +60,18 @@ int Session::LoadStateOrDate()
 int Session::ChooseMode(bool stateLoaded)
 {
     app::MainModel& main = m_program.main;
+    if (!m_line.mode && !stateLoaded && m_line.birth.empty() && !m_line.birth2.empty()) {
+        // The 2nd birthdate alone is no mode of its own: which of its three the user means is asked.
+        m_err << OwnText(text::kTextBirth2NeedsMode, m_line.language) << '\n'
+              << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli " + m_line.command + " --help") << '\n';
+        return kExitUsage;
+    }
+    // A birthdate alone is its chart; over a span, the transits to it.
+    const core::Mode ofBirth = m_line.command == "events" ? core::Mode::PersonalTransits1st : core::Mode::Natal1st;
     if (m_line.mode)
         main.SelectMode(*m_line.mode);
     else if (!stateLoaded)
-        main.SelectMode(m_line.birth.empty() ? core::Mode::WorldTransits : core::Mode::Natal1st);
+        main.SelectMode(m_line.birth.empty() ? core::Mode::WorldTransits : ofBirth);
     if (stateLoaded)
         return kExitSuccess;
     // Without a state file every row the mode computes must come from the command line.
