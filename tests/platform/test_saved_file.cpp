@@ -11,6 +11,7 @@
 
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,6 +65,29 @@ TEST(SavedFile, LeftoversOfInterruptedSavesGo)
 
 // On a disk without room the save says so, the old file stays and nothing new is left: a 64 KiB file
 // system in a child's own mount namespace; skipped without the rights to make one.
+// A new state file is its owner's alone whatever the umask; a new picture or export follows the umask;
+// a file replaced keeps its own permissions either way.
+TEST(SavedFile, NewFilesArePrivateOrFollowTheUmask)
+{
+    testing::TempFolder folder;
+    const mode_t before = ::umask(027);
+    const auto saved = [&folder](const std::string& name, NewFileAccess access) {
+        const std::string path = (folder.path() / name).string();
+        const bool ok = SaveFile(path, "x", [](SaveFault, const std::string&, const std::string& why) {
+            return Message::Exclamation("", why);
+        }, access).ok();
+        return ok ? static_cast<int>(fs::status(path).permissions() & fs::perms::all) : -1;
+    };
+    const int state = saved("state.qvs", NewFileAccess::OwnerOnly);
+    const int picture = saved("chart.png", NewFileAccess::UserUmask);
+    fs::permissions(folder.path() / "chart.png", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    const int replaced = saved("chart.png", NewFileAccess::UserUmask);
+    ::umask(before);
+    EXPECT_EQ(state, 0600);
+    EXPECT_EQ(picture, 0640);
+    EXPECT_EQ(replaced, 0604);
+}
+
 TEST(SavedFile, AFullDiskIsToldAndLeavesNothing)
 {
     testing::TempFolder folder;
