@@ -64,6 +64,8 @@ public:
                " [--zone Z]\n"
                "  or:  orvane-cli cycles B1 B2 [--from DATE] [--to DATE] [--date DATE] [--frame j2000|date]"
                " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
+               "  or:  orvane-cli state [STATE] [--date DATE] [--birth DATE] [--birth2 DATE] [--mode MODE]"
+               " --output FILE.qvs\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };
@@ -121,6 +123,7 @@ public:
         AddEphemeris();
         AddAspectsCommand(*this);
         AddCycles();
+        AddStateCommand(*this, m_line);
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
@@ -279,8 +282,7 @@ private:
             kDates + kMomentHelp);
     }
 
-    // --date DATE: the world date, instead of (or over) the state's.
-    void AddDate(CLI::App* command)
+    void AddDate(CLI::App* command) override
     {
         Valued(command->add_option("--date", m_line.date,
                                    "At this moment (ISO 8601; without a zone UT) instead of the state's world date"),
@@ -563,6 +565,8 @@ private:
         }
         if (m_line.command == "patterns")
             return std::nullopt;
+        if (m_line.command == "state")
+            return m_line.output.empty() ? Usage(text::kTextStateNeedsOutput, {}) : std::optional<int>();
         if (m_line.command == "cycles") {
             if (const std::optional<std::string> mistake = CycleBodiesMistake(m_line))
                 return Mistake(*mistake);

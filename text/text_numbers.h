@@ -330,6 +330,7 @@ inline constexpr int16_t kTextClosestZones = 2205;       // the zone names close
 inline constexpr int16_t kTextBadValueListed = 2206;     // a value refused, with every valid one
 inline constexpr int16_t kTextBirth2NeedsMode = 2207;    // --birth2 alone, without --mode
 inline constexpr int16_t kTextMomentOutOfRangeDate = 2208;  // a moment outside the ephemeris, as a date
+inline constexpr int16_t kTextStateNeedsOutput = 2209;   // orvane-cli state without --output
 // Pattern lifetimes.
 inline constexpr int16_t kTextBodyNamedTwice = 1900;     // a body named twice in a list of bodies
 inline constexpr int16_t kTextColumnFormed = 1901;       // the column headings of the text table
