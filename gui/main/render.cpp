@@ -11,11 +11,13 @@
 #include "gui/settings/qsettings_store.h"
 #include "gui/tools/image_export.h"
 #include "platform/clock.h"
+#include "text/strings.h"
 #include "text/text_numbers.h"
 
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <memory>
 
 namespace orvane::gui {
@@ -52,6 +54,19 @@ int Refuse(std::ostream& err, const std::string& text, int code)
     return code;
 }
 
+// The modes --mode takes, for the refusal of another.
+constexpr const char* kModeList = "world, natal1, natal2, personal1, personal2, synastry";
+
+// The moments typed, as a refusal names the chart they stand for: "--birth 1978-03-14T06:30Z".
+std::string TypedText(const app::TypedChart& chart)
+{
+    std::string text;
+    for (size_t row = 0; row < chart.moments.size(); ++row)
+        if (!chart.moments[row].empty())
+            text += (text.empty() ? "" : " ") + std::string(app::kMomentOptions[row]) + " " + chart.moments[row];
+    return text;
+}
+
 }  // namespace
 
 int RenderChart(const RenderRequest& request, std::ostream& err)
@@ -81,19 +96,49 @@ int RenderChart(const RenderRequest& request, std::ostream& err)
         width = typed.value();
     }
 
+    // The mode by its name, in any case.
+    app::TypedChart chart = request.chart;
+    if (!request.modeTyped.empty()) {
+        const auto named = app::kModeNames.find(text::LowerCase(request.modeTyped));
+        if (named == app::kModeNames.end())
+            return Refuse(err, language.TextWithReplacements(text::kTextBadValueListed, "--mode", request.modeTyped,
+                                                             kModeList),
+                          kRenderUsage);
+        chart.mode = named->second;
+    }
+    const bool typed = chart.mode || std::any_of(chart.moments.begin(), chart.moments.end(),
+                                                 [](const std::string& moment) { return !moment.empty(); });
+    if (request.stateFile.empty() && !typed)
+        return Refuse(err, language.Text(text::kTextRenderNeedsChart), kRenderUsage);
+
     // As the program starts without a per-user state and then opens the file named on its command line.
     app::LoadUserStateOrNow(*program, false, clock, store);
     program->Compute();
-    const app::StateFileOutcome loaded = program->Load(request.stateFile, clock, store);
-    // The file named, with what kept it from being drawn.
+    // The file named (or the moments typed), with what kept it from being drawn.
+    const std::string named = request.stateFile.empty() ? TypedText(chart) : request.stateFile;
     const auto cannotDraw = [&](const platform::Message& why) {
-        return Refuse(err, language.TextWithReplacements(text::kTextRenderNoChart, request.stateFile, OneLine(why)),
+        return Refuse(err, language.TextWithReplacements(text::kTextRenderNoChart, named, OneLine(why)),
                       kRenderBadInput);
     };
-    if (loaded.error)
-        return cannotDraw(*loaded.error);
-    if (loaded.compute.dateError)
-        return cannotDraw(*loaded.compute.dateError);
+    if (!request.stateFile.empty()) {
+        const app::StateFileOutcome loaded = program->Load(request.stateFile, clock, store);
+        if (loaded.error)
+            return cannotDraw(*loaded.error);
+        if (loaded.compute.dateError)
+            return cannotDraw(*loaded.compute.dateError);
+    }
+    if (typed) {
+        // The moments as the window's rows hold them, then computed as Compute does.
+        const platform::Result<std::vector<std::string>> put =
+            app::PutTypedChart(*program, chart, !request.stateFile.empty(), {true, false});
+        if (!put)
+            return Refuse(err, OneLine(put.error()), kRenderUsage);
+        for (const std::string& note : put.value())
+            err << "orvane: " << note << '\n';
+        const app::ComputeOutcome computed = program->Compute();
+        if (computed.dateError)
+            return cannotDraw(*computed.dateError);
+    }
 
     const settings::ConfigureModel& panel = program->configure;
     const display::ChartData data = display::MakeChartData(

@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+
+#include <sys/stat.h>
+
 namespace {
 
 const QString kSample = QStringLiteral(ORVANE_SOURCE_DATA_DIR "/samples/world-grand-trine.qvs");
@@ -80,11 +84,34 @@ private slots:
         } else {
             image.load(path);
         }
+        // A picture is made as the user's umask allows, not private as a state file.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        const auto permissions = std::filesystem::status(path.toStdString()).permissions() & std::filesystem::perms::all;
+        QCOMPARE(static_cast<mode_t>(permissions), static_cast<mode_t>(0666 & ~mask));
         QCOMPARE(image.size(), QSize(width, width));
         QCOMPARE(image.pixelColor(width / 2, width - 2), QColor(Qt::black));  // the chart's ground
         QVERIFY(ColouredPixels(image) > 100);
         for (const QString& leftOver : QDir(dir.path()).entryList(QDir::Files))
             QFile::remove(dir.filePath(leftOver));
+    }
+
+    // --help and --version answer without a display, in the language of the code like the companion's.
+    void helpAndVersionNeedNoDisplay()
+    {
+        for (const char* asked : {"--help", "--version"}) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                environment.remove(QString::fromLatin1(name));
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(ORVANE_PROGRAM), {QString::fromLatin1(asked)});
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), 0);
+            const QString out = QString::fromUtf8(process.readAllStandardOutput());
+            QVERIFY2(out.startsWith(asked == QLatin1String("--help") ? "Usage: orvane" : "orvane "), qPrintable(out));
+            QVERIFY(out.contains(asked == QLatin1String("--help") ? "--render [STATE] [--birth DATE]" : "."));
+        }
     }
 
     void refusalsLeaveNoFile_data()
@@ -101,6 +128,12 @@ private slots:
         QTest::newRow("too small") << QStringList{kSample, "--output", out, "--size", "50"} << 2 << "Unknown size: 50";
         QTest::newRow("not a number") << QStringList{kSample, "--output", out, "--size", "8x"} << 2 << "Unknown size: 8x";
         QTest::newRow("no output") << QStringList{kSample} << 2 << "--output";
+        QTest::newRow("no chart") << QStringList{"--output", out} << 2 << "--render needs a state file or";
+        QTest::newRow("2nd birthdate alone") << QStringList{"--birth2", "1980-01-01", "--output", out} << 2 << "--mode natal2";
+        QTest::newRow("unknown mode") << QStringList{"--birth", "1980-01-01", "--mode", "natal3", "--output", out} << 2
+                                      << "natal3 (valid: world, natal1";
+        QTest::newRow("not a date") << QStringList{"--birth", "1980-01-01 Vienna", "--output", out} << 2 << "Vienna";
+        QTest::newRow("two states") << QStringList{kSample, kSample, "--output", out} << 2 << "one too many";
         QTest::newRow("damaged state") << QStringList{dir.filePath("damaged.qvs"), "--output", out} << 1 << "damaged.qvs";
         QTest::newRow("no such folder") << QStringList{kSample, "--output", dir.filePath("none/out.pdf")} << 1 << "could not be saved";
         QTest::newRow("a folder") << QStringList{kSample, "--output", dir.filePath("folder.svg")} << 1 << "not a file";
