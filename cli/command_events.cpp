@@ -13,6 +13,12 @@
 #include <ostream>
 
 namespace orvane::cli {
+namespace {
+
+// The dates at which every body but Pluto has a position, as a refusal names them.
+constexpr const char* kEphemerisRange = "-5400-01-01 … 5399-12-31";
+
+}  // namespace
 
 int Session::Events()
 {
@@ -111,7 +117,9 @@ int Session::CheckSpan(double from, double to)
     for (const double moment : {from, to})
         for (int16_t body = core::kEarth; body <= core::kNeptune; ++body)
             if (m_program.astro.HelioLongitude(body, moment) < 0.0) {
-                m_err << OwnText(text::kTextMomentOutOfRange, m_line.language, MomentText(moment)) << '\n';
+                m_err << OwnText(text::kTextMomentOutOfRangeDate, m_line.language, datetime::IsoText(moment, m_line.zone),
+                                 {}, kEphemerisRange)
+                      << '\n';
                 return kExitBadInput;
             }
     return kExitSuccess;

@@ -76,8 +76,10 @@ void AddBirthOptions(CLI::App* command, CommandLine& line)
         ->transform(OwnRefusal([&line](std::string& typed) -> std::string {
             for (char& c : typed)
                 c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            return kModeNames.count(typed) > 0 ? std::string()
-                                               : OwnText(text::kTextBadValue, line.language, "--mode", typed);
+            return kModeNames.count(typed) > 0
+                       ? std::string()
+                       : OwnText(text::kTextBadValueListed, line.language, "--mode", typed,
+                                 "world, natal1, natal2, personal1, personal2, synastry");
         }));
 }
 
