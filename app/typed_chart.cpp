@@ -49,6 +49,13 @@ platform::Result<std::optional<std::string>> PutTypedMoment(Workspace& program, 
         return Outcome(platform::ErrorCode::InvalidInput,
                        Refusal(language.TextWithReplacements(text::kTextRoundedPastLastDate, typed,
                                                              datetime::IsoText(dayNumber - 0.5, 0))));
+    // An offset the zone lists lack is held in UT, which may be past the last date although the date
+    // typed is not (2799-12-31T23:00-12:00): said as such, not as a date too late.
+    const double typedDay = std::floor(precise.moment + precise.offsetSeconds / 86400.0 + 0.5);
+    if (!listed && dayNumber > datetime::kLastDayNumber && typedDay <= datetime::kLastDayNumber)
+        return Outcome(platform::ErrorCode::InvalidInput,
+                       Refusal(language.TextWithReplacements(text::kTextUtPastLastDate, typed,
+                                                             datetime::IsoText(local - 0.5, 0))));
     const auto r = static_cast<size_t>(row);
     MainModel& main = program.main;
     int64_t year = 0;

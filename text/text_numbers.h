@@ -332,6 +332,8 @@ inline constexpr int16_t kTextBirth2NeedsMode = 2207;    // --birth2 alone, with
 inline constexpr int16_t kTextMomentOutOfRangeDate = 2208;  // a moment outside the ephemeris, as a date
 inline constexpr int16_t kTextStateNeedsOutput = 2209;   // orvane-cli state without --output
 inline constexpr int16_t kTextRenderNeedsChart = 2210;   // orvane --render without a state file or moments
+inline constexpr int16_t kTextUtPastLastDate = 2211;     // a typed date whose UT is past the last date
+inline constexpr int16_t kTextOnlyGregorian = 2212;      // an RFC 9557 calendar tag other than gregory
 // Pattern lifetimes.
 inline constexpr int16_t kTextBodyNamedTwice = 1900;     // a body named twice in a list of bodies
 inline constexpr int16_t kTextColumnFormed = 1901;       // the column headings of the text table
