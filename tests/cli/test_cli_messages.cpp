@@ -62,7 +62,9 @@ const MessageCase kCases[] = {
     // The zone of cycles is named, not the bodies it was given.
     {{"cycles", "Earth", "Mars", "--zone", "Foo/Bar"}, kExitUsage, {"Unknown time zone: Foo/Bar"}},
     {{"cycles", "Earth", "Mars", "--zone", "+99:00"}, kExitUsage, {"+99:00", "±14:00"}},
-    // What an offset, a calendar tag or a moment past the last date must be.
+    // What an offset, a calendar tag or a moment past the last date must be; a skipped time, even with an
+    // offset, is given as the clocks showed it or with its offset alone.
+    {{"report", "--birth", "2025-03-30T02:30+01:00[Europe/Berlin]"}, kExitUsage, {"did not exist", "without the zone"}},
     {{"events", "--zone", "+00:53:28"}, kExitUsage, {"+00:53:28", "hours and minutes within ±14:00"}},
     {{"positions", "--date", "2000-01-01T00:00[Europe/Vienna][u-ca=hebrew]"}, kExitUsage, {"u-ca=hebrew", "u-ca=gregory"}},
     {{"report", "--date", "2799-12-31T23:00-12:00"}, kExitBadInput, {"is 2800-01-01T11:00:00Z in UT", "2799-12-31T23:30Z"}},
