@@ -24,31 +24,24 @@ struct MessageCase {
 const MessageCase kCases[] = {
     // A misspelt option names the one meant.
     {{"report", "--brith", "1978-03-14T06:45Z"}, kExitUsage, {"Unknown option: --brith", "did you mean --birth?"}},
-    {{"events", "--form", "csv"}, kExitUsage, {"--form", "did you mean --format?"}},
-    {{"events", "--lang", "de", "--zoen", "Z"}, kExitUsage, {"Unbekannte Option: --zoen", "meinten Sie --zone?"}},
+    {{"events", "--lang", "de", "--form", "csv"}, kExitUsage, {"Unbekannte Option: --form", "meinten Sie --format?"}},
     // A zone after a blank is no state file: brackets, and the zones of that name.
     {{"report", "--birth", "1978-03-14T06:45", "Vienna"},
      kExitUsage,
      {"Not a state file: Vienna", "in brackets", "1978-03-14T06:45[Europe/Vienna]", "Zones by that name: Europe/Vienna"}},
     {{"events", "--birth", "1978-03-14T06:45+01:00", "Viena"}, kExitUsage, {"1978-03-14T06:45[Europe/Vienna]"}},
-    {{"report", "--lang", "de", "--birth", "1990-01-15T12:20", "Auckland"},
-     kExitUsage,
-     {"Keine Zustandsdatei: Auckland", "1990-01-15T12:20[Pacific/Auckland]"}},
     // Values refused with every valid one.
     {{"events", "--format", "xml"}, kExitUsage, {"--format: xml", "text, csv, json, ics"}},
     {{"find", "--date", "2000-01-01", "--pattern", "0", "--step", "fortnight"},
      kExitUsage,
      {"--step: fortnight", "halfhour, day, week, month, year"}},
     {{"report", "--birth", "2000-01-01", "--mode", "natal3"}, kExitUsage, {"natal3", "natal1, natal2, personal1"}},
-    {{"positions", "--lang", "fr"}, kExitUsage, {"--lang: fr", "en, de"}},
     {{"events", "--bodies", "Moon"}, kExitUsage, {"Unknown body: Moon", "Earth, Mercury", "Ea, Me"}},
     {{"events", "--aspects", "Novile"}, kExitUsage, {"Unknown aspect: Novile", "Quintile", "Con, Opp"}},
-    {{"events", "--kinds", "eclipse"}, kExitUsage, {"eclipse", "exact", "perihelion"}},
     {{"find", "--date", "2000-01-01", "--pattern", "kites"}, kExitUsage, {"kites", "0 to 13"}},
     // Every --orb value, and its range.
     {{"events", "--orb", "Con=5", "--orb", "Foo=1"}, kExitUsage, {"Unknown aspect: Foo", "Conjunction"}},
     {{"events", "--orb", "Con=5,Tri=200"}, kExitUsage, {"Not an orb from 0 to 180 degrees: Tri=200"}},
-    {{"events", "--orb", "Trine"}, kExitUsage, {"Not an orb: Trine", "NAME=DEGREES"}},
     // Options that need others, with the ones to add.
     {{"events", "--degrees", "10"}, kExitUsage, {"--degrees", "add --kinds cross"}},
     {{"events", "--kinds", "return"}, kExitUsage, {"return", "--birth DATE --mode personal1"}},

@@ -1,5 +1,6 @@
 // orvane-cli state: the state file written from typed moments holds the chart those moments give, so that
-// a report of the file equals a report of the same moments; it is private to its owner.
+// a report of the file equals a report of the same moments; it is private to its owner. (Its refusals are
+// rows of the message table.)
 
 #include "cli/cli.h"
 
@@ -65,29 +66,6 @@ TEST(CliState, TheFileHoldsTheChartOfTheTypedMoments)
         const std::string chart = fromMoments.out.substr(fromMoments.out.find(fromFile.out.substr(0, 20)));
         EXPECT_EQ(fromFile.out, chart);
         fs::remove(file);
-    }
-}
-
-TEST(CliState, RefusalsWriteNoFile)
-{
-    const testing::TempFolder folder;
-    const std::string file = (folder.path() / "chart.qvs").string();
-    const struct {
-        std::vector<std::string> args;
-        int code;
-        const char* says;
-    } cases[] = {
-        {{"state", "--birth", "1978-03-14"}, kExitUsage, "needs --output"},
-        {{"state", "--birth2", "1978-03-14", "--output", file}, kExitUsage, "--mode natal2"},
-        {{"state", "--mode", "personal2", "--birth", "1978-03-14", "--output", file}, kExitUsage, "needs --birth2"},
-        {{"state", "--birth", "2799-12-31T23:50Z", "--output", file}, kExitBadInput, "past the last date"},
-        {{"state", "--birth", "1978-03-14", "--output", folder.path().string()}, kExitBadInput, "not a file"},
-    };
-    for (const auto& [args, code, says] : cases) {
-        const Outcome refused = RunCompanion(args);
-        EXPECT_EQ(refused.code, code) << refused.err;
-        EXPECT_NE(refused.err.find(says), std::string::npos) << refused.err;
-        EXPECT_FALSE(fs::exists(file));
     }
 }
 

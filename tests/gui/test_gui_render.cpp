@@ -10,10 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <filesystem>
-
-#include <sys/stat.h>
-
 namespace {
 
 const QString kSample = QStringLiteral(ORVANE_SOURCE_DATA_DIR "/samples/world-grand-trine.qvs");
@@ -84,11 +80,6 @@ private slots:
         } else {
             image.load(path);
         }
-        // A picture is made as the user's umask allows, not private as a state file.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        const auto permissions = std::filesystem::status(path.toStdString()).permissions() & std::filesystem::perms::all;
-        QCOMPARE(static_cast<mode_t>(permissions), static_cast<mode_t>(0666 & ~mask));
         QCOMPARE(image.size(), QSize(width, width));
         QCOMPARE(image.pixelColor(width / 2, width - 2), QColor(Qt::black));  // the chart's ground
         QVERIFY(ColouredPixels(image) > 100);
@@ -96,21 +87,17 @@ private slots:
             QFile::remove(dir.filePath(leftOver));
     }
 
-    // --help and --version answer without a display, in the language of the code like the companion's.
+    // --help and --version answer without a display.
     void helpAndVersionNeedNoDisplay()
     {
-        for (const char* asked : {"--help", "--version"}) {
+        for (const QString asked : {"--help", "--version"}) {
             QProcess process;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-                environment.remove(QString::fromLatin1(name));
-            process.setProcessEnvironment(environment);
-            process.start(QStringLiteral(ORVANE_PROGRAM), {QString::fromLatin1(asked)});
+            process.setProcessEnvironment(QProcessEnvironment());  // no DISPLAY, no platform chosen
+            process.start(QStringLiteral(ORVANE_PROGRAM), {asked});
             QVERIFY(process.waitForFinished(60000));
             QCOMPARE(process.exitCode(), 0);
             const QString out = QString::fromUtf8(process.readAllStandardOutput());
-            QVERIFY2(out.startsWith(asked == QLatin1String("--help") ? "Usage: orvane" : "orvane "), qPrintable(out));
-            QVERIFY(out.contains(asked == QLatin1String("--help") ? "--render [STATE] [--birth DATE]" : "."));
+            QVERIFY2(out.startsWith(asked == "--help" ? "Usage: orvane" : "orvane 0."), qPrintable(out));
         }
     }
 

@@ -65,27 +65,22 @@ TEST(SavedFile, LeftoversOfInterruptedSavesGo)
 
 // On a disk without room the save says so, the old file stays and nothing new is left: a 64 KiB file
 // system in a child's own mount namespace; skipped without the rights to make one.
-// A new state file is its owner's alone whatever the umask; a new picture or export follows the umask;
-// a file replaced keeps its own permissions either way.
+// A new state file is its owner's alone whatever the umask; a new picture follows the umask; a file
+// replaced keeps its own permissions either way.
 TEST(SavedFile, NewFilesArePrivateOrFollowTheUmask)
 {
     testing::TempFolder folder;
     const mode_t before = ::umask(027);
-    const auto saved = [&folder](const std::string& name, NewFileAccess access) {
-        const std::string path = (folder.path() / name).string();
-        const bool ok = SaveFile(path, "x", [](SaveFault, const std::string&, const std::string& why) {
-            return Message::Exclamation("", why);
-        }, access).ok();
-        return ok ? static_cast<int>(fs::status(path).permissions() & fs::perms::all) : -1;
+    const auto saved = [&folder](const char* name, NewFileAccess access) {
+        const auto describe = [](SaveFault, const std::string&, const std::string& why) { return Message::Exclamation("", why); };
+        EXPECT_TRUE(SaveFile((folder.path() / name).string(), "x", describe, access).ok());
+        return static_cast<int>(fs::status(folder.path() / name).permissions() & fs::perms::all);
     };
-    const int state = saved("state.qvs", NewFileAccess::OwnerOnly);
-    const int picture = saved("chart.png", NewFileAccess::UserUmask);
+    EXPECT_EQ(saved("state.qvs", NewFileAccess::OwnerOnly), 0600);
+    EXPECT_EQ(saved("chart.png", NewFileAccess::UserUmask), 0640);
     fs::permissions(folder.path() / "chart.png", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
-    const int replaced = saved("chart.png", NewFileAccess::UserUmask);
+    EXPECT_EQ(saved("chart.png", NewFileAccess::UserUmask), 0604);
     ::umask(before);
-    EXPECT_EQ(state, 0600);
-    EXPECT_EQ(picture, 0640);
-    EXPECT_EQ(replaced, 0604);
 }
 
 TEST(SavedFile, AFullDiskIsToldAndLeavesNothing)
