@@ -27,12 +27,12 @@ int Session::Events()
     double start = m_environment.nowMoment;
     if (const int code = ReadModeAndMoments(mode, moments, start); code != kExitSuccess)
         return code;
-    if (mode == core::kModeSynastry) {
-        m_err << OwnText(text::kTextSynastryNoEvents, m_line.language) << '\n';
-        return kExitUsage;
-    }
-    if (m_line.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode)) {
-        m_err << OwnText(text::kTextReturnNeedsBirthdate, m_line.language) << '\n';
+    // Usage mistakes that only the mode shows, with where the help is, as every usage mistake has.
+    const bool synastry = mode == core::kModeSynastry;
+    if (synastry || (m_line.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode))) {
+        m_err << OwnText(synastry ? text::kTextSynastryNoEvents : text::kTextReturnNeedsBirthdate, m_line.language)
+              << '\n'
+              << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli events --help") << '\n';
         return kExitUsage;
     }
     m_program.configure.ApplyOrbs(m_program.astro);
