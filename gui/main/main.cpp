@@ -116,6 +116,48 @@ int NoDisplay(const std::string& dataFolder)
     return 1;
 }
 
+// orvane --render: its options read from the command line (Qt has taken its own), then the chart drawn.
+// A name too many or an option the render does not know is one line, and nothing is drawn.
+int Render(QCommandLineParser& parser, const std::string& dataFolder)
+{
+    using namespace orvane;
+    const QCommandLineOption renderOption(QString::fromLatin1(kRender).mid(2));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption sizeOption(QStringLiteral("size"), QString(), QStringLiteral("N"));
+    // The moments and mode of a chart, as the companion takes them, in date-row order.
+    const std::array<QCommandLineOption, 3> momentOptions{
+        QCommandLineOption(QStringLiteral("date"), QString(), QStringLiteral("DATE")),
+        QCommandLineOption(QStringLiteral("birth"), QString(), QStringLiteral("DATE")),
+        QCommandLineOption(QStringLiteral("birth2"), QString(), QStringLiteral("DATE"))};
+    const QCommandLineOption modeOption(QStringLiteral("mode"), QString(), QStringLiteral("MODE"));
+    parser.addOptions({renderOption, outputOption, sizeOption, modeOption});
+    for (const QCommandLineOption& option : momentOptions)
+        parser.addOption(option);
+    parser.parse(RenderArguments(QApplication::arguments()));
+    const QStringList unknown = parser.unknownOptionNames();
+    const QStringList names = parser.positionalArguments();
+    if (names.size() > 1 || !unknown.isEmpty()) {
+        text::Language language;
+        language.currentLanguage = gui::StoredLanguage();
+        if (language.LoadProgramText(dataFolder, text::kProgramTextFileName).ok())
+            std::cerr << "orvane: "
+                      << (unknown.isEmpty()
+                              ? language.TextWithReplacements(text::kTextRenderOneState, names.at(1).toStdString())
+                              : language.TextWithReplacements(text::kTextUnknownOption,
+                                                              "--" + unknown.constFirst().toStdString()))
+                      << '\n';
+        return gui::kRenderUsage;
+    }
+    gui::RenderRequest request{names.isEmpty() ? std::string() : names.constFirst().toStdString(),
+                               parser.value(outputOption).toStdString(), std::nullopt, dataFolder};
+    if (parser.isSet(sizeOption))
+        request.width = parser.value(sizeOption).toStdString();
+    for (size_t row = 0; row < momentOptions.size(); ++row)
+        request.chart.moments[row] = parser.value(momentOptions[row]).toStdString();
+    request.modeTyped = parser.value(modeOption).toStdString();
+    return gui::RenderChart(request, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -139,46 +181,9 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     const QCommandLineOption quitOption(QString::fromLatin1(kQuitAfterFirstPaint).mid(2));
     parser.addOption(quitOption);
-    const QCommandLineOption renderOption(QString::fromLatin1(kRender).mid(2));
-    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption sizeOption(QStringLiteral("size"), QString(), QStringLiteral("N"));
-    // The moments and mode of a chart, as the companion takes them, in date-row order.
-    const std::array<QCommandLineOption, 3> momentOptions{
-        QCommandLineOption(QStringLiteral("date"), QString(), QStringLiteral("DATE")),
-        QCommandLineOption(QStringLiteral("birth"), QString(), QStringLiteral("DATE")),
-        QCommandLineOption(QStringLiteral("birth2"), QString(), QStringLiteral("DATE"))};
-    const QCommandLineOption modeOption(QStringLiteral("mode"), QString(), QStringLiteral("MODE"));
-    if (render) {
-        parser.addOptions({renderOption, outputOption, sizeOption, modeOption});
-        for (const QCommandLineOption& option : momentOptions)
-            parser.addOption(option);
-    }
-    parser.parse(render ? RenderArguments(QApplication::arguments()) : QApplication::arguments());
-    if (render) {
-        // A name too many or an option the render does not know: one line, and nothing is drawn.
-        const QStringList unknown = parser.unknownOptionNames();
-        const QStringList names = parser.positionalArguments();
-        if (names.size() > 1 || !unknown.isEmpty()) {
-            text::Language language;
-            language.currentLanguage = gui::StoredLanguage();
-            if (language.LoadProgramText(dataFolder, text::kProgramTextFileName).ok())
-                std::cerr << "orvane: "
-                          << (unknown.isEmpty()
-                                  ? language.TextWithReplacements(text::kTextRenderOneState, names.at(1).toStdString())
-                                  : language.TextWithReplacements(text::kTextUnknownOption,
-                                                                  "--" + unknown.constFirst().toStdString()))
-                          << '\n';
-            return gui::kRenderUsage;
-        }
-        gui::RenderRequest request{names.isEmpty() ? std::string() : names.constFirst().toStdString(),
-                                   parser.value(outputOption).toStdString(), std::nullopt, dataFolder};
-        if (parser.isSet(sizeOption))
-            request.width = parser.value(sizeOption).toStdString();
-        for (size_t row = 0; row < momentOptions.size(); ++row)
-            request.chart.moments[row] = parser.value(momentOptions[row]).toStdString();
-        request.modeTyped = parser.value(modeOption).toStdString();
-        return gui::RenderChart(request, std::cerr);
-    }
+    if (render)
+        return Render(parser, dataFolder);
+    parser.parse(QApplication::arguments());
     const bool quitAfterFirstPaint = parser.isSet(quitOption);
     std::vector<std::string> stateFiles;
     for (const QString& file : parser.positionalArguments())
