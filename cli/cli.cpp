@@ -34,6 +34,7 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
                      : line.command == "ephemeris" ? session->Ephemeris()
                      : line.command == "aspects"   ? session->Aspects()
                      : line.command == "cycles"    ? session->Cycles()
+                     : line.command == "state"     ? session->State()
                                                    : session->Find());
 }
 

@@ -36,6 +36,9 @@ int Session::Cycles()
     for (const core::SynodicCycle& cycle : search.Cycles(from, to))
         table.Cycle(++number, cycle);
     table.End(number);
+    // No cycle where Pluto's table ends: said on stderr, as events say it.
+    if (number == 0 && (first == core::Body::Pluto || second == core::Body::Pluto))
+        PlutoTableNotice(from, to);
     return kExitSuccess;
 }
 

@@ -14,6 +14,12 @@
 #include <ostream>
 
 namespace orvane::cli {
+namespace {
+
+// The dates at which every body but Pluto has a position, as a refusal names them.
+constexpr const char* kEphemerisRange = "-5400-01-01 … 5399-12-31";
+
+}  // namespace
 
 int Session::Events()
 {
@@ -27,8 +33,12 @@ int Session::Events()
               << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli events --help") << '\n';
         return kExitUsage;
     }
-    if (m_line.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode)) {
-        m_err << OwnText(text::kTextReturnNeedsBirthdate, m_line.language) << '\n';
+    // Usage mistakes that only the mode shows, with where the help is, as every usage mistake has.
+    const bool synastry = mode == core::kModeSynastry;
+    if (synastry || (m_line.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode))) {
+        m_err << OwnText(synastry ? text::kTextSynastryNoEvents : text::kTextReturnNeedsBirthdate, m_line.language)
+              << '\n'
+              << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli events --help") << '\n';
         return kExitUsage;
     }
     m_program.configure.ApplyOrbs(m_program.astro);
@@ -111,7 +121,9 @@ int Session::CheckSpan(double from, double to)
     for (const double moment : {from, to})
         for (int16_t body = core::kEarth; body <= core::kNeptune; ++body)
             if (m_program.astro.HelioLongitude(body, moment) < 0.0) {
-                m_err << OwnText(text::kTextMomentOutOfRange, m_line.language, MomentText(moment)) << '\n';
+                m_err << OwnText(text::kTextMomentOutOfRangeDate, m_line.language, datetime::IsoText(moment, m_line.zone),
+                                 {}, kEphemerisRange)
+                      << '\n';
                 return kExitBadInput;
             }
     return kExitSuccess;

@@ -2,6 +2,7 @@
 
 #include "cli/options_conventions.h"
 #include "cli/help_texts.h"
+#include "cli/messages.h"
 #include "cli/option_kit.h"
 #include "cli/options_cycles.h"
 #include "cli/options_moments.h"
@@ -66,6 +67,8 @@ public:
                " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli cycles B1 B2 [--from DATE] [--to DATE] [--date DATE] [--frame j2000|date]"
                " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
+               "  or:  orvane-cli state [STATE] [--date DATE] [--birth DATE] [--birth2 DATE] [--mode MODE]"
+               " --output FILE.qvs\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };
@@ -92,6 +95,17 @@ CLI::Validator JulianDate()
                 return value && std::isfinite(*value) ? "" : "not a Julian date";
             },
             ""};
+}
+
+// The halfhour, day, week, month and year of --step, as a refusal lists them.
+constexpr const char* kStepNames = "halfhour, day, week, month, year";
+
+// "text|csv|json" as a refusal lists the values: "text, csv, json".
+std::string ListedNames(std::string names)
+{
+    for (size_t bar = names.find('|'); bar != std::string::npos; bar = names.find('|', bar))
+        names.replace(bar, 1, ", ");
+    return names;
 }
 
 // An option with a value, shown in the help as `type`; given more than once, its last value counts.
@@ -123,6 +137,7 @@ public:
         AddEphemeris();
         AddAspectsCommand(*this, m_line);
         AddCycles();
+        AddStateCommand(*this, m_line);
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
@@ -146,6 +161,9 @@ public:
         if (m_app.get_subcommands().front()->count("--lang") > 1)
             return Usage(text::kTextOptionRepeated, "--lang");
         if (refused && refused->option == "--lang")
+            return Mistake(refused->text);
+        // The reading stopped at the refused value, so the bodies of cycles may not have been read yet.
+        if (refused && m_line.command == "cycles")
             return Mistake(refused->text);
         if (const std::optional<int> code = MissingPart())
             return code;
@@ -204,7 +222,7 @@ private:
         command->add_option("--lang", "Program text in English (en) or German (de)")
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
             ->type_name("en|de")
-            ->check(Refused(CLI::IsMember({"en", "de", ""}, CLI::ignore_case), text::kTextBadValue, "--lang"));
+            ->check(Refused(CLI::IsMember({"en", "de", ""}, CLI::ignore_case), text::kTextBadValue, "--lang", "en, de"));
         return command;
     }
 
@@ -254,7 +272,7 @@ private:
                    "--step", step, "The step: halfhour, day, week, month or year (default: the state's own)"),
                "UNIT")
             ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
-                                text::kTextBadValue, "--step"));
+                                text::kTextBadValue, "--step", kStepNames));
         Valued(find->add_option("--max-steps", m_line.maxSteps, "Give up after N steps (default 100000)"), "N")
             ->transform(Refused(PlainNumber() & CLI::Range(1L, std::numeric_limits<long>::max()),
                                 text::kTextBadValue, "--max-steps"));
@@ -284,8 +302,7 @@ private:
             kDates + kMomentHelp);
     }
 
-    // --date DATE: the world date, instead of (or over) the state's.
-    void AddDate(CLI::App* command)
+    void AddDate(CLI::App* command) override
     {
         Valued(command->add_option("--date", m_line.date,
                                    "At this moment (ISO 8601; without a zone UT) instead of the state's world date"),
@@ -303,7 +320,7 @@ private:
     {
         Valued(command->add_option("--format", m_line.format, description), names)
             ->transform(Refused(CLI::IsMember(formats, CLI::ignore_case) & CLI::Transformer(formats, CLI::ignore_case),
-                                text::kTextBadValue, "--format"));
+                                text::kTextBadValue, "--format", ListedNames(names)));
     }
 
     // --step UNIT, as ephemeris and aspects take it.
@@ -312,7 +329,7 @@ private:
         const auto step = [this](const int16_t& position) { m_line.step = position; };
         Valued(command->add_option_function<int16_t>("--step", step, description), "UNIT")
             ->transform(Refused(CLI::IsMember(kStepPositions, CLI::ignore_case) & CLI::Transformer(kStepPositions),
-                                text::kTextBadValue, "--step"));
+                                text::kTextBadValue, "--step", kStepNames));
     }
 
     void AddSpan(CLI::App* command, const char* from, const char* to) override
@@ -425,12 +442,15 @@ private:
     // its rule ("Value 1 not in range 2 to 9"), not the mistake. No description, so that the option's help
     // shows only its type name. Only the value that counts is checked: of an option given more than once,
     // CLI11 numbers the last value 0 and the earlier ones below 0.
-    CLI::Validator Refused(const CLI::Validator& check, int16_t number, const std::string& option = {}) const
+    CLI::Validator Refused(const CLI::Validator& check, int16_t number, const std::string& option = {},
+                           const std::string& valid = {}) const
     {
-        const auto refuse = [this, check, number, option](std::string& value) {
+        const auto refuse = [this, check, number, option, valid](std::string& value) {
             const std::string typed = value;
             if (check(value).empty())
                 return std::string();
+            if (!valid.empty())
+                return OwnText(text::kTextBadValueListed, m_line.language, option, typed, valid);
             return option.empty() ? OwnText(number, m_line.language, typed)
                                   : OwnText(number, m_line.language, option, typed);
         };
@@ -524,7 +544,7 @@ private:
         const CLI::App& command = *chosen.front();
         m_line.command = command.get_name();
         if (const std::optional<std::string> extra = FirstLeftOver(command))
-            return Usage(text::kTextUnknownOption, *extra);
+            return UnknownOption(command, *extra);
         // What the program kept came before the command, or after "--" when the command had no place for it.
         const std::optional<std::string> extra = FirstLeftOver(m_app);
         if (!extra)
@@ -535,6 +555,20 @@ private:
             command.get_option_no_throw(name) != nullptr)
             return Usage(text::kTextOptionBeforeCommand, name, m_line.command);
         return Usage(text::kTextUnknownOption, *extra);
+    }
+
+    // An option `command` does not know, with the one of its options it was most likely meant to be.
+    int UnknownOption(const CLI::App& command, const std::string& typed)
+    {
+        const std::string name = typed.substr(0, typed.find('='));
+        std::vector<std::string> names;
+        for (const CLI::Option* option : command.get_options())
+            for (const std::string& known : option->get_lnames())
+                names.push_back("--" + known);
+        if (name.starts_with("--"))
+            if (const std::optional<std::string> meant = ClosestName(name, names))
+                return Usage(text::kTextDidYouMean, typed, *meant);
+        return Usage(text::kTextUnknownOption, typed);
     }
 
     // The first argument `app` had no place for, past the "--" that ends the options (which CLI11 keeps
@@ -571,6 +605,8 @@ private:
         }
         if (m_line.command == "patterns")
             return std::nullopt;
+        if (m_line.command == "state")
+            return m_line.output.empty() ? Usage(text::kTextStateNeedsOutput, {}) : std::optional<int>();
         if (m_line.command == "cycles") {
             if (const std::optional<std::string> mistake = CycleBodiesMistake(m_line))
                 return Mistake(*mistake);

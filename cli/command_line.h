@@ -26,7 +26,7 @@ inline constexpr int64_t kMaxAspectSteps = 100000;
 
 // The command line as the commands need it, every value checked.
 struct CommandLine {
-    std::string command;  // "report", "find", "positions", "events", "patterns", "ephemeris", "aspects" or "cycles"
+    std::string command;  // "report", "find", "positions", "events", "patterns", "ephemeris", "aspects", "cycles" or "state"
     std::string state;    // the state file; empty for none
     int16_t language = text::langEnglish;
     long sort = 0;
@@ -59,6 +59,7 @@ struct CommandLine {
                                                   true, true, true, true, true, true, true};
     std::vector<int16_t> involving;
     bool forms = false;
+    std::string output;  // state: the state file to write
 };
 
 // Reads `args` (without the program name) into `line`. Help, the version and usage mistakes are answered

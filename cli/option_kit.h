@@ -22,6 +22,8 @@ public:
     virtual void AddFormat(CLI::App* command, const char* description) = 0;
     // --step halfhour|day|week|month|year.
     virtual void AddStep(CLI::App* command, const char* description) = 0;
+    // --date DATE: the world date, instead of (or over) the state's.
+    virtual void AddDate(CLI::App* command) = 0;
 
 protected:
     ~OptionKit() = default;
@@ -34,6 +36,9 @@ void AddAspectsCommand(OptionKit& kit, CommandLine& line);
 // command line made one.
 void AddRoleOptions(CLI::App* events, CommandLine& line);
 bool RolesChosen(const CommandLine& line);
+
+// The command state: a state file written from the command line's moments and mode.
+void AddStateCommand(OptionKit& kit, CommandLine& line);
 
 // The event list's calendar options (--windows).
 void AddCalendarOptions(CLI::App* events, CommandLine& line);

@@ -5,6 +5,7 @@
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -20,7 +21,7 @@ const std::map<std::string, uint8_t> kColumns{
     {"latitude", kColumnLatitude}, {"distance", kColumnDistance}, {"speed", kColumnSpeed}};
 
 // A validator whose refusal is the program's text `number` filled with the value as typed (or with one
-// item of a list, which `check` returns; empty when all is well).
+// item of a list, which `check` returns; empty when all is well). Only the value that counts is checked.
 template <typename Check>
 CLI::Validator Refusing(const CommandLine& line, int16_t number, Check check)
 {
@@ -51,6 +52,22 @@ std::optional<std::pair<int16_t, double>> AspectOrb(const std::string& typed)
     return std::pair(aspect, *orb);
 }
 
+// What is wrong with one NAME=DEG of --orb, worded with its remedy: the aspect's name, the orb's range or
+// the shape of the value; nothing when it is an orb.
+std::optional<std::string> OrbMistake(const std::string& item, int16_t language)
+{
+    if (AspectOrb(item))
+        return std::nullopt;
+    const size_t sign = item.find('=');
+    if (sign == std::string::npos)
+        return OwnText(text::kTextBadOrb, language, item);
+    if (AspectIndex(item.substr(0, sign)) == 0)
+        return OwnText(text::kTextUnknownAspect, language, item.substr(0, sign));
+    if (ReadNumber<double>(item.substr(sign + 1)))
+        return OwnText(text::kTextOrbOutOfRange, language, item);
+    return OwnText(text::kTextBadOrb, language, item);
+}
+
 }  // namespace
 
 void AddConventionOptions(CLI::App& command, CommandLine& line)
@@ -78,10 +95,16 @@ void AddConventionOptions(CLI::App& command, CommandLine& line)
 
 void AddEventValueOptions(CLI::App& events, CommandLine& line)
 {
+    // Each degree once, whatever way it is written (10 and 10.0, 0 and -0), so that no crossing is found
+    // twice; -0 is 0.
     const auto degrees = [&line](const std::string& list) {
-        line.filter.degrees.clear();
+        std::vector<double>& chosen = line.filter.degrees;
+        chosen.clear();
         for (const std::string& item : Split(list))
-            line.filter.degrees.push_back(*Degree(item) / 360.0 * core::kTwoPi);
+            if (const std::optional<double> degree = Degree(item))
+                chosen.push_back((*degree + 0.0) / 360.0 * core::kTwoPi);
+        std::sort(chosen.begin(), chosen.end());
+        chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
     };
     events.add_option_function<std::string>("--degrees", degrees,
                                             "The longitudes (0 up to 360 degrees) that the kind cross looks for")
@@ -95,21 +118,24 @@ void AddEventValueOptions(CLI::App& events, CommandLine& line)
         }));
     const auto orbs = [&line](const std::vector<std::string>& given) {
         for (const std::string& list : given)
-            for (const std::string& item : Split(list)) {
-                const auto [aspect, orb] = *AspectOrb(item);
-                line.filter.orbs[static_cast<size_t>(aspect)] = orb / 360.0 * core::kTwoPi;
-            }
+            for (const std::string& item : Split(list))
+                if (const auto orb = AspectOrb(item))
+                    line.filter.orbs[static_cast<size_t>(orb->first)] = orb->second / 360.0 * core::kTwoPi;
+    };
+    // Every value of every --orb is checked, not only the one that counts for a single-valued option; and
+    // each --orb takes one value, so that the state file after it stays the state file.
+    const auto check = [&line](std::string& list) -> std::string {
+        for (const std::string& item : Split(list))
+            if (const std::optional<std::string> mistake = OrbMistake(item, line.language))
+                return *mistake;
+        return {};
     };
     events.add_option_function<std::vector<std::string>>("--orb", orbs,
                                                           "An aspect's orb in degrees, in every mode (repeatable)")
         ->type_name("NAME=DEG")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-        ->check(Refusing(line, text::kTextBadOrb, [](const std::string& list) -> std::optional<std::string> {
-            for (const std::string& item : Split(list))
-                if (!AspectOrb(item))
-                    return item;
-            return std::nullopt;
-        }));
+        ->allow_extra_args(false)
+        ->check(CLI::Validator(check, ""));
 }
 
 void AddColumnsOption(CLI::App& ephemeris, CommandLine& line)
@@ -135,6 +161,8 @@ std::optional<int16_t> EventOptionsMistake(const CommandLine& line, bool degrees
 {
     if (line.filter.HasKind(core::EventKind::Cross) && !degreesGiven)
         return text::kTextCrossNeedsDegrees;
+    if (!line.filter.HasKind(core::EventKind::Cross) && degreesGiven)
+        return text::kTextDegreesNeedCross;
     return std::nullopt;
 }
 

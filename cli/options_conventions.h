@@ -22,8 +22,8 @@ void AddEventValueOptions(CLI::App& events, CommandLine& line);
 // --columns latitude,distance,speed.
 void AddColumnsOption(CLI::App& ephemeris, CommandLine& line);
 
-// A mistake only the whole events command line shows (the kind cross without --degrees), as the number of
-// its text; nothing when there is none. `degreesGiven`: --degrees was given, even with a refused value.
+// A mistake only the whole events command line shows (the kind cross without --degrees, --degrees without
+// the kind cross), as the number of its text; nothing when there is none. `degreesGiven`: --degrees was given, even with a refused value.
 std::optional<int16_t> EventOptionsMistake(const CommandLine& line, bool degreesGiven);
 
 }  // namespace orvane::cli

@@ -102,14 +102,16 @@ void AddBirthOptions(CLI::App* command, CommandLine& line)
     command
         ->add_option_function<std::string>("--mode", mode,
                                            "world, natal1, natal2, personal1, personal2 or synastry (default: the "
-                                           "state's; without one natal1 with --birth, else world)")
+                                           "state's; without one natal1 with --birth, personal1 for events, else world)")
         ->type_name("MODE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
         ->transform(OwnRefusal([&line](std::string& typed) -> std::string {
             for (char& c : typed)
                 c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            return kModeNames.count(typed) > 0 ? std::string()
-                                               : OwnText(text::kTextBadValue, line.language, "--mode", typed);
+            return kModeNames.count(typed) > 0
+                       ? std::string()
+                       : OwnText(text::kTextBadValueListed, line.language, "--mode", typed,
+                                 "world, natal1, natal2, personal1, personal2, synastry");
         }));
 }
 

@@ -5,6 +5,7 @@
 // report and events take without a state file or over one.
 
 #include "cli/command_line.h"
+#include "app/typed_chart.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,10 +17,7 @@
 namespace orvane::cli {
 
 // The modes by the names --mode takes.
-inline const std::map<std::string, core::Mode> kModeNames{
-    {"world", core::Mode::WorldTransits},         {"natal1", core::Mode::Natal1st},
-    {"natal2", core::Mode::Natal2nd},             {"personal1", core::Mode::PersonalTransits1st},
-    {"personal2", core::Mode::PersonalTransits2nd}, {"synastry", core::Mode::Synastry}};
+using app::kModeNames;
 
 // A DATE: refused with the date model's own message (not a date, an unknown zone, an offset beyond
 // ±14:00, a skipped or repeated time, offset and zone that disagree) in the language of `line`.

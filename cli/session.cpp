@@ -1,5 +1,6 @@
 #include "cli/session.h"
 
+#include "cli/messages.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "app/actions.h"
@@ -41,6 +42,13 @@ int Session::LoadState()
 {
     const platform::Result<void> loaded = app::LoadStateFile(m_program, m_line.state, m_store);
     if (!loaded.ok()) {
+        // A zone written after a date with a blank is taken for a state file: the remedy is the brackets.
+        const std::string& date = !m_line.birth.empty() ? m_line.birth : !m_line.birth2.empty() ? m_line.birth2 : m_line.date;
+        if (const std::optional<std::string> remedy = ZoneWordRemedy(m_line.state, date, m_line.language)) {
+            m_err << *remedy << '\n'
+                  << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli " + m_line.command + " --help") << '\n';
+            return kExitUsage;
+        }
         // The message names the file as typed: it is shown as every echoed value is.
         std::string text = ConsoleText(loaded.error().text);
         if (const size_t at = text.find(m_line.state); at != std::string::npos)

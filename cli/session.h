@@ -38,6 +38,7 @@ public:
     int Ephemeris();
     int Aspects();
     int Cycles();
+    int State();
 
 private:
     // The day found: the run's message and the date row as text, or the moment as CSV or JSON.

@@ -4,32 +4,15 @@
 
 #include "cli/session.h"
 
-#include "cli/options_moments.h"
+#include "app/typed_chart.h"
 #include "cli/texts.h"
-#include "datetime/date_input.h"
-#include "datetime/iso_dates.h"
-#include "datetime/time_zones.h"
 #include "datetime/zoned_moments.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
-#include <algorithm>
-#include <cmath>
 #include <ostream>
 
 namespace orvane::cli {
-namespace {
-
-// The zone list's position of GMT.
-constexpr int16_t kGmtZonePosition = 24;
-
-// Whether the zone lists hold `offsetSeconds`: a whole half hour within ±11:30.
-bool InZoneLists(int32_t offsetSeconds)
-{
-    return offsetSeconds % 1800 == 0 && std::abs(offsetSeconds) <= datetime::kMaxZoneMinutes * 60;
-}
-
-}  // namespace
 
 platform::Result<datetime::PreciseMoment> Session::ReadMoment(const std::string& typed) const
 {
@@ -73,33 +56,18 @@ int Session::LoadStateOrDate()
 
 int Session::ChooseMode(bool stateLoaded)
 {
-    app::MainModel& main = m_program.main;
-    if (m_line.mode)
-        main.SelectMode(*m_line.mode);
-    else if (!stateLoaded)
-        main.SelectMode(m_line.birth.empty() ? core::Mode::WorldTransits : core::Mode::Natal1st);
-    if (stateLoaded)
+    app::TypedChart chart{{m_line.date, m_line.birth, m_line.birth2}, m_line.mode};
+    // The world date of a command over a span (events, aspects) only gives the start of the span, which is
+    // now without it, as a state file written without one holds now; over a span a birthdate alone stands
+    // for the transits to it.
+    const bool nowWithout = m_line.command == "events" || m_line.command == "aspects" || m_line.command == "state";
+    const platform::Result<void> chosen =
+        app::ChooseTypedMode(m_program, chart, stateLoaded, {nowWithout, m_line.command == "events"});
+    if (chosen)
         return kExitSuccess;
-    // Without a state file every row the mode computes must come from the command line.
-    const int16_t mode = main.DetermineMode();
-    const char* options[] = {"--date", "--birth", "--birth2"};
-    const std::string* typed[] = {&m_line.date, &m_line.birth, &m_line.birth2};
-    for (int16_t row = 0; row < core::kNumDateRows; ++row) {
-        // The world date of a command over a span (events, aspects) only gives the start of the span, which
-        // is now without it.
-        const bool needed = core::RowUsedByMode(row, mode) && !(row == core::kWorldDateRow &&
-                                                                (m_line.command == "events" || m_line.command == "aspects"));
-        if (!needed || !typed[row]->empty())
-            continue;
-        std::string name;
-        for (const auto& [word, value] : kModeNames)
-            if (static_cast<int16_t>(value) == mode)
-                name = word;
-        m_err << OwnText(text::kTextModeNeedsBirth, m_line.language, name, options[row]) << '\n'
-              << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli " + m_line.command + " --help") << '\n';
-        return kExitUsage;
-    }
-    return kExitSuccess;
+    PrintMessage(m_err, chosen.error());
+    m_err << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli " + m_line.command + " --help") << '\n';
+    return kExitUsage;
 }
 
 int Session::PutMoment(int16_t row, const std::string& typed)
@@ -107,55 +75,15 @@ int Session::PutMoment(int16_t row, const std::string& typed)
     const platform::Result<datetime::PreciseMoment> read = ReadMoment(typed);
     if (!read)
         return DateError(read.error());
-    const datetime::PreciseMoment& precise = read.value();
-    // The rows hold half hours in 47 zones: the moment's own offset when they have it, otherwise UT.
-    const bool listed = InZoneLists(precise.offsetSeconds);
-    const double exact = precise.moment + (listed ? precise.offsetSeconds : 0) / 86400.0 + 0.5;
-    double local = exact;
-    datetime::RoundToHalfHour(local);
-    const double dayNumber = std::floor(local);
-    // After 23:45 on the last day the half hour is midnight of a day the program does not compute: said
-    // as such, since the date itself is not too late.
-    if (dayNumber > datetime::kLastDayNumber && std::floor(exact) <= datetime::kLastDayNumber) {
-        m_err << OwnText(text::kTextRoundedPastLastDate, m_line.language, typed,
-                         datetime::IsoText(dayNumber - 0.5, 0))
-              << '\n';
-        return kExitBadInput;
-    }
-    const auto r = static_cast<size_t>(row);
-    app::MainModel& main = m_program.main;
-    int64_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    datetime::GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
-    main.DropPreciseMoment(row);
-    main.monthLists[r].SetListIndex(static_cast<int16_t>(month));
-    main.dayLists[r].SetListIndex(static_cast<int16_t>(day));
-    // A year before 1 is written as 0, which the year box holds and the date input refuses as too early.
-    main.yearTexts[r] = std::to_string(std::max<int64_t>(year, 0));
-    main.halfHourLists[r].SetListIndex(static_cast<int16_t>(std::lround((local - dayNumber) * 48) + 1));
-    main.zoneLists[r].SetListIndex(listed ? datetime::NearestZonePosition(precise.offsetSeconds) : kGmtZonePosition);
-    // A moment on the half hour in a listed zone is exactly its row.
-    if (std::abs(local - exact) * 86400.0 <= 1e-3 && listed)
-        return kExitSuccess;
-    // Any other is computed as typed where the desktop would, beside a row at its half hour; a world date
-    // that a search steps on from its half hour is said to be rounded.
-    if (row == core::kWorldDateRow && m_line.command == "find") {
-        m_roundingNotes.push_back(OwnText(text::kTextRoundedMoment, m_line.language, EchoedValue(typed),
-                                          datetime::InputDateToString(main, row, false, m_program.language)));
-        return kExitSuccess;
-    }
-    const text::Language& language = m_program.language;
-    const std::string label = datetime::PreciseMomentLabel(precise, language);
-    datetime::SetPreciseMoment(main, row, precise);
-    // The row as its lists show it, which the precise moment stands beside.
-    datetime::DateRows lists = main;
-    lists.DropPreciseMoment(row);
-    constexpr std::array<int16_t, core::kNumDateRows> kRowNames{text::kTextWorldDate, text::kText1stBirthdate,
-                                                                text::kText2ndBirthdate};
-    m_roundingNotes.push_back(language.TextWithReplacements(
-        text::kTextPreciseBeside, language.Text(kRowNames[r]),
-        datetime::InputDateToString(lists, row, false, language), label));
+    // A world date that a search steps on from its half hour is rounded to it; every other moment is
+    // computed as typed, as the desktop does.
+    const bool keepPrecise = !(row == core::kWorldDateRow && m_line.command == "find");
+    const platform::Result<std::optional<std::string>> put =
+        app::PutTypedMoment(m_program, row, read.value(), keepPrecise);
+    if (!put)
+        return DateError(put.error());
+    if (put.value())
+        m_roundingNotes.push_back(*put.value());
     return kExitSuccess;
 }
 

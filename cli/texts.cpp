@@ -107,7 +107,8 @@ std::string ConsoleText(const std::string& text)
     return ReplaceLineBreaks(text, "\n");
 }
 
-std::string OwnText(int16_t number, int16_t language, const std::string& r1, const std::string& r2)
+std::string OwnText(int16_t number, int16_t language, const std::string& r1, const std::string& r2,
+                    const std::string& r3)
 {
     const std::string_view stored = CompiledProgramText().StoredText(number, language).value_or("");
     const std::string_view text = stored == "~" ? std::string_view() : stored;
@@ -116,6 +117,9 @@ std::string OwnText(int16_t number, int16_t language, const std::string& r1, con
     for (size_t at = 0; at < text.size(); ++at) {
         if (text.substr(at, 4) == "[r1]" || text.substr(at, 4) == "[r2]") {
             filled += EchoedValue(text[at + 2] == '1' ? r1 : r2);
+            at += 3;
+        } else if (text.substr(at, 4) == "[r3]") {
+            filled += EchoedValue(r3, kListedCharacters);
             at += 3;
         } else {
             filled += text[at] == '^' ? '\n' : text[at];

@@ -19,8 +19,10 @@ namespace orvane::cli {
 
 // One of the companion's own texts in `language`, from the program text as data/qvs.dat held it at build
 // time (so that help and usage mistakes need no data file), read by the program-text library, with [r1]
-// and [r2] filled in as echoed values and "^" as a line feed.
-std::string OwnText(int16_t number, int16_t language, const std::string& r1 = {}, const std::string& r2 = {});
+// and [r2] filled in as echoed values, [r3] as a list the program makes (of valid values, of names), and
+// "^" as a line feed.
+std::string OwnText(int16_t number, int16_t language, const std::string& r1 = {}, const std::string& r2 = {},
+                    const std::string& r3 = {});
 
 // The compiled-in program text as a language of the program, for the models' own refusals while the
 // command line is read.
@@ -28,6 +30,8 @@ const text::Language& OwnLanguage(int16_t language);
 
 // The longest value a message echoes, in characters.
 inline constexpr size_t kEchoedCharacters = 60;
+// The longest list of valid values or names a message shows, in characters.
+inline constexpr size_t kListedCharacters = 400;
 
 // A value from the command line or a file name as a message shows it: its first `limit` characters and
 // "…" after them when it is longer; a control character (C0, DEL, C1), or a byte that is no part of a

@@ -545,6 +545,26 @@ Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone
     };
     // The zone in brackets after the moment; "[!…]" marks it critical, which every zone here is.
     std::string_view body = text;
+    // RFC 9557 tags after it ("[u-ca=gregory]"): the Gregorian calendar, which every moment here is read
+    // in, is taken; another calendar is refused; other tags are elective and left aside.
+    while (!body.empty() && body.back() == ']') {
+        const size_t open = body.rfind('[');
+        if (open == std::string_view::npos)
+            return notADate();
+        std::string_view tag = body.substr(open + 1, body.size() - open - 2);
+        const size_t equals = tag.find('=');
+        if (equals == std::string_view::npos)
+            break;
+        if (!tag.empty() && tag.front() == '!')
+            tag.remove_prefix(1);
+        const std::string key = Lower(tag.substr(0, tag.find('=')));
+        const std::string value = Lower(tag.substr(tag.find('=') + 1));
+        if (key.empty() || value.empty() || tag.find_first_of("[]") != std::string_view::npos)
+            return notADate();
+        if (key == "u-ca" && value != "gregory" && value != "iso8601")
+            return Result<PreciseMoment>(Refusal(language, text::kTextOnlyGregorian, std::string(tag)));
+        body = body.substr(0, open);
+    }
     std::optional<MomentZone> suffixZone;
     if (!body.empty() && body.back() == ']') {
         const size_t open = body.rfind('[');

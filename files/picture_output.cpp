@@ -91,7 +91,8 @@ platform::DescribeSaveFault DescribePictureFault(const text::Language& language,
 
 platform::Result<void> SavePicture(const std::string& path, std::string_view bytes, const text::Language& language)
 {
-    return platform::SaveFile(path, bytes, DescribePictureFault(language, path));
+    // A picture is no personal data: it is made as the user's other files are.
+    return platform::SaveFile(path, bytes, DescribePictureFault(language, path), platform::NewFileAccess::UserUmask);
 }
 
 }  // namespace orvane::files

@@ -1,6 +1,8 @@
 // The companion's command line from arbitrary bytes, split into arguments at every NUL or line break, run
 // in a working folder of a few state files (states/ beside the data files). The exit code is one of the four the
-// companion documents, and every exit other than success leaves a message on the error stream.
+// companion documents, every exit other than success leaves a message on the error stream, and a usage
+// mistake points to the help. The build checks the standard library's preconditions (_GLIBCXX_ASSERTIONS),
+// so that an option value read without its check (an empty optional, an index past a table) is a finding.
 //
 // Every command's work is bounded, so that no input runs for long: the last value of an option counts, so
 // an option appended to the line takes effect where the companion would read it. A line that names "find"
@@ -9,7 +11,7 @@
 // before "--") could be longer: 62 days of events, 400 steps of an ephemeris or an aspect table. Without --from, events start at the
 // present moment (noon UT of 1 January 2000) or a state's world date, none of them earlier. A line where the
 // appended option does not take effect fails before any work (a missing value, an argument after "--", a
-// second command).
+// second command). Patterns and cycles are bounded as events are; state writes beside the data files.
 
 #include "fuzz/fuzz_support.h"
 
@@ -64,10 +66,16 @@ double StepDays(const std::vector<std::string>& args)
     return step == "halfhour" ? 1.0 / 48 : step == "week" ? 7.0 : step == "month" ? 31.0 : step == "year" ? 366.0 : 1.0;
 }
 
+bool Names(const std::vector<std::string>& args, const char* command)
+{
+    return std::find(args.begin(), args.end(), command) != args.end();
+}
+
 // "--to=" the end of the longest span allowed, when the line's own span could run longer.
 std::optional<std::string> SpanBound(const std::vector<std::string>& args)
 {
-    const bool events = std::find(args.begin(), args.end(), "events") != args.end();
+    // Pattern lifetimes and cycles run over a span as events do.
+    const bool events = Names(args, "events") || Names(args, "patterns") || Names(args, "cycles");
     const bool ephemeris = std::find(args.begin(), args.end(), "ephemeris") != args.end() ||
                            std::find(args.begin(), args.end(), "aspects") != args.end();
     if (!events && !ephemeris)
@@ -108,8 +116,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         else
             args.back() += static_cast<char>(data[k]);
     }
-    if (std::find(args.begin(), args.end(), "find") != args.end())
+    if (Names(args, "find"))
         args.emplace_back("--max-steps=8");
+    // A state file is written beside the data, never over the state files the other lines read.
+    if (Names(args, "state"))
+        args.push_back("--output=" + folder + "fuzz-output.qvs");
     if (const std::optional<std::string> bound = SpanBound(args))
         args.push_back(*bound);
 
@@ -124,5 +135,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 code == cli::kExitNotFound,
             "the exit code is a documented one");
     Require(code == cli::kExitSuccess || !err.str().empty(), "a failure says why on the error stream");
+    // A usage mistake is one line saying what is wrong (a zone word a second with its zones), then where
+    // the help is.
+    Require(code != cli::kExitUsage || err.str().find("--help") != std::string::npos || err.str().starts_with("Usage:"),
+            "a usage mistake points to the help");
     return 0;
 }

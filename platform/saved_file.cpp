@@ -1,6 +1,7 @@
 #include "platform/saved_file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -116,6 +117,28 @@ SaveFault WriteFault(int error)
     return error == ENOSPC || error == EDQUOT ? SaveFault::DiskFull : SaveFault::CannotWrite;
 }
 
+// The permissions a program gives a new file: read and write for all, less the process's umask. The
+// umask is read from the process's status where the system shows it, so that it is never changed, not
+// even for a moment; elsewhere it is set and restored.
+mode_t UmaskPermissions()
+{
+    constexpr mode_t kEveryone = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
+    std::FILE* status = std::fopen("/proc/self/status", "re");
+    if (status != nullptr) {
+        char line[256];
+        unsigned int mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status) != nullptr)
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found)
+            return kEveryone & ~static_cast<mode_t>(mask);
+    }
+    const mode_t mask = ::umask(077);
+    ::umask(mask);
+    return kEveryone & ~mask;
+}
+
 ErrorCode CodeOf(SaveFault fault)
 {
     return fault == SaveFault::DiskFull ? ErrorCode::DiskFull : ErrorCode::Unwritable;
@@ -123,16 +146,18 @@ ErrorCode CodeOf(SaveFault fault)
 
 }  // namespace
 
-Result<void> SaveFile(const std::string& path, std::string_view content, const DescribeSaveFault& describe)
+Result<void> SaveFile(const std::string& path, std::string_view content, const DescribeSaveFault& describe,
+                      NewFileAccess access)
 {
     const fs::path target = Target(path);
     const fs::path folder = target.empty() || target.parent_path().empty() ? fs::path(".") : target.parent_path();
     if (target.empty())
         return Result<void>(ErrorCode::Unwritable, describe(SaveFault::CannotWrite, folder.string(), SystemError(ELOOP)));
 
-    // The permissions (and, where allowed, the owner) of the file replaced; a new file is its owner's.
+    // The permissions (and, where allowed, the owner) of the file replaced; a new file is its owner's, or
+    // as the umask allows.
     struct stat existing {};
-    mode_t mode = S_IRUSR | S_IWUSR;
+    mode_t mode = access == NewFileAccess::OwnerOnly ? S_IRUSR | S_IWUSR : UmaskPermissions();
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
         return Result<void>(ErrorCode::Unwritable, describe(SaveFault::NotAFile, folder.string(), ""));

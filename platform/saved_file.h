@@ -8,8 +8,9 @@
 // the rename, so that the new name survives a crash. Two saves of one file at once (two programs) thus
 // never meet: the file is one of them, whole. A save through a symbolic link writes into the file the
 // link leads to and leaves the link as it is. The saved file keeps the permissions of the file it
-// replaces; a new file is readable and writable by its owner only. What interrupted saves left behind
-// (NAME.saving, temporaries of processes that have gone) is removed first.
+// replaces; a new file is readable and writable by its owner only when it holds personal data (a state
+// file), otherwise as the user's umask allows (pictures, exported tables). What interrupted saves left
+// behind (NAME.saving, temporaries of processes that have gone) is removed first.
 
 #include "platform/message.h"
 #include "platform/result.h"
@@ -33,7 +34,14 @@ enum class SaveFault {
 using DescribeSaveFault =
     std::function<Message(SaveFault fault, const std::string& folder, const std::string& reason)>;
 
+// Who may read a file the save makes new.
+enum class NewFileAccess {
+    OwnerOnly,  // personal data: read and written by its owner alone (0600)
+    UserUmask,  // a picture or an export: as any program makes a file (0666 less the umask)
+};
+
 // Saves `content` as the file `path`.
-Result<void> SaveFile(const std::string& path, std::string_view content, const DescribeSaveFault& describe);
+Result<void> SaveFile(const std::string& path, std::string_view content, const DescribeSaveFault& describe,
+                      NewFileAccess access = NewFileAccess::OwnerOnly);
 
 }  // namespace orvane::platform

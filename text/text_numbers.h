@@ -320,6 +320,20 @@ inline constexpr int16_t kTextCrossNeedsDegrees = 1624;
 inline constexpr int16_t kTextColumnLatitude = 1625;     // the ephemeris' further columns
 inline constexpr int16_t kTextColumnDistance = 1626;
 inline constexpr int16_t kTextColumnSpeed = 1627;
+// Refusals of the companion that name their remedy.
+inline constexpr int16_t kTextOrbOutOfRange = 2200;      // an --orb beyond 0 … 180 degrees
+inline constexpr int16_t kTextDegreesNeedCross = 2201;   // --degrees without the kind cross
+inline constexpr int16_t kTextSynastryNoEvents = 2202;   // events in synastry, where nothing moves
+inline constexpr int16_t kTextDidYouMean = 2203;         // an unknown option and the closest known one
+inline constexpr int16_t kTextZoneOutsideBrackets = 2204;  // a zone word after a date, taken for a state file
+inline constexpr int16_t kTextClosestZones = 2205;       // the zone names closest to that word
+inline constexpr int16_t kTextBadValueListed = 2206;     // a value refused, with every valid one
+inline constexpr int16_t kTextBirth2NeedsMode = 2207;    // --birth2 alone, without --mode
+inline constexpr int16_t kTextMomentOutOfRangeDate = 2208;  // a moment outside the ephemeris, as a date
+inline constexpr int16_t kTextStateNeedsOutput = 2209;   // orvane-cli state without --output
+inline constexpr int16_t kTextRenderNeedsChart = 2210;   // orvane --render without a state file or moments
+inline constexpr int16_t kTextUtPastLastDate = 2211;     // a typed date whose UT is past the last date
+inline constexpr int16_t kTextOnlyGregorian = 2212;      // an RFC 9557 calendar tag other than gregory
 // Pattern lifetimes.
 inline constexpr int16_t kTextBodyNamedTwice = 1900;     // a body named twice in a list of bodies
 inline constexpr int16_t kTextColumnFormed = 1901;       // the column headings of the text table

@@ -11,11 +11,13 @@
 #include "gui/settings/qsettings_store.h"
 #include "gui/tools/image_export.h"
 #include "platform/clock.h"
+#include "text/strings.h"
 #include "text/text_numbers.h"
 
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <memory>
 
 namespace orvane::gui {
@@ -52,6 +54,68 @@ int Refuse(std::ostream& err, const std::string& text, int code)
     return code;
 }
 
+// The modes --mode takes, for the refusal of another.
+constexpr const char* kModeList = "world, natal1, natal2, personal1, personal2, synastry";
+
+// The state file of the request, or the moments it types, as a refusal names the chart:
+// "--birth 1978-03-14T06:30Z".
+std::string ChartName(const RenderRequest& request)
+{
+    if (!request.stateFile.empty())
+        return request.stateFile;
+    std::string text;
+    for (size_t row = 0; row < request.chart.moments.size(); ++row)
+        if (!request.chart.moments[row].empty())
+            text += (text.empty() ? "" : " ") + std::string(app::kMomentOptions[row]) + " " + request.chart.moments[row];
+    return text;
+}
+
+// The chart the request names, as the program starts without a per-user state and then opens the state
+// file on its command line, with the typed moments and mode put into the rows over it and computed as
+// Compute does. The exit code of a refusal (said on `err`); none when the chart is ready to draw.
+std::optional<int> LoadChart(app::Workspace& program, const RenderRequest& request, settings::SettingsStore& store,
+                             const platform::Clock& clock, std::ostream& err)
+{
+    const text::Language& language = program.language;
+    app::TypedChart chart = request.chart;
+    if (!request.modeTyped.empty()) {
+        const auto named = app::kModeNames.find(text::LowerCase(request.modeTyped));
+        if (named == app::kModeNames.end())
+            return Refuse(err, language.TextWithReplacements(text::kTextBadValueListed, "--mode", request.modeTyped,
+                                                             kModeList),
+                          kRenderUsage);
+        chart.mode = named->second;
+    }
+    const bool typed = chart.mode || std::any_of(chart.moments.begin(), chart.moments.end(),
+                                                 [](const std::string& moment) { return !moment.empty(); });
+    if (request.stateFile.empty() && !typed)
+        return Refuse(err, language.Text(text::kTextRenderNeedsChart), kRenderUsage);
+    const auto cannotDraw = [&](const platform::Message& why) {
+        return Refuse(err, language.TextWithReplacements(text::kTextRenderNoChart, ChartName(request), OneLine(why)),
+                      kRenderBadInput);
+    };
+    app::LoadUserStateOrNow(program, false, clock, store);
+    program.Compute();
+    if (!request.stateFile.empty()) {
+        const app::StateFileOutcome loaded = program.Load(request.stateFile, clock, store);
+        if (loaded.error)
+            return cannotDraw(*loaded.error);
+        if (loaded.compute.dateError)
+            return cannotDraw(*loaded.compute.dateError);
+    }
+    if (!typed)
+        return std::nullopt;
+    const platform::Result<std::vector<std::string>> put =
+        app::PutTypedChart(program, chart, !request.stateFile.empty(), {true, false});
+    if (!put)
+        return Refuse(err, OneLine(put.error()), kRenderUsage);
+    for (const std::string& note : put.value())
+        err << "orvane: " << note << '\n';
+    if (const app::ComputeOutcome computed = program.Compute(); computed.dateError)
+        return cannotDraw(*computed.dateError);
+    return std::nullopt;
+}
+
 }  // namespace
 
 int RenderChart(const RenderRequest& request, std::ostream& err)
@@ -81,19 +145,12 @@ int RenderChart(const RenderRequest& request, std::ostream& err)
         width = typed.value();
     }
 
-    // As the program starts without a per-user state and then opens the file named on its command line.
-    app::LoadUserStateOrNow(*program, false, clock, store);
-    program->Compute();
-    const app::StateFileOutcome loaded = program->Load(request.stateFile, clock, store);
-    // The file named, with what kept it from being drawn.
+    if (const std::optional<int> refused = LoadChart(*program, request, store, clock, err))
+        return *refused;
     const auto cannotDraw = [&](const platform::Message& why) {
-        return Refuse(err, language.TextWithReplacements(text::kTextRenderNoChart, request.stateFile, OneLine(why)),
+        return Refuse(err, language.TextWithReplacements(text::kTextRenderNoChart, ChartName(request), OneLine(why)),
                       kRenderBadInput);
     };
-    if (loaded.error)
-        return cannotDraw(*loaded.error);
-    if (loaded.compute.dateError)
-        return cannotDraw(*loaded.compute.dateError);
 
     const settings::ConfigureModel& panel = program->configure;
     const display::ChartData data = display::MakeChartData(

@@ -376,7 +376,7 @@ bool frmTimeline::SaveExport(const std::string& path, std::string_view content)
         platform::SaveFile(path, content, [&diskFull](platform::SaveFault fault, const std::string&, const std::string& why) {
             diskFull = fault == platform::SaveFault::DiskFull;
             return platform::Message::Exclamation("", why);
-        });
+        }, platform::NewFileAccess::UserUmask);
     const int16_t number = saved.ok() ? text::kTextTimelineSaved
                            : diskFull ? text::kTextTimelineDiskFull
                                       : text::kTextTimelineNotWritable;

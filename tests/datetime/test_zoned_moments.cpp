@@ -66,6 +66,9 @@ TEST(ZonedMoments, HistoricalOffsetsFromTheTzDatabase)
         {"2026-01-01T00:59:60[Europe/Berlin]", 60, Ut(2026, 1, 1, 0, 0)},
         {"2026-01-01T00:59:60+01:00[Europe/Berlin]", 60, Ut(2026, 1, 1, 0, 0)},
         {"2025-12-31T23:59:60Z", 0, Ut(2026, 1, 1, 0, 0)},
+        // RFC 9557 tags after the zone: the Gregorian calendar is the one read; an elective tag is left aside.
+        {"1989-10-03T15:30[Europe/Berlin][u-ca=gregory]", 60, Ut(1989, 10, 3, 14, 30)},
+        {"2025-01-01T06:30+05:45[!u-ca=iso8601][x-note=birth]", 345, Ut(2025, 1, 1, 0, 45)},
     };
     for (const Case& c : cases) {
         const platform::Result<PreciseMoment> read = ParsePreciseMoment(c.text, MomentZone::Fixed(0), English());
@@ -87,7 +90,8 @@ TEST(ZonedMoments, RefusalsNameTheProblem)
         {"2025-03-09T02:30[America/New_York]", "from GMT-5:00 to GMT-4:00"},  // skipped
         {"2025-06-01T12:00-05:00[America/New_York]", "had GMT-4:00"},         // offset and zone disagree
         {"2025-06-01T12:00[Europe/Atlantis]", "Europe/Atlantis"},             // unknown zone
-        {"2025-06-01T12:00+14:30", "beyond ±14:00"},                          // offset too large
+        {"2025-06-01T12:00+14:30", "within ±14:00"},                          // offset too large
+        {"2025-06-01T12:00[Europe/Berlin][u-ca=hebrew]", "u-ca=hebrew"},      // another calendar
         {"2025-02-30T12:00", "Not a date"},
         // Second 60 an hour before the end of a day of Universal Time.
         {"2025-12-31T23:59:60[Europe/Berlin]", "no leap second in Europe/Berlin"},

@@ -8,3 +8,6 @@ target_link_libraries(test_gui_render PRIVATE Qt6::Svg)
 target_compile_definitions(test_gui_render PRIVATE ORVANE_PROGRAM="$<TARGET_FILE:orvane>")
 add_dependencies(test_gui_render orvane)
 target_link_libraries(test_gui_output PRIVATE Qt6::Svg)
+# The window's chart against orvane --render of the same birth.
+target_compile_definitions(test_gui_output PRIVATE ORVANE_PROGRAM="$<TARGET_FILE:orvane>")
+add_dependencies(test_gui_output orvane)

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QImageReader>
 #include <QPrintPreviewDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -84,6 +85,32 @@ private slots:
             QCOMPARE(QSvgRenderer(path).viewBox(), QRect(0, 0, 400, 400));  // the chart's own pixels
         else
             QCOMPARE(QImageReader(path).size(), QSize(1600, 1600));
+    }
+
+    // orvane --render of a birth typed as the companion takes it draws, pixel for pixel, the chart the window
+    // exports after the same birth is chosen in its date row (GMT, on the half hour) and natal1 computed.
+    void theRenderOfABirthIsTheWindowsChart()
+    {
+        Operate({"txbYearCE_1=1978", "cboMonthCE_1#3", "cboDayCE_1#14", "cboHour_1#14", "cboTimezone_1#24",
+                 "optNatal_0", "cmdCompute", "cmdToggleGraphic"});
+        const QTemporaryDir dir;
+        QVERIFY(WithDialog<QFileDialog>([&](QFileDialog& dialog) {
+            dialog.setDirectory(dir.path());
+            dialog.selectNameFilter(dialog.nameFilters().at(2));  // PNG at the chart's own size
+            emit dialog.filterSelected(dialog.nameFilters().at(2));
+            FindIn<QLineEdit>(&dialog, "fileNameEdit")->setText("window");
+            FindIn<QDialogButtonBox>(&dialog, "buttonBox")->button(QDialogButtonBox::Save)->click();
+        }, {"cmdExport"}));
+        QProcess render;
+        render.start(QStringLiteral(ORVANE_PROGRAM), {"--render", "--birth", "1978-03-14T06:30Z", "--output",
+                                                      dir.filePath("render.png")});
+        QVERIFY(render.waitForFinished(60000));
+        QCOMPARE(render.exitCode(), 0);
+        QCOMPARE(render.readAllStandardError(), QByteArray());
+        const QImage window(dir.filePath("window.png"));
+        const QImage rendered(dir.filePath("render.png"));
+        QCOMPARE(window.size(), QSize(400, 400));
+        QCOMPARE(rendered.convertToFormat(window.format()), window);
     }
 
     // Alt+Right steps forward a day, Ctrl+G shows the chart; the tooltips name the keys in each language.

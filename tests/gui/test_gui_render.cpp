@@ -109,6 +109,20 @@ private slots:
         QFile::remove(state.fileName());
     }
 
+    // --help and --version answer without a display.
+    void helpAndVersionNeedNoDisplay()
+    {
+        for (const QString asked : {"--help", "--version"}) {
+            QProcess process;
+            process.setProcessEnvironment(QProcessEnvironment());  // no DISPLAY, no platform chosen
+            process.start(QStringLiteral(ORVANE_PROGRAM), {asked});
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), 0);
+            const QString out = QString::fromUtf8(process.readAllStandardOutput());
+            QVERIFY2(out.startsWith(asked == "--help" ? "Usage: orvane" : "orvane 0."), qPrintable(out));
+        }
+    }
+
     void refusalsLeaveNoFile_data()
     {
         QDir(dir.path()).mkdir("folder.svg");
@@ -123,6 +137,12 @@ private slots:
         QTest::newRow("too small") << QStringList{kSample, "--output", out, "--size", "50"} << 2 << "Unknown size: 50";
         QTest::newRow("not a number") << QStringList{kSample, "--output", out, "--size", "8x"} << 2 << "Unknown size: 8x";
         QTest::newRow("no output") << QStringList{kSample} << 2 << "--output";
+        QTest::newRow("no chart") << QStringList{"--output", out} << 2 << "--render needs a state file or";
+        QTest::newRow("2nd birthdate alone") << QStringList{"--birth2", "1980-01-01", "--output", out} << 2 << "--mode natal2";
+        QTest::newRow("unknown mode") << QStringList{"--birth", "1980-01-01", "--mode", "natal3", "--output", out} << 2
+                                      << "natal3 (valid: world, natal1";
+        QTest::newRow("not a date") << QStringList{"--birth", "1980-01-01 Vienna", "--output", out} << 2 << "Vienna";
+        QTest::newRow("two states") << QStringList{kSample, kSample, "--output", out} << 2 << "one too many";
         QTest::newRow("damaged state") << QStringList{dir.filePath("damaged.qvs"), "--output", out} << 1 << "damaged.qvs";
         QTest::newRow("no such folder") << QStringList{kSample, "--output", dir.filePath("none/out.pdf")} << 1 << "could not be saved";
         QTest::newRow("a folder") << QStringList{kSample, "--output", dir.filePath("folder.svg")} << 1 << "not a file";

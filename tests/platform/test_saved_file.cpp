@@ -11,6 +11,7 @@
 
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,6 +65,24 @@ TEST(SavedFile, LeftoversOfInterruptedSavesGo)
 
 // On a disk without room the save says so, the old file stays and nothing new is left: a 64 KiB file
 // system in a child's own mount namespace; skipped without the rights to make one.
+// A new state file is its owner's alone whatever the umask; a new picture follows the umask; a file
+// replaced keeps its own permissions either way.
+TEST(SavedFile, NewFilesArePrivateOrFollowTheUmask)
+{
+    testing::TempFolder folder;
+    const mode_t before = ::umask(027);
+    const auto saved = [&folder](const char* name, NewFileAccess access) {
+        const auto describe = [](SaveFault, const std::string&, const std::string& why) { return Message::Exclamation("", why); };
+        EXPECT_TRUE(SaveFile((folder.path() / name).string(), "x", describe, access).ok());
+        return static_cast<int>(fs::status(folder.path() / name).permissions() & fs::perms::all);
+    };
+    EXPECT_EQ(saved("state.qvs", NewFileAccess::OwnerOnly), 0600);
+    EXPECT_EQ(saved("chart.png", NewFileAccess::UserUmask), 0640);
+    fs::permissions(folder.path() / "chart.png", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    EXPECT_EQ(saved("chart.png", NewFileAccess::UserUmask), 0604);
+    ::umask(before);
+}
+
 TEST(SavedFile, AFullDiskIsToldAndLeavesNothing)
 {
     testing::TempFolder folder;
