@@ -5,6 +5,7 @@
 #include "cli/session.h"
 
 #include "app/typed_chart.h"
+#include "cli/options_moments.h"
 #include "cli/texts.h"
 #include "datetime/zoned_moments.h"
 #include "text/strings.h"

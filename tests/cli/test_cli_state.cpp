@@ -39,12 +39,12 @@ TEST(CliState, TheFileHoldsTheChartOfTheTypedMoments)
     const testing::TempFolder folder;
     const struct {
         std::vector<std::string> typed;
-        const char* note;  // what stderr says of the rounding, empty when the rows hold the moments exactly
+        const char* note;  // what stderr says of a moment the rows cannot hold, empty when they hold each exactly
     } cases[] = {
         {{"--birth", "1978-03-14T06:30+01:00"}, ""},
         {{"--birth", "1978-03-14T06:30[Europe/Vienna]", "--birth2", "1981-07-02T22:00Z", "--mode", "synastry"}, ""},
         {{"--birth", "1990-01-15T12:20[Pacific/Auckland]", "--date", "2025-06-01T12:00Z", "--mode", "personal1"},
-         "1990-01-15T12:20[Pacific/Auckland] is taken as"},
+         "computed at the precise moment 12:20 Pacific/Auckland"},
     };
     for (const auto& [typed, note] : cases) {
         const std::string file = (folder.path() / "chart.qvs").string();
