@@ -1,6 +1,10 @@
 #include "datetime/stepping.h"
 
+#include "datetime/iso_dates.h"
+
 #include <date/date.h>
+
+#include <algorithm>
 
 namespace orvane::datetime {
 namespace {
@@ -97,6 +101,61 @@ StepDate DayCorrection(StepDate date, const std::function<bool(const StepDate&)>
     while (date.d > 28 && rejected(date))
         --date.d;
     return date;
+}
+
+namespace {
+
+// The calendar date `days` days or `months` months after `local`'s, at the same time of day; a day that the
+// month lacks becomes its last.
+WallTime ShiftedWallTime(WallTime local, int64_t days, int64_t months)
+{
+    int64_t year = local.year;
+    int32_t month = local.month;
+    int32_t day = local.day;
+    if (months != 0) {
+        const int64_t count = year * 12 + month - 1 + months;
+        year = count >= 0 ? count / 12 : -((-count + 11) / 12);
+        month = static_cast<int32_t>(count - year * 12 + 1);
+        const int64_t first = GregorianDayNumber(year, month, 1);
+        const int64_t length =
+            GregorianDayNumber(year + (month == 12 ? 1 : 0), month == 12 ? 1 : month + 1, 1) - first;
+        day = static_cast<int32_t>(std::min<int64_t>(day, length));
+    }
+    GregorianDate(GregorianDayNumber(year, month, day) + days, year, month, day);
+    local.year = static_cast<int32_t>(year);
+    local.month = month;
+    local.day = day;
+    return local;
+}
+
+}  // namespace
+
+platform::Result<PreciseMoment> StepPreciseMoment(const PreciseMoment& from, int16_t step, bool forward,
+                                        const text::Language& language)
+{
+    const int64_t sign = forward ? 1 : -1;
+    const int32_t microsecond = from.local.second == 60 ? 0 : from.local.microsecond;
+    if (step <= 0) {
+        const double moment = from.moment + static_cast<double>(sign) / 48.0;
+        platform::Result<PreciseMoment> stepped = MomentInZone(moment, from.zone, language);
+        if (stepped)
+            stepped.value().local = WallTimeWithFraction(moment, stepped.value().offsetSeconds, microsecond);
+        return stepped;
+    }
+    const WallTime start = from.local.second == 60 ? WallTimeAt(from.moment, from.offsetSeconds) : from.local;
+    const int64_t days = step == 1 ? sign : step == 2 ? 7 * sign : 0;
+    const int64_t months = step == 3 ? sign : step >= 4 ? 12 * sign : 0;
+    WallTime local = ShiftedWallTime(start, days, months);
+    local.microsecond = microsecond;
+    platform::Result<PreciseMoment> stepped = ResolveWallTime(local, from.zone, std::nullopt, language);
+    if (!stepped && from.zone.kind == ZoneKind::Named) {
+        // Skipped or shown twice there: the offset the moment had decides, and the clock shows the result.
+        const double moment = MomentOf(local, from.offsetSeconds);
+        stepped = MomentInZone(moment, from.zone, language);
+        if (stepped)
+            stepped.value().local = WallTimeWithFraction(moment, stepped.value().offsetSeconds, microsecond);
+    }
+    return stepped;
 }
 
 }  // namespace orvane::datetime

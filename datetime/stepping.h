@@ -3,6 +3,9 @@
 // Stepping the world date by half an hour, a day, a week, a month or a year, forward or back, on the
 // date row's list positions and year, with the calendar's year_month_day arithmetic.
 
+#include "datetime/zoned_moments.h"
+#include "platform/result.h"
+
 #include <cstdint>
 #include <functional>
 
@@ -32,5 +35,13 @@ StepDate StepWorldDate(StepDate date, StepIncrement increment, bool forward);
 // Month and year steps: while `rejected` says the date does not exist and the day is above 28, the day
 // goes back by one (31 January + 1 month → the last day of February).
 StepDate DayCorrection(StepDate date, const std::function<bool(const StepDate&)>& rejected);
+
+// A precise moment one step forward or back, `step` being the step list's position: half an hour of
+// Universal Time, or a day, a week, a calendar month or a year of the zone's wall clock at the same time of
+// day (31 January + 1 month is 28 or 29 February). A wall-clock time that the zone skipped or showed twice
+// there keeps the offset the moment had; a leap second steps from the end of its minute. The fraction of
+// a second stays. Refused only for an unknown zone.
+platform::Result<PreciseMoment> StepPreciseMoment(const PreciseMoment& from, int16_t step, bool forward,
+                                                  const text::Language& language);
 
 }  // namespace orvane::datetime

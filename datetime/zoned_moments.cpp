@@ -89,41 +89,6 @@ date::sys_seconds SysSeconds(double moment)
     return date::sys_seconds(std::chrono::seconds(static_cast<int64_t>(std::floor(seconds + 0.5))));
 }
 
-// The wall-clock time `moment` (a Julian date, UT) shows at `offsetSeconds` east, to the second below.
-WallTime WallTimeAt(double moment, int32_t offsetSeconds)
-{
-    const double seconds = (moment + 0.5) * kSecondsPerDay + offsetSeconds;
-    // Whole seconds, rounded first so that 14:19:59.9999 reads 14:20:00.
-    const auto total = static_cast<int64_t>(std::floor(seconds + 1e-4));
-    const int64_t dayNumber = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
-    const int64_t ofDay = total - dayNumber * 86400;
-    int64_t year = 0;
-    WallTime local;
-    GregorianDate(dayNumber, year, local.month, local.day);
-    local.year = static_cast<int32_t>(year);
-    local.hour = static_cast<int32_t>(ofDay / 3600);
-    local.minute = static_cast<int32_t>(ofDay / 60 % 60);
-    local.second = static_cast<int32_t>(ofDay % 60);
-    return local;
-}
-
-// The Julian date (UT) of a wall-clock time at `offsetSeconds` east. The moments count no leap seconds: a
-// leap second, with any fraction of it, is the end of its minute.
-double MomentOf(const WallTime& local, int32_t offsetSeconds)
-{
-    const double fraction = local.second == 60 ? 0.0 : local.microsecond / 1e6;
-    return static_cast<double>(GregorianDayNumber(local.year, local.month, local.day)) - 0.5 +
-           (local.hour * 3600.0 + local.minute * 60.0 + local.second + fraction - offsetSeconds) / kSecondsPerDay;
-}
-
-// The wall-clock time of `moment` at `offsetSeconds` east whose fraction of a second was given as
-// `microsecond`: the whole seconds are those below the fraction, kept beside it as given.
-WallTime WallTimeWithFraction(double moment, int32_t offsetSeconds, int32_t microsecond)
-{
-    WallTime local = WallTimeAt(moment - microsecond / 1e6 / kSecondsPerDay, offsetSeconds);
-    local.microsecond = microsecond;
-    return local;
-}
 
 // ".75" for 750000 microseconds, trailing zeros left out; "" for none.
 std::string FractionText(int32_t microsecond)
@@ -252,6 +217,42 @@ size_t OffsetStart(std::string_view text)
 }
 
 }  // namespace
+
+// The wall-clock time `moment` (a Julian date, UT) shows at `offsetSeconds` east, to the second below.
+WallTime WallTimeAt(double moment, int32_t offsetSeconds)
+{
+    const double seconds = (moment + 0.5) * kSecondsPerDay + offsetSeconds;
+    // Whole seconds, rounded first so that 14:19:59.9999 reads 14:20:00.
+    const auto total = static_cast<int64_t>(std::floor(seconds + 1e-4));
+    const int64_t dayNumber = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
+    const int64_t ofDay = total - dayNumber * 86400;
+    int64_t year = 0;
+    WallTime local;
+    GregorianDate(dayNumber, year, local.month, local.day);
+    local.year = static_cast<int32_t>(year);
+    local.hour = static_cast<int32_t>(ofDay / 3600);
+    local.minute = static_cast<int32_t>(ofDay / 60 % 60);
+    local.second = static_cast<int32_t>(ofDay % 60);
+    return local;
+}
+
+// The Julian date (UT) of a wall-clock time at `offsetSeconds` east. The moments count no leap seconds: a
+// leap second, with any fraction of it, is the end of its minute.
+double MomentOf(const WallTime& local, int32_t offsetSeconds)
+{
+    const double fraction = local.second == 60 ? 0.0 : local.microsecond / 1e6;
+    return static_cast<double>(GregorianDayNumber(local.year, local.month, local.day)) - 0.5 +
+           (local.hour * 3600.0 + local.minute * 60.0 + local.second + fraction - offsetSeconds) / kSecondsPerDay;
+}
+
+// The wall-clock time of `moment` at `offsetSeconds` east whose fraction of a second was given as
+// `microsecond`: the whole seconds are those below the fraction, kept beside it as given.
+WallTime WallTimeWithFraction(double moment, int32_t offsetSeconds, int32_t microsecond)
+{
+    WallTime local = WallTimeAt(moment - microsecond / 1e6 / kSecondsPerDay, offsetSeconds);
+    local.microsecond = microsecond;
+    return local;
+}
 
 MomentZone MomentZone::Named(std::string name)
 {
@@ -414,61 +415,6 @@ Result<PreciseMoment> MomentInZone(double moment, const MomentZone& zone, const 
     return Result<PreciseMoment>(std::move(precise));
 }
 
-namespace {
-
-// The calendar date `days` days or `months` months after `local`'s, at the same time of day; a day that the
-// month lacks becomes its last.
-WallTime ShiftedWallTime(WallTime local, int64_t days, int64_t months)
-{
-    int64_t year = local.year;
-    int32_t month = local.month;
-    int32_t day = local.day;
-    if (months != 0) {
-        const int64_t count = year * 12 + month - 1 + months;
-        year = count >= 0 ? count / 12 : -((-count + 11) / 12);
-        month = static_cast<int32_t>(count - year * 12 + 1);
-        const int64_t first = GregorianDayNumber(year, month, 1);
-        const int64_t length =
-            GregorianDayNumber(year + (month == 12 ? 1 : 0), month == 12 ? 1 : month + 1, 1) - first;
-        day = static_cast<int32_t>(std::min<int64_t>(day, length));
-    }
-    GregorianDate(GregorianDayNumber(year, month, day) + days, year, month, day);
-    local.year = static_cast<int32_t>(year);
-    local.month = month;
-    local.day = day;
-    return local;
-}
-
-}  // namespace
-
-Result<PreciseMoment> StepPreciseMoment(const PreciseMoment& from, int16_t step, bool forward,
-                                        const text::Language& language)
-{
-    const int64_t sign = forward ? 1 : -1;
-    const int32_t microsecond = from.local.second == 60 ? 0 : from.local.microsecond;
-    if (step <= 0) {
-        const double moment = from.moment + static_cast<double>(sign) / 48.0;
-        Result<PreciseMoment> stepped = MomentInZone(moment, from.zone, language);
-        if (stepped)
-            stepped.value().local = WallTimeWithFraction(moment, stepped.value().offsetSeconds, microsecond);
-        return stepped;
-    }
-    const WallTime start = from.local.second == 60 ? WallTimeAt(from.moment, from.offsetSeconds) : from.local;
-    const int64_t days = step == 1 ? sign : step == 2 ? 7 * sign : 0;
-    const int64_t months = step == 3 ? sign : step >= 4 ? 12 * sign : 0;
-    WallTime local = ShiftedWallTime(start, days, months);
-    local.microsecond = microsecond;
-    Result<PreciseMoment> stepped = ResolveWallTime(local, from.zone, std::nullopt, language);
-    if (!stepped && from.zone.kind == ZoneKind::Named) {
-        // Skipped or shown twice there: the offset the moment had decides, and the clock shows the result.
-        const double moment = MomentOf(local, from.offsetSeconds);
-        stepped = MomentInZone(moment, from.zone, language);
-        if (stepped)
-            stepped.value().local = WallTimeWithFraction(moment, stepped.value().offsetSeconds, microsecond);
-    }
-    return stepped;
-}
-
 std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock)
 {
     const std::string name = clock.ZoneName();
@@ -537,124 +483,154 @@ Result<MomentZone> ParseMomentZone(std::string_view text, const text::Language& 
     return Result<MomentZone>(MomentZone::Named(name.value()));
 }
 
-Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone& defaultZone,
-                                         const text::Language& language)
+namespace {
+
+// A moment's text taken apart: the wall-clock part, the part with the offset written after it, the offset
+// and the zone the moment is read in.
+struct MomentParts {
+    std::string_view text;   // as typed
+    std::string_view body;   // without the zone and the tags in brackets
+    std::string_view local;  // without the offset either
+    std::optional<int32_t> givenOffset;
+    MomentZone zone;
+};
+
+// `body` without the RFC 9557 tags after it ("[u-ca=gregory]"): the Gregorian calendar, which every moment
+// here is read in, is taken; another calendar is refused; other tags are elective and left aside.
+Result<std::string_view> WithoutTags(std::string_view body, std::string_view text, const text::Language& language)
 {
-    const auto notADate = [&] {
-        return Result<PreciseMoment>(Refusal(language, text::kTextNotAMoment, std::string(text)));
-    };
-    // The zone in brackets after the moment; "[!…]" marks it critical, which every zone here is.
-    std::string_view body = text;
-    // RFC 9557 tags after it ("[u-ca=gregory]"): the Gregorian calendar, which every moment here is read
-    // in, is taken; another calendar is refused; other tags are elective and left aside.
     while (!body.empty() && body.back() == ']') {
         const size_t open = body.rfind('[');
         if (open == std::string_view::npos)
-            return notADate();
+            return Result<std::string_view>(Refusal(language, text::kTextNotAMoment, std::string(text)));
         std::string_view tag = body.substr(open + 1, body.size() - open - 2);
-        const size_t equals = tag.find('=');
-        if (equals == std::string_view::npos)
+        if (tag.find('=') == std::string_view::npos)
             break;
         if (!tag.empty() && tag.front() == '!')
             tag.remove_prefix(1);
         const std::string key = Lower(tag.substr(0, tag.find('=')));
         const std::string value = Lower(tag.substr(tag.find('=') + 1));
         if (key.empty() || value.empty() || tag.find_first_of("[]") != std::string_view::npos)
-            return notADate();
+            return Result<std::string_view>(Refusal(language, text::kTextNotAMoment, std::string(text)));
         if (key == "u-ca" && value != "gregory" && value != "iso8601")
-            return Result<PreciseMoment>(Refusal(language, text::kTextOnlyGregorian, std::string(tag)));
+            return Result<std::string_view>(Refusal(language, text::kTextOnlyGregorian, std::string(tag)));
         body = body.substr(0, open);
     }
+    return Result<std::string_view>(body);
+}
+
+// The zone in brackets after the moment ("[!…]" marks it critical, which every zone here is), the offset
+// written after the time of day, and the zone the moment is read in (`defaultZone` without either).
+Result<MomentParts> PartsOf(std::string_view text, const MomentZone& defaultZone, const text::Language& language)
+{
+    const auto notAMoment = [&] { return Result<MomentParts>(Refusal(language, text::kTextNotAMoment, std::string(text))); };
+    const Result<std::string_view> untagged = WithoutTags(text, text, language);
+    if (!untagged)
+        return Result<MomentParts>(untagged.failure());
+    MomentParts parts;
+    parts.text = text;
+    parts.body = untagged.value();
     std::optional<MomentZone> suffixZone;
-    if (!body.empty() && body.back() == ']') {
-        const size_t open = body.rfind('[');
+    if (!parts.body.empty() && parts.body.back() == ']') {
+        const size_t open = parts.body.rfind('[');
         if (open == std::string_view::npos)
-            return notADate();
-        std::string_view inside = body.substr(open + 1, body.size() - open - 2);
+            return notAMoment();
+        std::string_view inside = parts.body.substr(open + 1, parts.body.size() - open - 2);
         if (!inside.empty() && inside.front() == '!')
             inside.remove_prefix(1);
         if (inside.empty() || inside.find_first_of("[]=") != std::string_view::npos)
-            return notADate();
+            return notAMoment();
         const Result<MomentZone> zone = ParseMomentZone(inside, language);
         if (!zone)
-            return Result<PreciseMoment>(zone.failure());
+            return Result<MomentParts>(zone.failure());
         suffixZone = zone.value();
-        body = body.substr(0, open);
+        parts.body = parts.body.substr(0, open);
     }
-
-    // The offset written after the time of day.
-    std::optional<int32_t> givenOffset;
-    std::string_view local = body;
-    if (const size_t at = OffsetStart(body); at != std::string_view::npos) {
-        const std::string_view offset = body.substr(at);
-        if (offset == "Z" || offset == "z")
-            givenOffset = 0;
-        else
-            givenOffset = OffsetDigits(offset);
-        if (!givenOffset)
-            return notADate();
-        if (std::abs(*givenOffset) > kMaxOffsetSeconds && !(suffixZone && suffixZone->kind == ZoneKind::Named))
-            return Result<PreciseMoment>(Refusal(language, text::kTextOffsetTooLarge, std::string(offset)));
-        local = body.substr(0, at);
+    parts.local = parts.body;
+    if (const size_t at = OffsetStart(parts.body); at != std::string_view::npos) {
+        const std::string_view offset = parts.body.substr(at);
+        parts.givenOffset = offset == "Z" || offset == "z" ? std::optional<int32_t>(0) : OffsetDigits(offset);
+        if (!parts.givenOffset)
+            return notAMoment();
+        if (std::abs(*parts.givenOffset) > kMaxOffsetSeconds && !(suffixZone && suffixZone->kind == ZoneKind::Named))
+            return Result<MomentParts>(Refusal(language, text::kTextOffsetTooLarge, std::string(offset)));
+        parts.local = parts.body.substr(0, at);
     }
-    const MomentZone zone = suffixZone ? *suffixZone : givenOffset ? MomentZone::Fixed(*givenOffset) : defaultZone;
+    parts.zone = suffixZone ? *suffixZone : parts.givenOffset ? MomentZone::Fixed(*parts.givenOffset) : defaultZone;
+    return Result<MomentParts>(std::move(parts));
+}
 
-    // "Z" before a zone gives the moment in UT, to be shown in the zone, whatever its offset then.
-    const bool universal = givenOffset && body.size() > local.size() && (body.back() == 'Z' || body.back() == 'z');
-    if (universal && zone.kind == ZoneKind::Named) {
-        const std::optional<IsoMoment> read = ParseIsoMoment(body, 0);
-        if (!read)
-            return notADate();
-        Result<PreciseMoment> precise = MomentInZone(read->moment, zone, language);
-        if (precise)
-            precise.value().typed = std::string(text);
-        return precise;
-    }
+Result<PreciseMoment> OffsetDisagrees(const MomentParts& parts, const text::Language& language)
+{
+    return Result<PreciseMoment>(Refusal(language, text::kTextOffsetDisagrees, IsoOffset(*parts.givenOffset),
+                                         OffsetText(parts.zone.offsetSeconds), OffsetText(parts.zone.offsetSeconds)));
+}
 
-    // A leap second is read in any zone as the wall clock shows it, and accepted where it is the last
-    // second of a day of Universal Time.
-    if (const std::optional<std::string> second59 = LeapSecondAsSecond59(local)) {
-        if (zone.kind != ZoneKind::Named && givenOffset && *givenOffset != zone.offsetSeconds)
-            return Result<PreciseMoment>(Refusal(language, text::kTextOffsetDisagrees, IsoOffset(*givenOffset),
-                                                 OffsetText(zone.offsetSeconds), OffsetText(zone.offsetSeconds)));
-        const std::optional<IsoMoment> wall = ParseIsoMoment(*second59, 0);
-        if (!wall)
-            return notADate();
-        WallTime leap = WallTimeAt(wall->moment, 0);
-        leap.second = 60;
-        Result<PreciseMoment> precise = ResolveWallTime(leap, zone, givenOffset, language);
-        if (precise)
-            precise.value().typed = std::string(text);
-        return precise;
-    }
-
-    // A fixed offset reads the whole text as ISO 8601 does (fractions included).
-    if (zone.kind != ZoneKind::Named) {
-        if (givenOffset && *givenOffset != zone.offsetSeconds)
-            return Result<PreciseMoment>(Refusal(language, text::kTextOffsetDisagrees, IsoOffset(*givenOffset),
-                                                 OffsetText(zone.offsetSeconds), OffsetText(zone.offsetSeconds)));
-        // Local mean time may lie between whole minutes: its offset is applied after reading.
-        const bool wholeMinutes = zone.offsetSeconds % 60 == 0;
-        const std::optional<IsoMoment> read = givenOffset && wholeMinutes
-                                                  ? ParseIsoMoment(body, 0)
-                                                  : ParseIsoMoment(local, wholeMinutes ? zone.offsetSeconds / 60 : 0);
-        if (!read)
-            return notADate();
-        const double moment = read->moment - (wholeMinutes ? 0.0 : zone.offsetSeconds / kSecondsPerDay);
-        Result<PreciseMoment> precise = MomentInZone(moment, zone, language);
-        if (precise) {
-            precise.value().local = WallTimeWithFraction(moment, precise.value().offsetSeconds, read->microsecond);
-            precise.value().typed = std::string(text);
-        }
-        return precise;
-    }
-
-    // A named zone: the wall-clock time first (read as if at Greenwich), then the zone's offset for it.
-    const std::optional<IsoMoment> wall = ParseIsoMoment(local, 0);
+// A leap second, read in any zone as the wall clock shows it and accepted where it is the last second of a
+// day of Universal Time.
+Result<PreciseMoment> LeapSecondIn(const MomentParts& parts, const std::string& second59, const text::Language& language)
+{
+    if (parts.zone.kind != ZoneKind::Named && parts.givenOffset && *parts.givenOffset != parts.zone.offsetSeconds)
+        return OffsetDisagrees(parts, language);
+    const std::optional<IsoMoment> wall = ParseIsoMoment(second59, 0);
     if (!wall)
-        return notADate();
-    Result<PreciseMoment> precise =
-        ResolveWallTime(WallTimeWithFraction(wall->moment, 0, wall->microsecond), zone, givenOffset, language);
+        return Result<PreciseMoment>(Refusal(language, text::kTextNotAMoment, std::string(parts.text)));
+    WallTime leap = WallTimeAt(wall->moment, 0);
+    leap.second = 60;
+    return ResolveWallTime(leap, parts.zone, parts.givenOffset, language);
+}
+
+// At a fixed offset the whole text is read as ISO 8601 reads it (fractions included).
+Result<PreciseMoment> AtFixedOffset(const MomentParts& parts, const text::Language& language)
+{
+    const MomentZone& zone = parts.zone;
+    if (parts.givenOffset && *parts.givenOffset != zone.offsetSeconds)
+        return OffsetDisagrees(parts, language);
+    // Local mean time may lie between whole minutes: its offset is applied after reading.
+    const bool wholeMinutes = zone.offsetSeconds % 60 == 0;
+    const std::optional<IsoMoment> read = parts.givenOffset && wholeMinutes
+                                              ? ParseIsoMoment(parts.body, 0)
+                                              : ParseIsoMoment(parts.local, wholeMinutes ? zone.offsetSeconds / 60 : 0);
+    if (!read)
+        return Result<PreciseMoment>(Refusal(language, text::kTextNotAMoment, std::string(parts.text)));
+    const double moment = read->moment - (wholeMinutes ? 0.0 : zone.offsetSeconds / kSecondsPerDay);
+    Result<PreciseMoment> precise = MomentInZone(moment, zone, language);
+    if (precise)
+        precise.value().local = WallTimeWithFraction(moment, precise.value().offsetSeconds, read->microsecond);
+    return precise;
+}
+
+// In a named zone: "Z" before it gives the moment in UT, shown in the zone whatever its offset then;
+// otherwise the wall-clock time first (read as if at Greenwich), then the zone's offset for it.
+Result<PreciseMoment> InNamedZone(const MomentParts& parts, const text::Language& language)
+{
+    const bool universal = parts.givenOffset && parts.body.size() > parts.local.size() &&
+                           (parts.body.back() == 'Z' || parts.body.back() == 'z');
+    const std::optional<IsoMoment> read = ParseIsoMoment(universal ? parts.body : parts.local, 0);
+    if (!read)
+        return Result<PreciseMoment>(Refusal(language, text::kTextNotAMoment, std::string(parts.text)));
+    if (universal)
+        return MomentInZone(read->moment, parts.zone, language);
+    return ResolveWallTime(WallTimeWithFraction(read->moment, 0, read->microsecond), parts.zone, parts.givenOffset,
+                           language);
+}
+
+}  // namespace
+
+Result<PreciseMoment> ParsePreciseMoment(std::string_view text, const MomentZone& defaultZone,
+                                         const text::Language& language)
+{
+    const Result<MomentParts> parts = PartsOf(text, defaultZone, language);
+    if (!parts)
+        return Result<PreciseMoment>(parts.failure());
+    const MomentParts& read = parts.value();
+    const bool universal = read.givenOffset && read.body.size() > read.local.size() &&
+                           (read.body.back() == 'Z' || read.body.back() == 'z');
+    const std::optional<std::string> second59 = LeapSecondAsSecond59(read.local);
+    Result<PreciseMoment> precise = read.zone.kind == ZoneKind::Named && (universal || !second59)
+                                        ? InNamedZone(read, language)
+                                    : second59 ? LeapSecondIn(read, *second59, language)
+                                               : AtFixedOffset(read, language);
     if (precise)
         precise.value().typed = std::string(text);
     return precise;

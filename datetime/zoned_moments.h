@@ -36,6 +36,15 @@ struct WallTime {
     bool operator==(const WallTime&) const = default;
 };
 
+// The wall-clock time `moment` (a Julian date, UT) shows at `offsetSeconds` east, to the second below.
+WallTime WallTimeAt(double moment, int32_t offsetSeconds);
+// The Julian date (UT) of a wall-clock time at `offsetSeconds` east. The moments count no leap seconds: a
+// leap second, with any fraction of it, is the end of its minute.
+double MomentOf(const WallTime& local, int32_t offsetSeconds);
+// The wall-clock time of `moment` at `offsetSeconds` east whose fraction of a second was given as
+// `microsecond`: the whole seconds are those below the fraction, kept beside it as given.
+WallTime WallTimeWithFraction(double moment, int32_t offsetSeconds, int32_t microsecond);
+
 // How the zone of a precise moment is given.
 enum class ZoneKind {
     Named,          // a zone of the tz database; its offset follows from the moment
@@ -118,13 +127,6 @@ std::optional<PreciseMoment> ClockMoment(const platform::Clock& clock);
 // when the computer names no zone the database has.
 std::optional<int32_t> ClockStandardOffset(const platform::Clock& clock);
 
-// A precise moment one step forward or back, `step` being the step list's position: half an hour of
-// Universal Time, or a day, a week, a calendar month or a year of the zone's wall clock at the same time of
-// day (31 January + 1 month is 28 or 29 February). A wall-clock time that the zone skipped or showed twice
-// there keeps the offset the moment had; a leap second steps from the end of its minute. The fraction of
-// a second stays. Refused only for an unknown zone.
-platform::Result<PreciseMoment> StepPreciseMoment(const PreciseMoment& from, int16_t step, bool forward,
-                                                  const text::Language& language);
 
 // Reads a moment as the command line takes it: ISO 8601 (see ParseIsoMoment) with an offset to the minute,
 // "Z", a zone in brackets after it ("1989-10-03T15:30[Europe/Berlin]", "2025-11-02T01:30-04:00[America/

@@ -1,4 +1,5 @@
 #include "datetime/date_input.h"
+#include "datetime/stepping.h"
 #include "datetime/time_zones.h"
 #include "datetime/zoned_moments.h"
 #include "text/language.h"
