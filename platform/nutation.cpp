@@ -51,7 +51,7 @@ private:
 
 struct ThreadNutation {
     DailyValues daily;
-    int64_t lastDay = std::numeric_limits<int64_t>::min();
+    std::optional<int64_t> lastDay;  // of the moment asked last
 };
 thread_local ThreadNutation t_nutation;
 
@@ -81,7 +81,7 @@ std::optional<Nutation> NutationInLongitude(double moment, bool withRate)
     const double whole = std::floor(moment);
     const auto day = static_cast<int64_t>(whole);
     ThreadNutation& thread = t_nutation;
-    const bool inSequence = std::llabs(day - thread.lastDay) <= 1 ||
+    const bool inSequence = (thread.lastDay && std::llabs(day - *thread.lastDay) <= 1) ||
                             (thread.daily.Has(day) && thread.daily.Has(day + 1));
     thread.lastDay = day;
     if (inSequence || withRate)
