@@ -128,30 +128,40 @@ void MomentDialog::Prepare(const Workspace& program, int16_t row, const platform
     zoneText.clear();
     const std::optional<datetime::PreciseMoment>& precise = main.preciseMoments[r];
     m_rowHadMoment = precise.has_value();
-    if (precise) {
-        const datetime::WallTime& local = precise->local;
-        year = local.year;
-        month = static_cast<int16_t>(local.month);
-        day = static_cast<int16_t>(local.day);
-        hour = static_cast<int16_t>(local.hour);
-        minute = static_cast<int16_t>(local.minute);
-        switch (precise->zone.kind) {
-        case datetime::ZoneKind::Named: zoneText = precise->zone.name; break;
-        case datetime::ZoneKind::FixedOffset: zoneText = datetime::OffsetText(precise->offsetSeconds); break;
-        case datetime::ZoneKind::LocalMeanTime:
-            meanTimeTicked = true;
-            longitudeText = LongitudeText(precise->zone.longitude);
-            break;
-        }
-        // A clock time the zone had twice opens with the offset it was given with.
-        const platform::Result<datetime::WallTimeOffsets> offsets =
-            precise->zone.kind == datetime::ZoneKind::Named
-                ? datetime::OffsetsAtWallTime(precise->zone.name, local, program.language)
-                : platform::Result<datetime::WallTimeOffsets>(datetime::WallTimeOffsets{});
-        if (offsets && offsets.value().kind != datetime::WallTimeKind::Unique)
-            choice = precise->offsetSeconds == offsets.value().first ? OffsetChoice::BeforeChange : OffsetChoice::AfterChange;
-        return;
+    if (precise)
+        FillFromMoment(program, *precise);
+    else
+        FillFromRow(program, r, clock);
+}
+
+void MomentDialog::FillFromMoment(const Workspace& program, const datetime::PreciseMoment& precise)
+{
+    const datetime::WallTime& local = precise.local;
+    year = local.year;
+    month = static_cast<int16_t>(local.month);
+    day = static_cast<int16_t>(local.day);
+    hour = static_cast<int16_t>(local.hour);
+    minute = static_cast<int16_t>(local.minute);
+    switch (precise.zone.kind) {
+    case datetime::ZoneKind::Named: zoneText = precise.zone.name; break;
+    case datetime::ZoneKind::FixedOffset: zoneText = datetime::OffsetText(precise.offsetSeconds); break;
+    case datetime::ZoneKind::LocalMeanTime:
+        meanTimeTicked = true;
+        longitudeText = LongitudeText(precise.zone.longitude);
+        break;
     }
+    // A clock time the zone had twice opens with the offset it was given with.
+    const platform::Result<datetime::WallTimeOffsets> offsets =
+        precise.zone.kind == datetime::ZoneKind::Named
+            ? datetime::OffsetsAtWallTime(precise.zone.name, local, program.language)
+            : platform::Result<datetime::WallTimeOffsets>(datetime::WallTimeOffsets{});
+    if (offsets && offsets.value().kind != datetime::WallTimeKind::Unique)
+        choice = precise.offsetSeconds == offsets.value().first ? OffsetChoice::BeforeChange : OffsetChoice::AfterChange;
+}
+
+void MomentDialog::FillFromRow(const Workspace& program, size_t r, const platform::Clock& clock)
+{
+    const MainModel& main = program.main;
     // The row's date, or the world date's when the row has none.
     year = 2000;
     month = 1;

@@ -72,6 +72,9 @@ public:
 private:
     // The entries' wall-clock time, and their zone or why there is none.
     datetime::WallTime Wall() const;
+    // Prepare's two starts: the row's precise moment as it was entered, or the row's date and zone.
+    void FillFromMoment(const Workspace& program, const datetime::PreciseMoment& precise);
+    void FillFromRow(const Workspace& program, size_t r, const platform::Clock& clock);
     platform::Result<datetime::MomentZone> Zone(const text::Language& language) const;
 
     int16_t m_row = 0;

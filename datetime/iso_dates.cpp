@@ -122,9 +122,17 @@ void GregorianDate(int64_t dayNumber, int64_t& year, int32_t& month, int32_t& da
     day = static_cast<int32_t>(static_cast<unsigned>(date.day()));
 }
 
-std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZoneMinutes)
+namespace {
+
+struct IsoDay {
+    int64_t year = 0;
+    int32_t month = 0;
+    int32_t day = 0;
+};
+
+// The date "YYYY-MM-DD" at the start of `text` (the year of four to seven digits, signed); `at` after it.
+std::optional<IsoDay> ReadIsoDay(std::string_view text, size_t& at)
 {
-    size_t at = 0;
     int64_t sign = 1;
     if (!text.empty() && (text[0] == '-' || text[0] == '+'))
         sign = text[at++] == '-' ? -1 : 1;
@@ -142,58 +150,77 @@ std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZo
     const std::optional<int32_t> day = Digits(text, at, 2);
     if (!day || *month < 1 || *month > 12 || *day < 1 || *day > DaysIn(year, *month))
         return std::nullopt;
+    return IsoDay{year, *month, *day};
+}
 
+// The time of day "hh:mm[:ss][.fraction][offset]" from `at` to the end of `text`: the seconds since the
+// zone's midnight; the offset given sets `zone` (minutes east), a leap second and the microseconds typed go
+// into `result`.
+std::optional<double> ReadIsoTime(std::string_view text, size_t& at, int32_t& zone, IsoMoment& result)
+{
+    const std::optional<int32_t> hh = Digits(text, at, 2);
+    if (!hh || at >= text.size() || text[at] != ':')
+        return std::nullopt;
+    ++at;
+    const std::optional<int32_t> mm = Digits(text, at, 2);
+    std::optional<int32_t> ss = 0;
+    bool secondsGiven = false;
+    if (at < text.size() && text[at] == ':') {
+        ++at;
+        ss = Digits(text, at, 2);
+        secondsGiven = true;
+    }
+    // A decimal fraction of the last part given, the seconds or the minutes.
+    const std::optional<double> fraction = Fraction(text, at);
+    if (!mm || !ss || !fraction || *hh > 24 || *mm > 59 || *ss > 60 ||
+        (*hh == 24 && (*mm != 0 || *ss != 0 || *fraction != 0.0)))
+        return std::nullopt;
+    if (at < text.size()) {
+        const std::string_view rest = text.substr(at);
+        const std::optional<int32_t> offset = rest == "Z" || rest == "z" ? std::optional<int32_t>(0) : SignedOffset(rest);
+        if (!offset)
+            return std::nullopt;
+        zone = *offset;
+        at = text.size();
+    }
+    const int32_t minuteOfDay = *hh * 60 + *mm;
+    if (*ss == 60) {
+        // A leap second ends a day of Universal Time. The moments of this program count no leap seconds:
+        // the leap second, and any fraction of it, is the end of its minute, 00:00:00 UT of the next day.
+        if (((minuteOfDay - zone) % 1440 + 1440) % 1440 != 1439)
+            return std::nullopt;
+        result.leapSecond = true;
+        return (minuteOfDay + 1) * 60.0;
+    }
+    const double extra = *fraction * (secondsGiven ? 1.0 : 60.0);
+    // Microseconds from the digits themselves, not from the Julian date, whose double holds only some tens
+    // of them.
+    result.microsecond = static_cast<int32_t>(static_cast<int64_t>(std::llround(extra * 1e6)) % 1000000);
+    return minuteOfDay * 60.0 + *ss + extra;
+}
+
+}  // namespace
+
+std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZoneMinutes)
+{
+    size_t at = 0;
+    const std::optional<IsoDay> day = ReadIsoDay(text, at);
+    if (!day)
+        return std::nullopt;
     IsoMoment result;
     double seconds = 0.0;
     int32_t zone = defaultZoneMinutes;
     if (at < text.size() && (text[at] == 'T' || text[at] == 't' || text[at] == ' ')) {
         ++at;
-        const std::optional<int32_t> hh = Digits(text, at, 2);
-        if (!hh || at >= text.size() || text[at] != ':')
+        const std::optional<double> time = ReadIsoTime(text, at, zone, result);
+        if (!time)
             return std::nullopt;
-        ++at;
-        const std::optional<int32_t> mm = Digits(text, at, 2);
-        std::optional<int32_t> ss = 0;
-        bool secondsGiven = false;
-        if (at < text.size() && text[at] == ':') {
-            ++at;
-            ss = Digits(text, at, 2);
-            secondsGiven = true;
-        }
-        // A decimal fraction of the last part given, the seconds or the minutes.
-        const std::optional<double> fraction = Fraction(text, at);
-        if (!mm || !ss || !fraction || *hh > 24 || *mm > 59 || *ss > 60 ||
-            (*hh == 24 && (*mm != 0 || *ss != 0 || *fraction != 0.0)))
-            return std::nullopt;
-        if (at < text.size()) {
-            const std::string_view rest = text.substr(at);
-            const std::optional<int32_t> offset = rest == "Z" || rest == "z" ? std::optional<int32_t>(0) : SignedOffset(rest);
-            if (!offset)
-                return std::nullopt;
-            zone = *offset;
-            at = text.size();
-        }
-        const int32_t minuteOfDay = *hh * 60 + *mm;
-        if (*ss == 60) {
-            // A leap second ends a day of Universal Time. The moments of this program count no leap seconds:
-            // the leap second, and any fraction of it, is the end of its minute, 00:00:00 UT of the next day.
-            if (((minuteOfDay - zone) % 1440 + 1440) % 1440 != 1439)
-                return std::nullopt;
-            seconds = (minuteOfDay + 1) * 60.0;
-            result.leapSecond = true;
-        } else {
-            const double extra = *fraction * (secondsGiven ? 1.0 : 60.0);
-            seconds = minuteOfDay * 60.0 + *ss + extra;
-            // Microseconds from the digits themselves, not from the Julian date, whose double holds only
-            // some tens of them.
-            const auto micro = static_cast<int64_t>(std::llround(extra * 1e6)) % 1000000;
-            result.microsecond = static_cast<int32_t>(micro);
-        }
+        seconds = *time;
         result.hasTime = true;
     }
     if (at != text.size())
         return std::nullopt;
-    result.moment = static_cast<double>(GregorianDayNumber(year, *month, *day)) - 0.5 +
+    result.moment = static_cast<double>(GregorianDayNumber(day->year, day->month, day->day)) - 0.5 +
                     (seconds - zone * 60.0) / 86400.0;
     return result;
 }

@@ -47,21 +47,7 @@ void frmMoment::BuildControls()
     dtpTime = Create<QTimeEdit>(this, QStringLiteral("dtpTime"));
     dtpTime->setDisplayFormat(QStringLiteral("HH:mm"));
     lblZone = Create<QLabel>(this, QStringLiteral("lblZone"));
-    // The zone is typed or chosen; typing offers every name that contains what was typed.
-    cboZone = Create<QComboBox>(this, QStringLiteral("cboZone"));
-    cboZone->setEditable(true);
-    cboZone->setInsertPolicy(QComboBox::NoInsert);
-    cboZone->setMaxVisibleItems(20);
-    cboZone->setMinimumContentsLength(kZoneCharacters);
-    QStringList zones;
-    for (const std::string& zone : datetime::ZoneNames())
-        zones.append(Q(zone));
-    cboZone->addItems(zones);
-    auto* completer = new QCompleter(zones, cboZone);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setMaxVisibleItems(12);
-    cboZone->setCompleter(completer);
+    cboZone = CreateZoneBox();
     chkMeanTime = Create<QCheckBox>(this, QStringLiteral("chkMeanTime"));
     txbLongitude = Create<QLineEdit>(this, QStringLiteral("txbLongitude"));
     lblOffset = Create<QLabel>(this, QStringLiteral("lblOffset"));
@@ -76,6 +62,31 @@ void frmMoment::BuildControls()
     for (QPushButton* button : {cmdRemove, cmdCancel})
         button->setAutoDefault(false);
 
+    LayOutControls();
+}
+
+// The zone is typed or chosen; typing offers every name that contains what was typed.
+QComboBox* frmMoment::CreateZoneBox()
+{
+    auto* box = Create<QComboBox>(this, QStringLiteral("cboZone"));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMaxVisibleItems(20);
+    box->setMinimumContentsLength(kZoneCharacters);
+    QStringList zones;
+    for (const std::string& zone : datetime::ZoneNames())
+        zones.append(Q(zone));
+    box->addItems(zones);
+    auto* completer = new QCompleter(zones, box);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setMaxVisibleItems(12);
+    box->setCompleter(completer);
+    return box;
+}
+
+void frmMoment::LayOutControls()
+{
     auto* entries = new QGridLayout;
     entries->addWidget(lblDate, 0, 0);
     entries->addWidget(dtpDate, 0, 1, Qt::AlignLeft);

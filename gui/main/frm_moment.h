@@ -58,6 +58,8 @@ signals:
 
 private:
     void BuildControls();
+    QComboBox* CreateZoneBox();
+    void LayOutControls();
     void ConnectControls();
 
     app::Workspace& m_program;

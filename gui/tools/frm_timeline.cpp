@@ -110,6 +110,12 @@ void frmTimeline::CreateControls()
     for (QPushButton* button : {cmdExportPng, cmdExportCsv, cmdClose, cmdPrint, cmdExport})
         button->setAutoDefault(false);
 
+    LayOutControls();
+    ConnectControls();
+}
+
+void frmTimeline::LayOutControls()
+{
     auto* top = new QHBoxLayout;
     for (QWidget* widget : std::initializer_list<QWidget*>{lblFrom, dtpFrom, lblSpan, cboSpan})
         top->addWidget(widget);
@@ -153,7 +159,10 @@ void frmTimeline::CreateControls()
     column->addLayout(output);
     column->addLayout(bottom);
     lblZone->hide();  // the zone stands in the picture's corner
+}
 
+void frmTimeline::ConnectControls()
+{
     // A typed date is taken when it is complete (Return, or the focus leaving), not at every keystroke: a
     // long span takes a moment to search.
     connect(dtpFrom, &DateField::dateChanged, this, &frmTimeline::dtpFrom_Change);

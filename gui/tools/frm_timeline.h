@@ -152,6 +152,8 @@ signals:
 
 private:
     void CreateControls();
+    void LayOutControls();
+    void ConnectControls();
     // The timeline of the span from dtpFrom for the length in cboSpan, built anew.
     void Rebuild();
     // The convention chosen in cboFrame and cboPositions, with the degrees last taken from txtDegrees.
