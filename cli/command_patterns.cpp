@@ -102,13 +102,13 @@ public:
                                                       : nlohmann::ordered_json(nullptr)}});
         } else {
             const auto moment = [this](const std::optional<double>& at, int16_t otherwise) {
-                return at ? TextMoment(*at, ZoneAt(*at), m_language) : "(" + OwnText(otherwise, m_language) + ")";
+                return at ? TextMoment(*at, ZoneAt(*at), m_language, m_heading.zoneName) : "(" + OwnText(otherwise, m_language) + ")";
             };
             Line(Padded(moment(occurrence.begin, text::kTextBeforeSpan), kMomentWidth) + "  " +
                  Padded(moment(occurrence.end, text::kTextAfterSpan), kMomentWidth) + "  " +
                  Padded(duration ? DurationInDays(*duration, m_language) : "", kDurationWidth) + "  " +
                  Padded(pattern, kPatternWidth) + "  " + Padded(bodies, kBodiesWidth) + "  " +
-                 Padded(TextMoment(occurrence.peak, ZoneAt(occurrence.peak), m_language), kMomentWidth) + "  " +
+                 Padded(TextMoment(occurrence.peak, ZoneAt(occurrence.peak), m_language, m_heading.zoneName), kMomentWidth) + "  " +
                  display::Rad2DegMin(occurrence.peakDeviation));
         }
     }

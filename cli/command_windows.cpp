@@ -113,7 +113,7 @@ private:
         return ZoneMinutesAt(m_words.heading.zoneName, m_words.heading.zoneMinutes, moment);
     }
     std::string Iso(double moment) const { return datetime::IsoText(moment, ZoneAt(moment)); }
-    std::string Text(double moment) const { return TextMoment(moment, ZoneAt(moment), m_words.language); }
+    std::string Text(double moment) const { return TextMoment(moment, ZoneAt(moment), m_words.language, m_words.heading.zoneName); }
     std::string Word(int16_t number) const { return OwnText(number, m_words.language); }
 
     void Line(std::string line) { WriteTextLine(m_out, std::move(line)); }

@@ -20,7 +20,7 @@ constexpr size_t kPhaseWidth = 5;  // "330°" right-aligned under "Phase"
 // A moment in a sentence: the text table's date and time with single blanks, and the zone.
 std::string MomentInWords(double moment, int32_t zone, const std::string& zoneName, int16_t language)
 {
-    const std::string columns = TextTimeColumns(moment, ZoneMinutesAt(zoneName, zone, moment), language, 0);
+    const std::string columns = TextTimeColumns(moment, ZoneMinutesAt(zoneName, zone, moment), language, 0, zoneName);
     std::string words;
     for (const char c : columns)
         if (c != ' ' || (!words.empty() && words.back() != ' '))
@@ -122,7 +122,7 @@ void CycleTable::Row(const char* kind, std::optional<int> cycle, double moment, 
     if (m_format == TableFormat::Text) {
         const std::string time = TimeHeading();
         const std::string degrees = Number(phaseDegrees, decimals) + "°";
-        m_out << TextTimeColumns(moment, ZoneMinutesAt(m_zoneName, m_zone, moment), m_language, time.size()) << "  "
+        m_out << TextTimeColumns(moment, ZoneMinutesAt(m_zoneName, m_zone, moment), m_language, time.size(), m_zoneName) << "  "
               << std::string(kPhaseWidth > degrees.size() - 1 ? kPhaseWidth - (degrees.size() - 1) : 0, ' ')
               << degrees << "  " << aspectName << '\n';
     } else if (m_format == TableFormat::Csv) {

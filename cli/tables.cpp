@@ -104,21 +104,42 @@ int32_t TableWriter::ZoneAt(double moment) const
     return ZoneMinutesAt(m_zoneName, m_zone, moment);
 }
 
-std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth)
+bool ShownTwice(const std::string& zoneName, double moment)
+{
+    if (zoneName.empty())
+        return false;
+    // The clocks go back by at most a few hours: the same wall time stood on the other side of such a change
+    // as many minutes later (or earlier) as they went back.
+    constexpr double kReach = 3.0 / 24.0;
+    constexpr double kMinute = 1.0 / 1440.0;
+    const int32_t here = ZoneMinutesAt(zoneName, 0, moment);
+    const int32_t later = ZoneMinutesAt(zoneName, 0, moment + kReach);
+    const int32_t earlier = ZoneMinutesAt(zoneName, 0, moment - kReach);
+    if (const int32_t back = here - later; back > 0 && ZoneMinutesAt(zoneName, 0, moment + back * kMinute) == later)
+        return true;
+    const int32_t back = earlier - here;
+    return back > 0 && ZoneMinutesAt(zoneName, 0, moment - back * kMinute) == earlier;
+}
+
+std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth,
+                            const std::string& zoneName)
 {
     const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + zoneMinutes * 60 + 0.5));
     const int64_t day = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
     const int64_t second = total - day * 86400;
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", static_cast<int>(second / 3600),
-                  static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
+    char time[32];
+    int length = std::snprintf(time, sizeof time, "%02d:%02d:%02d", static_cast<int>(second / 3600),
+                               static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
+    if (ShownTwice(zoneName, moment))
+        std::snprintf(time + length, sizeof time - static_cast<size_t>(length), " %c%02d:%02d",
+                      zoneMinutes < 0 ? '-' : '+', std::abs(zoneMinutes) / 60, std::abs(zoneMinutes) % 60);
     return Padded(datetime::DateText(static_cast<int32_t>(day), true, language), kDateWidth) + "  " +
            Padded(time, timeWidth);
 }
 
-std::string TextMoment(double moment, int32_t zoneMinutes, int16_t language)
+std::string TextMoment(double moment, int32_t zoneMinutes, int16_t language, const std::string& zoneName)
 {
-    std::string text = TextTimeColumns(moment, zoneMinutes, language, 0);
+    std::string text = TextTimeColumns(moment, zoneMinutes, language, 0, zoneName);
     // The date column's padding is one blank here.
     const size_t blanks = text.find("  ");
     const size_t time = text.find_first_not_of(' ', blanks);
@@ -147,7 +168,7 @@ std::string PaddedText(std::string text, size_t width)
 
 std::string TableWriter::TimeColumns(double moment) const
 {
-    return TextTimeColumns(moment, ZoneAt(moment), m_words.language, TimeHeading().size());
+    return TextTimeColumns(moment, ZoneAt(moment), m_words.language, TimeHeading().size(), m_zoneName);
 }
 
 std::string TableWriter::TimeHeading() const

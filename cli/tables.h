@@ -62,11 +62,16 @@ struct TableWords {
     size_t nameWidth = 8;
 };
 
+// Whether the wall clock of the tz zone `zoneName` showed the time of `moment` twice (the hour the clocks
+// went back); never for a fixed offset (no name).
+bool ShownTwice(const std::string& zoneName, double moment);
 // A moment as the text tables show it in the zone: the date in the program's style in `language`, then the
-// time to the second, padded to `timeWidth` characters.
-std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth);
+// time to the second, padded to `timeWidth` characters; a time the zone `zoneName` showed twice carries its
+// offset ("02:30:00 +02:00").
+std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth,
+                            const std::string& zoneName = {});
 // A moment as a text table writes it in one column: the program's date and the time to the second.
-std::string TextMoment(double moment, int32_t zoneMinutes, int16_t language);
+std::string TextMoment(double moment, int32_t zoneMinutes, int16_t language, const std::string& zoneName = {});
 // A duration in days with two decimals in the language's style: "3.25 days", "3,25 Tage".
 std::string DurationInDays(double days, int16_t language);
 // The time column's heading `time` with the zone: "Time (UT)", "Zeit (+01:00)".
