@@ -19,9 +19,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <ostream>
+#include <string_view>
+#include <utility>
 
 namespace orvane::cli {
 namespace {
@@ -117,9 +120,28 @@ CLI::Option* Valued(CLI::Option* option, const char* type)
 // Reads the command line into a CommandLine with CLI11: the commands, their options, and CLI11's
 // validators and transformers for the values, each refusal worded in the program's own text in the
 // language asked for. Help, the version and usage mistakes are answered here, reading no data file.
+constexpr std::string_view kCommands[] = {"report",    "find",    "positions", "events", "patterns",
+                                          "ephemeris", "aspects", "cycles",    "state"};
+
+// The command a line runs when it begins with that command and names no other before "--", so that only its
+// parser need be built (most of a short command's start-up went into building the other eight). Nothing for
+// every other line: the whole parser reads it, and names what is wrong with it as before.
+std::string_view SoleCommand(const std::vector<std::string>& args)
+{
+    const auto isCommand = [](const std::string& arg) { return std::ranges::find(kCommands, arg) != std::end(kCommands); };
+    if (args.empty() || !isCommand(args.front()))
+        return {};
+    const auto rest = std::ranges::find(args, std::string("--"));
+    if (std::any_of(args.begin() + 1, rest, isCommand))
+        return {};
+    return args.front();
+}
+
 class CommandLineReader : public OptionKit {
 public:
-    CommandLineReader(CommandLine& line, std::ostream& out, std::ostream& err) : m_line(line), m_out(out), m_err(err)
+    // Builds the parser of `only` alone when it is given (the command that runs), of every command otherwise.
+    CommandLineReader(CommandLine& line, std::ostream& out, std::ostream& err, std::string_view only)
+        : m_line(line), m_out(out), m_err(err)
     {
         m_app.set_version_flag("--version", std::string("orvane-cli ") + kVersion, "Print the version and exit");
         m_app.allow_extras();
@@ -129,15 +151,20 @@ public:
                                  "UNIT is halfhour, day, week, month or year. "
                                  "Run orvane-cli COMMAND --help for a command's options.\n\n") +
                      kDates + kMomentHelp + "\n" + kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
-        AddReport();
-        AddFind();
-        AddPositions();
-        AddEvents();
-        AddPatterns();
-        AddEphemeris();
-        AddAspectsCommand(*this, m_line);
-        AddCycles();
-        AddStateCommand(*this, m_line);
+        const std::pair<std::string_view, std::function<void()>> commands[] = {
+            {"report", [this] { AddReport(); }},
+            {"find", [this] { AddFind(); }},
+            {"positions", [this] { AddPositions(); }},
+            {"events", [this] { AddEvents(); }},
+            {"patterns", [this] { AddPatterns(); }},
+            {"ephemeris", [this] { AddEphemeris(); }},
+            {"aspects", [this] { AddAspectsCommand(*this, m_line); }},
+            {"cycles", [this] { AddCycles(); }},
+            {"state", [this] { AddStateCommand(*this, m_line); }},
+        };
+        for (const auto& [name, add] : commands)
+            if (only.empty() || name == only)
+                add();
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
@@ -653,7 +680,7 @@ private:
 std::optional<int> ReadCommandLine(const std::vector<std::string>& args, CommandLine& line, std::ostream& out,
                                    std::ostream& err)
 {
-    return CommandLineReader(line, out, err).Read(args);
+    return CommandLineReader(line, out, err, SoleCommand(args)).Read(args);
 }
 
 }  // namespace orvane::cli

@@ -4,6 +4,7 @@
 #include "platform/input_file.h"
 #include "text/strings.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -35,10 +36,19 @@ uint32_t Word(const char* c)
 
 // The character codes of the four fields' zero in element n, the first in the lowest byte: minutes
 // 60 + (n mod 7), seconds 60, sixties 58 + (n mod 55), units 59.
-uint32_t Offsets(int mod7, int mod55)
+constexpr uint32_t Offsets(int mod7, int mod55)
 {
     return (60U + static_cast<uint32_t>(mod7)) | 60U << 8 | (58U + static_cast<uint32_t>(mod55)) << 16 | 59U << 24;
 }
+
+// The offsets repeat every 7 × 55 = 385 elements: one table of them spares each line its arithmetic.
+constexpr int kOffsetPeriod = 7 * 55;
+constexpr std::array<uint32_t, kOffsetPeriod> kOffsets = [] {
+    std::array<uint32_t, kOffsetPeriod> offsets{};
+    for (int k = 0; k < kOffsetPeriod; ++k)
+        offsets[static_cast<size_t>(k)] = Offsets(k % 7, k % 55);
+    return offsets;
+}();
 
 // The four fields of an element from the first four characters at `c`, given the offsets of its
 // position: minutes, seconds, sixties and units a byte each, minutes in the lowest. False when a field
@@ -76,25 +86,24 @@ platform::Result<void> DecodeInPlace(PlutoEntries& buffer, size_t textSize)
     const char* const end = p + textSize;
     uint32_t* const out = buffer.data();
     size_t count = 0;
-    int mod7 = 0;
-    int mod55 = 0;
+    int period = 0;  // the element's position in the offsets' period: n mod 385
     const auto store = [&](uint32_t fields) {
         out[count++] = fields;
-        mod7 = mod7 == 6 ? 0 : mod7 + 1;
-        mod55 = mod55 == 54 ? 0 : mod55 + 1;
+        period = period == kOffsetPeriod - 1 ? 0 : period + 1;
     };
     size_t fileLine = 0;
     while (p < end) {
         // The common line: four characters that decode, then the line break. Decoded characters are
         // never blanks, so the line needs no trimming.
+        const char* const run = p;
         while (end - p >= 5 && p[4] == '\n') {
             uint32_t fields = 0;
-            if (!DecodeFields(Offsets(mod7, mod55), p, fields))
+            if (!DecodeFields(kOffsets[static_cast<size_t>(period)], p, fields))
                 break;
             store(fields);
             p += 5;
-            ++fileLine;
         }
+        fileLine += static_cast<size_t>(p - run) / 5;
         if (p == end)
             break;
         // Any other line: blank, with blanks around the entry or more characters, damaged or too short.
@@ -108,7 +117,7 @@ platform::Result<void> DecodeInPlace(PlutoEntries& buffer, size_t textSize)
             continue;
         // Characters after the fourth are ignored.
         uint32_t fields = 0;
-        if (line.size() < 4 || !DecodeFields(Offsets(mod7, mod55), line.data(), fields))
+        if (line.size() < 4 || !DecodeFields(kOffsets[static_cast<size_t>(period)], line.data(), fields))
             return Failure("Damaged entry at line " + std::to_string(fileLine) + ".");
         store(fields);
     }

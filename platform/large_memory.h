@@ -9,7 +9,9 @@
 // Smaller blocks come from the ordinary allocator.
 
 #include <cstddef>
+#include <new>
 #include <type_traits>
+#include <utility>
 
 namespace orvane::platform {
 
@@ -32,6 +34,18 @@ struct LargeAllocator {
     }
 
     T* allocate(std::size_t n) { return static_cast<T*>(AllocateLarge(n * sizeof(T))); }
+    // Elements made without a value are left uninitialised, as the table's file is read over them at once:
+    // zeroing a megabyte first would cost as much as a third of decoding it.
+    template <class U>
+    void construct(U* element) noexcept(std::is_nothrow_default_constructible_v<U>)
+    {
+        ::new (static_cast<void*>(element)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* element, Args&&... args)
+    {
+        ::new (static_cast<void*>(element)) U(std::forward<Args>(args)...);
+    }
     void deallocate(T* block, std::size_t n) noexcept { FreeLarge(block, n * sizeof(T)); }
 
     template <class U>
