@@ -5,6 +5,7 @@
 #include "datetime/datepr2.h"
 #include "datetime/stepping.h"
 #include "display/angle_texts.h"
+#include "display/captions.h"
 #include "display/grid_model.h"
 #include "files/state_file.h"
 #include "text/strings.h"
@@ -139,45 +140,6 @@ ComputeOutcome SetWorldDate(Workspace& program, double moment)
 
 namespace {
 
-// The caption of a clicked cell's message: "Mars trine Venus" for personal transits, "In … to the natal …"
-// for world transits.
-std::string CellCaption(const text::Language& language, const core::AstroTables& tables, bool personal, core::Body p1,
-                        core::Body p2, core::Aspect aspect)
-{
-    const auto name = [&tables](core::Body body) { return tables.bodyNames[core::SlotOf(body)]; };
-    const std::string& phrase = tables.AspectText[core::SlotOf(aspect)].Phrase;
-    if (personal)
-        return name(p1) + " " + phrase + " " + name(p2);
-    return language.Text(text::kTextIn) + " " + name(p2) + " " + phrase + " " + language.Text(text::kTextToTheNatal) +
-           " " + name(p1);
-}
-
-// "With an orb of …, this … begins on … and ends on …."
-std::string AspectSpanText(const text::Language& language, const std::string& orb, const std::string& aspectName,
-                           std::optional<core::DayNumber> beginning, std::optional<core::DayNumber> ending)
-{
-    const auto dayText = [&](std::optional<core::DayNumber> day) {
-        return day ? datetime::DateText(*day, false, language.currentLanguage) : language.Text(text::kTextUnknownDate);
-    };
-    return language.TextWithReplacements(text::kTextOrbThis, orb, text::LowerCase(aspectName)) + text::kLineBreak +
-           language.TextWithReplacements(text::kTextBeginsOn, dayText(beginning)) + text::kLineBreak +
-           language.TextWithReplacements(text::kTextEndsOn, dayText(ending)) + ".";
-}
-
-// The caption of a personal transit's picture.
-std::string TransitPictureCaption(const Workspace& program, core::Body p1, core::Body p2, core::Aspect aspect,
-                                  int16_t column)
-{
-    const text::Language& language = program.language;
-    const core::AstroModule& astro = program.astro;
-    const auto& name = astro.tables.bodyNames;
-    return language.Text(text::kTextIn) + " " + name[core::SlotOf(p2)] + " " + language.Text(text::kTextPictureAspect) +
-           " " + text::LowerCase(astro.tables.AspectText[core::SlotOf(aspect)].Name) + " " +
-           language.Text(text::kTextPictureAspectAfter) + " " + language.Text(text::kTextToTheNatal) + " " +
-           name[core::SlotOf(p1)] + "X, " + language.Text(text::kTextPictureOrb) + " " +
-           display::Rad2DegMin(astro.orbs.Orb(aspect, column));
-}
-
 // Beginning and end of the clicked transit: a picture for personal transits with both days known,
 // otherwise the days and the question whether to list all durations.
 void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t mode, int16_t column,
@@ -202,12 +164,12 @@ void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t 
     if (b && e && personal) {
         outcome.kind = CellClickOutcome::Kind::TransitPicture;
         outcome.pictureTooltip = language.Text(text::kTextPictureHint);
-        outcome.pictureCaption = TransitPictureCaption(program, p1, p2, a, column);
+        outcome.pictureCaption = display::TransitPictureCaption(astro.tables, astro.orbs, language, p1, p2, a, column);
         return;
     }
 
     const std::string orb = display::Rad2DegMin(astro.orbs.Orb(a, column), {.blankBeforeMinutes = true});
-    const std::string message = AspectSpanText(language, orb, astro.tables.AspectText[core::SlotOf(a)].Name, b, e);
+    const std::string message = display::AspectSpanText(language, orb, astro.tables.AspectText[core::SlotOf(a)].Name, b, e);
     outcome.kind = CellClickOutcome::Kind::DurationsQuestion;
     outcome.message = platform::Message::Question(
         caption, message + text::kLineBreak + text::kLineBreak + language.Text(text::kTextListDurations) + " " +
@@ -257,7 +219,7 @@ CellClickOutcome ClickCell(Workspace& program, int16_t cell)
     outcome.aspect = found->aspect;
     outcome.zoneMinutes = z;
     const std::string caption =
-        CellCaption(program.language, astro.tables, personal, outcome.p1, outcome.p2, outcome.aspect);
+        display::CellCaption(program.language, astro.tables, personal, outcome.p1, outcome.p2, outcome.aspect);
     DescribeAspectSpan(program, caption, mode, k, outcome);
     return outcome;
 }

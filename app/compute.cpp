@@ -50,52 +50,15 @@ core::AspectResult AspectsAt(const Workspace& program, int16_t mode,
 
 std::string AddOrbToTitle(const Workspace& program, const std::string& title, bool personal, bool addPeriod)
 {
-    const core::OrbTable& orbs = program.astro.orbs;
-    double minOrb = orbs.smallestOrb;
-    double maxOrb = orbs.largestOrb;
-    if (personal) {
-        const size_t column = program.main.synastrySelected() ? 1 : 0;
-        minOrb = orbs.smallestOrbOfColumn[column];
-        maxOrb = orbs.largestOrbOfColumn[column];
-    }
-    const text::Language& language = program.language;
-    if (orbs.allOrbsEqual) {
-        std::string result = title + "  " + language.Text(text::kTextOrbOf) + " " +
-                             display::Rad2DegMin(maxOrb, {.omitZeroMinutes = true});
-        if (addPeriod)
-            result += ".";
-        return result;
-    }
-    return title + "  " + language.Text(text::kTextOrbsFrom) + ": " + display::Rad2DegMin(minOrb, {.omitZeroMinutes = true}) +
-           " " + language.Text(text::kTextOrbsTo) + " " + display::Rad2DegMin(maxOrb, {.omitZeroMinutes = true});
+    const std::optional<size_t> column =
+        personal ? std::optional<size_t>(program.main.synastrySelected() ? 1 : 0) : std::nullopt;
+    return display::TitleWithOrbs(program.astro.orbs, program.language, title, column, addPeriod);
 }
 
 std::string SetGridTitle(const Workspace& program, int16_t mode)
 {
-    const text::Language& language = program.language;
-    const bool tableShown = !program.main.chartShown;
-    std::string title;
-    bool personal = false;
-    switch (mode) {
-    case core::kModeWorldTransits:
-        if (tableShown) {
-            title = language.Text(text::kTextTitleWorldTable);
-        } else {
-            title = text::Replaced(language.Text(text::kTextTitleWorldChart), " degrees", "°");
-        }
-        break;
-    case core::kModeNatal1:
-        title = language.Text(tableShown ? text::kTextTitleNatal1Table : text::kTextTitleNatal1Chart);
-        break;
-    case core::kModeNatal2:
-        title = language.Text(tableShown ? text::kTextTitleNatal2Table : text::kTextTitleNatal2Chart);
-        break;
-    case core::kModePersonal1: title = language.Text(text::kTextTitlePersonal1); personal = true; break;
-    case core::kModePersonal2: title = language.Text(text::kTextTitlePersonal2); personal = true; break;
-    case core::kModeSynastry: title = language.Text(text::kTextTitleSynastry); personal = true; break;
-    default: return {};
-    }
-    return AddOrbToTitle(program, title, personal, true);
+    return display::GridTitle(program.astro.orbs, program.language, mode, !program.main.chartShown,
+                              program.main.synastrySelected() ? 1 : 0);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "app/precise_moments.h"
 #include "app/workspace.h"
 #include "datetime/date_input.h"
+#include "display/captions.h"
 #include "platform/index.h"
 #include "text/language.h"
 #include "text/strings.h"
@@ -55,18 +56,6 @@ void SkipMark(std::string_view text, size_t& at)
         }
 }
 
-// A longitude as the longitude box shows it: decimal degrees, at most four places, east positive.
-std::string LongitudeText(double longitude)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4f", longitude);
-    std::string written = text;
-    while (written.back() == '0')
-        written.pop_back();
-    if (written.back() == '.')
-        written.pop_back();
-    return written;
-}
 
 }  // namespace
 
@@ -147,7 +136,7 @@ void MomentDialog::FillFromMoment(const Workspace& program, const datetime::Prec
     case datetime::ZoneKind::FixedOffset: zoneText = datetime::OffsetText(precise.offsetSeconds); break;
     case datetime::ZoneKind::LocalMeanTime:
         meanTimeTicked = true;
-        longitudeText = LongitudeText(precise.zone.longitude);
+        longitudeText = display::LongitudeText(precise.zone.longitude);
         break;
     }
     // A clock time the zone had twice opens with the offset it was given with.
@@ -246,8 +235,7 @@ MomentReading MomentDialog::Read(const text::Language& language) const
         reading.text = inEffect(o.first);
         return reading;
     }
-    char clock[8];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", hour % 100, minute % 100);
+    const std::string clock = display::ClockText(hour, minute);
     reading.text = language.TextWithReplacements(
         o.kind == datetime::WallTimeKind::Skipped ? text::kTextMomentGap : text::kTextMomentRepeated, clock, name);
     reading.twoOffsets = true;
@@ -256,30 +244,31 @@ MomentReading MomentDialog::Read(const text::Language& language) const
     return reading;
 }
 
-std::optional<platform::Message> MomentDialog::Accept(Workspace& program) const
+platform::Result<void> MomentDialog::Accept(Workspace& program) const
 {
     const text::Language& language = program.language;
     // The date input's refusals come without a title; in the dialog they carry its name.
-    const auto titled = [&language](platform::Message message) {
-        if (message.title.empty())
-            message.title = language.Text(text::kTextMomentTitle);
-        return message;
+    const auto titled = [&language](platform::Error error) {
+        if (error.message.title.empty())
+            error.message.title = language.Text(text::kTextMomentTitle);
+        return platform::Result<void>(std::move(error));
     };
     const platform::Result<datetime::MomentZone> zone = Zone(language);
     if (!zone)
-        return titled(zone.error());
+        return titled(zone.failure());
     std::optional<int32_t> chosen;
     bool skipped = false;
     if (zone.value().kind == datetime::ZoneKind::Named) {
         const platform::Result<datetime::WallTimeOffsets> offsets =
             datetime::OffsetsAtWallTime(zone.value().name, Wall(), language);
         if (!offsets)
-            return titled(offsets.error());
+            return titled(offsets.failure());
         const datetime::WallTimeOffsets& o = offsets.value();
         if (o.kind != datetime::WallTimeKind::Unique) {
             if (choice == OffsetChoice::None)
-                return platform::Message::Information(language.Text(text::kTextMomentTitle),
-                                                      language.Text(text::kTextMomentChooseOffset));
+                return platform::Result<void>(platform::ErrorCode::InvalidInput,
+                                              platform::Message::Information(language.Text(text::kTextMomentTitle),
+                                                                             language.Text(text::kTextMomentChooseOffset)));
             chosen = choice == OffsetChoice::BeforeChange ? o.first : o.second;
             skipped = o.kind == datetime::WallTimeKind::Skipped;
         }
@@ -289,14 +278,14 @@ std::optional<platform::Message> MomentDialog::Accept(Workspace& program) const
         skipped ? datetime::ResolveWallTime(Wall(), datetime::MomentZone::Fixed(*chosen), std::nullopt, language)
                 : datetime::ResolveWallTime(Wall(), zone.value(), chosen, language);
     if (!precise)
-        return titled(precise.error());
+        return titled(precise.failure());
     datetime::PreciseMoment moment = std::move(precise).value();
     if (skipped) {
         moment.zone = zone.value();
         moment.typed = datetime::PreciseMomentIso(moment);
     }
     SetPreciseMoment(program, m_row, std::move(moment));
-    return std::nullopt;
+    return {};
 }
 
 void MomentDialog::Remove(MainModel& main) const

@@ -64,8 +64,8 @@ public:
     MomentReading Read(const text::Language& language) const;
 
     // OK: the row's precise moment set from the entries (the row's lists show it to the half hour), or the
-    // message why not, and nothing changed.
-    std::optional<platform::Message> Accept(Workspace& program) const;
+    // refusal that says why not (InvalidInput), and nothing changed.
+    platform::Result<void> Accept(Workspace& program) const;
     // Remove: the row's precise moment dropped; its lists stay as they show it.
     void Remove(MainModel& main) const;
 

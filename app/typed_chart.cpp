@@ -1,6 +1,7 @@
 #include "app/typed_chart.h"
 
 #include "datetime/date_input.h"
+#include "platform/moment.h"
 #include "datetime/iso_dates.h"
 #include "datetime/time_zones.h"
 #include "datetime/zoned_moments.h"
@@ -36,7 +37,7 @@ platform::Result<std::optional<std::string>> PutTypedMoment(Workspace& program, 
     const std::string& typed = precise.typed;
     // The rows hold half hours in 47 zones: the moment's own offset when they have it, otherwise UT.
     const bool listed = InZoneLists(precise.offsetSeconds);
-    const double exact = precise.moment + (listed ? precise.offsetSeconds : 0) / 86400.0 + 0.5;
+    const double exact = platform::LocalDay(precise.moment, listed ? precise.offsetSeconds : 0);
     double local = exact;
     datetime::RoundToHalfHour(local);
     const double dayNumber = std::floor(local);
@@ -45,29 +46,26 @@ platform::Result<std::optional<std::string>> PutTypedMoment(Workspace& program, 
     if (dayNumber > datetime::kLastDayNumber && std::floor(exact) <= datetime::kLastDayNumber)
         return Outcome(platform::ErrorCode::InvalidInput,
                        Refusal(language.TextWithReplacements(text::kTextRoundedPastLastDate, typed,
-                                                             datetime::IsoText(dayNumber - 0.5, 0))));
+                                                             datetime::IsoText(platform::DayStart(static_cast<int64_t>(dayNumber)), 0))));
     // An offset the zone lists lack is held in UT, which may be past the last date although the date
     // typed is not (2799-12-31T23:00-12:00): said as such, not as a date too late.
-    const double typedDay = std::floor(precise.moment + precise.offsetSeconds / 86400.0 + 0.5);
+    const auto typedDay = static_cast<double>(platform::DayNumberAt(precise.moment, precise.offsetSeconds));
     if (!listed && dayNumber > datetime::kLastDayNumber && typedDay <= datetime::kLastDayNumber)
         return Outcome(platform::ErrorCode::InvalidInput,
                        Refusal(language.TextWithReplacements(text::kTextUtPastLastDate, typed,
-                                                             datetime::IsoText(local - 0.5, 0))));
+                                                             datetime::IsoText(platform::MomentOfLocalDay(local, 0), 0))));
     const auto r = static_cast<size_t>(row);
     MainModel& main = program.main;
-    int64_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    datetime::GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
+    const platform::CalendarDate date = platform::DateOf(static_cast<int64_t>(dayNumber));
     main.DropPreciseMoment(row);
-    main.monthLists[r].SetListIndex(static_cast<int16_t>(month));
-    main.dayLists[r].SetListIndex(static_cast<int16_t>(day));
+    main.monthLists[r].SetListIndex(static_cast<int16_t>(date.month));
+    main.dayLists[r].SetListIndex(static_cast<int16_t>(date.day));
     // A year before 1 is written as 0, which the year box holds and the date input refuses as too early.
-    main.yearTexts[r] = std::to_string(std::max<int64_t>(year, 0));
+    main.yearTexts[r] = std::to_string(std::max<int64_t>(date.year, 0));
     main.halfHourLists[r].SetListIndex(static_cast<int16_t>(std::lround((local - dayNumber) * 48) + 1));
     main.zoneLists[r].SetListIndex(listed ? datetime::NearestZonePosition(precise.offsetSeconds) : kGmtZonePosition);
     // A moment on the half hour in a listed zone is exactly its row.
-    if (std::abs(local - exact) * 86400.0 <= 1e-3 && listed)
+    if (std::abs(local - exact) * platform::kSecondsPerDay <= 1e-3 && listed)
         return Outcome(std::optional<std::string>());
     if (!keepPrecise)
         return Outcome(std::optional<std::string>(language.TextWithReplacements(

@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include "cli/texts.h"
+#include "platform/moment.h"
 #include "datetime/iso_dates.h"
 #include "display/calendar_file.h"
 #include "display/orb_windows.h"
@@ -14,7 +15,7 @@ namespace orvane::cli {
 int Session::EventCalendar(int16_t mode, const std::array<double, 3>& moments, double from, double to)
 {
     // An iCalendar DATE-TIME has a year of four digits from 0001 on.
-    const double yearOne = static_cast<double>(datetime::GregorianDayNumber(1, 1, 1)) - 0.5;
+    const double yearOne = platform::DayStart(platform::kYearOneDayNumber);
     if (from < yearOne) {
         m_err << OwnText(text::kTextCalendarBeforeYearOne, m_line.language, datetime::IsoText(from, 0)) << '\n';
         return kExitBadInput;

@@ -1,6 +1,7 @@
 #include "cli/options_moments.h"
 
 #include "cli/texts.h"
+#include "platform/moment.h"
 #include "cli/tables.h"
 #include "datetime/iso_dates.h"
 #include "datetime/zoned_moments.h"
@@ -36,12 +37,10 @@ std::optional<std::string> DateWordMoment(std::string_view typed, double now, co
     if (word != "today")
         return std::nullopt;
     const int32_t offset = ZoneMinutesAt(line.zoneName, line.zone, now);
-    int64_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    datetime::GregorianDate(static_cast<int64_t>(std::floor(now + 0.5 + offset / 1440.0)), year, month, day);
+    const platform::CalendarDate today = platform::DateOf(platform::DayNumberAt(now, offset * 60));
     char date[32];
-    std::snprintf(date, sizeof date, "%04lld-%02d-%02dT00:00", static_cast<long long>(year), month, day);
+    std::snprintf(date, sizeof date, "%04lld-%02d-%02dT00:00", static_cast<long long>(today.year), today.month,
+                  today.day);
     if (!line.zoneName.empty())
         return std::string(date) + "[" + line.zoneName + "]";
     if (offset == 0)

@@ -1,6 +1,7 @@
 #include "cli/tables.h"
 
 #include "datetime/zoned_moments.h"
+#include "platform/moment.h"
 #include "display/angle_texts.h"
 #include "text/language.h"
 
@@ -111,7 +112,7 @@ bool ShownTwice(const std::string& zoneName, double moment)
     // The clocks go back by at most a few hours: the same wall time stood on the other side of such a change
     // as many minutes later (or earlier) as they went back.
     constexpr double kReach = 3.0 / 24.0;
-    constexpr double kMinute = 1.0 / 1440.0;
+    constexpr double kMinute = 1.0 / platform::kMinutesPerDay;
     const int32_t here = ZoneMinutesAt(zoneName, 0, moment);
     const int32_t later = ZoneMinutesAt(zoneName, 0, moment + kReach);
     const int32_t earlier = ZoneMinutesAt(zoneName, 0, moment - kReach);
@@ -124,12 +125,10 @@ bool ShownTwice(const std::string& zoneName, double moment)
 std::string TextTimeColumns(double moment, int32_t zoneMinutes, int16_t language, size_t timeWidth,
                             const std::string& zoneName)
 {
-    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + zoneMinutes * 60 + 0.5));
-    const int64_t day = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
-    const int64_t second = total - day * 86400;
+    const platform::WallTime local = platform::WallTimeAt(moment, zoneMinutes * 60);
+    const int64_t day = platform::DayNumberOf({local.year, local.month, local.day});
     char time[32];
-    int length = std::snprintf(time, sizeof time, "%02d:%02d:%02d", static_cast<int>(second / 3600),
-                               static_cast<int>(second / 60 % 60), static_cast<int>(second % 60));
+    int length = std::snprintf(time, sizeof time, "%02d:%02d:%02d", local.hour, local.minute, local.second);
     if (ShownTwice(zoneName, moment))
         std::snprintf(time + length, sizeof time - static_cast<size_t>(length), " %c%02d:%02d",
                       zoneMinutes < 0 ? '-' : '+', std::abs(zoneMinutes) / 60, std::abs(zoneMinutes) % 60);

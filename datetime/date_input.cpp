@@ -4,6 +4,7 @@
 #include "datetime/iso_dates.h"
 #include "datetime/time_zones.h"
 #include "platform/calendar.h"
+#include "platform/moment.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
 
@@ -21,7 +22,6 @@ using platform::ComboBoxModel;
 
 constexpr std::string_view kDigits = "0123456789";
 constexpr double kMinutesPerDay = 1440.0;
-constexpr double kSecondsPerDay = 86400.0;
 
 // Workspace texts: the row names at the start of an error message, the reasons, the message title.
 constexpr std::array<int16_t, core::kNumDateRows> kTextRowName{text::kTextWorldDate, text::kText1stBirthdate,
@@ -49,7 +49,7 @@ platform::Result<double> Refused(size_t row, Fault fault, const text::Language& 
 
 // The year of a cleaned year box (digits only) checked against the supported range: the year, or why
 // not. Leading zeros are ignored; a number too long to be a year is too late.
-std::optional<Fault> CheckedYear(const std::string& digits, int32_t& year)
+std::optional<Fault> CheckedYear(const std::string& digits, int64_t& year)
 {
     const size_t first = digits.find_first_not_of('0');
     if (first == std::string::npos)
@@ -154,7 +154,7 @@ platform::Result<double> InputDateToAJDate(DateRows& model, int16_t row, const t
     }
     if (const std::optional<PreciseMoment>& precise = model.preciseMoments[r])
         return platform::Result<double>(precise->moment);
-    return platform::Result<double>(local.value() - zone.SelectedItemData() / kMinutesPerDay - 0.5);
+    return platform::Result<double>(platform::MomentOfLocalDay(local.value(), zone.SelectedItemData() * 60));
 }
 
 platform::Result<double> InputDateToLocalDayNumber(DateRows& model, int16_t row, const text::Language& language)
@@ -165,10 +165,10 @@ platform::Result<double> InputDateToLocalDayNumber(DateRows& model, int16_t row,
     if (!local)
         return local;
     if (const std::optional<PreciseMoment>& precise = model.preciseMoments[static_cast<size_t>(row)]) {
-        const WallTime& wall = precise->local;
-        const int64_t dayNumber = GregorianDayNumber(wall.year, wall.month, wall.day);
-        return platform::Result<double>(static_cast<double>(dayNumber) +
-                                        (wall.hour * 3600.0 + wall.minute * 60.0 + wall.second) / kSecondsPerDay);
+        // The wall clock's whole seconds, its fraction left aside, as the clock's day count.
+        WallTime wall = precise->local;
+        wall.microsecond = 0;
+        return platform::Result<double>(platform::LocalDay(platform::MomentOf(wall, 0), 0));
     }
     return local;
 }
@@ -247,12 +247,12 @@ void SetWorldDateToNow(DateRows& model, const platform::Clock& clock)
             SetPreciseMoment(model, core::kWorldDateRow, std::move(*now));
             return;
         }
-        FillDateRow(model, core::kWorldDateRow, now->moment + now->offsetSeconds / kSecondsPerDay + 0.5, position);
+        FillDateRow(model, core::kWorldDateRow, platform::LocalDay(now->moment, now->offsetSeconds), position);
         return;
     }
     // Without a zone name, back from Universal Time to the computer's wall clock at its standard offset:
     // the integer part is the local day number, the fraction the time after midnight.
-    const double local = CurrentAJDate(clock) + SystemZoneMinutes(clock) / kMinutesPerDay + 0.5;
+    const double local = platform::LocalDay(CurrentAJDate(clock), SystemZoneMinutes(clock) * 60);
     FillDateRow(model, core::kWorldDateRow, local, model.DefaultZoneIndex());
 }
 
@@ -262,7 +262,7 @@ void SetWorldDateTo(DateRows& model, double moment)
     const int16_t selected = model.zoneLists[static_cast<size_t>(core::kWorldDateRow)].ListIndex();
     const int16_t zone = selected > 0 ? selected : model.DefaultZoneIndex();
     const double offset = zone > 0 ? ZoneOffsetMinutes(zone) : model.ComputerZone();
-    FillDateRow(model, core::kWorldDateRow, moment + offset / kMinutesPerDay + 0.5, zone);
+    FillDateRow(model, core::kWorldDateRow, platform::LocalDay(moment, static_cast<int32_t>(offset) * 60), zone);
 }
 
 int16_t NearestZonePosition(int32_t offsetSeconds)
@@ -280,7 +280,7 @@ void SetPreciseMoment(DateRows& model, int16_t row, PreciseMoment precise)
         return;
     // The same instant in the nearest zone of the lists: 14:20 at +5:45 is 14:05 at +5:30, shown as 14:00.
     const int16_t position = NearestZonePosition(precise.offsetSeconds);
-    const double local = precise.moment + ZoneOffsetMinutes(position) / kMinutesPerDay + 0.5;
+    const double local = platform::LocalDay(precise.moment, ZoneOffsetMinutes(position) * 60);
     FillDateRow(model, row, local, position);
     model.preciseMoments[static_cast<size_t>(row)] = std::move(precise);
 }
@@ -331,12 +331,9 @@ std::string TimeOfDayText(double fraction, bool withSeconds)
 {
     if (!(fraction >= 0.0 && fraction < 1.0))
         return "XX:XX:XX";
-    // A hair more, so that a time stored a hair below a whole second is not written a second early.
-    if (fraction > 0.0 && fraction < 0.99999999)
-        fraction += 0.00000001;
-    long seconds = static_cast<long>(fraction * kSecondsPerDay);
-    if (seconds >= 86400)
-        seconds = 86399;
+    // The nearest whole second, as every moment's text takes it; the day's last half second stays in it.
+    const long seconds = std::min(std::lround(std::floor(fraction * platform::kSecondsPerDay + 0.5)),
+                                  static_cast<long>(platform::kSecondsPerDay - 1));
     const int hours = static_cast<int>(seconds / 3600);
     const int minutes = static_cast<int>(seconds / 60 % 60);
     char text[16];

@@ -1,5 +1,7 @@
 #include "datetime/datepr2.h"
 
+#include "text/strings.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -16,7 +18,7 @@ std::string DateText(int32_t jdn, bool abbreviated, int16_t language)
 
     std::string year = std::to_string(date.year);
     if (date.year > 9999 || date.year < -9999)
-        year = platform::SeparateThousands(year, language == kGerman ? '.' : ',');
+        year = text::SeparateThousands(year, language == kGerman ? '.' : ',');
 
     const size_t month = date.month >= 1 && date.month <= 12 ? static_cast<size_t>(date.month) : 0;
     if (language == kGerman) {
@@ -30,7 +32,7 @@ std::string DateText(int32_t jdn, bool abbreviated, int16_t language)
 std::string NumericDateText(const platform::CalendarDate& date)
 {
     char text[48];
-    std::snprintf(text, sizeof text, "%d-%02d-%02d", date.year, date.month, date.day);
+    std::snprintf(text, sizeof text, "%lld-%02d-%02d", static_cast<long long>(date.year), date.month, date.day);
     return text;
 }
 
@@ -40,20 +42,6 @@ std::string WeekdayName(int32_t weekday, int16_t language)
         return {};
     const auto index = static_cast<size_t>(weekday);
     return std::string(language == kGerman ? kWeekdayGerman[index] : kWeekdayEnglish[index]);
-}
-
-int16_t ZoneMinutesFromSecondsWest(int32_t secondsWest)
-{
-    return static_cast<int16_t>(std::nearbyint(-secondsWest / 60.0));
-}
-
-double CurrentAJDate(const platform::Clock& clock)
-{
-    const platform::LocalClockReading now = clock.LocalNow();
-    const int32_t dayNumber = platform::DayNumberOfDate({now.year, now.month, now.day}).value_or(0);
-    const int32_t zone = ZoneMinutesFromSecondsWest(clock.StandardOffsetSecondsWest());
-    const double seconds = now.hour * 3600.0 + now.minute * 60.0 + now.second - zone * 60.0;
-    return dayNumber + seconds / 86400.0 - 0.5;
 }
 
 }  // namespace orvane::datetime

@@ -1,10 +1,8 @@
 #pragma once
 
-// Date texts and the computer's clock as a moment: month and weekday names in English and German,
-// dates written out or numerically, digit grouping, and the present moment.
+// Date texts: month and weekday names in English and German, dates written out or numerically.
 
 #include "platform/calendar.h"
-#include "platform/clock.h"
 
 #include <array>
 #include <cstdint>
@@ -41,14 +39,5 @@ std::string NumericDateText(const platform::CalendarDate& date);
 
 // The weekday's name in `language` (1 German, otherwise English); empty outside 0 … 6.
 std::string WeekdayName(int32_t weekday, int16_t language);
-
-// The computer's standard-time zone in minutes east of Greenwich, from its offset in seconds west,
-// rounded to the nearest minute.
-int16_t ZoneMinutesFromSecondsWest(int32_t secondsWest);
-
-// The present moment as a Julian date: the clock's local date and time, less the computer's
-// standard-time zone. (While summer time is in force the clock runs an hour ahead of standard time, and
-// so does this moment.)
-double CurrentAJDate(const platform::Clock& clock);
 
 }  // namespace orvane::datetime

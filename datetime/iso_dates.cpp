@@ -1,6 +1,7 @@
 #include "datetime/iso_dates.h"
 
 #include "platform/calendar.h"
+#include "platform/moment.h"
 
 #include <date/date.h>
 
@@ -103,25 +104,6 @@ std::optional<int32_t> ParseZone(std::string_view text)
     return SignedOffset(upper);
 }
 
-int64_t GregorianDayNumber(int64_t year, int32_t month, int32_t day)
-{
-    // Whole 400-year cycles (146097 days) keep any year within the calendar types' range.
-    const int64_t cycles = (year >= 0 ? year : year - 399) / 400;
-    const date::year_month_day date{date::year(static_cast<int>(year - cycles * 400)),
-                                    date::month(static_cast<unsigned>(month)), date::day(static_cast<unsigned>(day))};
-    return platform::DayNumber(date::sys_days(date)) + cycles * 146097;
-}
-
-void GregorianDate(int64_t dayNumber, int64_t& year, int32_t& month, int32_t& day)
-{
-    const int64_t fromEpoch = dayNumber - platform::kUnixEpochDayNumber;
-    const int64_t cycles = (fromEpoch >= 0 ? fromEpoch : fromEpoch - 146096) / 146097;
-    const date::year_month_day date{platform::CivilDay(dayNumber - cycles * 146097)};
-    year = static_cast<int>(date.year()) + cycles * 400;
-    month = static_cast<int32_t>(static_cast<unsigned>(date.month()));
-    day = static_cast<int32_t>(static_cast<unsigned>(date.day()));
-}
-
 namespace {
 
 struct IsoDay {
@@ -220,8 +202,8 @@ std::optional<IsoMoment> ParseIsoMoment(std::string_view text, int32_t defaultZo
     }
     if (at != text.size())
         return std::nullopt;
-    result.moment = static_cast<double>(GregorianDayNumber(day->year, day->month, day->day)) - 0.5 +
-                    (seconds - zone * 60.0) / 86400.0;
+    result.moment = platform::DayStart(platform::DayNumberOf({day->year, day->month, day->day})) +
+                    (seconds - zone * 60.0) / platform::kSecondsPerDay;
     return result;
 }
 
@@ -259,20 +241,14 @@ std::optional<TypedDate> ParseTypedDate(std::string_view text)
 
 std::string IsoText(double moment, int32_t zoneMinutes)
 {
-    // Whole seconds first, so that 23:59:59.7 becomes the next day's 00:00:00 rather than 23:59:60.
-    const auto total = static_cast<int64_t>(std::floor((moment + 0.5) * 86400.0 + zoneMinutes * 60 + 0.5));
-    const int64_t dayNumber = total >= 0 ? total / 86400 : -((-total + 86399) / 86400);
-    int64_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    GregorianDate(dayNumber, year, month, day);
+    const platform::WallTime local = platform::WallTimeAt(moment, zoneMinutes * 60);
+    const int64_t year = local.year;
     // Four digits within years 0 … 9999, otherwise a sign and at least four, as ISO 8601 extends them.
     std::string text = year >= 0 && year <= 9999 ? Padded(year, 4)
                                                  : (year < 0 ? "-" : "+") + Padded(year < 0 ? -year : year, 4);
     // Written without a stream: tables of lifetimes and events write hundreds of thousands of these.
-    const int64_t second = total - dayNumber * 86400;
-    text += "-" + Padded(month, 2) + "-" + Padded(day, 2) + "T" + Padded(second / 3600, 2) + ":" +
-            Padded(second / 60 % 60, 2) + ":" + Padded(second % 60, 2);
+    text += "-" + Padded(local.month, 2) + "-" + Padded(local.day, 2) + "T" + Padded(local.hour, 2) + ":" +
+            Padded(local.minute, 2) + ":" + Padded(local.second, 2);
     if (zoneMinutes == 0)
         return text + "Z";
     return text + (zoneMinutes < 0 ? "-" : "+") + Padded(std::abs(zoneMinutes) / 60, 2) + ":" +
@@ -281,35 +257,26 @@ std::string IsoText(double moment, int32_t zoneMinutes)
 
 double OneYearLater(double moment)
 {
-    const double shifted = moment + 0.5;
-    const double dayNumber = std::floor(shifted);
-    int64_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
+    const int64_t dayNumber = platform::DayNumberAt(moment);
+    platform::CalendarDate date = platform::DateOf(dayNumber);
     // 29 February a year on is 1 March.
-    if (month == 2 && day == 29 && DaysIn(year + 1, 2) == 28) {
-        month = 3;
-        day = 1;
-    }
-    return static_cast<double>(GregorianDayNumber(year + 1, month, day)) + (shifted - dayNumber) - 0.5;
+    if (date.month == 2 && date.day == 29 && DaysIn(date.year + 1, 2) == 28)
+        date = {date.year, 3, 1};
+    ++date.year;
+    return static_cast<double>(platform::DayNumberOf(date)) + (moment + 0.5 - static_cast<double>(dayNumber)) - 0.5;
 }
 
 double SteppedMoment(double from, int16_t step, int64_t k)
 {
     if (step < 3)
         return from + static_cast<double>(k) * (step == 0 ? 1.0 / 48 : step == 1 ? 1.0 : 7.0);
-    const double dayNumber = std::floor(from + 0.5);
-    int64_t year = 0;
-    int32_t month = 0;
-    int32_t day = 0;
-    GregorianDate(static_cast<int64_t>(dayNumber), year, month, day);
-    const int64_t months = (year * 12 + month - 1) + k * (step == 3 ? 1 : 12);
+    const int64_t dayNumber = platform::DayNumberAt(from);
+    const platform::CalendarDate date = platform::DateOf(dayNumber);
+    const int64_t months = (date.year * 12 + date.month - 1) + k * (step == 3 ? 1 : 12);
     const int64_t y = months >= 0 ? months / 12 : -((-months + 11) / 12);
     const auto m = static_cast<int32_t>(months - y * 12 + 1);
-    const int64_t first = GregorianDayNumber(y, m, 1);
-    const int64_t length = GregorianDayNumber(y + (m == 12 ? 1 : 0), m == 12 ? 1 : m + 1, 1) - first;
-    return static_cast<double>(first + std::min<int64_t>(day, length) - 1) + (from + 0.5 - dayNumber) - 0.5;
+    const int64_t day = platform::DayNumberOf({y, m, std::min(date.day, DaysIn(y, m))});
+    return static_cast<double>(day) + (from + 0.5 - static_cast<double>(dayNumber)) - 0.5;
 }
 
 }  // namespace orvane::datetime

@@ -4,6 +4,8 @@
 // "2025-01-01T06:30:15+01:00", "…Z", in the proleptic Gregorian calendar as ISO 8601 counts it, and zones
 // given as offsets.
 
+#include "platform/calendar.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -46,9 +48,19 @@ struct TypedDate {
 };
 std::optional<TypedDate> ParseTypedDate(std::string_view text);
 
-// The Julian Day Number of a proleptic Gregorian date, and back.
-int64_t GregorianDayNumber(int64_t year, int32_t month, int32_t day);
-void GregorianDate(int64_t dayNumber, int64_t& year, int32_t& month, int32_t& day);
+// The calendar's day number of a date and the date of a day number, in the form older callers use; new
+// code calls platform::DayNumberOf and platform::DateOf.
+inline int64_t GregorianDayNumber(int64_t year, int32_t month, int32_t day)
+{
+    return platform::DayNumberOf({year, month, day});
+}
+inline void GregorianDate(int64_t dayNumber, int64_t& year, int32_t& month, int32_t& day)
+{
+    const platform::CalendarDate date = platform::DateOf(dayNumber);
+    year = date.year;
+    month = date.month;
+    day = date.day;
+}
 
 // "2025-01-01T06:30:00+01:00" (or "…Z" for zone 0): the moment to the second, rounded, in the zone.
 std::string IsoText(double moment, int32_t zoneMinutes);

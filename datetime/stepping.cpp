@@ -109,22 +109,17 @@ namespace {
 // month lacks becomes its last.
 WallTime ShiftedWallTime(WallTime local, int64_t days, int64_t months)
 {
-    int64_t year = local.year;
-    int32_t month = local.month;
-    int32_t day = local.day;
+    platform::CalendarDate date{local.year, local.month, local.day};
     if (months != 0) {
-        const int64_t count = year * 12 + month - 1 + months;
-        year = count >= 0 ? count / 12 : -((-count + 11) / 12);
-        month = static_cast<int32_t>(count - year * 12 + 1);
-        const int64_t first = GregorianDayNumber(year, month, 1);
-        const int64_t length =
-            GregorianDayNumber(year + (month == 12 ? 1 : 0), month == 12 ? 1 : month + 1, 1) - first;
-        day = static_cast<int32_t>(std::min<int64_t>(day, length));
+        const int64_t count = date.year * 12 + date.month - 1 + months;
+        date.year = count >= 0 ? count / 12 : -((-count + 11) / 12);
+        date.month = static_cast<int32_t>(count - date.year * 12 + 1);
+        date.day = std::min(date.day, platform::DaysInMonth(date.year, date.month));
     }
-    GregorianDate(GregorianDayNumber(year, month, day) + days, year, month, day);
-    local.year = static_cast<int32_t>(year);
-    local.month = month;
-    local.day = day;
+    date = platform::DateOf(platform::DayNumberOf(date) + days);
+    local.year = static_cast<int32_t>(date.year);
+    local.month = date.month;
+    local.day = date.day;
     return local;
 }
 

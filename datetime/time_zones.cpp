@@ -3,7 +3,10 @@
 #include "datetime/datepr2.h"
 #include "datetime/zoned_moments.h"
 
+#include "platform/moment.h"
+
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -102,6 +105,17 @@ void SetSystemZone(DateRows& model, const platform::Clock& clock)
 bool AbbreviationsOnByDefault(int16_t systemZone)
 {
     return systemZone >= kFirstAbbreviatedZone && systemZone <= kLastAbbreviatedZone;
+}
+
+int16_t ZoneMinutesFromSecondsWest(int32_t secondsWest)
+{
+    return static_cast<int16_t>(std::nearbyint(-secondsWest / 60.0));
+}
+
+double CurrentAJDate(const platform::Clock& clock)
+{
+    const int32_t zone = ZoneMinutesFromSecondsWest(clock.StandardOffsetSecondsWest());
+    return platform::MomentOf(clock.LocalNow(), zone * 60);
 }
 
 }  // namespace orvane::datetime

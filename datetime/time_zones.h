@@ -48,4 +48,13 @@ void SetSystemZone(DateRows& model, const platform::Clock& clock);
 // zones from −10:00 to −2:30.
 bool AbbreviationsOnByDefault(int16_t systemZone);
 
+// The computer's standard-time zone in minutes east of Greenwich, from its offset in seconds west,
+// rounded to the nearest minute.
+int16_t ZoneMinutesFromSecondsWest(int32_t secondsWest);
+
+// The present moment as a Julian date: the clock's local date and time, less the computer's
+// standard-time zone. (While summer time is in force the clock runs an hour ahead of standard time, and
+// so does this moment.)
+double CurrentAJDate(const platform::Clock& clock);
+
 }  // namespace orvane::datetime

@@ -125,17 +125,19 @@ void CalendarWriter::Event(const core::Event& event)
         summary = PairSummary(m_words.events[kind], event.body1, *event.aspect, *event.body2);
     } else {
         // A body's own event: the degree crossed or returned to, the latitude or the distance beside it.
-        std::string value;
+        std::string number;  // the value's digits, which the entry's identifier takes too
+        std::string value;   // as the summary shows it: a distance in AU, an angle in degrees
         if (event.value) {
             const bool distance = event.kind == core::EventKind::Perihelion || event.kind == core::EventKind::Aphelion;
-            char number[32];
-            std::snprintf(number, sizeof number, distance ? "%.6f" : "%.2f°",
+            char digits[32];
+            std::snprintf(digits, sizeof digits, distance ? "%.6f" : "%.2f",
                           distance ? *event.value : *event.value * 180.0 / core::kPi);
-            value = number;
+            number = digits;
+            value = distance ? number : number + "°";
         }
         what = body;
         if (event.kind == core::EventKind::Cross || event.kind == core::EventKind::Return)
-            what += "-" + value.substr(0, value.find("°"));
+            what += "-" + number;
         summary = text::ReplacePlaceholders(m_words.events[kind], body, value);
     }
     const std::string uid = text::LowerCase(std::string(core::kEventKindKeys[kind]) + "-" + what) + "-" +

@@ -1,5 +1,6 @@
 #include "display/result_texts.h"
 
+#include "core/modes.h"
 #include "core/patterns.h"
 #include "display/angle_texts.h"
 #include "text/language.h"
@@ -160,6 +161,53 @@ std::string PatternLines(const core::AstroTables& tables, const text::Language& 
         lines += text::kLineBreak;
     }
     return lines;
+}
+
+std::string TitleWithOrbs(const core::OrbTable& orbs, const text::Language& language, const std::string& title,
+                          std::optional<size_t> column, bool addPeriod)
+{
+    double minOrb = orbs.smallestOrb;
+    double maxOrb = orbs.largestOrb;
+    if (column) {
+        minOrb = orbs.smallestOrbOfColumn[*column];
+        maxOrb = orbs.largestOrbOfColumn[*column];
+    }
+    if (orbs.allOrbsEqual) {
+        std::string result = title + "  " + language.Text(text::kTextOrbOf) + " " +
+                             Rad2DegMin(maxOrb, {.omitZeroMinutes = true});
+        if (addPeriod)
+            result += ".";
+        return result;
+    }
+    return title + "  " + language.Text(text::kTextOrbsFrom) + ": " + Rad2DegMin(minOrb, {.omitZeroMinutes = true}) +
+           " " + language.Text(text::kTextOrbsTo) + " " + Rad2DegMin(maxOrb, {.omitZeroMinutes = true});
+}
+
+std::string GridTitle(const core::OrbTable& orbs, const text::Language& language, int16_t mode, bool tableShown,
+                      size_t column)
+{
+    std::string title;
+    bool personal = false;
+    switch (mode) {
+    case core::kModeWorldTransits:
+        if (tableShown) {
+            title = language.Text(text::kTextTitleWorldTable);
+        } else {
+            title = text::Replaced(language.Text(text::kTextTitleWorldChart), " degrees", "°");
+        }
+        break;
+    case core::kModeNatal1:
+        title = language.Text(tableShown ? text::kTextTitleNatal1Table : text::kTextTitleNatal1Chart);
+        break;
+    case core::kModeNatal2:
+        title = language.Text(tableShown ? text::kTextTitleNatal2Table : text::kTextTitleNatal2Chart);
+        break;
+    case core::kModePersonal1: title = language.Text(text::kTextTitlePersonal1); personal = true; break;
+    case core::kModePersonal2: title = language.Text(text::kTextTitlePersonal2); personal = true; break;
+    case core::kModeSynastry: title = language.Text(text::kTextTitleSynastry); personal = true; break;
+    default: return {};
+    }
+    return TitleWithOrbs(orbs, language, title, personal ? std::optional<size_t>(column) : std::nullopt, true);
 }
 
 }  // namespace orvane::display

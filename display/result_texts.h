@@ -7,7 +7,9 @@
 #include "core/vocabulary.h"
 #include "display/grid_model.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -55,5 +57,16 @@ std::string TwoMomentSummary(const core::AstroTables& tables, const text::Langua
 // 1°3')", "Midpoint: Ea-Ma-Ju"), or with `fullNames` only the bodies' names ("Earth-Jupiter-Neptune").
 std::string PatternLines(const core::AstroTables& tables, const text::Language& language,
                          std::span<const core::PatternFound> patterns, bool fullNames);
+
+// `title` with the orbs in force after it: "  Orb of 2°" when every orb is the same (a period after it with
+// `addPeriod`), otherwise "  Orbs from: 1° to 8°"; the orbs of one column of the two-date modes (0 personal
+// transits, 1 synastry) or, without one, of the whole table.
+std::string TitleWithOrbs(const core::OrbTable& orbs, const text::Language& language, const std::string& title,
+                          std::optional<size_t> column, bool addPeriod);
+
+// The title of the grid or chart in `mode` (`tableShown` for the grid), with the orbs of the mode's column
+// (`column`, for the two-date modes) after it; empty for a mode without one.
+std::string GridTitle(const core::OrbTable& orbs, const text::Language& language, int16_t mode, bool tableShown,
+                      size_t column);
 
 }  // namespace orvane::display

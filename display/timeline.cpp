@@ -1,6 +1,7 @@
 #include "display/timeline.h"
 
 #include "datetime/date_input.h"
+#include "platform/moment.h"
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
 #include "display/angle_texts.h"
@@ -19,7 +20,6 @@
 namespace orvane::display {
 namespace {
 
-constexpr double kMinutesPerDay = 1440.0;
 
 using BarKey = std::tuple<core::Body, core::Body, core::Aspect>;  // body1, body2, aspect
 
@@ -41,12 +41,12 @@ unsigned DayOf(const date::year_month_day& date)
 
 double LocalOf(double moment, int16_t zoneMinutes)
 {
-    return moment + zoneMinutes / kMinutesPerDay + 0.5;
+    return platform::LocalDay(moment, zoneMinutes * 60);
 }
 
 double MomentOfLocalDay(int32_t jdn, int16_t zoneMinutes)
 {
-    return jdn - 0.5 - zoneMinutes / kMinutesPerDay;
+    return platform::MomentOfLocalDay(jdn, zoneMinutes * 60);
 }
 
 std::string_view MonthAbbrev(int32_t month, int16_t language)
@@ -299,11 +299,10 @@ std::string MomentText(double moment, int16_t zoneMinutes, int16_t language)
 {
     // Rounded to the second first, as the companion's event lists are, and then shown to the minute: an
     // exact moment at 05:06:59.6 reads 05:07 in both, never a minute early.
-    const auto seconds = static_cast<int64_t>(std::llround(LocalOf(moment, zoneMinutes) * 86400.0));
-    const int64_t day = seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
-    const int64_t inDay = seconds - day * 86400;
+    const platform::WallTime local = platform::WallTimeAt(moment, zoneMinutes * 60);
     char time[8];
-    std::snprintf(time, sizeof time, "%02d:%02d", static_cast<int>(inDay / 3600), static_cast<int>(inDay / 60 % 60));
+    std::snprintf(time, sizeof time, "%02d:%02d", local.hour, local.minute);
+    const int64_t day = platform::DayNumberOf({local.year, local.month, local.day});
     return datetime::DateText(static_cast<int32_t>(day), true, language) + ", " + time;
 }
 

@@ -1,6 +1,7 @@
 #include "display/transit_picture.h"
 
 #include "core/aspects.h"
+#include "platform/moment.h"
 #include "datetime/date_input.h"
 #include "datetime/datepr2.h"
 #include "display/angle_texts.h"
@@ -83,7 +84,7 @@ double ExactLongitude(const core::AstroModule& astro, datetime::DateRows& rows, 
 void SampleCourse(TransitPicture& picture, const core::AstroModule& astro, core::Body p2, double exact, double span,
                   int16_t zoneMinutes)
 {
-    double t = std::trunc(picture.beginning) - zoneMinutes / 1440.0 - 0.5;
+    double t = platform::MomentOfLocalDay(std::trunc(picture.beginning), zoneMinutes * 60);
     for (int k = 0; k < kTransitSamples; ++k) {
         const double d = core::SignedSeparation(astro.HelioLongitude(p2, t), exact);
         if (std::abs(d) <= picture.orb)

@@ -1,6 +1,7 @@
 #include "files/state_file_moments.h"
 
 #include "datetime/date_input.h"
+#include "platform/moment.h"
 #include "datetime/time_zones.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
@@ -79,8 +80,8 @@ platform::Error DamagedLine(const text::Language& language, int16_t number, int 
 std::optional<std::string> Disagreement(datetime::DateRows& rows, int16_t row, const datetime::PreciseMoment& precise,
                                         const text::Language& language)
 {
-    constexpr double kSecondsPerDay = 86400.0;
-    const double localDay = std::floor(precise.moment + precise.offsetSeconds / kSecondsPerDay + 0.5);
+    constexpr double kSecondsPerDay = platform::kSecondsPerDay;
+    const auto localDay = static_cast<double>(platform::DayNumberAt(precise.moment, precise.offsetSeconds));
     if (localDay < datetime::kFirstDayNumber)
         return language.Text(text::kTextTooEarly);
     if (localDay > datetime::kLastDayNumber)
@@ -98,7 +99,7 @@ std::optional<std::string> Disagreement(datetime::DateRows& rows, int16_t row, c
     // The row's instant at its list zone; a row without a zone is read at the moment's offset.
     const int16_t zone = rows.zoneLists[r].ListIndex();
     const int32_t rowOffset = zone > 0 ? datetime::ZoneOffsetMinutes(zone) * 60 : precise.offsetSeconds;
-    const double rowMoment = local.value() - 0.5 - rowOffset / kSecondsPerDay;
+    const double rowMoment = platform::MomentOfLocalDay(local.value(), rowOffset);
     const double slack = kRowSlackSeconds + std::abs(precise.offsetSeconds - rowOffset);
     if (std::abs(rowMoment - precise.moment) * kSecondsPerDay > slack + 1.0)
         return disagrees();

@@ -108,7 +108,7 @@ const SystemClock::Zone& SystemClock::Resolved() const
     return *m_lookup->zone;
 }
 
-LocalClockReading SystemClock::LocalNow() const
+WallTime SystemClock::LocalNow() const
 {
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     const date::local_seconds local{now.time_since_epoch() + Resolved().Offsets(now).first};
@@ -117,7 +117,7 @@ LocalClockReading SystemClock::LocalNow() const
     const date::hh_mm_ss<std::chrono::seconds> time{local - day};
     return {static_cast<int32_t>(date.year()), static_cast<int32_t>(static_cast<unsigned>(date.month())),
             static_cast<int32_t>(static_cast<unsigned>(date.day())), static_cast<int32_t>(time.hours().count()),
-            static_cast<int32_t>(time.minutes().count()), static_cast<int32_t>(time.seconds().count())};
+            static_cast<int32_t>(time.minutes().count()), static_cast<int32_t>(time.seconds().count()), 0};
 }
 
 int32_t SystemClock::StandardOffsetSecondsWest() const

@@ -2,6 +2,8 @@
 
 // The computer's clock and zone, behind an interface so that tests can set the time.
 
+#include "platform/moment.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -10,21 +12,15 @@
 
 namespace orvane::platform {
 
-// The computer's local wall-clock date and time.
-struct LocalClockReading {
-    int32_t year = 2000;
-    int32_t month = 1;
-    int32_t day = 1;
-    int32_t hour = 0;
-    int32_t minute = 0;
-    int32_t second = 0;
-};
+// The computer's local wall-clock date and time is a wall time to the second; the older name stays for
+// the callers that still use it.
+using LocalClockReading = WallTime;
 
 class Clock {
 public:
     virtual ~Clock() = default;
     // The local date and time as the computer's clock shows it (summer time included when in force).
-    virtual LocalClockReading LocalNow() const = 0;
+    virtual WallTime LocalNow() const = 0;
     // The computer's standard-time offset in seconds west of Greenwich (no summer time).
     virtual int32_t StandardOffsetSecondsWest() const = 0;
     // The computer's zone as the tz database names it ("Europe/Berlin"); empty when it names none.
@@ -59,7 +55,7 @@ public:
     // The zone that a TZ variable holding `tz` would name (nothing: unset).
     explicit SystemClock(std::optional<std::string> tz);
 
-    LocalClockReading LocalNow() const override;
+    WallTime LocalNow() const override;
     int32_t StandardOffsetSecondsWest() const override;
     std::string ZoneName() const override;
     std::optional<int32_t> RuleOffsetNow() const override;
@@ -77,20 +73,20 @@ private:
 // A clock that always shows what a test set.
 class FixedClock final : public Clock {
 public:
-    explicit FixedClock(LocalClockReading reading, int32_t offsetSecondsWest = 0)
+    explicit FixedClock(WallTime reading, int32_t offsetSecondsWest = 0)
         : m_reading(reading), m_offsetSecondsWest(offsetSecondsWest)
     {
     }
-    LocalClockReading LocalNow() const override { return m_reading; }
+    WallTime LocalNow() const override { return m_reading; }
     int32_t StandardOffsetSecondsWest() const override { return m_offsetSecondsWest; }
     std::string ZoneName() const override { return m_zoneName; }
     std::shared_ptr<const Clock> Copy() const override { return std::make_shared<FixedClock>(*this); }
     void SetZoneName(std::string name) { m_zoneName = std::move(name); }
-    void Set(LocalClockReading reading) { m_reading = reading; }
+    void Set(WallTime reading) { m_reading = reading; }
     void SetOffset(int32_t offsetSecondsWest) { m_offsetSecondsWest = offsetSecondsWest; }
 
 private:
-    LocalClockReading m_reading;
+    WallTime m_reading;
     int32_t m_offsetSecondsWest;
     std::string m_zoneName;
 };

@@ -42,7 +42,7 @@ std::string NumberInWords(int32_t n, bool german)
             return unitsWord + " und " + text::LowerCase(tensWord);
         return tensWord + " " + text::LowerCase(unitsWord);
     }
-    return platform::SeparateThousands(std::to_string(n), german ? '.' : ',');
+    return text::SeparateThousands(std::to_string(n), german ? '.' : ',');
 }
 
 }  // namespace orvane::reports

@@ -1,5 +1,6 @@
 #include "text/strings.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace orvane::text {
@@ -119,6 +120,21 @@ double Val(std::string_view text)
     double value = 0.0;
     std::from_chars(number.data() + start, number.data() + number.size(), value);
     return negative ? -value : value;
+}
+
+std::string SeparateThousands(std::string_view number, char separator)
+{
+    const size_t sign = !number.empty() && (number[0] == '-' || number[0] == '+') ? 1 : 0;
+    const std::string_view digits = number.substr(sign);
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::string(number);
+    std::string separated(number.substr(0, sign));
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            separated += separator;
+        separated += digits[i];
+    }
+    return separated;
 }
 
 }  // namespace orvane::text

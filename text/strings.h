@@ -29,4 +29,8 @@ std::string PadRight(std::string_view text, size_t width);
 // text without digits reads 0.
 double Val(std::string_view text);
 
+// The digits of `number` (an optional sign, then digits) with `separator` between groups of three digits;
+// any other text is returned as it is.
+std::string SeparateThousands(std::string_view number, char separator);
+
 }  // namespace orvane::text

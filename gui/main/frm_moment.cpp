@@ -226,8 +226,8 @@ void frmMoment::Entry_Change()
 
 void frmMoment::cmdOK_Click()
 {
-    if (const std::optional<platform::Message> refusal = m_model.Accept(m_program)) {
-        m_boxes.Show(*refusal);
+    if (const platform::Result<void> accepted = m_model.Accept(m_program); !accepted) {
+        m_boxes.Show(accepted.error());
         return;
     }
     hide();

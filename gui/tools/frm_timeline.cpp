@@ -1,6 +1,7 @@
 #include "gui/tools/frm_timeline.h"
 
 #include "datetime/date_input.h"
+#include "platform/moment.h"
 #include "datetime/time_zones.h"
 #include "display/calendar_file.h"
 #include "display/timeline_placement.h"
@@ -37,7 +38,6 @@ namespace orvane::gui {
 namespace {
 
 
-constexpr double kMinutesPerDay = 1440.0;
 constexpr std::array<int, 7> kSpanMonths{1, 3, 6, 12, 24, 60, 120};
 constexpr std::array<int16_t, 7> kSpanTexts{text::kTextTimelineOneMonth,  text::kTextTimelineThreeMonths,
                                             text::kTextTimelineSixMonths, text::kTextTimelineOneYear,
@@ -233,7 +233,7 @@ double frmTimeline::StartMoment() const
     if (const std::optional<double> world = WorldMoment(m_program))
         return *world;
     const double first = m_program.main.moments[static_cast<size_t>(core::kFirstBirthdateRow)];
-    return first > 0.0 ? first : 2451545.0;
+    return first > 0.0 ? first : platform::kJ2000;
 }
 
 int16_t frmTimeline::ZoneMinutes() const
@@ -245,7 +245,7 @@ void frmTimeline::ShowTimeline()
 {
     SetLanguageDependentText();
     // The span begins at the start of the world date's local day.
-    const double local = StartMoment() + ZoneMinutes() / kMinutesPerDay + 0.5;
+    const double local = platform::LocalDay(StartMoment(), ZoneMinutes() * 60);
     m_syncing = true;
     dtpFrom->setDate(QDate::fromJulianDay(static_cast<qint64>(std::floor(local))));
     cboSpan->setCurrentIndex(kDefaultSpan);
@@ -277,9 +277,9 @@ void frmTimeline::PlaceBesideMainWindow()
 
 void frmTimeline::Rebuild()
 {
-    const double from = static_cast<double>(dtpFrom->date().toJulianDay()) - 0.5 - ZoneMinutes() / kMinutesPerDay;
+    const double from = platform::MomentOfLocalDay(static_cast<double>(dtpFrom->date().toJulianDay()), ZoneMinutes() * 60);
     const QDate end = dtpFrom->date().addMonths(kSpanMonths.at(static_cast<size_t>(std::max(0, cboSpan->currentIndex()))));
-    const double to = static_cast<double>(end.toJulianDay()) - 0.5 - ZoneMinutes() / kMinutesPerDay;
+    const double to = platform::MomentOfLocalDay(static_cast<double>(end.toJulianDay()), ZoneMinutes() * 60);
     const app::MainModel& main = m_program.main;
     if (ModeDatesValid(main))
         m_all = display::BuildTimeline(m_program.astro, main.currentMode, main.moments, from, to, Choice());
@@ -378,24 +378,27 @@ void frmTimeline::picTimeline_Click(double moment)
     emit worldDateSet(outcome);
 }
 
-bool frmTimeline::SaveExport(const std::string& path, std::string_view content)
+platform::Result<void> frmTimeline::SaveExport(const std::string& path, std::string_view content)
 {
-    bool diskFull = false;
-    const platform::Result<void> saved =
-        platform::SaveFile(path, content, [&diskFull](platform::SaveFault fault, const std::string&, const std::string& why) {
-            diskFull = fault == platform::SaveFault::DiskFull;
-            return platform::Message::Exclamation("", why);
-        }, platform::NewFileAccess::UserUmask);
-    const int16_t number = saved.ok() ? text::kTextTimelineSaved
-                           : diskFull ? text::kTextTimelineDiskFull
-                                      : text::kTextTimelineNotWritable;
-    const std::string message = m_program.language.Text(number) + text::kLineBreak + path;
-    m_boxes.Show(saved.ok() ? platform::Message::Information(windowTitle().toStdString(), message)
-                            : platform::Message::Exclamation(windowTitle().toStdString(), message));
-    return saved.ok();
+    const platform::Result<void> saved = platform::SaveFile(
+        path, content,
+        [](platform::SaveFault, const std::string&, const std::string& why) { return platform::Message::Exclamation("", why); },
+        platform::NewFileAccess::UserUmask);
+    const std::string title = windowTitle().toStdString();
+    if (saved) {
+        m_boxes.Show(platform::Message::Information(
+            title, m_program.language.Text(text::kTextTimelineSaved) + text::kLineBreak + path));
+        return saved;
+    }
+    const int16_t number =
+        saved.code() == platform::ErrorCode::DiskFull ? text::kTextTimelineDiskFull : text::kTextTimelineNotWritable;
+    const platform::Error refused{saved.code(), platform::Message::Exclamation(
+                                                    title, m_program.language.Text(number) + text::kLineBreak + path)};
+    m_boxes.Show(refused.message);
+    return platform::Result<void>(refused);
 }
 
-bool frmTimeline::ExportPng(const std::string& path)
+platform::Result<void> frmTimeline::ExportPng(const std::string& path)
 {
     const QImage image = picTimeline->WholeImage(std::max(picTimeline->width(), 1200));
     QByteArray png;
@@ -405,15 +408,14 @@ bool frmTimeline::ExportPng(const std::string& path)
     return SaveExport(path, std::string_view(png.constData(), static_cast<size_t>(png.size())));
 }
 
-bool frmTimeline::ExportCsv(const std::string& path)
+platform::Result<void> frmTimeline::ExportCsv(const std::string& path)
 {
     return SaveExport(path, display::TimelineCsv(m_program.astro.tables, m_timeline));
 }
 
-bool frmTimeline::ExportCalendar(const std::string& path)
+platform::Result<void> frmTimeline::ExportCalendar(const std::string& path)
 {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const double stamp = 2440587.5 + std::chrono::duration<double>(now).count() / 86400.0;
+    const double stamp = platform::MomentOf(std::chrono::system_clock::now());
     const display::CalendarWords words = display::CalendarWordsOf(m_program.language);
     return SaveExport(path, display::TimelineCalendar(m_program.astro.tables, words, m_timeline, stamp));
 }
@@ -423,7 +425,7 @@ void frmTimeline::cmdExportPng_Click()
     const QString filter = Q(m_program.language.Text(text::kTextTimelinePngFilter)) + QStringLiteral(" (*.png)");
     const QString path = AskSaveFileName(this, cmdExportPng->text(), filter, QStringLiteral("png"));
     if (!path.isEmpty())
-        ExportPng(path.toStdString());
+        static_cast<void>(ExportPng(path.toStdString()));  // the window has shown what happened
 }
 
 void frmTimeline::cmdExportCsv_Click()
@@ -433,9 +435,9 @@ void frmTimeline::cmdExportCsv_Click()
                            Q(m_program.language.Text(text::kTextTimelineIcsFilter)) + QStringLiteral(" (*.ics)");
     const QString path = AskSaveFileName(this, cmdExportCsv->text(), filter, QStringLiteral("csv"));
     if (path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive))
-        ExportCalendar(path.toStdString());
+        static_cast<void>(ExportCalendar(path.toStdString()));  // shown by the window
     else if (!path.isEmpty())
-        ExportCsv(path.toStdString());
+        static_cast<void>(ExportCsv(path.toStdString()));  // shown by the window
 }
 
 }  // namespace orvane::gui

@@ -18,6 +18,7 @@
 #include "gui/display/timeline_painter.h"
 #include "gui/platform/picture_output.h"
 #include "platform/message.h"
+#include "platform/result.h"
 
 #include <QDialog>
 #include <QPoint>
@@ -126,11 +127,12 @@ public:
     const std::vector<display::PatternLane>& Lanes() const { return m_lanes; }
     TimelineCanvas& Canvas() { return *picTimeline; }
 
-    // The exports once a file is chosen; each shows its message and returns whether the file was written.
-    bool ExportPng(const std::string& path);
-    bool ExportCsv(const std::string& path);
+    // The exports once a file is chosen; each shows its message and returns it when the file was not
+    // written, with its code (the disk full, the file not writable).
+    platform::Result<void> ExportPng(const std::string& path);
+    platform::Result<void> ExportCsv(const std::string& path);
     // The bars' entries, exact moments and exits and the bars themselves as an iCalendar file.
-    bool ExportCalendar(const std::string& path);
+    platform::Result<void> ExportCalendar(const std::string& path);
 
     // ----- Handlers (slots named as the window's controls) ----------------------------------------------
     void dtpFrom_Change();
@@ -167,8 +169,8 @@ private:
     // room) or below it, within the screen's available area.
     void PlaceBesideMainWindow();
     // Writes an export's bytes and shows the message: the file saved, the disk full, or its folder
-    // cannot be written to. Whether the file was written.
-    bool SaveExport(const std::string& path, std::string_view content);
+    // cannot be written to. The failure shown, when there is one.
+    platform::Result<void> SaveExport(const std::string& path, std::string_view content);
     int16_t ZoneMinutes() const;
     // The world date shown in the main window, or (where it does not convert) the first birthdate's.
     double StartMoment() const;

@@ -27,17 +27,22 @@ constexpr int kCaptionMargin = 2;  // pixels of black ground left and right of a
 
 }  // namespace
 
-bool WriteImageFile(const QImage& image, const std::string& path, const char* format)
+platform::Result<void> WriteImageFile(const QImage& image, const std::string& path, const char* format)
 {
+    const auto refused = [](const QString& why) {
+        return platform::Result<void>(platform::ErrorCode::Unwritable, platform::Message::Exclamation("", why.toStdString()));
+    };
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return refused(file.errorString());
     QImageWriter writer(&file, format);
     if (!writer.write(image)) {
         file.cancelWriting();
-        return false;
+        return refused(writer.errorString());
     }
-    return file.commit();
+    if (!file.commit())
+        return refused(file.errorString());
+    return {};
 }
 
 void DrawChartCaption(QPainter& painter, const app::Workspace& program, int width)
@@ -102,7 +107,7 @@ platform::Message SaveChartImage(const app::Workspace& program, const QImage& im
     const std::string title = language.Text(text::kTextSaveChartAs);
     const std::string pngFileName = files::PngFileName(chosenFileName);
     const std::string bitmap = files::BitmapFileName(pngFileName);
-    if (!WriteImageFile(image, bitmap, "BMP"))
+    if (!WriteImageFile(image, bitmap, "BMP").ok())
         return platform::Message::Exclamation(title, language.Text(text::kTextChartNotWritable) + text::kLineBreak + bitmap);
     if (ConvertGraphicsFile(bitmap, pngFileName, true, true).ok())
         return platform::Message::Information(title, language.Text(text::kTextChartSaved) + text::kLineBreak + pngFileName);

@@ -7,6 +7,7 @@
 #include "gui/display/chart_painter.h"
 #include "gui/platform/picture_output.h"
 #include "platform/message.h"
+#include "platform/result.h"
 
 #include <QImage>
 
@@ -17,8 +18,9 @@ class QPainter;
 namespace orvane::gui {
 
 // Writes `image` in `format` ("BMP", "PNG") through a temporary file that becomes `path` only when it is
-// complete, so that a folder that cannot be written to is left without any file. False on failure.
-bool WriteImageFile(const QImage& image, const std::string& path, const char* format);
+// complete, so that a folder that cannot be written to is left without any file. On failure the
+// system's reason, coded Unwritable.
+platform::Result<void> WriteImageFile(const QImage& image, const std::string& path, const char* format);
 
 // The title block (grey) and the caption lines (blue) of the chart's mode, printed over a chart `width`
 // pixels wide.

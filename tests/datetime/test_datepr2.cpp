@@ -1,4 +1,5 @@
 #include "datetime/datepr2.h"
+#include "datetime/time_zones.h"
 
 #include <gtest/gtest.h>
 

@@ -65,7 +65,7 @@ TEST(Stepping, EveryDayOfTheProgramsYears)
     const int32_t last = *platform::DayNumberOfDate({2799, 12, 31});
     const auto dateOf = [](int64_t jdn, int16_t h) {
         const platform::CalendarDate date = *platform::DateOfDayNumber(jdn);
-        return StepDate{h, static_cast<int16_t>(date.month), static_cast<int16_t>(date.day), date.year};
+        return StepDate{h, static_cast<int16_t>(date.month), static_cast<int16_t>(date.day), static_cast<int32_t>(date.year)};
     };
     int failures = 0;
     for (int32_t jdn = first + 7; jdn <= last - 7 && failures < 5; ++jdn) {

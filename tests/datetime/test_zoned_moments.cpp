@@ -1,4 +1,5 @@
 #include "datetime/date_input.h"
+#include "datetime/iso_dates.h"
 #include "datetime/stepping.h"
 #include "datetime/time_zones.h"
 #include "datetime/zoned_moments.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -142,6 +144,18 @@ TEST(ZonedMoments, FractionsAndLeapSecondsAsGiven)
         EXPECT_EQ(PreciseMomentLabel(read, English()), c.label);
         EXPECT_NEAR(read.moment, c.ut, 1e-9) << c.text;
     }
+}
+
+// A moment six tenths of a second past a whole second is the next second in every text that shows
+// seconds: the ISO text, a precise moment's wall clock and a date row's time of day.
+TEST(ZonedMoments, OneSecondInEveryText)
+{
+    const double moment = Ut(1978, 3, 14, 5, 30) + 15.6 / 86400;
+    EXPECT_EQ(IsoText(moment, 60), "1978-03-14T06:30:16+01:00");
+    EXPECT_EQ(WallTimeIso(MomentInZone(moment, MomentZone::Fixed(3600), English()).value().local),
+              "1978-03-14T06:30:16");
+    const double local = platform::LocalDay(moment, 3600);
+    EXPECT_EQ(TimeOfDayText(local - std::floor(local), true), "06:30:16");
 }
 
 // A precise moment steps in its zone's wall clock, and by half an hour of Universal Time.

@@ -181,10 +181,12 @@ private slots:
                               Case{dir.filePath("t.ics"), 'i', true}, Case{dir.filePath("no/t.png"), 'p', false},
                               Case{dir.filePath("no/t.csv"), 'c', false}, Case{dir.filePath("no/t.ics"), 'i', false}}) {
             const std::string path = c.path.toStdString();
-            const bool written = c.kind == 'p'   ? timeline->ExportPng(path)
-                                 : c.kind == 'c' ? timeline->ExportCsv(path)
-                                                 : timeline->ExportCalendar(path);
-            QCOMPARE(written, c.written);
+            const platform::Result<void> written = c.kind == 'p'   ? timeline->ExportPng(path)
+                                                   : c.kind == 'c' ? timeline->ExportCsv(path)
+                                                                   : timeline->ExportCalendar(path);
+            QCOMPARE(written.ok(), c.written);
+            if (!c.written)
+                QCOMPARE(written.code(), platform::ErrorCode::Unwritable);
             QCOMPARE(QFile::exists(c.path), c.written);
             QCOMPARE(boxes.shown.back().icon, c.written ? platform::Icon::Information : platform::Icon::Exclamation);
         }

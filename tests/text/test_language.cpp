@@ -1,4 +1,5 @@
 #include "text/language.h"
+#include "text/strings.h"
 #include "text/text_numbers.h"
 
 #include "tests/support/temp_folder.h"
@@ -90,6 +91,14 @@ TEST(LanguageLoading, FaultsAtAnyLineAndMissingTexts)
     const int16_t required[] = {5, 9};
     EXPECT_EQ(load("5|0|A\n5|1|B\n9|0|C\n", required), "Missing text 9 (German) in the program text." + file);
     EXPECT_EQ(load("5|0|A\n5|1|B\n9|0|C\n9|1|D\n", required), "");
+}
+
+TEST(SeparateThousands, GroupsOfThreeDigitsOnlyInNumbers)
+{
+    const std::pair<const char*, const char*> groups[] = {{"12345", "12,345"}, {"999", "999"},   {"1000", "1,000"},
+                                                          {"", ""},           {"12a45", "12a45"}, {"-10000", "-10.000"}};
+    for (const auto& [number, separated] : groups)
+        EXPECT_EQ(SeparateThousands(number, number[0] == '-' ? '.' : ','), separated) << number;
 }
 
 }  // namespace
