@@ -34,6 +34,8 @@ std::string ChartsPath(const char* orvaneCharts, const char* xdgDataHome, const 
 // ChartsPath from the process's environment.
 std::string DefaultChartsPath();
 
+struct StoreConnection;  // the open file, inside the store
+
 // What AddMany did: how many charts were added and how many were left out as already present.
 struct AddedCount {
     std::size_t added = 0;
@@ -92,9 +94,8 @@ public:
     platform::Result<AddedCount> AddMany(const std::vector<ChartRecord>& charts);
 
 private:
-    struct Connection;
-    explicit ChartStore(std::unique_ptr<Connection> connection);
-    std::unique_ptr<Connection> m_connection;
+    explicit ChartStore(std::unique_ptr<StoreConnection> connection);
+    std::unique_ptr<StoreConnection> m_connection;
 };
 
 }  // namespace orvane::charts

@@ -530,4 +530,17 @@ inline constexpr int16_t kTextColumnTightestOrb = 2318;
 inline constexpr int16_t kTextNatalBody = 2319;                 // "natal [r1]": a personal transit's natal body
 inline constexpr int16_t kTextRolesNeedPersonal = 2320;         // --transiting/--natal outside personal transits
 
+// The chart library.
+inline constexpr int16_t kTextChartsNotLibrary = 2460;         // the file [r1] is not Orvane's chart library
+inline constexpr int16_t kTextChartsDamaged = 2461;            // [r1] the file
+inline constexpr int16_t kTextChartsNewer = 2462;              // [r1] the file, [r2] its schema, [r3] the newest this program reads
+inline constexpr int16_t kTextChartsCannotOpen = 2463;         // [r1] the file, [r2] the system's reason
+inline constexpr int16_t kTextChartsFailed = 2464;             // [r1] the file, [r2] SQLite's reason
+inline constexpr int16_t kTextChartUnknownName = 2465;         // [r1] the name typed
+inline constexpr int16_t kTextChartAmbiguousName = 2466;       // [r1] the name typed, [r2] the candidates
+inline constexpr int16_t kTextChartNoSuchId = 2467;            // [r1] the chart's number
+inline constexpr int16_t kTextChartNeedsName = 2468;
+inline constexpr int16_t kTextChartTagLineBreak = 2469;        // [r1] the tag
+inline constexpr int16_t kTextChartAlreadyPresent = 2470;      // [r1] the chart's full name
+
 }  // namespace orvane::text
