@@ -69,6 +69,9 @@ public:
                " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli state [STATE] [--date DATE] [--birth DATE] [--birth2 DATE] [--mode MODE]"
                " --output FILE.qvs\n"
+               "  or:  orvane-cli charts list [--search Q] | show NAME | add --name N --birth DATE [--first F]"
+               " [--kind K] [--place P] [--lat L --lon L] [--source S] [--reliability R] [--notes T] [--tag T ...]"
+               " | edit NAME [the same options] | remove NAME [--charts FILE] [--format text|csv|json]\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };
@@ -138,6 +141,7 @@ public:
         AddAspectsCommand(*this, m_line);
         AddCycles();
         AddStateCommand(*this, m_line);
+        AddChartsCommand(*this, m_line);
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
@@ -607,6 +611,11 @@ private:
             return std::nullopt;
         if (m_line.command == "state")
             return m_line.output.empty() ? Usage(text::kTextStateNeedsOutput, {}) : std::optional<int>();
+        if (m_line.command == "charts") {
+            if (const std::optional<std::string> mistake = ChartOptionsMistake(m_line))
+                return Mistake(*mistake);
+            return std::nullopt;
+        }
         if (m_line.command == "cycles") {
             if (const std::optional<std::string> mistake = CycleBodiesMistake(m_line))
                 return Mistake(*mistake);

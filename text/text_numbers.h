@@ -542,5 +542,25 @@ inline constexpr int16_t kTextChartNoSuchId = 2467;            // [r1] the chart
 inline constexpr int16_t kTextChartNeedsName = 2468;
 inline constexpr int16_t kTextChartTagLineBreak = 2469;        // [r1] the tag
 inline constexpr int16_t kTextChartAlreadyPresent = 2470;      // [r1] the chart's full name
+inline constexpr int16_t kTextChartNeedsZone = 2471;           // [r1] the date typed
+inline constexpr int16_t kTextChartAdded = 2472;               // [r1] the chart's full name, [r2] the library
+inline constexpr int16_t kTextChartChanged = 2473;             // [r1] the chart's full name
+inline constexpr int16_t kTextChartRemoved = 2474;             // [r1] the chart's full name
+inline constexpr int16_t kTextChartNoLibrary = 2475;           // [r1] the name typed, [r2] the library
+inline constexpr int16_t kTextChartLabelName = 2476;
+inline constexpr int16_t kTextChartLabelFirstName = 2477;
+inline constexpr int16_t kTextChartLabelKind = 2478;
+inline constexpr int16_t kTextChartLabelMoment = 2479;
+inline constexpr int16_t kTextChartLabelUt = 2480;
+inline constexpr int16_t kTextChartLabelPlace = 2481;
+inline constexpr int16_t kTextChartLabelCoordinates = 2482;
+inline constexpr int16_t kTextChartLabelSource = 2483;
+inline constexpr int16_t kTextChartLabelReliability = 2484;
+inline constexpr int16_t kTextChartLabelNotes = 2485;
+inline constexpr int16_t kTextChartLabelTags = 2486;
+inline constexpr int16_t kTextChartLabelCreated = 2487;
+inline constexpr int16_t kTextChartLabelChanged = 2488;
+inline constexpr int16_t kTextChartTimeUnknown = 2489;
+inline constexpr int16_t kTextChartCount = 2490;               // [r1] how many charts
 
 }  // namespace orvane::text
