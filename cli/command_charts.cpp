@@ -8,7 +8,6 @@
 #include "datetime/iso_dates.h"
 #include "datetime/zoned_moments.h"
 #include "display/machine_formats.h"
-
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
