@@ -530,4 +530,7 @@ inline constexpr int16_t kTextColumnTightestOrb = 2318;
 inline constexpr int16_t kTextNatalBody = 2319;                 // "natal [r1]": a personal transit's natal body
 inline constexpr int16_t kTextRolesNeedPersonal = 2320;         // --transiting/--natal outside personal transits
 
+// ----- The atlas ---------------------------------------------------------------------------------------
+inline constexpr int16_t kTextPlaceInSeveralZones = 2321;  // a zone field's place name with several zones
+
 }  // namespace orvane::text
