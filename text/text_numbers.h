@@ -533,4 +533,17 @@ inline constexpr int16_t kTextRolesNeedPersonal = 2320;         // --transiting/
 // ----- The atlas ---------------------------------------------------------------------------------------
 inline constexpr int16_t kTextPlaceInSeveralZones = 2321;  // a zone field's place name with several zones
 
+// ----- Chart exchange: why a record of an AAF or CSV file is left out ------------------------------------
+inline constexpr int16_t kTextAafOutsideRecord = 2322;   // a chunk or text before the first #A93
+inline constexpr int16_t kTextAafFieldCount = 2323;      // "#A93 has 6 fields instead of 7"
+inline constexpr int16_t kTextAafBadField = 2324;        // "#B93, field 2: 48x24"
+inline constexpr int16_t kTextAafTwice = 2325;           // a chunk a record may have once, twice
+inline constexpr int16_t kTextAafNoMoment = 2326;        // neither a date nor a Julian day
+inline constexpr int16_t kTextAafNoZone = 2327;          // neither a zone difference nor a place of the atlas
+inline constexpr int16_t kTextAafNotAChunk = 2328;       // a line beginning with # that is no chunk
+inline constexpr int16_t kTextCsvHeader = 2329;          // the CSV file's first line is not the header
+inline constexpr int16_t kTextCsvColumnCount = 2330;     // "14 columns instead of 15"
+inline constexpr int16_t kTextCsvOpenQuote = 2331;       // a quoted field not closed
+inline constexpr int16_t kTextCsvBadField = 2332;        // "column latitude: 95.5"
+
 }  // namespace orvane::text
