@@ -1,6 +1,9 @@
 #include "cli/command_charts.h"
 
 #include "app/chart_names.h"
+#include "atlas/atlas.h"
+#include "charts/aaf.h"
+#include "charts/chart_csv.h"
 #include "charts/chart_store.h"
 #include "cli/cli.h"
 #include "cli/tables.h"
@@ -8,6 +11,7 @@
 #include "datetime/iso_dates.h"
 #include "datetime/zoned_moments.h"
 #include "display/machine_formats.h"
+#include "platform/saved_file.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
@@ -15,8 +19,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <ostream>
+#include <sstream>
 
 namespace orvane::cli {
 namespace {
@@ -167,28 +175,45 @@ void WriteChart(std::ostream& out, TableFormat format, const ChartRecord& chart,
             out << language.Text(label) << ": " << ConsoleText(value) << '\n';
 }
 
-// The moment of --birth, which must carry its zone: the library keeps when and where a chart was cast, and
-// UT taken for a forgotten zone would be an error saved for good.
-platform::Result<datetime::PreciseMoment> TypedMoment(const std::string& typed, const text::Language& language)
+// The moment of --birth. Without a zone in it, the zone of --place in the atlas (whose coordinates,
+// region and country then fill what was not typed); without either it is refused: the library keeps when
+// and where a chart was cast, and UT taken for a forgotten zone would be an error saved for good.
+platform::Result<datetime::PreciseMoment> TypedMoment(const std::string& typed, ChartRecord& chart,
+                                                      const ChartOptions& options, const text::Language& language)
 {
-    const auto read = [&](int32_t offset) {
-        return datetime::ParsePreciseMoment(typed, datetime::MomentZone::Fixed(offset), language);
+    using Moment = platform::Result<datetime::PreciseMoment>;
+    const auto read = [&](const datetime::MomentZone& zone) {
+        return datetime::ParsePreciseMoment(typed, zone, language);
     };
-    platform::Result<datetime::PreciseMoment> moment = read(0);
-    const platform::Result<datetime::PreciseMoment> east = read(3600);
-    if (moment && east && moment.value().moment != east.value().moment)
-        return platform::Result<datetime::PreciseMoment>(
-            platform::ErrorCode::InvalidInput,
-            platform::Message::Exclamation("", language.TextWithReplacements(text::kTextChartNeedsZone,
-                                                                             EchoedValue(typed))));
-    return moment;
+    Moment moment = read(datetime::MomentZone::Fixed(0));
+    const Moment east = read(datetime::MomentZone::Fixed(3600));
+    if (!moment || !east || moment.value().moment == east.value().moment)
+        return moment;
+    if (!options.place)
+        return Moment(platform::ErrorCode::InvalidInput,
+                      platform::Message::Exclamation(
+                          "", language.TextWithReplacements(text::kTextChartNeedsZone, EchoedValue(typed))));
+    const atlas::AtlasPlace* place = atlas::Atlas::Shared().Resolve(*options.place);
+    if (place == nullptr)
+        return Moment(platform::ErrorCode::InvalidInput,
+                      platform::Message::Exclamation("", language.TextWithReplacements(text::kTextChartPlaceUnknown,
+                                                                                       EchoedValue(*options.place))));
+    if (!options.latitude && !options.longitude) {
+        chart.place.latitude = place->latitude;
+        chart.place.longitude = place->longitude;
+    }
+    if (!options.region)
+        chart.place.region = place->region;
+    if (!options.country)
+        chart.place.countryCode = place->countryCode;
+    return read(datetime::MomentZone::Named(place->zone));
 }
 
 // `chart` with every field the command line typed; the refusal of a moment without its zone.
 platform::Result<ChartRecord> WithOptions(ChartRecord chart, const ChartOptions& typed, const text::Language& language)
 {
     if (typed.birth) {
-        const platform::Result<datetime::PreciseMoment> moment = TypedMoment(*typed.birth, language);
+        const platform::Result<datetime::PreciseMoment> moment = TypedMoment(*typed.birth, chart, typed, language);
         if (!moment)
             return platform::Result<ChartRecord>(moment.failure());
         chart.moment = moment.value();
@@ -246,6 +271,73 @@ int ChangeLibrary(charts::ChartStore& store, const CommandLine& line, std::ostre
     return kExitSuccess;
 }
 
+TableFormat TableFormatOf(const std::string& format)
+{
+    return format == "csv" ? TableFormat::Csv : format == "json" ? TableFormat::Json : TableFormat::Text;
+}
+
+// charts import FILE: the AAF or CSV file's charts added in one transaction, each skipped record said on
+// `err` by its line, and the counts on `out`.
+int ImportCharts(charts::ChartStore& store, const CommandLine& line, std::ostream& out, std::ostream& err)
+{
+    const text::Language& language = OwnLanguage(line.language);
+    const std::string& file = line.charts.target;
+    std::ifstream input(file, std::ios::binary);
+    std::ostringstream bytes;
+    if (!(bytes << input.rdbuf())) {
+        err << language.TextWithReplacements(text::kTextChartsCannotOpen, EchoedValue(file), std::strerror(errno))
+            << '\n';
+        return kExitBadInput;
+    }
+    const bool csv = line.charts.format == "csv" ||
+                     (line.charts.format.empty() && text::LowerCase(file).ends_with(".csv"));
+    const charts::ExchangeReading reading =
+        csv ? charts::ReadChartCsv(bytes.str(), language) : charts::ReadAaf(bytes.str(), language);
+    for (const charts::SkippedRecord& skipped : reading.skipped)
+        err << ConsoleText(language.TextWithReplacements(text::kTextChartSkippedLine, std::to_string(skipped.line),
+                                                         skipped.reason))
+            << '\n';
+    const platform::Result<charts::AddedCount> added = store.AddMany(reading.records);
+    if (!added)
+        return Refuse(err, added.failure());
+    out << language.TextWithReplacements(text::kTextChartsImported,
+                                         std::to_string(reading.records.size() + reading.skipped.size()),
+                                         std::to_string(added.value().added), std::to_string(reading.skipped.size()),
+                                         std::to_string(added.value().present))
+        << '\n';
+    return kExitSuccess;
+}
+
+// charts export: every chart as AAF (the default), CSV or JSON, to --output or standard output.
+int ExportCharts(charts::ChartStore& store, const CommandLine& line, std::ostream& out, std::ostream& err)
+{
+    const text::Language& language = OwnLanguage(line.language);
+    const platform::Result<std::vector<ChartRecord>> all = store.List();
+    if (!all)
+        return Refuse(err, all.failure());
+    std::ostringstream json;
+    if (line.charts.format == "json")
+        WriteCharts(json, TableFormat::Json, all.value(), language);
+    const std::string content = line.charts.format == "json" ? json.str()
+                                : line.charts.format == "csv" ? charts::WriteChartCsv(all.value())
+                                                              : charts::WriteAaf(all.value());
+    if (line.charts.output.empty()) {
+        out << content;
+        return kExitSuccess;
+    }
+    const auto describe = [&](platform::SaveFault, const std::string& folder, const std::string& reason) {
+        return platform::Message::Exclamation(
+            "", language.TextWithReplacements(text::kTextChartsNotWritten, line.charts.output,
+                                              reason.empty() ? folder : reason));
+    };
+    if (const platform::Result<void> saved = platform::SaveFile(line.charts.output, content, describe); !saved)
+        return Refuse(err, saved.failure());
+    out << language.TextWithReplacements(text::kTextChartsExported, std::to_string(all.value().size()),
+                                         line.charts.output)
+        << '\n';
+    return kExitSuccess;
+}
+
 }  // namespace
 
 int RunCharts(const CommandLine& line, std::ostream& out, std::ostream& err)
@@ -259,16 +351,20 @@ int RunCharts(const CommandLine& line, std::ostream& out, std::ostream& err)
         const platform::Result<std::vector<ChartRecord>> found = store.Search(line.charts.search);
         if (!found)
             return Refuse(err, found.failure());
-        WriteCharts(out, line.format, found.value(), language);
+        WriteCharts(out, TableFormatOf(line.charts.format), found.value(), language);
         return kExitSuccess;
     }
     if (line.charts.action == "show") {
         const platform::Result<ChartRecord> found = store.FindByName(line.charts.target);
         if (!found)
             return Refuse(err, found.failure());
-        WriteChart(out, line.format, found.value(), language);
+        WriteChart(out, TableFormatOf(line.charts.format), found.value(), language);
         return kExitSuccess;
     }
+    if (line.charts.action == "import")
+        return ImportCharts(store, line, out, err);
+    if (line.charts.action == "export")
+        return ExportCharts(store, line, out, err);
     return ChangeLibrary(store, line, out, err);
 }
 

@@ -71,7 +71,8 @@ public:
                " --output FILE.qvs\n"
                "  or:  orvane-cli charts list [--search Q] | show NAME | add --name N --birth DATE [--first F]"
                " [--kind K] [--place P] [--lat L --lon L] [--source S] [--reliability R] [--notes T] [--tag T ...]"
-               " | edit NAME [the same options] | remove NAME [--charts FILE] [--format text|csv|json]\n"
+               " | edit NAME [the same options] | remove NAME | import FILE [--format aaf|csv]"
+               " | export [--format aaf|csv|json] [--output F] [--charts FILE] [--format text|csv|json]\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };

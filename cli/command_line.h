@@ -27,8 +27,10 @@ inline constexpr int64_t kMaxAspectSteps = 100000;
 // The charts command: what to do, the chart it is done to, and the fields typed for add and edit (each
 // unset when not typed, so that edit changes only what is given).
 struct ChartOptions {
-    std::string action;  // list, show, add, edit or remove
-    std::string target;  // the NAME of show, edit and remove
+    std::string action;  // list, show, add, edit, remove, import or export
+    std::string target;  // the NAME of show, edit and remove; the FILE of import
+    std::string format;  // --format as typed: text, csv, json or aaf; empty for the action's own
+    std::string output;  // export --output: the file to write; empty for standard output
     std::string search;  // list --search
     std::optional<std::string> name, firstName, kind, birth, place, region, country, source, reliability, notes;
     std::optional<double> latitude, longitude;

@@ -14,7 +14,7 @@
 namespace orvane::cli {
 namespace {
 
-constexpr const char* kActions = "list, show, add, edit, remove";
+constexpr const char* kActions = "list, show, add, edit, remove, import, export";
 constexpr const char* kKinds = "person, event, organisation, country";
 
 // A value refused with the program's text "bad value" naming `option` and, when given, the valid ones;
@@ -78,13 +78,15 @@ void AddChartsCommand(OptionKit& kit, CommandLine& line)
     CLI::App* charts = kit.AddCommand("charts", "The chart library: list, search, show, add, edit and remove charts",
                                       nullptr);
     ChartOptions& chart = line.charts;
-    charts->add_option("ACTION", chart.action, "list, show, add, edit or remove")
+    charts->add_option("ACTION", chart.action, "list, show, add, edit, remove, import or export")
         ->check(Checked(
             [](const std::string& typed) {
-                return typed == "list" || typed == "show" || typed == "add" || typed == "edit" || typed == "remove";
+                return typed == "list" || typed == "show" || typed == "add" || typed == "edit" || typed == "remove" ||
+                       typed == "import" || typed == "export";
             },
             line, "ACTION", kActions));
-    charts->add_option("NAME", chart.target, "The chart of show, edit and remove: its name or \"first name name\"");
+    charts->add_option("NAME", chart.target,
+                       "The chart of show, edit and remove: its name or \"first name name\"; the FILE of import");
     AddLibraryOption(charts, line);
     charts->add_option("--search", chart.search, "list: only the charts with words beginning so (name, place, "
                                                  "tags, notes)")
@@ -110,16 +112,30 @@ void AddChartsCommand(OptionKit& kit, CommandLine& line)
               "A tag; give --tag once for each (edit: the tags given replace the chart's)")
         ->type_name("T")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    kit.AddFormat(charts, "Output of list and show: text (default), csv or json");
+    charts
+        ->add_option("--format", chart.format,
+                     "list, show: text (default), csv or json; import: aaf or csv (default: by the file's ending); "
+                     "export: aaf (default), csv or json")
+        ->type_name("F")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->check(Checked(
+            [](const std::string& typed) { return typed == "text" || typed == "csv" || typed == "json" || typed == "aaf"; },
+            line, "--format", "text, csv, json, aaf"));
+    charts->add_option("--output", chart.output, "export: the file to write (default: standard output)")
+        ->type_name("FILE")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     charts->footer(
         "The library is $XDG_DATA_HOME/orvane/charts.sqlite (~/.local/share/orvane/charts.sqlite), or the file of\n"
         "--charts or ORVANE_CHARTS; it is made, readable by its owner only, when first used. NAME is a chart's\n"
         "name or \"first name name\" in any case, or the beginning of its words when that names one chart.\n"
-        "A chart's moment is a DATE with its zone: 1978-03-14T06:45[Europe/Vienna] or 1978-03-14T06:45+01:00.\n"
+        "A chart's moment is a DATE with its zone (1978-03-14T06:45[Europe/Vienna], 1978-03-14T06:45+01:00) or,\n"
+        "with --place, without one: then the zone of that place in the atlas is taken.\n"
+        "import FILE reads AAF or CSV (UTF-8 or Latin-1), says how many charts were read, added, skipped (each\n"
+        "by its line and why on stderr) and already present; export writes every chart as AAF, CSV or JSON.\n"
         "CSV header: id,name,first_name,kind,moment,jd_ut,time_known,place,region,country_code,latitude,\n"
         "longitude,source,reliability,notes,tags,created,changed (tags separated by \";\"; JSON: an array).\n"
         "Any birthdate of the other commands may name a chart: --birth @NAME, --birth2 @NAME.\n"
-        "Examples: orvane-cli charts add --name Curie --first Marie --birth 1867-11-07T12:00[Europe/Warsaw]\n"
+        "Examples: orvane-cli charts add --name Curie --first Marie --birth 1867-11-07T12:00 --place Warsaw\n"
         "          orvane-cli charts list --search mar\n"
         "          orvane-cli report --birth @\"Marie Curie\"\n");
 }
@@ -136,9 +152,14 @@ std::optional<std::string> ChartOptionsMistake(const CommandLine& line)
     const ChartOptions& chart = line.charts;
     if (chart.action.empty())
         return OwnText(text::kTextMissingValue, line.language, "ACTION");
-    const bool named = chart.action == "show" || chart.action == "edit" || chart.action == "remove";
+    const bool named = chart.action == "show" || chart.action == "edit" || chart.action == "remove" ||
+                       chart.action == "import";
     if (named && chart.target.empty())
-        return OwnText(text::kTextMissingValue, line.language, "NAME");
+        return OwnText(text::kTextMissingValue, line.language, chart.action == "import" ? "FILE" : "NAME");
+    const bool exchange = chart.action == "import" || chart.action == "export";
+    if ((chart.format == "aaf" && !exchange) || (chart.format == "text" && exchange) ||
+        (chart.format == "json" && chart.action == "import"))
+        return OwnText(text::kTextBadValue, line.language, "--format", chart.format);
     if (!named && !chart.target.empty())
         return OwnText(text::kTextUnknownOption, line.language, EchoedValue(chart.target));
     if (chart.action == "add" && !chart.name)

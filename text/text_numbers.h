@@ -562,5 +562,25 @@ inline constexpr int16_t kTextChartLabelCreated = 2487;
 inline constexpr int16_t kTextChartLabelChanged = 2488;
 inline constexpr int16_t kTextChartTimeUnknown = 2489;
 inline constexpr int16_t kTextChartCount = 2490;               // [r1] how many charts
+inline constexpr int16_t kTextChartsImported = 2491;           // [r1] read, [r2] added, [r3] skipped, [r4] already present
+inline constexpr int16_t kTextChartSkippedLine = 2492;         // [r1] the line, [r2] why
+inline constexpr int16_t kTextChartsExported = 2493;           // [r1] how many, [r2] the file
+inline constexpr int16_t kTextChartsNotWritten = 2494;         // [r1] the file, [r2] why
+inline constexpr int16_t kTextChartPlaceUnknown = 2495;        // [r1] the place typed
+// ----- The atlas ---------------------------------------------------------------------------------------
+inline constexpr int16_t kTextPlaceInSeveralZones = 2321;  // a zone field's place name with several zones
+
+// ----- Chart exchange: why a record of an AAF or CSV file is left out ------------------------------------
+inline constexpr int16_t kTextAafOutsideRecord = 2322;   // a chunk or text before the first #A93
+inline constexpr int16_t kTextAafFieldCount = 2323;      // "#A93 has 6 fields instead of 7"
+inline constexpr int16_t kTextAafBadField = 2324;        // "#B93, field 2: 48x24"
+inline constexpr int16_t kTextAafTwice = 2325;           // a chunk a record may have once, twice
+inline constexpr int16_t kTextAafNoMoment = 2326;        // neither a date nor a Julian day
+inline constexpr int16_t kTextAafNoZone = 2327;          // neither a zone difference nor a place of the atlas
+inline constexpr int16_t kTextAafNotAChunk = 2328;       // a line beginning with # that is no chunk
+inline constexpr int16_t kTextCsvHeader = 2329;          // the CSV file's first line is not the header
+inline constexpr int16_t kTextCsvColumnCount = 2330;     // "14 columns instead of 15"
+inline constexpr int16_t kTextCsvOpenQuote = 2331;       // a quoted field not closed
+inline constexpr int16_t kTextCsvBadField = 2332;        // "column latitude: 95.5"
 
 }  // namespace orvane::text
