@@ -613,6 +613,9 @@ private:
         if (m_line.command == "state")
             return m_line.output.empty() ? Usage(text::kTextStateNeedsOutput, {}) : std::optional<int>();
         if (m_line.command == "charts") {
+            // A refused ACTION is named in its turn, not as missing.
+            if (given("ACTION") && m_line.charts.action.empty())
+                return std::nullopt;
             if (const std::optional<std::string> mistake = ChartOptionsMistake(m_line))
                 return Mistake(*mistake);
             return std::nullopt;

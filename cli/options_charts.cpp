@@ -71,6 +71,51 @@ void AddCoordinates(CLI::App* charts, CommandLine& line)
         ->check(Checked(Degrees(180.0), line, "--lon"));
 }
 
+// The fields of a chart that add and edit take.
+void AddChartFields(CLI::App* charts, CommandLine& line)
+{
+    ChartOptions& chart = line.charts;
+    TextField(charts, "--name", chart.name, "The name (family name, or the event's name)", "N");
+    TextField(charts, "--first", chart.firstName, "The first name", "F");
+    TextField(charts, "--kind", chart.kind, "person (default), event, organisation or country", "K");
+    charts->get_option("--kind")->check(Checked(
+        [](const std::string& typed) { return charts::KindFromWord(typed).has_value(); }, line, "--kind", kKinds));
+    TextField(charts, "--birth", chart.birth, "The moment, with its zone or offset (DATE)", "DATE");
+    charts->get_option("--birth")->check(MomentValidator(line));
+    charts->add_flag("--time-unknown", chart.timeUnknown, "Only the date is known");
+    TextField(charts, "--place", chart.place, "The place's name", "P");
+    TextField(charts, "--region", chart.region, "The place's state or province");
+    TextField(charts, "--country", chart.country, "The place's country code (AT)", "CC");
+    AddCoordinates(charts, line);
+    TextField(charts, "--source", chart.source, "Where the data came from", "S");
+    TextField(charts, "--reliability", chart.reliability, "How far it can be trusted (AA, A, B, C, DD, X, XX)", "R");
+    TextField(charts, "--notes", chart.notes, "Free notes", "T");
+    charts->add_option_function<std::vector<std::string>>(
+              "--tag", [&chart](const std::vector<std::string>& tags) { chart.tags = tags; },
+              "A tag; give --tag once for each (edit: the tags given replace the chart's)")
+        ->type_name("T")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
+// The help's text below the options.
+std::string ChartsFooter()
+{
+    return std::string(
+        "The library is $XDG_DATA_HOME/orvane/charts.sqlite (~/.local/share/orvane/charts.sqlite), or the file of\n"
+        "--charts or ORVANE_CHARTS; it is made, readable by its owner only, when first used. NAME is a chart's\n"
+        "name or \"first name name\" in any case, or the beginning of its words when that names one chart.\n"
+        "A chart's moment is a DATE with its zone (1978-03-14T06:45[Europe/Vienna], 1978-03-14T06:45+01:00) or,\n"
+        "with --place, without one: then the zone of that place in the atlas is taken.\n"
+        "import FILE reads AAF or CSV (UTF-8 or Latin-1), says how many charts were read, added, skipped (each\n"
+        "by its line and why on stderr) and already present; export writes every chart as AAF, CSV or JSON.\n"
+        "CSV header: id,name,first_name,kind,moment,jd_ut,time_known,place,region,country_code,latitude,\n"
+        "longitude,source,reliability,notes,tags,created,changed (tags separated by \";\"; JSON: an array).\n"
+        "Any birthdate of the other commands may name a chart: --birth @NAME, --birth2 @NAME.\n"
+        "Examples: orvane-cli charts add --name Curie --first Marie --birth 1867-11-07T12:00 --place Warsaw\n"
+        "          orvane-cli charts list --search mar\n"
+        "          orvane-cli report --birth @\"Marie Curie\"\n");
+}
+
 }  // namespace
 
 void AddChartsCommand(OptionKit& kit, CommandLine& line)
@@ -92,26 +137,7 @@ void AddChartsCommand(OptionKit& kit, CommandLine& line)
                                                  "tags, notes)")
         ->type_name("Q")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    TextField(charts, "--name", chart.name, "The name (family name, or the event's name)", "N");
-    TextField(charts, "--first", chart.firstName, "The first name", "F");
-    TextField(charts, "--kind", chart.kind, "person (default), event, organisation or country", "K");
-    charts->get_option("--kind")->check(Checked(
-        [](const std::string& typed) { return charts::KindFromWord(typed).has_value(); }, line, "--kind", kKinds));
-    TextField(charts, "--birth", chart.birth, "The moment, with its zone or offset (DATE)", "DATE");
-    charts->get_option("--birth")->check(MomentValidator(line));
-    charts->add_flag("--time-unknown", chart.timeUnknown, "Only the date is known");
-    TextField(charts, "--place", chart.place, "The place's name", "P");
-    TextField(charts, "--region", chart.region, "The place's state or province");
-    TextField(charts, "--country", chart.country, "The place's country code (AT)", "CC");
-    AddCoordinates(charts, line);
-    TextField(charts, "--source", chart.source, "Where the data came from", "S");
-    TextField(charts, "--reliability", chart.reliability, "How far it can be trusted (AA, A, B, C, DD, X, XX)", "R");
-    TextField(charts, "--notes", chart.notes, "Free notes", "T");
-    charts->add_option_function<std::vector<std::string>>(
-              "--tag", [&chart](const std::vector<std::string>& tags) { chart.tags = tags; },
-              "A tag; give --tag once for each (edit: the tags given replace the chart's)")
-        ->type_name("T")
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    AddChartFields(charts, line);
     charts
         ->add_option("--format", chart.format,
                      "list, show: text (default), csv or json; import: aaf or csv (default: by the file's ending); "
@@ -124,20 +150,7 @@ void AddChartsCommand(OptionKit& kit, CommandLine& line)
     charts->add_option("--output", chart.output, "export: the file to write (default: standard output)")
         ->type_name("FILE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    charts->footer(
-        "The library is $XDG_DATA_HOME/orvane/charts.sqlite (~/.local/share/orvane/charts.sqlite), or the file of\n"
-        "--charts or ORVANE_CHARTS; it is made, readable by its owner only, when first used. NAME is a chart's\n"
-        "name or \"first name name\" in any case, or the beginning of its words when that names one chart.\n"
-        "A chart's moment is a DATE with its zone (1978-03-14T06:45[Europe/Vienna], 1978-03-14T06:45+01:00) or,\n"
-        "with --place, without one: then the zone of that place in the atlas is taken.\n"
-        "import FILE reads AAF or CSV (UTF-8 or Latin-1), says how many charts were read, added, skipped (each\n"
-        "by its line and why on stderr) and already present; export writes every chart as AAF, CSV or JSON.\n"
-        "CSV header: id,name,first_name,kind,moment,jd_ut,time_known,place,region,country_code,latitude,\n"
-        "longitude,source,reliability,notes,tags,created,changed (tags separated by \";\"; JSON: an array).\n"
-        "Any birthdate of the other commands may name a chart: --birth @NAME, --birth2 @NAME.\n"
-        "Examples: orvane-cli charts add --name Curie --first Marie --birth 1867-11-07T12:00 --place Warsaw\n"
-        "          orvane-cli charts list --search mar\n"
-        "          orvane-cli report --birth @\"Marie Curie\"\n");
+    charts->footer(ChartsFooter());
 }
 
 void AddLibraryOption(CLI::App* command, CommandLine& line)
