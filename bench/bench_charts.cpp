@@ -111,7 +111,8 @@ void ImportTenThousandAaf(benchmark::State& state)
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto store = ChartStore::Open((kFolder / ("import" + std::to_string(round++) + ".sqlite")).string(), Language());
+        const std::string path = (kFolder / ("import" + std::to_string(round++) + ".sqlite")).string();
+        auto store = ChartStore::Open(path, Language());
         state.ResumeTiming();
         const orvane::charts::ExchangeReading reading = orvane::charts::ReadAaf(file, Language());
         benchmark::DoNotOptimize(store.value().AddMany(reading.records));

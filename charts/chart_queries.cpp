@@ -179,7 +179,8 @@ platform::Result<std::vector<ChartRecord>> ChartStore::MatchName(std::string_vie
     if (match.empty())
         return Matches(std::vector<ChartRecord>{});
     Statement statement(m_connection->database,
-                        kSelect + "WHERE id IN (SELECT rowid FROM charts_search WHERE charts_search MATCH ?1)" + kOrder);
+                        kSelect + "WHERE id IN (SELECT rowid FROM charts_search WHERE charts_search MATCH ?1)" +
+                            kOrder);
     statement.Bind(1, match);
     Matches candidates = Rows(*m_connection, statement);
     if (!candidates)

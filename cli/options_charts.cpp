@@ -145,7 +145,9 @@ void AddChartsCommand(OptionKit& kit, CommandLine& line)
         ->type_name("F")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
         ->check(Checked(
-            [](const std::string& typed) { return typed == "text" || typed == "csv" || typed == "json" || typed == "aaf"; },
+            [](const std::string& typed) {
+                return typed == "text" || typed == "csv" || typed == "json" || typed == "aaf";
+            },
             line, "--format", "text, csv, json, aaf"));
     charts->add_option("--output", chart.output, "export: the file to write (default: standard output)")
         ->type_name("FILE")

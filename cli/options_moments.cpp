@@ -96,11 +96,13 @@ void AddBirthOptions(CLI::App* command, CommandLine& line)
             return app::NamesChart(typed) ? std::string() : moment(typed);
         });
     };
-    command->add_option("--birth", line.birth, "The 1st birthdate (DATE, or @NAME: a chart of the library)")
+    command
+        ->add_option("--birth", line.birth,
+                     "The 1st birthdate (DATE, or @NAME: a chart of the library), instead of the state's")
         ->type_name("DATE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
         ->check(birthValidator());
-    command->add_option("--birth2", line.birth2, "The 2nd birthdate (DATE or @NAME)")
+    command->add_option("--birth2", line.birth2, "The 2nd birthdate (DATE or @NAME), instead of the state's")
         ->type_name("DATE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
         ->check(birthValidator());

@@ -68,20 +68,24 @@ TEST_F(CliCharts, ChartsAreAddedEditedShownAndRemovedByName)
     ASSERT_EQ(Companion({"charts", "add", "--name", "Wiener", "--birth", "1978-03-14T06:45", "--place", "Vienna"}).code,
               kExitSuccess);
     const Outcome vienna = Companion({"charts", "show", "Wiener", "--format", "json"});
-    EXPECT_NE(vienna.out.find("\"moment\":\"1978-03-14T06:45:00+01:00[Europe/Vienna]\""), std::string::npos) << vienna.out;
+    EXPECT_NE(vienna.out.find("\"moment\":\"1978-03-14T06:45:00+01:00[Europe/Vienna]\""), std::string::npos)
+        << vienna.out;
     EXPECT_NE(vienna.out.find("\"latitude\":48.2"), std::string::npos);
 }
 
 TEST_F(CliCharts, AnExportImportsIntoAnotherLibraryAndASecondImportFindsAllPresent)
 {
     for (const char* name : {"Alpha", "Beta"})
-        ASSERT_EQ(Companion({"charts", "add", "--name", name, "--birth", "2000-01-01T12:00+02:00", "--notes", "a, b"}).code,
-                  kExitSuccess);
+        ASSERT_EQ(
+            Companion({"charts", "add", "--name", name, "--birth", "2000-01-01T12:00+02:00", "--notes", "a, b"}).code,
+            kExitSuccess);
     const std::string file = folder.folder() + "charts.csv";
     ASSERT_EQ(Companion({"charts", "export", "--format", "csv", "--output", file}).code, kExitSuccess);
     library = folder.folder() + "other.sqlite";
-    EXPECT_EQ(Companion({"charts", "import", file}).out, "2 charts read: 2 added, 0 skipped, 0 already in the library.\n");
-    EXPECT_EQ(Companion({"charts", "import", file}).out, "2 charts read: 0 added, 0 skipped, 2 already in the library.\n");
+    EXPECT_EQ(Companion({"charts", "import", file}).out,
+              "2 charts read: 2 added, 0 skipped, 0 already in the library.\n");
+    EXPECT_EQ(Companion({"charts", "import", file}).out,
+              "2 charts read: 0 added, 0 skipped, 2 already in the library.\n");
     EXPECT_NE(Companion({"charts", "show", "Beta"}).out.find("a, b"), std::string::npos);
 }
 
