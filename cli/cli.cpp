@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "cli/command_charts.h"
 #include "cli/command_line.h"
 #include "cli/session.h"
 #include "cli/texts.h"
@@ -24,6 +25,10 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
     };
     if (const std::optional<int> answered = ReadCommandLine(args, line, out, err))
         return delivered(*answered);
+    if (line.command == "charts")
+        return delivered(RunCharts(line, out, err));
+    if (!ResolveBirthNames(line, err))
+        return kExitBadInput;
     auto session = std::make_unique<Session>(environment, line, out, err);
     if (!session->Start())
         return kExitBadInput;

@@ -72,6 +72,10 @@ public:
                " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli state [STATE] [--date DATE] [--birth DATE] [--birth2 DATE] [--mode MODE]"
                " --output FILE.qvs\n"
+               "  or:  orvane-cli charts list [--search Q] | show NAME | add --name N --birth DATE [--first F]"
+               " [--kind K] [--place P] [--lat L --lon L] [--source S] [--reliability R] [--notes T] [--tag T ...]"
+               " | edit NAME [the same options] | remove NAME | import FILE [--format aaf|csv]"
+               " | export [--format aaf|csv|json] [--output F] [--charts FILE] [--format text|csv|json]\n"
                "  or:  orvane-cli --help | --version\n";
     }
 };
@@ -121,7 +125,7 @@ CLI::Option* Valued(CLI::Option* option, const char* type)
 // validators and transformers for the values, each refusal worded in the program's own text in the
 // language asked for. Help, the version and usage mistakes are answered here, reading no data file.
 constexpr std::string_view kCommands[] = {"report",    "find",    "positions", "events", "patterns",
-                                          "ephemeris", "aspects", "cycles",    "state"};
+                                          "ephemeris", "aspects", "cycles",    "state",  "charts"};
 
 // The command a line runs when it begins with that command and names no other before "--", so that only its
 // parser need be built (most of a short command's start-up went into building the other eight). Nothing for
@@ -161,6 +165,7 @@ public:
             {"aspects", [this] { AddAspectsCommand(*this, m_line); }},
             {"cycles", [this] { AddCycles(); }},
             {"state", [this] { AddStateCommand(*this, m_line); }},
+            {"charts", [this] { AddChartsCommand(*this, m_line); }},
         };
         for (const auto& [name, add] : commands)
             if (only.empty() || name == only)
@@ -634,6 +639,14 @@ private:
             return std::nullopt;
         if (m_line.command == "state")
             return m_line.output.empty() ? Usage(text::kTextStateNeedsOutput, {}) : std::optional<int>();
+        if (m_line.command == "charts") {
+            // A refused ACTION is named in its turn, not as missing.
+            if (given("ACTION") && m_line.charts.action.empty())
+                return std::nullopt;
+            if (const std::optional<std::string> mistake = ChartOptionsMistake(m_line))
+                return Mistake(*mistake);
+            return std::nullopt;
+        }
         if (m_line.command == "cycles") {
             if (const std::optional<std::string> mistake = CycleBodiesMistake(m_line))
                 return Mistake(*mistake);

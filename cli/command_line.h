@@ -24,9 +24,23 @@ inline constexpr long kDefaultMaxSteps = 100000;
 // The most steps an aspect table takes: 273 years by day, five and a half by half hour.
 inline constexpr int64_t kMaxAspectSteps = 100000;
 
+// The charts command: what to do, the chart it is done to, and the fields typed for add and edit (each
+// unset when not typed, so that edit changes only what is given).
+struct ChartOptions {
+    std::string action;  // list, show, add, edit, remove, import or export
+    std::string target;  // the NAME of show, edit and remove; the FILE of import
+    std::string format;  // --format as typed: text, csv, json or aaf; empty for the action's own
+    std::string output;  // export --output: the file to write; empty for standard output
+    std::string search;  // list --search
+    std::optional<std::string> name, firstName, kind, birth, place, region, country, source, reliability, notes;
+    std::optional<double> latitude, longitude;
+    std::optional<std::vector<std::string>> tags;
+    bool timeUnknown = false;
+};
+
 // The command line as the commands need it, every value checked.
 struct CommandLine {
-    std::string command;  // "report", "find", "positions", "events", "patterns", "ephemeris", "aspects", "cycles" or "state"
+    std::string command;  // "report", "find", "positions", "events", "patterns", "ephemeris", "aspects", "cycles", "state" or "charts"
     std::string state;    // the state file; empty for none
     int16_t language = text::langEnglish;
     long sort = 0;
@@ -60,6 +74,8 @@ struct CommandLine {
     std::vector<int16_t> involving;
     bool forms = false;
     std::string output;  // state: the state file to write
+    ChartOptions charts;
+    std::string library;  // --charts: the chart library instead of the default one
 };
 
 // Reads `args` (without the program name) into `line`. Help, the version and usage mistakes are answered

@@ -6,6 +6,9 @@
 
 #include "cli/command_line.h"
 
+#include <optional>
+#include <string>
+
 namespace CLI {
 class App;
 }
@@ -39,6 +42,13 @@ bool RolesChosen(const CommandLine& line);
 
 // The command state: a state file written from the command line's moments and mode.
 void AddStateCommand(OptionKit& kit, CommandLine& line);
+
+// The command charts: the chart library listed, searched, shown and changed; and what its command line
+// lacks (an action, a NAME, --name or --birth), as the message saying so.
+void AddChartsCommand(OptionKit& kit, CommandLine& line);
+std::optional<std::string> ChartOptionsMistake(const CommandLine& line);
+// --charts FILE: the chart library of the charts command and of a birthdate "@NAME".
+void AddLibraryOption(CLI::App* command, CommandLine& line);
 
 // The event list's calendar options (--windows).
 void AddCalendarOptions(CLI::App* events, CommandLine& line);

@@ -1,5 +1,8 @@
 #include "cli/options_moments.h"
 
+#include "app/chart_names.h"
+#include "cli/option_kit.h"
+
 #include "cli/texts.h"
 #include "platform/moment.h"
 #include "cli/tables.h"
@@ -86,14 +89,23 @@ void AddZoneOption(CLI::App* command, CommandLine& line)
 
 void AddBirthOptions(CLI::App* command, CommandLine& line)
 {
-    command->add_option("--birth", line.birth, "The 1st birthdate (DATE), instead of the state's")
+    // "@NAME" names a chart of the library, looked up when the command runs.
+    const auto birthValidator = [&line] {
+        return OwnRefusal([&line, moment = MomentValidator(line)](std::string& typed) -> std::string {
+            return app::NamesChart(typed) ? std::string() : moment(typed);
+        });
+    };
+    command
+        ->add_option("--birth", line.birth,
+                     "The 1st birthdate (DATE, or @NAME: a chart of the library), instead of the state's")
         ->type_name("DATE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
-        ->check(MomentValidator(line));
-    command->add_option("--birth2", line.birth2, "The 2nd birthdate (DATE), instead of the state's")
+        ->check(birthValidator());
+    command->add_option("--birth2", line.birth2, "The 2nd birthdate (DATE or @NAME), instead of the state's")
         ->type_name("DATE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
-        ->check(MomentValidator(line));
+        ->check(birthValidator());
+    AddLibraryOption(command, line);
     const auto mode = [&line](const std::string& typed) {
         if (const auto found = kModeNames.find(typed); found != kModeNames.end())
             line.mode = found->second;

@@ -1,5 +1,7 @@
 #include "datetime/zoned_moments.h"
 
+#include "atlas/atlas.h"
+#include "text/language.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
@@ -130,7 +132,19 @@ Result<std::string> FindZone(std::string_view typed, const text::Language& langu
     for (const std::string& candidate : ZoneNames())
         if (text::LowerCase(candidate) == lower)
             return Result<std::string>(candidate);
-    return Result<std::string>(UnknownZone(language, typed));
+    // A place of the atlas: "Vienna" is Europe/Vienna.
+    std::vector<const atlas::AtlasPlace*> candidates;
+    if (const atlas::AtlasPlace* place = atlas::Atlas::Shared().Resolve(typed, &candidates);
+        place != nullptr && LocateZone(place->zone) != nullptr)
+        return Result<std::string>(place->zone);
+    if (candidates.empty())
+        return Result<std::string>(UnknownZone(language, typed));
+    const auto names = language.currentLanguage == text::langGerman ? atlas::NameLanguage::German
+                                                                       : atlas::NameLanguage::English;
+    std::string listed;
+    for (const atlas::AtlasPlace* candidate : candidates)
+        listed += (listed.empty() ? "" : "; ") + atlas::PlaceLabel(*candidate, names) + " (" + candidate->zone + ")";
+    return Result<std::string>(MomentRefusal(language, text::kTextPlaceInSeveralZones, std::string(typed), listed));
 }
 
 Result<int32_t> OffsetAt(const std::string& name, double moment, const text::Language& language)

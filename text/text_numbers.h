@@ -530,4 +530,57 @@ inline constexpr int16_t kTextColumnTightestOrb = 2318;
 inline constexpr int16_t kTextNatalBody = 2319;                 // "natal [r1]": a personal transit's natal body
 inline constexpr int16_t kTextRolesNeedPersonal = 2320;         // --transiting/--natal outside personal transits
 
+// The chart library.
+inline constexpr int16_t kTextChartsNotLibrary = 2460;         // the file [r1] is not Orvane's chart library
+inline constexpr int16_t kTextChartsDamaged = 2461;            // [r1] the file
+inline constexpr int16_t kTextChartsNewer = 2462;              // [r1] the file, [r2] its schema, [r3] the newest this program reads
+inline constexpr int16_t kTextChartsCannotOpen = 2463;         // [r1] the file, [r2] the system's reason
+inline constexpr int16_t kTextChartsFailed = 2464;             // [r1] the file, [r2] SQLite's reason
+inline constexpr int16_t kTextChartUnknownName = 2465;         // [r1] the name typed
+inline constexpr int16_t kTextChartAmbiguousName = 2466;       // [r1] the name typed, [r2] the candidates
+inline constexpr int16_t kTextChartNoSuchId = 2467;            // [r1] the chart's number
+inline constexpr int16_t kTextChartNeedsName = 2468;
+inline constexpr int16_t kTextChartTagLineBreak = 2469;        // [r1] the tag
+inline constexpr int16_t kTextChartAlreadyPresent = 2470;      // [r1] the chart's full name
+inline constexpr int16_t kTextChartNeedsZone = 2471;           // [r1] the date typed
+inline constexpr int16_t kTextChartAdded = 2472;               // [r1] the chart's full name, [r2] the library
+inline constexpr int16_t kTextChartChanged = 2473;             // [r1] the chart's full name
+inline constexpr int16_t kTextChartRemoved = 2474;             // [r1] the chart's full name
+inline constexpr int16_t kTextChartNoLibrary = 2475;           // [r1] the name typed, [r2] the library
+inline constexpr int16_t kTextChartLabelName = 2476;
+inline constexpr int16_t kTextChartLabelFirstName = 2477;
+inline constexpr int16_t kTextChartLabelKind = 2478;
+inline constexpr int16_t kTextChartLabelMoment = 2479;
+inline constexpr int16_t kTextChartLabelUt = 2480;
+inline constexpr int16_t kTextChartLabelPlace = 2481;
+inline constexpr int16_t kTextChartLabelCoordinates = 2482;
+inline constexpr int16_t kTextChartLabelSource = 2483;
+inline constexpr int16_t kTextChartLabelReliability = 2484;
+inline constexpr int16_t kTextChartLabelNotes = 2485;
+inline constexpr int16_t kTextChartLabelTags = 2486;
+inline constexpr int16_t kTextChartLabelCreated = 2487;
+inline constexpr int16_t kTextChartLabelChanged = 2488;
+inline constexpr int16_t kTextChartTimeUnknown = 2489;
+inline constexpr int16_t kTextChartCount = 2490;               // [r1] how many charts
+inline constexpr int16_t kTextChartsImported = 2491;           // [r1] read, [r2] added, [r3] skipped, [r4] already present
+inline constexpr int16_t kTextChartSkippedLine = 2492;         // [r1] the line, [r2] why
+inline constexpr int16_t kTextChartsExported = 2493;           // [r1] how many, [r2] the file
+inline constexpr int16_t kTextChartsNotWritten = 2494;         // [r1] the file, [r2] why
+inline constexpr int16_t kTextChartPlaceUnknown = 2495;        // [r1] the place typed
+// ----- The atlas ---------------------------------------------------------------------------------------
+inline constexpr int16_t kTextPlaceInSeveralZones = 2321;  // a zone field's place name with several zones
+
+// ----- Chart exchange: why a record of an AAF or CSV file is left out ------------------------------------
+inline constexpr int16_t kTextAafOutsideRecord = 2322;   // a chunk or text before the first #A93
+inline constexpr int16_t kTextAafFieldCount = 2323;      // "#A93 has 6 fields instead of 7"
+inline constexpr int16_t kTextAafBadField = 2324;        // "#B93, field 2: 48x24"
+inline constexpr int16_t kTextAafTwice = 2325;           // a chunk a record may have once, twice
+inline constexpr int16_t kTextAafNoMoment = 2326;        // neither a date nor a Julian day
+inline constexpr int16_t kTextAafNoZone = 2327;          // neither a zone difference nor a place of the atlas
+inline constexpr int16_t kTextAafNotAChunk = 2328;       // a line beginning with # that is no chunk
+inline constexpr int16_t kTextCsvHeader = 2329;          // the CSV file's first line is not the header
+inline constexpr int16_t kTextCsvColumnCount = 2330;     // "14 columns instead of 15"
+inline constexpr int16_t kTextCsvOpenQuote = 2331;       // a quoted field not closed
+inline constexpr int16_t kTextCsvBadField = 2332;        // "column latitude: 95.5"
+
 }  // namespace orvane::text

@@ -62,6 +62,8 @@ constexpr const char* kUsage =
     "  --output FILE   the picture: .svg, .pdf or .png      --size N   its width, 100 to 10000 pixels\n"
     "A DATE is ISO 8601 with an offset or a zone in brackets, such as 1978-03-14T06:30[Europe/Vienna];\n"
     "without either it is UT. The rows hold half hours: a moment between them is rounded, and said so.\n"
+    "--birth @NAME and --birth2 @NAME take the moment of a chart of the library (orvane-cli charts; the\n"
+    "file of ORVANE_CHARTS, or ~/.local/share/orvane/charts.sqlite).\n"
     "\n"
     "Exit status: 0 done, 1 no display, or a state, chart or file that could not be read, drawn or written;\n"
     "2 a usage mistake (an unknown file type or size, no --output, no chart, an extra name).\n";

@@ -1,5 +1,7 @@
 #include "gui/main/render.h"
 
+#include "app/chart_names.h"
+#include "charts/chart_store.h"
 #include "app/startup.h"
 #include "app/window_rules.h"
 #include "app/workspace.h"
@@ -105,6 +107,10 @@ std::optional<int> LoadChart(app::Workspace& program, const RenderRequest& reque
     }
     if (!typed)
         return std::nullopt;
+    // A birthdate "@NAME" is a chart of the library (ORVANE_CHARTS or the default one).
+    if (const platform::Result<void> named = app::ResolveChartNames(chart, charts::DefaultChartsPath(), language);
+        !named)
+        return Refuse(err, OneLine(named.error()), kRenderBadInput);
     const platform::Result<std::vector<std::string>> put =
         app::PutTypedChart(program, chart, !request.stateFile.empty(), {true, false});
     if (!put)

@@ -1,5 +1,6 @@
 orvane_test(test_cli
   SOURCES cli/test_cli_golden.cpp cli/test_aspect_table.cpp cli/test_cli_state.cpp cli/test_cli_messages.cpp
+          cli/test_cli_charts.cpp
   LIBS orvane_cli_lib)
 target_compile_definitions(test_cli PRIVATE ORVANE_CLI_GOLDEN_DIR="${CMAKE_CURRENT_LIST_DIR}/golden")
 # Output that cannot be written (a full device) ends the companion with exit 1 and says so, not 0; the
