@@ -27,6 +27,10 @@ int Session::Positions()
             return DateError(world.error());
         moment = world.value();
     }
+    if (m_line.compare)
+        return ComparedPositions(moment);
+    if (m_line.perspective == core::Perspective::Geocentric)
+        return GeocentricPositions(moment);
     // Every line is made before any is printed: a body without a position makes the moment bad input.
     const core::AstroModule& astro = m_program.astro;
     std::string lines;

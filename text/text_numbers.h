@@ -530,4 +530,18 @@ inline constexpr int16_t kTextColumnTightestOrb = 2318;
 inline constexpr int16_t kTextNatalBody = 2319;                 // "natal [r1]": a personal transit's natal body
 inline constexpr int16_t kTextRolesNeedPersonal = 2320;         // --transiting/--natal outside personal transits
 
+// The geocentric perspective beside the heliocentric one.
+inline constexpr int16_t kTextUnknownPerspective = 2440;
+inline constexpr int16_t kTextPerspectiveGeocentric = 2441;     // in a table's heading line
+inline constexpr int16_t kTextColumnHeliocentric = 2442;        // positions --compare: the columns
+inline constexpr int16_t kTextColumnGeocentric = 2443;
+inline constexpr int16_t kTextColumnDifference = 2444;
+inline constexpr int16_t kTextNoGeocentricEarth = 2445;         // the Earth asked for geocentrically
+inline constexpr int16_t kTextNoHeliocentricBody = 2446;        // the Sun or the Moon asked for heliocentrically
+inline constexpr int16_t kTextGeocentricWorldEvents = 2447;     // geocentric events beside a chart mode
+inline constexpr int16_t kTextPositionsApparentFromEarth = 2448;  // apparent positions seen from the Earth
+inline constexpr int16_t kTextStationRetrograde = 2449;         // the geocentric events' kinds
+inline constexpr int16_t kTextStationDirect = 2450;
+inline constexpr int16_t kTextUnknownGeoEventKind = 2451;
+
 }  // namespace orvane::text
