@@ -10,13 +10,15 @@
 #include "text/text_numbers.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 #include <cstdio>
 #include <ostream>
 
 namespace orvane::cli {
 namespace {
 
-constexpr size_t kNameWidth = 8;
+constexpr size_t kNameWidth = 10;
 constexpr size_t kPlaceWidth = 24;
 
 // "280.674753 10°40' Cap": the longitude in degrees and its zodiac place; "-" for none.
@@ -27,7 +29,25 @@ std::string PlaceText(const core::AstroTables& tables, std::optional<double> lon
     return Fixed6(*longitude / core::kTwoPi * 360.0) + " " + display::ZodiacPositionText(tables, *longitude, false);
 }
 
+// "Sun 280.368919 280°22' 10Cap22": a line of positions.
+std::string PositionLine(const core::AstroTables& tables, std::string_view name, double longitude)
+{
+    return std::string(name) + " " + Fixed6(longitude / core::kTwoPi * 360.0) + " " + display::Rad2DegMin(longitude) +
+           " " + display::ZodiacPositionText(tables, longitude, false) + "\n";
+}
+
+// The angles' names, the same in every language as the bodies' are.
+constexpr std::string_view kAscendant = "Ascendant";
+constexpr std::string_view kMidheaven = "Midheaven";
+
 }  // namespace
+
+std::optional<platform::Angles> Session::PlaceAngles(double moment) const
+{
+    if (!m_line.latitude || !m_line.longitude)
+        return std::nullopt;
+    return platform::AnglesAt(moment, *m_line.latitude, *m_line.longitude);
+}
 
 int Session::GeocentricPositions(double moment)
 {
@@ -39,10 +59,11 @@ int Session::GeocentricPositions(double moment)
             m_err << OwnText(text::kTextMomentOutOfRange, m_line.language, MomentText(moment)) << '\n';
             return kExitBadInput;
         }
-        lines += std::string(core::GeoBodyName(body)) + " " + Fixed6(*longitude / core::kTwoPi * 360.0) + " " +
-                 display::Rad2DegMin(*longitude) + " " + display::ZodiacPositionText(astro.tables, *longitude, false) +
-                 "\n";
+        lines += PositionLine(astro.tables, core::GeoBodyName(body), *longitude);
     }
+    if (const std::optional<platform::Angles> angles = PlaceAngles(moment))
+        lines += PositionLine(astro.tables, kAscendant, angles->ascendant) +
+                 PositionLine(astro.tables, kMidheaven, angles->midheaven);
     m_out << HeadingLine(Words().heading, m_line.language) << '\n' << lines;
     return kExitSuccess;
 }
@@ -62,7 +83,12 @@ int Session::ComparedPositions(double moment)
                              PaddedText(OwnText(text::kTextColumnHeliocentric, m_line.language), kPlaceWidth) + "  " +
                              PaddedText(OwnText(text::kTextColumnGeocentric, m_line.language), kPlaceWidth) + "  " +
                              OwnText(text::kTextColumnDifference, m_line.language));
-    for (const core::ComparedPosition& row : *rows) {
+    std::vector<core::ComparedPosition> all(rows->begin(), rows->end());
+    if (const std::optional<platform::Angles> angles = PlaceAngles(moment)) {
+        all.push_back({kAscendant, std::nullopt, angles->ascendant});
+        all.push_back({kMidheaven, std::nullopt, angles->midheaven});
+    }
+    for (const core::ComparedPosition& row : all) {
         std::string difference = "-";
         if (const std::optional<double> d = row.Difference()) {
             char text[32];

@@ -54,7 +54,7 @@ public:
                " [--step UNIT] [--max-steps N] [--forms] [--frame j2000|date] [--positions geometric|apparent]"
                " [--format text|csv|json]\n"
                "  or:  orvane-cli positions [STATE | --jd JD | --date DATE] [--frame j2000|date]"
-               " [--positions geometric|apparent] [--perspective heliocentric|geocentric] [--compare]\n"
+               " [--positions geometric|apparent] [--perspective heliocentric|geocentric] [--compare] [--lat DEG --lon DEG]\n"
                "  or:  orvane-cli events [STATE] [--birth DATE] [--birth2 DATE] [--mode MODE] [--from DATE] [--to DATE]"
                " [--bodies B,...] [--aspects A,...]"
                " [--kinds K,...] [--degrees D,...] [--orb NAME=DEG] [--frame j2000|date]"
@@ -95,6 +95,16 @@ CLI::Validator JulianDate()
     return {[](std::string& text) -> std::string {
                 const std::optional<double> value = ReadNumber<double>(text);
                 return value && std::isfinite(*value) ? "" : "not a Julian date";
+            },
+            ""};
+}
+
+// A number of degrees from `least` to `most`.
+CLI::Validator DegreesWithin(double least, double most)
+{
+    return {[least, most](std::string& text) -> std::string {
+                const std::optional<double> value = ReadNumber<double>(text);
+                return value && *value >= least && *value <= most ? "" : "out of range";
             },
             ""};
 }
@@ -301,12 +311,23 @@ private:
         AddPerspectiveOption(*positions, m_line);
         positions->add_flag("--compare", m_line.compare,
                             "Both perspectives: heliocentric, geocentric and their difference (degrees)");
+        const auto latitude = [this](const std::string& typed) { m_line.latitude = ReadNumber<double>(typed); };
+        const auto longitude = [this](const std::string& typed) { m_line.longitude = ReadNumber<double>(typed); };
+        Valued(positions->add_option_function<std::string>(
+                   "--lat", latitude, "A place's latitude (north positive): its Ascendant and Midheaven as well"),
+               "DEG")
+            ->check(Refused(DegreesWithin(-90.0, 90.0), text::kTextBadLatitude));
+        Valued(positions->add_option_function<std::string>("--lon", longitude, "The place's longitude (east positive)"),
+               "DEG")
+            ->check(Refused(DegreesWithin(-180.0, 180.0), text::kTextBadLongitude));
         positions->footer(
             std::string("Without STATE, --jd or --date: the present moment. --date beside STATE takes the place of its\n"
                         "world date; the file is read all the same. Pluto before or after its table prints < or >.\n"
                         "Geocentric: Sun, Moon, Mercury … Pluto (the Earth has no geocentric position, the Sun and the\n"
                         "Moon no heliocentric one). --compare: heliocentric in --frame/--positions (default j2000,\n"
-                        "geometric), geocentric in them where given, else apparent positions of date.\n\n") +
+                        "geometric), geocentric in them where given, else apparent positions of date. --lat and --lon\n"
+                        "add the place's Ascendant and Midheaven (true ecliptic of date, Porphyry's house routine) to\n"
+                        "the geocentric positions.\n\n") +
             kDates + kMomentHelp);
     }
 

@@ -58,7 +58,9 @@ struct CommandLine {
     core::Perspective perspective = core::Perspective::Heliocentric;
     platform::Convention geoConvention = platform::kGeocentricDefault;
     bool compare = false;  // positions --compare: both perspectives and their difference
-    core::GeoEventFilter geoFilter;  // events --perspective geocentric: the bodies and kinds (aspects: filter's)
+    core::GeoEventFilter geoFilter;
+    std::optional<double> latitude;   // positions --lat, --lon: a place's angles, degrees
+    std::optional<double> longitude;  // events --perspective geocentric: the bodies and kinds (aspects: filter's)
     uint8_t columns = 0;  // kColumnLatitude | kColumnDistance | kColumnSpeed
     bool windows = false;  // events --format ics: every stay within an orb as well
     std::vector<std::string> cycleBodies;  // the bodies of cycles as typed (checked by name)

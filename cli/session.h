@@ -46,6 +46,8 @@ private:
     int ComparedPositions(double moment);
     void GeocentricEphemeris(double from, double to);
     int GeocentricEvents(int16_t mode, double from, double to);
+    // The Ascendant and Midheaven of --lat and --lon at `moment`; none without a place.
+    std::optional<platform::Angles> PlaceAngles(double moment) const;
 
     // The day found: the run's message and the date row as text, or the moment as CSV or JSON.
     int PrintFound(const platform::Message& message);

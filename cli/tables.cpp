@@ -279,12 +279,11 @@ void TableWriter::GeoEventRow(const core::GeoEvent& event)
     const std::string name2 = event.body2 ? std::string(core::GeoBodyName(*event.body2)) : "";
     const std::string aspect = event.aspect ? m_tables.NamesOf(*event.aspect).Name : "";
     const std::string sign = event.sign >= 0 ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
-    const std::optional<double> value =
-        station ? std::optional(event.longitude / core::kTwoPi * 360.0) : std::nullopt;
+    const double degrees = event.longitude / core::kTwoPi * 360.0;
     const char* key = core::kGeoEventKindKeys[static_cast<size_t>(event.kind)];
     if (m_format == TableFormat::Csv) {
         m_out << display::CsvLine({datetime::IsoText(event.moment, ZoneAt(event.moment)), Fixed6(event.moment), key,
-                                   name1, aspect, name2, sign, value ? Fixed6(*value) : "", "", ""});
+                                   name1, aspect, name2, sign, station ? Fixed6(degrees) : "", "", ""});
     } else if (m_format == TableFormat::Json) {
         m_json.Object({{"time", datetime::IsoText(event.moment, ZoneAt(event.moment))},
                        {"jd_ut", event.moment},
@@ -293,7 +292,7 @@ void TableWriter::GeoEventRow(const core::GeoEvent& event)
                        {"aspect", OrNull(aspect)},
                        {"body2", OrNull(name2)},
                        {"sign", OrNull(sign)},
-                       {"value", value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr)},
+                       {"value", station ? nlohmann::ordered_json(degrees) : nlohmann::ordered_json(nullptr)},
                        {"role1", nullptr},
                        {"role2", nullptr}});
     } else {

@@ -33,16 +33,51 @@ size_t SlotOf(GeoBody body)
     return static_cast<size_t>(body);
 }
 
-// A root of the wrapped angle g between a and b, where g takes ga and gb and is monotone; none when it
-// keeps its sign (or only wraps).
-template <typename Function>
-std::optional<double> Crossing(const Function& g, double a, double ga, double b, double gb)
+// The first guess of a root between a and b: the root of the cubic with the values ga, gb and rates da,
+// db at the ends (Newton's method on it from the straight line's root). Over a day it lies within a
+// second or so of the true root even for the Moon, so that the refinement on the ephemeris mostly
+// accepts it at the first or second evaluation.
+double CubicGuess(double a, double ga, double da, double b, double gb, double db)
 {
+    const double h = b - a;
+    const auto p = [&](double s) {
+        const double s2 = s * s, s3 = s2 * s;
+        return (2 * s3 - 3 * s2 + 1) * ga + (s3 - 2 * s2 + s) * h * da + (-2 * s3 + 3 * s2) * gb + (s3 - s2) * h * db;
+    };
+    const auto dp = [&](double s) {
+        const double s2 = s * s;
+        return (6 * s2 - 6 * s) * ga + (3 * s2 - 4 * s + 1) * h * da + (-6 * s2 + 6 * s) * gb + (3 * s2 - 2 * s) * h * db;
+    };
+    double s = ga / (ga - gb);
+    for (int i = 0; i < 4; ++i) {
+        const double slope = dp(s);
+        if (slope == 0.0)
+            break;
+        s = std::clamp(s - p(s) / slope, 0.0, 1.0);
+    }
+    return a + s * h;
+}
+
+// One end of a monotone piece of a step: the moment, the wrapped angle's unwrapped value there and its
+// rate (radians a day).
+struct End {
+    double t = 0.0;
+    double value = 0.0;
+    double rate = 0.0;
+};
+
+// A root of the wrapped angle g (g(t) = WrapPi(value(t) − target)) between two ends of a monotone piece;
+// none when it keeps its sign (or only wraps).
+template <typename Function>
+std::optional<double> Crossing(const Function& g, const End& a, const End& b, double target)
+{
+    const double ga = WrapPi(a.value - target);
+    const double gb = WrapPi(b.value - target);
     if ((ga < 0.0) == (gb < 0.0) || std::fabs(ga) > kNearZero || std::fabs(gb) > kNearZero)
         return std::nullopt;
-    const double slope = (gb - ga) / (b - a);
-    const double guess = a - ga / slope;
-    const double root = event_roots::RefineRoot(g, a, b, ga < 0.0, guess, slope);
+    const double guess = CubicGuess(a.t, ga, a.rate, b.t, gb, b.rate);
+    const double slope = std::fabs(a.rate) > std::fabs(b.rate) ? a.rate : b.rate;
+    const double root = event_roots::RefineRoot(g, a.t, b.t, ga < 0.0, guess, slope != 0.0 ? slope : (gb - ga) / (b.t - a.t));
     return std::isnan(root) ? std::nullopt : std::optional(root);
 }
 
@@ -116,7 +151,7 @@ private:
     void BodyEvents(GeoBody body, double t0, const Sample& s0, double t1, const Sample& s1,
                     std::vector<GeoEvent>& found)
     {
-        std::vector<std::pair<double, double>> pieces{{t0, s0.longitude}};  // moment, longitude
+        std::vector<End> pieces{{t0, s0.longitude, s0.speed}};
         if ((s0.speed < 0.0) != (s1.speed < 0.0)) {
             const auto rate = [&](double t) { return Speed(body, t); };
             const std::optional<double> station = TurningPoint(rate, t0, s0.speed, t1, s1.speed);
@@ -125,31 +160,29 @@ private:
             const double L = Longitude(body, *station);
             if (m_failed)
                 return;
-            pieces.emplace_back(*station, L);
+            pieces.push_back({*station, L, 0.0});
             const GeoEventKind kind = s0.speed >= 0.0 ? GeoEventKind::StationRetrograde : GeoEventKind::StationDirect;
             if (m_filter.HasKind(kind))
                 found.push_back({*station, kind, body, std::nullopt, std::nullopt, -1, L});
         }
-        pieces.emplace_back(t1, s1.longitude);
+        pieces.push_back({t1, s1.longitude, s1.speed});
         if (!m_filter.HasKind(GeoEventKind::Ingress))
             return;
         for (size_t p = 0; p + 1 < pieces.size(); ++p)
             Ingress(body, pieces[p], pieces[p + 1], found);
     }
 
-    void Ingress(GeoBody body, std::pair<double, double> from, std::pair<double, double> to,
-                 std::vector<GeoEvent>& found)
+    void Ingress(GeoBody body, const End& from, const End& to, std::vector<GeoEvent>& found)
     {
         const auto signOf = [](double L) { return static_cast<int>(std::floor(L / kSignWidth)) % kNumSigns; };
-        const int sign0 = signOf(from.second);
-        const int sign1 = signOf(to.second);
+        const int sign0 = signOf(from.value);
+        const int sign1 = signOf(to.value);
         if (sign0 == sign1)
             return;
-        const bool forward = WrapPi(to.second - from.second) > 0.0;
+        const bool forward = WrapPi(to.value - from.value) > 0.0;
         const double boundary = (forward ? sign1 : sign0) * kSignWidth;
         const auto g = [&](double t) { return WrapPi(Longitude(body, t) - boundary); };
-        const std::optional<double> root =
-            Crossing(g, from.first, WrapPi(from.second - boundary), to.first, WrapPi(to.second - boundary));
+        const std::optional<double> root = Crossing(g, from, to, boundary);
         if (!root)
             return;
         const int16_t entered = static_cast<int16_t>(forward ? sign1 : (sign0 + kNumSigns - 1) % kNumSigns);
@@ -164,19 +197,19 @@ private:
         const Sample& a1 = r1[SlotOf(b1)];
         const Sample& c0 = r0[SlotOf(b2)];
         const Sample& c1 = r1[SlotOf(b2)];
-        std::vector<std::pair<double, double>> pieces{{t0, a0.longitude - c0.longitude}};  // moment, L1 − L2
         const double d0 = a0.speed - c0.speed;
         const double d1 = a1.speed - c1.speed;
+        std::vector<End> pieces{{t0, a0.longitude - c0.longitude, d0}};  // L1 − L2 and its rate
         if ((d0 < 0.0) != (d1 < 0.0)) {
             const auto rate = [&](double t) { return Speed(b1, t) - Speed(b2, t); };
             const std::optional<double> turn = TurningPoint(rate, t0, d0, t1, d1);
             if (!turn)
                 return void(m_failed = true);
-            pieces.emplace_back(*turn, Longitude(b1, *turn) - Longitude(b2, *turn));
+            pieces.push_back({*turn, Longitude(b1, *turn) - Longitude(b2, *turn), 0.0});
             if (m_failed)
                 return;
         }
-        pieces.emplace_back(t1, a1.longitude - c1.longitude);
+        pieces.push_back({t1, a1.longitude - c1.longitude, d1});
         for (const Aspect aspect : kEventAspects) {
             if (!m_filter.HasAspect(aspect))
                 continue;
@@ -185,9 +218,8 @@ private:
             for (const double branch : {angle, kTwoPi - angle}) {
                 const auto g = [&](double t) { return WrapPi(Longitude(b1, t) - Longitude(b2, t) - branch); };
                 for (size_t p = 0; p + 1 < pieces.size(); ++p)
-                    if (const auto root = Crossing(g, pieces[p].first, WrapPi(pieces[p].second - branch),
-                                                   pieces[p + 1].first, WrapPi(pieces[p + 1].second - branch)))
-                        found.push_back({*root, GeoEventKind::Exact, b1, b2, aspect, -1, Longitude(b1, *root)});
+                    if (const auto root = Crossing(g, pieces[p], pieces[p + 1], branch))
+                        found.push_back({*root, GeoEventKind::Exact, b1, b2, aspect, -1, 0.0});
                 if (oneBranch)
                     break;
             }

@@ -42,7 +42,7 @@ struct GeoEvent {
     std::optional<GeoBody> body2;     // exact only
     std::optional<Aspect> aspect;     // exact only
     int16_t sign = -1;                // the sign entered (0 … 11) for an ingress
-    double longitude = 0.0;           // body1's longitude at the moment (radians)
+    double longitude = 0.0;           // a station's longitude, an ingress' boundary (radians); 0 otherwise
 };
 
 // Which events to look for: bit b of `bodies` selects kGeoBodies[b], bit a of `aspects` aspect number a

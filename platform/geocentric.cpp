@@ -57,4 +57,15 @@ std::optional<double> GeoLongitudeIn(GeoBody body, double moment, Convention con
     return xx ? std::optional((*xx)[0]) : std::nullopt;
 }
 
+std::optional<Angles> AnglesAt(double moment, double latitude, double longitude)
+{
+    swiss::ApplyFolderToThisThread();
+    std::array<double, 13> cusps{};
+    std::array<double, 10> angles{};
+    if (swe_houses_ex(moment, SEFLG_SWIEPH, latitude, longitude, 'O', cusps.data(), angles.data()) < 0)
+        return std::nullopt;
+    constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+    return Angles{angles[SE_ASC] * kRadiansPerDegree, angles[SE_MC] * kRadiansPerDegree};
+}
+
 }  // namespace orvane::platform

@@ -34,4 +34,15 @@ std::optional<HelioState> GeoStateIn(GeoBody body, double moment, Convention con
 // The longitude alone (radians), as GeoStateIn gives it.
 std::optional<double> GeoLongitudeIn(GeoBody body, double moment, Convention convention);
 
+// The angles of a place: the Ascendant (the ecliptic's point rising in the east) and the Midheaven (its
+// point on the meridian), in radians in the true ecliptic and equinox of date, for geographic `latitude`
+// and `longitude` in degrees (north and east positive) at `moment` (Julian date, UT). Swiss Ephemeris'
+// house routine with Porphyry's houses, which exist at every latitude (the two angles are the same in
+// every quadrant system). Nothing where the routine fails.
+struct Angles {
+    double ascendant = 0.0;
+    double midheaven = 0.0;
+};
+std::optional<Angles> AnglesAt(double moment, double latitude, double longitude);
+
 }  // namespace orvane::platform

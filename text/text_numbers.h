@@ -543,5 +543,8 @@ inline constexpr int16_t kTextPositionsApparentFromEarth = 2448;  // apparent po
 inline constexpr int16_t kTextStationRetrograde = 2449;         // the geocentric events' kinds
 inline constexpr int16_t kTextStationDirect = 2450;
 inline constexpr int16_t kTextUnknownGeoEventKind = 2451;
+inline constexpr int16_t kTextAnglesNeed = 2452;                // what the angles of a place need
+inline constexpr int16_t kTextBadLatitude = 2453;
+inline constexpr int16_t kTextBadLongitude = 2454;
 
 }  // namespace orvane::text
