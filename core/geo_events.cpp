@@ -19,6 +19,8 @@ constexpr double kSignWidth = kTwoPi / kNumSigns;
 // across ±π is the wrap (no difference moves more than 18° in a step).
 constexpr double kNearZero = kPi / 2.0;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+// Half the span over which a station's rate is taken (days, 7.2 minutes).
+constexpr double kStationDays = 0.005;
 // Days between the sorting and handing on of the events found so far.
 constexpr int kStepsPerChunk = 32;
 
@@ -153,8 +155,18 @@ private:
     {
         std::vector<End> pieces{{t0, s0.longitude, s0.speed}};
         if ((s0.speed < 0.0) != (s1.speed < 0.0)) {
-            const auto rate = [&](double t) { return Speed(body, t); };
-            const std::optional<double> station = TurningPoint(rate, t0, s0.speed, t1, s1.speed);
+            // The station is where the apparent longitude itself turns: its change over a few minutes, as
+            // the ephemeris' own rate of an apparent position is off by some 0.002″ a day, which moves
+            // Pluto's flat stations by a minute. The ephemeris' rate only finds the step.
+            const auto rate = [&](double t) {
+                return WrapPi(Longitude(body, t + kStationDays) - Longitude(body, t - kStationDays)) / (2 * kStationDays);
+            };
+            const double r0 = rate(t0);
+            const double r1 = rate(t1);
+            const bool straddles = (r0 < 0.0) != (r1 < 0.0);
+            const std::optional<double> station = straddles ? TurningPoint(rate, t0, r0, t1, r1)
+                                                            : TurningPoint([&](double t) { return Speed(body, t); },
+                                                                           t0, s0.speed, t1, s1.speed);
             if (!station)
                 return void(m_failed = true);
             const double L = Longitude(body, *station);
