@@ -47,6 +47,8 @@ int Session::Events()
     const double to = m_line.to.empty() ? datetime::OneYearLater(from) : MomentOf(m_line.to);
     if (const int code = CheckSpan(from, to); code != kExitSuccess)
         return code;
+    if (m_line.perspective == core::Perspective::Geocentric)
+        return GeocentricEvents(mode, from, to);
     if (m_line.format == TableFormat::Ics)
         return EventCalendar(mode, moments, from, to);
     if (m_line.windows)
@@ -69,6 +71,10 @@ int Session::Ephemeris()
     const double to = MomentOf(m_line.to);
     if (const int code = CheckSpan(from, to); code != kExitSuccess)
         return code;
+    if (m_line.perspective == core::Perspective::Geocentric) {
+        GeocentricEphemeris(from, to);
+        return kExitSuccess;
+    }
     const core::AstroModule& astro = m_program.astro;
     const platform::Convention convention = m_line.convention;
     const int16_t bodyCount = core::PlutoFromTable(convention) ? astro.bodyCount : core::kPluto;

@@ -57,15 +57,17 @@ public:
                " [--step UNIT] [--max-steps N] [--forms] [--frame j2000|date] [--positions geometric|apparent]"
                " [--format text|csv|json]\n"
                "  or:  orvane-cli positions [STATE | --jd JD | --date DATE] [--frame j2000|date]"
-               " [--positions geometric|apparent]\n"
+               " [--positions geometric|apparent] [--perspective heliocentric|geocentric] [--compare] [--lat DEG --lon DEG]\n"
                "  or:  orvane-cli events [STATE] [--birth DATE] [--birth2 DATE] [--mode MODE] [--from DATE] [--to DATE]"
                " [--bodies B,...] [--aspects A,...]"
                " [--kinds K,...] [--degrees D,...] [--orb NAME=DEG] [--frame j2000|date]"
-               " [--positions geometric|apparent] [--format text|csv|json|ics] [--windows] [--zone Z]\n"
+               " [--positions geometric|apparent] [--perspective heliocentric|geocentric] [--format text|csv|json|ics]"
+               " [--windows] [--zone Z]\n"
                "  or:  orvane-cli patterns [STATE] [--from DATE] [--to DATE] [--pattern P,...] [--planets B,...]"
                " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--columns C,...]"
-               " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
+               " [--frame j2000|date] [--positions geometric|apparent] [--perspective heliocentric|geocentric]"
+               " [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli aspects [STATE] --from DATE --to DATE [--step UNIT] [--frame j2000|date]"
                " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
                "  or:  orvane-cli cycles B1 B2 [--from DATE] [--to DATE] [--date DATE] [--frame j2000|date]"
@@ -100,6 +102,16 @@ CLI::Validator JulianDate()
     return {[](std::string& text) -> std::string {
                 const std::optional<double> value = ReadNumber<double>(text);
                 return value && std::isfinite(*value) ? "" : "not a Julian date";
+            },
+            ""};
+}
+
+// A number of degrees from `least` to `most`.
+CLI::Validator DegreesWithin(double least, double most)
+{
+    return {[least, most](std::string& text) -> std::string {
+                const std::optional<double> value = ReadNumber<double>(text);
+                return value && *value >= least && *value <= most ? "" : "out of range";
             },
             ""};
 }
@@ -328,9 +340,26 @@ private:
             ->check(Refused(JulianDate(), text::kTextBadJulianDate));
         AddDate(positions);
         AddConventionOptions(*positions, m_line);
+        AddPerspectiveOption(*positions, m_line);
+        positions->add_flag("--compare", m_line.compare,
+                            "Both perspectives: heliocentric, geocentric and their difference (degrees)");
+        const auto latitude = [this](const std::string& typed) { m_line.latitude = ReadNumber<double>(typed); };
+        const auto longitude = [this](const std::string& typed) { m_line.longitude = ReadNumber<double>(typed); };
+        Valued(positions->add_option_function<std::string>(
+                   "--lat", latitude, "A place's latitude (north positive): its Ascendant and Midheaven as well"),
+               "DEG")
+            ->check(Refused(DegreesWithin(-90.0, 90.0), text::kTextBadLatitude));
+        Valued(positions->add_option_function<std::string>("--lon", longitude, "The place's longitude (east positive)"),
+               "DEG")
+            ->check(Refused(DegreesWithin(-180.0, 180.0), text::kTextBadLongitude));
         positions->footer(
             std::string("Without STATE, --jd or --date: the present moment. --date beside STATE takes the place of its\n"
-                        "world date; the file is read all the same. Pluto before or after its table prints < or >.\n\n") +
+                        "world date; the file is read all the same. Pluto before or after its table prints < or >.\n"
+                        "Geocentric: Sun, Moon, Mercury … Pluto (the Earth has no geocentric position, the Sun and the\n"
+                        "Moon no heliocentric one). --compare: heliocentric in --frame/--positions (default j2000,\n"
+                        "geometric), geocentric in them where given, else apparent positions of date. --lat and --lon\n"
+                        "add the place's Ascendant and Midheaven (true ecliptic of date, Porphyry's house routine) to\n"
+                        "the geocentric positions.\n\n") +
             kDates + kMomentHelp);
     }
 
@@ -378,17 +407,26 @@ private:
                                       "(default: world transits with the default orbs)");
         AddSpan(events, "From this moment (default: the state's world date, or now)",
                 "Up to this moment, excluded (default: one year after --from)");
+        // The perspective first: CLI11 runs the checks in the order the options were added, and the bodies
+        // and kinds are those of the perspective.
+        AddPerspectiveOption(*events, m_line);
         const auto bodies = [this](const std::string& names) {
             m_line.filter.bodies = 0;
-            for (const std::string& name : Split(names))
-                m_line.filter.bodies = static_cast<uint16_t>(m_line.filter.bodies | 1u << BodyIndex(name));
+            m_line.geoFilter.bodies = 0;
+            for (const std::string& name : Split(names)) {
+                if (m_line.perspective == core::Perspective::Geocentric)
+                    m_line.geoFilter.bodies = static_cast<uint16_t>(m_line.geoFilter.bodies |
+                                                                    1u << static_cast<int>(*core::GeoBodyNamed(name)));
+                else
+                    m_line.filter.bodies = static_cast<uint16_t>(m_line.filter.bodies | 1u << BodyIndex(name));
+            }
         };
         Valued(events->add_option_function<std::string>(
                    "--bodies", bodies,
                    "Only pairs of these bodies (default: all); in personal transits and synastry both bodies of a "
                    "pair, moving or natal, must be among them"),
                "B,...")
-            ->check(NameList(BodyIndex, text::kTextUnknownBody));
+            ->check(CLI::Validator([this](std::string& list) { return BodiesRefused(list); }, "").application_index(0));
         const auto aspects = [this](const std::string& names) {
             m_line.filter.aspects = 0;
             for (const std::string& name : Split(names))
@@ -399,14 +437,18 @@ private:
             ->check(NameList(AspectIndex, text::kTextUnknownAspect));
         const auto kinds = [this](const std::string& names) {
             m_line.filter.kinds = 0;
-            for (const std::string& name : Split(names))
-                m_line.filter.kinds = static_cast<uint16_t>(m_line.filter.kinds | 1u << KindIndex(name));
+            m_line.geoFilter.kinds = 0;
+            for (const std::string& name : Split(names)) {
+                if (m_line.perspective == core::Perspective::Geocentric)
+                    m_line.geoFilter.kinds = static_cast<uint8_t>(m_line.geoFilter.kinds | GeoKindBits(name));
+                else
+                    m_line.filter.kinds = static_cast<uint16_t>(m_line.filter.kinds | 1u << KindIndex(name));
+            }
         };
         Valued(events->add_option_function<std::string>(
                    "--kinds", kinds, "Only these kinds (default: exact, enter, leave, ingress; the list below)"),
                "K,...")
-            ->check(NameList([](const std::string& name) { return static_cast<int16_t>(KindIndex(name) + 1); },
-                             text::kTextUnknownEventKind));
+            ->check(CLI::Validator([this](std::string& list) { return KindsRefused(list); }, "").application_index(0));
         AddBirthOptions(events, m_line);
         AddEventValueOptions(*events, m_line);
         AddConventionOptions(*events, m_line);
@@ -424,6 +466,9 @@ private:
             "enter,leave,exact,duration_days,body1,aspect,body2,tightest_orb,role1,role2.\n"
             "Kinds K: exact, enter, leave, ingress, cross (needs --degrees), return (personal transits),\n"
             "ascending-node, descending-node, latitude-max, latitude-min, perihelion, aphelion, miss.\n"
+            "--perspective geocentric: world events among Sun, Moon, Mercury … Pluto (B: their names or Su, Mo,\n"
+            "Me …), kinds exact, ingress and station (station-retrograde, station-direct; value: the longitude),\n"
+            "apparent positions of date unless --frame or --positions say otherwise.\n"
             "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …);\n"
             "asked for by name only: Semisquare (Ssq, 45, orb 2), Sesquiquadrate (Sqq, 135, orb 2), Quintile\n"
             "(Qnt, 72, orb 1), Biquintile (Bqn, 144, orb 1).\n\n" +
@@ -449,10 +494,13 @@ private:
         AddStep(ephemeris, "The step: halfhour, day (default), week, month or year");
         AddColumnsOption(*ephemeris, m_line);
         AddConventionOptions(*ephemeris, m_line);
+        AddPerspectiveOption(*ephemeris, m_line);
         AddFormat(ephemeris, "Output: text (default, zodiac places), csv or json (degrees)");
         ephemeris->footer(
             "One line a step from --from up to (not including) --to. CSV header: time,jd_ut,Earth,...,Pluto (degrees, six\n"
-            "decimals; empty, in JSON null, where Pluto is beyond its table; the text shows < or >).\n"
+            "decimals; empty, in JSON null, where Pluto is beyond its table; the text shows < or >). Geocentric:\n"
+            "time,jd_ut,Sun,Moon,Mercury,...,Pluto, apparent positions of date unless --frame or --positions say\n"
+            "otherwise; the JSON metadata holds \"perspective\":\"geocentric\".\n"
             "Months and years keep the day of the month, or the month's last day when it has fewer.\n\n" +
             std::string(kDates) + kMomentHelp);
     }
@@ -501,7 +549,7 @@ private:
                 return OwnText(text::kTextBadValue, m_line.language, "--planets", list);
             for (const std::string& name : names)
                 if (BodyIndex(name) == 0)
-                    return OwnText(text::kTextUnknownBody, m_line.language, name);
+                    return UnknownBodyText(name, m_line.language);
             return {};
         };
         return CLI::Validator(check, "").application_index(0);
@@ -513,10 +561,46 @@ private:
         const auto check = [this, index, number](std::string& list) -> std::string {
             for (const std::string& name : Split(list))
                 if (index(name) <= 0)
-                    return OwnText(number, m_line.language, name);
+                    return number == text::kTextUnknownBody ? UnknownBodyText(name, m_line.language)
+                                                            : OwnText(number, m_line.language, name);
             return {};
         };
         return CLI::Validator(check, "").application_index(0);
+    }
+
+    // events --bodies: each a body of the perspective, the Earth refused geocentrically and the Sun and the
+    // Moon heliocentrically with the remedy; the refusal, or nothing.
+    std::string BodiesRefused(const std::string& list) const
+    {
+        const bool geocentric = m_line.perspective == core::Perspective::Geocentric;
+        for (const std::string& name : Split(list)) {
+            if (geocentric && !core::GeoBodyNamed(name))
+                return BodyIndex(name) == core::kEarth ? OwnText(text::kTextNoGeocentricEarth, m_line.language)
+                                                       : OwnText(text::kTextUnknownBody, m_line.language, name);
+            if (!geocentric && BodyIndex(name) <= 0)
+                return UnknownBodyText(name, m_line.language);
+        }
+        return {};
+    }
+
+    // The bits of core::GeoEventKind a geocentric --kinds name stands for: station is both stations.
+    static uint8_t GeoKindBits(const std::string& name)
+    {
+        const std::string key = text::LowerCase(name);
+        return key == "exact" ? 1u : key == "ingress" ? 2u : key == "station" ? 12u : 0u;
+    }
+
+    // events --kinds: each a kind of the perspective; the refusal, or nothing.
+    std::string KindsRefused(const std::string& list) const
+    {
+        const bool geocentric = m_line.perspective == core::Perspective::Geocentric;
+        for (const std::string& name : Split(list)) {
+            if (geocentric && GeoKindBits(name) == 0)
+                return OwnText(text::kTextUnknownGeoEventKind, m_line.language, name);
+            if (!geocentric && KindIndex(name) < 0)
+                return OwnText(text::kTextUnknownEventKind, m_line.language, name);
+        }
+        return {};
     }
 
     // Runs CLI11 over `args`: answers help, the version and the mistakes found while reading them, and keeps

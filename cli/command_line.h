@@ -6,6 +6,8 @@
 #include "cli/cli.h"
 #include "cli/tables.h"
 #include "core/events.h"
+#include "core/geo_events.h"
+#include "core/geocentric.h"
 #include "core/modes.h"
 #include "text/language.h"
 #include "core/patterns.h"
@@ -65,6 +67,14 @@ struct CommandLine {
     TableFormat format = TableFormat::Text;
     core::EventFilter filter;
     platform::Convention convention;
+    // --perspective, and the convention of geocentric positions: --frame and --positions where given,
+    // otherwise the geocentric view's usual one (apparent, of date).
+    core::Perspective perspective = core::Perspective::Heliocentric;
+    platform::Convention geoConvention = platform::kGeocentricDefault;
+    bool compare = false;  // positions --compare: both perspectives and their difference
+    core::GeoEventFilter geoFilter;
+    std::optional<double> latitude;   // positions --lat, --lon: a place's angles, degrees
+    std::optional<double> longitude;  // events --perspective geocentric: the bodies and kinds (aspects: filter's)
     uint8_t columns = 0;  // kColumnLatitude | kColumnDistance | kColumnSpeed
     bool windows = false;  // events --format ics: every stay within an orb as well
     std::vector<std::string> cycleBodies;  // the bodies of cycles as typed (checked by name)

@@ -27,6 +27,17 @@ int Session::Positions()
             return DateError(world.error());
         moment = world.value();
     }
+    const bool place = m_line.latitude || m_line.longitude;
+    if (place && (!m_line.latitude || !m_line.longitude || m_line.geoConvention.frame == platform::Frame::J2000 ||
+                  (!m_line.compare && m_line.perspective != core::Perspective::Geocentric))) {
+        m_err << OwnText(text::kTextAnglesNeed, m_line.language) << '\n'
+              << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli positions --help") << '\n';
+        return kExitUsage;
+    }
+    if (m_line.compare)
+        return ComparedPositions(moment);
+    if (m_line.perspective == core::Perspective::Geocentric)
+        return GeocentricPositions(moment);
     // Every line is made before any is printed: a body without a position makes the moment bad input.
     const core::AstroModule& astro = m_program.astro;
     std::string lines;

@@ -17,6 +17,8 @@ const std::map<std::string, platform::Frame> kFrames{{"j2000", platform::Frame::
                                                      {"date", platform::Frame::OfDate}};
 const std::map<std::string, platform::PositionKind> kPositionKinds{{"geometric", platform::PositionKind::Geometric},
                                                                    {"apparent", platform::PositionKind::Apparent}};
+const std::map<std::string, core::Perspective> kPerspectives{{"heliocentric", core::Perspective::Heliocentric},
+                                                             {"geocentric", core::Perspective::Geocentric}};
 const std::map<std::string, uint8_t> kColumns{
     {"latitude", kColumnLatitude}, {"distance", kColumnDistance}, {"speed", kColumnSpeed}};
 
@@ -72,7 +74,9 @@ std::optional<std::string> OrbMistake(const std::string& item, int16_t language)
 
 void AddConventionOptions(CLI::App& command, CommandLine& line)
 {
-    const auto frame = [&line](const std::string& typed) { line.convention.frame = kFrames.at(text::LowerCase(typed)); };
+    const auto frame = [&line](const std::string& typed) {
+        line.convention.frame = line.geoConvention.frame = kFrames.at(text::LowerCase(typed));
+    };
     command.add_option_function<std::string>("--frame", frame,
                                              "Positions in the J2000 ecliptic (j2000, default) or the true ecliptic "
                                              "and equinox of date (date)")
@@ -82,7 +86,7 @@ void AddConventionOptions(CLI::App& command, CommandLine& line)
             return kFrames.contains(text::LowerCase(typed)) ? std::nullopt : std::optional(typed);
         }));
     const auto positions = [&line](const std::string& typed) {
-        line.convention.positions = kPositionKinds.at(text::LowerCase(typed));
+        line.convention.positions = line.geoConvention.positions = kPositionKinds.at(text::LowerCase(typed));
     };
     command.add_option_function<std::string>("--positions", positions,
                                              "Geometric positions (default) or apparent ones, corrected for light-time")
@@ -90,6 +94,22 @@ void AddConventionOptions(CLI::App& command, CommandLine& line)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
         ->check(Refusing(line, text::kTextUnknownPositions, [](const std::string& typed) -> std::optional<std::string> {
             return kPositionKinds.contains(text::LowerCase(typed)) ? std::nullopt : std::optional(typed);
+        }));
+}
+
+void AddPerspectiveOption(CLI::App& command, CommandLine& line)
+{
+    const auto perspective = [&line](const std::string& typed) {
+        line.perspective = kPerspectives.at(text::LowerCase(typed));
+    };
+    command.add_option_function<std::string>("--perspective", perspective,
+                                             "Seen from the Sun (heliocentric, default) or from the Earth "
+                                             "(geocentric: Sun, Moon, Mercury … Pluto; apparent of date unless "
+                                             "--frame or --positions say otherwise)")
+        ->type_name("heliocentric|geocentric")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->check(Refusing(line, text::kTextUnknownPerspective, [](const std::string& typed) -> std::optional<std::string> {
+            return kPerspectives.contains(text::LowerCase(typed)) ? std::nullopt : std::optional(typed);
         }));
 }
 

@@ -16,6 +16,9 @@ namespace orvane::cli {
 // --frame j2000|date and --positions geometric|apparent.
 void AddConventionOptions(CLI::App& command, CommandLine& line);
 
+// --perspective heliocentric|geocentric.
+void AddPerspectiveOption(CLI::App& command, CommandLine& line);
+
 // --degrees D,... and --orb NAME=DEG (repeatable, or a list).
 void AddEventValueOptions(CLI::App& events, CommandLine& line);
 

@@ -29,7 +29,7 @@ std::optional<std::string> CycleBodiesMistake(const CommandLine& line)
         return OwnText(text::kTextCyclesNeedTwoBodies, line.language);
     for (const std::string& name : line.cycleBodies)
         if (BodyIndex(name) == 0)
-            return OwnText(text::kTextUnknownBody, line.language, EchoedValue(name));
+            return UnknownBodyText(EchoedValue(name), line.language);
     if (BodyIndex(line.cycleBodies[0]) == BodyIndex(line.cycleBodies[1]))
         return OwnText(text::kTextCyclesSameBody, line.language, EchoedValue(line.cycleBodies[1]));
     return std::nullopt;

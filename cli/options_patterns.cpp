@@ -65,7 +65,7 @@ void AddPatternsOptions(CLI::App& command, CommandLine& line)
             for (const std::string& name : Split(list)) {
                 const int16_t body = BodyIndex(name);
                 if (body == 0)
-                    return OwnText(text::kTextUnknownBody, line.language, EchoedValue(name));
+                    return UnknownBodyText(EchoedValue(name), line.language);
                 if (std::find(seen.begin(), seen.end(), body) != seen.end())
                     return OwnText(text::kTextBodyNamedTwice, line.language,
                                    NameTables().bodyNames[static_cast<size_t>(body)]);

@@ -43,7 +43,7 @@ void AddRoleOption(CLI::App* events, CommandLine& line, const char* name, uint16
         ->check(CLI::Validator(
                     [&line](std::string& list) -> std::string {
                         const std::optional<std::string> unknown = UnknownBody(list);
-                        return unknown ? OwnText(text::kTextUnknownBody, line.language, *unknown) : std::string();
+                        return unknown ? UnknownBodyText(*unknown, line.language) : std::string();
                     },
                     "")
                     .application_index(0));

@@ -143,6 +143,11 @@ TableWords Session::Words(int16_t mode) const
                      OwnText(text::kTextColumnDistance, m_line.language),
                      OwnText(text::kTextColumnSpeed, m_line.language)};
     words.heading = {m_line.convention, m_line.zone, m_line.zoneName};
+    if (m_line.perspective == core::Perspective::Geocentric) {
+        words.heading = {m_line.geoConvention, m_line.zone, m_line.zoneName, core::Perspective::Geocentric};
+        words.stations = {OwnText(text::kTextStationRetrograde, m_line.language),
+                          OwnText(text::kTextStationDirect, m_line.language)};
+    }
     words.deviation = OwnText(text::kTextColumnDeviation, m_line.language);
     words.motion = OwnText(text::kTextColumnMotion, m_line.language);
     words.applying = OwnText(text::kTextApplying, m_line.language);

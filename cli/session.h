@@ -41,6 +41,14 @@ public:
     int State();
 
 private:
+    // positions and ephemeris seen from the Earth, and positions --compare (command_geocentric.cpp).
+    int GeocentricPositions(double moment);
+    int ComparedPositions(double moment);
+    void GeocentricEphemeris(double from, double to);
+    int GeocentricEvents(int16_t mode, double from, double to);
+    // The Ascendant and Midheaven of --lat and --lon at `moment`; none without a place.
+    std::optional<platform::Angles> PlaceAngles(double moment) const;
+
     // The day found: the run's message and the date row as text, or the moment as CSV or JSON.
     int PrintFound(const platform::Message& message);
     // A step past the last date the program computes is undone: the search ends, not found, where it got to.

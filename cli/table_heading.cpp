@@ -37,21 +37,26 @@ std::string HeadingLine(const TableHeading& heading, int16_t language)
 {
     const bool j2000 = heading.convention.frame == platform::Frame::J2000;
     const bool geometric = heading.convention.positions == platform::PositionKind::Geometric;
+    const bool geocentric = heading.perspective == core::Perspective::Geocentric;
+    const int16_t apparent = geocentric ? text::kTextPositionsApparentFromEarth : text::kTextPositionsApparent;
     const std::string convention =
         OwnText(text::kTextConventionHeading, language,
                 OwnText(j2000 ? text::kTextFrameJ2000 : text::kTextFrameOfDate, language),
-                OwnText(geometric ? text::kTextPositionsGeometric : text::kTextPositionsApparent, language));
-    return std::string("orvane-cli ") + kVersion + "; " + convention + "; " +
+                OwnText(geometric ? text::kTextPositionsGeometric : apparent, language));
+    const std::string perspective = geocentric ? OwnText(text::kTextPerspectiveGeocentric, language) + "; " : "";
+    return std::string("orvane-cli ") + kVersion + "; " + perspective + convention + "; " +
            OwnText(text::kTextTimesIn, language, ZoneLabel(heading.zoneMinutes, heading.zoneName));
 }
 
 nlohmann::ordered_json HeadingMetadata(const TableHeading& heading)
 {
-    return {{"program", "orvane-cli"},
-            {"version", kVersion},
-            {"frame", FrameKey(heading.convention)},
-            {"positions", PositionsKey(heading.convention)},
-            {"zone", ZoneLabel(heading.zoneMinutes, heading.zoneName)}};
+    nlohmann::ordered_json metadata{{"program", "orvane-cli"}, {"version", kVersion}};
+    if (heading.perspective == core::Perspective::Geocentric)
+        metadata["perspective"] = "geocentric";
+    metadata["frame"] = FrameKey(heading.convention);
+    metadata["positions"] = PositionsKey(heading.convention);
+    metadata["zone"] = ZoneLabel(heading.zoneMinutes, heading.zoneName);
+    return metadata;
 }
 
 }  // namespace orvane::cli

@@ -86,7 +86,8 @@ nlohmann::ordered_json OrNull(const std::string& text)
 TableWriter::TableWriter(std::ostream& out, TableFormat format, const core::AstroTables& tables,
                          const TableWords& words)
     : m_out(out), m_format(format), m_zone(words.heading.zoneMinutes), m_zoneName(words.heading.zoneName),
-      m_tables(tables), m_words(words), m_json(out)
+      m_tables(tables), m_words(words), m_json(out),
+      m_bodyNames(tables.bodyNames.begin() + core::kEarth, tables.bodyNames.begin() + core::kPluto + 1)
 {
 }
 
@@ -180,6 +181,8 @@ size_t TableWriter::KindWidth() const
     size_t width = Characters(m_words.event);
     for (const std::string& word : m_words.kinds)
         width = std::max(width, Characters(word));  // a kind not asked for has no word
+    for (const std::string& word : m_words.stations)
+        width = std::max(width, Characters(word));
     return width;
 }
 
@@ -267,13 +270,46 @@ void TableWriter::Event(const core::Event& event)
     }
 }
 
+void TableWriter::GeoEventRow(const core::GeoEvent& event)
+{
+    const bool station = event.kind == core::GeoEventKind::StationRetrograde ||
+                         event.kind == core::GeoEventKind::StationDirect;
+    const std::string name1(core::GeoBodyName(event.body1));
+    const std::string name2 = event.body2 ? std::string(core::GeoBodyName(*event.body2)) : "";
+    const std::string aspect = event.aspect ? m_tables.NamesOf(*event.aspect).Name : "";
+    const std::string sign = event.sign >= 0 ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
+    const double degrees = event.longitude / core::kTwoPi * 360.0;
+    const char* key = core::kGeoEventKindKeys[static_cast<size_t>(event.kind)];
+    if (m_format == TableFormat::Csv) {
+        m_out << display::CsvLine({datetime::IsoText(event.moment, ZoneAt(event.moment)), Fixed6(event.moment), key,
+                                   name1, aspect, name2, sign, station ? Fixed6(degrees) : "", "", ""});
+    } else if (m_format == TableFormat::Json) {
+        m_json.Object({{"time", datetime::IsoText(event.moment, ZoneAt(event.moment))},
+                       {"jd_ut", event.moment},
+                       {"kind", key},
+                       {"body1", name1},
+                       {"aspect", OrNull(aspect)},
+                       {"body2", OrNull(name2)},
+                       {"sign", OrNull(sign)},
+                       {"value", station ? nlohmann::ordered_json(degrees) : nlohmann::ordered_json(nullptr)},
+                       {"role1", nullptr},
+                       {"role2", nullptr}});
+    } else {
+        const std::string& word =
+            station ? m_words.stations[event.kind == core::GeoEventKind::StationRetrograde ? 0 : 1]
+                    : m_words.kinds[static_cast<size_t>(event.kind == core::GeoEventKind::Exact ? core::EventKind::Exact
+                                                                                                 : core::EventKind::Ingress)];
+        TextLine(TimeColumns(event.moment) + "  " + Padded(word, KindWidth()) + "  " + Padded(name1, m_words.nameWidth) +
+                 "  " + Padded(aspect, m_words.aspectWidth) + "  " + Padded(name2, m_words.nameWidth) + "  " + sign);
+    }
+}
+
 void TableWriter::BeginPositions()
 {
     Opening();
     if (m_format == TableFormat::Csv) {
         std::vector<std::string> heading{"time", "jd_ut"};
-        for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
-            const std::string& name = m_tables.bodyNames[static_cast<size_t>(body)];
+        for (const std::string& name : m_bodyNames) {
             heading.push_back(name);
             for (const auto& [column, key] : kColumnKeys)
                 if ((m_columns & column) != 0)
@@ -282,8 +318,8 @@ void TableWriter::BeginPositions()
         m_out << display::CsvLine(heading);
     } else if (m_format == TableFormat::Text) {
         std::string line = Padded(m_words.date, kDateWidth) + "  " + TimeHeading();
-        for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
-            line += "  " + Padded(m_tables.bodyNames[static_cast<size_t>(body)], kNameWidth);
+        for (const std::string& name : m_bodyNames) {
+            line += "  " + Padded(name, kNameWidth);
             for (size_t k = 0; k < kColumnKeys.size(); ++k)
                 if ((m_columns & kColumnKeys[k].first) != 0)
                     line += "  " + Padded(m_words.columns[k], kNameWidth + 2);
@@ -295,9 +331,16 @@ void TableWriter::BeginPositions()
 void TableWriter::Positions(double moment, const std::array<double, core::kBodySlots>& longitudes,
                             const BodyStates& states)
 {
+    PositionRow(moment, std::span(longitudes).subspan(core::kEarth, core::kNumBodies),
+                std::span(states).subspan(core::kEarth, core::kNumBodies));
+}
+
+void TableWriter::PositionRow(double moment, std::span<const double> longitudes,
+                              std::span<const std::optional<platform::HelioState>> states)
+{
     // The further columns of one body: text, or numbers as CSV writes them (six decimals) and JSON holds them.
-    const auto columnText = [&](int16_t body, uint8_t column) -> std::string {
-        const std::optional<platform::HelioState>& state = states[static_cast<size_t>(body)];
+    const auto columnText = [&](size_t body, uint8_t column) -> std::string {
+        const std::optional<platform::HelioState>& state = states[body];
         if (!state)
             return m_format == TableFormat::Text ? "-" : "";
         const double value = ColumnValue(*state, column);
@@ -309,8 +352,8 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
     };
     if (m_format == TableFormat::Text) {
         std::string line = TimeColumns(moment);
-        for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
-            const double L = longitudes[static_cast<size_t>(body)];
+        for (size_t body = 0; body < m_bodyNames.size(); ++body) {
+            const double L = longitudes[body];
             const std::string place = L >= 0.0                       ? display::ZodiacPositionText(m_tables, L, false)
                                       : L == core::kPlutoBeforeTable ? "<"
                                                                      : ">";
@@ -322,8 +365,8 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
         TextLine(line);
     } else if (m_format == TableFormat::Csv) {
         std::vector<std::string> row{datetime::IsoText(moment, ZoneAt(moment)), Fixed6(moment)};
-        for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
-            const double L = longitudes[static_cast<size_t>(body)];
+        for (size_t body = 0; body < m_bodyNames.size(); ++body) {
+            const double L = longitudes[body];
             row.push_back(L >= 0.0 ? Fixed6(L / core::kTwoPi * 360.0) : "");
             for (const auto& [column, key] : kColumnKeys)
                 if ((m_columns & column) != 0)
@@ -332,11 +375,11 @@ void TableWriter::Positions(double moment, const std::array<double, core::kBodyS
         m_out << display::CsvLine(row);
     } else {
         nlohmann::ordered_json row{{"time", datetime::IsoText(moment, ZoneAt(moment))}, {"jd_ut", moment}};
-        for (int16_t body = core::kEarth; body <= core::kPluto; ++body) {
-            const double L = longitudes[static_cast<size_t>(body)];
-            const std::string& name = m_tables.bodyNames[static_cast<size_t>(body)];
+        for (size_t body = 0; body < m_bodyNames.size(); ++body) {
+            const double L = longitudes[body];
+            const std::string& name = m_bodyNames[body];
             row[name] = L >= 0.0 ? nlohmann::ordered_json(L / core::kTwoPi * 360.0) : nlohmann::ordered_json(nullptr);
-            const std::optional<platform::HelioState>& state = states[static_cast<size_t>(body)];
+            const std::optional<platform::HelioState>& state = states[body];
             for (const auto& [column, key] : kColumnKeys)
                 if ((m_columns & column) != 0)
                     row[name + "_" + key] = state ? nlohmann::ordered_json(ColumnValue(*state, column))

@@ -22,6 +22,7 @@
 #include "cli/table_heading.h"
 #include "core/aspect_result.h"
 #include "core/events.h"
+#include "core/geo_events.h"
 #include "core/vocabulary.h"
 #include "display/body_roles.h"
 #include "display/machine_formats.h"
@@ -31,7 +32,10 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace orvane::cli {
 
@@ -49,6 +53,7 @@ inline constexpr uint8_t kColumnSpeed = 4;
 struct TableWords {
     int16_t language = 0;
     std::array<std::string, core::kNumEventKinds> kinds;
+    std::array<std::string, 2> stations;  // geocentric events: turning retrograde, turning direct
     std::string date, time, event, body, aspect, sign, value;
     std::array<std::string, 3> columns;  // latitude, distance, speed
     TableHeading heading;
@@ -96,11 +101,18 @@ public:
 
     void BeginEvents();
     void Event(const core::Event& event);
+    // An event seen from the Earth, in the same columns (value: a station's longitude in degrees).
+    void GeoEventRow(const core::GeoEvent& event);
     void BeginPositions();
     // The nine longitudes (radians; negative for none) at `moment`, bodies 1 … 9 at index 1 … 9, and the
     // further columns from `states`.
     void Positions(double moment, const std::array<double, core::kBodySlots>& longitudes,
                    const BodyStates& states = {});
+    // Another set of bodies (the geocentric ones), named before BeginPositions; their longitudes and further
+    // columns by PositionRow, one value a body in the order named.
+    void SetBodyNames(std::vector<std::string> names) { m_bodyNames = std::move(names); }
+    void PositionRow(double moment, std::span<const double> longitudes,
+                     std::span<const std::optional<platform::HelioState>> states);
     // The moment a search found and the pattern sought (CSV and JSON: time,jd_ut,pattern).
     void BeginFound();
     void Found(double moment, const std::string& pattern);
@@ -130,6 +142,7 @@ private:
     TableWords m_words;
     display::JsonArrayWriter m_json;
     uint8_t m_columns = 0;
+    std::vector<std::string> m_bodyNames;  // the columns of the positions, Earth … Pluto unless set
     double m_isoMoment = -1.0;
     std::string m_isoTime;
 };

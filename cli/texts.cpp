@@ -1,6 +1,8 @@
 #include "cli/texts.h"
 
+#include "core/geocentric.h"
 #include "platform/program_text_library.h"
+#include "text/text_numbers.h"
 #include "text/language.h"
 #include "text/strings.h"
 
@@ -136,6 +138,14 @@ std::string_view Trimmed(std::string_view text)
 void PrintMessage(std::ostream& stream, const platform::Message& message)
 {
     stream << Trimmed(ConsoleText(message.text)) << '\n';
+}
+
+std::string UnknownBodyText(const std::string& name, int16_t language)
+{
+    const std::optional<core::GeoBody> seen = core::GeoBodyNamed(name);
+    if (seen && !core::HelioBodyOf(*seen))
+        return OwnText(text::kTextNoHeliocentricBody, language, std::string(core::GeoBodyName(*seen)));
+    return OwnText(text::kTextUnknownBody, language, name);
 }
 
 }  // namespace orvane::cli

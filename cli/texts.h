@@ -24,6 +24,10 @@ namespace orvane::cli {
 std::string OwnText(int16_t number, int16_t language, const std::string& r1 = {}, const std::string& r2 = {},
                     const std::string& r3 = {});
 
+// The refusal of a body name the heliocentric bodies lack: the Sun and the Moon are named as bodies seen
+// from the Earth only, anything else as an unknown body.
+std::string UnknownBodyText(const std::string& name, int16_t language);
+
 // The compiled-in program text as a language of the program, for the models' own refusals while the
 // command line is read.
 const text::Language& OwnLanguage(int16_t language);

@@ -4,9 +4,7 @@
 #include "platform/swiss_calls.h"
 
 #include <array>
-#include <atomic>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace orvane::platform {
@@ -42,19 +40,8 @@ constexpr int32_t kEarthPlanet = 3;
 
 constexpr double kTwoPi = 6.28318530717958647692;
 
-std::atomic<bool> g_fellBack{false};
-
-void ReportFallbackOnce(const char* warning)
-{
-    if (g_fellBack.exchange(true))
-        return;
-    std::fprintf(stderr,
-                 "orvane: Swiss Ephemeris data files not found (searched %s); using the built-in analytic "
-                 "ephemeris, which is less accurate.%s%s\n",
-                 swiss::SearchPath().c_str(), warning[0] != '\0' ? " " : "", warning);
-}
-
 using swiss::CalcUt;
+using swiss::ReportFallbackOnce;
 
 // Polar coordinates of `body` in `convention` (Swiss Ephemeris' SEFLG_RADIANS order), as swe_calc_ut
 // gives them. In the frame of date the body is taken in the mean ecliptic and equinox of date and moved by
@@ -190,7 +177,7 @@ std::optional<double> HelioLongitudeIn(int32_t planet, double moment, Convention
 
 bool EphemerisFellBackToAnalytic()
 {
-    return g_fellBack.load();
+    return swiss::FellBack();
 }
 
 }  // namespace orvane::platform

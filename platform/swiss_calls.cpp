@@ -1,6 +1,7 @@
 #include "platform/swiss_calls.h"
 
 #include <atomic>
+#include <cstdio>
 #include <mutex>
 #include <utility>
 
@@ -25,6 +26,8 @@ struct ThreadEphemeris {
     }
 };
 thread_local ThreadEphemeris t_ephemeris;
+
+std::atomic<bool> g_fellBack{false};
 
 // ΔT (TT − UT) of the last moment asked for, per thread: the bodies of one moment share it. Keyed by the
 // ephemeris it was computed for, as ΔT's tidal term depends on it.
@@ -69,6 +72,21 @@ void ApplyFolderToThisThread()
         return;
     swe_set_ephe_path(SearchPath().c_str());
     t_ephemeris.appliedGeneration = generation;
+}
+
+void ReportFallbackOnce(const char* warning)
+{
+    if (g_fellBack.exchange(true))
+        return;
+    std::fprintf(stderr,
+                 "orvane: Swiss Ephemeris data files not found (searched %s); using the built-in analytic "
+                 "ephemeris, which is less accurate.%s%s\n",
+                 SearchPath().c_str(), warning[0] != '\0' ? " " : "", warning);
+}
+
+bool FellBack()
+{
+    return g_fellBack.load();
 }
 
 int32_t CalcUt(double momentUt, int32_t body, Values& xx, ErrorText& serr, int32_t flags)

@@ -21,6 +21,11 @@ std::string SearchPath();
 // Applies the search path to the calling thread when it changed since the thread last applied it.
 void ApplyFolderToThisThread();
 
+// Says once on stderr that the analytic ephemeris stands in for missing data files, with Swiss
+// Ephemeris' `warning`; FellBack tells whether it was said.
+void ReportFallbackOnce(const char* warning);
+bool FellBack();
+
 // swe_calc at `momentUt` (Julian date, UT): the same steps as swe_calc_ut takes (ΔT for the ephemeris
 // asked for, and again for the one that answered when that differs), with ΔT kept for the next call at
 // the same moment. Returns what swe_calc returns.

@@ -582,5 +582,21 @@ inline constexpr int16_t kTextCsvHeader = 2329;          // the CSV file's first
 inline constexpr int16_t kTextCsvColumnCount = 2330;     // "14 columns instead of 15"
 inline constexpr int16_t kTextCsvOpenQuote = 2331;       // a quoted field not closed
 inline constexpr int16_t kTextCsvBadField = 2332;        // "column latitude: 95.5"
+// The geocentric perspective beside the heliocentric one.
+inline constexpr int16_t kTextUnknownPerspective = 2440;
+inline constexpr int16_t kTextPerspectiveGeocentric = 2441;     // in a table's heading line
+inline constexpr int16_t kTextColumnHeliocentric = 2442;        // positions --compare: the columns
+inline constexpr int16_t kTextColumnGeocentric = 2443;
+inline constexpr int16_t kTextColumnDifference = 2444;
+inline constexpr int16_t kTextNoGeocentricEarth = 2445;         // the Earth asked for geocentrically
+inline constexpr int16_t kTextNoHeliocentricBody = 2446;        // the Sun or the Moon asked for heliocentrically
+inline constexpr int16_t kTextGeocentricWorldEvents = 2447;     // geocentric events beside a chart mode
+inline constexpr int16_t kTextPositionsApparentFromEarth = 2448;  // apparent positions seen from the Earth
+inline constexpr int16_t kTextStationRetrograde = 2449;         // the geocentric events' kinds
+inline constexpr int16_t kTextStationDirect = 2450;
+inline constexpr int16_t kTextUnknownGeoEventKind = 2451;
+inline constexpr int16_t kTextAnglesNeed = 2452;                // what the angles of a place need
+inline constexpr int16_t kTextBadLatitude = 2453;
+inline constexpr int16_t kTextBadLongitude = 2454;
 
 }  // namespace orvane::text

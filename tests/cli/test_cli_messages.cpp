@@ -36,7 +36,10 @@ const MessageCase kCases[] = {
      kExitUsage,
      {"--step: fortnight", "halfhour, day, week, month, year"}},
     {{"report", "--birth", "2000-01-01", "--mode", "natal3"}, kExitUsage, {"natal3", "natal1, natal2, personal1"}},
-    {{"events", "--bodies", "Moon"}, kExitUsage, {"Unknown body: Moon", "Earth, Mercury", "Ea, Me"}},
+    {{"events", "--bodies", "Vulcan"}, kExitUsage, {"Unknown body: Vulcan", "Earth, Mercury", "Ea, Me"}},
+    // The bodies and the perspective of the view from the Earth.
+    {{"events", "--bodies", "Earth,moon"}, kExitUsage, {"Moon has no heliocentric position", "--perspective geocentric"}},
+    {{"positions", "--perspective", "topocentric"}, kExitUsage, {"perspective: topocentric", "heliocentric or geocentric"}},
     {{"events", "--aspects", "Novile"}, kExitUsage, {"Unknown aspect: Novile", "Quintile", "Con, Opp"}},
     {{"find", "--date", "2000-01-01", "--pattern", "kites"}, kExitUsage, {"kites", "0 to 13"}},
     // Every --orb value, and its range.
