@@ -39,16 +39,6 @@ std::vector<std::string> Split(const std::string& text)
     return parts;
 }
 
-const core::AstroTables& NameTables()
-{
-    static const core::AstroTables tables = [] {
-        core::AstroTables t;
-        t.SetNameTables();
-        return t;
-    }();
-    return tables;
-}
-
 std::map<std::string, int16_t> PatternNumbers()
 {
     std::map<std::string, int16_t> numbers;
@@ -56,36 +46,6 @@ std::map<std::string, int16_t> PatternNumbers()
     for (size_t i = 0; i < names.size(); ++i)
         numbers.emplace(names[i], static_cast<int16_t>(i));
     return numbers;
-}
-
-int16_t BodyIndex(const std::string& text)
-{
-    const core::AstroTables& tables = NameTables();
-    for (int16_t body = core::kEarth; body <= core::kPluto; ++body)
-        if (text::LowerCase(tables.bodyNames[static_cast<size_t>(body)]) == text::LowerCase(text) ||
-            text::LowerCase(tables.bodyAbbrevs[static_cast<size_t>(body)]) == text::LowerCase(text))
-            return body;
-    return 0;
-}
-
-int16_t AspectIndex(const std::string& text)
-{
-    const core::AstroTables& tables = NameTables();
-    for (const core::Aspect aspect : core::kEventAspects) {
-        const core::AspectNames& names = tables.NamesOf(aspect);
-        if (text::LowerCase(names.Name) == text::LowerCase(text) || text::LowerCase(names.Abbrev) == text::LowerCase(text))
-            return core::IndexOf(aspect);
-    }
-    return 0;
-}
-
-int KindIndex(const std::string& text)
-{
-    const auto& kKinds = core::kEventKindKeys;
-    for (size_t k = 0; k < kKinds.size(); ++k)
-        if (text::LowerCase(text) == kKinds[k])
-            return static_cast<int>(k);
-    return -1;
 }
 
 }  // namespace orvane::cli
