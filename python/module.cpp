@@ -70,6 +70,13 @@ py::array_t<double> DoubleColumn(const std::vector<double>& values)
     return column;
 }
 
+py::array_t<int64_t> CountColumn(const std::vector<int64_t>& values)
+{
+    py::array_t<int64_t> column(static_cast<py::ssize_t>(values.size()));
+    std::copy(values.begin(), values.end(), column.mutable_data());
+    return column;
+}
+
 py::tuple Positions(py::array_t<double, py::array::c_style | py::array::forcecast> moments,
                     const std::vector<std::string>& bodyNames, const std::string& frame, const std::string& positions)
 {
@@ -184,14 +191,15 @@ Columns Windows(double from, double to, const py::dict& options)
     }
     const core::AstroTables& tables = engine.Tables();
     const display::PairRoles roles = display::EventRoles(search.mode);
-    std::vector<double> enter, leave, days, exact, exacts, orb;
+    std::vector<double> enter, leave, days, exact, orb;
+    std::vector<int64_t> exacts;
     py::list body1, aspect, body2, role1, role2;
     for (const display::OrbWindow& window : windows) {
         enter.push_back(window.bar.openStart ? kNone : window.bar.from);
         leave.push_back(window.bar.openEnd ? kNone : window.bar.to);
         days.push_back(window.Days().value_or(kNone));
         exact.push_back(window.bar.exacts.empty() ? kNone : window.bar.exacts.front());
-        exacts.push_back(static_cast<double>(window.bar.exacts.size()));
+        exacts.push_back(static_cast<int64_t>(window.bar.exacts.size()));
         orb.push_back(window.tightest * kDegrees);
         body1.append(tables.bodyNames[core::SlotOf(window.pair.body1)]);
         aspect.append(tables.NamesOf(window.aspect).Name);
@@ -204,7 +212,7 @@ Columns Windows(double from, double to, const py::dict& options)
     columns["leave"] = DoubleColumn(leave);
     columns["duration_days"] = DoubleColumn(days);
     columns["exact"] = DoubleColumn(exact);
-    columns["exacts"] = DoubleColumn(exacts);
+    columns["exacts"] = CountColumn(exacts);
     columns["body1"] = body1;
     columns["aspect"] = aspect;
     columns["body2"] = body2;
@@ -226,11 +234,12 @@ Columns Cycles(const std::string& first, const std::string& second, double from,
     }();
     const CycleAnswer found = ValueOrRaise(std::move(answer));
     const core::AstroTables& tables = engine.Tables();
-    std::vector<double> number, start, end, moment, phase;
+    std::vector<int64_t> number, phase;
+    std::vector<double> start, end, moment;
     py::list aspect;
     for (size_t k = 0; k < found.cycles.size(); ++k)
         for (const core::CyclePhase& each : found.cycles[k].phases) {
-            number.push_back(static_cast<double>(k + 1));
+            number.push_back(static_cast<int64_t>(k + 1));
             start.push_back(found.cycles[k].start);
             end.push_back(found.cycles[k].end.value_or(kNone));
             moment.push_back(each.moment);
@@ -238,11 +247,11 @@ Columns Cycles(const std::string& first, const std::string& second, double from,
             aspect.append(tables.NamesOf(each.aspect).Name);
         }
     Columns columns;
-    columns["cycle"] = DoubleColumn(number);
+    columns["cycle"] = CountColumn(number);
     columns["cycle_start"] = DoubleColumn(start);
     columns["cycle_end"] = DoubleColumn(end);
     columns["jd_ut"] = DoubleColumn(moment);
-    columns["phase"] = DoubleColumn(phase);
+    columns["phase"] = CountColumn(phase);
     columns["aspect"] = aspect;
     columns["faster"] = tables.bodyNames[core::SlotOf(found.faster)];
     columns["slower"] = tables.bodyNames[core::SlotOf(found.slower)];

@@ -165,13 +165,19 @@ def _options(kinds, bodies, aspects, orbs, degrees, birth, birth2, mode, frame, 
                "frame": frame, "positions": positions, "mode": mode or ""}
     if orbs:
         items = orbs.items() if isinstance(orbs, dict) else (item.split("=", 1) for item in _names(orbs))
-        options["orbs"] = [f"{name}={float(degree)!r}" for name, degree in items]
+        options["orbs"] = [f"{name}={_number_text(degree)}" for name, degree in items]
     if degrees is not None:
         options["degrees"] = [float(degree) for degree in _np.atleast_1d(degrees)]
     for key, moment in (("birth", birth), ("birth2", birth2)):
         if moment is not None:
             options[key] = _moment_text(moment)
     return options
+
+
+def _number_text(number) -> str:
+    """A number as the companion's options are typed: 3, 2.5 (not 3.0)."""
+    text = repr(float(number))
+    return text[:-2] if text.endswith(".0") else text
 
 
 def _moment_text(moment) -> str:

@@ -85,15 +85,16 @@ def test_windows_and_cycles_equal_the_companion():
         assert len(row["exact"]) == stay["exacts"] and (row["enter"] is None) == math.isnan(stay["enter"])
     rows = json_rows("cycles", "Jupiter", "Saturn", "--from", "1900-01-01T00:00Z", "--to", "2000-01-01T00:00Z")
     cycles = orvane.cycles("Jupiter", "Saturn", "1900-01-01T00:00Z", "2000-01-01T00:00Z")
-    phases = sorted(printed(jd) for jd in cycles["jd_ut"])
-    assert sorted(p["jd_ut"] for row in rows for p in row.get("phases", [])) == phases or len(phases) > 30
+    assert [(r["cycle"], r["jd_ut"], r["phase"], r["aspect"]) for r in rows if r["kind"] == "phase"] == [
+        (c["cycle"], printed(c["jd_ut"]), c["phase"], c["aspect"]) for c in cycles]
+    assert [r["jd_ut"] for r in rows if r["kind"] == "start"] == sorted({printed(c) for c in cycles["cycle_start"]})
 
 
 REFUSALS = [
     (lambda: orvane.positions(["2023-02-30T00:00Z"]), ["positions", "--date", "2023-02-30T00:00Z"]),
     (lambda: orvane.julian_day("2000-01-01T00:00[Mars/Olympus]"), ["positions", "--date", "2000-01-01T00:00[Mars/Olympus]"]),
     (lambda: orvane.positions([2451545.0], bodies=["Moon"]), ["events", "--bodies", "Moon"]),
-    (lambda: orvane.positions([2451545.0], frame="galactic"), ["ephemeris", "--frame", "galactic"]),
+    (lambda: orvane.positions([2451545.0], frame="galactic"), ["positions", "--jd", "2451545", "--frame", "galactic"]),
     (lambda: orvane.events(2451545.0, 2451555.0, kinds=["eclipse"]), ["events", "--kinds", "eclipse"]),
     (lambda: orvane.events(2451545.0, 2451555.0, kinds=["cross"]), ["events", "--kinds", "cross"]),
     (lambda: orvane.events(2451545.0, 2451555.0, orbs={"Square": 190}), ["events", "--orb", "Square=190"]),
