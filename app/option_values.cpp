@@ -1,6 +1,7 @@
 #include "app/option_values.h"
 
 #include "core/events.h"
+#include "core/patterns.h"
 #include "text/strings.h"
 
 namespace orvane::app {
@@ -13,6 +14,25 @@ const core::AstroTables& NameTables()
         return t;
     }();
     return tables;
+}
+
+std::map<std::string, int16_t> PatternNumbers()
+{
+    std::map<std::string, int16_t> numbers;
+    const auto& names = NameTables().patternNames;
+    for (size_t i = 0; i < names.size(); ++i)
+        numbers.emplace(names[i], static_cast<int16_t>(i));
+    return numbers;
+}
+
+int16_t PatternIndex(const std::string& typed)
+{
+    if (const std::optional<long> number = ReadNumber<long>(typed))
+        return *number >= 0 && *number < core::kNumPatterns ? static_cast<int16_t>(*number) : int16_t{-1};
+    for (const auto& [name, index] : PatternNumbers())
+        if (text::LowerCase(name) == text::LowerCase(typed))
+            return index;
+    return core::PatternNameIndex(typed);
 }
 
 int16_t BodyIndex(const std::string& text)

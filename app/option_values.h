@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,6 +29,12 @@ std::optional<Number> ReadNumber(const std::string& text)
 
 // The names of bodies and patterns, which are the same in every language and need no data file.
 const core::AstroTables& NameTables();
+
+// The patterns' names with their numbers 0 … 13.
+std::map<std::string, int16_t> PatternNumbers();
+
+// A pattern by its number 0 … 13 or its name (any case); −1 for none.
+int16_t PatternIndex(const std::string& typed);
 
 // A body by its name or abbreviation, in any case; 0 for none.
 int16_t BodyIndex(const std::string& text);

@@ -39,13 +39,4 @@ std::vector<std::string> Split(const std::string& text)
     return parts;
 }
 
-std::map<std::string, int16_t> PatternNumbers()
-{
-    std::map<std::string, int16_t> numbers;
-    const auto& names = NameTables().patternNames;
-    for (size_t i = 0; i < names.size(); ++i)
-        numbers.emplace(names[i], static_cast<int16_t>(i));
-    return numbers;
-}
-
 }  // namespace orvane::cli

@@ -20,6 +20,8 @@ using app::AspectIndex;
 using app::BodyIndex;
 using app::KindIndex;
 using app::NameTables;
+using app::PatternIndex;
+using app::PatternNumbers;
 using app::ReadNumber;
 
 // A number with six decimals ("2451545.000000").
@@ -31,9 +33,6 @@ std::string MomentText(double moment);
 
 // The parts of a comma-separated list; an empty part (",," or a comma at either end) is kept as "".
 std::vector<std::string> Split(const std::string& text);
-
-// The patterns' names with their numbers 0 … 13.
-std::map<std::string, int16_t> PatternNumbers();
 
 inline const std::map<std::string, TableFormat> kFormats{
     {"text", TableFormat::Text}, {"csv", TableFormat::Csv}, {"json", TableFormat::Json}};

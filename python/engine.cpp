@@ -1,6 +1,7 @@
 #include "python/engine.h"
 
 #include "app/option_values.h"
+#include "app/compute.h"
 #include "app/startup.h"
 #include "app/typed_chart.h"
 #include "core/positions.h"
@@ -33,6 +34,23 @@ platform::Result<T> Refused(std::string text)
 std::string ConsoleText(const std::string& text)
 {
     return std::string(text::Trimmed(text::Replaced(text, "\r\n", "\n"), "\r\n"));
+}
+
+// The bits of the names in `names` (bit `index(name)`, which is 0 for no name) in `chosen`, left as they
+// are when there are none; the first name that is none.
+template <typename Index>
+std::optional<std::string> NamedBits(const std::vector<std::string>& names, Index index, uint16_t& chosen)
+{
+    if (names.empty())
+        return std::nullopt;
+    chosen = 0;
+    for (const std::string& name : names) {
+        const int bit = index(name);
+        if (bit <= 0)
+            return name;
+        chosen = static_cast<uint16_t>(chosen | 1u << bit);
+    }
+    return std::nullopt;
 }
 
 // A number as Python writes it, shortest first ("10", "361.5").
@@ -146,24 +164,14 @@ void Engine::Positions(std::span<const double> moments, std::span<const core::Bo
 
 platform::Result<void> Engine::ReadFilter(const EventRequest& request, core::EventFilter& filter) const
 {
-    const auto bits = [](const std::vector<std::string>& names, auto index, uint16_t& chosen) -> std::optional<std::string> {
-        if (names.empty())
-            return std::nullopt;
-        chosen = 0;
-        for (const std::string& name : names) {
-            const int bit = index(name);
-            if (bit < 0)
-                return name;
-            chosen = static_cast<uint16_t>(chosen | 1u << bit);
-        }
-        return std::nullopt;
-    };
-    if (const auto wrong = bits(request.bodies, [](const std::string& n) { return app::BodyIndex(n) == 0 ? -1 : app::BodyIndex(n); }, filter.bodies))
+    if (const std::optional<std::string> wrong = NamedBits(request.bodies, app::BodyIndex, filter.bodies))
         return Refused<void>(Text(text::kTextUnknownBody, *wrong));
-    if (const auto wrong = bits(request.aspects, [](const std::string& n) { return app::AspectIndex(n) == 0 ? -1 : app::AspectIndex(n); }, filter.aspects))
+    if (const std::optional<std::string> wrong = NamedBits(request.aspects, app::AspectIndex, filter.aspects))
         return Refused<void>(Text(text::kTextUnknownAspect, *wrong));
-    if (const auto wrong = bits(request.kinds, app::KindIndex, filter.kinds))
+    const auto kind = [](const std::string& name) { return static_cast<int16_t>(app::KindIndex(name) + 1); };
+    if (const std::optional<std::string> wrong = NamedBits(request.kinds, kind, filter.kinds))
         return Refused<void>(Text(text::kTextUnknownEventKind, *wrong));
+    filter.kinds = static_cast<uint16_t>(request.kinds.empty() ? filter.kinds : filter.kinds >> 1);
     for (const double degree : request.degrees) {
         if (!(degree >= 0.0 && degree < 360.0))
             return Refused<void>(Text(text::kTextBadDegree, NumberText(degree)));
@@ -188,7 +196,7 @@ platform::Result<void> Engine::ReadFilter(const EventRequest& request, core::Eve
     return {};
 }
 
-platform::Result<int16_t> Engine::ChooseMode(const EventRequest& request) const
+platform::Result<int16_t> Engine::ChooseMode(const ChartRequest& request) const
 {
     std::optional<core::Mode> mode;
     if (!request.mode.empty()) {
@@ -207,36 +215,106 @@ platform::Result<int16_t> Engine::ChooseMode(const EventRequest& request) const
     return platform::Result<int16_t>(program.main.DetermineMode());
 }
 
-platform::Result<PreparedSearch> Engine::PrepareEvents(const EventRequest& request) const
+platform::Result<PreparedSearch> Engine::PrepareChart(const ChartRequest& request) const
 {
     using Outcome = platform::Result<PreparedSearch>;
-    PreparedSearch search;
+    PreparedSearch chart;
     const platform::Result<platform::Convention> convention = ConventionOf(request.frame, request.positions);
     if (!convention)
         return Outcome(convention.failure());
-    search.convention = convention.value();
-    if (const platform::Result<void> read = ReadFilter(request, search.filter); !read)
-        return Outcome(read.failure());
+    chart.convention = convention.value();
     const platform::Result<int16_t> mode = ChooseMode(request);
     if (!mode)
         return Outcome(mode.failure());
-    search.mode = mode.value();
-    if (search.mode == core::kModeSynastry)
-        return Refused<PreparedSearch>(Text(text::kTextSynastryNoEvents));
-    if (search.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(search.mode))
-        return Refused<PreparedSearch>(Text(text::kTextReturnNeedsBirthdate));
+    chart.mode = mode.value();
+    // The birthdates to the second, as the companion's span commands take them.
     const std::string* births[] = {&request.birth, &request.birth2};
-    for (size_t row = 1; row < search.moments.size(); ++row) {
+    for (size_t row = 1; row < chart.moments.size(); ++row) {
         if (births[row - 1]->empty())
             continue;
         const platform::Result<double> moment = Moment(*births[row - 1]);
         if (!moment)
             return Outcome(moment.failure());
-        search.moments[row] = moment.value();
+        chart.moments[row] = moment.value();
     }
+    return Outcome(std::move(chart));
+}
+
+platform::Result<PreparedSearch> Engine::PrepareEvents(const EventRequest& request) const
+{
+    using Outcome = platform::Result<PreparedSearch>;
+    core::EventFilter filter;
+    if (const platform::Result<void> read = ReadFilter(request, filter); !read)
+        return Outcome(read.failure());
+    platform::Result<PreparedSearch> search = PrepareChart(request);
+    if (!search)
+        return search;
+    search.value().filter = std::move(filter);
+    const int16_t mode = search.value().mode;
+    if (mode == core::kModeSynastry)
+        return Refused<PreparedSearch>(Text(text::kTextSynastryNoEvents));
+    if (search.value().filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode))
+        return Refused<PreparedSearch>(Text(text::kTextReturnNeedsBirthdate));
     if (const platform::Result<void> span = CheckSpan(request.from, request.to); !span)
         return Outcome(span.failure());
-    return Outcome(std::move(search));
+    return search;
+}
+
+std::vector<std::pair<double, core::AspectFound>> Engine::Aspects(const PreparedSearch& chart,
+                                                                  std::span<const double> moments) const
+{
+    // The grid of a workspace computing in the chart's convention, the world date taking each moment in
+    // turn, as a step of the main window does.
+    app::Workspace program = [this] {
+        const std::scoped_lock lock(m_modeLock);
+        return m_program;
+    }();
+    program.astro = AstroIn(chart.convention, true);
+    std::array<double, core::kNumDateRows> rows = chart.moments;
+    std::vector<std::pair<double, core::AspectFound>> found;
+    for (const double moment : moments) {
+        rows[static_cast<size_t>(core::kWorldDateRow)] = moment;
+        for (const core::AspectFound& aspect : app::AspectsAt(program, chart.mode, rows).aspects)
+            found.emplace_back(moment, aspect);
+    }
+    return found;
+}
+
+platform::Result<std::vector<core::PatternOccurrence>> Engine::Patterns(const PatternRequest& request) const
+{
+    using Outcome = platform::Result<std::vector<core::PatternOccurrence>>;
+    core::LifetimeRequest lifetimes;
+    if (!request.patterns.empty())
+        lifetimes.patterns.fill(false);
+    for (const std::string& name : request.patterns) {
+        const int16_t pattern = app::PatternIndex(name);
+        if (pattern < 0)
+            return Refused<std::vector<core::PatternOccurrence>>(Text(text::kTextUnknownPattern, name));
+        lifetimes.patterns[static_cast<size_t>(pattern)] = true;
+    }
+    const platform::Result<std::vector<core::Body>> involving = Bodies(request.involving);
+    if (!involving)
+        return Outcome(involving.failure());
+    const platform::Result<platform::Convention> convention = ConventionOf(request.frame, request.positions);
+    if (!convention)
+        return Outcome(convention.failure());
+    if (const platform::Result<void> span = CheckSpan(request.from, request.to); !span)
+        return Outcome(span.failure());
+    lifetimes.from = request.from;
+    lifetimes.to = request.to;
+    lifetimes.convention = convention.value();
+    lifetimes.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
+    std::vector<core::PatternOccurrence> found;
+    core::PatternLifetimes(AstroIn(convention.value(), false), lifetimes, [&](const core::PatternOccurrence& each) {
+        // Only occurrences that involve every body asked for.
+        const bool involves = request.involving.empty() ||
+                              std::all_of(involving.value().begin(), involving.value().end(), [&](core::Body body) {
+                                  return std::find(each.bodies.begin(), each.bodies.end(), body) != each.bodies.end();
+                              });
+        if (involves)
+            found.push_back(each);
+    });
+    return Outcome(std::move(found));
 }
 
 void Engine::Events(const PreparedSearch& search, double from, double to, const core::EventSink& sink) const

@@ -8,7 +8,9 @@
 
 #include "app/workspace.h"
 #include "core/cycles.h"
+#include "core/aspect_result.h"
 #include "core/events.h"
+#include "core/pattern_lifetimes.h"
 #include "display/orb_windows.h"
 #include "platform/result.h"
 #include "settings/settings_store.h"
@@ -24,9 +26,19 @@
 
 namespace orvane::python {
 
+// A chart's moments as the companion's options give them (aspects, events): the birthdates, the mode and
+// the convention.
+struct ChartRequest {
+    std::string birth;
+    std::string birth2;
+    std::string mode;  // world, natal1, natal2, personal1, personal2, synastry; empty: as the companion chooses
+    std::string frame;
+    std::string positions;
+};
+
 // What an event search is asked, as the companion's events command takes it (names in any case, moments
 // as ISO 8601 texts or Julian dates); empty lists and texts mean the companion's defaults.
-struct EventRequest {
+struct EventRequest : ChartRequest {
     double from = 0.0;
     double to = 0.0;
     std::vector<std::string> kinds;
@@ -34,9 +46,14 @@ struct EventRequest {
     std::vector<std::string> aspects;
     std::vector<std::string> orbs;  // NAME=DEG, as --orb takes them
     std::vector<double> degrees;    // the longitudes of the kind cross, in degrees
-    std::string birth;
-    std::string birth2;
-    std::string mode;  // world, natal1, natal2, personal1, personal2, synastry; empty: as the companion chooses
+};
+
+// What a search for pattern lifetimes is asked, as the companion's patterns command takes it.
+struct PatternRequest {
+    double from = 0.0;
+    double to = 0.0;
+    std::vector<std::string> patterns;  // by name or number; empty: all
+    std::vector<std::string> involving;
     std::string frame;
     std::string positions;
 };
@@ -84,6 +101,15 @@ public:
     // Every stay within an orb of a prepared search.
     std::vector<display::OrbWindow> Windows(const PreparedSearch& search, double from, double to) const;
 
+    // The chart's mode, birthdates and convention, without a filter (the aspects of the grid).
+    platform::Result<PreparedSearch> PrepareChart(const ChartRequest& request) const;
+    // The aspects the grid shows at each moment as the world date, as the aspects command lists them.
+    std::vector<std::pair<double, core::AspectFound>> Aspects(const PreparedSearch& chart,
+                                                              std::span<const double> moments) const;
+
+    // The lifetimes of the patterns over a span, as the patterns command lists them.
+    platform::Result<std::vector<core::PatternOccurrence>> Patterns(const PatternRequest& request) const;
+
     // The synodic cycles of two bodies over a span.
     platform::Result<CycleAnswer> Cycles(const std::string& first, const std::string& second, double from, double to,
                                          const std::string& frame, const std::string& positions) const;
@@ -96,7 +122,7 @@ public:
 private:
     Engine() = default;
     platform::Result<void> ReadFilter(const EventRequest& request, core::EventFilter& filter) const;
-    platform::Result<int16_t> ChooseMode(const EventRequest& request) const;
+    platform::Result<int16_t> ChooseMode(const ChartRequest& request) const;
     // A copy of the astronomical module in `convention`, with the number of bodies the companion's events
     // (`events`) or cycles take there.
     core::AstroModule AstroIn(platform::Convention convention, bool events) const;

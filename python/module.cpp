@@ -102,28 +102,40 @@ py::tuple Positions(py::array_t<double, py::array::c_style | py::array::forcecas
     return py::make_tuple(names, longitude, latitude, speed);
 }
 
+std::vector<std::string> Texts(const py::dict& options, const char* key)
+{
+    return options.contains(key) ? options[key].cast<std::vector<std::string>>() : std::vector<std::string>();
+}
+
+std::string Text(const py::dict& options, const char* key)
+{
+    return options.contains(key) ? options[key].cast<std::string>() : std::string();
+}
+
+ChartRequest Chart(const py::dict& options)
+{
+    ChartRequest request;
+    request.birth = Text(options, "birth");
+    request.birth2 = Text(options, "birth2");
+    request.mode = Text(options, "mode");
+    request.frame = Text(options, "frame");
+    request.positions = Text(options, "positions");
+    return request;
+}
+
 EventRequest Request(double from, double to, const py::dict& options)
 {
     EventRequest request;
+    static_cast<ChartRequest&>(request) = Chart(options);
     request.from = from;
     request.to = to;
-    const auto texts = [&options](const char* key) {
-        return options.contains(key) ? options[key].cast<std::vector<std::string>>() : std::vector<std::string>();
-    };
-    const auto text = [&options](const char* key) {
-        return options.contains(key) ? options[key].cast<std::string>() : std::string();
-    };
+    const auto texts = [&options](const char* key) { return Texts(options, key); };
     request.kinds = texts("kinds");
     request.bodies = texts("bodies");
     request.aspects = texts("aspects");
     request.orbs = texts("orbs");
     if (options.contains("degrees"))
         request.degrees = options["degrees"].cast<std::vector<double>>();
-    request.birth = text("birth");
-    request.birth2 = text("birth2");
-    request.mode = text("mode");
-    request.frame = text("frame");
-    request.positions = text("positions");
     return request;
 }
 
@@ -222,6 +234,85 @@ Columns Windows(double from, double to, const py::dict& options)
     return columns;
 }
 
+// The aspects the grid shows at each moment, as the aspects command lists them: jd_ut, body1 (the grid's
+// row body), aspect, body2, deviation (degrees), applying, role1, role2.
+Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> moments, const py::dict& options)
+{
+    const Engine& engine = Started();
+    const PreparedSearch chart = ValueOrRaise(engine.PrepareChart(Chart(options)));
+    for (size_t k = 0; k < static_cast<size_t>(moments.size()); ++k)
+        RaiseIfRefused(engine.CheckSpan(moments.data()[k], moments.data()[k]));
+    std::vector<std::pair<double, core::AspectFound>> found;
+    {
+        const std::span<const double> at(moments.data(), moments.size());
+        const py::gil_scoped_release unlocked;
+        found = engine.Aspects(chart, at);
+    }
+    const core::AstroTables& tables = engine.Tables();
+    const display::PairRoles roles = display::GridRoles(chart.mode);
+    std::vector<double> moment, deviation;
+    py::array_t<bool> applying(static_cast<py::ssize_t>(found.size()));
+    py::list body1, aspect, body2, role1, role2;
+    for (const auto& [at, each] : found) {
+        applying.mutable_data()[moment.size()] = each.motion == core::Motion::Applying;
+        moment.push_back(at);
+        deviation.push_back(each.deviation * kDegrees);
+        body1.append(tables.bodyNames[core::SlotOf(each.body1)]);
+        aspect.append(tables.AspectText[core::SlotOf(each.aspect)].Name);
+        body2.append(tables.bodyNames[core::SlotOf(each.body2)]);
+        role1.append(display::RoleKey(roles.first));
+        role2.append(display::RoleKey(roles.second));
+    }
+    Columns columns;
+    columns["jd_ut"] = DoubleColumn(moment);
+    columns["body1"] = body1;
+    columns["aspect"] = aspect;
+    columns["body2"] = body2;
+    columns["deviation"] = DoubleColumn(deviation);
+    columns["applying"] = applying;
+    columns["role1"] = role1;
+    columns["role2"] = role2;
+    return columns;
+}
+
+// The lifetimes of the patterns, as the patterns command lists them: begin, end (NaN where the span cuts
+// the life), pattern, bodies (names joined by '-'), peak, peak_deviation (degrees), duration_days.
+Columns Patterns(double from, double to, const py::dict& options)
+{
+    const Engine& engine = Started();
+    PatternRequest request{from, to, Texts(options, "patterns"), Texts(options, "involving"), Text(options, "frame"),
+                           Text(options, "positions")};
+    platform::Result<std::vector<core::PatternOccurrence>> answer = [&] {
+        const py::gil_scoped_release unlocked;
+        return engine.Patterns(request);
+    }();
+    const std::vector<core::PatternOccurrence> found = ValueOrRaise(std::move(answer));
+    const core::AstroTables& tables = engine.Tables();
+    std::vector<double> begin, end, peak, deviation, days;
+    py::list pattern, bodies;
+    for (const core::PatternOccurrence& each : found) {
+        begin.push_back(each.begin.value_or(kNone));
+        end.push_back(each.end.value_or(kNone));
+        peak.push_back(each.peak);
+        deviation.push_back(each.peakDeviation * kDegrees);
+        days.push_back(each.begin && each.end ? *each.end - *each.begin : kNone);
+        pattern.append(tables.patternNames[static_cast<size_t>(each.pattern)]);
+        std::string names;
+        for (const core::Body body : each.bodies)
+            names += (names.empty() ? "" : "-") + tables.bodyNames[core::SlotOf(body)];
+        bodies.append(names);
+    }
+    Columns columns;
+    columns["begin"] = DoubleColumn(begin);
+    columns["end"] = DoubleColumn(end);
+    columns["pattern"] = pattern;
+    columns["bodies"] = bodies;
+    columns["peak"] = DoubleColumn(peak);
+    columns["peak_deviation"] = DoubleColumn(deviation);
+    columns["duration_days"] = DoubleColumn(days);
+    return columns;
+}
+
 // One row per phase of every cycle: cycle (1, 2 …), cycle_start, cycle_end (NaN while open), jd_ut,
 // phase (degrees of the synodic angle: 0, 45, 90 …), aspect; the faster and slower body beside.
 Columns Cycles(const std::string& first, const std::string& second, double from, double to, const std::string& frame,
@@ -276,6 +367,10 @@ PYBIND11_MODULE(_orvane, module)
                "The events of a span as columns.");
     module.def("windows", &Windows, py::arg("start"), py::arg("end"), py::arg("options"),
                "The stays within an orb of a span as columns.");
+    module.def("aspects", &Aspects, py::arg("jd"), py::arg("options"),
+               "The grid's aspects at each moment as columns.");
+    module.def("patterns", &Patterns, py::arg("start"), py::arg("end"), py::arg("options"),
+               "The lifetimes of the patterns in a span as columns.");
     module.def("cycles", &Cycles, py::arg("body1"), py::arg("body2"), py::arg("start"), py::arg("end"),
                py::arg("frame"), py::arg("positions"), "The synodic cycles' phases of two bodies as columns.");
     module.def(

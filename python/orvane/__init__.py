@@ -26,8 +26,8 @@ import numpy as _np
 from . import _orvane
 from ._location import DATA_FOLDER as _DATA_FOLDER
 
-__all__ = ["BODIES", "EVENT_KINDS", "Positions", "Table", "cycles", "events", "julian_day", "julian_days",
-           "positions", "windows"]
+__all__ = ["BODIES", "EVENT_KINDS", "Positions", "Table", "aspects", "cycles", "events", "julian_day",
+           "julian_days", "patterns", "positions", "windows"]
 
 #: The bodies in the program's order.
 BODIES = ("Earth", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto")
@@ -216,6 +216,28 @@ def windows(start, end, bodies=None, aspects=None, orbs=None, birth=None, birth2
     options = _options(None, bodies, aspects, orbs, None, birth, birth2, mode, frame, positions)
     columns = _orvane.windows(julian_day(start), julian_day(end), options)
     return _table(columns, moments=("enter", "leave", "exact"))
+
+
+def aspects(times, birth=None, birth2=None, mode=None, frame: str = "j2000",
+            positions: str = "geometric") -> Table:
+    """The aspects the grid shows with the world date at each moment of `times` (an array as positions()
+    takes it), as ``orvane-cli aspects`` samples them: a Table with jd_ut, time, body1 (the grid's row
+    body), aspect, body2, deviation (degrees from exact), applying, role1, role2. birth, birth2 and mode
+    choose the chart as for events()."""
+    jd = _np.ascontiguousarray(julian_days(times), dtype=_np.float64).ravel()
+    options = _options(None, None, None, None, None, birth, birth2, mode, frame, positions)
+    return _table(_orvane.aspects(jd, options), moments=("jd_ut",))
+
+
+def patterns(start, end, patterns=None, involving=None, frame: str = "j2000", positions: str = "geometric") -> Table:
+    """The lifetimes of the aspect patterns in the span, as ``orvane-cli patterns``: a Table with begin,
+    end (NaN where the span cuts the life), pattern, bodies (names joined by '-'), peak, peak_deviation
+    (degrees), duration_days, with a datetime64 column beside each moment. patterns: names or numbers as
+    --pattern takes them (default all); involving: only occurrences with every one of these bodies."""
+    options = {"patterns": _names(patterns), "involving": _names(involving), "frame": frame,
+               "positions": positions}
+    columns = _orvane.patterns(julian_day(start), julian_day(end), options)
+    return _table(columns, moments=("begin", "end", "peak"))
 
 
 def cycles(body1, body2, start, end, frame: str = "j2000", positions: str = "geometric") -> Table:

@@ -90,6 +90,18 @@ def test_windows_and_cycles_equal_the_companion():
     assert [r["jd_ut"] for r in rows if r["kind"] == "start"] == sorted({printed(c) for c in cycles["cycle_start"]})
 
 
+def test_sampled_aspects_and_pattern_lifetimes_equal_the_companion():
+    rows = json_rows("aspects", "--from", "2024-01-01T00:00Z", "--to", "2024-03-01T00:00Z", "--step", "week")
+    table = orvane.aspects(np.arange("2024-01-01", "2024-03-01", 7, dtype="datetime64[D]"))
+    assert [(r["jd_ut"], r["body1"], r["aspect"], r["body2"], r["deviation"], r["applying"]) for r in rows] == [
+        (printed(a["jd_ut"]), a["body1"], a["aspect"], a["body2"], printed(a["deviation"]), a["applying"])
+        for a in table]
+    rows = json_rows("patterns", "--from", "2020-01-01T00:00Z", "--to", "2022-01-01T00:00Z")
+    table = orvane.patterns("2020-01-01T00:00Z", "2022-01-01T00:00Z")
+    assert len(rows) > 0 and [(r["pattern"], r["bodies"], r["peak_deviation"]) for r in rows] == [
+        (p["pattern"], p["bodies"], printed(p["peak_deviation"])) for p in table]
+
+
 REFUSALS = [
     (lambda: orvane.positions(["2023-02-30T00:00Z"]), ["positions", "--date", "2023-02-30T00:00Z"]),
     (lambda: orvane.julian_day("2000-01-01T00:00[Mars/Olympus]"), ["positions", "--date", "2000-01-01T00:00[Mars/Olympus]"]),
@@ -102,6 +114,7 @@ REFUSALS = [
     (lambda: orvane.events("2001-01-01T00:00Z", "2000-01-01T00:00Z"),
      ["events", "--from", "2001-01-01T00:00Z", "--to", "2000-01-01T00:00Z"]),
     (lambda: orvane.cycles("Mars", "mars", 2451545.0, 2451555.0), ["cycles", "Mars", "mars"]),
+    (lambda: orvane.patterns(2451545.0, 2451555.0, patterns=["Kite", "Pentagram"]), ["patterns", "--pattern", "Kite,Pentagram"]),
 ]
 
 
