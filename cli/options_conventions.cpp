@@ -34,25 +34,8 @@ CLI::Validator Refusing(const CommandLine& line, int16_t number, Check check)
     return CLI::Validator(refuse, "").application_index(0);
 }
 
-// A degree of longitude as typed: a number from 0 up to (not including) 360.
-std::optional<double> Degree(const std::string& typed)
-{
-    const std::optional<double> value = ReadNumber<double>(typed);
-    return value && *value >= 0.0 && *value < 360.0 ? value : std::nullopt;
-}
-
-// NAME=DEG: an aspect the event search knows and an orb from 0 up to 180 degrees.
-std::optional<std::pair<int16_t, double>> AspectOrb(const std::string& typed)
-{
-    const size_t sign = typed.find('=');
-    if (sign == std::string::npos)
-        return std::nullopt;
-    const int16_t aspect = AspectIndex(typed.substr(0, sign));
-    const std::optional<double> orb = ReadNumber<double>(typed.substr(sign + 1));
-    if (aspect == 0 || !orb || !(*orb >= 0.0 && *orb <= 180.0))
-        return std::nullopt;
-    return std::pair(aspect, *orb);
-}
+using app::AspectOrb;
+using app::Degree;
 
 // What is wrong with one NAME=DEG of --orb, worded with its remedy: the aspect's name, the orb's range or
 // the shape of the value; nothing when it is an orb.

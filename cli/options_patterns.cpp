@@ -12,18 +12,6 @@
 namespace orvane::cli {
 namespace {
 
-// A pattern by its number 0 … 13 or its name (any case); −1 for none.
-int16_t PatternIndex(const std::string& typed)
-{
-    if (const std::optional<long> number = ReadNumber<long>(typed))
-        return *number >= 0 && *number < core::kNumPatterns ? static_cast<int16_t>(*number) : int16_t{-1};
-    const std::map<std::string, int16_t> numbers = PatternNumbers();
-    for (const auto& [name, index] : numbers)
-        if (text::LowerCase(name) == text::LowerCase(typed))
-            return index;
-    return core::PatternNameIndex(typed);
-}
-
 // A validator of the whole list, so that the first wrong name is the one named; only the value that counts
 // (the last, when the option is repeated) is checked.
 CLI::Validator ListCheck(std::function<std::string(std::string&)> check)

@@ -1,0 +1,136 @@
+#pragma once
+
+// The engine behind the Python module: the program's models started once from the data folder, and the
+// companion's computations over arrays of moments, read and refused as the companion reads and refuses
+// its options. Nothing here knows Python: the bindings (module.cpp) convert, let go of the interpreter's
+// lock and raise. Every method is const and may run on several threads at once; only the choice of a mode,
+// which goes through the main window's model, takes a lock.
+
+#include "app/workspace.h"
+#include "core/cycles.h"
+#include "core/aspect_result.h"
+#include "core/events.h"
+#include "core/pattern_lifetimes.h"
+#include "display/orb_windows.h"
+#include "platform/result.h"
+#include "settings/settings_store.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace orvane::python {
+
+// A chart's moments as the companion's options give them (aspects, events): the birthdates, the mode and
+// the convention.
+struct ChartRequest {
+    std::string birth;
+    std::string birth2;
+    std::string mode;  // world, natal1, natal2, personal1, personal2, synastry; empty: as the companion chooses
+    std::string frame;
+    std::string positions;
+};
+
+// What an event search is asked, as the companion's events command takes it (names in any case, moments
+// as ISO 8601 texts or Julian dates); empty lists and texts mean the companion's defaults.
+struct EventRequest : ChartRequest {
+    double from = 0.0;
+    double to = 0.0;
+    std::vector<std::string> kinds;
+    std::vector<std::string> bodies;
+    std::vector<std::string> aspects;
+    std::vector<std::string> orbs;  // NAME=DEG, as --orb takes them
+    std::vector<double> degrees;    // the longitudes of the kind cross, in degrees
+};
+
+// What a search for pattern lifetimes is asked, as the companion's patterns command takes it.
+struct PatternRequest {
+    double from = 0.0;
+    double to = 0.0;
+    std::vector<std::string> patterns;  // by name or number; empty: all
+    std::vector<std::string> involving;
+    std::string frame;
+    std::string positions;
+};
+
+// A search ready to run: the mode, the moments of its date rows, the filter and the convention.
+struct PreparedSearch {
+    int16_t mode = 0;
+    std::array<double, 3> moments{};
+    core::EventFilter filter;
+    platform::Convention convention;
+};
+
+// The phases of a pair of bodies' synodic cycles over a span.
+struct CycleAnswer {
+    core::Body faster = core::Body::Earth;
+    core::Body slower = core::Body::Earth;
+    std::vector<core::SynodicCycle> cycles;
+};
+
+class Engine {
+public:
+    // The models started from `dataFolder` (with a trailing '/'): the message when the program text
+    // cannot be loaded.
+    static platform::Result<std::unique_ptr<Engine>> Start(const std::string& dataFolder);
+
+    // A moment as the companion reads a DATE: ISO 8601 with an offset, "Z" or a zone in brackets, UT
+    // without one; the Julian date (UT).
+    platform::Result<double> Moment(const std::string& typed) const;
+    // The bodies by name or abbreviation (any case); every body for an empty list.
+    platform::Result<std::vector<core::Body>> Bodies(const std::vector<std::string>& names) const;
+    // --frame and --positions; the default convention for empty texts.
+    platform::Result<platform::Convention> ConventionOf(const std::string& frame, const std::string& positions) const;
+    // A span that runs forwards and lies within the ephemeris' range at both ends.
+    platform::Result<void> CheckSpan(double from, double to) const;
+
+    // For each moment (row) and body (column), row-major: the longitude, latitude (degrees) and the
+    // longitude's speed (degrees a day), as the ephemeris command writes them; NaN where the body has no
+    // position (Pluto beyond its table, a moment out of the ephemeris' range).
+    void Positions(std::span<const double> moments, std::span<const core::Body> bodies, platform::Convention convention,
+                   double* longitude, double* latitude, double* speed) const;
+
+    platform::Result<PreparedSearch> PrepareEvents(const EventRequest& request) const;
+    // The events of a prepared search, handed on in order; the sink's false ends the search.
+    void Events(const PreparedSearch& search, double from, double to, const core::EventSink& sink) const;
+    // Every stay within an orb of a prepared search.
+    std::vector<display::OrbWindow> Windows(const PreparedSearch& search, double from, double to) const;
+
+    // The chart's mode, birthdates and convention, without a filter (the aspects of the grid).
+    platform::Result<PreparedSearch> PrepareChart(const ChartRequest& request) const;
+    // The aspects the grid shows at each moment as the world date, as the aspects command lists them.
+    std::vector<std::pair<double, core::AspectFound>> Aspects(const PreparedSearch& chart,
+                                                              std::span<const double> moments) const;
+
+    // The lifetimes of the patterns over a span, as the patterns command lists them.
+    platform::Result<std::vector<core::PatternOccurrence>> Patterns(const PatternRequest& request) const;
+
+    // The synodic cycles of two bodies over a span.
+    platform::Result<CycleAnswer> Cycles(const std::string& first, const std::string& second, double from, double to,
+                                         const std::string& frame, const std::string& positions) const;
+
+    const core::AstroTables& Tables() const { return m_program.astro.tables; }
+    // The program's text `number` with its values filled in, as the companion prints it.
+    std::string Text(int16_t number, const std::string& r1 = {}, const std::string& r2 = {},
+                     const std::string& r3 = {}) const;
+
+private:
+    Engine() = default;
+    platform::Result<void> ReadFilter(const EventRequest& request, core::EventFilter& filter) const;
+    platform::Result<int16_t> ChooseMode(const ChartRequest& request) const;
+    // A copy of the astronomical module in `convention`, with the number of bodies the companion's events
+    // (`events`) or cycles take there.
+    core::AstroModule AstroIn(platform::Convention convention, bool events) const;
+
+    settings::MemorySettingsStore m_store;
+    // Only the main window's model changes after start-up, when a mode is chosen, under m_modeLock.
+    mutable app::Workspace m_program;
+    mutable std::mutex m_modeLock;
+};
+
+}  // namespace orvane::python
