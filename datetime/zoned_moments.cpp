@@ -1,5 +1,6 @@
 #include "datetime/zoned_moments.h"
 
+#include "atlas/atlas.h"
 #include "datetime/iso_dates.h"
 #include "platform/calendar.h"
 #include "text/language.h"
@@ -313,7 +314,19 @@ Result<std::string> FindZone(std::string_view typed, const text::Language& langu
     for (const std::string& candidate : ZoneNames())
         if (Lower(candidate) == lower)
             return Result<std::string>(candidate);
-    return Result<std::string>(UnknownZone(language, typed));
+    // A place of the atlas: "Vienna" is Europe/Vienna.
+    std::vector<const atlas::AtlasPlace*> candidates;
+    if (const atlas::AtlasPlace* place = atlas::Atlas::Shared().Resolve(typed, &candidates);
+        place != nullptr && LocateZone(place->zone) != nullptr)
+        return Result<std::string>(place->zone);
+    if (candidates.empty())
+        return Result<std::string>(UnknownZone(language, typed));
+    const auto names = language.currentLanguage == text::langGerman ? atlas::NameLanguage::German
+                                                                       : atlas::NameLanguage::English;
+    std::string listed;
+    for (const atlas::AtlasPlace* candidate : candidates)
+        listed += (listed.empty() ? "" : "; ") + atlas::PlaceLabel(*candidate, names) + " (" + candidate->zone + ")";
+    return Result<std::string>(Refusal(language, text::kTextPlaceInSeveralZones, std::string(typed), listed));
 }
 
 Result<int32_t> OffsetAt(const std::string& name, double moment, const text::Language& language)

@@ -95,7 +95,8 @@ const std::vector<std::string>& ZoneNames();
 std::vector<std::string> MatchingZoneNames(std::string_view part);
 
 // The tz database's name of the zone `typed` names (the exact name, else the one name that matches it in
-// any case), or the message naming an unknown zone.
+// any case, else the zone of the atlas' place of that name: "Vienna", "München", "Springfield, Illinois"),
+// or the message naming an unknown zone or the places of several zones the name stands for.
 platform::Result<std::string> FindZone(std::string_view typed, const text::Language& language);
 
 // The offset, in seconds east, that zone `name` had at `moment` (a Julian date, UT), or the unknown zone.

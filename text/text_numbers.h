@@ -542,5 +542,7 @@ inline constexpr int16_t kTextChartNoSuchId = 2467;            // [r1] the chart
 inline constexpr int16_t kTextChartNeedsName = 2468;
 inline constexpr int16_t kTextChartTagLineBreak = 2469;        // [r1] the tag
 inline constexpr int16_t kTextChartAlreadyPresent = 2470;      // [r1] the chart's full name
+// ----- The atlas ---------------------------------------------------------------------------------------
+inline constexpr int16_t kTextPlaceInSeveralZones = 2321;  // a zone field's place name with several zones
 
 }  // namespace orvane::text

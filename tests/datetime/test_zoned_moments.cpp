@@ -70,6 +70,11 @@ TEST(ZonedMoments, HistoricalOffsetsFromTheTzDatabase)
         // RFC 9557 tags after the zone: the Gregorian calendar is the one read; an elective tag is left aside.
         {"1989-10-03T15:30[Europe/Berlin][u-ca=gregory]", 60, Ut(1989, 10, 3, 14, 30)},
         {"2025-01-01T06:30+05:45[!u-ca=iso8601][x-note=birth]", 345, Ut(2025, 1, 1, 0, 45)},
+        // A place of the atlas where a zone goes, in English or German, with its region where the name is
+        // shared by places in several zones.
+        {"1978-03-14T06:45[Vienna]", 60, Ut(1978, 3, 14, 5, 45)},
+        {"1978-03-14T06:45[München]", 60, Ut(1978, 3, 14, 5, 45)},
+        {"2025-07-01T12:00[Springfield, Illinois]", -300, Ut(2025, 7, 1, 17, 0)},
     };
     for (const Case& c : cases) {
         const platform::Result<PreciseMoment> read = ParsePreciseMoment(c.text, MomentZone::Fixed(0), English());
@@ -91,6 +96,7 @@ TEST(ZonedMoments, RefusalsNameTheProblem)
         {"2025-03-09T02:30[America/New_York]", "from GMT-5:00 to GMT-4:00"},  // skipped
         {"2025-06-01T12:00-05:00[America/New_York]", "had GMT-4:00"},         // offset and zone disagree
         {"2025-06-01T12:00[Europe/Atlantis]", "Europe/Atlantis"},             // unknown zone
+        {"2025-06-01T12:00[Springfield]", "Springfield, Massachusetts, US (America/New_York)"},  // several zones
         {"2025-06-01T12:00+14:30", "within ±14:00"},                          // offset too large
         {"2025-06-01T12:00[Europe/Berlin][u-ca=hebrew]", "u-ca=hebrew"},      // another calendar
         {"2025-02-30T12:00", "Not a date"},
