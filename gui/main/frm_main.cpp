@@ -171,6 +171,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdHelp, text::kTextHelp);
     caption(cmdPrint, text::kTextPrint);
     caption(cmdExport, text::kTextExport);
+    caption(cmdCharts, text::kTextChartsButton);
     SetShortcutTips();
     caption(cmdNow, text::kTextNow);
     caption(cmdRestore, text::kTextRestore);
@@ -191,6 +192,8 @@ void frmMain::SetLanguageDependentText()
         frmConfigure->SetLanguageDependentText();
     if (frmTimeline != nullptr)
         frmTimeline->SetLanguageDependentText();
+    if (frmCharts != nullptr)
+        frmCharts->SetLanguageDependentText();
     ResetFootLabel();
     SyncFromModel();
 }
