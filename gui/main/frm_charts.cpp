@@ -216,7 +216,7 @@ void frmCharts::lstCharts_SelectionChange()
     SyncFromModel();
 }
 
-frmChartEdit& frmCharts::Editor()
+gui::frmChartEdit& frmCharts::Editor()
 {
     if (frmChartEdit == nullptr) {
         frmChartEdit = new gui::frmChartEdit(m_model, m_program.language, m_boxes, this);

@@ -62,7 +62,7 @@ protected:
 private:
     void BuildControls();
     void Show(const std::optional<platform::Message>& message);
-    frmChartEdit& Editor();
+    gui::frmChartEdit& Editor();
 
     app::Workspace& m_program;
     platform::MessageBoxes& m_boxes;
@@ -83,7 +83,7 @@ private:
     QPushButton* cmdUseWorld = nullptr;
     QPushButton* cmdAdd = nullptr;
     QPushButton* cmdClose = nullptr;
-    frmChartEdit* frmChartEdit = nullptr;  // created on first use
+    gui::frmChartEdit* frmChartEdit = nullptr;  // created on first use
 };
 
 }  // namespace orvane::gui

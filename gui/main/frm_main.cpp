@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "app/window_rules.h"
+#include "gui/main/frm_charts.h"
 #include "gui/main/notice_sizes.h"
 #include "gui/platform/qt_widgets.h"
 #include "gui/settings/frm_configure.h"
