@@ -259,6 +259,8 @@ void RenderCharts(Tour& tour)
         editor.moment.place.Type(sample.place, atlas::Atlas::Shared(), atlas::NameLanguage::English);
         editor.ChoosePlace(0, atlas::NameLanguage::English);
         editor.tagsText = sample.tags;
+        if (sample.firstName[0] == '\0')
+            editor.kind = charts::ChartKind::Event;
         if (auto chart = editor.Record(language))
             (void)library.Save(std::move(chart).value());
     }
