@@ -73,6 +73,12 @@ void frmCharts::BuildControls()
     }
     cmdAdd->setMenu(addMenu);
 
+    LayOutControls();
+    ConnectControls();
+}
+
+void frmCharts::LayOutControls()
+{
     auto* search = new QHBoxLayout;
     search->addWidget(lblSearch);
     search->addWidget(txbSearch, 1);
@@ -100,6 +106,10 @@ void frmCharts::BuildControls()
         setTabOrder(previous, next);
         previous = next;
     }
+}
+
+void frmCharts::ConnectControls()
+{
     txbSearch->installEventFilter(this);
     lstCharts->installEventFilter(this);
     connect(txbSearch, &QLineEdit::textChanged, this, &frmCharts::txbSearch_Change);
@@ -117,10 +127,9 @@ void frmCharts::BuildControls()
 
 void frmCharts::ShowWindow()
 {
-    SetLanguageDependentText();
     if (!m_model.IsOpen())
         Show(m_model.Open(m_libraryPath));
-    SyncFromModel();
+    SetLanguageDependentText();
     show();
     raise();
     activateWindow();
@@ -151,6 +160,7 @@ void frmCharts::SetLanguageDependentText()
     const QList<QAction*> adds = cmdAdd->menu()->actions();
     adds[0]->setText(Q(language.Text(text::kTextChartsAddFirst)));
     adds[1]->setText(Q(language.Text(text::kTextChartsAddSecond)));
+    SyncFromModel();  // the count line
 }
 
 void frmCharts::SyncFromModel()

@@ -61,6 +61,8 @@ protected:
 
 private:
     void BuildControls();
+    void LayOutControls();
+    void ConnectControls();
     void Show(const std::optional<platform::Message>& message);
     gui::frmChartEdit& Editor();
 
