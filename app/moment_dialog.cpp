@@ -117,20 +117,37 @@ void MomentDialog::Prepare(const Workspace& program, int16_t row, const platform
     zoneText.clear();
     const std::optional<datetime::PreciseMoment>& precise = main.preciseMoments[r];
     m_rowHadMoment = precise.has_value();
-    if (precise)
-        FillFromMoment(program, *precise);
-    else
+    place.Clear();
+    if (precise) {
+        Fill(*precise, program.language);
+        place.Show(program.rowPlaces[r], precise->zone.kind == datetime::ZoneKind::Named ? precise->zone.name : "");
+    } else {
         FillFromRow(program, r, clock);
+    }
 }
 
-void MomentDialog::FillFromMoment(const Workspace& program, const datetime::PreciseMoment& precise)
+void MomentDialog::ChoosePlace(size_t index, atlas::NameLanguage names)
 {
+    if (!place.Choose(index, names))
+        return;
+    zoneText = place.Zone();
+    meanTimeTicked = false;
+    longitudeText = LongitudeText(place.Place().longitude.value_or(0.0));
+    choice = OffsetChoice::None;
+}
+
+void MomentDialog::Fill(const datetime::PreciseMoment& precise, const text::Language& language)
+{
+    choice = OffsetChoice::None;
+    meanTimeTicked = false;
+    longitudeText.clear();
     const datetime::WallTime& local = precise.local;
     year = local.year;
     month = static_cast<int16_t>(local.month);
     day = static_cast<int16_t>(local.day);
     hour = static_cast<int16_t>(local.hour);
     minute = static_cast<int16_t>(local.minute);
+    second = static_cast<int16_t>(local.second);
     switch (precise.zone.kind) {
     case datetime::ZoneKind::Named: zoneText = precise.zone.name; break;
     case datetime::ZoneKind::FixedOffset: zoneText = datetime::OffsetText(precise.offsetSeconds); break;
@@ -142,7 +159,7 @@ void MomentDialog::FillFromMoment(const Workspace& program, const datetime::Prec
     // A clock time the zone had twice opens with the offset it was given with.
     const platform::Result<datetime::WallTimeOffsets> offsets =
         precise.zone.kind == datetime::ZoneKind::Named
-            ? datetime::OffsetsAtWallTime(precise.zone.name, local, program.language)
+            ? datetime::OffsetsAtWallTime(precise.zone.name, local, language)
             : platform::Result<datetime::WallTimeOffsets>(datetime::WallTimeOffsets{});
     if (offsets && offsets.value().kind != datetime::WallTimeKind::Unique)
         choice = precise.offsetSeconds == offsets.value().first ? OffsetChoice::BeforeChange : OffsetChoice::AfterChange;
@@ -171,6 +188,7 @@ void MomentDialog::FillFromRow(const Workspace& program, size_t r, const platfor
         }
     }
     const int16_t halfHour = main.halfHourLists[r].ListIndex();
+    second = 0;
     const int32_t minutes = halfHour >= 1 && halfHour <= datetime::kNumHalfHours ? (halfHour - 1) * 30 : 12 * 60;
     hour = static_cast<int16_t>(minutes / 60);
     minute = static_cast<int16_t>(minutes % 60);
@@ -193,7 +211,7 @@ void MomentDialog::FillFromRow(const Workspace& program, size_t r, const platfor
 
 datetime::WallTime MomentDialog::Wall() const
 {
-    return datetime::WallTime{year, month, day, hour, minute, 0};
+    return datetime::WallTime{year, month, day, hour, minute, second};
 }
 
 platform::Result<datetime::MomentZone> MomentDialog::Zone(const text::Language& language) const
@@ -244,31 +262,32 @@ MomentReading MomentDialog::Read(const text::Language& language) const
     return reading;
 }
 
-platform::Result<void> MomentDialog::Accept(Workspace& program) const
+platform::Result<datetime::PreciseMoment> MomentDialog::Resolve(const text::Language& language) const
 {
-    const text::Language& language = program.language;
+    using Resolved = platform::Result<datetime::PreciseMoment>;
     // The date input's refusals come without a title; in the dialog they carry its name.
-    const auto titled = [&language](platform::Error error) {
-        if (error.message.title.empty())
-            error.message.title = language.Text(text::kTextMomentTitle);
-        return platform::Result<void>(std::move(error));
+    const auto refused = [&language](const platform::Message& message) {
+        platform::Message titled = message;
+        if (titled.title.empty())
+            titled.title = language.Text(text::kTextMomentTitle);
+        return Resolved(platform::ErrorCode::InvalidInput, std::move(titled));
     };
     const platform::Result<datetime::MomentZone> zone = Zone(language);
     if (!zone)
-        return titled(zone.failure());
+        return refused(zone.error());
     std::optional<int32_t> chosen;
     bool skipped = false;
     if (zone.value().kind == datetime::ZoneKind::Named) {
         const platform::Result<datetime::WallTimeOffsets> offsets =
             datetime::OffsetsAtWallTime(zone.value().name, Wall(), language);
         if (!offsets)
-            return titled(offsets.failure());
+            return refused(offsets.error());
         const datetime::WallTimeOffsets& o = offsets.value();
         if (o.kind != datetime::WallTimeKind::Unique) {
             if (choice == OffsetChoice::None)
-                return platform::Result<void>(platform::ErrorCode::InvalidInput,
-                                              platform::Message::Information(language.Text(text::kTextMomentTitle),
-                                                                             language.Text(text::kTextMomentChooseOffset)));
+                return Resolved(platform::ErrorCode::InvalidInput,
+                                platform::Message::Information(language.Text(text::kTextMomentTitle),
+                                                               language.Text(text::kTextMomentChooseOffset)));
             chosen = choice == OffsetChoice::BeforeChange ? o.first : o.second;
             skipped = o.kind == datetime::WallTimeKind::Skipped;
         }
@@ -278,13 +297,22 @@ platform::Result<void> MomentDialog::Accept(Workspace& program) const
         skipped ? datetime::ResolveWallTime(Wall(), datetime::MomentZone::Fixed(*chosen), std::nullopt, language)
                 : datetime::ResolveWallTime(Wall(), zone.value(), chosen, language);
     if (!precise)
-        return titled(precise.failure());
+        return refused(precise.error());
     datetime::PreciseMoment moment = std::move(precise).value();
     if (skipped) {
         moment.zone = zone.value();
         moment.typed = datetime::PreciseMomentIso(moment);
     }
-    SetPreciseMoment(program, m_row, std::move(moment));
+    return Resolved(std::move(moment));
+}
+
+platform::Result<void> MomentDialog::Accept(Workspace& program) const
+{
+    platform::Result<datetime::PreciseMoment> moment = Resolve(program.language);
+    if (!moment)
+        return platform::Result<void>(moment.failure());
+    SetPreciseMoment(program, m_row, std::move(moment).value());
+    program.rowPlaces[At(m_row)] = place.Place();
     return {};
 }
 

@@ -6,6 +6,7 @@
 // effect or the question which of two offsets, is read from the entries as they stand.
 
 #include "app/main_model.h"
+#include "app/place_entry.h"
 #include "datetime/zoned_moments.h"
 #include "platform/clock.h"
 #include "platform/message.h"
@@ -48,10 +49,17 @@ public:
     int16_t day = 1;
     int16_t hour = 12;
     int16_t minute = 0;
+    int16_t second = 0;
     std::string zoneText;
     bool meanTimeTicked = false;
     std::string longitudeText;
     OffsetChoice choice = OffsetChoice::None;
+    // Where the moment was: a place of the atlas fills the zone and keeps its coordinates for the chart.
+    PlaceEntry place;
+
+    // The proposal `index` of the place field chosen: its zone (and its longitude for local mean time)
+    // become the entries; the zone's history then gives the offset.
+    void ChoosePlace(size_t index, atlas::NameLanguage names);
 
     // Fills the entries from `row`: its precise moment when it has one; otherwise its date (the world
     // date's when the row has none), its half hour (noon when none) and its zone, or the computer's zone
@@ -61,10 +69,16 @@ public:
     // Whether the row had a precise moment when the dialog was prepared (Remove has something to drop).
     bool RowHadMoment() const { return m_rowHadMoment; }
 
+    // Fills the entries from a precise moment, as entered (its zone, its offset or its longitude).
+    void Fill(const datetime::PreciseMoment& precise, const text::Language& language);
+
     MomentReading Read(const text::Language& language) const;
 
-    // OK: the row's precise moment set from the entries (the row's lists show it to the half hour), or the
-    // refusal that says why not (InvalidInput), and nothing changed.
+    // The entries as a precise moment, or the message why they are none.
+    platform::Result<datetime::PreciseMoment> Resolve(const text::Language& language) const;
+
+    // OK: the row's precise moment set from the entries (the row's lists show it to the half hour) and the
+    // place kept beside it, or the refusal that says why not (InvalidInput), and nothing changed.
     platform::Result<void> Accept(Workspace& program) const;
     // Remove: the row's precise moment dropped; its lists stay as they show it.
     void Remove(MainModel& main) const;
@@ -72,8 +86,7 @@ public:
 private:
     // The entries' wall-clock time, and their zone or why there is none.
     datetime::WallTime Wall() const;
-    // Prepare's two starts: the row's precise moment as it was entered, or the row's date and zone.
-    void FillFromMoment(const Workspace& program, const datetime::PreciseMoment& precise);
+    // Prepare's start without a precise moment: the row's date and zone.
     void FillFromRow(const Workspace& program, size_t r, const platform::Clock& clock);
     platform::Result<datetime::MomentZone> Zone(const text::Language& language) const;
 

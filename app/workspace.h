@@ -7,10 +7,12 @@
 #include "core/astro_module.h"
 #include "display/grid_model.h"
 #include "app/main_model.h"
+#include "charts/chart_record.h"
 #include "settings/configure_model.h"
 #include "text/language.h"
 #include "search/run_model.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -46,6 +48,9 @@ struct Workspace {
     settings::ConfigureModel configure;
     search::RunDialogModel runDialog;
     search::RunState run;
+    // Where each date row's precise moment was, as the ◷ dialog or a chart of the library gave it; read
+    // only while the row has a precise moment.
+    std::array<charts::Place, core::kNumDateRows> rowPlaces{};
 
     // Start-up without a window: program text, tables, date rows, zone lists, panel defaults and display
     // settings, the Pluto table.

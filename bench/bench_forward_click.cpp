@@ -145,7 +145,7 @@ int main(int argc, char* argv[])
     gui::QSettingsStore store;
     gui::QtMessageBoxes boxes;
     const platform::FixedClock clock({2000, 1, 1, 12, 0, 0});
-    gui::frmMain window(program, store, boxes, clock, {ORVANE_BIN_DIR "/", gui::UserStateFilePath()});
+    gui::frmMain window(program, store, boxes, clock, {ORVANE_BIN_DIR "/", gui::UserStateFilePath(), {}});
     boxes.SetParent(&window);
     if (!window.Form_Load())
         return 1;

@@ -79,7 +79,7 @@ int main(int argc, char* argv[])
     } boxes;
     const platform::FixedClock clock({2000, 1, 1, 12, 0, 0});
     gui::frmMain main(program, store, boxes, clock,
-                             {ORVANE_BIN_DIR, (home.path() + "/orvane.usr").toStdString()});
+                             {ORVANE_BIN_DIR, (home.path() + "/orvane.usr").toStdString(), {}});
     if (!main.Form_Load())
         return 1;
     main.show();

@@ -599,4 +599,45 @@ inline constexpr int16_t kTextAnglesNeed = 2452;                // what the angl
 inline constexpr int16_t kTextBadLatitude = 2453;
 inline constexpr int16_t kTextBadLongitude = 2454;
 
+// The Charts window, the chart editor and the place field of the ◷ dialog.
+inline constexpr int16_t kTextChartsTitle = 2600;            // the Charts window's title
+inline constexpr int16_t kTextChartsButton = 2601;           // the main window's button
+inline constexpr int16_t kTextChartsButtonTip = 2602;        // its hover text
+inline constexpr int16_t kTextChartsSearch = 2603;           // the search box's label
+inline constexpr int16_t kTextChartsSearchHint = 2604;       // its placeholder
+inline constexpr int16_t kTextChartsColumnName = 2605;       // the list's columns
+inline constexpr int16_t kTextChartsColumnDate = 2606;
+inline constexpr int16_t kTextChartsColumnPlace = 2607;
+inline constexpr int16_t kTextChartsColumnTags = 2608;
+inline constexpr int16_t kTextChartsNew = 2609;              // the window's buttons
+inline constexpr int16_t kTextChartsEdit = 2610;
+inline constexpr int16_t kTextChartsDelete = 2611;
+inline constexpr int16_t kTextChartsUseFirst = 2612;
+inline constexpr int16_t kTextChartsUseSecond = 2613;
+inline constexpr int16_t kTextChartsUseWorld = 2614;
+inline constexpr int16_t kTextChartsAdd = 2615;
+inline constexpr int16_t kTextChartsAddFirst = 2616;         // the Add button's menu
+inline constexpr int16_t kTextChartsAddSecond = 2617;
+inline constexpr int16_t kTextChartsClose = 2618;
+inline constexpr int16_t kTextChartsDeleteQuestion = 2619;   // [r1] the chart's full name
+inline constexpr int16_t kTextChartsRowEmpty = 2620;         // [r1] the row's name
+inline constexpr int16_t kTextChartsCount = 2621;            // [r1] charts listed, [r2] in the library [r3]
+inline constexpr int16_t kTextChartTitle = 2622;             // the chart editor's title
+inline constexpr int16_t kTextChartName = 2623;              // the editor's labels
+inline constexpr int16_t kTextChartFirstName = 2624;
+inline constexpr int16_t kTextChartKind = 2625;
+inline constexpr int16_t kTextChartKindPerson = 2626;        // the four kinds, in ChartKind's order
+inline constexpr int16_t kTextChartKindEvent = 2627;
+inline constexpr int16_t kTextChartKindOrganisation = 2628;
+inline constexpr int16_t kTextChartKindCountry = 2629;
+inline constexpr int16_t kTextChartPlace = 2630;             // the place field's label (the editor and the ◷ dialog)
+inline constexpr int16_t kTextChartPlaceHint = 2631;         // its placeholder
+inline constexpr int16_t kTextChartLatitude = 2632;
+inline constexpr int16_t kTextChartLongitude = 2633;
+inline constexpr int16_t kTextChartTags = 2634;
+inline constexpr int16_t kTextChartTagsHint = 2635;
+inline constexpr int16_t kTextChartNotes = 2636;
+inline constexpr int16_t kTextChartSource = 2637;
+inline constexpr int16_t kTextChartBadLatitude = 2638;       // [r1] as typed
+
 }  // namespace orvane::text

@@ -9,6 +9,11 @@
 
 #include "core/patterns.h"
 #include "app/actions.h"
+#include "app/chart_editor.h"
+#include "app/chart_library.h"
+#include "atlas/atlas.h"
+#include "gui/main/frm_chart_edit.h"
+#include "gui/main/frm_charts.h"
 #include "gui/main/frm_main.h"
 #include "platform/clock.h"
 #include "platform/message.h"
@@ -26,12 +31,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cstdint>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -63,7 +70,7 @@ public:
 class Session {
 public:
     Session(const QString& sample, const QString& home, platform::MessageBoxes& boxes)
-        : m_window(m_program, m_store, boxes, m_clock, {platform::DataFolder(), UserState(sample, home)})
+        : m_window(m_program, m_store, boxes, m_clock, {platform::DataFolder(), UserState(sample, home), {}})
     {
         gui::StoreLanguage(text::langEnglish);
         // The display settings of a user who has saved once: neither "Show only ..." option of the chart
@@ -80,6 +87,7 @@ public:
 
     bool Loaded() const { return m_loaded; }
     gui::frmMain& Window() { return m_window; }
+    const app::Workspace& Program() const { return m_program; }
 
     // The first cell whose click draws a transit picture; -1 when there is none.
     int TransitPictureCell()
@@ -220,6 +228,56 @@ void RenderSynastry(Tour& tour)
     }
 }
 
+// The Charts window over a small library in the temporary home, its editor, and the window in German.
+void RenderCharts(Tour& tour)
+{
+    const auto session = tour.Start(kNatalSample);
+    if (!session)
+        return;
+    gui::frmMain& window = session->Window();
+    const text::Language& language = session->Program().language;
+    struct Sample {
+        const char* name;
+        const char* firstName;
+        int year, month, day, hour, minute;
+        const char* place;
+        const char* tags;
+    };
+    const Sample samples[] = {{"Berger", "Anna", 1978, 3, 14, 6, 45, "Vienna", "client"},
+                              {"Moreau", "Luc", 1962, 11, 2, 23, 10, "Lyon", "client, family"},
+                              {"Lindqvist", "Maja", 1991, 6, 21, 4, 30, "Gothenburg", ""},
+                              {"Founding of the club", "", 1905, 5, 1, 12, 0, "Springfield, Illinois", "event"}};
+    app::ChartLibrary library(language);
+    if (library.Open({}))
+        return;
+    for (const Sample& sample : samples) {
+        app::ChartEditor editor;
+        editor.name = sample.name;
+        editor.firstName = sample.firstName;
+        std::tie(editor.moment.year, editor.moment.month, editor.moment.day, editor.moment.hour, editor.moment.minute) =
+            std::tuple(sample.year, sample.month, sample.day, sample.hour, sample.minute);
+        editor.moment.place.Type(sample.place, atlas::Atlas::Shared(), atlas::NameLanguage::English);
+        editor.ChoosePlace(0, atlas::NameLanguage::English);
+        editor.tagsText = sample.tags;
+        if (sample.firstName[0] == '\0')
+            editor.kind = charts::ChartKind::Event;
+        if (auto chart = editor.Record(language))
+            (void)library.Save(std::move(chart).value());
+    }
+    window.cmdCharts_Click();
+    auto* charts = Find<gui::frmCharts>(window);
+    if (charts != nullptr)
+        charts->findChild<QTableWidget*>(QStringLiteral("lstCharts"))->selectRow(1);
+    tour.Shoot(charts, "charts");
+    if (charts != nullptr)
+        charts->cmdEdit_Click();
+    tour.Shoot(charts ? charts->findChild<gui::frmChartEdit*>() : nullptr, "chart-edit");
+    if (auto* editor = charts ? charts->findChild<gui::frmChartEdit*>() : nullptr)
+        editor->hide();
+    window.cboLanguage_Click(text::langGerman);
+    tour.Shoot(charts, "charts-german");
+}
+
 void RenderGerman(Tour& tour)
 {
     if (const auto session = tour.Start(kWorldSample)) {
@@ -264,5 +322,6 @@ int main(int argc, char* argv[])
     RenderPersonalTransits(tour);
     RenderSynastry(tour);
     RenderGerman(tour);
+    RenderCharts(tour);
     return tour.Succeeded() ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "app/window_rules.h"
+#include "gui/main/frm_charts.h"
 #include "gui/main/notice_sizes.h"
 #include "gui/platform/qt_widgets.h"
 #include "gui/settings/frm_configure.h"
@@ -171,6 +172,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdHelp, text::kTextHelp);
     caption(cmdPrint, text::kTextPrint);
     caption(cmdExport, text::kTextExport);
+    caption(cmdCharts, text::kTextChartsButton);
     SetShortcutTips();
     caption(cmdNow, text::kTextNow);
     caption(cmdRestore, text::kTextRestore);
@@ -191,6 +193,8 @@ void frmMain::SetLanguageDependentText()
         frmConfigure->SetLanguageDependentText();
     if (frmTimeline != nullptr)
         frmTimeline->SetLanguageDependentText();
+    if (frmCharts != nullptr)
+        frmCharts->SetLanguageDependentText();
     ResetFootLabel();
     SyncFromModel();
 }

@@ -48,6 +48,7 @@ class frmView;
 class frmTimeline;
 struct Picture;
 class frmMoment;
+class frmCharts;
 
 // The two step buttons of cmdForwardBack.
 inline constexpr int16_t kForwardButton = 0;
@@ -71,6 +72,7 @@ std::string UserStateFilePath();
 struct MainWindowPlaces {
     std::string dataFolder;     // qvs.dat and the Pluto table
     std::string userStateFile;  // the per-user state file
+    std::string chartsFile;     // the chart library; empty: the default one of the user's data folder
 };
 
 class frmMain : public QWidget {
@@ -113,6 +115,8 @@ public:
     void cmdReport_Click();
     // The aspect timeline of the current computation, one year from the world date.
     void cmdTimeline_Click();
+    // The Charts window: the chart library searched, edited and put into the date rows.
+    void cmdCharts_Click();
     void cmdConfigure_Click();
     void cmdHelp_Click();
     // What the window shows (the chart, the transit picture, or the grid with its title and summary),
@@ -264,6 +268,7 @@ private:
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdExport = nullptr;
+    QPushButton* cmdCharts = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblFoot = nullptr;
@@ -283,6 +288,7 @@ private:
     gui::frmView* frmView = nullptr;  // the help viewer, created on first use
     gui::frmTimeline* frmTimeline = nullptr;  // the aspect timeline, created on first use
     gui::frmMoment* frmMoment = nullptr;      // the precise-moment dialog, created on first use
+    gui::frmCharts* frmCharts = nullptr;      // the Charts window, created on first use
     QLabel* lblUserManual = nullptr;
     QLabel* lblURL = nullptr;
     QWidget* fraModes = nullptr;

@@ -272,16 +272,18 @@ void frmMain::BuildTitleAndViews(QVBoxLayout& window)
     QFont titleFont = font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    // Print and Export at the title line's right end; the title keeps the rest of the line.
+    // Charts, Print and Export at the title line's right end; the title keeps the rest of the line.
+    cmdCharts = new QPushButton(this);
     cmdPrint = new QPushButton(this);
     cmdExport = new QPushButton(this);
+    Named(cmdCharts, QStringLiteral("cmdCharts"));
     Named(cmdPrint, QStringLiteral("cmdPrint"));
     Named(cmdExport, QStringLiteral("cmdExport"));
     auto* titleLine = new QHBoxLayout;
     titleLine->setSpacing(Px(kControlGap));
-    lblTitle->setFixedSize(Px(kInnerWidth - 2 * (kOutputButtonWidth + kControlGap)), Px(kControlHeight));
+    lblTitle->setFixedSize(Px(kInnerWidth - 3 * (kOutputButtonWidth + kControlGap)), Px(kControlHeight));
     titleLine->addWidget(lblTitle);
-    for (QPushButton* button : {cmdPrint, cmdExport}) {
+    for (QPushButton* button : {cmdCharts, cmdPrint, cmdExport}) {
         button->setFixedSize(Px(kOutputButtonWidth), Px(kControlHeight));
         button->setAutoDefault(false);
         titleLine->addWidget(button);
@@ -410,6 +412,7 @@ void frmMain::ConnectControls()
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmMain::cmdExport_Click);
+    connect(cmdCharts, &QPushButton::clicked, this, &frmMain::cmdCharts_Click);
     connect(lblURL, &QLabel::linkActivated, this, &frmMain::lblURL_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
@@ -428,7 +431,7 @@ void frmMain::SetTabOrder()
     order.insert(order.end(), {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry,
                                cmdCompute, cmdNow, cmdForwardBack[1], cboForwardBack, cmdForwardBack[0], optDegrees,
                                optRadians, cmdRestore, cmdSave, cmdLoadState, cmdSaveAs, cmdReport, cmdTimeline, cmdRun,
-                               cmdToggleGraphic, cmdConfigure, cmdHelp, cmdQuit, cmdPrint, cmdExport, cboLanguage});
+                               cmdToggleGraphic, cmdConfigure, cmdHelp, cmdQuit, cmdCharts, cmdPrint, cmdExport, cboLanguage});
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

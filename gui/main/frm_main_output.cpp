@@ -41,7 +41,8 @@ std::vector<std::pair<QPushButton*, QKeySequence>> frmMain::Shortcuts() const
             {cmdHelp, QKeySequence(Qt::Key_F1)},
             {cmdQuit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
             {cmdPrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
-            {cmdExport, QKeySequence(Qt::CTRL | Qt::Key_E)}};
+            {cmdExport, QKeySequence(Qt::CTRL | Qt::Key_E)},
+            {cmdCharts, QKeySequence(Qt::CTRL | Qt::Key_K)}};
 }
 
 QKeySequence frmMain::ChartPictureKey()
@@ -81,6 +82,7 @@ void frmMain::SetShortcutTips()
         button->setToolTip(Q(m_program.language.TextWithReplacements(
             text::kTextShortcutTip, keys.toString(QKeySequence::NativeText).toStdString())));
     SetSaveAsTip();
+    cmdCharts->setToolTip(Q(m_program.language.Text(text::kTextChartsButtonTip)) + '\n' + cmdCharts->toolTip());
 }
 
 void frmMain::SetSaveAsTip()

@@ -8,6 +8,7 @@
 #include "display/transit_picture.h"
 #include "gui/display/chart_view.h"
 #include "gui/display/grid_view.h"
+#include "gui/main/frm_charts.h"
 #include "gui/platform/qt_widgets.h"
 #include "gui/settings/frm_configure.h"
 #include "gui/text/help.h"
@@ -194,6 +195,15 @@ void frmMain::cmdTimeline_Click()
         });
     }
     frmTimeline->ShowTimeline();
+}
+
+void frmMain::cmdCharts_Click()
+{
+    if (frmCharts == nullptr) {
+        frmCharts = new gui::frmCharts(m_program, m_boxes, m_clock, m_places.chartsFile, this);
+        connect(frmCharts, &frmCharts::momentChanged, this, &frmMain::Moment_Changed);
+    }
+    frmCharts->ShowWindow();
 }
 
 void frmMain::lblURL_Click()

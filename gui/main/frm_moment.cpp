@@ -1,12 +1,12 @@
 #include "gui/main/frm_moment.h"
 
 #include "gui/platform/date_field.h"
+#include "gui/platform/place_fields.h"
 #include "gui/platform/qt_widgets.h"
 #include "text/text_numbers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,8 +22,7 @@ namespace {
 // The dates the date rows take: 1 January 1 to 31 December 2799.
 const QDate kFirstDate(1, 1, 1);
 const QDate kLastDate(2799, 12, 31);
-// Room for "America/Argentina/ComodRivadavia" and for the offset line's question in either language.
-constexpr int kZoneCharacters = 34;
+// Room for the offset line's question in either language.
 constexpr int kOffsetLineWidth = 420;
 
 }  // namespace
@@ -46,8 +45,12 @@ void frmMoment::BuildControls()
     lblTime = Create<QLabel>(this, QStringLiteral("lblTime"));
     dtpTime = Create<QTimeEdit>(this, QStringLiteral("dtpTime"));
     dtpTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    lblPlace = Create<QLabel>(this, QStringLiteral("lblPlace"));
+    txbPlace = new PlaceField(m_model.place, m_program.language, this);
+    txbPlace->setObjectName(QStringLiteral("txbPlace"));
+    lblPlace->setBuddy(txbPlace);
     lblZone = Create<QLabel>(this, QStringLiteral("lblZone"));
-    cboZone = CreateZoneBox();
+    cboZone = CreateZoneBox(this, QStringLiteral("cboZone"));
     chkMeanTime = Create<QCheckBox>(this, QStringLiteral("chkMeanTime"));
     txbLongitude = Create<QLineEdit>(this, QStringLiteral("txbLongitude"));
     lblOffset = Create<QLabel>(this, QStringLiteral("lblOffset"));
@@ -65,26 +68,6 @@ void frmMoment::BuildControls()
     LayOutControls();
 }
 
-// The zone is typed or chosen; typing offers every name that contains what was typed.
-QComboBox* frmMoment::CreateZoneBox()
-{
-    auto* box = Create<QComboBox>(this, QStringLiteral("cboZone"));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMaxVisibleItems(20);
-    box->setMinimumContentsLength(kZoneCharacters);
-    QStringList zones;
-    for (const std::string& zone : datetime::ZoneNames())
-        zones.append(Q(zone));
-    box->addItems(zones);
-    auto* completer = new QCompleter(zones, box);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setMaxVisibleItems(12);
-    box->setCompleter(completer);
-    return box;
-}
-
 void frmMoment::LayOutControls()
 {
     auto* entries = new QGridLayout;
@@ -92,10 +75,12 @@ void frmMoment::LayOutControls()
     entries->addWidget(dtpDate, 0, 1, Qt::AlignLeft);
     entries->addWidget(lblTime, 1, 0);
     entries->addWidget(dtpTime, 1, 1, Qt::AlignLeft);
-    entries->addWidget(lblZone, 2, 0);
-    entries->addWidget(cboZone, 2, 1);
-    entries->addWidget(chkMeanTime, 3, 0);
-    entries->addWidget(txbLongitude, 3, 1);
+    entries->addWidget(lblPlace, 2, 0);
+    entries->addWidget(txbPlace, 2, 1);
+    entries->addWidget(lblZone, 3, 0);
+    entries->addWidget(cboZone, 3, 1);
+    entries->addWidget(chkMeanTime, 4, 0);
+    entries->addWidget(txbLongitude, 4, 1);
     entries->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdRemove);
@@ -113,7 +98,8 @@ void frmMoment::LayOutControls()
     dialog->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(dtpDate, dtpTime);
-    setTabOrder(dtpTime, cboZone);
+    setTabOrder(dtpTime, txbPlace);
+    setTabOrder(txbPlace, cboZone);
     setTabOrder(cboZone, chkMeanTime);
     setTabOrder(chkMeanTime, txbLongitude);
     setTabOrder(txbLongitude, optBefore);
@@ -127,6 +113,7 @@ void frmMoment::ConnectControls()
 {
     connect(dtpDate, &DateField::dateChanged, this, &frmMoment::Entry_Change);
     connect(dtpTime, &QTimeEdit::timeChanged, this, &frmMoment::Entry_Change);
+    connect(txbPlace, &PlaceField::placeChosen, this, &frmMoment::Place_Chosen);
     connect(cboZone, &QComboBox::currentTextChanged, this, &frmMoment::Entry_Change);
     connect(chkMeanTime, &QCheckBox::toggled, this, &frmMoment::Entry_Change);
     connect(txbLongitude, &QLineEdit::textChanged, this, &frmMoment::Entry_Change);
@@ -155,6 +142,8 @@ void frmMoment::SetLanguageDependentText()
                    Q(m_program.main.rowNames[static_cast<size_t>(m_model.Row())]));
     lblDate->setText(Q(language.Text(text::kTextMomentDate)));
     lblTime->setText(Q(language.Text(text::kTextMomentTime)));
+    lblPlace->setText(Q(language.Text(text::kTextChartPlace)));
+    txbPlace->setPlaceholderText(Q(language.Text(text::kTextChartPlaceHint)));
     lblZone->setText(Q(language.Text(text::kTextMomentZone)));
     cboZone->lineEdit()->setPlaceholderText(Q(language.Text(text::kTextMomentZoneHint)));
     chkMeanTime->setText(Q(language.Text(text::kTextMomentMeanTime)));
@@ -170,7 +159,8 @@ void frmMoment::SyncFromModel()
         return;
     m_syncing = true;
     dtpDate->setDate(QDate(m_model.year, m_model.month, m_model.day));
-    dtpTime->setTime(QTime(m_model.hour, m_model.minute));
+    dtpTime->setTime(QTime(m_model.hour, m_model.minute, m_model.second));
+    txbPlace->SyncFromModel();
     if (cboZone->currentText() != Q(m_model.zoneText))
         cboZone->setEditText(Q(m_model.zoneText));
     chkMeanTime->setChecked(m_model.meanTimeTicked);
@@ -218,9 +208,16 @@ void frmMoment::Entry_Change()
     m_model.day = static_cast<int16_t>(date.day());
     m_model.hour = static_cast<int16_t>(time.hour());
     m_model.minute = static_cast<int16_t>(time.minute());
+    m_model.second = static_cast<int16_t>(time.second());
     m_model.zoneText = zone;
     m_model.meanTimeTicked = chkMeanTime->isChecked();
     m_model.longitudeText = longitude;
+    SyncFromModel();
+}
+
+void frmMoment::Place_Chosen(int index)
+{
+    m_model.ChoosePlace(static_cast<size_t>(index), app::PlaceNames(m_program.language));
     SyncFromModel();
 }
 

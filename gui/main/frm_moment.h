@@ -2,7 +2,7 @@
 
 // frmMoment: the precise moment of one date row as a Qt dialog over app::MomentDialog: the date, the
 // clock time to the minute, the time zone typed or chosen from the tz database's names (or the local
-// mean time at a longitude), the offset in effect shown as the entries change, and the choice between the
+// mean time at a longitude), the place with the atlas' proposals (choosing one fills the zone), the offset in effect shown as the entries change, and the choice between the
 // two offsets of a clock time that the zone skipped or had twice. It is created on the first click on a
 // row's precise-moment button and afterwards only hidden and shown.
 //
@@ -30,6 +30,7 @@ class QTimeEdit;
 namespace orvane::gui {
 
 class DateField;
+class PlaceField;
 
 class frmMoment : public QDialog {
     Q_OBJECT
@@ -58,7 +59,8 @@ signals:
 
 private:
     void BuildControls();
-    QComboBox* CreateZoneBox();
+    // A proposal of the place box chosen: the zone follows it.
+    void Place_Chosen(int index);
     void LayOutControls();
     void ConnectControls();
 
@@ -72,6 +74,8 @@ private:
     DateField* dtpDate = nullptr;
     QLabel* lblTime = nullptr;
     QTimeEdit* dtpTime = nullptr;
+    QLabel* lblPlace = nullptr;
+    PlaceField* txbPlace = nullptr;
     QLabel* lblZone = nullptr;
     QComboBox* cboZone = nullptr;
     QCheckBox* chkMeanTime = nullptr;

@@ -195,7 +195,7 @@ int main(int argc, char* argv[])
     gui::QSettingsStore store;
     gui::QtMessageBoxes boxes;
     const platform::SystemClock clock;
-    gui::frmMain window(*program, store, boxes, clock, {dataFolder, gui::UserStateFilePath()});
+    gui::frmMain window(*program, store, boxes, clock, {dataFolder, gui::UserStateFilePath(), {}});
     boxes.SetParent(&window);
     if (quitAfterFirstPaint)
         window.QuitAfterFirstPaint();

@@ -125,10 +125,10 @@ private slots:
         QCOMPARE(Read("lblMoment_2.tip"), QStringLiteral("20:05 Asia/Kathmandu, GMT+5:30"));
         QStringList order;
         Operate({"cmdMoment_2"});
-        for (QWidget* at = Control("frmMoment/dtpDate"); order.size() < 6; at = at->nextInFocusChain())
+        for (QWidget* at = Control("frmMoment/dtpDate"); order.size() < 7; at = at->nextInFocusChain())
             if (at->parentWidget() == dialog && (at->focusPolicy() & Qt::TabFocus))
                 order << at->objectName();
-        QCOMPARE(order.join(' '), QStringLiteral("dtpDate dtpTime cboZone chkMeanTime txbLongitude optBefore"));
+        QCOMPARE(order.join(' '), QStringLiteral("dtpDate dtpTime txbPlace cboZone chkMeanTime txbLongitude optBefore"));
     }
 
     // A date typed into the date field as ISO 8601 writes it, or as the German form writes it, is that date;

@@ -42,7 +42,7 @@ protected:
         window.reset();  // before the program it shows
         program = std::make_unique<app::Workspace>();
         window = std::make_unique<gui::frmMain>(*program, store, boxes, clock,
-                                                gui::MainWindowPlaces{dataFolder, userStateFile});
+                                                gui::MainWindowPlaces{dataFolder, userStateFile, {}});
         if (!window->Form_Load())
             return false;
         return QTest::qWaitForWindowExposed(window.get());
