@@ -31,9 +31,13 @@ ZoneChoice Fixed(ChartRecord& chart, int32_t difference, int32_t summer)
     return ZoneChoice{MomentZone::Fixed(difference + summer), std::nullopt, false};
 }
 
+// `degrees` to the whole second of arc, computed as the field reader computes a written angle, so that the
+// coordinates come back equal from a file written of them.
 double Arcseconds(double degrees)
 {
-    return std::round(degrees * 3600.0) / 3600.0;
+    const auto seconds = std::llround(std::abs(degrees) * 3600.0);
+    const double angle = static_cast<double>(seconds / 3600) + static_cast<double>(seconds % 3600) / 3600.0;
+    return degrees < 0 ? -angle : angle;
 }
 
 // The zone of the record's place in the atlas, whose coordinates fill those the record lacks.

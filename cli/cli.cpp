@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/command_line.h"
+#include "cli/option_kit.h"
 #include "cli/session.h"
 #include "cli/texts.h"
 #include "text/text_numbers.h"
@@ -24,6 +25,9 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
     };
     if (const std::optional<int> answered = ReadCommandLine(args, line, out, err))
         return delivered(*answered);
+    // The atlas needs neither the program's data nor its ephemeris.
+    if (line.command == "places")
+        return delivered(RunPlaces(line, out, err));
     auto session = std::make_unique<Session>(environment, line, out, err);
     if (!session->Start())
         return kExitBadInput;

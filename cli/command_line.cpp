@@ -128,7 +128,9 @@ public:
         m_app.footer(std::string("Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
                                  "UNIT is halfhour, day, week, month or year. "
                                  "Run orvane-cli COMMAND --help for a command's options.\n\n") +
-                     kDates + kMomentHelp + "\n" + kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
+                     kDates + kMomentHelp + "\n" + kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes +
+                     "The atlas (places, a place where a zone goes): GeoNames data (geonames.org, CC BY 4.0) through\n"
+                     "Debian's libgeonames (GPL-3).\n");
         AddReport();
         AddFind();
         AddPositions();
@@ -138,12 +140,14 @@ public:
         AddAspectsCommand(*this, m_line);
         AddCycles();
         AddStateCommand(*this, m_line);
+        m_places = AddPlacesCommand(*this, m_line);
     }
 
     // Reads `args`; returns the exit code when they are answered here, nullopt when the command is to run.
     std::optional<int> Read(const std::vector<std::string>& args)
     {
         m_line.language = LanguageAsked(args);
+        SetPlacesHelp(m_places, m_line.language);
         if (const std::optional<EmptyValue> empty = FirstEmptyValue(args))
             return Mistake(OwnText(text::kTextMissingValue, m_line.language, empty->option), empty->command);
         std::optional<Refusal> refused;
@@ -605,6 +609,8 @@ private:
         }
         if (m_line.command == "patterns")
             return std::nullopt;
+        if (m_line.command == "places")
+            return m_line.query.empty() ? Usage(text::kTextMissingValue, "QUERY") : std::optional<int>();
         if (m_line.command == "state")
             return m_line.output.empty() ? Usage(text::kTextStateNeedsOutput, {}) : std::optional<int>();
         if (m_line.command == "cycles") {
@@ -644,6 +650,7 @@ private:
     CommandLine& m_line;
     std::ostream& m_out;
     std::ostream& m_err;
+    CLI::App* m_places = nullptr;
     CLI::App m_app{"Orvane command-line companion: heliocentric positions, aspects and patterns without a window.",
                    "orvane-cli"};
 };

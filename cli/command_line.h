@@ -26,7 +26,7 @@ inline constexpr int64_t kMaxAspectSteps = 100000;
 
 // The command line as the commands need it, every value checked.
 struct CommandLine {
-    std::string command;  // "report", "find", "positions", "events", "patterns", "ephemeris", "aspects", "cycles" or "state"
+    std::string command;  // "report", "find", "positions", "events", "patterns", "ephemeris", "aspects", "cycles", "state" or "places"
     std::string state;    // the state file; empty for none
     int16_t language = text::langEnglish;
     long sort = 0;
@@ -60,6 +60,8 @@ struct CommandLine {
     std::vector<int16_t> involving;
     bool forms = false;
     std::string output;  // state: the state file to write
+    std::string query;   // places: the beginning of a place's name
+    size_t limit = 20;   // places: the most matches listed
 };
 
 // Reads `args` (without the program name) into `line`. Help, the version and usage mistakes are answered

@@ -40,6 +40,12 @@ bool RolesChosen(const CommandLine& line);
 // The command state: a state file written from the command line's moments and mode.
 void AddStateCommand(OptionKit& kit, CommandLine& line);
 
+// The command places: the atlas' matches of a place's name; its help's text below the options in `language`.
+CLI::App* AddPlacesCommand(OptionKit& kit, CommandLine& line);
+void SetPlacesHelp(CLI::App* places, int16_t language);
+// Runs it, reading no data file.
+int RunPlaces(const CommandLine& line, std::ostream& out, std::ostream& err);
+
 // The event list's calendar options (--windows).
 void AddCalendarOptions(CLI::App* events, CommandLine& line);
 

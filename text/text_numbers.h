@@ -546,4 +546,15 @@ inline constexpr int16_t kTextCsvColumnCount = 2330;     // "14 columns instead 
 inline constexpr int16_t kTextCsvOpenQuote = 2331;       // a quoted field not closed
 inline constexpr int16_t kTextCsvBadField = 2332;        // "column latitude: 95.5"
 
+// ----- The companion's places command --------------------------------------------------------------------
+inline constexpr int16_t kTextPlacesHeading = 2333;      // the text table's line above its headings
+inline constexpr int16_t kTextColumnPlace = 2334;        // the column headings
+inline constexpr int16_t kTextColumnRegion = 2335;
+inline constexpr int16_t kTextColumnCountry = 2336;
+inline constexpr int16_t kTextColumnPlaceLatitude = 2337;
+inline constexpr int16_t kTextColumnPlaceLongitude = 2338;
+inline constexpr int16_t kTextColumnZone = 2339;
+inline constexpr int16_t kTextNoPlaceFound = 2340;       // no place matches the query
+inline constexpr int16_t kTextPlacesHelp = 2341;         // the command's help below its options
+
 }  // namespace orvane::text
