@@ -58,13 +58,13 @@ std::optional<ZoneChoice> AtlasZone(ChartRecord& chart)
 std::variant<ZoneChoice, std::string> ChooseZone(ChartRecord& chart, const RecordTimes& times,
                                                  const text::Language& language)
 {
-    const std::string noZone = language.TextWithReplacements(text::kTextAafNoZone, chart.place.name);
+    const auto noZone = [&] { return language.TextWithReplacements(text::kTextAafNoZone, chart.place.name); };
     if (times.summer && times.summer->localMeanTime) {
         if (chart.place.longitude)
             return ZoneChoice{MomentZone::MeanTime(*chart.place.longitude), std::nullopt, false};
         if (times.zoneDifference)
             return ZoneChoice{MomentZone::Fixed(*times.zoneDifference), std::nullopt, false};
-        return noZone;
+        return noZone();
     }
     const int32_t summer = times.summer ? times.summer->seconds : 0;
     const bool tzName = !times.zoneName.empty() && times.zoneName.find('/') != std::string::npos &&
@@ -86,7 +86,7 @@ std::variant<ZoneChoice, std::string> ChooseZone(ChartRecord& chart, const Recor
         return *fromAtlas;
     if (times.julianDay)
         return ZoneChoice{MomentZone::Fixed(0), std::nullopt, false};
-    return noZone;
+    return noZone();
 }
 
 platform::Result<PreciseMoment> FromWallTime(ChartRecord& chart, const RecordTimes& times, ZoneChoice& choice,
