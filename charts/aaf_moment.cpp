@@ -127,11 +127,13 @@ std::optional<std::string> PlaceMoment(ChartRecord& chart, const RecordTimes& ti
     // The Julian day rules where the date and time disagree with it (beyond the rounding of its five
     // decimals), or where they are not there or cannot be placed.
     if (times.julianDay && (!precise || (times.time && std::abs(precise->moment - *times.julianDay) * kSecondsPerDay > 2.0))) {
-        platform::Result<PreciseMoment> placed = datetime::MomentInZone(*times.julianDay, choice.zone, language);
+        // To the nearest second: half a second on, and the wall-clock time's whole seconds below it.
+        const double roundedUp = *times.julianDay + 0.5 / kSecondsPerDay;
+        platform::Result<PreciseMoment> placed = datetime::MomentInZone(roundedUp, choice.zone, language);
         if (!placed)
             return placed.error().text;
         // To the second of its wall-clock time: the five decimals are no finer, and so the moment is the one
-        // its date and time give when they are written back.
+        // its date and time (or its Julian day, rounded to the second again) give when written back.
         precise = placed.value();
         precise->moment = datetime::MomentOf(precise->local, precise->offsetSeconds);
     }
