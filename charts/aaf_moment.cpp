@@ -130,6 +130,11 @@ std::optional<std::string> PlaceMoment(ChartRecord& chart, const RecordTimes& ti
         // To the nearest second: half a second on, and the wall-clock time's whole seconds below it.
         const double roundedUp = *times.julianDay + 0.5 / kSecondsPerDay;
         platform::Result<PreciseMoment> placed = datetime::MomentInZone(roundedUp, choice.zone, language);
+        if (placed && choice.fromZoneName && choice.givenOffset && placed.value().offsetSeconds != *choice.givenOffset) {
+            // #ZNAM's zone did not have #B93's offset then: the offset is the record's zone.
+            choice = Fixed(chart, *times.zoneDifference, times.summer ? times.summer->seconds : 0);
+            placed = datetime::MomentInZone(roundedUp, choice.zone, language);
+        }
         if (!placed)
             return placed.error().text;
         // To the second of its wall-clock time: the five decimals are no finer, and so the moment is the one
