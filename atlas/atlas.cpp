@@ -56,12 +56,11 @@ size_t SequenceLength(unsigned char lead)
 // Where `name` holds `query`: 0 equal, 1 at its start, 2 at the start of a later word, 3 nowhere.
 int MatchRank(const std::string& name, std::string_view query)
 {
-    if (name.empty() || name.size() < query.size())
-        return 3;
-    if (name.compare(0, query.size(), query) == 0)
+    size_t at = name.find(query);
+    if (at == 0)
         return name.size() == query.size() ? 0 : 1;
-    for (size_t at = name.find_first_of(" -'"); at != std::string::npos; at = name.find_first_of(" -'", at + 1))
-        if (name.compare(at + 1, query.size(), query) == 0)
+    for (; at != std::string::npos; at = name.find(query, at + 1))
+        if (name[at - 1] == ' ' || name[at - 1] == '-' || name[at - 1] == '\'')
             return 2;
     return 3;
 }

@@ -31,9 +31,13 @@ ZoneChoice Fixed(ChartRecord& chart, int32_t difference, int32_t summer)
     return ZoneChoice{MomentZone::Fixed(difference + summer), std::nullopt, false};
 }
 
+// `degrees` to the whole second of arc, computed as the field reader computes a written angle, so that the
+// coordinates come back equal from a file written of them.
 double Arcseconds(double degrees)
 {
-    return std::round(degrees * 3600.0) / 3600.0;
+    const auto seconds = std::llround(std::abs(degrees) * 3600.0);
+    const double angle = static_cast<double>(seconds / 3600) + static_cast<double>(seconds % 3600) / 3600.0;
+    return degrees < 0 ? -angle : angle;
 }
 
 // The zone of the record's place in the atlas, whose coordinates fill those the record lacks.
@@ -54,13 +58,13 @@ std::optional<ZoneChoice> AtlasZone(ChartRecord& chart)
 std::variant<ZoneChoice, std::string> ChooseZone(ChartRecord& chart, const RecordTimes& times,
                                                  const text::Language& language)
 {
-    const std::string noZone = language.TextWithReplacements(text::kTextAafNoZone, chart.place.name);
+    const auto noZone = [&] { return language.TextWithReplacements(text::kTextAafNoZone, chart.place.name); };
     if (times.summer && times.summer->localMeanTime) {
         if (chart.place.longitude)
             return ZoneChoice{MomentZone::MeanTime(*chart.place.longitude), std::nullopt, false};
         if (times.zoneDifference)
             return ZoneChoice{MomentZone::Fixed(*times.zoneDifference), std::nullopt, false};
-        return noZone;
+        return noZone();
     }
     const int32_t summer = times.summer ? times.summer->seconds : 0;
     const bool tzName = !times.zoneName.empty() && times.zoneName.find('/') != std::string::npos &&
@@ -82,7 +86,7 @@ std::variant<ZoneChoice, std::string> ChooseZone(ChartRecord& chart, const Recor
         return *fromAtlas;
     if (times.julianDay)
         return ZoneChoice{MomentZone::Fixed(0), std::nullopt, false};
-    return noZone;
+    return noZone();
 }
 
 platform::Result<PreciseMoment> FromWallTime(ChartRecord& chart, const RecordTimes& times, ZoneChoice& choice,
@@ -123,11 +127,18 @@ std::optional<std::string> PlaceMoment(ChartRecord& chart, const RecordTimes& ti
     // The Julian day rules where the date and time disagree with it (beyond the rounding of its five
     // decimals), or where they are not there or cannot be placed.
     if (times.julianDay && (!precise || (times.time && std::abs(precise->moment - *times.julianDay) * kSecondsPerDay > 2.0))) {
-        platform::Result<PreciseMoment> placed = datetime::MomentInZone(*times.julianDay, choice.zone, language);
+        // To the nearest second: half a second on, and the wall-clock time's whole seconds below it.
+        const double roundedUp = *times.julianDay + 0.5 / kSecondsPerDay;
+        platform::Result<PreciseMoment> placed = datetime::MomentInZone(roundedUp, choice.zone, language);
+        if (placed && choice.fromZoneName && choice.givenOffset && placed.value().offsetSeconds != *choice.givenOffset) {
+            // #ZNAM's zone did not have #B93's offset then: the offset is the record's zone.
+            choice = Fixed(chart, *times.zoneDifference, times.summer ? times.summer->seconds : 0);
+            placed = datetime::MomentInZone(roundedUp, choice.zone, language);
+        }
         if (!placed)
             return placed.error().text;
         // To the second of its wall-clock time: the five decimals are no finer, and so the moment is the one
-        // its date and time give when they are written back.
+        // its date and time (or its Julian day, rounded to the second again) give when written back.
         precise = placed.value();
         precise->moment = datetime::MomentOf(precise->local, precise->offsetSeconds);
     }

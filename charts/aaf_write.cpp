@@ -6,6 +6,7 @@
 
 #include <date/tz.h>
 
+#include <cctype>
 #include <chrono>
 #include <cmath>
 
@@ -84,8 +85,12 @@ void WriteHuman(const ChartRecord& chart, std::string& out)
 {
     const datetime::WallTime& local = chart.moment.local;
     std::string date(aaf::kUnknown);
-    if (local.year >= 1 && local.year <= 9999)
-        date = std::to_string(local.day) + "." + std::to_string(local.month) + "." + std::to_string(local.year);
+    if (local.year >= 1 && local.year <= 9999) {
+        // The year always with four digits, as date fields read it: "1.3.0965".
+        char text[24];
+        std::snprintf(text, sizeof text, "%d.%d.%04d", local.day, local.month, local.year);
+        date = text;
+    }
     std::string time(aaf::kUnknown);
     if (chart.timeKnown) {
         char text[16];
@@ -130,17 +135,26 @@ void WriteText(std::string_view id, const std::string& text, std::string& out)
     out += "\n";
 }
 
-void WriteForeign(const std::string& foreign, std::string& out)
+// The foreign lines but the annotations; without #ZNAM (and its further lines) when the chart's zone, a
+// zone of the tz database, is written there instead.
+void WriteForeign(const std::string& foreign, bool zoneNamed, std::string& out)
 {
+    bool skipping = false;
     for (size_t at = 0; at < foreign.size();) {
         const size_t end = std::min(foreign.find('\n', at), foreign.size());
         const std::string_view line = std::string_view(foreign).substr(at, end - at);
-        if (!line.empty() && line.substr(0, kSexLine.size()) != kSexLine &&
-            line.substr(0, kSummerLine.size()) != kSummerLine) {
+        at = end + 1;
+        if (!line.empty() && line.front() == '#') {
+            std::string id(line.substr(0, 6));
+            for (char& c : id)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            skipping = (zoneNamed && id == "#ZNAM:") || line.substr(0, kSexLine.size()) == kSexLine ||
+                       line.substr(0, kSummerLine.size()) == kSummerLine;
+        }
+        if (!line.empty() && !skipping) {
             out += line;
             out += "\n";
         }
-        at = end + 1;
     }
 }
 
@@ -160,7 +174,7 @@ std::string WriteAaf(const std::vector<ChartRecord>& charts, TextEncoding encodi
             c = c == '\n' || c == '\r' ? ' ' : c;
         WriteText("COM", chart.notes, out);
         WriteText("SRC", source, out);
-        WriteForeign(chart.foreign, out);
+        WriteForeign(chart.foreign, chart.moment.zone.kind == ZoneKind::Named, out);
     }
     return EncodedText(out, encoding);
 }

@@ -2,6 +2,7 @@
 
 #include "cli/command_charts.h"
 #include "cli/command_line.h"
+#include "cli/option_kit.h"
 #include "cli/session.h"
 #include "cli/texts.h"
 #include "text/text_numbers.h"
@@ -29,6 +30,9 @@ int Run(const std::vector<std::string>& args, const Environment& environment, st
         return delivered(RunCharts(line, out, err));
     if (!ResolveBirthNames(line, err))
         return kExitBadInput;
+    // The atlas needs neither the program's data nor its ephemeris.
+    if (line.command == "places")
+        return delivered(RunPlaces(line, out, err));
     auto session = std::make_unique<Session>(environment, line, out, err);
     if (!session->Start())
         return kExitBadInput;

@@ -137,7 +137,7 @@ CLI::Option* Valued(CLI::Option* option, const char* type)
 // validators and transformers for the values, each refusal worded in the program's own text in the
 // language asked for. Help, the version and usage mistakes are answered here, reading no data file.
 constexpr std::string_view kCommands[] = {"report",    "find",    "positions", "events", "patterns",
-                                          "ephemeris", "aspects", "cycles",    "state",  "charts"};
+                                          "ephemeris", "aspects", "cycles",    "state",  "charts", "places"};
 
 // The command a line runs when it begins with that command and names no other before "--", so that only its
 // parser need be built (most of a short command's start-up went into building the other eight). Nothing for
@@ -166,7 +166,9 @@ public:
         m_app.footer(std::string("Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
                                  "UNIT is halfhour, day, week, month or year. "
                                  "Run orvane-cli COMMAND --help for a command's options.\n\n") +
-                     kDates + kMomentHelp + "\n" + kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes);
+                     kDates + kMomentHelp + "\n" + kSortList + "\n" + PatternAndBodyList() + "\n" + kExitCodes +
+                     "The atlas (places, a place where a zone goes): GeoNames data (geonames.org, CC BY 4.0) through\n"
+                     "Debian's libgeonames (GPL-3).\n");
         const std::pair<std::string_view, std::function<void()>> commands[] = {
             {"report", [this] { AddReport(); }},
             {"find", [this] { AddFind(); }},
@@ -178,6 +180,7 @@ public:
             {"cycles", [this] { AddCycles(); }},
             {"state", [this] { AddStateCommand(*this, m_line); }},
             {"charts", [this] { AddChartsCommand(*this, m_line); }},
+            {"places", [this] { m_places = AddPlacesCommand(*this, m_line); }},
         };
         for (const auto& [name, add] : commands)
             if (only.empty() || name == only)
@@ -188,6 +191,7 @@ public:
     std::optional<int> Read(const std::vector<std::string>& args)
     {
         m_line.language = LanguageAsked(args);
+        SetPlacesHelp(m_places, m_line.language);
         if (const std::optional<EmptyValue> empty = FirstEmptyValue(args))
             return Mistake(OwnText(text::kTextMissingValue, m_line.language, empty->option), empty->command);
         std::optional<Refusal> refused;
@@ -721,6 +725,8 @@ private:
         }
         if (m_line.command == "patterns")
             return std::nullopt;
+        if (m_line.command == "places")
+            return m_line.query.empty() ? Usage(text::kTextMissingValue, "QUERY") : std::optional<int>();
         if (m_line.command == "state")
             return m_line.output.empty() ? Usage(text::kTextStateNeedsOutput, {}) : std::optional<int>();
         if (m_line.command == "charts") {
@@ -768,6 +774,7 @@ private:
     CommandLine& m_line;
     std::ostream& m_out;
     std::ostream& m_err;
+    CLI::App* m_places = nullptr;
     CLI::App m_app{"Orvane command-line companion: heliocentric positions, aspects and patterns without a window.",
                    "orvane-cli"};
 };

@@ -42,7 +42,7 @@ struct ChartOptions {
 
 // The command line as the commands need it, every value checked.
 struct CommandLine {
-    std::string command;  // "report", "find", "positions", "events", "patterns", "ephemeris", "aspects", "cycles", "state" or "charts"
+    std::string command;  // "report", "find", "positions", "events", "patterns", "ephemeris", "aspects", "cycles", "state", "charts" or "places"
     std::string state;    // the state file; empty for none
     int16_t language = text::langEnglish;
     long sort = 0;
@@ -86,6 +86,8 @@ struct CommandLine {
     std::string output;  // state: the state file to write
     ChartOptions charts;
     std::string library;  // --charts: the chart library instead of the default one
+    std::string query;   // places: the beginning of a place's name
+    size_t limit = 20;   // places: the most matches listed
 };
 
 // Reads `args` (without the program name) into `line`. Help, the version and usage mistakes are answered

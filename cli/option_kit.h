@@ -49,6 +49,11 @@ void AddChartsCommand(OptionKit& kit, CommandLine& line);
 std::optional<std::string> ChartOptionsMistake(const CommandLine& line);
 // --charts FILE: the chart library of the charts command and of a birthdate "@NAME".
 void AddLibraryOption(CLI::App* command, CommandLine& line);
+// The command places: the atlas' matches of a place's name; its help's text below the options in `language`.
+CLI::App* AddPlacesCommand(OptionKit& kit, CommandLine& line);
+void SetPlacesHelp(CLI::App* places, int16_t language);
+// Runs it, reading no data file.
+int RunPlaces(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // The event list's calendar options (--windows).
 void AddCalendarOptions(CLI::App* events, CommandLine& line);

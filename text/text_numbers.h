@@ -640,4 +640,15 @@ inline constexpr int16_t kTextChartNotes = 2636;
 inline constexpr int16_t kTextChartSource = 2637;
 inline constexpr int16_t kTextChartBadLatitude = 2638;       // [r1] as typed
 
+// ----- The companion's places command --------------------------------------------------------------------
+inline constexpr int16_t kTextPlacesHeading = 2333;      // the text table's line above its headings
+inline constexpr int16_t kTextColumnPlace = 2334;        // the column headings
+inline constexpr int16_t kTextColumnRegion = 2335;
+inline constexpr int16_t kTextColumnCountry = 2336;
+inline constexpr int16_t kTextColumnPlaceLatitude = 2337;
+inline constexpr int16_t kTextColumnPlaceLongitude = 2338;
+inline constexpr int16_t kTextColumnZone = 2339;
+inline constexpr int16_t kTextNoPlaceFound = 2340;       // no place matches the query
+inline constexpr int16_t kTextPlacesHelp = 2341;         // the command's help below its options
+
 }  // namespace orvane::text
