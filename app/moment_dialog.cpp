@@ -132,7 +132,7 @@ void MomentDialog::ChoosePlace(size_t index, atlas::NameLanguage names)
         return;
     zoneText = place.Zone();
     meanTimeTicked = false;
-    longitudeText = LongitudeText(place.Place().longitude.value_or(0.0));
+    longitudeText = display::LongitudeText(place.Place().longitude.value_or(0.0));
     choice = OffsetChoice::None;
 }
 

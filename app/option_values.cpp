@@ -1,6 +1,8 @@
 #include "app/option_values.h"
 
 #include "core/events.h"
+#include "core/geocentric.h"
+#include "text/text_numbers.h"
 #include "core/patterns.h"
 #include "text/strings.h"
 
@@ -81,6 +83,14 @@ std::optional<std::pair<int16_t, double>> AspectOrb(const std::string& typed)
     if (aspect == 0 || !orb || !(*orb >= 0.0 && *orb <= 180.0))
         return std::nullopt;
     return std::pair(aspect, *orb);
+}
+
+std::pair<int16_t, std::string> UnknownBodyReason(const std::string& name)
+{
+    const std::optional<core::GeoBody> seen = core::GeoBodyNamed(name);
+    if (seen && !core::HelioBodyOf(*seen))
+        return {text::kTextNoHeliocentricBody, std::string(core::GeoBodyName(*seen))};
+    return {text::kTextUnknownBody, name};
 }
 
 }  // namespace orvane::app

@@ -38,6 +38,9 @@ int16_t PatternIndex(const std::string& typed);
 
 // A body by its name or abbreviation, in any case; 0 for none.
 int16_t BodyIndex(const std::string& text);
+// Why a name is no body of the heliocentric picture: the text number that says so and its value (the Sun and
+// the Moon are named as bodies that have no heliocentric position, any other name as unknown).
+std::pair<int16_t, std::string> UnknownBodyReason(const std::string& name);
 
 // An aspect by its name or abbreviation, in any case, the event search's extra four included; 0 for none.
 int16_t AspectIndex(const std::string& text);

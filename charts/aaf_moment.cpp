@@ -127,13 +127,13 @@ std::optional<std::string> PlaceMoment(ChartRecord& chart, const RecordTimes& ti
     // The Julian day rules where the date and time disagree with it (beyond the rounding of its five
     // decimals), or where they are not there or cannot be placed.
     if (times.julianDay && (!precise || (times.time && std::abs(precise->moment - *times.julianDay) * kSecondsPerDay > 2.0))) {
-        // To the nearest second: half a second on, and the wall-clock time's whole seconds below it.
-        const double roundedUp = *times.julianDay + 0.5 / kSecondsPerDay;
-        platform::Result<PreciseMoment> placed = datetime::MomentInZone(roundedUp, choice.zone, language);
+        // The wall-clock time of a moment is its nearest second.
+        const double julianDay = *times.julianDay;
+        platform::Result<PreciseMoment> placed = datetime::MomentInZone(julianDay, choice.zone, language);
         if (placed && choice.fromZoneName && choice.givenOffset && placed.value().offsetSeconds != *choice.givenOffset) {
             // #ZNAM's zone did not have #B93's offset then: the offset is the record's zone.
             choice = Fixed(chart, *times.zoneDifference, times.summer ? times.summer->seconds : 0);
-            placed = datetime::MomentInZone(roundedUp, choice.zone, language);
+            placed = datetime::MomentInZone(julianDay, choice.zone, language);
         }
         if (!placed)
             return placed.error().text;

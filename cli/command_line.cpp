@@ -191,7 +191,8 @@ public:
     std::optional<int> Read(const std::vector<std::string>& args)
     {
         m_line.language = LanguageAsked(args);
-        SetPlacesHelp(m_places, m_line.language);
+        if (m_places != nullptr)
+            SetPlacesHelp(m_places, m_line.language);
         if (const std::optional<EmptyValue> empty = FirstEmptyValue(args))
             return Mistake(OwnText(text::kTextMissingValue, m_line.language, empty->option), empty->command);
         std::optional<Refusal> refused;

@@ -1,6 +1,6 @@
 #include "cli/texts.h"
 
-#include "core/geocentric.h"
+#include "app/option_values.h"
 #include "platform/program_text_library.h"
 #include "text/text_numbers.h"
 #include "text/language.h"
@@ -142,10 +142,8 @@ void PrintMessage(std::ostream& stream, const platform::Message& message)
 
 std::string UnknownBodyText(const std::string& name, int16_t language)
 {
-    const std::optional<core::GeoBody> seen = core::GeoBodyNamed(name);
-    if (seen && !core::HelioBodyOf(*seen))
-        return OwnText(text::kTextNoHeliocentricBody, language, std::string(core::GeoBodyName(*seen)));
-    return OwnText(text::kTextUnknownBody, language, name);
+    const auto [number, value] = app::UnknownBodyReason(name);
+    return OwnText(number, language, value);
 }
 
 }  // namespace orvane::cli

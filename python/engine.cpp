@@ -99,7 +99,10 @@ platform::Result<std::vector<core::Body>> Engine::Bodies(const std::vector<std::
     for (const std::string& name : names) {
         const std::optional<core::Body> body = core::BodyOfIndex(app::BodyIndex(name));
         if (!body)
-            return Refused<std::vector<core::Body>>(Text(text::kTextUnknownBody, name));
+            {
+            const auto [number, value] = app::UnknownBodyReason(name);
+            return Refused<std::vector<core::Body>>(Text(number, value));
+        }
         bodies.push_back(*body);
     }
     return platform::Result<std::vector<core::Body>>(std::move(bodies));
@@ -165,7 +168,10 @@ void Engine::Positions(std::span<const double> moments, std::span<const core::Bo
 platform::Result<void> Engine::ReadFilter(const EventRequest& request, core::EventFilter& filter) const
 {
     if (const std::optional<std::string> wrong = NamedBits(request.bodies, app::BodyIndex, filter.bodies))
-        return Refused<void>(Text(text::kTextUnknownBody, *wrong));
+        {
+        const auto [number, value] = app::UnknownBodyReason(*wrong);
+        return Refused<void>(Text(number, value));
+    }
     if (const std::optional<std::string> wrong = NamedBits(request.aspects, app::AspectIndex, filter.aspects))
         return Refused<void>(Text(text::kTextUnknownAspect, *wrong));
     const auto kind = [](const std::string& name) { return static_cast<int16_t>(app::KindIndex(name) + 1); };

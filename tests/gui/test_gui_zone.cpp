@@ -60,7 +60,7 @@ private slots:
         gui::QSettingsStore store;
         testing::RecordingMessageBoxes boxes;
         const platform::SystemClock clock;
-        gui::frmMain window(*program, store, boxes, clock, {ORVANE_BIN_DIR "/", gui::UserStateFilePath()});
+        gui::frmMain window(*program, store, boxes, clock, {ORVANE_BIN_DIR "/", gui::UserStateFilePath(), {}});
         QVERIFY(window.Form_Load());
 
         const auto list = [&window](const char* name) { return window.findChild<QComboBox*>(name); };
