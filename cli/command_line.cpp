@@ -7,6 +7,7 @@
 #include "cli/options_cycles.h"
 #include "cli/options_moments.h"
 #include "cli/options_patterns.h"
+#include "cli/reader_pieces.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "datetime/iso_dates.h"
@@ -29,130 +30,9 @@
 namespace orvane::cli {
 namespace {
 
-// --lang as the command line gives it ("--lang de" or "--lang=de", any case), read before the parser runs
-// so that even a usage mistake is reported in the language asked for.
-int16_t LanguageAsked(const std::vector<std::string>& args)
-{
-    std::string value;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--lang" && i + 1 < args.size())
-            value = args[i + 1];
-        else if (args[i].rfind("--lang=", 0) == 0)
-            value = args[i].substr(7);
-    }
-    return text::LowerCase(value) == "de" ? text::langGerman : text::langEnglish;
-}
-
-// The top-level usage: one line per command, "or:" before each after the first, so that the manual page
-// made from the help lists them as its synopsis. The commands' own help keeps the usual usage line.
-class CompanionFormatter : public CLI::Formatter {
-public:
-    std::string make_usage(const CLI::App* app, std::string name) const override
-    {
-        if (app->get_parent() != nullptr)
-            return CLI::Formatter::make_usage(app, std::move(name));
-        return "Usage: orvane-cli report (STATE | --date DATE | --birth DATE) [--birth2 DATE] [--mode MODE] [--sort N]"
-               " [--frame j2000|date] [--positions geometric|apparent] [--lang en|de] [--radians]\n"
-               "  or:  orvane-cli find (STATE | --date DATE | --birth DATE) [--mode MODE] --pattern P [--planets B1,B2,B3] [--at-least N]"
-               " [--step UNIT] [--max-steps N] [--forms] [--frame j2000|date] [--positions geometric|apparent]"
-               " [--format text|csv|json]\n"
-               "  or:  orvane-cli positions [STATE | --jd JD | --date DATE] [--frame j2000|date]"
-               " [--positions geometric|apparent] [--perspective heliocentric|geocentric] [--compare] [--lat DEG --lon DEG]\n"
-               "  or:  orvane-cli events [STATE] [--birth DATE] [--birth2 DATE] [--mode MODE] [--from DATE] [--to DATE]"
-               " [--bodies B,...] [--aspects A,...]"
-               " [--kinds K,...] [--degrees D,...] [--orb NAME=DEG] [--frame j2000|date]"
-               " [--positions geometric|apparent] [--perspective heliocentric|geocentric] [--format text|csv|json|ics]"
-               " [--windows] [--zone Z]\n"
-               "  or:  orvane-cli patterns [STATE] [--from DATE] [--to DATE] [--pattern P,...] [--planets B,...]"
-               " [--frame j2000|date] [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
-               "  or:  orvane-cli ephemeris --from DATE --to DATE [--step UNIT] [--columns C,...]"
-               " [--frame j2000|date] [--positions geometric|apparent] [--perspective heliocentric|geocentric]"
-               " [--format text|csv|json] [--zone Z]\n"
-               "  or:  orvane-cli aspects [STATE] --from DATE --to DATE [--step UNIT] [--frame j2000|date]"
-               " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
-               "  or:  orvane-cli cycles B1 B2 [--from DATE] [--to DATE] [--date DATE] [--frame j2000|date]"
-               " [--positions geometric|apparent] [--format text|csv|json] [--zone Z]\n"
-               "  or:  orvane-cli state [STATE] [--date DATE] [--birth DATE] [--birth2 DATE] [--mode MODE]"
-               " --output FILE.qvs\n"
-               "  or:  orvane-cli charts list [--search Q] | show NAME | add --name N --birth DATE [--first F]"
-               " [--kind K] [--place P] [--lat L --lon L] [--source S] [--reliability R] [--notes T] [--tag T ...]"
-               " | edit NAME [the same options] | remove NAME | import FILE [--format aaf|csv]"
-               " | export [--format aaf|csv|json] [--output F] [--charts FILE] [--format text|csv|json]\n"
-               "  or:  orvane-cli --help | --version\n";
-    }
-};
-
-// A whole number as the program reads it, written back plainly ("007" → "7") for the CLI11 checks and the
-// conversion that follow, which read numbers as strtoll(…, 0) does ("010" is eight there, "09" no number).
-// Other text is refused, or with `orName` left as it is: a pattern is a number or a name.
-CLI::Validator PlainNumber(bool orName = false)
-{
-    return {[orName](std::string& text) -> std::string {
-                const std::optional<long> value = ReadNumber<long>(text);
-                if (value)
-                    text = std::to_string(*value);
-                return value || orName ? "" : "not a whole number";
-            },
-            ""};
-}
-
-// A Julian date: a finite number as the program reads it (CLI11's Number would take "inf" and "0x1p21").
-CLI::Validator JulianDate()
-{
-    return {[](std::string& text) -> std::string {
-                const std::optional<double> value = ReadNumber<double>(text);
-                return value && std::isfinite(*value) ? "" : "not a Julian date";
-            },
-            ""};
-}
-
-// A number of degrees from `least` to `most`.
-CLI::Validator DegreesWithin(double least, double most)
-{
-    return {[least, most](std::string& text) -> std::string {
-                const std::optional<double> value = ReadNumber<double>(text);
-                return value && *value >= least && *value <= most ? "" : "out of range";
-            },
-            ""};
-}
-
-// The halfhour, day, week, month and year of --step, as a refusal lists them.
-constexpr const char* kStepNames = "halfhour, day, week, month, year";
-
-// "text|csv|json" as a refusal lists the values: "text, csv, json".
-std::string ListedNames(std::string names)
-{
-    for (size_t bar = names.find('|'); bar != std::string::npos; bar = names.find('|', bar))
-        names.replace(bar, 1, ", ");
-    return names;
-}
-
-// An option with a value, shown in the help as `type`; given more than once, its last value counts.
-CLI::Option* Valued(CLI::Option* option, const char* type)
-{
-    return option->type_name(type)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-}
-
 // Reads the command line into a CommandLine with CLI11: the commands, their options, and CLI11's
 // validators and transformers for the values, each refusal worded in the program's own text in the
 // language asked for. Help, the version and usage mistakes are answered here, reading no data file.
-constexpr std::string_view kCommands[] = {"report",    "find",    "positions", "events", "patterns",
-                                          "ephemeris", "aspects", "cycles",    "state",  "charts", "places"};
-
-// The command a line runs when it begins with that command and names no other before "--", so that only its
-// parser need be built (most of a short command's start-up went into building the other eight). Nothing for
-// every other line: the whole parser reads it, and names what is wrong with it as before.
-std::string_view SoleCommand(const std::vector<std::string>& args)
-{
-    const auto isCommand = [](const std::string& arg) { return std::ranges::find(kCommands, arg) != std::end(kCommands); };
-    if (args.empty() || !isCommand(args.front()))
-        return {};
-    const auto rest = std::ranges::find(args, std::string("--"));
-    if (std::any_of(args.begin() + 1, rest, isCommand))
-        return {};
-    return args.front();
-}
-
 class CommandLineReader : public OptionKit {
 public:
     // Builds the parser of `only` alone when it is given (the command that runs), of every command otherwise.
@@ -162,7 +42,7 @@ public:
         m_app.set_version_flag("--version", std::string("orvane-cli ") + kVersion, "Print the version and exit");
         m_app.allow_extras();
         m_app.require_subcommand(0, 1);
-        m_app.formatter(std::make_shared<CompanionFormatter>());
+        m_app.formatter(CompanionUsageFormatter());
         m_app.footer(std::string("Every command takes --lang en|de (any case); --opt=value and --opt value both work.\n"
                                  "UNIT is halfhour, day, week, month or year. "
                                  "Run orvane-cli COMMAND --help for a command's options.\n\n") +
@@ -461,23 +341,7 @@ private:
                   "text|csv|json|ics");
         AddCalendarOptions(events, m_line);
         AddRoleOptions(events, m_line);
-        events->footer(
-            "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value,role1,\n"
-            "role2 (body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
-            "ingress; value: the degree crossed or returned to, a node's longitude, the latitude in degrees, the\n"
-            "distance in AU, a miss's closest deviation in degrees; roles transiting, natal1, natal2 in the\n"
-            "two-date modes). JSON: the rows with the same keys, null for what does not apply, beside the\n"
-            "metadata (program, version, frame, positions, zone). --windows: one row per stay in orb, CSV\n"
-            "enter,leave,exact,duration_days,body1,aspect,body2,tightest_orb,role1,role2.\n"
-            "Kinds K: exact, enter, leave, ingress, cross (needs --degrees), return (personal transits),\n"
-            "ascending-node, descending-node, latitude-max, latitude-min, perihelion, aphelion, miss.\n"
-            "--perspective geocentric: world events among Sun, Moon, Mercury … Pluto (B: their names or Su, Mo,\n"
-            "Me …), kinds exact, ingress and station (station-retrograde, station-direct; value: the longitude),\n"
-            "apparent positions of date unless --frame or --positions say otherwise.\n"
-            "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …);\n"
-            "asked for by name only: Semisquare (Ssq, 45, orb 2), Sesquiquadrate (Sqq, 135, orb 2), Quintile\n"
-            "(Qnt, 72, orb 1), Biquintile (Bqn, 144, orb 1).\n\n" +
-            std::string(kDates) + kMomentHelp);
+        events->footer(std::string(kEventsHelp) + "\n" + kDates + kMomentHelp);
     }
 
     void AddPatterns()

@@ -25,6 +25,24 @@ inline constexpr const char* kDates =
     "report and find hold half hours: a DATE off them is computed as typed and printed above the output\n"
     "beside its row's half hour (find's --date, which a search steps on from, is rounded to it).\n";
 
+// What the events command prints, its kinds and its aspects, for its help.
+inline constexpr const char* kEventsHelp =
+    "One event a line, sorted by moment. CSV header: time,jd_ut,kind,body1,aspect,body2,sign,value,role1,\n"
+    "role2 (body1 is the transiting or 1st-birthdate body, or the body of its own event; sign only for an\n"
+    "ingress; value: the degree crossed or returned to, a node's longitude, the latitude in degrees, the\n"
+    "distance in AU, a miss's closest deviation in degrees; roles transiting, natal1, natal2 in the\n"
+    "two-date modes). JSON: the rows with the same keys, null for what does not apply, beside the\n"
+    "metadata (program, version, frame, positions, zone). --windows: one row per stay in orb, CSV\n"
+    "enter,leave,exact,duration_days,body1,aspect,body2,tightest_orb,role1,role2.\n"
+    "Kinds K: exact, enter, leave, ingress, cross (needs --degrees), return (personal transits),\n"
+    "ascending-node, descending-node, latitude-max, latitude-min, perihelion, aphelion, miss.\n"
+    "--perspective geocentric: world events among Sun, Moon, Mercury … Pluto (B: their names or Su, Mo,\n"
+    "Me …), kinds exact, ingress and station (station-retrograde, station-direct; value: the longitude),\n"
+    "apparent positions of date unless --frame or --positions say otherwise.\n"
+    "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …);\n"
+    "asked for by name only: Semisquare (Ssq, 45, orb 2), Sesquiquadrate (Sqq, 135, orb 2), Quintile\n"
+    "(Qnt, 72, orb 1), Biquintile (Bqn, 144, orb 1).\n";
+
 inline constexpr const char* kExitCodes =
     "Exit codes: 0 success, 1 bad input data (message on stderr), 2 usage mistake, 3 not found.\n";
 

@@ -161,6 +161,7 @@ private:
     void SyncDateRows();
     void SyncModeAndUnit();
     void SyncViews();
+    void ConnectDateRows();
     void ConnectControls();
     void SetTabOrder();
     void ShowSummaries();

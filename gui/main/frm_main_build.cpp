@@ -361,7 +361,7 @@ QGridLayout* frmMain::BuildFoot()
     return foot;
 }
 
-void frmMain::ConnectControls()
+void frmMain::ConnectDateRows()
 {
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         const size_t r = At(row);
@@ -385,6 +385,11 @@ void frmMain::ConnectControls()
         connect(cmdClear[r], &QPushButton::clicked, this, [this, row] { cmdClear_Click(row); });
         connect(cmdMoment[r], &QPushButton::clicked, this, [this, row] { cmdMoment_Click(row); });
     }
+}
+
+void frmMain::ConnectControls()
+{
+    ConnectDateRows();
     const std::array<std::pair<QRadioButton*, core::Mode>, 6> modes{{
         {optPlanetary, core::Mode::WorldTransits},
         {optNatal[0], core::Mode::Natal1st},
