@@ -5,6 +5,8 @@
 
 #include <geonames.h>
 
+#include <dlfcn.h>
+
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -71,9 +73,56 @@ std::unordered_map<std::string, std::string> GermanNames()
     return names;
 }
 
-struct CityDeleter {
-    void operator()(GeonamesCity* city) const { geonames_city_free(city); }
+// The library's calls, found when the atlas is first read: linked into the programs, the library and GLib
+// beneath it cost every process several milliseconds at start, atlas or not.
+struct GeonamesCalls {
+    gint (*countCities)() = nullptr;
+    GeonamesCity* (*city)(gint) = nullptr;
+    void (*freeCity)(GeonamesCity*) = nullptr;
+    const gchar* (*name)(GeonamesCity*) = nullptr;
+    const gchar* (*state)(GeonamesCity*) = nullptr;
+    const gchar* (*country)(GeonamesCity*) = nullptr;
+    const gchar* (*countryCode)(GeonamesCity*) = nullptr;
+    const gchar* (*timezone)(GeonamesCity*) = nullptr;
+    gdouble (*latitude)(GeonamesCity*) = nullptr;
+    gdouble (*longitude)(GeonamesCity*) = nullptr;
+    guint (*population)(GeonamesCity*) = nullptr;
+    const gchar* (*typeString)(GVariant*) = nullptr;
+    GVariant* (*child)(GVariant*, gsize) = nullptr;
+    const gchar* (*string)(GVariant*, gsize*) = nullptr;
+    void (*unref)(GVariant*) = nullptr;
 };
+
+template <class Call>
+bool Found(void* library, const char* name, Call& call)
+{
+    call = reinterpret_cast<Call>(dlsym(library, name));
+    return call != nullptr;
+}
+
+// The calls, or nothing when the library (or one of its calls) is not there: the atlas is then empty. The
+// library stays loaded for the life of the process.
+std::optional<GeonamesCalls> LoadGeonames()
+{
+    void* library = dlopen("libgeonames.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr)
+        return std::nullopt;
+    GeonamesCalls c;
+    const bool all = Found(library, "geonames_get_n_cities", c.countCities) &&
+                     Found(library, "geonames_get_city", c.city) && Found(library, "geonames_city_free", c.freeCity) &&
+                     Found(library, "geonames_city_get_name", c.name) &&
+                     Found(library, "geonames_city_get_state", c.state) &&
+                     Found(library, "geonames_city_get_country", c.country) &&
+                     Found(library, "geonames_city_get_country_code", c.countryCode) &&
+                     Found(library, "geonames_city_get_timezone", c.timezone) &&
+                     Found(library, "geonames_city_get_latitude", c.latitude) &&
+                     Found(library, "geonames_city_get_longitude", c.longitude) &&
+                     Found(library, "geonames_city_get_population", c.population) &&
+                     Found(library, "g_variant_get_type_string", c.typeString) &&
+                     Found(library, "g_variant_get_child_value", c.child) &&
+                     Found(library, "g_variant_get_string", c.string) && Found(library, "g_variant_unref", c.unref);
+    return all ? std::optional<GeonamesCalls>(c) : std::nullopt;
+}
 
 std::string Text(const char* text)
 {
@@ -81,39 +130,44 @@ std::string Text(const char* text)
 }
 
 // The record's string field `index`, or nothing when the record has another form.
-std::optional<std::string> RecordField(GeonamesCity* city, size_t index)
+std::optional<std::string> RecordField(const GeonamesCalls& calls, GeonamesCity* city, size_t index)
 {
-    if (std::strcmp(g_variant_get_type_string(city), kCityRecordType) != 0)
+    if (std::strcmp(calls.typeString(city), kCityRecordType) != 0)
         return std::nullopt;
-    GVariant* field = g_variant_get_child_value(city, index);
-    std::string text = g_variant_get_string(field, nullptr);
-    g_variant_unref(field);
+    GVariant* field = calls.child(city, index);
+    std::string text = Text(calls.string(field, nullptr));
+    calls.unref(field);
     return text;
 }
 
 std::vector<AtlasPlace> ReadGeonames()
 {
-    const std::unordered_map<std::string, std::string> german = GermanNames();
     std::vector<AtlasPlace> places;
-    const gint count = geonames_get_n_cities();
+    const std::optional<GeonamesCalls> loaded = LoadGeonames();
+    if (!loaded)
+        return places;
+    const GeonamesCalls& calls = *loaded;
+    const std::unordered_map<std::string, std::string> german = GermanNames();
+    const gint count = calls.countCities();
     places.reserve(count > 0 ? static_cast<size_t>(count) : 0);
+    const auto freeCity = [&calls](GeonamesCity* city) { calls.freeCity(city); };
     for (gint index = 0; index < count; ++index) {
-        const std::unique_ptr<GeonamesCity, CityDeleter> city(geonames_get_city(index));
+        const std::unique_ptr<GeonamesCity, decltype(freeCity)> city(calls.city(index), freeCity);
         if (!city)
             continue;
         AtlasPlace place;
         // The library's own call gives the name in the process' language; the record keeps the English one.
-        place.name = RecordField(city.get(), 1).value_or(Text(geonames_city_get_name(city.get())));
-        if (const std::optional<std::string> number = RecordField(city.get(), 0))
+        place.name = RecordField(calls, city.get(), 1).value_or(Text(calls.name(city.get())));
+        if (const std::optional<std::string> number = RecordField(calls, city.get(), 0))
             if (const auto found = german.find(*number); found != german.end() && found->second != place.name)
                 place.germanName = found->second;
-        place.region = Text(geonames_city_get_state(city.get()));
-        place.country = Text(geonames_city_get_country(city.get()));
-        place.countryCode = Text(geonames_city_get_country_code(city.get()));
-        place.zone = Text(geonames_city_get_timezone(city.get()));
-        place.latitude = geonames_city_get_latitude(city.get());
-        place.longitude = geonames_city_get_longitude(city.get());
-        place.population = geonames_city_get_population(city.get());
+        place.region = Text(calls.state(city.get()));
+        place.country = Text(calls.country(city.get()));
+        place.countryCode = Text(calls.countryCode(city.get()));
+        place.zone = Text(calls.timezone(city.get()));
+        place.latitude = calls.latitude(city.get());
+        place.longitude = calls.longitude(city.get());
+        place.population = calls.population(city.get());
         places.push_back(std::move(place));
     }
     return places;
