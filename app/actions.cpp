@@ -142,7 +142,7 @@ namespace {
 
 // Beginning and end of the clicked transit: a picture for personal transits with both days known,
 // otherwise the days and the question whether to list all durations.
-void DescribeAspectSpan(Workspace& program, const std::string& caption, int16_t mode, int16_t column,
+void DescribeAspectSpan(Workspace& program, const std::string& caption, core::Mode mode, int16_t column,
                         CellClickOutcome& outcome)
 {
     MainModel& main = program.main;
@@ -194,8 +194,8 @@ CellClickOutcome ClickCell(Workspace& program, int16_t cell)
     CellClickOutcome outcome;
     MainModel& main = program.main;
     const core::AstroModule& astro = program.astro;
-    const int16_t mode = main.DetermineMode();
-    if (core::IsNatalMode(mode) || mode == core::kModeSynastry) {
+    const core::Mode mode = main.DetermineMode();
+    if (core::IsNatalMode(mode) || mode == core::Mode::Synastry) {
         outcome.kind = CellClickOutcome::Kind::FocusOnly;
         return outcome;
     }
@@ -266,7 +266,7 @@ reports::NatalListingInputs NatalListingInputsOf(Workspace& program)
 std::optional<platform::Message> Report(Workspace& program, reports::DurationsWindow& window)
 {
     program.main.totalAspects = program.main.result.TotalAspects();
-    const int16_t mode = program.main.DetermineMode();
+    const core::Mode mode = program.main.DetermineMode();
     if (program.main.totalAspects == 0)
         return reports::NoAspectsMessage(program.language, mode);
     window.Report(ReportInputsOf(program));

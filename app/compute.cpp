@@ -14,22 +14,22 @@ namespace {
 using platform::At;
 
 // The moments of the mode's first and second positions, from the moments of the date rows.
-std::array<double, 2> ColumnMoments(const std::array<double, core::kNumDateRows>& m, int16_t mode)
+std::array<double, 2> ColumnMoments(const std::array<double, core::kNumDateRows>& m, core::Mode mode)
 {
     switch (mode) {
-    case core::kModeWorldTransits: return {m[0], 0.0};
-    case core::kModeNatal1: return {m[1], 0.0};
-    case core::kModeNatal2: return {m[2], 0.0};
-    case core::kModePersonal1: return {m[0], m[1]};
-    case core::kModePersonal2: return {m[0], m[2]};
-    case core::kModeSynastry: return {m[1], m[2]};
+    case core::Mode::WorldTransits: return {m[0], 0.0};
+    case core::Mode::Natal1st: return {m[1], 0.0};
+    case core::Mode::Natal2nd: return {m[2], 0.0};
+    case core::Mode::PersonalTransits1st: return {m[0], m[1]};
+    case core::Mode::PersonalTransits2nd: return {m[0], m[2]};
+    case core::Mode::Synastry: return {m[1], m[2]};
     default: return {0.0, 0.0};
     }
 }
 
 // What the grid computes in `mode` for the date rows' `moments`, with the panel's boldface rule and
 // midpoint orb.
-core::AspectRequest GridRequest(const Workspace& program, int16_t mode,
+core::AspectRequest GridRequest(const Workspace& program, core::Mode mode,
                                 const std::array<double, core::kNumDateRows>& moments)
 {
     core::AspectRequest request;
@@ -42,7 +42,7 @@ core::AspectRequest GridRequest(const Workspace& program, int16_t mode,
 
 }  // namespace
 
-core::AspectResult AspectsAt(const Workspace& program, int16_t mode,
+core::AspectResult AspectsAt(const Workspace& program, core::Mode mode,
                              const std::array<double, core::kNumDateRows>& moments)
 {
     return core::ComputeAspects(program.astro, GridRequest(program, mode, moments));
@@ -55,7 +55,7 @@ std::string AddOrbToTitle(const Workspace& program, const std::string& title, bo
     return display::TitleWithOrbs(program.astro.orbs, program.language, title, column, addPeriod);
 }
 
-std::string SetGridTitle(const Workspace& program, int16_t mode)
+std::string SetGridTitle(const Workspace& program, core::Mode mode)
 {
     return display::GridTitle(program.astro.orbs, program.language, mode, !program.main.chartShown,
                               program.main.synastrySelected() ? 1 : 0);
@@ -65,7 +65,7 @@ namespace {
 
 // Reads the moments of the date rows the mode uses; false when a row holds no valid date, and then no
 // moment is changed (the error message is kept in `outcome` once the program has started).
-bool ReadMoments(Workspace& program, int16_t mode, ComputeOutcome& outcome)
+bool ReadMoments(Workspace& program, core::Mode mode, ComputeOutcome& outcome)
 {
     MainModel& main = program.main;
     std::array<double, core::kNumDateRows> moments = main.moments;
@@ -86,7 +86,7 @@ bool ReadMoments(Workspace& program, int16_t mode, ComputeOutcome& outcome)
     return true;
 }
 
-void LayOutGrid(Workspace& program, int16_t mode)
+void LayOutGrid(Workspace& program, core::Mode mode)
 {
     if (core::IsOneDateMode(mode))
         program.grid.LayOutTriangleGrid(program.astro.tables);
@@ -105,8 +105,8 @@ ComputeOutcome Compute(Workspace& program)
     program.configure.ApplyOrbs(astro);
     astro.bodyCount = core::NumPlanetsIn(astro.convention, astro.PlutoDataReadOK());
 
-    const int16_t mode = main.DetermineMode();
-    if (!ReadMoments(program, mode, outcome) || mode == core::kModeNone)
+    const core::Mode mode = main.DetermineMode();
+    if (!ReadMoments(program, mode, outcome) || mode == core::Mode::None)
         return outcome;
 
     main.titleText = SetGridTitle(program, mode);
@@ -130,7 +130,7 @@ ComputeOutcome Compute(Workspace& program)
 
     if (program.run.isRunning) {
         outcome.found = search::FoundCheck(program.run, program.runDialog, main.patternCounts,
-                                           mode == core::kModeWorldTransits, program.language);
+                                           mode == core::Mode::WorldTransits, program.language);
     }
     return outcome;
 }
@@ -148,7 +148,7 @@ ComputeOutcome SearchCompute(Workspace& program)
     core::AstroModule& astro = program.astro;
     program.configure.ApplyOrbs(astro);
     astro.bodyCount = core::NumPlanetsIn(astro.convention, astro.PlutoDataReadOK());
-    const int16_t mode = main.DetermineMode();
+    const core::Mode mode = main.DetermineMode();
     if (!ReadMoments(program, mode, outcome))
         return outcome;
     const double moment = ColumnMoments(main.moments, mode)[0];

@@ -45,11 +45,11 @@ ComputeOutcome SearchCompute(Workspace& program);
 // date, 1 and 2 the birthdates): the computation Compute makes, with the workspace's orbs, bodies and
 // boldface rule, leaving the workspace as it is. The orbs and the number of bodies are those last applied
 // to the astro module (as Compute applies them).
-core::AspectResult AspectsAt(const Workspace& program, int16_t mode,
+core::AspectResult AspectsAt(const Workspace& program, core::Mode mode,
                              const std::array<double, core::kNumDateRows>& moments);
 
 // The caption of titleText for the mode and the view, with the orbs appended.
-std::string SetGridTitle(const Workspace& program, int16_t mode);
+std::string SetGridTitle(const Workspace& program, core::Mode mode);
 
 // `title` with the orbs of the mode appended: a single orb when all are equal, otherwise the range.
 std::string AddOrbToTitle(const Workspace& program, const std::string& title, bool personal, bool addPeriod);

@@ -25,9 +25,9 @@ void MainModel::ToggleDegreesRadians()
         SelectDegrees(true);
 }
 
-int16_t MainModel::DetermineMode()
+core::Mode MainModel::DetermineMode()
 {
-    currentMode = static_cast<int16_t>(SelectedMode());
+    currentMode = SelectedMode();
     return currentMode;
 }
 

@@ -46,10 +46,10 @@ public:
     // Window state shared with the other parts of the program.
     // ---------------------------------------------------------------------------------------------
 
-    // The mode number 0 … 6 last derived from the option buttons (DetermineMode).
-    int16_t currentMode = 0;
+    // The mode last derived from the option buttons (DetermineMode).
+    core::Mode currentMode = core::Mode::None;
     // Sets currentMode from the option buttons and returns it.
-    int16_t DetermineMode();
+    core::Mode DetermineMode();
 
     // Start-up has finished; handlers that would compute wait for it.
     bool startupCompleted = false;

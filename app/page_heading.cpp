@@ -10,7 +10,7 @@ namespace orvane::app {
 std::vector<std::string> PageHeading(const Workspace& program)
 {
     const text::Language& language = program.language;
-    const int16_t mode = program.main.currentMode;
+    const core::Mode mode = program.main.currentMode;
     // The option buttons' captions name the modes, in the order of the mode numbers 1 … 6.
     constexpr std::array<int16_t, 6> kModeTexts{text::kTextOptPlanetary,   text::kTextOptNatal1st,
                                                 text::kTextOptNatal2nd,    text::kTextOptPersonal1st,
@@ -18,8 +18,8 @@ std::vector<std::string> PageHeading(const Workspace& program)
     std::vector<std::string> lines;
     const std::string convention = language.TextWithReplacements(
         text::kTextConventionHeading, language.Text(text::kTextFrameJ2000), language.Text(text::kTextPositionsGeometric));
-    const bool known = mode >= core::kModeWorldTransits && mode <= core::kModeSynastry;
-    lines.push_back(known ? language.Text(kModeTexts[static_cast<size_t>(mode - 1)]) + " \xC2\xB7 " + convention
+    const bool known = mode >= core::Mode::WorldTransits && mode <= core::Mode::Synastry;
+    lines.push_back(known ? language.Text(kModeTexts[core::ModeIndex(mode)]) + " \xC2\xB7 " + convention
                           : convention);
     constexpr std::array<int16_t, core::kNumDateRows> kRowTexts{text::kTextWorldDate, text::kTextImage1stBirthdate,
                                                                 text::kTextImage2ndBirthdate};

@@ -98,14 +98,14 @@ platform::Result<void> ChooseTypedMode(Workspace& program, const TypedChart& cha
     if (stateLoaded)
         return {};
     // Without a state file every row the mode computes must be typed.
-    const int16_t mode = main.DetermineMode();
+    const core::Mode mode = main.DetermineMode();
     for (int16_t row = 0; row < core::kNumDateRows; ++row) {
         const bool needed = core::RowUsedByMode(row, mode) && !(row == core::kWorldDateRow && rules.worldDateOptional);
         if (!needed || !chart.moments[static_cast<size_t>(row)].empty())
             continue;
         std::string name;
         for (const auto& [word, value] : kModeNames)
-            if (static_cast<int16_t>(value) == mode)
+            if (value == mode)
                 name = word;
         return platform::Result<void>(
             platform::ErrorCode::InvalidInput,

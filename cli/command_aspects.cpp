@@ -24,7 +24,7 @@ std::string StepName(int16_t step)
 
 int Session::Aspects()
 {
-    int16_t mode = core::kModeWorldTransits;
+    core::Mode mode = core::Mode::WorldTransits;
     std::array<double, 3> moments{};
     double start = 0.0;
     if (const int code = ReadModeAndMoments(mode, moments, start); code != kExitSuccess)

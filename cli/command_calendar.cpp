@@ -12,7 +12,7 @@
 
 namespace orvane::cli {
 
-int Session::EventCalendar(int16_t mode, const std::array<double, 3>& moments, double from, double to)
+int Session::EventCalendar(core::Mode mode, const std::array<double, 3>& moments, double from, double to)
 {
     // An iCalendar DATE-TIME has a year of four digits from 0001 on.
     const double yearOne = platform::DayStart(platform::kYearOneDayNumber);

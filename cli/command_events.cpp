@@ -23,7 +23,7 @@ constexpr const char* kEphemerisRange = "-5400-01-01 … 5399-12-31";
 
 int Session::Events()
 {
-    int16_t mode = core::kModeWorldTransits;
+    core::Mode mode = core::Mode::WorldTransits;
     std::array<double, 3> moments{};
     double start = m_environment.nowMoment;
     if (const int code = ReadModeAndMoments(mode, moments, start); code != kExitSuccess)
@@ -34,7 +34,7 @@ int Session::Events()
         return kExitUsage;
     }
     // Usage mistakes that only the mode shows, with where the help is, as every usage mistake has.
-    const bool synastry = mode == core::kModeSynastry;
+    const bool synastry = mode == core::Mode::Synastry;
     if (synastry || (m_line.filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode))) {
         m_err << OwnText(synastry ? text::kTextSynastryNoEvents : text::kTextReturnNeedsBirthdate, m_line.language)
               << '\n'

@@ -132,9 +132,9 @@ void Session::GeocentricEphemeris(double from, double to)
     writer.End();
 }
 
-int Session::GeocentricEvents(int16_t mode, double from, double to)
+int Session::GeocentricEvents(core::Mode mode, double from, double to)
 {
-    const bool chartOptions = mode != core::kModeWorldTransits || m_line.windows ||
+    const bool chartOptions = mode != core::Mode::WorldTransits || m_line.windows ||
                               m_line.format == TableFormat::Ics || !m_line.filter.degrees.empty() ||
                               std::any_of(m_line.filter.orbs.begin(), m_line.filter.orbs.end(),
                                           [](double orb) { return orb >= 0.0; });

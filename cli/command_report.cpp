@@ -17,7 +17,7 @@ int Session::Report()
     if (const int code = LoadStateOrDate(); code != kExitSuccess)
         return code;
     // Without a mode the computation does nothing and has nothing to complain of.
-    if (m_program.main.DetermineMode() == core::kModeNone) {
+    if (m_program.main.DetermineMode() == core::Mode::None) {
         m_err << OwnText(text::kTextNoModeSelected, m_line.language) << '\n';
         return kExitBadInput;
     }
@@ -29,10 +29,10 @@ int Session::Report()
     if (!outcome.computed)
         return DateError(outcome.dateError);
 
-    const int16_t mode = m_program.main.currentMode;
+    const core::Mode mode = m_program.main.currentMode;
     // The sort list of the mode: six entries in world transits, seven in personal transits; the
     // natal and synastry listings are always in order of exactness.
-    const long sortEntries = mode == core::kModeWorldTransits ? 6 : core::IsPersonalTransitMode(mode) ? 7 : 1;
+    const long sortEntries = mode == core::Mode::WorldTransits ? 6 : core::IsPersonalTransitMode(mode) ? 7 : 1;
     if (m_line.sort >= sortEntries) {
         m_err << OwnText(text::kTextBadValue, m_line.language, "--sort", m_line.sortText) << '\n'
               << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli report --help") << '\n';
@@ -61,7 +61,7 @@ int Session::Report()
     return kExitSuccess;
 }
 
-TableHeading Session::ReportHeading(int16_t mode)
+TableHeading Session::ReportHeading(core::Mode mode)
 {
     // The times of the durations are the world date's; a natal or synastry listing has the birthdates'.
     const int16_t row = core::RowUsedByMode(core::kWorldDateRow, mode) ? core::kWorldDateRow : int16_t{1};

@@ -127,7 +127,7 @@ private:
 
 }  // namespace
 
-int Session::EventWindows(int16_t mode, const std::array<double, 3>& moments, double from, double to)
+int Session::EventWindows(core::Mode mode, const std::array<double, 3>& moments, double from, double to)
 {
     PlutoTableNotice(from, to);
     const core::AstroModule& astro = m_program.astro;

@@ -45,7 +45,7 @@ private:
     int GeocentricPositions(double moment);
     int ComparedPositions(double moment);
     void GeocentricEphemeris(double from, double to);
-    int GeocentricEvents(int16_t mode, double from, double to);
+    int GeocentricEvents(core::Mode mode, double from, double to);
     // The Ascendant and Midheaven of --lat and --lon at `moment`; none without a place.
     std::optional<platform::Angles> PlaceAngles(double moment) const;
 
@@ -72,15 +72,15 @@ private:
     // The mode and the moments of its date rows (0 world date, 1 and 2 the birthdates) from the state file,
     // and the world date as the span's start; without a state file all are left as they are (world
     // transits). The world date is read only when --from does not give the start.
-    int ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, double& start);
+    int ReadModeAndMoments(core::Mode& mode, std::array<double, 3>& moments, double& start);
     // The events of the span as an iCalendar file, with --windows also every stay within an orb.
-    int EventCalendar(int16_t mode, const std::array<double, 3>& moments, double from, double to);
+    int EventCalendar(core::Mode mode, const std::array<double, 3>& moments, double from, double to);
     // events --windows as text, CSV or JSON: one row per stay within an orb.
-    int EventWindows(int16_t mode, const std::array<double, 3>& moments, double from, double to);
+    int EventWindows(core::Mode mode, const std::array<double, 3>& moments, double from, double to);
     // The tables' words; `mode` gives the bodies' roles (none in world transits).
-    TableWords Words(int16_t mode = core::kModeWorldTransits) const;
+    TableWords Words(core::Mode mode = core::Mode::WorldTransits) const;
     // The heading line's convention and zone for the report of `mode`: the zone of the row its times are in.
-    TableHeading ReportHeading(int16_t mode);
+    TableHeading ReportHeading(core::Mode mode);
 
     // The state file, then --date as its world date; or, with --date alone, world transits at that moment
     // with the program's defaults; --birth and --birth2 as the birthdates (PutMoment).

@@ -14,11 +14,11 @@ constexpr double kHalfHour = 1.0 / 48.0;
 
 }  // namespace
 
-Comparison ComparisonOf(int16_t mode)
+Comparison ComparisonOf(core::Mode mode)
 {
     if (IsPersonalTransitMode(mode))
         return Comparison::Transits;
-    if (mode == kModeSynastry)
+    if (mode == Mode::Synastry)
         return Comparison::Synastry;
     return Comparison::OneMoment;
 }

@@ -7,6 +7,7 @@
 
 #include "core/aspects.h"
 #include "core/midpoints.h"
+#include "core/modes.h"
 #include "core/patterns.h"
 #include "core/positions.h"
 #include "core/vocabulary.h"
@@ -27,7 +28,7 @@ struct RunSearchState;
 enum class Comparison : uint8_t { OneMoment, Transits, Synastry };
 
 // The comparison of mode 1 … 6 (world transits and the natal modes for any other number).
-Comparison ComparisonOf(int16_t mode);
+Comparison ComparisonOf(core::Mode mode);
 
 // The orb column of a comparison: 0, 1 (personal transits) or 2 (synastry).
 constexpr int16_t OrbColumnOf(Comparison comparison)

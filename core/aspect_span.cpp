@@ -167,13 +167,13 @@ std::optional<DayNumber> SearchAspectEdge(const AstroModule& astro, const Aspect
 
 }  // namespace
 
-AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<double, 3>& moments,
+AspectSpanContext MakeAspectSpanContext(core::Mode currentMode, const std::array<double, 3>& moments,
                                         double worldLocalDayNumber, int16_t zoneMinutes)
 {
     AspectSpanContext context;
     context.isPersonalTransits = IsPersonalTransitMode(currentMode);
     context.worldLocalDay = worldLocalDayNumber;
-    context.natalMoment = currentMode == kModePersonal1 ? moments[1] : moments[2];
+    context.natalMoment = currentMode == Mode::PersonalTransits1st ? moments[1] : moments[2];
     context.zoneOffsetMinutes = zoneMinutes;
     return context;
 }
@@ -209,7 +209,7 @@ RecordPair PairOf(const AstroModule& astro, const DurationGrid& grid, const Aspe
     if (!IsTwoDateMode(grid.currentMode)) {
         pair.p1 = found.body1;
         pair.p2 = found.body2;
-        const double M = grid.moments[static_cast<size_t>(grid.currentMode - 1)];
+        const double M = grid.moments[static_cast<size_t>(OneDateRow(grid.currentMode))];
         pair.L1 = astro.HelioLongitude(pair.p1, M);
         pair.L2 = astro.HelioLongitude(pair.p2, M);
     } else if (IsPersonalTransitMode(grid.currentMode)) {
@@ -269,13 +269,13 @@ int32_t MicroradiansOf(double radians)
 std::vector<DurationRecord> GetDurations(const AstroModule& astro, const DurationGrid& grid)
 {
     std::vector<DurationRecord> records;
-    if (grid.currentMode < kModeWorldTransits || grid.currentMode > kModeSynastry)
+    if (grid.currentMode < Mode::WorldTransits || grid.currentMode > Mode::Synastry)
         return records;
 
     const int16_t k = IsTwoDateMode(grid.currentMode) ? kOrbColumnPersonal : kOrbColumnOneMoment;
     const AspectSpanContext context = MakeAspectSpanContext(grid.currentMode, grid.moments,
                                                             grid.worldLocalDay, grid.zoneOffsetMinutes);
-    const bool fixedMoments = IsNatalMode(grid.currentMode) || grid.currentMode == kModeSynastry;
+    const bool fixedMoments = IsNatalMode(grid.currentMode) || grid.currentMode == Mode::Synastry;
     records.reserve(grid.aspects.size());
     for (const AspectFound& found : grid.aspects)
         records.push_back(RecordOf(astro, context, PairOf(astro, grid, context, found), found.aspect, k, fixedMoments));

@@ -49,7 +49,7 @@ struct AspectSpanContext {
 
 // The context for the main window's current mode: `moments` holds the AJDates of the date rows
 // (0 world date, 1 1st birthdate, 2 2nd birthdate), `worldLocalDayNumber` is J, `zoneMinutes` z.
-AspectSpanContext MakeAspectSpanContext(int16_t currentMode, const std::array<double, 3>& moments,
+AspectSpanContext MakeAspectSpanContext(core::Mode currentMode, const std::array<double, 3>& moments,
                                         double worldLocalDayNumber, int16_t zoneMinutes);
 
 // The day number of the local day on which aspect `a` between bodies p1 and p2 came into orb of orb
@@ -99,7 +99,7 @@ int32_t MicroradiansOf(double radians);
 
 // The aspects of the last computation, as the main window holds them.
 struct DurationGrid {
-    int16_t currentMode = kModeNone;
+    core::Mode currentMode = Mode::None;
     // The aspects found, in the grid's order (row by row).
     std::vector<AspectFound> aspects;
     // AJDates of the date rows: 0 world date, 1 1st birthdate, 2 2nd birthdate.

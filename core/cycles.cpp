@@ -72,7 +72,7 @@ std::vector<SynodicCycle> CycleSearch::Cycles(double from, double to) const
     EventFilter filter;
     filter.bodies = static_cast<uint16_t>(1u << IndexOf(m_faster) | 1u << IndexOf(m_slower));
     filter.kinds = static_cast<uint16_t>(1u << static_cast<int>(EventKind::Exact));
-    const EventSearch search(m_astro, kModeWorldTransits, {}, filter, m_convention);
+    const EventSearch search(m_astro, Mode::WorldTransits, {}, filter, m_convention);
 
     std::vector<SynodicCycle> cycles;
     search.Run(from - reach, to + reach, [&](const Event& event) {

@@ -117,7 +117,7 @@ struct EventSearch::Crossing {
     std::array<double, 4> u{};
 };
 
-EventSearch::EventSearch(const AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+EventSearch::EventSearch(const AstroModule& astro, core::Mode mode, const std::array<double, 3>& moments,
                          const EventFilter& filter, platform::Convention convention)
     : m_astro(astro), m_filter(filter), m_convention(convention)
 {
@@ -134,13 +134,13 @@ EventSearch::EventSearch(const AstroModule& astro, int16_t mode, const std::arra
                     m_pairs.push_back({b1, b2, true, true, -1.0, -1.0});
     } else if (IsPersonalTransitMode(mode)) {
         m_column = kOrbColumnPersonal;
-        const double natal = moments[mode == kModePersonal1 ? 1 : 2];
+        const double natal = moments[mode == Mode::PersonalTransits1st ? 1 : 2];
         for (const Body natalBody : inUse)
             for (const Body transit : inUse)
                 if (filter.HasBody(natalBody) && filter.HasBody(transit) && filter.HasNatal(natalBody) &&
                     filter.HasTransiting(transit))
                     m_pairs.push_back({transit, natalBody, true, false, -1.0, fixedAt(natalBody, natal)});
-    } else if (mode == kModeSynastry) {
+    } else if (mode == Mode::Synastry) {
         m_column = kOrbColumnSynastry;
         for (const Body second : inUse)
             for (const Body first : inUse)
@@ -157,7 +157,7 @@ EventSearch::EventSearch(const AstroModule& astro, int16_t mode, const std::arra
         AddPairTrack(pair);
     const bool personal = IsPersonalTransitMode(mode);
     for (const Body body : m_moving)
-        AddBodyTrack(body, personal ? fixedAt(body, moments[mode == kModePersonal1 ? 1 : 2]) : -1.0);
+        AddBodyTrack(body, personal ? fixedAt(body, moments[mode == Mode::PersonalTransits1st ? 1 : 2]) : -1.0);
     constexpr uint16_t kStateKinds = 1u << static_cast<int>(EventKind::AscendingNode) |
                                      1u << static_cast<int>(EventKind::DescendingNode) |
                                      1u << static_cast<int>(EventKind::LatitudeMax) |

@@ -68,6 +68,7 @@
 // the sink before the next chunk is searched, so any span runs in bounded memory and output begins at once.
 
 #include "core/astro_module.h"
+#include "core/modes.h"
 
 #include <array>
 #include <cstdint>
@@ -192,7 +193,7 @@ public:
     // `moments` are the moments (Julian dates, UT) of the date rows: 0 world date, 1 1st birthdate, 2 2nd
     // birthdate; only the birthdates of the mode are read (for the positions standing still).
     // Every position, the natal ones included, is taken in `convention`.
-    EventSearch(const AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+    EventSearch(const AstroModule& astro, core::Mode mode, const std::array<double, 3>& moments,
                 const EventFilter& filter = {}, platform::Convention convention = {});
 
     // Every event with from ≤ moment < to, in the order of EventBefore, handed to `sink` chunk by chunk.

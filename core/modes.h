@@ -4,6 +4,7 @@
 
 #include "platform/control_models.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace orvane::core {
@@ -17,7 +18,8 @@ inline constexpr int16_t kSecondBirthdateRow = 2;
 
 constexpr bool IsDateRow(int16_t row) { return row >= 0 && row < kNumDateRows; }
 
-// The mode number currentMode, as the mode option buttons give it; None when no button is selected.
+// The mode currentMode, as the mode option buttons give it; None when no button is selected. The numbers are
+// those of the state files and the mode option buttons (button = number − 1).
 enum class Mode : int16_t {
     None = 0,
     WorldTransits = 1,        // worldSelected
@@ -28,51 +30,49 @@ enum class Mode : int16_t {
     Synastry = 6,             // synastrySelected
 };
 
-// The mode numbers as the whole numbers that the windows and the state files pass around.
-inline constexpr int16_t kModeNone = static_cast<int16_t>(Mode::None);
-inline constexpr int16_t kModeWorldTransits = static_cast<int16_t>(Mode::WorldTransits);
-inline constexpr int16_t kModeNatal1 = static_cast<int16_t>(Mode::Natal1st);
-inline constexpr int16_t kModeNatal2 = static_cast<int16_t>(Mode::Natal2nd);
-inline constexpr int16_t kModePersonal1 = static_cast<int16_t>(Mode::PersonalTransits1st);
-inline constexpr int16_t kModePersonal2 = static_cast<int16_t>(Mode::PersonalTransits2nd);
-inline constexpr int16_t kModeSynastry = static_cast<int16_t>(Mode::Synastry);
-
 // World transits and the two natal modes compare the bodies of one moment: the grid is a triangle.
-constexpr bool IsOneDateMode(int16_t mode)
+constexpr bool IsOneDateMode(Mode mode)
 {
-    return mode >= kModeWorldTransits && mode <= kModeNatal2;
+    return mode >= Mode::WorldTransits && mode <= Mode::Natal2nd;
 }
-constexpr bool IsPersonalTransitMode(int16_t mode)
+constexpr bool IsPersonalTransitMode(Mode mode)
 {
-    return mode == kModePersonal1 || mode == kModePersonal2;
+    return mode == Mode::PersonalTransits1st || mode == Mode::PersonalTransits2nd;
 }
 // The modes in which aspects begin and end: world and personal transits.
-constexpr bool IsTransitMode(int16_t mode)
+constexpr bool IsTransitMode(Mode mode)
 {
-    return mode == kModeWorldTransits || IsPersonalTransitMode(mode);
+    return mode == Mode::WorldTransits || IsPersonalTransitMode(mode);
 }
-constexpr bool IsNatalMode(int16_t mode)
+constexpr bool IsNatalMode(Mode mode)
 {
-    return mode == kModeNatal1 || mode == kModeNatal2;
+    return mode == Mode::Natal1st || mode == Mode::Natal2nd;
 }
 // The modes that compare two moments and lay the grid out as a square.
-constexpr bool IsTwoDateMode(int16_t mode)
+constexpr bool IsTwoDateMode(Mode mode)
 {
-    return IsPersonalTransitMode(mode) || mode == kModeSynastry;
+    return IsPersonalTransitMode(mode) || mode == Mode::Synastry;
 }
 
-// Whether `mode` (0 … 6) converts date row `row`: the world date for world transits, the birthdate of a
+// The mode's place in the list of the six modes (0 … 5), as the mode option buttons and tables in mode order
+// count them; None has no place.
+constexpr size_t ModeIndex(Mode mode) { return static_cast<size_t>(static_cast<int16_t>(mode) - 1); }
+
+// The date row whose moment a one-date mode shows: the world date, the 1st or the 2nd birthdate.
+constexpr int16_t OneDateRow(Mode mode) { return static_cast<int16_t>(ModeIndex(mode)); }
+
+// Whether `mode` converts date row `row`: the world date for world transits, the birthdate of a
 // natal mode, the world date and the birthdate of personal transits, both birthdates for synastry. A
 // computation converts the rows of its mode in row order.
-constexpr bool RowUsedByMode(int16_t row, int16_t mode)
+constexpr bool RowUsedByMode(int16_t row, Mode mode)
 {
     switch (mode) {
-    case kModeWorldTransits: return row == kWorldDateRow;
-    case kModeNatal1: return row == kFirstBirthdateRow;
-    case kModeNatal2: return row == kSecondBirthdateRow;
-    case kModePersonal1: return row == kWorldDateRow || row == kFirstBirthdateRow;
-    case kModePersonal2: return row == kWorldDateRow || row == kSecondBirthdateRow;
-    case kModeSynastry: return row == kFirstBirthdateRow || row == kSecondBirthdateRow;
+    case Mode::WorldTransits: return row == kWorldDateRow;
+    case Mode::Natal1st: return row == kFirstBirthdateRow;
+    case Mode::Natal2nd: return row == kSecondBirthdateRow;
+    case Mode::PersonalTransits1st: return row == kWorldDateRow || row == kFirstBirthdateRow;
+    case Mode::PersonalTransits2nd: return row == kWorldDateRow || row == kSecondBirthdateRow;
+    case Mode::Synastry: return row == kFirstBirthdateRow || row == kSecondBirthdateRow;
     default: return false;
     }
 }
@@ -116,7 +116,7 @@ private:
     {
         return index == 0 ? Mode::PersonalTransits1st : Mode::PersonalTransits2nd;
     }
-    static int16_t Button(Mode mode) { return static_cast<int16_t>(static_cast<int16_t>(mode) - 1); }
+    static int16_t Button(Mode mode) { return static_cast<int16_t>(ModeIndex(mode)); }
     bool Value(Mode mode) const { return m_modeOptions.Value(Button(mode)); }
     void SetValue(Mode mode, bool value) { m_modeOptions.SetValue(Button(mode), value); }
 

@@ -440,7 +440,7 @@ void PatternLifetimes(const AstroModule& astro, const LifetimeRequest& request, 
     EventFilter filter;
     filter.kinds = 1u << static_cast<int>(EventKind::Enter) | 1u << static_cast<int>(EventKind::Leave);
     filter.aspects = AspectsNeeded(request.patterns);
-    const EventSearch search(astro, kModeWorldTransits, {request.from, 0.0, 0.0}, filter, request.convention);
+    const EventSearch search(astro, Mode::WorldTransits, {request.from, 0.0, 0.0}, filter, request.convention);
     Cutter cutter(astro, request, sink);
     search.Run(request.from, request.to, [&cutter](const Event& event) {
         cutter.Edge(event);

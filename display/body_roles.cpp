@@ -4,17 +4,17 @@
 
 namespace orvane::display {
 
-PairRoles EventRoles(int16_t mode)
+PairRoles EventRoles(core::Mode mode)
 {
     switch (mode) {
-    case core::kModePersonal1: return {BodyRole::Transiting, BodyRole::Natal1};
-    case core::kModePersonal2: return {BodyRole::Transiting, BodyRole::Natal2};
-    case core::kModeSynastry: return {BodyRole::Natal1, BodyRole::Natal2};
+    case core::Mode::PersonalTransits1st: return {BodyRole::Transiting, BodyRole::Natal1};
+    case core::Mode::PersonalTransits2nd: return {BodyRole::Transiting, BodyRole::Natal2};
+    case core::Mode::Synastry: return {BodyRole::Natal1, BodyRole::Natal2};
     default: return {};
     }
 }
 
-PairRoles GridRoles(int16_t mode)
+PairRoles GridRoles(core::Mode mode)
 {
     const PairRoles roles = EventRoles(mode);
     return {roles.second, roles.first};

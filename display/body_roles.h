@@ -4,6 +4,8 @@
 // calendar that names the two bodies, so that a row reads "Saturn square natal Venus", not "Saturn square
 // Venus", and synastry says whose chart a body belongs to.
 
+#include "core/modes.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,11 +21,11 @@ struct PairRoles {
 // The roles of an event's body1 and body2 (core::Event, core::EventPair) in `mode`: the transiting body,
 // then the natal one, in personal transits; the 1st birthdate's, then the 2nd's, in synastry; none in
 // the one-chart modes.
-PairRoles EventRoles(int16_t mode);
+PairRoles EventRoles(core::Mode mode);
 
 // The roles of the grid's row and column bodies (core::AspectFound body1, body2) in `mode`: the natal body
 // is the row's in personal transits, the 2nd birthdate's in synastry.
-PairRoles GridRoles(int16_t mode);
+PairRoles GridRoles(core::Mode mode);
 
 // The role as the machine formats write it: "transiting", "natal1", "natal2"; empty for none.
 const char* RoleKey(BodyRole role);

@@ -64,7 +64,7 @@ public:
 
     // The mode the events are of, whose roles the summaries name ("Saturn square natal Venus"); none
     // unless set (world transits).
-    void SetMode(int16_t mode) { m_roles = EventRoles(mode); }
+    void SetMode(core::Mode mode) { m_roles = EventRoles(mode); }
     void Begin();
     void Event(const core::Event& event);
     // The stay of `row`'s aspect within its orb that `bar` draws: from its entry to its exit, or from the

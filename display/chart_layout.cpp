@@ -25,7 +25,7 @@ ChartGeometry GeometryOf(ChartKind kind)
     return {9900, 6600, 4950, 3300, 3250, 3200, 3200, {100, 50}, 4950 - 140, 3300 - 150};
 }
 
-ChartKind ChartKindOf(int16_t mode)
+ChartKind ChartKindOf(core::Mode mode)
 {
     return core::IsTwoDateMode(mode) ? ChartKind::TwoDates : ChartKind::OneDate;
 }
@@ -93,7 +93,7 @@ std::vector<ChartLine> ChartLines(const core::AspectResult& result, const core::
     return lines;
 }
 
-ChartData MakeChartData(const core::AstroModule& astro, const core::AspectResult& result, int16_t mode,
+ChartData MakeChartData(const core::AstroModule& astro, const core::AspectResult& result, core::Mode mode,
                         const ChartOptions& options, const text::Language& language, const std::string& caption)
 {
     ChartData data;
@@ -107,7 +107,7 @@ ChartData MakeChartData(const core::AstroModule& astro, const core::AspectResult
     data.options = options;
     if (!FiltersConflict(options))
         data.lines = ChartLines(result, astro.tables, options);
-    const bool synastry = mode == core::kModeSynastry;
+    const bool synastry = mode == core::Mode::Synastry;
     data.legend = {language.Text(synastry ? text::kTextLegendWhite1stBirthdate : text::kTextLegendWhiteTransiting),
                    language.Text(synastry ? text::kTextLegendLemon2ndBirthdate : text::kTextLegendLemonNatal)};
     // The message's three lines are joined by "^" in the program text.

@@ -38,7 +38,7 @@ struct ChartGeometry {
     int32_t sunY = 0;
 };
 ChartGeometry GeometryOf(ChartKind kind);
-ChartKind ChartKindOf(int16_t mode);
+ChartKind ChartKindOf(core::Mode mode);
 
 // Colours of the chart (RGB values).
 inline constexpr double kChartSectorColor = core::RGB(64, 64, 64);
@@ -135,7 +135,7 @@ struct ChartData {
 };
 
 // The chart of the last computation in `mode`; `caption` titles its messages (the main window's caption).
-ChartData MakeChartData(const core::AstroModule& astro, const core::AspectResult& result, int16_t mode,
+ChartData MakeChartData(const core::AstroModule& astro, const core::AspectResult& result, core::Mode mode,
                         const ChartOptions& options, const text::Language& language, const std::string& caption);
 
 // The right-click on the chart over a point of colour `color`: "This line is a" box naming every aspect

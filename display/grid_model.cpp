@@ -92,7 +92,7 @@ void GridModel::LayOutTriangleGrid(const core::AstroTables& tables)
     }
 }
 
-void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::Language& language, int16_t mode)
+void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::Language& language, core::Mode mode)
 {
     StartLayout(11, 11);
 
@@ -107,9 +107,9 @@ void GridModel::LayOutSquareGrid(const core::AstroTables& tables, const text::La
             MakeHeader(i, tables.bodyGlyphs[Index(static_cast<int16_t>(gridRow - 1))]);
     }
 
-    const bool synastry = mode == core::kModeSynastry;
+    const bool synastry = mode == core::Mode::Synastry;
     const int16_t corner11 = synastry                 ? text::kTextSynastry
-                             : mode == core::kModePersonal2 ? text::kTextPersonalCorner11Second
+                             : mode == core::Mode::PersonalTransits2nd ? text::kTextPersonalCorner11Second
                                                       : text::kTextPersonalCorner11First;
     const std::array<std::string, 4> corners{
         std::string(),

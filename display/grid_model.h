@@ -100,7 +100,7 @@ public:
 
     // The square of the two-date modes: column headers in row 1, row headers in column 1, the four corner
     // cells captioned by `mode` (personal transits of either birthdate, or synastry).
-    void LayOutSquareGrid(const core::AstroTables& tables, const text::Language& language, int16_t mode);
+    void LayOutSquareGrid(const core::AstroTables& tables, const text::Language& language, core::Mode mode);
 
     // The number of the cell at `cell` of the current layout.
     int16_t CellIndex(RowCol cell) const { return static_cast<int16_t>(cell.gridRow * columnCount + cell.gridCol); }

@@ -55,7 +55,7 @@ double TightestDeviation(const core::AstroModule& astro, const OrbWindow& window
 
 }  // namespace
 
-std::vector<OrbWindow> OrbWindows(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+std::vector<OrbWindow> OrbWindows(const core::AstroModule& astro, core::Mode mode, const std::array<double, 3>& moments,
                                   double from, double to, core::EventFilter filter, platform::Convention convention)
 {
     filter.kinds = static_cast<uint16_t>(1u << static_cast<unsigned>(core::EventKind::Exact) |

@@ -28,7 +28,7 @@ struct OrbWindow {
 
 // Every stay within orb over from … to of the pairs and aspects `filter` asks for (with its orbs), in the
 // convention given, ordered by entry; `moments` are the date rows' moments, as for the event search.
-std::vector<OrbWindow> OrbWindows(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+std::vector<OrbWindow> OrbWindows(const core::AstroModule& astro, core::Mode mode, const std::array<double, 3>& moments,
                                   double from, double to, core::EventFilter filter, platform::Convention convention);
 
 }  // namespace orvane::display

@@ -12,7 +12,7 @@
 
 namespace orvane::display {
 
-std::vector<PatternLane> BuildPatternLanes(const core::AstroModule& astro, int16_t mode, double from, double to,
+std::vector<PatternLane> BuildPatternLanes(const core::AstroModule& astro, core::Mode mode, double from, double to,
                                            platform::Convention convention)
 {
     if (!core::IsOneDateMode(mode) || !(to > from))

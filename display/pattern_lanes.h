@@ -6,6 +6,7 @@
 // transits and the natal modes (whose timeline also follows the sky); the two-moment modes have none.
 // The midpoints are left out: a year holds hundreds of them, each lasting hours.
 
+#include "core/modes.h"
 #include "core/pattern_lifetimes.h"
 #include "platform/ephemeris.h"
 
@@ -29,7 +30,7 @@ struct PatternLane {
 
 // The lanes of `mode` over from … to with the orbs of `astro`, in `convention`, by pattern index, each
 // pattern's under its heading, then by the first formation; none outside the one-moment modes.
-std::vector<PatternLane> BuildPatternLanes(const core::AstroModule& astro, int16_t mode, double from, double to,
+std::vector<PatternLane> BuildPatternLanes(const core::AstroModule& astro, core::Mode mode, double from, double to,
                                            platform::Convention convention = {});
 
 // The lanes whose bodies are all ticked in `bodies` (by body index 1 … 9), as the aspect rows keep pairs,

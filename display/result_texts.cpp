@@ -183,28 +183,28 @@ std::string TitleWithOrbs(const core::OrbTable& orbs, const text::Language& lang
            " " + language.Text(text::kTextOrbsTo) + " " + Rad2DegMin(maxOrb, {.omitZeroMinutes = true});
 }
 
-std::string GridTitle(const core::OrbTable& orbs, const text::Language& language, int16_t mode, bool tableShown,
+std::string GridTitle(const core::OrbTable& orbs, const text::Language& language, core::Mode mode, bool tableShown,
                       size_t column)
 {
     std::string title;
     bool personal = false;
     switch (mode) {
-    case core::kModeWorldTransits:
+    case core::Mode::WorldTransits:
         if (tableShown) {
             title = language.Text(text::kTextTitleWorldTable);
         } else {
             title = text::Replaced(language.Text(text::kTextTitleWorldChart), " degrees", "°");
         }
         break;
-    case core::kModeNatal1:
+    case core::Mode::Natal1st:
         title = language.Text(tableShown ? text::kTextTitleNatal1Table : text::kTextTitleNatal1Chart);
         break;
-    case core::kModeNatal2:
+    case core::Mode::Natal2nd:
         title = language.Text(tableShown ? text::kTextTitleNatal2Table : text::kTextTitleNatal2Chart);
         break;
-    case core::kModePersonal1: title = language.Text(text::kTextTitlePersonal1); personal = true; break;
-    case core::kModePersonal2: title = language.Text(text::kTextTitlePersonal2); personal = true; break;
-    case core::kModeSynastry: title = language.Text(text::kTextTitleSynastry); personal = true; break;
+    case core::Mode::PersonalTransits1st: title = language.Text(text::kTextTitlePersonal1); personal = true; break;
+    case core::Mode::PersonalTransits2nd: title = language.Text(text::kTextTitlePersonal2); personal = true; break;
+    case core::Mode::Synastry: title = language.Text(text::kTextTitleSynastry); personal = true; break;
     default: return {};
     }
     return TitleWithOrbs(orbs, language, title, personal ? std::optional<size_t>(column) : std::nullopt, true);

@@ -66,7 +66,7 @@ std::string TitleWithOrbs(const core::OrbTable& orbs, const text::Language& lang
 
 // The title of the grid or chart in `mode` (`tableShown` for the grid), with the orbs of the mode's column
 // (`column`, for the two-date modes) after it; empty for a mode without one.
-std::string GridTitle(const core::OrbTable& orbs, const text::Language& language, int16_t mode, bool tableShown,
+std::string GridTitle(const core::OrbTable& orbs, const text::Language& language, core::Mode mode, bool tableShown,
                       size_t column);
 
 }  // namespace orvane::display

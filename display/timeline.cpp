@@ -112,7 +112,7 @@ Timeline AssembleTimeline(double from, double to, const std::vector<core::EventP
             list.back().to = event.moment;
         open[key] = event.kind != core::EventKind::Leave;
     }
-    Timeline timeline{from, to, 0, {}, {}};
+    Timeline timeline{from, to, core::Mode::None, {}, {}};
     for (const core::EventPair& pair : pairs)
         for (const core::Aspect aspect : core::kEventAspects) {
             const auto found = bars.find(KeyOf(pair, aspect));
@@ -182,7 +182,7 @@ std::vector<InOrbAtStart> InOrbAt(const core::AstroModule& astro, const core::Ev
     return inOrb;
 }
 
-Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+Timeline BuildTimeline(const core::AstroModule& astro, core::Mode mode, const std::array<double, 3>& moments,
                        double from, double to, const TimelineChoice& choice)
 {
     core::EventFilter filter;
@@ -310,28 +310,28 @@ namespace {
 
 // The two bodies as the mode names them: abbreviations or names, marked for two-date modes.
 std::pair<std::string, std::string> BodyTexts(const core::AstroTables& tables, const text::Language& language,
-                                              int16_t mode, const core::EventPair& pair, bool names)
+                                              core::Mode mode, const core::EventPair& pair, bool names)
 {
     const auto& table = names ? tables.bodyNames : tables.bodyAbbrevs;
     std::string first = table.at(core::SlotOf(pair.body1));
     std::string second = table.at(core::SlotOf(pair.body2));
     if (core::IsPersonalTransitMode(mode))
         return {"tr." + first, language.Text(text::kTextNatalPrefix) + second};
-    if (mode == core::kModeSynastry)
+    if (mode == core::Mode::Synastry)
         return {first + "(1)", second + "(2)"};
     return {first, second};
 }
 
 }  // namespace
 
-std::string RowLabel(const core::AstroTables& tables, const text::Language& language, int16_t mode,
+std::string RowLabel(const core::AstroTables& tables, const text::Language& language, core::Mode mode,
                      const TimelineRow& row)
 {
     const auto [first, second] = BodyTexts(tables, language, mode, row.pair, false);
     return first + " " + tables.NamesOf(row.aspect).Abbrev + " " + second;
 }
 
-std::string BarText(const core::AstroTables& tables, const text::Language& language, int16_t mode,
+std::string BarText(const core::AstroTables& tables, const text::Language& language, core::Mode mode,
                     const TimelineRow& row, const TimelineBar& bar, int16_t zoneMinutes)
 {
     const int16_t lang = language.currentLanguage;
@@ -359,7 +359,7 @@ const TimelineBar* BarAt(const TimelineRow& row, double moment, double slackDays
     return nullptr;
 }
 
-std::string LaneLabel(const core::AstroTables& tables, int16_t mode, const TimelineLane& lane)
+std::string LaneLabel(const core::AstroTables& tables, core::Mode mode, const TimelineLane& lane)
 {
     const std::string& name = tables.bodyNames.at(core::SlotOf(lane.body));
     return core::IsPersonalTransitMode(mode) ? "tr." + name : name;

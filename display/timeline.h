@@ -50,7 +50,7 @@ struct TimelineLane {
 struct Timeline {
     double from = 0.0;
     double to = 0.0;
-    int16_t mode = 0;
+    core::Mode mode = core::Mode::None;
     std::vector<TimelineRow> rows;
     std::vector<TimelineLane> lanes;
 
@@ -110,7 +110,7 @@ inline constexpr std::array<core::EventKind, 7> kLaneKinds{
 // The timeline of `mode` over from … to with the orbs in `astro` (the further aspects with the event
 // search's own); `moments` are the moments of the three date rows (the birthdates of the two-date modes
 // stand still). The moving bodies' own events are its lanes.
-Timeline BuildTimeline(const core::AstroModule& astro, int16_t mode, const std::array<double, 3>& moments,
+Timeline BuildTimeline(const core::AstroModule& astro, core::Mode mode, const std::array<double, 3>& moments,
                        double from, double to, const TimelineChoice& choice = {});
 
 // The rows of `timeline` whose two bodies are both ticked in `bodies` (by body index 1 … 9), without the
@@ -171,16 +171,16 @@ std::string MomentText(double moment, int16_t zoneMinutes, int16_t language);
 
 // The row's label in the label column: "Ma Sqr Ju"; the transiting body marked "tr." and the natal one
 // with its mark in personal transits, the charts' numbers in synastry.
-std::string RowLabel(const core::AstroTables& tables, const text::Language& language, int16_t mode,
+std::string RowLabel(const core::AstroTables& tables, const text::Language& language, core::Mode mode,
                      const TimelineRow& row);
 // The hover text of a bar: the pair and aspect in words, then its entry, exact moments and exit.
-std::string BarText(const core::AstroTables& tables, const text::Language& language, int16_t mode,
+std::string BarText(const core::AstroTables& tables, const text::Language& language, core::Mode mode,
                     const TimelineRow& row, const TimelineBar& bar, int16_t zoneMinutes);
 // The bar of `row` at `moment`, widened by `slackDays` each side; null when none.
 const TimelineBar* BarAt(const TimelineRow& row, double moment, double slackDays);
 
 // A lane's label: the body's name, "tr." before it in personal transits.
-std::string LaneLabel(const core::AstroTables& tables, int16_t mode, const TimelineLane& lane);
+std::string LaneLabel(const core::AstroTables& tables, core::Mode mode, const TimelineLane& lane);
 // The hover text of a mark: what happens ("Mars enters Aries", "Mars at perihelion, 1.3814 AU") and when.
 std::string MarkText(const core::AstroTables& tables, const text::Language& language, const core::Event& mark,
                      int16_t zoneMinutes);

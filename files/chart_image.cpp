@@ -131,33 +131,33 @@ void AddTitleBlock(Lines& lines, const ChartImageCaption& caption)
 // The dates of the mode's charts with their captions; with one date, the note on outer planets beside it.
 void AddDateBlocks(Lines& lines, const ChartImageCaption& caption, const text::Language& language)
 {
-    const int16_t mode = caption.currentMode;
+    const core::Mode mode = caption.currentMode;
     const int32_t top = kOneDateBlockTop;
     const int32_t top2 = kTwoDateBlockTop;
     const bool outer = caption.onlyOuterPlanets;
     switch (mode) {
-    case core::kModeWorldTransits:
+    case core::Mode::WorldTransits:
         lines.WorldBlock(kWorldBlockLeftOneDate, top);
         if (outer) {
             lines.Caption(text::kTextImageOnlyAspectsBetween, 5, top + h);
             lines.Caption(text::kTextImageOnlyTheOuterPlanets, 5, top + 2 * h);
         }
         break;
-    case core::kModeNatal1:
-    case core::kModeNatal2:
-        lines.BirthBlock(mode == core::kModeNatal1 ? 1 : 2, kBirthBlockLeftOneDate, top);
+    case core::Mode::Natal1st:
+    case core::Mode::Natal2nd:
+        lines.BirthBlock(mode == core::Mode::Natal1st ? 1 : 2, kBirthBlockLeftOneDate, top);
         if (outer) {
             lines.Caption(text::kTextImageOnlyAspectsBetween, 335, top + h);
             lines.Caption(text::kTextImageOnlyTheOuterPlanets, 310, top + 2 * h);
         }
         break;
-    case core::kModePersonal1:
-    case core::kModePersonal2:
-        lines.BirthBlock(mode == core::kModePersonal1 ? 1 : 2, kLeftBlockTwoDate, top2);
+    case core::Mode::PersonalTransits1st:
+    case core::Mode::PersonalTransits2nd:
+        lines.BirthBlock(mode == core::Mode::PersonalTransits1st ? 1 : 2, kLeftBlockTwoDate, top2);
         lines.WorldBlock(kRightBlockTwoDate, kWorldBlockTopTwoDate);
         lines.Caption(text::kTextImagePersonalTransits, 50, top2 - h);
         break;
-    case core::kModeSynastry:
+    case core::Mode::Synastry:
         lines.BirthBlock(1, kLeftBlockTwoDate, top2);
         lines.BirthBlock(2, kRightBlockTwoDate, top2);
         lines.Add(ImageTextLine::Kind::Caption,
@@ -173,7 +173,7 @@ void AddTwoDateNotes(Lines& lines, const ChartImageCaption& caption)
 {
     lines.Add(ImageTextLine::Kind::Caption, caption.orbNote, 525, kTwoDateBlockTop - 3 * h);
     if (caption.onlyOuterPlanets) {
-        const int16_t which = caption.currentMode == core::kModeSynastry ? text::kTextImageSynastryAspects
+        const int16_t which = caption.currentMode == core::Mode::Synastry ? text::kTextImageSynastryAspects
                                                                          : text::kTextImageTransitAspects;
         lines.Caption(which, 552, Steps(11.5));
         lines.Caption(text::kTextImageShownOnlyBetween, 552, Steps(12.5));

@@ -4,6 +4,7 @@
 // the texts printed on the chart's copy with their places, a title block in grey and caption lines in
 // blue that say which dates and which bodies the chart shows.
 
+#include "core/modes.h"
 #include "datetime/date_rows.h"
 #include "text/language.h"
 
@@ -41,7 +42,7 @@ struct ImageTextLine {
 };
 
 struct ChartImageCaption {
-    int16_t currentMode = 0;               // the mode of the chart shown
+    core::Mode currentMode = core::Mode::None;               // the mode of the chart shown
     bool onlyOuterPlanets = false;
     int32_t width = 0;                 // the picture's width in pixels
     std::string productTitle;          // the four title-line slots, "Orvane" in the first

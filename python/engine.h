@@ -60,7 +60,7 @@ struct PatternRequest {
 
 // A search ready to run: the mode, the moments of its date rows, the filter and the convention.
 struct PreparedSearch {
-    int16_t mode = 0;
+    core::Mode mode = core::Mode::None;
     std::array<double, 3> moments{};
     core::EventFilter filter;
     platform::Convention convention;
@@ -122,7 +122,7 @@ public:
 private:
     Engine() = default;
     platform::Result<void> ReadFilter(const EventRequest& request, core::EventFilter& filter) const;
-    platform::Result<int16_t> ChooseMode(const ChartRequest& request) const;
+    platform::Result<core::Mode> ChooseMode(const ChartRequest& request) const;
     // A copy of the astronomical module in `convention`, with the number of bodies the companion's events
     // (`events`) or cycles take there.
     core::AstroModule AstroIn(platform::Convention convention, bool events) const;

@@ -141,7 +141,7 @@ EventRequest Request(double from, double to, const py::dict& options)
 
 // The events as the companion's JSON holds them, column by column: jd_ut, kind, body1, aspect, body2,
 // sign, value (degrees, or AU for a distance), role1, role2; "" and NaN where nothing applies.
-Columns EventColumns(const std::vector<core::Event>& events, int16_t mode)
+Columns EventColumns(const std::vector<core::Event>& events, core::Mode mode)
 {
     const core::AstroTables& tables = Started().Tables();
     const display::PairRoles roles = display::EventRoles(mode);

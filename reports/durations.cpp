@@ -57,9 +57,9 @@ std::string ExactnessText(double exactness)
 
 }  // namespace
 
-std::optional<SortField> SortFieldOf(int16_t currentMode, int16_t sortIndex)
+std::optional<SortField> SortFieldOf(core::Mode currentMode, int16_t sortIndex)
 {
-    const bool twoCharts = core::IsPersonalTransitMode(currentMode) || currentMode == core::kModeSynastry;
+    const bool twoCharts = core::IsPersonalTransitMode(currentMode) || currentMode == core::Mode::Synastry;
     if (sortIndex < 0)
         return std::nullopt;
     const auto index = static_cast<size_t>(sortIndex);
@@ -173,7 +173,7 @@ std::string DurationText(const text::Language& language, int32_t days)
     return text;
 }
 
-platform::Message NoAspectsMessage(const text::Language& language, int16_t currentMode)
+platform::Message NoAspectsMessage(const text::Language& language, core::Mode currentMode)
 {
     const int16_t number = core::IsPersonalTransitMode(currentMode) ? text::kTextNoPersonalTransitsFound : text::kTextNoAspectsFound;
     return platform::Message::Information(language.Text(text::kTextReportButton), language.Text(number));
@@ -218,7 +218,7 @@ void DurationsWindow::Report(const ReportInputs& inputs)
     const auto addOrbToTitle = [&](const std::string& title, bool personal) {
         return inputs.AddOrbToTitle ? inputs.AddOrbToTitle(title, personal, true) : title;
     };
-    const int16_t birthdateRow = (currentMode == core::kModePersonal1 || currentMode == core::kModeNatal1) ? 1 : 2;
+    const int16_t birthdateRow = (currentMode == core::Mode::PersonalTransits1st || currentMode == core::Mode::Natal1st) ? 1 : 2;
     const int16_t birthdateText = birthdateRow == 1 ? text::kText1stBirthdate : text::kText2ndBirthdate;
 
     if (core::IsTransitMode(currentMode)) {
@@ -238,7 +238,7 @@ void DurationsWindow::Report(const ReportInputs& inputs)
         const std::string title =
             m_language.Text(text::kTextNatalAspectsFor) + " " + dateText(birthdateRow, false) + ".  ";
         titleText = addOrbToTitle(title, false) + "   " + m_language.Text(text::kTextHeliocentricLongitudes);
-    } else if (currentMode == core::kModeSynastry) {
+    } else if (currentMode == core::Mode::Synastry) {
         Caption = m_language.Text(text::kTextSynastryAspects);
         const std::string title = m_language.Text(text::kTextSynastryOf) + " (1) " + dateText(1, true) + " " +
                                   m_language.Text(text::kTextAnd) + " (2) " + dateText(2, true) + ".  ";
@@ -269,7 +269,7 @@ void DurationsWindow::Activate(int16_t totalAspects, const NatalListingInputs& n
         sortList.SetListIndex(0);
         SortChosen();
         ShowDurationList();
-    } else if (core::IsNatalMode(currentMode) || currentMode == core::kModeSynastry) {
+    } else if (core::IsNatalMode(currentMode) || currentMode == core::Mode::Synastry) {
         showDurationsShown = false;
         SortDurationRecords(0);
         ShowNatalListing(natal);
@@ -281,7 +281,7 @@ void DurationsWindow::FillSortList(int16_t totalAspects)
     fillingSortList = true;
     sortByShown = false;
     sortList.Clear();
-    if (currentMode == core::kModeWorldTransits) {
+    if (currentMode == core::Mode::WorldTransits) {
         for (const int16_t entry : {text::kTextExactness, text::kTextAspect, text::kTextPlanet, text::kTextBeginning, text::kTextEnding, text::kTextDuration})
             sortList.AddItem(m_language.Text(entry));
         sortList.SetListIndex(0);
@@ -433,7 +433,7 @@ std::string AspectCountSentence(const text::Language& language, const core::Astr
 
 void DurationsWindow::ShowNatalListing(const NatalListingInputs& natal)
 {
-    const bool synastry = currentMode == core::kModeSynastry;
+    const bool synastry = currentMode == core::Mode::Synastry;
     const size_t count = records.size();
     outputText = NatalHeading(m_language, synastry, count) + kLineBreak + kLineBreak;
     patternsListed = 0;

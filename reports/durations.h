@@ -29,7 +29,7 @@ enum class SortField : uint8_t { FirstBody, SecondBody, Aspect, Deviation, Begin
 // The field on which sort-box entry `sortIndex` sorts. The personal-transit and synastry modes have one
 // more entry (the second body) than world transits and the natal modes. None for an entry the mode does
 // not offer.
-std::optional<SortField> SortFieldOf(int16_t currentMode, int16_t sortIndex);
+std::optional<SortField> SortFieldOf(core::Mode currentMode, int16_t sortIndex);
 
 // Compares two records by `field` and the fields after it: below 0 when `a` comes first in ascending
 // order, 0 when they are equal in the key. A day not found comes before every day, as does a duration
@@ -50,7 +50,7 @@ void QuickSortPass(std::vector<core::DurationRecord>& records, int16_t first, in
 std::string DurationText(const text::Language& language, int32_t days);
 
 // The Report button's message when the grid holds no aspect: information, titled with the button's caption.
-platform::Message NoAspectsMessage(const text::Language& language, int16_t currentMode);
+platform::Message NoAspectsMessage(const text::Language& language, core::Mode currentMode);
 
 // What the natal listing needs from the last computation.
 struct NatalListingInputs {
@@ -64,7 +64,7 @@ struct NatalListingInputs {
 
 // What the main window hands to Report.
 struct ReportInputs {
-    int16_t currentMode = core::kModeNone;
+    core::Mode currentMode = core::Mode::None;
     // The text of date row 0, 1 or 2 (InputDateToString).
     std::function<std::string(int16_t row, bool abbreviated)> InputDateToString;
     // The title with the orbs appended (AddOrbToTitle).
@@ -101,7 +101,7 @@ public:
     bool fillingSortList = false;
     int16_t patternsListed = 0;
     // The mode of the last Report.
-    int16_t currentMode = core::kModeNone;
+    core::Mode currentMode = core::Mode::None;
 
     // Column widths of the list: (1) longest body name, (2) longest aspect adjective + 10, (3) as (1),
     // (4) and (5) 19, the length of the longest long date with its comma or blank, (6) twice (1) plus the

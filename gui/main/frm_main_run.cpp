@@ -72,7 +72,7 @@ frmRun& frmMain::RunDialog()
 
 void frmMain::cmdRun_Click()
 {
-    const bool worldTransits = m_program.main.DetermineMode() == core::kModeWorldTransits;
+    const bool worldTransits = m_program.main.DetermineMode() == core::Mode::WorldTransits;
     switch (search::RunButtonClick(m_program.run, worldTransits)) {
     case search::RunButtonAction::Stop:
         EndRun();
@@ -100,7 +100,7 @@ void frmMain::RunStep()
     RefreshWeekdays();
     SyncFromModel();
     if (search::WaitForNextStep(m_program.run, outcome.undone)) {
-        const bool worldTransits = m_program.main.currentMode == core::kModeWorldTransits;
+        const bool worldTransits = m_program.main.currentMode == core::Mode::WorldTransits;
         Timer2->start(m_testRunStepInterval.value_or(
             search::RunStepInterval(worldTransits, m_program.runDialog.runQuicklyTicked)));
         return;

@@ -258,7 +258,7 @@ void frmDurations::ArrangeControls()
 
 void frmDurations::Form_Activate()
 {
-    if (m_model.currentMode == core::kModeNone)
+    if (m_model.currentMode == core::Mode::None)
         return;
     m_program.main.totalAspects = m_program.main.result.TotalAspects();
     m_model.Activate(m_program.main.totalAspects, app::NatalListingInputsOf(m_program));

@@ -63,8 +63,8 @@ TEST(MainModel, ExactlyOneModeButtonIsSelected)
         for (const ModeButton& button : kButtons)
             EXPECT_EQ(button.read(model), button.mode == chosen.mode) << static_cast<int>(chosen.mode);
         EXPECT_EQ(model.SelectedMode(), chosen.mode);
-        EXPECT_EQ(model.DetermineMode(), static_cast<int16_t>(chosen.mode));
-        EXPECT_EQ(model.currentMode, static_cast<int16_t>(chosen.mode));
+        EXPECT_EQ(model.DetermineMode(), chosen.mode);
+        EXPECT_EQ(model.currentMode, chosen.mode);
 
         // Clearing another button changes nothing; clearing the selected one leaves none selected.
         for (const ModeButton& other : kButtons)
@@ -72,7 +72,7 @@ TEST(MainModel, ExactlyOneModeButtonIsSelected)
                 other.set(model, false);
         EXPECT_TRUE(chosen.read(model));
         chosen.set(model, false);
-        EXPECT_EQ(model.DetermineMode(), 0);
+        EXPECT_EQ(model.DetermineMode(), core::Mode::None);
     }
 
     MainModel model;

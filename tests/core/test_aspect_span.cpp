@@ -218,7 +218,7 @@ TEST_F(AspectSpanTest, TrialBoundEndsAnAspectThatNeverLeavesItsOrb)
 class DurationRecordsTest : public AspectSpanTest {
 protected:
     // The aspects of a computation in `mode`.
-    static DurationGrid Grid(int16_t mode, std::vector<AspectFound> aspects)
+    static DurationGrid Grid(core::Mode mode, std::vector<AspectFound> aspects)
     {
         DurationGrid grid;
         grid.currentMode = mode;
@@ -238,7 +238,7 @@ TEST_F(DurationRecordsTest, AWorldTransitRecordCarriesItsDays)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        DurationGrid grid = Grid(kModeWorldTransits, {{c.p1, c.p2, c.a}});
+        DurationGrid grid = Grid(Mode::WorldTransits, {{c.p1, c.p2, c.a}});
         grid.moments = {c.worldDay + 0.0, 0.0, 0.0};
         grid.worldLocalDay = c.worldDay + 0.5;
         const std::vector<DurationRecord> records = GetDurations(astro(), grid);
@@ -259,7 +259,7 @@ TEST_F(DurationRecordsTest, AWorldTransitRecordCarriesItsDays)
 
 TEST_F(DurationRecordsTest, EveryAspectInTheGridsOrder)
 {
-    DurationGrid grid = Grid(kModeNatal1, {{E, Body::Mercury, Aspect::Trine},
+    DurationGrid grid = Grid(Mode::Natal1st, {{E, Body::Mercury, Aspect::Trine},
                                                  {Body::Mercury, Body::Saturn, Aspect::Sextile},
                                                  {Body::Venus, Ne, Aspect::Conjunction}});
     grid.moments = {0.0, Jdn(1990, 3, 21) + 0.0, 0.0};
@@ -274,7 +274,7 @@ TEST_F(DurationRecordsTest, EveryAspectInTheGridsOrder)
     }
 
     // No mode: no records.
-    grid.currentMode = kModeNone;
+    grid.currentMode = Mode::None;
     EXPECT_TRUE(GetDurations(astro(), grid).empty());
 }
 

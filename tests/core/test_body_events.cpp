@@ -37,7 +37,7 @@ TEST_F(BodyEvents, PiecesJoinWithoutLossOrDouble)
     const double from = Jdn(2024, 1, 1) - 0.5;
     const double to = from + 3 * 365.25;
     for (const Convention convention : {Convention{}, Convention{Frame::OfDate, PositionKind::Apparent}}) {
-        const EventSearch search(astro(), kModeWorldTransits, {}, EveryKind(), convention);
+        const EventSearch search(astro(), Mode::WorldTransits, {}, EveryKind(), convention);
         const std::vector<Event> whole = search.Collect(from, to);
         std::vector<Event> pieces;
         double start = from;
@@ -61,7 +61,7 @@ TEST_F(BodyEvents, PiecesJoinWithoutLossOrDouble)
 // latitude alternates between its extremes and passes its nodes between them.
 TEST_F(BodyEvents, EarthHasOneApsisPairAYearAndTheOthersAlternate)
 {
-    const EventSearch search(astro(), kModeWorldTransits, {}, EveryKind());
+    const EventSearch search(astro(), Mode::WorldTransits, {}, EveryKind());
     std::array<std::vector<EventKind>, kBodySlots> sequence;
     for (const Event& e : search.Collect(Jdn(2000, 1, 1) - 0.5, Jdn(2010, 1, 1) - 0.5))
         if (!IsAspectKind(e.kind) && e.kind != EventKind::Ingress && e.kind != EventKind::Cross)
@@ -95,7 +95,7 @@ TEST_F(BodyEvents, CrossingZeroIsTheAriesIngress)
     for (const Convention convention : {Convention{}, Convention{Frame::OfDate, PositionKind::Apparent}}) {
         std::vector<double> ingresses;
         std::vector<double> crossings;
-        const EventSearch search(astro(), kModeWorldTransits, {}, filter, convention);
+        const EventSearch search(astro(), Mode::WorldTransits, {}, filter, convention);
         for (const Event& e : search.Collect(Jdn(1990, 1, 1), Jdn(2030, 1, 1)))
             (e.kind == EventKind::Cross ? crossings : ingresses).push_back(e.sign == 0 || e.kind == EventKind::Cross ? e.moment : -1.0);
         std::erase(ingresses, -1.0);

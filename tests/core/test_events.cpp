@@ -42,10 +42,10 @@ TEST_F(Events, EveryMomentWithinASecondOfItsCrossing)
 {
     const double natalMoment = Jdn(1966, 1, 1) - 0.5;
     const struct {
-        int16_t mode;
+        core::Mode mode;
         double from, to;
-    } spans[] = {{kModeWorldTransits, Jdn(2024, 1, 1) - 0.5, Jdn(2026, 1, 1) - 0.5},
-                 {kModePersonal1, Jdn(1993, 2, 1) - 0.5, Jdn(1994, 2, 1) - 0.5}};
+    } spans[] = {{Mode::WorldTransits, Jdn(2024, 1, 1) - 0.5, Jdn(2026, 1, 1) - 0.5},
+                 {Mode::PersonalTransits1st, Jdn(1993, 2, 1) - 0.5, Jdn(1994, 2, 1) - 0.5}};
     for (const auto& span : spans) {
         const EventSearch search(astro(), span.mode, {0.0, natalMoment, natalMoment});
         const std::vector<Event> events = search.Collect(span.from, span.to);
@@ -54,7 +54,7 @@ TEST_F(Events, EveryMomentWithinASecondOfItsCrossing)
         for (size_t i = 0; i < 50; ++i) {
             const Event& e = events[i * 7919 % events.size()];
             const double natal =
-                span.mode == kModePersonal1 && e.body2 ? astro().HelioLongitude(*e.body2, natalMoment) : -1.0;
+                span.mode == Mode::PersonalTransits1st && e.body2 ? astro().HelioLongitude(*e.body2, natalMoment) : -1.0;
             double a = e.moment - 0.01;
             double b = e.moment + 0.01;
             const double fa = Crossing(e, a, natal);
@@ -81,7 +81,7 @@ TEST_F(Events, NoneMissedOrDoubledAgainstABruteForceScan)
     for (const auto& scan : scans) {
         EventFilter filter;
         filter.bodies = static_cast<uint16_t>(1u << IndexOf(scan.b1) | 1u << IndexOf(scan.b2));
-        const EventSearch search(astro(), kModeWorldTransits, {}, filter);
+        const EventSearch search(astro(), Mode::WorldTransits, {}, filter);
         const double from = Jdn(scan.fromYear, 1, 1) - 0.5;
         const double to = Jdn(scan.toYear, 1, 1) - 0.5;
         // Each event by its key, with its moments.
@@ -137,7 +137,7 @@ TEST_F(Events, NoneMissedOrDoubledAgainstABruteForceScan)
 TEST_F(Events, TwoDateModesAgainstFixedCharts)
 {
     const double birth = Jdn(1966, 1, 1) - 0.5;
-    const EventSearch personal(astro(), kModePersonal1, {0.0, birth, 0.0});
+    const EventSearch personal(astro(), Mode::PersonalTransits1st, {0.0, birth, 0.0});
     EXPECT_EQ(personal.Pairs().size(), 81u);
     for (const Event& e : personal.Collect(Jdn(2025, 1, 1), Jdn(2025, 3, 1))) {
         if (e.kind != EventKind::Exact)
@@ -146,7 +146,7 @@ TEST_F(Events, TwoDateModesAgainstFixedCharts)
                                                astro().HelioLongitude(e.body2.value(), birth) - e.branch, kTwoPi);
         EXPECT_LT(std::fabs(miss), 1e-7);
     }
-    const EventSearch synastry(astro(), kModeSynastry, {0.0, birth, Jdn(1993, 2, 1) - 0.5});
+    const EventSearch synastry(astro(), Mode::Synastry, {0.0, birth, Jdn(1993, 2, 1) - 0.5});
     EXPECT_TRUE(synastry.Collect(Jdn(2025, 1, 1), Jdn(2026, 1, 1)).empty());
     EXPECT_FALSE(synastry.AspectsInOrbAt(Jdn(2025, 1, 1)).empty());
 }

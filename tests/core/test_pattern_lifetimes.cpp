@@ -58,7 +58,7 @@ TEST_F(PatternLifetimesTest, GrandTrineLivesFromItsLastTrineEnteringToItsFirstLe
                 filter.bodies = static_cast<uint16_t>(1u << IndexOf(trine.bodies[i]) | 1u << IndexOf(trine.bodies[j]));
                 filter.aspects = 1u << kTrine;
                 filter.kinds = 1u << static_cast<int>(EventKind::Enter) | 1u << static_cast<int>(EventKind::Leave);
-                const EventSearch search(astro(), kModeWorldTransits, {request.from, 0, 0}, filter);
+                const EventSearch search(astro(), Mode::WorldTransits, {request.from, 0, 0}, filter);
                 double entry = -std::numeric_limits<double>::infinity();
                 double exit = std::numeric_limits<double>::infinity();
                 for (const Event& event : search.Collect(request.from, request.to)) {

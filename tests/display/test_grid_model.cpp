@@ -46,9 +46,9 @@ TEST_F(GridLayout, TriangleCellsAndHeaders)
 TEST_F(GridLayout, SquareCornersByMode)
 {
     const struct {
-        int16_t mode;
+        core::Mode mode;
         int16_t corner1, corner11, corner12;
-    } cases[] = {{core::kModePersonal2, 68, 71, 70}, {core::kModeSynastry, 75, 76, 14}, {core::kModePersonal1, 68, 71, 69}};
+    } cases[] = {{core::Mode::PersonalTransits2nd, 68, 71, 70}, {core::Mode::Synastry, 75, 76, 14}, {core::Mode::PersonalTransits1st, 68, 71, 69}};
     for (const auto& c : cases) {
         grid.LayOutSquareGrid(tables, language, c.mode);
         EXPECT_EQ(std::tuple(grid.cellCount, grid.cellTexts[0].text, grid.cellTexts[0].backColor),
@@ -64,7 +64,7 @@ TEST_F(GridLayout, SquareCornersByMode)
 
 TEST_F(GridLayout, ALayoutForgetsThePreviousOne)
 {
-    grid.LayOutSquareGrid(tables, language, core::kModeSynastry);
+    grid.LayOutSquareGrid(tables, language, core::Mode::Synastry);
     grid.cellTexts[100].text = "Tri\r\n1°0'";
     grid.cellTexts[100].bold = true;
     grid.LayOutTriangleGrid(tables);

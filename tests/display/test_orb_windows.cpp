@@ -27,7 +27,7 @@ TEST_F(OrbWindowsTest, StaysByEntryWithTheirTightestOrb)
     filter.aspects = static_cast<uint16_t>(1u << core::IndexOf(core::Aspect::Trine) |
                                            1u << core::IndexOf(core::Aspect::Square));
     const std::vector<OrbWindow> windows =
-        OrbWindows(astro, core::kModePersonal1, moments, from, to, filter, platform::Convention{});
+        OrbWindows(astro, core::Mode::PersonalTransits1st, moments, from, to, filter, platform::Convention{});
     ASSERT_GT(windows.size(), 20u);
     int withoutExact = 0;
     for (size_t k = 0; k < windows.size(); ++k) {

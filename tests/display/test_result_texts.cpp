@@ -136,7 +136,7 @@ TEST_F(ResultTexts, OneMomentGrid)
 TEST_F(ResultTexts, TwoMomentGrid)
 {
     GridModel grid;
-    grid.LayOutSquareGrid(tables, language, core::kModePersonal1);
+    grid.LayOutSquareGrid(tables, language, core::Mode::PersonalTransits1st);
     core::AspectResult result;
     result.comparison = core::Comparison::Transits;
     result.positions[0][Body::Venus].longitude = Rad(100);

@@ -99,7 +99,7 @@ TEST_F(TimelineTest, HoverTimesReadTheCompanionsMinute)
 {
     program->astro.orbs.ApplyOrbs({600, 540, 360, 420, 240, 180, 180}, {3, 3});
     const double from = Jdn(2000, 1, 1) - 0.5;
-    for (const TimelineRow& row : BuildTimeline(program->astro, 1, {from, 0, 0}, from, from + 366).rows)
+    for (const TimelineRow& row : BuildTimeline(program->astro, core::Mode::WorldTransits, {from, 0, 0}, from, from + 366).rows)
         for (const TimelineBar& bar : row.bars)
             for (double moment : bar.exacts) {
                 const std::string text = MomentText(moment, 0, 0);
@@ -116,10 +116,10 @@ TEST_F(TimelineTest, BarsAgreeWithTheAspectTest)
     astro.orbs.ApplyOrbs({480, 480, 420, 420, 300, 120, 120}, {2, 3});
     const double from = Jdn(2025, 1, 1) - 0.5, to = Jdn(2026, 1, 1) - 0.5;
     const std::array<double, 3> moments{from, Jdn(1970, 5, 1) - 0.5, Jdn(1985, 9, 1) - 0.5};
-    for (const int16_t mode : {core::kModeWorldTransits, core::kModePersonal1, core::kModeSynastry}) {
-        const int16_t column = mode == core::kModeSynastry ? 2 : mode == core::kModePersonal1 ? 1 : 0;
+    for (const core::Mode mode : {core::Mode::WorldTransits, core::Mode::PersonalTransits1st, core::Mode::Synastry}) {
+        const int16_t column = mode == core::Mode::Synastry ? 2 : mode == core::Mode::PersonalTransits1st ? 1 : 0;
         const Timeline t = BuildTimeline(astro, mode, moments, from, to);
-        ASSERT_FALSE(t.rows.empty()) << mode;
+        ASSERT_FALSE(t.rows.empty()) << static_cast<int>(mode);
         for (const TimelineRow& row : t.rows) {
             // The further aspects have the event search's own orbs.
             const size_t slot = core::SlotOf(row.aspect);
@@ -145,7 +145,7 @@ TEST_F(TimelineTest, BarsAgreeWithTheAspectTest)
                 if (k + 1 < row.bars.size()) {
                     EXPECT_GT(deviation((bar.to + row.bars[k + 1].from) / 2), orb);
                 }
-                if (mode == core::kModeSynastry) {
+                if (mode == core::Mode::Synastry) {
                     EXPECT_TRUE(bar.from == from && bar.to == to && bar.exacts.empty());
                 }
             }
@@ -206,12 +206,12 @@ TEST_F(TimelineTest, TicksAndTexts)
     EXPECT_EQ(MomentText(2451545.0, 90, 1), "1.Jan. 2000, 13:30");
     EXPECT_EQ(MomentText(Jdn(2025, 3, 5) - 0.5 - 0.3 / 86400, 60, 0), "Mar. 5, 2025, 01:00");  // 00:59:59.7
 
-    Timeline t{0, 0, core::kModeWorldTransits, {}, {}};
+    Timeline t{0, 0, core::Mode::WorldTransits, {}, {}};
     t.rows.push_back({{Body::Mars, Body::Jupiter}, Aspect::Trine, {{2451545.0, 2451555.0, true, false, {2451550.0, 2451551.0}}}});
     EXPECT_EQ(TimelineCsv(program->astro.tables, t),
               "body1,aspect,body2,enter,exact,leave\r\n"
               "Mars,Trine,Jupiter,,2000-01-06T12:00:00Z;2000-01-07T12:00:00Z,2000-01-11T12:00:00Z\r\n");
-    EXPECT_EQ(RowLabel(program->astro.tables, program->language, core::kModePersonal1, t.rows[0]), "tr.Ma Tri nat.Ju");
+    EXPECT_EQ(RowLabel(program->astro.tables, program->language, core::Mode::PersonalTransits1st, t.rows[0]), "tr.Ma Tri nat.Ju");
 }
 
 // Beside the main window where a side is wide enough for a good view (the main window moved to the left

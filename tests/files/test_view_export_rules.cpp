@@ -16,7 +16,7 @@ using Kind = ImageTextLine::Kind;
 class ViewExportRules : public testing::ProgramTest {
 protected:
     static ViewerNotices Notices() { return NoticesOf(program->language); }
-    static std::vector<ImageTextLine> Lines(int16_t mode, bool outer)
+    static std::vector<ImageTextLine> Lines(core::Mode mode, bool outer)
     {
         program->main.currentMode = mode;
         return ChartImageLines({mode, outer, 600, "Orvane", "1.2.3", "Orbs 3 to 8"}, program->main, program->language);
@@ -64,7 +64,7 @@ TEST_F(ViewExportRules, APngNameWithoutExtensionGetsOneAndTheBitmapReplacesTheLa
 TEST_F(ViewExportRules, WorldTransitsOneDateLayout)
 {
     SetRow(0, {1987, 3, 9, 3}, 60);
-    const auto lines = Lines(core::kModeWorldTransits, true);
+    const auto lines = Lines(core::Mode::WorldTransits, true);
     EXPECT_TRUE(Has(lines, {Kind::Title, "Orvane", 5, 0}));
     EXPECT_TRUE(Has(lines, {Kind::Title, "v.1.2.3", 600 / 2 + 123, 17}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, Text(4) + ":", 328, 350}));
@@ -72,7 +72,7 @@ TEST_F(ViewExportRules, WorldTransitsOneDateLayout)
     EXPECT_TRUE(Has(lines, {Kind::Caption, "01:00 " + program->main.zoneLists[0].Text(), 288, 384}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, Text(102), 5, 367}));
     EXPECT_EQ(lines.size(), 7U);
-    EXPECT_EQ(Lines(core::kModeWorldTransits, false).size(), 5U);
+    EXPECT_EQ(Lines(core::Mode::WorldTransits, false).size(), 5U);
 }
 
 // A row holding a precise moment prints the moment computed, not its lists' half hour.
@@ -83,7 +83,7 @@ TEST_F(ViewExportRules, APreciseMomentIsCaptionedAsComputed)
     };
     datetime::SetPreciseMoment(program->main, 1, read("1978-03-14T06:45[Europe/Vienna]"));
     datetime::SetPreciseMoment(program->main, 0, read("2026-01-01T00:50+12:45"));
-    const auto lines = Lines(core::kModePersonal1, false);
+    const auto lines = Lines(core::Mode::PersonalTransits1st, false);
     EXPECT_TRUE(Has(lines, {Kind::Caption, "1978-03-14", 114, 402}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, "06:45 Europe/Vienna, GMT+1:00", 114, 419}));
     // The rows show 31 December 2025, 23:30 at GMT+11:30; the caption the moment as given.
@@ -94,13 +94,13 @@ TEST_F(ViewExportRules, APreciseMomentIsCaptionedAsComputed)
 
 TEST_F(ViewExportRules, PersonalTransitsAndSynastryTwoDateLayout)
 {
-    const auto lines = Lines(core::kModePersonal1, true);
+    const auto lines = Lines(core::Mode::PersonalTransits1st, true);
     EXPECT_TRUE(Has(lines, {Kind::Caption, Text(95) + ":", 114, 385}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, Text(4) + ":", 472, 390}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, Text(97), 50, 368}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, "Orbs 3 to 8", 525, 334}));
     EXPECT_TRUE(Has(lines, {Kind::Caption, Text(99), 552, 196}));
-    const auto synastry = Lines(core::kModeSynastry, false);
+    const auto synastry = Lines(core::Mode::Synastry, false);
     EXPECT_TRUE(Has(synastry, {Kind::Caption, Text(96) + ":", 472, 385}));
     EXPECT_TRUE(Has(synastry, {Kind::Caption, Text(14) + " " + Text(169), 100, 368}));
     EXPECT_TRUE(Has(synastry, {Kind::Caption, Text(57), 497, 368}));

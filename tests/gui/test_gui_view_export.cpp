@@ -34,7 +34,7 @@ private:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     // The image of a chart showing `mode`, with the program text and empty date rows.
-    static QImage Chart(app::Workspace& program, int16_t mode)
+    static QImage Chart(app::Workspace& program, core::Mode mode)
     {
         program.astro.InitializeAstroTables(ORVANE_BIN_DIR);
         (void)program.language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName);
@@ -50,7 +50,7 @@ private slots:
     void theComposedImageShowsItsCaptions()
     {
         app::Workspace program;
-        const QImage image = Chart(program, core::kModeWorldTransits);
+        const QImage image = Chart(program, core::Mode::WorldTransits);
         int blue = 0;  // "World date:", its edges smoothed
         for (int y = 350; y < 366; ++y)
             for (int x = 328; x < 388; ++x)
@@ -64,7 +64,7 @@ private slots:
     void exportWritesAPngAndRemovesTheBitmap()
     {
         app::Workspace program;
-        const QImage image = Chart(program, core::kModeSynastry);
+        const QImage image = Chart(program, core::Mode::Synastry);
         const platform::Message message = gui::SaveChartImage(program, image, Path("chart.png").toStdString());
         QCOMPARE(message.text, "The chart was saved as:\r\n" + Path("chart.png").toStdString());
         QImageReader reader(Path("chart.png"));
@@ -77,7 +77,7 @@ private slots:
     {
         app::Workspace program;
         QVERIFY(QDir(dir.path()).mkdir("blocked.png"));  // the conversion's target cannot be written
-        const QImage chart = Chart(program, core::kModeWorldTransits);
+        const QImage chart = Chart(program, core::Mode::WorldTransits);
         const platform::Message message = gui::SaveChartImage(program, chart, Path("blocked.png").toStdString());
         QCOMPARE(message.text, "The conversion to PNG failed. The chart was saved as a bitmap:\r\n" + Path("blocked.bmp").toStdString());
         QCOMPARE(QImageReader(Path("blocked.bmp")).read().size(), chart.size());

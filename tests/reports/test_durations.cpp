@@ -18,11 +18,7 @@ using text::PadRight;
 using text::UpperCaseFirst;
 using text::Val;
 
-using core::kModeNatal1;
-using core::kModeNatal2;
-using core::kModePersonal1;
-using core::kModeSynastry;
-using core::kModeWorldTransits;
+using core::Mode;
 
 const std::string kCrLf = "\r\n";
 
@@ -96,14 +92,14 @@ TEST(StringUtilities, CaseWidthAndNumbers)
 
 TEST(SortRecords, TheTwoBodyModesInsertTheSecondBodyAsEntry3)
 {
-    for (const int16_t mode : {kModeWorldTransits, kModeNatal2})
-        for (const int16_t two : {kModePersonal1, kModeSynastry}) {
+    for (const core::Mode mode : {Mode::WorldTransits, Mode::Natal2nd})
+        for (const Mode two : {Mode::PersonalTransits1st, Mode::Synastry}) {
             EXPECT_EQ(SortFieldOf(two, 3), SortField::SecondBody);
             for (int16_t i = -1; i <= 7; ++i)
                 EXPECT_EQ(SortFieldOf(two, static_cast<int16_t>(i < 3 ? i : i + 1)), SortFieldOf(mode, i)) << i;
         }
-    EXPECT_EQ(SortFieldOf(kModeWorldTransits, 0), SortField::Deviation);
-    EXPECT_EQ(SortFieldOf(kModeWorldTransits, 5), SortField::Duration);
+    EXPECT_EQ(SortFieldOf(Mode::WorldTransits, 0), SortField::Deviation);
+    EXPECT_EQ(SortFieldOf(Mode::WorldTransits, 5), SortField::Duration);
 }
 
 // A key is its field and every field after it, in the order bodies, first body again, aspect, deviation,
@@ -165,7 +161,7 @@ protected:
         ASSERT_TRUE(language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName).ok());
     }
 
-    DurationsWindow Window(int16_t mode, std::vector<core::DurationRecord> records) const
+    DurationsWindow Window(core::Mode mode, std::vector<core::DurationRecord> records) const
     {
         DurationsWindow window(astro, language);
         window.currentMode = mode;
@@ -203,7 +199,7 @@ TEST_F(DurationsWindowTest, DurationTexts)
 // companion's reports; here the list alone and a day not found.
 TEST_F(DurationsWindowTest, LinesOfTheList)
 {
-    DurationsWindow window = Window(core::kModeWorldTransits, {});
+    DurationsWindow window = Window(core::Mode::WorldTransits, {});
     const core::DurationRecord record = Record(1, 4, 4, Rad(1.0 + 23.0 / 60.0), std::nullopt, 2451545 + 30);
     window.showDurationsTicked = false;
     EXPECT_EQ(window.FormatDurationLine(record), "Earth" + Blanks(3) + "trine (1°23')" + Blanks(9) + "Mars" + Blanks(3));
@@ -216,7 +212,7 @@ TEST_F(DurationsWindowTest, LinesOfTheList)
 TEST_F(DurationsWindowTest, ActivationSortsByExactnessAndTicksShowDurations)
 {
     DurationsWindow window =
-        Window(core::kModeWorldTransits, {Record(1, 4, 3, 0.030, 2451540, 2451570), Record(2, 5, 4, 0.001, 2451500, 2451560),
+        Window(core::Mode::WorldTransits, {Record(1, 4, 3, 0.030, 2451540, 2451570), Record(2, 5, 4, 0.001, 2451500, 2451560),
                                           Record(6, 7, 2, 0.010, std::nullopt, 2451600)});
     window.showDurationsTicked = false;
     window.Activate(3, {});
@@ -241,21 +237,21 @@ TEST_F(DurationsWindowTest, SortBoxByModeAndNumberOfAspects)
             all += list.List(i) + ";";
         return all;
     };
-    DurationsWindow window = Window(core::kModeWorldTransits, {});
+    DurationsWindow window = Window(core::Mode::WorldTransits, {});
     window.FillSortList(1);
     EXPECT_EQ(entries(window.sortList), "exactness;aspect;planet;beginning;ending;duration;");
     EXPECT_FALSE(window.sortByShown || window.sortByCaptionShown || window.fillingSortList);
-    window.currentMode = core::kModePersonal1;
+    window.currentMode = core::Mode::PersonalTransits1st;
     window.FillSortList(2);
     EXPECT_EQ(std::pair(window.sortList.List(3), window.sortByShown), std::pair(std::string("transiting planet"), true));
-    window.currentMode = core::kModeNatal1;
+    window.currentMode = core::Mode::Natal1st;
     window.FillSortList(5);
     EXPECT_EQ(std::pair(window.sortList.ListCount(), window.sortByShown), std::pair(int16_t{0}, false));
 }
 
 TEST_F(DurationsWindowTest, SortingByADateTicksShowDurations)
 {
-    DurationsWindow window = Window(core::kModeWorldTransits, {Record(1, 4, 3, 0.030, 2451540, 2451570)});
+    DurationsWindow window = Window(core::Mode::WorldTransits, {Record(1, 4, 3, 0.030, 2451540, 2451570)});
     window.FillSortList(2);
     window.showDurationsTicked = false;
     window.sortList.SetListIndex(2);
@@ -281,11 +277,11 @@ TEST_F(DurationsWindowTest, CaptionOfEachModeAndAnEmptyListUntilActivation)
     inputs.InputDateToString = [](int16_t, bool) { return std::string(); };
     inputs.AddOrbToTitle = [](const std::string& title, bool, bool) { return title; };
     const std::tuple<int16_t, int16_t, const char*> cases[] = {
-        {kModeWorldTransits, text::langEnglish, "Durations of current world transits"},
-        {kModePersonal1, text::langEnglish, "Durations of current personal transits of 1st birthdate"},
-        {kModeNatal2, text::langEnglish, "Natal aspects of the 2nd birthdate"},
-        {kModeSynastry, text::langEnglish, "Synastry aspects"},
-        {core::kModePersonal2, text::langGerman, "Dauer aktueller Aspekte: persönliche Transite für 2. Geburtsdatum"},
+        {Mode::WorldTransits, text::langEnglish, "Durations of current world transits"},
+        {Mode::PersonalTransits1st, text::langEnglish, "Durations of current personal transits of 1st birthdate"},
+        {Mode::Natal2nd, text::langEnglish, "Natal aspects of the 2nd birthdate"},
+        {Mode::Synastry, text::langEnglish, "Synastry aspects"},
+        {core::Mode::PersonalTransits2nd, text::langGerman, "Dauer aktueller Aspekte: persönliche Transite für 2. Geburtsdatum"},
     };
     DurationsWindow window(astro, language);
     for (const auto& [mode, lang, caption] : cases) {
@@ -299,7 +295,7 @@ TEST_F(DurationsWindowTest, CaptionOfEachModeAndAnEmptyListUntilActivation)
 
 TEST_F(DurationsWindowTest, NatalListingInSentences)
 {
-    DurationsWindow window = Window(core::kModeNatal1, {Natal(1, 5, 1, 0.0), Natal(2, 3, 4, 0.0001), Natal(4, 6, 3, Rad(1.4))});
+    DurationsWindow window = Window(core::Mode::Natal1st, {Natal(1, 5, 1, 0.0), Natal(2, 3, 4, 0.0001), Natal(4, 6, 3, Rad(1.4))});
     NatalListingInputs natal;
     for (const auto& [body, degrees] : {std::pair(core::Body::Earth, 42.1), {core::Body::Jupiter, 42.1},
                                         {core::Body::Mercury, 100.0}, {core::Body::Venus, 220.0},
@@ -320,7 +316,7 @@ TEST_F(DurationsWindowTest, NatalListingInSentences)
 // The English sentences of the listing are checked on the command-line companion's reports.
 TEST_F(DurationsWindowTest, NatalListingInGerman)
 {
-    DurationsWindow window = Window(core::kModeNatal1, {Natal(1, 5, 1, Rad(0.5)), Natal(2, 3, 4, Rad(1.0)), Natal(2, 4, 6, Rad(2.0))});
+    DurationsWindow window = Window(core::Mode::Natal1st, {Natal(1, 5, 1, Rad(0.5)), Natal(2, 3, 4, Rad(1.0)), Natal(2, 4, 6, Rad(2.0))});
     NatalListingInputs natal;
     for (core::ChartPositions& chart : natal.positions)
         for (const core::Body body : core::kBodies)
@@ -339,7 +335,7 @@ TEST_F(DurationsWindowTest, NatalListingInGerman)
 
 TEST_F(DurationsWindowTest, SynastryMarksBothChartsAndPatternsGetHeadings)
 {
-    DurationsWindow window = Window(core::kModeSynastry, {Natal(1, 4, 2, Rad(0.25))});
+    DurationsWindow window = Window(core::Mode::Synastry, {Natal(1, 4, 2, Rad(0.25))});
     using core::Body;
     NatalListingInputs natal;
     natal.positions[0][Body::Earth].longitude = Rad(10);  // Earth of the 1st birthdate
