@@ -23,12 +23,20 @@ struct ZoneChoice {
 
 constexpr double kSecondsPerDay = 86400.0;
 
-// A fixed zone difference and its summer time, which the chart keeps beside the zone.
-ZoneChoice Fixed(ChartRecord& chart, int32_t difference, int32_t summer)
+// A fixed zone difference and its summer time, which the chart keeps beside the zone; a summer time the
+// record leaves unknown ("*") counts as none and is kept as unknown, so that an export writes "*" again.
+ZoneChoice Fixed(ChartRecord& chart, int32_t difference, std::optional<int32_t> summer)
 {
-    if (summer != 0)
-        chart.foreign += "#:summer:" + std::to_string(summer / 3600) + "\n";
-    return ZoneChoice{MomentZone::Fixed(difference + summer), std::nullopt, false};
+    if (!summer)
+        chart.foreign += "#:summer:*\n";
+    else if (*summer != 0)
+        chart.foreign += "#:summer:" + std::to_string(*summer / 3600) + "\n";
+    return ZoneChoice{MomentZone::Fixed(difference + summer.value_or(0)), std::nullopt, false};
+}
+
+std::optional<int32_t> SummerOf(const RecordTimes& times)
+{
+    return times.summer ? std::optional<int32_t>(times.summer->seconds) : std::nullopt;
 }
 
 // `degrees` to the whole second of arc, computed as the field reader computes a written angle, so that the
@@ -73,7 +81,7 @@ std::variant<ZoneChoice, std::string> ChooseZone(ChartRecord& chart, const Recor
         return ZoneChoice{MomentZone::Named(times.zoneName),
                           times.zoneDifference ? std::optional<int32_t>(*times.zoneDifference + summer) : std::nullopt, true};
     if (times.zoneDifference)
-        return Fixed(chart, *times.zoneDifference, summer);
+        return Fixed(chart, *times.zoneDifference, SummerOf(times));
     if (times.julianDay && times.date && times.time) {
         const datetime::WallTime local{times.date->year, times.date->month, times.date->day,
                                        times.time->hour, times.time->minute, times.time->second};
@@ -98,8 +106,7 @@ platform::Result<PreciseMoment> FromWallTime(ChartRecord& chart, const RecordTim
     platform::Result<PreciseMoment> placed = datetime::ResolveWallTime(local, choice.zone, choice.givenOffset, language);
     if (!placed && choice.fromZoneName && choice.givenOffset) {
         // #ZNAM names a zone that did not have #B93's offset then: the offset is the record's zone.
-        const int32_t summer = times.summer ? times.summer->seconds : 0;
-        choice = Fixed(chart, *times.zoneDifference, summer);
+        choice = Fixed(chart, *times.zoneDifference, SummerOf(times));
         placed = datetime::ResolveWallTime(local, choice.zone, std::nullopt, language);
     }
     return placed;
@@ -132,7 +139,7 @@ std::optional<std::string> PlaceMoment(ChartRecord& chart, const RecordTimes& ti
         platform::Result<PreciseMoment> placed = datetime::MomentInZone(julianDay, choice.zone, language);
         if (placed && choice.fromZoneName && choice.givenOffset && placed.value().offsetSeconds != *choice.givenOffset) {
             // #ZNAM's zone did not have #B93's offset then: the offset is the record's zone.
-            choice = Fixed(chart, *times.zoneDifference, times.summer ? times.summer->seconds : 0);
+            choice = Fixed(chart, *times.zoneDifference, SummerOf(times));
             placed = datetime::MomentInZone(julianDay, choice.zone, language);
         }
         if (!placed)

@@ -3,6 +3,7 @@
 #include "charts/aaf.h"
 #include "charts/aaf_fields.h"
 #include "datetime/zoned_moments.h"
+#include "platform/moment.h"
 
 #include <date/tz.h>
 
@@ -57,8 +58,7 @@ char TypeLetter(const ChartRecord& chart)
 int32_t SummerSeconds(const std::string& zone, double moment)
 {
     try {
-        const auto seconds = std::chrono::seconds(std::llround((moment - 2440587.5) * 86400.0));
-        const date::sys_info info = date::locate_zone(zone)->get_info(date::sys_seconds(seconds));
+        const date::sys_info info = date::locate_zone(zone)->get_info(platform::NearestSecond(moment));
         return static_cast<int32_t>(std::chrono::duration_cast<std::chrono::seconds>(info.save).count());
     } catch (const std::exception&) {
         return 0;
@@ -74,7 +74,9 @@ std::pair<std::string, std::string> ZoneFields(const ChartRecord& chart)
     int32_t summer = 0;
     if (moment.zone.kind == ZoneKind::Named)
         summer = SummerSeconds(moment.zone.name, moment.moment);
-    else if (const std::optional<std::string> hours = Annotation(chart.foreign, kSummerLine))
+    else if (const std::optional<std::string> hours = Annotation(chart.foreign, kSummerLine); hours == "*")
+        return {aaf::ZoneDifferenceText(moment.offsetSeconds), std::string(aaf::kUnknown)};
+    else if (hours)
         summer = std::atoi(hours->c_str()) * 3600;
     if (summer % 3600 != 0 || summer < 0 || summer > 7200)
         summer = 0;

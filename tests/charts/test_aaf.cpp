@@ -65,14 +65,17 @@ constexpr const char* kRecords =
     "#A93:Weber,Mia,f,14.3.1978,6:45,Vienna,A\n"               // no #B93: the atlas' place and zone
     "\n"
     "#A93:Roth,Eva,o,1.1.2000,12:00,Berlin,D\n"                // the Julian day rules over a wrong time
-    "#B93:2451544.91667,52n31,13e24,1he00,0\n";
+    "#B93:2451544.91667,52n31,13e24,1he00,0\n"
+    "\n"
+    "#A93:Lind,Ola,m,5.5.1955,7:30,Oslo,N\n"                  // summer time unknown: counted as none
+    "#B93:*,59n55,10e45,1he00,*\n";
 
 TEST(Aaf, ReadsEveryFieldOfTheDefinition)
 {
     const ExchangeReading read = ReadAaf(kRecords, English());
     ASSERT_EQ(read.skipped.size(), 1u);
     EXPECT_EQ(read.skipped[0].line, 2);
-    ASSERT_EQ(read.records.size(), 9u);
+    ASSERT_EQ(read.records.size(), 10u);
     const auto& r = read.records;
 
     EXPECT_EQ(r[0].moment.zone.kind, ZoneKind::LocalMeanTime);
@@ -99,6 +102,7 @@ TEST(Aaf, ReadsEveryFieldOfTheDefinition)
     EXPECT_EQ(r[8].kind, ChartKind::Organisation);
     EXPECT_NEAR(r[8].moment.moment, 2451544.91667, 1e-5);
     EXPECT_EQ(r[8].moment.local.hour, 11);
+    EXPECT_EQ(r[9].moment.offsetSeconds, 3600);
 }
 
 // Whatever the format holds comes back: written and read again, in either encoding, the charts are the
@@ -114,6 +118,7 @@ TEST(Aaf, RoundTripsWithoutLoss)
         for (size_t index = 0; index < read.records.size(); ++index)
             EXPECT_TRUE(again.records[index] == read.records[index]) << WriteAaf({read.records[index]});
         EXPECT_EQ(WriteAaf(again.records, encoding), written);
+        EXPECT_NE(written.find("#B93:*,59n55,10e45,1he00,*\n"), std::string::npos) << written;
     }
 }
 
