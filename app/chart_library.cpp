@@ -56,7 +56,7 @@ std::string ChartDateText(const charts::ChartRecord& chart)
     return text;
 }
 
-std::optional<platform::Message> ChartLibrary::Open(const std::string& path)
+platform::Result<void> ChartLibrary::Open(const std::string& path)
 {
     m_store.reset();
     m_listed.clear();
@@ -65,32 +65,32 @@ std::optional<platform::Message> ChartLibrary::Open(const std::string& path)
     platform::Result<charts::ChartStore> opened =
         charts::ChartStore::Open(path.empty() ? charts::DefaultChartsPath() : path, m_language);
     if (!opened)
-        return opened.error();
+        return platform::Result<void>(opened.failure());
     m_store.emplace(std::move(opened).value());
     return Refresh();
 }
 
-std::optional<platform::Message> ChartLibrary::Search(std::string_view query)
+platform::Result<void> ChartLibrary::Search(std::string_view query)
 {
     m_query = std::string(query);
     return Refresh();
 }
 
-std::optional<platform::Message> ChartLibrary::Refresh()
+platform::Result<void> ChartLibrary::Refresh()
 {
     m_listed.clear();
     if (!m_store)
-        return std::nullopt;
+        return {};
     const platform::Result<size_t> count = m_store->Count();
     if (!count)
-        return count.error();
+        return platform::Result<void>(count.failure());
     m_total = count.value();
     platform::Result<std::vector<charts::ChartRecord>> found = m_store->Search(m_query, kListedCharts);
     if (!found)
-        return found.error();
+        return platform::Result<void>(found.failure());
     m_listed = std::move(found).value();
     Sort();
-    return std::nullopt;
+    return {};
 }
 
 void ChartLibrary::SortBy(ChartColumn column)
@@ -142,27 +142,27 @@ platform::Message ChartLibrary::DeleteQuestion() const
                                        platform::Button::No);
 }
 
-std::optional<platform::Message> ChartLibrary::DeleteChosen()
+platform::Result<void> ChartLibrary::DeleteChosen()
 {
     const charts::ChartRecord* chart = Chosen();
     if (!m_store || chart == nullptr)
-        return std::nullopt;
+        return {};
     // The neighbour below (or above, for the last) is chosen next, so that Delete can go on by keyboard.
     const size_t index = *ChosenIndex();
-    if (const platform::Result<void> removed = m_store->Remove(chart->id); !removed)
-        return removed.error();
+    if (platform::Result<void> removed = m_store->Remove(chart->id); !removed)
+        return removed;
     m_listed.erase(m_listed.begin() + static_cast<std::ptrdiff_t>(index));
     Choose(m_listed.empty() ? std::nullopt : std::optional<size_t>(std::min(index, m_listed.size() - 1)));
     return Refresh();
 }
 
-std::optional<platform::Message> ChartLibrary::Save(charts::ChartRecord chart)
+platform::Result<void> ChartLibrary::Save(charts::ChartRecord chart)
 {
     if (!m_store)
-        return std::nullopt;
+        return {};
     platform::Result<charts::ChartRecord> saved = chart.id == 0 ? m_store->Add(std::move(chart)) : m_store->Update(std::move(chart));
     if (!saved)
-        return saved.error();
+        return platform::Result<void>(saved.failure());
     m_chosenId = saved.value().id;
     return Refresh();
 }

@@ -41,13 +41,13 @@ public:
 
     // Opens the library `path` (the default library when empty) and lists its charts; a refused file is
     // the message, and the list stays empty.
-    std::optional<platform::Message> Open(const std::string& path);
+    platform::Result<void> Open(const std::string& path);
     bool IsOpen() const { return m_store.has_value(); }
     std::string Path() const { return m_store ? m_store->path() : std::string(); }
 
     // The search box's text: the list holds the charts it finds, still in the chosen order, and the
     // chosen chart stays chosen while it is found.
-    std::optional<platform::Message> Search(std::string_view query);
+    platform::Result<void> Search(std::string_view query);
     // A click on a column's heading: the list sorted by it, the other way round on a second click.
     void SortBy(ChartColumn column);
     ChartColumn SortColumn() const { return m_sortColumn; }
@@ -67,10 +67,10 @@ public:
 
     // Delete: the question asked first (No the default), then the chosen chart removed.
     platform::Message DeleteQuestion() const;
-    std::optional<platform::Message> DeleteChosen();
+    platform::Result<void> DeleteChosen();
 
     // The editor's OK: a new chart added or a chart changed; it becomes the chosen one.
-    std::optional<platform::Message> Save(charts::ChartRecord chart);
+    platform::Result<void> Save(charts::ChartRecord chart);
 
     // "Use as 1st birthdate" (row 1), "2nd" (row 2), "World date" (row 0): the chosen chart's moment
     // becomes the row's precise moment, and its place the row's.
@@ -82,7 +82,7 @@ public:
 
 private:
     // The search again, sorted, the chosen chart found again by its id.
-    std::optional<platform::Message> Refresh();
+    platform::Result<void> Refresh();
     void Sort();
 
     const text::Language& m_language;

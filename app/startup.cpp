@@ -9,11 +9,9 @@ StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const p
                       settings::SettingsStore& store)
 {
     StartUpResult result;
-    const platform::Result<void> loaded = program.language.LoadProgramText(dataFolder, text::kProgramTextFileName);
-    if (!loaded.ok()) {
-        result.programTextError = loaded.error();
+    result.programText = program.language.LoadProgramText(dataFolder, text::kProgramTextFileName);
+    if (!result.programText)
         return result;
-    }
 
     program.astro.InitializeAstroTables(dataFolder);
     MainModel& main = program.main;
@@ -28,10 +26,11 @@ StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const p
     const platform::Result<void> plutoRead = program.astro.ReadPlutoTable();
     if (!plutoRead.ok()) {
         const text::Language& language = program.language;
-        result.plutoError = platform::Message::Exclamation(
-            kTitleError, language.Text(text::kTextPlutoErrorHeading) + text::kLineBreak + plutoRead.error().text +
-                             text::kLineBreak + text::kLineBreak +
-                             language.Text(text::kTextPlutoErrorConsequence));
+        result.plutoTable = platform::Result<void>(
+            plutoRead.code(),
+            platform::Message::Exclamation(kTitleError, language.Text(text::kTextPlutoErrorHeading) + text::kLineBreak +
+                                                            plutoRead.error().text + text::kLineBreak + text::kLineBreak +
+                                                            language.Text(text::kTextPlutoErrorConsequence)));
     }
     return result;
 }

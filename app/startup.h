@@ -17,13 +17,12 @@ namespace orvane::app {
 inline constexpr const char* kTitleError = "Error";
 
 struct StartUpResult {
-    // The program text could not be loaded: the critical message (no title) to show before the program
-    // ends. Nothing else was done.
-    std::optional<platform::Message> programTextError;
-    // The Pluto table could not be read: the exclamation "Error when reading Pluto data:", what went
-    // wrong and "Pluto aspects cannot be displayed.", titled "Error" (the program goes on with eight
-    // bodies).
-    std::optional<platform::Message> plutoError;
+    // The program text loaded, or the critical message (no title) to show before the program ends; then
+    // nothing else was done.
+    platform::Result<void> programText;
+    // The Pluto table read, or the exclamation "Error when reading Pluto data:", what went wrong and
+    // "Pluto aspects cannot be displayed.", titled "Error" (the program goes on with eight bodies).
+    platform::Result<void> plutoTable;
 };
 
 // Loads the program text from `dataFolder`, fills the astronomical tables, the date rows, the zone

@@ -51,7 +51,7 @@ std::string LoadErrorText(const text::Language& language, const platform::Messag
 
 }  // namespace
 
-int32_t WindowHeightForMode(int16_t mode)
+int32_t WindowHeightForMode(core::Mode mode)
 {
     return core::IsTwoDateMode(mode) ? kTwoDateModeHeight : kOneDateModeHeight;
 }
@@ -77,7 +77,7 @@ std::optional<platform::Message> QuitQuestion(const Workspace& program)
 
 std::string ClickHint(const Workspace& program)
 {
-    const int16_t mode = static_cast<int16_t>(program.main.SelectedMode());
+    const core::Mode mode = program.main.SelectedMode();
     if (program.main.chartShown || !core::IsTransitMode(mode))
         return {};
     return program.language.Text(text::kTextClickOnAspect);
@@ -86,7 +86,7 @@ std::string ClickHint(const Workspace& program)
 bool ManualLinkVisible(const MainModel& main)
 {
     return main.gridShown && !main.chartShown &&
-           core::IsOneDateMode(static_cast<int16_t>(main.SelectedMode()));
+           core::IsOneDateMode(main.SelectedMode());
 }
 
 ComputeOutcome ChangeMode(Workspace& program, core::Mode mode)
@@ -110,7 +110,7 @@ bool RowHasEntries(const datetime::DateRows& rows, int16_t row)
 
 bool SteppingEnabled(const MainModel& main)
 {
-    if (!core::IsTransitMode(static_cast<int16_t>(main.SelectedMode())))
+    if (!core::IsTransitMode(main.SelectedMode()))
         return false;
     return !main.yearTexts[0].empty() && main.monthLists[0].ListIndex() > 0 && main.dayLists[0].ListIndex() > 0 &&
            main.halfHourLists[0].ListIndex() > 0 && main.zoneLists[0].ListIndex() > 0;
@@ -152,8 +152,9 @@ StateFileOutcome Restore(Workspace& program, bool exists, settings::SettingsStor
     const core::Mode shown = program.main.SelectedMode();
     const platform::Result<void> loaded = LoadStateFile(program, program.main.userStateFilePath, store);
     if (!loaded.ok()) {
-        outcome.error = platform::Message::Exclamation(program.language.Text(text::kTextRestore),
-                                                       LoadErrorText(program.language, loaded.error()));
+        outcome.file = platform::Result<void>(
+            loaded.code(), platform::Message::Exclamation(program.language.Text(text::kTextRestore),
+                                                          LoadErrorText(program.language, loaded.error())));
         return outcome;
     }
     outcome.compute = ComputeOrKeepMode(program, shown);
@@ -171,13 +172,16 @@ StateFileOutcome Save(Workspace& program, settings::SettingsStore& store)
     if (!folder.empty() && !std::filesystem::is_directory(folder, error) &&
         !std::filesystem::create_directories(folder, error) && error) {
         const std::string why = language.TextWithReplacements(text::kTextFolderNotCreated, folder.string(), error.message());
-        outcome.error = platform::Message::Exclamation(
-            language.Text(text::kTextSave), language.TextWithReplacements(text::kTextCannotWrite, path, why));
+        outcome.file = platform::Result<void>(
+            platform::ErrorCode::Unwritable,
+            platform::Message::Exclamation(language.Text(text::kTextSave),
+                                           language.TextWithReplacements(text::kTextCannotWrite, path, why)));
         return outcome;
     }
     const platform::Result<void> saved = SaveStateFile(program, path, store);
     if (!saved.ok())
-        outcome.error = platform::Message::Exclamation(language.Text(text::kTextSave), saved.error().text);
+        outcome.file = platform::Result<void>(
+            saved.code(), platform::Message::Exclamation(language.Text(text::kTextSave), saved.error().text));
     return outcome;
 }
 
@@ -187,7 +191,8 @@ StateFileOutcome SaveStateFileAs(Workspace& program, const std::string& path, se
     const text::Language& language = program.language;
     const platform::Result<void> saved = SaveStateFile(program, path, store);
     if (!saved.ok())
-        outcome.error = platform::Message::Exclamation(language.Text(text::kTextSaveAs), saved.error().text);
+        outcome.file = platform::Result<void>(
+            saved.code(), platform::Message::Exclamation(language.Text(text::kTextSaveAs), saved.error().text));
     else
         outcome.footLabel = path + " " + language.Text(text::kTextSaved);
     return outcome;
@@ -201,8 +206,9 @@ StateFileOutcome LoadChosenStateFile(Workspace& program, const std::string& path
     const core::Mode shown = program.main.SelectedMode();
     const platform::Result<void> loaded = LoadStateFile(program, path, store);
     if (!loaded.ok()) {
-        outcome.error = platform::Message::Exclamation(language.Text(text::kTextLoadError),
-                                                       LoadErrorText(language, loaded.error()));
+        outcome.file = platform::Result<void>(
+            loaded.code(), platform::Message::Exclamation(language.Text(text::kTextLoadError),
+                                                          LoadErrorText(language, loaded.error())));
         return outcome;
     }
     MainModel& main = program.main;

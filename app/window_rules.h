@@ -5,6 +5,7 @@
 // "Load from ..." and of the start-up's choice between the per-user state file and the present moment.
 // The Qt window shows what these return and re-syncs its widgets from the model afterwards.
 
+#include "core/modes.h"
 #include "app/compute.h"
 #include "platform/clock.h"
 #include "platform/message.h"
@@ -24,7 +25,7 @@ inline constexpr int32_t kTwoDateModeHeight = 10600;
 inline constexpr int32_t kLeastWindowHeight = 5000;
 
 // The height the window takes for `mode`: the square grid of the two-date modes needs more room.
-int32_t WindowHeightForMode(int16_t mode);
+int32_t WindowHeightForMode(core::Mode mode);
 
 // The Clear button of `row`: "Clear the entries of the world date?", Yes and No, titled with the
 // button's caption.
@@ -76,8 +77,8 @@ bool LoadUserStateOrNow(Workspace& program, bool exists, const platform::Clock& 
 
 // What Restore, Save and "Load from ..." leave for the window.
 struct StateFileOutcome {
-    // The message box to show when the file could not be read or written.
-    std::optional<platform::Message> error;
+    // The file read or written, or the message box to show when it could not be.
+    platform::Result<void> file;
     // The file was read and the result recomputed (Restore, "Load from ...").
     ComputeOutcome compute;
     // A notice for the foot label ("Load from ..."), empty otherwise.

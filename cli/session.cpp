@@ -22,12 +22,12 @@ bool Session::Start()
     // abbreviations on every computer, and a command given in explicit zones never asks for the computer's.
     m_store.Write(settings::kValueTZDisp, "0");
     const app::StartUpResult result = m_program.StartUp(m_environment.dataFolder, clock, m_store);
-    if (result.programTextError) {
-        PrintMessage(m_err, *result.programTextError);
+    if (!result.programText) {
+        PrintMessage(m_err, result.programText.error());
         return false;
     }
-    if (result.plutoError)
-        PrintMessage(m_err, *result.plutoError);
+    if (!result.plutoTable)
+        PrintMessage(m_err, result.plutoTable.error());
     // Every position of the run is computed in the convention asked for.
     m_program.astro.convention = m_line.convention;
     m_program.astro.bodyCount = core::NumPlanetsIn(m_line.convention, m_program.astro.PlutoDataReadOK());
@@ -66,7 +66,7 @@ int Session::DateError(const std::optional<platform::Message>& message)
     return kExitBadInput;
 }
 
-int Session::ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, double& start)
+int Session::ReadModeAndMoments(core::Mode& mode, std::array<double, 3>& moments, double& start)
 {
     app::MainModel& main = m_program.main;
     if (m_line.state.empty()) {
@@ -80,7 +80,7 @@ int Session::ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, d
         if (m_line.mode)
             main.SelectMode(*m_line.mode);
         mode = main.DetermineMode();
-        if (mode == core::kModeNone) {
+        if (mode == core::Mode::None) {
             m_err << OwnText(text::kTextNoModeSelected, m_line.language) << '\n';
             return kExitBadInput;
         }
@@ -105,7 +105,7 @@ int Session::ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, d
     return kExitSuccess;
 }
 
-TableWords Session::Words(int16_t mode) const
+TableWords Session::Words(core::Mode mode) const
 {
     TableWords words;
     words.eventRoles = display::EventRoles(mode);

@@ -36,7 +36,7 @@ const app::Workspace& Started()
         settings::MemorySettingsStore store;
         const platform::FixedClock clock({2024, 5, 5, 10, 0, 0}, -3600);
         const app::StartUpResult result = program.StartUp(fuzz::DataFolder(), clock, store);
-        Require(!result.programTextError && !result.plutoError, "the program starts with its data files");
+        Require(result.programText && result.plutoTable, "the program starts with its data files");
         return program;
     }();
     return started;
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const app::ComputeOutcome outcome = program->Compute();
     if (!outcome.computed) {
-        Require(outcome.dateError.has_value() || program->main.DetermineMode() == core::kModeNone,
+        Require(outcome.dateError.has_value() || program->main.DetermineMode() == core::Mode::None,
                 "a refused computation says why");
     } else {
         const core::AspectResult& result = program->main.result;

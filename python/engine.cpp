@@ -71,8 +71,8 @@ platform::Result<std::unique_ptr<Engine>> Engine::Start(const std::string& dataF
     // abbreviations.
     engine->m_store.Write(settings::kValueTZDisp, "0");
     const app::StartUpResult started = engine->m_program.StartUp(dataFolder, clock, engine->m_store);
-    if (started.programTextError)
-        return platform::Result<std::unique_ptr<Engine>>(platform::ErrorCode::Unreadable, *started.programTextError);
+    if (!started.programText)
+        return platform::Result<std::unique_ptr<Engine>>(started.programText.failure());
     engine->m_program.configure.ApplyOrbs(engine->m_program.astro);
     return platform::Result<std::unique_ptr<Engine>>(std::move(engine));
 }
@@ -202,13 +202,13 @@ platform::Result<void> Engine::ReadFilter(const EventRequest& request, core::Eve
     return {};
 }
 
-platform::Result<int16_t> Engine::ChooseMode(const ChartRequest& request) const
+platform::Result<core::Mode> Engine::ChooseMode(const ChartRequest& request) const
 {
     std::optional<core::Mode> mode;
     if (!request.mode.empty()) {
         const auto named = app::kModeNames.find(text::LowerCase(request.mode));
         if (named == app::kModeNames.end())
-            return Refused<int16_t>(Text(text::kTextBadValue, "--mode", request.mode));
+            return Refused<core::Mode>(Text(text::kTextBadValue, "--mode", request.mode));
         mode = named->second;
     }
     // The companion's choice, through the main window's model: a birthdate alone stands for the transits to
@@ -217,8 +217,8 @@ platform::Result<int16_t> Engine::ChooseMode(const ChartRequest& request) const
     app::Workspace& program = m_program;
     const app::TypedChart chart{{"", request.birth, request.birth2}, mode};
     if (const platform::Result<void> chosen = app::ChooseTypedMode(program, chart, false, {true, true}); !chosen)
-        return Refused<int16_t>(ConsoleText(chosen.error().text));
-    return platform::Result<int16_t>(program.main.DetermineMode());
+        return Refused<core::Mode>(ConsoleText(chosen.error().text));
+    return platform::Result<core::Mode>(program.main.DetermineMode());
 }
 
 platform::Result<PreparedSearch> Engine::PrepareChart(const ChartRequest& request) const
@@ -229,7 +229,7 @@ platform::Result<PreparedSearch> Engine::PrepareChart(const ChartRequest& reques
     if (!convention)
         return Outcome(convention.failure());
     chart.convention = convention.value();
-    const platform::Result<int16_t> mode = ChooseMode(request);
+    const platform::Result<core::Mode> mode = ChooseMode(request);
     if (!mode)
         return Outcome(mode.failure());
     chart.mode = mode.value();
@@ -256,8 +256,8 @@ platform::Result<PreparedSearch> Engine::PrepareEvents(const EventRequest& reque
     if (!search)
         return search;
     search.value().filter = std::move(filter);
-    const int16_t mode = search.value().mode;
-    if (mode == core::kModeSynastry)
+    const core::Mode mode = search.value().mode;
+    if (mode == core::Mode::Synastry)
         return Refused<PreparedSearch>(Text(text::kTextSynastryNoEvents));
     if (search.value().filter.HasKind(core::EventKind::Return) && !core::IsPersonalTransitMode(mode))
         return Refused<PreparedSearch>(Text(text::kTextReturnNeedsBirthdate));

@@ -248,7 +248,7 @@ void RenderCharts(Tour& tour)
                               {"Lindqvist", "Maja", 1991, 6, 21, 4, 30, "Gothenburg", ""},
                               {"Founding of the club", "", 1905, 5, 1, 12, 0, "Springfield, Illinois", "event"}};
     app::ChartLibrary library(language);
-    if (library.Open({}))
+    if (!library.Open({}))
         return;
     for (const Sample& sample : samples) {
         app::ChartEditor editor;

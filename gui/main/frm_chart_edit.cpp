@@ -252,8 +252,8 @@ void frmChartEdit::cmdOK_Click()
         m_boxes.Show(chart.error());
         return;
     }
-    if (const std::optional<platform::Message> refusal = m_library.Save(std::move(chart).value())) {
-        m_boxes.Show(*refusal);
+    if (const platform::Result<void> saved = m_library.Save(std::move(chart).value()); !saved) {
+        m_boxes.Show(saved.error());
         return;
     }
     hide();

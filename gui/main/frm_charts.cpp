@@ -199,10 +199,10 @@ void frmCharts::SyncFromModel()
     m_syncing = false;
 }
 
-void frmCharts::Show(const std::optional<platform::Message>& message)
+void frmCharts::Show(const platform::Result<void>& outcome)
 {
-    if (message)
-        m_boxes.Show(*message);
+    if (!outcome)
+        m_boxes.Show(outcome.error());
 }
 
 void frmCharts::txbSearch_Change(const QString& text)

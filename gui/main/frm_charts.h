@@ -63,7 +63,7 @@ private:
     void BuildControls();
     void LayOutControls();
     void ConnectControls();
-    void Show(const std::optional<platform::Message>& message);
+    void Show(const platform::Result<void>& outcome);
     gui::frmChartEdit& Editor();
 
     app::Workspace& m_program;

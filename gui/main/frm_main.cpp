@@ -117,8 +117,8 @@ bool frmMain::Form_Load()
     frmPopUp->PopUpCenterScreen(Q(language.Text(text::kTextLoadingData)), kLoadingWidth, kPopUpHeight,
                                 kPopUpDuration);
     const app::StartUpResult startUp = m_program.StartUp(m_places.dataFolder, m_clock, m_store);
-    if (startUp.programTextError) {
-        m_boxes.Show(*startUp.programTextError);
+    if (!startUp.programText) {
+        m_boxes.Show(startUp.programText.error());
         return false;
     }
     main.userStateFilePath = m_places.userStateFile;
@@ -133,8 +133,8 @@ bool frmMain::Form_Load()
     PlaceAtTopCentre();
     // The window stands complete, computed and laid out, before the box about the Pluto table.
     show();
-    if (startUp.plutoError)
-        m_boxes.Show(*startUp.plutoError);
+    if (!startUp.plutoTable)
+        m_boxes.Show(startUp.plutoTable.error());
     const app::ComputeOutcome outcome = m_program.Compute();
     RefreshWeekdays();
     SyncFromModel();
@@ -211,7 +211,7 @@ void frmMain::PlaceAtTopCentre()
 
 void frmMain::SetHeightForMode()
 {
-    resize(Px(app::kMainWindowWidth), Px(app::WindowHeightForMode(static_cast<int16_t>(m_program.main.SelectedMode()))));
+    resize(Px(app::kMainWindowWidth), Px(app::WindowHeightForMode(m_program.main.SelectedMode())));
 }
 
 void frmMain::ApplyQtTranslation()
@@ -243,8 +243,8 @@ bool frmMain::MayEnd()
         return false;
     }
     if (answer == platform::Button::Yes)
-        if (const app::StateFileOutcome saved = m_program.Save(m_store); saved.error)
-            m_boxes.Show(*saved.error);
+        if (const app::StateFileOutcome saved = m_program.Save(m_store); !saved.file)
+            m_boxes.Show(saved.file.error());
     return true;
 }
 

@@ -44,8 +44,8 @@ bool frmMain::ShowLoadOutcome(const app::StateFileOutcome& outcome)
 {
     RefreshWeekdays();
     SyncFromModel();
-    if (outcome.error) {
-        m_boxes.Show(*outcome.error);
+    if (!outcome.file) {
+        m_boxes.Show(outcome.file.error());
         return false;
     }
     ShowComputeOutcome(outcome.compute);
@@ -56,8 +56,8 @@ void frmMain::cmdSave_Click()
 {
     const app::StateFileOutcome outcome = m_program.Save(m_store);
     SyncFromModel();
-    if (outcome.error) {
-        m_boxes.Show(*outcome.error);
+    if (!outcome.file) {
+        m_boxes.Show(outcome.file.error());
     } else {
         PopUpNear(*cmdSave, text::kTextStateSaved, kPopUpHeight, 450, -kPopUpWidth);
     }
@@ -83,8 +83,8 @@ void frmMain::SaveStateAs()
         return;
     const app::StateFileOutcome outcome = m_program.SaveAs(path.toStdString(), m_store);
     SyncFromModel();
-    if (outcome.error) {
-        m_boxes.Show(*outcome.error);
+    if (!outcome.file) {
+        m_boxes.Show(outcome.file.error());
         return;
     }
     PopUpNear(*cmdSaveAs, text::kTextStateSaved, kSaveAsPopUpHeight, 450, -2350);

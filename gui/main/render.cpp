@@ -100,8 +100,8 @@ std::optional<int> LoadChart(app::Workspace& program, const RenderRequest& reque
     program.Compute();
     if (!request.stateFile.empty()) {
         const app::StateFileOutcome loaded = program.Load(request.stateFile, clock, store);
-        if (loaded.error)
-            return cannotDraw(*loaded.error);
+        if (!loaded.file)
+            return cannotDraw(loaded.file.error());
         if (loaded.compute.dateError)
             return cannotDraw(*loaded.compute.dateError);
     }
@@ -132,10 +132,10 @@ int RenderChart(const RenderRequest& request, std::ostream& err)
     ReadOnlyStore store;
     const platform::SystemClock clock;
     const app::StartUpResult startUp = program->StartUp(request.dataFolder, clock, store);
-    if (startUp.programTextError)
-        return Refuse(err, OneLine(*startUp.programTextError), kRenderBadInput);
-    if (startUp.plutoError)
-        err << "orvane: " << OneLine(*startUp.plutoError) << '\n';
+    if (!startUp.programText)
+        return Refuse(err, OneLine(startUp.programText.error()), kRenderBadInput);
+    if (!startUp.plutoTable)
+        err << "orvane: " << OneLine(startUp.plutoTable.error()) << '\n';
 
     // The file's kind and the picture's width before any work: a usage mistake.
     if (request.output.empty())

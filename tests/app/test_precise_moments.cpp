@@ -86,11 +86,11 @@ TEST_F(PreciseMoments, SaveLoadSaveKeepsEveryMomentToTheByte)
     std::array<std::string, 3> saved;
     for (size_t pass = 0; pass < saved.size(); ++pass) {
         const std::string path = folder.folder() + std::to_string(pass) + ".qvs";
-        ASSERT_FALSE(program->SaveAs(path, store).error);
+        ASSERT_TRUE(program->SaveAs(path, store).file);
         saved[pass] = FileText(path);
         for (int16_t row = 0; row < 3; ++row)
             DateRowTouched(*program, row);
-        ASSERT_FALSE(program->Load(path, clock, store).error);
+        ASSERT_TRUE(program->Load(path, clock, store).file);
     }
     const auto moments = [](const std::string& file) { return file.substr(file.find("#PRECISE-MOMENTS#")); };
     EXPECT_EQ(moments(saved[0]), moments(saved[1]));

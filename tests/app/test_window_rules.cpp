@@ -82,10 +82,10 @@ TEST_F(WindowRules, AModeWhoseDatesDoNotConvertIsRefusedAlsoFromAStateFile)
     ASSERT_TRUE(refused.dateError);
     EXPECT_EQ(refused.dateError->text, "1st birthdate is incomplete.");
     // The current mode is what a cell click takes the bodies by.
-    EXPECT_TRUE(main.worldSelected() && main.currentMode == core::kModeWorldTransits);
+    EXPECT_TRUE(main.worldSelected() && main.currentMode == core::Mode::WorldTransits);
     // A state file saved in that mode: Restore keeps world transits too.
     main.SelectMode(Mode::PersonalTransits1st);
-    ASSERT_FALSE(program->Save(store).error);
+    ASSERT_TRUE(program->Save(store).file);
     main.SelectMode(Mode::WorldTransits);
     EXPECT_TRUE(!program->Restore(true, store).compute.computed && main.worldSelected());
 }
@@ -108,12 +108,12 @@ TEST_F(WindowRules, AStateSavedInSynastryStartsAndLoadsInWorldTransitsWithItsDat
     main.userStateFilePath = folder.folder() + "orvane.usr";
     SetRow(2, {1970, 3, 8, 3}, 60);
     main.SelectMode(Mode::Synastry);
-    ASSERT_FALSE(program->Save(store).error);
+    ASSERT_TRUE(program->Save(store).file);
     const std::string copy = folder.folder() + "copy.qvs";
     EXPECT_EQ(program->SaveAs(copy, store).footLabel, copy + " " + Text(129));
     const auto unwritable = program->SaveAs(folder.folder() + "no/such/folder.qvs", store);
-    ASSERT_TRUE(unwritable.error);
-    EXPECT_EQ(unwritable.error->title, Text(39));
+    ASSERT_FALSE(unwritable.file);
+    EXPECT_EQ(unwritable.file.error().title, Text(39));
     main.ClearDateRow(2);
     ASSERT_TRUE(LoadUserStateOrNow(*program, true, clock, store));
     EXPECT_TRUE(main.worldSelected() && main.yearTexts[2] == "1970");
@@ -133,25 +133,25 @@ TEST_F(WindowRules, LoadAndRestoreErrorsChangeNothingAndSaveNamesAFolderItCannot
     const std::string damaged = folder.Write("bad.qvs", content + "x\r\n");
     const std::string yearBefore = program->main.yearTexts[0];
     const StateFileOutcome loaded = program->Load(damaged, clock, store);
-    ASSERT_TRUE(loaded.error);
-    EXPECT_EQ(loaded.error->title, "Error loading the state file");
-    EXPECT_TRUE(loaded.error->text.ends_with("\r\n\r\nThe file may be damaged or not a state file. Nothing has been changed."));
+    ASSERT_FALSE(loaded.file);
+    EXPECT_EQ(loaded.file.error().title, "Error loading the state file");
+    EXPECT_TRUE(loaded.file.error().text.ends_with("\r\n\r\nThe file may be damaged or not a state file. Nothing has been changed."));
     EXPECT_TRUE(loaded.footLabel.empty() && program->main.yearTexts[0] == yearBefore && yearBefore != "1812");
 
     program->main.userStateFilePath = damaged;
     const StateFileOutcome restored = program->Restore(true, store);
-    ASSERT_TRUE(restored.error);
-    EXPECT_EQ(restored.error->title, "Restore");
-    EXPECT_EQ(restored.error->text, loaded.error->text);
+    ASSERT_FALSE(restored.file);
+    EXPECT_EQ(restored.file.error().title, "Restore");
+    EXPECT_EQ(restored.file.error().text, loaded.file.error().text);
     EXPECT_FALSE(restored.compute.computed);
 
     // Save makes the per-user folder when it is missing, and names it when it cannot be made.
     program->main.userStateFilePath = folder.folder() + "made/orvane.usr";
-    EXPECT_FALSE(program->Save(store).error);
+    EXPECT_TRUE(program->Save(store).file);
     const std::string blocked = folder.Write("file", "") + "/Veltrane";
     program->main.userStateFilePath = blocked + "/orvane.usr";
-    ASSERT_TRUE(program->Save(store).error);
-    EXPECT_EQ(program->Save(store).error->text, "The state file " + blocked + "/orvane.usr cannot be written: its folder " +
+    ASSERT_FALSE(program->Save(store).file);
+    EXPECT_EQ(program->Save(store).file.error().text, "The state file " + blocked + "/orvane.usr cannot be written: its folder " +
                                                     blocked + " cannot be created (Not a directory)");
 }
 

@@ -58,7 +58,7 @@ private slots:
     void initTestCase()
     {
         settings::MemorySettingsStore store;
-        QVERIFY(!m_program.StartUp(ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store).programTextError);
+        QVERIFY(m_program.StartUp(ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store).programText);
         m_program.main.yearTexts = {"2000", "1970", ""};
         for (size_t r : {0u, 1u})
             m_program.main.monthLists[r].SetListIndex(1), m_program.main.dayLists[r].SetListIndex(1);

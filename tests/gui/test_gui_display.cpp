@@ -43,7 +43,7 @@ private slots:
     {
         settings::MemorySettingsStore store;
         const auto started = m_program.StartUp(ORVANE_BIN_DIR "/", platform::FixedClock({}, 0), store);
-        QVERIFY(!started.programTextError && !started.plutoError);
+        QVERIFY(started.programText && started.plutoTable);
         m_program.main.yearTexts = {"2000", "1970", ""};
         for (auto* list : {&m_program.main.monthLists, &m_program.main.dayLists})
             (*list)[0].SetListIndex(1), (*list)[1].SetListIndex(1);
