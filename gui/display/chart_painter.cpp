@@ -345,8 +345,8 @@ private:
         return glyphs;
     }
 
-    // The ring's note in its colour: below the two-date chart's legend; in the one-date picture's top left
-    // corner, clear of the ring and below the title an exported picture has there.
+    // The ring's note in its colour: below the two-date chart's legend; in the one-date picture's top right
+    // corner on its first line, clear of the ring and above the version an exported picture has there.
     void DrawRingLegend(const std::string& legend)
     {
         QFont font(QStringLiteral("Arial"));
@@ -355,11 +355,16 @@ private:
         m_painter.setPen(ToQColor(display::kRingGlyphColor));
         const QFontMetricsF metrics(font);
         const QString text = QString::fromStdString(legend);
-        const qreal line = Px(120) + metrics.ascent() + 2 * metrics.lineSpacing();
-        if (m_data.kind == display::ChartKind::TwoDates)
-            m_painter.drawText(QPointF(ChartPixelSize(m_data.kind).width() - Px(120) - metrics.horizontalAdvance(text), line), text);
-        else
-            m_painter.drawText(QPointF(Px(75), line) - QPointF(Px(display::kRingMargin), Px(display::kRingMargin)), text);
+        if (m_data.kind == display::ChartKind::TwoDates) {
+            m_painter.drawText(QPointF(ChartPixelSize(m_data.kind).width() - Px(120) - metrics.horizontalAdvance(text),
+                                       Px(120) + metrics.ascent() + 2 * metrics.lineSpacing()),
+                               text);
+            return;
+        }
+        const qreal margin = Px(display::kRingMargin);
+        m_painter.drawText(QPointF(ChartPixelSize(m_data).width() - Px(75) - metrics.horizontalAdvance(text) - margin,
+                                   Px(30) + metrics.ascent() - margin),
+                           text);
     }
 
     // The legend in the top right corner, clear of the circle: white for set 0, lemon for set 1.
