@@ -4,6 +4,9 @@
 #include "core/geocentric.h"
 #include "display/geo_ring.h"
 #include "platform/index.h"
+#include "text/text_numbers.h"
+
+#include <array>
 
 namespace orvane::app {
 
@@ -62,7 +65,10 @@ display::ChartData ShownChartData(const Workspace& program, const std::string& c
 display::PositionsTable ShownPositionsTable(const Workspace& program)
 {
     const std::optional<display::MomentPositions> shown = PositionsShown(program);
-    const std::string rowName = shown ? program.main.rowNames[At(shown->row)] : std::string();
+    // The row as the main window's label names it.
+    static constexpr std::array<int16_t, core::kNumDateRows> kRowLabels{text::kTextWorldDate, text::kText1stBirthdate,
+                                                                        text::kText2ndBirthdate};
+    const std::string rowName = shown ? program.language.Text(kRowLabels[At(shown->row)]) : std::string();
     return display::MakePositionsTable(shown, rowName, program.astro.tables, program.language,
                                        program.main.radiansSelected());
 }
