@@ -11,11 +11,6 @@ namespace {
 
 class GeocentricView : public testing::ProgramTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        program->rowPlaces = {};
-    }
     static void ComputeIn(core::Mode mode)
     {
         program->main.SelectMode(mode);
@@ -25,6 +20,7 @@ protected:
 
 TEST_F(GeocentricView, TheMomentOfTheChartsFirstSetInBothPerspectives)
 {
+    program->rowPlaces = {};
     EXPECT_FALSE(PositionsShown(*program));  // nothing computed yet
     SetRow(core::kFirstBirthdateRow, {1990, 6, 15, 18}, 0);
     for (const auto& [mode, row] : {std::pair{core::Mode::WorldTransits, core::kWorldDateRow},
@@ -50,7 +46,7 @@ TEST_F(GeocentricView, TheMomentOfTheChartsFirstSetInBothPerspectives)
 // gives none.
 TEST_F(GeocentricView, AnglesWhereTheRowHasAPlace)
 {
-    program->rowPlaces[0] = {"Vienna", "Vienna", "AT", 48.2085, 16.3721};
+    program->rowPlaces = {charts::Place{"Vienna", "Vienna", "AT", 48.2085, 16.3721}};
     ComputeIn(core::Mode::WorldTransits);
     EXPECT_FALSE(PositionsShown(*program)->angles);
     auto precise = datetime::ParsePreciseMoment("2000-01-01T12:00Z", datetime::MomentZone::Fixed(0), program->language);

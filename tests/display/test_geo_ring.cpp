@@ -12,12 +12,6 @@
 namespace orvane::display {
 namespace {
 
-// The gap from `a` forwards to `b` around the circle, in [0, 2π).
-double Forward(double a, double b)
-{
-    return core::NormalizeAngle(b - a);
-}
-
 // Every neighbour around the circle at least `separation` away, and the marks in the order of their own
 // places (equal places by index): a mark never passes another.
 void ExpectSpread(const std::vector<double>& places, const std::vector<double>& shown, double separation)
@@ -32,7 +26,7 @@ void ExpectSpread(const std::vector<double>& places, const std::vector<double>& 
     const std::vector<size_t> byPlace = sortedBy(places);
     std::vector<size_t> byShown = sortedBy(shown);
     for (size_t k = 0; k < byShown.size(); ++k)
-        EXPECT_GE(Forward(shown[byShown[k]], shown[byShown[(k + 1) % byShown.size()]]) + 1e-9, separation);
+        EXPECT_GE(core::NormalizeAngle(shown[byShown[(k + 1) % byShown.size()]] - shown[byShown[k]]) + 1e-9, separation);
     std::rotate(byShown.begin(), std::find(byShown.begin(), byShown.end(), byPlace.front()), byShown.end());
     EXPECT_EQ(byShown, byPlace);
 }
@@ -40,9 +34,7 @@ void ExpectSpread(const std::vector<double>& places, const std::vector<double>& 
 TEST(GeoRingSpread, MarksWithRoomStayAndCrowdedOnesSpreadAboutTheirMean)
 {
     const double s = 0.1;
-    const std::vector<double> apart{0.5, 1.0, 3.0, 6.0};
-    EXPECT_EQ(SpreadOnRing(apart, s), apart);
-
+    EXPECT_EQ(SpreadOnRing({0.5, 1.0, 3.0, 6.0}, s), (std::vector{0.5, 1.0, 3.0, 6.0}));
     const std::vector<double> crowd{1.0, 1.02, 1.01, 2.0};
     const std::vector<double> spread = SpreadOnRing(crowd, s);
     ExpectSpread(crowd, spread, s);
@@ -51,14 +43,10 @@ TEST(GeoRingSpread, MarksWithRoomStayAndCrowdedOnesSpreadAboutTheirMean)
     EXPECT_EQ(spread[3], 2.0);
 
     // A crowd across 0° spreads on both sides of it; a crowd that reaches its neighbour takes it in.
-    const std::vector<double> across{core::kTwoPi - 0.01, 0.01, 0.02};
-    ExpectSpread(across, SpreadOnRing(across, s), s);
-    const std::vector<double> chain{1.0, 1.0, 1.0, 1.15, 1.3};
-    ExpectSpread(chain, SpreadOnRing(chain, s), s);
+    for (const std::vector<double>& crowded : {std::vector{core::kTwoPi - 0.01, 0.01, 0.02}, std::vector{1.0, 1.0, 1.0, 1.15, 1.3}})
+        ExpectSpread(crowded, SpreadOnRing(crowded, s), s);
 
-    // More marks than the circle holds at that separation stay where they are.
-    const std::vector<double> tooMany(70, 1.0);
-    EXPECT_EQ(SpreadOnRing(tooMany, s), tooMany);
+    EXPECT_EQ(SpreadOnRing(std::vector(70, 1.0), s), std::vector(70, 1.0));  // more than the circle holds
 }
 
 TEST(GeoRingSpread, AnyTwelveMarksKeepTheRingsSeparation)
@@ -111,16 +99,6 @@ TEST_F(GeoRingLayout, EveryMarkHasItsGlyphAndItsOwnRoom)
         const ChartGeometry geometry = GeometryOf(kind);
         EXPECT_LE(r + kRingGlyphHalf, std::min(geometry.cx, geometry.cy) + kRingMargin);
     }
-}
-
-TEST_F(GeoRingLayout, OnlyARingWidensThePicture)
-{
-    ChartData data = MakeChartData(program->astro, program->main.result, core::kModeWorldTransits, {},
-                                   program->language, "t");
-    EXPECT_FALSE(data.geoRing);
-    EXPECT_EQ(PictureMargin(data), 0);
-    data.geoRing = GeoRing{};
-    EXPECT_EQ(PictureMargin(data), kRingMargin);
 }
 
 }  // namespace

@@ -37,12 +37,13 @@ private slots:
         const QImage on = Chart();
         const int margin = platform::Px(display::kRingMargin);
         QCOMPARE(on.size(), off.size() + QSize(2 * margin, 2 * margin));
+        // What is printed and exported as PDF, SVG or PNG is the same picture.
+        QCOMPARE(FindIn<gui::ChartView>(window.get(), QStringLiteral("picGraphic"))->ShownPicture().size, on.size());
         QCOMPARE(window->height(), height + 2 * margin);
         QCOMPARE(store.Read(settings::kValueGeoRing), std::optional<std::string>("1"));
         const QPoint centre(off.width() / 2, off.height() / 2);
         const int inside = platform::Px(display::GeometryOf(display::ChartKind::OneDate).circleRadius) - 2;
-        int changed = 0;
-        int ringInk = 0;
+        int changed = 0, ringInk = 0;
         for (int y = 0; y < on.height(); ++y)
             for (int x = 0; x < on.width(); ++x) {
                 const QPoint p = QPoint(x, y) - QPoint(margin, margin) - centre;
@@ -69,14 +70,10 @@ private slots:
         QCOMPARE(QStringList({table->item(0, 0)->text(), table->item(0, 1)->text(), table->item(2, 2)->text()}),
                  QStringList({"Sun", "-", "-"}));
         QVERIFY(Read("frmPositions/lblPlace").startsWith("No place for this date"));
-        const QString before = Read("frmPositions/lblMoment");
-        QCOMPARE(before, "World date: 2000-01-01T12:00:00Z");
-        Operate({"cmdForwardBack_0"});
-        QCOMPARE(Read("frmPositions/lblMoment"), "World date: 2000-01-02T12:00:00Z");
-        Operate({"cboLanguage#1"});
-        QCOMPARE(Read("frmPositions"), "Positionen");
-        QCOMPARE(table->horizontalHeaderItem(0)->text(), "Körper");
-        QCOMPARE(Read("cmdPositions"), "&Positionen");
+        QCOMPARE(Read("frmPositions/lblMoment"), "World date: 2000-01-01T12:00:00Z");
+        Operate({"cmdForwardBack_0", "cboLanguage#1"});
+        QCOMPARE(QStringList({Read("frmPositions/lblMoment"), Read("frmPositions"), table->horizontalHeaderItem(0)->text()}),
+                 QStringList({"Weltdatum: 2000-01-02T12:00:00Z", "Positionen", "Körper"}));
     }
 };
 

@@ -115,8 +115,7 @@ TEST_F(ConfigurePanel, TheGeocentricRingIsOffUntilAppliedOn)
     panel.geoRingBox = true;
     EXPECT_FALSE(panel.geoRing);  // an edit changes no chart until it is applied
     panel.Apply(Context());
-    EXPECT_TRUE(panel.geoRing);
-    EXPECT_EQ(Stored(kValueGeoRing), Value("1"));
+    EXPECT_EQ(std::pair(panel.geoRing, Stored(kValueGeoRing)), std::pair(true, Value("1")));
     panel.Activate(store, astro.tables);
     panel.geoRingBox = false;
     panel.Cancel();
