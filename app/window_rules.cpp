@@ -1,6 +1,7 @@
 #include "app/window_rules.h"
 
 #include "datetime/date_input.h"
+#include "display/geo_ring.h"
 #include "app/actions.h"
 #include "platform/index.h"
 #include "text/text_numbers.h"
@@ -51,9 +52,10 @@ std::string LoadErrorText(const text::Language& language, const platform::Messag
 
 }  // namespace
 
-int32_t WindowHeightForMode(core::Mode mode)
+int32_t WindowHeightForMode(core::Mode mode, bool geoRing)
 {
-    return core::IsTwoDateMode(mode) ? kTwoDateModeHeight : kOneDateModeHeight;
+    const int32_t ring = geoRing ? 2 * display::kRingMargin : 0;
+    return (core::IsTwoDateMode(mode) ? kTwoDateModeHeight : kOneDateModeHeight) + ring;
 }
 
 platform::Message ClearQuestion(const text::Language& language, int16_t row)

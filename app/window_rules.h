@@ -24,8 +24,9 @@ inline constexpr int32_t kOneDateModeHeight = 9565;
 inline constexpr int32_t kTwoDateModeHeight = 10600;
 inline constexpr int32_t kLeastWindowHeight = 5000;
 
-// The height the window takes for `mode`: the square grid of the two-date modes needs more room.
-int32_t WindowHeightForMode(core::Mode mode);
+// The height the window takes for `mode`: the square grid of the two-date modes needs more room, and the
+// chart's outer ring of geocentric positions (`geoRing`) the margin it adds above and below the chart.
+int32_t WindowHeightForMode(core::Mode mode, bool geoRing = false);
 
 // The Clear button of `row`: "Clear the entries of the world date?", Yes and No, titled with the
 // button's caption.

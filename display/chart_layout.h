@@ -115,6 +115,23 @@ struct ChartLine {
 std::vector<ChartLine> ChartLines(const core::AspectResult& result, const core::AstroTables& tables,
                                   const ChartOptions& options);
 
+// One mark of the chart's outer ring of geocentric positions (geo_ring.h): a body's glyph letter of the
+// chart font, the Moon (which has no letter: it is drawn as its symbol), or an angle's short name.
+struct RingMark {
+    enum class Kind { Body, Moon, Angle };
+    Kind kind = Kind::Body;
+    std::string glyph;       // the glyph letter, or the angle's short name ("AC", "MC")
+    double longitude = 0.0;  // its geocentric longitude, radians
+    double shownAt = 0.0;    // where its glyph stands along the ring, radians
+    bool operator==(const RingMark&) const = default;
+};
+
+struct GeoRing {
+    std::vector<RingMark> marks;
+    std::string legend;  // "Outer ring: geocentric"
+    bool operator==(const GeoRing&) const = default;
+};
+
 // Everything a chart is drawn from.
 struct ChartData {
     ChartKind kind = ChartKind::OneDate;
@@ -131,6 +148,8 @@ struct ChartData {
     platform::Message filterConflict;
     // A glyph that found no room: shown, and the chart stays as far as drawn.
     platform::Message noRoom;
+    // The outer ring of geocentric positions, when it is shown.
+    std::optional<GeoRing> geoRing;
     bool operator==(const ChartData&) const = default;
 };
 

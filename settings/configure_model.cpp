@@ -95,6 +95,7 @@ ConfigureCaptions PanelCaptions(const text::Language& language, const core::Astr
     captions.onlyOuterPlanetsBox = language.Text(text::kTextShowOnlyOuterPlanets);
     captions.onlyEarthAspectsBox = language.Text(text::kTextShowOnlyEarthAspects);
     captions.whiteBackgroundBox.clear();
+    captions.geoRingBox = language.Text(text::kTextGeoRingBox);
     captions.reset = language.Text(text::kTextReset);
     captions.apply = language.Text(text::kTextAccept);
     captions.cancel = language.Text(text::kTextCancel);
@@ -168,6 +169,7 @@ void ConfigureModel::SetDefaults()
     whiteBackgroundBox = false;
     zoneAbbreviationsBox = true;
     zodiacSectorsBox = true;
+    geoRingBox = false;
 }
 
 void ConfigureModel::RememberCancelValues()
@@ -181,6 +183,7 @@ void ConfigureModel::RememberCancelValues()
     m_cancelValues.onlyOuterPlanetsBox = onlyOuterPlanetsBox;
     m_cancelValues.onlyEarthAspectsBox = onlyEarthAspectsBox;
     m_cancelValues.whiteBackgroundBox = whiteBackgroundBox;
+    m_cancelValues.geoRingBox = geoRingBox;
 }
 
 void ConfigureModel::Load(SettingsStore& store, const std::function<int16_t()>& computerZone)
@@ -190,6 +193,7 @@ void ConfigureModel::Load(SettingsStore& store, const std::function<int16_t()>& 
     SetDefaults();
     ReadZoneAbbreviations(store, computerZone);
     ReadZodiacSectors(store);
+    ReadGeoRing(store);
     onlyOuterPlanetsBox = false;
     onlyEarthAspectsBox = false;
     onlyOuterPlanets = false;
@@ -279,6 +283,7 @@ void ConfigureModel::ApplyInto(const PanelContext& context, PanelResult& result)
     zodiacSectors = zodiacSectorsBox;
     onlyOuterPlanets = onlyOuterPlanetsBox;
     onlyEarthAspects = onlyEarthAspectsBox;
+    geoRing = geoRingBox;
     everApplied = true;
     // The applied display options are stored: activation reads "Zodiac sectors" again, and loading a state
     // file reads the other three, so that neither undoes what was applied.
@@ -286,6 +291,7 @@ void ConfigureModel::ApplyInto(const PanelContext& context, PanelResult& result)
     StoreInnerPlanetAspects(context.store);
     StoreEarthAspectsOnly(context.store);
     StoreZoneAbbreviations(context.store);
+    StoreGeoRing(context.store);
     result.mainWindow.restoreMinimized = true;
     result.mainWindow.recompute = true;
 }
@@ -301,6 +307,7 @@ PanelResult ConfigureModel::Cancel()
     onlyOuterPlanetsBox = m_cancelValues.onlyOuterPlanetsBox;
     onlyEarthAspectsBox = m_cancelValues.onlyEarthAspectsBox;
     whiteBackgroundBox = m_cancelValues.whiteBackgroundBox;
+    geoRingBox = m_cancelValues.geoRingBox;
     PanelResult result;
     result.hidePanel = true;
     return result;
@@ -469,6 +476,18 @@ void ConfigureModel::ReadEarthAspectsOnly(SettingsStore& store)
 bool ConfigureModel::StoreEarthAspectsOnly(SettingsStore& store) const
 {
     return WriteSwitch(store, kValueSOEA, onlyEarthAspectsBox);
+}
+
+void ConfigureModel::ReadGeoRing(const SettingsStore& store)
+{
+    // An addition to the display settings: a profile from before it, or any other value, has no ring.
+    geoRingBox = ReadSwitch(store, kValueGeoRing, false, false);
+    geoRing = geoRingBox;
+}
+
+bool ConfigureModel::StoreGeoRing(SettingsStore& store) const
+{
+    return WriteSwitch(store, kValueGeoRing, geoRingBox);
 }
 
 }  // namespace orvane::settings

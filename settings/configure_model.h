@@ -90,6 +90,7 @@ struct ConfigureCaptions {
     std::string zoneAbbreviationsBox;
     std::string onlyOuterPlanetsBox;
     std::string onlyEarthAspectsBox;
+    std::string geoRingBox;
     std::string whiteBackgroundBox;
     std::string reset;
     std::string apply;
@@ -130,6 +131,7 @@ public:
     bool onlyEarthAspectsBox = false;
     bool zoneAbbreviationsBox = true;
     bool whiteBackgroundBox = false;  // kept unchecked
+    bool geoRingBox = false;          // the chart's outer ring of geocentric positions
 
     // --- Panel state ---
     // The working colours the swatches lblAspectColor show, by aspect index (0 unused); 0 = excluded.
@@ -145,6 +147,7 @@ public:
     bool zodiacSectors = true;
     bool onlyOuterPlanets = false;
     bool onlyEarthAspects = false;
+    bool geoRing = false;
 
     // Fills every list with its entries and item data; selections are lost.
     void BuildOrbLists();
@@ -219,6 +222,9 @@ public:
     bool StoreInnerPlanetAspects(SettingsStore& store) const;
     void ReadEarthAspectsOnly(SettingsStore& store);
     bool StoreEarthAspectsOnly(SettingsStore& store) const;
+    // The outer ring of geocentric positions: off unless the store holds "1".
+    void ReadGeoRing(const SettingsStore& store);
+    bool StoreGeoRing(SettingsStore& store) const;
 
 private:
     // The values Cancel restores, taken at activation.
@@ -231,6 +237,7 @@ private:
         bool onlyOuterPlanetsBox = false;
         bool onlyEarthAspectsBox = false;
         bool whiteBackgroundBox = false;
+        bool geoRingBox = false;
     };
 
     void SetDefaults();

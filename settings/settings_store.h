@@ -12,11 +12,13 @@
 
 namespace orvane::settings {
 
-// The names of the four display values.
+// The names of the display values.
 inline constexpr const char* kValueTZDisp = "TZDisp";
 inline constexpr const char* kValueZodiacSectors = "Zodiac sectors";
 inline constexpr const char* kValueIPAD = "IPAD";
 inline constexpr const char* kValueSOEA = "SOEA";
+// The outer ring of geocentric positions on the chart ("1" shown); a store without it has the ring off.
+inline constexpr const char* kValueGeoRing = "Geocentric ring";
 
 class SettingsStore {
 public:

@@ -640,6 +640,26 @@ inline constexpr int16_t kTextChartNotes = 2636;
 inline constexpr int16_t kTextChartSource = 2637;
 inline constexpr int16_t kTextChartBadLatitude = 2638;       // [r1] as typed
 
+// The geocentric view of the desktop: the outer ring of the chart and the positions window.
+inline constexpr int16_t kTextGeoRingBox = 2700;             // the configuration panel's check box
+inline constexpr int16_t kTextPositionsButton = 2701;        // the main window's button
+inline constexpr int16_t kTextPositionsButtonTip = 2702;     // its hover text
+inline constexpr int16_t kTextPositionsTitle = 2703;         // the positions window's title
+inline constexpr int16_t kTextPositionsColumnBody = 2704;    // its columns
+inline constexpr int16_t kTextPositionsColumnHelio = 2705;
+inline constexpr int16_t kTextPositionsColumnGeo = 2706;
+inline constexpr int16_t kTextPositionsColumnDifference = 2707;
+inline constexpr int16_t kTextAscendant = 2708;              // the angles' names in the table
+inline constexpr int16_t kTextMidheaven = 2709;
+inline constexpr int16_t kTextRingAscendant = 2710;          // their short names on the ring
+inline constexpr int16_t kTextRingMidheaven = 2711;
+inline constexpr int16_t kTextPositionsMoment = 2712;        // [r1] the date row's name, [r2] its moment
+inline constexpr int16_t kTextPositionsPlace = 2713;         // [r1] the place, [r2] latitude, [r3] longitude
+inline constexpr int16_t kTextPositionsNoPlace = 2714;       // the row has no place: no angles
+inline constexpr int16_t kTextPositionsNothing = 2715;       // nothing computed yet
+inline constexpr int16_t kTextPositionsConventions = 2716;   // the two conventions below the table
+inline constexpr int16_t kTextRingLegend = 2717;             // the chart's note on the outer ring
+
 // ----- The companion's places command --------------------------------------------------------------------
 inline constexpr int16_t kTextPlacesHeading = 2333;      // the text table's line above its headings
 inline constexpr int16_t kTextColumnPlace = 2334;        // the column headings

@@ -11,6 +11,8 @@
 #include "app/actions.h"
 #include "app/chart_editor.h"
 #include "app/chart_library.h"
+#include "app/precise_moments.h"
+#include "datetime/moment_parsing.h"
 #include "atlas/atlas.h"
 #include "gui/main/frm_chart_edit.h"
 #include "gui/main/frm_charts.h"
@@ -22,12 +24,14 @@
 #include "settings/settings_store.h"
 #include "text/language.h"
 #include "gui/tools/frm_durations.h"
+#include "gui/tools/frm_positions.h"
 #include "gui/tools/frm_run.h"
 #include "gui/tools/frm_timeline.h"
 #include "gui/tools/frm_view.h"
 #include "tests/support/temporary_home.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -88,6 +92,7 @@ public:
     bool Loaded() const { return m_loaded; }
     gui::frmMain& Window() { return m_window; }
     const app::Workspace& Program() const { return m_program; }
+    app::Workspace& Program() { return m_program; }
 
     // The first cell whose click draws a transit picture; -1 when there is none.
     int TransitPictureCell()
@@ -286,6 +291,38 @@ void RenderGerman(Tour& tour)
     }
 }
 
+// The chart's outer ring of geocentric positions, switched on in the configuration panel, for a birth
+// in Vienna (so that the ring has the Ascendant and Midheaven), and the positions window beside it; both
+// again in German.
+void RenderGeocentric(Tour& tour)
+{
+    const auto session = tour.Start(kNatalSample);
+    if (!session)
+        return;
+    gui::frmMain& window = session->Window();
+    app::Workspace& program = session->Program();
+    auto birth = datetime::ParsePreciseMoment("1990-06-15T08:30[Europe/Vienna]", datetime::MomentZone::Fixed(0),
+                                              program.language);
+    if (birth) {
+        app::SetPreciseMoment(program, core::kFirstBirthdateRow, std::move(birth).value());
+        program.rowPlaces[core::kFirstBirthdateRow] = {"Vienna", "Vienna", "AT", 48.2085, 16.3721};
+    }
+    window.cmdConfigure_Click();
+    auto* panel = Find<gui::frmConfigure>(window);
+    if (auto* ring = panel ? panel->findChild<QCheckBox*>(QStringLiteral("chkGeoRing")) : nullptr) {
+        ring->setChecked(true);
+        panel->cmdAccept_Click();
+        panel->cmdHide_Click();
+    }
+    window.cmdToggleGraphic_Click();
+    tour.Shoot(&window, "chart-geocentric");
+    window.cmdPositions_Click();
+    tour.Shoot(Find<gui::frmPositions>(window), "positions");
+    window.cboLanguage_Click(text::langGerman);
+    tour.Shoot(&window, "chart-geocentric-german");
+    tour.Shoot(Find<gui::frmPositions>(window), "positions-german");
+}
+
 // Qt's own handler of its messages, which QuietAboutRaising passes everything else on to.
 QtMessageHandler g_qtMessages = nullptr;
 
@@ -323,5 +360,6 @@ int main(int argc, char* argv[])
     RenderSynastry(tour);
     RenderGerman(tour);
     RenderCharts(tour);
+    RenderGeocentric(tour);
     return tour.Succeeded() ? 0 : 1;
 }

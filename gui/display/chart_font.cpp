@@ -76,4 +76,9 @@ ChartGlyph Glyph(char letter, qreal pointSize)
     return Glyph(letter, pointSize, InstalledGlyphSource());
 }
 
+ChartGlyph MoonGlyph(qreal pointSize)
+{
+    return {FontOf(kSymbolFamily, pointSize), QString(QChar(u'\u263D'))};
+}
+
 }  // namespace orvane::gui

@@ -38,4 +38,8 @@ ChartGlyph Glyph(char letter, qreal pointSize, GlyphSource source);
 // The same, the way this machine's fonts allow.
 ChartGlyph Glyph(char letter, qreal pointSize);
 
+// The Moon's symbol ☽ in the symbol font: the body tables give the Moon no glyph letter, so it is drawn
+// the same way whichever chart font is installed.
+ChartGlyph MoonGlyph(qreal pointSize);
+
 }  // namespace orvane::gui

@@ -2,6 +2,7 @@
 
 #include "gui/display/chart_font.h"
 #include "gui/display/grid_view.h"
+#include "display/geo_ring.h"
 #include "platform/index.h"
 #include "platform/twips.h"
 
@@ -24,6 +25,7 @@ inline constexpr qreal kGlyphPointSize = 14;
 inline constexpr qreal kSignPointSize = 8;
 inline constexpr qreal kLegendPointSize = 8.25;
 inline constexpr qreal kTransitPointSize = 8;
+inline constexpr qreal kRingAnglePointSize = 8;
 
 QPoint ToPixels(display::TwipPoint point)
 {
@@ -95,6 +97,40 @@ QRectF Backing(const PrintedGlyph& printed)
     return printed.ink.adjusted(-kBackingMargin, -kBackingMargin, kBackingMargin, kBackingMargin);
 }
 
+// The point at `radius` twips from the chart's centre towards `angle` (radians), in smoothed pixels.
+QPointF RingPoint(const display::ChartGeometry& geometry, double radius, double angle)
+{
+    return QPointF(Px(geometry.cx), Px(geometry.cy)) + QPointF(0.5, 0.5) +
+           QPointF(std::cos(angle), -std::sin(angle)) * (radius / platform::kTwipsPerPixel);
+}
+
+// A mark of the outer ring printed with the middle of its ink at `middle`: a body's glyph, the Moon's
+// symbol, or an angle's short name.
+PrintedGlyph RingGlyph(const display::RingMark& mark, QPointF middle)
+{
+    PrintedGlyph printed;
+    switch (mark.kind) {
+    case display::RingMark::Kind::Body:
+        printed.glyph = GreyEdgedGlyph(mark.glyph.empty() ? ' ' : mark.glyph.front(), kGlyphPointSize);
+        break;
+    case display::RingMark::Kind::Moon:
+        printed.glyph = MoonGlyph(kGlyphPointSize);
+        break;
+    case display::RingMark::Kind::Angle: {
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(kRingAnglePointSize);
+        font.setBold(true);
+        printed.glyph = {font, QString::fromStdString(mark.glyph)};
+        break;
+    }
+    }
+    printed.glyph.font.setStyleStrategy(QFont::StyleStrategy(printed.glyph.font.styleStrategy() | QFont::NoSubpixelAntialias));
+    const QRectF ink = QFontMetricsF(printed.glyph.font).tightBoundingRect(printed.glyph.text);
+    printed.origin = middle - ink.center();
+    printed.ink = ink.translated(printed.origin);
+    return printed;
+}
+
 // The drawing of one chart: every mark goes to the target painter; while the glyphs are placed, the marks
 // that count as occupied room also go onto `m_room`, an image at the picture's own scale that is read
 // back.
@@ -116,7 +152,10 @@ public:
             return result;
         }
         BeginPainters();
-        m_painter.fillRect(QRect(QPoint(0, 0), ChartPixelSize(m_data.kind)), Qt::black);
+        m_painter.fillRect(QRect(QPoint(0, 0), ChartPixelSize(m_data)), Qt::black);
+        // With the outer ring the chart stands inside the ring's margin, drawn as it is without it.
+        result.origin = QPointF(Px(display::PictureMargin(m_data)), Px(display::PictureMargin(m_data)));
+        m_painter.translate(result.origin);
         DrawCircleAndSectors();
         if (!PlaceGlyphs(result)) {
             result.drawn = ChartDrawn::NoRoom;
@@ -124,9 +163,16 @@ public:
             return result;
         }
         DrawLines(result);
+        // The ring's ticks before the glyphs: a glyph near the circle stands on its backing over a tick.
+        if (m_data.geoRing)
+            DrawRingLines(*m_data.geoRing);
         PrintGlyphs(FinalGlyphs(result), result);
+        if (m_data.geoRing)
+            PrintGlyphs(RingGlyphs(*m_data.geoRing), result);
         if (m_data.kind == display::ChartKind::TwoDates)
             DrawLegend();
+        if (m_data.geoRing)
+            DrawRingLegend(m_data.geoRing->legend);
         m_painter.restore();
         return result;
     }
@@ -275,6 +321,52 @@ private:
         }
     }
 
+    // Each mark's tick on the circle at its longitude, and the line out to its glyph when the glyph moved.
+    void DrawRingLines(const display::GeoRing& ring)
+    {
+        const double tick = display::RingTickRadius(m_data.kind);
+        const double inner = display::RingGlyphRadius(m_data.kind) - display::kRingGlyphHalf;
+        m_painter.setPen(QPen(ToQColor(display::kRingLineColor), 1));
+        for (const display::RingMark& mark : ring.marks) {
+            const QPointF tickEnd = RingPoint(m_geometry, tick, mark.longitude);
+            m_painter.drawLine(RingPoint(m_geometry, m_geometry.circleRadius, mark.longitude), tickEnd);
+            if (std::abs(core::SignedSeparation(mark.shownAt, mark.longitude)) > display::kRingLeastShift)
+                m_painter.drawLine(tickEnd, RingPoint(m_geometry, inner, mark.shownAt));
+        }
+    }
+
+    std::vector<std::pair<PrintedGlyph, QColor>> RingGlyphs(const display::GeoRing& ring) const
+    {
+        std::vector<std::pair<PrintedGlyph, QColor>> glyphs;
+        const double radius = display::RingGlyphRadius(m_data.kind);
+        for (const display::RingMark& mark : ring.marks)
+            glyphs.emplace_back(RingGlyph(mark, RingPoint(m_geometry, radius, mark.shownAt)),
+                                ToQColor(display::kRingGlyphColor));
+        return glyphs;
+    }
+
+    // The ring's note in its colour: below the two-date chart's legend; in the one-date picture's top right
+    // corner on its first line, clear of the ring and above the version an exported picture has there.
+    void DrawRingLegend(const std::string& legend)
+    {
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(kLegendPointSize);
+        m_painter.setFont(font);
+        m_painter.setPen(ToQColor(display::kRingGlyphColor));
+        const QFontMetricsF metrics(font);
+        const QString text = QString::fromStdString(legend);
+        if (m_data.kind == display::ChartKind::TwoDates) {
+            m_painter.drawText(QPointF(ChartPixelSize(m_data.kind).width() - Px(120) - metrics.horizontalAdvance(text),
+                                       Px(120) + metrics.ascent() + 2 * metrics.lineSpacing()),
+                               text);
+            return;
+        }
+        const qreal margin = Px(display::kRingMargin);
+        m_painter.drawText(QPointF(ChartPixelSize(m_data).width() - Px(75) - metrics.horizontalAdvance(text) - margin,
+                                   Px(30) + metrics.ascent() - margin),
+                           text);
+    }
+
     // The legend in the top right corner, clear of the circle: white for set 0, lemon for set 1.
     void DrawLegend()
     {
@@ -313,6 +405,12 @@ QSize ChartPixelSize(display::ChartKind kind)
     return {Px(geometry.width), Px(geometry.height)};
 }
 
+QSize ChartPixelSize(const display::ChartData& data)
+{
+    const int margin = Px(display::PictureMargin(data));
+    return ChartPixelSize(data.kind) + QSize(2 * margin, 2 * margin);
+}
+
 QSize TransitPixelSize()
 {
     return {Px(display::kTransitPictureWidth), Px(display::kTransitPictureHeight)};
@@ -337,8 +435,9 @@ ChartResult DrawChartTwoDates(QPainter& painter, const display::ChartData& data)
     return DrawChart(painter, twoDates);
 }
 
-std::optional<display::ChartLine> LineAt(const ChartResult& result, QPointF point)
+std::optional<display::ChartLine> LineAt(const ChartResult& result, QPointF pictureAt)
 {
+    const QPointF point = pictureAt - result.origin;
     for (const QRectF& backing : result.backings)
         if (backing.contains(point))
             return std::nullopt;

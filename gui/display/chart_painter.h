@@ -49,10 +49,14 @@ struct ChartResult {
     };
     std::vector<DrawnLine> lines;
     std::vector<QRectF> backings;
+    // Where the heliocentric chart's own top left lies in the picture, in pixels: beyond the margin that
+    // the outer ring of geocentric positions adds. The positions above are the chart's own.
+    QPointF origin;
 };
 
-// The picture's size in pixels.
+// The picture's size in pixels: of the chart alone, and of the chart of `data` with its outer ring.
 QSize ChartPixelSize(display::ChartKind kind);
+QSize ChartPixelSize(const display::ChartData& data);
 QSize TransitPixelSize();
 
 // The chart of `data`, by its kind.
@@ -61,7 +65,7 @@ ChartResult DrawChartOneDate(QPainter& painter, const display::ChartData& data);
 ChartResult DrawChartTwoDates(QPainter& painter, const display::ChartData& data);
 
 // The aspect line seen at `point` (pixels of the picture): the last drawn one within reach of its width,
-// none over a glyph's backing. Smoothed lines have blended edges, so a line is found by where it runs
+// none over a glyph's backing, the outer ring's included. Smoothed lines have blended edges, so a line is found by where it runs
 // rather than by the colour of one pixel.
 std::optional<display::ChartLine> LineAt(const ChartResult& result, QPointF point);
 

@@ -1,6 +1,7 @@
 #include "gui/display/chart_view.h"
 
 #include "gui/display/chart_painter.h"
+#include "app/geocentric_view.h"
 #include "gui/tools/image_export.h"
 #include "platform/twips.h"
 
@@ -18,11 +19,7 @@ ChartView::ChartView(const app::Workspace& program, QWidget* parent) : QWidget(p
 display::ChartData ChartView::CurrentData() const
 {
     // The display options as the panel last applied them: ticking a box in the open panel changes no chart.
-    const settings::ConfigureModel& panel = m_program.configure;
-    const display::ChartOptions options{panel.zodiacSectors, panel.onlyOuterPlanets,
-                                        panel.onlyEarthAspects};
-    return display::MakeChartData(m_program.astro, m_program.main.result, m_program.main.currentMode, options, m_program.language,
-                                  window()->windowTitle().toStdString());
+    return app::ShownChartData(m_program, window()->windowTitle().toStdString());
 }
 
 void ChartView::SyncFromModel()
@@ -49,7 +46,7 @@ void ChartView::ShowTransitPicture(const display::TransitPicture& picture)
 
 ChartResult ChartView::PaintPicture(QImage& image, qreal scale) const
 {
-    const QSize size = m_transit ? TransitPixelSize() : ChartPixelSize(m_chart ? m_chart->kind : display::ChartKind::OneDate);
+    const QSize size = m_transit ? TransitPixelSize() : m_chart ? ChartPixelSize(*m_chart) : ChartPixelSize(display::ChartKind::OneDate);
     image = QImage(size * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::black);

@@ -173,6 +173,7 @@ void frmMain::SetLanguageDependentText()
     caption(cmdPrint, text::kTextPrint);
     caption(cmdExport, text::kTextExport);
     caption(cmdCharts, text::kTextChartsButton);
+    caption(cmdPositions, text::kTextPositionsButton);
     SetShortcutTips();
     caption(cmdNow, text::kTextNow);
     caption(cmdRestore, text::kTextRestore);
@@ -211,7 +212,9 @@ void frmMain::PlaceAtTopCentre()
 
 void frmMain::SetHeightForMode()
 {
-    resize(Px(app::kMainWindowWidth), Px(app::WindowHeightForMode(m_program.main.SelectedMode())));
+    m_heightWithRing = m_program.configure.geoRing;
+    resize(Px(app::kMainWindowWidth),
+           Px(app::WindowHeightForMode(m_program.main.SelectedMode(), m_heightWithRing)));
 }
 
 void frmMain::ApplyQtTranslation()

@@ -49,6 +49,7 @@ class frmTimeline;
 struct Picture;
 class frmMoment;
 class frmCharts;
+class frmPositions;
 
 // The two step buttons of cmdForwardBack.
 inline constexpr int16_t kForwardButton = 0;
@@ -117,6 +118,8 @@ public:
     void cmdTimeline_Click();
     // The Charts window: the chart library searched, edited and put into the date rows.
     void cmdCharts_Click();
+    // The positions window: heliocentric and geocentric positions of the moment shown, side by side.
+    void cmdPositions_Click();
     void cmdConfigure_Click();
     void cmdHelp_Click();
     // What the window shows (the chart, the transit picture, or the grid with its title and summary),
@@ -270,6 +273,7 @@ private:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdExport = nullptr;
     QPushButton* cmdCharts = nullptr;
+    QPushButton* cmdPositions = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblFoot = nullptr;
@@ -290,6 +294,8 @@ private:
     gui::frmTimeline* frmTimeline = nullptr;  // the aspect timeline, created on first use
     gui::frmMoment* frmMoment = nullptr;      // the precise-moment dialog, created on first use
     gui::frmCharts* frmCharts = nullptr;      // the Charts window, created on first use
+    gui::frmPositions* frmPositions = nullptr;  // the positions window, created on first use
+    bool m_heightWithRing = false;  // the window's height was set for the chart's outer ring
     QLabel* lblUserManual = nullptr;
     QLabel* lblURL = nullptr;
     QWidget* fraModes = nullptr;

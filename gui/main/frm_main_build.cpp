@@ -272,18 +272,20 @@ void frmMain::BuildTitleAndViews(QVBoxLayout& window)
     QFont titleFont = font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    // Charts, Print and Export at the title line's right end; the title keeps the rest of the line.
+    // Positions, Charts, Print and Export at the title line's right end; the title keeps the rest of the line.
+    cmdPositions = new QPushButton(this);
     cmdCharts = new QPushButton(this);
     cmdPrint = new QPushButton(this);
     cmdExport = new QPushButton(this);
+    Named(cmdPositions, QStringLiteral("cmdPositions"));
     Named(cmdCharts, QStringLiteral("cmdCharts"));
     Named(cmdPrint, QStringLiteral("cmdPrint"));
     Named(cmdExport, QStringLiteral("cmdExport"));
     auto* titleLine = new QHBoxLayout;
     titleLine->setSpacing(Px(kControlGap));
-    lblTitle->setFixedSize(Px(kInnerWidth - 3 * (kOutputButtonWidth + kControlGap)), Px(kControlHeight));
+    lblTitle->setFixedSize(Px(kInnerWidth - 4 * (kOutputButtonWidth + kControlGap)), Px(kControlHeight));
     titleLine->addWidget(lblTitle);
-    for (QPushButton* button : {cmdCharts, cmdPrint, cmdExport}) {
+    for (QPushButton* button : {cmdPositions, cmdCharts, cmdPrint, cmdExport}) {
         button->setFixedSize(Px(kOutputButtonWidth), Px(kControlHeight));
         button->setAutoDefault(false);
         titleLine->addWidget(button);
@@ -418,6 +420,7 @@ void frmMain::ConnectControls()
     connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     connect(cmdExport, &QPushButton::clicked, this, &frmMain::cmdExport_Click);
     connect(cmdCharts, &QPushButton::clicked, this, &frmMain::cmdCharts_Click);
+    connect(cmdPositions, &QPushButton::clicked, this, &frmMain::cmdPositions_Click);
     connect(lblURL, &QLabel::linkActivated, this, &frmMain::lblURL_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
@@ -436,7 +439,7 @@ void frmMain::SetTabOrder()
     order.insert(order.end(), {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry,
                                cmdCompute, cmdNow, cmdForwardBack[1], cboForwardBack, cmdForwardBack[0], optDegrees,
                                optRadians, cmdRestore, cmdSave, cmdLoadState, cmdSaveAs, cmdReport, cmdTimeline, cmdRun,
-                               cmdToggleGraphic, cmdConfigure, cmdHelp, cmdQuit, cmdCharts, cmdPrint, cmdExport, cboLanguage});
+                               cmdToggleGraphic, cmdConfigure, cmdHelp, cmdQuit, cmdPositions, cmdCharts, cmdPrint, cmdExport, cboLanguage});
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -42,7 +42,8 @@ std::vector<std::pair<QPushButton*, QKeySequence>> frmMain::Shortcuts() const
             {cmdQuit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
             {cmdPrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
             {cmdExport, QKeySequence(Qt::CTRL | Qt::Key_E)},
-            {cmdCharts, QKeySequence(Qt::CTRL | Qt::Key_K)}};
+            {cmdCharts, QKeySequence(Qt::CTRL | Qt::Key_K)},
+            {cmdPositions, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}};
 }
 
 QKeySequence frmMain::ChartPictureKey()
@@ -83,6 +84,7 @@ void frmMain::SetShortcutTips()
             text::kTextShortcutTip, keys.toString(QKeySequence::NativeText).toStdString())));
     SetSaveAsTip();
     cmdCharts->setToolTip(Q(m_program.language.Text(text::kTextChartsButtonTip)) + '\n' + cmdCharts->toolTip());
+    cmdPositions->setToolTip(Q(m_program.language.Text(text::kTextPositionsButtonTip)) + '\n' + cmdPositions->toolTip());
 }
 
 void frmMain::SetSaveAsTip()

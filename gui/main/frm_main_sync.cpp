@@ -8,6 +8,7 @@
 #include "gui/display/chart_view.h"
 #include "gui/display/grid_view.h"
 #include "gui/platform/qt_widgets.h"
+#include "gui/tools/frm_positions.h"
 #include "gui/tools/frm_timeline.h"
 #include "platform/index.h"
 #include "text/text_numbers.h"
@@ -51,6 +52,8 @@ void frmMain::SyncFromModel()
     SyncChart();
     if (frmTimeline != nullptr && frmTimeline->isVisible())
         frmTimeline->Canvas().update();  // its world-date line follows the main window's date
+    if (frmPositions != nullptr && frmPositions->isVisible())
+        frmPositions->SyncFromModel();  // the positions of the moment now shown
 }
 
 // Each date row: the year as typed (the cursor kept), the lists, and Clear where the row holds entries.

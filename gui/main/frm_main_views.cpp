@@ -9,6 +9,7 @@
 #include "gui/display/chart_view.h"
 #include "gui/display/grid_view.h"
 #include "gui/main/frm_charts.h"
+#include "gui/tools/frm_positions.h"
 #include "gui/platform/qt_widgets.h"
 #include "gui/settings/frm_configure.h"
 #include "gui/text/help.h"
@@ -102,6 +103,9 @@ void frmMain::ApplyPanelActions(const settings::MainWindowActions& actions)
         HideDurationsWindow();
     if (actions.resetFootLabel)
         ResetFootLabel();
+    // The chart's outer ring, switched on or off, takes or gives back the room of its margin.
+    if (m_program.configure.geoRing != m_heightWithRing)
+        SetHeightForMode();
     SyncFromModel();
     if (outcome)
         ShowComputeOutcome(*outcome);
@@ -204,6 +208,13 @@ void frmMain::cmdCharts_Click()
         connect(frmCharts, &frmCharts::momentChanged, this, &frmMain::Moment_Changed);
     }
     frmCharts->ShowWindow();
+}
+
+void frmMain::cmdPositions_Click()
+{
+    if (frmPositions == nullptr)
+        frmPositions = new gui::frmPositions(m_program, this);
+    frmPositions->ShowWindow();
 }
 
 void frmMain::lblURL_Click()

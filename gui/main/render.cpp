@@ -1,6 +1,7 @@
 #include "gui/main/render.h"
 
 #include "app/chart_names.h"
+#include "app/geocentric_view.h"
 #include "charts/chart_store.h"
 #include "app/startup.h"
 #include "app/window_rules.h"
@@ -158,12 +159,9 @@ int RenderChart(const RenderRequest& request, std::ostream& err)
                       kRenderBadInput);
     };
 
-    const settings::ConfigureModel& panel = program->configure;
-    const display::ChartData data = display::MakeChartData(
-        program->astro, program->main.result, program->main.currentMode,
-        {panel.zodiacSectors, panel.onlyOuterPlanets, panel.onlyEarthAspects}, language, "Orvane");
+    const display::ChartData data = app::ShownChartData(*program, "Orvane");
     // Drawn once to learn whether it can be: both filters set draw nothing, a glyph without room stops it.
-    QImage probe(ChartPixelSize(data.kind), QImage::Format_RGB32);
+    QImage probe(ChartPixelSize(data), QImage::Format_RGB32);
     ChartDrawn drawn = ChartDrawn::Complete;
     {
         QPainter painter(&probe);

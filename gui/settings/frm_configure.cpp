@@ -36,7 +36,10 @@ struct TwipsSize {
 };
 
 constexpr int32_t kPanelWidth = 9000;
-constexpr int32_t kPanelHeight = 6870;
+constexpr int32_t kOptionGap = 30;
+constexpr TwipsSize kOption{8760, 300};
+// The panel's height with its six display options.
+constexpr int32_t kPanelHeight = 6870 + kOption.height + kOptionGap;
 constexpr int32_t kMargin = 120;
 
 constexpr TwipsSize kInstructions{8760, 810};
@@ -68,8 +71,6 @@ constexpr int32_t kFactorToLabel = 90;
 constexpr TwipsSize kOfOrb{1920, 270};
 
 constexpr int32_t kOptionsGap = 195;
-constexpr TwipsSize kOption{8760, 300};
-constexpr int32_t kOptionGap = 30;
 
 constexpr int32_t kButtonsGap = 240;
 constexpr TwipsSize kButton{1650, 375};
@@ -270,10 +271,10 @@ void frmConfigure::CreateBoldfaceControls(QVBoxLayout& column)
 // The chart and table options, then the panel's buttons.
 void frmConfigure::CreateOptionsAndButtons(QVBoxLayout& panel)
 {
-    const std::array<QCheckBox**, 5> options{&chkDisplayZodiacSectors, &chkDisplayNATZabbr, &chkShowOnlyOuterPlanets,
-                                             &chkShowOnlyEarthAspects, &chkUseColor};
-    const std::array<const char*, 5> optionNames{"chkDisplayZodiacSectors", "chkDisplayNATZabbr",
-                                                 "chkShowOnlyOuterPlanets", "chkShowOnlyEarthAspects", "chkUseColor"};
+    const std::array<QCheckBox**, 6> options{&chkDisplayZodiacSectors, &chkDisplayNATZabbr, &chkShowOnlyOuterPlanets,
+                                             &chkShowOnlyEarthAspects, &chkUseColor, &chkGeoRing};
+    const std::array<const char*, 6> optionNames{"chkDisplayZodiacSectors", "chkDisplayNATZabbr", "chkShowOnlyOuterPlanets",
+                                                 "chkShowOnlyEarthAspects", "chkUseColor", "chkGeoRing"};
     for (size_t k = 0; k < options.size(); ++k) {
         *options[k] = Create<QCheckBox>(this, QString::fromLatin1(optionNames[k]));
         Fix(*options[k], kOption);
@@ -320,12 +321,13 @@ void frmConfigure::ConnectControls()
     connect(opt1DegOfOrb, &QRadioButton::toggled, this, &frmConfigure::optBoldface_Click);
     connect(optProportionOfOrb, &QRadioButton::toggled, this, &frmConfigure::optBoldface_Click);
 
-    const std::array<std::pair<QCheckBox*, bool*>, 5> options{
+    const std::array<std::pair<QCheckBox*, bool*>, 6> options{
         {{chkDisplayZodiacSectors, &panel.zodiacSectorsBox},
          {chkDisplayNATZabbr, &panel.zoneAbbreviationsBox},
          {chkShowOnlyOuterPlanets, &panel.onlyOuterPlanetsBox},
          {chkShowOnlyEarthAspects, &panel.onlyEarthAspectsBox},
-         {chkUseColor, &panel.useColorBox}}};
+         {chkUseColor, &panel.useColorBox},
+         {chkGeoRing, &panel.geoRingBox}}};
     for (const auto& [box, value] : options)
         connect(box, &QCheckBox::toggled, this, [this, box = box, value = value] { chkOption_Click(box, *value); });
 
@@ -358,6 +360,7 @@ void frmConfigure::SetLanguageDependentText()
     chkShowOnlyEarthAspects->setText(Text(captions.onlyEarthAspectsBox));
     chkUseColor->setText(Text(m_program.language.Text(text::kTextUseColour)));
     chkSaveGraphicWithWhiteBackground->setText(Text(captions.whiteBackgroundBox));
+    chkGeoRing->setText(Text(captions.geoRingBox));
     cmdReset->setText(Text(captions.reset));
     cmdAccept->setText(Text(captions.apply));
     cmdCancel->setText(Text(captions.cancel));
@@ -393,6 +396,7 @@ void frmConfigure::SyncFromModel()
     chkShowOnlyEarthAspects->setChecked(panel.onlyEarthAspectsBox);
     chkUseColor->setChecked(panel.useColorBox);
     chkSaveGraphicWithWhiteBackground->setChecked(panel.whiteBackgroundBox);
+    chkGeoRing->setChecked(panel.geoRingBox);
 
     for (size_t i = 0; i < lblAspectColor.size(); ++i)
         ShowSwatch(lblAspectColor[i], panel.panelColors[i + 1]);

@@ -120,6 +120,7 @@ private:
     QCheckBox* chkShowOnlyEarthAspects = nullptr;
     QCheckBox* chkUseColor = nullptr;
     QCheckBox* chkSaveGraphicWithWhiteBackground = nullptr;
+    QCheckBox* chkGeoRing = nullptr;  // the chart's outer ring of geocentric positions
     QPushButton* cmdReset = nullptr;
     QPushButton* cmdAccept = nullptr;
     QPushButton* cmdCancel = nullptr;

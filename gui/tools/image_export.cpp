@@ -51,7 +51,11 @@ void DrawChartCaption(QPainter& painter, const app::Workspace& program, int widt
     files::ChartImageCaption caption;
     caption.currentMode = main.currentMode;
     caption.onlyOuterPlanets = program.configure.onlyOuterPlanets;
-    caption.width = width;
+    // With the outer ring of geocentric positions the picture is larger by a margin on every side: the
+    // texts are placed for the chart alone, and each keeps its distance from its nearest corner.
+    const QSize chart = ChartPixelSize(display::ChartKindOf(main.currentMode));
+    const int margin = std::max(0, (width - chart.width()) / 2);
+    caption.width = width - 2 * margin;
     caption.productTitle = kProductTitle;
     caption.version = kVersion;
     if (core::IsTwoDateMode(main.currentMode))
@@ -68,8 +72,10 @@ void DrawChartCaption(QPainter& painter, const app::Workspace& program, int widt
         const QString text = QString::fromStdString(line.text);
         const int textWidth = painter.fontMetrics().horizontalAdvance(text) + 1;
         // A long clock text (a zone's name, a fraction of a second) moves left rather than off the picture.
-        const int x = std::max(kCaptionMargin, std::min(line.x, width - kCaptionMargin - textWidth));
-        const QRect box(x, line.y, textWidth, painter.fontMetrics().height());
+        const int lineX = line.x + (line.x > chart.width() / 2 ? 2 * margin : 0);
+        const int lineY = line.y + (line.y > chart.height() / 2 ? 2 * margin : 0);
+        const int x = std::max(kCaptionMargin, std::min(lineX, width - kCaptionMargin - textWidth));
+        const QRect box(x, lineY, textWidth, painter.fontMetrics().height());
         boxes.push_back(box);
         painter.fillRect(box.adjusted(-kCaptionMargin, 0, kCaptionMargin, 0), Qt::black);
     }
@@ -92,7 +98,7 @@ QImage ComposeChartImage(const app::Workspace& program, const QImage& chart, boo
 
 Picture ChartPicture(const app::Workspace& program, const display::ChartData& data)
 {
-    const QSize size = ChartPixelSize(data.kind);
+    const QSize size = ChartPixelSize(data);
     return {size, [&program, data, size](QPainter& painter) {
                 painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
                 if (DrawChart(painter, data).drawn != ChartDrawn::FiltersConflict)

@@ -3,4 +3,5 @@ orvane_test(test_app
     app/test_moment_dialog.cpp
     app/test_precise_moments.cpp
     app/test_chart_library.cpp
+    app/test_geocentric_view.cpp
   LIBS orvane_app)

@@ -1,5 +1,5 @@
 # Window tests: each window built as the program's main() builds it, its controls found by name.
-foreach(name main faults display chart settings durations run view_export timeline output moment zone charts)
+foreach(name main faults display chart settings durations run view_export timeline output moment zone charts geocentric)
   orvane_gui_test(test_gui_${name} SOURCES gui/test_gui_${name}.cpp)
 endforeach()
 # orvane --render as a whole process: its files read back by librsvg and poppler, its refusals.

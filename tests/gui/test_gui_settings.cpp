@@ -45,7 +45,7 @@ private slots:
         QStringList names{"Label3", "Label1", "cmdSetAllNonzeroOrbsToConjunctionOrb", "lblPersonalTransits",
                           "lblSynastry", "lblOrbForMidpoints", "chkUseBoldface", "opt1DegOfOrb", "lblOfOrb",
                           "chkDisplayZodiacSectors", "chkDisplayNATZabbr", "chkShowOnlyOuterPlanets",
-                          "chkShowOnlyEarthAspects", "chkUseColor", "cmdReset", "cmdAccept", "cmdCancel", "cmdHide"};
+                          "chkShowOnlyEarthAspects", "chkUseColor", "chkGeoRing", "cmdReset", "cmdAccept", "cmdCancel", "cmdHide"};
         for (int i = 0; i < 7; ++i)
             names << QStringLiteral("lblAspectName_%1").arg(i);
         for (const char* name : {"cboPersonalOrbsProportion_0", "cboOrbForMidpoints", "optProportionOfOrb",

@@ -101,6 +101,29 @@ TEST_F(ConfigurePanel, LoadSetsTheDefaultsAndStoresTheDisplayValues)
               std::tuple(true, false, false, false, false));
 }
 
+// The chart's outer ring of geocentric positions: off in a profile without it or with another value than
+// "1"; applying stores it, Cancel takes back an edit, Reset switches it off with the other options.
+TEST_F(ConfigurePanel, TheGeocentricRingIsOffUntilAppliedOn)
+{
+    EXPECT_FALSE(panel.geoRingBox || panel.geoRing || Stored(kValueGeoRing));
+    for (const auto& [stored, on] : {std::pair{"1", true}, {"yes", false}, {"0", false}}) {
+        store.values[kValueGeoRing] = stored;
+        panel.Load(store, [] { return kZoneBerlin; });
+        EXPECT_EQ(std::pair(panel.geoRingBox, panel.geoRing), std::pair(on, on)) << stored;
+    }
+    panel.Activate(store, astro.tables);
+    panel.geoRingBox = true;
+    EXPECT_FALSE(panel.geoRing);  // an edit changes no chart until it is applied
+    panel.Apply(Context());
+    EXPECT_EQ(std::pair(panel.geoRing, Stored(kValueGeoRing)), std::pair(true, Value("1")));
+    panel.Activate(store, astro.tables);
+    panel.geoRingBox = false;
+    panel.Cancel();
+    EXPECT_TRUE(panel.geoRingBox && panel.geoRing);
+    panel.Reset(Context());
+    EXPECT_EQ(std::tuple(panel.geoRingBox, panel.geoRing, Stored(kValueGeoRing)), std::tuple(false, false, Value("0")));
+}
+
 TEST_F(ConfigurePanel, TheOrbTableFollowsTheAppliedListEntries)
 {
     panel.orbLists[2].SetListIndex(8);                     // square 8°
