@@ -351,6 +351,8 @@ private:
         AddSpan(patterns, "From this moment (default: the state's world date, or now)",
                 "Up to this moment, excluded (default: one year after --from)");
         AddFormat(patterns, "Output: text (default), csv or json");
+        // Before --planets, whose names are those of the perspective.
+        AddPerspectiveOption(*patterns, m_line);
         AddPatternsOptions(*patterns, m_line);
         AddConventionOptions(*patterns, m_line);
     }
@@ -382,6 +384,7 @@ private:
                 "Up to this moment, excluded: the last cycle listed begins before it (default: one year after --from)");
         AddCycleOptions(*cycles, m_line);
         AddConventionOptions(*cycles, m_line);
+        AddPerspectiveOption(*cycles, m_line);
         AddFormat(cycles, "Output: text (default), csv or json");
         cycles->footer(CyclesFooter() + kDates);
     }

@@ -46,6 +46,9 @@ private:
     int ComparedPositions(double moment);
     void GeocentricEphemeris(double from, double to);
     int GeocentricEvents(int16_t mode, double from, double to);
+    // aspects and patterns seen from the Earth (command_geo_views.cpp): world transits only.
+    int GeocentricAspects(double from, int16_t step, int64_t steps);
+    int GeocentricPatterns(double from, double to);
     // The Ascendant and Midheaven of --lat and --lon at `moment`; none without a place.
     std::optional<platform::Angles> PlaceAngles(double moment) const;
 
