@@ -351,8 +351,6 @@ private:
         AddSpan(patterns, "From this moment (default: the state's world date, or now)",
                 "Up to this moment, excluded (default: one year after --from)");
         AddFormat(patterns, "Output: text (default), csv or json");
-        // Before --planets, whose names are those of the perspective.
-        AddPerspectiveOption(*patterns, m_line);
         AddPatternsOptions(*patterns, m_line);
         AddConventionOptions(*patterns, m_line);
     }

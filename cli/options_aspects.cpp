@@ -28,6 +28,8 @@ void AddAspectsCommand(OptionKit& kit, CommandLine& line)
         "years keep the day of the month, or the month's last day when it has fewer. At most " +
         std::to_string(kMaxAspectSteps) +
         " steps.\n"
+        "--perspective geocentric: the sky's aspects among Sun, Moon, Mercury … Pluto (world transits only),\n"
+        "apparent positions of date unless --frame or --positions say otherwise; roles empty.\n"
         "DATE is ISO 8601 as for the other commands (orvane-cli --help).\n");
 }
 

@@ -73,7 +73,11 @@ std::string CyclesFooter()
            "slower one's, 0 to 360. CSV header: kind,cycle,time,jd_ut,body1,body2,phase,aspect,length_days\n"
            "(kind date, start or phase; with --date also current and next, the conjunctions before and after\n"
            "it, even outside the span; body1 the faster body). JSON: the same keys in the rows, null for what\n"
-           "does not apply.\n\n";
+           "does not apply.\n"
+           "--perspective geocentric: B1 B2 among Sun, Moon, Mercury … Pluto, apparent positions of date unless\n"
+           "--frame or --positions say otherwise; the faster body is the Moon, then the Sun, Mercury and Venus\n"
+           "(which keep together and so make no pair), then Mars … Pluto. A planet's retrograde motion may\n"
+           "pass a phase, or the conjunction, three times: each pass is listed, each conjunction begins a cycle.\n\n";
 }
 
 }  // namespace orvane::cli
