@@ -78,6 +78,8 @@ private:
     int ReadModeAndMoments(int16_t& mode, std::array<double, 3>& moments, double& start);
     // The events of the span as an iCalendar file, with --windows also every stay within an orb.
     int EventCalendar(int16_t mode, const std::array<double, 3>& moments, double from, double to);
+    // A calendar's span must begin in the year 1 or later (said on stderr, exit 1); kExitSuccess when it does.
+    int CalendarSpanMistake(double from);
     // events --windows as text, CSV or JSON: one row per stay within an orb.
     int EventWindows(int16_t mode, const std::array<double, 3>& moments, double from, double to);
     // The tables' words; `mode` gives the bodies' roles (none in world transits).
