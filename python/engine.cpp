@@ -24,12 +24,6 @@ constexpr const char* kEphemerisRange = "-5400-01-01 … 5399-12-31";
 constexpr double kDegrees = 360.0 / core::kTwoPi;
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
-template <typename T>
-platform::Result<T> Refused(std::string text)
-{
-    return platform::Result<T>(platform::ErrorCode::InvalidInput, platform::Message::Plain({}, std::move(text)));
-}
-
 // A message as the console shows it: every CR LF a line feed, without the line breaks at its ends.
 std::string ConsoleText(const std::string& text)
 {
@@ -352,7 +346,8 @@ platform::Result<CycleAnswer> Engine::Cycles(const std::string& first, const std
         return Outcome(span.failure());
     const core::CycleSearch search(AstroIn(convention.value(), false), bodies.value()[0], bodies.value()[1],
                                    convention.value());
-    return Outcome(CycleAnswer{search.Faster(), search.Slower(), search.Cycles(from, to)});
+    const auto name = [this](core::Body body) { return Tables().bodyNames[core::SlotOf(body)]; };
+    return Outcome(CycleAnswer{name(search.Faster()), name(search.Slower()), search.Cycles(from, to)});
 }
 
 }  // namespace orvane::python

@@ -6,6 +6,7 @@
 #include "python/engine.h"
 
 #include "display/body_roles.h"
+#include "text/text_numbers.h"
 
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
@@ -77,9 +78,47 @@ py::array_t<int64_t> CountColumn(const std::vector<int64_t>& values)
     return column;
 }
 
-py::tuple Positions(py::array_t<double, py::array::c_style | py::array::forcecast> moments,
-                    const std::vector<std::string>& bodyNames, const std::string& frame, const std::string& positions)
+// Whether `perspective` is the view from the Earth; refused unless it is one of the two.
+bool Geocentric(const std::string& perspective)
 {
+    if (perspective == "geocentric")
+        return true;
+    if (perspective != "heliocentric" && !perspective.empty())
+        throw py::value_error(Started().Text(text::kTextUnknownPerspective, perspective));
+    return false;
+}
+
+py::tuple GeoPositions(py::array_t<double, py::array::c_style | py::array::forcecast> moments,
+                       const std::vector<std::string>& bodyNames, const std::string& frame, const std::string& positions)
+{
+    const Engine& engine = Started();
+    const std::vector<core::GeoBody> bodies = ValueOrRaise(engine.GeoBodies(bodyNames));
+    const platform::Convention convention = ValueOrRaise(engine.GeoConventionOf(frame, positions));
+    const auto rows = static_cast<py::ssize_t>(moments.size());
+    const auto columns = static_cast<py::ssize_t>(bodies.size());
+    py::array_t<double> longitude({rows, columns});
+    py::array_t<double> latitude({rows, columns});
+    py::array_t<double> speed({rows, columns});
+    {
+        const std::span<const double> at(moments.data(), moments.size());
+        double* L = longitude.mutable_data();
+        double* B = latitude.mutable_data();
+        double* S = speed.mutable_data();
+        const py::gil_scoped_release unlocked;
+        engine.GeoPositions(at, bodies, convention, L, B, S);
+    }
+    py::list names;
+    for (const core::GeoBody body : bodies)
+        names.append(std::string(core::GeoBodyName(body)));
+    return py::make_tuple(names, longitude, latitude, speed);
+}
+
+py::tuple Positions(py::array_t<double, py::array::c_style | py::array::forcecast> moments,
+                    const std::vector<std::string>& bodyNames, const std::string& frame, const std::string& positions,
+                    const std::string& perspective)
+{
+    if (Geocentric(perspective))
+        return GeoPositions(std::move(moments), bodyNames, frame, positions);
     const Engine& engine = Started();
     const std::vector<core::Body> bodies = ValueOrRaise(engine.Bodies(bodyNames));
     const platform::Convention convention = ValueOrRaise(engine.ConventionOf(frame, positions));
@@ -174,8 +213,58 @@ Columns EventColumns(const std::vector<core::Event>& events, int16_t mode)
     return columns;
 }
 
+// The events seen from the Earth in the same columns: value a station's longitude in degrees, no roles.
+Columns GeoEventColumns(const std::vector<core::GeoEvent>& events)
+{
+    const core::AstroTables& tables = Started().Tables();
+    std::vector<double> moments;
+    std::vector<double> values;
+    py::list kind, body1, aspect, body2, sign, none;
+    for (const core::GeoEvent& event : events) {
+        moments.push_back(event.moment);
+        const bool station = event.kind == core::GeoEventKind::StationRetrograde ||
+                             event.kind == core::GeoEventKind::StationDirect;
+        values.push_back(station ? event.longitude * kDegrees : kNone);
+        kind.append(core::kGeoEventKindKeys[static_cast<size_t>(event.kind)]);
+        body1.append(std::string(core::GeoBodyName(event.body1)));
+        body2.append(event.body2 ? std::string(core::GeoBodyName(*event.body2)) : std::string());
+        aspect.append(event.aspect ? tables.NamesOf(*event.aspect).Name : std::string());
+        sign.append(event.sign >= 0 ? tables.SignText[static_cast<size_t>(event.sign)].Name : std::string());
+        none.append(std::string());
+    }
+    Columns columns;
+    columns["jd_ut"] = DoubleColumn(moments);
+    columns["kind"] = kind;
+    columns["body1"] = body1;
+    columns["aspect"] = aspect;
+    columns["body2"] = body2;
+    columns["sign"] = sign;
+    columns["value"] = DoubleColumn(values);
+    columns["role1"] = none;
+    columns["role2"] = none;
+    return columns;
+}
+
+Columns GeoEvents(double from, double to, const py::dict& options, bool windows)
+{
+    const Engine& engine = Started();
+    const GeoSearch search = ValueOrRaise(engine.PrepareGeoEvents(Request(from, to, options), windows));
+    std::vector<core::GeoEvent> events;
+    platform::Result<void> computed = [&] {
+        const py::gil_scoped_release unlocked;
+        return engine.GeoEvents(search, from, to, [&events](const core::GeoEvent& event) {
+            events.push_back(event);
+            return true;
+        });
+    }();
+    RaiseIfRefused(computed);
+    return GeoEventColumns(events);
+}
+
 Columns Events(double from, double to, const py::dict& options)
 {
+    if (Geocentric(Text(options, "perspective")))
+        return GeoEvents(from, to, options, false);
     const Engine& engine = Started();
     const PreparedSearch search = ValueOrRaise(engine.PrepareEvents(Request(from, to, options)));
     std::vector<core::Event> events;
@@ -194,6 +283,8 @@ Columns Events(double from, double to, const py::dict& options)
 // role1, role2.
 Columns Windows(double from, double to, const py::dict& options)
 {
+    if (Geocentric(Text(options, "perspective")))
+        return GeoEvents(from, to, options, true);
     const Engine& engine = Started();
     const PreparedSearch search = ValueOrRaise(engine.PrepareEvents(Request(from, to, options)));
     std::vector<display::OrbWindow> windows;
@@ -236,8 +327,47 @@ Columns Windows(double from, double to, const py::dict& options)
 
 // The aspects the grid shows at each moment, as the aspects command lists them: jd_ut, body1 (the grid's
 // row body), aspect, body2, deviation (degrees), applying, role1, role2.
+// The sky's aspects seen from the Earth at each moment, in the same columns (no roles).
+Columns GeoAspects(py::array_t<double, py::array::c_style | py::array::forcecast> moments, const py::dict& options)
+{
+    const Engine& engine = Started();
+    const platform::Convention convention = ValueOrRaise(engine.PrepareGeoChart(Chart(options)));
+    for (size_t k = 0; k < static_cast<size_t>(moments.size()); ++k)
+        RaiseIfRefused(engine.CheckSpan(moments.data()[k], moments.data()[k]));
+    platform::Result<std::vector<std::pair<double, core::GeoAspectFound>>> answer = [&] {
+        const std::span<const double> at(moments.data(), moments.size());
+        const py::gil_scoped_release unlocked;
+        return engine.GeoAspects(convention, at);
+    }();
+    const auto found = ValueOrRaise(std::move(answer));
+    std::vector<double> moment, deviation;
+    py::array_t<bool> applying(static_cast<py::ssize_t>(found.size()));
+    py::list body1, aspect, body2, none;
+    for (const auto& [at, each] : found) {
+        applying.mutable_data()[moment.size()] = each.motion == core::Motion::Applying;
+        moment.push_back(at);
+        deviation.push_back(each.deviation * kDegrees);
+        body1.append(std::string(core::GeoBodyName(each.body1)));
+        aspect.append(engine.Tables().AspectText[core::SlotOf(each.aspect)].Name);
+        body2.append(std::string(core::GeoBodyName(each.body2)));
+        none.append(std::string());
+    }
+    Columns columns;
+    columns["jd_ut"] = DoubleColumn(moment);
+    columns["body1"] = body1;
+    columns["aspect"] = aspect;
+    columns["body2"] = body2;
+    columns["deviation"] = DoubleColumn(deviation);
+    columns["applying"] = applying;
+    columns["role1"] = none;
+    columns["role2"] = none;
+    return columns;
+}
+
 Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> moments, const py::dict& options)
 {
+    if (Geocentric(Text(options, "perspective")))
+        return GeoAspects(std::move(moments), options);
     const Engine& engine = Started();
     const PreparedSearch chart = ValueOrRaise(engine.PrepareChart(Chart(options)));
     for (size_t k = 0; k < static_cast<size_t>(moments.size()); ++k)
@@ -316,12 +446,14 @@ Columns Patterns(double from, double to, const py::dict& options)
 // One row per phase of every cycle: cycle (1, 2 …), cycle_start, cycle_end (NaN while open), jd_ut,
 // phase (degrees of the synodic angle: 0, 45, 90 …), aspect; the faster and slower body beside.
 Columns Cycles(const std::string& first, const std::string& second, double from, double to, const std::string& frame,
-               const std::string& positions)
+               const std::string& positions, const std::string& perspective)
 {
     const Engine& engine = Started();
+    const bool geocentric = Geocentric(perspective);
     platform::Result<CycleAnswer> answer = [&] {
         const py::gil_scoped_release unlocked;
-        return engine.Cycles(first, second, from, to, frame, positions);
+        return geocentric ? engine.GeoCycles(first, second, from, to, frame, positions)
+                          : engine.Cycles(first, second, from, to, frame, positions);
     }();
     const CycleAnswer found = ValueOrRaise(std::move(answer));
     const core::AstroTables& tables = engine.Tables();
@@ -344,9 +476,42 @@ Columns Cycles(const std::string& first, const std::string& second, double from,
     columns["jd_ut"] = DoubleColumn(moment);
     columns["phase"] = CountColumn(phase);
     columns["aspect"] = aspect;
-    columns["faster"] = tables.bodyNames[core::SlotOf(found.faster)];
-    columns["slower"] = tables.bodyNames[core::SlotOf(found.slower)];
+    columns["faster"] = found.faster;
+    columns["slower"] = found.slower;
     return columns;
+}
+
+// The charts a query finds, one dict each with the keys of the companion's charts list --format json and
+// "birth", the moment as a birthdate takes it.
+py::list FindCharts(const std::string& query, const std::string& file)
+{
+    const Engine& engine = Started();
+    platform::Result<std::vector<charts::ChartRecord>> answer = [&] {
+        const py::gil_scoped_release unlocked;
+        return engine.FindCharts(query, file);
+    }();
+    py::list found;
+    for (const charts::ChartRecord& chart : ValueOrRaise(std::move(answer))) {
+        py::dict record;
+        record["id"] = chart.id;
+        record["name"] = chart.name;
+        record["first_name"] = chart.firstName;
+        record["kind"] = std::string(charts::KindWord(chart.kind));
+        record["birth"] = engine.ChartMoment(chart);
+        record["jd_ut"] = chart.moment.moment;
+        record["time_known"] = chart.timeKnown;
+        record["place"] = chart.place.name;
+        record["region"] = chart.place.region;
+        record["country_code"] = chart.place.countryCode;
+        record["latitude"] = chart.place.latitude ? py::object(py::float_(*chart.place.latitude)) : py::none();
+        record["longitude"] = chart.place.longitude ? py::object(py::float_(*chart.place.longitude)) : py::none();
+        record["source"] = chart.source;
+        record["reliability"] = chart.reliability;
+        record["notes"] = chart.notes;
+        record["tags"] = chart.tags;
+        found.append(record);
+    }
+    return found;
 }
 
 }  // namespace
@@ -362,6 +527,7 @@ PYBIND11_MODULE(_orvane, module)
         "moment", [](const std::string& typed) { return ValueOrRaise(Started().Moment(typed)); }, py::arg("text"),
         "The Julian date (UT) of a moment as the companion reads a DATE.");
     module.def("positions", &Positions, py::arg("jd"), py::arg("bodies"), py::arg("frame"), py::arg("positions"),
+               py::arg("perspective"),
                "Body names and (moments × bodies) arrays of longitude, latitude and speed in degrees.");
     module.def("events", &Events, py::arg("start"), py::arg("end"), py::arg("options"),
                "The events of a span as columns.");
@@ -372,7 +538,10 @@ PYBIND11_MODULE(_orvane, module)
     module.def("patterns", &Patterns, py::arg("start"), py::arg("end"), py::arg("options"),
                "The lifetimes of the patterns in a span as columns.");
     module.def("cycles", &Cycles, py::arg("body1"), py::arg("body2"), py::arg("start"), py::arg("end"),
-               py::arg("frame"), py::arg("positions"), "The synodic cycles' phases of two bodies as columns.");
+               py::arg("frame"), py::arg("positions"), py::arg("perspective"),
+               "The synodic cycles' phases of two bodies as columns.");
+    module.def("find_charts", &FindCharts, py::arg("query"), py::arg("file"),
+               "The charts of a library whose words begin with the query's, as dicts.");
     module.def(
         "check_span",
         [](double from, double to) { RaiseIfRefused(Started().CheckSpan(from, to)); }, py::arg("start"),
