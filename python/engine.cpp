@@ -145,13 +145,15 @@ void Engine::Positions(std::span<const double> moments, std::span<const core::Bo
     const core::AstroModule& astro = m_program.astro;
     const int16_t bodyCount =
         core::PlutoFromTable(convention) ? core::NumPlanetsIn(convention, astro.PlutoDataReadOK()) : core::kPluto;
+    // One ephemeris call a body and moment: the state with its speed holds the longitude too (Pluto's from
+    // its table where the convention takes it from there, none beyond it).
     size_t at = 0;
     for (const double moment : moments) {
         for (const core::Body body : bodies) {
-            const double L = core::IndexOf(body) <= bodyCount ? astro.HelioLongitude(body, moment, convention) : -1.0;
             const std::optional<platform::HelioState> state =
-                L >= 0.0 ? core::HelioStateOf(astro.pluto, body, moment, convention, true) : std::nullopt;
-            longitude[at] = L >= 0.0 ? L * kDegrees : kNone;
+                core::IndexOf(body) <= bodyCount ? core::HelioStateOf(astro.pluto, body, moment, convention, true)
+                                                 : std::nullopt;
+            longitude[at] = state ? state->longitude * kDegrees : kNone;
             latitude[at] = state ? state->latitude * kDegrees : kNone;
             speed[at] = state ? state->longitudeSpeed * kDegrees : kNone;
             ++at;
