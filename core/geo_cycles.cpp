@@ -49,27 +49,13 @@ std::vector<SynodicCycle> GeoCycleSearch::Cycles(double from, double to) const
     GeoEventFilter filter;
     filter.bodies = static_cast<uint16_t>(1u << static_cast<int>(m_faster) | 1u << static_cast<int>(m_slower));
     filter.kinds = 1u << static_cast<int>(GeoEventKind::Exact);
-    std::vector<SynodicCycle> cycles;
+    CycleGatherer cycles(from, to);
     FindGeoEvents(from - reach, to + reach, m_convention, filter, [&](const GeoEvent& event) {
+        // The phase the lead is nearest to: an exact aspect of angle a is the phase a or 360° − a.
         const std::optional<double> lead = PhaseAt(event.moment);
-        if (!lead)
-            return false;
-        const auto degrees = static_cast<int16_t>(std::lround(*lead / kTwoPi * 12.0) % 12 * 30);
-        if (degrees == 0) {
-            if (!cycles.empty())
-                cycles.back().end = event.moment;
-            if (event.moment >= to)
-                return false;
-            // The cycle in progress at `from` is the last that began by then.
-            if (event.moment <= from && !cycles.empty())
-                cycles.erase(cycles.begin());
-            cycles.push_back({event.moment, std::nullopt, {}});
-        } else if (!cycles.empty()) {
-            cycles.back().phases.push_back({event.moment, degrees, AspectOfPhase(degrees)});
-        }
-        return true;
+        return lead && cycles.Phase(event.moment, static_cast<int16_t>(std::lround(*lead / kTwoPi * 12.0) % 12 * 30));
     });
-    return cycles;
+    return std::move(cycles).Cycles();
 }
 
 std::optional<double> GeoCycleSearch::PhaseAt(double moment) const

@@ -88,14 +88,14 @@ bool Geocentric(const std::string& perspective)
     return false;
 }
 
-py::tuple GeoPositions(py::array_t<double, py::array::c_style | py::array::forcecast> moments,
-                       const std::vector<std::string>& bodyNames, const std::string& frame, const std::string& positions)
+// The positions of `names.size()` bodies at every moment: (moments × bodies) arrays of longitude, latitude
+// and speed that `compute(moments, L, B, S)` fills without the interpreter's lock.
+template <typename Compute>
+py::tuple PositionArrays(const py::array_t<double, py::array::c_style | py::array::forcecast>& moments,
+                         const py::list& names, const Compute& compute)
 {
-    const Engine& engine = Started();
-    const std::vector<core::GeoBody> bodies = ValueOrRaise(engine.GeoBodies(bodyNames));
-    const platform::Convention convention = ValueOrRaise(engine.GeoConventionOf(frame, positions));
     const auto rows = static_cast<py::ssize_t>(moments.size());
-    const auto columns = static_cast<py::ssize_t>(bodies.size());
+    const auto columns = static_cast<py::ssize_t>(names.size());
     py::array_t<double> longitude({rows, columns});
     py::array_t<double> latitude({rows, columns});
     py::array_t<double> speed({rows, columns});
@@ -105,11 +105,8 @@ py::tuple GeoPositions(py::array_t<double, py::array::c_style | py::array::force
         double* B = latitude.mutable_data();
         double* S = speed.mutable_data();
         const py::gil_scoped_release unlocked;
-        engine.GeoPositions(at, bodies, convention, L, B, S);
+        compute(at, L, B, S);
     }
-    py::list names;
-    for (const core::GeoBody body : bodies)
-        names.append(std::string(core::GeoBodyName(body)));
     return py::make_tuple(names, longitude, latitude, speed);
 }
 
@@ -117,28 +114,24 @@ py::tuple Positions(py::array_t<double, py::array::c_style | py::array::forcecas
                     const std::vector<std::string>& bodyNames, const std::string& frame, const std::string& positions,
                     const std::string& perspective)
 {
-    if (Geocentric(perspective))
-        return GeoPositions(std::move(moments), bodyNames, frame, positions);
     const Engine& engine = Started();
+    py::list names;
+    if (Geocentric(perspective)) {
+        const std::vector<core::GeoBody> bodies = ValueOrRaise(engine.GeoBodies(bodyNames));
+        const platform::Convention convention = ValueOrRaise(engine.GeoConventionOf(frame, positions));
+        for (const core::GeoBody body : bodies)
+            names.append(std::string(core::GeoBodyName(body)));
+        return PositionArrays(moments, names, [&](std::span<const double> at, double* L, double* B, double* S) {
+            engine.GeoPositions(at, bodies, convention, L, B, S);
+        });
+    }
     const std::vector<core::Body> bodies = ValueOrRaise(engine.Bodies(bodyNames));
     const platform::Convention convention = ValueOrRaise(engine.ConventionOf(frame, positions));
-    const auto rows = static_cast<py::ssize_t>(moments.size());
-    const auto columns = static_cast<py::ssize_t>(bodies.size());
-    py::array_t<double> longitude({rows, columns});
-    py::array_t<double> latitude({rows, columns});
-    py::array_t<double> speed({rows, columns});
-    {
-        const std::span<const double> at(moments.data(), moments.size());
-        double* L = longitude.mutable_data();
-        double* B = latitude.mutable_data();
-        double* S = speed.mutable_data();
-        const py::gil_scoped_release unlocked;
-        engine.Positions(at, bodies, convention, L, B, S);
-    }
-    py::list names;
     for (const core::Body body : bodies)
         names.append(engine.Tables().bodyNames[core::SlotOf(body)]);
-    return py::make_tuple(names, longitude, latitude, speed);
+    return PositionArrays(moments, names, [&](std::span<const double> at, double* L, double* B, double* S) {
+        engine.Positions(at, bodies, convention, L, B, S);
+    });
 }
 
 std::vector<std::string> Texts(const py::dict& options, const char* key)

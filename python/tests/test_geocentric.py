@@ -1,6 +1,6 @@
 # The module seen from the Earth and the chart library, against the companion: the same positions, events,
-# aspects and cycles to the digits orvane-cli prints, the same refusals, and a chart of the library as a
-# birthdate giving the companion's events for --birth @NAME.
+# aspects and cycles to the digits orvane-cli prints (the refusals are among test_orvane's), and a chart of
+# the library as a birthdate giving the companion's events for --birth @NAME.
 
 import csv
 import io
@@ -46,29 +46,6 @@ def test_geocentric_events_aspects_and_cycles_equal_the_companion():
     assert (cycles.faster, cycles.slower) == ("Mercury", "Mars")
     assert [(r["cycle"], r["jd_ut"], r["phase"], r["aspect"]) for r in rows if r["kind"] == "phase"] == [
         (c["cycle"], printed(c["jd_ut"]), c["phase"], c["aspect"]) for c in cycles]
-
-
-REFUSALS = [
-    (lambda: orvane.positions([2451545.0], bodies=["Earth"], perspective="geocentric"),
-     ["events", *GEO, "--bodies", "Earth"]),
-    (lambda: orvane.positions([2451545.0], perspective="topocentric"),
-     ["positions", "--perspective", "topocentric"]),
-    (lambda: orvane.events(2451545.0, 2451555.0, kinds=["return"], perspective="geocentric"),
-     ["events", *GEO, "--kinds", "return"]),
-    (lambda: orvane.events(2451545.0, 2451555.0, birth="1978-03-14", perspective="geocentric"),
-     ["events", *GEO, "--birth", "1978-03-14"]),
-    (lambda: orvane.cycles("Venus", "Sun", 2451545.0, 2451555.0, perspective="geocentric"),
-     ["cycles", "Venus", "Sun", *GEO]),
-]
-
-
-@pytest.mark.parametrize("call,args", REFUSALS)
-def test_geocentric_refusals_raise_the_companions_message(call, args):
-    code, _, err = companion(*args)
-    assert code != 0
-    with pytest.raises(ValueError) as raised:
-        call()
-    assert str(raised.value) == err.splitlines()[0]
 
 
 def test_a_chart_of_the_library_is_a_birthdate(tmp_path, monkeypatch):
