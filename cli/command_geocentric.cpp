@@ -112,11 +112,7 @@ void Session::GeocentricEphemeris(double from, double to)
         names.emplace_back(core::GeoBodyName(body));
     writer.SetBodyNames(std::move(names));
     writer.BeginPositions();
-    const int16_t step = m_line.step.value_or(1);
-    for (int64_t k = 0; m_out; ++k) {
-        const double t = datetime::SteppedMoment(from, step, k);
-        if (t >= to)
-            break;
+    ForEachStep(from, to, [&](double t) {
         std::array<double, platform::kNumGeoBodies> longitudes{};
         std::array<std::optional<platform::HelioState>, platform::kNumGeoBodies> states;
         for (size_t slot = 0; slot < platform::kGeoBodies.size(); ++slot) {
@@ -129,7 +125,7 @@ void Session::GeocentricEphemeris(double from, double to)
             longitudes[slot] = longitude.value_or(core::kUnknownBody);
         }
         writer.PositionRow(t, longitudes, states);
-    }
+    });
     writer.End();
 }
 

@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/tables.h"
 #include "app/workspace.h"
+#include "datetime/iso_dates.h"
 #include "datetime/zoned_moments.h"
 #include "settings/settings_store.h"
 
@@ -65,6 +66,20 @@ private:
     void FoundTable(std::optional<double> found);
     // One line per aspect cell, in cell order: "3,4 Me-Ju Sqr 2°15' -".
     std::vector<std::string> AspectCellLines() const;
+
+    // Calls `row(t)` at every step of --step (default a day) from `from` up to, not including, `to`, while
+    // the output takes the rows (ephemeris in both perspectives).
+    template <typename Row>
+    void ForEachStep(double from, double to, const Row& row) const
+    {
+        const int16_t step = m_line.step.value_or(1);
+        for (int64_t k = 0; m_out; ++k) {
+            const double t = datetime::SteppedMoment(from, step, k);
+            if (t >= to)
+                break;
+            row(t);
+        }
+    }
 
     // A span must run forwards and lie within the ephemeris' range at both ends (Pluto beyond its table
     // only has no events there, as it has no aspects in the grid).
