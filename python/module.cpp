@@ -173,69 +173,78 @@ EventRequest Request(double from, double to, const py::dict& options)
 
 // The events as the companion's JSON holds them, column by column: jd_ut, kind, body1, aspect, body2,
 // sign, value (degrees, or AU for a distance), role1, role2; "" and NaN where nothing applies.
+class EventLists {
+public:
+    void Add(double moment, const std::string& kind, const std::string& body1, const std::string& aspect,
+             const std::string& body2, const std::string& sign, double value, const std::string& role1,
+             const std::string& role2)
+    {
+        m_moments.push_back(moment);
+        m_values.push_back(value);
+        m_kind.append(kind);
+        m_body1.append(body1);
+        m_aspect.append(aspect);
+        m_body2.append(body2);
+        m_sign.append(sign);
+        m_role1.append(role1);
+        m_role2.append(role2);
+    }
+
+    Columns Table() const
+    {
+        Columns columns;
+        columns["jd_ut"] = DoubleColumn(m_moments);
+        columns["kind"] = m_kind;
+        columns["body1"] = m_body1;
+        columns["aspect"] = m_aspect;
+        columns["body2"] = m_body2;
+        columns["sign"] = m_sign;
+        columns["value"] = DoubleColumn(m_values);
+        columns["role1"] = m_role1;
+        columns["role2"] = m_role2;
+        return columns;
+    }
+
+private:
+    std::vector<double> m_moments, m_values;
+    py::list m_kind, m_body1, m_aspect, m_body2, m_sign, m_role1, m_role2;
+};
+
 Columns EventColumns(const std::vector<core::Event>& events, int16_t mode)
 {
     const core::AstroTables& tables = Started().Tables();
     const display::PairRoles roles = display::EventRoles(mode);
-    std::vector<double> moments;
-    std::vector<double> values;
-    py::list kind, body1, aspect, body2, sign, role1, role2;
+    EventLists lists;
     for (const core::Event& event : events) {
-        moments.push_back(event.moment);
         const bool distance = event.kind == core::EventKind::Perihelion || event.kind == core::EventKind::Aphelion;
-        values.push_back(!event.value ? kNone : distance ? *event.value : *event.value * kDegrees);
-        kind.append(core::kEventKindKeys[static_cast<size_t>(event.kind)]);
-        body1.append(tables.bodyNames[core::SlotOf(event.body1)]);
-        body2.append(event.body2 ? tables.bodyNames[core::SlotOf(*event.body2)] : std::string());
-        aspect.append(event.aspect ? tables.NamesOf(*event.aspect).Name : std::string());
-        sign.append(event.kind == core::EventKind::Ingress ? tables.SignText[static_cast<size_t>(event.sign)].Name
-                                                             : std::string());
-        role1.append(display::RoleKey(roles.first));
-        role2.append(event.body2 ? display::RoleKey(roles.second) : "");
+        lists.Add(event.moment, core::kEventKindKeys[static_cast<size_t>(event.kind)],
+                  tables.bodyNames[core::SlotOf(event.body1)],
+                  event.aspect ? tables.NamesOf(*event.aspect).Name : std::string(),
+                  event.body2 ? tables.bodyNames[core::SlotOf(*event.body2)] : std::string(),
+                  event.kind == core::EventKind::Ingress ? tables.SignText[static_cast<size_t>(event.sign)].Name
+                                                         : std::string(),
+                  !event.value ? kNone : distance ? *event.value : *event.value * kDegrees,
+                  display::RoleKey(roles.first), event.body2 ? display::RoleKey(roles.second) : "");
     }
-    Columns columns;
-    columns["jd_ut"] = DoubleColumn(moments);
-    columns["kind"] = kind;
-    columns["body1"] = body1;
-    columns["aspect"] = aspect;
-    columns["body2"] = body2;
-    columns["sign"] = sign;
-    columns["value"] = DoubleColumn(values);
-    columns["role1"] = role1;
-    columns["role2"] = role2;
-    return columns;
+    return lists.Table();
 }
 
 // The events seen from the Earth in the same columns: value a station's longitude in degrees, no roles.
 Columns GeoEventColumns(const std::vector<core::GeoEvent>& events)
 {
     const core::AstroTables& tables = Started().Tables();
-    std::vector<double> moments;
-    std::vector<double> values;
-    py::list kind, body1, aspect, body2, sign, none;
+    EventLists lists;
     for (const core::GeoEvent& event : events) {
-        moments.push_back(event.moment);
         const bool station = event.kind == core::GeoEventKind::StationRetrograde ||
                              event.kind == core::GeoEventKind::StationDirect;
-        values.push_back(station ? event.longitude * kDegrees : kNone);
-        kind.append(core::kGeoEventKindKeys[static_cast<size_t>(event.kind)]);
-        body1.append(std::string(core::GeoBodyName(event.body1)));
-        body2.append(event.body2 ? std::string(core::GeoBodyName(*event.body2)) : std::string());
-        aspect.append(event.aspect ? tables.NamesOf(*event.aspect).Name : std::string());
-        sign.append(event.sign >= 0 ? tables.SignText[static_cast<size_t>(event.sign)].Name : std::string());
-        none.append(std::string());
+        lists.Add(event.moment, core::kGeoEventKindKeys[static_cast<size_t>(event.kind)],
+                  std::string(core::GeoBodyName(event.body1)),
+                  event.aspect ? tables.NamesOf(*event.aspect).Name : std::string(),
+                  event.body2 ? std::string(core::GeoBodyName(*event.body2)) : std::string(),
+                  event.sign >= 0 ? tables.SignText[static_cast<size_t>(event.sign)].Name : std::string(),
+                  station ? event.longitude * kDegrees : kNone, "", "");
     }
-    Columns columns;
-    columns["jd_ut"] = DoubleColumn(moments);
-    columns["kind"] = kind;
-    columns["body1"] = body1;
-    columns["aspect"] = aspect;
-    columns["body2"] = body2;
-    columns["sign"] = sign;
-    columns["value"] = DoubleColumn(values);
-    columns["role1"] = none;
-    columns["role2"] = none;
-    return columns;
+    return lists.Table();
 }
 
 Columns GeoEvents(double from, double to, const py::dict& options, bool windows)
@@ -319,7 +328,36 @@ Columns Windows(double from, double to, const py::dict& options)
 }
 
 // The aspects the grid shows at each moment, as the aspects command lists them: jd_ut, body1 (the grid's
-// row body), aspect, body2, deviation (degrees), applying, role1, role2.
+// row body), aspect, body2, deviation (degrees), applying, role1, role2; `name` names a body.
+template <typename Found, typename Name>
+Columns AspectColumns(const std::vector<std::pair<double, Found>>& found, const Name& name,
+                      const display::PairRoles& roles)
+{
+    std::vector<double> moment, deviation;
+    py::array_t<bool> applying(static_cast<py::ssize_t>(found.size()));
+    py::list body1, aspect, body2, role1, role2;
+    for (const auto& [at, each] : found) {
+        applying.mutable_data()[moment.size()] = each.motion == core::Motion::Applying;
+        moment.push_back(at);
+        deviation.push_back(each.deviation * kDegrees);
+        body1.append(name(each.body1));
+        aspect.append(Started().Tables().AspectText[core::SlotOf(each.aspect)].Name);
+        body2.append(name(each.body2));
+        role1.append(display::RoleKey(roles.first));
+        role2.append(display::RoleKey(roles.second));
+    }
+    Columns columns;
+    columns["jd_ut"] = DoubleColumn(moment);
+    columns["body1"] = body1;
+    columns["aspect"] = aspect;
+    columns["body2"] = body2;
+    columns["deviation"] = DoubleColumn(deviation);
+    columns["applying"] = applying;
+    columns["role1"] = role1;
+    columns["role2"] = role2;
+    return columns;
+}
+
 // The sky's aspects seen from the Earth at each moment, in the same columns (no roles).
 Columns GeoAspects(py::array_t<double, py::array::c_style | py::array::forcecast> moments, const py::dict& options)
 {
@@ -332,29 +370,8 @@ Columns GeoAspects(py::array_t<double, py::array::c_style | py::array::forcecast
         const py::gil_scoped_release unlocked;
         return engine.GeoAspects(convention, at);
     }();
-    const auto found = ValueOrRaise(std::move(answer));
-    std::vector<double> moment, deviation;
-    py::array_t<bool> applying(static_cast<py::ssize_t>(found.size()));
-    py::list body1, aspect, body2, none;
-    for (const auto& [at, each] : found) {
-        applying.mutable_data()[moment.size()] = each.motion == core::Motion::Applying;
-        moment.push_back(at);
-        deviation.push_back(each.deviation * kDegrees);
-        body1.append(std::string(core::GeoBodyName(each.body1)));
-        aspect.append(engine.Tables().AspectText[core::SlotOf(each.aspect)].Name);
-        body2.append(std::string(core::GeoBodyName(each.body2)));
-        none.append(std::string());
-    }
-    Columns columns;
-    columns["jd_ut"] = DoubleColumn(moment);
-    columns["body1"] = body1;
-    columns["aspect"] = aspect;
-    columns["body2"] = body2;
-    columns["deviation"] = DoubleColumn(deviation);
-    columns["applying"] = applying;
-    columns["role1"] = none;
-    columns["role2"] = none;
-    return columns;
+    const auto name = [](core::GeoBody body) { return std::string(core::GeoBodyName(body)); };
+    return AspectColumns(ValueOrRaise(std::move(answer)), name, {});
 }
 
 Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> moments, const py::dict& options)
@@ -371,31 +388,8 @@ Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> m
         const py::gil_scoped_release unlocked;
         found = engine.Aspects(chart, at);
     }
-    const core::AstroTables& tables = engine.Tables();
-    const display::PairRoles roles = display::GridRoles(chart.mode);
-    std::vector<double> moment, deviation;
-    py::array_t<bool> applying(static_cast<py::ssize_t>(found.size()));
-    py::list body1, aspect, body2, role1, role2;
-    for (const auto& [at, each] : found) {
-        applying.mutable_data()[moment.size()] = each.motion == core::Motion::Applying;
-        moment.push_back(at);
-        deviation.push_back(each.deviation * kDegrees);
-        body1.append(tables.bodyNames[core::SlotOf(each.body1)]);
-        aspect.append(tables.AspectText[core::SlotOf(each.aspect)].Name);
-        body2.append(tables.bodyNames[core::SlotOf(each.body2)]);
-        role1.append(display::RoleKey(roles.first));
-        role2.append(display::RoleKey(roles.second));
-    }
-    Columns columns;
-    columns["jd_ut"] = DoubleColumn(moment);
-    columns["body1"] = body1;
-    columns["aspect"] = aspect;
-    columns["body2"] = body2;
-    columns["deviation"] = DoubleColumn(deviation);
-    columns["applying"] = applying;
-    columns["role1"] = role1;
-    columns["role2"] = role2;
-    return columns;
+    const auto name = [&engine](core::Body body) { return engine.Tables().bodyNames[core::SlotOf(body)]; };
+    return AspectColumns(found, name, display::GridRoles(chart.mode));
 }
 
 // The lifetimes of the patterns, as the patterns command lists them: begin, end (NaN where the span cuts
