@@ -12,15 +12,15 @@ namespace orvane::app {
 
 using platform::At;
 
-std::optional<int16_t> ShownRow(int16_t mode)
+std::optional<int16_t> ShownRow(core::Mode mode)
 {
     switch (mode) {
-    case core::kModeWorldTransits:
-    case core::kModePersonal1:
-    case core::kModePersonal2: return core::kWorldDateRow;
-    case core::kModeNatal1:
-    case core::kModeSynastry: return core::kFirstBirthdateRow;
-    case core::kModeNatal2: return core::kSecondBirthdateRow;
+    case core::Mode::WorldTransits:
+    case core::Mode::PersonalTransits1st:
+    case core::Mode::PersonalTransits2nd: return core::kWorldDateRow;
+    case core::Mode::Natal1st:
+    case core::Mode::Synastry: return core::kFirstBirthdateRow;
+    case core::Mode::Natal2nd: return core::kSecondBirthdateRow;
     default: return std::nullopt;
     }
 }

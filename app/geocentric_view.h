@@ -16,7 +16,7 @@
 namespace orvane::app {
 
 // The date row of the moment shown in `mode`; none without a mode.
-std::optional<int16_t> ShownRow(int16_t mode);
+std::optional<int16_t> ShownRow(core::Mode mode);
 
 // Both perspectives at the moment of the last computation's shown row; none before a computation or
 // outside the ephemeris' range. The angles need the row's precise moment with a place that has

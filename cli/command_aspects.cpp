@@ -32,6 +32,11 @@ int Session::Aspects()
     const double from = MomentOf(m_line.from);
     const double to = MomentOf(m_line.to);
     const std::string help = OwnText(text::kTextHelpHint, m_line.language, "orvane-cli aspects --help");
+    const bool geocentric = m_line.perspective == core::Perspective::Geocentric;
+    if (geocentric && mode != core::Mode::WorldTransits) {
+        m_err << OwnText(text::kTextGeocentricWorldAspects, m_line.language) << '\n' << help << '\n';
+        return kExitUsage;
+    }
     // A span typed the wrong way round is a mistake of the command line, not of the data.
     if (to < from) {
         m_err << OwnText(text::kTextSpanReversed, m_line.language, datetime::IsoText(from, m_line.zone),
@@ -52,6 +57,8 @@ int Session::Aspects()
         }
 
     m_program.configure.ApplyOrbs(m_program.astro);
+    if (geocentric)
+        return GeocentricAspects(from, step, steps);
     m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
     TableWriter writer(m_out, m_line.format, m_program.astro.tables, Words(mode));
     writer.BeginAspects();

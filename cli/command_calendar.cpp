@@ -12,7 +12,7 @@
 
 namespace orvane::cli {
 
-int Session::EventCalendar(core::Mode mode, const std::array<double, 3>& moments, double from, double to)
+int Session::CalendarSpanMistake(double from)
 {
     // An iCalendar DATE-TIME has a year of four digits from 0001 on.
     const double yearOne = platform::DayStart(platform::kYearOneDayNumber);
@@ -20,6 +20,13 @@ int Session::EventCalendar(core::Mode mode, const std::array<double, 3>& moments
         m_err << OwnText(text::kTextCalendarBeforeYearOne, m_line.language, datetime::IsoText(from, 0)) << '\n';
         return kExitBadInput;
     }
+    return kExitSuccess;
+}
+
+int Session::EventCalendar(core::Mode mode, const std::array<double, 3>& moments, double from, double to)
+{
+    if (const int code = CalendarSpanMistake(from); code != kExitSuccess)
+        return code;
     PlutoTableNotice(from, to);
     const core::AstroModule& astro = m_program.astro;
     display::CalendarWriter writer(m_out, astro.tables, display::CalendarWordsOf(m_program.language),

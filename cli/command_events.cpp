@@ -81,11 +81,7 @@ int Session::Ephemeris()
     TableWriter writer(m_out, m_line.format, astro.tables, Words());
     writer.SetColumns(m_line.columns);
     writer.BeginPositions();
-    const int16_t step = m_line.step.value_or(1);
-    for (int64_t k = 0; m_out; ++k) {
-        const double t = datetime::SteppedMoment(from, step, k);
-        if (t >= to)
-            break;
+    ForEachStep(from, to, [&](double t) {
         std::array<double, core::kBodySlots> longitudes{};
         BodyStates states;
         for (const core::Body body : core::kBodies) {
@@ -96,7 +92,7 @@ int Session::Ephemeris()
                 states[slot] = core::HelioStateOf(astro.pluto, body, t, convention, true);
         }
         writer.Positions(t, longitudes, states);
-    }
+    });
     writer.End();
     return kExitSuccess;
 }

@@ -6,6 +6,7 @@
 #include "cli/values.h"
 #include "core/geocentric.h"
 #include "datetime/iso_dates.h"
+#include "display/calendar_file.h"
 #include "display/angle_texts.h"
 #include "text/text_numbers.h"
 
@@ -111,11 +112,7 @@ void Session::GeocentricEphemeris(double from, double to)
         names.emplace_back(core::GeoBodyName(body));
     writer.SetBodyNames(std::move(names));
     writer.BeginPositions();
-    const int16_t step = m_line.step.value_or(1);
-    for (int64_t k = 0; m_out; ++k) {
-        const double t = datetime::SteppedMoment(from, step, k);
-        if (t >= to)
-            break;
+    ForEachStep(from, to, [&](double t) {
         std::array<double, platform::kNumGeoBodies> longitudes{};
         std::array<std::optional<platform::HelioState>, platform::kNumGeoBodies> states;
         for (size_t slot = 0; slot < platform::kGeoBodies.size(); ++slot) {
@@ -128,14 +125,13 @@ void Session::GeocentricEphemeris(double from, double to)
             longitudes[slot] = longitude.value_or(core::kUnknownBody);
         }
         writer.PositionRow(t, longitudes, states);
-    }
+    });
     writer.End();
 }
 
 int Session::GeocentricEvents(core::Mode mode, double from, double to)
 {
-    const bool chartOptions = mode != core::Mode::WorldTransits || m_line.windows ||
-                              m_line.format == TableFormat::Ics || !m_line.filter.degrees.empty() ||
+    const bool chartOptions = mode != core::Mode::WorldTransits || m_line.windows || !m_line.filter.degrees.empty() ||
                               std::any_of(m_line.filter.orbs.begin(), m_line.filter.orbs.end(),
                                           [](double orb) { return orb >= 0.0; });
     if (chartOptions) {
@@ -145,13 +141,27 @@ int Session::GeocentricEvents(core::Mode mode, double from, double to)
     }
     core::GeoEventFilter filter = m_line.geoFilter;
     filter.aspects = m_line.filter.aspects;
-    TableWriter writer(m_out, m_line.format, m_program.astro.tables, Words(mode));
-    writer.BeginEvents();
-    const bool computed = core::FindGeoEvents(from, to, m_line.geoConvention, filter, [&](const core::GeoEvent& event) {
-        writer.GeoEventRow(event);
-        return static_cast<bool>(m_out);
-    });
-    writer.End();
+    bool computed = false;
+    if (m_line.format == TableFormat::Ics) {
+        if (const int code = CalendarSpanMistake(from); code != kExitSuccess)
+            return code;
+        display::CalendarWriter writer(m_out, m_program.astro.tables, display::CalendarWordsOf(m_program.language),
+                                       m_environment.nowMoment);
+        writer.Begin();
+        computed = core::FindGeoEvents(from, to, m_line.geoConvention, filter, [&](const core::GeoEvent& event) {
+            writer.GeoEvent(event);
+            return static_cast<bool>(m_out);
+        });
+        writer.End();
+    } else {
+        TableWriter writer(m_out, m_line.format, m_program.astro.tables, Words(mode));
+        writer.BeginEvents();
+        computed = core::FindGeoEvents(from, to, m_line.geoConvention, filter, [&](const core::GeoEvent& event) {
+            writer.GeoEventRow(event);
+            return static_cast<bool>(m_out);
+        });
+        writer.End();
+    }
     if (!computed) {
         m_err << OwnText(text::kTextMomentOutOfRange, m_line.language, MomentText(from)) << '\n';
         return kExitBadInput;

@@ -382,6 +382,7 @@ private:
                 "Up to this moment, excluded: the last cycle listed begins before it (default: one year after --from)");
         AddCycleOptions(*cycles, m_line);
         AddConventionOptions(*cycles, m_line);
+        AddPerspectiveOption(*cycles, m_line);
         AddFormat(cycles, "Output: text (default), csv or json");
         cycles->footer(CyclesFooter() + kDates);
     }

@@ -37,9 +37,9 @@ std::string CycleTable::TimeHeading() const
 }
 
 CycleTable::CycleTable(std::ostream& out, TableFormat format, int16_t language, const core::AstroTables& tables,
-                       core::Body faster, core::Body slower, TableHeading heading)
+                       std::string faster, std::string slower, TableHeading heading)
     : m_out(out), m_format(format), m_zone(heading.zoneMinutes), m_zoneName(heading.zoneName), m_language(language),
-      m_tables(tables), m_faster(faster), m_slower(slower), m_heading(std::move(heading)), m_json(out)
+      m_tables(tables), m_faster(std::move(faster)), m_slower(std::move(slower)), m_heading(std::move(heading)), m_json(out)
 {
 }
 
@@ -61,8 +61,8 @@ std::string CycleTable::Number(double value, int decimals) const
 
 void CycleTable::Begin(double moment, std::optional<double> phase)
 {
-    const std::string& faster = m_tables.bodyNames[core::SlotOf(m_faster)];
-    const std::string& slower = m_tables.bodyNames[core::SlotOf(m_slower)];
+    const std::string& faster = m_faster;
+    const std::string& slower = m_slower;
     if (m_format == TableFormat::Csv)
         m_out << display::CsvLine(
             {"kind", "cycle", "time", "jd_ut", "body1", "body2", "phase", "aspect", "length_days"});
@@ -117,8 +117,8 @@ void CycleTable::Row(const char* kind, std::optional<int> cycle, double moment, 
                      std::optional<core::Aspect> aspect, std::optional<double> lengthDays)
 {
     const std::string aspectName = aspect ? m_tables.AspectText[core::SlotOf(*aspect)].Name : "";
-    const std::string& faster = m_tables.bodyNames[core::SlotOf(m_faster)];
-    const std::string& slower = m_tables.bodyNames[core::SlotOf(m_slower)];
+    const std::string& faster = m_faster;
+    const std::string& slower = m_slower;
     if (m_format == TableFormat::Text) {
         const std::string time = TimeHeading();
         const std::string degrees = Number(phaseDegrees, decimals) + "°";
@@ -154,8 +154,7 @@ void CycleTable::End(int cycles)
         m_json.End();
     else if (m_format == TableFormat::Text && cycles == 0)
         m_out << '\n'
-              << Words(text::kTextCyclesNone, m_tables.bodyNames[core::SlotOf(m_faster)],
-                       m_tables.bodyNames[core::SlotOf(m_slower)])
+              << Words(text::kTextCyclesNone, m_faster, m_slower)
               << '\n';
     m_out.flush();
 }

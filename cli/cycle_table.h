@@ -26,7 +26,7 @@ public:
     // The text table in `language`; CSV and JSON name bodies and aspects in English, as the others do.
     // Times in the zone of `heading`: a tz zone's offset follows each moment (summer time included).
     CycleTable(std::ostream& out, TableFormat format, int16_t language, const core::AstroTables& tables,
-               core::Body faster, core::Body slower, TableHeading heading);
+               std::string faster, std::string slower, TableHeading heading);
 
     // The table's heading and the phase angle (radians) at `moment`, none where a body has no position.
     void Begin(double moment, std::optional<double> phase);
@@ -51,8 +51,8 @@ private:
     std::string m_zoneName;  // a tz zone, whose offset follows each moment; empty: the fixed m_zone
     int16_t m_language;
     const core::AstroTables& m_tables;
-    core::Body m_faster;
-    core::Body m_slower;
+    std::string m_faster;  // the bodies' names, the same in every language
+    std::string m_slower;
     TableHeading m_heading;
     display::JsonArrayWriter m_json;
 };

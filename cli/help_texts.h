@@ -38,7 +38,8 @@ inline constexpr const char* kEventsHelp =
     "ascending-node, descending-node, latitude-max, latitude-min, perihelion, aphelion, miss.\n"
     "--perspective geocentric: world events among Sun, Moon, Mercury … Pluto (B: their names or Su, Mo,\n"
     "Me …), kinds exact, ingress and station (station-retrograde, station-direct; value: the longitude),\n"
-    "apparent positions of date unless --frame or --positions say otherwise.\n"
+    "apparent positions of date unless --frame or --positions say otherwise; --format ics writes them as a\n"
+    "calendar, each entry described as geocentric.\n"
     "Aspects A: Conjunction, Opposition, Square, Trine, Sextile, Semisextile, Quincunx (or Con, Opp …);\n"
     "asked for by name only: Semisquare (Ssq, 45, orb 2), Sesquiquadrate (Sqq, 135, orb 2), Quintile\n"
     "(Qnt, 72, orb 1), Biquintile (Bqn, 144, orb 1).\n";

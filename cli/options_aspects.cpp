@@ -17,6 +17,7 @@ void AddAspectsCommand(OptionKit& kit, CommandLine& line)
     kit.AddStep(aspects, "The step: halfhour, day (default), week, month or year");
     kit.AddFormat(aspects, "Output: text (default), csv or json");
     AddConventionOptions(*aspects, line);
+    AddPerspectiveOption(*aspects, line);
     aspects->footer(
         "At every step from --from up to (not including) --to, the world date set to that moment, every\n"
         "aspect the grid shows, one row each in the grid's order. CSV header: time,jd_ut,body1,aspect,body2,\n"
@@ -27,6 +28,8 @@ void AddAspectsCommand(OptionKit& kit, CommandLine& line)
         "years keep the day of the month, or the month's last day when it has fewer. At most " +
         std::to_string(kMaxAspectSteps) +
         " steps.\n"
+        "--perspective geocentric: the sky's aspects among Sun, Moon, Mercury … Pluto (world transits only),\n"
+        "apparent positions of date unless --frame or --positions say otherwise; roles empty.\n"
         "DATE is ISO 8601 as for the other commands (orvane-cli --help).\n");
 }
 

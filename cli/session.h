@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "cli/tables.h"
 #include "app/workspace.h"
+#include "datetime/iso_dates.h"
 #include "datetime/zoned_moments.h"
 #include "settings/settings_store.h"
 
@@ -46,6 +47,9 @@ private:
     int ComparedPositions(double moment);
     void GeocentricEphemeris(double from, double to);
     int GeocentricEvents(core::Mode mode, double from, double to);
+    // aspects and patterns seen from the Earth (command_geo_views.cpp): world transits only.
+    int GeocentricAspects(double from, int16_t step, int64_t steps);
+    int GeocentricPatterns(double from, double to);
     // The Ascendant and Midheaven of --lat and --lon at `moment`; none without a place.
     std::optional<platform::Angles> PlaceAngles(double moment) const;
 
@@ -63,6 +67,20 @@ private:
     // One line per aspect cell, in cell order: "3,4 Me-Ju Sqr 2°15' -".
     std::vector<std::string> AspectCellLines() const;
 
+    // Calls `row(t)` at every step of --step (default a day) from `from` up to, not including, `to`, while
+    // the output takes the rows (ephemeris in both perspectives).
+    template <typename Row>
+    void ForEachStep(double from, double to, const Row& row) const
+    {
+        const int16_t step = m_line.step.value_or(1);
+        for (int64_t k = 0; m_out; ++k) {
+            const double t = datetime::SteppedMoment(from, step, k);
+            if (t >= to)
+                break;
+            row(t);
+        }
+    }
+
     // A span must run forwards and lie within the ephemeris' range at both ends (Pluto beyond its table
     // only has no events there, as it has no aspects in the grid).
     int CheckSpan(double from, double to);
@@ -75,6 +93,8 @@ private:
     int ReadModeAndMoments(core::Mode& mode, std::array<double, 3>& moments, double& start);
     // The events of the span as an iCalendar file, with --windows also every stay within an orb.
     int EventCalendar(core::Mode mode, const std::array<double, 3>& moments, double from, double to);
+    // A calendar's span must begin in the year 1 or later (said on stderr, exit 1); kExitSuccess when it does.
+    int CalendarSpanMistake(double from);
     // events --windows as text, CSV or JSON: one row per stay within an orb.
     int EventWindows(core::Mode mode, const std::array<double, 3>& moments, double from, double to);
     // The tables' words; `mode` gives the bodies' roles (none in world transits).

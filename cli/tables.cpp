@@ -428,14 +428,26 @@ void TableWriter::BeginAspects()
 
 void TableWriter::AspectRow(double moment, const core::AspectFound& found)
 {
-    const std::string& body1 = m_tables.bodyNames[core::SlotOf(found.body1)];
-    const std::string& body2 = m_tables.bodyNames[core::SlotOf(found.body2)];
-    const display::PairRoles roles = m_words.gridRoles;
+    AspectLine(moment, {m_tables.bodyNames[core::SlotOf(found.body1)], m_tables.bodyNames[core::SlotOf(found.body2)]},
+               found.aspect, found.deviation, found.motion, m_words.gridRoles);
+}
+
+void TableWriter::GeoAspectRow(double moment, const core::GeoAspectFound& found)
+{
+    AspectLine(moment, {std::string(core::GeoBodyName(found.body1)), std::string(core::GeoBodyName(found.body2))},
+               found.aspect, found.deviation, found.motion, {});
+}
+
+void TableWriter::AspectLine(double moment, const std::array<std::string, 2>& bodies, core::Aspect aspectFound,
+                             double deviation, core::Motion motionFound, const display::PairRoles& roles)
+{
+    const std::string& body1 = bodies[0];
+    const std::string& body2 = bodies[1];
     const std::string role1 = display::RoleKey(roles.first);
     const std::string role2 = display::RoleKey(roles.second);
-    const std::string& aspect = m_tables.AspectText[core::SlotOf(found.aspect)].Name;
-    const double degrees = found.deviation / core::kTwoPi * 360.0;
-    const bool applying = found.motion == core::Motion::Applying;
+    const std::string& aspect = m_tables.AspectText[core::SlotOf(aspectFound)].Name;
+    const double degrees = deviation / core::kTwoPi * 360.0;
+    const bool applying = motionFound == core::Motion::Applying;
     if (m_format == TableFormat::Csv) {
         m_out << display::CsvLine({IsoTime(moment), Fixed6(moment), body1, aspect, body2,
                                    Fixed6(degrees), applying ? "true" : "false", role1, role2});
@@ -450,14 +462,14 @@ void TableWriter::AspectRow(double moment, const core::AspectFound& found)
                        {"role1", OrNull(role1)},
                        {"role2", OrNull(role2)}});
     } else {
-        const std::string motion = found.motion == core::Motion::Applying     ? m_words.applying
-                                   : found.motion == core::Motion::Separating ? m_words.separating
-                                                                              : "";
+        const std::string motion = motionFound == core::Motion::Applying     ? m_words.applying
+                                   : motionFound == core::Motion::Separating ? m_words.separating
+                                                                             : "";
         TextLine(TimeColumns(moment) + "  " +
                  Padded(NameWithRole(body1, roles.first, roles.second, m_words.natal), m_words.nameWidth) + "  " +
                  Padded(aspect, m_words.aspectWidth) + "  " +
                  Padded(NameWithRole(body2, roles.second, roles.first, m_words.natal), m_words.nameWidth) + "  " +
-                 Padded(display::Rad2DegMin(found.deviation), m_words.aspectWidth) + "  " + motion);
+                 Padded(display::Rad2DegMin(deviation), m_words.aspectWidth) + "  " + motion);
     }
 }
 

@@ -22,6 +22,7 @@
 #include "cli/table_heading.h"
 #include "core/aspect_result.h"
 #include "core/events.h"
+#include "core/geo_aspects.h"
 #include "core/geo_events.h"
 #include "core/vocabulary.h"
 #include "display/body_roles.h"
@@ -119,10 +120,15 @@ public:
     // One aspect the grid shows at `moment`.
     void BeginAspects();
     void AspectRow(double moment, const core::AspectFound& found);
+    // One aspect between bodies seen from the Earth, in the same columns (no roles).
+    void GeoAspectRow(double moment, const core::GeoAspectFound& found);
     // Closes the table (the JSON array; "[]" when no row was written) and flushes.
     void End();
 
 private:
+    // An aspect's row in every format, the bodies named.
+    void AspectLine(double moment, const std::array<std::string, 2>& bodies, core::Aspect aspect, double deviation,
+                    core::Motion motion, const display::PairRoles& roles);
     std::string TimeColumns(double moment) const;  // text: date and time in the zone
     void TextLine(std::string line);
     size_t KindWidth() const;

@@ -57,6 +57,23 @@ double MeanSynodicDays(Body a, Body b)
     return 1.0 / std::fabs(1.0 / MeanPeriod(a) - 1.0 / MeanPeriod(b));
 }
 
+bool CycleGatherer::Phase(double moment, int16_t degrees)
+{
+    if (degrees == 0) {
+        if (!m_cycles.empty())
+            m_cycles.back().end = moment;
+        if (moment >= m_to)
+            return false;
+        // The cycle in progress at `from` is the last that began by then.
+        if (moment <= m_from && !m_cycles.empty())
+            m_cycles.erase(m_cycles.begin());
+        m_cycles.push_back({moment, std::nullopt, {}});
+    } else if (!m_cycles.empty()) {
+        m_cycles.back().phases.push_back({moment, degrees, AspectOfPhase(degrees)});
+    }
+    return true;
+}
+
 CycleSearch::CycleSearch(const AstroModule& astro, Body a, Body b, platform::Convention convention)
     : m_astro(astro), m_convention(convention), m_faster(FasterBody(a, b)), m_slower(m_faster == a ? b : a)
 {
@@ -74,24 +91,10 @@ std::vector<SynodicCycle> CycleSearch::Cycles(double from, double to) const
     filter.kinds = static_cast<uint16_t>(1u << static_cast<int>(EventKind::Exact));
     const EventSearch search(m_astro, Mode::WorldTransits, {}, filter, m_convention);
 
-    std::vector<SynodicCycle> cycles;
-    search.Run(from - reach, to + reach, [&](const Event& event) {
-        const int16_t degrees = PhaseDegrees(event, m_faster);
-        if (degrees == 0) {
-            if (!cycles.empty())
-                cycles.back().end = event.moment;
-            if (event.moment >= to)
-                return false;
-            // The cycle in progress at `from` is the last that began by then.
-            if (event.moment <= from && !cycles.empty())
-                cycles.erase(cycles.begin());
-            cycles.push_back({event.moment, std::nullopt, {}});
-        } else if (!cycles.empty()) {
-            cycles.back().phases.push_back({event.moment, degrees, AspectOfPhase(degrees)});
-        }
-        return true;
-    });
-    return cycles;
+    CycleGatherer cycles(from, to);
+    search.Run(from - reach, to + reach,
+               [&](const Event& event) { return cycles.Phase(event.moment, PhaseDegrees(event, m_faster)); });
+    return std::move(cycles).Cycles();
 }
 
 std::optional<double> CycleSearch::PhaseAt(double moment) const

@@ -19,6 +19,7 @@
 #include "core/events.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace orvane::core {
@@ -51,6 +52,22 @@ Body FasterBody(Body a, Body b);
 
 // The mean time between two conjunctions of two different bodies, in days.
 double MeanSynodicDays(Body a, Body b);
+
+// Gathers the cycles of a search over [from − reach, to + reach) from its exact phases in the order of
+// time: the cycle in progress at `from` (the last begun by then) and every cycle begun before `to`.
+class CycleGatherer {
+public:
+    CycleGatherer(double from, double to) : m_from(from), m_to(to) {}
+    // One phase of `degrees` (0 for a conjunction) at `moment`; false once the search may end (a conjunction
+    // at or after `to` closed the last cycle).
+    bool Phase(double moment, int16_t degrees);
+    std::vector<SynodicCycle> Cycles() && { return std::move(m_cycles); }
+
+private:
+    double m_from;
+    double m_to;
+    std::vector<SynodicCycle> m_cycles;
+};
 
 class CycleSearch {
 public:

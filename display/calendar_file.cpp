@@ -1,6 +1,7 @@
 #include "display/calendar_file.h"
 
 #include "datetime/iso_dates.h"
+#include "display/angle_texts.h"
 #include "text/language.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
@@ -39,6 +40,9 @@ CalendarWords CalendarWordsOf(const text::Language& language)
     words.cutAtStart = language.Text(text::kTextCalendarCutAtStart);
     words.cutAtEnd = language.Text(text::kTextCalendarCutAtEnd);
     words.natal = language.Text(text::kTextNatalBody);
+    words.stations = {language.Text(text::kTextCalendarStationRetrograde),
+                      language.Text(text::kTextCalendarStationDirect)};
+    words.geocentric = language.Text(text::kTextCalendarGeocentric);
     words.lowerCaseAspects = language.currentLanguage == text::langEnglish;
     return words;
 }
@@ -143,6 +147,36 @@ void CalendarWriter::Event(const core::Event& event)
     const std::string uid = text::LowerCase(std::string(core::kEventKindKeys[kind]) + "-" + what) + "-" +
                             CalendarTime(event.moment) + "@orvane";
     Entry(uid, event.moment, std::nullopt, summary, {});
+}
+
+void CalendarWriter::GeoEvent(const core::GeoEvent& event)
+{
+    const std::string body(core::GeoBodyName(event.body1));
+    std::string what;
+    std::string summary;
+    if (event.kind == core::GeoEventKind::Exact && event.aspect && event.body2) {
+        const std::string& aspect = m_tables.NamesOf(*event.aspect).Name;
+        const std::string body2(core::GeoBodyName(*event.body2));
+        what = body + "-" + aspect + "-" + body2;
+        summary = text::ReplacePlaceholders(m_words.events[static_cast<size_t>(core::EventKind::Exact)], body,
+                                            m_words.lowerCaseAspects ? text::LowerCase(aspect) : aspect, body2);
+    } else if (event.kind == core::GeoEventKind::Ingress) {
+        const std::string& sign = m_tables.SignText[static_cast<size_t>(event.sign)].Name;
+        what = body + "-" + sign;
+        summary = text::ReplacePlaceholders(m_words.events[static_cast<size_t>(core::EventKind::Ingress)], body, sign);
+    } else {
+        what = body;
+        const bool retrograde = event.kind == core::GeoEventKind::StationRetrograde;
+        // The place in the sign as the almanacs give a station: "27°13' Aries".
+        constexpr double kSignWidth = core::kTwoPi / core::kNumSigns;
+        const auto sign = static_cast<size_t>(event.longitude / kSignWidth) % core::kNumSigns;
+        const std::string place = Rad2DegMin(event.longitude - static_cast<double>(sign) * kSignWidth) + " " +
+                                  m_tables.SignText[sign].Name;
+        summary = text::ReplacePlaceholders(m_words.stations[retrograde ? 0 : 1], body, place);
+    }
+    const std::string key = core::kGeoEventKindKeys[static_cast<size_t>(event.kind)];
+    const std::string uid = "geo-" + text::LowerCase(key + "-" + what) + "-" + CalendarTime(event.moment) + "@orvane";
+    Entry(uid, event.moment, std::nullopt, summary, m_words.geocentric);
 }
 
 void CalendarWriter::Window(const TimelineRow& row, const TimelineBar& bar)

@@ -13,6 +13,7 @@
 // the same span again and importing it replaces the entries instead of doubling them.
 
 #include "core/events.h"
+#include "core/geo_events.h"
 #include "core/vocabulary.h"
 #include "display/body_roles.h"
 #include "display/timeline.h"
@@ -38,6 +39,10 @@ struct CalendarWords {
     std::string cutAtStart;
     std::string cutAtEnd;
     std::string natal;  // "natal [r1]": the natal body of a personal transit
+    // Seen from the Earth: "[r1] turns retrograde at [r2]" and "… direct …" (body, zodiac place), and the
+    // description of every geocentric entry.
+    std::array<std::string, 2> stations;
+    std::string geocentric;
     // English writes the aspect as a common noun ("Earth opposition Pluto"); German keeps its capital.
     bool lowerCaseAspects = false;
 };
@@ -67,6 +72,10 @@ public:
     void SetMode(core::Mode mode) { m_roles = EventRoles(mode); }
     void Begin();
     void Event(const core::Event& event);
+    // An event seen from the Earth: an exact aspect or an ingress worded as the heliocentric ones, a station
+    // with the body's zodiac place, each described as geocentric. Its identifier begins "geo-", so that it
+    // never replaces a heliocentric entry.
+    void GeoEvent(const core::GeoEvent& event);
     // The stay of `row`'s aspect within its orb that `bar` draws: from its entry to its exit, or from the
     // span's start or to its end where the bar is cut there (said in the description).
     void Window(const TimelineRow& row, const TimelineBar& bar);

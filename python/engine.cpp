@@ -24,12 +24,6 @@ constexpr const char* kEphemerisRange = "-5400-01-01 … 5399-12-31";
 constexpr double kDegrees = 360.0 / core::kTwoPi;
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
-template <typename T>
-platform::Result<T> Refused(std::string text)
-{
-    return platform::Result<T>(platform::ErrorCode::InvalidInput, platform::Message::Plain({}, std::move(text)));
-}
-
 // A message as the console shows it: every CR LF a line feed, without the line breaks at its ends.
 std::string ConsoleText(const std::string& text)
 {
@@ -151,13 +145,15 @@ void Engine::Positions(std::span<const double> moments, std::span<const core::Bo
     const core::AstroModule& astro = m_program.astro;
     const int16_t bodyCount =
         core::PlutoFromTable(convention) ? core::NumPlanetsIn(convention, astro.PlutoDataReadOK()) : core::kPluto;
+    // One ephemeris call a body and moment: the state with its speed holds the longitude too (Pluto's from
+    // its table where the convention takes it from there, none beyond it).
     size_t at = 0;
     for (const double moment : moments) {
         for (const core::Body body : bodies) {
-            const double L = core::IndexOf(body) <= bodyCount ? astro.HelioLongitude(body, moment, convention) : -1.0;
             const std::optional<platform::HelioState> state =
-                L >= 0.0 ? core::HelioStateOf(astro.pluto, body, moment, convention, true) : std::nullopt;
-            longitude[at] = L >= 0.0 ? L * kDegrees : kNone;
+                core::IndexOf(body) <= bodyCount ? core::HelioStateOf(astro.pluto, body, moment, convention, true)
+                                                 : std::nullopt;
+            longitude[at] = state ? state->longitude * kDegrees : kNone;
             latitude[at] = state ? state->latitude * kDegrees : kNone;
             speed[at] = state ? state->longitudeSpeed * kDegrees : kNone;
             ++at;
@@ -352,7 +348,8 @@ platform::Result<CycleAnswer> Engine::Cycles(const std::string& first, const std
         return Outcome(span.failure());
     const core::CycleSearch search(AstroIn(convention.value(), false), bodies.value()[0], bodies.value()[1],
                                    convention.value());
-    return Outcome(CycleAnswer{search.Faster(), search.Slower(), search.Cycles(from, to)});
+    const auto name = [this](core::Body body) { return Tables().bodyNames[core::SlotOf(body)]; };
+    return Outcome(CycleAnswer{name(search.Faster()), name(search.Slower()), search.Cycles(from, to)});
 }
 
 }  // namespace orvane::python

@@ -7,9 +7,12 @@
 // which goes through the main window's model, takes a lock.
 
 #include "app/workspace.h"
+#include "charts/chart_record.h"
 #include "core/cycles.h"
 #include "core/aspect_result.h"
 #include "core/events.h"
+#include "core/geo_aspects.h"
+#include "core/geo_events.h"
 #include "core/pattern_lifetimes.h"
 #include "display/orb_windows.h"
 #include "platform/result.h"
@@ -25,6 +28,13 @@
 #include <vector>
 
 namespace orvane::python {
+
+// A refusal in the companion's words.
+template <typename T>
+platform::Result<T> Refused(std::string text)
+{
+    return platform::Result<T>(platform::ErrorCode::InvalidInput, platform::Message::Plain({}, std::move(text)));
+}
 
 // A chart's moments as the companion's options give them (aspects, events): the birthdates, the mode and
 // the convention.
@@ -66,11 +76,17 @@ struct PreparedSearch {
     platform::Convention convention;
 };
 
-// The phases of a pair of bodies' synodic cycles over a span.
+// The phases of a pair of bodies' synodic cycles over a span, the bodies by their names.
 struct CycleAnswer {
-    core::Body faster = core::Body::Earth;
-    core::Body slower = core::Body::Earth;
+    std::string faster;
+    std::string slower;
     std::vector<core::SynodicCycle> cycles;
+};
+
+// A search of the events seen from the Earth, ready to run.
+struct GeoSearch {
+    core::GeoEventFilter filter;
+    platform::Convention convention = platform::kGeocentricDefault;
 };
 
 class Engine {
@@ -113,6 +129,32 @@ public:
     // The synodic cycles of two bodies over a span.
     platform::Result<CycleAnswer> Cycles(const std::string& first, const std::string& second, double from, double to,
                                          const std::string& frame, const std::string& positions) const;
+
+    // The same seen from the Earth (engine_geo.cpp), read and refused as the companion's --perspective
+    // geocentric reads and refuses them: the bodies Sun, Moon, Mercury … Pluto (every one for an empty list),
+    // apparent positions of date unless `frame` or `positions` say otherwise, world events and aspects only.
+    platform::Result<std::vector<core::GeoBody>> GeoBodies(const std::vector<std::string>& names) const;
+    platform::Result<platform::Convention> GeoConventionOf(const std::string& frame, const std::string& positions) const;
+    void GeoPositions(std::span<const double> moments, std::span<const core::GeoBody> bodies,
+                      platform::Convention convention, double* longitude, double* latitude, double* speed) const;
+    platform::Result<GeoSearch> PrepareGeoEvents(const EventRequest& request, bool windows) const;
+    // Refused when the ephemeris failed within the span.
+    platform::Result<void> GeoEvents(const GeoSearch& search, double from, double to,
+                                     const core::GeoEventSink& sink) const;
+    // The convention of the sky's aspects for `request`; refused beside a chart's mode or birthdates.
+    platform::Result<platform::Convention> PrepareGeoChart(const ChartRequest& request) const;
+    platform::Result<std::vector<std::pair<double, core::GeoAspectFound>>>
+    GeoAspects(platform::Convention convention, std::span<const double> moments) const;
+    platform::Result<CycleAnswer> GeoCycles(const std::string& first, const std::string& second, double from,
+                                            double to, const std::string& frame, const std::string& positions) const;
+
+    // The charts of the library `file` (empty: the companion's, ORVANE_CHARTS honoured) whose words begin
+    // with each word of `query`, sorted by name (engine_charts.cpp); refused where there is no library or it
+    // cannot be read. The library is never made or changed.
+    platform::Result<std::vector<charts::ChartRecord>> FindCharts(const std::string& query,
+                                                                 const std::string& file) const;
+    // A chart's moment as the text a birthdate takes back to the same instant.
+    std::string ChartMoment(const charts::ChartRecord& chart) const;
 
     const core::AstroTables& Tables() const { return m_program.astro.tables; }
     // The program's text `number` with its values filled in, as the companion prints it.

@@ -6,6 +6,7 @@
 #include "python/engine.h"
 
 #include "display/body_roles.h"
+#include "text/text_numbers.h"
 
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
@@ -77,14 +78,24 @@ py::array_t<int64_t> CountColumn(const std::vector<int64_t>& values)
     return column;
 }
 
-py::tuple Positions(py::array_t<double, py::array::c_style | py::array::forcecast> moments,
-                    const std::vector<std::string>& bodyNames, const std::string& frame, const std::string& positions)
+// Whether `perspective` is the view from the Earth; refused unless it is one of the two.
+bool Geocentric(const std::string& perspective)
 {
-    const Engine& engine = Started();
-    const std::vector<core::Body> bodies = ValueOrRaise(engine.Bodies(bodyNames));
-    const platform::Convention convention = ValueOrRaise(engine.ConventionOf(frame, positions));
+    if (perspective == "geocentric")
+        return true;
+    if (perspective != "heliocentric" && !perspective.empty())
+        throw py::value_error(Started().Text(text::kTextUnknownPerspective, perspective));
+    return false;
+}
+
+// The positions of `names.size()` bodies at every moment: (moments × bodies) arrays of longitude, latitude
+// and speed that `compute(moments, L, B, S)` fills without the interpreter's lock.
+template <typename Compute>
+py::tuple PositionArrays(const py::array_t<double, py::array::c_style | py::array::forcecast>& moments,
+                         const py::list& names, const Compute& compute)
+{
     const auto rows = static_cast<py::ssize_t>(moments.size());
-    const auto columns = static_cast<py::ssize_t>(bodies.size());
+    const auto columns = static_cast<py::ssize_t>(names.size());
     py::array_t<double> longitude({rows, columns});
     py::array_t<double> latitude({rows, columns});
     py::array_t<double> speed({rows, columns});
@@ -94,12 +105,33 @@ py::tuple Positions(py::array_t<double, py::array::c_style | py::array::forcecas
         double* B = latitude.mutable_data();
         double* S = speed.mutable_data();
         const py::gil_scoped_release unlocked;
-        engine.Positions(at, bodies, convention, L, B, S);
+        compute(at, L, B, S);
     }
+    return py::make_tuple(names, longitude, latitude, speed);
+}
+
+py::tuple Positions(py::array_t<double, py::array::c_style | py::array::forcecast> moments,
+                    const std::vector<std::string>& bodyNames, const std::string& frame, const std::string& positions,
+                    const std::string& perspective)
+{
+    const Engine& engine = Started();
     py::list names;
+    if (Geocentric(perspective)) {
+        const std::vector<core::GeoBody> bodies = ValueOrRaise(engine.GeoBodies(bodyNames));
+        const platform::Convention convention = ValueOrRaise(engine.GeoConventionOf(frame, positions));
+        for (const core::GeoBody body : bodies)
+            names.append(std::string(core::GeoBodyName(body)));
+        return PositionArrays(moments, names, [&](std::span<const double> at, double* L, double* B, double* S) {
+            engine.GeoPositions(at, bodies, convention, L, B, S);
+        });
+    }
+    const std::vector<core::Body> bodies = ValueOrRaise(engine.Bodies(bodyNames));
+    const platform::Convention convention = ValueOrRaise(engine.ConventionOf(frame, positions));
     for (const core::Body body : bodies)
         names.append(engine.Tables().bodyNames[core::SlotOf(body)]);
-    return py::make_tuple(names, longitude, latitude, speed);
+    return PositionArrays(moments, names, [&](std::span<const double> at, double* L, double* B, double* S) {
+        engine.Positions(at, bodies, convention, L, B, S);
+    });
 }
 
 std::vector<std::string> Texts(const py::dict& options, const char* key)
@@ -141,41 +173,100 @@ EventRequest Request(double from, double to, const py::dict& options)
 
 // The events as the companion's JSON holds them, column by column: jd_ut, kind, body1, aspect, body2,
 // sign, value (degrees, or AU for a distance), role1, role2; "" and NaN where nothing applies.
+class EventLists {
+public:
+    void Add(double moment, const std::string& kind, const std::string& body1, const std::string& aspect,
+             const std::string& body2, const std::string& sign, double value, const std::string& role1,
+             const std::string& role2)
+    {
+        m_moments.push_back(moment);
+        m_values.push_back(value);
+        m_kind.append(kind);
+        m_body1.append(body1);
+        m_aspect.append(aspect);
+        m_body2.append(body2);
+        m_sign.append(sign);
+        m_role1.append(role1);
+        m_role2.append(role2);
+    }
+
+    Columns Table() const
+    {
+        Columns columns;
+        columns["jd_ut"] = DoubleColumn(m_moments);
+        columns["kind"] = m_kind;
+        columns["body1"] = m_body1;
+        columns["aspect"] = m_aspect;
+        columns["body2"] = m_body2;
+        columns["sign"] = m_sign;
+        columns["value"] = DoubleColumn(m_values);
+        columns["role1"] = m_role1;
+        columns["role2"] = m_role2;
+        return columns;
+    }
+
+private:
+    std::vector<double> m_moments, m_values;
+    py::list m_kind, m_body1, m_aspect, m_body2, m_sign, m_role1, m_role2;
+};
+
 Columns EventColumns(const std::vector<core::Event>& events, core::Mode mode)
 {
     const core::AstroTables& tables = Started().Tables();
     const display::PairRoles roles = display::EventRoles(mode);
-    std::vector<double> moments;
-    std::vector<double> values;
-    py::list kind, body1, aspect, body2, sign, role1, role2;
+    EventLists lists;
     for (const core::Event& event : events) {
-        moments.push_back(event.moment);
         const bool distance = event.kind == core::EventKind::Perihelion || event.kind == core::EventKind::Aphelion;
-        values.push_back(!event.value ? kNone : distance ? *event.value : *event.value * kDegrees);
-        kind.append(core::kEventKindKeys[static_cast<size_t>(event.kind)]);
-        body1.append(tables.bodyNames[core::SlotOf(event.body1)]);
-        body2.append(event.body2 ? tables.bodyNames[core::SlotOf(*event.body2)] : std::string());
-        aspect.append(event.aspect ? tables.NamesOf(*event.aspect).Name : std::string());
-        sign.append(event.kind == core::EventKind::Ingress ? tables.SignText[static_cast<size_t>(event.sign)].Name
-                                                             : std::string());
-        role1.append(display::RoleKey(roles.first));
-        role2.append(event.body2 ? display::RoleKey(roles.second) : "");
+        lists.Add(event.moment, core::kEventKindKeys[static_cast<size_t>(event.kind)],
+                  tables.bodyNames[core::SlotOf(event.body1)],
+                  event.aspect ? tables.NamesOf(*event.aspect).Name : std::string(),
+                  event.body2 ? tables.bodyNames[core::SlotOf(*event.body2)] : std::string(),
+                  event.kind == core::EventKind::Ingress ? tables.SignText[static_cast<size_t>(event.sign)].Name
+                                                         : std::string(),
+                  !event.value ? kNone : distance ? *event.value : *event.value * kDegrees,
+                  display::RoleKey(roles.first), event.body2 ? display::RoleKey(roles.second) : "");
     }
-    Columns columns;
-    columns["jd_ut"] = DoubleColumn(moments);
-    columns["kind"] = kind;
-    columns["body1"] = body1;
-    columns["aspect"] = aspect;
-    columns["body2"] = body2;
-    columns["sign"] = sign;
-    columns["value"] = DoubleColumn(values);
-    columns["role1"] = role1;
-    columns["role2"] = role2;
-    return columns;
+    return lists.Table();
+}
+
+// The events seen from the Earth in the same columns: value a station's longitude in degrees, no roles.
+Columns GeoEventColumns(const std::vector<core::GeoEvent>& events)
+{
+    const core::AstroTables& tables = Started().Tables();
+    EventLists lists;
+    for (const core::GeoEvent& event : events) {
+        const bool station = event.kind == core::GeoEventKind::StationRetrograde ||
+                             event.kind == core::GeoEventKind::StationDirect;
+        lists.Add(event.moment, core::kGeoEventKindKeys[static_cast<size_t>(event.kind)],
+                  std::string(core::GeoBodyName(event.body1)),
+                  event.aspect ? tables.NamesOf(*event.aspect).Name : std::string(),
+                  event.body2 ? std::string(core::GeoBodyName(*event.body2)) : std::string(),
+                  event.sign >= 0 ? tables.SignText[static_cast<size_t>(event.sign)].Name : std::string(),
+                  station ? event.longitude * kDegrees : kNone, "", "");
+    }
+    return lists.Table();
+}
+
+Columns GeoEvents(double from, double to, const py::dict& options, bool windows)
+{
+    const Engine& engine = Started();
+    const GeoSearch search = ValueOrRaise(engine.PrepareGeoEvents(Request(from, to, options), windows));
+    std::vector<core::GeoEvent> events;
+    platform::Result<void> computed = [&] {
+        const py::gil_scoped_release unlocked;
+        return engine.GeoEvents(search, from, to, [&events](const core::GeoEvent& event) {
+            events.push_back(event);
+            return true;
+        });
+    }();
+    RaiseIfRefused(computed);
+    return GeoEventColumns(events);
 }
 
 Columns Events(double from, double to, const py::dict& options)
 {
+    if (Geocentric(Text(options, "perspective")))
+        return GeoEvents(from, to, options, false);
     const Engine& engine = Started();
     const PreparedSearch search = ValueOrRaise(engine.PrepareEvents(Request(from, to, options)));
     std::vector<core::Event> events;
@@ -194,6 +285,8 @@ Columns Events(double from, double to, const py::dict& options)
 // role1, role2.
 Columns Windows(double from, double to, const py::dict& options)
 {
+    if (Geocentric(Text(options, "perspective")))
+        return GeoEvents(from, to, options, true);
     const Engine& engine = Started();
     const PreparedSearch search = ValueOrRaise(engine.PrepareEvents(Request(from, to, options)));
     std::vector<display::OrbWindow> windows;
@@ -235,21 +328,11 @@ Columns Windows(double from, double to, const py::dict& options)
 }
 
 // The aspects the grid shows at each moment, as the aspects command lists them: jd_ut, body1 (the grid's
-// row body), aspect, body2, deviation (degrees), applying, role1, role2.
-Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> moments, const py::dict& options)
+// row body), aspect, body2, deviation (degrees), applying, role1, role2; `name` names a body.
+template <typename Found, typename Name>
+Columns AspectColumns(const std::vector<std::pair<double, Found>>& found, const Name& name,
+                      const display::PairRoles& roles)
 {
-    const Engine& engine = Started();
-    const PreparedSearch chart = ValueOrRaise(engine.PrepareChart(Chart(options)));
-    for (size_t k = 0; k < static_cast<size_t>(moments.size()); ++k)
-        RaiseIfRefused(engine.CheckSpan(moments.data()[k], moments.data()[k]));
-    std::vector<std::pair<double, core::AspectFound>> found;
-    {
-        const std::span<const double> at(moments.data(), moments.size());
-        const py::gil_scoped_release unlocked;
-        found = engine.Aspects(chart, at);
-    }
-    const core::AstroTables& tables = engine.Tables();
-    const display::PairRoles roles = display::GridRoles(chart.mode);
     std::vector<double> moment, deviation;
     py::array_t<bool> applying(static_cast<py::ssize_t>(found.size()));
     py::list body1, aspect, body2, role1, role2;
@@ -257,9 +340,9 @@ Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> m
         applying.mutable_data()[moment.size()] = each.motion == core::Motion::Applying;
         moment.push_back(at);
         deviation.push_back(each.deviation * kDegrees);
-        body1.append(tables.bodyNames[core::SlotOf(each.body1)]);
-        aspect.append(tables.AspectText[core::SlotOf(each.aspect)].Name);
-        body2.append(tables.bodyNames[core::SlotOf(each.body2)]);
+        body1.append(name(each.body1));
+        aspect.append(Started().Tables().AspectText[core::SlotOf(each.aspect)].Name);
+        body2.append(name(each.body2));
         role1.append(display::RoleKey(roles.first));
         role2.append(display::RoleKey(roles.second));
     }
@@ -273,6 +356,40 @@ Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> m
     columns["role1"] = role1;
     columns["role2"] = role2;
     return columns;
+}
+
+// The sky's aspects seen from the Earth at each moment, in the same columns (no roles).
+Columns GeoAspects(py::array_t<double, py::array::c_style | py::array::forcecast> moments, const py::dict& options)
+{
+    const Engine& engine = Started();
+    const platform::Convention convention = ValueOrRaise(engine.PrepareGeoChart(Chart(options)));
+    for (size_t k = 0; k < static_cast<size_t>(moments.size()); ++k)
+        RaiseIfRefused(engine.CheckSpan(moments.data()[k], moments.data()[k]));
+    platform::Result<std::vector<std::pair<double, core::GeoAspectFound>>> answer = [&] {
+        const std::span<const double> at(moments.data(), moments.size());
+        const py::gil_scoped_release unlocked;
+        return engine.GeoAspects(convention, at);
+    }();
+    const auto name = [](core::GeoBody body) { return std::string(core::GeoBodyName(body)); };
+    return AspectColumns(ValueOrRaise(std::move(answer)), name, {});
+}
+
+Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> moments, const py::dict& options)
+{
+    if (Geocentric(Text(options, "perspective")))
+        return GeoAspects(std::move(moments), options);
+    const Engine& engine = Started();
+    const PreparedSearch chart = ValueOrRaise(engine.PrepareChart(Chart(options)));
+    for (size_t k = 0; k < static_cast<size_t>(moments.size()); ++k)
+        RaiseIfRefused(engine.CheckSpan(moments.data()[k], moments.data()[k]));
+    std::vector<std::pair<double, core::AspectFound>> found;
+    {
+        const std::span<const double> at(moments.data(), moments.size());
+        const py::gil_scoped_release unlocked;
+        found = engine.Aspects(chart, at);
+    }
+    const auto name = [&engine](core::Body body) { return engine.Tables().bodyNames[core::SlotOf(body)]; };
+    return AspectColumns(found, name, display::GridRoles(chart.mode));
 }
 
 // The lifetimes of the patterns, as the patterns command lists them: begin, end (NaN where the span cuts
@@ -316,12 +433,14 @@ Columns Patterns(double from, double to, const py::dict& options)
 // One row per phase of every cycle: cycle (1, 2 …), cycle_start, cycle_end (NaN while open), jd_ut,
 // phase (degrees of the synodic angle: 0, 45, 90 …), aspect; the faster and slower body beside.
 Columns Cycles(const std::string& first, const std::string& second, double from, double to, const std::string& frame,
-               const std::string& positions)
+               const std::string& positions, const std::string& perspective)
 {
     const Engine& engine = Started();
+    const bool geocentric = Geocentric(perspective);
     platform::Result<CycleAnswer> answer = [&] {
         const py::gil_scoped_release unlocked;
-        return engine.Cycles(first, second, from, to, frame, positions);
+        return geocentric ? engine.GeoCycles(first, second, from, to, frame, positions)
+                          : engine.Cycles(first, second, from, to, frame, positions);
     }();
     const CycleAnswer found = ValueOrRaise(std::move(answer));
     const core::AstroTables& tables = engine.Tables();
@@ -344,9 +463,42 @@ Columns Cycles(const std::string& first, const std::string& second, double from,
     columns["jd_ut"] = DoubleColumn(moment);
     columns["phase"] = CountColumn(phase);
     columns["aspect"] = aspect;
-    columns["faster"] = tables.bodyNames[core::SlotOf(found.faster)];
-    columns["slower"] = tables.bodyNames[core::SlotOf(found.slower)];
+    columns["faster"] = found.faster;
+    columns["slower"] = found.slower;
     return columns;
+}
+
+// The charts a query finds, one dict each with the keys of the companion's charts list --format json and
+// "birth", the moment as a birthdate takes it.
+py::list FindCharts(const std::string& query, const std::string& file)
+{
+    const Engine& engine = Started();
+    platform::Result<std::vector<charts::ChartRecord>> answer = [&] {
+        const py::gil_scoped_release unlocked;
+        return engine.FindCharts(query, file);
+    }();
+    py::list found;
+    for (const charts::ChartRecord& chart : ValueOrRaise(std::move(answer))) {
+        py::dict record;
+        record["id"] = chart.id;
+        record["name"] = chart.name;
+        record["first_name"] = chart.firstName;
+        record["kind"] = std::string(charts::KindWord(chart.kind));
+        record["birth"] = engine.ChartMoment(chart);
+        record["jd_ut"] = chart.moment.moment;
+        record["time_known"] = chart.timeKnown;
+        record["place"] = chart.place.name;
+        record["region"] = chart.place.region;
+        record["country_code"] = chart.place.countryCode;
+        record["latitude"] = chart.place.latitude ? py::object(py::float_(*chart.place.latitude)) : py::none();
+        record["longitude"] = chart.place.longitude ? py::object(py::float_(*chart.place.longitude)) : py::none();
+        record["source"] = chart.source;
+        record["reliability"] = chart.reliability;
+        record["notes"] = chart.notes;
+        record["tags"] = chart.tags;
+        found.append(record);
+    }
+    return found;
 }
 
 }  // namespace
@@ -362,6 +514,7 @@ PYBIND11_MODULE(_orvane, module)
         "moment", [](const std::string& typed) { return ValueOrRaise(Started().Moment(typed)); }, py::arg("text"),
         "The Julian date (UT) of a moment as the companion reads a DATE.");
     module.def("positions", &Positions, py::arg("jd"), py::arg("bodies"), py::arg("frame"), py::arg("positions"),
+               py::arg("perspective"),
                "Body names and (moments × bodies) arrays of longitude, latitude and speed in degrees.");
     module.def("events", &Events, py::arg("start"), py::arg("end"), py::arg("options"),
                "The events of a span as columns.");
@@ -372,7 +525,10 @@ PYBIND11_MODULE(_orvane, module)
     module.def("patterns", &Patterns, py::arg("start"), py::arg("end"), py::arg("options"),
                "The lifetimes of the patterns in a span as columns.");
     module.def("cycles", &Cycles, py::arg("body1"), py::arg("body2"), py::arg("start"), py::arg("end"),
-               py::arg("frame"), py::arg("positions"), "The synodic cycles' phases of two bodies as columns.");
+               py::arg("frame"), py::arg("positions"), py::arg("perspective"),
+               "The synodic cycles' phases of two bodies as columns.");
+    module.def("find_charts", &FindCharts, py::arg("query"), py::arg("file"),
+               "The charts of a library whose words begin with the query's, as dicts.");
     module.def(
         "check_span",
         [](double from, double to) { RaiseIfRefused(Started().CheckSpan(from, to)); }, py::arg("start"),

@@ -598,6 +598,12 @@ inline constexpr int16_t kTextUnknownGeoEventKind = 2451;
 inline constexpr int16_t kTextAnglesNeed = 2452;                // what the angles of a place need
 inline constexpr int16_t kTextBadLatitude = 2453;
 inline constexpr int16_t kTextBadLongitude = 2454;
+// The geocentric perspective in the aspects, cycles, patterns and the calendar.
+inline constexpr int16_t kTextNoGeocentricCycle = 2740;      // two bodies that keep together seen from the Earth
+inline constexpr int16_t kTextGeocentricWorldAspects = 2741;  // geocentric aspects beside a chart mode
+inline constexpr int16_t kTextCalendarStationRetrograde = 2742;  // "[r1] turns retrograde at [r2]"
+inline constexpr int16_t kTextCalendarStationDirect = 2743;      // "[r1] turns direct at [r2]"
+inline constexpr int16_t kTextCalendarGeocentric = 2744;         // a geocentric entry's description
 
 // The Charts window, the chart editor and the place field of the ◷ dialog.
 inline constexpr int16_t kTextChartsTitle = 2600;            // the Charts window's title

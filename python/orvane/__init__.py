@@ -1,4 +1,5 @@
-"""Orvane's heliocentric engine for Python: positions, events, stays within an orb and synodic cycles.
+"""Orvane's heliocentric engine for Python: positions, events, stays within an orb and synodic cycles,
+seen from the Sun or, with ``perspective="geocentric"``, from the Earth; and the chart library.
 
 Every function computes what the companion ``orvane-cli`` computes, through the same code, in this process:
 
@@ -11,7 +12,10 @@ Every function computes what the companion ``orvane-cli`` computes, through the 
 
 Moments are accepted as the companion reads them ("1978-03-14T06:45[Europe/Vienna]", "2000-01-01T12:00Z",
 "2000-01-01T13:00+01:00"; UT without a zone), as ``datetime`` (with a ``zoneinfo`` zone, UT when naive),
-``date`` (midnight UT), ``numpy.datetime64`` (UTC) or as Julian dates (UT). A refused value raises
+``date`` (midnight UT), ``numpy.datetime64`` (UTC), as Julian dates (UT) or as a chart of the library
+(``orvane.charts.find``). ``perspective="geocentric"`` takes the bodies Sun, Moon, Mercury … Pluto and, unless
+``frame`` or ``positions`` say otherwise, apparent positions of date, as ``--perspective geocentric`` does;
+the Earth is refused there and the Sun and the Moon in the heliocentric view. A refused value raises
 ``ValueError`` with the companion's message. The computations let go of the interpreter's lock, so threads
 run them side by side.
 """
@@ -25,8 +29,10 @@ import numpy as _np
 
 from . import _orvane
 from ._location import DATA_FOLDER as _DATA_FOLDER
+from . import charts
 
-__all__ = ["BODIES", "EVENT_KINDS", "Positions", "Table", "aspects", "cycles", "events", "julian_day",
+__all__ = ["BODIES", "EVENT_KINDS", "GEO_BODIES", "GEO_EVENT_KINDS", "Positions", "Table", "aspects", "charts",
+           "cycles", "events", "julian_day",
            "julian_days", "patterns", "positions", "windows"]
 
 #: The bodies in the program's order.
@@ -34,6 +40,10 @@ BODIES = ("Earth", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "N
 #: The event kinds by the names the companion's --kinds takes.
 EVENT_KINDS = ("exact", "enter", "leave", "ingress", "cross", "return", "ascending-node", "descending-node",
                "latitude-max", "latitude-min", "perihelion", "aphelion", "miss")
+#: The bodies seen from the Earth, in the tables' order.
+GEO_BODIES = ("Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto")
+#: The event kinds of the view from the Earth (station: both stations).
+GEO_EVENT_KINDS = ("exact", "ingress", "station")
 
 _UNIX_EPOCH_JD = 2440587.5
 _MICROSECONDS_A_DAY = 86400e6
@@ -47,6 +57,8 @@ def julian_day(moment) -> float:
     numpy.datetime64 or a number (already a Julian date)."""
     if isinstance(moment, str):
         return _orvane.moment(moment)
+    if isinstance(moment, charts.Chart):
+        return moment.jd_ut
     if isinstance(moment, _datetime.datetime):
         aware = moment if moment.tzinfo is not None else moment.replace(tzinfo=_datetime.timezone.utc)
         return (aware - _EPOCH) / _datetime.timedelta(days=1) + _UNIX_EPOCH_JD
@@ -151,18 +163,22 @@ def _names(values) -> list:
     return [str(value) for value in values]
 
 
-def positions(times, bodies=None, frame: str = "j2000", positions: str = "geometric") -> Positions:
-    """Heliocentric positions of `bodies` (names or abbreviations; default all nine) at every moment of
+def positions(times, bodies=None, frame: str | None = None, positions: str | None = None,
+              perspective: str = "heliocentric") -> Positions:
+    """Positions of `bodies` (names or abbreviations; default all of the perspective) at every moment of
     `times` (an array of datetime64 in UTC, of Julian dates, or of any moments julian_day takes), in the
-    convention of the companion's --frame (j2000, date) and --positions (geometric, apparent)."""
+    convention of the companion's --frame (j2000, date) and --positions (geometric, apparent): heliocentric
+    by default (J2000, geometric), geocentric with perspective="geocentric" (of date, apparent)."""
     jd = _np.ascontiguousarray(julian_days(times), dtype=_np.float64).ravel()
-    names, longitude, latitude, speed = _orvane.positions(jd, _names(bodies), frame, positions)
+    names, longitude, latitude, speed = _orvane.positions(jd, _names(bodies), frame or "", positions or "",
+                                                          perspective)
     return Positions(jd, names, longitude, latitude, speed)
 
 
-def _options(kinds, bodies, aspects, orbs, degrees, birth, birth2, mode, frame, positions) -> dict:
+def _options(kinds, bodies, aspects, orbs, degrees, birth, birth2, mode, frame, positions,
+             perspective="heliocentric") -> dict:
     options = {"kinds": _names(kinds), "bodies": _names(bodies), "aspects": _names(aspects),
-               "frame": frame, "positions": positions, "mode": mode or ""}
+               "frame": frame or "", "positions": positions or "", "mode": mode or "", "perspective": perspective}
     if orbs:
         items = orbs.items() if isinstance(orbs, dict) else (item.split("=", 1) for item in _names(orbs))
         options["orbs"] = [f"{name}={_number_text(degree)}" for name, degree in items]
@@ -184,13 +200,16 @@ def _moment_text(moment) -> str:
     """A birthdate as the companion reads it: a text as it is, any other moment to the microsecond in UT."""
     if isinstance(moment, str):
         return moment
+    if isinstance(moment, charts.Chart):
+        return moment.birth
     jd = julian_day(moment)
     time = _datetimes(_np.asarray([jd]))[0]
     return str(time) + "Z"
 
 
 def events(start, end, kinds=None, bodies=None, aspects=None, orbs=None, degrees=None, birth=None, birth2=None,
-           mode=None, windows: bool = False, frame: str = "j2000", positions: str = "geometric") -> Table:
+           mode=None, windows: bool = False, frame: str | None = None, positions: str | None = None,
+           perspective: str = "heliocentric") -> Table:
     """Every event with start ≤ moment < end, as ``orvane-cli events --format json`` lists them: a Table
     with jd_ut, time, kind, body1, aspect, body2, sign, value (degrees; AU for perihelion and aphelion),
     role1, role2 ("" and NaN where nothing applies).
@@ -198,53 +217,59 @@ def events(start, end, kinds=None, bodies=None, aspects=None, orbs=None, degrees
     kinds, bodies, aspects: names as --kinds, --bodies, --aspects take them (default: exact, enter, leave,
     ingress among all bodies and the seven aspects); orbs: {aspect: degrees} as --orb; degrees: the
     longitudes of the kind cross; birth, birth2: the birthdates; mode: world, natal1, natal2, personal1,
-    personal2 (default: personal1 with a birth, world otherwise). windows=True returns the stays within an
-    orb instead (see windows())."""
+    personal2 (default: personal1 with a birth, world otherwise); a birth may be a chart of the library.
+    windows=True returns the stays within an orb instead (see windows()). perspective="geocentric": the
+    sky's events among GEO_BODIES, kinds GEO_EVENT_KINDS (value: a station's longitude), world events only."""
     if windows:
         return globals()["windows"](start, end, bodies=bodies, aspects=aspects, orbs=orbs, birth=birth,
-                                    birth2=birth2, mode=mode, frame=frame, positions=positions)
-    options = _options(kinds, bodies, aspects, orbs, degrees, birth, birth2, mode, frame, positions)
+                                    birth2=birth2, mode=mode, frame=frame, positions=positions,
+                                    perspective=perspective)
+    options = _options(kinds, bodies, aspects, orbs, degrees, birth, birth2, mode, frame, positions, perspective)
     return _table(_orvane.events(julian_day(start), julian_day(end), options), moments=("jd_ut",))
 
 
 def windows(start, end, bodies=None, aspects=None, orbs=None, birth=None, birth2=None, mode=None,
-            frame: str = "j2000", positions: str = "geometric") -> Table:
+            frame: str | None = None, positions: str | None = None, perspective: str = "heliocentric") -> Table:
     """Every stay of an aspect within its orb in the span, as ``orvane-cli events --windows``: a Table with
     enter, leave (NaN where the span cuts the stay), duration_days, exact (the first exact moment), exacts
     (how many), body1, aspect, body2, tightest_orb (degrees), role1, role2, with a datetime64 column beside
-    each moment. The options are those of events()."""
-    options = _options(None, bodies, aspects, orbs, None, birth, birth2, mode, frame, positions)
+    each moment. The options are those of events() (the geocentric view has no windows)."""
+    options = _options(None, bodies, aspects, orbs, None, birth, birth2, mode, frame, positions, perspective)
     columns = _orvane.windows(julian_day(start), julian_day(end), options)
     return _table(columns, moments=("enter", "leave", "exact"))
 
 
-def aspects(times, birth=None, birth2=None, mode=None, frame: str = "j2000",
-            positions: str = "geometric") -> Table:
+def aspects(times, birth=None, birth2=None, mode=None, frame: str | None = None, positions: str | None = None,
+            perspective: str = "heliocentric") -> Table:
     """The aspects the grid shows with the world date at each moment of `times` (an array as positions()
     takes it), as ``orvane-cli aspects`` samples them: a Table with jd_ut, time, body1 (the grid's row
     body), aspect, body2, deviation (degrees from exact), applying, role1, role2. birth, birth2 and mode
-    choose the chart as for events()."""
+    choose the chart as for events(); perspective="geocentric": the sky's aspects among GEO_BODIES."""
     jd = _np.ascontiguousarray(julian_days(times), dtype=_np.float64).ravel()
-    options = _options(None, None, None, None, None, birth, birth2, mode, frame, positions)
+    options = _options(None, None, None, None, None, birth, birth2, mode, frame, positions, perspective)
     return _table(_orvane.aspects(jd, options), moments=("jd_ut",))
 
 
-def patterns(start, end, patterns=None, involving=None, frame: str = "j2000", positions: str = "geometric") -> Table:
+def patterns(start, end, patterns=None, involving=None, frame: str | None = None,
+             positions: str | None = None) -> Table:
     """The lifetimes of the aspect patterns in the span, as ``orvane-cli patterns``: a Table with begin,
     end (NaN where the span cuts the life), pattern, bodies (names joined by '-'), peak, peak_deviation
     (degrees), duration_days, with a datetime64 column beside each moment. patterns: names or numbers as
     --pattern takes them (default all); involving: only occurrences with every one of these bodies."""
-    options = {"patterns": _names(patterns), "involving": _names(involving), "frame": frame,
-               "positions": positions}
+    options = {"patterns": _names(patterns), "involving": _names(involving), "frame": frame or "",
+               "positions": positions or ""}
     columns = _orvane.patterns(julian_day(start), julian_day(end), options)
     return _table(columns, moments=("begin", "end", "peak"))
 
 
-def cycles(body1, body2, start, end, frame: str = "j2000", positions: str = "geometric") -> Table:
+def cycles(body1, body2, start, end, frame: str | None = None, positions: str | None = None,
+           perspective: str = "heliocentric") -> Table:
     """The synodic cycles of two bodies in the span, as ``orvane-cli cycles``: one row per phase, with
-    cycle (1, 2 …), cycle_start, cycle_end, jd_ut, time, phase (the synodic angle in degrees: 0, 45, 90 …)
-    and aspect; the table's ``faster`` and ``slower`` name the bodies."""
-    columns = _orvane.cycles(str(body1), str(body2), julian_day(start), julian_day(end), frame, positions)
+    cycle (1, 2 …), cycle_start, cycle_end, jd_ut, time, phase (the synodic angle in degrees: 0, 30, 60 …)
+    and aspect; the table's ``faster`` and ``slower`` name the bodies. perspective="geocentric": two of
+    GEO_BODIES (not two of the Sun, Mercury and Venus, which never lap)."""
+    columns = _orvane.cycles(str(body1), str(body2), julian_day(start), julian_day(end), frame or "",
+                             positions or "", perspective)
     table = _table(columns, moments=("jd_ut", "cycle_start", "cycle_end"))
     table.faster, table.slower = columns["faster"], columns["slower"]
     return table

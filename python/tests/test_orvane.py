@@ -115,6 +115,17 @@ REFUSALS = [
      ["events", "--from", "2001-01-01T00:00Z", "--to", "2000-01-01T00:00Z"]),
     (lambda: orvane.cycles("Mars", "mars", 2451545.0, 2451555.0), ["cycles", "Mars", "mars"]),
     (lambda: orvane.patterns(2451545.0, 2451555.0, patterns=["Kite", "Pentagram"]), ["patterns", "--pattern", "Kite,Pentagram"]),
+    # Seen from the Earth.
+    (lambda: orvane.positions([2451545.0], bodies=["Earth"], perspective="geocentric"),
+     ["events", "--perspective", "geocentric", "--bodies", "Earth"]),
+    (lambda: orvane.positions([2451545.0], perspective="topocentric"),
+     ["positions", "--perspective", "topocentric"]),
+    (lambda: orvane.events(2451545.0, 2451555.0, kinds=["return"], perspective="geocentric"),
+     ["events", "--perspective", "geocentric", "--kinds", "return"]),
+    (lambda: orvane.events(2451545.0, 2451555.0, birth="1978-03-14", perspective="geocentric"),
+     ["events", "--perspective", "geocentric", "--birth", "1978-03-14"]),
+    (lambda: orvane.cycles("Venus", "Sun", 2451545.0, 2451555.0, perspective="geocentric"),
+     ["cycles", "Venus", "Sun", "--perspective", "geocentric"]),
 ]
 
 

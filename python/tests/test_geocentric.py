@@ -1,0 +1,65 @@
+# The module seen from the Earth and the chart library, against the companion: the same positions, events,
+# aspects and cycles to the digits orvane-cli prints (the refusals are among test_orvane's), and a chart of
+# the library as a birthdate giving the companion's events for --birth @NAME.
+
+import csv
+import io
+
+import numpy as np
+import pytest
+
+import orvane
+from test_orvane import companion, json_rows, printed
+
+GEO = ["--perspective", "geocentric"]
+
+
+def test_geocentric_positions_equal_the_ephemeris():
+    code, out, err = companion("ephemeris", *GEO, "--from", "2024-03-20T00:00Z", "--to", "2024-04-20T00:00Z",
+                               "--step", "halfhour", "--columns", "latitude,speed", "--format", "csv")
+    assert code == 0, err
+    rows = list(csv.reader(io.StringIO(out)))
+    halfhours = np.arange("2024-03-20T00:00", "2024-04-20T00:00", np.timedelta64(30, "m"), dtype="datetime64[m]")
+    found = orvane.positions(halfhours, perspective="geocentric")
+    assert len(rows) - 1 == len(halfhours)
+    assert found.bodies == orvane.GEO_BODIES == tuple(rows[0][2::3])
+    for row, L, B, S in zip(rows[1:], found.longitude, found.latitude, found.speed):
+        assert row[2:] == [printed(v) for triple in zip(L, B, S) for v in triple], row[0]
+
+
+def test_geocentric_events_aspects_and_cycles_equal_the_companion():
+    rows = json_rows("events", *GEO, "--from", "2024-01-01T00:00Z", "--to", "2024-07-01T00:00Z", "--kinds",
+                     "exact,ingress,station", "--frame", "j2000")
+    table = orvane.events("2024-01-01T00:00Z", "2024-07-01T00:00Z", kinds=["exact", "ingress", "station"],
+                          frame="j2000", perspective="geocentric")
+    assert len(rows) > 500 and [(r["jd_ut"], r["kind"], r["body1"], r["aspect"] or "", r["body2"] or "",
+                                 r["sign"] or "", r["value"] or "") for r in rows] == [
+        (printed(e["jd_ut"]), e["kind"], e["body1"], e["aspect"], e["body2"], e["sign"], printed(e["value"]))
+        for e in table]
+    rows = json_rows("aspects", *GEO, "--from", "2024-01-01T00:00Z", "--to", "2024-01-08T00:00Z")
+    table = orvane.aspects(np.arange("2024-01-01", "2024-01-08", dtype="datetime64[D]"), perspective="geocentric")
+    assert [(r["jd_ut"], r["body1"], r["aspect"], r["body2"], r["deviation"], r["applying"]) for r in rows] == [
+        (printed(a["jd_ut"]), a["body1"], a["aspect"], a["body2"], printed(a["deviation"]), a["applying"])
+        for a in table]
+    rows = json_rows("cycles", "Mercury", "Mars", *GEO, "--from", "2020-01-01T00:00Z", "--to", "2024-01-01T00:00Z")
+    cycles = orvane.cycles("Mars", "Mercury", "2020-01-01T00:00Z", "2024-01-01T00:00Z", perspective="geocentric")
+    assert (cycles.faster, cycles.slower) == ("Mercury", "Mars")
+    assert [(r["cycle"], r["jd_ut"], r["phase"], r["aspect"]) for r in rows if r["kind"] == "phase"] == [
+        (c["cycle"], printed(c["jd_ut"]), c["phase"], c["aspect"]) for c in cycles]
+
+
+def test_a_chart_of_the_library_is_a_birthdate(tmp_path, monkeypatch):
+    library = str(tmp_path / "charts.sqlite")
+    for name, birth in (("Maria Muster", "1978-03-14T06:45[Europe/Vienna]"), ("Max Muster", "1980-01-01T12:00Z")):
+        code, _, err = companion("charts", "add", "--charts", library, "--name", name, "--birth", birth)
+        assert code == 0, err
+    with pytest.raises(ValueError):
+        orvane.charts.find("maria", file=str(tmp_path / "none.sqlite"))
+    monkeypatch.setenv("ORVANE_CHARTS", library)
+    assert [c.name for c in orvane.charts.find("muster")] == ["Maria Muster", "Max Muster"]
+    maria, = orvane.charts.find("maria", file=library)
+    assert maria.birth == "1978-03-14T06:45:00+01:00[Europe/Vienna]" and orvane.julian_day(maria) == maria.jd_ut
+    rows = json_rows("events", "--birth", "@Maria Muster", "--from", "2024-01-01T00:00Z", "--to", "2025-01-01T00:00Z")
+    table = orvane.events("2024-01-01T00:00Z", "2025-01-01T00:00Z", birth=maria)
+    assert len(rows) > 0 and [(r["jd_ut"], r["kind"], r["body1"], r["role1"]) for r in rows] == [
+        (printed(e["jd_ut"]), e["kind"], e["body1"], e["role1"]) for e in table]
