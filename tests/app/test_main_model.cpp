@@ -84,7 +84,7 @@ TEST(MainModel, ExactlyOneModeButtonIsSelected)
     model.SetOptPersonal(-1, true);
     EXPECT_FALSE(model.natalSelected(2));
     EXPECT_FALSE(model.personalSelected(-1));
-    EXPECT_EQ(model.DetermineMode(), 0);
+    EXPECT_EQ(model.DetermineMode(), Mode::None);
 }
 
 TEST(MainModel, DegreesAndRadiansAreOneChoice)

@@ -276,7 +276,7 @@ TEST_F(DurationsWindowTest, CaptionOfEachModeAndAnEmptyListUntilActivation)
     ReportInputs inputs;
     inputs.InputDateToString = [](int16_t, bool) { return std::string(); };
     inputs.AddOrbToTitle = [](const std::string& title, bool, bool) { return title; };
-    const std::tuple<int16_t, int16_t, const char*> cases[] = {
+    const std::tuple<Mode, int16_t, const char*> cases[] = {
         {Mode::WorldTransits, text::langEnglish, "Durations of current world transits"},
         {Mode::PersonalTransits1st, text::langEnglish, "Durations of current personal transits of 1st birthdate"},
         {Mode::Natal2nd, text::langEnglish, "Natal aspects of the 2nd birthdate"},
