@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -280,6 +281,11 @@ void frmCharts::cmdAdd_Click(int16_t row)
 
 bool frmCharts::eventFilter(QObject* watched, QEvent* event)
 {
+    // Tabbing into the list chooses the chart under its cursor (the first one at first), as a click would.
+    if (watched == lstCharts && event->type() == QEvent::FocusIn && !m_model.ChosenIndex() && m_model.size() > 0) {
+        m_model.Choose(static_cast<size_t>(std::max(lstCharts->currentRow(), 0)));
+        SyncFromModel();
+    }
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
