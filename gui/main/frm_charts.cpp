@@ -235,6 +235,11 @@ gui::frmChartEdit& frmCharts::Editor()
             SyncFromModel();
             lstCharts->setFocus();
         });
+        // Cancel or Escape gives the keyboard back to this window, not to whichever window lies beneath.
+        connect(frmChartEdit, &QDialog::rejected, this, [this] {
+            activateWindow();
+            lstCharts->setFocus();
+        });
     }
     return *frmChartEdit;
 }
