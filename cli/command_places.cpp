@@ -133,16 +133,18 @@ int RunPlaces(const CommandLine& line, std::ostream& out, std::ostream& err)
     const std::vector<const atlas::AtlasPlace*> places = atlas::Atlas::Shared().Search(line.query, line.limit);
     const atlas::NameLanguage names =
         line.language == text::langGerman ? atlas::NameLanguage::German : atlas::NameLanguage::English;
+    // A table without rows keeps its heading (a script reads an empty table), and the reason goes to stderr.
     if (line.format == TableFormat::Text) {
-        if (places.empty()) {
-            err << OwnText(text::kTextNoPlaceFound, line.language, line.query) << '\n';
-            return kExitNotFound;
-        }
-        WriteText(places, names, line.language, out);
+        if (!places.empty())
+            WriteText(places, names, line.language, out);
     } else {
         WriteMachine(places, names, line.format, out);
     }
-    return places.empty() ? kExitNotFound : kExitSuccess;
+    if (places.empty()) {
+        err << OwnText(text::kTextNoPlaceFound, line.language, line.query) << '\n';
+        return kExitNotFound;
+    }
+    return kExitSuccess;
 }
 
 }  // namespace orvane::cli

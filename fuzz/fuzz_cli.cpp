@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -106,6 +107,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Noon UT of 1 January 2000 on a computer in zone GMT+1:00, as in the companion's own tests.
     static const platform::FixedClock clock({2024, 5, 5, 10, 0, 0}, -3600);
     static const cli::Environment environment{folder, 2451545.0, &clock};
+    // The chart library of `charts` and `--birth @NAME` is one beside the data, never the user's own.
+    static const bool libraryBesideData = ::setenv("ORVANE_CHARTS", (folder + "fuzz-charts.sqlite").c_str(), 1) == 0;
+    Require(libraryBesideData, "the chart library is set beside the data");
 
     std::vector<std::string> args;
     if (size > 0)
