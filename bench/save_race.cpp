@@ -36,7 +36,7 @@ std::string Content(char which)
     while (::read(release, &byte, 1) < 0) {
     }
     const auto saved = orvane::platform::SaveFile(
-        path, content, [](orvane::platform::SaveFault, const std::string& folder, const std::string& reason) {
+        path, content, [](orvane::platform::ErrorCode, const std::string& folder, const std::string& reason) {
             return orvane::platform::Message::Exclamation("", folder + ": " + reason);
         });
     if (!saved.ok())

@@ -325,7 +325,7 @@ int ExportCharts(charts::ChartStore& store, const CommandLine& line, std::ostrea
         out << content;
         return kExitSuccess;
     }
-    const auto describe = [&](platform::SaveFault, const std::string& folder, const std::string& reason) {
+    const auto describe = [&](platform::ErrorCode, const std::string& folder, const std::string& reason) {
         return platform::Message::Exclamation(
             "", language.TextWithReplacements(text::kTextChartsNotWritten, line.charts.output,
                                               reason.empty() ? folder : reason));

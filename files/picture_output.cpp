@@ -77,13 +77,13 @@ std::array<PictureChoice, 5> PictureChoices(const text::Language& language)
 
 platform::DescribeSaveFault DescribePictureFault(const text::Language& language, const std::string& path)
 {
-    return [&language, path](platform::SaveFault fault, const std::string& folder, const std::string& reason) {
-        if (fault == platform::SaveFault::DiskFull)
+    return [&language, path](platform::ErrorCode code, const std::string& folder, const std::string& reason) {
+        if (code == platform::ErrorCode::DiskFull)
             return platform::Message::Exclamation("", language.TextWithReplacements(text::kTextPictureDiskFull, path));
         std::string why = reason;
-        if (fault == platform::SaveFault::NotAFile)
+        if (code == platform::ErrorCode::NotAFile)
             why = language.Text(text::kTextNotAFileReason);
-        else if (fault == platform::SaveFault::FolderRefusesFile)
+        else if (code == platform::ErrorCode::NoNewFile)
             why = language.TextWithReplacements(text::kTextFolderRefusesFile, folder, reason);
         return platform::Message::Exclamation("", language.TextWithReplacements(text::kTextPictureNotSaved, path, why));
     };

@@ -328,11 +328,11 @@ platform::Result<void> WriteStateFile(const std::string& path, const datetime::D
                                       const settings::ConfigureModel& configure, const core::AstroTables& tables,
                                       settings::SettingsStore& store, const text::Language& language)
 {
-    const auto describe = [&](platform::SaveFault fault, const std::string& folder, const std::string& reason) {
+    const auto describe = [&](platform::ErrorCode code, const std::string& folder, const std::string& reason) {
         std::string why = reason;
-        if (fault == platform::SaveFault::NotAFile)
+        if (code == platform::ErrorCode::NotAFile)
             why = language.Text(text::kTextNotAFileReason);
-        else if (fault == platform::SaveFault::FolderRefusesFile)
+        else if (code == platform::ErrorCode::NoNewFile)
             why = language.TextWithReplacements(text::kTextFolderRefusesFile, folder, reason);
         return Problem(language.TextWithReplacements(text::kTextCannotWrite, path, why));
     };

@@ -18,7 +18,9 @@ enum class ErrorCode {
     InvalidInput,  // a value given is refused: a date row that does not convert, a moment out of range
     Unreadable,    // a file that is not there or cannot be read: no rights, not a file, too large
     Damaged,       // a file read whole whose content is not what it must be
-    Unwritable,    // a file that cannot be written: no rights, no folder for it, not a file
+    Unwritable,    // a file that cannot be written: no rights, writing or renaming failed
+    NotAFile,      // a name to be written that stands for a folder, a FIFO or a device
+    NoNewFile,     // no new file can be made in the folder (none there, no rights to it)
     DiskFull,      // the disk (or the user's quota) had no room for a file
 };
 

@@ -111,10 +111,10 @@ void RemoveLeftovers(const fs::path& target, const fs::path& folder)
         ::unlink(path.c_str());
 }
 
-// The fault of a system error while the new content is written: a full disk (or quota) is told apart.
-SaveFault WriteFault(int error)
+// The code of a system error while the new content is written: a full disk (or quota) is told apart.
+ErrorCode WriteFault(int error)
 {
-    return error == ENOSPC || error == EDQUOT ? SaveFault::DiskFull : SaveFault::CannotWrite;
+    return error == ENOSPC || error == EDQUOT ? ErrorCode::DiskFull : ErrorCode::Unwritable;
 }
 
 // The permissions a program gives a new file: read and write for all, less the process's umask. The
@@ -139,11 +139,6 @@ mode_t UmaskPermissions()
     return kEveryone & ~mask;
 }
 
-ErrorCode CodeOf(SaveFault fault)
-{
-    return fault == SaveFault::DiskFull ? ErrorCode::DiskFull : ErrorCode::Unwritable;
-}
-
 }  // namespace
 
 Result<void> SaveFile(const std::string& path, std::string_view content, const DescribeSaveFault& describe,
@@ -152,7 +147,7 @@ Result<void> SaveFile(const std::string& path, std::string_view content, const D
     const fs::path target = Target(path);
     const fs::path folder = target.empty() || target.parent_path().empty() ? fs::path(".") : target.parent_path();
     if (target.empty())
-        return Result<void>(ErrorCode::Unwritable, describe(SaveFault::CannotWrite, folder.string(), SystemError(ELOOP)));
+        return Result<void>(ErrorCode::Unwritable, describe(ErrorCode::Unwritable, folder.string(), SystemError(ELOOP)));
 
     // The permissions (and, where allowed, the owner) of the file replaced; a new file is its owner's, or
     // as the umask allows.
@@ -160,7 +155,7 @@ Result<void> SaveFile(const std::string& path, std::string_view content, const D
     mode_t mode = access == NewFileAccess::OwnerOnly ? S_IRUSR | S_IWUSR : UmaskPermissions();
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
-        return Result<void>(ErrorCode::Unwritable, describe(SaveFault::NotAFile, folder.string(), ""));
+        return Result<void>(ErrorCode::NotAFile, describe(ErrorCode::NotAFile, folder.string(), ""));
     if (exists)
         mode = existing.st_mode & 07777;
 
@@ -171,8 +166,8 @@ Result<void> SaveFile(const std::string& path, std::string_view content, const D
     const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
     if (descriptor < 0) {
         const int error = errno;
-        const SaveFault fault = WriteFault(error) == SaveFault::DiskFull ? SaveFault::DiskFull : SaveFault::FolderRefusesFile;
-        return Result<void>(CodeOf(fault), describe(fault, folder.string(), SystemError(error)));
+        const ErrorCode code = WriteFault(error) == ErrorCode::DiskFull ? ErrorCode::DiskFull : ErrorCode::NoNewFile;
+        return Result<void>(code, describe(code, folder.string(), SystemError(error)));
     }
     const fs::path saving = name;
     if (exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) &&
@@ -188,7 +183,7 @@ Result<void> SaveFile(const std::string& path, std::string_view content, const D
         error = errno;
     if (error != 0) {
         ::unlink(saving.c_str());
-        return Result<void>(CodeOf(WriteFault(error)), describe(WriteFault(error), folder.string(), SystemError(error)));
+        return Result<void>(WriteFault(error), describe(WriteFault(error), folder.string(), SystemError(error)));
     }
     SyncFolder(folder);
     return {};

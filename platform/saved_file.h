@@ -21,18 +21,11 @@
 
 namespace orvane::platform {
 
-// What kept a file from being saved.
-enum class SaveFault {
-    NotAFile,           // the name stands for a folder, a FIFO or a device, which a rename would replace
-    FolderRefusesFile,  // no new file can be made in the file's folder
-    CannotWrite,        // writing, forcing to disk or renaming failed
-    DiskFull,           // the disk (or the user's quota) had no room: no new file was left
-};
-
-// How a caller words a fault, given the file's folder and the system's description of the fault
-// (empty for NotAFile).
-using DescribeSaveFault =
-    std::function<Message(SaveFault fault, const std::string& folder, const std::string& reason)>;
+// How a caller words what kept a file from being saved, given the result's code (NotAFile: the name
+// stands for a folder, a FIFO or a device, which a rename would replace; NoNewFile: the folder takes no
+// new file; DiskFull: no room, no new file was left; Unwritable: writing, forcing to disk or renaming
+// failed), the file's folder and the system's description of the fault (empty for NotAFile).
+using DescribeSaveFault = std::function<Message(ErrorCode code, const std::string& folder, const std::string& reason)>;
 
 // Who may read a file the save makes new.
 enum class NewFileAccess {

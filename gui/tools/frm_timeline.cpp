@@ -382,7 +382,7 @@ platform::Result<void> frmTimeline::SaveExport(const std::string& path, std::str
 {
     const platform::Result<void> saved = platform::SaveFile(
         path, content,
-        [](platform::SaveFault, const std::string&, const std::string& why) { return platform::Message::Exclamation("", why); },
+        [](platform::ErrorCode, const std::string&, const std::string& why) { return platform::Message::Exclamation("", why); },
         platform::NewFileAccess::UserUmask);
     const std::string title = windowTitle().toStdString();
     if (saved) {

@@ -186,7 +186,7 @@ private slots:
                                                                    : timeline->ExportCalendar(path);
             QCOMPARE(written.ok(), c.written);
             if (!c.written)
-                QCOMPARE(written.code(), platform::ErrorCode::Unwritable);
+                QCOMPARE(written.code(), platform::ErrorCode::NoNewFile);
             QCOMPARE(QFile::exists(c.path), c.written);
             QCOMPARE(boxes.shown.back().icon, c.written ? platform::Icon::Information : platform::Icon::Exclamation);
         }

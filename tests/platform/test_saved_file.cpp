@@ -20,19 +20,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The fault that kept `content` from being saved as `path`; none when it was saved. The result's code
-// must say the same.
-std::optional<SaveFault> Fault(const std::string& path, const std::string& content)
+// The code that kept `content` from being saved as `path`; none when it was saved. The code the message
+// was worded for must be the result's.
+std::optional<ErrorCode> Fault(const std::string& path, const std::string& content)
 {
-    std::optional<SaveFault> fault;
-    const Result<void> saved = SaveFile(path, content, [&fault](SaveFault f, const std::string&, const std::string& why) {
-        fault = f;
+    std::optional<ErrorCode> worded;
+    const Result<void> saved = SaveFile(path, content, [&worded](ErrorCode code, const std::string&, const std::string& why) {
+        worded = code;
         return Message::Exclamation("", why);
     });
     if (saved)
         return std::nullopt;
-    const ErrorCode code = fault == SaveFault::DiskFull ? ErrorCode::DiskFull : ErrorCode::Unwritable;
-    return saved.code() == code ? fault : std::nullopt;
+    return saved.code() == worded ? worded : std::nullopt;
 }
 
 std::set<std::string> Names(const fs::path& folder)
@@ -63,6 +62,21 @@ TEST(SavedFile, LeftoversOfInterruptedSavesGo)
     EXPECT_EQ(Names(folder.path()), (std::set<std::string>{"f", ended + ".b", running + ".c", "f.savings"}));
 }
 
+// What a save refuses is told by its code: a name that stands for a folder or a device is no file, a
+// missing folder takes no new file; the message is worded for that code, and nothing is left behind.
+TEST(SavedFile, RefusalsAreToldByTheirCode)
+{
+    testing::TempFolder folder;
+    fs::create_directory(folder.path() / "sub");
+    for (const auto& [path, code] : {std::pair{(folder.path() / "sub").string(), ErrorCode::NotAFile},
+                                     {std::string("/dev/null"), ErrorCode::NotAFile},
+                                     {(folder.path() / "none" / "f").string(), ErrorCode::NoNewFile}}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(Fault(path, "x"), code);
+    }
+    EXPECT_EQ(Names(folder.path()), std::set<std::string>{"sub"});
+}
+
 // On a disk without room the save says so, the old file stays and nothing new is left: a 64 KiB file
 // system in a child's own mount namespace; skipped without the rights to make one.
 // A new state file is its owner's alone whatever the umask; a new picture follows the umask; a file
@@ -72,7 +86,7 @@ TEST(SavedFile, NewFilesArePrivateOrFollowTheUmask)
     testing::TempFolder folder;
     const mode_t before = ::umask(027);
     const auto saved = [&folder](const char* name, NewFileAccess access) {
-        const auto describe = [](SaveFault, const std::string&, const std::string& why) { return Message::Exclamation("", why); };
+        const auto describe = [](ErrorCode, const std::string&, const std::string& why) { return Message::Exclamation("", why); };
         EXPECT_TRUE(SaveFile((folder.path() / name).string(), "x", describe, access).ok());
         return static_cast<int>(fs::status(folder.path() / name).permissions() & fs::perms::all);
     };
@@ -92,7 +106,7 @@ TEST(SavedFile, AFullDiskIsToldAndLeavesNothing)
             mount("tmpfs", folder.path().c_str(), "tmpfs", 0, "size=64k") != 0)
             _exit(2);
         const std::string file = folder.Write("t.csv", "old");
-        const bool told = Fault(file, std::string(200 * 1024, 'x')) == SaveFault::DiskFull;
+        const bool told = Fault(file, std::string(200 * 1024, 'x')) == ErrorCode::DiskFull;
         std::string kept;
         std::ifstream(file) >> kept;
         _exit(told && kept == "old" && Names(folder.path()) == std::set<std::string>{"t.csv"} ? 0 : 1);
