@@ -133,8 +133,7 @@ ComputeOutcome SetWorldDate(Workspace& program, double moment)
     main.inputError = true;
     ComputeOutcome outcome;
     outcome.refusedRow = core::kWorldDateRow;
-    if (main.startupCompleted)
-        outcome.dateError = world.error();
+    outcome.dates = platform::Result<void>(world.failure());
     return outcome;
 }
 

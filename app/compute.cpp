@@ -64,7 +64,7 @@ std::string SetGridTitle(const Workspace& program, core::Mode mode)
 namespace {
 
 // Reads the moments of the date rows the mode uses; false when a row holds no valid date, and then no
-// moment is changed (the error message is kept in `outcome` once the program has started).
+// moment is changed and `outcome` tells why.
 bool ReadMoments(Workspace& program, core::Mode mode, ComputeOutcome& outcome)
 {
     MainModel& main = program.main;
@@ -76,8 +76,7 @@ bool ReadMoments(Workspace& program, core::Mode mode, ComputeOutcome& outcome)
         if (!moment) {
             main.inputError = true;
             outcome.refusedRow = row;
-            if (main.startupCompleted)
-                outcome.dateError = moment.error();
+            outcome.dates = platform::Result<void>(moment.failure());
             return false;
         }
         moments[At(row)] = moment.value();

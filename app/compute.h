@@ -19,13 +19,13 @@ namespace orvane::app {
 
 // What a computation leaves for the window to show.
 struct ComputeOutcome {
-    // False when a date row could not be converted: nothing was changed, and `dateError` tells why. The
-    // input-error flag is set either way, but the message is held back (none) while the main window is
-    // still loading.
-    bool computed = false;
-    std::optional<platform::Message> dateError;
-    // The date row that did not convert.
+    // Whether the date rows the mode uses converted: when one did not, its code and message (the first
+    // such row in `refusedRow`), the input-error flag is set and nothing else changed. The window that is
+    // still loading drops the outcome of its first computation, and with it such a message.
+    platform::Result<void> dates;
     std::optional<int16_t> refusedRow;
+    // False when the dates did not convert or no mode is chosen.
+    bool computed = false;
     // Set when a run in progress found what it looked for (and has been stopped).
     std::optional<platform::Message> found;
 };

@@ -56,7 +56,7 @@ int Session::Find()
         if (outcome.undone)
             return NotFoundUpToTheLastDate();
         if (!outcome.compute.computed)
-            return DateError(outcome.compute.dateError);
+            return DateError(outcome.compute.dates);
         if (outcome.compute.found && !m_line.forms)
             return PrintFound(*outcome.compute.found);
         // With --forms a step that finds the pattern is followed back to the moment it formed; one that

@@ -27,7 +27,7 @@ int Session::Report()
 
     const app::ComputeOutcome outcome = m_program.Compute();
     if (!outcome.computed)
-        return DateError(outcome.dateError);
+        return DateError(outcome.dates);
 
     const core::Mode mode = m_program.main.currentMode;
     // The sort list of the mode: six entries in world transits, seven in personal transits; the

@@ -26,7 +26,7 @@ int Session::State()
     m_program.main.startupCompleted = true;
     const app::ComputeOutcome outcome = m_program.Compute();
     if (!outcome.computed)
-        return DateError(outcome.dateError);
+        return DateError(outcome.dates);
     const platform::Result<void> saved = app::SaveStateFile(m_program, m_line.output, m_store);
     if (!saved.ok()) {
         PrintMessage(m_err, saved.error());

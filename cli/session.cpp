@@ -59,11 +59,15 @@ int Session::LoadState()
     return kExitSuccess;
 }
 
-int Session::DateError(const std::optional<platform::Message>& message)
+int Session::DateError(const platform::Message& message)
 {
-    if (message)
-        PrintMessage(m_err, *message);
+    PrintMessage(m_err, message);
     return kExitBadInput;
+}
+
+int Session::DateError(const platform::Result<void>& dates)
+{
+    return dates ? kExitBadInput : DateError(dates.error());
 }
 
 int Session::ReadModeAndMoments(core::Mode& mode, std::array<double, 3>& moments, double& start)

@@ -106,7 +106,8 @@ private:
     // with the program's defaults; --birth and --birth2 as the birthdates (PutMoment).
     int LoadStateOrDate();
     int LoadState();
-    int DateError(const std::optional<platform::Message>& message);
+    int DateError(const platform::Message& message);
+    int DateError(const platform::Result<void>& dates);  // a computation that did not take place
     // A DATE as typed, "now" and "today" included.
     platform::Result<datetime::PreciseMoment> ReadMoment(const std::string& typed) const;
     double MomentOf(const std::string& typed) const;

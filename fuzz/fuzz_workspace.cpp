@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const app::ComputeOutcome outcome = program->Compute();
     if (!outcome.computed) {
-        Require(outcome.dateError.has_value() || program->main.DetermineMode() == core::Mode::None,
+        Require(!outcome.dates.ok() || program->main.DetermineMode() == core::Mode::None,
                 "a refused computation says why");
     } else {
         const core::AspectResult& result = program->main.result;

@@ -166,8 +166,8 @@ void frmMain::FocusCompute()
 
 void frmMain::ShowComputeOutcome(const app::ComputeOutcome& outcome)
 {
-    if (outcome.dateError)
-        m_boxes.Show(*outcome.dateError);
+    if (!outcome.dates)
+        m_boxes.Show(outcome.dates.error());
     if (outcome.found) {
         if (isMinimized())
             showNormal();

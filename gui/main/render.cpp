@@ -103,8 +103,8 @@ std::optional<int> LoadChart(app::Workspace& program, const RenderRequest& reque
         const app::StateFileOutcome loaded = program.Load(request.stateFile, clock, store);
         if (!loaded.file)
             return cannotDraw(loaded.file.error());
-        if (loaded.compute.dateError)
-            return cannotDraw(*loaded.compute.dateError);
+        if (!loaded.compute.dates)
+            return cannotDraw(loaded.compute.dates.error());
     }
     if (!typed)
         return std::nullopt;
@@ -118,8 +118,8 @@ std::optional<int> LoadChart(app::Workspace& program, const RenderRequest& reque
         return Refuse(err, OneLine(put.error()), kRenderUsage);
     for (const std::string& note : put.value())
         err << "orvane: " << note << '\n';
-    if (const app::ComputeOutcome computed = program.Compute(); computed.dateError)
-        return cannotDraw(*computed.dateError);
+    if (const app::ComputeOutcome computed = program.Compute(); !computed.dates)
+        return cannotDraw(computed.dates.error());
     return std::nullopt;
 }
 

@@ -109,7 +109,7 @@ TEST_F(ActionsTest, AStepIntoARefusedYearIsUndone)
         const StepOutcome outcome = StepBy(c.increment, c.forward);
 
         EXPECT_TRUE(outcome.undone && !outcome.compute.computed);
-        EXPECT_EQ(outcome.compute.dateError->text.rfind(Text(4), 0), 0U);  // the world date's error
+        EXPECT_EQ(outcome.compute.dates.error().text.rfind(Text(4), 0), 0U);  // the world date's error
         const MainModel& after = program->main;
         EXPECT_EQ(std::tuple(after.yearTexts[0], after.monthLists[0], after.dayLists[0], after.halfHourLists[0],
                              after.zoneLists[0]),
@@ -132,7 +132,7 @@ TEST_F(ActionsTest, AWorldDateSetToAMomentOrRefused)
         program->main.SelectMode(mode);
         program->main.startupCompleted = true;
         const ComputeOutcome refused = program->SetWorldDate(Moment({2800, 6, 1, 25}, -300));
-        EXPECT_TRUE(!refused.computed && refused.dateError->text.rfind(Text(4), 0) == 0);  // the world date's
+        EXPECT_TRUE(!refused.computed && refused.dates.error().text.rfind(Text(4), 0) == 0);  // the world date's
         EXPECT_EQ(WorldDate(), (RowDate{2799, 12, 31, 25}));
         EXPECT_EQ(program->main.zoneLists[0].ListIndex(), 14);  // GMT-5:00
         // 10:14 GMT is 05:14 five hours west, written as 05:00 in the row.

@@ -117,13 +117,12 @@ TEST_F(ComputeTest, ADateErrorChangesNothing)
     program->main.yearTexts[0] = "";
     const ComputeOutcome outcome = program->Compute();
     EXPECT_FALSE(outcome.computed);
-    // While the main window loads, the message is held back; the input-error flag is set all the same.
-    EXPECT_FALSE(outcome.dateError);
+    EXPECT_EQ(outcome.dates.code(), platform::ErrorCode::InvalidInput);
+    EXPECT_EQ(outcome.dates.error(), platform::Message::Information(Text(153), Text(4) + " " + Text(145)));
+    EXPECT_EQ(outcome.refusedRow, core::kWorldDateRow);
     EXPECT_TRUE(program->main.inputError);
     EXPECT_EQ(program->grid.cellTexts, before.cellTexts);
     EXPECT_EQ(program->main.summaryText, report);
-    program->main.startupCompleted = true;
-    EXPECT_EQ(program->Compute().dateError, platform::Message::Information(Text(153), Text(4) + " " + Text(145)));
 
     // Synastry needs both birthdates: the second is reported.
     program->main.yearTexts[0] = "2000";
@@ -131,7 +130,7 @@ TEST_F(ComputeTest, ADateErrorChangesNothing)
     program->main.SelectMode(Mode::Synastry);
     const ComputeOutcome synastry = program->Compute();
     EXPECT_FALSE(synastry.computed);
-    EXPECT_EQ(synastry.dateError->text, Text(6) + " " + Text(148));
+    EXPECT_EQ(synastry.dates.error().text, Text(6) + " " + Text(148));
 }
 
 TEST_F(ComputeTest, TitleByModeAndView)

@@ -53,7 +53,7 @@ TEST_F(WindowRules, TheTimerCleansYearsAndForgetsATouchedFileAfterSixTicks)
     main.yearTexts[0] = "-500";
     HousekeepingTick(main);
     EXPECT_EQ(main.yearTexts[0], "500");
-    EXPECT_FALSE(program->Compute().dateError);
+    EXPECT_TRUE(program->Compute().dates.ok());
 }
 
 TEST_F(WindowRules, TheClickHintAndTheManualLinkBelongToTheGridOfTheirModes)
@@ -79,8 +79,8 @@ TEST_F(WindowRules, AModeWhoseDatesDoNotConvertIsRefusedAlsoFromAStateFile)
     main.userStateFilePath = folder.folder() + "orvane.usr";
     main.ClearDateRow(1);
     const ComputeOutcome refused = ChangeMode(*program, Mode::PersonalTransits1st);
-    ASSERT_TRUE(refused.dateError);
-    EXPECT_EQ(refused.dateError->text, "1st birthdate is incomplete.");
+    ASSERT_FALSE(refused.dates.ok());
+    EXPECT_EQ(refused.dates.error().text, "1st birthdate is incomplete.");
     // The current mode is what a cell click takes the bodies by.
     EXPECT_TRUE(main.worldSelected() && main.currentMode == core::Mode::WorldTransits);
     // A state file saved in that mode: Restore keeps world transits too.

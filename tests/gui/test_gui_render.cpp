@@ -129,6 +129,14 @@ private slots:
         QFile damaged(dir.filePath("damaged.qvs"));
         QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a state\n") > 0);
         damaged.close();
+        // A natal state whose birth year lies beyond the ephemeris: no chart of another moment instead.
+        QFile sample(QStringLiteral(ORVANE_SOURCE_DATA_DIR "/samples/natal.qvs"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = sample.readAll().split('\n');
+        lines[7] = "2900";
+        QFile lateDate(dir.filePath("late.qvs"));
+        QVERIFY(lateDate.open(QIODevice::WriteOnly) && lateDate.write(lines.join('\n')) > 0);
+        lateDate.close();
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exit");
         QTest::addColumn<QString>("says");
@@ -144,6 +152,8 @@ private slots:
         QTest::newRow("not a date") << QStringList{"--birth", "1980-01-01 Vienna", "--output", out} << 2 << "Vienna";
         QTest::newRow("two states") << QStringList{kSample, kSample, "--output", out} << 2 << "one too many";
         QTest::newRow("damaged state") << QStringList{dir.filePath("damaged.qvs"), "--output", out} << 1 << "damaged.qvs";
+        QTest::newRow("date out of range") << QStringList{dir.filePath("late.qvs"), "--output", out} << 1
+                                           << "cannot be drawn: 1st birthdate is too late";
         QTest::newRow("no such folder") << QStringList{kSample, "--output", dir.filePath("none/out.pdf")} << 1 << "could not be saved";
         QTest::newRow("a folder") << QStringList{kSample, "--output", dir.filePath("folder.svg")} << 1 << "not a file";
     }
