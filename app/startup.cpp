@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "datetime/date_input.h"
+#include "display/pluto_table_texts.h"
 #include "datetime/time_zones.h"
 
 namespace orvane::app {
@@ -23,7 +24,8 @@ StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const p
     ApplyLanguageToModels(program);
     program.runDialog.Prepare();
 
-    const platform::Result<void> plutoRead = program.astro.ReadPlutoTable();
+    const platform::Result<void> plutoRead = program.astro.ReadPlutoTable(
+        display::DescribePlutoTableFault(program.language, program.astro.PlutoTablePath()));
     if (!plutoRead.ok()) {
         const text::Language& language = program.language;
         result.plutoTable = platform::Result<void>(

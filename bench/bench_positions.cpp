@@ -15,12 +15,17 @@ using orvane::core::AstroModule;
 
 const std::string kDataFolder = std::string(ORVANE_BIN_DIR) + "/";
 
+orvane::platform::Message Unworded(orvane::core::PlutoTableFault, const std::string&, size_t)
+{
+    return {};
+}
+
 AstroModule& Astro()
 {
     static AstroModule astro = [] {
         AstroModule a;
         a.InitializeAstroTables(kDataFolder);
-        (void)a.ReadPlutoTable();
+        (void)a.ReadPlutoTable(Unworded);
         return a;
     }();
     return astro;
@@ -67,7 +72,7 @@ void StartUpData(benchmark::State& state)
         benchmark::DoNotOptimize(language.LoadProgramText(kDataFolder, orvane::text::kProgramTextFileName).ok());
         AstroModule astro;
         astro.InitializeAstroTables(kDataFolder);
-        benchmark::DoNotOptimize(astro.ReadPlutoTable().ok());
+        benchmark::DoNotOptimize(astro.ReadPlutoTable(Unworded).ok());
     }
 }
 BENCHMARK(StartUpData)->Unit(benchmark::kMillisecond);

@@ -18,9 +18,9 @@ Motion Compare(double later, double now)
 
 }  // namespace
 
-platform::Result<void> AstroModule::ReadPlutoTable()
+platform::Result<void> AstroModule::ReadPlutoTable(const DescribePlutoTableFault& describe)
 {
-    platform::Result<void> read = pluto.Read(tables.dataFolderPath + kPlutoTableFileName);
+    platform::Result<void> read = pluto.Read(PlutoTablePath(), describe);
     bodyCount = NumPlanetsFor(read.ok());
     return read;
 }

@@ -35,9 +35,10 @@ public:
     // Fills the tables and hands the data folder to the ephemeris.
     void InitializeAstroTables(const std::string& dataFolder) { tables.InitializeAstroTables(dataFolder); }
 
-    // Reads the Pluto table from the data folder and sets bodyCount. A failure's text tells what went wrong
-    // (one line, without heading).
-    platform::Result<void> ReadPlutoTable();
+    // Reads the Pluto table from the data folder and sets bodyCount. A failure's text is what `describe`
+    // gives for its fault (one line, without heading).
+    platform::Result<void> ReadPlutoTable(const DescribePlutoTableFault& describe);
+    std::string PlutoTablePath() const { return tables.dataFolderPath + kPlutoTableFileName; }
     bool PlutoDataReadOK() const { return !pluto.empty(); }
 
     // The one entry for all positions (see positions.h): the longitude of `body` at `moment` in the

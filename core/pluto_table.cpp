@@ -2,6 +2,7 @@
 
 #include "core/vocabulary.h"
 #include "platform/input_file.h"
+#include "platform/moment.h"
 #include "text/strings.h"
 
 #include <array>
@@ -74,14 +75,11 @@ bool DecodeFields(uint32_t offsets, const char* c, uint32_t& fields)
 // up to the end of its line has been read, and never over text not yet read. One buffer thus serves
 // for the file and the table, which halves the memory that start-up touches. On success `buffer` holds
 // the elements; otherwise the failure tells what went wrong.
-// What went wrong, as the detail line of the message that tells the user the table is missing.
-platform::Result<void> Failure(std::string detail)
+platform::Result<void> DecodeInPlace(PlutoEntries& buffer, size_t textSize, const DescribePlutoTableFault& describe)
 {
-    return platform::Result<void>(platform::ErrorCode::Damaged, platform::Message::Exclamation("", std::move(detail)));
-}
-
-platform::Result<void> DecodeInPlace(PlutoEntries& buffer, size_t textSize)
-{
+    const auto failure = [&describe](PlutoTableFault fault, size_t count) {
+        return platform::Result<void>(platform::ErrorCode::Damaged, describe(fault, "", count));
+    };
     const auto* p = reinterpret_cast<const char*>(buffer.data());
     const char* const end = p + textSize;
     uint32_t* const out = buffer.data();
@@ -118,14 +116,24 @@ platform::Result<void> DecodeInPlace(PlutoEntries& buffer, size_t textSize)
         // Characters after the fourth are ignored.
         uint32_t fields = 0;
         if (line.size() < 4 || !DecodeFields(kOffsets[static_cast<size_t>(period)], line.data(), fields))
-            return Failure("Damaged entry at line " + std::to_string(fileLine) + ".");
+            return failure(PlutoTableFault::DamagedEntry, fileLine);
         store(fields);
     }
     if (count < static_cast<size_t>(kPlutoTableLines))
-        return Failure("The table ends after " + std::to_string(count) + " entries; " +
-                       std::to_string(kPlutoTableLines) + " are needed.");
+        return failure(PlutoTableFault::EndsEarly, count);
     buffer.resize(count);
     return {};
+}
+
+PlutoTableFault TableFault(platform::FileFault fault)
+{
+    switch (fault) {
+    case platform::FileFault::CannotOpen: return PlutoTableFault::CannotOpen;
+    case platform::FileFault::NotAFile: return PlutoTableFault::NotAFile;
+    case platform::FileFault::TooLarge: return PlutoTableFault::TooLarge;
+    case platform::FileFault::CannotRead: break;
+    }
+    return PlutoTableFault::CannotRead;
 }
 
 // Room for `textSize` bytes of text, and for the elements decoded from them.
@@ -158,43 +166,37 @@ double DecodePlutoEntry(int32_t n, std::string_view line)
     return Degrees(h, u, m, s);
 }
 
-platform::Result<void> PlutoTable::Read(const std::string& fullPath)
+platform::Result<void> PlutoTable::Read(const std::string& fullPath, const DescribePlutoTableFault& describe)
 {
     tableLines = {};
-    const auto describe = [&fullPath](platform::FileFault fault, const std::string& reason) {
-        std::string detail = "Error reading " + fullPath + ": " + reason;
-        if (fault == platform::FileFault::CannotOpen)
-            detail = reason + ": " + fullPath;
-        else if (fault == platform::FileFault::NotAFile)
-            detail = "Not a file: " + fullPath;
-        else if (fault == platform::FileFault::TooLarge)
-            detail = "Larger than " + std::to_string(kMaxPlutoTableBytes >> 20) + " MiB: " + fullPath;
-        return platform::Message::Exclamation("", detail);
+    const auto describeFile = [&describe](platform::FileFault fault, const std::string& reason) {
+        return describe(TableFault(fault), reason, 0);
     };
-    platform::Result<platform::InputFile> opened = platform::InputFile::Open(fullPath, kMaxPlutoTableBytes, describe);
+    platform::Result<platform::InputFile> opened =
+        platform::InputFile::Open(fullPath, kMaxPlutoTableBytes, describeFile);
     if (!opened)
         return platform::Result<void>(opened.failure());
     // The whole file in one read, straight into the memory the table keeps: the table is about 1 MB.
     const auto size = static_cast<size_t>(opened.value().size());
     if (size == 0)
-        return Failure("Empty file: " + fullPath);
+        return platform::Result<void>(platform::ErrorCode::Damaged, describe(PlutoTableFault::Empty, "", 0));
     PlutoEntries buffer = BufferFor(size);
     const platform::Result<size_t> read =
         opened.value().Read(std::span<char>(reinterpret_cast<char*>(buffer.data()), size));
     if (!read)
         return platform::Result<void>(read.failure());
-    platform::Result<void> decoded = DecodeInPlace(buffer, read.value());
+    platform::Result<void> decoded = DecodeInPlace(buffer, read.value(), describe);
     if (decoded.ok())
         tableLines = std::move(buffer);
     return decoded;
 }
 
-platform::Result<void> PlutoTable::ReadFromText(std::string_view text)
+platform::Result<void> PlutoTable::ReadFromText(std::string_view text, const DescribePlutoTableFault& describe)
 {
     tableLines = {};
     PlutoEntries buffer = BufferFor(text.size());
     std::memcpy(buffer.data(), text.data(), text.size());
-    platform::Result<void> decoded = DecodeInPlace(buffer, text.size());
+    platform::Result<void> decoded = DecodeInPlace(buffer, text.size(), describe);
     if (decoded.ok())
         tableLines = std::move(buffer);
     return decoded;
@@ -213,7 +215,9 @@ double PlutoTable::PlutoLongitude(double moment) const
 {
     if (std::isnan(moment))
         return kPlutoAfterTable;
-    const double civil = std::floor(moment + 0.5);
+    // The table's days are civil days of UT, each element at the midnight that begins its day.
+    const double dayAndPart = platform::LocalDay(moment, 0);
+    const double civil = std::floor(dayAndPart);
     if (civil < kPlutoFirstDay)
         return kPlutoBeforeTable;
     if (civil > kPlutoLastDay)
@@ -231,7 +235,7 @@ double PlutoTable::PlutoLongitude(double moment) const
         l0 += 360.0;
     else if (l0 - l1 > 355.0)
         l1 += 360.0;
-    double l = l0 + ((moment + 0.5) - k) * (l1 - l0);
+    double l = l0 + (dayAndPart - k) * (l1 - l0);
     if (l >= 360.0)
         l -= 360.0;
     return l / 360.0 * kTwoPi;

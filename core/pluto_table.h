@@ -13,6 +13,7 @@
 #include "platform/result.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,21 @@ inline constexpr uint64_t kMaxPlutoTableBytes = uint64_t{8} << 20;
 inline constexpr double kPlutoBeforeTable = -99.0;
 inline constexpr double kPlutoAfterTable = -100.0;
 
+// What kept the table from being read. The caller words it for the user: `reason` is the system's
+// description of a failed opening or reading, `count` the file's line of a damaged entry or the entries
+// of a table that ends too soon; both are empty (0) otherwise.
+enum class PlutoTableFault {
+    CannotOpen,    // no such file, no right to read it …
+    NotAFile,      // a folder, a FIFO, a device
+    TooLarge,      // larger than kMaxPlutoTableBytes
+    CannotRead,    // a read error after opening
+    Empty,         // a file without a byte
+    DamagedEntry,  // a line that does not decode to a longitude
+    EndsEarly,     // fewer than kPlutoTableLines entries
+};
+using DescribePlutoTableFault =
+    std::function<platform::Message(PlutoTableFault fault, const std::string& reason, size_t count)>;
+
 // The table's elements, in memory that start-up fills cheaply (see platform/large_memory.h).
 using PlutoEntries = std::vector<uint32_t, platform::LargeAllocator<uint32_t>>;
 
@@ -45,14 +61,13 @@ public:
     // lowest byte). Four bytes an element keep the 219147 days compact.
     PlutoEntries tableLines;
 
-    // Reads the table file `fullPath` in one go and decodes it in a single pass. A failure's text describes
-    // what went wrong (the file cannot be opened, is no regular file of at most kMaxPlutoTableBytes, is
-    // empty or cannot be read: these name the file; it ends before the last needed line, or a line does
-    // not decode to a longitude); the table is then left empty.
-    platform::Result<void> Read(const std::string& fullPath);
+    // Reads the table file `fullPath` in one go and decodes it in a single pass. A failure (code
+    // Unreadable for the file, Damaged for its content) carries the message `describe` gives for its
+    // fault; the table is then left empty.
+    platform::Result<void> Read(const std::string& fullPath, const DescribePlutoTableFault& describe);
 
     // Reads the table from text already in memory (the same rules as Read).
-    platform::Result<void> ReadFromText(std::string_view text);
+    platform::Result<void> ReadFromText(std::string_view text, const DescribePlutoTableFault& describe);
 
     // Decoded longitude of element n in degrees; kPlutoAfterTable when the element is missing.
     double PlutoTableEntry(int32_t n) const;

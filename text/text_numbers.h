@@ -255,6 +255,14 @@ inline constexpr int16_t kTextSetAll = 1105;
 // ----- Start-up --------------------------------------------------------------------------------------
 inline constexpr int16_t kTextPlutoErrorHeading = 1000;      // "Error when reading Pluto data:"
 inline constexpr int16_t kTextPlutoErrorConsequence = 1001;  // "Pluto aspects cannot be displayed."
+// What kept the table file [r1] from being read, the detail line between the two above.
+inline constexpr int16_t kTextPlutoCannotOpen = 2790;    // [r2] the system's reason
+inline constexpr int16_t kTextPlutoNotAFile = 2791;
+inline constexpr int16_t kTextPlutoTooLarge = 2792;      // [r2] the limit in MiB
+inline constexpr int16_t kTextPlutoCannotRead = 2793;    // [r2] the system's reason
+inline constexpr int16_t kTextPlutoEmpty = 2794;
+inline constexpr int16_t kTextPlutoDamagedEntry = 2795;  // [r2] the file's line
+inline constexpr int16_t kTextPlutoEndsEarly = 2796;     // [r2] the entries it holds, [r3] the entries needed
 
 // ----- The command-line companion --------------------------------------------------------------------
 inline constexpr int16_t kTextUnknownCommand = 1011;

@@ -14,6 +14,17 @@
 namespace orvane::core {
 namespace {
 
+// Words a fault as its number and count ("5 1000"), so that a test reads what the table found.
+platform::Message Coded(PlutoTableFault fault, const std::string&, size_t count)
+{
+    return platform::Message::Exclamation("", std::to_string(static_cast<int>(fault)) + " " + std::to_string(count));
+}
+
+std::string Code(PlutoTableFault fault, size_t count)
+{
+    return Coded(fault, "", count).text;
+}
+
 // 0h UT of the first day; the last element (the last day's right-hand neighbour); the bytes of a line.
 constexpr double kFirstMidnight = kPlutoFirstDay - 0.5;
 constexpr int32_t kLast = kPlutoTableLines - 1;
@@ -57,7 +68,7 @@ TEST(PlutoTableFormat, EncodingRoundTripsWithThePositionalOffsets)
 TEST(PlutoTableFormat, ElementZeroAndTheTableEdges)
 {
     PlutoTable table;
-    ASSERT_TRUE(table.ReadFromText(SyntheticTable(250.0, 0.004)).ok());
+    ASSERT_TRUE(table.ReadFromText(SyntheticTable(250.0, 0.004), Coded).ok());
     EXPECT_EQ(table.tableLines.size(), static_cast<size_t>(kPlutoTableLines));
 
     // Midnight at the start of the first day is element 0 itself.
@@ -84,7 +95,7 @@ TEST(PlutoTableFormat, InterpolatesThroughZeroDegrees)
     for (const auto& c : cases) {
         text.replace(10 * kLine, 4, EncodePlutoEntry(10, Arcseconds(c.element10)));
         text.replace(11 * kLine, 4, EncodePlutoEntry(11, Arcseconds(c.element11)));
-        ASSERT_TRUE(table.ReadFromText(text).ok());
+        ASSERT_TRUE(table.ReadFromText(text, Coded).ok());
         EXPECT_NEAR(Degrees(table.PlutoLongitude(kFirstMidnight + 10 + c.dayFraction)), c.expected, 1e-9)
             << c.element10 << " " << c.element11 << " " << c.dayFraction;
     }
@@ -99,41 +110,47 @@ TEST(PlutoTableFormat, BlankLinesBlanksAroundAndCharactersAfterAnEntryDoNotCount
                                 : plain.substr(n * kLine, 4) + (n % 1000 == 500 ? "more\n" : "\n");
     spaced.pop_back();  // the last line without its line break
     PlutoTable a, b;
-    ASSERT_TRUE(a.ReadFromText(plain).ok());
-    ASSERT_TRUE(b.ReadFromText(spaced).ok());
+    ASSERT_TRUE(a.ReadFromText(plain, Coded).ok());
+    ASSERT_TRUE(b.ReadFromText(spaced, Coded).ok());
     EXPECT_EQ(a.tableLines, b.tableLines);
 }
 
 TEST(PlutoTableFormat, ShortDamagedAndMissingTablesAreRefused)
 {
     const std::string good = SyntheticTable(100.0, 0.01);
+    const auto damaged = [](size_t line) { return Code(PlutoTableFault::DamagedEntry, line); };
     const struct { std::string text, message; } cases[] = {
-        {good.substr(0, 1000 * kLine), "1000"},
-        {std::string(good).replace(3 * kLine, 1, "!"), "line 4."},   // minutes below zero
-        {std::string(good).replace(7 * kLine, 5, "ab\n"), "line 8."},  // too short to decode
-        {std::string(good).replace(9 * kLine, 4, EncodePlutoEntry(9, 1296000)), "line 10."},  // 360°
+        {good.substr(0, 1000 * kLine), Code(PlutoTableFault::EndsEarly, 1000)},
+        {std::string(good).replace(3 * kLine, 1, "!"), damaged(4)},   // minutes below zero
+        {std::string(good).replace(7 * kLine, 5, "ab\n"), damaged(8)},  // too short to decode
+        {std::string(good).replace(9 * kLine, 4, EncodePlutoEntry(9, 1296000)), damaged(10)},  // 360°
         // Seconds of arc that would decode but for the high bit, and seconds beyond 59.
-        {std::string(good).replace(20 * kLine + 1, 1, 1, static_cast<char>(good[1] | 0x80)), "line 21."},
-        {std::string(good).replace(500 * kLine + 1, 1, "~"), "line 501."},
+        {std::string(good).replace(20 * kLine + 1, 1, 1, static_cast<char>(good[1] | 0x80)), damaged(21)},
+        {std::string(good).replace(500 * kLine + 1, 1, "~"), damaged(501)},
     };
     PlutoTable table;
     for (const auto& [text, message] : cases) {
-        ASSERT_TRUE(table.ReadFromText(good).ok());
-        EXPECT_NE(table.ReadFromText(text).error().text.find(message), std::string::npos) << message;
+        ASSERT_TRUE(table.ReadFromText(good, Coded).ok());
+        const platform::Result<void> read = table.ReadFromText(text, Coded);
+        EXPECT_EQ(std::pair(read.code(), read.error().text), std::pair(platform::ErrorCode::Damaged, message));
         // Emptied: no read outside it.
         EXPECT_TRUE(table.empty() && table.PlutoLongitude(kFirstMidnight) == kPlutoAfterTable) << message;
     }
 
     testing::TempFolder folder;
-    EXPECT_FALSE(table.Read(folder.folder() + kPlutoTableFileName).ok() || table.Read(folder.Write(kPlutoTableFileName, "")).ok());
-    EXPECT_TRUE(table.Read(folder.Write(kPlutoTableFileName, good)).ok() && !table.empty());
+    const platform::Result<void> missing = table.Read(folder.folder() + kPlutoTableFileName, Coded);
+    EXPECT_EQ(std::pair(missing.code(), missing.error().text),
+              std::pair(platform::ErrorCode::Unreadable, Code(PlutoTableFault::CannotOpen, 0)));
+    EXPECT_EQ(table.Read(folder.Write(kPlutoTableFileName, ""), Coded).error().text, Code(PlutoTableFault::Empty, 0));
+    EXPECT_EQ(table.Read(folder.folder(), Coded).error().text, Code(PlutoTableFault::NotAFile, 0));
+    EXPECT_TRUE(table.Read(folder.Write(kPlutoTableFileName, good), Coded).ok() && !table.empty());
 }
 
 // The generated table agrees with Swiss Ephemeris asked directly, at midnights and between them.
 TEST(GeneratedPlutoTable, AgreesWithTheEphemeris)
 {
     PlutoTable table;
-    ASSERT_TRUE(table.Read(std::string(ORVANE_BIN_DIR) + "/" + kPlutoTableFileName).ok());
+    ASSERT_TRUE(table.Read(std::string(ORVANE_BIN_DIR) + "/" + kPlutoTableFileName, Coded).ok());
     ASSERT_EQ(table.tableLines.size(), static_cast<size_t>(kPlutoTableLines));
     swe_set_ephe_path("/usr/share/libswe/ephe");
     constexpr int32_t flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_J2000 | SEFLG_NONUT | SEFLG_TRUEPOS |

@@ -6,6 +6,7 @@
 
 #include "datetime/time_zones.h"
 #include "app/compute.h"
+#include "display/pluto_table_texts.h"
 #include "platform/index.h"
 
 #include <gtest/gtest.h>
@@ -48,8 +49,10 @@ protected:
     {
         program = std::make_unique<app::Workspace>();
         program->astro.InitializeAstroTables(ORVANE_BIN_DIR);
-        ASSERT_TRUE(program->astro.ReadPlutoTable().ok());
         ASSERT_TRUE(program->language.LoadProgramText(ORVANE_SOURCE_DATA_DIR, text::kProgramTextFileName).ok());
+        ASSERT_TRUE(program->astro
+                        .ReadPlutoTable(display::DescribePlutoTableFault(program->language, program->astro.PlutoTablePath()))
+                        .ok());
         colors = program->astro.tables.aspectColors;
     }
     static void TearDownTestSuite() { program.reset(); }
