@@ -1,14 +1,13 @@
 #include "core/aspect_span.h"
 
 #include "core/positions.h"
+#include "platform/moment.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace orvane::core {
 namespace {
-
-constexpr double kMinutesPerDay = 1440.0;
 
 enum class Direction { Back, Forward };
 
@@ -132,7 +131,7 @@ std::optional<DayNumber> SearchAspectEdge(const AstroModule& astro, const Aspect
         L1 = astro.HelioLongitude(p1, context.natalMoment);
     }
 
-    const double zoneDays = context.zoneOffsetMinutes / kMinutesPerDay;
+    const int32_t zoneSeconds = context.zoneOffsetMinutes * 60;
     const double worldDay = std::floor(context.worldLocalDay);
     // The beginning is sought from the midnight that starts the world date, the end from the next one.
     double day = direction == Direction::Back ? worldDay : worldDay + 1.0;
@@ -147,7 +146,7 @@ std::optional<DayNumber> SearchAspectEdge(const AstroModule& astro, const Aspect
             day += sense * known;
             continue;
         }
-        const double t = day - zoneDays - 0.5;  // the local midnight that starts `day`
+        const double t = platform::MomentOfLocalDay(day, zoneSeconds);  // the local midnight that starts `day`
         if (!context.isPersonalTransits)
             L1 = astro.HelioLongitude(p1, t);
         const double L2 = astro.HelioLongitude(p2, t);
