@@ -2,6 +2,7 @@
 
 #include "atlas/atlas.h"
 #include "datetime/zoned_moments.h"
+#include "platform/moment.h"
 #include "text/language.h"
 #include "text/text_numbers.h"
 
@@ -21,7 +22,7 @@ struct ZoneChoice {
     bool fromZoneName = false;
 };
 
-constexpr double kSecondsPerDay = 86400.0;
+constexpr double kSecondsPerDay = platform::kSecondsPerDay;
 
 // A fixed zone difference and its summer time, which the chart keeps beside the zone; a summer time the
 // record leaves unknown ("*") counts as none and is kept as unknown, so that an export writes "*" again.
@@ -76,7 +77,7 @@ std::variant<ZoneChoice, std::string> ChooseZone(ChartRecord& chart, const Recor
     }
     const int32_t summer = times.summer ? times.summer->seconds : 0;
     const bool tzName = !times.zoneName.empty() && times.zoneName.find('/') != std::string::npos &&
-                        datetime::OffsetAt(times.zoneName, 2451545.0, language).ok();
+                        datetime::OffsetAt(times.zoneName, platform::kJ2000, language).ok();
     if (tzName)
         return ZoneChoice{MomentZone::Named(times.zoneName),
                           times.zoneDifference ? std::optional<int32_t>(*times.zoneDifference + summer) : std::nullopt, true};

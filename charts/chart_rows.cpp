@@ -1,12 +1,14 @@
 #include "charts/chart_rows.h"
 
+#include "platform/moment.h"
+
 #include <cmath>
 
 namespace orvane::charts {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
+constexpr double kSecondsPerDay = platform::kSecondsPerDay;
 
 std::string_view ZoneKindWord(datetime::ZoneKind kind)
 {

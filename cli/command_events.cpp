@@ -7,6 +7,7 @@
 #include "core/positions.h"
 #include "datetime/date_input.h"
 #include "datetime/iso_dates.h"
+#include "platform/moment.h"
 #include "text/text_numbers.h"
 
 #include <algorithm>
@@ -104,7 +105,7 @@ void Session::PlutoTableNotice(double from, double to)
     if (!core::PlutoFromTable(m_line.convention) || !m_program.astro.PlutoDataReadOK() ||
         !m_line.filter.HasBody(core::Body::Pluto))
         return;
-    constexpr double kTableBegins = core::kPlutoFirstDay - 0.5;
+    constexpr double kTableBegins = platform::DayStart(core::kPlutoFirstDay);
     constexpr double kTableEnds = core::kPlutoLastDay + 0.5;
     if (from < kTableBegins)
         m_err << OwnText(text::kTextPlutoTableBegins, m_line.language) << '\n';

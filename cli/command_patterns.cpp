@@ -7,6 +7,7 @@
 #include "datetime/datepr2.h"
 #include "datetime/iso_dates.h"
 #include "display/angle_texts.h"
+#include "platform/moment.h"
 #include "text/text_numbers.h"
 
 #include <nlohmann/json.hpp>
@@ -46,7 +47,7 @@ std::optional<double> DurationDays(const core::PatternOccurrence& occurrence)
     return *occurrence.end - *occurrence.begin;
 }
 
-constexpr double kOneSecond = 1.0 / 86400.0;
+constexpr double kOneSecond = 1.0 / platform::kSecondsPerDay;
 constexpr size_t kMomentWidth = 25;
 constexpr size_t kDurationWidth = 14;
 constexpr size_t kPatternWidth = 14;

@@ -255,6 +255,17 @@ std::string IsoText(double moment, int32_t zoneMinutes)
            Padded(std::abs(zoneMinutes) % 60, 2);
 }
 
+namespace {
+
+// The moment of `day` (a day number of UT) at the time of day `moment` shows on its day `dayNumber`.
+double SameTimeOfDay(double moment, int64_t dayNumber, int64_t day)
+{
+    const double timeOfDay = platform::LocalDay(moment, 0) - static_cast<double>(dayNumber);
+    return platform::MomentOfLocalDay(static_cast<double>(day) + timeOfDay, 0);
+}
+
+}  // namespace
+
 double OneYearLater(double moment)
 {
     const int64_t dayNumber = platform::DayNumberAt(moment);
@@ -263,7 +274,7 @@ double OneYearLater(double moment)
     if (date.month == 2 && date.day == 29 && DaysIn(date.year + 1, 2) == 28)
         date = {date.year, 3, 1};
     ++date.year;
-    return static_cast<double>(platform::DayNumberOf(date)) + (moment + 0.5 - static_cast<double>(dayNumber)) - 0.5;
+    return SameTimeOfDay(moment, dayNumber, platform::DayNumberOf(date));
 }
 
 double SteppedMoment(double from, int16_t step, int64_t k)
@@ -276,7 +287,7 @@ double SteppedMoment(double from, int16_t step, int64_t k)
     const int64_t y = months >= 0 ? months / 12 : -((-months + 11) / 12);
     const auto m = static_cast<int32_t>(months - y * 12 + 1);
     const int64_t day = platform::DayNumberOf({y, m, std::min(date.day, DaysIn(y, m))});
-    return static_cast<double>(day) + (from + 0.5 - static_cast<double>(dayNumber)) - 0.5;
+    return SameTimeOfDay(from, dayNumber, day);
 }
 
 }  // namespace orvane::datetime

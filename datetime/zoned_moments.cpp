@@ -1,6 +1,7 @@
 #include "datetime/zoned_moments.h"
 
 #include "atlas/atlas.h"
+#include "platform/moment.h"
 #include "text/language.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
@@ -50,7 +51,7 @@ date::local_seconds LocalSeconds(const WallTime& local)
 date::sys_seconds SysSeconds(double moment)
 {
     constexpr double kLookupDays = kLookupYears * 365.2425;
-    const double days = static_cast<double>(platform::kUnixEpochDayNumber) - 0.5;
+    const double days = platform::DayStart(platform::kUnixEpochDayNumber);
     return platform::NearestSecond(std::clamp(moment, days - kLookupDays, days + kLookupDays));
 }
 
@@ -58,14 +59,16 @@ date::sys_seconds SysSeconds(double moment)
 // minute of it is 23:59 moved by the offset ("00:59" in Berlin in winter).
 bool IsLeapSecondMinute(const WallTime& local, int32_t offsetSeconds)
 {
-    const int32_t utSecond = ((local.hour * 3600 + local.minute * 60 - offsetSeconds) % 86400 + 86400) % 86400;
-    return utSecond == 86400 - 60;
+    constexpr int32_t kDay = platform::kSecondsPerDay;
+    const int32_t utSecond = ((local.hour * 3600 + local.minute * 60 - offsetSeconds) % kDay + kDay) % kDay;
+    return utSecond == kDay - 60;
 }
 
 // The wall-clock time of the leap second at `offsetSeconds` east: "00:59:60".
 std::string LeapSecondClockText(int32_t offsetSeconds)
 {
-    const int32_t minuteOfDay = ((86400 - 60 + offsetSeconds) % 86400 + 86400) % 86400 / 60;
+    constexpr int32_t kDay = platform::kSecondsPerDay;
+    const int32_t minuteOfDay = ((kDay - 60 + offsetSeconds) % kDay + kDay) % kDay / 60;
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d:60", minuteOfDay / 60, minuteOfDay % 60);
     return text;
