@@ -351,6 +351,8 @@ private:
         AddSpan(patterns, "From this moment (default: the state's world date, or now)",
                 "Up to this moment, excluded (default: one year after --from)");
         AddFormat(patterns, "Output: text (default), csv or json");
+        // The perspective before --planets, whose bodies are the perspective's.
+        AddPerspectiveOption(*patterns, m_line);
         AddPatternsOptions(*patterns, m_line);
         AddConventionOptions(*patterns, m_line);
     }
@@ -589,8 +591,12 @@ private:
                 return Mistake(OwnText(*mistake, m_line.language));
             return std::nullopt;
         }
-        if (m_line.command == "patterns")
+        if (m_line.command == "patterns") {
+            if (m_line.perspective == core::Perspective::Geocentric && given("--pattern") &&
+                m_line.patterns[core::kPatternMidpoint])
+                return Mistake(OwnText(text::kTextGeocentricNoMidpoints, m_line.language));
             return std::nullopt;
+        }
         if (m_line.command == "places")
             return m_line.query.empty() ? Usage(text::kTextMissingValue, "QUERY") : std::optional<int>();
         if (m_line.command == "state")

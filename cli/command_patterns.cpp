@@ -2,6 +2,7 @@
 
 #include "cli/texts.h"
 #include "cli/values.h"
+#include "core/geo_pattern_lifetimes.h"
 #include "core/pattern_lifetimes.h"
 #include "datetime/date_input.h"
 #include "datetime/datepr2.h"
@@ -31,11 +32,17 @@ std::string Padded(std::string text, size_t width)
     return text;
 }
 
-std::string BodiesText(const std::vector<core::Body>& bodies)
+// The bodies' English names joined by '-': the heliocentric bodies', or the geocentric ones' that the
+// patterns' points stand for.
+std::string BodiesText(const std::vector<core::Body>& bodies, core::Perspective perspective)
 {
     std::string text;
-    for (const core::Body body : bodies)
-        text += (text.empty() ? "" : "-") + NameTables().bodyNames[core::SlotOf(body)];
+    for (const core::Body body : bodies) {
+        const std::optional<core::GeoBody> geo = core::GeoBodyOfPoint(body);
+        text += (text.empty() ? "" : "-");
+        text += perspective == core::Perspective::Geocentric && geo ? std::string(core::GeoBodyName(*geo))
+                                                                    : NameTables().bodyNames[core::SlotOf(body)];
+    }
     return text;
 }
 
@@ -80,7 +87,7 @@ public:
     void Occurrence(const core::PatternOccurrence& occurrence)
     {
         const std::string& pattern = NameTables().patternNames[static_cast<size_t>(occurrence.pattern)];
-        const std::string bodies = BodiesText(occurrence.bodies);
+        const std::string bodies = BodiesText(occurrence.bodies, m_heading.perspective);
         const double degrees = occurrence.peakDeviation / core::kTwoPi * 360.0;
         const std::optional<double> duration = DurationDays(occurrence);
         const auto iso = [this](const std::optional<double>& moment) {
@@ -171,10 +178,21 @@ int Session::Patterns()
     request.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
     request.convention = m_line.convention;
     LifetimeWriter writer(m_out, m_line.format, m_line.language, Words().heading);
-    core::PatternLifetimes(m_program.astro, request, [&](const core::PatternOccurrence& occurrence) {
+    const auto sink = [&](const core::PatternOccurrence& occurrence) {
         if (Involves(occurrence, m_line.involving))
             writer.Occurrence(occurrence);
-    });
+    };
+    if (m_line.perspective == core::Perspective::Geocentric) {
+        request.convention = m_line.geoConvention;
+        const bool computed = core::GeoPatternLifetimes(m_program.astro, request, sink);
+        writer.End();
+        if (!computed) {
+            m_err << OwnText(text::kTextMomentOutOfRange, m_line.language, MomentText(from)) << '\n';
+            return kExitBadInput;
+        }
+        return kExitSuccess;
+    }
+    core::PatternLifetimes(m_program.astro, request, sink);
     writer.End();
     return kExitSuccess;
 }

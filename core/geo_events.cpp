@@ -83,9 +83,22 @@ std::optional<double> Crossing(const Function& g, const End& a, const End& b, do
     return std::isnan(root) ? std::nullopt : std::optional(root);
 }
 
+// What one sweep finds between its samples.
+struct Found {
+    std::vector<GeoEvent> events;
+    std::vector<GeoOrbEdge> edges;
+};
+
+// The orb edges asked for: the aspects by bit and their orbs (radians) by slot.
+struct EdgeAsk {
+    uint16_t aspects = 0;
+    std::array<double, kAspectSlots> orbs{};
+};
+
 class GeoSearch {
 public:
-    GeoSearch(platform::Convention convention, const GeoEventFilter& filter) : m_convention(convention), m_filter(filter)
+    GeoSearch(platform::Convention convention, const GeoEventFilter& filter, std::optional<EdgeAsk> edges = std::nullopt)
+        : m_convention(convention), m_filter(filter), m_edges(edges)
     {
     }
 
@@ -104,16 +117,21 @@ public:
     }
 
     // The events between two samples; false when the ephemeris failed on the way.
-    bool Step(double t0, const Row& r0, double t1, const Row& r1, std::vector<GeoEvent>& found)
+    bool Step(double t0, const Row& r0, double t1, const Row& r1, Found& found)
     {
         m_failed = false;
+        const bool bodyKinds = m_filter.HasKind(GeoEventKind::Ingress) ||
+                               m_filter.HasKind(GeoEventKind::StationRetrograde) ||
+                               m_filter.HasKind(GeoEventKind::StationDirect);
+        const bool pairs = m_filter.HasKind(GeoEventKind::Exact) || m_edges;
         for (size_t i = 0; i < platform::kGeoBodies.size(); ++i) {
             const GeoBody body = platform::kGeoBodies[i];
             if (!m_filter.HasBody(body))
                 continue;
-            BodyEvents(body, t0, r0[i], t1, r1[i], found);
+            if (bodyKinds)
+                BodyEvents(body, t0, r0[i], t1, r1[i], found.events);
             for (size_t j = i + 1; j < platform::kGeoBodies.size(); ++j)
-                if (m_filter.HasBody(platform::kGeoBodies[j]) && m_filter.HasKind(GeoEventKind::Exact))
+                if (m_filter.HasBody(platform::kGeoBodies[j]) && pairs)
                     PairEvents(body, platform::kGeoBodies[j], t0, r0, t1, r1, found);
         }
         return !m_failed;
@@ -201,9 +219,9 @@ private:
         found.push_back({*root, GeoEventKind::Ingress, body, std::nullopt, std::nullopt, entered, boundary});
     }
 
-    // The exact aspects of a pair within the step, the step split where their separation turns back.
-    void PairEvents(GeoBody b1, GeoBody b2, double t0, const Row& r0, double t1, const Row& r1,
-                    std::vector<GeoEvent>& found)
+    // The exact aspects and orb edges of a pair within the step, the step split where their separation
+    // turns back.
+    void PairEvents(GeoBody b1, GeoBody b2, double t0, const Row& r0, double t1, const Row& r1, Found& found)
     {
         const Sample& a0 = r0[SlotOf(b1)];
         const Sample& a1 = r1[SlotOf(b1)];
@@ -222,6 +240,14 @@ private:
                 return;
         }
         pieces.push_back({t1, a1.longitude - c1.longitude, d1});
+        if (m_filter.HasKind(GeoEventKind::Exact))
+            Exacts(b1, b2, pieces, found.events);
+        if (m_edges)
+            Edges(b1, b2, pieces, found.edges);
+    }
+
+    void Exacts(GeoBody b1, GeoBody b2, const std::vector<End>& pieces, std::vector<GeoEvent>& found)
+    {
         for (const Aspect aspect : kEventAspects) {
             if (!m_filter.HasAspect(aspect))
                 continue;
@@ -238,8 +264,37 @@ private:
         }
     }
 
+    // The edges of each aspect's orb: the difference L1 − L2 at either branch of the aspect (±angle, one
+    // branch for the conjunction and the opposition), less or more the orb. On a monotone piece the
+    // difference passes each edge at most once; it enters the orb where it climbs past a lower edge or
+    // falls past an upper one.
+    void Edges(GeoBody b1, GeoBody b2, const std::vector<End>& pieces, std::vector<GeoOrbEdge>& found)
+    {
+        for (const Aspect aspect : kAspects) {
+            if ((m_edges->aspects >> IndexOf(aspect) & 1u) == 0)
+                continue;
+            const double angle = kAspectDegrees[SlotOf(aspect)] * (kTwoPi / 360.0);
+            const double orb = m_edges->orbs[SlotOf(aspect)];
+            const bool oneBranch = angle == 0.0 || kAspectDegrees[SlotOf(aspect)] == 180;
+            for (const double branch : {angle, kTwoPi - angle}) {
+                for (const double side : {-1.0, 1.0}) {
+                    const double edge = branch + side * orb;
+                    const auto g = [&](double t) { return WrapPi(Longitude(b1, t) - Longitude(b2, t) - edge); };
+                    for (size_t p = 0; p + 1 < pieces.size(); ++p)
+                        if (const auto root = Crossing(g, pieces[p], pieces[p + 1], edge)) {
+                            const bool climbs = WrapPi(pieces[p].value - edge) < 0.0;
+                            found.push_back({*root, b1, b2, aspect, climbs == (side < 0.0)});
+                        }
+                }
+                if (oneBranch)
+                    break;
+            }
+        }
+    }
+
     platform::Convention m_convention;
     GeoEventFilter m_filter;
+    std::optional<EdgeAsk> m_edges;
     bool m_failed = false;
 };
 
@@ -252,13 +307,13 @@ bool GeoEventBefore(const GeoEvent& a, const GeoEvent& b)
     return key(a) < key(b);
 }
 
-}  // namespace
-
-bool FindGeoEvents(double from, double to, platform::Convention convention, const GeoEventFilter& filter,
-                   const GeoEventSink& sink)
+// Takes the samples day by day over [from, to) and finds what lies between them; every kStepsPerChunk
+// steps, and at the end, hands all found so far (each before the last sample) to handOn and forgets it.
+// handOn returns false to end the sweep. False when the ephemeris failed.
+template <typename HandOn>
+bool Sweep(GeoSearch& search, double from, double to, HandOn&& handOn)
 {
-    GeoSearch search(convention, filter);
-    std::vector<GeoEvent> found;
+    Found found;
     Row r0{};
     Row r1{};
     if (!search.Take(from, r0))
@@ -271,14 +326,46 @@ bool FindGeoEvents(double from, double to, platform::Convention convention, cons
         r0 = r1;
         if ((k + 1) % kStepsPerChunk != 0 && t1 < to)
             continue;
-        // Every event of the steps so far lies before t1: sorted and handed on.
-        std::sort(found.begin(), found.end(), GeoEventBefore);
-        for (const GeoEvent& event : found)
-            if (event.moment >= from && event.moment < to && !sink(event))
-                return true;
-        found.clear();
+        if (!handOn(found))
+            return true;
+        found.events.clear();
+        found.edges.clear();
     }
     return true;
+}
+
+}  // namespace
+
+bool FindGeoEvents(double from, double to, platform::Convention convention, const GeoEventFilter& filter,
+                   const GeoEventSink& sink)
+{
+    GeoSearch search(convention, filter);
+    return Sweep(search, from, to, [&](Found& found) {
+        std::sort(found.events.begin(), found.events.end(), GeoEventBefore);
+        for (const GeoEvent& event : found.events)
+            if (event.moment >= from && event.moment < to && !sink(event))
+                return false;
+        return true;
+    });
+}
+
+bool FindGeoOrbEdges(double from, double to, platform::Convention convention, uint16_t aspects,
+                     const std::array<double, kAspectSlots>& orbs, const GeoOrbEdgeSink& sink)
+{
+    GeoEventFilter filter;
+    filter.kinds = 0;
+    GeoSearch search(convention, filter, EdgeAsk{aspects, orbs});
+    return Sweep(search, from, to, [&](Found& found) {
+        const auto key = [](const GeoOrbEdge& e) {
+            return std::tuple(e.moment, e.body1, e.body2, IndexOf(e.aspect), e.enters);
+        };
+        std::sort(found.edges.begin(), found.edges.end(),
+                  [&](const GeoOrbEdge& a, const GeoOrbEdge& b) { return key(a) < key(b); });
+        for (const GeoOrbEdge& edge : found.edges)
+            if (edge.moment >= from && edge.moment < to)
+                sink(edge);
+        return true;
+    });
 }
 
 }  // namespace orvane::core

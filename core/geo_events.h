@@ -57,6 +57,17 @@ struct GeoEventFilter {
     bool HasKind(GeoEventKind kind) const { return (kinds >> static_cast<int>(kind) & 1u) != 0; }
 };
 
+// The moment an aspect between two geocentric bodies enters or leaves its orb: where their separation
+// passes the aspect's angle less or more the orb. The same monotone pieces find them as the exact aspects,
+// as every edge is one more value that the difference of the two longitudes passes.
+struct GeoOrbEdge {
+    double moment = 0.0;  // Julian date, UT
+    GeoBody body1 = GeoBody::Sun;  // the lower body in kGeoBodies' order
+    GeoBody body2 = GeoBody::Moon;
+    Aspect aspect = Aspect::Conjunction;
+    bool enters = false;  // within the orb after the moment, not before
+};
+
 // Days between two samples (see above).
 inline constexpr double kGeoSampleDays = 1.0;
 
@@ -65,5 +76,12 @@ inline constexpr double kGeoSampleDays = 1.0;
 using GeoEventSink = std::function<bool(const GeoEvent&)>;
 bool FindGeoEvents(double from, double to, platform::Convention convention, const GeoEventFilter& filter,
                    const GeoEventSink& sink);
+
+// Hands every orb edge of [from, to) to `sink` in the order of time: of every pair of the ten bodies, for
+// each aspect of `aspects` (bit a for aspect number a, the seven aspects of the grid) with its orb `orbs`
+// (radians, by aspect slot). False when the ephemeris failed within the span.
+using GeoOrbEdgeSink = std::function<void(const GeoOrbEdge&)>;
+bool FindGeoOrbEdges(double from, double to, platform::Convention convention, uint16_t aspects,
+                     const std::array<double, kAspectSlots>& orbs, const GeoOrbEdgeSink& sink);
 
 }  // namespace orvane::core

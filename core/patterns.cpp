@@ -51,25 +51,42 @@ void RecordPatternForRun(RunSearchState& run, std::string_view runName, int16_t 
         run.soughtBodiesFound = true;
 }
 
+PatternPoints PointsOf(const ChartPositions& positions, int16_t bodyCount)
+{
+    PatternPoints points;
+    points.longitudes.fill(std::numeric_limits<double>::quiet_NaN());
+    for (const Body body : BodiesInUse(std::clamp<int16_t>(bodyCount, 0, kNumBodies))) {
+        points.inUse.push_back(body);
+        if (const std::optional<double>& longitude = positions[body].longitude)
+            points.longitudes[SlotOf(body)] = *longitude;
+    }
+    return points;
+}
+
 PatternFinder::PatternFinder(const AstroModule& astro, const ChartPositions& positions, RunSearchState* run)
-    : m_astro(astro),
-      m_positions(positions),
-      m_run(run),
-      m_numPlanets(std::clamp<int16_t>(astro.bodyCount, 0, kNumBodies))
+    : PatternFinder(astro, PointsOf(positions, astro.bodyCount), run)
+{
+}
+
+PatternFinder::PatternFinder(const AstroModule& astro, const PatternPoints& points, RunSearchState* run)
+    : m_astro(astro), m_run(run), m_inUse(points.inUse)
 {
     // The finders ask for the same pairs again and again. The aspect test of a pair depends only on the
     // positions and the orbs, so each pair's separation is measured once here; the one-moment test
     // (deviation = |separation − aspect angle|, an aspect when it is within the orb) is made from it when
-    // asked. A body paired with itself stands at a separation of 0 and is tested like any other pair;
-    // a body without a position stands in no aspect.
-    for (const Body p1 : Bodies())
-        for (const Body p2 : BodiesInUse(m_numPlanets).subspan(SlotOf(p1) - 1)) {
-            const std::optional<double>& L1 = m_positions[p1].longitude;
-            const std::optional<double>& L2 = m_positions[p2].longitude;
-            const double s = L1 && L2 ? Separation(*L1, *L2) : std::numeric_limits<double>::quiet_NaN();
-            m_separation[SlotOf(p1)][SlotOf(p2)] = s;
-            m_separation[SlotOf(p2)][SlotOf(p1)] = s;
+    // asked. A point paired with itself stands at a separation of 0 and is tested like any other pair;
+    // a point without a position stands in no aspect.
+    for (size_t i = 0; i < m_inUse.size(); ++i) {
+        m_place[SlotOf(m_inUse[i])] = i;
+        for (size_t j = i; j < m_inUse.size(); ++j) {
+            const double L1 = points.longitudes[SlotOf(m_inUse[i])];
+            const double L2 = points.longitudes[SlotOf(m_inUse[j])];
+            const double s = std::isnan(L1) || std::isnan(L2) ? std::numeric_limits<double>::quiet_NaN()
+                                                              : Separation(L1, L2);
+            m_separation[SlotOf(m_inUse[i])][SlotOf(m_inUse[j])] = s;
+            m_separation[SlotOf(m_inUse[j])][SlotOf(m_inUse[i])] = s;
         }
+    }
 }
 
 bool PatternFinder::Holds(Body p1, Body p2, Aspect aspect, double& deviationSum) const
@@ -99,7 +116,7 @@ PatternFinder::Found PatternFinder::GrandTrine() const
 {
     Found found;
     ForEachPairIn(Aspect::Trine, [&](Body p1, Body p2, double s12) {
-        for (const Body p3 : BodiesAfter(p2, m_numPlanets)) {
+        for (const Body p3 : After(p2)) {
             double s = s12;
             if (Holds(p1, p3, Aspect::Trine, s) && Holds(p2, p3, Aspect::Trine, s))
                 Accept(kPatternGrandTrine, {p1, p2, p3}, s / 3, found);
@@ -112,7 +129,7 @@ PatternFinder::Found PatternFinder::Kite() const
 {
     Found found;
     ForEachPairIn(Aspect::Trine, [&](Body p1, Body p2, double s12) {
-        for (const Body p3 : BodiesAfter(p2, m_numPlanets)) {
+        for (const Body p3 : After(p2)) {
             double trines = s12;
             if (!Holds(p1, p3, Aspect::Trine, trines) || !Holds(p2, p3, Aspect::Trine, trines))
                 continue;
@@ -143,7 +160,7 @@ PatternFinder::Found PatternFinder::Rectangle() const
             double s123 = s12;
             if (!Holds(p2, p3, Aspect::Sextile, s123))
                 continue;
-            for (const Body p4 : BodiesAfter(p3, m_numPlanets)) {
+            for (const Body p4 : After(p3)) {
                 double s = s123;
                 if (!Holds(p3, p4, Aspect::Opposition, s) || !Holds(p4, p1, Aspect::Sextile, s) ||
                     !Holds(p2, p4, Aspect::Trine, s) || !Holds(p1, p3, Aspect::Trine, s))
@@ -162,11 +179,11 @@ PatternFinder::Found PatternFinder::GrandCross() const
 {
     Found found;
     ForEachPairIn(Aspect::Square, [&](Body p1, Body p2, double s12) {
-        for (const Body p3 : BodiesAfter(p2, m_numPlanets)) {
+        for (const Body p3 : After(p2)) {
             double s123 = s12;
             if (!Holds(p1, p3, Aspect::Square, s123))
                 continue;
-            for (const Body p4 : BodiesAfter(p1, m_numPlanets)) {
+            for (const Body p4 : After(p1)) {
                 double s = s123;
                 if (Holds(p1, p4, Aspect::Opposition, s) && Holds(p2, p3, Aspect::Opposition, s) &&
                     Holds(p2, p4, Aspect::Square, s) && Holds(p4, p3, Aspect::Square, s))
@@ -278,7 +295,7 @@ PatternFinder::Found PatternFinder::GrandSextile() const
     std::vector<std::array<Body, 3>> trines;
     double ignored = 0.0;
     ForEachPairIn(Aspect::Trine, [&](Body p1, Body p2, double) {
-        for (const Body p3 : BodiesAfter(p2, m_numPlanets))
+        for (const Body p3 : After(p2))
             if (Holds(p1, p3, Aspect::Trine, ignored) && Holds(p2, p3, Aspect::Trine, ignored))
                 trines.push_back({p1, p2, p3});
     });

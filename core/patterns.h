@@ -85,12 +85,26 @@ struct PatternFound {
     bool operator==(const PatternFound&) const = default;
 };
 
+// The points the finders look among, whatever they are seen from: each point's longitude (radians) by slot,
+// NaN for a point without a position, and the slots in use in increasing order. A pattern found names its
+// points by slot as Body values: a heliocentric body is its own slot; another perspective numbers its bodies
+// into the slots 1 … 10 and names them itself.
+struct PatternPoints {
+    std::array<double, kBodySlots> longitudes{};
+    std::vector<Body> inUse;
+};
+
+// The heliocentric bodies in use (the first `bodyCount`, at most nine) at their positions.
+PatternPoints PointsOf(const ChartPositions& positions, int16_t bodyCount);
+
 // The pattern finders over the positions of one moment. The finder tests every pair once when it is made;
 // it keeps references to `astro` and `run`, which must outlive it. While `run` is given and looks for
-// bodies that were not yet found together, every pattern found is handed to it.
+// bodies that were not yet found together, every pattern found is handed to it. `astro` gives the aspects'
+// angles and one-moment orbs.
 class PatternFinder {
 public:
     PatternFinder(const AstroModule& astro, const ChartPositions& positions, RunSearchState* run = nullptr);
+    PatternFinder(const AstroModule& astro, const PatternPoints& points, RunSearchState* run = nullptr);
 
     // The patterns of index 0 … 12 (the midpoints are not among them), in the order of the search; none for
     // any other index.
@@ -118,21 +132,23 @@ private:
     void ForEachPairIn(Aspect aspect, Visit&& visit) const
     {
         for (const Body p1 : Bodies())
-            for (const Body p2 : BodiesAfter(p1, m_numPlanets)) {
+            for (const Body p2 : After(p1)) {
                 double deviation = 0.0;
                 if (Holds(p1, p2, aspect, deviation))
                     visit(p1, p2, deviation);
             }
     }
-    std::span<const Body> Bodies() const { return BodiesInUse(m_numPlanets); }
+    std::span<const Body> Bodies() const { return m_inUse; }
+    // The points in use after `p`: the second points of the pairs that `p` begins.
+    std::span<const Body> After(Body p) const { return Bodies().subspan(m_place[SlotOf(p)] + 1); }
     void Accept(int16_t patternIndex, std::vector<Body> bodies, std::optional<double> meanDeviation,
                 Found& found) const;
 
     const AstroModule& m_astro;
-    ChartPositions m_positions;
     RunSearchState* m_run;
-    int16_t m_numPlanets;  // bodyCount, kept within the nine bodies
-    // The separation of each pair of bodies in use (NaN when a body has no position: no aspect holds),
+    std::vector<Body> m_inUse;
+    std::array<size_t, kBodySlots> m_place{};  // each point's place in m_inUse
+    // The separation of each pair of points in use (NaN when a point has no position: no aspect holds),
     // measured once; each aspect test of a pair compares it with the aspect's angle and orb.
     std::array<std::array<double, kBodySlots>, kBodySlots> m_separation;
 };

@@ -282,18 +282,29 @@ std::vector<std::pair<double, core::AspectFound>> Engine::Aspects(const Prepared
     return found;
 }
 
+platform::Result<std::array<bool, core::kNumPatterns>> Engine::PatternsAsked(const std::vector<std::string>& names) const
+{
+    std::array<bool, core::kNumPatterns> asked{};
+    asked.fill(names.empty());
+    for (const std::string& name : names) {
+        const int16_t pattern = app::PatternIndex(name);
+        if (pattern < 0)
+            return Refused<std::array<bool, core::kNumPatterns>>(Text(text::kTextUnknownPattern, name));
+        asked[static_cast<size_t>(pattern)] = true;
+    }
+    return platform::Result<std::array<bool, core::kNumPatterns>>(asked);
+}
+
 platform::Result<std::vector<core::PatternOccurrence>> Engine::Patterns(const PatternRequest& request) const
 {
     using Outcome = platform::Result<std::vector<core::PatternOccurrence>>;
+    if (request.geocentric)
+        return GeoPatterns(request);
     core::LifetimeRequest lifetimes;
-    if (!request.patterns.empty())
-        lifetimes.patterns.fill(false);
-    for (const std::string& name : request.patterns) {
-        const int16_t pattern = app::PatternIndex(name);
-        if (pattern < 0)
-            return Refused<std::vector<core::PatternOccurrence>>(Text(text::kTextUnknownPattern, name));
-        lifetimes.patterns[static_cast<size_t>(pattern)] = true;
-    }
+    const platform::Result<std::array<bool, core::kNumPatterns>> asked = PatternsAsked(request.patterns);
+    if (!asked)
+        return Outcome(asked.failure());
+    lifetimes.patterns = asked.value();
     const platform::Result<std::vector<core::Body>> involving = Bodies(request.involving);
     if (!involving)
         return Outcome(involving.failure());

@@ -66,6 +66,7 @@ struct PatternRequest {
     std::vector<std::string> involving;
     std::string frame;
     std::string positions;
+    bool geocentric = false;  // among the geocentric bodies (the involving ones named as they are)
 };
 
 // A search ready to run: the mode, the moments of its date rows, the filter and the convention.
@@ -125,6 +126,8 @@ public:
 
     // The lifetimes of the patterns over a span, as the patterns command lists them.
     platform::Result<std::vector<core::PatternOccurrence>> Patterns(const PatternRequest& request) const;
+    // The patterns asked for by name or number (every one for an empty list); refused for an unknown name.
+    platform::Result<std::array<bool, core::kNumPatterns>> PatternsAsked(const std::vector<std::string>& names) const;
 
     // The synodic cycles of two bodies over a span.
     platform::Result<CycleAnswer> Cycles(const std::string& first, const std::string& second, double from, double to,
@@ -145,6 +148,8 @@ public:
     platform::Result<platform::Convention> PrepareGeoChart(const ChartRequest& request) const;
     platform::Result<std::vector<std::pair<double, core::GeoAspectFound>>>
     GeoAspects(platform::Convention convention, std::span<const double> moments) const;
+    // The lifetimes of the patterns among them, the midpoints refused.
+    platform::Result<std::vector<core::PatternOccurrence>> GeoPatterns(const PatternRequest& request) const;
     platform::Result<CycleAnswer> GeoCycles(const std::string& first, const std::string& second, double from,
                                             double to, const std::string& frame, const std::string& positions) const;
 

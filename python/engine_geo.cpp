@@ -4,10 +4,12 @@
 
 #include "app/option_values.h"
 #include "core/geo_cycles.h"
+#include "core/geo_pattern_lifetimes.h"
 #include "datetime/iso_dates.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -129,6 +131,45 @@ platform::Result<void> Engine::GeoEvents(const GeoSearch& search, double from, d
     if (!core::FindGeoEvents(from, to, search.convention, search.filter, sink))
         return Refused<void>(Text(text::kTextMomentOutOfRange, MomentText(from)));
     return {};
+}
+
+platform::Result<std::vector<core::PatternOccurrence>> Engine::GeoPatterns(const PatternRequest& request) const
+{
+    using Outcome = platform::Result<std::vector<core::PatternOccurrence>>;
+    core::LifetimeRequest lifetimes;
+    const platform::Result<std::array<bool, core::kNumPatterns>> asked = PatternsAsked(request.patterns);
+    if (!asked)
+        return Outcome(asked.failure());
+    lifetimes.patterns = asked.value();
+    if (!request.patterns.empty() && lifetimes.patterns[core::kPatternMidpoint])
+        return Refused<std::vector<core::PatternOccurrence>>(Text(text::kTextGeocentricNoMidpoints));
+    std::vector<core::Body> involving;
+    if (!request.involving.empty()) {
+        const platform::Result<std::vector<core::GeoBody>> bodies = GeoBodies(request.involving);
+        if (!bodies)
+            return Outcome(bodies.failure());
+        for (const core::GeoBody body : bodies.value())
+            involving.push_back(core::PatternPointOf(body));
+    }
+    const platform::Result<platform::Convention> convention = GeoConventionOf(request.frame, request.positions);
+    if (!convention)
+        return Outcome(convention.failure());
+    if (const platform::Result<void> span = CheckSpan(request.from, request.to); !span)
+        return Outcome(span.failure());
+    lifetimes.from = request.from;
+    lifetimes.to = request.to;
+    lifetimes.convention = convention.value();
+    std::vector<core::PatternOccurrence> found;
+    const bool computed = core::GeoPatternLifetimes(m_program.astro, lifetimes, [&](const core::PatternOccurrence& each) {
+        const bool involves = std::all_of(involving.begin(), involving.end(), [&](core::Body point) {
+            return std::find(each.bodies.begin(), each.bodies.end(), point) != each.bodies.end();
+        });
+        if (involves)
+            found.push_back(each);
+    });
+    if (!computed)
+        return Refused<std::vector<core::PatternOccurrence>>(Text(text::kTextMomentOutOfRange, MomentText(request.from)));
+    return Outcome(std::move(found));
 }
 
 platform::Result<platform::Convention> Engine::PrepareGeoChart(const ChartRequest& request) const

@@ -5,6 +5,7 @@
 
 #include "python/engine.h"
 
+#include "core/geo_pattern_lifetimes.h"
 #include "display/body_roles.h"
 #include "text/text_numbers.h"
 
@@ -397,8 +398,13 @@ Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> m
 Columns Patterns(double from, double to, const py::dict& options)
 {
     const Engine& engine = Started();
-    PatternRequest request{from, to, Texts(options, "patterns"), Texts(options, "involving"), Text(options, "frame"),
-                           Text(options, "positions")};
+    PatternRequest request{from,
+                           to,
+                           Texts(options, "patterns"),
+                           Texts(options, "involving"),
+                           Text(options, "frame"),
+                           Text(options, "positions"),
+                           Geocentric(Text(options, "perspective"))};
     platform::Result<std::vector<core::PatternOccurrence>> answer = [&] {
         const py::gil_scoped_release unlocked;
         return engine.Patterns(request);
@@ -415,8 +421,11 @@ Columns Patterns(double from, double to, const py::dict& options)
         days.push_back(each.begin && each.end ? *each.end - *each.begin : kNone);
         pattern.append(tables.patternNames[static_cast<size_t>(each.pattern)]);
         std::string names;
-        for (const core::Body body : each.bodies)
-            names += (names.empty() ? "" : "-") + tables.bodyNames[core::SlotOf(body)];
+        for (const core::Body body : each.bodies) {
+            const std::optional<core::GeoBody> geo = core::GeoBodyOfPoint(body);
+            names += (names.empty() ? "" : "-");
+            names += request.geocentric && geo ? std::string(core::GeoBodyName(*geo)) : tables.bodyNames[core::SlotOf(body)];
+        }
         bodies.append(names);
     }
     Columns columns;

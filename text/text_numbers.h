@@ -612,6 +612,8 @@ inline constexpr int16_t kTextGeocentricWorldAspects = 2741;  // geocentric aspe
 inline constexpr int16_t kTextCalendarStationRetrograde = 2742;  // "[r1] turns retrograde at [r2]"
 inline constexpr int16_t kTextCalendarStationDirect = 2743;      // "[r1] turns direct at [r2]"
 inline constexpr int16_t kTextCalendarGeocentric = 2744;         // a geocentric entry's description
+// The geocentric perspective in the pattern lifetimes.
+inline constexpr int16_t kTextGeocentricNoMidpoints = 2770;  // patterns --pattern midpoint geocentrically
 
 // The Charts window, the chart editor and the place field of the ◷ dialog.
 inline constexpr int16_t kTextChartsTitle = 2600;            // the Charts window's title

@@ -251,13 +251,15 @@ def aspects(times, birth=None, birth2=None, mode=None, frame: str | None = None,
 
 
 def patterns(start, end, patterns=None, involving=None, frame: str | None = None,
-             positions: str | None = None) -> Table:
+             positions: str | None = None, perspective: str = "heliocentric") -> Table:
     """The lifetimes of the aspect patterns in the span, as ``orvane-cli patterns``: a Table with begin,
     end (NaN where the span cuts the life), pattern, bodies (names joined by '-'), peak, peak_deviation
     (degrees), duration_days, with a datetime64 column beside each moment. patterns: names or numbers as
-    --pattern takes them (default all); involving: only occurrences with every one of these bodies."""
+    --pattern takes them (default all); involving: only occurrences with every one of these bodies.
+    perspective="geocentric": among GEO_BODIES, the Moon's hours-long patterns included; no midpoints
+    (asking for them is refused)."""
     options = {"patterns": _names(patterns), "involving": _names(involving), "frame": frame or "",
-               "positions": positions or ""}
+               "positions": positions or "", "perspective": perspective}
     columns = _orvane.patterns(julian_day(start), julian_day(end), options)
     return _table(columns, moments=("begin", "end", "peak"))
 

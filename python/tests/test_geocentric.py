@@ -1,5 +1,5 @@
 # The module seen from the Earth and the chart library, against the companion: the same positions, events,
-# aspects and cycles to the digits orvane-cli prints (the refusals are among test_orvane's), and a chart of
+# aspects, cycles and patterns to the digits orvane-cli prints (the refusals are among test_orvane's), and a chart of
 # the library as a birthdate giving the companion's events for --birth @NAME.
 
 import csv
@@ -46,6 +46,14 @@ def test_geocentric_events_aspects_and_cycles_equal_the_companion():
     assert (cycles.faster, cycles.slower) == ("Mercury", "Mars")
     assert [(r["cycle"], r["jd_ut"], r["phase"], r["aspect"]) for r in rows if r["kind"] == "phase"] == [
         (c["cycle"], printed(c["jd_ut"]), c["phase"], c["aspect"]) for c in cycles]
+
+
+def test_geocentric_patterns_equal_the_companion():
+    rows = json_rows("patterns", *GEO, "--from", "2025-10-01T00:00Z", "--to", "2025-11-01T00:00Z", "--planets", "Mo")
+    table = orvane.patterns("2025-10-01T00:00Z", "2025-11-01T00:00Z", involving=["Mo"], perspective="geocentric")
+    assert len(rows) > 10 and [(r["pattern"], r["bodies"], r["peak_deviation"]) for r in rows] == [
+        (p["pattern"], p["bodies"], printed(p["peak_deviation"])) for p in table]
+    assert all("Moon" in p["bodies"].split("-") for p in table)
 
 
 def test_a_chart_of_the_library_is_a_birthdate(tmp_path, monkeypatch):

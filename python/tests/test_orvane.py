@@ -126,6 +126,10 @@ REFUSALS = [
      ["events", "--perspective", "geocentric", "--birth", "1978-03-14"]),
     (lambda: orvane.cycles("Venus", "Sun", 2451545.0, 2451555.0, perspective="geocentric"),
      ["cycles", "Venus", "Sun", "--perspective", "geocentric"]),
+    (lambda: orvane.patterns(2451545.0, 2451555.0, patterns=["Kite", "midpoint"], perspective="geocentric"),
+     ["patterns", "--perspective", "geocentric", "--pattern", "Kite,midpoint"]),
+    (lambda: orvane.patterns(2451545.0, 2451555.0, involving=["Earth"], perspective="geocentric"),
+     ["patterns", "--perspective", "geocentric", "--planets", "Earth"]),
 ]
 
 

@@ -133,5 +133,63 @@ TEST(GeoEvents, EveryEventOnceWithinASecond)
     std::printf("%zu geocentric events, worst %.3f s from the independent bisection\n", count, worst);
 }
 
+// The orb edges of every pair and aspect over the same six weeks against the edges crossed independently
+// (the aspect's angle on either branch, less or more its orb, on the hourly grid and halved): the same
+// edges, none missed or doubled, each within a second; and each one enters the orb exactly when the pair
+// is within it a minute later.
+TEST(GeoEvents, EveryOrbEdgeOnceWithinASecond)
+{
+    const double from = 2460389.5;  // 2024-03-20
+    const double to = 2460435.5;    // 2024-05-05
+    constexpr std::array<double, 7> kOrbDegrees{8, 8, 7, 7, 5, 2, 3};
+    std::array<double, kAspectSlots> orbs{};
+    for (const Aspect aspect : kAspects)
+        orbs[SlotOf(aspect)] = kOrbDegrees[SlotOf(aspect) - 1] * kTwoPi / 360.0;
+    const auto within = [&](GeoBody b1, GeoBody b2, Aspect aspect, double t) {
+        const double separation = std::fabs(std::remainder(L(b1, t) - L(b2, t), kTwoPi));
+        return std::fabs(separation - kAspectDegrees[SlotOf(aspect)] * kTwoPi / 360.0) < orbs[SlotOf(aspect)];
+    };
+    using EdgeKey = std::tuple<GeoBody, GeoBody, int16_t>;
+    std::map<EdgeKey, std::vector<double>> found;
+    int wrongWay = 0;
+    const bool ok = FindGeoOrbEdges(from, to, kConvention, 0xFE, orbs, [&](const GeoOrbEdge& e) {
+        found[{e.body1, e.body2, IndexOf(e.aspect)}].push_back(e.moment);
+        wrongWay += within(e.body1, e.body2, e.aspect, e.moment + 1.0 / 1440.0) != e.enters ? 1 : 0;
+    });
+    ASSERT_TRUE(ok);
+    double worst = 0.0;
+    size_t count = 0;
+    for (size_t i = 0; i < kGeoBodies.size(); ++i)
+        for (size_t j = i + 1; j < kGeoBodies.size(); ++j)
+            for (const Aspect aspect : kAspects) {
+                const double angle = kAspectDegrees[SlotOf(aspect)] * kTwoPi / 360.0;
+                const double orb = orbs[SlotOf(aspect)];
+                // The conjunction's and the opposition's two branches are one.
+                const bool oneBranch = angle == 0.0 || aspect == Aspect::Opposition;
+                std::vector<double> edges{angle - orb, angle + orb};
+                if (!oneBranch)
+                    edges.insert(edges.end(), {-angle - orb, -angle + orb});
+                std::vector<double> expected;
+                for (const double edge : edges) {
+                    const auto g = [&](double t) {
+                        return std::remainder(L(kGeoBodies[i], t) - L(kGeoBodies[j], t) - edge, kTwoPi);
+                    };
+                    const std::vector<double> roots = HourlyRoots(g, from, to);
+                    expected.insert(expected.end(), roots.begin(), roots.end());
+                }
+                std::sort(expected.begin(), expected.end());
+                const std::vector<double>& mine = found[{kGeoBodies[i], kGeoBodies[j], IndexOf(aspect)}];
+                ASSERT_EQ(mine.size(), expected.size()) << static_cast<int>(kGeoBodies[i]) << "-"
+                                                        << static_cast<int>(kGeoBodies[j]) << " " << IndexOf(aspect);
+                for (size_t k = 0; k < expected.size(); ++k)
+                    worst = std::max(worst, std::fabs(mine[k] - expected[k]) * 86400.0);
+                count += expected.size();
+            }
+    // In six weeks the Moon laps every other body at least once, passing each of its 24 edges.
+    EXPECT_GT(count, 9u * 24u);
+    EXPECT_LT(worst, 1.0);
+    EXPECT_EQ(wrongWay, 0);
+}
+
 }  // namespace
 }  // namespace orvane::core

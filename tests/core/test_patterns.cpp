@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <random>
 #include <string>
@@ -168,6 +169,31 @@ TEST_F(PatternTest, EachFinderNamesItsBodiesInOrderWithTheMeanDeviation)
         ExpectFound(Finder().Find(c.pattern), c.pattern, c.found);
     }
     EXPECT_TRUE(Finder().Stellium(2).empty());
+}
+
+// The finders over points of any perspective: ten points in slots 1 … 10, only those in use looked at, a
+// point without a position in no aspect, the patterns named by slot in the order of the points in use.
+TEST_F(PatternTest, FindersLookAmongThePointsInUse)
+{
+    const auto point = [](int slot) { return static_cast<Body>(slot); };
+    PatternPoints points;
+    points.longitudes.fill(std::numeric_limits<double>::quiet_NaN());
+    for (const auto& [slot, degrees] : std::vector<std::pair<int, double>>{
+             {1, 0}, {2, 120.5}, {5, 240}, {9, 180}, {10, 90}, {3, 300.5}})
+        points.longitudes[static_cast<size_t>(slot)] = Rad(degrees);
+    for (int slot = 1; slot <= 10; ++slot)
+        points.inUse.push_back(point(slot));
+    // Deviations 0.5°, 0.5°, 0: a third of a degree; the T-square's apex at slot 10, the last point.
+    ExpectFound(PatternFinder(astro, points).Find(kPatternGrandTrine), kPatternGrandTrine,
+                {{{point(1), point(2), point(5)}, 1.0 / 3}});
+    ExpectFound(PatternFinder(astro, points).Find(kPatternTSquare), kPatternTSquare,
+                {{{point(1), point(10), point(9)}, 0}});
+    // Slot 2 out of use, slot 5 without a position: the trine is gone, the T-square stays.
+    points.inUse.erase(points.inUse.begin() + 1);
+    points.longitudes[5] = std::numeric_limits<double>::quiet_NaN();
+    ExpectFound(PatternFinder(astro, points).Find(kPatternGrandTrine), kPatternGrandTrine, {});
+    ExpectFound(PatternFinder(astro, points).Find(kPatternTSquare), kPatternTSquare,
+                {{{point(1), point(10), point(9)}, 0}});
 }
 
 TEST_F(PatternTest, ChartPatternsInTheSummarysOrderAndTheLargestStelliumWins)

@@ -5,4 +5,5 @@ orvane_test(test_core
   LIBS orvane_app swe_ephemeris)
 orvane_test(test_patterns
   SOURCES core/test_patterns.cpp core/test_midpoints.cpp core/test_pattern_lifetimes.cpp
+          core/test_geo_pattern_lifetimes.cpp
   LIBS orvane_app)
