@@ -1,6 +1,7 @@
 #include "core/geo_events.h"
 
 #include "core/event_roots.h"
+#include "core/geo_angle_events.h"
 
 #include <algorithm>
 #include <array>
@@ -87,6 +88,8 @@ class GeoSearch {
 public:
     GeoSearch(platform::Convention convention, const GeoEventFilter& filter) : m_convention(convention), m_filter(filter)
     {
+        if (filter.place && filter.HasKind(GeoEventKind::Angle))
+            m_angles.emplace(convention, filter);
     }
 
     // The selected bodies' longitudes and rates at `t`; false when the ephemeris has none.
@@ -116,6 +119,8 @@ public:
                 if (m_filter.HasBody(platform::kGeoBodies[j]) && m_filter.HasKind(GeoEventKind::Exact))
                     PairEvents(body, platform::kGeoBodies[j], t0, r0, t1, r1, found);
         }
+        if (m_angles && !m_angles->Between(t0, t1, found))
+            return false;
         return !m_failed;
     }
 
@@ -241,13 +246,14 @@ private:
     platform::Convention m_convention;
     GeoEventFilter m_filter;
     bool m_failed = false;
+    std::optional<AngleEventSearch> m_angles;  // with a place and its kind chosen
 };
 
 bool GeoEventBefore(const GeoEvent& a, const GeoEvent& b)
 {
     const auto key = [](const GeoEvent& e) {
         return std::tuple(e.moment, e.kind, e.body1, e.body2.value_or(GeoBody::Sun),
-                          e.aspect ? IndexOf(*e.aspect) : int16_t{0});
+                          e.aspect ? IndexOf(*e.aspect) : int16_t{0}, e.angle.value_or(GeoAngle::Ascendant));
     };
     return key(a) < key(b);
 }
@@ -257,6 +263,9 @@ bool GeoEventBefore(const GeoEvent& a, const GeoEvent& b)
 bool FindGeoEvents(double from, double to, platform::Convention convention, const GeoEventFilter& filter,
                    const GeoEventSink& sink)
 {
+    if (filter.place && filter.HasKind(GeoEventKind::Angle) &&
+        !(std::fabs(filter.place->latitude) <= kAngleEventLatitudeLimit))
+        return false;
     GeoSearch search(convention, filter);
     std::vector<GeoEvent> found;
     Row r0{};
