@@ -55,6 +55,7 @@ struct TableWords {
     int16_t language = 0;
     std::array<std::string, core::kNumEventKinds> kinds;
     std::array<std::string, 2> stations;  // geocentric events: turning retrograde, turning direct
+    std::string angle;                    // geocentric events with a place: a body exact to an angle
     std::string date, time, event, body, aspect, sign, value;
     std::array<std::string, 3> columns;  // latitude, distance, speed
     TableHeading heading;
