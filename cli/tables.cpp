@@ -270,6 +270,23 @@ void TableWriter::Event(const core::Event& event)
     }
 }
 
+const std::string& TableWriter::GeoKindWord(core::GeoEventKind kind) const
+{
+    switch (kind) {
+    case core::GeoEventKind::Exact:
+        return m_words.kinds[static_cast<size_t>(core::EventKind::Exact)];
+    case core::GeoEventKind::Ingress:
+        return m_words.kinds[static_cast<size_t>(core::EventKind::Ingress)];
+    case core::GeoEventKind::StationRetrograde:
+        return m_words.stations[0];
+    case core::GeoEventKind::StationDirect:
+        return m_words.stations[1];
+    case core::GeoEventKind::Angle:
+        break;
+    }
+    return m_words.angle;
+}
+
 void TableWriter::GeoEventRow(const core::GeoEvent& event)
 {
     const bool station = event.kind == core::GeoEventKind::StationRetrograde ||
@@ -297,13 +314,7 @@ void TableWriter::GeoEventRow(const core::GeoEvent& event)
                        {"role1", nullptr},
                        {"role2", nullptr}});
     } else {
-        const std::string& word =
-            station                                  ? m_words.stations[event.kind == core::GeoEventKind::StationRetrograde ? 0 : 1]
-            : event.kind == core::GeoEventKind::Angle ? m_words.angle
-                                                      : m_words.kinds[static_cast<size_t>(
-                                                            event.kind == core::GeoEventKind::Exact ? core::EventKind::Exact
-                                                                                                    : core::EventKind::Ingress)];
-        TextLine(TimeColumns(event.moment) + "  " + Padded(word, KindWidth()) + "  " + Padded(name1, m_words.nameWidth) +
+        TextLine(TimeColumns(event.moment) + "  " + Padded(GeoKindWord(event.kind), KindWidth()) + "  " + Padded(name1, m_words.nameWidth) +
                  "  " + Padded(aspect, m_words.aspectWidth) + "  " + Padded(name2, m_words.nameWidth) + "  " + sign);
     }
 }
