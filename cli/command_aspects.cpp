@@ -37,6 +37,8 @@ int Session::Aspects()
         m_err << OwnText(text::kTextGeocentricWorldAspects, m_line.language) << '\n' << help << '\n';
         return kExitUsage;
     }
+    if (const int code = PlaceMistake(false, "aspects"); code != kExitSuccess)
+        return code;
     // A span typed the wrong way round is a mistake of the command line, not of the data.
     if (to < from) {
         m_err << OwnText(text::kTextSpanReversed, m_line.language, datetime::IsoText(from, m_line.zone),

@@ -42,6 +42,8 @@ int Session::Events()
               << OwnText(text::kTextHelpHint, m_line.language, "orvane-cli events --help") << '\n';
         return kExitUsage;
     }
+    if (const int code = PlaceMistake(true, "events"); code != kExitSuccess)
+        return code;
     m_program.configure.ApplyOrbs(m_program.astro);
     m_program.astro.bodyCount = core::NumPlanetsFor(m_program.astro.PlutoDataReadOK());
     const double from = m_line.from.empty() ? start : MomentOf(m_line.from);

@@ -4,7 +4,7 @@
 
 #include "cli/texts.h"
 #include "cli/values.h"
-#include "core/geocentric.h"
+#include "core/geo_angles.h"
 #include "datetime/iso_dates.h"
 #include "display/calendar_file.h"
 #include "display/angle_texts.h"
@@ -38,8 +38,8 @@ std::string PositionLine(const core::AstroTables& tables, std::string_view name,
 }
 
 // The angles' names, the same in every language as the bodies' are.
-constexpr std::string_view kAscendant = "Ascendant";
-constexpr std::string_view kMidheaven = "Midheaven";
+const std::string_view kAscendant = core::GeoAngleName(core::GeoAngle::Ascendant);
+const std::string_view kMidheaven = core::GeoAngleName(core::GeoAngle::Midheaven);
 
 }  // namespace
 
@@ -141,6 +141,10 @@ int Session::GeocentricEvents(core::Mode mode, double from, double to)
     }
     core::GeoEventFilter filter = m_line.geoFilter;
     filter.aspects = m_line.filter.aspects;
+    // A place adds its angles' events to the default kinds; chosen kinds stay as chosen.
+    filter.place = Place();
+    if (filter.place && !m_line.kindsChosen)
+        filter.kinds = static_cast<uint8_t>(filter.kinds | 1u << static_cast<int>(core::GeoEventKind::Angle));
     bool computed = false;
     if (m_line.format == TableFormat::Ics) {
         if (const int code = CalendarSpanMistake(from); code != kExitSuccess)

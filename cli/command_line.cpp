@@ -228,15 +228,7 @@ private:
         AddPerspectiveOption(*positions, m_line);
         positions->add_flag("--compare", m_line.compare,
                             "Both perspectives: heliocentric, geocentric and their difference (degrees)");
-        const auto latitude = [this](const std::string& typed) { m_line.latitude = ReadNumber<double>(typed); };
-        const auto longitude = [this](const std::string& typed) { m_line.longitude = ReadNumber<double>(typed); };
-        Valued(positions->add_option_function<std::string>(
-                   "--lat", latitude, "A place's latitude (north positive): its Ascendant and Midheaven as well"),
-               "DEG")
-            ->check(Refused(DegreesWithin(-90.0, 90.0), text::kTextBadLatitude));
-        Valued(positions->add_option_function<std::string>("--lon", longitude, "The place's longitude (east positive)"),
-               "DEG")
-            ->check(Refused(DegreesWithin(-180.0, 180.0), text::kTextBadLongitude));
+        AddPlace(positions, "A place's latitude (north positive): its Ascendant and Midheaven as well");
         positions->footer(
             std::string("Without STATE, --jd or --date: the present moment. --date beside STATE takes the place of its\n"
                         "world date; the file is read all the same. Pluto before or after its table prints < or >.\n"
@@ -246,6 +238,17 @@ private:
                         "add the place's Ascendant and Midheaven (true ecliptic of date, Porphyry's house routine) to\n"
                         "the geocentric positions.\n\n") +
             kDates + kMomentHelp);
+    }
+
+    void AddPlace(CLI::App* command, const char* latitudeText) override
+    {
+        const auto latitude = [this](const std::string& typed) { m_line.latitude = ReadNumber<double>(typed); };
+        const auto longitude = [this](const std::string& typed) { m_line.longitude = ReadNumber<double>(typed); };
+        Valued(command->add_option_function<std::string>("--lat", latitude, latitudeText), "DEG")
+            ->check(Refused(DegreesWithin(-90.0, 90.0), text::kTextBadLatitude));
+        Valued(command->add_option_function<std::string>("--lon", longitude, "The place's longitude (east positive)"),
+               "DEG")
+            ->check(Refused(DegreesWithin(-180.0, 180.0), text::kTextBadLongitude));
     }
 
     void AddDate(CLI::App* command) override
@@ -321,6 +324,7 @@ private:
                "A,...")
             ->check(NameList(AspectIndex, text::kTextUnknownAspect));
         const auto kinds = [this](const std::string& names) {
+            m_line.kindsChosen = true;
             m_line.filter.kinds = 0;
             m_line.geoFilter.kinds = 0;
             for (const std::string& name : Split(names)) {
@@ -334,6 +338,8 @@ private:
                    "--kinds", kinds, "Only these kinds (default: exact, enter, leave, ingress; the list below)"),
                "K,...")
             ->check(CLI::Validator([this](std::string& list) { return KindsRefused(list); }, "").application_index(0));
+        AddPlace(events, "With --perspective geocentric, a place's latitude (north positive, within 65°): "
+                         "the kind angle, its bodies' aspects to the place's Ascendant and Midheaven");
         AddBirthOptions(events, m_line);
         AddEventValueOptions(*events, m_line);
         AddConventionOptions(*events, m_line);
@@ -459,7 +465,7 @@ private:
     static uint8_t GeoKindBits(const std::string& name)
     {
         const std::string key = text::LowerCase(name);
-        return key == "exact" ? 1u : key == "ingress" ? 2u : key == "station" ? 12u : 0u;
+        return key == "exact" ? 1u : key == "ingress" ? 2u : key == "station" ? 12u : key == "angle" ? 16u : 0u;
     }
 
     // events --kinds: each a kind of the perspective; the refusal, or nothing.

@@ -72,9 +72,11 @@ struct CommandLine {
     core::Perspective perspective = core::Perspective::Heliocentric;
     platform::Convention geoConvention = platform::kGeocentricDefault;
     bool compare = false;  // positions --compare: both perspectives and their difference
+    // events --perspective geocentric: the bodies and kinds (aspects: filter's); whether --kinds was given.
     core::GeoEventFilter geoFilter;
-    std::optional<double> latitude;   // positions --lat, --lon: a place's angles, degrees
-    std::optional<double> longitude;  // events --perspective geocentric: the bodies and kinds (aspects: filter's)
+    bool kindsChosen = false;
+    std::optional<double> latitude;   // positions, aspects, events --lat, --lon: a place's angles, degrees
+    std::optional<double> longitude;
     uint8_t columns = 0;  // kColumnLatitude | kColumnDistance | kColumnSpeed
     bool windows = false;  // events --format ics: every stay within an orb as well
     std::vector<std::string> cycleBodies;  // the bodies of cycles as typed (checked by name)

@@ -27,6 +27,8 @@ public:
     virtual void AddStep(CLI::App* command, const char* description) = 0;
     // --date DATE: the world date, instead of (or over) the state's.
     virtual void AddDate(CLI::App* command) = 0;
+    // --lat DEG and --lon DEG: a place, whose Ascendant and Midheaven `latitudeText` says what they add.
+    virtual void AddPlace(CLI::App* command, const char* latitudeText) = 0;
 
 protected:
     ~OptionKit() = default;

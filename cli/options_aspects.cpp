@@ -18,6 +18,8 @@ void AddAspectsCommand(OptionKit& kit, CommandLine& line)
     kit.AddFormat(aspects, "Output: text (default), csv or json");
     AddConventionOptions(*aspects, line);
     AddPerspectiveOption(*aspects, line);
+    kit.AddPlace(aspects, "With --perspective geocentric, a place's latitude (north positive): its Ascendant and "
+                          "Midheaven paired with every body");
     aspects->footer(
         "At every step from --from up to (not including) --to, the world date set to that moment, every\n"
         "aspect the grid shows, one row each in the grid's order. CSV header: time,jd_ut,body1,aspect,body2,\n"
@@ -29,7 +31,9 @@ void AddAspectsCommand(OptionKit& kit, CommandLine& line)
         std::to_string(kMaxAspectSteps) +
         " steps.\n"
         "--perspective geocentric: the sky's aspects among Sun, Moon, Mercury … Pluto (world transits only),\n"
-        "apparent positions of date unless --frame or --positions say otherwise; roles empty.\n"
+        "apparent positions of date unless --frame or --positions say otherwise; roles empty. --lat and --lon\n"
+        "add the place's Ascendant and Midheaven (true ecliptic of date) as body2, each paired with every body\n"
+        "with the same orbs, moving as the sky turns.\n"
         "DATE is ISO 8601 as for the other commands (orvane-cli --help).\n");
 }
 

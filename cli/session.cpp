@@ -151,6 +151,12 @@ TableWords Session::Words(core::Mode mode) const
         words.heading = {m_line.geoConvention, m_line.zone, m_line.zoneName, core::Perspective::Geocentric};
         words.stations = {OwnText(text::kTextStationRetrograde, m_line.language),
                           OwnText(text::kTextStationDirect, m_line.language)};
+        // With a place, the angles' events and names: the name column as wide as "Midheaven".
+        if (Place()) {
+            words.angle = OwnText(text::kTextEventAngle, m_line.language);
+            for (const core::GeoAngle angle : core::kGeoAngles)
+                words.nameWidth = std::max(words.nameWidth, core::GeoAngleName(angle).size());
+        }
     }
     words.deviation = OwnText(text::kTextColumnDeviation, m_line.language);
     words.motion = OwnText(text::kTextColumnMotion, m_line.language);

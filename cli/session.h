@@ -52,6 +52,12 @@ private:
     int GeocentricPatterns(double from, double to);
     // The Ascendant and Midheaven of --lat and --lon at `moment`; none without a place.
     std::optional<platform::Angles> PlaceAngles(double moment) const;
+    // The place of --lat and --lon; none without one.
+    std::optional<core::GeoPlace> Place() const;
+    // aspects and events (`events`): --lat and --lon need each other, the geocentric perspective and the
+    // frame of date, and events a latitude that the angles' search follows and a place for --kinds angle.
+    // The mistake said with the help of `command`, as its exit code; kExitSuccess when there is none.
+    int PlaceMistake(bool events, const char* command);
 
     // The day found: the run's message and the date row as text, or the moment as CSV or JSON.
     int PrintFound(const platform::Message& message);

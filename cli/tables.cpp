@@ -183,7 +183,7 @@ size_t TableWriter::KindWidth() const
         width = std::max(width, Characters(word));  // a kind not asked for has no word
     for (const std::string& word : m_words.stations)
         width = std::max(width, Characters(word));
-    return width;
+    return std::max(width, Characters(m_words.angle));
 }
 
 void WriteTextLine(std::ostream& out, std::string line)
@@ -270,12 +270,31 @@ void TableWriter::Event(const core::Event& event)
     }
 }
 
+const std::string& TableWriter::GeoKindWord(core::GeoEventKind kind) const
+{
+    switch (kind) {
+    case core::GeoEventKind::Exact:
+        return m_words.kinds[static_cast<size_t>(core::EventKind::Exact)];
+    case core::GeoEventKind::Ingress:
+        return m_words.kinds[static_cast<size_t>(core::EventKind::Ingress)];
+    case core::GeoEventKind::StationRetrograde:
+        return m_words.stations[0];
+    case core::GeoEventKind::StationDirect:
+        return m_words.stations[1];
+    case core::GeoEventKind::Angle:
+        break;
+    }
+    return m_words.angle;
+}
+
 void TableWriter::GeoEventRow(const core::GeoEvent& event)
 {
     const bool station = event.kind == core::GeoEventKind::StationRetrograde ||
                          event.kind == core::GeoEventKind::StationDirect;
     const std::string name1(core::GeoBodyName(event.body1));
-    const std::string name2 = event.body2 ? std::string(core::GeoBodyName(*event.body2)) : "";
+    const std::string name2 = event.body2 ? std::string(core::GeoBodyName(*event.body2))
+                              : event.angle ? std::string(core::GeoAngleName(*event.angle))
+                                            : "";
     const std::string aspect = event.aspect ? m_tables.NamesOf(*event.aspect).Name : "";
     const std::string sign = event.sign >= 0 ? m_tables.SignText[static_cast<size_t>(event.sign)].Name : "";
     const double degrees = event.longitude / core::kTwoPi * 360.0;
@@ -295,11 +314,7 @@ void TableWriter::GeoEventRow(const core::GeoEvent& event)
                        {"role1", nullptr},
                        {"role2", nullptr}});
     } else {
-        const std::string& word =
-            station ? m_words.stations[event.kind == core::GeoEventKind::StationRetrograde ? 0 : 1]
-                    : m_words.kinds[static_cast<size_t>(event.kind == core::GeoEventKind::Exact ? core::EventKind::Exact
-                                                                                                 : core::EventKind::Ingress)];
-        TextLine(TimeColumns(event.moment) + "  " + Padded(word, KindWidth()) + "  " + Padded(name1, m_words.nameWidth) +
+        TextLine(TimeColumns(event.moment) + "  " + Padded(GeoKindWord(event.kind), KindWidth()) + "  " + Padded(name1, m_words.nameWidth) +
                  "  " + Padded(aspect, m_words.aspectWidth) + "  " + Padded(name2, m_words.nameWidth) + "  " + sign);
     }
 }
@@ -434,8 +449,9 @@ void TableWriter::AspectRow(double moment, const core::AspectFound& found)
 
 void TableWriter::GeoAspectRow(double moment, const core::GeoAspectFound& found)
 {
-    AspectLine(moment, {std::string(core::GeoBodyName(found.body1)), std::string(core::GeoBodyName(found.body2))},
-               found.aspect, found.deviation, found.motion, {});
+    const std::string_view second = found.angle ? core::GeoAngleName(*found.angle) : core::GeoBodyName(found.body2);
+    AspectLine(moment, {std::string(core::GeoBodyName(found.body1)), std::string(second)}, found.aspect,
+               found.deviation, found.motion, {});
 }
 
 void TableWriter::AspectLine(double moment, const std::array<std::string, 2>& bodies, core::Aspect aspectFound,

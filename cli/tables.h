@@ -10,7 +10,8 @@
 // names, value in degrees (or AU for a distance) with six decimals, empty fields where nothing applies
 // (null in JSON, where jd_ut and value are numbers); role1 and role2 the bodies' roles in the two-date
 // modes: transiting, natal1 or natal2 (empty, null, in the one-chart modes and for a body's own event's
-// missing second body).
+// missing second body). Seen from the Earth, body2 of the kind angle is the place's angle (Ascendant or
+// Midheaven), as it is of an aspect row.
 // Positions, CSV: time,jd_ut,Earth,…,Pluto — longitudes in degrees with six decimals, empty (null) for a
 // body without a position; with further columns each body's longitude is followed by <Body>_latitude
 // (degrees), <Body>_distance (AU), <Body>_speed (degrees a day), as asked for. The moment a search found,
@@ -55,6 +56,7 @@ struct TableWords {
     int16_t language = 0;
     std::array<std::string, core::kNumEventKinds> kinds;
     std::array<std::string, 2> stations;  // geocentric events: turning retrograde, turning direct
+    std::string angle;                    // geocentric events with a place: a body exact to an angle
     std::string date, time, event, body, aspect, sign, value;
     std::array<std::string, 3> columns;  // latitude, distance, speed
     TableHeading heading;
@@ -132,6 +134,7 @@ private:
     std::string TimeColumns(double moment) const;  // text: date and time in the zone
     void TextLine(std::string line);
     size_t KindWidth() const;
+    const std::string& GeoKindWord(core::GeoEventKind kind) const;  // text: a geocentric event's kind
     std::string TimeHeading() const;  // the time column's heading, with the zone
     void Opening();                   // text: the heading line; JSON: the metadata
     size_t SignWidth() const;

@@ -1,6 +1,7 @@
 #include "core/geo_events.h"
 
 #include "core/event_roots.h"
+#include "core/geo_angle_events.h"
 
 #include <algorithm>
 #include <array>
@@ -100,6 +101,8 @@ public:
     GeoSearch(platform::Convention convention, const GeoEventFilter& filter, std::optional<EdgeAsk> edges = std::nullopt)
         : m_convention(convention), m_filter(filter), m_edges(edges)
     {
+        if (filter.place && filter.HasKind(GeoEventKind::Angle))
+            m_angles.emplace(convention, filter);
     }
 
     // The selected bodies' longitudes and rates at `t`; false when the ephemeris has none.
@@ -134,6 +137,8 @@ public:
                 if (m_filter.HasBody(platform::kGeoBodies[j]) && pairs)
                     PairEvents(body, platform::kGeoBodies[j], t0, r0, t1, r1, found);
         }
+        if (m_angles && !m_angles->Between(t0, t1, found.events))
+            return false;
         return !m_failed;
     }
 
@@ -296,13 +301,14 @@ private:
     GeoEventFilter m_filter;
     std::optional<EdgeAsk> m_edges;
     bool m_failed = false;
+    std::optional<AngleEventSearch> m_angles;  // with a place and its kind chosen
 };
 
 bool GeoEventBefore(const GeoEvent& a, const GeoEvent& b)
 {
     const auto key = [](const GeoEvent& e) {
         return std::tuple(e.moment, e.kind, e.body1, e.body2.value_or(GeoBody::Sun),
-                          e.aspect ? IndexOf(*e.aspect) : int16_t{0});
+                          e.aspect ? IndexOf(*e.aspect) : int16_t{0}, e.angle.value_or(GeoAngle::Ascendant));
     };
     return key(a) < key(b);
 }
@@ -339,6 +345,9 @@ bool Sweep(GeoSearch& search, double from, double to, HandOn&& handOn)
 bool FindGeoEvents(double from, double to, platform::Convention convention, const GeoEventFilter& filter,
                    const GeoEventSink& sink)
 {
+    if (filter.place && filter.HasKind(GeoEventKind::Angle) &&
+        !(std::fabs(filter.place->latitude) <= kAngleEventLatitudeLimit))
+        return false;
     GeoSearch search(convention, filter);
     return Sweep(search, from, to, [&](Found& found) {
         std::sort(found.events.begin(), found.events.end(), GeoEventBefore);

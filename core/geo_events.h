@@ -4,6 +4,8 @@
 // geocentric bodies (Sun, Moon, Mercury … Pluto) is exact, at which a body enters a sign, and at which a
 // planet stands still in longitude (a station: turning retrograde, or direct again). Positions are
 // platform::GeoStateIn's, in the search's convention.
+// With a place, also every moment at which a body stands in an exact aspect to the place's Ascendant or
+// Midheaven (core/geo_angle_events.h, which samples the fast angles on its own).
 //
 // How no event is missed: every body is taken at moments kGeoSampleDays apart with its longitude and its
 // rate. The Moon moves at most 15.4° a day and no planet more than 2.2°, so two longitudes part or close
@@ -21,7 +23,7 @@
 // kEventCorrectionDays: well within a second of the true crossing.
 
 #include "core/events.h"
-#include "core/geocentric.h"
+#include "core/geo_angles.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,28 +31,32 @@
 
 namespace orvane::core {
 
-enum class GeoEventKind : uint8_t { Exact, Ingress, StationRetrograde, StationDirect };
-inline constexpr int kNumGeoEventKinds = 4;
+// Angle: a body exact in an aspect to an angle of the search's place.
+enum class GeoEventKind : uint8_t { Exact, Ingress, StationRetrograde, StationDirect, Angle };
+inline constexpr int kNumGeoEventKinds = 5;
 // Each kind's name in the companion's options and machine-readable tables.
-inline constexpr std::array<const char*, kNumGeoEventKinds> kGeoEventKindKeys{"exact", "ingress",
-                                                                              "station-retrograde", "station-direct"};
+inline constexpr std::array<const char*, kNumGeoEventKinds> kGeoEventKindKeys{
+    "exact", "ingress", "station-retrograde", "station-direct", "angle"};
 
 struct GeoEvent {
     double moment = 0.0;  // Julian date, UT
     GeoEventKind kind = GeoEventKind::Exact;
     GeoBody body1 = GeoBody::Sun;     // the lower body in kGeoBodies' order; the body of its own event
     std::optional<GeoBody> body2;     // exact only
-    std::optional<Aspect> aspect;     // exact only
+    std::optional<Aspect> aspect;     // exact and angle
     int16_t sign = -1;                // the sign entered (0 … 11) for an ingress
     double longitude = 0.0;           // a station's longitude, an ingress' boundary (radians); 0 otherwise
+    std::optional<GeoAngle> angle;    // angle only: the angle that body1 stands in the aspect to
 };
 
 // Which events to look for: bit b of `bodies` selects kGeoBodies[b], bit a of `aspects` aspect number a
-// (as EventFilter's), bit k of `kinds` GeoEventKind k (both stations are one choice in the companion).
+// (as EventFilter's), bit k of `kinds` GeoEventKind k (both stations are one choice in the companion);
+// `place` is the place whose angles the kind Angle looks at (no such events without one).
 struct GeoEventFilter {
     uint16_t bodies = 0x3FF;
     uint16_t aspects = 0x00FE;
     uint8_t kinds = 0x0F;
+    std::optional<GeoPlace> place;
 
     bool HasBody(GeoBody body) const { return (bodies >> static_cast<int>(body) & 1u) != 0; }
     bool HasAspect(Aspect aspect) const { return (aspects >> IndexOf(aspect) & 1u) != 0; }
@@ -72,7 +78,8 @@ struct GeoOrbEdge {
 inline constexpr double kGeoSampleDays = 1.0;
 
 // Hands every event of [from, to) to `sink` in the order of time (ties in a fixed order); returning false
-// ends the search. False when the ephemeris failed within the span.
+// ends the search. False when the ephemeris or the house routine failed within the span. A place's
+// latitude must lie within kAngleEventLatitudeLimit (core/geo_angle_events.h).
 using GeoEventSink = std::function<bool(const GeoEvent&)>;
 bool FindGeoEvents(double from, double to, platform::Convention convention, const GeoEventFilter& filter,
                    const GeoEventSink& sink);

@@ -43,6 +43,7 @@ CalendarWords CalendarWordsOf(const text::Language& language)
     words.stations = {language.Text(text::kTextCalendarStationRetrograde),
                       language.Text(text::kTextCalendarStationDirect)};
     words.geocentric = language.Text(text::kTextCalendarGeocentric);
+    words.angle = language.Text(text::kTextCalendarAngle);
     words.lowerCaseAspects = language.currentLanguage == text::langEnglish;
     return words;
 }
@@ -160,6 +161,12 @@ void CalendarWriter::GeoEvent(const core::GeoEvent& event)
         what = body + "-" + aspect + "-" + body2;
         summary = text::ReplacePlaceholders(m_words.events[static_cast<size_t>(core::EventKind::Exact)], body,
                                             m_words.lowerCaseAspects ? text::LowerCase(aspect) : aspect, body2);
+    } else if (event.kind == core::GeoEventKind::Angle && event.aspect && event.angle) {
+        const std::string& aspect = m_tables.NamesOf(*event.aspect).Name;
+        const std::string angle(core::GeoAngleName(*event.angle));
+        what = body + "-" + aspect + "-" + angle;
+        summary = text::ReplacePlaceholders(m_words.angle, body, m_words.lowerCaseAspects ? text::LowerCase(aspect) : aspect,
+                                            angle);
     } else if (event.kind == core::GeoEventKind::Ingress) {
         const std::string& sign = m_tables.SignText[static_cast<size_t>(event.sign)].Name;
         what = body + "-" + sign;

@@ -43,6 +43,9 @@ struct CalendarWords {
     // description of every geocentric entry.
     std::array<std::string, 2> stations;
     std::string geocentric;
+    // A body exact in an aspect to an angle of the place: "[r1] [r2] [r3]" with the body, the aspect and
+    // the angle ("Jupiter conjunction Midheaven").
+    std::string angle;
     // English writes the aspect as a common noun ("Earth opposition Pluto"); German keeps its capital.
     bool lowerCaseAspects = false;
 };

@@ -44,6 +44,9 @@ struct ChartRequest {
     std::string mode;  // world, natal1, natal2, personal1, personal2, synastry; empty: as the companion chooses
     std::string frame;
     std::string positions;
+    // A place (degrees, north and east positive): its Ascendant and Midheaven seen from the Earth.
+    std::optional<double> latitude;
+    std::optional<double> longitude;
 };
 
 // What an event search is asked, as the companion's events command takes it (names in any case, moments
@@ -150,6 +153,12 @@ public:
     GeoAspects(platform::Convention convention, std::span<const double> moments) const;
     // The lifetimes of the patterns among them, the midpoints refused.
     platform::Result<std::vector<core::PatternOccurrence>> GeoPatterns(const PatternRequest& request) const;
+    GeoAspects(platform::Convention convention, std::span<const double> moments,
+               std::optional<core::GeoPlace> place = std::nullopt) const;
+    // The place of a request seen from the Earth, refused as the companion refuses it: latitude and
+    // longitude together, in the frame of date, for events (`events`) within the angles' latitude limit.
+    platform::Result<std::optional<core::GeoPlace>> GeoPlaceOf(const ChartRequest& request,
+                                                               platform::Convention convention, bool events) const;
     platform::Result<CycleAnswer> GeoCycles(const std::string& first, const std::string& second, double from,
                                             double to, const std::string& frame, const std::string& positions) const;
 

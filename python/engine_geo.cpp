@@ -3,6 +3,7 @@
 #include "python/engine.h"
 
 #include "app/option_values.h"
+#include "core/geo_angle_events.h"
 #include "core/geo_cycles.h"
 #include "core/geo_pattern_lifetimes.h"
 #include "datetime/iso_dates.h"
@@ -24,7 +25,7 @@ constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 uint8_t GeoKindBits(const std::string& name)
 {
     const std::string key = text::LowerCase(name);
-    return key == "exact" ? 1u : key == "ingress" ? 2u : key == "station" ? 12u : 0u;
+    return key == "exact" ? 1u : key == "ingress" ? 2u : key == "station" ? 12u : key == "angle" ? 16u : 0u;
 }
 
 // A moment as a refusal beyond the ephemeris names it, as the companion writes it.
@@ -120,6 +121,17 @@ platform::Result<GeoSearch> Engine::PrepareGeoEvents(const EventRequest& request
     if (!convention)
         return Outcome(convention.failure());
     search.convention = convention.value();
+    const platform::Result<std::optional<core::GeoPlace>> place = GeoPlaceOf(request, search.convention, true);
+    if (!place)
+        return Outcome(place.failure());
+    search.filter.place = place.value();
+    // A place adds its angles' events to the default kinds; chosen kinds stay as chosen, the angles'
+    // only with a place.
+    const bool angleKind = search.filter.HasKind(core::GeoEventKind::Angle);
+    if (angleKind && !search.filter.place)
+        return Refused<GeoSearch>(Text(text::kTextAngleAspectsNeed));
+    if (search.filter.place && request.kinds.empty())
+        search.filter.kinds = static_cast<uint8_t>(search.filter.kinds | 1u << static_cast<int>(core::GeoEventKind::Angle));
     if (const platform::Result<void> span = CheckSpan(request.from, request.to); !span)
         return Outcome(span.failure());
     return Outcome(search);
@@ -179,13 +191,32 @@ platform::Result<platform::Convention> Engine::PrepareGeoChart(const ChartReques
     return GeoConventionOf(request.frame, request.positions);
 }
 
+platform::Result<std::optional<core::GeoPlace>> Engine::GeoPlaceOf(const ChartRequest& request,
+                                                                   platform::Convention convention, bool events) const
+{
+    using Outcome = platform::Result<std::optional<core::GeoPlace>>;
+    if (!request.latitude && !request.longitude)
+        return Outcome(std::optional<core::GeoPlace>());
+    if (!request.latitude || !request.longitude || convention.frame == platform::Frame::J2000 ||
+        !(std::fabs(*request.latitude) <= 90.0) || !(std::fabs(*request.longitude) <= 180.0))
+        return Refused<std::optional<core::GeoPlace>>(Text(text::kTextAngleAspectsNeed));
+    if (events && !(std::fabs(*request.latitude) <= core::kAngleEventLatitudeLimit)) {
+        char limit[16], latitude[32];
+        std::snprintf(limit, sizeof limit, "%g", core::kAngleEventLatitudeLimit);
+        std::snprintf(latitude, sizeof latitude, "%g", *request.latitude);
+        return Refused<std::optional<core::GeoPlace>>(Text(text::kTextAngleLatitudeLimit, limit, latitude));
+    }
+    return Outcome(std::optional(core::GeoPlace{*request.latitude, *request.longitude}));
+}
+
 platform::Result<std::vector<std::pair<double, core::GeoAspectFound>>>
-Engine::GeoAspects(platform::Convention convention, std::span<const double> moments) const
+Engine::GeoAspects(platform::Convention convention, std::span<const double> moments,
+                   std::optional<core::GeoPlace> place) const
 {
     using Found = std::vector<std::pair<double, core::GeoAspectFound>>;
     Found found;
     for (const double moment : moments) {
-        const auto aspects = core::GeoAspectsAt(m_program.astro, moment, convention);
+        const auto aspects = core::GeoAspectsAt(m_program.astro, moment, convention, place);
         if (!aspects)
             return Refused<Found>(Text(text::kTextMomentOutOfRange, MomentText(moment)));
         for (const core::GeoAspectFound& aspect : *aspects)

@@ -153,7 +153,17 @@ ChartRequest Chart(const py::dict& options)
     request.mode = Text(options, "mode");
     request.frame = Text(options, "frame");
     request.positions = Text(options, "positions");
+    for (const auto& [key, value] : {std::pair("latitude", &request.latitude), std::pair("longitude", &request.longitude)})
+        if (options.contains(key) && !options[key].is_none())
+            *value = options[key].cast<double>();
     return request;
+}
+
+// A place's angles exist only seen from the Earth: refused in the heliocentric view.
+void RefusePlace(const ChartRequest& request)
+{
+    if (request.latitude || request.longitude)
+        throw py::value_error(Started().Text(text::kTextAngleAspectsNeed));
 }
 
 EventRequest Request(double from, double to, const py::dict& options)
@@ -241,7 +251,9 @@ Columns GeoEventColumns(const std::vector<core::GeoEvent>& events)
         lists.Add(event.moment, core::kGeoEventKindKeys[static_cast<size_t>(event.kind)],
                   std::string(core::GeoBodyName(event.body1)),
                   event.aspect ? tables.NamesOf(*event.aspect).Name : std::string(),
-                  event.body2 ? std::string(core::GeoBodyName(*event.body2)) : std::string(),
+                  event.body2   ? std::string(core::GeoBodyName(*event.body2))
+                  : event.angle ? std::string(core::GeoAngleName(*event.angle))
+                                : std::string(),
                   event.sign >= 0 ? tables.SignText[static_cast<size_t>(event.sign)].Name : std::string(),
                   station ? event.longitude * kDegrees : kNone, "", "");
     }
@@ -269,7 +281,9 @@ Columns Events(double from, double to, const py::dict& options)
     if (Geocentric(Text(options, "perspective")))
         return GeoEvents(from, to, options, false);
     const Engine& engine = Started();
-    const PreparedSearch search = ValueOrRaise(engine.PrepareEvents(Request(from, to, options)));
+    const EventRequest request = Request(from, to, options);
+    RefusePlace(request);
+    const PreparedSearch search = ValueOrRaise(engine.PrepareEvents(request));
     std::vector<core::Event> events;
     {
         const py::gil_scoped_release unlocked;
@@ -328,6 +342,19 @@ Columns Windows(double from, double to, const py::dict& options)
     return columns;
 }
 
+// An aspect's second point: its body, or seen from the Earth the place's angle.
+template <typename Found, typename Name>
+std::string SecondName(const Found& found, const Name& name)
+{
+    return name(found.body2);
+}
+
+template <typename Name>
+std::string SecondName(const core::GeoAspectFound& found, const Name& name)
+{
+    return found.angle ? std::string(core::GeoAngleName(*found.angle)) : name(found.body2);
+}
+
 // The aspects the grid shows at each moment, as the aspects command lists them: jd_ut, body1 (the grid's
 // row body), aspect, body2, deviation (degrees), applying, role1, role2; `name` names a body.
 template <typename Found, typename Name>
@@ -343,7 +370,7 @@ Columns AspectColumns(const std::vector<std::pair<double, Found>>& found, const 
         deviation.push_back(each.deviation * kDegrees);
         body1.append(name(each.body1));
         aspect.append(Started().Tables().AspectText[core::SlotOf(each.aspect)].Name);
-        body2.append(name(each.body2));
+        body2.append(SecondName(each, name));
         role1.append(display::RoleKey(roles.first));
         role2.append(display::RoleKey(roles.second));
     }
@@ -363,13 +390,15 @@ Columns AspectColumns(const std::vector<std::pair<double, Found>>& found, const 
 Columns GeoAspects(py::array_t<double, py::array::c_style | py::array::forcecast> moments, const py::dict& options)
 {
     const Engine& engine = Started();
-    const platform::Convention convention = ValueOrRaise(engine.PrepareGeoChart(Chart(options)));
+    const ChartRequest request = Chart(options);
+    const platform::Convention convention = ValueOrRaise(engine.PrepareGeoChart(request));
+    const std::optional<core::GeoPlace> place = ValueOrRaise(engine.GeoPlaceOf(request, convention, false));
     for (size_t k = 0; k < static_cast<size_t>(moments.size()); ++k)
         RaiseIfRefused(engine.CheckSpan(moments.data()[k], moments.data()[k]));
     platform::Result<std::vector<std::pair<double, core::GeoAspectFound>>> answer = [&] {
         const std::span<const double> at(moments.data(), moments.size());
         const py::gil_scoped_release unlocked;
-        return engine.GeoAspects(convention, at);
+        return engine.GeoAspects(convention, at, place);
     }();
     const auto name = [](core::GeoBody body) { return std::string(core::GeoBodyName(body)); };
     return AspectColumns(ValueOrRaise(std::move(answer)), name, {});
@@ -380,7 +409,9 @@ Columns Aspects(py::array_t<double, py::array::c_style | py::array::forcecast> m
     if (Geocentric(Text(options, "perspective")))
         return GeoAspects(std::move(moments), options);
     const Engine& engine = Started();
-    const PreparedSearch chart = ValueOrRaise(engine.PrepareChart(Chart(options)));
+    const ChartRequest request = Chart(options);
+    RefusePlace(request);
+    const PreparedSearch chart = ValueOrRaise(engine.PrepareChart(request));
     for (size_t k = 0; k < static_cast<size_t>(moments.size()); ++k)
         RaiseIfRefused(engine.CheckSpan(moments.data()[k], moments.data()[k]));
     std::vector<std::pair<double, core::AspectFound>> found;

@@ -612,8 +612,13 @@ inline constexpr int16_t kTextGeocentricWorldAspects = 2741;  // geocentric aspe
 inline constexpr int16_t kTextCalendarStationRetrograde = 2742;  // "[r1] turns retrograde at [r2]"
 inline constexpr int16_t kTextCalendarStationDirect = 2743;      // "[r1] turns direct at [r2]"
 inline constexpr int16_t kTextCalendarGeocentric = 2744;         // a geocentric entry's description
+// The angles of a place in geocentric aspects and events.
+inline constexpr int16_t kTextAngleAspectsNeed = 2750;           // aspects, events --lat/--lon without what they need
+inline constexpr int16_t kTextAngleLatitudeLimit = 2751;         // events --lat beyond the angles' sampling
+inline constexpr int16_t kTextEventAngle = 2752;                 // the kind angle in the text table
+inline constexpr int16_t kTextCalendarAngle = 2753;              // "[r1] [r2] [r3]": body, aspect, angle
 // The geocentric perspective in the pattern lifetimes.
-inline constexpr int16_t kTextGeocentricNoMidpoints = 2770;  // patterns --pattern midpoint geocentrically
+inline constexpr int16_t kTextGeocentricNoMidpoints = 2770;      // patterns --pattern midpoint geocentrically
 
 // The Charts window, the chart editor and the place field of the ◷ dialog.
 inline constexpr int16_t kTextChartsTitle = 2600;            // the Charts window's title

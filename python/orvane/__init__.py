@@ -43,7 +43,7 @@ EVENT_KINDS = ("exact", "enter", "leave", "ingress", "cross", "return", "ascendi
 #: The bodies seen from the Earth, in the tables' order.
 GEO_BODIES = ("Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto")
 #: The event kinds of the view from the Earth (station: both stations).
-GEO_EVENT_KINDS = ("exact", "ingress", "station")
+GEO_EVENT_KINDS = ("exact", "ingress", "station", "angle")
 
 _UNIX_EPOCH_JD = 2440587.5
 _MICROSECONDS_A_DAY = 86400e6
@@ -190,6 +190,12 @@ def _options(kinds, bodies, aspects, orbs, degrees, birth, birth2, mode, frame, 
     return options
 
 
+def _place(latitude, longitude) -> dict:
+    """A place's latitude and longitude as the engine takes them (only those given)."""
+    return {key: float(value) for key, value in (("latitude", latitude), ("longitude", longitude))
+            if value is not None}
+
+
 def _number_text(number) -> str:
     """A number as the companion's options are typed: 3, 2.5 (not 3.0)."""
     text = repr(float(number))
@@ -209,7 +215,8 @@ def _moment_text(moment) -> str:
 
 def events(start, end, kinds=None, bodies=None, aspects=None, orbs=None, degrees=None, birth=None, birth2=None,
            mode=None, windows: bool = False, frame: str | None = None, positions: str | None = None,
-           perspective: str = "heliocentric") -> Table:
+           perspective: str = "heliocentric", latitude: float | None = None,
+           longitude: float | None = None) -> Table:
     """Every event with start ≤ moment < end, as ``orvane-cli events --format json`` lists them: a Table
     with jd_ut, time, kind, body1, aspect, body2, sign, value (degrees; AU for perihelion and aphelion),
     role1, role2 ("" and NaN where nothing applies).
@@ -219,12 +226,15 @@ def events(start, end, kinds=None, bodies=None, aspects=None, orbs=None, degrees
     longitudes of the kind cross; birth, birth2: the birthdates; mode: world, natal1, natal2, personal1,
     personal2 (default: personal1 with a birth, world otherwise); a birth may be a chart of the library.
     windows=True returns the stays within an orb instead (see windows()). perspective="geocentric": the
-    sky's events among GEO_BODIES, kinds GEO_EVENT_KINDS (value: a station's longitude), world events only."""
+    sky's events among GEO_BODIES, kinds GEO_EVENT_KINDS (value: a station's longitude), world events only;
+    latitude and longitude (degrees, north and east positive, within 65° of the equator) add the kind
+    angle to the default kinds: a body exact in an aspect to the place's Ascendant or Midheaven (body2)."""
     if windows:
         return globals()["windows"](start, end, bodies=bodies, aspects=aspects, orbs=orbs, birth=birth,
                                     birth2=birth2, mode=mode, frame=frame, positions=positions,
                                     perspective=perspective)
     options = _options(kinds, bodies, aspects, orbs, degrees, birth, birth2, mode, frame, positions, perspective)
+    options.update(_place(latitude, longitude))
     return _table(_orvane.events(julian_day(start), julian_day(end), options), moments=("jd_ut",))
 
 
@@ -240,13 +250,16 @@ def windows(start, end, bodies=None, aspects=None, orbs=None, birth=None, birth2
 
 
 def aspects(times, birth=None, birth2=None, mode=None, frame: str | None = None, positions: str | None = None,
-            perspective: str = "heliocentric") -> Table:
+            perspective: str = "heliocentric", latitude: float | None = None,
+            longitude: float | None = None) -> Table:
     """The aspects the grid shows with the world date at each moment of `times` (an array as positions()
     takes it), as ``orvane-cli aspects`` samples them: a Table with jd_ut, time, body1 (the grid's row
     body), aspect, body2, deviation (degrees from exact), applying, role1, role2. birth, birth2 and mode
-    choose the chart as for events(); perspective="geocentric": the sky's aspects among GEO_BODIES."""
+    choose the chart as for events(); perspective="geocentric": the sky's aspects among GEO_BODIES, and
+    with latitude and longitude each body's aspects to the place's Ascendant and Midheaven (body2)."""
     jd = _np.ascontiguousarray(julian_days(times), dtype=_np.float64).ravel()
     options = _options(None, None, None, None, None, birth, birth2, mode, frame, positions, perspective)
+    options.update(_place(latitude, longitude))
     return _table(_orvane.aspects(jd, options), moments=("jd_ut",))
 
 

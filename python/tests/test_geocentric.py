@@ -71,3 +71,26 @@ def test_a_chart_of_the_library_is_a_birthdate(tmp_path, monkeypatch):
     table = orvane.events("2024-01-01T00:00Z", "2025-01-01T00:00Z", birth=maria)
     assert len(rows) > 0 and [(r["jd_ut"], r["kind"], r["body1"], r["role1"]) for r in rows] == [
         (printed(e["jd_ut"]), e["kind"], e["body1"], e["role1"]) for e in table]
+
+
+def test_a_place_s_angles_equal_the_companion():
+    place = ["--lat", "48.21", "--lon", "16.37"]
+    rows = json_rows("events", *GEO, *place, "--from", "2024-04-01T00:00Z", "--to", "2024-04-03T00:00Z")
+    table = orvane.events("2024-04-01T00:00Z", "2024-04-03T00:00Z", perspective="geocentric", latitude=48.21,
+                          longitude=16.37)
+    assert sum(r["kind"] == "angle" for r in rows) > 400
+    assert [(r["jd_ut"], r["kind"], r["body1"], r["aspect"] or "", r["body2"] or "") for r in rows] == [
+        (printed(e["jd_ut"]), e["kind"], e["body1"], e["aspect"], e["body2"]) for e in table]
+    rows = json_rows("aspects", *GEO, *place, "--from", "2024-01-01T00:00Z", "--to", "2024-01-03T00:00Z",
+                     "--step", "halfhour")
+    table = orvane.aspects(np.arange("2024-01-01T00:00", "2024-01-03T00:00", np.timedelta64(30, "m"),
+                                     dtype="datetime64[m]"), perspective="geocentric", latitude=48.21, longitude=16.37)
+    assert {"Ascendant", "Midheaven"} <= {r["body2"] for r in rows}
+    assert [(r["jd_ut"], r["body1"], r["aspect"], r["body2"], r["deviation"], r["applying"]) for r in rows] == [
+        (printed(a["jd_ut"]), a["body1"], a["aspect"], a["body2"], printed(a["deviation"]), a["applying"])
+        for a in table]
+    for refused in ({"latitude": 70.0, "longitude": 20.0, "perspective": "geocentric"},
+                    {"latitude": 48.21, "perspective": "geocentric"},
+                    {"latitude": 48.21, "longitude": 16.37}):
+        with pytest.raises(ValueError):
+            orvane.events("2024-04-01T00:00Z", "2024-04-02T00:00Z", **refused)

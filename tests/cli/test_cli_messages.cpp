@@ -40,6 +40,16 @@ const MessageCase kCases[] = {
     // The bodies and the perspective of the view from the Earth.
     {{"events", "--bodies", "Earth,moon"}, kExitUsage, {"Moon has no heliocentric position", "--perspective geocentric"}},
     {{"positions", "--perspective", "topocentric"}, kExitUsage, {"perspective: topocentric", "heliocentric or geocentric"}},
+    // A place's angles in aspects and events: the view from the Earth, and for events a latitude whose
+    // Ascendant the search can follow.
+    {{"aspects", "--from", "2024-01-01", "--to", "2024-01-02", "--lat", "48", "--lon", "16"},
+     kExitUsage,
+     {"--lat and --lon together", "--perspective geocentric", "aspects --help"}},
+    {{"events", "--perspective", "geocentric", "--kinds", "angle,exact"}, kExitUsage, {"--lat and --lon together"}},
+    {{"events", "--perspective", "geocentric", "--lat", "70", "--lon", "20"}, kExitUsage, {"within 65°", "--lat 70 "}},
+    {{"events", "--lang", "de", "--perspective", "geocentric", "--lat", "-65.5", "--lon", "20"},
+     kExitUsage,
+     {"innerhalb von 65°", "--lat -65.5 "}},
     {{"events", "--aspects", "Novile"}, kExitUsage, {"Unknown aspect: Novile", "Quintile", "Con, Opp"}},
     {{"find", "--date", "2000-01-01", "--pattern", "kites"}, kExitUsage, {"kites", "0 to 13"}},
     // Every --orb value, and its range.
