@@ -70,7 +70,7 @@ std::optional<std::vector<GeoAspectFound>> GeoAspectsAt(const AstroModule& astro
             if (!later)
                 later = PointsAt(moment + kHalfHour, convention, place);
             GeoAspectFound aspect{platform::kGeoBodies[first], platform::kGeoBodies[first], held->aspect,
-                                  held->deviation};
+                                  held->deviation, Motion::Neither, std::nullopt};
             NameSecond(aspect, second);
             if (later && second < later->count)
                 aspect.motion = MotionOf(

@@ -198,7 +198,7 @@ private:
             pieces.push_back({*station, L, 0.0});
             const GeoEventKind kind = s0.speed >= 0.0 ? GeoEventKind::StationRetrograde : GeoEventKind::StationDirect;
             if (m_filter.HasKind(kind))
-                found.push_back({*station, kind, body, std::nullopt, std::nullopt, -1, L});
+                found.push_back({*station, kind, body, std::nullopt, std::nullopt, -1, L, std::nullopt});
         }
         pieces.push_back({t1, s1.longitude, s1.speed});
         if (!m_filter.HasKind(GeoEventKind::Ingress))
@@ -221,7 +221,7 @@ private:
         if (!root)
             return;
         const int16_t entered = static_cast<int16_t>(forward ? sign1 : (sign0 + kNumSigns - 1) % kNumSigns);
-        found.push_back({*root, GeoEventKind::Ingress, body, std::nullopt, std::nullopt, entered, boundary});
+        found.push_back({*root, GeoEventKind::Ingress, body, std::nullopt, std::nullopt, entered, boundary, std::nullopt});
     }
 
     // The exact aspects and orb edges of a pair within the step, the step split where their separation
@@ -262,7 +262,7 @@ private:
                 const auto g = [&](double t) { return WrapPi(Longitude(b1, t) - Longitude(b2, t) - branch); };
                 for (size_t p = 0; p + 1 < pieces.size(); ++p)
                     if (const auto root = Crossing(g, pieces[p], pieces[p + 1], branch))
-                        found.push_back({*root, GeoEventKind::Exact, b1, b2, aspect, -1, 0.0});
+                        found.push_back({*root, GeoEventKind::Exact, b1, b2, aspect, -1, 0.0, std::nullopt});
                 if (oneBranch)
                     break;
             }

@@ -150,15 +150,14 @@ public:
     // The convention of the sky's aspects for `request`; refused beside a chart's mode or birthdates.
     platform::Result<platform::Convention> PrepareGeoChart(const ChartRequest& request) const;
     platform::Result<std::vector<std::pair<double, core::GeoAspectFound>>>
-    GeoAspects(platform::Convention convention, std::span<const double> moments) const;
-    // The lifetimes of the patterns among them, the midpoints refused.
-    platform::Result<std::vector<core::PatternOccurrence>> GeoPatterns(const PatternRequest& request) const;
     GeoAspects(platform::Convention convention, std::span<const double> moments,
                std::optional<core::GeoPlace> place = std::nullopt) const;
     // The place of a request seen from the Earth, refused as the companion refuses it: latitude and
     // longitude together, in the frame of date, for events (`events`) within the angles' latitude limit.
     platform::Result<std::optional<core::GeoPlace>> GeoPlaceOf(const ChartRequest& request,
                                                                platform::Convention convention, bool events) const;
+    // The lifetimes of the patterns among them, the midpoints refused.
+    platform::Result<std::vector<core::PatternOccurrence>> GeoPatterns(const PatternRequest& request) const;
     platform::Result<CycleAnswer> GeoCycles(const std::string& first, const std::string& second, double from,
                                             double to, const std::string& frame, const std::string& positions) const;
 
