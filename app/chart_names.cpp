@@ -22,23 +22,29 @@ std::string ChartMomentIso(const charts::ChartRecord& chart)
     return datetime::WallTimeIso(ut) + "Z";
 }
 
-platform::Result<std::string> ChartMomentText(std::string_view typed, const std::string& libraryPath,
-                                              const text::Language& language)
+platform::Result<charts::ChartRecord> ChartNamed(std::string_view typed, const std::string& libraryPath,
+                                                 const text::Language& language)
 {
-    using Text = platform::Result<std::string>;
+    using Chart = platform::Result<charts::ChartRecord>;
     const std::string name(typed.substr(NamesChart(typed) ? 1 : 0));
     std::error_code missing;
     if (!std::filesystem::exists(libraryPath, missing))
-        return Text(platform::ErrorCode::InvalidInput,
-                    platform::Message::Exclamation(
-                        "", language.TextWithReplacements(text::kTextChartNoLibrary, name, libraryPath)));
+        return Chart(platform::ErrorCode::InvalidInput,
+                     platform::Message::Exclamation(
+                         "", language.TextWithReplacements(text::kTextChartNoLibrary, name, libraryPath)));
     platform::Result<charts::ChartStore> store = charts::ChartStore::Open(libraryPath, language);
     if (!store)
-        return Text(store.failure());
-    const platform::Result<charts::ChartRecord> chart = store.value().FindByName(name);
+        return Chart(store.failure());
+    return store.value().FindByName(name);
+}
+
+platform::Result<std::string> ChartMomentText(std::string_view typed, const std::string& libraryPath,
+                                              const text::Language& language)
+{
+    const platform::Result<charts::ChartRecord> chart = ChartNamed(typed, libraryPath, language);
     if (!chart)
-        return Text(chart.failure());
-    return Text(ChartMomentIso(chart.value()));
+        return platform::Result<std::string>(chart.failure());
+    return platform::Result<std::string>(ChartMomentIso(chart.value()));
 }
 
 platform::Result<void> ResolveChartNames(TypedChart& chart, const std::string& libraryPath,

@@ -20,6 +20,10 @@ bool NamesChart(std::string_view typed);
 // often is not: then in UT to the second), which ParsePreciseMoment reads back to the same instant.
 std::string ChartMomentIso(const charts::ChartRecord& chart);
 
+// The chart `typed` ("@NAME") names in the library `libraryPath`; refused as ChartMomentText is.
+platform::Result<charts::ChartRecord> ChartNamed(std::string_view typed, const std::string& libraryPath,
+                                                 const text::Language& language);
+
 // The moment of the chart `typed` ("@NAME") names in the library `libraryPath`, as ChartMomentIso writes it;
 // refused, listing the candidates, when the name is unknown or ambiguous, or when the library cannot be
 // opened. A library that does not exist is not made.

@@ -368,8 +368,34 @@ int RunCharts(const CommandLine& line, std::ostream& out, std::ostream& err)
     return ChangeLibrary(store, line, out, err);
 }
 
+namespace {
+
+// positions --date @NAME: the chart's moment, and its place where the angles are shown and none is given.
+bool ResolveDateName(CommandLine& line, std::ostream& err)
+{
+    const platform::Result<ChartRecord> chart =
+        app::ChartNamed(line.date, LibraryPath(line), OwnLanguage(line.language));
+    if (!chart) {
+        PrintMessage(err, chart.error());
+        return false;
+    }
+    const ChartRecord& record = chart.value();
+    line.date = app::ChartMomentIso(record);
+    const bool anglesShown = (line.compare || line.perspective == core::Perspective::Geocentric) &&
+                             line.geoConvention.frame != platform::Frame::J2000;
+    if (anglesShown && !line.latitude && !line.longitude && record.place.latitude && record.place.longitude) {
+        line.latitude = record.place.latitude;
+        line.longitude = record.place.longitude;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool ResolveBirthNames(CommandLine& line, std::ostream& err)
 {
+    if (line.command == "positions" && app::NamesChart(line.date) && !ResolveDateName(line, err))
+        return false;
     for (std::string* birth : {&line.birth, &line.birth2}) {
         if (!app::NamesChart(*birth))
             continue;

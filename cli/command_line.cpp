@@ -223,7 +223,12 @@ private:
         const auto jd = [this](const std::string& typed) { m_line.jd = ReadNumber<double>(typed); };
         Valued(positions->add_option_function<std::string>("--jd", jd, "At this Julian date (UT) instead"), "JD")
             ->check(Refused(JulianDate(), text::kTextBadJulianDate));
-        AddDate(positions);
+        Valued(positions->add_option("--date", m_line.date,
+                                     "At this moment (ISO 8601; without a zone UT) instead of the state's world "
+                                     "date, or @NAME: a chart of the library (its place gives the angles)"),
+               "DATE")
+            ->check(ChartOrMomentValidator(m_line));
+        AddLibraryOption(positions, m_line);
         AddConventionOptions(*positions, m_line);
         AddPerspectiveOption(*positions, m_line);
         positions->add_flag("--compare", m_line.compare,
@@ -236,7 +241,7 @@ private:
                         "Moon no heliocentric one). --compare: heliocentric in --frame/--positions (default j2000,\n"
                         "geometric), geocentric in them where given, else apparent positions of date. --lat and --lon\n"
                         "add the place's Ascendant and Midheaven (true ecliptic of date, Porphyry's house routine) to\n"
-                        "the geocentric positions.\n\n") +
+                        "the geocentric positions; --date @NAME takes them from the chart's place unless given.\n\n") +
             kDates + kMomentHelp);
     }
 

@@ -64,6 +64,14 @@ CLI::Validator MomentValidator(const CommandLine& line)
     });
 }
 
+CLI::Validator ChartOrMomentValidator(const CommandLine& line)
+{
+    // "@NAME" names a chart of the library, looked up when the command runs.
+    return OwnRefusal([&line, moment = MomentValidator(line)](std::string& typed) -> std::string {
+        return app::NamesChart(typed) ? std::string() : moment(typed);
+    });
+}
+
 void AddZoneOption(CLI::App* command, CommandLine& line)
 {
     const auto zone = [&line](const std::string& typed) {
@@ -89,12 +97,7 @@ void AddZoneOption(CLI::App* command, CommandLine& line)
 
 void AddBirthOptions(CLI::App* command, CommandLine& line)
 {
-    // "@NAME" names a chart of the library, looked up when the command runs.
-    const auto birthValidator = [&line] {
-        return OwnRefusal([&line, moment = MomentValidator(line)](std::string& typed) -> std::string {
-            return app::NamesChart(typed) ? std::string() : moment(typed);
-        });
-    };
+    const auto birthValidator = [&line] { return ChartOrMomentValidator(line); };
     command
         ->add_option("--birth", line.birth,
                      "The 1st birthdate (DATE, or @NAME: a chart of the library), instead of the state's")

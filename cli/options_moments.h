@@ -22,6 +22,8 @@ using app::kModeNames;
 // A DATE: refused with the date model's own message (not a date, an unknown zone, an offset beyond
 // ±14:00, a skipped or repeated time, offset and zone that disagree) in the language of `line`.
 CLI::Validator MomentValidator(const CommandLine& line);
+// A DATE as MomentValidator takes it, or "@NAME" (a chart of the library, looked up when the command runs).
+CLI::Validator ChartOrMomentValidator(const CommandLine& line);
 
 // --zone: an offset or a zone name of the tz database, kept in `line`.
 void AddZoneOption(CLI::App* command, CommandLine& line);

@@ -107,5 +107,27 @@ TEST_F(CliCharts, ABirthdateNamingAChartIsItsMomentAndAnUnclearNameIsRefused)
     EXPECT_EQ(Companion({"report", "--birth2", "@Nobody", "--birth", "@Anna"}).code, kExitBadInput);
 }
 
+// positions --date @NAME: the chart's moment, and its place for the angles unless a place is given.
+TEST_F(CliCharts, APositionsDateNamingAChartGivesItsMomentAndPlace)
+{
+    ASSERT_EQ(Companion({"charts", "add", "--name", "Berger", "--first", "Anna", "--birth",
+                         "1978-03-14T06:45[Europe/Vienna]", "--lat", "48.21", "--lon", "16.37"})
+                  .code,
+              kExitSuccess);
+    const auto same = [this](std::vector<std::string> named, std::vector<std::string> typed) {
+        const Outcome a = Companion(std::move(named));
+        const Outcome b = Companion(std::move(typed));
+        EXPECT_EQ(a.code, kExitSuccess) << a.err;
+        EXPECT_EQ(a.out, b.out);
+    };
+    const char* moment = "1978-03-14T06:45[Europe/Vienna]";
+    same({"positions", "--compare", "--date", "@Anna"}, {"positions", "--compare", "--date", moment, "--lat", "48.21",
+                                                        "--lon", "16.37"});
+    same({"positions", "--perspective", "geocentric", "--date", "@Anna", "--lat", "0", "--lon", "0"},
+         {"positions", "--perspective", "geocentric", "--date", moment, "--lat", "0", "--lon", "0"});
+    same({"positions", "--date", "@Anna"}, {"positions", "--date", moment});
+    EXPECT_EQ(Companion({"positions", "--date", "@Nobody"}).code, kExitBadInput);
+}
+
 }  // namespace
 }  // namespace orvane::cli
