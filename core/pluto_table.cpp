@@ -5,6 +5,7 @@
 #include "platform/moment.h"
 #include "text/strings.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -69,6 +70,33 @@ bool DecodeFields(uint32_t offsets, const char* c, uint32_t& fields)
     return ((word | ~shifted | (fields + kToLimits)) & kHighBits) == 0;
 }
 
+// The common lines from `p` on: four characters that decode, then the line break (decoded characters are
+// never blanks, so such a line needs no trimming). Each goes to out[count] with the offsets of its place
+// in the period; returns where the first other line, or the text's end, begins. The lines are taken a
+// period at a time, so that the loop asks neither for the text's end nor for the period's wrap.
+const char* DecodeCommonLines(const char* p, const char* end, uint32_t* out, size_t& count, int& period)
+{
+    for (;;) {
+        const ptrdiff_t lines = std::min<ptrdiff_t>((end - p) / 5, kOffsetPeriod - period);
+        const char* const stop = p + 5 * lines;
+        const uint32_t* offsets = kOffsets.data() + period;
+        uint32_t* at = out + count;
+        uint32_t fields = 0;
+        while (p != stop && p[4] == '\n' && DecodeFields(*offsets, p, fields)) {
+            *at++ = fields;
+            ++offsets;
+            p += 5;
+        }
+        const auto decoded = static_cast<int>(offsets - (kOffsets.data() + period));
+        count += static_cast<size_t>(decoded);
+        period += decoded;
+        if (period == kOffsetPeriod)
+            period = 0;
+        if (p != stop || lines == 0)
+            return p;
+    }
+}
+
 // Decodes the table text held in the first `textSize` bytes of `buffer` into the elements of `buffer`
 // itself, element k over bytes 4k … 4k + 3. Every element's line takes at least five bytes (four
 // characters and a line break) except perhaps the last, so element k is written only when the text
@@ -91,16 +119,8 @@ platform::Result<void> DecodeInPlace(PlutoEntries& buffer, size_t textSize, cons
     };
     size_t fileLine = 0;
     while (p < end) {
-        // The common line: four characters that decode, then the line break. Decoded characters are
-        // never blanks, so the line needs no trimming.
         const char* const run = p;
-        while (end - p >= 5 && p[4] == '\n') {
-            uint32_t fields = 0;
-            if (!DecodeFields(kOffsets[static_cast<size_t>(period)], p, fields))
-                break;
-            store(fields);
-            p += 5;
-        }
+        p = DecodeCommonLines(p, end, out, count, period);
         fileLine += static_cast<size_t>(p - run) / 5;
         if (p == end)
             break;
