@@ -212,31 +212,11 @@ void EventSearch::FindMisses(const Track& track, double ta, double tb, bool risi
         const double d = Difference(track, t);
         return d < 0.0 ? std::nan("") : (rising ? 1.0 : -1.0) * (base + WrapPi(d - base));
     };
-    constexpr double kInverseGolden = 0.6180339887498949;
-    double a = ta;
-    double b = tb;
-    double c = b - kInverseGolden * (b - a);
-    double d = a + kInverseGolden * (b - a);
-    double fc = unwrapped(c);
-    double fd = unwrapped(d);
-    while (b - a > kEventBracketDays * 100) {
-        if (std::isnan(fc) || std::isnan(fd))
-            return;
-        if (fc > fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - kInverseGolden * (b - a);
-            fc = unwrapped(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + kInverseGolden * (b - a);
-            fd = unwrapped(d);
-        }
-    }
-    const double moment = 0.5 * (a + b);
+    const std::optional<event_roots::GoldenPeak> peak =
+        event_roots::GoldenSectionMaximum(unwrapped, ta, tb, kEventBracketDays * 100);
+    if (!peak)
+        return;
+    const double moment = peak->moment;
     const double turn = Difference(track, moment);
     if (moment < from || moment >= to || turn < 0.0)
         return;

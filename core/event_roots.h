@@ -1,12 +1,13 @@
 #pragma once
 
-// The root finding the event search shares between its files: angles brought near zero, and the refinement
-// of a moment bracketed between two samples.
+// The root finding the event search shares between its files: angles brought near zero, the refinement
+// of a moment bracketed between two samples, and the moment of a largest value.
 
 #include "core/events.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace orvane::core::event_roots {
 
@@ -51,6 +52,41 @@ double RefineRoot(const Function& g, double a, double b, bool increasing, double
         x = next;
     }
     return x;
+}
+
+// The moment in [a, b] at which `f`, having one peak there, is largest: golden-section search until the
+// bracket is narrower than `tolerance`, then its middle (a tie keeps the left part), with the larger of the
+// last two values f took in it. Nothing when f has no value (NaN) on the way.
+struct GoldenPeak {
+    double moment = 0.0;
+    double value = 0.0;
+};
+template <typename F>
+std::optional<GoldenPeak> GoldenSectionMaximum(const F& f, double a, double b, double tolerance)
+{
+    constexpr double kInverseGolden = 0.6180339887498949;
+    double c = b - kInverseGolden * (b - a);
+    double d = a + kInverseGolden * (b - a);
+    double fc = f(c);
+    double fd = f(d);
+    while (b - a > tolerance) {
+        if (std::isnan(fc) || std::isnan(fd))
+            return std::nullopt;
+        if (fc >= fd) {
+            b = d;
+            d = c;
+            fd = fc;
+            c = b - kInverseGolden * (b - a);
+            fc = f(c);
+        } else {
+            a = c;
+            c = d;
+            fc = fd;
+            d = a + kInverseGolden * (b - a);
+            fd = f(d);
+        }
+    }
+    return GoldenPeak{0.5 * (a + b), std::max(fc, fd)};
 }
 
 }  // namespace orvane::core::event_roots

@@ -1,5 +1,6 @@
 #include "core/pattern_joining.h"
 
+#include "core/event_roots.h"
 #include "core/events.h"
 
 #include <algorithm>
@@ -239,28 +240,12 @@ void PatternJoiner::FindPeak(PatternOccurrence& occurrence, double a, double b) 
     }
     double lo = std::max(a, a + static_cast<double>(best - 1) * h);
     double hi = std::min(b, a + static_cast<double>(best + 1) * h);
-    constexpr double kGolden = 0.6180339887498949;
-    double x1 = hi - kGolden * (hi - lo);
-    double x2 = lo + kGolden * (hi - lo);
-    double f1 = deviation(x1);
-    double f2 = deviation(x2);
-    while (hi - lo > kEventCorrectionDays / 4) {
-        if (f1 <= f2) {
-            hi = x2;
-            x2 = x1;
-            f2 = f1;
-            x1 = hi - kGolden * (hi - lo);
-            f1 = deviation(x1);
-        } else {
-            lo = x1;
-            x1 = x2;
-            f1 = f2;
-            x2 = lo + kGolden * (hi - lo);
-            f2 = deviation(x2);
-        }
-    }
-    double peak = 0.5 * (lo + hi);
-    if (bestValue < std::min(f1, f2))
+    // The golden-section search looks for the largest closeness, the deviation's negative.
+    const auto closeness = [&](double t) { return -deviation(t); };
+    const std::optional<event_roots::GoldenPeak> found =
+        event_roots::GoldenSectionMaximum(closeness, lo, hi, kEventCorrectionDays / 4);
+    double peak = found ? found->moment : 0.5 * (lo + hi);
+    if (found && bestValue < -found->value)
         peak = a + static_cast<double>(best) * h;
     occurrence.peak = std::clamp(peak, a, b);
 }
