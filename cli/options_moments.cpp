@@ -67,7 +67,7 @@ CLI::Validator MomentValidator(const CommandLine& line)
 CLI::Validator ChartOrMomentValidator(const CommandLine& line)
 {
     // "@NAME" names a chart of the library, looked up when the command runs.
-    return OwnRefusal([&line, moment = MomentValidator(line)](std::string& typed) -> std::string {
+    return OwnRefusal([moment = MomentValidator(line)](std::string& typed) -> std::string {
         return app::NamesChart(typed) ? std::string() : moment(typed);
     });
 }
