@@ -293,16 +293,9 @@ private:
         AddZoneOption(command, m_line);
     }
 
-    void AddEvents()
+    // events' --bodies, --aspects and --kinds, read in the perspective given before them.
+    void AddEventFilterOptions(CLI::App* events)
     {
-        CLI::App* events = AddCommand("events", "Exact aspects, orb entries and exits, and sign ingresses over a span",
-                                      "The state file; its mode, orbs, birthdates and world date are used "
-                                      "(default: world transits with the default orbs)");
-        AddSpan(events, "From this moment (default: the state's world date, or now)",
-                "Up to this moment, excluded (default: one year after --from)");
-        // The perspective first: CLI11 runs the checks in the order the options were added, and the bodies
-        // and kinds are those of the perspective.
-        AddPerspectiveOption(*events, m_line);
         const auto bodies = [this](const std::string& names) {
             m_line.filter.bodies = 0;
             m_line.geoFilter.bodies = 0;
@@ -343,6 +336,19 @@ private:
                    "--kinds", kinds, "Only these kinds (default: exact, enter, leave, ingress; the list below)"),
                "K,...")
             ->check(CLI::Validator([this](std::string& list) { return KindsRefused(list); }, "").application_index(0));
+    }
+
+    void AddEvents()
+    {
+        CLI::App* events = AddCommand("events", "Exact aspects, orb entries and exits, and sign ingresses over a span",
+                                      "The state file; its mode, orbs, birthdates and world date are used "
+                                      "(default: world transits with the default orbs)");
+        AddSpan(events, "From this moment (default: the state's world date, or now)",
+                "Up to this moment, excluded (default: one year after --from)");
+        // The perspective first: CLI11 runs the checks in the order the options were added, and the bodies
+        // and kinds are those of the perspective.
+        AddPerspectiveOption(*events, m_line);
+        AddEventFilterOptions(events);
         AddPlace(events, "With --perspective geocentric, a place's latitude (north positive, within 65°): "
                          "the kind angle, its bodies' aspects to the place's Ascendant and Midheaven");
         AddBirthOptions(events, m_line);
