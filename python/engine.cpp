@@ -309,25 +309,36 @@ platform::Result<std::vector<core::PatternOccurrence>> Engine::Patterns(const Pa
     if (!involving)
         return Outcome(involving.failure());
     const platform::Result<platform::Convention> convention = ConventionOf(request.frame, request.positions);
-    if (!convention)
-        return Outcome(convention.failure());
-    if (const platform::Result<void> span = CheckSpan(request.from, request.to); !span)
+    if (const platform::Result<void> span = SpanOf(request, convention, lifetimes); !span)
         return Outcome(span.failure());
-    lifetimes.from = request.from;
-    lifetimes.to = request.to;
-    lifetimes.convention = convention.value();
     lifetimes.midpointOrbPosition = m_program.configure.midpointOrbList.ListIndex();
     std::vector<core::PatternOccurrence> found;
     core::PatternLifetimes(AstroIn(convention.value(), false), lifetimes, [&](const core::PatternOccurrence& each) {
-        // Only occurrences that involve every body asked for.
-        const bool involves = request.involving.empty() ||
-                              std::all_of(involving.value().begin(), involving.value().end(), [&](core::Body body) {
-                                  return std::find(each.bodies.begin(), each.bodies.end(), body) != each.bodies.end();
-                              });
-        if (involves)
+        if (request.involving.empty() || Involves(each, involving.value()))
             found.push_back(each);
     });
     return Outcome(std::move(found));
+}
+
+platform::Result<void> Engine::SpanOf(const PatternRequest& request,
+                                      const platform::Result<platform::Convention>& convention,
+                                      core::LifetimeRequest& lifetimes) const
+{
+    if (!convention)
+        return platform::Result<void>(convention.failure());
+    if (platform::Result<void> span = CheckSpan(request.from, request.to); !span)
+        return span;
+    lifetimes.from = request.from;
+    lifetimes.to = request.to;
+    lifetimes.convention = convention.value();
+    return {};
+}
+
+bool Engine::Involves(const core::PatternOccurrence& occurrence, std::span<const core::Body> bodies)
+{
+    return std::all_of(bodies.begin(), bodies.end(), [&](core::Body body) {
+        return std::find(occurrence.bodies.begin(), occurrence.bodies.end(), body) != occurrence.bodies.end();
+    });
 }
 
 void Engine::Events(const PreparedSearch& search, double from, double to, const core::EventSink& sink) const

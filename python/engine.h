@@ -131,6 +131,11 @@ public:
     platform::Result<std::vector<core::PatternOccurrence>> Patterns(const PatternRequest& request) const;
     // The patterns asked for by name or number (every one for an empty list); refused for an unknown name.
     platform::Result<std::array<bool, core::kNumPatterns>> PatternsAsked(const std::vector<std::string>& names) const;
+    // The request's span and `convention` into `lifetimes`, refused as the companion refuses them.
+    platform::Result<void> SpanOf(const PatternRequest& request, const platform::Result<platform::Convention>& convention,
+                                  core::LifetimeRequest& lifetimes) const;
+    // Whether an occurrence involves every one of `bodies` (the pattern points of either perspective).
+    static bool Involves(const core::PatternOccurrence& occurrence, std::span<const core::Body> bodies);
 
     // The synodic cycles of two bodies over a span.
     platform::Result<CycleAnswer> Cycles(const std::string& first, const std::string& second, double from, double to,

@@ -164,19 +164,11 @@ platform::Result<std::vector<core::PatternOccurrence>> Engine::GeoPatterns(const
             involving.push_back(core::PatternPointOf(body));
     }
     const platform::Result<platform::Convention> convention = GeoConventionOf(request.frame, request.positions);
-    if (!convention)
-        return Outcome(convention.failure());
-    if (const platform::Result<void> span = CheckSpan(request.from, request.to); !span)
+    if (const platform::Result<void> span = SpanOf(request, convention, lifetimes); !span)
         return Outcome(span.failure());
-    lifetimes.from = request.from;
-    lifetimes.to = request.to;
-    lifetimes.convention = convention.value();
     std::vector<core::PatternOccurrence> found;
     const bool computed = core::GeoPatternLifetimes(m_program.astro, lifetimes, [&](const core::PatternOccurrence& each) {
-        const bool involves = std::all_of(involving.begin(), involving.end(), [&](core::Body point) {
-            return std::find(each.bodies.begin(), each.bodies.end(), point) != each.bodies.end();
-        });
-        if (involves)
+        if (Involves(each, involving))
             found.push_back(each);
     });
     if (!computed)
