@@ -9,10 +9,12 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace orvane::charts {
@@ -57,7 +59,7 @@ void MakeFolders(const std::string& path)
 // What the file's first bytes say before SQLite sees it: nothing yet (a new or empty file), or a library of
 // Orvane with all its pages; refused otherwise. Reading the header ourselves keeps a foreign or truncated
 // file from ever being opened for writing.
-platform::Result<bool> ExamineHeader(const std::string& path, const text::Language& language)
+platform::Result<bool> ExamineHeaderOnce(const std::string& path, const text::Language& language)
 {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
@@ -102,6 +104,35 @@ platform::Result<bool> ExamineHeader(const std::string& path, const text::Langua
         return platform::Result<bool>(Refusal(ErrorCode::Damaged, text::kTextChartsNewer, language, path,
                                               std::to_string(version), std::to_string(kChartSchemaVersion)));
     return platform::Result<bool>(true);
+}
+
+// The header examined until it holds together: another program writing the library at this moment (two
+// making it at once, or adding charts) can show a header that counts pages not yet written, so a file
+// that looks damaged is looked at again for a fifth of a second before it is refused.
+platform::Result<bool> ExamineHeader(const std::string& path, const text::Language& language)
+{
+    constexpr int kLooks = 10;
+    for (int look = 1;; ++look) {
+        platform::Result<bool> examined = ExamineHeaderOnce(path, language);
+        if (examined || examined.code() != ErrorCode::Damaged || look == kLooks)
+            return examined;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+// Runs `sql` on the library, waiting as long as any write may for the locks it needs: the switch to the
+// write-ahead log takes the file for itself, and SQLite does not wait for that lock on its own while
+// another program holds the library open.
+int ExecuteWaiting(Database& database, const char* sql)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    int result = database.Execute(sql);
+    const auto busy = [](int code) { return (code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED; };
+    while (busy(result) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        result = database.Execute(sql);
+    }
+    return result;
 }
 
 // Brings the file to the present schema in one transaction, after the other programs' (two programs
@@ -172,7 +203,7 @@ platform::Result<ChartStore> ChartStore::Open(const std::string& path, const tex
         return Opened(migrated.failure());
     // The write-ahead log lets the desktop read while the companion writes; in it NORMAL keeps every commit
     // through a crash of the program and the file whole through one of the system.
-    if (database.Execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL") != SQLITE_OK)
+    if (ExecuteWaiting(database, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL") != SQLITE_OK)
         return Opened(Refusal(ErrorCode::Unwritable, text::kTextChartsFailed, language, path,
                               database.LastError()));
     return Opened(ChartStore(std::move(connection)));
