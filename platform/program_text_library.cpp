@@ -9,6 +9,9 @@
 namespace orvane::platform {
 namespace {
 
+// The fault of a text whose number and language were seen before.
+constexpr const char* kDuplicate = "Duplicate in program text";
+
 // Line break inside the program's texts.
 constexpr const char* kLineBreak = "\r\n";
 
@@ -105,19 +108,30 @@ std::optional<TextRecord> ParseRecord(std::string_view line)
     return TextRecord{*number, *language, line.substr(second + 1), second + 1};
 }
 
-// Inserts an entry into the index kept in order of keys; false when its key is there already. The file
-// lists its texts mostly in order, so that most go at the end.
-template <typename Index>
-bool InsertByKey(Index& index, const typename Index::value_type& entry)
+// The line of the file at which `offset` stands, counted from 1.
+int32_t LineAt(std::string_view whole, size_t offset)
 {
-    const auto place = index.empty() || index.back().key < entry.key
-                           ? index.end()
-                           : std::lower_bound(index.begin(), index.end(), entry.key,
-                                              [](const auto& e, int64_t key) { return e.key < key; });
-    if (place != index.end() && place->key == entry.key)
-        return false;
-    index.insert(place, entry);
-    return true;
+    return 1 + static_cast<int32_t>(std::count(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(offset), '\n'));
+}
+
+// Puts the index in order of keys (texts of one key in the order of the file) and returns the line of the
+// first text whose number and language were seen before, as reading the file line by line meets it;
+// nothing when every key is there once. The file lists its texts mostly in order, so one sort at the end
+// costs less than keeping the order at every line.
+template <typename Index>
+std::optional<int32_t> SortAndFindDuplicate(Index& index, std::string_view whole)
+{
+    const auto before = [](const auto& a, const auto& b) { return a.key < b.key || (a.key == b.key && a.offset < b.offset); };
+    if (!std::is_sorted(index.begin(), index.end(), before))
+        std::sort(index.begin(), index.end(), before);
+    std::optional<size_t> first;
+    for (size_t k = 1; k < index.size(); ++k) {
+        if (index[k].key == index[k - 1].key && (!first || index[k].offset < *first))
+            first = index[k].offset;
+    }
+    if (!first)
+        return std::nullopt;
+    return LineAt(whole, *first);
 }
 
 }  // namespace
@@ -145,12 +159,18 @@ Result<int32_t> ProgramTextLibrary::LoadText(std::string content, const std::str
         m_faultLine = line;
         return Failed(std::string(kind) + " at line " + std::to_string(line) + ".", fullFileName);
     };
+    std::vector<Entry> index;
+    const std::string_view whole(content);
+    // A line's fault, unless a text before it repeated one before that.
+    const auto faultAfter = [&](const char* kind, int32_t line) {
+        const std::optional<int32_t> duplicate = SortAndFindDuplicate(index, whole);
+        return duplicate ? fault(kDuplicate, *duplicate) : fault(kind, line);
+    };
     if (content.empty())
         return Failed("File is empty.", fullFileName);
 
-    std::vector<Entry> index;
-    index.reserve(static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
-    const std::string_view whole(content);
+    // Room for a text every 24 bytes, more than the program's own file holds (some 45 bytes a line).
+    index.reserve(content.size() / 24 + 1);
     size_t start = 0;
     int32_t lineNumber = 0;
     while (start < whole.size()) {
@@ -160,14 +180,17 @@ Result<int32_t> ProgramTextLibrary::LoadText(std::string content, const std::str
 
         const std::optional<TextRecord> record = ParseRecord(line.view);
         if (!record || record->text.empty())
-            return fault("Missing string", lineNumber);
-        if (CodePoints(record->text) > static_cast<size_t>(kMaxTextChars))
-            return fault("String too long", lineNumber);
+            return faultAfter("Missing string", lineNumber);
+        // A text of no more bytes than the limit has no more characters either: only longer ones are counted.
+        if (record->text.size() > static_cast<size_t>(kMaxTextChars) &&
+            CodePoints(record->text) > static_cast<size_t>(kMaxTextChars))
+            return faultAfter("String too long", lineNumber);
         const Entry entry{Key(record->number, record->language), static_cast<uint32_t>(line.offset + record->textOffset),
                           static_cast<uint32_t>(record->text.size())};
-        if (!InsertByKey(index, entry))
-            return fault("Duplicate in program text", lineNumber);
+        index.push_back(entry);
     }
+    if (const std::optional<int32_t> duplicate = SortAndFindDuplicate(index, whole))
+        return fault(kDuplicate, *duplicate);
     if (index.empty())
         return Failed("No program text was read.", fullFileName);
     m_content = std::move(content);

@@ -82,6 +82,10 @@ TEST_F(ProgramTextFile, FailuresNameTheFileAndTheLine)
         {"70000|0|Beyond 16 bits\n", "Missing string at line 1."},
         {"1|0\n", "Missing string at line 1."},
         {long700 + "7|0|Again\n", "Duplicate in program text at line 700."},
+        // Out of order, the first fault met reading down the file counts, of whichever kind.
+        {"5|0|a\n3|0|b\n9|0|c\n3|0|d\n5|0|e\n", "Duplicate in program text at line 4."},
+        {"5|0|a\n3|0|b\n5|0|c\nbad\n", "Duplicate in program text at line 3."},
+        {"5|0|a\n3|0|b\nbad\n5|0|c\n", "Missing string at line 3."},
         {"", "File is empty."},
         {"# only a comment\n\n", "No program text was read."},
         {std::string(ProgramTextLibrary::kMaxFileBytes + 1, '#'), "Too much program text."},
