@@ -70,6 +70,80 @@ bool DecodeFields(uint32_t offsets, const char* c, uint32_t& fields)
     return ((word | ~shifted | (fields + kToLimits)) & kHighBits) == 0;
 }
 
+// The common lines checked sixteen at a time: their 80 bytes are compared with the least and the greatest
+// character each byte may hold at its place in the offsets' period (a line break where the line ends),
+// as vectors of sixteen bytes side by side, and only a block that passes is taken apart, without further
+// checks. The tables run one block past the period, so that a block starting anywhere in it reads them
+// in one piece.
+constexpr int kBlockLines = 16;
+constexpr int kLineBytes = 5;
+constexpr int kBlockBytes = kBlockLines * kLineBytes;
+constexpr int kVectorBytes = 16;
+using ByteVector = uint8_t __attribute__((vector_size(kVectorBytes)));
+
+struct CharacterBounds {
+    std::array<uint8_t, (kOffsetPeriod + kBlockLines) * kLineBytes> least{};
+    std::array<uint8_t, (kOffsetPeriod + kBlockLines) * kLineBytes> greatest{};
+    std::array<uint32_t, kOffsetPeriod + kBlockLines> offsets{};
+};
+constexpr CharacterBounds kBounds = [] {
+    // The greatest value of each field: 59 minutes, 59 seconds, 5 sixties, 59 units.
+    constexpr std::array<uint8_t, 4> kLargest{59, 59, 5, 59};
+    CharacterBounds bounds;
+    for (size_t k = 0; k < bounds.offsets.size(); ++k) {
+        const uint32_t offsets = kOffsets[k % kOffsetPeriod];
+        bounds.offsets[k] = offsets;
+        for (size_t field = 0; field < 4; ++field) {
+            const auto zero = static_cast<uint8_t>(offsets >> (8 * field) & 0xFF);
+            bounds.least[k * kLineBytes + field] = zero;
+            bounds.greatest[k * kLineBytes + field] = static_cast<uint8_t>(zero + kLargest[field]);
+        }
+        bounds.least[k * kLineBytes + 4] = bounds.greatest[k * kLineBytes + 4] = '\n';
+    }
+    return bounds;
+}();
+
+ByteVector LoadVector(const void* at)
+{
+    ByteVector v;
+    std::memcpy(&v, at, sizeof v);
+    return v;
+}
+
+// Whether the block of lines at `p`, its first at `period`, holds common lines only.
+bool BlockIsCommon(const char* p, int period)
+{
+    const size_t at = static_cast<size_t>(period) * kLineBytes;
+    ByteVector fits{};
+    fits = ~fits;
+    for (size_t k = 0; k < kBlockBytes; k += kVectorBytes) {
+        const ByteVector text = LoadVector(p + k);
+        fits &= (text >= LoadVector(&kBounds.least[at + k])) & (text <= LoadVector(&kBounds.greatest[at + k]));
+    }
+    uint64_t halves[2];
+    std::memcpy(halves, &fits, sizeof halves);
+    return (halves[0] & halves[1]) == ~uint64_t{0};
+}
+
+// The blocks of common lines from `p` on, as DecodeCommonLines below takes lines; returns where the first
+// block that is not all common lines, or the last whole block, ends.
+const char* DecodeCommonBlocks(const char* p, const char* end, uint32_t* out, size_t& count, int& period)
+{
+    while (end - p >= kBlockBytes && BlockIsCommon(p, period)) {
+        const uint32_t* offsets = &kBounds.offsets[static_cast<size_t>(period)];
+        uint32_t* at = out + count;
+        // Every character is at or above its offset: the subtraction borrows across no byte.
+        for (int line = 0; line < kBlockLines; ++line)
+            at[line] = Word(p + line * kLineBytes) - offsets[line];
+        p += kBlockBytes;
+        count += kBlockLines;
+        period += kBlockLines;
+        if (period >= kOffsetPeriod)
+            period -= kOffsetPeriod;
+    }
+    return p;
+}
+
 // The common lines from `p` on: four characters that decode, then the line break (decoded characters are
 // never blanks, so such a line needs no trimming). Each goes to out[count] with the offsets of its place
 // in the period; returns where the first other line, or the text's end, begins. The lines are taken a
@@ -120,6 +194,7 @@ platform::Result<void> DecodeInPlace(PlutoEntries& buffer, size_t textSize, cons
     size_t fileLine = 0;
     while (p < end) {
         const char* const run = p;
+        p = DecodeCommonBlocks(p, end, out, count, period);
         p = DecodeCommonLines(p, end, out, count, period);
         fileLine += static_cast<size_t>(p - run) / 5;
         if (p == end)

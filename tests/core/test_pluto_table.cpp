@@ -146,6 +146,32 @@ TEST(PlutoTableFormat, ShortDamagedAndMissingTablesAreRefused)
     EXPECT_TRUE(table.Read(folder.Write(kPlutoTableFileName, good), Coded).ok() && !table.empty());
 }
 
+// Lines are checked many at a time: a damaged character is found at its own line wherever it stands,
+// across the offsets' period (385 elements) and after an uncommon line has shifted the bytes.
+TEST(PlutoTableFormat, EveryDamagedCharacterIsFoundAtItsLine)
+{
+    const std::string good = SyntheticTable(100.0, 0.01);
+    // Below every field's zero, and above every field's largest character.
+    constexpr std::array<char, 2> kBad{'\x01', '\x7f'};
+    PlutoTable table;
+    for (const std::string& lead : {std::string(), std::string("\n  \n")}) {
+        for (size_t line = 370; line < 400; ++line) {
+            for (size_t field = 0; field < 4; ++field) {
+                for (const char bad : kBad) {
+                    std::string text = lead + good;
+                    text[lead.size() + line * kLine + field] = bad;
+                    const platform::Result<void> read = table.ReadFromText(text, Coded);
+                    const size_t fileLine = line + 1 + (lead.empty() ? 0 : 2);
+                    EXPECT_EQ(read.error().text, Code(PlutoTableFault::DamagedEntry, fileLine)) << line << " " << field;
+                }
+            }
+        }
+    }
+    ASSERT_TRUE(table.ReadFromText(good, Coded).ok());
+    for (const int32_t n : {0, 384, 385, 386, 219000, kLast})
+        EXPECT_EQ(Arcseconds(table.PlutoTableEntry(n)), Arcseconds(100.0 + n * 0.01)) << n;
+}
+
 // The generated table agrees with Swiss Ephemeris asked directly, at midnights and between them.
 TEST(GeneratedPlutoTable, AgreesWithTheEphemeris)
 {
