@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace orvane::core {
 namespace {
@@ -106,6 +108,26 @@ private:
     Trial m_earlier;
 };
 
+// The longitudes the searches of one report compute, kept by body and moment: they step over the same
+// local midnights, and a body is in several aspects, so each longitude is computed once. The moments
+// jump from one aspect's days to the next, and each jump costs the ephemeris a fresh read.
+class DayLongitudes {
+public:
+    explicit DayLongitudes(const AstroModule& astro) : m_astro(astro) {}
+
+    double At(Body body, double moment)
+    {
+        const auto [known, fresh] = m_known.try_emplace(std::pair(SlotOf(body), moment), 0.0);
+        if (fresh)
+            known->second = m_astro.HelioLongitude(body, moment);
+        return known->second;
+    }
+
+private:
+    const AstroModule& m_astro;
+    std::map<std::pair<int, double>, double> m_known;
+};
+
 // Steps from the world date's local day in whole days until the aspect is found outside the orb at a
 // local midnight. The trial day is kept as a whole number and the trial moment derived from it, so that
 // the day handed back is exact whatever the zone offset.
@@ -118,8 +140,9 @@ private:
 // those of computing every trial. A body without a position on a day passed over has none on the days
 // beyond either (the ephemeris and Pluto's table each cover one span of time), so such a search still
 // ends with an unknown day.
-std::optional<DayNumber> SearchAspectEdge(const AstroModule& astro, const AspectSpanContext& context, Body p1,
-                                          Body p2, Aspect a, int16_t k, Direction direction)
+std::optional<DayNumber> SearchAspectEdge(const AstroModule& astro, DayLongitudes& longitudes,
+                                          const AspectSpanContext& context, Body p1, Body p2, Aspect a, int16_t k,
+                                          Direction direction)
 {
     if (context.worldLocalDay < 0.0)
         return std::nullopt;  // the world date row holds no date
@@ -148,8 +171,8 @@ std::optional<DayNumber> SearchAspectEdge(const AstroModule& astro, const Aspect
         }
         const double t = platform::MomentOfLocalDay(day, zoneSeconds);  // the local midnight that starts `day`
         if (!context.isPersonalTransits)
-            L1 = astro.HelioLongitude(p1, t);
-        const double L2 = astro.HelioLongitude(p2, t);
+            L1 = longitudes.At(p1, t);
+        const double L2 = longitudes.At(p2, t);
         if (L1 < 0.0 || L2 < 0.0)
             return std::nullopt;
 
@@ -180,13 +203,15 @@ AspectSpanContext MakeAspectSpanContext(core::Mode currentMode, const std::array
 std::optional<DayNumber> BeginningOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
                                            Body p2, Aspect a, int16_t k)
 {
-    return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Back);
+    DayLongitudes longitudes(astro);
+    return SearchAspectEdge(astro, longitudes, context, p1, p2, a, k, Direction::Back);
 }
 
 std::optional<DayNumber> EndOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
                                      Body p2, Aspect a, int16_t k)
 {
-    return SearchAspectEdge(astro, context, p1, p2, a, k, Direction::Forward);
+    DayLongitudes longitudes(astro);
+    return SearchAspectEdge(astro, longitudes, context, p1, p2, a, k, Direction::Forward);
 }
 
 namespace {
@@ -226,8 +251,8 @@ RecordPair PairOf(const AstroModule& astro, const DurationGrid& grid, const Aspe
 }
 
 // One duration record: the bodies, the aspect, its deviation and, for transits, the beginning and end.
-DurationRecord RecordOf(const AstroModule& astro, const AspectSpanContext& context, const RecordPair& pair,
-                        Aspect a, int16_t k, bool fixedMoments)
+DurationRecord RecordOf(const AstroModule& astro, DayLongitudes& longitudes, const AspectSpanContext& context,
+                        const RecordPair& pair, Aspect a, int16_t k, bool fixedMoments)
 {
     DurationRecord record;
     record.first = pair.p1;
@@ -236,8 +261,8 @@ DurationRecord RecordOf(const AstroModule& astro, const AspectSpanContext& conte
     record.deviationMicroradians = MicroradiansOf(astro.Deviation(pair.L1, pair.L2, a));
     if (!fixedMoments) {
         record.dated = true;
-        record.beginning = BeginningOfAspect(astro, context, pair.p1, pair.p2, a, k);
-        record.ending = EndOfAspect(astro, context, pair.p1, pair.p2, a, k);
+        record.beginning = SearchAspectEdge(astro, longitudes, context, pair.p1, pair.p2, a, k, Direction::Back);
+        record.ending = SearchAspectEdge(astro, longitudes, context, pair.p1, pair.p2, a, k, Direction::Forward);
     }
     return record;
 }
@@ -276,8 +301,10 @@ std::vector<DurationRecord> GetDurations(const AstroModule& astro, const Duratio
                                                             grid.worldLocalDay, grid.zoneOffsetMinutes);
     const bool fixedMoments = IsNatalMode(grid.currentMode) || grid.currentMode == Mode::Synastry;
     records.reserve(grid.aspects.size());
+    DayLongitudes longitudes(astro);
     for (const AspectFound& found : grid.aspects)
-        records.push_back(RecordOf(astro, context, PairOf(astro, grid, context, found), found.aspect, k, fixedMoments));
+        records.push_back(RecordOf(astro, longitudes, context, PairOf(astro, grid, context, found), found.aspect, k,
+                                   fixedMoments));
     return records;
 }
 
