@@ -24,6 +24,7 @@ row() {
 
 row "--version" --version
 row "positions --date 2000-01-01T00:00Z" positions --date 2000-01-01T00:00Z
+row "report world-2000-01-01.qvs" report "$(dirname "$0")/states/world-2000-01-01.qvs"
 row "events 2025, J2000" events --from 2025-01-01 --to 2026-01-01 --kinds "$kinds" --format csv
 row "events 2025, mainstream" events --from 2025-01-01 --to 2026-01-01 --kinds "$kinds" --frame date \
     --positions apparent --format csv

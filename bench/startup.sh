@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Start-up cost of the command-line companion as whole processes: the median wall time of
 # `orvane-cli --version` (no data read) against `orvane-cli positions --jd 2451545` (program text, tables,
-# Pluto table, ephemeris, nine longitudes), and their difference. Builds nothing.
+# Pluto table, ephemeris, nine longitudes), and their difference; with perf, the CPU time of both and of a
+# report of bench/states/world-2000-01-01.qvs (a world chart with the durations of its aspects). Builds
+# nothing.
 #
 # Usage: bench/startup.sh BIN_FOLDER [RUNS]    (RUNS defaults to 31, at least 20)
 set -euo pipefail
@@ -73,4 +75,15 @@ if [ "$have_perf" = yes ]; then
     echo "orvane-cli --version               $(ms "$vc")"
     echo "orvane-cli positions --jd 2451545  $(ms "$pc")"
     echo "difference                         $(ms $((pc - vc)))"
+fi
+
+# A report (the durations of its aspects included) against --version, CPU time alone.
+if [ "$have_perf" = yes ]; then
+    report_cpu=()
+    for ((i = 0; i < runs; ++i)); do
+        report_cpu+=("$(cpu_once "$cli" report "$(dirname "$0")/states/world-2000-01-01.qvs")")
+    done
+    rc=$(printf '%s\n' "${report_cpu[@]}" | median)
+    echo "orvane-cli report (world, 2000)    $(ms "$rc")"
+    echo "difference                         $(ms $((rc - vc)))   (goal 1 ms)"
 fi
