@@ -47,9 +47,12 @@ private:
 constexpr uint8_t kForPatterns = 1;
 constexpr uint8_t kForMidpoints = 2;
 
-// Days of the span cut into pieces at a time: the samples, cuts and occurrences of one part are what the
-// search holds, whatever the span.
-constexpr double kPartDays = 4096.0;
+// Days of the span cut into pieces at a time: the cuts and occurrences of one part are what the search
+// holds, whatever the span. The samples (and the midpoint crossings found on them) cover a block of four
+// parts: where an occurrence's samples come from decides the last bits of its tightest moment, so the
+// blocks stay as long as they were when the parts were, while the parts hold a quarter of the memory.
+constexpr double kPartDays = 1024.0;
+constexpr double kBlockDays = 4 * kPartDays;
 // A midpoint crossing is looked for this many days beyond its part, so that one whose first guess falls in
 // the neighbouring part is still found.
 constexpr double kCrossingReach = 2.0;
@@ -93,14 +96,12 @@ private:
     {
         const double from = m_partStart;
         const double to = m_partEnd;
-        const LongitudeSamples& samples =
-            m_samples.emplace(m_astro, std::max(m_request.from, from - kCrossingReach),
-                              std::min(m_request.to, to + kCrossingReach), m_request.convention, m_request.from);
-        m_track.Use(samples);
-        if (m_midpoints)
-            for (const double moment : MidpointCrossings(samples, MidpointOrb(m_request.midpointOrbPosition)))
-                if (moment >= from && moment < to)
-                    m_cuts.emplace_back(moment, kForMidpoints);
+        if (!m_samples || from >= m_blockEnd)
+            StartBlock(from);
+        const LongitudeSamples& samples = *m_samples;
+        for (const double moment : m_crossings)
+            if (moment >= from && moment < to)
+                m_cuts.emplace_back(moment, kForMidpoints);
         std::sort(m_cuts.begin(), m_cuts.end());
         for (const auto& [moment, which] : m_cuts) {
             Ask(samples, moment);
@@ -112,6 +113,21 @@ private:
             m_lives.HandOn(to, m_sink);
         m_partStart = to;
         m_partEnd = std::min(m_request.to, to + kPartDays);
+    }
+
+    // The samples of the block that begins at `from`, and the midpoint crossings in it.
+    void StartBlock(double from)
+    {
+        m_blockEnd = std::min(m_request.to, from + kBlockDays);
+        const LongitudeSamples& samples =
+            m_samples.emplace(m_astro, std::max(m_request.from, from - kCrossingReach),
+                              std::min(m_request.to, m_blockEnd + kCrossingReach), m_request.convention, m_request.from);
+        m_track.Use(samples);
+        m_crossings.clear();
+        if (m_midpoints)
+            for (const double moment : MidpointCrossings(samples, MidpointOrb(m_request.midpointOrbPosition)))
+                if (moment >= from && moment < m_blockEnd)
+                    m_crossings.push_back(moment);
     }
 
     // The finders whose answers may have changed at the piece's start, asked in the piece up to `end`.
@@ -132,7 +148,9 @@ private:
     const AstroModule& m_astro;
     const LifetimeRequest& m_request;
     const OccurrenceSink& m_sink;
-    std::optional<LongitudeSamples> m_samples;  // of the part being cut, kept until the next
+    std::optional<LongitudeSamples> m_samples;  // of the block being cut, kept until the next
+    std::vector<double> m_crossings;            // the block's midpoint crossings
+    double m_blockEnd = 0.0;
     HelioTrack m_track;
     PatternJoiner m_lives;
     bool m_midpoints = false;
