@@ -65,9 +65,13 @@ const text::Language& OwnLanguage(int16_t language)
         own.currentLanguage = number;
         return own;
     };
+    // Each made when first asked for: a run uses one.
+    if (language == text::langGerman) {
+        static const text::Language german = make(text::langGerman);
+        return german;
+    }
     static const text::Language english = make(text::langEnglish);
-    static const text::Language german = make(text::langGerman);
-    return language == text::langGerman ? german : english;
+    return english;
 }
 
 std::string EchoedValue(std::string_view value, size_t limit)
