@@ -89,10 +89,13 @@ int Session::Ephemeris()
         BodyStates states;
         for (const core::Body body : core::kBodies) {
             const size_t slot = core::SlotOf(body);
-            longitudes[slot] = core::IndexOf(body) <= bodyCount ? astro.HelioLongitude(body, t, convention)
-                                                                : core::kPlutoAfterTable;
-            if (m_line.columns != 0 && longitudes[slot] >= 0.0)
+            // Where the state is asked for, its longitude is the one printed: the longitude alone may come
+            // from another computation (read off nodes in a search, see platform/convention_shift.h).
+            if (core::IndexOf(body) <= bodyCount && m_line.columns != 0)
                 states[slot] = core::HelioStateOf(astro.pluto, body, t, convention, true);
+            longitudes[slot] = states[slot]                       ? states[slot]->longitude
+                               : core::IndexOf(body) <= bodyCount ? astro.HelioLongitude(body, t, convention)
+                                                                  : core::kPlutoAfterTable;
         }
         writer.Positions(t, longitudes, states);
     });

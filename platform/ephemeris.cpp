@@ -1,5 +1,7 @@
 #include "platform/ephemeris.h"
 
+#include "platform/convention_shift.h"
+#include "platform/mean_frame.h"
 #include "platform/nutation.h"
 #include "platform/swiss_calls.h"
 
@@ -97,6 +99,130 @@ bool BarycentreOfEarth(double moment, Convention convention, HelioState& state)
     return true;
 }
 
+// The state of `planet` in `convention` as Swiss Ephemeris computes it at `moment`.
+std::optional<HelioState> DirectState(int32_t planet, double moment, Convention convention, bool withSpeed)
+{
+    swiss::Values xx{};
+    swiss::ErrorText serr;
+    serr[0] = '\0';
+    const int32_t result = PolarIn(moment, kSwissBody[static_cast<size_t>(planet)], convention, withSpeed, xx, serr);
+    if (result < 0)
+        return std::nullopt;
+    if ((result & SEFLG_SWIEPH) == 0)
+        ReportFallbackOnce(serr.data());
+    HelioState state{xx[0], xx[1], xx[2], xx[3], xx[4], xx[5]};
+    // The distance does not depend on the frame, but Swiss Ephemeris' rate of it in the frame of date
+    // carries a noise of some 1e-10 AU a day from the rotation into that frame, which moves the flat
+    // extremes of the outer planets by up to two hours: distance and rate come from the J2000 frame.
+    if (withSpeed && convention.frame == Frame::OfDate && planet != kEarthPlanet) {
+        const int32_t j2000 = FlagsOf({Frame::J2000, convention.positions}) | SEFLG_SPEED;
+        if (CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr, j2000) < 0)
+            return std::nullopt;
+        state.distance = xx[2];
+        state.distanceSpeed = xx[5];
+    }
+    if (planet == kEarthPlanet && !BarycentreOfEarth(moment, convention, state))
+        return std::nullopt;
+    if (!withSpeed)
+        state.longitudeSpeed = state.latitudeSpeed = state.distanceSpeed = 0.0;
+    return state;
+}
+
+// The nutation in longitude the convention's frame adds (none for J2000).
+std::optional<Nutation> NutationOf(double moment, Convention convention, bool withRate)
+{
+    if (convention.frame == Frame::J2000)
+        return Nutation{};
+    return NutationInLongitude(moment, withRate);
+}
+
+// The body's own J2000 position (longitude, latitude, distance, with rates when `withSpeed`), geometric or
+// apparent as `positions` says; nothing when the ephemeris fails.
+std::optional<HelioState> J2000State(int32_t planet, double moment, PositionKind positions, bool withSpeed)
+{
+    swiss::Values xx{};
+    swiss::ErrorText serr;
+    serr[0] = '\0';
+    const int32_t flags = FlagsOf({Frame::J2000, positions}) | (withSpeed ? SEFLG_SPEED : 0);
+    const int32_t result = CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr, flags);
+    if (result < 0)
+        return std::nullopt;
+    if ((result & SEFLG_SWIEPH) == 0)
+        ReportFallbackOnce(serr.data());
+    return HelioState{xx[0], xx[1], xx[2], xx[3], xx[4], xx[5]};
+}
+
+// The light-time shift of `planet` at `moment` and the difference of the rates, worked out directly: a node
+// of their cubics.
+std::optional<LightTimeShift> DirectLightTimeOf(int32_t planet, double moment)
+{
+    const auto apparent = J2000State(planet, moment, PositionKind::Apparent, true);
+    const auto geometric = J2000State(planet, moment, PositionKind::Geometric, true);
+    if (!apparent || !geometric)
+        return std::nullopt;
+    return LightTimeShift{std::remainder(apparent->longitude - geometric->longitude, kTwoPi),
+                          apparent->latitude - geometric->latitude,
+                          apparent->distance - geometric->distance,
+                          apparent->longitudeSpeed - geometric->longitudeSpeed,
+                          apparent->latitudeSpeed - geometric->latitudeSpeed,
+                          apparent->distanceSpeed - geometric->distanceSpeed};
+}
+
+// The state in `convention` for a moment asked in sequence: the J2000 geometric position, shifted by the
+// light-time read off its nodes, turned into the mean frame of date and moved by the nutation (unless
+// `withNutation` is false). For the Earth the latitude and distance are its own, not the barycentre's.
+std::optional<HelioState> SequenceState(int32_t planet, double moment, Convention convention, bool withSpeed,
+                                        bool withNutation = true)
+{
+    auto state = J2000State(planet, moment, PositionKind::Geometric, withSpeed);
+    if (!state)
+        return std::nullopt;
+    if (convention.positions == PositionKind::Apparent) {
+        const auto shift = LightTimeInSequence(planet, moment, withSpeed, DirectLightTimeOf);
+        if (!shift)
+            return std::nullopt;
+        state->longitude += shift->longitude;
+        state->latitude += shift->latitude;
+        state->distance += shift->distance;
+        state->longitudeSpeed += shift->longitudeSpeed;
+        state->latitudeSpeed += shift->latitudeSpeed;
+        state->distanceSpeed += shift->distanceSpeed;
+    }
+    if (convention.frame == Frame::OfDate) {
+        const auto turn = TurnToMeanOfDate(moment, withSpeed);
+        const auto nutation = withNutation ? NutationOf(moment, convention, withSpeed) : Nutation{};
+        if (!turn || !nutation)
+            return std::nullopt;
+        Turn(*turn, *state, withSpeed);
+        state->longitude += nutation->longitude;
+        state->longitudeSpeed += nutation->rate;
+    }
+    state->longitude = std::fmod(state->longitude + 2 * kTwoPi, kTwoPi);
+    if (!withSpeed)
+        state->longitudeSpeed = state->latitudeSpeed = state->distanceSpeed = 0.0;
+    return state;
+}
+
+// A node of a slow body's longitude: its longitude in sequence, without the nutation.
+std::optional<double> SlowLongitudeNode(int32_t planet, double moment, Convention convention)
+{
+    const auto state = SequenceState(planet, moment, convention, false, false);
+    return state ? std::optional<double>(state->longitude) : std::nullopt;
+}
+
+// The longitude in `convention` for a moment asked in sequence.
+std::optional<double> LongitudeInSequence(int32_t planet, double moment, Convention convention)
+{
+    if (const auto slow = SlowLongitudeInSequence(planet, moment, convention, SlowLongitudeNode)) {
+        const auto nutation = NutationOf(moment, convention, false);
+        if (!nutation)
+            return std::nullopt;
+        return std::fmod(*slow + nutation->longitude + 2 * kTwoPi, kTwoPi);
+    }
+    const auto state = SequenceState(planet, moment, convention, false);
+    return state ? std::optional<double>(state->longitude) : std::nullopt;
+}
+
 }  // namespace
 
 int32_t SetDataFolder(const char* folder)
@@ -132,31 +258,15 @@ std::optional<HelioState> HelioStateIn(int32_t planet, double moment, Convention
     if (planet < 1 || planet > 9)
         return std::nullopt;
     swiss::ApplyFolderToThisThread();
-
-    swiss::Values xx{};
-    swiss::ErrorText serr;
-    serr[0] = '\0';
-    const int32_t result = PolarIn(moment, kSwissBody[static_cast<size_t>(planet)], convention, withSpeed, xx, serr);
-    if (result < 0)
-        return std::nullopt;
-    if ((result & SEFLG_SWIEPH) == 0)
-        ReportFallbackOnce(serr.data());
-    HelioState state{xx[0], xx[1], xx[2], xx[3], xx[4], xx[5]};
-    // The distance does not depend on the frame, but Swiss Ephemeris' rate of it in the frame of date
-    // carries a noise of some 1e-10 AU a day from the rotation into that frame, which moves the flat
-    // extremes of the outer planets by up to two hours: distance and rate come from the J2000 frame.
-    if (withSpeed && convention.frame == Frame::OfDate && planet != kEarthPlanet) {
-        const int32_t j2000 = FlagsOf({Frame::J2000, convention.positions}) | SEFLG_SPEED;
-        if (CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], xx, serr, j2000) < 0)
-            return std::nullopt;
-        state.distance = xx[2];
-        state.distanceSpeed = xx[5];
-    }
-    if (planet == kEarthPlanet && !BarycentreOfEarth(moment, convention, state))
-        return std::nullopt;
-    if (!withSpeed)
-        state.longitudeSpeed = state.latitudeSpeed = state.distanceSpeed = 0.0;
-    return state;
+    // The Earth's latitude and distance are the barycentre's, whose light-time shift carries the Earth's
+    // monthly swing about it, too fast for the nodes: the Earth's state is always computed directly. So are
+    // rates of date: Swiss Ephemeris' latitude rates of date differ from the slope of its latitudes by up
+    // to 0.001″ a day, which the exact turn here would not reproduce, and flat extremes would move.
+    const bool direct = planet == kEarthPlanet || (withSpeed && convention.frame == Frame::OfDate);
+    if (!direct && AskedInSequence(planet, moment, convention))
+        if (auto state = SequenceState(planet, moment, convention, withSpeed))
+            return state;
+    return DirectState(planet, moment, convention, withSpeed);
 }
 
 std::optional<double> HelioLongitudeIn(int32_t planet, double moment, Convention convention)
@@ -164,6 +274,9 @@ std::optional<double> HelioLongitudeIn(int32_t planet, double moment, Convention
     if (planet < 1 || planet > 9)
         return std::nullopt;
     swiss::ApplyFolderToThisThread();
+    if (AskedInSequence(planet, moment, convention))
+        if (const auto longitude = LongitudeInSequence(planet, moment, convention))
+            return longitude;
     swiss::Values xx{};
     swiss::ErrorText serr;
     serr[0] = '\0';

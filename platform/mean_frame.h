@@ -1,0 +1,37 @@
+#pragma once
+
+// The turn from the ecliptic and equinox of J2000 to the mean ecliptic and equinox of date: precession,
+// a rotation the same for every body at one moment. Swiss Ephemeris applies it to each position it is
+// asked for in the frame of date; a search, asking many, turns the J2000 position itself instead.
+//
+// The rotation's elements change slowly and evenly (50″ a year of precession in longitude, the ecliptic's
+// tilt by under half an arcsecond a year, their terms of centuries' and millennia's period), so a cubic
+// through their values 32 days apart reproduces them far below a ten-thousandth of an arcsecond (the
+// positions of date it gives differ from Swiss Ephemeris' by no more than the J2000 ones plus the
+// nutation's 0.0006″, years 1–2900). Each node is taken from Swiss Ephemeris itself: three bodies'
+// geometric positions in both frames fix the rotation. Each thread keeps the nodes it worked out.
+
+#include "platform/ephemeris.h"
+
+#include <array>
+#include <optional>
+
+namespace orvane::platform {
+
+// Row-major 3 × 3 rotation (J2000 → mean of date) and its rate per day.
+struct FrameTurn {
+    std::array<double, 9> matrix{};
+    std::array<double, 9> rate{};
+};
+
+// The turn at `moment` (Julian date, UT), with its rate when `withRate`; nothing when the ephemeris fails.
+std::optional<FrameTurn> TurnToMeanOfDate(double moment, bool withRate);
+
+// True when the nodes TurnToMeanOfDate needs at `moment` are at hand in this thread.
+bool TurnIsAtHand(double moment);
+
+// `state` (a J2000 polar position with its rates, as HelioState holds them) turned into the mean frame of
+// date; the distance and its rate stay as they are.
+void Turn(const FrameTurn& turn, HelioState& state, bool withRate);
+
+}  // namespace orvane::platform

@@ -1,0 +1,184 @@
+// Positions outside the grid's convention asked in sequence come from the J2000 geometric position plus a
+// shift read off nodes; these tests hold them to Swiss Ephemeris' own computation in the convention.
+
+#include "platform/ephemeris.h"
+
+#include <swephexp.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <thread>
+
+namespace orvane::platform {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kArcsecond = kPi / 180.0 / 3600.0;
+
+constexpr std::array<int32_t, 10> kSwissBody{-1,         SE_MERCURY, SE_VENUS,   SE_EARTH,   SE_MARS,
+                                             SE_JUPITER, SE_SATURN,  SE_URANUS,  SE_NEPTUNE, SE_PLUTO};
+constexpr int32_t kEarth = 3;
+
+// The conventions whose positions are read off nodes in sequence.
+constexpr std::array<Convention, 2> kConventions{{{Frame::OfDate, PositionKind::Apparent},
+                                                  {Frame::J2000, PositionKind::Apparent}}};
+
+int32_t FlagsOf(Convention convention)
+{
+    int32_t flags = SEFLG_SWIEPH | SEFLG_HELCTR | SEFLG_NOABERR | SEFLG_NOGDEFL;
+    if (convention.frame == Frame::J2000)
+        flags |= SEFLG_J2000 | SEFLG_NONUT;
+    if (convention.positions == PositionKind::Geometric)
+        flags |= SEFLG_TRUEPOS;
+    return flags;
+}
+
+std::array<double, 6> Calc(int32_t body, double momentUt, int32_t flags)
+{
+    const double tt = momentUt + swe_deltat_ex(momentUt, SEFLG_SWIEPH, nullptr);
+    std::array<double, 6> xx{};
+    char serr[AS_MAXCH];
+    swe_calc(tt, body, flags, xx.data(), serr);
+    return xx;
+}
+
+// Swiss Ephemeris' own longitude, latitude and distance (radians, AU) in the convention; for the Earth
+// latitude and distance are the Earth–Moon barycentre's, as the layer gives them.
+std::array<double, 3> Reference(int32_t planet, double moment, Convention convention)
+{
+    const int32_t flags = FlagsOf(convention) | SEFLG_RADIANS;
+    const std::array<double, 6> polar = Calc(kSwissBody[static_cast<size_t>(planet)], moment, flags);
+    if (planet != kEarth)
+        return {polar[0], polar[1], polar[2]};
+    const int32_t rectangular = FlagsOf(convention) | SEFLG_XYZ;
+    std::array<double, 6> earth = Calc(SE_EARTH, moment, rectangular);
+    const std::array<double, 6> moon = Calc(SE_MOON, moment, (rectangular & ~SEFLG_HELCTR) | SEFLG_TRUEPOS);
+    for (size_t k = 0; k < 3; ++k)
+        earth[k] += moon[k] / (1.0 + 81.30056907);
+    const double r = std::sqrt(earth[0] * earth[0] + earth[1] * earth[1] + earth[2] * earth[2]);
+    return {polar[0], std::asin(earth[2] / r), r};
+}
+
+// The rate of Δψ (radians a day), from Swiss Ephemeris' nutation either side of `moment`.
+double NutationRate(double moment)
+{
+    constexpr double h = 0.01;
+    const auto psi = [](double t) { return Calc(SE_ECL_NUT, t, SEFLG_SWIEPH)[2] * kPi / 180.0; };
+    return (psi(moment + h) - psi(moment - h)) / (2 * h);
+}
+
+double LongitudeGap(double a, double b)
+{
+    return std::fabs(std::remainder(a - b, 2 * kPi)) / kArcsecond;
+}
+
+class ConventionShift : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetDataFolder("/nonexistent-orvane-folder/");
+        swe_set_ephe_path("/usr/share/libswe/ephe");
+    }
+};
+
+struct Worst {
+    double longitude = 0.0;  // arcseconds
+    double latitude = 0.0;   // arcseconds
+    double distance = 0.0;   // AU
+};
+
+// Walks `planet` in `convention` through 120 days from `start` in steps shorter than any node step, as a
+// search does, and returns the greatest differences from Swiss Ephemeris' own values.
+Worst WalkAgainstReference(int32_t planet, Convention convention, double start)
+{
+    Worst worst;
+    for (int k = 0; k < 220; ++k) {
+        const double moment = start + k * 0.5471;
+        const std::array<double, 3> reference = Reference(planet, moment, convention);
+        const double longitude = HelioLongitudeIn(planet, moment, convention).value();
+        const HelioState state = HelioStateIn(planet, moment + 1e-3, convention, false).value();
+        const std::array<double, 3> later = Reference(planet, moment + 1e-3, convention);
+        worst.longitude = std::max({worst.longitude, LongitudeGap(longitude, reference[0]),
+                                    LongitudeGap(state.longitude, later[0])});
+        worst.latitude = std::max(worst.latitude, std::fabs(state.latitude - later[1]) / kArcsecond);
+        worst.distance = std::max(worst.distance, std::fabs(state.distance - later[2]));
+    }
+    return worst;
+}
+
+// Over two thousand years, every body in both apparent conventions, walked in sequence: the positions stay within
+// two thousandths of an arcsecond (and 2e-9 AU, 300 m) of Swiss Ephemeris' own.
+TEST_F(ConventionShift, PositionsInSequenceEqualSwissEphemerisOverCenturies)
+{
+    const std::array<double, 7> starts{1721425.5, 2086507.3, 2305447.5, 2415020.5, 2460676.5, 2524593.5, 2780000.5};
+    for (const Convention convention : kConventions)
+        for (int32_t planet = 1; planet <= 9; ++planet) {
+            Worst worst;
+            for (const double start : starts) {
+                const Worst window = WalkAgainstReference(planet, convention, start);
+                worst = {std::max(worst.longitude, window.longitude), std::max(worst.latitude, window.latitude),
+                         std::max(worst.distance, window.distance)};
+            }
+            EXPECT_LT(worst.longitude, 0.002) << "planet " << planet;
+            EXPECT_LT(worst.latitude, 0.002) << "planet " << planet;
+            EXPECT_LT(worst.distance, 2e-9) << "planet " << planet;
+        }
+}
+
+// The rates in sequence are those Swiss Ephemeris gives for the moment itself: the same whether a moment
+// is asked alone or in a search. (The Earth's state is always computed directly.)
+TEST_F(ConventionShift, RatesInSequenceEqualSwissEphemerisRates)
+{
+    for (const Convention convention : kConventions)
+        for (int32_t planet = 1; planet <= 9; ++planet) {
+            if (planet == kEarth)
+                continue;
+            std::array<double, 3> worst{};
+            for (int k = 0; k < 120; ++k) {
+                const double moment = 2460676.5 + k * 0.7713;
+                const HelioState state = HelioStateIn(planet, moment, convention, true).value();
+                // The reference is the mean frame of date, whose latitudes nutation leaves as they are; the
+                // longitude's rate adds that of Δψ.
+                const int32_t flags = FlagsOf(convention) | SEFLG_RADIANS | SEFLG_SPEED | SEFLG_NONUT;
+                const std::array<double, 6> reference = Calc(kSwissBody[static_cast<size_t>(planet)], moment, flags);
+                // The distance's rate is taken in J2000 (see ephemeris.cpp).
+                const std::array<double, 6> j2000 = Calc(kSwissBody[static_cast<size_t>(planet)], moment,
+                                                         flags | SEFLG_J2000);
+                const double nutationRate = convention.frame == Frame::J2000 ? 0.0 : NutationRate(moment);
+                worst = {std::max(worst[0], std::fabs(state.longitudeSpeed - reference[3] - nutationRate)),
+                         std::max(worst[1], std::fabs(state.latitudeSpeed - reference[4])),
+                         std::max(worst[2], std::fabs(state.distanceSpeed - j2000[5]))};
+            }
+            EXPECT_LT(worst[0] / kArcsecond, 0.003) << "planet " << planet;
+            EXPECT_LT(worst[1] / kArcsecond, 0.003) << "planet " << planet;
+            EXPECT_LT(worst[2], 1e-9) << "planet " << planet;
+        }
+}
+
+// A moment asked alone (a chart's) is computed directly: Swiss Ephemeris' own position, not one read
+// off nodes (which would stray by up to a thousandth of an arcsecond).
+TEST_F(ConventionShift, LoneMomentsAreComputedDirectly)
+{
+    std::thread worker([] {
+        for (const Convention convention : kConventions)
+            for (int k = 0; k < 30; ++k) {
+                const double moment = 2378496.5 + k * 7305.37;
+                for (int32_t planet = 1; planet <= 9; ++planet) {
+                    const std::array<double, 3> reference = Reference(planet, moment, convention);
+                    const HelioState state = HelioStateIn(planet, moment, convention, false).value();
+                    // The frame of date's longitude carries the nutation, which has its own rule (nutation.h).
+                    if (convention.frame == Frame::J2000) {
+                        EXPECT_LT(LongitudeGap(state.longitude, reference[0]), 1e-6) << planet << " at " << moment;
+                    }
+                    EXPECT_LT(std::fabs(state.latitude - reference[1]) / kArcsecond, 1e-6) << planet << " at " << moment;
+                }
+            }
+    });
+    worker.join();
+}
+
+}  // namespace
+}  // namespace orvane::platform
