@@ -4,6 +4,7 @@
 #include "text/strings.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -14,9 +15,11 @@ static_assert(datetime::kNumStepIncrements == 5, "kStepPositions names every ste
 
 std::string Fixed6(double value)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
+    // Exactly what printf's "%.6f" writes, without its format parsing and locale: an event table writes
+    // two such numbers a row. Room for the largest double's 309 digits.
+    std::array<char, 330> text{};
+    const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, 6);
+    return ec == std::errc() ? std::string(text.data(), end) : std::string();
 }
 
 std::string MomentText(double moment)

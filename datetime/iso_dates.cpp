@@ -246,13 +246,28 @@ std::string IsoText(double moment, int32_t zoneMinutes)
     // Four digits within years 0 … 9999, otherwise a sign and at least four, as ISO 8601 extends them.
     std::string text = year >= 0 && year <= 9999 ? Padded(year, 4)
                                                  : (year < 0 ? "-" : "+") + Padded(year < 0 ? -year : year, 4);
-    // Written without a stream: tables of lifetimes and events write hundreds of thousands of these.
-    text += "-" + Padded(local.month, 2) + "-" + Padded(local.day, 2) + "T" + Padded(local.hour, 2) + ":" +
-            Padded(local.minute, 2) + ":" + Padded(local.second, 2);
+    // Written a character at a time into one string: tables of lifetimes and events write hundreds of
+    // thousands of these. Every field after the year has at least two digits.
+    text.reserve(text.size() + 21);
+    const auto field = [&text](char before, int64_t value) {
+        text += before;
+        if (value < 0 || value > 99) {
+            text += Padded(value, 2);
+            return;
+        }
+        text += static_cast<char>('0' + value / 10);
+        text += static_cast<char>('0' + value % 10);
+    };
+    field('-', local.month);
+    field('-', local.day);
+    field('T', local.hour);
+    field(':', local.minute);
+    field(':', local.second);
     if (zoneMinutes == 0)
         return text + "Z";
-    return text + (zoneMinutes < 0 ? "-" : "+") + Padded(std::abs(zoneMinutes) / 60, 2) + ":" +
-           Padded(std::abs(zoneMinutes) % 60, 2);
+    field(zoneMinutes < 0 ? '-' : '+', std::abs(zoneMinutes) / 60);
+    field(':', std::abs(zoneMinutes) % 60);
+    return text;
 }
 
 namespace {

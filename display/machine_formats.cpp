@@ -44,15 +44,24 @@ std::string JsonObjectLine(const nlohmann::ordered_json& object, int decimals)
 
 std::string CsvField(std::string_view field)
 {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(field);
-    std::string quoted = "\"";
+    std::string text;
+    AppendCsvField(text, field);
+    return text;
+}
+
+void AppendCsvField(std::string& line, std::string_view field)
+{
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line += field;
+        return;
+    }
+    line += '"';
     for (const char c : field) {
         if (c == '"')
-            quoted += '"';
-        quoted += c;
+            line += '"';
+        line += c;
     }
-    return quoted + '"';
+    line += '"';
 }
 
 JsonArrayWriter::JsonArrayWriter(std::ostream& out, int decimals) : m_out(out), m_decimals(decimals)

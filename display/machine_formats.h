@@ -23,20 +23,24 @@ namespace orvane::display {
 
 // One CSV field as it stands in a line: quoted only when it must be.
 std::string CsvField(std::string_view field);
+// The same, appended to `line`.
+void AppendCsvField(std::string& line, std::string_view field);
 
 // One CSV line of `fields`, with its CR LF.
 template <typename Fields>
 std::string CsvLine(const Fields& fields)
 {
     std::string line;
+    line.reserve(128);
     bool first = true;
     for (const auto& field : fields) {
         if (!first)
             line += ',';
-        line += CsvField(field);
+        AppendCsvField(line, field);
         first = false;
     }
-    return line + "\r\n";
+    line += "\r\n";
+    return line;
 }
 
 inline std::string CsvLine(std::initializer_list<std::string_view> fields)
