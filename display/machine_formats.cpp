@@ -2,8 +2,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <ostream>
 
 namespace orvane::display {
@@ -20,9 +23,46 @@ std::string FixedDecimals(double value, int decimals)
 {
     if (!std::isfinite(value))
         return "null";
-    char text[400];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
+    // As printf's "%.*f" writes it; room for the largest double's 309 digits and the decimals asked.
+    std::array<char, 400> text{};
+    const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+    return ec == std::errc() ? std::string(text.data(), end) : "null";
+}
+
+// Whether a text stands in JSON as it is between quotes: printable ASCII without a quote or a backslash.
+bool PlainJsonText(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; });
+}
+
+// Appends a text as a JSON string; as Dumped writes it, which is called only for what needs escaping.
+void AppendJsonText(std::string& line, std::string_view text)
+{
+    if (!PlainJsonText(text)) {
+        line += Dumped(nlohmann::ordered_json(text));
+        return;
+    }
+    line += '"';
+    line += text;
+    line += '"';
+}
+
+// Appends a value as Dumped writes it, the common ones (plain texts, whole numbers, true and false)
+// without a serializer of their own: a table writes some twenty values a row.
+void AppendJsonValue(std::string& line, const nlohmann::ordered_json& value, int decimals)
+{
+    if (value.is_number_float())
+        line += FixedDecimals(value.get<double>(), decimals);
+    else if (value.is_string())
+        AppendJsonText(line, value.get_ref<const std::string&>());
+    else if (value.is_number_unsigned())
+        line += std::to_string(value.get<uint64_t>());
+    else if (value.is_number_integer())
+        line += std::to_string(value.get<int64_t>());
+    else if (value.is_boolean())
+        line += value.get<bool>() ? "true" : "false";
+    else
+        line += Dumped(value);
 }
 
 // One JSON object on one line, without a line break.
@@ -31,13 +71,16 @@ std::string JsonObjectLine(const nlohmann::ordered_json& object, int decimals)
     if (!object.is_object())
         return Dumped(object);
     std::string line = "{";
+    line.reserve(256);
     for (const auto& [key, value] : object.items()) {
         if (line.size() > 1)
             line += ',';
-        line += Dumped(key) + ':';
-        line += value.is_number_float() ? FixedDecimals(value.get<double>(), decimals) : Dumped(value);
+        AppendJsonText(line, key);
+        line += ':';
+        AppendJsonValue(line, value, decimals);
     }
-    return line + '}';
+    line += '}';
+    return line;
 }
 
 }  // namespace

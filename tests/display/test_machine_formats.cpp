@@ -28,6 +28,26 @@ TEST(MachineFormatsTest, JsonArrayHasAnObjectALine)
                          "{\"pattern\":\"Kite \\\"1\\\"\",\"count\":3}\n]\n");
 }
 
+// Every value but a floating-point number is written as the JSON library writes it: plain and escaped
+// texts, German letters, control characters, a byte that is no part of a character, whole numbers of
+// either sign and beyond the signed range, true, null and nested values.
+TEST(MachineFormatsTest, JsonValuesAreWrittenAsTheLibraryWritesThem)
+{
+    const nlohmann::ordered_json values[] = {
+        "Mars", "", "Kite \"1\"", "back\\slash", "Jänner Größe", "tab\there\nline\x01", "bad \xFF byte",
+        -42, 0, uint64_t{18446744073709551615U}, true, false, nullptr, nlohmann::ordered_json::array({1, "a"}),
+        nlohmann::ordered_json{{"inner", "x"}}};
+    for (const nlohmann::ordered_json& value : values) {
+        std::ostringstream out;
+        JsonArrayWriter writer(out);
+        writer.Object({{"key \"q\"", value}});
+        writer.End();
+        const std::string expected = "[\n{\"key \\\"q\\\"\":" +
+                                     value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "}\n]\n";
+        EXPECT_EQ(out.str(), expected);
+    }
+}
+
 // With metadata the document is one object: the metadata, then the rows' array, with or without rows.
 TEST(JsonArrayWriter, PutsTheMetadataBesideTheRows)
 {
