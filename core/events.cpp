@@ -290,12 +290,14 @@ struct EventSearch::Coarse {
     std::vector<double> longitudes;
 };
 
-std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& samples) const
+std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& samples,
+                                                          std::vector<BodyStates>& states) const
 {
     const int64_t lastStep = samples.first + static_cast<int64_t>(samples.longitudes.size()) - 1;
     // Each body at every `every`-th step (two more either side for the slower ones, whose steps between
     // come from the cubic through the four nearest). The ephemeris is asked moment by moment, every body
-    // due at one moment before the next moment, as it keeps what the bodies of one moment share.
+    // due at one moment before the next moment, as it keeps what the bodies of one moment share; the state
+    // samples, which fall on the same moments, come first, as a longitude reuses a state taken at its moment.
     std::vector<Coarse> coarse(m_moving.size());
     int64_t from = samples.first;
     int64_t to = lastStep;
@@ -307,13 +309,18 @@ std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& sample
         from = std::min(from, c.first * c.every);
         to = std::max(to, c.last * c.every);
     }
-    for (int64_t step = from; step <= to; ++step)
+    int64_t end = to;
+    for (const BodyStates& body : states)
+        end = std::max(end, body.last * body.every);
+    for (int64_t step = from; step <= end; ++step) {
+        TakeStates(states, step, samples.origin);
         for (size_t b = 0; b < m_moving.size(); ++b) {
             Coarse& c = coarse[b];
             const int64_t j = FloorDiv(step, c.every);
             if (j * c.every == step && j >= c.first && j <= c.last)
                 c.longitudes.push_back(Longitude(m_moving[b], samples.Time(step)));
         }
+    }
     return coarse;
 }
 
@@ -347,11 +354,12 @@ void EventSearch::FillFromCoarse(Samples& samples, Body body, Coarse& c) const
     }
 }
 
-void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const
+void EventSearch::SampleChunk(Samples& samples, std::vector<BodyStates>& states, int64_t firstStep,
+                              int64_t endStep) const
 {
     samples.first = firstStep - 1;
     samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
-    std::vector<Coarse> coarse = SampleMoving(samples);
+    std::vector<Coarse> coarse = SampleMoving(samples, states);
     for (size_t b = 0; b < m_moving.size(); ++b)
         FillFromCoarse(samples, m_moving[b], coarse[b]);
 }
@@ -359,12 +367,36 @@ void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endSt
 void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, double to,
                               std::vector<Event>& out) const
 {
-    // Steps firstStep … endStep − 1, each from its sample to the next; the cubic guesses need one sample
-    // before and one after those.
     Samples samples;
     samples.origin = from;
-    SampleChunk(samples, firstStep, endStep);
+    std::vector<BodyStates> states = PlanStates(firstStep, endStep);
+    SampleChunk(samples, states, firstStep, endStep);
     std::vector<Pending> pending;
+    FindPending(samples, firstStep, endStep, pending);
+    std::vector<StatePending> passes;
+    FindStatePasses(states, from, passes);
+    // Refined in the order of time, the crossings and the passes together, so that the ephemeris reads
+    // each stretch of its data once.
+    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
+    std::sort(passes.begin(), passes.end(),
+              [](const StatePending& a, const StatePending& b) { return a.guess < b.guess; });
+    auto pass = passes.begin();
+    for (const Pending& crossing : pending) {
+        for (; pass != passes.end() && pass->guess < crossing.guess; ++pass)
+            RefineState(*pass, from, to, out);
+        Refine(crossing, to, out);
+    }
+    for (; pass != passes.end(); ++pass)
+        RefineState(*pass, from, to, out);
+    if (m_filter.HasKind(EventKind::Miss))
+        SearchMisses(firstStep, endStep, from, to, out);
+}
+
+void EventSearch::FindPending(const Samples& samples, int64_t firstStep, int64_t endStep,
+                              std::vector<Pending>& pending) const
+{
+    // Steps firstStep … endStep − 1, each from its sample to the next; the cubic guesses need one sample
+    // before and one after those.
     for (const Track& track : m_tracks)
         for (int64_t step = firstStep; step < endStep; ++step) {
             Crossing segment;
@@ -396,14 +428,6 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
                 }
             FindCrossings(track, segment, pending);
         }
-    // Refined in the order of time, so that the ephemeris reads each stretch of its data once.
-    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
-    for (const Pending& crossing : pending)
-        Refine(crossing, to, out);
-    if (!m_stateBodies.empty())
-        SearchBodyStates(firstStep, endStep, from, to, out);
-    if (m_filter.HasKind(EventKind::Miss))
-        SearchMisses(firstStep, endStep, from, to, out);
 }
 
 void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const
