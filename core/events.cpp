@@ -54,6 +54,13 @@ double CubicRoot(const std::array<double, 4>& u, double value)
 // The x in (0, 1) at which the cubic's slope changes sign, if it does there.
 std::optional<double> CubicTurn(const std::array<double, 4>& u)
 {
+    // The exact slopes at 0 and 1, far from zero and of one sign, settle it without the numerical ones,
+    // which stray from them by less than 1e-7 (rounding over h).
+    constexpr double kSurelyMoving = 1e-6;
+    const double exactLo = (-2 * u[0] - 3 * u[1] + 6 * u[2] - u[3]) / 6;
+    const double exactHi = (u[0] - 6 * u[1] + 3 * u[2] + 2 * u[3]) / 6;
+    if ((exactLo > kSurelyMoving && exactHi > kSurelyMoving) || (exactLo < -kSurelyMoving && exactHi < -kSurelyMoving))
+        return std::nullopt;
     double lo = 0.0;
     double hi = 1.0;
     const double slopeLo = CubicSlope(u, lo);
