@@ -377,16 +377,32 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
     Samples samples;
     samples.origin = from;
     std::vector<BodyStates> states = PlanStates(firstStep, endStep);
-    SampleChunk(samples, states, firstStep, endStep);
+    // In the frame of date the nutation the ephemeris layer adds comes from its daily values or directly
+    // depending on the moments asked before, which can move a moment found by a rounding step: there the
+    // requests keep their order of old, the states sampled and refined after the crossings, body by body.
+    const bool together = m_convention.frame == platform::Frame::J2000;
+    std::vector<BodyStates> none;
+    SampleChunk(samples, together ? states : none, firstStep, endStep);
     std::vector<Pending> pending;
     FindPending(samples, firstStep, endStep, pending);
+    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
+    if (!together) {
+        for (const Pending& crossing : pending)
+            Refine(crossing, to, out);
+        pending.clear();
+        int64_t last = endStep;
+        for (const BodyStates& body : states)
+            last = std::max(last, body.last * body.every);
+        for (int64_t step = firstStep; step <= last; ++step)
+            TakeStates(states, step, from);
+    }
     std::vector<StatePending> passes;
     FindStatePasses(states, from, passes);
+    if (together)
+        std::sort(passes.begin(), passes.end(),
+                  [](const StatePending& a, const StatePending& b) { return a.guess < b.guess; });
     // Refined in the order of time, the crossings and the passes together, so that the ephemeris reads
     // each stretch of its data once.
-    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
-    std::sort(passes.begin(), passes.end(),
-              [](const StatePending& a, const StatePending& b) { return a.guess < b.guess; });
     auto pass = passes.begin();
     for (const Pending& crossing : pending) {
         for (; pass != passes.end() && pass->guess < crossing.guess; ++pass)
