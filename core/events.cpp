@@ -78,6 +78,20 @@ int64_t FloorDiv(int64_t a, int64_t b)
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
+// The first of `targets` (sorted by value) whose value is not below `value`, found by stepping from `near`,
+// where the search of the step before ended (and left there): a difference moves past few targets a step.
+template <typename Targets>
+size_t LowerBound(const Targets& targets, double value, size_t& near)
+{
+    size_t i = std::min(near, targets.size());
+    while (i < targets.size() && targets[i].value < value)
+        ++i;
+    while (i > 0 && !(targets[i - 1].value < value))
+        --i;
+    near = i;
+    return i;
+}
+
 bool IsOppositionOrConjunction(double angle)
 {
     return std::fabs(angle) < 1e-9 || std::fabs(angle - kPi) < 1e-9;
@@ -419,18 +433,23 @@ void EventSearch::FindPending(const Samples& samples, int64_t firstStep, int64_t
                               std::vector<Pending>& pending) const
 {
     // Steps firstStep … endStep − 1, each from its sample to the next; the cubic guesses need one sample
-    // before and one after those.
-    for (const Track& track : m_tracks)
+    // before and one after those. Each track's differences are worked out once for all its steps.
+    std::vector<double> differences(samples.longitudes.size());
+    for (const Track& track : m_tracks) {
+        for (size_t k = 0; k < differences.size(); ++k)
+            differences[k] = samples.Difference(track, samples.first + static_cast<int64_t>(k));
+        size_t near = 0;
         for (int64_t step = firstStep; step < endStep; ++step) {
+            const double* d = &differences[static_cast<size_t>(step - samples.first)];
             Crossing segment;
-            segment.da = samples.Difference(track, step);
-            segment.db = samples.Difference(track, step + 1);
+            segment.da = d[0];
+            segment.db = d[1];
             if (segment.da < 0.0 || segment.db < 0.0)
                 continue;
             segment.ta = samples.Time(step);
             segment.tb = samples.Time(step + 1);
-            const double before = samples.Difference(track, step - 1);
-            const double after = samples.Difference(track, step + 2);
+            const double before = d[-1];
+            const double after = d[2];
             const double delta = WrapPi(segment.db - segment.da);
             if (before >= 0.0 && after >= 0.0) {
                 segment.hasCubic = true;
@@ -444,16 +463,18 @@ void EventSearch::FindPending(const Samples& samples, int64_t firstStep, int64_t
                     const double tt = segment.ta + *turn * kEventSampleDays;
                     const double dt = Difference(track, tt);
                     if (dt >= 0.0) {
-                        FindCrossings(track, {segment.ta, tt, segment.da, dt, false, {}}, pending);
-                        FindCrossings(track, {tt, segment.tb, dt, segment.db, false, {}}, pending);
+                        FindCrossings(track, {segment.ta, tt, segment.da, dt, false, {}}, near, pending);
+                        FindCrossings(track, {tt, segment.tb, dt, segment.db, false, {}}, near, pending);
                         continue;
                     }
                 }
-            FindCrossings(track, segment, pending);
+            FindCrossings(track, segment, near, pending);
         }
+    }
 }
 
-void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const
+void EventSearch::FindCrossings(const Track& track, const Crossing& segment, size_t& near,
+                                  std::vector<Pending>& pending) const
 {
     const double delta = WrapPi(segment.db - segment.da);
     if (delta == 0.0)
@@ -481,8 +502,7 @@ void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std
     // are looked at.
     const std::vector<Target>& targets = track.targets;
     const double end = segment.da + delta;
-    const auto below = [](const Target& target, double value) { return target.value < value; };
-    const auto first = std::lower_bound(targets.begin(), targets.end(), segment.da, below);
+    const auto first = targets.begin() + static_cast<ptrdiff_t>(LowerBound(targets, segment.da, near));
     if (increasing) {
         for (auto t = first; t != targets.end() && t->value <= end; ++t)
             if (t->value > segment.da)

@@ -289,7 +289,9 @@ private:
     // one of them is no position, from the source itself.
     void FillFromCoarse(Samples& samples, Body body, Coarse& coarse) const;
     void SearchChunk(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
-    void FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const;
+    // The targets of `track` the difference passes over `segment`; `near` is where the targets were last
+    // looked up on this track.
+    void FindCrossings(const Track& track, const Crossing& segment, size_t& near, std::vector<Pending>& pending) const;
     void Refine(const Pending& crossing, double to, std::vector<Event>& out) const;
     // The crossings of the chunk's tracks among its samples, steps firstStep … endStep − 1.
     void FindPending(const Samples& samples, int64_t firstStep, int64_t endStep, std::vector<Pending>& pending) const;
