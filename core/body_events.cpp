@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -62,6 +63,12 @@ constexpr StateSearch kStateSearches[] = {
     {Quantity::DistanceRate, EventKind::Perihelion, EventKind::Aphelion},
 };
 
+// The difference of a pair that can turn back (Neptune and Pluto) moves a few degrees a year and turns over
+// months: taken every kMissSampleDays, a sample above (or below) both its neighbours brackets a turn. The
+// spacing keeps the arcsecond rounding of Pluto's table from passing for turns.
+constexpr int64_t kMissSampleDays = 64;
+static_assert(kEventChunkDays % kMissSampleDays == 0);
+
 double StepTime(double from, int64_t step)
 {
     return from + static_cast<double>(step) * kEventSampleDays;
@@ -81,24 +88,57 @@ double EventValue(const platform::HelioState& at, Quantity quantity)
 
 }  // namespace
 
-std::vector<EventSearch::BodyStates> EventSearch::PlanStates(int64_t firstStep, int64_t endStep) const
+EventSearch::ChunkDue EventSearch::PlanDue(int64_t firstStep, int64_t endStep, bool turns) const
 {
-    std::vector<BodyStates> planned;
+    ChunkDue due;
     for (const Body body : m_stateBodies) {
         const int64_t every = StateSampleDays(body);
         // Each body from its first sample at or after firstStep to its first at or after endStep.
-        planned.push_back({body, every, CeilDiv(firstStep, every), CeilDiv(endStep, every), {}});
-        planned.back().states.reserve(static_cast<size_t>(planned.back().last - planned.back().first + 1));
+        BodyStates& planned = due.states.emplace_back(
+            BodyStates{body, every, CeilDiv(firstStep, every), CeilDiv(endStep, every), {}});
+        planned.states.reserve(static_cast<size_t>(planned.last - planned.first + 1));
     }
-    return planned;
+    if (!turns || !m_filter.HasKind(EventKind::Miss))
+        return due;
+    // The samples from firstStep to before endStep, each with its neighbours.
+    for (const Track& track : m_tracks)
+        if (!track.aspects.empty())
+            due.turns.push_back({&track, kMissSampleDays, CeilDiv(firstStep, kMissSampleDays) - 1,
+                                 CeilDiv(endStep, kMissSampleDays), {}});
+    return due;
 }
 
-void EventSearch::TakeStates(std::vector<BodyStates>& states, int64_t step, double from) const
+int64_t EventSearch::ChunkDue::FirstStep() const
 {
-    for (BodyStates& samples : states) {
+    int64_t first = std::numeric_limits<int64_t>::max();
+    for (const BodyStates& body : states)
+        first = std::min(first, body.first * body.every);
+    for (const TurnSamples& pair : turns)
+        first = std::min(first, pair.first * pair.every);
+    return first;
+}
+
+int64_t EventSearch::ChunkDue::LastStep() const
+{
+    int64_t last = std::numeric_limits<int64_t>::min();
+    for (const BodyStates& body : states)
+        last = std::max(last, body.last * body.every);
+    for (const TurnSamples& pair : turns)
+        last = std::max(last, pair.last * pair.every);
+    return last;
+}
+
+void EventSearch::TakeDue(ChunkDue& due, int64_t step, double from) const
+{
+    for (BodyStates& samples : due.states) {
         const int64_t j = samples.first + static_cast<int64_t>(samples.states.size());
         if (j <= samples.last && j * samples.every == step)
             samples.states.push_back(HelioStateOf(m_astro.pluto, samples.body, StepTime(from, step), m_convention, true));
+    }
+    for (TurnSamples& samples : due.turns) {
+        const int64_t j = samples.first + static_cast<int64_t>(samples.differences.size());
+        if (j <= samples.last && j * samples.every == step)
+            samples.differences.push_back(Difference(*samples.track, StepTime(from, step)));
     }
 }
 
@@ -157,14 +197,29 @@ void EventSearch::RefineState(const StatePending& pass, double from, double to, 
     out.push_back(event);
 }
 
+void EventSearch::SearchTurns(const std::vector<TurnSamples>& turns, double from, double to,
+                              std::vector<Event>& out) const
+{
+    for (const TurnSamples& samples : turns) {
+        const std::vector<double>& d = samples.differences;
+        const auto time = [&](size_t k) {
+            return StepTime(from, (samples.first + static_cast<int64_t>(k)) * samples.every);
+        };
+        // A sample above (or below) both its neighbours brackets a turn.
+        for (size_t k = 1; k + 1 < d.size(); ++k) {
+            if (d[k - 1] < 0.0 || d[k] < 0.0 || d[k + 1] < 0.0)
+                continue;
+            const double rise = WrapPi(d[k] - d[k - 1]);
+            const double fall = WrapPi(d[k + 1] - d[k]);
+            if ((rise > 0.0) != (fall > 0.0) && rise != 0.0 && fall != 0.0)
+                FindMisses(*samples.track, time(k - 1), time(k + 1), rise > 0.0, from, to, out);
+        }
+    }
+}
+
 void EventSearch::SearchMisses(int64_t firstStep, int64_t endStep, double from, double to,
                                std::vector<Event>& out) const
 {
-    // The difference of such a pair (Neptune and Pluto) moves a few degrees a year and turns over months:
-    // taken every kMissSampleDays, a sample above (or below) both its neighbours brackets a turn. The
-    // spacing keeps the arcsecond rounding of Pluto's table from passing for turns.
-    constexpr int64_t kMissSampleDays = 64;
-    static_assert(kEventChunkDays % kMissSampleDays == 0);
     const auto time = [from](int64_t k) { return from + static_cast<double>(k * kMissSampleDays) * kEventSampleDays; };
     for (const Track& track : m_tracks) {
         if (track.aspects.empty())

@@ -311,14 +311,14 @@ struct EventSearch::Coarse {
     std::vector<double> longitudes;
 };
 
-std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& samples,
-                                                          std::vector<BodyStates>& states) const
+std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& samples, ChunkDue& due) const
 {
     const int64_t lastStep = samples.first + static_cast<int64_t>(samples.longitudes.size()) - 1;
     // Each body at every `every`-th step (two more either side for the slower ones, whose steps between
     // come from the cubic through the four nearest). The ephemeris is asked moment by moment, every body
     // due at one moment before the next moment, as it keeps what the bodies of one moment share; the state
-    // samples, which fall on the same moments, come first, as a longitude reuses a state taken at its moment.
+    // samples and the turning pairs' differences, which fall on the same moments, come first (a longitude
+    // reuses a state taken at its moment).
     std::vector<Coarse> coarse(m_moving.size());
     int64_t from = samples.first;
     int64_t to = lastStep;
@@ -330,11 +330,8 @@ std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& sample
         from = std::min(from, c.first * c.every);
         to = std::max(to, c.last * c.every);
     }
-    int64_t end = to;
-    for (const BodyStates& body : states)
-        end = std::max(end, body.last * body.every);
-    for (int64_t step = from; step <= end; ++step) {
-        TakeStates(states, step, samples.origin);
+    for (int64_t step = std::min(from, due.FirstStep()); step <= std::max(to, due.LastStep()); ++step) {
+        TakeDue(due, step, samples.origin);
         for (size_t b = 0; b < m_moving.size(); ++b) {
             Coarse& c = coarse[b];
             const int64_t j = FloorDiv(step, c.every);
@@ -375,12 +372,11 @@ void EventSearch::FillFromCoarse(Samples& samples, Body body, Coarse& c) const
     }
 }
 
-void EventSearch::SampleChunk(Samples& samples, std::vector<BodyStates>& states, int64_t firstStep,
-                              int64_t endStep) const
+void EventSearch::SampleChunk(Samples& samples, ChunkDue& due, int64_t firstStep, int64_t endStep) const
 {
     samples.first = firstStep - 1;
     samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
-    std::vector<Coarse> coarse = SampleMoving(samples, states);
+    std::vector<Coarse> coarse = SampleMoving(samples, due);
     for (size_t b = 0; b < m_moving.size(); ++b)
         FillFromCoarse(samples, m_moving[b], coarse[b]);
 }
@@ -390,13 +386,14 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
 {
     Samples samples;
     samples.origin = from;
-    std::vector<BodyStates> states = PlanStates(firstStep, endStep);
     // In the frame of date the nutation the ephemeris layer adds comes from its daily values or directly
     // depending on the moments asked before, which can move a moment found by a rounding step: there the
-    // requests keep their order of old, the states sampled and refined after the crossings, body by body.
+    // requests keep their order of old, the states sampled and refined after the crossings, body by body,
+    // and the misses searched on their own.
     const bool together = m_convention.frame == platform::Frame::J2000;
-    std::vector<BodyStates> none;
-    SampleChunk(samples, together ? states : none, firstStep, endStep);
+    ChunkDue due = PlanDue(firstStep, endStep, together);
+    ChunkDue none;
+    SampleChunk(samples, together ? due : none, firstStep, endStep);
     std::vector<Pending> pending;
     FindPending(samples, firstStep, endStep, pending);
     std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
@@ -404,14 +401,11 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
         for (const Pending& crossing : pending)
             Refine(crossing, to, out);
         pending.clear();
-        int64_t last = endStep;
-        for (const BodyStates& body : states)
-            last = std::max(last, body.last * body.every);
-        for (int64_t step = firstStep; step <= last; ++step)
-            TakeStates(states, step, from);
+        for (int64_t step = due.FirstStep(); step <= due.LastStep(); ++step)
+            TakeDue(due, step, from);
     }
     std::vector<StatePending> passes;
-    FindStatePasses(states, from, passes);
+    FindStatePasses(due.states, from, passes);
     if (together)
         std::sort(passes.begin(), passes.end(),
                   [](const StatePending& a, const StatePending& b) { return a.guess < b.guess; });
@@ -425,7 +419,9 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
     }
     for (; pass != passes.end(); ++pass)
         RefineState(*pass, from, to, out);
-    if (m_filter.HasKind(EventKind::Miss))
+    if (together)
+        SearchTurns(due.turns, from, to, out);
+    else if (m_filter.HasKind(EventKind::Miss))
         SearchMisses(firstStep, endStep, from, to, out);
 }
 

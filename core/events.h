@@ -264,6 +264,23 @@ private:
         int64_t last = 0;
         std::vector<std::optional<platform::HelioState>> states;
     };
+    // A pair's difference every `every` steps, sample j at step (first + j) · every, for the turns where
+    // it misses an aspect.
+    struct TurnSamples {
+        const Track* track = nullptr;
+        int64_t every = 1;
+        int64_t first = 0;  // in units of `every`
+        int64_t last = 0;
+        std::vector<double> differences;
+    };
+    // What a chunk's pass through its moments takes beside the longitudes, at the same moments.
+    struct ChunkDue {
+        std::vector<BodyStates> states;
+        std::vector<TurnSamples> turns;
+        // The first and last step at which something is due (none: first > last).
+        int64_t FirstStep() const;
+        int64_t LastStep() const;
+    };
     // A pass of a body's latitude (or of the rate of its latitude or distance) through zero found among
     // its samples, before it is refined on the ephemeris.
     struct StatePending {
@@ -280,11 +297,11 @@ private:
     void AddPairTrack(const EventPair& pair);
     void AddBodyTrack(Body body, double natal);
     // The moving bodies' longitudes at the steps of the chunk, one sample before and after it included,
-    // and the state bodies' samples of `states`.
-    void SampleChunk(Samples& samples, std::vector<BodyStates>& states, int64_t firstStep, int64_t endStep) const;
-    // Each moving body's longitudes at its own coarser steps over the chunk's samples, and the samples of
-    // `states`, all taken moment by moment.
-    std::vector<Coarse> SampleMoving(const Samples& samples, std::vector<BodyStates>& states) const;
+    // and what else is due.
+    void SampleChunk(Samples& samples, ChunkDue& due, int64_t firstStep, int64_t endStep) const;
+    // Each moving body's longitudes at its own coarser steps over the chunk's samples, and what else is
+    // due, all taken moment by moment.
+    std::vector<Coarse> SampleMoving(const Samples& samples, ChunkDue& due) const;
     // One body's longitude at every step of `samples`, from its coarse samples (unwrapped here) or, where
     // one of them is no position, from the source itself.
     void FillFromCoarse(Samples& samples, Body body, Coarse& coarse) const;
@@ -299,12 +316,16 @@ private:
     // falling, if the turn lies within [from, to).
     void FindMisses(const Track& track, double ta, double tb, bool rising, double from, double to,
                     std::vector<Event>& out) const;
-    // The misses of the pairs whose difference can turn back, over the chunk's steps.
+    // The misses of the pairs whose difference can turn back, over the chunk's steps, each sample asked of
+    // the ephemeris where it is needed (the order the frame of date keeps).
     void SearchMisses(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
-    // The state bodies' samples due over the chunk's steps, none taken yet (nothing when no kind needs them).
-    std::vector<BodyStates> PlanStates(int64_t firstStep, int64_t endStep) const;
-    // Takes the samples of `states` due at `step`.
-    void TakeStates(std::vector<BodyStates>& states, int64_t step, double from) const;
+    // The misses among the turning pairs' samples.
+    void SearchTurns(const std::vector<TurnSamples>& turns, double from, double to, std::vector<Event>& out) const;
+    // The state bodies' samples due over the chunk's steps and, with `turns`, the turning pairs' differences
+    // the misses need, none taken yet (nothing where no kind asked for needs them).
+    ChunkDue PlanDue(int64_t firstStep, int64_t endStep, bool turns) const;
+    // Takes what is due at `step`.
+    void TakeDue(ChunkDue& due, int64_t step, double from) const;
     // The passes through zero among the state samples whose kinds are asked for (nodes, latitude extremes,
     // apsides).
     void FindStatePasses(const std::vector<BodyStates>& states, double from, std::vector<StatePending>& pending) const;
