@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -20,8 +21,7 @@ using event_roots::WrapPi;
 // sign of itself (the latitude, for the nodes) or of its rate (the extremes); the fastest of them, Mercury's,
 // changes sign every 44 days, and the wobble of the Sun about the planets' centre of mass, which puts extra
 // extremes into the outer planets' heliocentric distance near their apsides, has periods of years.
-// Each divides the search's chunk and is a multiple of the finest.
-constexpr int64_t kFinestStateSample = 2;
+// Each divides the search's chunk.
 constexpr int64_t StateSampleDays(Body body)
 {
     switch (body) {
@@ -51,8 +51,6 @@ double ValueOf(const platform::HelioState& state, Quantity quantity)
     return 0.0;
 }
 
-using SampledStates = std::vector<std::optional<platform::HelioState>>;
-
 // A quantity followed for its passes through zero, and the events they are.
 struct StateSearch {
     Quantity quantity;
@@ -65,13 +63,11 @@ constexpr StateSearch kStateSearches[] = {
     {Quantity::DistanceRate, EventKind::Perihelion, EventKind::Aphelion},
 };
 
-// One body's samples: sample j stands at step (first + j) · every.
-struct BodySamples {
-    Body body = Body::Earth;
-    int64_t every = 1;
-    int64_t first = 0;
-    SampledStates states;
-};
+// The difference of a pair that can turn back (Neptune and Pluto) moves a few degrees a year and turns over
+// months: taken every kMissSampleDays, a sample above (or below) both its neighbours brackets a turn. The
+// spacing keeps the arcsecond rounding of Pluto's table from passing for turns.
+constexpr int64_t kMissSampleDays = 64;
+static_assert(kEventChunkDays % kMissSampleDays == 0);
 
 double StepTime(double from, int64_t step)
 {
@@ -90,87 +86,133 @@ double EventValue(const platform::HelioState& at, Quantity quantity)
     return 0.0;
 }
 
-// Each body's samples from firstStep on, every StateSampleDays steps, up to the first at or after endStep.
-// They are taken moment by moment, all bodies at one moment before the next, as the ephemeris keeps what
-// the bodies of one moment share.
-template <typename StateAt>
-std::vector<BodySamples> SampleStates(const StateAt& stateAt, const std::vector<Body>& bodies, int64_t firstStep,
-                                      int64_t endStep, double from)
-{
-    std::vector<BodySamples> sampled(bodies.size());
-    int64_t last = firstStep;
-    for (size_t b = 0; b < bodies.size(); ++b) {
-        const int64_t every = StateSampleDays(bodies[b]);
-        sampled[b] = {bodies[b], every, CeilDiv(firstStep, every), {}};
-        last = std::max(last, CeilDiv(endStep, every) * every);
-    }
-    for (int64_t step = firstStep; step <= last; step += kFinestStateSample)
-        for (BodySamples& samples : sampled) {
-            const int64_t every = samples.every;
-            if (step % every == 0 && step <= CeilDiv(endStep, every) * every)
-                samples.states.push_back(stateAt(samples.body, StepTime(from, step)));
-        }
-    return sampled;
-}
-
-// The events of one search among a body's samples: where its quantity passes zero, refined on the
-// ephemeris, within [from, to).
-template <typename StateAt>
-void FindStateEvents(const StateAt& stateAt, const EventFilter& filter, const BodySamples& samples,
-                     const StateSearch& search, double from, double to, std::vector<Event>& out)
-{
-    const SampledStates& states = samples.states;
-    const auto g = [&](double t) {
-        const std::optional<platform::HelioState> state = stateAt(samples.body, t);
-        return state ? ValueOf(*state, search.quantity) : std::nan("");
-    };
-    for (size_t k = 0; k + 1 < states.size(); ++k) {
-        if (!states[k] || !states[k + 1])
-            continue;
-        const double va = ValueOf(*states[k], search.quantity);
-        const double vb = ValueOf(*states[k + 1], search.quantity);
-        if ((va >= 0.0) == (vb >= 0.0))
-            continue;
-        const bool up = vb >= 0.0;
-        const EventKind kind = up ? search.rising : search.falling;
-        if (!filter.HasKind(kind))
-            continue;
-        const int64_t j = samples.first + static_cast<int64_t>(k);
-        const double ta = StepTime(from, j * samples.every);
-        const double tb = StepTime(from, (j + 1) * samples.every);
-        const double guess = ta + (tb - ta) * va / (va - vb);
-        const double moment = RefineRoot(g, ta, tb, up, guess, (vb - va) / (tb - ta));
-        if (std::isnan(moment) || moment < from || moment >= to)
-            continue;
-        const std::optional<platform::HelioState> at = stateAt(samples.body, moment);
-        if (!at)
-            continue;
-        Event event;
-        event.moment = moment;
-        event.kind = kind;
-        event.body1 = samples.body;
-        event.value = EventValue(*at, search.quantity);
-        out.push_back(event);
-    }
-}
-
 }  // namespace
 
-void EventSearch::SearchBodyStates(int64_t firstStep, int64_t endStep, double from, double to,
-                                   std::vector<Event>& out) const
+EventSearch::ChunkDue EventSearch::PlanDue(int64_t firstStep, int64_t endStep, bool turns) const
 {
-    const auto stateAt = [this](Body body, double moment) {
-        return HelioStateOf(m_astro.pluto, body, moment, m_convention, true);
+    ChunkDue due;
+    for (const Body body : m_stateBodies) {
+        const int64_t every = StateSampleDays(body);
+        // Each body from its first sample at or after firstStep to its first at or after endStep.
+        BodyStates& planned = due.states.emplace_back(
+            BodyStates{body, every, CeilDiv(firstStep, every), CeilDiv(endStep, every), {}});
+        planned.states.reserve(static_cast<size_t>(planned.last - planned.first + 1));
+    }
+    if (!turns || !m_filter.HasKind(EventKind::Miss))
+        return due;
+    // The samples from firstStep to before endStep, each with its neighbours.
+    for (const Track& track : m_tracks)
+        if (!track.aspects.empty())
+            due.turns.push_back({&track, kMissSampleDays, CeilDiv(firstStep, kMissSampleDays) - 1,
+                                 CeilDiv(endStep, kMissSampleDays), {}});
+    return due;
+}
+
+int64_t EventSearch::ChunkDue::FirstStep() const
+{
+    int64_t first = std::numeric_limits<int64_t>::max();
+    for (const BodyStates& body : states)
+        first = std::min(first, body.first * body.every);
+    for (const TurnSamples& pair : turns)
+        first = std::min(first, pair.first * pair.every);
+    return first;
+}
+
+int64_t EventSearch::ChunkDue::LastStep() const
+{
+    int64_t last = std::numeric_limits<int64_t>::min();
+    for (const BodyStates& body : states)
+        last = std::max(last, body.last * body.every);
+    for (const TurnSamples& pair : turns)
+        last = std::max(last, pair.last * pair.every);
+    return last;
+}
+
+void EventSearch::TakeDue(ChunkDue& due, int64_t step, double from) const
+{
+    for (BodyStates& samples : due.states) {
+        const int64_t j = samples.first + static_cast<int64_t>(samples.states.size());
+        if (j <= samples.last && j * samples.every == step)
+            samples.states.push_back(HelioStateOf(m_astro.pluto, samples.body, StepTime(from, step), m_convention, true));
+    }
+    for (TurnSamples& samples : due.turns) {
+        const int64_t j = samples.first + static_cast<int64_t>(samples.differences.size());
+        if (j <= samples.last && j * samples.every == step)
+            samples.differences.push_back(Difference(*samples.track, StepTime(from, step)));
+    }
+}
+
+void EventSearch::FindStatePasses(const std::vector<BodyStates>& states, double from,
+                                  std::vector<StatePending>& pending) const
+{
+    for (const BodyStates& samples : states)
+        for (size_t s = 0; s < std::size(kStateSearches); ++s) {
+            const StateSearch& search = kStateSearches[s];
+            // The Earth's latitude is that of the barycentre, which defines the ecliptic (see events.h).
+            if (search.quantity != Quantity::DistanceRate && samples.body == Body::Earth)
+                continue;
+            for (size_t k = 0; k + 1 < samples.states.size(); ++k) {
+                const std::optional<platform::HelioState>& a = samples.states[k];
+                const std::optional<platform::HelioState>& b = samples.states[k + 1];
+                if (!a || !b)
+                    continue;
+                const double va = ValueOf(*a, search.quantity);
+                const double vb = ValueOf(*b, search.quantity);
+                if ((va >= 0.0) == (vb >= 0.0))
+                    continue;
+                const bool up = vb >= 0.0;
+                const EventKind kind = up ? search.rising : search.falling;
+                if (!m_filter.HasKind(kind))
+                    continue;
+                const int64_t j = samples.first + static_cast<int64_t>(k);
+                const double ta = StepTime(from, j * samples.every);
+                const double tb = StepTime(from, (j + 1) * samples.every);
+                pending.push_back({samples.body, s, kind, ta, tb, up, ta + (tb - ta) * va / (va - vb),
+                                   (vb - va) / (tb - ta)});
+            }
+        }
+}
+
+void EventSearch::RefineState(const StatePending& pass, double from, double to, std::vector<Event>& out) const
+{
+    const Quantity quantity = kStateSearches[pass.search].quantity;
+    const auto stateAt = [&](double moment) {
+        return HelioStateOf(m_astro.pluto, pass.body, moment, m_convention, true);
     };
-    for (const BodySamples& samples : SampleStates(stateAt, m_stateBodies, firstStep, endStep, from)) {
-        // The Earth's latitude is that of the barycentre, which defines the ecliptic (see events.h).
-        const bool latitude = samples.body != Body::Earth;
-        for (const StateSearch& search : kStateSearches) {
-            if (search.quantity != Quantity::DistanceRate && !latitude)
+    const auto g = [&](double t) {
+        const std::optional<platform::HelioState> state = stateAt(t);
+        return state ? ValueOf(*state, quantity) : std::nan("");
+    };
+    const double moment = RefineRoot(g, pass.ta, pass.tb, pass.up, pass.guess, pass.slope);
+    if (std::isnan(moment) || moment < from || moment >= to)
+        return;
+    const std::optional<platform::HelioState> at = stateAt(moment);
+    if (!at)
+        return;
+    Event event;
+    event.moment = moment;
+    event.kind = pass.kind;
+    event.body1 = pass.body;
+    event.value = EventValue(*at, quantity);
+    out.push_back(event);
+}
+
+void EventSearch::SearchTurns(const std::vector<TurnSamples>& turns, double from, double to,
+                              std::vector<Event>& out) const
+{
+    for (const TurnSamples& samples : turns) {
+        const std::vector<double>& d = samples.differences;
+        const auto time = [&](size_t k) {
+            return StepTime(from, (samples.first + static_cast<int64_t>(k)) * samples.every);
+        };
+        // A sample above (or below) both its neighbours brackets a turn.
+        for (size_t k = 1; k + 1 < d.size(); ++k) {
+            if (d[k - 1] < 0.0 || d[k] < 0.0 || d[k + 1] < 0.0)
                 continue;
-            if (!m_filter.HasKind(search.rising) && !m_filter.HasKind(search.falling))
-                continue;
-            FindStateEvents(stateAt, m_filter, samples, search, from, to, out);
+            const double rise = WrapPi(d[k] - d[k - 1]);
+            const double fall = WrapPi(d[k + 1] - d[k]);
+            if ((rise > 0.0) != (fall > 0.0) && rise != 0.0 && fall != 0.0)
+                FindMisses(*samples.track, time(k - 1), time(k + 1), rise > 0.0, from, to, out);
         }
     }
 }
@@ -178,11 +220,6 @@ void EventSearch::SearchBodyStates(int64_t firstStep, int64_t endStep, double fr
 void EventSearch::SearchMisses(int64_t firstStep, int64_t endStep, double from, double to,
                                std::vector<Event>& out) const
 {
-    // The difference of such a pair (Neptune and Pluto) moves a few degrees a year and turns over months:
-    // taken every kMissSampleDays, a sample above (or below) both its neighbours brackets a turn. The
-    // spacing keeps the arcsecond rounding of Pluto's table from passing for turns.
-    constexpr int64_t kMissSampleDays = 64;
-    static_assert(kEventChunkDays % kMissSampleDays == 0);
     const auto time = [from](int64_t k) { return from + static_cast<double>(k * kMissSampleDays) * kEventSampleDays; };
     for (const Track& track : m_tracks) {
         if (track.aspects.empty())

@@ -11,10 +11,14 @@
 
 namespace orvane::core::event_roots {
 
-// An angle brought into −π … π.
+// An angle brought into −π … π. Most angles handed here lie within half a turn already: they are returned
+// as the rounding would return them (a zero as +0), without calling it.
 inline double WrapPi(double angle)
 {
-    return angle - kTwoPi * std::round(angle / kTwoPi);
+    const double turns = angle / kTwoPi;
+    if (std::fabs(turns) < 0.5)
+        return angle + 0.0;
+    return angle - kTwoPi * std::round(turns);
 }
 
 // A root of g in [a, b], where g(a) lies below 0 and g(b) at or above it (mirrored when `increasing` is

@@ -54,6 +54,13 @@ double CubicRoot(const std::array<double, 4>& u, double value)
 // The x in (0, 1) at which the cubic's slope changes sign, if it does there.
 std::optional<double> CubicTurn(const std::array<double, 4>& u)
 {
+    // The exact slopes at 0 and 1, far from zero and of one sign, settle it without the numerical ones,
+    // which stray from them by less than 1e-7 (rounding over h).
+    constexpr double kSurelyMoving = 1e-6;
+    const double exactLo = (-2 * u[0] - 3 * u[1] + 6 * u[2] - u[3]) / 6;
+    const double exactHi = (u[0] - 6 * u[1] + 3 * u[2] + 2 * u[3]) / 6;
+    if ((exactLo > kSurelyMoving && exactHi > kSurelyMoving) || (exactLo < -kSurelyMoving && exactHi < -kSurelyMoving))
+        return std::nullopt;
     double lo = 0.0;
     double hi = 1.0;
     const double slopeLo = CubicSlope(u, lo);
@@ -69,6 +76,20 @@ std::optional<double> CubicTurn(const std::array<double, 4>& u)
 int64_t FloorDiv(int64_t a, int64_t b)
 {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+// The first of `targets` (sorted by value) whose value is not below `value`, found by stepping from `near`,
+// where the search of the step before ended (and left there): a difference moves past few targets a step.
+template <typename Targets>
+size_t LowerBound(const Targets& targets, double value, size_t& near)
+{
+    size_t i = std::min(near, targets.size());
+    while (i < targets.size() && targets[i].value < value)
+        ++i;
+    while (i > 0 && !(targets[i - 1].value < value))
+        --i;
+    near = i;
+    return i;
 }
 
 bool IsOppositionOrConjunction(double angle)
@@ -290,12 +311,14 @@ struct EventSearch::Coarse {
     std::vector<double> longitudes;
 };
 
-std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& samples) const
+std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& samples, ChunkDue& due) const
 {
     const int64_t lastStep = samples.first + static_cast<int64_t>(samples.longitudes.size()) - 1;
     // Each body at every `every`-th step (two more either side for the slower ones, whose steps between
     // come from the cubic through the four nearest). The ephemeris is asked moment by moment, every body
-    // due at one moment before the next moment, as it keeps what the bodies of one moment share.
+    // due at one moment before the next moment, as it keeps what the bodies of one moment share; the state
+    // samples and the turning pairs' differences, which fall on the same moments, come first (a longitude
+    // reuses a state taken at its moment).
     std::vector<Coarse> coarse(m_moving.size());
     int64_t from = samples.first;
     int64_t to = lastStep;
@@ -307,13 +330,15 @@ std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& sample
         from = std::min(from, c.first * c.every);
         to = std::max(to, c.last * c.every);
     }
-    for (int64_t step = from; step <= to; ++step)
+    for (int64_t step = std::min(from, due.FirstStep()); step <= std::max(to, due.LastStep()); ++step) {
+        TakeDue(due, step, samples.origin);
         for (size_t b = 0; b < m_moving.size(); ++b) {
             Coarse& c = coarse[b];
             const int64_t j = FloorDiv(step, c.every);
             if (j * c.every == step && j >= c.first && j <= c.last)
                 c.longitudes.push_back(Longitude(m_moving[b], samples.Time(step)));
         }
+    }
     return coarse;
 }
 
@@ -347,11 +372,11 @@ void EventSearch::FillFromCoarse(Samples& samples, Body body, Coarse& c) const
     }
 }
 
-void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const
+void EventSearch::SampleChunk(Samples& samples, ChunkDue& due, int64_t firstStep, int64_t endStep) const
 {
     samples.first = firstStep - 1;
     samples.longitudes.resize(static_cast<size_t>(endStep - firstStep + 3));
-    std::vector<Coarse> coarse = SampleMoving(samples);
+    std::vector<Coarse> coarse = SampleMoving(samples, due);
     for (size_t b = 0; b < m_moving.size(); ++b)
         FillFromCoarse(samples, m_moving[b], coarse[b]);
 }
@@ -359,23 +384,68 @@ void EventSearch::SampleChunk(Samples& samples, int64_t firstStep, int64_t endSt
 void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, double to,
                               std::vector<Event>& out) const
 {
-    // Steps firstStep … endStep − 1, each from its sample to the next; the cubic guesses need one sample
-    // before and one after those.
     Samples samples;
     samples.origin = from;
-    SampleChunk(samples, firstStep, endStep);
+    // In the frame of date the nutation the ephemeris layer adds comes from its daily values or directly
+    // depending on the moments asked before, which can move a moment found by a rounding step: there the
+    // requests keep their order of old, the states sampled and refined after the crossings, body by body,
+    // and the misses searched on their own.
+    const bool together = m_convention.frame == platform::Frame::J2000;
+    ChunkDue due = PlanDue(firstStep, endStep, together);
+    ChunkDue none;
+    SampleChunk(samples, together ? due : none, firstStep, endStep);
     std::vector<Pending> pending;
-    for (const Track& track : m_tracks)
+    FindPending(samples, firstStep, endStep, pending);
+    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
+    if (!together) {
+        for (const Pending& crossing : pending)
+            Refine(crossing, to, out);
+        pending.clear();
+        for (int64_t step = due.FirstStep(); step <= due.LastStep(); ++step)
+            TakeDue(due, step, from);
+    }
+    std::vector<StatePending> passes;
+    FindStatePasses(due.states, from, passes);
+    if (together)
+        std::sort(passes.begin(), passes.end(),
+                  [](const StatePending& a, const StatePending& b) { return a.guess < b.guess; });
+    // Refined in the order of time, the crossings and the passes together, so that the ephemeris reads
+    // each stretch of its data once.
+    auto pass = passes.begin();
+    for (const Pending& crossing : pending) {
+        for (; pass != passes.end() && pass->guess < crossing.guess; ++pass)
+            RefineState(*pass, from, to, out);
+        Refine(crossing, to, out);
+    }
+    for (; pass != passes.end(); ++pass)
+        RefineState(*pass, from, to, out);
+    if (together)
+        SearchTurns(due.turns, from, to, out);
+    else if (m_filter.HasKind(EventKind::Miss))
+        SearchMisses(firstStep, endStep, from, to, out);
+}
+
+void EventSearch::FindPending(const Samples& samples, int64_t firstStep, int64_t endStep,
+                              std::vector<Pending>& pending) const
+{
+    // Steps firstStep … endStep − 1, each from its sample to the next; the cubic guesses need one sample
+    // before and one after those. Each track's differences are worked out once for all its steps.
+    std::vector<double> differences(samples.longitudes.size());
+    for (const Track& track : m_tracks) {
+        for (size_t k = 0; k < differences.size(); ++k)
+            differences[k] = samples.Difference(track, samples.first + static_cast<int64_t>(k));
+        size_t near = 0;
         for (int64_t step = firstStep; step < endStep; ++step) {
+            const double* d = &differences[static_cast<size_t>(step - samples.first)];
             Crossing segment;
-            segment.da = samples.Difference(track, step);
-            segment.db = samples.Difference(track, step + 1);
+            segment.da = d[0];
+            segment.db = d[1];
             if (segment.da < 0.0 || segment.db < 0.0)
                 continue;
             segment.ta = samples.Time(step);
             segment.tb = samples.Time(step + 1);
-            const double before = samples.Difference(track, step - 1);
-            const double after = samples.Difference(track, step + 2);
+            const double before = d[-1];
+            const double after = d[2];
             const double delta = WrapPi(segment.db - segment.da);
             if (before >= 0.0 && after >= 0.0) {
                 segment.hasCubic = true;
@@ -389,24 +459,18 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
                     const double tt = segment.ta + *turn * kEventSampleDays;
                     const double dt = Difference(track, tt);
                     if (dt >= 0.0) {
-                        FindCrossings(track, {segment.ta, tt, segment.da, dt, false, {}}, pending);
-                        FindCrossings(track, {tt, segment.tb, dt, segment.db, false, {}}, pending);
+                        FindCrossings(track, {segment.ta, tt, segment.da, dt, false, {}}, near, pending);
+                        FindCrossings(track, {tt, segment.tb, dt, segment.db, false, {}}, near, pending);
                         continue;
                     }
                 }
-            FindCrossings(track, segment, pending);
+            FindCrossings(track, segment, near, pending);
         }
-    // Refined in the order of time, so that the ephemeris reads each stretch of its data once.
-    std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
-    for (const Pending& crossing : pending)
-        Refine(crossing, to, out);
-    if (!m_stateBodies.empty())
-        SearchBodyStates(firstStep, endStep, from, to, out);
-    if (m_filter.HasKind(EventKind::Miss))
-        SearchMisses(firstStep, endStep, from, to, out);
+    }
 }
 
-void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const
+void EventSearch::FindCrossings(const Track& track, const Crossing& segment, size_t& near,
+                                  std::vector<Pending>& pending) const
 {
     const double delta = WrapPi(segment.db - segment.da);
     if (delta == 0.0)
@@ -434,8 +498,7 @@ void EventSearch::FindCrossings(const Track& track, const Crossing& segment, std
     // are looked at.
     const std::vector<Target>& targets = track.targets;
     const double end = segment.da + delta;
-    const auto below = [](const Target& target, double value) { return target.value < value; };
-    const auto first = std::lower_bound(targets.begin(), targets.end(), segment.da, below);
+    const auto first = targets.begin() + static_cast<ptrdiff_t>(LowerBound(targets, segment.da, near));
     if (increasing) {
         for (auto t = first; t != targets.end() && t->value <= end; ++t)
             if (t->value > segment.da)

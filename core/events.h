@@ -255,27 +255,82 @@ private:
         double guess = 0.0;
         double slope = 0.0;  // of the difference at the guess, radians a day
     };
+    // One body's latitude and distance with their rates, sample j at step (first + j) · every, taken
+    // while the longitudes of the chunk are sampled, at the same moments.
+    struct BodyStates {
+        Body body = Body::Earth;
+        int64_t every = 1;
+        int64_t first = 0;  // in units of `every`
+        int64_t last = 0;
+        std::vector<std::optional<platform::HelioState>> states;
+    };
+    // A pair's difference every `every` steps, sample j at step (first + j) · every, for the turns where
+    // it misses an aspect.
+    struct TurnSamples {
+        const Track* track = nullptr;
+        int64_t every = 1;
+        int64_t first = 0;  // in units of `every`
+        int64_t last = 0;
+        std::vector<double> differences;
+    };
+    // What a chunk's pass through its moments takes beside the longitudes, at the same moments.
+    struct ChunkDue {
+        std::vector<BodyStates> states;
+        std::vector<TurnSamples> turns;
+        // The first and last step at which something is due (none: first > last).
+        int64_t FirstStep() const;
+        int64_t LastStep() const;
+    };
+    // A pass of a body's latitude (or of the rate of its latitude or distance) through zero found among
+    // its samples, before it is refined on the ephemeris.
+    struct StatePending {
+        Body body = Body::Earth;
+        size_t search = 0;  // which quantity (see body_events.cpp)
+        EventKind kind = EventKind::AscendingNode;
+        double ta = 0.0;  // the bracket
+        double tb = 0.0;
+        bool up = true;  // the quantity passes zero going up
+        double guess = 0.0;
+        double slope = 0.0;
+    };
 
     void AddPairTrack(const EventPair& pair);
     void AddBodyTrack(Body body, double natal);
-    // The moving bodies' longitudes at the steps of the chunk, one sample before and after it included.
-    void SampleChunk(Samples& samples, int64_t firstStep, int64_t endStep) const;
-    // Each moving body's longitudes at its own coarser steps over the chunk's samples.
-    std::vector<Coarse> SampleMoving(const Samples& samples) const;
+    // The moving bodies' longitudes at the steps of the chunk, one sample before and after it included,
+    // and what else is due.
+    void SampleChunk(Samples& samples, ChunkDue& due, int64_t firstStep, int64_t endStep) const;
+    // Each moving body's longitudes at its own coarser steps over the chunk's samples, and what else is
+    // due, all taken moment by moment.
+    std::vector<Coarse> SampleMoving(const Samples& samples, ChunkDue& due) const;
     // One body's longitude at every step of `samples`, from its coarse samples (unwrapped here) or, where
     // one of them is no position, from the source itself.
     void FillFromCoarse(Samples& samples, Body body, Coarse& coarse) const;
     void SearchChunk(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
-    void FindCrossings(const Track& track, const Crossing& segment, std::vector<Pending>& pending) const;
+    // The targets of `track` the difference passes over `segment`; `near` is where the targets were last
+    // looked up on this track.
+    void FindCrossings(const Track& track, const Crossing& segment, size_t& near, std::vector<Pending>& pending) const;
     void Refine(const Pending& crossing, double to, std::vector<Event>& out) const;
+    // The crossings of the chunk's tracks among its samples, steps firstStep … endStep − 1.
+    void FindPending(const Samples& samples, int64_t firstStep, int64_t endStep, std::vector<Pending>& pending) const;
     // The misses at the turn of a pair's difference within [ta, tb], where it stops rising (`rising`) or
     // falling, if the turn lies within [from, to).
     void FindMisses(const Track& track, double ta, double tb, bool rising, double from, double to,
                     std::vector<Event>& out) const;
-    // The misses of the pairs whose difference can turn back, over the chunk's steps.
+    // The misses of the pairs whose difference can turn back, over the chunk's steps, each sample asked of
+    // the ephemeris where it is needed (the order the frame of date keeps).
     void SearchMisses(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
-    // Nodes, latitude extremes and apsides of the bodies over the chunk's steps.
-    void SearchBodyStates(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
+    // The misses among the turning pairs' samples.
+    void SearchTurns(const std::vector<TurnSamples>& turns, double from, double to, std::vector<Event>& out) const;
+    // The state bodies' samples due over the chunk's steps and, with `turns`, the turning pairs' differences
+    // the misses need, none taken yet (nothing where no kind asked for needs them).
+    ChunkDue PlanDue(int64_t firstStep, int64_t endStep, bool turns) const;
+    // Takes what is due at `step`.
+    void TakeDue(ChunkDue& due, int64_t step, double from) const;
+    // The passes through zero among the state samples whose kinds are asked for (nodes, latitude extremes,
+    // apsides).
+    void FindStatePasses(const std::vector<BodyStates>& states, double from, std::vector<StatePending>& pending) const;
+    // The event of such a pass, refined on the ephemeris, if it lies within [from, to).
+    void RefineState(const StatePending& pass, double from, double to, std::vector<Event>& out) const;
     double Difference(const Track& track, double moment) const;
     double Longitude(Body body, double moment) const;
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane::core {
@@ -53,6 +54,37 @@ TEST_F(BodyEvents, PiecesJoinWithoutLossOrDouble)
             EXPECT_EQ(whole[i].kind, pieces[i].kind) << i;
             EXPECT_EQ(whole[i].body1, pieces[i].body1) << i;
         }
+    }
+}
+
+// A body's own events are refined among the crossings in the order of time, all kinds together: the same
+// moments as each group searched alone, none lost or found twice. In the J2000 frame a position does not
+// depend on what was asked before it, so the moments agree exactly.
+TEST_F(BodyEvents, KindsTogetherAsEachAlone)
+{
+    const double from = Jdn(2024, 1, 1) - 0.5;
+    const double to = from + 2 * 365.25;
+    constexpr uint16_t kStateKinds = 0x0FC0;  // nodes, latitude extremes, apsides
+    for (const Convention convention : {Convention{}, Convention{Frame::J2000, PositionKind::Apparent}}) {
+        const std::vector<Event> together =
+            EventSearch(astro(), Mode::WorldTransits, {}, EveryKind(), convention).Collect(from, to);
+        std::vector<Event> alone;
+        for (const bool states : {true, false}) {
+            EventFilter filter = EveryKind();
+            filter.kinds = static_cast<uint16_t>(states ? filter.kinds & kStateKinds : filter.kinds & ~kStateKinds);
+            for (const Event& e : EventSearch(astro(), Mode::WorldTransits, {}, filter, convention).Collect(from, to))
+                alone.push_back(e);
+        }
+        std::sort(alone.begin(), alone.end(), EventBefore);
+        ASSERT_EQ(together.size(), alone.size());
+        size_t states = 0;
+        for (size_t i = 0; i < together.size(); ++i) {
+            EXPECT_EQ(together[i].moment, alone[i].moment) << i;
+            EXPECT_EQ(together[i].kind, alone[i].kind) << i;
+            EXPECT_EQ(together[i].body1, alone[i].body1) << i;
+            states += (kStateKinds >> static_cast<int>(together[i].kind) & 1u) != 0 ? 1 : 0;
+        }
+        EXPECT_GT(states, 50u);
     }
 }
 
