@@ -259,11 +259,8 @@ std::optional<HelioState> HelioStateIn(int32_t planet, double moment, Convention
         return std::nullopt;
     swiss::ApplyFolderToThisThread();
     // The Earth's latitude and distance are the barycentre's, whose light-time shift carries the Earth's
-    // monthly swing about it, too fast for the nodes: the Earth's state is always computed directly. So are
-    // rates of date: Swiss Ephemeris' latitude rates of date differ from the slope of its latitudes by up
-    // to 0.001″ a day, which the exact turn here would not reproduce, and flat extremes would move.
-    const bool direct = planet == kEarthPlanet || (withSpeed && convention.frame == Frame::OfDate);
-    if (!direct && AskedInSequence(planet, moment, convention))
+    // monthly swing about it, too fast for the nodes: the Earth's state is always computed directly.
+    if (planet != kEarthPlanet && AskedInSequence(planet, moment, convention))
         if (auto state = SequenceState(planet, moment, convention, withSpeed))
             return state;
     return DirectState(planet, moment, convention, withSpeed);
