@@ -43,6 +43,18 @@ constexpr int32_t kEarthPlanet = 3;
 
 constexpr double kTwoPi = 6.28318530717958647692;
 
+// std::fmod(x + 4π, 2π) bit for bit for any x within ±4π, at a fraction of its cost: each subtraction is
+// exact, as fmod's result is.
+double WithinTurn(double x)
+{
+    double y = x + 2 * kTwoPi;
+    if (y >= 2 * kTwoPi)
+        y -= 2 * kTwoPi;
+    if (y >= kTwoPi)
+        y -= kTwoPi;
+    return y >= kTwoPi ? y - kTwoPi : y;
+}
+
 using swiss::CalcUt;
 using swiss::ReportFallbackOnce;
 
@@ -269,7 +281,7 @@ std::optional<HelioState> SequenceState(int32_t planet, double moment, Conventio
         state->longitude += nutation->longitude;
         state->longitudeSpeed += nutation->rate;
     }
-    state->longitude = std::fmod(state->longitude + 2 * kTwoPi, kTwoPi);
+    state->longitude = WithinTurn(state->longitude);
     if (!withSpeed)
         state->longitudeSpeed = state->latitudeSpeed = state->distanceSpeed = 0.0;
     return state;
@@ -289,7 +301,7 @@ std::optional<double> LongitudeInSequence(int32_t planet, double moment, Convent
         const auto nutation = NutationOf(moment, convention, false);
         if (!nutation)
             return std::nullopt;
-        return std::fmod(*slow + nutation->longitude + 2 * kTwoPi, kTwoPi);
+        return WithinTurn(*slow + nutation->longitude);
     }
     const auto state = SequenceState(planet, moment, convention, false);
     return state ? std::optional<double>(state->longitude) : std::nullopt;
