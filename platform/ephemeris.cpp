@@ -186,11 +186,11 @@ Vector6 PolarOf(const Vector6& x)
 // Mercury's light-time shift worked out from its geometric state, the way Swiss Ephemeris defines it: the
 // body taken from the barycentre at t − τ, where τ is its barycentric distance over c (two rounds of the
 // straight-line guess), less the Sun at t. Its motion back over τ (about three minutes) follows its
-// velocity and the Sun's pull to third order; the planets' pulls on it are a millionth of the Sun's.
+// velocity and the Sun's pull to third order; the planets' pulls on it are a few millionths of the Sun's.
 // Equal to Swiss Ephemeris' apparent less geometric position within 0.00004″ and its rates within
 // 0.00003″ a day and 7e-11 AU a day (years 1–2900), for two of the ephemeris' cheaper computations
 // instead of its light-time iteration.
-std::optional<LightTimeShift> MercuryLightTimeOf(int32_t planet, double moment)
+std::optional<LightTimeShift> MercuryLightTimeOf(double moment)
 {
     constexpr int32_t rectangular = (FlagsOf({Frame::J2000, PositionKind::Geometric}) & ~SEFLG_RADIANS) |
                                     SEFLG_XYZ | SEFLG_SPEED;
@@ -198,7 +198,7 @@ std::optional<LightTimeShift> MercuryLightTimeOf(int32_t planet, double moment)
     swiss::Values sun{};
     swiss::ErrorText serr;
     serr[0] = '\0';
-    const int32_t result = CalcUt(moment, kSwissBody[static_cast<size_t>(planet)], x, serr, rectangular);
+    const int32_t result = CalcUt(moment, SE_MERCURY, x, serr, rectangular);
     if (result < 0 || CalcUt(moment, SE_SUN, sun, serr, (rectangular & ~SEFLG_HELCTR) | SEFLG_BARYCTR) < 0)
         return std::nullopt;
     if ((result & SEFLG_SWIEPH) == 0)
@@ -239,7 +239,7 @@ std::optional<LightTimeShift> MercuryLightTimeOf(int32_t planet, double moment)
 std::optional<LightTimeShift> DirectLightTimeOf(int32_t planet, double moment)
 {
     if (planet == kMercuryPlanet)
-        return MercuryLightTimeOf(planet, moment);
+        return MercuryLightTimeOf(moment);
     const auto apparent = J2000State(planet, moment, PositionKind::Apparent, true);
     const auto geometric = J2000State(planet, moment, PositionKind::Geometric, true);
     if (!apparent || !geometric)
@@ -343,7 +343,9 @@ std::optional<HelioState> HelioStateIn(int32_t planet, double moment, Convention
         return std::nullopt;
     swiss::ApplyFolderToThisThread();
     // The Earth's latitude and distance are the barycentre's, whose light-time shift carries the Earth's
-    // monthly swing about it, too fast for the nodes: the Earth's state is always computed directly.
+    // monthly swing about it, too fast for the nodes: the Earth's state is always computed directly. Rates
+    // of date in sequence are the J2000 rates turned along with the turn's own rate; Swiss Ephemeris' own
+    // are up to 0.001″ a day off the slope of its latitudes, which moved flat extremes by hours to days.
     if (planet != kEarthPlanet && AskedInSequence(planet, moment, convention))
         if (auto state = SequenceState(planet, moment, convention, withSpeed))
             return state;
