@@ -7,7 +7,8 @@
 // the harmonics of its eccentric orbit), likewise −(dβ/dt)·r/c in latitude and −(dr/dt)·r/c in
 // distance. A search therefore takes the geometric position and adds the shift read from the cubic
 // through its values at nodes a fixed step apart, each node one direct computation (J2000 apparent less
-// J2000 geometric; the frame of date turns both alike, see mean_frame.h). A cubic through nodes h apart
+// J2000 geometric; the frame of date turns both alike, see mean_frame.h; Mercury's are worked out from its
+// geometric state, see ephemeris.cpp). A cubic through nodes h apart
 // strays from a term of period P and amplitude A by about 0.023·A·(2πh/P)⁴; the steps keep every body
 // within 0.001″ of the direct value over two thousand years (tests/platform/test_convention_shift):
 //   Mercury 2 days (up to 0.001″), the Earth 4 (the Moon's monthly pull on its speed shows in its

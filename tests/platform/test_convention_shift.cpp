@@ -158,6 +158,64 @@ TEST_F(ConventionShift, RatesInSequenceEqualSwissEphemerisRates)
         }
 }
 
+// Where a latitude rate of date passes zero: bisection on `rate` between `from` and `to`, which bracket it.
+template <typename Rate>
+double RootOf(const Rate& rate, double from, double to)
+{
+    const bool risingAtFrom = rate(from) >= 0.0;
+    for (int k = 0; k < 50; ++k) {
+        const double middle = (from + to) / 2;
+        ((rate(middle) >= 0.0) == risingAtFrom ? from : to) = middle;
+    }
+    return (from + to) / 2;
+}
+
+// Latitude extremes of date are found where the rate of the latitude passes zero. The rates a search gets
+// put them where Swiss Ephemeris' own latitude of date turns (its slope taken by differencing latitudes, to
+// fourth order), while the rates of date Swiss Ephemeris gives with a position are off that slope by up to
+// a thousandth of an arcsecond a day: extremes from those lay a second (Mercury) to days (Neptune) away.
+TEST_F(ConventionShift, LatitudeExtremesOfDateLieWhereTheLatitudeTurns)
+{
+    struct Case {
+        int32_t planet;
+        double near;    // within a few days of the extreme (Julian date, UT)
+        double window;  // days either side that bracket it
+        double step;    // days between the latitudes differenced
+        double within;  // seconds from the turn the search's extreme must lie within
+        double beyond;  // … and the one from Swiss Ephemeris' rate beyond
+    };
+    const std::array<Case, 8> cases{{{1, 2478309.16, 1.0, 0.1, 0.2, 0.5},
+                                     {2, 2486925.8, 2.0, 0.1, 0.2, 1.0},
+                                     {4, 2460744.15, 2.0, 0.25, 5.0, 100.0},
+                                     {5, 2479412.4, 8.0, 1.0, 5.0, 100.0},
+                                     {6, 2455957.73, 16.0, 1.0, 5.0, 100.0},
+                                     {7, 2469532.5, 20.0, 1.0, 5.0, 100.0},
+                                     {8, 2467720.06, 40.0, 1.0, 5.0, 100.0},
+                                     {9, 2483646.23, 40.0, 1.0, 5.0, 100.0}}};
+    const Convention mainstream{Frame::OfDate, PositionKind::Apparent};
+    const int32_t flags = FlagsOf(mainstream) | SEFLG_RADIANS | SEFLG_SPEED | SEFLG_NONUT;
+    for (const Case& c : cases) {
+        const int32_t body = kSwissBody[static_cast<size_t>(c.planet)];
+        const double from = c.near - c.window;
+        const double to = c.near + c.window;
+        // A search samples the span before it refines, in steps shorter than the body's node step.
+        for (double moment = from - 64.0; moment <= to + 64.0; moment += 2.0)
+            HelioStateIn(c.planet, moment, mainstream, true).value();
+        const double inSequence = RootOf(
+            [&](double t) { return HelioStateIn(c.planet, t, mainstream, true).value().latitudeSpeed; }, from, to);
+        const double own = RootOf([&](double t) { return Calc(body, t, flags)[4]; }, from, to);
+        const auto latitude = [&](double t) { return Calc(body, t, flags)[1]; };
+        const double h = c.step;
+        const double turn = RootOf(
+            [&](double t) {
+                return 8 * (latitude(t + h / 2) - latitude(t - h / 2)) - (latitude(t + h) - latitude(t - h));
+            },
+            from, to);
+        EXPECT_LT(std::fabs(inSequence - turn) * 86400, c.within) << "planet " << c.planet;
+        EXPECT_GT(std::fabs(own - turn) * 86400, c.beyond) << "planet " << c.planet;
+    }
+}
+
 // A moment asked alone (a chart's) is computed directly: Swiss Ephemeris' own position, not one read
 // off nodes (which would stray by up to a thousandth of an arcsecond).
 TEST_F(ConventionShift, LoneMomentsAreComputedDirectly)
