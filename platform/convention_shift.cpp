@@ -1,5 +1,6 @@
 #include "platform/convention_shift.h"
 
+#include "platform/cubic_nodes.h"
 #include "platform/mean_frame.h"
 
 #include <array>
@@ -104,13 +105,6 @@ double WithinHalfTurn(double d)
     if (d < -kPi)
         return d + kTwoPi;
     return d;
-}
-
-// The cubic's weights at fraction f between the second and third of four nodes.
-std::array<double, 4> CubicWeights(double f)
-{
-    return {-f * (f - 1) * (f - 2) / 6, (f + 1) * (f - 1) * (f - 2) / 2, -(f + 1) * f * (f - 2) / 2,
-            (f + 1) * f * (f - 1) / 6};
 }
 
 }  // namespace

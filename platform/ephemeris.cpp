@@ -112,8 +112,9 @@ bool BarycentreOfEarth(double moment, Convention convention, HelioState& state)
     return true;
 }
 
-// The state of `planet` in `convention` as Swiss Ephemeris computes it at `moment`.
-std::optional<HelioState> DirectState(int32_t planet, double moment, Convention convention, bool withSpeed)
+// The polar coordinates of `planet` in `convention` as Swiss Ephemeris computes them at `moment` (see
+// PolarIn), saying once when it had to fall back to the analytic ephemeris.
+std::optional<swiss::Values> DirectPolar(int32_t planet, double moment, Convention convention, bool withSpeed)
 {
     swiss::Values xx{};
     swiss::ErrorText serr;
@@ -123,6 +124,18 @@ std::optional<HelioState> DirectState(int32_t planet, double moment, Convention 
         return std::nullopt;
     if ((result & SEFLG_SWIEPH) == 0)
         ReportFallbackOnce(serr.data());
+    return xx;
+}
+
+// The state of `planet` in `convention` as Swiss Ephemeris computes it at `moment`.
+std::optional<HelioState> DirectState(int32_t planet, double moment, Convention convention, bool withSpeed)
+{
+    const std::optional<swiss::Values> polar = DirectPolar(planet, moment, convention, withSpeed);
+    if (!polar)
+        return std::nullopt;
+    swiss::Values xx = *polar;
+    swiss::ErrorText serr;
+    serr[0] = '\0';
     HelioState state{xx[0], xx[1], xx[2], xx[3], xx[4], xx[5]};
     // The distance does not depend on the frame, but Swiss Ephemeris' rate of it in the frame of date
     // carries a noise of some 1e-10 AU a day from the rotation into that frame, which moves the flat
@@ -360,15 +373,10 @@ std::optional<double> HelioLongitudeIn(int32_t planet, double moment, Convention
     if (AskedInSequence(planet, moment, convention))
         if (const auto longitude = LongitudeInSequence(planet, moment, convention))
             return longitude;
-    swiss::Values xx{};
-    swiss::ErrorText serr;
-    serr[0] = '\0';
-    const int32_t result = PolarIn(moment, kSwissBody[static_cast<size_t>(planet)], convention, false, xx, serr);
-    if (result < 0)
+    const std::optional<swiss::Values> polar = DirectPolar(planet, moment, convention, false);
+    if (!polar)
         return std::nullopt;
-    if ((result & SEFLG_SWIEPH) == 0)
-        ReportFallbackOnce(serr.data());
-    return xx[0];
+    return (*polar)[0];
 }
 
 bool EphemerisFellBackToAnalytic()

@@ -1,5 +1,6 @@
 #include "platform/mean_frame.h"
 
+#include "platform/cubic_nodes.h"
 #include "platform/swiss_calls.h"
 
 #include <cmath>
@@ -114,10 +115,8 @@ std::optional<FrameTurn> TurnToMeanOfDate(double moment, bool withRate)
     const double whole = std::floor(t);
     const auto index = static_cast<int64_t>(whole);
     const double f = t - whole;
-    const std::array<double, 4> weight{-f * (f - 1) * (f - 2) / 6, (f + 1) * (f - 1) * (f - 2) / 2,
-                                       -(f + 1) * f * (f - 2) / 2, (f + 1) * f * (f - 1) / 6};
-    const std::array<double, 4> slope{-(3 * f * f - 6 * f + 2) / 6, (3 * f * f - 4 * f - 1) / 2,
-                                      -(3 * f * f - 2 * f - 2) / 2, (3 * f * f - 1) / 6};
+    const std::array<double, 4> weight = CubicWeights(f);
+    const std::array<double, 4> slope = CubicSlopes(f);
     FrameTurn turn;
     for (size_t n = 0; n < 4; ++n) {
         const std::array<double, 9>* node = NodeTurn(index - 1 + static_cast<int64_t>(n));

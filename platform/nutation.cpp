@@ -1,5 +1,6 @@
 #include "platform/nutation.h"
 
+#include "platform/cubic_nodes.h"
 #include "platform/swiss_calls.h"
 
 #include <array>
@@ -58,10 +59,8 @@ thread_local ThreadNutation t_nutation;
 // From the cubic through the daily values at day − 1 … day + 2 (f is the moment's fraction of its day).
 std::optional<Nutation> Interpolated(int64_t day, double f, bool withRate)
 {
-    const std::array<double, 4> weight{-f * (f - 1) * (f - 2) / 6, (f + 1) * (f - 1) * (f - 2) / 2,
-                                       -(f + 1) * f * (f - 2) / 2, (f + 1) * f * (f - 1) / 6};
-    const std::array<double, 4> slope{-(3 * f * f - 6 * f + 2) / 6, (3 * f * f - 4 * f - 1) / 2,
-                                      -(3 * f * f - 2 * f - 2) / 2, (3 * f * f - 1) / 6};
+    const std::array<double, 4> weight = CubicWeights(f);
+    const std::array<double, 4> slope = CubicSlopes(f);
     Nutation nutation;
     for (size_t n = 0; n < 4; ++n) {
         const double* value = t_nutation.daily.Get(day - 1 + static_cast<int64_t>(n));
