@@ -245,16 +245,18 @@ void TableWriter::Event(const core::Event& event)
         m_out << display::CsvLine({time, Fixed6(event.moment), core::kEventKindKeys[kind], name1, aspect, name2, sign,
                                    value ? Fixed6(*value) : "", role1, role2});
     } else if (m_format == TableFormat::Json) {
-        m_json.Object({{"time", datetime::IsoText(event.moment, ZoneAt(event.moment))},
-                       {"jd_ut", event.moment},
-                       {"kind", core::kEventKindKeys[kind]},
-                       {"body1", name1},
-                       {"aspect", OrNull(aspect)},
-                       {"body2", OrNull(name2)},
-                       {"sign", OrNull(sign)},
-                       {"value", value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(nullptr)},
-                       {"role1", OrNull(role1)},
-                       {"role2", OrNull(role2)}});
+        const std::string time = datetime::IsoText(event.moment, ZoneAt(event.moment));
+        using display::TextOrNull;
+        m_json.Row({{"time", time},
+                    {"jd_ut", event.moment},
+                    {"kind", core::kEventKindKeys[kind]},
+                    {"body1", name1},
+                    {"aspect", TextOrNull(aspect)},
+                    {"body2", TextOrNull(name2)},
+                    {"sign", TextOrNull(sign)},
+                    {"value", value ? display::JsonValue(*value) : display::JsonValue(nullptr)},
+                    {"role1", TextOrNull(role1)},
+                    {"role2", TextOrNull(role2)}});
     } else {
         // A body's own event names the body alone; an aspect's names each body with its role.
         const std::string body1 = event.body2 ? NameWithRole(name1, roles.first, roles.second, m_words.natal) : name1;
@@ -303,16 +305,18 @@ void TableWriter::GeoEventRow(const core::GeoEvent& event)
         m_out << display::CsvLine({datetime::IsoText(event.moment, ZoneAt(event.moment)), Fixed6(event.moment), key,
                                    name1, aspect, name2, sign, station ? Fixed6(degrees) : "", "", ""});
     } else if (m_format == TableFormat::Json) {
-        m_json.Object({{"time", datetime::IsoText(event.moment, ZoneAt(event.moment))},
-                       {"jd_ut", event.moment},
-                       {"kind", key},
-                       {"body1", name1},
-                       {"aspect", OrNull(aspect)},
-                       {"body2", OrNull(name2)},
-                       {"sign", OrNull(sign)},
-                       {"value", station ? nlohmann::ordered_json(degrees) : nlohmann::ordered_json(nullptr)},
-                       {"role1", nullptr},
-                       {"role2", nullptr}});
+        const std::string time = datetime::IsoText(event.moment, ZoneAt(event.moment));
+        using display::TextOrNull;
+        m_json.Row({{"time", time},
+                    {"jd_ut", event.moment},
+                    {"kind", key},
+                    {"body1", name1},
+                    {"aspect", TextOrNull(aspect)},
+                    {"body2", TextOrNull(name2)},
+                    {"sign", TextOrNull(sign)},
+                    {"value", station ? display::JsonValue(degrees) : display::JsonValue(nullptr)},
+                    {"role1", nullptr},
+                    {"role2", nullptr}});
     } else {
         TextLine(TimeColumns(event.moment) + "  " + Padded(GeoKindWord(event.kind), KindWidth()) + "  " + Padded(name1, m_words.nameWidth) +
                  "  " + Padded(aspect, m_words.aspectWidth) + "  " + Padded(name2, m_words.nameWidth) + "  " + sign);

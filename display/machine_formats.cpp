@@ -119,7 +119,32 @@ void JsonArrayWriter::SetMetadata(const nlohmann::ordered_json& metadata)
 
 void JsonArrayWriter::Object(const nlohmann::ordered_json& object)
 {
-    m_out << (m_objects == 0 ? m_opening + "[\n" : ",\n") << JsonObjectLine(object, m_decimals);
+    WriteLine(JsonObjectLine(object, m_decimals));
+}
+
+void JsonArrayWriter::Row(std::initializer_list<JsonMember> members)
+{
+    std::string line = "{";
+    line.reserve(256);
+    for (const JsonMember& member : members) {
+        if (line.size() > 1)
+            line += ',';
+        AppendJsonText(line, member.key);
+        line += ':';
+        if (const auto* text = std::get_if<std::string_view>(&member.value))
+            AppendJsonText(line, *text);
+        else if (const auto* number = std::get_if<double>(&member.value))
+            line += FixedDecimals(*number, m_decimals);
+        else
+            line += "null";
+    }
+    line += '}';
+    WriteLine(line);
+}
+
+void JsonArrayWriter::WriteLine(const std::string& line)
+{
+    m_out << (m_objects == 0 ? m_opening + "[\n" : ",\n") << line;
     ++m_objects;
 }
 

@@ -13,6 +13,8 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include <variant>
+
 #include <cstddef>
 #include <initializer_list>
 #include <iosfwd>
@@ -50,6 +52,23 @@ inline std::string CsvLine(std::initializer_list<std::string_view> fields)
 
 // Writes one JSON array of objects to a stream, an object a line, as they come. A floating-point member
 // has `decimals` decimals (one that is not finite is null, as JSON has no other way to write it).
+// A value of a row of texts, numbers and nulls: a floating-point number is written with the writer's
+// decimals, a text as nlohmann::json writes it.
+using JsonValue = std::variant<std::nullptr_t, std::string_view, double>;
+
+struct JsonMember {
+    std::string_view key;
+    JsonValue value;
+};
+
+// A text, or null when it is empty.
+inline JsonValue TextOrNull(std::string_view text)
+{
+    if (text.empty())
+        return nullptr;
+    return text;
+}
+
 class JsonArrayWriter {
 public:
     explicit JsonArrayWriter(std::ostream& out, int decimals = 6);
@@ -57,10 +76,15 @@ public:
     // Before the first object: the document becomes an object holding `metadata` and the rows.
     void SetMetadata(const nlohmann::ordered_json& metadata);
     void Object(const nlohmann::ordered_json& object);
+    // The same for a row of texts, numbers and nulls, written as Object writes them without a JSON value
+    // made first: the tables with a row for every event write hundreds of thousands.
+    void Row(std::initializer_list<JsonMember> members);
     // Closes the array: "\n]\n" after objects, "[]\n" when there were none (and the document around it).
     void End();
 
 private:
+    void WriteLine(const std::string& line);
+
     std::ostream& m_out;
     int m_decimals;
     size_t m_objects = 0;

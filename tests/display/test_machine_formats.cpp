@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <cmath>
 #include <sstream>
 
 namespace orvane::display {
@@ -45,6 +46,21 @@ TEST(MachineFormatsTest, JsonValuesAreWrittenAsTheLibraryWritesThem)
         const std::string expected = "[\n{\"key \\\"q\\\"\":" +
                                      value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "}\n]\n";
         EXPECT_EQ(out.str(), expected);
+    }
+}
+
+// A row of texts, numbers and nulls is written exactly as the same row made a JSON value.
+TEST(MachineFormatsTest, RowsAreWrittenAsObjects)
+{
+    for (const std::string text : {"Mars", "Kite \"1\"", "back\\slash", "Jänner", "tab\there\x01", "bad \xFF byte"}) {
+        std::ostringstream row, object;
+        JsonArrayWriter rows(row);
+        JsonArrayWriter objects(object);
+        rows.Row({{"text", text}, {"jd_ut", 2451545.123456789}, {"none", TextOrNull("")}, {"nan", std::nan("")}});
+        objects.Object({{"text", text}, {"jd_ut", 2451545.123456789}, {"none", nullptr}, {"nan", std::nan("")}});
+        rows.End();
+        objects.End();
+        EXPECT_EQ(row.str(), object.str());
     }
 }
 
