@@ -97,17 +97,17 @@ public:
             m_out << display::CsvLine({iso(occurrence.begin), iso(occurrence.end), pattern, bodies,
                                        iso(occurrence.peak), Fixed6(degrees), duration ? Fixed6(*duration) : ""});
         } else if (m_format == TableFormat::Json) {
-            const auto orNull = [&](const std::optional<double>& moment) {
-                return moment ? nlohmann::ordered_json(iso(moment)) : nlohmann::ordered_json(nullptr);
-            };
-            m_json.Object({{"begin", orNull(occurrence.begin)},
-                           {"end", orNull(occurrence.end)},
-                           {"pattern", pattern},
-                           {"bodies", bodies},
-                           {"peak", iso(occurrence.peak)},
-                           {"peak_deviation", degrees},
-                           {"duration_days", duration ? nlohmann::ordered_json(*duration)
-                                                      : nlohmann::ordered_json(nullptr)}});
+            // A life that reaches beyond the span has no begin or end: an empty text, written as null.
+            const std::string begin = iso(occurrence.begin);
+            const std::string end = iso(occurrence.end);
+            const std::string peak = iso(occurrence.peak);
+            m_json.Row({{"begin", display::TextOrNull(begin)},
+                        {"end", display::TextOrNull(end)},
+                        {"pattern", pattern},
+                        {"bodies", bodies},
+                        {"peak", peak},
+                        {"peak_deviation", degrees},
+                        {"duration_days", duration ? display::JsonValue(*duration) : display::JsonValue(nullptr)}});
         } else {
             const auto moment = [this](const std::optional<double>& at, int16_t otherwise) {
                 return at ? TextMoment(*at, ZoneAt(*at), m_language, m_heading.zoneName) : "(" + OwnText(otherwise, m_language) + ")";
