@@ -75,12 +75,6 @@ double ColumnValue(const platform::HelioState& state, uint8_t column)
                                        : state.longitudeSpeed * kDegrees;
 }
 
-// A text member of a JSON row, null when nothing applies.
-nlohmann::ordered_json OrNull(const std::string& text)
-{
-    return text.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(text);
-}
-
 }  // namespace
 
 TableWriter::TableWriter(std::ostream& out, TableFormat format, const core::AstroTables& tables,
@@ -472,15 +466,16 @@ void TableWriter::AspectLine(double moment, const std::array<std::string, 2>& bo
         m_out << display::CsvLine({IsoTime(moment), Fixed6(moment), body1, aspect, body2,
                                    Fixed6(degrees), applying ? "true" : "false", role1, role2});
     } else if (m_format == TableFormat::Json) {
-        m_json.Object({{"time", IsoTime(moment)},
-                       {"jd_ut", moment},
-                       {"body1", body1},
-                       {"aspect", aspect},
-                       {"body2", body2},
-                       {"deviation", degrees},
-                       {"applying", applying},
-                       {"role1", OrNull(role1)},
-                       {"role2", OrNull(role2)}});
+        const std::string time = IsoTime(moment);
+        m_json.Row({{"time", time},
+                    {"jd_ut", moment},
+                    {"body1", body1},
+                    {"aspect", aspect},
+                    {"body2", body2},
+                    {"deviation", degrees},
+                    {"applying", applying},
+                    {"role1", display::TextOrNull(role1)},
+                    {"role2", display::TextOrNull(role2)}});
     } else {
         const std::string motion = motionFound == core::Motion::Applying     ? m_words.applying
                                    : motionFound == core::Motion::Separating ? m_words.separating

@@ -135,6 +135,10 @@ void JsonArrayWriter::Row(std::initializer_list<JsonMember> members)
             AppendJsonText(line, *text);
         else if (const auto* number = std::get_if<double>(&member.value))
             line += FixedDecimals(*number, m_decimals);
+        else if (const auto* whole = std::get_if<int64_t>(&member.value))
+            line += std::to_string(*whole);
+        else if (const auto* truth = std::get_if<bool>(&member.value))
+            line += *truth ? "true" : "false";
         else
             line += "null";
     }

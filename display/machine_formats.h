@@ -13,13 +13,13 @@
 
 #include <nlohmann/json_fwd.hpp>
 
-#include <variant>
-
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace orvane::display {
 
@@ -52,9 +52,9 @@ inline std::string CsvLine(std::initializer_list<std::string_view> fields)
 
 // Writes one JSON array of objects to a stream, an object a line, as they come. A floating-point member
 // has `decimals` decimals (one that is not finite is null, as JSON has no other way to write it).
-// A value of a row of texts, numbers and nulls: a floating-point number is written with the writer's
-// decimals, a text as nlohmann::json writes it.
-using JsonValue = std::variant<std::nullptr_t, std::string_view, double>;
+// A value of a row of texts, numbers, truth values and nulls: a floating-point number is written with the
+// writer's decimals, a text as nlohmann::json writes it.
+using JsonValue = std::variant<std::nullptr_t, std::string_view, double, int64_t, bool>;
 
 struct JsonMember {
     std::string_view key;
@@ -76,7 +76,7 @@ public:
     // Before the first object: the document becomes an object holding `metadata` and the rows.
     void SetMetadata(const nlohmann::ordered_json& metadata);
     void Object(const nlohmann::ordered_json& object);
-    // The same for a row of texts, numbers and nulls, written as Object writes them without a JSON value
+    // The same for a row of texts, numbers, truth values and nulls, written as Object writes them without a JSON value
     // made first: the tables with a row for every event write hundreds of thousands.
     void Row(std::initializer_list<JsonMember> members);
     // Closes the array: "\n]\n" after objects, "[]\n" when there were none (and the document around it).

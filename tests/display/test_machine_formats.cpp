@@ -49,15 +49,17 @@ TEST(MachineFormatsTest, JsonValuesAreWrittenAsTheLibraryWritesThem)
     }
 }
 
-// A row of texts, numbers and nulls is written exactly as the same row made a JSON value.
+// A row of texts, numbers, truth values and nulls is written exactly as the same row made a JSON value.
 TEST(MachineFormatsTest, RowsAreWrittenAsObjects)
 {
     for (const std::string text : {"Mars", "Kite \"1\"", "back\\slash", "Jänner", "tab\there\x01", "bad \xFF byte"}) {
         std::ostringstream row, object;
         JsonArrayWriter rows(row);
         JsonArrayWriter objects(object);
-        rows.Row({{"text", text}, {"jd_ut", 2451545.123456789}, {"none", TextOrNull("")}, {"nan", std::nan("")}});
-        objects.Object({{"text", text}, {"jd_ut", 2451545.123456789}, {"none", nullptr}, {"nan", std::nan("")}});
+        rows.Row({{"text", text}, {"jd_ut", 2451545.123456789}, {"none", TextOrNull("")}, {"nan", std::nan("")},
+                  {"count", int64_t{-7}}, {"applying", true}, {"exact", false}});
+        objects.Object({{"text", text}, {"jd_ut", 2451545.123456789}, {"none", nullptr}, {"nan", std::nan("")},
+                        {"count", -7}, {"applying", true}, {"exact", false}});
         rows.End();
         objects.End();
         EXPECT_EQ(row.str(), object.str());
