@@ -108,24 +108,18 @@ EventSearch::ChunkDue EventSearch::PlanDue(int64_t firstStep, int64_t endStep, b
     return due;
 }
 
-int64_t EventSearch::ChunkDue::FirstStep() const
+std::pair<int64_t, int64_t> EventSearch::ChunkDue::Steps() const
 {
-    int64_t first = std::numeric_limits<int64_t>::max();
+    std::pair<int64_t, int64_t> steps{std::numeric_limits<int64_t>::max(), std::numeric_limits<int64_t>::min()};
+    const auto widen = [&steps](int64_t first, int64_t last) {
+        steps.first = std::min(steps.first, first);
+        steps.second = std::max(steps.second, last);
+    };
     for (const BodyStates& body : states)
-        first = std::min(first, body.first * body.every);
+        widen(body.first * body.every, body.last * body.every);
     for (const TurnSamples& pair : turns)
-        first = std::min(first, pair.first * pair.every);
-    return first;
-}
-
-int64_t EventSearch::ChunkDue::LastStep() const
-{
-    int64_t last = std::numeric_limits<int64_t>::min();
-    for (const BodyStates& body : states)
-        last = std::max(last, body.last * body.every);
-    for (const TurnSamples& pair : turns)
-        last = std::max(last, pair.last * pair.every);
-    return last;
+        widen(pair.first * pair.every, pair.last * pair.every);
+    return steps;
 }
 
 void EventSearch::TakeDue(ChunkDue& due, int64_t step, double from) const

@@ -330,7 +330,8 @@ std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& sample
         from = std::min(from, c.first * c.every);
         to = std::max(to, c.last * c.every);
     }
-    for (int64_t step = std::min(from, due.FirstStep()); step <= std::max(to, due.LastStep()); ++step) {
+    const auto [firstDue, lastDue] = due.Steps();
+    for (int64_t step = std::min(from, firstDue); step <= std::max(to, lastDue); ++step) {
         TakeDue(due, step, samples.origin);
         for (size_t b = 0; b < m_moving.size(); ++b) {
             Coarse& c = coarse[b];
@@ -401,7 +402,8 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
         for (const Pending& crossing : pending)
             Refine(crossing, to, out);
         pending.clear();
-        for (int64_t step = due.FirstStep(); step <= due.LastStep(); ++step)
+        const auto [firstDue, lastDue] = due.Steps();
+        for (int64_t step = firstDue; step <= lastDue; ++step)
             TakeDue(due, step, from);
     }
     std::vector<StatePending> passes;

@@ -74,6 +74,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace orvane::core {
@@ -278,8 +279,7 @@ private:
         std::vector<BodyStates> states;
         std::vector<TurnSamples> turns;
         // The first and last step at which something is due (none: first > last).
-        int64_t FirstStep() const;
-        int64_t LastStep() const;
+        std::pair<int64_t, int64_t> Steps() const;
     };
     // A pass of a body's latitude (or of the rate of its latitude or distance) through zero found among
     // its samples, before it is refined on the ephemeris.
