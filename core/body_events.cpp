@@ -88,7 +88,7 @@ double EventValue(const platform::HelioState& at, Quantity quantity)
 
 }  // namespace
 
-EventSearch::ChunkDue EventSearch::PlanDue(int64_t firstStep, int64_t endStep, bool turns) const
+EventSearch::ChunkDue EventSearch::PlanDue(int64_t firstStep, int64_t endStep) const
 {
     ChunkDue due;
     for (const Body body : m_stateBodies) {
@@ -98,7 +98,7 @@ EventSearch::ChunkDue EventSearch::PlanDue(int64_t firstStep, int64_t endStep, b
             BodyStates{body, every, CeilDiv(firstStep, every), CeilDiv(endStep, every), {}});
         planned.states.reserve(static_cast<size_t>(planned.last - planned.first + 1));
     }
-    if (!turns || !m_filter.HasKind(EventKind::Miss))
+    if (!m_filter.HasKind(EventKind::Miss))
         return due;
     // The samples from firstStep to before endStep, each with its neighbours.
     for (const Track& track : m_tracks)
@@ -207,27 +207,6 @@ void EventSearch::SearchTurns(const std::vector<TurnSamples>& turns, double from
             const double fall = WrapPi(d[k + 1] - d[k]);
             if ((rise > 0.0) != (fall > 0.0) && rise != 0.0 && fall != 0.0)
                 FindMisses(*samples.track, time(k - 1), time(k + 1), rise > 0.0, from, to, out);
-        }
-    }
-}
-
-void EventSearch::SearchMisses(int64_t firstStep, int64_t endStep, double from, double to,
-                               std::vector<Event>& out) const
-{
-    const auto time = [from](int64_t k) { return from + static_cast<double>(k * kMissSampleDays) * kEventSampleDays; };
-    for (const Track& track : m_tracks) {
-        if (track.aspects.empty())
-            continue;
-        for (int64_t k = CeilDiv(firstStep, kMissSampleDays); k * kMissSampleDays < endStep; ++k) {
-            const double before = Difference(track, time(k - 1));
-            const double at = Difference(track, time(k));
-            const double after = Difference(track, time(k + 1));
-            if (before < 0.0 || at < 0.0 || after < 0.0)
-                continue;
-            const double rise = WrapPi(at - before);
-            const double fall = WrapPi(after - at);
-            if ((rise > 0.0) != (fall > 0.0) && rise != 0.0 && fall != 0.0)
-                FindMisses(track, time(k - 1), time(k + 1), rise > 0.0, from, to, out);
         }
     }
 }

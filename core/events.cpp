@@ -387,30 +387,15 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
 {
     Samples samples;
     samples.origin = from;
-    // In the frame of date the nutation the ephemeris layer adds comes from its daily values or directly
-    // depending on the moments asked before, which can move a moment found by a rounding step: there the
-    // requests keep their order of old, the states sampled and refined after the crossings, body by body,
-    // and the misses searched on their own.
-    const bool together = m_convention.frame == platform::Frame::J2000;
-    ChunkDue due = PlanDue(firstStep, endStep, together);
-    ChunkDue none;
-    SampleChunk(samples, together ? due : none, firstStep, endStep);
+    ChunkDue due = PlanDue(firstStep, endStep);
+    SampleChunk(samples, due, firstStep, endStep);
     std::vector<Pending> pending;
     FindPending(samples, firstStep, endStep, pending);
     std::sort(pending.begin(), pending.end(), [](const Pending& a, const Pending& b) { return a.guess < b.guess; });
-    if (!together) {
-        for (const Pending& crossing : pending)
-            Refine(crossing, to, out);
-        pending.clear();
-        const auto [firstDue, lastDue] = due.Steps();
-        for (int64_t step = firstDue; step <= lastDue; ++step)
-            TakeDue(due, step, from);
-    }
     std::vector<StatePending> passes;
     FindStatePasses(due.states, from, passes);
-    if (together)
-        std::sort(passes.begin(), passes.end(),
-                  [](const StatePending& a, const StatePending& b) { return a.guess < b.guess; });
+    std::sort(passes.begin(), passes.end(),
+              [](const StatePending& a, const StatePending& b) { return a.guess < b.guess; });
     // Refined in the order of time, the crossings and the passes together, so that the ephemeris reads
     // each stretch of its data once.
     auto pass = passes.begin();
@@ -421,10 +406,7 @@ void EventSearch::SearchChunk(int64_t firstStep, int64_t endStep, double from, d
     }
     for (; pass != passes.end(); ++pass)
         RefineState(*pass, from, to, out);
-    if (together)
-        SearchTurns(due.turns, from, to, out);
-    else if (m_filter.HasKind(EventKind::Miss))
-        SearchMisses(firstStep, endStep, from, to, out);
+    SearchTurns(due.turns, from, to, out);
 }
 
 void EventSearch::FindPending(const Samples& samples, int64_t firstStep, int64_t endStep,

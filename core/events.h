@@ -316,14 +316,11 @@ private:
     // falling, if the turn lies within [from, to).
     void FindMisses(const Track& track, double ta, double tb, bool rising, double from, double to,
                     std::vector<Event>& out) const;
-    // The misses of the pairs whose difference can turn back, over the chunk's steps, each sample asked of
-    // the ephemeris where it is needed (the order the frame of date keeps).
-    void SearchMisses(int64_t firstStep, int64_t endStep, double from, double to, std::vector<Event>& out) const;
     // The misses among the turning pairs' samples.
     void SearchTurns(const std::vector<TurnSamples>& turns, double from, double to, std::vector<Event>& out) const;
-    // The state bodies' samples due over the chunk's steps and, with `turns`, the turning pairs' differences
-    // the misses need, none taken yet (nothing where no kind asked for needs them).
-    ChunkDue PlanDue(int64_t firstStep, int64_t endStep, bool turns) const;
+    // The state bodies' samples due over the chunk's steps and the turning pairs' differences the misses
+    // need, none taken yet (nothing where no kind asked for needs them).
+    ChunkDue PlanDue(int64_t firstStep, int64_t endStep) const;
     // Takes what is due at `step`.
     void TakeDue(ChunkDue& due, int64_t step, double from) const;
     // The passes through zero among the state samples whose kinds are asked for (nodes, latitude extremes,
