@@ -331,6 +331,14 @@ std::vector<EventSearch::Coarse> EventSearch::SampleMoving(const Samples& sample
         to = std::max(to, c.last * c.every);
     }
     const auto [firstDue, lastDue] = due.Steps();
+    std::vector<BodySpan> spans;
+    for (size_t b = 0; b < m_moving.size(); ++b) {
+        // The bodies' coarse samples, and every moment of the chunk, where the refining asks.
+        const int64_t first = std::min({coarse[b].first * coarse[b].every, firstDue, samples.first});
+        const int64_t last = std::max({coarse[b].last * coarse[b].every, lastDue, lastStep});
+        spans.push_back({m_moving[b], samples.Time(first), samples.Time(last)});
+    }
+    PrepareMoments(spans, m_convention);
     for (int64_t step = std::min(from, firstDue); step <= std::max(to, lastDue); ++step) {
         TakeDue(due, step, samples.origin);
         for (size_t b = 0; b < m_moving.size(); ++b) {

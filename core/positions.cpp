@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace orvane::core {
 
@@ -32,6 +33,17 @@ double HelioLongitude(const PlutoTable& pluto, Body body, double moment, platfor
     const std::optional<double> longitude =
         platform::HelioLongitudeIn(EphemerisPlanetNumber(IndexOf(body)), moment, convention);
     return longitude ? *longitude : kUnknownBody;
+}
+
+void PrepareMoments(std::span<const BodySpan> spans, platform::Convention convention)
+{
+    if (convention.IsDefault())
+        return;
+    std::vector<platform::SequenceSpan> planets;
+    planets.reserve(spans.size());
+    for (const BodySpan& span : spans)
+        planets.push_back({EphemerisPlanetNumber(IndexOf(span.body)), span.from, span.to});
+    platform::PrepareSequence(planets, convention);
 }
 
 int16_t NumPlanetsIn(platform::Convention convention, bool plutoTableRead)

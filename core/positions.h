@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace orvane::core {
 
@@ -66,6 +67,18 @@ double HelioLongitude(const PlutoTable& pluto, Body body, double moment);
 // The same in `convention`: in the default one exactly the above; in any other every body, Pluto included,
 // from the ephemeris in that convention (Pluto then has a position in every year the ephemeris covers).
 double HelioLongitude(const PlutoTable& pluto, Body body, double moment, platform::Convention convention);
+
+// A body and the moments from `from` to `to` a search is about to ask of it.
+struct BodySpan {
+    Body body{};
+    double from = 0.0;
+    double to = 0.0;
+};
+
+// Tells the ephemeris the moments a search is about to ask of the bodies in `convention`, so that what it
+// reads them from in a convention other than the default is worked out ahead, all bodies together in the
+// order of time (see platform::PrepareSequence). Changes no position.
+void PrepareMoments(std::span<const BodySpan> spans, platform::Convention convention);
 
 // Whether Pluto's longitudes come from its table in `convention` (the default convention only).
 constexpr bool PlutoFromTable(platform::Convention convention)

@@ -3,6 +3,7 @@
 #include "platform/cubic_nodes.h"
 #include "platform/mean_frame.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -16,12 +17,46 @@ namespace {
 constexpr double kTwoPi = 6.28318530717958647692;
 constexpr size_t kPlanets = 10;      // 1 … 9, index 0 unused
 constexpr size_t kConventions = 3;   // every convention but the default
-constexpr size_t kSlots = 256;       // nodes kept per body: 512 days of Mercury's
+constexpr size_t kSlots = 512;       // nodes kept per body: 1024 days of Mercury's
 
-constexpr std::array<double, kPlanets> kNodeStep{0.0, 2.0, 8.0, 4.0, 16.0, 32.0, 32.0, 32.0, 32.0, 32.0};
-constexpr std::array<double, kPlanets> kLongitudeStep{0.0, 0.0, 0.0, 0.0, 2.0, 8.0, 8.0, 16.0, 16.0, 16.0};
-constexpr size_t kLongitudeSlots = 256;  // 512 days of Mars' nodes, a chunk of a search (256 days) and more
+// Nodes `step` days apart, read through the cubic (4 points) or the quintic (6 points).
+struct Grid {
+    double step = 0.0;
+    size_t points = 4;
 
+    int64_t IndexOf(double moment) const { return static_cast<int64_t>(std::floor(moment / step)); }
+    // The first and the last node a moment of node interval `index` is read from.
+    int64_t First(int64_t index) const { return index - static_cast<int64_t>(points / 2 - 1); }
+    int64_t Last(int64_t index) const { return index + static_cast<int64_t>(points / 2); }
+    double MomentOf(int64_t index) const { return static_cast<double>(index) * step; }
+};
+
+// Light-time: see convention_shift.h.
+constexpr std::array<Grid, kPlanets> kShiftGrid{{{}, {2.0, 4}, {8.0, 4}, {4.0, 4}, {16.0, 4}, {32.0, 4},
+                                                 {32.0, 4}, {32.0, 4}, {32.0, 4}, {32.0, 4}}};
+// Whole longitudes of the slow bodies.
+constexpr std::array<Grid, kPlanets> kLongitudeGrid{{{}, {}, {}, {}, {8.0, 6}, {16.0, 6}, {16.0, 6}, {16.0, 6},
+                                                     {16.0, 6}, {16.0, 6}}};
+constexpr size_t kLongitudeSlots = 256;  // 2048 days of Mars' nodes, a chunk of a search (256 days) and more
+
+const Grid& ShiftGrid(int32_t planet)
+{
+    return kShiftGrid[static_cast<size_t>(planet)];
+}
+
+const Grid& LongitudeGrid(int32_t planet)
+{
+    return kLongitudeGrid[static_cast<size_t>(planet)];
+}
+
+// The weights of the grid's points for the value at fraction f of a node interval.
+std::array<double, 6> WeightsOf(const Grid& grid, double f)
+{
+    if (grid.points == 6)
+        return QuinticWeights(f);
+    const std::array<double, 4> cubic = CubicWeights(f);
+    return {cubic[0], cubic[1], cubic[2], cubic[3], 0.0, 0.0};
+}
 // A node's differences: longitude, latitude and distance, then their rates.
 using Differences = std::array<double, 6>;
 
@@ -64,23 +99,22 @@ NodeTable& TableOf(int32_t planet)
     return *table;
 }
 
-int64_t IndexOf(int32_t planet, double moment)
-{
-    return static_cast<int64_t>(std::floor(moment / kNodeStep[static_cast<size_t>(planet)]));
-}
-
 bool NodesAtHand(int32_t planet, double moment)
 {
     NodeTable& table = TableOf(planet);
-    const int64_t index = IndexOf(planet, moment);
-    return table.Has(index - 1) && table.Has(index) && table.Has(index + 1) && table.Has(index + 2);
+    const Grid& grid = ShiftGrid(planet);
+    const int64_t index = grid.IndexOf(moment);
+    for (int64_t n = grid.First(index); n <= grid.Last(index); ++n)
+        if (!table.Has(n))
+            return false;
+    return true;
 }
 
 const Differences* NodeValues(NodeTable& table, int64_t index, int32_t planet, DirectLightTime direct)
 {
     Node& slot = table.SlotOf(index);
     if (slot.index != index) {
-        const auto shift = direct(planet, static_cast<double>(index) * kNodeStep[static_cast<size_t>(planet)]);
+        const auto shift = direct(planet, ShiftGrid(planet).MomentOf(index));
         if (!shift)
             return nullptr;
         slot = {index,
@@ -107,6 +141,101 @@ double WithinHalfTurn(double d)
     return d;
 }
 
+// The slow body's longitude node `index` in `convention`, computed with `direct` when not at hand.
+std::optional<double> LongitudeNodeOf(int32_t planet, int64_t index, Convention convention, DirectLongitude direct)
+{
+    std::unique_ptr<LongitudeTable>& table = t_shifts.longitudes[ConventionIndex(convention)][static_cast<size_t>(planet)];
+    if (!table)
+        table = std::make_unique<LongitudeTable>();
+    LongitudeNode& slot = (*table)[static_cast<size_t>(index) % kLongitudeSlots];
+    if (slot.index != index) {
+        const auto value = direct(planet, LongitudeGrid(planet).MomentOf(index), convention);
+        if (!value)
+            return std::nullopt;
+        slot = {index, *value};
+    }
+    return slot.longitude;
+}
+
+bool LongitudeNodeAtHand(int32_t planet, int64_t index, Convention convention)
+{
+    const std::unique_ptr<LongitudeTable>& table =
+        t_shifts.longitudes[ConventionIndex(convention)][static_cast<size_t>(planet)];
+    return table && (*table)[static_cast<size_t>(index) % kLongitudeSlots].index == index;
+}
+
+// A node to work out ahead: a light-time node of `planet`, a turn node (planet 0) or a longitude node.
+struct Due {
+    double moment = 0.0;
+    int32_t planet = 0;
+    int64_t index = 0;
+};
+
+// The node numbers moments from `from` to `to` read on `grid`.
+std::pair<int64_t, int64_t> NodesOver(const Grid& grid, double from, double to)
+{
+    return {grid.First(grid.IndexOf(from)), grid.Last(grid.IndexOf(to))};
+}
+
+// The light-time nodes (apparent positions) and the turn's nodes (the frame of date) the span's moments and
+// its longitude nodes' moments read, where not at hand.
+void AddShiftAndTurnNodes(const SequenceSpan& span, Convention convention, std::vector<Due>& due)
+{
+    double from = span.from;
+    double to = span.to;
+    if (LongitudeGrid(span.planet).step > 0.0) {
+        const Grid& slow = LongitudeGrid(span.planet);
+        const auto [first, last] = NodesOver(slow, span.from, span.to);
+        from = std::min(from, slow.MomentOf(first));
+        to = std::max(to, slow.MomentOf(last));
+    }
+    if (convention.positions == PositionKind::Apparent) {
+        NodeTable& table = TableOf(span.planet);
+        const Grid& grid = ShiftGrid(span.planet);
+        const auto [first, last] = NodesOver(grid, from, to);
+        for (int64_t n = first; n <= last; ++n)
+            if (!table.Has(n))
+                due.push_back({grid.MomentOf(n), span.planet, n});
+    }
+    if (convention.frame == Frame::OfDate) {
+        const auto [first, last] = TurnNodesOver(from, to);
+        for (int64_t n = first; n <= last; ++n)
+            if (!TurnNodeAtHand(n))
+                due.push_back({TurnNodeMoment(n), 0, n});
+    }
+}
+
+void AddLongitudeNodes(const SequenceSpan& span, Convention convention, std::vector<Due>& due)
+{
+    const Grid& grid = LongitudeGrid(span.planet);
+    if (grid.step == 0.0)
+        return;
+    const auto [first, last] = NodesOver(grid, span.from, span.to);
+    for (int64_t n = first; n <= last; ++n)
+        if (!LongitudeNodeAtHand(span.planet, n, convention))
+            due.push_back({grid.MomentOf(n), span.planet, n});
+}
+
+// Works out `due` in the order of time (longitude nodes when `longitudes`), each node once.
+void WorkOut(std::vector<Due>& due, bool longitudes, Convention convention, DirectLightTime shift,
+             DirectLongitude longitude)
+{
+    std::sort(due.begin(), due.end(), [](const Due& a, const Due& b) {
+        return a.moment != b.moment ? a.moment < b.moment : a.planet < b.planet;
+    });
+    due.erase(std::unique(due.begin(), due.end(),
+                          [](const Due& a, const Due& b) { return a.planet == b.planet && a.index == b.index; }),
+              due.end());
+    for (const Due& node : due) {
+        if (longitudes)
+            LongitudeNodeOf(node.planet, node.index, convention, longitude);
+        else if (node.planet == 0)
+            WorkOutTurnNode(node.index);
+        else
+            NodeValues(TableOf(node.planet), node.index, node.planet, shift);
+    }
+}
+
 }  // namespace
 
 bool AskedInSequence(int32_t planet, double moment, Convention convention)
@@ -115,7 +244,7 @@ bool AskedInSequence(int32_t planet, double moment, Convention convention)
     // is worth the nodes.
     if (planet < 1 || planet > 9 || convention.positions == PositionKind::Geometric)
         return false;
-    const int64_t index = IndexOf(planet, moment);
+    const int64_t index = ShiftGrid(planet).IndexOf(moment);
     std::optional<int64_t>& last = t_shifts.lastIndex[ConventionIndex(convention)][static_cast<size_t>(planet)];
     const bool near = last && std::llabs(index - *last) <= 1;
     last = index;
@@ -129,15 +258,16 @@ std::optional<LightTimeShift> LightTimeInSequence(int32_t planet, double moment,
 {
     if (planet < 1 || planet > 9)
         return std::nullopt;
-    const double t = moment / kNodeStep[static_cast<size_t>(planet)];
+    const Grid& grid = ShiftGrid(planet);
+    const double t = moment / grid.step;
     const double whole = std::floor(t);
     const auto index = static_cast<int64_t>(whole);
-    const std::array<double, 4> weight = CubicWeights(t - whole);
+    const std::array<double, 6> weight = WeightsOf(grid, t - whole);
     NodeTable& table = TableOf(planet);
     Differences value{};
     double first = 0.0;
-    for (size_t n = 0; n < 4; ++n) {
-        const Differences* node = NodeValues(table, index - 1 + static_cast<int64_t>(n), planet, direct);
+    for (size_t n = 0; n < grid.points; ++n) {
+        const Differences* node = NodeValues(table, grid.First(index) + static_cast<int64_t>(n), planet, direct);
         if (node == nullptr)
             return std::nullopt;
         if (n == 0)
@@ -153,32 +283,44 @@ std::optional<LightTimeShift> LightTimeInSequence(int32_t planet, double moment,
 std::optional<double> SlowLongitudeInSequence(int32_t planet, double moment, Convention convention,
                                               DirectLongitude direct)
 {
-    if (planet < 1 || planet > 9 || convention.IsDefault() || kLongitudeStep[static_cast<size_t>(planet)] == 0.0)
+    if (planet < 1 || planet > 9 || convention.IsDefault() || LongitudeGrid(planet).step == 0.0)
         return std::nullopt;
-    std::unique_ptr<LongitudeTable>& table = t_shifts.longitudes[ConventionIndex(convention)][static_cast<size_t>(planet)];
-    if (!table)
-        table = std::make_unique<LongitudeTable>();
-    const double step = kLongitudeStep[static_cast<size_t>(planet)];
-    const double t = moment / step;
+    const Grid& grid = LongitudeGrid(planet);
+    const double t = moment / grid.step;
     const double whole = std::floor(t);
     const auto index = static_cast<int64_t>(whole);
-    const std::array<double, 4> weight = CubicWeights(t - whole);
+    const std::array<double, 6> weight = WeightsOf(grid, t - whole);
     double longitude = 0.0;
     double first = 0.0;
-    for (size_t n = 0; n < 4; ++n) {
-        const int64_t at = index - 1 + static_cast<int64_t>(n);
-        LongitudeNode& slot = (*table)[static_cast<size_t>(at) % kLongitudeSlots];
-        if (slot.index != at) {
-            const auto value = direct(planet, static_cast<double>(at) * step, convention);
-            if (!value)
-                return std::nullopt;
-            slot = {at, *value};
-        }
+    for (size_t n = 0; n < grid.points; ++n) {
+        const std::optional<double> node =
+            LongitudeNodeOf(planet, grid.First(index) + static_cast<int64_t>(n), convention, direct);
+        if (!node)
+            return std::nullopt;
         if (n == 0)
-            first = slot.longitude;
-        longitude += weight[n] * (first + WithinHalfTurn(slot.longitude - first));
+            first = *node;
+        longitude += weight[n] * (first + WithinHalfTurn(*node - first));
     }
     return longitude;
+}
+
+void PrepareInSequence(std::span<const SequenceSpan> spans, Convention convention, DirectLightTime shift,
+                       DirectLongitude longitude)
+{
+    if (convention.IsDefault())
+        return;
+    // First what the slow bodies' longitude nodes are computed from (the light-time and the turn into the
+    // frame of date, over their moments too), then those nodes, each in the order of time.
+    std::vector<Due> due;
+    for (const SequenceSpan& span : spans)
+        if (span.planet >= 1 && span.planet <= 9)
+            AddShiftAndTurnNodes(span, convention, due);
+    WorkOut(due, false, convention, shift, longitude);
+    due.clear();
+    for (const SequenceSpan& span : spans)
+        if (span.planet >= 1 && span.planet <= 9)
+            AddLongitudeNodes(span, convention, due);
+    WorkOut(due, true, convention, shift, longitude);
 }
 
 }  // namespace orvane::platform

@@ -28,6 +28,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace orvane::platform {
 
@@ -50,13 +51,23 @@ std::optional<LightTimeShift> LightTimeInSequence(int32_t planet, double moment,
                                                   DirectLightTime direct);
 
 // The longitude of the slow bodies (Mars … Pluto) in a convention, without the nutation, read whole from
-// the cubic through its values at nodes, each computed with `direct` when not at hand: their orbits are
-// smooth enough (Mars: its equation of the centre, 10.7°, over 687 days; the others slower still, the
-// Sun's wobble about the barycentre included) that nodes every 2 days for Mars, 8 for Jupiter and Saturn
-// and 16 for Uranus … Pluto give the longitude within 0.0003″ of the direct value. Nothing for a body read otherwise (Mercury, Venus, the Earth)
-// or when a node cannot be computed.
+// the quintic through its values at six nodes, each computed with `direct` when not at hand: their orbits
+// are smooth enough (Mars: its equation of the centre, 10.7°, over 687 days; the others slower still, the
+// Sun's wobble about the barycentre included) that nodes every 8 days for Mars and 16 for Jupiter … Pluto
+// give the longitude within 0.0002″ of the direct value beyond the ephemeris' own noise (which is 0.001″
+// for Mars, 0.0002″ for Jupiter, under 0.0001″ for the others: the wiggle its positions show about any
+// smooth curve). Nothing for a body read otherwise (Mercury, Venus, the Earth) or when a node cannot be
+// computed.
 using DirectLongitude = std::optional<double> (*)(int32_t planet, double moment, Convention convention);
 std::optional<double> SlowLongitudeInSequence(int32_t planet, double moment, Convention convention,
                                               DirectLongitude direct);
+
+// Works out ahead every node the spans' moments in `convention` read (the light-time's, the turn's into
+// the frame of date, the slow bodies' longitudes'), all bodies together in the order of time, so that
+// Swiss Ephemeris reads each stretch of its files once for them; left to themselves, nodes worked out as
+// a search first needs them lie days to weeks ahead of the moments it asks, and each sends the library
+// back and forth between two stretches of its files.
+void PrepareInSequence(std::span<const SequenceSpan> spans, Convention convention, DirectLightTime shift,
+                       DirectLongitude longitude);
 
 }  // namespace orvane::platform

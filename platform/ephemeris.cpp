@@ -379,6 +379,15 @@ std::optional<double> HelioLongitudeIn(int32_t planet, double moment, Convention
     return (*polar)[0];
 }
 
+void PrepareSequence(std::span<const SequenceSpan> spans, Convention convention)
+{
+    // Positions read off nodes in sequence are the apparent ones (see AskedInSequence).
+    if (convention.positions == PositionKind::Geometric)
+        return;
+    swiss::ApplyFolderToThisThread();
+    PrepareInSequence(spans, convention, DirectLightTimeOf, SlowLongitudeNode);
+}
+
 bool EphemerisFellBackToAnalytic()
 {
     return swiss::FellBack();

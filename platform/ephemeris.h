@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace orvane::platform {
 
@@ -69,6 +70,18 @@ std::optional<HelioState> HelioStateIn(int32_t planet, double moment, Convention
 
 // The longitude alone (radians), as HelioStateIn gives it; nothing as there.
 std::optional<double> HelioLongitudeIn(int32_t planet, double moment, Convention convention);
+
+// A planet (1 … 9) and the moments from `from` to `to` a search is about to ask of it.
+struct SequenceSpan {
+    int32_t planet = 0;
+    double from = 0.0;
+    double to = 0.0;
+};
+
+// Tells the layer which moments a search is about to ask, so that whatever it reads them from (in a
+// convention other than the default) is worked out ahead for all the spans' planets together, in the order
+// of time (see convention_shift.h). Changes no position; a search that does not call it gets the same.
+void PrepareSequence(std::span<const SequenceSpan> spans, Convention convention);
 
 // True once a computation had to fall back to the analytic ephemeris (data files missing).
 bool EphemerisFellBackToAnalytic();

@@ -99,7 +99,7 @@ const std::array<double, 9>* NodeTurn(int64_t index)
 {
     Node& slot = SlotOf(index);
     if (slot.index != index) {
-        const auto matrix = DirectTurn(static_cast<double>(index) * kNodeStep);
+        const auto matrix = DirectTurn(TurnNodeMoment(index));
         if (!matrix)
             return nullptr;
         slot = {index, *matrix};
@@ -135,9 +135,29 @@ bool TurnIsAtHand(double moment)
 {
     const auto index = static_cast<int64_t>(std::floor(moment / kNodeStep));
     for (int64_t n = index - 1; n <= index + 2; ++n)
-        if (SlotOf(n).index != n)
+        if (!TurnNodeAtHand(n))
             return false;
     return true;
+}
+
+std::pair<int64_t, int64_t> TurnNodesOver(double from, double to)
+{
+    return {static_cast<int64_t>(std::floor(from / kNodeStep)) - 1, static_cast<int64_t>(std::floor(to / kNodeStep)) + 2};
+}
+
+double TurnNodeMoment(int64_t index)
+{
+    return static_cast<double>(index) * kNodeStep;
+}
+
+bool TurnNodeAtHand(int64_t index)
+{
+    return SlotOf(index).index == index;
+}
+
+bool WorkOutTurnNode(int64_t index)
+{
+    return NodeTurn(index) != nullptr;
 }
 
 void Turn(const FrameTurn& turn, HelioState& state, bool withRate)

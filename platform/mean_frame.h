@@ -14,7 +14,9 @@
 #include "platform/ephemeris.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace orvane::platform {
 
@@ -29,6 +31,14 @@ std::optional<FrameTurn> TurnToMeanOfDate(double moment, bool withRate);
 
 // True when the nodes TurnToMeanOfDate needs at `moment` are at hand in this thread.
 bool TurnIsAtHand(double moment);
+
+// The turn's nodes by number, for working them out ahead in the order of time: the first and last node the
+// moments from `from` to `to` read, a node's moment, whether it is at hand, and working it out (false when
+// the ephemeris fails).
+std::pair<int64_t, int64_t> TurnNodesOver(double from, double to);
+double TurnNodeMoment(int64_t index);
+bool TurnNodeAtHand(int64_t index);
+bool WorkOutTurnNode(int64_t index);
 
 // `state` (a J2000 polar position with its rates, as HelioState holds them) turned into the mean frame of
 // date; the distance and its rate stay as they are.

@@ -10,7 +10,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace orvane::platform {
 namespace {
@@ -236,6 +239,41 @@ TEST_F(ConventionShift, LoneMomentsAreComputedDirectly)
             }
     });
     worker.join();
+}
+
+// A search tells the layer the moments it is about to ask; from then on each of them is read off the same
+// nodes in whatever order it comes, so that the moments it finds do not depend on the order of its work.
+TEST_F(ConventionShift, PreparedMomentsDoNotDependOnTheOrderOfAsking)
+{
+    constexpr Convention kMainstream{Frame::OfDate, PositionKind::Apparent};
+    constexpr double kFrom = 2460676.5;
+    constexpr double kTo = kFrom + 300.0;
+    std::vector<std::pair<double, int32_t>> asks;  // moment, planet
+    for (int k = 0; k < 200; ++k)
+        asks.emplace_back(kFrom + std::fmod(k * 77.123, kTo - kFrom), 1 + k % 9);
+    const auto ask = [&](bool prepare, bool ascending) {
+        std::vector<std::pair<double, int32_t>> order = asks;
+        if (ascending)
+            std::sort(order.begin(), order.end());
+        std::map<std::pair<double, int32_t>, std::array<double, 3>> values;
+        std::thread worker([&] {
+            std::vector<SequenceSpan> spans;
+            for (int32_t planet = 1; planet <= 9; ++planet)
+                spans.push_back({planet, kFrom, kTo});
+            if (prepare)
+                PrepareSequence(spans, kMainstream);
+            for (const auto& [moment, planet] : order) {
+                const HelioState state = HelioStateIn(planet, moment, kMainstream, true).value();
+                values[{moment, planet}] = {HelioLongitudeIn(planet, moment, kMainstream).value(), state.latitude,
+                                            state.latitudeSpeed};
+            }
+        });
+        worker.join();
+        return values;
+    };
+    const auto prepared = ask(true, false);
+    EXPECT_EQ(prepared, ask(true, true));
+    EXPECT_NE(prepared, ask(false, false));  // asked alone, the scattered moments are computed directly
 }
 
 }  // namespace
