@@ -5,10 +5,12 @@
 // ecliptic's pole by Δψ alone). A longitude in the true ecliptic and equinox of date is the one in the mean
 // ecliptic and equinox of date plus Δψ, the same for every body at one moment.
 //
-// Swiss Ephemeris works Δψ out afresh for each new moment, which costs more than a planet's position.
-// Moments asked in sequence, as a search asks them, read it from the cubic through the four nearest daily
-// values instead (its fastest term, a fortnightly 0.2″, strays from that cubic by under 0.0003″); each
-// thread keeps the daily values it worked out. A moment far from the last one asked gets Δψ of its own.
+// Δψ comes from the lunar–solar series Swiss Ephemeris uses for it (nutation_series.h), at the moment in
+// Terrestrial Time Swiss Ephemeris' own ΔT gives, so that it is Swiss Ephemeris' Δψ to within 1e-9″ at a
+// fraction of the cost. Moments asked in sequence, as a search asks them, read it from the cubic through the
+// four nearest daily values instead (its fortnightly 0.23″ and nine-day 0.03″ terms stray from that cubic
+// by under 0.0007″ together); each thread keeps the daily values it worked out. A moment far from the last
+// one asked gets Δψ of its own.
 
 #include <optional>
 
@@ -19,7 +21,7 @@ struct Nutation {
     double rate = 0.0;       // its rate per day (only where asked for)
 };
 
-// Δψ at `moment` (Julian date, UT), with its rate when `withRate`; nothing when the ephemeris cannot give it.
+// Δψ at `moment` (Julian date, UT), with its rate when `withRate`. (Always given: the series cannot fail.)
 std::optional<Nutation> NutationInLongitude(double moment, bool withRate);
 
 }  // namespace orvane::platform
