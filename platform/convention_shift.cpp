@@ -19,7 +19,7 @@ constexpr size_t kPlanets = 10;      // 1 … 9, index 0 unused
 constexpr size_t kConventions = 3;   // every convention but the default
 constexpr size_t kSlots = 512;       // nodes kept per body: 1024 days of Mercury's
 
-// Nodes `step` days apart, read through the cubic (4 points) or the quintic (6 points).
+// Nodes `step` days apart, read through the cubic (4 points), the quintic (6) or the septic (8).
 struct Grid {
     double step = 0.0;
     size_t points = 4;
@@ -32,12 +32,12 @@ struct Grid {
 };
 
 // Light-time: see convention_shift.h.
-constexpr std::array<Grid, kPlanets> kShiftGrid{{{}, {2.0, 4}, {8.0, 4}, {4.0, 4}, {16.0, 4}, {32.0, 4},
+constexpr std::array<Grid, kPlanets> kShiftGrid{{{}, {2.0, 6}, {8.0, 4}, {4.0, 4}, {16.0, 4}, {32.0, 4},
                                                  {32.0, 4}, {32.0, 4}, {32.0, 4}, {32.0, 4}}};
-// Whole longitudes of the slow bodies.
-constexpr std::array<Grid, kPlanets> kLongitudeGrid{{{}, {}, {}, {}, {8.0, 6}, {16.0, 6}, {16.0, 6}, {16.0, 6},
+// Whole longitudes (see WholeLongitudeInSequence).
+constexpr std::array<Grid, kPlanets> kLongitudeGrid{{{}, {1.0, 8}, {4.0, 6}, {2.0, 6}, {8.0, 6}, {16.0, 6}, {16.0, 6}, {16.0, 6},
                                                      {16.0, 6}, {16.0, 6}}};
-constexpr size_t kLongitudeSlots = 256;  // 2048 days of Mars' nodes, a chunk of a search (256 days) and more
+constexpr size_t kLongitudeSlots = 512;  // 512 days of Mercury's nodes: a chunk of a search (256 days) and more
 
 const Grid& ShiftGrid(int32_t planet)
 {
@@ -49,13 +49,21 @@ const Grid& LongitudeGrid(int32_t planet)
     return kLongitudeGrid[static_cast<size_t>(planet)];
 }
 
+constexpr size_t kMostPoints = 8;
+using Weights = std::array<double, kMostPoints>;
+
 // The weights of the grid's points for the value at fraction f of a node interval.
-std::array<double, 6> WeightsOf(const Grid& grid, double f)
+Weights WeightsOf(const Grid& grid, double f)
 {
-    if (grid.points == 6)
-        return QuinticWeights(f);
-    const std::array<double, 4> cubic = CubicWeights(f);
-    return {cubic[0], cubic[1], cubic[2], cubic[3], 0.0, 0.0};
+    Weights weight{};
+    const auto take = [&weight](const auto& some) { std::copy(some.begin(), some.end(), weight.begin()); };
+    if (grid.points == 8)
+        take(LagrangeWeights<8>(f));
+    else if (grid.points == 6)
+        take(LagrangeWeights<6>(f));
+    else
+        take(CubicWeights(f));
+    return weight;
 }
 // A node's differences: longitude, latitude and distance, then their rates.
 using Differences = std::array<double, 6>;
@@ -77,7 +85,7 @@ private:
     std::vector<Node> m_slots;
 };
 
-// The whole longitudes of one slow body in one convention a thread worked out, by node number.
+// The whole longitudes of one body in one convention a thread worked out, by node number.
 struct LongitudeNode {
     int64_t index = std::numeric_limits<int64_t>::min();
     double longitude = 0.0;
@@ -141,7 +149,7 @@ double WithinHalfTurn(double d)
     return d;
 }
 
-// The slow body's longitude node `index` in `convention`, computed with `direct` when not at hand.
+// The body's longitude node `index` in `convention`, computed with `direct` when not at hand.
 std::optional<double> LongitudeNodeOf(int32_t planet, int64_t index, Convention convention, DirectLongitude direct)
 {
     std::unique_ptr<LongitudeTable>& table = t_shifts.longitudes[ConventionIndex(convention)][static_cast<size_t>(planet)];
@@ -262,7 +270,7 @@ std::optional<LightTimeShift> LightTimeInSequence(int32_t planet, double moment,
     const double t = moment / grid.step;
     const double whole = std::floor(t);
     const auto index = static_cast<int64_t>(whole);
-    const std::array<double, 6> weight = WeightsOf(grid, t - whole);
+    const Weights weight = WeightsOf(grid, t - whole);
     NodeTable& table = TableOf(planet);
     Differences value{};
     double first = 0.0;
@@ -280,7 +288,7 @@ std::optional<LightTimeShift> LightTimeInSequence(int32_t planet, double moment,
     return LightTimeShift{value[0], value[1], value[2], value[3], value[4], value[5]};
 }
 
-std::optional<double> SlowLongitudeInSequence(int32_t planet, double moment, Convention convention,
+std::optional<double> WholeLongitudeInSequence(int32_t planet, double moment, Convention convention,
                                               DirectLongitude direct)
 {
     if (planet < 1 || planet > 9 || convention.IsDefault() || LongitudeGrid(planet).step == 0.0)
@@ -289,7 +297,7 @@ std::optional<double> SlowLongitudeInSequence(int32_t planet, double moment, Con
     const double t = moment / grid.step;
     const double whole = std::floor(t);
     const auto index = static_cast<int64_t>(whole);
-    const std::array<double, 6> weight = WeightsOf(grid, t - whole);
+    const Weights weight = WeightsOf(grid, t - whole);
     double longitude = 0.0;
     double first = 0.0;
     for (size_t n = 0; n < grid.points; ++n) {
@@ -304,12 +312,17 @@ std::optional<double> SlowLongitudeInSequence(int32_t planet, double moment, Con
     return longitude;
 }
 
+void ForgetShiftsInSequence()
+{
+    t_shifts = {};
+}
+
 void PrepareInSequence(std::span<const SequenceSpan> spans, Convention convention, DirectLightTime shift,
                        DirectLongitude longitude)
 {
     if (convention.IsDefault())
         return;
-    // First what the slow bodies' longitude nodes are computed from (the light-time and the turn into the
+    // First what the longitude nodes are computed from (the light-time and the turn into the
     // frame of date, over their moments too), then those nodes, each in the order of time.
     std::vector<Due> due;
     for (const SequenceSpan& span : spans)

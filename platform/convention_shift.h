@@ -50,20 +50,25 @@ bool AskedInSequence(int32_t planet, double moment, Convention convention);
 std::optional<LightTimeShift> LightTimeInSequence(int32_t planet, double moment, bool withRate,
                                                   DirectLightTime direct);
 
-// The longitude of the slow bodies (Mars … Pluto) in a convention, without the nutation, read whole from
-// the quintic through its values at six nodes, each computed with `direct` when not at hand: their orbits
-// are smooth enough (Mars: its equation of the centre, 10.7°, over 687 days; the others slower still, the
-// Sun's wobble about the barycentre included) that nodes every 8 days for Mars and 16 for Jupiter … Pluto
-// give the longitude within 0.0002″ of the direct value beyond the ephemeris' own noise (which is 0.001″
-// for Mars, 0.0002″ for Jupiter, under 0.0001″ for the others: the wiggle its positions show about any
-// smooth curve). Nothing for a body read otherwise (Mercury, Venus, the Earth) or when a node cannot be
-// computed.
+// A body's longitude in a convention, without the nutation, read whole from the curve through its values
+// at nodes, each computed with `direct` when not at hand (the J2000 geometric position, the light-time
+// shift from its own nodes, the turn into the mean frame of date): a search asks a longitude many times
+// more often than the nodes cost. The orbits are smooth enough that the septic through eight nodes a day
+// apart (Mercury, its equation of the centre 23.7° over 88 days) and the quintic through six 4 days apart
+// (Venus), 2 (the Earth, whose monthly swing about the Earth–Moon barycentre moves its longitude by 6″),
+// 8 (Mars) and 16 (Jupiter … Pluto) follow Swiss Ephemeris' own longitude as closely as the ephemeris
+// follows any smooth curve: its positions wiggle by up to 0.0015″ (Mercury), 0.0012″ (the Earth), 0.0007″
+// (Venus), 0.001″ (Mars), 0.0002″ (Jupiter) and under 0.0001″ (the others) about one, mostly where it
+// joins two stored stretches. Nothing for a body read otherwise or when a node cannot be computed.
 using DirectLongitude = std::optional<double> (*)(int32_t planet, double moment, Convention convention);
-std::optional<double> SlowLongitudeInSequence(int32_t planet, double moment, Convention convention,
+std::optional<double> WholeLongitudeInSequence(int32_t planet, double moment, Convention convention,
                                               DirectLongitude direct);
 
+// Forgets every node and the last moment asked of each body in this thread, as if it had asked none.
+void ForgetShiftsInSequence();
+
 // Works out ahead every node the spans' moments in `convention` read (the light-time's, the turn's into
-// the frame of date, the slow bodies' longitudes'), all bodies together in the order of time, so that
+// the frame of date, the longitudes'), all bodies together in the order of time, so that
 // Swiss Ephemeris reads each stretch of its files once for them; left to themselves, nodes worked out as
 // a search first needs them lie days to weeks ahead of the moments it asks, and each sends the library
 // back and forth between two stretches of its files.

@@ -3,10 +3,10 @@
 // The cubic through four values at equally spaced nodes, read between the second and the third: the
 // value at fraction f (0 … 1) of that step is Σ weight[n]·value[n], its slope per step Σ slope[n]·value[n]
 // (Lagrange's weights and their derivatives). Every table read off nodes in sequence (the nutation, the
-// turn into the frame of date, the light-time) interpolates with these; where a quantity is smooth enough
-// for nodes further apart, the quintic through six (QuinticWeights) strays less for the same step.
+// turn into the frame of date, the light-time) interpolates with these.
 
 #include <array>
+#include <cstddef>
 
 namespace orvane::platform {
 
@@ -22,18 +22,39 @@ inline std::array<double, 4> CubicSlopes(double f)
             (3 * f * f - 1) / 6};
 }
 
-// The quintic through six values at equally spaced nodes, read between the third and the fourth: the value
-// at fraction f (0 … 1) of that step is Σ weight[n]·value[n]. Its error for a term of period P and
-// amplitude A is about 0.0049·A·(2πh/P)⁶ for nodes h apart, against the cubic's 0.023·A·(2πh/P)⁴.
-inline std::array<double, 6> QuinticWeights(double f)
+// Lagrange's weights for N (even) values at equally spaced nodes, read between the middle two: the value at
+// fraction f (0 … 1) of that step is Σ weight[n]·value[n]. For a term of period P and amplitude A the
+// error with nodes h apart is about c·A·(2πh/P)^N, c being 0.023 for the cubic (N = 4), 0.0049 for the
+// quintic (6) and 0.0011 for the septic (8): where a quantity is smooth enough for nodes further apart,
+// more of them strays less for the same step.
+template <size_t N>
+std::array<double, N> LagrangeWeights(double f)
 {
-    const double a = f + 2;
-    const double b = f + 1;
-    const double c = f - 1;
-    const double d = f - 2;
-    const double e = f - 3;
-    return {-b * f * c * d * e / 120, a * f * c * d * e / 24, -a * b * c * d * e / 12,
-            a * b * f * d * e / 12,  -a * b * f * c * e / 24, a * b * f * c * d / 120};
+    static_assert(N % 2 == 0 && N >= 4);
+    constexpr auto kFirst = -static_cast<int>(N / 2 - 1);
+    static constexpr std::array<double, N> kDenominator = [] {
+        std::array<double, N> d{};
+        for (size_t i = 0; i < N; ++i) {
+            d[i] = 1.0;
+            for (size_t j = 0; j < N; ++j)
+                if (j != i)
+                    d[i] *= static_cast<double>(static_cast<int>(i) - static_cast<int>(j));
+        }
+        return d;
+    }();
+    // Π (f − x_j) over the nodes before i and over those after it.
+    std::array<double, N> before{};
+    std::array<double, N> after{};
+    before[0] = 1.0;
+    after[N - 1] = 1.0;
+    for (size_t i = 1; i < N; ++i) {
+        before[i] = before[i - 1] * (f - static_cast<double>(kFirst + static_cast<int>(i) - 1));
+        after[N - 1 - i] = after[N - i] * (f - static_cast<double>(kFirst + static_cast<int>(N - i)));
+    }
+    std::array<double, N> weight{};
+    for (size_t i = 0; i < N; ++i)
+        weight[i] = before[i] * after[i] / kDenominator[i];
+    return weight;
 }
 
 }  // namespace orvane::platform

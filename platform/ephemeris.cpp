@@ -300,8 +300,8 @@ std::optional<HelioState> SequenceState(int32_t planet, double moment, Conventio
     return state;
 }
 
-// A node of a slow body's longitude: its longitude in sequence, without the nutation.
-std::optional<double> SlowLongitudeNode(int32_t planet, double moment, Convention convention)
+// A node of a body's whole longitude: its state in sequence, without the nutation.
+std::optional<double> WholeLongitudeNode(int32_t planet, double moment, Convention convention)
 {
     const auto state = SequenceState(planet, moment, convention, false, false);
     return state ? std::optional<double>(state->longitude) : std::nullopt;
@@ -310,11 +310,11 @@ std::optional<double> SlowLongitudeNode(int32_t planet, double moment, Conventio
 // The longitude in `convention` for a moment asked in sequence.
 std::optional<double> LongitudeInSequence(int32_t planet, double moment, Convention convention)
 {
-    if (const auto slow = SlowLongitudeInSequence(planet, moment, convention, SlowLongitudeNode)) {
+    if (const auto whole = WholeLongitudeInSequence(planet, moment, convention, WholeLongitudeNode)) {
         const auto nutation = NutationOf(moment, convention, false);
         if (!nutation)
             return std::nullopt;
-        return WithinTurn(*slow + nutation->longitude);
+        return WithinTurn(*whole + nutation->longitude);
     }
     const auto state = SequenceState(planet, moment, convention, false);
     return state ? std::optional<double>(state->longitude) : std::nullopt;
@@ -385,7 +385,14 @@ void PrepareSequence(std::span<const SequenceSpan> spans, Convention convention)
     if (convention.positions == PositionKind::Geometric)
         return;
     swiss::ApplyFolderToThisThread();
-    PrepareInSequence(spans, convention, DirectLightTimeOf, SlowLongitudeNode);
+    PrepareInSequence(spans, convention, DirectLightTimeOf, WholeLongitudeNode);
+}
+
+void ForgetSequence()
+{
+    ForgetShiftsInSequence();
+    ForgetTurnNodes();
+    ForgetNutationInSequence();
 }
 
 bool EphemerisFellBackToAnalytic()

@@ -83,6 +83,11 @@ struct SequenceSpan {
 // of time (see convention_shift.h). Changes no position; a search that does not call it gets the same.
 void PrepareSequence(std::span<const SequenceSpan> spans, Convention convention);
 
+// Forgets what this thread worked out for moments asked in sequence (nodes, the last moment asked), so
+// that what it computes next does not depend on what it computed before: a moment asked first, or alone,
+// is computed directly. A run that should give exactly what a fresh process gives starts with this.
+void ForgetSequence();
+
 // True once a computation had to fall back to the analytic ephemeris (data files missing).
 bool EphemerisFellBackToAnalytic();
 

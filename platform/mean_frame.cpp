@@ -160,6 +160,11 @@ bool WorkOutTurnNode(int64_t index)
     return NodeTurn(index) != nullptr;
 }
 
+void ForgetTurnNodes()
+{
+    t_nodes = {};
+}
+
 void Turn(const FrameTurn& turn, HelioState& state, bool withRate)
 {
     const double cl = std::cos(state.longitude);

@@ -40,6 +40,9 @@ double TurnNodeMoment(int64_t index);
 bool TurnNodeAtHand(int64_t index);
 bool WorkOutTurnNode(int64_t index);
 
+// Forgets the nodes this thread worked out.
+void ForgetTurnNodes();
+
 // `state` (a J2000 polar position with its rates, as HelioState holds them) turned into the mean frame of
 // date; the distance and its rate stay as they are.
 void Turn(const FrameTurn& turn, HelioState& state, bool withRate);

@@ -78,4 +78,9 @@ std::optional<Nutation> NutationInLongitude(double moment, bool withRate)
     return Nutation{DirectNutation(moment), 0.0};
 }
 
+void ForgetNutationInSequence()
+{
+    t_nutation = {};
+}
+
 }  // namespace orvane::platform

@@ -24,4 +24,7 @@ struct Nutation {
 // Δψ at `moment` (Julian date, UT), with its rate when `withRate`. (Always given: the series cannot fail.)
 std::optional<Nutation> NutationInLongitude(double moment, bool withRate);
 
+// Forgets the daily values and the last moment this thread asked, as if it had asked none.
+void ForgetNutationInSequence();
+
 }  // namespace orvane::platform

@@ -8,6 +8,7 @@
 #include "datetime/iso_dates.h"
 #include "datetime/zoned_moments.h"
 #include "platform/clock.h"
+#include "platform/ephemeris.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
 
@@ -140,6 +141,7 @@ core::AstroModule Engine::AstroIn(platform::Convention convention, bool events) 
 void Engine::Positions(std::span<const double> moments, std::span<const core::Body> bodies,
                        platform::Convention convention, double* longitude, double* latitude, double* speed) const
 {
+    platform::ForgetSequence();  // each call as a fresh companion would run it
     // As the ephemeris command takes them: Pluto from its table in the default convention (where the table
     // was read), from the ephemeris in the others.
     const core::AstroModule& astro = m_program.astro;
@@ -265,6 +267,7 @@ platform::Result<PreparedSearch> Engine::PrepareEvents(const EventRequest& reque
 std::vector<std::pair<double, core::AspectFound>> Engine::Aspects(const PreparedSearch& chart,
                                                                   std::span<const double> moments) const
 {
+    platform::ForgetSequence();  // each call as a fresh companion would run it
     // The grid of a workspace computing in the chart's convention, the world date taking each moment in
     // turn, as a step of the main window does.
     app::Workspace program = [this] {
@@ -297,6 +300,7 @@ platform::Result<std::array<bool, core::kNumPatterns>> Engine::PatternsAsked(con
 
 platform::Result<std::vector<core::PatternOccurrence>> Engine::Patterns(const PatternRequest& request) const
 {
+    platform::ForgetSequence();  // each call as a fresh companion would run it
     using Outcome = platform::Result<std::vector<core::PatternOccurrence>>;
     if (request.geocentric)
         return GeoPatterns(request);
@@ -343,6 +347,7 @@ bool Engine::Involves(const core::PatternOccurrence& occurrence, std::span<const
 
 void Engine::Events(const PreparedSearch& search, double from, double to, const core::EventSink& sink) const
 {
+    platform::ForgetSequence();  // each call as a fresh companion would run it
     const core::AstroModule astro = AstroIn(search.convention, true);
     const core::EventSearch events(astro, search.mode, search.moments, search.filter, search.convention);
     events.Run(from, to, sink);
@@ -350,6 +355,7 @@ void Engine::Events(const PreparedSearch& search, double from, double to, const 
 
 std::vector<display::OrbWindow> Engine::Windows(const PreparedSearch& search, double from, double to) const
 {
+    platform::ForgetSequence();  // each call as a fresh companion would run it
     const core::AstroModule astro = AstroIn(search.convention, true);
     return display::OrbWindows(astro, search.mode, search.moments, from, to, search.filter, search.convention);
 }
@@ -357,6 +363,7 @@ std::vector<display::OrbWindow> Engine::Windows(const PreparedSearch& search, do
 platform::Result<CycleAnswer> Engine::Cycles(const std::string& first, const std::string& second, double from,
                                              double to, const std::string& frame, const std::string& positions) const
 {
+    platform::ForgetSequence();  // each call as a fresh companion would run it
     using Outcome = platform::Result<CycleAnswer>;
     const platform::Result<std::vector<core::Body>> bodies = Bodies({first, second});
     if (!bodies)

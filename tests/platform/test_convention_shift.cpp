@@ -244,6 +244,7 @@ TEST_F(ConventionShift, LoneMomentsAreComputedDirectly)
 
 // A search tells the layer the moments it is about to ask; from then on each of them is read off the same
 // nodes in whatever order it comes, so that the moments it finds do not depend on the order of its work.
+// Forgetting what was worked out puts a thread back where it started.
 TEST_F(ConventionShift, PreparedMomentsDoNotDependOnTheOrderOfAsking)
 {
     constexpr Convention kMainstream{Frame::OfDate, PositionKind::Apparent};
@@ -252,7 +253,8 @@ TEST_F(ConventionShift, PreparedMomentsDoNotDependOnTheOrderOfAsking)
     std::vector<std::pair<double, int32_t>> asks;  // moment, planet
     for (int k = 0; k < 200; ++k)
         asks.emplace_back(kFrom + std::fmod(k * 77.123, kTo - kFrom), 1 + k % 9);
-    const auto ask = [&](bool prepare, bool ascending) {
+    enum class Before { Nothing, Prepare, PrepareAndForget };
+    const auto ask = [&](Before before, bool ascending) {
         std::vector<std::pair<double, int32_t>> order = asks;
         if (ascending)
             std::sort(order.begin(), order.end());
@@ -261,8 +263,10 @@ TEST_F(ConventionShift, PreparedMomentsDoNotDependOnTheOrderOfAsking)
             std::vector<SequenceSpan> spans;
             for (int32_t planet = 1; planet <= 9; ++planet)
                 spans.push_back({planet, kFrom, kTo});
-            if (prepare)
+            if (before != Before::Nothing)
                 PrepareSequence(spans, kMainstream);
+            if (before == Before::PrepareAndForget)
+                ForgetSequence();
             for (const auto& [moment, planet] : order) {
                 const HelioState state = HelioStateIn(planet, moment, kMainstream, true).value();
                 values[{moment, planet}] = {HelioLongitudeIn(planet, moment, kMainstream).value(), state.latitude,
@@ -272,9 +276,11 @@ TEST_F(ConventionShift, PreparedMomentsDoNotDependOnTheOrderOfAsking)
         worker.join();
         return values;
     };
-    const auto prepared = ask(true, false);
-    EXPECT_EQ(prepared, ask(true, true));
-    EXPECT_NE(prepared, ask(false, false));  // asked alone, the scattered moments are computed directly
+    const auto prepared = ask(Before::Prepare, false);
+    EXPECT_EQ(prepared, ask(Before::Prepare, true));
+    const auto alone = ask(Before::Nothing, false);
+    EXPECT_NE(prepared, alone);  // asked alone, the scattered moments are computed directly
+    EXPECT_EQ(alone, ask(Before::PrepareAndForget, false));
 }
 
 // Δψ, which the frame of date adds to every longitude, against Swiss Ephemeris' own (SE_ECL_NUT, at the
