@@ -9,10 +9,11 @@
 // through its values at nodes a fixed step apart, each node one direct computation (J2000 apparent less
 // J2000 geometric; the frame of date turns both alike, see mean_frame.h; Mercury's are worked out from its
 // geometric state, see ephemeris.cpp). A cubic through nodes h apart
-// strays from a term of period P and amplitude A by about 0.023·A·(2πh/P)⁴; the steps keep every body
-// within 0.001″ of the direct value over two thousand years (tests/platform/test_convention_shift):
-//   Mercury 2 days (up to 0.001″), the Earth 4 (the Moon's monthly pull on its speed shows in its
-//   light-time), Venus 8, Mars 16, Jupiter … Pluto 32.
+// strays from a term of period P and amplitude A by about 0.023·A·(2πh/P)⁴, the quintic through six by
+// 0.0049·A·(2πh/P)⁶; the steps keep every body within 0.0003″ of the direct value over two thousand
+// years (tests/platform/test_convention_shift): Mercury 2 days (the quintic: under 0.0001″; the cubic
+// strayed by 0.001″), the Earth 4 (the Moon's monthly pull on its speed shows in its light-time), Venus
+// 8, Mars 16, Jupiter … Pluto 32, each through the cubic.
 // The rates take the difference of Swiss Ephemeris' apparent and geometric rates from a cubic through
 // the same nodes, so that they are the rates a direct computation gives (within 0.0003″ a day for
 // Mercury). Those leave out the change of the light-time itself; the slope of the shift would not, but
@@ -20,9 +21,10 @@
 //
 // Each thread keeps the nodes it worked out per body in a direct-mapped table, so that a search moving
 // back and forth over a year finds them again. A moment in apparent positions is asked in sequence when
-// it lies within a node step of the last one asked for the body in the convention or when what it needs
-// is at hand; any other (a lone moment, such as a single chart's) is computed directly, exactly as Swiss
-// Ephemeris gives it, and so is every geometric one (the frame of date costs it little more than J2000).
+// it lies within a light-time node step of the last one asked for the body in the convention or when
+// what it needs is at hand (a search works its chunk's nodes out ahead, PrepareInSequence); any other (a
+// lone moment, such as a single chart's) is computed directly, exactly as Swiss Ephemeris gives it, and
+// so is every geometric one (the frame of date costs it little more than J2000).
 
 #include "platform/ephemeris.h"
 
