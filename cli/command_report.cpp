@@ -67,7 +67,7 @@ TableHeading Session::ReportHeading(core::Mode mode)
     const int16_t row = core::RowUsedByMode(core::kWorldDateRow, mode) ? core::kWorldDateRow : int16_t{1};
     const auto r = static_cast<size_t>(row);
     const std::optional<datetime::PreciseMoment>& precise = m_program.main.preciseMoments[r];
-    TableHeading heading = Words().heading;
+    TableHeading heading = Heading();
     heading.zoneName = precise ? datetime::ZoneDescription(*precise, m_program.language)
                                : m_program.main.zoneLists[r].Text();
     return heading;

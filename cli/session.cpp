@@ -109,6 +109,13 @@ int Session::ReadModeAndMoments(core::Mode& mode, std::array<double, 3>& moments
     return kExitSuccess;
 }
 
+TableHeading Session::Heading() const
+{
+    if (m_line.perspective == core::Perspective::Geocentric)
+        return {m_line.geoConvention, m_line.zone, m_line.zoneName, core::Perspective::Geocentric};
+    return {m_line.convention, m_line.zone, m_line.zoneName};
+}
+
 TableWords Session::Words(core::Mode mode) const
 {
     TableWords words;
@@ -146,9 +153,8 @@ TableWords Session::Words(core::Mode mode) const
     words.columns = {OwnText(text::kTextColumnLatitude, m_line.language),
                      OwnText(text::kTextColumnDistance, m_line.language),
                      OwnText(text::kTextColumnSpeed, m_line.language)};
-    words.heading = {m_line.convention, m_line.zone, m_line.zoneName};
+    words.heading = Heading();
     if (m_line.perspective == core::Perspective::Geocentric) {
-        words.heading = {m_line.geoConvention, m_line.zone, m_line.zoneName, core::Perspective::Geocentric};
         words.stations = {OwnText(text::kTextStationRetrograde, m_line.language),
                           OwnText(text::kTextStationDirect, m_line.language)};
         // With a place, the angles' events and names: the name column as wide as "Midheaven".

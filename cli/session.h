@@ -105,6 +105,8 @@ private:
     int EventWindows(core::Mode mode, const std::array<double, 3>& moments, double from, double to);
     // The tables' words; `mode` gives the bodies' roles (none in world transits).
     TableWords Words(core::Mode mode = core::Mode::WorldTransits) const;
+    // The heading of a table: its convention, zone and perspective (none of the words).
+    TableHeading Heading() const;
     // The heading line's convention and zone for the report of `mode`: the zone of the row its times are in.
     TableHeading ReportHeading(core::Mode mode);
 
