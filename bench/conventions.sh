@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The mainstream convention (--frame date --positions apparent) against the default J2000 run, as whole
 # processes: the median CPU time (perf task-clock) of each over --version, and their ratio, for a year and a
-# century of every event kind, the cycles of Neptune and Pluto, and a year of patterns; then the peak memory
-# of a thousand years of patterns, which streams. Builds nothing.
+# century of every event kind, the cycles of Neptune and Pluto, a year of patterns and of daily aspects;
+# then the peak memory of a thousand years of patterns, which streams. Builds nothing.
 #
 # Usage: bench/conventions.sh BIN_FOLDER [RUNS]    (RUNS defaults to 11)
 set -euo pipefail
@@ -33,5 +33,6 @@ row "events, 2025" "1.25x" events --from 2025-01-01 --to 2026-01-01 --kinds "$ki
 row "events, 2000-2099" "1.25x, 1 s" events --from 2000-01-01 --to 2100-01-01 --kinds "$kinds" --format csv
 row "cycles Neptune Pluto" "2x" cycles Neptune Pluto --from 2025-01-01 --to 2026-01-01 --format csv
 row "patterns, 2025" "1.25x" patterns --from 2025-01-01 --to 2026-01-01 --format csv
+row "aspects, 2025 by day" "1.25x" aspects --from 2025-01-01 --to 2026-01-01 --format csv
 /usr/bin/time -f "patterns, 1300-2299 (of date): peak memory %M KB (goal 12000 KB)" \
     "$cli" patterns --from 1300-01-01 --to 2300-01-01 --frame date --format csv >/dev/null

@@ -34,3 +34,6 @@ row "cycles Neptune Pluto, of date" cycles Neptune Pluto --from 2025-01-01 --to 
 row "patterns 2025, J2000" patterns --from 2025-01-01 --to 2026-01-01 --format csv
 row "patterns 2025, mainstream" patterns --from 2025-01-01 --to 2026-01-01 --frame date --positions apparent \
     --format csv
+row "aspects 2025 by day, J2000" aspects --from 2025-01-01 --to 2026-01-01 --format csv
+row "aspects 2025 by day, mainstream" aspects --from 2025-01-01 --to 2026-01-01 --frame date --positions apparent \
+    --format csv

@@ -35,8 +35,8 @@ struct Grid {
 constexpr std::array<Grid, kPlanets> kShiftGrid{{{}, {2.0, 6}, {8.0, 4}, {4.0, 4}, {16.0, 4}, {32.0, 4},
                                                  {32.0, 4}, {32.0, 4}, {32.0, 4}, {32.0, 4}}};
 // Whole longitudes (see WholeLongitudeInSequence).
-constexpr std::array<Grid, kPlanets> kLongitudeGrid{{{}, {1.0, 8}, {4.0, 6}, {2.0, 6}, {8.0, 6}, {16.0, 6}, {16.0, 6}, {16.0, 6},
-                                                     {16.0, 6}, {16.0, 6}}};
+constexpr std::array<Grid, kPlanets> kLongitudeGrid{{{}, {1.0, 8}, {4.0, 6}, {2.0, 6}, {8.0, 6}, {16.0, 6},
+                                                     {16.0, 6}, {16.0, 6}, {16.0, 6}, {16.0, 6}}};
 constexpr size_t kLongitudeSlots = 512;  // 512 days of Mercury's nodes: a chunk of a search (256 days) and more
 
 const Grid& ShiftGrid(int32_t planet)
@@ -65,6 +65,7 @@ Weights WeightsOf(const Grid& grid, double f)
         take(CubicWeights(f));
     return weight;
 }
+
 // A node's differences: longitude, latitude and distance, then their rates.
 using Differences = std::array<double, 6>;
 

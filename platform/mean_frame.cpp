@@ -142,7 +142,9 @@ bool TurnIsAtHand(double moment)
 
 std::pair<int64_t, int64_t> TurnNodesOver(double from, double to)
 {
-    return {static_cast<int64_t>(std::floor(from / kNodeStep)) - 1, static_cast<int64_t>(std::floor(to / kNodeStep)) + 2};
+    const auto first = static_cast<int64_t>(std::floor(from / kNodeStep));
+    const auto last = static_cast<int64_t>(std::floor(to / kNodeStep));
+    return {first - 1, last + 2};
 }
 
 double TurnNodeMoment(int64_t index)
