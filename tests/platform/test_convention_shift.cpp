@@ -310,6 +310,7 @@ TEST_F(ConventionShift, NutationInLongitudeEqualsSwissEphemeris)
                 inSequence = std::max({inSequence, gap(start + k * 0.2371, false), gap(start + k * 0.2371, true)});
         EXPECT_LT(inSequence, 0.0007);
         EXPECT_GT(inSequence, 1e-6);  // read off the daily values, not worked out anew
+        swe_close();  // the state Swiss Ephemeris keeps for this thread, asked directly here
     });
     worker.join();
 }
