@@ -66,6 +66,19 @@ Weights WeightsOf(const Grid& grid, double f)
     return weight;
 }
 
+// Where a moment is read on a grid: its first node and the weights of the grid's points from there.
+struct Reading {
+    int64_t first = 0;
+    Weights weight{};
+};
+
+Reading ReadingOf(const Grid& grid, double moment)
+{
+    const double t = moment / grid.step;
+    const double whole = std::floor(t);
+    return {grid.First(static_cast<int64_t>(whole)), WeightsOf(grid, t - whole)};
+}
+
 // A node's differences: longitude, latitude and distance, then their rates.
 using Differences = std::array<double, 6>;
 
@@ -268,15 +281,13 @@ std::optional<LightTimeShift> LightTimeInSequence(int32_t planet, double moment,
     if (planet < 1 || planet > 9)
         return std::nullopt;
     const Grid& grid = ShiftGrid(planet);
-    const double t = moment / grid.step;
-    const double whole = std::floor(t);
-    const auto index = static_cast<int64_t>(whole);
-    const Weights weight = WeightsOf(grid, t - whole);
+    const Reading reading = ReadingOf(grid, moment);
+    const Weights& weight = reading.weight;
     NodeTable& table = TableOf(planet);
     Differences value{};
     double first = 0.0;
     for (size_t n = 0; n < grid.points; ++n) {
-        const Differences* node = NodeValues(table, grid.First(index) + static_cast<int64_t>(n), planet, direct);
+        const Differences* node = NodeValues(table, reading.first + static_cast<int64_t>(n), planet, direct);
         if (node == nullptr)
             return std::nullopt;
         if (n == 0)
@@ -295,15 +306,13 @@ std::optional<double> WholeLongitudeInSequence(int32_t planet, double moment, Co
     if (planet < 1 || planet > 9 || convention.IsDefault() || LongitudeGrid(planet).step == 0.0)
         return std::nullopt;
     const Grid& grid = LongitudeGrid(planet);
-    const double t = moment / grid.step;
-    const double whole = std::floor(t);
-    const auto index = static_cast<int64_t>(whole);
-    const Weights weight = WeightsOf(grid, t - whole);
+    const Reading reading = ReadingOf(grid, moment);
+    const Weights& weight = reading.weight;
     double longitude = 0.0;
     double first = 0.0;
     for (size_t n = 0; n < grid.points; ++n) {
         const std::optional<double> node =
-            LongitudeNodeOf(planet, grid.First(index) + static_cast<int64_t>(n), convention, direct);
+            LongitudeNodeOf(planet, reading.first + static_cast<int64_t>(n), convention, direct);
         if (!node)
             return std::nullopt;
         if (n == 0)
