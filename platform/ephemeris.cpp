@@ -71,11 +71,9 @@ int32_t PolarIn(double moment, int32_t body, Convention convention, bool withSpe
     const int32_t result = CalcUt(moment, body, xx, serr, FlagsOf(convention) | SEFLG_NONUT | speed);
     if (result < 0)
         return result;
-    const auto nutation = NutationInLongitude(moment, withSpeed);
-    if (!nutation)
-        return -1;
-    xx[0] = std::fmod(xx[0] + nutation->longitude + kTwoPi, kTwoPi);
-    xx[3] += nutation->rate;
+    const Nutation nutation = NutationInLongitude(moment, withSpeed);
+    xx[0] = std::fmod(xx[0] + nutation.longitude + kTwoPi, kTwoPi);
+    xx[3] += nutation.rate;
     return result;
 }
 
@@ -155,7 +153,7 @@ std::optional<HelioState> DirectState(int32_t planet, double moment, Convention 
 }
 
 // The nutation in longitude the convention's frame adds (none for J2000).
-std::optional<Nutation> NutationOf(double moment, Convention convention, bool withRate)
+Nutation NutationOf(double moment, Convention convention, bool withRate)
 {
     if (convention.frame == Frame::J2000)
         return Nutation{};
@@ -287,12 +285,12 @@ std::optional<HelioState> SequenceState(int32_t planet, double moment, Conventio
     }
     if (convention.frame == Frame::OfDate) {
         const auto turn = TurnToMeanOfDate(moment, withSpeed);
-        const auto nutation = withNutation ? NutationOf(moment, convention, withSpeed) : Nutation{};
-        if (!turn || !nutation)
+        if (!turn)
             return std::nullopt;
+        const Nutation nutation = withNutation ? NutationOf(moment, convention, withSpeed) : Nutation{};
         Turn(*turn, *state, withSpeed);
-        state->longitude += nutation->longitude;
-        state->longitudeSpeed += nutation->rate;
+        state->longitude += nutation.longitude;
+        state->longitudeSpeed += nutation.rate;
     }
     state->longitude = WithinTurn(state->longitude);
     if (!withSpeed)
@@ -310,12 +308,8 @@ std::optional<double> WholeLongitudeNode(int32_t planet, double moment, Conventi
 // The longitude in `convention` for a moment asked in sequence.
 std::optional<double> LongitudeInSequence(int32_t planet, double moment, Convention convention)
 {
-    if (const auto whole = WholeLongitudeInSequence(planet, moment, convention, WholeLongitudeNode)) {
-        const auto nutation = NutationOf(moment, convention, false);
-        if (!nutation)
-            return std::nullopt;
-        return WithinTurn(*whole + nutation->longitude);
-    }
+    if (const auto whole = WholeLongitudeInSequence(planet, moment, convention, WholeLongitudeNode))
+        return WithinTurn(*whole + NutationOf(moment, convention, false).longitude);
     const auto state = SequenceState(planet, moment, convention, false);
     return state ? std::optional<double>(state->longitude) : std::nullopt;
 }

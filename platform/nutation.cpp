@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace orvane::platform {
 namespace {
@@ -65,7 +66,7 @@ Nutation Interpolated(int64_t day, double f, bool withRate)
 
 }  // namespace
 
-std::optional<Nutation> NutationInLongitude(double moment, bool withRate)
+Nutation NutationInLongitude(double moment, bool withRate)
 {
     const double whole = std::floor(moment);
     const auto day = static_cast<int64_t>(whole);

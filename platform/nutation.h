@@ -12,7 +12,6 @@
 // by under 0.0007″ together); each thread keeps the daily values it worked out. A moment far from the last
 // one asked gets Δψ of its own.
 
-#include <optional>
 
 namespace orvane::platform {
 
@@ -21,8 +20,8 @@ struct Nutation {
     double rate = 0.0;       // its rate per day (only where asked for)
 };
 
-// Δψ at `moment` (Julian date, UT), with its rate when `withRate`. (Always given: the series cannot fail.)
-std::optional<Nutation> NutationInLongitude(double moment, bool withRate);
+// Δψ at `moment` (Julian date, UT), with its rate when `withRate`.
+Nutation NutationInLongitude(double moment, bool withRate);
 
 // Forgets the daily values and the last moment this thread asked, as if it had asked none.
 void ForgetNutationInSequence();

@@ -295,7 +295,7 @@ TEST_F(ConventionShift, NutationInLongitudeEqualsSwissEphemeris)
         return xx[2] * kPi / 180.0;
     };
     const auto gap = [&](double moment, bool withRate) {
-        return std::fabs(NutationInLongitude(moment, withRate).value().longitude - swissNutation(moment)) /
+        return std::fabs(NutationInLongitude(moment, withRate).longitude - swissNutation(moment)) /
                kArcsecond;
     };
     std::thread worker([&] {
