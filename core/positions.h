@@ -77,7 +77,7 @@ struct BodySpan {
 
 // Tells the ephemeris the moments a search is about to ask of the bodies in `convention`, so that what it
 // reads them from in a convention other than the default is worked out ahead, all bodies together in the
-// order of time (see platform::PrepareSequence). Changes no position.
+// order of time (see platform::PrepareSequence); each of those moments then counts as asked in sequence.
 void PrepareMoments(std::span<const BodySpan> spans, platform::Convention convention);
 
 // Whether Pluto's longitudes come from its table in `convention` (the default convention only).

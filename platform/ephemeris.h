@@ -80,7 +80,8 @@ struct SequenceSpan {
 
 // Tells the layer which moments a search is about to ask, so that whatever it reads them from (in a
 // convention other than the default) is worked out ahead for all the spans' planets together, in the order
-// of time (see convention_shift.h). Changes no position; a search that does not call it gets the same.
+// of time (see convention_shift.h). Each of those moments then counts as asked in sequence, in whatever
+// order it comes: read off the same nodes, it is the same as when asked in the order of time.
 void PrepareSequence(std::span<const SequenceSpan> spans, Convention convention);
 
 // Forgets what this thread worked out for moments asked in sequence (nodes, the last moment asked), so
