@@ -128,63 +128,130 @@ private:
     std::map<std::pair<int, double>, double> m_known;
 };
 
-// Steps from the world date's local day in whole days until the aspect is found outside the orb at a
-// local midnight. The trial day is kept as a whole number and the trial moment derived from it, so that
-// the day handed back is exact whatever the zone offset.
+// One search for an aspect's edge: it steps from the world date's local day in whole days until the
+// aspect is found outside the orb at a local midnight. The trial day is kept as a whole number and the
+// trial moment derived from it, so that the day handed back is exact whatever the zone offset.
 //
 // Aspects last from days to decades, and most trials only confirm what is certain: the deviation moves
 // by a bounded amount a day (DeviationBound), so from the computed trials the next ones are known to stay
 // in orb, and a slow pair's steps known, until the bound could reach the orb's edge (or, for a slow pair,
-// the next step size). Those trials are counted and stepped over without computing
-// positions; near the edge each day is computed. The days tried, the trial count and the day found are
-// those of computing every trial. A body without a position on a day passed over has none on the days
-// beyond either (the ephemeris and Pluto's table each cover one span of time), so such a search still
-// ends with an unknown day.
-std::optional<DayNumber> SearchAspectEdge(const AstroModule& astro, DayLongitudes& longitudes,
-                                          const AspectSpanContext& context, Body p1, Body p2, Aspect a, int16_t k,
-                                          Direction direction)
-{
-    if (context.worldLocalDay < 0.0)
-        return std::nullopt;  // the world date row holds no date
-
-    double L1 = 0.0;
-    if (context.isPersonalTransits) {
-        if (context.natalMoment < 0.0)
-            return std::nullopt;  // the birthdate row holds no moment
-        L1 = astro.HelioLongitude(p1, context.natalMoment);
-    }
-
-    const int32_t zoneSeconds = context.zoneOffsetMinutes * 60;
-    const double worldDay = std::floor(context.worldLocalDay);
-    // The beginning is sought from the midnight that starts the world date, the end from the next one.
-    double day = direction == Direction::Back ? worldDay : worldDay + 1.0;
-    const double sense = direction == Direction::Back ? -1.0 : 1.0;
-    // Aspects between the three outermost bodies last for years: near exactness they are passed over in
-    // steps of up to eleven days.
-    const bool slowPair = p1 >= Body::Uranus && p2 >= Body::Uranus;
-    DeviationBound bound(astro, p1, p2, a, k, context.isPersonalTransits);
-
-    for (int32_t trial = 0; trial < context.lngMaxTrials; ++trial) {
-        if (const double known = bound.KnownStep(day, slowPair); known > 0.0) {
-            day += sense * known;
-            continue;
+// the next step size). Those trials are counted and stepped over without computing positions; near the
+// edge each day is computed. The days tried, the trial count and the day found are those of computing
+// every trial. A body without a position on a day passed over has none on the days beyond either (the
+// ephemeris and Pluto's table each cover one span of time), so such a search still ends with an unknown
+// day.
+//
+// The search hands the moments it must compute to its caller one at a time (Pending, Take), so that a
+// report can serve many searches in the order of time.
+class EdgeSearch {
+public:
+    EdgeSearch(const AstroModule& astro, const AspectSpanContext& context, Body p1, Body p2, Aspect a, int16_t k,
+               Direction direction)
+        : m_astro(astro), m_context(context), m_p1(p1), m_p2(p2), m_aspect(a), m_column(k),
+          m_direction(direction), m_sense(direction == Direction::Back ? -1.0 : 1.0),
+          // Aspects between the three outermost bodies last for years: near exactness they are passed over
+          // in steps of up to eleven days.
+          m_slowPair(p1 >= Body::Uranus && p2 >= Body::Uranus),
+          m_bound(astro, p1, p2, a, k, context.isPersonalTransits)
+    {
+        if (context.worldLocalDay < 0.0)
+            return;  // the world date row holds no date
+        if (context.isPersonalTransits) {
+            if (context.natalMoment < 0.0)
+                return;  // the birthdate row holds no moment
+            m_natalLongitude = astro.HelioLongitude(p1, context.natalMoment);
         }
-        const double t = platform::MomentOfLocalDay(day, zoneSeconds);  // the local midnight that starts `day`
-        if (!context.isPersonalTransits)
-            L1 = longitudes.At(p1, t);
-        const double L2 = longitudes.At(p2, t);
-        if (L1 < 0.0 || L2 < 0.0)
-            return std::nullopt;
-
-        const std::optional<double> exactness = astro.ExactnessOfAspect(L1, L2, a, k);
-        if (!exactness)
-            return static_cast<DayNumber>(direction == Direction::Back ? day : day - 1.0);
-        bound.Anchor(day, L1 - L2);
-
-        const double step = slowPair ? std::floor(10.0 * *exactness) + 1.0 : 1.0;
-        day += sense * step;
+        // The beginning is sought from the midnight that starts the world date, the end from the next one.
+        const double worldDay = std::floor(context.worldLocalDay);
+        m_day = direction == Direction::Back ? worldDay : worldDay + 1.0;
+        m_searching = true;
+        SkipKnownTrials();
     }
-    return std::nullopt;
+
+    // The local midnight whose longitudes the next trial needs; nothing once the search has ended.
+    std::optional<double> Pending() const
+    {
+        if (!m_searching)
+            return std::nullopt;
+        return platform::MomentOfLocalDay(m_day, m_context.zoneOffsetMinutes * 60);
+    }
+
+    // Back in time for the beginning, forward for the end.
+    Direction Heading() const { return m_direction; }
+
+    // The bodies that trial needs: the first only in world transits, where both move.
+    bool FirstMoves() const { return !m_context.isPersonalTransits; }
+    Body First() const { return m_p1; }
+    Body Second() const { return m_p2; }
+
+    // The pending trial with the longitudes of both bodies at its moment (the first one's ignored when it
+    // stands at its natal longitude).
+    void Take(double L1, double L2)
+    {
+        if (m_context.isPersonalTransits)
+            L1 = m_natalLongitude;
+        ++m_trial;
+        if (L1 < 0.0 || L2 < 0.0) {
+            m_searching = false;
+            return;
+        }
+        const std::optional<double> exactness = m_astro.ExactnessOfAspect(L1, L2, m_aspect, m_column);
+        if (!exactness) {
+            m_found = static_cast<DayNumber>(m_sense < 0.0 ? m_day : m_day - 1.0);
+            m_searching = false;
+            return;
+        }
+        m_bound.Anchor(m_day, L1 - L2);
+        m_day += m_sense * (m_slowPair ? std::floor(10.0 * *exactness) + 1.0 : 1.0);
+        SkipKnownTrials();
+    }
+
+    // The day found; nothing while searching, or when the search ended without one.
+    std::optional<DayNumber> Found() const { return m_found; }
+
+private:
+    // Steps over the trials whose outcome the bound knows, up to the next one that must be computed.
+    void SkipKnownTrials()
+    {
+        for (; m_trial < m_context.lngMaxTrials; ++m_trial) {
+            const double known = m_bound.KnownStep(m_day, m_slowPair);
+            if (known <= 0.0)
+                return;
+            m_day += m_sense * known;
+        }
+        m_searching = false;  // the trial bound was reached
+    }
+
+    const AstroModule& m_astro;
+    const AspectSpanContext& m_context;
+    Body m_p1;
+    Body m_p2;
+    Aspect m_aspect;
+    int16_t m_column;
+    Direction m_direction;
+    double m_sense;
+    bool m_slowPair;
+    DeviationBound m_bound;
+    double m_natalLongitude = 0.0;
+    double m_day = 0.0;
+    int32_t m_trial = 0;
+    bool m_searching = false;
+    std::optional<DayNumber> m_found;
+};
+
+// Serves the pending trial of `search` from the shared longitudes.
+void Serve(EdgeSearch& search, DayLongitudes& longitudes, double moment)
+{
+    const double L1 = search.FirstMoves() ? longitudes.At(search.First(), moment) : 0.0;
+    search.Take(L1, longitudes.At(search.Second(), moment));
+}
+
+// Runs one search to its end.
+std::optional<DayNumber> RunAlone(EdgeSearch search, DayLongitudes& longitudes)
+{
+    while (const std::optional<double> moment = search.Pending())
+        Serve(search, longitudes, *moment);
+    return search.Found();
 }
 
 }  // namespace
@@ -204,14 +271,14 @@ std::optional<DayNumber> BeginningOfAspect(const AstroModule& astro, const Aspec
                                            Body p2, Aspect a, int16_t k)
 {
     DayLongitudes longitudes(astro);
-    return SearchAspectEdge(astro, longitudes, context, p1, p2, a, k, Direction::Back);
+    return RunAlone(EdgeSearch(astro, context, p1, p2, a, k, Direction::Back), longitudes);
 }
 
 std::optional<DayNumber> EndOfAspect(const AstroModule& astro, const AspectSpanContext& context, Body p1,
                                      Body p2, Aspect a, int16_t k)
 {
     DayLongitudes longitudes(astro);
-    return SearchAspectEdge(astro, longitudes, context, p1, p2, a, k, Direction::Forward);
+    return RunAlone(EdgeSearch(astro, context, p1, p2, a, k, Direction::Forward), longitudes);
 }
 
 namespace {
@@ -250,21 +317,42 @@ RecordPair PairOf(const AstroModule& astro, const DurationGrid& grid, const Aspe
     return pair;
 }
 
-// One duration record: the bodies, the aspect, its deviation and, for transits, the beginning and end.
-DurationRecord RecordOf(const AstroModule& astro, DayLongitudes& longitudes, const AspectSpanContext& context,
-                        const RecordPair& pair, Aspect a, int16_t k, bool fixedMoments)
+// One duration record: the bodies, the aspect and its deviation; a transit's record is dated, its
+// beginning and end searched afterwards.
+DurationRecord RecordOf(const AstroModule& astro, const RecordPair& pair, Aspect a, bool fixedMoments)
 {
     DurationRecord record;
     record.first = pair.p1;
     record.second = pair.p2;
     record.aspect = a;
     record.deviationMicroradians = MicroradiansOf(astro.Deviation(pair.L1, pair.L2, a));
-    if (!fixedMoments) {
-        record.dated = true;
-        record.beginning = SearchAspectEdge(astro, longitudes, context, pair.p1, pair.p2, a, k, Direction::Back);
-        record.ending = SearchAspectEdge(astro, longitudes, context, pair.p1, pair.p2, a, k, Direction::Forward);
-    }
+    record.dated = !fixedMoments;
     return record;
+}
+
+// Runs the searches of a report together, serving their trials in the order of time: every search for a
+// beginning first, the latest moment first, then every search for an end, the earliest first. Each body's
+// longitudes are then asked for in one sweep back and one sweep forward, and the ephemeris reads each
+// stretch of its files once, instead of again for each aspect whose search comes back to it.
+void RunInTimeOrder(std::vector<EdgeSearch>& searches, DayLongitudes& longitudes)
+{
+    for (const Direction direction : {Direction::Back, Direction::Forward}) {
+        const double sense = direction == Direction::Back ? -1.0 : 1.0;
+        for (;;) {
+            EdgeSearch* next = nullptr;
+            double soonest = 0.0;
+            for (EdgeSearch& search : searches) {
+                const std::optional<double> moment = search.Pending();
+                if (search.Heading() == direction && moment && (next == nullptr || *moment * sense < soonest * sense)) {
+                    next = &search;
+                    soonest = *moment;
+                }
+            }
+            if (next == nullptr)
+                break;
+            Serve(*next, longitudes, soonest);
+        }
+    }
 }
 
 }  // namespace
@@ -301,10 +389,22 @@ std::vector<DurationRecord> GetDurations(const AstroModule& astro, const Duratio
                                                             grid.worldLocalDay, grid.zoneOffsetMinutes);
     const bool fixedMoments = IsNatalMode(grid.currentMode) || grid.currentMode == Mode::Synastry;
     records.reserve(grid.aspects.size());
+    std::vector<EdgeSearch> searches;
+    searches.reserve(fixedMoments ? 0 : 2 * grid.aspects.size());
+    for (const AspectFound& found : grid.aspects) {
+        const RecordPair pair = PairOf(astro, grid, context, found);
+        records.push_back(RecordOf(astro, pair, found.aspect, fixedMoments));
+        if (fixedMoments)
+            continue;
+        for (const Direction direction : {Direction::Back, Direction::Forward})
+            searches.emplace_back(astro, context, pair.p1, pair.p2, found.aspect, k, direction);
+    }
     DayLongitudes longitudes(astro);
-    for (const AspectFound& found : grid.aspects)
-        records.push_back(RecordOf(astro, longitudes, context, PairOf(astro, grid, context, found), found.aspect, k,
-                                   fixedMoments));
+    RunInTimeOrder(searches, longitudes);
+    for (size_t i = 0; i < searches.size(); i += 2) {
+        records[i / 2].beginning = searches[i].Found();
+        records[i / 2].ending = searches[i + 1].Found();
+    }
     return records;
 }
 
