@@ -11,18 +11,17 @@
 namespace orvane::cli {
 namespace {
 
-// The program text as data/qvs.dat held it at build time.
-constexpr std::string_view kCompiledProgramText =
+// The program text as data/qvs.dat held it at build time (kCompiledProgramText), and its index
+// (kCompiledTextIndex), which the build took from loading it.
 #include "cli/program_text.inc"
-    ;
 
-// That text in the program-text library, loaded once. The program-text tests check data/qvs.dat, so it
-// loads; were it faulty, every own text would be empty.
+// That text in the program-text library, taken once as the build loaded it: the build stops on a faulty
+// file, so the companion parses nothing here.
 const platform::ProgramTextLibrary& CompiledProgramText()
 {
     static const platform::ProgramTextLibrary library = [] {
         platform::ProgramTextLibrary loaded;
-        (void)loaded.LoadText(std::string(kCompiledProgramText), text::kProgramTextFileName);
+        loaded.Adopt(std::string(kCompiledProgramText), kCompiledTextIndex);
         return loaded;
     }();
     return library;

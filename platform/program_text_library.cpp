@@ -218,4 +218,11 @@ std::optional<std::string_view> ProgramTextLibrary::StoredText(int32_t number, i
     return std::string_view(m_content).substr(found->offset, found->length);
 }
 
+void ProgramTextLibrary::Adopt(std::string content, std::span<const Entry> index)
+{
+    m_content = std::move(content);
+    m_index.assign(index.begin(), index.end());
+    m_faultLine = 0;
+}
+
 }  // namespace orvane::platform

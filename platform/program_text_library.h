@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,13 @@ namespace orvane::platform {
 
 class ProgramTextLibrary {
 public:
+    // Where a text lies in the content loaded.
+    struct Entry {
+        int64_t key;  // number and language
+        uint32_t offset;
+        uint32_t length;
+    };
+
     // Most characters (Unicode code points) a text may hold.
     static constexpr int32_t kMaxTextChars = 1024;
 
@@ -47,14 +55,16 @@ public:
     // valid until the next load; nothing when there is no such text.
     std::optional<std::string_view> StoredText(int32_t number, int32_t language) const;
 
-private:
-    // Where a text lies in m_content.
-    struct Entry {
-        int64_t key;  // number and language
-        uint32_t offset;
-        uint32_t length;
-    };
+    // The content of the last load and its index, one entry a text in order of key: what a build step
+    // writes down for a program that carries its text compiled in.
+    std::string_view Content() const { return m_content; }
+    std::span<const Entry> Index() const { return m_index; }
 
+    // Takes the texts of a load made before: `content` and `index` as Content() and Index() gave them
+    // after it succeeded. Nothing is checked again, which is what makes this cheap.
+    void Adopt(std::string content, std::span<const Entry> index);
+
+private:
     // The file as read: the texts are kept where they stand in it, not as a string each.
     std::string m_content;
     // One entry a text, in order of key.

@@ -2,8 +2,11 @@
 // the mistake and of its remedy that stderr must hold, in English and (for a few) German.
 
 #include "cli/cli.h"
+#include "cli/texts.h"
 
 #include "platform/clock.h"
+#include "platform/program_text_library.h"
+#include "text/language.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +100,22 @@ TEST_P(CliMessages, NameTheMistakeAndItsRemedy)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CliMessages, ::testing::ValuesIn(kCases));
+
+// The companion carries the program text compiled in, as the build loaded and indexed it: every text of
+// the data file, in both languages, is the same there.
+TEST(CompiledProgramText, HoldsEveryTextOfTheDataFile)
+{
+    platform::ProgramTextLibrary file;
+    ASSERT_TRUE(file.LoadFile(std::string(ORVANE_BIN_DIR) + "/qvs.dat").ok());
+    ASSERT_FALSE(file.Index().empty());
+    for (const platform::ProgramTextLibrary::Entry& entry : file.Index()) {
+        const auto number = static_cast<int16_t>(entry.key / 2);
+        const auto language = static_cast<int16_t>(entry.key % 2);
+        const std::string_view stored = file.Content().substr(entry.offset, entry.length);
+        EXPECT_EQ(OwnLanguage(language).Text(number), stored == "~" ? "" : std::string(stored))
+            << number << " in language " << language;
+    }
+}
 
 }  // namespace
 }  // namespace orvane::cli
