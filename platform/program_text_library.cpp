@@ -38,11 +38,6 @@ std::string ReadFault(FileFault fault)
     return "Error reading file.";
 }
 
-int64_t Key(int32_t number, int32_t language)
-{
-    return static_cast<int64_t>(number) * 2 + language;
-}
-
 // Number of Unicode code points in a UTF-8 text (continuation bytes are not counted).
 size_t CodePoints(std::string_view text)
 {

@@ -25,10 +25,13 @@ class ProgramTextLibrary {
 public:
     // Where a text lies in the content loaded.
     struct Entry {
-        int64_t key;  // number and language
+        int64_t key;  // number and language, as Key gives them
         uint32_t offset;
         uint32_t length;
     };
+
+    // The key of a text's number and language, by which the index is ordered.
+    static constexpr int64_t Key(int32_t number, int32_t language) { return int64_t{number} * 2 + language; }
 
     // Most characters (Unicode code points) a text may hold.
     static constexpr int32_t kMaxTextChars = 1024;

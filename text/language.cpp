@@ -3,6 +3,7 @@
 #include "text/text_numbers.h"
 
 #include <array>
+#include <vector>
 
 namespace orvane::text {
 namespace {
@@ -61,9 +62,15 @@ platform::Result<void> Language::LoadProgramText(const std::string& folder, cons
     fullFileName += fileName;
     if (const platform::Result<int32_t> loaded = m_library.LoadFile(fullFileName); !loaded)
         return platform::Result<void>(loaded.failure());
+    // Which numbers and languages the file holds, marked off its index in one pass: cheaper than a search
+    // for each of the texts required.
+    constexpr int64_t kKeys = int64_t{1} << 17;  // the keys of every 16-bit number in both languages
+    std::vector<bool> held(static_cast<size_t>(kKeys));
+    for (const platform::ProgramTextLibrary::Entry& entry : m_library.Index())
+        held[static_cast<size_t>(entry.key + kKeys / 2)] = true;
     for (const int16_t number : required) {
         for (const int16_t language : {langEnglish, langGerman}) {
-            if (!m_library.StoredText(number, language))
+            if (!held[static_cast<size_t>(platform::ProgramTextLibrary::Key(number, language) + kKeys / 2)])
                 return platform::Result<void>(platform::ErrorCode::Damaged, platform::Message::Critical(
                     "", "Missing text " + std::to_string(number) + " (" +
                             (language == langEnglish ? "English" : "German") + ") in the program text." + kLineBreak +
