@@ -171,6 +171,28 @@ const char* DecodeCommonLines(const char* p, const char* end, uint32_t* out, siz
     }
 }
 
+// Whether the text at `p` (`size` bytes) is a whole table of common lines only, each four characters that
+// decode and a line break: the form the table is written in, which needs no decoding until asked.
+bool AllCommon(const char* p, size_t size)
+{
+    if (size % kLineBytes != 0 || size / kLineBytes < static_cast<size_t>(kPlutoTableLines))
+        return false;
+    const char* const end = p + size;
+    int period = 0;
+    for (; end - p >= kBlockBytes; p += kBlockBytes) {
+        if (!BlockIsCommon(p, period))
+            return false;
+        period += kBlockLines;
+        if (period >= kOffsetPeriod)
+            period -= kOffsetPeriod;
+    }
+    uint32_t fields = 0;
+    for (; p != end; p += kLineBytes, period = period == kOffsetPeriod - 1 ? 0 : period + 1)
+        if (p[4] != '\n' || !DecodeFields(kOffsets[static_cast<size_t>(period)], p, fields))
+            return false;
+    return true;
+}
+
 // Decodes the table text held in the first `textSize` bytes of `buffer` into the elements of `buffer`
 // itself, element k over bytes 4k … 4k + 3. Every element's line takes at least five bytes (four
 // characters and a line break) except perhaps the last, so element k is written only when the text
@@ -263,7 +285,7 @@ double DecodePlutoEntry(int32_t n, std::string_view line)
 
 platform::Result<void> PlutoTable::Read(const std::string& fullPath, const DescribePlutoTableFault& describe)
 {
-    tableLines = {};
+    *this = {};
     const auto describeFile = [&describe](platform::FileFault fault, const std::string& reason) {
         return describe(TableFault(fault), reason, 0);
     };
@@ -280,28 +302,43 @@ platform::Result<void> PlutoTable::Read(const std::string& fullPath, const Descr
         opened.value().Read(std::span<char>(reinterpret_cast<char*>(buffer.data()), size));
     if (!read)
         return platform::Result<void>(read.failure());
-    platform::Result<void> decoded = DecodeInPlace(buffer, read.value(), describe);
-    if (decoded.ok())
-        tableLines = std::move(buffer);
-    return decoded;
+    return Take(std::move(buffer), read.value(), describe);
 }
 
 platform::Result<void> PlutoTable::ReadFromText(std::string_view text, const DescribePlutoTableFault& describe)
 {
-    tableLines = {};
+    *this = {};
     PlutoEntries buffer = BufferFor(text.size());
     std::memcpy(buffer.data(), text.data(), text.size());
-    platform::Result<void> decoded = DecodeInPlace(buffer, text.size(), describe);
-    if (decoded.ok())
-        tableLines = std::move(buffer);
+    return Take(std::move(buffer), text.size(), describe);
+}
+
+platform::Result<void> PlutoTable::Take(PlutoEntries buffer, size_t textSize, const DescribePlutoTableFault& describe)
+{
+    const auto* text = reinterpret_cast<const char*>(buffer.data());
+    if (AllCommon(text, textSize)) {
+        m_asText = true;
+        m_count = textSize / kLineBytes;
+        m_lines = std::move(buffer);
+        return {};
+    }
+    platform::Result<void> decoded = DecodeInPlace(buffer, textSize, describe);
+    if (decoded.ok()) {
+        m_count = buffer.size();
+        m_lines = std::move(buffer);
+    }
     return decoded;
 }
 
 double PlutoTable::PlutoTableEntry(int32_t n) const
 {
-    if (n < 0 || static_cast<size_t>(n) >= tableLines.size())
+    if (n < 0 || static_cast<size_t>(n) >= m_count)
         return kPlutoAfterTable;
-    const uint32_t fields = tableLines[static_cast<size_t>(n)];
+    const auto k = static_cast<size_t>(n);
+    // A checked common line: every character at or above its offset, so no byte borrows.
+    const uint32_t fields = m_asText ? Word(reinterpret_cast<const char*>(m_lines.data()) + k * kLineBytes) -
+                                           kOffsets[k % kOffsetPeriod]
+                                     : m_lines[k];
     return Degrees(static_cast<int>(fields >> 16 & 0xFF), static_cast<int>(fields >> 24),
                    static_cast<int>(fields & 0xFF), static_cast<int>(fields >> 8 & 0xFF));
 }

@@ -56,12 +56,7 @@ using PlutoEntries = std::vector<uint32_t, platform::LargeAllocator<uint32_t>>;
 
 class PlutoTable {
 public:
-    // One element a non-blank line of the file, checked and freed of its positional offsets when the
-    // table is read: minutes, seconds, sixties and units of the longitude a byte each (minutes in the
-    // lowest byte). Four bytes an element keep the 219147 days compact.
-    PlutoEntries tableLines;
-
-    // Reads the table file `fullPath` in one go and decodes it in a single pass. A failure (code
+    // Reads the table file `fullPath` in one go and checks it in a single pass. A failure (code
     // Unreadable for the file, Damaged for its content) carries the message `describe` gives for its
     // fault; the table is then left empty.
     platform::Result<void> Read(const std::string& fullPath, const DescribePlutoTableFault& describe);
@@ -77,7 +72,22 @@ public:
     // where the table lacks an element that the moment needs.
     double PlutoLongitude(double moment) const;
 
-    bool empty() const { return tableLines.empty(); }
+    // The elements read: one a non-blank line of the file.
+    size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+
+private:
+    // Takes the text of a table read into `buffer` (`textSize` bytes): kept as it is when every line is
+    // in the common form, else decoded element by element in place.
+    platform::Result<void> Take(PlutoEntries buffer, size_t textSize, const DescribePlutoTableFault& describe);
+
+    // Either the file's text itself, when every line holds just the four characters of its element and
+    // a line break (element n at bytes 5n … 5n + 3, checked when read and decoded when asked for), or
+    // one element a line, checked and freed of its positional offsets when read: minutes, seconds,
+    // sixties and units of the longitude a byte each (minutes in the lowest byte).
+    PlutoEntries m_lines;
+    size_t m_count = 0;
+    bool m_asText = false;
 };
 
 // Encodes a longitude of whole arcseconds (0 … 1295999) as the four characters of element n.

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             fault = std::pair(found, count);
             return orvane::platform::Message();
         });
-    Require(read.ok() ? table.tableLines.size() >= static_cast<size_t>(kPlutoTableLines) && !fault
+    Require(read.ok() ? table.size() >= static_cast<size_t>(kPlutoTableLines) && !fault
                       : table.empty() && fault,
             "a table is read whole or left empty with its fault");
 
