@@ -4,7 +4,9 @@
 #include "platform/moment.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <utility>
 
@@ -22,70 +24,79 @@ double DeviationOfDifference(double difference, double angle)
     return std::fabs(std::min(x, kTwoPi - x) - angle);
 }
 
-// What the search knows of the trial days it has not computed, from the days it did compute. Two bounds
-// hold at once, and the narrower range counts:
+// The difference of two longitudes, or of its change, the shorter way round: −π … π.
+double ShorterWay(double change)
+{
+    change = std::fmod(change, kTwoPi);
+    if (change > kPi)
+        return change - kTwoPi;
+    if (change < -kPi)
+        return change + kTwoPi;
+    return change;
+}
+
+// What the search knows of the trial days it has not computed, from the days it did compute. Three bounds
+// hold at once, and the narrowest range counts:
 // - the deviation moves by at most the pair's greatest daily change of separation a day;
-// - when every moving body is a slow one, the difference of the longitudes runs on at the mean rate
-//   between the last two computed days, give or take what the bodies' greatest daily acceleration and
-//   the longitudes' rounding allow over the days since (see GreatestDailyAcceleration).
+// - the difference of the longitudes runs on at the mean rate between the last two computed days, give
+//   or take what the bodies' greatest daily acceleration and the longitudes' rounding allow over the
+//   days since;
+// - the difference lies on the parabola through the last three computed days, give or take what the
+//   bodies' greatest daily jerk and the rounding allow (see GreatestDailyAcceleration).
 // A trial whose in-orb test and step follow from that range for certain need not be computed.
 class DeviationBound {
 public:
-    DeviationBound(const AstroModule& astro, Body p1, Body p2, Aspect a, int16_t k,
-                   bool firstFixed)
+    DeviationBound(const AstroModule& astro, Body p1, Body p2, Aspect a, int16_t k, bool firstFixed)
     {
         if (k < 0 || k >= kOrbColumns)
             return;  // no trial is known beforehand
         m_rate = GreatestDailySeparationChange(p1, p2, firstFixed);
         m_orb = astro.orbs.Orb(a, k);
         m_angle = astro.tables.aspectAngles[SlotOf(a)];
-        const double a2 = GreatestDailyAcceleration(p2);
-        const double a1 = firstFixed ? 0.0 : GreatestDailyAcceleration(p1);
-        m_acceleration = a2 > 0.0 && (firstFixed || a1 > 0.0) ? a1 + a2 : -1.0;
+        m_acceleration = GreatestDailyAcceleration(p2) + (firstFixed ? 0.0 : GreatestDailyAcceleration(p1));
+        m_jerk = GreatestDailyJerk(p2) + (firstFixed ? 0.0 : GreatestDailyJerk(p1));
         // A natal longitude is the same number at every trial.
         m_rounding = LongitudeRounding(p2) + (firstFixed ? 0.0 : LongitudeRounding(p1));
+        m_slack = kLongitudeRoundingSlack;
+        // Against a natal longitude the moving body's nutation of date does not cancel.
+        if (firstFixed && astro.convention.frame == platform::Frame::OfDate) {
+            m_acceleration += kNutationLeadingAcceleration;
+            m_jerk += kNutationLeadingJerk;
+            m_rounding += kNutationBeyondLeadingTerm;
+            m_slack += 2.0 * kNutationBeyondLeadingTerm;
+        }
     }
 
     // The trial at `day` found the bodies `difference` (L1 − L2) apart and the aspect in orb.
     void Anchor(double day, double difference)
     {
+        m_first = m_earlier;
         m_earlier = m_last;
         m_last = {day, difference, DeviationOfDifference(difference, m_angle), true};
+        // The earlier differences as changes from the last one, the shorter way round, when the bodies
+        // cannot have turned half a turn against each other since.
+        m_earlierChange = Unwrappable(m_earlier) ? std::optional(ShorterWay(m_earlier.difference - difference))
+                                                 : std::nullopt;
+        m_firstChange = m_earlierChange && Unwrappable(m_first)
+                            ? std::optional(ShorterWay(m_first.difference - difference))
+                            : std::nullopt;
     }
 
     // The step the search takes from `day`, 1 day, or for a slow pair as many as its exactness asks for
     // (floor(10 · exactness) + 1): the same step a computation at `day` would give. 0 when the bounds
-    // cannot tell, or the aspect might have left its orb by then: `day` must then be computed.
+    // cannot tell, or the aspect might have left its orb by then: `day` must then be computed. The
+    // bounds are taken from the narrowest, and the wider ones only when it cannot tell.
     double KnownStep(double day, bool slowPair) const
     {
         if (!m_last.set || m_rate <= 0.0)
             return 0.0;
-        const double days = std::fabs(day - m_last.day);
-        const double drift = m_rate * days + kLongitudeRoundingSlack;
-        double lowest = m_last.deviation - drift;
-        double highest = m_last.deviation + drift;
-        const double span = std::fabs(m_last.day - m_earlier.day);
-        if (m_acceleration >= 0.0 && m_earlier.set && span > 0.0 && m_rate * span < kPi) {
-            // The change between the two computed days, the shorter way round.
-            double change = std::fmod(m_last.difference - m_earlier.difference, kTwoPi);
-            if (change > kPi)
-                change -= kTwoPi;
-            else if (change < -kPi)
-                change += kTwoPi;
-            const double expected = m_last.difference + change / (m_last.day - m_earlier.day) * (day - m_last.day);
-            const double doubt = m_acceleration * (days * days / 2.0 + span * days) +
-                                 m_rounding * (2.0 * days / span + 2.0) + kArithmeticSlack;
-            const double deviation = DeviationOfDifference(expected, m_angle);
-            lowest = std::max(lowest, deviation - doubt);
-            highest = std::min(highest, deviation + doubt);
-        }
-        if (!WithinOrb(highest, m_orb))
-            return 0.0;
-        if (!slowPair)
-            return 1.0;
-        const double least = std::floor(10.0 * ((m_orb - highest) / m_orb));
-        const double most = std::floor(10.0 * ((m_orb - lowest) / m_orb));
-        return least == most ? least + 1.0 : 0.0;
+        Range range = QuadraticRange(day);
+        if (const double step = StepWithin(range, slowPair); step > 0.0)
+            return step;
+        range = range.Within(LinearRange(day));
+        if (const double step = StepWithin(range, slowPair); step > 0.0)
+            return step;
+        return StepWithin(range.Within(RateRange(day)), slowPair);
     }
 
 private:
@@ -99,13 +110,91 @@ private:
         bool set = false;
     };
 
+    // The deviations a trial may find.
+    struct Range {
+        double lowest = -std::numeric_limits<double>::infinity();
+        double highest = std::numeric_limits<double>::infinity();
+
+        Range Within(const Range& other) const
+        {
+            return {std::max(lowest, other.lowest), std::min(highest, other.highest)};
+        }
+    };
+
+    // The step that every deviation of `range` gives; 0 when they differ or some may be out of orb.
+    double StepWithin(const Range& range, bool slowPair) const
+    {
+        if (!WithinOrb(range.highest, m_orb))
+            return 0.0;
+        if (!slowPair)
+            return 1.0;
+        const double least = std::floor(10.0 * ((m_orb - range.highest) / m_orb));
+        const double most = std::floor(10.0 * ((m_orb - range.lowest) / m_orb));
+        return least == most ? least + 1.0 : 0.0;
+    }
+
+    // The deviations around `expected`, the difference the bodies are expected at, give or take `doubt`.
+    Range Around(double expected, double doubt) const
+    {
+        const double deviation = DeviationOfDifference(expected, m_angle);
+        return {deviation - doubt, deviation + doubt};
+    }
+
+    Range RateRange(double day) const
+    {
+        const double drift = m_rate * std::fabs(day - m_last.day) + m_slack;
+        return {m_last.deviation - drift, m_last.deviation + drift};
+    }
+
+    // Whether the difference can have changed by less than half a turn between `trial` and the last one,
+    // so that its change is known the shorter way round.
+    bool Unwrappable(const Trial& trial) const
+    {
+        return trial.set && m_rate * std::fabs(m_last.day - trial.day) < kPi;
+    }
+
+    Range LinearRange(double day) const
+    {
+        if (!m_earlierChange)
+            return {};
+        const double span = std::fabs(m_last.day - m_earlier.day);
+        const double days = std::fabs(day - m_last.day);
+        const double expected = m_last.difference + *m_earlierChange / (m_earlier.day - m_last.day) * (day - m_last.day);
+        const double doubt = m_acceleration * (days * days / 2.0 + span * days) +
+                             m_rounding * (2.0 * days / span + 2.0) + kArithmeticSlack;
+        return Around(expected, doubt);
+    }
+
+    // The parabola through the last three trials, in Lagrange's form about the last: its value at `day`
+    // is off the difference by at most jerk/6 times the product of the distances to the three, and each
+    // trial's rounding counts with the weight of its term.
+    Range QuadraticRange(double day) const
+    {
+        if (!m_firstChange)
+            return {};
+        const double t0 = m_last.day, t1 = m_earlier.day, t2 = m_first.day;
+        const double w1 = (day - t0) * (day - t2) / ((t1 - t0) * (t1 - t2));
+        const double w2 = (day - t0) * (day - t1) / ((t2 - t0) * (t2 - t1));
+        const double w0 = (day - t1) * (day - t2) / ((t0 - t1) * (t0 - t2));
+        const double weights = std::fabs(w0) + std::fabs(w1) + std::fabs(w2) + 1.0;
+        const double distances = std::fabs((day - t0) * (day - t1) * (day - t2));
+        const double doubt = m_jerk * distances / 6.0 + (m_rounding + kArithmeticSlack) * weights;
+        return Around(m_last.difference + w1 * *m_earlierChange + w2 * *m_firstChange, doubt);
+    }
+
     double m_rate = 0.0;
     double m_orb = 0.0;
     double m_angle = 0.0;
-    double m_acceleration = -1.0;  // negative: the second bound does not apply
+    double m_acceleration = 0.0;
+    double m_jerk = 0.0;
     double m_rounding = 0.0;
+    double m_slack = 0.0;
     Trial m_last;
     Trial m_earlier;
+    Trial m_first;
+    // The differences of the earlier two trials as changes from the last one; none when not known.
+    std::optional<double> m_earlierChange;
+    std::optional<double> m_firstChange;
 };
 
 // The longitudes the searches of one report compute, kept by body and moment: they step over the same

@@ -105,11 +105,33 @@ DailyMotion DailyMotionOf(Body body)
 double GreatestDailyAcceleration(Body body)
 {
     switch (body) {
+    case Body::Earth: return 2.4e-5;
+    case Body::Mercury: return 5.7e-3;
+    case Body::Venus: return 3.0e-5;
+    case Body::Mars: return 3.4e-5;
+    case Body::Jupiter: return 4.4e-7;
+    case Body::Saturn: return 9.0e-8;
     case Body::Uranus: return 1.2e-8;
     case Body::Neptune: return 2.0e-9;
     case Body::Pluto: return 1.5e-8;
-    default: return 0.0;
     }
+    return 0.0;
+}
+
+double GreatestDailyJerk(Body body)
+{
+    switch (body) {
+    case Body::Earth: return 1.3e-6;
+    case Body::Mercury: return 9.0e-4;
+    case Body::Venus: return 9.2e-7;
+    case Body::Mars: return 4.8e-7;
+    case Body::Jupiter: return 8.5e-10;
+    case Body::Saturn: return 8.4e-11;
+    case Body::Uranus: return 9.3e-12;
+    case Body::Neptune: return 3.6e-12;
+    case Body::Pluto: return 5.2e-12;
+    }
+    return 0.0;
 }
 
 double LongitudeRounding(Body body)

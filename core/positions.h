@@ -120,13 +120,28 @@ DailyMotion DailyMotionOf(Body body);
 // position) and only p2's motion counts.
 double GreatestDailySeparationChange(Body p1, Body p2, bool firstFixed);
 
-// The most the daily motion of a slow body (Uranus, Neptune, Pluto) can change in one day, in radians per
-// day²; 0 for the other bodies, whose motion changes too fast for it to be of use. For an orbit the
-// Keplerian part is at most 2·n²·e / (1 − e)³; to it come the Sun's own pull towards Jupiter and Saturn
-// (the positions are heliocentric) divided by the body's least distance, and the tilt of Pluto's orbit
-// seen in the ecliptic. The bounds are twice the sum. Over any span the motion then differs from its mean
-// over a known earlier span by no more than these times the spans' lengths.
+// The most the daily motion of a body can change in one day, in radians per day², and the most that change
+// can change in a day (radians per day³), for the J2000 longitudes of years 1 … 3000. For an orbit the
+// Keplerian part of the first is at most 2·n²·e / (1 − e)³; to it come the Sun's own pull towards
+// Jupiter and Saturn (the positions are heliocentric) divided by the body's least distance, the tilt of
+// the orbit seen in the ecliptic, the slow change of the orbits over the centuries and, for the Earth,
+// its monthly swing about the Earth–Moon barycentre. The bounds are twice the greatest that the
+// ephemeris' longitudes show over those years (second and third differences at a step of a day for
+// the inner bodies and of 8 to 64 days for the outer ones). Over any span the motion then differs
+// from its mean over a known earlier span by no more than the first bound times the spans' lengths,
+// and a longitude from the parabola through three known ones by no more than the second bound times
+// the product of the distances to them, over six.
 double GreatestDailyAcceleration(Body body);
+double GreatestDailyJerk(Body body);
+
+// What the nutation in longitude, which every longitude of date carries alike, may add to one body's
+// longitude beyond its leading term (17.2″ over 18.6 years, which moves as smoothly as the slow bodies):
+// the sum of the other terms' amplitudes, some 2.3″, in radians. It cancels between two bodies taken at
+// one moment, but not against a natal longitude.
+inline constexpr double kNutationBeyondLeadingTerm = 1.2e-5;
+// The leading term's own greatest change of rate a day, and of that change a day (17.2″ · ω², · ω³).
+inline constexpr double kNutationLeadingAcceleration = 8.0e-11;
+inline constexpr double kNutationLeadingJerk = 8.0e-14;
 
 // How far a computed longitude of `body` may stray from the smooth motion the bounds above describe,
 // in radians: Pluto's table holds whole arcseconds, the ephemeris' series agree far better.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -47,37 +48,42 @@ TEST_F(Positions, UnknownBodiesHaveNoPosition)
 }
 
 // The motion bounds that let the aspect searches pass over days, checked against the ephemeris and
-// Pluto's table across the program's years: each day's motion, and for the slow bodies the change of the
-// mean motion over 200 days on either side.
+// Pluto's table across the program's years: each day's motion, and the second and third differences of
+// the longitudes at a step that suits the body (Pluto's table holds whole arcseconds, so a long one).
 TEST_F(Positions, EveryBodyMovesWithinItsBounds)
 {
     const AstroModule& astro = program->astro;
     const auto turn = [](double change) { return std::remainder(change, kTwoPi); };
+    constexpr std::array<double, 10> kStep{0, 4, 1, 4, 8, 32, 64, 128, 256, 400};
     for (const Body body : kBodies) {
         const bool pluto = body == Body::Pluto;
-        const double first = pluto ? 2305448.5 + 200 : 1721426.5 + 200;
-        const double last = pluto ? 2524593.5 - 200 : 2743738.5 - 200;
+        const double h = kStep[SlotOf(body)];
+        const double first = pluto ? 2305448.5 : 1721426.5;
+        const double last = (pluto ? 2524593.5 : 2743738.5) - 3 * h;
         const DailyMotion motion = DailyMotionOf(body);
         const double rounding = 2 * LongitudeRounding(body);
         double least = 10.0;
         double greatest = 0.0;
         double acceleration = 0.0;
+        double jerk = 0.0;
         for (double t = first; t < last; t += pluto ? 61.0 : 997.0) {
-            const double day = turn(astro.HelioLongitude(body, t + 1) - astro.HelioLongitude(body, t));
+            std::array<double, 4> L{};
+            for (size_t i = 0; i < L.size(); ++i)
+                L[i] = astro.HelioLongitude(body, t + static_cast<double>(i) * h);
+            const double day = turn(astro.HelioLongitude(body, t + 1) - L[0]);
             least = std::min(least, day);
             greatest = std::max(greatest, day);
-            const double L = astro.HelioLongitude(body, t);
-            const double second = turn(astro.HelioLongitude(body, t + 200) - L) - turn(L - astro.HelioLongitude(body, t - 200));
-            acceleration = std::max(acceleration, std::fabs(second) / (200.0 * 200.0));
+            const std::array<double, 3> d{turn(L[1] - L[0]), turn(L[2] - L[1]), turn(L[3] - L[2])};
+            acceleration = std::max(acceleration, std::fabs(d[1] - d[0]) / (h * h));
+            jerk = std::max(jerk, std::fabs(d[2] - 2 * d[1] + d[0]) / (h * h * h));
         }
         const std::string name = astro.tables.bodyNames[SlotOf(body)];
         EXPECT_GT(least, motion.least - rounding) << name;
         EXPECT_LT(greatest, motion.greatest + rounding) << name;
         // The bounds are not so wide as to be of no use: within a third of the motion seen.
         EXPECT_LT(motion.greatest, 1.35 * greatest) << name;
-        if (GreatestDailyAcceleration(body) > 0.0) {
-            EXPECT_LT(acceleration, GreatestDailyAcceleration(body) - 2 * rounding / (200.0 * 200.0)) << name;
-        }
+        EXPECT_LT(acceleration, GreatestDailyAcceleration(body) - 2 * rounding / (h * h)) << name;
+        EXPECT_LT(jerk, GreatestDailyJerk(body) - 4 * rounding / (h * h * h)) << name;
     }
 }
 
