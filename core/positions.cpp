@@ -102,36 +102,37 @@ DailyMotion DailyMotionOf(Body body)
     return {degrees.least * kRadiansPerDegree, degrees.greatest * kRadiansPerDegree};
 }
 
+namespace {
+
+// A body's greatest change of daily motion a day (radians per day²) and of that change a day (per day³).
+struct MotionChange {
+    double acceleration;
+    double jerk;
+};
+
+constexpr std::array<MotionChange, 10> kMotionChanges{{
+    {0.0, 0.0},
+    {2.4e-5, 1.3e-6},     // Earth
+    {5.7e-3, 9.0e-4},     // Mercury
+    {3.0e-5, 9.2e-7},     // Venus
+    {3.4e-5, 4.8e-7},     // Mars
+    {4.4e-7, 8.5e-10},    // Jupiter
+    {9.0e-8, 8.4e-11},    // Saturn
+    {1.2e-8, 9.3e-12},    // Uranus
+    {2.0e-9, 3.6e-12},    // Neptune
+    {1.5e-8, 5.2e-12},    // Pluto
+}};
+
+}  // namespace
+
 double GreatestDailyAcceleration(Body body)
 {
-    switch (body) {
-    case Body::Earth: return 2.4e-5;
-    case Body::Mercury: return 5.7e-3;
-    case Body::Venus: return 3.0e-5;
-    case Body::Mars: return 3.4e-5;
-    case Body::Jupiter: return 4.4e-7;
-    case Body::Saturn: return 9.0e-8;
-    case Body::Uranus: return 1.2e-8;
-    case Body::Neptune: return 2.0e-9;
-    case Body::Pluto: return 1.5e-8;
-    }
-    return 0.0;
+    return kMotionChanges[SlotOf(body)].acceleration;
 }
 
 double GreatestDailyJerk(Body body)
 {
-    switch (body) {
-    case Body::Earth: return 1.3e-6;
-    case Body::Mercury: return 9.0e-4;
-    case Body::Venus: return 9.2e-7;
-    case Body::Mars: return 4.8e-7;
-    case Body::Jupiter: return 8.5e-10;
-    case Body::Saturn: return 8.4e-11;
-    case Body::Uranus: return 9.3e-12;
-    case Body::Neptune: return 3.6e-12;
-    case Body::Pluto: return 5.2e-12;
-    }
-    return 0.0;
+    return kMotionChanges[SlotOf(body)].jerk;
 }
 
 double LongitudeRounding(Body body)
