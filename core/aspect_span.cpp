@@ -237,7 +237,7 @@ public:
     EdgeSearch(const AstroModule& astro, const AspectSpanContext& context, Body p1, Body p2, Aspect a, int16_t k,
                Direction direction)
         : m_astro(astro), m_context(context), m_p1(p1), m_p2(p2), m_aspect(a), m_column(k),
-          m_direction(direction), m_sense(direction == Direction::Back ? -1.0 : 1.0),
+          m_direction(direction),
           // Aspects between the three outermost bodies last for years: near exactness they are passed over
           // in steps of up to eleven days.
           m_slowPair(p1 >= Body::Uranus && p2 >= Body::Uranus),
@@ -286,12 +286,12 @@ public:
         }
         const std::optional<double> exactness = m_astro.ExactnessOfAspect(L1, L2, m_aspect, m_column);
         if (!exactness) {
-            m_found = static_cast<DayNumber>(m_sense < 0.0 ? m_day : m_day - 1.0);
+            m_found = static_cast<DayNumber>(m_direction == Direction::Back ? m_day : m_day - 1.0);
             m_searching = false;
             return;
         }
         m_bound.Anchor(m_day, L1 - L2);
-        m_day += m_sense * (m_slowPair ? std::floor(10.0 * *exactness) + 1.0 : 1.0);
+        m_day += Sense() * (m_slowPair ? std::floor(10.0 * *exactness) + 1.0 : 1.0);
         SkipKnownTrials();
     }
 
@@ -299,6 +299,9 @@ public:
     std::optional<DayNumber> Found() const { return m_found; }
 
 private:
+    // −1 day a step back, +1 forward.
+    double Sense() const { return m_direction == Direction::Back ? -1.0 : 1.0; }
+
     // Steps over the trials whose outcome the bound knows, up to the next one that must be computed.
     void SkipKnownTrials()
     {
@@ -306,7 +309,7 @@ private:
             const double known = m_bound.KnownStep(m_day, m_slowPair);
             if (known <= 0.0)
                 return;
-            m_day += m_sense * known;
+            m_day += Sense() * known;
         }
         m_searching = false;  // the trial bound was reached
     }
@@ -318,7 +321,6 @@ private:
     Aspect m_aspect;
     int16_t m_column;
     Direction m_direction;
-    double m_sense;
     bool m_slowPair;
     DeviationBound m_bound;
     double m_natalLongitude = 0.0;
