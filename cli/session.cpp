@@ -21,6 +21,7 @@ bool Session::Start()
     // The companion has no stored display options: its zone lists are written without the North American
     // abbreviations on every computer, and a command given in explicit zones never asks for the computer's.
     m_store.Write(settings::kValueTZDisp, "0");
+    m_program.astro.checkedFiles = platform::CheckedFiles(m_environment.checkedFolder);
     const app::StartUpResult result = m_program.StartUp(m_environment.dataFolder, clock, m_store);
     if (!result.programText) {
         PrintMessage(m_err, result.programText.error());

@@ -20,7 +20,7 @@ Motion Compare(double later, double now)
 
 platform::Result<void> AstroModule::ReadPlutoTable(const DescribePlutoTableFault& describe)
 {
-    platform::Result<void> read = pluto.Read(PlutoTablePath(), describe);
+    platform::Result<void> read = pluto.Read(PlutoTablePath(), describe, checkedFiles);
     bodyCount = NumPlanetsFor(read.ok());
     return read;
 }

@@ -31,6 +31,9 @@ public:
     // The convention every position of the module is computed in: the J2000 ecliptic with geometric
     // positions unless the user asks for the mainstream one (ecliptic of date, apparent positions).
     platform::Convention convention;
+    // Where tables that passed their check are stamped, so that a later start need not check them again;
+    // nowhere unless the program says (the companion, which starts once for every command, does).
+    platform::CheckedFiles checkedFiles;
 
     // Fills the tables and hands the data folder to the ephemeris.
     void InitializeAstroTables(const std::string& dataFolder) { tables.InitializeAstroTables(dataFolder); }

@@ -283,7 +283,8 @@ double DecodePlutoEntry(int32_t n, std::string_view line)
     return Degrees(h, u, m, s);
 }
 
-platform::Result<void> PlutoTable::Read(const std::string& fullPath, const DescribePlutoTableFault& describe)
+platform::Result<void> PlutoTable::Read(const std::string& fullPath, const DescribePlutoTableFault& describe,
+                                        const platform::CheckedFiles& checked)
 {
     *this = {};
     const auto describeFile = [&describe](platform::FileFault fault, const std::string& reason) {
@@ -293,16 +294,28 @@ platform::Result<void> PlutoTable::Read(const std::string& fullPath, const Descr
         platform::InputFile::Open(fullPath, kMaxPlutoTableBytes, describeFile);
     if (!opened)
         return platform::Result<void>(opened.failure());
-    // The whole file in one read, straight into the memory the table keeps: the table is about 1 MB.
-    const auto size = static_cast<size_t>(opened.value().size());
+    const platform::InputFile& file = opened.value();
+    const auto size = static_cast<size_t>(file.size());
     if (size == 0)
         return platform::Result<void>(platform::ErrorCode::Damaged, describe(PlutoTableFault::Empty, "", 0));
+    // Only a table in the form we write is ever stamped, so a vouched-for file is one of common lines.
+    if (checked.Vouches(fullPath, file) && size % kLineBytes == 0) {
+        if (std::shared_ptr<const platform::MappedFile> mapped = file.Map()) {
+            m_mapped = std::move(mapped);
+            m_asText = true;
+            m_count = size / kLineBytes;
+            return {};
+        }
+    }
+    // The whole file in one read, straight into the memory the table keeps: the table is about 1 MB.
     PlutoEntries buffer = BufferFor(size);
-    const platform::Result<size_t> read =
-        opened.value().Read(std::span<char>(reinterpret_cast<char*>(buffer.data()), size));
+    const platform::Result<size_t> read = opened.value().Read(std::span<char>(reinterpret_cast<char*>(buffer.data()), size));
     if (!read)
         return platform::Result<void>(read.failure());
-    return Take(std::move(buffer), read.value(), describe);
+    platform::Result<void> taken = Take(std::move(buffer), read.value(), describe);
+    if (taken.ok() && m_asText && read.value() == size)
+        checked.Record(fullPath, file);
+    return taken;
 }
 
 platform::Result<void> PlutoTable::ReadFromText(std::string_view text, const DescribePlutoTableFault& describe)
@@ -330,15 +343,18 @@ platform::Result<void> PlutoTable::Take(PlutoEntries buffer, size_t textSize, co
     return decoded;
 }
 
+const char* PlutoTable::Text() const
+{
+    return m_mapped ? m_mapped->data() : reinterpret_cast<const char*>(m_lines.data());
+}
+
 double PlutoTable::PlutoTableEntry(int32_t n) const
 {
     if (n < 0 || static_cast<size_t>(n) >= m_count)
         return kPlutoAfterTable;
     const auto k = static_cast<size_t>(n);
     // A checked common line: every character at or above its offset, so no byte borrows.
-    const uint32_t fields = m_asText ? Word(reinterpret_cast<const char*>(m_lines.data()) + k * kLineBytes) -
-                                           kOffsets[k % kOffsetPeriod]
-                                     : m_lines[k];
+    const uint32_t fields = m_asText ? Word(Text() + k * kLineBytes) - kOffsets[k % kOffsetPeriod] : m_lines[k];
     return Degrees(static_cast<int>(fields >> 16 & 0xFF), static_cast<int>(fields >> 24),
                    static_cast<int>(fields & 0xFF), static_cast<int>(fields >> 8 & 0xFF));
 }

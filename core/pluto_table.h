@@ -9,14 +9,20 @@
 //   sixties of degrees h = A(c3) − 58 − (n mod 55),  units of degrees u = A(c4) − 59,
 //   longitude = 60 h + u + m/60 + s/3600 degrees.
 
+#include "platform/checked_files.h"
 #include "platform/large_memory.h"
 #include "platform/result.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace orvane::platform {
+class MappedFile;
+}
 
 namespace orvane::core {
 
@@ -59,7 +65,11 @@ public:
     // Reads the table file `fullPath` in one go and checks it in a single pass. A failure (code
     // Unreadable for the file, Damaged for its content) carries the message `describe` gives for its
     // fault; the table is then left empty.
-    platform::Result<void> Read(const std::string& fullPath, const DescribePlutoTableFault& describe);
+    //
+    // With `checked` keeping stamps, a table in the form we write that passes is stamped there, and a
+    // file it vouches for is mapped instead of read: a start then pays only for the lines it looks at.
+    platform::Result<void> Read(const std::string& fullPath, const DescribePlutoTableFault& describe,
+                                const platform::CheckedFiles& checked = platform::CheckedFiles());
 
     // Reads the table from text already in memory (the same rules as Read).
     platform::Result<void> ReadFromText(std::string_view text, const DescribePlutoTableFault& describe);
@@ -85,7 +95,11 @@ private:
     // a line break (element n at bytes 5n … 5n + 3, checked when read and decoded when asked for), or
     // one element a line, checked and freed of its positional offsets when read: minutes, seconds,
     // sixties and units of the longitude a byte each (minutes in the lowest byte).
+    // The text of a table in the form we write, when it is held as the file mapped (m_lines is empty then).
+    const char* Text() const;
+
     PlutoEntries m_lines;
+    std::shared_ptr<const platform::MappedFile> m_mapped;
     size_t m_count = 0;
     bool m_asText = false;
 };

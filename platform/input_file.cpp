@@ -6,10 +6,23 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvane::platform {
+namespace {
+
+std::string Identity(const struct stat& status)
+{
+    const auto time = [](const struct timespec& t) {
+        return std::to_string(t.tv_sec) + "." + std::to_string(t.tv_nsec);
+    };
+    return std::to_string(status.st_dev) + " " + std::to_string(status.st_ino) + " " + std::to_string(status.st_size) +
+           " " + time(status.st_mtim) + " " + time(status.st_ctim);
+}
+
+}  // namespace
 
 Result<InputFile> InputFile::Open(const std::string& path, uint64_t maxBytes, DescribeFileFault describe)
 {
@@ -30,6 +43,10 @@ Result<InputFile> InputFile::Open(const std::string& path, uint64_t maxBytes, De
     if (status.st_size < 0 || static_cast<uint64_t>(status.st_size) > maxBytes)
         return Result<InputFile>(ErrorCode::Unreadable, file.m_describe(FileFault::TooLarge, ""));
     file.m_size = static_cast<uint64_t>(status.st_size);
+    file.m_identity = Identity(status);
+    file.m_statusChanged = std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::seconds(status.st_ctim.tv_sec) + std::chrono::nanoseconds(status.st_ctim.tv_nsec)));
     // A regular file: its reads end at its end and never wait, so the descriptor reads as any other.
     const int flags = ::fcntl(descriptor, F_GETFL);
     if (flags >= 0)
@@ -43,7 +60,11 @@ InputFile::InputFile(int descriptor, uint64_t size, DescribeFileFault describe)
 }
 
 InputFile::InputFile(InputFile&& other) noexcept
-    : m_descriptor(std::exchange(other.m_descriptor, -1)), m_size(other.m_size), m_describe(std::move(other.m_describe))
+    : m_descriptor(std::exchange(other.m_descriptor, -1)),
+      m_size(other.m_size),
+      m_identity(std::move(other.m_identity)),
+      m_statusChanged(other.m_statusChanged),
+      m_describe(std::move(other.m_describe))
 {
 }
 
@@ -54,6 +75,8 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept
             ::close(m_descriptor);
         m_descriptor = std::exchange(other.m_descriptor, -1);
         m_size = other.m_size;
+        m_identity = std::move(other.m_identity);
+        m_statusChanged = other.m_statusChanged;
         m_describe = std::move(other.m_describe);
     }
     return *this;
@@ -63,6 +86,22 @@ InputFile::~InputFile()
 {
     if (m_descriptor >= 0)
         ::close(m_descriptor);
+}
+
+std::shared_ptr<const MappedFile> InputFile::Map() const
+{
+    if (m_size == 0)
+        return nullptr;
+    const auto size = static_cast<size_t>(m_size);
+    void* start = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, m_descriptor, 0);
+    if (start == MAP_FAILED)
+        return nullptr;
+    return std::make_shared<const MappedFile>(start, size);
+}
+
+MappedFile::~MappedFile()
+{
+    ::munmap(const_cast<void*>(m_start), m_size);
 }
 
 Result<size_t> InputFile::Read(std::span<char> buffer)

@@ -27,7 +27,7 @@ TEST(AspectTable, EveryDayOfAMonthHoldsTheGridsAspects)
         if (!state.empty())
             args.push_back(path);
         std::ostringstream table, err;
-        ASSERT_EQ(cli::Run(args, {data, 2451545.0, &clock}, table, err), kExitSuccess) << err.str();
+        ASSERT_EQ(cli::Run(args, {data, 2451545.0, &clock, {}}, table, err), kExitSuccess) << err.str();
 
         app::Workspace program;
         settings::MemorySettingsStore store;

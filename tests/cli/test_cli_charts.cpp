@@ -27,7 +27,7 @@ protected:
     {
         args.insert(args.end(), {"--charts", library});
         const platform::FixedClock clock({2024, 5, 5, 10, 0, 0}, 0);
-        const Environment environment{std::string(ORVANE_BIN_DIR) + "/", 2451545.0, &clock};
+        const Environment environment{std::string(ORVANE_BIN_DIR) + "/", 2451545.0, &clock, {}};
         std::ostringstream out, err;
         const int code = cli::Run(args, environment, out, err);
         return {code, out.str(), err.str()};

@@ -129,7 +129,7 @@ TEST_P(CliGolden, PrintsWhatTheGoldenFileHolds)
 
     const DataFolder data(dataKind);
     const platform::FixedClock clock({2024, 5, 5, 10, 0, 0}, -3600);
-    Environment environment{data.path, 2451545.0, &clock};
+    Environment environment{data.path, 2451545.0, &clock, {}};
     std::ostringstream out, err;
     const fs::path previous = fs::current_path();
     fs::current_path(kGoldenFolder);

@@ -89,7 +89,7 @@ TEST_P(CliMessages, NameTheMistakeAndItsRemedy)
 {
     const MessageCase& c = GetParam();
     const platform::FixedClock clock({2024, 5, 5, 10, 0, 0}, -3600);
-    const Environment environment{std::string(ORVANE_BIN_DIR) + "/", 2451545.0, &clock};
+    const Environment environment{std::string(ORVANE_BIN_DIR) + "/", 2451545.0, &clock, {}};
     std::ostringstream out, err;
     const int code = cli::Run(c.args, environment, out, err);
     EXPECT_EQ(code, c.code) << err.str();

@@ -28,7 +28,7 @@ struct Outcome {
 Outcome RunCompanion(const std::vector<std::string>& args)
 {
     const platform::FixedClock clock({2024, 5, 5, 10, 0, 0}, -3600);
-    const Environment environment{std::string(ORVANE_BIN_DIR) + "/", 2451545.0, &clock};
+    const Environment environment{std::string(ORVANE_BIN_DIR) + "/", 2451545.0, &clock, {}};
     std::ostringstream out, err;
     const int code = Run(args, environment, out, err);
     return {code, out.str(), err.str()};

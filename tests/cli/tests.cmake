@@ -21,3 +21,7 @@ set_tests_properties(cli_calendar_parsed PROPERTIES SKIP_RETURN_CODE 77 LABELS c
 add_test(NAME cli_ut_reads_no_zone_file
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/zone_files_untouched.sh $<TARGET_FILE:orvane-cli> ${CMAKE_SOURCE_DIR}/data/samples)
 set_tests_properties(cli_ut_reads_no_zone_file PROPERTIES SKIP_RETURN_CODE 77 LABELS cli)
+# A Pluto table checked at one start is mapped, not read again, at the next (traced with strace).
+add_test(NAME cli_checked_pluto_table_not_read_again
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/pluto_table_stamped.sh $<TARGET_FILE:orvane-cli>)
+set_tests_properties(cli_checked_pluto_table_not_read_again PROPERTIES SKIP_RETURN_CODE 77 LABELS cli)

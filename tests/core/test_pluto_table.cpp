@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <filesystem>
 #include <cmath>
 #include <tuple>
 
@@ -146,6 +148,28 @@ TEST(PlutoTableFormat, ShortDamagedAndMissingTablesAreRefused)
     EXPECT_EQ(table.Read(folder.Write(kPlutoTableFileName, ""), Coded).error().text, Code(PlutoTableFault::Empty, 0));
     EXPECT_EQ(table.Read(folder.folder(), Coded).error().text, Code(PlutoTableFault::NotAFile, 0));
     EXPECT_TRUE(table.Read(folder.Write(kPlutoTableFileName, good), Coded).ok() && !table.empty());
+}
+
+// A table stamped as checked is taken as it stands at the next start, and read alike; a damaged table put
+// in its place is checked again and refused.
+TEST(PlutoTableFormat, AStampedTableIsTakenAsCheckedWhileUnchanged)
+{
+    const std::string good = SyntheticTable(100.0, 0.01);
+    testing::TempFolder folder;
+    const platform::CheckedFiles checked(folder.folder() + "stamps", std::chrono::seconds(0));
+    const std::string path = folder.Write(kPlutoTableFileName, good);
+    PlutoTable table;
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_TRUE(table.Read(path, Coded, checked).ok()) << start;
+        EXPECT_EQ(table.size(), static_cast<size_t>(kPlutoTableLines));
+        for (const int32_t n : {0, 384, 385, 219000, kLast})
+            EXPECT_EQ(Arcseconds(table.PlutoTableEntry(n)), Arcseconds(100.0 + n * 0.01)) << start << " " << n;
+        const PlutoTable copy = table;
+        EXPECT_EQ(copy.PlutoLongitude(kFirstMidnight + 1000.5), table.PlutoLongitude(kFirstMidnight + 1000.5));
+    }
+    folder.Write("damaged", std::string(good).replace(500 * kLine + 1, 1, "~"));
+    std::filesystem::rename(folder.folder() + "damaged", path);
+    EXPECT_EQ(table.Read(path, Coded, checked).error().text, Code(PlutoTableFault::DamagedEntry, 501));
 }
 
 // Lines are checked many at a time: a damaged character is found at its own line wherever it stands,
