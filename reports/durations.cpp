@@ -258,17 +258,14 @@ void DurationsWindow::Activate(int16_t totalAspects, const NatalListingInputs& n
     outputText.clear();
 
     if (core::IsTransitMode(currentMode)) {
-        if (!showDurationsTicked) {
-            showDurationsTicked = true;
-            ToggleDurations();
-        }
+        // Ticked without its handler's showing of the list: the sort below shows it, once.
+        showDurationsTicked = true;
         showDurationsShown = true;
         // Through "no selection" to the first entry, so that the sort runs even when the first entry was
         // selected already.
         sortList.SetListIndex(-1);
         sortList.SetListIndex(0);
         SortChosen();
-        ShowDurationList();
     } else if (core::IsNatalMode(currentMode) || currentMode == core::Mode::Synastry) {
         showDurationsShown = false;
         SortDurationRecords(0);
