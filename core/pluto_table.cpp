@@ -309,7 +309,8 @@ platform::Result<void> PlutoTable::Read(const std::string& fullPath, const Descr
     }
     // The whole file in one read, straight into the memory the table keeps: the table is about 1 MB.
     PlutoEntries buffer = BufferFor(size);
-    const platform::Result<size_t> read = opened.value().Read(std::span<char>(reinterpret_cast<char*>(buffer.data()), size));
+    const platform::Result<size_t> read =
+        opened.value().Read(std::span<char>(reinterpret_cast<char*>(buffer.data()), size));
     if (!read)
         return platform::Result<void>(read.failure());
     platform::Result<void> taken = Take(std::move(buffer), read.value(), describe);
@@ -353,8 +354,13 @@ double PlutoTable::PlutoTableEntry(int32_t n) const
     if (n < 0 || static_cast<size_t>(n) >= m_count)
         return kPlutoAfterTable;
     const auto k = static_cast<size_t>(n);
-    // A checked common line: every character at or above its offset, so no byte borrows.
-    const uint32_t fields = m_asText ? Word(Text() + k * kLineBytes) - kOffsets[k % kOffsetPeriod] : m_lines[k];
+    uint32_t fields = 0;
+    // A line of the text was checked at start-up, or at an earlier start that stamped the file; a line
+    // damaged since then without a change of the file's times (a disk that lost a bit) reads as missing.
+    if (!m_asText)
+        fields = m_lines[k];
+    else if (!DecodeFields(kOffsets[k % kOffsetPeriod], Text() + k * kLineBytes, fields))
+        return kPlutoAfterTable;
     return Degrees(static_cast<int>(fields >> 16 & 0xFF), static_cast<int>(fields >> 24),
                    static_cast<int>(fields & 0xFF), static_cast<int>(fields >> 8 & 0xFF));
 }

@@ -1,6 +1,7 @@
 #include "core/pluto_table.h"
 
 #include "core/vocabulary.h"
+#include "platform/input_file.h"
 #include "tests/support/temp_folder.h"
 
 #include <swephexp.h>
@@ -9,8 +10,8 @@
 
 #include <array>
 #include <chrono>
-#include <filesystem>
 #include <cmath>
+#include <filesystem>
 #include <tuple>
 
 namespace orvane::core {
@@ -170,6 +171,17 @@ TEST(PlutoTableFormat, AStampedTableIsTakenAsCheckedWhileUnchanged)
     folder.Write("damaged", std::string(good).replace(500 * kLine + 1, 1, "~"));
     std::filesystem::rename(folder.folder() + "damaged", path);
     EXPECT_EQ(table.Read(path, Coded, checked).error().text, Code(PlutoTableFault::DamagedEntry, 501));
+
+    // A line damaged under a stamp that still vouches (a disk losing a bit keeps the file's times) has
+    // no longitude, and neither have the moments that need it.
+    const auto silent = [](platform::FileFault, const std::string&) { return platform::Message{}; };
+    platform::Result<platform::InputFile> damaged = platform::InputFile::Open(path, kMaxPlutoTableBytes, silent);
+    ASSERT_TRUE(damaged.ok());
+    checked.Record(path, damaged.value());
+    ASSERT_TRUE(table.Read(path, Coded, checked).ok());
+    EXPECT_EQ(table.PlutoTableEntry(500), kPlutoAfterTable);
+    EXPECT_EQ(table.PlutoLongitude(kFirstMidnight + 499.5), kPlutoAfterTable);
+    EXPECT_EQ(Arcseconds(table.PlutoTableEntry(501)), Arcseconds(100.0 + 501 * 0.01));
 }
 
 // Lines are checked many at a time: a damaged character is found at its own line wherever it stands,
