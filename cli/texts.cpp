@@ -21,7 +21,7 @@ const platform::ProgramTextLibrary& CompiledProgramText()
 {
     static const platform::ProgramTextLibrary library = [] {
         platform::ProgramTextLibrary loaded;
-        loaded.Adopt(std::string(kCompiledProgramText), kCompiledTextIndex);
+        loaded.Adopt(kCompiledProgramText, kCompiledTextIndex);
         return loaded;
     }();
     return library;

@@ -143,9 +143,7 @@ std::optional<int32_t> OrderByKey(Index& index, std::string_view whole)
 
 Result<int32_t> ProgramTextLibrary::LoadFile(const std::string& fullFileName)
 {
-    m_content.clear();
-    m_index.clear();
-    m_faultLine = 0;
+    *this = {};
     Result<std::string> read = ReadWholeFile(fullFileName, kMaxFileBytes, [&fullFileName](FileFault f, const std::string&) {
         return Named(ReadFault(f), fullFileName);
     });
@@ -156,9 +154,7 @@ Result<int32_t> ProgramTextLibrary::LoadFile(const std::string& fullFileName)
 
 Result<int32_t> ProgramTextLibrary::LoadText(std::string content, const std::string& fullFileName)
 {
-    m_content.clear();
-    m_index.clear();
-    m_faultLine = 0;
+    *this = {};
     // A fault at line L: its kind and the line.
     const auto fault = [this, &fullFileName](const char* kind, int32_t line) {
         m_faultLine = line;
@@ -198,8 +194,10 @@ Result<int32_t> ProgramTextLibrary::LoadText(std::string content, const std::str
         return fault(kDuplicate, *duplicate);
     if (index.empty())
         return Failed("No program text was read.", fullFileName);
-    m_content = std::move(content);
-    m_index = std::move(index);
+    auto loaded = std::make_shared<const Loaded>(Loaded{std::move(content), std::move(index)});
+    m_content = loaded->content;
+    m_index = loaded->index;
+    m_loaded = std::move(loaded);
     return Result<int32_t>(static_cast<int32_t>(m_index.size()));
 }
 
@@ -210,14 +208,14 @@ std::optional<std::string_view> ProgramTextLibrary::StoredText(int32_t number, i
                                         [](const Entry& e, int64_t k) { return e.key < k; });
     if (found == m_index.end() || found->key != key)
         return std::nullopt;
-    return std::string_view(m_content).substr(found->offset, found->length);
+    return m_content.substr(found->offset, found->length);
 }
 
-void ProgramTextLibrary::Adopt(std::string content, std::span<const Entry> index)
+void ProgramTextLibrary::Adopt(std::string_view content, std::span<const Entry> index)
 {
-    m_content = std::move(content);
-    m_index.assign(index.begin(), index.end());
-    m_faultLine = 0;
+    *this = {};
+    m_content = content;
+    m_index = index;
 }
 
 }  // namespace orvane::platform

@@ -13,6 +13,7 @@
 #include "platform/result.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -64,14 +65,22 @@ public:
     std::span<const Entry> Index() const { return m_index; }
 
     // Takes the texts of a load made before: `content` and `index` as Content() and Index() gave them
-    // after it succeeded. Nothing is checked again, which is what makes this cheap.
-    void Adopt(std::string content, std::span<const Entry> index);
+    // after it succeeded. Nothing is checked again and nothing is copied, which is what makes this
+    // cheap: both must outlive the library and its copies (a program's own constants do).
+    void Adopt(std::string_view content, std::span<const Entry> index);
 
 private:
-    // The file as read: the texts are kept where they stand in it, not as a string each.
-    std::string m_content;
-    // One entry a text, in order of key.
-    std::vector<Entry> m_index;
+    // A load's texts: the file as read, the texts kept where they stand in it (not as a string each),
+    // and one index entry a text, in order of key. The library's copies share them.
+    struct Loaded {
+        std::string content;
+        std::vector<Entry> index;
+    };
+
+    // The texts served: those loaded (m_loaded), or adopted ones that outlive the library.
+    std::shared_ptr<const Loaded> m_loaded;
+    std::string_view m_content;
+    std::span<const Entry> m_index;
     int32_t m_faultLine = 0;
 };
 
