@@ -23,7 +23,7 @@ struct Environment {
     std::string dataFolder;  // the folder of qvs.dat and hpluto.2199.slx, with a trailing '/'
     double nowMoment = 0.0;  // the present moment (Julian date, UT), for positions without a date
     const platform::Clock* clock = nullptr;  // the computer's clock and zone (the system clock when null)
-    std::string checkedFolder;  // where a checked Pluto table is stamped (see platform/checked_files.h); empty: nowhere
+    std::string checkedFolder;  // where a checked Pluto table is stamped (platform/checked_files.h); empty: nowhere
 };
 
 // Runs the command line `args` (without the program name), writing results to `out` and messages to

@@ -91,14 +91,15 @@ private:
     // in the common form, else decoded element by element in place.
     platform::Result<void> Take(PlutoEntries buffer, size_t textSize, const DescribePlutoTableFault& describe);
 
+    // The text of a table held as text (m_asText): the mapped file's, or that in m_lines.
+    const char* Text() const;
+
     // Either the file's text itself, when every line holds just the four characters of its element and
     // a line break (element n at bytes 5n … 5n + 3, checked when read and decoded when asked for), or
     // one element a line, checked and freed of its positional offsets when read: minutes, seconds,
     // sixties and units of the longitude a byte each (minutes in the lowest byte).
-    // The text of a table in the form we write, when it is held as the file mapped (m_lines is empty then).
-    const char* Text() const;
-
     PlutoEntries m_lines;
+    // The file mapped instead, when a stamp vouched for it (m_lines is empty then).
     std::shared_ptr<const platform::MappedFile> m_mapped;
     size_t m_count = 0;
     bool m_asText = false;

@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 
 namespace orvane::platform {
 

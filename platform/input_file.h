@@ -17,7 +17,6 @@
 #include <memory>
 #include <span>
 #include <string>
-#include <string_view>
 
 namespace orvane::platform {
 
