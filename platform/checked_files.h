@@ -2,8 +2,8 @@
 
 // Files known to have passed a check that is costly to repeat at every start.
 //
-// The companion starts once for every command, and checking the Pluto table's megabyte took most of
-// what a short command costs. Once a table has passed, a stamp in the user's cache folder says so: the
+// The companion starts once for every command, and reading and checking the Pluto table's megabyte was
+// a large part of what a short command costs. Once a table has passed, a stamp in the user's cache folder says so: the
 // file's path and identity (device, inode, size, and the times of its last change of content and of
 // status, see InputFile::identity) and the program's version. A later start that finds the same file
 // unchanged may take it as checked. Any change to the file, even one that restores its old content and
