@@ -79,9 +79,15 @@ private slots:
             QCOMPARE(static_cast<long>(program->main.zoneLists[0].SelectedItemData()), expectedOffset);
             QCOMPARE(list("cboTimezone_0")->currentText(), QString::fromStdString(program->main.zoneLists[0].Text()));
         } else {
+            // The label tells the zone's time of day; the lists hold the same instant in the nearest list
+            // zone, whose date is the day before or after near the zone's midnight (Chatham +13:45 is
+            // shown at +11:30, from 00:00 to 02:15 on the day before).
             const QString text = moment->toolTip();
-            const long shownWall = rowDay * 1440 + text.left(2).toInt() * 60 + text.mid(3, 2).toInt();
-            QVERIFY2(std::abs(shownWall - expectedWall) <= 1 && text.contains(shownZone), qPrintable(text));
+            const long shownMinute = text.left(2).toInt() * 60 + text.mid(3, 2).toInt();
+            const long apart = ((shownMinute - expectedWall) % 1440 + 1440) % 1440;
+            QVERIFY2((apart <= 1 || apart >= 1439) && std::abs(rowDay * 1440 - expectedWall) < 2 * 1440 &&
+                         text.contains(shownZone),
+                     qPrintable(text));
         }
     }
 };
