@@ -22,6 +22,8 @@ bool Session::Start()
     // abbreviations on every computer, and a command given in explicit zones never asks for the computer's.
     m_store.Write(settings::kValueTZDisp, "0");
     m_program.astro.checkedFiles = platform::CheckedFiles(m_environment.checkedFolder);
+    // The data folder's program text is read and parsed only when it differs from the one built in.
+    m_program.language.UseProgramText(CompiledProgramText());
     const app::StartUpResult result = m_program.StartUp(m_environment.dataFolder, clock, m_store);
     if (!result.programText) {
         PrintMessage(m_err, result.programText.error());

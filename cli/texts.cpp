@@ -15,6 +15,8 @@ namespace {
 // (kCompiledTextIndex), which the build took from loading it.
 #include "cli/program_text.inc"
 
+}  // namespace
+
 // That text in the program-text library, taken once as the build loaded it: the build stops on a faulty
 // file, so the companion parses nothing here.
 const platform::ProgramTextLibrary& CompiledProgramText()
@@ -26,6 +28,8 @@ const platform::ProgramTextLibrary& CompiledProgramText()
     }();
     return library;
 }
+
+namespace {
 
 // The length of the UTF-8 character that starts at `at`, and its code point; 0 when no whole, shortest-form
 // character starts there.

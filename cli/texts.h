@@ -11,6 +11,10 @@
 #include <string>
 #include <string_view>
 
+namespace orvane::platform {
+class ProgramTextLibrary;
+}
+
 namespace orvane::text {
 class Language;
 }
@@ -27,6 +31,9 @@ std::string OwnText(int16_t number, int16_t language, const std::string& r1 = {}
 // The refusal of a body name the heliocentric bodies lack: the Sun and the Moon are named as bodies seen
 // from the Earth only, anything else as an unknown body.
 std::string UnknownBodyText(const std::string& name, int16_t language);
+
+// The program text as data/qvs.dat held it when the companion was built, with its index.
+const platform::ProgramTextLibrary& CompiledProgramText();
 
 // The compiled-in program text as a language of the program, for the models' own refusals while the
 // command line is read.

@@ -1,6 +1,7 @@
 #include "platform/input_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -119,6 +120,22 @@ Result<size_t> InputFile::Read(std::span<char> buffer)
         filled += static_cast<size_t>(got);
     }
     return Result<size_t>(filled);
+}
+
+bool InputFile::Holds(std::string_view content)
+{
+    std::array<char, 16384> piece;
+    for (;;) {
+        const Result<size_t> got = Read(piece);
+        if (!got)
+            return false;
+        const std::string_view read(piece.data(), got.value());
+        if (!content.starts_with(read))
+            return false;
+        content.remove_prefix(read.size());
+        if (read.size() < piece.size())
+            return content.empty();
+    }
 }
 
 Result<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes, const DescribeFileFault& describe)

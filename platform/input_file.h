@@ -17,6 +17,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace orvane::platform {
 
@@ -60,6 +61,10 @@ public:
 
     // Fills `buffer` from the file until it is full or the file ends: the number of bytes read.
     Result<size_t> Read(std::span<char> buffer);
+
+    // Whether the rest of the file is exactly `content`: read piece by piece and compared, without a
+    // copy of the whole. False on a read error.
+    bool Holds(std::string_view content);
 
 private:
     InputFile(int descriptor, uint64_t size, DescribeFileFault describe);

@@ -143,6 +143,8 @@ std::optional<int32_t> OrderByKey(Index& index, std::string_view whole)
 
 Result<int32_t> ProgramTextLibrary::LoadFile(const std::string& fullFileName)
 {
+    if (FileHoldsContent(fullFileName))
+        return Result<int32_t>(static_cast<int32_t>(m_index.size()));
     *this = {};
     Result<std::string> read = ReadWholeFile(fullFileName, kMaxFileBytes, [&fullFileName](FileFault f, const std::string&) {
         return Named(ReadFault(f), fullFileName);
@@ -199,6 +201,16 @@ Result<int32_t> ProgramTextLibrary::LoadText(std::string content, const std::str
     m_index = loaded->index;
     m_loaded = std::move(loaded);
     return Result<int32_t>(static_cast<int32_t>(m_index.size()));
+}
+
+bool ProgramTextLibrary::FileHoldsContent(const std::string& fullFileName) const
+{
+    if (m_index.empty())
+        return false;
+    Result<InputFile> opened = InputFile::Open(fullFileName, kMaxFileBytes, [](FileFault, const std::string&) {
+        return Message{};
+    });
+    return opened && opened.value().size() == m_content.size() && opened.value().Holds(m_content);
 }
 
 std::optional<std::string_view> ProgramTextLibrary::StoredText(int32_t number, int32_t language) const

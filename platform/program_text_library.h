@@ -37,7 +37,7 @@ public:
     // Most characters (Unicode code points) a text may hold.
     static constexpr int32_t kMaxTextChars = 1024;
 
-    // Largest program text read, in bytes: the program's own has some 20 KiB.
+    // Largest program text read, in bytes: the program's own has some 60 KiB.
     static constexpr uint64_t kMaxFileBytes = 1024 * 1024;
 
     // Loads the text file `fullFileName`: the number of texts loaded, or the critical message (without a
@@ -46,6 +46,10 @@ public:
     // names it): from it no number, language and text can be taken (a 16-bit number, a language 0 or 1,
     // a text that is not empty), its text is longer than kMaxTextChars, or its number and language were
     // seen before. A failed load leaves no texts loaded.
+    //
+    // A file that holds byte for byte the content this library holds already keeps its texts and index
+    // as they are: nothing is copied or parsed. The companion starts with the program text it was built
+    // with and reads the data folder's file only when that differs.
     Result<int32_t> LoadFile(const std::string& fullFileName);
 
     // Loads the texts of `content` as LoadFile loads a file's, its messages naming `name`: for a program
@@ -70,6 +74,9 @@ public:
     void Adopt(std::string_view content, std::span<const Entry> index);
 
 private:
+    // Whether `fullFileName` holds exactly the content loaded (never when nothing is loaded).
+    bool FileHoldsContent(const std::string& fullFileName) const;
+
     // A load's texts: the file as read, the texts kept where they stand in it (not as a string each),
     // and one index entry a text, in order of key. The library's copies share them.
     struct Loaded {

@@ -100,6 +100,12 @@ struct DataFolder {
         } else if (kind == "truncated-text") {
             const std::string whole = ReadFile(kBuildData + "qvs.dat");
             temp.Write("qvs.dat", whole.substr(0, whole.find("\n1011|") + 1));
+        } else if (kind == "edited-text") {
+            std::string whole = ReadFile(kBuildData + "qvs.dat");
+            const std::string said = "\n127|0|N aspects in total.\n";
+            whole.replace(whole.find(said), said.size(), "\n127|0|N aspects, all told.\n");
+            temp.Write("qvs.dat", whole);
+            fs::copy_file(kBuildData + core::kPlutoTableFileName, temp.path() / core::kPlutoTableFileName);
         } else if (kind == "damaged-text") {
             temp.Write("qvs.dat", "not a program text\n");
         } else {

@@ -105,5 +105,27 @@ TEST_F(ProgramTextFile, FailuresNameTheFileAndTheLine)
     EXPECT_EQ(Text(1, 0), "<none>");
 }
 
+// A file that holds byte for byte what the library holds leaves it as it is, the texts where they were;
+// any other file, even one of the same size, is read and parsed.
+TEST_F(ProgramTextFile, AFileHoldingTheTextAlreadyLoadedIsNotReadAgain)
+{
+    const std::string content = "1|0|One\n1|1|Eins\n";
+    const ProgramTextLibrary::Entry index[] = {{ProgramTextLibrary::Key(1, 0), 4, 3}, {ProgramTextLibrary::Key(1, 1), 12, 4}};
+    library.Adopt(content, index);
+    EXPECT_EQ(Load(content), "2");
+    EXPECT_EQ(library.Content().data(), content.data());
+    EXPECT_EQ(Text(1, 1), "Eins");
+
+    for (const std::string& other : {std::string("1|0|Two\n1|1|Eins\n"), content + "2|0|Two\n", content.substr(0, 8)}) {
+        library.Adopt(content, index);
+        EXPECT_EQ(Load(other), other.size() == content.size() ? "2" : other.size() > content.size() ? "3" : "1");
+        EXPECT_EQ(library.Content(), other);
+    }
+    // A faulty file is refused as ever, and leaves nothing of what the library held.
+    library.Adopt(content, index);
+    EXPECT_EQ(Load("1|0|One\n1|0|One\n"), "Duplicate in program text at line 2.");
+    EXPECT_EQ(Text(1, 1), "<none>");
+}
+
 }  // namespace
 }  // namespace orvane::platform
