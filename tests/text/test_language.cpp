@@ -91,6 +91,10 @@ TEST(LanguageLoading, FaultsAtAnyLineAndMissingTexts)
     const int16_t required[] = {5, 9};
     EXPECT_EQ(load("5|0|A\n5|1|B\n9|0|C\n", required), "Missing text 9 (German) in the program text." + file);
     EXPECT_EQ(load("5|0|A\n5|1|B\n9|0|C\n9|1|D\n", required), "");
+    // The first lacking in the order asked for is named, its English before its German.
+    const int16_t unordered[] = {-4, 7, 5, 9, 7};
+    EXPECT_EQ(load("-4|0|F\n-4|1|G\n5|0|A\n7|1|E\n9|0|C\n", unordered),
+              "Missing text 7 (English) in the program text." + file);
 }
 
 TEST(SeparateThousands, GroupsOfThreeDigitsOnlyInNumbers)
