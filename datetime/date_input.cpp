@@ -104,13 +104,6 @@ platform::Result<double> LocalMoment(DateRows& model, size_t row, const text::La
     return platform::Result<double>(dayNumber + HalfHourFraction(hour));
 }
 
-std::string TwoDigits(int value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
-}
-
 // Length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
 size_t SequenceLength(unsigned char lead)
 {
@@ -303,8 +296,9 @@ void SetUpDateRows(DateRows& model)
         hour.Clear();
         hour.AddItem("");
         for (int h = 0; h < kNumHalfHours / 2; ++h) {
-            hour.AddItem(TwoDigits(h) + ":00");
-            hour.AddItem(TwoDigits(h) + ":30");
+            const std::string hh{static_cast<char>('0' + h / 10), static_cast<char>('0' + h % 10)};
+            hour.AddItem(hh + ":00");
+            hour.AddItem(hh + ":30");
         }
         hour.SetListIndex(0);
     }
