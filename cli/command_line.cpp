@@ -35,8 +35,8 @@ namespace {
 // language asked for. Help, the version and usage mistakes are answered here, reading no data file.
 class CommandLineReader : public OptionKit {
 public:
-    // Builds the parser of `only` alone when it is given (the command that runs), of every command otherwise.
-    CommandLineReader(CommandLine& line, std::ostream& out, std::ostream& err, std::string_view only)
+    // Builds the parsers of the commands `parsers` names.
+    CommandLineReader(CommandLine& line, std::ostream& out, std::ostream& err, const ParsersToBuild& parsers)
         : m_line(line), m_out(out), m_err(err)
     {
         m_app.set_version_flag("--version", std::string("orvane-cli ") + kVersion, "Print the version and exit");
@@ -63,7 +63,7 @@ public:
             {"places", [this] { m_places = AddPlacesCommand(*this, m_line); }},
         };
         for (const auto& [name, add] : commands)
-            if (only.empty() || name == only)
+            if (parsers.every || name == parsers.only)
                 add();
     }
 
@@ -673,7 +673,7 @@ private:
 std::optional<int> ReadCommandLine(const std::vector<std::string>& args, CommandLine& line, std::ostream& out,
                                    std::ostream& err)
 {
-    return CommandLineReader(line, out, err, SoleCommand(args)).Read(args);
+    return CommandLineReader(line, out, err, ParsersFor(args)).Read(args);
 }
 
 }  // namespace orvane::cli

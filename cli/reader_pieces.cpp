@@ -129,18 +129,18 @@ CLI::Option* Valued(CLI::Option* option, const char* type)
 constexpr std::string_view kCommands[] = {"report",    "find",    "positions", "events", "patterns",
                                           "ephemeris", "aspects", "cycles",    "state",  "charts", "places"};
 
-// The command a line runs when it begins with that command and names no other before "--", so that only its
-// parser need be built (most of a short command's start-up went into building the other eight). Nothing for
-// every other line: the whole parser reads it, and names what is wrong with it as before.
-std::string_view SoleCommand(const std::vector<std::string>& args)
+ParsersToBuild ParsersFor(const std::vector<std::string>& args)
 {
+    // A line that asks only for the version needs no command's parser.
+    if (args.size() == 1 && args.front() == "--version")
+        return {.every = false, .only = {}};
     const auto isCommand = [](const std::string& arg) { return std::ranges::find(kCommands, arg) != std::end(kCommands); };
     if (args.empty() || !isCommand(args.front()))
         return {};
     const auto rest = std::ranges::find(args, std::string("--"));
     if (std::any_of(args.begin() + 1, rest, isCommand))
         return {};
-    return args.front();
+    return {.every = false, .only = args.front()};
 }
 
 }  // namespace orvane::cli

@@ -36,7 +36,15 @@ std::string ListedNames(std::string names);
 // An option with a value, shown in the help as `type`; given more than once, its last value counts.
 CLI::Option* Valued(CLI::Option* option, const char* type);
 
-// The command a line runs when only its parser need be built; nothing when the whole parser must read it.
-std::string_view SoleCommand(const std::vector<std::string>& args);
+// The commands whose parsers a line needs built. A line that begins with a command and names no other
+// before "--" needs that command's alone (building the others was most of a short command's start-up), a
+// line that asks only for the version none; every other line is read by the whole parser, which names what
+// is wrong with it.
+struct ParsersToBuild {
+    bool every = true;
+    // When not every one: the command whose parser is built, none when empty.
+    std::string_view only;
+};
+ParsersToBuild ParsersFor(const std::vector<std::string>& args);
 
 }  // namespace orvane::cli
