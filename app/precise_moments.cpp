@@ -30,11 +30,15 @@ std::optional<platform::Message> ComputerZoneNotice(const Workspace& program)
     if (!now || !now->fromComputerClock)
         return std::nullopt;
     const text::Language& language = program.language;
-    return platform::Message::Information(
-        language.Text(text::kTextClockZoneTitle),
-        language.TextWithReplacements(text::kTextClockZoneNotInList, datetime::ZoneDescription(*now, language),
-                                      datetime::OffsetText(now->offsetSeconds),
-                                      datetime::PreciseMomentLabel(*now, language)));
+    const std::string label = datetime::PreciseMomentLabel(*now, language);
+    // A zone given as a rule alone is described by its offset, which the text then names once.
+    const std::string text =
+        now->zone.kind == datetime::ZoneKind::FixedOffset
+            ? language.TextWithReplacements(text::kTextClockRuleNotInList, datetime::OffsetText(now->offsetSeconds),
+                                            label)
+            : language.TextWithReplacements(text::kTextClockZoneNotInList, datetime::ZoneDescription(*now, language),
+                                            datetime::OffsetText(now->offsetSeconds), label);
+    return platform::Message::Information(language.Text(text::kTextClockZoneTitle), text);
 }
 
 }  // namespace orvane::app

@@ -80,8 +80,11 @@ public:
     WallTime LocalNow() const override { return m_reading; }
     int32_t StandardOffsetSecondsWest() const override { return m_offsetSecondsWest; }
     std::string ZoneName() const override { return m_zoneName; }
+    std::optional<int32_t> RuleOffsetNow() const override { return m_ruleOffset; }
     std::shared_ptr<const Clock> Copy() const override { return std::make_shared<FixedClock>(*this); }
     void SetZoneName(std::string name) { m_zoneName = std::move(name); }
+    // A zone given as a rule the tz database does not name, with this offset east of UT (seconds).
+    void SetRuleOffset(std::optional<int32_t> offsetSecondsEast) { m_ruleOffset = offsetSecondsEast; }
     void Set(WallTime reading) { m_reading = reading; }
     void SetOffset(int32_t offsetSecondsWest) { m_offsetSecondsWest = offsetSecondsWest; }
 
@@ -89,6 +92,7 @@ private:
     WallTime m_reading;
     int32_t m_offsetSecondsWest;
     std::string m_zoneName;
+    std::optional<int32_t> m_ruleOffset;
 };
 
 }  // namespace orvane::platform

@@ -524,6 +524,7 @@ inline constexpr int16_t kTextMomentOk = 1766;
 inline constexpr int16_t kTextMomentCancel = 1767;
 inline constexpr int16_t kTextMomentRemove = 1768;
 inline constexpr int16_t kTextMomentRowTip = 1770;         // the hover text of a row's description
+inline constexpr int16_t kTextClockRuleNotInList = 1771;   // "Now" in a zone given as a rule alone
 
 // The companion's tables: what every heading states, the roles of bodies, aspect windows, typed dates.
 inline constexpr int16_t kTextAllPositionsInConvention = 2310;  // the natal listing's last line, not J2000

@@ -53,6 +53,21 @@ TEST_F(PreciseMoments, NowFromTheTzDatabase)
     EXPECT_FALSE(ComputerZoneNotice(*program).has_value());
 }
 
+// A computer whose zone is a rule the tz database does not name ("<+0545>-5:45") runs on the rule's offset;
+// the notice names that offset once, as the zone it is.
+TEST_F(PreciseMoments, NowInAZoneGivenAsARule)
+{
+    platform::FixedClock clock({2011, 6, 15, 9, 40, 0});
+    clock.SetRuleOffset(5 * 3600 + 45 * 60);
+    program->main.SelectMode(core::Mode::WorldTransits);
+    ASSERT_TRUE(program->SetWorldDateToNow(clock).computed);
+    EXPECT_NEAR(program->main.moments[0], 2455727.5 + (3 * 60 + 55) / 1440.0, 1e-9);
+    const std::optional<platform::Message> notice = ComputerZoneNotice(*program);
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_EQ(notice->text, "The computer's time zone GMT+5:45 is not in the zone lists. The world date holds the "
+                            "precise moment 09:40 GMT+5:45.");
+}
+
 std::string FileText(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
