@@ -3,11 +3,12 @@
 #include "charts/chart_rows.h"
 #include "charts/chart_store.h"
 #include "text/language.h"
+#include "text/strings.h"
 #include "text/text_numbers.h"
 
 #include <sqlite3.h>
 
-#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <ctime>
 
@@ -68,14 +69,6 @@ std::string SearchQuery(std::string_view typed, std::string_view columns = {})
     }
     flush();
     return query;
-}
-
-std::string AsciiLower(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    return lower;
 }
 
 // Every chart a statement selects, its parameters bound.
@@ -185,10 +178,10 @@ platform::Result<std::vector<ChartRecord>> ChartStore::MatchName(std::string_vie
     Matches candidates = Rows(*m_connection, statement);
     if (!candidates)
         return candidates;
-    const std::string wanted = AsciiLower(typed);
+    const std::string wanted = text::LowerCase(typed);
     std::vector<ChartRecord> exact;
     for (const ChartRecord& chart : candidates.value())
-        if (AsciiLower(chart.name) == wanted || AsciiLower(FullName(chart)) == wanted)
+        if (text::LowerCase(chart.name) == wanted || text::LowerCase(FullName(chart)) == wanted)
             exact.push_back(chart);
     return exact.empty() ? candidates : Matches(std::move(exact));
 }

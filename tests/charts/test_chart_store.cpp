@@ -193,6 +193,21 @@ TEST_F(ChartStoreTest, SearchFindsWordBeginningsAndNamesAreExactThenUnambiguous)
     EXPECT_FALSE(store.FindByName("Newton"));
 }
 
+// Case does not count for the letters beyond A to Z either: "jan ölsen" is Jan Ölsen exactly, not one of
+// the two names beginning so.
+TEST_F(ChartStoreTest, ANameIsExactWhateverTheCaseOfItsAccentedLetters)
+{
+    ChartStore store = Open(folder.folder() + "charts.sqlite");
+    ASSERT_TRUE(store.AddMany({Chart("Ölsen", "Jan", {1950, 1, 1, 12, 0, 0}, ""),
+                               Chart("Ölsenberg", "Jan", {1960, 1, 1, 12, 0, 0}, "")}));
+    for (const auto& [typed, name] : {std::pair{"jan ölsen", "Ölsen"}, std::pair{"JAN ÖLSENBERG", "Ölsenberg"}}) {
+        const auto found = store.FindByName(typed);
+        ASSERT_TRUE(found) << typed << ": " << found.error().text;
+        EXPECT_EQ(found.value().name, name);
+    }
+    EXPECT_FALSE(store.FindByName("jan öls"));
+}
+
 TEST(ChartsPathTest, TheNamedFileComesFirstThenTheDataFolderThenHome)
 {
     EXPECT_EQ(ChartsPath("/x/mine.sqlite", "/data", "/home/u"), "/x/mine.sqlite");
