@@ -160,14 +160,20 @@ private slots:
         QCOMPARE(QFileInfo(path).size(), 37);
     }
 
-    // The window open while the language changes follows it, its count line too.
+    // The window open while the language changes follows it, its count line too; the chart editor (which
+    // holds the main window while it is open) speaks the new language when it opens next.
     void german()
     {
-        Enter({"cmdCharts", "cboLanguage#1"});
+        Enter({"cmdCharts", "frmCharts/cmdNew", "frmChartEdit/cmdCancel", "cboLanguage#1", "frmCharts/cmdNew",
+               "frmChartEdit/txbName=Berger", "frmChartEdit/cboKind#1"});
         QCOMPARE(Read("frmCharts"), "Horoskope");
         QCOMPARE(Read("cmdCharts"), "Horos&kope");
         QCOMPARE(Read("frmCharts/cmdUseFirst"), "Als &1. Geburtsdatum");
         QVERIFY(Read("frmCharts/lblCount").startsWith("0 von 0 Horoskopen in "));
+        QCOMPARE(Read("frmChartEdit"), "Horoskop");
+        QCOMPARE(Read("frmChartEdit/cmdCancel"), "Abbrechen");
+        QCOMPARE(Read("frmChartEdit/txbName"), "Berger");
+        QCOMPARE(Read("frmChartEdit/cboKind"), "Ereignis");
     }
 };
 
