@@ -18,6 +18,24 @@ constexpr auto kNamedTextNumbers = std::to_array<int16_t>({
 #include "text/named_text_numbers.inc"
 });
 
+// The same numbers in ascending order, sorted while compiling: the check of every start walks them so.
+constexpr auto kSortedTextNumbers = [] {
+    auto sorted = kNamedTextNumbers;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+}();
+
+// `required` in ascending order: the numbers sorted beforehand when they are those of the header, else a
+// sorted copy in `copy`.
+std::span<const int16_t> Ascending(std::span<const int16_t> required, std::vector<int16_t>& copy)
+{
+    if (required.data() == kNamedTextNumbers.data() && required.size() == kNamedTextNumbers.size())
+        return kSortedTextNumbers;
+    copy.assign(required.begin(), required.end());
+    std::sort(copy.begin(), copy.end());
+    return copy;
+}
+
 // The first number of `required`, in its order, without an English or a German text in `index` (ordered
 // by key), and the language it lacks (English first); nothing when every text is there. The numbers
 // are sorted and walked along the index once: some three hundred searches of the index cost ten times
@@ -26,8 +44,8 @@ std::optional<std::pair<int16_t, int16_t>> FirstMissing(std::span<const platform
                                                         std::span<const int16_t> required)
 {
     using platform::ProgramTextLibrary;
-    std::vector<int16_t> sorted(required.begin(), required.end());
-    std::sort(sorted.begin(), sorted.end());
+    std::vector<int16_t> copy;
+    const std::span<const int16_t> sorted = Ascending(required, copy);
     std::vector<int16_t> lacking;
     auto entry = index.begin();
     const auto held = [&](int64_t key) {
