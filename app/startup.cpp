@@ -7,7 +7,7 @@
 namespace orvane::app {
 
 StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const platform::Clock& clock,
-                      settings::SettingsStore& store)
+                      settings::SettingsStore& store, StartUpParts parts)
 {
     StartUpResult result;
     result.programText = program.language.LoadProgramText(dataFolder, text::kProgramTextFileName);
@@ -15,14 +15,18 @@ StartUpResult StartUp(Workspace& program, const std::string& dataFolder, const p
         return result;
 
     program.astro.InitializeAstroTables(dataFolder);
-    MainModel& main = program.main;
-    datetime::SetUpDateRows(main);
-    datetime::SetSystemZone(main, clock);
-    // The panel is loaded (hidden) before the zone lists are built: they follow its abbreviation option.
-    program.configure.Load(store, [&main] { return main.ComputerZone(); });
-    datetime::SetUpTimezoneComboBoxes(main, false, program.configure.zoneAbbreviationsBox);
-    ApplyLanguageToModels(program);
-    program.runDialog.Prepare();
+    if (parts == StartUpParts::Everything) {
+        MainModel& main = program.main;
+        datetime::SetUpDateRows(main);
+        datetime::SetSystemZone(main, clock);
+        // The panel is loaded (hidden) before the zone lists are built: they follow its abbreviation option.
+        program.configure.Load(store, [&main] { return main.ComputerZone(); });
+        datetime::SetUpTimezoneComboBoxes(main, false, program.configure.zoneAbbreviationsBox);
+        ApplyLanguageToModels(program);
+        program.runDialog.Prepare();
+    } else {
+        program.astro.tables.SetNameTables();
+    }
 
     const platform::Result<void> plutoRead = program.astro.ReadPlutoTable(
         display::DescribePlutoTableFault(program.language, program.astro.PlutoTablePath()));

@@ -24,7 +24,11 @@ bool Session::Start()
     m_program.astro.checkedFiles = platform::CheckedFiles(m_environment.checkedFolder);
     // The data folder's program text is read and parsed only when it differs from the one built in.
     m_program.language.UseProgramText(CompiledProgramText());
-    const app::StartUpResult result = m_program.StartUp(m_environment.dataFolder, clock, m_store);
+    // The positions of a moment on the command line read no date row, zone list or orb: only the tables are
+    // prepared for them.
+    const app::StartUpParts parts = m_line.command == "positions" && m_line.state.empty() ? app::StartUpParts::TablesOnly
+                                                                                          : app::StartUpParts::Everything;
+    const app::StartUpResult result = app::StartUp(m_program, m_environment.dataFolder, clock, m_store, parts);
     if (!result.programText) {
         PrintMessage(m_err, result.programText.error());
         return false;
@@ -36,7 +40,10 @@ bool Session::Start()
     m_program.astro.bodyCount = core::NumPlanetsIn(m_line.convention, m_program.astro.PlutoDataReadOK());
     if (m_line.language != text::langEnglish) {
         m_program.language.currentLanguage = m_line.language;
-        app::ApplyLanguageToModels(m_program);
+        if (parts == app::StartUpParts::Everything)
+            app::ApplyLanguageToModels(m_program);
+        else
+            m_program.astro.tables.SetNameTables();
     }
     return true;
 }
