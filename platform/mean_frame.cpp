@@ -12,8 +12,8 @@ namespace {
 
 using Vector = std::array<double, 3>;
 
-constexpr double kNodeStep = 32.0;  // days
-constexpr size_t kSlots = 64;       // 5.6 years of nodes per thread
+constexpr double kNodeStep = 512.0;  // days
+constexpr size_t kSlots = 64;         // 90 years of nodes per thread
 constexpr double kTwoPi = 6.28318530717958647692;
 
 // Bodies whose positions fix the rotation: of any three directions near the ecliptic, two are at least
