@@ -2,23 +2,48 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 namespace orvane::text {
 namespace {
 
-// UTF-8 lead byte of the Latin-1 letters U+00C0 … U+00FF, and the ranges of their second bytes.
-constexpr unsigned char kLatin1Lead = 0xC3;
-constexpr unsigned char kUpperFirst = 0x80;  // À
-constexpr unsigned char kUpperLast = 0x9E;   // Þ
-constexpr unsigned char kLowerFirst = 0xA0;  // à
-constexpr unsigned char kLowerLast = 0xBE;   // þ
-constexpr unsigned char kTimesSign = 0x97;   // ×, not a letter
-constexpr unsigned char kDivisionSign = 0xB7;  // ÷, not a letter
-constexpr unsigned char kCaseDistance = 0x20;
+// The other case of a letter of Latin-1 (U+00C0 … U+00FF) or Latin Extended-A (U+0100 … U+017F), the
+// letters of European names ("Ä", "Ł", "Č", "Ő"), when it is one of these too, so that a change of case
+// keeps its two UTF-8 bytes; nothing for any other character. Most of Extended-A pairs an upper-case
+// letter with the next code point; ĸ, ŉ and ſ have no upper case of their own, and the Turkish İ and ı
+// pair with the ASCII i and I, a change of length that is left out.
+std::optional<char32_t> OtherCase(char32_t point, bool toLower)
+{
+    constexpr char32_t kTimes = 0xD7;      // ×, not a letter
+    constexpr char32_t kDivision = 0xF7;   // ÷, not a letter
+    constexpr char32_t kLatin1Distance = 0x20;
+    constexpr char32_t kYDiaeresis = 0xFF;       // ÿ
+    constexpr char32_t kCapitalYDiaeresis = 0x178;  // Ÿ
+    if (point >= 0xC0 && point <= 0xDE && point != kTimes)
+        return toLower ? std::optional(point + kLatin1Distance) : std::nullopt;
+    if (point >= 0xE0 && point <= 0xFE && point != kDivision)
+        return toLower ? std::nullopt : std::optional(point - kLatin1Distance);
+    if (point == kYDiaeresis || point == kCapitalYDiaeresis) {
+        const bool upper = point == kCapitalYDiaeresis;
+        return upper == toLower ? std::optional(upper ? kYDiaeresis : kCapitalYDiaeresis) : std::nullopt;
+    }
+    // Ranges where the upper-case letter is the even code point (Ā ā … Ķ ķ, Ŋ ŋ … Ŷ ŷ) or the odd one
+    // (Ĺ ĺ … Ň ň, Ź ź … Ž ž).
+    const bool evenUpper = (point >= 0x100 && point <= 0x12F) || (point >= 0x132 && point <= 0x137) ||
+                           (point >= 0x14A && point <= 0x177);
+    const bool oddUpper = (point >= 0x139 && point <= 0x148) || (point >= 0x179 && point <= 0x17E);
+    if (!evenUpper && !oddUpper)
+        return std::nullopt;
+    const bool upper = (point % 2 == 0) == evenUpper;
+    if (upper != toLower)
+        return std::nullopt;
+    return upper ? point + 1 : point - 1;
+}
 
 // Changes the case of the character starting at `pos`; returns the number of bytes it occupies.
 size_t ChangeCaseAt(std::string& text, size_t pos, bool toLower)
 {
+    constexpr unsigned char kCaseDistance = 0x20;
     const auto c = static_cast<unsigned char>(text[pos]);
     if (c < 0x80) {
         if (toLower && c >= 'A' && c <= 'Z')
@@ -27,12 +52,16 @@ size_t ChangeCaseAt(std::string& text, size_t pos, bool toLower)
             text[pos] = static_cast<char>(c - kCaseDistance);
         return 1;
     }
-    if (c == kLatin1Lead && pos + 1 < text.size()) {
+    // Two-byte characters up to U+017F: lead bytes 0xC3 … 0xC5.
+    if (c >= 0xC3 && c <= 0xC5 && pos + 1 < text.size()) {
         const auto second = static_cast<unsigned char>(text[pos + 1]);
-        if (toLower && second >= kUpperFirst && second <= kUpperLast && second != kTimesSign)
-            text[pos + 1] = static_cast<char>(second + kCaseDistance);
-        else if (!toLower && second >= kLowerFirst && second <= kLowerLast && second != kDivisionSign)
-            text[pos + 1] = static_cast<char>(second - kCaseDistance);
+        if ((second & 0xC0) != 0x80)
+            return 1;
+        const char32_t point = (static_cast<char32_t>(c & 0x1F) << 6) | (second & 0x3F);
+        if (const std::optional<char32_t> other = OtherCase(point, toLower)) {
+            text[pos] = static_cast<char>(0xC0 | (*other >> 6));
+            text[pos + 1] = static_cast<char>(0x80 | (*other & 0x3F));
+        }
         return 2;
     }
     // Any other character: skip its continuation bytes.

@@ -12,10 +12,11 @@ namespace orvane::text {
 // `text` without the characters of `blanks` at either end.
 std::string_view Trimmed(std::string_view text, std::string_view blanks = " \t\r\n\v\f");
 
-// The text with its letters in lower case (ASCII and the accented Latin letters, "Ä" → "ä").
+// The text with its letters in lower case: ASCII and the accented letters of Latin-1 and Latin Extended-A
+// ("Ä" → "ä", "Ł" → "ł"); others as they are.
 std::string LowerCase(std::string_view text);
 
-// The text with its first letter in upper case (accented Latin letters included: "ä" → "Ä").
+// The text with its first letter in upper case, for the same letters ("ä" → "Ä", "ł" → "Ł").
 std::string UpperCaseFirst(std::string_view text);
 
 // The number of characters of a UTF-8 text (not of bytes: "März" has four).

@@ -79,6 +79,11 @@ TEST(StringUtilities, CaseWidthAndNumbers)
 {
     EXPECT_EQ(LowerCase("Grand Cross ÄÖÜ ß"), "grand cross äöü ß");
     EXPECT_EQ(UpperCaseFirst("änderung") + UpperCaseFirst(""), "Änderung");
+    // Latin Extended-A, in both of its pairings, across its two lead bytes (Ŀ ŀ) and with Ÿ ÿ.
+    EXPECT_EQ(LowerCase("ŁÓDŹ ČEŠKÝ ŐRSÉG ĀĶĻŅŊŶ ĿŸ ×"), "łódź češký őrség āķļņŋŷ ŀÿ ×");
+    EXPECT_EQ(UpperCaseFirst("łódź") + UpperCaseFirst("ňa") + UpperCaseFirst("ÿ") + UpperCaseFirst("ŀ"), "ŁódźŇaŸĿ");
+    // Letters whose other case is no two-byte letter stay as they are.
+    EXPECT_EQ(LowerCase("İĸŉſ") + UpperCaseFirst("ı") + UpperCaseFirst("÷"), "İĸŉſı÷");
     EXPECT_EQ(CharacterCount("März 1°"), 7u);
     EXPECT_EQ(PadRight("März", 6) + PadRight("September", 4), "März  September");
 
