@@ -91,8 +91,9 @@ public:
             return Usage(text::kTextOptionRepeated, "--lang");
         if (refused && refused->option == "--lang")
             return Mistake(refused->text);
-        // The reading stopped at the refused value, so the bodies of cycles may not have been read yet.
-        if (refused && m_line.command == "cycles")
+        // The reading stopped at the refused value, so the bodies of cycles, or the fields of a chart whose
+        // absence the charts command names, may not have been read yet.
+        if (refused && (m_line.command == "cycles" || m_line.command == "charts"))
             return Mistake(refused->text);
         if (const std::optional<int> code = MissingPart())
             return code;

@@ -48,6 +48,16 @@ TEST_F(CliCharts, ChartsAreAddedEditedShownAndRemovedByName)
                   .code,
               kExitSuccess);
     EXPECT_EQ(Companion({"charts", "add", "--name", "Jung", "--birth", "1875-07-26T19:30"}).code, kExitBadInput);
+    // A refused value is named, not taken for a missing moment, wherever it stands.
+    for (const std::vector<std::string>& refused :
+         {std::vector<std::string>{"--birth", "1875-13-26T19:30Z"},
+          std::vector<std::string>{"--kind", "planet", "--birth", "1875-07-26T19:30Z"}}) {
+        std::vector<std::string> args{"charts", "add", "--name", "Jung"};
+        args.insert(args.end(), refused.begin(), refused.end());
+        const Outcome outcome = Companion(args);
+        EXPECT_EQ(outcome.code, kExitUsage);
+        EXPECT_NE(outcome.err.find(refused[1]), std::string::npos) << outcome.err;
+    }
     EXPECT_EQ(Companion({"charts", "edit", "callas", "--notes", "soprano", "--kind", "event"}).code, kExitSuccess);
 
     const Outcome csv = Companion({"charts", "list", "--search", "war", "--format", "csv"});
