@@ -31,6 +31,8 @@ row "events 2025, mainstream" events --from 2025-01-01 --to 2026-01-01 --kinds "
 row "cycles Neptune Pluto, J2000" cycles Neptune Pluto --from 2025-01-01 --to 2026-01-01 --format csv
 row "cycles Neptune Pluto, of date" cycles Neptune Pluto --from 2025-01-01 --to 2026-01-01 --frame date \
     --format csv
+row "cycles Neptune Pluto, mainstream" cycles Neptune Pluto --from 2025-01-01 --to 2026-01-01 --frame date \
+    --positions apparent --format csv
 row "patterns 2025, J2000" patterns --from 2025-01-01 --to 2026-01-01 --format csv
 row "patterns 2025, mainstream" patterns --from 2025-01-01 --to 2026-01-01 --frame date --positions apparent \
     --format csv
