@@ -44,7 +44,7 @@ void frmMoment::BuildControls()
     dtpDate->setDateRange(kFirstDate, kLastDate);
     lblTime = Create<QLabel>(this, QStringLiteral("lblTime"));
     dtpTime = Create<QTimeEdit>(this, QStringLiteral("dtpTime"));
-    dtpTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    dtpTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     lblPlace = Create<QLabel>(this, QStringLiteral("lblPlace"));
     txbPlace = new PlaceField(m_model.place, m_program.language, this);
     txbPlace->setObjectName(QStringLiteral("txbPlace"));

@@ -23,7 +23,7 @@ class TestGuiMoment : public testing::MainWindowFixture {
             if (auto* date = qobject_cast<gui::DateField*>(control))
                 date->setDate(QDate::fromString(step.mid(at + 1), Qt::ISODate));
             else if (auto* time = qobject_cast<QTimeEdit*>(control))
-                time->setTime(QTime::fromString(step.mid(at + 1), QStringLiteral("HH:mm")));
+                time->setTime(QTime::fromString(step.mid(at + 1), Qt::ISODate));
             else if (auto* zone = qobject_cast<QComboBox*>(control); zone != nullptr && zone->isEditable())
                 zone->setEditText(step.mid(at + 1));
             else
@@ -31,11 +31,14 @@ class TestGuiMoment : public testing::MainWindowFixture {
         }
     }
 
-    // "name.tip": the first line of a control's hover text, where a row's description is whole.
+    // "name.tip": the first line of a control's hover text, where a row's description is whole; "name.text":
+    // what a time box shows.
     QString Read(const QString& probe) override
     {
         if (probe.endsWith(".tip"))
             return Control(probe.chopped(4))->toolTip().section('\n', 0, 0);
+        if (probe.endsWith(".text"))
+            return qobject_cast<QTimeEdit*>(Control(probe.chopped(5)))->text();
         return MainWindowFixture::Read(probe);
     }
 
@@ -60,6 +63,10 @@ private slots:
             << berlin + QStringList{"frmMoment/cmdOK"}
             << QStringList{"frmMoment.shown", "lblMoment_1.tip", "cboHour_1.shown", "txbYearCE_1", "cboDayCE_1"}
             << QStringList{"no", "15:30 Europe/Berlin, GMT+1:00", "no", "1989", "3"};
+        QTest::newRow("the seconds typed are kept and shown when it opens again")
+            << QStringList{"cmdMoment_0", "frmMoment/dtpDate=1989-10-03", "frmMoment/dtpTime=15:30:37",
+                           "frmMoment/cboZone=Europe/Berlin", "frmMoment/cmdOK", "cmdMoment_0"}
+            << QStringList{"frmMoment/dtpTime.text"} << QStringList{"15:30:37"};
         QTest::newRow("a choice in the row's lists drops it")
             << berlin + QStringList{"frmMoment/cmdOK", "cboDayCE_1#4"} << QStringList{"lblMoment_1.shown", "cboHour_1.shown"}
             << QStringList{"no", "yes"};
