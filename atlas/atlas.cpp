@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <utility>
 
 namespace orvane::atlas {
@@ -92,6 +93,21 @@ bool StartsWith(const std::string& text, const std::string& part)
     return text.compare(0, part.size(), part) == 0;
 }
 
+// The places, the most populous first, those of equal population in their order: their numbers are sorted
+// and each place moved once, where sorting the places themselves moved each of them many times.
+std::vector<AtlasPlace> MostPopulousFirst(std::vector<AtlasPlace> places)
+{
+    std::vector<size_t> order(places.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&places](size_t a, size_t b) { return places[a].population > places[b].population; });
+    std::vector<AtlasPlace> sorted;
+    sorted.reserve(places.size());
+    for (const size_t index : order)
+        sorted.push_back(std::move(places[index]));
+    return sorted;
+}
+
 }  // namespace
 
 const std::string& DisplayName(const AtlasPlace& place, NameLanguage language)
@@ -132,10 +148,8 @@ std::string Folded(std::string_view text)
     return out;
 }
 
-Atlas::Atlas(std::vector<AtlasPlace> places) : m_places(std::move(places))
+Atlas::Atlas(std::vector<AtlasPlace> places) : m_places(MostPopulousFirst(std::move(places)))
 {
-    std::stable_sort(m_places.begin(), m_places.end(),
-                     [](const AtlasPlace& a, const AtlasPlace& b) { return a.population > b.population; });
     m_keys.reserve(m_places.size());
     for (const AtlasPlace& place : m_places)
         m_keys.push_back({Folded(place.name), Folded(place.germanName), Folded(place.region), Folded(place.country),
