@@ -24,13 +24,15 @@ namespace {
 constexpr const char* kGermanCatalogue = "/usr/share/locale/de/LC_MESSAGES/geonames.mo";
 
 // A place's record in the library: its number, name, region code, region, country code, country, zone,
-// population, latitude and longitude. The fields that are never translated are read from it directly: the
-// library's calls parse a format string for each field, which made up nearly half of reading the atlas.
-// The region and the country come from the library's calls, which give them in the process' language.
-// Where the record has another form, every field comes from the calls and the German names are left out.
+// population, latitude and longitude, the names in English. The atlas reads them from it directly: the
+// library's calls parse a format string for each field, which made up nearly all of reading the atlas,
+// and give the name, region and country in the language of the process' locale (the desktop program's
+// is the computer's), where the atlas keeps them in English whatever the computer's language. Where the
+// record has another form, every field comes from the calls and the German names are left out.
 constexpr const char* kCityRecordType = "(sssssssudd)";
 enum RecordIndex : size_t {
-    kNumber = 0, kName = 1, kCountryCode = 4, kZone = 6, kPopulation = 7, kLatitude = 8, kLongitude = 9
+    kNumber = 0, kName = 1, kRegion = 3, kCountryCode = 4, kCountry = 5, kZone = 6, kPopulation = 7,
+    kLatitude = 8, kLongitude = 9
 };
 
 uint32_t Word(const std::string& bytes, size_t at, bool swapped)
@@ -148,8 +150,7 @@ auto Field(const GeonamesCalls& calls, GeonamesCity* city, size_t index, Get get
     return value;
 }
 
-// The place with every field but the region and the country read from its record; false when the record
-// has another form.
+// The place read from its record; false when the record has another form.
 bool ReadRecord(const GeonamesCalls& calls, GeonamesCity* city,
                 const std::unordered_map<std::string, std::string>& german, AtlasPlace& place)
 {
@@ -160,6 +161,8 @@ bool ReadRecord(const GeonamesCalls& calls, GeonamesCity* city,
     if (const auto found = german.find(Field(calls, city, kNumber, text));
         found != german.end() && found->second != place.name)
         place.germanName = found->second;
+    place.region = Field(calls, city, kRegion, text);
+    place.country = Field(calls, city, kCountry, text);
     place.countryCode = Field(calls, city, kCountryCode, text);
     place.zone = Field(calls, city, kZone, text);
     place.population = Field(calls, city, kPopulation, calls.uint32);
@@ -168,10 +171,12 @@ bool ReadRecord(const GeonamesCalls& calls, GeonamesCity* city,
     return true;
 }
 
-// The place from the library's calls alone. Its name is in the process' language.
+// The place from the library's calls alone.
 void ReadThroughCalls(const GeonamesCalls& calls, GeonamesCity* city, AtlasPlace& place)
 {
     place.name = Text(calls.name(city));
+    place.region = Text(calls.state(city));
+    place.country = Text(calls.country(city));
     place.countryCode = Text(calls.countryCode(city));
     place.zone = Text(calls.timezone(city));
     place.population = calls.population(city);
@@ -197,8 +202,6 @@ std::vector<AtlasPlace> ReadGeonames()
         AtlasPlace place;
         if (!ReadRecord(calls, city.get(), german, place))
             ReadThroughCalls(calls, city.get(), place);
-        place.region = Text(calls.state(city.get()));
-        place.country = Text(calls.country(city.get()));
         places.push_back(std::move(place));
     }
     return places;
