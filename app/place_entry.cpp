@@ -37,8 +37,8 @@ bool PlaceEntry::Choose(size_t index, atlas::NameLanguage names)
     const atlas::AtlasPlace& chosen = *m_proposed[index];
     m_text = m_labels[index];
     m_zone = chosen.zone;
-    m_place = charts::Place{atlas::DisplayName(chosen, names), chosen.region, chosen.countryCode, chosen.latitude,
-                            chosen.longitude};
+    m_place = charts::Place{atlas::DisplayName(chosen, names), atlas::DisplayRegion(chosen, names),
+                            chosen.countryCode, chosen.latitude, chosen.longitude};
     return true;
 }
 

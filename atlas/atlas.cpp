@@ -115,11 +115,21 @@ const std::string& DisplayName(const AtlasPlace& place, NameLanguage language)
     return language == NameLanguage::German && !place.germanName.empty() ? place.germanName : place.name;
 }
 
+const std::string& DisplayRegion(const AtlasPlace& place, NameLanguage language)
+{
+    return language == NameLanguage::German && !place.germanRegion.empty() ? place.germanRegion : place.region;
+}
+
+const std::string& DisplayCountry(const AtlasPlace& place, NameLanguage language)
+{
+    return language == NameLanguage::German && !place.germanCountry.empty() ? place.germanCountry : place.country;
+}
+
 std::string PlaceLabel(const AtlasPlace& place, NameLanguage language)
 {
     std::string label = DisplayName(place, language);
-    if (!place.region.empty() && place.region != place.name)
-        label += ", " + place.region;
+    if (const std::string& region = DisplayRegion(place, language); !region.empty() && region != label)
+        label += ", " + region;
     if (!place.countryCode.empty())
         label += ", " + place.countryCode;
     return label;
@@ -152,7 +162,8 @@ Atlas::Atlas(std::vector<AtlasPlace> places) : m_places(MostPopulousFirst(std::m
 {
     m_keys.reserve(m_places.size());
     for (const AtlasPlace& place : m_places)
-        m_keys.push_back({Folded(place.name), Folded(place.germanName), Folded(place.region), Folded(place.country),
+        m_keys.push_back({Folded(place.name), Folded(place.germanName), Folded(place.region),
+                          Folded(place.germanRegion), Folded(place.country), Folded(place.germanCountry),
                           Folded(place.countryCode)});
 }
 
@@ -168,7 +179,9 @@ std::vector<const AtlasPlace*> Atlas::Search(std::string_view query, size_t limi
         if (rank == 3 || byRank[rank].size() >= limit)
             continue;
         const bool qualified = std::all_of(parts.begin() + 1, parts.end(), [&keys](const std::string& part) {
-            return StartsWith(keys.region, part) || StartsWith(keys.country, part) || keys.countryCode == part;
+            return StartsWith(keys.region, part) || StartsWith(keys.country, part) || keys.countryCode == part ||
+                   (!keys.germanRegion.empty() && StartsWith(keys.germanRegion, part)) ||
+                   (!keys.germanCountry.empty() && StartsWith(keys.germanCountry, part));
         });
         if (qualified)
             byRank[rank].push_back(&m_places[index]);

@@ -1,8 +1,8 @@
 #pragma once
 
 // The offline atlas: the 24,000 towns and cities of Debian's geonames library (every place of 15,000
-// people and more), each with its region, country, coordinates and tz zone, and its German name where the
-// library's German catalogue has one. The table is read once, at the first search, and searched in
+// people and more), each with its region, country, coordinates and tz zone, and its German name, region
+// and country where the library's German catalogue has them. The table is read once, at the first search, and searched in
 // memory, English and German names together, as fast as the user types.
 
 #include <cstddef>
@@ -24,15 +24,20 @@ struct AtlasPlace {
     double latitude = 0.0;    // degrees north (south negative)
     double longitude = 0.0;   // degrees east (west negative)
     uint32_t population = 0;
+    std::string germanRegion;   // "Bayern"; empty where the catalogue has none or it is the English one
+    std::string germanCountry;  // "Deutschland"; empty likewise
 };
 
 // The language a place's name is shown in.
 enum class NameLanguage { English, German };
 
-// The name to show: the German one in German where there is one, else the English one.
+// The name, region and country to show: the German one in German where there is one, else the English one.
 const std::string& DisplayName(const AtlasPlace& place, NameLanguage language);
+const std::string& DisplayRegion(const AtlasPlace& place, NameLanguage language);
+const std::string& DisplayCountry(const AtlasPlace& place, NameLanguage language);
 
-// "Springfield, Illinois, US": the name, the region where it is not the name, and the country code.
+// "Springfield, Illinois, US", "München, Bayern, DE": the name, the region where it is not the name, and
+// the country code.
 std::string PlaceLabel(const AtlasPlace& place, NameLanguage language);
 
 // `text` folded for comparing as the user types: lower case, accents and umlauts taken off ("São Paulo"
@@ -49,8 +54,8 @@ public:
     static const Atlas& Shared();
 
     // The places whose English or German name begins with the query's first part, in any case and without
-    // its accents; every further part after a comma must begin the region, the country or be the country
-    // code ("Springfield, Illinois", "Springfield, US"). A name that equals the query comes before one that
+    // its accents; every further part after a comma must begin the region or the country, in English or
+    // German, or be the country code ("Springfield, Illinois", "München, Bayern", "Springfield, US"). A name that equals the query comes before one that
     // begins with it, a name beginning with it before one with a later word beginning with it, and more
     // people before fewer. At most `limit` places.
     std::vector<const AtlasPlace*> Search(std::string_view query, size_t limit = 20) const;
@@ -69,7 +74,9 @@ private:
         std::string name;
         std::string germanName;
         std::string region;
+        std::string germanRegion;
         std::string country;
+        std::string germanCountry;
         std::string countryCode;
     };
     std::vector<AtlasPlace> m_places;  // the most populous first

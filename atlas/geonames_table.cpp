@@ -22,6 +22,7 @@ namespace {
 // The German catalogue the library installs (libgeonames-common): a GNU message catalogue whose keys are
 // the places' geonames numbers.
 constexpr const char* kGermanCatalogue = "/usr/share/locale/de/LC_MESSAGES/geonames.mo";
+using GermanCatalogue = std::unordered_map<std::string, std::string>;
 
 // A place's record in the library: its number, name, region code, region, country code, country, zone,
 // population, latitude and longitude, the names in English. The atlas reads them from it directly: the
@@ -31,8 +32,8 @@ constexpr const char* kGermanCatalogue = "/usr/share/locale/de/LC_MESSAGES/geona
 // record has another form, every field comes from the calls and the German names are left out.
 constexpr const char* kCityRecordType = "(sssssssudd)";
 enum RecordIndex : size_t {
-    kNumber = 0, kName = 1, kRegion = 3, kCountryCode = 4, kCountry = 5, kZone = 6, kPopulation = 7,
-    kLatitude = 8, kLongitude = 9
+    kNumber = 0, kName = 1, kRegionCode = 2, kRegion = 3, kCountryCode = 4, kCountry = 5, kZone = 6,
+    kPopulation = 7, kLatitude = 8, kLongitude = 9
 };
 
 uint32_t Word(const std::string& bytes, size_t at, bool swapped)
@@ -55,12 +56,14 @@ std::optional<std::string> CatalogueText(const std::string& bytes, uint32_t tabl
     return bytes.substr(offset, length);
 }
 
-// The German names by geonames number; empty when the catalogue is missing or not a message catalogue.
-std::unordered_map<std::string, std::string> GermanNames()
+// The German names from the catalogue: of places by geonames number, of countries by their code ("DE") and
+// of regions by country and region code ("DE.02"); empty when the catalogue is missing or not a message
+// catalogue.
+GermanCatalogue GermanNames()
 {
     std::ifstream file(kGermanCatalogue, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    std::unordered_map<std::string, std::string> names;
+    GermanCatalogue names;
     constexpr uint32_t kMagic = 0x950412de;
     uint32_t magic = Word(bytes, 0, false);
     const bool swapped = magic == __builtin_bswap32(kMagic);
@@ -150,20 +153,27 @@ auto Field(const GeonamesCalls& calls, GeonamesCity* city, size_t index, Get get
     return value;
 }
 
+// The German name the catalogue has under `key`, where it is not the English one; else empty.
+std::string GermanOf(const GermanCatalogue& german, const std::string& key, const std::string& english)
+{
+    const auto found = german.find(key);
+    return found != german.end() && found->second != english ? found->second : std::string();
+}
+
 // The place read from its record; false when the record has another form.
-bool ReadRecord(const GeonamesCalls& calls, GeonamesCity* city,
-                const std::unordered_map<std::string, std::string>& german, AtlasPlace& place)
+bool ReadRecord(const GeonamesCalls& calls, GeonamesCity* city, const GermanCatalogue& german, AtlasPlace& place)
 {
     if (std::strcmp(calls.typeString(city), kCityRecordType) != 0)
         return false;
     const auto text = [&calls](GVariant* field) { return Text(calls.string(field, nullptr)); };
     place.name = Field(calls, city, kName, text);
-    if (const auto found = german.find(Field(calls, city, kNumber, text));
-        found != german.end() && found->second != place.name)
-        place.germanName = found->second;
+    place.germanName = GermanOf(german, Field(calls, city, kNumber, text), place.name);
     place.region = Field(calls, city, kRegion, text);
     place.country = Field(calls, city, kCountry, text);
     place.countryCode = Field(calls, city, kCountryCode, text);
+    place.germanRegion =
+        GermanOf(german, place.countryCode + "." + Field(calls, city, kRegionCode, text), place.region);
+    place.germanCountry = GermanOf(german, place.countryCode, place.country);
     place.zone = Field(calls, city, kZone, text);
     place.population = Field(calls, city, kPopulation, calls.uint32);
     place.latitude = Field(calls, city, kLatitude, calls.real);
@@ -191,7 +201,7 @@ std::vector<AtlasPlace> ReadGeonames()
     if (!loaded)
         return places;
     const GeonamesCalls& calls = *loaded;
-    const std::unordered_map<std::string, std::string> german = GermanNames();
+    const GermanCatalogue german = GermanNames();
     const gint count = calls.countCities();
     places.reserve(count > 0 ? static_cast<size_t>(count) : 0);
     const auto freeCity = [&calls](GeonamesCity* city) { calls.freeCity(city); };

@@ -48,7 +48,7 @@ void WriteText(const std::vector<const atlas::AtlasPlace*>& places, atlas::NameL
         headings.push_back(OwnText(number, language));
     std::vector<std::vector<std::string>> rows;
     for (const atlas::AtlasPlace* place : places)
-        rows.push_back({atlas::DisplayName(*place, names), place->region, place->countryCode,
+        rows.push_back({atlas::DisplayName(*place, names), atlas::DisplayRegion(*place, names), place->countryCode,
                         Decimal(place->latitude, 4), Decimal(place->longitude, 4), place->zone});
     std::vector<size_t> widths;
     for (size_t column = 0; column < headings.size(); ++column) {
@@ -78,15 +78,16 @@ void WriteMachine(const std::vector<const atlas::AtlasPlace*>& places, atlas::Na
     if (format == TableFormat::Csv) {
         out << display::CsvLine({"name", "region", "country", "country_code", "latitude", "longitude", "zone"});
         for (const atlas::AtlasPlace* place : places)
-            out << display::CsvLine({atlas::DisplayName(*place, names), place->region, place->country,
-                                     place->countryCode, Decimal(place->latitude, 6), Decimal(place->longitude, 6),
+            out << display::CsvLine({atlas::DisplayName(*place, names), atlas::DisplayRegion(*place, names),
+                                     atlas::DisplayCountry(*place, names), place->countryCode, Decimal(place->latitude, 6), Decimal(place->longitude, 6),
                                      place->zone});
         return;
     }
     display::JsonArrayWriter json(out);
     json.SetMetadata({{"program", "orvane-cli"}, {"version", kVersion}, {"atlas", "GeoNames"}, {"licence", "CC-BY-4.0"}});
     for (const atlas::AtlasPlace* place : places)
-        json.Object({{"name", atlas::DisplayName(*place, names)}, {"region", place->region}, {"country", place->country},
+        json.Object({{"name", atlas::DisplayName(*place, names)}, {"region", atlas::DisplayRegion(*place, names)},
+                     {"country", atlas::DisplayCountry(*place, names)},
                      {"country_code", place->countryCode}, {"latitude", place->latitude},
                      {"longitude", place->longitude}, {"zone", place->zone}});
     json.End();

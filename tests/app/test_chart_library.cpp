@@ -17,9 +17,11 @@ using Result = platform::Result<T>;
 // Two places of one name in two zones, and a city with a German name.
 const atlas::Atlas& Places()
 {
-    static const atlas::Atlas places({{"Springfield", "", "Illinois", "United States", "US", "America/Chicago", 39.8, -89.64, 114000},
-                                      {"Springfield", "", "Missouri", "United States", "US", "America/Chicago", 37.2, -93.3, 166000},
-                                      {"Munich", "München", "Bavaria", "Germany", "DE", "Europe/Berlin", 48.137, 11.575, 1260000}});
+    static const atlas::Atlas places(
+        {{"Springfield", "", "Illinois", "United States", "US", "America/Chicago", 39.8, -89.64, 114000, "", ""},
+         {"Springfield", "", "Missouri", "United States", "US", "America/Chicago", 37.2, -93.3, 166000, "", ""},
+         {"Munich", "München", "Bavaria", "Germany", "DE", "Europe/Berlin", 48.137, 11.575, 1260000, "Bayern",
+          "Deutschland"}});
     return places;
 }
 

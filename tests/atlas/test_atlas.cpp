@@ -40,10 +40,11 @@ TEST(Atlas, FindsPlacesOfTheLibraryWithTheirZones)
         EXPECT_LT(found.front()->latitude, -23.0);
         EXPECT_LT(found.front()->longitude, -46.0);
     }
-    for (const char* typed : {"München", "Munchen", "Munich", "munich, bavaria"}) {
+    // Regions and countries are named in English and, from the library's German catalogue, in German.
+    for (const char* typed : {"München", "Munchen", "Munich", "munich, bavaria", "München, Bayern", "munich, deutschland"}) {
         const auto found = atlas.Search(typed);
         ASSERT_FALSE(found.empty()) << typed;
-        EXPECT_EQ(PlaceLabel(*found.front(), NameLanguage::German), "München, Bavaria, DE") << typed;
+        EXPECT_EQ(PlaceLabel(*found.front(), NameLanguage::German), "München, Bayern, DE") << typed;
         EXPECT_EQ(PlaceLabel(*found.front(), NameLanguage::English), "Munich, Bavaria, DE") << typed;
         EXPECT_EQ(found.front()->zone, "Europe/Berlin");
     }
