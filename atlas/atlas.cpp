@@ -179,9 +179,8 @@ std::vector<const AtlasPlace*> Atlas::Search(std::string_view query, size_t limi
         if (rank == 3 || byRank[rank].size() >= limit)
             continue;
         const bool qualified = std::all_of(parts.begin() + 1, parts.end(), [&keys](const std::string& part) {
-            return StartsWith(keys.region, part) || StartsWith(keys.country, part) || keys.countryCode == part ||
-                   (!keys.germanRegion.empty() && StartsWith(keys.germanRegion, part)) ||
-                   (!keys.germanCountry.empty() && StartsWith(keys.germanCountry, part));
+            return StartsWith(keys.region, part) || StartsWith(keys.germanRegion, part) ||
+                   StartsWith(keys.country, part) || StartsWith(keys.germanCountry, part) || keys.countryCode == part;
         });
         if (qualified)
             byRank[rank].push_back(&m_places[index]);

@@ -2,8 +2,8 @@
 
 // The offline atlas: the 24,000 towns and cities of Debian's geonames library (every place of 15,000
 // people and more), each with its region, country, coordinates and tz zone, and its German name, region
-// and country where the library's German catalogue has them. The table is read once, at the first search, and searched in
-// memory, English and German names together, as fast as the user types.
+// and country where the library's German catalogue has them. The table is read once, at the first search,
+// and searched in memory, English and German names together, as fast as the user types.
 
 #include <cstddef>
 #include <cstdint>
@@ -55,9 +55,9 @@ public:
 
     // The places whose English or German name begins with the query's first part, in any case and without
     // its accents; every further part after a comma must begin the region or the country, in English or
-    // German, or be the country code ("Springfield, Illinois", "München, Bayern", "Springfield, US"). A name that equals the query comes before one that
-    // begins with it, a name beginning with it before one with a later word beginning with it, and more
-    // people before fewer. At most `limit` places.
+    // German, or be the country code ("Springfield, Illinois", "München, Bayern", "Springfield, US"). A
+    // name that equals the query comes before one that begins with it, a name beginning with it before one
+    // with a later word beginning with it, and more people before fewer. At most `limit` places.
     std::vector<const AtlasPlace*> Search(std::string_view query, size_t limit = 20) const;
 
     // The place a zone field names when it is no tz name: the places whose name equals `query` (its parts

@@ -20,7 +20,7 @@ namespace orvane::atlas {
 namespace {
 
 // The German catalogue the library installs (libgeonames-common): a GNU message catalogue whose keys are
-// the places' geonames numbers.
+// the places' geonames numbers and the codes of countries and regions.
 constexpr const char* kGermanCatalogue = "/usr/share/locale/de/LC_MESSAGES/geonames.mo";
 using GermanCatalogue = std::unordered_map<std::string, std::string>;
 

@@ -48,8 +48,8 @@ void WriteText(const std::vector<const atlas::AtlasPlace*>& places, atlas::NameL
         headings.push_back(OwnText(number, language));
     std::vector<std::vector<std::string>> rows;
     for (const atlas::AtlasPlace* place : places)
-        rows.push_back({atlas::DisplayName(*place, names), atlas::DisplayRegion(*place, names), place->countryCode,
-                        Decimal(place->latitude, 4), Decimal(place->longitude, 4), place->zone});
+        rows.push_back({atlas::DisplayName(*place, names), atlas::DisplayRegion(*place, names),
+                        place->countryCode, Decimal(place->latitude, 4), Decimal(place->longitude, 4), place->zone});
     std::vector<size_t> widths;
     for (size_t column = 0; column < headings.size(); ++column) {
         size_t width = Width(headings[column]);
@@ -79,8 +79,8 @@ void WriteMachine(const std::vector<const atlas::AtlasPlace*>& places, atlas::Na
         out << display::CsvLine({"name", "region", "country", "country_code", "latitude", "longitude", "zone"});
         for (const atlas::AtlasPlace* place : places)
             out << display::CsvLine({atlas::DisplayName(*place, names), atlas::DisplayRegion(*place, names),
-                                     atlas::DisplayCountry(*place, names), place->countryCode, Decimal(place->latitude, 6), Decimal(place->longitude, 6),
-                                     place->zone});
+                                     atlas::DisplayCountry(*place, names), place->countryCode,
+                                     Decimal(place->latitude, 6), Decimal(place->longitude, 6), place->zone});
         return;
     }
     display::JsonArrayWriter json(out);

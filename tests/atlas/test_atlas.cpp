@@ -41,7 +41,8 @@ TEST(Atlas, FindsPlacesOfTheLibraryWithTheirZones)
         EXPECT_LT(found.front()->longitude, -46.0);
     }
     // Regions and countries are named in English and, from the library's German catalogue, in German.
-    for (const char* typed : {"München", "Munchen", "Munich", "munich, bavaria", "München, Bayern", "munich, deutschland"}) {
+    for (const char* typed :
+         {"München", "Munchen", "Munich", "munich, bavaria", "München, Bayern", "munich, deutschland"}) {
         const auto found = atlas.Search(typed);
         ASSERT_FALSE(found.empty()) << typed;
         EXPECT_EQ(PlaceLabel(*found.front(), NameLanguage::German), "München, Bayern, DE") << typed;
