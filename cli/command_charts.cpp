@@ -11,6 +11,7 @@
 #include "datetime/iso_dates.h"
 #include "datetime/zoned_moments.h"
 #include "display/machine_formats.h"
+#include "platform/input_file.h"
 #include "platform/saved_file.h"
 #include "text/strings.h"
 #include "text/text_numbers.h"
@@ -19,10 +20,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <ostream>
 #include <sstream>
 
@@ -276,23 +274,37 @@ TableFormat TableFormatOf(const std::string& format)
     return format == "csv" ? TableFormat::Csv : format == "json" ? TableFormat::Json : TableFormat::Text;
 }
 
+// The largest exchange file an import reads: some million charts.
+constexpr uint64_t kMaxImportMiB = 256;
+
+// The bytes of the exchange file `file`, or the message saying why they cannot be read.
+platform::Result<std::string> ImportedBytes(const std::string& file, const text::Language& language)
+{
+    const std::string shown = EchoedValue(file);
+    const auto describe = [&](platform::FileFault fault, const std::string& reason) {
+        using platform::FileFault;
+        return platform::Message::Exclamation(
+            "", fault == FileFault::NotAFile ? language.TextWithReplacements(text::kTextChartsNotAFile, shown)
+                : fault == FileFault::TooLarge
+                    ? language.TextWithReplacements(text::kTextChartsFileTooLarge, shown, std::to_string(kMaxImportMiB))
+                    : language.TextWithReplacements(text::kTextChartsNotRead, shown, reason));
+    };
+    return platform::ReadWholeFile(file, kMaxImportMiB * 1024 * 1024, describe);
+}
+
 // charts import FILE: the AAF or CSV file's charts added in one transaction, each skipped record said on
 // `err` by its line, and the counts on `out`.
 int ImportCharts(charts::ChartStore& store, const CommandLine& line, std::ostream& out, std::ostream& err)
 {
     const text::Language& language = OwnLanguage(line.language);
     const std::string& file = line.charts.target;
-    std::ifstream input(file, std::ios::binary);
-    std::ostringstream bytes;
-    if (!(bytes << input.rdbuf())) {
-        err << language.TextWithReplacements(text::kTextChartsCannotOpen, EchoedValue(file), std::strerror(errno))
-            << '\n';
-        return kExitBadInput;
-    }
+    const platform::Result<std::string> bytes = ImportedBytes(file, language);
+    if (!bytes)
+        return Refuse(err, bytes.failure());
     const bool csv = line.charts.format == "csv" ||
                      (line.charts.format.empty() && text::LowerCase(file).ends_with(".csv"));
     const charts::ExchangeReading reading =
-        csv ? charts::ReadChartCsv(bytes.str(), language) : charts::ReadAaf(bytes.str(), language);
+        csv ? charts::ReadChartCsv(bytes.value(), language) : charts::ReadAaf(bytes.value(), language);
     for (const charts::SkippedRecord& skipped : reading.skipped)
         err << ConsoleText(language.TextWithReplacements(text::kTextChartSkippedLine, std::to_string(skipped.line),
                                                          skipped.reason))

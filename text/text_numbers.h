@@ -576,6 +576,9 @@ inline constexpr int16_t kTextChartSkippedLine = 2492;         // [r1] the line,
 inline constexpr int16_t kTextChartsExported = 2493;           // [r1] how many, [r2] the file
 inline constexpr int16_t kTextChartsNotWritten = 2494;         // [r1] the file, [r2] why
 inline constexpr int16_t kTextChartPlaceUnknown = 2495;        // [r1] the place typed
+inline constexpr int16_t kTextChartsNotRead = 2496;             // [r1] the file, [r2] the system's reason
+inline constexpr int16_t kTextChartsNotAFile = 2497;            // [r1] the file
+inline constexpr int16_t kTextChartsFileTooLarge = 2498;        // [r1] the file, [r2] the limit in MiB
 // ----- The atlas ---------------------------------------------------------------------------------------
 inline constexpr int16_t kTextPlaceInSeveralZones = 2321;  // a zone field's place name with several zones
 

@@ -97,6 +97,14 @@ TEST_F(CliCharts, AnExportImportsIntoAnotherLibraryAndASecondImportFindsAllPrese
     EXPECT_EQ(Companion({"charts", "import", file}).out,
               "2 charts read: 0 added, 0 skipped, 2 already in the library.\n");
     EXPECT_NE(Companion({"charts", "show", "Beta"}).out.find("a, b"), std::string::npos);
+
+    // A file that cannot be read is named as the file to import, not as the library.
+    const Outcome missing = Companion({"charts", "import", folder.folder() + "missing.aaf"});
+    EXPECT_EQ(missing.code, kExitBadInput);
+    EXPECT_EQ(missing.err, "The charts could not be read from " + folder.folder() +
+                               "missing.aaf: No such file or directory\n");
+    EXPECT_EQ(Companion({"charts", "import", folder.folder()}).err,
+              "The charts could not be read from " + folder.folder() + ": it is not a file.\n");
 }
 
 TEST_F(CliCharts, ABirthdateNamingAChartIsItsMomentAndAnUnclearNameIsRefused)
