@@ -91,9 +91,9 @@ public:
             return Usage(text::kTextOptionRepeated, "--lang");
         if (refused && refused->option == "--lang")
             return Mistake(refused->text);
-        // The reading stopped at the refused value, so the bodies of cycles, or the fields of a chart whose
-        // absence the charts command names, may not have been read yet.
-        if (refused && (m_line.command == "cycles" || m_line.command == "charts"))
+        // The reading stopped at the refused value, so the bodies of cycles, the fields of a chart or the
+        // output file of state, whose absence those commands name, may not have been read yet.
+        if (refused && (m_line.command == "cycles" || m_line.command == "charts" || m_line.command == "state"))
             return Mistake(refused->text);
         if (const std::optional<int> code = MissingPart())
             return code;

@@ -3,8 +3,10 @@
 
 #include "atlas/atlas.h"
 #include "cli/option_kit.h"
+#include "cli/reader_pieces.h"
 #include "cli/tables.h"
 #include "cli/texts.h"
+#include "cli/values.h"
 #include "display/machine_formats.h"
 #include "orvane_version.h"
 #include "text/text_numbers.h"
@@ -104,7 +106,12 @@ CLI::App* AddPlacesCommand(OptionKit& kit, CommandLine& line)
     places->add_option("--limit", line.limit, "At most N places (default 20)")
         ->type_name("N")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
-        ->check(CLI::Range(size_t{1}, size_t{1000}));
+        ->check(Checked(
+            [](const std::string& typed) {
+                const std::optional<long> limit = ReadNumber<long>(typed);
+                return limit && *limit >= 1 && *limit <= 1000;
+            },
+            line.language, "--limit", "1 … 1000"));
     kit.AddFormat(places, "Text: a table; csv, json: name, region, country, country_code, latitude, longitude, zone");
     return places;
 }

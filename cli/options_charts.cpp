@@ -2,6 +2,7 @@
 
 #include "cli/option_kit.h"
 #include "cli/options_moments.h"
+#include "cli/reader_pieces.h"
 #include "cli/texts.h"
 #include "cli/values.h"
 #include "charts/chart_record.h"
@@ -16,23 +17,6 @@ namespace {
 
 constexpr const char* kActions = "list, show, add, edit, remove, import, export";
 constexpr const char* kKinds = "person, event, organisation, country";
-
-// A value refused with the program's text "bad value" naming `option` and, when given, the valid ones;
-// only the value that counts is checked (CLI11 numbers it 0).
-CLI::Validator Checked(std::function<bool(const std::string&)> good, const CommandLine& line, std::string option,
-                       std::string valid = {})
-{
-    return CLI::Validator(
-               [good, &line, option, valid](std::string& typed) -> std::string {
-                   if (good(typed))
-                       return {};
-                   return valid.empty() ? OwnText(text::kTextBadValue, line.language, option, EchoedValue(typed))
-                                        : OwnText(text::kTextBadValueListed, line.language, option,
-                                                  EchoedValue(typed), valid);
-               },
-               "")
-        .application_index(0);
-}
 
 // A latitude or longitude: a finite number of degrees within ±`limit`.
 std::function<bool(const std::string&)> Degrees(double limit)
@@ -61,14 +45,14 @@ void AddCoordinates(CLI::App* charts, CommandLine& line)
             "Latitude in degrees, north positive (48.2082)")
         ->type_name("DEG")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
-        ->check(Checked(Degrees(90.0), line, "--lat"));
+        ->check(Checked(Degrees(90.0), line.language, "--lat"));
     charts
         ->add_option_function<std::string>(
             "--lon", [&chart](const std::string& typed) { chart.longitude = ReadNumber<double>(typed); },
             "Longitude in degrees, east positive (16.3738)")
         ->type_name("DEG")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
-        ->check(Checked(Degrees(180.0), line, "--lon"));
+        ->check(Checked(Degrees(180.0), line.language, "--lon"));
 }
 
 // The fields of a chart that add and edit take.
@@ -78,8 +62,8 @@ void AddChartFields(CLI::App* charts, CommandLine& line)
     TextField(charts, "--name", chart.name, "The name (family name, or the event's name)", "N");
     TextField(charts, "--first", chart.firstName, "The first name", "F");
     TextField(charts, "--kind", chart.kind, "person (default), event, organisation or country", "K");
-    charts->get_option("--kind")->check(Checked(
-        [](const std::string& typed) { return charts::KindFromWord(typed).has_value(); }, line, "--kind", kKinds));
+    charts->get_option("--kind")->check(Checked([](const std::string& typed) { return charts::KindFromWord(typed).has_value(); },
+                                                line.language, "--kind", kKinds));
     TextField(charts, "--birth", chart.birth, "The moment, with its zone or offset (DATE)", "DATE");
     charts->get_option("--birth")->check(MomentValidator(line));
     charts->add_flag("--time-unknown", chart.timeUnknown, "Only the date is known");
@@ -129,7 +113,7 @@ void AddChartsCommand(OptionKit& kit, CommandLine& line)
                 return typed == "list" || typed == "show" || typed == "add" || typed == "edit" || typed == "remove" ||
                        typed == "import" || typed == "export";
             },
-            line, "ACTION", kActions));
+            line.language, "ACTION", kActions));
     charts->add_option("NAME", chart.target,
                        "The chart of show, edit and remove: its name or \"first name name\"; the FILE of import");
     AddLibraryOption(charts, line);
@@ -148,7 +132,7 @@ void AddChartsCommand(OptionKit& kit, CommandLine& line)
             [](const std::string& typed) {
                 return typed == "text" || typed == "csv" || typed == "json" || typed == "aaf";
             },
-            line, "--format", "text, csv, json, aaf"));
+            line.language, "--format", "text, csv, json, aaf"));
     charts->add_option("--output", chart.output, "export: the file to write (default: standard output)")
         ->type_name("FILE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);

@@ -81,6 +81,22 @@ int16_t LanguageAsked(const std::vector<std::string>& args)
 // A whole number as the program reads it, written back plainly ("007" → "7") for the CLI11 checks and the
 // conversion that follow, which read numbers as strtoll(…, 0) does ("010" is eight there, "09" no number).
 // Other text is refused, or with `orName` left as it is: a pattern is a number or a name.
+CLI::Validator Checked(std::function<bool(const std::string&)> good, const int16_t& language, std::string option,
+                       std::string valid)
+{
+    return CLI::Validator(
+               [good = std::move(good), &language, option = std::move(option),
+                valid = std::move(valid)](std::string& typed) -> std::string {
+                   if (good(typed))
+                       return {};
+                   return valid.empty() ? OwnText(text::kTextBadValue, language, option, EchoedValue(typed))
+                                        : OwnText(text::kTextBadValueListed, language, option, EchoedValue(typed),
+                                                  valid);
+               },
+               "")
+        .application_index(0);
+}
+
 CLI::Validator PlainNumber(bool orName)
 {
     return {[orName](std::string& text) -> std::string {

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,6 +27,11 @@ CLI::Validator PlainNumber(bool orName = false);
 CLI::Validator JulianDate();
 // A number of degrees from `least` to `most`.
 CLI::Validator DegreesWithin(double least, double most);
+// A value `good` accepts, else refused with the program's text "bad value" in `language` (read when the
+// value is checked) naming `option` and, when given, the `valid` ones. Only the value that counts is
+// checked (CLI11 numbers it 0).
+CLI::Validator Checked(std::function<bool(const std::string&)> good, const int16_t& language, std::string option,
+                       std::string valid = {});
 
 // The halfhour, day, week, month and year of --step, as a refusal lists them.
 inline constexpr const char* kStepNames = "halfhour, day, week, month, year";

@@ -79,8 +79,11 @@ const MessageCase kCases[] = {
     {{"report", "--date", "2799-12-31T23:00-12:00"}, kExitBadInput, {"is 2800-01-01T11:00:00Z in UT", "2799-12-31T23:30Z"}},
     // An empty table beyond Pluto's table says why.
     {{"cycles", "Earth", "Pluto", "--from", "2300-01-01", "--format", "csv"}, kExitSuccess, {"Pluto's table ends"}},
-    // The state command needs its file.
+    // The state command needs its file; a refused value beside it is named, not the file.
     {{"state", "--birth", "1978-03-14"}, kExitUsage, {"needs --output FILE.qvs"}},
+    {{"state", "--output", "chart.qvs", "--birth", "1978-13-14"}, kExitUsage, {"Not a date: 1978-13-14"}},
+    // The atlas' limit is refused in the program's words, in either language.
+    {{"places", "Vienna", "--limit", "0", "--lang", "de"}, kExitUsage, {"Kein gültiger Wert für --limit: 0", "1 … 1000"}},
 };
 
 class CliMessages : public ::testing::TestWithParam<MessageCase> {};
