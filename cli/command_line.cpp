@@ -195,7 +195,7 @@ private:
                "B1,B2,B3")
             ->check(BodyList());
         Valued(find->add_option("--at-least", m_line.atLeast, "At least N patterns (2 … 9) on the same day"), "N")
-            ->transform(Refused(PlainNumber() & CLI::Range(2L, 9L), text::kTextBadValue, "--at-least"));
+            ->transform(Refused(PlainNumber() & CLI::Range(2L, 9L), text::kTextBadValue, "--at-least", "2 … 9"));
         // IsMember refuses the positions themselves, which Transformer alone would pass on.
         const auto step = [this](const int16_t& position) { m_line.step = position; };
         Valued(find->add_option_function<int16_t>(
